@@ -1,0 +1,16 @@
+#include "apmodehosttodevicepasswordverify.h"
+
+#include "log.h"
+
+APModeHostToDevicePasswordVerify::APModeHostToDevicePasswordVerify(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_APModeHostToDevicePasswordVerify)
+{
+    WLOG << "APModeHostToDevicePasswordVerify Constructor Initializing ...";
+    ui->setupUi(this);
+}
+
+APModeHostToDevicePasswordVerify::~APModeHostToDevicePasswordVerify()
+{
+    delete ui;
+}

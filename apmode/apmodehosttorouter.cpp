@@ -1,0 +1,16 @@
+#include "apmodehosttorouter.h"
+
+#include "log.h"
+
+APModeHostToRouter::APModeHostToRouter(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_APModeHostToRouter)
+{
+    WLOG << "APModeHostToRouter Constructor Initializing ...";
+    ui->setupUi(this);
+}
+
+APModeHostToRouter::~APModeHostToRouter()
+{
+    delete ui;
+}

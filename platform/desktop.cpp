@@ -1,0 +1,15 @@
+#include "desktop.h"
+
+#include <QDesktopServices>
+
+#include "log.h"
+
+namespace Platform {
+
+bool openUrl(const QUrl& url)
+{
+    WLOG << "open url :" << url.toString();
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace Platform

@@ -1,0 +1,13 @@
+#ifndef PLATFORM_DESKTOP_H
+#define PLATFORM_DESKTOP_H
+
+#include <QUrl>
+
+namespace Platform {
+
+// Opens a web page or a local file with the desktop's handler.
+bool openUrl(const QUrl& url);
+
+} // namespace Platform
+
+#endif // PLATFORM_DESKTOP_H

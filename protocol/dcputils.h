@@ -1,0 +1,115 @@
+#ifndef DCPUTILS_H
+#define DCPUTILS_H
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QSslError>
+#include <QString>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUdpSocket>
+
+class QAuthenticator;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// The camera control protocol: request builders, the receive dispatcher and its reply
+// handlers, the local OAuth redirect listener and the cameras' HTTPS CGI requests.
+class DCPUtils : public QObject
+{
+    Q_OBJECT
+public:
+    DCPUtils();
+    ~DCPUtils() override;
+
+    QNetworkAccessManager* networkManager;
+
+    // Sockets.
+    bool openUDPSocketRecv(quint16 port);
+    void closeUDPSocketRecv();
+    bool openTCPSocketRecv(int port);
+
+    // Datagram composition and the request builders (one request class each).
+    void composeDCPMessage(QByteArray cls, QString hostMac, QString camMac, QHostAddress from, QString model,
+                           QByteArray params);
+    void dcpClass01_Scan(QString hostMac, QString hostIp, QString model, QString destMac);
+    void dcpClass02_GetOlvarisInfo(int idx, int mode);
+    void dcpClass02_SetRegistered(int idx, QString password, QString registerBit);
+    void dcpClass03_GetNetworkSetup(int idx);
+    void dcpClass03_SetNetworkSetup(int idx, QByteArray params);
+    void dcpClass04_GetAPSearch(int idx);
+    void dcpClass07_CheckPassword(int idx, QByteArray params, QByteArray password64);
+    void dcpClass08S_PingDevice(int idx);
+    void dcpClass09_RestartHttpSrv(int idx, QByteArray params);
+    void DCPSyncTime(int idx);
+    void Class10SyncTime(int idx, QString zone);
+
+    // Reply handlers; each returns the camera index (or 0) when handled, -1 otherwise.
+    int handleScanResponse(QByteArray content, QString destLower);
+    int handleOlvarisInfoResponse(QByteArray content);
+    int handleNetConfigResponse(QByteArray content);
+    int handleAPsearchResponse(QByteArray content);
+    int handleCheckPasswordResponse(QByteArray content);
+    int handlePingResponse(QByteArray content);
+    int handleCMDResponse(QByteArray content);
+    int handleRestartResponse(QByteArray content);
+
+    // Where composed datagrams go: 255.255.255.255:5978 unless a test points them elsewhere.
+    void setDatagramTarget(const QHostAddress& address, quint16 port);
+    // One received datagram, as handleDCPresponse reads it from the socket.
+    void handleDatagram(const QByteArray& datagram);
+
+    // Camera clock and time zones over the camera's HTTPS CGI.
+    QString getTimeZoneOffset();
+    QStringList getTimeZoneList();
+    QStringList getGMTOffset();
+    void CGISyncTime(int pos, int mode);
+    void CGISyncTime_KORVA(int n);
+    void CGISyncTime_T4X(int n);
+    void TdbSetWirelessKeytoLatin1();
+    void TdbSetWirelessKey(QString params);
+
+    // Firewall rule for the program.
+    void addFireWallRule();
+    void deleteFireWallRule();
+
+signals:
+    void foundDevice(int idx);
+    void deviceConnnectionReady(int idx);
+    void gotPassword(int idx);
+    void gotPasswordInitStatus(int idx);
+    void checkPasswordMatching(int idx);
+    void checkPasswordMisMatching(int idx);
+    void gotNetworkConfig(int idx);
+    void gotAPnetwork();
+    void gotPingRsp();
+    void gotOlvarisInfo(int idx);
+    void gotRegisterInfo(int idx);
+    void gotOpenAPISignIn(const QString& access_token, const QString& target_site);
+    void gotOpenAPISignUp(const QString& access_token);
+
+public slots:
+    void handleDCPresponse();
+    void handleSocketError(QAbstractSocket::SocketError error);
+    void acceptConnection();
+    void handleOpenapiResponse();
+    void deviceCGICallBack(QNetworkReply* reply);
+    void sslErrors(QNetworkReply* reply, QList<QSslError> errors);
+    void checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator);
+
+private:
+    QUdpSocket udpSocket;
+    QTcpServer tcpServer;
+    QTcpSocket* tcpSocket = nullptr;
+
+    bool scanSent = false;
+    bool broadcastScan = false;
+    QString scanTargetMac;
+    QHostAddress datagramTarget{QHostAddress::Broadcast};
+    quint16 datagramPort = 5978;
+};
+
+#endif // DCPUTILS_H

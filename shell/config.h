@@ -1,0 +1,32 @@
+#ifndef CONFIG_H
+#define CONFIG_H
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// What config.xml beside the executable says.
+struct ShellConfig
+{
+    bool parsed = false;           // the file was there and well formed
+    bool showLauncher = false;
+    bool qaTest = true;
+    bool logEnabled = false;
+    QString language;              // empty: the system locale
+    QString viewerInstaller;       // absolute paths, empty when not configured
+    QString pdfReaderInstaller;
+    QList<QPair<QString, QString>> manuals;  // (short language code, absolute path)
+};
+
+// Reads the configuration from the file's bytes; null means there is no file.
+// Relative paths are taken from baseDir.
+ShellConfig readShellConfig(const QByteArray* xmlOrNull, const QString& baseDir);
+
+// Reads config.xml beside the executable.
+ShellConfig readShellConfigFile();
+
+// Sets the download addresses from the release or the test base.
+void applyDownloadAddresses(bool qaTest);
+
+#endif // CONFIG_H

@@ -1,0 +1,17 @@
+#ifndef ENDPOINTS_H
+#define ENDPOINTS_H
+
+// The maker's service addresses. The hosts are placeholders under the reserved
+// ".invalid" domain; a release build puts the real ones here.
+namespace Endpoints {
+constexpr const char* kReleaseBaseUrl = "https://catalog.tolmwizard.invalid/release/";
+constexpr const char* kQATestBaseUrl = "https://catalog.tolmwizard.invalid/develop/";
+constexpr const char* kUpdateCheckUrl = "https://update.tolmwizard.invalid/wizard/?version";
+constexpr const char* kCloudSiteHost = "www.olvaris.invalid";
+constexpr const char* kCloudServiceHost = "api.olvaris.invalid";
+constexpr const char* kTimeServerHost = "time.tolmwizard.invalid";
+// Internet probe: a real public web site over plain HTTP.
+constexpr const char* kInternetProbeUrl = "http://www.example.com/";
+} // namespace Endpoints
+
+#endif // ENDPOINTS_H

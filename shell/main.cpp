@@ -1,0 +1,50 @@
+#include <QApplication>
+#include <QFile>
+
+#include "config.h"
+#include "dcputils.h"
+#include "globals.h"
+#include "launcher.h"
+#include "log.h"
+#include "logging.h"
+#include "mainpage.h"
+#include "platform/registry.h"
+
+int qMain(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+
+    QFile styleSheet(":/style_win.qss");
+    if (styleSheet.open(QFile::ReadOnly))
+        app.setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
+    else
+        WLOG << "Error Opening Stylesheet File ";
+
+    assembleImagesPath = QCoreApplication::applicationDirPath() + "/assemble_image/";
+    deviceIconsPath = QCoreApplication::applicationDirPath() + "/device_icon/";
+
+    const ShellConfig config = readShellConfigFile();
+    if (config.logEnabled)
+        installLogFileHandler();
+    Platform::registerCompatibilityPersisted();
+    applyDownloadAddresses(config.qaTest);
+
+    gDCPUtils = new DCPUtils;
+    WLOG << "Start Tcp Server ...";
+    gDCPUtils->openTCPSocketRecv(5979);
+
+    gMainpage = new Mainpage;
+    gLauncher = new Launcher(config);
+    if (config.showLauncher)
+        gLauncher->show();
+    else
+        gMainpage->show();
+    gMainpage->translateAllUI();
+
+    return app.exec();
+}
+
+int main(int argc, char** argv)
+{
+    return qMain(argc, argv);
+}

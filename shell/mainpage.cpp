@@ -1,0 +1,203 @@
+#include "mainpage.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QUrl>
+
+#include "endpoints.h"
+#include "globals.h"
+#include "languages.h"
+#include "log.h"
+#include "messageboxpage.h"
+#include "platform/desktop.h"
+
+#include "apmode/apmodedevicetorouter.h"
+#include "apmode/apmodehosttodevice.h"
+#include "apmode/apmodehosttodevicepasswordverify.h"
+#include "apmode/apmodehosttorouter.h"
+#include "cloud/alreadyregisteredpage.h"
+#include "cloud/devicesetupcompletepage.h"
+#include "guide/cameraconnectionpage.h"
+#include "guide/connectiontypeapmode.h"
+#include "guide/connectiontypedefault.h"
+#include "guide/connectiontypelocalview.h"
+#include "guide/connectiontypemorethanone.h"
+#include "guide/connectiontypeonlyone.h"
+#include "setup/devicesetuppage.h"
+#include "setup/discoverypage.h"
+#include "welcome/agreementpage.h"
+#include "welcome/oppspage.h"
+#include "welcome/welcomepage.h"
+#include "wifi/devicewifichangepage.h"
+
+namespace {
+const char* const kExitPopupName = "exitWarning";
+constexpr int kLoadingFrames = 12;
+}
+
+Mainpage::Mainpage(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_Mainpage)
+{
+    WLOG << "Mainpage Constructor Initializing ...";
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(800, 650);
+    setWindowIcon(QIcon(":/images/icon.ico"));
+
+    lockScreenLabel = ui->lockScreenLabel;
+    loadingMaskLabel = ui->loadingMaskLabel;
+    loadingImageLabel = ui->loadingImageLabel;
+    for (QLabel* label : {lockScreenLabel, loadingMaskLabel, loadingImageLabel}) {
+        label->hide();
+        label->installEventFilter(this);
+    }
+
+    loadingTimer = new QTimer(this);
+    connect(loadingTimer, SIGNAL(timeout()), this, SLOT(showLoadingImage()));
+    connect(ui->mainExit_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupExit()));
+    connect(ui->mainZero_Label, SIGNAL(linkActivated(QString)), this, SLOT(openOlvaris()));
+    translateFlush();
+
+    createPages();
+    ui->mainlLayout->addWidget(gWelcomePage, 0, Qt::Alignment());
+    gWelcomePage->show();
+}
+
+Mainpage::~Mainpage()
+{
+    delete ui;
+}
+
+void Mainpage::createPages()
+{
+    gWelcomePage = new WelcomePage;
+    gOppsPage = new OppsPage;
+    gAgreementPage = new AgreementPage;
+    gCameraConnectionPage = new CameraConnectionPage;
+    gDiscoveryPage = new DiscoveryPage;
+    gDeviceSetupPage = new DeviceSetupPage;
+    gAlreadyRegisteredPage = new AlreadyRegisteredPage;
+    gDeviceWiFiChangePage = new DeviceWiFiChangePage;
+    gDeviceSetupCompletePage = new DeviceSetupCompletePage;
+    gConnectionTypeDefault = new ConnectionTypeDefault;
+    gConnectionTypeOnlyOne = new ConnectionTypeOnlyOne;
+    gConnectionTypeMoreThanOne = new ConnectionTypeMoreThanOne;
+    gConnectionTypeAPMode = new ConnectionTypeAPMode;
+    gConnectionTypeLocalView = new ConnectionTypeLocalView;
+    gAPModeHostToDevice = new APModeHostToDevice;
+    gAPModeHostToDevicePasswordVerify = new APModeHostToDevicePasswordVerify;
+    gAPModeDeviceToRouter = new APModeDeviceToRouter;
+    gAPModeHostToRouter = new APModeHostToRouter;
+}
+
+void Mainpage::translateAllUI()
+{
+    gWelcomePage->addLanguagesList();
+    if (QLabel* title = gAgreementPage->findChild<QLabel*>("agreementTitle_Label"))
+        title->setText(tr("Terms and Conditions"));
+    gWelcomePage->langComboBoxIndexChanged(languageIndex(gCurrentLanguage));
+}
+
+void Mainpage::translateFlush()
+{
+    ui->mainZero_Label->setText(QString("<a href=\"zero\" style=\"color:#999999;text-decoration:none;\">%1</a>")
+                                    .arg(tr("Zero config")));
+    ui->mainCopyright_Label->setText(QString("<font face=Verdana color=#999999>%1</font>")
+                                         .arg(tr("Copyright © Olvaris. All rights reserved.")));
+    ui->mainExit_Label->setText(QString("<a href=\"exit\" style=\"color:#3399cc;text-decoration:none;\">%1</a>")
+                                    .arg(tr("Exit")));
+}
+
+void Mainpage::showPage(QWidget* leaving, QWidget* next)
+{
+    if (leaving)
+        leaving->hide();
+    ui->mainlLayout->addWidget(next, 0, Qt::Alignment());
+    next->show();
+}
+
+void Mainpage::showBusy()
+{
+    loadingMaskLabel->show();
+    loadingImageLabel->show();
+    loadingTimer->start(100);
+}
+
+void Mainpage::hideBusy()
+{
+    loadingMaskLabel->hide();
+    loadingImageLabel->hide();
+    loadingTimer->stop();
+}
+
+void Mainpage::showLoadingImage()
+{
+    loadingFrame = loadingFrame % kLoadingFrames + 1;
+    loadingImageLabel->setPixmap(
+        QPixmap(QString(":/images/Loading_icon_%1.png").arg(loadingFrame, 2, 10, QChar('0'))));
+}
+
+void Mainpage::openOlvaris()
+{
+    Platform::openUrl(QUrl(QString("http://%1/").arg(Endpoints::kCloudSiteHost)));
+}
+
+void Mainpage::popupExit()
+{
+    if (findChild<MessageBoxPage*>(kExitPopupName))
+        return;
+    MessageBoxPage* popup = new MessageBoxPage(this);
+    popup->setObjectName(kExitPopupName);
+    const int w = 618;
+    const int h = 250;
+    popup->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
+    popup->setFixedHeight(h);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
+    box->msgBoxBackground_Label->show();
+    box->msgBoxTitile_Label->setGeometry(60, 30, 510, 30);
+    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->msgBoxTitile_Label->setText(tr("Exit"));
+    box->msgBoxContent_Label->setGeometry(60, 60, 500, 100);
+    box->msgBoxContent_Label->setText(QString("<p style=line-height:24px><font color=#666666>%1</font></p>")
+                                          .arg(tr("Do you really want to exit?")));
+    box->msgBoxContent_Label->show();
+    box->msgBoxRightBtn_Button->setGeometry(360, 180, 111, 24);
+    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
+    box->msgBoxRightBtn_Button->setText(tr("No"));
+    box->msgBoxRightBtn_Button->show();
+    box->msgBoxLeftBtn_Button->setGeometry(480, 180, 111, 24);
+    box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
+    box->msgBoxLeftBtn_Button->setText(tr("Yes"));
+    box->msgBoxLeftBtn_Button->show();
+    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
+    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
+    connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitYesButton()));
+    popup->show();
+}
+
+void Mainpage::pressMsgExitNoButton()
+{
+    MessageBoxPage::closeByName(this, kExitPopupName);
+}
+
+void Mainpage::pressMsgExitYesButton()
+{
+    QCoreApplication::exit(0);
+}
+
+void Mainpage::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    popupExit();
+}
+
+bool Mainpage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Pages added later must not cover the overlay or the dimming label.
+    if (event->type() == QEvent::Show)
+        static_cast<QWidget*>(watched)->raise();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,70 @@
+#include "messageboxpage.h"
+
+#include "globals.h"
+#include "launcher.h"
+#include "log.h"
+#include "mainpage.h"
+
+MessageBoxPage::MessageBoxPage(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_MessageBoxPage)
+{
+    WLOG << "MessageBoxPage Constructor Initializing ...";
+    ui->setupUi(this);
+    setWindowIcon(QIcon(":/images/icon.ico"));
+    // Frameless and on top, but still a child widget of the parent.
+    setWindowFlags(Qt::Widget | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    ui->msgBoxClose_Button->setStyleSheet(
+        "QPushButton{background-image: url(:/images/btn_close_blue.png);font-family:Verdana;font:12px;"
+        "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_close_hover.png)}");
+    ui->msgBoxBackground_Label->lower();
+    ui->msgBoxTitleImage_Label->hide();
+    ui->msgBoxContent_Label->hide();
+    ui->msgBoxLeftBtn_Button->hide();
+    ui->msgBoxRightBtn_Button->hide();
+    ui->msgBoxImageLabel->hide();
+    ui->msgBoxContent2_Label->hide();
+    if (gMainpage)
+        gMainpage->lockScreenLabel->show();
+    if (gLauncher)
+        gLauncher->lockScreenLabel->show();
+}
+
+MessageBoxPage::~MessageBoxPage()
+{
+    delete ui;
+}
+
+bool MessageBoxPage::closeByName(QWidget* root, const QString& name)
+{
+    MessageBoxPage* popup = root ? root->findChild<MessageBoxPage*>(name) : nullptr;
+    if (gMainpage)
+        gMainpage->lockScreenLabel->hide();
+    if (gLauncher)
+        gLauncher->lockScreenLabel->hide();
+    delete popup;
+    return popup != nullptr;
+}
+
+QString MessageBoxPage::whiteButtonStyle()
+{
+    return "QPushButton{background-image: url(:/images/btn_white.png);font-family:Verdana;font:12px;"
+           "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_white_hover.png)}";
+}
+
+QString MessageBoxPage::blueButtonStyle()
+{
+    return "QPushButton{background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
+           "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_hover.png)}";
+}
+
+QString MessageBoxPage::richText(const QString& text)
+{
+    return "<p style=line-height:24px><font face=Verdana color=#666666>" + text + "</font></p>";
+}
+
+void MessageBoxPage::showEvent(QShowEvent* event)
+{
+    raise();
+    QWidget::showEvent(event);
+}

@@ -1,0 +1,16 @@
+#include "devicewifichangepage.h"
+
+#include "log.h"
+
+DeviceWiFiChangePage::DeviceWiFiChangePage(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_DeviceWiFiChangePage)
+{
+    WLOG << "DeviceWiFiChangePage Constructor Initializing ...";
+    ui->setupUi(this);
+}
+
+DeviceWiFiChangePage::~DeviceWiFiChangePage()
+{
+    delete ui;
+}
