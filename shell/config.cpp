@@ -61,7 +61,6 @@ ShellConfig readShellConfigFile()
 void applyDownloadAddresses(bool qaTest)
 {
     gIsQATest = qaTest;
-    gQATestBaseUrl = Endpoints::kQATestBaseUrl;
     if (qaTest) {
         jsonUrl = QUrl(gQATestBaseUrl + "tolmwizard_develop.json");
         assembleImageSquareUrl = QUrl(gQATestBaseUrl + "assemble_image_square.png");

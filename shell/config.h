@@ -26,7 +26,8 @@ ShellConfig readShellConfig(const QByteArray* xmlOrNull, const QString& baseDir)
 // Reads config.xml beside the executable.
 ShellConfig readShellConfigFile();
 
-// Sets the download addresses from the release or the test base.
+// Sets the four download addresses and gIsQATest: the release addresses, or the
+// test base gQATestBaseUrl.
 void applyDownloadAddresses(bool qaTest);
 
 #endif // CONFIG_H

@@ -1,5 +1,7 @@
 #include "globals.h"
 
+#include "endpoints.h"
+
 QList<IPCamera> IPCameraList;
 int IPCameraIdx = -1;
 
@@ -12,7 +14,7 @@ bool isAPModeFlow = false;
 QString supportType;
 
 bool gIsQATest = false;
-QString gQATestBaseUrl;
+QString gQATestBaseUrl = QString::fromLatin1(Endpoints::kQATestBaseUrl);
 QUrl jsonUrl;
 QUrl assembleImageSquareUrl;
 QUrl deviceIconSquareUrl;

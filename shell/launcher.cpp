@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <QUrl>
 
+#include "exitpopup.h"
 #include "globals.h"
 #include "languages.h"
 #include "log.h"
@@ -14,10 +16,6 @@
 #include "platform/desktop.h"
 #include "platform/installer.h"
 #include "welcome/welcomepage.h"
-
-namespace {
-const char* const kExitPopupName = "exitWarning";
-}
 
 Launcher::Launcher(const ShellConfig& shellConfig, QWidget* parent)
     : QWidget(parent)
@@ -33,10 +31,6 @@ Launcher::Launcher(const ShellConfig& shellConfig, QWidget* parent)
     lockScreenLabel = ui->lockScreenLabel;
     lockScreenLabel->hide();
 
-    const QString blue = MessageBoxPage::blueButtonStyle();
-    for (QPushButton* button : {ui->launcherSetupCamera_Button, ui->launcherInstallViewer_Button,
-                                ui->launcherManual_Button, ui->launcherInstallPdfReader_Button})
-        button->setStyleSheet(blue);
     connect(ui->launcherSetupCamera_Button, SIGNAL(clicked()), this, SLOT(pressSetupIPCameraButton()));
     connect(ui->launcherInstallViewer_Button, SIGNAL(clicked()), this, SLOT(pressInstallViewerButton()));
     connect(ui->launcherManual_Button, SIGNAL(clicked()), this, SLOT(pressManualButton()));
@@ -107,34 +101,16 @@ void Launcher::pressManualButton()
             path = manual.second;
             break;
         }
+    if (!QFileInfo(path).isFile()) {
+        WLOG << "manual not found :" << path;
+        return;
+    }
     Platform::openUrl(QUrl::fromLocalFile(path));
 }
 
 void Launcher::popupExit()
 {
-    if (findChild<MessageBoxPage*>(kExitPopupName))
-        return;
-    MessageBoxPage* popup = new MessageBoxPage(this);
-    popup->setObjectName(kExitPopupName);
-    const int w = 618;
-    const int h = 250;
-    popup->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
-    popup->setFixedHeight(h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(tr("Exit"));
-    box->msgBoxContent_Label->setText(QString("<p style=line-height:24px><font color=#666666>%1</font></p>")
-                                          .arg(tr("Do you really want to exit?")));
-    box->msgBoxContent_Label->show();
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(tr("No"));
-    box->msgBoxRightBtn_Button->show();
-    box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-    box->msgBoxLeftBtn_Button->setText(tr("Yes"));
-    box->msgBoxLeftBtn_Button->show();
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
-    connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitYesButton()));
-    popup->show();
+    openExitPopup(this, {tr("Exit"), tr("Do you really want to exit?"), tr("No"), tr("Yes")}, this);
 }
 
 void Launcher::pressMsgExitNoButton()

@@ -34,22 +34,38 @@ namespace {
 
 QString gLogFilePath;
 QMutex gLogMutex;
+thread_local bool gInsideHandler = false;
 
 void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    QMutexLocker lock(&gLogMutex);
-    QFile file(gLogFilePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    // A message raised while writing one (QFile's own warnings) is dropped, not re-entered.
+    if (gInsideHandler)
         return;
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    out << formatLogLine(type, message) << "\n";
+    gInsideHandler = true;
+    {
+        QMutexLocker lock(&gLogMutex);
+        QFile file(gLogFilePath);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            QTextStream out(&file);
+            out.setCodec("UTF-8");
+            out << formatLogLine(type, message) << "\n";
+        }
+    }
+    gInsideHandler = false;
 }
 
 } // namespace
 
-void installLogFileHandler()
+QtMessageHandler installLogFileHandler(const QString& path)
 {
-    gLogFilePath = QCoreApplication::applicationDirPath() + "/log.txt";
-    qInstallMessageHandler(logFileHandler);
+    {
+        QMutexLocker lock(&gLogMutex);
+        gLogFilePath = path;
+    }
+    return qInstallMessageHandler(logFileHandler);
+}
+
+QtMessageHandler installLogFileHandler()
+{
+    return installLogFileHandler(QCoreApplication::applicationDirPath() + "/log.txt");
 }

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "endpoints.h"
+#include "exitpopup.h"
 #include "globals.h"
 #include "languages.h"
 #include "log.h"
@@ -32,7 +33,6 @@
 #include "wifi/devicewifichangepage.h"
 
 namespace {
-const char* const kExitPopupName = "exitWarning";
 constexpr int kLoadingFrames = 12;
 }
 
@@ -104,8 +104,8 @@ void Mainpage::translateFlush()
 {
     ui->mainZero_Label->setText(QString("<a href=\"zero\" style=\"color:#999999;text-decoration:none;\">%1</a>")
                                     .arg(tr("Zero config")));
-    ui->mainCopyright_Label->setText(QString("<font face=Verdana color=#999999>%1</font>")
-                                         .arg(tr("Copyright © Olvaris. All rights reserved.")));
+    ui->mainVersion_Label->setText(QString("<font face=Verdana color=#999999>%1 %2</font>")
+                                       .arg(tr("olvaris Setup Wizard"), TolmWizardQtVersion));
     ui->mainExit_Label->setText(QString("<a href=\"exit\" style=\"color:#3399cc;text-decoration:none;\">%1</a>")
                                     .arg(tr("Exit")));
 }
@@ -146,36 +146,7 @@ void Mainpage::openOlvaris()
 
 void Mainpage::popupExit()
 {
-    if (findChild<MessageBoxPage*>(kExitPopupName))
-        return;
-    MessageBoxPage* popup = new MessageBoxPage(this);
-    popup->setObjectName(kExitPopupName);
-    const int w = 618;
-    const int h = 250;
-    popup->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
-    popup->setFixedHeight(h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
-    box->msgBoxBackground_Label->show();
-    box->msgBoxTitile_Label->setGeometry(60, 30, 510, 30);
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->msgBoxTitile_Label->setText(tr("Exit"));
-    box->msgBoxContent_Label->setGeometry(60, 60, 500, 100);
-    box->msgBoxContent_Label->setText(QString("<p style=line-height:24px><font color=#666666>%1</font></p>")
-                                          .arg(tr("Do you really want to exit?")));
-    box->msgBoxContent_Label->show();
-    box->msgBoxRightBtn_Button->setGeometry(360, 180, 111, 24);
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(tr("No"));
-    box->msgBoxRightBtn_Button->show();
-    box->msgBoxLeftBtn_Button->setGeometry(480, 180, 111, 24);
-    box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-    box->msgBoxLeftBtn_Button->setText(tr("Yes"));
-    box->msgBoxLeftBtn_Button->show();
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
-    connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitYesButton()));
-    popup->show();
+    openExitPopup(this, {tr("Exit"), tr("Do you really want to exit?"), tr("No"), tr("Yes")}, this);
 }
 
 void Mainpage::pressMsgExitNoButton()

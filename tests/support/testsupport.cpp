@@ -1,5 +1,12 @@
 #include "testsupport.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QtTest>
+
 #include "dcputils.h"
 #include "globals.h"
 #include "mainpage.h"
@@ -10,4 +17,138 @@ void createWizardForTests()
         gDCPUtils = new DCPUtils;
     if (!gMainpage)
         gMainpage = new Mainpage;
+}
+
+namespace {
+const char* const kRecordedSchemes[] = {"http", "https", "file"};
+}
+
+UrlRecorder::UrlRecorder()
+{
+    for (const char* scheme : kRecordedSchemes)
+        QDesktopServices::setUrlHandler(scheme, this, "record");
+}
+
+UrlRecorder::~UrlRecorder()
+{
+    for (const char* scheme : kRecordedSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void UrlRecorder::record(const QUrl& url)
+{
+    urls.append(url);
+}
+
+ProcessRecorder::ProcessRecorder()
+{
+    reply.started = true;
+    reply.finished = true;
+    reply.exitCode = 0;
+    Platform::setProcessRunnerForTests([this](const Platform::ProcessCall& call) {
+        calls.append(call);
+        return reply;
+    });
+}
+
+ProcessRecorder::~ProcessRecorder()
+{
+    Platform::setProcessRunnerForTests(nullptr);
+}
+
+namespace {
+LogRecorder* gLogRecorder = nullptr;
+
+void recordLogMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    if (gLogRecorder)
+        gLogRecorder->lines.append(message);
+}
+} // namespace
+
+LogRecorder::LogRecorder()
+{
+    gLogRecorder = this;
+    previous = qInstallMessageHandler(recordLogMessage);
+}
+
+LogRecorder::~LogRecorder()
+{
+    qInstallMessageHandler(previous);
+    gLogRecorder = nullptr;
+}
+
+QStringList LogRecorder::matching(const QString& text) const
+{
+    return lines.filter(text);
+}
+
+CamCgiServer::CamCgiServer(const QString& password)
+    : password(password)
+{
+}
+
+CamCgiServer::~CamCgiServer()
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(3000))
+            process.kill();
+        process.waitForFinished(1000);
+    }
+}
+
+bool CamCgiServer::start()
+{
+    const QString script = QDir(qEnvironmentVariable("TESTDATA")).filePath("../tools/camcgi/camcgi.py");
+    if (!QFile::exists(script)) {
+        error = "camcgi.py not found beside TESTDATA: " + script;
+        return false;
+    }
+    process.start("python3", {script, "--bind", "127.0.0.1", "--port", "0", "--password", password, "--record",
+                              dir.filePath("requests.jsonl"), "--time-limit", "300"});
+    if (!process.waitForStarted(5000)) {
+        error = "python3 did not start: " + process.errorString();
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.canReadLine() && clock.elapsed() < 15000 && process.state() == QProcess::Running)
+        process.waitForReadyRead(200);
+    const QByteArray line = process.readLine().trimmed();
+    if (!line.startsWith("PORT ")) {
+        error = "camcgi did not report its port: " + QString::fromUtf8(line + process.readAllStandardError());
+        return false;
+    }
+    port = quint16(line.mid(5).toUInt());
+    return port != 0;
+}
+
+QString CamCgiServer::address() const
+{
+    return QString("127.0.0.1:%1").arg(port);
+}
+
+QList<QJsonObject> CamCgiServer::records() const
+{
+    QList<QJsonObject> result;
+    QFile file(dir.filePath("requests.jsonl"));
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.trimmed().isEmpty())
+            result.append(QJsonDocument::fromJson(line).object());
+    return result;
+}
+
+bool CamCgiServer::waitForRecords(int count, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (records().size() < count) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
 }

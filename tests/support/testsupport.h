@@ -1,10 +1,87 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QObject>
 #include <QString>
+#include <QTemporaryDir>
+#include <QStringList>
+#include <QtGlobal>
+#include <QUrl>
+
+#include "platform/process.h"
 
 // Creates the protocol object, the main window and its pages, as start-up does,
 // without showing anything. Safe to call more than once.
 void createWizardForTests();
+
+// While it lives, http, https and file URLs opened through QDesktopServices are recorded
+// here instead of reaching a browser or a viewer.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    UrlRecorder();
+    ~UrlRecorder() override;
+
+    QList<QUrl> urls;
+
+public slots:
+    void record(const QUrl& url);
+};
+
+// While it lives, commands given to Platform::runProcess are recorded in calls and answered
+// with reply instead of being run.
+class ProcessRecorder
+{
+public:
+    ProcessRecorder();
+    ~ProcessRecorder();
+
+    QList<Platform::ProcessCall> calls;
+    Platform::ProcessResult reply;
+};
+
+// While it lives, every log message is recorded in lines instead of being printed.
+class LogRecorder
+{
+public:
+    LogRecorder();
+    ~LogRecorder();
+
+    QStringList lines;
+    // The recorded lines that contain text.
+    QStringList matching(const QString& text) const;
+
+private:
+    QtMessageHandler previous = nullptr;
+};
+
+// The camera's HTTPS CGI simulator (tests/tools/camcgi) on 127.0.0.1 and a free port, for
+// the length of one test. A camera record reaches it with IPAddr = address().
+class CamCgiServer
+{
+public:
+    explicit CamCgiServer(const QString& password);
+    ~CamCgiServer();
+
+    // False (with the reason in error) when the simulator did not come up.
+    bool start();
+    QString address() const;
+    // The requests it has recorded so far, oldest first.
+    QList<QJsonObject> records() const;
+    // Waits until at least count requests are recorded.
+    bool waitForRecords(int count, int timeoutMs = 10000) const;
+
+    QString error;
+
+private:
+    QString password;
+    QTemporaryDir dir;
+    QProcess process;
+    quint16 port = 0;
+};
 
 #endif // TESTSUPPORT_H

@@ -53,7 +53,6 @@ class tst_Resources : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void referencedPictureLoads_data();
     void referencedPictureLoads();
     void runtimeBuiltNameLoads_data();
@@ -64,12 +63,6 @@ private slots:
     void absentNameStaysAbsent();
     void shortcutIconInstalledBesideProgram();
 };
-
-void tst_Resources::initTestCase()
-{
-    // The pictures live in the static product library, which the linker keeps only on request.
-    Q_INIT_RESOURCE(images);
-}
 
 void tst_Resources::referencedPictureLoads_data()
 {

@@ -1,0 +1,414 @@
+"""Drives the real build/tolmwizard the way a person would, for end-to-end tests.
+
+    import sys; sys.path.insert(0, os.path.join(os.environ["SOURCE_DIR"], "tests", "e2e"))
+    from wizard import Wizard
+
+    with Wizard(build_dir, config={"EnableLauncher": "0"}) as w:   # lab=Lab(...) to run in it
+        w.wait_window()                     # the main window "olvaris Setup Wizard"
+        w.screenshot("welcome.png")         # -> <build_dir>/screenshots/welcome.png
+        w.click(400, 300)                   # window-relative, like a mouse click
+        w.wait_log("Start Tcp Server", 10)
+        w.close_window()                    # what a window manager's close button sends
+        code = w.wait_exit(10)
+
+What a Wizard does:
+- copies <build_dir>/tolmwizard with config.xml and lang/ into a fresh temporary folder and writes
+  the given config.xml values there. config is merged over DEFAULT_CONFIG; a key is a node name
+  (found anywhere in the file, or made under the root when missing); a value of None removes the node.
+  files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
+- starts its own Xvfb on a free display number, then the program on it, inside the network namespace
+  lab.pc_ns when a lab is given (the lab itself is not touched otherwise);
+- finds windows by title with xdotool; clicks, types and presses keys as a person would;
+- saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
+- always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
+  block, on SIGTERM/SIGINT and at interpreter exit. Set KEEP_WIZARD_DIR=1 to keep the folder.
+
+Waiting calls raise TimeoutError with the program's stderr and log tail when their time runs out.
+"""
+
+import atexit
+import ctypes
+import ctypes.util
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import xml.etree.ElementTree as ET
+
+MAIN_TITLE = "olvaris Setup Wizard"
+LAUNCHER_TITLE = "olvaris Launcher"
+DEFAULT_CONFIG = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "Logenable"}
+SCREEN = (1280, 1024)
+
+_live = set()
+
+
+def _cleanup_all():
+    for obj in list(_live):
+        obj.stop()
+
+
+def _on_signal(signum, _frame):
+    _cleanup_all()
+    raise SystemExit(128 + signum)
+
+
+atexit.register(_cleanup_all)
+for _sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+    if signal.getsignal(_sig) in (signal.SIG_DFL, signal.default_int_handler):
+        signal.signal(_sig, _on_signal)
+
+
+# --- a little Xlib through ctypes: a window manager's close request and window-map events ---
+
+class _XClientMessageEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
+
+
+class _XMapEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong), ("window", ctypes.c_ulong),
+                ("override_redirect", ctypes.c_int)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("client", _XClientMessageEvent), ("map", _XMapEvent),
+                ("pad", ctypes.c_long * 24)]
+
+
+_CLIENT_MESSAGE = 33
+_MAP_NOTIFY = 19
+_SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+
+
+def _libx11():
+    lib = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    lib.XOpenDisplay.restype = ctypes.c_void_p
+    lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(_XEvent)]
+    lib.XDefaultRootWindow.restype = ctypes.c_ulong
+    lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    lib.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+    lib.XPending.argtypes = [ctypes.c_void_p]
+    lib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(_XEvent)]
+    lib.XConnectionNumber.argtypes = [ctypes.c_void_p]
+    lib.XFlush.argtypes = [ctypes.c_void_p]
+    lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    return lib
+
+
+def send_close_request(display, window):
+    """Sends WM_DELETE_WINDOW to a window, as a window manager's close button does."""
+    x = _libx11()
+    dpy = x.XOpenDisplay(display.encode())
+    if not dpy:
+        raise RuntimeError("cannot open display " + display)
+    try:
+        event = _XEvent()
+        event.client.type = _CLIENT_MESSAGE
+        event.client.window = window
+        event.client.message_type = x.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+        event.client.format = 32
+        event.client.l[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+        event.client.l[1] = 0  # CurrentTime
+        x.XSendEvent(dpy, window, 0, 0, ctypes.byref(event))
+        x.XSync(dpy, 0)
+    finally:
+        x.XCloseDisplay(dpy)
+
+
+class MapWatcher:
+    """Reports the first top-level window mapped on a display after it was made."""
+
+    def __init__(self, display):
+        self._x = _libx11()
+        self._dpy = self._x.XOpenDisplay(display.encode())
+        if not self._dpy:
+            raise RuntimeError("cannot open display " + display)
+        self._x.XSelectInput(self._dpy, self._x.XDefaultRootWindow(self._dpy), _SUBSTRUCTURE_NOTIFY_MASK)
+        self._x.XSync(self._dpy, 0)
+
+    def wait_first_map(self, timeout):
+        """Returns time.monotonic() of the first MapNotify, or None after timeout seconds."""
+        fd = self._x.XConnectionNumber(self._dpy)
+        end = time.monotonic() + timeout
+        event = _XEvent()
+        while True:
+            while self._x.XPending(self._dpy):
+                self._x.XNextEvent(self._dpy, ctypes.byref(event))
+                if event.type == _MAP_NOTIFY:
+                    return time.monotonic()
+            left = end - time.monotonic()
+            if left <= 0:
+                return None
+            select.select([fd], [], [], min(left, 0.05))
+
+    def close(self):
+        if self._dpy:
+            self._x.XCloseDisplay(self._dpy)
+            self._dpy = None
+
+
+# --- an X server of one's own ---
+
+class XServer:
+    """An Xvfb on a display number that it picks itself; stop() ends it."""
+
+    def __init__(self, size=SCREEN, timeout=15):
+        read_end, write_end = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
+             "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(write_end)
+        _live.add(self)
+        number = b""
+        end = time.monotonic() + timeout
+        try:
+            while not number.endswith(b"\n"):
+                if time.monotonic() > end or self.proc.poll() is not None:
+                    raise RuntimeError("Xvfb did not start")
+                ready, _, _ = select.select([read_end], [], [], 0.2)
+                if ready:
+                    chunk = os.read(read_end, 16)
+                    if not chunk:
+                        raise RuntimeError("Xvfb did not start")
+                    number += chunk
+        except BaseException:
+            self.stop()
+            raise
+        finally:
+            os.close(read_end)
+        self.display = ":" + number.decode().strip()
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        _live.discard(self)
+
+
+def prepare_app_dir(build_dir, config=None, files=None):
+    """A temporary folder holding the program and what it reads beside it, with config values set."""
+    folder = tempfile.mkdtemp(prefix="tolmwizard-e2e-")
+    shutil.copy2(os.path.join(build_dir, "tolmwizard"), folder)
+    shutil.copytree(os.path.join(build_dir, "lang"), os.path.join(folder, "lang"))
+    config_path = os.path.join(folder, "config.xml")
+    shutil.copy2(os.path.join(build_dir, "config.xml"), config_path)
+    values = dict(DEFAULT_CONFIG)
+    values.update(config or {})
+    tree = ET.parse(config_path)
+    root = tree.getroot()
+    for name, value in values.items():
+        node = next(root.iter(name), None)
+        if value is None:
+            if node is not None:
+                for parent in root.iter():
+                    if node in list(parent):
+                        parent.remove(node)
+            continue
+        if node is None:
+            node = ET.SubElement(root, name)
+        node.text = str(value)
+    tree.write(config_path, encoding="UTF-8", xml_declaration=True)
+    for relative, content in (files or {}).items():
+        path = os.path.join(folder, relative)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        data = content.encode() if isinstance(content, str) else content
+        with open(path, "wb") as out:
+            out.write(data)
+        if data.startswith(b"#!"):
+            os.chmod(path, 0o755)
+    return folder
+
+
+class Wizard:
+    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15):
+        self.build_dir = os.path.abspath(build_dir)
+        self.window = None
+        self.proc = None
+        self.xserver = None
+        self.dir = prepare_app_dir(self.build_dir, config, files)
+        _live.add(self)
+        try:
+            self.xserver = XServer(timeout=start_timeout)
+            self.display = self.xserver.display
+            env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
+            env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"})
+            cmd = [os.path.join(self.dir, "tolmwizard")]
+            if lab is not None:
+                cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
+            self._stdout = open(os.path.join(self.dir, "stdout.txt"), "wb")
+            self._stderr = open(os.path.join(self.dir, "stderr.txt"), "wb")
+            self.proc = subprocess.Popen(cmd, cwd=self.dir, env=env, stdin=subprocess.DEVNULL,
+                                         stdout=self._stdout, stderr=self._stderr, start_new_session=True)
+        except BaseException:
+            self.stop()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_exc):
+        self.stop()
+
+    # --- looking ---
+
+    def _xdotool(self, *args, check=True):
+        result = subprocess.run(["xdotool"] + [str(a) for a in args], env=dict(os.environ, DISPLAY=self.display),
+                                capture_output=True, text=True, timeout=15)
+        if check and result.returncode != 0:
+            raise RuntimeError("xdotool %s failed: %s" % (" ".join(map(str, args)), result.stderr.strip()))
+        return result.stdout
+
+    def find_windows(self, title):
+        """Visible top-level windows whose title equals title (a regular expression)."""
+        out = self._xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
+        return [int(w) for w in out.split()]
+
+    def wait_window(self, title=MAIN_TITLE, timeout=20):
+        """Waits until a window with this title is shown; makes it the window that click() aims at."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            windows = self.find_windows(re.escape(title))
+            if windows:
+                self.window = windows[0]
+                time.sleep(0.5)  # let it paint
+                return self.window
+            if self.proc.poll() is not None:
+                self._fail("the program ended (code %s) before window %r appeared" % (self.proc.returncode, title))
+            time.sleep(0.1)
+        self._fail("no window %r within %s s" % (title, timeout))
+
+    def wait_window_gone(self, window=None, timeout=10):
+        window = window or self.window
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if window not in self._visible_windows():
+                return
+            time.sleep(0.1)
+        self._fail("window %s still shown after %s s" % (window, timeout))
+
+    def _visible_windows(self):
+        return [int(w) for w in self._xdotool("search", "--onlyvisible", "--name", "", check=False).split()]
+
+    def window_geometry(self, window=None):
+        """(x, y, width, height) of the window on the screen."""
+        out = self._xdotool("getwindowgeometry", "--shell", window or self.window)
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def window_title(self, window=None):
+        return self._xdotool("getwindowname", window or self.window).strip()
+
+    # --- acting ---
+
+    def click(self, x, y, button=1):
+        """Moves the mouse to (x, y) inside the current window and clicks."""
+        self._xdotool("mousemove", "--window", self.window, x, y)
+        time.sleep(0.1)
+        self._xdotool("click", button)
+        time.sleep(0.2)
+
+    def type_text(self, text):
+        self._xdotool("windowfocus", "--sync", self.window, check=False)
+        self._xdotool("type", "--delay", 30, text)
+
+    def key(self, key):
+        self._xdotool("windowfocus", "--sync", self.window, check=False)
+        self._xdotool("key", key)
+
+    def close_window(self, window=None):
+        """Asks the window to close, as a window manager's close button does."""
+        send_close_request(self.display, window or self.window)
+        time.sleep(0.3)
+
+    def screenshot(self, path, whole_screen=False):
+        """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/."""
+        if not os.path.isabs(path):
+            path = os.path.join(self.build_dir, "screenshots", path)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        time.sleep(0.3)
+        cmd = ["import", "-display", self.display, "-window", "root"]
+        if self.window and not whole_screen:
+            x, y, w, h = self.window_geometry()
+            cmd += ["-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage"]
+        subprocess.run(cmd + [path], check=True, timeout=30, capture_output=True)
+        return path
+
+    # --- the program's side ---
+
+    def log_text(self):
+        try:
+            with open(os.path.join(self.dir, "log.txt"), encoding="utf-8", errors="replace") as f:
+                return f.read()
+        except FileNotFoundError:
+            return ""
+
+    def stderr_text(self):
+        if not self._stderr.closed:
+            self._stderr.flush()
+        try:
+            with open(os.path.join(self.dir, "stderr.txt"), encoding="utf-8", errors="replace") as f:
+                return f.read()
+        except FileNotFoundError:
+            return ""
+
+    def wait_log(self, substring, timeout=10, count=1):
+        """Waits until log.txt holds substring (at least count times)."""
+        end = time.monotonic() + timeout
+        while True:
+            if self.log_text().count(substring) >= count:
+                return True
+            if time.monotonic() > end or self.proc.poll() is not None:
+                break
+            time.sleep(0.1)
+        if self.log_text().count(substring) >= count:
+            return True
+        self._fail("log.txt has %r fewer than %d times within %s s" % (substring, count, timeout))
+
+    def wait_exit(self, timeout=10):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self._fail("the program still runs after %s s" % timeout)
+
+    def _fail(self, what):
+        log = self.log_text().splitlines()[-15:]
+        raise TimeoutError("%s\n--- stderr:\n%s\n--- log.txt tail:\n%s"
+                           % (what, self.stderr_text()[-3000:], "\n".join(log)))
+
+    def stop(self):
+        """Ends the program and the X server and removes the temporary folder. Safe to call twice."""
+        if self.proc is not None and self.proc.poll() is None:
+            try:
+                os.killpg(self.proc.pid, signal.SIGTERM)
+                self.proc.wait(5)
+            except (ProcessLookupError, subprocess.TimeoutExpired):
+                try:
+                    os.killpg(self.proc.pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+                self.proc.wait()
+        if self.xserver is not None:
+            self.xserver.stop()
+        for stream in ("_stdout", "_stderr"):
+            if hasattr(self, stream):
+                getattr(self, stream).close()
+        if self.dir and os.path.isdir(self.dir) and not os.environ.get("KEEP_WIZARD_DIR"):
+            shutil.rmtree(self.dir, ignore_errors=True)
+        _live.discard(self)

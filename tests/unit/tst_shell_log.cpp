@@ -1,0 +1,135 @@
+#include <QtTest>
+
+#include "log.h"
+#include "logging.h"
+
+class TestShellLog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void levels_data();
+    void levels();
+    void messageLine();
+    void fileReopenedPerMessage();
+    void unwritableFileDropsMessages();
+    void maskSecret_data();
+    void maskSecret();
+
+private:
+    QStringList logLines() const;
+
+    QTemporaryDir dir;
+    QString path;
+    QtMessageHandler previous = nullptr;
+};
+
+void TestShellLog::init()
+{
+    QVERIFY(dir.isValid());
+    path = dir.filePath("log.txt");
+    QFile::remove(path);
+    previous = installLogFileHandler(path);
+}
+
+void TestShellLog::cleanup()
+{
+    qInstallMessageHandler(previous);
+}
+
+QStringList TestShellLog::logLines() const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n');
+}
+
+void TestShellLog::levels_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("debug") << int(QtDebugMsg) << "Start Tcp Server ..." << "[Debug] Start Tcp Server ...";
+    QTest::newRow("info") << int(QtInfoMsg) << "info" << "[Info] info";
+    QTest::newRow("warning") << int(QtWarningMsg) << "careful" << "[Warning] careful";
+    QTest::newRow("critical") << int(QtCriticalMsg) << "broken" << "[Critical] broken";
+    QTest::newRow("placeholder in text") << int(QtDebugMsg) << "50% %1 done" << "[Debug] 50% %1 done";
+    QTest::newRow("utf-8") << int(QtDebugMsg) << QString::fromUtf8("Übersicht – 日本語")
+                           << QString::fromUtf8("[Debug] Übersicht – 日本語");
+}
+
+void TestShellLog::levels()
+{
+    QFETCH(int, type);
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+
+    switch (QtMsgType(type)) {
+    case QtInfoMsg: qInfo().noquote() << text; break;
+    case QtWarningMsg: qWarning().noquote() << text; break;
+    case QtCriticalMsg: qCritical().noquote() << text; break;
+    default: qDebug().noquote() << text; break;
+    }
+    QCOMPARE(logLines(), QStringList({line, ""}));
+}
+
+void TestShellLog::messageLine()
+{
+    const int line = __LINE__ + 1;
+    WLOG << "langComboBoxIndexChanged idx=" << 3 << QString("de.qm");
+    QCOMPARE(logLines().value(0),
+             QString("[Debug] [ tst_shell_log.cpp ][ messageLine ][Line : %1 ] langComboBoxIndexChanged idx= 3 \"de.qm\"")
+                 .arg(line));
+}
+
+void TestShellLog::fileReopenedPerMessage()
+{
+    WLOG << "first";
+    QVERIFY(QFile::remove(path));
+    WLOG << "second";
+    const QStringList lines = logLines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].endsWith("] second"));
+}
+
+void TestShellLog::unwritableFileDropsMessages()
+{
+    // The log file's place is a folder: messages are dropped, nothing hangs or recurses.
+    QVERIFY(QDir().mkpath(path));
+    WLOG << "lost";
+    qWarning() << "lost too";
+    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY(QDir(path).removeRecursively());
+    WLOG << "kept";
+    QCOMPARE(logLines().size(), 2);
+}
+
+void TestShellLog::maskSecret_data()
+{
+    QTest::addColumn<QString>("secret");
+    QTest::addColumn<QString>("masked");
+
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("password") << "Pa55word!" << "********";
+    QTest::newRow("one char") << QString::fromUtf8("§") << "********";
+    QTest::newRow("basic credential") << "YWRtaW46c2VjcmV0" << "********";
+}
+
+void TestShellLog::maskSecret()
+{
+    QFETCH(QString, secret);
+    QFETCH(QString, masked);
+
+    QCOMPARE(::maskSecret(secret), masked);
+    WLOG << "password :" << ::maskSecret(secret);
+    const QString line = logLines().value(0);
+    QVERIFY(line.contains("password :"));
+    if (!secret.isEmpty())
+        QVERIFY(!line.contains(secret));
+}
+
+QTEST_GUILESS_MAIN(TestShellLog)
+#include "tst_shell_log.moc"
