@@ -1,5 +1,37 @@
 #include "apsearchresult.h"
 
+#include <QMutexLocker>
+
+#include "globals.h"
+#include "ipcamera.h"
+#include "log.h"
+
+namespace {
+
+// The text after the first marker (";A=") up to the next ";" or the end; empty without the marker.
+QByteArray markedText(const QByteArray& reply, const char* marker)
+{
+    const int at = reply.indexOf(marker);
+    if (at < 0)
+        return QByteArray();
+    const int start = at + int(qstrlen(marker));
+    const int end = reply.indexOf(';', start);
+    return reply.mid(start, end < 0 ? -1 : end - start);
+}
+
+// The access-point list of a paged reply: from "L=" up to ";X=" or the end.
+QByteArray listText(const QByteArray& reply)
+{
+    const int at = reply.indexOf("L=");
+    if (at < 0)
+        return QByteArray();
+    const int start = at + 2;
+    const int end = reply.indexOf(";X=", start);
+    return reply.mid(start, end < 0 ? -1 : end - start);
+}
+
+} // namespace
+
 APSearchResult::APSearchResult() = default;
 
 APSearchResult::APSearchResult(const APSearchResult& other)
@@ -8,17 +40,140 @@ APSearchResult::APSearchResult(const APSearchResult& other)
     *this = other;
 }
 
-APSearchResult& APSearchResult::operator=(const APSearchResult&)
+APSearchResult& APSearchResult::operator=(const APSearchResult& other)
 {
+    numAP = other.AP_Column1.size();
+    All_APListNum = other.All_APListNum;
+    Now_APListNum = other.Now_APListNum;
+    AP_Column1 = other.AP_Column1;
+    AP_Column2 = other.AP_Column2;
+    AP_SSID = other.AP_SSID;
+    AP_Column4 = other.AP_Column4;
+    AP_SecMethod = other.AP_SecMethod;
+    AP_AuthMode = other.AP_AuthMode;
+    AP_Mode = other.AP_Mode;
+    receivedPages = other.receivedPages;
     return *this;
 }
 
-int APSearchResult::setAPConfig(QByteArray, QByteArray)
+// Old cameras send one datagram: a header record, then ";"-separated records split by ",".
+// Newer ones page the survey: ";A=" pages in all, ";E=" this page, "L=" records split by "&",
+// each record "ssid64,mode,auth,sec,column2". Returns -1 for a page that does not belong.
+int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
 {
-    return -1;
+    QMutexLocker locker(&gAPListMutex);
+
+    if (!isNewDcp(dcpVersion)) {
+        clearRows();
+        const QList<QByteArray> records = reply.split(',');
+        WLOG << "DCPParameter = " << records;
+        for (const QByteArray& record : records) {
+            WLOG << "numAP = " << numAP;
+            if (numAP == 0) {
+                numAP = 1;
+                continue;
+            }
+            const QList<QByteArray> fields = record.split(';');
+            WLOG << "subParameter = " << fields;
+            if (fields.size() >= 7) {
+                const QByteArray ssid = QByteArray::fromBase64(fields.at(2));
+                WLOG << "IPCamera::setAPConfig, subParameter[2]:" << fields.at(2);
+                WLOG << "IPCamera::setAPConfig, AP_SSID:" << ssid;
+                appendRow(fields.at(0), fields.at(1), ssid, fields.at(3), fields.at(4), fields.at(5),
+                          fields.at(6));
+            } else {
+                appendRow("Unknown", "0", "XXXXXXX", "Unknown", "Unknown", "Unknown", "Unknown");
+            }
+            ++numAP;
+        }
+        --numAP;
+        return 0;
+    }
+
+    const int total = markedText(reply, ";A=").toInt();
+    WLOG << "All_APListNum = " << total;
+    const QByteArray pageText = markedText(reply, ";E=");
+    WLOG << "str_Now_APListNum_0 = " << pageText;
+    bool numbered = false;
+    const int page = pageText.toInt(&numbered);
+    numbered = numbered && page >= 0;
+
+    if (All_APListNum == 0) {
+        clearRows();
+        receivedPages.clear();
+        All_APListNum = total;
+    } else if (total != All_APListNum) {
+        WLOG << "Unknow error";
+        return -1;
+    } else if (!numbered || page >= All_APListNum || receivedPages.contains(page)) {
+        WLOG << "Receive duplicate UDP packet ?";
+        return -1;
+    }
+    if (numbered)
+        receivedPages.insert(page);
+    Now_APListNum.append(pageText);
+    WLOG << "Now_APListNum = " << Now_APListNum;
+
+    const QList<QByteArray> records = listText(reply).split('&');
+    WLOG << "DCPParameter = " << records;
+    numAP = AP_Column1.size();
+    for (const QByteArray& record : records) {
+        WLOG << "numAP = " << numAP;
+        // The empty record after a trailing "&" is no access point.
+        if (record.isEmpty())
+            continue;
+        const QList<QByteArray> fields = record.split(',');
+        WLOG << "subParameter = " << fields;
+        if (fields.size() >= 5) {
+            const QByteArray ssid = QByteArray::fromBase64(fields.at(0));
+            WLOG << "IPCamera::setAPConfig, subParameter[2]:" << fields.at(2);
+            WLOG << "IPCamera::setAPConfig, AP_SSID:" << ssid;
+            appendRow("Unknown", fields.at(4), ssid, "Unknown", fields.at(3), fields.at(2), fields.at(1));
+        } else {
+            appendRow("Unknown", "0", "XXXXXXX", "Unknown", "Unknown", "Unknown", "Unknown");
+        }
+        ++numAP;
+    }
+    return 0;
 }
 
 QByteArray APSearchResult::ssidAt(int row) const
 {
     return AP_SSID.value(row);
+}
+
+bool APSearchResult::allPagesReceived() const
+{
+    if (All_APListNum <= 0)
+        return false;
+    int inRange = 0;
+    for (int page : receivedPages)
+        if (page < All_APListNum)
+            ++inRange;
+    return inRange == All_APListNum;
+}
+
+void APSearchResult::clearRows()
+{
+    numAP = 0;
+    AP_Column1.clear();
+    AP_Column2.clear();
+    AP_SSID.clear();
+    AP_Column4.clear();
+    AP_SecMethod.clear();
+    AP_AuthMode.clear();
+    AP_Mode.clear();
+}
+
+void APSearchResult::appendRow(const QByteArray& column1, const QByteArray& column2, const QByteArray& ssid,
+                               const QByteArray& column4, const QByteArray& secMethod,
+                               const QByteArray& authMode, const QByteArray& mode)
+{
+    AP_Column1.append(column1);
+    AP_Column2.append(column2);
+    AP_SSID.append(ssid);
+    AP_Column4.append(column4);
+    AP_SecMethod.append(secMethod);
+    AP_AuthMode.append(authMode);
+    AP_Mode.append(mode);
 }

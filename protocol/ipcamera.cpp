@@ -1,5 +1,7 @@
 #include "ipcamera.h"
 
+#include <QList>
+
 #include "log.h"
 
 int quorvex_cmd_state = 0;
@@ -10,14 +12,98 @@ bool isNewDcp(const QByteArray& dcpVersion)
     return qstrcmp(dcpVersion, "2.0") >= 0;
 }
 
+namespace {
+
+// The items of a reply as lists of "="-separated parts, in order, empty items kept.
+QList<QList<QByteArray>> replyItems(const QByteArray& reply)
+{
+    QList<QList<QByteArray>> items;
+    for (const QByteArray& item : reply.split(';'))
+        items.append(item.split('='));
+    return items;
+}
+
+// The key letter of an item; 0 for an item that begins with "=".
+char itemKey(const QList<QByteArray>& parts)
+{
+    return parts.at(0).isEmpty() ? '\0' : parts.at(0).at(0);
+}
+
+// QString fields take the value as UTF-8 up to its first zero byte.
+QString textValue(const QByteArray& value)
+{
+    return QString::fromUtf8(value.constData());
+}
+
+// A reply as it may be logged: the value of any P item (a password) is masked.
+QByteArray loggableReply(const QByteArray& reply)
+{
+    QList<QByteArray> items = reply.split(';');
+    for (QByteArray& item : items) {
+        const int eq = item.indexOf('=');
+        if (eq >= 0 && item.startsWith('P'))
+            item = item.left(eq + 1) + maskSecret(QString::fromLatin1(item.mid(eq + 1))).toLatin1();
+    }
+    return items.join(';');
+}
+
+// The output of the Internet-check command: the agent restart is acknowledged first,
+// then the provision file reappears. Other output changes nothing.
+void takeCommandOutput(const QByteArray& output, QByteArray& bPing)
+{
+    if (output == "reboot_quorvex") {
+        WLOG << "getCmdResult() RECV reboot_quorvex ACK.";
+        quorvex_cmd_state = 1;
+    } else if (output == "/tmp/provision.conf") {
+        WLOG << "getCmdResult() /tmp/provision.conf exist.";
+        prov_config_exist = 1;
+    } else {
+        return;
+    }
+    WLOG << "quorvex_cmd_state:[" << quorvex_cmd_state << "], prov_config_exist:[" << prov_config_exist << "]";
+    if (quorvex_cmd_state == 1) {
+        bPing = prov_config_exist == 1 ? "1" : "0";
+    } else {
+        bPing = "0";
+        quorvex_cmd_state = 0;
+        prov_config_exist = 0;
+    }
+}
+
+} // namespace
+
 IPCamera::IPCamera()
 {
     WLOG << "IPCamera Constructor Initializing ...";
 }
 
-IPCamera::IPCamera(QByteArray, QString hostMac)
-    : MACHost(hostMac)
+IPCamera::IPCamera(QByteArray reply, QString hostMac)
 {
+    for (const QList<QByteArray>& parts : replyItems(reply)) {
+        if (parts.size() < 2)
+            continue;
+        const QByteArray& value = parts.at(1);
+        switch (itemKey(parts)) {
+        case 'C': networkSetupType = value; break;
+        case 'D': modelName = value; break;
+        case 'F': FirmwareVersion = value; break;
+        case 'G': bRegisted = value; break;
+        case 'H': HardwareVersion = value; break;
+        case 'I': IPAddr = textValue(value); break;
+        case 'M': MAC = textValue(value); break;
+        case 'N': Name = value; break;
+        case 'P': DCPVersion = value; break;
+        case 'V':
+            // "AGENT=VERSION=1.2": the version is the third part; without one the value stays.
+            AgentVersion = (value.contains("VERSION") && parts.size() > 2) ? parts.at(2) : value;
+            break;
+        case 'W': networkType = value; break;
+        case 'X': PWD_MD5 = value; break;
+        default:
+            WLOG << "<DCP_Class_01> IPCamera::IPCamera parsing no such parameter : " << value;
+        }
+    }
+    MACHost = hostMac;
 }
 
 IPCamera::IPCamera(const IPCamera& other)
@@ -28,6 +114,8 @@ IPCamera::IPCamera(const IPCamera& other)
 
 IPCamera& IPCamera::operator=(const IPCamera& other)
 {
+    if (this == &other)
+        return *this;
     MAC = other.MAC;
     MACHost = other.MACHost;
     modelName = other.modelName;
@@ -75,8 +163,119 @@ void IPCamera::refreshFrom(IPCamera other)
     DCPVersion = other.DCPVersion;
 }
 
-void IPCamera::setPassword(QByteArray) {}
-void IPCamera::getPasswordResult(QByteArray) {}
-void IPCamera::getPingResult(QByteArray) {}
-void IPCamera::getRestartResult(QByteArray) {}
-void IPCamera::getCmdResult(QByteArray) {}
+void IPCamera::setPassword(QByteArray reply)
+{
+    for (const QList<QByteArray>& parts : replyItems(reply)) {
+        if (parts.size() < 2)
+            continue;
+        const QByteArray& value = parts.at(1);
+        switch (itemKey(parts)) {
+        case 'C': supportUPnP = value; break;
+        case 'D': modelName = value; break;
+        case 'E': olvarisInfoE = value; break;
+        case 'G':
+            bRegisted = value;
+            WLOG << "[IPcamera][setPassword()] set register bit: " << bRegisted;
+            break;
+        case 'M': MAC = textValue(value); break;
+        case 'N': Name = value; break;
+        case 'O': UPnPDNS = value; break;
+        case 'P': password = QByteArray::fromBase64(value); break;
+        case 'R': remote = value; break;
+        case 'U': {
+            const int dot = value.indexOf('.');
+            olvarisNo = dot < 0 ? QByteArray() : value.left(dot);
+            url = dot < 0 ? QByteArray() : value.mid(dot + 1);
+            break;
+        }
+        case 'W': portal = value; break;
+        case 'X': PWD_MD5 = value; break;
+        case 'Y': dfp = value; break;
+        default:
+            WLOG << "IPCamera::getPassword, no such parameter:" << parts.at(0);
+        }
+    }
+    if (!isNewDcp(DCPVersion))
+        remote = "1";
+}
+
+void IPCamera::getPasswordResult(QByteArray reply)
+{
+    WLOG << "IPCamera::getPasswordResult content: " << loggableReply(reply);
+    if (!reply.contains(";R="))
+        return;
+    for (const QList<QByteArray>& parts : replyItems(reply)) {
+        QList<QByteArray> shown = parts;
+        if (shown.size() > 1 && itemKey(shown) == 'P')
+            shown[1] = maskSecret(QString::fromLatin1(shown.at(1))).toLatin1();
+        WLOG << "IPCamera::getPasswordResult subParameter = " << shown;
+        if (parts.size() < 2)
+            continue;
+        const QByteArray& value = parts.at(1);
+        switch (itemKey(parts)) {
+        case 'D': modelName = value; break;
+        case 'M': MAC = textValue(value); break;
+        case 'R':
+            bPassword = value;
+            WLOG << "IPCamera::getPasswordResult bPassword:" << bPassword;
+            break;
+        case 'X': PWD_MD5 = value; break;
+        default:
+            WLOG << "IPCamera::getPasswordResult, no such parameter:" << parts.at(0);
+        }
+    }
+}
+
+void IPCamera::getPingResult(QByteArray reply)
+{
+    for (const QList<QByteArray>& parts : replyItems(reply)) {
+        if (parts.size() < 2)
+            continue;
+        const QByteArray& value = parts.at(1);
+        switch (itemKey(parts)) {
+        case 'C': bPing = value; break;
+        case 'D': modelName = value; break;
+        case 'M': MAC = textValue(value); break;
+        case 'R': bPing = value; break;
+        case 'X': PWD_MD5 = value; break;
+        default:
+            WLOG << "IPCamera::getPingResult, no such parameter:" << parts.at(0);
+        }
+    }
+}
+
+void IPCamera::getRestartResult(QByteArray reply)
+{
+    for (const QList<QByteArray>& parts : replyItems(reply)) {
+        if (parts.size() < 2)
+            continue;
+        const QByteArray& value = parts.at(1);
+        switch (itemKey(parts)) {
+        case 'D': modelName = value; break;
+        case 'L': break;
+        case 'M': MAC = textValue(value); break;
+        case 'N': break;
+        case 'R': bRestart = value; break;
+        case 'X': PWD_MD5 = value; break;
+        default:
+            WLOG << "IPCamera::getRestartResult, no such parameter:" << parts.at(0);
+        }
+    }
+}
+
+void IPCamera::getCmdResult(QByteArray reply)
+{
+    for (const QList<QByteArray>& parts : replyItems(reply)) {
+        if (parts.size() < 2)
+            continue;
+        const QByteArray& value = parts.at(1);
+        switch (itemKey(parts)) {
+        case 'D': modelName = value; break;
+        case 'M': MAC = textValue(value); break;
+        case 'R': takeCommandOutput(value, bPing); break;
+        case 'X': PWD_MD5 = value; break;
+        default:
+            WLOG << "IPCamera::getPingResult, no such parameter:" << parts.at(0);
+        }
+    }
+}
