@@ -5,6 +5,9 @@
 
 #include "ui_connectiontypeapmode.h"
 
+struct HintTexts;
+
+// The step panel of a camera set up through its own access point.
 class ConnectionTypeAPMode : public QWidget
 {
     Q_OBJECT
@@ -13,6 +16,17 @@ public:
     ~ConnectionTypeAPMode() override;
 
     Ui_ConnectionTypeAPMode* ui;
+
+private slots:
+    void popupWhyLedRed();
+    void pressMsgCancelButton();
+    void pressMsgResetButton();
+    void popupResetHint();
+    void pressMsgStartOverButton();
+    void pressMsgCloseButton();
+
+private:
+    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPEAPMODE_H

@@ -5,6 +5,7 @@
 
 #include "ui_connectiontypedefault.h"
 
+// The overview panel: the picture for no model chosen, or for no hardware version chosen.
 class ConnectionTypeDefault : public QWidget
 {
     Q_OBJECT

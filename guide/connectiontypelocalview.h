@@ -5,6 +5,9 @@
 
 #include "ui_connectiontypelocalview.h"
 
+struct HintTexts;
+
+// The step panel of local-only mode, with fixed pictures.
 class ConnectionTypeLocalView : public QWidget
 {
     Q_OBJECT
@@ -12,7 +15,21 @@ public:
     explicit ConnectionTypeLocalView(QWidget* parent = nullptr);
     ~ConnectionTypeLocalView() override;
 
+    // Sets the power and plug texts for the connection type chosen on the page.
+    void translateUI();
+
     Ui_ConnectionTypeLocalView* ui;
+
+private slots:
+    void popupWhyLedRed();
+    void pressMsgCancelButton();
+    void pressMsgResetButton();
+    void popupResetHint();
+    void pressMsgStartOverButton();
+    void pressMsgCloseButton();
+
+private:
+    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPELOCALVIEW_H

@@ -5,6 +5,9 @@
 
 #include "ui_connectiontypemorethanone.h"
 
+struct HintTexts;
+
+// The step panel of a model with several connection types, chosen in its own list.
 class ConnectionTypeMoreThanOne : public QWidget
 {
     Q_OBJECT
@@ -13,6 +16,20 @@ public:
     ~ConnectionTypeMoreThanOne() override;
 
     Ui_ConnectionTypeMoreThanOne* ui;
+
+public slots:
+    void gotCtypeIndexChanged();
+
+private slots:
+    void popupWhyLedRed();
+    void pressMsgCancelButton();
+    void pressMsgResetButton();
+    void popupResetHint();
+    void pressMsgStartOverButton();
+    void pressMsgCloseButton();
+
+private:
+    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPEMORETHANONE_H

@@ -5,6 +5,9 @@
 
 #include "ui_connectiontypeonlyone.h"
 
+struct HintTexts;
+
+// The step panel of a model with one connection type.
 class ConnectionTypeOnlyOne : public QWidget
 {
     Q_OBJECT
@@ -13,6 +16,17 @@ public:
     ~ConnectionTypeOnlyOne() override;
 
     Ui_ConnectionTypeOnlyOne* ui;
+
+private slots:
+    void popupWhyLedRed();
+    void pressMsgCancelButton();
+    void pressMsgResetButton();
+    void popupResetHint();
+    void pressMsgStartOverButton();
+    void pressMsgCloseButton();
+
+private:
+    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPEONLYONE_H

@@ -1,0 +1,102 @@
+#include "ledhints.h"
+
+#include <QPixmap>
+
+#include "globals.h"
+#include "mainpage.h"
+#include "messageboxpage.h"
+
+#include "guide/cameraconnectionpage.h"
+#include "setup/devicesetuppage.h"
+
+namespace LedHints {
+
+namespace {
+const char* const kLedPopup = "whyLedRedWarning";
+const char* const kResetPopup = "resetYourCameraWarning";
+constexpr int kWidth = 618;
+
+MessageBoxPage* createPopup(const char* name, int height, const QString& title)
+{
+    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
+    popup->setGeometry((gMainpage->width() - kWidth) / 2, (gMainpage->height() - height) / 2, kWidth, height);
+    popup->setObjectName(name);
+    popup->setFixedHeight(height);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxBackground_Label->setGeometry(0, 0, kWidth, height);
+    box->msgBoxBackground_Label->show();
+    box->msgBoxTitile_Label->setText(title);
+    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft);
+    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
+    box->msgBoxTitile_Label->show();
+    return popup;
+}
+
+void setButton(QPushButton* button, QObject* panel, const char* slot, const QString& style, const QString& text,
+               int x, int y)
+{
+    QObject::connect(button, SIGNAL(clicked()), panel, slot);
+    button->setStyleSheet(style);
+    button->setText(text);
+    button->setGeometry(x, y, 111, 24);
+    button->show();
+}
+}
+
+void openLedChecklist(QObject* panel, const HintTexts& texts)
+{
+    MessageBoxPage* popup = createPopup(kLedPopup, 350, texts.ledTitle);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxContent_Label->setGeometry(80, 100, 550, 150);
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.ledChecklist));
+    box->msgBoxContent_Label->show();
+    box->msgBoxImageLabel->hide();
+    QObject::connect(box->msgBoxClose_Button, SIGNAL(clicked()), panel, SLOT(pressMsgCancelButton()));
+    box->msgBoxClose_Button->show();
+    setButton(box->msgBoxLeftBtn_Button, panel, SLOT(pressMsgResetButton()), MessageBoxPage::whiteButtonStyle(),
+              texts.reset, 360, 300);
+    setButton(box->msgBoxRightBtn_Button, panel, SLOT(pressMsgCancelButton()), MessageBoxPage::blueButtonStyle(),
+              texts.close, 480, 300);
+    popup->show();
+}
+
+void openResetHint(QObject* panel, const HintTexts& texts)
+{
+    MessageBoxPage* popup = createPopup(kResetPopup, 450, texts.resetTitle);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxContent_Label->setGeometry(80, 80, 480, 150);
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.paperclip));
+    box->msgBoxContent_Label->show();
+    box->msgBoxImageLabel->setPixmap(
+        QPixmap(":/images/reset.png").scaled(168, 167, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    box->msgBoxImageLabel->setGeometry(420, 200, 168, 167);
+    box->msgBoxImageLabel->show();
+    QObject::connect(box->msgBoxClose_Button, SIGNAL(clicked()), panel, SLOT(pressMsgCloseButton()));
+    box->msgBoxClose_Button->show();
+    setButton(box->msgBoxLeftBtn_Button, panel, SLOT(pressMsgCloseButton()), MessageBoxPage::whiteButtonStyle(),
+              texts.close, 360, 400);
+    setButton(box->msgBoxRightBtn_Button, panel, SLOT(pressMsgStartOverButton()), MessageBoxPage::blueButtonStyle(),
+              texts.startOver, 480, 400);
+    popup->show();
+}
+
+void closeLedChecklist()
+{
+    MessageBoxPage::closeByName(gMainpage, kLedPopup);
+}
+
+void closeResetHint()
+{
+    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+}
+
+void startOver()
+{
+    closeResetHint();
+    gDeviceSetupPage->resetCheckingParameters();
+    gDeviceSetupPage->resetPasswordLineEdits();
+    gCameraConnectionPage->ui->cconnection_ComboBox->setCurrentIndex(0);
+}
+
+} // namespace LedHints
+

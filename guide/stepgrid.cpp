@@ -1,0 +1,100 @@
+#include "stepgrid.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "globals.h"
+#include "log.h"
+
+#include "guide/connectiontypeapmode.h"
+#include "guide/connectiontypedefault.h"
+#include "guide/connectiontypelocalview.h"
+#include "guide/connectiontypemorethanone.h"
+#include "guide/connectiontypeonlyone.h"
+
+namespace StepGrid {
+
+namespace {
+constexpr int kPictureSize = 164;
+constexpr int kBadgeSize = 21;
+
+// The first label of that name in the five connection panels; nothing else of the window.
+QLabel* findPanelLabel(const QString& name)
+{
+    const QWidget* panels[] = {gConnectionTypeDefault, gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne,
+                               gConnectionTypeAPMode, gConnectionTypeLocalView};
+    for (const QWidget* panel : panels) {
+        if (!panel)
+            continue;
+        if (QLabel* label = panel->findChild<QLabel*>(name))
+            return label;
+    }
+    return nullptr;
+}
+}
+
+void clear(QGridLayout* grid)
+{
+    const int n = grid->count();
+    WLOG << "num ..." << n;
+    for (int i = 1; i <= n; ++i) {
+        const QString name = QString::number(i);
+        QLabel* label = findPanelLabel(name);
+        WLOG << "item del..." << name;
+        delete label;
+    }
+    while (QLayoutItem* item = grid->takeAt(0)) {
+        WLOG << "del ...";
+        delete item->widget();
+        delete item;
+    }
+}
+
+void setPicture(QLabel* label, const QString& file, int size)
+{
+    // Names come without suffix; the reader tries the known image suffixes itself.
+    const QPixmap picture(file);
+    label->setPixmap(picture.isNull() ? QPixmap()
+                                      : picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog, const char* badgeLog)
+{
+    WLOG << "images remove header ..." << names;
+    const QStringList pictures = names.split(',', Qt::KeepEmptyParts);
+    WLOG << countLog << pictures.size();
+    for (int i = 0; i < pictures.size(); ++i) {
+        QLabel* picture = new QLabel;
+        picture->setObjectName(QString::number(i));
+        setPicture(picture, assembleImagesPath + pictures.at(i), kPictureSize);
+        grid->addWidget(picture, 0, i, 1, columnSpan);
+
+        const QString badgePath = ":/images/icon_step_" + QString::number(i + 1);
+        WLOG << badgeLog << badgePath;
+        QLabel* badge = new QLabel(picture);
+        setPicture(badge, badgePath, kBadgeSize);
+        badge->setGeometry(3, 0, kBadgeSize, kBadgeSize);
+        badge->show();
+    }
+}
+
+void addOverview(QGridLayout* grid, int column, const QString& resource)
+{
+    QLabel* picture = new QLabel;
+    picture->setObjectName(QString::number(column));
+    setPicture(picture, resource, kPictureSize);
+    grid->addWidget(picture, 0, column);
+}
+
+void setNextEnabled(QPushButton* next, bool enabled)
+{
+    next->setEnabled(enabled);
+    next->setStyleSheet(enabled ? "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
+                                  "color:rgb(255,255,255);border: 0px;"
+                                : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
+                                  "font:12px;color:rgb(255,255,255);border: 0px;");
+}
+
+} // namespace StepGrid

@@ -1,0 +1,34 @@
+#ifndef STEPGRID_H
+#define STEPGRID_H
+
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// The picture grids of the connection panels: numbered step pictures with badges,
+// overview pictures, and their clearing.
+namespace StepGrid {
+
+// Deletes every picture of the grid. Pictures named "1".."n" (n = items in the grid)
+// are first looked up in the connection panels, then the rest of the grid goes.
+void clear(QGridLayout* grid);
+
+// Builds the step pictures of one entry's picture names (the text after its header)
+// in row 0, column i, each with the badge of step i + 1.
+void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog,
+              const char* badgeLog);
+
+// An overview picture (a resource) at row 0 of the given column.
+void addOverview(QGridLayout* grid, int column, const QString& resource);
+
+// A picture scaled to size x size, ignoring the aspect ratio; empty when it cannot be read.
+void setPicture(QLabel* label, const QString& file, int size);
+
+// The connection page's Next button, enabled in blue or disabled in grey.
+void setNextEnabled(QPushButton* next, bool enabled);
+
+} // namespace StepGrid
+
+#endif // STEPGRID_H

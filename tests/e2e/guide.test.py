@@ -1,0 +1,223 @@
+#!/usr/bin/env python3
+"""The hardware connection guide in the lab: licence -> guide -> a model of each route code
+-> its panel with the step pictures -> Next reaches discovery or the access-point page.
+
+The lab's "Internet" serves the probe site, the catalogue (tests/data/catalogue) and an
+assemble sprite drawn here, one solid colour per picture name, so that a screenshot shows
+which clipped pictures a panel holds.
+"""
+
+import hashlib
+import json
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE)))
+BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
+import lab as labmod  # noqa: E402
+from lab import Lab  # noqa: E402
+from wizard import Wizard  # noqa: E402
+
+NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
+CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
+SERVER_IP = "10.254.1.10"
+HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
+
+# Window coordinates (page area starts at y 100).
+WELCOME_START = (130 + 75, 100 + 131 + 15)
+AGREEMENT_CHECK = (160 + 8, 100 + 354 + 9)
+AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
+MODEL_LIST = (50 + 116, 100 + 116 + 13)
+VERSION_LIST = (290 + 71, 100 + 116 + 13)
+NEXT = (640 + 55, 100 + 450 + 12)
+TYPE_LIST = (49 + 1 + 116, 100 + 145 + 10 + 13)   # in the MoreThanOne panel
+PAGE_AREA = (800, 500, 0, 100)                     # w, h, x, y
+PANEL_AREA = (701, 301, 49, 245)
+SPRITE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
+               "WPS_wd"]
+CELL = 164
+
+
+def colour_of(name):
+    """A solid colour for one picture name, away from white, grey and the page's blues."""
+    digest = hashlib.md5(name.encode()).digest()
+    return tuple(40 + b % 150 for b in digest[:3])
+
+
+def hex_colour(rgb):
+    return "#%02x%02x%02x" % rgb
+
+
+def make_sprites(catalogue, folder):
+    """The assemble sprite: row r, column i holds picture i of the r-th AssembleImages key."""
+    images = catalogue["AssembleImages"]
+    draw = []
+    for row, key in enumerate(SPRITE_ROWS):
+        for i, name in enumerate(images.get(key, "").split(",")):
+            x, y = i * CELL, row * CELL
+            draw += ["-fill", hex_colour(colour_of(name)), "-draw",
+                     "rectangle %d,%d %d,%d" % (x, y, x + CELL - 1, y + CELL - 1),
+                     "-fill", "black", "-pointsize", "22", "-annotate", "+%d+%d" % (x + 40, y + 150), name]
+    subprocess.run(["convert", "-size", "%dx%d" % (4 * CELL, len(SPRITE_ROWS) * CELL), "xc:white", *draw,
+                    os.path.join(folder, "assemble_image_square.png")], check=True, timeout=60)
+    subprocess.run(["convert", "-size", "600x600", "xc:lightgray", os.path.join(folder, "device_list_all.png")],
+                   check=True, timeout=60)
+
+
+def pixels(png, crop):
+    """The RGB pixels of a part (w, h, x, y) of a picture, as a list of (r, g, b)."""
+    data = subprocess.run(["convert", png, "-crop", "%dx%d+%d+%d" % crop, "+repage", "-depth", "8", "rgb:-"],
+                          capture_output=True, check=True, timeout=30).stdout
+    return [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
+
+
+def count_colour(png, crop, rgb):
+    return sum(1 for p in pixels(png, crop) if p == rgb)
+
+
+class GuideRoads(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        reason = labmod.unavailable_reason()
+        if reason:
+            raise unittest.SkipTest(reason)
+        for path in (os.path.join(BUILD_DIR, "tolmwizard"), NETSIM):
+            if not os.path.exists(path):
+                raise unittest.SkipTest(path + " is missing")
+        with open(CATALOGUE, encoding="utf-8") as f:
+            cls.catalogue = json.load(f)
+        cls.lab = Lab(internet=True).start()
+        try:
+            ip = cls.lab.add_cam_address(SERVER_IP)
+            cls.lab.set_hosts({host: ip for host in HOSTS})
+            cert, key = cls.lab.issue_cert(HOSTS)
+            data = os.path.join(cls.lab.workdir, "guide-data")
+            os.makedirs(data)
+            shutil.copy(CATALOGUE, data)
+            make_sprites(cls.catalogue, data)
+            cls.netsim = cls.lab.cam(["python3", NETSIM, "--data", data, "--probe", ip + ":80", "--https",
+                                      ip + ":443", "--cert", cert, "--key", key,
+                                      "--log", os.path.join(cls.lab.workdir, "netsim.jsonl")],
+                                     stdout=subprocess.PIPE, text=True)
+            if cls.netsim.stdout.readline().strip() != "ready":
+                raise RuntimeError("netsim did not start")
+        except BaseException:
+            cls.lab.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.lab.close()
+
+    # A person's steps ---------------------------------------------------------------
+
+    def enter_guide(self, w):
+        w.wait_window()
+        w.click(*WELCOME_START)
+        w.wait_log("checkWizardJsonFileTimer stop at", 60)
+        time.sleep(1.5)
+        w.click(*AGREEMENT_CHECK)
+        time.sleep(0.3)
+        w.click(*AGREEMENT_NEXT)
+        w.wait_log("04 mockup : \"0\"", 15)
+        time.sleep(0.5)
+
+    def choose(self, w, place, text, log):
+        """Opens a list, types the entry's name into it and takes it with Return."""
+        w.click(*place)
+        time.sleep(0.6)
+        w.type_text(text)
+        time.sleep(0.3)
+        w.key("Return")
+        w.wait_log(log, 10)
+        time.sleep(0.8)
+
+    def choose_model(self, w, model):
+        self.choose(w, MODEL_LIST, model, "03 selectedItem(Device Name) : \"%s\"" % model)
+
+    def assert_pictures(self, shot, names):
+        """Every named clip is on screen in the panel area, with the most of its cell."""
+        for name in names:
+            found = count_colour(shot, PANEL_AREA, colour_of(name))
+            self.assertGreater(found, CELL * CELL // 2, "picture %s is not shown in %s" % (name, shot))
+
+    def names_of(self, model, version, word):
+        for camera in self.catalogue["Cameras"]:
+            if camera["Model"] == model and camera["HardwareVersion"] == version:
+                for entry in camera["ConnectionType"]:
+                    if word in entry:
+                        return entry[word].split(",")
+        self.fail("%s %s has no entry %s" % (model, version, word))
+
+    def press_next(self, w, name):
+        before = w.screenshot(name + "_before_next.png")
+        w.click(*NEXT)
+        w.wait_log("<--------------------->", 10)
+        time.sleep(1.0)
+        after = w.screenshot(name + "_after_next.png")
+        self.assertNotEqual(pixels(before, PAGE_AREA), pixels(after, PAGE_AREA), "the page did not change")
+        return after
+
+    # The roads -------------------------------------------------------------------------
+
+    def test_route_1_versions_then_discovery(self):
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.enter_guide(w)
+            w.screenshot("guide_prompt.png")
+            self.choose_model(w, "VKC-2100")
+            w.wait_log("04 mockup : \"1\"")
+            w.screenshot("guide_route1_version_prompt.png")
+            self.choose(w, VERSION_LIST, "B1", "03 selectedHWVersion(Hardware Version) : \"B1\"")
+            shot = w.screenshot("guide_route1_B1.png")
+            self.assert_pictures(shot, self.names_of("VKC-2100", "B1", "1"))
+            self.press_next(w, "guide_route1")
+            self.assertIn("<---------------------> \"VKC-2100\"", w.log_text())
+
+    def test_route_2_types_then_access_point(self):
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.enter_guide(w)
+            self.choose_model(w, "VKC-6100")
+            w.wait_log("04 mockup : \"2\"")
+            w.screenshot("guide_route2_overview.png")
+            self.choose(w, TYPE_LIST, "Ethernet", "01 Got ctype index changed : \"Ethernet\"")
+            shot = w.screenshot("guide_route2_ethernet.png")
+            self.assert_pictures(shot, self.names_of("VKC-6100", "NA", "1"))
+            self.choose(w, TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"")
+            shot = w.screenshot("guide_route2_direct.png")
+            self.assert_pictures(shot, self.names_of("VKC-6100", "NA", "6"))
+            self.press_next(w, "guide_route2")
+            self.assertIn("<---------------------> \"Direct Connection\"", w.log_text())
+
+    def test_route_5_access_point(self):
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.enter_guide(w)
+            self.choose_model(w, "VKC-5010W")
+            w.wait_log("04 mockup : \"5\"")
+            shot = w.screenshot("guide_route5.png")
+            self.assert_pictures(shot, self.names_of("VKC-5010W", "A1", "5"))
+            self.press_next(w, "guide_route5")
+            self.assertIn("<---------------------> \"VKC-5010W\"", w.log_text())
+
+    def test_roads_lead_to_different_pages(self):
+        """Discovery (route 1) and the access-point page (route 5) are not the same page."""
+        shots = {}
+        for model, version in (("VKC-2100", "B1"), ("VKC-5010W", None)):
+            with Wizard(BUILD_DIR, lab=self.lab) as w:
+                self.enter_guide(w)
+                self.choose_model(w, model)
+                if version:
+                    self.choose(w, VERSION_LIST, version,
+                                "03 selectedHWVersion(Hardware Version) : \"%s\"" % version)
+                shots[model] = self.press_next(w, "guide_road_" + model)
+        self.assertNotEqual(pixels(shots["VKC-2100"], PAGE_AREA), pixels(shots["VKC-5010W"], PAGE_AREA))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
