@@ -45,6 +45,9 @@ Mainpage::Mainpage(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(800, 650);
     setWindowIcon(QIcon(":/images/icon.ico"));
+    // The welcome page shows no step banner; the pages after it do.
+    ui->mainProgress_Label->hide();
+    ui->mainProgressContent_Label->hide();
 
     lockScreenLabel = ui->lockScreenLabel;
     loadingMaskLabel = ui->loadingMaskLabel;

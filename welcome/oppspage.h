@@ -5,6 +5,8 @@
 
 #include "ui_oppspage.h"
 
+// The no-Internet page: Retry runs the welcome page's Internet check again, Local Only
+// (after a confirmation popup) goes on without Internet, Exit ends the program.
 class OppsPage : public QWidget
 {
     Q_OBJECT
@@ -13,6 +15,16 @@ public:
     ~OppsPage() override;
 
     Ui_OppsPage* ui;
+
+public slots:
+    void openExit();
+    void popupLocalView();
+    void openRetry();
+    void pressMsgOKButton();
+    void pressMsgCancelButton();
+    void popupExit();
+    void pressMsgExitNoButton();
+    void pressMsgExitYesButton();
 };
 
 #endif // OPPSPAGE_H

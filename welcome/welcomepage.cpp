@@ -1,6 +1,92 @@
 #include "welcomepage.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkInterface>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QTranslator>
+
+#include "dcputils.h"
+#include "endpoints.h"
+#include "globals.h"
+#include "languages.h"
 #include "log.h"
+#include "mainpage.h"
+#include "messageboxpage.h"
+
+#include "apmode/apmodedevicetorouter.h"
+#include "apmode/apmodehosttodevice.h"
+#include "apmode/apmodehosttodevicepasswordverify.h"
+#include "apmode/apmodehosttorouter.h"
+#include "cloud/alreadyregisteredpage.h"
+#include "cloud/devicesetupcompletepage.h"
+#include "guide/cameraconnectionpage.h"
+#include "guide/connectiontypeapmode.h"
+#include "guide/connectiontypedefault.h"
+#include "guide/connectiontypelocalview.h"
+#include "guide/connectiontypemorethanone.h"
+#include "guide/connectiontypeonlyone.h"
+#include "setup/devicesetuppage.h"
+#include "setup/discoverypage.h"
+#include "welcome/agreementpage.h"
+#include "welcome/catalogue.h"
+#include "welcome/oppspage.h"
+#include "welcome/version.h"
+#include "wifi/devicewifichangepage.h"
+
+bool gWizardUpdateDownloaded = false;
+bool gDeviceIconReady = false;
+bool gAssembleImageReady = false;
+bool gJsonFileReady = false;
+bool gInternetReachable = false;
+int checkType = 0;
+QString TolmWizardFile;
+QString TolmWizardUpdateSavePath;
+QUrl TolmWizardWindowsUpdateURI;
+QString TolmWizardLatestVersion;
+CloudServicesPage* gCloudServicesPage = nullptr;
+
+namespace {
+
+constexpr int kTickMs = 1000;
+constexpr int kInternetTickLimit = 5;
+constexpr int kJsonFileTickLimit = 10;
+constexpr quint16 kDCPPort = 5978;
+const char* const kBindingFailedPopupName = "dcpBindingFailed";
+
+// The language names of the language table, for the translation tools.
+const char* const kLanguageNames[] = {
+    QT_TRANSLATE_NOOP("WelcomePage", "English"),
+    QT_TRANSLATE_NOOP("WelcomePage", "French"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Russian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Spanish"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Portuguese(Portugal)"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Portuguese(Brazil)"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Japanese"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Traditional Chinese"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Simplified Chinese"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Korean"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Czech"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Danish"),
+    QT_TRANSLATE_NOOP("WelcomePage", "German"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Greek"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Croatian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Hungarian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Italian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Dutch"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Norwegian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Polish"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Romanian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Slovenian"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Swedish"),
+    QT_TRANSLATE_NOOP("WelcomePage", "Finnish"),
+};
+
+} // namespace
 
 WelcomePage::WelcomePage(QWidget* parent)
     : QWidget(parent)
@@ -8,6 +94,42 @@ WelcomePage::WelcomePage(QWidget* parent)
 {
     WLOG << "WelcomePage Constructor Initializing ...";
     ui->setupUi(this);
+    ui->welcomeStart_Button->setText("Start");
+    ui->welcomeLanguageComboBox_ComboBox->setStyleSheet("QScrollBar:vertical{background:white;}");
+    ui->welcomeLanguageComboBox_ComboBox->view()->setMinimumHeight(210);
+    connect(ui->welcomeStart_Button, SIGNAL(clicked()), this, SLOT(pressstartButton()));
+    connect(ui->welcomeLanguageComboBox_ComboBox, SIGNAL(activated(int)), this,
+            SLOT(langComboBoxIndexChanged(int)));
+
+    tolmwizardNetworkManager = createManager(SLOT(downloadTolmWizardJSONFinishedSlot(QNetworkReply*)));
+    tolmwizardDownloadManager = createManager(SLOT(downloadAssembleImageFinished(QNetworkReply*)));
+    tolmwizardDownloadDeviceIconManager = createManager(SLOT(downloadDeviceIconFinished(QNetworkReply*)));
+
+    waitWizardInternetNumber = 0;
+    checkType = 0;
+    gInternetReachable = false;
+    checkWizardInternetTimer = createTimer(SLOT(checkInternetRequest()));
+    wizardInternetUrl = QUrl(QString::fromLatin1(Endpoints::kInternetProbeUrl));
+
+    waitWizardJsonFileNumber = 0;
+    gJsonFileReady = false;
+    checkWizardJsonFileTimer = createTimer(SLOT(checkJsonFileRequest()));
+    waitAssembleImageNumber = 0;
+    gAssembleImageReady = false;
+    checkAssembleImageTimer = createTimer(SLOT(checkAssembleImageRequest()));
+    waitDeviceIconNumber = 0;
+    gDeviceIconReady = false;
+    checkDeviceIconTimer = createTimer(SLOT(checkDeviceIconRequest()));
+    waitWizardUpdateNumber = 0;
+    gWizardUpdateDownloaded = false;
+    checkWizardUpdateTimer = createTimer(SLOT(checkTolmWizardUpdateRequest()));
+
+    waitWizardUpdateUriNumber = 0;
+    wizardUpdateFound = false;
+    checkWizardUpdateUriTimer = createTimer(SLOT(checkWizardUpdateUriConnection()));
+
+    tolmwizardUpdateUriManager = createManager(SLOT(getWizardUpdateUriFinishedSlot(QNetworkReply*)));
+    tolmwizardUpdateManager = createManager(SLOT(downloadWizardUpdateFinished(QNetworkReply*)));
 }
 
 WelcomePage::~WelcomePage()
@@ -15,14 +137,438 @@ WelcomePage::~WelcomePage()
     delete ui;
 }
 
-void WelcomePage::addLanguagesList() {}
-
-void WelcomePage::langComboBoxIndexChanged(int)
+QNetworkAccessManager* WelcomePage::createManager(const char* finishedSlot)
 {
+    QNetworkAccessManager* manager = new QNetworkAccessManager(this);
+    connect(manager, SIGNAL(finished(QNetworkReply*)), this, finishedSlot);
+    connect(manager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), this,
+            SLOT(checkRequestAuthRequired(QNetworkReply*, QAuthenticator*)));
+    connect(manager, SIGNAL(sslErrors(QNetworkReply*, QList<QSslError>)), this,
+            SLOT(checkRequestsslErrors(QNetworkReply*, QList<QSslError>)));
+    return manager;
+}
+
+QTimer* WelcomePage::createTimer(const char* timeoutSlot)
+{
+    QTimer* timer = new QTimer(this);
+    connect(timer, SIGNAL(timeout()), this, timeoutSlot);
+    return timer;
+}
+
+void WelcomePage::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator)
+{
+    WLOG << "check request auth required!";
+    disconnect(tolmwizardNetworkManager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), nullptr,
+               nullptr);
+    WLOG << "str_authenticator = " << static_cast<void*>(authenticator);
+    reply->deleteLater();
+}
+
+void WelcomePage::checkRequestsslErrors(QNetworkReply* reply, QList<QSslError> errors)
+{
+    WLOG << "check request SSLErrors !";
+    disconnect(tolmwizardNetworkManager, SIGNAL(sslErrors(QNetworkReply*, QList<QSslError>)), nullptr, nullptr);
+    QStringList texts;
+    for (const QSslError& error : errors)
+        texts.append(error.errorString());
+    WLOG << "errorString :" << texts.join(", ");
+    // The catalogue names the update address, and the installer is run later: their
+    // certificates must hold. Only the sprite pictures go on regardless.
+    const QNetworkAccessManager* manager = reply->manager();
+    if (manager == tolmwizardDownloadManager || manager == tolmwizardDownloadDeviceIconManager)
+        reply->ignoreSslErrors();
+    else
+        WLOG << "certificate not trusted, request refused:" << reply->url();
+}
+
+void WelcomePage::pressstartButton()
+{
+    gMainpage->showBusy();
+    resetCheckingParameter();
+    checkWizardInternetTimer->start(kTickMs);
+}
+
+void WelcomePage::resetCheckingParameter()
+{
+    WLOG << " reset parameters .........  ";
+    for (QTimer* timer : {checkWizardInternetTimer, checkWizardJsonFileTimer, checkAssembleImageTimer,
+                          checkDeviceIconTimer, checkWizardUpdateTimer, checkWizardUpdateUriTimer})
+        timer->stop();
+    waitWizardInternetNumber = 0;
+    waitWizardJsonFileNumber = 0;
+    waitAssembleImageNumber = 0;
+    waitDeviceIconNumber = 0;
+    waitWizardUpdateNumber = 0;
+    waitWizardUpdateUriNumber = 0;
+    wizardUpdateFound = false;
+    gInternetReachable = false;
+    gJsonFileReady = false;
+    gAssembleImageReady = false;
+    gDeviceIconReady = false;
+    gWizardUpdateDownloaded = false;
+    checkType = 0;
+}
+
+void WelcomePage::checkInternetRequest()
+{
+    const int n = waitWizardInternetNumber;
+    if (isLocalView) {
+        gInternetReachable = false;
+        checkWizardInternetTimer->stop();
+        WLOG << "local view, pass internet checking !!! ";
+        checkType = 1;
+        checkWizardJsonFileTimer->start(kTickMs);
+        checkAssembleImageTimer->stop();
+        gAssembleImageReady = false;
+        WLOG << "local view, pass get assemble image square checking !!! ";
+        bindingDCP();
+    } else {
+        if (n == kInternetTickLimit) {
+            checkWizardInternetTimer->stop();
+            tolmwizardNetworkManager->clearAccessCache();
+            WLOG << "checkWizardInternetTimer timeout " << n << "stop !!";
+            unbindingDCP();
+            resetCheckingParameter();
+            switchToPage(gOppsPage);
+        } else if (gInternetReachable) {
+            // The cloud page is created here on the first success and retranslated on
+            // every later one, once it exists.
+            checkWizardInternetTimer->stop();
+            WLOG << "checkWizardInternetTimer stop at " << n;
+            checkType = 1;
+            checkWizardJsonFileTimer->start(kTickMs);
+            checkAssembleImageTimer->start(kTickMs);
+            checkDeviceIconTimer->start(kTickMs);
+            bindingDCP();
+        }
+        // The timeout tick has reset the counter: it sends one more probe, whose late
+        // answer lets Retry succeed on its first tick.
+        if (waitWizardInternetNumber % 2 == 0 && !gInternetReachable) {
+            WLOG << "check [Wizard Internet] [GET] url :" << wizardInternetUrl;
+            tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl));
+        }
+    }
+    WLOG << "waitWizardInternetNumber :" << waitWizardInternetNumber;
+    ++waitWizardInternetNumber;
+}
+
+void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
+{
+    WLOG << "check request finished!!";
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QString code = status.isValid() ? QString::number(status.toInt()) : QString();
+    WLOG << "tolmwizardNetworkManager http QVariant =" << status;
+    WLOG << "tolmwizardNetworkManager http status code =" << code;
+
+    if (reply->error() != QNetworkReply::NoError) {
+        WLOG << "network error :" << reply->errorString();
+        gInternetReachable = false;
+        gJsonFileReady = false;
+    } else if (code == "200" || code == "301" || code == "302") {
+        if (checkType == 0) {
+            gInternetReachable = true;
+            WLOG << "checkType=0";
+        } else if (checkType == 1 && code == "200") {
+            if (parseJsonFile(cleanCatalogueBody(reply->readAll()))) {
+                gJsonFileReady = true;
+                WLOG << "checkType=1";
+            } else {
+                switchToPage(gOppsPage);
+                checkType = 0;
+                WLOG << "checkType=0";
+            }
+        } else if (checkType == 1) {
+            const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+            jsonUrl = reply->url().resolved(target);
+            WLOG << " tolmwizard.json redirected :" << jsonUrl;
+            gJsonFileReady = false;
+        } else if (checkType == 2) {
+            gInternetReachable = true;
+            gJsonFileReady = true;
+            WLOG << "checkType=2";
+        }
+    }
+    reply->deleteLater();
+}
+
+void WelcomePage::checkJsonFileRequest()
+{
+    const int n = waitWizardJsonFileNumber;
+    if (isLocalView) {
+        WLOG << "local view, pass json file checking !!! ";
+        checkWizardJsonFileTimer->stop();
+        gJsonFileReady = false;
+        switchToPage(gAgreementPage);
+    } else {
+        if (n == kJsonFileTickLimit) {
+            checkWizardJsonFileTimer->stop();
+            tolmwizardNetworkManager->clearAccessCache();
+            WLOG << "checkWizardJsonFileTimer timeout " << n << "stop !!";
+            unbindingDCP();
+            resetCheckingParameter();
+            switchToPage(gOppsPage);
+        } else if (gJsonFileReady) {
+            checkWizardJsonFileTimer->stop();
+            WLOG << "checkWizardJsonFileTimer stop at " << n;
+            WLOG << "TolmWizardQtVersion :" << TolmWizardQtVersion;
+            WLOG << "TolmWizardJsonVersion :" << TolmWizardLatestVersion;
+            if (isNewerVersion(TolmWizardQtVersion, TolmWizardLatestVersion)) {
+                unbindingDCP();
+                checkWizardUpdateUriTimer->start(kTickMs);
+                WLOG << "Got New Version of Tlom Wizard, Need to be Updated";
+            } else {
+                switchToPage(gAgreementPage);
+            }
+        }
+        if (waitWizardJsonFileNumber % 2 == 0 && !gJsonFileReady) {
+            WLOG << "check [JSON] file [GET] url :" << jsonUrl;
+            tolmwizardNetworkManager->get(QNetworkRequest(jsonUrl));
+        }
+    }
+    WLOG << "checkWizardJsonFileTimer :" << n;
+    ++waitWizardJsonFileNumber;
+}
+
+bool WelcomePage::parseJsonFile(QString json)
+{
+    ModelRouteMap.clear();
+    ModelRouteMap.insert(tr("Choose your model"), "0");
+    WLOG << "json :" << json;
+
+    const CatalogueParse parse = parseCatalogue(json);
+    if (parse.status == CatalogueParse::Invalid) {
+        WLOG << parse.error;
+        checkWizardInternetTimer->stop();
+        checkWizardJsonFileTimer->stop();
+        return false;
+    }
+    if (parse.status == CatalogueParse::Empty)
+        return true;
+
+    const Catalogue& catalogue = parse.catalogue;
+    ConnectionTypeMap = catalogue.connectionTypes;
+    ConnectionTypeNumberMap = catalogue.connectionTypeNumbers;
+    SupportHWVersionMap = catalogue.hardwareVersions;
+    SupportWiFiMap = catalogue.supportWiFi;
+    SupportAPModeMap = catalogue.supportAPMode;
+    CGIProtocolMap = catalogue.cgiProtocols;
+    AssembleImagesMap = catalogue.assembleImages;
+    DeviceIconsMap = catalogue.deviceIcons;
+    for (auto route = catalogue.routes.constBegin(); route != catalogue.routes.constEnd(); ++route)
+        ModelRouteMap.insert(route.key(), route.value());
+
+    TolmWizardLatestVersion = catalogue.latestVersion;
+    if (!gIsQATest) {
+        TolmWizardUpdateUrl = QUrl(catalogue.updateUri, QUrl::TolerantMode);
+        TolmWizardWindowsUpdateURI = TolmWizardUpdateUrl;
+        WLOG << "TolmWizardUpdateUrl:" << TolmWizardUpdateUrl;
+    }
+
+    WLOG << "00 ConnectionTypeMap:" << ConnectionTypeMap;
+    WLOG << "01 ConnectionTypeNumberMap:" << ConnectionTypeNumberMap;
+    WLOG << "02 SupportWiFiMap:" << SupportWiFiMap;
+    WLOG << "03 SupportAPModeMap:" << SupportAPModeMap;
+    WLOG << "04 SupportHWVersionMap:" << SupportHWVersionMap;
+    WLOG << "05 AssembleImagesMap:" << AssembleImagesMap;
+    WLOG << "06 DeviceIconsMap:" << DeviceIconsMap;
+    return true;
+}
+
+void WelcomePage::bindingDCP()
+{
+    hostMacAddrList.clear();
+    for (const QNetworkInterface& netInterface : QNetworkInterface::allInterfaces()) {
+        const QString mac = netInterface.hardwareAddress();
+        if (!mac.isEmpty())
+            hostMacAddrList.append(mac);
+    }
+    WLOG << "hostMacAddrList : " << hostMacAddrList;
+
+    // A socket of our own still bound from an earlier chain would make the bind fail.
+    gDCPUtils->closeUDPSocketRecv();
+    const bool bound = gDCPUtils->openUDPSocketRecv(kDCPPort);
+    WLOG << " /* ======== Start UDP Server Port 5978, isBinding = " << (bound ? "true" : "false") << " ======== */";
+    if (!bound) {
+        resetCheckingParameter();
+        gMainpage->hideBusy();
+        popupDCPBindingFailed();
+    }
+}
+
+void WelcomePage::unbindingDCP()
+{
+    gDCPUtils->closeUDPSocketRecv();
+    WLOG << " /* ======== Stop UDP Server Port 5978  ======== */";
+}
+
+void WelcomePage::popupDCPBindingFailed()
+{
+    const int w = 618;
+    const int h = 400;
+    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
+    popup->setGeometry((gMainpage->width() - w) / 2, (gMainpage->height() - h) / 2, w, h);
+    popup->setObjectName(kBindingFailedPopupName);
+    popup->setFixedHeight(h);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
+    box->msgBoxBackground_Label->show();
+    box->msgBoxTitile_Label->setText(tr("Warning"));
+    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
+    box->msgBoxTitile_Label->show();
+    box->msgBoxContent_Label->setGeometry(80, 100, 480, 120);
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(
+        tr("You may have a web browser window open or another Setup Wizard<br>may be running. Please close your web "
+           "browser and any Setup Wizard<br>that may be running before opening this program.")));
+    box->msgBoxContent_Label->show();
+    box->msgBoxImageLabel->hide();
+    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgDCPBindingFailedCloseButton()));
+    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgDCPBindingFailedCloseButton()));
+    box->msgBoxClose_Button->show();
+    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
+    box->msgBoxRightBtn_Button->setText(tr("Close"));
+    box->msgBoxRightBtn_Button->setGeometry(480, 350, 111, 24);
+    box->msgBoxRightBtn_Button->show();
+    popup->show();
+}
+
+void WelcomePage::pressMsgDCPBindingFailedCloseButton()
+{
+    QCoreApplication::exit(0);
+}
+
+void WelcomePage::switchToPage(QWidget* page)
+{
+    gMainpage->hideBusy();
+    if (page == gAgreementPage) {
+        gOppsPage->hide();
+        gMainpage->ui->mainZero_Label->hide();
+    }
+    gMainpage->showPage(this, page);
+}
+
+void WelcomePage::addLanguagesList()
+{
+    QComboBox* combo = ui->welcomeLanguageComboBox_ComboBox;
+    combo->clear();
+    const QVector<Language>& table = languageTable();
+    for (const Language& language : table)
+        combo->addItem(tr(language.displayName.toUtf8().constData()), language.localeCode);
+    // Data 0 in this role clears the item's flags: shown, but not selectable.
+    for (int row = 0; row < table.size(); ++row)
+        if (!table[row].selectable)
+            combo->setItemData(row, 0, Qt::UserRole - 1);
+}
+
+void WelcomePage::langComboBoxIndexChanged(int idx)
+{
+    WLOG << "langComboBoxIndexChanged idx=" << idx;
+    const QVector<Language>& table = languageTable();
+    const bool known = idx >= 0 && idx < table.size();
+    const QString file = known ? table[idx].fileName : QStringLiteral("en.qm");
+    gCurrentLanguage = known ? table[idx].shortCode : QStringLiteral("en");
+    WLOG << "01 selected_lang =" << file;
+    const QString path = languageFolder() + file;
+    WLOG << "02 langPath =" << path;
+
+    if (!gTranslator)
+        gTranslator = new QTranslator(qApp);
+    if (gTranslator->load(path, "lang")) {
+        WLOG << "03-01 Tran Start";
+    } else {
+        WLOG << "03-02 Tran Stop Re-Load en.qm";
+        gCurrentLanguage = "en";
+        gTranslator->load(languageFolder() + "en.qm", "lang");
+    }
+    // Installed once: a second install would only stack the same translator again.
+    QCoreApplication::removeTranslator(gTranslator);
+    QCoreApplication::installTranslator(gTranslator);
+
+    addLanguagesList();
+    ui->welcomeLanguageComboBox_ComboBox->setCurrentIndex(idx);
     translateUI();
+}
+
+void WelcomePage::clearQComboBoxFocus()
+{
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        WLOG << " obj->objectName() =================> " << box->objectName();
+        box->clearFocus();
+    }
 }
 
 void WelcomePage::translateUI()
 {
-    ui->retranslateUi(this);
+    WLOG << " welcome translateUI...";
+    ui->welcomeTitle_Label->setText(tr("Welcome"));
+    ui->welcomeLanguage_Label->setText(tr("Choose your language :"));
+    ui->welcomeStart_Button->setText(tr("Start"));
+    gMainpage->setWindowTitle(tr("olvaris Setup Wizard"));
+    gMainpage->translateFlush();
+
+    gAgreementPage->ui->agreementContent_TextEdit->setText(gAgreementPage->licenceText());
+    gAgreementPage->ui->retranslateUi(gAgreementPage);
+    gOppsPage->ui->retranslateUi(gOppsPage);
+    gCameraConnectionPage->ui->retranslateUi(gCameraConnectionPage);
+    gDiscoveryPage->ui->retranslateUi(gDiscoveryPage);
+    gDeviceSetupPage->ui->retranslateUi(gDeviceSetupPage);
+    gAlreadyRegisteredPage->ui->retranslateUi(gAlreadyRegisteredPage);
+    gDeviceWiFiChangePage->ui->retranslateUi(gDeviceWiFiChangePage);
+    gDeviceSetupCompletePage->ui->retranslateUi(gDeviceSetupCompletePage);
+    gConnectionTypeDefault->ui->retranslateUi(gConnectionTypeDefault);
+    gConnectionTypeOnlyOne->ui->retranslateUi(gConnectionTypeOnlyOne);
+    gConnectionTypeMoreThanOne->ui->retranslateUi(gConnectionTypeMoreThanOne);
+    gConnectionTypeAPMode->ui->retranslateUi(gConnectionTypeAPMode);
+    gConnectionTypeLocalView->ui->retranslateUi(gConnectionTypeLocalView);
+    gAPModeHostToDevice->ui->retranslateUi(gAPModeHostToDevice);
+    gAPModeHostToDevicePasswordVerify->ui->retranslateUi(gAPModeHostToDevicePasswordVerify);
+    gAPModeDeviceToRouter->ui->retranslateUi(gAPModeDeviceToRouter);
+    gAPModeHostToRouter->ui->retranslateUi(gAPModeHostToRouter);
+}
+
+// The sprite waits and the self-update are not built yet. Their timers and managers
+// are wired; these bodies only end the waits and release the replies.
+
+void WelcomePage::checkAssembleImageRequest()
+{
+    checkAssembleImageTimer->stop();
+}
+
+void WelcomePage::checkDeviceIconRequest()
+{
+    checkDeviceIconTimer->stop();
+}
+
+void WelcomePage::downloadAssembleImageFinished(QNetworkReply* data)
+{
+    data->deleteLater();
+}
+
+void WelcomePage::downloadDeviceIconFinished(QNetworkReply* data)
+{
+    data->deleteLater();
+}
+
+void WelcomePage::getWizardUpdateUriFinishedSlot(QNetworkReply* data)
+{
+    data->deleteLater();
+}
+
+void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
+{
+    data->deleteLater();
+}
+
+void WelcomePage::checkTolmWizardUpdateRequest()
+{
+    checkWizardUpdateTimer->stop();
+}
+
+// Without the update check a newer catalogue version leads on as if none were offered,
+// with the DCP socket bound again for the camera pages.
+void WelcomePage::checkWizardUpdateUriConnection()
+{
+    checkWizardUpdateUriTimer->stop();
+    switchToPage(gAgreementPage);
+    bindingDCP();
 }

@@ -1,10 +1,38 @@
 #ifndef WELCOMEPAGE_H
 #define WELCOMEPAGE_H
 
+#include <QList>
+#include <QSslError>
+#include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include "ui_welcomepage.h"
 
+class QAuthenticator;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+class CloudServicesPage;
+
+// State of the start check chain, shared with the access-point road and the update.
+extern bool gWizardUpdateDownloaded;
+extern bool gDeviceIconReady;
+extern bool gAssembleImageReady;
+extern bool gJsonFileReady;
+extern bool gInternetReachable;
+// What the next reply of tolmwizardNetworkManager means: 0 probe, 1 catalogue,
+// 2 probe of the access-point road.
+extern int checkType;
+extern QString TolmWizardFile;
+extern QString TolmWizardUpdateSavePath;
+extern QUrl TolmWizardWindowsUpdateURI;
+extern QString TolmWizardLatestVersion;
+extern CloudServicesPage* gCloudServicesPage;
+
+// The first page: language choice and Start. Start runs a chain of one-second checks:
+// Internet probe, device catalogue, DCP socket binding and the version gate, which leads
+// to the licence page, the update check or the no-Internet page.
 class WelcomePage : public QWidget
 {
     Q_OBJECT
@@ -14,10 +42,58 @@ public:
 
     Ui_WelcomePage* ui;
 
+    QNetworkAccessManager* tolmwizardNetworkManager;   // probe and catalogue
+    QNetworkAccessManager* tolmwizardDownloadManager;  // assemble-image sprite
+    QNetworkAccessManager* tolmwizardDownloadDeviceIconManager;
+    QNetworkAccessManager* tolmwizardUpdateManager;     // installer
+    QNetworkAccessManager* tolmwizardUpdateUriManager;  // update description
+
+    QTimer* checkWizardInternetTimer;
+    int waitWizardInternetNumber;
+    QUrl wizardInternetUrl;
+    QTimer* checkWizardJsonFileTimer;
+    int waitWizardJsonFileNumber;
+    QTimer* checkAssembleImageTimer;
+    int waitAssembleImageNumber;
+    QTimer* checkDeviceIconTimer;
+    int waitDeviceIconNumber;
+    QTimer* checkWizardUpdateTimer;
+    int waitWizardUpdateNumber;
+    QTimer* checkWizardUpdateUriTimer;
+    int waitWizardUpdateUriNumber;
+
+    bool wizardUpdateFound;
+
 public slots:
+    void checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator);
+    void downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply);
+    void checkRequestsslErrors(QNetworkReply* reply, QList<QSslError> errors);
+    void downloadAssembleImageFinished(QNetworkReply* data);
+    void downloadDeviceIconFinished(QNetworkReply* data);
+    void getWizardUpdateUriFinishedSlot(QNetworkReply* data);
+    void checkInternetRequest();
+    void checkJsonFileRequest();
+    bool parseJsonFile(QString json);
+    void checkAssembleImageRequest();
+    void checkDeviceIconRequest();
+    void bindingDCP();
+    void unbindingDCP();
     void addLanguagesList();
-    void langComboBoxIndexChanged(int index);
+    void langComboBoxIndexChanged(int idx);
+    void pressstartButton();
+    void resetCheckingParameter();
+    void clearQComboBoxFocus();
     void translateUI();
+    void popupDCPBindingFailed();
+    void pressMsgDCPBindingFailedCloseButton();
+    void downloadWizardUpdateFinished(QNetworkReply* data);
+    void checkTolmWizardUpdateRequest();
+    void checkWizardUpdateUriConnection();
+
+private:
+    QNetworkAccessManager* createManager(const char* finishedSlot);
+    QTimer* createTimer(const char* timeoutSlot);
+    void switchToPage(QWidget* page);
 };
 
 #endif // WELCOMEPAGE_H

@@ -1,0 +1,265 @@
+"""The wizard's first steps, driven by clicks on the real program in the lab.
+
+The lab's Internet side (tests/tools/netsim) serves the probe site and the catalogue under
+the program's own host names. Start reaches the licence page, "I Agree" the hardware
+connection page; without the probe site the no-Internet page offers Local Only; an
+untrusted catalogue certificate is refused; a second wizard cannot bind the DCP port.
+Screenshots of every page go to <build>/screenshots/welcome_*.png.
+"""
+
+import json
+import os
+import re
+import subprocess
+import sys
+import time
+import unittest
+from contextlib import contextmanager
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.join(HERE, "..", ".."))
+BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
+import lab as labtool  # noqa: E402
+from wizard import Wizard  # noqa: E402
+
+NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
+CATALOGUE_DATA = os.path.join(SOURCE_DIR, "tests", "data", "catalogue")
+PROBE_IP = "10.254.1.80"
+CATALOGUE_IP = "10.254.1.43"
+
+# Places in the main window (800 x 650; pages sit at y 100).
+START = (205, 246)
+LANGUAGE_BOX = (166, 205)
+FRENCH_IN_LIST = (100, 228)    # second row of the opened list
+AGREE_BOX = (167, 463)
+I_AGREE = (475, 506)
+OPPS_LOCAL_ONLY = (587, 562)
+OPPS_RETRY = (715, 562)
+POPUP_RIGHT_BUTTON = (91 + 480 + 55, 125 + 350 + 12)   # popups of 618 x 400, centred
+
+TITLES = {"en": "olvaris Setup Wizard", "de": "olvaris Einrichtungsassistent",
+          "fr": "Assistant de configuration olvaris"}
+LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
+BIND_FAILED = "isBinding =  false"
+
+
+def endpoint(name):
+    """A constant of shell/endpoints.h."""
+    with open(os.path.join(SOURCE_DIR, "shell", "endpoints.h"), encoding="utf-8") as f:
+        match = re.search(r'%s\s*=\s*"([^"]*)"' % name, f.read())
+    return match.group(1)
+
+
+def host_and_path(url):
+    rest = url.split("://", 1)[1]
+    host, _, path = rest.partition("/")
+    return host, "/" + path
+
+
+class Internet:
+    """A lab whose Internet side serves the probe site and the catalogue."""
+
+    def __init__(self, lab, probe=True, trusted=True):
+        self.lab = lab
+        self.dir = lab.workdir
+        self.control = os.path.join(self.dir, "netsim-control.json")
+        self.log = os.path.join(self.dir, "netsim-requests.jsonl")
+        self.probe_host = host_and_path(endpoint("kInternetProbeUrl"))[0]
+        self.catalogue_host, self.release_path = host_and_path(endpoint("kReleaseBaseUrl"))
+        lab.add_cam_address(PROBE_IP)
+        lab.add_cam_address(CATALOGUE_IP)
+        lab.set_hosts({self.probe_host: PROBE_IP, self.catalogue_host: CATALOGUE_IP})
+        if trusted:
+            cert, key = lab.issue_cert([self.catalogue_host])
+        else:
+            cert, key = self._self_signed()
+        cmd = ["python3", NETSIM, "--data", CATALOGUE_DATA, "--https", CATALOGUE_IP + ":443", "--cert", cert,
+               "--key", key, "--control", self.control, "--log", self.log]
+        if probe:
+            cmd += ["--probe", PROBE_IP + ":80"]
+        self.set_control({})
+        lab.cam(cmd, stdout=subprocess.DEVNULL)
+        lab.wait_listening("cam", "tcp", 443)
+        if probe:
+            lab.wait_listening("cam", "tcp", 80)
+
+    def _self_signed(self):
+        cert = os.path.join(self.dir, "untrusted.pem")
+        key = os.path.join(self.dir, "untrusted.key")
+        subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                        "-nodes", "-keyout", key, "-out", cert, "-days", "1", "-subj", "/CN=" + self.catalogue_host,
+                        "-addext", "subjectAltName=DNS:" + self.catalogue_host],
+                       check=True, capture_output=True)
+        return cert, key
+
+    def set_control(self, control):
+        with open(self.control, "w", encoding="utf-8") as f:
+            json.dump(control, f)
+
+    def requests(self, service=None):
+        try:
+            with open(self.log, encoding="utf-8") as f:
+                entries = [json.loads(line) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+        return [e for e in entries if service is None or e["service"] == service]
+
+
+@contextmanager
+def internet(**kw):
+    with labtool.Lab(internet=True) as lab:
+        yield lab, Internet(lab, **kw)
+
+
+def start_wizard(lab, **config):
+    values = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "Logenable"}
+    values.update(config)
+    return Wizard(BUILD_DIR, config=values, lab=lab)
+
+
+class WelcomeRoads(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        reason = labtool.unavailable_reason()
+        if reason:
+            raise unittest.SkipTest(reason)
+
+    def agree(self, w):
+        w.click(*AGREE_BOX)
+        w.click(*I_AGREE)
+
+    def test_start_reaches_the_licence_and_the_guide(self):
+        with internet() as (lab, net), start_wizard(lab) as w:
+            w.wait_window()
+            w.screenshot("welcome_start.png")
+            started = time.monotonic()
+            w.click(*START)
+            w.wait_log(LICENCE_SHOWN, 10)
+            self.assertLess(time.monotonic() - started, 8)
+            w.screenshot("welcome_licence.png")
+
+            probes = net.requests("probe")
+            self.assertTrue(probes)
+            self.assertEqual(probes[0]["host"], net.probe_host)
+            catalogue = net.requests("catalogue")
+            self.assertEqual([e["path"] for e in catalogue], [net.release_path + "tolmwizard.json"])
+            self.assertEqual(catalogue[0]["answer"], "200")
+            log = w.log_text()
+            self.assertIn("isBinding =  true", log)
+            self.assertIn('TolmWizardJsonVersion : "v2.00.10"', log)
+            self.assertNotIn("Got New Version", log)
+
+            # "I Agree" does nothing until the box is ticked.
+            w.click(*I_AGREE)
+            time.sleep(0.5)
+            self.assertNotIn('"VKC-2100"  :  "1"', w.log_text())
+            self.agree(w)
+            w.wait_log('"VKC-2100"  :  "1"', 5)
+            w.wait_log('01 Got index changed : "Choose your model"', 5)
+            w.screenshot("welcome_guide.png")
+
+    def test_test_mode_catalogue_with_an_older_version(self):
+        # The develop catalogue names v2.00.9: older than v2.00.10, so no update check.
+        with internet() as (lab, net), start_wizard(lab, EnableForQATest="1") as w:
+            w.wait_window()
+            w.click(*START)
+            w.wait_log(LICENCE_SHOWN, 10)
+            self.assertIn('TolmWizardJsonVersion : "v2.00.9"', w.log_text())
+            self.assertNotIn("Got New Version", w.log_text())
+            paths = [e["path"] for e in net.requests("catalogue")]
+            self.assertEqual(paths, [host_and_path(endpoint("kQATestBaseUrl"))[1] + "tolmwizard_develop.json"])
+
+    def test_no_internet_then_local_only(self):
+        # In German: the screenshots show the translated pages.
+        with internet(probe=False) as (lab, net), start_wizard(lab, Language="de") as w:
+            w.wait_window(TITLES["de"])
+            w.click(*START)
+            w.wait_log("checkWizardInternetTimer timeout", 12)
+            w.screenshot("welcome_no_internet_de.png")
+            w.click(*OPPS_LOCAL_ONLY)
+            w.wait_log("MessageBoxPage Constructor Initializing", 5)
+            w.screenshot("welcome_local_only_popup_de.png")
+            w.click(*POPUP_RIGHT_BUTTON)
+            w.wait_log("isLocalView ...", 5)
+            w.wait_log("local view, pass json file checking !!! ", 5)
+            w.screenshot("welcome_licence_local_only_de.png")
+            self.assertIn("isBinding =  true", w.log_text())
+            self.assertEqual(net.requests("catalogue"), [])
+
+            self.agree(w)
+            w.wait_log('01 Got index changed : "Choose your connection type"', 5)
+            w.screenshot("welcome_guide_local_only_de.png")
+            self.assertEqual(net.requests(), [])
+
+    def test_retry_after_the_probe_site_returns(self):
+        # In French: the screenshots show the translated pages.
+        with internet() as (lab, net), start_wizard(lab, Language="fr") as w:
+            net.set_control({"probe": {"mode": "drop"}})
+            w.wait_window(TITLES["fr"])
+            w.click(*START)
+            w.wait_log("checkWizardInternetTimer timeout", 12)
+            w.screenshot("welcome_no_internet_fr.png")
+            self.assertEqual(net.requests("catalogue"), [])
+            self.assertTrue(all(e["answer"] == "drop" for e in net.requests("probe")))
+            net.set_control({})
+            w.click(*OPPS_RETRY)
+            w.wait_log(LICENCE_SHOWN, 10)
+            w.screenshot("welcome_licence_fr.png")
+            self.assertEqual(len(net.requests("catalogue")), 1)
+
+    def test_untrusted_catalogue_certificate_is_refused(self):
+        with internet(trusted=False) as (lab, net), start_wizard(lab) as w:
+            w.wait_window()
+            w.click(*START)
+            w.wait_log("certificate not trusted, request refused", 10)
+            w.wait_log("checkWizardJsonFileTimer timeout", 16)
+            self.assertNotIn(LICENCE_SHOWN, w.log_text())
+            # The handshakes failed: the catalogue never left the server.
+            catalogue = net.requests("catalogue")
+            self.assertTrue(catalogue)
+            self.assertTrue(all(e["answer"].startswith("tls failed") for e in catalogue), catalogue)
+            w.screenshot("welcome_untrusted_catalogue.png")
+
+    def test_second_wizard_cannot_bind(self):
+        with internet() as (lab, net), start_wizard(lab) as first:
+            first.wait_window()
+            first.click(*START)
+            first.wait_log(LICENCE_SHOWN, 10)
+            with start_wizard(lab) as second:
+                second.wait_window()
+                second.click(*START)
+                second.wait_log(BIND_FAILED, 10)
+                second.screenshot("welcome_bind_failed.png")
+                second.click(*POPUP_RIGHT_BUTTON)
+                self.assertEqual(second.wait_exit(10), 0)
+            self.assertIsNone(first.proc.poll())
+
+
+class WelcomeLanguages(unittest.TestCase):
+    """Never past the welcome page: safe on the host network."""
+
+    def test_welcome_page_in_three_languages(self):
+        for code, title in TITLES.items():
+            with Wizard(BUILD_DIR, config={"EnableLauncher": "0", "Language": code}) as w:
+                w.wait_window(title)
+                w.wait_log("langComboBoxIndexChanged", 5)
+                w.screenshot("welcome_%s.png" % code)
+                self.assertIn("03-01 Tran Start", w.log_text())
+                self.assertNotIn("03-02 Tran Stop", w.log_text())
+
+    def test_choosing_french_in_the_list(self):
+        with Wizard(BUILD_DIR, config={"EnableLauncher": "0", "Language": "en"}) as w:
+            w.wait_window()
+            w.click(*LANGUAGE_BOX)
+            time.sleep(0.5)
+            w.screenshot("welcome_language_list.png", whole_screen=True)
+            w.click(*FRENCH_IN_LIST)
+            w.wait_log("langComboBoxIndexChanged idx= 1", 5)
+            w.wait_log("03-01 Tran Start", 5, count=2)
+            w.screenshot("welcome_fr_chosen.png")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,55 @@
+#ifndef CATALOGUE_H
+#define CATALOGUE_H
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The device catalogue: what each camera model supports, the picture names of the two
+// sprites, and the latest wizard version with its update address.
+struct Catalogue
+{
+    QMap<QString, QStringList> connectionTypes;  // model "_" hardware version -> "Ethernet:a,b", ...
+    QMap<QString, QString> connectionTypeNumbers;
+    QMap<QString, QString> supportWiFi;
+    QMap<QString, QString> supportAPMode;
+    QMap<QString, QString> cgiProtocols;
+    QMap<QString, QString> hardwareVersions;     // model -> "A1,B1"
+    QMap<QString, QString> routes;               // model -> "1", "2" or "5"
+    QMap<QString, QString> assembleImages;       // nine picture-group keys
+    QMap<QString, QString> deviceIcons;          // six series keys
+    QString latestVersion;
+    QString updateUri;
+};
+
+struct CatalogueParse
+{
+    enum Status {
+        Invalid,  // not JSON: error holds the parser's message
+        Empty,    // null, empty or not an object: nothing to take
+        Parsed,
+    };
+    Status status = Invalid;
+    QString error;
+    Catalogue catalogue;
+};
+
+// Parses the catalogue text as UTF-8 JSON. Missing members and values of another type
+// read as empty text, empty objects or empty arrays.
+CatalogueParse parseCatalogue(const QString& text);
+
+// The reply body as the parser gets it: UTF-8 up to the first zero byte, with every
+// blank and line feed removed (picture lists are split at "," only).
+QString cleanCatalogueBody(const QByteArray& body);
+
+// Route code of one camera object: "5" access point with one connection type,
+// "1" one connection type, "2" otherwise.
+QString routeCode(const QString& supportAPMode, const QString& connectionTypeNumber);
+
+// One connection-type object as a labelled entry ("Ethernet:" + pictures); a null
+// string when the object has none of the known keys.
+QString connectionTypeEntry(const QJsonObject& object);
+
+#endif // CATALOGUE_H
