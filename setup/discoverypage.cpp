@@ -1,16 +1,523 @@
 #include "discoverypage.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QNetworkAccessManager>
+#include <QTimeZone>
+#include <QTimer>
+
+#include <iterator>
+
+#include "cameradump.h"
+#include "cameratable.h"
+#include "dcputils.h"
+#include "devicesetuppage.h"
+#include "globals.h"
+#include "hostinterfaces.h"
 #include "log.h"
+#include "mainpage.h"
+#include "messageboxpage.h"
+#include "timezonepick.h"
+
+#include "guide/cameraconnectionpage.h"
+
+namespace {
+
+const char kBroadcastMac[] = "FF:FF:FF:FF:FF:FF";
+constexpr int kScanInterval = 1000;
+constexpr int kScanTicks = 20;
+constexpr int kTicksPerPass = 5;
+constexpr int kRowHeight = 40;
+const int kColumnWidths[] = {20, 35, 35, 210, 210, 143};
+enum Column { MarkColumn, PictureColumn, NewColumn, NameColumn, MacColumn, AddressColumn };
+
+const char kNextEnabledStyle[] = "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
+                                 "color:rgb(255,255,255);border: 0px;";
+const char kNextDisabledStyle[] = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
+                                  "font:12px;color:rgb(255,255,255);border: 0px;";
+
+constexpr int kPopupWidth = 618;
+const char kCameraNotFoundPopup[] = "CameraNotFoundWarning";
+const char kWhatIsMacPopup[] = "whatIsMACWarning";
+
+QTableWidgetItem* markItem(bool checked)
+{
+    return new QTableWidgetItem(QIcon(checked ? ":/images/radio_check.png" : ":/images/radio_uncheck.png"), "");
+}
+
+QTableWidgetItem* pictureItem(const QString& path, int width, int height)
+{
+    auto* item = new QTableWidgetItem;
+    const QPixmap picture(path);
+    if (!picture.isNull())
+        item->setData(Qt::DecorationRole,
+                      picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return item;
+}
+
+void setBanner(const char* step, const QString& caption)
+{
+    gMainpage->ui->mainProgress_Label->setStyleSheet(QString("background-image: url(:/images/%1.png)").arg(step));
+    gMainpage->ui->mainProgress_Label->show();
+    gMainpage->ui->mainProgressContent_Label->setText(caption);
+    gMainpage->ui->mainProgressContent_Label->show();
+}
+
+} // namespace
 
 DiscoveryPage::DiscoveryPage(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui_DiscoveryPage)
+    , checkDeviceDiscoveryTimer(nullptr)
+    , waitDiscoveryNumber(0)
 {
     WLOG << "DiscoveryPage Constructor Initializing ...";
     ui->setupUi(this);
+    setUpCameraTable();
+
+    QFile scrollbarStyle(":/style_scrollbar.qss");
+    if (!scrollbarStyle.open(QFile::ReadOnly))
+        WLOG << "Error Opening Stylesheet File ";
+    ui->discoveryCameraTb_TableWidget->setStyleSheet(QString::fromLatin1(scrollbarStyle.readAll()));
+
+    hidePasswordLineEdits();
+    ui->discoveryNext_Button->setEnabled(false);
+    ui->discoveryNotFound_Label->hide();
+
+    connect(ui->discoveryWhatIsMAC_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupWhatIsMAC()));
+    connect(ui->discoveryPrev_Button, SIGNAL(clicked()), this, SLOT(pressBackButton()));
+    connect(ui->discoveryNext_Button, SIGNAL(clicked()), this, SLOT(pressNextButton()));
+    connect(ui->discoveryRefresh_Button, SIGNAL(clicked()), this, SLOT(pressRefreshButton()));
+    connect(ui->discoveryHint_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupCameraNotFound()));
+    connect(gDCPUtils, SIGNAL(gotPasswordInitStatus(int)), this, SLOT(updateDeviceTableList(int)),
+            Qt::QueuedConnection);
+    connect(gDCPUtils, SIGNAL(gotPassword(int)), this, SLOT(updateDeviceTableList(int)), Qt::QueuedConnection);
+    connect(gDCPUtils, SIGNAL(foundDevice(int)), this, SLOT(updateCameraEmit(int)), Qt::QueuedConnection);
+    connect(ui->discoveryCameraTb_TableWidget, SIGNAL(cellClicked(int, int)), this,
+            SLOT(showCameraTableCellClicked(int, int)));
+
+    checkDeviceDiscoveryTimer = new QTimer(this);
+    connect(checkDeviceDiscoveryTimer, SIGNAL(timeout()), this, SLOT(checkDeviceDiscovery()));
 }
 
 DiscoveryPage::~DiscoveryPage()
 {
     delete ui;
+}
+
+void DiscoveryPage::setUpCameraTable()
+{
+    QTableWidget* table = ui->discoveryCameraTb_TableWidget;
+    table->setColumnCount(int(std::size(kColumnWidths)));
+    table->setRowCount(0);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setVisible(false);
+    table->setFrameShape(QFrame::NoFrame);
+    table->setMouseTracking(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette palette = table->palette();
+    palette.setBrush(QPalette::Base, QBrush(QColor(255, 255, 255, 0)));
+    table->setPalette(palette);
+    table->setShowGrid(false);
+    for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
+        table->setColumnWidth(column, kColumnWidths[column]);
+    table->clear();
+}
+
+// ---------------------------------------------------------------------------
+// Scan loop
+
+void DiscoveryPage::scanDevices()
+{
+    ui->discoveryNotFound_Label->hide();
+    gDeviceSetupPage->resetCheckingParameters();
+    removeAllRows(false);
+    waitDiscoveryNumber = 0;
+    checkDeviceDiscoveryTimer->start(kScanInterval);
+    // Only the picture: the table stays clickable while the scan runs.
+    gMainpage->loadingImageLabel->show();
+    gMainpage->loadingTimer->start(100);
+}
+
+void DiscoveryPage::pressRefreshButton()
+{
+    removeAllRows(false);
+    resetPasswordLineEdits();
+    hidePasswordLineEdits();
+    setNextEnabled(false);
+    IPCameraList.clear();
+    scanDevices();
+}
+
+void DiscoveryPage::checkDeviceDiscovery()
+{
+    if (waitDiscoveryNumber == kScanTicks) {
+        checkDeviceDiscoveryTimer->stop();
+        WLOG << " checkDeviceDiscoveryTimer timeout " << waitDiscoveryNumber << "stop !!";
+        waitDiscoveryNumber = 0;
+        if (ui->discoveryCameraTb_TableWidget->rowCount() == 0) {
+            ui->discoveryNotFound_Label->setGeometry(192, 218, 421, 41);
+            ui->discoveryNotFound_Label->show();
+        } else {
+            ui->discoveryNotFound_Label->hide();
+        }
+        hideScanPicture();
+    }
+    if (waitDiscoveryNumber % kTicksPerPass == 0)
+        sendScanPass();
+    WLOG << " waitDiscoveryNumber :" << waitDiscoveryNumber;
+    ++waitDiscoveryNumber;
+}
+
+void DiscoveryPage::sendScanPass()
+{
+    const QList<HostInterfaces::ScanSource> sources = HostInterfaces::scanSources(HostInterfaces::all());
+    for (int i = 0; i < sources.size(); ++i) {
+        const HostInterfaces::ScanSource& source = sources.at(i);
+        // Addresses beyond the recorded ones are still scanned from.
+        if (i < kHostAddressSlots) {
+            gHostMacs[i] = source.hardwareAddress;
+            gHostIps[i] = source.address;
+        }
+        gDCPUtils->dcpClass01_Scan(source.hardwareAddress, source.address, supportType, kBroadcastMac);
+        WLOG << "Send <DCP_Class_01> and broudcast to interface :" << source.address << ", set supportType :"
+             << supportType;
+    }
+}
+
+void DiscoveryPage::scanDevicesPasswordStatus()
+{
+    // Queued answers are handled first; they may list cameras or ask again, nested here.
+    QCoreApplication::sendPostedEvents(nullptr, 0);
+
+    const QList<IPCamera> cameras = IPCameraList;
+    bool allKnown = true;
+    for (int i = 0; i < cameras.size(); ++i) {
+        const IPCamera& c = cameras.at(i);
+        const bool newProtocol = isNewDcp(c.DCPVersion);
+        if (c.dcpStatus == (newProtocol ? IPCamera::GOT_PWD_STATUS : IPCamera::GOT_INFO))
+            continue;
+        const char* tag = newProtocol ? "2.0 -----------" : "1.0 -----------";
+        WLOG << tag << "i" << i;
+        WLOG << tag << "c.modelName" << c.modelName;
+        WLOG << tag << "c.dcpStatus" << c.dcpStatus;
+        switch (CameraTable::passwordQuery(c)) {
+        case CameraTable::PasswordQuery::CheckPassword:
+            WLOG << "Set <DCP_Class_07> Content =" << "";
+            gDCPUtils->dcpClass07_CheckPassword(i, QByteArray(), QByteArray());
+            allKnown = false;
+            break;
+        case CameraTable::PasswordQuery::GetInfo:
+            WLOG << "Set <DCP_Class_02> Content =" << "";
+            gDCPUtils->dcpClass02_GetOlvarisInfo(i, 0);
+            allKnown = false;
+            break;
+        case CameraTable::PasswordQuery::None:
+            break;
+        }
+    }
+    WLOG << (allKnown ? " *************************  gotALLDevicePasswordStatus true "
+                      : " *************************  gotALLDevicePasswordStatus false ");
+}
+
+// ---------------------------------------------------------------------------
+// Camera table
+
+void DiscoveryPage::updateCameraEmit(int index)
+{
+    WLOG << "[cameraEmitUpdate()] cameraEmitUpdate Slot Emit Camera idx :" << index;
+    scanDevicesPasswordStatus();
+    updateDeviceTableList(index);
+}
+
+void DiscoveryPage::updateDeviceTableList(int index)
+{
+    if (index < 0 || index >= IPCameraList.size()) {
+        WLOG << "No camera at index" << index << "in the list of" << IPCameraList.size() << ", no row added";
+        return;
+    }
+    const IPCamera camera = IPCameraList.at(index);
+    const int rowCount = ui->discoveryCameraTb_TableWidget->rowCount();
+    const QList<QString> macs = rowMacs();
+    if (CameraTable::isListed(macs, camera.MAC)) {
+        WLOG << "Duplicate IPCamera, don't insert to the DeviceTableList!!";
+        return;
+    }
+    const int unregistered = CameraTable::unregisteredRows(macs, IPCameraList);
+
+    switch (CameraTable::listing(camera.dcpStatus)) {
+    case CameraTable::Listing::NotYet:
+        return;
+    case CameraTable::Listing::NewProtocol:
+        if (!isAPModeFlow)
+            hideScanPicture();
+        break;
+    case CameraTable::Listing::OldProtocol:
+        break;
+    }
+
+    const int row = CameraTable::insertRow(camera.bRegisted == "1", rowCount, unregistered);
+    WLOG << "Got new IPCamera and Update Device Table List in idx :" << row;
+    addCameraRow(row, camera);
+}
+
+void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
+{
+    QTableWidget* table = ui->discoveryCameraTb_TableWidget;
+    table->insertRow(row);
+    table->setRowHeight(row, kRowHeight);
+
+    QTableWidgetItem* mark = markItem(false);
+    mark->setTextAlignment(Qt::AlignCenter);
+    table->setItem(row, MarkColumn, mark);
+
+    const QString model = CameraTable::modelText(camera.modelName);
+    const QString path = deviceIconsPath + (isLocalView ? QString("xxxxxxxx") : model.toLower()) + ".png";
+    WLOG << "path xxxxxxxxxxxx :" << path;
+    table->setItem(row, PictureColumn, pictureItem(path, 30, 30));
+
+    if (camera.bRegisted != "1")
+        table->setItem(row, NewColumn, pictureItem(":/images/icon_new.png", 25, 11));
+
+    // Camera data is shown as it is, never passed through the translator.
+    const QString tip = tr("Model Name :") + " " + model.toUpper();
+    const QString texts[] = {CameraTable::shownName(camera.Name), camera.MAC, camera.IPAddr};
+    for (int i = 0; i < 3; ++i) {
+        auto* item = new QTableWidgetItem(texts[i]);
+        item->setToolTip(tip);
+        table->setItem(row, NameColumn + i, item);
+    }
+}
+
+QList<QString> DiscoveryPage::rowMacs() const
+{
+    QList<QString> macs;
+    const QTableWidget* table = ui->discoveryCameraTb_TableWidget;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem* item = table->item(row, MacColumn);
+        macs.append(item ? item->text() : QString());
+    }
+    return macs;
+}
+
+void DiscoveryPage::removeAllRows(bool logEach)
+{
+    QTableWidget* table = ui->discoveryCameraTb_TableWidget;
+    while (table->rowCount() != 0) {
+        table->removeRow(0);
+        if (logEach)
+            WLOG << "removeRow ---------------";
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Choice and hand-over
+
+void DiscoveryPage::showCameraTableCellClicked(int row, int column)
+{
+    resetPasswordLineEdits();
+    WLOG << "--------------------------------------------------";
+    WLOG << "rowSelection :" << row << "columnSelection :" << column;
+    setNextEnabled(true);
+
+    QTableWidget* table = ui->discoveryCameraTb_TableWidget;
+    table->setItem(row, MarkColumn, markItem(true));
+    for (int other = 0; other < table->rowCount(); ++other)
+        if (other != row)
+            table->setItem(other, MarkColumn, markItem(false));
+
+    const QTableWidgetItem* macItem = table->item(row, MacColumn);
+    const int index = macItem ? CameraTable::cameraWithMac(IPCameraList, macItem->text()) : -1;
+    if (index >= 0) {
+        logCameraRecord(index, IPCameraList.at(index));
+        IPCameraIdx = index;
+    }
+    setPasswordLineEditStatus();
+}
+
+void DiscoveryPage::pressNextButton()
+{
+    if (IPCameraIdx < 0 || IPCameraIdx >= IPCameraList.size())
+        return;
+    WLOG << "DiscoveryPage Next " << "--------------------------------------------------";
+    WLOG << "DiscoveryPage Password :" << maskSecret(ui->discoveryInputPassword_LineEdit->text());
+    WLOG << "DiscoveryPage Confirm Password :" << maskSecret(ui->discoveryInputPasswordConfirm_LineEdit->text());
+    WLOG << "DiscoveryPage IPCameraIdx :" << IPCameraIdx;
+    WLOG << "DiscoveryPage discoveryCameraTb_TableWidget.currentRow() :"
+         << ui->discoveryCameraTb_TableWidget->currentRow();
+
+    const IPCamera& camera = IPCameraList.at(IPCameraIdx);
+    Ui_DeviceSetupPage* setup = gDeviceSetupPage->ui;
+    setup->dsetupCameraModelVaule_Label->setText(CameraTable::modelText(camera.modelName));
+    setup->dsetupCameraName_LineEdit->setText(CameraTable::decodedName(camera.Name));
+    setup->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>"
+                                       + tr("Give Your Camera a Name and<br>Password") + "</font></p>");
+    fillTimeZoneList();
+
+    hide();
+    checkDeviceDiscoveryTimer->stop();
+    waitDiscoveryNumber = 0;
+    setBanner("step_02", tr("Set up and secure your camera"));
+
+    setup->dsetupDSTCheckBox_CheckBox->setChecked(false);
+    setup->dsetupTimeSettings_GroupBox->hide();
+    setup->dsetupDSTSwitch_GroupBox->hide();
+    setup->dsetupDSTAuto_RadioButton->setChecked(true);
+    gMainpage->showPage(nullptr, gDeviceSetupPage);
+}
+
+void DiscoveryPage::fillTimeZoneList()
+{
+    const QString offset = gDCPUtils->getTimeZoneOffset();
+    const QList<TimeZonePick::Entry> entries =
+        TimeZonePick::entries(gDCPUtils->getTimeZoneList(), gDCPUtils->getGMTOffset());
+
+    // The row number is the zone index sent to the camera: the list is held exactly once.
+    QComboBox* zones = gDeviceSetupPage->ui->dsetupTimeZoneComboBox_comboBox;
+    zones->clear();
+    for (const TimeZonePick::Entry& entry : entries) {
+        WLOG << "Adding tStr: " << entry.label << "gmtStr: " << entry.offset;
+        zones->addItem(entry.label, entry.offset);
+    }
+
+    const QString zoneId = QString::fromLatin1(QTimeZone::systemTimeZoneId());
+    const TimeZonePick::Choice choice = TimeZonePick::preselect(entries, offset, zoneId);
+    if (choice.byPlace)
+        WLOG << "Adding idx: " << choice.index;
+    else
+        WLOG << "Adding tmpIndex: " << choice.index;
+    zones->setCurrentIndex(choice.index);
+}
+
+void DiscoveryPage::pressBackButton()
+{
+    WLOG << "--------------------------------------------------";
+    checkDeviceDiscoveryTimer->stop();
+    waitDiscoveryNumber = 0;
+
+    gDeviceSetupPage->getdSetupDeviceImageNAM->clearAccessCache();
+    gDeviceSetupPage->checkGetDeviceImageTimer->stop();
+    gDeviceSetupPage->ui->dsetupCGIIamge_Label->clear();
+    gDeviceSetupPage->ui->dsetupCGIIamge_Label->hide();
+
+    removeAllRows(true);
+    resetPasswordLineEdits();
+    hidePasswordLineEdits();
+    setNextEnabled(false);
+    IPCameraList.clear();
+    supportType = "";
+
+    hide();
+    setBanner("step_01", tr("Let's connect the camera to your network"));
+    hideScanPicture();
+    gMainpage->showPage(nullptr, gCameraConnectionPage);
+}
+
+// ---------------------------------------------------------------------------
+// Password rows
+
+void DiscoveryPage::resetPasswordLineEdits()
+{
+    ui->discoveryInputPassword_LineEdit->clear();
+    ui->discoveryInputPasswordConfirm_LineEdit->clear();
+}
+
+void DiscoveryPage::hidePasswordLineEdits()
+{
+    ui->discoveryPasswordName_Label->hide();
+    ui->discoveryPasswordConfirmName_Label->hide();
+    ui->discoveryInputPassword_LineEdit->hide();
+    ui->discoveryInputPasswordConfirm_LineEdit->hide();
+}
+
+// The setup page's own rule and layouts, so that both stay the same.
+void DiscoveryPage::setPasswordLineEditStatus()
+{
+    gDeviceSetupPage->setPasswordLineEditStatus();
+}
+
+// ---------------------------------------------------------------------------
+// Help popups
+
+MessageBoxPage* DiscoveryPage::openHelpPopup(const char* name, int height, const QString& title,
+                                             const QString& content, const char* closeSlot)
+{
+    WLOG << "open msgbox ...";
+    auto* popup = new MessageBoxPage(gMainpage);
+    popup->setGeometry((gMainpage->width() - kPopupWidth) / 2, (gMainpage->height() - height) / 2, kPopupWidth,
+                       height);
+    popup->setObjectName(name);
+    popup->setFixedHeight(height);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxBackground_Label->setGeometry(0, 0, kPopupWidth, height);
+    box->msgBoxBackground_Label->show();
+    box->msgBoxTitile_Label->setText(title);
+    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft);
+    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
+    box->msgBoxTitile_Label->show();
+    box->msgBoxContent_Label->setGeometry(80, 80, 480, 120);
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(content));
+    box->msgBoxContent_Label->show();
+    box->msgBoxImageLabel->hide();
+    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, closeSlot);
+    box->msgBoxClose_Button->show();
+    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, closeSlot);
+    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
+    box->msgBoxRightBtn_Button->setText(tr("OK"));
+    // "OK" sits 50 pixels above the bottom edge.
+    box->msgBoxRightBtn_Button->setGeometry(480, height - 50, 111, 24);
+    box->msgBoxRightBtn_Button->show();
+    return popup;
+}
+
+void DiscoveryPage::popupCameraNotFound()
+{
+    MessageBoxPage* popup = openHelpPopup(
+        kCameraNotFoundPopup, 250, tr("Could Not Find Your Camera"),
+        tr("Click Scan to try searching again, or click Back to check your connection<br>settings.<br><br>"),
+        SLOT(pressMsgCameraNotFoundCloseButton()));
+    popup->show();
+}
+
+void DiscoveryPage::popupWhatIsMAC()
+{
+    MessageBoxPage* popup = openHelpPopup(
+        kWhatIsMacPopup, 400, tr("What is a MAC ID?"),
+        tr("A MAC ID is a unique network identification code for a device.<br>The MAC ID is printed on the label "
+           "attached your device.<br><br>"),
+        SLOT(pressMsgCloseButton()));
+    QLabel* picture = popup->ui->msgBoxImageLabel;
+    picture->setPixmap(QPixmap(":/images/macid.png").scaled(413, 138, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    picture->setGeometry(80, 170, 413, 138);
+    picture->show();
+    popup->show();
+}
+
+void DiscoveryPage::pressMsgCameraNotFoundCloseButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kCameraNotFoundPopup);
+}
+
+void DiscoveryPage::pressMsgCloseButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kWhatIsMacPopup);
+}
+
+// ---------------------------------------------------------------------------
+
+void DiscoveryPage::setNextEnabled(bool enabled)
+{
+    ui->discoveryNext_Button->setEnabled(enabled);
+    ui->discoveryNext_Button->setStyleSheet(enabled ? kNextEnabledStyle : kNextDisabledStyle);
+}
+
+void DiscoveryPage::hideScanPicture()
+{
+    gMainpage->loadingImageLabel->hide();
+    gMainpage->loadingTimer->stop();
 }

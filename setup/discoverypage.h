@@ -5,6 +5,13 @@
 
 #include "ui_discoverypage.h"
 
+class IPCamera;
+class MessageBoxPage;
+class QTimer;
+
+// "Select Your Camera": scans every suitable PC interface on a one-second schedule, lists
+// the cameras whose password state is known (unregistered first, one row per MAC), lets the
+// user choose one and hands it to the setup page.
 class DiscoveryPage : public QWidget
 {
     Q_OBJECT
@@ -13,6 +20,38 @@ public:
     ~DiscoveryPage() override;
 
     Ui_DiscoveryPage* ui;
+    QTimer* checkDeviceDiscoveryTimer;
+    int waitDiscoveryNumber;
+
+public slots:
+    void scanDevices();
+    void scanDevicesPasswordStatus();
+    void updateDeviceTableList(int index);
+    void updateCameraEmit(int index);
+    void pressBackButton();
+    void pressNextButton();
+    void pressRefreshButton();
+    void showCameraTableCellClicked(int row, int column);
+    void resetPasswordLineEdits();
+    void hidePasswordLineEdits();
+    void setPasswordLineEditStatus();
+    void checkDeviceDiscovery();
+    void popupWhatIsMAC();
+    void pressMsgCloseButton();
+    void popupCameraNotFound();
+    void pressMsgCameraNotFoundCloseButton();
+
+private:
+    void setUpCameraTable();
+    void sendScanPass();
+    void removeAllRows(bool logEach);
+    QList<QString> rowMacs() const;
+    void addCameraRow(int row, const IPCamera& camera);
+    void setNextEnabled(bool enabled);
+    void hideScanPicture();
+    void fillTimeZoneList();
+    MessageBoxPage* openHelpPopup(const char* name, int height, const QString& title, const QString& content,
+                                  const char* closeSlot);
 };
 
 #endif // DISCOVERYPAGE_H

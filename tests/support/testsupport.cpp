@@ -10,13 +10,18 @@
 #include "dcputils.h"
 #include "globals.h"
 #include "mainpage.h"
+#include "setup/hostinterfaces.h"
 
 void createWizardForTests()
 {
     if (!gDCPUtils)
         gDCPUtils = new DCPUtils;
-    if (!gMainpage)
+    if (!gMainpage) {
+        // A discovery scan pass finds no interface here: in-process tests never broadcast
+        // on the machine's own network. Tests that scan give their own loopback interfaces.
+        HostInterfaces::setSourceForTests([] { return QList<HostInterfaces::Interface>(); });
         gMainpage = new Mainpage;
+    }
 }
 
 namespace {

@@ -14,7 +14,8 @@
 #include "platform/process.h"
 
 // Creates the protocol object, the main window and its pages, as start-up does,
-// without showing anything. Safe to call more than once.
+// without showing anything. Safe to call more than once. Discovery scan passes find no
+// interface afterwards (HostInterfaces::setSourceForTests gives a test its own).
 void createWizardForTests();
 
 // While it lives, http, https and file URLs opened through QDesktopServices are recorded

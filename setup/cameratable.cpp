@@ -1,0 +1,86 @@
+#include "cameratable.h"
+
+#include "ipcamera.h"
+
+namespace CameraTable {
+
+namespace {
+constexpr int kShownNameLength = 12;
+
+QByteArray untilZero(const QByteArray& bytes)
+{
+    const int zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
+}
+} // namespace
+
+Listing listing(int dcpStatus)
+{
+    switch (dcpStatus) {
+    case IPCamera::GOT_PWD_STATUS:
+        return Listing::NewProtocol;
+    case IPCamera::GOT_INFO:
+        return Listing::OldProtocol;
+    default:
+        return Listing::NotYet;
+    }
+}
+
+int insertRow(bool registered, int rowCount, int unregisteredRows)
+{
+    return registered ? rowCount : unregisteredRows;
+}
+
+int unregisteredRows(const QList<QString>& rowMacs, const QList<IPCamera>& cameras)
+{
+    int count = 0;
+    for (const QString& rowMac : rowMacs)
+        for (const IPCamera& camera : cameras)
+            if (camera.MAC.toUpper() == rowMac.toUpper() && camera.bRegisted != "1")
+                ++count;
+    return count;
+}
+
+bool isListed(const QList<QString>& rowMacs, const QString& mac)
+{
+    for (const QString& rowMac : rowMacs)
+        if (rowMac.toUpper() == mac.toUpper())
+            return true;
+    return false;
+}
+
+QString decodedName(const QByteArray& nameBase64)
+{
+    return QString::fromUtf8(untilZero(QByteArray::fromBase64(nameBase64)));
+}
+
+QString shownName(const QByteArray& nameBase64)
+{
+    const QString name = decodedName(nameBase64);
+    return name.length() > kShownNameLength ? name.left(kShownNameLength - 1) + "..." : name;
+}
+
+QString modelText(const QByteArray& modelName)
+{
+    return QString::fromLatin1(untilZero(modelName));
+}
+
+PasswordQuery passwordQuery(const IPCamera& camera)
+{
+    if (isNewDcp(camera.DCPVersion)) {
+        if (camera.dcpStatus == IPCamera::GOT_PWD_STATUS || camera.bPassword == "1")
+            return PasswordQuery::None;
+        return PasswordQuery::CheckPassword;
+    }
+    return camera.dcpStatus == IPCamera::GOT_INFO ? PasswordQuery::None : PasswordQuery::GetInfo;
+}
+
+int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac)
+{
+    for (int i = 0; i < cameras.size(); ++i)
+        if (cameras.at(i).MAC.toUpper() == mac.toUpper())
+            return i;
+    return -1;
+}
+
+} // namespace CameraTable

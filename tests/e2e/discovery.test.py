@@ -1,0 +1,182 @@
+#!/usr/bin/env python3
+"""Discovery in the lab, driven by clicks: Start -> licence -> guide (Skip) -> the discovery page
+finds three simulated cameras through real broadcasts on the lab link and lists them, unregistered
+ones first -> a click on one and Next -> the setup page with its model, name and the PC's zone.
+
+The cameras differ in model and DCP version; one is registered. The table is read back through
+the log (each row click writes the chosen record) and through the simulator's request record
+(every camera was asked for its password state, by the request of its protocol).
+"""
+
+import json
+import os
+import re
+import subprocess
+import sys
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE)))
+BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
+import lab as labmod  # noqa: E402
+from lab import Lab  # noqa: E402
+from wizard import Wizard  # noqa: E402
+
+NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
+CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
+CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
+SERVER_IP = "10.254.1.10"
+HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
+# A zone without daylight saving, so the preselected entry does not depend on the date.
+PC_ZONE = "Australia/Brisbane"
+
+HALL = {"mac": "00:11:22:AA:BB:01", "model": "VKC-2100", "name": "Hallway", "dcpVersion": "2.0",
+        "ip": "10.254.0.21", "registered": "0"}
+SHED = {"mac": "00:11:22:AA:BB:02", "model": "VKC-6100", "name": "Shed", "dcpVersion": "1.0",
+        "ip": "10.254.0.22", "registered": "0"}
+ROOF = {"mac": "00:11:22:AA:BB:03", "model": "VKC-7300", "name": "Roof", "dcpVersion": "2.3",
+        "ip": "10.254.0.23", "registered": "1", "password": "roofpass1"}
+CAMERAS = [ROOF, HALL, SHED]  # the registered one answers first
+
+# Window coordinates (the page area starts at y 100).
+WELCOME_START = (130 + 75, 100 + 131 + 15)
+AGREEMENT_CHECK = (160 + 8, 100 + 354 + 9)
+AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
+MODEL_LIST = (50 + 116, 100 + 116 + 13)
+GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
+NEXT = (640 + 55, 100 + 450 + 12)
+
+
+def row_centre(row):
+    """The name cell of a table row: the table sits at 67, 111, its rows are 40 pixels high."""
+    return 67 + 20 + 35 + 35 + 100, 100 + 111 + 40 * row + 20
+
+
+class Discovery(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        reason = labmod.unavailable_reason()
+        if reason:
+            raise unittest.SkipTest(reason)
+        for path in (os.path.join(BUILD_DIR, "tolmwizard"), NETSIM, CAMSIM):
+            if not os.path.exists(path):
+                raise unittest.SkipTest(path + " is missing")
+        cls.lab = Lab(internet=True).start()
+        try:
+            ip = cls.lab.add_cam_address(SERVER_IP)
+            cls.lab.set_hosts({host: ip for host in HOSTS})
+            cert, key = cls.lab.issue_cert(HOSTS)
+            data = os.path.join(cls.lab.workdir, "discovery-data")
+            os.makedirs(data)
+            # Only "VKC" models, so that the model list starts with its prompt.
+            with open(CATALOGUE, encoding="utf-8") as f:
+                catalogue = json.load(f)
+            catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith("VKC")]
+            with open(os.path.join(data, "tolmwizard.json"), "w", encoding="utf-8") as f:
+                json.dump(catalogue, f)
+            for sprite, size in (("assemble_image_square.png", "656x1476"), ("device_list_all.png", "600x600")):
+                subprocess.run(["convert", "-size", size, "xc:lightgray", os.path.join(data, sprite)],
+                               check=True, timeout=60)
+            cls.netsim = cls.lab.cam(["python3", NETSIM, "--data", data, "--probe", ip + ":80", "--https",
+                                      ip + ":443", "--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
+            if cls.netsim.stdout.readline().strip() != "ready":
+                raise RuntimeError("netsim did not start")
+            config = os.path.join(cls.lab.workdir, "cameras.json")
+            cls.record = os.path.join(cls.lab.workdir, "requests.jsonl")
+            with open(config, "w") as f:
+                json.dump({"cameras": CAMERAS}, f)
+            cls.camsim = cls.lab.cam([CAMSIM, "--config", config, "--record", cls.record, "--timeout", "500"])
+            cls.lab.wait_listening("cam", "udp", 5978)
+        except BaseException:
+            cls.lab.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.lab.close()
+
+    def requests(self):
+        with open(self.record) as f:
+            return [json.loads(line) for line in f if line.strip()]
+
+    def enter_discovery(self, w):
+        w.wait_window()
+        w.click(*WELCOME_START)
+        w.wait_log("checkWizardJsonFileTimer stop at", 60)
+        time.sleep(1.5)
+        w.click(*AGREEMENT_CHECK)
+        time.sleep(0.3)
+        w.click(*AGREEMENT_NEXT)
+        w.wait_log("04 mockup : \"0\"", 15)
+        time.sleep(0.8)
+        # The model prompt, whose panel offers "Skip instruction".
+        w.click(*MODEL_LIST)
+        time.sleep(0.6)
+        w.type_text("Choose")
+        time.sleep(0.3)
+        w.key("Return")
+        w.wait_log("03 selectedItem(Device Name) : \"Choose your model\"", 10)
+        time.sleep(0.8)
+        w.screenshot("discovery_guide_before_skip.png")
+        w.click(*GUIDE_SKIP)
+        w.wait_log("Send <DCP_Class_01> and broudcast to interface :", 10)
+
+    def choose_row(self, w, row, clicks):
+        """Clicks a row; returns the MAC of the record the click chose, as the log writes it."""
+        w.click(*row_centre(row))
+        w.wait_log("03 IPCamera MAC :", 10, count=clicks)
+        return re.findall(r'03 IPCamera MAC : "([0-9A-F:]+)"', w.log_text())[-1]
+
+    def test_three_cameras_then_setup(self):
+        saved_zone = os.environ.get("TZ")
+        os.environ["TZ"] = PC_ZONE
+        try:
+            w = Wizard(BUILD_DIR, lab=self.lab)
+        finally:
+            if saved_zone is None:
+                os.environ.pop("TZ")
+            else:
+                os.environ["TZ"] = saved_zone
+        with w:
+            self.enter_discovery(w)
+            w.wait_log("Got new IPCamera and Update Device Table List in idx :", 15, count=3)
+            time.sleep(1.0)
+            w.screenshot("discovery_three_cameras.png")
+            log = w.log_text()
+            self.assertIn("set supportType : \"ALL\"", log)
+
+            # The rows, read back by choosing each: unregistered cameras first, the registered one last.
+            rows = [self.choose_row(w, row, row + 1) for row in range(3)]
+            self.assertEqual(sorted(rows[:2]), sorted([HALL["mac"], SHED["mac"]]))
+            self.assertEqual(rows[2], ROOF["mac"])
+
+            # Every camera was asked for its password state: class 7 (DCP 2.0 and later), class 2 (older).
+            asked = {(r.get("class"), r.get("mac")) for r in self.requests()}
+            for camera, cls in ((HALL, "7"), (ROOF, "7"), (SHED, "2")):
+                self.assertIn((cls, camera["mac"]), asked)
+            scans = [r for r in self.requests() if r.get("class") == "1"]
+            self.assertTrue(scans and all(r["to"] == "ff:ff:ff:ff:ff:ff" for r in scans), scans[:3])
+
+            # Choose the new camera without a password and go on.
+            hall_row = rows.index(HALL["mac"])
+            self.assertEqual(self.choose_row(w, hall_row, 4), HALL["mac"])
+            w.screenshot("discovery_hallway_chosen.png")
+            w.click(*NEXT)
+            w.wait_log("DiscoveryPage IPCameraIdx :", 10)
+            w.wait_log("Adding idx: ", 10)
+            time.sleep(1.0)
+            w.screenshot("setup_hallway.png")
+
+            log = w.log_text()
+            self.assertIn("Generating KORVA Timezone List...", log)  # the catalogue's dialect for VKC-2100
+            zones = re.findall(r'Adding tStr:  "([^"]*)"', log)
+            chosen = int(re.findall(r"Adding idx:  (-?\d+)", log)[-1])
+            self.assertEqual(zones[chosen], "(GMT+10:00) Brisbane")
+            self.assertIn('QStringarg(offset)  "+10"', log)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
