@@ -1,9 +1,91 @@
 #include "dcputils.h"
 
+#include <QCryptographicHash>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
+#include <QNetworkDatagram>
 #include <QNetworkReply>
+#include <QRegularExpression>
 
+#include "apmode/apmodehosttodevicepasswordverify.h"
+#include "dcpcodec.h"
+#include "endpoints.h"
+#include "globals.h"
 #include "log.h"
+#include "mainpage.h"
+#include "setup/devicesetuppage.h"
+#include "wifi/devicewifichangepage.h"
+
+namespace {
+
+const char kBroadcastMac[] = "FF:FF:FF:FF:FF:FF";
+// Cameras a LAN can plausibly hold; replies of further new cameras are dropped.
+constexpr int kMaxCameras = 1024;
+// A redirect request line longer than this is not a browser's redirect.
+constexpr int kMaxRedirectRequest = 16 * 1024;
+const char kRedirectBufferProperty[] = "redirectRequest";
+
+const char kRestartAgentCommand[] = "killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex";
+const char kProvisionQueryCommand[] = "ls /tmp/provision.conf";
+
+// The value of the last item with the given key in a ";"-separated reply ("R" in ";R=1").
+QByteArray itemValue(const QByteArray& content, const QByteArray& key)
+{
+    QByteArray value;
+    for (const QByteArray& item : content.split(';')) {
+        const int eq = item.indexOf('=');
+        if (eq >= 0 && item.left(eq) == key)
+            value = item.mid(eq + 1);
+    }
+    return value;
+}
+
+// Text up to the first zero byte.
+QByteArray untilZero(const QByteArray& bytes)
+{
+    const int zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
+}
+
+QString modelText(const IPCamera& camera)
+{
+    return QString::fromLatin1(untilZero(camera.modelName));
+}
+
+bool validIndex(int idx)
+{
+    return idx >= 0 && idx < IPCameraList.size();
+}
+
+// The password the user typed on the page that asked for it.
+bool typedCameraPassword(QString* text)
+{
+    QWidget* page = isAPModeFlow ? static_cast<QWidget*>(gAPModeHostToDevicePasswordVerify)
+                                 : static_cast<QWidget*>(gDeviceSetupPage);
+    const char* name = isAPModeFlow ? "apH2DPVCameraPasscode_LineEdit" : "dsetupCameraPasscode_LineEdit";
+    QLineEdit* edit = page ? page->findChild<QLineEdit*>(QLatin1String(name)) : nullptr;
+    if (!edit)
+        return false;
+    *text = edit->text();
+    return true;
+}
+
+// Redirect data for the log, the access token's value masked.
+QString withTokenMasked(const QByteArray& data)
+{
+    QString text = QString::fromLatin1(data);
+    static const QRegularExpression token(QStringLiteral("(access_token=)([^&\\s]*)"));
+    QRegularExpressionMatch match;
+    int from = 0;
+    while ((match = token.match(text, from)).hasMatch()) {
+        const QString masked = match.captured(1) + maskSecret(match.captured(2));
+        text.replace(match.capturedStart(), match.capturedLength(), masked);
+        from = match.capturedStart() + masked.size();
+    }
+    return text;
+}
+
+} // namespace
 
 DCPUtils::DCPUtils()
 {
@@ -16,7 +98,12 @@ DCPUtils::DCPUtils()
             SLOT(checkRequestAuthRequired(QNetworkReply*, QAuthenticator*)));
 }
 
+// Members go in reverse order of declaration: the TCP server with its connections,
+// then the UDP socket, then the children (the network manager).
 DCPUtils::~DCPUtils() = default;
+
+// ---------------------------------------------------------------------------
+// Sockets
 
 bool DCPUtils::openUDPSocketRecv(quint16 port)
 {
@@ -30,9 +117,512 @@ bool DCPUtils::openUDPSocketRecv(quint16 port)
 
 void DCPUtils::closeUDPSocketRecv()
 {
-    disconnect(&udpSocket, nullptr, this, nullptr);
+    disconnect(&udpSocket, SIGNAL(readyRead()), this, SLOT(handleDCPresponse()));
+    disconnect(&udpSocket, SIGNAL(error(QAbstractSocket::SocketError)), this,
+               SLOT(handleSocketError(QAbstractSocket::SocketError)));
     udpSocket.close();
 }
+
+void DCPUtils::handleSocketError(QAbstractSocket::SocketError error)
+{
+    WLOG << "DCP socket error" << error << udpSocket.errorString();
+}
+
+// ---------------------------------------------------------------------------
+// Composition and request builders
+
+void DCPUtils::setDatagramTarget(const QHostAddress& address, quint16 port)
+{
+    datagramTarget = address;
+    datagramPort = port;
+}
+
+void DCPUtils::composeDCPMessage(QByteArray cls, QString hostMac, QString camMac, QHostAddress from, QString model,
+                                 QByteArray params)
+{
+    QByteArray destMac;
+    QByteArray srcMac;
+    if (!macFromText(camMac, &destMac) || !macFromText(hostMac, &srcMac)) {
+        WLOG << "[DCPUtils][composeDCPMessage()] not a 6-byte hardware address, nothing sent:" << camMac << hostMac;
+        return;
+    }
+    const QByteArray encoded = dcpEncode(dcpMessageText(cls, camMac, model, params));
+    if (encoded.size() > kDcpMaxEncodedSize) {
+        WLOG << "[DCPUtils][composeDCPMessage()] message too long for one datagram, nothing sent:" << encoded.size();
+        return;
+    }
+    const QByteArray frame = dcpFrame(destMac, srcMac, encoded);
+
+    // Without a matching interface the address stays the broadcast one, which is no
+    // interface of this PC (some systems would bind it anyway).
+    QUdpSocket sender;
+    if (from.isNull() || from == QHostAddress(QHostAddress::Broadcast) || !sender.bind(from, 0)) {
+        WLOG << "[DCPUtils][composeDCPMessage()] bind random port fail !";
+        return;
+    }
+    if (sender.writeDatagram(frame, datagramTarget, datagramPort) != frame.size())
+        WLOG << "[DCPUtils][composeDCPMessage()] Send fail !";
+}
+
+bool DCPUtils::prepareRequest(int idx, const QByteArray& cls, QByteArray* params, QHostAddress* from,
+                              const QByteArray* password64, QByteArray* signedText)
+{
+    if (!validIndex(idx)) {
+        WLOG << "DCP class" << cls << "request for camera" << idx << "dropped: no such camera in the list of"
+             << IPCameraList.size();
+        return false;
+    }
+    const IPCamera& camera = IPCameraList[idx];
+
+    *from = QHostAddress(QHostAddress::Broadcast);
+    for (int i = 0; i < kHostAddressSlots; ++i) {
+        if (!sameMac(gHostMacs[i], camera.MACHost) || gHostIps[i].length() > 20)
+            continue;
+        const QHostAddress address(gHostIps[i]);
+        if (address.protocol() != QAbstractSocket::IPv4Protocol)
+            continue;
+        *from = address;
+        break;
+    }
+
+    if (!isNewDcp(camera.DCPVersion))
+        return true;
+    const QByteArray password =
+        untilZero(QByteArray::fromBase64(password64 ? *password64 : camera.password));
+    const QByteArray text = cls + ";M=" + camera.MAC.toLatin1() + ";D=" + modelText(camera).toLatin1() + *params
+                            + password;
+    if (signedText)
+        *signedText = text;
+    *params += ";X=" + QCryptographicHash::hash(text, QCryptographicHash::Md5).toHex();
+    return true;
+}
+
+void DCPUtils::sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params)
+{
+    const IPCamera& camera = IPCameraList[idx];
+    composeDCPMessage(cls, camera.MACHost, camera.MAC, from, modelText(camera), params);
+}
+
+void DCPUtils::dcpClass01_Scan(QString hostMac, QString hostIp, QString model, QString destMac)
+{
+    scanSent = true;
+    broadcastScan = sameMac(destMac, QLatin1String(kBroadcastMac));
+    scanTargetMac = broadcastScan ? QString() : destMac;
+    composeDCPMessage("1", hostMac, destMac, QHostAddress(hostIp), model, QByteArray());
+}
+
+void DCPUtils::dcpClass02_GetOlvarisInfo(int idx, int mode)
+{
+    QByteArray params;
+    QHostAddress from;
+    if (!prepareRequest(idx, "2", &params, &from))
+        return;
+    IPCameraList[idx].remote = "0";
+    IPCameraList[idx].dcpStatus = mode == 0 ? IPCamera::WAIT_INFO : IPCamera::WAIT_OLVARIS_INFO;
+    sendRequest(idx, "2", from, params);
+}
+
+void DCPUtils::dcpClass02_SetRegistered(int idx, QString password, QString registerBit)
+{
+    QByteArray params;
+    if (!password.isEmpty())
+        params += ";P=" + password.toLatin1().toBase64();
+    if (!registerBit.isEmpty()) {
+        WLOG << "set register bit to : " << registerBit;
+        params += ";G=" + registerBit.toLatin1();
+    }
+    QHostAddress from;
+    if (!prepareRequest(idx, "2", &params, &from))
+        return;
+    IPCameraList[idx].remote = "0";
+    IPCameraList[idx].dcpStatus = IPCamera::WAIT_REGISTER_INFO;
+    sendRequest(idx, "2", from, params);
+}
+
+void DCPUtils::dcpClass03_GetNetworkSetup(int idx)
+{
+    dcpClass03_SetNetworkSetup(idx, QByteArray());
+}
+
+void DCPUtils::dcpClass03_SetNetworkSetup(int idx, QByteArray params)
+{
+    QHostAddress from;
+    if (!prepareRequest(idx, "3", &params, &from))
+        return;
+    IPCameraList[idx].dcpStatus = IPCamera::WAIT_NETWORK_SETUP;
+    sendRequest(idx, "3", from, params);
+}
+
+void DCPUtils::dcpClass04_GetAPSearch(int idx)
+{
+    QByteArray params;
+    QHostAddress from;
+    if (!prepareRequest(idx, "4", &params, &from))
+        return;
+    IPCameraList[idx].apSearchReplyCount = 0;
+    IPCameraList[idx].dcpStatus = IPCamera::WAIT_AP;
+    sendRequest(idx, "4", from, params);
+}
+
+void DCPUtils::dcpClass07_CheckPassword(int idx, QByteArray params, QByteArray password64)
+{
+    QHostAddress from;
+    if (!prepareRequest(idx, "7", &params, &from, &password64))
+        return;
+    IPCamera& camera = IPCameraList[idx];
+    if (camera.bPassword.isEmpty()) {
+        camera.bPassword = "0";
+        camera.dcpStatus = IPCamera::WAIT_PWD_STATUS;
+    }
+    sendRequest(idx, "7", from, params);
+}
+
+void DCPUtils::dcpClass08S_PingDevice(int idx)
+{
+    if (!validIndex(idx)) {
+        WLOG << "DCP ping request for camera" << idx << "dropped: no such camera";
+        return;
+    }
+    const bool newProtocol = isNewDcp(IPCameraList[idx].DCPVersion);
+    const QByteArray cls = newProtocol ? "S" : "8";
+    QByteArray params;
+    if (newProtocol) {
+        const QByteArray command = quorvex_cmd_state == 0 ? kRestartAgentCommand : kProvisionQueryCommand;
+        params = ";C=" + command.toBase64();
+    } else {
+        params = QByteArray(";C=3;U=") + Endpoints::kCloudSiteHost;
+    }
+    QHostAddress from;
+    if (!prepareRequest(idx, cls, &params, &from))
+        return;
+    IPCameraList[idx].dcpStatus = IPCamera::WAIT_PING;
+    sendRequest(idx, cls, from, params);
+}
+
+void DCPUtils::dcpClass09_RestartHttpSrv(int idx, QByteArray params)
+{
+    QHostAddress from;
+    if (!prepareRequest(idx, "9", &params, &from))
+        return;
+    IPCameraList[idx].dcpStatus = IPCamera::WAIT_RESTART;
+    sendRequest(idx, "9", from, params);
+}
+
+// ---------------------------------------------------------------------------
+// Receiving
+
+void DCPUtils::handleDCPresponse()
+{
+    while (udpSocket.hasPendingDatagrams())
+        handleDatagram(udpSocket.receiveDatagram().data());
+}
+
+void DCPUtils::handleDatagram(const QByteArray& datagram)
+{
+    QByteArray destMac;
+    QByteArray srcMac;
+    QByteArray encoded;
+    if (!dcpUnframe(datagram, &destMac, &srcMac, &encoded)) {
+        WLOG << "DCP datagram dropped: shorter than its header or its length field, size" << datagram.size();
+        return;
+    }
+    const QString destLower = macToText(destMac);
+    bool forThisPc = false;
+    for (const QString& hostMac : hostMacAddrList)
+        forThisPc = forThisPc || sameMac(hostMac, destLower);
+    if (!forThisPc)
+        return;
+
+    QByteArray plain;
+    if (!dcpDecode(encoded, &plain)) {
+        WLOG << "DCP datagram dropped: payload does not decode";
+        return;
+    }
+    QByteArray cls;
+    QByteArray content;
+    QString why;
+    if (!dcpParseMessage(plain, &cls, &content, &why)) {
+        WLOG << "DCP datagram dropped:" << why;
+        return;
+    }
+    dispatchReply(cls, content, destLower);
+}
+
+void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower)
+{
+    if (cls == "1") {
+        const int idx = handleScanResponse(content, destLower);
+        if (idx < 0)
+            return;
+        if (gDeviceWiFiChangePage && gDeviceWiFiChangePage->isVisible())
+            emit deviceConnnectionReady(idx);
+        else
+            emit foundDevice(idx);
+    } else if (cls == "2") {
+        const int idx = handleOlvarisInfoResponse(content);
+        if (idx < 0)
+            return;
+        switch (IPCameraList[idx].dcpStatus) {
+        case IPCamera::GOT_INFO:
+            emit gotPassword(idx);
+            break;
+        case IPCamera::GOT_OLVARIS_INFO:
+            emit gotOlvarisInfo(idx);
+            break;
+        case IPCamera::GOT_REGISTER_INFO:
+            emit gotRegisterInfo(idx);
+            break;
+        default:
+            break;
+        }
+    } else if (cls == "3") {
+        const int idx = handleNetConfigResponse(content);
+        if (idx >= 0)
+            emit gotNetworkConfig(idx);
+    } else if (cls == "4") {
+        const int idx = handleAPsearchResponse(content);
+        if (idx >= 0 && IPCameraList[idx].dcpStatus == IPCamera::GOT_AP)
+            emit gotAPnetwork();
+    } else if (cls == "7") {
+        const int idx = handleCheckPasswordResponse(content);
+        if (idx < 0) {
+            emit checkPasswordMisMatching(-1);
+            return;
+        }
+        if (IPCameraList[idx].dcpStatus == IPCamera::GOT_PWD)
+            emit checkPasswordMatching(idx);
+        else if (IPCameraList[idx].dcpStatus == IPCamera::GOT_PWD_STATUS)
+            emit gotPasswordInitStatus(idx);
+    } else if (cls == "8") {
+        if (handlePingResponse(content) == 0)
+            emit gotPingRsp();
+    } else if (cls == "S") {
+        if (handleCMDResponse(content) == 0)
+            emit gotPingRsp();
+    } else if (cls == "9") {
+        handleRestartResponse(content);
+    } else {
+        WLOG << "DCP reply of unknown class dropped:" << cls;
+    }
+}
+
+int DCPUtils::cameraOfReply(const QByteArray& content) const
+{
+    const int at = content.indexOf("M=");
+    if (at < 0)
+        return -2;
+    const QString mac = QString::fromLatin1(content.mid(at + 2, 17));
+    if (mac.isEmpty())
+        return -1;
+    for (int i = 0; i < IPCameraList.size(); ++i)
+        if (sameMac(IPCameraList[i].MAC, mac))
+            return i;
+    return -1;
+}
+
+int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
+{
+    if (!scanSent)
+        return -1;
+    IPCamera found(content, destLower);
+    found.MACHost = destLower;
+    const QString model = modelText(found);
+    if (found.MAC.isEmpty() || (!broadcastScan && !sameMac(found.MAC, scanTargetMac))
+        || !model.startsWith(QLatin1String("VKC"))
+        || !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))
+        return -1;
+
+    for (int i = 0; i < IPCameraList.size(); ++i) {
+        if (sameMac(IPCameraList[i].MAC, found.MAC)) {
+            WLOG << "Handle <DCP_Class_01> Duplicate Mac address, just update the information!";
+            IPCameraList[i].refreshFrom(found);
+            return i;
+        }
+    }
+    if (IPCameraList.size() >= kMaxCameras) {
+        WLOG << "Handle <DCP_Class_01> camera list full, reply dropped:" << found.MAC;
+        return -1;
+    }
+    IPCameraList.append(found);
+    return IPCameraList.size() - 1;
+}
+
+int DCPUtils::handleOlvarisInfoResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx == -2) {
+        WLOG << "DCPUtils::handleOlvarisInfoResponse, bad password msg.";
+        return -1;
+    }
+    if (idx < 0)
+        return -1;
+    if (!content.contains(";R=")) {
+        WLOG << "Handle <DCP_Class_02> : I don't send send password modification cmd :" << IPCameraList[idx].MAC;
+        return -1;
+    }
+    IPCamera& camera = IPCameraList[idx];
+    switch (camera.dcpStatus) {
+    case IPCamera::WAIT_INFO:
+        camera.dcpStatus = IPCamera::GOT_INFO;
+        break;
+    case IPCamera::WAIT_OLVARIS_INFO:
+        camera.dcpStatus = IPCamera::GOT_OLVARIS_INFO;
+        break;
+    case IPCamera::WAIT_REGISTER_INFO:
+        if (isNewDcp(camera.DCPVersion) && !content.contains(";G=1")) {
+            WLOG << "Set <DCP_Class_09> dcpClass09_RestartHttpSrv ...";
+            dcpClass09_RestartHttpSrv(idx, ";L=1;N=1");
+            IPCameraList[idx].dcpStatus = IPCamera::WAIT_REGISTER_INFO;
+            return -1;
+        }
+        camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
+        break;
+    default:
+        if (isNewDcp(camera.DCPVersion))
+            WLOG << "Handle <DCP_Class_02> [state" << camera.dcpStatus << "] not handled";
+        else
+            WLOG << "Handle <DCP_Class_02> [state" << camera.dcpStatus << "]  not handle";
+        return -1;
+    }
+    camera.setPassword(content);
+    return idx;
+}
+
+int DCPUtils::handleNetConfigResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx < 0)
+        return -1;
+    IPCamera& camera = IPCameraList[idx];
+    if (isNewDcp(camera.DCPVersion)) {
+        if (!content.contains(";R=1")) {
+            WLOG << "Handle <DCP_Class_03> reply without R=1 not taken:" << camera.MAC;
+            return -1;
+        }
+        camera.dcpStatus = IPCamera::GOT_NETWORK_SETUP;
+        const QByteArray address = itemValue(content, "23");
+        if (!address.isEmpty())
+            camera.IPAddr = QString::fromLatin1(address);
+    } else {
+        camera.dcpStatus = IPCamera::GOT_NETWORK_SETUP;
+    }
+    camera.networkconf.setNetworkConfig(content);
+    return idx;
+}
+
+int DCPUtils::handleAPsearchResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx < 0 || IPCameraList[idx].dcpStatus != IPCamera::WAIT_AP) {
+        WLOG << "I don't send AP search cmd:" << (idx < 0 ? QString() : IPCameraList[idx].MAC);
+        return -1;
+    }
+    IPCamera& camera = IPCameraList[idx];
+    camera.apSearchReplyCount += 1;
+    if (camera.APConfig.setAPConfig(content, camera.DCPVersion) != 0)
+        return idx;
+
+    const APSearchResult& list = camera.APConfig;
+    WLOG << "IPCameraList[idx].APConfig.numAP = " << list.numAP;
+    bool complete = false;
+    if (list.numAP > 0) {
+        if (!isNewDcp(camera.DCPVersion)) {
+            WLOG << "this is DCP 1.0 APsearchResponse";
+            complete = true;
+        } else if (list.All_APListNum == 0) {
+            WLOG << "this is DCP 2.0~2.3 APsearchResponse";
+            complete = true;
+        } else if (list.allPagesReceived()) {
+            WLOG << "this is DCP 2.3 APsearchResponse";
+            complete = true;
+        }
+    }
+    if (complete) {
+        camera.dcpStatus = IPCamera::GOT_AP;
+        WLOG << "IPCameraList[idx].dcpStatus = IPCamera::GOT_AP;";
+    }
+    return idx;
+}
+
+int DCPUtils::handleCheckPasswordResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx == -2) {
+        WLOG << "DCPUtils::handleCheckPasswordResponse, bad password msg.";
+        return -1;
+    }
+    if (idx < 0)
+        return -1;
+    if (!content.contains(";R=")) {
+        WLOG << "Handle <DCP_Class_07> : Broadcast By Myself :" << IPCameraList[idx].MAC;
+        return -1;
+    }
+    IPCamera& camera = IPCameraList[idx];
+    const QByteArray result = itemValue(content, "R");
+    if (!isNewDcp(camera.DCPVersion)) {
+        camera.dcpStatus = IPCamera::GOT_PWD;
+    } else if (camera.dcpStatus == IPCamera::WAIT_PWD_STATUS) {
+        camera.dcpStatus = IPCamera::GOT_PWD_STATUS;
+    } else if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "1") {
+        QString typed;
+        if (typedCameraPassword(&typed))
+            camera.password = typed.toLatin1().toBase64();
+        else
+            WLOG << "Handle <DCP_Class_07> password field not found, camera password kept";
+        camera.dcpStatus = IPCamera::GOT_PWD;
+    } else {
+        if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "0")
+            WLOG << "Check Device Password Not Match !!;";
+        return -1;
+    }
+    camera.getPasswordResult(content);
+    return idx;
+}
+
+int DCPUtils::handlePingResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx == -2) {
+        WLOG << "DCPUtils::handlePingResponse, bad password msg.";
+        return -1;
+    }
+    if (idx < 0)
+        return -1;
+    IPCameraList[idx].dcpStatus = IPCamera::GOT_PING;
+    IPCameraList[idx].getPingResult(content);
+    return 0;
+}
+
+int DCPUtils::handleCMDResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx == -2) {
+        WLOG << "DCPUtils::handlePingResponse, bad password msg.";
+        return -1;
+    }
+    if (idx < 0)
+        return -1;
+    IPCameraList[idx].dcpStatus = IPCamera::GOT_PING;
+    IPCameraList[idx].getCmdResult(content);
+    return 0;
+}
+
+int DCPUtils::handleRestartResponse(QByteArray content)
+{
+    const int idx = cameraOfReply(content);
+    if (idx == -2) {
+        WLOG << "DCPUtils::handleRestartResponse, bad password msg.";
+        return -1;
+    }
+    if (idx < 0)
+        return -1;
+    IPCameraList[idx].dcpStatus = IPCamera::GOT_RESTART;
+    IPCameraList[idx].getRestartResult(content);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// OAuth redirect listener
 
 bool DCPUtils::openTCPSocketRecv(int port)
 {
@@ -40,38 +630,99 @@ bool DCPUtils::openTCPSocketRecv(int port)
         WLOG << "TCP Server is not Listening ...";
         return false;
     }
-    WLOG << QString("Tcp Server is Listening Port %1 ...").arg(port);
+    WLOG << QString("Tcp Server is Listening Port %1 ...").arg(tcpServer.serverPort());
     connect(&tcpServer, SIGNAL(newConnection()), this, SLOT(acceptConnection()));
     return true;
 }
 
-void DCPUtils::composeDCPMessage(QByteArray, QString, QString, QHostAddress, QString, QByteArray) {}
-void DCPUtils::dcpClass01_Scan(QString, QString, QString, QString) {}
-void DCPUtils::dcpClass02_GetOlvarisInfo(int, int) {}
-void DCPUtils::dcpClass02_SetRegistered(int, QString, QString) {}
-void DCPUtils::dcpClass03_GetNetworkSetup(int) {}
-void DCPUtils::dcpClass03_SetNetworkSetup(int, QByteArray) {}
-void DCPUtils::dcpClass04_GetAPSearch(int) {}
-void DCPUtils::dcpClass07_CheckPassword(int, QByteArray, QByteArray) {}
-void DCPUtils::dcpClass08S_PingDevice(int) {}
-void DCPUtils::dcpClass09_RestartHttpSrv(int, QByteArray) {}
-void DCPUtils::DCPSyncTime(int) {}
-void DCPUtils::Class10SyncTime(int, QString) {}
-int DCPUtils::handleScanResponse(QByteArray, QString) { return -1; }
-int DCPUtils::handleOlvarisInfoResponse(QByteArray) { return -1; }
-int DCPUtils::handleNetConfigResponse(QByteArray) { return -1; }
-int DCPUtils::handleAPsearchResponse(QByteArray) { return -1; }
-int DCPUtils::handleCheckPasswordResponse(QByteArray) { return -1; }
-int DCPUtils::handlePingResponse(QByteArray) { return -1; }
-int DCPUtils::handleCMDResponse(QByteArray) { return -1; }
-int DCPUtils::handleRestartResponse(QByteArray) { return -1; }
-void DCPUtils::setDatagramTarget(const QHostAddress& address, quint16 port)
+bool DCPUtils::isRedirectPeerAllowed(const QHostAddress& peer)
 {
-    datagramTarget = address;
-    datagramPort = port;
+    bool isIPv4 = false;
+    const quint32 v4 = peer.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(v4).isLoopback() : peer.isLoopback();
 }
-void DCPUtils::handleDatagram(const QByteArray&) {}
-void DCPUtils::handleDCPresponse() {}
-void DCPUtils::handleSocketError(QAbstractSocket::SocketError) {}
-void DCPUtils::acceptConnection() {}
-void DCPUtils::handleOpenapiResponse() {}
+
+void DCPUtils::acceptConnection()
+{
+    while (QTcpSocket* socket = tcpServer.nextPendingConnection()) {
+        if (!isRedirectPeerAllowed(socket->peerAddress())) {
+            WLOG << "acceptConnection refused a peer that is not this machine:" << socket->peerAddress().toString();
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        tcpSocket = socket;
+        if (socket->state() == QAbstractSocket::ConnectedState)
+            WLOG << "acceptConnection ----> Address :" << socket->peerAddress().toString();
+        connect(socket, SIGNAL(readyRead()), this, SLOT(handleOpenapiResponse()));
+        connect(socket, SIGNAL(disconnected()), socket, SLOT(deleteLater()));
+    }
+}
+
+void DCPUtils::handleOpenapiResponse()
+{
+    QTcpSocket* socket = qobject_cast<QTcpSocket*>(sender());
+    if (!socket)
+        socket = tcpSocket;
+    if (!socket || !socket->isValid())
+        return;
+
+    const QByteArray data = socket->readAll();
+    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : " << withTokenMasked(data);
+    QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + data;
+    const int lineEnd = buffer.indexOf('\n');
+    if (lineEnd < 0) {
+        if (buffer.size() > kMaxRedirectRequest) {
+            WLOG << "Redirect request line too long, connection closed";
+            socket->abort();
+        } else {
+            socket->setProperty(kRedirectBufferProperty, buffer);
+        }
+        return;
+    }
+    socket->setProperty(kRedirectBufferProperty, QVariant());
+    socket->disconnect(this);
+    QByteArray requestLine = buffer.left(lineEnd);
+    if (requestLine.endsWith('\r'))
+        requestLine.chop(1);
+    handleRedirectRequest(socket, requestLine);
+}
+
+void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine)
+{
+    const bool signIn = requestLine.contains("state=tolmwizard_signin");
+    const bool signUp = !signIn && requestLine.contains("state=tolmwizard_signup");
+    if (!signIn && !signUp) {
+        WLOG << "Not Handled in OpenAPI Recieved Data!!";
+        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
+
+    static const char page[] = "<html><body><p>Done. You can return to the setup wizard.</p></body></html>";
+    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ")
+                  + QByteArray::number(int(sizeof(page) - 1)) + "\r\nConnection: close\r\n\r\n" + page);
+    socket->disconnectFromHost();
+
+    if (gMainpage)
+        gMainpage->showBusy();
+    const int queryStart = requestLine.indexOf('?');
+    int queryEnd = requestLine.indexOf(" HTTP", queryStart);
+    if (queryEnd < 0)
+        queryEnd = requestLine.size();
+    const QByteArray query = queryStart < 0 ? QByteArray() : requestLine.mid(queryStart + 1, queryEnd - queryStart - 1);
+    QString accessToken;
+    QString targetSite;
+    for (const QByteArray& item : query.split('&')) {
+        const QList<QByteArray> parts = item.split('=');
+        const QString value = parts.size() > 1 ? QString::fromLatin1(parts.at(1)) : QString();
+        if (parts.at(0) == "access_token")
+            accessToken = value;
+        else if (parts.at(0) == "target_site")
+            targetSite = value;
+    }
+    if (signIn)
+        emit gotOpenAPISignIn(accessToken, targetSite);
+    else
+        emit gotOpenAPISignUp(accessToken);
+}

@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSslError>
 #include <QString>
 #include <QStringList>
@@ -76,6 +77,9 @@ public:
     void addFireWallRule();
     void deleteFireWallRule();
 
+    // The redirect listener admits only peers on this machine.
+    static bool isRedirectPeerAllowed(const QHostAddress& peer);
+
 signals:
     void foundDevice(int idx);
     void deviceConnnectionReady(int idx);
@@ -103,13 +107,27 @@ public slots:
 private:
     QUdpSocket udpSocket;
     QTcpServer tcpServer;
-    QTcpSocket* tcpSocket = nullptr;
+    QPointer<QTcpSocket> tcpSocket; // the connection accepted last
 
     bool scanSent = false;
     bool broadcastScan = false;
     QString scanTargetMac;
     QHostAddress datagramTarget{QHostAddress::Broadcast};
     quint16 datagramPort = 5978;
+
+    // First steps of every builder but the scan: false (logged) when idx names no camera;
+    // otherwise *from becomes the PC interface address that reaches the camera and, for
+    // new-protocol cameras, ";X=" and the signature are appended to *params. The signing
+    // password is the record's, or fromBase64(*password64) when given. *signedText (when
+    // given) receives the signature input, which holds the password in clear.
+    bool prepareRequest(int idx, const QByteArray& cls, QByteArray* params, QHostAddress* from,
+                        const QByteArray* password64 = nullptr, QByteArray* signedText = nullptr);
+    // composeDCPMessage for camera idx: its MACHost, MAC and model.
+    void sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params);
+    // Index of the first camera whose MAC is the reply's "M=" value; -1 none, -2 no "M=".
+    int cameraOfReply(const QByteArray& content) const;
+    void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
+    void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
 };
 
 #endif // DCPUTILS_H

@@ -1,17 +1,241 @@
+// DCPUtils: the camera's HTTPS CGI requests (clock, Wi-Fi key) with their reply slots,
+// the time-zone texts, the clock over DCP and the firewall rule.
 #include "dcputils.h"
 
+#include <QAuthenticator>
+#include <QLocale>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
 
-QString DCPUtils::getTimeZoneOffset() { return QString(); }
-QStringList DCPUtils::getTimeZoneList() { return QStringList(); }
-QStringList DCPUtils::getGMTOffset() { return QStringList(); }
-void DCPUtils::CGISyncTime(int, int) {}
-void DCPUtils::CGISyncTime_KORVA(int) {}
-void DCPUtils::CGISyncTime_T4X(int) {}
-void DCPUtils::TdbSetWirelessKeytoLatin1() {}
-void DCPUtils::TdbSetWirelessKey(QString) {}
-void DCPUtils::addFireWallRule() {}
-void DCPUtils::deleteFireWallRule() {}
-void DCPUtils::deviceCGICallBack(QNetworkReply*) {}
-void DCPUtils::sslErrors(QNetworkReply* reply, QList<QSslError>) { reply->ignoreSslErrors(); }
-void DCPUtils::checkRequestAuthRequired(QNetworkReply*, QAuthenticator*) {}
+#include "cameracgi.h"
+#include "globals.h"
+#include "log.h"
+#include "platform/firewall.h"
+#include "timezones.h"
+#include "wallclock.h"
+
+namespace {
+
+// The camera the user chose, or null (logged) when IPCameraIdx names none.
+const IPCamera* chosenCamera()
+{
+    if (IPCameraIdx < 0 || IPCameraIdx >= IPCameraList.size()) {
+        WLOG << "No camera chosen (IPCameraIdx :" << IPCameraIdx << "of" << IPCameraList.size()
+             << "cameras); choose a camera on the discovery page first";
+        return nullptr;
+    }
+    return &IPCameraList.at(IPCameraIdx);
+}
+
+// One CGI request to the camera: GET "https://" + address + pathAndQuery with its Basic credentials.
+// The reply reaches deviceCGICallBack through the manager's finished signal.
+void sendCameraCgi(QNetworkAccessManager* manager, const IPCamera& camera, const QString& pathAndQuery,
+                   const char* urlLabel)
+{
+    WLOG << "";
+    const QString url = "https://" + camera.IPAddr + pathAndQuery;
+    WLOG << urlLabel << url;
+    QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    const QByteArray basic = CameraCgi::basicCredentials(camera);
+    WLOG << " Basic " << maskSecret(QString::fromLatin1(basic));
+    request.setRawHeader("Authorization", "Basic " + basic);
+    manager->get(request);
+}
+
+// Process output as text, up to its first zero byte.
+QString outputText(const QByteArray& output)
+{
+    return QString::fromLocal8Bit(output.constData());
+}
+
+QString countryNumber()
+{
+    return QString::number(int(QLocale().country()));
+}
+
+// The signature input for the log: the signed text with its trailing password masked.
+QString maskedSignedText(const QByteArray& signedText, const QByteArray& params)
+{
+    const int at = signedText.indexOf(params);
+    if (at < 0)
+        return maskSecret(QString::fromLatin1(signedText));
+    const int end = at + params.size();
+    return QString::fromLatin1(signedText.left(end)) + maskSecret(QString::fromLatin1(signedText.mid(end)));
+}
+
+} // namespace
+
+QString DCPUtils::getTimeZoneOffset()
+{
+    const QDateTime now = WallClock::now();
+    const QDateTime utc = now.toUTC();
+    WLOG << "dt1 " << now;
+    WLOG << "dt2 " << utc;
+    const QDateTime nowLabelledUtc(now.date(), now.time(), Qt::UTC);
+    WLOG << "dt1 UTC" << nowLabelledUtc;
+    const QString offset = TimeZones::hourOffsetText(utc.secsTo(nowLabelledUtc));
+    WLOG << "QStringarg(offset) " << offset;
+    return offset;
+}
+
+QStringList DCPUtils::getTimeZoneList()
+{
+    const IPCamera* camera = chosenCamera();
+    const bool korva = camera && CameraCgi::isKorva(CameraCgi::catalogueDialect(camera->modelName));
+    QStringList zones;
+    if (korva) {
+        WLOG << "Generating KORVA Timezone List...";
+        zones = TimeZones::korvaZoneList();
+    } else {
+        WLOG << "Generating T4X Timezone List.";
+        zones = TimeZones::t4xZoneList();
+    }
+    WLOG << "getTimeZoneList finished";
+    return zones;
+}
+
+QStringList DCPUtils::getGMTOffset()
+{
+    WLOG << "getGMTOffset finished";
+    return TimeZones::gmtOffsetList();
+}
+
+void DCPUtils::CGISyncTime(int pos, int mode)
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
+        return;
+    if (CameraCgi::isKorva(CameraCgi::clockDialect(mode, camera->modelName)))
+        CGISyncTime_KORVA(pos + 1);
+    else
+        CGISyncTime_T4X(pos + 1);
+}
+
+void DCPUtils::CGISyncTime_KORVA(int n)
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
+        return;
+    const QString request =
+        CameraCgi::korvaClockRequest(n, CameraCgi::modelText(camera->modelName), WallClock::now());
+    sendCameraCgi(networkManager, *camera, request, " url = ");
+}
+
+void DCPUtils::CGISyncTime_T4X(int n)
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
+        return;
+    sendCameraCgi(networkManager, *camera, CameraCgi::t4xClockRequest(n, WallClock::now()), "url = ");
+}
+
+void DCPUtils::TdbSetWirelessKeytoLatin1()
+{
+    TdbSetWirelessKey("WEPKeyFormat=0");
+}
+
+void DCPUtils::TdbSetWirelessKey(QString params)
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
+        return;
+    sendCameraCgi(networkManager, *camera, CameraCgi::wirelessRequest(params), "url = ");
+}
+
+void DCPUtils::deviceCGICallBack(QNetworkReply* reply)
+{
+    const QString status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+    WLOG << "[CGI] callback http status code :" << status;
+    if (reply->error() != QNetworkReply::NoError) {
+        WLOG << "Error Code :" << int(reply->error());
+    } else {
+        WLOG << "[CGI] callback http return value :" << QString::fromUtf8(reply->readAll().constData());
+        if (status == "200")
+            WLOG << "[CGI] callback 200 OK";
+        else
+            WLOG << "[CGI] callback Error Code :" << int(reply->error());
+    }
+    reply->deleteLater();
+}
+
+void DCPUtils::sslErrors(QNetworkReply* reply, QList<QSslError> errors)
+{
+    // Cameras present self-signed certificates.
+    QStringList texts;
+    for (const QSslError& error : errors)
+        texts << error.errorString();
+    WLOG << texts.join(", ");
+    reply->ignoreSslErrors();
+}
+
+void DCPUtils::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator)
+{
+    WLOG << "check request auth required!";
+    // Wrong credentials are not retried: later challenges end as authentication errors.
+    disconnect(networkManager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), nullptr, nullptr);
+    WLOG << "str_authenticator = " << static_cast<void*>(authenticator);
+    reply->deleteLater();
+}
+
+void DCPUtils::DCPSyncTime(int idx)
+{
+    const QDateTime now = WallClock::now();
+    const QString value = countryNumber() + "-" + now.toString("yyyy-MM-dd-hh-mm-ss");
+    WLOG << value;
+    QByteArray params = ";T=" + value.toUtf8();
+    const QByteArray unsignedParams = params;
+    QHostAddress from;
+    QByteArray signedText;
+    if (!prepareRequest(idx, "2", &params, &from, nullptr, &signedText))
+        return;
+    if (!signedText.isEmpty())
+        WLOG << "before MD5 = " << maskedSignedText(signedText, unsignedParams);
+    sendRequest(idx, "2", from, params);
+}
+
+void DCPUtils::Class10SyncTime(int idx, QString zone)
+{
+    const QDateTime now = WallClock::now();
+    const QString value = (zone.isEmpty() ? QString("99") : zone) + ":" + countryNumber() + ":"
+                          + now.toString("yyyy:MM:dd:hh:mm:ss");
+    WLOG << " DCP 2 set time = " << value;
+    QByteArray params = ";T=" + value.toUtf8();
+    const QByteArray unsignedParams = params;
+    QHostAddress from;
+    QByteArray signedText;
+    if (!prepareRequest(idx, "10", &params, &from, nullptr, &signedText))
+        return;
+    if (!signedText.isEmpty())
+        WLOG << "before MD5 = " << maskedSignedText(signedText, unsignedParams);
+    sendRequest(idx, "10", from, params);
+}
+
+void DCPUtils::addFireWallRule()
+{
+    const QString path = Platform::firewallProgramPath();
+    WLOG << "addFireWallRule () path:" << path;
+    const QString cmd = Platform::firewallAddCommand(Platform::windowsVersion(), path);
+    if (cmd.isEmpty()) {
+        WLOG << "Not support Window OS" << cmd;
+        return;
+    }
+    WLOG << "addFireWallRule () cmd:" << cmd;
+    const Platform::ProcessResult result = Platform::runFirewallCommand(cmd);
+    WLOG << "...........addFireWallRule() p_stdout:" << outputText(result.standardOutput);
+    WLOG << "...........addFireWallRule() p_stderr:" << outputText(result.standardError);
+}
+
+void DCPUtils::deleteFireWallRule()
+{
+    const int version = Platform::windowsVersion();
+    const QString cmd = Platform::firewallDeleteCommand(version, Platform::firewallProgramPath());
+    if (cmd.isEmpty())
+        return;
+    WLOG << "deleteFireWallRule () cmd:" << cmd;
+    const Platform::ProcessResult result = Platform::runFirewallCommand(cmd);
+    WLOG << "...........deleteFireWallRule() p_stdout:" << outputText(result.standardOutput);
+    WLOG << "...........deleteFireWallRule() p_stderr:" << outputText(result.standardError);
+}

@@ -1,0 +1,52 @@
+#!/usr/bin/env python3
+"""DCP scan figures in a lab: 250 simulated cameras (camsim) on the camera side, and
+bench_dcp on the PC side timing a broadcast scan until all 250 are in IPCameraList, next to
+a bare UDP echo round trip over the same veth (bench_dcp --echo-server on the camera side).
+
+    python3 bench/dcp_lab_bench.py [cameras, default 250]      (BUILD_DIR: build tree)
+
+Prints a skip line and exits 0 where no lab can be made (not root, no `ip netns`)."""
+
+import json
+import os
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "tests", "lab"))
+import lab as labmod  # noqa: E402
+from lab import Lab  # noqa: E402
+
+ECHO_PORT = 7
+
+
+def main():
+    build = os.path.abspath(os.environ.get("BUILD_DIR", os.path.join(ROOT, "build")))
+    count = int(sys.argv[1]) if len(sys.argv) > 1 else 250
+    bench = os.path.join(build, "bench", "bench_dcp")
+    camsim = os.path.join(build, "tests", "camsim")
+    reason = labmod.unavailable_reason()
+    for tool in (bench, camsim):
+        if not os.path.exists(tool):
+            reason = reason or f"{tool} is not built"
+    if reason:
+        print(f"dcp lab scan: skipped ({reason})")
+        return 0
+    cameras = [{"mac": "02:10:00:00:%02X:%02X" % (i // 256, i % 256), "model": "VKC-1420",
+                "name": f"cam{i}", "dcpVersion": "2.0", "ip": "10.254.%d.%d" % (2 + i // 250, 1 + i % 250)}
+               for i in range(count)]
+    with Lab() as lab:
+        config = os.path.join(lab.workdir, "cameras.json")
+        with open(config, "w") as f:
+            json.dump({"cameras": cameras}, f)
+        lab.cam([camsim, "--config", config, "--timeout", "300"], stdout=subprocess.DEVNULL)
+        lab.cam([bench, "--echo-server", str(ECHO_PORT)], stdout=subprocess.DEVNULL)
+        lab.wait_listening("cam", "udp", 5978)
+        lab.wait_listening("cam", "udp", ECHO_PORT)
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        run = lab.pc([bench, "--lab-scan", str(count), "--echo", f"{lab.cam_ip}:{ECHO_PORT}"], env=env)
+        return run.wait(timeout=240)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

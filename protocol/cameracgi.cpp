@@ -1,0 +1,106 @@
+#include "cameracgi.h"
+
+#include "endpoints.h"
+#include "globals.h"
+
+namespace CameraCgi {
+
+namespace {
+
+QString dateText(const QDateTime& now)
+{
+    return now.toString("yyyy-MM-dd");
+}
+
+QString timeText(const QDateTime& now)
+{
+    return now.toString("hh:mm:ss");
+}
+
+// Models whose manual clock form carries no time zone.
+bool isMethod2Model(const QString& model)
+{
+    return model == "VKC-3100" || model == "VKC-4710" || model == "VKC-4720";
+}
+
+} // namespace
+
+QString modelText(const QByteArray& modelName)
+{
+    return QString::fromUtf8(modelName.constData());
+}
+
+QString catalogueDialect(const QByteArray& modelName)
+{
+    return CGIProtocolMap.value(modelText(modelName));
+}
+
+bool isKorva(const QString& dialect)
+{
+    return dialect == "1";
+}
+
+QString clockDialect(int mode, const QByteArray& modelName)
+{
+    switch (mode) {
+    case 0:
+        return catalogueDialect(modelName);
+    case 1:
+        return "1";
+    case 2:
+        return "2";
+    default:
+        return "0";
+    }
+}
+
+QString baseUrlWithPort(const IPCamera& camera)
+{
+    QString url = "https://" + camera.IPAddr;
+    if (isNewDcp(camera.DCPVersion) && !camera.networkconf.Https_port.isEmpty())
+        url += ":" + QString::fromLatin1(camera.networkconf.Https_port);
+    return url;
+}
+
+QByteArray credentials(const IPCamera& camera)
+{
+    const QByteArray password =
+        isNewDcp(camera.DCPVersion) ? QByteArray::fromBase64(camera.password) : camera.password;
+    return QByteArray("admin:") + password;
+}
+
+QByteArray basicCredentials(const IPCamera& camera)
+{
+    return credentials(camera).toBase64();
+}
+
+QString korvaClockRequest(int zone, const QString& model, const QDateTime& now)
+{
+    QString request = "/config/datetime.cgi?";
+    if (zone >= 0)
+        request += QString("method=1&timeserver=%1&timezone=%2").arg(Endpoints::kTimeServerHost).arg(zone);
+    else if (isMethod2Model(model))
+        request += "method=2&date=" + dateText(now) + "&time=" + timeText(now);
+    else
+        request += "timezone=0&method=0&date=" + dateText(now) + "&time=" + timeText(now);
+    return request;
+}
+
+QString t4xClockRequest(int zone, const QDateTime& now)
+{
+    QString request = "/datetime.cgi?&Date=" + dateText(now) + "&Time=" + timeText(now);
+    if (zone < 0)
+        request += "&DateTimeMode=1&TimeZoneIndex=0&ConfigReboot=No";
+    else
+        request += QString("&DateTimeMode=0&TimeServerIPAddress=%1&TimeZoneIndex=%2&ConfigReboot=No")
+                       .arg(Endpoints::kTimeServerHost)
+                       .arg(zone);
+    return request;
+}
+
+QString wirelessRequest(const QString& params)
+{
+    return "/wireless.cgi?" + params + "&ConfigReboot=No";
+}
+
+} // namespace CameraCgi
