@@ -581,43 +581,34 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
 
 int DCPUtils::handlePingResponse(QByteArray content)
 {
-    const int idx = cameraOfReply(content);
-    if (idx == -2) {
-        WLOG << "DCPUtils::handlePingResponse, bad password msg.";
-        return -1;
-    }
-    if (idx < 0)
-        return -1;
-    IPCameraList[idx].dcpStatus = IPCamera::GOT_PING;
-    IPCameraList[idx].getPingResult(content);
-    return 0;
+    return handleResultReply(content, "DCPUtils::handlePingResponse, bad password msg.", IPCamera::GOT_PING,
+                             &IPCamera::getPingResult);
 }
 
 int DCPUtils::handleCMDResponse(QByteArray content)
 {
-    const int idx = cameraOfReply(content);
-    if (idx == -2) {
-        WLOG << "DCPUtils::handlePingResponse, bad password msg.";
-        return -1;
-    }
-    if (idx < 0)
-        return -1;
-    IPCameraList[idx].dcpStatus = IPCamera::GOT_PING;
-    IPCameraList[idx].getCmdResult(content);
-    return 0;
+    return handleResultReply(content, "DCPUtils::handlePingResponse, bad password msg.", IPCamera::GOT_PING,
+                             &IPCamera::getCmdResult);
 }
 
 int DCPUtils::handleRestartResponse(QByteArray content)
 {
+    return handleResultReply(content, "DCPUtils::handleRestartResponse, bad password msg.", IPCamera::GOT_RESTART,
+                             &IPCamera::getRestartResult);
+}
+
+int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog, int gotState,
+                                void (IPCamera::*parse)(QByteArray))
+{
     const int idx = cameraOfReply(content);
     if (idx == -2) {
-        WLOG << "DCPUtils::handleRestartResponse, bad password msg.";
+        WLOG << noMacLog;
         return -1;
     }
     if (idx < 0)
         return -1;
-    IPCameraList[idx].dcpStatus = IPCamera::GOT_RESTART;
-    IPCameraList[idx].getRestartResult(content);
+    IPCameraList[idx].dcpStatus = gotState;
+    (IPCameraList[idx].*parse)(content);
     return 0;
 }
 

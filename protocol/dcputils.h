@@ -13,6 +13,7 @@
 #include <QTcpSocket>
 #include <QUdpSocket>
 
+class IPCamera;
 class QAuthenticator;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -126,6 +127,9 @@ private:
     void sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params);
     // Index of the first camera whose MAC is the reply's "M=" value; -1 none, -2 no "M=".
     int cameraOfReply(const QByteArray& content) const;
+    // The ping, command and restart replies: whatever the camera's state, set gotState and parse.
+    int handleResultReply(const QByteArray& content, const char* noMacLog, int gotState,
+                          void (IPCamera::*parse)(QByteArray));
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
     void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
 };
