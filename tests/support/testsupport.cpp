@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <algorithm>
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
@@ -86,6 +88,14 @@ LogRecorder::~LogRecorder()
 QStringList LogRecorder::matching(const QString& text) const
 {
     return lines.filter(text);
+}
+
+int LogRecorder::count(const QStringList& texts) const
+{
+    int n = 0;
+    for (const QString& line : lines)
+        n += std::all_of(texts.begin(), texts.end(), [&](const QString& t) { return line.contains(t); }) ? 1 : 0;
+    return n;
 }
 
 CamCgiServer::CamCgiServer(const QString& password)

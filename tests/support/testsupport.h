@@ -55,6 +55,11 @@ public:
     QStringList lines;
     // The recorded lines that contain text.
     QStringList matching(const QString& text) const;
+    // How many recorded lines contain every one of texts.
+    int count(const QStringList& texts) const;
+    bool contains(const QString& text) const { return !matching(text).isEmpty(); }
+    // Every recorded line, for a failure message.
+    QString all() const { return lines.join('\n'); }
 
 private:
     QtMessageHandler previous = nullptr;

@@ -5,7 +5,7 @@
 
 #include "apsearchresult.h"
 #include "globals.h"
-#include "recordtestkit.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -210,7 +210,7 @@ void TestAPSearchResult::survey()
     QFETCH(QString, logLine);
 
     APSearchResult result;
-    LogCapture log;
+    LogRecorder log;
     for (int i = 0; i < replies.size(); ++i) {
         const APSearchResult before(result);
         int returned = 0;
@@ -231,7 +231,7 @@ void TestAPSearchResult::survey()
     QCOMPARE(result.All_APListNum, total);
     QCOMPARE(result.Now_APListNum, pages);
     if (!logLine.isEmpty())
-        QVERIFY2(LogCapture::contains(logLine), qPrintable(LogCapture::all()));
+        QVERIFY2(log.contains(logLine), qPrintable(log.all()));
 }
 
 void TestAPSearchResult::copies_data()

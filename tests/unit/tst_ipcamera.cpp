@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "ipcamera.h"
-#include "recordtestkit.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -160,10 +160,10 @@ void TestIPCamera::freshRecords()
     QFETCH(QString, host);
     QFETCH(int, constructorLines);
 
-    LogCapture log;
+    LogRecorder log;
     const IPCamera cam = parsing ? IPCamera(reply, host) : IPCamera();
 
-    QCOMPARE(LogCapture::count({"IPCamera Constructor Initializing ..."}), constructorLines);
+    QCOMPARE(log.count({"IPCamera Constructor Initializing ..."}), constructorLines);
     for (const TextField& f : kTextFields) {
         const QString value = f.bytes ? QString::fromUtf8(cam.*f.bytes) : cam.*f.text;
         QCOMPARE(value, QLatin1String(f.name) == QLatin1String("MACHost") ? host : QString());
@@ -199,7 +199,7 @@ void TestIPCamera::copies()
     target.setParent(&targetOwner);
     target.setObjectName("targetCamera");
 
-    LogCapture log;
+    LogRecorder log;
     if (assign) {
         target = source;
         QCOMPARE(target.parent(), &targetOwner);
@@ -213,7 +213,7 @@ void TestIPCamera::copies()
         QVERIFY(copy.objectName().isEmpty());
         QCOMPARE(snapshot(copy), snapshot(source));
     }
-    QVERIFY2(!LogCapture::contains("Constructor Initializing"), qPrintable(LogCapture::all()));
+    QVERIFY2(!log.contains("Constructor Initializing"), qPrintable(log.all()));
     source.setParent(nullptr);
 }
 
@@ -389,7 +389,7 @@ void TestIPCamera::parsers()
     for (const QString& c : changes)
         expected[c.section('=', 0, 0)] = c.section('=', 1);
 
-    LogCapture log;
+    LogRecorder log;
     if (parser == Discovery)
         cam = IPCamera(reply, kHost);
     else
@@ -397,11 +397,11 @@ void TestIPCamera::parsers()
 
     QCOMPARE(snapshot(cam), expected);
     if (logLine.isEmpty())
-        QVERIFY2(!LogCapture::contains("no such parameter"), qPrintable(LogCapture::all()));
+        QVERIFY2(!log.contains("no such parameter"), qPrintable(log.all()));
     else
-        QVERIFY2(LogCapture::count(logLine) == 1, qPrintable(LogCapture::all()));
+        QVERIFY2(log.count(logLine) == 1, qPrintable(log.all()));
     if (!secret.isEmpty())
-        QVERIFY2(!LogCapture::contains(QString::fromLatin1(secret)), qPrintable(LogCapture::all()));
+        QVERIFY2(!log.contains(QString::fromLatin1(secret)), qPrintable(log.all()));
 }
 
 void TestIPCamera::commandSequence_data()
@@ -442,14 +442,14 @@ void TestIPCamera::commandSequence()
     prov_config_exist = startExist;
     IPCamera cam(QByteArray(), kHost);
     cam.bPing = "x";
-    LogCapture log;
+    LogRecorder log;
     for (int i = 0; i < outputs.size(); ++i) {
         cam.getCmdResult("S;M=AA:BB:CC:DD:EE:FF;R=" + outputs.at(i).toUtf8() + ";X=0123");
         QCOMPARE(QString::fromUtf8(cam.bPing), pings.at(i));
     }
     QCOMPARE(quorvex_cmd_state, endState);
     QCOMPARE(prov_config_exist, endExist);
-    QVERIFY(!LogCapture::contains("no such parameter"));
+    QVERIFY(!log.contains("no such parameter"));
     quorvex_cmd_state = 0;
     prov_config_exist = 0;
 }

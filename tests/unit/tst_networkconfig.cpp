@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "networkconfig.h"
-#include "recordtestkit.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -138,18 +138,18 @@ void TestNetworkConfig::parse()
     for (const QString& c : changes)
         expected[c.section('=', 0, 0)] = c.section('=', 1).toUtf8();
 
-    LogCapture log;
+    LogRecorder log;
     config.setNetworkConfig(reply);
 
     QCOMPARE(snapshot(config), expected);
-    const int unknownLines = LogCapture::count({"unknow parameter in network configuration:"});
+    const int unknownLines = log.count({"unknow parameter in network configuration:"});
     if (unknownKey.isEmpty()) {
         QCOMPARE(unknownLines, 0);
     } else {
         QCOMPARE(unknownLines, 1);
-        QCOMPARE(LogCapture::count({"unknow parameter in network configuration:", '"' + unknownKey + '"'}), 1);
+        QCOMPARE(log.count({"unknow parameter in network configuration:", '"' + unknownKey + '"'}), 1);
     }
-    QCOMPARE(LogCapture::count({"RemoteAccess = ", '"' + QString::fromUtf8(config.RemoteAccess) + '"'}), 1);
+    QCOMPARE(log.count({"RemoteAccess = ", '"' + QString::fromUtf8(config.RemoteAccess) + '"'}), 1);
     QCOMPARE(config.getNetworkType(), 0);
 }
 
