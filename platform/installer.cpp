@@ -1,9 +1,10 @@
 #include "installer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "log.h"
-#include "process.h"
 
 namespace Platform {
 
@@ -26,6 +27,42 @@ bool runInstallerBlocking(const QString& path)
     const ProcessResult result = runProcess(call);
     WLOG << "installer ended :" << path << result.exitCode;
     return result.started;
+}
+
+ProcessCall downloadedInstallerCall(const QString& path, InstallerStart style)
+{
+    const QString native = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    ProcessCall call;
+    if (style == InstallerStart::CommandInterpreter) {
+        // Quoted, so blanks and "&" or "^" in the folder's name are not read as syntax.
+        call.program = "cmd";
+        call.standardInput = ("\"" + native + "\"").toLocal8Bit() + "\n";
+        call.startWaitMs = 1000;
+        call.finishWaitMs = 2000;
+    } else {
+        call.program = native;
+        call.detached = true;
+    }
+    return call;
+}
+
+bool startDownloadedInstaller(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        WLOG << "installer not found :" << path;
+        return false;
+    }
+#ifdef Q_OS_WIN
+    const InstallerStart style = InstallerStart::CommandInterpreter;
+#else
+    const InstallerStart style = InstallerStart::Direct;
+    QFile file(path);
+    if (!file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser)) {
+        WLOG << "installer cannot be made executable :" << path << file.errorString();
+        return false;
+    }
+#endif
+    return runProcess(downloadedInstallerCall(path, style)).started;
 }
 
 } // namespace Platform

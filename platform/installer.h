@@ -3,11 +3,24 @@
 
 #include <QString>
 
+#include "process.h"
+
 namespace Platform {
 
 // Runs an installer named in config.xml and waits until it ends. Only a file that
 // exists (and, off Windows, is executable) is started.
 bool runInstallerBlocking(const QString& path);
+
+// How a downloaded installer is started: on Windows the command interpreter runs its
+// quoted native path from standard input (1000 ms to start, 2000 ms to finish); elsewhere
+// the file itself is started, detached.
+enum class InstallerStart { CommandInterpreter, Direct };
+
+ProcessCall downloadedInstallerCall(const QString& path, InstallerStart style);
+
+// Starts a downloaded installer in this platform's way; off Windows it is made
+// executable first. True when it (or, on Windows, the interpreter) started.
+bool startDownloadedInstaller(const QString& path);
 
 } // namespace Platform
 

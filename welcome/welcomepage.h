@@ -14,6 +14,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
 class CloudServicesPage;
+struct SpriteKind;
 
 // State of the start check chain, shared with the access-point road and the update.
 extern bool gWizardUpdateDownloaded;
@@ -32,7 +33,8 @@ extern CloudServicesPage* gCloudServicesPage;
 
 // The first page: language choice and Start. Start runs a chain of one-second checks:
 // Internet probe, device catalogue, DCP socket binding and the version gate, which leads
-// to the licence page, the update check or the no-Internet page.
+// to the licence page, the update check or the no-Internet page. Beside the catalogue it
+// fetches and cuts the two picture sprites; a newer wizard is offered, downloaded and started.
 class WelcomePage : public QWidget
 {
     Q_OBJECT
@@ -64,6 +66,9 @@ public:
 
     bool wizardUpdateFound;
 
+    // Sets TolmWizardUpdateUrl back to the update-check address.
+    void getUpdateUrl();
+
 public slots:
     void checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator);
     void downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply);
@@ -86,14 +91,75 @@ public slots:
     void translateUI();
     void popupDCPBindingFailed();
     void pressMsgDCPBindingFailedCloseButton();
+    void popupUpdateWizardMsgBox();
+    void pressMsgCancelButton();
+    void pressUpdateButton();
+    void getWizardUpdate();
     void downloadWizardUpdateFinished(QNetworkReply* data);
     void checkTolmWizardUpdateRequest();
+    void popupUpdateWizardStatusMsgBox();
+    void pressMsgUpdateWizardStatusCancelButton();
+    void pressMsgUpdateWizardStatusOKButton();
+    void popupUpdateWizardPathErrorMsgBox();
+    void pressMsgUpdateWizardPathErrorCancelButton();
+    void pressMsgUpdateWizardPathErrorExitButton();
+    void pressMsgUpdateWizardPathErrorOKButton();
+    void popupUpdateWizardDownloadErrorMsgBox();
+    void pressMsgUpdateWizardDownloadErrorCancelButton();
+    void pressMsgUpdateWizardDownloadErrorExitButton();
+    void pressMsgUpdateWizardDownloadErrorRetryButton();
+    void getAssembleImagesSquare();
+    void clipAssembleImagesSquare();
+    void getDeviceIconsSquare();
+    void clipDeviceIconSquare();
     void checkWizardUpdateUriConnection();
 
 private:
+    // One sprite's wait and reply: the twins differ only in these.
+    struct SpriteWait
+    {
+        QTimer* timer;
+        int& counter;
+        bool& ready;
+        QNetworkAccessManager* manager;
+        const QUrl& url;
+        const char* timerName;
+        const char* resendText;
+        void (WelcomePage::*request)();
+    };
+    struct SpriteReply
+    {
+        const SpriteKind& kind;
+        bool& ready;
+        QUrl& url;
+        const char* managerName;
+        const char* fileLabel;
+        const char* logName;
+        void (WelcomePage::*clip)();
+    };
+    struct UpdatePopup
+    {
+        const char* name;
+        QString title;
+        QString sentence;
+        QString rightText;
+        const char* rightSlot;
+        const char* closeSlot;
+        QString leftText;
+        const char* leftSlot;  // null: no left button
+    };
+
     QNetworkAccessManager* createManager(const char* finishedSlot);
     QTimer* createTimer(const char* timeoutSlot);
     void switchToPage(QWidget* page);
+    void spriteTick(const SpriteWait& wait);
+    void handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite);
+    void continueWithoutUpdate();
+    void leaveUpdateRoad(const char* popupName);
+    void openUpdatePopup(const UpdatePopup& popup);
+    QString installerTarget() const;
+    void chooseInstallerFolder(const QString& startFolder, bool removeAnyOldFile);
+    void failDownload();
 };
 
 #endif // WELCOMEPAGE_H

@@ -119,12 +119,19 @@ class UpdateHandler(netsim.Handler):
         return self.answer(200, body, netsim.CONTENT_TYPES.get(os.path.splitext(name)[1], "application/octet-stream"))
 
 
+class UpdateServer(netsim.TlsServer):
+    def handle_error(self, request, client_address):
+        # A client that hangs up mid-answer (a redirect loop given up, a program ended) is no fault here.
+        if not isinstance(sys.exc_info()[1], (ConnectionError, ssl.SSLError)):
+            super().handle_error(request, client_address)
+
+
 def serve(args):
     settings = netsim.Settings(args)
     UpdateHandler.settings = settings
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(args.cert, args.key)
-    server = netsim.TlsServer(netsim.parse_address(args.https), UpdateHandler, context)
+    server = UpdateServer(netsim.parse_address(args.https), UpdateHandler, context)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     print("ready", flush=True)
     try:

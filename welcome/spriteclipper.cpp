@@ -1,0 +1,136 @@
+#include "spriteclipper.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRect>
+#include <QStringList>
+
+#include "log.h"
+
+namespace {
+
+QMap<QString, int> rowsOf(const QStringList& keys, int cell)
+{
+    QMap<QString, int> rows;
+    for (int i = 0; i < keys.size(); ++i)
+        rows.insert(keys[i], i * cell);
+    return rows;
+}
+
+// "ms" closes the format on purpose: minutes and seconds once more, as the log has always shown.
+QString timeStamp()
+{
+    return QDateTime::currentDateTime().toString("yyyy.MM.dd hh:mm:ss:ms");
+}
+
+} // namespace
+
+const SpriteKind& SpriteKind::assembleImages()
+{
+    static const SpriteKind kind{
+        "assemble_image_square.png",
+        "assemble_image_clip",
+        164,
+        rowsOf({"Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
+                "WPS_wd"},
+               164),
+        "Handle <clipAssembleImagesSquare>",
+        "open file failed!",
+        "--------- >count checkAssembleImageClipPath :",
+    };
+    return kind;
+}
+
+const SpriteKind& SpriteKind::deviceIcons()
+{
+    static const SpriteKind kind{
+        "device_list_all.png",
+        "device_icon_clip",
+        50,
+        rowsOf({"Serial_2", "Serial_5", "Serial_6", "Serial_7", "Serial_8", "Serial_9"}, 50),
+        "Handle <clipDeviceIconSquare>",
+        "open file: device_list_all.png failed!",
+        "--------- >count checkDeviceIconClipPath :",
+    };
+    return kind;
+}
+
+bool isSafePictureName(const QString& name)
+{
+    return !name.contains('/') && !name.contains('\\') && !name.contains("..");
+}
+
+bool isPictureBody(const QByteArray& body)
+{
+    return !QImage::fromData(body).isNull();
+}
+
+int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind,
+              const QString& folder)
+{
+    int saved = 0;
+    for (auto row = names.constBegin(); row != names.constEnd(); ++row) {
+        const QString& key = row.key();
+        if (!kind.rowTops.contains(key))
+            continue;
+        const QStringList pictures = row.value().split(',', Qt::KeepEmptyParts);
+        WLOG << key + " = " << row.value();
+        WLOG << key + " SList = " << pictures;
+        for (int n = 0; n < pictures.size(); ++n) {
+            if (!isSafePictureName(pictures[n])) {
+                WLOG << "picture name refused, it would leave the clip folder :" << pictures[n];
+                continue;
+            }
+            const QRect cell(n * kind.cell, kind.rowTops.value(key), kind.cell, kind.cell);
+            WLOG << "rect_" + key + " = " << cell;
+            if (sprite.copy(cell).save(folder + "/" + pictures[n] + ".png"))
+                ++saved;
+        }
+    }
+    return saved;
+}
+
+QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& tempPath)
+{
+    WLOG << "start clip file !";
+    WLOG << kind.handleLabel + " Time01 :" << timeStamp();
+    const QString spritePath = tempPath + "/" + kind.spriteFile;
+    WLOG << spritePath;
+
+    QDir temp(tempPath);
+    const QString folder = tempPath + "/" + kind.clipFolder;
+    if (temp.exists(kind.clipFolder)) {
+        WLOG << "remove and create new folder";
+        QDir old(folder);
+        WLOG << old;
+        old.removeRecursively();
+        temp.rmdir(kind.clipFolder);
+        WLOG << "create new folder";
+    } else {
+        WLOG << "only create new folder";
+    }
+    temp.mkdir(kind.clipFolder);
+
+    QFile sprite(spritePath);
+    if (!sprite.open(QIODevice::ReadOnly)) {
+        WLOG << kind.openFailedText;
+        return QString();
+    }
+    sprite.close();
+    const QImage image(spritePath);
+    if (image.isNull())
+        WLOG << "the sprite is not a picture, nothing to cut :" << spritePath;
+    else
+        clipCells(image, names, kind, folder);
+    WLOG << kind.handleLabel + " Time02 :" << timeStamp();
+
+    const QString clipPath = folder + "/";
+    WLOG << kind.countLabel << clipPath;
+    // Hidden files count too: the empty picture name gives ".png".
+    const int files = QDir(clipPath).entryList(QDir::Files | QDir::Hidden).size();
+    if (files == 0)
+        return QString();
+    WLOG << "--------- >count :" << files;
+    return clipPath;
+}
