@@ -12,8 +12,7 @@ private slots:
     void levels_data();
     void levels();
     void messageLine();
-    void fileReopenedPerMessage();
-    void unwritableFileDropsMessages();
+    void fileOpenedPerMessage();
     void maskSecret_data();
     void maskSecret();
 
@@ -27,7 +26,6 @@ private:
 
 void TestShellLog::init()
 {
-    QVERIFY(dir.isValid());
     path = dir.filePath("log.txt");
     QFile::remove(path);
     previous = installLogFileHandler(path);
@@ -52,13 +50,11 @@ void TestShellLog::levels_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("debug") << int(QtDebugMsg) << "Start Tcp Server ..." << "[Debug] Start Tcp Server ...";
+    QTest::newRow("debug, placeholder in text") << int(QtDebugMsg) << "50% %1 done" << "[Debug] 50% %1 done";
     QTest::newRow("info") << int(QtInfoMsg) << "info" << "[Info] info";
     QTest::newRow("warning") << int(QtWarningMsg) << "careful" << "[Warning] careful";
-    QTest::newRow("critical") << int(QtCriticalMsg) << "broken" << "[Critical] broken";
-    QTest::newRow("placeholder in text") << int(QtDebugMsg) << "50% %1 done" << "[Debug] 50% %1 done";
-    QTest::newRow("utf-8") << int(QtDebugMsg) << QString::fromUtf8("Übersicht – 日本語")
-                           << QString::fromUtf8("[Debug] Übersicht – 日本語");
+    QTest::newRow("critical, utf-8") << int(QtCriticalMsg) << QString::fromUtf8("Übersicht – 日本語")
+                                     << QString::fromUtf8("[Critical] Übersicht – 日本語");
 }
 
 void TestShellLog::levels()
@@ -67,12 +63,7 @@ void TestShellLog::levels()
     QFETCH(QString, text);
     QFETCH(QString, line);
 
-    switch (QtMsgType(type)) {
-    case QtInfoMsg: qInfo().noquote() << text; break;
-    case QtWarningMsg: qWarning().noquote() << text; break;
-    case QtCriticalMsg: qCritical().noquote() << text; break;
-    default: qDebug().noquote() << text; break;
-    }
+    qt_message_output(QtMsgType(type), QMessageLogContext(), text);
     QCOMPARE(logLines(), QStringList({line, ""}));
 }
 
@@ -85,26 +76,18 @@ void TestShellLog::messageLine()
                  .arg(line));
 }
 
-void TestShellLog::fileReopenedPerMessage()
+void TestShellLog::fileOpenedPerMessage()
 {
     WLOG << "first";
     QVERIFY(QFile::remove(path));
+    // While the file cannot be opened, messages are dropped: nothing hangs or recurses.
+    QVERIFY(QDir().mkpath(path));
+    WLOG << "lost";
+    QVERIFY(QDir(path).removeRecursively());
     WLOG << "second";
     const QStringList lines = logLines();
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines[0].endsWith("] second"));
-}
-
-void TestShellLog::unwritableFileDropsMessages()
-{
-    // The log file's place is a folder: messages are dropped, nothing hangs or recurses.
-    QVERIFY(QDir().mkpath(path));
-    WLOG << "lost";
-    qWarning() << "lost too";
-    QVERIFY(QFileInfo(path).isDir());
-    QVERIFY(QDir(path).removeRecursively());
-    WLOG << "kept";
-    QCOMPARE(logLines().size(), 2);
 }
 
 void TestShellLog::maskSecret_data()
@@ -113,22 +96,15 @@ void TestShellLog::maskSecret_data()
     QTest::addColumn<QString>("masked");
 
     QTest::newRow("empty") << "" << "";
+    QTest::newRow("one char") << "Q" << "********";
     QTest::newRow("password") << "Pa55word!" << "********";
-    QTest::newRow("one char") << QString::fromUtf8("§") << "********";
-    QTest::newRow("basic credential") << "YWRtaW46c2VjcmV0" << "********";
 }
 
 void TestShellLog::maskSecret()
 {
     QFETCH(QString, secret);
     QFETCH(QString, masked);
-
     QCOMPARE(::maskSecret(secret), masked);
-    WLOG << "password :" << ::maskSecret(secret);
-    const QString line = logLines().value(0);
-    QVERIFY(line.contains("password :"));
-    if (!secret.isEmpty())
-        QVERIFY(!line.contains(secret));
 }
 
 QTEST_GUILESS_MAIN(TestShellLog)
