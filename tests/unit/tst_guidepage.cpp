@@ -1,49 +1,75 @@
-// The hardware connection page: model and hardware-version choice, local-only sets,
-// the roads of Next, Skip and Back.
+// The hardware connection guide: the model, hardware-version and connection-type choices, the
+// roads of Next, Skip and Back, and the LED and reset hint popups.
 #include <QtTest>
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QTimer>
 
-#include "guidefixture.h"
+#include "globals.h"
+#include "mainpage.h"
+#include "messageboxpage.h"
 #include "testsupport.h"
 
 #include "apmode/apmodehosttodevice.h"
+#include "guide/cameraconnectionpage.h"
+#include "guide/connectiontypeapmode.h"
+#include "guide/connectiontypedefault.h"
+#include "guide/connectiontypelocalview.h"
+#include "guide/connectiontypemorethanone.h"
+#include "guide/connectiontypeonlyone.h"
+#include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
 #include "welcome/agreementpage.h"
 
-using namespace GuideFixture;
-
 namespace {
-const char* const kNextEnabledStyle = "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-                                      "color:rgb(255,255,255);border: 0px;";
-const char* const kNextDisabledStyle = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
-                                       "font:12px;color:rgb(255,255,255);border: 0px;";
-const char* const kBanner = "background-image: url(:/images/step_01.png)";
 
-bool artAvailable()
+// Route 1: VKC-1100 (one version), VKC-1200 (two), VKC-1300 (odd entries), VKC-1900 (no version
+// listed); route 2: VKC-2100 (NA), VKC-2200 (two); route 5: VKC-5100 (NA), VKC-5200 (two).
+void fillCatalogue()
 {
-    return QFile::exists(":/images/icon_step_1.png") && QFile::exists(":/images/ct_ethernet.png");
+    ModelRouteMap = {{"Choose your model", "0"}, {"VKC-1100", "1"}, {"VKC-1200", "1"}, {"VKC-1300", "1"},
+                     {"VKC-1900", "1"},          {"VKC-2100", "2"}, {"VKC-2200", "2"}, {"VKC-5100", "5"},
+                     {"VKC-5200", "5"}};
+    SupportHWVersionMap = {{"VKC-1100", "A1"},    {"VKC-1200", "A1,B1"}, {"VKC-1300", "A1,B1,C1"},
+                           {"VKC-2100", "NA"},    {"VKC-2200", "A1,B1"}, {"VKC-5100", "NA"},
+                           {"VKC-5200", "A1,B1"}};
+    ConnectionTypeMap = {
+        {"VKC-1100_A1", {"POE:ia10,ic11"}},
+        {"VKC-1200_A1", {"Ethernet:ia10,ic10"}},
+        {"VKC-1200_B1", {"PLC:ia41,ia41_ib20,ic41"}},
+        {"VKC-1300_A1", {"Ethernet"}},
+        {"VKC-1300_B1", {"PLC:a,,b"}},
+        {"VKC-1300_C1", {"POE:IA10,ia10", "WPS:a,b"}},
+        {"VKC-2100_NA", {"Ethernet:ia10,ia10_ib10,ic10", "WPS:wa10,wb10,wc10", "POE:ia10,ic11"}},
+        {"VKC-2200_B1", {"POE:ia10,ic11", "APMode:wa10,wb10,wc10"}},
+        {"VKC-5100_NA", {"APMode:wa10,wb10,wc10", "WPS:wa20"}},
+        {"VKC-5200_A1", {"WPS:wa10"}},
+        {"VKC-5200_B1", {"APMode:wa10,wb10"}},
+    };
 }
 
-// True once a discovery scan runs: the discovery page's timer or the busy animation.
-bool scanRunning()
+Ui_CameraConnectionPage* page()
 {
-    for (QTimer* timer : gDiscoveryPage->findChildren<QTimer*>())
-        if (timer->isActive())
-            return true;
-    return gMainpage->loadingTimer->isActive();
+    return gCameraConnectionPage->ui;
 }
 
-bool discoveryCanScan()
+QComboBox* types()
 {
-    return !gDiscoveryPage->findChildren<QTimer*>().isEmpty();
+    return gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox;
 }
 
-bool pageShown(QWidget* page)
+void select(QComboBox* list, const QString& text)
 {
-    return !page->isHidden() && gMainpage->ui->mainlLayout->indexOf(page) >= 0;
+    list->setCurrentIndex(list->findText(text));
+}
+
+// A pick in the hardware-version list by the user.
+void pickVersion(const QString& version)
+{
+    QComboBox* versions = page()->cconnectionHWVersion_ComboBox;
+    versions->setCurrentIndex(versions->findText(version));
+    emit versions->activated(versions->currentIndex());
 }
 
 QStringList items(QComboBox* list)
@@ -54,10 +80,50 @@ QStringList items(QComboBox* list)
     return result;
 }
 
-int badgesOnLocalPictures()
+// The class of the one panel shown in the page's host ("DefaultHW": the hardware-version picture).
+QString hostedPanel()
 {
-    return gConnectionTypeLocalView->findChildren<QLabel*>(QRegularExpression("^icon_step0[1-4]$")).size();
+    QStringList shown;
+    for (int i = 0; i < page()->cconnectionTypeLayout->count(); ++i) {
+        QWidget* panel = page()->cconnectionTypeLayout->itemAt(i)->widget();
+        if (panel && !panel->isHidden())
+            shown << (panel != gConnectionTypeDefault ? panel->metaObject()->className()
+                      : gConnectionTypeDefault->ui->cTypeHWDefaultImage_Label->isHidden() ? "Default"
+                                                                                          : "DefaultHW");
+    }
+    return shown.join('+');
 }
+
+// "name:row,column,span" per cell, "!" when its picture did not load.
+QString cellsText(QGridLayout* grid)
+{
+    QStringList result;
+    for (int i = 0; i < grid->count(); ++i) {
+        int row, column, rowSpan, span;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &span);
+        QLabel* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+        const bool picture = label && label->pixmap() && !label->pixmap()->isNull();
+        result << QString("%1:%2,%3,%4%5").arg(label ? label->objectName() : "?").arg(row).arg(column).arg(span).arg(
+            picture ? "" : "!");
+    }
+    return result.join(' ');
+}
+
+bool pageShown(QWidget* widget)
+{
+    return !widget->isHidden() && gMainpage->ui->mainlLayout->indexOf(widget) >= 0;
+}
+
+int popups(const char* name)
+{
+    return gMainpage->findChildren<MessageBoxPage*>(name).size();
+}
+
+MessageBoxPage* popup(const char* name)
+{
+    return gMainpage->findChild<MessageBoxPage*>(name);
+}
+
 } // namespace
 
 class TestGuidePage : public QObject
@@ -70,30 +136,16 @@ private slots:
 
     void modelChoice_data();
     void modelChoice();
-    void unknownEntryChangesNothing();
-    void stepPictures_data();
-    void stepPictures();
-    void connectionTypeChoice();
-    void nestedListHandlerOrder();
-    void versionListPerModel_data();
-    void versionListPerModel();
+    void connectionTypeSets_data();
+    void connectionTypeSets();
     void versionPick_data();
     void versionPick();
-    void versionPromptKeepsNext_data();
-    void versionPromptKeepsNext();
-    void versionListFilledByCodeRunsNoPick();
-    void localModeIgnoresVersionPick();
-    void localSets_data();
-    void localSets();
-    void localSwitchesKeepBadgeCount();
-    void removeStepIcon_data();
-    void removeStepIcon();
     void roads_data();
     void roads();
-    void skip_data();
-    void skip();
     void backLeavesEverything();
     void noLeakAcrossFiftySwitches();
+    void ledAndResetPopups_data();
+    void ledAndResetPopups();
 
 private:
     QTemporaryDir clips;
@@ -102,14 +154,21 @@ private:
 void TestGuidePage::initTestCase()
 {
     createWizardForTests();
-    QVERIFY(clips.isValid());
-    QVERIFY(writeClips(clips));
+    // A clip folder like the one cut from the sprite; "IA10" is deliberately absent.
+    QImage image(164, 164, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    for (const char* name : {"ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10",
+                             "a", "b"})
+        QVERIFY(image.save(clips.filePath(QString(name) + ".png")));
+    assembleImagesPath = clips.path() + "/";
 }
 
 void TestGuidePage::init()
 {
     fillCatalogue();
-    enterModelMode();
+    isLocalView = false;
+    gAgreementPage->pressNextButton();
+    page()->cconnection_ComboBox->addItem("VKC-9999");  // listed but not in the catalogue
     IPCameraList.clear();
 }
 
@@ -118,454 +177,232 @@ void TestGuidePage::cleanup()
     for (QTimer* timer : gDiscoveryPage->findChildren<QTimer*>())
         timer->stop();
     gMainpage->hideBusy();
+    qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
+    gMainpage->lockScreenLabel->hide();
     isLocalView = false;
 }
 
 void TestGuidePage::modelChoice_data()
 {
     QTest::addColumn<bool>("local");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<bool>("next");
     QTest::addColumn<bool>("skip");
-    QTest::addColumn<QStringList>("versions");  // shown list; empty: hidden
+    QTest::addColumn<QStringList>("versions");  // the list's items; shown when there is a choice
     QTest::addColumn<QString>("support");
+    QTest::addColumn<int>("badges");  // on the local pictures; -1: not checked
 
-    QTest::newRow("prompt") << false << "Choose your model" << "Default" << false << true << QStringList() << "ALL";
-    QTest::newRow("route 1, one version") << false << "TC-1100" << "ConnectionTypeOnlyOne" << true << false
-                                          << QStringList() << "TC-1100";
-    QTest::newRow("route 2, NA") << false << "TC-2100" << "ConnectionTypeMoreThanOne" << false << true
-                                 << QStringList() << "TC-2100";
-    QTest::newRow("route 5, NA") << false << "TC-5100" << "ConnectionTypeAPMode" << true << false << QStringList()
-                                 << "TC-5100";
-    QTest::newRow("route 1, two versions") << false << "TC-1200" << "DefaultHW" << true << true
-                                           << QStringList{"H/W Version", "A1", "B1"} << "TC-1200";
-    QTest::newRow("route 2, two versions") << false << "TC-2200" << "DefaultHW" << false << true
-                                           << QStringList{"H/W Version", "A1", "B1"} << "TC-2200";
-    QTest::newRow("route 5, two versions") << false << "TC-5200" << "DefaultHW" << true << false
-                                           << QStringList{"H/W Version", "A1", "B1"} << "TC-5200";
-    QTest::newRow("local, a type") << true << "PLC(Power Line Communication)" << "ConnectionTypeLocalView" << true
-                                   << false << QStringList() << "ALL";
-    QTest::newRow("local, prompt") << true << "Choose your connection type" << "ConnectionTypeLocalView" << false
-                                   << true << QStringList() << "ALL";
+    const QStringList two{"H/W Version", "A1", "B1"};
+    QTest::newRow("prompt") << false << "VKC-1200" << "Choose your model" << "Default" << false << true
+                            << QStringList() << "ALL" << -1;
+    QTest::newRow("route 1") << false << "VKC-1200" << "VKC-1100" << "ConnectionTypeOnlyOne" << true << false
+                             << QStringList{"A1"} << "VKC-1100" << -1;
+    // The type list is refilled inside the page's slot, its handler running nested.
+    QTest::newRow("route 2") << false << "VKC-5200" << "VKC-2100" << "ConnectionTypeMoreThanOne" << false << true
+                             << QStringList{"NA"} << "VKC-2100" << -1;
+    QTest::newRow("route 5") << false << "VKC-1100" << "VKC-5100" << "ConnectionTypeAPMode" << true << false
+                             << QStringList{"NA"} << "VKC-5100" << -1;
+    QTest::newRow("route 1, two versions") << false << "VKC-1100" << "VKC-1200" << "DefaultHW" << true << true << two
+                                           << "VKC-1200" << -1;
+    QTest::newRow("route 2, two versions") << false << "VKC-1100" << "VKC-2200" << "DefaultHW" << false << true << two
+                                           << "VKC-2200" << -1;
+    QTest::newRow("route 5, two versions") << false << "VKC-1100" << "VKC-5200" << "DefaultHW" << true << false << two
+                                           << "VKC-5200" << -1;
+    QTest::newRow("model without versions") << false << "VKC-1200" << "VKC-1900" << "ConnectionTypeOnlyOne" << true
+                                            << false << QStringList{""} << "VKC-1900" << -1;
+    QTest::newRow("unknown model changes nothing") << false << "VKC-1100" << "VKC-9999" << "ConnectionTypeOnlyOne"
+                                                   << true << false << QStringList{"A1"} << "before" << -1;
+    QTest::newRow("local ethernet after direct") << true << "Direct Connection" << "Ethernet"
+                                                 << "ConnectionTypeLocalView" << true << false << QStringList() << "ALL"
+                                                 << 4;
+    QTest::newRow("local direct after ethernet") << true << "Ethernet" << "Direct Connection"
+                                                 << "ConnectionTypeLocalView" << true << false << QStringList() << "ALL"
+                                                 << 3;
+    QTest::newRow("local prompt") << true << "PLC(Power Line Communication)" << "Choose your connection type"
+                                  << "ConnectionTypeLocalView" << false << true << QStringList() << "ALL" << 0;
 }
 
 void TestGuidePage::modelChoice()
 {
     QFETCH(bool, local);
+    QFETCH(QString, before);
     QFETCH(QString, entry);
     QFETCH(QString, panel);
     QFETCH(bool, next);
     QFETCH(bool, skip);
     QFETCH(QStringList, versions);
     QFETCH(QString, support);
+    QFETCH(int, badges);
 
-    if (local)
-        enterLocalMode();
-    // Start from another entry so that the choice is a change.
-    if (local)
-        selectEntry(entry == "Ethernet" ? "Direct Connection" : "Ethernet");
-    else
-        selectEntry(entry == "TC-1100" ? "TC-5100" : "TC-1100");
+    if (local) {
+        isLocalView = true;
+        gAgreementPage->pressNextButton();
+    }
+    select(page()->cconnection_ComboBox, before);
     supportType = "before";
-    selectEntry(entry);
+    select(page()->cconnection_ComboBox, entry);
 
-    QCOMPARE(hostedPanelName(), panel);
+    QCOMPARE(hostedPanel(), panel);
     QCOMPARE(page()->cconnectionNext_PushButton->isEnabled(), next);
-    QCOMPARE(page()->cconnectionNext_PushButton->styleSheet(), QString(next ? kNextEnabledStyle : kNextDisabledStyle));
+    QVERIFY(page()->cconnectionNext_PushButton->styleSheet().contains(next ? "btn_blue.png" : "btn_blue_disable.png"));
     QCOMPARE(!page()->cconnectionSkip_PushButton->isHidden(), skip);
-    QCOMPARE(!page()->cconnectionHWVersion_ComboBox->isHidden(), !versions.isEmpty());
-    if (!versions.isEmpty()) {
+    if (!local) {
         QCOMPARE(items(page()->cconnectionHWVersion_ComboBox), versions);
-        QCOMPARE(page()->cconnectionHWVersion_ComboBox->currentIndex(), 0);
+        QCOMPARE(page()->cconnectionHWVersion_ComboBox->isHidden(), versions.size() < 2);
+        QCOMPARE(page()->cconnectionHWVersion_ComboBox->currentIndex(), versions.isEmpty() ? -1 : 0);
     }
     QCOMPARE(supportType, support);
+    if (badges >= 0)
+        QCOMPARE(gConnectionTypeLocalView->findChildren<QLabel*>(QRegularExpression("^icon_step0[1-4]$")).size(),
+                 badges);
 }
 
-void TestGuidePage::unknownEntryChangesNothing()
+void TestGuidePage::connectionTypeSets_data()
 {
-    selectEntry("TC-1100");
-    page()->cconnection_ComboBox->addItem("TC-9999");
-    const int cellsBefore = gConnectionTypeOnlyOne->ui->gridLayout->count();
-    selectEntry("TC-9999");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("captions");  // shown 01, 02, 03, 03_2, 04
+    QTest::addColumn<QString>("cells");
+    QTest::addColumn<bool>("next");
 
-    QCOMPARE(hostedPanelName(), QString("ConnectionTypeOnlyOne"));
-    QVERIFY(page()->cconnectionNext_PushButton->isEnabled());
-    QCOMPARE(supportType, QString("TC-1100"));
-    QCOMPARE(gConnectionTypeOnlyOne->ui->gridLayout->count(), cellsBefore);
+    // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11.
+    QTest::newRow("ethernet") << "Ethernet" << "11011" << "0:0,0,1 1:0,1,1 2:0,2,1" << true;
+    QTest::newRow("poe") << "POE(Power Over Ethernet)" << "11101" << "0:0,0,1 1:0,1,1" << true;
+    QTest::newRow("direct, three pictures span two") << "Direct Connection" << "10011" << "0:0,0,2 1:0,1,2 2:0,2,2"
+                                                     << true;
+    QTest::newRow("back to the prompt") << "Choose your connection type" << "00000" << "1:0,1,1 2:0,2,1 3:0,3,1"
+                                        << false;
 }
 
-void TestGuidePage::stepPictures_data()
+void TestGuidePage::connectionTypeSets()
 {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("cellsText");  // name:column:span:picture, joined by " "
-    QTest::addColumn<int>("emptyBadgeFrom");  // first step whose badge is empty
+    QFETCH(QString, item);
+    QFETCH(QString, captions);
+    QFETCH(QString, cells);
+    QFETCH(bool, next);
 
-    QTest::newRow("header alone") << "TC-1100" << "Ethernet" << "0:0:1:0" << 5;
-    QTest::newRow("empty name between") << "TC-1100" << "PLC:a,,b" << "0:0:1:1 1:1:1:0 2:2:1:1" << 5;
-    QTest::newRow("fifth badge empty") << "TC-1100" << "Ethernet:a,b,a,b,a"
-                                       << "0:0:1:1 1:1:1:1 2:2:1:1 3:3:1:1 4:4:1:1" << 5;
-    QTest::newRow("names are case-sensitive") << "TC-1100" << "POE:IA10,ia10" << "0:0:1:0 1:1:1:1" << 5;
-    QTest::newRow("other types skipped in route 1") << "TC-1100" << "WPS:a,b" << "" << 5;
-    QTest::newRow("access point spans two") << "TC-5100" << "APMode:wa10,wb10,wc10" << "0:0:2:1 1:1:2:1 2:2:2:1"
-                                            << 5;
-    QTest::newRow("route 5 skips WPS") << "TC-5100" << "WPS:wa10" << "" << 5;
-}
+    select(page()->cconnection_ComboBox, "VKC-2100");
+    QCOMPARE(items(types()), (QStringList{"Choose your connection type", "Ethernet", "Direct Connection",
+                                          "POE(Power Over Ethernet)"}));
+    select(types(), item == "Ethernet" ? "Direct Connection" : "Ethernet");
+    supportType = "before";
+    select(types(), item);
 
-void TestGuidePage::stepPictures()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, entry);
-    QFETCH(QString, cellsText);
-    QFETCH(int, emptyBadgeFrom);
-
-    ConnectionTypeMap[model == "TC-1100" ? "TC-1100_A1" : "TC-5100_NA"] = QStringList{entry};
-    selectEntry(model);
-    QGridLayout* grid = model == "TC-1100" ? gConnectionTypeOnlyOne->ui->gridLayout
-                                           : gConnectionTypeAPMode->ui->gridLayout;
-    QStringList actual;
-    for (const Cell& cell : cells(grid)) {
-        actual << QString("%1:%2:%3:%4").arg(cell.name).arg(cell.column).arg(cell.columnSpan).arg(int(cell.picture));
-        int row, column, rowSpan, span;
-        grid->getItemPosition(actual.size() - 1, &row, &column, &rowSpan, &span);
-        QCOMPARE(row, 0);
-    }
-    QCOMPARE(actual.join(' '), cellsText);
-
-    // Every picture carries one badge at 3, 0; steps past the resources get an empty one.
-    for (int i = 0; i < grid->count(); ++i) {
-        const QList<QLabel*> badges = grid->itemAt(i)->widget()->findChildren<QLabel*>();
-        QCOMPARE(badges.size(), 1);
-        QCOMPARE(badges.first()->geometry(), QRect(3, 0, 21, 21));
-        if (artAvailable())
-            QCOMPARE(!badges.first()->pixmap()->isNull(), i + 1 < emptyBadgeFrom);
-    }
-}
-
-void TestGuidePage::connectionTypeChoice()
-{
-    selectEntry("TC-2100");
-
-    QComboBox* types = gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox;
-    QCOMPARE(items(types), (QStringList{"Choose your connection type", "Ethernet", "Direct Connection",
-                                        "POE(Power Over Ethernet)"}));
-    QCOMPARE(types->currentIndex(), 0);
-    QVERIFY(!types->isHidden());
-    QStringList overview;
-    for (const Cell& cell : cells(gConnectionTypeMoreThanOne->ui->gridLayout)) {
-        overview << QString("%1:%2").arg(cell.name).arg(cell.column);
-        if (artAvailable())
-            QVERIFY(cell.picture);
-    }
-    QCOMPARE(overview.join(' '), QString("1:1 2:2 3:3"));
-    QVERIFY(!page()->cconnectionNext_PushButton->isEnabled());
-    QVERIFY(!page()->cconnectionSkip_PushButton->isHidden());
-}
-
-void TestGuidePage::nestedListHandlerOrder()
-{
-    selectEntry("TC-2200");  // fills the type list
-    selectEntry("TC-1200");  // leaves "H/W Version" current
-    LogRecorder log;
-    selectEntry("TC-2100");
-
-    // The list handler runs on the clear (-1) and on the prompt (0), inside the page's slot,
-    // with the version list still on the previous model's text; then the page looks up its own key.
-    const QStringList handlerIndexes = log.matching("02 Got ctype index changed :");
-    QCOMPARE(handlerIndexes.size(), 2);
-    QVERIFY(handlerIndexes.at(0).endsWith(" -1"));
-    QVERIFY(handlerIndexes.at(1).endsWith(" 0"));
-    QStringList keys;
-    for (const QString& line : log.matching("05 supportTypeWithHWType :"))
-        keys << QRegularExpression("\"(.*)\"").match(line).captured(1);
-    QCOMPARE(keys, (QStringList{"TC-2100_H/W Version", "TC-2100_H/W Version", "TC-2100_NA"}));
-    const int pageStart = log.lines.indexOf(log.matching("04 mockup :").first());
-    QVERIFY(log.lines.indexOf(log.matching("02 Got ctype index changed :").first()) > pageStart);
-    // What the nested run left stands: Skip shown, Next disabled.
-    QVERIFY(!page()->cconnectionSkip_PushButton->isHidden());
-    QVERIFY(!page()->cconnectionNext_PushButton->isEnabled());
-}
-
-void TestGuidePage::versionListPerModel_data()
-{
-    QTest::addColumn<QStringList>("models");
-    QTest::addColumn<QStringList>("versions");
-    QTest::addColumn<bool>("shown");
-
-    QTest::newRow("two, then one") << QStringList{"TC-1200", "TC-1100"} << QStringList{"A1"} << false;
-    QTest::newRow("one, then two") << QStringList{"TC-1100", "TC-2200"} << QStringList{"H/W Version", "A1", "B1"}
-                                   << true;
-    QTest::newRow("two, then NA") << QStringList{"TC-5200", "TC-2100"} << QStringList{"NA"} << false;
-    QTest::newRow("model missing from the versions") << QStringList{"TC-1200", "TC-1900"} << QStringList{""}
-                                                     << false;
-    QTest::newRow("back to the prompt") << QStringList{"TC-1200", "Choose your model"} << QStringList() << false;
-}
-
-void TestGuidePage::versionListPerModel()
-{
-    QFETCH(QStringList, models);
-    QFETCH(QStringList, versions);
-    QFETCH(bool, shown);
-
-    ModelRouteMap["TC-1900"] = "1";
-    enterModelMode();
-    for (const QString& model : models)
-        selectEntry(model);
-    QCOMPARE(items(page()->cconnectionHWVersion_ComboBox), versions);
-    QCOMPARE(!page()->cconnectionHWVersion_ComboBox->isHidden(), shown);
+    Ui_ConnectionTypeMoreThanOne* form = gConnectionTypeMoreThanOne->ui;
+    QString shown;
+    for (QWidget* caption : {form->ConnectionTypeMoreToolTips01, form->ConnectionTypeMoreToolTips02,
+                             form->ConnectionTypeMoreToolTips03, form->ConnectionTypeMoreToolTips03_2,
+                             form->ConnectionTypeMoreToolTips04})
+        shown += caption->isHidden() ? "0" : "1";
+    QCOMPARE(shown, captions);
+    QCOMPARE(cellsText(form->gridLayout), cells);
+    QCOMPARE(page()->cconnectionNext_PushButton->isEnabled(), next);
+    QCOMPARE(page()->cconnectionSkip_PushButton->isHidden(), next);
+    QCOMPARE(supportType, QString("VKC-2100"));
 }
 
 void TestGuidePage::versionPick_data()
 {
     QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("version");
+    QTest::addColumn<QStringList>("picks");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<bool>("next");
     QTest::addColumn<bool>("skip");
-    QTest::addColumn<QString>("cellNames");
+    QTest::addColumn<QString>("cells");
 
-    QTest::newRow("route 1, B1") << "TC-1200" << "B1" << "ConnectionTypeOnlyOne" << true << false << "0 1 2";
-    QTest::newRow("route 1, A1") << "TC-1200" << "A1" << "ConnectionTypeOnlyOne" << true << false << "0 1 2 3";
-    QTest::newRow("route 2, B1") << "TC-2200" << "B1" << "ConnectionTypeMoreThanOne" << false << true << "1 2";
-    QTest::newRow("route 5, B1") << "TC-5200" << "B1" << "ConnectionTypeAPMode" << true << false << "0 1";
-    QTest::newRow("route 5, no entries") << "TC-5200" << "A1" << "ConnectionTypeAPMode" << true << false << "";
+    QTest::newRow("route 1, picked twice") << "VKC-1200" << QStringList{"B1", "B1"} << "ConnectionTypeOnlyOne" << true
+                                           << false << "0:0,0,1 1:0,1,1 2:0,2,1";
+    QTest::newRow("route 2") << "VKC-2200" << QStringList{"B1"} << "ConnectionTypeMoreThanOne" << false << true
+                             << "1:0,1,1 2:0,2,1";
+    QTest::newRow("route 5") << "VKC-5200" << QStringList{"B1"} << "ConnectionTypeAPMode" << true << false
+                             << "0:0,0,2 1:0,1,2";
+    QTest::newRow("route 5 skips WPS") << "VKC-5200" << QStringList{"A1"} << "ConnectionTypeAPMode" << true << false
+                                       << "";
+    QTest::newRow("header alone") << "VKC-1300" << QStringList{"A1"} << "ConnectionTypeOnlyOne" << true << false
+                                  << "0:0,0,1!";
+    QTest::newRow("empty name keeps its step") << "VKC-1300" << QStringList{"B1"} << "ConnectionTypeOnlyOne" << true
+                                               << false << "0:0,0,1 1:0,1,1! 2:0,2,1";
+    // File names are matched exactly; other types are no steps of route 1.
+    QTest::newRow("names are case-sensitive") << "VKC-1300" << QStringList{"C1"} << "ConnectionTypeOnlyOne" << true
+                                              << false << "0:0,0,1! 1:0,1,1";
+    // Back on the prompt: the hardware-version picture, Next as it was, Skip by route.
+    QTest::newRow("route 2, prompt again") << "VKC-2200" << QStringList{"B1", "H/W Version"} << "DefaultHW" << false
+                                           << true << "";
+    QTest::newRow("route 5, prompt again") << "VKC-5200" << QStringList{"B1", "H/W Version"} << "DefaultHW" << true
+                                           << false << "";
 }
 
 void TestGuidePage::versionPick()
 {
     QFETCH(QString, model);
-    QFETCH(QString, version);
+    QFETCH(QStringList, picks);
     QFETCH(QString, panel);
     QFETCH(bool, next);
     QFETCH(bool, skip);
-    QFETCH(QString, cellNames);
+    QFETCH(QString, cells);
 
-    selectEntry(model);
+    select(page()->cconnection_ComboBox, model);
     supportType = "before";
-    pickVersion(version);
+    for (const QString& version : picks)
+        pickVersion(version);
 
-    QCOMPARE(hostedPanelName(), panel);
+    QCOMPARE(hostedPanel(), panel);
     QCOMPARE(page()->cconnectionNext_PushButton->isEnabled(), next);
     QCOMPARE(!page()->cconnectionSkip_PushButton->isHidden(), skip);
-    QCOMPARE(supportType, model);
-    QCOMPARE(page()->cconnectionHWVersion_ComboBox->currentText(), version);
-    QVERIFY(!page()->cconnectionHWVersion_ComboBox->isHidden());
-
-    QGridLayout* grid = panel == "ConnectionTypeOnlyOne"   ? gConnectionTypeOnlyOne->ui->gridLayout
-                        : panel == "ConnectionTypeAPMode" ? gConnectionTypeAPMode->ui->gridLayout
-                                                          : gConnectionTypeMoreThanOne->ui->gridLayout;
-    QStringList names;
-    for (const Cell& cell : cells(grid))
-        names << cell.name;
-    QCOMPARE(names.join(' '), cellNames);
-
-    // Picking it again rebuilds the same pictures, nothing more.
-    pickVersion(version);
-    QCOMPARE(grid->count(), cellNames.isEmpty() ? 0 : cellNames.split(' ').size());
-    QCOMPARE(hostedPanelName(), panel);
-}
-
-void TestGuidePage::versionPromptKeepsNext_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<bool>("next");
-    QTest::addColumn<bool>("skip");
-
-    QTest::newRow("route 1") << "TC-1200" << true << true;
-    QTest::newRow("route 2") << "TC-2200" << false << true;
-    QTest::newRow("route 5") << "TC-5200" << true << false;
-}
-
-void TestGuidePage::versionPromptKeepsNext()
-{
-    QFETCH(QString, model);
-    QFETCH(bool, next);
-    QFETCH(bool, skip);
-
-    selectEntry(model);
-    pickVersion("B1");
-    supportType = "kept";
-    pickVersion("H/W Version");
-
-    QCOMPARE(hostedPanelName(), QString("DefaultHW"));
-    QCOMPARE(page()->cconnectionNext_PushButton->isEnabled(), next);
-    QCOMPARE(!page()->cconnectionSkip_PushButton->isHidden(), skip);
-    QCOMPARE(supportType, QString("kept"));
-    QVERIFY(gConnectionTypeOnlyOne->ui->ConnectionTypeToolTips04->isHidden());
-}
-
-void TestGuidePage::versionListFilledByCodeRunsNoPick()
-{
-    LogRecorder log;
-    for (const char* model : {"TC-1200", "TC-2200", "TC-1100", "TC-5200", "Choose your model"})
-        selectEntry(model);
-    QVERIFY(log.matching("select ......... ").isEmpty());
-    pickVersion("");
-    QCOMPARE(log.matching("select ......... ").size(), 1);
-}
-
-void TestGuidePage::localModeIgnoresVersionPick()
-{
-    selectEntry("TC-1200");
-    enterLocalMode();
-    selectEntry("Ethernet");
-    page()->cconnectionHWVersion_ComboBox->addItems({"H/W Version", "A1", "B1"});
-    const QString support = supportType;
-    pickVersion("B1");
-    pickVersion("H/W Version");
-    QCOMPARE(hostedPanelName(), QString("ConnectionTypeLocalView"));
-    QVERIFY(page()->cconnectionNext_PushButton->isEnabled());
-    QCOMPARE(supportType, support);
-}
-
-void TestGuidePage::localSets_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("badges");
-    QTest::addColumn<QString>("captions");  // shown captions 01..04 as "1"/"0"
-    QTest::addColumn<int>("ledX");
-    QTest::addColumn<bool>("fourthPicture");
-    QTest::addColumn<bool>("next");
-
-    QTest::newRow("ethernet") << "Ethernet" << 4 << "1111" << 536 << true << true;
-    QTest::newRow("poe") << "POE(Power Over Ethernet)" << 4 << "1111" << 536 << true << true;
-    QTest::newRow("plc") << "PLC(Power Line Communication)" << 4 << "1111" << 536 << true << true;
-    QTest::newRow("direct") << "Direct Connection" << 3 << "1101" << 358 << false << true;
-    QTest::newRow("prompt") << "Choose your connection type" << 0 << "0000" << -1 << true << false;
-}
-
-void TestGuidePage::localSets()
-{
-    QFETCH(QString, entry);
-    QFETCH(int, badges);
-    QFETCH(QString, captions);
-    QFETCH(int, ledX);
-    QFETCH(bool, fourthPicture);
-    QFETCH(bool, next);
-
-    enterLocalMode();
-    selectEntry(entry == "Ethernet" ? "Direct Connection" : "Ethernet");
-    supportType = "before";
-    selectEntry(entry);
-
-    Ui_ConnectionTypeLocalView* local = gConnectionTypeLocalView->ui;
-    QCOMPARE(badgesOnLocalPictures(), badges);
-    for (int n = 1; n <= badges; ++n) {
-        QLabel* picture = gConnectionTypeLocalView->findChild<QLabel*>(QString("ConnectionType_IMG0%1").arg(n));
-        QLabel* badge = picture->findChild<QLabel*>(QString("icon_step0%1").arg(n));
-        QVERIFY(badge);
-        QCOMPARE(badge->geometry(), QRect(3, 0, 21, 21));
+    QCOMPARE(page()->cconnectionHWVersion_ComboBox->currentText(), picks.last());
+    if (panel != "DefaultHW") {
+        QCOMPARE(supportType, model);
+        QCOMPARE(page()->cconnectionTypeLayout->count(), 1);
+        QGridLayout* grid = page()->cconnectionTypeLayout->itemAt(0)->widget()->findChild<QGridLayout*>();
+        QCOMPARE(cellsText(grid), cells);
+        for (int i = 0; panel != "ConnectionTypeMoreThanOne" && i < grid->count(); ++i)  // a badge on each step
+            QCOMPARE(grid->itemAt(i)->widget()->findChildren<QLabel*>().size(), 1);
     }
-    QWidget* texts[] = {local->ConnectionTypeLocalToolTips01, local->ConnectionTypeLocalToolTips02,
-                        local->ConnectionTypeLocalToolTips03, local->ConnectionTypeLocalToolTips04};
-    QString shown;
-    for (QWidget* text : texts)
-        shown += text->isHidden() ? "0" : "1";
-    QCOMPARE(shown, captions);
-    if (ledX >= 0) {
-        QCOMPARE(local->ConnectionTypeLocalToolTips01->geometry(), QRect(8, 186, 166, 74));
-        QCOMPARE(local->ConnectionTypeLocalToolTips02->geometry(), QRect(183, 180, 166, 74));
-        QCOMPARE(local->ConnectionTypeLocalToolTips04->geometry(), QRect(ledX, 192, 166, 74));
-    }
-    if (artAvailable()) {
-        QVERIFY(!local->ConnectionType_IMG01->pixmap()->isNull());
-        QCOMPARE(local->ConnectionType_IMG04->pixmap() && !local->ConnectionType_IMG04->pixmap()->isNull(),
-                 fourthPicture);
-    } else if (!fourthPicture) {
-        QVERIFY(!local->ConnectionType_IMG04->pixmap() || local->ConnectionType_IMG04->pixmap()->isNull());
-    }
-    QCOMPARE(page()->cconnectionNext_PushButton->isEnabled(), next);
-    QCOMPARE(page()->cconnectionSkip_PushButton->isHidden(), next);
-    QCOMPARE(supportType, QString("ALL"));
-    QCOMPARE(hostedPanelName(), QString("ConnectionTypeLocalView"));
-}
-
-void TestGuidePage::localSwitchesKeepBadgeCount()
-{
-    enterLocalMode();
-    const QStringList order{"Ethernet", "POE(Power Over Ethernet)", "Direct Connection", "PLC(Power Line Communication)",
-                            "Ethernet", "Direct Connection", "Choose your connection type", "Ethernet"};
-    const QList<int> expected{4, 4, 3, 4, 4, 3, 0, 4};
-    for (int i = 0; i < order.size(); ++i) {
-        selectEntry(order.at(i));
-        QCOMPARE(badgesOnLocalPictures(), expected.at(i));
-    }
-}
-
-void TestGuidePage::removeStepIcon_data()
-{
-    QTest::addColumn<int>("badges");
-
-    QTest::newRow("none") << 0;
-    QTest::newRow("two of one name") << 2;
-}
-
-void TestGuidePage::removeStepIcon()
-{
-    QFETCH(int, badges);
-
-    enterLocalMode();
-    selectEntry("Choose your connection type");
-    QLabel* second = gConnectionTypeLocalView->ui->ConnectionType_IMG02;
-    for (int i = 0; i < badges; ++i)
-        (new QLabel(second))->setObjectName("icon_step02");
-    QPointer<QLabel> other = new QLabel(gConnectionTypeLocalView);
-    other->setObjectName("icon_step02");  // not below a step picture
-
-    LogRecorder log;
-    gCameraConnectionPage->removeStepIcon();
-    QCOMPARE(log.matching("del icon").size(), 1 + badges);
-    QCOMPARE(log.matching("del icon02 ...").size(), badges);
-    QVERIFY(!second->findChild<QLabel*>("icon_step02"));
-    QVERIFY(other);
-    delete other;
 }
 
 void TestGuidePage::roads_data()
 {
     QTest::addColumn<bool>("local");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("connectionType");
+    QTest::addColumn<QString>("type");
     QTest::addColumn<bool>("skip");
     QTest::addColumn<QString>("support");
     QTest::addColumn<bool>("apFlow");
-    QTest::addColumn<QString>("next");  // "ap", "discovery" or "stay"
+    QTest::addColumn<QString>("road");  // "ap", "discovery" or "stay"
 
     QTest::newRow("local direct") << true << "Direct Connection" << "" << false << "ALL" << true << "ap";
     QTest::newRow("local ethernet") << true << "Ethernet" << "" << false << "ALL" << false << "discovery";
-    QTest::newRow("not in the catalogue") << false << "TC-9999" << "" << false << "before" << true << "stay";
-    QTest::newRow("route 5") << false << "TC-5100" << "" << false << "TC-5100" << true << "ap";
-    QTest::newRow("route 2, direct") << false << "TC-2100" << "Direct Connection" << false << "TC-2100" << true
+    QTest::newRow("not in the catalogue") << false << "VKC-9999" << "" << false << "before" << true << "stay";
+    QTest::newRow("route 5") << false << "VKC-5100" << "" << false << "VKC-5100" << true << "ap";
+    QTest::newRow("route 2, direct") << false << "VKC-2100" << "Direct Connection" << false << "VKC-2100" << true
                                      << "ap";
-    QTest::newRow("route 2, ethernet") << false << "TC-2100" << "Ethernet" << false << "TC-2100" << false
+    QTest::newRow("route 2, ethernet") << false << "VKC-2100" << "Ethernet" << false << "VKC-2100" << false
                                        << "discovery";
-    QTest::newRow("route 1") << false << "TC-1100" << "" << false << "TC-1100" << false << "discovery";
-    QTest::newRow("skip") << false << "TC-5100" << "" << true << "ALL" << false << "discovery";
+    QTest::newRow("route 1") << false << "VKC-1100" << "" << false << "VKC-1100" << false << "discovery";
+    QTest::newRow("skip") << false << "VKC-1200" << "" << true << "ALL" << false << "discovery";
 }
 
 void TestGuidePage::roads()
 {
     QFETCH(bool, local);
     QFETCH(QString, entry);
-    QFETCH(QString, connectionType);
+    QFETCH(QString, type);
     QFETCH(bool, skip);
     QFETCH(QString, support);
     QFETCH(bool, apFlow);
-    QFETCH(QString, next);
+    QFETCH(QString, road);
 
-    if (local)
-        enterLocalMode();
-    page()->cconnection_ComboBox->addItem("TC-9999");
-    selectEntry(entry);
-    if (!connectionType.isEmpty()) {
-        QComboBox* types = gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox;
-        types->setCurrentIndex(types->findText(connectionType));
+    if (local) {
+        isLocalView = true;
+        gAgreementPage->pressNextButton();
     }
+    select(page()->cconnection_ComboBox, entry);
+    if (!type.isEmpty())
+        select(types(), type);
     gAPModeHostToDevice->hide();
     gDiscoveryPage->hide();
     gMainpage->ui->mainProgress_Label->hide();
-    gMainpage->ui->mainProgressContent_Label->hide();
     supportType = "before";
     isAPModeFlow = true;
     IPCameraList.append(IPCamera());
@@ -575,58 +412,29 @@ void TestGuidePage::roads()
 
     QCOMPARE(supportType, support);
     QCOMPARE(isAPModeFlow, apFlow);
+    QCOMPARE(isLocalView, local);
     QCOMPARE(IPCameraIdx, 0);
-    if (next == "stay") {
-        QVERIFY(pageShown(gCameraConnectionPage));
-        QCOMPARE(IPCameraList.size(), 1);
-        QVERIFY(gMainpage->ui->mainProgress_Label->isHidden());
-        return;
+    QCOMPARE(IPCameraList.isEmpty(), road != "stay");
+    QCOMPARE(pageShown(gCameraConnectionPage), road == "stay");
+    QCOMPARE(pageShown(gAPModeHostToDevice), road == "ap");
+    QCOMPARE(pageShown(gDiscoveryPage), road == "discovery");
+    QCOMPARE(gDiscoveryPage->checkDeviceDiscoveryTimer->isActive(), road == "discovery");
+    QCOMPARE(gMainpage->ui->mainProgress_Label->isHidden(), road == "stay");
+    if (road != "stay")
+        QCOMPARE(gMainpage->ui->mainProgress_Label->styleSheet(),
+                 QString("background-image: url(:/images/step_01.png)"));
+    if (skip) {  // the guide starts over from the prompt
+        QCOMPARE(page()->cconnection_ComboBox->currentIndex(), 0);
+        QCOMPARE(page()->cconnectionHWVersion_ComboBox->count(), 0);
+        QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
+        QCOMPARE(hostedPanel(), QString("Default"));
     }
-    QVERIFY(IPCameraList.isEmpty());
-    QVERIFY(gCameraConnectionPage->isHidden());
-    QCOMPARE(pageShown(gAPModeHostToDevice), next == "ap");
-    QCOMPARE(pageShown(gDiscoveryPage), next == "discovery");
-    QVERIFY(!gMainpage->ui->mainProgress_Label->isHidden());
-    QCOMPARE(gMainpage->ui->mainProgress_Label->styleSheet(), QString(kBanner));
-    QVERIFY(!gMainpage->ui->mainProgressContent_Label->isHidden());
-    QCOMPARE(gMainpage->ui->mainProgressContent_Label->text(), QString("Let's connect the camera to your network"));
-    if (next == "ap")
-        QVERIFY(!scanRunning());
-    else if (discoveryCanScan())
-        QVERIFY(scanRunning());
-}
-
-void TestGuidePage::skip_data()
-{
-    QTest::addColumn<QString>("entry");
-
-    QTest::newRow("from the prompt") << "Choose your model";
-    QTest::newRow("from a model with versions") << "TC-1200";
-    QTest::newRow("from a route 2 model") << "TC-2100";
-}
-
-void TestGuidePage::skip()
-{
-    QFETCH(QString, entry);
-
-    selectEntry(entry);
-    page()->cconnectionSkip_PushButton->click();
-
-    QCOMPARE(page()->cconnection_ComboBox->currentIndex(), 0);
-    QCOMPARE(page()->cconnectionHWVersion_ComboBox->count(), 0);
-    QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
-    QCOMPARE(hostedPanelName(), QString("Default"));
-    QVERIFY(!page()->cconnectionNext_PushButton->isEnabled());
-    QCOMPARE(supportType, QString("ALL"));
-    QVERIFY(!isAPModeFlow);
-    QVERIFY(pageShown(gDiscoveryPage));
 }
 
 void TestGuidePage::backLeavesEverything()
 {
-    selectEntry("TC-1200");
+    select(page()->cconnection_ComboBox, "VKC-1200");
     pickVersion("B1");
-    supportType = "TC-1200";
     isAPModeFlow = true;
     IPCameraList.append(IPCamera());
     gMainpage->ui->mainProgress_Label->show();
@@ -638,22 +446,20 @@ void TestGuidePage::backLeavesEverything()
     QVERIFY(pageShown(gAgreementPage));
     QVERIFY(gMainpage->ui->mainProgress_Label->isHidden());
     QVERIFY(gMainpage->ui->mainProgressContent_Label->isHidden());
-    QCOMPARE(supportType, QString("TC-1200"));
+    QCOMPARE(supportType, QString("VKC-1200"));
     QVERIFY(isAPModeFlow);
     QCOMPARE(IPCameraList.size(), 1);
-    QCOMPARE(page()->cconnection_ComboBox->currentText(), QString("TC-1200"));
     QCOMPARE(page()->cconnectionHWVersion_ComboBox->currentText(), QString("B1"));
-    QCOMPARE(hostedPanelName(), QString("ConnectionTypeOnlyOne"));
-    QVERIFY(page()->cconnectionNext_PushButton->isEnabled());
+    QCOMPARE(hostedPanel(), QString("ConnectionTypeOnlyOne"));
 }
 
 void TestGuidePage::noLeakAcrossFiftySwitches()
 {
-    // A numbered label elsewhere in the window is none of the panels' pictures.
+    // A label named like a step picture elsewhere in the window is not the panels' to delete.
     QPointer<QLabel> foreign = new QLabel(gMainpage);
     foreign->setObjectName("1");
-    const QStringList models{"TC-1100", "TC-2100", "TC-5100", "TC-1200", "TC-2200", "TC-5200", "Choose your model"};
-    // Every label of the program, wherever it went.
+    const QStringList models{"VKC-1100", "VKC-2100", "VKC-5100", "VKC-1200", "VKC-2200", "VKC-5200",
+                             "Choose your model"};
     auto labels = [] {
         int count = 0;
         for (QWidget* widget : QApplication::allWidgets())
@@ -662,21 +468,79 @@ void TestGuidePage::noLeakAcrossFiftySwitches()
     };
 
     int afterFirstRound = -1;
-    for (int i = 0; i < 50; ++i) {
-        selectEntry(models.at(i % models.size()));
-        if (i % models.size() == 1) {
-            QComboBox* types = gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox;
-            types->setCurrentIndex(1 + i % (types->count() - 1));
-        }
+    for (int i = 0; i < 56; ++i) {
+        select(page()->cconnection_ComboBox, models.at(i % models.size()));
+        if (models.at(i % models.size()) == "VKC-2100")
+            types()->setCurrentIndex(1 + i % (types()->count() - 1));
         if (i == models.size() - 1)
             afterFirstRound = labels();
         QCOMPARE(page()->cconnectionTypeLayout->count(), 1);
     }
-    for (int i = 0; i < models.size() - 50 % models.size(); ++i)
-        selectEntry(models.at((50 + i) % models.size()));
     QCOMPARE(labels(), afterFirstRound);
     QVERIFY(foreign);
     delete foreign;
+}
+
+void TestGuidePage::ledAndResetPopups_data()
+{
+    QTest::addColumn<QWidget*>("panel");
+    QTest::addColumn<QString>("link");
+
+    QTest::newRow("only one") << static_cast<QWidget*>(gConnectionTypeOnlyOne) << "ConnectionTypeToolTips04";
+    QTest::newRow("more than one") << static_cast<QWidget*>(gConnectionTypeMoreThanOne)
+                                   << "ConnectionTypeMoreToolTips04";
+    QTest::newRow("access point") << static_cast<QWidget*>(gConnectionTypeAPMode) << "ConnectionTypeAPModeToolTips04";
+    QTest::newRow("local view") << static_cast<QWidget*>(gConnectionTypeLocalView) << "ConnectionTypeLocalToolTips04";
+}
+
+void TestGuidePage::ledAndResetPopups()
+{
+    QFETCH(QWidget*, panel);
+    QFETCH(QString, link);
+
+    select(page()->cconnection_ComboBox, "VKC-1100");
+    QLineEdit* password = gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit;
+    password->setText("secret1");
+    QLabel* caption = panel->findChild<QLabel*>(link);
+    QVERIFY(caption);
+    QLabel* dimming = gMainpage->lockScreenLabel;
+
+    // The LED checklist, which "Close" closes with the dimming.
+    emit caption->linkActivated("blank");
+    QCOMPARE(popups("whyLedRedWarning"), 1);
+    QVERIFY(!dimming->isHidden());
+    QCOMPARE(popup("whyLedRedWarning")->ui->msgBoxTitile_Label->text(), QString("Why does the LED stay red?"));
+    popup("whyLedRedWarning")->ui->msgBoxRightBtn_Button->click();
+    QCOMPARE(popups("whyLedRedWarning"), 0);
+    QVERIFY(dimming->isHidden());
+
+    // "Reset" swaps the checklist for the reset hint, which "Close" closes.
+    emit caption->linkActivated("blank");
+    QCOMPARE(popup("whyLedRedWarning")->ui->msgBoxLeftBtn_Button->text(), QString("Reset"));
+    popup("whyLedRedWarning")->ui->msgBoxLeftBtn_Button->click();
+    QCOMPARE(popups("whyLedRedWarning"), 0);
+    QCOMPARE(popups("resetYourCameraWarning"), 1);
+    QVERIFY(!dimming->isHidden());
+    QCOMPARE(popup("resetYourCameraWarning")->ui->msgBoxTitile_Label->text(), QString("Reset Your Camera"));
+    popup("resetYourCameraWarning")->ui->msgBoxLeftBtn_Button->click();
+    QCOMPARE(popups("resetYourCameraWarning"), 0);
+    QVERIFY(dimming->isHidden());
+
+    // "Start Over" takes the guide back to the prompt and forgets typed passwords.
+    QVERIFY(QMetaObject::invokeMethod(panel, "popupResetHint"));
+    QCOMPARE(popup("resetYourCameraWarning")->ui->msgBoxRightBtn_Button->text(), QString("Start Over"));
+    popup("resetYourCameraWarning")->ui->msgBoxRightBtn_Button->click();
+    QCOMPARE(popups("resetYourCameraWarning"), 0);
+    QVERIFY(dimming->isHidden());
+    QCOMPARE(page()->cconnection_ComboBox->currentIndex(), 0);
+    QCOMPARE(hostedPanel(), QString("Default"));
+    QVERIFY(pageShown(gCameraConnectionPage));
+    QVERIFY(password->text().isEmpty());
+
+    // Closing when the popup is already gone still takes the dimming away.
+    dimming->show();
+    QVERIFY(QMetaObject::invokeMethod(panel, "pressMsgCancelButton"));
+    QVERIFY(dimming->isHidden());
 }
 
 QTEST_MAIN(TestGuidePage)
