@@ -1,20 +1,24 @@
-// A small HTTP server on 127.0.0.1 for in-process tests of the welcome page's requests:
-// answers per path (status, body, Location), can stay silent, and can speak TLS with a
-// throw-away self-signed certificate.
+// For in-process tests of the welcome page's requests: a small HTTP server on 127.0.0.1
+// that answers per path (status, body, Location) and can speak TLS with a throw-away
+// self-signed certificate, and a few looks at the page's network state.
 #ifndef HTTPTESTKIT_H
 #define HTTPTESTKIT_H
 
 #include <QFile>
 #include <QMap>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
 #include <QStringList>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 #include <QUrl>
+
+#include "welcome/welcomepage.h"
 
 class HttpTestServer : public QTcpServer
 {
@@ -23,25 +27,18 @@ public:
     {
         int status = 200;
         QByteArray body;
-        QByteArray extraHeaders;  // whole lines, each ending in "\r\n"
-        bool silent = false;      // read the request, never answer
+        QByteArray location;  // sent as "Location:" when not empty
     };
 
-    static Answer ok(const QByteArray& body) { return {200, body, {}, false}; }
-    static Answer status(int code) { return {code, "status", {}, false}; }
-    static Answer redirect(int code, const QByteArray& location)
-    {
-        return {code, {}, "Location: " + location + "\r\n", false};
-    }
-    static Answer silence() { return {200, {}, {}, true}; }
+    static Answer ok(const QByteArray& body) { return {200, body, {}}; }
+    static Answer status(int code) { return {code, "status", {}}; }
+    static Answer redirect(int code, const QByteArray& location) { return {code, {}, location}; }
 
     // Listens on a free loopback port; with tls, on HTTPS with a self-signed certificate.
     bool start(bool tls = false)
     {
-        if (tls && !makeCertificate())
-            return false;
         useTls = tls;
-        return listen(QHostAddress::LocalHost, 0);
+        return (!tls || makeCertificate()) && listen(QHostAddress::LocalHost, 0);
     }
 
     QUrl url(const QString& path) const
@@ -51,81 +48,96 @@ public:
 
     // Answers for a path; unknown paths get 404.
     void setAnswer(const QString& path, const Answer& answer) { answers[path] = answer; }
-
     int requestsFor(const QString& path) const { return requests.count(path); }
 
     QStringList requests;  // request paths, oldest first
-    QString error;
 
 protected:
     void incomingConnection(qintptr descriptor) override
     {
-        QTcpSocket* socket = nullptr;
+        QSslSocket* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
         if (useTls) {
-            QSslSocket* tlsSocket = new QSslSocket(this);
-            tlsSocket->setSocketDescriptor(descriptor);
-            tlsSocket->setLocalCertificate(certificate);
-            tlsSocket->setPrivateKey(key);
-            tlsSocket->startServerEncryption();
-            socket = tlsSocket;
-        } else {
-            socket = new QTcpSocket(this);
-            socket->setSocketDescriptor(descriptor);
+            socket->setLocalCertificate(certificate);
+            socket->setPrivateKey(key);
+            socket->startServerEncryption();
         }
-        QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QSslSocket::readyRead, this, [this, socket] { serve(socket); });
+        QObject::connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
     }
 
 private:
-    void serve(QTcpSocket* socket)
+    void serve(QSslSocket* socket)
     {
         QByteArray& buffer = pending[socket];
         buffer += socket->readAll();
         if (!buffer.contains("\r\n\r\n"))
             return;
-        const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
+        const QString path = buffer.left(buffer.indexOf("\r\n")).split(' ').value(1);
         pending.remove(socket);
-        const QString path = requestLine.value(1);
         requests.append(path);
         const Answer answer = answers.value(path, status(404));
-        if (answer.silent)
-            return;
-        QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Test\r\n" +
-                           "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n" +
-                           "Connection: close\r\n" + answer.extraHeaders + "\r\n" + answer.body;
-        socket->write(reply);
+        QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Test\r\nContent-Length: " +
+                           QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n";
+        if (!answer.location.isEmpty())
+            reply += "Location: " + answer.location + "\r\n";
+        socket->write(reply + "\r\n" + answer.body);
         socket->disconnectFromHost();
     }
 
     bool makeCertificate()
     {
-        if (!dir.isValid()) {
-            error = "no temporary folder";
-            return false;
-        }
         const QString keyFile = dir.filePath("key.pem");
         const QString certFile = dir.filePath("cert.pem");
         QProcess openssl;
-        openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", keyFile, "-out",
-                                  certFile, "-days", "1", "-subj", "/CN=untrusted.test"});
-        const bool made = openssl.waitForFinished(30000) && openssl.exitCode() == 0;
-        QFile certIn(certFile);
-        QFile keyIn(keyFile);
-        if (!made || !certIn.open(QIODevice::ReadOnly) || !keyIn.open(QIODevice::ReadOnly)) {
-            error = "openssl could not make a certificate";
+        openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                                  "-nodes", "-keyout", keyFile, "-out", certFile, "-days", "1", "-subj",
+                                  "/CN=untrusted.test"});
+        if (!dir.isValid() || !openssl.waitForFinished(30000) || openssl.exitCode() != 0)
             return false;
-        }
-        certificate = QSslCertificate(&certIn, QSsl::Pem);
-        key = QSslKey(&keyIn, QSsl::Rsa, QSsl::Pem);
+        QFile keyIn(keyFile);
+        keyIn.open(QIODevice::ReadOnly);
+        certificate = QSslCertificate::fromPath(certFile).value(0);
+        key = QSslKey(&keyIn, QSsl::Ec, QSsl::Pem);
         return !certificate.isNull() && !key.isNull();
     }
 
     bool useTls = false;
     QMap<QString, Answer> answers;
-    QMap<QTcpSocket*, QByteArray> pending;
+    QMap<QSslSocket*, QByteArray> pending;
     QTemporaryDir dir;
     QSslCertificate certificate;
     QSslKey key;
 };
+
+// Whether the DCP port is held: a socket of our own cannot bind it then.
+inline bool dcpPortHeld()
+{
+    QUdpSocket probe;
+    return !probe.bind(QHostAddress::Any, 5978);
+}
+
+inline QList<QNetworkAccessManager*> welcomeManagers()
+{
+    WelcomePage* w = gWelcomePage;
+    return {w->tolmwizardNetworkManager, w->tolmwizardDownloadManager, w->tolmwizardDownloadDeviceIconManager,
+            w->tolmwizardUpdateManager, w->tolmwizardUpdateUriManager};
+}
+
+inline bool welcomeRepliesPending()
+{
+    for (QNetworkAccessManager* manager : welcomeManagers())
+        if (!manager->findChildren<QNetworkReply*>().isEmpty())
+            return true;
+    return false;
+}
+
+// Ends the requests a check left in flight.
+inline void abortWelcomeReplies()
+{
+    for (QNetworkAccessManager* manager : welcomeManagers())
+        for (QNetworkReply* reply : manager->findChildren<QNetworkReply*>())
+            reply->abort();
+}
 
 #endif // HTTPTESTKIT_H
