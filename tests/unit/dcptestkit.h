@@ -34,8 +34,7 @@ inline QByteArray mac6(const QString& text)
 inline QByteArray replyDatagram(const QByteArray& content, const QString& dest = kPcMac,
                                 const QString& source = kCamMac)
 {
-    const QByteArray plain = QByteArray::number(content.size()) + ',' + content;
-    return dcpFrame(mac6(dest), mac6(source), dcpEncode(plain));
+    return dcpFrame(mac6(dest), mac6(source), dcpEncode(QByteArray::number(content.size()) + ',' + content));
 }
 
 inline void resetGlobals()
@@ -81,12 +80,13 @@ public:
     QByteArray next(int timeoutMs = 1000)
     {
         if (!socket.hasPendingDatagrams() && !socket.waitForReadyRead(timeoutMs))
-            return QByteArray();
+            return last = QByteArray();
         const QNetworkDatagram datagram = socket.receiveDatagram();
         sender = datagram.senderAddress();
-        return datagram.data();
+        return last = datagram.data();
     }
     QHostAddress lastSender() const { return sender; }
+    QByteArray lastDatagram() const { return last; }
 
     // The next datagram's message text after its length prefix, or empty.
     QByteArray nextText(int timeoutMs = 1000)
@@ -104,6 +104,7 @@ public:
 private:
     QUdpSocket socket;
     QHostAddress sender;
+    QByteArray last;
 };
 
 } // namespace dcptest
