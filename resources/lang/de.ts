@@ -5,28 +5,28 @@
     <name>APModeDeviceToRouter</name>
     <message>
         <source>APModeDeviceToRouter</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeDeviceToRouter</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToDevice</name>
     <message>
         <source>APModeHostToDevice</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeHostToDevice</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToDevicePasswordVerify</name>
     <message>
         <source>APModeHostToDevicePasswordVerify</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeHostToDevicePasswordVerify</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToRouter</name>
     <message>
         <source>APModeHostToRouter</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeHostToRouter</translation>
     </message>
 </context>
 <context>
@@ -73,61 +73,57 @@
     </message>
     <message>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsart wählen</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC (Powerline)</translation>
     </message>
     <message>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktverbindung</translation>
     </message>
 </context>
 <context>
     <name>AlreadyRegisteredPage</name>
     <message>
         <source>AlreadyRegisteredPage</source>
-        <translation type="unfinished"></translation>
+        <translation>AlreadyRegisteredPage</translation>
     </message>
 </context>
 <context>
     <name>CameraConnectionPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hardware Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera anschließen</translation>
     </message>
     <message>
         <source>Please select your camera model for installation instructions :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihr Kameramodell, um die Installationsanleitung zu sehen:</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Skip instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Please select your camera connection type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Verbindungsart Ihrer Kamera:</translation>
     </message>
     <message>
         <source>Let&apos;s connect the camera to your network</source>
@@ -135,88 +131,73 @@
     </message>
     <message>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktverbindung</translation>
     </message>
     <message>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsart wählen</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC (Powerline)</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeAPMode</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum bleibt die LED rot?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera zurücksetzen</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionTypeDefault</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeLocalView</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -224,473 +205,373 @@
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Schließen Sie das Netzteil an die Strombuchse auf der Rückseite des Geräts an und stecken Sie es dann in eine Steckdose. Überspringen Sie diesen Schritt, wenn Ihre Kamera per PoE (Power over Ethernet) angeschlossen ist.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das Netzteil an die Strombuchse auf der Rückseite des Geräts an und stecken Sie es dann in eine Steckdose. Überspringen Sie diesen Schritt, wenn Ihre Kamera per PoE (Power over Ethernet) angeschlossen ist.</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum bleibt die LED rot?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera zurücksetzen</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeMoreThanOne</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt;diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>POE</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE</translation>
     </message>
     <message>
         <source>PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC</translation>
     </message>
     <message>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktverbindung</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum bleibt die LED rot?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera zurücksetzen</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeOnlyOne</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt;diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum bleibt die LED rot?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera zurücksetzen</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
     <name>DeviceSetupCompletePage</name>
     <message>
         <source>DeviceSetupCompletePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceSetupCompletePage</translation>
     </message>
 </context>
 <context>
     <name>DeviceSetupPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
     </message>
     <message>
         <source>Camera Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraname:</translation>
     </message>
     <message>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerapasswort:</translation>
     </message>
     <message>
         <source>Retype Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen:</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellname:</translation>
     </message>
     <message>
         <source>Start :</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn:</translation>
     </message>
     <message>
         <source>End :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MMM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hh AP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fri</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -02:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -01:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -01:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -00:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +00:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +01:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +01:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +02:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>01</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>02</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>03</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>04</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>05</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende:</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Day of Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochentag</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Offset :</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz:</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Passwort vergessen&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>Time Zone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone:</translation>
     </message>
     <message>
         <source>Enable daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit aktivieren</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Das Passwort besteht aus 6-30 Buchstaben und&lt;br&gt;Ziffern ohne Leerzeichen)</translation>
     </message>
     <message>
         <source>Current Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
     </message>
     <message>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
     </message>
     <message>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie den Gerätenamen: Er muss kürzer als 32 Zeichen sein und darf&lt;br&gt;nur Buchstaben und Ziffern enthalten</translation>
     </message>
 </context>
 <context>
     <name>DeviceWiFiChangePage</name>
     <message>
         <source>DeviceWiFiChangePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceWiFiChangePage</translation>
     </message>
 </context>
 <context>
     <name>DiscoveryPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera auswählen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Confirm Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung:</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Kamera nicht gefunden?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Keine Geräte gefunden. Suchen Sie mit „Suchen“ erneut&lt;br&gt; oder prüfen Sie über „Zurück“ die Verbindung.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraname</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellname:</translation>
     </message>
     <message>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
     </message>
     <message>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera nicht gefunden</translation>
     </message>
     <message>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Suchen“, um erneut zu suchen, oder auf „Zurück“, um&lt;br&gt;Ihre Verbindungseinstellungen zu prüfen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>What is a MAC ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist eine MAC-ID?</translation>
     </message>
     <message>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine MAC-ID ist eine eindeutige Netzwerkkennung eines Geräts.&lt;br&gt;Sie ist auf dem Etikett Ihres Geräts aufgedruckt.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -748,7 +629,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Zero config</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero-Konfiguration</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -769,10 +650,6 @@ p, li { white-space: pre-wrap; }
 </context>
 <context>
     <name>OppsPage</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>No Internet Connection</source>
         <translation>Keine Internetverbindung</translation>
@@ -958,51 +835,51 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>New Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version verfügbar</translation>
     </message>
     <message>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version des Einrichtungsassistenten ist verfügbar. Bitte aktualisieren Sie auf die neueste Version.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Download Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Download erfolgreich</translation>
     </message>
     <message>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neueste Einrichtungsassistent wurde erfolgreich heruntergeladen. Klicken Sie auf OK, um diesen Assistenten zu schließen und den neuen zu starten.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Download Path Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speicherort</translation>
     </message>
     <message>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen anderen Ordner zum Speichern oder klicken&lt;br&gt;Sie auf &lt;b&gt;Beenden&lt;/b&gt; und laden Sie die neueste Version unter&lt;br&gt;%1 manuell herunter.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Download-Fehler</translation>
     </message>
     <message>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt; für einen neuen Download oder laden&lt;br&gt;Sie die neueste Version unter %1 manuell herunter.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 </TS>

@@ -102,10 +102,6 @@
 <context>
     <name>CameraConnectionPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hardware Connection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -157,10 +153,6 @@
 <context>
     <name>ConnectionTypeAPMode</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -202,18 +194,7 @@
     </message>
 </context>
 <context>
-    <name>ConnectionTypeDefault</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ConnectionTypeLocalView</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
@@ -273,10 +254,6 @@ p, li { white-space: pre-wrap; }
 </context>
 <context>
     <name>ConnectionTypeMoreThanOne</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
@@ -345,10 +322,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>ConnectionTypeOnlyOne</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -407,10 +380,6 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>DeviceSetupPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,94 +413,6 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>End :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MMM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hh AP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fri</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -02:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -01:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -01:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -00:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +00:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +01:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +01:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +02:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>01</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>02</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>03</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>04</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>05</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -604,10 +485,6 @@ p, li { white-space: pre-wrap; }
 </context>
 <context>
     <name>DiscoveryPage</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Select Your Camera</source>
         <translation type="unfinished"></translation>
@@ -769,10 +646,6 @@ p, li { white-space: pre-wrap; }
 </context>
 <context>
     <name>OppsPage</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>No Internet Connection</source>
         <translation type="unfinished"></translation>

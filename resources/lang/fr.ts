@@ -5,28 +5,28 @@
     <name>APModeDeviceToRouter</name>
     <message>
         <source>APModeDeviceToRouter</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeDeviceToRouter</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToDevice</name>
     <message>
         <source>APModeHostToDevice</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeHostToDevice</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToDevicePasswordVerify</name>
     <message>
         <source>APModeHostToDevicePasswordVerify</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeHostToDevicePasswordVerify</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToRouter</name>
     <message>
         <source>APModeHostToRouter</source>
-        <translation type="unfinished"></translation>
+        <translation>APModeHostToRouter</translation>
     </message>
 </context>
 <context>
@@ -73,61 +73,57 @@
     </message>
     <message>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la connexion</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (alimentation Ethernet)</translation>
     </message>
     <message>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>CPL (courant porteur en ligne)</translation>
     </message>
     <message>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion directe</translation>
     </message>
 </context>
 <context>
     <name>AlreadyRegisteredPage</name>
     <message>
         <source>AlreadyRegisteredPage</source>
-        <translation type="unfinished"></translation>
+        <translation>AlreadyRegisteredPage</translation>
     </message>
 </context>
 <context>
     <name>CameraConnectionPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hardware Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchement</translation>
     </message>
     <message>
         <source>Please select your camera model for installation instructions :</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez votre modèle de caméra pour afficher la notice d&apos;installation :</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Skip instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la notice</translation>
     </message>
     <message>
         <source>Please select your camera connection type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le type de connexion de votre caméra :</translation>
     </message>
     <message>
         <source>Let&apos;s connect the camera to your network</source>
@@ -135,88 +131,73 @@
     </message>
     <message>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion directe</translation>
     </message>
     <message>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la connexion</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (alimentation Ethernet)</translation>
     </message>
     <message>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>CPL (courant porteur en ligne)</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeAPMode</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la caméra</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionTypeDefault</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeLocalView</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -224,473 +205,373 @@
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Branchez l&apos;adaptateur secteur sur la prise d&apos;alimentation à l&apos;arrière de l&apos;appareil, puis sur une prise électrique. Ignorez cette étape si votre caméra est alimentée en PoE (Power over Ethernet).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez le câble réseau&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez l&apos;adaptateur secteur sur la prise d&apos;alimentation à l&apos;arrière de l&apos;appareil, puis sur une prise électrique. Ignorez cette étape si votre caméra est alimentée en PoE (Power over Ethernet).</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la caméra</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeMoreThanOne</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la caméra est reliée&lt;br&gt;en PoE (Power over&lt;br&gt;Ethernet), veuillez&lt;br&gt;ignorer cette&lt;br&gt;étape.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez le câble réseau&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>POE</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE</translation>
     </message>
     <message>
         <source>PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>CPL</translation>
     </message>
     <message>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion directe</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la caméra</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>
     <name>ConnectionTypeOnlyOne</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la caméra est reliée&lt;br&gt;en PoE (Power over&lt;br&gt;Ethernet), veuillez&lt;br&gt;ignorer cette&lt;br&gt;étape.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez le câble réseau&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
     </message>
     <message>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reset Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la caméra</translation>
     </message>
     <message>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>
     <name>DeviceSetupCompletePage</name>
     <message>
         <source>DeviceSetupCompletePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceSetupCompletePage</translation>
     </message>
 </context>
 <context>
     <name>DeviceSetupPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
     </message>
     <message>
         <source>Camera Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la caméra :</translation>
     </message>
     <message>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Retype Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation :</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle :</translation>
     </message>
     <message>
         <source>Start :</source>
-        <translation type="unfinished"></translation>
+        <translation>Début :</translation>
     </message>
     <message>
         <source>End :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MMM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hh AP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fri</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -02:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -01:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -01:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -00:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +00:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +01:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +01:30</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> +02:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>01</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>02</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>03</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>04</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>05</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin :</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Day of Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Offset :</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart :</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Mot de passe oublié&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>Time Zone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire :</translation>
     </message>
     <message>
         <source>Enable daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Le mot de passe comporte 6-30 caractères&lt;br&gt;alphanumériques, sans espaces)</translation>
     </message>
     <message>
         <source>Current Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe actuel :</translation>
     </message>
     <message>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que votre mot de passe comporte 6-30 caractères alphanumériques, sans espaces.</translation>
     </message>
     <message>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que votre mot de passe comporte 6-30 caractères, sans espaces.</translation>
     </message>
     <message>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez le nom de l&apos;appareil : il doit faire moins de 32 caractères et&lt;br&gt;ne contenir que des lettres et des chiffres</translation>
     </message>
 </context>
 <context>
     <name>DeviceWiFiChangePage</name>
     <message>
         <source>DeviceWiFiChangePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceWiFiChangePage</translation>
     </message>
 </context>
 <context>
     <name>DiscoveryPage</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la caméra</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Confirm Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation :</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Caméra introuvable ?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Aucun appareil trouvé. Cliquez sur Rechercher pour&lt;br&gt; réessayer, ou sur Retour pour vérifier la connexion.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la caméra</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle :</translation>
     </message>
     <message>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
     </message>
     <message>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Connectons la caméra à votre réseau</translation>
+        <translation>Connectons la caméra à votre réseau</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra introuvable</translation>
     </message>
     <message>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Rechercher pour relancer la recherche, ou sur Retour&lt;br&gt;pour vérifier vos paramètres de connexion.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>What is a MAC ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qu&apos;est-ce que l&apos;identifiant MAC ?</translation>
     </message>
     <message>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant MAC est un code réseau unique propre à chaque appareil.&lt;br&gt;Il est imprimé sur l&apos;étiquette de votre appareil.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -748,7 +629,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Zero config</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration zéro</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -769,10 +650,6 @@ p, li { white-space: pre-wrap; }
 </context>
 <context>
     <name>OppsPage</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>No Internet Connection</source>
         <translation>Pas de connexion Internet</translation>
@@ -958,51 +835,51 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>New Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version disponible</translation>
     </message>
     <message>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de l&apos;assistant de configuration est disponible. Veuillez installer la dernière version.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>Download Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement réussi</translation>
     </message>
     <message>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière version de l&apos;assistant de configuration a bien été téléchargée. Cliquez sur OK pour fermer cet assistant et lancer le nouveau.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Download Path Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de dossier de destination</translation>
     </message>
     <message>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un autre dossier d&apos;enregistrement ou cliquez sur&lt;br&gt;&lt;b&gt;Quitter&lt;/b&gt; et téléchargez manuellement la dernière version&lt;br&gt;sur %1.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de téléchargement</translation>
     </message>
     <message>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour relancer le téléchargement, ou allez&lt;br&gt;sur %1 pour télécharger manuellement la dernière version.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
 </context>
 </TS>

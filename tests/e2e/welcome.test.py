@@ -193,7 +193,7 @@ class WelcomeRoads(unittest.TestCase):
             self.assertEqual(net.catalogue_requests(), [])
 
             self.agree(w)
-            w.wait_log('01 Got index changed : "Choose your connection type"', 5)
+            w.wait_log('01 Got index changed : "Verbindungsart wählen"', 5)
             w.screenshot("welcome_guide_local_only_de.png")
             self.assertEqual(net.requests(), [])
 
