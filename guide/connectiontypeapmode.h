@@ -5,8 +5,6 @@
 
 #include "ui_connectiontypeapmode.h"
 
-struct HintTexts;
-
 // The step panel of a camera set up through its own access point.
 class ConnectionTypeAPMode : public QWidget
 {
@@ -24,9 +22,6 @@ private slots:
     void popupResetHint();
     void pressMsgStartOverButton();
     void pressMsgCloseButton();
-
-private:
-    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPEAPMODE_H

@@ -5,8 +5,6 @@
 
 #include "ui_connectiontypelocalview.h"
 
-struct HintTexts;
-
 // The step panel of local-only mode, with fixed pictures.
 class ConnectionTypeLocalView : public QWidget
 {
@@ -27,9 +25,6 @@ private slots:
     void popupResetHint();
     void pressMsgStartOverButton();
     void pressMsgCloseButton();
-
-private:
-    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPELOCALVIEW_H

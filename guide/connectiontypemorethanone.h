@@ -5,8 +5,6 @@
 
 #include "ui_connectiontypemorethanone.h"
 
-struct HintTexts;
-
 // The step panel of a model with several connection types, chosen in its own list.
 class ConnectionTypeMoreThanOne : public QWidget
 {
@@ -27,9 +25,6 @@ private slots:
     void popupResetHint();
     void pressMsgStartOverButton();
     void pressMsgCloseButton();
-
-private:
-    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPEMORETHANONE_H

@@ -5,8 +5,6 @@
 
 #include "ui_connectiontypeonlyone.h"
 
-struct HintTexts;
-
 // The step panel of a model with one connection type.
 class ConnectionTypeOnlyOne : public QWidget
 {
@@ -24,9 +22,6 @@ private slots:
     void popupResetHint();
     void pressMsgStartOverButton();
     void pressMsgCloseButton();
-
-private:
-    HintTexts hintTexts() const;
 };
 
 #endif // CONNECTIONTYPEONLYONE_H

@@ -1,5 +1,6 @@
 #include "ledhints.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 
 #include "globals.h"
@@ -43,29 +44,39 @@ void setButton(QPushButton* button, QObject* panel, const char* slot, const QStr
 }
 }
 
-void openLedChecklist(QObject* panel, const HintTexts& texts)
+void openLedChecklist(QObject* panel)
 {
-    MessageBoxPage* popup = createPopup(kLedPopup, 350, texts.ledTitle);
+    MessageBoxPage* popup = createPopup(kLedPopup, 350, QCoreApplication::translate("LedHints", "Why does the LED stay red?"));
     Ui_MessageBoxPage* box = popup->ui;
     box->msgBoxContent_Label->setGeometry(80, 100, 550, 150);
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.ledChecklist));
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(QCoreApplication::translate(
+        "LedHints",
+        "Please check for the following:<br>1. Make sure your cables are securely connected.<br>"
+        "2. Try powering off your Vistrel, then turning it on again.<br>"
+        "3. If the LED still stays red, you can try Resetting your Vistrel.<br>"
+        "4. Check to make sure that your modem or router is functioning properly.<br>")));
     box->msgBoxContent_Label->show();
     box->msgBoxImageLabel->hide();
     QObject::connect(box->msgBoxClose_Button, SIGNAL(clicked()), panel, SLOT(pressMsgCancelButton()));
     box->msgBoxClose_Button->show();
     setButton(box->msgBoxLeftBtn_Button, panel, SLOT(pressMsgResetButton()), MessageBoxPage::whiteButtonStyle(),
-              texts.reset, 360, 300);
+              QCoreApplication::translate("LedHints", "Reset"), 360, 300);
     setButton(box->msgBoxRightBtn_Button, panel, SLOT(pressMsgCancelButton()), MessageBoxPage::blueButtonStyle(),
-              texts.close, 480, 300);
+              QCoreApplication::translate("LedHints", "Close"), 480, 300);
     popup->show();
 }
 
-void openResetHint(QObject* panel, const HintTexts& texts)
+void openResetHint(QObject* panel)
 {
-    MessageBoxPage* popup = createPopup(kResetPopup, 450, texts.resetTitle);
+    MessageBoxPage* popup =
+        createPopup(kResetPopup, 450, QCoreApplication::translate("LedHints", "Reset Your Camera"));
     Ui_MessageBoxPage* box = popup->ui;
     box->msgBoxContent_Label->setGeometry(80, 80, 480, 150);
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.paperclip));
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(QCoreApplication::translate(
+        "LedHints",
+        "Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 "
+        "seconds while the camera is plugged in. After resetting your camera, click the Start Over button "
+        "to start the Setup Wizard again.<br>")));
     box->msgBoxContent_Label->show();
     box->msgBoxImageLabel->setPixmap(
         QPixmap(":/images/reset.png").scaled(168, 167, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -74,9 +85,9 @@ void openResetHint(QObject* panel, const HintTexts& texts)
     QObject::connect(box->msgBoxClose_Button, SIGNAL(clicked()), panel, SLOT(pressMsgCloseButton()));
     box->msgBoxClose_Button->show();
     setButton(box->msgBoxLeftBtn_Button, panel, SLOT(pressMsgCloseButton()), MessageBoxPage::whiteButtonStyle(),
-              texts.close, 360, 400);
+              QCoreApplication::translate("LedHints", "Close"), 360, 400);
     setButton(box->msgBoxRightBtn_Button, panel, SLOT(pressMsgStartOverButton()), MessageBoxPage::blueButtonStyle(),
-              texts.startOver, 480, 400);
+              QCoreApplication::translate("LedHints", "Start Over"), 480, 400);
     popup->show();
 }
 

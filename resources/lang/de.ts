@@ -164,34 +164,6 @@
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Warum bleibt die LED rot?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Kamera zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Neu beginnen</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionTypeLocalView</name>
@@ -226,34 +198,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Warum bleibt die LED rot?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Kamera zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
@@ -294,34 +238,6 @@ p, li { white-space: pre-wrap; }
         <source>Direct Connection</source>
         <translation>Direktverbindung</translation>
     </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Warum bleibt die LED rot?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Kamera zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Neu beginnen</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionTypeOnlyOne</name>
@@ -344,34 +260,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Warum bleibt die LED rot?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Kamera zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
@@ -615,6 +503,37 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>LedHints</name>
+    <message>
+        <source>Why does the LED stay red?</source>
+        <translation>Warum bleibt die LED rot?</translation>
+    </message>
+    <message>
+        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
+        <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Reset Your Camera</source>
+        <translation>Kamera zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>

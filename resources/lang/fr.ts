@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Please select your camera model for installation instructions :</source>
-        <translation>Choisissez votre modèle de caméra pour afficher la notice d&apos;installation :</translation>
+        <translation>Choisissez votre modèle de caméra pour afficher la notice d&apos;installation&#xa0;:</translation>
     </message>
     <message>
         <source>Back</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Please select your camera connection type :</source>
-        <translation>Choisissez le type de connexion de votre caméra :</translation>
+        <translation>Choisissez le type de connexion de votre caméra&#xa0;:</translation>
     </message>
     <message>
         <source>Let&apos;s connect the camera to your network</source>
@@ -154,7 +154,7 @@
     <name>ConnectionTypeAPMode</name>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
@@ -164,40 +164,12 @@
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Réinitialiser la caméra</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Recommencer</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionTypeLocalView</name>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -227,40 +199,12 @@ p, li { white-space: pre-wrap; }
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Réinitialiser la caméra</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Recommencer</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionTypeMoreThanOne</name>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
@@ -294,40 +238,12 @@ p, li { white-space: pre-wrap; }
         <source>Direct Connection</source>
         <translation>Connexion directe</translation>
     </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Réinitialiser la caméra</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Recommencer</translation>
-    </message>
 </context>
 <context>
     <name>ConnectionTypeOnlyOne</name>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge ?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
@@ -345,34 +261,6 @@ p, li { white-space: pre-wrap; }
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
-    <message>
-        <source>Why does the LED stay red?</source>
-        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
-    </message>
-    <message>
-        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Réinitialiser la caméra</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Recommencer</translation>
-    </message>
 </context>
 <context>
     <name>DeviceSetupCompletePage</name>
@@ -389,15 +277,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Camera Name :</source>
-        <translation>Nom de la caméra :</translation>
+        <translation>Nom de la caméra&#xa0;:</translation>
     </message>
     <message>
         <source>Camera Password :</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Retype Password :</source>
-        <translation>Confirmation :</translation>
+        <translation>Confirmation&#xa0;:</translation>
     </message>
     <message>
         <source>Next</source>
@@ -409,15 +297,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Model Name :</source>
-        <translation>Modèle :</translation>
+        <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
         <source>Start :</source>
-        <translation>Début :</translation>
+        <translation>Début&#xa0;:</translation>
     </message>
     <message>
         <source>End :</source>
-        <translation>Fin :</translation>
+        <translation>Fin&#xa0;:</translation>
     </message>
     <message>
         <source>Month</source>
@@ -437,7 +325,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Offset :</source>
-        <translation>Écart :</translation>
+        <translation>Écart&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
@@ -445,7 +333,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Zone :</source>
-        <translation>Fuseau horaire :</translation>
+        <translation>Fuseau horaire&#xa0;:</translation>
     </message>
     <message>
         <source>Enable daylight saving</source>
@@ -465,7 +353,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Current Password :</source>
-        <translation>Mot de passe actuel :</translation>
+        <translation>Mot de passe actuel&#xa0;:</translation>
     </message>
     <message>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
@@ -477,7 +365,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Vérifiez le nom de l&apos;appareil : il doit faire moins de 32 caractères et&lt;br&gt;ne contenir que des lettres et des chiffres</translation>
+        <translation>Vérifiez le nom de l&apos;appareil&#xa0;: il doit faire moins de 32 caractères et&lt;br&gt;ne contenir que des lettres et des chiffres</translation>
     </message>
 </context>
 <context>
@@ -503,11 +391,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Password :</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Confirm Password :</source>
-        <translation>Confirmation :</translation>
+        <translation>Confirmation&#xa0;:</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -515,7 +403,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Caméra introuvable ?&lt;/a&gt;&lt;/span &gt;</translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Caméra introuvable&#xa0;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
@@ -539,7 +427,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Model Name :</source>
-        <translation>Modèle :</translation>
+        <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
@@ -567,7 +455,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>What is a MAC ID?</source>
-        <translation>Qu&apos;est-ce que l&apos;identifiant MAC ?</translation>
+        <translation>Qu&apos;est-ce que l&apos;identifiant MAC&#xa0;?</translation>
     </message>
     <message>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
@@ -615,6 +503,37 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+</context>
+<context>
+    <name>LedHints</name>
+    <message>
+        <source>Why does the LED stay red?</source>
+        <translation>Pourquoi la LED reste-t-elle rouge ?</translation>
+    </message>
+    <message>
+        <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
+        <translation>Veuillez vérifier les points suivants :&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Reset Your Camera</source>
+        <translation>Réinitialiser la caméra</translation>
+    </message>
+    <message>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>À l&apos;aide d&apos;un trombone déplié, maintenez le bouton Reset de la caméra enfoncé pendant au moins 10 secondes, caméra sous tension. Une fois la caméra réinitialisée, cliquez sur Recommencer pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>
