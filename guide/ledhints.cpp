@@ -19,13 +19,8 @@ constexpr int kWidth = 618;
 
 MessageBoxPage* createPopup(const char* name, int height, const QString& title)
 {
-    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
-    popup->setGeometry((gMainpage->width() - kWidth) / 2, (gMainpage->height() - height) / 2, kWidth, height);
-    popup->setObjectName(name);
-    popup->setFixedHeight(height);
+    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, name, kWidth, height);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, kWidth, height);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(title);
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft);
     box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);

@@ -448,14 +448,8 @@ MessageBoxPage* DiscoveryPage::openHelpPopup(const char* name, int height, const
                                              const QString& content, const char* closeSlot)
 {
     WLOG << "open msgbox ...";
-    auto* popup = new MessageBoxPage(gMainpage);
-    popup->setGeometry((gMainpage->width() - kPopupWidth) / 2, (gMainpage->height() - height) / 2, kPopupWidth,
-                       height);
-    popup->setObjectName(name);
-    popup->setFixedHeight(height);
+    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, name, kPopupWidth, height);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, kPopupWidth, height);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(title);
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft);
     box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);

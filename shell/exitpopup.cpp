@@ -10,14 +10,8 @@ MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, QObje
     WLOG << "open msgbox ...";
     const int w = 618;
     const int h = 250;
-    MessageBoxPage* popup = new MessageBoxPage(owner);
-    popup->setGeometry((owner->width() - w) / 2, (owner->height() - h) / 2, w, h);
-    popup->setObjectName(kExitPopupName);
-    popup->setFixedHeight(h);
-
+    MessageBoxPage* popup = MessageBoxPage::createCentred(owner, kExitPopupName, w, h);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(texts.title);
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->msgBoxTitile_Label->setGeometry(60, 30, 510, 30);

@@ -35,6 +35,17 @@ MessageBoxPage::~MessageBoxPage()
     delete ui;
 }
 
+MessageBoxPage* MessageBoxPage::createCentred(QWidget* parent, const QString& name, int width, int height)
+{
+    MessageBoxPage* popup = new MessageBoxPage(parent);
+    popup->setObjectName(name);
+    popup->setGeometry((parent->width() - width) / 2, (parent->height() - height) / 2, width, height);
+    popup->setFixedHeight(height);
+    popup->ui->msgBoxBackground_Label->setGeometry(0, 0, width, height);
+    popup->ui->msgBoxBackground_Label->show();
+    return popup;
+}
+
 bool MessageBoxPage::closeByName(QWidget* root, const QString& name)
 {
     MessageBoxPage* popup = root ? root->findChild<MessageBoxPage*>(name) : nullptr;

@@ -16,6 +16,10 @@ public:
 
     Ui_MessageBoxPage* ui;
 
+    // A popup named name, width x height (fixed height), centred in parent, with its
+    // background covering it and shown; the caller fills the rest and shows it.
+    static MessageBoxPage* createCentred(QWidget* parent, const QString& name, int width, int height);
+
     // Finds the popup by name among root's descendants, hides the dimming label and
     // deletes the popup; returns whether one was found.
     static bool closeByName(QWidget* root, const QString& name);

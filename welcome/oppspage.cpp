@@ -47,13 +47,8 @@ void OppsPage::popupLocalView()
 {
     const int w = 618;
     const int h = 400;
-    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
-    popup->setGeometry((gMainpage->width() - w) / 2, (gMainpage->height() - h) / 2, w, h);
-    popup->setObjectName(kLocalViewPopupName);
-    popup->setFixedHeight(h);
+    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, kLocalViewPopupName, w, h);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(tr("Local Viewing Only"));
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
@@ -103,13 +98,8 @@ void OppsPage::popupExit()
     WLOG << "open msgbox ...";
     const int w = 618;
     const int h = 250;
-    MessageBoxPage* popup = new MessageBoxPage(this);
-    popup->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
-    popup->setObjectName(kExitPopupName);
-    popup->setFixedHeight(h);
+    MessageBoxPage* popup = MessageBoxPage::createCentred(this, kExitPopupName, w, h);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(tr("Exit"));
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->msgBoxTitile_Label->setGeometry(60, 30, 510, 30);

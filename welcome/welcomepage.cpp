@@ -435,13 +435,8 @@ void WelcomePage::popupDCPBindingFailed()
 {
     const int w = 618;
     const int h = 400;
-    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
-    popup->setGeometry((gMainpage->width() - w) / 2, (gMainpage->height() - h) / 2, w, h);
-    popup->setObjectName(kBindingFailedPopupName);
-    popup->setFixedHeight(h);
+    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, kBindingFailedPopupName, w, h);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(tr("Warning"));
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
@@ -761,13 +756,8 @@ void WelcomePage::openUpdatePopup(const UpdatePopup& texts)
 {
     const int w = 618;
     const int h = 300;
-    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
-    popup->setObjectName(texts.name);
-    popup->setFixedHeight(h);
-    popup->setGeometry((gMainpage->width() - w) / 2, (gMainpage->height() - h) / 2, w, h);
+    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, texts.name, w, h);
     Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxBackground_Label->setGeometry(0, 0, w, h);
-    box->msgBoxBackground_Label->show();
     box->msgBoxTitile_Label->setText(texts.title);
     box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
