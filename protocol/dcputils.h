@@ -128,6 +128,8 @@ private:
     // Index of the first camera whose MAC is the reply's "M=" value; -1 none, -2 no "M=".
     int cameraOfReply(const QByteArray& content) const;
     // The ping, command and restart replies: whatever the camera's state, set gotState and parse.
+    // The clock requests: ";T=" + value, signed for new cameras, sent to camera idx.
+    void sendTimeRequest(int idx, const QByteArray& cls, const QString& value);
     int handleResultReply(const QByteArray& content, const char* noMacLog, int gotState,
                           void (IPCamera::*parse)(QByteArray));
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);

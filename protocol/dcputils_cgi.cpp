@@ -180,20 +180,25 @@ void DCPUtils::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* au
     reply->deleteLater();
 }
 
+void DCPUtils::sendTimeRequest(int idx, const QByteArray& cls, const QString& value)
+{
+    QByteArray params = ";T=" + value.toUtf8();
+    const QByteArray unsignedParams = params;
+    QHostAddress from;
+    QByteArray signedText;
+    if (!prepareRequest(idx, cls, &params, &from, nullptr, &signedText))
+        return;
+    if (!signedText.isEmpty())
+        WLOG << "before MD5 = " << maskedSignedText(signedText, unsignedParams);
+    sendRequest(idx, cls, from, params);
+}
+
 void DCPUtils::DCPSyncTime(int idx)
 {
     const QDateTime now = WallClock::now();
     const QString value = countryNumber() + "-" + now.toString("yyyy-MM-dd-hh-mm-ss");
     WLOG << value;
-    QByteArray params = ";T=" + value.toUtf8();
-    const QByteArray unsignedParams = params;
-    QHostAddress from;
-    QByteArray signedText;
-    if (!prepareRequest(idx, "2", &params, &from, nullptr, &signedText))
-        return;
-    if (!signedText.isEmpty())
-        WLOG << "before MD5 = " << maskedSignedText(signedText, unsignedParams);
-    sendRequest(idx, "2", from, params);
+    sendTimeRequest(idx, "2", value);
 }
 
 void DCPUtils::Class10SyncTime(int idx, QString zone)
@@ -202,15 +207,7 @@ void DCPUtils::Class10SyncTime(int idx, QString zone)
     const QString value = (zone.isEmpty() ? QString("99") : zone) + ":" + countryNumber() + ":"
                           + now.toString("yyyy:MM:dd:hh:mm:ss");
     WLOG << " DCP 2 set time = " << value;
-    QByteArray params = ";T=" + value.toUtf8();
-    const QByteArray unsignedParams = params;
-    QHostAddress from;
-    QByteArray signedText;
-    if (!prepareRequest(idx, "10", &params, &from, nullptr, &signedText))
-        return;
-    if (!signedText.isEmpty())
-        WLOG << "before MD5 = " << maskedSignedText(signedText, unsignedParams);
-    sendRequest(idx, "10", from, params);
+    sendTimeRequest(idx, "10", value);
 }
 
 void DCPUtils::addFireWallRule()
