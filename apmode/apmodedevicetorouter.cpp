@@ -1,6 +1,6 @@
-#include "apmodedevicetorouter.h"
+#include "apmode/apmodedevicetorouter.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 APModeDeviceToRouter::APModeDeviceToRouter(QWidget* parent)
     : QWidget(parent)

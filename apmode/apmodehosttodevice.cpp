@@ -1,6 +1,6 @@
-#include "apmodehosttodevice.h"
+#include "apmode/apmodehosttodevice.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 APModeHostToDevice::APModeHostToDevice(QWidget* parent)
     : QWidget(parent)

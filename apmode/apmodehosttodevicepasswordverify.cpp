@@ -1,6 +1,6 @@
-#include "apmodehosttodevicepasswordverify.h"
+#include "apmode/apmodehosttodevicepasswordverify.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 APModeHostToDevicePasswordVerify::APModeHostToDevicePasswordVerify(QWidget* parent)
     : QWidget(parent)

@@ -1,6 +1,6 @@
-#include "apmodehosttorouter.h"
+#include "apmode/apmodehosttorouter.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 APModeHostToRouter::APModeHostToRouter(QWidget* parent)
     : QWidget(parent)

@@ -16,9 +16,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "dcpcodec.h"
-#include "dcputils.h"
-#include "globals.h"
+#include "protocol/dcpcodec.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
 #include "labguard.h"
 
 namespace {

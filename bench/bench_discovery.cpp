@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "dcpcodec.h"
-#include "dcputils.h"
-#include "globals.h"
-#include "mainpage.h"
+#include "protocol/dcpcodec.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
+#include "shell/mainpage.h"
 #include "setup/discoverypage.h"
 
 namespace {

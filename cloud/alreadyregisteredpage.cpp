@@ -1,6 +1,6 @@
-#include "alreadyregisteredpage.h"
+#include "cloud/alreadyregisteredpage.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 AlreadyRegisteredPage::AlreadyRegisteredPage(QWidget* parent)
     : QWidget(parent)

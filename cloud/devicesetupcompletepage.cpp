@@ -1,6 +1,6 @@
-#include "devicesetupcompletepage.h"
+#include "cloud/devicesetupcompletepage.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
     : QWidget(parent)

@@ -1,12 +1,12 @@
-#include "cameraconnectionpage.h"
+#include "guide/cameraconnectionpage.h"
 
 #include <QAbstractItemView>
 
-#include "connectionrules.h"
-#include "globals.h"
-#include "log.h"
-#include "mainpage.h"
-#include "stepgrid.h"
+#include "guide/connectionrules.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "guide/stepgrid.h"
 
 #include "apmode/apmodehosttodevice.h"
 #include "guide/connectiontypeapmode.h"

@@ -1,4 +1,4 @@
-#include "connectionrules.h"
+#include "guide/connectionrules.h"
 
 #include <QtGlobal>
 

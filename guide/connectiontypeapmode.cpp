@@ -1,7 +1,7 @@
-#include "connectiontypeapmode.h"
+#include "guide/connectiontypeapmode.h"
 
-#include "ledhints.h"
-#include "log.h"
+#include "guide/ledhints.h"
+#include "shell/log.h"
 
 ConnectionTypeAPMode::ConnectionTypeAPMode(QWidget* parent)
     : QWidget(parent)

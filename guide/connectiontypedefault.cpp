@@ -1,6 +1,6 @@
-#include "connectiontypedefault.h"
+#include "guide/connectiontypedefault.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 ConnectionTypeDefault::ConnectionTypeDefault(QWidget* parent)
     : QWidget(parent)

@@ -1,10 +1,10 @@
-#include "connectiontypelocalview.h"
+#include "guide/connectiontypelocalview.h"
 
 #include <QFile>
 
-#include "globals.h"
-#include "ledhints.h"
-#include "log.h"
+#include "shell/globals.h"
+#include "guide/ledhints.h"
+#include "shell/log.h"
 
 #include "guide/cameraconnectionpage.h"
 

@@ -1,12 +1,12 @@
-#include "connectiontypemorethanone.h"
+#include "guide/connectiontypemorethanone.h"
 
 #include <QAbstractItemView>
 
-#include "connectionrules.h"
-#include "globals.h"
-#include "ledhints.h"
-#include "log.h"
-#include "stepgrid.h"
+#include "guide/connectionrules.h"
+#include "shell/globals.h"
+#include "guide/ledhints.h"
+#include "shell/log.h"
+#include "guide/stepgrid.h"
 
 #include "guide/cameraconnectionpage.h"
 

@@ -1,7 +1,7 @@
-#include "connectiontypeonlyone.h"
+#include "guide/connectiontypeonlyone.h"
 
-#include "ledhints.h"
-#include "log.h"
+#include "guide/ledhints.h"
+#include "shell/log.h"
 
 ConnectionTypeOnlyOne::ConnectionTypeOnlyOne(QWidget* parent)
     : QWidget(parent)

@@ -1,11 +1,11 @@
-#include "ledhints.h"
+#include "guide/ledhints.h"
 
 #include <QCoreApplication>
 #include <QPixmap>
 
-#include "globals.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/globals.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 
 #include "guide/cameraconnectionpage.h"
 #include "setup/devicesetuppage.h"

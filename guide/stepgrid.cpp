@@ -1,12 +1,12 @@
-#include "stepgrid.h"
+#include "guide/stepgrid.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "globals.h"
-#include "log.h"
+#include "shell/globals.h"
+#include "shell/log.h"
 
 #include "guide/connectiontypeapmode.h"
 #include "guide/connectiontypedefault.h"

@@ -1,8 +1,8 @@
-#include "desktop.h"
+#include "platform/desktop.h"
 
 #include <QDesktopServices>
 
-#include "log.h"
+#include "shell/log.h"
 
 namespace Platform {
 

@@ -1,4 +1,4 @@
-#include "firewall.h"
+#include "platform/firewall.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "process.h"
+#include "platform/process.h"
 
 namespace Platform {
 

@@ -1,10 +1,10 @@
-#include "installer.h"
+#include "platform/installer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "log.h"
+#include "shell/log.h"
 
 namespace Platform {
 

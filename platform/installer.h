@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "process.h"
+#include "platform/process.h"
 
 namespace Platform {
 

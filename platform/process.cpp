@@ -1,8 +1,8 @@
-#include "process.h"
+#include "platform/process.h"
 
 #include <QProcess>
 
-#include "log.h"
+#include "shell/log.h"
 
 namespace Platform {
 

@@ -1,10 +1,10 @@
-#include "registry.h"
+#include "platform/registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include "log.h"
-#include "process.h"
+#include "shell/log.h"
+#include "platform/process.h"
 
 namespace Platform {
 

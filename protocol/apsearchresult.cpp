@@ -1,10 +1,10 @@
-#include "apsearchresult.h"
+#include "protocol/apsearchresult.h"
 
 #include <QMutexLocker>
 
-#include "globals.h"
-#include "ipcamera.h"
-#include "log.h"
+#include "shell/globals.h"
+#include "protocol/ipcamera.h"
+#include "shell/log.h"
 
 namespace {
 

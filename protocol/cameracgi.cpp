@@ -1,7 +1,7 @@
-#include "cameracgi.h"
+#include "protocol/cameracgi.h"
 
-#include "endpoints.h"
-#include "globals.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
 
 namespace CameraCgi {
 

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "ipcamera.h"
+#include "protocol/ipcamera.h"
 
 // The texts of requests to a camera's HTTPS CGI interface: dialect, address,
 // credentials and the paths with their queries.

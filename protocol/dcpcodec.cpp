@@ -1,4 +1,4 @@
-#include "dcpcodec.h"
+#include "protocol/dcpcodec.h"
 
 #include <QtEndian>
 

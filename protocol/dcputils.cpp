@@ -1,4 +1,4 @@
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 
 #include <QCryptographicHash>
 #include <QLineEdit>
@@ -8,11 +8,11 @@
 #include <QRegularExpression>
 
 #include "apmode/apmodehosttodevicepasswordverify.h"
-#include "dcpcodec.h"
-#include "endpoints.h"
-#include "globals.h"
-#include "log.h"
-#include "mainpage.h"
+#include "protocol/dcpcodec.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
 #include "setup/devicesetuppage.h"
 #include "wifi/devicewifichangepage.h"
 

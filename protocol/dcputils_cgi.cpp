@@ -1,6 +1,6 @@
 // DCPUtils: the camera's HTTPS CGI requests (clock, Wi-Fi key) with their reply slots,
 // the time-zone texts, the clock over DCP and the firewall rule.
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 
 #include <QAuthenticator>
 #include <QLocale>
@@ -9,12 +9,12 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
-#include "cameracgi.h"
-#include "globals.h"
-#include "log.h"
+#include "protocol/cameracgi.h"
+#include "shell/globals.h"
+#include "shell/log.h"
 #include "platform/firewall.h"
-#include "timezones.h"
-#include "wallclock.h"
+#include "protocol/timezones.h"
+#include "protocol/wallclock.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ipcamera.h"
+#include "protocol/ipcamera.h"
 
 #include <QList>
 
-#include "log.h"
+#include "shell/log.h"
 
 int quorvex_cmd_state = 0;
 int prov_config_exist = 0;

@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QString>
 
-#include "apsearchresult.h"
-#include "networkconfig.h"
+#include "protocol/apsearchresult.h"
+#include "protocol/networkconfig.h"
 
 // One camera as the wizard knows it. Kept by value in IPCameraList.
 class IPCamera : public QObject

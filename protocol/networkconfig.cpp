@@ -1,6 +1,6 @@
-#include "networkconfig.h"
+#include "protocol/networkconfig.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 namespace {
 

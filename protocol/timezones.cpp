@@ -1,4 +1,4 @@
-#include "timezones.h"
+#include "protocol/timezones.h"
 
 namespace TimeZones {
 

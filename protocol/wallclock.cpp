@@ -1,4 +1,4 @@
-#include "wallclock.h"
+#include "protocol/wallclock.h"
 
 namespace WallClock {
 

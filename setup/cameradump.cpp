@@ -1,8 +1,8 @@
-#include "cameradump.h"
+#include "setup/cameradump.h"
 
-#include "cameratable.h"
-#include "ipcamera.h"
-#include "log.h"
+#include "setup/cameratable.h"
+#include "protocol/ipcamera.h"
+#include "shell/log.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "cameratable.h"
+#include "setup/cameratable.h"
 
-#include "ipcamera.h"
+#include "protocol/ipcamera.h"
 
 namespace CameraTable {
 

@@ -1,14 +1,14 @@
-#include "devicesetuppage.h"
+#include "setup/devicesetuppage.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
 
-#include "dcputils.h"
-#include "globals.h"
-#include "log.h"
-#include "passwordlayout.h"
-#include "setupinput.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "setup/passwordlayout.h"
+#include "setup/setupinput.h"
 
 int tryInternetNum = 0;
 

@@ -1,4 +1,4 @@
-#include "discoverypage.h"
+#include "setup/discoverypage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,16 +9,16 @@
 
 #include <iterator>
 
-#include "cameradump.h"
-#include "cameratable.h"
-#include "dcputils.h"
-#include "devicesetuppage.h"
-#include "globals.h"
-#include "hostinterfaces.h"
-#include "log.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
-#include "timezonepick.h"
+#include "setup/cameradump.h"
+#include "setup/cameratable.h"
+#include "protocol/dcputils.h"
+#include "setup/devicesetuppage.h"
+#include "shell/globals.h"
+#include "setup/hostinterfaces.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
+#include "setup/timezonepick.h"
 
 #include "guide/cameraconnectionpage.h"
 

@@ -1,4 +1,4 @@
-#include "hostinterfaces.h"
+#include "setup/hostinterfaces.h"
 
 namespace HostInterfaces {
 

@@ -1,8 +1,8 @@
-#include "passwordlayout.h"
+#include "setup/passwordlayout.h"
 
 #include <QCoreApplication>
 
-#include "ipcamera.h"
+#include "protocol/ipcamera.h"
 #include "ui_devicesetuppage.h"
 
 namespace PasswordLayout {

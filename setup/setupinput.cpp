@@ -1,9 +1,9 @@
-#include "setupinput.h"
+#include "setup/setupinput.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include "ipcamera.h"
+#include "protocol/ipcamera.h"
 
 namespace SetupInput {
 

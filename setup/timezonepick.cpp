@@ -1,4 +1,4 @@
-#include "timezonepick.h"
+#include "setup/timezonepick.h"
 
 namespace TimeZonePick {
 

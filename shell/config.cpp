@@ -1,12 +1,12 @@
-#include "config.h"
+#include "shell/config.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 
-#include "endpoints.h"
-#include "globals.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "exitpopup.h"
+#include "shell/exitpopup.h"
 
-#include "log.h"
-#include "messageboxpage.h"
+#include "shell/log.h"
+#include "shell/messageboxpage.h"
 
 MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, QObject* receiver)
 {

@@ -1,6 +1,6 @@
-#include "globals.h"
+#include "shell/globals.h"
 
-#include "endpoints.h"
+#include "shell/endpoints.h"
 
 QList<IPCamera> IPCameraList;
 int IPCameraIdx = -1;

@@ -1,4 +1,4 @@
-#include "languages.h"
+#include "shell/languages.h"
 
 #include <QCoreApplication>
 

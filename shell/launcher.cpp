@@ -1,4 +1,4 @@
-#include "launcher.h"
+#include "shell/launcher.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,12 +7,12 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "exitpopup.h"
-#include "globals.h"
-#include "languages.h"
-#include "log.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/exitpopup.h"
+#include "shell/globals.h"
+#include "shell/languages.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "platform/desktop.h"
 #include "platform/installer.h"
 #include "welcome/welcomepage.h"

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "config.h"
+#include "shell/config.h"
 #include "ui_launcher.h"
 
 class QLabel;

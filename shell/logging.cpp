@@ -1,4 +1,4 @@
-#include "logging.h"
+#include "shell/logging.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <QMutexLocker>
 #include <QTextStream>
 
-#include "log.h"
+#include "shell/log.h"
 
 QString formatLogLine(QtMsgType type, const QString& message)
 {

@@ -1,13 +1,13 @@
 #include <QApplication>
 #include <QFile>
 
-#include "config.h"
-#include "dcputils.h"
-#include "globals.h"
-#include "launcher.h"
-#include "log.h"
-#include "logging.h"
-#include "mainpage.h"
+#include "shell/config.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
+#include "shell/launcher.h"
+#include "shell/log.h"
+#include "shell/logging.h"
+#include "shell/mainpage.h"
 #include "platform/registry.h"
 
 int qMain(int argc, char** argv)

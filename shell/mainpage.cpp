@@ -1,16 +1,16 @@
-#include "mainpage.h"
+#include "shell/mainpage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTimer>
 #include <QUrl>
 
-#include "endpoints.h"
-#include "exitpopup.h"
-#include "globals.h"
-#include "languages.h"
-#include "log.h"
-#include "messageboxpage.h"
+#include "shell/endpoints.h"
+#include "shell/exitpopup.h"
+#include "shell/globals.h"
+#include "shell/languages.h"
+#include "shell/log.h"
+#include "shell/messageboxpage.h"
 #include "platform/desktop.h"
 
 #include "apmode/apmodedevicetorouter.h"
@@ -119,6 +119,30 @@ void Mainpage::showPage(QWidget* leaving, QWidget* next)
         leaving->hide();
     ui->mainlLayout->addWidget(next, 0, Qt::Alignment());
     next->show();
+}
+
+void Mainpage::setStep(int step, const QString& caption)
+{
+    ui->mainProgress_Label->setStyleSheet(QString("background-image: url(:/images/step_%1.png)").arg(step, 2, 10, QChar('0')));
+    ui->mainProgress_Label->show();
+    ui->mainProgressContent_Label->setText(caption);
+    ui->mainProgressContent_Label->show();
+}
+
+void Mainpage::hideStep()
+{
+    ui->mainProgress_Label->hide();
+    ui->mainProgressContent_Label->hide();
+}
+
+void Mainpage::setFooterLinkVisible(bool visible)
+{
+    ui->mainZero_Label->setVisible(visible);
+}
+
+bool Mainpage::isBusy() const
+{
+    return !loadingMaskLabel->isHidden();
 }
 
 void Mainpage::showBusy()

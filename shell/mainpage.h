@@ -26,11 +26,18 @@ public:
     void translateAllUI();
     void translateFlush();
 
-    // The page frame: hides the leaving page, puts the next one in mainlLayout and shows it.
+    // The page frame, offered to the pages; no page writes into this window's form.
+    // Hides the leaving page, puts the next one in mainlLayout and shows it.
     void showPage(QWidget* leaving, QWidget* next);
+    // The step banner (step 1 to 4) with its caption, shown; or both hidden.
+    void setStep(int step, const QString& caption);
+    void hideStep();
+    // The footer's "Zero config" link.
+    void setFooterLinkVisible(bool visible);
     // The busy overlay with its animation.
     void showBusy();
     void hideBusy();
+    bool isBusy() const;
 
 public slots:
     void showLoadingImage();

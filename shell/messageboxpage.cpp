@@ -1,9 +1,9 @@
-#include "messageboxpage.h"
+#include "shell/messageboxpage.h"
 
-#include "globals.h"
-#include "launcher.h"
-#include "log.h"
-#include "mainpage.h"
+#include "shell/globals.h"
+#include "shell/launcher.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
 
 MessageBoxPage::MessageBoxPage(QWidget* parent)
     : QWidget(parent)
@@ -46,6 +46,11 @@ MessageBoxPage* MessageBoxPage::createCentred(QWidget* parent, const QString& na
     return popup;
 }
 
+PopupBuilder MessageBoxPage::build(QWidget* parent, const QString& name, int width, int height)
+{
+    return PopupBuilder(parent, name, width, height);
+}
+
 bool MessageBoxPage::closeByName(QWidget* root, const QString& name)
 {
     MessageBoxPage* popup = root ? root->findChild<MessageBoxPage*>(name) : nullptr;
@@ -78,4 +83,61 @@ void MessageBoxPage::showEvent(QShowEvent* event)
 {
     raise();
     QWidget::showEvent(event);
+}
+
+PopupBuilder::PopupBuilder(QWidget* parent, const QString& name, int width, int height)
+    : m_popup(MessageBoxPage::createCentred(parent, name, width, height))
+{
+}
+
+PopupBuilder& PopupBuilder::title(const QString& text, const QRect& geometry, Qt::Alignment alignment)
+{
+    QLabel* label = m_popup->ui->msgBoxTitile_Label;
+    label->setText(text);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    label->show();
+    return *this;
+}
+
+PopupBuilder& PopupBuilder::content(const QString& text, const QRect& geometry)
+{
+    QLabel* label = m_popup->ui->msgBoxContent_Label;
+    label->setGeometry(geometry);
+    label->setText(text);
+    label->show();
+    return *this;
+}
+
+PopupBuilder& PopupBuilder::secondContent(const QString& text, const QRect& geometry)
+{
+    QLabel* label = m_popup->ui->msgBoxContent2_Label;
+    label->setGeometry(geometry);
+    label->setText(text);
+    label->show();
+    return *this;
+}
+
+PopupBuilder& PopupBuilder::picture(const QString& resource, const QRect& geometry)
+{
+    QLabel* label = m_popup->ui->msgBoxImageLabel;
+    label->setPixmap(QPixmap(resource).scaled(geometry.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    label->setGeometry(geometry);
+    label->show();
+    return *this;
+}
+
+MessageBoxPage* PopupBuilder::open()
+{
+    m_popup->show();
+    return m_popup;
+}
+
+void PopupBuilder::placeButton(QPushButton* button, const QString& text, ButtonStyle style, const QPoint& at)
+{
+    button->setStyleSheet(style == ButtonStyle::Blue ? MessageBoxPage::blueButtonStyle()
+                                                     : MessageBoxPage::whiteButtonStyle());
+    button->setText(text);
+    button->setGeometry(at.x(), at.y(), 111, 24);
+    button->show();
 }

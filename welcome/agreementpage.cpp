@@ -1,11 +1,11 @@
-#include "agreementpage.h"
+#include "welcome/agreementpage.h"
 
 #include <QComboBox>
 #include <QFile>
 
-#include "globals.h"
-#include "log.h"
-#include "mainpage.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
 #include "welcome/welcomepage.h"
 
 #include "guide/cameraconnectionpage.h"

@@ -1,9 +1,9 @@
-#include "catalogue.h"
+#include "welcome/catalogue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "log.h"
+#include "shell/log.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "oppspage.h"
+#include "welcome/oppspage.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QTimer>
 
-#include "globals.h"
-#include "log.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "spriteclipper.h"
+#include "welcome/spriteclipper.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QStringList>
 
-#include "log.h"
+#include "shell/log.h"
 
 namespace {
 

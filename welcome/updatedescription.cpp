@@ -1,10 +1,10 @@
-#include "updatedescription.h"
+#include "welcome/updatedescription.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "log.h"
+#include "shell/log.h"
 #include "welcome/version.h"
 
 const char* const kFallbackInstallerName = "TolmSetupWizard.exe";

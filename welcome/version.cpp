@@ -1,4 +1,4 @@
-#include "version.h"
+#include "welcome/version.h"
 
 #include <QStringList>
 

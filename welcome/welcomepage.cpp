@@ -1,4 +1,4 @@
-#include "welcomepage.h"
+#include "welcome/welcomepage.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "dcputils.h"
-#include "endpoints.h"
-#include "globals.h"
-#include "languages.h"
-#include "log.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "protocol/dcputils.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
+#include "shell/languages.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "platform/installer.h"
 
 #include "apmode/apmodedevicetorouter.h"

@@ -1,6 +1,6 @@
-#include "devicewifichangepage.h"
+#include "wifi/devicewifichangepage.h"
 
-#include "log.h"
+#include "shell/log.h"
 
 DeviceWiFiChangePage::DeviceWiFiChangePage(QWidget* parent)
     : QWidget(parent)

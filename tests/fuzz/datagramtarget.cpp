@@ -2,9 +2,9 @@
 
 #include <QHostAddress>
 
-#include "dcpcodec.h"
-#include "dcputils.h"
-#include "globals.h"
+#include "protocol/dcpcodec.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "dcputils.h"
-#include "globals.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
 #include "labguard.h"
 #include "testsupport.h"
 

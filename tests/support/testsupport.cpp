@@ -9,9 +9,9 @@
 #include <QJsonDocument>
 #include <QtTest>
 
-#include "dcputils.h"
-#include "globals.h"
-#include "mainpage.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
+#include "shell/mainpage.h"
 #include "setup/hostinterfaces.h"
 
 void createWizardForTests()

@@ -8,8 +8,8 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
-#include "dcpcodec.h"
-#include "globals.h"
+#include "protocol/dcpcodec.h"
+#include "shell/globals.h"
 
 namespace dcptest {
 

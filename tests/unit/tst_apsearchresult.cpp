@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "apsearchresult.h"
-#include "globals.h"
+#include "protocol/apsearchresult.h"
+#include "shell/globals.h"
 
 namespace {
 

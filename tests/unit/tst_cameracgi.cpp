@@ -3,14 +3,14 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
-#include "cameracgi.h"
-#include "dcputils.h"
-#include "endpoints.h"
-#include "globals.h"
+#include "protocol/cameracgi.h"
+#include "protocol/dcputils.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
 #include "httptestkit.h"
-#include "log.h"
+#include "shell/log.h"
 #include "testsupport.h"
-#include "wallclock.h"
+#include "protocol/wallclock.h"
 
 namespace {
 const QString kCameraPassword = "s3cret";

@@ -1,9 +1,9 @@
 #include <QtTest>
 
 #include "dcptestkit.h"
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 #include "testsupport.h"
-#include "wallclock.h"
+#include "protocol/wallclock.h"
 
 using namespace dcptest;
 

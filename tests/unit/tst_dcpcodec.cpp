@@ -1,7 +1,7 @@
 #include <QSet>
 #include <QtTest>
 
-#include "dcpcodec.h"
+#include "protocol/dcpcodec.h"
 
 class TestDcpCodec : public QObject
 {

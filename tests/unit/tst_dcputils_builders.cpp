@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "dcptestkit.h"
-#include "dcputils.h"
-#include "endpoints.h"
+#include "protocol/dcputils.h"
+#include "shell/endpoints.h"
 
 using namespace dcptest;
 

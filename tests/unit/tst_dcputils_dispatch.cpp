@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "dcptestkit.h"
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 #include "testsupport.h"
 #include "wifi/devicewifichangepage.h"
 

@@ -7,7 +7,7 @@
 
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "dcptestkit.h"
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
 #include "testsupport.h"
 

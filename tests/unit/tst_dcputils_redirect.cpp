@@ -7,9 +7,9 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-#include "dcputils.h"
-#include "globals.h"
-#include "mainpage.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
+#include "shell/mainpage.h"
 #include "testsupport.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <ctime>
 
 #include "dcptestkit.h"
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 #include "guide/cameraconnectionpage.h"
-#include "mainpage.h"
+#include "shell/mainpage.h"
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
 #include "setup/hostinterfaces.h"

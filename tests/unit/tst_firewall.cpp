@@ -2,7 +2,7 @@
 
 #include <QSysInfo>
 
-#include "dcputils.h"
+#include "protocol/dcputils.h"
 #include "platform/firewall.h"
 #include "testsupport.h"
 

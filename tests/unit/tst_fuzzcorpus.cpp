@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "../fuzz/datagramtarget.h"
-#include "globals.h"
+#include "shell/globals.h"
 
 class TestFuzzCorpus : public QObject
 {

@@ -6,9 +6,9 @@
 #include <QPointer>
 #include <QRegularExpression>
 
-#include "globals.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/globals.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "testsupport.h"
 
 #include "apmode/apmodehosttodevice.h"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "ipcamera.h"
+#include "protocol/ipcamera.h"
 #include "testsupport.h"
 
 namespace {

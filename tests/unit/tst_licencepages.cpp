@@ -4,10 +4,10 @@
 
 #include <QComboBox>
 
-#include "globals.h"
+#include "shell/globals.h"
 #include "httptestkit.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"

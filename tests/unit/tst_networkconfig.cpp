@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "networkconfig.h"
+#include "protocol/networkconfig.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "config.h"
-#include "globals.h"
+#include "shell/config.h"
+#include "shell/globals.h"
 
 namespace {
 const QString kNoFile = "<no file>";

@@ -1,12 +1,12 @@
 #include <QtTest>
 #include <QLabel>
 
-#include "config.h"
-#include "exitpopup.h"
-#include "globals.h"
-#include "launcher.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/config.h"
+#include "shell/exitpopup.h"
+#include "shell/globals.h"
+#include "shell/launcher.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"

@@ -1,10 +1,10 @@
 #include <QtTest>
 #include <QTranslator>
 
-#include "config.h"
-#include "globals.h"
-#include "languages.h"
-#include "launcher.h"
+#include "shell/config.h"
+#include "shell/globals.h"
+#include "shell/languages.h"
+#include "shell/launcher.h"
 
 class TestShellLanguages : public QObject
 {

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "log.h"
-#include "logging.h"
+#include "shell/log.h"
+#include "shell/logging.h"
 
 class TestShellLog : public QObject
 {

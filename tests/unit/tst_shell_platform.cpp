@@ -1,10 +1,10 @@
 #include <QtTest>
 
-#include "config.h"
-#include "endpoints.h"
-#include "globals.h"
-#include "launcher.h"
-#include "mainpage.h"
+#include "shell/config.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
+#include "shell/launcher.h"
+#include "shell/mainpage.h"
 #include "platform/installer.h"
 #include "platform/process.h"
 #include "platform/registry.h"

@@ -2,10 +2,10 @@
 
 #include <time.h>
 
-#include "dcputils.h"
-#include "globals.h"
-#include "timezones.h"
-#include "wallclock.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
+#include "protocol/timezones.h"
+#include "protocol/wallclock.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QStandardItemModel>
 #include <QTranslator>
 
-#include "globals.h"
+#include "shell/globals.h"
 #include "httptestkit.h"
-#include "languages.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/languages.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"

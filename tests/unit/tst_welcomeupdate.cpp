@@ -1,10 +1,10 @@
 // The welcome page's sprite waits and self-update against a loopback HTTP server.
 #include <QtTest>
 
-#include "globals.h"
+#include "shell/globals.h"
 #include "httptestkit.h"
-#include "mainpage.h"
-#include "messageboxpage.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 

@@ -5,7 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "dcpcodec.h"
+#include "protocol/dcpcodec.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QCryptographicHash>
 #include <QJsonArray>
 
-#include "dcpcodec.h"
+#include "protocol/dcpcodec.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QJsonDocument>
 #include <QtTest>
 
-#include "dcpcodec.h"
+#include "protocol/dcpcodec.h"
 #include "simcamera.h"
 
 namespace {

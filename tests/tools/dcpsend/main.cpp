@@ -18,7 +18,7 @@
 
 #include <cstdio>
 
-#include "dcpcodec.h"
+#include "protocol/dcpcodec.h"
 #include "labguard.h"
 
 namespace {
