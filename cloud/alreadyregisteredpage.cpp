@@ -1,6 +1,31 @@
 #include "cloud/alreadyregisteredpage.h"
 
+#include "cloud/devicesetupcompletepage.h"
+#include "guide/cameraconnectionpage.h"
+#include "protocol/cameracgi.h"
+#include "setup/devicesetuppage.h"
+#include "shell/globals.h"
 #include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
+#include "wifi/devicewifichangepage.h"
+
+namespace {
+
+const char* const kResetPopup = "resetYourCameraWarning";
+
+const IPCamera* chosenCamera()
+{
+    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
+}
+
+// After the cloud step a model with Wi-Fi and without access-point mode goes to the Wi-Fi page.
+bool goesToWiFiPage(const QString& model)
+{
+    return SupportWiFiMap.value(model) == "1" && SupportAPModeMap.value(model) == "0";
+}
+
+} // namespace
 
 AlreadyRegisteredPage::AlreadyRegisteredPage(QWidget* parent)
     : QWidget(parent)
@@ -8,9 +33,100 @@ AlreadyRegisteredPage::AlreadyRegisteredPage(QWidget* parent)
 {
     WLOG << "AlreadyRegisteredPage Constructor Initializing ...";
     ui->setupUi(this);
+    connect(ui->alreadyRegBack_PushButton, &QPushButton::clicked, this, &AlreadyRegisteredPage::pressBackButton);
+    connect(ui->alreadyRegReset_PushButton, &QPushButton::clicked, this, &AlreadyRegisteredPage::pressResetButton);
+    connect(ui->alreadyRegNext_PushButton, &QPushButton::clicked, this, &AlreadyRegisteredPage::pressNextButton);
 }
 
 AlreadyRegisteredPage::~AlreadyRegisteredPage()
 {
     delete ui;
+}
+
+void AlreadyRegisteredPage::enter()
+{
+    gMainpage->setStep(3, tr("Register with olvaris for anywhere access to<br>your camera"));
+    ui->alreadyRegContent_Label->setText("<p style=line-height:24px>"
+        + tr("This camera is already registered to a olvaris account. If you would like to register it with<br>a "
+             "different account, you need to reset your camera. Otherwise, click Next to continue.")
+        + "</p>");
+}
+
+void AlreadyRegisteredPage::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void AlreadyRegisteredPage::pressBackButton()
+{
+    isLocalView = false;
+    gMainpage->setStep(2, tr("Set up and secure your camera"));
+    gDeviceSetupPage->resetCheckingParameters();
+    setPasswordLineEditStatus();
+    gMainpage->showPage(this, gDeviceSetupPage);
+}
+
+void AlreadyRegisteredPage::pressNextButton()
+{
+    isLocalView = true;
+    gDeviceSetupCompletePage->setShortcutOfferVisible(true);
+    setupCompleteInfo();
+    const IPCamera* camera = chosenCamera();
+    const QString model = camera ? CameraCgi::modelText(camera->modelName) : QString();
+    if (goesToWiFiPage(model)) {
+        WLOG << "Next : Wi-Fi page for" << model;
+        gDeviceSetupPage->resetCheckingParameters();
+        dWiFiBackToPage = 3;
+        gMainpage->showPage(this, gDeviceWiFiChangePage);
+        gDeviceWiFiChangePage->enter();
+        return;
+    }
+    WLOG << "Next : completion page for" << model;
+    gMainpage->showPage(this, gDeviceSetupCompletePage);
+    gDeviceSetupCompletePage->enter();
+}
+
+void AlreadyRegisteredPage::setupCompleteInfo()
+{
+    const IPCamera* camera = chosenCamera();
+    if (!isLocalView || !camera)
+        return;
+    gDeviceSetupCompletePage->showDeviceSummary(*camera);
+}
+
+void AlreadyRegisteredPage::setPasswordLineEditStatus()
+{
+    gDeviceSetupPage->setPasswordLineEditStatus();
+}
+
+void AlreadyRegisteredPage::pressResetButton()
+{
+    WLOG << "open msgbox ...";
+    MessageBoxPage::build(gMainpage, kResetPopup, 618, 450)
+        .title(tr("Reset Your Camera"), { 80, 50, 440, 30 })
+        .content(MessageBoxPage::richText(
+                     tr("Use an unfolded paperclip to press and hold the Reset button on your camera for at least "
+                        "10 seconds while the camera is plugged in. After resetting your camera, click the Start "
+                        "Over button to start the Setup Wizard again.<br>")),
+            { 80, 80, 500, 150 })
+        .picture(":/images/reset.png", { 420, 200, 168, 167 })
+        .closeButton(this, &AlreadyRegisteredPage::pressMsgCloseButton)
+        .leftButton(tr("Close"), ButtonStyle::White, { 360, 400 }, this, &AlreadyRegisteredPage::pressMsgCloseButton)
+        .rightButton(
+            tr("Start Over"), ButtonStyle::Blue, { 480, 400 }, this, &AlreadyRegisteredPage::pressMsgStartOverButton)
+        .open();
+}
+
+void AlreadyRegisteredPage::pressMsgCloseButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+}
+
+void AlreadyRegisteredPage::pressMsgStartOverButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+    gDeviceSetupPage->resetCheckingParameters();
+    gDeviceSetupPage->resetPasswordLineEdits();
+    gMainpage->setStep(1, tr("Let's connect the camera to your network"));
+    gMainpage->showPage(this, gCameraConnectionPage);
 }

@@ -5,6 +5,8 @@
 
 #include "ui_alreadyregisteredpage.h"
 
+// Takes the place of the cloud step for a camera already bound to an account: Next goes on
+// in local-only mode, Back returns to the setup page, Reset explains how to start over.
 class AlreadyRegisteredPage : public QWidget
 {
     Q_OBJECT
@@ -13,6 +15,19 @@ public:
     ~AlreadyRegisteredPage() override;
 
     Ui_AlreadyRegisteredPage* ui;
+
+    // Shown under the step 3 banner with the already-registered text.
+    void enter();
+    void retranslate();
+
+private slots:
+    void pressBackButton();
+    void pressNextButton();
+    void pressResetButton();
+    void setPasswordLineEditStatus();
+    void pressMsgCloseButton();
+    void pressMsgStartOverButton();
+    void setupCompleteInfo();
 };
 
 #endif // ALREADYREGISTEREDPAGE_H

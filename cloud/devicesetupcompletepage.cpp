@@ -1,6 +1,38 @@
 #include "cloud/devicesetupcompletepage.h"
 
+#include <QAuthenticator>
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPixmap>
+#include <QTimer>
+#include <QUrl>
+
+#include "cloud/shortcutplan.h"
+#include "cloud/snapshotschedule.h"
+#include "platform/desktop.h"
+#include "platform/shortcut.h"
+#include "protocol/cameracgi.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
 #include "shell/log.h"
+#include "shell/mainpage.h"
+
+int currentCGIType = SnapshotSchedule::Korva;
+bool isPasswordMasked = false;
+
+namespace {
+
+const IPCamera* chosenCamera()
+{
+    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
+}
+
+// The summary boxes' place on this page, which differs from the form's.
+const QRect kSummaryBox(430, 90, 391, 351);
+
+} // namespace
 
 DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
     : QWidget(parent)
@@ -8,9 +40,222 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
 {
     WLOG << "DeviceSetupCompletePage Constructor Initializing ...";
     ui->setupUi(this);
+    for (QWidget* hidden :
+        { static_cast<QWidget*>(ui->DSCPDeviceInfo_GBox), static_cast<QWidget*>(ui->DSCPOlvarisInfo_GBox),
+            static_cast<QWidget*>(ui->DSCPDeviceInfoPasswordTitle_Label),
+            static_cast<QWidget*>(ui->DSCPDeviceInfoPassword_Button),
+            static_cast<QWidget*>(ui->DSCPDeviceInfoPassword_Label),
+            static_cast<QWidget*>(ui->DSCPDeviceInfoImage_Label) })
+        hidden->hide();
+    ui->DSCPOlvarisContent_Label->setOpenExternalLinks(true);
+    ui->DSCPShortcutCheck_CheckBox->hide();
+
+    connect(ui->DSCPDeviceInfoPassword_Button, &QPushButton::clicked, this,
+        &DeviceSetupCompletePage::pressDeviceInfoPasswordButton);
+    connect(ui->DSCPFinish_Button, &QPushButton::clicked, this, &DeviceSetupCompletePage::pressFinishButton);
+
+    getImageManager = new QNetworkAccessManager(this);
+    connect(getImageManager, &QNetworkAccessManager::finished, this, &DeviceSetupCompletePage::getImagefinishedSlot);
+    connect(getImageManager, &QNetworkAccessManager::authenticationRequired, this,
+        &DeviceSetupCompletePage::slotAuthenticationRequired);
+    connect(getImageManager, &QNetworkAccessManager::sslErrors, this, &DeviceSetupCompletePage::sslErrors);
+
+    getImageTimer = new QTimer(this);
+    connect(getImageTimer, &QTimer::timeout, this, &DeviceSetupCompletePage::checkGetDeviceImageStatus);
 }
 
 DeviceSetupCompletePage::~DeviceSetupCompletePage()
 {
     delete ui;
+}
+
+void DeviceSetupCompletePage::enter()
+{
+    gMainpage->hideStep();
+    startGetImageTimer();
+}
+
+void DeviceSetupCompletePage::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)
+{
+    ui->DSCPDeviceInfo_GBox->setGeometry(kSummaryBox);
+    ui->DSCPDeviceInfo_GBox->show();
+    ui->DSCPOlvarisInfo_GBox->hide();
+    const QString model = CameraCgi::modelText(camera.modelName);
+    const QString iconPath = QCoreApplication::applicationDirPath() + "/device_icon/" + model.toLower() + ".png";
+    WLOG << "path xxxxxxxxxxxx :" << iconPath;
+    ui->DSCPDeviceInfoImage_Label->setPixmap(
+        QPixmap(iconPath).scaled(90, 90, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    ui->DSCPDeviceInfoModelName_Label->setText(model);
+    ui->DSCPDeviceInfoModelName_Label->adjustSize();
+}
+
+void DeviceSetupCompletePage::showAccountSummary(const QString& account, const QString& content)
+{
+    ui->DSCPOlvarisInfo_GBox->setGeometry(kSummaryBox);
+    ui->DSCPOlvarisInfo_GBox->show();
+    ui->DSCPDeviceInfo_GBox->hide();
+    ui->DSCPOlvarisAccount_Label->setText(account);
+    ui->DSCPOlvarisAccount_Label->setWordWrap(true);
+    ui->DSCPOlvarisContent_Label->setText(content);
+}
+
+void DeviceSetupCompletePage::setShortcutOfferVisible(bool visible)
+{
+    ui->DSCPShortcutCheck_CheckBox->setVisible(visible);
+}
+
+void DeviceSetupCompletePage::startGetImageTimer()
+{
+    getImageTimer->start(SnapshotSchedule::kTickMs);
+}
+
+void DeviceSetupCompletePage::checkGetDeviceImageStatus()
+{
+    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(
+        waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType, outstandingImageRequests);
+    if (tick.check && !tick.switched) {
+        WLOG << "checkGetDeviceImageStatus : success";
+        WLOG << "==========>> currentCGIType :" << currentCGIType;
+    } else if (tick.check) {
+        WLOG << "checkGetDeviceImageStatus : failed";
+        WLOG << (currentCGIType == SnapshotSchedule::Korva ? " #######  change from korva to t4x  #######"
+                                                           : " #######  change from t4x to kovra  #######");
+        currentCGIType = tick.dialect;
+    } else if (tick.send) {
+        getDeviceImageCGI(currentCGIType);
+    } else {
+        WLOG << "snapshot request held back," << outstandingImageRequests << "still unanswered";
+    }
+    WLOG << " waitGetDeviceImageNumber :" << waitGetDeviceImageNumber;
+    ++waitGetDeviceImageNumber;
+}
+
+void DeviceSetupCompletePage::getDeviceImageCGI(int cgi_choose_type)
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera) {
+        WLOG << "No camera chosen (IPCameraIdx :" << IPCameraIdx << "), no snapshot request";
+        return;
+    }
+    QString dialect = "0";
+    if (cgi_choose_type >= 0 && cgi_choose_type <= 2) {
+        dialect = CameraCgi::clockDialect(cgi_choose_type, camera->modelName);
+        currentCGIType = dialect.toInt();
+    }
+    const QString url = CameraCgi::baseUrlWithPort(*camera) + SnapshotSchedule::path(dialect);
+    WLOG << "url = " << url;
+    const QByteArray basic = CameraCgi::basicCredentials(*camera);
+    WLOG << "Auth Basic " << maskSecret(QString::fromLatin1(basic));
+
+    QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+    request.setRawHeader("Authorization", "Basic " + basic);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    request.setTransferTimeout(SnapshotSchedule::kRequestTimeoutMs);
+    getImageManager->get(request);
+    ++outstandingImageRequests;
+}
+
+void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
+{
+    outstandingImageRequests = qMax(0, outstandingImageRequests - 1);
+    WLOG << "getImagefinishedSlot finished";
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    WLOG << "HTTP Status Code :" << status.toString();
+    if (reply->error() != QNetworkReply::NoError) {
+        WLOG << "Http Error" << reply->errorString();
+        getDeviceImageSuccess = false;
+        reply->deleteLater();
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    WLOG << "HTTP return bytes.size :" << body.size();
+    if (SnapshotSchedule::isSnapshot(status.toInt(), body)) {
+        WLOG << "Success";
+        QPixmap picture;
+        picture.loadFromData(body);
+        ui->DSCPCGIIamge_Label->setPixmap(
+            picture.scaled(ui->DSCPCGIIamge_Label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        ui->DSCPCGIIamge_Label->show();
+        getDeviceImageSuccess = true;
+    } else {
+        WLOG << "HTTP Status Code Error" << (status.toInt() == 200 ? "(the body is not a picture)" : "");
+        getDeviceImageSuccess = false;
+    }
+    reply->deleteLater();
+}
+
+void DeviceSetupCompletePage::slotAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator)
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
+        return;
+    authenticator->setUser("admin");
+    authenticator->setPassword(QString::fromLatin1(QByteArray::fromBase64(camera->password).constData()));
+}
+
+void DeviceSetupCompletePage::sslErrors(QNetworkReply* reply, QList<QSslError>)
+{
+    reply->ignoreSslErrors();
+}
+
+void DeviceSetupCompletePage::pressDeviceInfoPasswordButton()
+{
+    WLOG << "Press ...";
+    const IPCamera* camera = chosenCamera();
+    const QByteArray password = camera ? QByteArray::fromBase64(camera->password) : QByteArray();
+    if (!isPasswordMasked) {
+        ui->DSCPDeviceInfoPassword_Label->setText(QString(password.size(), '*'));
+        ui->DSCPDeviceInfoPassword_Button->setText(tr("Show"));
+    } else {
+        ui->DSCPDeviceInfoPassword_Label->setText(QString::fromLatin1(password.constData()));
+        ui->DSCPDeviceInfoPassword_Button->setText(tr("Hide"));
+    }
+    ui->DSCPDeviceInfoPassword_Label->adjustSize();
+    isPasswordMasked = !isPasswordMasked;
+}
+
+void DeviceSetupCompletePage::pressFinishButton()
+{
+    QCheckBox* box = ui->DSCPShortcutCheck_CheckBox;
+    WLOG << "Finish, shortcut :" << (!box->isHidden() && box->isChecked()) << ", isLocalView :" << isLocalView;
+    if (!box->isHidden() && box->isChecked())
+        createShortcut();
+    if (!isLocalView)
+        Platform::openUrl(QUrl(QString("https://%1/").arg(Endpoints::kCloudSiteHost)));
+    QCoreApplication::exit(0);
+}
+
+void DeviceSetupCompletePage::createShortcut()
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera) {
+        WLOG << "No camera chosen (IPCameraIdx :" << IPCameraIdx << "), no shortcut";
+        return;
+    }
+    const QString desktop = Platform::desktopFolder();
+    const QString appDir = QCoreApplication::applicationDirPath();
+#ifdef Q_OS_WIN
+    const ShortcutPlan::Script plan = ShortcutPlan::windowsScript(camera->modelName, camera->IPAddr, desktop, appDir);
+    const QString path = plan.linkPath;
+#else
+    const ShortcutPlan::Launcher plan
+        = ShortcutPlan::desktopLauncher(camera->modelName, camera->IPAddr, desktop, appDir);
+    const QString path = plan.path;
+#endif
+    if (!plan.refusal.isEmpty()) {
+        WLOG << "No shortcut:" << plan.refusal << "( model :" << camera->modelName << ", address :" << camera->IPAddr
+             << ")";
+        return;
+    }
+    WLOG << "pathLink :" << path;
+#ifdef Q_OS_WIN
+    Platform::runShortcutScript(plan.linkPath, plan.scriptPath, plan.text);
+#else
+    Platform::writeDesktopLauncher(plan.path, plan.text);
+#endif
 }

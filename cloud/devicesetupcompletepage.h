@@ -1,10 +1,25 @@
 #ifndef DEVICESETUPCOMPLETEPAGE_H
 #define DEVICESETUPCOMPLETEPAGE_H
 
+#include <QList>
+#include <QSslError>
 #include <QWidget>
 
 #include "ui_devicesetupcompletepage.h"
 
+class IPCamera;
+class QAuthenticator;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+
+// The snapshot's CGI dialect: 1 KORVA, 2 T4X (0 after a catalogue value that is no number).
+extern int currentCGIType;
+// State of the password Show/Hide toggle.
+extern bool isPasswordMasked;
+
+// The last page: the camera's summary, a live snapshot from its CGI, the desktop shortcut
+// box and Finish, which ends the program.
 class DeviceSetupCompletePage : public QWidget
 {
     Q_OBJECT
@@ -13,6 +28,34 @@ public:
     ~DeviceSetupCompletePage() override;
 
     Ui_DeviceSetupCompletePage* ui;
+    QTimer* getImageTimer;
+    QNetworkAccessManager* getImageManager;
+    int waitGetDeviceImageNumber = 0;
+    bool getDeviceImageSuccess = false;
+    // Snapshot requests sent and not yet finished.
+    int outstandingImageRequests = 0;
+
+    // Shown: no step banner, and the snapshot tick runs.
+    void enter();
+    void retranslate();
+
+    // The summary of a camera without cloud account: its icon and model in the device box.
+    void showDeviceSummary(const IPCamera& camera);
+    // The summary after a sign-in or sign-up: the account and the page's rich text.
+    void showAccountSummary(const QString& account, const QString& content);
+    // The "Create a shortcut" box; the roads that leave the camera local show it.
+    void setShortcutOfferVisible(bool visible);
+
+public slots:
+    void startGetImageTimer();
+    void pressDeviceInfoPasswordButton();
+    void pressFinishButton();
+    void getDeviceImageCGI(int cgi_choose_type);
+    void getImagefinishedSlot(QNetworkReply* reply);
+    void slotAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator);
+    void createShortcut();
+    void checkGetDeviceImageStatus();
+    void sslErrors(QNetworkReply* reply, QList<QSslError> errors);
 };
 
 #endif // DEVICESETUPCOMPLETEPAGE_H

@@ -2,6 +2,8 @@
 
 #include "shell/log.h"
 
+int dWiFiBackToPage = 0;
+
 DeviceWiFiChangePage::DeviceWiFiChangePage(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui_DeviceWiFiChangePage)
@@ -14,3 +16,6 @@ DeviceWiFiChangePage::~DeviceWiFiChangePage()
 {
     delete ui;
 }
+
+void DeviceWiFiChangePage::enter()
+{ }

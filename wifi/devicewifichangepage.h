@@ -5,6 +5,9 @@
 
 #include "ui_devicewifichangepage.h"
 
+// Where the Back button returns: 1 the cloud step, 2 the setup page, 3 the already-registered page.
+extern int dWiFiBackToPage;
+
 class DeviceWiFiChangePage : public QWidget
 {
     Q_OBJECT
@@ -13,6 +16,8 @@ public:
     ~DeviceWiFiChangePage() override;
 
     Ui_DeviceWiFiChangePage* ui;
+
+    void enter();
 };
 
 #endif // DEVICEWIFICHANGEPAGE_H

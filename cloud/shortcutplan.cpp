@@ -1,0 +1,115 @@
+#include "cloud/shortcutplan.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "protocol/cameracgi.h"
+
+namespace ShortcutPlan {
+
+namespace {
+
+// Characters no file name may hold on Windows, and what would end a quoted script value.
+bool holdsForbidden(const QString& text, const QString& forbidden)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c))
+            return true;
+    return false;
+}
+
+bool isDottedIPv4(const QString& ip)
+{
+    static const QRegularExpression dotted("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$");
+    const QRegularExpressionMatch match = dotted.match(ip);
+    if (!match.hasMatch())
+        return false;
+    for (int i = 1; i <= 4; ++i)
+        if (match.captured(i).toInt() > 255)
+            return false;
+    return true;
+}
+
+QString iconPath(const QString& appDir)
+{
+    return appDir + "/images/shortcut.ico";
+}
+
+// The refusal, or one for a file that would land outside the desktop folder.
+QString placeRefusal(
+    const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir, const QString& path)
+{
+    const QString why = refusal(model, ip, desktopDir, appDir);
+    if (!why.isEmpty())
+        return why;
+    if (QFileInfo(path).absolutePath() != QDir(desktopDir).absolutePath())
+        return "the shortcut would leave the desktop folder";
+    return QString();
+}
+
+} // namespace
+
+QString refusal(const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir)
+{
+    if (holdsForbidden(model, "<>:\"/\\|?*") || model.contains(".."))
+        return "the model name is not a file name";
+    if (!isDottedIPv4(ip))
+        return "the camera address is not a dotted IPv4 address";
+    if (desktopDir.isEmpty() || holdsForbidden(desktopDir, "\"") || holdsForbidden(appDir, "\""))
+        return "the desktop or program folder cannot be written into a script";
+    return QString();
+}
+
+Script windowsScript(const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir)
+{
+    const QString model = CameraCgi::modelText(modelName);
+    Script script;
+    script.linkPath = desktopDir + "/" + model + ".lnk";
+    script.iconPath = iconPath(appDir);
+    script.scriptPath = appDir + "//shortcut.vbs";
+    script.refusal = placeRefusal(model, ip, desktopDir, appDir, script.linkPath);
+    if (!script.refusal.isEmpty())
+        return script;
+    script.text = "Set oWS = WScript.CreateObject(\"WScript.Shell\")\n"
+                  "sLinkFileLocation = \""
+        + script.linkPath
+        + "\"\n"
+          "browserLink = \"%windir%\\explorer.exe \"\n"
+          "webLink = \"\"\"http://"
+        + ip
+        + "\"\"\"\n"
+          "Set oLink = oWS.CreateShortcut(sLinkFileLocation)\n"
+          "    oLink.TargetPath = browserLink\n"
+          "    oLink.Arguments = webLink\n"
+          "    oLink.IconLocation = \""
+        + script.iconPath
+        + "\"\n"
+          "    oLink.Save\n"
+          "Wscript.Quit 0\n";
+    return script;
+}
+
+Launcher desktopLauncher(
+    const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir)
+{
+    const QString model = CameraCgi::modelText(modelName);
+    Launcher launcher;
+    launcher.path = desktopDir + "/" + model + ".desktop";
+    launcher.refusal = placeRefusal(model, ip, desktopDir, appDir, launcher.path);
+    if (!launcher.refusal.isEmpty())
+        return launcher;
+    launcher.text = "[Desktop Entry]\n"
+                    "Type=Link\n"
+                    "Name="
+        + model
+        + "\n"
+          "URL=http://"
+        + ip
+        + "\n"
+          "Icon="
+        + iconPath(appDir) + "\n";
+    return launcher;
+}
+
+} // namespace ShortcutPlan
