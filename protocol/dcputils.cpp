@@ -626,6 +626,8 @@ bool DCPUtils::openTCPSocketRecv(int port)
     return true;
 }
 
+void DCPUtils::expectRedirect(bool) {}
+
 bool DCPUtils::isRedirectPeerAllowed(const QHostAddress& peer)
 {
     bool isIPv4 = false;

@@ -78,6 +78,9 @@ public:
     void addFireWallRule();
     void deleteFireWallRule();
 
+    // The redirect listener acts on a redirect only while a cloud flow waits for one.
+    void expectRedirect(bool waiting);
+
     // The redirect listener admits only peers on this machine.
     static bool isRedirectPeerAllowed(const QHostAddress& peer);
 

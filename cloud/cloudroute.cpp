@@ -1,0 +1,42 @@
+#include "cloud/cloudroute.h"
+
+#include <QCoreApplication>
+
+#include "cloud/devicesetupcompletepage.h"
+#include "protocol/cameracgi.h"
+#include "setup/devicesetuppage.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "wifi/devicewifichangepage.h"
+
+namespace CloudRoute {
+
+Road roadFor(const QString& wifiSupport, const QString& apModeSupport)
+{
+    return wifiSupport == QLatin1String("1") && apModeSupport == QLatin1String("0") ? Road::WiFi : Road::Completion;
+}
+
+void apply(Caller caller, QWidget* leaving)
+{
+    const bool known = IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size();
+    const QString model = known ? CameraCgi::modelText(IPCameraList.at(IPCameraIdx).modelName) : QString();
+    if (roadFor(SupportWiFiMap.value(model), SupportAPModeMap.value(model)) == Road::WiFi) {
+        WLOG << "After the cloud step: Wi-Fi page for" << model;
+        if (caller == Caller::Skip)
+            gDeviceSetupPage->resetCheckingParameters();
+        dWiFiBackToPage = 1;
+        gMainpage->setStep(4, QCoreApplication::translate("CloudServicesPage",
+                                                          "Connect your camera to your network wirelessly"));
+        gMainpage->showPage(leaving, gDeviceWiFiChangePage);
+        gDeviceWiFiChangePage->enter();
+        gMainpage->showBusy();
+        return;
+    }
+    WLOG << "After the cloud step: completion page for" << model;
+    gDeviceSetupCompletePage->setShortcutOfferVisible(caller == Caller::Skip);
+    gMainpage->showPage(leaving, gDeviceSetupCompletePage);
+    gDeviceSetupCompletePage->enter();
+}
+
+} // namespace CloudRoute

@@ -1,0 +1,708 @@
+#include "cloud/cloudservicespage.h"
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+
+#include "cloud/cloudroute.h"
+#include "cloud/devicesetupcompletepage.h"
+#include "cloud/webviewstyle.h"
+#include "platform/desktop.h"
+#include "protocol/cameracgi.h"
+#include "protocol/dcputils.h"
+#include "setup/devicesetuppage.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
+
+QString OpenAPISite = CloudApi::defaultSite();
+QString OpenAPIAccessToken;
+QString bindingEmailAccount;
+int signInStep = 0;
+int signUpStep = 0;
+bool signInPageReached = false;
+bool signUpPageReached = false;
+
+namespace {
+
+const char kRestProperty[] = "cloudRestRequest";
+
+const char kSelectedButton[] =
+    "QPushButton{background-image: url(:/images/select_l_blue.png);font-family:Verdana;font:12px;"
+    "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_hover.png)}";
+const char kUnselectedButton[] =
+    "QPushButton{background-image: url(:/images/select_l_white.png);font-family:Verdana;font:12px;"
+    "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_white_hover.png)}";
+const char kSelectedLabel[] =
+    "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
+    "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
+const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
+
+IPCamera* chosenCamera()
+{
+    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList[IPCameraIdx] : nullptr;
+}
+
+// The web engine may write an address its own way: compare what the addresses say.
+bool sameAddress(const QUrl& a, const QUrl& b)
+{
+    return a.toString(QUrl::FullyDecoded) == b.toString(QUrl::FullyDecoded);
+}
+
+QString masked(const QByteArray& text)
+{
+    return CloudApi::withTokensMasked(QString::fromUtf8(text));
+}
+
+} // namespace
+
+CloudServicesPage::CloudServicesPage(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_CloudServicesPage)
+{
+    WLOG << "CloudServicesPage Constructor Initializing ...";
+    ui->setupUi(this);
+    connect(ui->cloudServicePrev_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressBackButton);
+    connect(ui->cloudServiceSkip_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSkipButton);
+    connect(ui->cloudServiceSignUp_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSignUpButton);
+    connect(ui->cloudServiceSignIn_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSignInButton);
+    setTabs(true);
+
+    for (QWebView* view : {ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView}) {
+        setUpCloudWebView(view);
+        connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
+        connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
+    }
+
+    // Both managers verify the service's certificate: no TLS error is ignored.
+    signInNetworkManager = new QNetworkAccessManager;
+    connect(signInNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignInFinished);
+    connect(signInNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
+    signUpNetworkManager = new QNetworkAccessManager;
+    connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
+    connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
+    connect(this, &CloudServicesPage::gotOpenAPISignUpTimeStamp, this, &CloudServicesPage::getSignUpAppToken,
+            Qt::QueuedConnection);
+    connect(this, &CloudServicesPage::gotOpenAPISignUpAppToken, this, &CloudServicesPage::getSignUpPage,
+            Qt::QueuedConnection);
+
+    SetDeviceRegisterBitTureTimer = new QTimer(this);
+    connect(SetDeviceRegisterBitTureTimer, &QTimer::timeout, this, &CloudServicesPage::checkSetDeviceRegisterBitTure);
+    if (gDCPUtils) {
+        connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
+                Qt::QueuedConnection);
+        connect(gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp,
+                Qt::QueuedConnection);
+        connect(gDCPUtils, &DCPUtils::gotRegisterInfo, this, &CloudServicesPage::handleGotRegisterInfo,
+                Qt::QueuedConnection);
+    }
+    WLOG << "05 CloudServicesPage Constructor Initializing ...";
+}
+
+CloudServicesPage::~CloudServicesPage()
+{
+    delete ui;
+}
+
+void CloudServicesPage::enter()
+{
+    gMainpage->setStep(3, tr("Register with olvaris for anywhere access to<br>your camera"));
+    ui->cloudServiceSignIn_WebView->show();
+    getElements();
+}
+
+void CloudServicesPage::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+// ---------------------------------------------------------------------------
+// Tabs, Back, links
+
+void CloudServicesPage::setTabs(bool signUpSelected)
+{
+    ui->cloudServiceSignUp_PushButton->setStyleSheet(signUpSelected ? kSelectedButton : kUnselectedButton);
+    ui->cloudServiceSignUpSelect_Label->setStyleSheet(signUpSelected ? kSelectedLabel : kUnselectedLabel);
+    ui->cloudServiceSignUpSelect_Label->hide();
+    ui->cloudServiceSignIn_PushButton->setStyleSheet(signUpSelected ? kUnselectedButton : kSelectedButton);
+    ui->cloudServiceSignInSelect_Label->setStyleSheet(signUpSelected ? kUnselectedLabel : kSelectedLabel);
+    ui->cloudServiceSignInSelect_Label->hide();
+}
+
+void CloudServicesPage::pressSignUpButton()
+{
+    setTabs(true);
+    ui->cloudServiceSignUp_WebView->show();
+    ui->cloudServiceSignIn_WebView->hide();
+}
+
+void CloudServicesPage::pressSignInButton()
+{
+    setTabs(false);
+    ui->cloudServiceSignUp_WebView->hide();
+    ui->cloudServiceSignIn_WebView->show();
+}
+
+void CloudServicesPage::pressBackButton()
+{
+    isLocalView = false;
+    gDCPUtils->expectRedirect(false);
+    clearCaches();
+    gMainpage->setStep(2, tr("Set up and secure your camera"));
+    gDeviceSetupPage->resetCheckingParameters();
+    setPasswordLineEditStatus();
+    gMainpage->showPage(this, gDeviceSetupPage);
+}
+
+void CloudServicesPage::setPasswordLineEditStatus()
+{
+    gDeviceSetupPage->setPasswordLineEditStatus();
+}
+
+void CloudServicesPage::linkIsClicked(const QUrl& url)
+{
+    WLOG << "------------- click";
+    if (CloudApi::mayOpenExternally(url))
+        Platform::openUrl(url);
+    else
+        WLOG << "Link not opened: only http and https links go to the browser, scheme" << url.scheme();
+}
+
+void CloudServicesPage::getUrlChanged()
+{
+    WLOG << "--- url changed :" << CloudApi::withTokensMasked(ui->cloudServiceSignIn_WebView->url().toString());
+    WLOG << "--- url changed :" << CloudApi::withTokensMasked(ui->cloudServiceSignUp_WebView->url().toString());
+}
+
+void CloudServicesPage::getElements()
+{
+    const QWebElementCollection buttons = ui->cloudServiceSignUp_WebView->page()->mainFrame()->findAllElements("button");
+    for (const QWebElement& button : buttons)
+        WLOG << " ***** get value :" << button.attribute("value");
+}
+
+void CloudServicesPage::sslErrors(QNetworkReply* reply, const QList<QSslError>& errors)
+{
+    for (const QSslError& error : errors)
+        WLOG << "Cloud service certificate not trusted:" << reply->url().host() << error.errorString();
+}
+
+// ---------------------------------------------------------------------------
+// Requests
+
+void CloudServicesPage::clearCaches()
+{
+    signUpNetworkManager->clearAccessCache();
+    signInNetworkManager->clearAccessCache();
+}
+
+QNetworkReply* CloudServicesPage::sendRest(QNetworkAccessManager* manager, const QString& address,
+                                           const QByteArray& body)
+{
+    QNetworkRequest request(CloudApi::toUrl(address));
+    QNetworkReply* reply;
+    if (body.isNull()) {
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+        reply = manager->get(request);
+    } else {
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+        reply = manager->post(request, body);
+    }
+    reply->setProperty(kRestProperty, true);
+    return reply;
+}
+
+void CloudServicesPage::loadPage(QWebView* view, QNetworkAccessManager* manager, const QString& address)
+{
+    // A page keeps the manager it was given first: set it before the page loads anything
+    // of the service, and never replace it.
+    if (view->page()->networkAccessManager() != manager)
+        view->page()->setNetworkAccessManager(manager);
+    gDCPUtils->expectRedirect(true);
+    view->load(CloudApi::toUrl(address));
+}
+
+void CloudServicesPage::getSignUpTimeStamp(const QString& site)
+{
+    signUpStep = 0;
+    OpenAPISite = site;
+    signUpRequest = sendRest(signUpNetworkManager, CloudApi::appCredentialAddress(site, CloudApi::staleTimestamp()));
+    WLOG << "[SignUp] Sending getSignUpTimeStamp MD5 = " << CloudApi::signatureParam(CloudApi::staleTimestamp());
+}
+
+void CloudServicesPage::getSignUpAppToken(const QString& timestamp)
+{
+    WLOG << "[SignUp] Got TimeStamp :" << timestamp;
+    signUpStep = 1;
+    const QString address = CloudApi::appCredentialAddress(OpenAPISite, timestamp);
+    signUpRequest = sendRest(signUpNetworkManager, address);
+    WLOG << "[SignUp] Sending getSignUpAppToken MD5 :" << CloudApi::signatureParam(timestamp);
+    WLOG << "[SignUp] Sending getSignUpAppToken url :" << address;
+}
+
+void CloudServicesPage::getSignUpPage(const QString& apptoken)
+{
+    signUpNetworkManager->clearAccessCache();
+    signUpStep = 2;
+    signUpRequest = nullptr;
+    const QString address = CloudApi::signUpPageAddress(OpenAPISite, apptoken, gCurrentLanguage);
+    signUpPageUrl = CloudApi::toUrl(address);
+    loadPage(ui->cloudServiceSignUp_WebView, signUpNetworkManager, address);
+}
+
+void CloudServicesPage::getSignInPage(const QString& site)
+{
+    signInStep = 0;
+    OpenAPISite = site;
+    signInRequest = nullptr;
+    const QString address = CloudApi::signInPageAddress(site, gCurrentLanguage);
+    signInPageUrl = CloudApi::toUrl(address);
+    loadPage(ui->cloudServiceSignIn_WebView, signInNetworkManager, address);
+}
+
+QNetworkReply* CloudServicesPage::postDeviceAdd(QNetworkAccessManager* manager, const QString& accessToken,
+                                                const char* logText)
+{
+    const IPCamera* camera = chosenCamera();
+    const QByteArray body = camera ? CloudApi::deviceAddBody(*camera) : QByteArray("{}");
+    const QString address = CloudApi::deviceAddAddress(OpenAPISite, accessToken);
+    WLOG << logText << body;
+    WLOG << "url!!" << CloudApi::withTokensMasked(address);
+    return sendRest(manager, address, body);
+}
+
+void CloudServicesPage::setOpenApiSignIn(const QString& access_token, const QString& target_site)
+{
+    ui->cloudServiceSignIn_WebView->clearFocus();
+    WLOG << "[OpenAPI][LOCAL][GET] access_token :" << maskSecret(access_token);
+    WLOG << "[OpenAPI][LOCAL][GET] target_site :" << target_site;
+    OpenAPIAccessToken = access_token;
+    signInStep = 1;
+    lastRedirect = CloudApi::Flow::SignIn;
+    signInRequest = postDeviceAdd(signInNetworkManager, access_token, "content!!");
+}
+
+void CloudServicesPage::setOpenApiSignUp(const QString& access_token)
+{
+    ui->cloudServiceSignUp_WebView->clearFocus();
+    WLOG << "[SignUp] Got Access_token :" << maskSecret(access_token);
+    OpenAPIAccessToken = access_token;
+    signUpStep = 3;
+    lastRedirect = CloudApi::Flow::SignUp;
+    signUpRequest = postDeviceAdd(signUpNetworkManager, access_token, "[SignUp] Sending AddDevice Content:");
+}
+
+void CloudServicesPage::checkOpenApiSignInTokenBindingAccount()
+{
+    signInStep = 2;
+    signInRequest = sendRest(signInNetworkManager, CloudApi::userInfoAddress(OpenAPISite, OpenAPIAccessToken));
+}
+
+void CloudServicesPage::checkOpenApiSignUpTokenBindingAccount()
+{
+    signUpStep = 4;
+    signUpRequest = sendRest(signUpNetworkManager, CloudApi::userInfoAddress(OpenAPISite, OpenAPIAccessToken));
+}
+
+// ---------------------------------------------------------------------------
+// Replies
+
+CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetworkReply* flowRequest,
+                                                   const QUrl& pageUrl, int step, bool signIn)
+{
+    CloudApi::ReplyFacts facts;
+    facts.flowRequest = reply == flowRequest;
+    facts.mainDocument = !pageUrl.isEmpty() && sameAddress(reply->url(), pageUrl);
+    facts.error = reply->error() != QNetworkReply::NoError;
+    facts.untrusted = reply->error() == QNetworkReply::SslHandshakeFailedError;
+    facts.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    Judged judged{CloudApi::Action::Ignore, {}};
+    // The web engine reads its own replies; only the flow's REST answers are read here.
+    if (facts.flowRequest)
+        judged.body = reply->readAll();
+    facts.bodyEmpty = judged.body.isEmpty();
+    if (reply->error() == QNetworkReply::OperationCanceledError && !facts.flowRequest)
+        return judged;
+    judged.action = signIn ? CloudApi::judgeSignIn(step, facts) : CloudApi::judgeSignUp(step, facts);
+    return judged;
+}
+
+void CloudServicesPage::onSignInFinished(QNetworkReply* reply)
+{
+    using CloudApi::Action;
+    const Judged judged = judge(reply, signInRequest, signInPageUrl, signInStep, true);
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    switch (judged.action) {
+    case Action::PageReached:
+        signInPageReached = true;
+        WLOG << "[SignIn][GET] SignInPage Success Code :" << status;
+        break;
+    case Action::DeviceAdded:
+        WLOG << "[SignIn] AddDevice Compelete";
+        WLOG << "[SignIn] AddDevice reply->readAll() :" << masked(judged.body);
+        checkOpenApiSignInTokenBindingAccount();
+        break;
+    case Action::AccountKnown:
+        WLOG << "[SignIn] Got QueryTokenAccountInfo";
+        accountKnown("[SignIn]", judged.body);
+        signInStep = 3;
+        startRegisterWait();
+        break;
+    case Action::ServiceError:
+        serviceError("[SignIn]", reply, judged.body, true);
+        break;
+    case Action::Failure:
+    case Action::Untrusted:
+        failFlow("[SignIn]", &signInPageReached, reply, judged.body, judged.action == Action::Untrusted);
+        break;
+    case Action::NotSupported:
+        WLOG << "[SignIn] Not Support Cloud Type!!";
+        break;
+    default:
+        break;
+    }
+    if (reply->property(kRestProperty).toBool())
+        reply->deleteLater();
+}
+
+void CloudServicesPage::onSignUpFinished(QNetworkReply* reply)
+{
+    using CloudApi::Action;
+    ui->cloudServiceSignUp_WebView->clearFocus();
+    const Judged judged = judge(reply, signUpRequest, signUpPageUrl, signUpStep, false);
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    QJsonDocument document;
+    switch (judged.action) {
+    case Action::TimeStamp:
+        WLOG << "[SignUp][GET] Recieve TimeStamp (OpenAPI SignUp Setp 01)";
+        if (CloudApi::parseBody(judged.body, &document)) {
+            const QString timestamp = CloudApi::errorTimestamp(document);
+            WLOG << "[SignUp] timeStamp:" << timestamp;
+            WLOG << "[SignUp] emit gotOpenAPISignUpTimeStamp";
+            emit gotOpenAPISignUpTimeStamp(timestamp);
+        } else {
+            failFlow("[SignUp]", &signUpPageReached, reply, judged.body, false);
+        }
+        break;
+    case Action::AppToken:
+        WLOG << "[SignUp][GET] Recieve GetAPPToken (OpenAPI SignUp Setp 02)";
+        if (CloudApi::parseBody(judged.body, &document) && !CloudApi::appToken(document).isEmpty()) {
+            WLOG << "[SignUp] appToken:" << maskSecret(CloudApi::appToken(document));
+            WLOG << "[SignUp] emit gotOpenAPISignUpAppToken";
+            emit gotOpenAPISignUpAppToken(CloudApi::appToken(document));
+        } else {
+            failFlow("[SignUp]", &signUpPageReached, reply, judged.body, false);
+        }
+        break;
+    case Action::PageReached:
+        if (!signUpPageReached)
+            WLOG << "[SignUp][GET] SignUpPage Success Code :" << status;
+        signUpPageReached = true;
+        break;
+    case Action::DeviceAdded:
+        WLOG << "[SignUp] AddDevice Compelete";
+        WLOG << "[SignUp] AddDevice reply->readAll() :" << masked(judged.body);
+        checkOpenApiSignUpTokenBindingAccount();
+        break;
+    case Action::AccountKnown:
+        WLOG << "[SignUp] Got QueryTokenAccountInfo";
+        accountKnown("[SignUp]", judged.body);
+        signUpStep = 5;
+        startRegisterWait();
+        break;
+    case Action::ServiceError:
+        serviceError("[SignUp]", reply, judged.body, false);
+        break;
+    case Action::Failure:
+    case Action::Untrusted:
+        failFlow("[SignUp]", &signUpPageReached, reply, judged.body, judged.action == Action::Untrusted);
+        break;
+    case Action::NotSupported:
+        WLOG << "[SignUp] Not Support Cloud Type!!";
+        break;
+    default:
+        break;
+    }
+    if (reply->property(kRestProperty).toBool())
+        reply->deleteLater();
+}
+
+void CloudServicesPage::accountKnown(const char* tag, const QByteArray& body)
+{
+    WLOG << tag << "QueryTokenAccountInfo reply->readAll() :" << body;
+    QJsonDocument document;
+    if (CloudApi::parseBody(body, &document) && !CloudApi::isBlank(document)) {
+        bindingEmailAccount = CloudApi::accountEmail(document);
+        WLOG << tag << "bindingEmailAccount :" << bindingEmailAccount;
+    }
+}
+
+void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, const QByteArray& body, bool signIn)
+{
+    gMainpage->hideBusy();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    WLOG << tag << "Fail :" << status << reply->errorString();
+    WLOG << tag << "Fail reply->readAll()" << masked(body);
+    QJsonDocument document;
+    if (!CloudApi::parseBody(body, &document)) {
+        popupCloudFailure(false);
+        return;
+    }
+    const QString message = CloudApi::errorMessage(document);
+    WLOG << tag << "errorMsg:" << message;
+    if (signIn)
+        popupSignInErrorMsgBox(message);
+    else
+        popupSignUpErrorMsgBox(message);
+}
+
+void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body,
+                                 bool untrusted)
+{
+    *pageReached = false;
+    gDeviceSetupPage->checkOpenAPIUriInfoTimer->stop();
+    gDeviceSetupPage->setInputWidgetsEnabled(true);
+    clearCaches();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    WLOG << tag << "Fail :" << status << reply->errorString() << CloudApi::withTokensMasked(reply->url().toString());
+    WLOG << tag << "Fail reply->readAll()" << masked(body);
+    gMainpage->hideBusy();
+    if (untrusted)
+        gDCPUtils->expectRedirect(false);
+    popupCloudFailure(untrusted);
+}
+
+// ---------------------------------------------------------------------------
+// Popups
+
+void CloudServicesPage::popupSignInErrorMsgBox(const QString& errorMsg)
+{
+    MessageBoxPage::closeByName(gMainpage, "SignInErrorMsgBox");
+    MessageBoxPage::build(gMainpage, "SignInErrorMsgBox", 618, 300)
+        .title(tr("Error"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(errorMsg), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgSignInPopupOKButton)
+        .closeButton(this, &CloudServicesPage::pressMsgSignInPopupOKButton)
+        .open();
+}
+
+void CloudServicesPage::pressMsgSignInPopupOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "SignInErrorMsgBox");
+    clearCaches();
+    getSignInPage(OpenAPISite);
+    getSignUpTimeStamp(OpenAPISite);
+}
+
+void CloudServicesPage::popupSignUpErrorMsgBox(const QString& errorMsg)
+{
+    MessageBoxPage::closeByName(gMainpage, "SignUpErrorMsgBox");
+    MessageBoxPage::build(gMainpage, "SignUpErrorMsgBox", 618, 300)
+        .title(tr("Error"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(errorMsg), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
+        .closeButton(this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
+        .open();
+}
+
+void CloudServicesPage::pressMsgSignUpPopupOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "SignUpErrorMsgBox");
+    clearCaches();
+}
+
+void CloudServicesPage::popupSignUpVerificationMsgBox()
+{
+    MessageBoxPage::build(gMainpage, "SignUpVerificationMsgBox", 618, 300)
+        .title(tr("Verification Required"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("A verification e-mail has been sent to your e-mail address. Please "
+                                             "click<br>the link in the e-mail within 7 days to verify your account.")),
+                 {80, 80, 480, 80})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
+                     &CloudServicesPage::pressMsgSignUpVerificationOKButton)
+        .closeButton(this, &CloudServicesPage::pressMsgSignUpVerificationOKButton)
+        .open();
+}
+
+void CloudServicesPage::pressMsgSignUpVerificationOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "SignUpVerificationMsgBox");
+    CloudRoute::apply(CloudRoute::Caller::SignUp, this);
+}
+
+void CloudServicesPage::popupCloudFailure(bool untrusted)
+{
+    const QString name = untrusted ? "untrustedCloudServiceWarning" : "cloudServiceFailedWarning";
+    if (gMainpage->findChild<MessageBoxPage*>(name))
+        return;
+    const QString title = untrusted ? tr("Cloud service not trusted") : tr("Cloud service failed");
+    const QString text =
+        untrusted ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
+                       "Check the computer's date and time and try again, or continue<br>without cloud services.")
+                  : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
+                       "try again, or continue<br>without cloud services.");
+    MessageBoxPage::build(gMainpage, name, 618, 300)
+        .title(title, {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgCloudFailureOKButton)
+        .closeButton(this, &CloudServicesPage::pressMsgCloudFailureOKButton)
+        .open();
+}
+
+void CloudServicesPage::pressMsgCloudFailureOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "untrustedCloudServiceWarning");
+    MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning");
+}
+
+// ---------------------------------------------------------------------------
+// Skip
+
+void CloudServicesPage::pressSkipButton()
+{
+    popupNoCloudService();
+}
+
+void CloudServicesPage::popupNoCloudService()
+{
+    MessageBoxPage::build(gMainpage, "noClouldServiceWarning", 618, 400)
+        .title(tr("Cloud Services will not be available"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("Please note that when skipping this<br>step, you will not be able to "
+                                             "use the<br>olvaris service to remotely view<br>camera.")),
+                 {80, 80, 480, 200})
+        .picture(":/images/local_view_only.png", {360, 120, 242, 177})
+        .leftButton(tr("Cancel"), ButtonStyle::White, {360, 350}, this, &CloudServicesPage::pressMsgCancelButton)
+        .rightButton(tr("Next"), ButtonStyle::Blue, {480, 350}, this, &CloudServicesPage::pressMsgOKButton)
+        .closeButton(this, &CloudServicesPage::pressMsgCancelButton)
+        .open();
+}
+
+void CloudServicesPage::pressMsgCancelButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "noClouldServiceWarning");
+}
+
+void CloudServicesPage::pressMsgOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "noClouldServiceWarning");
+    clearCaches();
+    gDCPUtils->expectRedirect(false);
+    isLocalView = true;
+    setupCompleteInfo();
+    CloudRoute::apply(CloudRoute::Caller::Skip, this);
+}
+
+// ---------------------------------------------------------------------------
+// Register bit
+
+void CloudServicesPage::startRegisterWait()
+{
+    waitSetDeviceRegisterBitTureNumber = 0;
+    registerInfoReceived = false;
+    if (IPCamera* camera = chosenCamera())
+        camera->remote = "0";
+    SetDeviceRegisterBitTureTimer->start(1000);
+}
+
+void CloudServicesPage::handleGotRegisterInfo(int idx)
+{
+    const IPCamera* camera = chosenCamera();
+    if (idx < 0 || idx >= IPCameraList.size() || !camera)
+        return;
+    if (IPCameraList.at(idx).dcpStatus == IPCamera::GOT_REGISTER_INFO && camera->bRegisted == "1")
+        registerInfoReceived = true;
+}
+
+void CloudServicesPage::checkSetDeviceRegisterBitTure()
+{
+    const int c = waitSetDeviceRegisterBitTureNumber;
+    IPCamera* camera = chosenCamera();
+    if (!camera) {
+        SetDeviceRegisterBitTureTimer->stop();
+        gMainpage->hideBusy();
+        return;
+    }
+    switch (CloudApi::registerTick(c, registerInfoReceived, *camera)) {
+    case CloudApi::RegisterTick::TimeOut:
+        SetDeviceRegisterBitTureTimer->stop();
+        gDCPUtils->dcpClass02_SetRegistered(IPCameraIdx, "", "0");
+        WLOG << " waitSetDeviceRegisterBitTureNumber timeout " << c << "stop !!";
+        waitSetDeviceRegisterBitTureNumber = 0;
+        registerInfoReceived = false;
+        gMainpage->hideBusy();
+        return;
+    case CloudApi::RegisterTick::Confirm: {
+        SetDeviceRegisterBitTureTimer->stop();
+        WLOG << " SetDeviceRegisterBitTureTimer stop at " << c;
+        WLOG << " bRegisted " << camera->bRegisted;
+        const CloudApi::Flow flow = CloudApi::completedFlow(signInStep, signUpStep, lastRedirect);
+        signInStep = 0;
+        signUpStep = 0;
+        gMainpage->hideBusy();
+        if (flow == CloudApi::Flow::None)
+            break;
+        gDCPUtils->expectRedirect(false);
+        setupCompleteInfo();
+        if (flow == CloudApi::Flow::SignIn) {
+            WLOG << " Go to SignIn complete";
+            CloudRoute::apply(CloudRoute::Caller::SignIn, this);
+        } else {
+            WLOG << " Go to SignUp complete";
+            hide();
+            popupSignUpVerificationMsgBox();
+        }
+        break;
+    }
+    case CloudApi::RegisterTick::Request:
+        camera->remote = "0";
+        gDCPUtils->dcpClass02_SetRegistered(IPCameraIdx, "", "1");
+        break;
+    case CloudApi::RegisterTick::Wait:
+        break;
+    }
+    WLOG << " waitSetDeviceRegisterBitTureNumber :" << c;
+    waitSetDeviceRegisterBitTureNumber = c + 1;
+}
+
+// ---------------------------------------------------------------------------
+// Completion summary
+
+QString CloudServicesPage::wordWrap(const QString& str, int wrapLength)
+{
+    const QString wrapped = CloudApi::wrapLines(str, wrapLength);
+    WLOG << "original tempStr :" << str << "change tempStr :" << wrapped;
+    return wrapped;
+}
+
+void CloudServicesPage::setupCompleteInfo()
+{
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
+        return;
+    if (isLocalView) {
+        gDeviceSetupCompletePage->showDeviceSummary(*camera);
+        return;
+    }
+    const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);
+    const QString link = "<span style='font-size:10pt; text-decoration: underline; color:#00b0d0;'>";
+    const QString content =
+        "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>"
+        + CameraCgi::modelText(camera->modelName) + "</font> " + tr("camera is now registered with <br>")
+        + tr("olvaris and is ready to use. You can now view your<br>")
+        + tr("camera anywhere, anytime through the <a href='%1'>%2olvaris</span></a><span style='font-size:10pt;'><br>")
+              .arg(site, link)
+        + tr("website, or through one of the <a href='%1/apps'>%2mobile apps</span></a><span "
+             "style='font-size:10pt;'>; just<br>")
+              .arg(site, link)
+        + tr("use the above e-mail address and the password<br>") + tr("you created to log in.<br>") + "</p>";
+    gDeviceSetupCompletePage->showAccountSummary(wordWrap(bindingEmailAccount, 22), content);
+}

@@ -1,0 +1,115 @@
+#ifndef CLOUDSERVICESPAGE_H
+#define CLOUDSERVICESPAGE_H
+
+#include <QList>
+#include <QPointer>
+#include <QSslError>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include "cloud/cloudapi.h"
+#include "ui_cloudservicespage.h"
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QNetworkRequest;
+class QTimer;
+
+// The cloud state: the API site of every address, the user's token, the account's e-mail,
+// the steps of both flows and whether their web pages have answered (the setup pages wait
+// for both flags and reset them).
+extern QString OpenAPISite;
+extern QString OpenAPIAccessToken;
+extern QString bindingEmailAccount;
+extern int signInStep;
+extern int signUpStep;
+extern bool signInPageReached;
+extern bool signUpPageReached;
+
+// Step 3, "Register with olvaris": the service's sign-up and sign-in pages in two web views,
+// the camera added to the account, its register bit set over DCP, or "No, thanks".
+class CloudServicesPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CloudServicesPage(QWidget* parent = nullptr);
+    ~CloudServicesPage() override;
+
+    Ui_CloudServicesPage* ui;
+    QNetworkAccessManager* signUpNetworkManager;
+    QNetworkAccessManager* signInNetworkManager;
+    QTimer* SetDeviceRegisterBitTureTimer;
+    bool registerInfoReceived = false;
+    int waitSetDeviceRegisterBitTureNumber = 0;
+
+    // Shown by the setup pages once both web pages have answered.
+    void enter();
+    void retranslate();
+
+signals:
+    void gotOpenAPISignUpTimeStamp(const QString& timestamp);
+    void gotOpenAPISignUpAppToken(const QString& apptoken);
+
+public slots:
+    void getElements();
+    void getSignUpTimeStamp(const QString& site);
+    void getSignInPage(const QString& site);
+    void getUrlChanged();
+    void onSignInFinished(QNetworkReply* reply);
+    void onSignUpFinished(QNetworkReply* reply);
+    void sslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
+    void pressBackButton();
+    void pressSkipButton();
+    void pressSignUpButton();
+    void pressSignInButton();
+    void setPasswordLineEditStatus();
+    void popupNoCloudService();
+    void pressMsgOKButton();
+    void pressMsgCancelButton();
+    void getSignUpAppToken(const QString& timestamp);
+    void getSignUpPage(const QString& apptoken);
+    void setOpenApiSignUp(const QString& access_token);
+    void checkOpenApiSignUpTokenBindingAccount();
+    void popupSignUpErrorMsgBox(const QString& errorMsg);
+    void pressMsgSignUpPopupOKButton();
+    void popupSignUpVerificationMsgBox();
+    void pressMsgSignUpVerificationOKButton();
+    void setOpenApiSignIn(const QString& access_token, const QString& target_site);
+    void checkOpenApiSignInTokenBindingAccount();
+    void popupSignInErrorMsgBox(const QString& errorMsg);
+    void pressMsgSignInPopupOKButton();
+    void linkIsClicked(const QUrl& url);
+    void handleGotRegisterInfo(int idx);
+    void checkSetDeviceRegisterBitTure();
+    void setupCompleteInfo();
+    QString wordWrap(const QString& str, int wrapLength);
+    void popupCloudFailure(bool untrusted);
+    void pressMsgCloudFailureOKButton();
+
+private:
+    struct Judged
+    {
+        CloudApi::Action action;
+        QByteArray body;  // read only from the flow's own REST replies
+    };
+    Judged judge(QNetworkReply* reply, QNetworkReply* flowRequest, const QUrl& pageUrl, int step, bool signIn);
+    QNetworkReply* sendRest(QNetworkAccessManager* manager, const QString& address, const QByteArray& body = {});
+    void loadPage(QWebView* view, QNetworkAccessManager* manager, const QString& address);
+    QNetworkReply* postDeviceAdd(QNetworkAccessManager* manager, const QString& accessToken, const char* logText);
+    // The general failure of a flow; an untrusted certificate also gets its popup.
+    void failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted);
+    void serviceError(const char* tag, QNetworkReply* reply, const QByteArray& body, bool signIn);
+    void accountKnown(const char* tag, const QByteArray& body);
+    void clearCaches();
+    void startRegisterWait();
+    void setTabs(bool signUpSelected);
+
+    QPointer<QNetworkReply> signInRequest;  // the REST request the sign-in flow sent last
+    QPointer<QNetworkReply> signUpRequest;
+    QUrl signInPageUrl;  // the page each flow loaded into its view
+    QUrl signUpPageUrl;
+    CloudApi::Flow lastRedirect = CloudApi::Flow::None;
+};
+
+#endif // CLOUDSERVICESPAGE_H
