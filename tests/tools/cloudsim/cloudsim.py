@@ -1,0 +1,286 @@
+#!/usr/bin/env python3
+"""The cloud account service of the lab: the signed app-credential handshake, the sign-in
+and sign-up pages as plain HTML forms, the redirect to the wizard's loopback listener,
+device add and user information.
+
+    cloudsim.py --listen ADDR:PORT [--cert PEM --key KEY] [--record FILE] [--control FILE]
+
+With --cert and --key it speaks HTTPS, else plain HTTP. "ready <port>" is printed once it
+listens (port 0 picks a free one).
+
+Requests:
+    GET  /oauth/access_token?client_id=&grant_type=app_credential&timestamp=&sig=
+         sig must be the MD5 of the path and query before "&sig=" plus the client secret
+         (else 401); a time stamp more than 10 minutes off gives 400 {"error":{"timestamp":now}};
+         else 200 {"access_token": <app token>}.
+    GET  /oauth/authorize?...&state=tolmwizard_signin   302 to /login (the sign-in form)
+    GET  /me/user/add_dialog?access_token=<app token>&...&state=tolmwizard_signup   the sign-up form
+    POST /login, /signup   form fields email, password; 302 to
+         <redirect_uri>?access_token=<user token>&state=<state>&target_site=<this site>
+    POST /me/device/add?access_token=<user token>   JSON body {"data":{"mac","olvaris_id","session_id"}}
+    GET  /me/user/info?access_token=<user token>    200 {"data":{"email": ...}}
+
+The control file (JSON, read on every request) holds accounts and answers:
+    {"accounts": {"ann@example.test": "secret"},
+     "tokens": {"<user token>": "ann@example.test"},
+     "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}}}
+A "body" given as a string is sent as it is.
+Every request is recorded as one JSON line:
+    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "status"}
+and a failed TLS handshake as {"tls": "failed"}.
+"""
+
+import argparse
+import hashlib
+import html
+import http.server
+import json
+import secrets
+import socketserver
+import ssl
+import sys
+import threading
+import time
+import urllib.parse
+
+CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"
+CLIENT_SECRET = "c3a85e10d7f24b9ea61f08c4b2d7e5f6"
+TIME_TOLERANCE_S = 600
+
+FORM = """<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>{title}</title>
+<style>body{{font-family:Verdana;margin:16px}} input{{display:block;margin:6px 0 12px;width:260px;font-size:14px}}</style>
+</head><body><h3>{title}</h3><p style="color:#c00">{error}</p>
+<form method="post" action="{action}">
+<input type="hidden" name="state" value="{state}"><input type="hidden" name="redirect_uri" value="{redirect}">
+E-mail<input id="email" name="email" type="text" autofocus>
+Password<input id="password" name="password" type="password">
+<button id="submit" type="submit" value="{button}">{button}</button>
+</form></body></html>
+"""
+
+
+class Service:
+    def __init__(self, args):
+        self.record_path = args.record
+        self.control_path = args.control
+        self.lock = threading.Lock()
+        self.app_tokens = set()
+        self.user_tokens = {}  # token -> e-mail
+        self.accounts = {}
+        self.site = ""
+
+    def control(self):
+        if not self.control_path:
+            return {}
+        try:
+            with open(self.control_path, encoding="utf-8") as f:
+                return json.load(f)
+        except (OSError, ValueError):
+            return {}
+
+    def record(self, entry):
+        if not self.record_path:
+            return
+        with self.lock, open(self.record_path, "a", encoding="utf-8") as f:
+            f.write(json.dumps(entry) + "\n")
+
+    def password_of(self, email):
+        with self.lock:
+            if email in self.accounts:
+                return self.accounts[email]
+        return self.control().get("accounts", {}).get(email)
+
+    def new_user_token(self, email):
+        token = "U" + secrets.token_hex(12)
+        with self.lock:
+            self.user_tokens[token] = email
+        return token
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    service = None
+
+    def log_message(self, fmt, *args):
+        pass
+
+    def do_GET(self):
+        self.handle_request("GET", b"")
+
+    def do_POST(self):
+        length = int(self.headers.get("Content-Length") or 0)
+        self.handle_request("POST", self.rfile.read(length) if length else b"")
+
+    def handle_request(self, method, body):
+        path, _, raw_query = self.path.partition("?")
+        query = {k: v[-1] for k, v in urllib.parse.parse_qs(raw_query, keep_blank_values=True).items()}
+        entry = {"method": method, "path": path, "query": query, "rawQuery": raw_query,
+                 "contentType": self.headers.get("Content-Type", ""),
+                 "contentLength": self.headers.get("Content-Length"), "body": body.decode("utf-8", "replace")}
+        routes = {("GET", "/oauth/access_token"): self.access_token, ("GET", "/oauth/authorize"): self.authorize,
+                  ("GET", "/login"): self.login_form, ("POST", "/login"): self.login,
+                  ("GET", "/me/user/add_dialog"): self.add_dialog, ("POST", "/signup"): self.signup,
+                  ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info}
+        route = routes.get((method, path))
+        status = route(query, raw_query, body) if route else self.send(404, {"error": {"message": "not found"}})
+        entry["status"] = status
+        self.service.record(entry)
+
+    # --- answers ---
+
+    def send(self, status, payload, content_type="application/json", headers=None):
+        if isinstance(payload, str):
+            payload = payload.encode()
+        data = payload if isinstance(payload, bytes) else json.dumps(payload).encode()
+        self.send_response(status)
+        self.send_header("Content-Type", content_type)
+        self.send_header("Content-Length", str(len(data)))
+        self.send_header("Connection", "close")
+        for key, value in (headers or {}).items():
+            self.send_header(key, value)
+        self.end_headers()
+        self.wfile.write(data)
+        self.close_connection = True
+        return status
+
+    def page(self, title, action, state, redirect, button, error=""):
+        text = FORM.format(title=title, action=action, state=html.escape(state), redirect=html.escape(redirect),
+                           button=button, error=html.escape(error))
+        return self.send(200, text.encode(), "text/html; charset=utf-8")
+
+    def to_wizard(self, redirect, token, state):
+        location = "%s?access_token=%s&state=%s&target_site=%s" % (
+            redirect, token, state, urllib.parse.quote(self.service.site, safe=""))
+        return self.send(302, b"", "text/html", {"Location": location})
+
+    # --- routes ---
+
+    def access_token(self, query, raw_query, _body):
+        signed, sep, sig = raw_query.rpartition("&sig=")
+        expected = hashlib.md5(("/oauth/access_token?" + signed + CLIENT_SECRET).encode()).hexdigest()
+        if not sep or sig != expected or query.get("client_id") != CLIENT_ID \
+                or query.get("grant_type") != "app_credential":
+            return self.send(401, {"error": {"message": "bad signature"}})
+        now = int(time.time())
+        try:
+            stamp = int(query.get("timestamp", ""))
+        except ValueError:
+            stamp = 0
+        if abs(now - stamp) > TIME_TOLERANCE_S:
+            return self.send(400, {"error": {"timestamp": now, "message": "time stamp expired"}})
+        token = "A" + secrets.token_hex(8)
+        with self.service.lock:
+            self.service.app_tokens.add(token)
+        return self.send(200, {"access_token": token})
+
+    def authorize(self, query, _raw, _body):
+        if query.get("client_id") != CLIENT_ID or query.get("response_type") != "token":
+            return self.send(400, {"error": {"message": "bad authorize request"}})
+        target = "/login?" + urllib.parse.urlencode({"state": query.get("state", ""),
+                                                     "redirect_uri": query.get("redirect_uri", "")})
+        return self.send(302, b"", "text/html", {"Location": target})
+
+    def login_form(self, query, _raw, _body):
+        return self.page("Sign in to olvaris", "/login", query.get("state", ""), query.get("redirect_uri", ""),
+                         "Sign in")
+
+    def login(self, _query, _raw, body):
+        form = {k: v[-1] for k, v in urllib.parse.parse_qs(body.decode(), keep_blank_values=True).items()}
+        email = form.get("email", "")
+        if not email or self.service.password_of(email) != form.get("password"):
+            return self.page("Sign in to olvaris", "/login", form.get("state", ""), form.get("redirect_uri", ""),
+                             "Sign in", "Wrong e-mail or password.")
+        return self.to_wizard(form.get("redirect_uri", ""), self.service.new_user_token(email), form.get("state", ""))
+
+    def add_dialog(self, query, _raw, _body):
+        if query.get("access_token") not in self.service.app_tokens:
+            return self.send(401, {"error": {"message": "bad app token"}})
+        return self.page("Create an olvaris account", "/signup", query.get("state", ""),
+                         query.get("redirect_uri", ""), "Sign up")
+
+    def signup(self, _query, _raw, body):
+        form = {k: v[-1] for k, v in urllib.parse.parse_qs(body.decode(), keep_blank_values=True).items()}
+        email = form.get("email", "")
+        if not email or not form.get("password"):
+            return self.page("Create an olvaris account", "/signup", form.get("state", ""),
+                             form.get("redirect_uri", ""), "Sign up", "Both fields are needed.")
+        with self.service.lock:
+            self.service.accounts[email] = form["password"]
+        return self.to_wizard(form.get("redirect_uri", ""), self.service.new_user_token(email), form.get("state", ""))
+
+    def user_of(self, query):
+        token = query.get("access_token")
+        with self.service.lock:
+            if token in self.service.user_tokens:
+                return self.service.user_tokens[token]
+        return self.service.control().get("tokens", {}).get(token)
+
+    def device_add(self, query, _raw, body):
+        if self.user_of(query) is None:
+            return self.send(401, {"error": {"message": "bad access token"}})
+        answer = self.service.control().get("deviceAdd")
+        if answer:
+            return self.send(int(answer.get("status", 200)), answer.get("body", {}))
+        try:
+            data = json.loads(body.decode())["data"]
+            ok = all(isinstance(data.get(k), str) for k in ("mac", "olvaris_id", "session_id"))
+        except (ValueError, KeyError, TypeError, AttributeError):
+            ok = False
+        if not ok:
+            return self.send(400, {"error": {"message": "bad device"}})
+        return self.send(200, {"data": {"mac": data["mac"]}})
+
+    def user_info(self, query, _raw, _body):
+        email = self.user_of(query)
+        if email is None:
+            return self.send(401, {"error": {"message": "bad access token"}})
+        return self.send(200, {"data": {"email": email}})
+
+
+class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+    context = None
+
+    def server_bind(self):
+        # No name lookup of our own address: the lab has no name server.
+        socketserver.TCPServer.server_bind(self)
+        self.server_name, self.server_port = self.server_address[:2]
+
+    def finish_request(self, request, client_address):
+        if self.context is not None:
+            try:
+                request = self.context.wrap_socket(request, server_side=True)
+            except (ssl.SSLError, OSError):
+                self.RequestHandlerClass.service.record({"tls": "failed"})
+                return
+        self.RequestHandlerClass(request, client_address, self)
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--listen", required=True, help="ADDR:PORT")
+    parser.add_argument("--cert", help="certificate (PEM): speak HTTPS")
+    parser.add_argument("--key", help="its private key")
+    parser.add_argument("--record", help="file that receives one JSON line per request")
+    parser.add_argument("--control", help="JSON file with accounts and answers")
+    parser.add_argument("--site", default="", help="the target_site value of the redirects")
+    args = parser.parse_args(argv)
+    host, _, port = args.listen.rpartition(":")
+    service = Service(args)
+    service.site = args.site
+    server = Server((host or "0.0.0.0", int(port)), type("CloudHandler", (Handler,), {"service": service}))
+    if args.cert:
+        server.context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        server.context.load_cert_chain(args.cert, args.key)
+    print("ready", server.server_port, flush=True)
+    try:
+        server.serve_forever()
+    except KeyboardInterrupt:
+        pass
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
