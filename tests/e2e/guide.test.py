@@ -7,7 +7,6 @@ assemble sprite drawn here, one solid colour per picture name, so that a screens
 which clipped pictures a panel holds.
 """
 
-import hashlib
 import json
 import os
 import shutil
@@ -21,8 +20,10 @@ SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE))
 BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
+sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "tools", "netsim"))
 import lab as labmod  # noqa: E402
 from lab import Lab  # noqa: E402
+from pictures import colour_of, pixels, sprite, write_png  # noqa: E402
 from wizard import Wizard  # noqa: E402
 
 NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
@@ -45,37 +46,10 @@ SPRITE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id"
 CELL = 164
 
 
-def colour_of(name):
-    """A solid colour for one picture name, away from white, grey and the page's blues."""
-    digest = hashlib.md5(name.encode()).digest()
-    return tuple(40 + b % 150 for b in digest[:3])
-
-
-def hex_colour(rgb):
-    return "#%02x%02x%02x" % rgb
-
-
 def make_sprites(catalogue, folder):
     """The assemble sprite: row r, column i holds picture i of the r-th AssembleImages key."""
-    images = catalogue["AssembleImages"]
-    draw = []
-    for row, key in enumerate(SPRITE_ROWS):
-        for i, name in enumerate(images.get(key, "").split(",")):
-            x, y = i * CELL, row * CELL
-            draw += ["-fill", hex_colour(colour_of(name)), "-draw",
-                     "rectangle %d,%d %d,%d" % (x, y, x + CELL - 1, y + CELL - 1),
-                     "-fill", "black", "-pointsize", "22", "-annotate", "+%d+%d" % (x + 40, y + 150), name]
-    subprocess.run(["convert", "-size", "%dx%d" % (4 * CELL, len(SPRITE_ROWS) * CELL), "xc:white", *draw,
-                    os.path.join(folder, "assemble_image_square.png")], check=True, timeout=60)
-    subprocess.run(["convert", "-size", "600x600", "xc:lightgray", os.path.join(folder, "device_list_all.png")],
-                   check=True, timeout=60)
-
-
-def pixels(png, crop):
-    """The RGB pixels of a part (w, h, x, y) of a picture, as a list of (r, g, b)."""
-    data = subprocess.run(["convert", png, "-crop", "%dx%d+%d+%d" % crop, "+repage", "-depth", "8", "rgb:-"],
-                          capture_output=True, check=True, timeout=30).stdout
-    return [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
+    sprite(os.path.join(folder, "assemble_image_square.png"), SPRITE_ROWS, catalogue["AssembleImages"], CELL, 4)
+    write_png(os.path.join(folder, "device_list_all.png"), 600, 600, background=(211, 211, 211))
 
 
 def count_colour(png, crop, rgb):

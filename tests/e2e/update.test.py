@@ -26,6 +26,7 @@ sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 sys.path.insert(0, TOOLS)
 import lab as labmod  # noqa: E402
 import updatesim  # noqa: E402
+from pictures import colour_of, pixels  # noqa: E402
 from wizard import Wizard  # noqa: E402
 
 NETSIM = os.path.join(TOOLS, "netsim.py")
@@ -48,14 +49,6 @@ PANEL_AREA = (701, 301, 49, 245)   # w, h, x, y
 
 OFFERED = "URL_EXE:"
 POPUP_MADE = "MessageBoxPage Constructor Initializing"
-
-
-def pixels(png, crop=None):
-    cmd = ["convert", png]
-    if crop:
-        cmd += ["-crop", "%dx%d+%d+%d" % crop, "+repage"]
-    data = subprocess.run(cmd + ["-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=30).stdout
-    return [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
 
 
 class UpdateLab:
@@ -192,7 +185,7 @@ class UpdateRoads(unittest.TestCase):
             self.assertEqual(clips, sorted(n + ".png" for n in names))
             for name in names:
                 self.assertEqual(pixels(os.path.join(self.net.tmp, folder, name + ".png"), (1, 1, 2, 2)),
-                                 [updatesim.colour_of(name)], name)
+                                 [colour_of(name)], name)
 
     def test_update_downloads_and_starts_the_installer(self):
         self.net.set_installer({"mode": "trickle", "chunks": 4, "delay": 0.7})
@@ -287,7 +280,7 @@ class UpdateRoads(unittest.TestCase):
         shown = pixels(shot, PANEL_AREA)
         camera = next(c for c in self.net.catalogue["Cameras"] if c["Model"] == "VKC-5010W")
         for name in camera["ConnectionType"][0]["5"].split(","):
-            self.assertGreater(shown.count(updatesim.colour_of(name)), 164 * 164 // 2, name)
+            self.assertGreater(shown.count(colour_of(name)), 164 * 164 // 2, name)
         self.assert_clips()
 
     def test_test_mode_reads_the_description_beside_the_catalogue(self):

@@ -18,21 +18,20 @@ redirect, silent, drop) and two more:
                 {"path": "/loop/b", "mode": "redirect", "location": "/loop/a"}]}
 
 "sprites" draws the two sprite pictures for a catalogue: cell n of a row holds picture n of
-that row's key, in a colour of its own (colour_of) with the name written on it.
+that row's key, in a colour of its own (pictures.colour_of).
 """
 
 import argparse
-import hashlib
 import json
 import os
 import ssl
-import subprocess
 import sys
 import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import netsim  # noqa: E402
+import pictures  # noqa: E402
 
 ASSEMBLE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
                  "WPS_wd"]
@@ -44,26 +43,10 @@ SPRITES = [
 ]
 
 
-def colour_of(name):
-    """A solid colour for one picture name, away from white and grey."""
-    digest = hashlib.md5(name.encode()).digest()
-    return tuple(40 + b % 150 for b in digest[:3])
-
-
 def draw_sprites(catalogue, folder):
     """Writes both sprites for the catalogue (a dict) into folder."""
     for file_name, key, rows, cell, columns in SPRITES:
-        names = catalogue.get(key, {})
-        draw = []
-        for row, row_key in enumerate(rows):
-            for i, name in enumerate(names.get(row_key, "").split(",")):
-                x, y = i * cell, row * cell
-                draw += ["-fill", "#%02x%02x%02x" % colour_of(name), "-draw",
-                         "rectangle %d,%d %d,%d" % (x, y, x + cell - 1, y + cell - 1)]
-                if cell >= 100:
-                    draw += ["-fill", "black", "-pointsize", "22", "-annotate", "+%d+%d" % (x + 30, y + 150), name]
-        subprocess.run(["convert", "-size", "%dx%d" % (columns * cell, len(rows) * cell), "xc:white", *draw,
-                        "-depth", "8", os.path.join(folder, file_name)], check=True, timeout=60)
+        pictures.sprite(os.path.join(folder, file_name), rows, catalogue.get(key, {}), cell, columns)
 
 
 class UpdateHandler(netsim.Handler):
