@@ -88,8 +88,9 @@ void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)
     const QString model = CameraCgi::modelText(camera.modelName);
     const QString iconPath = QCoreApplication::applicationDirPath() + "/device_icon/" + model.toLower() + ".png";
     WLOG << "path xxxxxxxxxxxx :" << iconPath;
+    const QPixmap icon(iconPath);
     ui->DSCPDeviceInfoImage_Label->setPixmap(
-        QPixmap(iconPath).scaled(90, 90, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        icon.isNull() ? icon : icon.scaled(90, 90, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     ui->DSCPDeviceInfoModelName_Label->setText(model);
     ui->DSCPDeviceInfoModelName_Label->adjustSize();
 }
