@@ -1,5 +1,6 @@
 #include "cloud/alreadyregisteredpage.h"
 
+#include "cloud/cloudroute.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "guide/cameraconnectionpage.h"
 #include "protocol/cameracgi.h"
@@ -17,12 +18,6 @@ const char* const kResetPopup = "resetYourCameraWarning";
 const IPCamera* chosenCamera()
 {
     return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
-}
-
-// After the cloud step a model with Wi-Fi and without access-point mode goes to the Wi-Fi page.
-bool goesToWiFiPage(const QString& model)
-{
-    return SupportWiFiMap.value(model) == "1" && SupportAPModeMap.value(model) == "0";
 }
 
 } // namespace
@@ -73,12 +68,14 @@ void AlreadyRegisteredPage::pressNextButton()
     setupCompleteInfo();
     const IPCamera* camera = chosenCamera();
     const QString model = camera ? CameraCgi::modelText(camera->modelName) : QString();
-    if (goesToWiFiPage(model)) {
+    if (CloudRoute::roadFor(SupportWiFiMap.value(model), SupportAPModeMap.value(model)) == CloudRoute::Road::WiFi) {
         WLOG << "Next : Wi-Fi page for" << model;
         gDeviceSetupPage->resetCheckingParameters();
         dWiFiBackToPage = 3;
+        gMainpage->setStep(4, tr("Connect your camera to your network wirelessly"));
         gMainpage->showPage(this, gDeviceWiFiChangePage);
         gDeviceWiFiChangePage->enter();
+        gMainpage->showBusy();
         return;
     }
     WLOG << "Next : completion page for" << model;

@@ -231,7 +231,7 @@ private slots:
         QTest::addColumn<QString>("banner");
         QTest::addColumn<bool>("local");
         QTest::newRow("Next, Wi-Fi model") << "alreadyRegNext_PushButton"
-                                           << "10" << 0 << "" << true;
+                                           << "10" << 0 << "step_04" << true;
         QTest::newRow("Next, Wi-Fi and AP") << "alreadyRegNext_PushButton"
                                             << "11" << 1 << "hidden" << true;
         QTest::newRow("Next, not in catalogue") << "alreadyRegNext_PushButton"
@@ -267,10 +267,10 @@ private slots:
         for (QWidget* p : pages)
             QCOMPARE(!p->isHidden(), p == pages[next]);
         QTEST(isLocalView, "local");
-        if (!banner.isEmpty())
-            QVERIFY(banner == "hidden" ? gMainpage->ui->mainProgress_Label->isHidden()
-                                       : gMainpage->ui->mainProgress_Label->styleSheet().contains(banner));
-        QCOMPARE(dWiFiBackToPage == 3, next == 0);
+        QVERIFY(banner == "hidden" ? gMainpage->ui->mainProgress_Label->isHidden()
+                                   : gMainpage->ui->mainProgress_Label->styleSheet().contains(banner));
+        QCOMPARE(dWiFiBackToPage == 3 && gMainpage->isBusy(), next == 0);
+        gMainpage->hideBusy();
         QCOMPARE(page->getImageTimer->isActive(), next == 1);
         QCOMPARE(!page->ui->DSCPShortcutCheck_CheckBox->isHidden(), next < 2);
         QCOMPARE(gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit->text().isEmpty(), next == 4);

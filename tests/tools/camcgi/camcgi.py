@@ -8,6 +8,10 @@ JSON line, and exits after a time limit.
 
     camcgi.py --bind 127.0.0.1 --port 0 --password secret --record requests.jsonl
 
+With --snapshot-dialect korva (or t4x) the snapshot comes only on that dialect's path; the
+other dialect's snapshot path answers 200 with an HTML page, as a camera's web interface
+does. --snapshot names the picture to serve (default: snapshot.jpg beside this script).
+
 The first line on standard output is "PORT <n>" once the server listens.
 A record line: {"method", "path", "query", "user", "password_ok", "status", "body"}.
 """
@@ -43,6 +47,8 @@ T4X_PATHS = {
     "/image.jpg",               # snapshot
 }
 SNAPSHOT_PATHS = {"/image/jpeg.cgi", "/image.jpg"}
+SNAPSHOT_BY_DIALECT = {"korva": "/image/jpeg.cgi", "t4x": "/image.jpg"}
+NOT_A_PICTURE = b"<html><head><title>Camera</title></head><body>Live view</body></html>\n"
 USER = "admin"
 
 
@@ -104,6 +110,8 @@ class CgiHandler(http.server.BaseHTTPRequestHandler):
             status, content_type, content = 404, "text/plain", b"Not Found\n"
         elif not password_ok:
             status, content_type, content = 401, "text/plain", b"Unauthorized\n"
+        elif url.path in SNAPSHOT_PATHS and self.server.snapshot_paths and url.path not in self.server.snapshot_paths:
+            status, content_type, content = 200, "text/html", NOT_A_PICTURE
         elif url.path in SNAPSHOT_PATHS:
             status, content_type, content = 200, "image/jpeg", self.server.snapshot
         else:
@@ -133,6 +141,7 @@ class CgiServer(http.server.ThreadingHTTPServer):
         self.password = password
         self.recorder = recorder
         self.snapshot = snapshot
+        self.snapshot_paths = set()
 
     def server_bind(self):
         # HTTPServer would look its own name up (a DNS query); the address is name enough.
@@ -165,6 +174,9 @@ def main():
     parser.add_argument("--time-limit", type=float, default=120.0, help="seconds before the server exits")
     parser.add_argument("--cert", help="certificate file (default: a new self-signed one)")
     parser.add_argument("--key", help="key file of --cert")
+    parser.add_argument("--snapshot", default=os.path.join(HERE, "snapshot.jpg"), help="picture to serve")
+    parser.add_argument("--snapshot-dialect", choices=sorted(SNAPSHOT_BY_DIALECT),
+                        help="serve the snapshot on this dialect's path only")
     args = parser.parse_args()
 
     folder = tempfile.mkdtemp(prefix="camcgi-")
@@ -172,9 +184,11 @@ def main():
         cert, key = (args.cert, args.key) if args.cert else make_certificate(folder)
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(cert, key)
-        with open(os.path.join(HERE, "snapshot.jpg"), "rb") as f:
+        with open(args.snapshot, "rb") as f:
             snapshot = f.read()
         server = CgiServer((args.bind, args.port), context, args.password, Recorder(args.record), snapshot)
+        if args.snapshot_dialect:
+            server.snapshot_paths = {SNAPSHOT_BY_DIALECT[args.snapshot_dialect]}
         print("PORT %d" % server.server_address[1], flush=True)
 
         stop = threading.Event()
