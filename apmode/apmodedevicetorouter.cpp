@@ -1,6 +1,99 @@
 #include "apmode/apmodedevicetorouter.h"
 
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "apmode/apmodehosttodevice.h"
+#include "apmode/apmodehosttorouter.h"
+#include "apmode/apmoderules.h"
+#include "protocol/cameracgi.h"
+#include "protocol/dcputils.h"
+#include "shell/globals.h"
 #include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
+#include "wifi/wirelessmessagebox.h"
+#include "wifi/wifisettings.h"
+
+namespace {
+const char* const kAutoBoxName = "APModeInputWirelessPasswordAutoWarning";
+const char* const kManualBoxName = "ManualInputWirelessNetworkWarning";
+const char* const kFailedName = "APModeToAPClientModeFailedWarning";
+const char* const kTurnOffName = "TurnOffAPSwitchWarning";
+constexpr int kTickMs = 1000;
+constexpr int kSurveyTicks = 30;
+constexpr int kTicksPerSurvey = 5;
+constexpr int kConnectTicks = 60;
+constexpr int kMaxPartialList = 10;
+
+const char* const kNextEnabledStyle =
+    "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;";
+const char* const kNextDisabledStyle = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
+                                       "font:12px;color:rgb(255,255,255);border: 0px;";
+
+QString redMessage(const QString& text)
+{
+    return "<p style=line-height:10px><font face=Verdana color=#FF0000>" + text + "</font></p>";
+}
+
+QWidget* findBox(const char* name)
+{
+    return gMainpage->findChild<QWidget*>(name);
+}
+
+// Hides the dimming label and deletes the box when it is there.
+void closeBox(const char* name)
+{
+    gMainpage->lockScreenLabel->hide();
+    if (QWidget* box = findBox(name)) {
+        box->hide();
+        delete box;
+    }
+}
+
+template <class T>
+T* boxChild(const char* boxName, const char* childName)
+{
+    QWidget* box = findBox(boxName);
+    return box ? box->findChild<T*>(childName) : nullptr;
+}
+
+// A Wi-Fi entry box over the dimmed main window, centred, with its title shown.
+WirelessMessageBox* openBox(const char* name, int height, const QString& title)
+{
+    WirelessMessageBox* box = new WirelessMessageBox(gMainpage);
+    box->setObjectName(name);
+    box->setGeometry((gMainpage->width() - 618) / 2, (gMainpage->height() - height) / 2, 618, height);
+    box->setFixedHeight(height);
+    box->ui->WirelessMsgBoxBackground_Label->setGeometry(0, 0, 618, height);
+    box->ui->WirelessMsgBoxTitile_Label->setText(title);
+    box->ui->WirelessMsgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->ui->WirelessMsgBoxTitile_Label->setGeometry(50, 50, 440, 30);
+    box->ui->WirelessMsgBoxTitile_Label->show();
+    return box;
+}
+
+void setBoxButtons(QPushButton* cancel, QPushButton* connect)
+{
+    cancel->setStyleSheet(MessageBoxPage::whiteButtonStyle());
+    cancel->setText(APModeDeviceToRouter::tr("Cancel"));
+    connect->setStyleSheet(MessageBoxPage::blueButtonStyle());
+    connect->setText(APModeDeviceToRouter::tr("Connect"));
+}
+
+void clearSurvey(APSearchResult& list)
+{
+    list.numAP = 0;
+    list.All_APListNum = 0;
+    list.Now_APListNum.clear();
+}
+
+} // namespace
 
 APModeDeviceToRouter::APModeDeviceToRouter(QWidget* parent)
     : QWidget(parent)
@@ -8,9 +101,457 @@ APModeDeviceToRouter::APModeDeviceToRouter(QWidget* parent)
 {
     WLOG << "APModeDeviceToRouter Constructor Initializing ...";
     ui->setupUi(this);
+    ui->apD2RNext_PushButton->setEnabled(false);
+    ui->apD2RSiteSurveyList_ListWidget->setContextMenuPolicy(Qt::NoContextMenu);
+    QFile sheet(":/style_scrollbar.qss");
+    QString sheetText;
+    if (sheet.open(QFile::ReadOnly))
+        sheetText = QLatin1String(sheet.readAll());
+    else
+        WLOG << "Error Opening Stylesheet File ";
+    ui->apD2RSiteSurveyList_ListWidget->setStyleSheet(sheetText);
+
+    connect(ui->apD2RPrev_PushButton, &QPushButton::clicked, this, &APModeDeviceToRouter::pressBackButton);
+    connect(ui->apD2RNext_PushButton, &QPushButton::clicked, this, &APModeDeviceToRouter::pressNextButton);
+    connect(ui->apD2RReScan_PushButton, &QPushButton::clicked, this, &APModeDeviceToRouter::pressRescanButton);
+    connect(ui->apD2RSiteSurveyList_ListWidget, &QListWidget::itemClicked, this,
+            &APModeDeviceToRouter::clickSiteSurveyList);
+    connect(ui->apD2RManual_PushButton, &QPushButton::clicked, this, &APModeDeviceToRouter::pressManualButton);
+
+    waitAPListSiteSurveyNumber = 0;
+    gotAPModeSiteSurvey = false;
+    checkAPListSiteSurveyTimer = new QTimer(this);
+    connect(checkAPListSiteSurveyTimer, &QTimer::timeout, this, &APModeDeviceToRouter::checkAPListSiteSurvey);
+    waitAPClientAutoConnectNumber = 0;
+    gotAPClientAutoConnect = false;
+    checkAPClientAutoConnectTimer = new QTimer(this);
+    connect(checkAPClientAutoConnectTimer, &QTimer::timeout, this,
+            &APModeDeviceToRouter::checkAPClientAutoConnection);
+    waitAPClientManualConnectNumber = 0;
+    gotAPClientManualConnect = false;
+    checkAPClientManualConnectTimer = new QTimer(this);
+    connect(checkAPClientManualConnectTimer, &QTimer::timeout, this,
+            &APModeDeviceToRouter::checkdAPClientManualConnection);
 }
 
 APModeDeviceToRouter::~APModeDeviceToRouter()
 {
     delete ui;
+}
+
+void APModeDeviceToRouter::enter()
+{
+    checkAPClientAutoConnectTimer->stop();
+    checkAPClientManualConnectTimer->stop();
+    waitAPClientAutoConnectNumber = 0;
+    gotAPClientAutoConnect = false;
+    waitAPClientManualConnectNumber = 0;
+    gotAPClientManualConnect = false;
+    waitAPListSiteSurveyNumber = 0;
+    gotAPModeSiteSurvey = false;
+    ui->apD2RSiteSurveyList_ListWidget->clear();
+    setNextEnabled(false);
+    ui->apD2RManual_PushButton->setEnabled(false);
+    checkAPListSiteSurveyTimer->start(kTickMs);
+}
+
+void APModeDeviceToRouter::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void APModeDeviceToRouter::setNextEnabled(bool enabled)
+{
+    ui->apD2RNext_PushButton->setEnabled(enabled);
+    ui->apD2RNext_PushButton->setStyleSheet(enabled ? kNextEnabledStyle : kNextDisabledStyle);
+}
+
+int APModeDeviceToRouter::chosenRow() const
+{
+    const int row = ui->apD2RSiteSurveyList_ListWidget->currentRow();
+    if (IPCameraList.isEmpty() || row < 0)
+        return -1;
+    const APSearchResult& list = IPCameraList.first().APConfig;
+    const int rows = std::min({list.numAP, int(list.AP_SSID.size()), int(list.AP_AuthMode.size()),
+                               int(list.AP_SecMethod.size()), int(list.AP_Mode.size())});
+    return row < rows ? row : -1;
+}
+
+void APModeDeviceToRouter::checkAPListSiteSurvey()
+{
+    if (IPCameraList.isEmpty()) {
+        // Back has let the camera go.
+        checkAPListSiteSurveyTimer->stop();
+        waitAPListSiteSurveyNumber = 0;
+        gotAPModeSiteSurvey = false;
+        return;
+    }
+    IPCamera& camera = IPCameraList.first();
+    APSearchResult& list = camera.APConfig;
+    if (waitAPListSiteSurveyNumber % kTicksPerSurvey == 0 && !gotAPModeSiteSurvey) {
+        if (list.numAP > kMaxPartialList) {
+            camera.dcpStatus = IPCamera::GOT_AP;
+            WLOG << " numAP :" << list.numAP << " All_APListNum :" << list.All_APListNum
+                 << " Now_APListNum :" << list.Now_APListNum;
+        } else {
+            clearSurvey(list);
+            gDCPUtils->dcpClass04_GetAPSearch(0);
+        }
+    }
+    if (waitAPListSiteSurveyNumber == kSurveyTicks) {
+        checkAPListSiteSurveyTimer->stop();
+        ui->apD2RManual_PushButton->setEnabled(true);
+        WLOG << " checkAPListSiteSurveyTimer timeout " << waitAPListSiteSurveyNumber << "stop !!";
+        waitAPListSiteSurveyNumber = 0;
+        gotAPModeSiteSurvey = false;
+        gMainpage->hideBusy();
+        return;
+    }
+    if (IPCameraList.first().dcpStatus == IPCamera::GOT_AP) {
+        gotAPModeSiteSurvey = true;
+        checkAPListSiteSurveyTimer->stop();
+        ui->apD2RManual_PushButton->setEnabled(true);
+        const APSearchResult& found = IPCameraList.first().APConfig;
+        for (int i = 0; i < found.numAP && i < found.AP_SSID.size(); ++i) {
+            const QString ssid = QString::fromUtf8(found.ssidAt(i).constData());
+            WLOG << " SSID :" << ssid;
+            ui->apD2RSiteSurveyList_ListWidget->addItem(new QListWidgetItem(ssid));
+        }
+        gMainpage->hideBusy();
+    }
+    WLOG << " waitAPListSiteSurveyNumber :" << waitAPListSiteSurveyNumber;
+    ++waitAPListSiteSurveyNumber;
+}
+
+void APModeDeviceToRouter::clickSiteSurveyList(QListWidgetItem* item)
+{
+    setNextEnabled(true);
+    WLOG << " row :" << ui->apD2RSiteSurveyList_ListWidget->currentRow() << (item ? item->text() : QString());
+}
+
+void APModeDeviceToRouter::pressNextButton()
+{
+    WLOG << " IPCameraList.size() :" << IPCameraList.size();
+    const int row = chosenRow();
+    if (row < 0)
+        return;
+    if (IPCameraList.first().APConfig.AP_AuthMode.at(row) == "0") {
+        gMainpage->lockScreenLabel->hide();
+        startConnection(checkAPClientAutoConnectTimer);
+    } else {
+        popupAPModeInputWirelessPasswordAutoWarning();
+    }
+}
+
+void APModeDeviceToRouter::pressManualButton()
+{
+    WLOG << "Press Manual";
+    popupAPModeInputWirelessPasswordManualWarning();
+}
+
+void APModeDeviceToRouter::pressRescanButton()
+{
+    setNextEnabled(false);
+    ui->apD2RSiteSurveyList_ListWidget->clear();
+    if (!IPCameraList.isEmpty())
+        clearSurvey(IPCameraList.first().APConfig);
+    waitAPListSiteSurveyNumber = 0;
+    gotAPModeSiteSurvey = false;
+    checkAPListSiteSurveyTimer->start(kTickMs);
+    ui->apD2RManual_PushButton->setEnabled(false);
+    gMainpage->showBusy();
+}
+
+void APModeDeviceToRouter::pressBackButton()
+{
+    IPCameraList.clear();
+    ui->apD2RSiteSurveyList_ListWidget->clear();
+    waitAPListSiteSurveyNumber = 0;
+    gotAPModeSiteSurvey = false;
+    gMainpage->showPage(this, gAPModeHostToDevice);
+    gAPModeHostToDevice->enter();
+}
+
+void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
+{
+    const int row = chosenRow();
+    if (row < 0)
+        return;
+    WirelessMessageBox* box = openBox(kAutoBoxName, 270, tr("Enter Wi-Fi Password"));
+    Ui_WirelessMessageBox* form = box->ui;
+    form->WirelessAuto_GroupBox->setGeometry(0, 90, 618, 180);
+    form->WirelessAuto_GroupBox->show();
+    form->WirelessManual_GroupBox->hide();
+    form->WirelessAutoNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
+    form->WirelessAutoPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
+    form->WirelessAutoName_Label->setText(ui->apD2RSiteSurveyList_ListWidget->item(row)->text());
+    form->WirelessAutoPassword_LineEdit->setEchoMode(QLineEdit::Password);
+    setBoxButtons(form->WirelessAutoCancel_Button, form->WirelessAutoConnect_Button);
+    connect(form->WirelessAutoCancel_Button, &QPushButton::clicked, this, &APModeDeviceToRouter::pressAutoCancelButton);
+    connect(form->WirelessAutoConnect_Button, &QPushButton::clicked, this,
+            &APModeDeviceToRouter::pressAutoConnectButton);
+    box->show();
+}
+
+void APModeDeviceToRouter::popupAPModeInputWirelessPasswordManualWarning()
+{
+    WirelessMessageBox* box = openBox(kManualBoxName, 380, tr("Enter Your Wi-Fi Network Information"));
+    Ui_WirelessMessageBox* form = box->ui;
+    form->WirelessManual_GroupBox->setGeometry(0, 90, 618, 300);
+    form->WirelessManual_GroupBox->show();
+    form->WirelessAuto_GroupBox->hide();
+    form->WirelessManualNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
+    form->WirelessManualPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
+    form->WirelessManualPassword_LineEdit->setEchoMode(QLineEdit::Password);
+    setBoxButtons(form->WirelessManualCancel_Button, form->WirelessManualConnect_Button);
+    connect(form->WirelessManualCancel_Button, &QPushButton::clicked, this,
+            &APModeDeviceToRouter::pressManualCancelButton);
+    connect(form->WirelessManualConnect_Button, &QPushButton::clicked, this,
+            &APModeDeviceToRouter::pressManualConnectButton);
+    box->show();
+}
+
+void APModeDeviceToRouter::pressAutoCancelButton()
+{
+    closeBox(kAutoBoxName);
+}
+
+void APModeDeviceToRouter::pressManualCancelButton()
+{
+    closeBox(kManualBoxName);
+}
+
+void APModeDeviceToRouter::pressAutoConnectButton()
+{
+    QWidget* box = findBox(kAutoBoxName);
+    QLineEdit* key = boxChild<QLineEdit>(kAutoBoxName, "WirelessAutoPassword_LineEdit");
+    QLabel* keyError = boxChild<QLabel>(kAutoBoxName, "WirelessAutoPasswordError_Label");
+    if (!box || !key || !keyError)
+        return;
+    key->clearFocus();
+    if (const char* refusal = APModeRules::keyRefusal(key->text().toLatin1(), false)) {
+        keyError->setText(redMessage(tr(refusal)));
+        keyError->show();
+        return;
+    }
+    keyError->hide();
+    box->hide();
+    gMainpage->lockScreenLabel->hide();
+    startConnection(checkAPClientAutoConnectTimer);
+}
+
+void APModeDeviceToRouter::pressManualConnectButton()
+{
+    QWidget* box = findBox(kManualBoxName);
+    QLineEdit* ssid = boxChild<QLineEdit>(kManualBoxName, "WirelessManualName_LineEdit");
+    QLineEdit* key = boxChild<QLineEdit>(kManualBoxName, "WirelessManualPassword_LineEdit");
+    QComboBox* security = boxChild<QComboBox>(kManualBoxName, "WirelessManualSecurity_ComboBox");
+    QLabel* ssidError = boxChild<QLabel>(kManualBoxName, "WirelessManualAPNameError_Label");
+    QLabel* keyError = boxChild<QLabel>(kManualBoxName, "WirelessManualAPPasswordError_Label");
+    if (!box || !ssid || !key || !security || !ssidError || !keyError)
+        return;
+    ssid->clearFocus();
+    key->clearFocus();
+    const char* ssidRefusal = APModeRules::ssidRefusal(ssid->text().toLatin1());
+    const char* keyRefusal = APModeRules::keyRefusal(key->text().toLatin1(), security->currentIndex() == 0);
+    if (ssidRefusal) {
+        ssidError->setText(redMessage(tr(ssidRefusal)));
+        ssidError->show();
+    }
+    if (keyRefusal) {
+        keyError->setText(redMessage(tr(keyRefusal)));
+        keyError->show();
+    }
+    if (ssidRefusal || keyRefusal)
+        return;
+    box->hide();
+    gMainpage->lockScreenLabel->hide();
+    startConnection(checkAPClientManualConnectTimer);
+}
+
+void APModeDeviceToRouter::startConnection(QTimer* timer)
+{
+    waitAPClientAutoConnectNumber = 0;
+    gotAPClientAutoConnect = false;
+    waitAPClientManualConnectNumber = 0;
+    gotAPClientManualConnect = false;
+    // A confirmation left from an earlier exchange must not count for this one.
+    if (!IPCameraList.isEmpty())
+        IPCameraList.first().dcpStatus = IPCamera::RESET;
+    gMainpage->showBusy();
+    timer->start(kTickMs);
+}
+
+void APModeDeviceToRouter::checkAPClientAutoConnection()
+{
+    const int row = chosenRow();
+    if (row < 0) {
+        checkAPClientAutoConnectTimer->stop();
+        gMainpage->hideBusy();
+        return;
+    }
+    WLOG << "APIdx :" << row;
+    const APSearchResult& list = IPCameraList.first().APConfig;
+    const bool open = list.AP_AuthMode.at(row) == "0";
+    QByteArray key;
+    if (!open) {
+        QLineEdit* edit = boxChild<QLineEdit>(kAutoBoxName, "WirelessAutoPassword_LineEdit");
+        key = edit ? edit->text().toLatin1() : QByteArray();
+        WLOG << "linedit :" << maskSecret(QString::fromLatin1(key));
+    }
+    if (waitAPClientAutoConnectNumber == kConnectTicks) {
+        checkAPClientAutoConnectTimer->stop();
+        WLOG << " checkAPClientAutoConnectTimer timeout " << waitAPClientAutoConnectNumber << "stop !!";
+        gMainpage->hideBusy();
+        popupAPModeToAPClientModeFailed();
+        return;
+    }
+    if (IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP) {
+        connectionConfirmed(true, ui->apD2RSiteSurveyList_ListWidget->currentItem()->text());
+        if (IPCameraList.isEmpty())
+            return;
+    }
+    if (waitAPClientAutoConnectNumber % 2 == 0 && !gotAPClientAutoConnect)
+        gDCPUtils->dcpClass03_SetNetworkSetup(0, WiFiSettings::listContent(list, row, key));
+    WLOG << " waitAPClientAutoConnectNumber :" << waitAPClientAutoConnectNumber;
+    ++waitAPClientAutoConnectNumber;
+}
+
+void APModeDeviceToRouter::checkdAPClientManualConnection()
+{
+    QLineEdit* ssidEdit = boxChild<QLineEdit>(kManualBoxName, "WirelessManualName_LineEdit");
+    QLineEdit* keyEdit = boxChild<QLineEdit>(kManualBoxName, "WirelessManualPassword_LineEdit");
+    QComboBox* security = boxChild<QComboBox>(kManualBoxName, "WirelessManualSecurity_ComboBox");
+    QComboBox* encrypt = boxChild<QComboBox>(kManualBoxName, "WirelessManualEncrypt_ComboBox");
+    if (IPCameraList.isEmpty() || !ssidEdit || !keyEdit || !security || !encrypt) {
+        checkAPClientManualConnectTimer->stop();
+        gMainpage->hideBusy();
+        return;
+    }
+    const QByteArray ssid = ssidEdit->text().toLatin1();
+    const QByteArray key = keyEdit->text().toLatin1();
+    WLOG << " ssid :" << ssid << " password :" << maskSecret(QString::fromLatin1(key))
+         << " security :" << security->currentIndex() << " encrypt :" << encrypt->currentIndex();
+    if (waitAPClientManualConnectNumber == kConnectTicks) {
+        checkAPClientManualConnectTimer->stop();
+        WLOG << " waitAPClientManualConnectNumber timeout " << waitAPClientManualConnectNumber << "stop !!";
+        gMainpage->hideBusy();
+        popupAPModeToAPClientModeFailed();
+        return;
+    }
+    if (IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP) {
+        connectionConfirmed(false, QString::fromLatin1(ssid));
+        if (IPCameraList.isEmpty())
+            return;
+    }
+    if (waitAPClientManualConnectNumber % 2 == 0 && !gotAPClientManualConnect)
+        gDCPUtils->dcpClass03_SetNetworkSetup(
+            0, WiFiSettings::manualContent(ssid, security->currentIndex(), encrypt->currentIndex(), key));
+    WLOG << " waitAPClientManualConnectNumber :" << waitAPClientManualConnectNumber;
+    ++waitAPClientManualConnectNumber;
+}
+
+void APModeDeviceToRouter::connectionConfirmed(bool autoRoad, const QString& networkName)
+{
+    if (autoRoad) {
+        gotAPClientAutoConnect = true;
+        checkAPClientAutoConnectTimer->stop();
+        WLOG << " checkAPClientAutoConnectTimer stop at " << waitAPClientAutoConnectNumber;
+    } else {
+        gotAPClientManualConnect = true;
+        checkAPClientManualConnectTimer->stop();
+        WLOG << " checkAPClientManualConnectTimer stop at " << waitAPClientManualConnectNumber;
+    }
+    closeBox(autoRoad ? kAutoBoxName : kManualBoxName);
+    gMainpage->hideBusy();
+    sendEnableAPClientModeCGI();
+    gAPModeHostToRouter->setNetworkName(networkName);
+    if (APModeRules::agentSwitchesAccessPointOff(IPCameraList.first().AgentVersion)) {
+        WLOG << " AgentVersion >";
+        showHostToRouter();
+    } else {
+        WLOG << " AgentVersion <=";
+        popupTurnOffAPSwitchWarning();
+    }
+}
+
+void APModeDeviceToRouter::sendEnableAPClientModeCGI()
+{
+    if (IPCameraList.isEmpty())
+        return;
+    const IPCamera& camera = IPCameraList.first();
+    const QString dialect = CameraCgi::catalogueDialect(camera.modelName);
+    WLOG << "url = " << APModeRules::accessPointOffUrl(camera, dialect);
+    WLOG << " Basic " << maskSecret(QString::fromLatin1(CameraCgi::basicCredentials(camera)));
+    gDCPUtils->networkManager->get(APModeRules::accessPointOffRequest(camera, dialect));
+}
+
+void APModeDeviceToRouter::showHostToRouter()
+{
+    gMainpage->hideBusy();
+    gMainpage->showPage(this, gAPModeHostToRouter);
+    gAPModeHostToRouter->enter();
+}
+
+void APModeDeviceToRouter::popupTurnOffAPSwitchWarning()
+{
+    WLOG << "open msgbox ...";
+    MessageBoxPage::build(gMainpage, kTurnOffName, 618, 400)
+        .title(tr("Turn Off Direct Connect"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("Press the Direct button on your camera, and make sure the Cloud<br>"
+                                             "button is no longer flashing, then click OK to  continue.")),
+                 {80, 80, 480, 60})
+        .picture(":/images/turn_off_direct_connect.png", {420, 160, 168, 167})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 350}, this,
+                     &APModeDeviceToRouter::pressMsgTurnOffAPSwitchOKButton)
+        .closeButton(this, &APModeDeviceToRouter::pressMsgTurnOffAPSwitchOKButton)
+        .open();
+}
+
+void APModeDeviceToRouter::pressMsgTurnOffAPSwitchOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kTurnOffName);
+    showHostToRouter();
+}
+
+void APModeDeviceToRouter::popupAPModeToAPClientModeFailed()
+{
+    WLOG << "open msgbox ...";
+    MessageBoxPage::build(gMainpage, kFailedName, 618, 250)
+        .title(tr("Could not connect to Wireless"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("Could not save your wireless settings. Please try<br>again.")),
+                 {80, 80, 480, 50})
+        .leftButton(tr("Close"), ButtonStyle::White, {360, 200}, this, &APModeDeviceToRouter::pressMsgCloseButton)
+        .rightButton(tr("Retry"), ButtonStyle::Blue, {480, 200}, this, &APModeDeviceToRouter::pressMsgOKButton)
+        .closeButton(this, &APModeDeviceToRouter::pressMsgCloseButton)
+        .open();
+}
+
+void APModeDeviceToRouter::pressMsgOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kFailedName);
+    gMainpage->showBusy();
+    if (waitAPClientAutoConnectNumber != 0) {
+        waitAPClientAutoConnectNumber = 0;
+        gotAPClientAutoConnect = false;
+        checkAPClientAutoConnectTimer->start(kTickMs);
+    } else {
+        waitAPClientManualConnectNumber = 0;
+        gotAPClientManualConnect = false;
+        checkAPClientManualConnectTimer->start(kTickMs);
+    }
+}
+
+void APModeDeviceToRouter::pressMsgCloseButton()
+{
+    if (waitAPClientAutoConnectNumber != 0) {
+        waitAPClientAutoConnectNumber = 0;
+        gotAPClientAutoConnect = false;
+        closeBox(kAutoBoxName);
+    } else {
+        waitAPClientManualConnectNumber = 0;
+        gotAPClientManualConnect = false;
+        closeBox(kManualBoxName);
+    }
+    MessageBoxPage::closeByName(gMainpage, kFailedName);
 }

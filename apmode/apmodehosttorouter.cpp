@@ -1,16 +1,291 @@
 #include "apmode/apmodehosttorouter.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkInterface>
+#include <QNetworkRequest>
+#include <QTimer>
+
+#include "apmode/apmoderules.h"
+#include "apmode/resethint.h"
+#include "setup/discoverypage.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
 #include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
+#include "welcome/welcomepage.h"
+
+int tryDiscoveryNum = 0;
+
+namespace {
+const char* const kInternetFailedName = "APClientModeInternetFailedWarning";
+const char* const kDiscoveryFailedName = "APClientModeDiscoveryFailedWarning";
+const char* const kDiscoveryResetFailedName = "APClientModeDiscoveryResetFailedWarning";
+constexpr int kTickMs = 1000;
+constexpr int kInternetTicks = 10;
+constexpr int kDiscoveryTicks = 60;
+constexpr int kTicksPerScan = 10;
+} // namespace
 
 APModeHostToRouter::APModeHostToRouter(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui_APModeHostToRouter)
+    , wizardInternetUrl(QString::fromLatin1(Endpoints::kHomeNetworkProbeUrl))
+    , waitWizardInternetNumber(0)
+    , waitAPClientModeDiscoveryNumber(0)
+    , gotAPClientModeCamera(false)
 {
-    WLOG << "APModeHostToRouter Constructor Initializing ...";
     ui->setupUi(this);
+    WLOG << "APModeHostToRouter Constructor Initializing ...";
+    ui->apH2RPrev_PushButton->hide();
+    connect(ui->apH2RNext_PushButton, &QPushButton::clicked, this, &APModeHostToRouter::pressNextButton);
+    recheckWizardInternetTimer = new QTimer(this);
+    connect(recheckWizardInternetTimer, &QTimer::timeout, this, &APModeHostToRouter::recheckInternetRequest);
+    tryDiscoveryNum = 0;
+    checkAPClientModeDiscoveryTimer = new QTimer(this);
+    connect(checkAPClientModeDiscoveryTimer, &QTimer::timeout, this,
+            &APModeHostToRouter::checkAPClientModeDiscovery);
 }
 
 APModeHostToRouter::~APModeHostToRouter()
 {
     delete ui;
+}
+
+void APModeHostToRouter::enter()
+{
+    recheckWizardInternetTimer->stop();
+    checkAPClientModeDiscoveryTimer->stop();
+    waitWizardInternetNumber = 0;
+    waitAPClientModeDiscoveryNumber = 0;
+    gotAPClientModeCamera = false;
+}
+
+void APModeHostToRouter::retranslate()
+{
+    ui->retranslateUi(this);
+    if (!networkName.isEmpty())
+        ui->apH2RSameNetworkName_Label->setText(networkName);
+}
+
+void APModeHostToRouter::setNetworkName(const QString& name)
+{
+    networkName = name;
+    ui->apH2RSameNetworkName_Label->setText(name);
+}
+
+void APModeHostToRouter::pressBackButton() {}
+
+void APModeHostToRouter::emptyDiscoveryTable()
+{
+    gDiscoveryPage->ui->discoveryCameraTb_TableWidget->setRowCount(0);
+}
+
+void APModeHostToRouter::pressNextButton()
+{
+    emptyDiscoveryTable();
+    IPCameraList.clear();
+    checkType = 2;
+    gInternetReachable = false;
+    gMainpage->showBusy();
+    // A visit after an earlier find starts its counts and scans afresh.
+    waitWizardInternetNumber = 0;
+    waitAPClientModeDiscoveryNumber = 0;
+    gotAPClientModeCamera = false;
+    hostMacAddrList.clear();
+    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces())
+        if (!nic.hardwareAddress().isEmpty())
+            hostMacAddrList.append(nic.hardwareAddress());
+    if (!isLocalView) {
+        recheckWizardInternetTimer->start(kTickMs);
+    } else {
+        isAPModeFlow = false;
+        checkAPClientModeDiscoveryTimer->start(kTickMs);
+    }
+}
+
+void APModeHostToRouter::recheckInternetRequest()
+{
+    if (waitWizardInternetNumber == kInternetTicks) {
+        recheckWizardInternetTimer->stop();
+        WLOG << "recheckWizardInternetTimer timeout " << waitWizardInternetNumber << "stop !!";
+        checkType = 2;
+        waitWizardInternetNumber = 0;
+        gInternetReachable = false;
+        gMainpage->hideBusy();
+        popupAPClientModeInternetFailed();
+        return;
+    }
+    if (gInternetReachable) {
+        recheckWizardInternetTimer->stop();
+        WLOG << "recheckWizardInternet pass ";
+        isAPModeFlow = false;
+        checkAPClientModeDiscoveryTimer->start(kTickMs);
+    } else if (waitWizardInternetNumber % 2 == 0) {
+        gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl));
+    }
+    ++waitWizardInternetNumber;
+}
+
+void APModeHostToRouter::checkAPClientModeDiscovery()
+{
+    if (waitAPClientModeDiscoveryNumber == kDiscoveryTicks) {
+        checkAPClientModeDiscoveryTimer->stop();
+        WLOG << " checkAPClientModeDiscoveryTimer timeout " << waitAPClientModeDiscoveryNumber << "stop !!";
+        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        gDiscoveryPage->waitDiscoveryNumber = 0;
+        gInternetReachable = false;
+        isAPModeFlow = true;
+        waitWizardInternetNumber = 0;
+        waitAPClientModeDiscoveryNumber = 0;
+        gotAPClientModeCamera = false;
+        gMainpage->hideBusy();
+        if (APModeRules::rediscoveryPopupFor(tryDiscoveryNum) == APModeRules::RediscoveryPopup::Reset)
+            popupAPClientModeDiscoveryResetFailed();
+        else
+            popupAPClientModeDiscoveryFailed();
+        return;
+    }
+
+    const QList<IPCamera> cameras = IPCameraList;
+    for (int i = 0; i < cameras.size(); ++i) {
+        if (!APModeRules::passesRediscovery(cameras.at(i), supportType, isLocalView)) {
+            emptyDiscoveryTable();
+            if (isLocalView)
+                gMainpage->showBusy();
+            continue;
+        }
+        WLOG << " found APClient Mode Camera :" << supportType;
+        WLOG << " APClient Mode Camera MACAddr :" << cameras.at(i).MAC;
+        cameraFound(i);
+        break;
+    }
+
+    if (waitAPClientModeDiscoveryNumber % kTicksPerScan == 0 && !gotAPClientModeCamera)
+        gDiscoveryPage->scanDevices();
+    ++waitAPClientModeDiscoveryNumber;
+}
+
+void APModeHostToRouter::cameraFound(int index)
+{
+    isAPModeFlow = false;
+    gotAPClientModeCamera = true;
+    checkAPClientModeDiscoveryTimer->stop();
+    gDiscoveryPage->waitDiscoveryNumber = 0;
+    gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+    gMainpage->hideBusy();
+    gMainpage->showPage(this, gDiscoveryPage);
+    gMainpage->setStep(1, tr("Let's connect the camera to your network"));
+    // The camera found has its row, whatever the walk emptied before it.
+    gDiscoveryPage->updateDeviceTableList(index);
+}
+
+void APModeHostToRouter::popupAPClientModeInternetFailed()
+{
+    WLOG << "open msgbox ...";
+    MessageBoxPage::build(gMainpage, kInternetFailedName, 618, 300)
+        .title(tr("No Internet Connection"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("Your computer needs to be connected to the Internet. You can click "
+                                             "<b>Retry</b> to<br>try again.")),
+                 {80, 80, 480, 100})
+        .leftButton(tr("Close"), ButtonStyle::White, {360, 250}, this,
+                    &APModeHostToRouter::pressMsgInternetFailedCloseButton)
+        .rightButton(tr("Retry"), ButtonStyle::Blue, {480, 250}, this,
+                     &APModeHostToRouter::pressMsgInternetFailedOKButton)
+        .closeButton(this, &APModeHostToRouter::pressMsgInternetFailedCloseButton)
+        .open();
+}
+
+void APModeHostToRouter::pressMsgInternetFailedOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kInternetFailedName);
+    pressNextButton();
+}
+
+void APModeHostToRouter::pressMsgInternetFailedCloseButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kInternetFailedName);
+}
+
+void APModeHostToRouter::popupAPClientModeDiscoveryFailed()
+{
+    WLOG << "open msgbox ...";
+    MessageBoxPage::build(gMainpage, kDiscoveryFailedName, 618, 300)
+        .title(tr("Could not connect to Camera"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("Please make sure that your computer is connected to the same Wi-Fi "
+                                             "network as<br>your camera, then try again.")),
+                 {80, 80, 480, 100})
+        .leftButton(tr("Close"), ButtonStyle::White, {360, 250}, this,
+                    &APModeHostToRouter::pressMsgDiscoveryFailedCloseButton)
+        .rightButton(tr("Retry"), ButtonStyle::Blue, {480, 250}, this,
+                     &APModeHostToRouter::pressMsgDiscoveryFailedOKButton)
+        .closeButton(this, &APModeHostToRouter::pressMsgDiscoveryFailedCloseButton)
+        .open();
+}
+
+void APModeHostToRouter::retryDiscovery(const char* popupName)
+{
+    MessageBoxPage::closeByName(gMainpage, popupName);
+    ++tryDiscoveryNum;
+    gMainpage->showBusy();
+    IPCameraList.clear();
+    checkAPClientModeDiscoveryTimer->start(kTickMs);
+}
+
+void APModeHostToRouter::pressMsgDiscoveryFailedOKButton()
+{
+    retryDiscovery(kDiscoveryFailedName);
+}
+
+void APModeHostToRouter::pressMsgDiscoveryFailedCloseButton()
+{
+    gMainpage->hideBusy();
+    MessageBoxPage::closeByName(gMainpage, kDiscoveryFailedName);
+    tryDiscoveryNum = 0;
+}
+
+void APModeHostToRouter::popupAPClientModeDiscoveryResetFailed()
+{
+    WLOG << "open msgbox ...";
+    MessageBoxPage::build(gMainpage, kDiscoveryResetFailedName, 618, 300)
+        .title(tr("Could not connect to Camera"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(
+                     tr("Please make sure that your computer is connected to the same Wi-Fi network as<br>your "
+                        "camera.<br>If you still can't connect, you can try resetting your camera, then starting "
+                        "the wizard again.")),
+                 {80, 80, 480, 100})
+        .leftButton(tr("Reset"), ButtonStyle::White, {360, 250}, this,
+                    &APModeHostToRouter::pressMsgDiscoveryResetFailedCloseButton)
+        .rightButton(tr("Retry"), ButtonStyle::Blue, {480, 250}, this,
+                     &APModeHostToRouter::pressMsgDiscoveryResetFailedOKButton)
+        .closeButton(this, &APModeHostToRouter::pressMsgDiscoveryResetFailedCloseButton)
+        .open();
+}
+
+void APModeHostToRouter::pressMsgDiscoveryResetFailedOKButton()
+{
+    retryDiscovery(kDiscoveryResetFailedName);
+}
+
+void APModeHostToRouter::pressMsgDiscoveryResetFailedCloseButton()
+{
+    tryDiscoveryNum = 0;
+    MessageBoxPage::closeByName(gMainpage, kDiscoveryResetFailedName);
+    popupResetHint();
+}
+
+void APModeHostToRouter::popupResetHint()
+{
+    WLOG << "open msgbox ...";
+    ResetHint::open(this);
+}
+
+void APModeHostToRouter::pressMsgResetStartOverButton()
+{
+    ResetHint::startOver(this, tr("Let's connect the camera to your network"));
+}
+
+void APModeHostToRouter::pressMsgResetCloseButton()
+{
+    ResetHint::close();
 }

@@ -12,6 +12,8 @@ constexpr const char* kCloudServiceHost = "api.olvaris.invalid";
 constexpr const char* kTimeServerHost = "time.tolmwizard.invalid";
 // Internet probe: a real public web site over plain HTTP.
 constexpr const char* kInternetProbeUrl = "http://www.example.com/";
+// Internet probe once the computer is back on the home network after the access-point road.
+constexpr const char* kHomeNetworkProbeUrl = "http://www.example.org/";
 } // namespace Endpoints
 
 #endif // ENDPOINTS_H
