@@ -1,8 +1,6 @@
 #include "apmode/apmodedevicetorouter.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QTimer>
 
@@ -17,8 +15,9 @@
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "wifi/wirelessmessagebox.h"
 #include "wifi/wifisettings.h"
+#include "wifi/wirelessmessagebox.h"
+#include "wifi/wirelessrules.h"
 
 namespace {
 const char* const kAutoBoxName = "APModeInputWirelessPasswordAutoWarning";
@@ -36,46 +35,14 @@ const char* const kNextEnabledStyle =
 const char* const kNextDisabledStyle = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
                                        "font:12px;color:rgb(255,255,255);border: 0px;";
 
-QString redMessage(const QString& text)
+WirelessMessageBox* findBox(const char* name)
 {
-    return "<p style=line-height:10px><font face=Verdana color=#FF0000>" + text + "</font></p>";
+    return WirelessMessageBox::find(gMainpage, name);
 }
 
-QWidget* findBox(const char* name)
-{
-    return gMainpage->findChild<QWidget*>(name);
-}
-
-// Hides the dimming label and deletes the box when it is there.
 void closeBox(const char* name)
 {
-    gMainpage->lockScreenLabel->hide();
-    if (QWidget* box = findBox(name)) {
-        box->hide();
-        delete box;
-    }
-}
-
-template <class T>
-T* boxChild(const char* boxName, const char* childName)
-{
-    QWidget* box = findBox(boxName);
-    return box ? box->findChild<T*>(childName) : nullptr;
-}
-
-// A Wi-Fi entry box over the dimmed main window, centred, with its title shown.
-WirelessMessageBox* openBox(const char* name, int height, const QString& title)
-{
-    WirelessMessageBox* box = new WirelessMessageBox(gMainpage);
-    box->setObjectName(name);
-    box->setGeometry((gMainpage->width() - 618) / 2, (gMainpage->height() - height) / 2, 618, height);
-    box->setFixedHeight(height);
-    box->ui->WirelessMsgBoxBackground_Label->setGeometry(0, 0, 618, height);
-    box->ui->WirelessMsgBoxTitile_Label->setText(title);
-    box->ui->WirelessMsgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->ui->WirelessMsgBoxTitile_Label->setGeometry(50, 50, 440, 30);
-    box->ui->WirelessMsgBoxTitile_Label->show();
-    return box;
+    WirelessMessageBox::closeByName(gMainpage, name);
 }
 
 void setBoxButtons(QPushButton* cancel, QPushButton* connect)
@@ -277,38 +244,30 @@ void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
     const int row = chosenRow();
     if (row < 0)
         return;
-    WirelessMessageBox* box = openBox(kAutoBoxName, 270, tr("Enter Wi-Fi Password"));
+    WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kAutoBoxName, WirelessMessageBox::Kind::Auto,
+                                                      tr("Enter Wi-Fi Password"), {50, 50, 440, 30});
     Ui_WirelessMessageBox* form = box->ui;
-    form->WirelessAuto_GroupBox->setGeometry(0, 90, 618, 180);
-    form->WirelessAuto_GroupBox->show();
-    form->WirelessManual_GroupBox->hide();
     form->WirelessAutoNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessAutoPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
     form->WirelessAutoName_Label->setText(ui->apD2RSiteSurveyList_ListWidget->item(row)->text());
-    form->WirelessAutoPassword_LineEdit->setEchoMode(QLineEdit::Password);
     setBoxButtons(form->WirelessAutoCancel_Button, form->WirelessAutoConnect_Button);
     connect(form->WirelessAutoCancel_Button, &QPushButton::clicked, this, &APModeDeviceToRouter::pressAutoCancelButton);
     connect(form->WirelessAutoConnect_Button, &QPushButton::clicked, this,
             &APModeDeviceToRouter::pressAutoConnectButton);
-    box->show();
 }
 
 void APModeDeviceToRouter::popupAPModeInputWirelessPasswordManualWarning()
 {
-    WirelessMessageBox* box = openBox(kManualBoxName, 380, tr("Enter Your Wi-Fi Network Information"));
+    WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kManualBoxName, WirelessMessageBox::Kind::Manual,
+                                                      tr("Enter Your Wi-Fi Network Information"), {50, 50, 440, 30});
     Ui_WirelessMessageBox* form = box->ui;
-    form->WirelessManual_GroupBox->setGeometry(0, 90, 618, 300);
-    form->WirelessManual_GroupBox->show();
-    form->WirelessAuto_GroupBox->hide();
     form->WirelessManualNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessManualPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
-    form->WirelessManualPassword_LineEdit->setEchoMode(QLineEdit::Password);
     setBoxButtons(form->WirelessManualCancel_Button, form->WirelessManualConnect_Button);
     connect(form->WirelessManualCancel_Button, &QPushButton::clicked, this,
             &APModeDeviceToRouter::pressManualCancelButton);
     connect(form->WirelessManualConnect_Button, &QPushButton::clicked, this,
             &APModeDeviceToRouter::pressManualConnectButton);
-    box->show();
 }
 
 void APModeDeviceToRouter::pressAutoCancelButton()
@@ -323,18 +282,17 @@ void APModeDeviceToRouter::pressManualCancelButton()
 
 void APModeDeviceToRouter::pressAutoConnectButton()
 {
-    QWidget* box = findBox(kAutoBoxName);
-    QLineEdit* key = boxChild<QLineEdit>(kAutoBoxName, "WirelessAutoPassword_LineEdit");
-    QLabel* keyError = boxChild<QLabel>(kAutoBoxName, "WirelessAutoPasswordError_Label");
-    if (!box || !key || !keyError)
+    WirelessMessageBox* box = findBox(kAutoBoxName);
+    if (!box)
         return;
-    key->clearFocus();
-    if (const char* refusal = APModeRules::keyRefusal(key->text().toLatin1(), false)) {
-        keyError->setText(redMessage(tr(refusal)));
-        keyError->show();
+    Ui_WirelessMessageBox* form = box->ui;
+    form->WirelessAutoPassword_LineEdit->clearFocus();
+    if (const char* refusal = APModeRules::keyRefusal(form->WirelessAutoPassword_LineEdit->text(), false)) {
+        form->WirelessAutoPasswordError_Label->setText(WirelessRules::errorText(tr(refusal), 10));
+        form->WirelessAutoPasswordError_Label->show();
         return;
     }
-    keyError->hide();
+    form->WirelessAutoPasswordError_Label->hide();
     box->hide();
     gMainpage->lockScreenLabel->hide();
     startConnection(checkAPClientAutoConnectTimer);
@@ -342,25 +300,22 @@ void APModeDeviceToRouter::pressAutoConnectButton()
 
 void APModeDeviceToRouter::pressManualConnectButton()
 {
-    QWidget* box = findBox(kManualBoxName);
-    QLineEdit* ssid = boxChild<QLineEdit>(kManualBoxName, "WirelessManualName_LineEdit");
-    QLineEdit* key = boxChild<QLineEdit>(kManualBoxName, "WirelessManualPassword_LineEdit");
-    QComboBox* security = boxChild<QComboBox>(kManualBoxName, "WirelessManualSecurity_ComboBox");
-    QLabel* ssidError = boxChild<QLabel>(kManualBoxName, "WirelessManualAPNameError_Label");
-    QLabel* keyError = boxChild<QLabel>(kManualBoxName, "WirelessManualAPPasswordError_Label");
-    if (!box || !ssid || !key || !security || !ssidError || !keyError)
+    WirelessMessageBox* box = findBox(kManualBoxName);
+    if (!box)
         return;
-    ssid->clearFocus();
-    key->clearFocus();
-    const char* ssidRefusal = APModeRules::ssidRefusal(ssid->text().toLatin1());
-    const char* keyRefusal = APModeRules::keyRefusal(key->text().toLatin1(), security->currentIndex() == 0);
+    Ui_WirelessMessageBox* form = box->ui;
+    form->WirelessManualName_LineEdit->clearFocus();
+    form->WirelessManualPassword_LineEdit->clearFocus();
+    const char* ssidRefusal = APModeRules::ssidRefusal(form->WirelessManualName_LineEdit->text());
+    const char* keyRefusal = APModeRules::keyRefusal(form->WirelessManualPassword_LineEdit->text(),
+                                                     form->WirelessManualSecurity_ComboBox->currentIndex() == 0);
     if (ssidRefusal) {
-        ssidError->setText(redMessage(tr(ssidRefusal)));
-        ssidError->show();
+        form->WirelessManualAPNameError_Label->setText(WirelessRules::errorText(tr(ssidRefusal), 10));
+        form->WirelessManualAPNameError_Label->show();
     }
     if (keyRefusal) {
-        keyError->setText(redMessage(tr(keyRefusal)));
-        keyError->show();
+        form->WirelessManualAPPasswordError_Label->setText(WirelessRules::errorText(tr(keyRefusal), 10));
+        form->WirelessManualAPPasswordError_Label->show();
     }
     if (ssidRefusal || keyRefusal)
         return;
@@ -392,12 +347,11 @@ void APModeDeviceToRouter::checkAPClientAutoConnection()
     }
     WLOG << "APIdx :" << row;
     const APSearchResult& list = IPCameraList.first().APConfig;
-    const bool open = list.AP_AuthMode.at(row) == "0";
-    QByteArray key;
-    if (!open) {
-        QLineEdit* edit = boxChild<QLineEdit>(kAutoBoxName, "WirelessAutoPassword_LineEdit");
-        key = edit ? edit->text().toLatin1() : QByteArray();
-        WLOG << "linedit :" << maskSecret(QString::fromLatin1(key));
+    QString key;
+    if (list.AP_AuthMode.at(row) != "0") {
+        WirelessMessageBox* box = findBox(kAutoBoxName);
+        key = box ? box->ui->WirelessAutoPassword_LineEdit->text() : QString();
+        WLOG << "linedit :" << maskSecret(key);
     }
     if (waitAPClientAutoConnectNumber == kConnectTicks) {
         checkAPClientAutoConnectTimer->stop();
@@ -412,26 +366,26 @@ void APModeDeviceToRouter::checkAPClientAutoConnection()
             return;
     }
     if (waitAPClientAutoConnectNumber % 2 == 0 && !gotAPClientAutoConnect)
-        gDCPUtils->dcpClass03_SetNetworkSetup(0, WiFiSettings::listContent(list, row, key));
+        gDCPUtils->dcpClass03_SetNetworkSetup(0, WifiSettings::content(WifiSettings::surveyed(list, row, key)));
     WLOG << " waitAPClientAutoConnectNumber :" << waitAPClientAutoConnectNumber;
     ++waitAPClientAutoConnectNumber;
 }
 
 void APModeDeviceToRouter::checkdAPClientManualConnection()
 {
-    QLineEdit* ssidEdit = boxChild<QLineEdit>(kManualBoxName, "WirelessManualName_LineEdit");
-    QLineEdit* keyEdit = boxChild<QLineEdit>(kManualBoxName, "WirelessManualPassword_LineEdit");
-    QComboBox* security = boxChild<QComboBox>(kManualBoxName, "WirelessManualSecurity_ComboBox");
-    QComboBox* encrypt = boxChild<QComboBox>(kManualBoxName, "WirelessManualEncrypt_ComboBox");
-    if (IPCameraList.isEmpty() || !ssidEdit || !keyEdit || !security || !encrypt) {
+    WirelessMessageBox* box = findBox(kManualBoxName);
+    if (IPCameraList.isEmpty() || !box) {
         checkAPClientManualConnectTimer->stop();
         gMainpage->hideBusy();
         return;
     }
-    const QByteArray ssid = ssidEdit->text().toLatin1();
-    const QByteArray key = keyEdit->text().toLatin1();
-    WLOG << " ssid :" << ssid << " password :" << maskSecret(QString::fromLatin1(key))
-         << " security :" << security->currentIndex() << " encrypt :" << encrypt->currentIndex();
+    Ui_WirelessMessageBox* form = box->ui;
+    const QString ssid = form->WirelessManualName_LineEdit->text();
+    const QString key = form->WirelessManualPassword_LineEdit->text();
+    const int security = form->WirelessManualSecurity_ComboBox->currentIndex();
+    const int encryption = form->WirelessManualEncrypt_ComboBox->currentIndex();
+    WLOG << " ssid :" << ssid << " password :" << maskSecret(key) << " security :" << security
+         << " encrypt :" << encryption;
     if (waitAPClientManualConnectNumber == kConnectTicks) {
         checkAPClientManualConnectTimer->stop();
         WLOG << " waitAPClientManualConnectNumber timeout " << waitAPClientManualConnectNumber << "stop !!";
@@ -440,13 +394,13 @@ void APModeDeviceToRouter::checkdAPClientManualConnection()
         return;
     }
     if (IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP) {
-        connectionConfirmed(false, QString::fromLatin1(ssid));
+        connectionConfirmed(false, ssid);
         if (IPCameraList.isEmpty())
             return;
     }
     if (waitAPClientManualConnectNumber % 2 == 0 && !gotAPClientManualConnect)
         gDCPUtils->dcpClass03_SetNetworkSetup(
-            0, WiFiSettings::manualContent(ssid, security->currentIndex(), encrypt->currentIndex(), key));
+            0, WifiSettings::content(WifiSettings::typed(ssid, security, encryption, key)));
     WLOG << " waitAPClientManualConnectNumber :" << waitAPClientManualConnectNumber;
     ++waitAPClientManualConnectNumber;
 }

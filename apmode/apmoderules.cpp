@@ -98,12 +98,12 @@ RediscoveryPopup rediscoveryPopupFor(int tryDiscoveryNum)
     return tryDiscoveryNum > 1 ? RediscoveryPopup::Reset : RediscoveryPopup::TryAgain;
 }
 
-const char* ssidRefusal(const QByteArray& ssid)
+const char* ssidRefusal(const QString& ssid)
 {
     return ssid.isEmpty() ? QT_TRANSLATE_NOOP("APModeDeviceToRouter", "Please enter the Network Name (SSID)") : nullptr;
 }
 
-const char* keyRefusal(const QByteArray& key, bool openNetwork)
+const char* keyRefusal(const QString& key, bool openNetwork)
 {
     return key.isEmpty() && !openNetwork ? QT_TRANSLATE_NOOP("APModeDeviceToRouter", "Please enter the wireless password")
                                          : nullptr;

@@ -60,9 +60,9 @@ RediscoveryPopup rediscoveryPopupFor(int tryDiscoveryNum);
 
 // The Wi-Fi settings the camera must not be given: its access point would go off and the
 // camera would be lost until it is reset. Empty when the input may be sent; otherwise the
-// untranslated message for the field (context "WirelessMessageBox").
-const char* ssidRefusal(const QByteArray& ssid);
-const char* keyRefusal(const QByteArray& key, bool openNetwork);
+// untranslated message for the field (context "APModeDeviceToRouter").
+const char* ssidRefusal(const QString& ssid);
+const char* keyRefusal(const QString& key, bool openNetwork);
 
 } // namespace APModeRules
 
