@@ -8,6 +8,10 @@
 
 namespace {
 
+// A camera reports a few dozen networks; a survey beyond these bounds is cut.
+constexpr int kMaxSurveyPages = 64;
+constexpr int kMaxSurveyRows = 256;
+
 // The text after the first marker (";A=") up to the next ";" or the end; empty without the marker.
 QByteArray markedText(const QByteArray& reply, const char* marker)
 {
@@ -84,9 +88,11 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
             } else {
                 appendRow("Unknown", "0", "XXXXXXX", "Unknown", "Unknown", "Unknown", "Unknown");
             }
+            if (AP_Column1.size() >= kMaxSurveyRows)
+                break;
             ++numAP;
         }
-        --numAP;
+        numAP = AP_Column1.size();
         return 0;
     }
 
@@ -97,6 +103,10 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
     bool numbered = false;
     const int page = pageText.toInt(&numbered);
     numbered = numbered && page >= 0;
+    if (total < 0 || total > kMaxSurveyPages || (total > 0 && (!numbered || page >= total))) {
+        WLOG << "Access-point survey page" << pageText << "of" << total << "pages ignored";
+        return -1;
+    }
 
     if (All_APListNum == 0) {
         clearRows();
@@ -105,7 +115,7 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
     } else if (total != All_APListNum) {
         WLOG << "Unknow error";
         return -1;
-    } else if (!numbered || page >= All_APListNum || receivedPages.contains(page)) {
+    } else if (receivedPages.contains(page)) {
         WLOG << "Receive duplicate UDP packet ?";
         return -1;
     }
@@ -118,6 +128,10 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
     WLOG << "DCPParameter = " << records;
     numAP = AP_Column1.size();
     for (const QByteArray& record : records) {
+        if (numAP >= kMaxSurveyRows) {
+            WLOG << "Access-point list cut at" << kMaxSurveyRows << "rows";
+            break;
+        }
         WLOG << "numAP = " << numAP;
         // The empty record after a trailing "&" is no access point.
         if (record.isEmpty())

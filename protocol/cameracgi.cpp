@@ -1,5 +1,10 @@
 #include "protocol/cameracgi.h"
 
+#include <QStringList>
+
+#include <algorithm>
+#include <cctype>
+
 #include "shell/endpoints.h"
 #include "shell/globals.h"
 
@@ -54,11 +59,32 @@ QString clockDialect(int mode, const QByteArray& modelName)
     }
 }
 
+bool isDottedIPv4(const QString& text)
+{
+    const QStringList parts = text.split('.');
+    if (parts.size() != 4)
+        return false;
+    for (const QString& part : parts) {
+        bool number = false;
+        if (part.isEmpty() || part.size() > 3 || !part.at(0).isDigit() || part.toInt(&number) > 255 || !number)
+            return false;
+    }
+    return true;
+}
+
 QString baseUrlWithPort(const IPCamera& camera)
 {
+    if (!isDottedIPv4(camera.IPAddr))
+        return QString();
     QString url = "https://" + camera.IPAddr;
-    if (isNewDcp(camera.DCPVersion) && !camera.networkconf.Https_port.isEmpty())
-        url += ":" + QString::fromLatin1(camera.networkconf.Https_port);
+    const QByteArray& port = camera.networkconf.Https_port;
+    if (isNewDcp(camera.DCPVersion) && !port.isEmpty()) {
+        bool number = false;
+        const int value = port.toInt(&number);
+        if (!number || value < 1 || value > 65535 || !std::all_of(port.begin(), port.end(), ::isdigit))
+            return QString();
+        url += ":" + QString::fromLatin1(port);
+    }
     return url;
 }
 

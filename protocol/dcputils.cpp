@@ -1,20 +1,16 @@
 #include "protocol/dcputils.h"
 
+#include <QAuthenticator>
 #include <QCryptographicHash>
-#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkDatagram>
 #include <QNetworkReply>
 #include <QRegularExpression>
 
-#include "apmode/apmodehosttodevicepasswordverify.h"
 #include "protocol/dcpcodec.h"
 #include "shell/endpoints.h"
 #include "shell/globals.h"
 #include "shell/log.h"
-#include "shell/mainpage.h"
-#include "setup/devicesetuppage.h"
-#include "wifi/devicewifichangepage.h"
 
 namespace {
 
@@ -24,6 +20,12 @@ constexpr int kMaxCameras = 1024;
 // A redirect request line longer than this is not a browser's redirect.
 constexpr int kMaxRedirectRequest = 16 * 1024;
 const char kRedirectBufferProperty[] = "redirectRequest";
+// A browser opens a handful of connections and sends its request at once.
+constexpr int kMaxRedirectConnections = 8;
+constexpr int kRedirectIdleMs = 5000;
+constexpr int kRedirectLogPrefix = 512;
+// Dropped datagrams are logged as one summary line per this interval.
+constexpr int kDropSummaryMs = 1000;
 
 const char kRestartAgentCommand[] = "killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex";
 const char kProvisionQueryCommand[] = "ls /tmp/provision.conf";
@@ -57,19 +59,6 @@ bool validIndex(int idx)
     return idx >= 0 && idx < IPCameraList.size();
 }
 
-// The password the user typed on the page that asked for it.
-bool typedCameraPassword(QString* text)
-{
-    QWidget* page = isAPModeFlow ? static_cast<QWidget*>(gAPModeHostToDevicePasswordVerify)
-                                 : static_cast<QWidget*>(gDeviceSetupPage);
-    const char* name = isAPModeFlow ? "apH2DPVCameraPasscode_LineEdit" : "dsetupCameraPasscode_LineEdit";
-    QLineEdit* edit = page ? page->findChild<QLineEdit*>(QLatin1String(name)) : nullptr;
-    if (!edit)
-        return false;
-    *text = edit->text();
-    return true;
-}
-
 // Redirect data for the log, the access token's value masked.
 QString withTokenMasked(const QByteArray& data)
 {
@@ -91,11 +80,13 @@ DCPUtils::DCPUtils()
 {
     WLOG << "DCPUtils Constructor Initializing ...";
     networkManager = new QNetworkAccessManager(this);
-    connect(networkManager, SIGNAL(finished(QNetworkReply*)), this, SLOT(deviceCGICallBack(QNetworkReply*)));
-    connect(networkManager, SIGNAL(sslErrors(QNetworkReply*, QList<QSslError>)), this,
-            SLOT(sslErrors(QNetworkReply*, QList<QSslError>)));
-    connect(networkManager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), this,
-            SLOT(checkRequestAuthRequired(QNetworkReply*, QAuthenticator*)));
+    connect(networkManager, &QNetworkAccessManager::finished, this, &DCPUtils::deviceCGICallBack);
+    connect(networkManager, &QNetworkAccessManager::sslErrors, this, &DCPUtils::sslErrors);
+    connect(networkManager, &QNetworkAccessManager::authenticationRequired, this,
+            &DCPUtils::checkRequestAuthRequired);
+    dropSummaryTimer.setSingleShot(true);
+    dropSummaryTimer.setInterval(kDropSummaryMs);
+    connect(&dropSummaryTimer, &QTimer::timeout, this, &DCPUtils::logDroppedDatagrams);
 }
 
 // Members go in reverse order of declaration: the TCP server with its connections,
@@ -109,17 +100,14 @@ bool DCPUtils::openUDPSocketRecv(quint16 port)
 {
     if (!udpSocket.bind(QHostAddress::Any, port))
         return false;
-    connect(&udpSocket, SIGNAL(readyRead()), this, SLOT(handleDCPresponse()));
-    connect(&udpSocket, SIGNAL(error(QAbstractSocket::SocketError)), this,
-            SLOT(handleSocketError(QAbstractSocket::SocketError)));
+    connect(&udpSocket, &QUdpSocket::readyRead, this, &DCPUtils::handleDCPresponse);
+    connect(&udpSocket, &QUdpSocket::errorOccurred, this, &DCPUtils::handleSocketError);
     return true;
 }
 
 void DCPUtils::closeUDPSocketRecv()
 {
-    disconnect(&udpSocket, SIGNAL(readyRead()), this, SLOT(handleDCPresponse()));
-    disconnect(&udpSocket, SIGNAL(error(QAbstractSocket::SocketError)), this,
-               SLOT(handleSocketError(QAbstractSocket::SocketError)));
+    udpSocket.disconnect(this);
     udpSocket.close();
 }
 
@@ -270,6 +258,8 @@ void DCPUtils::dcpClass07_CheckPassword(int idx, QByteArray params, QByteArray p
     if (!prepareRequest(idx, "7", &params, &from, &password64))
         return;
     IPCamera& camera = IPCameraList[idx];
+    if (!password64.isEmpty())
+        sentPasswords.insert(camera.MAC.toUpper(), password64);
     if (camera.bPassword.isEmpty()) {
         camera.bPassword = "0";
         camera.dcpStatus = IPCamera::WAIT_PWD_STATUS;
@@ -323,7 +313,7 @@ void DCPUtils::handleDatagram(const QByteArray& datagram)
     QByteArray srcMac;
     QByteArray encoded;
     if (!dcpUnframe(datagram, &destMac, &srcMac, &encoded)) {
-        WLOG << "DCP datagram dropped: shorter than its header or its length field, size" << datagram.size();
+        noteDropped(QStringLiteral("DCP datagram dropped: shorter than its header or its length field"));
         return;
     }
     const QString destLower = macToText(destMac);
@@ -335,14 +325,14 @@ void DCPUtils::handleDatagram(const QByteArray& datagram)
 
     QByteArray plain;
     if (!dcpDecode(encoded, &plain)) {
-        WLOG << "DCP datagram dropped: payload does not decode";
+        noteDropped(QStringLiteral("DCP datagram dropped: payload does not decode"));
         return;
     }
     QByteArray cls;
     QByteArray content;
     QString why;
     if (!dcpParseMessage(plain, &cls, &content, &why)) {
-        WLOG << "DCP datagram dropped:" << why;
+        noteDropped("DCP datagram dropped: " + why);
         return;
     }
     dispatchReply(cls, content, destLower);
@@ -354,7 +344,7 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
         const int idx = handleScanResponse(content, destLower);
         if (idx < 0)
             return;
-        if (gDeviceWiFiChangePage && gDeviceWiFiChangePage->isVisible())
+        if (deviceConnectionMode)
             emit deviceConnnectionReady(idx);
         else
             emit foundDevice(idx);
@@ -402,7 +392,7 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
     } else if (cls == "9") {
         handleRestartResponse(content);
     } else {
-        WLOG << "DCP reply of unknown class dropped:" << cls;
+        noteDropped("DCP reply of unknown class dropped: " + QString::fromLatin1(cls.left(16)));
     }
 }
 
@@ -434,13 +424,13 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
 
     for (int i = 0; i < IPCameraList.size(); ++i) {
         if (sameMac(IPCameraList[i].MAC, found.MAC)) {
-            WLOG << "Handle <DCP_Class_01> Duplicate Mac address, just update the information!";
+            noteDropped(QStringLiteral("Handle <DCP_Class_01> Duplicate Mac address, just update the information!"));
             IPCameraList[i].refreshFrom(found);
             return i;
         }
     }
     if (IPCameraList.size() >= kMaxCameras) {
-        WLOG << "Handle <DCP_Class_01> camera list full, reply dropped:" << found.MAC;
+        noteDropped(QStringLiteral("Handle <DCP_Class_01> camera list full, reply dropped"));
         return -1;
     }
     IPCameraList.append(found);
@@ -514,7 +504,7 @@ int DCPUtils::handleAPsearchResponse(QByteArray content)
 {
     const int idx = cameraOfReply(content);
     if (idx < 0 || IPCameraList[idx].dcpStatus != IPCamera::WAIT_AP) {
-        WLOG << "I don't send AP search cmd:" << (idx < 0 ? QString() : IPCameraList[idx].MAC);
+        noteDropped(QStringLiteral("I don't send AP search cmd"));
         return -1;
     }
     IPCamera& camera = IPCameraList[idx];
@@ -564,11 +554,11 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
     } else if (camera.dcpStatus == IPCamera::WAIT_PWD_STATUS) {
         camera.dcpStatus = IPCamera::GOT_PWD_STATUS;
     } else if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "1") {
-        QString typed;
-        if (typedCameraPassword(&typed))
-            camera.password = typed.toLatin1().toBase64();
+        const auto sent = sentPasswords.constFind(camera.MAC.toUpper());
+        if (sent != sentPasswords.constEnd())
+            camera.password = *sent;
         else
-            WLOG << "Handle <DCP_Class_07> password field not found, camera password kept";
+            WLOG << "Handle <DCP_Class_07> no password was sent to this camera, camera password kept";
         camera.dcpStatus = IPCamera::GOT_PWD;
     } else {
         if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "0")
@@ -617,16 +607,24 @@ int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog,
 
 bool DCPUtils::openTCPSocketRecv(int port)
 {
-    if (!tcpServer.listen(QHostAddress::Any, quint16(port))) {
+    if (!tcpServer.listen(QHostAddress::LocalHost, quint16(port))) {
         WLOG << "TCP Server is not Listening ...";
         return false;
     }
     WLOG << QString("Tcp Server is Listening Port %1 ...").arg(tcpServer.serverPort());
-    connect(&tcpServer, SIGNAL(newConnection()), this, SLOT(acceptConnection()));
+    connect(&tcpServer, &QTcpServer::newConnection, this, &DCPUtils::acceptConnection);
     return true;
 }
 
-void DCPUtils::expectRedirect(bool) {}
+void DCPUtils::expectRedirect(bool waiting)
+{
+    redirectExpected = waiting;
+}
+
+void DCPUtils::setDeviceConnectionMode(bool on)
+{
+    deviceConnectionMode = on;
+}
 
 bool DCPUtils::isRedirectPeerAllowed(const QHostAddress& peer)
 {
@@ -644,11 +642,26 @@ void DCPUtils::acceptConnection()
             socket->deleteLater();
             continue;
         }
+        // The oldest connection makes room: a browser's fresh redirect always gets in.
+        redirectSockets.removeAll(nullptr);
+        if (redirectSockets.size() >= kMaxRedirectConnections) {
+            WLOG << "acceptConnection closed the oldest of" << redirectSockets.size() << "open connections";
+            QTcpSocket* oldest = redirectSockets.takeFirst();
+            oldest->abort();
+            oldest->deleteLater();
+        }
+        redirectSockets.append(socket);
         tcpSocket = socket;
         if (socket->state() == QAbstractSocket::ConnectedState)
             WLOG << "acceptConnection ----> Address :" << socket->peerAddress().toString();
-        connect(socket, SIGNAL(readyRead()), this, SLOT(handleOpenapiResponse()));
-        connect(socket, SIGNAL(disconnected()), socket, SLOT(deleteLater()));
+        connect(socket, &QTcpSocket::readyRead, this, &DCPUtils::handleOpenapiResponse);
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        // A request not complete by then is not a browser's redirect.
+        QTimer::singleShot(kRedirectIdleMs, socket, [socket] {
+            WLOG << "Redirect connection idle, closed";
+            socket->abort();
+            socket->deleteLater();
+        });
     }
 }
 
@@ -660,14 +673,14 @@ void DCPUtils::handleOpenapiResponse()
     if (!socket || !socket->isValid())
         return;
 
-    const QByteArray data = socket->readAll();
-    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : " << withTokenMasked(data);
-    QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + data;
+    QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + socket->readAll();
     const int lineEnd = buffer.indexOf('\n');
     if (lineEnd < 0) {
         if (buffer.size() > kMaxRedirectRequest) {
-            WLOG << "Redirect request line too long, connection closed";
+            WLOG << "Redirect request line too long, connection closed:"
+                 << withTokenMasked(buffer).left(kRedirectLogPrefix);
             socket->abort();
+            socket->deleteLater();
         } else {
             socket->setProperty(kRedirectBufferProperty, buffer);
         }
@@ -678,6 +691,8 @@ void DCPUtils::handleOpenapiResponse()
     QByteArray requestLine = buffer.left(lineEnd);
     if (requestLine.endsWith('\r'))
         requestLine.chop(1);
+    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
+         << withTokenMasked(requestLine).left(kRedirectLogPrefix);
     handleRedirectRequest(socket, requestLine);
 }
 
@@ -685,8 +700,9 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
 {
     const bool signIn = requestLine.contains("state=tolmwizard_signin");
     const bool signUp = !signIn && requestLine.contains("state=tolmwizard_signup");
-    if (!signIn && !signUp) {
-        WLOG << "Not Handled in OpenAPI Recieved Data!!";
+    if (!redirectExpected || (!signIn && !signUp)) {
+        WLOG << (redirectExpected ? "Not Handled in OpenAPI Recieved Data!!"
+                                  : "Redirect ignored: no sign-in or sign-up is waiting for one");
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         socket->disconnectFromHost();
         return;
@@ -697,8 +713,7 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
                   + QByteArray::number(int(sizeof(page) - 1)) + "\r\nConnection: close\r\n\r\n" + page);
     socket->disconnectFromHost();
 
-    if (gMainpage)
-        gMainpage->showBusy();
+    emit redirectReceived();
     const int queryStart = requestLine.indexOf('?');
     int queryEnd = requestLine.indexOf(" HTTP", queryStart);
     if (queryEnd < 0)
@@ -718,4 +733,21 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
         emit gotOpenAPISignIn(accessToken, targetSite);
     else
         emit gotOpenAPISignUp(accessToken);
+}
+
+// ---------------------------------------------------------------------------
+// Dropped datagrams
+
+void DCPUtils::noteDropped(const QString& why)
+{
+    ++droppedDatagrams[why];
+    if (!dropSummaryTimer.isActive())
+        dropSummaryTimer.start();
+}
+
+void DCPUtils::logDroppedDatagrams()
+{
+    for (auto it = droppedDatagrams.constBegin(); it != droppedDatagrams.constEnd(); ++it)
+        WLOG << it.key() << "x" << it.value();
+    droppedDatagrams.clear();
 }

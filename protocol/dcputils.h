@@ -10,7 +10,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
+#include <QHash>
+#include <QMap>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUdpSocket>
 
 class IPCamera;
@@ -78,11 +81,12 @@ public:
     void addFireWallRule();
     void deleteFireWallRule();
 
-    // The redirect listener acts on a redirect only while a cloud flow waits for one.
-    void expectRedirect(bool waiting);
-
     // The redirect listener admits only peers on this machine.
     static bool isRedirectPeerAllowed(const QHostAddress& peer);
+    // The listener acts on a redirect only while a sign-in or sign-up waits for one.
+    void expectRedirect(bool waiting);
+    // While on, scan replies emit deviceConnnectionReady instead of foundDevice.
+    void setDeviceConnectionMode(bool on);
 
 signals:
     void foundDevice(int idx);
@@ -98,6 +102,7 @@ signals:
     void gotRegisterInfo(int idx);
     void gotOpenAPISignIn(const QString& access_token, const QString& target_site);
     void gotOpenAPISignUp(const QString& access_token);
+    void redirectReceived();
 
 public slots:
     void handleDCPresponse();
@@ -112,6 +117,13 @@ private:
     QUdpSocket udpSocket;
     QTcpServer tcpServer;
     QPointer<QTcpSocket> tcpSocket; // the connection accepted last
+    QList<QPointer<QTcpSocket>> redirectSockets;
+    bool redirectExpected = false;
+    bool deviceConnectionMode = false;
+    // The Base64 password last sent to each camera (by upper-case MAC) in a class 7 request.
+    QHash<QString, QByteArray> sentPasswords;
+    QMap<QString, int> droppedDatagrams;
+    QTimer dropSummaryTimer;
 
     bool scanSent = false;
     bool broadcastScan = false;
@@ -137,6 +149,9 @@ private:
                           void (IPCamera::*parse)(QByteArray));
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
     void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
+    // Counts a dropped datagram by reason; the counts are logged once per second.
+    void noteDropped(const QString& why);
+    void logDroppedDatagrams();
 };
 
 #endif // DCPUTILS_H

@@ -29,13 +29,19 @@ const IPCamera* chosenCamera()
     return &IPCameraList.at(IPCameraIdx);
 }
 
-// One CGI request to the camera: GET "https://" + address + pathAndQuery with its Basic credentials.
+// One CGI request to the camera: GET its base address + pathAndQuery with its Basic credentials.
 // The reply reaches deviceCGICallBack through the manager's finished signal.
 void sendCameraCgi(QNetworkAccessManager* manager, const IPCamera& camera, const QString& pathAndQuery,
                    const char* urlLabel)
 {
     WLOG << "";
-    const QString url = "https://" + camera.IPAddr + pathAndQuery;
+    const QString base = CameraCgi::baseUrlWithPort(camera);
+    if (base.isEmpty()) {
+        WLOG << "Camera CGI request refused: the camera's address" << camera.IPAddr << "or HTTPS port"
+             << camera.networkconf.Https_port << "is not a plain IPv4 address and port; scan again";
+        return;
+    }
+    const QString url = base + pathAndQuery;
     WLOG << urlLabel << url;
     QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
@@ -175,7 +181,7 @@ void DCPUtils::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* au
 {
     WLOG << "check request auth required!";
     // Wrong credentials are not retried: later challenges end as authentication errors.
-    disconnect(networkManager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), nullptr, nullptr);
+    disconnect(networkManager, &QNetworkAccessManager::authenticationRequired, nullptr, nullptr);
     WLOG << "str_authenticator = " << static_cast<void*>(authenticator);
     reply->deleteLater();
 }

@@ -177,7 +177,7 @@ void IPCamera::setPassword(QByteArray reply)
             bRegisted = value;
             WLOG << "[IPcamera][setPassword()] set register bit: " << bRegisted;
             break;
-        case 'M': MAC = textValue(value); break;
+        case 'M': break; // a reply never changes the record's MAC
         case 'N': Name = value; break;
         case 'O': UPnPDNS = value; break;
         case 'P': password = QByteArray::fromBase64(value); break;
@@ -214,7 +214,7 @@ void IPCamera::getPasswordResult(QByteArray reply)
         const QByteArray& value = parts.at(1);
         switch (itemKey(parts)) {
         case 'D': modelName = value; break;
-        case 'M': MAC = textValue(value); break;
+        case 'M': break;
         case 'R':
             bPassword = value;
             WLOG << "IPCamera::getPasswordResult bPassword:" << bPassword;
@@ -235,7 +235,7 @@ void IPCamera::getPingResult(QByteArray reply)
         switch (itemKey(parts)) {
         case 'C': bPing = value; break;
         case 'D': modelName = value; break;
-        case 'M': MAC = textValue(value); break;
+        case 'M': break;
         case 'R': bPing = value; break;
         case 'X': PWD_MD5 = value; break;
         default:
@@ -253,7 +253,7 @@ void IPCamera::getRestartResult(QByteArray reply)
         switch (itemKey(parts)) {
         case 'D': modelName = value; break;
         case 'L': break;
-        case 'M': MAC = textValue(value); break;
+        case 'M': break;
         case 'N': break;
         case 'R': bRestart = value; break;
         case 'X': PWD_MD5 = value; break;
@@ -271,7 +271,7 @@ void IPCamera::getCmdResult(QByteArray reply)
         const QByteArray& value = parts.at(1);
         switch (itemKey(parts)) {
         case 'D': modelName = value; break;
-        case 'M': MAC = textValue(value); break;
+        case 'M': break;
         case 'R': takeCommandOutput(value, bPing); break;
         case 'X': PWD_MD5 = value; break;
         default:

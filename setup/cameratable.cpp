@@ -75,6 +75,15 @@ PasswordQuery passwordQuery(const IPCamera& camera)
     return camera.dcpStatus == IPCamera::GOT_INFO ? PasswordQuery::None : PasswordQuery::GetInfo;
 }
 
+QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& queried)
+{
+    QList<int> positions;
+    for (int i = 0; i < cameras.size(); ++i)
+        if (passwordQuery(cameras.at(i)) != PasswordQuery::None && !queried.contains(cameras.at(i).MAC.toUpper()))
+            positions.append(i);
+    return positions;
+}
+
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac)
 {
     for (int i = 0; i < cameras.size(); ++i)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 class IPCamera;
@@ -39,6 +40,10 @@ QString modelText(const QByteArray& modelName);
 // The request that asks a camera for its password state, if it needs one.
 enum class PasswordQuery { None, CheckPassword, GetInfo };
 PasswordQuery passwordQuery(const IPCamera& camera);
+
+// The cameras a password-state pass asks, by position: each one that needs a query and whose
+// upper-case MAC is not in queried (the cameras asked since the last scan tick).
+QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& queried);
 
 // The position of the first camera with this MAC, whatever the letter case; -1 when none.
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac);

@@ -1,12 +1,12 @@
 #include "setup/discoverypage.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QNetworkAccessManager>
 #include <QTimeZone>
 #include <QTimer>
 
+#include <algorithm>
 #include <iterator>
 
 #include "setup/cameradump.h"
@@ -56,14 +56,6 @@ QTableWidgetItem* pictureItem(const QString& path, int width, int height)
     return item;
 }
 
-void setBanner(const char* step, const QString& caption)
-{
-    gMainpage->ui->mainProgress_Label->setStyleSheet(QString("background-image: url(:/images/%1.png)").arg(step));
-    gMainpage->ui->mainProgress_Label->show();
-    gMainpage->ui->mainProgressContent_Label->setText(caption);
-    gMainpage->ui->mainProgressContent_Label->show();
-}
-
 } // namespace
 
 DiscoveryPage::DiscoveryPage(QWidget* parent)
@@ -85,20 +77,20 @@ DiscoveryPage::DiscoveryPage(QWidget* parent)
     ui->discoveryNext_Button->setEnabled(false);
     ui->discoveryNotFound_Label->hide();
 
-    connect(ui->discoveryWhatIsMAC_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupWhatIsMAC()));
-    connect(ui->discoveryPrev_Button, SIGNAL(clicked()), this, SLOT(pressBackButton()));
-    connect(ui->discoveryNext_Button, SIGNAL(clicked()), this, SLOT(pressNextButton()));
-    connect(ui->discoveryRefresh_Button, SIGNAL(clicked()), this, SLOT(pressRefreshButton()));
-    connect(ui->discoveryHint_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupCameraNotFound()));
-    connect(gDCPUtils, SIGNAL(gotPasswordInitStatus(int)), this, SLOT(updateDeviceTableList(int)),
+    connect(ui->discoveryWhatIsMAC_Label, &QLabel::linkActivated, this, &DiscoveryPage::popupWhatIsMAC);
+    connect(ui->discoveryPrev_Button, &QPushButton::clicked, this, &DiscoveryPage::pressBackButton);
+    connect(ui->discoveryNext_Button, &QPushButton::clicked, this, &DiscoveryPage::pressNextButton);
+    connect(ui->discoveryRefresh_Button, &QPushButton::clicked, this, &DiscoveryPage::pressRefreshButton);
+    connect(ui->discoveryHint_Label, &QLabel::linkActivated, this, &DiscoveryPage::popupCameraNotFound);
+    connect(gDCPUtils, &DCPUtils::gotPasswordInitStatus, this, &DiscoveryPage::updateDeviceTableList,
             Qt::QueuedConnection);
-    connect(gDCPUtils, SIGNAL(gotPassword(int)), this, SLOT(updateDeviceTableList(int)), Qt::QueuedConnection);
-    connect(gDCPUtils, SIGNAL(foundDevice(int)), this, SLOT(updateCameraEmit(int)), Qt::QueuedConnection);
-    connect(ui->discoveryCameraTb_TableWidget, SIGNAL(cellClicked(int, int)), this,
-            SLOT(showCameraTableCellClicked(int, int)));
+    connect(gDCPUtils, &DCPUtils::gotPassword, this, &DiscoveryPage::updateDeviceTableList, Qt::QueuedConnection);
+    connect(gDCPUtils, &DCPUtils::foundDevice, this, &DiscoveryPage::updateCameraEmit, Qt::QueuedConnection);
+    connect(ui->discoveryCameraTb_TableWidget, &QTableWidget::cellClicked, this,
+            &DiscoveryPage::showCameraTableCellClicked);
 
     checkDeviceDiscoveryTimer = new QTimer(this);
-    connect(checkDeviceDiscoveryTimer, SIGNAL(timeout()), this, SLOT(checkDeviceDiscovery()));
+    connect(checkDeviceDiscoveryTimer, &QTimer::timeout, this, &DiscoveryPage::checkDeviceDiscovery);
 }
 
 DiscoveryPage::~DiscoveryPage()
@@ -138,6 +130,7 @@ void DiscoveryPage::scanDevices()
     gDeviceSetupPage->resetCheckingParameters();
     removeAllRows(false);
     waitDiscoveryNumber = 0;
+    queriedThisTick.clear();
     checkDeviceDiscoveryTimer->start(kScanInterval);
     // Only the picture: the table stays clickable while the scan runs.
     gMainpage->loadingImageLabel->show();
@@ -156,6 +149,7 @@ void DiscoveryPage::pressRefreshButton()
 
 void DiscoveryPage::checkDeviceDiscovery()
 {
+    queriedThisTick.clear();
     if (waitDiscoveryNumber == kScanTicks) {
         checkDeviceDiscoveryTimer->stop();
         WLOG << " checkDeviceDiscoveryTimer timeout " << waitDiscoveryNumber << "stop !!";
@@ -192,35 +186,26 @@ void DiscoveryPage::sendScanPass()
 
 void DiscoveryPage::scanDevicesPasswordStatus()
 {
-    // Queued answers are handled first; they may list cameras or ask again, nested here.
-    QCoreApplication::sendPostedEvents(nullptr, 0);
-
-    const QList<IPCamera> cameras = IPCameraList;
-    bool allKnown = true;
-    for (int i = 0; i < cameras.size(); ++i) {
-        const IPCamera& c = cameras.at(i);
-        const bool newProtocol = isNewDcp(c.DCPVersion);
-        if (c.dcpStatus == (newProtocol ? IPCamera::GOT_PWD_STATUS : IPCamera::GOT_INFO))
-            continue;
-        const char* tag = newProtocol ? "2.0 -----------" : "1.0 -----------";
+    // Sends requests only and processes no events: a pass never runs inside another.
+    // Each pending camera is asked at most once per scan tick.
+    for (int i : CameraTable::camerasToQuery(IPCameraList, queriedThisTick)) {
+        const IPCamera& c = IPCameraList.at(i);
+        queriedThisTick.insert(c.MAC.toUpper());
+        const char* tag = isNewDcp(c.DCPVersion) ? "2.0 -----------" : "1.0 -----------";
         WLOG << tag << "i" << i;
         WLOG << tag << "c.modelName" << c.modelName;
         WLOG << tag << "c.dcpStatus" << c.dcpStatus;
-        switch (CameraTable::passwordQuery(c)) {
-        case CameraTable::PasswordQuery::CheckPassword:
+        if (CameraTable::passwordQuery(c) == CameraTable::PasswordQuery::CheckPassword) {
             WLOG << "Set <DCP_Class_07> Content =" << "";
             gDCPUtils->dcpClass07_CheckPassword(i, QByteArray(), QByteArray());
-            allKnown = false;
-            break;
-        case CameraTable::PasswordQuery::GetInfo:
+        } else {
             WLOG << "Set <DCP_Class_02> Content =" << "";
             gDCPUtils->dcpClass02_GetOlvarisInfo(i, 0);
-            allKnown = false;
-            break;
-        case CameraTable::PasswordQuery::None:
-            break;
         }
     }
+    const bool allKnown = std::none_of(IPCameraList.cbegin(), IPCameraList.cend(), [](const IPCamera& c) {
+        return CameraTable::passwordQuery(c) != CameraTable::PasswordQuery::None;
+    });
     WLOG << (allKnown ? " *************************  gotALLDevicePasswordStatus true "
                       : " *************************  gotALLDevicePasswordStatus false ");
 }
@@ -230,6 +215,9 @@ void DiscoveryPage::scanDevicesPasswordStatus()
 
 void DiscoveryPage::updateCameraEmit(int index)
 {
+    // A repeated reply of a listed camera changes nothing here.
+    if (index >= 0 && index < IPCameraList.size() && CameraTable::isListed(rowMacs(), IPCameraList.at(index).MAC))
+        return;
     WLOG << "[cameraEmitUpdate()] cameraEmitUpdate Slot Emit Camera idx :" << index;
     scanDevicesPasswordStatus();
     updateDeviceTableList(index);
@@ -362,7 +350,7 @@ void DiscoveryPage::pressNextButton()
     hide();
     checkDeviceDiscoveryTimer->stop();
     waitDiscoveryNumber = 0;
-    setBanner("step_02", tr("Set up and secure your camera"));
+    gMainpage->setStep(2, tr("Set up and secure your camera"));
 
     setup->dsetupDSTCheckBox_CheckBox->setChecked(false);
     setup->dsetupTimeSettings_GroupBox->hide();
@@ -413,7 +401,7 @@ void DiscoveryPage::pressBackButton()
     supportType = "";
 
     hide();
-    setBanner("step_01", tr("Let's connect the camera to your network"));
+    gMainpage->setStep(1, tr("Let's connect the camera to your network"));
     hideScanPicture();
     gMainpage->showPage(nullptr, gCameraConnectionPage);
 }
@@ -444,52 +432,34 @@ void DiscoveryPage::setPasswordLineEditStatus()
 // ---------------------------------------------------------------------------
 // Help popups
 
-MessageBoxPage* DiscoveryPage::openHelpPopup(const char* name, int height, const QString& title,
-                                             const QString& content, const char* closeSlot)
-{
-    WLOG << "open msgbox ...";
-    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, name, kPopupWidth, height);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(title);
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft);
-    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
-    box->msgBoxTitile_Label->show();
-    box->msgBoxContent_Label->setGeometry(80, 80, 480, 120);
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(content));
-    box->msgBoxContent_Label->show();
-    box->msgBoxImageLabel->hide();
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, closeSlot);
-    box->msgBoxClose_Button->show();
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, closeSlot);
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(tr("OK"));
-    // "OK" sits 50 pixels above the bottom edge.
-    box->msgBoxRightBtn_Button->setGeometry(480, height - 50, 111, 24);
-    box->msgBoxRightBtn_Button->show();
-    return popup;
-}
-
 void DiscoveryPage::popupCameraNotFound()
 {
-    MessageBoxPage* popup = openHelpPopup(
-        kCameraNotFoundPopup, 250, tr("Could Not Find Your Camera"),
-        tr("Click Scan to try searching again, or click Back to check your connection<br>settings.<br><br>"),
-        SLOT(pressMsgCameraNotFoundCloseButton()));
-    popup->show();
+    WLOG << "open msgbox ...";
+    constexpr int height = 250;
+    MessageBoxPage::build(gMainpage, kCameraNotFoundPopup, kPopupWidth, height)
+        .title(tr("Could Not Find Your Camera"), {80, 50, 440, 30}, Qt::AlignLeft)
+        .content(MessageBoxPage::richText(tr("Click Scan to try searching again, or click Back to check your "
+                                             "connection<br>settings.<br><br>")),
+                 {80, 80, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, height - 50}, this,
+                     &DiscoveryPage::pressMsgCameraNotFoundCloseButton)
+        .closeButton(this, &DiscoveryPage::pressMsgCameraNotFoundCloseButton)
+        .open();
 }
 
 void DiscoveryPage::popupWhatIsMAC()
 {
-    MessageBoxPage* popup = openHelpPopup(
-        kWhatIsMacPopup, 400, tr("What is a MAC ID?"),
-        tr("A MAC ID is a unique network identification code for a device.<br>The MAC ID is printed on the label "
-           "attached your device.<br><br>"),
-        SLOT(pressMsgCloseButton()));
-    QLabel* picture = popup->ui->msgBoxImageLabel;
-    picture->setPixmap(QPixmap(":/images/macid.png").scaled(413, 138, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    picture->setGeometry(80, 170, 413, 138);
-    picture->show();
-    popup->show();
+    WLOG << "open msgbox ...";
+    constexpr int height = 400;
+    MessageBoxPage::build(gMainpage, kWhatIsMacPopup, kPopupWidth, height)
+        .title(tr("What is a MAC ID?"), {80, 50, 440, 30}, Qt::AlignLeft)
+        .content(MessageBoxPage::richText(tr("A MAC ID is a unique network identification code for a device.<br>The "
+                                             "MAC ID is printed on the label attached your device.<br><br>")),
+                 {80, 80, 480, 120})
+        .picture(":/images/macid.png", {80, 170, 413, 138})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, height - 50}, this, &DiscoveryPage::pressMsgCloseButton)
+        .closeButton(this, &DiscoveryPage::pressMsgCloseButton)
+        .open();
 }
 
 void DiscoveryPage::pressMsgCameraNotFoundCloseButton()

@@ -1,12 +1,12 @@
 #ifndef DISCOVERYPAGE_H
 #define DISCOVERYPAGE_H
 
+#include <QSet>
 #include <QWidget>
 
 #include "ui_discoverypage.h"
 
 class IPCamera;
-class MessageBoxPage;
 class QTimer;
 
 // "Select Your Camera": scans every suitable PC interface on a one-second schedule, lists
@@ -50,8 +50,9 @@ private:
     void setNextEnabled(bool enabled);
     void hideScanPicture();
     void fillTimeZoneList();
-    MessageBoxPage* openHelpPopup(const char* name, int height, const QString& title, const QString& content,
-                                  const char* closeSlot);
+
+    // Upper-case MACs of the cameras asked for their password state since the last tick.
+    QSet<QString> queriedThisTick;
 };
 
 #endif // DISCOVERYPAGE_H

@@ -12,6 +12,7 @@
 #include "shell/log.h"
 #include "shell/messageboxpage.h"
 #include "platform/desktop.h"
+#include "protocol/dcputils.h"
 
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevice.h"
@@ -61,6 +62,7 @@ Mainpage::Mainpage(QWidget* parent)
     connect(loadingTimer, SIGNAL(timeout()), this, SLOT(showLoadingImage()));
     connect(ui->mainExit_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupExit()));
     connect(ui->mainZero_Label, SIGNAL(linkActivated(QString)), this, SLOT(openOlvaris()));
+    connect(gDCPUtils, &DCPUtils::redirectReceived, this, &Mainpage::showBusy);
     translateFlush();
 
     createPages();

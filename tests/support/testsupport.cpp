@@ -141,7 +141,12 @@ bool CamCgiServer::start()
 
 QString CamCgiServer::address() const
 {
-    return QString("127.0.0.1:%1").arg(port);
+    return QStringLiteral("127.0.0.1");
+}
+
+QByteArray CamCgiServer::httpsPort() const
+{
+    return QByteArray::number(port);
 }
 
 QList<QJsonObject> CamCgiServer::records() const

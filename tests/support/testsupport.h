@@ -66,7 +66,8 @@ private:
 };
 
 // The camera's HTTPS CGI simulator (tests/tools/camcgi) on 127.0.0.1 and a free port, for
-// the length of one test. A camera record reaches it with IPAddr = address().
+// the length of one test. A camera record reaches it with IPAddr = address(), DCPVersion
+// "2.0" or later and networkconf.Https_port = httpsPort().
 class CamCgiServer
 {
 public:
@@ -76,6 +77,7 @@ public:
     // False (with the reason in error) when the simulator did not come up.
     bool start();
     QString address() const;
+    QByteArray httpsPort() const;
     // The requests it has recorded so far, oldest first.
     QList<QJsonObject> records() const;
     // Waits until at least count requests are recorded.

@@ -99,6 +99,25 @@ void TestAPSearchResult::survey_data()
     row("paged: a new search starts afresh", "2.3",
         {page(2, "0", ap("a")), page(2, "1", ap("b")), kReset, page(2, "1", ap("c"))}, "0 0+ 0 0", {pagedRow("c")},
         2);
+    row("paged: a total beyond the page bound", "2.3", {page(2147483647, "0", ap("a"))}, "-1", {}, 0);
+    row("paged: negative total", "2.3", {page(-1, "0", ap("a"))}, "-1", {}, 0);
+    row("paged: first page outside its total", "2.3", {page(2, "7", ap("a")), page(2, "x", ap("b"))}, "-1 -1", {},
+        0);
+    // A survey is cut at 256 rows, in one page or over several, in either format.
+    QByteArrayList many, old;
+    QStringList cut;
+    for (int i = 0; i < 300; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        many << ap("n" + n);
+        old << "c1;c2;" + ("n" + n).toBase64() + ";c4;AES;2;11g";
+        if (i < 256)
+            cut << pagedRow("n" + n);
+    }
+    row("paged: rows cut at the bound", "2.3", {page(2, "0", many.mid(0, 200).join('&')),
+                                                page(2, "1", many.mid(200).join('&'))}, "0 0+", cut, 2);
+    row("old: rows cut at the bound", "1.0", {kOldHeader + old.join(',')}, "0",
+        cut.replaceInStrings(QRegularExpression("^Unknown\\|-40\\|(.*)\\|Unknown\\|AES\\|2\\|11g$"),
+                             "c1|c2|\\1|c4|AES|2|11g"), 0);
     // Two-digit page numbers: "1" occurs inside "10", yet page 1 is new, and missing until it comes.
     pagedSurvey("paged: eleven pages", {0, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     pagedSurvey("paged: twelve pages, page 1 last", {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 1});

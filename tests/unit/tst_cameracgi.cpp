@@ -97,21 +97,32 @@ void TestCameraCgi::requestTexts()
 
 void TestCameraCgi::addressAndCredentials_data()
 {
+    QTest::addColumn<QString>("address");
     QTest::addColumn<QByteArray>("dcpVersion");
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("httpsPort");
     QTest::addColumn<QByteArray>("credentials");
-    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("url"); // empty: refused
 
-    const QString plain = "https://192.168.0.20";
-    QTest::newRow("1.1: stored bytes, port ignored") << QByteArray("1.1") << QByteArray("YWJj") << QByteArray("443")
-                                                     << QByteArray("admin:YWJj") << plain;
-    QTest::newRow("no version: stored bytes, port ignored")
-        << QByteArray() << QByteArray("abc") << QByteArray("8443") << QByteArray("admin:abc") << plain;
-    QTest::newRow("2.0: decoded, no port") << QByteArray("2.0") << QByteArray("YWJj") << QByteArray()
-                                           << QByteArray("admin:abc") << plain;
-    QTest::newRow("2.3: empty password, port") << QByteArray("2.3") << QByteArray() << QByteArray("8443")
-                                               << QByteArray("admin:") << plain + ":8443";
+    const QString ip = "192.168.0.20";
+    const QString plain = "https://" + ip;
+    auto row = [](const char* name, const QString& address, const char* version, const char* stored,
+                  const char* port, const char* credentials, const QString& url) {
+        QTest::newRow(name) << address << QByteArray(version) << QByteArray(stored) << QByteArray(port)
+                            << QByteArray(credentials) << url;
+    };
+    row("1.1: stored bytes, port ignored", ip, "1.1", "YWJj", "443", "admin:YWJj", plain);
+    row("no version: stored bytes, port ignored", ip, "", "abc", "8443", "admin:abc", plain);
+    row("2.0: decoded, no port", ip, "2.0", "YWJj", "", "admin:abc", plain);
+    row("2.3: empty password, port", ip, "2.3", "", "8443", "admin:", plain + ":8443");
+    row("host name", "evil.example#", "1.0", "abc", "", "admin:abc", "");
+    row("address with port", ip + ":8443", "1.0", "abc", "", "admin:abc", "");
+    row("address with path", ip + "/x", "1.0", "abc", "", "admin:abc", "");
+    row("octet over 255", "192.168.0.256", "1.0", "abc", "", "admin:abc", "");
+    row("three octets", "192.168.0", "1.0", "abc", "", "admin:abc", "");
+    row("signed octet", "192.168.+0.20", "1.0", "abc", "", "admin:abc", "");
+    row("port not a number", ip, "2.0", "YWJj", "443@evil", "admin:abc", "");
+    row("port out of range", ip, "2.0", "YWJj", "70000", "admin:abc", "");
 }
 
 void TestCameraCgi::addressAndCredentials()
@@ -119,7 +130,8 @@ void TestCameraCgi::addressAndCredentials()
     QFETCH(QByteArray, credentials);
 
     IPCamera camera;
-    camera.IPAddr = "192.168.0.20";
+    QFETCH(QString, address);
+    camera.IPAddr = address;
     QFETCH(QByteArray, dcpVersion);
     camera.DCPVersion = dcpVersion;
     QFETCH(QByteArray, stored);
@@ -135,6 +147,7 @@ void TestCameraCgi::clockReachesCamera()
     const QByteArray stored = kCameraPassword.toUtf8().toBase64();
     IPCamera camera;
     camera.IPAddr = server.address();
+    camera.networkconf.Https_port = server.httpsPort();
     camera.modelName = "CAM-T";
     camera.DCPVersion = "2.0";
     camera.password = stored;
@@ -163,9 +176,9 @@ void TestCameraCgi::clockReachesCamera()
 void TestCameraCgi::requestNeedsChosenCamera()
 {
     IPCameraList = {IPCamera()};
-    IPCameraList[0].IPAddr = server.address();
+    IPCameraList[0].IPAddr = server.address() + ":" + server.httpsPort() + "#";
     const int before = server.records().size();
-    for (int chosen : {-1, 1}) {
+    for (int chosen : {-1, 1, 0}) {
         IPCameraIdx = chosen;
         LogRecorder log;
         dcp->CGISyncTime(5, 0);
@@ -173,7 +186,7 @@ void TestCameraCgi::requestNeedsChosenCamera()
         dcp->CGISyncTime_T4X(3);
         dcp->TdbSetWirelessKeytoLatin1();
         dcp->TdbSetWirelessKey("a=1");
-        QCOMPARE(log.matching("No camera chosen").size(), 5);
+        QCOMPARE(log.matching(chosen == 0 ? "Camera CGI request refused" : "No camera chosen").size(), 5);
     }
     QTest::qWait(300);
     QCOMPARE(server.records().size(), before);

@@ -6,7 +6,6 @@
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
 #include "testsupport.h"
-#include "wifi/devicewifichangepage.h"
 
 using namespace dcptest;
 
@@ -31,7 +30,8 @@ private slots:
     void scanAcceptance_data();
     void scanAcceptance();
     void duplicateReplyRefreshes();
-    void wifiPageVisibleGivesConnectionReady();
+    void connectionModeGivesConnectionReady();
+    void droppedDatagramsSummarised();
 
 private:
     void scan(DCPUtils& dcp, const QString& destMac = kBroadcast)
@@ -152,19 +152,33 @@ void TestDcpDispatch::duplicateReplyRefreshes()
              kCamMac.toLatin1() + "|16|cHc=|1.0||443|3");
 }
 
-void TestDcpDispatch::wifiPageVisibleGivesConnectionReady()
+void TestDcpDispatch::connectionModeGivesConnectionReady()
 {
-    createWizardForTests();
     DCPUtils dcp;
     scan(dcp);
-    QSignalSpy found(&dcp, SIGNAL(foundDevice(int)));
-    QSignalSpy ready(&dcp, SIGNAL(deviceConnnectionReady(int)));
-    gDeviceWiFiChangePage->show();
+    QSignalSpy found(&dcp, &DCPUtils::foundDevice);
+    QSignalSpy ready(&dcp, &DCPUtils::deviceConnnectionReady);
+    dcp.setDeviceConnectionMode(true);
     dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
-    gDeviceWiFiChangePage->hide();
+    dcp.setDeviceConnectionMode(false);
     dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
     QCOMPARE(ready.count(), 1);
     QCOMPARE(found.count(), 1);
+}
+
+void TestDcpDispatch::droppedDatagramsSummarised()
+{
+    DCPUtils dcp;
+    LogRecorder log;
+    const QByteArray good = replyDatagram(scanReply(kCamMac));
+    for (int i = 0; i < 500; ++i) {
+        dcp.handleDatagram(good.left(13));
+        dcp.handleDatagram(replyDatagram("5;M=x"));
+    }
+    QVERIFY2(log.matching("dropped").isEmpty(), qPrintable(log.all()));
+    QTRY_COMPARE_WITH_TIMEOUT(log.matching("dropped").size(), 2, 3000);
+    QCOMPARE(log.count({"shorter than its header", "500"}), 1);
+    QCOMPARE(log.count({"unknown class", "500"}), 1);
 }
 
 QTEST_MAIN(TestDcpDispatch)

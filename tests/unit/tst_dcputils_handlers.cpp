@@ -1,15 +1,11 @@
 // The reply state machines: a camera in a start state receives one reply through
 // handleDatagram; the table gives the new state, the one signal and a parsed field.
 
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "apmode/apmodehosttodevicepasswordverify.h"
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
-#include "setup/devicesetuppage.h"
-#include "testsupport.h"
 
 using namespace dcptest;
 
@@ -27,18 +23,8 @@ QByteArray field(const IPCamera& c, const QString& name)
                                             {"remote", c.remote},         {"bRegisted", c.bRegisted},
                                             {"bPing", c.bPing},           {"bRestart", c.bRestart},
                                             {"IPAddr", c.IPAddr.toLatin1()}, {"Https_port", c.networkconf.Https_port},
-                                            {"numAP", QByteArray::number(c.APConfig.numAP)}};
+                                            {"numAP", QByteArray::number(c.APConfig.numAP)}, {"MAC", c.MAC.toLatin1()}};
     return fields.value(name, "<unknown field>");
-}
-
-void setTypedPassword(QWidget* page, const char* objectName, const QString& text)
-{
-    QLineEdit* edit = page->findChild<QLineEdit*>(objectName);
-    if (!edit) {
-        edit = new QLineEdit(page);
-        edit->setObjectName(objectName);
-    }
-    edit->setText(text);
 }
 
 } // namespace
@@ -47,14 +33,13 @@ class TestDcpHandlers : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { createWizardForTests(); }
     void init();
     void cleanup();
     void reply_data();
     void reply();
     void registerReplyWithoutBitRestartsWebServer();
     void pagedSurveyCompletesOnce();
-    void accessPointRoadReadsItsOwnPasswordField();
+    void confirmedPasswordIsTheLastOneSent();
 
 private:
     // Every emission of the core's signals as "name(arg)", in signal-table order.
@@ -122,11 +107,13 @@ void TestDcpHandlers::reply_data()
     row("4: new format, unpaged", v2, 4, "4;L=aG9tZQ==,11,4,AES,0", 13, "gotAPnetwork()", "numAP=1");
     row("7: old camera, any result", v1, 0, "7;R=0", 16, "checkPasswordMatching(0)", "bPassword=0");
     row("7: status query", v2, 19, "7;R=1", 20, "gotPasswordInitStatus(0)", "bPassword=1");
-    // R=1 ending the text counts; the typed password ("typed!") becomes the camera's.
+    // R=1 ending the text counts; the password sent ("typed!") becomes the camera's.
     row("7: check matches", v2, 7, "7;R=1", 16, "checkPasswordMatching(0)", "password=dHlwZWQh");
     row("7: check fails", v2, 7, "7;R=0;", 7, "checkPasswordMisMatching(-1)", "password=");
     row("7: request heard back", v2, 7, "7;D=VKC-3100;X=00", 7, "checkPasswordMisMatching(-1)", "bPassword=");
     row("8: ping in any state", v1, 3, "8;R=1", 17, "gotPingRsp()", "bPing=1");
+    row("8: a second M renames nothing", v1, 3, "8;R=1;M=11:22:33:44:55:66", 17, "gotPingRsp()",
+        "MAC=AA:BB:CC:DD:EE:FF");
     row("8: no M", v1, 8, "!8;R=1", 8, "", "bPing=");
     row("S: command", v2, 0, "S;R=reboot_quorvex", 17, "gotPingRsp()", "bPing=0");
     row("S: unknown camera", v2, 8, "!S;M=11:22:33:44:55:66;R=x", 8, "", "bPing=");
@@ -141,8 +128,12 @@ void TestDcpHandlers::reply()
     QFETCH(QString, signal);
     QFETCH(QString, check);
     addCamera(version);
+    if (stateBefore == IPCamera::WAIT_PASSWD) {
+        dcp->dcpClass07_CheckPassword(0, QByteArray(), QByteArray("typed!").toBase64());
+        receiver.nextText();
+        IPCameraList[0].bPassword.clear();
+    }
     IPCameraList[0].dcpStatus = stateBefore;
-    setTypedPassword(gDeviceSetupPage, "dsetupCameraPasscode_LineEdit", "typed!");
 
     dcp->handleDatagram(replyDatagram(content));
 
@@ -179,15 +170,20 @@ void TestDcpHandlers::pagedSurveyCompletesOnce()
     QCOMPARE(IPCameraList[0].apSearchReplyCount, 3);
 }
 
-void TestDcpHandlers::accessPointRoadReadsItsOwnPasswordField()
+void TestDcpHandlers::confirmedPasswordIsTheLastOneSent()
 {
-    isAPModeFlow = true;
-    setTypedPassword(gDeviceSetupPage, "dsetupCameraPasscode_LineEdit", "setup-pw");
-    setTypedPassword(gAPModeHostToDevicePasswordVerify, "apH2DPVCameraPasscode_LineEdit", "ap-pw");
-    addCamera("2.0");
+    addCamera("2.0", "b2xk");
     IPCameraList[0].dcpStatus = IPCamera::WAIT_PASSWD;
     QCOMPARE(dcp->handleCheckPasswordResponse("7;" + kM + ";R=1;"), 0);
-    QCOMPARE(IPCameraList[0].password, QByteArray("ap-pw").toBase64());
+    QCOMPARE(IPCameraList[0].password, QByteArray("b2xk")); // nothing sent: kept
+
+    for (const char* sent : {"first", "second"})
+        dcp->dcpClass07_CheckPassword(0, QByteArray(), QByteArray(sent).toBase64());
+    IPCameraList[0].dcpStatus = IPCamera::WAIT_PASSWD;
+    QCOMPARE(dcp->handleCheckPasswordResponse("7;" + kM + ";R=1;"), 0);
+    QCOMPARE(IPCameraList[0].password, QByteArray("second").toBase64());
+    receiver.nextText();
+    receiver.nextText();
 }
 
 QTEST_MAIN(TestDcpHandlers)

@@ -1,15 +1,15 @@
 // The local OAuth redirect listener: requests from a browser on 127.0.0.1, in one or
-// several writes, on one of several connections, and the loopback-only peer rule.
+// several writes, on one of several connections; its limits and the loopback-only peer rule.
 
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 #include "protocol/dcputils.h"
-#include "shell/globals.h"
-#include "shell/mainpage.h"
 #include "testsupport.h"
 
 namespace {
@@ -26,20 +26,23 @@ class TestDcpRedirect : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init() { dcp.expectRedirect(true); }
     void request_data();
     void request();
     void requestOnFirstOfTwoConnections();
+    void logBoundedAndMasked();
+    void connectionLimits();
     void peerRule_data();
     void peerRule();
 
 private:
+    std::unique_ptr<QTcpSocket> connected();
     DCPUtils dcp;
     quint16 port = 0;
 };
 
 void TestDcpRedirect::initTestCase()
 {
-    createWizardForTests();
     QTcpServer probe;
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     port = probe.serverPort();
@@ -47,11 +50,19 @@ void TestDcpRedirect::initTestCase()
     QVERIFY(dcp.openTCPSocketRecv(port));
 }
 
+std::unique_ptr<QTcpSocket> TestDcpRedirect::connected()
+{
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QHostAddress::LocalHost, port);
+    socket->waitForConnected(2000);
+    return socket;
+}
+
 void TestDcpRedirect::request_data()
 {
     QTest::addColumn<QByteArrayList>("chunks");
     QTest::addColumn<QString>("signal"); // "in:token|site", "up:token" or empty
-    QTest::addColumn<bool>("withMainWindow");
+    QTest::addColumn<bool>("waiting");
 
     QTest::newRow("sign-in") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=A&target_site=B")}
                              << "in:A|B" << true;
@@ -60,34 +71,29 @@ void TestDcpRedirect::request_data()
         << QByteArrayList{"GET /?state=tolmwizard_si", "gnin&access_token=A&target_site=B HT", "TP/1.1\r\n\r\n"}
         << "in:A|B" << true;
     QTest::newRow("other data") << QByteArrayList{"GET /favicon.ico HTTP/1.1\r\n\r\n"} << "" << true;
-    QTest::newRow("no main window") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=A")} << "in:A|"
-                                    << false;
+    QTest::newRow("no flow waiting") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=A")} << ""
+                                     << false;
 }
 
 void TestDcpRedirect::request()
 {
     QFETCH(QByteArrayList, chunks);
     QFETCH(QString, signal);
-    QFETCH(bool, withMainWindow);
-    Mainpage* const mainpage = gMainpage;
-    mainpage->hideBusy();
-    const auto restore = qScopeGuard([mainpage] { gMainpage = mainpage; });
-    if (!withMainWindow)
-        gMainpage = nullptr;
-    QSignalSpy in(&dcp, SIGNAL(gotOpenAPISignIn(QString, QString)));
-    QSignalSpy up(&dcp, SIGNAL(gotOpenAPISignUp(QString)));
+    QFETCH(bool, waiting);
+    dcp.expectRedirect(waiting);
+    QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+    QSignalSpy up(&dcp, &DCPUtils::gotOpenAPISignUp);
+    QSignalSpy busy(&dcp, &DCPUtils::redirectReceived);
 
-    QTcpSocket browser;
-    browser.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(browser.waitForConnected(2000));
+    auto browser = connected();
     for (const QByteArray& chunk : chunks) {
-        browser.write(chunk);
-        browser.flush();
+        browser->write(chunk);
+        browser->flush();
         QTest::qWait(50);
     }
     // The listener answers and closes.
-    QTRY_COMPARE_WITH_TIMEOUT(browser.state(), QAbstractSocket::UnconnectedState, 2000);
-    const QByteArray answer = browser.readAll();
+    QTRY_COMPARE_WITH_TIMEOUT(browser->state(), QAbstractSocket::UnconnectedState, 2000);
+    const QByteArray answer = browser->readAll();
     QVERIFY2(answer.startsWith(signal.isEmpty() ? "HTTP/1.1 404" : "HTTP/1.1 200"), answer.constData());
 
     QStringList got;
@@ -96,24 +102,52 @@ void TestDcpRedirect::request()
     for (const QList<QVariant>& args : up)
         got << "up:" + args.at(0).toString();
     QCOMPARE(got, signal.isEmpty() ? QStringList() : QStringList{signal});
-    if (withMainWindow)
-        QCOMPARE(mainpage->loadingMaskLabel->isHidden(), signal.isEmpty());
+    QCOMPARE(busy.count(), signal.isEmpty() ? 0 : 1);
 }
 
 void TestDcpRedirect::requestOnFirstOfTwoConnections()
 {
-    QSignalSpy in(&dcp, SIGNAL(gotOpenAPISignIn(QString, QString)));
-    QTcpSocket first, spare;
-    for (QTcpSocket* socket : {&first, &spare}) {
-        socket->connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(socket->waitForConnected(2000));
-        QTest::qWait(50);
-    }
-    first.write(httpGet("state=tolmwizard_signin&access_token=first&target_site=S"));
+    QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+    auto first = connected();
+    auto spare = connected();
+    QTest::qWait(50);
+    first->write(httpGet("state=tolmwizard_signin&access_token=first&target_site=S"));
     QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 2000);
     QCOMPARE(in.at(0).at(0).toString(), QString("first"));
-    QTRY_COMPARE_WITH_TIMEOUT(first.state(), QAbstractSocket::UnconnectedState, 2000);
-    QCOMPARE(spare.state(), QAbstractSocket::ConnectedState);
+    QTRY_COMPARE_WITH_TIMEOUT(first->state(), QAbstractSocket::UnconnectedState, 2000);
+    QCOMPARE(spare->state(), QAbstractSocket::ConnectedState);
+}
+
+void TestDcpRedirect::logBoundedAndMasked()
+{
+    LogRecorder log;
+    auto browser = connected();
+    for (const QByteArray& chunk : {QByteArray("GET /?state=tolmwizard_signin&access_tok"),
+                                    QByteArray("en=SECRET") + QByteArray(4000, 'S') + "&target_site=B HTTP/1.1\r\n"}) {
+        browser->write(chunk);
+        browser->flush();
+        QTest::qWait(50);
+    }
+    auto endless = connected();
+    endless->write(QByteArray(20000, 'x'));
+    QTRY_COMPARE_WITH_TIMEOUT(endless->state(), QAbstractSocket::UnconnectedState, 3000);
+    QVERIFY2(!log.contains("SECRET"), qPrintable(log.all()));
+    QVERIFY(log.all().size() < 4000);
+}
+
+void TestDcpRedirect::connectionLimits()
+{
+    // Idle connections beyond a handful close, the oldest first; a fresh redirect still gets in.
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < 20; ++i)
+        idle.push_back(connected());
+    QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+    auto browser = connected();
+    browser->write(httpGet("state=tolmwizard_signin&access_token=A"));
+    QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(idle.front()->state(), QAbstractSocket::UnconnectedState, 2000);
+    // The rest close after a few seconds without a request.
+    QTRY_COMPARE_WITH_TIMEOUT(idle.back()->state(), QAbstractSocket::UnconnectedState, 8000);
 }
 
 void TestDcpRedirect::peerRule_data()

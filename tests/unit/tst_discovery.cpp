@@ -92,6 +92,8 @@ private slots:
     void tableOrder_data();
     void tableOrder();
     void oneRowPerMac();
+    void floodQueriesOncePerTick_data();
+    void floodQueriesOncePerTick();
     void selectionByMac_data();
     void selectionByMac();
     void handOver();
@@ -136,6 +138,8 @@ void TestDiscovery::cleanupTestCase()
 void TestDiscovery::init()
 {
     resetGlobals();
+    addressCount = 0;
+    gDiscoveryPage->scanDevices();  // a new scan: no camera asked yet
     addressCount = 1;
     gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
     gDiscoveryPage->waitDiscoveryNumber = 0;
@@ -254,6 +258,35 @@ void TestDiscovery::oneRowPerMac()
     IPCameraList.last().bRegisted = "1";  // as a new row it would go to the end
     gDiscoveryPage->updateDeviceTableList(IPCameraList.size() - 1);
     QCOMPARE(table()->rowCount(), 1);
+}
+
+void TestDiscovery::floodQueriesOncePerTick_data()
+{
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<int>("rounds"); // floods of one repeated scan reply, a scan tick between them
+    QTest::addColumn<int>("queries");
+    QTest::newRow("pending camera, one tick") << false << 1 << 1;
+    QTest::newRow("pending camera, two ticks") << false << 2 << 2;
+    QTest::newRow("listed camera") << true << 2 << 0;
+}
+
+void TestDiscovery::floodQueriesOncePerTick()
+{
+    QFETCH(bool, listed);
+    QFETCH(int, rounds);
+    if (listed)
+        listCameras({kA});
+    int queries = 0;
+    for (int round = 0; round < rounds; ++round) {
+        gDiscoveryPage->checkDeviceDiscovery();
+        drain();
+        for (int i = 0; i < 2000; ++i)
+            gDCPUtils->handleDatagram(replyDatagram(scanReply(kA, kA.mac), kPcMac, kA.mac));
+        deliver();
+        queries += drain().filter("7;M=").size();
+    }
+    QTEST(queries, "queries");
+    QCOMPARE(table()->rowCount(), listed ? 1 : 0);
 }
 
 void TestDiscovery::selectionByMac_data()

@@ -119,8 +119,8 @@ void TestIPCamera::parsers_data()
         const QString name = names[p];
         row(name + ": class item, empty items, word key, second =", p, "2.0",
             c + ";;M=AA:BB:CC:DD:EE:FF;;DEV=VKC=3100" + tail,
-            p == PasswordStatus ? "MAC=AA:BB:CC:DD:EE:FF modelName=VKC bPassword=1"
-                                : "MAC=AA:BB:CC:DD:EE:FF modelName=VKC");
+            p == Discovery ? "MAC=AA:BB:CC:DD:EE:FF modelName=VKC"
+                           : (p == PasswordStatus ? "modelName=VKC bPassword=1" : "modelName=VKC"));
         row(name + ": lower-case key", p, "2.0", c + ";d=VKC-9" + tail, p == PasswordStatus ? "bPassword=1" : "", true);
     }
     row("discovery: every key", Discovery, "",
@@ -134,15 +134,15 @@ void TestIPCamera::parsers_data()
     row("cloud: every key, password decoded", CloudInfo, "2.0",
         "2;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;E=e1;G=1;C=1;N=TXk;O=dns1;P=cGFzc3dvcmQ;R=0;U=1234.cloud.example;W=portal1;"
         "X=md5;Y=sess",
-        "MAC=AA:BB:CC:DD:EE:FF modelName=VKC-3100 olvarisInfoE=e1 bRegisted=1 supportUPnP=1 Name=TXk UPnPDNS=dns1 "
+        "modelName=VKC-3100 olvarisInfoE=e1 bRegisted=1 supportUPnP=1 Name=TXk UPnPDNS=dns1 "
         "password=password remote=0 olvarisNo=1234 url=cloud.example portal=portal1 PWD_MD5=md5 dfp=sess");
     row("cloud: U splits at the first dot", CloudInfo, "2.0", "2;U=42.a.b", "olvarisNo=42 url=a.b");
     row("cloud: U without a dot empties both", CloudInfo, "2.0", "2;U=42.a;U=1234", "olvarisNo= url=");
     row("cloud: old camera is remote whatever R says", CloudInfo, "1.1", "2;R=0", "remote=1");
     row("password: R first without ; is not read", PasswordStatus, "2.0", "R=1;M=AA:BB:CC:DD:EE:FF", "");
     row("password: the last R wins", PasswordStatus, "2.0", "7;M=AA;R=0;D=VKC;R=1;X=d",
-        "MAC=AA modelName=VKC bPassword=1 PWD_MD5=d");
-    row("ping: C and R both fill bPing", Ping, "1.0", "8;M=AA;R=0;C=1", "MAC=AA bPing=1");
+        "modelName=VKC bPassword=1 PWD_MD5=d");
+    row("ping: C and R both fill bPing", Ping, "1.0", "8;M=AA;R=0;C=1", "bPing=1");
 }
 
 void TestIPCamera::parsers()
