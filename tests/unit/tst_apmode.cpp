@@ -614,6 +614,7 @@ void TestAPMode::confirmedConnectionSwitchesAccessPointOff()
     IPCamera& camera = addCam({"VKC-1420", kAP, 20}, "2.0", "0", QByteArray("pass1").toBase64());
     giveAccessPoints(camera);
     camera.IPAddr = cgi.address();
+    camera.networkconf.Https_port = cgi.httpsPort();
     camera.AgentVersion = "2.0.17-b83";
     CGIProtocolMap.insert("VKC-1420", "1");
     gMainpage->showPage(nullptr, page);
