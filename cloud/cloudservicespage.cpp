@@ -54,7 +54,7 @@ IPCamera* chosenCamera()
 // The web engine may write an address its own way: compare what the addresses say.
 bool sameAddress(const QUrl& a, const QUrl& b)
 {
-    return a.toString(QUrl::FullyDecoded) == b.toString(QUrl::FullyDecoded);
+    return a.toEncoded() == b.toEncoded();
 }
 
 QString masked(const QByteArray& text)
@@ -450,7 +450,7 @@ void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, cons
 {
     gMainpage->hideBusy();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    WLOG << tag << "Fail :" << status << reply->errorString();
+    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
     WLOG << tag << "Fail reply->readAll()" << masked(body);
     QJsonDocument document;
     if (!CloudApi::parseBody(body, &document)) {
@@ -473,7 +473,7 @@ void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkRep
     gDeviceSetupPage->setInputWidgetsEnabled(true);
     clearCaches();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    WLOG << tag << "Fail :" << status << reply->errorString() << CloudApi::withTokensMasked(reply->url().toString());
+    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
     WLOG << tag << "Fail reply->readAll()" << masked(body);
     gMainpage->hideBusy();
     if (untrusted)
@@ -547,9 +547,9 @@ void CloudServicesPage::popupCloudFailure(bool untrusted)
     const QString title = untrusted ? tr("Cloud service not trusted") : tr("Cloud service failed");
     const QString text =
         untrusted ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
-                       "Check the computer's date and time and try again, or continue<br>without cloud services.")
+                       "Check the computer's date and time and try again, or continue without cloud services.")
                   : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
-                       "try again, or continue<br>without cloud services.");
+                       "try again, or continue without cloud services.");
     MessageBoxPage::build(gMainpage, name, 618, 300)
         .title(title, {80, 50, 440, 30})
         .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
