@@ -218,6 +218,7 @@ class Lab:
         self._closing = False
         self._closed = False
         self._issued = itertools.count(1)
+        self.links = []
 
     # Life cycle -----------------------------------------------------------------
 
@@ -323,8 +324,8 @@ class Lab:
         self.cam_mac = self._mac_of(self.cam_ns)
 
     @staticmethod
-    def _mac_of(ns):
-        info = json.loads(_run(["ip", "-n", ns, "-j", "link", "show", LINK_IF]))
+    def _mac_of(ns, interface=LINK_IF):
+        info = json.loads(_run(["ip", "-n", ns, "-j", "link", "show", interface]))
         return info[0]["address"]
 
     def add_cam_address(self, ip):
@@ -335,6 +336,23 @@ class Lab:
         if address not in LINK_NETWORK:
             _run(["ip", "-n", self.pc_ns, "route", "replace", f"{address}/32", "via", self.cam_ip])
         return str(address)
+
+    def add_link(self, pc_ip, cam_ip, prefix=24):
+        """Joins the two sides by one more veth pair (the "wireless" side, for instance),
+        named veth1, veth2, ... in both namespaces, with pc_ip and cam_ip on its ends.
+        No route changes: the camera side's default route stays on veth0. Returns the
+        interface name, which is the same on both sides."""
+        network = ipaddress.ip_network(f"{pc_ip}/{prefix}", strict=False)
+        if ipaddress.ip_address(cam_ip) not in network:
+            raise ValueError(f"{cam_ip} is not in {network}")
+        name = f"veth{len(self.links) + 1}"
+        _run(["ip", "-n", self.pc_ns, "link", "add", name, "type", "veth", "peer", "name", name, "netns", self.cam_ns])
+        for ns, ip in ((self.pc_ns, pc_ip), (self.cam_ns, cam_ip)):
+            _run(["ip", "-n", ns, "addr", "add", f"{ip}/{prefix}", "dev", name])
+            _run(["ip", "-n", ns, "link", "set", name, "up"])
+        self.links.append({"name": name, "pc_ip": str(pc_ip), "cam_ip": str(cam_ip), "prefix": prefix,
+                           "pc_mac": self._mac_of(self.pc_ns, name), "cam_mac": self._mac_of(self.cam_ns, name)})
+        return name
 
     def wait_listening(self, side, proto, port, timeout=10.0):
         """Waits until a socket of the given side ("pc" or "cam") is bound to `port`

@@ -184,7 +184,8 @@ class LabGuard(unittest.TestCase):
             ("pc side", "pc", None, True, ""),
             ("camera side", "cam", None, True, ""),
             ("second veth", "pc", ["link", "add", "veth9", "type", "veth", "peer", "name", "veth9", "netns", "{cam}"],
-             False, "expected exactly lo"),
+             True, ""),
+            ("a bridge", "pc", ["link", "add", "br9", "type", "bridge"], False, "expected exactly lo"),
             ("no veth", "pc", ["link", "del", "veth0"], False, "expected exactly lo"),
         ]
         for label, side, change, inside, reason in cases:

@@ -105,7 +105,8 @@ void CamServer::handle(const QByteArray& datagram)
         QByteArray camera6;
         macFromText(camera.mac(), &camera6);
         for (const QByteArray& message : replies)
-            m_socket.writeDatagram(dcpFrame(src6, camera6, dcpEncode(message)), QHostAddress::Broadcast, m_port);
+            socketFor(camera)->writeDatagram(dcpFrame(src6, camera6, dcpEncode(message)), QHostAddress::Broadcast,
+                                             m_port);
         if (!replies.isEmpty())
             answered.append(camera.mac());
     }

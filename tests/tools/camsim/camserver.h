@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QUdpSocket>
 
@@ -26,6 +27,11 @@ public:
     // Quits the event loop once this many datagrams have been handled (0: no limit).
     void setDatagramLimit(int limit) { m_limit = limit; }
 
+    // The cameras' Wi-Fi side (wireless.cpp): every camera with one presses its WPS button,
+    // or loses its cable.
+    void pressWps();
+    void pullCables();
+
 private slots:
     void readPending();
 
@@ -33,10 +39,13 @@ private:
     void handle(const QByteArray& datagram);
     bool isOwnAnswer(const QByteArray& srcMac6) const;
     void record(QJsonObject line);
+    // The socket a camera answers from: its wireless interface's once it joined.
+    QUdpSocket* socketFor(const SimCamera& camera);
 
     QList<SimCamera> m_cameras;
     quint16 m_port;
     QUdpSocket m_socket;
+    QMap<QString, QUdpSocket*> m_wirelessSockets;
     QFile m_record;
     qint64 m_started = 0;
     int m_limit = 0;

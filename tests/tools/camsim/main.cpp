@@ -3,7 +3,8 @@
 //   camsim --config cameras.json [--record requests.jsonl] [--timeout 60] [--max-datagrams 0] [--port 5978]
 //
 // The configuration file is {"cameras": [ {...}, ... ]}; simcamera.h lists the keys of one
-// camera, camserver.h the lines of the record file.
+// camera, camserver.h the lines of the record file. SIGUSR1 presses the WPS button of every
+// camera with a Wi-Fi side, SIGUSR2 pulls their cables (wireless.h).
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 
 #include "camserver.h"
 #include "labguard.h"
+#include "wireless.h"
 
 namespace {
 
@@ -87,6 +89,7 @@ int main(int argc, char** argv)
     server.setDatagramLimit(parser.value(maxDatagrams).toInt());
     if (!server.start(parser.value(recordFile), &error))
         return fail(error);
+    watchButtons(&server);
     const int seconds = parser.value(timeout).toInt();
     if (seconds > 0)
         QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);

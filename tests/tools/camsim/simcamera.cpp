@@ -115,6 +115,8 @@ bool SimCamera::fromJson(const QJsonObject& json, SimCamera* camera, QString* er
     c.m_apTrailingAmp = json.value(QLatin1String("apTrailingAmp")).toBool(true);
     for (const QJsonValue& v : json.value(QLatin1String("mute")).toArray())
         c.m_mute.append(v.toString().toUtf8());
+    if (!wirelessFromJson(json, &c, error))
+        return false;
     *camera = c;
     return true;
 }
@@ -156,7 +158,7 @@ QByteArray SimCamera::reply(const QByteArray& cls, const QByteArray& items) cons
 QList<QByteArray> SimCamera::answer(const DcpRequest& request, Signature* signature)
 {
     *signature = verify(request);
-    if (m_mute.contains(request.cls))
+    if (m_mute.contains(request.cls) || link() == Link::Offline)
         return {};
     const QByteArray& cls = request.cls;
     if (cls == "7") {
@@ -179,8 +181,11 @@ QList<QByteArray> SimCamera::answer(const DcpRequest& request, Signature* signat
         return {reply(cls, item("R", m_internet ? "1" : "0"))};
     if (cls == "S")
         return {reply(cls, item("R", shellOutput(QByteArray::fromBase64(request.value("C")))))};
-    if (cls == "9")
-        return {reply(cls, item("R", "1"))};
+    if (cls == "9") {
+        const QByteArray restarted = reply(cls, item("R", "1"));
+        afterRestart();
+        return {restarted};
+    }
     return {};
 }
 

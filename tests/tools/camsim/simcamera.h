@@ -31,6 +31,8 @@
 //   apPageSize        int       10           access points per class 4 datagram (DCP "2.3" and later)
 //   apTrailingAmp     bool      true         paged lists end with "&", as cameras send them
 //   mute              array     []           request classes this camera never answers, e.g. ["8","S"]
+//   wireless          object    none         the camera's Wi-Fi side (wireless.cpp):
+//                                            {"ip","interface","ssid","key","failSilentSeconds"}
 //
 // Answers: class 1 (scan) when the model filter D is "ALL", empty or the model; 2 (cloud
 // information; P sets the password of an old camera, G the register bit); 3 (network
@@ -78,6 +80,20 @@ public:
     // message texts with their length prefix, none when the camera stays silent.
     QList<QByteArray> answer(const DcpRequest& request, Signature* signature);
 
+    // The Wi-Fi side (wireless.cpp). A camera with a "wireless" configuration answers on
+    // its cable until a restart (class 9) finds Wi-Fi settings (items 9, 11, 18) for its
+    // network: then it answers from its wireless address on the wireless interface. Other
+    // Wi-Fi settings leave it silent for failSilentSeconds (it never joined), after which it
+    // answers on its cable again. The WPS button joins it at once; pulling the cable
+    // silences it until it joins.
+    enum class Link { Cable, Wireless, Offline };
+    Link link() const;
+    bool hasWireless() const { return !m_wirelessIp.isEmpty(); }
+    QString wirelessInterface() const { return m_wirelessInterface; }
+    QByteArray wirelessIp() const { return m_wirelessIp; }
+    void pressWps();
+    void pullCable();
+
 private:
     bool signs() const;
     Signature verify(const DcpRequest& request) const;
@@ -98,6 +114,15 @@ private:
     int m_apPageSize = 10;
     bool m_apTrailingAmp = true;
     QList<QByteArray> m_mute;
+
+    static bool wirelessFromJson(const QJsonObject& json, SimCamera* camera, QString* error);
+    void afterRestart();
+    void join();
+    QByteArray m_wirelessIp, m_wirelessSsid, m_wirelessKey;
+    QString m_wirelessInterface;
+    int m_failSilentSeconds = 45;
+    Link m_link = Link::Cable;
+    qint64 m_silentUntil = 0; // ms since the epoch; 0 = until it joins
 };
 
 #endif // SIMCAMERA_H
