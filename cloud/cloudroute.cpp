@@ -25,6 +25,8 @@ void apply(Caller caller, QWidget* leaving)
         WLOG << "After the cloud step: Wi-Fi page for" << model;
         if (caller == Caller::Skip)
             gDeviceSetupPage->resetCheckingParameters();
+        // The Wi-Fi page's enter() starts its site survey (Enter Manually off until it ends)
+        // and offers Back by dWiFiBackToPage.
         dWiFiBackToPage = 1;
         gMainpage->setStep(4, QCoreApplication::translate("CloudServicesPage",
                                                           "Connect your camera to your network wirelessly"));

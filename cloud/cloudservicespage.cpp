@@ -116,7 +116,6 @@ void CloudServicesPage::enter()
 {
     gMainpage->setStep(3, tr("Register with olvaris for anywhere access to<br>your camera"));
     ui->cloudServiceSignIn_WebView->show();
-    getElements();
 }
 
 void CloudServicesPage::retranslate()
@@ -526,7 +525,7 @@ void CloudServicesPage::popupSignUpVerificationMsgBox()
         .title(tr("Verification Required"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(tr("A verification e-mail has been sent to your e-mail address. Please "
                                              "click<br>the link in the e-mail within 7 days to verify your account.")),
-                 {80, 80, 480, 80})
+                 {80, 80, 480, 140})
         .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
                      &CloudServicesPage::pressMsgSignUpVerificationOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignUpVerificationOKButton)

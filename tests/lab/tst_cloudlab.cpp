@@ -98,6 +98,7 @@ void TestCloudLab::loadPages()
     QTRY_VERIFY_WITH_TIMEOUT(signInPageReached && signUpPageReached, 20000);
     gMainpage->showPage(gWelcomePage, page);
     page->enter();
+    page->getElements();
     // The forms have arrived once their submit buttons exist.
     for (QWebView* view : {page->ui->cloudServiceSignIn_WebView, page->ui->cloudServiceSignUp_WebView})
         QTRY_VERIFY_WITH_TIMEOUT(!view->page()->mainFrame()->findFirstElement("#submit").isNull(), 20000);
