@@ -3,14 +3,10 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QNetworkAccessManager>
 #include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 #include <QTranslator>
 
@@ -21,7 +17,6 @@
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "platform/installer.h"
 
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevice.h"
@@ -40,8 +35,6 @@
 #include "welcome/agreementpage.h"
 #include "welcome/catalogue.h"
 #include "welcome/oppspage.h"
-#include "welcome/spriteclipper.h"
-#include "welcome/updatedescription.h"
 #include "welcome/version.h"
 #include "wifi/devicewifichangepage.h"
 
@@ -59,29 +52,10 @@ CloudServicesPage* gCloudServicesPage = nullptr;
 
 namespace {
 
-constexpr int kTickMs = 1000;
 constexpr int kInternetTickLimit = 5;
 constexpr int kJsonFileTickLimit = 10;
 constexpr quint16 kDCPPort = 5978;
 const char* const kBindingFailedPopupName = "dcpBindingFailed";
-constexpr int kSpriteTickLimit = 20;
-constexpr int kSpriteRequestEvery = 10;
-constexpr int kUpdateCheckTickLimit = 30;
-constexpr int kDownloadTickLimit = 399;
-constexpr int kDownloadRequestEvery = 200;
-constexpr int kInstallerRedirectLimit = 10;
-const char* const kUpdatePopup = "UpdateWizardMsgBox";
-const char* const kStatusPopup = "UpdateWizardStatusMsgBox";
-const char* const kPathErrorPopup = "UpdateWizardPathErrorMsgBox";
-const char* const kDownloadErrorPopup = "UpdateWizardDownloadErrorMsgBox";
-
-// The cloud service's support page, as a link in the update's error popups.
-QString supportLink()
-{
-    const QString site = QString::fromLatin1(Endpoints::kCloudSiteHost);
-    return QString("<a href=https://%1/support><font style='font-size:14px' color=#007b93>%1/support</font></a>")
-        .arg(site);
-}
 
 // The language names of the language table, for the translation tools.
 const char* const kLanguageNames[] = {
@@ -178,6 +152,15 @@ QTimer* WelcomePage::createTimer(const char* timeoutSlot)
     QTimer* timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, timeoutSlot);
     return timer;
+}
+
+QString WelcomePage::replyStatus(QNetworkReply* reply, const QString& logPrefix)
+{
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QString code = status.isValid() ? QString::number(status.toInt()) : QString();
+    WLOG << qPrintable(logPrefix + " QVariant =") << status;
+    WLOG << qPrintable(logPrefix + " status code =") << code;
+    return code;
 }
 
 void WelcomePage::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator)
@@ -280,10 +263,7 @@ void WelcomePage::checkInternetRequest()
 void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
 {
     WLOG << "check request finished!!";
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const QString code = status.isValid() ? QString::number(status.toInt()) : QString();
-    WLOG << "tolmwizardNetworkManager http QVariant =" << status;
-    WLOG << "tolmwizardNetworkManager http status code =" << code;
+    const QString code = replyStatus(reply, "tolmwizardNetworkManager http");
 
     if (reply->error() != QNetworkReply::NoError) {
         WLOG << "network error :" << reply->errorString();
@@ -549,492 +529,4 @@ void WelcomePage::translateUI()
     gAPModeHostToDevicePasswordVerify->ui->retranslateUi(gAPModeHostToDevicePasswordVerify);
     gAPModeDeviceToRouter->ui->retranslateUi(gAPModeDeviceToRouter);
     gAPModeHostToRouter->ui->retranslateUi(gAPModeHostToRouter);
-}
-
-// ---- Sprites: two one-second waits, their replies and the cuts ----
-
-void WelcomePage::getAssembleImagesSquare()
-{
-    WLOG << "start download assemble images square...";
-    tolmwizardDownloadManager->get(QNetworkRequest(assembleImageSquareUrl));
-}
-
-void WelcomePage::getDeviceIconsSquare()
-{
-    WLOG << "start download device icons square...";
-    tolmwizardDownloadDeviceIconManager->get(QNetworkRequest(deviceIconSquareUrl));
-}
-
-void WelcomePage::checkAssembleImageRequest()
-{
-    spriteTick({checkAssembleImageTimer, waitAssembleImageNumber, gAssembleImageReady, tolmwizardDownloadManager,
-                assembleImageSquareUrl, "checkAssembleImageTimer", "check Assemble Image url :",
-                &WelcomePage::getAssembleImagesSquare});
-}
-
-void WelcomePage::checkDeviceIconRequest()
-{
-    spriteTick({checkDeviceIconTimer, waitDeviceIconNumber, gDeviceIconReady, tolmwizardDownloadDeviceIconManager,
-                deviceIconSquareUrl, "checkDeviceIconTimer", "check Device Icon url :",
-                &WelcomePage::getDeviceIconsSquare});
-}
-
-void WelcomePage::spriteTick(const SpriteWait& wait)
-{
-    const int n = wait.counter;
-    const QString name = QString::fromLatin1(wait.timerName);
-    if (isLocalView) {
-        wait.timer->stop();
-        wait.ready = false;
-        WLOG << "local view, pass assemble image checking !!! ";
-    } else if (n == kSpriteTickLimit) {
-        // Gives up this wait only: the catalogue, the update check and a download run on.
-        wait.timer->stop();
-        wait.manager->clearAccessCache();
-        WLOG << qPrintable(name + " timeout ") << n << "stop !!";
-        wait.counter = 0;
-        wait.ready = false;
-        return;
-    } else if (wait.ready) {
-        wait.timer->stop();
-        wait.manager->clearAccessCache();
-        WLOG << qPrintable(name + " stop at ") << n;
-    } else if (n % kSpriteRequestEvery == 0) {
-        WLOG << wait.resendText << wait.url;
-        (this->*wait.request)();
-    }
-    WLOG << qPrintable(name + " :") << n;
-    ++wait.counter;
-}
-
-void WelcomePage::downloadAssembleImageFinished(QNetworkReply* data)
-{
-    handleSpriteReply(data, {SpriteKind::assembleImages(), gAssembleImageReady, assembleImageSquareUrl,
-                             "tolmwizardDownloadManager", "assemble_image_square", " Assemble Images Square",
-                             &WelcomePage::clipAssembleImagesSquare});
-}
-
-void WelcomePage::downloadDeviceIconFinished(QNetworkReply* data)
-{
-    handleSpriteReply(data, {SpriteKind::deviceIcons(), gDeviceIconReady, deviceIconSquareUrl,
-                             "tolmwizardDownloadDeviceIconManager", "device_icons_square", " Device Icons",
-                             &WelcomePage::clipDeviceIconSquare});
-}
-
-void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite)
-{
-    const QString manager = QString::fromLatin1(sprite.managerName);
-    const QString logName = QString::fromLatin1(sprite.logName);
-    const QVariant status = data->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const QString code = status.isValid() ? QString::number(status.toInt()) : QString();
-    WLOG << qPrintable(manager + " HTTP QVariant =") << status;
-    WLOG << qPrintable(manager + " HTTP status code =") << code;
-
-    if (data->error() != QNetworkReply::NoError) {
-        WLOG << "sprite not downloaded :" << data->errorString();
-    } else if (code == "200") {
-        const QByteArray body = data->readAll();
-        WLOG << qPrintable(QString("start write %1 file ...").arg(sprite.fileLabel));
-        QFile file(QDir::tempPath() + "/" + sprite.kind.spriteFile);
-        if (!isPictureBody(body)) {
-            // An error page served with 200 is no sprite: the wait asks again.
-            WLOG << qPrintable(logName + " is not a picture, not written :") << data->url();
-        } else if (file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.flush()) {
-            file.close();
-            WLOG << qPrintable(QString("write %1 file done!").arg(sprite.fileLabel));
-            sprite.ready = true;
-            (this->*sprite.clip)();
-        } else {
-            WLOG << "sprite file not written :" << file.fileName() << file.errorString();
-        }
-    } else if (code == "301" || code == "302") {
-        sprite.url = data->url().resolved(data->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
-        WLOG << qPrintable(logName + " redirected :") << sprite.url;
-        sprite.ready = false;
-    } else {
-        WLOG << qPrintable(logName + " HTTP Error :") << code;
-    }
-    data->deleteLater();
-}
-
-void WelcomePage::clipAssembleImagesSquare()
-{
-    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, QDir::tempPath());
-    if (!folder.isNull())
-        assembleImagesPath = folder;
-}
-
-void WelcomePage::clipDeviceIconSquare()
-{
-    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, QDir::tempPath());
-    if (!folder.isNull())
-        deviceIconsPath = folder;
-}
-
-// ---- Self-update: the update check, the offer, the folder, the download and the start ----
-
-void WelcomePage::getUpdateUrl()
-{
-    if (gIsQATest) {
-        TolmWizardUpdateUrl = QUrl(gQATestBaseUrl + "vt_devices.json");
-    } else if (!TolmWizardWindowsUpdateURI.isEmpty()) {
-        TolmWizardUpdateUrl = TolmWizardWindowsUpdateURI;
-        WLOG << "Url Get from Tolmwizard.json";
-    } else {
-        TolmWizardUpdateUrl = QUrl(QString::fromLatin1(Endpoints::kUpdateCheckUrl));
-    }
-    WLOG << "Wizard Update Url: " << TolmWizardUpdateUrl;
-}
-
-void WelcomePage::checkWizardUpdateUriConnection()
-{
-    const int n = waitWizardUpdateUriNumber;
-    if (n == kUpdateCheckTickLimit) {
-        checkWizardUpdateUriTimer->stop();
-        tolmwizardUpdateUriManager->clearAccessCache();
-        WLOG << "waitWizardUpdateUriNumber timeout " << n << "stop !!";
-        resetCheckingParameter();
-        gMainpage->hideBusy();
-    } else if (wizardUpdateFound) {
-        checkWizardUpdateUriTimer->stop();
-        resetCheckingParameter();
-        gMainpage->hideBusy();
-        popupUpdateWizardMsgBox();
-    } else if (n % 2 == 0) {
-        WLOG << "current TolmWizardUpdateUrl url : ---------------------------------->:" << TolmWizardUpdateUrl;
-        tolmwizardUpdateUriManager->get(QNetworkRequest(TolmWizardUpdateUrl));
-    }
-    WLOG << " waitWizardUpdateUriNumber :" << n;
-    ++waitWizardUpdateUriNumber;
-}
-
-void WelcomePage::getWizardUpdateUriFinishedSlot(QNetworkReply* data)
-{
-    WLOG << "check request finished!!";
-    const QVariant status = data->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const QString code = status.isValid() ? QString::number(status.toInt()) : QString();
-    WLOG << "tolmwizardUpdateUriManager http QVariant =" << status;
-    WLOG << "tolmwizardUpdateUriManager http status code =" << code;
-
-    if (!checkWizardUpdateUriTimer->isActive()) {
-        // The check has ended; a late answer must not move the user on.
-        WLOG << "update check over, reply ignored :" << data->url();
-    } else if (data->error() != QNetworkReply::NoError) {
-        WLOG << "update check failed :" << data->errorString();
-        wizardUpdateFound = false;
-    } else if (code == "301" || code == "302") {
-        TolmWizardUpdateUrl =
-            data->url().resolved(data->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
-        WLOG << " ---------------------------------->redirected: " << TolmWizardUpdateUrl;
-        wizardUpdateFound = false;
-    } else if (code != "200") {
-        wizardUpdateFound = false;
-    } else {
-        const UpdateOffer offer = readUpdateDescription(data->readAll(), TolmWizardQtVersion);
-        if (offer.found) {
-            TolmWizardUpdateUrl = offer.installerUrl;
-            wizardUpdateFound = true;
-        } else {
-            wizardUpdateFound = false;
-            checkWizardUpdateUriTimer->stop();
-            tolmwizardUpdateUriManager->clearAccessCache();
-            resetCheckingParameter();
-            continueWithoutUpdate();
-        }
-    }
-    data->deleteLater();
-}
-
-void WelcomePage::continueWithoutUpdate()
-{
-    // The version gate released the DCP socket; the camera pages need it bound.
-    bindingDCP();
-    switchToPage(gAgreementPage);
-}
-
-void WelcomePage::openUpdatePopup(const UpdatePopup& texts)
-{
-    const int w = 618;
-    const int h = 300;
-    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, texts.name, w, h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(texts.title);
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
-    box->msgBoxTitile_Label->show();
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.sentence));
-    box->msgBoxContent_Label->setGeometry(80, 80, 480, 80);
-    box->msgBoxContent_Label->setOpenExternalLinks(true);
-    box->msgBoxContent_Label->show();
-    box->msgBoxImageLabel->hide();
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, texts.closeSlot);
-    box->msgBoxClose_Button->show();
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(texts.rightText);
-    box->msgBoxRightBtn_Button->setGeometry(480, 200, 111, 24);
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, texts.rightSlot);
-    box->msgBoxRightBtn_Button->show();
-    if (texts.leftSlot) {
-        box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-        box->msgBoxLeftBtn_Button->setText(texts.leftText);
-        box->msgBoxLeftBtn_Button->setGeometry(360, 200, 111, 24);
-        connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, texts.leftSlot);
-        box->msgBoxLeftBtn_Button->show();
-    }
-    popup->show();
-}
-
-void WelcomePage::popupUpdateWizardMsgBox()
-{
-    openUpdatePopup({kUpdatePopup, tr("New Version Available"),
-                     tr("A new version of the setup wizard is available, please update to the latest version."),
-                     tr("Update"), SLOT(pressUpdateButton()), SLOT(pressMsgCancelButton()), QString(), nullptr});
-}
-
-void WelcomePage::popupUpdateWizardStatusMsgBox()
-{
-    openUpdatePopup({kStatusPopup, tr("Download Successful"),
-                     tr("The latest Setup Wizard has been downloaded successfully. Please click OK to close this "
-                        "wizard and launch the new one."),
-                     tr("OK"), SLOT(pressMsgUpdateWizardStatusOKButton()),
-                     SLOT(pressMsgUpdateWizardStatusCancelButton()), QString(), nullptr});
-}
-
-void WelcomePage::popupUpdateWizardPathErrorMsgBox()
-{
-    openUpdatePopup({kPathErrorPopup, tr("Download Path Error"),
-                     tr("Please select another folder to save to, or click <b>Exit</b> to the close Setup "
-                        "Wizard<br>and go to %1 to manually download the latest version of the<br>Setup Wizard.")
-                         .arg(supportLink()),
-                     tr("OK"), SLOT(pressMsgUpdateWizardPathErrorOKButton()),
-                     SLOT(pressMsgUpdateWizardPathErrorCancelButton()), tr("Exit"),
-                     SLOT(pressMsgUpdateWizardPathErrorExitButton())});
-}
-
-void WelcomePage::popupUpdateWizardDownloadErrorMsgBox()
-{
-    openUpdatePopup({kDownloadErrorPopup, tr("Download Error"),
-                     tr("Please click <b>Retry</b> to download the update again, or go to %1<br>to manually "
-                        "download the latest version of the Setup Wizard.<br>")
-                         .arg(supportLink()),
-                     tr("Retry"), SLOT(pressMsgUpdateWizardDownloadErrorRetryButton()),
-                     SLOT(pressMsgUpdateWizardDownloadErrorCancelButton()), tr("Exit"),
-                     SLOT(pressMsgUpdateWizardDownloadErrorExitButton())});
-}
-
-void WelcomePage::pressMsgCancelButton()
-{
-    leaveUpdateRoad(kUpdatePopup);
-}
-
-void WelcomePage::pressMsgUpdateWizardPathErrorCancelButton()
-{
-    leaveUpdateRoad(kPathErrorPopup);
-}
-
-void WelcomePage::pressMsgUpdateWizardDownloadErrorCancelButton()
-{
-    leaveUpdateRoad(kDownloadErrorPopup);
-}
-
-void WelcomePage::leaveUpdateRoad(const char* popupName)
-{
-    MessageBoxPage::closeByName(gMainpage, popupName);
-    getUpdateUrl();
-    // Declining the update goes on with this wizard, as when no newer one exists.
-    continueWithoutUpdate();
-}
-
-void WelcomePage::pressMsgUpdateWizardStatusCancelButton()
-{
-    MessageBoxPage::closeByName(gMainpage, kStatusPopup);
-}
-
-void WelcomePage::pressMsgUpdateWizardPathErrorExitButton()
-{
-    QCoreApplication::exit(0);
-}
-
-void WelcomePage::pressMsgUpdateWizardDownloadErrorExitButton()
-{
-    QCoreApplication::exit(0);
-}
-
-void WelcomePage::pressUpdateButton()
-{
-    delete gMainpage->findChild<MessageBoxPage*>(kUpdatePopup);
-    waitWizardUpdateNumber = 0;
-    chooseInstallerFolder(QDir::currentPath(), false);
-}
-
-void WelcomePage::pressMsgUpdateWizardPathErrorOKButton()
-{
-    delete gMainpage->findChild<MessageBoxPage*>(kPathErrorPopup);
-    checkWizardUpdateTimer->stop();
-    waitWizardUpdateNumber = 0;
-    chooseInstallerFolder(TolmWizardUpdateSavePath, true);
-}
-
-QString WelcomePage::installerTarget() const
-{
-    return TolmWizardUpdateSavePath + "/" + installerFileName(TolmWizardUpdateUrl);
-}
-
-void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeAnyOldFile)
-{
-    // A file written before but not readable back must not stop the next wait at once.
-    gWizardUpdateDownloaded = false;
-    TolmWizardUpdateSavePath = QFileDialog::getExistingDirectory(
-        this, QString(), startFolder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    WLOG << "TolmWizardUpdateSavePath :" << TolmWizardUpdateSavePath;
-    if (TolmWizardUpdateSavePath.isEmpty()) {
-        gMainpage->lockScreenLabel->hide();
-        WLOG << "not download ...";
-        getUpdateUrl();
-        continueWithoutUpdate();
-        return;
-    }
-    TolmWizardFile = installerTarget();
-    WLOG << "TolmWizardFile :" << TolmWizardFile;
-    QFile old(TolmWizardFile);
-    if (old.exists() && (removeAnyOldFile || TolmWizardFile.contains(".exe"))) {
-        WLOG << "file exist and remove ...";
-        if (!old.remove()) {
-            WLOG << "remove failed ...";
-            gMainpage->hideBusy();
-            popupUpdateWizardPathErrorMsgBox();
-            WLOG << "change directory to :" << TolmWizardUpdateSavePath;
-            return;
-        }
-        WLOG << "remove success ...";
-    }
-    gMainpage->lockScreenLabel->hide();
-    WLOG << "download ...";
-    gMainpage->showBusy();
-    checkWizardUpdateTimer->start(kTickMs);
-}
-
-void WelcomePage::getWizardUpdate()
-{
-    WLOG << "start download new version of wizard ...";
-    QNetworkRequest request(TolmWizardUpdateUrl);
-    // Redirects are followed here, never to a less safe scheme; a loop ends as an error.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(kInstallerRedirectLimit);
-    WLOG << "tolmwizardUpdateManager HTTP TolmWizardUpdateUrl =" << TolmWizardUpdateUrl;
-    tolmwizardUpdateManager->get(request);
-}
-
-void WelcomePage::checkTolmWizardUpdateRequest()
-{
-    const int n = waitWizardUpdateNumber;
-    if (isLocalView) {
-        WLOG << "local view, pass update/download tolm wizard checking !!! ";
-        checkWizardUpdateTimer->stop();
-        gWizardUpdateDownloaded = false;
-    } else if (n == kDownloadTickLimit) {
-        checkWizardUpdateTimer->stop();
-        tolmwizardUpdateManager->clearAccessCache();
-        WLOG << "checkWizardUpdateTimer timeout " << n << "stop !!";
-        resetCheckingParameter();
-        gMainpage->hideBusy();
-        popupUpdateWizardDownloadErrorMsgBox();
-    } else if (gWizardUpdateDownloaded) {
-        checkWizardUpdateTimer->stop();
-        tolmwizardUpdateManager->clearAccessCache();
-        WLOG << "checkWizardUpdateTimer stop at " << n;
-    } else if (n % kDownloadRequestEvery == 0) {
-        WLOG << "download Tlom Wizard url :" << TolmWizardUpdateUrl;
-        getWizardUpdate();
-    }
-    WLOG << "waitWizardUpdateNumber :" << n;
-    ++waitWizardUpdateNumber;
-}
-
-void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
-{
-    const QVariant status = data->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    WLOG << "tolmwizardUpdateManager HTTP QVariant =" << status;
-    WLOG << "tolmwizardUpdateManager HTTP status code =" << (status.isValid() ? QString::number(status.toInt()) : "");
-    data->deleteLater();
-    if (!checkWizardUpdateTimer->isActive() || gWizardUpdateDownloaded) {
-        WLOG << "download over, reply ignored :" << data->url();
-        return;
-    }
-    // Only a whole 200 answer is an installer: error pages, redirects and cut bodies (the
-    // network layer reports those as errors) never reach the disk.
-    if (data->error() != QNetworkReply::NoError || status.toInt() != 200) {
-        WLOG << "installer not downloaded :" << data->errorString();
-        failDownload();
-        return;
-    }
-    const QByteArray body = data->readAll();
-
-    WLOG << "start write new version of wizard file ...";
-    TolmWizardFile = installerTarget();
-    WLOG << "TolmWizardFile path ..." << TolmWizardFile;
-    QSaveFile file(TolmWizardFile);
-    if (!file.open(QIODevice::WriteOnly)) {
-        WLOG << "installer cannot be written :" << file.errorString();
-        gMainpage->hideBusy();
-        pressMsgUpdateWizardPathErrorOKButton();
-        return;
-    }
-    if (file.write(body) != body.size() || !file.commit()) {
-        // Nothing half written stays behind: the file only appears once all of it is on disk.
-        WLOG << "installer not written in full :" << file.errorString();
-        checkWizardUpdateTimer->stop();
-        gMainpage->hideBusy();
-        popupUpdateWizardPathErrorMsgBox();
-        return;
-    }
-    gWizardUpdateDownloaded = true;
-    QFile check(TolmWizardFile);
-    if (!check.open(QIODevice::ReadOnly)) {
-        WLOG << "installer cannot be read back :" << check.errorString();
-        gMainpage->hideBusy();
-        pressMsgUpdateWizardPathErrorOKButton();
-        return;
-    }
-    WLOG << TolmWizardFile;
-    gMainpage->hideBusy();
-    popupUpdateWizardStatusMsgBox();
-}
-
-void WelcomePage::failDownload()
-{
-    gMainpage->hideBusy();
-    checkWizardUpdateTimer->stop();
-    popupUpdateWizardDownloadErrorMsgBox();
-}
-
-void WelcomePage::pressMsgUpdateWizardDownloadErrorRetryButton()
-{
-    MessageBoxPage::closeByName(gMainpage, kDownloadErrorPopup);
-    WLOG << "download ...";
-    gMainpage->showBusy();
-    // After an installer that would not start, the file is fetched afresh.
-    gWizardUpdateDownloaded = false;
-    waitWizardUpdateNumber = 0;
-    checkWizardUpdateTimer->start(kTickMs);
-}
-
-void WelcomePage::pressMsgUpdateWizardStatusOKButton()
-{
-    gMainpage->hide();
-    WLOG << "01 OK close msgBox";
-    TolmWizardFile = installerTarget();
-    WLOG << "open TolmWizardFile path ..." << TolmWizardFile;
-    const bool started = Platform::startDownloadedInstaller(TolmWizardFile);
-    WLOG << "02 autorun_success" << started;
-    if (!started) {
-        // Nothing runs the update: stay, and let the user retry or leave.
-        MessageBoxPage::closeByName(gMainpage, kStatusPopup);
-        gMainpage->show();
-        popupUpdateWizardDownloadErrorMsgBox();
-        return;
-    }
-    WLOG << "03 autorun_success close:" << true;
-    WLOG << "04 QCoreApplication::exit()";
-    QCoreApplication::exit(0);
 }

@@ -149,6 +149,10 @@ private:
         const char* leftSlot;  // null: no left button
     };
 
+    static constexpr int kTickMs = 1000;
+
+    // Logs a reply's HTTP status under logPrefix and returns it as text ("" without one).
+    static QString replyStatus(QNetworkReply* reply, const QString& logPrefix);
     QNetworkAccessManager* createManager(const char* finishedSlot);
     QTimer* createTimer(const char* timeoutSlot);
     void switchToPage(QWidget* page);

@@ -1,0 +1,137 @@
+#include "welcome/welcomepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "welcome/catalogue.h"
+#include "welcome/spriteclipper.h"
+
+namespace {
+
+constexpr int kSpriteTickLimit = 20;
+constexpr int kSpriteRequestEvery = 10;
+
+} // namespace
+
+// ---- Sprites: two one-second waits, their replies and the cuts ----
+
+void WelcomePage::getAssembleImagesSquare()
+{
+    WLOG << "start download assemble images square...";
+    tolmwizardDownloadManager->get(QNetworkRequest(assembleImageSquareUrl));
+}
+
+void WelcomePage::getDeviceIconsSquare()
+{
+    WLOG << "start download device icons square...";
+    tolmwizardDownloadDeviceIconManager->get(QNetworkRequest(deviceIconSquareUrl));
+}
+
+void WelcomePage::checkAssembleImageRequest()
+{
+    spriteTick({checkAssembleImageTimer, waitAssembleImageNumber, gAssembleImageReady, tolmwizardDownloadManager,
+                assembleImageSquareUrl, "checkAssembleImageTimer", "check Assemble Image url :",
+                &WelcomePage::getAssembleImagesSquare});
+}
+
+void WelcomePage::checkDeviceIconRequest()
+{
+    spriteTick({checkDeviceIconTimer, waitDeviceIconNumber, gDeviceIconReady, tolmwizardDownloadDeviceIconManager,
+                deviceIconSquareUrl, "checkDeviceIconTimer", "check Device Icon url :",
+                &WelcomePage::getDeviceIconsSquare});
+}
+
+void WelcomePage::spriteTick(const SpriteWait& wait)
+{
+    const int n = wait.counter;
+    const QString name = QString::fromLatin1(wait.timerName);
+    if (isLocalView) {
+        wait.timer->stop();
+        wait.ready = false;
+        WLOG << "local view, pass assemble image checking !!! ";
+    } else if (n == kSpriteTickLimit) {
+        // Gives up this wait only: the catalogue, the update check and a download run on.
+        wait.timer->stop();
+        wait.manager->clearAccessCache();
+        WLOG << qPrintable(name + " timeout ") << n << "stop !!";
+        wait.counter = 0;
+        wait.ready = false;
+        return;
+    } else if (wait.ready) {
+        wait.timer->stop();
+        wait.manager->clearAccessCache();
+        WLOG << qPrintable(name + " stop at ") << n;
+    } else if (n % kSpriteRequestEvery == 0) {
+        WLOG << wait.resendText << wait.url;
+        (this->*wait.request)();
+    }
+    WLOG << qPrintable(name + " :") << n;
+    ++wait.counter;
+}
+
+void WelcomePage::downloadAssembleImageFinished(QNetworkReply* data)
+{
+    handleSpriteReply(data, {SpriteKind::assembleImages(), gAssembleImageReady, assembleImageSquareUrl,
+                             "tolmwizardDownloadManager", "assemble_image_square", " Assemble Images Square",
+                             &WelcomePage::clipAssembleImagesSquare});
+}
+
+void WelcomePage::downloadDeviceIconFinished(QNetworkReply* data)
+{
+    handleSpriteReply(data, {SpriteKind::deviceIcons(), gDeviceIconReady, deviceIconSquareUrl,
+                             "tolmwizardDownloadDeviceIconManager", "device_icons_square", " Device Icons",
+                             &WelcomePage::clipDeviceIconSquare});
+}
+
+void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite)
+{
+    const QString logName = QString::fromLatin1(sprite.logName);
+    const QString code = replyStatus(data, QString::fromLatin1(sprite.managerName) + " HTTP");
+
+    if (data->error() != QNetworkReply::NoError) {
+        WLOG << "sprite not downloaded :" << data->errorString();
+    } else if (code == "200") {
+        const QByteArray body = data->readAll();
+        WLOG << qPrintable(QString("start write %1 file ...").arg(sprite.fileLabel));
+        QFile file(QDir::tempPath() + "/" + sprite.kind.spriteFile);
+        if (!isPictureBody(body)) {
+            // An error page served with 200 is no sprite: the wait asks again.
+            WLOG << qPrintable(logName + " is not a picture, not written :") << data->url();
+        } else if (file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.flush()) {
+            file.close();
+            WLOG << qPrintable(QString("write %1 file done!").arg(sprite.fileLabel));
+            sprite.ready = true;
+            (this->*sprite.clip)();
+        } else {
+            WLOG << "sprite file not written :" << file.fileName() << file.errorString();
+        }
+    } else if (code == "301" || code == "302") {
+        sprite.url = data->url().resolved(data->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        WLOG << qPrintable(logName + " redirected :") << sprite.url;
+        sprite.ready = false;
+    } else {
+        WLOG << qPrintable(logName + " HTTP Error :") << code;
+    }
+    data->deleteLater();
+}
+
+void WelcomePage::clipAssembleImagesSquare()
+{
+    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, QDir::tempPath());
+    if (!folder.isNull())
+        assembleImagesPath = folder;
+}
+
+void WelcomePage::clipDeviceIconSquare()
+{
+    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, QDir::tempPath());
+    if (!folder.isNull())
+        deviceIconsPath = folder;
+}
+

@@ -1,0 +1,404 @@
+#include "welcome/welcomepage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSaveFile>
+#include <QTimer>
+
+#include "platform/installer.h"
+#include "shell/endpoints.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
+#include "welcome/agreementpage.h"
+#include "welcome/updatedescription.h"
+
+namespace {
+
+constexpr int kUpdateCheckTickLimit = 30;
+constexpr int kDownloadTickLimit = 399;
+constexpr int kDownloadRequestEvery = 200;
+constexpr int kInstallerRedirectLimit = 10;
+const char* const kUpdatePopup = "UpdateWizardMsgBox";
+const char* const kStatusPopup = "UpdateWizardStatusMsgBox";
+const char* const kPathErrorPopup = "UpdateWizardPathErrorMsgBox";
+const char* const kDownloadErrorPopup = "UpdateWizardDownloadErrorMsgBox";
+
+// The cloud service's support page, as a link in the update's error popups.
+QString supportLink()
+{
+    const QString site = QString::fromLatin1(Endpoints::kCloudSiteHost);
+    return QString("<a href=https://%1/support><font style='font-size:14px' color=#007b93>%1/support</font></a>")
+        .arg(site);
+}
+
+} // namespace
+
+// ---- Self-update: the update check, the offer, the folder, the download and the start ----
+
+void WelcomePage::getUpdateUrl()
+{
+    if (gIsQATest) {
+        TolmWizardUpdateUrl = QUrl(gQATestBaseUrl + "vt_devices.json");
+    } else if (!TolmWizardWindowsUpdateURI.isEmpty()) {
+        TolmWizardUpdateUrl = TolmWizardWindowsUpdateURI;
+        WLOG << "Url Get from Tolmwizard.json";
+    } else {
+        TolmWizardUpdateUrl = QUrl(QString::fromLatin1(Endpoints::kUpdateCheckUrl));
+    }
+    WLOG << "Wizard Update Url: " << TolmWizardUpdateUrl;
+}
+
+void WelcomePage::checkWizardUpdateUriConnection()
+{
+    const int n = waitWizardUpdateUriNumber;
+    if (n == kUpdateCheckTickLimit) {
+        checkWizardUpdateUriTimer->stop();
+        tolmwizardUpdateUriManager->clearAccessCache();
+        WLOG << "waitWizardUpdateUriNumber timeout " << n << "stop !!";
+        resetCheckingParameter();
+        gMainpage->hideBusy();
+    } else if (wizardUpdateFound) {
+        checkWizardUpdateUriTimer->stop();
+        resetCheckingParameter();
+        gMainpage->hideBusy();
+        popupUpdateWizardMsgBox();
+    } else if (n % 2 == 0) {
+        WLOG << "current TolmWizardUpdateUrl url : ---------------------------------->:" << TolmWizardUpdateUrl;
+        tolmwizardUpdateUriManager->get(QNetworkRequest(TolmWizardUpdateUrl));
+    }
+    WLOG << " waitWizardUpdateUriNumber :" << n;
+    ++waitWizardUpdateUriNumber;
+}
+
+void WelcomePage::getWizardUpdateUriFinishedSlot(QNetworkReply* data)
+{
+    WLOG << "check request finished!!";
+    const QString code = replyStatus(data, "tolmwizardUpdateUriManager http");
+
+    if (!checkWizardUpdateUriTimer->isActive()) {
+        // The check has ended; a late answer must not move the user on.
+        WLOG << "update check over, reply ignored :" << data->url();
+    } else if (data->error() != QNetworkReply::NoError) {
+        WLOG << "update check failed :" << data->errorString();
+        wizardUpdateFound = false;
+    } else if (code == "301" || code == "302") {
+        TolmWizardUpdateUrl =
+            data->url().resolved(data->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        WLOG << " ---------------------------------->redirected: " << TolmWizardUpdateUrl;
+        wizardUpdateFound = false;
+    } else if (code != "200") {
+        wizardUpdateFound = false;
+    } else {
+        const UpdateOffer offer = readUpdateDescription(data->readAll(), TolmWizardQtVersion);
+        if (offer.found) {
+            TolmWizardUpdateUrl = offer.installerUrl;
+            wizardUpdateFound = true;
+        } else {
+            wizardUpdateFound = false;
+            checkWizardUpdateUriTimer->stop();
+            tolmwizardUpdateUriManager->clearAccessCache();
+            resetCheckingParameter();
+            continueWithoutUpdate();
+        }
+    }
+    data->deleteLater();
+}
+
+void WelcomePage::continueWithoutUpdate()
+{
+    // The version gate released the DCP socket; the camera pages need it bound.
+    bindingDCP();
+    switchToPage(gAgreementPage);
+}
+
+void WelcomePage::openUpdatePopup(const UpdatePopup& texts)
+{
+    const int w = 618;
+    const int h = 300;
+    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, texts.name, w, h);
+    Ui_MessageBoxPage* box = popup->ui;
+    box->msgBoxTitile_Label->setText(texts.title);
+    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
+    box->msgBoxTitile_Label->show();
+    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.sentence));
+    box->msgBoxContent_Label->setGeometry(80, 80, 480, 80);
+    box->msgBoxContent_Label->setOpenExternalLinks(true);
+    box->msgBoxContent_Label->show();
+    box->msgBoxImageLabel->hide();
+    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, texts.closeSlot);
+    box->msgBoxClose_Button->show();
+    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
+    box->msgBoxRightBtn_Button->setText(texts.rightText);
+    box->msgBoxRightBtn_Button->setGeometry(480, 200, 111, 24);
+    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, texts.rightSlot);
+    box->msgBoxRightBtn_Button->show();
+    if (texts.leftSlot) {
+        box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
+        box->msgBoxLeftBtn_Button->setText(texts.leftText);
+        box->msgBoxLeftBtn_Button->setGeometry(360, 200, 111, 24);
+        connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, texts.leftSlot);
+        box->msgBoxLeftBtn_Button->show();
+    }
+    popup->show();
+}
+
+void WelcomePage::popupUpdateWizardMsgBox()
+{
+    openUpdatePopup({kUpdatePopup, tr("New Version Available"),
+                     tr("A new version of the setup wizard is available, please update to the latest version."),
+                     tr("Update"), SLOT(pressUpdateButton()), SLOT(pressMsgCancelButton()), QString(), nullptr});
+}
+
+void WelcomePage::popupUpdateWizardStatusMsgBox()
+{
+    openUpdatePopup({kStatusPopup, tr("Download Successful"),
+                     tr("The latest Setup Wizard has been downloaded successfully. Please click OK to close this "
+                        "wizard and launch the new one."),
+                     tr("OK"), SLOT(pressMsgUpdateWizardStatusOKButton()),
+                     SLOT(pressMsgUpdateWizardStatusCancelButton()), QString(), nullptr});
+}
+
+void WelcomePage::popupUpdateWizardPathErrorMsgBox()
+{
+    openUpdatePopup({kPathErrorPopup, tr("Download Path Error"),
+                     tr("Please select another folder to save to, or click <b>Exit</b> to the close Setup "
+                        "Wizard<br>and go to %1 to manually download the latest version of the<br>Setup Wizard.")
+                         .arg(supportLink()),
+                     tr("OK"), SLOT(pressMsgUpdateWizardPathErrorOKButton()),
+                     SLOT(pressMsgUpdateWizardPathErrorCancelButton()), tr("Exit"),
+                     SLOT(pressMsgUpdateWizardPathErrorExitButton())});
+}
+
+void WelcomePage::popupUpdateWizardDownloadErrorMsgBox()
+{
+    openUpdatePopup({kDownloadErrorPopup, tr("Download Error"),
+                     tr("Please click <b>Retry</b> to download the update again, or go to %1<br>to manually "
+                        "download the latest version of the Setup Wizard.<br>")
+                         .arg(supportLink()),
+                     tr("Retry"), SLOT(pressMsgUpdateWizardDownloadErrorRetryButton()),
+                     SLOT(pressMsgUpdateWizardDownloadErrorCancelButton()), tr("Exit"),
+                     SLOT(pressMsgUpdateWizardDownloadErrorExitButton())});
+}
+
+void WelcomePage::pressMsgCancelButton()
+{
+    leaveUpdateRoad(kUpdatePopup);
+}
+
+void WelcomePage::pressMsgUpdateWizardPathErrorCancelButton()
+{
+    leaveUpdateRoad(kPathErrorPopup);
+}
+
+void WelcomePage::pressMsgUpdateWizardDownloadErrorCancelButton()
+{
+    leaveUpdateRoad(kDownloadErrorPopup);
+}
+
+void WelcomePage::leaveUpdateRoad(const char* popupName)
+{
+    MessageBoxPage::closeByName(gMainpage, popupName);
+    getUpdateUrl();
+    // Declining the update goes on with this wizard, as when no newer one exists.
+    continueWithoutUpdate();
+}
+
+void WelcomePage::pressMsgUpdateWizardStatusCancelButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kStatusPopup);
+}
+
+void WelcomePage::pressMsgUpdateWizardPathErrorExitButton()
+{
+    QCoreApplication::exit(0);
+}
+
+void WelcomePage::pressMsgUpdateWizardDownloadErrorExitButton()
+{
+    QCoreApplication::exit(0);
+}
+
+void WelcomePage::pressUpdateButton()
+{
+    delete gMainpage->findChild<MessageBoxPage*>(kUpdatePopup);
+    waitWizardUpdateNumber = 0;
+    chooseInstallerFolder(QDir::currentPath(), false);
+}
+
+void WelcomePage::pressMsgUpdateWizardPathErrorOKButton()
+{
+    delete gMainpage->findChild<MessageBoxPage*>(kPathErrorPopup);
+    checkWizardUpdateTimer->stop();
+    waitWizardUpdateNumber = 0;
+    chooseInstallerFolder(TolmWizardUpdateSavePath, true);
+}
+
+QString WelcomePage::installerTarget() const
+{
+    return TolmWizardUpdateSavePath + "/" + installerFileName(TolmWizardUpdateUrl);
+}
+
+void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeAnyOldFile)
+{
+    // A file written before but not readable back must not stop the next wait at once.
+    gWizardUpdateDownloaded = false;
+    TolmWizardUpdateSavePath = QFileDialog::getExistingDirectory(
+        this, QString(), startFolder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    WLOG << "TolmWizardUpdateSavePath :" << TolmWizardUpdateSavePath;
+    if (TolmWizardUpdateSavePath.isEmpty()) {
+        gMainpage->lockScreenLabel->hide();
+        WLOG << "not download ...";
+        getUpdateUrl();
+        continueWithoutUpdate();
+        return;
+    }
+    TolmWizardFile = installerTarget();
+    WLOG << "TolmWizardFile :" << TolmWizardFile;
+    QFile old(TolmWizardFile);
+    if (old.exists() && (removeAnyOldFile || TolmWizardFile.contains(".exe"))) {
+        WLOG << "file exist and remove ...";
+        if (!old.remove()) {
+            WLOG << "remove failed ...";
+            gMainpage->hideBusy();
+            popupUpdateWizardPathErrorMsgBox();
+            WLOG << "change directory to :" << TolmWizardUpdateSavePath;
+            return;
+        }
+        WLOG << "remove success ...";
+    }
+    gMainpage->lockScreenLabel->hide();
+    WLOG << "download ...";
+    gMainpage->showBusy();
+    checkWizardUpdateTimer->start(kTickMs);
+}
+
+void WelcomePage::getWizardUpdate()
+{
+    WLOG << "start download new version of wizard ...";
+    QNetworkRequest request(TolmWizardUpdateUrl);
+    // Redirects are followed here, never to a less safe scheme; a loop ends as an error.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kInstallerRedirectLimit);
+    WLOG << "tolmwizardUpdateManager HTTP TolmWizardUpdateUrl =" << TolmWizardUpdateUrl;
+    tolmwizardUpdateManager->get(request);
+}
+
+void WelcomePage::checkTolmWizardUpdateRequest()
+{
+    const int n = waitWizardUpdateNumber;
+    if (isLocalView) {
+        WLOG << "local view, pass update/download tolm wizard checking !!! ";
+        checkWizardUpdateTimer->stop();
+        gWizardUpdateDownloaded = false;
+    } else if (n == kDownloadTickLimit) {
+        checkWizardUpdateTimer->stop();
+        tolmwizardUpdateManager->clearAccessCache();
+        WLOG << "checkWizardUpdateTimer timeout " << n << "stop !!";
+        resetCheckingParameter();
+        gMainpage->hideBusy();
+        popupUpdateWizardDownloadErrorMsgBox();
+    } else if (gWizardUpdateDownloaded) {
+        checkWizardUpdateTimer->stop();
+        tolmwizardUpdateManager->clearAccessCache();
+        WLOG << "checkWizardUpdateTimer stop at " << n;
+    } else if (n % kDownloadRequestEvery == 0) {
+        WLOG << "download Tlom Wizard url :" << TolmWizardUpdateUrl;
+        getWizardUpdate();
+    }
+    WLOG << "waitWizardUpdateNumber :" << n;
+    ++waitWizardUpdateNumber;
+}
+
+void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
+{
+    const QString code = replyStatus(data, "tolmwizardUpdateManager HTTP");
+    data->deleteLater();
+    if (!checkWizardUpdateTimer->isActive() || gWizardUpdateDownloaded) {
+        WLOG << "download over, reply ignored :" << data->url();
+        return;
+    }
+    // Only a whole 200 answer is an installer: error pages, redirects and cut bodies (the
+    // network layer reports those as errors) never reach the disk.
+    if (data->error() != QNetworkReply::NoError || code != "200") {
+        WLOG << "installer not downloaded :" << data->errorString();
+        failDownload();
+        return;
+    }
+    const QByteArray body = data->readAll();
+
+    WLOG << "start write new version of wizard file ...";
+    TolmWizardFile = installerTarget();
+    WLOG << "TolmWizardFile path ..." << TolmWizardFile;
+    QSaveFile file(TolmWizardFile);
+    if (!file.open(QIODevice::WriteOnly)) {
+        WLOG << "installer cannot be written :" << file.errorString();
+        gMainpage->hideBusy();
+        pressMsgUpdateWizardPathErrorOKButton();
+        return;
+    }
+    if (file.write(body) != body.size() || !file.commit()) {
+        // Nothing half written stays behind: the file only appears once all of it is on disk.
+        WLOG << "installer not written in full :" << file.errorString();
+        checkWizardUpdateTimer->stop();
+        gMainpage->hideBusy();
+        popupUpdateWizardPathErrorMsgBox();
+        return;
+    }
+    gWizardUpdateDownloaded = true;
+    QFile check(TolmWizardFile);
+    if (!check.open(QIODevice::ReadOnly)) {
+        WLOG << "installer cannot be read back :" << check.errorString();
+        gMainpage->hideBusy();
+        pressMsgUpdateWizardPathErrorOKButton();
+        return;
+    }
+    WLOG << TolmWizardFile;
+    gMainpage->hideBusy();
+    popupUpdateWizardStatusMsgBox();
+}
+
+void WelcomePage::failDownload()
+{
+    gMainpage->hideBusy();
+    checkWizardUpdateTimer->stop();
+    popupUpdateWizardDownloadErrorMsgBox();
+}
+
+void WelcomePage::pressMsgUpdateWizardDownloadErrorRetryButton()
+{
+    MessageBoxPage::closeByName(gMainpage, kDownloadErrorPopup);
+    WLOG << "download ...";
+    gMainpage->showBusy();
+    // After an installer that would not start, the file is fetched afresh.
+    gWizardUpdateDownloaded = false;
+    waitWizardUpdateNumber = 0;
+    checkWizardUpdateTimer->start(kTickMs);
+}
+
+void WelcomePage::pressMsgUpdateWizardStatusOKButton()
+{
+    gMainpage->hide();
+    WLOG << "01 OK close msgBox";
+    TolmWizardFile = installerTarget();
+    WLOG << "open TolmWizardFile path ..." << TolmWizardFile;
+    const bool started = Platform::startDownloadedInstaller(TolmWizardFile);
+    WLOG << "02 autorun_success" << started;
+    if (!started) {
+        // Nothing runs the update: stay, and let the user retry or leave.
+        MessageBoxPage::closeByName(gMainpage, kStatusPopup);
+        gMainpage->show();
+        popupUpdateWizardDownloadErrorMsgBox();
+        return;
+    }
+    WLOG << "03 autorun_success close:" << true;
+    WLOG << "04 QCoreApplication::exit()";
+    QCoreApplication::exit(0);
+}
