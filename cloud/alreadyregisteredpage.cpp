@@ -40,6 +40,7 @@ AlreadyRegisteredPage::~AlreadyRegisteredPage()
 
 void AlreadyRegisteredPage::enter()
 {
+    WLOG << "camera already registered, IPCameraIdx :" << IPCameraIdx;
     gMainpage->setStep(3, tr("Register with olvaris for anywhere access to<br>your camera"));
     ui->alreadyRegContent_Label->setText("<p style=line-height:24px>"
         + tr("This camera is already registered to a olvaris account. If you would like to register it with<br>a "
@@ -121,6 +122,7 @@ void AlreadyRegisteredPage::pressMsgCloseButton()
 
 void AlreadyRegisteredPage::pressMsgStartOverButton()
 {
+    WLOG << "Start Over";
     MessageBoxPage::closeByName(gMainpage, kResetPopup);
     gDeviceSetupPage->resetCheckingParameters();
     gDeviceSetupPage->resetPasswordLineEdits();

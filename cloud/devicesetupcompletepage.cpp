@@ -71,6 +71,7 @@ DeviceSetupCompletePage::~DeviceSetupCompletePage()
 
 void DeviceSetupCompletePage::enter()
 {
+    WLOG << "Setup complete, snapshot every" << SnapshotSchedule::kTickMs << "ms";
     gMainpage->hideStep();
     startGetImageTimer();
 }
