@@ -149,7 +149,13 @@ void DeviceSetupCompletePage::getDeviceImageCGI(int cgi_choose_type)
         dialect = CameraCgi::clockDialect(cgi_choose_type, camera->modelName);
         currentCGIType = dialect.toInt();
     }
-    const QString url = CameraCgi::baseUrlWithPort(*camera) + SnapshotSchedule::path(dialect);
+    const QString base = CameraCgi::baseUrlWithPort(*camera);
+    if (base.isEmpty()) {
+        WLOG << "The camera's address" << camera->IPAddr << "or HTTPS port" << camera->networkconf.Https_port
+             << "is no valid address; no snapshot request";
+        return;
+    }
+    const QString url = base + SnapshotSchedule::path(dialect);
     WLOG << "url = " << url;
     const QByteArray basic = CameraCgi::basicCredentials(*camera);
     WLOG << "Auth Basic " << maskSecret(QString::fromLatin1(basic));

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "protocol/cameracgi.h"
 
@@ -17,18 +16,6 @@ bool holdsForbidden(const QString& text, const QString& forbidden)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c))
             return true;
     return false;
-}
-
-bool isDottedIPv4(const QString& ip)
-{
-    static const QRegularExpression dotted("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$");
-    const QRegularExpressionMatch match = dotted.match(ip);
-    if (!match.hasMatch())
-        return false;
-    for (int i = 1; i <= 4; ++i)
-        if (match.captured(i).toInt() > 255)
-            return false;
-    return true;
 }
 
 QString iconPath(const QString& appDir)
@@ -54,7 +41,7 @@ QString refusal(const QString& model, const QString& ip, const QString& desktopD
 {
     if (holdsForbidden(model, "<>:\"/\\|?*") || model.contains(".."))
         return "the model name is not a file name";
-    if (!isDottedIPv4(ip))
+    if (!CameraCgi::isDottedIPv4(ip))
         return "the camera address is not a dotted IPv4 address";
     if (desktopDir.isEmpty() || holdsForbidden(desktopDir, "\"") || holdsForbidden(appDir, "\""))
         return "the desktop or program folder cannot be written into a script";

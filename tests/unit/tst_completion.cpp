@@ -116,26 +116,33 @@ private slots:
     void requestByDcpVersion_data()
     {
         QTest::addColumn<QByteArray>("dcp");
+        QTest::addColumn<QByteArray>("port");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("url");
         QTest::addColumn<QByteArray>("credentials");
-        QTest::newRow("new, port") << QByteArray("2.0") << 1 << "https://127.0.0.9:8443/image/jpeg.cgi"
-                                   << QByteArray("admin:pass1");
-        QTest::newRow("old: no port, field as stored") << QByteArray("1.2") << 2 << "https://127.0.0.9/image.jpg"
-                                                       << "admin:" + QByteArray("pass1").toBase64();
+        const QByteArray decoded("admin:pass1"), stored("admin:" + QByteArray("pass1").toBase64());
+        QTest::newRow("new, port") << QByteArray("2.0") << QByteArray("8443") << 1
+                                   << "https://127.0.0.9:8443/image/jpeg.cgi" << decoded;
+        QTest::newRow("old: no port, field as stored")
+            << QByteArray("1.2") << QByteArray("8443") << 2 << "https://127.0.0.9/image.jpg" << stored;
         QTest::newRow("not in catalogue")
-            << QByteArray("2.3") << 0 << "https://127.0.0.9:8443/image.jpg" << QByteArray("admin:pass1");
+            << QByteArray("2.3") << QByteArray("8443") << 0 << "https://127.0.0.9:8443/image.jpg" << decoded;
+        QTest::newRow("port with a host: no request")
+            << QByteArray("2.0") << QByteArray("8443@evil.example/") << 1 << QString() << QByteArray();
     }
     void requestByDcpVersion()
     {
         QFETCH(QByteArray, dcp);
         QFETCH(int, type);
+        QFETCH(QByteArray, port);
         QFETCH(QByteArray, credentials);
-        chooseCamera(dcp, "127.0.0.9", "8443");
+        chooseCamera(dcp, "127.0.0.9", port);
         LogRecorder log;
         page->getDeviceImageCGI(type);
         QNetworkReply* reply = page->getImageManager->findChild<QNetworkReply*>();
-        QTEST(reply->request().url().toString(), "url");
+        QTEST(reply ? reply->request().url().toString() : QString(), "url");
+        if (!reply)
+            return;
         QCOMPARE(reply->request().rawHeader("Authorization"), "Basic " + credentials.toBase64());
         QVERIFY(!log.all().contains(credentials.toBase64()));
         reply->abort();
