@@ -23,6 +23,7 @@
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "apmode/apmodehosttorouter.h"
 #include "cloud/alreadyregisteredpage.h"
+#include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "guide/cameraconnectionpage.h"
 #include "guide/connectiontypeapmode.h"
@@ -241,6 +242,9 @@ void WelcomePage::checkInternetRequest()
         } else if (gInternetReachable) {
             // The cloud page is created here on the first success and retranslated on
             // every later one, once it exists.
+            if (!gCloudServicesPage)
+                gCloudServicesPage = new CloudServicesPage;
+            gCloudServicesPage->retranslate();
             checkWizardInternetTimer->stop();
             WLOG << "checkWizardInternetTimer stop at " << n;
             checkType = 1;
