@@ -219,6 +219,7 @@ class Lab:
         self._closed = False
         self._issued = itertools.count(1)
         self.links = []
+        self._cam_routes = []
 
     # Life cycle -----------------------------------------------------------------
 
@@ -335,7 +336,18 @@ class Lab:
         _run(["ip", "-n", self.cam_ns, "addr", "add", f"{address}/32", "dev", LINK_IF])
         if address not in LINK_NETWORK:
             _run(["ip", "-n", self.pc_ns, "route", "replace", f"{address}/32", "via", self.cam_ip])
+            self._cam_routes.append(str(address))
         return str(address)
+
+    def set_pc_link(self, name, up):
+        """Takes a PC-side link down or up, as a person leaves or joins a network. Bringing
+        veth0 back restores the routes the lab gave it (default route, add_cam_address)."""
+        _run(["ip", "-n", self.pc_ns, "link", "set", name, "up" if up else "down"])
+        if up and name == LINK_IF:
+            for address in self._cam_routes:
+                _run(["ip", "-n", self.pc_ns, "route", "replace", f"{address}/32", "via", self.cam_ip])
+            if self.internet:
+                _run(["ip", "-n", self.pc_ns, "route", "replace", "default", "via", self.cam_ip])
 
     def add_link(self, pc_ip, cam_ip, prefix=24):
         """Joins the two sides by one more veth pair (the "wireless" side, for instance),

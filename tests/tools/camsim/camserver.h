@@ -41,6 +41,8 @@ private:
     void record(QJsonObject line);
     // The socket a camera answers from: its wireless interface's once it joined.
     QUdpSocket* socketFor(const SimCamera& camera);
+    // A socket bound to ip that sends on interface only (accesspoint.cpp); null on failure.
+    QUdpSocket* deviceSocket(const QString& interface, const QByteArray& ip);
 
     QList<SimCamera> m_cameras;
     quint16 m_port;

@@ -115,7 +115,7 @@ bool SimCamera::fromJson(const QJsonObject& json, SimCamera* camera, QString* er
     c.m_apTrailingAmp = json.value(QLatin1String("apTrailingAmp")).toBool(true);
     for (const QJsonValue& v : json.value(QLatin1String("mute")).toArray())
         c.m_mute.append(v.toString().toUtf8());
-    if (!wirelessFromJson(json, &c, error))
+    if (!wirelessFromJson(json, &c, error) || !accessPointFromJson(json, &c, error))
         return false;
     *camera = c;
     return true;
@@ -157,6 +157,7 @@ QByteArray SimCamera::reply(const QByteArray& cls, const QByteArray& items) cons
 
 QList<QByteArray> SimCamera::answer(const DcpRequest& request, Signature* signature)
 {
+    leaveAccessPointWhenDue();
     *signature = verify(request);
     if (m_mute.contains(request.cls) || link() == Link::Offline)
         return {};
@@ -173,8 +174,11 @@ QList<QByteArray> SimCamera::answer(const DcpRequest& request, Signature* signat
         return {scanReply()};
     if (cls == "2")
         return {cloudReply(request)};
-    if (cls == "3")
-        return {networkReply(request)};
+    if (cls == "3") {
+        const QByteArray settings = networkReply(request);
+        afterNetworkSettings();
+        return {settings};
+    }
     if (cls == "4")
         return surveyReplies();
     if (cls == "8")

@@ -33,6 +33,8 @@
 //   mute              array     []           request classes this camera never answers, e.g. ["8","S"]
 //   wireless          object    none         the camera's Wi-Fi side (wireless.cpp):
 //                                            {"ip","interface","ssid","key","failSilentSeconds"}
+//   accessPoint       object    none         the camera's own access point (accesspoint.cpp):
+//                                            {"interface","ssid","key","homeIp"}
 //
 // Answers: class 1 (scan) when the model filter D is "ALL", empty or the model; 2 (cloud
 // information; P sets the password of an old camera, G the register bit); 3 (network
@@ -94,6 +96,14 @@ public:
     void pressWps();
     void pullCable();
 
+    // The access point (accesspoint.cpp). A camera with an "accessPoint" configuration
+    // answers on that interface (as "ip", 10.255.255.1 on a real camera) until class 3 Wi-Fi
+    // settings (items 9, 11, 18) for its home network arrive; two seconds after answering
+    // them it leaves the access point and answers on its cable side from "homeIp".
+    bool onAccessPoint() const;
+    QString accessPointInterface() const { return m_apInterface; }
+    QByteArray accessPointIp() const { return m_apIp; }
+
 private:
     bool signs() const;
     Signature verify(const DcpRequest& request) const;
@@ -123,6 +133,13 @@ private:
     int m_failSilentSeconds = 45;
     Link m_link = Link::Cable;
     qint64 m_silentUntil = 0; // ms since the epoch; 0 = until it joins
+
+    static bool accessPointFromJson(const QJsonObject& json, SimCamera* camera, QString* error);
+    void afterNetworkSettings();
+    void leaveAccessPointWhenDue();
+    QString m_apInterface;
+    QByteArray m_apIp, m_apSsid, m_apKey, m_homeIp;
+    qint64 m_apLeaveAt = 0; // ms since the epoch; 0 = still waiting for its settings
 };
 
 #endif // SIMCAMERA_H

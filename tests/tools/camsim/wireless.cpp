@@ -102,6 +102,10 @@ void CamServer::pullCables()
 
 QUdpSocket* CamServer::socketFor(const SimCamera& camera)
 {
+    if (camera.onAccessPoint()) {
+        QUdpSocket* socket = deviceSocket(camera.accessPointInterface(), camera.accessPointIp());
+        return socket ? socket : &m_socket;
+    }
     if (camera.link() != SimCamera::Link::Wireless)
         return &m_socket;
     const QString interface = camera.wirelessInterface();
