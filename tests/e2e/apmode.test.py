@@ -1,14 +1,6 @@
 #!/usr/bin/env python3
-"""The access-point road in the lab, by clicks. Besides the home link (veth0) the lab gets a
-second link on which the simulated camera plays its own access point at 10.255.255.1; the
-test takes the computer's links down and up as a person switches Wi-Fi networks.
-
-guide -> "Direct Connection" -> search with the computer still at home (timeout, Retry) ->
-camera found on its access point -> wrong password, then the right one (MD5 proof) -> site
-survey -> home network and key -> the camera gets exactly those settings and the
-access-point-off CGI request -> computer back home -> Internet recheck -> camera found again
--> discovery page. Then a camera found at a home address: reset hint and Start Over.
-"""
+"""The access-point road by clicks. A second lab link plays the camera's own access point
+(10.255.255.1); the test takes the computer's links down and up as a person switches Wi-Fi."""
 
 import base64
 import json
