@@ -9,22 +9,7 @@
 #include <QJsonDocument>
 #include <QtTest>
 
-#include "protocol/dcputils.h"
 #include "shell/globals.h"
-#include "shell/mainpage.h"
-#include "setup/hostinterfaces.h"
-
-void createWizardForTests()
-{
-    if (!gDCPUtils)
-        gDCPUtils = new DCPUtils;
-    if (!gMainpage) {
-        // A discovery scan pass finds no interface here: in-process tests never broadcast
-        // on the machine's own network. Tests that scan give their own loopback interfaces.
-        HostInterfaces::setSourceForTests([] { return QList<HostInterfaces::Interface>(); });
-        gMainpage = new Mainpage;
-    }
-}
 
 namespace {
 const char* const kRecordedSchemes[] = {"http", "https", "file"};

@@ -1,6 +1,6 @@
 // For in-process tests of the welcome page's requests: a small HTTP server on 127.0.0.1
 // that answers per path (status, body, Location) and can speak TLS with a throw-away
-// self-signed certificate, and a few looks at the page's network state.
+// self-signed certificate.
 #ifndef HTTPTESTKIT_H
 #define HTTPTESTKIT_H
 
@@ -17,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QUdpSocket>
 #include <QUrl>
-
-#include "welcome/welcomepage.h"
 
 class HttpTestServer : public QTcpServer
 {
@@ -115,29 +113,6 @@ inline bool dcpPortHeld()
 {
     QUdpSocket probe;
     return !probe.bind(QHostAddress::Any, 5978);
-}
-
-inline QList<QNetworkAccessManager*> welcomeManagers()
-{
-    WelcomePage* w = gWelcomePage;
-    return {w->tolmwizardNetworkManager, w->tolmwizardDownloadManager, w->tolmwizardDownloadDeviceIconManager,
-            w->tolmwizardUpdateManager, w->tolmwizardUpdateUriManager};
-}
-
-inline bool welcomeRepliesPending()
-{
-    for (QNetworkAccessManager* manager : welcomeManagers())
-        if (!manager->findChildren<QNetworkReply*>().isEmpty())
-            return true;
-    return false;
-}
-
-// Ends the requests a check left in flight.
-inline void abortWelcomeReplies()
-{
-    for (QNetworkAccessManager* manager : welcomeManagers())
-        for (QNetworkReply* reply : manager->findChildren<QNetworkReply*>())
-            reply->abort();
 }
 
 #endif // HTTPTESTKIT_H

@@ -5,7 +5,7 @@
 #include <QComboBox>
 
 #include "shell/globals.h"
-#include "httptestkit.h"
+#include "welcometestkit.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"

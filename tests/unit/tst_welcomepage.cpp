@@ -7,7 +7,7 @@
 #include <QTranslator>
 
 #include "shell/globals.h"
-#include "httptestkit.h"
+#include "welcometestkit.h"
 #include "shell/languages.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "shell/globals.h"
-#include "httptestkit.h"
+#include "welcometestkit.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"

@@ -1,0 +1,18 @@
+#include "testsupport.h"
+
+#include "protocol/dcputils.h"
+#include "setup/hostinterfaces.h"
+#include "shell/globals.h"
+#include "shell/mainpage.h"
+
+void createWizardForTests()
+{
+    if (!gDCPUtils)
+        gDCPUtils = new DCPUtils;
+    if (!gMainpage) {
+        // A discovery scan pass finds no interface here: in-process tests never broadcast
+        // on the machine's own network. Tests that scan give their own loopback interfaces.
+        HostInterfaces::setSourceForTests([] { return QList<HostInterfaces::Interface>(); });
+        gMainpage = new Mainpage;
+    }
+}
