@@ -16,8 +16,23 @@ public:
     explicit CameraConnectionPage(QWidget* parent = nullptr);
     ~CameraConnectionPage() override;
 
-    // The instruction line for the current mode; called on every entry of the page.
+    // Coming from the licence: hosts the first panel, fills the model list (or the
+    // connection types in local-only mode) with its prompt current, and shows step 1.
+    void enter();
+    void retranslate();
+
+    // The instruction line for the current mode.
     void setInstructionText();
+
+    // The choices as the panels read them.
+    QString model() const;
+    int modelIndex() const;
+    QString hardwareVersion() const;
+    // Back to the prompt of the model list; the page rebuilds its panel.
+    void resetModelChoice();
+
+    void setNextEnabled(bool enabled);
+    void setSkipVisible(bool visible);
 
     Ui_CameraConnectionPage* ui;
 
@@ -34,14 +49,14 @@ private:
     void emptyHost();
     void hostPanel(QWidget* panel);
     void hostDefault(bool versionPicture);
-    void setNextEnabled(bool enabled);
+    void fillModelChoice();
+    void fillLocalConnectionChoice();
     // Builds and hosts the panel of route "1", "2" or "5"; from the model list the
     // version list is refilled and a model with several versions gets the default panel.
     void showRoute(const QString& route, const QString& model, bool fromModelList);
-    void fillVersionList(const QList<QWidget*>& hiddenWithChoice, bool showSkipWithChoice);
+    // Refills the version list; true when the user has a version to choose.
+    bool fillVersionList();
     QStringList lookUpEntries() const;
-    void addStepPictures(const QString& route, const QStringList& entries);
-    void addConnectionTypeChoice(const QStringList& entries);
     void showLocalSet(const QString& text);
 };
 

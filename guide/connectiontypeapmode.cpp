@@ -1,15 +1,19 @@
 #include "guide/connectiontypeapmode.h"
 
-#include "guide/ledhints.h"
+#include "guide/stepgrid.h"
 #include "shell/log.h"
 
+namespace {
+const StepGrid::StepRow kAPModeRow = {"APMode", 2, "AP Mode &&&&&&& tmp Length", "AP Mode &&&&&&& iconSetpDir "};
+}
+
 ConnectionTypeAPMode::ConnectionTypeAPMode(QWidget* parent)
-    : QWidget(parent)
+    : ConnectionPanel(parent)
     , ui(new Ui_ConnectionTypeAPMode)
 {
     WLOG << "ConnectionTypeAPMode Constructor Initializing ...";
     ui->setupUi(this);
-    connect(ui->ConnectionTypeAPModeToolTips04, SIGNAL(linkActivated(QString)), this, SLOT(popupWhyLedRed()));
+    watchLedLink(ui->ConnectionTypeAPModeToolTips04);
 }
 
 ConnectionTypeAPMode::~ConnectionTypeAPMode()
@@ -17,34 +21,18 @@ ConnectionTypeAPMode::~ConnectionTypeAPMode()
     delete ui;
 }
 
-void ConnectionTypeAPMode::popupWhyLedRed()
+void ConnectionTypeAPMode::retranslate()
 {
-    LedHints::openLedChecklist(this);
+    ui->retranslateUi(this);
 }
 
-void ConnectionTypeAPMode::pressMsgCancelButton()
+void ConnectionTypeAPMode::clearSteps()
 {
-    LedHints::closeLedChecklist();
+    StepGrid::clear(ui->gridLayout);
 }
 
-void ConnectionTypeAPMode::pressMsgResetButton()
+void ConnectionTypeAPMode::addSteps(const QStringList& entries)
 {
-    LedHints::closeLedChecklist();
-    popupResetHint();
-}
-
-void ConnectionTypeAPMode::popupResetHint()
-{
-    WLOG << "open msgbox ...";
-    LedHints::openResetHint(this);
-}
-
-void ConnectionTypeAPMode::pressMsgStartOverButton()
-{
-    LedHints::startOver();
-}
-
-void ConnectionTypeAPMode::pressMsgCloseButton()
-{
-    LedHints::closeResetHint();
+    for (const QString& entry : entries)
+        StepGrid::addEntrySteps(ui->gridLayout, entry, &kAPModeRow, 1);
 }

@@ -1,27 +1,26 @@
 #ifndef CONNECTIONTYPEAPMODE_H
 #define CONNECTIONTYPEAPMODE_H
 
-#include <QWidget>
+#include <QStringList>
 
+#include "guide/connectionpanel.h"
 #include "ui_connectiontypeapmode.h"
 
 // The step panel of a camera set up through its own access point.
-class ConnectionTypeAPMode : public QWidget
+class ConnectionTypeAPMode : public ConnectionPanel
 {
     Q_OBJECT
 public:
     explicit ConnectionTypeAPMode(QWidget* parent = nullptr);
     ~ConnectionTypeAPMode() override;
 
-    Ui_ConnectionTypeAPMode* ui;
+    void retranslate();
 
-private slots:
-    void popupWhyLedRed();
-    void pressMsgCancelButton();
-    void pressMsgResetButton();
-    void popupResetHint();
-    void pressMsgStartOverButton();
-    void pressMsgCloseButton();
+    void clearSteps();
+    // Step pictures of the access-point entries, each two columns wide.
+    void addSteps(const QStringList& entries);
+
+    Ui_ConnectionTypeAPMode* ui;
 };
 
 #endif // CONNECTIONTYPEAPMODE_H

@@ -14,3 +14,14 @@ ConnectionTypeDefault::~ConnectionTypeDefault()
 {
     delete ui;
 }
+
+void ConnectionTypeDefault::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void ConnectionTypeDefault::showVersionPicture(bool versionPicture)
+{
+    ui->cTypeDefaultImage_Label->setVisible(!versionPicture);
+    ui->cTypeHWDefaultImage_Label->setVisible(versionPicture);
+}

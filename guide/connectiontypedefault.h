@@ -13,6 +13,10 @@ public:
     explicit ConnectionTypeDefault(QWidget* parent = nullptr);
     ~ConnectionTypeDefault() override;
 
+    void retranslate();
+    // The picture for an unchosen hardware version, or the one for an unchosen model.
+    void showVersionPicture(bool versionPicture);
+
     Ui_ConnectionTypeDefault* ui;
 };
 

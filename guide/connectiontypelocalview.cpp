@@ -2,24 +2,47 @@
 
 #include <QFile>
 
-#include "shell/globals.h"
-#include "guide/ledhints.h"
+#include "guide/stepgrid.h"
 #include "shell/log.h"
 
-#include "guide/cameraconnectionpage.h"
+using ConnectionRules::StepSet;
 
 namespace {
 const char* const kStepTextPrefix = "<p style=\"line-height:14px\"><font face=\"Verdana\" color=\"#333333\">";
 const char* const kStepTextSuffix = "</font></p>";
+constexpr int kPictureSize = 164;
+constexpr int kBadgeSize = 21;
+
+// The fixed pictures of a set and the number of badges on them.
+struct LocalSet
+{
+    StepSet set;
+    const char* pictures[4];
+    int badges;
+};
+
+const LocalSet kLocalSets[] = {
+    {StepSet::Ethernet, {":/images/ia10.png", ":/images/ia10_ib10.png", ":/images/ic10.png", ":/images/id10.png"}, 4},
+    {StepSet::PoE, {":/images/ia10.png", ":/images/ia10_ib10.png", ":/images/ic11.png", ":/images/id10.png"}, 4},
+    {StepSet::PLC, {":/images/ia41.png", ":/images/ia41_ib20.png", ":/images/ic41.png", ":/images/id40.png"}, 4},
+    {StepSet::Direct, {":/images/ia20.png", ":/images/ic20.png", ":/images/id20.png", nullptr}, 3},
+    {StepSet::Overview,
+     {":/images/ct_ethernet.png", ":/images/ct_poe.png", ":/images/ct_plc.png", ":/images/ct_apmode.png"}, 0},
+};
+
+QString badgeName(int n)
+{
+    return QString("icon_step%1").arg(n, 2, 10, QChar('0'));
+}
 }
 
 ConnectionTypeLocalView::ConnectionTypeLocalView(QWidget* parent)
-    : QWidget(parent)
+    : ConnectionPanel(parent)
     , ui(new Ui_ConnectionTypeLocalView)
 {
     WLOG << "ConnectionTypeLocalView Constructor Initializing ...";
     ui->setupUi(this);
-    connect(ui->ConnectionTypeLocalToolTips04, SIGNAL(linkActivated(QString)), this, SLOT(popupWhyLedRed()));
+    watchLedLink(ui->ConnectionTypeLocalToolTips04);
     ui->ConnectionTypeLocalToolTips03->setFrameStyle(0);
     ui->ConnectionTypeLocalToolTips03->hide();
     ui->ConnectionTypeLocalToolTips04->hide();
@@ -36,11 +59,15 @@ ConnectionTypeLocalView::~ConnectionTypeLocalView()
     delete ui;
 }
 
-void ConnectionTypeLocalView::translateUI()
+void ConnectionTypeLocalView::retranslate()
 {
-    const int i = gCameraConnectionPage->ui->cconnection_ComboBox->currentIndex();
-    WLOG << "LocalView index=" << i;
-    if (i >= 1 && i <= 3) {
+    ui->retranslateUi(this);
+}
+
+void ConnectionTypeLocalView::translateUI(int index)
+{
+    WLOG << "LocalView index=" << index;
+    if (index >= 1 && index <= 3) {
         ui->ConnectionTypeLocalToolTips03->setText(
             kStepTextPrefix
             + tr("Connect the power adapter to the power connector on the back of the device. Then plug the "
@@ -49,40 +76,66 @@ void ConnectionTypeLocalView::translateUI()
             + kStepTextSuffix);
         ui->ConnectionTypeLocalToolTips02->setText(tr("<p style=\"line-height:14px\"><font face=\"Verdana\" "
                                                       "color=\"#333333\">Plug in the Ethernet<br><br></font></p>"));
-    } else if (i == 4) {
+    } else if (index == 4) {
         ui->ConnectionTypeLocalToolTips02->setText(tr("<p style=\"line-height:14px\"><font face=\"Verdana\" "
                                                       "color=\"#333333\">Plug in the Power<br><br></font></p>"));
     }
 }
 
-void ConnectionTypeLocalView::popupWhyLedRed()
+QLabel* ConnectionTypeLocalView::picture(int n) const
 {
-    LedHints::openLedChecklist(this);
+    QLabel* const pictures[] = {ui->ConnectionType_IMG01, ui->ConnectionType_IMG02, ui->ConnectionType_IMG03,
+                                ui->ConnectionType_IMG04};
+    return pictures[n - 1];
 }
 
-void ConnectionTypeLocalView::pressMsgCancelButton()
+void ConnectionTypeLocalView::showSet(StepSet set)
 {
-    LedHints::closeLedChecklist();
+    if (set == StepSet::Overview) {
+        ui->ConnectionTypeLocalToolTips01->hide();
+        ui->ConnectionTypeLocalToolTips02->hide();
+        ui->ConnectionTypeLocalToolTips03->hide();
+        ui->ConnectionTypeLocalToolTips04->hide();
+    } else {
+        const bool direct = set == StepSet::Direct;
+        ui->ConnectionTypeLocalToolTips01->setGeometry(8, 186, 166, 74);
+        ui->ConnectionTypeLocalToolTips02->setGeometry(183, 180, 166, 74);
+        ui->ConnectionTypeLocalToolTips03->setGeometry(354, 190, 170, 70);
+        ui->ConnectionTypeLocalToolTips04->setGeometry(direct ? 358 : 536, 192, 166, 74);
+        ui->ConnectionTypeLocalToolTips01->show();
+        ui->ConnectionTypeLocalToolTips02->show();
+        ui->ConnectionTypeLocalToolTips03->setVisible(!direct);
+        ui->ConnectionTypeLocalToolTips04->show();
+        if (set == StepSet::Ethernet)
+            WLOG << "local Ethernet+++++++++++++++++++ ...";
+    }
+
+    for (const LocalSet& look : kLocalSets) {
+        if (look.set != set)
+            continue;
+        for (int n = 1; n <= 4; ++n) {
+            if (look.pictures[n - 1])
+                StepGrid::setPicture(picture(n), look.pictures[n - 1], kPictureSize);
+            else
+                picture(n)->clear();
+        }
+        for (int n = 1; n <= look.badges; ++n) {
+            QLabel* badge = new QLabel(picture(n));
+            badge->setObjectName(badgeName(n));
+            StepGrid::setPicture(badge, QString(":/images/icon_step_%1.png").arg(n), kBadgeSize);
+            badge->setGeometry(3, 0, kBadgeSize, kBadgeSize);
+            badge->show();
+        }
+    }
 }
 
-void ConnectionTypeLocalView::pressMsgResetButton()
+void ConnectionTypeLocalView::removeStepBadges()
 {
-    LedHints::closeLedChecklist();
-    popupResetHint();
-}
-
-void ConnectionTypeLocalView::popupResetHint()
-{
-    WLOG << "open msgbox ...";
-    LedHints::openResetHint(this);
-}
-
-void ConnectionTypeLocalView::pressMsgStartOverButton()
-{
-    LedHints::startOver();
-}
-
-void ConnectionTypeLocalView::pressMsgCloseButton()
-{
-    LedHints::closeResetHint();
+    for (int n = 1; n <= 4; ++n) {
+        while (QLabel* badge = picture(n)->findChild<QLabel*>(badgeName(n))) {
+            badge->hide();
+            WLOG << QString("del icon%1 ...").arg(n, 2, 10, QChar('0')).toUtf8().constData();
+            delete badge;
+        }
+    }
 }

@@ -1,30 +1,32 @@
 #ifndef CONNECTIONTYPELOCALVIEW_H
 #define CONNECTIONTYPELOCALVIEW_H
 
-#include <QWidget>
-
+#include "guide/connectionpanel.h"
+#include "guide/connectionrules.h"
 #include "ui_connectiontypelocalview.h"
 
 // The step panel of local-only mode, with fixed pictures.
-class ConnectionTypeLocalView : public QWidget
+class ConnectionTypeLocalView : public ConnectionPanel
 {
     Q_OBJECT
 public:
     explicit ConnectionTypeLocalView(QWidget* parent = nullptr);
     ~ConnectionTypeLocalView() override;
 
-    // Sets the power and plug texts for the connection type chosen on the page.
-    void translateUI();
+    void retranslate();
+
+    // Sets the power and plug texts for the connection type at index of the page's list.
+    void translateUI(int index);
+
+    // The captions, the four pictures and the step badges of a connection type's set.
+    void showSet(ConnectionRules::StepSet set);
+    // Deletes every step badge of the four pictures.
+    void removeStepBadges();
 
     Ui_ConnectionTypeLocalView* ui;
 
-private slots:
-    void popupWhyLedRed();
-    void pressMsgCancelButton();
-    void pressMsgResetButton();
-    void popupResetHint();
-    void pressMsgStartOverButton();
-    void pressMsgCloseButton();
+private:
+    QLabel* picture(int n) const;
 };
 
 #endif // CONNECTIONTYPELOCALVIEW_H

@@ -2,13 +2,11 @@
 
 #include <QAbstractItemView>
 
-#include "guide/connectionrules.h"
-#include "shell/globals.h"
-#include "guide/ledhints.h"
-#include "shell/log.h"
-#include "guide/stepgrid.h"
-
 #include "guide/cameraconnectionpage.h"
+#include "guide/connectionrules.h"
+#include "guide/stepgrid.h"
+#include "shell/globals.h"
+#include "shell/log.h"
 
 using ConnectionRules::StepSet;
 
@@ -42,20 +40,18 @@ const SetLook kSetLooks[] = {
 struct SetSteps
 {
     StepSet set;
-    const char* word;
-    const char* countLog;
-    const char* badgeLog;
+    StepGrid::StepRow row;
 };
 
 const SetSteps kSetSteps[] = {
-    {StepSet::Ethernet, "Ethernet", "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "},
-    {StepSet::PoE, "POE", "POE &&&&&&& tmp Length", "POE &&&&&&& iconSetpDir "},
-    {StepSet::PLC, "PLC", "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "},
+    {StepSet::Ethernet, {"Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "}},
+    {StepSet::PoE, {"POE", 1, "POE &&&&&&& tmp Length", "POE &&&&&&& iconSetpDir "}},
+    {StepSet::PLC, {"PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "}},
 };
 }
 
 ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
-    : QWidget(parent)
+    : ConnectionPanel(parent)
     , ui(new Ui_ConnectionTypeMoreThanOne)
 {
     WLOG << "ConnectionTypeMoreThanOne Constructor Initializing ...";
@@ -66,13 +62,55 @@ ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
     ui->ConnectionTypeMoreToolTips03_2->hide();
     ui->ConnectionTypeMoreToolTips04->hide();
     ui->CTypeMoreThanOne_ComboBox->view()->setMinimumHeight(80);
-    connect(ui->ConnectionTypeMoreToolTips04, SIGNAL(linkActivated(QString)), this, SLOT(popupWhyLedRed()));
-    connect(ui->CTypeMoreThanOne_ComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(gotCtypeIndexChanged()));
+    watchLedLink(ui->ConnectionTypeMoreToolTips04);
+    connect(ui->CTypeMoreThanOne_ComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &ConnectionTypeMoreThanOne::gotCtypeIndexChanged);
 }
 
 ConnectionTypeMoreThanOne::~ConnectionTypeMoreThanOne()
 {
     delete ui;
+}
+
+void ConnectionTypeMoreThanOne::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+QString ConnectionTypeMoreThanOne::connectionType() const
+{
+    return ui->CTypeMoreThanOne_ComboBox->currentText();
+}
+
+void ConnectionTypeMoreThanOne::startChoice(const QString& prompt)
+{
+    ui->CTypeMoreThanOne_ComboBox->clear();
+    ui->CTypeMoreThanOne_ComboBox->addItem(prompt, QString());
+}
+
+void ConnectionTypeMoreThanOne::addChoice(const QString& text, const QString& overview)
+{
+    ui->CTypeMoreThanOne_ComboBox->addItem(text, QString());
+    // Item k of the list has its picture in column k.
+    StepGrid::addOverview(ui->gridLayout, ui->CTypeMoreThanOne_ComboBox->count() - 1, overview);
+}
+
+void ConnectionTypeMoreThanOne::setChoiceVisible(bool visible)
+{
+    ui->CTypeMoreThanOne_ComboBox->setVisible(visible);
+}
+
+void ConnectionTypeMoreThanOne::clearSteps()
+{
+    StepGrid::clear(ui->gridLayout);
+}
+
+void ConnectionTypeMoreThanOne::hideCaptions()
+{
+    for (QLabel* caption : {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
+                            ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
+                            ui->ConnectionTypeMoreToolTips04})
+        caption->hide();
 }
 
 void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
@@ -82,28 +120,27 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     WLOG << "01 Got ctype index changed :" << type;
     const int index = ui->CTypeMoreThanOne_ComboBox->currentIndex();
     WLOG << "02 Got ctype index changed :" << index;
-    Ui_CameraConnectionPage* page = gCameraConnectionPage->ui;
-    const QString model = page->cconnection_ComboBox->currentText();
+    const QString model = gCameraConnectionPage->model();
     WLOG << "03 selected device (Device Model) :" << model;
     const QString route = ModelRouteMap.value(model);
     WLOG << "04 mockValue :" << route;
     if (route != QLatin1String("2"))
         return;
 
-    StepGrid::clear(ui->gridLayout);
+    clearSteps();
 
     const StepSet set = ConnectionRules::chooseSet(type, {tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection")});
     QLabel* captions[] = {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
                           ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
                           ui->ConnectionTypeMoreToolTips04};
     if (set == StepSet::Overview) {
-        page->cconnectionSkip_PushButton->show();
-        StepGrid::setNextEnabled(page->cconnectionNext_PushButton, false);
+        gCameraConnectionPage->setSkipVisible(true);
+        gCameraConnectionPage->setNextEnabled(false);
         for (QLabel* caption : {captions[0], captions[1], captions[3], captions[2], captions[4]})
             caption->hide();
     } else {
-        page->cconnectionSkip_PushButton->hide();
-        StepGrid::setNextEnabled(page->cconnectionNext_PushButton, true);
+        gCameraConnectionPage->setSkipVisible(false);
+        gCameraConnectionPage->setNextEnabled(true);
         for (const SetLook& look : kSetLooks) {
             if (look.set != set)
                 continue;
@@ -116,7 +153,7 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     }
 
     supportType = model;
-    const QString key = supportType + "_" + page->cconnectionHWVersion_ComboBox->currentText();
+    const QString key = supportType + "_" + gCameraConnectionPage->hardwareVersion();
     WLOG << "05 supportTypeWithHWType :" << key;
     const QStringList entries = ConnectionTypeMap.value(key);
 
@@ -145,47 +182,8 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
         return;
     }
 
-    for (const SetSteps& steps : kSetSteps) {
-        if (steps.set != set)
-            continue;
-        for (const QString& entry : entries) {
-            WLOG << "images ..." << entry;
-            const ConnectionRules::EntryType* entryType = ConnectionRules::entryType(entry);
-            if (ConnectionRules::isType(entryType, steps.word))
-                StepGrid::addSteps(ui->gridLayout, entry.mid(entryType->headerLength), 1, steps.countLog,
-                                   steps.badgeLog);
-        }
-    }
-}
-
-void ConnectionTypeMoreThanOne::popupWhyLedRed()
-{
-    LedHints::openLedChecklist(this);
-}
-
-void ConnectionTypeMoreThanOne::pressMsgCancelButton()
-{
-    LedHints::closeLedChecklist();
-}
-
-void ConnectionTypeMoreThanOne::pressMsgResetButton()
-{
-    LedHints::closeLedChecklist();
-    popupResetHint();
-}
-
-void ConnectionTypeMoreThanOne::popupResetHint()
-{
-    WLOG << "open msgbox ...";
-    LedHints::openResetHint(this);
-}
-
-void ConnectionTypeMoreThanOne::pressMsgStartOverButton()
-{
-    LedHints::startOver();
-}
-
-void ConnectionTypeMoreThanOne::pressMsgCloseButton()
-{
-    LedHints::closeResetHint();
+    for (const SetSteps& steps : kSetSteps)
+        if (steps.set == set)
+            for (const QString& entry : entries)
+                StepGrid::addEntrySteps(ui->gridLayout, entry, &steps.row, 1);
 }

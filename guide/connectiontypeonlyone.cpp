@@ -1,17 +1,27 @@
 #include "guide/connectiontypeonlyone.h"
 
-#include "guide/ledhints.h"
+#include <iterator>
+
+#include "guide/stepgrid.h"
 #include "shell/log.h"
 
+namespace {
+const StepGrid::StepRow kRows[] = {
+    {"Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "},
+    {"POE", 1, "PoE &&&&&&& tmp Length", "PoE &&&&&&& iconSetpDir "},
+    {"PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "},
+};
+}
+
 ConnectionTypeOnlyOne::ConnectionTypeOnlyOne(QWidget* parent)
-    : QWidget(parent)
+    : ConnectionPanel(parent)
     , ui(new Ui_ConnectionTypeOnlyOne)
 {
     WLOG << "ConnectionTypeOnlyOne Constructor Initializing ...";
     ui->setupUi(this);
     ui->ConnectionTypeToolTips03->hide();
     ui->ConnectionTypeToolTips04->hide();
-    connect(ui->ConnectionTypeToolTips04, SIGNAL(linkActivated(QString)), this, SLOT(popupWhyLedRed()));
+    watchLedLink(ui->ConnectionTypeToolTips04);
 }
 
 ConnectionTypeOnlyOne::~ConnectionTypeOnlyOne()
@@ -19,34 +29,36 @@ ConnectionTypeOnlyOne::~ConnectionTypeOnlyOne()
     delete ui;
 }
 
-void ConnectionTypeOnlyOne::popupWhyLedRed()
+void ConnectionTypeOnlyOne::retranslate()
 {
-    LedHints::openLedChecklist(this);
+    ui->retranslateUi(this);
 }
 
-void ConnectionTypeOnlyOne::pressMsgCancelButton()
+void ConnectionTypeOnlyOne::showLedCaption()
 {
-    LedHints::closeLedChecklist();
+    ui->ConnectionTypeToolTips04->show();
 }
 
-void ConnectionTypeOnlyOne::pressMsgResetButton()
+void ConnectionTypeOnlyOne::hideLastCaptions()
 {
-    LedHints::closeLedChecklist();
-    popupResetHint();
+    ui->ConnectionTypeToolTips03->hide();
+    ui->ConnectionTypeToolTips03_2->hide();
+    ui->ConnectionTypeToolTips04->hide();
 }
 
-void ConnectionTypeOnlyOne::popupResetHint()
+void ConnectionTypeOnlyOne::clearSteps()
 {
-    WLOG << "open msgbox ...";
-    LedHints::openResetHint(this);
+    StepGrid::clear(ui->gridLayout);
 }
 
-void ConnectionTypeOnlyOne::pressMsgStartOverButton()
+void ConnectionTypeOnlyOne::addSteps(const QStringList& entries)
 {
-    LedHints::startOver();
-}
-
-void ConnectionTypeOnlyOne::pressMsgCloseButton()
-{
-    LedHints::closeResetHint();
+    for (const QString& entry : entries) {
+        const StepGrid::StepRow* row = StepGrid::addEntrySteps(ui->gridLayout, entry, kRows, std::size(kRows));
+        if (!row)
+            continue;
+        const bool poe = row == &kRows[1];
+        ui->ConnectionTypeToolTips03->setVisible(poe);
+        ui->ConnectionTypeToolTips03_2->setVisible(!poe);
+    }
 }

@@ -3,16 +3,15 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 
-#include "shell/globals.h"
-#include "shell/log.h"
-
+#include "guide/connectionrules.h"
 #include "guide/connectiontypeapmode.h"
 #include "guide/connectiontypedefault.h"
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
+#include "shell/globals.h"
+#include "shell/log.h"
 
 namespace StepGrid {
 
@@ -80,21 +79,25 @@ void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const cha
     }
 }
 
+const StepRow* addEntrySteps(QGridLayout* grid, const QString& entry, const StepRow* rows, int rowCount)
+{
+    WLOG << "images ..." << entry;
+    const ConnectionRules::EntryType* type = ConnectionRules::entryType(entry);
+    for (const StepRow* row = rows; row != rows + rowCount; ++row) {
+        if (ConnectionRules::isType(type, row->word)) {
+            addSteps(grid, entry.mid(type->headerLength), row->columnSpan, row->countLog, row->badgeLog);
+            return row;
+        }
+    }
+    return nullptr;
+}
+
 void addOverview(QGridLayout* grid, int column, const QString& resource)
 {
     QLabel* picture = new QLabel;
     picture->setObjectName(QString::number(column));
     setPicture(picture, resource, kPictureSize);
     grid->addWidget(picture, 0, column);
-}
-
-void setNextEnabled(QPushButton* next, bool enabled)
-{
-    next->setEnabled(enabled);
-    next->setStyleSheet(enabled ? "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-                                  "color:rgb(255,255,255);border: 0px;"
-                                : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
-                                  "font:12px;color:rgb(255,255,255);border: 0px;");
 }
 
 } // namespace StepGrid

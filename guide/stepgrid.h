@@ -5,7 +5,6 @@
 
 class QGridLayout;
 class QLabel;
-class QPushButton;
 
 // The picture grids of the connection panels: numbered step pictures with badges,
 // overview pictures, and their clearing.
@@ -20,14 +19,24 @@ void clear(QGridLayout* grid);
 void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog,
               const char* badgeLog);
 
+// How the entries of one type word are laid out.
+struct StepRow
+{
+    const char* word;
+    int columnSpan;
+    const char* countLog;
+    const char* badgeLog;
+};
+
+// Logs the entry and, when its type is the word of one of rows (tried in order), builds
+// its step pictures; returns that row, or nullptr.
+const StepRow* addEntrySteps(QGridLayout* grid, const QString& entry, const StepRow* rows, int rowCount);
+
 // An overview picture (a resource) at row 0 of the given column.
 void addOverview(QGridLayout* grid, int column, const QString& resource);
 
 // A picture scaled to size x size, ignoring the aspect ratio; empty when it cannot be read.
 void setPicture(QLabel* label, const QString& file, int size);
-
-// The connection page's Next button, enabled in blue or disabled in grey.
-void setNextEnabled(QPushButton* next, bool enabled);
 
 } // namespace StepGrid
 

@@ -1,25 +1,12 @@
 #include "welcome/agreementpage.h"
 
-#include <QComboBox>
 #include <QFile>
 
+#include "guide/cameraconnectionpage.h"
 #include "shell/globals.h"
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "welcome/welcomepage.h"
-
-#include "guide/cameraconnectionpage.h"
-#include "guide/connectiontypeapmode.h"
-#include "guide/connectiontypedefault.h"
-#include "guide/connectiontypelocalview.h"
-#include "guide/connectiontypemorethanone.h"
-#include "guide/connectiontypeonlyone.h"
-
-namespace {
-
-const char* const kModelPrefix = "VKC-";
-
-} // namespace
 
 AgreementPage::AgreementPage(QWidget* parent)
     : QWidget(parent)
@@ -28,9 +15,9 @@ AgreementPage::AgreementPage(QWidget* parent)
     WLOG << "AgreementPage Constructor Initializing ...";
     ui->setupUi(this);
     ui->agreementNext_PushButton->setEnabled(false);
-    connect(ui->agreementCheck_CheckBox, SIGNAL(clicked()), this, SLOT(acceptAgreementCheckBox()));
-    connect(ui->agreementPrev_PushButton, SIGNAL(clicked()), this, SLOT(pressBackButton()));
-    connect(ui->agreementNext_PushButton, SIGNAL(clicked()), this, SLOT(pressNextButton()));
+    connect(ui->agreementCheck_CheckBox, &QCheckBox::clicked, this, &AgreementPage::acceptAgreementCheckBox);
+    connect(ui->agreementPrev_PushButton, &QPushButton::clicked, this, &AgreementPage::pressBackButton);
+    connect(ui->agreementNext_PushButton, &QPushButton::clicked, this, &AgreementPage::pressNextButton);
     ui->agreementContent_TextEdit->setText(licenceText());
 
     QFile scrollbarStyle(":/style_scrollbar.qss");
@@ -44,6 +31,12 @@ AgreementPage::AgreementPage(QWidget* parent)
 AgreementPage::~AgreementPage()
 {
     delete ui;
+}
+
+// The form's own rich-text licence comes back with the language's other texts.
+void AgreementPage::retranslate()
+{
+    ui->retranslateUi(this);
 }
 
 QString AgreementPage::licenceText() const
@@ -87,69 +80,15 @@ void AgreementPage::pressBackButton()
 {
     isLocalView = false;
     gWelcomePage->unbindingDCP();
-    hide();
     ui->agreementCheck_CheckBox->setChecked(false);
     acceptAgreementCheckBox();
-    gMainpage->ui->mainProgress_Label->hide();
-    gMainpage->ui->mainProgressContent_Label->hide();
-    gMainpage->ui->mainZero_Label->show();
-    gMainpage->showPage(nullptr, gWelcomePage);
+    gMainpage->hideStep();
+    gMainpage->setFooterLinkVisible(true);
+    gMainpage->showPage(this, gWelcomePage);
 }
 
 void AgreementPage::pressNextButton()
 {
-    Ui_CameraConnectionPage* guide = gCameraConnectionPage->ui;
-    if (isLocalView) {
-        for (QWidget* panel : std::initializer_list<QWidget*>{gConnectionTypeDefault, gConnectionTypeOnlyOne,
-                                                               gConnectionTypeMoreThanOne, gConnectionTypeAPMode})
-            panel->hide();
-        guide->cconnectionTypeLayout->addWidget(gConnectionTypeLocalView, 0, Qt::Alignment());
-        guide->cconnectionHWVersion_ComboBox->hide();
-        gConnectionTypeLocalView->show();
-        gCameraConnectionPage->setInstructionText();
-        fillLocalConnectionChoice(guide->cconnection_ComboBox);
-    } else {
-        gConnectionTypeDefault->ui->cTypeDefaultImage_Label->show();
-        gConnectionTypeDefault->ui->cTypeHWDefaultImage_Label->hide();
-        guide->cconnectionTypeLayout->addWidget(gConnectionTypeDefault, 0, Qt::Alignment());
-        gConnectionTypeDefault->show();
-        for (QWidget* panel : std::initializer_list<QWidget*>{gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne,
-                                                               gConnectionTypeAPMode})
-            panel->hide();
-        guide->cconnectionTypeLayout->addWidget(gConnectionTypeLocalView, 0, Qt::Alignment());
-        gConnectionTypeLocalView->hide();
-        gCameraConnectionPage->setInstructionText();
-        fillModelChoice(guide->cconnection_ComboBox, ModelRouteMap);
-    }
-
-    hide();
-    gMainpage->ui->mainProgress_Label->setStyleSheet("background-image: url(:/images/step_01.png)");
-    gMainpage->ui->mainProgress_Label->show();
-    gMainpage->ui->mainProgressContent_Label->setText(tr("Let's connect the camera to your network"));
-    gMainpage->ui->mainProgressContent_Label->show();
-    gMainpage->showPage(nullptr, gCameraConnectionPage);
-}
-
-void fillModelChoice(QComboBox* combo, const QMap<QString, QString>& routes)
-{
-    combo->clear();
-    for (auto route = routes.constBegin(); route != routes.constEnd(); ++route) {
-        if (route.key().startsWith(QLatin1String(kModelPrefix))) {
-            combo->addItem(route.key());
-        } else {
-            combo->insertItem(0, route.key());
-            combo->setCurrentIndex(0);
-        }
-        WLOG << route.key() << " : " << route.value();
-    }
-}
-
-void fillLocalConnectionChoice(QComboBox* combo)
-{
-    combo->clear();
-    combo->addItem(AgreementPage::tr("Choose your connection type"));
-    combo->addItem(AgreementPage::tr("Ethernet"));
-    combo->addItem(AgreementPage::tr("POE(Power Over Ethernet)"));
-    combo->addItem(AgreementPage::tr("PLC(Power Line Communication)"));
-    combo->addItem(AgreementPage::tr("Direct Connection"));
+    gMainpage->showPage(this, gCameraConnectionPage);
+    gCameraConnectionPage->enter();
 }

@@ -2,8 +2,6 @@
 // Back, and the no-Internet page's three roads.
 #include <QtTest>
 
-#include <QComboBox>
-
 #include "shell/globals.h"
 #include "welcometestkit.h"
 #include "shell/mainpage.h"
@@ -12,18 +10,7 @@
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"
 
-using StringMap = QMap<QString, QString>;
-Q_DECLARE_METATYPE(StringMap)
-
 namespace {
-
-QStringList items(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts.append(combo->itemText(i));
-    return texts;
-}
 
 void tickLicenceBox(AgreementPage* page)
 {
@@ -42,8 +29,6 @@ private slots:
 
     void licenceGate_data();
     void licenceGate();
-    void modelOrder_data();
-    void modelOrder();
     void backLeavesLocalOnlyMode();
     void noInternetRoads_data();
     void noInternetRoads();
@@ -89,34 +74,6 @@ void TestLicencePages::licenceGate()
         tickLicenceBox(&page);
     QCOMPARE(page.ui->agreementNext_PushButton->isEnabled(), enabled);
     QVERIFY(page.ui->agreementNext_PushButton->styleSheet().contains("/" + picture));
-}
-
-void TestLicencePages::modelOrder_data()
-{
-    QTest::addColumn<StringMap>("routes");
-    QTest::addColumn<QStringList>("list");
-
-    QTest::newRow("prompt first, models ascending")
-        << StringMap{{"Choose your model", "0"}, {"VKC-4710", "2"}, {"VKC-3100", "1"}}
-        << QStringList{"Choose your model", "VKC-3100", "VKC-4710"};
-    QTest::newRow("other prefix goes on top")
-        << StringMap{{"Choose your model", "0"}, {"VKC-1", "1"}, {"OLV-800", "1"}}
-        << QStringList{"OLV-800", "Choose your model", "VKC-1"};
-    QTest::newRow("prefix is case-sensitive")
-        << StringMap{{"Choose your model", "0"}, {"vkc-2", "1"}, {"VKC-1", "5"}}
-        << QStringList{"vkc-2", "Choose your model", "VKC-1"};
-}
-
-void TestLicencePages::modelOrder()
-{
-    QFETCH(StringMap, routes);
-    QFETCH(QStringList, list);
-
-    QComboBox combo;
-    combo.addItems({"stale", "entries"});
-    fillModelChoice(&combo, routes);
-    QCOMPARE(items(&combo), list);
-    QCOMPARE(combo.currentIndex(), 0);
 }
 
 void TestLicencePages::backLeavesLocalOnlyMode()
