@@ -238,16 +238,24 @@ void CameraConnectionPage::gotIndexChanged()
         showLocalSet(text);
         return;
     }
-    if (!ModelRouteMap.contains(text))
+    showModel(text, true);
+}
+
+void CameraConnectionPage::showModel(const QString& model, bool fromModelList)
+{
+    if (!ModelRouteMap.contains(model))
         return;
     emptyHost();
-    const QString route = ModelRouteMap.value(text);
+    const QString route = ModelRouteMap.value(model);
     WLOG << "04 mockup :" << route;
-    if (route == QLatin1String("1") || route == QLatin1String("2") || route == QLatin1String("5")) {
-        showRoute(route, text, true);
-        return;
-    }
+    if (route == QLatin1String("1") || route == QLatin1String("2") || route == QLatin1String("5"))
+        showRoute(route, model, fromModelList);
+    else if (fromModelList)
+        showPrompt();
+}
 
+void CameraConnectionPage::showPrompt()
+{
     setNextEnabled(false);
     setSkipVisible(true);
     ui->cconnectionHWVersion_ComboBox->clear();
@@ -278,25 +286,22 @@ void CameraConnectionPage::gotHWVersionIndexChanged()
         return;
     }
 
-    if (!ModelRouteMap.contains(text))
-        return;
-    emptyHost();
-    const QString route = ModelRouteMap.value(text);
-    WLOG << "04 mockup :" << route;
-    if (route == QLatin1String("1") || route == QLatin1String("2") || route == QLatin1String("5"))
-        showRoute(route, text, false);
+    showModel(text, false);
 }
 
 void CameraConnectionPage::showRoute(const QString& route, const QString& model, bool fromModelList)
 {
     const bool ownPanel = !fromModelList || ConnectionRules::versionCount(SupportHWVersionMap.value(model)) < 2;
     QWidget* panel = gConnectionTypeAPMode;
+    setNextEnabled(route != QLatin1String("2"));
+    setSkipVisible(false);
+    if (route == QLatin1String("1"))
+        gConnectionTypeOnlyOne->showLedCaption();
+    else
+        gConnectionTypeOnlyOne->hideLastCaptions();
+    supportType = model;
 
     if (route == QLatin1String("1")) {
-        setNextEnabled(true);
-        setSkipVisible(false);
-        gConnectionTypeOnlyOne->showLedCaption();
-        supportType = model;
         gConnectionTypeOnlyOne->clearSteps();
         if (fromModelList && fillVersionList()) {
             gConnectionTypeOnlyOne->hideLastCaptions();
@@ -305,10 +310,6 @@ void CameraConnectionPage::showRoute(const QString& route, const QString& model,
         gConnectionTypeOnlyOne->addSteps(lookUpEntries());
         panel = gConnectionTypeOnlyOne;
     } else if (route == QLatin1String("2")) {
-        setNextEnabled(false);
-        setSkipVisible(false);
-        gConnectionTypeOnlyOne->hideLastCaptions();
-        supportType = model;
         // Runs the list's own handler, nested: it shows Skip and disables Next.
         gConnectionTypeMoreThanOne->startChoice(tr("Choose your connection type"));
         gConnectionTypeMoreThanOne->clearSteps();
@@ -324,10 +325,6 @@ void CameraConnectionPage::showRoute(const QString& route, const QString& model,
         gConnectionTypeMoreThanOne->setChoiceVisible(ownPanel);
         panel = gConnectionTypeMoreThanOne;
     } else {
-        setNextEnabled(true);
-        setSkipVisible(false);
-        gConnectionTypeOnlyOne->hideLastCaptions();
-        supportType = model;
         if (fromModelList)
             fillVersionList();
         const QStringList entries = lookUpEntries();

@@ -51,6 +51,10 @@ private:
     void hostDefault(bool versionPicture);
     void fillModelChoice();
     void fillLocalConnectionChoice();
+    // A catalogue model's panel; the model list's prompt (any other route code) gets the
+    // default panel. Any other text changes nothing.
+    void showModel(const QString& model, bool fromModelList);
+    void showPrompt();
     // Builds and hosts the panel of route "1", "2" or "5"; from the model list the
     // version list is refilled and a model with several versions gets the default panel.
     void showRoute(const QString& route, const QString& model, bool fromModelList);
