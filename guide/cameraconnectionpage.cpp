@@ -159,6 +159,8 @@ void CameraConnectionPage::pressBackButton()
     gMainpage->showPage(this, gAgreementPage);
 }
 
+void CameraConnectionPage::enter() {}
+
 void CameraConnectionPage::pressSkipButton()
 {
     supportType = "ALL";

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "setup/setupcgi.h"
 #include "ui_devicesetuppage.h"
 
 class QAuthenticator;
@@ -56,8 +57,13 @@ public:
     QNetworkAccessManager* getdSetupDeviceImageNAM;
     QNetworkAccessManager* openAPIUriInfoNAM;
 
+    // Prepares the page for the camera chosen on the discovery page.
+    void enter();
+    void retranslate();
     // Locks or unlocks the sixteen input widgets while a check runs.
     void setInputWidgetsEnabled(bool enabled);
+    // Stops the snapshot preview and clears its picture.
+    void resetSnapshotPreview();
 
 public slots:
     void resetCheckingParameters();
@@ -126,6 +132,23 @@ public slots:
 private:
     // The validator of one password field and its error label.
     void checkPasswordField(QLineEdit* field, QLabel* errorLabel);
+    void fillTimeZoneList();
+    // Overlay down, inputs enabled, checks reset.
+    void restorePage();
+    // True when IPCameraIdx names a camera; otherwise the checks stop and the page is restored.
+    bool haveCamera();
+    // A check reached its limit: every check stops and the popup for the model opens.
+    void failCheck(const char* configNetworkLog);
+    void sendCameraSettings();
+    void routeAfterNetworkCheck();
+    void leavePage();
+    void handOverToCloudPage();
+    void startManualConfiguration(int type);
+    void closeConfigNetworkBox();
+    QByteArray manualNetworkParams() const;
+    SetupCgi::DstSettings dstSettings() const;
+    QString cameraBaseUrl() const;
+    bool isRetypeShown() const;
 };
 
 #endif // DEVICESETUPPAGE_H

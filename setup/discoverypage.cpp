@@ -2,8 +2,6 @@
 
 #include <QFile>
 #include <QHeaderView>
-#include <QNetworkAccessManager>
-#include <QTimeZone>
 #include <QTimer>
 
 #include <algorithm>
@@ -18,7 +16,6 @@
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "setup/timezonepick.h"
 
 #include "guide/cameraconnectionpage.h"
 
@@ -339,47 +336,10 @@ void DiscoveryPage::pressNextButton()
     WLOG << "DiscoveryPage discoveryCameraTb_TableWidget.currentRow() :"
          << ui->discoveryCameraTb_TableWidget->currentRow();
 
-    const IPCamera& camera = IPCameraList.at(IPCameraIdx);
-    Ui_DeviceSetupPage* setup = gDeviceSetupPage->ui;
-    setup->dsetupCameraModelVaule_Label->setText(CameraTable::modelText(camera.modelName));
-    setup->dsetupCameraName_LineEdit->setText(CameraTable::decodedName(camera.Name));
-    setup->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>"
-                                       + tr("Give Your Camera a Name and<br>Password") + "</font></p>");
-    fillTimeZoneList();
-
-    hide();
     checkDeviceDiscoveryTimer->stop();
     waitDiscoveryNumber = 0;
-    gMainpage->setStep(2, tr("Set up and secure your camera"));
-
-    setup->dsetupDSTCheckBox_CheckBox->setChecked(false);
-    setup->dsetupTimeSettings_GroupBox->hide();
-    setup->dsetupDSTSwitch_GroupBox->hide();
-    setup->dsetupDSTAuto_RadioButton->setChecked(true);
-    gMainpage->showPage(nullptr, gDeviceSetupPage);
-}
-
-void DiscoveryPage::fillTimeZoneList()
-{
-    const QString offset = gDCPUtils->getTimeZoneOffset();
-    const QList<TimeZonePick::Entry> entries =
-        TimeZonePick::entries(gDCPUtils->getTimeZoneList(), gDCPUtils->getGMTOffset());
-
-    // The row number is the zone index sent to the camera: the list is held exactly once.
-    QComboBox* zones = gDeviceSetupPage->ui->dsetupTimeZoneComboBox_comboBox;
-    zones->clear();
-    for (const TimeZonePick::Entry& entry : entries) {
-        WLOG << "Adding tStr: " << entry.label << "gmtStr: " << entry.offset;
-        zones->addItem(entry.label, entry.offset);
-    }
-
-    const QString zoneId = QString::fromLatin1(QTimeZone::systemTimeZoneId());
-    const TimeZonePick::Choice choice = TimeZonePick::preselect(entries, offset, zoneId);
-    if (choice.byPlace)
-        WLOG << "Adding idx: " << choice.index;
-    else
-        WLOG << "Adding tmpIndex: " << choice.index;
-    zones->setCurrentIndex(choice.index);
+    gMainpage->showPage(this, gDeviceSetupPage);
+    gDeviceSetupPage->enter();
 }
 
 void DiscoveryPage::pressBackButton()
@@ -388,10 +348,7 @@ void DiscoveryPage::pressBackButton()
     checkDeviceDiscoveryTimer->stop();
     waitDiscoveryNumber = 0;
 
-    gDeviceSetupPage->getdSetupDeviceImageNAM->clearAccessCache();
-    gDeviceSetupPage->checkGetDeviceImageTimer->stop();
-    gDeviceSetupPage->ui->dsetupCGIIamge_Label->clear();
-    gDeviceSetupPage->ui->dsetupCGIIamge_Label->hide();
+    gDeviceSetupPage->resetSnapshotPreview();
 
     removeAllRows(true);
     resetPasswordLineEdits();

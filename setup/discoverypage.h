@@ -49,8 +49,6 @@ private:
     void addCameraRow(int row, const IPCamera& camera);
     void setNextEnabled(bool enabled);
     void hideScanPicture();
-    void fillTimeZoneList();
-
     // Upper-case MACs of the cameras asked for their password state since the last tick.
     QSet<QString> queriedThisTick;
 };

@@ -1,0 +1,156 @@
+#include "setup/confignetworkmessagebox.h"
+
+#include "setup/manualnetwork.h"
+#include "setup/setupinput.h"
+#include "shell/globals.h"
+#include "shell/log.h"
+#include "shell/mainpage.h"
+
+namespace {
+
+const char* const kSelectedTab =
+    "QPushButton{background-image: url(:/images/select_s_blue.png);font-family:Verdana;font:12px;"
+    "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_s_hover.png)}";
+const char* const kUnselectedTab =
+    "QPushButton{background-image: url(:/images/select_s_white.png);font-family:Verdana;font:12px;"
+    "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_s_white_hover.png)}";
+
+} // namespace
+
+ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_ConfigNetworkMessageBox)
+{
+    WLOG << "ConfigNetworkMessageBox Constructor Initializing ...";
+    ui->setupUi(this);
+
+    connect(ui->CfgNetMsgBoxDHCP_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressDHCPButton);
+    connect(ui->CfgNetMsgBoxPPPoE_PushButton, &QPushButton::clicked, this,
+            &ConfigNetworkMessageBox::pressPPPoEButton);
+    connect(ui->CfgNetMsgBoxStaticIP_PushButton, &QPushButton::clicked, this,
+            &ConfigNetworkMessageBox::pressStaticIPButton);
+    connect(ui->CfgNetMsgBoxPPPoEAccount_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraPPPoEAccountLineEditFinished);
+    connect(ui->CfgNetMsgBoxPPPoEPassword_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraPPPoEPasswordLineEditFinished);
+    connect(ui->CfgNetMsgBoxStaticIPIPAddr_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraIPAddrLineEditFinished);
+    connect(ui->CfgNetMsgBoxStaticIPSubnet_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraSubnetLineEditFinished);
+    connect(ui->CfgNetMsgBoxStaticIPGateway_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraGatewayLineEditFinished);
+    connect(ui->CfgNetMsgBoxStaticIPPDNS_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraPDNSLineEditFinished);
+    connect(ui->CfgNetMsgBoxStaticIPSDNS_LineEdit, &QLineEdit::editingFinished, this,
+            &ConfigNetworkMessageBox::cameraSDNSLineEditFinished);
+
+    ui->CfgNetMsgBoxDHCP_PushButton->setStyleSheet(kSelectedTab);
+    ui->CfgNetMsgBoxPPPoE_PushButton->setStyleSheet(kUnselectedTab);
+    ui->CfgNetMsgBoxStaticIP_PushButton->setStyleSheet(kUnselectedTab);
+    ui->ConfigNetworkMsgBoxClose_Button->setStyleSheet(
+        "QPushButton{background-image: url(:/images/btn_close_blue.png);font-family:Verdana;font:12px;"
+        "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_close_hover.png)}");
+
+    ui->CfgNetMsgBoxDHCP_GroupBox->show();
+    ui->CfgNetMsgBoxPPPoE_GroupBox->hide();
+    ui->CfgNetMsgBoxStaticIP_GroupBox->hide();
+    if (gMainpage)
+        gMainpage->lockScreenLabel->show();
+}
+
+ConfigNetworkMessageBox::~ConfigNetworkMessageBox()
+{
+    WLOG << "ConfigNetworkMessageBox Destructor Initializing ...";
+    delete ui;
+}
+
+void ConfigNetworkMessageBox::showFieldError(QLabel* label, const QString& message)
+{
+    if (message.isEmpty()) {
+        label->setText("Valid");
+        label->hide();
+        return;
+    }
+    label->setText(SetupInput::errorText(message));
+    label->show();
+}
+
+void ConfigNetworkMessageBox::selectTab(QPushButton* tab, QWidget* group, int height)
+{
+    tab->setStyleSheet(kSelectedTab);
+    for (QPushButton* other :
+         {ui->CfgNetMsgBoxDHCP_PushButton, ui->CfgNetMsgBoxPPPoE_PushButton, ui->CfgNetMsgBoxStaticIP_PushButton})
+        if (other != tab)
+            other->setStyleSheet(kUnselectedTab);
+    group->setGeometry(0, 250, 618, height);
+    group->show();
+    for (QWidget* other : {ui->CfgNetMsgBoxDHCP_GroupBox, ui->CfgNetMsgBoxPPPoE_GroupBox,
+                           ui->CfgNetMsgBoxStaticIP_GroupBox})
+        if (other != group)
+            other->hide();
+}
+
+void ConfigNetworkMessageBox::pressDHCPButton()
+{
+    selectTab(ui->CfgNetMsgBoxDHCP_PushButton, ui->CfgNetMsgBoxDHCP_GroupBox, 190);
+}
+
+void ConfigNetworkMessageBox::pressPPPoEButton()
+{
+    selectTab(ui->CfgNetMsgBoxPPPoE_PushButton, ui->CfgNetMsgBoxPPPoE_GroupBox, 220);
+}
+
+void ConfigNetworkMessageBox::pressStaticIPButton()
+{
+    selectTab(ui->CfgNetMsgBoxStaticIP_PushButton, ui->CfgNetMsgBoxStaticIP_GroupBox, 350);
+}
+
+void ConfigNetworkMessageBox::checkAddressField(QLineEdit* field, QLabel* errorLabel)
+{
+    WLOG << field->objectName() << field->text();
+    showFieldError(errorLabel, ManualNetwork::isIPv4(field->text())
+                                   ? QString()
+                                   : tr("Please enter a valid static IP address"));
+}
+
+void ConfigNetworkMessageBox::checkFilledField(QLineEdit* field, QLabel* errorLabel, const char* message)
+{
+    showFieldError(errorLabel, field->text().isEmpty() ? tr(message) : QString());
+}
+
+void ConfigNetworkMessageBox::cameraPPPoEAccountLineEditFinished()
+{
+    checkFilledField(ui->CfgNetMsgBoxPPPoEAccount_LineEdit, ui->cPPPoeAccountError_Label,
+                     QT_TR_NOOP("Please enter the PPPoE account"));
+}
+
+void ConfigNetworkMessageBox::cameraPPPoEPasswordLineEditFinished()
+{
+    checkFilledField(ui->CfgNetMsgBoxPPPoEPassword_LineEdit, ui->cPPPoePasswordError_Label,
+                     QT_TR_NOOP("Please enter the PPPoE password"));
+}
+
+void ConfigNetworkMessageBox::cameraIPAddrLineEditFinished()
+{
+    checkAddressField(ui->CfgNetMsgBoxStaticIPIPAddr_LineEdit, ui->cNetworkIPAddrError_Label);
+}
+
+void ConfigNetworkMessageBox::cameraSubnetLineEditFinished()
+{
+    checkAddressField(ui->CfgNetMsgBoxStaticIPSubnet_LineEdit, ui->cNetworkSubnetError_Label);
+}
+
+void ConfigNetworkMessageBox::cameraGatewayLineEditFinished()
+{
+    checkAddressField(ui->CfgNetMsgBoxStaticIPGateway_LineEdit, ui->cNetworkGatewayError_Label);
+}
+
+void ConfigNetworkMessageBox::cameraPDNSLineEditFinished()
+{
+    checkAddressField(ui->CfgNetMsgBoxStaticIPPDNS_LineEdit, ui->cNetworkPDNSError_Label);
+}
+
+void ConfigNetworkMessageBox::cameraSDNSLineEditFinished()
+{
+    checkAddressField(ui->CfgNetMsgBoxStaticIPSDNS_LineEdit, ui->cNetworkSDNSError_Label);
+}

@@ -1,0 +1,79 @@
+#include "setup/manualnetwork.h"
+
+#include <QCoreApplication>
+#include <QRegExp>
+
+#include "protocol/ipcamera.h"
+
+namespace ManualNetwork {
+
+namespace {
+
+bool breaksItems(const QString& value)
+{
+    return value.contains(';') || value.contains('=');
+}
+
+} // namespace
+
+bool isIPv4(const QString& text)
+{
+    QRegExp pattern("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)$");
+    return pattern.exactMatch(text);
+}
+
+const char* staticFieldError(StaticField field, const QString& text)
+{
+    if (field == StaticField::SecondaryDns && text.isEmpty())
+        return nullptr;
+    if (isIPv4(text))
+        return nullptr;
+    if (field == StaticField::PrimaryDns)
+        return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the IP address of your Primary DNS server");
+    return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter a valid static IP address");
+}
+
+const char* pppoeFieldError(bool account, const QString& text)
+{
+    if (text.isEmpty())
+        return account ? QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the PPPoE account")
+                       : QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the PPPoE password");
+    if (breaksItems(text))
+        return account ? QT_TRANSLATE_NOOP("DeviceSetupPage", "Please remove \";\" and \"=\" from the PPPoE account")
+                       : QT_TRANSLATE_NOOP("DeviceSetupPage", "Please remove \";\" and \"=\" from the PPPoE password");
+    return nullptr;
+}
+
+QByteArray dhcpParams()
+{
+    return ";0=1;6=0";
+}
+
+QByteArray pppoeParams(const QString& account, const QByteArray& passwordLatin1, const QByteArray& dcpVersion)
+{
+    if (account.isEmpty() || breaksItems(account) || passwordLatin1.contains(';') || passwordLatin1.contains('='))
+        return QByteArray();
+    const QByteArray user = isNewDcp(dcpVersion) ? account.toLocal8Bit().toBase64() : account.toUtf8();
+    return ";0=0;6=1;7=" + user + ";8=" + passwordLatin1.toBase64();
+}
+
+QByteArray staticParams(const StaticSettings& settings)
+{
+    for (const QString* value : {&settings.address, &settings.mask, &settings.gateway, &settings.primaryDns})
+        if (!isIPv4(*value))
+            return QByteArray();
+    if (!settings.secondaryDns.isEmpty() && !isIPv4(settings.secondaryDns))
+        return QByteArray();
+    QByteArray params = ";0=0;1=" + settings.address.toUtf8() + ";2=" + settings.mask.toUtf8() + ";3="
+                        + settings.gateway.toUtf8() + ";4=" + settings.primaryDns.toUtf8();
+    if (!settings.secondaryDns.isEmpty())
+        params += ";5=" + settings.secondaryDns.toUtf8();
+    return params + ";6=0";
+}
+
+QByteArray restartParams()
+{
+    return ";L=1;N=1";
+}
+
+} // namespace ManualNetwork

@@ -1,0 +1,57 @@
+#include "setup/setupchecks.h"
+
+namespace SetupChecks {
+
+Tick tick(const Schedule& schedule, int n, bool passed, bool answered)
+{
+    if (n >= schedule.limit)
+        return Tick::Timeout;
+    if (passed)
+        return Tick::Passed;
+    if (n % schedule.every == 0 && !answered)
+        return Tick::Send;
+    return Tick::Wait;
+}
+
+FailurePopup failurePopup(const QString& supportAPMode, int tryInternetNum)
+{
+    if (supportAPMode != QLatin1String("1"))
+        return FailurePopup::ConfigNetwork;
+    return tryInternetNum > 0 ? FailurePopup::InternetResetFailed : FailurePopup::InternetFailed;
+}
+
+Route routeAfterNetworkCheck(const QByteArray& bRegisted, bool localView, const QString& supportWiFi,
+                             const QString& supportAPMode)
+{
+    if (bRegisted == "1")
+        return Route::AlreadyRegistered;
+    if (!localView)
+        return Route::InternetCheck;
+    if (supportWiFi == QLatin1String("1") && supportAPMode == QLatin1String("0"))
+        return Route::WiFiPage;
+    return Route::CompletePage;
+}
+
+QUrl openApiUrl(const QByteArray& portal)
+{
+    return QUrl(QString::fromUtf8(portal.constData()) + "openapi/?url", QUrl::TolerantMode);
+}
+
+OpenApiAnswer openApiAnswer(const QUrl& requested, bool networkError, int status, const QUrl& location,
+                            const QByteArray& body)
+{
+    if (networkError)
+        return {OpenApiAnswer::NetworkError, QUrl(), QString()};
+    if (status == 301 && location.isValid() && !location.isEmpty())
+        return {OpenApiAnswer::Redirect, requested.resolved(location), QString()};
+    if (status == 200) {
+        const QString site = QString::fromUtf8(body.constData()).trimmed();
+        const QUrl url(site, QUrl::StrictMode);
+        const QString scheme = url.scheme().toLower();
+        if (url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty())
+            return {OpenApiAnswer::Site, QUrl(), site};
+    }
+    return {OpenApiAnswer::Refused, QUrl(), QString()};
+}
+
+} // namespace SetupChecks
