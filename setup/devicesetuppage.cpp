@@ -1297,8 +1297,9 @@ SetupCgi::DstSettings DeviceSetupPage::dstSettings() const
 
 namespace {
 
-QNetworkRequest cameraRequest(const IPCamera& camera, const QString& url)
+QNetworkRequest cameraRequest(const IPCamera& camera, const QString& pathAndQuery)
 {
+    const QString url = CameraCgi::baseUrlWithPort(camera) + pathAndQuery;
     QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     const QByteArray basic = CameraCgi::basicCredentials(camera);
     WLOG << "url = " << url;
@@ -1307,17 +1308,29 @@ QNetworkRequest cameraRequest(const IPCamera& camera, const QString& url)
     return request;
 }
 
+// The chosen camera when its address and port allow a CGI request, else null (logged).
+const IPCamera* cgiCamera()
+{
+    const IPCamera* camera = chosenCamera();
+    if (camera && CameraCgi::baseUrlWithPort(*camera).isEmpty()) {
+        WLOG << "The camera's address" << camera->IPAddr << "or HTTPS port" << camera->networkconf.Https_port
+             << "is no valid address; no CGI request is sent";
+        return nullptr;
+    }
+    return camera;
+}
+
 } // namespace
 
 void DeviceSetupPage::sendSetDeviceNameCGI(int cgi_choose_type)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = cgiCamera();
     if (!camera)
         return;
     const SetupCgi::PostRequest post = SetupCgi::nameRequest(SetupCgi::isKorvaRequest(cgi_choose_type, camera->modelName),
                                                              ui->dsetupCameraName_LineEdit->text());
     WLOG << "content = " << post.body;
-    QNetworkRequest request = cameraRequest(*camera, CameraCgi::baseUrlWithPort(*camera) + post.pathAndQuery);
+    QNetworkRequest request = cameraRequest(*camera, post.pathAndQuery);
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
     request.setHeader(QNetworkRequest::ContentLengthHeader, post.body.size());
     gDCPUtils->networkManager->post(request, post.body);
@@ -1325,26 +1338,26 @@ void DeviceSetupPage::sendSetDeviceNameCGI(int cgi_choose_type)
 
 void DeviceSetupPage::sendSetDSTCGI(int cgi_choose_type, int enable)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = cgiCamera();
     if (!camera)
         return;
     const bool korva = SetupCgi::isKorvaRequest(cgi_choose_type, camera->modelName);
     const QString pathAndQuery =
         SetupCgi::dstRequest(korva, enable == 1, ui->dsetupDSTAuto_RadioButton->isChecked(), dstSettings());
     WLOG << "time saving content = " << pathAndQuery;
-    gDCPUtils->networkManager->get(cameraRequest(*camera, CameraCgi::baseUrlWithPort(*camera) + pathAndQuery));
+    gDCPUtils->networkManager->get(cameraRequest(*camera, pathAndQuery));
 }
 
 void DeviceSetupPage::getDeviceImageCGI(int cgi_choose_type)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = cgiCamera();
     if (!camera)
         return;
     const QString dialect = CameraCgi::clockDialect(cgi_choose_type, camera->modelName);
     if (cgi_choose_type >= 0 && cgi_choose_type <= 2)
         dSetupCurrentCGIType = dialect.toInt();
     QNetworkRequest request =
-        cameraRequest(*camera, CameraCgi::baseUrlWithPort(*camera) + SetupCgi::snapshotPath(dialect));
+        cameraRequest(*camera, SetupCgi::snapshotPath(dialect));
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
     getdSetupDeviceImageNAM->get(request);
 }

@@ -71,6 +71,7 @@ private slots:
         tryInternetNum = 0;
         IPCameraIdx = addCamera("2.0", kPassword.toBase64());
         camera().IPAddr = cgi.address();
+        camera().networkconf.Https_port = cgi.httpsPort();
         page()->setPasswordLineEditStatus();
         page()->ui->dsetupCameraPasscode_LineEdit->setText(QString::fromLatin1(kPassword));
         page()->resetCheckingParameters();
