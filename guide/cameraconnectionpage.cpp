@@ -159,8 +159,6 @@ void CameraConnectionPage::pressBackButton()
     gMainpage->showPage(this, gAgreementPage);
 }
 
-void CameraConnectionPage::enter() {}
-
 void CameraConnectionPage::pressSkipButton()
 {
     supportType = "ALL";

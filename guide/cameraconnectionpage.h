@@ -23,7 +23,6 @@ public:
 
     // The instruction line for the current mode.
     void setInstructionText();
-    void enter();
 
     // The choices as the panels read them.
     QString model() const;
