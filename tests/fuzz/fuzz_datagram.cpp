@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "datagramtarget.h"
 
 namespace {
@@ -19,5 +22,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return feedDcpFuzzInput(data, size);
+    feedDcpFuzzInput(data, size);
+    const QString fault = dcpStateFault();
+    if (!fault.isEmpty()) {
+        std::fprintf(stderr, "camera list unsound: %s\n", qPrintable(fault));
+        std::abort();
+    }
+    return 0;
 }
