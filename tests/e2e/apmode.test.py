@@ -30,6 +30,8 @@ SERVER_IP = "10.254.1.10"
 HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com", "www.example.org"]
 AP_IP, PC_AP_IP, HOME_IP = "10.255.255.1", "10.255.255.100", "10.254.0.20"
 MAC = "00:11:22:AA:BB:61"
+SPRITE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
+               "WPS_wd"]
 
 # Window coordinates: pages start at y 100, popups are centred in the 800 x 650 window.
 WELCOME_START = (205, 246)
@@ -77,7 +79,7 @@ class AccessPointRoad(unittest.TestCase):
             os.makedirs(data)
             shutil.copy(CATALOGUE, data)
             with open(CATALOGUE, encoding="utf-8") as f:
-                sprite(os.path.join(data, "assemble_image_square.png"), ["INT_ia"], json.load(f)["AssembleImages"],
+                sprite(os.path.join(data, "assemble_image_square.png"), SPRITE_ROWS, json.load(f)["AssembleImages"],
                        164, 4)
             write_png(os.path.join(data, "device_list_all.png"), 600, 600, background=(211, 211, 211))
             netsim = cls.lab.cam(["python3", NETSIM, "--data", data, "--probe", ip + ":80", "--https", ip + ":443",

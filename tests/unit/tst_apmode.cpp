@@ -109,7 +109,6 @@ private slots:
 
     void handOver_data();
     void handOver();
-    void localOnlyWaitsForPasswordState();
     void confirmationBeatsLimit();
     void passwordVersions_data();
     void passwordVersions();
@@ -336,18 +335,6 @@ void TestAPMode::handOver()
     QCOMPARE(gMainpage->isBusy(), toRouterPage);
 }
 
-void TestAPMode::localOnlyWaitsForPasswordState()
-{
-    isLocalView = true;
-    supportType = "ALL";
-    gAPModeHostToDevice->pressNextButton();
-    IPCamera& camera = addCam("2.0", "0", QByteArray(), {"VKC-2000", kAP, 19});
-    gAPModeHostToDevice->checkAPModeDiscovery();
-    QVERIFY(!popup("CameraModelNotMatchWarning"));
-    camera.dcpStatus = IPCamera::GOT_PWD_STATUS;
-    gAPModeHostToDevice->checkAPModeDiscovery();
-    QVERIFY(!gAPModeHostToDevicePasswordVerify->isHidden());
-}
 
 void TestAPMode::confirmationBeatsLimit()
 {
