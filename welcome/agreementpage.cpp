@@ -33,6 +33,11 @@ AgreementPage::~AgreementPage()
     delete ui;
 }
 
+void AgreementPage::enter()
+{
+    gMainpage->setFooterLinkVisible(false);
+}
+
 // The form's own rich-text licence comes back with the language's other texts.
 void AgreementPage::retranslate()
 {

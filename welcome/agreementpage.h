@@ -15,6 +15,8 @@ public:
     explicit AgreementPage(QWidget* parent = nullptr);
     ~AgreementPage() override;
 
+    // Shown after the welcome checks: the footer's link goes until Back.
+    void enter();
     void retranslate();
 
     Ui_AgreementPage* ui;

@@ -83,7 +83,8 @@ void TestLicencePages::backLeavesLocalOnlyMode()
     QVERIFY(dcpPortHeld());
     tickLicenceBox(gAgreementPage);
     gMainpage->ui->mainProgress_Label->show();
-    gMainpage->ui->mainZero_Label->hide();
+    gAgreementPage->enter();
+    QVERIFY(gMainpage->ui->mainZero_Label->isHidden());
 
     QTest::mouseClick(gAgreementPage->ui->agreementPrev_PushButton, Qt::LeftButton);
 
