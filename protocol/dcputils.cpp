@@ -24,6 +24,7 @@ const char kRedirectBufferProperty[] = "redirectRequest";
 constexpr int kMaxRedirectConnections = 8;
 constexpr int kRedirectIdleMs = 5000;
 constexpr int kRedirectLogPrefix = 512;
+constexpr int kDatagramsPerRead = 64;
 // Dropped datagrams are logged as one summary line per this interval.
 constexpr int kDropSummaryMs = 1000;
 
@@ -303,7 +304,9 @@ void DCPUtils::dcpClass09_RestartHttpSrv(int idx, QByteArray params)
 
 void DCPUtils::handleDCPresponse()
 {
-    while (udpSocket.hasPendingDatagrams())
+    // A batch at a time: the signals queued for it are delivered before the socket is read
+    // again, so a flood cannot pile up queued signals (the kernel drops what does not fit).
+    for (int i = 0; i < kDatagramsPerRead && udpSocket.hasPendingDatagrams(); ++i)
         handleDatagram(udpSocket.receiveDatagram().data());
 }
 
@@ -392,7 +395,7 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
     } else if (cls == "9") {
         handleRestartResponse(content);
     } else {
-        noteDropped("DCP reply of unknown class dropped: " + QString::fromLatin1(cls.left(16)));
+        noteDropped(QStringLiteral("DCP reply of unknown class dropped"));
     }
 }
 

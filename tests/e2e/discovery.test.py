@@ -8,6 +8,7 @@ the log (each row click writes the chosen record) and through the simulator's re
 (every camera was asked for its password state, by the request of its protocol).
 """
 
+import base64
 import json
 import os
 import re
@@ -27,6 +28,7 @@ from wizard import Wizard  # noqa: E402
 
 NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
 CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
+DCPFLOOD = os.path.join(BUILD_DIR, "tests", "dcpflood")
 CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
 SERVER_IP = "10.254.1.10"
 HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
@@ -48,6 +50,8 @@ AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
 MODEL_LIST = (50 + 116, 100 + 116 + 13)
 GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
 NEXT = (640 + 55, 100 + 450 + 12)
+REFRESH = (673 + 50, 100 + 380 + 12)
+ROW_LISTED = "Got new IPCamera and Update Device Table List in idx :"
 
 
 def row_centre(row):
@@ -61,7 +65,7 @@ class Discovery(unittest.TestCase):
         reason = labmod.unavailable_reason()
         if reason:
             raise unittest.SkipTest(reason)
-        for path in (os.path.join(BUILD_DIR, "tolmwizard"), NETSIM, CAMSIM):
+        for path in (os.path.join(BUILD_DIR, "tolmwizard"), NETSIM, CAMSIM, DCPFLOOD):
             if not os.path.exists(path):
                 raise unittest.SkipTest(path + " is missing")
         cls.lab = Lab(internet=True).start()
@@ -142,7 +146,7 @@ class Discovery(unittest.TestCase):
                 os.environ["TZ"] = saved_zone
         with w:
             self.enter_discovery(w)
-            w.wait_log("Got new IPCamera and Update Device Table List in idx :", 15, count=3)
+            w.wait_log(ROW_LISTED, 15, count=3)
             time.sleep(1.0)
             w.screenshot("discovery_three_cameras.png")
             log = w.log_text()
@@ -176,6 +180,45 @@ class Discovery(unittest.TestCase):
             chosen = int(re.findall(r"Adding idx:  (-?\d+)", log)[-1])
             self.assertEqual(zones[chosen], "(GMT+10:00) Brisbane")
             self.assertIn('QStringarg(offset)  "+10"', log)
+
+    def flood(self, *what):
+        """Floods the PC from the camera side for five seconds; the number of datagrams sent."""
+        out, _ = self.lab.cam([DCPFLOOD, "--to", self.lab.pc_ip, "--pc-mac", self.lab.pc_mac, "--cam-mac",
+                               HALL["mac"], "--seconds", "5", *what], stdout=subprocess.PIPE,
+                              text=True).communicate(timeout=30)
+        return int(out.strip() or 0)
+
+    def test_floods_then_rescan(self):
+        def rss_mib():
+            with open("/proc/%d/status" % w.proc.pid) as f:
+                return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1)) / 1024
+
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.enter_discovery(w)
+            w.wait_log(ROW_LISTED, 15, count=3)
+            before = rss_mib()
+            name = base64.b64encode(HALL["name"].encode()).decode()
+            duplicate = "1;M=%s;D=%s;N=%s;I=%s;P=%s;G=0" % (HALL["mac"], HALL["model"], name, HALL["ip"],
+                                                           HALL["dcpVersion"])
+            sent = self.flood("--text", duplicate)
+            grown = rss_mib() - before
+            sent += self.flood("--survey")
+            time.sleep(2)
+            self.assertIsNone(w.proc.poll(), "the wizard ended under the flood")
+            grown = max(grown, rss_mib() - before)
+            log = w.log_text()
+            lines = len(log.splitlines())
+            print("flood: %d datagrams, resident memory %+.1f MiB, %d log lines" % (sent, grown, lines))
+            self.assertGreater(sent, 10000)
+            self.assertLess(grown, 100)
+            self.assertLess(log.count("Duplicate Mac address"), 30)
+            self.assertLess(log.count("I don't send AP search cmd"), 30)
+            w.screenshot("discovery_after_flood.png")
+
+            # A rescan lists the three cameras again.
+            w.click(*REFRESH)
+            w.wait_log(ROW_LISTED, 30, count=6)
+            self.assertIsNone(w.proc.poll())
 
 
 if __name__ == "__main__":
