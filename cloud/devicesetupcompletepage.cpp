@@ -29,6 +29,12 @@ const IPCamera* chosenCamera()
     return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
 }
 
+#ifdef Q_OS_WIN
+constexpr bool kScriptHostShortcut = true; // a .lnk made by the script host
+#else
+constexpr bool kScriptHostShortcut = false; // a desktop launcher file
+#endif
+
 // The summary boxes' place on this page, which differs from the form's.
 const QRect kSummaryBox(430, 90, 391, 351);
 
@@ -247,23 +253,17 @@ void DeviceSetupCompletePage::createShortcut()
     }
     const QString desktop = Platform::desktopFolder();
     const QString appDir = QCoreApplication::applicationDirPath();
-#ifdef Q_OS_WIN
-    const ShortcutPlan::Script plan = ShortcutPlan::windowsScript(camera->modelName, camera->IPAddr, desktop, appDir);
-    const QString path = plan.linkPath;
-#else
-    const ShortcutPlan::Launcher plan
+    const ShortcutPlan::Script script = ShortcutPlan::windowsScript(camera->modelName, camera->IPAddr, desktop, appDir);
+    const ShortcutPlan::Launcher launcher
         = ShortcutPlan::desktopLauncher(camera->modelName, camera->IPAddr, desktop, appDir);
-    const QString path = plan.path;
-#endif
-    if (!plan.refusal.isEmpty()) {
-        WLOG << "No shortcut:" << plan.refusal << "( model :" << camera->modelName << ", address :" << camera->IPAddr
-             << ")";
+    const QString refusal = kScriptHostShortcut ? script.refusal : launcher.refusal;
+    if (!refusal.isEmpty()) {
+        WLOG << "No shortcut:" << refusal << "( model :" << camera->modelName << ", address :" << camera->IPAddr << ")";
         return;
     }
-    WLOG << "pathLink :" << path;
-#ifdef Q_OS_WIN
-    Platform::runShortcutScript(plan.linkPath, plan.scriptPath, plan.text);
-#else
-    Platform::writeDesktopLauncher(plan.path, plan.text);
-#endif
+    WLOG << "pathLink :" << (kScriptHostShortcut ? script.linkPath : launcher.path);
+    if (kScriptHostShortcut)
+        Platform::runShortcutScript(script.linkPath, script.scriptPath, script.text);
+    else
+        Platform::writeDesktopLauncher(launcher.path, launcher.text);
 }
