@@ -56,11 +56,7 @@ ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
 {
     WLOG << "ConnectionTypeMoreThanOne Constructor Initializing ...";
     ui->setupUi(this);
-    ui->ConnectionTypeMoreToolTips01->hide();
-    ui->ConnectionTypeMoreToolTips02->hide();
-    ui->ConnectionTypeMoreToolTips03->hide();
-    ui->ConnectionTypeMoreToolTips03_2->hide();
-    ui->ConnectionTypeMoreToolTips04->hide();
+    hideCaptions();
     ui->CTypeMoreThanOne_ComboBox->view()->setMinimumHeight(80);
     watchLedLink(ui->ConnectionTypeMoreToolTips04);
     connect(ui->CTypeMoreThanOne_ComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -130,17 +126,16 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     clearSteps();
 
     const StepSet set = ConnectionRules::chooseSet(type, {tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection")});
-    QLabel* captions[] = {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
-                          ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
-                          ui->ConnectionTypeMoreToolTips04};
     if (set == StepSet::Overview) {
         gCameraConnectionPage->setSkipVisible(true);
         gCameraConnectionPage->setNextEnabled(false);
-        for (QLabel* caption : {captions[0], captions[1], captions[3], captions[2], captions[4]})
-            caption->hide();
+        hideCaptions();
     } else {
         gCameraConnectionPage->setSkipVisible(false);
         gCameraConnectionPage->setNextEnabled(true);
+        QLabel* captions[] = {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
+                              ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
+                              ui->ConnectionTypeMoreToolTips04};
         for (const SetLook& look : kSetLooks) {
             if (look.set != set)
                 continue;
