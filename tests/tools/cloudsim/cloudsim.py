@@ -19,6 +19,7 @@ Requests:
          <redirect_uri>?access_token=<user token>&state=<state>&target_site=<this site>
     POST /me/device/add?access_token=<user token>   JSON body {"data":{"mac","olvaris_id","session_id"}}
     GET  /me/user/info?access_token=<user token>    200 {"data":{"email": ...}}
+    GET  /openapi/?url                              the API site (--site) as text: a camera's portal
 
 The control file (JSON, read on every request) holds accounts and answers:
     {"accounts": {"ann@example.test": "secret"},
@@ -121,7 +122,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         routes = {("GET", "/oauth/access_token"): self.access_token, ("GET", "/oauth/authorize"): self.authorize,
                   ("GET", "/login"): self.login_form, ("POST", "/login"): self.login,
                   ("GET", "/me/user/add_dialog"): self.add_dialog, ("POST", "/signup"): self.signup,
-                  ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info}
+                  ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info,
+                  ("GET", "/openapi/"): self.openapi}
         route = routes.get((method, path))
         status = route(query, raw_query, body) if route else self.send(404, {"error": {"message": "not found"}})
         entry["status"] = status
@@ -230,6 +232,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if not ok:
             return self.send(400, {"error": {"message": "bad device"}})
         return self.send(200, {"data": {"mac": data["mac"]}})
+
+    def openapi(self, _query, _raw, _body):
+        return self.send(200, self.service.site.encode(), "text/plain")
 
     def user_info(self, query, _raw, _body):
         email = self.user_of(query)
