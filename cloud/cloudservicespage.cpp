@@ -543,6 +543,7 @@ void CloudServicesPage::popupCloudFailure(bool untrusted)
     const QString name = untrusted ? "untrustedCloudServiceWarning" : "cloudServiceFailedWarning";
     if (gMainpage->findChild<MessageBoxPage*>(name))
         return;
+    WLOG << "open msgbox :" << name;
     const QString title = untrusted ? tr("Cloud service not trusted") : tr("Cloud service failed");
     const QString text =
         untrusted ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"

@@ -1,0 +1,241 @@
+#!/usr/bin/env python3
+"""The cloud step of the real wizard in the lab, driven by clicks and typing. Each road goes
+Start -> licence -> guide (Skip) -> the camera in the table -> name and password -> the setup
+checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into the service's
+form, (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
+service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's.
+The camera speaks the old protocol (unsigned requests); camsim restarts for every road.
+"""
+
+import json
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE)))
+BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
+import lab as labmod  # noqa: E402
+from lab import Lab  # noqa: E402
+from wizard import Wizard  # noqa: E402
+
+TOOLS = os.path.join(SOURCE_DIR, "tests", "tools")
+NETSIM = os.path.join(TOOLS, "netsim", "netsim.py")
+CLOUDSIM = os.path.join(TOOLS, "cloudsim", "cloudsim.py")
+CAMCGI = os.path.join(TOOLS, "camcgi", "camcgi.py")
+CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
+CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
+NET_IP, CLOUD_IP, FAKE_IP, CAMERA_IP = "10.254.1.10", "10.254.1.30", "10.254.1.31", "10.254.0.41"
+NET_HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
+API_HOST, PORTAL_HOST = "api.olvaris.invalid", "portal.olvaris.invalid"
+PASSWORD = "porchpw12"
+CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcpVersion": "1.0",
+          "ip": CAMERA_IP, "registered": "0", "portal": "https://%s/" % PORTAL_HOST,
+          "cloudId": "9001.olvaris", "dfp": "dfp-41", "network": {"0": "1", "23": CAMERA_IP, "51": "443"}}
+REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
+
+# Window coordinates: the page area starts at y 100, popups are centred in the 800 x 650 window.
+WELCOME_START, AGREEMENT_CHECK, AGREEMENT_NEXT = (205, 246), (168, 463), (475, 506)
+MODEL_LIST, GUIDE_SKIP, NEXT, FIRST_ROW = (166, 229), (560, 562), (695, 562), (257, 231)
+NAME, PASS, RETYPE = (326, 186), (326, 237), (326, 287)
+EXISTING_ACCOUNT, NO_THANKS = (314, 200), (695, 562)
+FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
+POPUP_OK, SKIP_NEXT = (626, 437), (626, 487)
+
+
+def jsonl(path):
+    if not os.path.exists(path):
+        return []
+    with open(path, encoding="utf-8") as f:
+        return [json.loads(line) for line in f if line.strip()]
+
+
+class CloudStep(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        reason = labmod.unavailable_reason()
+        if reason:
+            raise unittest.SkipTest(reason)
+        cls.lab = lab = Lab(internet=True).start()
+        try:
+            net, cloud = lab.add_cam_address(NET_IP), lab.add_cam_address(CLOUD_IP)
+            lab.add_cam_address(FAKE_IP)
+            lab.add_cam_address(CAMERA_IP)
+            cls.hosts = dict({h: net for h in NET_HOSTS}, **{API_HOST: cloud, PORTAL_HOST: cloud})
+            lab.set_hosts(cls.hosts)
+            data = os.path.join(lab.workdir, "data")
+            os.makedirs(data)
+            with open(CATALOGUE, encoding="utf-8") as f:
+                catalogue = json.load(f)
+            catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith("VKC")]
+            with open(os.path.join(data, "tolmwizard.json"), "w", encoding="utf-8") as f:
+                json.dump(catalogue, f)
+            for sprite, size in (("assemble_image_square.png", "656x1476"), ("device_list_all.png", "600x600")):
+                subprocess.run(["convert", "-size", size, "xc:lightgray", os.path.join(data, sprite)], check=True)
+            cert, key = lab.issue_cert(NET_HOSTS)
+            netsim = lab.cam(["python3", NETSIM, "--data", data, "--probe", net + ":80", "--https", net + ":443",
+                              "--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
+            assert netsim.stdout.readline().strip() == "ready"
+            cls.control = os.path.join(lab.workdir, "control.json")
+            cls.cloud_record = os.path.join(lab.workdir, "cloud.jsonl")
+            cls.fake_record = os.path.join(lab.workdir, "fake.jsonl")
+            cls.start_cloudsim(cloud, lab.issue_cert([API_HOST, PORTAL_HOST]), cls.cloud_record)
+            own = [os.path.join(lab.workdir, "own" + ext) for ext in (".pem", ".key")]
+            subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                            "-nodes", "-keyout", own[1], "-out", own[0], "-days", "1", "-subj", "/CN=" + API_HOST,
+                            "-addext", "subjectAltName=DNS:" + API_HOST], check=True, capture_output=True)
+            cls.start_cloudsim(FAKE_IP, own, cls.fake_record)
+            lab.cam(["python3", CAMCGI, "--bind", CAMERA_IP, "--port", "443", "--password", PASSWORD,
+                     "--time-limit", "600"], stdout=subprocess.DEVNULL)
+            cls.cameras = os.path.join(lab.workdir, "cameras.json")
+            with open(cls.cameras, "w") as f:
+                json.dump({"cameras": [CAMERA]}, f)
+            lab.wait_listening("cam", "tcp", 443)
+        except BaseException:
+            lab.close()
+            raise
+
+    @classmethod
+    def start_cloudsim(cls, ip, cert_key, record):
+        cls.lab.cam(["python3", CLOUDSIM, "--listen", ip + ":443", "--cert", cert_key[0], "--key", cert_key[1],
+                     "--record", record, "--control", cls.control, "--site", "https://" + API_HOST],
+                    stdout=subprocess.DEVNULL)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.lab.close()
+
+    def setUp(self):
+        self.set_control({})
+        self.lab.set_hosts(self.hosts)
+        self.camera_record = os.path.join(self.lab.workdir, self.id().rsplit(".", 1)[-1] + ".jsonl")
+        self.camsim = self.lab.cam([CAMSIM, "--config", self.cameras, "--record", self.camera_record])
+        self.lab.wait_listening("cam", "udp", 5978)
+        self.first_record = len(jsonl(self.cloud_record))
+
+    def tearDown(self):
+        self.camsim.terminate()
+        self.camsim.wait(5)
+
+    def set_control(self, control):
+        control.setdefault("accounts", {"ann@example.test": "secret1"})
+        with open(self.control, "w") as f:
+            json.dump(control, f)
+
+    def requests(self, path):
+        return [r for r in jsonl(self.cloud_record)[self.first_record:] if r.get("path") == path]
+
+    def register_bits(self):
+        return [r["params"]["G"] for r in jsonl(self.camera_record) if r.get("class") == "2" and "G" in r["params"]]
+
+    def to_cloud_page(self, w, reached="checkOpenAPIUriInfoTimer stop at"):
+        w.wait_window()
+        w.click(*WELCOME_START)
+        w.wait_log("checkWizardJsonFileTimer stop at", 60)
+        time.sleep(1.5)
+        w.click(*AGREEMENT_CHECK)
+        w.click(*AGREEMENT_NEXT)
+        time.sleep(1.0)
+        w.click(*MODEL_LIST)
+        time.sleep(0.6)
+        w.type_text("Choose")
+        w.key("Return")
+        time.sleep(0.8)
+        w.click(*GUIDE_SKIP)
+        w.wait_log("Got new IPCamera and Update Device Table List in idx :", 20)
+        time.sleep(1.0)
+        w.click(*FIRST_ROW)
+        w.click(*NEXT)
+        w.wait_log("DiscoveryPage IPCameraIdx :", 10)
+        time.sleep(1.0)
+        for field, text in ((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD)):
+            w.click(*field)
+            w.key("ctrl+a")
+            w.type_text(text)
+        w.click(*NEXT)
+        w.wait_log(reached, 120)
+        time.sleep(2.0)
+
+    def type_into_form(self, w, email, password, screenshot):
+        w.click(*FORM_EMAIL)
+        w.type_text(email)
+        w.click(*FORM_PASSWORD)
+        w.type_text(password)
+        w.screenshot(screenshot)
+        w.click(*FORM_SUBMIT)
+
+    def assert_registered(self, w):
+        adds = self.requests("/me/device/add")
+        self.assertEqual([json.loads(a["body"]) for a in adds],
+                         [{"data": {"mac": "001122AABB41", "olvaris_id": "9001", "session_id": "dfp-41"}}])
+        self.assertEqual(self.register_bits()[:1], ["1"])
+        self.assertNotIn("0", self.register_bits(), "the register bit was taken back")
+        self.assertNotRegex(w.log_text(), r"access_token=(?!\*)\w")
+
+    def test_a_sign_in(self):
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.screenshot("cloud_new_account_tab.png")
+            w.click(*EXISTING_ACCOUNT)
+            self.type_into_form(w, "ann@example.test", "secret1", "cloud_existing_account_tab.png")
+            w.wait_log(" Go to SignIn complete", 40)
+            time.sleep(1.5)
+            w.screenshot("cloud_sign_in_complete.png")
+            self.assert_registered(w)
+
+    def test_b_sign_up(self):
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            self.type_into_form(w, "new@example.test", "fresh-pw9", "cloud_sign_up_typed.png")
+            w.wait_log(" Go to SignUp complete", 40)
+            w.screenshot("cloud_verification_popup.png")
+            w.click(*POPUP_OK)
+            w.wait_log("After the cloud step: completion page", 10)
+            self.assertEqual([r["status"] for r in self.requests("/signup")], [302])
+            self.assert_registered(w)
+
+    def test_c_device_add_refused(self):
+        self.set_control({"deviceAdd": {"status": 400, "body": {"error": {"message": REFUSAL}}}})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.click(*EXISTING_ACCOUNT)
+            self.type_into_form(w, "ann@example.test", "secret1", "cloud_refused_typed.png")
+            w.wait_log("[SignIn] errorMsg:", 40)
+            time.sleep(1.0)
+            w.screenshot("cloud_sign_in_error_popup.png")
+            w.click(*POPUP_OK)
+            # OK starts both flows again on the same site.
+            w.wait_log("[SignIn][GET] SignInPage Success Code :", 20, count=2)
+            self.assertEqual(len(self.requests("/oauth/authorize")), 2)
+            self.assertEqual(self.requests("/me/user/info"), [])
+            self.assertEqual(self.register_bits(), [])
+
+    def test_d_no_thanks(self):
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.click(*NO_THANKS)
+            time.sleep(0.5)
+            w.screenshot("cloud_no_thanks_popup.png")
+            w.click(*SKIP_NEXT)
+            w.wait_log("After the cloud step: completion page", 10)
+            time.sleep(1.0)
+            w.screenshot("cloud_skipped_complete.png")
+            self.assertEqual(self.requests("/me/device/add"), [])
+            self.assertEqual(self.register_bits(), [])
+
+    def test_e_untrusted_service(self):
+        self.lab.set_hosts(dict(self.hosts, **{API_HOST: FAKE_IP}))
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w, reached="open msgbox : \"untrustedCloudServiceWarning\"")
+            w.screenshot("cloud_untrusted_popup.png")
+        records = jsonl(self.fake_record)
+        self.assertTrue(records, "the wizard never tried the service")
+        self.assertEqual([r for r in records if "method" in r], [], "a request reached the untrusted service")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
