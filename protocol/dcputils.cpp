@@ -259,7 +259,12 @@ void DCPUtils::dcpClass07_CheckPassword(int idx, QByteArray params, QByteArray p
     if (!prepareRequest(idx, "7", &params, &from, &password64))
         return;
     IPCamera& camera = IPCameraList[idx];
-    if (!password64.isEmpty())
+    // A request that sets a password (";P=") makes that one the camera's once confirmed.
+    const int set = params.indexOf(";P=");
+    const QByteArray newPassword64 = set >= 0 ? params.mid(set + 3).split(';').value(0) : QByteArray();
+    if (!newPassword64.isEmpty())
+        sentPasswords.insert(camera.MAC.toUpper(), newPassword64);
+    else if (!password64.isEmpty())
         sentPasswords.insert(camera.MAC.toUpper(), password64);
     if (camera.bPassword.isEmpty()) {
         camera.bPassword = "0";

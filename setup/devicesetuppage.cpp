@@ -608,8 +608,11 @@ void DeviceSetupPage::routeAfterNetworkCheck()
 {
     const IPCamera& camera = IPCameraList.at(IPCameraIdx);
     const QString model = modelOf(camera);
-    switch (SetupChecks::routeAfterNetworkCheck(camera.bRegisted, isLocalView, SupportWiFiMap.value(model),
-                                                SupportAPModeMap.value(model))) {
+    const SetupChecks::Route route = SetupChecks::routeAfterNetworkCheck(
+        camera.bRegisted, isLocalView, SupportWiFiMap.value(model), SupportAPModeMap.value(model));
+    static const char* const names[] = {"already registered", "Internet check", "Wi-Fi page", "completion page"};
+    WLOG << "After the network check :" << names[int(route)];
+    switch (route) {
     case SetupChecks::Route::AlreadyRegistered:
         leavePage();
         gMainpage->setStep(3, registerCaption());

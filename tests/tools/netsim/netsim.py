@@ -2,11 +2,14 @@
 """The Internet side of the lab: a plain-HTTP probe site and an HTTPS catalogue server.
 
     netsim.py --data DIR [--probe ADDR:PORT] [--https ADDR:PORT --cert PEM --key KEY]
-              [--control FILE] [--log FILE]
+              [--control FILE] [--log FILE] [--openapi-site URL]
 
 The probe site answers every GET with 200 and a small page. The catalogue server answers
 a GET whose last path segment names a file in DIR with that file (any folder before it,
 so "/release/tolmwizard.json" and "/develop/moved/tolmwizard.json" both work), else 404.
+
+With --openapi-site, the HTTPS server also plays the cloud portal: a GET whose path ends in
+"/openapi/" (the camera's portal address + "openapi/?url") answers 200 with that URL as body.
 
 How each service answers is read from the control file (JSON) on every request, so a test
 can change it while the servers run:
@@ -56,6 +59,7 @@ class Settings:
         self.data = os.path.abspath(args.data)
         self.control = args.control
         self.log = args.log
+        self.openapi_site = args.openapi_site
 
     def rule(self, service, path):
         if not self.control or not os.path.exists(self.control):
@@ -120,6 +124,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def answer_normally(self):
         if self.service == "probe":
             return self.answer(200, PROBE_PAGE, "text/html")
+        if self.settings.openapi_site and self.path.split("?", 1)[0].endswith("/openapi/"):
+            return self.answer(200, self.settings.openapi_site.encode(), "text/plain")
         name = os.path.basename(self.path.split("?", 1)[0])
         path = os.path.join(self.settings.data, name)
         if not name or not os.path.isfile(path):
@@ -183,6 +189,7 @@ def main(argv=None):
     parser.add_argument("--key", help="its private key")
     parser.add_argument("--control", help="JSON file telling the services how to answer")
     parser.add_argument("--log", help="file that receives one JSON line per request")
+    parser.add_argument("--openapi-site", help="the site the cloud portal's OpenAPI address names")
     args = parser.parse_args(argv)
     if args.https and not (args.cert and args.key):
         parser.error("--https needs --cert and --key")
