@@ -23,7 +23,7 @@ const QString kGrantText = QStringLiteral("grant_type=app_credential&timestamp="
 // A JSON string literal, quotes included.
 QByteArray jsonString(const QString& value)
 {
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    const QByteArray array = QJsonDocument(QJsonArray { value }).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
 }
 
@@ -48,9 +48,10 @@ QString staleTimestamp()
 
 QString signatureParam(const QString& timestamp)
 {
-    const QString signedText = gOAuthAccessTokenPath + gOAuthClientIdParam + kGrantText + timestamp + gOAuthClientSecret;
+    const QString signedText
+        = gOAuthAccessTokenPath + gOAuthClientIdParam + kGrantText + timestamp + gOAuthClientSecret;
     return QStringLiteral("&sig=")
-           + QString::fromLatin1(QCryptographicHash::hash(signedText.toUtf8(), QCryptographicHash::Md5).toHex());
+        + QString::fromLatin1(QCryptographicHash::hash(signedText.toUtf8(), QCryptographicHash::Md5).toHex());
 }
 
 QString appCredentialAddress(const QString& site, const QString& timestamp)
@@ -61,13 +62,13 @@ QString appCredentialAddress(const QString& site, const QString& timestamp)
 QString signUpPageAddress(const QString& site, const QString& appToken, const QString& language)
 {
     return site + gUserAddDialogPath + "access_token=" + appToken + "&" + gOAuthRedirectParam
-           + "&dtype=wizard&state=tolmwizard_signup&lang=" + language;
+        + "&dtype=wizard&state=tolmwizard_signup&lang=" + language;
 }
 
 QString signInPageAddress(const QString& site, const QString& language)
 {
     return site + gOAuthAuthorizePath + gOAuthClientIdParam + gOAuthRedirectParam
-           + "response_type=token&scope=basic&dtype=wizard&state=tolmwizard_signin&lang=" + language;
+        + "response_type=token&scope=basic&dtype=wizard&state=tolmwizard_signin&lang=" + language;
 }
 
 QString deviceAddAddress(const QString& site, const QString& accessToken)
@@ -83,9 +84,9 @@ QString userInfoAddress(const QString& site, const QString& accessToken)
 QByteArray deviceAddBody(const IPCamera& camera)
 {
     // Written by hand: the service expects this key order, QJsonObject sorts its keys.
-    return "{\"data\":{\"mac\":" + jsonString(QString(camera.MAC).remove(':').toUpper()) + ",\"olvaris_id\":"
-           + jsonString(QString::fromLatin1(camera.olvarisNo)) + ",\"session_id\":"
-           + jsonString(QString::fromLatin1(camera.dfp)) + "}}";
+    return "{\"data\":{\"mac\":" + jsonString(QString(camera.MAC).remove(':').toUpper())
+        + ",\"olvaris_id\":" + jsonString(QString::fromLatin1(camera.olvarisNo))
+        + ",\"session_id\":" + jsonString(QString::fromLatin1(camera.dfp)) + "}}";
 }
 
 QUrl toUrl(const QString& address)
@@ -182,7 +183,7 @@ Action judgeSignUp(int step, const ReplyFacts& reply)
     case 0:
         if (reply.error)
             return reply.status == 400 ? Action::TimeStamp : Action::Failure;
-        return Action::Failure;  // the stale time stamp must be refused
+        return Action::Failure; // the stale time stamp must be refused
     case 1:
         return reply.error ? Action::Failure : Action::AppToken;
     case 3:

@@ -28,8 +28,8 @@ void apply(Caller caller, QWidget* leaving)
         // The Wi-Fi page's enter() starts its site survey (Enter Manually off until it ends)
         // and offers Back by dWiFiBackToPage.
         dWiFiBackToPage = 1;
-        gMainpage->setStep(4, QCoreApplication::translate("CloudServicesPage",
-                                                          "Connect your camera to your network wirelessly"));
+        gMainpage->setStep(
+            4, QCoreApplication::translate("CloudServicesPage", "Connect your camera to your network wirelessly"));
         gMainpage->showPage(leaving, gDeviceWiFiChangePage);
         gDeviceWiFiChangePage->enter();
         gMainpage->showBusy();

@@ -17,9 +17,9 @@ enum class Road
 
 enum class Caller
 {
-    SignIn,  // the register bit confirmed after a sign-in
-    SignUp,  // the verification popup confirmed after a sign-up
-    Skip,    // "No, thanks" confirmed
+    SignIn, // the register bit confirmed after a sign-in
+    SignUp, // the verification popup confirmed after a sign-up
+    Skip, // "No, thanks" confirmed
 };
 
 Road roadFor(const QString& wifiSupport, const QString& apModeSupport);

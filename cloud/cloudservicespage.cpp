@@ -35,15 +35,15 @@ namespace {
 
 const char kRestProperty[] = "cloudRestRequest";
 
-const char kSelectedButton[] =
-    "QPushButton{background-image: url(:/images/select_l_blue.png);font-family:Verdana;font:12px;"
-    "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_hover.png)}";
-const char kUnselectedButton[] =
-    "QPushButton{background-image: url(:/images/select_l_white.png);font-family:Verdana;font:12px;"
-    "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_white_hover.png)}";
-const char kSelectedLabel[] =
-    "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
-    "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
+const char kSelectedButton[]
+    = "QPushButton{background-image: url(:/images/select_l_blue.png);font-family:Verdana;font:12px;"
+      "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_hover.png)}";
+const char kUnselectedButton[]
+    = "QPushButton{background-image: url(:/images/select_l_white.png);font-family:Verdana;font:12px;"
+      "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_white_hover.png)}";
+const char kSelectedLabel[]
+    = "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
+      "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
 
 IPCamera* chosenCamera()
@@ -76,7 +76,7 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     connect(ui->cloudServiceSignIn_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSignInButton);
     setTabs(true);
 
-    for (QWebView* view : {ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView}) {
+    for (QWebView* view : { ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView }) {
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
@@ -90,19 +90,19 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
     connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     connect(this, &CloudServicesPage::gotOpenAPISignUpTimeStamp, this, &CloudServicesPage::getSignUpAppToken,
-            Qt::QueuedConnection);
+        Qt::QueuedConnection);
     connect(this, &CloudServicesPage::gotOpenAPISignUpAppToken, this, &CloudServicesPage::getSignUpPage,
-            Qt::QueuedConnection);
+        Qt::QueuedConnection);
 
     SetDeviceRegisterBitTureTimer = new QTimer(this);
     connect(SetDeviceRegisterBitTureTimer, &QTimer::timeout, this, &CloudServicesPage::checkSetDeviceRegisterBitTure);
     if (gDCPUtils) {
-        connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
-                Qt::QueuedConnection);
-        connect(gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp,
-                Qt::QueuedConnection);
+        connect(
+            gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn, Qt::QueuedConnection);
+        connect(
+            gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp, Qt::QueuedConnection);
         connect(gDCPUtils, &DCPUtils::gotRegisterInfo, this, &CloudServicesPage::handleGotRegisterInfo,
-                Qt::QueuedConnection);
+            Qt::QueuedConnection);
     }
     WLOG << "05 CloudServicesPage Constructor Initializing ...";
 }
@@ -183,7 +183,8 @@ void CloudServicesPage::getUrlChanged()
 
 void CloudServicesPage::getElements()
 {
-    const QWebElementCollection buttons = ui->cloudServiceSignUp_WebView->page()->mainFrame()->findAllElements("button");
+    const QWebElementCollection buttons
+        = ui->cloudServiceSignUp_WebView->page()->mainFrame()->findAllElements("button");
     for (const QWebElement& button : buttons)
         WLOG << " ***** get value :" << button.attribute("value");
 }
@@ -203,8 +204,8 @@ void CloudServicesPage::clearCaches()
     signInNetworkManager->clearAccessCache();
 }
 
-QNetworkReply* CloudServicesPage::sendRest(QNetworkAccessManager* manager, const QString& address,
-                                           const QByteArray& body)
+QNetworkReply* CloudServicesPage::sendRest(
+    QNetworkAccessManager* manager, const QString& address, const QByteArray& body)
 {
     QNetworkRequest request(CloudApi::toUrl(address));
     QNetworkReply* reply;
@@ -268,8 +269,8 @@ void CloudServicesPage::getSignInPage(const QString& site)
     loadPage(ui->cloudServiceSignIn_WebView, signInNetworkManager, address);
 }
 
-QNetworkReply* CloudServicesPage::postDeviceAdd(QNetworkAccessManager* manager, const QString& accessToken,
-                                                const char* logText)
+QNetworkReply* CloudServicesPage::postDeviceAdd(
+    QNetworkAccessManager* manager, const QString& accessToken, const char* logText)
 {
     const IPCamera* camera = chosenCamera();
     const QByteArray body = camera ? CloudApi::deviceAddBody(*camera) : QByteArray("{}");
@@ -315,8 +316,8 @@ void CloudServicesPage::checkOpenApiSignUpTokenBindingAccount()
 // ---------------------------------------------------------------------------
 // Replies
 
-CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetworkReply* flowRequest,
-                                                   const QUrl& pageUrl, int step, bool signIn)
+CloudServicesPage::Judged CloudServicesPage::judge(
+    QNetworkReply* reply, QNetworkReply* flowRequest, const QUrl& pageUrl, int step, bool signIn)
 {
     CloudApi::ReplyFacts facts;
     facts.flowRequest = reply == flowRequest;
@@ -324,7 +325,7 @@ CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetwor
     facts.error = reply->error() != QNetworkReply::NoError;
     facts.untrusted = reply->error() == QNetworkReply::SslHandshakeFailedError;
     facts.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    Judged judged{CloudApi::Action::Ignore, {}};
+    Judged judged { CloudApi::Action::Ignore, {} };
     // The web engine reads its own replies; only the flow's REST answers are read here.
     if (facts.flowRequest)
         judged.body = reply->readAll();
@@ -464,8 +465,8 @@ void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, cons
         popupSignUpErrorMsgBox(message);
 }
 
-void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body,
-                                 bool untrusted)
+void CloudServicesPage::failFlow(
+    const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted)
 {
     *pageReached = false;
     gDeviceSetupPage->checkOpenAPIUriInfoTimer->stop();
@@ -487,9 +488,9 @@ void CloudServicesPage::popupSignInErrorMsgBox(const QString& errorMsg)
 {
     MessageBoxPage::closeByName(gMainpage, "SignInErrorMsgBox");
     MessageBoxPage::build(gMainpage, "SignInErrorMsgBox", 618, 300)
-        .title(tr("Error"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(errorMsg), {80, 100, 480, 120})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgSignInPopupOKButton)
+        .title(tr("Error"), { 80, 50, 440, 30 })
+        .content(MessageBoxPage::richText(errorMsg), { 80, 100, 480, 120 })
+        .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignInPopupOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignInPopupOKButton)
         .open();
 }
@@ -506,9 +507,9 @@ void CloudServicesPage::popupSignUpErrorMsgBox(const QString& errorMsg)
 {
     MessageBoxPage::closeByName(gMainpage, "SignUpErrorMsgBox");
     MessageBoxPage::build(gMainpage, "SignUpErrorMsgBox", 618, 300)
-        .title(tr("Error"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(errorMsg), {80, 100, 480, 120})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
+        .title(tr("Error"), { 80, 50, 440, 30 })
+        .content(MessageBoxPage::richText(errorMsg), { 80, 100, 480, 120 })
+        .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
         .open();
 }
@@ -522,12 +523,12 @@ void CloudServicesPage::pressMsgSignUpPopupOKButton()
 void CloudServicesPage::popupSignUpVerificationMsgBox()
 {
     MessageBoxPage::build(gMainpage, "SignUpVerificationMsgBox", 618, 300)
-        .title(tr("Verification Required"), {80, 50, 440, 30})
+        .title(tr("Verification Required"), { 80, 50, 440, 30 })
         .content(MessageBoxPage::richText(tr("A verification e-mail has been sent to your e-mail address. Please "
                                              "click<br>the link in the e-mail within 7 days to verify your account.")),
-                 {80, 80, 480, 140})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
-                     &CloudServicesPage::pressMsgSignUpVerificationOKButton)
+            { 80, 80, 480, 140 })
+        .rightButton(
+            tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignUpVerificationOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignUpVerificationOKButton)
         .open();
 }
@@ -545,15 +546,15 @@ void CloudServicesPage::popupCloudFailure(bool untrusted)
         return;
     WLOG << "open msgbox :" << name;
     const QString title = untrusted ? tr("Cloud service not trusted") : tr("Cloud service failed");
-    const QString text =
-        untrusted ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
-                       "Check the computer's date and time and try again, or continue without cloud services.")
-                  : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
-                       "try again, or continue without cloud services.");
+    const QString text = untrusted
+        ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
+             "Check the computer's date and time and try again, or continue without cloud services.")
+        : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
+             "try again, or continue without cloud services.");
     MessageBoxPage::build(gMainpage, name, 618, 300)
-        .title(title, {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgCloudFailureOKButton)
+        .title(title, { 80, 50, 440, 30 })
+        .content(MessageBoxPage::richText(text), { 80, 100, 480, 120 })
+        .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgCloudFailureOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgCloudFailureOKButton)
         .open();
 }
@@ -575,13 +576,13 @@ void CloudServicesPage::pressSkipButton()
 void CloudServicesPage::popupNoCloudService()
 {
     MessageBoxPage::build(gMainpage, "noClouldServiceWarning", 618, 400)
-        .title(tr("Cloud Services will not be available"), {80, 50, 440, 30})
+        .title(tr("Cloud Services will not be available"), { 80, 50, 440, 30 })
         .content(MessageBoxPage::richText(tr("Please note that when skipping this<br>step, you will not be able to "
                                              "use the<br>olvaris service to remotely view<br>camera.")),
-                 {80, 80, 480, 200})
-        .picture(":/images/local_view_only.png", {360, 120, 242, 177})
-        .leftButton(tr("Cancel"), ButtonStyle::White, {360, 350}, this, &CloudServicesPage::pressMsgCancelButton)
-        .rightButton(tr("Next"), ButtonStyle::Blue, {480, 350}, this, &CloudServicesPage::pressMsgOKButton)
+            { 80, 80, 480, 200 })
+        .picture(":/images/local_view_only.png", { 360, 120, 242, 177 })
+        .leftButton(tr("Cancel"), ButtonStyle::White, { 360, 350 }, this, &CloudServicesPage::pressMsgCancelButton)
+        .rightButton(tr("Next"), ButtonStyle::Blue, { 480, 350 }, this, &CloudServicesPage::pressMsgOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgCancelButton)
         .open();
 }
@@ -694,8 +695,7 @@ void CloudServicesPage::setupCompleteInfo()
     }
     const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);
     const QString link = "<span style='font-size:10pt; text-decoration: underline; color:#00b0d0;'>";
-    const QString content =
-        "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>"
+    const QString content = "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>"
         + CameraCgi::modelText(camera->modelName) + "</font> " + tr("camera is now registered with <br>")
         + tr("olvaris and is ready to use. You can now view your<br>")
         + tr("camera anywhere, anytime through the <a href='%1'>%2olvaris</span></a><span style='font-size:10pt;'><br>")

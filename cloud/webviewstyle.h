@@ -13,7 +13,7 @@ public:
     WebViewStyle();
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget = nullptr) const override;
+        const QWidget* widget = nullptr) const override;
 };
 
 // A cloud web view as the page uses it: this style, an arrow cursor, "webkit.css" as its user

@@ -35,20 +35,21 @@ void TestCloudApi::addresses_data()
     QTest::addColumn<QString>("expected");
     // Signatures computed apart from the product: MD5 of path, client id, grant text, time stamp, secret.
     QTest::newRow("stale time stamp") << appCredentialAddress(site, staleTimestamp())
-                                      << site + "/oauth/access_token?client_id=7f4c1e92ab0d4c63b8e5a2f9d61c0b47&"
-                                                "grant_type=app_credential&timestamp=1407134889"
-                                                "&sig=f4468a405478007bd2328716dbec3310";
+                                      << site
+            + "/oauth/access_token?client_id=7f4c1e92ab0d4c63b8e5a2f9d61c0b47&"
+              "grant_type=app_credential&timestamp=1407134889"
+              "&sig=f4468a405478007bd2328716dbec3310";
     QTest::newRow("service time, other site") << appCredentialAddress("http://127.0.0.1:8443", "1700000000")
                                               << "http://127.0.0.1:8443/oauth/access_token?client_id="
                                                  "7f4c1e92ab0d4c63b8e5a2f9d61c0b47&grant_type=app_credential"
                                                  "&timestamp=1700000000&sig=b3bc9284d402dfc5c6c9841e38698ef2";
     QTest::newRow("sign-up page") << signUpPageAddress(site, "APP", "en_GB")
                                   << site + "/me/user/add_dialog?access_token=APP&" + redirect
-                                         + "&dtype=wizard&state=tolmwizard_signup&lang=en_GB";
+            + "&dtype=wizard&state=tolmwizard_signup&lang=en_GB";
     QTest::newRow("sign-in page") << signInPageAddress(site, "pt_BR")
                                   << site + "/oauth/authorize?client_id=7f4c1e92ab0d4c63b8e5a2f9d61c0b47&" + redirect
-                                         + "response_type=token&scope=basic&dtype=wizard&state=tolmwizard_signin"
-                                           "&lang=pt_BR";
+            + "response_type=token&scope=basic&dtype=wizard&state=tolmwizard_signin"
+              "&lang=pt_BR";
     QTest::newRow("device add") << deviceAddAddress(site, "T.1") << site + "/me/device/add?access_token=T.1";
     QTest::newRow("user info") << userInfoAddress(site, "T.1") << site + "/me/user/info?access_token=T.1";
 }
@@ -67,11 +68,11 @@ void TestCloudApi::deviceAddBody()
     IPCamera camera;
     camera.MAC = "00:11:22:aa:bb:cc";
     QCOMPARE(CloudApi::deviceAddBody(camera),
-             QByteArray(R"({"data":{"mac":"001122AABBCC","olvaris_id":"","session_id":""}})"));
+        QByteArray(R"({"data":{"mac":"001122AABBCC","olvaris_id":"","session_id":""}})"));
     camera.olvarisNo = "n\xe9";
     camera.dfp = "a\"b";
     QCOMPARE(CloudApi::deviceAddBody(camera),
-             QByteArray("{\"data\":{\"mac\":\"001122AABBCC\",\"olvaris_id\":\"n\xc3\xa9\",\"session_id\":\"a\\\"b\"}}"));
+        QByteArray("{\"data\":{\"mac\":\"001122AABBCC\",\"olvaris_id\":\"n\xc3\xa9\",\"session_id\":\"a\\\"b\"}}"));
 }
 
 void TestCloudApi::readingReplies_data()
@@ -82,14 +83,19 @@ void TestCloudApi::readingReplies_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("email");
     QTest::newRow("time stamp") << QByteArray(R"({"error":{"timestamp":1700000123}})") << true << "1700000123"
-                                << "" << "";
-    QTest::newRow("array") << QByteArray("[1]") << true << "" << "" << "";
-    QTest::newRow("not JSON") << QByteArray("<html>") << false << "" << "" << "";
-    QTest::newRow("non-Latin message") << QByteArray("{\"error\":{\"message\":\"\xd0\x9e\xd0\xb9\"}}") << true
-                                       << "0" << QString::fromUtf8("\xd0\x9e\xd0\xb9") << "";
+                                << ""
+                                << "";
+    QTest::newRow("array") << QByteArray("[1]") << true << ""
+                           << ""
+                           << "";
+    QTest::newRow("not JSON") << QByteArray("<html>") << false << ""
+                              << ""
+                              << "";
+    QTest::newRow("non-Latin message") << QByteArray("{\"error\":{\"message\":\"\xd0\x9e\xd0\xb9\"}}") << true << "0"
+                                       << QString::fromUtf8("\xd0\x9e\xd0\xb9") << "";
     QTest::newRow("non-Latin e-mail, zero byte after")
-        << QByteArray("{\"data\":{\"email\":\"\xe7\x8e\x8b@x.test\"}}") + QByteArray(1, '\0') + "junk" << true << "0" << ""
-        << QString::fromUtf8("\xe7\x8e\x8b@x.test");
+        << QByteArray("{\"data\":{\"email\":\"\xe7\x8e\x8b@x.test\"}}") + QByteArray(1, '\0') + "junk" << true << "0"
+        << "" << QString::fromUtf8("\xe7\x8e\x8b@x.test");
 }
 
 void TestCloudApi::readingReplies()
@@ -111,7 +117,7 @@ void TestCloudApi::judgement_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<bool>("flowRequest");
     QTest::addColumn<bool>("mainDocument");
-    QTest::addColumn<int>("status");  // 1000 + status: the reply reports an error; -1: TLS failed
+    QTest::addColumn<int>("status"); // 1000 + status: the reply reports an error; -1: TLS failed
     QTest::addColumn<Action>("action");
     QTest::newRow("in: page 302") << true << 0 << false << true << 302 << Action::PageReached;
     QTest::newRow("in: page untrusted") << true << 0 << false << true << -1 << Action::Untrusted;
@@ -155,7 +161,7 @@ void TestCloudApi::registerWait()
     for (int c = 0; registerTick(c, false, camera) != RegisterTick::TimeOut; ++c)
         if (registerTick(c, false, camera) == RegisterTick::Request)
             requests.append(c + 1);
-    QCOMPARE(requests, (QList<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29}));
+    QCOMPARE(requests, (QList<int> { 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29 }));
     camera.bRegisted = "1";
     camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
     QCOMPARE(registerTick(3, true, camera), RegisterTick::Confirm);
@@ -170,10 +176,10 @@ void TestCloudApi::roadAndLinks()
 {
     using CloudRoute::Road;
     QCOMPARE(CloudRoute::roadFor("1", "0"), Road::WiFi);
-    for (const auto& [wifi, ap] : {std::pair{"1", "1"}, {"0", "0"}, {"0", "1"}, {"", ""}})
+    for (const auto& [wifi, ap] : { std::pair { "1", "1" }, { "0", "0" }, { "0", "1" }, { "", "" } })
         QCOMPARE(CloudRoute::roadFor(wifi, ap), Road::Completion);
     QVERIFY(mayOpenExternally(QUrl("https://www.olvaris.invalid/apps")));
-    for (const char* url : {"file:///etc/passwd", "ms-settings:network", "javascript:alert(1)"})
+    for (const char* url : { "file:///etc/passwd", "ms-settings:network", "javascript:alert(1)" })
         QVERIFY2(!mayOpenExternally(QUrl(url)), url);
 }
 
@@ -181,13 +187,13 @@ void TestCloudApi::wrapLines_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("wrapped");
-    QTest::newRow("short") << "abcdefghij@example.tes" << "abcdefghij@example.tes";
+    QTest::newRow("short") << "abcdefghij@example.tes"
+                           << "abcdefghij@example.tes";
     QTest::newRow("hard") << QString(50, 'a') << QString(22, 'a') + "\n" + QString(22, 'a') + "\n" + QString(6, 'a');
     QTest::newRow("at spaces") << "abcd efghij klmnopqr stuvwxyzab cdefghijkl"
                                << "abcd efghij klmnopqr\nstuvwxyzab cdefghijkl";
-    QTest::newRow("long word after a short one")
-        << "abcde " + QString(60, 'x')
-        << "abcde\n" + QString(22, 'x') + "\n" + QString(22, 'x') + "\n" + QString(16, 'x');
+    QTest::newRow("long word after a short one") << "abcde "
+            + QString(60, 'x') << "abcde\n" + QString(22, 'x') + "\n" + QString(22, 'x') + "\n" + QString(16, 'x');
 }
 
 void TestCloudApi::wrapLines()
