@@ -36,10 +36,10 @@ CameraConnectionPage::CameraConnectionPage(QWidget* parent)
     connect(ui->cconnectionSkip_PushButton, &QPushButton::clicked, this, &CameraConnectionPage::pressSkipButton);
     connect(ui->cconnectionNext_PushButton, &QPushButton::clicked, this, &CameraConnectionPage::pressNextButton);
     connect(ui->cconnection_ComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &CameraConnectionPage::gotIndexChanged);
+        &CameraConnectionPage::gotIndexChanged);
     // Only a pick by the user rebuilds the panel, never a refill by code.
     connect(ui->cconnectionHWVersion_ComboBox, QOverload<int>::of(&QComboBox::activated), this,
-            &CameraConnectionPage::gotHWVersionIndexChanged);
+        &CameraConnectionPage::gotHWVersionIndexChanged);
 }
 
 CameraConnectionPage::~CameraConnectionPage()
@@ -50,15 +50,15 @@ CameraConnectionPage::~CameraConnectionPage()
 void CameraConnectionPage::enter()
 {
     if (isLocalView) {
-        for (QWidget* panel : std::initializer_list<QWidget*>{gConnectionTypeDefault, gConnectionTypeOnlyOne,
-                                                               gConnectionTypeMoreThanOne, gConnectionTypeAPMode})
+        for (QWidget* panel : std::initializer_list<QWidget*> {
+                 gConnectionTypeDefault, gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode })
             panel->hide();
         hostPanel(gConnectionTypeLocalView);
         ui->cconnectionHWVersion_ComboBox->hide();
     } else {
         hostDefault(false);
-        for (QWidget* panel : std::initializer_list<QWidget*>{gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne,
-                                                               gConnectionTypeAPMode})
+        for (QWidget* panel : std::initializer_list<QWidget*> {
+                 gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode })
             panel->hide();
         ui->cconnectionTypeLayout->addWidget(gConnectionTypeLocalView, 0, Qt::Alignment());
         gConnectionTypeLocalView->hide();
@@ -80,8 +80,8 @@ void CameraConnectionPage::retranslate()
 void CameraConnectionPage::setInstructionText()
 {
     ui->cconnectionInstrction_Label->setText(isLocalView
-                                                 ? tr("Please select your camera connection type :")
-                                                 : tr("Please select your camera model for installation instructions :"));
+            ? tr("Please select your camera connection type :")
+            : tr("Please select your camera model for installation instructions :"));
 }
 
 QString CameraConnectionPage::model() const
@@ -107,11 +107,11 @@ void CameraConnectionPage::resetModelChoice()
 void CameraConnectionPage::setNextEnabled(bool enabled)
 {
     ui->cconnectionNext_PushButton->setEnabled(enabled);
-    ui->cconnectionNext_PushButton->setStyleSheet(
-        enabled ? "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-                  "color:rgb(255,255,255);border: 0px;"
-                : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;font:12px;"
-                  "color:rgb(255,255,255);border: 0px;");
+    ui->cconnectionNext_PushButton->setStyleSheet(enabled
+            ? "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
+              "color:rgb(255,255,255);border: 0px;"
+            : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;font:12px;"
+              "color:rgb(255,255,255);border: 0px;");
 }
 
 void CameraConnectionPage::setSkipVisible(bool visible)
@@ -184,8 +184,8 @@ void CameraConnectionPage::pressNextButton()
         WLOG << "<--------------------->" << connectionType;
     }
 
-    const ConnectionRules::Road road =
-        ConnectionRules::nextRoad(isLocalView, text, known, route, connectionType, tr("Direct Connection"));
+    const ConnectionRules::Road road
+        = ConnectionRules::nextRoad(isLocalView, text, known, route, connectionType, tr("Direct Connection"));
     if (road == ConnectionRules::Road::Stay)
         return;
     supportType = isLocalView ? QString("ALL") : text;
@@ -339,8 +339,8 @@ void CameraConnectionPage::showRoute(const QString& route, const QString& model,
 
 bool CameraConnectionPage::fillVersionList()
 {
-    const ConnectionRules::HardwareVersions versions =
-        ConnectionRules::hardwareVersions(SupportHWVersionMap.value(supportType));
+    const ConnectionRules::HardwareVersions versions
+        = ConnectionRules::hardwareVersions(SupportHWVersionMap.value(supportType));
     QComboBox* list = ui->cconnectionHWVersion_ComboBox;
     list->clear();
     if (versions.choice)
@@ -359,9 +359,9 @@ QStringList CameraConnectionPage::lookUpEntries() const
 
 void CameraConnectionPage::showLocalSet(const QString& text)
 {
-    const StepSet set = ConnectionRules::chooseSet(
-        text, {tr("Ethernet"), tr("POE(Power Over Ethernet)"), tr("PLC(Power Line Communication)"),
-               tr("Direct Connection")});
+    const StepSet set = ConnectionRules::chooseSet(text,
+        { tr("Ethernet"), tr("POE(Power Over Ethernet)"), tr("PLC(Power Line Communication)"),
+            tr("Direct Connection") });
     removeStepIcon();
     const bool overview = set == StepSet::Overview;
     setNextEnabled(!overview);

@@ -4,7 +4,7 @@
 #include "shell/log.h"
 
 namespace {
-const StepGrid::StepRow kAPModeRow = {"APMode", 2, "AP Mode &&&&&&& tmp Length", "AP Mode &&&&&&& iconSetpDir "};
+const StepGrid::StepRow kAPModeRow = { "APMode", 2, "AP Mode &&&&&&& tmp Length", "AP Mode &&&&&&& iconSetpDir " };
 }
 
 ConnectionTypeAPMode::ConnectionTypeAPMode(QWidget* parent)

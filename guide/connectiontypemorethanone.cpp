@@ -26,14 +26,18 @@ struct SetLook
 };
 
 const SetLook kSetLooks[] = {
-    {StepSet::Ethernet, {{true, {}}, {true, {}}, {false, {358, 224, 170, 74}}, {true, {358, 210, 170, 74}},
-                         {true, {533, 224, 170, 74}}}},
-    {StepSet::PoE, {{true, {}}, {true, {}}, {true, {358, 224, 170, 74}}, {false, {358, 210, 170, 74}},
-                    {true, {533, 224, 170, 74}}}},
-    {StepSet::PLC, {{true, {}}, {true, {}}, {false, {358, 224, 170, 74}}, {true, {358, 210, 170, 74}},
-                    {true, {533, 224, 170, 74}}}},
-    {StepSet::Direct, {{true, {}}, {false, {}}, {false, {}}, {true, {186, 209, 170, 74}},
-                       {true, {366, 224, 170, 74}}}},
+    { StepSet::Ethernet,
+        { { true, {} }, { true, {} }, { false, { 358, 224, 170, 74 } }, { true, { 358, 210, 170, 74 } },
+            { true, { 533, 224, 170, 74 } } } },
+    { StepSet::PoE,
+        { { true, {} }, { true, {} }, { true, { 358, 224, 170, 74 } }, { false, { 358, 210, 170, 74 } },
+            { true, { 533, 224, 170, 74 } } } },
+    { StepSet::PLC,
+        { { true, {} }, { true, {} }, { false, { 358, 224, 170, 74 } }, { true, { 358, 210, 170, 74 } },
+            { true, { 533, 224, 170, 74 } } } },
+    { StepSet::Direct,
+        { { true, {} }, { false, {} }, { false, {} }, { true, { 186, 209, 170, 74 } },
+            { true, { 366, 224, 170, 74 } } } },
 };
 
 // The entries a type set builds step pictures from.
@@ -44,11 +48,11 @@ struct SetSteps
 };
 
 const SetSteps kSetSteps[] = {
-    {StepSet::Ethernet, {"Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "}},
-    {StepSet::PoE, {"POE", 1, "POE &&&&&&& tmp Length", "POE &&&&&&& iconSetpDir "}},
-    {StepSet::PLC, {"PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "}},
+    { StepSet::Ethernet, { "Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir " } },
+    { StepSet::PoE, { "POE", 1, "POE &&&&&&& tmp Length", "POE &&&&&&& iconSetpDir " } },
+    { StepSet::PLC, { "PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir " } },
 };
-}
+} // namespace
 
 ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
     : ConnectionPanel(parent)
@@ -60,7 +64,7 @@ ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
     ui->CTypeMoreThanOne_ComboBox->view()->setMinimumHeight(80);
     watchLedLink(ui->ConnectionTypeMoreToolTips04);
     connect(ui->CTypeMoreThanOne_ComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &ConnectionTypeMoreThanOne::gotCtypeIndexChanged);
+        &ConnectionTypeMoreThanOne::gotCtypeIndexChanged);
 }
 
 ConnectionTypeMoreThanOne::~ConnectionTypeMoreThanOne()
@@ -103,9 +107,8 @@ void ConnectionTypeMoreThanOne::clearSteps()
 
 void ConnectionTypeMoreThanOne::hideCaptions()
 {
-    for (QLabel* caption : {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
-                            ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
-                            ui->ConnectionTypeMoreToolTips04})
+    for (QLabel* caption : { ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
+             ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2, ui->ConnectionTypeMoreToolTips04 })
         caption->hide();
 }
 
@@ -125,7 +128,8 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
 
     clearSteps();
 
-    const StepSet set = ConnectionRules::chooseSet(type, {tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection")});
+    const StepSet set
+        = ConnectionRules::chooseSet(type, { tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection") });
     if (set == StepSet::Overview) {
         gCameraConnectionPage->setSkipVisible(true);
         gCameraConnectionPage->setNextEnabled(false);
@@ -133,9 +137,8 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     } else {
         gCameraConnectionPage->setSkipVisible(false);
         gCameraConnectionPage->setNextEnabled(true);
-        QLabel* captions[] = {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
-                              ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
-                              ui->ConnectionTypeMoreToolTips04};
+        QLabel* captions[] = { ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
+            ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2, ui->ConnectionTypeMoreToolTips04 };
         for (const SetLook& look : kSetLooks) {
             if (look.set != set)
                 continue;
@@ -168,11 +171,12 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
             const QString& entry = entries.at(p - 1);
             WLOG << "images ..." << entry << "idx: " << p;
             const ConnectionRules::EntryType* entryType = ConnectionRules::entryType(entry);
-            if (p != index || !(ConnectionRules::isType(entryType, "APMode") || ConnectionRules::isType(entryType, "WPS")))
+            if (p != index
+                || !(ConnectionRules::isType(entryType, "APMode") || ConnectionRules::isType(entryType, "WPS")))
                 continue;
             const int span = ConnectionRules::pictureNames(entry, entryType->headerLength).size() == 3 ? 2 : 1;
             StepGrid::addSteps(ui->gridLayout, entry.mid(entryType->headerLength), span, "AP Mode &&&&&&& tmp Length",
-                               "AP Mode &&&&&&& iconSetpDir ");
+                "AP Mode &&&&&&& iconSetpDir ");
         }
         return;
     }

@@ -7,9 +7,9 @@
 
 namespace {
 const StepGrid::StepRow kRows[] = {
-    {"Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "},
-    {"POE", 1, "PoE &&&&&&& tmp Length", "PoE &&&&&&& iconSetpDir "},
-    {"PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "},
+    { "Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir " },
+    { "POE", 1, "PoE &&&&&&& tmp Length", "PoE &&&&&&& iconSetpDir " },
+    { "PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir " },
 };
 }
 

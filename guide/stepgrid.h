@@ -16,8 +16,7 @@ void clear(QGridLayout* grid);
 
 // Builds the step pictures of one entry's picture names (the text after its header)
 // in row 0, column i, each with the badge of step i + 1.
-void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog,
-              const char* badgeLog);
+void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog, const char* badgeLog);
 
 // How the entries of one type word are laid out.
 struct StepRow

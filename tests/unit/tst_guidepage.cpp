@@ -30,22 +30,21 @@ namespace {
 // listed); route 2: VKC-2100 (NA), VKC-2200 (two); route 5: VKC-5100 (NA), VKC-5200 (two).
 void fillCatalogue()
 {
-    ModelRouteMap = {{"Choose your model", "0"}, {"VKC-1100", "1"}, {"VKC-1200", "1"}, {"VKC-1300", "1"},
-                     {"VKC-1900", "1"},          {"VKC-2100", "2"}, {"VKC-2200", "2"}, {"VKC-5100", "5"},
-                     {"VKC-5200", "5"}};
-    SupportHWVersionMap = {{"VKC-1100", "A1"}, {"VKC-1200", "A1,B1"}, {"VKC-1300", "A1,B1,C1"}, {"VKC-2100", "NA"},
-                           {"VKC-2200", "A1,B1"}, {"VKC-5100", "NA"}, {"VKC-5200", "A1,B1"}};
+    ModelRouteMap = { { "Choose your model", "0" }, { "VKC-1100", "1" }, { "VKC-1200", "1" }, { "VKC-1300", "1" },
+        { "VKC-1900", "1" }, { "VKC-2100", "2" }, { "VKC-2200", "2" }, { "VKC-5100", "5" }, { "VKC-5200", "5" } };
+    SupportHWVersionMap = { { "VKC-1100", "A1" }, { "VKC-1200", "A1,B1" }, { "VKC-1300", "A1,B1,C1" },
+        { "VKC-2100", "NA" }, { "VKC-2200", "A1,B1" }, { "VKC-5100", "NA" }, { "VKC-5200", "A1,B1" } };
     ConnectionTypeMap = {
-        {"VKC-1100_A1", {"POE:ia10,ic11"}},
-        {"VKC-1200_A1", {"Ethernet:ia10,ic10"}},
-        {"VKC-1200_B1", {"PLC:ia41,ia41_ib20,ic41"}},
-        {"VKC-1300_B1", {"PLC:a,,b"}},
-        {"VKC-1300_C1", {"POE:IA10,ia10", "WPS:a,b"}},
-        {"VKC-2100_NA", {"Ethernet:ia10,ia10_ib10,ic10", "WPS:wa10,wb10,wc10", "POE:ia10,ic11"}},
-        {"VKC-2200_B1", {"POE:ia10,ic11", "APMode:wa10,wb10,wc10"}},
-        {"VKC-5100_NA", {"APMode:wa10,wb10,wc10", "WPS:wa20"}},
-        {"VKC-5200_A1", {"WPS:wa10"}},
-        {"VKC-5200_B1", {"WPS:wa20", "APMode:wa10,wb10"}},
+        { "VKC-1100_A1", { "POE:ia10,ic11" } },
+        { "VKC-1200_A1", { "Ethernet:ia10,ic10" } },
+        { "VKC-1200_B1", { "PLC:ia41,ia41_ib20,ic41" } },
+        { "VKC-1300_B1", { "PLC:a,,b" } },
+        { "VKC-1300_C1", { "POE:IA10,ia10", "WPS:a,b" } },
+        { "VKC-2100_NA", { "Ethernet:ia10,ia10_ib10,ic10", "WPS:wa10,wb10,wc10", "POE:ia10,ic11" } },
+        { "VKC-2200_B1", { "POE:ia10,ic11", "APMode:wa10,wb10,wc10" } },
+        { "VKC-5100_NA", { "APMode:wa10,wb10,wc10", "WPS:wa20" } },
+        { "VKC-5200_A1", { "WPS:wa10" } },
+        { "VKC-5200_B1", { "WPS:wa20", "APMode:wa10,wb10" } },
     };
 }
 
@@ -102,17 +101,17 @@ QString state()
         QWidget* panel = page()->cconnectionTypeLayout->itemAt(i)->widget();
         if (panel && !panel->isHidden())
             shown << (panel != gConnectionTypeDefault
-                          ? QString(panel->metaObject()->className()) + ":" + captions(panel)
-                          : gConnectionTypeDefault->ui->cTypeHWDefaultImage_Label->isHidden() ? "Default"
-                                                                                              : "DefaultHW");
+                    ? QString(panel->metaObject()->className()) + ":" + captions(panel)
+                    : gConnectionTypeDefault->ui->cTypeHWDefaultImage_Label->isHidden() ? "Default"
+                                                                                        : "DefaultHW");
     }
     QPushButton* next = page()->cconnectionNext_PushButton;
     const bool blue = next->styleSheet().contains("btn_blue.png");
     QComboBox* versions = page()->cconnectionHWVersion_ComboBox;
     return QString("%1 N%2 S%3 [%4]%5 %6")
         .arg(shown.join('+'), next->isEnabled() == blue ? (blue ? "+" : "-") : "?",
-             page()->cconnectionSkip_PushButton->isHidden() ? "-" : "+", items(versions).join(','),
-             versions->isHidden() ? "" : "+", supportType);
+            page()->cconnectionSkip_PushButton->isHidden() ? "-" : "+", items(versions).join(','),
+            versions->isHidden() ? "" : "+", supportType);
 }
 
 // "name:row,column,span" per cell, "!" when its picture did not load.
@@ -124,8 +123,12 @@ QString cellsText(QGridLayout* grid)
         grid->getItemPosition(i, &row, &column, &rowSpan, &span);
         QLabel* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
         const bool picture = label && label->pixmap() && !label->pixmap()->isNull();
-        result << QString("%1:%2,%3,%4%5").arg(label ? label->objectName() : "?").arg(row).arg(column).arg(span).arg(
-            picture ? "" : "!");
+        result << QString("%1:%2,%3,%4%5")
+                      .arg(label ? label->objectName() : "?")
+                      .arg(row)
+                      .arg(column)
+                      .arg(span)
+                      .arg(picture ? "" : "!");
     }
     return result.join(' ');
 }
@@ -174,8 +177,8 @@ void TestGuidePage::initTestCase()
     // A clip folder like the one cut from the sprite; "IA10" is deliberately absent.
     QImage image(164, 164, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    for (const char* name : {"ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10",
-                             "a", "b"})
+    for (const char* name :
+        { "ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10", "a", "b" })
         QVERIFY(image.save(clips.filePath(QString(name) + ".png")));
     assembleImagesPath = clips.path() + "/";
 }
@@ -185,7 +188,7 @@ void TestGuidePage::init()
     fillCatalogue();
     isLocalView = false;
     gAgreementPage->pressNextButton();
-    page()->cconnection_ComboBox->addItem("VKC-9999");  // listed but not in the catalogue
+    page()->cconnection_ComboBox->addItem("VKC-9999"); // listed but not in the catalogue
     IPCameraList.clear();
 }
 
@@ -206,15 +209,15 @@ void TestGuidePage::entry_data()
     QTest::addColumn<QStringList>("list");
 
     QTest::newRow("prompt first, models ascending")
-        << false << StringMap{{"Choose your model", "0"}, {"VKC-4710", "2"}, {"VKC-3100", "1"}}
-        << QStringList{"Choose your model", "VKC-3100", "VKC-4710"};
+        << false << StringMap { { "Choose your model", "0" }, { "VKC-4710", "2" }, { "VKC-3100", "1" } }
+        << QStringList { "Choose your model", "VKC-3100", "VKC-4710" };
     QTest::newRow("other prefix goes on top, case-sensitive")
-        << false << StringMap{{"Choose your model", "0"}, {"VKC-1", "1"}, {"OLV-800", "0"}, {"vkc-2", "0"}}
-        << QStringList{"vkc-2", "OLV-800", "Choose your model", "VKC-1"};
+        << false << StringMap { { "Choose your model", "0" }, { "VKC-1", "1" }, { "OLV-800", "0" }, { "vkc-2", "0" } }
+        << QStringList { "vkc-2", "OLV-800", "Choose your model", "VKC-1" };
     QTest::newRow("local-only connection types")
-        << true << StringMap{{"Choose your model", "0"}}
-        << QStringList{"Choose your connection type", "Ethernet", "POE(Power Over Ethernet)",
-                       "PLC(Power Line Communication)", "Direct Connection"};
+        << true << StringMap { { "Choose your model", "0" } }
+        << QStringList { "Choose your connection type", "Ethernet", "POE(Power Over Ethernet)",
+               "PLC(Power Line Communication)", "Direct Connection" };
 }
 
 // "I Agree" leads here; the page prepares itself whatever was left on it.
@@ -247,30 +250,28 @@ void TestGuidePage::modelChoice_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("state");
-    QTest::addColumn<int>("badges");  // on the local pictures
+    QTest::addColumn<int>("badges"); // on the local pictures
+    auto row = [](const char* name, bool local, const char* before, const char* entry, const char* state, int badges) {
+        QTest::newRow(name) << local << QString(before) << QString(entry) << QString(state) << badges;
+    };
 
-    QTest::newRow("prompt") << false << "VKC-1200" << "Choose your model" << "Default N- S+ [] ALL" << 0;
-    QTest::newRow("route 1") << false << "VKC-1200" << "VKC-1100" << "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100" << 0;
+    row("prompt", false, "VKC-1200", "Choose your model", "Default N- S+ [] ALL", 0);
+    row("route 1", false, "VKC-1200", "VKC-1100", "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100", 0);
     // The type list is refilled inside the page's slot, its handler running nested.
-    QTest::newRow("route 2") << false << "VKC-5200" << "VKC-2100" << "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100"
-                             << 0;
-    QTest::newRow("route 5") << false << "VKC-1100" << "VKC-5100" << "ConnectionTypeAPMode:111 N+ S- [NA] VKC-5100" << 0;
-    QTest::newRow("route 1, two versions") << false << "VKC-1100" << "VKC-1200"
-                                           << "DefaultHW N+ S+ [H/W Version,A1,B1]+ VKC-1200" << 0;
-    QTest::newRow("route 2, two versions") << false << "VKC-1100" << "VKC-2200"
-                                           << "DefaultHW N- S+ [H/W Version,A1,B1]+ VKC-2200" << 0;
-    QTest::newRow("route 5, two versions") << false << "VKC-1100" << "VKC-5200"
-                                           << "DefaultHW N+ S- [H/W Version,A1,B1]+ VKC-5200" << 0;
-    QTest::newRow("model without versions") << false << "VKC-1200" << "VKC-1900"
-                                            << "ConnectionTypeOnlyOne:11001 N+ S- [] VKC-1900" << 0;
-    QTest::newRow("unknown model changes nothing") << false << "VKC-1100" << "VKC-9999"
-                                                   << "ConnectionTypeOnlyOne:11101 N+ S- [A1] before" << 0;
-    QTest::newRow("local ethernet after direct") << true << "Direct Connection" << "Ethernet"
-                                                 << "ConnectionTypeLocalView:1111 N+ S- [] ALL" << 4;
-    QTest::newRow("local direct after ethernet") << true << "Ethernet" << "Direct Connection"
-                                                 << "ConnectionTypeLocalView:1101 N+ S- [] ALL" << 3;
-    QTest::newRow("local prompt") << true << "PLC(Power Line Communication)" << "Choose your connection type"
-                                  << "ConnectionTypeLocalView:0000 N- S+ [] ALL" << 0;
+    row("route 2", false, "VKC-5200", "VKC-2100", "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100", 0);
+    row("route 5", false, "VKC-1100", "VKC-5100", "ConnectionTypeAPMode:111 N+ S- [NA] VKC-5100", 0);
+    row("route 1, two versions", false, "VKC-1100", "VKC-1200", "DefaultHW N+ S+ [H/W Version,A1,B1]+ VKC-1200", 0);
+    row("route 2, two versions", false, "VKC-1100", "VKC-2200", "DefaultHW N- S+ [H/W Version,A1,B1]+ VKC-2200", 0);
+    row("route 5, two versions", false, "VKC-1100", "VKC-5200", "DefaultHW N+ S- [H/W Version,A1,B1]+ VKC-5200", 0);
+    row("model without versions", false, "VKC-1200", "VKC-1900", "ConnectionTypeOnlyOne:11001 N+ S- [] VKC-1900", 0);
+    row("unknown model changes nothing", false, "VKC-1100", "VKC-9999", "ConnectionTypeOnlyOne:11101 N+ S- [A1] before",
+        0);
+    row("local ethernet after direct", true, "Direct Connection", "Ethernet",
+        "ConnectionTypeLocalView:1111 N+ S- [] ALL", 4);
+    row("local direct after ethernet", true, "Ethernet", "Direct Connection",
+        "ConnectionTypeLocalView:1101 N+ S- [] ALL", 3);
+    row("local prompt", true, "PLC(Power Line Communication)", "Choose your connection type",
+        "ConnectionTypeLocalView:0000 N- S+ [] ALL", 0);
 }
 
 void TestGuidePage::modelChoice()
@@ -298,17 +299,16 @@ void TestGuidePage::connectionTypeSets_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("cells");
+    auto row = [](const char* name, const char* item, const char* state, const char* cells) {
+        QTest::newRow(name) << QString(item) << QString("ConnectionTypeMoreThanOne:%1 [NA] VKC-2100").arg(state)
+                            << QString(cells);
+    };
 
     // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11.
-    const QString chosen = " N+ S- [NA] VKC-2100";
-    QTest::newRow("ethernet") << "Ethernet" << "ConnectionTypeMoreThanOne:11011" + chosen << "0:0,0,1 1:0,1,1 2:0,2,1";
-    QTest::newRow("poe") << "POE(Power Over Ethernet)" << "ConnectionTypeMoreThanOne:11101" + chosen
-                         << "0:0,0,1 1:0,1,1";
-    QTest::newRow("direct, three pictures span two") << "Direct Connection" << "ConnectionTypeMoreThanOne:10011" + chosen
-                                                     << "0:0,0,2 1:0,1,2 2:0,2,2";
-    QTest::newRow("back to the prompt") << "Choose your connection type"
-                                        << "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100"
-                                        << "1:0,1,1 2:0,2,1 3:0,3,1";
+    row("ethernet", "Ethernet", "11011 N+ S-", "0:0,0,1 1:0,1,1 2:0,2,1");
+    row("poe", "POE(Power Over Ethernet)", "11101 N+ S-", "0:0,0,1 1:0,1,1");
+    row("direct, three pictures span two", "Direct Connection", "10011 N+ S-", "0:0,0,2 1:0,1,2 2:0,2,2");
+    row("back to the prompt", "Choose your connection type", "00000 N- S+", "1:0,1,1 2:0,2,1 3:0,3,1");
 }
 
 void TestGuidePage::connectionTypeSets()
@@ -318,8 +318,8 @@ void TestGuidePage::connectionTypeSets()
     QFETCH(QString, cells);
 
     select(page()->cconnection_ComboBox, "VKC-2100");
-    QCOMPARE(items(types()), (QStringList{"Choose your connection type", "Ethernet", "Direct Connection",
-                                          "POE(Power Over Ethernet)"}));
+    QCOMPARE(items(types()),
+        (QStringList { "Choose your connection type", "Ethernet", "Direct Connection", "POE(Power Over Ethernet)" }));
     select(types(), item == "Ethernet" ? "Direct Connection" : "Ethernet");
     supportType = "before";
     select(types(), item);
@@ -332,28 +332,25 @@ void TestGuidePage::versionPick_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<QString>("state");  // the version list as it stands, whatever the pick
+    QTest::addColumn<QString>("state"); // the version list as it stands, whatever the pick
     QTest::addColumn<QString>("cells");
+    auto row = [](const char* name, const char* model, const QStringList& picks, const char* state, const char* cells) {
+        QTest::newRow(name) << QString(model) << picks << QString(state).arg(model) << QString(cells);
+    };
 
-    const QString list = " [H/W Version,A1,B1]+ ";
-    QTest::newRow("route 1, picked twice") << "VKC-1200" << QStringList{"B1", "B1"}
-                                           << "ConnectionTypeOnlyOne:11011 N+ S-" + list + "VKC-1200"
-                                           << "0:0,0,1 1:0,1,1 2:0,2,1";
-    QTest::newRow("route 2") << "VKC-2200" << QStringList{"B1"} << "ConnectionTypeMoreThanOne:00000 N- S+" + list + "VKC-2200"
-                             << "1:0,1,1 2:0,2,1";
-    QTest::newRow("route 5 skips WPS") << "VKC-5200" << QStringList{"B1"}
-                                       << "ConnectionTypeAPMode:111 N+ S-" + list + "VKC-5200" << "0:0,0,2 1:0,1,2";
-    QTest::newRow("empty name keeps its step") << "VKC-1300" << QStringList{"B1"}
-                                               << "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300"
-                                               << "0:0,0,1 1:0,1,1! 2:0,2,1";
-    QTest::newRow("other types are no steps of route 1") << "VKC-1300" << QStringList{"C1"}
-                                                         << "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300"
-                                                         << "0:0,0,1! 1:0,1,1";
+    row("route 1, picked twice", "VKC-1200", { "B1", "B1" },
+        "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1]+ %1", "0:0,0,1 1:0,1,1 2:0,2,1");
+    row("route 2", "VKC-2200", { "B1" }, "ConnectionTypeMoreThanOne:00000 N- S+ [H/W Version,A1,B1]+ %1",
+        "1:0,1,1 2:0,2,1");
+    row("route 5 skips WPS", "VKC-5200", { "B1" }, "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ %1",
+        "0:0,0,2 1:0,1,2");
+    row("empty name keeps its step", "VKC-1300", { "B1" },
+        "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ %1", "0:0,0,1 1:0,1,1! 2:0,2,1");
+    row("other types are no steps of route 1", "VKC-1300", { "C1" },
+        "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ %1", "0:0,0,1! 1:0,1,1");
     // Back on the prompt: the hardware-version picture, Next as it was, Skip by route.
-    QTest::newRow("route 2, prompt again") << "VKC-2200" << QStringList{"B1", "H/W Version"}
-                                           << "DefaultHW N- S+" + list + "VKC-2200" << "";
-    QTest::newRow("route 5, prompt again") << "VKC-5200" << QStringList{"B1", "H/W Version"}
-                                           << "DefaultHW N+ S-" + list + "VKC-5200" << "";
+    row("route 2, prompt again", "VKC-2200", { "B1", "H/W Version" }, "DefaultHW N- S+ [H/W Version,A1,B1]+ %1", "");
+    row("route 5, prompt again", "VKC-5200", { "B1", "H/W Version" }, "DefaultHW N+ S- [H/W Version,A1,B1]+ %1", "");
 }
 
 void TestGuidePage::versionPick()
@@ -373,7 +370,7 @@ void TestGuidePage::versionPick()
     if (!state.startsWith("DefaultHW")) {
         QGridLayout* grid = page()->cconnectionTypeLayout->itemAt(0)->widget()->findChild<QGridLayout*>();
         QCOMPARE(cellsText(grid), cells);
-        for (int i = 0; !state.startsWith("ConnectionTypeMoreThanOne") && i < grid->count(); ++i)  // one badge each
+        for (int i = 0; !state.startsWith("ConnectionTypeMoreThanOne") && i < grid->count(); ++i) // one badge each
             QCOMPARE(grid->itemAt(i)->widget()->findChildren<QLabel*>().size(), 1);
     }
 }
@@ -385,17 +382,22 @@ void TestGuidePage::roads_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("support");
-    QTest::addColumn<QString>("road");  // "ap", "discovery", "back" or "stay"
+    QTest::addColumn<QString>("road"); // "ap", "discovery", "back" or "stay"
+    auto row = [](const char* name, bool local, const char* entry, const char* type, const char* button,
+                   const char* support, const char* road) {
+        QTest::newRow(name) << local << QString(entry) << QString(type) << QString(button) << QString(support)
+                            << QString(road);
+    };
 
-    QTest::newRow("local direct") << true << "Direct Connection" << "" << "Next" << "ALL" << "ap";
-    QTest::newRow("local ethernet") << true << "Ethernet" << "" << "Next" << "ALL" << "discovery";
-    QTest::newRow("not in the catalogue") << false << "VKC-9999" << "" << "Next" << "before" << "stay";
-    QTest::newRow("route 5") << false << "VKC-5100" << "" << "Next" << "VKC-5100" << "ap";
-    QTest::newRow("route 2, direct") << false << "VKC-2100" << "Direct Connection" << "Next" << "VKC-2100" << "ap";
-    QTest::newRow("route 2, ethernet") << false << "VKC-2100" << "Ethernet" << "Next" << "VKC-2100" << "discovery";
-    QTest::newRow("route 1") << false << "VKC-1100" << "" << "Next" << "VKC-1100" << "discovery";
-    QTest::newRow("skip") << false << "VKC-1200" << "" << "Skip instruction" << "ALL" << "discovery";
-    QTest::newRow("back leaves everything") << false << "VKC-1100" << "" << "Back" << "before" << "back";
+    row("local direct", true, "Direct Connection", "", "Next", "ALL", "ap");
+    row("local ethernet", true, "Ethernet", "", "Next", "ALL", "discovery");
+    row("not in the catalogue", false, "VKC-9999", "", "Next", "before", "stay");
+    row("route 5", false, "VKC-5100", "", "Next", "VKC-5100", "ap");
+    row("route 2, direct", false, "VKC-2100", "Direct Connection", "Next", "VKC-2100", "ap");
+    row("route 2, ethernet", false, "VKC-2100", "Ethernet", "Next", "VKC-2100", "discovery");
+    row("route 1", false, "VKC-1100", "", "Next", "VKC-1100", "discovery");
+    row("skip", false, "VKC-1200", "", "Skip instruction", "ALL", "discovery");
+    row("back leaves everything", false, "VKC-1100", "", "Back", "before", "back");
 }
 
 void TestGuidePage::roads()
@@ -415,7 +417,7 @@ void TestGuidePage::roads()
     if (!type.isEmpty())
         select(types(), type);
     const QString before = state();
-    for (QWidget* next : std::initializer_list<QWidget*>{gAPModeHostToDevice, gDiscoveryPage, gAgreementPage})
+    for (QWidget* next : std::initializer_list<QWidget*> { gAPModeHostToDevice, gDiscoveryPage, gAgreementPage })
         next->hide();
     gMainpage->hideStep();
     supportType = "before";
@@ -438,7 +440,7 @@ void TestGuidePage::roads()
     QCOMPARE(pageShown(gAgreementPage), road == "back");
     QCOMPARE(gDiscoveryPage->checkDeviceDiscoveryTimer->isActive(), road == "discovery");
     QCOMPARE(gMainpage->ui->mainProgress_Label->isHidden(), road == "back" || road == "stay");
-    if (button == "Skip instruction")  // the guide starts over from the prompt
+    if (button == "Skip instruction") // the guide starts over from the prompt
         QCOMPARE(state(), QString("Default N- S+ [] ALL"));
     else
         QCOMPARE(state().section(' ', 0, -2), before.section(' ', 0, -2));
@@ -449,8 +451,8 @@ void TestGuidePage::noLeakAcrossFiftySwitches()
     // A label named like a step picture elsewhere in the window is not the panels' to delete.
     QPointer<QLabel> foreign = new QLabel(gMainpage);
     foreign->setObjectName("1");
-    const QStringList models{"VKC-1100", "VKC-2100", "VKC-5100", "VKC-1200", "VKC-2200", "VKC-5200",
-                             "Choose your model"};
+    const QStringList models { "VKC-1100", "VKC-2100", "VKC-5100", "VKC-1200", "VKC-2200", "VKC-5200",
+        "Choose your model" };
     auto labels = [] {
         int count = 0;
         for (QWidget* widget : QApplication::allWidgets())
