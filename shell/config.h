@@ -19,12 +19,14 @@ struct ShellConfig
     QList<QPair<QString, QString>> manuals;  // (short language code, absolute path)
 };
 
-// Reads the configuration from the file's bytes; null means there is no file.
-// Relative paths are taken from baseDir.
+// Reads the configuration from the file's bytes; null means there is no file. Bytes that are
+// not a small, plain XML document (oversized, too deep, with a DTD or entities of their own,
+// malformed) count as no file. Relative paths are taken from baseDir.
 ShellConfig readShellConfig(const QByteArray* xmlOrNull, const QString& baseDir);
 
-// Reads config.xml beside the executable.
-ShellConfig readShellConfigFile();
+// Reads config.xml in dir (the executable's folder); anything but a readable regular file
+// counts as no file.
+ShellConfig readShellConfigFile(const QString& dir);
 
 // Sets the four download addresses and gIsQATest: the release addresses, or the
 // test base gQATestBaseUrl.

@@ -23,7 +23,7 @@ int qMain(int argc, char** argv)
     assembleImagesPath = QCoreApplication::applicationDirPath() + "/assemble_image/";
     deviceIconsPath = QCoreApplication::applicationDirPath() + "/device_icon/";
 
-    const ShellConfig config = readShellConfigFile();
+    const ShellConfig config = readShellConfigFile(QCoreApplication::applicationDirPath());
     if (config.logEnabled)
         installLogFileHandler();
     Platform::registerCompatibilityPersisted();

@@ -121,3 +121,13 @@ CatalogueParse parseCatalogue(const QString& text)
     result.status = CatalogueParse::Parsed;
     return result;
 }
+
+QUrl redirectTarget(const QUrl& from, const QUrl& target)
+{
+    const QUrl next = from.resolved(target);
+    if (target.isEmpty() || !next.isValid())
+        return QUrl();
+    if (from.scheme() == "https" && next.scheme() != "https")
+        return QUrl();
+    return next;
+}

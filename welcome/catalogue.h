@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 // The device catalogue: what each camera model supports, the picture names of the two
 // sprites, and the latest wizard version with its update address.
@@ -51,5 +52,9 @@ QString routeCode(const QString& supportAPMode, const QString& connectionTypeNum
 // One connection-type object as a labelled entry ("Ethernet:" + pictures); a null
 // string when the object has none of the known keys.
 QString connectionTypeEntry(const QJsonObject& object);
+
+// Where a 301 or 302 reply to from leads: target resolved against from, or an empty address
+// when there is none or it would leave https.
+QUrl redirectTarget(const QUrl& from, const QUrl& target);
 
 #endif // CATALOGUE_H

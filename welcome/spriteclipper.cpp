@@ -1,10 +1,15 @@
 #include "welcome/spriteclipper.h"
 
+#include <cstdio>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRect>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include "shell/log.h"
 
@@ -24,7 +29,47 @@ QString timeStamp()
     return QDateTime::currentDateTime().toString("yyyy.MM.dd hh:mm:ss:ms");
 }
 
+// Empties path for a new cut. A link or file in its place is removed itself, never entered.
+bool makeEmptyFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isDir())) {
+        WLOG << "remove what stands in place of the folder";
+        QFile::remove(path);
+    } else if (info.exists()) {
+        WLOG << "remove and create new folder";
+        QDir(path).removeRecursively();
+        WLOG << "create new folder";
+    } else {
+        WLOG << "only create new folder";
+    }
+    return QDir().mkdir(path);
+}
+
 } // namespace
+
+QString spriteFolder()
+{
+    static QTemporaryDir folder(QDir::tempPath() + "/tolmwizard-XXXXXX");
+    if (!folder.isValid()) {
+        WLOG << "no folder for the pictures :" << folder.errorString();
+        return QString();
+    }
+    return folder.path();
+}
+
+bool writeSpriteFile(const QString& folder, const QString& name, const QByteArray& body)
+{
+    // A fresh file of our own, then renamed over the name: rename replaces a link, never enters it.
+    QTemporaryFile file(folder + "/" + name + ".XXXXXX");
+    if (!file.open() || file.write(body) != body.size() || !file.flush())
+        return false;
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(folder + "/" + name).constData())
+        != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
 
 const SpriteKind& SpriteKind::assembleImages()
 {
@@ -91,26 +136,19 @@ int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const S
     return saved;
 }
 
-QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& tempPath)
+QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder)
 {
     WLOG << "start clip file !";
     WLOG << kind.handleLabel + " Time01 :" << timeStamp();
-    const QString spritePath = tempPath + "/" + kind.spriteFile;
+    if (folder.isEmpty())
+        return QString();
+    const QString spritePath = folder + "/" + kind.spriteFile;
     WLOG << spritePath;
-
-    QDir temp(tempPath);
-    const QString folder = tempPath + "/" + kind.clipFolder;
-    if (temp.exists(kind.clipFolder)) {
-        WLOG << "remove and create new folder";
-        QDir old(folder);
-        WLOG << old;
-        old.removeRecursively();
-        temp.rmdir(kind.clipFolder);
-        WLOG << "create new folder";
-    } else {
-        WLOG << "only create new folder";
+    const QString clipFolder = folder + "/" + kind.clipFolder;
+    if (!makeEmptyFolder(clipFolder)) {
+        WLOG << "clip folder cannot be made :" << clipFolder;
+        return QString();
     }
-    temp.mkdir(kind.clipFolder);
 
     QFile sprite(spritePath);
     if (!sprite.open(QIODevice::ReadOnly)) {
@@ -122,10 +160,10 @@ QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, c
     if (image.isNull())
         WLOG << "the sprite is not a picture, nothing to cut :" << spritePath;
     else
-        clipCells(image, names, kind, folder);
+        clipCells(image, names, kind, clipFolder);
     WLOG << kind.handleLabel + " Time02 :" << timeStamp();
 
-    const QString clipPath = folder + "/";
+    const QString clipPath = clipFolder + "/";
     WLOG << kind.countLabel << clipPath;
     // Hidden files count too: the empty picture name gives ".png".
     const int files = QDir(clipPath).entryList(QDir::Files | QDir::Hidden).size();

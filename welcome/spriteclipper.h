@@ -6,6 +6,14 @@
 #include <QMap>
 #include <QString>
 
+// The folder of the sprites and their clips: made once per run under the temporary folder
+// with a fresh name and owner-only access, removed at exit. Null when it cannot be made.
+QString spriteFolder();
+
+// Writes body as folder/name by writing a new file and renaming it into place, so a link
+// planted under that name is replaced, never written through.
+bool writeSpriteFile(const QString& folder, const QString& name, const QByteArray& body);
+
 // One of the two downloaded sprites: a grid of square cells whose rows the catalogue
 // names ("INT_ia" -> "ia10,ia11,..."); column n of a row is the n-th picture name.
 struct SpriteKind
@@ -36,9 +44,10 @@ bool isPictureBody(const QByteArray& body);
 int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind,
               const QString& folder);
 
-// The whole cut in tempPath: re-creates the clip folder, cuts the sprite file into it and
-// returns the clip folder path ending in "/" when it holds at least one picture, else a
-// null string (the picture folder global then keeps its value).
-QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& tempPath);
+// The whole cut in folder (see spriteFolder): re-creates the clip folder without following a
+// link in its place, cuts the sprite file into it and returns the clip folder path ending
+// in "/" when it holds at least one picture, else a null string (the picture folder global
+// then keeps its value).
+QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder);
 
 #endif // SPRITECLIPPER_H

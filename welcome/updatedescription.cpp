@@ -35,11 +35,17 @@ UpdateOffer readUpdateDescription(const QByteArray& body, const QString& running
         WLOG << "Qt Wizard Version:" << runningVersion;
         WLOG << "vt_devices.json Version:" << (version.startsWith('v') ? version : "v" + version);
         const QString installer = entry.value("URL_EXE").toString();
-        if (isNewerVersion(runningVersion, version) && !installer.isEmpty()) {
-            WLOG << "URL_EXE:" << installer;
-            offer.installerUrl = QUrl(installer, QUrl::TolerantMode);
-            offer.found = true;
+        if (!isNewerVersion(runningVersion, version) || installer.isEmpty())
+            continue;
+        WLOG << "URL_EXE:" << installer;
+        const QUrl url(installer, QUrl::TolerantMode);
+        if (url.scheme() != "https") {
+            // The installer is run: it only comes over a verified connection.
+            WLOG << "installer address refused, it is not https :" << installer;
+            continue;
         }
+        offer.installerUrl = url;
+        offer.found = true;
     }
     return offer;
 }

@@ -14,8 +14,8 @@ struct UpdateOffer
 
 // Reads an update description ("OS" -> "Window" -> "Edition" -> "ALL", an array of
 // entries). An entry offers an update when its "Model" is exactly "TolmSetupWizard", its
-// "Version" is newer than runningVersion and its "URL_EXE" is not empty. A body that is
-// not such a document offers nothing.
+// "Version" is newer than runningVersion and its "URL_EXE" is an https address. A body that
+// is not such a document offers nothing.
 UpdateOffer readUpdateDescription(const QByteArray& body, const QString& runningVersion);
 
 // Used when the address names no usable file.

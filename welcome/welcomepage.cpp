@@ -164,6 +164,16 @@ QString WelcomePage::replyStatus(QNetworkReply* reply, const QString& logPrefix)
     return code;
 }
 
+void WelcomePage::followRedirect(QNetworkReply* reply, QUrl& url)
+{
+    const QUrl next =
+        redirectTarget(reply->url(), reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+    if (next.isEmpty())
+        WLOG << "redirect refused, it leaves https or leads nowhere :" << reply->url();
+    else
+        url = next;
+}
+
 void WelcomePage::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator)
 {
     WLOG << "check request auth required!";
@@ -181,13 +191,8 @@ void WelcomePage::checkRequestsslErrors(QNetworkReply* reply, QList<QSslError> e
     for (const QSslError& error : errors)
         texts.append(error.errorString());
     WLOG << "errorString :" << texts.join(", ");
-    // The catalogue names the update address, and the installer is run later: their
-    // certificates must hold. Only the sprite pictures go on regardless.
-    const QNetworkAccessManager* manager = reply->manager();
-    if (manager == tolmwizardDownloadManager || manager == tolmwizardDownloadDeviceIconManager)
-        reply->ignoreSslErrors();
-    else
-        WLOG << "certificate not trusted, request refused:" << reply->url();
+    // Every Internet host's certificate must hold: nothing is ignored, the request fails.
+    WLOG << "certificate not trusted, request refused:" << reply->url();
 }
 
 void WelcomePage::pressstartButton()
@@ -292,8 +297,7 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
                 WLOG << "checkType=0";
             }
         } else if (checkType == 1) {
-            const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-            jsonUrl = reply->url().resolved(target);
+            followRedirect(reply, jsonUrl);
             WLOG << " tolmwizard.json redirected :" << jsonUrl;
             gJsonFileReady = false;
         } else if (checkType == 2) {
@@ -413,6 +417,10 @@ void WelcomePage::unbindingDCP()
 {
     gDCPUtils->closeUDPSocketRecv();
     WLOG << " /* ======== Stop UDP Server Port 5978  ======== */";
+}
+
+void WelcomePage::footerPosition()
+{
 }
 
 void WelcomePage::popupDCPBindingFailed()

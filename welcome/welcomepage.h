@@ -83,6 +83,7 @@ public slots:
     void checkDeviceIconRequest();
     void bindingDCP();
     void unbindingDCP();
+    void footerPosition();
     void addLanguagesList();
     void langComboBoxIndexChanged(int idx);
     void pressstartButton();
@@ -151,6 +152,8 @@ private:
 
     static constexpr int kTickMs = 1000;
 
+    // Follows a 301/302 reply by setting url to its target, unless the target leaves https.
+    static void followRedirect(QNetworkReply* reply, QUrl& url);
     // Logs a reply's HTTP status under logPrefix and returns it as text ("" without one).
     static QString replyStatus(QNetworkReply* reply, const QString& logPrefix);
     QNetworkAccessManager* createManager(const char* finishedSlot);

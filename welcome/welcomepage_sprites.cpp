@@ -1,7 +1,5 @@
 #include "welcome/welcomepage.h"
 
-#include <QDir>
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -99,20 +97,19 @@ void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& spri
     } else if (code == "200") {
         const QByteArray body = data->readAll();
         WLOG << qPrintable(QString("start write %1 file ...").arg(sprite.fileLabel));
-        QFile file(QDir::tempPath() + "/" + sprite.kind.spriteFile);
+        const QString folder = spriteFolder();
         if (!isPictureBody(body)) {
             // An error page served with 200 is no sprite: the wait asks again.
             WLOG << qPrintable(logName + " is not a picture, not written :") << data->url();
-        } else if (file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.flush()) {
-            file.close();
+        } else if (!folder.isNull() && writeSpriteFile(folder, sprite.kind.spriteFile, body)) {
             WLOG << qPrintable(QString("write %1 file done!").arg(sprite.fileLabel));
             sprite.ready = true;
             (this->*sprite.clip)();
         } else {
-            WLOG << "sprite file not written :" << file.fileName() << file.errorString();
+            WLOG << "sprite file not written :" << folder + "/" + sprite.kind.spriteFile;
         }
     } else if (code == "301" || code == "302") {
-        sprite.url = data->url().resolved(data->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        followRedirect(data, sprite.url);
         WLOG << qPrintable(logName + " redirected :") << sprite.url;
         sprite.ready = false;
     } else {
@@ -123,14 +120,14 @@ void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& spri
 
 void WelcomePage::clipAssembleImagesSquare()
 {
-    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, QDir::tempPath());
+    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, spriteFolder());
     if (!folder.isNull())
         assembleImagesPath = folder;
 }
 
 void WelcomePage::clipDeviceIconSquare()
 {
-    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, QDir::tempPath());
+    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, spriteFolder());
     if (!folder.isNull())
         deviceIconsPath = folder;
 }

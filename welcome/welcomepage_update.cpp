@@ -89,8 +89,7 @@ void WelcomePage::getWizardUpdateUriFinishedSlot(QNetworkReply* data)
         WLOG << "update check failed :" << data->errorString();
         wizardUpdateFound = false;
     } else if (code == "301" || code == "302") {
-        TolmWizardUpdateUrl =
-            data->url().resolved(data->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        followRedirect(data, TolmWizardUpdateUrl);
         WLOG << " ---------------------------------->redirected: " << TolmWizardUpdateUrl;
         wizardUpdateFound = false;
     } else if (code != "200") {

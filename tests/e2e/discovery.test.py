@@ -24,14 +24,11 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 import lab as labmod  # noqa: E402
 from lab import Lab  # noqa: E402
-from wizard import Wizard  # noqa: E402
+from wizard import DISCOVERY_SCANS, GUIDE_SKIP, LabInternet, Wizard  # noqa: E402
 
-NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
 CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
 DCPFLOOD = os.path.join(BUILD_DIR, "tests", "dcpflood")
 CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
-SERVER_IP = "10.254.1.10"
-HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
 # A zone without daylight saving, so the preselected entry does not depend on the date.
 PC_ZONE = "Australia/Brisbane"
 
@@ -44,11 +41,6 @@ ROOF = {"mac": "00:11:22:AA:BB:03", "model": "VKC-7300", "name": "Roof", "dcpVer
 CAMERAS = [ROOF, HALL, SHED]  # the registered one answers first
 
 # Window coordinates (the page area starts at y 100).
-WELCOME_START = (130 + 75, 100 + 131 + 15)
-AGREEMENT_CHECK = (160 + 8, 100 + 354 + 9)
-AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
-MODEL_LIST = (50 + 116, 100 + 116 + 13)
-GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
 NEXT = (640 + 55, 100 + 450 + 12)
 REFRESH = (673 + 50, 100 + 380 + 12)
 ROW_LISTED = "Got new IPCamera and Update Device Table List in idx :"
@@ -65,29 +57,16 @@ class Discovery(unittest.TestCase):
         reason = labmod.unavailable_reason()
         if reason:
             raise unittest.SkipTest(reason)
-        for path in (os.path.join(BUILD_DIR, "tolmwizard"), NETSIM, CAMSIM, DCPFLOOD):
+        for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM, DCPFLOOD):
             if not os.path.exists(path):
                 raise unittest.SkipTest(path + " is missing")
         cls.lab = Lab(internet=True).start()
         try:
-            ip = cls.lab.add_cam_address(SERVER_IP)
-            cls.lab.set_hosts({host: ip for host in HOSTS})
-            cert, key = cls.lab.issue_cert(HOSTS)
-            data = os.path.join(cls.lab.workdir, "discovery-data")
-            os.makedirs(data)
             # Only "VKC" models, so that the model list starts with its prompt.
             with open(CATALOGUE, encoding="utf-8") as f:
                 catalogue = json.load(f)
             catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith("VKC")]
-            with open(os.path.join(data, "tolmwizard.json"), "w", encoding="utf-8") as f:
-                json.dump(catalogue, f)
-            for sprite, size in (("assemble_image_square.png", "656x1476"), ("device_list_all.png", "600x600")):
-                subprocess.run(["convert", "-size", size, "xc:lightgray", os.path.join(data, sprite)],
-                               check=True, timeout=60)
-            cls.netsim = cls.lab.cam(["python3", NETSIM, "--data", data, "--probe", ip + ":80", "--https",
-                                      ip + ":443", "--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
-            if cls.netsim.stdout.readline().strip() != "ready":
-                raise RuntimeError("netsim did not start")
+            LabInternet(cls.lab, catalogue=catalogue)
             config = os.path.join(cls.lab.workdir, "cameras.json")
             cls.record = os.path.join(cls.lab.workdir, "requests.jsonl")
             with open(config, "w") as f:
@@ -107,26 +86,12 @@ class Discovery(unittest.TestCase):
             return [json.loads(line) for line in f if line.strip()]
 
     def enter_discovery(self, w):
-        w.wait_window()
-        w.click(*WELCOME_START)
-        w.wait_log("checkWizardJsonFileTimer stop at", 60)
-        time.sleep(1.5)
-        w.click(*AGREEMENT_CHECK)
-        time.sleep(0.3)
-        w.click(*AGREEMENT_NEXT)
-        w.wait_log("04 mockup : \"0\"", 15)
-        time.sleep(0.8)
+        w.to_guide()
         # The model prompt, whose panel offers "Skip instruction".
-        w.click(*MODEL_LIST)
-        time.sleep(0.6)
-        w.type_text("Choose")
-        time.sleep(0.3)
-        w.key("Return")
-        w.wait_log("03 selectedItem(Device Name) : \"Choose your model\"", 10)
-        time.sleep(0.8)
+        w.choose_model("Choose your model")
         w.screenshot("discovery_guide_before_skip.png")
         w.click(*GUIDE_SKIP)
-        w.wait_log("Send <DCP_Class_01> and broudcast to interface :", 10)
+        w.wait_log(DISCOVERY_SCANS, 10)
 
     def choose_row(self, w, row, clicks):
         """Clicks a row; returns the MAC of the record the click chose, as the log writes it."""

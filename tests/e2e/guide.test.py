@@ -7,10 +7,7 @@ assemble sprite drawn here, one solid colour per picture name, so that a screens
 which clipped pictures a panel holds.
 """
 
-import json
 import os
-import shutil
-import subprocess
 import sys
 import time
 import unittest
@@ -23,33 +20,17 @@ sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "tools", "netsim"))
 import lab as labmod  # noqa: E402
 from lab import Lab  # noqa: E402
-from pictures import colour_of, pixels, sprite, write_png  # noqa: E402
-from wizard import Wizard  # noqa: E402
+from pictures import colour_of, pixels  # noqa: E402
+from wizard import LabInternet, Wizard  # noqa: E402
 
-NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
-CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
-SERVER_IP = "10.254.1.10"
-HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
 
 # Window coordinates (page area starts at y 100).
-WELCOME_START = (130 + 75, 100 + 131 + 15)
-AGREEMENT_CHECK = (160 + 8, 100 + 354 + 9)
-AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
-MODEL_LIST = (50 + 116, 100 + 116 + 13)
 VERSION_LIST = (290 + 71, 100 + 116 + 13)
 NEXT = (640 + 55, 100 + 450 + 12)
 TYPE_LIST = (49 + 1 + 116, 100 + 145 + 10 + 13)   # in the MoreThanOne panel
 PAGE_AREA = (800, 500, 0, 100)                     # w, h, x, y
 PANEL_AREA = (701, 301, 49, 245)
-SPRITE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
-               "WPS_wd"]
 CELL = 164
-
-
-def make_sprites(catalogue, folder):
-    """The assemble sprite: row r, column i holds picture i of the r-th AssembleImages key."""
-    sprite(os.path.join(folder, "assemble_image_square.png"), SPRITE_ROWS, catalogue["AssembleImages"], CELL, 4)
-    write_png(os.path.join(folder, "device_list_all.png"), 600, 600, background=(211, 211, 211))
 
 
 def count_colour(png, crop, rgb):
@@ -62,26 +43,9 @@ class GuideRoads(unittest.TestCase):
         reason = labmod.unavailable_reason()
         if reason:
             raise unittest.SkipTest(reason)
-        for path in (os.path.join(BUILD_DIR, "tolmwizard"), NETSIM):
-            if not os.path.exists(path):
-                raise unittest.SkipTest(path + " is missing")
-        with open(CATALOGUE, encoding="utf-8") as f:
-            cls.catalogue = json.load(f)
         cls.lab = Lab(internet=True).start()
         try:
-            ip = cls.lab.add_cam_address(SERVER_IP)
-            cls.lab.set_hosts({host: ip for host in HOSTS})
-            cert, key = cls.lab.issue_cert(HOSTS)
-            data = os.path.join(cls.lab.workdir, "guide-data")
-            os.makedirs(data)
-            shutil.copy(CATALOGUE, data)
-            make_sprites(cls.catalogue, data)
-            cls.netsim = cls.lab.cam(["python3", NETSIM, "--data", data, "--probe", ip + ":80", "--https",
-                                      ip + ":443", "--cert", cert, "--key", key,
-                                      "--log", os.path.join(cls.lab.workdir, "netsim.jsonl")],
-                                     stdout=subprocess.PIPE, text=True)
-            if cls.netsim.stdout.readline().strip() != "ready":
-                raise RuntimeError("netsim did not start")
+            cls.catalogue = LabInternet(cls.lab).catalogue
         except BaseException:
             cls.lab.close()
             raise
@@ -89,32 +53,6 @@ class GuideRoads(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         cls.lab.close()
-
-    # A person's steps ---------------------------------------------------------------
-
-    def enter_guide(self, w):
-        w.wait_window()
-        w.click(*WELCOME_START)
-        w.wait_log("checkWizardJsonFileTimer stop at", 60)
-        time.sleep(1.5)
-        w.click(*AGREEMENT_CHECK)
-        time.sleep(0.3)
-        w.click(*AGREEMENT_NEXT)
-        w.wait_log("04 mockup : \"0\"", 15)
-        time.sleep(0.5)
-
-    def choose(self, w, place, text, log):
-        """Opens a list, types the entry's name into it and takes it with Return."""
-        w.click(*place)
-        time.sleep(0.6)
-        w.type_text(text)
-        time.sleep(0.3)
-        w.key("Return")
-        w.wait_log(log, 10)
-        time.sleep(0.8)
-
-    def choose_model(self, w, model):
-        self.choose(w, MODEL_LIST, model, "03 selectedItem(Device Name) : \"%s\"" % model)
 
     def assert_pictures(self, shot, names):
         """Every named clip is on screen in the panel area, with the most of its cell."""
@@ -143,12 +81,12 @@ class GuideRoads(unittest.TestCase):
 
     def test_route_1_versions_then_discovery(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
-            self.enter_guide(w)
+            w.to_guide()
             w.screenshot("guide_prompt.png")
-            self.choose_model(w, "VKC-2100")
+            w.choose_model("VKC-2100")
             w.wait_log("04 mockup : \"1\"")
             w.screenshot("guide_route1_version_prompt.png")
-            self.choose(w, VERSION_LIST, "B1", "03 selectedHWVersion(Hardware Version) : \"B1\"")
+            w.choose(VERSION_LIST, "B1", "03 selectedHWVersion(Hardware Version) : \"B1\"")
             shot = w.screenshot("guide_route1_B1.png")
             self.assert_pictures(shot, self.names_of("VKC-2100", "B1", "1"))
             self.press_next(w, "guide_route1")
@@ -156,14 +94,14 @@ class GuideRoads(unittest.TestCase):
 
     def test_route_2_types_then_access_point(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
-            self.enter_guide(w)
-            self.choose_model(w, "VKC-6100")
+            w.to_guide()
+            w.choose_model("VKC-6100")
             w.wait_log("04 mockup : \"2\"")
             w.screenshot("guide_route2_overview.png")
-            self.choose(w, TYPE_LIST, "Ethernet", "01 Got ctype index changed : \"Ethernet\"")
+            w.choose(TYPE_LIST, "Ethernet", "01 Got ctype index changed : \"Ethernet\"")
             shot = w.screenshot("guide_route2_ethernet.png")
             self.assert_pictures(shot, self.names_of("VKC-6100", "NA", "1"))
-            self.choose(w, TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"")
+            w.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"")
             shot = w.screenshot("guide_route2_direct.png")
             self.assert_pictures(shot, self.names_of("VKC-6100", "NA", "6"))
             self.press_next(w, "guide_route2")
@@ -171,8 +109,8 @@ class GuideRoads(unittest.TestCase):
 
     def test_route_5_access_point(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
-            self.enter_guide(w)
-            self.choose_model(w, "VKC-5010W")
+            w.to_guide()
+            w.choose_model("VKC-5010W")
             w.wait_log("04 mockup : \"5\"")
             shot = w.screenshot("guide_route5.png")
             self.assert_pictures(shot, self.names_of("VKC-5010W", "A1", "5"))

@@ -8,6 +8,7 @@ The program's temporary folder (TMPDIR) is the test's, so the clips can be looke
 Screenshots go to <build>/screenshots/update_*.png.
 """
 
+import glob
 import hashlib
 import json
 import os
@@ -26,8 +27,9 @@ sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 sys.path.insert(0, TOOLS)
 import lab as labmod  # noqa: E402
 import updatesim  # noqa: E402
+import pictures  # noqa: E402
 from pictures import colour_of, pixels  # noqa: E402
-from wizard import Wizard  # noqa: E402
+from wizard import MODEL_LIST, WELCOME_START, Wizard  # noqa: E402
 
 NETSIM = os.path.join(TOOLS, "netsim.py")
 UPDATESIM = os.path.join(TOOLS, "updatesim.py")
@@ -39,12 +41,8 @@ INSTALLER_NAME = "TolmSetupWizard_v2.00.11.exe"
 INSTALLER_PATH = "/files/" + INSTALLER_NAME
 
 # Places in the main window (800 x 650; popups of 618 x 300 centred at (91, 175)).
-START = (205, 246)
 POPUP_RIGHT = (91 + 480 + 55, 175 + 200 + 12)
 POPUP_CLOSE = (91 + 590 + 6, 175 + 15 + 6)
-AGREE_BOX = (167, 463)
-I_AGREE = (475, 506)
-MODEL_LIST = (50 + 116, 100 + 116 + 13)
 PANEL_AREA = (701, 301, 49, 245)   # w, h, x, y
 
 OFFERED = "URL_EXE:"
@@ -76,7 +74,7 @@ class UpdateLab:
         for name in ("tolmwizard.json", "tolmwizard_develop.json"):
             with open(os.path.join(catalogue_data, name), "w", encoding="utf-8") as f:
                 json.dump(self.catalogue, f)
-        updatesim.draw_sprites(self.catalogue, catalogue_data)
+        pictures.draw_sprites(self.catalogue, catalogue_data)
 
         entries = [{"Model": "VKC-2100", "Version": "v9.0", "URL_EXE": "https://%s/files/camera.bin" % UPDATE_HOST},
                    {"Model": "TolmSetupWizard", "Version": "v2.00.11",
@@ -151,7 +149,7 @@ class UpdateRoads(unittest.TestCase):
         self.addCleanup(w.stop)
         w.wait_window()
         self.main = w.window
-        w.click(*START)
+        w.click(*WELCOME_START)
         w.wait_log("Got New Version of Tlom Wizard", 15)
         w.wait_log(OFFERED, 10)
         w.wait_log(POPUP_MADE, 5)
@@ -177,14 +175,16 @@ class UpdateRoads(unittest.TestCase):
         w.window = self.main
 
     def assert_clips(self):
-        """Both sprites were cut into the clip folders: each clip holds its own cell."""
-        for folder, key, rows in (("assemble_image_clip", "AssembleImages", updatesim.ASSEMBLE_ROWS),
-                                  ("device_icon_clip", "DeivceIcons", updatesim.ICON_ROWS)):
+        """Both sprites were cut into the clip folders of the run's own picture folder: each clip
+        holds its own cell."""
+        [own] = glob.glob(os.path.join(self.net.tmp, "tolmwizard-*"))
+        for folder, key, rows in (("assemble_image_clip", "AssembleImages", pictures.ASSEMBLE_ROWS),
+                                  ("device_icon_clip", "DeivceIcons", pictures.ICON_ROWS)):
             names = {n for row in rows for n in self.net.catalogue[key][row].split(",")}
-            clips = sorted(os.listdir(os.path.join(self.net.tmp, folder)))
+            clips = sorted(os.listdir(os.path.join(own, folder)))
             self.assertEqual(clips, sorted(n + ".png" for n in names))
             for name in names:
-                self.assertEqual(pixels(os.path.join(self.net.tmp, folder, name + ".png"), (1, 1, 2, 2)),
+                self.assertEqual(pixels(os.path.join(own, folder, name + ".png"), (1, 1, 2, 2)),
                                  [colour_of(name)], name)
 
     def test_update_downloads_and_starts_the_installer(self):
@@ -200,6 +200,7 @@ class UpdateRoads(unittest.TestCase):
         with open(self.net.saved_installer(), "rb") as f:
             self.assertEqual(f.read(), self.net.installer)
         self.assertEqual(os.listdir(self.net.save), [INSTALLER_NAME])
+        self.assert_clips()
 
         w.click(*POPUP_RIGHT)
         self.assertEqual(w.wait_exit(15), 0)
@@ -211,7 +212,7 @@ class UpdateRoads(unittest.TestCase):
         log = w.log_text()
         self.assertIn("02 autorun_success true", log)
         self.assertIn("04 QCoreApplication::exit()", log)
-        self.assert_clips()
+        self.assertEqual(glob.glob(os.path.join(self.net.tmp, "tolmwizard-*")), [], "picture folder left behind")
 
     def test_stuck_old_installer_asks_for_another_folder(self):
         stuck = os.path.join(self.net.save, INSTALLER_NAME)
@@ -267,15 +268,8 @@ class UpdateRoads(unittest.TestCase):
         self.assertEqual(self.net.requests(), ["/wizard/?version"])
 
         # The guide shows the pictures cut from the downloaded sprite.
-        w.click(*AGREE_BOX)
-        w.click(*I_AGREE)
-        w.wait_log('04 mockup : "0"', 10)
-        w.click(*MODEL_LIST)
-        time.sleep(0.6)
-        w.type_text("VKC-5010W")
-        w.key("Return")
-        w.wait_log('04 mockup : "5"', 10)
-        time.sleep(0.8)
+        w.agree()
+        w.choose(MODEL_LIST, "VKC-5010W", '04 mockup : "5"')
         shot = w.screenshot("update_guide_pictures.png")
         shown = pixels(shot, PANEL_AREA)
         camera = next(c for c in self.net.catalogue["Cameras"] if c["Model"] == "VKC-5010W")

@@ -7,10 +7,8 @@ untrusted catalogue certificate is refused; a second wizard cannot bind the DCP 
 Screenshots of every page go to <build>/screenshots/welcome_*.png.
 """
 
-import json
 import os
 import re
-import subprocess
 import sys
 import time
 import unittest
@@ -22,26 +20,18 @@ BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 import lab as labtool  # noqa: E402
-from wizard import Wizard  # noqa: E402
+from wizard import AGREEMENT_NEXT, LICENCE_SHOWN, WELCOME_START, LabInternet, Wizard  # noqa: E402
 
-NETSIM = os.path.join(SOURCE_DIR, "tests", "tools", "netsim", "netsim.py")
-CATALOGUE_DATA = os.path.join(SOURCE_DIR, "tests", "data", "catalogue")
-PROBE_IP = "10.254.1.80"
-CATALOGUE_IP = "10.254.1.43"
 
 # Places in the main window (800 x 650; pages sit at y 100).
-START = (205, 246)
 LANGUAGE_BOX = (166, 205)
 FRENCH_IN_LIST = (100, 228)    # second row of the opened list
-AGREE_BOX = (167, 463)
-I_AGREE = (475, 506)
 OPPS_LOCAL_ONLY = (587, 562)
 OPPS_RETRY = (715, 562)
 POPUP_RIGHT_BUTTON = (91 + 480 + 55, 125 + 350 + 12)   # popups of 618 x 400, centred
 
 TITLES = {"en": "olvaris Setup Wizard", "de": "olvaris Einrichtungsassistent",
           "fr": "Assistant de configuration olvaris"}
-LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
 BIND_FAILED = "isBinding =  false"
 
 
@@ -58,63 +48,10 @@ def host_and_path(url):
     return host, "/" + path
 
 
-class Internet:
-    """A lab whose Internet side serves the probe site and the catalogue."""
-
-    def __init__(self, lab, probe=True, trusted=True):
-        self.lab = lab
-        self.dir = lab.workdir
-        self.control = os.path.join(self.dir, "netsim-control.json")
-        self.log = os.path.join(self.dir, "netsim-requests.jsonl")
-        self.probe_host = host_and_path(endpoint("kInternetProbeUrl"))[0]
-        self.catalogue_host, self.release_path = host_and_path(endpoint("kReleaseBaseUrl"))
-        lab.add_cam_address(PROBE_IP)
-        lab.add_cam_address(CATALOGUE_IP)
-        lab.set_hosts({self.probe_host: PROBE_IP, self.catalogue_host: CATALOGUE_IP})
-        if trusted:
-            cert, key = lab.issue_cert([self.catalogue_host])
-        else:
-            cert, key = self._self_signed()
-        cmd = ["python3", NETSIM, "--data", CATALOGUE_DATA, "--https", CATALOGUE_IP + ":443", "--cert", cert,
-               "--key", key, "--control", self.control, "--log", self.log]
-        if probe:
-            cmd += ["--probe", PROBE_IP + ":80"]
-        self.set_control({})
-        lab.cam(cmd, stdout=subprocess.DEVNULL)
-        lab.wait_listening("cam", "tcp", 443)
-        if probe:
-            lab.wait_listening("cam", "tcp", 80)
-
-    def _self_signed(self):
-        cert = os.path.join(self.dir, "untrusted.pem")
-        key = os.path.join(self.dir, "untrusted.key")
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                        "-nodes", "-keyout", key, "-out", cert, "-days", "1", "-subj", "/CN=" + self.catalogue_host,
-                        "-addext", "subjectAltName=DNS:" + self.catalogue_host],
-                       check=True, capture_output=True)
-        return cert, key
-
-    def set_control(self, control):
-        with open(self.control, "w", encoding="utf-8") as f:
-            json.dump(control, f)
-
-    def requests(self, service=None):
-        try:
-            with open(self.log, encoding="utf-8") as f:
-                entries = [json.loads(line) for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
-        return [e for e in entries if service is None or e["service"] == service]
-
-    def catalogue_requests(self):
-        """Requests for the catalogue itself; the sprites come from the same server."""
-        return [e for e in self.requests("catalogue") if not e["path"].endswith(".png")]
-
-
 @contextmanager
 def internet(**kw):
     with labtool.Lab(internet=True) as lab:
-        yield lab, Internet(lab, **kw)
+        yield lab, LabInternet(lab, **kw)
 
 
 def start_wizard(lab, **config):
@@ -130,25 +67,21 @@ class WelcomeRoads(unittest.TestCase):
         if reason:
             raise unittest.SkipTest(reason)
 
-    def agree(self, w):
-        w.click(*AGREE_BOX)
-        w.click(*I_AGREE)
-
     def test_start_reaches_the_licence_and_the_guide(self):
         with internet() as (lab, net), start_wizard(lab) as w:
             w.wait_window()
             w.screenshot("welcome_start.png")
             started = time.monotonic()
-            w.click(*START)
+            w.click(*WELCOME_START)
             w.wait_log(LICENCE_SHOWN, 10)
             self.assertLess(time.monotonic() - started, 8)
             w.screenshot("welcome_licence.png")
 
             probes = net.requests("probe")
             self.assertTrue(probes)
-            self.assertEqual(probes[0]["host"], net.probe_host)
+            self.assertEqual(probes[0]["host"], host_and_path(endpoint("kInternetProbeUrl"))[0])
             catalogue = net.catalogue_requests()
-            self.assertEqual([e["path"] for e in catalogue], [net.release_path + "tolmwizard.json"])
+            self.assertEqual([e["path"] for e in catalogue], [host_and_path(endpoint("kReleaseBaseUrl"))[1] + "tolmwizard.json"])
             self.assertEqual(catalogue[0]["answer"], "200")
             log = w.log_text()
             self.assertIn("isBinding =  true", log)
@@ -156,10 +89,10 @@ class WelcomeRoads(unittest.TestCase):
             self.assertNotIn("Got New Version", log)
 
             # "I Agree" does nothing until the box is ticked.
-            w.click(*I_AGREE)
+            w.click(*AGREEMENT_NEXT)
             time.sleep(0.5)
             self.assertNotIn('"VKC-2100"  :  "1"', w.log_text())
-            self.agree(w)
+            w.agree()
             w.wait_log('"VKC-2100"  :  "1"', 5)
             w.wait_log('01 Got index changed : "Choose your model"', 5)
             w.screenshot("welcome_guide.png")
@@ -168,7 +101,7 @@ class WelcomeRoads(unittest.TestCase):
         # The develop catalogue names v2.00.9: older than v2.00.10, so no update check.
         with internet() as (lab, net), start_wizard(lab, EnableForQATest="1") as w:
             w.wait_window()
-            w.click(*START)
+            w.click(*WELCOME_START)
             w.wait_log(LICENCE_SHOWN, 10)
             self.assertIn('TolmWizardJsonVersion : "v2.00.9"', w.log_text())
             self.assertNotIn("Got New Version", w.log_text())
@@ -179,7 +112,7 @@ class WelcomeRoads(unittest.TestCase):
         # In German: the screenshots show the translated pages.
         with internet(probe=False) as (lab, net), start_wizard(lab, Language="de") as w:
             w.wait_window(TITLES["de"])
-            w.click(*START)
+            w.click(*WELCOME_START)
             w.wait_log("checkWizardInternetTimer timeout", 12)
             w.screenshot("welcome_no_internet_de.png")
             w.click(*OPPS_LOCAL_ONLY)
@@ -192,7 +125,7 @@ class WelcomeRoads(unittest.TestCase):
             self.assertIn("isBinding =  true", w.log_text())
             self.assertEqual(net.catalogue_requests(), [])
 
-            self.agree(w)
+            w.agree()
             w.wait_log('01 Got index changed : "Verbindungsart wählen"', 5)
             w.screenshot("welcome_guide_local_only_de.png")
             self.assertEqual(net.requests(), [])
@@ -202,7 +135,7 @@ class WelcomeRoads(unittest.TestCase):
         with internet() as (lab, net), start_wizard(lab, Language="fr") as w:
             net.set_control({"probe": {"mode": "drop"}})
             w.wait_window(TITLES["fr"])
-            w.click(*START)
+            w.click(*WELCOME_START)
             w.wait_log("checkWizardInternetTimer timeout", 12)
             w.screenshot("welcome_no_internet_fr.png")
             self.assertEqual(net.catalogue_requests(), [])
@@ -216,7 +149,7 @@ class WelcomeRoads(unittest.TestCase):
     def test_untrusted_catalogue_certificate_is_refused(self):
         with internet(trusted=False) as (lab, net), start_wizard(lab) as w:
             w.wait_window()
-            w.click(*START)
+            w.click(*WELCOME_START)
             # The first report may come from a sprite's request, which mutes the catalogue's.
             w.wait_log("check request SSLErrors !", 10)
             w.wait_log("checkWizardJsonFileTimer timeout", 16)
@@ -230,11 +163,11 @@ class WelcomeRoads(unittest.TestCase):
     def test_second_wizard_cannot_bind(self):
         with internet() as (lab, net), start_wizard(lab) as first:
             first.wait_window()
-            first.click(*START)
+            first.click(*WELCOME_START)
             first.wait_log(LICENCE_SHOWN, 10)
             with start_wizard(lab) as second:
                 second.wait_window()
-                second.click(*START)
+                second.click(*WELCOME_START)
                 second.wait_log(BIND_FAILED, 10)
                 second.screenshot("welcome_bind_failed.png")
                 second.click(*POPUP_RIGHT_BUTTON)

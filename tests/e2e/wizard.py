@@ -24,9 +24,21 @@ What a Wizard does:
   block, on SIGTERM/SIGINT and at interpreter exit. Set KEEP_WIZARD_DIR=1 to keep the folder.
 
 Waiting calls raise TimeoutError with the program's stderr and log tail when their time runs out.
+
+Shared steps of a person (in the lab only: Start broadcasts on every interface):
+
+    with Lab(internet=True) as lab:
+        net = LabInternet(lab)              # probe site, catalogue and sprites, under the program's host names
+        with Wizard(build_dir, lab=lab) as w:
+            w.start()                       # welcome page -> Start -> the licence page
+            w.agree()                       # tick the box, "I Agree" -> the connection guide
+            w.choose_model("VKC-2100")      # a model of the guide's list (choose() for any list)
+            w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
+            # or w.to_guide(), w.to_discovery() for the whole road
 """
 
 import atexit
+import json
 import ctypes
 import ctypes.util
 import os
@@ -35,11 +47,32 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import xml.etree.ElementTree as ET
 
+SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
+NETSIM_DIR = os.path.join(SOURCE_DIR, "tests", "tools", "netsim")
+CATALOGUE_DIR = os.path.join(SOURCE_DIR, "tests", "data", "catalogue")
+
+sys.path.insert(0, NETSIM_DIR)
+import pictures  # noqa: E402
+
 MAIN_TITLE = "olvaris Setup Wizard"
+
+# Places in the main window (800 x 650; pages sit at y 100).
+WELCOME_START = (130 + 75, 100 + 131 + 15)
+AGREEMENT_CHECK = (160 + 8, 100 + 354 + 9)
+AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
+MODEL_LIST = (50 + 116, 100 + 116 + 13)
+GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
+GUIDE_NEXT = (640 + 55, 100 + 450 + 12)
+
+# Log lines that mark where the program is.
+LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
+GUIDE_SHOWN = "01 Got index changed :"
+DISCOVERY_SCANS = "Send <DCP_Class_01> and broudcast to interface :"
 LAUNCHER_TITLE = "olvaris Launcher"
 DEFAULT_CONFIG = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "Logenable"}
 SCREEN = (1280, 1024)
@@ -324,6 +357,50 @@ class Wizard:
         self._xdotool("click", button)
         time.sleep(0.2)
 
+    # --- a person's shared steps (see the module text) ---
+
+    def start(self, timeout=60):
+        """Welcome page -> Start -> the licence page, painted."""
+        self.wait_window()
+        self.click(*WELCOME_START)
+        self.wait_log(LICENCE_SHOWN, timeout)
+        time.sleep(1.5)
+
+    def agree(self):
+        """Ticks the licence box and presses "I Agree" -> the connection guide, painted."""
+        self.click(*AGREEMENT_CHECK)
+        time.sleep(0.3)
+        self.click(*AGREEMENT_NEXT)
+        self.wait_log(GUIDE_SHOWN, 15)
+        time.sleep(0.8)
+
+    def choose(self, place, text, log):
+        """Opens the list at place, types an entry's name into it, takes it with Return, waits for log."""
+        self.click(*place)
+        time.sleep(0.6)
+        self.type_text(text)
+        time.sleep(0.3)
+        self.key("Return")
+        self.wait_log(log, 10)
+        time.sleep(0.8)
+
+    def choose_model(self, model):
+        self.choose(MODEL_LIST, model, '03 selectedItem(Device Name) : "%s"' % model)
+
+    def skip_guide(self):
+        """Chooses the model prompt and its "Skip instruction" -> the discovery page scans."""
+        self.choose_model("Choose your model")
+        self.click(*GUIDE_SKIP)
+        self.wait_log(DISCOVERY_SCANS, 10)
+
+    def to_guide(self):
+        self.start()
+        self.agree()
+
+    def to_discovery(self):
+        self.to_guide()
+        self.skip_guide()
+
     def type_text(self, text):
         self._xdotool("windowfocus", "--sync", self.window, check=False)
         self._xdotool("type", "--delay", 30, text)
@@ -412,3 +489,75 @@ class Wizard:
         if self.dir and os.path.isdir(self.dir) and not os.environ.get("KEEP_WIZARD_DIR"):
             shutil.rmtree(self.dir, ignore_errors=True)
         _live.discard(self)
+
+
+class LabInternet:
+    """The lab's Internet side (tests/tools/netsim): the probe site and, over HTTPS with the lab's
+    certificate, the catalogue and both sprites under the program's own host names.
+
+    catalogue: a dict served as tolmwizard.json (default tests/data's, beside its develop twin); sprites:
+    draw the two sprites of solid cells (pictures.colour_of per name); probe=False: no probe site;
+    trusted=False: a self-signed certificate. requests() reads netsim's log, set_control() its rules.
+    """
+
+    PROBE_IP = "10.254.1.80"
+    SERVER_IP = "10.254.1.43"
+    PROBE_HOST = "www.example.com"
+    SERVER_HOSTS = ("catalog.tolmwizard.invalid", "update.tolmwizard.invalid")
+
+    def __init__(self, lab, catalogue=None, sprites=True, probe=True, trusted=True):
+        self.lab = lab
+        self.dir = os.path.join(lab.workdir, "internet")
+        self.data = os.path.join(self.dir, "data")
+        self.control = os.path.join(self.dir, "control.json")
+        self.log = os.path.join(self.dir, "requests.jsonl")
+        os.makedirs(self.data)
+        for name in ("tolmwizard.json", "tolmwizard_develop.json"):
+            shutil.copy(os.path.join(CATALOGUE_DIR, name), self.data)
+        if catalogue is not None:
+            with open(os.path.join(self.data, "tolmwizard.json"), "w", encoding="utf-8") as f:
+                json.dump(catalogue, f)
+        with open(os.path.join(self.data, "tolmwizard.json"), encoding="utf-8") as f:
+            self.catalogue = json.load(f)
+        if sprites:
+            pictures.draw_sprites(self.catalogue, self.data)
+        self.set_control({})
+        lab.add_cam_address(self.SERVER_IP)
+        hosts = {host: self.SERVER_IP for host in self.SERVER_HOSTS}
+        cmd = ["python3", os.path.join(NETSIM_DIR, "netsim.py"), "--data", self.data, "--https",
+               self.SERVER_IP + ":443", "--control", self.control, "--log", self.log]
+        if probe:
+            lab.add_cam_address(self.PROBE_IP)
+            hosts[self.PROBE_HOST] = self.PROBE_IP
+            cmd += ["--probe", self.PROBE_IP + ":80"]
+        self.hosts = hosts  # add to these when setting the lab's hosts file again
+        lab.set_hosts(hosts)
+        cert, key = lab.issue_cert(list(self.SERVER_HOSTS)) if trusted else self._self_signed()
+        self.server = lab.cam(cmd + ["--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
+        if self.server.stdout.readline().strip() != "ready":
+            raise RuntimeError("netsim did not start")
+
+    def _self_signed(self):
+        cert, key = os.path.join(self.dir, "untrusted.pem"), os.path.join(self.dir, "untrusted.key")
+        host = self.SERVER_HOSTS[0]
+        subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                        "-nodes", "-keyout", key, "-out", cert, "-days", "1", "-subj", "/CN=" + host,
+                        "-addext", "subjectAltName=DNS:" + host], check=True, capture_output=True)
+        return cert, key
+
+    def set_control(self, control):
+        with open(self.control, "w", encoding="utf-8") as f:
+            json.dump(control, f)
+
+    def requests(self, service=None):
+        """netsim's log entries, of one service ("probe", "catalogue") or all."""
+        try:
+            with open(self.log, encoding="utf-8") as f:
+                entries = [json.loads(line) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+        return [e for e in entries if service is None or e["service"] == service]
+
+    def catalogue_requests(self):
+        """Requests for the catalogue itself; the sprites come from the same server."""
+        return [e for e in self.requests("catalogue") if not e["path"].endswith(".png")]

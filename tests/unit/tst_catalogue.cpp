@@ -27,6 +27,8 @@ private slots:
     void cleanBody();
     void versions_data();
     void versions();
+    void redirects_data();
+    void redirects();
 };
 
 namespace {
@@ -231,6 +233,30 @@ void TestCatalogue::versions()
     QFETCH(QString, candidate);
     QFETCH(bool, newer);
     QCOMPARE(isNewerVersion("v2.00.10", candidate), newer);
+}
+
+void TestCatalogue::redirects_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("next");  // empty: refused
+
+    const QString from = "https://catalog.test/release/tolmwizard.json";
+    QTest::newRow("relative") << from << "moved/t.json" << "https://catalog.test/release/moved/t.json";
+    QTest::newRow("to another https host") << from << "https://mirror.test/t.json" << "https://mirror.test/t.json";
+    QTest::newRow("https to http") << from << "http://catalog.test/t.json" << "";
+    QTest::newRow("https to ftp") << from << "ftp://catalog.test/t.json" << "";
+    QTest::newRow("scheme-relative keeps https") << from << "//other.test/t.json" << "https://other.test/t.json";
+    QTest::newRow("no target") << from << "" << "";
+    QTest::newRow("http may go anywhere") << "http://probe.test/" << "http://other.test/" << "http://other.test/";
+}
+
+void TestCatalogue::redirects()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, target);
+    QFETCH(QString, next);
+    QCOMPARE(redirectTarget(QUrl(from), QUrl(target)).toString(), next);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "shell/config.h"
 #include "shell/globals.h"
 
@@ -33,6 +35,8 @@ private slots:
     void readConfig_data();
     void readConfig();
     void shippedConfig();
+    void unusualFiles_data();
+    void unusualFiles();
     void downloadAddresses_data();
     void downloadAddresses();
 };
@@ -57,6 +61,15 @@ void TestShellConfig::readConfig_data()
         << "<config><ViewerInstaller>./installer/../viewer/setup</ViewerInstaller>"
            "<PdfReaderInstaller>/srv/setup files/reader</PdfReaderInstaller></config>"
         << "parsed, launcher, viewer /opt/wizard/viewer/setup, reader /srv/setup files/reader";
+    // Hostile or oversized documents count as no file, quickly and without growing.
+    QTest::newRow("nested far too deep") << QString("<a>").repeated(30000) + QString("</a>").repeated(30000) << "qa";
+    QTest::newRow("entity expansion")
+        << "<!DOCTYPE c [<!ENTITY x \"xxxxxxxxxxxxxxxx\"><!ENTITY y \"&x;&x;&x;&x;&x;&x;&x;&x;\">]>"
+           "<c><EnableLog>" + QString("&y;").repeated(5000) + "</EnableLog></c>" << "qa";
+    QTest::newRow("undeclared entity") << "<c><EnableLog>&y;</EnableLog></c>" << "qa";
+    QTest::newRow("oversized") << "<c><EnableLauncher>0</EnableLauncher>" + QString(70000, ' ') + "</c>" << "qa";
+    QTest::newRow("depth of a real file") << "<c><a><b><d><EnableLauncher>0</EnableLauncher></d></b></a></c>"
+                                          << "parsed";
     QTest::newRow("blank path unset, manuals in order")
         << "<config><ViewerInstaller> </ViewerInstaller><Manual lang=\"en\">manual/en.pdf</Manual><Manual lang=\"de\">"
            "manual/de.pdf</Manual><Manual>any.pdf</Manual><Manual lang=\"fr\"></Manual></config>"
@@ -81,6 +94,40 @@ void TestShellConfig::shippedConfig()
     const ShellConfig config = readShellConfig(&bytes, "/opt/wizard");
     QVERIFY(config.parsed && config.showLauncher && !config.qaTest && !config.logEnabled);
     QVERIFY(!config.viewerInstaller.isEmpty() && !config.pdfReaderInstaller.isEmpty() && !config.manuals.isEmpty());
+}
+
+// What stands as config.xml: only a readable regular file of a sane size is read.
+void TestShellConfig::unusualFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("parsed");
+
+    QTest::newRow("plain file") << "file" << true;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("pipe that never ends") << "fifo" << false;
+    QTest::newRow("endless device") << "zero" << false;
+    QTest::newRow("oversized file") << "large" << false;
+}
+
+void TestShellConfig::unusualFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, parsed);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("config.xml");
+    const QByteArray xml = "<config><EnableLauncher>0</EnableLauncher></config>";
+    QFile file(path);
+    if (kind == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("config.xml"));
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kind == "large" ? xml + QByteArray(1 << 20, ' ') : xml) > 0);
+    file.close();
+    QCOMPARE(readShellConfigFile(dir.path()).parsed, parsed);
 }
 
 void TestShellConfig::downloadAddresses_data()

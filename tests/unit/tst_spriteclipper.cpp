@@ -1,6 +1,8 @@
 // Cutting the downloaded sprites into one picture per catalogue name.
 #include <QtTest>
 
+#include <unistd.h>
+
 #include "welcome/spriteclipper.h"
 
 using NameMap = QMap<QString, QString>;
@@ -46,6 +48,9 @@ private slots:
     void cells_data();
     void cells();
     void recutRemovesStaleFiles();
+    void privateFolder();
+    void plantedLinksAreNotFollowed_data();
+    void plantedLinksAreNotFollowed();
 };
 
 void TestSpriteClipper::cells_data()
@@ -110,6 +115,54 @@ void TestSpriteClipper::recutRemovesStaleFiles()
     QCOMPARE(filesIn(dir.filePath(sprite.clipFolder)), QStringList{"new.png"});
     QCOMPARE(QImage(dir.filePath(sprite.clipFolder + "/new.png")).pixelColor(10, 10), cellColour(0, 2));
     QVERIFY(cutSprite(sprite, NameMap(), dir.path()).isNull());
+}
+
+void TestSpriteClipper::privateFolder()
+{
+    const QString folder = spriteFolder();
+    QVERIFY(!folder.isEmpty());
+    QCOMPARE(spriteFolder(), folder);  // one per run
+    const QFileInfo info(folder);
+    QVERIFY(info.isDir() && !info.isSymLink());
+    QCOMPARE(info.ownerId(), uint(geteuid()));
+    QCOMPARE(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                   | QFile::WriteOther | QFile::ExeOther),
+             QFile::Permissions());
+}
+
+// Links put in place of the clip folder or the sprite file: the cut and the write replace
+// them and leave what they point at alone.
+void TestSpriteClipper::plantedLinksAreNotFollowed_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("clip folder") << SpriteKind::deviceIcons().clipFolder;
+    QTest::newRow("sprite file") << SpriteKind::deviceIcons().spriteFile;
+}
+
+void TestSpriteClipper::plantedLinksAreNotFollowed()
+{
+    QFETCH(QString, planted);
+    const SpriteKind& sprite = SpriteKind::deviceIcons();
+    QTemporaryDir dir;
+    QTemporaryDir victim;
+    QVERIFY(dir.isValid() && victim.isValid());
+    QFile precious(victim.filePath("precious"));
+    QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write("keep") == 4);
+    precious.close();
+    const QString target = planted == sprite.clipFolder ? victim.path() : precious.fileName();
+    QVERIFY(QFile::link(target, dir.filePath(planted)));
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && drawSprite(sprite, 2).save(&buffer, "PNG"));
+    QVERIFY(writeSpriteFile(dir.path(), sprite.spriteFile, png));
+    QCOMPARE(cutSprite(sprite, NameMap{{"Serial_2", "a"}}, dir.path()), dir.path() + "/" + sprite.clipFolder + "/");
+
+    QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("keep"));
+    QVERIFY(!QFileInfo(dir.filePath(planted)).isSymLink());
+    QCOMPARE(filesIn(dir.filePath(sprite.clipFolder)), QStringList{"a.png"});
 }
 
 QTEST_MAIN(TestSpriteClipper)

@@ -49,6 +49,11 @@ void TestUpdateDescription::offers_data()
     QTest::newRow("capital V is newer") << wizard("V2.00.11") << true << "https://dl.test/setup.exe";
     QTest::newRow("9 is older than 10") << wizard("v2.00.9") << false << "";
     QTest::newRow("empty URL_EXE") << wizard("v2.00.11", "") << false << "";
+    QTest::newRow("installer over plain http refused") << wizard("v2.00.11", "http://dl.test/setup.exe") << false << "";
+    QTest::newRow("https entry kept over a later http one")
+        << description({entry("TolmSetupWizard", "v2.00.11", "https://dl.test/a.exe"),
+                        entry("TolmSetupWizard", "v2.00.12", "http://dl.test/b.exe")})
+        << true << "https://dl.test/a.exe";
     QTest::newRow("model in other case")
         << description({entry("tolmsetupwizard", "v2.00.11", "https://dl.test/a.exe")}) << false << "";
     QTest::newRow("later qualifying entry wins")

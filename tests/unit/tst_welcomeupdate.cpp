@@ -7,6 +7,7 @@
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
+#include "welcome/spriteclipper.h"
 
 using Answer = HttpTestServer::Answer;
 using Answers = QMap<QString, Answer>;
@@ -164,7 +165,7 @@ void TestWelcomeUpdate::spriteWaits()
     QVERIFY(gMainpage->loadingMaskLabel->isVisibleTo(gMainpage));
     QCOMPARE(server->requests, requests);
     QCOMPARE(icons ? gDeviceIconReady : gAssembleImageReady, ready);
-    const QString clips = temp.path() + (icons ? "/device_icon_clip/" : "/assemble_image_clip/");
+    const QString clips = spriteFolder() + (icons ? "/device_icon_clip/" : "/assemble_image_clip/");
     QCOMPARE(icons ? deviceIconsPath : assembleImagesPath,
              ready ? clips : QString(icons ? "/start/device_icon/" : "/start/assemble_image/"));
     if (ready)
@@ -183,7 +184,7 @@ void TestWelcomeUpdate::spriteBeforeCatalogueIsCutAgain()
     checkType = 1;
     gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(server->url("/tolmwizard.json")));
     QTRY_VERIFY(gJsonFileReady);
-    QCOMPARE(assembleImagesPath, temp.path() + "/assemble_image_clip/");
+    QCOMPARE(assembleImagesPath, spriteFolder() + "/assemble_image_clip/");
     QVERIFY(QFile::exists(assembleImagesPath + "late2.png"));
 }
 

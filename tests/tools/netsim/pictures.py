@@ -1,6 +1,7 @@
 """Fixture pictures for the tests: PNG files written with the standard library alone (no fonts),
 and the pixels of a picture read back with ImageMagick (installed by scripts/setup)."""
 import hashlib
+import os
 import struct
 import subprocess
 import zlib
@@ -44,3 +45,19 @@ def pixels(png, crop=None):
         cmd += ["-crop", "%dx%d+%d+%d" % crop, "+repage"]
     data = subprocess.run(cmd + ["-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=30).stdout
     return [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
+
+
+ASSEMBLE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
+                 "WPS_wd"]
+ICON_ROWS = ["Serial_2", "Serial_5", "Serial_6", "Serial_7", "Serial_8", "Serial_9"]
+SPRITES = [
+    # file, catalogue object, rows, cell, columns
+    ("assemble_image_square.png", "AssembleImages", ASSEMBLE_ROWS, 164, 4),
+    ("device_list_all.png", "DeivceIcons", ICON_ROWS, 50, 3),
+]
+
+
+def draw_sprites(catalogue, folder):
+    """Writes both sprites for the catalogue (a dict) into folder."""
+    for file_name, key, rows, cell, columns in SPRITES:
+        sprite(os.path.join(folder, file_name), rows, catalogue.get(key, {}), cell, columns)

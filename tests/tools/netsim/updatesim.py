@@ -33,22 +33,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import netsim  # noqa: E402
 import pictures  # noqa: E402
 
-ASSEMBLE_ROWS = ["Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
-                 "WPS_wd"]
-ICON_ROWS = ["Serial_2", "Serial_5", "Serial_6", "Serial_7", "Serial_8", "Serial_9"]
-SPRITES = [
-    # file, catalogue object, rows, cell, columns
-    ("assemble_image_square.png", "AssembleImages", ASSEMBLE_ROWS, 164, 4),
-    ("device_list_all.png", "DeivceIcons", ICON_ROWS, 50, 3),
-]
-
-
-def draw_sprites(catalogue, folder):
-    """Writes both sprites for the catalogue (a dict) into folder."""
-    for file_name, key, rows, cell, columns in SPRITES:
-        pictures.sprite(os.path.join(folder, file_name), rows, catalogue.get(key, {}), cell, columns)
-
-
 class UpdateHandler(netsim.Handler):
     service = "update"
 
@@ -144,7 +128,7 @@ def main(argv=None):
     args = parser.parse_args(argv)
     if args.command == "sprites":
         with open(args.catalogue, encoding="utf-8") as f:
-            draw_sprites(json.load(f), args.out)
+            pictures.draw_sprites(json.load(f), args.out)
         return 0
     return serve(args)
 
