@@ -95,6 +95,11 @@ DiscoveryPage::~DiscoveryPage()
     delete ui;
 }
 
+void DiscoveryPage::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
 void DiscoveryPage::setUpCameraTable()
 {
     QTableWidget* table = ui->discoveryCameraTb_TableWidget;

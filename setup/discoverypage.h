@@ -21,6 +21,8 @@ public:
 
     Ui_DiscoveryPage* ui;
     QTimer* checkDeviceDiscoveryTimer;
+
+    void retranslate();
     int waitDiscoveryNumber;
 
 public slots:

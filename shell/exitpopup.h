@@ -3,9 +3,7 @@
 
 #include <QString>
 
-class MessageBoxPage;
-class QObject;
-class QWidget;
+#include "shell/messageboxpage.h"
 
 constexpr const char* kExitPopupName = "exitWarning";
 
@@ -18,10 +16,25 @@ struct ExitPopupTexts
     QString yes;
 };
 
-// The exit confirmation of the main window and the Launcher: a popup named "exitWarning"
-// centred in owner, blue "No" on the left, white "Yes" on the right. "No" and the close
-// cross go to receiver's pressMsgExitNoButton(), "Yes" to its pressMsgExitYesButton().
-// Opens nothing and returns null while owner already has one.
-MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, QObject* receiver);
+// True when owner already shows the exit confirmation; logs the opening otherwise.
+bool exitPopupOpen(QWidget* owner);
+
+// The exit confirmation of every window that asks: a popup named "exitWarning" centred in
+// owner, blue "No" on the left, white "Yes" on the right. "No" and the close cross go to
+// receiver's pressMsgExitNoButton(), "Yes" to its pressMsgExitYesButton(). Opens nothing
+// and returns null while owner already has one.
+template <class Receiver>
+MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, Receiver* receiver)
+{
+    if (exitPopupOpen(owner))
+        return nullptr;
+    return MessageBoxPage::build(owner, kExitPopupName, 618, 250)
+        .title(texts.title, {60, 30, 510, 30})
+        .content("<p style=line-height:24px><font color=#666666>" + texts.question + "</font></p>", {60, 60, 500, 100})
+        .closeButton(receiver, &Receiver::pressMsgExitNoButton)
+        .rightButton(texts.no, ButtonStyle::Blue, {360, 180}, receiver, &Receiver::pressMsgExitNoButton)
+        .leftButton(texts.yes, ButtonStyle::White, {480, 180}, receiver, &Receiver::pressMsgExitYesButton)
+        .open();
+}
 
 #endif // EXITPOPUP_H

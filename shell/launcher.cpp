@@ -31,11 +31,11 @@ Launcher::Launcher(const ShellConfig& shellConfig, QWidget* parent)
     lockScreenLabel = ui->lockScreenLabel;
     lockScreenLabel->hide();
 
-    connect(ui->launcherSetupCamera_Button, SIGNAL(clicked()), this, SLOT(pressSetupIPCameraButton()));
-    connect(ui->launcherInstallViewer_Button, SIGNAL(clicked()), this, SLOT(pressInstallViewerButton()));
-    connect(ui->launcherManual_Button, SIGNAL(clicked()), this, SLOT(pressManualButton()));
-    connect(ui->launcherInstallPdfReader_Button, SIGNAL(clicked()), this, SLOT(pressInstallPdfReaderButton()));
-    connect(ui->launcherExit_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupExit()));
+    connect(ui->launcherSetupCamera_Button, &QPushButton::clicked, this, &Launcher::pressSetupIPCameraButton);
+    connect(ui->launcherInstallViewer_Button, &QPushButton::clicked, this, &Launcher::pressInstallViewerButton);
+    connect(ui->launcherManual_Button, &QPushButton::clicked, this, &Launcher::pressManualButton);
+    connect(ui->launcherInstallPdfReader_Button, &QPushButton::clicked, this, &Launcher::pressInstallPdfReaderButton);
+    connect(ui->launcherExit_Label, &QLabel::linkActivated, this, &Launcher::popupExit);
     translateTexts();
 }
 
@@ -73,7 +73,7 @@ void Launcher::translateTexts()
 void Launcher::pressSetupIPCameraButton()
 {
     hide();
-    gMainpage->ui->mainlLayout->addWidget(gWelcomePage, 0, Qt::Alignment());
+    gMainpage->showPage(nullptr, gWelcomePage);
     gMainpage->show();
 }
 

@@ -59,9 +59,9 @@ Mainpage::Mainpage(QWidget* parent)
     }
 
     loadingTimer = new QTimer(this);
-    connect(loadingTimer, SIGNAL(timeout()), this, SLOT(showLoadingImage()));
-    connect(ui->mainExit_Label, SIGNAL(linkActivated(QString)), this, SLOT(popupExit()));
-    connect(ui->mainZero_Label, SIGNAL(linkActivated(QString)), this, SLOT(openOlvaris()));
+    connect(loadingTimer, &QTimer::timeout, this, &Mainpage::showLoadingImage);
+    connect(ui->mainExit_Label, &QLabel::linkActivated, this, &Mainpage::popupExit);
+    connect(ui->mainZero_Label, &QLabel::linkActivated, this, &Mainpage::openOlvaris);
     connect(gDCPUtils, &DCPUtils::redirectReceived, this, &Mainpage::showBusy);
     translateFlush();
 
@@ -100,8 +100,6 @@ void Mainpage::createPages()
 void Mainpage::translateAllUI()
 {
     gWelcomePage->addLanguagesList();
-    if (QLabel* title = gAgreementPage->findChild<QLabel*>("agreementTitle_Label"))
-        title->setText(tr("Terms and Conditions"));
     gWelcomePage->langComboBoxIndexChanged(languageIndex(gCurrentLanguage));
 }
 

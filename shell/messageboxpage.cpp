@@ -118,6 +118,12 @@ PopupBuilder& PopupBuilder::secondContent(const QString& text, const QRect& geom
     return *this;
 }
 
+PopupBuilder& PopupBuilder::openLinks()
+{
+    m_popup->ui->msgBoxContent_Label->setOpenExternalLinks(true);
+    return *this;
+}
+
 PopupBuilder& PopupBuilder::picture(const QString& resource, const QRect& geometry)
 {
     QLabel* label = m_popup->ui->msgBoxImageLabel;

@@ -68,6 +68,8 @@ public:
     // content and secondContent take rich text as it is shown (see MessageBoxPage::richText).
     PopupBuilder& content(const QString& text, const QRect& geometry);
     PopupBuilder& secondContent(const QString& text, const QRect& geometry);
+    // Links in the content open in the browser.
+    PopupBuilder& openLinks();
     // The picture is scaled to the geometry's size, ignoring its aspect ratio.
     PopupBuilder& picture(const QString& resource, const QRect& geometry);
 

@@ -4,6 +4,7 @@
 #include <QNetworkAccessManager>
 #include <QTimer>
 
+#include "shell/exitpopup.h"
 #include "shell/globals.h"
 #include "shell/log.h"
 #include "shell/mainpage.h"
@@ -12,7 +13,6 @@
 
 namespace {
 const char* const kLocalViewPopupName = "useLocalViewWarning";
-const char* const kExitPopupName = "exitWarning";
 constexpr int kInternetTickMs = 1000;
 }
 
@@ -22,14 +22,19 @@ OppsPage::OppsPage(QWidget* parent)
 {
     WLOG << "OppsPage Constructor Initializing ...";
     ui->setupUi(this);
-    connect(ui->oppsExit_PushButton, SIGNAL(clicked()), this, SLOT(openExit()));
-    connect(ui->oppsLocalView_PushButton, SIGNAL(clicked()), this, SLOT(popupLocalView()));
-    connect(ui->oppsRetry_PushButton, SIGNAL(clicked()), this, SLOT(openRetry()));
+    connect(ui->oppsExit_PushButton, &QPushButton::clicked, this, &OppsPage::openExit);
+    connect(ui->oppsLocalView_PushButton, &QPushButton::clicked, this, &OppsPage::popupLocalView);
+    connect(ui->oppsRetry_PushButton, &QPushButton::clicked, this, &OppsPage::openRetry);
 }
 
 OppsPage::~OppsPage()
 {
     delete ui;
+}
+
+void OppsPage::retranslate()
+{
+    ui->retranslateUi(this);
 }
 
 void OppsPage::openExit()
@@ -45,37 +50,19 @@ void OppsPage::openRetry()
 
 void OppsPage::popupLocalView()
 {
-    const int w = 618;
-    const int h = 400;
-    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, kLocalViewPopupName, w, h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(tr("Local Viewing Only"));
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
-    box->msgBoxTitile_Label->show();
-    box->msgBoxContent_Label->setGeometry(80, 100, 480, 200);
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(
-        tr("Please note that when setting this<br> camera up for local viewing only, you will<br> not be able to use "
-           "the olvaris service<br> to remotely view camera.<br><br>If you would like to enable these "
-           "features,<br>please make sure you are connected to<br>the Internet before running this wizard.")));
-    box->msgBoxContent_Label->show();
-    box->msgBoxImageLabel->setPixmap(
-        QPixmap(":/images/local_view_only.png").scaled(242, 177, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    box->msgBoxImageLabel->setGeometry(360, 120, 242, 177);
-    box->msgBoxImageLabel->show();
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgCancelButton()));
-    box->msgBoxClose_Button->show();
-    connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgCancelButton()));
-    box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-    box->msgBoxLeftBtn_Button->setText(tr("Cancel"));
-    box->msgBoxLeftBtn_Button->setGeometry(360, 350, 111, 24);
-    box->msgBoxLeftBtn_Button->show();
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgOKButton()));
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(tr("Next"));
-    box->msgBoxRightBtn_Button->setGeometry(480, 350, 111, 24);
-    box->msgBoxRightBtn_Button->show();
-    popup->show();
+    MessageBoxPage::build(gMainpage, kLocalViewPopupName, 618, 400)
+        .title(tr("Local Viewing Only"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr(
+                     "Please note that when setting this<br> camera up for local viewing only, you will<br> not be able "
+                     "to use the olvaris service<br> to remotely view camera.<br><br>If you would like to enable "
+                     "these features,<br>please make sure you are connected to<br>the Internet before running this "
+                     "wizard.")),
+                 {80, 100, 480, 200})
+        .picture(":/images/local_view_only.png", {360, 120, 242, 177})
+        .closeButton(this, &OppsPage::pressMsgCancelButton)
+        .leftButton(tr("Cancel"), ButtonStyle::White, {360, 350}, this, &OppsPage::pressMsgCancelButton)
+        .rightButton(tr("Next"), ButtonStyle::Blue, {480, 350}, this, &OppsPage::pressMsgOKButton)
+        .open();
 }
 
 void OppsPage::pressMsgCancelButton()
@@ -95,34 +82,7 @@ void OppsPage::pressMsgOKButton()
 
 void OppsPage::popupExit()
 {
-    WLOG << "open msgbox ...";
-    const int w = 618;
-    const int h = 250;
-    MessageBoxPage* popup = MessageBoxPage::createCentred(this, kExitPopupName, w, h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(tr("Exit"));
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->msgBoxTitile_Label->setGeometry(60, 30, 510, 30);
-    box->msgBoxTitile_Label->show();
-    box->msgBoxContent_Label->setGeometry(60, 60, 500, 100);
-    box->msgBoxContent_Label->setText("<p style=line-height:24px><font color=#666666>" +
-                                      tr("Do you really want to exit?") + "</font></p>");
-    box->msgBoxContent_Label->show();
-    box->msgBoxImageLabel->hide();
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
-    box->msgBoxClose_Button->show();
-    // The blue "No" stands left of the white "Yes".
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitNoButton()));
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(tr("No"));
-    box->msgBoxRightBtn_Button->setGeometry(360, 180, 111, 24);
-    box->msgBoxRightBtn_Button->show();
-    connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgExitYesButton()));
-    box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-    box->msgBoxLeftBtn_Button->setText(tr("Yes"));
-    box->msgBoxLeftBtn_Button->setGeometry(480, 180, 111, 24);
-    box->msgBoxLeftBtn_Button->show();
-    popup->show();
+    openExitPopup(this, {tr("Exit"), tr("Do you really want to exit?"), tr("No"), tr("Yes")}, this);
 }
 
 void OppsPage::pressMsgExitNoButton()

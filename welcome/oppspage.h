@@ -16,6 +16,8 @@ public:
 
     Ui_OppsPage* ui;
 
+    void retranslate();
+
 public slots:
     void openExit();
     void popupLocalView();

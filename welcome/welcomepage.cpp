@@ -1,6 +1,7 @@
 #include "welcome/welcomepage.h"
 
 #include <QAbstractItemView>
+#include <QAuthenticator>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
@@ -97,39 +98,39 @@ WelcomePage::WelcomePage(QWidget* parent)
     ui->welcomeStart_Button->setText("Start");
     ui->welcomeLanguageComboBox_ComboBox->setStyleSheet("QScrollBar:vertical{background:white;}");
     ui->welcomeLanguageComboBox_ComboBox->view()->setMinimumHeight(210);
-    connect(ui->welcomeStart_Button, SIGNAL(clicked()), this, SLOT(pressstartButton()));
-    connect(ui->welcomeLanguageComboBox_ComboBox, SIGNAL(activated(int)), this,
-            SLOT(langComboBoxIndexChanged(int)));
+    connect(ui->welcomeStart_Button, &QPushButton::clicked, this, &WelcomePage::pressstartButton);
+    connect(ui->welcomeLanguageComboBox_ComboBox, QOverload<int>::of(&QComboBox::activated), this,
+            &WelcomePage::langComboBoxIndexChanged);
 
-    tolmwizardNetworkManager = createManager(SLOT(downloadTolmWizardJSONFinishedSlot(QNetworkReply*)));
-    tolmwizardDownloadManager = createManager(SLOT(downloadAssembleImageFinished(QNetworkReply*)));
-    tolmwizardDownloadDeviceIconManager = createManager(SLOT(downloadDeviceIconFinished(QNetworkReply*)));
+    tolmwizardNetworkManager = createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot);
+    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished);
+    tolmwizardDownloadDeviceIconManager = createManager(&WelcomePage::downloadDeviceIconFinished);
 
     waitWizardInternetNumber = 0;
     checkType = 0;
     gInternetReachable = false;
-    checkWizardInternetTimer = createTimer(SLOT(checkInternetRequest()));
+    checkWizardInternetTimer = createTimer(&WelcomePage::checkInternetRequest);
     wizardInternetUrl = QUrl(QString::fromLatin1(Endpoints::kInternetProbeUrl));
 
     waitWizardJsonFileNumber = 0;
     gJsonFileReady = false;
-    checkWizardJsonFileTimer = createTimer(SLOT(checkJsonFileRequest()));
+    checkWizardJsonFileTimer = createTimer(&WelcomePage::checkJsonFileRequest);
     waitAssembleImageNumber = 0;
     gAssembleImageReady = false;
-    checkAssembleImageTimer = createTimer(SLOT(checkAssembleImageRequest()));
+    checkAssembleImageTimer = createTimer(&WelcomePage::checkAssembleImageRequest);
     waitDeviceIconNumber = 0;
     gDeviceIconReady = false;
-    checkDeviceIconTimer = createTimer(SLOT(checkDeviceIconRequest()));
+    checkDeviceIconTimer = createTimer(&WelcomePage::checkDeviceIconRequest);
     waitWizardUpdateNumber = 0;
     gWizardUpdateDownloaded = false;
-    checkWizardUpdateTimer = createTimer(SLOT(checkTolmWizardUpdateRequest()));
+    checkWizardUpdateTimer = createTimer(&WelcomePage::checkTolmWizardUpdateRequest);
 
     waitWizardUpdateUriNumber = 0;
     wizardUpdateFound = false;
-    checkWizardUpdateUriTimer = createTimer(SLOT(checkWizardUpdateUriConnection()));
+    checkWizardUpdateUriTimer = createTimer(&WelcomePage::checkWizardUpdateUriConnection);
 
-    tolmwizardUpdateUriManager = createManager(SLOT(getWizardUpdateUriFinishedSlot(QNetworkReply*)));
-    tolmwizardUpdateManager = createManager(SLOT(downloadWizardUpdateFinished(QNetworkReply*)));
+    tolmwizardUpdateUriManager = createManager(&WelcomePage::getWizardUpdateUriFinishedSlot);
+    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished);
 }
 
 WelcomePage::~WelcomePage()
@@ -137,21 +138,19 @@ WelcomePage::~WelcomePage()
     delete ui;
 }
 
-QNetworkAccessManager* WelcomePage::createManager(const char* finishedSlot)
+QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*))
 {
     QNetworkAccessManager* manager = new QNetworkAccessManager(this);
-    connect(manager, SIGNAL(finished(QNetworkReply*)), this, finishedSlot);
-    connect(manager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), this,
-            SLOT(checkRequestAuthRequired(QNetworkReply*, QAuthenticator*)));
-    connect(manager, SIGNAL(sslErrors(QNetworkReply*, QList<QSslError>)), this,
-            SLOT(checkRequestsslErrors(QNetworkReply*, QList<QSslError>)));
+    connect(manager, &QNetworkAccessManager::finished, this, finished);
+    connect(manager, &QNetworkAccessManager::authenticationRequired, this, &WelcomePage::checkRequestAuthRequired);
+    connect(manager, &QNetworkAccessManager::sslErrors, this, &WelcomePage::checkRequestsslErrors);
     return manager;
 }
 
-QTimer* WelcomePage::createTimer(const char* timeoutSlot)
+QTimer* WelcomePage::createTimer(void (WelcomePage::*tick)())
 {
     QTimer* timer = new QTimer(this);
-    connect(timer, SIGNAL(timeout()), this, timeoutSlot);
+    connect(timer, &QTimer::timeout, this, tick);
     return timer;
 }
 
@@ -177,8 +176,7 @@ void WelcomePage::followRedirect(QNetworkReply* reply, QUrl& url)
 void WelcomePage::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator)
 {
     WLOG << "check request auth required!";
-    disconnect(tolmwizardNetworkManager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), nullptr,
-               nullptr);
+    disconnect(tolmwizardNetworkManager, &QNetworkAccessManager::authenticationRequired, nullptr, nullptr);
     WLOG << "str_authenticator = " << static_cast<void*>(authenticator);
     reply->deleteLater();
 }
@@ -186,7 +184,7 @@ void WelcomePage::checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator*
 void WelcomePage::checkRequestsslErrors(QNetworkReply* reply, QList<QSslError> errors)
 {
     WLOG << "check request SSLErrors !";
-    disconnect(tolmwizardNetworkManager, SIGNAL(sslErrors(QNetworkReply*, QList<QSslError>)), nullptr, nullptr);
+    disconnect(tolmwizardNetworkManager, &QNetworkAccessManager::sslErrors, nullptr, nullptr);
     QStringList texts;
     for (const QSslError& error : errors)
         texts.append(error.errorString());
@@ -425,28 +423,16 @@ void WelcomePage::footerPosition()
 
 void WelcomePage::popupDCPBindingFailed()
 {
-    const int w = 618;
-    const int h = 400;
-    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, kBindingFailedPopupName, w, h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(tr("Warning"));
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
-    box->msgBoxTitile_Label->show();
-    box->msgBoxContent_Label->setGeometry(80, 100, 480, 120);
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(
-        tr("You may have a web browser window open or another Setup Wizard<br>may be running. Please close your web "
-           "browser and any Setup Wizard<br>that may be running before opening this program.")));
-    box->msgBoxContent_Label->show();
-    box->msgBoxImageLabel->hide();
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, SLOT(pressMsgDCPBindingFailedCloseButton()));
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, SLOT(pressMsgDCPBindingFailedCloseButton()));
-    box->msgBoxClose_Button->show();
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-    box->msgBoxRightBtn_Button->setText(tr("Close"));
-    box->msgBoxRightBtn_Button->setGeometry(480, 350, 111, 24);
-    box->msgBoxRightBtn_Button->show();
-    popup->show();
+    MessageBoxPage::build(gMainpage, kBindingFailedPopupName, 618, 400)
+        .title(tr("Warning"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(tr("You may have a web browser window open or another Setup Wizard<br>may "
+                                             "be running. Please close your web browser and any Setup Wizard<br>that "
+                                             "may be running before opening this program.")),
+                 {80, 100, 480, 120})
+        .closeButton(this, &WelcomePage::pressMsgDCPBindingFailedCloseButton)
+        .rightButton(tr("Close"), ButtonStyle::White, {480, 350}, this,
+                     &WelcomePage::pressMsgDCPBindingFailedCloseButton)
+        .open();
 }
 
 void WelcomePage::pressMsgDCPBindingFailedCloseButton()
@@ -459,7 +445,7 @@ void WelcomePage::switchToPage(QWidget* page)
     gMainpage->hideBusy();
     if (page == gAgreementPage) {
         gOppsPage->hide();
-        gMainpage->ui->mainZero_Label->hide();
+        gMainpage->setFooterLinkVisible(false);
     }
     gMainpage->showPage(this, page);
 }
@@ -514,31 +500,36 @@ void WelcomePage::clearQComboBoxFocus()
     }
 }
 
-void WelcomePage::translateUI()
+void WelcomePage::retranslate()
 {
-    WLOG << " welcome translateUI...";
     ui->welcomeTitle_Label->setText(tr("Welcome"));
     ui->welcomeLanguage_Label->setText(tr("Choose your language :"));
     ui->welcomeStart_Button->setText(tr("Start"));
+}
+
+void WelcomePage::translateUI()
+{
+    WLOG << " welcome translateUI...";
+    retranslate();
     gMainpage->setWindowTitle(tr("olvaris Setup Wizard"));
     gMainpage->translateFlush();
 
-    gAgreementPage->ui->agreementContent_TextEdit->setText(gAgreementPage->licenceText());
-    gAgreementPage->ui->retranslateUi(gAgreementPage);
-    gOppsPage->ui->retranslateUi(gOppsPage);
-    gCameraConnectionPage->ui->retranslateUi(gCameraConnectionPage);
-    gDiscoveryPage->ui->retranslateUi(gDiscoveryPage);
-    gDeviceSetupPage->ui->retranslateUi(gDeviceSetupPage);
-    gAlreadyRegisteredPage->ui->retranslateUi(gAlreadyRegisteredPage);
-    gDeviceWiFiChangePage->ui->retranslateUi(gDeviceWiFiChangePage);
-    gDeviceSetupCompletePage->ui->retranslateUi(gDeviceSetupCompletePage);
-    gConnectionTypeDefault->ui->retranslateUi(gConnectionTypeDefault);
-    gConnectionTypeOnlyOne->ui->retranslateUi(gConnectionTypeOnlyOne);
-    gConnectionTypeMoreThanOne->ui->retranslateUi(gConnectionTypeMoreThanOne);
-    gConnectionTypeAPMode->ui->retranslateUi(gConnectionTypeAPMode);
-    gConnectionTypeLocalView->ui->retranslateUi(gConnectionTypeLocalView);
-    gAPModeHostToDevice->ui->retranslateUi(gAPModeHostToDevice);
-    gAPModeHostToDevicePasswordVerify->ui->retranslateUi(gAPModeHostToDevicePasswordVerify);
-    gAPModeDeviceToRouter->ui->retranslateUi(gAPModeDeviceToRouter);
-    gAPModeHostToRouter->ui->retranslateUi(gAPModeHostToRouter);
+    gAgreementPage->retranslate();
+    gOppsPage->retranslate();
+    gCameraConnectionPage->retranslate();
+    gDiscoveryPage->retranslate();
+    gDeviceSetupPage->retranslate();
+    gAlreadyRegisteredPage->retranslate();
+    gDeviceWiFiChangePage->retranslate();
+    gDeviceSetupCompletePage->retranslate();
+    gConnectionTypeDefault->retranslate();
+    gConnectionTypeOnlyOne->retranslate();
+    gConnectionTypeMoreThanOne->retranslate();
+    gConnectionTypeAPMode->retranslate();
+    gConnectionTypeLocalView->retranslate();
+    gAPModeHostToDevice->retranslate();
+    gAPModeHostToDevicePasswordVerify->retranslate();
+    gAPModeDeviceToRouter->retranslate();
+    gAPModeHostToRouter->retranslate();
 }
+

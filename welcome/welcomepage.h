@@ -68,6 +68,8 @@ public:
 
     // Sets TolmWizardUpdateUrl back to the update-check address.
     void getUpdateUrl();
+    // The page's own texts in the current language.
+    void retranslate();
 
 public slots:
     void checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator);
@@ -144,10 +146,10 @@ private:
         QString title;
         QString sentence;
         QString rightText;
-        const char* rightSlot;
-        const char* closeSlot;
+        void (WelcomePage::*right)();
+        void (WelcomePage::*close)();
         QString leftText;
-        const char* leftSlot;  // null: no left button
+        void (WelcomePage::*left)();  // null: no left button
     };
 
     static constexpr int kTickMs = 1000;
@@ -156,8 +158,8 @@ private:
     static void followRedirect(QNetworkReply* reply, QUrl& url);
     // Logs a reply's HTTP status under logPrefix and returns it as text ("" without one).
     static QString replyStatus(QNetworkReply* reply, const QString& logPrefix);
-    QNetworkAccessManager* createManager(const char* finishedSlot);
-    QTimer* createTimer(const char* timeoutSlot);
+    QNetworkAccessManager* createManager(void (WelcomePage::*finished)(QNetworkReply*));
+    QTimer* createTimer(void (WelcomePage::*tick)());
     void switchToPage(QWidget* page);
     void spriteTick(const SpriteWait& wait);
     void handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite);

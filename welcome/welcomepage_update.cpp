@@ -119,41 +119,22 @@ void WelcomePage::continueWithoutUpdate()
 
 void WelcomePage::openUpdatePopup(const UpdatePopup& texts)
 {
-    const int w = 618;
-    const int h = 300;
-    MessageBoxPage* popup = MessageBoxPage::createCentred(gMainpage, texts.name, w, h);
-    Ui_MessageBoxPage* box = popup->ui;
-    box->msgBoxTitile_Label->setText(texts.title);
-    box->msgBoxTitile_Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    box->msgBoxTitile_Label->setGeometry(80, 50, 440, 30);
-    box->msgBoxTitile_Label->show();
-    box->msgBoxContent_Label->setText(MessageBoxPage::richText(texts.sentence));
-    box->msgBoxContent_Label->setGeometry(80, 80, 480, 80);
-    box->msgBoxContent_Label->setOpenExternalLinks(true);
-    box->msgBoxContent_Label->show();
-    box->msgBoxImageLabel->hide();
-    connect(box->msgBoxClose_Button, SIGNAL(clicked()), this, texts.closeSlot);
-    box->msgBoxClose_Button->show();
-    box->msgBoxRightBtn_Button->setStyleSheet(MessageBoxPage::blueButtonStyle());
-    box->msgBoxRightBtn_Button->setText(texts.rightText);
-    box->msgBoxRightBtn_Button->setGeometry(480, 200, 111, 24);
-    connect(box->msgBoxRightBtn_Button, SIGNAL(clicked()), this, texts.rightSlot);
-    box->msgBoxRightBtn_Button->show();
-    if (texts.leftSlot) {
-        box->msgBoxLeftBtn_Button->setStyleSheet(MessageBoxPage::whiteButtonStyle());
-        box->msgBoxLeftBtn_Button->setText(texts.leftText);
-        box->msgBoxLeftBtn_Button->setGeometry(360, 200, 111, 24);
-        connect(box->msgBoxLeftBtn_Button, SIGNAL(clicked()), this, texts.leftSlot);
-        box->msgBoxLeftBtn_Button->show();
-    }
-    popup->show();
+    PopupBuilder popup = MessageBoxPage::build(gMainpage, texts.name, 618, 300);
+    popup.title(texts.title, {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(texts.sentence), {80, 80, 480, 80})
+        .openLinks()
+        .closeButton(this, texts.close)
+        .rightButton(texts.rightText, ButtonStyle::Blue, {480, 200}, this, texts.right);
+    if (texts.left)
+        popup.leftButton(texts.leftText, ButtonStyle::White, {360, 200}, this, texts.left);
+    popup.open();
 }
 
 void WelcomePage::popupUpdateWizardMsgBox()
 {
     openUpdatePopup({kUpdatePopup, tr("New Version Available"),
                      tr("A new version of the setup wizard is available, please update to the latest version."),
-                     tr("Update"), SLOT(pressUpdateButton()), SLOT(pressMsgCancelButton()), QString(), nullptr});
+                     tr("Update"), &WelcomePage::pressUpdateButton, &WelcomePage::pressMsgCancelButton, QString(), nullptr});
 }
 
 void WelcomePage::popupUpdateWizardStatusMsgBox()
@@ -161,8 +142,8 @@ void WelcomePage::popupUpdateWizardStatusMsgBox()
     openUpdatePopup({kStatusPopup, tr("Download Successful"),
                      tr("The latest Setup Wizard has been downloaded successfully. Please click OK to close this "
                         "wizard and launch the new one."),
-                     tr("OK"), SLOT(pressMsgUpdateWizardStatusOKButton()),
-                     SLOT(pressMsgUpdateWizardStatusCancelButton()), QString(), nullptr});
+                     tr("OK"), &WelcomePage::pressMsgUpdateWizardStatusOKButton,
+                     &WelcomePage::pressMsgUpdateWizardStatusCancelButton, QString(), nullptr});
 }
 
 void WelcomePage::popupUpdateWizardPathErrorMsgBox()
@@ -171,9 +152,9 @@ void WelcomePage::popupUpdateWizardPathErrorMsgBox()
                      tr("Please select another folder to save to, or click <b>Exit</b> to the close Setup "
                         "Wizard<br>and go to %1 to manually download the latest version of the<br>Setup Wizard.")
                          .arg(supportLink()),
-                     tr("OK"), SLOT(pressMsgUpdateWizardPathErrorOKButton()),
-                     SLOT(pressMsgUpdateWizardPathErrorCancelButton()), tr("Exit"),
-                     SLOT(pressMsgUpdateWizardPathErrorExitButton())});
+                     tr("OK"), &WelcomePage::pressMsgUpdateWizardPathErrorOKButton,
+                     &WelcomePage::pressMsgUpdateWizardPathErrorCancelButton, tr("Exit"),
+                     &WelcomePage::pressMsgUpdateWizardPathErrorExitButton});
 }
 
 void WelcomePage::popupUpdateWizardDownloadErrorMsgBox()
@@ -182,9 +163,9 @@ void WelcomePage::popupUpdateWizardDownloadErrorMsgBox()
                      tr("Please click <b>Retry</b> to download the update again, or go to %1<br>to manually "
                         "download the latest version of the Setup Wizard.<br>")
                          .arg(supportLink()),
-                     tr("Retry"), SLOT(pressMsgUpdateWizardDownloadErrorRetryButton()),
-                     SLOT(pressMsgUpdateWizardDownloadErrorCancelButton()), tr("Exit"),
-                     SLOT(pressMsgUpdateWizardDownloadErrorExitButton())});
+                     tr("Retry"), &WelcomePage::pressMsgUpdateWizardDownloadErrorRetryButton,
+                     &WelcomePage::pressMsgUpdateWizardDownloadErrorCancelButton, tr("Exit"),
+                     &WelcomePage::pressMsgUpdateWizardDownloadErrorExitButton});
 }
 
 void WelcomePage::pressMsgCancelButton()
