@@ -4,7 +4,7 @@ Start -> licence -> guide (Skip) -> the camera in the table -> name and password
 checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into the service's
 form, (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's.
-The camera speaks the old protocol (unsigned requests); camsim restarts for every road.
+camsim restarts for every road, so each starts with an unregistered camera.
 """
 
 import json
@@ -33,7 +33,7 @@ NET_IP, CLOUD_IP, FAKE_IP, CAMERA_IP = "10.254.1.10", "10.254.1.30", "10.254.1.3
 NET_HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
 API_HOST, PORTAL_HOST = "api.olvaris.invalid", "portal.olvaris.invalid"
 PASSWORD = "porchpw12"
-CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcpVersion": "1.0",
+CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcpVersion": "2.0",
           "ip": CAMERA_IP, "registered": "0", "portal": "https://%s/" % PORTAL_HOST,
           "cloudId": "9001.olvaris", "dfp": "dfp-41", "network": {"0": "1", "23": CAMERA_IP, "51": "443"}}
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
