@@ -5,7 +5,6 @@ Never goes past the welcome page (Start is not clicked), so it runs on the host 
 
 import os
 import re
-import subprocess
 import sys
 import unittest
 
@@ -15,20 +14,12 @@ from wizard import LAUNCHER_TITLE, MAIN_TITLE, Wizard  # noqa: E402
 BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(os.path.dirname(__file__), "..", "..", "build"))
 
 # Places inside the windows, as laid out by their forms.
-MAIN_SIZE = (800, 650)
 MAIN_EXIT_NO = (91 + 360 + 55, 200 + 180 + 12)    # exit popup centred in 800 x 650
 MAIN_EXIT_YES = (91 + 480 + 55, 200 + 180 + 12)
 LAUNCHER_SETUP = (170 + 150, 110 + 20)
 LAUNCHER_EXIT_YES = (11 + 480 + 55, 85 + 180 + 12)  # exit popup centred in 640 x 420
 
 LOG_LINE = re.compile(r"^\[Debug\] \[ [\w.]+ \]\[ \w+ \]\[Line : \d+ \] ")
-
-
-def colours(png, crop):
-    """Number of distinct colours in a part (w, h, x, y) of a picture."""
-    out = subprocess.run(["convert", png, "-crop", "%dx%d+%d+%d" % crop, "+repage", "-format", "%k", "info:"],
-                         capture_output=True, text=True, check=True, timeout=30)
-    return int(out.stdout.strip())
 
 
 class ShellWindows(unittest.TestCase):
@@ -40,17 +31,6 @@ class ShellWindows(unittest.TestCase):
             w.click(*LAUNCHER_SETUP)
             w.wait_window(MAIN_TITLE)
             w.wait_window_gone(launcher)
-            self.assertEqual(w.window_geometry()[2:], MAIN_SIZE)
-
-    def test_main_window_shows_the_welcome_page(self):
-        with Wizard(BUILD_DIR, config={"EnableLauncher": "0"}) as w:
-            w.wait_window()
-            self.assertEqual(w.window_title(), MAIN_TITLE)
-            self.assertEqual(w.window_geometry()[2:], MAIN_SIZE)
-            self.assertEqual(w.find_windows(LAUNCHER_TITLE), [])
-            shot = w.screenshot("shell_main_welcome.png")
-            # The page area (0, 100, 800, 500) shows the welcome page, not an empty frame.
-            self.assertGreater(colours(shot, (800, 500, 0, 100)), 2)
 
     def test_log_file(self):
         with Wizard(BUILD_DIR, config={"EnableLauncher": "0", "EnableLog": "Logenable"}) as w:

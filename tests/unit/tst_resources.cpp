@@ -43,8 +43,6 @@ class tst_Resources : public QObject
 private slots:
     void pictureLoads_data();
     void pictureLoads();
-    void pictureMatchesItsWidget_data();
-    void pictureMatchesItsWidget();
     void shortcutIconInstalledBesideProgram();
 };
 
@@ -73,27 +71,6 @@ void tst_Resources::pictureLoads()
     QFETCH(QString, name);
     QFETCH(bool, present);
     QVERIFY2(QPixmap(":/images/" + name).isNull() != present, qPrintable(name));
-}
-
-// Background pictures are neither stretched nor clipped only at the exact size of their widget;
-// the spinner's frames share one size so the overlay does not jump.
-void tst_Resources::pictureMatchesItsWidget_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("buttons") << QStringList{"btn_blue.png", "btn_hover.png", "btn_blue_disable.png", "btn_white.png",
-                                            "btn_white_hover.png"} << QSize(111, 24);
-    QTest::newRow("step banners") << QStringList{"step_01.png", "step_02.png", "step_03.png", "step_04.png"}
-                                  << QSize(800, 60);
-    QTest::newRow("spinner") << QStringList{"Loading_icon_01.png", "Loading_icon_12.png"} << QSize(64, 64);
-}
-
-void tst_Resources::pictureMatchesItsWidget()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QSize, size);
-    for (const QString& name : names)
-        QVERIFY2(QImage(":/images/" + name).size() == size, qPrintable(name));
 }
 
 void tst_Resources::shortcutIconInstalledBesideProgram()

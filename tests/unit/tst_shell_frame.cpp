@@ -18,13 +18,11 @@ class TestShellFrame : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void popupConstruction();
     void closeByName_data();
     void closeByName();
     void pageAddedOnce();
     void overlayStaysOnTop_data();
     void overlayStaysOnTop();
-    void busyOverlay();
     void exitPopupOpenedOnce();
 };
 
@@ -40,34 +38,6 @@ void TestShellFrame::cleanup()
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
     gMainpage->lockScreenLabel->hide();
     gMainpage->hideBusy();
-}
-
-void TestShellFrame::popupConstruction()
-{
-    MessageBoxPage* popup = new MessageBoxPage(gMainpage);
-    Ui_MessageBoxPage* ui = popup->ui;
-    // The nine widgets in the form's order, and which of them start hidden.
-    const struct { const char* name; const void* member; bool hidden; } widgets[] = {
-        {"msgBoxClose_Button", &ui->msgBoxClose_Button, false},
-        {"msgBoxTitile_Label", &ui->msgBoxTitile_Label, false},
-        {"msgBoxBackground_Label", &ui->msgBoxBackground_Label, false},
-        {"msgBoxTitleImage_Label", &ui->msgBoxTitleImage_Label, true},
-        {"msgBoxLeftBtn_Button", &ui->msgBoxLeftBtn_Button, true},
-        {"msgBoxRightBtn_Button", &ui->msgBoxRightBtn_Button, true},
-        {"msgBoxContent_Label", &ui->msgBoxContent_Label, true},
-        {"msgBoxImageLabel", &ui->msgBoxImageLabel, true},
-        {"msgBoxContent2_Label", &ui->msgBoxContent2_Label, true}};
-    const void* previous = nullptr;
-    for (const auto& expected : widgets) {
-        QWidget* widget = popup->findChild<QWidget*>(expected.name);
-        QVERIFY2(widget && std::less<const void*>()(previous, expected.member), expected.name);
-        QCOMPARE(widget->isHidden(), expected.hidden);
-        previous = expected.member;
-    }
-    // A frameless, on-top child of the parent, not a window of its own.
-    QVERIFY(!popup->isWindow());
-    QVERIFY(popup->windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(popup->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 void TestShellFrame::closeByName_data()
@@ -147,21 +117,6 @@ void TestShellFrame::overlayStaysOnTop()
     QWidget* top = gMainpage->childAt(point);
     gMainpage->showPage(gOppsPage, gWelcomePage);
     QVERIFY(top == cover || (busy && top == gMainpage->loadingImageLabel));
-}
-
-void TestShellFrame::busyOverlay()
-{
-    gMainpage->showBusy();
-    QVERIFY(gMainpage->loadingMaskLabel->isVisible() && gMainpage->loadingImageLabel->isVisible());
-    QVERIFY(gMainpage->loadingTimer->isActive());
-    QCOMPARE(gMainpage->loadingTimer->interval(), 100);
-    // Twice round the twelve frames: every step shows a picture.
-    for (int i = 0; i < 24; ++i) {
-        gMainpage->showLoadingImage();
-        QVERIFY(gMainpage->loadingImageLabel->pixmap() && !gMainpage->loadingImageLabel->pixmap()->isNull());
-    }
-    gMainpage->hideBusy();
-    QVERIFY(gMainpage->loadingMaskLabel->isHidden() && !gMainpage->loadingTimer->isActive());
 }
 
 void TestShellFrame::exitPopupOpenedOnce()

@@ -9,9 +9,6 @@ class TestShellLog : public QObject
 private slots:
     void init();
     void cleanup();
-    void levels_data();
-    void levels();
-    void messageLine();
     void fileOpenedPerMessage();
     void maskSecret_data();
     void maskSecret();
@@ -42,38 +39,6 @@ QStringList TestShellLog::logLines() const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split('\n');
-}
-
-void TestShellLog::levels_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("line");
-
-    QTest::newRow("debug, placeholder in text") << int(QtDebugMsg) << "50% %1 done" << "[Debug] 50% %1 done";
-    QTest::newRow("info") << int(QtInfoMsg) << "info" << "[Info] info";
-    QTest::newRow("warning") << int(QtWarningMsg) << "careful" << "[Warning] careful";
-    QTest::newRow("critical, utf-8") << int(QtCriticalMsg) << QString::fromUtf8("Übersicht – 日本語")
-                                     << QString::fromUtf8("[Critical] Übersicht – 日本語");
-}
-
-void TestShellLog::levels()
-{
-    QFETCH(int, type);
-    QFETCH(QString, text);
-    QFETCH(QString, line);
-
-    qt_message_output(QtMsgType(type), QMessageLogContext(), text);
-    QCOMPARE(logLines(), QStringList({line, ""}));
-}
-
-void TestShellLog::messageLine()
-{
-    const int line = __LINE__ + 1;
-    WLOG << "langComboBoxIndexChanged idx=" << 3 << QString("de.qm");
-    QCOMPARE(logLines().value(0),
-             QString("[Debug] [ tst_shell_log.cpp ][ messageLine ][Line : %1 ] langComboBoxIndexChanged idx= 3 \"de.qm\"")
-                 .arg(line));
 }
 
 void TestShellLog::fileOpenedPerMessage()

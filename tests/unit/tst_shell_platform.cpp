@@ -20,8 +20,6 @@ private slots:
     void realRunner();
     void installer_data();
     void installer();
-    void launcherInstallers();
-    void openUrls();
     void launcherManual_data();
     void launcherManual();
 
@@ -120,27 +118,6 @@ void TestShellPlatform::installer()
         QVERIFY(recorder.calls[0].arguments.isEmpty() && !recorder.calls[0].detached);
         QCOMPARE(recorder.calls[0].finishWaitMs, -1);  // waits until the installer ends
     }
-}
-
-void TestShellPlatform::launcherInstallers()
-{
-    ShellConfig config;
-    config.viewerInstaller = makeFile("installer/viewer_setup", true);
-    config.pdfReaderInstaller = makeFile("installer/pdfreader_setup", true);
-    Launcher launcher(config);
-    ProcessRecorder recorder;
-    QTest::mouseClick(launcher.ui->launcherInstallViewer_Button, Qt::LeftButton);
-    QTest::mouseClick(launcher.ui->launcherInstallPdfReader_Button, Qt::LeftButton);
-    QCOMPARE(recorder.calls.size(), 2);
-    QCOMPARE(recorder.calls[0].program, config.viewerInstaller);
-    QCOMPARE(recorder.calls[1].program, config.pdfReaderInstaller);
-}
-
-void TestShellPlatform::openUrls()
-{
-    UrlRecorder recorder;
-    gMainpage->openOlvaris();
-    QCOMPARE(recorder.urls, QList<QUrl>{QUrl(QString("http://%1/").arg(Endpoints::kCloudSiteHost))});
 }
 
 void TestShellPlatform::launcherManual_data()
