@@ -1,5 +1,7 @@
 #include "setup/cameratable.h"
 
+#include <QHash>
+
 #include "protocol/ipcamera.h"
 
 namespace CameraTable {
@@ -33,11 +35,14 @@ int insertRow(bool registered, int rowCount, int unregisteredRows)
 
 int unregisteredRows(const QList<QString>& rowMacs, const QList<IPCamera>& cameras)
 {
+    // Linear in rows and cameras: a table of hundreds of rows is filled row by row.
+    QHash<QString, int> unregistered;
+    for (const IPCamera& camera : cameras)
+        if (camera.bRegisted != "1")
+            ++unregistered[camera.MAC.toUpper()];
     int count = 0;
     for (const QString& rowMac : rowMacs)
-        for (const IPCamera& camera : cameras)
-            if (camera.MAC.toUpper() == rowMac.toUpper() && camera.bRegisted != "1")
-                ++count;
+        count += unregistered.value(rowMac.toUpper());
     return count;
 }
 
