@@ -143,10 +143,11 @@ class WelcomeRoads(unittest.TestCase):
             w.wait_log("check request SSLErrors !", 10)
             w.wait_log("checkWizardJsonFileTimer timeout", 16)
             self.assertNotIn(LICENCE_SHOWN, w.log_text())
-            # The handshakes failed: the catalogue never left the server.
-            catalogue = net.catalogue_requests()
-            self.assertTrue(catalogue)
-            self.assertTrue(all(e["answer"].startswith("tls failed") for e in catalogue), catalogue)
+            # The handshakes failed: neither the catalogue nor a sprite left the server.
+            served = net.requests("catalogue")
+            self.assertTrue(served)
+            self.assertTrue(all(e["answer"].startswith("tls failed") for e in served), served)
+            self.assertNotIn("file done!", w.log_text())
             w.screenshot("welcome_untrusted_catalogue.png")
 
     def test_second_wizard_cannot_bind(self):
