@@ -45,6 +45,7 @@ NAME, PASS, RETYPE = (326, 186), (326, 237), (326, 287)
 EXISTING_ACCOUNT, NO_THANKS = (314, 200), (695, 562)
 FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
 POPUP_OK, SKIP_NEXT = (626, 437), (626, 487)
+FINISH = (695, 562)
 
 
 def jsonl(path):
@@ -177,6 +178,15 @@ class CloudStep(unittest.TestCase):
         self.assertNotRegex(w.log_text(), r"access_token=(?!\*)\w")
 
     def test_a_sign_in(self):
+        # The browser is a script that notes the address it is given.
+        opened = os.path.join(self.lab.workdir, "opened.txt")
+        browser = os.path.join(self.lab.workdir, "browser")
+        os.makedirs(browser, exist_ok=True)
+        with open(os.path.join(browser, "xdg-open"), "w") as f:
+            f.write('#!/bin/sh\necho "$@" > %s\n' % opened)
+        os.chmod(os.path.join(browser, "xdg-open"), 0o755)
+        self.addCleanup(os.environ.__setitem__, "PATH", os.environ["PATH"])
+        os.environ["PATH"] = browser + ":" + os.environ["PATH"]
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
@@ -186,6 +196,14 @@ class CloudStep(unittest.TestCase):
             time.sleep(1.5)
             w.screenshot("cloud_sign_in_complete.png")
             self.assert_registered(w)
+            w.click(*FINISH)
+            self.assertEqual(w.wait_exit(10), 0)
+        for _ in range(50):
+            if os.path.exists(opened):
+                break
+            time.sleep(0.1)
+        with open(opened) as f:
+            self.assertEqual(f.read(), "https://www.olvaris.invalid/\n")
 
     def test_b_sign_up(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
