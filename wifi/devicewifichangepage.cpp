@@ -45,6 +45,8 @@ constexpr int kWaitEvery = 5;
 constexpr int kDeviceLimit = 20;
 constexpr int kCloudLimit = 30;
 constexpr int kRetries = 2; // the OK after this many retries leaves the Wi-Fi road
+// Content height of the 250-high popups: two wrapped lines of their texts, above the OK button.
+constexpr int kTwoLines = 90;
 
 const char* const kAutoBox = "InputWirelessAutoPasswordWarning";
 const char* const kManualBox = "InputWirelessManualPasswordWarning";
@@ -675,6 +677,8 @@ void DeviceWiFiChangePage::checkdWiFiNetworkConnection()
 
 void DeviceWiFiChangePage::handOverToCompletionPage()
 {
+    const IPCamera* camera = chosenCamera();
+    WLOG << "To the completion page, camera at :" << (camera ? camera->IPAddr : QString());
     resetChcekingParameters();
     gMainpage->hideBusy();
     gMainpage->showPage(this, gDeviceSetupCompletePage);
@@ -689,7 +693,7 @@ void DeviceWiFiChangePage::popupWiFiConfigFailed()
     openOkPopup(this, kConfigFailed, 250, tr("Could Not Connect Wirelessly"), 440,
                 tr("Could not save your wireless settings, Please try again and make sure your<br>Ethernet cable is "
                    "plugged."),
-                60, QString(), &DeviceWiFiChangePage::pressMsgWiFiConfigFailedCloseButton,
+                kTwoLines, QString(), &DeviceWiFiChangePage::pressMsgWiFiConfigFailedCloseButton,
                 &DeviceWiFiChangePage::pressMsgWiFiConfigFailedOKButton);
 }
 
@@ -785,7 +789,7 @@ void DeviceWiFiChangePage::pressMsgPlugInEthernetCableOKButton()
 void DeviceWiFiChangePage::popupWhatIsWPS()
 {
     WLOG << "open msgbox ...";
-    MessageBoxPage::build(gMainpage, kWhatIsWps, 618, 450)
+    MessageBoxPage* popup = MessageBoxPage::build(gMainpage, kWhatIsWps, 618, 450)
         .title(tr("What is WPS?"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(tr(
                      "Wi-Fi Protected Setup (WPS) allows you to<br>set up a secure wireless connection<br>quickly, "
@@ -797,6 +801,8 @@ void DeviceWiFiChangePage::popupWhatIsWPS()
         .rightButton(tr("Close"), ButtonStyle::Blue, {480, 400}, this, &DeviceWiFiChangePage::pressMsgCloseButton)
         .closeButton(this, &DeviceWiFiChangePage::pressMsgCloseButton)
         .open();
+    // The text's box reaches down over the button.
+    popup->ui->msgBoxRightBtn_Button->raise();
 }
 
 void DeviceWiFiChangePage::pressMsgCloseButton()
@@ -878,7 +884,7 @@ void DeviceWiFiChangePage::popupWPSConfigFailed()
     openOkPopup(this, kWpsFailed, 250, tr("Could Not Connect WPS"), 440,
                 tr("The wizard could not communicate with your camera. Please follow the<br>instructions and try "
                    "again."),
-                60, QString(), &DeviceWiFiChangePage::pressMsgWPSConfigFailedCloseButton,
+                kTwoLines, QString(), &DeviceWiFiChangePage::pressMsgWPSConfigFailedCloseButton,
                 &DeviceWiFiChangePage::pressMsgWPSConfigFailedOKButton);
 }
 
@@ -895,7 +901,7 @@ void DeviceWiFiChangePage::pressMsgWPSConfigFailedOKButton()
 void DeviceWiFiChangePage::popupInternetCheckFailed()
 {
     openOkPopup(this, kInternetFailed, 250, tr("Could Not Connect Internet"), 500,
-                tr("Please make sure your Ethernet cable is plugged and try again."), 60, QString(),
+                tr("Please make sure your Ethernet cable is plugged and try again."), kTwoLines, QString(),
                 &DeviceWiFiChangePage::pressMsgInternetCheckFailedCloseButton,
                 &DeviceWiFiChangePage::pressMsgpInternetCheckFailedOKButton);
 }

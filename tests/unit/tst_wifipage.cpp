@@ -75,11 +75,8 @@ private slots:
     void wpsPictures_data();
     void wpsPictures();
     void surveySchedule();
-    void wifiRoad();
     void staleStateIsNotSuccess_data();
     void staleStateIsNotSuccess();
-    void settingsLimitAndRetry_data();
-    void settingsLimitAndRetry();
     void fourthPlugInOkLeaves();
     void rediscovery_data();
     void rediscovery();
@@ -193,41 +190,6 @@ void TestWifiPage::surveySchedule()
     QCOMPARE(rows, (QStringList{"Home", "Home", "Ab"}));
 }
 
-void TestWifiPage::wifiRoad()
-{
-    listNetworks();
-    page()->ui->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
-    page()->pressNextButton();
-    WirelessMessageBox* box = WirelessMessageBox::find(gMainpage, "InputWirelessAutoPasswordWarning");
-    QVERIFY(box);
-    box->ui->WirelessAutoPassword_LineEdit->setText("secret12");
-    box->ui->WirelessAutoConnect_Button->click();
-    QVERIFY(box->isHidden());
-
-    page()->checkdWiFiAutoConnection();
-    QCOMPARE(receiver.nextText(), QByteArray("3;M=" + kCamMac.toLatin1()
-                                             + ";D=VKC-3100;9=1;10=0;11=SG9tZQ==;14=4;15=3;18=c2VjcmV0MTI="));
-    camera().dcpStatus = IPCamera::GOT_NETWORK_SETUP;
-    page()->checkdWiFiAutoConnection();
-    QVERIFY(page()->checkRestartNetworkTimer->isActive());
-    page()->checkRestartNetworkConnection();
-    QVERIFY(receiver.nextText().startsWith("9;"));
-    camera().dcpStatus = IPCamera::GOT_RESTART;
-    page()->checkRestartNetworkConnection();
-    QVERIFY(popupOpen("removeEthernetCableWarning"));
-    page()->pressMsgRemoveCableOKButton();
-
-    page()->checkdWiFiNetworkConnection();
-    QVERIFY(receiver.nextText().startsWith("3;"));
-    camera().dcpStatus = IPCamera::GOT_NETWORK_SETUP;  // still the cable's address
-    page()->checkdWiFiNetworkConnection();
-    QVERIFY(!page()->isHidden());
-    camera().IPAddr = "10.254.2.20";
-    page()->checkdWiFiNetworkConnection();
-    QVERIFY(!!page()->isHidden());
-    QVERIFY(!gDeviceSetupCompletePage->isHidden());
-}
-
 void TestWifiPage::staleStateIsNotSuccess_data()
 {
     QTest::addColumn<bool>("manual");
@@ -257,49 +219,6 @@ void TestWifiPage::staleStateIsNotSuccess()
     QCOMPARE(receiver.nextText().split(';').mid(3).join(';'),
              manual ? QByteArray("9=1;10=0;11=6ZaA;14=1;15=0;18=MDEyMzQ1Njc4OQ==")
                     : QByteArray("9=1;10=0;11=Q2FmZQ==;14=0;15=0;18="));
-}
-
-void TestWifiPage::settingsLimitAndRetry_data()
-{
-    QTest::addColumn<bool>("manual");
-    QTest::newRow("auto") << false;
-    QTest::newRow("manual") << true;
-}
-
-void TestWifiPage::settingsLimitAndRetry()
-{
-    QFETCH(bool, manual);
-    listNetworks();
-    if (manual) {
-        page()->pressManualButton();
-        WirelessMessageBox* box = WirelessMessageBox::find(gMainpage, "InputWirelessManualPasswordWarning");
-        box->ui->WirelessManualName_LineEdit->setText("Hidden");
-        box->ui->WirelessManualConnect_Button->click();
-        QVERIFY(!box->isHidden());  // no password yet
-        box->ui->WirelessManualPassword_LineEdit->setText("k");
-        box->ui->WirelessManualConnect_Button->click();
-    } else {
-        page()->ui->dwifiSiteSurveyList_ListWidget->setCurrentRow(1);
-        page()->pressNextButton();
-    }
-    auto tick = [manual] {
-        manual ? page()->checkdWiFiManualConnection() : page()->checkdWiFiAutoConnection();
-    };
-    int sent = 0;
-    for (int n = 0; n <= 60; ++n) {
-        tick();
-        sent += !receiver.nextText(n % 5 == 0 && n < 60 ? 1000 : 5).isEmpty();
-    }
-    QCOMPARE(sent, 12);
-    QVERIFY(popupOpen("WiFiConfigFailedWarning"));
-
-    page()->pressMsgWiFiConfigFailedOKButton();
-    QVERIFY((manual ? page()->checkdWiFiManualConnectTimer : page()->checkdAutoConnectTimer)->isActive());
-    tick();
-    QVERIFY(receiver.nextText().contains(manual ? "11=SGlkZGVu" : "11=Q2FmZQ=="));
-    page()->pressMsgWiFiConfigFailedCloseButton();
-    settle();
-    QVERIFY(!WirelessMessageBox::find(gMainpage, "InputWirelessManualPasswordWarning"));
 }
 
 void TestWifiPage::fourthPlugInOkLeaves()
@@ -433,7 +352,6 @@ void TestWifiPage::openApiRedirects()
     for (auto it = answers.cbegin(); it != answers.cend(); ++it)
         portal.setAnswer(it.key(), it.value());
     camera().portal = portal.url("/").toString().toLatin1();
-    camera().password = QByteArray("camera-secret").toBase64();
     openAPISiteFound = "unset";
     const int requests = tls ? 1 : int(paths.size());
     for (int i = 0; i < requests; ++i) {

@@ -28,9 +28,10 @@ public:
     void setDatagramLimit(int limit) { m_limit = limit; }
 
     // The cameras' Wi-Fi side (wireless.cpp): every camera with one presses its WPS button,
-    // or loses its cable.
+    // loses its cable, or gets it back.
     void pressWps();
     void pullCables();
+    void plugCables();
 
 private slots:
     void readPending();

@@ -4,7 +4,7 @@
 //
 // The configuration file is {"cameras": [ {...}, ... ]}; simcamera.h lists the keys of one
 // camera, camserver.h the lines of the record file. SIGUSR1 presses the WPS button of every
-// camera with a Wi-Fi side, SIGUSR2 pulls their cables (wireless.h).
+// camera with a Wi-Fi side, SIGUSR2 pulls their cables, SIGHUP plugs them back (wireless.h).
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -87,7 +87,7 @@ public:
     // network: then it answers from its wireless address on the wireless interface. Other
     // Wi-Fi settings leave it silent for failSilentSeconds (it never joined), after which it
     // answers on its cable again. The WPS button joins it at once; pulling the cable
-    // silences it until it joins.
+    // silences it until it joins or the cable is plugged in again.
     enum class Link { Cable, Wireless, Offline };
     Link link() const;
     bool hasWireless() const { return !m_wirelessIp.isEmpty(); }
@@ -95,6 +95,7 @@ public:
     QByteArray wirelessIp() const { return m_wirelessIp; }
     void pressWps();
     void pullCable();
+    void plugCable(); // a silent camera answers on its cable again
 
     // The access point (accesspoint.cpp). A camera with an "accessPoint" configuration
     // answers on that interface (as "ip", 10.255.255.1 on a real camera) until class 3 Wi-Fi

@@ -78,8 +78,6 @@ private slots:
     void shellCommands();
     void badConfiguration_data();
     void badConfiguration();
-    void wifiJoin_data();
-    void wifiJoin();
 };
 
 void TestSimCamera::scanAddressing_data()
@@ -318,44 +316,6 @@ void TestSimCamera::badConfiguration()
     QString why;
     QVERIFY(!SimCamera::fromJson(QJsonDocument::fromJson(json).object(), &c, &why));
     QVERIFY2(why.contains(error), qPrintable(why));
-}
-
-void TestSimCamera::wifiJoin_data()
-{
-    QTest::addColumn<QByteArray>("settings"); // class 3 items sent before the restart; "wps" presses instead
-    QTest::addColumn<int>("link");
-    QTest::addColumn<QByteArray>("scanIp");
-
-    const int cable = int(SimCamera::Link::Cable);
-    const QByteArray good = ";9=1;10=0;11=" + QByteArray("Home").toBase64() + ";14=4;15=3;18="
-                            + QByteArray("secret12").toBase64();
-    QTest::newRow("its network") << good << int(SimCamera::Link::Wireless) << QByteArray("10.254.2.20");
-    QTest::newRow("wrong key") << QByteArray(";9=1;11=SG9tZQ==;18=d3Jvbmc=") << int(SimCamera::Link::Offline)
-                               << QByteArray();
-    QTest::newRow("restart without wi-fi settings") << QByteArray(";0=1") << cable << QByteArray("10.254.0.20");
-    QTest::newRow("wps press") << QByteArray("wps") << int(SimCamera::Link::Wireless) << QByteArray("10.254.2.20");
-}
-
-void TestSimCamera::wifiJoin()
-{
-    QFETCH(QByteArray, settings);
-    QFETCH(int, link);
-    QFETCH(QByteArray, scanIp);
-    SimCamera c = camera(",\"dcpVersion\":\"1.0\",\"wireless\":{\"ip\":\"10.254.2.20\",\"interface\":\"veth1\","
-                         "\"ssid\":\"Home\",\"key\":\"secret12\"}");
-    if (settings == "wps") {
-        c.pullCable();
-        QVERIFY(ask(c, "1;M=FF:FF:FF:FF:FF:FF;D=ALL", nullptr, kBroadcast).isEmpty());
-        c.pressWps();
-    } else {
-        QCOMPARE(ask(c, "3;M=00:11:22:AA:BB:CC;D=VKC-1420" + settings).size(), 1);
-        QCOMPARE(ask(c, "9;M=00:11:22:AA:BB:CC;D=VKC-1420;L=1;N=1").size(), 1);
-    }
-    QCOMPARE(int(c.link()), link);
-    const QList<QByteArray> scan = ask(c, "1;M=FF:FF:FF:FF:FF:FF;D=ALL", nullptr, kBroadcast);
-    QCOMPARE(scan.isEmpty(), scanIp.isEmpty());
-    if (!scanIp.isEmpty())
-        QVERIFY2(scan.first().contains(";I=" + scanIp + ";"), scan.first().constData());
 }
 
 QTEST_GUILESS_MAIN(TestSimCamera)

@@ -19,6 +19,7 @@ namespace {
 
 std::atomic<int> wpsPresses{0};
 std::atomic<int> cablePulls{0};
+std::atomic<int> cablePlugs{0};
 
 qint64 now()
 {
@@ -88,6 +89,18 @@ void SimCamera::pullCable()
     }
 }
 
+void SimCamera::plugCable()
+{
+    if (hasWireless() && link() == Link::Offline)
+        m_link = Link::Cable;
+}
+
+void CamServer::plugCables()
+{
+    for (SimCamera& camera : m_cameras)
+        camera.plugCable();
+}
+
 void CamServer::pressWps()
 {
     for (SimCamera& camera : m_cameras)
@@ -130,10 +143,13 @@ void watchButtons(CamServer* server)
 {
     std::signal(SIGUSR1, [](int) { ++wpsPresses; });
     std::signal(SIGUSR2, [](int) { ++cablePulls; });
+    std::signal(SIGHUP, [](int) { ++cablePlugs; });
     QTimer* timer = new QTimer(server);
     QObject::connect(timer, &QTimer::timeout, server, [server] {
         for (; cablePulls > 0; --cablePulls)
             server->pullCables();
+        for (; cablePlugs > 0; --cablePlugs)
+            server->plugCables();
         for (; wpsPresses > 0; --wpsPresses)
             server->pressWps();
     });
