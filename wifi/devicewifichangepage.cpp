@@ -16,6 +16,7 @@
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
 #include "setup/hostinterfaces.h"
+#include "setup/setupchecks.h"
 #include "shell/globals.h"
 #include "shell/log.h"
 #include "shell/mainpage.h"
@@ -975,7 +976,7 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
         }
     } else if (n % 2 == 0) {
         if (!openAPIUrlRedirected)
-            openAPIRedirectUrl = QUrl(QString::fromLatin1(upToZero(camera->portal)) + "openapi/?url");
+            openAPIRedirectUrl = SetupChecks::openApiUrl(camera->portal);
         openAPIUriNetworkManager->get(QNetworkRequest(openAPIRedirectUrl));
     }
     ++waitOpenAPIUriInfoNumber;
@@ -983,25 +984,35 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
 
 void DeviceWiFiChangePage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
 {
-    const QString status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
-    if (reply->error() != QNetworkReply::NoError) {
-        WLOG << "OpenAPI address :" << reply->errorString();
-        gotOpenAPIUriInfo = false;
-    } else if (status == "301") {
+    // Read as the setup page reads the same answer.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    WLOG << "OpenAPI address status :" << status.toString();
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    const QByteArray body = failed ? QByteArray() : reply->readAll();
+    const SetupChecks::OpenApiAnswer answer =
+        SetupChecks::openApiAnswer(reply->request().url(), failed, status.toInt(),
+                                   reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);
+    switch (answer.kind) {
+    case SetupChecks::OpenApiAnswer::Redirect:
         openAPIUrlRedirected = true;
-        // A relative target is relative to the address asked.
-        openAPIRedirectUrl =
-            reply->url().resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        openAPIRedirectUrl = answer.url;
         gotOpenAPIUriInfo = false;
-    } else if (status == "200") {
-        openAPISiteFound = QString::fromUtf8(upToZero(reply->readAll()));
+        break;
+    case SetupChecks::OpenApiAnswer::Site:
+        openAPISiteFound = answer.site;
         openAPIUrlRedirected = false;
         gotOpenAPIUriInfo = true;
-    } else {
+        break;
+    case SetupChecks::OpenApiAnswer::Refused:
+        WLOG << "The OpenAPI answer names no http(s) site :" << QString::fromUtf8(body.left(200));
         openAPIUrlRedirected = false;
         gotOpenAPIUriInfo = false;
+        break;
+    case SetupChecks::OpenApiAnswer::NetworkError:
+        WLOG << "OpenAPI address :" << reply->errorString();
+        gotOpenAPIUriInfo = false;
+        break;
     }
-    WLOG << "OpenAPI address status :" << status;
     reply->deleteLater();
 }
 
