@@ -70,19 +70,15 @@ class UpdateLab:
             self.catalogue = json.load(f)
         self.catalogue["TolmWizardLatestVersion"] = "v2.00.11"
         self.catalogue["TolmWizardWindowsUpdateURI"] = "https://%s/wizard/?version" % UPDATE_HOST
-        # Release and test mode read the same catalogue, naming a newer wizard.
-        for name in ("tolmwizard.json", "tolmwizard_develop.json"):
-            with open(os.path.join(catalogue_data, name), "w", encoding="utf-8") as f:
-                json.dump(self.catalogue, f)
+        with open(os.path.join(catalogue_data, "tolmwizard.json"), "w", encoding="utf-8") as f:
+            json.dump(self.catalogue, f)
         pictures.draw_sprites(self.catalogue, catalogue_data)
 
         entries = [{"Model": "VKC-2100", "Version": "v9.0", "URL_EXE": "https://%s/files/camera.bin" % UPDATE_HOST},
                    {"Model": "TolmSetupWizard", "Version": "v2.00.11",
                     "URL_EXE": "https://%s%s" % (UPDATE_HOST, INSTALLER_PATH)}]
-        # The update service's description, and its twin that test mode reads beside the catalogue.
-        for path in (os.path.join(update_data, "description.json"), os.path.join(catalogue_data, "vt_devices.json")):
-            with open(path, "w", encoding="utf-8") as f:
-                json.dump({"OS": {"Window": {"Edition": {"ALL": entries}}}}, f)
+        with open(os.path.join(update_data, "description.json"), "w", encoding="utf-8") as f:
+            json.dump({"OS": {"Window": {"Edition": {"ALL": entries}}}}, f)
         # A script with some weight, so that a cut or a padded copy shows.
         filler = "".join("# %s\n" % hashlib.sha256(str(i).encode()).hexdigest() for i in range(3000))
         self.installer = ("#!/bin/sh\necho \"$0\" > '%s'\n%s" % (self.marker, filler)).encode()
@@ -144,8 +140,8 @@ class UpdateRoads(unittest.TestCase):
         os.environ["TMPDIR"] = self.net.tmp
         self.addCleanup(lambda: os.environ.pop("TMPDIR") if saved is None else os.environ.update(TMPDIR=saved))
 
-    def start_to_offer(self, test_mode=False):
-        w = Wizard(BUILD_DIR, lab=self.lab, config={"EnableForQATest": "1" if test_mode else "0"})
+    def start_to_offer(self):
+        w = Wizard(BUILD_DIR, lab=self.lab)
         self.addCleanup(w.stop)
         w.wait_window()
         self.main = w.window
@@ -276,15 +272,6 @@ class UpdateRoads(unittest.TestCase):
         for name in camera["ConnectionType"][0]["5"].split(","):
             self.assertGreater(shown.count(colour_of(name)), 164 * 164 // 2, name)
         self.assert_clips()
-
-    def test_test_mode_reads_the_description_beside_the_catalogue(self):
-        w = self.start_to_offer(test_mode=True)
-        w.screenshot("update_offer_test_mode.png")
-        self.assertIn("/develop/vt_devices.json", self.net.requests(self.net.catalogue_log))
-        self.assertEqual(self.net.requests(), [])
-        w.click(*POPUP_CLOSE)
-        w.wait_log("isBinding =  true", 5, count=2)
-        self.assertIn('Wizard Update Url:  QUrl("https://%s/develop/vt_devices.json")' % CATALOGUE_HOST, w.log_text())
 
 
 if __name__ == "__main__":

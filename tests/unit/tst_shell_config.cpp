@@ -50,9 +50,6 @@ void TestShellConfig::readConfig_data()
     QTest::newRow("missing file") << kNoFile << "qa";
     QTest::newRow("broken xml") << "<config><EnableLauncher>1</config>" << "qa";
     QTest::newRow("no nodes") << "<config/>" << "parsed, launcher";
-    QTest::newRow("near misses") << "<config><EnableLauncher>no</EnableLauncher><EnableForQATest>true"
-                                    "</EnableForQATest><EnableLog>logenable</EnableLog></config>"
-                                 << "parsed, launcher";
     // Values are trimmed and the root's name does not matter.
     QTest::newRow("all set") << "<settings><EnableLauncher>\n 0 </EnableLauncher><EnableForQATest>1</EnableForQATest>"
                                 "<EnableLog>Logenable</EnableLog><Launcher><Language> de </Language></Launcher></settings>"
@@ -68,8 +65,6 @@ void TestShellConfig::readConfig_data()
            "<c><EnableLog>" + QString("&y;").repeated(5000) + "</EnableLog></c>" << "qa";
     QTest::newRow("undeclared entity") << "<c><EnableLog>&y;</EnableLog></c>" << "qa";
     QTest::newRow("oversized") << "<c><EnableLauncher>0</EnableLauncher>" + QString(70000, ' ') + "</c>" << "qa";
-    QTest::newRow("depth of a real file") << "<c><a><b><d><EnableLauncher>0</EnableLauncher></d></b></a></c>"
-                                          << "parsed";
     QTest::newRow("blank path unset, manuals in order")
         << "<config><ViewerInstaller> </ViewerInstaller><Manual lang=\"en\">manual/en.pdf</Manual><Manual lang=\"de\">"
            "manual/de.pdf</Manual><Manual>any.pdf</Manual><Manual lang=\"fr\"></Manual></config>"

@@ -62,11 +62,8 @@ void TestSpriteClipper::cells_data()
 
     QTest::newRow("two names in row 3") << "assemble" << NameMap{{"INT_ic", "a,b"}}
                                         << CellMap{{"a", {0, 3}}, {"b", {1, 3}}} << 2;
-    QTest::newRow("icons in row 1") << "icons" << NameMap{{"Serial_5", "VKC-5010W,VKC-5020W,x"}}
-                                    << CellMap{{"VKC-5010W", {0, 1}}, {"VKC-5020W", {1, 1}}, {"x", {2, 1}}} << 3;
     QTest::newRow("unknown key ignored") << "icons" << NameMap{{"Serial_3", "q"}, {"Serial_9", "r"}}
                                          << CellMap{{"r", {0, 5}}} << 1;
-    QTest::newRow("empty value gives .png") << "assemble" << NameMap{{"WPS_wb", ""}} << CellMap{{"", {0, 6}}} << 1;
     QTest::newRow("later key wins") << "assemble" << NameMap{{"INT_ia", "p"}, {"WPS_wd", "x,p"}}
                                     << CellMap{{"p", {1, 8}}, {"x", {0, 8}}} << 3;
     QTest::newRow("parent steps and separators skipped")
