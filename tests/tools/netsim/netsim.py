@@ -59,7 +59,7 @@ class Settings:
         self.data = os.path.abspath(args.data)
         self.control = args.control
         self.log = args.log
-        self.openapi_site = args.openapi_site
+        self.openapi_site = getattr(args, "openapi_site", None)  # the update service has none
 
     def rule(self, service, path):
         if not self.control or not os.path.exists(self.control):
