@@ -445,19 +445,26 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
     return IPCameraList.size() - 1;
 }
 
-int DCPUtils::handleOlvarisInfoResponse(QByteArray content)
+int DCPUtils::replyCamera(const QByteArray& content, const char* noMacLog, const char* noResultLog) const
 {
     const int idx = cameraOfReply(content);
-    if (idx == -2) {
-        WLOG << "DCPUtils::handleOlvarisInfoResponse, bad password msg.";
-        return -1;
-    }
+    if (idx == -2)
+        WLOG << noMacLog;
     if (idx < 0)
         return -1;
-    if (!content.contains(";R=")) {
-        WLOG << "Handle <DCP_Class_02> : I don't send send password modification cmd :" << IPCameraList[idx].MAC;
+    if (noResultLog && !content.contains(";R=")) {
+        WLOG << noResultLog << IPCameraList[idx].MAC;
         return -1;
     }
+    return idx;
+}
+
+int DCPUtils::handleOlvarisInfoResponse(QByteArray content)
+{
+    const int idx = replyCamera(content, "DCPUtils::handleOlvarisInfoResponse, bad password msg.",
+                                "Handle <DCP_Class_02> : I don't send send password modification cmd :");
+    if (idx < 0)
+        return -1;
     IPCamera& camera = IPCameraList[idx];
     switch (camera.dcpStatus) {
     case IPCamera::WAIT_INFO:
@@ -544,17 +551,10 @@ int DCPUtils::handleAPsearchResponse(QByteArray content)
 
 int DCPUtils::handleCheckPasswordResponse(QByteArray content)
 {
-    const int idx = cameraOfReply(content);
-    if (idx == -2) {
-        WLOG << "DCPUtils::handleCheckPasswordResponse, bad password msg.";
-        return -1;
-    }
+    const int idx = replyCamera(content, "DCPUtils::handleCheckPasswordResponse, bad password msg.",
+                                "Handle <DCP_Class_07> : Broadcast By Myself :");
     if (idx < 0)
         return -1;
-    if (!content.contains(";R=")) {
-        WLOG << "Handle <DCP_Class_07> : Broadcast By Myself :" << IPCameraList[idx].MAC;
-        return -1;
-    }
     IPCamera& camera = IPCameraList[idx];
     const QByteArray result = itemValue(content, "R");
     if (!isNewDcp(camera.DCPVersion)) {
@@ -598,11 +598,7 @@ int DCPUtils::handleRestartResponse(QByteArray content)
 int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog, int gotState,
                                 void (IPCamera::*parse)(QByteArray))
 {
-    const int idx = cameraOfReply(content);
-    if (idx == -2) {
-        WLOG << noMacLog;
-        return -1;
-    }
+    const int idx = replyCamera(content, noMacLog);
     if (idx < 0)
         return -1;
     IPCameraList[idx].dcpStatus = gotState;

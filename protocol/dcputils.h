@@ -142,6 +142,9 @@ private:
     void sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params);
     // Index of the first camera whose MAC is the reply's "M=" value; -1 none, -2 no "M=".
     int cameraOfReply(const QByteArray& content) const;
+    // cameraOfReply, or -1: noMacLog is logged for a reply without "M=", and noResultLog (when
+    // given) with the camera's MAC for a reply without ";R=".
+    int replyCamera(const QByteArray& content, const char* noMacLog, const char* noResultLog = nullptr) const;
     // The ping, command and restart replies: whatever the camera's state, set gotState and parse.
     // The clock requests: ";T=" + value, signed for new cameras, sent to camera idx.
     void sendTimeRequest(int idx, const QByteArray& cls, const QString& value);

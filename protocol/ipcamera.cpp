@@ -29,6 +29,43 @@ char itemKey(const QList<QByteArray>& parts)
     return parts.at(0).isEmpty() ? '\0' : parts.at(0).at(0);
 }
 
+// Calls take(key, value) for every item with a value; items take does not know are logged
+// after unknownLog.
+template <class Take>
+void readItems(const QByteArray& reply, const char* unknownLog, Take take)
+{
+    for (const QList<QByteArray>& parts : replyItems(reply))
+        if (parts.size() >= 2 && !take(itemKey(parts), parts.at(1)))
+            WLOG << unknownLog << parts.at(0);
+}
+
+// The items of a ping, restart or command reply: D and X fill the record, M is the camera's
+// own; the others go to takeOther, which says whether it knew them.
+template <class TakeOther>
+void readResultItems(IPCamera& camera, const QByteArray& reply, const char* unknownLog, TakeOther takeOther)
+{
+    readItems(reply, unknownLog, [&](char key, const QByteArray& value) {
+        if (key == 'D')
+            camera.modelName = value;
+        else if (key == 'X')
+            camera.PWD_MD5 = value;
+        return key == 'D' || key == 'X' || key == 'M' || takeOther(key, value);
+    });
+}
+
+// The fields a scan reply fills.
+void copyDiscoveryFields(IPCamera& to, const IPCamera& from)
+{
+    to.modelName = from.modelName;
+    to.Name = from.Name;
+    to.IPAddr = from.IPAddr;
+    to.bRegisted = from.bRegisted;
+    to.networkSetupType = from.networkSetupType;
+    to.networkType = from.networkType;
+    to.AgentVersion = from.AgentVersion;
+    to.DCPVersion = from.DCPVersion;
+}
+
 // QString fields take the value as UTF-8 up to its first zero byte.
 QString textValue(const QByteArray& value)
 {
@@ -118,15 +155,8 @@ IPCamera& IPCamera::operator=(const IPCamera& other)
         return *this;
     MAC = other.MAC;
     MACHost = other.MACHost;
-    modelName = other.modelName;
-    Name = other.Name;
+    copyDiscoveryFields(*this, other);
     PWD_MD5 = other.PWD_MD5;
-    IPAddr = other.IPAddr;
-    bRegisted = other.bRegisted;
-    networkSetupType = other.networkSetupType;
-    networkType = other.networkType;
-    AgentVersion = other.AgentVersion;
-    DCPVersion = other.DCPVersion;
     FirmwareVersion = other.FirmwareVersion;
     HardwareVersion = other.HardwareVersion;
     password = other.password;
@@ -153,23 +183,13 @@ IPCamera::~IPCamera() = default;
 
 void IPCamera::refreshFrom(IPCamera other)
 {
-    modelName = other.modelName;
-    Name = other.Name;
-    IPAddr = other.IPAddr;
-    bRegisted = other.bRegisted;
-    networkSetupType = other.networkSetupType;
-    networkType = other.networkType;
-    AgentVersion = other.AgentVersion;
-    DCPVersion = other.DCPVersion;
+    copyDiscoveryFields(*this, other);
 }
 
 void IPCamera::setPassword(QByteArray reply)
 {
-    for (const QList<QByteArray>& parts : replyItems(reply)) {
-        if (parts.size() < 2)
-            continue;
-        const QByteArray& value = parts.at(1);
-        switch (itemKey(parts)) {
+    readItems(reply, "IPCamera::getPassword, no such parameter:", [this](char key, const QByteArray& value) {
+        switch (key) {
         case 'C': supportUPnP = value; break;
         case 'D': modelName = value; break;
         case 'E': olvarisInfoE = value; break;
@@ -192,9 +212,10 @@ void IPCamera::setPassword(QByteArray reply)
         case 'X': PWD_MD5 = value; break;
         case 'Y': dfp = value; break;
         default:
-            WLOG << "IPCamera::getPassword, no such parameter:" << parts.at(0);
+            return false;
         }
-    }
+        return true;
+    });
     if (!isNewDcp(DCPVersion))
         remote = "1";
 }
@@ -228,54 +249,30 @@ void IPCamera::getPasswordResult(QByteArray reply)
 
 void IPCamera::getPingResult(QByteArray reply)
 {
-    for (const QList<QByteArray>& parts : replyItems(reply)) {
-        if (parts.size() < 2)
-            continue;
-        const QByteArray& value = parts.at(1);
-        switch (itemKey(parts)) {
-        case 'C': bPing = value; break;
-        case 'D': modelName = value; break;
-        case 'M': break;
-        case 'R': bPing = value; break;
-        case 'X': PWD_MD5 = value; break;
-        default:
-            WLOG << "IPCamera::getPingResult, no such parameter:" << parts.at(0);
-        }
-    }
+    readResultItems(*this, reply, "IPCamera::getPingResult, no such parameter:",
+                    [this](char key, const QByteArray& value) {
+                        if (key == 'C' || key == 'R')
+                            bPing = value;
+                        return key == 'C' || key == 'R';
+                    });
 }
 
 void IPCamera::getRestartResult(QByteArray reply)
 {
-    for (const QList<QByteArray>& parts : replyItems(reply)) {
-        if (parts.size() < 2)
-            continue;
-        const QByteArray& value = parts.at(1);
-        switch (itemKey(parts)) {
-        case 'D': modelName = value; break;
-        case 'L': break;
-        case 'M': break;
-        case 'N': break;
-        case 'R': bRestart = value; break;
-        case 'X': PWD_MD5 = value; break;
-        default:
-            WLOG << "IPCamera::getRestartResult, no such parameter:" << parts.at(0);
-        }
-    }
+    readResultItems(*this, reply, "IPCamera::getRestartResult, no such parameter:",
+                    [this](char key, const QByteArray& value) {
+                        if (key == 'R')
+                            bRestart = value;
+                        return key == 'R' || key == 'L' || key == 'N';
+                    });
 }
 
 void IPCamera::getCmdResult(QByteArray reply)
 {
-    for (const QList<QByteArray>& parts : replyItems(reply)) {
-        if (parts.size() < 2)
-            continue;
-        const QByteArray& value = parts.at(1);
-        switch (itemKey(parts)) {
-        case 'D': modelName = value; break;
-        case 'M': break;
-        case 'R': takeCommandOutput(value, bPing); break;
-        case 'X': PWD_MD5 = value; break;
-        default:
-            WLOG << "IPCamera::getPingResult, no such parameter:" << parts.at(0);
-        }
-    }
+    readResultItems(*this, reply, "IPCamera::getPingResult, no such parameter:",
+                    [this](char key, const QByteArray& value) {
+                        if (key == 'R')
+                            takeCommandOutput(value, bPing);
+                        return key == 'R';
+                    });
 }

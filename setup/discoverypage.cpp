@@ -394,33 +394,33 @@ void DiscoveryPage::setPasswordLineEditStatus()
 // ---------------------------------------------------------------------------
 // Help popups
 
-void DiscoveryPage::popupCameraNotFound()
+PopupBuilder DiscoveryPage::helpPopup(const char* name, int height, const QString& title, const QString& content,
+                                      void (DiscoveryPage::*close)())
 {
     WLOG << "open msgbox ...";
-    constexpr int height = 250;
-    MessageBoxPage::build(gMainpage, kCameraNotFoundPopup, kPopupWidth, height)
-        .title(tr("Could Not Find Your Camera"), {80, 50, 440, 30}, Qt::AlignLeft)
-        .content(MessageBoxPage::richText(tr("Click Scan to try searching again, or click Back to check your "
-                                             "connection<br>settings.<br><br>")),
-                 {80, 80, 480, 120})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, height - 50}, this,
-                     &DiscoveryPage::pressMsgCameraNotFoundCloseButton)
-        .closeButton(this, &DiscoveryPage::pressMsgCameraNotFoundCloseButton)
+    PopupBuilder popup = MessageBoxPage::build(gMainpage, name, kPopupWidth, height);
+    popup.title(title, {80, 50, 440, 30}, Qt::AlignLeft)
+        .content(MessageBoxPage::richText(content), {80, 80, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, height - 50}, this, close)
+        .closeButton(this, close);
+    return popup;
+}
+
+void DiscoveryPage::popupCameraNotFound()
+{
+    helpPopup(kCameraNotFoundPopup, 250, tr("Could Not Find Your Camera"),
+              tr("Click Scan to try searching again, or click Back to check your connection<br>settings.<br><br>"),
+              &DiscoveryPage::pressMsgCameraNotFoundCloseButton)
         .open();
 }
 
 void DiscoveryPage::popupWhatIsMAC()
 {
-    WLOG << "open msgbox ...";
-    constexpr int height = 400;
-    MessageBoxPage::build(gMainpage, kWhatIsMacPopup, kPopupWidth, height)
-        .title(tr("What is a MAC ID?"), {80, 50, 440, 30}, Qt::AlignLeft)
-        .content(MessageBoxPage::richText(tr("A MAC ID is a unique network identification code for a device.<br>The "
-                                             "MAC ID is printed on the label attached your device.<br><br>")),
-                 {80, 80, 480, 120})
+    helpPopup(kWhatIsMacPopup, 400, tr("What is a MAC ID?"),
+              tr("A MAC ID is a unique network identification code for a device.<br>The MAC ID is printed on the label "
+                 "attached your device.<br><br>"),
+              &DiscoveryPage::pressMsgCloseButton)
         .picture(":/images/macid.png", {80, 170, 413, 138})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, height - 50}, this, &DiscoveryPage::pressMsgCloseButton)
-        .closeButton(this, &DiscoveryPage::pressMsgCloseButton)
         .open();
 }
 

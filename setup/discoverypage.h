@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QWidget>
 
+#include "shell/messageboxpage.h"
 #include "ui_discoverypage.h"
 
 class IPCamera;
@@ -44,6 +45,9 @@ public slots:
     void pressMsgCameraNotFoundCloseButton();
 
 private:
+    // A help popup with its title, text, "OK" and close button, both closing it through close.
+    PopupBuilder helpPopup(const char* name, int height, const QString& title, const QString& content,
+                           void (DiscoveryPage::*close)());
     void setUpCameraTable();
     void sendScanPass();
     void removeAllRows(bool logEach);
