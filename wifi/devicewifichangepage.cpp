@@ -966,6 +966,7 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
             gCloudServicesPage->getSignUpTimeStamp(openAPISiteFound);
             waitWiFiLoadingFinished = n;
         } else if (signUpPageReached && signInPageReached) {
+            WLOG << "checkOpenAPIUriInfoTimer stop at " << n << ", back to the cloud page";
             checkOpenAPIUriInfoTimer->stop();
             gMainpage->hideBusy();
             gMainpage->showPage(this, gCloudServicesPage);
