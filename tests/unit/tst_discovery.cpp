@@ -1,7 +1,6 @@
 // The discovery page against the DCP core: camera replies are fed to handleDatagram, the
 // page's requests go to a loopback receiver, and scan passes go out from fabricated
-// interfaces on 127.0.0.x, so nothing leaves this machine. Last, the input checks of the
-// setup page it hands over to.
+// interfaces on 127.0.0.x, so nothing leaves this machine.
 
 #include <QtTest>
 
@@ -99,10 +98,6 @@ private slots:
     void handOver();
     void zoneListFilledOnce();
     void backClearsEverything();
-    void cameraName_data();
-    void cameraName();
-    void password_data();
-    void password();
 
 private:
     // Lists the cameras: scan replies in the given order, then their password-state answers.
@@ -386,78 +381,6 @@ void TestDiscovery::backClearsEverything()
     QCOMPARE(gMainpage->ui->mainProgress_Label->styleSheet(), QString("background-image: url(:/images/step_01.png)"));
     QVERIFY(gDiscoveryPage->isHidden());
     QVERIFY(!gCameraConnectionPage->isHidden());
-}
-
-void TestDiscovery::cameraName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("empty") << "" << true;
-    QTest::newRow("letters, digits, hyphen") << "Front-Door2" << true;
-    QTest::newRow("32 characters") << QString(32, 'a') << true;
-    QTest::newRow("33 characters") << QString(33, 'a') << false;
-    QTest::newRow("space") << "front door" << false;
-    QTest::newRow("underscore") << "front_door" << false;
-    QTest::newRow("accented letter") << QString::fromUtf8("café") << false;
-    QTest::newRow("valid text then a newline") << "door\n" << false;
-}
-
-void TestDiscovery::cameraName()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, valid);
-    setup()->dsetupCameraName_LineEdit->setText(name);
-    emit setup()->dsetupCameraName_LineEdit->editingFinished();
-    QCOMPARE(setup()->dsetupError_Label->isHidden(), valid);
-    QCOMPARE(setup()->dsetupError_Label->text().contains("Please check your device name"), !valid);
-}
-
-void TestDiscovery::password_data()
-{
-    QTest::addColumn<QByteArray>("bPassword");  // "-": no camera chosen
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("valid");
-
-    // A new password on a camera without one: letters and digits only.
-    QTest::newRow("alnum, 6") << QByteArray("1") << QByteArray() << "abc123" << true;
-    QTest::newRow("alnum, 30") << QByteArray("1") << QByteArray() << QString(30, '7') << true;
-    QTest::newRow("alnum, 5") << QByteArray("1") << QByteArray() << "abc12" << false;
-    QTest::newRow("alnum, 31") << QByteArray("1") << QByteArray() << QString(31, 'x') << false;
-    QTest::newRow("alnum, hyphen") << QByteArray("1") << QByteArray() << "abc-123" << false;
-    // Any other camera: printable characters without spaces.
-    QTest::newRow("printable, 6") << QByteArray("0") << QByteArray() << "!!!!!!" << true;
-    QTest::newRow("printable, 30") << QByteArray("0") << QByteArray() << QString(30, '~') << true;
-    QTest::newRow("printable, 5") << QByteArray("0") << QByteArray() << "p@ss!" << false;
-    QTest::newRow("printable, 31") << QByteArray("0") << QByteArray() << QString(31, '~') << false;
-    QTest::newRow("printable, space") << QByteArray("0") << QByteArray() << "pass word" << false;
-    QTest::newRow("printable, tab") << QByteArray("0") << QByteArray() << "pass\tword" << false;
-    QTest::newRow("printable, non-ASCII") << QByteArray("0") << QByteArray() << QString::fromUtf8("pässwort") << false;
-    QTest::newRow("none yet but one stored") << QByteArray("1") << QByteArray("c2VjcmV0") << "p@ss-word" << true;
-    QTest::newRow("no camera chosen") << QByteArray("-") << QByteArray() << "p@ss-word" << true;
-}
-
-void TestDiscovery::password()
-{
-    QFETCH(QByteArray, bPassword);
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, typed);
-    QFETCH(bool, valid);
-    if (bPassword == "-") {
-        IPCameraIdx = 4;  // the list was emptied since
-    } else {
-        IPCameraIdx = addCamera("2.0", stored);
-        IPCameraList[IPCameraIdx].bPassword = bPassword;
-    }
-
-    // The retype field follows the same rule as the password field.
-    for (auto field : {qMakePair(setup()->dsetupCameraPasscode_LineEdit, setup()->dsetupPasswordError_Label),
-                       qMakePair(setup()->dsetupRetypePasscode_LineEdit, setup()->dsetupPasswordRetypeError_Label)}) {
-        field.first->setText(typed);
-        emit field.first->editingFinished();
-        QCOMPARE(field.second->isHidden(), valid);
-        QCOMPARE(field.second->text() == "Valid", valid);
-    }
 }
 
 QTEST_MAIN(TestDiscovery)
