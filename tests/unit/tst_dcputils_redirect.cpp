@@ -1,6 +1,7 @@
 // The local OAuth redirect listener: requests from a browser on 127.0.0.1, in one or
 // several writes, on one of several connections; its limits and the loopback-only peer rule.
 
+#include <QNetworkInterface>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -32,6 +33,7 @@ private slots:
     void requestOnFirstOfTwoConnections();
     void logBoundedAndMasked();
     void connectionLimits();
+    void listensOnLoopbackOnly();
     void peerRule_data();
     void peerRule();
 
@@ -148,6 +150,20 @@ void TestDcpRedirect::connectionLimits()
     QTRY_COMPARE_WITH_TIMEOUT(idle.front()->state(), QAbstractSocket::UnconnectedState, 2000);
     // The rest close after a few seconds without a request.
     QTRY_COMPARE_WITH_TIMEOUT(idle.back()->state(), QAbstractSocket::UnconnectedState, 8000);
+}
+
+void TestDcpRedirect::listensOnLoopbackOnly()
+{
+    // This machine's own other address stays on this machine, yet is not the loopback one.
+    QHostAddress own;
+    for (const QHostAddress& address : QNetworkInterface::allAddresses())
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            own = address;
+    if (own.isNull())
+        QSKIP("no address other than loopback");
+    QTcpSocket socket;
+    socket.connectToHost(own, port);
+    QVERIFY(!socket.waitForConnected(2000));
 }
 
 void TestDcpRedirect::peerRule_data()
