@@ -274,6 +274,23 @@ private slots:
         QVERIFY(!page()->checkOpenAPIUriInfoTimer->isActive());
     }
 
+    // The connection guide empties the list and leaves IPCameraIdx: a check then stops quietly.
+    void staleCameraIndexStopsTheChecks()
+    {
+        page()->checkNetworkCfgTimer->start(1000);
+        gMainpage->showBusy();
+        IPCameraList.clear();
+        for (auto tick : {&DeviceSetupPage::checkPasswordResult, &DeviceSetupPage::checkNetworkCfg,
+                          &DeviceSetupPage::checkInternetStatus, &DeviceSetupPage::checkOlvarisInfo,
+                          &DeviceSetupPage::checkOpenAPIUriInfoConnection,
+                          &DeviceSetupPage::checkConfigNetworkConnection,
+                          &DeviceSetupPage::checkRestartNetworkConnection, &DeviceSetupPage::pressNextButton})
+            (page()->*tick)();
+        QVERIFY(!page()->checkNetworkCfgTimer->isActive());
+        QVERIFY(!gMainpage->isBusy());
+        QVERIFY(receiver.quiet());
+    }
+
     void startOverUnlocksInputs()
     {
         page()->setInputWidgetsEnabled(false);
