@@ -435,9 +435,15 @@ void APModeDeviceToRouter::sendEnableAPClientModeCGI()
         return;
     const IPCamera& camera = IPCameraList.first();
     const QString dialect = CameraCgi::catalogueDialect(camera.modelName);
-    WLOG << "url = " << APModeRules::accessPointOffUrl(camera, dialect);
+    const QNetworkRequest request = APModeRules::accessPointOffRequest(camera, dialect);
+    if (request.url().isEmpty()) {
+        WLOG << "Access-point-off request refused: the camera's address" << camera.IPAddr << "or HTTPS port"
+             << camera.networkconf.Https_port << "is not a plain IPv4 address and port";
+        return;
+    }
+    WLOG << "url = " << request.url().toString();
     WLOG << " Basic " << maskSecret(QString::fromLatin1(CameraCgi::basicCredentials(camera)));
-    gDCPUtils->networkManager->get(APModeRules::accessPointOffRequest(camera, dialect));
+    gDCPUtils->networkManager->get(request);
 }
 
 void APModeDeviceToRouter::showHostToRouter()

@@ -78,7 +78,7 @@ void APModeHostToRouter::pressBackButton() {}
 
 void APModeHostToRouter::emptyDiscoveryTable()
 {
-    gDiscoveryPage->ui->discoveryCameraTb_TableWidget->setRowCount(0);
+    gDiscoveryPage->clearCameraTable();
 }
 
 void APModeHostToRouter::pressNextButton()

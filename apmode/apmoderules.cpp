@@ -77,12 +77,16 @@ QString accessPointOffUrl(const IPCamera& camera, const QString& dialect)
 {
     const char* path = CameraCgi::isKorva(dialect) ? "/config/wireless_ap.cgi?enable=off"
                                                    : "/wireless.cgi?WirelessDisable=0&WirelessMode=0&ConfigReboot=No";
-    return CameraCgi::baseUrlWithPort(camera) + QLatin1String(path);
+    const QString base = CameraCgi::baseUrlWithPort(camera);
+    return base.isEmpty() ? QString() : base + QLatin1String(path);
 }
 
 QNetworkRequest accessPointOffRequest(const IPCamera& camera, const QString& dialect)
 {
-    QNetworkRequest request(QUrl(accessPointOffUrl(camera, dialect)));
+    const QString url = accessPointOffUrl(camera, dialect);
+    if (url.isEmpty())
+        return QNetworkRequest();
+    QNetworkRequest request{QUrl(url)};
     request.setRawHeader("Authorization", "Basic " + CameraCgi::basicCredentials(camera));
     return request;
 }

@@ -42,7 +42,8 @@ bool localPasswordMatches(const QString& typed, const QByteArray& stored);
 bool agentSwitchesAccessPointOff(const QByteArray& agentVersion);
 
 // The CGI request that switches the access point off: address, port rule, dialect path and
-// the camera's Basic credentials.
+// the camera's Basic credentials. Empty (no URL, no credentials) when the camera's address is
+// not a plain IPv4 address or its port is not a port number.
 QString accessPointOffUrl(const IPCamera& camera, const QString& dialect);
 QNetworkRequest accessPointOffRequest(const IPCamera& camera, const QString& dialect);
 

@@ -18,7 +18,7 @@ void startOver(QWidget* leaving, const QString& caption)
     gDeviceSetupPage->resetPasswordLineEdits();
     gMainpage->showPage(leaving, gCameraConnectionPage);
     gMainpage->setStep(1, caption);
-    gCameraConnectionPage->ui->cconnection_ComboBox->setCurrentIndex(0);
+    gCameraConnectionPage->resetModelChoice();
 }
 
 } // namespace ResetHint

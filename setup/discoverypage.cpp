@@ -295,6 +295,11 @@ QList<QString> DiscoveryPage::rowMacs() const
     return macs;
 }
 
+void DiscoveryPage::clearCameraTable()
+{
+    removeAllRows(false);
+}
+
 void DiscoveryPage::removeAllRows(bool logEach)
 {
     QTableWidget* table = ui->discoveryCameraTb_TableWidget;

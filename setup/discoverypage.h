@@ -24,6 +24,8 @@ public:
     QTimer* checkDeviceDiscoveryTimer;
 
     void retranslate();
+    // Empties the camera table (the rows come back with the next scan).
+    void clearCameraTable();
     int waitDiscoveryNumber;
 
 public slots:

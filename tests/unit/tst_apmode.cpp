@@ -259,31 +259,36 @@ void TestAPMode::agentVersion()
 
 void TestAPMode::accessPointOffRequest_data()
 {
+    QTest::addColumn<QString>("ip");
     QTest::addColumn<QByteArray>("version");
     QTest::addColumn<QString>("dialect");
     QTest::addColumn<QByteArray>("password");
     QTest::addColumn<QString>("url");
     const QString korva = "/config/wireless_ap.cgi?enable=off";
     const QString t4x = "/wireless.cgi?WirelessDisable=0&WirelessMode=0&ConfigReboot=No";
-    QTest::newRow("korva, port") << QByteArray("2.0") << "1" << QByteArray("cGFzczE=")
+    QTest::newRow("korva, port") << kAP << QByteArray("2.0") << "1" << QByteArray("cGFzczE=")
                                  << "https://10.255.255.1:8443" + korva;
-    QTest::newRow("no dialect") << QByteArray("2.3") << "" << QByteArray("cGFzczE=")
+    QTest::newRow("no dialect") << kAP << QByteArray("2.3") << "" << QByteArray("cGFzczE=")
                                 << "https://10.255.255.1:8443" + t4x;
-    QTest::newRow("old camera: no port, raw password") << QByteArray("1.9") << "1" << QByteArray("pass1")
+    QTest::newRow("old camera: no port, raw password") << kAP << QByteArray("1.9") << "1" << QByteArray("pass1")
                                                         << "https://10.255.255.1" + korva;
+    QTest::newRow("address not IPv4: no request") << "cam/x@evil" << QByteArray("2.0") << "1"
+                                                  << QByteArray("cGFzczE=") << QString();
 }
 
 void TestAPMode::accessPointOffRequest()
 {
+    QFETCH(QString, ip);
     QFETCH(QByteArray, version);
     QFETCH(QString, dialect);
     QFETCH(QByteArray, password);
-    IPCamera camera = record({"VKC-1420", kAP, 0}, version);
+    IPCamera camera = record({"VKC-1420", ip, 0}, version);
     camera.networkconf.Https_port = "8443";
     camera.password = password;
     const QNetworkRequest request = APModeRules::accessPointOffRequest(camera, dialect);
     QTEST(request.url().toString(QUrl::FullyEncoded), "url");
-    QCOMPARE(request.rawHeader("Authorization"), "Basic " + QByteArray("admin:pass1").toBase64());
+    QCOMPARE(request.rawHeader("Authorization"),
+             request.url().isEmpty() ? QByteArray() : "Basic " + QByteArray("admin:pass1").toBase64());
 }
 
 void TestAPMode::rediscovery_data()
