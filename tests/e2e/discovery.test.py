@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""Discovery in the lab, driven by clicks: Start -> licence -> guide (Skip) -> the discovery page
-finds three simulated cameras through real broadcasts on the lab link and lists them, unregistered
-ones first -> a click on one and Next -> the setup page with its model, name and the PC's zone.
-
-The cameras differ in model and DCP version; one is registered. The table is read back through
-the log (each row click writes the chosen record) and through the simulator's request record
-(every camera was asked for its password state, by the request of its protocol).
-"""
+"""Discovery in the lab, driven by clicks: the discovery page finds three simulated cameras through
+real broadcasts and lists them, unregistered ones first; a row and Next lead to the setup page with
+the PC's zone. Then floods from the camera side, and a rescan. Rows are read back through the log,
+password-state queries through the simulator's record."""
 
 import base64
 import json
@@ -89,7 +85,6 @@ class Discovery(unittest.TestCase):
         w.to_guide()
         # The model prompt, whose panel offers "Skip instruction".
         w.choose_model("Choose your model")
-        w.screenshot("discovery_guide_before_skip.png")
         w.click(*GUIDE_SKIP)
         w.wait_log(DISCOVERY_SCANS, 10)
 
@@ -105,17 +100,12 @@ class Discovery(unittest.TestCase):
         try:
             w = Wizard(BUILD_DIR, lab=self.lab)
         finally:
-            if saved_zone is None:
-                os.environ.pop("TZ")
-            else:
-                os.environ["TZ"] = saved_zone
+            os.environ.pop("TZ") if saved_zone is None else os.environ.update(TZ=saved_zone)
         with w:
             self.enter_discovery(w)
             w.wait_log(ROW_LISTED, 15, count=3)
             time.sleep(1.0)
             w.screenshot("discovery_three_cameras.png")
-            log = w.log_text()
-            self.assertIn("set supportType : \"ALL\"", log)
 
             # The rows, read back by choosing each: unregistered cameras first, the registered one last.
             rows = [self.choose_row(w, row, row + 1) for row in range(3)]
@@ -132,7 +122,6 @@ class Discovery(unittest.TestCase):
             # Choose the new camera without a password and go on.
             hall_row = rows.index(HALL["mac"])
             self.assertEqual(self.choose_row(w, hall_row, 4), HALL["mac"])
-            w.screenshot("discovery_hallway_chosen.png")
             w.click(*NEXT)
             w.wait_log("DiscoveryPage IPCameraIdx :", 10)
             w.wait_log("Adding idx: ", 10)
@@ -178,7 +167,6 @@ class Discovery(unittest.TestCase):
             self.assertLess(grown, 100)
             self.assertLess(log.count("Duplicate Mac address"), 30)
             self.assertLess(log.count("I don't send AP search cmd"), 30)
-            w.screenshot("discovery_after_flood.png")
 
             # A rescan lists the three cameras again.
             w.click(*REFRESH)

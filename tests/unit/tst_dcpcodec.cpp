@@ -1,4 +1,3 @@
-#include <QSet>
 #include <QtTest>
 
 #include "protocol/dcpcodec.h"
@@ -7,41 +6,25 @@ class TestDcpCodec : public QObject
 {
     Q_OBJECT
 private slots:
-    void alphabetIsAPermutationWithoutPad();
-    void roundTrip_data();
     void roundTrip();
     void decodeRejectsForeignText();
     void frameLayout();
     void macText();
 };
 
-void TestDcpCodec::alphabetIsAPermutationWithoutPad()
+void TestDcpCodec::roundTrip()
 {
-    const QByteArray alphabet(kDcpAlphabet);
-    QCOMPARE(alphabet.size(), 64);
-    QVERIFY(!alphabet.contains('='));
-    QCOMPARE(QSet<char>(alphabet.begin(), alphabet.end()).size(), 64);
-}
-
-void TestDcpCodec::roundTrip_data()
-{
-    QTest::addColumn<QByteArray>("plain");
-    QTest::newRow("one byte, two pads") << QByteArray("1");
-    QTest::newRow("two bytes, one pad") << QByteArray("1;");
+    // Every byte value, and the lengths that need two pads and one.
     QByteArray all;
     for (int i = 0; i < 256; ++i)
         all.append(char(i));
-    QTest::newRow("every byte value") << all;
-}
-
-void TestDcpCodec::roundTrip()
-{
-    QFETCH(QByteArray, plain);
-    const QByteArray encoded = dcpEncode(plain);
-    QVERIFY2(encoded != plain.toBase64(), "the substitution was not applied");
-    QByteArray back;
-    QVERIFY(dcpDecode(encoded, &back));
-    QCOMPARE(back, plain);
+    for (const QByteArray& plain : {QByteArray("1"), QByteArray("1;"), all}) {
+        const QByteArray encoded = dcpEncode(plain);
+        QVERIFY2(encoded != plain.toBase64(), "the substitution was not applied");
+        QByteArray back;
+        QVERIFY(dcpDecode(encoded, &back));
+        QCOMPARE(back, plain);
+    }
 }
 
 void TestDcpCodec::decodeRejectsForeignText()

@@ -5,7 +5,9 @@
 
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
+#include "protocol/wallclock.h"
 #include "shell/endpoints.h"
+#include "testsupport.h"
 
 using namespace dcptest;
 
@@ -13,23 +15,28 @@ namespace {
 
 const QByteArray kHead = "M=AA:BB:CC:DD:EE:FF;D=VKC-3100";
 const QByteArray kUnsigned = "<none>";
-const QByteArray kRestartAgent = "killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex";
-const QByteArray kProvisionQuery = "ls /tmp/provision.conf";
+const QStringList kBuilders = {"info", "cloud info", "set password", "register bit", "get network", "ap search",
+                               "check password", "set first password", "ping", "restart", "clock", "zone clock",
+                               "no-zone clock"};
 
 void send(DCPUtils& dcp, const QString& b, int idx)
 {
-    if (b == "info") dcp.dcpClass02_GetOlvarisInfo(idx, 0);
-    else if (b == "cloud info") dcp.dcpClass02_GetOlvarisInfo(idx, 1);
-    else if (b == "set password") dcp.dcpClass02_SetRegistered(idx, "n3w:pw", "");
-    else if (b == "register bit") dcp.dcpClass02_SetRegistered(idx, "", "1");
-    else if (b == "get network") dcp.dcpClass03_GetNetworkSetup(idx);
-    else if (b == "set network") dcp.dcpClass03_SetNetworkSetup(idx, ";0=1;6=0");
-    else if (b == "ap search") dcp.dcpClass04_GetAPSearch(idx);
-    else if (b == "check password") dcp.dcpClass07_CheckPassword(idx, "", QByteArray("typed").toBase64());
-    else if (b == "set first password") dcp.dcpClass07_CheckPassword(idx, ";P=Zmlyc3Q=", "");
-    else if (b == "ping") dcp.dcpClass08S_PingDevice(idx);
-    else if (b == "restart") dcp.dcpClass09_RestartHttpSrv(idx, ";L=1;N=1");
-    else QFAIL("unknown builder");
+    switch (kBuilders.indexOf(b)) {
+    case 0: dcp.dcpClass02_GetOlvarisInfo(idx, 0); break;
+    case 1: dcp.dcpClass02_GetOlvarisInfo(idx, 1); break;
+    case 2: dcp.dcpClass02_SetRegistered(idx, "n3w:pw", ""); break;
+    case 3: dcp.dcpClass02_SetRegistered(idx, "", "1"); break;
+    case 4: dcp.dcpClass03_GetNetworkSetup(idx); break;
+    case 5: dcp.dcpClass04_GetAPSearch(idx); break;
+    case 6: dcp.dcpClass07_CheckPassword(idx, "", QByteArray("typed").toBase64()); break;
+    case 7: dcp.dcpClass07_CheckPassword(idx, ";P=Zmlyc3Q=", ""); break;
+    case 8: dcp.dcpClass08S_PingDevice(idx); break;
+    case 9: dcp.dcpClass09_RestartHttpSrv(idx, ";L=1;N=1"); break;
+    case 10: dcp.DCPSyncTime(idx); break;
+    case 11: dcp.Class10SyncTime(idx, "8"); break;
+    case 12: dcp.Class10SyncTime(idx, ""); break;
+    default: QFAIL("unknown builder");
+    }
 }
 
 } // namespace
@@ -38,7 +45,7 @@ class TestDcpBuilders : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { resetGlobals(); }
+    void init();
     void messageText_data();
     void messageText();
     void sendingInterface_data();
@@ -49,6 +56,18 @@ private:
     LoopbackReceiver receiver;
 };
 
+void TestDcpBuilders::init()
+{
+    resetGlobals();
+    // The clock's country number comes from the locale (Germany: 82). Its first reading is a
+    // second before midnight, every later one after it: date and time come from one reading.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto readings = std::make_shared<int>(0);
+    WallClock::setClockForTests([readings] {
+        return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
+    });
+}
+
 void TestDcpBuilders::messageText_data()
 {
     QTest::addColumn<QString>("builder");
@@ -58,13 +77,12 @@ void TestDcpBuilders::messageText_data()
     QTest::addColumn<QByteArray>("signingPassword");
     QTest::addColumn<int>("state");
 
-    const QByteArray v2 = "2.0", pw = "abc123";
+    const QByteArray v2 = "2.0", pw = "abc123", t = ";T=82-2026-02-03-23-59-59";
     QTest::newRow("info") << "info" << v2 << "" << "2;" + kHead << pw << 2;
     QTest::newRow("cloud info") << "cloud info" << v2 << "" << "2;" + kHead << pw << 21;
     QTest::newRow("set password") << "set password" << v2 << "" << "2;" + kHead + ";P=bjN3OnB3" << pw << 23;
     QTest::newRow("register bit") << "register bit" << v2 << "" << "2;" + kHead + ";G=1" << pw << 23;
     QTest::newRow("get network") << "get network" << v2 << "" << "3;" + kHead << pw << 3;
-    QTest::newRow("set network") << "set network" << v2 << "" << "3;" + kHead + ";0=1;6=0" << pw << 3;
     QTest::newRow("ap search") << "ap search" << v2 << "" << "4;" + kHead << pw << 4;
     // Class 7 signs with the password it is given, not the record's.
     QTest::newRow("password status query") << "check password" << v2 << "" << "7;" + kHead << QByteArray("typed") << 19;
@@ -72,16 +90,23 @@ void TestDcpBuilders::messageText_data()
                                                   << QByteArray("typed") << 7;
     QTest::newRow("set first password") << "set first password" << v2 << "" << "7;" + kHead + ";P=Zmlyc3Q="
                                         << QByteArray() << 19;
-    QTest::newRow("agent restart command") << "ping" << v2 << "" << "S;" + kHead + ";C=" + kRestartAgent.toBase64()
-                                           << pw << 8;
+    QTest::newRow("agent restart command") << "ping" << v2 << ""
+        << "S;" + kHead + ";C=" + QByteArray("killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex").toBase64()
+        << pw << 8;
     QTest::newRow("provision file query") << "ping" << v2 << "agent restarted"
-                                          << "S;" + kHead + ";C=" + kProvisionQuery.toBase64() << pw << 8;
+                                          << "S;" + kHead + ";C=" + QByteArray("ls /tmp/provision.conf").toBase64() << pw << 8;
     QTest::newRow("old camera ping") << "ping" << QByteArray("1.0") << ""
                                      << "8;" + kHead + ";C=3;U=" + QByteArray(Endpoints::kCloudSiteHost) << kUnsigned
                                      << 8;
     QTest::newRow("restart") << "restart" << v2 << "" << "9;" + kHead + ";L=1;N=1" << pw << 9;
     // The version test is byte-wise: "10.0" sorts below "2.0".
     QTest::newRow("version 10.0") << "get network" << QByteArray("10.0") << "" << "3;" + kHead << kUnsigned << 3;
+    QTest::newRow("clock") << "clock" << v2 << "" << "2;" + kHead + t << pw << 0;
+    QTest::newRow("old camera clock") << "clock" << QByteArray("1.2") << "" << "2;" + kHead + t << kUnsigned << 0;
+    QTest::newRow("clock, password up to its zero byte") << "clock" << v2 << "zero byte" << "2;" + kHead + t << pw << 0;
+    QTest::newRow("class 10 clock") << "zone clock" << v2 << "" << "10;" + kHead + ";T=8:82:2026:02:03:23:59:59" << pw << 0;
+    QTest::newRow("class 10 clock, no zone") << "no-zone clock" << v2 << ""
+                                             << "10;" + kHead + ";T=99:82:2026:02:03:23:59:59" << pw << 0;
 }
 
 void TestDcpBuilders::messageText()
@@ -91,8 +116,10 @@ void TestDcpBuilders::messageText()
     QFETCH(QString, before);
     QFETCH(QByteArray, body);
     QFETCH(QByteArray, signingPassword);
+    QFETCH(int, state);
 
-    const int idx = addCamera(version, QByteArray("abc123").toBase64());
+    const QByteArray stored = before == "zero byte" ? QByteArray("abc123\0cd", 9) : QByteArray("abc123");
+    const int idx = addCamera(version, stored.toBase64());
     IPCamera& camera = IPCameraList[idx];
     camera.remote = "1";
     camera.apSearchReplyCount = 5;
@@ -103,15 +130,17 @@ void TestDcpBuilders::messageText()
     quorvex_cmd_state = before == "agent restarted" ? 1 : 0;
     DCPUtils dcp;
     dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
+    LogRecorder log;
     send(dcp, builder, idx);
 
     QCOMPARE(receiver.nextText(), signingPassword == kUnsigned ? body : body + ";X=" + md5Hex(body + signingPassword));
     QCOMPARE(receiver.lastDatagram().mid(2, 12), mac6(kCamMac) + mac6(kPcMac));
-    QTEST(camera.dcpStatus, "state");
+    QCOMPARE(camera.dcpStatus, state);
     const char cls = body.at(0);
     QCOMPARE(camera.bPassword, QByteArray(cls != '7' ? "" : before.isEmpty() ? "0" : "1"));
-    QCOMPARE(camera.remote, QByteArray(cls == '2' ? "0" : "1"));
+    QCOMPARE(camera.remote, QByteArray(cls == '2' && state ? "0" : "1"));
     QCOMPARE(camera.apSearchReplyCount, cls == '4' ? 0 : 5);
+    QVERIFY2(!log.contains("abc123") && !log.contains("typed"), qPrintable(log.all())); // no password in the log
 }
 
 void TestDcpBuilders::sendingInterface_data()
@@ -154,8 +183,7 @@ void TestDcpBuilders::unknownCameraSendsNothing()
     addCamera("2.0");
     DCPUtils dcp;
     dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-    for (const char* builder : {"info", "register bit", "get network", "set network", "ap search", "check password",
-                                "ping", "restart"})
+    for (const QString& builder : kBuilders)
         for (int idx : {-1, 1})
             send(dcp, builder, idx);
     QVERIFY(receiver.quiet());

@@ -77,7 +77,7 @@ void TestDcpDispatch::receiveFilter()
     scan(dcp);
     QFETCH(QStringList, hostMacs);
     hostMacAddrList = hostMacs;
-    QSignalSpy found(&dcp, SIGNAL(foundDevice(int)));
+    QSignalSpy found(&dcp, &DCPUtils::foundDevice);
     dcp.handleDatagram(datagram);
     QCOMPARE(found.count(), taken ? 1 : 0);
     QCOMPARE(IPCameraList.size(), taken ? 1 : 0);
@@ -117,8 +117,7 @@ void TestDcpDispatch::scanAcceptance()
     DCPUtils dcp;
     if (!scanDest.isEmpty())
         scan(dcp, scanDest);
-    QSignalSpy found(&dcp, SIGNAL(foundDevice(int)));
-    QCOMPARE(dcp.handleScanResponse(reply, kPcMac.toLower()), accepted ? 0 : -1);
+    QSignalSpy found(&dcp, &DCPUtils::foundDevice);
     dcp.handleDatagram(replyDatagram(reply));
     QCOMPARE(found.count(), accepted ? 1 : 0);
     QCOMPARE(IPCameraList.size(), accepted ? 1 : 0);
@@ -136,20 +135,17 @@ void TestDcpDispatch::duplicateReplyRefreshes()
     camera.networkconf.Https_port = "443";
     camera.APConfig.numAP = 3;
 
-    QSignalSpy found(&dcp, SIGNAL(foundDevice(int)));
-    const QByteArray again = "1;M=" + kCamMac.toLower().toLatin1() + ";D=VKC-3200;I=10.0.0.9;P=2.3;G=1;F=9.9;X=ff";
-    dcp.handleDatagram(replyDatagram(again));
+    QSignalSpy found(&dcp, &DCPUtils::foundDevice);
+    dcp.handleDatagram(replyDatagram("1;M=" + kCamMac.toLower().toLatin1() + ";D=VKC-3200;I=10.0.0.9;P=2.3;G=1;F=9.9;X=ff"));
     QCOMPARE(found.count(), 1);
     QCOMPARE(found.at(0).at(0).toInt(), 1);
     QCOMPARE(IPCameraList.size(), 2);
-    const IPCamera& c = IPCameraList[1];
     // The discovery fields are replaced, an absent name included; the rest is kept.
-    QCOMPARE(QByteArrayList({c.modelName, c.IPAddr.toLatin1(), c.DCPVersion, c.bRegisted, c.Name}).join('|'),
-             QByteArray("VKC-3200|10.0.0.9|2.3|1|"));
-    QCOMPARE(QByteArrayList({c.MAC.toLatin1(), QByteArray::number(c.dcpStatus), c.password, c.FirmwareVersion,
-                             c.PWD_MD5, c.networkconf.Https_port, QByteArray::number(c.APConfig.numAP)})
-                 .join('|'),
-             kCamMac.toLatin1() + "|16|cHc=|1.0||443|3");
+    const IPCamera& c = IPCameraList[1];
+    QCOMPARE(QByteArrayList({c.modelName, c.IPAddr.toLatin1(), c.DCPVersion, c.bRegisted, c.Name, c.MAC.toLatin1(),
+                             QByteArray::number(c.dcpStatus), c.password, c.FirmwareVersion, c.PWD_MD5,
+                             c.networkconf.Https_port, QByteArray::number(c.APConfig.numAP)}).join('|'),
+             "VKC-3200|10.0.0.9|2.3|1||" + kCamMac.toLatin1() + "|16|cHc=|1.0||443|3");
 }
 
 void TestDcpDispatch::connectionModeGivesConnectionReady()
@@ -170,13 +166,12 @@ void TestDcpDispatch::droppedDatagramsSummarised()
 {
     DCPUtils dcp;
     LogRecorder log;
-    const QByteArray good = replyDatagram(scanReply(kCamMac));
     for (int i = 0; i < 500; ++i) {
-        dcp.handleDatagram(good.left(13));
+        dcp.handleDatagram(replyDatagram(scanReply(kCamMac)).left(13));
         dcp.handleDatagram(replyDatagram("5;M=x"));
     }
     QVERIFY2(log.matching("dropped").isEmpty(), qPrintable(log.all()));
-    QTRY_COMPARE_WITH_TIMEOUT(log.matching("dropped").size(), 2, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(log.matching("dropped").size(), 2, 3000); // one line per cause, with the count
     QCOMPARE(log.count({"shorter than its header", "500"}), 1);
     QCOMPARE(log.count({"unknown class", "500"}), 1);
 }

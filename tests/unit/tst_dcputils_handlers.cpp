@@ -12,18 +12,14 @@ using namespace dcptest;
 namespace {
 
 const QByteArray kM = "M=AA:BB:CC:DD:EE:FF";
-const char* const kSignals[] = {"foundDevice(int)", "deviceConnnectionReady(int)", "gotPassword(int)",
-                                "gotPasswordInitStatus(int)", "checkPasswordMatching(int)",
-                                "checkPasswordMisMatching(int)", "gotNetworkConfig(int)", "gotAPnetwork()",
-                                "gotPingRsp()", "gotOlvarisInfo(int)", "gotRegisterInfo(int)"};
 
 QByteArray field(const IPCamera& c, const QString& name)
 {
-    const QHash<QString, QByteArray> fields{{"password", c.password},     {"bPassword", c.bPassword},
-                                            {"remote", c.remote},         {"bRegisted", c.bRegisted},
-                                            {"bPing", c.bPing},           {"bRestart", c.bRestart},
-                                            {"IPAddr", c.IPAddr.toLatin1()}, {"Https_port", c.networkconf.Https_port},
-                                            {"numAP", QByteArray::number(c.APConfig.numAP)}, {"MAC", c.MAC.toLatin1()}};
+    const QHash<QString, QByteArray> fields{
+        {"password", c.password}, {"bPassword", c.bPassword}, {"remote", c.remote}, {"bRegisted", c.bRegisted},
+        {"bPing", c.bPing}, {"bRestart", c.bRestart}, {"IPAddr", c.IPAddr.toLatin1()},
+        {"Https_port", c.networkconf.Https_port}, {"numAP", QByteArray::number(c.APConfig.numAP)},
+        {"MAC", c.MAC.toLatin1()}};
     return fields.value(name, "<unknown field>");
 }
 
@@ -34,7 +30,7 @@ class TestDcpHandlers : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { qDeleteAll(spies); spies.clear(); delete dcp; }
     void reply_data();
     void reply();
     void registerReplyWithoutBitRestartsWebServer();
@@ -42,8 +38,15 @@ private slots:
     void confirmedPasswordIsTheLastOneSent();
 
 private:
-    // Every emission of the core's signals as "name(arg)", in signal-table order.
-    QStringList emitted() const;
+    // Every emission of the core's signals as "name(arg)", in declaration order.
+    QStringList emitted() const
+    {
+        QStringList out;
+        for (const QSignalSpy* spy : spies)
+            for (const QList<QVariant>& args : *spy)
+                out << QString(spy->signal()).section('(', 0, 0) + "(" + args.value(0).toString() + ")";
+        return out;
+    }
     LoopbackReceiver receiver;
     DCPUtils* dcp = nullptr;
     QList<QSignalSpy*> spies;
@@ -54,24 +57,10 @@ void TestDcpHandlers::init()
     resetGlobals();
     dcp = new DCPUtils;
     dcp->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-    for (const char* signature : kSignals)
-        spies << new QSignalSpy(dcp, QByteArray("2") + signature);
-}
-
-void TestDcpHandlers::cleanup()
-{
-    qDeleteAll(spies);
-    spies.clear();
-    delete dcp;
-}
-
-QStringList TestDcpHandlers::emitted() const
-{
-    QStringList out;
-    for (int i = 0; i < spies.size(); ++i)
-        for (const QList<QVariant>& args : *spies[i])
-            out << QString(kSignals[i]).section('(', 0, 0) + "(" + args.value(0).toString() + ")";
-    return out;
+    const QMetaObject& meta = DCPUtils::staticMetaObject;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        if (meta.method(i).methodType() == QMetaMethod::Signal)
+            spies << new QSignalSpy(dcp, "2" + meta.method(i).methodSignature());
 }
 
 void TestDcpHandlers::reply_data()

@@ -63,15 +63,7 @@ void feed(const QByteArray& content, const QString& source)
     deliver();
 }
 
-QTableWidget* table()
-{
-    return gDiscoveryPage->ui->discoveryCameraTb_TableWidget;
-}
-
-Ui_DeviceSetupPage* setup()
-{
-    return gDeviceSetupPage->ui;
-}
+QTableWidget* table() { return gDiscoveryPage->ui->discoveryCameraTb_TableWidget; }
 
 } // namespace
 
@@ -81,300 +73,226 @@ class TestDiscovery : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        createWizardForTests();
+        HostInterfaces::setSourceForTests([this] {
+            HostInterfaces::Interface entry{kPcMac,
+                                            QNetworkInterface::IsUp | QNetworkInterface::IsRunning
+                                                | QNetworkInterface::CanBroadcast | QNetworkInterface::CanMulticast,
+                                            {}};
+            for (int i = 1; i <= addressCount; ++i)
+                entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
+            return QList<HostInterfaces::Interface>{entry};
+        });
+        gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
+    }
 
-    void scanSchedule_data();
-    void scanSchedule();
-    void moreThanTenAddresses();
-    void tableOrder_data();
-    void tableOrder();
-    void oneRowPerMac();
-    void floodQueriesOncePerTick_data();
-    void floodQueriesOncePerTick();
-    void selectionByMac_data();
-    void selectionByMac();
-    void handOver();
-    void zoneListFilledOnce();
-    void backClearsEverything();
+    void init()
+    {
+        resetGlobals();
+        addressCount = 0;
+        gDiscoveryPage->scanDevices(); // a new scan: no camera asked yet
+        addressCount = 1;
+        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        gDiscoveryPage->waitDiscoveryNumber = 0;
+        table()->setRowCount(0);
+        gDCPUtils->dcpClass01_Scan(kPcMac, kPcIp, "ALL", "FF:FF:FF:FF:FF:FF"); // replies are taken after a scan
+        drain();
+    }
+
+    void cleanupTestCase() { HostInterfaces::setSourceForTests(nullptr); }
+
+    void scanSchedule_data()
+    {
+        QTest::addColumn<bool>("cameraListed");
+        QTest::newRow("nothing found") << false;
+        QTest::newRow("a camera listed") << true;
+    }
+
+    void scanSchedule()
+    {
+        QFETCH(bool, cameraListed);
+        gDiscoveryPage->scanDevices();
+        if (cameraListed) {
+            listCameras({kOld});
+            drain();
+        }
+        QCOMPARE(driveTicks(20), (QList<int>{1, 6, 11, 16}));
+        QVERIFY(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden());
+        // The timeout tick sends a last pass, stops the scan and shows the result.
+        QCOMPARE(driveTicks(1), QList<int>{1});
+        QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
+        QVERIFY(gMainpage->loadingImageLabel->isHidden());
+        QCOMPARE(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden(), cameraListed);
+    }
+
+    void moreThanTenAddresses()
+    {
+        addressCount = 12;
+        gDiscoveryPage->checkDeviceDiscovery();
+        QSet<QString> senders;
+        for (QByteArray datagram = receiver.next(200); !datagram.isEmpty(); datagram = receiver.next(200))
+            senders << receiver.lastSender().toString();
+        QCOMPARE(senders.size(), 12); // every address is scanned from, the first ten recorded
+        for (int i = 0; i < kHostAddressSlots; ++i)
+            QCOMPARE(gHostIps[i], QString("127.0.0.%1").arg(i + 1));
+    }
+
+    void tableOrder_data()
+    {
+        QTest::addColumn<QList<Cam>>("found");
+        QTest::addColumn<QList<Cam>>("rows");
+        QTest::newRow("registered found first") << QList<Cam>{kR, kA, kB} << QList<Cam>{kA, kB, kR};
+        QTest::newRow("old and new protocols") << QList<Cam>{kOld, kR, kB} << QList<Cam>{kOld, kB, kR};
+    }
+
+    void tableOrder()
+    {
+        QFETCH(QList<Cam>, found);
+        QFETCH(QList<Cam>, rows);
+        for (const Cam& c : found)
+            feed(scanReply(c, c.mac), c.mac);
+        QCOMPARE(table()->rowCount(), 0); // no row before the password state is known
+        // Every camera was asked for its password state by the request of its protocol.
+        const QString asked = drain().join('|');
+        for (const Cam& c : found)
+            QVERIFY2(asked.contains((c.newProtocol ? "7;M=" : "2;M=") + c.mac), qPrintable(asked));
+
+        for (const Cam& c : found)
+            feed(stateReply(c), c.mac);
+        QCOMPARE(table()->rowCount(), rows.size());
+        for (int row = 0; row < rows.size(); ++row) {
+            QCOMPARE(table()->item(row, 4)->text(), rows[row].mac);
+            QCOMPARE(table()->item(row, 3)->text(), QString::fromUtf8(rows[row].name));
+            QCOMPARE(table()->item(row, 2) != nullptr, rows[row].registered != "1"); // the "new" mark
+        }
+    }
+
+    void oneRowPerMac()
+    {
+        listCameras({kA});
+        feed(scanReply(kA, kA.mac.toLower()), kA.mac); // the same camera answering in lower case
+        feed(stateReply(kA), kA.mac);
+        IPCameraList.append(IPCameraList.first()); // a second record of it in lower case
+        IPCameraList.last().MAC = kA.mac.toLower();
+        IPCameraList.last().bRegisted = "1"; // as a new row it would go to the end
+        gDiscoveryPage->updateDeviceTableList(IPCameraList.size() - 1);
+        QCOMPARE(table()->rowCount(), 1);
+    }
+
+    void floodQueriesOncePerTick()
+    {
+        // Floods of one repeated scan reply, a scan tick between them: the pending camera is asked
+        // once per tick.
+        for (int round = 0; round < 2; ++round) {
+            gDiscoveryPage->checkDeviceDiscovery();
+            drain();
+            for (int i = 0; i < 2000; ++i)
+                gDCPUtils->handleDatagram(replyDatagram(scanReply(kA, kA.mac), kPcMac, kA.mac));
+            deliver();
+            QCOMPARE(drain().filter("7;M=").size(), 1);
+        }
+    }
+
+    void selectionByMac_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("lowerCaseCell");
+        QTest::addColumn<int>("chosen"); // position in IPCameraList, found in the order R, A, B
+        QTest::newRow("registered row by its name") << 2 << 3 << false << 0;
+        QTest::newRow("lower-case MAC in the cell") << 1 << 4 << true << 2;
+    }
+
+    void selectionByMac()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(bool, lowerCaseCell);
+        listCameras({kR, kA, kB});
+        if (lowerCaseCell)
+            table()->item(row, 4)->setText(table()->item(row, 4)->text().toLower());
+        emit table()->cellClicked(row, column);
+        QTEST(IPCameraIdx, "chosen");
+        QVERIFY(gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
+        const QImage mark = QIcon(":/images/radio_check.png").pixmap(20).toImage();
+        for (int r = 0; r < table()->rowCount(); ++r)
+            QCOMPARE(table()->item(r, 0)->icon().pixmap(20).toImage() == mark, r == row);
+    }
+
+    void zoneListFilledOnceOnUtc()
+    {
+        // A PC on UTC: a zone id without place, the offset "+0". Next again without the setup
+        // page's Back in between fills the list afresh, by the chosen camera's dialect.
+        const QByteArray oldZone = qgetenv("TZ");
+        qputenv("TZ", "UTC");
+        tzset();
+        listCameras({kA, kB});
+        CGIProtocolMap = {{"VKC-1420", "1"}, {"VKC-2000", "0"}};
+        QComboBox* zones = gDeviceSetupPage->ui->dsetupTimeZoneComboBox_comboBox;
+        for (int row : {0, 0, 1}) {
+            emit table()->cellClicked(row, 0);
+            gDiscoveryPage->pressNextButton();
+            QCOMPARE(zones->count(), row == 0 ? 94 : 84);
+            QVERIFY2(zones->currentText().startsWith("(GMT+0:00) "), qPrintable(zones->currentText()));
+        }
+        QCOMPARE(gDeviceSetupPage->ui->dsetupCameraName_LineEdit->text(), QString::fromUtf8(kB.name));
+        qputenv("TZ", oldZone);
+        tzset();
+        CGIProtocolMap.clear();
+    }
+
+    void backClearsEverything()
+    {
+        gDiscoveryPage->scanDevices();
+        listCameras({kR, kA, kB});
+        supportType = "VKC-2000";
+        emit table()->cellClicked(1, 0);
+        gDeviceSetupPage->ui->dsetupCGIIamge_Label->show();
+
+        gDiscoveryPage->ui->discoveryPrev_Button->click();
+        QCOMPARE(table()->rowCount(), 0);
+        QVERIFY(IPCameraList.isEmpty());
+        QCOMPARE(supportType, QString(""));
+        QVERIFY(!gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
+        QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
+        QVERIFY(gMainpage->loadingImageLabel->isHidden());
+        QVERIFY(gDeviceSetupPage->ui->dsetupCGIIamge_Label->isHidden()); // no snapshot of the last camera
+        QVERIFY(!gCameraConnectionPage->isHidden());
+    }
 
 private:
     // Lists the cameras: scan replies in the given order, then their password-state answers.
-    void listCameras(const QList<Cam>& cameras);
+    void listCameras(const QList<Cam>& cameras)
+    {
+        for (const Cam& c : cameras)
+            feed(scanReply(c, c.mac), c.mac);
+        for (const Cam& c : cameras)
+            feed(stateReply(c), c.mac);
+    }
     // Drives the scan timer by hand: the ticks (1-based) on which a pass went out.
-    QList<int> driveTicks(int ticks);
-    QStringList drain();
+    QList<int> driveTicks(int ticks)
+    {
+        QList<int> passes;
+        for (int tick = 1; tick <= ticks; ++tick) {
+            gDiscoveryPage->checkDeviceDiscovery();
+            if (!drain().isEmpty())
+                passes << tick;
+        }
+        return passes;
+    }
+    QStringList drain()
+    {
+        QStringList texts;
+        for (QByteArray text = receiver.nextText(50); !text.isEmpty(); text = receiver.nextText(50))
+            texts << QString::fromLatin1(text);
+        return texts;
+    }
 
     LoopbackReceiver receiver;
     int addressCount = 1;
 };
-
-void TestDiscovery::initTestCase()
-{
-    createWizardForTests();
-    HostInterfaces::setSourceForTests([this] {
-        HostInterfaces::Interface entry{kPcMac,
-                                        QNetworkInterface::IsUp | QNetworkInterface::IsRunning
-                                            | QNetworkInterface::CanBroadcast | QNetworkInterface::CanMulticast,
-                                        {}};
-        for (int i = 1; i <= addressCount; ++i)
-            entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
-        return QList<HostInterfaces::Interface>{entry};
-    });
-    gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-}
-
-void TestDiscovery::cleanupTestCase()
-{
-    HostInterfaces::setSourceForTests(nullptr);
-}
-
-void TestDiscovery::init()
-{
-    resetGlobals();
-    addressCount = 0;
-    gDiscoveryPage->scanDevices();  // a new scan: no camera asked yet
-    addressCount = 1;
-    gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
-    gDiscoveryPage->waitDiscoveryNumber = 0;
-    table()->setRowCount(0);
-    gDCPUtils->dcpClass01_Scan(kPcMac, kPcIp, "ALL", "FF:FF:FF:FF:FF:FF");  // replies are taken after a scan
-    drain();
-}
-
-QStringList TestDiscovery::drain()
-{
-    QStringList texts;
-    for (QByteArray text = receiver.nextText(50); !text.isEmpty(); text = receiver.nextText(50))
-        texts << QString::fromLatin1(text);
-    return texts;
-}
-
-void TestDiscovery::listCameras(const QList<Cam>& cameras)
-{
-    for (const Cam& c : cameras)
-        feed(scanReply(c, c.mac), c.mac);
-    for (const Cam& c : cameras)
-        feed(stateReply(c), c.mac);
-}
-
-QList<int> TestDiscovery::driveTicks(int ticks)
-{
-    QList<int> passes;
-    for (int tick = 1; tick <= ticks; ++tick) {
-        gDiscoveryPage->checkDeviceDiscovery();
-        if (!drain().isEmpty())
-            passes << tick;
-    }
-    return passes;
-}
-
-void TestDiscovery::scanSchedule_data()
-{
-    QTest::addColumn<bool>("cameraListed");
-    QTest::newRow("nothing found") << false;
-    QTest::newRow("a camera listed") << true;
-}
-
-void TestDiscovery::scanSchedule()
-{
-    QFETCH(bool, cameraListed);
-    gDiscoveryPage->scanDevices();
-    QCOMPARE(gDiscoveryPage->checkDeviceDiscoveryTimer->interval(), 1000);
-    QVERIFY(!gMainpage->loadingImageLabel->isHidden());
-    if (cameraListed) {
-        listCameras({kOld});
-        drain();
-    }
-
-    QCOMPARE(driveTicks(20), (QList<int>{1, 6, 11, 16}));
-    QVERIFY(gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-    QVERIFY(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden());
-    // The timeout tick sends a last pass, stops the scan and shows the result.
-    QCOMPARE(driveTicks(1), QList<int>{1});
-    QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-    QCOMPARE(gDiscoveryPage->waitDiscoveryNumber, 1);
-    QVERIFY(gMainpage->loadingImageLabel->isHidden());
-    QCOMPARE(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden(), cameraListed);
-}
-
-void TestDiscovery::moreThanTenAddresses()
-{
-    addressCount = 12;
-    gDiscoveryPage->checkDeviceDiscovery();
-
-    QSet<QString> senders;
-    for (QByteArray datagram = receiver.next(200); !datagram.isEmpty(); datagram = receiver.next(200))
-        senders << receiver.lastSender().toString();
-    QCOMPARE(senders.size(), 12);  // every address is scanned from, the first ten recorded
-    for (int i = 0; i < kHostAddressSlots; ++i)
-        QCOMPARE(gHostIps[i], QString("127.0.0.%1").arg(i + 1));
-}
-
-void TestDiscovery::tableOrder_data()
-{
-    QTest::addColumn<QList<Cam>>("found");
-    QTest::addColumn<QList<Cam>>("rows");
-    QTest::newRow("registered found first") << QList<Cam>{kR, kA, kB} << QList<Cam>{kA, kB, kR};
-    QTest::newRow("old and new protocols") << QList<Cam>{kOld, kR, kB} << QList<Cam>{kOld, kB, kR};
-}
-
-void TestDiscovery::tableOrder()
-{
-    QFETCH(QList<Cam>, found);
-    QFETCH(QList<Cam>, rows);
-    for (const Cam& c : found)
-        feed(scanReply(c, c.mac), c.mac);
-    QCOMPARE(table()->rowCount(), 0);  // no row before the password state is known
-
-    // Every camera was asked for its password state by the request of its protocol.
-    const QString asked = drain().join('|');
-    for (const Cam& c : found)
-        QVERIFY2(asked.contains((c.newProtocol ? "7;M=" : "2;M=") + c.mac), qPrintable(asked));
-
-    for (const Cam& c : found)
-        feed(stateReply(c), c.mac);
-    QCOMPARE(table()->rowCount(), rows.size());
-    for (int row = 0; row < rows.size(); ++row) {
-        QCOMPARE(table()->item(row, 4)->text(), rows[row].mac);
-        QCOMPARE(table()->item(row, 3)->text(), QString::fromUtf8(rows[row].name));
-        QCOMPARE(table()->item(row, 2) != nullptr, rows[row].registered != "1");  // the "new" mark
-    }
-}
-
-void TestDiscovery::oneRowPerMac()
-{
-    listCameras({kA});
-    feed(scanReply(kA, kA.mac.toLower()), kA.mac);  // the same camera answering in lower case
-    feed(stateReply(kA), kA.mac);
-    IPCameraList.append(IPCameraList.first());  // a second record of it in lower case
-    IPCameraList.last().MAC = kA.mac.toLower();
-    IPCameraList.last().bRegisted = "1";  // as a new row it would go to the end
-    gDiscoveryPage->updateDeviceTableList(IPCameraList.size() - 1);
-    QCOMPARE(table()->rowCount(), 1);
-}
-
-void TestDiscovery::floodQueriesOncePerTick_data()
-{
-    QTest::addColumn<int>("rounds"); // floods of one repeated scan reply, a scan tick between them
-    QTest::newRow("one tick") << 1;
-    QTest::newRow("two ticks") << 2;
-}
-
-void TestDiscovery::floodQueriesOncePerTick()
-{
-    QFETCH(int, rounds);
-    int queries = 0;
-    for (int round = 0; round < rounds; ++round) {
-        gDiscoveryPage->checkDeviceDiscovery();
-        drain();
-        for (int i = 0; i < 2000; ++i)
-            gDCPUtils->handleDatagram(replyDatagram(scanReply(kA, kA.mac), kPcMac, kA.mac));
-        deliver();
-        queries += drain().filter("7;M=").size();
-    }
-    QCOMPARE(queries, rounds); // the pending camera is asked once per tick
-}
-
-void TestDiscovery::selectionByMac_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<bool>("lowerCaseCell");
-    QTest::addColumn<int>("chosen");  // position in IPCameraList, found in the order R, A, B
-    QTest::newRow("registered row by its name") << 2 << 3 << false << 0;
-    QTest::newRow("lower-case MAC in the cell") << 1 << 4 << true << 2;
-}
-
-void TestDiscovery::selectionByMac()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(bool, lowerCaseCell);
-    QFETCH(int, chosen);
-    listCameras({kR, kA, kB});
-    if (lowerCaseCell)
-        table()->item(row, 4)->setText(table()->item(row, 4)->text().toLower());
-
-    emit table()->cellClicked(row, column);
-    QCOMPARE(IPCameraIdx, chosen);
-    QVERIFY(gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
-    const QImage mark = QIcon(":/images/radio_check.png").pixmap(20).toImage();
-    QVERIFY(!mark.isNull());
-    for (int r = 0; r < table()->rowCount(); ++r)
-        QCOMPARE(table()->item(r, 0)->icon().pixmap(20).toImage() == mark, r == row);
-}
-
-void TestDiscovery::handOver()
-{
-    // A PC on UTC: a zone id without place, the offset "+0".
-    const QByteArray oldZone = qgetenv("TZ");
-    qputenv("TZ", "UTC");
-    tzset();
-    Cam camera = kA;
-    camera.name = "Café-1";
-    CGIProtocolMap = {{QString::fromLatin1(camera.model), "1"}};
-    gDiscoveryPage->scanDevices();  // a scan still under way
-    listCameras({camera});
-    emit table()->cellClicked(0, 3);
-    setup()->dsetupDSTCheckBox_CheckBox->setChecked(true);
-    setup()->dsetupDSTSwitch_GroupBox->show();
-
-    gDiscoveryPage->ui->discoveryNext_Button->click();
-    qputenv("TZ", oldZone);
-    tzset();
-    CGIProtocolMap.clear();
-
-    QCOMPARE(setup()->dsetupTimeZoneComboBox_comboBox->count(), 94);
-    QCOMPARE(setup()->dsetupTimeZoneComboBox_comboBox->currentText(),
-             QString("(GMT+0:00) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London"));
-    QCOMPARE(setup()->dsetupCameraModelVaule_Label->text(), QString::fromLatin1(camera.model));
-    QCOMPARE(setup()->dsetupCameraName_LineEdit->text(), QString::fromUtf8("Café-1"));
-    QCOMPARE(setup()->dsetupCameraPasscode_Label->text(), QString("Camera Password :"));  // it has none yet
-    QVERIFY(!setup()->dsetupDSTCheckBox_CheckBox->isChecked());
-    QVERIFY(setup()->dsetupDSTSwitch_GroupBox->isHidden());
-    QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-    QVERIFY(gDiscoveryPage->isHidden());
-    QVERIFY(!gDeviceSetupPage->isHidden());
-    QCOMPARE(gMainpage->ui->mainProgress_Label->styleSheet(), QString("background-image: url(:/images/step_02.png)"));
-}
-
-void TestDiscovery::zoneListFilledOnce()
-{
-    listCameras({kA, kB});
-    CGIProtocolMap = {{"VKC-1420", "1"}, {"VKC-2000", "0"}};
-    for (int row : {0, 0, 1}) {  // Next again without the setup page's Back in between
-        emit table()->cellClicked(row, 0);
-        gDiscoveryPage->pressNextButton();
-        QCOMPARE(setup()->dsetupTimeZoneComboBox_comboBox->count(), row == 0 ? 94 : 84);
-    }
-    CGIProtocolMap.clear();
-}
-
-void TestDiscovery::backClearsEverything()
-{
-    gDiscoveryPage->scanDevices();
-    listCameras({kR, kA, kB});
-    supportType = "VKC-2000";
-    emit table()->cellClicked(1, 0);
-    setup()->dsetupCGIIamge_Label->setText("picture");
-    setup()->dsetupCGIIamge_Label->show();
-
-    gDiscoveryPage->ui->discoveryPrev_Button->click();
-    QCOMPARE(table()->rowCount(), 0);
-    QVERIFY(IPCameraList.isEmpty());
-    QCOMPARE(supportType, QString(""));
-    QCOMPARE(IPCameraIdx, 2);
-    QVERIFY(!gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
-    QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-    QVERIFY(gMainpage->loadingImageLabel->isHidden());
-    QVERIFY(setup()->dsetupCGIIamge_Label->isHidden());
-    QVERIFY(setup()->dsetupCGIIamge_Label->text().isEmpty());
-    QCOMPARE(gMainpage->ui->mainProgress_Label->styleSheet(), QString("background-image: url(:/images/step_01.png)"));
-    QVERIFY(gDiscoveryPage->isHidden());
-    QVERIFY(!gCameraConnectionPage->isHidden());
-}
 
 QTEST_MAIN(TestDiscovery)
 #include "tst_discovery.moc"

@@ -2,61 +2,28 @@
 
 #include <QSysInfo>
 
-#include "protocol/dcputils.h"
 #include "platform/firewall.h"
+#include "protocol/dcputils.h"
 #include "testsupport.h"
 
 class TestFirewall : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
-    void commandLines_data();
-    void commandLines();
+    // The rule must name the running program, not a file in the current folder.
+    void initTestCase() { QVERIFY(QDir::setCurrent(QDir::tempPath())); }
+    void cleanup() { Platform::setWindowsVersionForTests(nullptr); }
     void rulesRunNetsh_data();
     void rulesRunNetsh();
+    void pathWithSpaceStaysOneArgument();
 };
-
-void TestFirewall::initTestCase()
-{
-    // The rule must name the running program, not a file in the current folder.
-    QVERIFY(QDir::setCurrent(QDir::tempPath()));
-}
-
-void TestFirewall::cleanup()
-{
-    Platform::setWindowsVersionForTests(nullptr);
-}
-
-// A program path with a space stays one quoted argument.
-void TestFirewall::commandLines_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("expected");
-
-    const QString path = "D:\\My Tools\\Setup.exe";
-    QTest::newRow("XP add") << Platform::firewallAddCommand(QSysInfo::WV_XP, path)
-                            << "netsh firewall add allowedprogram \"" + path + "\" \"Olvaris Wizard\" ENABLE";
-    QTest::newRow("Vista add") << Platform::firewallAddCommand(QSysInfo::WV_VISTA, path)
-                               << "netsh advfirewall firewall add rule name=\"Olvaris Wizard\" dir=in action=allow "
-                                  "program=\"" + path + "\" enable=yes";
-}
-
-void TestFirewall::commandLines()
-{
-    QFETCH(QString, command);
-    QTEST(command, "expected");
-}
 
 void TestFirewall::rulesRunNetsh_data()
 {
     QTest::addColumn<int>("version"); // -1: this system's own
     QTest::addColumn<bool>("add");
     QTest::addColumn<QString>("arguments"); // split at "|"; {path} is the program's path; empty: nothing runs
-
-    const int xp = QSysInfo::WV_XP;
-    const int win7 = QSysInfo::WV_WINDOWS7;
+    const int xp = QSysInfo::WV_XP, win7 = QSysInfo::WV_WINDOWS7;
     QTest::newRow("XP add") << xp << true << "firewall|add|allowedprogram|{path}|Olvaris Wizard|ENABLE";
     QTest::newRow("XP delete") << xp << false << "firewall|delete|allowedprogram|{path}";
     QTest::newRow("Windows 7 add") << win7 << true
@@ -73,16 +40,12 @@ void TestFirewall::rulesRunNetsh()
     QFETCH(int, version);
     QFETCH(bool, add);
     QFETCH(QString, arguments);
-
     if (version >= 0)
         Platform::setWindowsVersionForTests([version] { return version; });
     ProcessRecorder processes;
     LogRecorder log;
     DCPUtils dcp;
-    if (add)
-        dcp.addFireWallRule();
-    else
-        dcp.deleteFireWallRule();
+    add ? dcp.addFireWallRule() : dcp.deleteFireWallRule();
 
     // Unsupported versions run nothing; only the add says so.
     QCOMPARE(log.matching("Not support Window OS \"\"").size(), arguments.isEmpty() && add ? 1 : 0);
@@ -91,10 +54,17 @@ void TestFirewall::rulesRunNetsh()
         return;
     const Platform::ProcessCall call = processes.calls.first();
     QCOMPARE(call.program, QString("netsh"));
-    arguments.replace("{path}", QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
-    QCOMPARE(call.arguments, arguments.split('|'));
+    QCOMPARE(call.arguments, arguments.replace("{path}", Platform::firewallProgramPath()).split('|'));
+    QCOMPARE(Platform::firewallProgramPath(), QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
     QCOMPARE(call.finishWaitMs, 30000);
     QVERIFY(!call.detached);
+}
+
+void TestFirewall::pathWithSpaceStaysOneArgument()
+{
+    ProcessRecorder processes;
+    Platform::runFirewallCommand(Platform::firewallAddCommand(QSysInfo::WV_VISTA, "D:\\My Tools\\Setup.exe"));
+    QCOMPARE(processes.calls.value(0).arguments.value(7), QString("program=D:\\My Tools\\Setup.exe"));
 }
 
 QTEST_GUILESS_MAIN(TestFirewall)

@@ -51,22 +51,17 @@ void TestNetworkConfig::parse_data()
     QTest::addColumn<QByteArray>("earlier");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("changes"); // field=value ..., every other field unchanged
-
-    const QString dhcp = "MACAddr=AA:BB DHCP_enable=1 RemoteAccess=1";
-    QTest::newRow("M then 0") << QByteArray() << QByteArray("3;M=AA:BB;0=1") << dhcp;
-    QTest::newRow("0 then M") << QByteArray() << QByteArray("3;0=1;M=AA:BB") << dhcp;
-    QTest::newRow("value keeps its =") << QByteArray() << QByteArray("11=bXlOZXQ=;M=A=B")
-                                       << "Wireless_ESSID=bXlOZXQ= MACAddr=A=B RemoteAccess=1";
-    QTest::newRow("R=0 followed only by X") << QByteArray() << QByteArray("3;M=AA;R=0;X=0123")
-                                            << "MACAddr=AA RemoteAccess=0";
-    QTest::newRow("R=0 followed by a numbered item") << QByteArray() << QByteArray("3;R=0;1=10.0.0.2")
-                                                     << "Static_IPAddr=10.0.0.2 RemoteAccess=1";
-    QTest::newRow("unknown key 77") << QByteArray() << QByteArray("77=x") << "RemoteAccess=1";
-    QTest::newRow("18 then 34: the later wins") << QByteArray() << QByteArray("18=first;34=second")
-                                                << "Wireless_key=second RemoteAccess=1";
-    QTest::newRow("omitted keys keep their values") << QByteArray("3;M=AA;12=6;0=1") << QByteArray("3;0=0")
-                                                    << "DHCP_enable=0";
-    QTest::newRow("other letter, empty key") << QByteArray() << QByteArray("Q=1;=1") << "RemoteAccess=1";
+    auto row = [](const char* name, const char* earlier, const char* reply, const QString& changes) {
+        QTest::newRow(name) << QByteArray(earlier) << QByteArray(reply) << changes;
+    };
+    row("M then 0", "", "3;M=AA:BB;0=1", "MACAddr=AA:BB DHCP_enable=1 RemoteAccess=1");
+    row("0 then M", "", "3;0=1;M=AA:BB", "MACAddr=AA:BB DHCP_enable=1 RemoteAccess=1");
+    row("value keeps its =", "", "11=bXlOZXQ=;M=A=B", "Wireless_ESSID=bXlOZXQ= MACAddr=A=B RemoteAccess=1");
+    row("R=0 followed only by X", "", "3;M=AA;R=0;X=0123", "MACAddr=AA RemoteAccess=0");
+    row("R=0 followed by a numbered item", "", "3;R=0;1=10.0.0.2", "Static_IPAddr=10.0.0.2 RemoteAccess=1");
+    row("18 then 34: the later wins", "", "18=first;34=second", "Wireless_key=second RemoteAccess=1");
+    row("omitted keys keep their values", "3;M=AA;12=6;0=1", "3;0=0", "DHCP_enable=0");
+    row("unknown, other letter, empty key", "", "77=x;Q=1;=1", "RemoteAccess=1");
     QString every = "RemoteAccess=1";
     QByteArray reply = "3";
     for (const Field& f : kFields) {
