@@ -35,7 +35,6 @@ private slots:
     void reply();
     void registerReplyWithoutBitRestartsWebServer();
     void pagedSurveyCompletesOnce();
-    void confirmedPasswordIsTheLastOneSent();
 
 private:
     // Every emission of the core's signals as "name(arg)", in declaration order.
@@ -157,22 +156,6 @@ void TestDcpHandlers::pagedSurveyCompletesOnce()
     QCOMPARE(emitted(), QStringList{"gotAPnetwork()"});
     QCOMPARE(IPCameraList[0].APConfig.numAP, 2);
     QCOMPARE(IPCameraList[0].apSearchReplyCount, 3);
-}
-
-void TestDcpHandlers::confirmedPasswordIsTheLastOneSent()
-{
-    addCamera("2.0", "b2xk");
-    IPCameraList[0].dcpStatus = IPCamera::WAIT_PASSWD;
-    QCOMPARE(dcp->handleCheckPasswordResponse("7;" + kM + ";R=1;"), 0);
-    QCOMPARE(IPCameraList[0].password, QByteArray("b2xk")); // nothing sent: kept
-
-    for (const char* sent : {"first", "second"})
-        dcp->dcpClass07_CheckPassword(0, QByteArray(), QByteArray(sent).toBase64());
-    IPCameraList[0].dcpStatus = IPCamera::WAIT_PASSWD;
-    QCOMPARE(dcp->handleCheckPasswordResponse("7;" + kM + ";R=1;"), 0);
-    QCOMPARE(IPCameraList[0].password, QByteArray("second").toBase64());
-    receiver.nextText();
-    receiver.nextText();
 }
 
 QTEST_MAIN(TestDcpHandlers)
