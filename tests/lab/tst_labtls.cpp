@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 // Run by lab_selftest in the PC namespace: Qt's own certificate checks against lab servers.
 // LAB_TLS_TRUSTED names a server with a lab certificate, LAB_TLS_UNTRUSTED one without.
 class TestLabTls : public QObject
@@ -25,16 +27,11 @@ private slots:
         if (url.isEmpty())
             QSKIP("set by lab_selftest only");
         QNetworkAccessManager manager;
-        QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString::fromUtf8(url))));
-        QSignalSpy finished(reply, &QNetworkReply::finished);
+        std::unique_ptr<QNetworkReply> reply(manager.get(QNetworkRequest(QUrl(QString::fromUtf8(url)))));
+        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
         QVERIFY(finished.wait(10000));
-        if (trusted) {
-            QCOMPARE(reply->error(), QNetworkReply::NoError);
-            QCOMPARE(reply->readAll(), QByteArray("lab-ok"));
-        } else {
-            QCOMPARE(reply->error(), QNetworkReply::SslHandshakeFailedError);
-        }
-        delete reply;
+        QCOMPARE(reply->error(), trusted ? QNetworkReply::NoError : QNetworkReply::SslHandshakeFailedError);
+        QCOMPARE(reply->readAll(), QByteArray(trusted ? "lab-ok" : ""));
     }
 };
 

@@ -31,7 +31,6 @@ void TestFirewall::rulesRunNetsh_data()
                                       "|program={path}|enable=yes";
     QTest::newRow("Windows 7 delete") << win7 << false << "advfirewall|firewall|delete|rule|name=Olvaris Wizard";
     QTest::newRow("2003 add") << int(QSysInfo::WV_2003) << true << "";
-    QTest::newRow("2000 delete") << int(QSysInfo::WV_2000) << false << "";
     QTest::newRow("this system add") << -1 << true << "";
 }
 
