@@ -26,239 +26,228 @@ class TestCameraCgi : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY2(server.start(), qPrintable(server.error)); }
-    void init();
-    void cleanup();
-    void requestTexts_data();
+
+    void init()
+    {
+        // The first reading is a second before midnight, every later one after it: a request
+        // must take its date and time from one reading.
+        auto readings = std::make_shared<int>(0);
+        WallClock::setClockForTests([readings] {
+            return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
+        });
+        dcp = new DCPUtils;
+    }
+
+    void cleanup()
+    {
+        delete dcp;
+        WallClock::setClockForTests(nullptr);
+        IPCameraList.clear();
+        CGIProtocolMap.clear();
+    }
+
+    void requestTexts_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("expected");
+        using namespace CameraCgi;
+        const QDateTime now(QDate(2026, 2, 3), QTime(14, 5, 9));
+        const QString dt = "date=2026-02-03&time=14:05:09";
+        const QString t4x = "/datetime.cgi?&Date=2026-02-03&Time=14:05:09&DateTimeMode=";
+        CGIProtocolMap.insert("CAM-K", "1");
+        QTest::newRow("mode 0: catalogue dialect") << clockDialect(0, QByteArray("CAM-K\0", 6)) << "1";
+        QTest::newRow("mode 0: model not in catalogue") << clockDialect(0, "CAM-X") << "";
+        QTest::newRow("mode 3: T4X") << clockDialect(3, "CAM-K") << "0";
+        QTest::newRow("KORVA time server") << korvaClockRequest(94, "CAM", now)
+                                           << "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=94";
+        QTest::newRow("KORVA manual, method 2 model") << korvaClockRequest(-1, "VKC-4720", now)
+                                                      << "/config/datetime.cgi?method=2&" + dt;
+        QTest::newRow("KORVA manual, model case differs") << korvaClockRequest(-1, "vkc-4710", now)
+                                                          << "/config/datetime.cgi?timezone=0&method=0&" + dt;
+        QTest::newRow("T4X time server") << t4xClockRequest(0, now)
+                                         << t4x + "0&TimeServerIPAddress=" + kHost + "&TimeZoneIndex=0&ConfigReboot=No";
+        QTest::newRow("T4X manual") << t4xClockRequest(-1, now) << t4x + "1&TimeZoneIndex=0&ConfigReboot=No";
+        QTest::newRow("wireless") << wirelessRequest("WEPKey1=abcde") << "/wireless.cgi?WEPKey1=abcde&ConfigReboot=No";
+    }
+
     void requestTexts() { QFETCH(QString, request); QTEST(request, "expected"); }
-    void addressAndCredentials_data();
-    void addressAndCredentials();
-    void clockReachesCamera_data();
-    void clockReachesCamera();
-    void requestNeedsChosenCamera();
-    void callbackLogsAndReleases();
-    void zoneLists_data();
-    void zoneLists();
-    void offsetOfPcZone_data();
-    void offsetOfPcZone();
+
+    void addressAndCredentials_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QByteArray>("dcpVersion");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("httpsPort");
+        QTest::addColumn<QByteArray>("credentials");
+        QTest::addColumn<QString>("url"); // empty: refused
+        const QString ip = "192.168.0.20", plain = "https://" + ip;
+        auto row = [](const char* name, const QString& address, const char* version, const char* stored,
+                      const char* port, const char* credentials, const QString& url) {
+            QTest::newRow(name) << address << QByteArray(version) << QByteArray(stored) << QByteArray(port)
+                                << QByteArray(credentials) << url;
+        };
+        row("1.1: stored bytes, port ignored", ip, "1.1", "YWJj", "443", "admin:YWJj", plain);
+        row("no version: stored bytes, port ignored", ip, "", "abc", "8443", "admin:abc", plain);
+        row("2.0: decoded, no port", ip, "2.0", "YWJj", "", "admin:abc", plain);
+        row("2.3: empty password, port", ip, "2.3", "", "8443", "admin:", plain + ":8443");
+        row("host name", "evil.example#", "1.0", "abc", "", "admin:abc", "");
+        row("address with port", ip + ":8443", "1.0", "abc", "", "admin:abc", "");
+        row("octet over 255", "192.168.0.256", "1.0", "abc", "", "admin:abc", "");
+        row("port not a number", ip, "2.0", "YWJj", "443@evil", "admin:abc", "");
+    }
+
+    void addressAndCredentials()
+    {
+        QFETCH(QString, address);
+        QFETCH(QByteArray, dcpVersion);
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, httpsPort);
+        QFETCH(QByteArray, credentials);
+        IPCamera camera;
+        camera.IPAddr = address;
+        camera.DCPVersion = dcpVersion;
+        camera.password = stored;
+        camera.networkconf.Https_port = httpsPort;
+        QCOMPARE(CameraCgi::basicCredentials(camera), credentials.toBase64());
+        QTEST(CameraCgi::baseUrlWithPort(camera), "url");
+    }
+
+    void clockReachesCamera_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("right password") << kCameraPassword;
+        QTest::newRow("wrong password: 401, logged, the next request goes on") << "not-it";
+    }
+
+    void clockReachesCamera()
+    {
+        QFETCH(QString, password);
+        IPCamera camera;
+        camera.IPAddr = server.address();
+        camera.networkconf.Https_port = server.httpsPort();
+        camera.modelName = "CAM-T";
+        camera.DCPVersion = "2.0";
+        camera.password = password.toUtf8().toBase64();
+        IPCameraList = {camera};
+        IPCameraIdx = 0;
+        CGIProtocolMap.insert("CAM-T", "2");
+
+        LogRecorder log;
+        const int before = server.records().size();
+        dcp->CGISyncTime(83, 0);
+        QVERIFY(server.waitForRecords(before + 1));
+        dcp->TdbSetWirelessKeytoLatin1();
+        QVERIFY(server.waitForRecords(before + 2));
+        const QJsonObject record = server.records().at(before);
+        QCOMPARE(record.value("path").toString(), QString("/datetime.cgi"));
+        QCOMPARE(record.value("query").toString(), "&Date=2026-02-03&Time=23:59:59&DateTimeMode=0&TimeServerIPAddress="
+                                                       + kHost + "&TimeZoneIndex=84&ConfigReboot=No");
+        QCOMPARE(server.records().at(before + 1).value("path").toString(), QString("/wireless.cgi"));
+        const bool right = password == kCameraPassword;
+        QCOMPARE(record.value("status").toInt(), right ? 200 : 401);
+        QTRY_COMPARE(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(), right ? 2 : 1);
+        // Neither the password nor its Base64 forms are logged; the credential line keeps its label.
+        const QString basic = QString::fromLatin1(CameraCgi::basicCredentials(camera));
+        for (const QString& secret : {password, QString::fromLatin1(camera.password), basic})
+            QVERIFY2(log.matching(secret).isEmpty(), qPrintable(log.all()));
+        QCOMPARE(log.count({" Basic ", maskSecret(basic)}), 2);
+    }
+
+    void requestNeedsChosenCamera()
+    {
+        // No camera at the index, or one without a plain IPv4 address: logged, nothing sent.
+        IPCameraList = {IPCamera()};
+        IPCameraList[0].IPAddr = server.address() + ":" + server.httpsPort() + "#";
+        const int before = server.records().size();
+        for (int chosen : {-1, 1, 0}) {
+            IPCameraIdx = chosen;
+            LogRecorder log;
+            dcp->CGISyncTime(5, 0);
+            dcp->CGISyncTime_KORVA(3);
+            dcp->CGISyncTime_T4X(3);
+            dcp->TdbSetWirelessKey("a=1");
+            QCOMPARE(log.matching(chosen == 0 ? "Camera CGI request refused" : "No camera chosen").size(), 4);
+        }
+        QTest::qWait(300);
+        QCOMPARE(server.records().size(), before);
+    }
+
+    void callbackLogsAndReleases()
+    {
+        HttpTestServer http;
+        QVERIFY(http.start());
+        http.setAnswer("/cgi", HttpTestServer::ok(QByteArray("ab\0cd", 5)));
+        LogRecorder log;
+        QPointer<QNetworkReply> reply = dcp->networkManager->get(QNetworkRequest(http.url("/cgi")));
+        QTRY_COMPARE_WITH_TIMEOUT(log.count({"[CGI] callback 200 OK"}), 1, 10000);
+        QCOMPARE(log.count({"[CGI] callback http return value : \"ab\""}), 1); // the body up to its zero byte
+        QTRY_VERIFY(reply.isNull()); // released
+    }
+
+    // A label's position is the zone number the camera gets: the out-of-order entries stay put.
+    // Every label carries exactly one of the 26 offset texts, followed by ":", the one it states.
+    void zoneLists_data()
+    {
+        QTest::addColumn<QStringList>("zones");
+        QTest::addColumn<QStringList>("pinned"); // "number=label", the last label last
+        QTest::newRow("KORVA") << TimeZones::korvaZoneList()
+                               << QStringList{"41=(GMT+3:00) Minsk, Kaliningrad", "55=(GMT+6:00) Yekaterinburg",
+                                              "84=(GMT-4:30) Caracas", "94=(GMT+4:00) Port Louis"};
+        QTest::newRow("T4X") << TimeZones::t4xZoneList()
+                             << QStringList{"17=(GMT-4:30) Caracas", "84=(GMT+13:00) Nukualofa"};
+    }
+
+    void zoneLists()
+    {
+        QFETCH(QStringList, zones);
+        QFETCH(QStringList, pinned);
+        QCOMPARE(zones.size(), pinned.last().section('=', 0, 0).toInt());
+        QCOMPARE(zones.first(), QString("(GMT-12:00) International Date Line West"));
+        QCOMPARE(QStringList(zones).removeDuplicates(), 0);
+        for (const QString& pin : pinned)
+            QCOMPARE(zones.value(pin.section('=', 0, 0).toInt() - 1), pin.section('=', 1));
+        static const QRegularExpression form("^\\(GMT([+-](?:[0-9]|1[0-3])):(00|30|45)\\) \\S");
+        QCOMPARE(TimeZones::gmtOffsetList().size(), 26);
+        for (const QString& label : zones) {
+            QStringList found;
+            for (const QString& offset : TimeZones::gmtOffsetList())
+                if (label.contains(offset + ":"))
+                    found << offset;
+            QVERIFY2(found == QStringList{form.match(label).captured(1)}, qPrintable(label));
+        }
+    }
+
+    void offsetOfPcZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("offset");
+        const QDate winter(2026, 2, 3);
+        QTest::newRow("UTC") << QByteArray("UTC") << winter << "+0";
+        QTest::newRow("Shanghai +8") << QByteArray("Asia/Shanghai") << winter << "+8";
+        QTest::newRow("Kolkata +5:30") << QByteArray("Asia/Kolkata") << winter << "+5";
+        QTest::newRow("St Johns -3:30") << QByteArray("America/St_Johns") << winter << "-3";
+        QTest::newRow("Berlin summer +2") << QByteArray("Europe/Berlin") << QDate(2026, 7, 15) << "+2";
+    }
+
+    void offsetOfPcZone()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDate, date);
+        qputenv("TZ", zone);
+        tzset();
+        // The wall clock is read in the zone just set.
+        const QDateTime local(date, QTime(12, 0), Qt::LocalTime);
+        WallClock::setClockForTests([local] { return local; });
+        DCPUtils dcp;
+        QTEST(dcp.getTimeZoneOffset(), "offset");
+    }
 
 private:
     CamCgiServer server{kCameraPassword};
     DCPUtils* dcp = nullptr;
 };
 
-void TestCameraCgi::init()
-{
-    // The first reading is a second before midnight, every later one after it: a request
-    // must take its date and time from one reading.
-    auto readings = std::make_shared<int>(0);
-    WallClock::setClockForTests([readings] {
-        return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
-    });
-    dcp = new DCPUtils;
-}
-
-void TestCameraCgi::cleanup()
-{
-    delete dcp;
-    WallClock::setClockForTests(nullptr);
-    IPCameraList.clear();
-    CGIProtocolMap.clear();
-}
-
-void TestCameraCgi::requestTexts_data()
-{
-    QTest::addColumn<QString>("request");
-    QTest::addColumn<QString>("expected");
-    using namespace CameraCgi;
-    const QDateTime now(QDate(2026, 2, 3), QTime(14, 5, 9));
-    const QString dt = "date=2026-02-03&time=14:05:09";
-    const QString t4x = "/datetime.cgi?&Date=2026-02-03&Time=14:05:09&DateTimeMode=";
-    CGIProtocolMap.insert("CAM-K", "1");
-    QTest::newRow("mode 0: catalogue dialect") << clockDialect(0, QByteArray("CAM-K\0", 6)) << "1";
-    QTest::newRow("mode 0: model not in catalogue") << clockDialect(0, "CAM-X") << "";
-    QTest::newRow("mode 3: T4X") << clockDialect(3, "CAM-K") << "0";
-    QTest::newRow("KORVA time server") << korvaClockRequest(94, "CAM", now)
-                                       << "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=94";
-    QTest::newRow("KORVA manual, method 2 model") << korvaClockRequest(-1, "VKC-4720", now)
-                                                  << "/config/datetime.cgi?method=2&" + dt;
-    QTest::newRow("KORVA manual, model case differs") << korvaClockRequest(-1, "vkc-4710", now)
-                                                      << "/config/datetime.cgi?timezone=0&method=0&" + dt;
-    QTest::newRow("T4X time server") << t4xClockRequest(0, now)
-                                     << t4x + "0&TimeServerIPAddress=" + kHost + "&TimeZoneIndex=0&ConfigReboot=No";
-    QTest::newRow("T4X manual") << t4xClockRequest(-1, now) << t4x + "1&TimeZoneIndex=0&ConfigReboot=No";
-    QTest::newRow("wireless") << wirelessRequest("WEPKey1=abcde") << "/wireless.cgi?WEPKey1=abcde&ConfigReboot=No";
-}
-
-void TestCameraCgi::addressAndCredentials_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QByteArray>("dcpVersion");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QByteArray>("httpsPort");
-    QTest::addColumn<QByteArray>("credentials");
-    QTest::addColumn<QString>("url"); // empty: refused
-    const QString ip = "192.168.0.20", plain = "https://" + ip;
-    auto row = [](const char* name, const QString& address, const char* version, const char* stored,
-                  const char* port, const char* credentials, const QString& url) {
-        QTest::newRow(name) << address << QByteArray(version) << QByteArray(stored) << QByteArray(port)
-                            << QByteArray(credentials) << url;
-    };
-    row("1.1: stored bytes, port ignored", ip, "1.1", "YWJj", "443", "admin:YWJj", plain);
-    row("no version: stored bytes, port ignored", ip, "", "abc", "8443", "admin:abc", plain);
-    row("2.0: decoded, no port", ip, "2.0", "YWJj", "", "admin:abc", plain);
-    row("2.3: empty password, port", ip, "2.3", "", "8443", "admin:", plain + ":8443");
-    row("host name", "evil.example#", "1.0", "abc", "", "admin:abc", "");
-    row("address with port", ip + ":8443", "1.0", "abc", "", "admin:abc", "");
-    row("octet over 255", "192.168.0.256", "1.0", "abc", "", "admin:abc", "");
-    row("port not a number", ip, "2.0", "YWJj", "443@evil", "admin:abc", "");
-}
-
-void TestCameraCgi::addressAndCredentials()
-{
-    QFETCH(QString, address);
-    QFETCH(QByteArray, dcpVersion);
-    QFETCH(QByteArray, stored);
-    QFETCH(QByteArray, httpsPort);
-    QFETCH(QByteArray, credentials);
-    IPCamera camera;
-    camera.IPAddr = address;
-    camera.DCPVersion = dcpVersion;
-    camera.password = stored;
-    camera.networkconf.Https_port = httpsPort;
-    QCOMPARE(CameraCgi::basicCredentials(camera), credentials.toBase64());
-    QTEST(CameraCgi::baseUrlWithPort(camera), "url");
-}
-
-void TestCameraCgi::clockReachesCamera_data()
-{
-    QTest::addColumn<QString>("password");
-    QTest::newRow("right password") << kCameraPassword;
-    QTest::newRow("wrong password: 401, logged, the next request goes on") << "not-it";
-}
-
-void TestCameraCgi::clockReachesCamera()
-{
-    QFETCH(QString, password);
-    IPCamera camera;
-    camera.IPAddr = server.address();
-    camera.networkconf.Https_port = server.httpsPort();
-    camera.modelName = "CAM-T";
-    camera.DCPVersion = "2.0";
-    camera.password = password.toUtf8().toBase64();
-    IPCameraList = {camera};
-    IPCameraIdx = 0;
-    CGIProtocolMap.insert("CAM-T", "2");
-
-    LogRecorder log;
-    const int before = server.records().size();
-    dcp->CGISyncTime(83, 0);
-    QVERIFY(server.waitForRecords(before + 1));
-    dcp->TdbSetWirelessKeytoLatin1();
-    QVERIFY(server.waitForRecords(before + 2));
-    const QJsonObject record = server.records().at(before);
-    QCOMPARE(record.value("path").toString(), QString("/datetime.cgi"));
-    QCOMPARE(record.value("query").toString(), "&Date=2026-02-03&Time=23:59:59&DateTimeMode=0&TimeServerIPAddress="
-                                                   + kHost + "&TimeZoneIndex=84&ConfigReboot=No");
-    QCOMPARE(server.records().at(before + 1).value("path").toString(), QString("/wireless.cgi"));
-    const bool right = password == kCameraPassword;
-    QCOMPARE(record.value("status").toInt(), right ? 200 : 401);
-    QTRY_COMPARE(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(), right ? 2 : 1);
-    // Neither the password nor its Base64 forms are logged; the credential line keeps its label.
-    const QString basic = QString::fromLatin1(CameraCgi::basicCredentials(camera));
-    for (const QString& secret : {password, QString::fromLatin1(camera.password), basic})
-        QVERIFY2(log.matching(secret).isEmpty(), qPrintable(log.all()));
-    QCOMPARE(log.count({" Basic ", maskSecret(basic)}), 2);
-}
-
-void TestCameraCgi::requestNeedsChosenCamera()
-{
-    // No camera at the index, or one without a plain IPv4 address: logged, nothing sent.
-    IPCameraList = {IPCamera()};
-    IPCameraList[0].IPAddr = server.address() + ":" + server.httpsPort() + "#";
-    const int before = server.records().size();
-    for (int chosen : {-1, 1, 0}) {
-        IPCameraIdx = chosen;
-        LogRecorder log;
-        dcp->CGISyncTime(5, 0);
-        dcp->CGISyncTime_KORVA(3);
-        dcp->CGISyncTime_T4X(3);
-        dcp->TdbSetWirelessKey("a=1");
-        QCOMPARE(log.matching(chosen == 0 ? "Camera CGI request refused" : "No camera chosen").size(), 4);
-    }
-    QTest::qWait(300);
-    QCOMPARE(server.records().size(), before);
-}
-
-void TestCameraCgi::callbackLogsAndReleases()
-{
-    HttpTestServer http;
-    QVERIFY(http.start());
-    http.setAnswer("/cgi", HttpTestServer::ok(QByteArray("ab\0cd", 5)));
-    LogRecorder log;
-    QPointer<QNetworkReply> reply = dcp->networkManager->get(QNetworkRequest(http.url("/cgi")));
-    QTRY_COMPARE_WITH_TIMEOUT(log.count({"[CGI] callback 200 OK"}), 1, 10000);
-    QCOMPARE(log.count({"[CGI] callback http return value : \"ab\""}), 1); // the body up to its zero byte
-    QTRY_VERIFY(reply.isNull()); // released
-}
-
-// A label's position is the zone number the camera gets: the out-of-order entries stay put.
-// Every label carries exactly one of the 26 offset texts, followed by ":", the one it states.
-void TestCameraCgi::zoneLists_data()
-{
-    QTest::addColumn<QStringList>("zones");
-    QTest::addColumn<QStringList>("pinned"); // "number=label", the last label last
-    QTest::newRow("KORVA") << TimeZones::korvaZoneList()
-                           << QStringList{"41=(GMT+3:00) Minsk, Kaliningrad", "55=(GMT+6:00) Yekaterinburg",
-                                          "84=(GMT-4:30) Caracas", "94=(GMT+4:00) Port Louis"};
-    QTest::newRow("T4X") << TimeZones::t4xZoneList()
-                         << QStringList{"17=(GMT-4:30) Caracas", "84=(GMT+13:00) Nukualofa"};
-}
-
-void TestCameraCgi::zoneLists()
-{
-    QFETCH(QStringList, zones);
-    QFETCH(QStringList, pinned);
-    QCOMPARE(zones.size(), pinned.last().section('=', 0, 0).toInt());
-    QCOMPARE(zones.first(), QString("(GMT-12:00) International Date Line West"));
-    QCOMPARE(QStringList(zones).removeDuplicates(), 0);
-    for (const QString& pin : pinned)
-        QCOMPARE(zones.value(pin.section('=', 0, 0).toInt() - 1), pin.section('=', 1));
-    static const QRegularExpression form("^\\(GMT([+-](?:[0-9]|1[0-3])):(00|30|45)\\) \\S");
-    QCOMPARE(TimeZones::gmtOffsetList().size(), 26);
-    for (const QString& label : zones) {
-        QStringList found;
-        for (const QString& offset : TimeZones::gmtOffsetList())
-            if (label.contains(offset + ":"))
-                found << offset;
-        QVERIFY2(found == QStringList{form.match(label).captured(1)}, qPrintable(label));
-    }
-}
-
-void TestCameraCgi::offsetOfPcZone_data()
-{
-    QTest::addColumn<QByteArray>("zone");
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QString>("offset");
-    const QDate winter(2026, 2, 3);
-    QTest::newRow("UTC") << QByteArray("UTC") << winter << "+0";
-    QTest::newRow("Shanghai +8") << QByteArray("Asia/Shanghai") << winter << "+8";
-    QTest::newRow("Kolkata +5:30") << QByteArray("Asia/Kolkata") << winter << "+5";
-    QTest::newRow("St Johns -3:30") << QByteArray("America/St_Johns") << winter << "-3";
-    QTest::newRow("Berlin summer +2") << QByteArray("Europe/Berlin") << QDate(2026, 7, 15) << "+2";
-}
-
-void TestCameraCgi::offsetOfPcZone()
-{
-    QFETCH(QByteArray, zone);
-    QFETCH(QDate, date);
-    qputenv("TZ", zone);
-    tzset();
-    // The wall clock is read in the zone just set.
-    const QDateTime local(date, QTime(12, 0), Qt::LocalTime);
-    WallClock::setClockForTests([local] { return local; });
-    DCPUtils dcp;
-    QTEST(dcp.getTimeZoneOffset(), "offset");
-}
 
 QTEST_GUILESS_MAIN(TestCameraCgi)
 #include "tst_cameracgi.moc"

@@ -41,146 +41,140 @@ class TestDcpBuilders : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void messageText_data();
-    void messageText();
-    void sendingInterface_data();
-    void sendingInterface();
-    void unknownCameraSendsNothing();
+    void init()
+    {
+        resetGlobals();
+        // The clock's country number comes from the locale (Germany: 82). Its first reading is a
+        // second before midnight, every later one after it: date and time come from one reading.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        auto readings = std::make_shared<int>(0);
+        WallClock::setClockForTests([readings] {
+            return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
+        });
+    }
+
+    void messageText_data()
+    {
+        QTest::addColumn<QString>("builder");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("before"); // "status known": password state "1" and WAIT_PASSWD; "agent restarted"
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("signingPassword");
+        QTest::addColumn<int>("state");
+
+        const QByteArray v2 = "2.0", pw = "abc123", t = ";T=82-2026-02-03-23-59-59";
+        QTest::newRow("info") << "info" << v2 << "" << "2;" + kHead << pw << 2;
+        QTest::newRow("set password") << "set password" << v2 << "" << "2;" + kHead + ";P=bjN3OnB3;G=1" << pw << 23;
+        QTest::newRow("get network") << "get network" << v2 << "" << "3;" + kHead << pw << 3;
+        QTest::newRow("ap search") << "ap search" << v2 << "" << "4;" + kHead << pw << 4;
+        // Class 7 signs with the password it is given, not the record's.
+        QTest::newRow("password status query") << "check password" << v2 << "" << "7;" + kHead << QByteArray("typed") << 19;
+        QTest::newRow("password check, status known") << "check password" << v2 << "status known" << "7;" + kHead
+                                                      << QByteArray("typed") << 7;
+        QTest::newRow("set first password") << "set first password" << v2 << "" << "7;" + kHead + ";P=Zmlyc3Q="
+                                            << QByteArray() << 19;
+        QTest::newRow("agent restart command") << "ping" << v2 << ""
+            << "S;" + kHead + ";C=" + QByteArray("killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex").toBase64()
+            << pw << 8;
+        QTest::newRow("provision file query") << "ping" << v2 << "agent restarted"
+                                              << "S;" + kHead + ";C=" + QByteArray("ls /tmp/provision.conf").toBase64() << pw << 8;
+        QTest::newRow("old camera ping") << "ping" << QByteArray("1.0") << ""
+                                         << "8;" + kHead + ";C=3;U=" + QByteArray(Endpoints::kCloudSiteHost) << kUnsigned
+                                         << 8;
+        QTest::newRow("restart") << "restart" << v2 << "" << "9;" + kHead + ";L=1;N=1" << pw << 9;
+        // The version test is byte-wise: "10.0" sorts below "2.0".
+        QTest::newRow("version 10.0") << "get network" << QByteArray("10.0") << "" << "3;" + kHead << kUnsigned << 3;
+        QTest::newRow("clock") << "clock" << v2 << "" << "2;" + kHead + t << pw << 0;
+        QTest::newRow("clock, password up to its zero byte") << "clock" << v2 << "zero byte" << "2;" + kHead + t << pw << 0;
+        QTest::newRow("class 10 clock, no zone") << "zone clock" << v2 << "" << "10;" + kHead + ";T=99:82:2026:02:03:23:59:59"
+                                                 << pw << 0;
+    }
+
+    void messageText()
+    {
+        QFETCH(QString, builder);
+        QFETCH(QByteArray, version);
+        QFETCH(QString, before);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, signingPassword);
+        QFETCH(int, state);
+
+        const QByteArray stored = before == "zero byte" ? QByteArray("abc123\0cd", 9) : QByteArray("abc123");
+        const int idx = addCamera(version, stored.toBase64());
+        IPCamera& camera = IPCameraList[idx];
+        camera.remote = "1";
+        camera.apSearchReplyCount = 5;
+        if (before == "status known") {
+            camera.bPassword = "1";
+            camera.dcpStatus = IPCamera::WAIT_PASSWD;
+        }
+        quorvex_cmd_state = before == "agent restarted" ? 1 : 0;
+        DCPUtils dcp;
+        dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
+        LogRecorder log;
+        send(dcp, builder, idx);
+
+        QCOMPARE(receiver.nextText(), signingPassword == kUnsigned ? body : body + ";X=" + md5Hex(body + signingPassword));
+        QCOMPARE(receiver.lastDatagram().mid(2, 12), mac6(kCamMac) + mac6(kPcMac));
+        QCOMPARE(camera.dcpStatus, state);
+        const char cls = body.at(0);
+        QCOMPARE(camera.bPassword, QByteArray(cls != '7' ? "" : before.isEmpty() ? "0" : "1"));
+        QCOMPARE(camera.remote, QByteArray(cls == '2' && state ? "0" : "1"));
+        QCOMPARE(camera.apSearchReplyCount, cls == '4' ? 0 : 5);
+        QVERIFY2(!log.contains("abc123") && !log.contains("typed"), qPrintable(log.all())); // no password in the log
+    }
+
+    void sendingInterface_data()
+    {
+        QTest::addColumn<QStringList>("hostMacs");
+        QTest::addColumn<QStringList>("hostIps");
+        QTest::addColumn<QString>("sender"); // empty: nothing sent
+
+        // The camera was found through "02:ab:00:00:00:0c"; the table holds the letters in either case.
+        const QString pc = "02:AB:00:00:00:0C";
+        QTest::newRow("first match wins") << QStringList{"02:00:00:00:00:09", pc, pc.toLower()}
+                                          << QStringList{"127.0.0.2", "127.0.0.3", "127.0.0.4"} << "127.0.0.3";
+        QTest::newRow("IPv6 entry passed over") << QStringList{pc, pc} << QStringList{"::1", "127.0.0.6"} << "127.0.0.6";
+        QTest::newRow("last slot") << QStringList{"", "", "", "", "", "", "", "", "", pc}
+                                   << QStringList{"", "", "", "", "", "", "", "", "", "127.0.0.8"} << "127.0.0.8";
+        QTest::newRow("no match: bind fails") << QStringList{"02:00:00:00:00:09"} << QStringList{"127.0.0.1"} << "";
+    }
+
+    void sendingInterface()
+    {
+        QFETCH(QStringList, hostMacs);
+        QFETCH(QStringList, hostIps);
+        QFETCH(QString, sender);
+        for (int i = 0; i < kHostAddressSlots; ++i) {
+            gHostMacs[i] = hostMacs.value(i);
+            gHostIps[i] = hostIps.value(i);
+        }
+        addCamera("1.0");
+        IPCameraList[0].MACHost = "02:ab:00:00:00:0c";
+        DCPUtils dcp;
+        dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
+        dcp.dcpClass03_GetNetworkSetup(0);
+        QCOMPARE(receiver.nextText(200), sender.isEmpty() ? QByteArray() : "3;" + kHead);
+        if (!sender.isEmpty())
+            QCOMPARE(receiver.lastSender(), QHostAddress(sender));
+    }
+
+    void unknownCameraSendsNothing()
+    {
+        addCamera("2.0");
+        DCPUtils dcp;
+        dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
+        for (const QString& builder : kBuilders)
+            for (int idx : {-1, 1})
+                send(dcp, builder, idx);
+        QVERIFY(receiver.quiet());
+        QCOMPARE(IPCameraList[0].dcpStatus, 0);
+    }
 
 private:
     LoopbackReceiver receiver;
 };
 
-void TestDcpBuilders::init()
-{
-    resetGlobals();
-    // The clock's country number comes from the locale (Germany: 82). Its first reading is a
-    // second before midnight, every later one after it: date and time come from one reading.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    auto readings = std::make_shared<int>(0);
-    WallClock::setClockForTests([readings] {
-        return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
-    });
-}
-
-void TestDcpBuilders::messageText_data()
-{
-    QTest::addColumn<QString>("builder");
-    QTest::addColumn<QByteArray>("version");
-    QTest::addColumn<QString>("before"); // "status known": password state "1" and WAIT_PASSWD; "agent restarted"
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QByteArray>("signingPassword");
-    QTest::addColumn<int>("state");
-
-    const QByteArray v2 = "2.0", pw = "abc123", t = ";T=82-2026-02-03-23-59-59";
-    QTest::newRow("info") << "info" << v2 << "" << "2;" + kHead << pw << 2;
-    QTest::newRow("set password") << "set password" << v2 << "" << "2;" + kHead + ";P=bjN3OnB3;G=1" << pw << 23;
-    QTest::newRow("get network") << "get network" << v2 << "" << "3;" + kHead << pw << 3;
-    QTest::newRow("ap search") << "ap search" << v2 << "" << "4;" + kHead << pw << 4;
-    // Class 7 signs with the password it is given, not the record's.
-    QTest::newRow("password status query") << "check password" << v2 << "" << "7;" + kHead << QByteArray("typed") << 19;
-    QTest::newRow("password check, status known") << "check password" << v2 << "status known" << "7;" + kHead
-                                                  << QByteArray("typed") << 7;
-    QTest::newRow("set first password") << "set first password" << v2 << "" << "7;" + kHead + ";P=Zmlyc3Q="
-                                        << QByteArray() << 19;
-    QTest::newRow("agent restart command") << "ping" << v2 << ""
-        << "S;" + kHead + ";C=" + QByteArray("killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex").toBase64()
-        << pw << 8;
-    QTest::newRow("provision file query") << "ping" << v2 << "agent restarted"
-                                          << "S;" + kHead + ";C=" + QByteArray("ls /tmp/provision.conf").toBase64() << pw << 8;
-    QTest::newRow("old camera ping") << "ping" << QByteArray("1.0") << ""
-                                     << "8;" + kHead + ";C=3;U=" + QByteArray(Endpoints::kCloudSiteHost) << kUnsigned
-                                     << 8;
-    QTest::newRow("restart") << "restart" << v2 << "" << "9;" + kHead + ";L=1;N=1" << pw << 9;
-    // The version test is byte-wise: "10.0" sorts below "2.0".
-    QTest::newRow("version 10.0") << "get network" << QByteArray("10.0") << "" << "3;" + kHead << kUnsigned << 3;
-    QTest::newRow("clock") << "clock" << v2 << "" << "2;" + kHead + t << pw << 0;
-    QTest::newRow("clock, password up to its zero byte") << "clock" << v2 << "zero byte" << "2;" + kHead + t << pw << 0;
-    QTest::newRow("class 10 clock, no zone") << "zone clock" << v2 << "" << "10;" + kHead + ";T=99:82:2026:02:03:23:59:59"
-                                             << pw << 0;
-}
-
-void TestDcpBuilders::messageText()
-{
-    QFETCH(QString, builder);
-    QFETCH(QByteArray, version);
-    QFETCH(QString, before);
-    QFETCH(QByteArray, body);
-    QFETCH(QByteArray, signingPassword);
-    QFETCH(int, state);
-
-    const QByteArray stored = before == "zero byte" ? QByteArray("abc123\0cd", 9) : QByteArray("abc123");
-    const int idx = addCamera(version, stored.toBase64());
-    IPCamera& camera = IPCameraList[idx];
-    camera.remote = "1";
-    camera.apSearchReplyCount = 5;
-    if (before == "status known") {
-        camera.bPassword = "1";
-        camera.dcpStatus = IPCamera::WAIT_PASSWD;
-    }
-    quorvex_cmd_state = before == "agent restarted" ? 1 : 0;
-    DCPUtils dcp;
-    dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-    LogRecorder log;
-    send(dcp, builder, idx);
-
-    QCOMPARE(receiver.nextText(), signingPassword == kUnsigned ? body : body + ";X=" + md5Hex(body + signingPassword));
-    QCOMPARE(receiver.lastDatagram().mid(2, 12), mac6(kCamMac) + mac6(kPcMac));
-    QCOMPARE(camera.dcpStatus, state);
-    const char cls = body.at(0);
-    QCOMPARE(camera.bPassword, QByteArray(cls != '7' ? "" : before.isEmpty() ? "0" : "1"));
-    QCOMPARE(camera.remote, QByteArray(cls == '2' && state ? "0" : "1"));
-    QCOMPARE(camera.apSearchReplyCount, cls == '4' ? 0 : 5);
-    QVERIFY2(!log.contains("abc123") && !log.contains("typed"), qPrintable(log.all())); // no password in the log
-}
-
-void TestDcpBuilders::sendingInterface_data()
-{
-    QTest::addColumn<QStringList>("hostMacs");
-    QTest::addColumn<QStringList>("hostIps");
-    QTest::addColumn<QString>("sender"); // empty: nothing sent
-
-    // The camera was found through "02:ab:00:00:00:0c"; the table holds the letters in either case.
-    const QString pc = "02:AB:00:00:00:0C";
-    QTest::newRow("first match wins") << QStringList{"02:00:00:00:00:09", pc, pc.toLower()}
-                                      << QStringList{"127.0.0.2", "127.0.0.3", "127.0.0.4"} << "127.0.0.3";
-    QTest::newRow("IPv6 entry passed over") << QStringList{pc, pc} << QStringList{"::1", "127.0.0.6"} << "127.0.0.6";
-    QTest::newRow("last slot") << QStringList{"", "", "", "", "", "", "", "", "", pc}
-                               << QStringList{"", "", "", "", "", "", "", "", "", "127.0.0.8"} << "127.0.0.8";
-    QTest::newRow("no match: bind fails") << QStringList{"02:00:00:00:00:09"} << QStringList{"127.0.0.1"} << "";
-}
-
-void TestDcpBuilders::sendingInterface()
-{
-    QFETCH(QStringList, hostMacs);
-    QFETCH(QStringList, hostIps);
-    QFETCH(QString, sender);
-    for (int i = 0; i < kHostAddressSlots; ++i) {
-        gHostMacs[i] = hostMacs.value(i);
-        gHostIps[i] = hostIps.value(i);
-    }
-    addCamera("1.0");
-    IPCameraList[0].MACHost = "02:ab:00:00:00:0c";
-    DCPUtils dcp;
-    dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-    dcp.dcpClass03_GetNetworkSetup(0);
-    QCOMPARE(receiver.nextText(200), sender.isEmpty() ? QByteArray() : "3;" + kHead);
-    if (!sender.isEmpty())
-        QCOMPARE(receiver.lastSender(), QHostAddress(sender));
-}
-
-void TestDcpBuilders::unknownCameraSendsNothing()
-{
-    addCamera("2.0");
-    DCPUtils dcp;
-    dcp.setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-    for (const QString& builder : kBuilders)
-        for (int idx : {-1, 1})
-            send(dcp, builder, idx);
-    QVERIFY(receiver.quiet());
-    QCOMPARE(IPCameraList[0].dcpStatus, 0);
-}
 
 QTEST_GUILESS_MAIN(TestDcpBuilders)
 #include "tst_dcputils_builders.moc"

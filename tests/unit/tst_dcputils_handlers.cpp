@@ -29,12 +29,111 @@ class TestDcpHandlers : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void init()
+    {
+        resetGlobals();
+        dcp = new DCPUtils;
+        dcp->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
+        const QMetaObject& meta = DCPUtils::staticMetaObject;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            if (meta.method(i).methodType() == QMetaMethod::Signal)
+                spies << new QSignalSpy(dcp, "2" + meta.method(i).methodSignature());
+    }
+
     void cleanup() { qDeleteAll(spies); spies.clear(); delete dcp; }
-    void reply_data();
-    void reply();
-    void registerReplyWithoutBitRestartsWebServer();
-    void pagedSurveyCompletesOnce();
+
+    void reply_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<int>("stateBefore");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("stateAfter");
+        QTest::addColumn<QString>("signal");
+        QTest::addColumn<QString>("check"); // field=value after the reply
+
+        // The camera's M item follows the class unless the items start with "!".
+        auto row = [](const char* name, const char* version, int before, const QByteArray& items, int after,
+                      const char* signal, const char* check) {
+            const QByteArray content = items.startsWith('!') ? items.mid(1) : items.left(1) + ";" + kM + items.mid(1);
+            QTest::newRow(name) << QByteArray(version) << before << content << after << signal << check;
+        };
+        const char *v1 = "1.0", *v2 = "2.0";
+        row("2: info", v2, 2, "2;R=0;P=czNjcmV0", 11, "gotPassword(0)", "password=s3cret");
+        row("2: cloud info", v2, 21, "2;R=1;W=portal", 22, "gotOlvarisInfo(0)", "remote=1");
+        row("2: register bit set", v2, 23, "2;R=1;G=1", 24, "gotRegisterInfo(0)", "bRegisted=1");
+        row("2: old camera, bit cleared", v1, 23, "2;R=0;G=0", 24, "gotRegisterInfo(0)", "remote=1");
+        row("2: reply without R", v2, 2, "2;P=czNjcmV0", 2, "", "password=");
+        row("2: lower-case MAC", v2, 2, "!2;M=aa:bb:cc:dd:ee:ff;R=1;P=czNjcmV0", 11, "gotPassword(0)", "password=s3cret");
+        row("3: old camera, any state", v1, 0, "3;51=443", 12, "gotNetworkConfig(0)", "Https_port=443");
+        row("3: new camera without R=1", v2, 3, "3;R=0;51=443", 3, "", "Https_port=");
+        row("3: address from item 23", v2, 3, "3;R=1;23=10.0.0.7", 12, "gotNetworkConfig(0)", "IPAddr=10.0.0.7");
+        row("3: empty item 23 keeps address", v2, 3, "3;R=1;23=", 12, "gotNetworkConfig(0)", "IPAddr=192.168.0.20");
+        row("4: not waiting", v1, 0, "4,x;0;aG9tZQ==;x;AES;4;11", 0, "", "numAP=0");
+        row("4: old format, one network", v1, 4, "4,x;0;aG9tZQ==;x;AES;4;11", 13, "gotAPnetwork()", "numAP=1");
+        row("4: new format, unpaged", v2, 4, "4;L=aG9tZQ==,11,4,AES,0", 13, "gotAPnetwork()", "numAP=1");
+        row("7: old camera, any result", v1, 0, "7;R=0", 16, "checkPasswordMatching(0)", "bPassword=0");
+        row("7: status query", v2, 19, "7;R=1", 20, "gotPasswordInitStatus(0)", "bPassword=1");
+        // R=1 ending the text counts; the password sent ("typed!") becomes the camera's.
+        row("7: check matches", v2, 7, "7;R=1", 16, "checkPasswordMatching(0)", "password=dHlwZWQh");
+        row("7: check fails", v2, 7, "7;R=0;", 7, "checkPasswordMisMatching(-1)", "password=");
+        row("7: request heard back", v2, 7, "7;D=VKC-3100;X=00", 7, "checkPasswordMisMatching(-1)", "bPassword=");
+        row("8: ping in any state", v1, 3, "8;R=1", 17, "gotPingRsp()", "bPing=1");
+        row("8: a second M renames nothing", v1, 3, "8;R=1;M=11:22:33:44:55:66", 17, "gotPingRsp()",
+            "MAC=AA:BB:CC:DD:EE:FF");
+        row("8: no M", v1, 8, "!8;R=1", 8, "", "bPing=");
+        row("S: command", v2, 0, "S;R=reboot_quorvex", 17, "gotPingRsp()", "bPing=0");
+        row("9: restart, no signal", v2, 12, "9;R=1", 18, "", "bRestart=1");
+    }
+
+    void reply()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(int, stateBefore);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, signal);
+        QFETCH(QString, check);
+        addCamera(version);
+        if (stateBefore == IPCamera::WAIT_PASSWD) {
+            dcp->dcpClass07_CheckPassword(0, QByteArray(), QByteArray("typed!").toBase64());
+            receiver.nextText();
+            IPCameraList[0].bPassword.clear();
+        }
+        IPCameraList[0].dcpStatus = stateBefore;
+
+        dcp->handleDatagram(replyDatagram(content));
+
+        QTEST(IPCameraList[0].dcpStatus, "stateAfter");
+        QCOMPARE(emitted(), signal.isEmpty() ? QStringList() : QStringList{signal});
+        const QString name = check.section('=', 0, 0);
+        QCOMPARE(name + "=" + field(IPCameraList[0], name), check);
+        QCOMPARE(IPCameraList.size(), 1);
+    }
+
+    void registerReplyWithoutBitRestartsWebServer()
+    {
+        addCamera("2.0", QByteArray("abc").toBase64());
+        IPCameraList[0].dcpStatus = IPCamera::WAIT_REGISTER_INFO;
+        dcp->handleDatagram(replyDatagram("2;" + kM + ";R=1;G=0"));
+        const QByteArray restart = "9;" + kM + ";D=VKC-3100;L=1;N=1";
+        QCOMPARE(receiver.nextText(), restart + ";X=" + md5Hex(restart + "abc"));
+        QCOMPARE(IPCameraList[0].dcpStatus, int(IPCamera::WAIT_REGISTER_INFO));
+        QVERIFY(IPCameraList[0].bRegisted.isEmpty());
+        QVERIFY(emitted().isEmpty());
+    }
+
+    void pagedSurveyCompletesOnce()
+    {
+        addCamera("2.3");
+        IPCameraList[0].dcpStatus = IPCamera::WAIT_AP;
+        for (const char* page : {"0;L=Zmlyc3Q=", "0;L=Zmlyc3Q=", "1;L=c2Vjb25k", "1;L=c2Vjb25k"}) {
+            QCOMPARE(IPCameraList[0].dcpStatus, int(emitted().isEmpty() ? IPCamera::WAIT_AP : IPCamera::GOT_AP));
+            dcp->handleDatagram(replyDatagram("4;" + kM + ";A=2;E=" + page + ",11,4,AES,0&;X=00"));
+        }
+        // The repeated first page is refused; the late repeat finds the camera no longer waiting.
+        QCOMPARE(emitted(), QStringList{"gotAPnetwork()"});
+        QCOMPARE(IPCameraList[0].APConfig.numAP, 2);
+        QCOMPARE(IPCameraList[0].apSearchReplyCount, 3);
+    }
 
 private:
     // Every emission of the core's signals as "name(arg)", in declaration order.
@@ -51,109 +150,6 @@ private:
     QList<QSignalSpy*> spies;
 };
 
-void TestDcpHandlers::init()
-{
-    resetGlobals();
-    dcp = new DCPUtils;
-    dcp->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
-    const QMetaObject& meta = DCPUtils::staticMetaObject;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        if (meta.method(i).methodType() == QMetaMethod::Signal)
-            spies << new QSignalSpy(dcp, "2" + meta.method(i).methodSignature());
-}
-
-void TestDcpHandlers::reply_data()
-{
-    QTest::addColumn<QByteArray>("version");
-    QTest::addColumn<int>("stateBefore");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("stateAfter");
-    QTest::addColumn<QString>("signal");
-    QTest::addColumn<QString>("check"); // field=value after the reply
-
-    // The camera's M item follows the class unless the items start with "!".
-    auto row = [](const char* name, const char* version, int before, const QByteArray& items, int after,
-                  const char* signal, const char* check) {
-        const QByteArray content = items.startsWith('!') ? items.mid(1) : items.left(1) + ";" + kM + items.mid(1);
-        QTest::newRow(name) << QByteArray(version) << before << content << after << signal << check;
-    };
-    const char *v1 = "1.0", *v2 = "2.0";
-    row("2: info", v2, 2, "2;R=0;P=czNjcmV0", 11, "gotPassword(0)", "password=s3cret");
-    row("2: cloud info", v2, 21, "2;R=1;W=portal", 22, "gotOlvarisInfo(0)", "remote=1");
-    row("2: register bit set", v2, 23, "2;R=1;G=1", 24, "gotRegisterInfo(0)", "bRegisted=1");
-    row("2: old camera, bit cleared", v1, 23, "2;R=0;G=0", 24, "gotRegisterInfo(0)", "remote=1");
-    row("2: reply without R", v2, 2, "2;P=czNjcmV0", 2, "", "password=");
-    row("2: lower-case MAC", v2, 2, "!2;M=aa:bb:cc:dd:ee:ff;R=1;P=czNjcmV0", 11, "gotPassword(0)", "password=s3cret");
-    row("3: old camera, any state", v1, 0, "3;51=443", 12, "gotNetworkConfig(0)", "Https_port=443");
-    row("3: new camera without R=1", v2, 3, "3;R=0;51=443", 3, "", "Https_port=");
-    row("3: address from item 23", v2, 3, "3;R=1;23=10.0.0.7", 12, "gotNetworkConfig(0)", "IPAddr=10.0.0.7");
-    row("3: empty item 23 keeps address", v2, 3, "3;R=1;23=", 12, "gotNetworkConfig(0)", "IPAddr=192.168.0.20");
-    row("4: not waiting", v1, 0, "4,x;0;aG9tZQ==;x;AES;4;11", 0, "", "numAP=0");
-    row("4: old format, one network", v1, 4, "4,x;0;aG9tZQ==;x;AES;4;11", 13, "gotAPnetwork()", "numAP=1");
-    row("4: new format, unpaged", v2, 4, "4;L=aG9tZQ==,11,4,AES,0", 13, "gotAPnetwork()", "numAP=1");
-    row("7: old camera, any result", v1, 0, "7;R=0", 16, "checkPasswordMatching(0)", "bPassword=0");
-    row("7: status query", v2, 19, "7;R=1", 20, "gotPasswordInitStatus(0)", "bPassword=1");
-    // R=1 ending the text counts; the password sent ("typed!") becomes the camera's.
-    row("7: check matches", v2, 7, "7;R=1", 16, "checkPasswordMatching(0)", "password=dHlwZWQh");
-    row("7: check fails", v2, 7, "7;R=0;", 7, "checkPasswordMisMatching(-1)", "password=");
-    row("7: request heard back", v2, 7, "7;D=VKC-3100;X=00", 7, "checkPasswordMisMatching(-1)", "bPassword=");
-    row("8: ping in any state", v1, 3, "8;R=1", 17, "gotPingRsp()", "bPing=1");
-    row("8: a second M renames nothing", v1, 3, "8;R=1;M=11:22:33:44:55:66", 17, "gotPingRsp()",
-        "MAC=AA:BB:CC:DD:EE:FF");
-    row("8: no M", v1, 8, "!8;R=1", 8, "", "bPing=");
-    row("S: command", v2, 0, "S;R=reboot_quorvex", 17, "gotPingRsp()", "bPing=0");
-    row("9: restart, no signal", v2, 12, "9;R=1", 18, "", "bRestart=1");
-}
-
-void TestDcpHandlers::reply()
-{
-    QFETCH(QByteArray, version);
-    QFETCH(int, stateBefore);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, signal);
-    QFETCH(QString, check);
-    addCamera(version);
-    if (stateBefore == IPCamera::WAIT_PASSWD) {
-        dcp->dcpClass07_CheckPassword(0, QByteArray(), QByteArray("typed!").toBase64());
-        receiver.nextText();
-        IPCameraList[0].bPassword.clear();
-    }
-    IPCameraList[0].dcpStatus = stateBefore;
-
-    dcp->handleDatagram(replyDatagram(content));
-
-    QTEST(IPCameraList[0].dcpStatus, "stateAfter");
-    QCOMPARE(emitted(), signal.isEmpty() ? QStringList() : QStringList{signal});
-    const QString name = check.section('=', 0, 0);
-    QCOMPARE(name + "=" + field(IPCameraList[0], name), check);
-    QCOMPARE(IPCameraList.size(), 1);
-}
-
-void TestDcpHandlers::registerReplyWithoutBitRestartsWebServer()
-{
-    addCamera("2.0", QByteArray("abc").toBase64());
-    IPCameraList[0].dcpStatus = IPCamera::WAIT_REGISTER_INFO;
-    dcp->handleDatagram(replyDatagram("2;" + kM + ";R=1;G=0"));
-    const QByteArray restart = "9;" + kM + ";D=VKC-3100;L=1;N=1";
-    QCOMPARE(receiver.nextText(), restart + ";X=" + md5Hex(restart + "abc"));
-    QCOMPARE(IPCameraList[0].dcpStatus, int(IPCamera::WAIT_REGISTER_INFO));
-    QVERIFY(IPCameraList[0].bRegisted.isEmpty());
-    QVERIFY(emitted().isEmpty());
-}
-
-void TestDcpHandlers::pagedSurveyCompletesOnce()
-{
-    addCamera("2.3");
-    IPCameraList[0].dcpStatus = IPCamera::WAIT_AP;
-    for (const char* page : {"0;L=Zmlyc3Q=", "0;L=Zmlyc3Q=", "1;L=c2Vjb25k", "1;L=c2Vjb25k"}) {
-        QCOMPARE(IPCameraList[0].dcpStatus, int(emitted().isEmpty() ? IPCamera::WAIT_AP : IPCamera::GOT_AP));
-        dcp->handleDatagram(replyDatagram("4;" + kM + ";A=2;E=" + page + ",11,4,AES,0&;X=00"));
-    }
-    // The repeated first page is refused; the late repeat finds the camera no longer waiting.
-    QCOMPARE(emitted(), QStringList{"gotAPnetwork()"});
-    QCOMPARE(IPCameraList[0].APConfig.numAP, 2);
-    QCOMPARE(IPCameraList[0].apSearchReplyCount, 3);
-}
 
 QTEST_MAIN(TestDcpHandlers)
 #include "tst_dcputils_handlers.moc"

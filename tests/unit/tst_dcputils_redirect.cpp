@@ -26,13 +26,104 @@ class TestDcpRedirect : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+        probe.close();
+        QVERIFY(dcp.openTCPSocketRecv(port));
+    }
+
     void init() { dcp.expectRedirect(true); }
-    void request_data();
-    void request();
-    void requestOnFirstOfTwoConnections();
-    void connectionLimits();
-    void listensOnLoopbackOnly();
+
+    void request_data()
+    {
+        QTest::addColumn<QByteArrayList>("chunks");
+        QTest::addColumn<QString>("signal"); // "in:token|site", "up:token", empty, or "closed" without an answer
+        QTest::addColumn<bool>("waiting");
+        QTest::newRow("sign-in") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=SECRET1&target_site=B")}
+                                 << "in:SECRET1|B" << true;
+        QTest::newRow("sign-up") << QByteArrayList{httpGet("state=tolmwizard_signup&access_token=SECRET2")}
+                                 << "up:SECRET2" << true;
+        // The token split over two reads is masked in the log all the same.
+        QTest::newRow("split request line") << QByteArrayList{"GET /?state=tolmwizard_signin&access_tok",
+                                                              "en=SECRET3&target_site=B HT", "TP/1.1\r\n\r\n"}
+                                            << "in:SECRET3|B" << true;
+        QTest::newRow("other data") << QByteArrayList{"GET /favicon.ico HTTP/1.1\r\n\r\n"} << "" << true;
+        QTest::newRow("no flow waiting") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=SECRET4")} << ""
+                                         << false;
+        QTest::newRow("endless line") << QByteArrayList{QByteArray(20000, 'x')} << "closed" << true;
+    }
+
+    void request()
+    {
+        QFETCH(QByteArrayList, chunks);
+        QFETCH(QString, signal);
+        QFETCH(bool, waiting);
+        dcp.expectRedirect(waiting);
+        QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+        QSignalSpy up(&dcp, &DCPUtils::gotOpenAPISignUp);
+        QSignalSpy busy(&dcp, &DCPUtils::redirectReceived);
+        LogRecorder log;
+
+        auto browser = connected(chunks);
+        // The listener answers and closes.
+        QTRY_COMPARE_WITH_TIMEOUT(browser->state(), QAbstractSocket::UnconnectedState, 3000);
+        const QByteArray answer = browser->readAll();
+        QVERIFY2(answer.startsWith(signal == "closed" ? "" : signal.isEmpty() ? "HTTP/1.1 404" : "HTTP/1.1 200"),
+                 answer.constData());
+        if (signal == "closed")
+            signal.clear();
+        QStringList got;
+        for (const QList<QVariant>& args : in)
+            got << "in:" + args.at(0).toString() + "|" + args.at(1).toString();
+        for (const QList<QVariant>& args : up)
+            got << "up:" + args.at(0).toString();
+        QCOMPARE(got, signal.isEmpty() ? QStringList() : QStringList{signal});
+        QCOMPARE(busy.count(), signal.isEmpty() ? 0 : 1);
+        QVERIFY2(!log.contains("SECRET") && log.all().size() < 4000, qPrintable(log.all())); // masked and bounded
+    }
+
+    void requestOnFirstOfTwoConnections()
+    {
+        QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+        auto first = connected();
+        auto spare = connected();
+        first->write(httpGet("state=tolmwizard_signin&access_token=first&target_site=S"));
+        QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 2000);
+        QCOMPARE(in.at(0).at(0).toString(), QString("first"));
+        QTRY_COMPARE_WITH_TIMEOUT(first->state(), QAbstractSocket::UnconnectedState, 2000);
+        QCOMPARE(spare->state(), QAbstractSocket::ConnectedState);
+    }
+
+    void connectionLimits()
+    {
+        // Idle connections beyond a handful close, the oldest first; a fresh redirect still gets in.
+        std::vector<std::unique_ptr<QTcpSocket>> idle;
+        for (int i = 0; i < 20; ++i)
+            idle.push_back(connected());
+        QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+        auto browser = connected({httpGet("state=tolmwizard_signin&access_token=A")});
+        QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(idle.front()->state(), QAbstractSocket::UnconnectedState, 2000);
+        // The rest close after a few seconds without a request.
+        QTRY_COMPARE_WITH_TIMEOUT(idle.back()->state(), QAbstractSocket::UnconnectedState, 8000);
+    }
+
+    void listensOnLoopbackOnly()
+    {
+        // This machine's own other address stays on this machine, yet is not the loopback one.
+        QHostAddress own;
+        for (const QHostAddress& address : QNetworkInterface::allAddresses())
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+                own = address;
+        if (own.isNull())
+            QSKIP("no address other than loopback");
+        QTcpSocket socket;
+        socket.connectToHost(own, port);
+        QVERIFY(!socket.waitForConnected(2000));
+    }
 
 private:
     // A browser connection that sends the chunks, one write each.
@@ -52,102 +143,6 @@ private:
     quint16 port = 0;
 };
 
-void TestDcpRedirect::initTestCase()
-{
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    port = probe.serverPort();
-    probe.close();
-    QVERIFY(dcp.openTCPSocketRecv(port));
-}
-
-void TestDcpRedirect::request_data()
-{
-    QTest::addColumn<QByteArrayList>("chunks");
-    QTest::addColumn<QString>("signal"); // "in:token|site", "up:token", empty, or "closed" without an answer
-    QTest::addColumn<bool>("waiting");
-    QTest::newRow("sign-in") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=SECRET1&target_site=B")}
-                             << "in:SECRET1|B" << true;
-    QTest::newRow("sign-up") << QByteArrayList{httpGet("state=tolmwizard_signup&access_token=SECRET2")}
-                             << "up:SECRET2" << true;
-    // The token split over two reads is masked in the log all the same.
-    QTest::newRow("split request line") << QByteArrayList{"GET /?state=tolmwizard_signin&access_tok",
-                                                          "en=SECRET3&target_site=B HT", "TP/1.1\r\n\r\n"}
-                                        << "in:SECRET3|B" << true;
-    QTest::newRow("other data") << QByteArrayList{"GET /favicon.ico HTTP/1.1\r\n\r\n"} << "" << true;
-    QTest::newRow("no flow waiting") << QByteArrayList{httpGet("state=tolmwizard_signin&access_token=SECRET4")} << ""
-                                     << false;
-    QTest::newRow("endless line") << QByteArrayList{QByteArray(20000, 'x')} << "closed" << true;
-}
-
-void TestDcpRedirect::request()
-{
-    QFETCH(QByteArrayList, chunks);
-    QFETCH(QString, signal);
-    QFETCH(bool, waiting);
-    dcp.expectRedirect(waiting);
-    QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
-    QSignalSpy up(&dcp, &DCPUtils::gotOpenAPISignUp);
-    QSignalSpy busy(&dcp, &DCPUtils::redirectReceived);
-    LogRecorder log;
-
-    auto browser = connected(chunks);
-    // The listener answers and closes.
-    QTRY_COMPARE_WITH_TIMEOUT(browser->state(), QAbstractSocket::UnconnectedState, 3000);
-    const QByteArray answer = browser->readAll();
-    QVERIFY2(answer.startsWith(signal == "closed" ? "" : signal.isEmpty() ? "HTTP/1.1 404" : "HTTP/1.1 200"),
-             answer.constData());
-    if (signal == "closed")
-        signal.clear();
-    QStringList got;
-    for (const QList<QVariant>& args : in)
-        got << "in:" + args.at(0).toString() + "|" + args.at(1).toString();
-    for (const QList<QVariant>& args : up)
-        got << "up:" + args.at(0).toString();
-    QCOMPARE(got, signal.isEmpty() ? QStringList() : QStringList{signal});
-    QCOMPARE(busy.count(), signal.isEmpty() ? 0 : 1);
-    QVERIFY2(!log.contains("SECRET") && log.all().size() < 4000, qPrintable(log.all())); // masked and bounded
-}
-
-void TestDcpRedirect::requestOnFirstOfTwoConnections()
-{
-    QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
-    auto first = connected();
-    auto spare = connected();
-    first->write(httpGet("state=tolmwizard_signin&access_token=first&target_site=S"));
-    QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 2000);
-    QCOMPARE(in.at(0).at(0).toString(), QString("first"));
-    QTRY_COMPARE_WITH_TIMEOUT(first->state(), QAbstractSocket::UnconnectedState, 2000);
-    QCOMPARE(spare->state(), QAbstractSocket::ConnectedState);
-}
-
-void TestDcpRedirect::connectionLimits()
-{
-    // Idle connections beyond a handful close, the oldest first; a fresh redirect still gets in.
-    std::vector<std::unique_ptr<QTcpSocket>> idle;
-    for (int i = 0; i < 20; ++i)
-        idle.push_back(connected());
-    QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
-    auto browser = connected({httpGet("state=tolmwizard_signin&access_token=A")});
-    QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 2000);
-    QTRY_COMPARE_WITH_TIMEOUT(idle.front()->state(), QAbstractSocket::UnconnectedState, 2000);
-    // The rest close after a few seconds without a request.
-    QTRY_COMPARE_WITH_TIMEOUT(idle.back()->state(), QAbstractSocket::UnconnectedState, 8000);
-}
-
-void TestDcpRedirect::listensOnLoopbackOnly()
-{
-    // This machine's own other address stays on this machine, yet is not the loopback one.
-    QHostAddress own;
-    for (const QHostAddress& address : QNetworkInterface::allAddresses())
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-            own = address;
-    if (own.isNull())
-        QSKIP("no address other than loopback");
-    QTcpSocket socket;
-    socket.connectToHost(own, port);
-    QVERIFY(!socket.waitForConnected(2000));
-}
 
 QTEST_MAIN(TestDcpRedirect)
 #include "tst_dcputils_redirect.moc"

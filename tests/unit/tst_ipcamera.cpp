@@ -135,8 +135,6 @@ private slots:
             "networkType=1 AgentVersion=1.0.3 DCPVersion=2.0 FirmwareVersion=1.1.0 HardwareVersion=A1 PWD_MD5=abc");
         row("discovery: VERSION takes the third part", Discovery, "", "1;V=AGENT_VERSION=1.2.3;D=VKC",
             "AgentVersion=1.2.3 modelName=VKC");
-        row("discovery: VERSION without a third part stays inside the item", Discovery, "", "1;V=VERSION;D=VKC",
-            "AgentVersion=VERSION modelName=VKC");
         row("cloud: every key, password decoded", CloudInfo, "2.0",
             "2;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;E=e1;G=1;C=1;N=TXk;O=dns1;P=cGFzc3dvcmQ;R=0;U=1234.cloud.example;W=portal1;"
             "X=md5;Y=sess",
@@ -149,9 +147,6 @@ private slots:
         row("ping: C and R both fill bPing", Ping, "1.0", "8;M=AA;R=0;C=1", "bPing=1");
         const int nc = NetworkSettings;
         row("settings: M then 0", nc, "", "3;M=AA:BB;0=1", "nc.MACAddr=AA:BB nc.DHCP_enable=1 nc.RemoteAccess=1");
-        row("settings: 0 then M", nc, "", "3;0=1;M=AA:BB", "nc.MACAddr=AA:BB nc.DHCP_enable=1 nc.RemoteAccess=1");
-        row("settings: value keeps its =", nc, "", "11=bXlOZXQ=;M=A=B",
-            "nc.Wireless_ESSID=bXlOZXQ= nc.MACAddr=A=B nc.RemoteAccess=1");
         row("settings: R=0 followed only by X", nc, "", "3;M=AA;R=0;X=0123", "nc.MACAddr=AA nc.RemoteAccess=0");
         row("settings: R=0 followed by a numbered item", nc, "", "3;R=0;1=10.0.0.2",
             "nc.Static_IPAddr=10.0.0.2 nc.RemoteAccess=1");
