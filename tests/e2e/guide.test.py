@@ -33,10 +33,6 @@ PANEL_AREA = (701, 301, 49, 245)
 CELL = 164
 
 
-def count_colour(png, crop, rgb):
-    return sum(1 for p in pixels(png, crop) if p == rgb)
-
-
 class GuideRoads(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -54,68 +50,50 @@ class GuideRoads(unittest.TestCase):
     def tearDownClass(cls):
         cls.lab.close()
 
-    def assert_pictures(self, shot, names):
-        """Every named clip is on screen in the panel area, with the most of its cell."""
+    def assert_pictures(self, shot, model, version, word):
+        """Every clip of the catalogue entry is on screen in the panel area, with the most of its cell."""
+        camera = next(c for c in self.catalogue["Cameras"] if (c["Model"], c["HardwareVersion"]) == (model, version))
+        names = next(e[word] for e in camera["ConnectionType"] if word in e).split(",")
         for name in names:
-            found = count_colour(shot, PANEL_AREA, colour_of(name))
+            found = sum(1 for p in pixels(shot, PANEL_AREA) if p == colour_of(name))
             self.assertGreater(found, CELL * CELL // 2, "picture %s is not shown in %s" % (name, shot))
 
-    def names_of(self, model, version, word):
-        for camera in self.catalogue["Cameras"]:
-            if camera["Model"] == model and camera["HardwareVersion"] == version:
-                for entry in camera["ConnectionType"]:
-                    if word in entry:
-                        return entry[word].split(",")
-        self.fail("%s %s has no entry %s" % (model, version, word))
-
-    def press_next(self, w, name):
+    def press_next(self, w, name, handed):
         before = w.screenshot(name + "_before_next.png")
         w.click(*NEXT)
         w.wait_log("<--------------------->", 10)
         time.sleep(1.0)
         after = w.screenshot(name + "_after_next.png")
         self.assertNotEqual(pixels(before, PAGE_AREA), pixels(after, PAGE_AREA), "the page did not change")
-        return after
-
-    # The roads -------------------------------------------------------------------------
+        self.assertIn("<---------------------> \"%s\"" % handed, w.log_text())
 
     def test_route_1_versions_then_discovery(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_guide()
-            w.screenshot("guide_prompt.png")
             w.choose_model("VKC-2100")
             w.wait_log("04 mockup : \"1\"")
-            w.screenshot("guide_route1_version_prompt.png")
             w.choose(VERSION_LIST, "B1", "03 selectedHWVersion(Hardware Version) : \"B1\"")
-            shot = w.screenshot("guide_route1_B1.png")
-            self.assert_pictures(shot, self.names_of("VKC-2100", "B1", "1"))
-            self.press_next(w, "guide_route1")
-            self.assertIn("<---------------------> \"VKC-2100\"", w.log_text())
+            self.assert_pictures(w.screenshot("guide_route1_B1.png"), "VKC-2100", "B1", "1")
+            self.press_next(w, "guide_route1", "VKC-2100")
 
     def test_route_2_types_then_access_point(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_guide()
             w.choose_model("VKC-6100")
             w.wait_log("04 mockup : \"2\"")
-            w.screenshot("guide_route2_overview.png")
             w.choose(TYPE_LIST, "Ethernet", "01 Got ctype index changed : \"Ethernet\"")
-            shot = w.screenshot("guide_route2_ethernet.png")
-            self.assert_pictures(shot, self.names_of("VKC-6100", "NA", "1"))
+            self.assert_pictures(w.screenshot("guide_route2_ethernet.png"), "VKC-6100", "NA", "1")
             w.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"")
-            shot = w.screenshot("guide_route2_direct.png")
-            self.assert_pictures(shot, self.names_of("VKC-6100", "NA", "6"))
-            self.press_next(w, "guide_route2")
-            self.assertIn("<---------------------> \"Direct Connection\"", w.log_text())
+            self.assert_pictures(w.screenshot("guide_route2_direct.png"), "VKC-6100", "NA", "6")
+            self.press_next(w, "guide_route2", "Direct Connection")
 
     def test_route_5_access_point(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_guide()
             w.choose_model("VKC-5010W")
             w.wait_log("04 mockup : \"5\"")
-            shot = w.screenshot("guide_route5.png")
-            self.assert_pictures(shot, self.names_of("VKC-5010W", "A1", "5"))
-            self.press_next(w, "guide_route5")
-            self.assertIn("<---------------------> \"VKC-5010W\"", w.log_text())
+            self.assert_pictures(w.screenshot("guide_route5.png"), "VKC-5010W", "A1", "5")
+            self.press_next(w, "guide_route5", "VKC-5010W")
 
 
 if __name__ == "__main__":
