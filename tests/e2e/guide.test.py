@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
-"""The hardware connection guide in the lab: licence -> guide -> a model of each route code
--> its panel with the step pictures -> Next reaches discovery or the access-point page.
-
-The lab's "Internet" serves the probe site, the catalogue (tests/data/catalogue) and an
-assemble sprite drawn here, one solid colour per picture name, so that a screenshot shows
-which clipped pictures a panel holds.
-"""
+"""The hardware connection guide in the lab: a model of each route code shows its panel with the
+step pictures (the lab draws one solid colour per picture name); Next reaches discovery or the
+access-point page."""
 
 import os
 import sys
@@ -29,16 +25,14 @@ VERSION_LIST = (290 + 71, 100 + 116 + 13)
 NEXT = (640 + 55, 100 + 450 + 12)
 TYPE_LIST = (49 + 1 + 116, 100 + 145 + 10 + 13)   # in the MoreThanOne panel
 PAGE_AREA = (800, 500, 0, 100)                     # w, h, x, y
-PANEL_AREA = (701, 301, 49, 245)
-CELL = 164
+PANEL_AREA = (701, 301, 49, 245)                   # step pictures of 164 x 164
 
 
 class GuideRoads(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        reason = labmod.unavailable_reason()
-        if reason:
-            raise unittest.SkipTest(reason)
+        if labmod.unavailable_reason():
+            raise unittest.SkipTest(labmod.unavailable_reason())
         cls.lab = Lab(internet=True).start()
         try:
             cls.catalogue = LabInternet(cls.lab).catalogue
@@ -50,50 +44,41 @@ class GuideRoads(unittest.TestCase):
     def tearDownClass(cls):
         cls.lab.close()
 
-    def assert_pictures(self, shot, model, version, word):
-        """Every clip of the catalogue entry is on screen in the panel area, with the most of its cell."""
+    def assert_pictures(self, shot, model, version, word):  # each clip of the entry fills most of a cell
         camera = next(c for c in self.catalogue["Cameras"] if (c["Model"], c["HardwareVersion"]) == (model, version))
-        names = next(e[word] for e in camera["ConnectionType"] if word in e).split(",")
-        for name in names:
+        for name in next(e[word] for e in camera["ConnectionType"] if word in e).split(","):
             found = sum(1 for p in pixels(shot, PANEL_AREA) if p == colour_of(name))
-            self.assertGreater(found, CELL * CELL // 2, "picture %s is not shown in %s" % (name, shot))
+            self.assertGreater(found, 164 * 164 // 2, "picture %s is not shown in %s" % (name, shot))
 
     def press_next(self, w, name, handed):
-        before = w.screenshot(name + "_before_next.png")
+        before = pixels(w.screenshot(name + "_before_next.png"), PAGE_AREA)
         w.click(*NEXT)
         w.wait_log("<--------------------->", 10)
         time.sleep(1.0)
-        after = w.screenshot(name + "_after_next.png")
-        self.assertNotEqual(pixels(before, PAGE_AREA), pixels(after, PAGE_AREA), "the page did not change")
+        self.assertNotEqual(before, pixels(w.screenshot(name + "_after_next.png"), PAGE_AREA), "page unchanged")
         self.assertIn("<---------------------> \"%s\"" % handed, w.log_text())
 
-    def test_route_1_versions_then_discovery(self):
-        with Wizard(BUILD_DIR, lab=self.lab) as w:
-            w.to_guide()
-            w.choose_model("VKC-2100")
-            w.wait_log("04 mockup : \"1\"")
-            w.choose(VERSION_LIST, "B1", "03 selectedHWVersion(Hardware Version) : \"B1\"")
-            self.assert_pictures(w.screenshot("guide_route1_B1.png"), "VKC-2100", "B1", "1")
-            self.press_next(w, "guide_route1", "VKC-2100")
-
-    def test_route_2_types_then_access_point(self):
-        with Wizard(BUILD_DIR, lab=self.lab) as w:
-            w.to_guide()
-            w.choose_model("VKC-6100")
-            w.wait_log("04 mockup : \"2\"")
-            w.choose(TYPE_LIST, "Ethernet", "01 Got ctype index changed : \"Ethernet\"")
-            self.assert_pictures(w.screenshot("guide_route2_ethernet.png"), "VKC-6100", "NA", "1")
-            w.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"")
-            self.assert_pictures(w.screenshot("guide_route2_direct.png"), "VKC-6100", "NA", "6")
-            self.press_next(w, "guide_route2", "Direct Connection")
-
-    def test_route_5_access_point(self):
-        with Wizard(BUILD_DIR, lab=self.lab) as w:
-            w.to_guide()
-            w.choose_model("VKC-5010W")
-            w.wait_log("04 mockup : \"5\"")
-            self.assert_pictures(w.screenshot("guide_route5.png"), "VKC-5010W", "A1", "5")
-            self.press_next(w, "guide_route5", "VKC-5010W")
+    def test_roads(self):
+        # name, model, route code, picks (list, text, log line; then the catalogue entry whose pictures
+        # show), the name Next hands on
+        roads = [
+            ("route1", "VKC-2100", "1", [(VERSION_LIST, "B1", "Version) : \"B1\"", "B1", "1")],
+             "VKC-2100"),
+            ("route2", "VKC-6100", "2", [(TYPE_LIST, "Ethernet", "changed : \"Ethernet\"", "NA", "1"),
+                                         (TYPE_LIST, "Direct", "changed : \"Direct Connection\"", "NA", "6")],
+             "Direct Connection"),
+            ("route5", "VKC-5010W", "5", [(None, None, None, "A1", "5")], "VKC-5010W"),
+        ]
+        for name, model, route, picks, handed in roads:
+            with self.subTest(name), Wizard(BUILD_DIR, lab=self.lab) as w:
+                w.to_guide()
+                w.choose_model(model)
+                w.wait_log("04 mockup : \"%s\"" % route)
+                for i, (place, text, log, version, word) in enumerate(picks):
+                    if place:
+                        w.choose(place, text, log)
+                    self.assert_pictures(w.screenshot("guide_%s_%d.png" % (name, i)), model, version, word)
+                self.press_next(w, "guide_" + name, handed)
 
 
 if __name__ == "__main__":

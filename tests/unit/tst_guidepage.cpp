@@ -1,5 +1,4 @@
-// The hardware connection guide: its entry from the licence, the model, hardware-version and
-// connection-type choices, the roads of Next, Skip and Back, and the LED and reset hint popups.
+// The hardware connection guide: entry, model, version and type choices, its buttons and hint popups.
 #include <QtTest>
 
 #include <QLineEdit>
@@ -8,7 +7,6 @@
 
 #include "apmode/apmodehosttodevice.h"
 #include "guide/cameraconnectionpage.h"
-#include "guide/connectiontypeapmode.h"
 #include "guide/connectiontypedefault.h"
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
@@ -24,26 +22,19 @@
 
 namespace {
 
-// Route 1: VKC-1100 (one version), VKC-1200 (two), VKC-1300 (odd entries), VKC-1900 (no version
-// listed); route 2: VKC-2100 (NA), VKC-2200 (two); route 5: VKC-5100 (NA), VKC-5200 (two).
 void fillCatalogue()
 {
     ModelRouteMap = { { "Choose your model", "0" }, { "VKC-1100", "1" }, { "VKC-1200", "1" }, { "VKC-1300", "1" },
         { "VKC-1900", "1" }, { "VKC-2100", "2" }, { "VKC-2200", "2" }, { "VKC-5100", "5" }, { "VKC-5200", "5" } };
     SupportHWVersionMap = { { "VKC-1100", "A1" }, { "VKC-1200", "A1,B1" }, { "VKC-1300", "A1,B1,C1" },
         { "VKC-2100", "NA" }, { "VKC-2200", "A1,B1" }, { "VKC-5100", "NA" }, { "VKC-5200", "A1,B1" } };
-    ConnectionTypeMap = {
-        { "VKC-1100_A1", { "POE:ia10,ic11" } },
-        { "VKC-1200_A1", { "Ethernet:ia10,ic10" } },
-        { "VKC-1200_B1", { "PLC:ia41,ia41_ib20,ic41" } },
-        { "VKC-1300_B1", { "PLC:a,,b" } },
+    ConnectionTypeMap = { { "VKC-1100_A1", { "POE:ia10,ic11" } }, { "VKC-1200_A1", { "Ethernet:ia10,ic10" } },
+        { "VKC-1200_B1", { "PLC:ia41,ia41_ib20,ic41" } }, { "VKC-1300_B1", { "PLC:a,,b" } },
         { "VKC-1300_C1", { "POE:IA10,ia10", "WPS:a,b" } },
         { "VKC-2100_NA", { "Ethernet:ia10,ia10_ib10,ic10", "WPS:wa10,wb10,wc10", "POE:ia10,ic11" } },
         { "VKC-2200_B1", { "POE:ia10,ic11", "APMode:wa10,wb10,wc10" } },
-        { "VKC-5100_NA", { "APMode:wa10,wb10,wc10", "WPS:wa20" } },
-        { "VKC-5200_A1", { "WPS:wa10" } },
-        { "VKC-5200_B1", { "WPS:wa20", "APMode:wa10,wb10" } },
-    };
+        { "VKC-5100_NA", { "APMode:wa10,wb10,wc10", "WPS:wa20" } }, { "VKC-5200_A1", { "WPS:wa10" } },
+        { "VKC-5200_B1", { "WPS:wa20", "APMode:wa10,wb10" } } };
 }
 
 Ui_CameraConnectionPage* page()
@@ -56,12 +47,12 @@ void select(QComboBox* list, const QString& text)
     list->setCurrentIndex(list->findText(text));
 }
 
-// Steps a user takes: "L" the local-only guide, "m=" a model, "t=" a connection type, "v=" a hardware
-// version, "b=" a button (the next pages hidden, a camera listed); supportType is set to "before" ahead
-// of the last one.
+// Steps: "L" local-only entry, "m=" model, "t=" connection type, "v=" hardware version, "b=" button (next
+// pages hidden, a camera listed); supportType set to "before" ahead of the last one.
 void take(const QString& steps)
 {
     const QStringList list = steps.split('|');
+    QComboBox* versions = page()->cconnectionHWVersion_ComboBox;
     for (int i = 0; i < list.size(); ++i) {
         if (i == list.size() - 1)
             supportType = "before";
@@ -73,8 +64,8 @@ void take(const QString& steps)
         else if (list[i].startsWith("t="))
             select(gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox, what);
         else if (list[i].startsWith("b=")) {
-            for (QWidget* next : std::initializer_list<QWidget*> { gAPModeHostToDevice, gDiscoveryPage, gAgreementPage })
-                next->hide();
+            for (QWidget* p : std::initializer_list<QWidget*> { gAPModeHostToDevice, gDiscoveryPage, gAgreementPage })
+                p->hide();
             gMainpage->hideStep();
             isAPModeFlow = true;
             IPCameraList.append(IPCamera());
@@ -83,8 +74,8 @@ void take(const QString& steps)
                     button->click();
         }
         else {
-            select(page()->cconnectionHWVersion_ComboBox, what);
-            emit page()->cconnectionHWVersion_ComboBox->activated(page()->cconnectionHWVersion_ComboBox->currentIndex());
+            select(versions, what);
+            emit versions->activated(versions->currentIndex()); // as a user's pick
         }
     }
 }
@@ -98,8 +89,8 @@ QString items(QComboBox* list)
 }
 
 // What the page shows: the hosted panel with the step captions it shows, in the order of their names
-// ("/n": n step badges of the local panel; "DefaultHW": the hardware-version picture), Next ("N+"
-// enabled and blue, "N-" disabled and grey), Skip, the version list ("+" when shown) and supportType.
+// ("/n": n step badges of the local panel; "DefaultHW": the hardware-version picture), Next enabled,
+// Skip shown, the version list ("+" when shown) and supportType.
 QString state()
 {
     QStringList shown;
@@ -118,29 +109,25 @@ QString state()
         if (!panel->isHidden())
             shown << text;
     }
-    QPushButton* next = page()->cconnectionNext_PushButton;
-    const bool blue = next->styleSheet().contains("btn_blue.png");
     QComboBox* versions = page()->cconnectionHWVersion_ComboBox;
     return QString("%1 N%2 S%3 [%4]%5 %6")
-        .arg(shown.join('+'), next->isEnabled() == blue ? (blue ? "+" : "-") : "?",
-            page()->cconnectionSkip_PushButton->isHidden() ? "-" : "+", items(versions), versions->isHidden() ? "" : "+",
-            supportType);
+        .arg(shown.join('+'), page()->cconnectionNext_PushButton->isEnabled() ? "+" : "-",
+            page()->cconnectionSkip_PushButton->isHidden() ? "-" : "+", items(versions),
+            versions->isHidden() ? "" : "+", supportType);
 }
 
-// "name:row,column,span" per cell of the shown panel's step grid, "!" when its picture did not load,
-// "#n" when it carries n badges.
+// "name:row,column,span" per cell of the shown panel's step grid, "!" when its picture did not load.
 QString shownCells()
 {
-    QWidget* panel = page()->cconnectionTypeLayout->itemAt(0)->widget();
-    QGridLayout* grid = panel->isHidden() ? nullptr : panel->findChild<QGridLayout*>();
+    QWidget* shown = page()->cconnectionTypeLayout->itemAt(0)->widget();
+    QGridLayout* grid = shown->isHidden() ? nullptr : shown->findChild<QGridLayout*>();
     QStringList result;
     for (int i = 0; grid && i < grid->count(); ++i) {
         int row, column, rowSpan, span;
         grid->getItemPosition(i, &row, &column, &rowSpan, &span);
         QLabel* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
-        const int badges = label->findChildren<QLabel*>().size();
-        result << QString::asprintf("%s:%d,%d,%d%s%s", qPrintable(label->objectName()), row, column, span,
-            label->pixmap() && !label->pixmap()->isNull() ? "" : "!", badges < 2 ? "" : qPrintable("#" + QString::number(badges)));
+        result << QString::asprintf("%s:%d,%d,%d%s", qPrintable(label->objectName()), row, column, span,
+            label->pixmap() && !label->pixmap()->isNull() ? "" : "!");
     }
     return result.join(' ');
 }
@@ -216,31 +203,23 @@ void TestGuidePage::cleanup()
     gMainpage->hideBusy();
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
     gMainpage->lockScreenLabel->hide();
-    isLocalView = false;
     QVERIFY(foreign);
 }
 
-// "I Agree" leads here; the page prepares itself whatever was left on it.
 void TestGuidePage::entry()
 {
-    for (bool local : { false, true }) {
-        fillCatalogue();
-        gAgreementPage->pressNextButton();
-        take("m=VKC-2200|v=B1");
-        gMainpage->hideStep();
-        ModelRouteMap = { { "Choose your model", "0" }, { "VKC-4710", "2" }, { "VKC-3100", "1" }, { "OLV-800", "0" },
-            { "vkc-2", "0" } };
-        isLocalView = local;
-        gAgreementPage->pressNextButton();
+    take("m=VKC-2200|v=B1");
+    gMainpage->hideStep();
+    ModelRouteMap = { { "Choose your model", "0" }, { "VKC-4710", "2" }, { "VKC-3100", "1" }, { "OLV-800", "0" },
+        { "vkc-2", "0" } };
+    gAgreementPage->pressNextButton();
 
-        if (!local) // other prefixes on top
-            QCOMPARE(items(page()->cconnection_ComboBox), "vkc-2,OLV-800,Choose your model,VKC-3100,VKC-4710");
-        QCOMPARE(page()->cconnection_ComboBox->currentIndex(), 0);
-        QCOMPARE(state().section(' ', 0, 2), local ? "ConnectionTypeLocalView:0000 N- S+" : "Default N- S+");
-        QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
-        QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
-        QVERIFY(!gMainpage->ui->mainProgressContent_Label->isHidden());
-    }
+    // "I Agree" again: other prefixes on top; the page prepared whatever was left on it.
+    QCOMPARE(items(page()->cconnection_ComboBox), "vkc-2,OLV-800,Choose your model,VKC-3100,VKC-4710");
+    QCOMPARE(state().section(' ', 0, 2), "Default N- S+");
+    QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
+    QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
+    QVERIFY(!gMainpage->ui->mainProgressContent_Label->isHidden());
 }
 
 void TestGuidePage::choice_data()
@@ -254,15 +233,12 @@ void TestGuidePage::choice_data()
 
     row("prompt", "m=VKC-1200|m=Choose your model", "Default N- S+ [] ALL", "");
     row("route 1", "m=VKC-1200|m=VKC-1100", "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100", "0:0,0,1 1:0,1,1");
-    row("route 1, two versions", "m=VKC-1100|m=VKC-1200", "DefaultHW N+ S+ [H/W Version,A1,B1]+ VKC-1200", "");
     row("route 5, two versions", "m=VKC-1100|m=VKC-5200", "DefaultHW N+ S- [H/W Version,A1,B1]+ VKC-5200", "");
     row("no version listed", "m=VKC-1200|m=VKC-1900", "ConnectionTypeOnlyOne:11001 N+ S- [] VKC-1900", "*");
-    row("unknown model changes nothing", "m=VKC-1100|m=VKC-9999", "ConnectionTypeOnlyOne:11101 N+ S- [A1] before",
-        "0:0,0,1 1:0,1,1");
+    row("local entry", "L", "ConnectionTypeLocalView:0000 N- S+ [] ALL", "");
     row("local direct after ethernet", "L|m=Ethernet|m=Direct Connection",
         "ConnectionTypeLocalView:1101/3 N+ S- [] ALL", "");
-    // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11. The type list is
-    // refilled inside the page's slot, its handler running nested.
+    // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11; refilled in a nested slot.
     row("type ethernet", "m=VKC-2100|t=Direct Connection|t=Ethernet",
         "ConnectionTypeMoreThanOne:11011 N+ S- [NA] VKC-2100", "0:0,0,1 1:0,1,1 2:0,2,1");
     row("type direct, three pictures span two", "m=VKC-2100|t=POE(Power Over Ethernet)|t=Direct Connection",
@@ -279,19 +255,15 @@ void TestGuidePage::choice_data()
         "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1 1:0,1,1! 2:0,2,1");
     row("other types are no steps of route 1", "m=VKC-1300|v=C1",
         "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1! 1:0,1,1");
-    // Back on the prompt: the hardware-version picture, Next as it was, Skip by route.
     row("version prompt again", "m=VKC-2200|v=B1|v=H/W Version", "DefaultHW N- S+ [H/W Version,A1,B1]+ before", "");
     // Buttons: where they lead, then the page as left behind.
     row("next, local direct", "L|m=Direct Connection|b=Next", "ap ALL apflow cleared step",
         "ConnectionTypeLocalView:1101/3 N+ S- []");
     row("next, not in the catalogue", "m=VKC-9999|b=Next", "stay before apflow", "Default N- S+ []");
-    row("next, route 5", "m=VKC-5100|b=Next", "ap VKC-5100 apflow cleared step", "ConnectionTypeAPMode:111 N+ S- [NA]");
     row("next, route 2, direct", "m=VKC-2100|t=Direct Connection|b=Next", "ap VKC-2100 apflow cleared step",
         "ConnectionTypeMoreThanOne:10011 N+ S- [NA]");
     row("next, route 2, ethernet", "m=VKC-2100|t=Ethernet|b=Next", "discovery VKC-2100 cleared scan step",
         "ConnectionTypeMoreThanOne:11011 N+ S- [NA]");
-    row("next, route 1", "m=VKC-1100|b=Next", "discovery VKC-1100 cleared scan step",
-        "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
     row("skip starts the guide over", "m=VKC-1200|b=Skip instruction", "discovery ALL cleared scan step",
         "Default N- S+ []");
     row("back leaves everything", "m=VKC-1100|b=Back", "back before apflow", "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
@@ -322,29 +294,26 @@ void TestGuidePage::choice()
     QCOMPARE(std::make_pair(labels(), page()->cconnectionTypeLayout->count()), before);
 }
 
-// LED link -> checklist; "Close" and "Reset" each close it, "Reset" opening the reset hint,
-// whose "Close" closes it and whose "Start Over" takes the guide back to its prompt.
+// The LED checklist and the reset hint each close and undim; "Start Over" returns to the prompt.
 void TestGuidePage::hints()
 {
     select(page()->cconnection_ComboBox, "VKC-1100");
     QLineEdit* password = gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit;
     password->setText("secret1");
-    const QString led = "whyLedRedWarning", reset = "resetYourCameraWarning";
     // The checklist: left Reset, right Close; the reset hint: left Close, right Start Over.
-    const QString left = "msgBoxLeftBtn_Button", right = "msgBoxRightBtn_Button";
-    QLabel* onlyOne = gConnectionTypeOnlyOne->findChild<QLabel*>("ConnectionTypeToolTips04");
-    QLabel* local = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04");
-    using Run = std::pair<QLabel*, QList<QStringList>>;
-    for (const auto& [link, run] : std::initializer_list<Run> { { onlyOne, { { led, right } } },
-             { local, { { led, left }, { reset, left } } }, { onlyOne, { { led, left }, { reset, right } } } }) {
+    QLabel* link = gConnectionTypeOnlyOne->findChild<QLabel*>("ConnectionTypeToolTips04");
+    for (const char* run : { "whyLedRedWarning:Right", "whyLedRedWarning:Left resetYourCameraWarning:Left",
+             "whyLedRedWarning:Left resetYourCameraWarning:Right" }) {
         emit link->linkActivated("blank");
-        for (const QStringList& press : run) {
+        for (const QString& press : QString(run).split(' ')) {
             QVERIFY(!gMainpage->lockScreenLabel->isHidden());
-            QVERIFY(gMainpage->findChild<MessageBoxPage*>(press[0]));
-            gMainpage->findChild<MessageBoxPage*>(press[0])->findChild<QPushButton*>(press[1])->click();
-            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(press[0]));
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0));
+            QVERIFY(popup);
+            popup->findChild<QPushButton*>("msgBox" + press.section(':', 1) + "Btn_Button")->click();
+            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0)));
         }
         QVERIFY(gMainpage->lockScreenLabel->isHidden());
+        link = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04"); // another panel's
     }
     QCOMPARE(state(), QString("Default N- S+ [] ALL"));
     QVERIFY(pageShown(gCameraConnectionPage));
