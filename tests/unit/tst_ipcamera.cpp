@@ -118,17 +118,11 @@ private slots:
                       const QString& changes, bool unlisted = false) {
             QTest::newRow(qPrintable(name)) << parser << QByteArray(version) << reply << changes << unlisted;
         };
-        // The item rule, the same for every parser. Password-status replies are read only with ";R=".
-        const char* const names[] = {"discovery", "cloud", "password", "ping", "restart", "command"};
-        for (int p = Discovery; p <= Command; ++p) {
-            const QByteArray c(1, "12789S"[p]), tail = p == PasswordStatus ? ";R=1" : "";
-            const QString name = names[p];
-            row(name + ": class item, empty items, word key, second =", p, "2.0",
-                c + ";;M=AA:BB:CC:DD:EE:FF;;DEV=VKC=3100" + tail,
-                p == Discovery ? "MAC=AA:BB:CC:DD:EE:FF modelName=VKC"
-                               : (p == PasswordStatus ? "modelName=VKC bPassword=1" : "modelName=VKC"));
-            row(name + ": lower-case key", p, "2.0", c + ";d=VKC-9" + tail, p == PasswordStatus ? "bPassword=1" : "", true);
-        }
+        // The item reader all parsers share; password-status replies are read only with ";R=".
+        row("class item, empty items, word key, second =", Discovery, "2.0", "1;;M=AA:BB:CC:DD:EE:FF;;DEV=VKC=3100",
+            "MAC=AA:BB:CC:DD:EE:FF modelName=VKC");
+        row("lower-case key", Ping, "2.0", "8;d=VKC-9", "", true);
+        row("password: lower-case key", PasswordStatus, "2.0", "7;d=VKC-9;R=1", "bPassword=1", true);
         row("discovery: every key", Discovery, "",
             "1;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;N=TXlDYW0;I=192.168.0.20;G=1;C=0;W=1;V=1.0.3;P=2.0;F=1.1.0;H=A1;X=abc",
             "MAC=AA:BB:CC:DD:EE:FF modelName=VKC-3100 Name=TXlDYW0 IPAddr=192.168.0.20 bRegisted=1 networkSetupType=0 "
