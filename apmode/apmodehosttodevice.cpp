@@ -5,13 +5,13 @@
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "apmode/apmoderules.h"
-#include "apmode/resethint.h"
 #include "guide/cameraconnectionpage.h"
 #include "setup/discoverypage.h"
 #include "shell/globals.h"
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/resethint.h"
 
 namespace {
 const char* const kDiscoveryFailedName = "APModeDiscoveryFailedWarning";
@@ -237,7 +237,8 @@ void APModeHostToDevice::pressMsgCameraSSIDNotFoundCloseButton()
 void APModeHostToDevice::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    ResetHint::open(this);
+    ResetHint::open(
+        this, &APModeHostToDevice::pressMsgResetCloseButton, &APModeHostToDevice::pressMsgResetStartOverButton);
 }
 
 void APModeHostToDevice::pressMsgResetStartOverButton()

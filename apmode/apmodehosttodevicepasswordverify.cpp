@@ -5,12 +5,12 @@
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevice.h"
 #include "apmode/apmoderules.h"
-#include "apmode/resethint.h"
 #include "protocol/dcputils.h"
 #include "shell/globals.h"
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/resethint.h"
 
 namespace {
 const char* const kPasswordErrorName = "APModePasswordErrorMsgBox";
@@ -223,7 +223,8 @@ void APModeHostToDevicePasswordVerify::pressMsgAPModePasswordErrorOKButton()
 void APModeHostToDevicePasswordVerify::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    ResetHint::open(this);
+    ResetHint::open(this, &APModeHostToDevicePasswordVerify::pressMsgResetCloseButton,
+        &APModeHostToDevicePasswordVerify::pressMsgResetStartOverButton);
 }
 
 void APModeHostToDevicePasswordVerify::pressMsgResetStartOverButton()

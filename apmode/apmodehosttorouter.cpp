@@ -6,13 +6,13 @@
 #include <QTimer>
 
 #include "apmode/apmoderules.h"
-#include "apmode/resethint.h"
 #include "setup/discoverypage.h"
 #include "shell/endpoints.h"
 #include "shell/globals.h"
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/resethint.h"
 #include "welcome/welcomepage.h"
 
 int tryDiscoveryNum = 0;
@@ -277,7 +277,8 @@ void APModeHostToRouter::pressMsgDiscoveryResetFailedCloseButton()
 void APModeHostToRouter::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    ResetHint::open(this);
+    ResetHint::open(
+        this, &APModeHostToRouter::pressMsgResetCloseButton, &APModeHostToRouter::pressMsgResetStartOverButton);
 }
 
 void APModeHostToRouter::pressMsgResetStartOverButton()

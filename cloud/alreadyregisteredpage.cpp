@@ -9,11 +9,10 @@
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/resethint.h"
 #include "wifi/devicewifichangepage.h"
 
 namespace {
-
-const char* const kResetPopup = "resetYourCameraWarning";
 
 const IPCamera* chosenCamera()
 {
@@ -100,30 +99,18 @@ void AlreadyRegisteredPage::setPasswordLineEditStatus()
 void AlreadyRegisteredPage::pressResetButton()
 {
     WLOG << "open msgbox ...";
-    MessageBoxPage::build(gMainpage, kResetPopup, 618, 450)
-        .title(tr("Reset Your Camera"), { 80, 50, 440, 30 })
-        .content(MessageBoxPage::richText(
-                     tr("Use an unfolded paperclip to press and hold the Reset button on your camera for at least "
-                        "10 seconds while the camera is plugged in. After resetting your camera, click the Start "
-                        "Over button to start the Setup Wizard again.<br>")),
-            { 80, 80, 500, 150 })
-        .picture(":/images/reset.png", { 420, 200, 168, 167 })
-        .closeButton(this, &AlreadyRegisteredPage::pressMsgCloseButton)
-        .leftButton(tr("Close"), ButtonStyle::White, { 360, 400 }, this, &AlreadyRegisteredPage::pressMsgCloseButton)
-        .rightButton(
-            tr("Start Over"), ButtonStyle::Blue, { 480, 400 }, this, &AlreadyRegisteredPage::pressMsgStartOverButton)
-        .open();
+    ResetHint::open(this, &AlreadyRegisteredPage::pressMsgCloseButton, &AlreadyRegisteredPage::pressMsgStartOverButton);
 }
 
 void AlreadyRegisteredPage::pressMsgCloseButton()
 {
-    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+    ResetHint::close();
 }
 
 void AlreadyRegisteredPage::pressMsgStartOverButton()
 {
     WLOG << "Start Over";
-    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+    ResetHint::close();
     gDeviceSetupPage->resetCheckingParameters();
     gDeviceSetupPage->resetPasswordLineEdits();
     gMainpage->setStep(1, tr("Let's connect the camera to your network"));

@@ -9,10 +9,10 @@
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/resethint.h"
 
 namespace {
 const char* const kLedPopup = "whyLedRedWarning";
-const char* const kResetPopup = "resetYourCameraWarning";
 constexpr int kWidth = 618;
 } // namespace
 
@@ -58,25 +58,12 @@ void ConnectionPanel::pressMsgResetButton()
 void ConnectionPanel::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    MessageBoxPage::build(gMainpage, kResetPopup, kWidth, 450)
-        .title(QCoreApplication::translate("LedHints", "Reset Your Camera"), { 80, 50, 440, 30 }, Qt::AlignLeft)
-        .content(MessageBoxPage::richText(QCoreApplication::translate("LedHints",
-                     "Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 "
-                     "seconds while the camera is plugged in. After resetting your camera, click the Start Over "
-                     "button to start the Setup Wizard again.<br>")),
-            { 80, 80, 480, 150 })
-        .picture(":/images/reset.png", { 420, 200, 168, 167 })
-        .closeButton(this, &ConnectionPanel::pressMsgCloseButton)
-        .leftButton(QCoreApplication::translate("LedHints", "Close"), ButtonStyle::White, { 360, 400 }, this,
-            &ConnectionPanel::pressMsgCloseButton)
-        .rightButton(QCoreApplication::translate("LedHints", "Start Over"), ButtonStyle::Blue, { 480, 400 }, this,
-            &ConnectionPanel::pressMsgStartOverButton)
-        .open();
+    ResetHint::open(this, &ConnectionPanel::pressMsgCloseButton, &ConnectionPanel::pressMsgStartOverButton);
 }
 
 void ConnectionPanel::pressMsgStartOverButton()
 {
-    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+    ResetHint::close();
     gDeviceSetupPage->resetCheckingParameters();
     gDeviceSetupPage->resetPasswordLineEdits();
     gCameraConnectionPage->resetModelChoice();
@@ -84,5 +71,5 @@ void ConnectionPanel::pressMsgStartOverButton()
 
 void ConnectionPanel::pressMsgCloseButton()
 {
-    MessageBoxPage::closeByName(gMainpage, kResetPopup);
+    ResetHint::close();
 }

@@ -29,6 +29,7 @@
 #include "shell/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/resethint.h"
 #include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
 
@@ -55,7 +56,6 @@ const char* const kConfigNetworkBox = "ConfigNetworkWarning";
 const char* const kPasswordErrorPopup = "PasswordErrorMsgBox";
 const char* const kInternetFailedPopup = "APClientModeInternetFailed";
 const char* const kInternetResetFailedPopup = "APClientModeInternetResetFailedWarning";
-const char* const kResetHintPopup = "resetYourCameraWarning";
 const int kPopupWidth = 618;
 
 const IPCamera* chosenCamera()
@@ -376,7 +376,7 @@ void DeviceSetupPage::pressBackButton()
 
 void DeviceSetupPage::pressMsgStartOverButton()
 {
-    MessageBoxPage::closeByName(gMainpage, kResetHintPopup);
+    ResetHint::close();
     resetCheckingParameters();
     resetPasswordLineEdits();
     hidePasswordLineEdits();
@@ -391,7 +391,7 @@ void DeviceSetupPage::pressMsgStartOverButton()
 
 void DeviceSetupPage::pressMsgCloseButton()
 {
-    MessageBoxPage::closeByName(gMainpage, kResetHintPopup);
+    ResetHint::close();
 }
 
 // ---------------------------------------------------------------------------
@@ -952,18 +952,7 @@ void DeviceSetupPage::pressMsgInternetResetFailedOKButton()
 void DeviceSetupPage::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    MessageBoxPage::build(gMainpage, kResetHintPopup, kPopupWidth, 450)
-        .title(tr("Reset Your Camera"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(tr(
-                     "Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 "
-                     "seconds while the camera is plugged in. After resetting your camera, click the Start Over "
-                     "button to start the Setup Wizard again.<br>")),
-                 {80, 80, 480, 150})
-        .picture(":/images/reset.png", {420, 200, 168, 167})
-        .closeButton(this, &DeviceSetupPage::pressMsgCloseButton)
-        .leftButton(tr("Close"), ButtonStyle::White, {360, 400}, this, &DeviceSetupPage::pressMsgCloseButton)
-        .rightButton(tr("Start Over"), ButtonStyle::Blue, {480, 400}, this, &DeviceSetupPage::pressMsgStartOverButton)
-        .open();
+    ResetHint::open(this, &DeviceSetupPage::pressMsgCloseButton, &DeviceSetupPage::pressMsgStartOverButton);
 }
 
 // ---------------------------------------------------------------------------

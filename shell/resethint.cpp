@@ -1,4 +1,4 @@
-#include "apmode/resethint.h"
+#include "shell/resethint.h"
 
 #include "guide/cameraconnectionpage.h"
 #include "setup/devicesetuppage.h"
