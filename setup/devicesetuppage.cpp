@@ -806,36 +806,10 @@ void DeviceSetupPage::handOverToCloudPage()
 void DeviceSetupPage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
 {
     WLOG << "check request finished!!";
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    WLOG << "getdSetupDeviceImageNAM http status code =" << status.toString();
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    const QByteArray body = failed ? QByteArray() : reply->readAll();
-    const SetupChecks::OpenApiAnswer answer =
-        SetupChecks::openApiAnswer(reply->request().url(), failed, status.toInt(),
-                                   reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);
-    switch (answer.kind) {
-    case SetupChecks::OpenApiAnswer::Redirect:
-        WLOG << " ---------------------------------->redirected: " << answer.url;
-        urlRedirect = true;
-        dSetupOpenAPIUrl = answer.url;
-        openAPIUriInfoOK = false;
-        break;
-    case SetupChecks::OpenApiAnswer::Site:
-        dSetupOpenAPISite = answer.site;
-        WLOG << "http return value :" << dSetupOpenAPISite;
-        urlRedirect = false;
-        openAPIUriInfoOK = true;
-        break;
-    case SetupChecks::OpenApiAnswer::Refused:
-        WLOG << "The OpenAPI answer names no http(s) site :" << QString::fromUtf8(body.left(200));
-        urlRedirect = false;
-        openAPIUriInfoOK = false;
-        break;
-    case SetupChecks::OpenApiAnswer::NetworkError:
-        WLOG << "OpenAPI request failed :" << reply->errorString();
-        openAPIUriInfoOK = false;
-        break;
-    }
+    WLOG << "getdSetupDeviceImageNAM http status code ="
+         << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+    SetupChecks::take(
+        SetupChecks::openApiAnswer(reply), { dSetupOpenAPIUrl, urlRedirect, dSetupOpenAPISite, openAPIUriInfoOK });
     reply->deleteLater();
 }
 

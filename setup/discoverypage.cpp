@@ -172,14 +172,7 @@ void DiscoveryPage::checkDeviceDiscovery()
 
 void DiscoveryPage::sendScanPass()
 {
-    const QList<HostInterfaces::ScanSource> sources = HostInterfaces::scanSources(HostInterfaces::all());
-    for (int i = 0; i < sources.size(); ++i) {
-        const HostInterfaces::ScanSource& source = sources.at(i);
-        // Addresses beyond the recorded ones are still scanned from.
-        if (i < kHostAddressSlots) {
-            gHostMacs[i] = source.hardwareAddress;
-            gHostIps[i] = source.address;
-        }
+    for (const HostInterfaces::ScanSource& source : HostInterfaces::recordScanSources()) {
         gDCPUtils->dcpClass01_Scan(source.hardwareAddress, source.address, supportType, kBroadcastMac);
         WLOG << "Send <DCP_Class_01> and broudcast to interface :" << source.address << ", set supportType :"
              << supportType;

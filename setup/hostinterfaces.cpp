@@ -1,5 +1,7 @@
 #include "setup/hostinterfaces.h"
 
+#include "shell/globals.h"
+
 namespace HostInterfaces {
 
 namespace {
@@ -48,6 +50,16 @@ QList<ScanSource> scanSources(const QList<Interface>& interfaces)
                 continue;
             sources.append({entry.hardwareAddress, address.toString()});
         }
+    }
+    return sources;
+}
+
+QList<ScanSource> recordScanSources()
+{
+    const QList<ScanSource> sources = scanSources(all());
+    for (int i = 0; i < sources.size() && i < kHostAddressSlots; ++i) {
+        gHostMacs[i] = sources.at(i).hardwareAddress;
+        gHostIps[i] = sources.at(i).address;
     }
     return sources;
 }

@@ -36,6 +36,10 @@ void setSourceForTests(std::function<QList<Interface>()> source);
 // broadcast and multicast capable; only addresses whose text has at most 20 characters.
 QList<ScanSource> scanSources(const QList<Interface>& interfaces);
 
+// The scan sources of this PC's interfaces, the first ten recorded in gHostMacs and gHostIps
+// (the others are still scanned from, but not recorded).
+QList<ScanSource> recordScanSources();
+
 } // namespace HostInterfaces
 
 #endif // HOSTINTERFACES_H

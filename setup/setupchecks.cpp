@@ -1,5 +1,9 @@
 #include "setup/setupchecks.h"
 
+#include <QNetworkReply>
+
+#include "shell/log.h"
+
 namespace SetupChecks {
 
 Tick tick(const Schedule& schedule, int n, bool passed, bool answered)
@@ -52,6 +56,43 @@ OpenApiAnswer openApiAnswer(const QUrl& requested, bool networkError, int status
             return {OpenApiAnswer::Site, QUrl(), site};
     }
     return {OpenApiAnswer::Refused, QUrl(), QString()};
+}
+
+OpenApiAnswer openApiAnswer(QNetworkReply* reply)
+{
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    const QByteArray body = failed ? QByteArray() : reply->readAll();
+    if (failed)
+        WLOG << "OpenAPI request failed :" << reply->errorString();
+    return openApiAnswer(reply->request().url(), failed,
+        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+        reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);
+}
+
+void take(const OpenApiAnswer& answer, const OpenApiState& state)
+{
+    switch (answer.kind) {
+    case OpenApiAnswer::Redirect:
+        WLOG << " ---------------------------------->redirected: " << answer.url;
+        state.redirected = true;
+        state.redirectUrl = answer.url;
+        state.passed = false;
+        break;
+    case OpenApiAnswer::Site:
+        state.site = answer.site;
+        WLOG << "http return value :" << state.site;
+        state.redirected = false;
+        state.passed = true;
+        break;
+    case OpenApiAnswer::Refused:
+        WLOG << "The OpenAPI answer names no http(s) site";
+        state.redirected = false;
+        state.passed = false;
+        break;
+    case OpenApiAnswer::NetworkError:
+        state.passed = false;
+        break;
+    }
 }
 
 } // namespace SetupChecks

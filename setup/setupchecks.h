@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+class QNetworkReply;
+
 // The decisions of the setup page's one-second checks: what one tick does, which popup a
 // failure opens, where the camera goes after its network check, and what an OpenAPI
 // answer means.
@@ -79,6 +81,20 @@ struct OpenApiAnswer
 // against the request.
 OpenApiAnswer openApiAnswer(const QUrl& requested, bool networkError, int status, const QUrl& location,
                             const QByteArray& body);
+// The same, read from a finished reply.
+OpenApiAnswer openApiAnswer(QNetworkReply* reply);
+
+// Where a page keeps what its OpenAPI requests have learnt.
+struct OpenApiState
+{
+    QUrl& redirectUrl;
+    bool& redirected;
+    QString& site;
+    bool& passed;
+};
+
+// Takes an answer into a page's state, logging what it learns or refuses.
+void take(const OpenApiAnswer& answer, const OpenApiState& state);
 
 } // namespace SetupChecks
 

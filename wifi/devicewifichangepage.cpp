@@ -859,14 +859,7 @@ void DeviceWiFiChangePage::sendScanPass()
     const IPCamera* camera = chosenCamera();
     const QString model = CameraCgi::modelText(camera->modelName);
     const QString mac = camera->MAC.toUpper();
-    const QList<HostInterfaces::ScanSource> sources = HostInterfaces::scanSources(HostInterfaces::all());
-    for (int i = 0; i < sources.size(); ++i) {
-        const HostInterfaces::ScanSource& source = sources.at(i);
-        // Addresses beyond the recorded ones are still scanned from.
-        if (i < kHostAddressSlots) {
-            gHostMacs[i] = source.hardwareAddress;
-            gHostIps[i] = source.address;
-        }
+    for (const HostInterfaces::ScanSource& source : HostInterfaces::recordScanSources()) {
         gDCPUtils->dcpClass01_Scan(source.hardwareAddress, source.address, model, mac);
     }
 }
@@ -986,34 +979,9 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
 void DeviceWiFiChangePage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
 {
     // Read as the setup page reads the same answer.
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    WLOG << "OpenAPI address status :" << status.toString();
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    const QByteArray body = failed ? QByteArray() : reply->readAll();
-    const SetupChecks::OpenApiAnswer answer =
-        SetupChecks::openApiAnswer(reply->request().url(), failed, status.toInt(),
-                                   reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);
-    switch (answer.kind) {
-    case SetupChecks::OpenApiAnswer::Redirect:
-        openAPIUrlRedirected = true;
-        openAPIRedirectUrl = answer.url;
-        gotOpenAPIUriInfo = false;
-        break;
-    case SetupChecks::OpenApiAnswer::Site:
-        openAPISiteFound = answer.site;
-        openAPIUrlRedirected = false;
-        gotOpenAPIUriInfo = true;
-        break;
-    case SetupChecks::OpenApiAnswer::Refused:
-        WLOG << "The OpenAPI answer names no http(s) site :" << QString::fromUtf8(body.left(200));
-        openAPIUrlRedirected = false;
-        gotOpenAPIUriInfo = false;
-        break;
-    case SetupChecks::OpenApiAnswer::NetworkError:
-        WLOG << "OpenAPI address :" << reply->errorString();
-        gotOpenAPIUriInfo = false;
-        break;
-    }
+    WLOG << "OpenAPI address status :" << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+    SetupChecks::take(SetupChecks::openApiAnswer(reply),
+        { openAPIRedirectUrl, openAPIUrlRedirected, openAPISiteFound, gotOpenAPIUriInfo });
     reply->deleteLater();
 }
 
