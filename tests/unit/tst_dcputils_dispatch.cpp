@@ -53,80 +53,57 @@ private slots:
 
     void receiveFilter_data()
     {
-        QTest::addColumn<QStringList>("hostMacs");
+        QTest::addColumn<QString>("setup"); // items: "no scan", "scan to <mac>", "hosts <mac>", "filter <model>", "ap road"
         QTest::addColumn<QByteArray>("datagram");
         QTest::addColumn<bool>("taken");
-
-        const QStringList host{kPcMac.toUpper()};
         const QByteArray reply = scanReply(kCamMac), good = replyDatagram(reply);
         auto framed = [](const QByteArray& encoded) { return dcpFrame(mac6(kPcMac), mac6(kCamMac), encoded); };
-        QTest::newRow("addressed to this PC") << host << good << true;
-        QTest::newRow("host list in lower case") << QStringList{"02:ab:cd:00:00:01"}
-                                                 << replyDatagram(reply, "02:AB:CD:00:00:01") << true;
-        QTest::newRow("trailing bytes ignored") << host << good + "junk" << true;
-        QTest::newRow("another host") << host << replyDatagram(reply, "02:00:00:00:00:02") << false;
-        QTest::newRow("own broadcast heard back") << host << replyDatagram(reply, kBroadcast) << false;
-        QTest::newRow("shorter than header") << host << good.left(13) << false;
-        QTest::newRow("length beyond datagram") << host << good.left(good.size() - 1) << false;
-        QTest::newRow("not the alphabet") << host << framed("!!!!" + dcpEncode(reply)) << false;
-        QTest::newRow("bad length prefix") << host << framed(dcpEncode("x," + reply)) << false;
-        QTest::newRow("no class separator") << host << framed(dcpEncode("9,123456789")) << false;
-        QTest::newRow("truncated text") << host << framed(dcpEncode("200," + reply)) << false;
-        QTest::newRow("unknown class") << host << replyDatagram("5" + reply.mid(1)) << false;
+        auto row = [](const char* name, const QString& setup, const QByteArray& datagram, bool taken) {
+            QTest::newRow(name) << setup << datagram << taken;
+        };
+        row("addressed to this PC", "", good, true);
+        row("host list in lower case", "hosts 02:ab:cd:00:00:01", replyDatagram(reply, "02:AB:CD:00:00:01"), true);
+        row("trailing bytes ignored", "", good + "junk", true);
+        row("another host", "", replyDatagram(reply, "02:00:00:00:00:02"), false);
+        row("own broadcast heard back", "", replyDatagram(reply, kBroadcast), false);
+        row("shorter than header", "", good.left(13), false);
+        row("length beyond datagram", "", good.left(good.size() - 1), false);
+        row("not the alphabet", "", framed("!!!!" + dcpEncode(reply)), false);
+        row("bad length prefix", "", framed(dcpEncode("x," + reply)), false);
+        row("no class separator", "", framed(dcpEncode("9,123456789")), false);
+        row("truncated text", "", framed(dcpEncode("200," + reply)), false);
+        row("unknown class", "", replyDatagram("5" + reply.mid(1)), false);
+        row("no scan sent", "no scan", good, false);
+        row("VKC not at the start", "", replyDatagram(scanReply(kCamMac, "X-VKC")), false);
+        row("other model than filter", "filter VKC-9000", good, false);
+        row("access-point road takes any VKC", "filter VKC-9000, ap road", good, true);
+        row("addressed scan, other camera", "scan to " + kCamMac, replyDatagram(scanReply("11:22:33:44:55:66")), false);
+        row("addressed scan, its camera in other case", "scan to " + kCamMac,
+            replyDatagram(scanReply(kCamMac.toLower())), true);
+        row("empty M", "", replyDatagram("1;M=;D=VKC-3100;P=2.0"), false);
     }
 
     void receiveFilter()
     {
+        QFETCH(QString, setup);
         QFETCH(QByteArray, datagram);
         QFETCH(bool, taken);
+        for (const QString& item : setup.split(", ", Qt::SkipEmptyParts)) {
+            if (item.startsWith("filter "))
+                supportType = item.mid(7);
+            isAPModeFlow = isAPModeFlow || item == "ap road";
+        }
         DCPUtils dcp;
-        scan(dcp);
-        QFETCH(QStringList, hostMacs);
-        hostMacAddrList = hostMacs;
+        if (setup != "no scan")
+            scan(dcp, setup.startsWith("scan to ") ? setup.mid(8) : kBroadcast);
+        if (setup.startsWith("hosts "))
+            hostMacAddrList = QStringList{setup.mid(6)};
         QSignalSpy found(&dcp, &DCPUtils::foundDevice);
         dcp.handleDatagram(datagram);
         QCOMPARE(found.count(), taken ? 1 : 0);
         QCOMPARE(IPCameraList.size(), taken ? 1 : 0);
         if (taken)
             QCOMPARE(IPCameraList[0].MACHost, macToText(datagram.mid(2, 6)));
-    }
-
-    void scanAcceptance_data()
-    {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<bool>("apMode");
-        QTest::addColumn<QString>("scanDest"); // empty: no scan sent
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("accepted");
-
-        QTest::newRow("any camera model") << "ALL" << false << kBroadcast << scanReply(kCamMac) << true;
-        QTest::newRow("no scan sent") << "ALL" << false << "" << scanReply(kCamMac) << false;
-        QTest::newRow("VKC not at the start") << "ALL" << false << kBroadcast << scanReply(kCamMac, "X-VKC") << false;
-        QTest::newRow("other model than filter") << "VKC-9000" << false << kBroadcast << scanReply(kCamMac) << false;
-        QTest::newRow("access-point road takes any VKC") << "VKC-9000" << true << kBroadcast << scanReply(kCamMac) << true;
-        QTest::newRow("addressed scan, other camera") << "ALL" << false << kCamMac << scanReply("11:22:33:44:55:66")
-                                                      << false;
-        QTest::newRow("addressed scan, its camera in other case")
-            << "ALL" << false << kCamMac << scanReply(kCamMac.toLower()) << true;
-        QTest::newRow("empty M") << "ALL" << false << kBroadcast << QByteArray("1;M=;D=VKC-3100;P=2.0") << false;
-    }
-
-    void scanAcceptance()
-    {
-        QFETCH(QString, scanDest);
-        QFETCH(QByteArray, reply);
-        QFETCH(bool, accepted);
-        QFETCH(QString, filter);
-        QFETCH(bool, apMode);
-        supportType = filter;
-        isAPModeFlow = apMode;
-        DCPUtils dcp;
-        if (!scanDest.isEmpty())
-            scan(dcp, scanDest);
-        QSignalSpy found(&dcp, &DCPUtils::foundDevice);
-        dcp.handleDatagram(replyDatagram(reply));
-        QCOMPARE(found.count(), accepted ? 1 : 0);
-        QCOMPARE(IPCameraList.size(), accepted ? 1 : 0);
     }
 
     void duplicateReplyRefreshes()
