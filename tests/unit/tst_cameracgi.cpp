@@ -83,42 +83,34 @@ private slots:
 
     void addressAndCredentials_data()
     {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QByteArray>("dcpVersion");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("httpsPort");
-        QTest::addColumn<QByteArray>("credentials");
+        QTest::addColumn<QStringList>("camera"); // address, DCP version, stored password, HTTPS port
+        QTest::addColumn<QString>("credentials");
         QTest::addColumn<QString>("url"); // empty: refused
         const QString ip = "192.168.0.20", plain = "https://" + ip;
-        auto row = [](const char* name, const QString& address, const char* version, const char* stored,
-                      const char* port, const char* credentials, const QString& url) {
-            QTest::newRow(name) << address << QByteArray(version) << QByteArray(stored) << QByteArray(port)
-                                << QByteArray(credentials) << url;
+        auto row = [](const char* name, const QStringList& camera, const char* credentials, const QString& url) {
+            QTest::newRow(name) << camera << QString(credentials) << url;
         };
-        row("1.1: stored bytes, port ignored", ip, "1.1", "YWJj", "443", "admin:YWJj", plain);
-        row("no version: stored bytes, port ignored", ip, "", "abc", "8443", "admin:abc", plain);
-        row("2.0: decoded, no port", ip, "2.0", "YWJj", "", "admin:abc", plain);
-        row("2.3: empty password, port", ip, "2.3", "", "8443", "admin:", plain + ":8443");
-        row("host name", "evil.example#", "1.0", "abc", "", "admin:abc", "");
-        row("address with port", ip + ":8443", "1.0", "abc", "", "admin:abc", "");
-        row("octet over 255", "192.168.0.256", "1.0", "abc", "", "admin:abc", "");
-        row("port not a number", ip, "2.0", "YWJj", "443@evil", "admin:abc", "");
+        row("1.1: stored bytes, port ignored", {ip, "1.1", "YWJj", "443"}, "admin:YWJj", plain);
+        row("no version: stored bytes, port ignored", {ip, "", "abc", "8443"}, "admin:abc", plain);
+        row("2.0: decoded, no port", {ip, "2.0", "YWJj", ""}, "admin:abc", plain);
+        row("2.3: empty password, port", {ip, "2.3", "", "8443"}, "admin:", plain + ":8443");
+        row("host name", {"evil.example#", "1.0", "abc", ""}, "admin:abc", "");
+        row("address with port", {ip + ":8443", "1.0", "abc", ""}, "admin:abc", "");
+        row("octet over 255", {"192.168.0.256", "1.0", "abc", ""}, "admin:abc", "");
+        row("port not a number", {ip, "2.0", "YWJj", "443@evil"}, "admin:abc", "");
     }
 
     void addressAndCredentials()
     {
-        QFETCH(QString, address);
-        QFETCH(QByteArray, dcpVersion);
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, httpsPort);
-        QFETCH(QByteArray, credentials);
-        IPCamera camera;
-        camera.IPAddr = address;
-        camera.DCPVersion = dcpVersion;
-        camera.password = stored;
-        camera.networkconf.Https_port = httpsPort;
-        QCOMPARE(CameraCgi::basicCredentials(camera), credentials.toBase64());
-        QTEST(CameraCgi::baseUrlWithPort(camera), "url");
+        QFETCH(QStringList, camera);
+        QFETCH(QString, credentials);
+        IPCamera c;
+        c.IPAddr = camera[0];
+        c.DCPVersion = camera[1].toLatin1();
+        c.password = camera[2].toLatin1();
+        c.networkconf.Https_port = camera[3].toLatin1();
+        QCOMPARE(CameraCgi::basicCredentials(c), credentials.toLatin1().toBase64());
+        QTEST(CameraCgi::baseUrlWithPort(c), "url");
     }
 
     void clockReachesCamera_data()

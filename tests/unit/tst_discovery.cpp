@@ -56,8 +56,6 @@ QTableWidget* table() { return gDiscoveryPage->ui->discoveryCameraTb_TableWidget
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Cam>)
-
 class TestDiscovery : public QObject
 {
     Q_OBJECT
@@ -92,28 +90,23 @@ private slots:
 
     void cleanupTestCase() { HostInterfaces::setSourceForTests(nullptr); }
 
-    void scanSchedule_data()
-    {
-        QTest::addColumn<bool>("cameraListed");
-        QTest::newRow("nothing found") << false;
-        QTest::newRow("a camera listed") << true;
-    }
-
     void scanSchedule()
     {
-        QFETCH(bool, cameraListed);
-        gDiscoveryPage->scanDevices();
-        if (cameraListed) {
-            listCameras({kOld});
-            drain();
+        for (bool cameraListed : {false, true}) {
+            init();
+            gDiscoveryPage->scanDevices();
+            if (cameraListed) {
+                listCameras({kOld});
+                drain();
+            }
+            QCOMPARE(driveTicks(20), (QList<int>{1, 6, 11, 16}));
+            QVERIFY(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden());
+            // The timeout tick sends a last pass, stops the scan and shows the result.
+            QCOMPARE(driveTicks(1), QList<int>{1});
+            QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
+            QVERIFY(gMainpage->loadingImageLabel->isHidden());
+            QCOMPARE(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden(), cameraListed);
         }
-        QCOMPARE(driveTicks(20), (QList<int>{1, 6, 11, 16}));
-        QVERIFY(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden());
-        // The timeout tick sends a last pass, stops the scan and shows the result.
-        QCOMPARE(driveTicks(1), QList<int>{1});
-        QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-        QVERIFY(gMainpage->loadingImageLabel->isHidden());
-        QCOMPARE(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden(), cameraListed);
     }
 
     void moreThanTenAddresses()
@@ -128,40 +121,35 @@ private slots:
             QCOMPARE(gHostIps[i], QString("127.0.0.%1").arg(i + 1));
     }
 
-    void tableOrder_data()
-    {
-        QTest::addColumn<QList<Cam>>("found");
-        QTest::addColumn<QList<Cam>>("rows");
-        QTest::newRow("registered found first") << QList<Cam>{kR, kA, kB} << QList<Cam>{kA, kB, kR};
-        QTest::newRow("old and new protocols") << QList<Cam>{kOld, kR, kB} << QList<Cam>{kOld, kB, kR};
-    }
-
     void tableOrder()
     {
-        QFETCH(QList<Cam>, found);
-        QFETCH(QList<Cam>, rows);
-        for (const Cam& c : found)
-            feed(scanReply(c, c.mac), c.mac);
-        QCOMPARE(table()->rowCount(), 0); // no row before the password state is known
-        // Every camera was asked for its password state by the request of its protocol.
-        const QString asked = drain().join('|');
-        for (const Cam& c : found)
-            QVERIFY2(asked.contains((c.newProtocol ? "7;M=" : "2;M=") + c.mac), qPrintable(asked));
+        // Registered cameras last, the others in the order found, old and new protocols alike.
+        const QList<QPair<QList<Cam>, QList<Cam>>> cases = {{{kR, kA, kB}, {kA, kB, kR}}, {{kOld, kR, kB}, {kOld, kB, kR}}};
+        for (const auto& [found, rows] : cases) {
+            init();
+            for (const Cam& c : found)
+                feed(scanReply(c, c.mac), c.mac);
+            QCOMPARE(table()->rowCount(), 0); // no row before the password state is known
+            // Every camera was asked for its password state by the request of its protocol.
+            const QString asked = drain().join('|');
+            for (const Cam& c : found)
+                QVERIFY2(asked.contains((c.newProtocol ? "7;M=" : "2;M=") + c.mac), qPrintable(asked));
 
-        for (const Cam& c : found)
-            feed(stateReply(c), c.mac);
-        QCOMPARE(table()->rowCount(), rows.size());
-        for (int row = 0; row < rows.size(); ++row) {
-            QCOMPARE(table()->item(row, 4)->text(), rows[row].mac);
-            QCOMPARE(table()->item(row, 3)->text(), QString::fromUtf8(rows[row].name));
-            QCOMPARE(table()->item(row, 2) != nullptr, rows[row].registered != "1"); // the "new" mark
+            for (const Cam& c : found)
+                feed(stateReply(c), c.mac);
+            QCOMPARE(table()->rowCount(), rows.size());
+            for (int row = 0; row < rows.size(); ++row) {
+                QCOMPARE(table()->item(row, 4)->text(), rows[row].mac);
+                QCOMPARE(table()->item(row, 3)->text(), QString::fromUtf8(rows[row].name));
+                QCOMPARE(table()->item(row, 2) != nullptr, rows[row].registered != "1"); // the "new" mark
+            }
+            // A record of a listed camera with its MAC in lower case adds no row (registered, it would go last).
+            IPCameraList.append(IPCameraList.first());
+            IPCameraList.last().MAC = IPCameraList.first().MAC.toLower();
+            IPCameraList.last().bRegisted = "1";
+            gDiscoveryPage->updateDeviceTableList(IPCameraList.size() - 1);
+            QCOMPARE(table()->rowCount(), rows.size());
         }
-        // A record of a listed camera with its MAC in lower case adds no row (registered, it would go last).
-        IPCameraList.append(IPCameraList.first());
-        IPCameraList.last().MAC = IPCameraList.first().MAC.toLower();
-        IPCameraList.last().bRegisted = "1";
-        gDiscoveryPage->updateDeviceTableList(IPCameraList.size() - 1);
-        QCOMPARE(table()->rowCount(), rows.size());
     }
 
     void floodQueriesOncePerTick()
