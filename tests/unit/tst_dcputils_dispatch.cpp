@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <numeric>
+
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
 #include "testsupport.h"
@@ -29,9 +31,8 @@ private slots:
     void roundTrip()
     {
         // Every byte value, and the lengths that need two pads and one.
-        QByteArray all;
-        for (int i = 0; i < 256; ++i)
-            all.append(char(i));
+        QByteArray all(256, 0);
+        std::iota(all.begin(), all.end(), 0);
         for (const QByteArray& plain : {QByteArray("1"), QByteArray("1;"), all}) {
             const QByteArray encoded = dcpEncode(plain);
             QVERIFY2(encoded != plain.toBase64(), "the substitution was not applied");
@@ -70,7 +71,6 @@ private slots:
         row("length beyond datagram", "", good.left(good.size() - 1), false);
         row("not the alphabet", "", framed("!!!!" + dcpEncode(reply)), false);
         row("bad length prefix", "", framed(dcpEncode("x," + reply)), false);
-        row("no class separator", "", framed(dcpEncode("9,123456789")), false);
         row("truncated text", "", framed(dcpEncode("200," + reply)), false);
         row("unknown class", "", replyDatagram("5" + reply.mid(1)), false);
         row("no scan sent", "no scan", good, false);
