@@ -35,9 +35,12 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             w.choose_model("VKC-2100")      # a model of the guide's list (choose() for any list)
             w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
             # or w.to_guide(), w.to_discovery() for the whole road
+        upd = UpdateInternet(lab)           # the same with a newer version offered and the update service
+        w.answer_dialog("/some/folder")     # text into a dialog over the main window, then Return
 """
 
 import atexit
+import hashlib
 import json
 import ctypes
 import ctypes.util
@@ -401,6 +404,21 @@ class Wizard:
         self.to_guide()
         self.skip_guide()
 
+    def answer_dialog(self, text, timeout=10):
+        """Types text into the dialog that opens over the main window and takes it with Return."""
+        main, end, dialogs = self.window, time.monotonic() + timeout, []
+        while not dialogs and time.monotonic() < end:
+            time.sleep(0.3)
+            dialogs = [d for d in self.find_windows(".*") if d != main]
+        if not dialogs:
+            self._fail("no dialog")
+        self.window = dialogs[-1]
+        self.key("ctrl+a")
+        self.type_text(text)
+        self.key("Return")
+        self.wait_window_gone(self.window)
+        self.window = main
+
     def type_text(self, text):
         self._xdotool("windowfocus", "--sync", self.window, check=False)
         self._xdotool("type", "--delay", 30, text)
@@ -561,3 +579,72 @@ class LabInternet:
     def catalogue_requests(self):
         """Requests for the catalogue itself; the sprites come from the same server."""
         return [e for e in self.requests("catalogue") if not e["path"].endswith(".png")]
+
+
+class UpdateInternet:
+    """The lab's Internet with a catalogue naming v2.00.11, and the update service with its
+    description and an installer: a shell script that writes a marker file."""
+
+    UPDATE_IP = "10.254.1.44"
+    UPDATE_HOST = "update.tolmwizard.invalid"
+    INSTALLER_NAME = "TolmSetupWizard_v2.00.11.exe"  # named as on Windows; a script starts all the same
+    INSTALLER_PATH = "/files/" + INSTALLER_NAME
+
+    def __init__(self, lab):
+        self.dir = lab.workdir
+        self.tmp, self.save = os.path.join(self.dir, "tmp"), os.path.join(self.dir, "Save here")
+        self.marker = os.path.join(self.dir, "installer-started")
+        self.control = os.path.join(self.dir, "update-control.json")
+        self.log = os.path.join(self.dir, "update-requests.jsonl")
+        update_data = os.path.join(self.dir, "update")
+        for folder in (self.tmp, self.save, update_data):
+            os.makedirs(folder)
+        with open(os.path.join(CATALOGUE_DIR, "tolmwizard.json"), encoding="utf-8") as f:
+            catalogue = json.load(f)
+        catalogue["TolmWizardLatestVersion"] = "v2.00.11"
+        catalogue["TolmWizardWindowsUpdateURI"] = "https://%s/wizard/?version" % self.UPDATE_HOST
+        self.internet = LabInternet(lab, catalogue=catalogue)
+        self.catalogue = self.internet.catalogue
+
+        entries = [{"Model": "VKC-2100", "Version": "v9.0",
+                    "URL_EXE": "https://%s/files/camera.bin" % self.UPDATE_HOST},
+                   {"Model": "TolmSetupWizard", "Version": "v2.00.11",
+                    "URL_EXE": "https://%s%s" % (self.UPDATE_HOST, self.INSTALLER_PATH)}]
+        with open(os.path.join(update_data, "description.json"), "w", encoding="utf-8") as f:
+            json.dump({"OS": {"Window": {"Edition": {"ALL": entries}}}}, f)
+        # A script with some weight, so that a cut or a padded copy shows.
+        filler = "".join("# %s\n" % hashlib.sha256(str(i).encode()).hexdigest() for i in range(3000))
+        self.installer = ("#!/bin/sh\necho \"$0\" > '%s'\n%s" % (self.marker, filler)).encode()
+        with open(os.path.join(update_data, self.INSTALLER_NAME), "wb") as f:
+            f.write(self.installer)
+        self.set_installer({})
+
+        lab.add_cam_address(self.UPDATE_IP)
+        lab.set_hosts(dict(self.internet.hosts, **{self.UPDATE_HOST: self.UPDATE_IP}))
+        cert, key = lab.issue_cert([self.UPDATE_HOST])
+        server = lab.cam(["python3", os.path.join(NETSIM_DIR, "updatesim.py"), "serve", "--data", update_data,
+                          "--https", self.UPDATE_IP + ":443", "--cert", cert, "--key", key,
+                          "--control", self.control, "--log", self.log],
+                         stdout=subprocess.PIPE, text=True)
+        if server.stdout.readline().strip() != "ready":
+            raise RuntimeError("updatesim did not start")
+
+    def set_installer(self, rule):
+        """How the installer is answered: a rule of updatesim (mode, ...); {} answers it whole."""
+        rules = [{"path": "/wizard/", "file": "description.json"}]
+        if rule:
+            rules.append(dict(rule, path=self.INSTALLER_PATH, file=self.INSTALLER_NAME))
+            rules += rule.get("extra", [])
+        with open(self.control, "w", encoding="utf-8") as f:
+            json.dump({"update": rules}, f)
+
+    def requests(self):
+        """Paths asked of the update service."""
+        try:
+            with open(self.log, encoding="utf-8") as f:
+                return [json.loads(line)["path"] for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+
+    def saved_installer(self):
+        return os.path.join(self.save, self.INSTALLER_NAME)

@@ -14,8 +14,6 @@ class TestCatalogue : public QObject
 {
     Q_OBJECT
 private slots:
-    void routeCodes_data();
-    void routeCodes();
     void connectionTypes_data();
     void connectionTypes();
     void documents_data();
@@ -47,36 +45,13 @@ QString catalogueText(const QJsonArray& cameras)
 
 } // namespace
 
-void TestCatalogue::routeCodes_data()
-{
-    QTest::addColumn<QString>("apMode");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("route");
-
-    QTest::newRow("access point, one type") << "1" << "1" << "5";
-    QTest::newRow("access point, two types") << "1" << "2" << "2";
-    QTest::newRow("number missing") << "1" << "" << "2";
-    QTest::newRow("01 is not 1") << "1" << "01" << "2";
-}
-
-void TestCatalogue::routeCodes()
-{
-    QFETCH(QString, apMode);
-    QFETCH(QString, number);
-    QFETCH(QString, route);
-    const CatalogueParse parse = parseCatalogue(catalogueText({camera("M", number, apMode, "A1")}));
-    QCOMPARE(parse.catalogue.routes.value("M"), route);
-}
-
 void TestCatalogue::connectionTypes_data()
 {
     QTest::addColumn<QJsonObject>("object");
     QTest::addColumn<QString>("entry");  // "-" for no entry
 
     QTest::newRow("1 before 3") << QJsonObject{{"3", "x"}, {"1", "ia10,ib10"}} << "Ethernet:ia10,ib10";
-    QTest::newRow("5 before 6") << QJsonObject{{"6", "x"}, {"5", "c"}} << "APMode:c";
     QTest::newRow("only 2") << QJsonObject{{"2", "x"}} << "-";
-    QTest::newRow("number gives a bare label") << QJsonObject{{"1", 7}} << "Ethernet:";
     QTest::newRow("null is skipped") << QJsonObject{{"1", QJsonValue::Null}, {"5", "ap"}} << "APMode:ap";
 }
 
@@ -99,7 +74,6 @@ void TestCatalogue::documents_data()
 
     QTest::newRow("not json") << "this is not json" << CatalogueParse::Invalid << 0;
     QTest::newRow("top-level array") << "[{\"Model\":\"VKC-1\"}]" << CatalogueParse::Empty << 0;
-    QTest::newRow("cameras not an array") << "{\"Cameras\":{\"Model\":\"X\"}}" << CatalogueParse::Parsed << 0;
     QTest::newRow("camera not an object") << "{\"Cameras\":[7,\"x\",null]}" << CatalogueParse::Parsed << 1;
 }
 
@@ -140,11 +114,8 @@ void TestCatalogue::cameraMaps_data()
         << QJsonArray{camera("VKC-1", "1", "1", "A1", {QJsonObject{{"5", "first"}}}),
                       camera("VKC-1", "1", "1", "A1", {QJsonObject{{"5", "second"}}})}
         << StringMap{{"VKC-1", "A1,A1"}} << ListMap{{"VKC-1_A1", {"APMode:second"}}} << StringMap{{"VKC-1", "5"}};
-    QTest::newRow("name outside latin-1 survives")
-        << QJsonArray{camera(QString::fromUtf8("VKC-\u03a9\u6444"), "1", "0", "A1")}
-        << StringMap{{QString::fromUtf8("VKC-\u03a9\u6444"), "A1"}}
-        << ListMap{{QString::fromUtf8("VKC-\u03a9\u6444_A1"), {}}}
-        << StringMap{{QString::fromUtf8("VKC-\u03a9\u6444"), "1"}};
+    QTest::newRow("access point, number 01 is not 1") << QJsonArray{camera("VKC-2", "01", "1", "A1")}
+        << StringMap{{"VKC-2", "A1"}} << ListMap{{"VKC-2_A1", {}}} << StringMap{{"VKC-2", "2"}};
 }
 
 void TestCatalogue::cameraMaps()
@@ -169,7 +140,6 @@ void TestCatalogue::cleanBody_data()
     QTest::newRow("blanks and line feeds go, even in lists") << QByteArray("{ \"a\" :\n \"b, c\" }\n")
                                                              << "{\"a\":\"b,c\"}";
     QTest::newRow("ends at the first zero byte") << QByteArray("{}\0garbage", 10) << "{}";
-    QTest::newRow("utf-8") << QByteArray("\"VKC-\xce\xa9\"") << QString::fromUtf8("\"VKC-\u03a9\"");
 }
 
 void TestCatalogue::cleanBody()
@@ -186,9 +156,7 @@ void TestCatalogue::versions_data()
 
     QTest::newRow("9 is older than 10") << "v2.00.9" << false;
     QTest::newRow("11 is newer than 10") << "v2.00.11" << true;
-    QTest::newRow("leading zeros") << "v2.0.010" << false;
     QTest::newRow("extra field") << "v2.00.10.1" << true;
-    QTest::newRow("missing field is 0") << "v2.00.10.0" << false;
     QTest::newRow("letters are no version") << "v2.00.1a" << false;
     QTest::newRow("huge numbers") << "v2.00.100000000000000000000" << true;
 }
@@ -211,7 +179,6 @@ void TestCatalogue::redirects_data()
     QTest::newRow("https to http") << from << "http://catalog.test/t.json" << "";
     QTest::newRow("scheme-relative keeps https") << from << "//other.test/t.json" << "https://other.test/t.json";
     QTest::newRow("no target") << from << "" << "";
-    QTest::newRow("http may go anywhere") << "http://probe.test/" << "http://other.test/" << "http://other.test/";
 }
 
 void TestCatalogue::redirects()

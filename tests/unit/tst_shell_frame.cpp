@@ -1,14 +1,12 @@
 #include <QtTest>
 #include <QLabel>
 
-#include "shell/config.h"
 #include "shell/exitpopup.h"
 #include "shell/globals.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
-#include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"
 #include "welcome/welcomepage.h"
 
@@ -20,8 +18,6 @@ private slots:
     void cleanup();
     void closeByName_data();
     void closeByName();
-    void pageAddedOnce();
-    void overlayStaysOnTop_data();
     void overlayStaysOnTop();
     void exitPopupOpenedOnce();
 };
@@ -46,7 +42,6 @@ void TestShellFrame::closeByName_data()
     QTest::addColumn<QString>("closeName");
     QTest::addColumn<bool>("found");
 
-    QTest::newRow("main window child") << false << "resetHintMsgBox" << true;
     QTest::newRow("descendant in a page") << true << "resetHintMsgBox" << true;
     QTest::newRow("other name") << false << "ledHintMsgBox" << false;
 }
@@ -73,50 +68,14 @@ void TestShellFrame::closeByName()
     delete popup;
 }
 
-void TestShellFrame::pageAddedOnce()
-{
-    // Adding a page that is already in the frame moves it and never duplicates it.
-    QVBoxLayout* layout = gMainpage->ui->mainlLayout;
-    for (int i = 0; i < 2; ++i) {
-        gMainpage->showPage(gWelcomePage, gAgreementPage);
-        layout->addWidget(gAgreementPage, 0, Qt::Alignment());
-        gMainpage->showPage(gAgreementPage, gWelcomePage);
-    }
-    int welcome = 0;
-    int agreement = 0;
-    for (int i = 0; i < layout->count(); ++i) {
-        welcome += layout->itemAt(i)->widget() == gWelcomePage;
-        agreement += layout->itemAt(i)->widget() == gAgreementPage;
-    }
-    QCOMPARE(welcome, 1);
-    QCOMPARE(agreement, 1);
-    QVERIFY(gAgreementPage->isHidden());
-    QCOMPARE(gWelcomePage->geometry(), QRect(0, 0, 800, 500));
-}
-
-void TestShellFrame::overlayStaysOnTop_data()
-{
-    QTest::addColumn<bool>("busy");
-    QTest::addColumn<QPoint>("point");
-
-    QTest::newRow("busy overlay") << true << QPoint(400, 350);
-    QTest::newRow("dimming label") << false << QPoint(10, 110);
-}
-
 void TestShellFrame::overlayStaysOnTop()
 {
-    QFETCH(bool, busy);
-    QFETCH(QPoint, point);
-
-    QLabel* cover = busy ? gMainpage->loadingMaskLabel : gMainpage->lockScreenLabel;
-    cover->show();
-    if (busy)
-        gMainpage->loadingImageLabel->show();
+    gMainpage->showBusy();
     // A page added and shown after the cover stays under it.
     gMainpage->showPage(gWelcomePage, gOppsPage);
-    QWidget* top = gMainpage->childAt(point);
+    QWidget* top = gMainpage->childAt(400, 350);
     gMainpage->showPage(gOppsPage, gWelcomePage);
-    QVERIFY(top == cover || (busy && top == gMainpage->loadingImageLabel));
+    QVERIFY(top == gMainpage->loadingMaskLabel || top == gMainpage->loadingImageLabel);
 }
 
 void TestShellFrame::exitPopupOpenedOnce()

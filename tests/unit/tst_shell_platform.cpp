@@ -1,13 +1,11 @@
 #include <QtTest>
 
 #include "shell/config.h"
-#include "shell/endpoints.h"
 #include "shell/globals.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "platform/installer.h"
 #include "platform/process.h"
-#include "platform/registry.h"
 #include "testsupport.h"
 
 class TestShellPlatform : public QObject
@@ -15,7 +13,6 @@ class TestShellPlatform : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void regAdd();
     void realRunner_data();
     void realRunner();
     void installer_data();
@@ -43,22 +40,6 @@ QString TestShellPlatform::makeFile(const QString& name, bool executable)
     return path;
 }
 
-void TestShellPlatform::regAdd()
-{
-    // The program's path stays one argument whatever it holds: no quoting, no splitting.
-    const QString program = "C:\\Program Files (x86)\\olvaris\\Setup Wizard\\tolmwizard.exe";
-    QCOMPARE(Platform::compatibilityPersistedArguments(program),
-             QStringList({"ADD",
-                          "HKCU\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Compatibility "
-                          "Assistant\\Persisted",
-                          "/v", program, "/t", "REG_DWORD", "/d", "1", "/f"}));
-    // Off Windows the command is logged and skipped.
-    ProcessRecorder recorder;
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("REG ADD skipped \\(not Windows\\)"));
-    Platform::registerCompatibilityPersisted();
-    QVERIFY(recorder.calls.isEmpty());
-}
-
 void TestShellPlatform::realRunner_data()
 {
     QTest::addColumn<QString>("program");
@@ -66,10 +47,8 @@ void TestShellPlatform::realRunner_data()
     QTest::addColumn<int>("exitCode");   // -1: not started
     QTest::addColumn<QByteArray>("output");
 
-    // Every row is given the same standard input.
     QTest::newRow("input, output, exit code") << "/bin/sh" << QStringList{"-c", "cat; exit 3"} << 3
                                               << QByteArray("a\\setup.exe\n");
-    QTest::newRow("argument with spaces") << "/bin/echo" << QStringList{"a b", "c"} << 0 << QByteArray("a b c\n");
     QTest::newRow("no such program") << "/nonexistent/program" << QStringList() << -1 << QByteArray();
 }
 
@@ -99,7 +78,6 @@ void TestShellPlatform::installer_data()
 
     QTest::newRow("executable file") << "+bin/setup" << true;
     QTest::newRow("not executable") << "-bin/readme" << false;
-    QTest::newRow("folder") << "/tmp" << false;
     QTest::newRow("not configured") << "" << false;
 }
 
@@ -126,7 +104,6 @@ void TestShellPlatform::launcherManual_data()
     QTest::addColumn<QString>("opened");   // "" for none
 
     QTest::newRow("locale code matched by short code") << "de_DE" << "manual_de.pdf";
-    QTest::newRow("other language: first") << "ja" << "manual_en.pdf";
     QTest::newRow("matching file missing") << "fr" << "";
 }
 

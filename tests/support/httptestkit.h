@@ -4,7 +4,10 @@
 #ifndef HTTPTESTKIT_H
 #define HTTPTESTKIT_H
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QMap>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -108,8 +111,29 @@ private:
     QSslKey key;
 };
 
-// Whether the DCP port is held: a socket of our own cannot bind it then.
+// Whether this process holds UDP port 5978 (another program holding it does not count).
 inline bool dcpPortHeld()
+{
+    QSet<QString> inodes;
+    for (const char* table : {"/proc/net/udp", "/proc/net/udp6"}) {
+        QFile file(table);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> f = line.simplified().split(' ');
+            if (f.size() > 9 && f[1].endsWith(":175A"))
+                inodes.insert(QString::fromLatin1(f[9]));
+        }
+    }
+    const QDir fds("/proc/self/fd");
+    for (const QString& fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot))
+        if (inodes.contains(QFileInfo(fds.filePath(fd)).symLinkTarget().section('[', 1).section(']', 0, 0)))
+            return true;
+    return false;
+}
+
+// Whether any program holds UDP port 5978.
+inline bool dcpPortBusy()
 {
     QUdpSocket probe;
     return !probe.bind(QHostAddress::Any, 5978);
