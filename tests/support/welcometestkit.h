@@ -2,8 +2,12 @@
 #ifndef WELCOMETESTKIT_H
 #define WELCOMETESTKIT_H
 
+#include <QTest>
+
 #include "httptestkit.h"
 #include "shell/globals.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
 
 inline QList<QNetworkAccessManager*> welcomeManagers()
@@ -27,6 +31,22 @@ inline void abortWelcomeReplies()
     for (QNetworkAccessManager* manager : welcomeManagers())
         for (QNetworkReply* reply : manager->findChildren<QNetworkReply*>())
             reply->abort();
+}
+
+// Back to a welcome page at rest: no check running, no reply in flight, no popup, the DCP
+// port released and free (another program may hold it a while). False when that takes too long.
+inline bool resetWelcomePage()
+{
+    isLocalView = false;
+    gIsQATest = false;
+    gWelcomePage->resetCheckingParameter();
+    abortWelcomeReplies();
+    gWelcomePage->unbindingDCP();
+    qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
+    gMainpage->lockScreenLabel->hide();
+    gMainpage->hideBusy();
+    return QTest::qWaitFor([] { return !welcomeRepliesPending(); }, 10000)
+        && QTest::qWaitFor([] { return !dcpPortBusy(); }, 30000);
 }
 
 #endif // WELCOMETESTKIT_H

@@ -14,8 +14,6 @@ class TestCatalogue : public QObject
 {
     Q_OBJECT
 private slots:
-    void connectionTypes_data();
-    void connectionTypes();
     void documents_data();
     void documents();
     void cameraMaps_data();
@@ -44,27 +42,6 @@ QString catalogueText(const QJsonArray& cameras)
 }
 
 } // namespace
-
-void TestCatalogue::connectionTypes_data()
-{
-    QTest::addColumn<QJsonObject>("object");
-    QTest::addColumn<QString>("entry");  // "-" for no entry
-
-    QTest::newRow("1 before 3") << QJsonObject{{"3", "x"}, {"1", "ia10,ib10"}} << "Ethernet:ia10,ib10";
-    QTest::newRow("only 2") << QJsonObject{{"2", "x"}} << "-";
-    QTest::newRow("null is skipped") << QJsonObject{{"1", QJsonValue::Null}, {"5", "ap"}} << "APMode:ap";
-}
-
-void TestCatalogue::connectionTypes()
-{
-    QFETCH(QJsonObject, object);
-    QFETCH(QString, entry);
-    const QString got = connectionTypeEntry(object);
-    if (entry == "-")
-        QVERIFY(got.isNull());
-    else
-        QCOMPARE(got, entry);
-}
 
 void TestCatalogue::documents_data()
 {

@@ -2,8 +2,6 @@
 #include <QtTest>
 
 #include "shell/globals.h"
-#include "shell/mainpage.h"
-#include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"
@@ -30,20 +28,15 @@ private slots:
 
 void TestLicencePages::init()
 {
-    isLocalView = false;
+    QVERIFY(resetWelcomePage());
     gAgreementPage->ui->agreementCheck_CheckBox->setChecked(false);
     gAgreementPage->acceptAgreementCheckBox();
     gMainpage->showPage(nullptr, gAgreementPage);
-    QTRY_VERIFY_WITH_TIMEOUT(!dcpPortBusy(), 30000);  // another program may hold it a while
 }
 
 void TestLicencePages::cleanup()
 {
-    gWelcomePage->resetCheckingParameter();
-    gWelcomePage->unbindingDCP();
-    gMainpage->hideBusy();
-    qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
-    gMainpage->lockScreenLabel->hide();
+    QVERIFY(resetWelcomePage());
 }
 
 void TestLicencePages::nextOnlyWhenTicked()

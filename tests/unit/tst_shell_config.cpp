@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include "shell/config.h"
-#include "shell/globals.h"
 
 namespace {
 const QString kNoFile = "<no file>";
@@ -36,8 +35,6 @@ private slots:
     void readConfig();
     void unusualFiles_data();
     void unusualFiles();
-    void downloadAddresses_data();
-    void downloadAddresses();
 };
 
 void TestShellConfig::readConfig_data()
@@ -106,38 +103,6 @@ void TestShellConfig::unusualFiles()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(xml + QByteArray(1 << 20, ' ')) > 0);
     file.close();
     QVERIFY(!readShellConfigFile(dir.path()).parsed);
-}
-
-void TestShellConfig::downloadAddresses_data()
-{
-    QTest::addColumn<bool>("qaTest");
-    QTest::addColumn<QString>("catalogueFile");
-    QTest::addColumn<QString>("updateUrl");   // without its host
-
-    QTest::newRow("release") << false << "tolmwizard.json" << "https:/wizard/?version";
-    QTest::newRow("test") << true << "tolmwizard_develop.json" << "http:/qa/vt_devices.json";
-}
-
-void TestShellConfig::downloadAddresses()
-{
-    QFETCH(bool, qaTest);
-    QFETCH(QString, catalogueFile);
-    QFETCH(QString, updateUrl);
-
-    const QString savedBase = gQATestBaseUrl;
-    gQATestBaseUrl = "http://qa.lab.test/qa/";
-    gIsQATest = !qaTest;
-    applyDownloadAddresses(qaTest);
-    gQATestBaseUrl = savedBase;
-
-    QCOMPARE(gIsQATest, qaTest);
-    QCOMPARE(jsonUrl.fileName(), catalogueFile);
-    // All three files come from one base: the test base, or a release base that is not it.
-    const QUrl base = jsonUrl.adjusted(QUrl::RemoveFilename);
-    QCOMPARE(assembleImageSquareUrl, base.resolved(QUrl("assemble_image_square.png")));
-    QCOMPARE(deviceIconSquareUrl, base.resolved(QUrl("device_list_all.png")));
-    QCOMPARE(base == QUrl("http://qa.lab.test/qa/"), qaTest);
-    QCOMPARE(TolmWizardUpdateUrl.adjusted(QUrl::RemoveAuthority).toString(), updateUrl);
 }
 
 QTEST_GUILESS_MAIN(TestShellConfig)

@@ -5,7 +5,6 @@
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "platform/installer.h"
-#include "platform/process.h"
 #include "testsupport.h"
 
 class TestShellPlatform : public QObject
@@ -13,8 +12,6 @@ class TestShellPlatform : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void realRunner_data();
-    void realRunner();
     void installer_data();
     void installer();
     void launcherManual_data();
@@ -38,37 +35,6 @@ QString TestShellPlatform::makeFile(const QString& name, bool executable)
     file.open(QIODevice::WriteOnly);
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | (executable ? QFile::ExeOwner : QFile::Permissions()));
     return path;
-}
-
-void TestShellPlatform::realRunner_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");   // -1: not started
-    QTest::addColumn<QByteArray>("output");
-
-    QTest::newRow("input, output, exit code") << "/bin/sh" << QStringList{"-c", "cat; exit 3"} << 3
-                                              << QByteArray("a\\setup.exe\n");
-    QTest::newRow("no such program") << "/nonexistent/program" << QStringList() << -1 << QByteArray();
-}
-
-void TestShellPlatform::realRunner()
-{
-    QFETCH(QString, program);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, output);
-
-    Platform::ProcessCall call;
-    call.program = program;
-    call.arguments = arguments;
-    call.standardInput = "a\\setup.exe\n";
-    call.startWaitMs = 5000;
-    call.finishWaitMs = 5000;
-    const Platform::ProcessResult result = Platform::runProcess(call);
-    QCOMPARE(result.started && result.finished, exitCode >= 0);
-    QCOMPARE(result.exitCode, exitCode);
-    QCOMPARE(result.standardOutput, output);
 }
 
 void TestShellPlatform::installer_data()

@@ -47,7 +47,6 @@ class TestSpriteClipper : public QObject
 private slots:
     void cells_data();
     void cells();
-    void recutRemovesStaleFiles();
     void privateFolder();
     void plantedLinksAreNotFollowed_data();
     void plantedLinksAreNotFollowed();
@@ -92,23 +91,6 @@ void TestSpriteClipper::cells()
         const QColor colour = cellColour(it.value().x(), it.value().y());
         QCOMPARE(clip.pixelColor(sprite.cell - 1, sprite.cell - 1), colour);
     }
-}
-
-// A new cut empties the clip folder first, so stale pictures disappear; a cut without
-// names leaves the picture folder where it was.
-void TestSpriteClipper::recutRemovesStaleFiles()
-{
-    const SpriteKind& sprite = SpriteKind::deviceIcons();
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(drawSprite(sprite, 2).save(dir.filePath(sprite.spriteFile)));
-    QVERIFY(!cutSprite(sprite, NameMap{{"Serial_2", "old,older"}}, dir.path()).isEmpty());
-    QVERIFY(QDir(dir.filePath(sprite.clipFolder)).mkdir("leftover"));
-
-    QCOMPARE(cutSprite(sprite, NameMap{{"Serial_6", "new"}}, dir.path()), dir.path() + "/" + sprite.clipFolder + "/");
-    QCOMPARE(filesIn(dir.filePath(sprite.clipFolder)), QStringList{"new.png"});
-    QCOMPARE(QImage(dir.filePath(sprite.clipFolder + "/new.png")).pixelColor(10, 10), cellColour(0, 2));
-    QVERIFY(cutSprite(sprite, NameMap(), dir.path()).isNull());
 }
 
 void TestSpriteClipper::privateFolder()

@@ -2,11 +2,10 @@
 #include <QtTest>
 
 #include <QComboBox>
+#include <QTranslator>
 
 #include "shell/globals.h"
 #include "shell/languages.h"
-#include "shell/mainpage.h"
-#include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"
@@ -25,15 +24,14 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void languageSwitch_data();
     void languageSwitch();
+    void translateReachesEveryPage();
     void checkReplies_data();
     void checkReplies();
     void versionGate_data();
     void versionGate();
     void lateProbeAnswerLetsRetrySucceed();
-    void certificates_data();
-    void certificates();
+    void untrustedInstallerHost();
 
 private:
     void startServer(const QString& path, const Answer& answer);
@@ -52,12 +50,7 @@ void TestWelcomePage::initTestCase()
 
 void TestWelcomePage::init()
 {
-    isLocalView = false;
-    gIsQATest = false;
-    gWelcomePage->resetCheckingParameter();
-    gWelcomePage->unbindingDCP();
-    QTRY_VERIFY_WITH_TIMEOUT(!dcpPortBusy(), 30000);  // another program may hold it a while
-    gMainpage->hideBusy();
+    QVERIFY(resetWelcomePage());
     gOppsPage->hide();
     gAgreementPage->hide();
     gMainpage->showPage(nullptr, gWelcomePage);
@@ -66,12 +59,7 @@ void TestWelcomePage::init()
 
 void TestWelcomePage::cleanup()
 {
-    gWelcomePage->resetCheckingParameter();
-    abortWelcomeReplies();
-    QTRY_VERIFY(!welcomeRepliesPending());
-    qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
-    gMainpage->lockScreenLabel->hide();
-    gWelcomePage->unbindingDCP();
+    QVERIFY(resetWelcomePage());
     server.reset();
 }
 
@@ -84,28 +72,46 @@ void TestWelcomePage::startServer(const QString& path, const Answer& answer)
     jsonUrl = server->url(kCataloguePath);
 }
 
-void TestWelcomePage::languageSwitch_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("shown");
-
-    QTest::newRow("german") << 12 << "de" << 12;
-    QTest::newRow("french file missing: english") << 1 << "en" << 1;
-    QTest::newRow("past the table") << 24 << "en" << -1;
-}
-
 void TestWelcomePage::languageSwitch()
 {
-    QFETCH(int, index);
-    QFETCH(QString, language);
-    QFETCH(int, shown);
     LogRecorder log;
-    gWelcomePage->langComboBoxIndexChanged(index);
-    QCOMPARE(gCurrentLanguage, language);
-    QCOMPARE(gWelcomePage->ui->welcomeLanguageComboBox_ComboBox->currentIndex(), shown);
-    // Rebuilding the list inside the switch starts no second switch.
-    QCOMPARE(log.matching("langComboBoxIndexChanged idx=").size(), 1);
+    gWelcomePage->langComboBoxIndexChanged(12);
+    QCOMPARE(gCurrentLanguage, QString("de"));
+    gWelcomePage->langComboBoxIndexChanged(1);  // French file missing: English
+    QCOMPARE(gCurrentLanguage, QString("en"));
+    QCOMPARE(gWelcomePage->ui->welcomeLanguageComboBox_ComboBox->currentIndex(), 1);
+    gWelcomePage->langComboBoxIndexChanged(24);  // past the table
+    QCOMPARE(gCurrentLanguage, QString("en"));
+    // Rebuilding the list inside a switch starts no second switch.
+    QCOMPARE(log.matching("langComboBoxIndexChanged idx=").size(), 3);
+}
+
+// Records the translation contexts asked for while it is installed.
+class ContextRecorder : public QTranslator
+{
+public:
+    QString translate(const char* context, const char*, const char*, int) const override
+    {
+        contexts.insert(QString::fromLatin1(context));
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+    mutable QSet<QString> contexts;
+};
+
+// A language switch retranslates every page that has texts.
+void TestWelcomePage::translateReachesEveryPage()
+{
+    ContextRecorder recorder;
+    QCoreApplication::installTranslator(&recorder);
+    gWelcomePage->translateUI();
+    QCoreApplication::removeTranslator(&recorder);
+    for (const char* context :
+         {"WelcomePage", "Mainpage", "AgreementPage", "OppsPage", "CameraConnectionPage", "DiscoveryPage",
+          "DeviceSetupPage", "AlreadyRegisteredPage", "DeviceWiFiChangePage", "DeviceSetupCompletePage",
+          "ConnectionTypeOnlyOne", "ConnectionTypeMoreThanOne", "ConnectionTypeAPMode", "ConnectionTypeLocalView",
+          "APModeHostToDevice", "APModeHostToDevicePasswordVerify", "APModeDeviceToRouter", "APModeHostToRouter"})
+        QVERIFY2(recorder.contexts.contains(context), context);
 }
 
 void TestWelcomePage::checkReplies_data()
@@ -197,33 +203,22 @@ void TestWelcomePage::lateProbeAnswerLetsRetrySucceed()
     QCOMPARE(server->requestsFor(kProbePath), 4);
 }
 
-// An untrusted certificate fails the request, sprites and installer included.
-void TestWelcomePage::certificates_data()
+// An untrusted certificate fails the installer's download before any request.
+void TestWelcomePage::untrustedInstallerHost()
 {
-    QTest::addColumn<int>("manager");
-    QTest::newRow("sprite") << 1;
-    QTest::newRow("installer") << 3;
-}
-
-void TestWelcomePage::certificates()
-{
-    QFETCH(int, manager);
     server.reset(new HttpTestServer);
     if (!server->start(true))
         QSKIP("no TLS test server: openssl could not make a certificate");
-    server->setAnswer("/file", HttpTestServer::ok("{}"));
-    QNetworkAccessManager* nam = welcomeManagers()[manager];
+    server->setAnswer("/setup.exe", HttpTestServer::ok("x"));
     QNetworkReply::NetworkError error = QNetworkReply::NoError;
     bool finished = false;
     QObject watch;  // ends the connection with the locals
-    connect(nam, &QNetworkAccessManager::finished, &watch, [&](QNetworkReply* reply) {
-        error = reply->error();
-        finished = true;
-    });
-    nam->get(QNetworkRequest(server->url("/file")));
+    connect(gWelcomePage->tolmwizardUpdateManager, &QNetworkAccessManager::finished, &watch,
+            [&](QNetworkReply* reply) { error = reply->error(), finished = true; });
+    gWelcomePage->tolmwizardUpdateManager->get(QNetworkRequest(server->url("/setup.exe")));
     QTRY_VERIFY_WITH_TIMEOUT(finished, 10000);
     QVERIFY(error != QNetworkReply::NoError);
-    QCOMPARE(server->requestsFor("/file"), 0);
+    QCOMPARE(server->requestsFor("/setup.exe"), 0);
 }
 
 QTEST_MAIN(TestWelcomePage)
