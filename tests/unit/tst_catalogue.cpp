@@ -1,6 +1,7 @@
-// The device catalogue parser and the version comparison, without widgets.
+// The device catalogue, the version comparison and the update description, without widgets.
 #include <QtTest>
 
+#include "welcome/updatedescription.h"
 #include "welcome/catalogue.h"
 #include "welcome/version.h"
 
@@ -18,12 +19,15 @@ private slots:
     void documents();
     void cameraMaps_data();
     void cameraMaps();
-    void cleanBody_data();
     void cleanBody();
     void versions_data();
     void versions();
     void redirects_data();
     void redirects();
+    void offers_data();
+    void offers();
+    void fileNames_data();
+    void fileNames();
 };
 
 namespace {
@@ -109,21 +113,11 @@ void TestCatalogue::cameraMaps()
     QCOMPARE(parse.catalogue.routes, routes);
 }
 
-void TestCatalogue::cleanBody_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("blanks and line feeds go, even in lists") << QByteArray("{ \"a\" :\n \"b, c\" }\n")
-                                                             << "{\"a\":\"b,c\"}";
-    QTest::newRow("ends at the first zero byte") << QByteArray("{}\0garbage", 10) << "{}";
-}
-
+// Blanks and line feeds go, even inside lists; the body ends at its first zero byte.
 void TestCatalogue::cleanBody()
 {
-    QFETCH(QByteArray, body);
-    QFETCH(QString, text);
-    QCOMPARE(cleanCatalogueBody(body), text);
+    QCOMPARE(cleanCatalogueBody("{ \"a\" :\n \"b, c\" }\n"), QString("{\"a\":\"b,c\"}"));
+    QCOMPARE(cleanCatalogueBody(QByteArray("{}\0garbage", 10)), QString("{}"));
 }
 
 void TestCatalogue::versions_data()
@@ -145,25 +139,100 @@ void TestCatalogue::versions()
     QCOMPARE(isNewerVersion("v2.00.10", candidate), newer);
 }
 
+// Relative targets resolve against the request; none leads from https to http.
 void TestCatalogue::redirects_data()
 {
-    QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("next");  // empty: refused
 
-    const QString from = "https://catalog.test/release/tolmwizard.json";
-    QTest::newRow("relative") << from << "moved/t.json" << "https://catalog.test/release/moved/t.json";
-    QTest::newRow("https to http") << from << "http://catalog.test/t.json" << "";
-    QTest::newRow("scheme-relative keeps https") << from << "//other.test/t.json" << "https://other.test/t.json";
-    QTest::newRow("no target") << from << "" << "";
+    QTest::newRow("relative") << "moved/t.json" << "https://catalog.test/release/moved/t.json";
+    QTest::newRow("https to http") << "http://catalog.test/t.json" << "";
+    QTest::newRow("scheme-relative keeps https") << "//other.test/t.json" << "https://other.test/t.json";
+    QTest::newRow("no target") << "" << "";
 }
 
 void TestCatalogue::redirects()
 {
-    QFETCH(QString, from);
     QFETCH(QString, target);
     QFETCH(QString, next);
-    QCOMPARE(redirectTarget(QUrl(from), QUrl(target)).toString(), next);
+    const QUrl from("https://catalog.test/release/tolmwizard.json");
+    QCOMPARE(redirectTarget(from, QUrl(target)).toString(), next);
+}
+
+namespace {
+
+const QString kRunning = "v2.00.10";
+
+QJsonObject entry(const QString& model, const QJsonValue& version, const QJsonValue& url)
+{
+    QJsonObject object{{"Model", model}, {"Version", version}};
+    if (!url.isUndefined())
+        object.insert("URL_EXE", url);
+    return object;
+}
+
+QByteArray description(const QJsonArray& entries)
+{
+    const QJsonObject all{{"ALL", entries}};
+    const QJsonObject document{{"OS", QJsonObject{{"Window", QJsonObject{{"Edition", all}}}}}};
+    return QJsonDocument(document).toJson();
+}
+
+QByteArray wizard(const QJsonValue& version, const QJsonValue& url = "https://dl.test/setup.exe")
+{
+    return description({entry("TolmSetupWizard", version, url)});
+}
+
+} // namespace
+
+void TestCatalogue::offers_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("installer");
+
+    QTest::newRow("newer without v") << wizard("2.00.11") << true << "https://dl.test/setup.exe";
+    QTest::newRow("9 is older than 10") << wizard("v2.00.9") << false << "";
+    QTest::newRow("installer over plain http refused") << wizard("v2.00.11", "http://dl.test/setup.exe") << false << "";
+    QTest::newRow("https entry kept over a later http one")
+        << description({entry("TolmSetupWizard", "v2.00.11", "https://dl.test/a.exe"),
+                        entry("TolmSetupWizard", "v2.00.12", "http://dl.test/b.exe")})
+        << true << "https://dl.test/a.exe";
+    QTest::newRow("later entry without update keeps the earlier")
+        << description({entry("TolmSetupWizard", "v2.00.11", "https://dl.test/a.exe"),
+                        entry("TolmSetupWizard", "v2.00.01", "https://dl.test/b.exe")})
+        << true << "https://dl.test/a.exe";
+    QTest::newRow("ALL not an array")
+        << QByteArray("{\"OS\":{\"Window\":{\"Edition\":{\"ALL\":{\"Model\":\"TolmSetupWizard\"}}}}}") << false << "";
+}
+
+void TestCatalogue::offers()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, found);
+    QFETCH(QString, installer);
+    const UpdateOffer offer = readUpdateDescription(body, kRunning);
+    QCOMPARE(offer.found, found);
+    QCOMPARE(offer.installerUrl.toString(), installer);
+}
+
+void TestCatalogue::fileNames_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("name");
+
+    const QString fallback = QString::fromLatin1(kFallbackInstallerName);
+    QTest::newRow("query and fragment ignored") << "https://dl.test/setup.exe?x=a/b.exe#part" << "setup.exe";
+    QTest::newRow("escaped slash takes the last part") << "https://dl.test/files/..%2F..%2Fevil.exe" << "evil.exe";
+    QTest::newRow("escaped backslash") << "https://dl.test/files/sub%5Cevil.exe" << fallback;
+    QTest::newRow("drive letter") << "https://dl.test/files/C:evil.exe" << fallback;
+}
+
+void TestCatalogue::fileNames()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, name);
+    QCOMPARE(installerFileName(QUrl(url, QUrl::TolerantMode)), name);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

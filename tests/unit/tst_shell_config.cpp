@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "shell/log.h"
+#include "shell/logging.h"
 #include "shell/config.h"
 
 namespace {
@@ -35,6 +37,8 @@ private slots:
     void readConfig();
     void unusualFiles_data();
     void unusualFiles();
+    void fileOpenedPerMessage();
+    void maskSecret();
 };
 
 void TestShellConfig::readConfig_data()
@@ -103,6 +107,33 @@ void TestShellConfig::unusualFiles()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(xml + QByteArray(1 << 20, ' ')) > 0);
     file.close();
     QVERIFY(!readShellConfigFile(dir.path()).parsed);
+}
+
+// A log file removed or blocked while running: messages meanwhile are dropped, nothing hangs,
+// and the next one makes a new file.
+void TestShellConfig::fileOpenedPerMessage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
+    const QtMessageHandler previous = installLogFileHandler(path);
+    WLOG << "first";
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
+    WLOG << "lost";
+    QVERIFY(QDir(path).removeRecursively());
+    WLOG << "second";
+    qInstallMessageHandler(previous);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].endsWith("] second"));
+}
+
+void TestShellConfig::maskSecret()
+{
+    QCOMPARE(::maskSecret(""), QString());
+    QCOMPARE(::maskSecret("Pa55word!"), QString("********"));
 }
 
 QTEST_GUILESS_MAIN(TestShellConfig)

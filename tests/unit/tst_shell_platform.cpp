@@ -1,5 +1,7 @@
 #include <QtTest>
+#include <QTranslator>
 
+#include "shell/languages.h"
 #include "shell/config.h"
 #include "shell/globals.h"
 #include "shell/launcher.h"
@@ -16,6 +18,12 @@ private slots:
     void installer();
     void launcherManual_data();
     void launcherManual();
+    void startLanguage_data();
+    void startLanguage();
+    void translationFiles();
+    void launcherSetsLanguage();
+    void calls_data();
+    void calls();
 
 private:
     QString makeFile(const QString& name, bool executable);
@@ -87,6 +95,82 @@ void TestShellPlatform::launcherManual()
     UrlRecorder recorder;
     QTest::mouseClick(launcher.ui->launcherManual_Button, Qt::LeftButton);
     QCOMPARE(recorder.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl::fromLocalFile(dir.filePath(opened))});
+}
+
+void TestShellPlatform::startLanguage_data()
+{
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<int>("index");
+
+    QTest::newRow("configured locale code") << "pt_BR" << "fr_FR" << 5;
+    QTest::newRow("configured unknown: system") << "en_US" << "it_IT" << 16;
+    QTest::newRow("system locale code before language part") << "" << "pt_BR" << 5;
+    QTest::newRow("system unknown: first row") << "" << "zh_HK" << 0;
+}
+
+void TestShellPlatform::startLanguage()
+{
+    QFETCH(QString, configured);
+    QFETCH(QString, system);
+    QFETCH(int, index);
+    QCOMPARE(resolveStartLanguage(configured, system), index);
+}
+
+void TestShellPlatform::translationFiles()
+{
+    // Every row's translation is built into lang/ beside the program.
+    QCOMPARE(languageTable().size(), 24);
+    for (const Language& language : languageTable()) {
+        const QString path = qEnvironmentVariable("BUILD_DIR") + "/lang/" + language.fileName;
+        QTranslator translator;
+        QVERIFY2(translator.load(path), qPrintable(path));
+    }
+}
+
+// A configured language that the list does not offer is still used.
+void TestShellPlatform::launcherSetsLanguage()
+{
+    ShellConfig config;
+    config.language = "fi";
+    Launcher* launcher = new Launcher(config);
+    gLauncher = launcher;
+    QCOMPARE(gCurrentLanguage, QString("fi_FI"));
+    QVERIFY(gTranslator);
+    delete launcher;
+    QVERIFY(!gLauncher);
+}
+
+Q_DECLARE_METATYPE(Platform::InstallerStart)
+
+// The path reaches the program whole: quoted for the interpreter, never read by a shell.
+void TestShellPlatform::calls_data()
+{
+    QTest::addColumn<Platform::InstallerStart>("style");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QByteArray>("input");
+
+    using Platform::InstallerStart;
+    QTest::newRow("interpreter, blanks and metacharacters")
+        << InstallerStart::CommandInterpreter << "/opt/My Files/a&b^c//./setup.exe" << "cmd"
+        << QByteArray("\"/opt/My Files/a&b^c/setup.exe\"\n");
+    QTest::newRow("direct, metacharacters stay in the name")
+        << InstallerStart::Direct << "/opt/a;b/$(x).run" << "/opt/a;b/$(x).run" << QByteArray();
+}
+
+void TestShellPlatform::calls()
+{
+    QFETCH(Platform::InstallerStart, style);
+    QFETCH(QString, path);
+    QFETCH(QString, program);
+    QFETCH(QByteArray, input);
+
+    const Platform::ProcessCall call = Platform::downloadedInstallerCall(path, style);
+    QCOMPARE(call.program, program);
+    QCOMPARE(call.arguments, QStringList());
+    QCOMPARE(call.standardInput, input);
+    QCOMPARE(call.detached, style == Platform::InstallerStart::Direct);
 }
 
 QTEST_MAIN(TestShellPlatform)

@@ -61,8 +61,6 @@ void TestSpriteClipper::cells_data()
 
     QTest::newRow("two names in row 3") << "assemble" << NameMap{{"INT_ic", "a,b"}}
                                         << CellMap{{"a", {0, 3}}, {"b", {1, 3}}} << 2;
-    QTest::newRow("later key wins") << "assemble" << NameMap{{"INT_ia", "p"}, {"WPS_wd", "x,p"}}
-                                    << CellMap{{"p", {1, 8}}, {"x", {0, 8}}} << 3;
     QTest::newRow("parent steps and separators skipped")
         << "icons" << NameMap{{"Serial_2", "../up,..,a/b,..\\c,d\\e,a.b"}} << CellMap{{"a.b", {5, 0}}} << 1;
 }
