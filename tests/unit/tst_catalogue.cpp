@@ -202,8 +202,6 @@ void TestCatalogue::offers_data()
         << description({entry("TolmSetupWizard", "v2.00.11", "https://dl.test/a.exe"),
                         entry("TolmSetupWizard", "v2.00.01", "https://dl.test/b.exe")})
         << true << "https://dl.test/a.exe";
-    QTest::newRow("ALL not an array")
-        << QByteArray("{\"OS\":{\"Window\":{\"Edition\":{\"ALL\":{\"Model\":\"TolmSetupWizard\"}}}}}") << false << "";
 }
 
 void TestCatalogue::offers()
