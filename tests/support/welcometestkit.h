@@ -2,6 +2,7 @@
 #ifndef WELCOMETESTKIT_H
 #define WELCOMETESTKIT_H
 
+#include <QLockFile>
 #include <QTest>
 
 #include "httptestkit.h"
@@ -33,10 +34,21 @@ inline void abortWelcomeReplies()
             reply->abort();
 }
 
+// Suites that bind the DCP port take turns across test runs too (ctest's lock holds only
+// within one run): the lock is held until this process ends.
+inline bool takeDcpPortTurn()
+{
+    static QLockFile lock("/tmp/tolmwizard-tests-udp5978.lock");
+    lock.setStaleLockTime(0);  // stale only when its holder is gone
+    return lock.isLocked() || lock.tryLock(60000);
+}
+
 // Back to a welcome page at rest: no check running, no reply in flight, no popup, the DCP
 // port released and free (another program may hold it a while). False when that takes too long.
 inline bool resetWelcomePage()
 {
+    if (!takeDcpPortTurn())
+        return false;
     isLocalView = false;
     gIsQATest = false;
     gWelcomePage->resetCheckingParameter();
