@@ -1,16 +1,10 @@
-"""The wizard's first steps, driven by clicks on the real program in the lab.
-
-The lab's Internet side (tests/tools/netsim) serves the probe site and the catalogue under
-the program's own host names. Start reaches the licence page, "I Agree" the hardware
-connection page; without the probe site the no-Internet page offers Local Only; an
-untrusted catalogue certificate is refused; a second wizard cannot bind the DCP port.
+"""The wizard's first steps on the real program in the lab, whose Internet side serves the
+probe site and the catalogue under the program's own host names.
 Screenshots go to <build>/screenshots/welcome_*.png.
 """
 
 import os
-import re
 import sys
-import time
 import unittest
 from contextlib import contextmanager
 
@@ -28,25 +22,12 @@ OPPS_LOCAL_ONLY = (587, 562)
 POPUP_RIGHT_BUTTON = (91 + 480 + 55, 125 + 350 + 12)   # popups of 618 x 400, centred
 
 GERMAN_TITLE = "olvaris Einrichtungsassistent"
-BIND_FAILED = "isBinding =  false"
-
-
-def endpoint(name):
-    """Host and path of a constant of shell/endpoints.h."""
-    with open(os.path.join(SOURCE_DIR, "shell", "endpoints.h"), encoding="utf-8") as f:
-        url = re.search(r'%s\s*=\s*"([^"]*)"' % name, f.read()).group(1)
-    host, _, path = url.split("://", 1)[1].partition("/")
-    return host, "/" + path
 
 
 @contextmanager
 def internet(**kw):
     with labtool.Lab(internet=True) as lab:
         yield lab, LabInternet(lab, **kw)
-
-
-def start_wizard(lab, **config):
-    return Wizard(BUILD_DIR, config=config, lab=lab)
 
 
 class WelcomeRoads(unittest.TestCase):
@@ -57,19 +38,12 @@ class WelcomeRoads(unittest.TestCase):
             raise unittest.SkipTest(reason)
 
     def test_start_reaches_the_licence_and_the_guide(self):
-        with internet() as (lab, net), start_wizard(lab) as w:
+        with internet() as (lab, net), Wizard(BUILD_DIR, lab=lab) as w:
             w.wait_window()
-            started = time.monotonic()
             w.click(*WELCOME_START)
-            w.wait_log(LICENCE_SHOWN, 10)
-            self.assertLess(time.monotonic() - started, 8)
-
-            probes = net.requests("probe")
-            self.assertTrue(probes)
-            self.assertEqual(probes[0]["host"], endpoint("kInternetProbeUrl")[0])
-            catalogue = net.catalogue_requests()
-            self.assertEqual([e["path"] for e in catalogue], [endpoint("kReleaseBaseUrl")[1] + "tolmwizard.json"])
-            self.assertEqual(catalogue[0]["answer"], "200")
+            w.wait_log(LICENCE_SHOWN, 8)
+            self.assertTrue(net.requests("probe"))
+            self.assertEqual([e["answer"] for e in net.catalogue_requests()], ["200"])
             log = w.log_text()
             self.assertIn("isBinding =  true", log)
             self.assertIn('TolmWizardJsonVersion : "v2.00.10"', log)
@@ -81,7 +55,7 @@ class WelcomeRoads(unittest.TestCase):
 
     def test_no_internet_then_local_only(self):
         # In German: the screenshots show the translated pages.
-        with internet(probe=False) as (lab, net), start_wizard(lab, Language="de") as w:
+        with internet(probe=False) as (lab, net), Wizard(BUILD_DIR, config={"Language": "de"}, lab=lab) as w:
             w.wait_window(GERMAN_TITLE)
             w.click(*WELCOME_START)
             w.wait_log("checkWizardInternetTimer timeout", 12)
@@ -100,7 +74,7 @@ class WelcomeRoads(unittest.TestCase):
             self.assertEqual(net.requests(), [])
 
     def test_untrusted_catalogue_certificate_is_refused(self):
-        with internet(trusted=False) as (lab, net), start_wizard(lab) as w:
+        with internet(trusted=False) as (lab, net), Wizard(BUILD_DIR, lab=lab) as w:
             w.wait_window()
             w.click(*WELCOME_START)
             # The first report may come from a sprite's request, which mutes the catalogue's.
@@ -113,20 +87,6 @@ class WelcomeRoads(unittest.TestCase):
             self.assertTrue(all(e["answer"].startswith("tls failed") for e in served), served)
             self.assertNotIn("file done!", w.log_text())
             w.screenshot("welcome_untrusted_catalogue.png")
-
-    def test_second_wizard_cannot_bind(self):
-        with internet() as (lab, net), start_wizard(lab) as first:
-            first.wait_window()
-            first.click(*WELCOME_START)
-            first.wait_log(LICENCE_SHOWN, 10)
-            with start_wizard(lab) as second:
-                second.wait_window()
-                second.click(*WELCOME_START)
-                second.wait_log(BIND_FAILED, 10)
-                second.screenshot("welcome_bind_failed.png")
-                second.click(*POPUP_RIGHT_BUTTON)
-                self.assertEqual(second.wait_exit(10), 0)
-            self.assertIsNone(first.proc.poll())
 
 
 if __name__ == "__main__":

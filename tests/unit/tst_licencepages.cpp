@@ -7,11 +7,6 @@
 #include "welcome/oppspage.h"
 #include "welcometestkit.h"
 
-static void tickLicenceBox(AgreementPage* page)
-{
-    QTest::mouseClick(page->ui->agreementCheck_CheckBox, Qt::LeftButton, {}, QPoint(5, 9));
-}
-
 class TestLicencePages : public QObject
 {
     Q_OBJECT
@@ -19,11 +14,9 @@ private slots:
     void initTestCase() { createWizardForTests(); }
     void init();
     void cleanup();
-    void nextOnlyWhenTicked();
     void backLeavesLocalOnlyMode();
     void noInternetRoads_data();
     void noInternetRoads();
-    void exitEndsTheLoop();
 };
 
 void TestLicencePages::init()
@@ -39,22 +32,12 @@ void TestLicencePages::cleanup()
     QVERIFY(resetWelcomePage());
 }
 
-void TestLicencePages::nextOnlyWhenTicked()
-{
-    AgreementPage page;
-    QVERIFY(!page.ui->agreementNext_PushButton->isEnabled());
-    tickLicenceBox(&page);
-    QVERIFY(page.ui->agreementNext_PushButton->isEnabled());
-    tickLicenceBox(&page);
-    QVERIFY(!page.ui->agreementNext_PushButton->isEnabled());
-}
-
 void TestLicencePages::backLeavesLocalOnlyMode()
 {
     isLocalView = true;
     gWelcomePage->bindingDCP();
     QVERIFY(dcpPortHeld());
-    tickLicenceBox(gAgreementPage);
+    QTest::mouseClick(gAgreementPage->ui->agreementCheck_CheckBox, Qt::LeftButton, {}, QPoint(5, 9));
     gAgreementPage->enter();
     QTest::mouseClick(gAgreementPage->ui->agreementPrev_PushButton, Qt::LeftButton);
 
@@ -98,15 +81,6 @@ void TestLicencePages::noInternetRoads()
     QCOMPARE(gWelcomePage->checkWizardInternetTimer->isActive(), checking);
     QCOMPARE(gMainpage->loadingMaskLabel->isVisibleTo(gMainpage), checking);
     QCOMPARE(gWelcomePage->waitWizardInternetNumber, 1);  // the check goes on from where it stood
-}
-
-void TestLicencePages::exitEndsTheLoop()
-{
-    QTimer::singleShot(0, [] { QTest::mouseClick(gOppsPage->ui->oppsExit_PushButton, Qt::LeftButton); });
-    QTimer limit;
-    connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    limit.start(5000);
-    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestLicencePages)

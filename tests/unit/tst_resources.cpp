@@ -10,7 +10,6 @@ class tst_Resources : public QObject
 private slots:
     void pictureLoads_data();
     void pictureLoads();
-    void shortcutIconInstalledBesideProgram();
 };
 
 void tst_Resources::pictureLoads_data()
@@ -47,11 +46,6 @@ void tst_Resources::pictureLoads()
     QFETCH(QString, name);
     QFETCH(bool, present);
     QVERIFY2(QPixmap(":/images/" + name).isNull() != present, qPrintable(name));
-}
-
-void tst_Resources::shortcutIconInstalledBesideProgram()
-{
-    QVERIFY(!QImage(qEnvironmentVariable("BUILD_DIR") + "/images/shortcut.ico").isNull());
 }
 
 QTEST_MAIN(tst_Resources)

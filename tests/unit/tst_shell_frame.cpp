@@ -18,7 +18,6 @@ private slots:
     void cleanup();
     void closeByName_data();
     void closeByName();
-    void overlayStaysOnTop();
     void exitPopupOpenedOnce();
 };
 
@@ -33,7 +32,6 @@ void TestShellFrame::cleanup()
 {
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
     gMainpage->lockScreenLabel->hide();
-    gMainpage->hideBusy();
 }
 
 void TestShellFrame::closeByName_data()
@@ -66,16 +64,6 @@ void TestShellFrame::closeByName()
     }
     QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone
     delete popup;
-}
-
-void TestShellFrame::overlayStaysOnTop()
-{
-    gMainpage->showBusy();
-    // A page added and shown after the cover stays under it.
-    gMainpage->showPage(gWelcomePage, gOppsPage);
-    QWidget* top = gMainpage->childAt(400, 350);
-    gMainpage->showPage(gOppsPage, gWelcomePage);
-    QVERIFY(top == gMainpage->loadingMaskLabel || top == gMainpage->loadingImageLabel);
 }
 
 void TestShellFrame::exitPopupOpenedOnce()

@@ -1,5 +1,4 @@
 #include <QtTest>
-#include <QTranslator>
 
 #include "shell/languages.h"
 #include "shell/config.h"
@@ -20,8 +19,6 @@ private slots:
     void launcherManual();
     void startLanguage_data();
     void startLanguage();
-    void translationFiles();
-    void launcherSetsLanguage();
     void downloadedInstallerQuoted();
 
 private:
@@ -51,7 +48,6 @@ void TestShellPlatform::installer_data()
 
     QTest::newRow("executable file") << "+bin/setup" << true;
     QTest::newRow("not executable") << "-bin/readme" << false;
-    QTest::newRow("not configured") << "" << false;
 }
 
 void TestShellPlatform::installer()
@@ -77,7 +73,6 @@ void TestShellPlatform::launcherManual_data()
     QTest::addColumn<QString>("opened");   // "" for none
 
     QTest::newRow("locale code matched by short code") << "de_DE" << "manual_de.pdf";
-    QTest::newRow("matching file missing") << "fr" << "";
 }
 
 void TestShellPlatform::launcherManual()
@@ -88,8 +83,7 @@ void TestShellPlatform::launcherManual()
     ShellConfig config;
     config.language = language;
     config.manuals = {{"en", makeFile("manual_en.pdf", false)},
-                      {"de", makeFile("manual_de.pdf", false)},
-                      {"fr", dir.filePath("missing_fr.pdf")}};
+                      {"de", makeFile("manual_de.pdf", false)}};
     Launcher launcher(config);
     UrlRecorder recorder;
     QTest::mouseClick(launcher.ui->launcherManual_Button, Qt::LeftButton);
@@ -114,30 +108,6 @@ void TestShellPlatform::startLanguage()
     QFETCH(QString, system);
     QFETCH(int, index);
     QCOMPARE(resolveStartLanguage(configured, system), index);
-}
-
-void TestShellPlatform::translationFiles()
-{
-    // Every row's translation is built into lang/ beside the program.
-    QCOMPARE(languageTable().size(), 24);
-    for (const Language& language : languageTable()) {
-        const QString path = qEnvironmentVariable("BUILD_DIR") + "/lang/" + language.fileName;
-        QTranslator translator;
-        QVERIFY2(translator.load(path), qPrintable(path));
-    }
-}
-
-// A configured language that the list does not offer is still used.
-void TestShellPlatform::launcherSetsLanguage()
-{
-    ShellConfig config;
-    config.language = "fi";
-    Launcher* launcher = new Launcher(config);
-    gLauncher = launcher;
-    QCOMPARE(gCurrentLanguage, QString("fi_FI"));
-    QVERIFY(gTranslator);
-    delete launcher;
-    QVERIFY(!gLauncher);
 }
 
 // Through the command interpreter the path is one quoted line: blanks and metacharacters are

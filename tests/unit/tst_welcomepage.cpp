@@ -28,10 +28,7 @@ private slots:
     void translateReachesEveryPage();
     void checkReplies_data();
     void checkReplies();
-    void versionGate_data();
-    void versionGate();
     void lateProbeAnswerLetsRetrySucceed();
-    void untrustedInstallerHost();
 
 private:
     void startServer(const QString& path, const Answer& answer);
@@ -155,30 +152,6 @@ void TestWelcomePage::checkReplies()
     }
 }
 
-void TestWelcomePage::versionGate_data()
-{
-    QTest::addColumn<QString>("latest");
-    QTest::addColumn<bool>("update");
-    QTest::newRow("same version") << "v2.00.10" << false;
-    QTest::newRow("11 is newer") << "v2.00.11" << true;
-}
-
-// An offered update releases the DCP port; no update goes on to the licence with it.
-void TestWelcomePage::versionGate()
-{
-    QFETCH(QString, latest);
-    QFETCH(bool, update);
-    gWelcomePage->bindingDCP();
-    TolmWizardLatestVersion = latest;
-    gJsonFileReady = true;
-    gWelcomePage->checkWizardJsonFileTimer->start(1000);
-    gWelcomePage->checkJsonFileRequest();
-    QVERIFY(!gWelcomePage->checkWizardJsonFileTimer->isActive());
-    QCOMPARE(gWelcomePage->checkWizardUpdateUriTimer->isActive(), update);
-    QCOMPARE(gAgreementPage->isHidden(), update);
-    QCOMPARE(dcpPortHeld(), !update);
-}
-
 // The probe sent by the timeout tick is answered after the no-Internet page has shown;
 // Retry's first tick then goes straight on to the catalogue.
 void TestWelcomePage::lateProbeAnswerLetsRetrySucceed()
@@ -201,24 +174,6 @@ void TestWelcomePage::lateProbeAnswerLetsRetrySucceed()
     QVERIFY(gWelcomePage->checkWizardJsonFileTimer->isActive());
     QVERIFY(dcpPortHeld());
     QCOMPARE(server->requestsFor(kProbePath), 4);
-}
-
-// An untrusted certificate fails the installer's download before any request.
-void TestWelcomePage::untrustedInstallerHost()
-{
-    server.reset(new HttpTestServer);
-    if (!server->start(true))
-        QSKIP("no TLS test server: openssl could not make a certificate");
-    server->setAnswer("/setup.exe", HttpTestServer::ok("x"));
-    QNetworkReply::NetworkError error = QNetworkReply::NoError;
-    bool finished = false;
-    QObject watch;  // ends the connection with the locals
-    connect(gWelcomePage->tolmwizardUpdateManager, &QNetworkAccessManager::finished, &watch,
-            [&](QNetworkReply* reply) { error = reply->error(), finished = true; });
-    gWelcomePage->tolmwizardUpdateManager->get(QNetworkRequest(server->url("/setup.exe")));
-    QTRY_VERIFY_WITH_TIMEOUT(finished, 10000);
-    QVERIFY(error != QNetworkReply::NoError);
-    QCOMPARE(server->requestsFor("/setup.exe"), 0);
 }
 
 QTEST_MAIN(TestWelcomePage)

@@ -9,11 +9,8 @@
 
 using Answer = HttpTestServer::Answer;
 using Answers = QMap<QString, Answer>;
-Q_DECLARE_METATYPE(Answer)
 
 namespace {
-
-const int kFastTickMs = 100;
 
 QByteArray picture()
 {
@@ -41,10 +38,8 @@ private slots:
 
     void errorPageIsNoSprite();
     void spriteBeforeCatalogueIsCutAgain();
-    void updateCheckReplies_data();
-    void updateCheckReplies();
-    void redirectedInstallerAndLateAnswer();
-    void failedInstallerStartKeepsTheWizard();
+    void lateUpdateCheckReply();
+    void redirectedInstallerTargetFetched();
 
 private:
     void serve(const Answers& answers);
@@ -57,7 +52,6 @@ void TestWelcomeUpdate::initTestCase()
 {
     QVERIFY(temp.isValid());
     qputenv("TMPDIR", temp.path().toLocal8Bit());
-    QCOMPARE(QDir::tempPath(), temp.path());
     createWizardForTests();
 }
 
@@ -100,7 +94,7 @@ void TestWelcomeUpdate::errorPageIsNoSprite()
     gMainpage->showBusy();
     gWelcomePage->checkWizardUpdateUriTimer->start(60000);
     gWelcomePage->checkWizardUpdateTimer->start(60000);
-    gWelcomePage->checkDeviceIconTimer->start(kFastTickMs);
+    gWelcomePage->checkDeviceIconTimer->start(100);
     QTRY_VERIFY_WITH_TIMEOUT(!gWelcomePage->checkDeviceIconTimer->isActive(), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), 10000);
     QVERIFY(gWelcomePage->checkWizardUpdateUriTimer->isActive());
@@ -127,44 +121,26 @@ void TestWelcomeUpdate::spriteBeforeCatalogueIsCutAgain()
     QVERIFY(QFile::exists(assembleImagesPath + "late2.png"));
 }
 
-void TestWelcomeUpdate::updateCheckReplies_data()
+// An update-check reply arriving after the check ended opens nothing and binds nothing.
+void TestWelcomeUpdate::lateUpdateCheckReply()
 {
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<bool>("checking");
-    QTest::addColumn<bool>("licence");
-
-    const Answer older = HttpTestServer::ok(R"({"OS":{"Window":{"Edition":{"ALL":[{"Model":"TolmSetupWizard",
-        "Version":"v2.00.9","URL_EXE":"https://dl.test/setup.exe"}]}}}})");
-    QTest::newRow("older by number: licence, socket bound") << older << true << true;
-    QTest::newRow("late reply after the check ended") << older << false << false;
-}
-
-void TestWelcomeUpdate::updateCheckReplies()
-{
-    QFETCH(Answer, answer);
-    QFETCH(bool, checking);
-    QFETCH(bool, licence);
-    serve({{"/wizard/", answer}});
+    serve({{"/wizard/", HttpTestServer::ok(R"({"OS":{"Window":{"Edition":{"ALL":[{"Model":"TolmSetupWizard",
+        "Version":"v2.00.9","URL_EXE":"https://dl.test/setup.exe"}]}}}})")}});
     TolmWizardUpdateUrl = server->url("/wizard/");
     gMainpage->showBusy();
     gWelcomePage->checkWizardUpdateUriTimer->start(60000);
     gWelcomePage->checkWizardUpdateUriConnection();
-    if (!checking)
-        gWelcomePage->checkWizardUpdateUriTimer->stop();
+    gWelcomePage->checkWizardUpdateUriTimer->stop();
     QTRY_COMPARE(server->requests.size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), 10000);
-
     QVERIFY(!gWelcomePage->wizardUpdateFound);
-    QCOMPARE(gAgreementPage->isVisibleTo(gMainpage), licence);
-    QCOMPARE(gWelcomePage->isVisibleTo(gMainpage), !licence);
-    QCOMPARE(dcpPortHeld(), licence);
-    QCOMPARE(gWelcomePage->checkWizardUpdateUriTimer->isActive(), checking && !licence);
-    QCOMPARE(gMainpage->loadingMaskLabel->isVisibleTo(gMainpage), !licence);
+    QVERIFY(!gAgreementPage->isVisibleTo(gMainpage));
+    QVERIFY(!dcpPortHeld());
+    QVERIFY(gMainpage->loadingMaskLabel->isVisibleTo(gMainpage));
 }
 
-// A redirect answer is not written: its target is fetched. A second answer after the
-// download was handled opens nothing more.
-void TestWelcomeUpdate::redirectedInstallerAndLateAnswer()
+// A redirect answer is not written: its target is fetched.
+void TestWelcomeUpdate::redirectedInstallerTargetFetched()
 {
     const QByteArray installer("#!/bin/sh\nexit 0\n");
     serve({{"/files/setup.exe", HttpTestServer::redirect(302, "/mirror/v2.exe")},
@@ -182,31 +158,6 @@ void TestWelcomeUpdate::redirectedInstallerAndLateAnswer()
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == installer);
     QVERIFY(gWizardUpdateDownloaded);
     QVERIFY(!gMainpage->loadingMaskLabel->isVisibleTo(gMainpage));
-
-    gWelcomePage->getWizardUpdate();
-    QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), 10000);
-    QCOMPARE(gMainpage->findChildren<MessageBoxPage*>().size(), 1);
-}
-
-void TestWelcomeUpdate::failedInstallerStartKeepsTheWizard()
-{
-    TolmWizardUpdateUrl = QUrl("https://dl.test/files/setup.run");
-    TolmWizardUpdateSavePath = folder;
-    QFile file(folder + "/setup.run");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    gWizardUpdateDownloaded = true;
-    gWelcomePage->popupUpdateWizardStatusMsgBox();
-    ProcessRecorder recorder;
-    recorder.reply.started = false;
-    LogRecorder log;
-
-    gWelcomePage->pressMsgUpdateWizardStatusOKButton();
-    QCOMPARE(recorder.calls.size(), 1);
-    QCOMPARE(recorder.calls[0].program, QDir::toNativeSeparators(folder + "/setup.run"));
-    QVERIFY(!log.contains("04 QCoreApplication::exit()"));
-    QVERIFY(gMainpage->isVisible());
-    QCOMPARE(popupShown(), QString("UpdateWizardDownloadErrorMsgBox"));
 }
 
 QTEST_MAIN(TestWelcomeUpdate)
