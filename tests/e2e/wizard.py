@@ -29,6 +29,7 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
 
     with Lab(internet=True) as lab:
         net = LabInternet(lab)              # probe site, catalogue and sprites, under the program's host names
+        cloud = LabCloud(lab)               # the cloud portal and API site (cloudsim)
         with Wizard(build_dir, lab=lab) as w:
             w.start()                       # welcome page -> Start -> the licence page
             w.agree()                       # tick the box, "I Agree" -> the connection guide
@@ -648,3 +649,39 @@ class UpdateInternet:
 
     def saved_installer(self):
         return os.path.join(self.save, self.INSTALLER_NAME)
+
+
+class LabCloud:
+    """The lab's cloud service (tests/tools/cloudsim) under the portal's and the API site's host
+    names, with the lab's certificate: a camera whose portal is PORTAL is sent to https://API_HOST.
+    Give its hosts to the lab with lab.set_hosts(dict(internet.hosts, **cloud.hosts)).
+    requests(path) reads its record."""
+
+    IP = "10.254.1.30"
+    API_HOST, PORTAL_HOST = "api.olvaris.invalid", "portal.olvaris.invalid"
+    PORTAL = "https://%s/" % PORTAL_HOST
+
+    def __init__(self, lab, accounts=None):
+        self.dir = os.path.join(lab.workdir, "cloud")
+        os.makedirs(self.dir)
+        self.control = os.path.join(self.dir, "control.json")
+        self.record = os.path.join(self.dir, "requests.jsonl")
+        with open(self.control, "w", encoding="utf-8") as f:
+            json.dump({"accounts": accounts or {}}, f)
+        lab.add_cam_address(self.IP)
+        self.hosts = {self.API_HOST: self.IP, self.PORTAL_HOST: self.IP}
+        cert, key = lab.issue_cert([self.API_HOST, self.PORTAL_HOST])
+        self.server = lab.cam(["python3", os.path.join(SOURCE_DIR, "tests", "tools", "cloudsim", "cloudsim.py"),
+                               "--listen", self.IP + ":443", "--cert", cert, "--key", key, "--record", self.record,
+                               "--control", self.control, "--site", "https://" + self.API_HOST],
+                              stdout=subprocess.PIPE, text=True)
+        if not self.server.stdout.readline().startswith("ready"):
+            raise RuntimeError("cloudsim did not start")
+
+    def requests(self, path=None):
+        try:
+            with open(self.record, encoding="utf-8") as f:
+                entries = [json.loads(line) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+        return [e for e in entries if path is None or e.get("path") == path]
