@@ -38,6 +38,11 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             # or w.to_guide(), w.to_discovery() for the whole road
         upd = UpdateInternet(lab)           # the same with a newer version offered and the update service
         w.answer_dialog("/some/folder")     # text into a dialog over the main window, then Return
+
+Simulated cameras in a lab (lab_for(test) makes one that the test closes, or skips the test):
+    process, record = start_camsim(lab, [{"mac": ..., "model": ..., "ip": ...}])   # tests/tools/camsim
+    start_camcgi(lab, ip, 443, password, cgi_record)                                # its HTTPS CGI
+    records(record)                         # what each was asked, as dicts
 """
 
 import atexit
@@ -54,13 +59,18 @@ import subprocess
 import sys
 import tempfile
 import time
+import unittest
 import xml.etree.ElementTree as ET
 
 SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
+BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 NETSIM_DIR = os.path.join(SOURCE_DIR, "tests", "tools", "netsim")
 CATALOGUE_DIR = os.path.join(SOURCE_DIR, "tests", "data", "catalogue")
+CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
+CAMCGI = os.path.join(SOURCE_DIR, "tests", "tools", "camcgi", "camcgi.py")
 
 sys.path.insert(0, NETSIM_DIR)
+sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 import pictures  # noqa: E402
 
 MAIN_TITLE = "olvaris Setup Wizard"
@@ -82,6 +92,55 @@ DEFAULT_CONFIG = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "L
 SCREEN = (1280, 1024)
 
 _live = set()
+
+
+def popup_button(height, x=480):
+    """The middle of a popup's button at x in a popup of this height, centred in the window."""
+    return 91 + x + 55, (650 - height) // 2 + height - 50 + 12
+
+
+# --- the lab's simulated cameras ---
+
+def lab_for(test, internet=False):
+    """A started lab that closes when test ends; skips test where no lab can be made or nothing is built."""
+    import lab as labmod
+    reason = labmod.unavailable_reason()
+    for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
+        reason = reason or (None if os.path.exists(path) else path + " is missing")
+    if reason:
+        raise unittest.SkipTest(reason)
+    lab = labmod.Lab(internet=internet).start()
+    test.addCleanup(lab.close)
+    return lab
+
+
+def start_camsim(lab, cameras, name="cameras", timeout=600):
+    """Runs the camera simulator with these cameras (dicts, see tests/tools/camsim) on the lab's camera
+    side; returns its process and the file of the requests it got, once it listens."""
+    path = os.path.join(lab.workdir, name + ".json")
+    with open(path, "w", encoding="utf-8") as f:
+        json.dump({"cameras": cameras}, f)
+    record = os.path.join(lab.workdir, name + ".jsonl")
+    proc = lab.cam([CAMSIM, "--config", path, "--record", record, "--timeout", str(timeout)])
+    lab.wait_listening("cam", "udp", 5978)
+    return proc, record
+
+
+def start_camcgi(lab, ip, port, password, record, *options):
+    """Runs a camera's HTTPS CGI (tests/tools/camcgi) at ip:port on the camera side, once it listens."""
+    proc = lab.cam(["python3", CAMCGI, "--bind", ip, "--port", str(port), "--password", password, "--record", record,
+                    "--time-limit", "600"] + list(options))
+    lab.wait_listening("cam", "tcp", port, timeout=30)
+    return proc
+
+
+def records(path):
+    """The requests a simulator recorded, as dicts."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return [json.loads(line) for line in f if line.strip()]
+    except FileNotFoundError:
+        return []
 
 
 def _cleanup_all():
@@ -378,18 +437,19 @@ class Wizard:
         self.wait_log(GUIDE_SHOWN, 15)
         time.sleep(0.8)
 
-    def choose(self, place, text, log):
-        """Opens the list at place, types an entry's name into it, takes it with Return, waits for log."""
+    def choose(self, place, text, log, count=1):
+        """Opens the list at place, types an entry's name into it, takes it with Return, waits for log
+        (its count-th time)."""
         self.click(*place)
         time.sleep(0.6)
         self.type_text(text)
         time.sleep(0.3)
         self.key("Return")
-        self.wait_log(log, 10)
+        self.wait_log(log, 10, count)
         time.sleep(0.8)
 
-    def choose_model(self, model):
-        self.choose(MODEL_LIST, model, '03 selectedItem(Device Name) : "%s"' % model)
+    def choose_model(self, model, count=1):
+        self.choose(MODEL_LIST, model, '03 selectedItem(Device Name) : "%s"' % model, count)
 
     def skip_guide(self):
         """Chooses the model prompt and its "Skip instruction" -> the discovery page scans."""
@@ -521,7 +581,7 @@ class LabInternet:
 
     PROBE_IP = "10.254.1.80"
     SERVER_IP = "10.254.1.43"
-    PROBE_HOST = "www.example.com"
+    PROBE_HOSTS = ("www.example.com", "www.example.org")  # the Internet probe, the home-network probe
     SERVER_HOSTS = ("catalog.tolmwizard.invalid", "update.tolmwizard.invalid")
 
     def __init__(self, lab, catalogue=None, sprites=True, probe=True, trusted=True):
@@ -547,7 +607,7 @@ class LabInternet:
                self.SERVER_IP + ":443", "--control", self.control, "--log", self.log]
         if probe:
             lab.add_cam_address(self.PROBE_IP)
-            hosts[self.PROBE_HOST] = self.PROBE_IP
+            hosts.update({host: self.PROBE_IP for host in self.PROBE_HOSTS})
             cmd += ["--probe", self.PROBE_IP + ":80"]
         self.hosts = hosts  # add to these when setting the lab's hosts file again
         lab.set_hosts(hosts)
