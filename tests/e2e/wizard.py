@@ -16,7 +16,8 @@ What a Wizard does:
   the given config.xml values there. config is merged over DEFAULT_CONFIG; a key is a node name
   (found anywhere in the file, or made under the root when missing); a value of None removes the node.
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
-- starts its own Xvfb on a free display number, then the program on it, inside the network namespace
+- starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
+  variables, a value of None removes one), inside the network namespace
   lab.pc_ns when a lab is given (the lab itself is not touched otherwise);
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
@@ -31,7 +32,7 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
         net = LabInternet(lab)              # probe site, catalogue and sprites, under the program's host names
         cloud = LabCloud(lab)               # the cloud portal and API site (cloudsim)
         with Wizard(build_dir, lab=lab) as w:
-            w.start()                       # welcome page -> Start -> the licence page
+            w.start()                       # welcome page -> Start -> the licence page (or start_local_only())
             w.agree()                       # tick the box, "I Agree" -> the connection guide
             w.choose_model("VKC-2100")      # a model of the guide's list (choose() for any list)
             w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
@@ -41,7 +42,7 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
 
 Simulated cameras in a lab (lab_for(test) makes one that the test closes, or skips the test):
     process, record = start_camsim(lab, [{"mac": ..., "model": ..., "ip": ...}])   # tests/tools/camsim
-    start_camcgi(lab, ip, 443, password, cgi_record)                                # its HTTPS CGI
+    process, cgi_record = start_camcgi(lab, ip, 443, password)                      # its HTTPS CGI
     records(record)                         # what each was asked, as dicts
 """
 
@@ -82,6 +83,7 @@ AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
 MODEL_LIST = (50 + 116, 100 + 116 + 13)
 GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
 GUIDE_NEXT = (640 + 55, 100 + 450 + 12)
+NO_INTERNET_LOCAL_ONLY = (587, 562)
 
 # Log lines that mark where the program is.
 LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
@@ -126,12 +128,14 @@ def start_camsim(lab, cameras, name="cameras", timeout=600):
     return proc, record
 
 
-def start_camcgi(lab, ip, port, password, record, *options):
-    """Runs a camera's HTTPS CGI (tests/tools/camcgi) at ip:port on the camera side, once it listens."""
+def start_camcgi(lab, ip, port, password, *options):
+    """Runs a camera's HTTPS CGI (tests/tools/camcgi) at ip:port on the camera side; returns its process
+    and the file of the requests it got, once it listens."""
+    record = os.path.join(lab.workdir, "cgi-%s-%d.jsonl" % (ip, port))
     proc = lab.cam(["python3", CAMCGI, "--bind", ip, "--port", str(port), "--password", password, "--record", record,
                     "--time-limit", "600"] + list(options))
     lab.wait_listening("cam", "tcp", port, timeout=30)
-    return proc
+    return proc, record
 
 
 def records(path):
@@ -333,8 +337,9 @@ def prepare_app_dir(build_dir, config=None, files=None):
 
 
 class Wizard:
-    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15):
+    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15, env=None):
         self.build_dir = os.path.abspath(build_dir)
+        env_extra = env
         self.window = None
         self.proc = None
         self.xserver = None
@@ -345,6 +350,8 @@ class Wizard:
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
             env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"})
+            for name, value in (env_extra or {}).items():  # None removes a variable
+                env.pop(name, None) if value is None else env.update({name: value})
             cmd = [os.path.join(self.dir, "tolmwizard")]
             if lab is not None:
                 cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
@@ -428,6 +435,17 @@ class Wizard:
         self.click(*WELCOME_START)
         self.wait_log(LICENCE_SHOWN, timeout)
         time.sleep(1.5)
+
+    def start_local_only(self):
+        """Welcome page -> Start with no Internet -> "Local Only" and its popup's OK -> the licence page."""
+        self.wait_window()
+        self.click(*WELCOME_START)
+        self.wait_log("checkWizardInternetTimer timeout", 15)
+        self.click(*NO_INTERNET_LOCAL_ONLY)
+        self.wait_log("MessageBoxPage Constructor Initializing", 5)
+        self.click(*popup_button(400))
+        self.wait_log("local view, pass json file checking", 5)
+        time.sleep(1.0)
 
     def agree(self):
         """Ticks the licence box and presses "I Agree" -> the connection guide, painted."""
