@@ -83,10 +83,12 @@ AGREEMENT_NEXT = (420 + 55, 100 + 394 + 12)
 MODEL_LIST = (50 + 116, 100 + 116 + 13)
 GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
 GUIDE_NEXT = (640 + 55, 100 + 450 + 12)
+CAMERA_ROWS = (67 + 190, 100 + 111 + 20)  # the discovery table's first row; rows are 40 apart
 NO_INTERNET_LOCAL_ONLY = (587, 562)
 
 # Log lines that mark where the program is.
 LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
+CAMERA_LISTED = "Got new IPCamera and Update Device Table List in idx :"
 GUIDE_SHOWN = "01 Got index changed :"
 DISCOVERY_SCANS = "Send <DCP_Class_01> and broudcast to interface :"
 LAUNCHER_TITLE = "olvaris Launcher"
@@ -136,6 +138,15 @@ def start_camcgi(lab, ip, port, password, *options):
                     "--time-limit", "600"] + list(options))
     lab.wait_listening("cam", "tcp", port, timeout=30)
     return proc, record
+
+
+def catalogue_of(prefix):
+    """tests/data's catalogue with only the models whose names start with prefix (for LabInternet):
+    the guide's "Skip instruction" then leaves the model prompt chosen, and discovery lists them all."""
+    with open(os.path.join(CATALOGUE_DIR, "tolmwizard.json"), encoding="utf-8") as f:
+        catalogue = json.load(f)
+    catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith(prefix)]
+    return catalogue
 
 
 def records(path):
@@ -482,6 +493,28 @@ class Wizard:
     def to_discovery(self):
         self.to_guide()
         self.skip_guide()
+
+    def to_setup_page(self, mac=None, cameras=1):
+        """to_discovery(), then the row of the camera mac (the first row when None) among the cameras
+        listed, and Next -> the setup page, painted."""
+        self.to_discovery()
+        self.wait_log(CAMERA_LISTED, 20, count=cameras)
+        time.sleep(1.0)
+        for row in range(cameras):
+            self.click(CAMERA_ROWS[0], CAMERA_ROWS[1] + 40 * row)
+            self.wait_log("03 IPCamera MAC :", 10, count=row + 1)
+            if mac is None or re.findall(r'03 IPCamera MAC : "([0-9A-F:]+)"', self.log_text())[-1] == mac:
+                break
+        self.click(*GUIDE_NEXT)
+        self.wait_log("DiscoveryPage IPCameraIdx :", 10)
+        time.sleep(1.0)
+
+    def fill(self, *fields):
+        """Types into each (place, text) field what it should hold instead of its text."""
+        for place, text in fields:
+            self.click(*place)
+            self.key("ctrl+a")
+            self.type_text(text)
 
     def answer_dialog(self, text, timeout=10):
         """Types text into the dialog that opens over the main window and takes it with Return."""
