@@ -229,6 +229,19 @@ private slots:
         QVERIFY(lastSent.contains(";9=1;10=0;11=" + QByteArray("Home").toBase64() + ";14=0;15=0;18=;X="));
     }
 
+    // A confirmation that has arrived is taken at the limit tick, not reported as a wrong password.
+    void confirmationBeforeLimit()
+    {
+        addCam();
+        APModeHostToDevicePasswordVerify* page = gAPModeHostToDevicePasswordVerify;
+        page->waitPasswordNumber = 30;
+        page->passwordMatched = true;
+        isAPModeFlow = false;
+        page->checkAPModePasswordResult();
+        QVERIFY(isAPModeFlow);
+        QVERIFY(!popup("APModePasswordErrorMsgBox"));
+    }
+
     void secondPassStartsClean()
     {
         // What a finished first pass leaves behind.
