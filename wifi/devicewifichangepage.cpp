@@ -251,8 +251,7 @@ void DeviceWiFiChangePage::pressWPSButton()
         delete item->widget();
         delete item;
     }
-    const QString hardware =
-        gCameraConnectionPage ? gCameraConnectionPage->ui->cconnectionHWVersion_ComboBox->currentText() : QString();
+    const QString hardware = gCameraConnectionPage ? gCameraConnectionPage->hardwareVersion() : QString();
     const QStringList pictures = WpsPictures::files(isLocalView, model, hardware, SupportHWVersionMap,
                                                     ConnectionTypeMap, assembleImagesPath);
     for (int i = 0; i < pictures.size(); ++i) {
