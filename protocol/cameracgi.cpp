@@ -88,11 +88,14 @@ QString baseUrlWithPort(const IPCamera& camera)
     return url;
 }
 
+QByteArray password(const IPCamera& camera)
+{
+    return isNewDcp(camera.DCPVersion) ? QByteArray::fromBase64(camera.password) : camera.password;
+}
+
 QByteArray credentials(const IPCamera& camera)
 {
-    const QByteArray password =
-        isNewDcp(camera.DCPVersion) ? QByteArray::fromBase64(camera.password) : camera.password;
-    return QByteArray("admin:") + password;
+    return QByteArray("admin:") + password(camera);
 }
 
 QByteArray basicCredentials(const IPCamera& camera)

@@ -28,7 +28,10 @@ bool isDottedIPv4(const QString& text);
 // (no request may be made) unless the address is dotted IPv4 and the port 1 to 65535.
 QString baseUrlWithPort(const IPCamera& camera);
 
-// "admin:" + the password: stored bytes for old cameras, Base64-decoded for new ones.
+// The camera's password as its CGI expects it: stored bytes for old cameras, Base64-decoded
+// for new ones.
+QByteArray password(const IPCamera& camera);
+// "admin:" + that password.
 QByteArray credentials(const IPCamera& camera);
 // The Base64 text of the credentials, as it follows "Basic ".
 QByteArray basicCredentials(const IPCamera& camera);

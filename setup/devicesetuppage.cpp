@@ -1391,6 +1391,5 @@ void DeviceSetupPage::slotAuthenticationRequired(QNetworkReply* reply, QAuthenti
         return;
     reply->setProperty("cameraCredentialsGiven", true);
     authenticator->setUser("admin");
-    const QByteArray password = CameraCgi::credentials(*camera).mid(int(qstrlen("admin:")));
-    authenticator->setPassword(QString::fromLatin1(password.constData()));
+    authenticator->setPassword(QString::fromLatin1(CameraCgi::password(*camera).constData()));
 }
