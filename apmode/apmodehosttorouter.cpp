@@ -7,9 +7,9 @@
 
 #include "apmode/apmoderules.h"
 #include "setup/discoverypage.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "shell/resethint.h"

@@ -18,7 +18,7 @@
 
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "labguard.h"
 
 namespace {

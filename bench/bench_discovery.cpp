@@ -23,7 +23,7 @@
 #include "protocol/dcputils.h"
 #include "setup/discoverypage.h"
 #include "setup/hostinterfaces.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/mainpage.h"
 
 namespace {

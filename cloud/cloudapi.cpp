@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 
 #include "protocol/ipcamera.h"
-#include "shell/endpoints.h"
+#include "base/endpoints.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "cloud/devicesetupcompletepage.h"
 #include "protocol/cameracgi.h"
 #include "setup/devicesetuppage.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "wifi/devicewifichangepage.h"
 

@@ -17,9 +17,9 @@
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 

@@ -14,9 +14,9 @@
 #include "platform/desktop.h"
 #include "platform/shortcut.h"
 #include "protocol/cameracgi.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 
 int currentCGIType = SnapshotSchedule::Korva;

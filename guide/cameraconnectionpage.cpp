@@ -10,8 +10,8 @@
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
 #include "setup/discoverypage.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "welcome/agreementpage.h"
 

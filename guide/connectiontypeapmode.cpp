@@ -1,7 +1,7 @@
 #include "guide/connectiontypeapmode.h"
 
 #include "guide/stepgrid.h"
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 const StepGrid::StepRow kAPModeRow = { "APMode", 2, "AP Mode &&&&&&& tmp Length", "AP Mode &&&&&&& iconSetpDir " };

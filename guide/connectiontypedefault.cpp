@@ -1,6 +1,6 @@
 #include "guide/connectiontypedefault.h"
 
-#include "shell/log.h"
+#include "base/log.h"
 
 ConnectionTypeDefault::ConnectionTypeDefault(QWidget* parent)
     : QWidget(parent)

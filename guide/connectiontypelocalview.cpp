@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "guide/stepgrid.h"
-#include "shell/log.h"
+#include "base/log.h"
 
 using ConnectionRules::StepSet;
 

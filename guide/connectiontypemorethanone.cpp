@@ -5,8 +5,8 @@
 #include "guide/cameraconnectionpage.h"
 #include "guide/connectionrules.h"
 #include "guide/stepgrid.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 
 using ConnectionRules::StepSet;
 

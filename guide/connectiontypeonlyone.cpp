@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "guide/stepgrid.h"
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 const StepGrid::StepRow kRows[] = {

@@ -10,8 +10,8 @@
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 
 namespace StepGrid {
 

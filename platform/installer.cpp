@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace Platform {
 

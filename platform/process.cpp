@@ -2,7 +2,7 @@
 
 #include <QProcess>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace Platform {
 

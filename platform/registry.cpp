@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "shell/log.h"
+#include "base/log.h"
 #include "platform/process.h"
 
 namespace Platform {

@@ -5,7 +5,7 @@
 #include <QTextStream>
 
 #include "platform/process.h"
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace Platform {
 

@@ -2,9 +2,9 @@
 
 #include <QMutexLocker>
 
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 

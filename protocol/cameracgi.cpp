@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "shell/endpoints.h"
-#include "shell/globals.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
 
 namespace CameraCgi {
 

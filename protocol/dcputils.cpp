@@ -8,9 +8,9 @@
 #include <QRegularExpression>
 
 #include "protocol/dcpcodec.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QUrl>
 
 #include "protocol/cameracgi.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "platform/firewall.h"
 #include "protocol/timezones.h"
 #include "protocol/wallclock.h"

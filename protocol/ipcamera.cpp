@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 int quorvex_cmd_state = 0;
 int prov_config_exist = 0;

@@ -1,6 +1,6 @@
 #include "protocol/networkconfig.h"
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 

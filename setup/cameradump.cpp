@@ -2,7 +2,7 @@
 
 #include "setup/cameratable.h"
 #include "protocol/ipcamera.h"
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "setup/manualnetwork.h"
 #include "setup/setupinput.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 
 namespace {

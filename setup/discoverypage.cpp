@@ -11,9 +11,9 @@
 #include "setup/cameratable.h"
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "setup/hostinterfaces.h"
-#include "shell/log.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 

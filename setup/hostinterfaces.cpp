@@ -1,6 +1,6 @@
 #include "setup/hostinterfaces.h"
 
-#include "shell/globals.h"
+#include "base/globals.h"
 
 namespace HostInterfaces {
 

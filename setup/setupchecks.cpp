@@ -2,7 +2,7 @@
 
 #include <QNetworkReply>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace SetupChecks {
 

@@ -1,6 +1,6 @@
 #include "shell/exitpopup.h"
 
-#include "shell/log.h"
+#include "base/log.h"
 
 bool exitPopupOpen(QWidget* owner)
 {

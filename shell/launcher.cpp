@@ -8,9 +8,9 @@
 #include <QUrl>
 
 #include "shell/exitpopup.h"
-#include "shell/globals.h"
-#include "shell/languages.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/languages.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "platform/desktop.h"

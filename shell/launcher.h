@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "shell/config.h"
+#include "base/config.h"
 #include "ui_launcher.h"
 
 class QLabel;

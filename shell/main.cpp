@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QFile>
 
-#include "shell/config.h"
+#include "base/config.h"
 #include "protocol/dcputils.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/launcher.h"
-#include "shell/log.h"
-#include "shell/logging.h"
+#include "base/log.h"
+#include "base/logging.h"
 #include "shell/mainpage.h"
 #include "platform/registry.h"
 

@@ -5,11 +5,11 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "shell/endpoints.h"
+#include "base/endpoints.h"
 #include "shell/exitpopup.h"
-#include "shell/globals.h"
-#include "shell/languages.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/languages.h"
+#include "base/log.h"
 #include "shell/messageboxpage.h"
 #include "platform/desktop.h"
 #include "protocol/dcputils.h"

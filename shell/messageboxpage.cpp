@@ -1,8 +1,8 @@
 #include "shell/messageboxpage.h"
 
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/launcher.h"
-#include "shell/log.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 
 MessageBoxPage::MessageBoxPage(QWidget* parent)

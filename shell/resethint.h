@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 

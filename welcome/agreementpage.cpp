@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "guide/cameraconnectionpage.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "welcome/welcomepage.h"
 

@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "shell/exitpopup.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"

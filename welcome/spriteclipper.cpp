@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace {
 

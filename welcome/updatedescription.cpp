@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "shell/log.h"
+#include "base/log.h"
 #include "welcome/version.h"
 
 const char* const kFallbackInstallerName = "TolmSetupWizard.exe";

@@ -12,10 +12,10 @@
 #include <QTranslator>
 
 #include "protocol/dcputils.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/languages.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/languages.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 

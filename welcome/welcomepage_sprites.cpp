@@ -5,8 +5,8 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "welcome/catalogue.h"
 #include "welcome/spriteclipper.h"
 

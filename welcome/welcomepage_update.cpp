@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "platform/installer.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/agreementpage.h"

@@ -1,7 +1,7 @@
 #include "wifi/wirelessmessagebox.h"
 
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "shell/mainpage.h"
 #include "wifi/wirelessrules.h"
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 namespace WirelessRules {
 

@@ -5,7 +5,7 @@
 
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "protocol/dcputils.h"
 #include "setup/hostinterfaces.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/mainpage.h"
 
 void createWizardForTests()

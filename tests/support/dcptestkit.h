@@ -9,7 +9,7 @@
 #include <QUdpSocket>
 
 #include "protocol/dcpcodec.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 
 namespace dcptest {
 

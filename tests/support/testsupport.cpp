@@ -9,7 +9,7 @@
 #include <QJsonDocument>
 #include <QtTest>
 
-#include "shell/globals.h"
+#include "base/globals.h"
 
 namespace {
 const char* const kRecordedSchemes[] = {"http", "https", "file"};

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "httptestkit.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"

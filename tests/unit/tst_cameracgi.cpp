@@ -14,9 +14,9 @@
 #include "protocol/dcputils.h"
 #include "protocol/timezones.h"
 #include "protocol/wallclock.h"
-#include "shell/endpoints.h"
-#include "shell/globals.h"
-#include "shell/log.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "testsupport.h"
 
 namespace {

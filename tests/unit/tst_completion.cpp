@@ -8,7 +8,7 @@
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
 #include "platform/shortcut.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "testsupport.h"
 
 static void chooseCamera(const QByteArray& dcp, const QString& ip, const QByteArray& port)

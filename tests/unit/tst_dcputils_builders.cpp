@@ -6,7 +6,7 @@
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
 #include "protocol/wallclock.h"
-#include "shell/endpoints.h"
+#include "base/endpoints.h"
 #include "testsupport.h"
 
 using namespace dcptest;

@@ -13,7 +13,7 @@
 #include "guide/connectiontypeonlyone.h"
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"

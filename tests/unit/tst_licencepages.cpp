@@ -1,7 +1,7 @@
 // The licence page and the no-Internet page.
 #include <QtTest>
 
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"

@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
-#include "shell/log.h"
-#include "shell/logging.h"
-#include "shell/config.h"
+#include "base/log.h"
+#include "base/logging.h"
+#include "base/config.h"
 
 namespace {
 const QString kNoFile = "<no file>";

@@ -2,7 +2,7 @@
 #include <QLabel>
 
 #include "shell/exitpopup.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "shell/languages.h"
-#include "shell/config.h"
-#include "shell/globals.h"
+#include "base/languages.h"
+#include "base/config.h"
+#include "base/globals.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "platform/installer.h"

@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QTranslator>
 
-#include "shell/globals.h"
-#include "shell/languages.h"
+#include "base/globals.h"
+#include "base/languages.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"

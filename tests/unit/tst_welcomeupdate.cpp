@@ -1,7 +1,7 @@
 // The welcome page's sprite waits and self-update against a loopback HTTP server.
 #include <QtTest>
 
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/spriteclipper.h"

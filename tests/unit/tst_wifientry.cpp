@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "protocol/apsearchresult.h"
-#include "shell/globals.h"
+#include "base/globals.h"
 #include "shell/mainpage.h"
 #include "testsupport.h"
 #include "wifi/wifisettings.h"

@@ -1,6 +1,6 @@
-#include "shell/globals.h"
+#include "base/globals.h"
 
-#include "shell/endpoints.h"
+#include "base/endpoints.h"
 
 QList<IPCamera> IPCameraList;
 int IPCameraIdx = -1;

@@ -1,4 +1,4 @@
-#include "shell/languages.h"
+#include "base/languages.h"
 
 #include <QCoreApplication>
 

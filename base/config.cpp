@@ -1,4 +1,4 @@
-#include "shell/config.h"
+#include "base/config.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,8 +7,8 @@
 #include <QVector>
 #include <QXmlStreamReader>
 
-#include "shell/endpoints.h"
-#include "shell/globals.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
 
 namespace {
 

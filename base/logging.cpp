@@ -1,4 +1,4 @@
-#include "shell/logging.h"
+#include "base/logging.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <QMutexLocker>
 #include <QTextStream>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 QString formatLogLine(QtMsgType type, const QString& message)
 {
