@@ -4,163 +4,923 @@
 <context>
     <name>APModeDeviceToRouter</name>
     <message>
-        <source>APModeDeviceToRouter</source>
-        <translation>APModeDeviceToRouter</translation>
+        <location filename="../../apmode/apmodedevicetorouter.ui" line="+7"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connect Your Camera to Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Select your home Wi-Fi network :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Enter Manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Scan</source>
+        <translation type="unfinished">Suchen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Detect Wi-Fi Networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="-2"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+197"/>
+        <source>Enter Wi-Fi Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+14"/>
+        <source>Wi-Fi Name (SSID) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Wi-Fi Password :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Enter Your Wi-Fi Network Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+198"/>
+        <source>Turn Off Direct Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Could not connect to Wireless</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Retry</source>
+        <translation type="unfinished">Wiederholen</translation>
+    </message>
+    <message>
+        <location filename="../../apmode/apmoderules.cpp" line="+107"/>
+        <source>Please enter the Network Name (SSID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Please enter the wireless password</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>APModeHostToDevice</name>
     <message>
-        <source>APModeHostToDevice</source>
-        <translation>APModeHostToDevice</translation>
+        <location filename="../../apmode/apmodehosttodevice.ui" line="+7"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connect to Your Camera&apos;s Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Next</source>
+        <translation type="unfinished">Weiter</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&lt;p style=&quot;line-height:18px&quot;&gt;Please connect your computer to your camera&apos;s Wi-Fi network. You can find the Wi-Fi network&lt;br&gt; name (SSID) and password printed on a label attached to your camera.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find the SSID of your camera?&lt;/a&gt;&lt;/span &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
+        <source>Let&apos;s connect the camera to your network</source>
+        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <location line="+93"/>
+        <source>Could Not Find Your Camera</source>
+        <translation type="unfinished">Kamera nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="-92"/>
+        <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+29"/>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Retry</source>
+        <translation type="unfinished">Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Could not Connect to Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset</source>
+        <translation type="unfinished">Zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Could Not Find the SSID of Your Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+36"/>
+        <location line="+21"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Remove Your Ethernet Cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>APModeHostToDevicePasswordVerify</name>
     <message>
-        <source>APModeHostToDevicePasswordVerify</source>
-        <translation>APModeHostToDevicePasswordVerify</translation>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.ui" line="+6"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Next</source>
+        <translation type="unfinished">Weiter</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Connect to Your Camera&apos;s Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Reset</source>
+        <translation type="unfinished">Zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Camera Password :</source>
+        <translation type="unfinished">Kamerapasswort:</translation>
+    </message>
+    <message>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
+        <source>Let&apos;s connect the camera to your network</source>
+        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../../apmode/apmoderules.cpp" line="-53"/>
+        <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
+        <translation type="unfinished">Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Please check that your password is 6-30 characters with no spaces.</source>
+        <translation type="unfinished">Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
     </message>
 </context>
 <context>
     <name>APModeHostToRouter</name>
     <message>
-        <source>APModeHostToRouter</source>
-        <translation>APModeHostToRouter</translation>
+        <location filename="../../apmode/apmodehosttorouter.ui" line="+7"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Connect Your Computer to Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Next</source>
+        <translation type="unfinished">Weiter</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Please connect your computer to the Wi-Fi network :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Then click Next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
+        <location line="+108"/>
+        <source>Let&apos;s connect the camera to your network</source>
+        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+    </message>
+    <message>
+        <location line="-99"/>
+        <source>No Internet Connection</source>
+        <translation type="unfinished">Keine Internetverbindung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+27"/>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <location line="+27"/>
+        <location line="+39"/>
+        <source>Retry</source>
+        <translation type="unfinished">Wiederholen</translation>
+    </message>
+    <message>
+        <location line="-45"/>
+        <location line="+37"/>
+        <source>Could not connect to Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reset</source>
+        <translation type="unfinished">Zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>AgreementPage</name>
     <message>
+        <location filename="../../welcome/agreementpage.ui" line="+12"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
     <message>
+        <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ENDBENUTZER-LIZENZVERTRAG&lt;/b&gt;&lt;br&gt;&lt;b&gt;Bitte lesen Sie diesen Vertrag sorgfältig durch, bevor Sie den olvaris Einrichtungsassistenten verwenden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Dieser Vertrag wird zwischen Ihnen und Tervane geschlossen. Indem Sie das Kästchen unten ankreuzen und auf „Ich stimme zu“ klicken, nehmen Sie seine Bedingungen an.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lizenz.&lt;/b&gt; Tervane gewährt Ihnen eine persönliche, nicht ausschließliche und nicht übertragbare Lizenz, diesen Assistenten zu installieren und zu verwenden, um Kameras einzurichten, die Ihnen gehören oder die Sie verwalten dürfen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Einschränkungen.&lt;/b&gt; Sie dürfen den Assistenten weder verkaufen, vermieten, verleihen oder weitergeben noch ihn verändern, dekompilieren oder zurückentwickeln, soweit das Gesetz dies nicht ausdrücklich erlaubt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online-Dienste.&lt;/b&gt; Der Assistent verbindet sich mit Diensten von Tervane im Internet, um nach einer neueren Version zu suchen, Geräteinformationen herunterzuladen und Ihre Kamera bei olvaris zu registrieren. Für diese Nutzung gelten die Nutzungsbedingungen und die Datenschutzerklärung von olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualisierungen.&lt;/b&gt; Ist ein neuerer Assistent verfügbar, entscheiden Sie, ob Sie ihn herunterladen und installieren.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Keine Gewährleistung.&lt;/b&gt; Der Assistent wird, soweit gesetzlich zulässig, „wie besehen“ und ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Haftung.&lt;/b&gt; Tervane haftet, soweit gesetzlich zulässig, nicht für indirekte Schäden oder Folgeschäden aus der Verwendung des Assistenten.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Beendigung.&lt;/b&gt; Diese Lizenz endet, wenn Sie gegen ihre Bedingungen verstoßen; Sie müssen dann alle Kopien des Assistenten löschen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
+        <location line="+17"/>
+        <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Ich habe die AGB von Tervane gelesen, verstanden und akzeptiere sie.</translation>
     </message>
     <message>
+        <location line="+21"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
+        <location line="+21"/>
         <source>I Agree</source>
         <translation>Ich stimme zu</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>Terms and Conditions</source>
         <translation>Geschäftsbedingungen</translation>
     </message>
     <message>
+        <location filename="../../welcome/agreementpage.cpp" line="+21"/>
         <source>&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;</source>
         <translation>&lt;b&gt;ENDBENUTZER-LIZENZVERTRAG&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;br&gt;</source>
         <translation>&lt;b&gt;Bitte lesen Sie diesen Vertrag sorgfältig durch, bevor Sie den olvaris Einrichtungsassistenten verwenden.&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
         <translation>Dieser Vertrag wird zwischen Ihnen und Tervane geschlossen. Indem Sie das Kästchen unten ankreuzen und auf „Ich stimme zu“ klicken, nehmen Sie seine Bedingungen an.&lt;br&gt;&lt;br&gt;1. Lizenz. Tervane gewährt Ihnen eine persönliche, nicht ausschließliche und nicht übertragbare Lizenz, diesen Assistenten zu installieren und zu verwenden, um Kameras einzurichten, die Ihnen gehören oder die Sie verwalten dürfen.&lt;br&gt;&lt;br&gt;2. Einschränkungen. Sie dürfen den Assistenten weder verkaufen, vermieten, verleihen oder weitergeben noch ihn verändern, dekompilieren oder zurückentwickeln, soweit das Gesetz dies nicht ausdrücklich erlaubt.&lt;br&gt;&lt;br&gt;3. Online-Dienste. Der Assistent verbindet sich mit Diensten von Tervane im Internet, um nach einer neueren Version zu suchen, Geräteinformationen herunterzuladen und Ihre Kamera bei olvaris zu registrieren. Für diese Nutzung gelten die Nutzungsbedingungen und die Datenschutzerklärung von olvaris.&lt;br&gt;&lt;br&gt;4. Aktualisierungen. Ist ein neuerer Assistent verfügbar, entscheiden Sie, ob Sie ihn herunterladen und installieren.&lt;br&gt;&lt;br&gt;5. Keine Gewährleistung. Der Assistent wird, soweit gesetzlich zulässig, „wie besehen“ und ohne jede Gewährleistung bereitgestellt.&lt;br&gt;&lt;br&gt;6. Haftung. Tervane haftet, soweit gesetzlich zulässig, nicht für indirekte Schäden oder Folgeschäden aus der Verwendung des Assistenten.&lt;br&gt;&lt;br&gt;7. Beendigung. Diese Lizenz endet, wenn Sie gegen ihre Bedingungen verstoßen; Sie müssen dann alle Kopien des Assistenten löschen.</translation>
-    </message>
-    <message>
-        <source>Let&apos;s connect the camera to your network</source>
-        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
-    </message>
-    <message>
-        <source>Choose your connection type</source>
-        <translation>Verbindungsart wählen</translation>
-    </message>
-    <message>
-        <source>Ethernet</source>
-        <translation>Ethernet</translation>
-    </message>
-    <message>
-        <source>POE(Power Over Ethernet)</source>
-        <translation>PoE (Power over Ethernet)</translation>
-    </message>
-    <message>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (Powerline)</translation>
-    </message>
-    <message>
-        <source>Direct Connection</source>
-        <translation>Direktverbindung</translation>
     </message>
 </context>
 <context>
     <name>AlreadyRegisteredPage</name>
     <message>
-        <source>AlreadyRegisteredPage</source>
-        <translation>AlreadyRegisteredPage</translation>
+        <location filename="../../cloud/alreadyregisteredpage.ui" line="+7"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera Already Registered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Next</source>
+        <translation type="unfinished">Weiter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Reset</source>
+        <translation type="unfinished">Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
+        <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Set up and secure your camera</source>
+        <translation type="unfinished">Kamera einrichten und schützen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Connect your camera to your network wirelessly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Let&apos;s connect the camera to your network</source>
+        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
 </context>
 <context>
     <name>CameraConnectionPage</name>
     <message>
+        <location filename="../../guide/cameraconnectionpage.ui" line="+12"/>
         <source>Hardware Connection</source>
         <translation>Kamera anschließen</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>Wählen Sie Ihr Kameramodell, um die Installationsanleitung zu sehen:</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Skip instruction</source>
         <translation>Überspringen</translation>
     </message>
     <message>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="-1"/>
         <source>Please select your camera connection type :</source>
         <translation>Wählen Sie die Verbindungsart Ihrer Kamera:</translation>
     </message>
     <message>
+        <location line="-12"/>
+        <location line="+81"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <location line="+41"/>
+        <location line="+176"/>
+        <location filename="../../guide/connectionrules.cpp" line="+15"/>
+        <location line="+1"/>
         <source>Direct Connection</source>
         <translation>Direktverbindung</translation>
     </message>
     <message>
+        <location line="-221"/>
+        <location line="+171"/>
         <source>Choose your connection type</source>
         <translation>Verbindungsart wählen</translation>
     </message>
     <message>
+        <location line="-170"/>
+        <location line="+219"/>
+        <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
+        <location line="-218"/>
+        <location line="+218"/>
+        <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
+        <location line="-217"/>
+        <location line="+217"/>
+        <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (Powerline)</translation>
     </message>
 </context>
 <context>
+    <name>CloudServicesPage</name>
+    <message>
+        <location filename="../../cloud/cloudservicespage.ui" line="+12"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+33"/>
+        <source>about:blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Existing Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No, thanks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../cloud/cloudroute.cpp" line="+32"/>
+        <source>Connect your camera to your network wirelessly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
+        <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Set up and secure your camera</source>
+        <translation type="unfinished">Kamera einrichten und schützen</translation>
+    </message>
+    <message>
+        <location line="+333"/>
+        <location line="+19"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+19"/>
+        <location line="+19"/>
+        <location line="+26"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Verification Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cloud service not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cloud service failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Cloud Services will not be available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next</source>
+        <translation type="unfinished">Weiter</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>Your</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>camera is now registered with &lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>use the above e-mail address and the password&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>you created to log in.&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigNetworkMessageBox</name>
+    <message>
+        <location filename="../../setup/confignetworkmessagebox.ui" line="+7"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>color: rgb(0, 176, 208);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configure Your Internet Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>border-image: url(:/images/btn_close_blue.png);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>border-image: url(:/images/popup_blue_up.png);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+16"/>
+        <location line="+103"/>
+        <location line="+8"/>
+        <location line="+81"/>
+        <location line="+8"/>
+        <source>border-image: url(:/images/btn_white.png);
+color: rgb(66, 66, 66);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-214"/>
+        <location line="+127"/>
+        <location line="+89"/>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <location line="-210"/>
+        <location line="+127"/>
+        <location line="+89"/>
+        <source>border-image: url(:/images/btn_blue.png);
+color: rgb(255, 255, 255);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-214"/>
+        <location line="+127"/>
+        <location line="+89"/>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-208"/>
+        <location line="+103"/>
+        <location line="+89"/>
+        <source>Local Only</source>
+        <translation type="unfinished">Nur lokal</translation>
+    </message>
+    <message>
+        <location line="-185"/>
+        <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Request a dynamic IP address from the gateway or router&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Connection Type :&lt;/span&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>border-image: url(:/images/select_s_blue.png);
+background-color: transparent;
+color: rgb(255, 255, 255);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DHCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+9"/>
+        <source>border-image: url(:/images/select_s_white.png);
+background-color: transparent;
+color: rgb(66, 66, 66);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>PPPoE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Static IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+9"/>
+        <location line="+6"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <location line="+48"/>
+        <location line="+46"/>
+        <location line="+6"/>
+        <source>color: rgb(102, 102, 102);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-123"/>
+        <source>Gateway :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Subnet :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+18"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+36"/>
+        <location line="+34"/>
+        <location line="+18"/>
+        <source>border-image: url(:/images/textarea_l.png);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>IP address :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Primary DNS :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Secondary DNS :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Account :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Password :</source>
+        <translation type="unfinished">Passwort:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <source>Please enter a valid static IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Please enter the PPPoE account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Please enter the PPPoE password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConnectionTypeAPMode</name>
     <message>
+        <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -168,10 +928,12 @@
 <context>
     <name>ConnectionTypeLocalView</name>
     <message>
+        <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
@@ -184,18 +946,23 @@ p, li { white-space: pre-wrap; }
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Schließen Sie das Netzteil an die Strombuchse auf der Rückseite des Geräts an und stecken Sie es dann in eine Steckdose. Überspringen Sie diesen Schritt, wenn Ihre Kamera per PoE (Power over Ethernet) angeschlossen ist.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
         <translation>Schließen Sie das Netzteil an die Strombuchse auf der Rückseite des Geräts an und stecken Sie es dann in eine Steckdose. Überspringen Sie diesen Schritt, wenn Ihre Kamera per PoE (Power over Ethernet) angeschlossen ist.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -203,38 +970,47 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>ConnectionTypeMoreThanOne</name>
     <message>
+        <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt;diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>POE</source>
         <translation>PoE</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>PLC</source>
         <translation>PLC</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Direct Connection</source>
         <translation>Direktverbindung</translation>
     </message>
@@ -242,22 +1018,27 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>ConnectionTypeOnlyOne</name>
     <message>
+        <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt;diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -265,199 +1046,591 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>DeviceSetupCompletePage</name>
     <message>
-        <source>DeviceSetupCompletePage</source>
-        <translation>DeviceSetupCompletePage</translation>
+        <location filename="../../cloud/devicesetupcompletepage.ui" line="+7"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Setup Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Model Name :</source>
+        <translation type="unfinished">Modellname:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>pw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>olvaris Account :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Create a shortcut to your camera on your desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
+        <source>Hide</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DeviceSetupPage</name>
     <message>
+        <location filename="../../setup/devicesetuppage.ui" line="+28"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
+        <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Camera Name :</source>
         <translation>Kameraname:</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
         <source>Camera Password :</source>
         <translation>Kamerapasswort:</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Retype Password :</source>
         <translation>Passwort bestätigen:</translation>
     </message>
     <message>
+        <location line="+51"/>
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
     <message>
+        <location line="+18"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Model Name :</source>
         <translation>Modellname:</translation>
     </message>
     <message>
+        <location line="+40"/>
         <source>Start :</source>
         <translation>Beginn:</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>End :</source>
         <translation>Ende:</translation>
     </message>
     <message>
+        <location line="+330"/>
         <source>Month</source>
         <translation>Monat</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Week</source>
         <translation>Woche</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Day of Week</source>
         <translation>Wochentag</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Time</source>
         <translation>Uhrzeit</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Offset :</source>
         <translation>Versatz:</translation>
     </message>
     <message>
+        <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Passwort vergessen&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
+        <location line="+36"/>
         <source>Time Zone :</source>
         <translation>Zeitzone:</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>Enable daylight saving</source>
         <translation>Sommerzeit aktivieren</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Manual</source>
         <translation>Manuell</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
         <translation>(Das Passwort besteht aus 6-30 Buchstaben und&lt;br&gt;Ziffern ohne Leerzeichen)</translation>
     </message>
     <message>
+        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+101"/>
+        <source>Set up and secure your camera</source>
+        <translation type="unfinished">Kamera einrichten und schützen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+3"/>
         <source>Current Password :</source>
         <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
+        <location line="+184"/>
+        <location line="+16"/>
+        <location line="+507"/>
+        <source>Let&apos;s connect the camera to your network</source>
+        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+    </message>
+    <message>
+        <location line="-476"/>
+        <source>Password mismatch. Please type in the password again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+212"/>
+        <source>Connect your camera to your network wirelessly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+194"/>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+14"/>
+        <source>Could not connect to Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+18"/>
+        <source>Retry</source>
+        <translation type="unfinished">Wiederholen</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Local View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reset</source>
+        <translation type="unfinished">Zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Configure Your Internet Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../setup/setupinput.cpp" line="+14"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
         <translation>Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
         <translation>Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
     </message>
     <message>
+        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Bitte prüfen Sie den Gerätenamen: Er muss kürzer als 32 Zeichen sein und darf&lt;br&gt;nur Buchstaben und Ziffern enthalten</translation>
+    </message>
+    <message>
+        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <source>Please enter the IP address of your Primary DNS server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a valid static IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Please enter the PPPoE account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter the PPPoE password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DeviceWiFiChangePage</name>
     <message>
-        <source>DeviceWiFiChangePage</source>
-        <translation>DeviceWiFiChangePage</translation>
+        <location filename="../../wifi/devicewifichangepage.ui" line="+31"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Connect with Wireless?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>Enter Manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Select &lt; Your Home Wi-Fi &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>The WPS LED will be turned off after it connects to your router, then the status LED will be green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Within one minute, press the WPS button on your router.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Unplug the Ethernet cable from your Vistrel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Next</source>
+        <translation type="unfinished">Weiter</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No, thanks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Back</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
+        <location line="+594"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location line="-424"/>
+        <source>Set up and secure your camera</source>
+        <translation type="unfinished">Kamera einrichten und schützen</translation>
+    </message>
+    <message>
+        <location line="+154"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Enter Wi-Fi Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+16"/>
+        <source>Wi-Fi Name (SSID) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+16"/>
+        <source>Wi-Fi Password :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Enter Your Wi-Fi Network Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+36"/>
+        <source>Please enter the wireless password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Please enter the Network Name (SSID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+177"/>
+        <location line="+22"/>
+        <source>Could Not Connect Wirelessly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Remove Your Ethernet Cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>What is WPS?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Could Not Connect WPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Could Not Connect Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please make sure your Ethernet cable is plugged and try again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DiscoveryPage</name>
     <message>
+        <location filename="../../setup/discoverypage.ui" line="+25"/>
         <source>Select Your Camera</source>
         <translation>Kamera auswählen</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
     <message>
+        <location line="+53"/>
         <source>Password :</source>
         <translation>Passwort:</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Confirm Password :</source>
         <translation>Bestätigung:</translation>
     </message>
     <message>
+        <location line="+19"/>
         <source>Scan</source>
         <translation>Suchen</translation>
     </message>
     <message>
+        <location line="+28"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Kamera nicht gefunden?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Keine Geräte gefunden. Suchen Sie mit „Suchen“ erneut&lt;br&gt; oder prüfen Sie über „Zurück“ die Verbindung.&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>Camera Name</source>
         <translation>Kameraname</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>MAC</source>
         <translation>MAC</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
+        <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
         <translation>Modellname:</translation>
     </message>
     <message>
-        <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
-    </message>
-    <message>
-        <source>Set up and secure your camera</source>
-        <translation>Kamera einrichten und schützen</translation>
-    </message>
-    <message>
+        <location line="+93"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Could Not Find Your Camera</source>
         <translation>Kamera nicht gefunden</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
         <translation>Klicken Sie auf „Suchen“, um erneut zu suchen, oder auf „Zurück“, um&lt;br&gt;Ihre Verbindungseinstellungen zu prüfen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>What is a MAC ID?</source>
         <translation>Was ist eine MAC-ID?</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
         <translation>Eine MAC-ID ist eine eindeutige Netzwerkkennung eines Geräts.&lt;br&gt;Sie ist auf dem Etikett Ihres Geräts aufgedruckt.&lt;br&gt;&lt;br&gt;</translation>
     </message>
@@ -465,42 +1638,53 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>Launcher</name>
     <message>
+        <location filename="../../shell/launcher.ui" line="+6"/>
         <source>olvaris Launcher</source>
         <translation>olvaris Startprogramm</translation>
     </message>
     <message>
+        <location filename="../../shell/launcher.cpp" line="+64"/>
         <source>Welcome</source>
         <translation>Willkommen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Set up your camera</source>
         <translation>Kamera einrichten</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Install the viewer software</source>
         <translation>Anzeigesoftware installieren</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Read the manual</source>
         <translation>Handbuch lesen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Install a PDF reader</source>
         <translation>PDF-Reader installieren</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+43"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Do you really want to exit?</source>
         <translation>Möchten Sie das Programm wirklich beenden?</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -508,61 +1692,57 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
+        <location filename="../../guide/connectionpanel.cpp" line="+32"/>
         <source>Why does the LED stay red?</source>
         <translation>Warum bleibt die LED rot?</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
         <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Reset Your Camera</source>
-        <translation>Kamera zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Halten Sie die Reset-Taste der Kamera mit einer aufgebogenen Büroklammer mindestens 10 Sekunden lang gedrückt, während die Kamera am Strom angeschlossen ist. Klicken Sie nach dem Zurücksetzen auf „Neu beginnen“, um den Einrichtungsassistenten erneut zu starten.&lt;br&gt;</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>
     <name>Mainpage</name>
     <message>
+        <location filename="../../shell/mainpage.ui" line="+6"/>
+        <location filename="../../shell/mainpage.cpp" line="+111"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
     <message>
-        <source>Terms and Conditions</source>
-        <translation>Geschäftsbedingungen</translation>
-    </message>
-    <message>
+        <location filename="../../shell/mainpage.cpp" line="-2"/>
         <source>Zero config</source>
         <translation>Zero-Konfiguration</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+63"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Do you really want to exit?</source>
         <translation>Möchten Sie das Programm wirklich beenden?</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -570,54 +1750,68 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>OppsPage</name>
     <message>
+        <location filename="../../welcome/oppspage.ui" line="+25"/>
         <source>No Internet Connection</source>
         <translation>Keine Internetverbindung</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ihr Computer muss mit dem Internet verbunden sein, um&lt;br&gt; nach einer neuen Version des Einrichtungsassistenten zu&lt;br&gt; suchen und Ihre Kamera für die Fernansicht bei olvaris&lt;br&gt; zu registrieren.&lt;/p&gt;</translation>
     </message>
     <message>
+        <location line="+26"/>
+        <location filename="../../welcome/oppspage.cpp" line="+85"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Local Only</source>
         <translation>Nur lokal</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu&lt;br&gt;versuchen, oder auf &lt;b&gt;Nur lokal&lt;/b&gt;, um Ihre Kamera&lt;br&gt;nur für die lokale Ansicht einzurichten.&lt;/p&gt;</translation>
     </message>
     <message>
+        <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
         <translation>Nur lokale Ansicht</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
         <translation>Bitte beachten Sie: Wenn Sie diese&lt;br&gt; Kamera nur lokal einrichten, können&lt;br&gt; Sie den olvaris-Dienst nicht zur&lt;br&gt; Fernansicht der Kamera nutzen.&lt;br&gt;&lt;br&gt;Wenn Sie diese Funktionen nutzen&lt;br&gt;möchten, verbinden Sie sich vor dem&lt;br&gt;Start mit dem Internet.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
     <message>
+        <location line="+21"/>
         <source>Do you really want to exit?</source>
         <translation>Möchten Sie das Programm wirklich beenden?</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -625,180 +1819,354 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>WelcomePage</name>
     <message>
+        <location filename="../../welcome/welcomepage.ui" line="+12"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+514"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
     <message>
+        <location line="+20"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-9"/>
         <source>Welcome</source>
         <translation>Willkommen</translation>
     </message>
     <message>
+        <location line="+14"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+1"/>
         <source>Choose your language :</source>
         <translation>Wählen Sie Ihre Sprache:</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
+        <location line="+19"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+443"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
+        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Russian</source>
         <translation>Russisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Spanish</source>
         <translation>Spanisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Portuguese(Portugal)</source>
         <translation>Portugiesisch (Portugal)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Portuguese(Brazil)</source>
         <translation>Portugiesisch (Brasilien)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Japanese</source>
         <translation>Japanisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Traditional Chinese</source>
         <translation>Chinesisch (traditionell)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Simplified Chinese</source>
         <translation>Chinesisch (vereinfacht)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Korean</source>
         <translation>Koreanisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Czech</source>
         <translation>Tschechisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Danish</source>
         <translation>Dänisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>German</source>
         <translation>Deutsch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Greek</source>
         <translation>Griechisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Croatian</source>
         <translation>Kroatisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Hungarian</source>
         <translation>Ungarisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Italian</source>
         <translation>Italienisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Dutch</source>
         <translation>Niederländisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Norwegian</source>
         <translation>Norwegisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Polish</source>
         <translation>Polnisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Romanian</source>
         <translation>Rumänisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Slovenian</source>
         <translation>Slowenisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Swedish</source>
         <translation>Schwedisch</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Finnish</source>
         <translation>Finnisch</translation>
     </message>
     <message>
+        <location line="+264"/>
         <source>Choose your model</source>
         <translation>Wählen Sie Ihr Modell</translation>
     </message>
     <message>
+        <location line="+76"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
         <translation>Möglicherweise ist ein Browserfenster geöffnet oder ein anderer&lt;br&gt;Einrichtungsassistent läuft. Bitte schließen Sie Ihren Browser und&lt;br&gt;alle laufenden Einrichtungsassistenten, bevor Sie dieses Programm öffnen.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
+        <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
         <source>New Version Available</source>
         <translation>Neue Version verfügbar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
         <translation>Eine neue Version des Einrichtungsassistenten ist verfügbar. Bitte aktualisieren Sie auf die neueste Version.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Update</source>
         <translation>Aktualisieren</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Download Successful</source>
         <translation>Download erfolgreich</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
         <translation>Der neueste Einrichtungsassistent wurde erfolgreich heruntergeladen. Klicken Sie auf OK, um diesen Assistenten zu schließen und den neuen zu starten.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+10"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location line="-4"/>
         <source>Download Path Error</source>
         <translation>Fehler beim Speicherort</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
         <translation>Wählen Sie einen anderen Ordner zum Speichern oder klicken&lt;br&gt;Sie auf &lt;b&gt;Beenden&lt;/b&gt; und laden Sie die neueste Version unter&lt;br&gt;%1 manuell herunter.</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+11"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
+        <location line="-5"/>
         <source>Download Error</source>
         <translation>Download-Fehler</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
         <translation>Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt; für einen neuen Download oder laden&lt;br&gt;Sie die neueste Version unter %1 manuell herunter.&lt;br&gt;</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Retry</source>
         <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>WirelessMessageBox</name>
+    <message>
+        <location filename="../../wifi/wirelessmessagebox.ui" line="+19"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+170"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <location line="-150"/>
+        <location line="+208"/>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-186"/>
+        <location line="+236"/>
+        <source>Wi-Fi Name (SSID) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-214"/>
+        <location line="+236"/>
+        <source>Wi-Fi Password :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-214"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Encryption Type :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Security Type :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location line="+2"/>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Open(WEP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Shared(WEP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>WPA-PSK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>WPA2-PSK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>WPA or WPA2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP,64bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>WEP,128bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>AES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TKIP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TKIP or AES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../wifi/wirelessrules.cpp" line="+13"/>
+        <source>Could not save your wireless settings. Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
