@@ -6,115 +6,115 @@
     <message>
         <location filename="../../apmode/apmodedevicetorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect Your Camera to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera mit dem WLAN verbinden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select your home Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihr WLAN aus:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell eingeben</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Scan</source>
-        <translation type="unfinished">Suchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Detect Wi-Fi Networks</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Netzwerke suchen</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="-2"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+197"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Passwort eingeben</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Name (SSID):</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Passwort:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Daten eingeben</translation>
     </message>
     <message>
         <location line="+198"/>
         <source>Turn Off Direct Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktverbindung ausschalten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie die Direct-Taste an Ihrer Kamera und vergewissern Sie sich, dass die Cloud-&lt;br&gt;Taste nicht mehr blinkt. Klicken Sie dann auf OK, um fortzufahren.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Could not connect to Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine WLAN-Verbindung möglich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre WLAN-Einstellungen konnten nicht gespeichert werden.&lt;br&gt;Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="+107"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Netzwerknamen (SSID) ein</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das WLAN-Passwort ein</translation>
     </message>
 </context>
 <context>
@@ -122,106 +122,106 @@
     <message>
         <location filename="../../apmode/apmodehosttodevice.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem WLAN der Kamera verbinden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;Please connect your computer to your camera&apos;s Wi-Fi network. You can find the Wi-Fi network&lt;br&gt; name (SSID) and password printed on a label attached to your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Bitte verbinden Sie Ihren Computer mit dem WLAN Ihrer Kamera. Den WLAN-Namen (SSID)&lt;br&gt; und das Passwort finden Sie auf dem Etikett an Ihrer Kamera.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find the SSID of your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;SSID der Kamera nicht gefunden?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
         <location line="+115"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished">Kamera nicht gefunden</translation>
+        <translation>Kamera nicht gefunden</translation>
     </message>
     <message>
         <location line="-92"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kamera wurde nicht gefunden. Bitte versuchen Sie es erneut.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+29"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Retry</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Could not Connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zur Kamera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn keine Verbindung zur Kamera möglich ist, setzen Sie die Kamera zurück&lt;br&gt;und starten Sie den Assistenten erneut.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reset</source>
-        <translation type="unfinished">Zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Could Not Find the SSID of Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID der Kamera nicht gefunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie die SSID Ihrer Kamera nicht finden, setzen Sie die Kamera zurück&lt;br&gt;und starten Sie den Assistenten erneut.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+36"/>
         <location line="+21"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kamera wurde nicht gefunden. Bitte kehren Sie zur vorherigen Seite zurück&lt;br&gt;und wählen Sie Ihr Kameramodell erneut aus.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>LAN-Kabel entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie das LAN-Kabel von Ihrer Kamera ab und&lt;br&gt;klicken Sie dann auf OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -229,67 +229,67 @@
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem WLAN der Kamera verbinden</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Reset</source>
-        <translation type="unfinished">Zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Die Kamera hat bereits ein Passwort. Bitte geben Sie das vorhandene Passwort ein oder setzen Sie die Kamera zurück.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Camera Password :</source>
-        <translation type="unfinished">Kamerapasswort:</translation>
+        <translation>Kamerapasswort:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
         <location line="+150"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Ihr Passwort: Es muss 6-30 Zeichen lang sein und darf keine Leerzeichen enthalten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="-53"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished">Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
+        <translation>Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished">Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
+        <translation>Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
     </message>
 </context>
 <context>
@@ -297,87 +297,87 @@
     <message>
         <location filename="../../apmode/apmodehosttorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect Your Computer to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer mit dem WLAN verbinden</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please connect your computer to the Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte verbinden Sie Ihren Computer mit diesem WLAN:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Network</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Then click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
         <location line="-99"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished">Keine Internetverbindung</translation>
+        <translation>Keine Internetverbindung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Computer muss mit dem Internet verbunden sein. Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;,&lt;br&gt;um es erneut zu versuchen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+27"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-25"/>
         <location line="+27"/>
         <location line="+39"/>
         <source>Retry</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location line="-45"/>
         <location line="+37"/>
         <source>Could not connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zur Kamera</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie&lt;br&gt;Ihre Kamera, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie&lt;br&gt;Ihre Kamera.&lt;br&gt;Ist weiterhin keine Verbindung möglich, setzen Sie die Kamera zurück und starten Sie den Assistenten erneut.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reset</source>
-        <translation type="unfinished">Zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -434,57 +434,57 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Camera Already Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera bereits registriert</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen&lt;br&gt;Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished">Zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen&lt;br&gt;Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Kamera einrichten und schützen</translation>
+        <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
 </context>
 <context>
@@ -568,59 +568,59 @@
     <message>
         <location filename="../../cloud/cloudservicespage.ui" line="+12"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+33"/>
         <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <translation>about:blank</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrieren Sie sich bei olvaris, um von&lt;br&gt;unterwegs auf Ihre Kamera zuzugreifen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandenes Konto</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, danke</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudroute.cpp" line="+32"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Kamera einrichten und schützen</translation>
+        <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
         <location line="+333"/>
         <location line="+19"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-17"/>
@@ -628,92 +628,92 @@
         <location line="+19"/>
         <location line="+26"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>Verification Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung erforderlich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Bestätigungs-E-Mail wurde an Ihre E-Mail-Adresse gesendet. Bitte klicken Sie&lt;br&gt;innerhalb von 7 Tagen auf den Link in der E-Mail, um Ihr Konto zu bestätigen.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Cloud service not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud-Dienst nicht vertrauenswürdig</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud-Dienst fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der olvaris-Dienst konnte seine Identität nicht nachweisen, daher wurde nichts an ihn gesendet.&lt;br&gt;Prüfen Sie Datum und Uhrzeit des Computers und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Cloud Services will not be available</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud-Dienste sind nicht verfügbar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte beachten Sie: Wenn Sie diesen&lt;br&gt;Schritt überspringen, können Sie den&lt;br&gt;olvaris-Dienst nicht zur Fernansicht&lt;br&gt;der Kamera nutzen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>Your</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera ist jetzt bei olvaris registriert&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>und einsatzbereit. Sie können Ihre Kamera jetzt&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>jederzeit und überall über die &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen. Melden Sie&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>sich einfach mit der obigen E-Mail-Adresse und dem&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>you created to log in.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>von Ihnen erstellten Passwort an.&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,32 +721,32 @@
     <message>
         <location filename="../../setup/confignetworkmessagebox.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>color: rgb(0, 176, 208);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(0, 176, 208);</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetverbindung konfigurieren</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Bitte wählen Sie die Art der Internetverbindung, die Ihre Kamera verwendet. Wenn Sie&lt;br&gt;unsicher sind, wählen Sie zuerst DHCP. Ist Ihre Kamera direkt mit einem&lt;br&gt;DSL-Modem verbunden, wählen Sie PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -757,14 +757,15 @@
         <location line="+8"/>
         <source>border-image: url(:/images/btn_white.png);
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_white.png);
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-210"/>
@@ -772,43 +773,46 @@ color: rgb(66, 66, 66);</source>
         <location line="+89"/>
         <source>border-image: url(:/images/btn_blue.png);
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_blue.png);
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <location line="-208"/>
         <location line="+103"/>
         <location line="+89"/>
         <source>Local Only</source>
-        <translation type="unfinished">Nur lokal</translation>
+        <translation>Nur lokal</translation>
     </message>
     <message>
         <location line="-185"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Request a dynamic IP address from the gateway or router&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Dynamische IP-Adresse vom Gateway oder Router beziehen&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Connection Type :&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Verbindungsart:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>border-image: url(:/images/select_s_blue.png);
 background-color: transparent;
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_blue.png);
+background-color: transparent;
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -816,17 +820,19 @@ color: rgb(255, 255, 255);</source>
         <source>border-image: url(:/images/select_s_white.png);
 background-color: transparent;
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_white.png);
+background-color: transparent;
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische IP</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -838,17 +844,17 @@ color: rgb(66, 66, 66);</source>
         <location line="+46"/>
         <location line="+6"/>
         <source>color: rgb(102, 102, 102);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(102, 102, 102);</translation>
     </message>
     <message>
         <location line="-123"/>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Subnet :</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -859,52 +865,52 @@ color: rgb(66, 66, 66);</source>
         <location line="+34"/>
         <location line="+18"/>
         <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/textarea_l.png);</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>IP address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Primary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Secondary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS:</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Password :</source>
-        <translation type="unfinished">Passwort:</translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Wenn Sie Ihren Benutzernamen oder Ihr Passwort nicht kennen, wenden Sie sich bitte &lt;br&gt;an Ihren Internetanbieter.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige statische IP-Adresse ein</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den PPPoE-Benutzernamen ein</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das PPPoE-Passwort ein</translation>
     </message>
 </context>
 <context>
@@ -1048,73 +1054,73 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../cloud/devicesetupcompletepage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Setup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtung abgeschlossen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Model Name :</source>
-        <translation type="unfinished">Modellname:</translation>
+        <translation>Modellname:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>pw</source>
-        <translation type="unfinished"></translation>
+        <translation>pw</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Wenn Sie die olvaris-Funktionen dieser &lt;br/&gt;Kamera nutzen möchten, stellen Sie eine&lt;br/&gt;funktionierende Internetverbindung her und&lt;br/&gt;starten Sie den Einrichtungsassistenten erneut.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>olvaris Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris-Konto:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>account</source>
-        <translation type="unfinished"></translation>
+        <translation>account</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ihre &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; Kamera ist jetzt bei olvaris &lt;br/&gt;registriert und einsatzbereit. Sie können Ihre Kamera&lt;br/&gt;jetzt jederzeit und überall über die &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;Website oder eine der &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilen Apps&lt;/span&gt;&lt;/a&gt; ansehen. Melden Sie&lt;br/&gt;sich einfach mit der obigen E-Mail-Adresse und dem&lt;br/&gt;von Ihnen erstellten Passwort an.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertigstellen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung zur Kamera auf dem Desktop erstellen</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
 </context>
 <context>
@@ -1226,12 +1232,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Kamera einrichten und schützen</translation>
+        <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1244,79 +1250,79 @@ p, li { white-space: pre-wrap; }
         <location line="+16"/>
         <location line="+507"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
+        <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
     <message>
         <location line="-476"/>
         <source>Password mismatch. Please type in the password again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein. Bitte geben Sie das Passwort erneut ein.</translation>
     </message>
     <message>
         <location line="+212"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
         <location line="+194"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Ihr Passwort: Es muss aus 6-30 Buchstaben und Ziffern&lt;br&gt;ohne Leerzeichen bestehen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie Ihr Passwort: Es muss 6-30 Zeichen lang sein und darf keine Leerzeichen enthalten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+14"/>
         <source>Could not connect to Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Internetverbindung möglich</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Verbindung zum Internet hergestellt werden. Klicken Sie auf&lt;br&gt;„Schließen“, prüfen Sie Ihre Einstellungen und versuchen Sie es erneut.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+18"/>
         <source>Retry</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Verbindung zum Internet hergestellt werden. Klicken Sie auf „Wiederholen“.&lt;br&gt;Ist weiterhin keine Verbindung möglich, setzen Sie die Kamera zurück und starten Sie den Einrichtungsassistenten erneut.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Ansicht</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset</source>
-        <translation type="unfinished">Zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetverbindung konfigurieren</translation>
     </message>
     <message>
         <location filename="../../setup/setupinput.cpp" line="+14"/>
@@ -1336,32 +1342,32 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+32"/>
         <source>Please enter the IP address of your Primary DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die IP-Adresse Ihres primären DNS-Servers ein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige statische IP-Adresse ein</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den PPPoE-Benutzernamen ein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das PPPoE-Passwort ein</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte entfernen Sie „;“ und „=“ aus dem PPPoE-Benutzernamen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte entfernen Sie „;“ und „=“ aus dem PPPoE-Passwort</translation>
     </message>
 </context>
 <context>
@@ -1369,172 +1375,172 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/devicewifichangepage.ui" line="+31"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Connect with Wireless?</source>
-        <translation type="unfinished"></translation>
+        <translation>Drahtlos verbinden?</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell eingeben</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie &lt; Ihr WLAN &gt; aus</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>The WPS LED will be turned off after it connects to your router, then the status LED will be green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die WPS-LED erlischt, sobald die Kamera mit Ihrem Router verbunden ist. Danach leuchtet die Status-LED grün.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Within one minute, press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie innerhalb einer Minute die WPS-Taste an Ihrem Router.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die WPS-Taste an Ihrer Kamera 6 Sekunden lang gedrückt. Die WPS-LED beginnt blau zu blinken.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Unplug the Ethernet cable from your Vistrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie das LAN-Kabel von Ihrem Vistrel ab.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, danke</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Back</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
         <location line="+594"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-424"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Kamera einrichten und schützen</translation>
+        <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
         <location line="+154"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Passwort eingeben</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Name (SSID):</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+16"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Passwort:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Daten eingeben</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+36"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das WLAN-Passwort ein</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Netzwerknamen (SSID) ein</translation>
     </message>
     <message>
         <location line="+177"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine WLAN-Verbindung möglich</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre WLAN-Einstellungen konnten nicht gespeichert werden. Bitte prüfen Sie, ob das&lt;br&gt;LAN-Kabel angeschlossen ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>LAN-Kabel entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie das LAN-Kabel von Ihrer Kamera ab und&lt;br&gt;klicken Sie dann auf OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kamera konnte keine Verbindung zu Ihrem&lt;br&gt;WLAN herstellen. Bitte schließen Sie das LAN-Kabel&lt;br&gt;wieder an die Kamera an und klicken Sie auf OK,&lt;br&gt;um die WLAN-Einstellungen erneut vorzunehmen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>What is WPS?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist WPS?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Wi-Fi Protected Setup (WPS) können Sie&lt;br&gt;schnell, einfach und automatisch eine sichere&lt;br&gt;WLAN-Verbindung herstellen.&lt;br&gt;Die meisten modernen Router haben eine WPS-Taste.&lt;br&gt;Bei manchen Routern müssen Sie sich an der&lt;br&gt;Weboberfläche anmelden und dort auf eine&lt;br&gt;Schaltfläche klicken, um WPS zu aktivieren. Weitere&lt;br&gt;Informationen finden Sie im Handbuch Ihres Routers.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Could Not Connect WPS</source>
-        <translation type="unfinished"></translation>
+        <translation>WPS-Verbindung fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Assistent konnte nicht mit Ihrer Kamera kommunizieren. Bitte befolgen Sie&lt;br&gt;die Anweisungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Could Not Connect Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Internetverbindung möglich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please make sure your Ethernet cable is plugged and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie, ob das LAN-Kabel angeschlossen ist, und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -2051,122 +2057,122 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/wirelessmessagebox.ui" line="+19"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Title</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+170"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="-150"/>
         <location line="+208"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <location line="-186"/>
         <location line="+236"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Name (SSID):</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+236"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Passwort:</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Encryption Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung:</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Security Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheitstyp:</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
         <location line="+2"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Open(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shared(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shared Key (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA or WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA oder WPA2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP,64bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP, 64 Bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WEP,128bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP, 128 Bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP or AES</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP oder AES</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessrules.cpp" line="+13"/>
         <source>Could not save your wireless settings. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre WLAN-Einstellungen konnten nicht gespeichert werden. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das WLAN-Passwort muss aus 5 oder 13 ASCII-Zeichen oder&lt;br&gt;10 oder 26 Hexadezimalzeichen bestehen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das WLAN-Passwort muss aus 8-63 ASCII-Zeichen oder&lt;br&gt;64 Hexadezimalzeichen bestehen.</translation>
     </message>
 </context>
 </TS>
