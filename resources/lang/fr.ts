@@ -6,115 +6,115 @@
     <message>
         <location filename="../../apmode/apmodedevicetorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect Your Camera to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter la caméra au Wi-Fi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select your home Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez votre réseau Wi-Fi&#xa0;:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie manuelle</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Scan</source>
-        <translation type="unfinished">Rechercher</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Detect Wi-Fi Networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecter les réseaux Wi-Fi</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="-2"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+197"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe Wi-Fi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du Wi-Fi (SSID)&#xa0;:</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe Wi-Fi&#xa0;:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur votre réseau Wi-Fi</translation>
     </message>
     <message>
         <location line="+198"/>
         <source>Turn Off Direct Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver la connexion directe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur le bouton Direct de votre caméra et vérifiez que le bouton Cloud&lt;br&gt;ne clignote plus, puis cliquez sur OK pour continuer.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Could not connect to Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Wi-Fi impossible</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer vos paramètres Wi-Fi.&lt;br&gt;Veuillez réessayer.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="+107"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom du réseau (SSID)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
     </message>
 </context>
 <context>
@@ -122,106 +122,106 @@
     <message>
         <location filename="../../apmode/apmodehosttodevice.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au Wi-Fi de la caméra</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;Please connect your computer to your camera&apos;s Wi-Fi network. You can find the Wi-Fi network&lt;br&gt; name (SSID) and password printed on a label attached to your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Veuillez connecter votre ordinateur au réseau Wi-Fi de votre caméra. Le nom du réseau&lt;br&gt; (SSID) et le mot de passe figurent sur l&apos;étiquette apposée sur votre caméra.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find the SSID of your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Vous ne trouvez pas le SSID de votre caméra&#xa0;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Connectons la caméra à votre réseau</translation>
+        <translation>Connectons la caméra à votre réseau</translation>
     </message>
     <message>
         <location line="+115"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished">Caméra introuvable</translation>
+        <translation>Caméra introuvable</translation>
     </message>
     <message>
         <location line="-92"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra introuvable. Veuillez réessayer.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+29"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Retry</source>
-        <translation type="unfinished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Could not Connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la caméra impossible</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous ne parvenez pas à vous connecter à votre caméra, réinitialisez-la,&lt;br&gt;puis relancez l&apos;assistant.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reset</source>
-        <translation type="unfinished">Réinitialiser</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Could Not Find the SSID of Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID de la caméra introuvable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous ne trouvez pas le SSID de votre caméra, réinitialisez-la,&lt;br&gt;puis relancez l&apos;assistant.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+36"/>
         <location line="+21"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra introuvable. Revenez à la page précédente et sélectionnez&lt;br&gt;de nouveau le modèle de votre caméra.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le câble Ethernet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le câble Ethernet de votre caméra, puis&lt;br&gt;cliquez sur OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -229,67 +229,67 @@
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au Wi-Fi de la caméra</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Reset</source>
-        <translation type="unfinished">Réinitialiser</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;La caméra a déjà un mot de passe. Veuillez saisir le mot de passe existant ou réinitialiser votre caméra.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Camera Password :</source>
-        <translation type="unfinished">Mot de passe&#xa0;:</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Connectons la caméra à votre réseau</translation>
+        <translation>Connectons la caméra à votre réseau</translation>
     </message>
     <message>
         <location line="+150"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères, sans espaces.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="-53"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished">Vérifiez que votre mot de passe comporte 6-30 caractères alphanumériques, sans espaces.</translation>
+        <translation>Vérifiez que votre mot de passe comporte 6-30 caractères alphanumériques, sans espaces.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished">Vérifiez que votre mot de passe comporte 6-30 caractères, sans espaces.</translation>
+        <translation>Vérifiez que votre mot de passe comporte 6-30 caractères, sans espaces.</translation>
     </message>
 </context>
 <context>
@@ -297,87 +297,87 @@
     <message>
         <location filename="../../apmode/apmodehosttorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect Your Computer to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter l&apos;ordinateur au Wi-Fi</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please connect your computer to the Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez votre ordinateur au réseau Wi-Fi&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Network</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Then click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ensuite sur Suivant.</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Connectons la caméra à votre réseau</translation>
+        <translation>Connectons la caméra à votre réseau</translation>
     </message>
     <message>
         <location line="-99"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished">Pas de connexion Internet</translation>
+        <translation>Pas de connexion Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre ordinateur doit être connecté à Internet. Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour&lt;br&gt;essayer à nouveau.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+27"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="-25"/>
         <location line="+27"/>
         <location line="+39"/>
         <source>Retry</source>
-        <translation type="unfinished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <location line="-45"/>
         <location line="+37"/>
         <source>Could not connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la caméra impossible</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que&lt;br&gt;votre caméra, puis réessayez.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que&lt;br&gt;votre caméra.&lt;br&gt;Si la connexion échoue toujours, réinitialisez votre caméra, puis relancez l&apos;assistant.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reset</source>
-        <translation type="unfinished">Réinitialiser</translation>
+        <translation>Réinitialiser</translation>
     </message>
 </context>
 <context>
@@ -434,57 +434,57 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Camera Already Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra déjà enregistrée</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt;autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished">Réinitialiser</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt;autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Configurez et protégez votre caméra</translation>
+        <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Connectons la caméra à votre réseau</translation>
+        <translation>Connectons la caméra à votre réseau</translation>
     </message>
 </context>
 <context>
@@ -568,59 +568,59 @@
     <message>
         <location filename="../../cloud/cloudservicespage.ui" line="+12"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+33"/>
         <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <translation>about:blank</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder&lt;br&gt;à votre caméra à distance</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte existant</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Non, merci</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudroute.cpp" line="+32"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Configurez et protégez votre caméra</translation>
+        <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
         <location line="+333"/>
         <location line="+19"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="-17"/>
@@ -628,92 +628,92 @@
         <location line="+19"/>
         <location line="+26"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>Verification Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification requise</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un e-mail de vérification a été envoyé à votre adresse e-mail. Cliquez sur le&lt;br&gt;lien qu&apos;il contient dans les 7 jours pour valider votre compte.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Cloud service not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Service cloud non fiable</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du service cloud</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service olvaris n&apos;a pas pu prouver son identité&#xa0;; aucune donnée ne lui a été envoyée.&lt;br&gt;Vérifiez la date et l&apos;heure de l&apos;ordinateur et réessayez, ou continuez sans les services cloud.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet et réessayez, ou continuez sans les services cloud.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Cloud Services will not be available</source>
-        <translation type="unfinished"></translation>
+        <translation>Services cloud indisponibles</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez noter qu&apos;en ignorant cette&lt;br&gt;étape, vous ne pourrez pas utiliser le&lt;br&gt;service olvaris pour voir votre&lt;br&gt;caméra à distance.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>Your</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre caméra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>est désormais enregistrée auprès&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>votre caméra partout et à tout moment sur le site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&#xa0;; il&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>you created to log in.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>que vous avez créé pour vous connecter.&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,32 +721,32 @@
     <message>
         <location filename="../../setup/confignetworkmessagebox.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>color: rgb(0, 176, 208);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(0, 176, 208);</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer la connexion Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Sélectionnez le type de connexion Internet utilisé par votre caméra. En cas de&lt;br&gt;doute, essayez d&apos;abord DHCP. Si votre caméra est directement reliée&lt;br&gt;à un modem DSL, sélectionnez PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -757,14 +757,15 @@
         <location line="+8"/>
         <source>border-image: url(:/images/btn_white.png);
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_white.png);
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="-210"/>
@@ -772,43 +773,46 @@ color: rgb(66, 66, 66);</source>
         <location line="+89"/>
         <source>border-image: url(:/images/btn_blue.png);
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_blue.png);
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <location line="-208"/>
         <location line="+103"/>
         <location line="+89"/>
         <source>Local Only</source>
-        <translation type="unfinished">Local seul</translation>
+        <translation>Local seul</translation>
     </message>
     <message>
         <location line="-185"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Request a dynamic IP address from the gateway or router&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Obtenir une adresse IP dynamique auprès de la passerelle ou du routeur&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Connection Type :&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Type de connexion&#xa0;:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>border-image: url(:/images/select_s_blue.png);
 background-color: transparent;
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_blue.png);
+background-color: transparent;
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -816,17 +820,19 @@ color: rgb(255, 255, 255);</source>
         <source>border-image: url(:/images/select_s_white.png);
 background-color: transparent;
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_white.png);
+background-color: transparent;
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP statique</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -838,17 +844,17 @@ color: rgb(66, 66, 66);</source>
         <location line="+46"/>
         <location line="+6"/>
         <source>color: rgb(102, 102, 102);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(102, 102, 102);</translation>
     </message>
     <message>
         <location line="-123"/>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Subnet :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -859,52 +865,52 @@ color: rgb(66, 66, 66);</source>
         <location line="+34"/>
         <location line="+18"/>
         <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/textarea_l.png);</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>IP address :</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Primary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS principal&#xa0;:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Secondary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secondaire&#xa0;:</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Password :</source>
-        <translation type="unfinished">Mot de passe&#xa0;:</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe, contactez votre &lt;br&gt;fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une adresse IP statique valide</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l&apos;identifiant PPPoE</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1048,73 +1054,73 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../cloud/devicesetupcompletepage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Setup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration terminée</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Model Name :</source>
-        <translation type="unfinished">Modèle&#xa0;:</translation>
+        <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>pw</source>
-        <translation type="unfinished"></translation>
+        <translation>pw</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Pour activer les fonctions olvaris de &lt;br/&gt;cette caméra, vérifiez que vous disposez&lt;br/&gt;d&apos;une connexion Internet active, puis relancez&lt;br/&gt;l&apos;assistant de configuration.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>olvaris Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte olvaris&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>account</source>
-        <translation type="unfinished"></translation>
+        <translation>account</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Votre caméra &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; est désormais enregistrée auprès &lt;br/&gt;d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir&lt;br/&gt;votre caméra partout et à tout moment sur le site &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;ou avec l&apos;une des &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;applications mobiles&lt;/span&gt;&lt;/a&gt;&#xa0;; il&lt;br/&gt;suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe&lt;br/&gt;que vous avez créé pour vous connecter.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un raccourci vers la caméra sur le bureau</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
 </context>
 <context>
@@ -1226,12 +1232,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Configurez et protégez votre caméra</translation>
+        <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1244,79 +1250,79 @@ p, li { white-space: pre-wrap; }
         <location line="+16"/>
         <location line="+507"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished">Connectons la caméra à votre réseau</translation>
+        <translation>Connectons la caméra à votre réseau</translation>
     </message>
     <message>
         <location line="-476"/>
         <source>Password mismatch. Please type in the password again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne correspondent pas. Veuillez saisir à nouveau le mot de passe.</translation>
     </message>
     <message>
         <location line="+212"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
         <location line="+194"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères alphanumériques&lt;br&gt;sans espaces.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères, sans espaces.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+14"/>
         <source>Could not connect to Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Internet impossible</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à Internet. Cliquez sur Fermer, vérifiez vos paramètres, puis réessayez.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+18"/>
         <source>Retry</source>
-        <translation type="unfinished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à Internet. Cliquez sur Réessayer pour essayer à nouveau.&lt;br&gt;Si la connexion échoue toujours, réinitialisez votre caméra, puis relancez l&apos;assistant de configuration.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue locale</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset</source>
-        <translation type="unfinished">Réinitialiser</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer la connexion Internet</translation>
     </message>
     <message>
         <location filename="../../setup/setupinput.cpp" line="+14"/>
@@ -1336,32 +1342,32 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+32"/>
         <source>Please enter the IP address of your Primary DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l&apos;adresse IP de votre serveur DNS principal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une adresse IP statique valide</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l&apos;identifiant PPPoE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe PPPoE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez supprimer «&#xa0;;&#xa0;» et «&#xa0;=&#xa0;» de l&apos;identifiant PPPoE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez supprimer «&#xa0;;&#xa0;» et «&#xa0;=&#xa0;» du mot de passe PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1369,172 +1375,172 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/devicewifichangepage.ui" line="+31"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Connect with Wireless?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter en Wi-Fi&#xa0;?</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie manuelle</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez &lt; votre réseau Wi-Fi &gt;</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>The WPS LED will be turned off after it connects to your router, then the status LED will be green.</source>
-        <translation type="unfinished"></translation>
+        <translation>La LED WPS s&apos;éteint une fois la caméra connectée à votre routeur, puis la LED d&apos;état devient verte.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Within one minute, press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans un délai d&apos;une minute, appuyez sur le bouton WPS de votre routeur.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez le bouton WPS de votre caméra enfoncé pendant 6 secondes. La LED WPS se met à clignoter en bleu.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Unplug the Ethernet cable from your Vistrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le câble Ethernet de votre Vistrel.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished">Suivant</translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Non, merci</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
         <location line="+594"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-424"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished">Configurez et protégez votre caméra</translation>
+        <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
         <location line="+154"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe Wi-Fi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du Wi-Fi (SSID)&#xa0;:</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+16"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe Wi-Fi&#xa0;:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur votre réseau Wi-Fi</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+36"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom du réseau (SSID)</translation>
     </message>
     <message>
         <location line="+177"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Wi-Fi impossible</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer vos paramètres Wi-Fi. Vérifiez que votre câble Ethernet&lt;br&gt;est bien branché, puis réessayez.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le câble Ethernet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le câble Ethernet de votre caméra, puis&lt;br&gt;cliquez sur OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre caméra n&apos;a pas pu se connecter à votre&lt;br&gt;réseau Wi-Fi. Rebranchez le câble Ethernet sur&lt;br&gt;votre caméra, puis cliquez sur OK pour configurer&lt;br&gt;à nouveau les paramètres Wi-Fi.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>What is WPS?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qu&apos;est-ce que le WPS&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Le WPS (Wi-Fi Protected Setup) vous permet&lt;br&gt;d&apos;établir une connexion sans fil sécurisée&lt;br&gt;rapidement, facilement et automatiquement.&lt;br&gt;La plupart des routeurs récents ont un bouton WPS.&lt;br&gt;Sur certains routeurs, vous devrez peut-être vous&lt;br&gt;connecter à l&apos;interface web, puis cliquer sur un&lt;br&gt;bouton à l&apos;écran pour activer la fonction WPS.&lt;br&gt;Pour plus de détails, consultez le manuel de votre routeur.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Could Not Connect WPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion WPS impossible</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant n&apos;a pas pu communiquer avec votre caméra. Veuillez suivre les&lt;br&gt;instructions et réessayer.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Could Not Connect Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Internet impossible</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please make sure your Ethernet cable is plugged and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que votre câble Ethernet est bien branché, puis réessayez.</translation>
     </message>
 </context>
 <context>
@@ -2051,122 +2057,122 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/wirelessmessagebox.ui" line="+19"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Title</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+170"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="-150"/>
         <location line="+208"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <location line="-186"/>
         <location line="+236"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du Wi-Fi (SSID)&#xa0;:</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+236"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe Wi-Fi&#xa0;:</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Encryption Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrement&#xa0;:</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Security Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
         <location line="+2"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Open(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvert (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shared(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA or WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA ou WPA2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP,64bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 64 bits</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WEP,128bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP 128 bits</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP or AES</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP ou AES</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessrules.cpp" line="+13"/>
         <source>Could not save your wireless settings. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer vos paramètres Wi-Fi. Veuillez réessayer.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe Wi-Fi doit comporter 5 ou 13 caractères ASCII, ou&lt;br&gt;10 ou 26 caractères hexadécimaux.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe Wi-Fi doit comporter 8 à 63 caractères ASCII, ou&lt;br&gt;64 caractères hexadécimaux.</translation>
     </message>
 </context>
 </TS>
