@@ -6,115 +6,115 @@
     <message>
         <location filename="../../apmode/apmodedevicetorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect Your Camera to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение камеры к Wi-Fi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select your home Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите домашнюю сеть Wi-Fi:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввести вручную</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Detect Wi-Fi Networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск сетей Wi-Fi</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="-2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location line="+197"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль Wi-Fi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сети Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль Wi-Fi:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите параметры сети Wi-Fi</translation>
     </message>
     <message>
         <location line="+198"/>
         <source>Turn Off Direct Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключите прямое подключение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите кнопку Direct на камере и убедитесь, что кнопка Cloud&lt;br&gt;больше не мигает, затем нажмите ОК, чтобы продолжить.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Could not connect to Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к беспроводной сети</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить параметры беспроводной сети.&lt;br&gt;Повторите попытку.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="+107"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя сети (SSID)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль беспроводной сети</translation>
     </message>
 </context>
 <context>
@@ -122,106 +122,106 @@
     <message>
         <location filename="../../apmode/apmodehosttodevice.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к сети Wi-Fi камеры</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;Please connect your computer to your camera&apos;s Wi-Fi network. You can find the Wi-Fi network&lt;br&gt; name (SSID) and password printed on a label attached to your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Подключите компьютер к сети Wi-Fi камеры. Имя сети Wi-Fi (SSID) и пароль&lt;br&gt; указаны на наклейке на корпусе камеры.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find the SSID of your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Не удаётся найти SSID камеры?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="+115"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера не найдена</translation>
     </message>
     <message>
         <location line="-92"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся найти камеру. Повторите попытку.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+29"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Could not Connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к камере</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если подключиться к камере не удаётся, попробуйте сбросить её настройки,&lt;br&gt;а затем запустить мастер заново.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Could Not Find the SSID of Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся найти SSID камеры</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Если не удаётся найти SSID камеры, попробуйте сбросить её настройки,&lt;br&gt;а затем запустить мастер заново.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+36"/>
         <location line="+21"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся найти камеру. Вернитесь на предыдущую страницу и снова&lt;br&gt;выберите модель камеры.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсоедините кабель Ethernet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсоедините кабель Ethernet от камеры, затем&lt;br&gt;нажмите ОК.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -229,67 +229,67 @@
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к сети Wi-Fi камеры</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Для камеры уже задан пароль. Введите текущий пароль или сбросьте настройки камеры.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль камеры:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="+150"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен содержать от 6 до 30 символов без пробелов.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="-53"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр без пробелов.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен содержать от 6 до 30 символов без пробелов.</translation>
     </message>
 </context>
 <context>
@@ -297,87 +297,87 @@
     <message>
         <location filename="../../apmode/apmodehosttorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect Your Computer to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение компьютера к Wi-Fi</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please connect your computer to the Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите компьютер к сети Wi-Fi:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Then click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Затем нажмите «Далее».</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="-99"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения к Интернету</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютер должен быть подключён к Интернету. Нажмите &lt;b&gt;Повторить&lt;/b&gt;,&lt;br&gt;чтобы повторить попытку.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+27"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location line="-25"/>
         <location line="+27"/>
         <location line="+39"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <location line="-45"/>
         <location line="+37"/>
         <source>Could not connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к камере</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и&lt;br&gt;камера, и повторите попытку.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и&lt;br&gt;камера.&lt;br&gt;Если подключиться по-прежнему не удаётся, попробуйте сбросить настройки камеры и запустить мастер заново.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
 </context>
 <context>
@@ -385,48 +385,48 @@
     <message>
         <location filename="../../welcome/agreementpage.ui" line="+12"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Мастер настройки olvaris</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ С КОНЕЧНЫМ ПОЛЬЗОВАТЕЛЕМ&lt;/b&gt;&lt;br&gt;&lt;b&gt;Внимательно прочитайте это соглашение, прежде чем использовать мастер настройки olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Настоящее соглашение заключается между вами и компанией Tervane. Установив флажок ниже и нажав «Принимаю», вы принимаете его условия.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Лицензия.&lt;/b&gt; Tervane предоставляет вам личную неисключительную лицензию без права передачи на установку и использование этого мастера для настройки камер, которые принадлежат вам или которыми вам разрешено управлять.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Ограничения.&lt;/b&gt; Запрещается продавать, сдавать в аренду, передавать во временное пользование или распространять мастер, а также изменять, декомпилировать его или иным образом анализировать его устройство, кроме случаев, прямо разрешённых законом.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Онлайн-службы.&lt;/b&gt; Мастер обращается к интернет-службам Tervane, чтобы проверить наличие новой версии, загрузить сведения об устройствах и зарегистрировать камеру в olvaris. На такое использование распространяются условия обслуживания и политика конфиденциальности olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Обновления.&lt;/b&gt; Если доступна новая версия мастера, вы сами решаете, загружать и устанавливать ли её.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Отказ от гарантий.&lt;/b&gt; В пределах, допускаемых законом, мастер предоставляется «как есть», без каких-либо гарантий.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ответственность.&lt;/b&gt; В пределах, допускаемых законом, Tervane не несёт ответственности за косвенный или последующий ущерб, возникший в результате использования мастера.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Прекращение действия.&lt;/b&gt; Действие лицензии прекращается при нарушении её условий; в этом случае вы обязаны удалить все копии мастера.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Я прочитал(а), понял(а) и принимаю Условия использования Tervane.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>I Agree</source>
-        <translation type="unfinished"></translation>
+        <translation>Принимаю</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Условия использования</translation>
     </message>
     <message>
         <location filename="../../welcome/agreementpage.cpp" line="+21"/>
         <source>&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ С КОНЕЧНЫМ ПОЛЬЗОВАТЕЛЕМ&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Внимательно прочитайте это соглашение, прежде чем использовать мастер настройки olvaris.&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настоящее соглашение заключается между вами и компанией Tervane. Установив флажок ниже и нажав «Принимаю», вы принимаете его условия.&lt;br&gt;&lt;br&gt;1. Лицензия. Tervane предоставляет вам личную неисключительную лицензию без права передачи на установку и использование этого мастера для настройки камер, которые принадлежат вам или которыми вам разрешено управлять.&lt;br&gt;&lt;br&gt;2. Ограничения. Запрещается продавать, сдавать в аренду, передавать во временное пользование или распространять мастер, а также изменять, декомпилировать его или иным образом анализировать его устройство, кроме случаев, прямо разрешённых законом.&lt;br&gt;&lt;br&gt;3. Онлайн-службы. Мастер обращается к интернет-службам Tervane, чтобы проверить наличие новой версии, загрузить сведения об устройствах и зарегистрировать камеру в olvaris. На такое использование распространяются условия обслуживания и политика конфиденциальности olvaris.&lt;br&gt;&lt;br&gt;4. Обновления. Если доступна новая версия мастера, вы сами решаете, загружать и устанавливать ли её.&lt;br&gt;&lt;br&gt;5. Отказ от гарантий. В пределах, допускаемых законом, мастер предоставляется «как есть», без каких-либо гарантий.&lt;br&gt;&lt;br&gt;6. Ответственность. В пределах, допускаемых законом, Tervane не несёт ответственности за косвенный или последующий ущерб, возникший в результате использования мастера.&lt;br&gt;&lt;br&gt;7. Прекращение действия. Действие лицензии прекращается при нарушении её условий; в этом случае вы обязаны удалить все копии мастера.</translation>
     </message>
 </context>
 <context>
@@ -434,57 +434,57 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Camera Already Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера уже зарегистрирована</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Эта камера уже зарегистрирована в учётной записи olvaris. Чтобы зарегистрировать её&lt;br&gt;в другой учётной записи, сбросьте настройки камеры. Иначе нажмите «Далее», чтобы продолжить.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта камера уже зарегистрирована в учётной записи olvaris. Чтобы зарегистрировать её&lt;br&gt;в другой учётной записи, сбросьте настройки камеры. Иначе нажмите «Далее», чтобы продолжить.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройте и защитите камеру</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
 </context>
 <context>
@@ -492,39 +492,39 @@
     <message>
         <location filename="../../guide/cameraconnectionpage.ui" line="+12"/>
         <source>Hardware Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение оборудования</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
         <source>Please select your camera model for installation instructions :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите модель камеры, чтобы увидеть инструкции по установке:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Skip instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить</translation>
     </message>
     <message>
         <location filename="../../guide/cameraconnectionpage.cpp" line="-1"/>
         <source>Please select your camera connection type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите тип подключения камеры:</translation>
     </message>
     <message>
         <location line="-12"/>
         <location line="+81"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -533,34 +533,34 @@
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямое подключение</translation>
     </message>
     <message>
         <location line="-221"/>
         <location line="+171"/>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите тип подключения</translation>
     </message>
     <message>
         <location line="-170"/>
         <location line="+219"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <location line="-218"/>
         <location line="+218"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (питание по Ethernet)</translation>
     </message>
     <message>
         <location line="-217"/>
         <location line="+217"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC (связь по электросети)</translation>
     </message>
 </context>
 <context>
@@ -568,59 +568,59 @@
     <message>
         <location filename="../../cloud/cloudservicespage.ui" line="+12"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+33"/>
         <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <translation>about:blank</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрируйтесь в olvaris для удалённого&lt;br&gt;доступа к камере</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая учётная запись</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Существующая учётная запись</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет, спасибо</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudroute.cpp" line="+32"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройте и защитите камеру</translation>
     </message>
     <message>
         <location line="+333"/>
         <location line="+19"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <location line="-17"/>
@@ -628,92 +628,92 @@
         <location line="+19"/>
         <location line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>Verification Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Требуется подтверждение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>На ваш адрес электронной почты отправлено письмо для подтверждения. Перейдите&lt;br&gt;по ссылке из письма в течение 7 дней, чтобы подтвердить учётную запись.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Cloud service not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Облачная служба не прошла проверку</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка облачной службы</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба olvaris не смогла подтвердить свою подлинность, поэтому данные ей не отправлялись.&lt;br&gt;Проверьте дату и время на компьютере и повторите попытку или продолжите без облачных служб.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба olvaris не выполнила запрос.&lt;br&gt;Проверьте подключение к Интернету и повторите попытку или продолжите без облачных служб.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Cloud Services will not be available</source>
-        <translation type="unfinished"></translation>
+        <translation>Облачные службы будут недоступны</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратите внимание: если пропустить этот&lt;br&gt;шаг, вы не сможете удалённо&lt;br&gt;просматривать изображение с камеры&lt;br&gt;через службу olvaris.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>Your</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша камера</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>теперь зарегистрирована в &lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris и готова к работе. Теперь вы можете просматривать&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>изображение с камеры где угодно и когда угодно на веб-сайте &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>или в одном из &lt;a href=&apos;%1/apps&apos;&gt;%2мобильных приложений&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Для входа&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>используйте указанный выше адрес электронной почты и пароль,&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>you created to log in.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>который вы создали.&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,32 +721,32 @@
     <message>
         <location filename="../../setup/confignetworkmessagebox.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>color: rgb(0, 176, 208);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(0, 176, 208);</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка подключения к Интернету</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Выберите тип подключения камеры к Интернету. Если вы не знаете,&lt;br&gt;какой тип выбрать, сначала попробуйте DHCP. Если камера подключена&lt;br&gt;непосредственно к DSL-модему, выберите PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -757,14 +757,15 @@
         <location line="+8"/>
         <source>border-image: url(:/images/btn_white.png);
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_white.png);
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location line="-210"/>
@@ -772,43 +773,46 @@ color: rgb(66, 66, 66);</source>
         <location line="+89"/>
         <source>border-image: url(:/images/btn_blue.png);
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_blue.png);
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить</translation>
     </message>
     <message>
         <location line="-208"/>
         <location line="+103"/>
         <location line="+89"/>
         <source>Local Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только локально</translation>
     </message>
     <message>
         <location line="-185"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Request a dynamic IP address from the gateway or router&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Получать динамический IP-адрес от шлюза или маршрутизатора&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Connection Type :&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Тип подключения:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>border-image: url(:/images/select_s_blue.png);
 background-color: transparent;
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_blue.png);
+background-color: transparent;
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -816,17 +820,19 @@ color: rgb(255, 255, 255);</source>
         <source>border-image: url(:/images/select_s_white.png);
 background-color: transparent;
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_white.png);
+background-color: transparent;
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Статический IP</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -838,17 +844,17 @@ color: rgb(66, 66, 66);</source>
         <location line="+46"/>
         <location line="+6"/>
         <source>color: rgb(102, 102, 102);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(102, 102, 102);</translation>
     </message>
     <message>
         <location line="-123"/>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Subnet :</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -859,52 +865,52 @@ color: rgb(66, 66, 66);</source>
         <location line="+34"/>
         <location line="+18"/>
         <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/textarea_l.png);</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>IP address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Primary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной DNS:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Secondary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнительный DNS:</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя пользователя:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Если вы не знаете имя пользователя и пароль, обратитесь к своему &lt;br&gt;интернет-провайдеру.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите допустимый статический IP-адрес</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя пользователя PPPoE</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль PPPoE</translation>
     </message>
 </context>
 <context>
@@ -912,17 +918,17 @@ color: rgb(66, 66, 66);</source>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите питание&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -930,7 +936,7 @@ color: rgb(66, 66, 66);</source>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -939,28 +945,32 @@ color: rgb(66, 66, 66);</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Подключите адаптер питания к разъёму питания на задней панели устройства, затем включите адаптер в розетку. Пропустите этот шаг, если камера подключается по PoE (питание по Ethernet).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите кабель Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите адаптер питания к разъёму питания на задней панели устройства, затем включите адаптер в розетку. Пропустите этот шаг, если камера подключается по PoE (питание по Ethernet).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите питание&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -968,47 +978,47 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Если камера&lt;br&gt;подключается по PoE&lt;br&gt;(питание по Ethernet),&lt;br&gt;пропустите этот&lt;br&gt;шаг.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите кабель Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите питание&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>POE</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямое подключение</translation>
     </message>
 </context>
 <context>
@@ -1016,27 +1026,27 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Если камера&lt;br&gt;подключается по PoE&lt;br&gt;(питание по Ethernet),&lt;br&gt;пропустите этот&lt;br&gt;шаг.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите кабель Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите питание&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1044,73 +1054,73 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../cloud/devicesetupcompletepage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Setup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка завершена</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>имя</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>pw</source>
-        <translation type="unfinished"></translation>
+        <translation>пароль</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Чтобы включить функции olvaris для &lt;br/&gt;этой камеры, убедитесь, что подключение&lt;br/&gt;к Интернету работает, и снова запустите&lt;br/&gt;мастер настройки.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>olvaris Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись olvaris:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>account</source>
-        <translation type="unfinished"></translation>
+        <translation>учётная запись</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ваша камера &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; теперь зарегистрирована в &lt;br/&gt;olvaris и готова к работе. Теперь вы можете просматривать&lt;br/&gt;изображение с камеры где угодно и когда угодно на веб-сайте &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;или в одном из &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;мобильных приложений&lt;/span&gt;&lt;/a&gt;. Для входа&lt;br/&gt;используйте указанный выше адрес электронной почты и пароль,&lt;br/&gt;который вы создали.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать ярлык камеры на рабочем столе</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть</translation>
     </message>
 </context>
 <context>
@@ -1120,244 +1130,244 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Задайте имя и пароль&lt;br&gt;для камеры</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Camera Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя камеры:</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
         <location filename="../../setup/passwordlayout.cpp" line="+22"/>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль камеры:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Retype Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторите пароль:</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель:</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Start :</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>End :</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец:</translation>
     </message>
     <message>
         <location line="+330"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Месяц</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Неделя</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Day of Week</source>
-        <translation type="unfinished"></translation>
+        <translation>День недели</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Offset :</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение:</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Забыли пароль?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Time Zone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enable daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Летнее время</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Вручную</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Пароль: от 6 до 30 букв и цифр&lt;br&gt;без пробелов)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройте и защитите камеру</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../setup/passwordlayout.cpp" line="+3"/>
         <source>Current Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий пароль:</translation>
     </message>
     <message>
         <location line="+184"/>
         <location line="+16"/>
         <location line="+507"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="-476"/>
         <source>Password mismatch. Please type in the password again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароли не совпадают. Введите пароль ещё раз.</translation>
     </message>
     <message>
         <location line="+212"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
         <location line="+194"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр&lt;br&gt;без пробелов.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен содержать от 6 до 30 символов без пробелов.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+14"/>
         <source>Could not connect to Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к Интернету</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к Интернету. Нажмите «Закрыть», проверьте настройки и повторите попытку.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+18"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к Интернету. Нажмите «Повторить», чтобы повторить попытку.&lt;br&gt;Если подключиться по-прежнему не удаётся, сбросьте настройки камеры и снова запустите мастер настройки.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальный просмотр</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка подключения к Интернету</translation>
     </message>
     <message>
         <location filename="../../setup/setupinput.cpp" line="+14"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр без пробелов.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль: он должен содержать от 6 до 30 символов без пробелов.</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте имя устройства: оно должно быть короче 32 символов и&lt;br&gt;содержать только буквы и цифры</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+32"/>
         <source>Please enter the IP address of your Primary DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите IP-адрес основного DNS-сервера</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите допустимый статический IP-адрес</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя пользователя PPPoE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль PPPoE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалите символы «;» и «=» из имени пользователя PPPoE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалите символы «;» и «=» из пароля PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1365,172 +1375,172 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/devicewifichangepage.ui" line="+31"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Connect with Wireless?</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить по Wi-Fi?</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввести вручную</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите &lt; домашнюю сеть Wi-Fi &gt;</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>The WPS LED will be turned off after it connects to your router, then the status LED will be green.</source>
-        <translation type="unfinished"></translation>
+        <translation>После подключения к маршрутизатору индикатор WPS погаснет, а индикатор состояния загорится зелёным.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Within one minute, press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>В течение одной минуты нажмите кнопку WPS на маршрутизаторе.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите кнопку WPS на камере и удерживайте её 6 секунд. Индикатор WPS начнёт мигать синим.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Unplug the Ethernet cable from your Vistrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсоедините кабель Ethernet от Vistrel.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет, спасибо</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
         <location line="+594"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="-424"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройте и защитите камеру</translation>
     </message>
     <message>
         <location line="+154"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль Wi-Fi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сети Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+16"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль Wi-Fi:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите параметры сети Wi-Fi</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+36"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль беспроводной сети</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя сети (SSID)</translation>
     </message>
     <message>
         <location line="+177"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться по Wi-Fi</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить параметры беспроводной сети. Убедитесь, что&lt;br&gt;кабель Ethernet подключён, и повторите попытку.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсоедините кабель Ethernet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсоедините кабель Ethernet от камеры, затем&lt;br&gt;нажмите ОК.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Камере не удалось подключиться к сети&lt;br&gt;Wi-Fi. Снова подключите кабель Ethernet&lt;br&gt;к камере и нажмите ОК, чтобы ещё раз&lt;br&gt;настроить беспроводное подключение.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>What is WPS?</source>
-        <translation type="unfinished"></translation>
+        <translation>Что такое WPS?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Функция WPS (Wi-Fi Protected Setup) позволяет&lt;br&gt;быстро, просто и автоматически установить&lt;br&gt;защищённое беспроводное подключение.&lt;br&gt;На большинстве современных маршрутизаторов&lt;br&gt;есть кнопка WPS. На некоторых моделях нужно&lt;br&gt;войти в веб-интерфейс и нажать экранную&lt;br&gt;кнопку, чтобы включить WPS. Подробнее см.&lt;br&gt;в руководстве пользователя маршрутизатора.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Could Not Connect WPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться через WPS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мастеру не удалось связаться с камерой. Следуйте&lt;br&gt;инструкциям и повторите попытку.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Could Not Connect Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться к Интернету</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please make sure your Ethernet cable is plugged and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Убедитесь, что кабель Ethernet подключён, и повторите попытку.</translation>
     </message>
 </context>
 <context>
@@ -1538,97 +1548,97 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/discoverypage.ui" line="+25"/>
         <source>Select Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите камеру</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Confirm Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтвердите пароль:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Не удаётся найти камеру?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Устройства не найдены. Нажмите «Поиск», чтобы повторить поиск,&lt;br&gt; или «Назад», чтобы проверить параметры подключения.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя камеры</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель:</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера не найдена</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите «Поиск», чтобы повторить поиск, или «Назад», чтобы проверить&lt;br&gt;параметры подключения.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>What is a MAC ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>Что такое MAC-адрес?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC-адрес — это уникальный сетевой идентификатор устройства.&lt;br&gt;MAC-адрес указан на наклейке на корпусе устройства.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -1636,53 +1646,53 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../shell/launcher.ui" line="+6"/>
         <source>olvaris Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа запуска olvaris</translation>
     </message>
     <message>
         <location filename="../../shell/launcher.cpp" line="+64"/>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Добро пожаловать</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set up your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Настроить камеру</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install the viewer software</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить программу просмотра</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть руководство</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install a PDF reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить программу просмотра PDF</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+43"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите выйти?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
@@ -1690,22 +1700,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectionpanel.cpp" line="+32"/>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Почему индикатор горит красным?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте следующее:&lt;br&gt;1. Кабели надёжно подключены.&lt;br&gt;2. Выключите Vistrel и снова включите его.&lt;br&gt;3. Если индикатор по-прежнему горит красным, попробуйте сбросить настройки Vistrel.&lt;br&gt;4. Модем или маршрутизатор работает исправно.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -1714,33 +1724,33 @@ p, li { white-space: pre-wrap; }
         <location filename="../../shell/mainpage.ui" line="+6"/>
         <location filename="../../shell/mainpage.cpp" line="+111"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Мастер настройки olvaris</translation>
     </message>
     <message>
         <location filename="../../shell/mainpage.cpp" line="-2"/>
         <source>Zero config</source>
-        <translation type="unfinished"></translation>
+        <translation>Нулевая конфигурация</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+63"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите выйти?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
@@ -1748,68 +1758,68 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../welcome/oppspage.ui" line="+25"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения к Интернету</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Компьютер должен быть подключён к Интернету, чтобы&lt;br&gt; проверить наличие новой версии мастера настройки и&lt;br&gt; зарегистрировать камеру в olvaris для удалённого просмотра.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../../welcome/oppspage.cpp" line="+85"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Local Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только локально</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку, или &lt;b&gt;Только &lt;br&gt;локально&lt;/b&gt;, чтобы настроить камеру только для локального просмотра.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только локальный просмотр</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратите внимание: если настроить камеру&lt;br&gt; только для локального просмотра, вы не&lt;br&gt; сможете удалённо просматривать&lt;br&gt; изображение через службу olvaris.&lt;br&gt;&lt;br&gt;Чтобы использовать эти функции,&lt;br&gt;подключитесь к Интернету перед&lt;br&gt;запуском мастера.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите выйти?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
@@ -1818,228 +1828,228 @@ p, li { white-space: pre-wrap; }
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
         <location filename="../../welcome/welcomepage.cpp" line="+514"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Мастер настройки olvaris</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../../welcome/welcomepage.cpp" line="-9"/>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Добро пожаловать</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../welcome/welcomepage.cpp" line="+1"/>
         <source>Choose your language :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите язык:</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../welcome/welcomepage.cpp" line="+443"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать</translation>
     </message>
     <message>
         <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Португальский (Португалия)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Португальский (Бразилия)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Японский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайский (традиционный)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайский (упрощённый)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Корейский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Чешский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Датский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Греческий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Хорватский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Венгерский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Итальянский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Нидерландский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Норвежский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Польский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Румынский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Словенский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Шведский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Финский</translation>
     </message>
     <message>
         <location line="+264"/>
         <source>Choose your model</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите модель</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Возможно, открыто окно веб-браузера или запущен другой мастер&lt;br&gt;настройки. Закройте веб-браузер и все запущенные мастера&lt;br&gt;настройки, прежде чем открывать эту программу.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
         <source>New Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна новая версия</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна новая версия мастера настройки. Обновите его до последней версии.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Download Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка завершена</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последняя версия мастера настройки успешно загружена. Нажмите ОК, чтобы закрыть этот мастер и запустить новый.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Download Path Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка пути загрузки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите другую папку для сохранения или нажмите &lt;b&gt;Выход&lt;/b&gt;, чтобы закрыть мастер,&lt;br&gt;и загрузите последнюю версию мастера настройки вручную&lt;br&gt;с сайта %1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+11"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка загрузки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы загрузить обновление ещё раз, или загрузите&lt;br&gt;последнюю версию мастера настройки вручную с сайта %1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
 </context>
 <context>
@@ -2047,122 +2057,122 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/wirelessmessagebox.ui" line="+19"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+170"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location line="-150"/>
         <location line="+208"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить</translation>
     </message>
     <message>
         <location line="-186"/>
         <location line="+236"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сети Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+236"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль Wi-Fi:</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Encryption Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип шифрования:</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Security Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип защиты:</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
         <location line="+2"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Open(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Открытая система (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shared(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий ключ (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA or WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA или WPA2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP,64bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP, 64 бит</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WEP,128bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP, 128 бит</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP or AES</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP или AES</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessrules.cpp" line="+13"/>
         <source>Could not save your wireless settings. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить параметры беспроводной сети. Повторите попытку.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль беспроводной сети: 5 или 13 символов ASCII либо&lt;br&gt;10 или 26 шестнадцатеричных цифр.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль беспроводной сети: от 8 до 63 символов ASCII либо&lt;br&gt;64 шестнадцатеричные цифры.</translation>
     </message>
 </context>
 </TS>
