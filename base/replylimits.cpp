@@ -1,0 +1,57 @@
+#include "base/replylimits.h"
+
+#include <QNetworkReply>
+#include <QUrl>
+
+namespace {
+const char kTooLargeProperty[] = "tolmReplyTooLarge";
+
+void abortTooLarge(QNetworkReply* reply)
+{
+    if (reply->isFinished() || reply->property(kTooLargeProperty).toBool())
+        return;
+    reply->setProperty(kTooLargeProperty, true);
+    reply->abort();
+}
+} // namespace
+
+namespace ReplyLimits {
+
+QNetworkRequest request(const QUrl& url, int timeoutMs)
+{
+    return limited(QNetworkRequest(url), timeoutMs);
+}
+
+QNetworkRequest limited(QNetworkRequest request, int timeoutMs)
+{
+    request.setTransferTimeout(timeoutMs);
+    return request;
+}
+
+void bound(QNetworkReply* reply, qint64 maxBytes)
+{
+    if (!reply)
+        return;
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, maxBytes] {
+        bool known = false;
+        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known && announced > maxBytes)
+            abortTooLarge(reply);
+    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received, qint64) {
+        if (received > maxBytes)
+            abortTooLarge(reply);
+    });
+    // Without a length, Qt reports no progress: what waits unread counts instead.
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, maxBytes] {
+        if (reply->bytesAvailable() > maxBytes)
+            abortTooLarge(reply);
+    });
+}
+
+bool tooLarge(const QNetworkReply* reply)
+{
+    return reply && reply->property(kTooLargeProperty).toBool();
+}
+
+} // namespace ReplyLimits

@@ -1,0 +1,40 @@
+#ifndef REPLYLIMITS_H
+#define REPLYLIMITS_H
+
+#include <QNetworkRequest>
+#include <QtGlobal>
+
+class QNetworkReply;
+class QUrl;
+
+// Limits on what the program takes from an HTTP(S) peer: a size for each kind of answer,
+// enforced while it arrives, and a transfer limit for every request.
+namespace ReplyLimits {
+
+constexpr qint64 kSnapshotBytes = 4 * 1024 * 1024;
+constexpr int kSnapshotPixels = 4096 * 4096;
+constexpr qint64 kCloudBytes = 256 * 1024;
+constexpr qint64 kOpenApiBytes = 16 * 1024;
+constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
+constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;
+constexpr qint64 kSpriteBytes = 16 * 1024 * 1024;
+constexpr qint64 kProbeBytes = 1024 * 1024;
+constexpr qint64 kCgiBytes = 64 * 1024;
+constexpr qint64 kInstallerBytes = 512LL * 1024 * 1024;
+
+constexpr int kTransferMs = 15000;
+constexpr int kInstallerTransferMs = 120000;
+
+// A request for url that the network manager gives up after timeoutMs without progress.
+QNetworkRequest request(const QUrl& url, int timeoutMs = kTransferMs);
+// The same limit on a request built elsewhere.
+QNetworkRequest limited(QNetworkRequest request, int timeoutMs = kTransferMs);
+
+// Aborts reply as soon as its announced length or the bytes received pass maxBytes; it then
+// finishes with QNetworkReply::OperationCanceledError and tooLarge(reply) is true.
+void bound(QNetworkReply* reply, qint64 maxBytes);
+bool tooLarge(const QNetworkReply* reply);
+
+} // namespace ReplyLimits
+
+#endif // REPLYLIMITS_H
