@@ -6,115 +6,115 @@
     <message>
         <location filename="../../apmode/apmodedevicetorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect Your Camera to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte a câmera à rede Wi-Fi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select your home Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione sua rede Wi-Fi doméstica:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir manualmente</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Detect Wi-Fi Networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar redes Wi-Fi</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="-2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+197"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha Wi-Fi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da rede Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha Wi-Fi:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite as informações da sua rede Wi-Fi</translation>
     </message>
     <message>
         <location line="+198"/>
         <source>Turn Off Direct Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar a conexão direta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione o botão Direct da câmera, certifique-se de que o botão Cloud&lt;br&gt;não está mais piscando e clique em OK para continuar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Could not connect to Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à rede sem fio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações da rede sem fio. Tente&lt;br&gt;novamente.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="+107"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome da rede (SSID)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha da rede sem fio</translation>
     </message>
 </context>
 <context>
@@ -122,106 +122,106 @@
     <message>
         <location filename="../../apmode/apmodehosttodevice.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte-se à rede Wi-Fi da câmera</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;Please connect your computer to your camera&apos;s Wi-Fi network. You can find the Wi-Fi network&lt;br&gt; name (SSID) and password printed on a label attached to your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Conecte o computador à rede Wi-Fi da câmera. O nome da rede Wi-Fi (SSID)&lt;br&gt; e a senha estão impressos em uma etiqueta colada na câmera.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find the SSID of your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Não encontra o SSID da câmera?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
     <message>
         <location line="+115"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmera não encontrada</translation>
     </message>
     <message>
         <location line="-92"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível encontrar a câmera. Tente novamente.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+29"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Could not Connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à câmera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se não conseguir se conectar à câmera, tente redefinir a câmera&lt;br&gt;e, em seguida, reiniciar o assistente.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Could Not Find the SSID of Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID da câmera não encontrado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se não encontrar o SSID da câmera, tente redefinir a câmera&lt;br&gt;e, em seguida, reiniciar o assistente.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+36"/>
         <location line="+21"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível encontrar a câmera. Volte à página anterior e selecione&lt;br&gt;novamente o modelo da câmera.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte o cabo Ethernet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte o cabo Ethernet da câmera e, em seguida,&lt;br&gt;clique em OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -229,67 +229,67 @@
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte-se à rede Wi-Fi da câmera</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;A câmera já tem uma senha. Digite a senha existente ou redefina a câmera.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha da câmera:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
     <message>
         <location line="+150"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a senha: deve ter entre 6 e 30 caracteres, sem espaços.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="-53"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se a senha tem entre 6 e 30 caracteres alfanuméricos, sem espaços.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se a senha tem entre 6 e 30 caracteres, sem espaços.</translation>
     </message>
 </context>
 <context>
@@ -297,87 +297,87 @@
     <message>
         <location filename="../../apmode/apmodehosttorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect Your Computer to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o computador à rede Wi-Fi</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please connect your computer to the Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o computador à rede Wi-Fi:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Then click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em seguida, clique em Avançar.</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
     <message>
         <location line="-99"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem conexão com a Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O computador precisa estar conectado à Internet. Clique em &lt;b&gt;Repetir&lt;/b&gt; para&lt;br&gt;tentar novamente.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+27"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="-25"/>
         <location line="+27"/>
         <location line="+39"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <location line="-45"/>
         <location line="+37"/>
         <source>Could not connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à câmera</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o computador está conectado à mesma rede Wi-Fi que&lt;br&gt;a câmera e tente novamente.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o computador está conectado à mesma rede Wi-Fi que&lt;br&gt;a câmera.&lt;br&gt;Se ainda não conseguir se conectar, tente redefinir a câmera e reiniciar o assistente.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
 </context>
 <context>
@@ -385,48 +385,48 @@
     <message>
         <location filename="../../welcome/agreementpage.ui" line="+12"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de Configuração olvaris</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATO DE LICENÇA DE USUÁRIO FINAL&lt;/b&gt;&lt;br&gt;&lt;b&gt;Leia atentamente este contrato antes de usar o Assistente de Configuração olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Este contrato é firmado entre você e a Tervane. Ao marcar a caixa abaixo e clicar em Aceito, você aceita os seus termos.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licença.&lt;/b&gt; A Tervane concede a você uma licença pessoal, não exclusiva e intransferível para instalar e usar este assistente a fim de configurar câmeras que sejam de sua propriedade ou que você esteja autorizado a gerenciar.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrições.&lt;/b&gt; Você não pode vender, alugar, emprestar ou distribuir o assistente, nem modificá-lo, descompilá-lo ou fazer engenharia reversa dele, exceto quando a lei permitir expressamente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Serviços online.&lt;/b&gt; O assistente se comunica com serviços da Tervane na Internet para procurar uma versão mais recente, baixar informações de dispositivos e registrar sua câmera no olvaris. Os termos de serviço e a política de privacidade do olvaris se aplicam a esse uso.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Atualizações.&lt;/b&gt; Quando houver um assistente mais recente disponível, você decide se deseja baixá-lo e instalá-lo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Exclusão de garantia.&lt;/b&gt; Na medida permitida por lei, o assistente é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilidade.&lt;/b&gt; Na medida permitida por lei, a Tervane não se responsabiliza por danos indiretos ou consequenciais decorrentes do uso do assistente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Rescisão.&lt;/b&gt; Esta licença termina se você violar os seus termos; nesse caso, você deverá excluir todas as cópias do assistente.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Li, compreendi e aceito os Termos e Condições da Tervane.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>I Agree</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceito</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Termos e Condições</translation>
     </message>
     <message>
         <location filename="../../welcome/agreementpage.cpp" line="+21"/>
         <source>&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;CONTRATO DE LICENÇA DE USUÁRIO FINAL&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Leia atentamente este contrato antes de usar o Assistente de Configuração olvaris.&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este contrato é firmado entre você e a Tervane. Ao marcar a caixa abaixo e clicar em Aceito, você aceita os seus termos.&lt;br&gt;&lt;br&gt;1. Licença. A Tervane concede a você uma licença pessoal, não exclusiva e intransferível para instalar e usar este assistente a fim de configurar câmeras que sejam de sua propriedade ou que você esteja autorizado a gerenciar.&lt;br&gt;&lt;br&gt;2. Restrições. Você não pode vender, alugar, emprestar ou distribuir o assistente, nem modificá-lo, descompilá-lo ou fazer engenharia reversa dele, exceto quando a lei permitir expressamente.&lt;br&gt;&lt;br&gt;3. Serviços online. O assistente se comunica com serviços da Tervane na Internet para procurar uma versão mais recente, baixar informações de dispositivos e registrar sua câmera no olvaris. Os termos de serviço e a política de privacidade do olvaris se aplicam a esse uso.&lt;br&gt;&lt;br&gt;4. Atualizações. Quando houver um assistente mais recente disponível, você decide se deseja baixá-lo e instalá-lo.&lt;br&gt;&lt;br&gt;5. Exclusão de garantia. Na medida permitida por lei, o assistente é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo.&lt;br&gt;&lt;br&gt;6. Responsabilidade. Na medida permitida por lei, a Tervane não se responsabiliza por danos indiretos ou consequenciais decorrentes do uso do assistente.&lt;br&gt;&lt;br&gt;7. Rescisão. Esta licença termina se você violar os seus termos; nesse caso, você deverá excluir todas as cópias do assistente.</translation>
     </message>
 </context>
 <context>
@@ -434,57 +434,57 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Camera Already Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmera já registrada</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Esta câmera já está registrada em uma conta olvaris. Se quiser registrá-la em outra&lt;br&gt;conta, será preciso redefinir a câmera. Caso contrário, clique em Avançar para continuar.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera de qualquer lugar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta câmera já está registrada em uma conta olvaris. Se quiser registrá-la em outra&lt;br&gt;conta, será preciso redefinir a câmera. Caso contrário, clique em Avançar para continuar.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure e proteja a câmera</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte a câmera à rede sem fio</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
 </context>
 <context>
@@ -492,39 +492,39 @@
     <message>
         <location filename="../../guide/cameraconnectionpage.ui" line="+12"/>
         <source>Hardware Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão do hardware</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
         <source>Please select your camera model for installation instructions :</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o modelo da câmera para ver as instruções de instalação:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Skip instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar instruções</translation>
     </message>
     <message>
         <location filename="../../guide/cameraconnectionpage.cpp" line="-1"/>
         <source>Please select your camera connection type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o tipo de conexão da câmera:</translation>
     </message>
     <message>
         <location line="-12"/>
         <location line="+81"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -533,34 +533,34 @@
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão direta</translation>
     </message>
     <message>
         <location line="-221"/>
         <location line="+171"/>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o tipo de conexão</translation>
     </message>
     <message>
         <location line="-170"/>
         <location line="+219"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <location line="-218"/>
         <location line="+218"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (alimentação através de Ethernet)</translation>
     </message>
     <message>
         <location line="-217"/>
         <location line="+217"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC (comunicação pela rede elétrica)</translation>
     </message>
 </context>
 <context>
@@ -568,59 +568,59 @@
     <message>
         <location filename="../../cloud/cloudservicespage.ui" line="+12"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+33"/>
         <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <translation>about:blank</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera remotamente</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova conta</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta existente</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Não, obrigado</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudroute.cpp" line="+32"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte a câmera à rede sem fio</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera de qualquer lugar</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure e proteja a câmera</translation>
     </message>
     <message>
         <location line="+333"/>
         <location line="+19"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <location line="-17"/>
@@ -628,92 +628,92 @@
         <location line="+19"/>
         <location line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>Verification Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação necessária</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um e-mail de verificação foi enviado para o seu endereço. Clique&lt;br&gt;no link do e-mail em até 7 dias para verificar a sua conta.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Cloud service not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Serviço em nuvem não confiável</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no serviço em nuvem</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço olvaris não conseguiu comprovar sua identidade; por isso, nada foi enviado a ele.&lt;br&gt;Verifique a data e a hora do computador e tente novamente, ou continue sem serviços em nuvem.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço olvaris não concluiu a solicitação.&lt;br&gt;Verifique a conexão com a Internet e tente novamente, ou continue sem serviços em nuvem.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Cloud Services will not be available</source>
-        <translation type="unfinished"></translation>
+        <translation>Os serviços em nuvem não estarão disponíveis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe que, se pular esta&lt;br&gt;etapa, você não poderá usar o serviço&lt;br&gt;olvaris para ver a câmera&lt;br&gt;remotamente.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>Your</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua câmera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>agora está registrada no &lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris e pronta para uso. Agora você pode ver sua&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>câmera a qualquer hora e em qualquer lugar pelo site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ou por um dos &lt;a href=&apos;%1/apps&apos;&gt;%2aplicativos móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>usar o endereço de e-mail acima e a senha&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>you created to log in.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>que você criou para fazer login.&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,32 +721,32 @@
     <message>
         <location filename="../../setup/confignetworkmessagebox.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>color: rgb(0, 176, 208);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(0, 176, 208);</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure a conexão com a Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selecione o tipo de conexão com a Internet que a câmera irá usar. Se não&lt;br&gt;tiver certeza de qual usar, tente primeiro DHCP. Se a câmera&lt;br&gt;estiver conectada diretamente a um modem DSL, selecione PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -757,14 +757,15 @@
         <location line="+8"/>
         <source>border-image: url(:/images/btn_white.png);
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_white.png);
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="-210"/>
@@ -772,43 +773,46 @@ color: rgb(66, 66, 66);</source>
         <location line="+89"/>
         <source>border-image: url(:/images/btn_blue.png);
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_blue.png);
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <location line="-208"/>
         <location line="+103"/>
         <location line="+89"/>
         <source>Local Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente local</translation>
     </message>
     <message>
         <location line="-185"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Request a dynamic IP address from the gateway or router&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Solicitar um endereço IP dinâmico ao gateway ou roteador&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Connection Type :&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Tipo de conexão:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>border-image: url(:/images/select_s_blue.png);
 background-color: transparent;
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_blue.png);
+background-color: transparent;
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -816,17 +820,19 @@ color: rgb(255, 255, 255);</source>
         <source>border-image: url(:/images/select_s_white.png);
 background-color: transparent;
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_white.png);
+background-color: transparent;
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP estático</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -838,17 +844,17 @@ color: rgb(66, 66, 66);</source>
         <location line="+46"/>
         <location line="+6"/>
         <source>color: rgb(102, 102, 102);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(102, 102, 102);</translation>
     </message>
     <message>
         <location line="-123"/>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Subnet :</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de sub-rede:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -859,52 +865,52 @@ color: rgb(66, 66, 66);</source>
         <location line="+34"/>
         <location line="+18"/>
         <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/textarea_l.png);</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>IP address :</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Primary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS primário:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Secondary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secundário:</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Se você não souber sua conta e senha, entre em contato com o seu provedor de &lt;br&gt;serviços de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um endereço IP estático válido</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a conta PPPoE</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha PPPoE</translation>
     </message>
 </context>
 <context>
@@ -912,17 +918,17 @@ color: rgb(66, 66, 66);</source>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;O LED da câmera Cloud&lt;br&gt;ficará verde quando&lt;br&gt;ela estiver pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Por que&lt;br&gt;o LED continua vermelho?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte a alimentação&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Retire o dispositivo&lt;br&gt;da caixa&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -930,7 +936,7 @@ color: rgb(66, 66, 66);</source>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;O LED da câmera Cloud&lt;br&gt;ficará verde quando&lt;br&gt;ela estiver pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Por que&lt;br&gt;o LED continua vermelho?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -939,28 +945,32 @@ color: rgb(66, 66, 66);</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Conecte o adaptador de energia ao conector de alimentação na parte traseira do dispositivo. Em seguida, ligue o adaptador a uma tomada elétrica. Pule esta etapa se a câmera estiver conectada através de PoE (alimentação através de Ethernet).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte o cabo Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Retire o dispositivo&lt;br&gt;da caixa&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o adaptador de energia ao conector de alimentação na parte traseira do dispositivo. Em seguida, ligue o adaptador a uma tomada elétrica. Pule esta etapa se a câmera estiver conectada através de PoE (alimentação através de Ethernet).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte a alimentação&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -968,47 +978,47 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;O LED da câmera Cloud&lt;br&gt;ficará verde quando&lt;br&gt;ela estiver pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Por que&lt;br&gt;o LED continua vermelho?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se a câmera estiver&lt;br&gt;conectada através de PoE&lt;br&gt;(alimentação através&lt;br&gt;de Ethernet), pule&lt;br&gt;esta etapa.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte o cabo Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Retire o dispositivo&lt;br&gt;da caixa&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte a alimentação&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>POE</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão direta</translation>
     </message>
 </context>
 <context>
@@ -1016,27 +1026,27 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;O LED da câmera Cloud&lt;br&gt;ficará verde quando&lt;br&gt;ela estiver pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Por que&lt;br&gt;o LED continua vermelho?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se a câmera estiver&lt;br&gt;conectada através de PoE&lt;br&gt;(alimentação através&lt;br&gt;de Ethernet), pule&lt;br&gt;esta etapa.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte o cabo Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Retire o dispositivo&lt;br&gt;da caixa&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte a alimentação&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1044,73 +1054,73 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../cloud/devicesetupcompletepage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Setup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração concluída</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do modelo:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>pw</source>
-        <translation type="unfinished"></translation>
+        <translation>pw</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Se quiser ativar os recursos olvaris &lt;br/&gt;desta câmera, verifique se você tem uma&lt;br/&gt;conexão com a Internet funcionando e execute novamente&lt;br/&gt;este Assistente de Configuração.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>olvaris Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta olvaris:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>account</source>
-        <translation type="unfinished"></translation>
+        <translation>account</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Sua câmera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; agora está registrada no &lt;br/&gt;olvaris e pronta para uso. Agora você pode ver sua&lt;br/&gt;câmera a qualquer hora e em qualquer lugar pelo site &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;ou por um dos &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;aplicativos móveis&lt;/span&gt;&lt;/a&gt;; basta&lt;br/&gt;usar o endereço de e-mail acima e a senha&lt;br/&gt;que você criou para fazer login.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar um atalho para a câmera na área de trabalho</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
 </context>
 <context>
@@ -1120,244 +1130,244 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê um nome e uma&lt;br&gt;senha à câmera</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Camera Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da câmera:</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
         <location filename="../../setup/passwordlayout.cpp" line="+22"/>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha da câmera:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Retype Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Redigite a senha:</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do modelo:</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Start :</source>
-        <translation type="unfinished"></translation>
+        <translation>Início:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>End :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim:</translation>
     </message>
     <message>
         <location line="+330"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Day of Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia da semana</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Offset :</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocamento:</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Esqueceu a senha?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Time Zone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enable daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar horário de verão</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation type="unfinished"></translation>
+        <translation>(A senha tem 6 a 30 caracteres&lt;br&gt;alfanuméricos, sem espaços)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera de qualquer lugar</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure e proteja a câmera</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../setup/passwordlayout.cpp" line="+3"/>
         <source>Current Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha atual:</translation>
     </message>
     <message>
         <location line="+184"/>
         <location line="+16"/>
         <location line="+507"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
     <message>
         <location line="-476"/>
         <source>Password mismatch. Please type in the password again.</source>
-        <translation type="unfinished"></translation>
+        <translation>As senhas não coincidem. Digite a senha novamente.</translation>
     </message>
     <message>
         <location line="+212"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte a câmera à rede sem fio</translation>
     </message>
     <message>
         <location line="+194"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a senha: deve ter entre 6 e 30 caracteres alfanuméricos,&lt;br&gt;sem espaços.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a senha: deve ter entre 6 e 30 caracteres, sem espaços.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+14"/>
         <source>Could not connect to Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à Internet</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à Internet. Clique em Fechar, verifique as configurações e tente novamente.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+18"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à Internet. Clique em Repetir para tentar novamente.&lt;br&gt;Se ainda não conseguir se conectar, tente redefinir a câmera e executar novamente o assistente de configuração.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização local</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure a conexão com a Internet</translation>
     </message>
     <message>
         <location filename="../../setup/setupinput.cpp" line="+14"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se a senha tem entre 6 e 30 caracteres alfanuméricos, sem espaços.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se a senha tem entre 6 e 30 caracteres, sem espaços.</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique o nome do dispositivo: deve ter menos de 32 caracteres e&lt;br&gt;conter apenas letras e números</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+32"/>
         <source>Please enter the IP address of your Primary DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço IP do servidor DNS primário</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um endereço IP estático válido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a conta PPPoE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha PPPoE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Remova «;» e «=» da conta PPPoE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Remova «;» e «=» da senha PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1365,172 +1375,172 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/devicewifichangepage.ui" line="+31"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Connect with Wireless?</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar sem fio?</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir manualmente</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione &lt; A sua rede Wi-Fi &gt;</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>The WPS LED will be turned off after it connects to your router, then the status LED will be green.</source>
-        <translation type="unfinished"></translation>
+        <translation>O LED WPS se apagará depois que a câmera se conectar ao roteador e, em seguida, o LED de status ficará verde.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Within one minute, press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em até um minuto, pressione o botão WPS do roteador.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione o botão WPS da câmera por 6 segundos. O LED WPS começará a piscar em azul.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Unplug the Ethernet cable from your Vistrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte o cabo Ethernet do seu Vistrel.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Não, obrigado</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
         <location line="+594"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-424"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure e proteja a câmera</translation>
     </message>
     <message>
         <location line="+154"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha Wi-Fi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da rede Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+16"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha Wi-Fi:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite as informações da sua rede Wi-Fi</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+36"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha da rede sem fio</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome da rede (SSID)</translation>
     </message>
     <message>
         <location line="+177"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar sem fio</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações da rede sem fio. Tente novamente e certifique-se de que&lt;br&gt;o cabo Ethernet está conectado.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte o cabo Ethernet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte o cabo Ethernet da câmera e, em seguida,&lt;br&gt;clique em OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A câmera não conseguiu se conectar à rede&lt;br&gt;Wi-Fi. Reconecte o cabo Ethernet à&lt;br&gt;câmera e clique em OK para configurar&lt;br&gt;novamente a rede sem fio.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>What is WPS?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que é o WPS?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O Wi-Fi Protected Setup (WPS) permite&lt;br&gt;configurar uma conexão sem fio segura&lt;br&gt;de forma rápida, fácil e automática.&lt;br&gt;A maioria dos roteadores atuais tem um botão&lt;br&gt;WPS. Em alguns roteadores, pode ser preciso&lt;br&gt;fazer login na interface web e clicar em um&lt;br&gt;botão na tela para ativar a função WPS.&lt;br&gt;Consulte o manual do usuário do roteador&lt;br&gt;para obter mais informações.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Could Not Connect WPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar por WPS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O assistente não conseguiu se comunicar com a câmera. Siga as&lt;br&gt;instruções e tente novamente.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Could Not Connect Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar à Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please make sure your Ethernet cable is plugged and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifique-se de que o cabo Ethernet está conectado e tente novamente.</translation>
     </message>
 </context>
 <context>
@@ -1538,97 +1548,97 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/discoverypage.ui" line="+25"/>
         <source>Select Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a câmera</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Confirm Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar senha:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Não encontra a câmera?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nenhum dispositivo encontrado. Clique em Procurar para procurar novamente&lt;br&gt; ou em Voltar para verificar as configurações de conexão.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da câmera</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP</translation>
     </message>
     <message>
         <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do modelo:</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmera não encontrada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em Procurar para procurar novamente ou em Voltar para verificar as configurações&lt;br&gt;de conexão.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>What is a MAC ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que é um endereço MAC?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço MAC é um código exclusivo de identificação de rede de um dispositivo.&lt;br&gt;O endereço MAC está impresso na etiqueta colada no dispositivo.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -1636,53 +1646,53 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../shell/launcher.ui" line="+6"/>
         <source>olvaris Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializador olvaris</translation>
     </message>
     <message>
         <location filename="../../shell/launcher.cpp" line="+64"/>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem-vindo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set up your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar a câmera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install the viewer software</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar o software de visualização</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o manual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install a PDF reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar um leitor de PDF</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+43"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja realmente sair?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
 </context>
 <context>
@@ -1690,22 +1700,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectionpanel.cpp" line="+32"/>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Por que o LED continua vermelho?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique o seguinte:&lt;br&gt;1. Certifique-se de que os cabos estão bem conectados.&lt;br&gt;2. Tente desligar seu Vistrel e ligá-lo novamente.&lt;br&gt;3. Se o LED continuar vermelho, tente redefinir seu Vistrel.&lt;br&gt;4. Verifique se o modem ou o roteador está funcionando corretamente.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -1714,33 +1724,33 @@ p, li { white-space: pre-wrap; }
         <location filename="../../shell/mainpage.ui" line="+6"/>
         <location filename="../../shell/mainpage.cpp" line="+111"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de Configuração olvaris</translation>
     </message>
     <message>
         <location filename="../../shell/mainpage.cpp" line="-2"/>
         <source>Zero config</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração zero</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+63"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja realmente sair?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
 </context>
 <context>
@@ -1748,68 +1758,68 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../welcome/oppspage.ui" line="+25"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem conexão com a Internet</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;O computador precisa estar conectado à Internet para&lt;br&gt; verificar se há novas versões do assistente de configuração e para&lt;br&gt; registrar a câmera no olvaris para visualização remota.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../../welcome/oppspage.cpp" line="+85"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Local Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente local</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente ou em &lt;b&gt;Somente &lt;br&gt;local&lt;/b&gt; para configurar a câmera apenas para visualização local.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente visualização local</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe que, ao configurar esta&lt;br&gt; câmera somente para visualização local,&lt;br&gt; você não poderá usar o serviço olvaris&lt;br&gt; para ver a câmera remotamente.&lt;br&gt;&lt;br&gt;Se quiser ativar esses recursos,&lt;br&gt;verifique se você está conectado à&lt;br&gt;Internet antes de executar este assistente.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja realmente sair?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
 </context>
 <context>
@@ -1818,228 +1828,228 @@ p, li { white-space: pre-wrap; }
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
         <location filename="../../welcome/welcomepage.cpp" line="+514"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de Configuração olvaris</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../../welcome/welcomepage.cpp" line="-9"/>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem-vindo</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../welcome/welcomepage.cpp" line="+1"/>
         <source>Choose your language :</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o idioma:</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglês</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../welcome/welcomepage.cpp" line="+443"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francês</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanhol</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Português (Portugal)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Português (Brasil)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês tradicional</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tcheco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarquês</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemão</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croata</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Húngaro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Holandês</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norueguês</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonês</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Romeno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Esloveno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandês</translation>
     </message>
     <message>
         <location line="+264"/>
         <source>Choose your model</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o modelo</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez haja uma janela do navegador aberta ou outro Assistente de Configuração&lt;br&gt;em execução. Feche o navegador e qualquer Assistente de Configuração&lt;br&gt;que esteja em execução antes de abrir este programa.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
         <source>New Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova versão disponível</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há uma nova versão do assistente de configuração disponível. Atualize para a versão mais recente.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Download Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Download concluído</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Assistente de Configuração mais recente foi baixado com sucesso. Clique em OK para fechar este assistente e iniciar o novo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Download Path Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no caminho de download</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione outra pasta para salvar ou clique em &lt;b&gt;Sair&lt;/b&gt; para fechar o Assistente de Configuração&lt;br&gt;e acesse %1 para baixar manualmente a versão mais recente do&lt;br&gt;Assistente de Configuração.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+11"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de download</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em &lt;b&gt;Repetir&lt;/b&gt; para baixar novamente a atualização ou acesse %1&lt;br&gt;para baixar manualmente a versão mais recente do Assistente de Configuração.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
 </context>
 <context>
@@ -2047,122 +2057,122 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/wirelessmessagebox.ui" line="+19"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+170"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="-150"/>
         <location line="+208"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <location line="-186"/>
         <location line="+236"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da rede Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+236"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha Wi-Fi:</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Encryption Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de criptografia:</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Security Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de segurança:</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
         <location line="+2"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Open(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aberta (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shared(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhada (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA or WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA ou WPA2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP,64bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP de 64 bits</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WEP,128bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP de 128 bits</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP or AES</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP ou AES</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessrules.cpp" line="+13"/>
         <source>Could not save your wireless settings. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações da rede sem fio. Tente novamente.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha da rede sem fio só pode ter 5 ou 13 caracteres ASCII, ou&lt;br&gt;10 ou 26 caracteres hexadecimais.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha da rede sem fio aceita somente de 8 a 63 caracteres ASCII, ou&lt;br&gt;64 caracteres hexadecimais.</translation>
     </message>
 </context>
 </TS>
