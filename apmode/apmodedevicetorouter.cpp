@@ -12,6 +12,7 @@
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"

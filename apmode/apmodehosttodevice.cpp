@@ -8,10 +8,11 @@
 #include "guide/cameraconnectionpage.h"
 #include "setup/discoverypage.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 
 namespace {
 const char* const kDiscoveryFailedName = "APModeDiscoveryFailedWarning";

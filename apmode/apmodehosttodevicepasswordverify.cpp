@@ -7,10 +7,11 @@
 #include "apmode/apmoderules.h"
 #include "protocol/dcputils.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 
 namespace {
 const char* const kPasswordErrorName = "APModePasswordErrorMsgBox";

@@ -9,10 +9,11 @@
 #include "setup/discoverypage.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 #include "welcome/welcomepage.h"
 
 int tryDiscoveryNum = 0;

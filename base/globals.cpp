@@ -2,7 +2,6 @@
 
 #include "base/endpoints.h"
 
-QList<IPCamera> IPCameraList;
 int IPCameraIdx = -1;
 
 QString gHostIps[kHostAddressSlots];

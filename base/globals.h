@@ -12,9 +12,8 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "protocol/ipcamera.h"
-
 class QTranslator;
+class IPCamera;
 class DCPUtils;
 class Mainpage;
 class Launcher;
@@ -37,7 +36,7 @@ class APModeHostToDevicePasswordVerify;
 class APModeDeviceToRouter;
 class APModeHostToRouter;
 
-// Cameras found, and the one the user chose (-1 before a choice).
+// Cameras found (defined with IPCamera), and the one the user chose (-1 before a choice).
 extern QList<IPCamera> IPCameraList;
 extern int IPCameraIdx;
 

@@ -19,6 +19,7 @@
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "labguard.h"
 
 namespace {

@@ -24,6 +24,7 @@
 #include "setup/discoverypage.h"
 #include "setup/hostinterfaces.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "shell/mainpage.h"
 
 namespace {

@@ -6,10 +6,11 @@
 #include "protocol/cameracgi.h"
 #include "setup/devicesetuppage.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 #include "wifi/devicewifichangepage.h"
 
 namespace {

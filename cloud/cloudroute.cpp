@@ -6,6 +6,7 @@
 #include "protocol/cameracgi.h"
 #include "setup/devicesetuppage.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "wifi/devicewifichangepage.h"

@@ -19,6 +19,7 @@
 #include "setup/devicesetuppage.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"

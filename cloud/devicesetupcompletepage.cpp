@@ -16,6 +16,7 @@
 #include "protocol/cameracgi.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 

@@ -11,6 +11,7 @@
 #include "guide/connectiontypeonlyone.h"
 #include "setup/discoverypage.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "welcome/agreementpage.h"

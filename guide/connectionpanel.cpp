@@ -9,7 +9,7 @@
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 
 namespace {
 const char* const kLedPopup = "whyLedRedWarning";

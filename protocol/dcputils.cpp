@@ -10,6 +10,7 @@
 #include "protocol/dcpcodec.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 
 namespace {

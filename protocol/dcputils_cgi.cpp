@@ -11,6 +11,7 @@
 
 #include "protocol/cameracgi.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "platform/firewall.h"
 #include "protocol/timezones.h"

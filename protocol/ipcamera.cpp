@@ -2,7 +2,11 @@
 
 #include <QList>
 
+#include "base/globals.h"
 #include "base/log.h"
+
+// The shared list that base/globals.h declares.
+QList<IPCamera> IPCameraList;
 
 int quorvex_cmd_state = 0;
 int prov_config_exist = 0;

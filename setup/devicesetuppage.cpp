@@ -26,10 +26,11 @@
 #include "setup/setupinput.h"
 #include "setup/timezonepick.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 #include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
 

@@ -12,6 +12,7 @@
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "setup/hostinterfaces.h"
 #include "base/log.h"
 #include "shell/mainpage.h"

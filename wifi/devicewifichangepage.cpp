@@ -18,6 +18,7 @@
 #include "setup/hostinterfaces.h"
 #include "setup/setupchecks.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"

@@ -6,6 +6,7 @@
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "protocol/wallclock.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "testsupport.h"
 

@@ -9,6 +9,7 @@
 #include "cloud/snapshotschedule.h"
 #include "platform/shortcut.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "testsupport.h"
 
 static void chooseCamera(const QByteArray& dcp, const QString& ip, const QByteArray& port)

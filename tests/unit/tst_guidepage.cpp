@@ -14,6 +14,7 @@
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
 #include "base/globals.h"
+#include "protocol/ipcamera.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"

@@ -1,4 +1,4 @@
-#include "shell/resethint.h"
+#include "guide/resethint.h"
 
 #include "guide/cameraconnectionpage.h"
 #include "setup/devicesetuppage.h"
