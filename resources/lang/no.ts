@@ -6,115 +6,115 @@
     <message>
         <location filename="../../apmode/apmodedevicetorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect Your Camera to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble kameraet til Wi-Fi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select your home Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg Wi-Fi-nettverket ditt:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi manuelt</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Søk</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Detect Wi-Fi Networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Finn Wi-Fi-nettverk</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodedevicetorouter.cpp" line="-2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <location line="+197"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi Wi-Fi-passord</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi-navn (SSID):</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi-passord:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi informasjon om Wi-Fi-nettverket</translation>
     </message>
     <message>
         <location line="+198"/>
         <source>Turn Off Direct Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå av direkte tilkobling</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trykk på Direct-knappen på kameraet, og kontroller at Cloud-knappen&lt;br&gt;ikke lenger blinker. Klikk deretter på OK for å fortsette.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Could not connect to Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til trådløst nettverk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke lagre de trådløse innstillingene.&lt;br&gt;Prøv igjen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igjen</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="+107"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi nettverksnavnet (SSID)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi passordet for det trådløse nettverket</translation>
     </message>
 </context>
 <context>
@@ -122,106 +122,106 @@
     <message>
         <location filename="../../apmode/apmodehosttodevice.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til kameraets Wi-Fi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;Please connect your computer to your camera&apos;s Wi-Fi network. You can find the Wi-Fi network&lt;br&gt; name (SSID) and password printed on a label attached to your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Koble datamaskinen til kameraets Wi-Fi-nettverk. Nettverksnavnet (SSID) og passordet&lt;br&gt; står på etiketten på kameraet.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find the SSID of your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Finner du ikke kameraets SSID?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
     <message>
         <location line="+115"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fant ikke kameraet</translation>
     </message>
     <message>
         <location line="-92"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fant ikke kameraet. Prøv igjen.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+29"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igjen</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Could not Connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til kameraet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvis du ikke kan koble til kameraet, kan du tilbakestille kameraet&lt;br&gt;og deretter starte veiviseren på nytt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakestill</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Could Not Find the SSID of Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fant ikke kameraets SSID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvis du ikke finner kameraets SSID, kan du tilbakestille kameraet&lt;br&gt;og deretter starte veiviseren på nytt.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+36"/>
         <location line="+21"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fant ikke kameraet. Gå tilbake til forrige side, og velg&lt;br&gt;kameramodellen på nytt.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble fra nettverkskabelen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble nettverkskabelen fra kameraet, og klikk&lt;br&gt;deretter på OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -229,67 +229,67 @@
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect to Your Camera&apos;s Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til kameraets Wi-Fi</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakestill</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Kameraet har allerede et passord. Angi det eksisterende passordet, eller tilbakestill kameraet.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerapassord:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
     <message>
         <location line="+150"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller passordet: Det må være på 6–30 tegn uten mellomrom.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../apmode/apmoderules.cpp" line="-53"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at passordet består av 6–30 bokstaver og tall uten mellomrom.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at passordet er på 6–30 tegn uten mellomrom.</translation>
     </message>
 </context>
 <context>
@@ -297,87 +297,87 @@
     <message>
         <location filename="../../apmode/apmodehosttorouter.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connect Your Computer to Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble datamaskinen til Wi-Fi</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please connect your computer to the Wi-Fi network :</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble datamaskinen til Wi-Fi-nettverket:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Network</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Then click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikk deretter på Neste.</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
     <message>
         <location line="-99"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen Internett-tilkobling</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datamaskinen må være koblet til Internett. Klikk på &lt;b&gt;Prøv igjen&lt;/b&gt; for&lt;br&gt;å prøve på nytt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+27"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location line="-25"/>
         <location line="+27"/>
         <location line="+39"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igjen</translation>
     </message>
     <message>
         <location line="-45"/>
         <location line="+37"/>
         <source>Could not connect to Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til kameraet</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at datamaskinen er koblet til det samme Wi-Fi-nettverket som&lt;br&gt;kameraet, og prøv deretter på nytt.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at datamaskinen er koblet til det samme Wi-Fi-nettverket som&lt;br&gt;kameraet.&lt;br&gt;Hvis du fortsatt ikke kan koble til, kan du tilbakestille kameraet og deretter starte veiviseren på nytt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakestill</translation>
     </message>
 </context>
 <context>
@@ -385,48 +385,48 @@
     <message>
         <location filename="../../welcome/agreementpage.ui" line="+12"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris installeringsveiviser</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LISENSAVTALE FOR SLUTTBRUKERE&lt;/b&gt;&lt;br&gt;&lt;b&gt;Les denne avtalen nøye før du bruker olvaris installeringsveiviser.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Denne avtalen inngås mellom deg og Tervane. Ved å krysse av i boksen nedenfor og klikke på Jeg godtar, godtar du vilkårene.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisens.&lt;/b&gt; Tervane gir deg en personlig, ikke-eksklusiv og ikke-overførbar lisens til å installere og bruke denne veiviseren for å konfigurere kameraer som du eier eller har lov til å administrere.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Begrensninger.&lt;/b&gt; Du kan ikke selge, leie ut, låne ut eller distribuere veiviseren, og heller ikke endre, dekompilere eller foreta omvendt utvikling av den, med mindre loven uttrykkelig tillater det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Nettbaserte tjenester.&lt;/b&gt; Veiviseren kontakter tjenester fra Tervane på Internett for å se etter en nyere versjon, laste ned enhetsinformasjon og registrere kameraet ditt hos olvaris. Vilkårene for bruk og personvernerklæringen til olvaris gjelder for denne bruken.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Oppdateringer.&lt;/b&gt; Når en nyere veiviser er tilgjengelig, velger du selv om du vil laste den ned og installere den.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ingen garanti.&lt;/b&gt; Veiviseren leveres som den er, uten noen form for garanti, i den grad loven tillater det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ansvar.&lt;/b&gt; Tervane er ikke ansvarlig for indirekte skader eller følgeskader som oppstår ved bruk av veiviseren, i den grad loven tillater det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Opphør.&lt;/b&gt; Denne lisensen opphører hvis du bryter vilkårene; du må da slette alle kopier av veiviseren.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeg har lest og forstått vilkårene og betingelsene fra Tervane og godtar dem.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>I Agree</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeg godtar</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vilkår og betingelser</translation>
     </message>
     <message>
         <location filename="../../welcome/agreementpage.cpp" line="+21"/>
         <source>&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;LISENSAVTALE FOR SLUTTBRUKERE&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Les denne avtalen nøye før du bruker olvaris installeringsveiviser.&lt;/b&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne avtalen inngås mellom deg og Tervane. Ved å krysse av i boksen nedenfor og klikke på Jeg godtar, godtar du vilkårene.&lt;br&gt;&lt;br&gt;1. Lisens. Tervane gir deg en personlig, ikke-eksklusiv og ikke-overførbar lisens til å installere og bruke denne veiviseren for å konfigurere kameraer som du eier eller har lov til å administrere.&lt;br&gt;&lt;br&gt;2. Begrensninger. Du kan ikke selge, leie ut, låne ut eller distribuere veiviseren, og heller ikke endre, dekompilere eller foreta omvendt utvikling av den, med mindre loven uttrykkelig tillater det.&lt;br&gt;&lt;br&gt;3. Nettbaserte tjenester. Veiviseren kontakter tjenester fra Tervane på Internett for å se etter en nyere versjon, laste ned enhetsinformasjon og registrere kameraet ditt hos olvaris. Vilkårene for bruk og personvernerklæringen til olvaris gjelder for denne bruken.&lt;br&gt;&lt;br&gt;4. Oppdateringer. Når en nyere veiviser er tilgjengelig, velger du selv om du vil laste den ned og installere den.&lt;br&gt;&lt;br&gt;5. Ingen garanti. Veiviseren leveres som den er, uten noen form for garanti, i den grad loven tillater det.&lt;br&gt;&lt;br&gt;6. Ansvar. Tervane er ikke ansvarlig for indirekte skader eller følgeskader som oppstår ved bruk av veiviseren, i den grad loven tillater det.&lt;br&gt;&lt;br&gt;7. Opphør. Denne lisensen opphører hvis du bryter vilkårene; du må da slette alle kopier av veiviseren.</translation>
     </message>
 </context>
 <context>
@@ -434,57 +434,57 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Camera Already Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraet er allerede registrert</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dette kameraet er allerede registrert på en olvaris-konto. Hvis du vil registrere det på&lt;br&gt;en annen konto, må du tilbakestille kameraet. Ellers klikker du på Neste for å fortsette.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakestill</translation>
     </message>
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrer deg hos olvaris for å få tilgang&lt;br&gt;til kameraet overalt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette kameraet er allerede registrert på en olvaris-konto. Hvis du vil registrere det på&lt;br&gt;en annen konto, må du tilbakestille kameraet. Ellers klikker du på Neste for å fortsette.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer og sikre kameraet</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble kameraet trådløst til nettverket ditt</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
 </context>
 <context>
@@ -492,39 +492,39 @@
     <message>
         <location filename="../../guide/cameraconnectionpage.ui" line="+12"/>
         <source>Hardware Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Maskinvaretilkobling</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
         <source>Please select your camera model for installation instructions :</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg kameramodell for å se installeringsinstruksjonene:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Skip instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Hopp over</translation>
     </message>
     <message>
         <location filename="../../guide/cameraconnectionpage.cpp" line="-1"/>
         <source>Please select your camera connection type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg tilkoblingstype for kameraet:</translation>
     </message>
     <message>
         <location line="-12"/>
         <location line="+81"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -533,34 +533,34 @@
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkte tilkobling</translation>
     </message>
     <message>
         <location line="-221"/>
         <location line="+171"/>
         <source>Choose your connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg tilkoblingstype</translation>
     </message>
     <message>
         <location line="-170"/>
         <location line="+219"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <location line="-218"/>
         <location line="+218"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
         <location line="-217"/>
         <location line="+217"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC (kommunikasjon over strømnettet)</translation>
     </message>
 </context>
 <context>
@@ -568,59 +568,59 @@
     <message>
         <location filename="../../cloud/cloudservicespage.ui" line="+12"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+33"/>
         <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <translation>about:blank</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrer deg hos olvaris for å få&lt;br&gt;ekstern tilgang til kameraet</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny konto</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksisterende konto</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei takk</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudroute.cpp" line="+32"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble kameraet trådløst til nettverket ditt</translation>
     </message>
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrer deg hos olvaris for å få tilgang&lt;br&gt;til kameraet overalt</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer og sikre kameraet</translation>
     </message>
     <message>
         <location line="+333"/>
         <location line="+19"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <location line="-17"/>
@@ -628,92 +628,92 @@
         <location line="+19"/>
         <location line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>Verification Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekreftelse kreves</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>En bekreftelsesmelding er sendt til e-postadressen din. Klikk på koblingen&lt;br&gt;i e-posten innen 7 dager for å bekrefte kontoen.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Cloud service not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Skytjenesten er ikke klarert</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Skytjenesten mislyktes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris-tjenesten kunne ikke bekrefte identiteten sin, så ingenting ble sendt til den.&lt;br&gt;Kontroller dato og klokkeslett på datamaskinen og prøv igjen, eller fortsett uten skytjenester.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris-tjenesten fullførte ikke forespørselen.&lt;br&gt;Kontroller Internett-tilkoblingen og prøv igjen, eller fortsett uten skytjenester.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Cloud Services will not be available</source>
-        <translation type="unfinished"></translation>
+        <translation>Skytjenester blir ikke tilgjengelige</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merk at hvis du hopper over dette&lt;br&gt;trinnet, kan du ikke bruke&lt;br&gt;olvaris-tjenesten til å se kameraet&lt;br&gt;eksternt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>Your</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>er nå registrert hos &lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris og klart til bruk. Nå kan du se kameraet&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>nettstedet eller en av &lt;a href=&apos;%1/apps&apos;&gt;%2mobilappene&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Logg&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>bare på med e-postadressen ovenfor og passordet&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>you created to log in.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>du opprettet.&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,32 +721,32 @@
     <message>
         <location filename="../../setup/confignetworkmessagebox.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>color: rgb(0, 176, 208);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(0, 176, 208);</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer Internett-tilkoblingen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Velg hvilken type Internett-tilkobling kameraet skal bruke. Hvis du ikke&lt;br&gt;er sikker på hvilken type du skal velge, kan du prøve DHCP først. Hvis&lt;br&gt;kameraet er koblet direkte til et DSL-modem, velger du PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -757,14 +757,15 @@
         <location line="+8"/>
         <source>border-image: url(:/images/btn_white.png);
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_white.png);
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location line="-210"/>
@@ -772,43 +773,46 @@ color: rgb(66, 66, 66);</source>
         <location line="+89"/>
         <source>border-image: url(:/images/btn_blue.png);
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/btn_blue.png);
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til</translation>
     </message>
     <message>
         <location line="-208"/>
         <location line="+103"/>
         <location line="+89"/>
         <source>Local Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare lokalt</translation>
     </message>
     <message>
         <location line="-185"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Request a dynamic IP address from the gateway or router&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Hent en dynamisk IP-adresse fra gatewayen eller ruteren&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Connection Type :&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Tilkoblingstype:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>border-image: url(:/images/select_s_blue.png);
 background-color: transparent;
 color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_blue.png);
+background-color: transparent;
+color: rgb(255, 255, 255);</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -816,17 +820,19 @@ color: rgb(255, 255, 255);</source>
         <source>border-image: url(:/images/select_s_white.png);
 background-color: transparent;
 color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/select_s_white.png);
+background-color: transparent;
+color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Statisk IP</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -838,17 +844,17 @@ color: rgb(66, 66, 66);</source>
         <location line="+46"/>
         <location line="+6"/>
         <source>color: rgb(102, 102, 102);</source>
-        <translation type="unfinished"></translation>
+        <translation>color: rgb(102, 102, 102);</translation>
     </message>
     <message>
         <location line="-123"/>
         <source>Gateway :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Subnet :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettverksmaske:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -859,52 +865,52 @@ color: rgb(66, 66, 66);</source>
         <location line="+34"/>
         <location line="+18"/>
         <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/textarea_l.png);</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>IP address :</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-adresse:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Primary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>Primær DNS:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Secondary DNS :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundær DNS:</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>Brukernavn:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Passord:</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Hvis du ikke kjenner brukernavnet og passordet ditt, kontakter du &lt;br&gt;Internett-leverandøren din.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi en gyldig statisk IP-adresse</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi PPPoE-brukernavnet</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi PPPoE-passordet</translation>
     </message>
 </context>
 <context>
@@ -912,17 +918,17 @@ color: rgb(66, 66, 66);</source>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt&lt;br&gt;når det er klart. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til strømmen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ta enheten ut av&lt;br&gt;esken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -930,7 +936,7 @@ color: rgb(66, 66, 66);</source>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt&lt;br&gt;når det er klart. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -939,28 +945,32 @@ color: rgb(66, 66, 66);</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Koble strømadapteren til strømkontakten bak på enheten. Sett deretter adapteren i en stikkontakt. Hopp over dette trinnet hvis kameraet kobles til via PoE (Power over Ethernet).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til nettverkskabelen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ta enheten ut av&lt;br&gt;esken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble strømadapteren til strømkontakten bak på enheten. Sett deretter adapteren i en stikkontakt. Hopp over dette trinnet hvis kameraet kobles til via PoE (Power over Ethernet).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til strømmen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -968,47 +978,47 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt&lt;br&gt;når det er klart. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Hvis kameraet kobles&lt;br&gt;til via PoE (Power over&lt;br&gt;Ethernet), kan du&lt;br&gt;hoppe over dette&lt;br&gt;trinnet.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til nettverkskabelen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ta enheten ut av&lt;br&gt;esken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til strømmen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>POE</source>
-        <translation type="unfinished"></translation>
+        <translation>PoE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>PLC</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Direct Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkte tilkobling</translation>
     </message>
 </context>
 <context>
@@ -1016,27 +1026,27 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt&lt;br&gt;når det er klart. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Hvis kameraet kobles&lt;br&gt;til via PoE (Power over&lt;br&gt;Ethernet), kan du&lt;br&gt;hoppe over dette&lt;br&gt;trinnet.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til nettverkskabelen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ta enheten ut av&lt;br&gt;esken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Power&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Koble til strømmen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1044,73 +1054,73 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../cloud/devicesetupcompletepage.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Setup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigureringen er fullført</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnavn:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passord:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>pw</source>
-        <translation type="unfinished"></translation>
+        <translation>pw</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Hvis du vil aktivere olvaris-funksjonene på &lt;br/&gt;dette kameraet, må du ha en fungerende&lt;br/&gt;Internett-tilkobling og deretter kjøre&lt;br/&gt;installeringsveiviseren på nytt.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>olvaris Account :</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris-konto:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>account</source>
-        <translation type="unfinished"></translation>
+        <translation>account</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kameraet &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; er nå registrert hos &lt;br/&gt;olvaris og klart til bruk. Nå kan du se kameraet&lt;br/&gt;hvor og når som helst via &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;nettstedet eller en av &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilappene&lt;/span&gt;&lt;/a&gt;. Logg&lt;br/&gt;bare på med e-postadressen ovenfor og passordet&lt;br/&gt;du opprettet.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fullfør</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Opprett en snarvei til kameraet på skrivebordet</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Skjul</translation>
     </message>
 </context>
 <context>
@@ -1120,244 +1130,244 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Gi kameraet et navn og&lt;br&gt;et passord</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Camera Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameranavn:</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
         <location filename="../../setup/passwordlayout.cpp" line="+22"/>
         <source>Camera Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerapassord:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Retype Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjenta passord:</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnavn:</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Start :</source>
-        <translation type="unfinished"></translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>End :</source>
-        <translation type="unfinished"></translation>
+        <translation>Slutt:</translation>
     </message>
     <message>
         <location line="+330"/>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Uke</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Day of Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukedag</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Klokkeslett</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Offset :</source>
-        <translation type="unfinished"></translation>
+        <translation>Forskyvning:</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Glemt passordet&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Time Zone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidssone:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enable daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiver sommertid</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisk</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Passordet består av 6–30 bokstaver og&lt;br&gt;tall uten mellomrom)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrer deg hos olvaris for å få tilgang&lt;br&gt;til kameraet overalt</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer og sikre kameraet</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../setup/passwordlayout.cpp" line="+3"/>
         <source>Current Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nåværende passord:</translation>
     </message>
     <message>
         <location line="+184"/>
         <location line="+16"/>
         <location line="+507"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
     <message>
         <location line="-476"/>
         <source>Password mismatch. Please type in the password again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passordene samsvarer ikke. Skriv inn passordet på nytt.</translation>
     </message>
     <message>
         <location line="+212"/>
         <source>Connect your camera to your network wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble kameraet trådløst til nettverket ditt</translation>
     </message>
     <message>
         <location line="+194"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller passordet: Det må bestå av 6–30 bokstaver og tall&lt;br&gt;uten mellomrom.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller passordet: Det må være på 6–30 tegn uten mellomrom.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+14"/>
         <source>Could not connect to Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til Internett</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til Internett. Klikk på Lukk, kontroller innstillingene, og prøv igjen.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+18"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igjen</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til Internett. Klikk på Prøv igjen for å prøve på nytt.&lt;br&gt;Hvis du fortsatt ikke kan koble til, kan du tilbakestille kameraet og deretter kjøre installeringsveiviseren på nytt.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal visning</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakestill</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Configure Your Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer Internett-tilkoblingen</translation>
     </message>
     <message>
         <location filename="../../setup/setupinput.cpp" line="+14"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at passordet består av 6–30 bokstaver og tall uten mellomrom.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at passordet er på 6–30 tegn uten mellomrom.</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller enhetsnavnet: Det må være kortere enn 32 tegn og kan&lt;br&gt;bare inneholde bokstaver og tall</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+32"/>
         <source>Please enter the IP address of your Primary DNS server</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi IP-adressen til den primære DNS-serveren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter a valid static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi en gyldig statisk IP-adresse</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please enter the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi PPPoE-brukernavnet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi PPPoE-passordet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern «;» og «=» fra PPPoE-brukernavnet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern «;» og «=» fra PPPoE-passordet</translation>
     </message>
 </context>
 <context>
@@ -1365,172 +1375,172 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/devicewifichangepage.ui" line="+31"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Connect with Wireless?</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til trådløst?</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>Enter Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi manuelt</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg &lt; Wi-Fi-nettverket ditt &gt;</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>The WPS LED will be turned off after it connects to your router, then the status LED will be green.</source>
-        <translation type="unfinished"></translation>
+        <translation>WPS-lampen slukkes når kameraet er koblet til ruteren, og deretter lyser statuslampen grønt.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Within one minute, press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trykk på WPS-knappen på ruteren innen ett minutt.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold inne WPS-knappen på kameraet i 6 sekunder. WPS-lampen begynner å blinke blått.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Unplug the Ethernet cable from your Vistrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble nettverkskabelen fra Vistrel-enheten.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei takk</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
         <location line="+594"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-424"/>
         <source>Set up and secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer og sikre kameraet</translation>
     </message>
     <message>
         <location line="+154"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Enter Wi-Fi Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi Wi-Fi-passord</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi-navn (SSID):</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+16"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi-passord:</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Enter Your Wi-Fi Network Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi informasjon om Wi-Fi-nettverket</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+36"/>
         <source>Please enter the wireless password</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi passordet for det trådløse nettverket</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Please enter the Network Name (SSID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angi nettverksnavnet (SSID)</translation>
     </message>
     <message>
         <location line="+177"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til trådløst</translation>
     </message>
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke lagre de trådløse innstillingene. Kontroller at nettverkskabelen&lt;br&gt;er koblet til, og prøv igjen.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Remove Your Ethernet Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble fra nettverkskabelen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble nettverkskabelen fra kameraet, og klikk&lt;br&gt;deretter på OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraet kunne ikke koble til Wi-Fi-nettverket&lt;br&gt;ditt. Koble nettverkskabelen til kameraet igjen,&lt;br&gt;og klikk deretter på OK for å konfigurere de&lt;br&gt;trådløse innstillingene på nytt.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>What is WPS?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hva er WPS?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Med Wi-Fi Protected Setup (WPS) kan du&lt;br&gt;opprette en sikker trådløs tilkobling&lt;br&gt;raskt, enkelt og automatisk.&lt;br&gt;De fleste moderne rutere har en WPS-knapp.&lt;br&gt;På enkelte rutere må du kanskje logge på&lt;br&gt;nettgrensesnittet og klikke på en knapp på&lt;br&gt;skjermen for å aktivere WPS. Se brukerhåndboken&lt;br&gt;for ruteren for mer informasjon.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Could Not Connect WPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til med WPS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veiviseren kunne ikke kommunisere med kameraet. Følg&lt;br&gt;instruksjonene, og prøv igjen.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Could Not Connect Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke koble til Internett</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please make sure your Ethernet cable is plugged and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller at nettverkskabelen er koblet til, og prøv igjen.</translation>
     </message>
 </context>
 <context>
@@ -1538,97 +1548,97 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/discoverypage.ui" line="+25"/>
         <source>Select Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg kamera</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Passord:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Confirm Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekreft passord:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Søk</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Can&apos;t find your camera?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Finner du ikke kameraet?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Fant ingen enheter. Klikk på Søk for å søke på nytt,&lt;br&gt; eller klikk på Tilbake for å kontrollere tilkoblingsinnstillingene.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Camera Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameranavn</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-adresse</translation>
     </message>
     <message>
         <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnavn:</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>Let&apos;s connect the camera to your network</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå kobler vi kameraet til nettverket ditt</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Could Not Find Your Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fant ikke kameraet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikk på Søk for å søke på nytt, eller klikk på Tilbake for å kontrollere&lt;br&gt;tilkoblingsinnstillingene.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>What is a MAC ID?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hva er en MAC-adresse?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A MAC ID is a unique network identification code for a device.&lt;br&gt;The MAC ID is printed on the label attached your device.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>En MAC-adresse er en unik nettverksidentifikasjon for en enhet.&lt;br&gt;MAC-adressen står på etiketten på enheten.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -1636,53 +1646,53 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../shell/launcher.ui" line="+6"/>
         <source>olvaris Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris startprogram</translation>
     </message>
     <message>
         <location filename="../../shell/launcher.cpp" line="+64"/>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Velkommen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set up your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer kameraet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install the viewer software</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer visningsprogrammet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Les brukerhåndboken</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install a PDF reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer en PDF-leser</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+43"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avslutt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du virkelig avslutte?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -1690,22 +1700,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectionpanel.cpp" line="+32"/>
         <source>Why does the LED stay red?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvorfor lyser lampen rødt?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller følgende:&lt;br&gt;1. Kontroller at alle kabler sitter godt.&lt;br&gt;2. Slå av Vistrel-enheten, og slå den deretter på igjen.&lt;br&gt;3. Hvis lampen fortsatt lyser rødt, kan du tilbakestille Vistrel-enheten.&lt;br&gt;4. Kontroller at modemet eller ruteren fungerer som den skal.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbakestill</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
 </context>
 <context>
@@ -1714,33 +1724,33 @@ p, li { white-space: pre-wrap; }
         <location filename="../../shell/mainpage.ui" line="+6"/>
         <location filename="../../shell/mainpage.cpp" line="+111"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris installeringsveiviser</translation>
     </message>
     <message>
         <location filename="../../shell/mainpage.cpp" line="-2"/>
         <source>Zero config</source>
-        <translation type="unfinished"></translation>
+        <translation>Nullkonfigurasjon</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+63"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avslutt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du virkelig avslutte?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -1748,68 +1758,68 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../welcome/oppspage.ui" line="+25"/>
         <source>No Internet Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen Internett-tilkobling</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Datamaskinen må være koblet til Internett for å&lt;br&gt; se etter en ny versjon av installeringsveiviseren og registrere&lt;br&gt; kameraet hos olvaris for fjernvisning.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../../welcome/oppspage.cpp" line="+85"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avslutt</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Local Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare lokalt</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igjen</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klikk på &lt;b&gt;Prøv igjen&lt;/b&gt; for å prøve på nytt, eller klikk på &lt;b&gt;Bare&lt;br&gt;lokalt&lt;/b&gt; for å konfigurere kameraet bare for lokal visning.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare lokal visning</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merk at hvis du konfigurerer kameraet&lt;br&gt; bare for lokal visning, kan du ikke&lt;br&gt; bruke olvaris-tjenesten til å se&lt;br&gt; kameraet eksternt.&lt;br&gt;&lt;br&gt;Hvis du vil bruke disse funksjonene,&lt;br&gt;må du koble til Internett før&lt;br&gt;du kjører denne veiviseren.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Do you really want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du virkelig avslutte?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -1818,228 +1828,228 @@ p, li { white-space: pre-wrap; }
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
         <location filename="../../welcome/welcomepage.cpp" line="+514"/>
         <source>olvaris Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris installeringsveiviser</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../../welcome/welcomepage.cpp" line="-9"/>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Velkommen</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../welcome/welcomepage.cpp" line="+1"/>
         <source>Choose your language :</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg språk:</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engelsk</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../welcome/welcomepage.cpp" line="+443"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location filename="../../welcome/welcomepage.cpp" line="-442"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Fransk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spansk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugisisk (Portugal)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugisisk (Brasil)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japansk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Tradisjonell kinesisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Forenklet kinesisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreansk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsjekkisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tysk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Gresk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungarsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiensk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlandsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumensk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovensk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svensk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsk</translation>
     </message>
     <message>
         <location line="+264"/>
         <source>Choose your model</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg modell</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et nettleservindu kan være åpent, eller en annen installeringsveiviser&lt;br&gt;kan kjøre. Lukk nettleseren og alle installeringsveivisere som kjører,&lt;br&gt;før du åpner dette programmet.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
         <source>New Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny versjon tilgjengelig</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>En ny versjon av installeringsveiviseren er tilgjengelig. Oppdater til den nyeste versjonen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppdater</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Download Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedlastingen er fullført</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nyeste installeringsveiviseren er lastet ned. Klikk på OK for å lukke denne veiviseren og starte den nye.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Download Path Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil i nedlastingsmappen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en annen mappe å lagre i, eller klikk på &lt;b&gt;Avslutt&lt;/b&gt; for å lukke installeringsveiviseren&lt;br&gt;og gå til %1 for å laste ned den nyeste versjonen av&lt;br&gt;installeringsveiviseren manuelt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+11"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avslutt</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedlastingsfeil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikk på &lt;b&gt;Prøv igjen&lt;/b&gt; for å laste ned oppdateringen på nytt, eller gå til %1&lt;br&gt;for å laste ned den nyeste versjonen av installeringsveiviseren manuelt.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igjen</translation>
     </message>
 </context>
 <context>
@@ -2047,122 +2057,122 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../wifi/wirelessmessagebox.ui" line="+19"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Title</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+170"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <location line="-150"/>
         <location line="+208"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Koble til</translation>
     </message>
     <message>
         <location line="-186"/>
         <location line="+236"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi-navn (SSID):</translation>
     </message>
     <message>
         <location line="-214"/>
         <location line="+236"/>
         <source>Wi-Fi Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi-passord:</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Encryption Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kryptering:</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Security Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhetstype:</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
         <location line="+2"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Open(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpen (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shared(WEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delt (WEP)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA2-PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2-PSK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WPA or WPA2</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA eller WPA2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP,64bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP, 64 bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>WEP,128bit</source>
-        <translation type="unfinished"></translation>
+        <translation>WEP, 128 bit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AES</source>
-        <translation type="unfinished"></translation>
+        <translation>AES</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TKIP or AES</source>
-        <translation type="unfinished"></translation>
+        <translation>TKIP eller AES</translation>
     </message>
     <message>
         <location filename="../../wifi/wirelessrules.cpp" line="+13"/>
         <source>Could not save your wireless settings. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke lagre de trådløse innstillingene. Prøv igjen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passordet for trådløst nettverk må være på 5 eller 13 ASCII-tegn&lt;br&gt;eller 10 eller 26 heksadesimale tegn.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passordet for trådløst nettverk må være på 8–63 ASCII-tegn&lt;br&gt;eller 64 heksadesimale tegn.</translation>
     </message>
 </context>
 </TS>
