@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
         <source>Connect</source>
         <translation>Připojit</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Nemůžete najít SSID své kamery?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -262,7 +262,7 @@
         <translation>Heslo kamery:</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Potom klikněte na Další.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
@@ -462,7 +462,7 @@
         <translation>Resetovat</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt;přístup ke kameře odkudkoli</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>Vyberte model kamery a zobrazte pokyny k instalaci:</translation>
     </message>
@@ -602,12 +602,12 @@
         <translation>Ne, děkuji</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+32"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt;přístup ke kameře odkudkoli</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
         <source>Show</source>
         <translation>Zobrazit</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Zadejte název a heslo&lt;br&gt;kamery</translation>
@@ -1428,7 +1428,7 @@ p, li { white-space: pre-wrap; }
         <translation>Zpět</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
         <location line="+594"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1606,7 +1606,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP adresa</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+272"/>
         <source>Model Name :</source>
         <translation>Název modelu:</translation>
     </message>
@@ -2028,7 +2028,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Vyberte jinou složku pro uložení, nebo klikněte na &lt;b&gt;Konec&lt;/b&gt;, zavřete průvodce nastavením&lt;br&gt;a stáhněte nejnovější verzi průvodce nastavením ručně&lt;br&gt;z adresy %1.</translation>
+        <translation>Vyberte jinou složku pro uložení, nebo klikněte na &lt;b&gt;Konec&lt;/b&gt;, čímž průvodce nastavením&lt;br&gt;zavřete, a nejnovější verzi průvodce nastavením stáhněte ručně&lt;br&gt;z adresy %1.</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
         <source>Connect</source>
         <translation>Conectar</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Não encontra o SSID da câmera?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
@@ -262,7 +262,7 @@
         <translation>Senha da câmera:</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Vamos conectar a câmera à sua rede</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Em seguida, clique em Avançar.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Vamos conectar a câmera à sua rede</translation>
@@ -390,13 +390,13 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATO DE LICENÇA DE USUÁRIO FINAL&lt;/b&gt;&lt;br&gt;&lt;b&gt;Leia atentamente este contrato antes de usar o Assistente de Configuração olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Este contrato é firmado entre você e a Tervane. Ao marcar a caixa abaixo e clicar em Aceito, você aceita os seus termos.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licença.&lt;/b&gt; A Tervane concede a você uma licença pessoal, não exclusiva e intransferível para instalar e usar este assistente a fim de configurar câmeras que sejam de sua propriedade ou que você esteja autorizado a gerenciar.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrições.&lt;/b&gt; Você não pode vender, alugar, emprestar ou distribuir o assistente, nem modificá-lo, descompilá-lo ou fazer engenharia reversa dele, exceto quando a lei permitir expressamente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Serviços online.&lt;/b&gt; O assistente se comunica com serviços da Tervane na Internet para procurar uma versão mais recente, baixar informações de dispositivos e registrar sua câmera no olvaris. Os termos de serviço e a política de privacidade do olvaris se aplicam a esse uso.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Atualizações.&lt;/b&gt; Quando houver um assistente mais recente disponível, você decide se deseja baixá-lo e instalá-lo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Exclusão de garantia.&lt;/b&gt; Na medida permitida por lei, o assistente é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilidade.&lt;/b&gt; Na medida permitida por lei, a Tervane não se responsabiliza por danos indiretos ou consequenciais decorrentes do uso do assistente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Rescisão.&lt;/b&gt; Esta licença termina se você violar os seus termos; nesse caso, você deverá excluir todas as cópias do assistente.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATO DE LICENÇA DE USUÁRIO FINAL&lt;/b&gt;&lt;br&gt;&lt;b&gt;Leia atentamente este contrato antes de usar o Assistente de Configuração olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Este contrato é firmado entre você e a Tervane. Ao marcar a caixa abaixo e clicar em Concordo, você aceita os seus termos.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licença.&lt;/b&gt; A Tervane concede a você uma licença pessoal, não exclusiva e intransferível para instalar e usar este assistente a fim de configurar câmeras que sejam de sua propriedade ou que você esteja autorizado a gerenciar.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrições.&lt;/b&gt; Você não pode vender, alugar, emprestar ou distribuir o assistente, nem modificá-lo, descompilá-lo ou fazer engenharia reversa dele, exceto quando a lei permitir expressamente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Serviços online.&lt;/b&gt; O assistente se comunica com serviços da Tervane na Internet para procurar uma versão mais recente, baixar informações de dispositivos e registrar sua câmera no olvaris. Os termos de serviço e a política de privacidade do olvaris se aplicam a esse uso.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Atualizações.&lt;/b&gt; Quando houver um assistente mais recente disponível, você decide se deseja baixá-lo e instalá-lo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Exclusão de garantia.&lt;/b&gt; Na medida permitida por lei, o assistente é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilidade.&lt;/b&gt; Na medida permitida por lei, a Tervane não se responsabiliza por danos indiretos ou consequenciais decorrentes do uso do assistente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Rescisão.&lt;/b&gt; Esta licença termina se você violar os seus termos; nesse caso, você deverá excluir todas as cópias do assistente.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation>Li, compreendi e aceito os Termos e Condições da Tervane.</translation>
+        <translation>Li, entendi e concordo com os Termos e Condições da Tervane.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -406,7 +406,7 @@
     <message>
         <location line="+21"/>
         <source>I Agree</source>
-        <translation>Aceito</translation>
+        <translation>Concordo</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -426,7 +426,7 @@
     <message>
         <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
-        <translation>Este contrato é firmado entre você e a Tervane. Ao marcar a caixa abaixo e clicar em Aceito, você aceita os seus termos.&lt;br&gt;&lt;br&gt;1. Licença. A Tervane concede a você uma licença pessoal, não exclusiva e intransferível para instalar e usar este assistente a fim de configurar câmeras que sejam de sua propriedade ou que você esteja autorizado a gerenciar.&lt;br&gt;&lt;br&gt;2. Restrições. Você não pode vender, alugar, emprestar ou distribuir o assistente, nem modificá-lo, descompilá-lo ou fazer engenharia reversa dele, exceto quando a lei permitir expressamente.&lt;br&gt;&lt;br&gt;3. Serviços online. O assistente se comunica com serviços da Tervane na Internet para procurar uma versão mais recente, baixar informações de dispositivos e registrar sua câmera no olvaris. Os termos de serviço e a política de privacidade do olvaris se aplicam a esse uso.&lt;br&gt;&lt;br&gt;4. Atualizações. Quando houver um assistente mais recente disponível, você decide se deseja baixá-lo e instalá-lo.&lt;br&gt;&lt;br&gt;5. Exclusão de garantia. Na medida permitida por lei, o assistente é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo.&lt;br&gt;&lt;br&gt;6. Responsabilidade. Na medida permitida por lei, a Tervane não se responsabiliza por danos indiretos ou consequenciais decorrentes do uso do assistente.&lt;br&gt;&lt;br&gt;7. Rescisão. Esta licença termina se você violar os seus termos; nesse caso, você deverá excluir todas as cópias do assistente.</translation>
+        <translation>Este contrato é firmado entre você e a Tervane. Ao marcar a caixa abaixo e clicar em Concordo, você aceita os seus termos.&lt;br&gt;&lt;br&gt;1. Licença. A Tervane concede a você uma licença pessoal, não exclusiva e intransferível para instalar e usar este assistente a fim de configurar câmeras que sejam de sua propriedade ou que você esteja autorizado a gerenciar.&lt;br&gt;&lt;br&gt;2. Restrições. Você não pode vender, alugar, emprestar ou distribuir o assistente, nem modificá-lo, descompilá-lo ou fazer engenharia reversa dele, exceto quando a lei permitir expressamente.&lt;br&gt;&lt;br&gt;3. Serviços online. O assistente se comunica com serviços da Tervane na Internet para procurar uma versão mais recente, baixar informações de dispositivos e registrar sua câmera no olvaris. Os termos de serviço e a política de privacidade do olvaris se aplicam a esse uso.&lt;br&gt;&lt;br&gt;4. Atualizações. Quando houver um assistente mais recente disponível, você decide se deseja baixá-lo e instalá-lo.&lt;br&gt;&lt;br&gt;5. Exclusão de garantia. Na medida permitida por lei, o assistente é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo.&lt;br&gt;&lt;br&gt;6. Responsabilidade. Na medida permitida por lei, a Tervane não se responsabiliza por danos indiretos ou consequenciais decorrentes do uso do assistente.&lt;br&gt;&lt;br&gt;7. Rescisão. Esta licença termina se você violar os seus termos; nesse caso, você deverá excluir todas as cópias do assistente.</translation>
     </message>
 </context>
 <context>
@@ -462,7 +462,7 @@
         <translation>Redefinir</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera de qualquer lugar</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>Selecione o modelo da câmera para ver as instruções de instalação:</translation>
     </message>
@@ -513,7 +513,7 @@
     <message>
         <location line="+13"/>
         <source>Skip instruction</source>
-        <translation>Ignorar instruções</translation>
+        <translation>Pular instruções</translation>
     </message>
     <message>
         <location filename="../../guide/cameraconnectionpage.cpp" line="-1"/>
@@ -602,12 +602,12 @@
         <translation>Não, obrigado</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+32"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Conecte a câmera à rede sem fio</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera de qualquer lugar</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
         <source>Show</source>
         <translation>Mostrar</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Dê um nome e uma&lt;br&gt;senha à câmera</translation>
@@ -1428,7 +1428,7 @@ p, li { white-space: pre-wrap; }
         <translation>Voltar</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
         <location line="+594"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1606,7 +1606,7 @@ p, li { white-space: pre-wrap; }
         <translation>Endereço IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+272"/>
         <source>Model Name :</source>
         <translation>Nome do modelo:</translation>
     </message>
