@@ -553,7 +553,7 @@
         <location line="+218"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation>PoE（Power over Ethernet）</translation>
+        <translation>PoE（イーサネット給電）</translation>
     </message>
     <message>
         <location line="-217"/>
@@ -949,7 +949,7 @@ p, li { white-space: pre-wrap; }
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;電源アダプターをデバイス背面の電源コネクターに接続し、アダプターをコンセントに差し込みます。PoE（Power over Ethernet）でカメラを接続する場合は、この手順をスキップしてください。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;電源アダプターをデバイス背面の電源コネクターに接続し、アダプターをコンセントに差し込みます。PoE（イーサネット給電）でカメラを接続する場合は、この手順をスキップしてください。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -965,7 +965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation>電源アダプターをデバイス背面の電源コネクターに接続し、アダプターをコンセントに差し込みます。PoE（Power over Ethernet）でカメラを接続する場合は、この手順をスキップしてください。</translation>
+        <translation>電源アダプターをデバイス背面の電源コネクターに接続し、アダプターをコンセントに差し込みます。PoE（イーサネット給電）でカメラを接続する場合は、この手順をスキップしてください。</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -983,7 +983,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE（Power over&lt;br&gt;Ethernet）で&lt;br&gt;カメラを接続する&lt;br&gt;場合は、この手順を&lt;br&gt;スキップしてください。&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE（イーサネット&lt;br&gt;給電）でカメラを&lt;br&gt;接続する場合は、&lt;br&gt;この手順をスキップ&lt;br&gt;してください。&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +1031,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE（Power over&lt;br&gt;Ethernet）で&lt;br&gt;カメラを接続する&lt;br&gt;場合は、この手順を&lt;br&gt;スキップしてください。&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE（イーサネット&lt;br&gt;給電）でカメラを&lt;br&gt;接続する場合は、&lt;br&gt;この手順をスキップ&lt;br&gt;してください。&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
