@@ -64,7 +64,7 @@ void clearSurvey(APSearchResult& list)
 } // namespace
 
 APModeDeviceToRouter::APModeDeviceToRouter(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_APModeDeviceToRouter)
 {
     WLOG << "APModeDeviceToRouter Constructor Initializing ...";
@@ -204,7 +204,7 @@ void APModeDeviceToRouter::pressNextButton()
     if (row < 0)
         return;
     if (IPCameraList.first().APConfig.AP_AuthMode.at(row) == "0") {
-        gMainpage->lockScreenLabel->hide();
+        gMainpage->hideDimming();
         startConnection(checkAPClientAutoConnectTimer);
     } else {
         popupAPModeInputWirelessPasswordAutoWarning();
@@ -236,8 +236,7 @@ void APModeDeviceToRouter::pressBackButton()
     ui->apD2RSiteSurveyList_ListWidget->clear();
     waitAPListSiteSurveyNumber = 0;
     gotAPModeSiteSurvey = false;
-    gMainpage->showPage(this, gAPModeHostToDevice);
-    gAPModeHostToDevice->enter();
+    gMainpage->enterPage(this, gAPModeHostToDevice);
 }
 
 void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
@@ -295,7 +294,7 @@ void APModeDeviceToRouter::pressAutoConnectButton()
     }
     form->WirelessAutoPasswordError_Label->hide();
     box->hide();
-    gMainpage->lockScreenLabel->hide();
+    gMainpage->hideDimming();
     startConnection(checkAPClientAutoConnectTimer);
 }
 
@@ -321,7 +320,7 @@ void APModeDeviceToRouter::pressManualConnectButton()
     if (ssidRefusal || keyRefusal)
         return;
     box->hide();
-    gMainpage->lockScreenLabel->hide();
+    gMainpage->hideDimming();
     startConnection(checkAPClientManualConnectTimer);
 }
 
@@ -450,8 +449,7 @@ void APModeDeviceToRouter::sendEnableAPClientModeCGI()
 void APModeDeviceToRouter::showHostToRouter()
 {
     gMainpage->hideBusy();
-    gMainpage->showPage(this, gAPModeHostToRouter);
-    gAPModeHostToRouter->enter();
+    gMainpage->enterPage(this, gAPModeHostToRouter);
 }
 
 void APModeDeviceToRouter::popupTurnOffAPSwitchWarning()

@@ -1,8 +1,7 @@
 #ifndef APMODEDEVICETOROUTER_H
 #define APMODEDEVICETOROUTER_H
 
-#include <QWidget>
-
+#include "shell/wizardpage.h"
 #include "ui_apmodedevicetorouter.h"
 
 class QTimer;
@@ -11,7 +10,7 @@ class QListWidgetItem;
 // "Connect Your Camera to Wi-Fi": the camera on its own access point lists the networks it
 // sees, is given the chosen (or a hand-entered) home network, switches its access point off
 // over CGI, and the computer is sent back to the home network.
-class APModeDeviceToRouter : public QWidget
+class APModeDeviceToRouter : public WizardPage
 {
     Q_OBJECT
 public:
@@ -19,8 +18,8 @@ public:
     ~APModeDeviceToRouter() override;
 
     // Starts clean: counters and flags zeroed, list emptied, survey started.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
     Ui_APModeDeviceToRouter* ui;
     QTimer* checkAPListSiteSurveyTimer;

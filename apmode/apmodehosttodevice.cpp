@@ -26,7 +26,7 @@ constexpr int kTicksPerScan = 10;
 } // namespace
 
 APModeHostToDevice::APModeHostToDevice(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_APModeHostToDevice)
     , waitAPModeDiscoveryNumber(0)
     , gotAPModeCamera(false)
@@ -149,14 +149,12 @@ void APModeHostToDevice::handOver()
     stopDiscoveryPageScan();
     gMainpage->hideBusy();
     if (APModeRules::needsNoPassword(IPCameraList.first())) {
-        gMainpage->showPage(this, gAPModeDeviceToRouter);
+        gMainpage->enterPage(this, gAPModeDeviceToRouter);
         gMainpage->setStep(1, stepCaption());
-        gAPModeDeviceToRouter->enter();
         gMainpage->showBusy();
     } else {
-        gMainpage->showPage(this, gAPModeHostToDevicePasswordVerify);
-        gMainpage->setStep(1, stepCaption());
-        gAPModeHostToDevicePasswordVerify->enter();
+        // Entering the page sets the step banner.
+        gMainpage->enterPage(this, gAPModeHostToDevicePasswordVerify);
     }
 }
 

@@ -1,8 +1,7 @@
 #ifndef APMODEHOSTTODEVICE_H
 #define APMODEHOSTTODEVICE_H
 
-#include <QWidget>
-
+#include "shell/wizardpage.h"
 #include "ui_apmodehosttodevice.h"
 
 class QTimer;
@@ -10,15 +9,15 @@ class QTimer;
 // "Connect to Your Camera's Wi-Fi": the user joins the camera's own Wi-Fi, Next searches for
 // exactly one camera at the access-point address and hands it to the password check, or
 // straight to the Wi-Fi step when it has no password yet.
-class APModeHostToDevice : public QWidget
+class APModeHostToDevice : public WizardPage
 {
     Q_OBJECT
 public:
     explicit APModeHostToDevice(QWidget* parent = nullptr);
     ~APModeHostToDevice() override;
 
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
     Ui_APModeHostToDevice* ui;
     QTimer* checkAPModeDiscoveryTimer;

@@ -20,7 +20,7 @@ constexpr int kCheckTicks = 30;
 } // namespace
 
 APModeHostToDevicePasswordVerify::APModeHostToDevicePasswordVerify(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_APModeHostToDevicePasswordVerify)
     , passwordMatched(false)
     , waitPasswordNumber(0)
@@ -72,9 +72,8 @@ void APModeHostToDevicePasswordVerify::pressBackButton()
 {
     IPCameraList.clear();
     setEnableKeyFocus(true);
-    gMainpage->showPage(this, gAPModeHostToDevice);
-    gMainpage->setStep(1, stepCaption());
-    gAPModeHostToDevice->enter();
+    // Entering the page sets the step banner.
+    gMainpage->enterPage(this, gAPModeHostToDevice);
 }
 
 void APModeHostToDevicePasswordVerify::pressResetButton()
@@ -241,8 +240,7 @@ void APModeHostToDevicePasswordVerify::pressMsgResetCloseButton()
 void APModeHostToDevicePasswordVerify::handOver()
 {
     gMainpage->hideBusy();
-    gMainpage->showPage(this, gAPModeDeviceToRouter);
+    gMainpage->enterPage(this, gAPModeDeviceToRouter);
     gMainpage->setStep(1, stepCaption());
-    gAPModeDeviceToRouter->enter();
     gMainpage->showBusy();
 }

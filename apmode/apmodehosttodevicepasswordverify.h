@@ -1,8 +1,7 @@
 #ifndef APMODEHOSTTODEVICEPASSWORDVERIFY_H
 #define APMODEHOSTTODEVICEPASSWORDVERIFY_H
 
-#include <QWidget>
-
+#include "shell/wizardpage.h"
 #include "ui_apmodehosttodevicepasswordverify.h"
 
 class QTimer;
@@ -10,15 +9,15 @@ class QTimer;
 // "The camera already has a password": the typed password is checked for its form, then
 // asked of the camera by a DCP proof (or compared with what an older camera disclosed);
 // a confirmed password hands the camera over to the Wi-Fi step.
-class APModeHostToDevicePasswordVerify : public QWidget
+class APModeHostToDevicePasswordVerify : public WizardPage
 {
     Q_OBJECT
 public:
     explicit APModeHostToDevicePasswordVerify(QWidget* parent = nullptr);
     ~APModeHostToDevicePasswordVerify() override;
 
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
     Ui_APModeHostToDevicePasswordVerify* ui;
     QTimer* checkAPModePasswordTimer;

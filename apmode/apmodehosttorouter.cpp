@@ -29,7 +29,7 @@ constexpr int kTicksPerScan = 10;
 } // namespace
 
 APModeHostToRouter::APModeHostToRouter(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_APModeHostToRouter)
     , wizardInternetUrl(QString::fromLatin1(Endpoints::kHomeNetworkProbeUrl))
     , waitWizardInternetNumber(0)

@@ -2,8 +2,8 @@
 #define APMODEHOSTTOROUTER_H
 
 #include <QUrl>
-#include <QWidget>
 
+#include "shell/wizardpage.h"
 #include "ui_apmodehosttorouter.h"
 
 class QTimer;
@@ -13,15 +13,15 @@ extern int tryDiscoveryNum;
 
 // "Connect Your Computer to Wi-Fi": the computer goes back to the home network, Next checks
 // the Internet and finds the camera again there, then the discovery page takes over.
-class APModeHostToRouter : public QWidget
+class APModeHostToRouter : public WizardPage
 {
     Q_OBJECT
 public:
     explicit APModeHostToRouter(QWidget* parent = nullptr);
     ~APModeHostToRouter() override;
 
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
     // The home network the computer has to join.
     void setNetworkName(const QString& name);
 

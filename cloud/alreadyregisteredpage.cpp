@@ -23,7 +23,7 @@ const IPCamera* chosenCamera()
 } // namespace
 
 AlreadyRegisteredPage::AlreadyRegisteredPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_AlreadyRegisteredPage)
 {
     WLOG << "AlreadyRegisteredPage Constructor Initializing ...";
@@ -74,14 +74,12 @@ void AlreadyRegisteredPage::pressNextButton()
         gDeviceSetupPage->resetCheckingParameters();
         dWiFiBackToPage = 3;
         gMainpage->setStep(4, tr("Connect your camera to your network wirelessly"));
-        gMainpage->showPage(this, gDeviceWiFiChangePage);
-        gDeviceWiFiChangePage->enter();
+        gMainpage->enterPage(this, gDeviceWiFiChangePage);
         gMainpage->showBusy();
         return;
     }
     WLOG << "Next : completion page for" << model;
-    gMainpage->showPage(this, gDeviceSetupCompletePage);
-    gDeviceSetupCompletePage->enter();
+    gMainpage->enterPage(this, gDeviceSetupCompletePage);
 }
 
 void AlreadyRegisteredPage::setupCompleteInfo()

@@ -1,13 +1,12 @@
 #ifndef ALREADYREGISTEREDPAGE_H
 #define ALREADYREGISTEREDPAGE_H
 
-#include <QWidget>
-
+#include "shell/wizardpage.h"
 #include "ui_alreadyregisteredpage.h"
 
 // Takes the place of the cloud step for a camera already bound to an account: Next goes on
 // in local-only mode, Back returns to the setup page, Reset explains how to start over.
-class AlreadyRegisteredPage : public QWidget
+class AlreadyRegisteredPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -17,8 +16,8 @@ public:
     Ui_AlreadyRegisteredPage* ui;
 
     // Shown under the step 3 banner with the already-registered text.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
 private slots:
     void pressBackButton();

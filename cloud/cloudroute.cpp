@@ -31,15 +31,13 @@ void apply(Caller caller, QWidget* leaving)
         dWiFiBackToPage = 1;
         gMainpage->setStep(
             4, QCoreApplication::translate("CloudServicesPage", "Connect your camera to your network wirelessly"));
-        gMainpage->showPage(leaving, gDeviceWiFiChangePage);
-        gDeviceWiFiChangePage->enter();
+        gMainpage->enterPage(leaving, gDeviceWiFiChangePage);
         gMainpage->showBusy();
         return;
     }
     WLOG << "After the cloud step: completion page for" << model;
     gDeviceSetupCompletePage->setShortcutOfferVisible(caller == Caller::Skip);
-    gMainpage->showPage(leaving, gDeviceSetupCompletePage);
-    gDeviceSetupCompletePage->enter();
+    gMainpage->enterPage(leaving, gDeviceSetupCompletePage);
 }
 
 } // namespace CloudRoute

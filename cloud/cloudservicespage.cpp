@@ -66,7 +66,7 @@ QString masked(const QByteArray& text)
 } // namespace
 
 CloudServicesPage::CloudServicesPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_CloudServicesPage)
 {
     WLOG << "CloudServicesPage Constructor Initializing ...";

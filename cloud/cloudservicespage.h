@@ -6,9 +6,9 @@
 #include <QSslError>
 #include <QString>
 #include <QUrl>
-#include <QWidget>
 
 #include "cloud/cloudapi.h"
+#include "shell/wizardpage.h"
 #include "ui_cloudservicespage.h"
 
 class QNetworkAccessManager;
@@ -29,7 +29,7 @@ extern bool signUpPageReached;
 
 // Step 3, "Register with olvaris": the service's sign-up and sign-in pages in two web views,
 // the camera added to the account, its register bit set over DCP, or "No, thanks".
-class CloudServicesPage : public QWidget
+class CloudServicesPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -44,8 +44,8 @@ public:
     int waitSetDeviceRegisterBitTureNumber = 0;
 
     // Shown by the setup pages once both web pages have answered.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
 signals:
     void gotOpenAPISignUpTimeStamp(const QString& timestamp);

@@ -42,7 +42,7 @@ const QRect kSummaryBox(430, 90, 391, 351);
 } // namespace
 
 DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_DeviceSetupCompletePage)
 {
     WLOG << "DeviceSetupCompletePage Constructor Initializing ...";

@@ -3,8 +3,8 @@
 
 #include <QList>
 #include <QSslError>
-#include <QWidget>
 
+#include "shell/wizardpage.h"
 #include "ui_devicesetupcompletepage.h"
 
 class IPCamera;
@@ -20,7 +20,7 @@ extern bool isPasswordMasked;
 
 // The last page: the camera's summary, a live snapshot from its CGI, the desktop shortcut
 // box and Finish, which ends the program.
-class DeviceSetupCompletePage : public QWidget
+class DeviceSetupCompletePage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -36,8 +36,8 @@ public:
     int outstandingImageRequests = 0;
 
     // Shown: no step banner, and the snapshot tick runs.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
     // The summary of a camera without cloud account: its icon and model in the device box.
     void showDeviceSummary(const IPCamera& camera);

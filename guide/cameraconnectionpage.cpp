@@ -23,7 +23,7 @@ const char* const kModelPrefix = "VKC-";
 }
 
 CameraConnectionPage::CameraConnectionPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_CameraConnectionPage)
 {
     WLOG << "CameraConnectionPage Constructor Initializing ...";
@@ -148,7 +148,7 @@ void CameraConnectionPage::fillLocalConnectionChoice()
     list->addItem(tr("Direct Connection"));
 }
 
-void CameraConnectionPage::handOver(QWidget* next)
+void CameraConnectionPage::handOver(WizardPage* next)
 {
     gMainpage->setStep(1, tr("Let's connect the camera to your network"));
     gMainpage->showPage(this, next);

@@ -2,14 +2,14 @@
 #define CAMERACONNECTIONPAGE_H
 
 #include <QStringList>
-#include <QWidget>
 
+#include "shell/wizardpage.h"
 #include "ui_cameraconnectionpage.h"
 
 // Step 1, "Hardware Connection": the model (or, in local-only mode, the connection type),
 // its hardware version and the instruction panel; Next chooses the wired road (discovery)
 // or the access-point road.
-class CameraConnectionPage : public QWidget
+class CameraConnectionPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -18,8 +18,8 @@ public:
 
     // Coming from the licence: hosts the first panel, fills the model list (or the
     // connection types in local-only mode) with its prompt current, and shows step 1.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
     // The instruction line for the current mode.
     void setInstructionText();
@@ -45,7 +45,7 @@ public slots:
     void removeStepIcon();
 
 private:
-    void handOver(QWidget* next);
+    void handOver(WizardPage* next);
     void emptyHost();
     void hostPanel(QWidget* panel);
     void hostDefault(bool versionPicture);

@@ -17,7 +17,7 @@ constexpr int kWidth = 618;
 } // namespace
 
 ConnectionPanel::ConnectionPanel(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
 { }
 
 void ConnectionPanel::watchLedLink(QLabel* ledCaption)

@@ -1,13 +1,13 @@
 #ifndef CONNECTIONPANEL_H
 #define CONNECTIONPANEL_H
 
-#include <QWidget>
+#include "shell/wizardpage.h"
 
 class QLabel;
 
 // A step panel whose LED caption links to the LED checklist. The checklist's "Reset" leads
 // to the reset hint, whose "Start Over" resets device setup and the guide's model choice.
-class ConnectionPanel : public QWidget
+class ConnectionPanel : public WizardPage
 {
     Q_OBJECT
 public:

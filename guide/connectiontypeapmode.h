@@ -14,7 +14,7 @@ public:
     explicit ConnectionTypeAPMode(QWidget* parent = nullptr);
     ~ConnectionTypeAPMode() override;
 
-    void retranslate();
+    void retranslate() override;
 
     void clearSteps();
     // Step pictures of the access-point entries, each two columns wide.

@@ -3,7 +3,7 @@
 #include "base/log.h"
 
 ConnectionTypeDefault::ConnectionTypeDefault(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_ConnectionTypeDefault)
 {
     WLOG << "ConnectionTypeDefault Constructor Initializing ...";

@@ -13,7 +13,7 @@ public:
     explicit ConnectionTypeLocalView(QWidget* parent = nullptr);
     ~ConnectionTypeLocalView() override;
 
-    void retranslate();
+    void retranslate() override;
 
     // Sets the power and plug texts for the connection type at index of the page's list.
     void translateUI(int index);

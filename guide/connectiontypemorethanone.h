@@ -12,7 +12,7 @@ public:
     explicit ConnectionTypeMoreThanOne(QWidget* parent = nullptr);
     ~ConnectionTypeMoreThanOne() override;
 
-    void retranslate();
+    void retranslate() override;
 
     // The chosen connection type, as the list shows it.
     QString connectionType() const;

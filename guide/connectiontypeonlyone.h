@@ -14,7 +14,7 @@ public:
     explicit ConnectionTypeOnlyOne(QWidget* parent = nullptr);
     ~ConnectionTypeOnlyOne() override;
 
-    void retranslate();
+    void retranslate() override;
 
     void showLedCaption();
     // Hides the PoE note, the power step and the LED caption.

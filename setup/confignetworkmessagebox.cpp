@@ -55,7 +55,7 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
     ui->CfgNetMsgBoxPPPoE_GroupBox->hide();
     ui->CfgNetMsgBoxStaticIP_GroupBox->hide();
     if (gMainpage)
-        gMainpage->lockScreenLabel->show();
+        gMainpage->showDimming();
 }
 
 ConfigNetworkMessageBox::~ConfigNetworkMessageBox()

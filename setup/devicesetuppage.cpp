@@ -77,7 +77,7 @@ QString registerCaption()
 } // namespace
 
 DeviceSetupPage::DeviceSetupPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_DeviceSetupPage)
 {
     WLOG << "DeviceSetupPage Constructor Initializing ...";
@@ -386,8 +386,7 @@ void DeviceSetupPage::pressMsgStartOverButton()
     setInputWidgetsEnabled(true);
     resetSnapshotPreview();
     gMainpage->setStep(1, tr("Let's connect the camera to your network"));
-    gMainpage->showPage(this, gCameraConnectionPage);
-    gCameraConnectionPage->enter();
+    gMainpage->enterPage(this, gCameraConnectionPage);
 }
 
 void DeviceSetupPage::pressMsgCloseButton()
@@ -617,8 +616,7 @@ void DeviceSetupPage::routeAfterNetworkCheck()
     case SetupChecks::Route::AlreadyRegistered:
         leavePage();
         gMainpage->setStep(3, registerCaption());
-        gMainpage->showPage(this, gAlreadyRegisteredPage);
-        gAlreadyRegisteredPage->enter();
+        gMainpage->enterPage(this, gAlreadyRegisteredPage);
         break;
     case SetupChecks::Route::InternetCheck:
         checkInternetTimer->start(1000);
@@ -631,8 +629,7 @@ void DeviceSetupPage::routeAfterNetworkCheck()
         gMainpage->setStep(4, tr("Connect your camera to your network wirelessly"));
         dWiFiBackToPage = 2;
         resetCheckingParameters();
-        gMainpage->showPage(this, gDeviceWiFiChangePage);
-        gDeviceWiFiChangePage->enter();
+        gMainpage->enterPage(this, gDeviceWiFiChangePage);
         gMainpage->showBusy();
         break;
     case SetupChecks::Route::CompletePage:
@@ -640,8 +637,7 @@ void DeviceSetupPage::routeAfterNetworkCheck()
         setupCompleteInfo();
         leavePage();
         gMainpage->hideStep();
-        gMainpage->showPage(this, gDeviceSetupCompletePage);
-        gDeviceSetupCompletePage->enter();
+        gMainpage->enterPage(this, gDeviceSetupCompletePage);
         break;
     }
 }
@@ -796,8 +792,7 @@ void DeviceSetupPage::handOverToCloudPage()
     WLOG << " checkOpenAPIUriInfoTimer stop at " << waitOpenAPIUriInfoNumber << " OpenAPI URI:" << dSetupOpenAPISite;
     leavePage();
     gMainpage->setStep(3, registerCaption());
-    gMainpage->showPage(this, gCloudServicesPage);
-    gCloudServicesPage->enter();
+    gMainpage->enterPage(this, gCloudServicesPage);
     gCloudServicesPage->getElements();
     waitLoadingFinished = 0;
     signUpPageReached = false;
@@ -969,7 +964,7 @@ void DeviceSetupPage::popupConfigNetworkWarning()
 void DeviceSetupPage::closeConfigNetworkBox()
 {
     ConfigNetworkMessageBox* box = gMainpage->findChild<ConfigNetworkMessageBox*>(kConfigNetworkBox);
-    gMainpage->lockScreenLabel->hide();
+    gMainpage->hideDimming();
     if (!box)
         return;
     // Closed from one of its own buttons: it goes once that click has been handled.

@@ -4,9 +4,9 @@
 #include <QList>
 #include <QSslError>
 #include <QString>
-#include <QWidget>
 
 #include "setup/setupcgi.h"
+#include "shell/wizardpage.h"
 #include "ui_devicesetuppage.h"
 
 class QAuthenticator;
@@ -19,7 +19,7 @@ extern int tryInternetNum;
 
 // Step 2, "Set up and secure your camera": the chosen camera's name, password, time zone and
 // daylight saving, then the chain of one-second checks that sets the camera up.
-class DeviceSetupPage : public QWidget
+class DeviceSetupPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -58,8 +58,8 @@ public:
     QNetworkAccessManager* openAPIUriInfoNAM;
 
     // Prepares the page for the camera chosen on the discovery page.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
     // Locks or unlocks the sixteen input widgets while a check runs.
     void setInputWidgetsEnabled(bool enabled);
     // Stops the snapshot preview and clears its picture.

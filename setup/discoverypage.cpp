@@ -57,7 +57,7 @@ QTableWidgetItem* pictureItem(const QString& path, int width, int height)
 } // namespace
 
 DiscoveryPage::DiscoveryPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_DiscoveryPage)
     , checkDeviceDiscoveryTimer(nullptr)
     , waitDiscoveryNumber(0)
@@ -136,8 +136,7 @@ void DiscoveryPage::scanDevices()
     queriedThisTick.clear();
     checkDeviceDiscoveryTimer->start(kScanInterval);
     // Only the picture: the table stays clickable while the scan runs.
-    gMainpage->loadingImageLabel->show();
-    gMainpage->loadingTimer->start(100);
+    gMainpage->showScanPicture();
 }
 
 void DiscoveryPage::pressRefreshButton()
@@ -342,8 +341,7 @@ void DiscoveryPage::pressNextButton()
 
     checkDeviceDiscoveryTimer->stop();
     waitDiscoveryNumber = 0;
-    gMainpage->showPage(this, gDeviceSetupPage);
-    gDeviceSetupPage->enter();
+    gMainpage->enterPage(this, gDeviceSetupPage);
 }
 
 void DiscoveryPage::pressBackButton()
@@ -443,6 +441,5 @@ void DiscoveryPage::setNextEnabled(bool enabled)
 
 void DiscoveryPage::hideScanPicture()
 {
-    gMainpage->loadingImageLabel->hide();
-    gMainpage->loadingTimer->stop();
+    gMainpage->hideScanPicture();
 }

@@ -2,9 +2,9 @@
 #define DISCOVERYPAGE_H
 
 #include <QSet>
-#include <QWidget>
 
 #include "shell/messageboxpage.h"
+#include "shell/wizardpage.h"
 #include "ui_discoverypage.h"
 
 class IPCamera;
@@ -13,7 +13,7 @@ class QTimer;
 // "Select Your Camera": scans every suitable PC interface on a one-second schedule, lists
 // the cameras whose password state is known (unregistered first, one row per MAC), lets the
 // user choose one and hands it to the setup page.
-class DiscoveryPage : public QWidget
+class DiscoveryPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -23,7 +23,7 @@ public:
     Ui_DiscoveryPage* ui;
     QTimer* checkDeviceDiscoveryTimer;
 
-    void retranslate();
+    void retranslate() override;
     // Empties the camera table (the rows come back with the next scan).
     void clearCameraTable();
     int waitDiscoveryNumber;

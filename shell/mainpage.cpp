@@ -1,5 +1,7 @@
 #include "shell/mainpage.h"
 
+#include "ui_mainpage.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTimer>
@@ -75,26 +77,39 @@ Mainpage::~Mainpage()
     delete ui;
 }
 
+template <class Page> Page* Mainpage::makePage()
+{
+    Page* page = new Page;
+    m_pages.append(page);
+    return page;
+}
+
 void Mainpage::createPages()
 {
-    gWelcomePage = new WelcomePage;
-    gOppsPage = new OppsPage;
-    gAgreementPage = new AgreementPage;
-    gCameraConnectionPage = new CameraConnectionPage;
-    gDiscoveryPage = new DiscoveryPage;
-    gDeviceSetupPage = new DeviceSetupPage;
-    gAlreadyRegisteredPage = new AlreadyRegisteredPage;
-    gDeviceWiFiChangePage = new DeviceWiFiChangePage;
-    gDeviceSetupCompletePage = new DeviceSetupCompletePage;
-    gConnectionTypeDefault = new ConnectionTypeDefault;
-    gConnectionTypeOnlyOne = new ConnectionTypeOnlyOne;
-    gConnectionTypeMoreThanOne = new ConnectionTypeMoreThanOne;
-    gConnectionTypeAPMode = new ConnectionTypeAPMode;
-    gConnectionTypeLocalView = new ConnectionTypeLocalView;
-    gAPModeHostToDevice = new APModeHostToDevice;
-    gAPModeHostToDevicePasswordVerify = new APModeHostToDevicePasswordVerify;
-    gAPModeDeviceToRouter = new APModeDeviceToRouter;
-    gAPModeHostToRouter = new APModeHostToRouter;
+    gWelcomePage = makePage<WelcomePage>();
+    gOppsPage = makePage<OppsPage>();
+    gAgreementPage = makePage<AgreementPage>();
+    gCameraConnectionPage = makePage<CameraConnectionPage>();
+    gDiscoveryPage = makePage<DiscoveryPage>();
+    gDeviceSetupPage = makePage<DeviceSetupPage>();
+    gAlreadyRegisteredPage = makePage<AlreadyRegisteredPage>();
+    gDeviceWiFiChangePage = makePage<DeviceWiFiChangePage>();
+    gDeviceSetupCompletePage = makePage<DeviceSetupCompletePage>();
+    gConnectionTypeDefault = makePage<ConnectionTypeDefault>();
+    gConnectionTypeOnlyOne = makePage<ConnectionTypeOnlyOne>();
+    gConnectionTypeMoreThanOne = makePage<ConnectionTypeMoreThanOne>();
+    gConnectionTypeAPMode = makePage<ConnectionTypeAPMode>();
+    gConnectionTypeLocalView = makePage<ConnectionTypeLocalView>();
+    gAPModeHostToDevice = makePage<APModeHostToDevice>();
+    gAPModeHostToDevicePasswordVerify = makePage<APModeHostToDevicePasswordVerify>();
+    gAPModeDeviceToRouter = makePage<APModeDeviceToRouter>();
+    gAPModeHostToRouter = makePage<APModeHostToRouter>();
+}
+
+void Mainpage::retranslatePages()
+{
+    for (WizardPage* page : m_pages)
+        page->retranslate();
 }
 
 void Mainpage::translateAllUI()
@@ -113,12 +128,18 @@ void Mainpage::translateFlush()
                                     .arg(tr("Exit")));
 }
 
-void Mainpage::showPage(QWidget* leaving, QWidget* next)
+void Mainpage::showPage(QWidget* leaving, WizardPage* next)
 {
     if (leaving)
         leaving->hide();
     ui->mainlLayout->addWidget(next, 0, Qt::Alignment());
     next->show();
+}
+
+void Mainpage::enterPage(QWidget* leaving, WizardPage* next)
+{
+    showPage(leaving, next);
+    next->enter();
 }
 
 void Mainpage::setStep(int step, const QString& caption)
@@ -157,6 +178,28 @@ void Mainpage::hideBusy()
     loadingMaskLabel->hide();
     loadingImageLabel->hide();
     loadingTimer->stop();
+}
+
+void Mainpage::showScanPicture()
+{
+    loadingImageLabel->show();
+    loadingTimer->start(100);
+}
+
+void Mainpage::hideScanPicture()
+{
+    loadingImageLabel->hide();
+    loadingTimer->stop();
+}
+
+void Mainpage::showDimming()
+{
+    lockScreenLabel->show();
+}
+
+void Mainpage::hideDimming()
+{
+    lockScreenLabel->hide();
 }
 
 void Mainpage::showLoadingImage()

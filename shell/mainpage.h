@@ -1,15 +1,17 @@
 #ifndef MAINPAGE_H
 #define MAINPAGE_H
 
+#include <QList>
 #include <QWidget>
-
-#include "ui_mainpage.h"
 
 class QLabel;
 class QTimer;
+class Ui_Mainpage;
+class WizardPage;
 
 // The main window: hosts one page at a time in mainlLayout, the step banner and caption,
-// the busy overlay, the dimming label behind popups, and the exit popup.
+// the busy overlay, the dimming label behind popups, and the exit popup. It makes the
+// pages and keeps their list. Its public methods are the page frame the pages use.
 class Mainpage : public QWidget
 {
     Q_OBJECT
@@ -17,18 +19,16 @@ public:
     explicit Mainpage(QWidget* parent = nullptr);
     ~Mainpage() override;
 
-    Ui_Mainpage* ui;
-    QLabel* lockScreenLabel;
-    QLabel* loadingMaskLabel;
-    QLabel* loadingImageLabel;
-    QTimer* loadingTimer;
-
     void translateAllUI();
     void translateFlush();
+    // Every page the window made, in its order, retranslated.
+    void retranslatePages();
 
     // The page frame, offered to the pages; no page writes into this window's form.
-    // Hides the leaving page, puts the next one in mainlLayout and shows it.
-    void showPage(QWidget* leaving, QWidget* next);
+    // Hides the leaving page, puts the next one in mainlLayout and shows it as it was left.
+    void showPage(QWidget* leaving, WizardPage* next);
+    // The same, and the next page enters: it prepares itself.
+    void enterPage(QWidget* leaving, WizardPage* next);
     // The step banner (step 1 to 4) with its caption, shown; or both hidden.
     void setStep(int step, const QString& caption);
     void hideStep();
@@ -38,6 +38,12 @@ public:
     void showBusy();
     void hideBusy();
     bool isBusy() const;
+    // The animation alone, without the overlay: the discovery page's scan.
+    void showScanPicture();
+    void hideScanPicture();
+    // The dimming label that covers the window behind a popup.
+    void showDimming();
+    void hideDimming();
 
 public slots:
     void showLoadingImage();
@@ -52,6 +58,14 @@ protected:
 
 private:
     void createPages();
+    template <class Page> Page* makePage();
+
+    Ui_Mainpage* ui;
+    QLabel* lockScreenLabel;
+    QLabel* loadingMaskLabel;
+    QLabel* loadingImageLabel;
+    QTimer* loadingTimer;
+    QList<WizardPage*> m_pages;
     int loadingFrame = 0;
 };
 

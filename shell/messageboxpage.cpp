@@ -25,7 +25,7 @@ MessageBoxPage::MessageBoxPage(QWidget* parent)
     ui->msgBoxImageLabel->hide();
     ui->msgBoxContent2_Label->hide();
     if (gMainpage)
-        gMainpage->lockScreenLabel->show();
+        gMainpage->showDimming();
     if (gLauncher)
         gLauncher->lockScreenLabel->show();
 }
@@ -55,7 +55,7 @@ bool MessageBoxPage::closeByName(QWidget* root, const QString& name)
 {
     MessageBoxPage* popup = root ? root->findChild<MessageBoxPage*>(name) : nullptr;
     if (gMainpage)
-        gMainpage->lockScreenLabel->hide();
+        gMainpage->hideDimming();
     if (gLauncher)
         gLauncher->lockScreenLabel->hide();
     delete popup;

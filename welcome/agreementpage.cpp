@@ -9,7 +9,7 @@
 #include "welcome/welcomepage.h"
 
 AgreementPage::AgreementPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_AgreementPage)
 {
     WLOG << "AgreementPage Constructor Initializing ...";
@@ -93,6 +93,5 @@ void AgreementPage::pressBackButton()
 
 void AgreementPage::pressNextButton()
 {
-    gMainpage->showPage(this, gCameraConnectionPage);
-    gCameraConnectionPage->enter();
+    gMainpage->enterPage(this, gCameraConnectionPage);
 }

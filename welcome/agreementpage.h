@@ -2,13 +2,13 @@
 #define AGREEMENTPAGE_H
 
 #include <QString>
-#include <QWidget>
 
+#include "shell/wizardpage.h"
 #include "ui_agreementpage.h"
 
 // The licence page between the welcome checks and the connection guide. "I Agree"
 // stays disabled until the box is ticked; it leads to the connection guide.
-class AgreementPage : public QWidget
+class AgreementPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -16,8 +16,8 @@ public:
     ~AgreementPage() override;
 
     // Shown after the welcome checks: the footer's link goes until Back.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
     Ui_AgreementPage* ui;
 

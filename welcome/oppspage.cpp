@@ -17,7 +17,7 @@ constexpr int kInternetTickMs = 1000;
 }
 
 OppsPage::OppsPage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_OppsPage)
 {
     WLOG << "OppsPage Constructor Initializing ...";

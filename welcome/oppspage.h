@@ -1,13 +1,12 @@
 #ifndef OPPSPAGE_H
 #define OPPSPAGE_H
 
-#include <QWidget>
-
+#include "shell/wizardpage.h"
 #include "ui_oppspage.h"
 
 // The no-Internet page: Retry runs the welcome page's Internet check again, Local Only
 // (after a confirmation popup) goes on without Internet, Exit ends the program.
-class OppsPage : public QWidget
+class OppsPage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -16,7 +15,7 @@ public:
 
     Ui_OppsPage* ui;
 
-    void retranslate();
+    void retranslate() override;
 
 public slots:
     void openExit();

@@ -90,7 +90,7 @@ const char* const kLanguageNames[] = {
 } // namespace
 
 WelcomePage::WelcomePage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_WelcomePage)
 {
     WLOG << "WelcomePage Constructor Initializing ...";
@@ -440,14 +440,12 @@ void WelcomePage::pressMsgDCPBindingFailedCloseButton()
     QCoreApplication::exit(0);
 }
 
-void WelcomePage::switchToPage(QWidget* page)
+void WelcomePage::switchToPage(WizardPage* page)
 {
     gMainpage->hideBusy();
-    if (page == gAgreementPage) {
+    if (page == gAgreementPage)
         gOppsPage->hide();
-        gMainpage->setFooterLinkVisible(false);
-    }
-    gMainpage->showPage(this, page);
+    gMainpage->enterPage(this, page);
 }
 
 void WelcomePage::addLanguagesList()
@@ -510,26 +508,8 @@ void WelcomePage::retranslate()
 void WelcomePage::translateUI()
 {
     WLOG << " welcome translateUI...";
-    retranslate();
     gMainpage->setWindowTitle(tr("olvaris Setup Wizard"));
     gMainpage->translateFlush();
-
-    gAgreementPage->retranslate();
-    gOppsPage->retranslate();
-    gCameraConnectionPage->retranslate();
-    gDiscoveryPage->retranslate();
-    gDeviceSetupPage->retranslate();
-    gAlreadyRegisteredPage->retranslate();
-    gDeviceWiFiChangePage->retranslate();
-    gDeviceSetupCompletePage->retranslate();
-    gConnectionTypeDefault->retranslate();
-    gConnectionTypeOnlyOne->retranslate();
-    gConnectionTypeMoreThanOne->retranslate();
-    gConnectionTypeAPMode->retranslate();
-    gConnectionTypeLocalView->retranslate();
-    gAPModeHostToDevice->retranslate();
-    gAPModeHostToDevicePasswordVerify->retranslate();
-    gAPModeDeviceToRouter->retranslate();
-    gAPModeHostToRouter->retranslate();
+    gMainpage->retranslatePages();
 }
 

@@ -5,8 +5,8 @@
 #include <QSslError>
 #include <QString>
 #include <QUrl>
-#include <QWidget>
 
+#include "shell/wizardpage.h"
 #include "ui_welcomepage.h"
 
 class QAuthenticator;
@@ -35,7 +35,7 @@ extern CloudServicesPage* gCloudServicesPage;
 // Internet probe, device catalogue, DCP socket binding and the version gate, which leads
 // to the licence page, the update check or the no-Internet page. Beside the catalogue it
 // fetches and cuts the two picture sprites; a newer wizard is offered, downloaded and started.
-class WelcomePage : public QWidget
+class WelcomePage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -69,7 +69,7 @@ public:
     // Sets TolmWizardUpdateUrl back to the update-check address.
     void getUpdateUrl();
     // The page's own texts in the current language.
-    void retranslate();
+    void retranslate() override;
 
 public slots:
     void checkRequestAuthRequired(QNetworkReply* reply, QAuthenticator* authenticator);
@@ -160,7 +160,7 @@ private:
     static QString replyStatus(QNetworkReply* reply, const QString& logPrefix);
     QNetworkAccessManager* createManager(void (WelcomePage::*finished)(QNetworkReply*));
     QTimer* createTimer(void (WelcomePage::*tick)());
-    void switchToPage(QWidget* page);
+    void switchToPage(WizardPage* page);
     void spriteTick(const SpriteWait& wait);
     void handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite);
     void continueWithoutUpdate();

@@ -234,7 +234,7 @@ void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeA
         this, QString(), startFolder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     WLOG << "TolmWizardUpdateSavePath :" << TolmWizardUpdateSavePath;
     if (TolmWizardUpdateSavePath.isEmpty()) {
-        gMainpage->lockScreenLabel->hide();
+        gMainpage->hideDimming();
         WLOG << "not download ...";
         getUpdateUrl();
         continueWithoutUpdate();
@@ -254,7 +254,7 @@ void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeA
         }
         WLOG << "remove success ...";
     }
-    gMainpage->lockScreenLabel->hide();
+    gMainpage->hideDimming();
     WLOG << "download ...";
     gMainpage->showBusy();
     checkWizardUpdateTimer->start(kTickMs);

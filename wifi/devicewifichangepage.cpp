@@ -120,7 +120,7 @@ void openOkPopup(DeviceWiFiChangePage* page, const char* name, int height, const
 } // namespace
 
 DeviceWiFiChangePage::DeviceWiFiChangePage(QWidget* parent)
-    : QWidget(parent)
+    : WizardPage(parent)
     , ui(new Ui_DeviceWiFiChangePage)
 {
     WLOG << "DeviceWiFiChangePage Constructor Initializing ...";
@@ -288,8 +288,7 @@ void DeviceWiFiChangePage::pressBackButton()
         gMainpage->showPage(this, gDeviceSetupPage);
         break;
     case 3:
-        gMainpage->showPage(this, gAlreadyRegisteredPage);
-        gAlreadyRegisteredPage->enter();
+        gMainpage->enterPage(this, gAlreadyRegisteredPage);
         break;
     default:
         break;
@@ -488,7 +487,7 @@ void DeviceWiFiChangePage::pressWirelessAutoConnectButton()
         return;
     }
     box->hide();
-    gMainpage->lockScreenLabel->hide();
+    gMainpage->hideDimming();
     gMainpage->showBusy();
     startSettingsWait(checkdAutoConnectTimer);
 }
@@ -507,7 +506,7 @@ void DeviceWiFiChangePage::pressWirelessManualConnectButton()
     const bool noPassword = form->WirelessManualPassword_LineEdit->text().isEmpty();
     if (!noName && !noPassword) {
         box->hide();
-        gMainpage->lockScreenLabel->hide();
+        gMainpage->hideDimming();
         gMainpage->showBusy();
         startSettingsWait(checkdWiFiManualConnectTimer);
         return;
@@ -682,8 +681,7 @@ void DeviceWiFiChangePage::handOverToCompletionPage()
     WLOG << "To the completion page, camera at :" << (camera ? camera->IPAddr : QString());
     resetChcekingParameters();
     gMainpage->hideBusy();
-    gMainpage->showPage(this, gDeviceSetupCompletePage);
-    gDeviceSetupCompletePage->enter();
+    gMainpage->enterPage(this, gDeviceSetupCompletePage);
 }
 
 // ---------------------------------------------------------------------------
@@ -962,8 +960,7 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
             WLOG << "checkOpenAPIUriInfoTimer stop at " << n << ", back to the cloud page";
             checkOpenAPIUriInfoTimer->stop();
             gMainpage->hideBusy();
-            gMainpage->showPage(this, gCloudServicesPage);
-            gCloudServicesPage->enter();
+            gMainpage->enterPage(this, gCloudServicesPage);
             waitWiFiLoadingFinished = 0;
             signUpPageReached = false;
             signInPageReached = false;

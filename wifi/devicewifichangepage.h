@@ -5,8 +5,8 @@
 #include <QSslError>
 #include <QString>
 #include <QUrl>
-#include <QWidget>
 
+#include "shell/wizardpage.h"
 #include "ui_devicewifichangepage.h"
 
 class IPCamera;
@@ -29,7 +29,7 @@ extern QString openAPISiteFound;
 // Step 4, "Connect with Wireless?": moves a wired camera to the home Wi-Fi by its site survey,
 // a network typed by hand or WPS, finds it again, and goes on to the completion page, or,
 // back towards the cloud step, checks the camera's cloud information and reopens the cloud page.
-class DeviceWiFiChangePage : public QWidget
+class DeviceWiFiChangePage : public WizardPage
 {
     Q_OBJECT
 public:
@@ -66,8 +66,8 @@ public:
 
     // Called by the page that shows this one, after dWiFiBackToPage is set: starts the
     // site survey and sets Back; the caller sets the step banner and the busy overlay.
-    void enter();
-    void retranslate();
+    void enter() override;
+    void retranslate() override;
 
 public slots:
     void pressWiFiButton();

@@ -14,7 +14,7 @@ constexpr int kManualHeight = 380;
 void hideDimming()
 {
     if (gMainpage)
-        gMainpage->lockScreenLabel->hide();
+        gMainpage->hideDimming();
 }
 
 void showVerdict(QLabel* label, const WirelessRules::Verdict& verdict)
@@ -59,7 +59,7 @@ WirelessMessageBox::WirelessMessageBox(QWidget* parent)
     ui->WirelessAuto_GroupBox->hide();
     ui->WirelessManual_GroupBox->hide();
     if (gMainpage)
-        gMainpage->lockScreenLabel->show();
+        gMainpage->showDimming();
 }
 
 WirelessMessageBox::~WirelessMessageBox()

@@ -16,3 +16,10 @@ void createWizardForTests()
         gMainpage = new Mainpage;
     }
 }
+
+QWidget* frameWidget(const char* objectName)
+{
+    QWidget* widget = gMainpage->findChild<QWidget*>(QString::fromLatin1(objectName));
+    Q_ASSERT(widget);
+    return widget;
+}

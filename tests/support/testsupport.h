@@ -11,12 +11,16 @@
 #include <QtGlobal>
 #include <QUrl>
 
+class QWidget;
+
 #include "platform/process.h"
 
 // Creates the protocol object, the main window and its pages, as start-up does,
 // without showing anything. Safe to call more than once. Discovery scan passes find no
 // interface afterwards (HostInterfaces::setSourceForTests gives a test its own).
 void createWizardForTests();
+// A widget of the main window's form by its object name (the frame keeps its form private).
+QWidget* frameWidget(const char* objectName);
 
 // While it lives, http, https and file URLs opened through QDesktopServices are recorded
 // here instead of reaching a browser or a viewer.

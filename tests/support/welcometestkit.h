@@ -55,7 +55,7 @@ inline bool resetWelcomePage()
     abortWelcomeReplies();
     gWelcomePage->unbindingDCP();
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
-    gMainpage->lockScreenLabel->hide();
+    frameWidget("lockScreenLabel")->hide();
     gMainpage->hideBusy();
     return QTest::qWaitFor([] { return !welcomeRepliesPending(); }, 10000)
         && QTest::qWaitFor([] { return !dcpPortBusy(); }, 30000);

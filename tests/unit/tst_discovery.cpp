@@ -104,7 +104,7 @@ private slots:
             // The timeout tick sends a last pass, stops the scan and shows the result.
             QCOMPARE(driveTicks(1), QList<int>{1});
             QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-            QVERIFY(gMainpage->loadingImageLabel->isHidden());
+            QVERIFY(frameWidget("loadingImageLabel")->isHidden());
             QCOMPARE(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden(), cameraListed);
         }
     }
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(supportType, QString(""));
         QVERIFY(!gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
         QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
-        QVERIFY(gMainpage->loadingImageLabel->isHidden());
+        QVERIFY(frameWidget("loadingImageLabel")->isHidden());
         QVERIFY(gDeviceSetupPage->ui->dsetupCGIIamge_Label->isHidden()); // no snapshot of the last camera
     }
 

@@ -135,7 +135,7 @@ QString shownCells()
 
 bool pageShown(QWidget* widget)
 {
-    return !widget->isHidden() && gMainpage->ui->mainlLayout->indexOf(widget) >= 0;
+    return !widget->isHidden() && frameWidget("mainPageHost_Widget")->layout()->indexOf(widget) >= 0;
 }
 
 // Where a button led: the page shown, supportType, and "apflow" (isAPModeFlow), "cleared" (camera
@@ -149,7 +149,7 @@ QString road()
             shown << name;
     return QStringList { shown.join('+'), supportType, isAPModeFlow ? "apflow" : "",
         IPCameraList.isEmpty() ? "cleared" : "", gDiscoveryPage->checkDeviceDiscoveryTimer->isActive() ? "scan" : "",
-        gMainpage->ui->mainProgress_Label->isHidden() ? "" : "step" }
+        frameWidget("mainProgress_Label")->isHidden() ? "" : "step" }
         .join(' ')
         .simplified();
 }
@@ -203,7 +203,7 @@ void TestGuidePage::cleanup()
         timer->stop();
     gMainpage->hideBusy();
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
-    gMainpage->lockScreenLabel->hide();
+    frameWidget("lockScreenLabel")->hide();
     QVERIFY(foreign);
 }
 
@@ -220,7 +220,7 @@ void TestGuidePage::entry()
     QCOMPARE(state().section(' ', 0, 2), "Default N- S+");
     QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
     QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
-    QVERIFY(!gMainpage->ui->mainProgressContent_Label->isHidden());
+    QVERIFY(!frameWidget("mainProgressContent_Label")->isHidden());
 }
 
 void TestGuidePage::choice_data()
@@ -307,13 +307,13 @@ void TestGuidePage::hints()
              "whyLedRedWarning:Left resetYourCameraWarning:Right" }) {
         emit link->linkActivated("blank");
         for (const QString& press : QString(run).split(' ')) {
-            QVERIFY(!gMainpage->lockScreenLabel->isHidden());
+            QVERIFY(!frameWidget("lockScreenLabel")->isHidden());
             MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0));
             QVERIFY(popup);
             popup->findChild<QPushButton*>("msgBox" + press.section(':', 1) + "Btn_Button")->click();
             QVERIFY(!gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0)));
         }
-        QVERIFY(gMainpage->lockScreenLabel->isHidden());
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
         link = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04"); // another panel's
     }
     QCOMPARE(state(), QString("Default N- S+ [] ALL"));

@@ -31,7 +31,7 @@ void TestShellFrame::initTestCase()
 void TestShellFrame::cleanup()
 {
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
-    gMainpage->lockScreenLabel->hide();
+    frameWidget("lockScreenLabel")->hide();
 }
 
 void TestShellFrame::closeByName_data()
@@ -57,9 +57,9 @@ void TestShellFrame::closeByName()
         // A popup dims both windows; closing by name lifts both dimmings, found or not.
         popup = new MessageBoxPage(inPage ? static_cast<QWidget*>(gWelcomePage) : gMainpage);
         popup->setObjectName("resetHintMsgBox");
-        QVERIFY(!gMainpage->lockScreenLabel->isHidden() && !launcher.lockScreenLabel->isHidden());
+        QVERIFY(!frameWidget("lockScreenLabel")->isHidden() && !launcher.lockScreenLabel->isHidden());
         QCOMPARE(MessageBoxPage::closeByName(gMainpage, closeName), found);
-        QVERIFY(gMainpage->lockScreenLabel->isHidden() && launcher.lockScreenLabel->isHidden());
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden() && launcher.lockScreenLabel->isHidden());
         QCOMPARE(popup.isNull(), found);
     }
     QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone

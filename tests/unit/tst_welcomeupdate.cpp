@@ -99,7 +99,7 @@ void TestWelcomeUpdate::errorPageIsNoSprite()
     QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), 10000);
     QVERIFY(gWelcomePage->checkWizardUpdateUriTimer->isActive());
     QVERIFY(gWelcomePage->checkWizardUpdateTimer->isActive());
-    QVERIFY(gMainpage->loadingMaskLabel->isVisibleTo(gMainpage));
+    QVERIFY(frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage));
     QCOMPARE(server->requests, QStringList({"/d.png", "/d.png"}));
     QVERIFY(!gDeviceIconReady);
     QCOMPARE(deviceIconsPath, QString("/start/device_icon/"));
@@ -136,7 +136,7 @@ void TestWelcomeUpdate::lateUpdateCheckReply()
     QVERIFY(!gWelcomePage->wizardUpdateFound);
     QVERIFY(!gAgreementPage->isVisibleTo(gMainpage));
     QVERIFY(!dcpPortHeld());
-    QVERIFY(gMainpage->loadingMaskLabel->isVisibleTo(gMainpage));
+    QVERIFY(frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage));
 }
 
 // A redirect answer is not written: its target is fetched.
@@ -157,7 +157,7 @@ void TestWelcomeUpdate::redirectedInstallerTargetFetched()
     QFile file(folder + "/setup.exe");
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == installer);
     QVERIFY(gWizardUpdateDownloaded);
-    QVERIFY(!gMainpage->loadingMaskLabel->isVisibleTo(gMainpage));
+    QVERIFY(!frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage));
 }
 
 QTEST_MAIN(TestWelcomeUpdate)

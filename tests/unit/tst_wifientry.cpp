@@ -89,7 +89,7 @@ private slots:
         QPointer<WirelessMessageBox> box = WirelessMessageBox::open(
             gMainpage, "closingBox", WirelessMessageBox::Kind::Auto, "Title", {50, 50, 440, 30});
         box->ui->WirelessMsgBoxClose_Button->click();
-        QVERIFY(gMainpage->lockScreenLabel->isHidden());
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
         QVERIFY(!WirelessMessageBox::find(gMainpage, "closingBox"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(box.isNull());

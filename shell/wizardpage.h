@@ -1,0 +1,23 @@
+#ifndef WIZARDPAGE_H
+#define WIZARDPAGE_H
+
+#include <QWidget>
+
+// A page of the wizard, or a panel shown inside one. The main window makes every page once,
+// shows one at a time and retranslates them all when the language changes.
+class WizardPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit WizardPage(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {
+    }
+
+    // Prepares the page (its form, the step banner) as the main window enters it.
+    virtual void enter() {}
+    // The page's texts in the current language: its form and what it sets in code.
+    virtual void retranslate() = 0;
+};
+
+#endif // WIZARDPAGE_H
