@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
         <source>Connect</source>
         <translation>Csatlakozás</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Nem találja a kamera SSID-jét?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
     </message>
@@ -262,7 +262,7 @@
         <translation>Kamera jelszava:</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Ezután kattintson a Tovább gombra.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
@@ -462,7 +462,7 @@
         <translation>Visszaállítás</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>A telepítési útmutatóhoz válassza ki a kamera típusát:</translation>
     </message>
@@ -602,12 +602,12 @@
         <translation>Nem, köszönöm</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+32"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Csatlakoztassa a kamerát vezeték nélkül a hálózathoz</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
         <source>Show</source>
         <translation>Megjelenítés</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Adjon nevet és jelszót&lt;br&gt;a kamerának</translation>
@@ -1428,7 +1428,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vissza</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
         <location line="+594"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1606,7 +1606,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP-cím</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+272"/>
         <source>Model Name :</source>
         <translation>Típus:</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
         <source>Connect</source>
         <translation>接続</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;カメラの SSID が見つからない場合&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
@@ -262,7 +262,7 @@
         <translation>カメラのパスワード：</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>その後、［次へ］をクリックしてください。</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
@@ -462,7 +462,7 @@
         <translation>リセット</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris に登録して、どこからでも&lt;br&gt;カメラにアクセス</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>設置手順を表示するカメラの機種を選択してください：</translation>
     </message>
@@ -602,12 +602,12 @@
         <translation>今はしない</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+32"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>カメラをワイヤレスでネットワークに接続</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris に登録して、どこからでも&lt;br&gt;カメラにアクセス</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
         <source>Show</source>
         <translation>表示</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>カメラの名前と&lt;br&gt;パスワードを設定してください</translation>
@@ -1428,7 +1428,7 @@ p, li { white-space: pre-wrap; }
         <translation>戻る</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
         <location line="+594"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1606,7 +1606,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP アドレス</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+272"/>
         <source>Model Name :</source>
         <translation>機種名：</translation>
     </message>
