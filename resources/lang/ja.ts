@@ -50,7 +50,7 @@
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Wi-Fi パスワードの入力</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Wi-Fi ネットワーク情報を入力してください</translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+197"/>
         <source>Turn Off Direct Connect</source>
         <translation>ダイレクト接続をオフにする</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+113"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>カメラが見つかりません</translation>
@@ -267,7 +267,7 @@
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+149"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
@@ -482,7 +482,7 @@
         <translation>カメラをワイヤレスでネットワークに接続</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+184"/>
         <location line="+16"/>
-        <location line="+507"/>
+        <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-472"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>パスワードが一致しません。もう一度入力してください。</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+211"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>カメラをワイヤレスでネットワークに接続</translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+191"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>パスワードを確認してください。スペースを含まない 6～30 文字の英数字で&lt;br&gt;指定してください。</translation>
     </message>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>パスワードがスペースを含まない 6～30 文字であることを確認してください。</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>デバイス名を確認してください。32 文字未満で、英字と数字のみを&lt;br&gt;使用する必要があります</translation>
     </message>
@@ -1429,17 +1429,17 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+594"/>
+        <location line="+592"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-424"/>
+        <location line="-422"/>
         <source>Set up and secure your camera</source>
         <translation>カメラの設定とセキュリティ保護</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+153"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -1482,7 +1482,7 @@ p, li { white-space: pre-wrap; }
         <translation>ネットワーク名（SSID）を入力してください</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+176"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>ワイヤレスで接続できませんでした</translation>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP アドレス</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+272"/>
+        <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
         <translation>機種名：</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
     </message>
@@ -1722,7 +1722,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+111"/>
+        <location filename="../../shell/mainpage.cpp" line="+126"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris セットアップウィザード</translation>
     </message>
@@ -1733,7 +1733,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+63"/>
+        <location line="+91"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
@@ -1826,13 +1826,13 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+514"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris セットアップウィザード</translation>
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-9"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-8"/>
         <source>Welcome</source>
         <translation>ようこそ</translation>
     </message>
@@ -1844,18 +1844,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>English</source>
         <translation>英語</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+443"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>French</source>
         <translation>フランス語</translation>
     </message>

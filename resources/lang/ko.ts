@@ -50,7 +50,7 @@
         <translation>취소</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Wi-Fi 비밀번호 입력</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Wi-Fi 네트워크 정보를 입력하세요</translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+197"/>
         <source>Turn Off Direct Connect</source>
         <translation>직접 연결 끄기</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+113"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>카메라를 찾을 수 없음</translation>
@@ -267,7 +267,7 @@
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+149"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
@@ -482,7 +482,7 @@
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+184"/>
         <location line="+16"/>
-        <location line="+507"/>
+        <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-472"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>비밀번호가 일치하지 않습니다. 비밀번호를 다시 입력하세요.</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+211"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+191"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>비밀번호를 확인하세요. 공백 없이 영문자와 숫자 6~30자여야&lt;br&gt;합니다.</translation>
     </message>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>비밀번호가 공백 없이 6~30자인지 확인하세요.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>장치 이름을 확인하세요. 32자 미만이어야 하며&lt;br&gt;영문자와 숫자만 사용할 수 있습니다</translation>
     </message>
@@ -1429,17 +1429,17 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+594"/>
+        <location line="+592"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
     <message>
-        <location line="-424"/>
+        <location line="-422"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+153"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
@@ -1482,7 +1482,7 @@ p, li { white-space: pre-wrap; }
         <translation>네트워크 이름(SSID)을 입력하세요</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+176"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>무선으로 연결할 수 없음</translation>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 주소</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+272"/>
+        <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
         <translation>모델명:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -1722,7 +1722,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+111"/>
+        <location filename="../../shell/mainpage.cpp" line="+126"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 설정 마법사</translation>
     </message>
@@ -1733,7 +1733,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+63"/>
+        <location line="+91"/>
         <source>Exit</source>
         <translation>종료</translation>
     </message>
@@ -1826,13 +1826,13 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+514"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 설정 마법사</translation>
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-9"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-8"/>
         <source>Welcome</source>
         <translation>환영합니다</translation>
     </message>
@@ -1844,18 +1844,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>English</source>
         <translation>영어</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+443"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
         <source>Start</source>
         <translation>시작</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>French</source>
         <translation>프랑스어</translation>
     </message>

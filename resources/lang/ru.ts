@@ -50,7 +50,7 @@
         <translation>Отмена</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Введите пароль Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Введите параметры сети Wi-Fi</translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+197"/>
         <source>Turn Off Direct Connect</source>
         <translation>Отключите прямое подключение</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>Подключите камеру к сети</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+113"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>Камера не найдена</translation>
@@ -267,7 +267,7 @@
         <translation>Подключите камеру к сети</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+149"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
@@ -482,7 +482,7 @@
         <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Подключите камеру к сети</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+184"/>
         <location line="+16"/>
-        <location line="+507"/>
+        <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Подключите камеру к сети</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-472"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>Пароли не совпадают. Введите пароль ещё раз.</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+211"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+191"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр&lt;br&gt;без пробелов.</translation>
     </message>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>Проверьте пароль: он должен содержать от 6 до 30 символов без пробелов.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Проверьте имя устройства: оно должно быть короче 32 символов и&lt;br&gt;содержать только буквы и цифры</translation>
     </message>
@@ -1429,17 +1429,17 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+594"/>
+        <location line="+592"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location line="-424"/>
+        <location line="-422"/>
         <source>Set up and secure your camera</source>
         <translation>Настройте и защитите камеру</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+153"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -1482,7 +1482,7 @@ p, li { white-space: pre-wrap; }
         <translation>Введите имя сети (SSID)</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+176"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>Не удалось подключиться по Wi-Fi</translation>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-адрес</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+272"/>
+        <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
         <translation>Модель:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Подключите камеру к сети</translation>
     </message>
@@ -1722,7 +1722,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+111"/>
+        <location filename="../../shell/mainpage.cpp" line="+126"/>
         <source>olvaris Setup Wizard</source>
         <translation>Мастер настройки olvaris</translation>
     </message>
@@ -1733,7 +1733,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+63"/>
+        <location line="+91"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
@@ -1826,13 +1826,13 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+514"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
         <source>olvaris Setup Wizard</source>
         <translation>Мастер настройки olvaris</translation>
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-9"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-8"/>
         <source>Welcome</source>
         <translation>Добро пожаловать</translation>
     </message>
@@ -1844,18 +1844,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>English</source>
         <translation>Английский</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+443"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
         <source>Start</source>
         <translation>Начать</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>French</source>
         <translation>Французский</translation>
     </message>

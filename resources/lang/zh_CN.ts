@@ -50,7 +50,7 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>输入 Wi-Fi 密码</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>请输入 Wi-Fi 网络信息</translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+197"/>
         <source>Turn Off Direct Connect</source>
         <translation>关闭直连</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>将摄像机连接到您的网络</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+113"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>找不到摄像机</translation>
@@ -267,7 +267,7 @@
         <translation>将摄像机连接到您的网络</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+149"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
@@ -482,7 +482,7 @@
         <translation>将摄像机以无线方式连接到网络</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>将摄像机连接到您的网络</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+184"/>
         <location line="+16"/>
-        <location line="+507"/>
+        <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>将摄像机连接到您的网络</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-472"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>密码不一致。请重新输入密码。</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+211"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>将摄像机以无线方式连接到网络</translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+191"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>请检查密码，确保由 6-30 个字母或数字组成，&lt;br&gt;且不含空格。</translation>
     </message>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>请确认密码长度为 6-30 个字符，且不含空格。</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>请检查设备名称，确保长度少于 32 个字符，&lt;br&gt;且只包含字母和数字</translation>
     </message>
@@ -1429,17 +1429,17 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+594"/>
+        <location line="+592"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location line="-424"/>
+        <location line="-422"/>
         <source>Set up and secure your camera</source>
         <translation>设置并保护您的摄像机</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+153"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -1482,7 +1482,7 @@ p, li { white-space: pre-wrap; }
         <translation>请输入网络名称（SSID）</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+176"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>无法进行无线连接</translation>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 地址</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+272"/>
+        <location filename="../../setup/discoverypage.cpp" line="+271"/>
         <source>Model Name :</source>
         <translation>型号：</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>将摄像机连接到您的网络</translation>
     </message>
@@ -1722,7 +1722,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+111"/>
+        <location filename="../../shell/mainpage.cpp" line="+126"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 设置向导</translation>
     </message>
@@ -1733,7 +1733,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+63"/>
+        <location line="+91"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
@@ -1826,13 +1826,13 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+514"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 设置向导</translation>
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-9"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-8"/>
         <source>Welcome</source>
         <translation>欢迎</translation>
     </message>
@@ -1844,18 +1844,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>English</source>
         <translation>英语</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+443"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
         <source>French</source>
         <translation>法语</translation>
     </message>
