@@ -67,6 +67,9 @@ private slots:
         CGIProtocolMap.insert("CAM-K", "1");
         QTest::newRow("mode 0: catalogue dialect") << clockDialect(0, QByteArray("CAM-K\0", 6)) << "1";
         QTest::newRow("mode 0: model not in catalogue") << clockDialect(0, "CAM-X") << "";
+        QTest::newRow("mode 2") << clockDialect(2, "CAM-K") << "2";
+        QTest::newRow("KORVA zone 0") << korvaClockRequest(0, "CAM", now)
+                                      << "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=0";
         QTest::newRow("KORVA time server") << korvaClockRequest(94, "CAM", now)
                                            << "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=94";
         QTest::newRow("KORVA manual, method 2 model") << korvaClockRequest(-1, "VKC-4720", now)
@@ -96,7 +99,12 @@ private slots:
         row("2.3: empty password, port", {ip, "2.3", "", "8443"}, "admin:", plain + ":8443");
         row("host name", {"evil.example#", "1.0", "abc", ""}, "admin:abc", "");
         row("address with port", {ip + ":8443", "1.0", "abc", ""}, "admin:abc", "");
+        row("octet 255, port 65535", {"10.0.255.1", "2.0", "YWJj", "65535"}, "admin:abc", "https://10.0.255.1:65535");
         row("octet over 255", {"192.168.0.256", "1.0", "abc", ""}, "admin:abc", "");
+        row("four-digit octet", {"192.168.0.0020", "1.0", "abc", ""}, "admin:abc", "");
+        row("five parts", {ip + ".1", "1.0", "abc", ""}, "admin:abc", "");
+        row("port 65536", {ip, "2.0", "YWJj", "65536"}, "admin:abc", "");
+        row("port 0", {ip, "2.0", "YWJj", "0"}, "admin:abc", "");
         row("port not a number", {ip, "2.0", "YWJj", "443@evil"}, "admin:abc", "");
     }
 

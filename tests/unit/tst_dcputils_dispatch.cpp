@@ -77,6 +77,40 @@ private slots:
                  QByteArray("34,1;M=FF:FF:FF:FF:FF:FF;D=VKC-\xc3\xa9;0=1"));
     }
 
+    // Each limit of the frame, the message text and the address text from both sides.
+    void codecLimits()
+    {
+        const QByteArray text = "5,1;M=x", datagram = dcpFrame(mac6(kCamMac), mac6(kPcMac), dcpEncode(text));
+        QByteArray a, b, encoded, cls, content;
+        const QByteArray one = dcpFrame(mac6(kCamMac), mac6(kPcMac), "x");
+        QVERIFY(dcpUnframe(one, &a, &b, &encoded) && encoded == "x" && !dcpUnframe(one.left(kDcpHeaderSize), &a, &b, &encoded));
+        QVERIFY(dcpUnframe(datagram + "xy", &a, &b, &encoded) && encoded == dcpEncode(text));
+        QVERIFY(!dcpUnframe(datagram.left(datagram.size() - 1), &a, &b, &encoded));
+        const QByteArray longText = "S;" + QByteArray(99998, 'x');
+        QVERIFY(dcpParseMessage("99999,S;" + longText.mid(2, 99997), &cls, &content) && content.size() == 99999);
+        QVERIFY(!dcpParseMessage("100000," + longText, &cls, &content));
+        QVERIFY(dcpParseMessage("5,1;M=x", &cls, &content) && cls == "1" && content == "1;M=x");
+        QVERIFY(!dcpParseMessage("6,1;M=x", &cls, &content));
+        QVERIFY(dcpParseMessage("12345,abc;" + QByteArray(12341, 'x'), &cls, &content) && cls == "abc");
+        QVERIFY(macFromText("aa-bb-cc-dd-ee-FF", &a) && a == QByteArray("\xaa\xbb\xcc\xdd\xee\xff", 6));
+        QVERIFY(!macFromText("aa:bb:cc:dd:ee:ff:", &a) && !macFromText("aa:bb:cc:dd:ee:fg", &a));
+    }
+
+    // Further new cameras are dropped once the list holds 1024; a known one is still refreshed.
+    void cameraListBound()
+    {
+        DCPUtils dcp;
+        scan(dcp);
+        for (int i = 0; i < 1023; ++i)
+            addCamera("2.0", QByteArray(), macToText(QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16))));
+        dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
+        QCOMPARE(IPCameraList.size(), 1024);
+        dcp.handleDatagram(replyDatagram(scanReply("11:22:33:44:55:66")));
+        QCOMPARE(IPCameraList.size(), 1024);
+        dcp.handleDatagram(replyDatagram(scanReply(kCamMac, "VKC-3200")));
+        QCOMPARE(IPCameraList.last().modelName, QByteArray("VKC-3200"));
+    }
+
     void receiveFilter_data()
     {
         QTest::addColumn<QString>("setup"); // items: "no scan", "scan to <mac>", "hosts <mac>", "filter <model>", "ap road"

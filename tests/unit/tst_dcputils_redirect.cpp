@@ -104,6 +104,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(idle.back()->state(), QAbstractSocket::UnconnectedState, 8000);
     }
 
+    void peerRule()
+    {
+        for (const char* peer : {"127.0.0.1", "127.9.8.7", "::1", "::ffff:127.0.0.1"})
+            QVERIFY2(DCPUtils::isRedirectPeerAllowed(QHostAddress(peer)), peer);
+        for (const char* peer : {"10.0.0.1", "::ffff:10.0.0.1", "0.0.0.0", "fe80::1", "::"})
+            QVERIFY2(!DCPUtils::isRedirectPeerAllowed(QHostAddress(peer)), peer);
+    }
+
     void listensOnLoopbackOnly()
     {
         // This machine's own other address stays on this machine, yet is not the loopback one.

@@ -161,6 +161,7 @@ private slots:
             "password=password remote=0 olvarisNo=1234 url=cloud.example portal=portal1 PWD_MD5=md5 dfp=sess");
         row("cloud: U without a dot empties both", CloudInfo, "2.0", "2;U=42.a;U=1234", "olvarisNo= url=");
         row("password: R first without ; is not read", PasswordStatus, "2.0", "R=1;M=AA:BB:CC:DD:EE:FF", "");
+        row("password: P item masked", PasswordStatus, "2.0", "7;M=AA;R=1;P=cGFzc3dvcmQ", "bPassword=1", true);
         row("password: the last R wins", PasswordStatus, "2.0", "7;M=AA;R=0;D=VKC;R=1;X=d",
             "modelName=VKC bPassword=1 PWD_MD5=d");
         row("ping: C and R both fill bPing", Ping, "1.0", "8;M=AA;R=0;C=1", "bPing=1");
@@ -277,6 +278,8 @@ private slots:
             {page(2147483647, "0", ap("x")), page(-1, "0", ap("x")), page(2, "7", ap("x")), page(2, "0", ap("a")),
              page(2, "2", ap("x")), page(2, "x", ap("x")), page(2, "0", ap("x")), page(3, "1", ap("x"))},
             "-1 -1 -1 0 -1 -1 -1 -1", {pagedRow("a")});
+        row("paged: 64 pages is the bound", "2.3", {page(65, "0", ap("x")), page(64, "63", ap("a"))}, "-1 0",
+            {pagedRow("a")});
         row("paged: no total starts a new list every time", "2.3",
             {"4;M=AA;E=0;L=" + ap("a") + ";X=1", "4;M=AA;E=0;L=" + ap("c") + ";X=1"}, "0 0", {pagedRow("c")});
         // A survey is cut at 256 rows, in one page or over several, in either format.
