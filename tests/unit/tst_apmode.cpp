@@ -13,6 +13,7 @@
 #include "protocol/dcputils.h"
 #include "setup/discoverypage.h"
 #include "shell/mainpage.h"
+#include "welcome/welcomepage.h"
 #include "testsupport.h"
 
 using namespace dcptest;
@@ -264,6 +265,116 @@ private slots:
         QCOMPARE(home->waitAPClientModeDiscoveryNumber, 0);
         home->checkAPClientModeDiscovery();
         QVERIFY(gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
+    }
+
+    // Each timed check from a few ticks before its limit: the ticks a request goes out on, the
+    // popup of the limit tick (none before it), and a count that starts again from 0.
+    void limits_data()
+    {
+        QTest::addColumn<int>("check");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("popup"); // empty: Enter Manually becomes enabled instead
+        QTest::addColumn<QString>("sends");
+        QTest::newRow("camera search") << 0 << 19 << 30 << "APModeDiscoveryFailedWarning" << "20";
+        QTest::newRow("password check") << 1 << 27 << 30 << "APModePasswordErrorMsgBox" << "28";
+        QTest::newRow("site survey") << 2 << 24 << 30 << "" << "25 30";
+        QTest::newRow("Internet recheck") << 3 << 9 << 10 << "APClientModeInternetFailedWarning" << "";
+        QTest::newRow("rediscovery") << 4 << 49 << 60 << "APClientModeDiscoveryFailedWarning" << "50";
+    }
+    void limits()
+    {
+        QFETCH(int, check);
+        QFETCH(int, from);
+        QFETCH(int, limit);
+        QFETCH(QString, popup);
+        addCam(kModel, kHome, 0);
+        IPCameraList[0].bPassword = "1";
+        gInternetReachable = false;
+        int* counter = nullptr;
+        std::function<void()> tick;
+        switch (check) {
+        case 0:
+            IPCameraList.clear();
+            counter = &gAPModeHostToDevice->waitAPModeDiscoveryNumber;
+            tick = [] { gAPModeHostToDevice->checkAPModeDiscovery(); };
+            break;
+        case 1:
+            counter = &gAPModeHostToDevicePasswordVerify->waitPasswordNumber;
+            gAPModeHostToDevicePasswordVerify->passwordMatched = false;
+            tick = [] { gAPModeHostToDevicePasswordVerify->checkAPModePasswordResult(); };
+            break;
+        case 2:
+            gAPModeDeviceToRouter->enter();
+            counter = &gAPModeDeviceToRouter->waitAPListSiteSurveyNumber;
+            tick = [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); };
+            break;
+        case 3:
+            counter = &gAPModeHostToRouter->waitWizardInternetNumber;
+            tick = [] { gAPModeHostToRouter->recheckInternetRequest(); };
+            break;
+        default:
+            counter = &gAPModeHostToRouter->waitAPClientModeDiscoveryNumber;
+            gAPModeHostToRouter->gotAPClientModeCamera = false;
+            tick = [] { gAPModeHostToRouter->checkAPClientModeDiscovery(); };
+        }
+        QPushButton* manual = gAPModeDeviceToRouter->ui->apD2RManual_PushButton;
+        QStringList sends;
+        for (int n = from; n <= limit; ++n) {
+            *counter = n;
+            QVERIFY2(popup.isEmpty() ? !manual->isEnabled() : !gMainpage->findChild<MessageBoxPage*>(popup),
+                     qPrintable(QString("before tick %1").arg(n)));
+            QTimer* scan = gDiscoveryPage->checkDeviceDiscoveryTimer;
+            if (ticks(1, tick, "x74xx"[check]) > 0 || scan->isActive())
+                sends << QString::number(n);
+            scan->stop();
+        }
+        QTEST(sends.join(' '), "sends");
+        QVERIFY(popup.isEmpty() ? manual->isEnabled() : gMainpage->findChild<MessageBoxPage*>(popup) != nullptr);
+        QCOMPARE(*counter, 0);
+    }
+
+    // A camera at home stops the search; local-only starts the next search from 0, the other
+    // roads go on from where they were. A camera with no password skips the password page.
+    void notInAccessPointMode()
+    {
+        for (bool local : {false, true}) {
+            isLocalView = local;
+            IPCameraList.clear();
+            addCam(kModel, kHome);
+            gAPModeHostToDevice->waitAPModeDiscoveryNumber = 7;
+            gAPModeHostToDevice->checkAPModeDiscovery();
+            QVERIFY(popup("NotAPModeFailedWarning"));
+            QCOMPARE(gAPModeHostToDevice->waitAPModeDiscoveryNumber, local ? 0 : 7);
+            cleanup();
+        }
+        for (const char* password : {"1", "0"}) {
+            IPCameraList.clear();
+            addCam().bPassword = password;
+            gAPModeHostToDevice->checkAPModeDiscovery();
+            QCOMPARE(!gAPModeDeviceToRouter->isHidden(), *password == '1');
+            QCOMPARE(!gAPModeHostToDevicePasswordVerify->isHidden(), *password == '0');
+            cleanup();
+        }
+    }
+
+    // More than ten networks on a survey tick count as the whole list; ten are asked for again.
+    void partialSurvey()
+    {
+        for (int found : {10, 11}) {
+            IPCameraList.clear();
+            addCam();
+            gAPModeDeviceToRouter->enter();
+            APSearchResult& list = IPCameraList[0].APConfig;
+            for (int i = 0; i < found; ++i)
+                list.AP_SSID << "n" + QByteArray::number(i), list.AP_SecMethod << "0", list.AP_AuthMode << "0",
+                    list.AP_Mode << "1";
+            list.numAP = found;
+            IPCameraList[0].dcpStatus = IPCamera::WAIT_AP;
+            QCOMPARE(ticks(1, [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); }, '4'), found > 10 ? 0 : 1);
+            QCOMPARE(gAPModeDeviceToRouter->ui->apD2RSiteSurveyList_ListWidget->count(), found > 10 ? found : 0);
+            cleanup();
+        }
     }
 
     // Retry, Retry, then the reset popup, whose close button leads to the reset hint; the count starts again.
