@@ -9,6 +9,7 @@
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "apmode/apmodehosttorouter.h"
 #include "apmode/apmoderules.h"
+#include "protocol/cameracgi.h"
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
 #include "setup/discoverypage.h"
@@ -173,6 +174,16 @@ private slots:
         }
     }
 
+    // The request's credentials stay out of the log (a camera on this machine: nothing leaves it).
+    void accessPointOffLog()
+    {
+        addCam(kModel, "127.0.0.1").password = "cGFzczE=";
+        LogRecorder log;
+        gAPModeDeviceToRouter->sendEnableAPClientModeCGI();
+        QVERIFY(log.contains("https://127.0.0.1"));
+        QVERIFY2(!log.contains(CameraCgi::basicCredentials(IPCameraList[0])), qPrintable(log.all()));
+    }
+
     // Back empties the camera list while the timers may still tick.
     void emptyListNeverCrashes()
     {
@@ -203,7 +214,9 @@ private slots:
         in<QLineEdit>(box, "WirelessAutoPassword_LineEdit")->setText("homekey1");
         in<QPushButton>(box, "WirelessAutoConnect_Button")->click();
         auto tick = [page] { page->checkAPClientAutoConnection(); };
+        LogRecorder log;
         QCOMPARE(ticks(60, tick, '3'), 30);
+        QVERIFY2(!log.contains("homekey1"), qPrintable(log.all()));
         QVERIFY(lastSent.contains(";18=" + QByteArray("homekey1").toBase64() + ";X="));
         QCOMPARE(ticks(1, tick, '3'), 0);
         popup("APModeToAPClientModeFailedWarning")->msgBoxRightBtn_Button->click();

@@ -101,7 +101,9 @@ private slots:
         QFETCH(QByteArray, port);
         QFETCH(QByteArray, credentials);
         chooseCamera(dcp, "127.0.0.9", port);
+        LogRecorder log;
         gDeviceSetupCompletePage->getDeviceImageCGI(1);
+        QVERIFY2(credentials.isEmpty() || !log.contains(credentials.toBase64()), qPrintable(log.all()));
         auto* reply = gDeviceSetupCompletePage->getImageManager->findChild<QNetworkReply*>();
         QTEST(reply ? reply->request().url().toString() : QString(), "url");
         if (!reply)
@@ -122,6 +124,12 @@ private slots:
         QCOMPARE(gDeviceSetupCompletePage->outstandingImageRequests, SnapshotSchedule::kMaxOutstanding);
         QTRY_COMPARE_WITH_TIMEOUT(
             gDeviceSetupCompletePage->outstandingImageRequests, 0, SnapshotSchedule::kRequestTimeoutMs + 3000);
+        // A check tick without a picture turns the next requests to the other dialect.
+        gDeviceSetupCompletePage->waitGetDeviceImageNumber = 20;
+        gDeviceSetupCompletePage->getDeviceImageSuccess = false;
+        currentCGIType = SnapshotSchedule::Korva;
+        gDeviceSetupCompletePage->checkGetDeviceImageStatus();
+        QCOMPARE(currentCGIType, int(SnapshotSchedule::T4x));
     }
 };
 

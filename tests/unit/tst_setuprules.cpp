@@ -23,6 +23,7 @@ private slots:
         QCOMPARE(answer(200, "", "https://api.olvaris.invalid/\n").site, QString("https://api.olvaris.invalid/"));
         QCOMPARE(answer(200, "", "").kind, OpenApiAnswer::Refused);
         QCOMPARE(answer(200, "", "javascript:alert(1)").kind, OpenApiAnswer::Refused);
+        QCOMPARE(answer(200, "", "ftp://api.olvaris.invalid/").kind, OpenApiAnswer::Refused);
         QCOMPARE(answer(301, "../v2/openapi/?url", "").url.toString(),
                  QString("https://portal.invalid/cam/v2/openapi/?url"));
         QCOMPARE(answer(302, "https://b.invalid/x", "").kind, OpenApiAnswer::Refused);
@@ -37,9 +38,25 @@ private slots:
         QCOMPARE(routeAfterNetworkCheck("0", false, "1", "0"), Route::InternetCheck);
         QCOMPARE(routeAfterNetworkCheck("0", true, "1", "0"), Route::WiFiPage);
         QCOMPARE(routeAfterNetworkCheck("0", true, "1", "1"), Route::CompletePage);
+        QCOMPARE(routeAfterNetworkCheck("", true, "1", ""), Route::CompletePage);
         QCOMPARE(failurePopup("0", 1), FailurePopup::ConfigNetwork);
         QCOMPARE(failurePopup("1", 0), FailurePopup::InternetFailed);
         QCOMPARE(failurePopup("1", 1), FailurePopup::InternetResetFailed);
+    }
+
+    // The limit first (the tick before it still waits or sends), then the awaited state, then a
+    // request on the schedule unless an answer is in.
+    void ticks()
+    {
+        QCOMPARE(tick(kPassword, 28, false, false), Tick::Send);
+        QCOMPARE(tick(kPassword, 28, false, true), Tick::Wait);
+        QCOMPARE(tick(kPassword, 29, false, false), Tick::Wait);
+        QCOMPARE(tick(kPassword, 29, true, true), Tick::Passed);
+        QCOMPARE(tick(kPassword, 30, true, true), Tick::Timeout);
+        QCOMPARE(tick(kInternet, 59, false, false), Tick::Wait);
+        QCOMPARE(tick(kInternet, 60, false, false), Tick::Timeout);
+        QCOMPARE(tick(kConfigNetwork, 55, false, false), Tick::Send);
+        QCOMPARE(tick(kRestart, 30, false, false), Tick::Timeout);
     }
 
     // The rule follows the form on screen: letters and digits for a new password, any printable
