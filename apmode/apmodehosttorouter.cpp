@@ -11,6 +11,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "guide/resethint.h"
@@ -123,7 +124,8 @@ void APModeHostToRouter::recheckInternetRequest()
         isAPModeFlow = false;
         checkAPClientModeDiscoveryTimer->start(kTickMs);
     } else if (waitWizardInternetNumber % 2 == 0) {
-        gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl));
+        ReplyLimits::bound(gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl)),
+                           ReplyLimits::kProbeBytes);
     }
     ++waitWizardInternetNumber;
 }

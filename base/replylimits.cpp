@@ -1,5 +1,8 @@
 #include "base/replylimits.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
 #include <QNetworkReply>
 #include <QUrl>
 
@@ -52,6 +55,34 @@ void bound(QNetworkReply* reply, qint64 maxBytes)
 bool tooLarge(const QNetworkReply* reply)
 {
     return reply && reply->property(kTooLargeProperty).toBool();
+}
+
+QImage picture(const QByteArray& body, qint64 maxPixels)
+{
+    QBuffer buffer;
+    buffer.setData(body);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return QImage();
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > maxPixels)
+        return QImage();
+    return reader.read();
+}
+
+BoundedManager::BoundedManager(qint64 maxBytes, QObject* parent, int timeoutMs)
+    : QNetworkAccessManager(parent)
+    , maxBytes(maxBytes)
+    , timeoutMs(timeoutMs)
+{
+}
+
+QNetworkReply* BoundedManager::createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoingData)
+{
+    QNetworkReply* reply = QNetworkAccessManager::createRequest(
+        op, request.transferTimeout() > 0 ? request : limited(request, timeoutMs), outgoingData);
+    bound(reply, maxBytes);
+    return reply;
 }
 
 } // namespace ReplyLimits

@@ -1,9 +1,11 @@
 #ifndef REPLYLIMITS_H
 #define REPLYLIMITS_H
 
+#include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QtGlobal>
 
+class QImage;
 class QNetworkReply;
 class QUrl;
 
@@ -18,8 +20,11 @@ constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;
 constexpr qint64 kSpriteBytes = 16 * 1024 * 1024;
+constexpr int kSpritePixels = 4096 * 4096;
 constexpr qint64 kProbeBytes = 1024 * 1024;
 constexpr qint64 kCgiBytes = 64 * 1024;
+// What of a CGI answer goes into the log.
+constexpr int kCgiLogBytes = 512;
 constexpr qint64 kInstallerBytes = 512LL * 1024 * 1024;
 
 constexpr int kTransferMs = 15000;
@@ -34,6 +39,25 @@ QNetworkRequest limited(QNetworkRequest request, int timeoutMs = kTransferMs);
 // finishes with QNetworkReply::OperationCanceledError and tooLarge(reply) is true.
 void bound(QNetworkReply* reply, qint64 maxBytes);
 bool tooLarge(const QNetworkReply* reply);
+
+// The picture in body, decoded only when the size its header gives holds at most maxPixels;
+// null otherwise, also when the header tells no size.
+QImage picture(const QByteArray& body, qint64 maxPixels);
+
+// A manager for one kind of answer: every request it sends gets the transfer limit unless it
+// carries its own, and every reply the size limit.
+class BoundedManager : public QNetworkAccessManager
+{
+public:
+    BoundedManager(qint64 maxBytes, QObject* parent, int timeoutMs = kTransferMs);
+
+protected:
+    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoingData) override;
+
+private:
+    qint64 maxBytes;
+    int timeoutMs;
+};
 
 } // namespace ReplyLimits
 

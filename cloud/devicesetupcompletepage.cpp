@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <QUrl>
@@ -18,6 +19,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "shell/mainpage.h"
 
 int currentCGIType = SnapshotSchedule::Korva;
@@ -61,7 +63,7 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
         &DeviceSetupCompletePage::pressDeviceInfoPasswordButton);
     connect(ui->DSCPFinish_Button, &QPushButton::clicked, this, &DeviceSetupCompletePage::pressFinishButton);
 
-    getImageManager = new QNetworkAccessManager(this);
+    getImageManager = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshotBytes, this);
     connect(getImageManager, &QNetworkAccessManager::finished, this, &DeviceSetupCompletePage::getImagefinishedSlot);
     connect(getImageManager, &QNetworkAccessManager::authenticationRequired, this,
         &DeviceSetupCompletePage::slotAuthenticationRequired);
@@ -182,19 +184,19 @@ void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     WLOG << "HTTP Status Code :" << status.toString();
     if (reply->error() != QNetworkReply::NoError) {
-        WLOG << "Http Error" << reply->errorString();
+        WLOG << "Http Error" << reply->errorString()
+             << (ReplyLimits::tooLarge(reply) ? "(larger than the size limit)" : "");
         getDeviceImageSuccess = false;
         reply->deleteLater();
         return;
     }
     const QByteArray body = reply->readAll();
     WLOG << "HTTP return bytes.size :" << body.size();
-    if (SnapshotSchedule::isSnapshot(status.toInt(), body)) {
+    const QImage picture = SnapshotSchedule::snapshot(status.toInt(), body);
+    if (!picture.isNull()) {
         WLOG << "Success";
-        QPixmap picture;
-        picture.loadFromData(body);
-        ui->DSCPCGIIamge_Label->setPixmap(
-            picture.scaled(ui->DSCPCGIIamge_Label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        ui->DSCPCGIIamge_Label->setPixmap(QPixmap::fromImage(
+            picture.scaled(ui->DSCPCGIIamge_Label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         ui->DSCPCGIIamge_Label->show();
         getDeviceImageSuccess = true;
     } else {

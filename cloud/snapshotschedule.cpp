@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "base/replylimits.h"
 #include "protocol/cameracgi.h"
 
 namespace SnapshotSchedule {
@@ -26,9 +27,9 @@ QString path(const QString& dialectText)
     return CameraCgi::isKorva(dialectText) ? "/image/jpeg.cgi" : "/image.jpg";
 }
 
-bool isSnapshot(int status, const QByteArray& body)
+QImage snapshot(int status, const QByteArray& body)
 {
-    return status == 200 && !body.isEmpty() && !QImage::fromData(body).isNull();
+    return status == 200 ? ReplyLimits::picture(body, ReplyLimits::kSnapshotPixels) : QImage();
 }
 
 } // namespace SnapshotSchedule

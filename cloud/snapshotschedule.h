@@ -2,6 +2,7 @@
 #define SNAPSHOTSCHEDULE_H
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 // The completion page's camera snapshot: what each 200 ms tick does, which path a dialect
@@ -37,8 +38,9 @@ Tick tick(int number, bool lastSucceeded, int dialect, int outstanding);
 // "/image/jpeg.cgi" for the dialect text "1" (KORVA), "/image.jpg" for any other.
 QString path(const QString& dialectText);
 
-// A reply is a snapshot only with status 200 and a body that decodes as a picture.
-bool isSnapshot(int status, const QByteArray& body);
+// The snapshot of a reply: status 200 and a body that decodes as a picture of at most
+// ReplyLimits::kSnapshotPixels pixels; null otherwise.
+QImage snapshot(int status, const QByteArray& body);
 
 } // namespace SnapshotSchedule
 

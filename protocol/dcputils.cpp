@@ -12,6 +12,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ QString withTokenMasked(const QByteArray& data)
 DCPUtils::DCPUtils()
 {
     WLOG << "DCPUtils Constructor Initializing ...";
-    networkManager = new QNetworkAccessManager(this);
+    networkManager = new ReplyLimits::BoundedManager(ReplyLimits::kCgiBytes, this);
     connect(networkManager, &QNetworkAccessManager::finished, this, &DCPUtils::deviceCGICallBack);
     connect(networkManager, &QNetworkAccessManager::sslErrors, this, &DCPUtils::sslErrors);
     connect(networkManager, &QNetworkAccessManager::authenticationRequired, this,

@@ -13,6 +13,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "platform/firewall.h"
 #include "protocol/timezones.h"
 #include "protocol/wallclock.h"
@@ -158,8 +159,12 @@ void DCPUtils::deviceCGICallBack(QNetworkReply* reply)
     WLOG << "[CGI] callback http status code :" << status;
     if (reply->error() != QNetworkReply::NoError) {
         WLOG << "Error Code :" << int(reply->error());
+        if (ReplyLimits::tooLarge(reply))
+            WLOG << "[CGI] answer larger than" << ReplyLimits::kCgiBytes << "bytes, dropped";
     } else {
-        WLOG << "[CGI] callback http return value :" << QString::fromUtf8(reply->readAll().constData());
+        // Only a prefix of the answer goes into the log.
+        WLOG << "[CGI] callback http return value :"
+             << QString::fromUtf8(reply->read(ReplyLimits::kCgiLogBytes).constData());
         if (status == "200")
             WLOG << "[CGI] callback 200 OK";
         else

@@ -2,6 +2,7 @@
 
 #include <QAuthenticator>
 #include <QCoreApplication>
+#include <QImage>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -28,6 +29,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "guide/resethint.h"
@@ -150,7 +152,7 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
     tryInternetNum = 0;
 
     // Cameras present self-signed certificates and ask for their own credentials.
-    getdSetupDeviceImageNAM = new QNetworkAccessManager(this);
+    getdSetupDeviceImageNAM = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshotBytes, this);
     connect(getdSetupDeviceImageNAM, &QNetworkAccessManager::finished, this, &DeviceSetupPage::getImagefinishedSlot);
     connect(getdSetupDeviceImageNAM, &QNetworkAccessManager::authenticationRequired, this,
             &DeviceSetupPage::slotAuthenticationRequired);
@@ -1352,17 +1354,19 @@ void DeviceSetupPage::getImagefinishedSlot(QNetworkReply* reply)
     } else {
         const QByteArray bytes = reply->readAll();
         WLOG << "HTTP return bytes.size :" << bytes.size();
-        QPixmap picture;
+        const QImage picture =
+            status == "200" ? ReplyLimits::picture(bytes, ReplyLimits::kSnapshotPixels) : QImage();
         if (status != "200") {
             WLOG << "HTTP Status Code Error";
             getDeviceImageOK = false;
-        } else if (!picture.loadFromData(bytes)) {
+        } else if (picture.isNull()) {
             WLOG << "The snapshot is no picture";
             getDeviceImageOK = false;
         } else {
             WLOG << "Success";
             QLabel* label = ui->dsetupCGIIamge_Label;
-            label->setPixmap(picture.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            label->setPixmap(
+                QPixmap::fromImage(picture.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
             label->show();
             getDeviceImageOK = true;
         }

@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 
 #include "base/log.h"
+#include "base/replylimits.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ bool isSafePictureName(const QString& name)
 
 bool isPictureBody(const QByteArray& body)
 {
-    return !QImage::fromData(body).isNull();
+    return !ReplyLimits::picture(body, ReplyLimits::kSpritePixels).isNull();
 }
 
 int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind,
@@ -155,8 +156,8 @@ QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, c
         WLOG << kind.openFailedText;
         return QString();
     }
+    const QImage image = ReplyLimits::picture(sprite.read(ReplyLimits::kSpriteBytes + 1), ReplyLimits::kSpritePixels);
     sprite.close();
-    const QImage image(spritePath);
     if (image.isNull())
         WLOG << "the sprite is not a picture, nothing to cut :" << spritePath;
     else

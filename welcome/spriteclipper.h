@@ -35,7 +35,7 @@ struct SpriteKind
 // no parent-folder step. The empty name is allowed (it gives ".png").
 bool isSafePictureName(const QString& name);
 
-// True when the body decodes as a picture.
+// True when the body decodes as a picture of at most ReplyLimits::kSpritePixels pixels.
 bool isPictureBody(const QByteArray& body);
 
 // Saves cell n of every known row as folder/name.png, in ascending key order, so a

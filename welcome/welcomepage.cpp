@@ -16,6 +16,7 @@
 #include "base/globals.h"
 #include "base/languages.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 
@@ -102,9 +103,12 @@ WelcomePage::WelcomePage(QWidget* parent)
     connect(ui->welcomeLanguageComboBox_ComboBox, QOverload<int>::of(&QComboBox::activated), this,
             &WelcomePage::langComboBoxIndexChanged);
 
-    tolmwizardNetworkManager = createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot);
-    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished);
-    tolmwizardDownloadDeviceIconManager = createManager(&WelcomePage::downloadDeviceIconFinished);
+    // Each manager carries one kind of answer (the probe's is bounded once more where it is sent).
+    tolmwizardNetworkManager =
+        createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot, ReplyLimits::kCatalogueBytes);
+    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSpriteBytes);
+    tolmwizardDownloadDeviceIconManager =
+        createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSpriteBytes);
 
     waitWizardInternetNumber = 0;
     checkType = 0;
@@ -129,8 +133,10 @@ WelcomePage::WelcomePage(QWidget* parent)
     wizardUpdateFound = false;
     checkWizardUpdateUriTimer = createTimer(&WelcomePage::checkWizardUpdateUriConnection);
 
-    tolmwizardUpdateUriManager = createManager(&WelcomePage::getWizardUpdateUriFinishedSlot);
-    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished);
+    tolmwizardUpdateUriManager =
+        createManager(&WelcomePage::getWizardUpdateUriFinishedSlot, ReplyLimits::kUpdateDescriptionBytes);
+    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished, ReplyLimits::kInstallerBytes,
+                                            ReplyLimits::kInstallerTransferMs);
 }
 
 WelcomePage::~WelcomePage()
@@ -138,9 +144,10 @@ WelcomePage::~WelcomePage()
     delete ui;
 }
 
-QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*))
+QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*), qint64 maxBytes,
+                                                 int timeoutMs)
 {
-    QNetworkAccessManager* manager = new QNetworkAccessManager(this);
+    QNetworkAccessManager* manager = new ReplyLimits::BoundedManager(maxBytes, this, timeoutMs);
     connect(manager, &QNetworkAccessManager::finished, this, finished);
     connect(manager, &QNetworkAccessManager::authenticationRequired, this, &WelcomePage::checkRequestAuthRequired);
     connect(manager, &QNetworkAccessManager::sslErrors, this, &WelcomePage::checkRequestsslErrors);
@@ -260,7 +267,8 @@ void WelcomePage::checkInternetRequest()
         // answer lets Retry succeed on its first tick.
         if (waitWizardInternetNumber % 2 == 0 && !gInternetReachable) {
             WLOG << "check [Wizard Internet] [GET] url :" << wizardInternetUrl;
-            tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl));
+            ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl)),
+                               ReplyLimits::kProbeBytes);
         }
     }
     WLOG << "waitWizardInternetNumber :" << waitWizardInternetNumber;

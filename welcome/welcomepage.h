@@ -158,7 +158,8 @@ private:
     static void followRedirect(QNetworkReply* reply, QUrl& url);
     // Logs a reply's HTTP status under logPrefix and returns it as text ("" without one).
     static QString replyStatus(QNetworkReply* reply, const QString& logPrefix);
-    QNetworkAccessManager* createManager(void (WelcomePage::*finished)(QNetworkReply*));
+    QNetworkAccessManager* createManager(void (WelcomePage::*finished)(QNetworkReply*), qint64 maxBytes,
+                                         int timeoutMs = 15000);
     QTimer* createTimer(void (WelcomePage::*tick)());
     void switchToPage(WizardPage* page);
     void spriteTick(const SpriteWait& wait);

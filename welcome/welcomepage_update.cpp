@@ -14,6 +14,7 @@
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/agreementpage.h"
@@ -29,6 +30,24 @@ const char* const kUpdatePopup = "UpdateWizardMsgBox";
 const char* const kStatusPopup = "UpdateWizardStatusMsgBox";
 const char* const kPathErrorPopup = "UpdateWizardPathErrorMsgBox";
 const char* const kDownloadErrorPopup = "UpdateWizardDownloadErrorMsgBox";
+// Reply properties of the installer download: its file could not be opened or written.
+const char* const kInstallerUnwritable = "installerUnwritable";
+const char* const kInstallerWriteFailed = "installerWriteFailed";
+
+// Writes what has arrived of a 200 answer to file; anything else is dropped as it comes.
+void storeInstallerPart(QNetworkReply* reply, QSaveFile* file)
+{
+    const QByteArray part = reply->readAll();
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200 || part.isEmpty())
+        return;
+    if (!file->isOpen()) {
+        reply->setProperty(kInstallerUnwritable, true);
+        reply->abort();
+    } else if (file->write(part) != part.size()) {
+        reply->setProperty(kInstallerWriteFailed, true);
+        reply->abort();
+    }
+}
 
 // The cloud service's support page, as a link in the update's error popups.
 QString supportLink()
@@ -268,7 +287,13 @@ void WelcomePage::getWizardUpdate()
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(kInstallerRedirectLimit);
     WLOG << "tolmwizardUpdateManager HTTP TolmWizardUpdateUrl =" << TolmWizardUpdateUrl;
-    tolmwizardUpdateManager->get(request);
+    QNetworkReply* reply = tolmwizardUpdateManager->get(request);
+    // The installer goes to disk as it arrives, into a new file that takes the target's name
+    // only once it is whole; the file goes with the reply.
+    auto* file = new QSaveFile(installerTarget(), reply);
+    if (!file->open(QIODevice::WriteOnly))
+        WLOG << "installer cannot be written :" << file->errorString();
+    connect(reply, &QNetworkReply::readyRead, file, [reply, file] { storeInstallerPart(reply, file); });
 }
 
 void WelcomePage::checkTolmWizardUpdateRequest()
@@ -305,28 +330,31 @@ void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
         WLOG << "download over, reply ignored :" << data->url();
         return;
     }
-    // Only a whole 200 answer is an installer: error pages, redirects and cut bodies (the
-    // network layer reports those as errors) never reach the disk.
-    if (data->error() != QNetworkReply::NoError || code != "200") {
-        WLOG << "installer not downloaded :" << data->errorString();
-        failDownload();
-        return;
-    }
-    const QByteArray body = data->readAll();
-
+    QSaveFile* file = data->findChild<QSaveFile*>();
+    const bool whole = data->error() == QNetworkReply::NoError && code == "200";
+    if (whole && file && file->isOpen())
+        storeInstallerPart(data, file);
     WLOG << "start write new version of wizard file ...";
     TolmWizardFile = installerTarget();
     WLOG << "TolmWizardFile path ..." << TolmWizardFile;
-    QSaveFile file(TolmWizardFile);
-    if (!file.open(QIODevice::WriteOnly)) {
-        WLOG << "installer cannot be written :" << file.errorString();
+    if (!file || data->property(kInstallerUnwritable).toBool() || (whole && !file->isOpen())) {
+        WLOG << "installer cannot be written :" << TolmWizardFile;
         gMainpage->hideBusy();
         pressMsgUpdateWizardPathErrorOKButton();
         return;
     }
-    if (file.write(body) != body.size() || !file.commit()) {
+    // Only a whole 200 answer is an installer: error pages, redirects, cut bodies and answers
+    // over the size limit (the network layer reports those as errors) never take its name.
+    const bool writeFailed = data->property(kInstallerWriteFailed).toBool();
+    if (!writeFailed && (data->error() != QNetworkReply::NoError || code != "200")) {
+        WLOG << "installer not downloaded :" << data->errorString()
+             << (ReplyLimits::tooLarge(data) ? "(larger than the size limit)" : "");
+        failDownload();
+        return;
+    }
+    if (writeFailed || !file->commit()) {
         // Nothing half written stays behind: the file only appears once all of it is on disk.
-        WLOG << "installer not written in full :" << file.errorString();
+        WLOG << "installer not written in full :" << file->errorString();
         checkWizardUpdateTimer->stop();
         gMainpage->hideBusy();
         popupUpdateWizardPathErrorMsgBox();

@@ -4,7 +4,9 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QFile>
 #include <QJsonDocument>
 #include <QtTest>
@@ -57,6 +59,15 @@ void recordLogMessage(QtMsgType, const QMessageLogContext&, const QString& messa
         gLogRecorder->lines.append(message);
 }
 } // namespace
+
+QByteArray blankPng(int width, int height)
+{
+    QImage image(width, height, QImage::Format_Mono);
+    image.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") ? png : QByteArray();
+}
 
 LogRecorder::LogRecorder()
 {

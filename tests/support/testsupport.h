@@ -22,6 +22,9 @@ void createWizardForTests();
 // A widget of the main window's form by its object name (the frame keeps its form private).
 QWidget* frameWidget(const char* objectName);
 
+// A PNG of one bit per pixel: a few KB as a file, whatever its size in pixels.
+QByteArray blankPng(int width, int height);
+
 // While it lives, http, https and file URLs opened through QDesktopServices are recorded
 // here instead of reaching a browser or a viewer.
 class UrlRecorder : public QObject

@@ -18,6 +18,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "testsupport.h"
 
 namespace {
@@ -191,6 +192,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(log.count({"[CGI] callback 200 OK"}), 1, 10000);
         QCOMPARE(log.count({"[CGI] callback http return value : \"ab\""}), 1); // the body up to its zero byte
         QTRY_VERIFY(reply.isNull()); // released
+        http.setAnswer("/cgi", HttpTestServer::ok(QByteArray(ReplyLimits::kCgiLogBytes + 1, 'x')));
+        dcp->networkManager->get(QNetworkRequest(http.url("/cgi")));
+        QTRY_COMPARE_WITH_TIMEOUT(log.count({"[CGI] callback 200 OK"}), 2, 10000);
+        QCOMPARE(log.count({'"' + QString(ReplyLimits::kCgiLogBytes, 'x') + '"'}), 1); // a bounded prefix
     }
 
     // A label's position is the zone number the camera gets: the out-of-order entries stay put.

@@ -1,11 +1,13 @@
 #include <QtTest>
 
+#include <QImage>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTcpServer>
 #include <QTcpSocket>
 
 #include "base/replylimits.h"
+#include "testsupport.h"
 
 namespace {
 // Answers every request with the given head, then streams body bytes without an end.
@@ -38,6 +40,8 @@ class TestReplyLimits : public QObject
 private slots:
     void bounded_data();
     void bounded();
+    void picture_data();
+    void picture();
 };
 
 void TestReplyLimits::bounded_data()
@@ -76,10 +80,9 @@ void TestReplyLimits::bounded()
     server.bodyBytes = bodyBytes;
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
-    QNetworkAccessManager manager;
-    const QUrl url(QString("http://127.0.0.1:%1/").arg(server.serverPort()));
-    QNetworkReply* reply = manager.get(ReplyLimits::request(url, bodyBytes < 0 ? 500 : 0));
-    ReplyLimits::bound(reply, 100000);
+    // The manager gives the request its transfer limit and the reply its size limit.
+    ReplyLimits::BoundedManager manager(100000, nullptr, bodyBytes < 0 ? 500 : ReplyLimits::kTransferMs);
+    QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
     QSignalSpy finished(reply, &QNetworkReply::finished);
     QVERIFY(finished.wait(5000));
 
@@ -90,6 +93,21 @@ void TestReplyLimits::bounded()
     if (ok)
         QCOMPARE(reply->readAll().size(), 100000);
     delete reply;
+}
+
+// The pixel size is read from the header: a small file of many pixels is never decoded.
+void TestReplyLimits::picture_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("decoded");
+    QTest::newRow("within the limit") << blankPng(4096, 4096) << true;
+    QTest::newRow("16000 x 16000 in a few KB") << blankPng(16000, 16000) << false;
+}
+
+void TestReplyLimits::picture()
+{
+    QFETCH(QByteArray, body);
+    QTEST(!ReplyLimits::picture(body, ReplyLimits::kSnapshotPixels).isNull(), "decoded");
 }
 
 QTEST_GUILESS_MAIN(TestReplyLimits)

@@ -40,6 +40,8 @@ private slots:
     void spriteBeforeCatalogueIsCutAgain();
     void lateUpdateCheckReply();
     void redirectedInstallerTargetFetched();
+    void oversizedAnswersFail_data();
+    void oversizedAnswersFail();
 
 private:
     void serve(const Answers& answers);
@@ -158,6 +160,38 @@ void TestWelcomeUpdate::redirectedInstallerTargetFetched()
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == installer);
     QVERIFY(gWizardUpdateDownloaded);
     QVERIFY(!frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage));
+}
+
+// An answer over its kind's size, or a sprite of too many pixels, takes the failure road.
+void TestWelcomeUpdate::oversizedAnswersFail_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray padding(3 * 1024 * 1024, ' ');
+    QTest::newRow("catalogue of 3 MB") << "/tolmwizard.json"
+                                       << QByteArray(R"({"TolmWizardLatestVersion":"v2.00.10"})") + padding;
+    QTest::newRow("update description of 3 MB") << "/wizard/" << QByteArray(R"({"OS":{"Window":{"Edition":{"ALL":
+        [{"Model":"TolmSetupWizard","Version":"v2.00.11","URL_EXE":"https://dl.test/setup.exe"}]}}}})") + padding;
+    QTest::newRow("sprite of 16000 x 16000") << "/a.png" << blankPng(16000, 16000);
+}
+
+void TestWelcomeUpdate::oversizedAnswersFail()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, body);
+    serve({{path, HttpTestServer::ok(body)}});
+    TolmWizardUpdateUrl = server->url(path);
+    gWelcomePage->checkWizardUpdateUriTimer->start(60000);
+    checkType = 1;
+    if (path == "/a.png")
+        gWelcomePage->getAssembleImagesSquare();
+    else if (path == "/wizard/")
+        gWelcomePage->checkWizardUpdateUriConnection();
+    else
+        gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(server->url(path)));
+    QTRY_COMPARE(server->requests.size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), 10000);
+    QVERIFY(!gJsonFileReady && !gWelcomePage->wizardUpdateFound && !gAssembleImageReady);
 }
 
 QTEST_MAIN(TestWelcomeUpdate)
