@@ -9,7 +9,6 @@
 #include "cloud/snapshotschedule.h"
 #include "platform/shortcut.h"
 #include "base/globals.h"
-#include "httptestkit.h"
 #include "protocol/ipcamera.h"
 #include "testsupport.h"
 
@@ -112,28 +111,6 @@ private slots:
         QCOMPARE(reply->request().rawHeader("Authorization"), "Basic " + credentials.toBase64());
         reply->abort();
         QTRY_COMPARE(gDeviceSetupCompletePage->outstandingImageRequests, 0);
-    }
-
-    // The pixel size is checked before decoding: a few KB of 16000 x 16000 pixels is no snapshot.
-    void snapshotPixels_data()
-    {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("camera picture") << blankPng(640, 360) << true;
-        QTest::newRow("16000 x 16000") << blankPng(16000, 16000) << false;
-    }
-    void snapshotPixels()
-    {
-        QFETCH(QByteArray, body);
-        QFETCH(bool, shown);
-        HttpTestServer camera;
-        QVERIFY(camera.start(true));
-        camera.setAnswer("/image/jpeg.cgi", HttpTestServer::ok(body));
-        chooseCamera("2.0", "127.0.0.1", QByteArray::number(camera.serverPort()));
-        gDeviceSetupCompletePage->getDeviceImageSuccess = !shown;
-        gDeviceSetupCompletePage->getDeviceImageCGI(1);
-        QTRY_COMPARE_WITH_TIMEOUT(gDeviceSetupCompletePage->outstandingImageRequests, 0, 10000);
-        QCOMPARE(gDeviceSetupCompletePage->getDeviceImageSuccess, shown);
     }
 
     void silentCameraGetsBoundedRequests()

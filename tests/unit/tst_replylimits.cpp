@@ -1,13 +1,11 @@
 #include <QtTest>
 
-#include <QImage>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTcpServer>
 #include <QTcpSocket>
 
 #include "base/replylimits.h"
-#include "testsupport.h"
 
 namespace {
 // Answers every request with the given head, then streams body bytes without an end.
@@ -40,8 +38,6 @@ class TestReplyLimits : public QObject
 private slots:
     void bounded_data();
     void bounded();
-    void picture_data();
-    void picture();
 };
 
 void TestReplyLimits::bounded_data()
@@ -93,21 +89,6 @@ void TestReplyLimits::bounded()
     if (ok)
         QCOMPARE(reply->readAll().size(), 100000);
     delete reply;
-}
-
-// The pixel size is read from the header: a small file of many pixels is never decoded.
-void TestReplyLimits::picture_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("decoded");
-    QTest::newRow("within the limit") << blankPng(4096, 4096) << true;
-    QTest::newRow("16000 x 16000 in a few KB") << blankPng(16000, 16000) << false;
-}
-
-void TestReplyLimits::picture()
-{
-    QFETCH(QByteArray, body);
-    QTEST(!ReplyLimits::picture(body, ReplyLimits::kSnapshotPixels).isNull(), "decoded");
 }
 
 QTEST_GUILESS_MAIN(TestReplyLimits)

@@ -11,6 +11,7 @@
 #include "guide/connectionrules.h"
 #include "setup/cameratable.h"
 #include "welcome/catalogue.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -157,12 +158,11 @@ private slots:
 
     void snapshotReply()
     {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        QImage(2, 2, QImage::Format_RGB32).save(&buffer, "PNG");
-        QVERIFY(SnapshotSchedule::isSnapshot(200, png));
-        QVERIFY(!SnapshotSchedule::isSnapshot(404, png) && !SnapshotSchedule::isSnapshot(200, "<html>"));
+        const QByteArray png = blankPng(2, 2);
+        QVERIFY(!SnapshotSchedule::snapshot(200, png).isNull());
+        QVERIFY(SnapshotSchedule::snapshot(404, png).isNull() && SnapshotSchedule::snapshot(200, "<html>").isNull());
+        // The pixel size is read before decoding: a few KB of 16000 x 16000 pixels is no snapshot.
+        QVERIFY(SnapshotSchedule::snapshot(200, blankPng(16000, 16000)).isNull());
         QCOMPARE(SnapshotSchedule::path("1"), QString("/image/jpeg.cgi"));
         QCOMPARE(SnapshotSchedule::path("2"), QString("/image.jpg"));
     }
