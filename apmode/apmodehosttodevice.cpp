@@ -83,8 +83,7 @@ void APModeHostToDevice::pressNextButton()
 
 void APModeHostToDevice::stopDiscoveryPageScan()
 {
-    gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
-    gDiscoveryPage->waitDiscoveryNumber = 0;
+    gDiscoveryPage->stopScan();
 }
 
 void APModeHostToDevice::stopSearch(int countAfter)
@@ -102,9 +101,8 @@ void APModeHostToDevice::checkAPModeDiscovery()
     if (waitAPModeDiscoveryNumber == kSearchTicks) {
         checkAPModeDiscoveryTimer->stop();
         WLOG << " checkAPModeDiscoveryTimer timeout " << waitAPModeDiscoveryNumber << "stop !!";
-        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        gDiscoveryPage->stopScan();
         isAPModeFlow = true;
-        gDiscoveryPage->waitDiscoveryNumber = 0;
         waitAPModeDiscoveryNumber = 0;
         gotAPModeCamera = false;
         gMainpage->hideBusy();

@@ -11,7 +11,6 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
-#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "guide/resethint.h"
@@ -124,8 +123,7 @@ void APModeHostToRouter::recheckInternetRequest()
         isAPModeFlow = false;
         checkAPClientModeDiscoveryTimer->start(kTickMs);
     } else if (waitWizardInternetNumber % 2 == 0) {
-        ReplyLimits::bound(gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl)),
-                           ReplyLimits::kProbeBytes);
+        gWelcomePage->probeInternet(wizardInternetUrl);
     }
     ++waitWizardInternetNumber;
 }
@@ -135,8 +133,7 @@ void APModeHostToRouter::checkAPClientModeDiscovery()
     if (waitAPClientModeDiscoveryNumber == kDiscoveryTicks) {
         checkAPClientModeDiscoveryTimer->stop();
         WLOG << " checkAPClientModeDiscoveryTimer timeout " << waitAPClientModeDiscoveryNumber << "stop !!";
-        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
-        gDiscoveryPage->waitDiscoveryNumber = 0;
+        gDiscoveryPage->stopScan();
         gInternetReachable = false;
         isAPModeFlow = true;
         waitWizardInternetNumber = 0;
@@ -174,8 +171,7 @@ void APModeHostToRouter::cameraFound(int index)
     isAPModeFlow = false;
     gotAPClientModeCamera = true;
     checkAPClientModeDiscoveryTimer->stop();
-    gDiscoveryPage->waitDiscoveryNumber = 0;
-    gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+    gDiscoveryPage->stopScan();
     gMainpage->hideBusy();
     gMainpage->showPage(this, gDiscoveryPage);
     gMainpage->setStep(1, tr("Let's connect the camera to your network"));

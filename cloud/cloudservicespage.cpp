@@ -470,7 +470,7 @@ void CloudServicesPage::failFlow(
     const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted)
 {
     *pageReached = false;
-    gDeviceSetupPage->checkOpenAPIUriInfoTimer->stop();
+    gDeviceSetupPage->stopCloudInfoCheck();
     gDeviceSetupPage->setInputWidgetsEnabled(true);
     clearCaches();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();

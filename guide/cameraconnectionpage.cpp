@@ -9,6 +9,7 @@
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
+#include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
@@ -198,6 +199,35 @@ void CameraConnectionPage::pressNextButton()
         handOver(gDiscoveryPage);
         gDiscoveryPage->scanDevices();
     }
+}
+
+void CameraConnectionPage::connectPanels()
+{
+    for (ConnectionPanel* panel : std::initializer_list<ConnectionPanel*> {
+             gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode, gConnectionTypeLocalView })
+        connect(panel, &ConnectionPanel::startOverRequested, this, &CameraConnectionPage::startOver);
+    connect(gConnectionTypeMoreThanOne, &ConnectionTypeMoreThanOne::connectionTypeChosen, this,
+        &CameraConnectionPage::showConnectionType);
+}
+
+void CameraConnectionPage::startOver()
+{
+    gDeviceSetupPage->resetCheckingParameters();
+    gDeviceSetupPage->resetPasswordLineEdits();
+    resetModelChoice();
+}
+
+void CameraConnectionPage::showConnectionType(const QString& type, int index)
+{
+    const QString text = model();
+    WLOG << "03 selected device (Device Model) :" << text;
+    const QString route = ModelRouteMap.value(text);
+    WLOG << "04 mockValue :" << route;
+    if (route != QLatin1String("2"))
+        return;
+    const bool overview = gConnectionTypeMoreThanOne->showConnectionType(type, index, text, hardwareVersion());
+    setSkipVisible(overview);
+    setNextEnabled(!overview);
 }
 
 void CameraConnectionPage::removeStepIcon()

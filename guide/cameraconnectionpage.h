@@ -33,6 +33,8 @@ public:
 
     void setNextEnabled(bool enabled);
     void setSkipVisible(bool visible);
+    // Ties the step panels' signals to this page; the main window calls it once it made them.
+    void connectPanels();
 
     Ui_CameraConnectionPage* ui;
 
@@ -43,6 +45,10 @@ public slots:
     void gotIndexChanged();
     void gotHWVersionIndexChanged();
     void removeStepIcon();
+    // A panel's "Start Over": device setup and the model choice start again.
+    void startOver();
+    // The several-types panel's list changed: its steps, Skip and Next.
+    void showConnectionType(const QString& type, int index);
 
 private:
     void handOver(WizardPage* next);

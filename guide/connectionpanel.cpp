@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include "guide/cameraconnectionpage.h"
-#include "setup/devicesetuppage.h"
 #include "base/globals.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
@@ -64,9 +62,7 @@ void ConnectionPanel::popupResetHint()
 void ConnectionPanel::pressMsgStartOverButton()
 {
     ResetHint::close();
-    gDeviceSetupPage->resetCheckingParameters();
-    gDeviceSetupPage->resetPasswordLineEdits();
-    gCameraConnectionPage->resetModelChoice();
+    emit startOverRequested();
 }
 
 void ConnectionPanel::pressMsgCloseButton()

@@ -6,12 +6,16 @@
 class QLabel;
 
 // A step panel whose LED caption links to the LED checklist. The checklist's "Reset" leads
-// to the reset hint, whose "Start Over" resets device setup and the guide's model choice.
+// to the reset hint, whose "Start Over" asks the host page to start over.
 class ConnectionPanel : public WizardPage
 {
     Q_OBJECT
 public:
     explicit ConnectionPanel(QWidget* parent);
+
+signals:
+    // "Start Over" in the reset hint: the host page starts the guide again.
+    void startOverRequested();
 
 protected:
     void watchLedLink(QLabel* ledCaption);

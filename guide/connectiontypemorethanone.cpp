@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 
-#include "guide/cameraconnectionpage.h"
 #include "guide/connectionrules.h"
 #include "guide/stepgrid.h"
 #include "base/globals.h"
@@ -119,24 +118,19 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     WLOG << "01 Got ctype index changed :" << type;
     const int index = ui->CTypeMoreThanOne_ComboBox->currentIndex();
     WLOG << "02 Got ctype index changed :" << index;
-    const QString model = gCameraConnectionPage->model();
-    WLOG << "03 selected device (Device Model) :" << model;
-    const QString route = ModelRouteMap.value(model);
-    WLOG << "04 mockValue :" << route;
-    if (route != QLatin1String("2"))
-        return;
+    emit connectionTypeChosen(type, index);
+}
 
+bool ConnectionTypeMoreThanOne::showConnectionType(
+    const QString& type, int index, const QString& model, const QString& hardwareVersion)
+{
     clearSteps();
 
     const StepSet set
         = ConnectionRules::chooseSet(type, { tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection") });
     if (set == StepSet::Overview) {
-        gCameraConnectionPage->setSkipVisible(true);
-        gCameraConnectionPage->setNextEnabled(false);
         hideCaptions();
     } else {
-        gCameraConnectionPage->setSkipVisible(false);
-        gCameraConnectionPage->setNextEnabled(true);
         QLabel* captions[] = { ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
             ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2, ui->ConnectionTypeMoreToolTips04 };
         for (const SetLook& look : kSetLooks) {
@@ -151,7 +145,7 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     }
 
     supportType = model;
-    const QString key = supportType + "_" + gCameraConnectionPage->hardwareVersion();
+    const QString key = supportType + "_" + hardwareVersion;
     WLOG << "05 supportTypeWithHWType :" << key;
     const QStringList entries = ConnectionTypeMap.value(key);
 
@@ -162,7 +156,7 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
             if (const ConnectionRules::EntryType* entryType = ConnectionRules::entryType(entry))
                 StepGrid::addOverview(ui->gridLayout, column++, entryType->overview);
         }
-        return;
+        return true;
     }
 
     if (set == StepSet::Direct) {
@@ -178,11 +172,12 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
             StepGrid::addSteps(ui->gridLayout, entry.mid(entryType->headerLength), span, "AP Mode &&&&&&& tmp Length",
                 "AP Mode &&&&&&& iconSetpDir ");
         }
-        return;
+        return false;
     }
 
     for (const SetSteps& steps : kSetSteps)
         if (steps.set == set)
             for (const QString& entry : entries)
                 StepGrid::addEntrySteps(ui->gridLayout, entry, &steps.row, 1);
+    return false;
 }

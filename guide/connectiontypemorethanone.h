@@ -23,8 +23,15 @@ public:
     void setChoiceVisible(bool visible);
     void clearSteps();
     void hideCaptions();
+    // The steps of the chosen connection type of model at its hardware version; true while
+    // the list is at its prompt (the overview of every type is shown).
+    bool showConnectionType(const QString& type, int index, const QString& model, const QString& hardwareVersion);
 
     Ui_ConnectionTypeMoreThanOne* ui;
+
+signals:
+    // The user (or the host's refill) changed the connection type; the host decides.
+    void connectionTypeChosen(const QString& type, int index);
 
 public slots:
     void gotCtypeIndexChanged();

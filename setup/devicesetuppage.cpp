@@ -317,6 +317,11 @@ void DeviceSetupPage::setPasswordLineEditStatus()
     PasswordLayout::apply(ui, PasswordLayout::needsNewPassword(*camera));
 }
 
+void DeviceSetupPage::stopCloudInfoCheck()
+{
+    checkOpenAPIUriInfoTimer->stop();
+}
+
 void DeviceSetupPage::setInputWidgetsEnabled(bool enabled)
 {
     const QList<QWidget*> inputs = {

@@ -62,6 +62,8 @@ public:
     void retranslate() override;
     // Locks or unlocks the sixteen input widgets while a check runs.
     void setInputWidgetsEnabled(bool enabled);
+    // Stops the wait for the camera's cloud information.
+    void stopCloudInfoCheck();
     // Stops the snapshot preview and clears its picture.
     void resetSnapshotPreview();
 

@@ -293,6 +293,12 @@ void DiscoveryPage::clearCameraTable()
     removeAllRows(false);
 }
 
+void DiscoveryPage::stopScan()
+{
+    checkDeviceDiscoveryTimer->stop();
+    waitDiscoveryNumber = 0;
+}
+
 void DiscoveryPage::removeAllRows(bool logEach)
 {
     QTableWidget* table = ui->discoveryCameraTb_TableWidget;

@@ -26,6 +26,8 @@ public:
     void retranslate() override;
     // Empties the camera table (the rows come back with the next scan).
     void clearCameraTable();
+    // Stops the scan schedule and zeroes its tick count.
+    void stopScan();
     int waitDiscoveryNumber;
 
 public slots:

@@ -104,6 +104,7 @@ void Mainpage::createPages()
     gAPModeHostToDevicePasswordVerify = makePage<APModeHostToDevicePasswordVerify>();
     gAPModeDeviceToRouter = makePage<APModeDeviceToRouter>();
     gAPModeHostToRouter = makePage<APModeHostToRouter>();
+    gCameraConnectionPage->connectPanels();
 }
 
 void Mainpage::retranslatePages()

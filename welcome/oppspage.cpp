@@ -13,7 +13,6 @@
 
 namespace {
 const char* const kLocalViewPopupName = "useLocalViewWarning";
-constexpr int kInternetTickMs = 1000;
 }
 
 OppsPage::OppsPage(QWidget* parent)
@@ -45,7 +44,7 @@ void OppsPage::openExit()
 void OppsPage::openRetry()
 {
     gMainpage->showBusy();
-    gWelcomePage->checkWizardInternetTimer->start(kInternetTickMs);
+    gWelcomePage->restartInternetCheck();
 }
 
 void OppsPage::popupLocalView()
@@ -73,8 +72,7 @@ void OppsPage::pressMsgCancelButton()
 void OppsPage::pressMsgOKButton()
 {
     isLocalView = true;
-    gWelcomePage->tolmwizardNetworkManager->clearAccessCache();
-    gWelcomePage->tolmwizardDownloadManager->clearAccessCache();
+    gWelcomePage->clearAccessCaches();
     WLOG << "isLocalView ...";
     pressMsgCancelButton();
     openRetry();

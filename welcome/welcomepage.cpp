@@ -315,6 +315,22 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
     reply->deleteLater();
 }
 
+void WelcomePage::restartInternetCheck()
+{
+    checkWizardInternetTimer->start(kTickMs);
+}
+
+void WelcomePage::probeInternet(const QUrl& url)
+{
+    ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(url)), ReplyLimits::kProbeBytes);
+}
+
+void WelcomePage::clearAccessCaches()
+{
+    tolmwizardNetworkManager->clearAccessCache();
+    tolmwizardDownloadManager->clearAccessCache();
+}
+
 void WelcomePage::checkJsonFileRequest()
 {
     const int n = waitWizardJsonFileNumber;

@@ -68,6 +68,12 @@ public:
 
     // Sets TolmWizardUpdateUrl back to the update-check address.
     void getUpdateUrl();
+    // Starts the Internet check again from the tick count it has.
+    void restartInternetCheck();
+    // Sends one probe request; its reply comes to the page's reply handler.
+    void probeInternet(const QUrl& url);
+    // Forgets the connections of the probe-and-catalogue and the assemble-sprite managers.
+    void clearAccessCaches();
     // The page's own texts in the current language.
     void retranslate() override;
 
