@@ -9,11 +9,6 @@ namespace APModeRules {
 
 namespace {
 
-QString modelText(const IPCamera& camera)
-{
-    return CameraCgi::modelText(camera.modelName);
-}
-
 bool atAccessPointAddress(const IPCamera& camera)
 {
     return camera.IPAddr == QLatin1String(kAccessPointAddress);
@@ -28,7 +23,7 @@ FindVerdict classifyFoundCameras(const QList<IPCamera>& cameras, const QString& 
     if (cameras.isEmpty())
         return FindVerdict::KeepWaiting;
     const IPCamera& camera = cameras.first();
-    const bool rightModel = localView || modelText(camera) == supportType;
+    const bool rightModel = localView || modelText(camera.modelName) == supportType;
     const bool stateKnown = camera.dcpStatus == IPCamera::GOT_PWD_STATUS;
     if (atAccessPointAddress(camera)) {
         if (!rightModel)
@@ -93,7 +88,7 @@ QNetworkRequest accessPointOffRequest(const IPCamera& camera, const QString& dia
 
 bool passesRediscovery(const IPCamera& camera, const QString& supportType, bool localView)
 {
-    return (localView || modelText(camera) == supportType) && camera.dcpStatus == IPCamera::GOT_PWD_STATUS
+    return (localView || modelText(camera.modelName) == supportType) && camera.dcpStatus == IPCamera::GOT_PWD_STATUS
            && !atAccessPointAddress(camera) && camera.IPAddr != QLatin1String("192.168.0.20");
 }
 

@@ -15,11 +15,6 @@
 
 namespace {
 
-const IPCamera* chosenCamera()
-{
-    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
-}
-
 } // namespace
 
 AlreadyRegisteredPage::AlreadyRegisteredPage(QWidget* parent)
@@ -68,7 +63,7 @@ void AlreadyRegisteredPage::pressNextButton()
     gDeviceSetupCompletePage->setShortcutOfferVisible(true);
     setupCompleteInfo();
     const IPCamera* camera = chosenCamera();
-    const QString model = camera ? CameraCgi::modelText(camera->modelName) : QString();
+    const QString model = camera ? modelText(camera->modelName) : QString();
     if (CloudRoute::roadFor(SupportWiFiMap.value(model), SupportAPModeMap.value(model)) == CloudRoute::Road::WiFi) {
         WLOG << "Next : Wi-Fi page for" << model;
         gDeviceSetupPage->resetCheckingParameters();

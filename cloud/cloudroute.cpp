@@ -21,7 +21,7 @@ Road roadFor(const QString& wifiSupport, const QString& apModeSupport)
 void apply(Caller caller, QWidget* leaving)
 {
     const bool known = IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size();
-    const QString model = known ? CameraCgi::modelText(IPCameraList.at(IPCameraIdx).modelName) : QString();
+    const QString model = known ? modelText(IPCameraList.at(IPCameraIdx).modelName) : QString();
     if (roadFor(SupportWiFiMap.value(model), SupportAPModeMap.value(model)) == Road::WiFi) {
         WLOG << "After the cloud step: Wi-Fi page for" << model;
         if (caller == Caller::Skip)

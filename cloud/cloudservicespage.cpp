@@ -47,11 +47,6 @@ const char kSelectedLabel[]
       "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
 
-IPCamera* chosenCamera()
-{
-    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList[IPCameraIdx] : nullptr;
-}
-
 // The web engine may write an address its own way: compare what the addresses say.
 bool sameAddress(const QUrl& a, const QUrl& b)
 {
@@ -697,7 +692,7 @@ void CloudServicesPage::setupCompleteInfo()
     const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);
     const QString link = "<span style='font-size:10pt; text-decoration: underline; color:#00b0d0;'>";
     const QString content = "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>"
-        + CameraCgi::modelText(camera->modelName) + "</font> " + tr("camera is now registered with <br>")
+        + modelText(camera->modelName) + "</font> " + tr("camera is now registered with <br>")
         + tr("olvaris and is ready to use. You can now view your<br>")
         + tr("camera anywhere, anytime through the <a href='%1'>%2olvaris</span></a><span style='font-size:10pt;'><br>")
               .arg(site, link)

@@ -27,11 +27,6 @@ bool isPasswordMasked = false;
 
 namespace {
 
-const IPCamera* chosenCamera()
-{
-    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
-}
-
 #ifdef Q_OS_WIN
 constexpr bool kScriptHostShortcut = true; // a .lnk made by the script host
 #else
@@ -95,7 +90,7 @@ void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)
     ui->DSCPDeviceInfo_GBox->setGeometry(kSummaryBox);
     ui->DSCPDeviceInfo_GBox->show();
     ui->DSCPOlvarisInfo_GBox->hide();
-    const QString model = CameraCgi::modelText(camera.modelName);
+    const QString model = modelText(camera.modelName);
     const QString iconPath = QCoreApplication::applicationDirPath() + "/device_icon/" + model.toLower() + ".png";
     WLOG << "path xxxxxxxxxxxx :" << iconPath;
     const QPixmap icon(iconPath);

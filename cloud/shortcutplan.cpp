@@ -50,7 +50,7 @@ QString refusal(const QString& model, const QString& ip, const QString& desktopD
 
 Script windowsScript(const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir)
 {
-    const QString model = CameraCgi::modelText(modelName);
+    const QString model = modelText(modelName);
     Script script;
     script.linkPath = desktopDir + "/" + model + ".lnk";
     script.iconPath = iconPath(appDir);
@@ -80,7 +80,7 @@ Script windowsScript(const QByteArray& modelName, const QString& ip, const QStri
 Launcher desktopLauncher(
     const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir)
 {
-    const QString model = CameraCgi::modelText(modelName);
+    const QString model = modelText(modelName);
     Launcher launcher;
     launcher.path = desktopDir + "/" + model + ".desktop";
     launcher.refusal = placeRefusal(model, ip, desktopDir, appDir, launcher.path);

@@ -30,11 +30,6 @@ bool isMethod2Model(const QString& model)
 
 } // namespace
 
-QString modelText(const QByteArray& modelName)
-{
-    return QString::fromUtf8(modelName.constData());
-}
-
 QString catalogueDialect(const QByteArray& modelName)
 {
     return CGIProtocolMap.value(modelText(modelName));

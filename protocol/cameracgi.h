@@ -11,8 +11,6 @@
 // credentials and the paths with their queries.
 namespace CameraCgi {
 
-// The model as text, up to its first zero byte.
-QString modelText(const QByteArray& modelName);
 
 // The catalogue's CGI dialect of a model: "1" is KORVA, anything else (also "") T4X.
 QString catalogueDialect(const QByteArray& modelName);

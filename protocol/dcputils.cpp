@@ -45,18 +45,6 @@ QByteArray itemValue(const QByteArray& content, const QByteArray& key)
     return value;
 }
 
-// Text up to the first zero byte.
-QByteArray untilZero(const QByteArray& bytes)
-{
-    const int zero = bytes.indexOf('\0');
-    return zero < 0 ? bytes : bytes.left(zero);
-}
-
-QString modelText(const IPCamera& camera)
-{
-    return QString::fromLatin1(untilZero(camera.modelName));
-}
-
 bool validIndex(int idx)
 {
     return idx >= 0 && idx < IPCameraList.size();
@@ -180,7 +168,7 @@ bool DCPUtils::prepareRequest(int idx, const QByteArray& cls, QByteArray* params
         return true;
     const QByteArray password =
         untilZero(QByteArray::fromBase64(password64 ? *password64 : camera.password));
-    const QByteArray text = cls + ";M=" + camera.MAC.toLatin1() + ";D=" + modelText(camera).toLatin1() + *params
+    const QByteArray text = cls + ";M=" + camera.MAC.toLatin1() + ";D=" + modelText(camera.modelName).toUtf8() + *params
                             + password;
     if (signedText)
         *signedText = text;
@@ -191,7 +179,7 @@ bool DCPUtils::prepareRequest(int idx, const QByteArray& cls, QByteArray* params
 void DCPUtils::sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params)
 {
     const IPCamera& camera = IPCameraList[idx];
-    composeDCPMessage(cls, camera.MACHost, camera.MAC, from, modelText(camera), params);
+    composeDCPMessage(cls, camera.MACHost, camera.MAC, from, modelText(camera.modelName), params);
 }
 
 void DCPUtils::dcpClass01_Scan(QString hostMac, QString hostIp, QString model, QString destMac)
@@ -426,7 +414,7 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
         return -1;
     IPCamera found(content, destLower);
     found.MACHost = destLower;
-    const QString model = modelText(found);
+    const QString model = modelText(found.modelName);
     if (found.MAC.isEmpty() || (!broadcastScan && !sameMac(found.MAC, scanTargetMac))
         || !model.startsWith(QLatin1String("VKC"))
         || !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))

@@ -21,14 +21,13 @@
 namespace {
 
 // The camera the user chose, or null (logged) when IPCameraIdx names none.
-const IPCamera* chosenCamera()
+const IPCamera* chosenCameraOrLog()
 {
-    if (IPCameraIdx < 0 || IPCameraIdx >= IPCameraList.size()) {
+    const IPCamera* camera = chosenCamera();
+    if (!camera)
         WLOG << "No camera chosen (IPCameraIdx :" << IPCameraIdx << "of" << IPCameraList.size()
              << "cameras); choose a camera on the discovery page first";
-        return nullptr;
-    }
-    return &IPCameraList.at(IPCameraIdx);
+    return camera;
 }
 
 // One CGI request to the camera: GET its base address + pathAndQuery with its Basic credentials.
@@ -91,7 +90,7 @@ QString DCPUtils::getTimeZoneOffset()
 
 QStringList DCPUtils::getTimeZoneList()
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = chosenCameraOrLog();
     const bool korva = camera && CameraCgi::isKorva(CameraCgi::catalogueDialect(camera->modelName));
     QStringList zones;
     if (korva) {
@@ -113,7 +112,7 @@ QStringList DCPUtils::getGMTOffset()
 
 void DCPUtils::CGISyncTime(int pos, int mode)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = chosenCameraOrLog();
     if (!camera)
         return;
     if (CameraCgi::isKorva(CameraCgi::clockDialect(mode, camera->modelName)))
@@ -124,17 +123,17 @@ void DCPUtils::CGISyncTime(int pos, int mode)
 
 void DCPUtils::CGISyncTime_KORVA(int n)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = chosenCameraOrLog();
     if (!camera)
         return;
     const QString request =
-        CameraCgi::korvaClockRequest(n, CameraCgi::modelText(camera->modelName), WallClock::now());
+        CameraCgi::korvaClockRequest(n, modelText(camera->modelName), WallClock::now());
     sendCameraCgi(networkManager, *camera, request, " url = ");
 }
 
 void DCPUtils::CGISyncTime_T4X(int n)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = chosenCameraOrLog();
     if (!camera)
         return;
     sendCameraCgi(networkManager, *camera, CameraCgi::t4xClockRequest(n, WallClock::now()), "url = ");
@@ -147,7 +146,7 @@ void DCPUtils::TdbSetWirelessKeytoLatin1()
 
 void DCPUtils::TdbSetWirelessKey(QString params)
 {
-    const IPCamera* camera = chosenCamera();
+    const IPCamera* camera = chosenCameraOrLog();
     if (!camera)
         return;
     sendCameraCgi(networkManager, *camera, CameraCgi::wirelessRequest(params), "url = ");

@@ -16,6 +16,17 @@ bool isNewDcp(const QByteArray& dcpVersion)
     return qstrcmp(dcpVersion, "2.0") >= 0;
 }
 
+IPCamera* chosenCamera()
+{
+    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList[IPCameraIdx] : nullptr;
+}
+
+QByteArray untilZero(const QByteArray& bytes)
+{
+    const int zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
+}
+
 namespace {
 
 // The items of a reply as lists of "="-separated parts, in order, empty items kept.
@@ -73,7 +84,7 @@ void copyDiscoveryFields(IPCamera& to, const IPCamera& from)
 // QString fields take the value as UTF-8 up to its first zero byte.
 QString textValue(const QByteArray& value)
 {
-    return QString::fromUtf8(value.constData());
+    return QString::fromUtf8(untilZero(value));
 }
 
 // A reply as it may be logged: the value of any P item (a password) is masked.
@@ -112,6 +123,11 @@ void takeCommandOutput(const QByteArray& output, QByteArray& bPing)
 }
 
 } // namespace
+
+QString modelText(const QByteArray& modelName)
+{
+    return textValue(modelName);
+}
 
 IPCamera::IPCamera()
 {

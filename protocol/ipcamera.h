@@ -88,4 +88,12 @@ extern int prov_config_exist;
 // True for cameras that speak the new protocol: DCP version "2.0" or later, compared byte-wise.
 bool isNewDcp(const QByteArray& dcpVersion);
 
+// The camera the user chose: IPCameraList[IPCameraIdx], or null while the index names none.
+IPCamera* chosenCamera();
+
+// Bytes up to the first zero byte.
+QByteArray untilZero(const QByteArray& bytes);
+// The model name as text, decoded as every text value of a reply: UTF-8 up to the first zero byte.
+QString modelText(const QByteArray& modelName);
+
 #endif // IPCAMERA_H

@@ -9,11 +9,6 @@ namespace CameraTable {
 namespace {
 constexpr int kShownNameLength = 12;
 
-QByteArray untilZero(const QByteArray& bytes)
-{
-    const int zero = bytes.indexOf('\0');
-    return zero < 0 ? bytes : bytes.left(zero);
-}
 } // namespace
 
 Listing listing(int dcpStatus)
@@ -63,11 +58,6 @@ QString shownName(const QByteArray& nameBase64)
 {
     const QString name = decodedName(nameBase64);
     return name.length() > kShownNameLength ? name.left(kShownNameLength - 1) + "..." : name;
-}
-
-QString modelText(const QByteArray& modelName)
-{
-    return QString::fromLatin1(untilZero(modelName));
 }
 
 PasswordQuery passwordQuery(const IPCamera& camera)

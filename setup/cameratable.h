@@ -34,8 +34,6 @@ QString decodedName(const QByteArray& nameBase64);
 // The same, shortened for its cell: more than 12 characters become 11 and "...".
 QString shownName(const QByteArray& nameBase64);
 
-// The model text: up to the first zero byte, Latin-1.
-QString modelText(const QByteArray& modelName);
 
 // The request that asks a camera for its password state, if it needs one.
 enum class PasswordQuery { None, CheckPassword, GetInfo };

@@ -61,16 +61,6 @@ const char* const kInternetFailedPopup = "APClientModeInternetFailed";
 const char* const kInternetResetFailedPopup = "APClientModeInternetResetFailedWarning";
 const int kPopupWidth = 618;
 
-const IPCamera* chosenCamera()
-{
-    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList.at(IPCameraIdx) : nullptr;
-}
-
-QString modelOf(const IPCamera& camera)
-{
-    return CameraCgi::modelText(camera.modelName);
-}
-
 QString registerCaption()
 {
     return QCoreApplication::translate("DeviceSetupPage", "Register with olvaris for anywhere access to<br>your camera");
@@ -169,7 +159,7 @@ void DeviceSetupPage::enter()
     const IPCamera* camera = chosenCamera();
     if (!camera)
         return;
-    ui->dsetupCameraModelVaule_Label->setText(CameraTable::modelText(camera->modelName));
+    ui->dsetupCameraModelVaule_Label->setText(modelText(camera->modelName));
     ui->dsetupCameraName_LineEdit->setText(CameraTable::decodedName(camera->Name));
     ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>"
                                     + tr("Give Your Camera a Name and<br>Password") + "</font></p>");
@@ -189,7 +179,7 @@ void DeviceSetupPage::retranslate()
     ui->dsetupDSTManual_RadioButton->setText("Manual");
     ui->dsetupCameraPasscode_Label->setText(isRetypeShown() ? tr("Camera Password :") : tr("Current Password :"));
     if (const IPCamera* camera = chosenCamera()) {
-        ui->dsetupCameraModelVaule_Label->setText(CameraTable::modelText(camera->modelName));
+        ui->dsetupCameraModelVaule_Label->setText(modelText(camera->modelName));
         ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>"
                                         + tr("Give Your Camera a Name and<br>Password") + "</font></p>");
     }
@@ -534,7 +524,7 @@ void DeviceSetupPage::failCheck(const char* configNetworkLog)
     resetCheckingParameters();
     gMainpage->hideBusy();
     const IPCamera* camera = chosenCamera();
-    const QString apMode = camera ? SupportAPModeMap.value(modelOf(*camera)) : QString();
+    const QString apMode = camera ? SupportAPModeMap.value(modelText(camera->modelName)) : QString();
     switch (SetupChecks::failurePopup(apMode, tryInternetNum)) {
     case SetupChecks::FailurePopup::InternetFailed:
         popupAPClientModeInternetFailed();
@@ -614,7 +604,7 @@ void DeviceSetupPage::sendCameraSettings()
 void DeviceSetupPage::routeAfterNetworkCheck()
 {
     const IPCamera& camera = IPCameraList.at(IPCameraIdx);
-    const QString model = modelOf(camera);
+    const QString model = modelText(camera.modelName);
     const SetupChecks::Route route = SetupChecks::routeAfterNetworkCheck(
         camera.bRegisted, isLocalView, SupportWiFiMap.value(model), SupportAPModeMap.value(model));
     static const char* const names[] = {"already registered", "Internet check", "Wi-Fi page", "completion page"};

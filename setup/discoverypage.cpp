@@ -259,7 +259,7 @@ void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
     mark->setTextAlignment(Qt::AlignCenter);
     table->setItem(row, MarkColumn, mark);
 
-    const QString model = CameraTable::modelText(camera.modelName);
+    const QString model = modelText(camera.modelName);
     const QString path = deviceIconsPath + (isLocalView ? QString("xxxxxxxx") : model.toLower()) + ".png";
     WLOG << "path xxxxxxxxxxxx :" << path;
     table->setItem(row, PictureColumn, pictureItem(path, 30, 30));

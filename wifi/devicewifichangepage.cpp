@@ -71,11 +71,6 @@ QString tabStyle(const char* picture, const char* hover, const char* color)
         .arg(picture, hover, color);
 }
 
-IPCamera* chosenCamera()
-{
-    return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size() ? &IPCameraList[IPCameraIdx] : nullptr;
-}
-
 void clearAccessPoints(IPCamera* camera)
 {
     if (!camera)
@@ -247,7 +242,7 @@ void DeviceWiFiChangePage::pressWPSButton()
     setNextEnabled(true);
     setTabStyles(false);
     const IPCamera* camera = chosenCamera();
-    const QString model = camera ? CameraCgi::modelText(camera->modelName) : QString();
+    const QString model = camera ? modelText(camera->modelName) : QString();
     while (QLayoutItem* item = ui->dwifiWPSGridLayout->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -855,7 +850,7 @@ void DeviceWiFiChangePage::checkDeviceConnection()
 void DeviceWiFiChangePage::sendScanPass()
 {
     const IPCamera* camera = chosenCamera();
-    const QString model = CameraCgi::modelText(camera->modelName);
+    const QString model = modelText(camera->modelName);
     const QString mac = camera->MAC.toUpper();
     for (const HostInterfaces::ScanSource& source : HostInterfaces::recordScanSources()) {
         gDCPUtils->dcpClass01_Scan(source.hardwareAddress, source.address, model, mac);
