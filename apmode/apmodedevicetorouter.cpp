@@ -31,10 +31,6 @@ constexpr int kTicksPerSurvey = 5;
 constexpr int kConnectTicks = 60;
 constexpr int kMaxPartialList = 10;
 
-const char* const kNextEnabledStyle =
-    "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;";
-const char* const kNextDisabledStyle = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
-                                       "font:12px;color:rgb(255,255,255);border: 0px;";
 
 WirelessMessageBox* findBox(const char* name)
 {
@@ -130,8 +126,7 @@ void APModeDeviceToRouter::retranslate()
 
 void APModeDeviceToRouter::setNextEnabled(bool enabled)
 {
-    ui->apD2RNext_PushButton->setEnabled(enabled);
-    ui->apD2RNext_PushButton->setStyleSheet(enabled ? kNextEnabledStyle : kNextDisabledStyle);
+    setForwardButtonEnabled(ui->apD2RNext_PushButton, enabled);
 }
 
 int APModeDeviceToRouter::chosenRow() const

@@ -108,12 +108,7 @@ void CameraConnectionPage::resetModelChoice()
 
 void CameraConnectionPage::setNextEnabled(bool enabled)
 {
-    ui->cconnectionNext_PushButton->setEnabled(enabled);
-    ui->cconnectionNext_PushButton->setStyleSheet(enabled
-            ? "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-              "color:rgb(255,255,255);border: 0px;"
-            : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;font:12px;"
-              "color:rgb(255,255,255);border: 0px;");
+    setForwardButtonEnabled(ui->cconnectionNext_PushButton, enabled);
 }
 
 void CameraConnectionPage::setSkipVisible(bool visible)

@@ -30,10 +30,6 @@ constexpr int kRowHeight = 40;
 const int kColumnWidths[] = {20, 35, 35, 210, 210, 143};
 enum Column { MarkColumn, PictureColumn, NewColumn, NameColumn, MacColumn, AddressColumn };
 
-const char kNextEnabledStyle[] = "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-                                 "color:rgb(255,255,255);border: 0px;";
-const char kNextDisabledStyle[] = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
-                                  "font:12px;color:rgb(255,255,255);border: 0px;";
 
 constexpr int kPopupWidth = 618;
 const char kCameraNotFoundPopup[] = "CameraNotFoundWarning";
@@ -441,8 +437,7 @@ void DiscoveryPage::pressMsgCloseButton()
 
 void DiscoveryPage::setNextEnabled(bool enabled)
 {
-    ui->discoveryNext_Button->setEnabled(enabled);
-    ui->discoveryNext_Button->setStyleSheet(enabled ? kNextEnabledStyle : kNextDisabledStyle);
+    setForwardButtonEnabled(ui->discoveryNext_Button, enabled);
 }
 
 void DiscoveryPage::hideScanPicture()

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 // A page of the wizard, or a panel shown inside one. The main window makes every page once,
 // shows one at a time and retranslates them all when the language changes.
 class WizardPage : public QWidget
@@ -18,6 +20,10 @@ public:
     virtual void enter() {}
     // The page's texts in the current language: its form and what it sets in code.
     virtual void retranslate() = 0;
+
+protected:
+    // A page's blue forward button: enabled, or greyed out and disabled.
+    static void setForwardButtonEnabled(QPushButton* button, bool enabled);
 };
 
 #endif // WIZARDPAGE_H

@@ -59,10 +59,6 @@ const char* const kWpsFailed = "WPSConfigFailedWarning";
 const char* const kInternetFailed = "InternetCheckFailedWarning";
 const char* const kWhatIsWps = "whatIsWPSWarning";
 
-const QString kNextEnabled = "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-                             "color:rgb(255,255,255);border: 0px;";
-const QString kNextDisabled = "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;font:12px;"
-                              "color:rgb(255,255,255);border: 0px;";
 
 QString tabStyle(const char* picture, const char* hover, const char* color)
 {
@@ -211,8 +207,7 @@ void DeviceWiFiChangePage::hideEvent(QHideEvent* event)
 
 void DeviceWiFiChangePage::setNextEnabled(bool enabled)
 {
-    ui->dwifiConnect_Button->setEnabled(enabled);
-    ui->dwifiConnect_Button->setStyleSheet(enabled ? kNextEnabled : kNextDisabled);
+    setForwardButtonEnabled(ui->dwifiConnect_Button, enabled);
 }
 
 void DeviceWiFiChangePage::setTabStyles(bool wifiTab)
