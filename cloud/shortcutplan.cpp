@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "protocol/cameracgi.h"
 
@@ -15,6 +16,25 @@ bool holdsForbidden(const QString& text, const QString& forbidden)
     for (const QChar c : text)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c))
             return true;
+    return false;
+}
+
+// Control, format (bidirectional marks among them) and line or paragraph separators: what
+// would hide or reorder a file name, or break a line.
+bool holdsInvisible(const QString& text)
+{
+    for (const uint c : text.toUcs4()) {
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return true;
+        default:
+            break;
+        }
+    }
     return false;
 }
 
@@ -39,9 +59,11 @@ QString placeRefusal(
 
 QString refusal(const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir)
 {
-    if (holdsForbidden(model, "<>:\"/\\|?*") || model.contains(".."))
+    if (holdsForbidden(model, "<>:\"/\\|?*") || model.contains("..") || holdsInvisible(model))
         return "the model name is not a file name";
-    if (!CameraCgi::isDottedIPv4(ip))
+    if (model.count('.') == model.size())
+        return "the model name is empty or only dots";
+    if (!CameraCgi::isDottedIPv4(ip) || ip.contains(QRegularExpression("[^0-9.]")))
         return "the camera address is not a dotted IPv4 address";
     if (desktopDir.isEmpty() || holdsForbidden(desktopDir, "\"") || holdsForbidden(appDir, "\""))
         return "the desktop or program folder cannot be written into a script";

@@ -11,7 +11,21 @@ namespace Platform {
 
 namespace {
 
-// Writes text in the locale's encoding, line feeds as they are; false on any failure.
+// Other names tried when a launcher's name is taken: "Name (2).desktop" to "Name (20).desktop".
+constexpr int kLauncherNames = 20;
+
+// Writes text into the open file in the locale's encoding, line feeds as they are, and closes
+// it; false on any failure.
+bool writeText(QFile& file, const QString& text)
+{
+    QTextStream stream(&file);
+    stream << text;
+    stream.flush();
+    const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+    file.close();
+    return written;
+}
+
 bool writeText(const QString& path, const QString& text)
 {
     QFile file(path);
@@ -19,12 +33,18 @@ bool writeText(const QString& path, const QString& text)
         WLOG << "file open error!!" << file.errorString();
         return false;
     }
-    QTextStream stream(&file);
-    stream << text;
-    stream.flush();
-    const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
-    file.close();
-    return written;
+    return writeText(file, text);
+}
+
+// path with " (n)" before its suffix from n = 2 on: "D/Cam.desktop", 2 -> "D/Cam (2).desktop".
+QString numberedName(const QString& path, int n)
+{
+    if (n < 2)
+        return path;
+    const int slash = path.lastIndexOf('/');
+    const int dot = path.lastIndexOf('.');
+    const int at = dot > slash ? dot : path.size();
+    return path.left(at) + QString(" (%1)").arg(n) + path.mid(at);
 }
 
 } // namespace
@@ -36,10 +56,14 @@ QString desktopFolder()
 
 bool runShortcutScript(const QString& linkPath, const QString& scriptPath, const QString& script)
 {
-    if (QFile::exists(linkPath)) {
-        WLOG << "remove .lnk file !!";
-        QFile::remove(linkPath);
+    // The link's name is taken by a new empty file of ours, which the script host fills; a file
+    // already there is the person's own and stays as it is.
+    QFile link(linkPath);
+    if (!link.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        WLOG << "a file of the shortcut's name is there or cannot be made, no shortcut :" << linkPath;
+        return false;
     }
+    link.close();
     if (QFile::exists(scriptPath)) {
         WLOG << "remove .vbs file !!";
         QFile::remove(scriptPath);
@@ -62,24 +86,32 @@ bool runShortcutScript(const QString& linkPath, const QString& scriptPath, const
     }
     WLOG << "delete vbscript file !!";
     QFile::remove(scriptPath);
+    if (!ran)
+        link.remove();
     return ran;
 }
 
-bool writeDesktopLauncher(const QString& path, const QString& text)
+QString writeDesktopLauncher(const QString& path, const QString& text)
 {
-    if (QFile::exists(path)) {
-        WLOG << "remove old launcher :" << path;
-        QFile::remove(path);
+    // Only a new file is written: a file or link of the same name stays, the launcher takes a
+    // numbered name beside it.
+    QFile file;
+    for (int n = 1; n <= kLauncherNames && !file.isOpen(); ++n) {
+        file.setFileName(numberedName(path, n));
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
-    if (!writeText(path, text)) {
-        QFile::remove(path);
-        return false;
+    if (!file.isOpen()) {
+        WLOG << "no free launcher name beside" << path << ", no shortcut";
+        return QString();
     }
-    QFile::setPermissions(path,
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-            | QFileDevice::ReadOther);
-    WLOG << "launcher written :" << path;
-    return true;
+    if (!writeText(file, text)) {
+        file.remove();
+        return QString();
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+        | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    WLOG << "launcher written :" << file.fileName();
+    return file.fileName();
 }
 
 } // namespace Platform

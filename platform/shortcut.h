@@ -11,13 +11,17 @@ QString desktopFolder();
 // The script host's time limit.
 constexpr int kShortcutScriptMs = 30000;
 
-// Windows: removes an earlier shortcut and script, writes the script, runs it with the script
-// host (at most kShortcutScriptMs) and removes it again, also when the host fails. Nothing runs
-// when the script could not be written. Returns whether the script host ran to its end.
+// Windows: takes the shortcut's name with a new empty file (nothing is made when a file of that
+// name exists), removes an earlier script, writes the script, runs it with the script host (at
+// most kShortcutScriptMs) and removes it again, also when the host fails; the empty file goes too
+// then. Nothing runs when the script could not be written. Returns whether the script host ran
+// to its end.
 bool runShortcutScript(const QString& linkPath, const QString& scriptPath, const QString& script);
 
-// Writes a desktop launcher in place of an earlier one, executable so that desktops trust it.
-bool writeDesktopLauncher(const QString& path, const QString& text);
+// Writes a desktop launcher as a new file, executable so that desktops trust it: at path, or when
+// that name is taken by any file or link, at the first free numbered name (up to " (20)").
+// Returns the path written, empty when none.
+QString writeDesktopLauncher(const QString& path, const QString& text);
 
 } // namespace Platform
 

@@ -1,5 +1,5 @@
 // The widget-free rule modules, each limit from both sides: the camera table, the guide's
-// choices, the access-point rules, the snapshot schedule, the route code and the shortcut refusals.
+// choices, the access-point rules, the snapshot schedule, the route code and the launcher names.
 
 #include <QBuffer>
 #include <QImage>
@@ -174,25 +174,47 @@ private slots:
         QCOMPARE(::routeCode("1", "2"), QString("2"));
     }
 
-    // What may not reach a file name or a script line.
-    void shortcutRefusals_data()
+    // Launcher names: what may not reach a file name or a script line, and addresses that are
+    // not plain dotted IPv4.
+    void launcherNames_data()
     {
         QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("ip");
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("plain") << "VKC-1" << "/home/u/Desktop" << false;
-        QTest::newRow("dots inside") << "VKC.1" << "/home/u/Desktop" << false;
-        QTest::newRow("parent folder") << "..VKC" << "/home/u/Desktop" << true;
-        QTest::newRow("DEL") << "VKC\x7f" << "/home/u/Desktop" << true;
-        QTest::newRow("quote in model") << "VKC\"" << "/home/u/Desktop" << true;
-        QTest::newRow("quote in folder") << "VKC-1" << "/home/u\"/Desktop" << true;
-        QTest::newRow("no folder") << "VKC-1" << "" << true;
+        const QString ip = "192.168.0.20", desktop = "/home/u/Desktop";
+        QTest::newRow("plain") << "VKC-1" << ip << desktop << false;
+        QTest::newRow("dots inside") << "VKC.1" << ip << desktop << false;
+        QTest::newRow("parent folder") << "..VKC" << ip << desktop << true;
+        QTest::newRow("separators") << "..\\x/b" << ip << desktop << true;
+        QTest::newRow("drive") << "C:x" << ip << desktop << true;
+        QTest::newRow("line break") << "VKC\r\nX" << ip << desktop << true;
+        QTest::newRow("DEL") << "VKC\x7f" << ip << desktop << true;
+        QTest::newRow("U+0085") << QString("VKC") + QChar(0x85) << ip << desktop << true;
+        QTest::newRow("U+2028") << QString("VKC") + QChar(0x2028) << ip << desktop << true;
+        QTest::newRow("U+202E") << QString(QChar(0x202e)) + "kcod.exe" << ip << desktop << true;
+        QTest::newRow("zero width U+200B") << QString("VKC") + QChar(0x200b) << ip << desktop << true;
+        QTest::newRow("empty") << "" << ip << desktop << true;
+        QTest::newRow("one dot") << "." << ip << desktop << true;
+        QTest::newRow("quote in model") << "VKC\"" << ip << desktop << true;
+        QTest::newRow("quote in folder") << "VKC-1" << ip << "/home/u\"/Desktop" << true;
+        QTest::newRow("no folder") << "VKC-1" << ip << "" << true;
+        QTest::newRow("octet over 255") << "VKC-1" << "192.168.0.256" << desktop << true;
+        QTest::newRow("quote in address") << "VKC-1" << "1.2.3.4\"" << desktop << true;
+        QTest::newRow("host name") << "VKC-1" << "host.example" << desktop << true;
+        QTest::newRow("trailing newline") << "VKC-1" << ip + "\n" << desktop << true;
+        QTest::newRow("leading blank") << "VKC-1" << " " + ip << desktop << true;
     }
-    void shortcutRefusals()
+    void launcherNames()
     {
         QFETCH(QString, model);
+        QFETCH(QString, ip);
         QFETCH(QString, desktop);
-        QTEST(!ShortcutPlan::refusal(model, "192.168.0.20", desktop, "/opt/w").isEmpty(), "refused");
+        const ShortcutPlan::Launcher launcher = ShortcutPlan::desktopLauncher(model.toUtf8(), ip, desktop, "/opt/w");
+        const ShortcutPlan::Script script = ShortcutPlan::windowsScript(model.toUtf8(), ip, desktop, "/opt/w");
+        QTEST(!launcher.refusal.isEmpty(), "refused");
+        QTEST(!script.refusal.isEmpty(), "refused");
+        QCOMPARE(script.text.isEmpty() || launcher.text.isEmpty(), !launcher.refusal.isEmpty());
     }
 };
 
