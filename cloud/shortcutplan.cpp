@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "protocol/cameracgi.h"
+#include "protocol/ipv4.h"
 
 namespace ShortcutPlan {
 
@@ -63,7 +63,7 @@ QString refusal(const QString& model, const QString& ip, const QString& desktopD
         return "the model name is not a file name";
     if (model.count('.') == model.size())
         return "the model name is empty or only dots";
-    if (!CameraCgi::isDottedIPv4(ip) || ip.contains(QRegularExpression("[^0-9.]")))
+    if (!isDottedIPv4(ip))
         return "the camera address is not a dotted IPv4 address";
     if (desktopDir.isEmpty() || holdsForbidden(desktopDir, "\"") || holdsForbidden(appDir, "\""))
         return "the desktop or program folder cannot be written into a script";

@@ -7,6 +7,7 @@
 
 #include "base/endpoints.h"
 #include "base/globals.h"
+#include "protocol/ipv4.h"
 
 namespace CameraCgi {
 
@@ -52,19 +53,6 @@ QString clockDialect(int mode, const QByteArray& modelName)
     default:
         return "0";
     }
-}
-
-bool isDottedIPv4(const QString& text)
-{
-    const QStringList parts = text.split('.');
-    if (parts.size() != 4)
-        return false;
-    for (const QString& part : parts) {
-        bool number = false;
-        if (part.isEmpty() || part.size() > 3 || !part.at(0).isDigit() || part.toInt(&number) > 255 || !number)
-            return false;
-    }
-    return true;
 }
 
 QString baseUrlWithPort(const IPCamera& camera)

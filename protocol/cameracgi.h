@@ -19,9 +19,6 @@ bool isKorva(const QString& dialect);
 // Dialect of a clock request: mode 0 the catalogue's, 1 "1", 2 "2", any other "0".
 QString clockDialect(int mode, const QByteArray& modelName);
 
-// Four decimal numbers from 0 to 255 joined by dots, nothing else.
-bool isDottedIPv4(const QString& text);
-
 // "https://" + address, and ":" + HTTPS port for a new camera that reports one; empty
 // (no request may be made) unless the address is dotted IPv4 and the port 1 to 65535.
 QString baseUrlWithPort(const IPCamera& camera);

@@ -1,5 +1,6 @@
 #include "setup/confignetworkmessagebox.h"
 
+#include "protocol/ipv4.h"
 #include "setup/manualnetwork.h"
 #include "setup/setupinput.h"
 #include "base/globals.h"
@@ -108,7 +109,7 @@ void ConfigNetworkMessageBox::pressStaticIPButton()
 void ConfigNetworkMessageBox::checkAddressField(QLineEdit* field, QLabel* errorLabel)
 {
     WLOG << field->objectName() << field->text();
-    showFieldError(errorLabel, ManualNetwork::isIPv4(field->text())
+    showFieldError(errorLabel, isDottedIPv4(field->text())
                                    ? QString()
                                    : tr("Please enter a valid static IP address"));
 }

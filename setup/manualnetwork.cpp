@@ -1,9 +1,9 @@
 #include "setup/manualnetwork.h"
 
 #include <QCoreApplication>
-#include <QRegExp>
 
 #include "protocol/ipcamera.h"
+#include "protocol/ipv4.h"
 
 namespace ManualNetwork {
 
@@ -16,17 +16,11 @@ bool breaksItems(const QString& value)
 
 } // namespace
 
-bool isIPv4(const QString& text)
-{
-    QRegExp pattern("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)$");
-    return pattern.exactMatch(text);
-}
-
 const char* staticFieldError(StaticField field, const QString& text)
 {
     if (field == StaticField::SecondaryDns && text.isEmpty())
         return nullptr;
-    if (isIPv4(text))
+    if (isDottedIPv4(text))
         return nullptr;
     if (field == StaticField::PrimaryDns)
         return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the IP address of your Primary DNS server");
@@ -60,9 +54,9 @@ QByteArray pppoeParams(const QString& account, const QByteArray& passwordLatin1,
 QByteArray staticParams(const StaticSettings& settings)
 {
     for (const QString* value : {&settings.address, &settings.mask, &settings.gateway, &settings.primaryDns})
-        if (!isIPv4(*value))
+        if (!isDottedIPv4(*value))
             return QByteArray();
-    if (!settings.secondaryDns.isEmpty() && !isIPv4(settings.secondaryDns))
+    if (!settings.secondaryDns.isEmpty() && !isDottedIPv4(settings.secondaryDns))
         return QByteArray();
     QByteArray params = ";0=0;1=" + settings.address.toUtf8() + ";2=" + settings.mask.toUtf8() + ";3="
                         + settings.gateway.toUtf8() + ";4=" + settings.primaryDns.toUtf8();

@@ -15,9 +15,6 @@ enum Type
     Static = 2,
 };
 
-// Four dot-separated decimal octets, each 0-255 (leading zeros allowed), nothing else.
-bool isIPv4(const QString& text);
-
 enum class StaticField
 {
     Address,
