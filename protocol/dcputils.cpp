@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "protocol/dcpcodec.h"
+#include "protocol/ipv4.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
@@ -19,6 +20,8 @@ namespace {
 const char kBroadcastMac[] = "FF:FF:FF:FF:FF:FF";
 // Cameras a LAN can plausibly hold; replies of further new cameras are dropped.
 constexpr int kMaxCameras = 1024;
+// Scan replies are taken for this long after a scan is sent.
+constexpr qint64 kScanOpenMs = 4000;
 // A redirect request line longer than this is not a browser's redirect.
 constexpr int kMaxRedirectRequest = 16 * 1024;
 const char kRedirectBufferProperty[] = "redirectRequest";
@@ -184,7 +187,7 @@ void DCPUtils::sendRequest(int idx, const QByteArray& cls, const QHostAddress& f
 
 void DCPUtils::dcpClass01_Scan(QString hostMac, QString hostIp, QString model, QString destMac)
 {
-    scanSent = true;
+    scanClock.start();
     broadcastScan = sameMac(destMac, QLatin1String(kBroadcastMac));
     scanTargetMac = broadcastScan ? QString() : destMac;
     composeDCPMessage("1", hostMac, destMac, QHostAddress(hostIp), model, QByteArray());
@@ -373,10 +376,8 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
             emit gotAPnetwork();
     } else if (cls == "7") {
         const int idx = handleCheckPasswordResponse(content);
-        if (idx < 0) {
-            emit checkPasswordMisMatching(-1);
+        if (idx < 0)
             return;
-        }
         if (IPCameraList[idx].dcpStatus == IPCamera::GOT_PWD)
             emit checkPasswordMatching(idx);
         else if (IPCameraList[idx].dcpStatus == IPCamera::GOT_PWD_STATUS)
@@ -408,10 +409,17 @@ int DCPUtils::cameraOfReply(const QByteArray& content) const
     return -1;
 }
 
+bool DCPUtils::scanOpen() const
+{
+    return scanClock.isValid() && !scanClock.hasExpired(kScanOpenMs);
+}
+
 int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
 {
-    if (!scanSent)
+    if (!scanOpen()) {
+        noteDropped(QStringLiteral("Handle <DCP_Class_01> no scan open, reply dropped"));
         return -1;
+    }
     IPCamera found(content, destLower);
     found.MACHost = destLower;
     const QString model = modelText(found.modelName);
@@ -419,6 +427,10 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
         || !model.startsWith(QLatin1String("VKC"))
         || !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))
         return -1;
+    if (!found.IPAddr.isEmpty() && !isDottedIPv4(found.IPAddr)) {
+        noteDropped(QStringLiteral("Handle <DCP_Class_01> address is not plain IPv4, reply dropped"));
+        return -1;
+    }
 
     for (int i = 0; i < IPCameraList.size(); ++i) {
         if (sameMac(IPCameraList[i].MAC, found.MAC)) {
@@ -486,18 +498,24 @@ int DCPUtils::handleOlvarisInfoResponse(QByteArray content)
 int DCPUtils::handleNetConfigResponse(QByteArray content)
 {
     const int idx = cameraOfReply(content);
-    if (idx < 0)
+    if (idx < 0 || IPCameraList[idx].dcpStatus != IPCamera::WAIT_NETWORK_SETUP) {
+        noteDropped(QStringLiteral("Handle <DCP_Class_03> no network request waits for this reply"));
         return -1;
+    }
     IPCamera& camera = IPCameraList[idx];
     if (isNewDcp(camera.DCPVersion)) {
         if (!content.contains(";R=1")) {
-            WLOG << "Handle <DCP_Class_03> reply without R=1 not taken:" << camera.MAC;
+            noteDropped(QStringLiteral("Handle <DCP_Class_03> reply without R=1 not taken"));
+            return -1;
+        }
+        const QString address = QString::fromLatin1(itemValue(content, "23"));
+        if (!address.isEmpty() && !isDottedIPv4(address)) {
+            noteDropped(QStringLiteral("Handle <DCP_Class_03> address is not plain IPv4, reply dropped"));
             return -1;
         }
         camera.dcpStatus = IPCamera::GOT_NETWORK_SETUP;
-        const QByteArray address = itemValue(content, "23");
         if (!address.isEmpty())
-            camera.IPAddr = QString::fromLatin1(address);
+            camera.IPAddr = address;
     } else {
         camera.dcpStatus = IPCamera::GOT_NETWORK_SETUP;
     }
@@ -546,6 +564,10 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
     if (idx < 0)
         return -1;
     IPCamera& camera = IPCameraList[idx];
+    if (camera.dcpStatus != IPCamera::WAIT_PASSWD && camera.dcpStatus != IPCamera::WAIT_PWD_STATUS) {
+        noteDropped(QStringLiteral("Handle <DCP_Class_07> no password request waits for this reply"));
+        return -1;
+    }
     const QByteArray result = itemValue(content, "R");
     if (!isNewDcp(camera.DCPVersion)) {
         camera.dcpStatus = IPCamera::GOT_PWD;
@@ -559,8 +581,10 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
             WLOG << "Handle <DCP_Class_07> no password was sent to this camera, camera password kept";
         camera.dcpStatus = IPCamera::GOT_PWD;
     } else {
-        if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "0")
-            WLOG << "Check Device Password Not Match !!;";
+        if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "0") {
+            noteDropped(QStringLiteral("Check Device Password Not Match !!;"));
+            emit checkPasswordMisMatching(-1);
+        }
         return -1;
     }
     camera.getPasswordResult(content);
@@ -569,28 +593,32 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
 
 int DCPUtils::handlePingResponse(QByteArray content)
 {
-    return handleResultReply(content, "DCPUtils::handlePingResponse, bad password msg.", IPCamera::GOT_PING,
-                             &IPCamera::getPingResult);
+    return handleResultReply(content, "DCPUtils::handlePingResponse, bad password msg.", IPCamera::WAIT_PING,
+                             IPCamera::GOT_PING, &IPCamera::getPingResult);
 }
 
 int DCPUtils::handleCMDResponse(QByteArray content)
 {
-    return handleResultReply(content, "DCPUtils::handlePingResponse, bad password msg.", IPCamera::GOT_PING,
-                             &IPCamera::getCmdResult);
+    return handleResultReply(content, "DCPUtils::handlePingResponse, bad password msg.", IPCamera::WAIT_PING,
+                             IPCamera::GOT_PING, &IPCamera::getCmdResult);
 }
 
 int DCPUtils::handleRestartResponse(QByteArray content)
 {
-    return handleResultReply(content, "DCPUtils::handleRestartResponse, bad password msg.", IPCamera::GOT_RESTART,
-                             &IPCamera::getRestartResult);
+    return handleResultReply(content, "DCPUtils::handleRestartResponse, bad password msg.",
+                             IPCamera::WAIT_RESTART, IPCamera::GOT_RESTART, &IPCamera::getRestartResult);
 }
 
-int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog, int gotState,
+int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog, int waitState, int gotState,
                                 void (IPCamera::*parse)(QByteArray))
 {
     const int idx = replyCamera(content, noMacLog);
     if (idx < 0)
         return -1;
+    if (IPCameraList[idx].dcpStatus != waitState) {
+        noteDropped(QStringLiteral("DCP ping, command or restart reply that no request waits for dropped"));
+        return -1;
+    }
     IPCameraList[idx].dcpStatus = gotState;
     (IPCameraList[idx].*parse)(content);
     return 0;

@@ -2,6 +2,7 @@
 #define DCPUTILS_H
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -125,7 +126,8 @@ private:
     QMap<QString, int> droppedDatagrams;
     QTimer dropSummaryTimer;
 
-    bool scanSent = false;
+    // Time since the last scan sent; invalid before the first. Scan replies are taken while open.
+    QElapsedTimer scanClock;
     bool broadcastScan = false;
     QString scanTargetMac;
     QHostAddress datagramTarget{QHostAddress::Broadcast};
@@ -145,11 +147,13 @@ private:
     // cameraOfReply, or -1: noMacLog is logged for a reply without "M=", and noResultLog (when
     // given) with the camera's MAC for a reply without ";R=".
     int replyCamera(const QByteArray& content, const char* noMacLog, const char* noResultLog = nullptr) const;
-    // The ping, command and restart replies: whatever the camera's state, set gotState and parse.
     // The clock requests: ";T=" + value, signed for new cameras, sent to camera idx.
     void sendTimeRequest(int idx, const QByteArray& cls, const QString& value);
-    int handleResultReply(const QByteArray& content, const char* noMacLog, int gotState,
+    // The ping, command and restart replies: taken only from a camera in waitState, which then
+    // gets gotState, and parsed.
+    int handleResultReply(const QByteArray& content, const char* noMacLog, int waitState, int gotState,
                           void (IPCamera::*parse)(QByteArray));
+    bool scanOpen() const;
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
     void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
     // Counts a dropped datagram by reason; the counts are logged once per second.

@@ -54,24 +54,22 @@ void readItems(const QByteArray& reply, const char* unknownLog, Take take)
             WLOG << unknownLog << parts.at(0);
 }
 
-// The items of a ping, restart or command reply: D and X fill the record, M is the camera's
-// own; the others go to takeOther, which says whether it knew them.
+// The items of a ping, restart or command reply: X fills the record; M and D are the camera's
+// own (the scan reply that made the record set them); the others go to takeOther, which says
+// whether it knew them.
 template <class TakeOther>
 void readResultItems(IPCamera& camera, const QByteArray& reply, const char* unknownLog, TakeOther takeOther)
 {
     readItems(reply, unknownLog, [&](char key, const QByteArray& value) {
-        if (key == 'D')
-            camera.modelName = value;
-        else if (key == 'X')
+        if (key == 'X')
             camera.PWD_MD5 = value;
         return key == 'D' || key == 'X' || key == 'M' || takeOther(key, value);
     });
 }
 
-// The fields a scan reply fills.
+// The fields a later scan reply of the same camera refreshes: not its MAC or model.
 void copyDiscoveryFields(IPCamera& to, const IPCamera& from)
 {
-    to.modelName = from.modelName;
     to.Name = from.Name;
     to.IPAddr = from.IPAddr;
     to.bRegisted = from.bRegisted;
@@ -136,6 +134,7 @@ IPCamera::IPCamera()
 
 IPCamera::IPCamera(QByteArray reply, QString hostMac)
 {
+    bool macSeen = false;
     for (const QList<QByteArray>& parts : replyItems(reply)) {
         if (parts.size() < 2)
             continue;
@@ -147,7 +146,12 @@ IPCamera::IPCamera(QByteArray reply, QString hostMac)
         case 'G': bRegisted = value; break;
         case 'H': HardwareVersion = value; break;
         case 'I': IPAddr = textValue(value); break;
-        case 'M': MAC = textValue(value); break;
+        case 'M':
+            // The first M item names the camera, as in every other reply.
+            if (!macSeen)
+                MAC = textValue(value);
+            macSeen = true;
+            break;
         case 'N': Name = value; break;
         case 'P': DCPVersion = value; break;
         case 'V':
@@ -175,6 +179,7 @@ IPCamera& IPCamera::operator=(const IPCamera& other)
         return *this;
     MAC = other.MAC;
     MACHost = other.MACHost;
+    modelName = other.modelName;
     copyDiscoveryFields(*this, other);
     PWD_MD5 = other.PWD_MD5;
     FirmwareVersion = other.FirmwareVersion;
@@ -211,7 +216,7 @@ void IPCamera::setPassword(QByteArray reply)
     readItems(reply, "IPCamera::getPassword, no such parameter:", [this](char key, const QByteArray& value) {
         switch (key) {
         case 'C': supportUPnP = value; break;
-        case 'D': modelName = value; break;
+        case 'D': break; // the model is the scan reply's
         case 'E': olvarisInfoE = value; break;
         case 'G':
             bRegisted = value;
@@ -254,7 +259,7 @@ void IPCamera::getPasswordResult(QByteArray reply)
             continue;
         const QByteArray& value = parts.at(1);
         switch (itemKey(parts)) {
-        case 'D': modelName = value; break;
+        case 'D':
         case 'M': break;
         case 'R':
             bPassword = value;

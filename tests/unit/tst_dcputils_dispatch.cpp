@@ -30,7 +30,7 @@ QByteArray field(const IPCamera& c, const QString& name)
         {"password", c.password}, {"bPassword", c.bPassword}, {"remote", c.remote}, {"bRegisted", c.bRegisted},
         {"bPing", c.bPing}, {"bRestart", c.bRestart}, {"IPAddr", c.IPAddr.toLatin1()},
         {"Https_port", c.networkconf.Https_port}, {"numAP", QByteArray::number(c.APConfig.numAP)},
-        {"MAC", c.MAC.toLatin1()}};
+        {"MAC", c.MAC.toLatin1()}, {"modelName", c.modelName}, {"MAC+model", c.MAC.toLatin1() + ' ' + c.modelName}};
     return fields.value(name, "<unknown field>");
 }
 
@@ -140,6 +140,7 @@ private slots:
         row("addressed scan, its camera in other case", "scan to " + kCamMac,
             replyDatagram(scanReply(kCamMac.toLower())), true);
         row("empty M", "", replyDatagram("1;M=;D=VKC-3100;P=2.0"), false);
+        row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")), false);
     }
 
     void receiveFilter()
@@ -182,12 +183,26 @@ private slots:
         QCOMPARE(found.count(), 1);
         QCOMPARE(found.at(0).at(0).toInt(), 1);
         QCOMPARE(IPCameraList.size(), 2);
-        // The discovery fields are replaced, an absent name included; the rest is kept.
+        // The discovery fields are replaced, an absent name included; the rest is kept, the model too.
         const IPCamera& c = IPCameraList[1];
-        QCOMPARE(QByteArrayList({c.modelName, c.IPAddr.toLatin1(), c.DCPVersion, c.bRegisted, c.Name, c.MAC.toLatin1(),
-                                 QByteArray::number(c.dcpStatus), c.password, c.FirmwareVersion, c.PWD_MD5,
-                                 c.networkconf.Https_port, QByteArray::number(c.APConfig.numAP)}).join('|'),
-                 "VKC-3200|10.0.0.9|2.3|1||" + kCamMac.toLatin1() + "|16|cHc=|1.0||443|3");
+        auto record = [&c] {
+            return QByteArrayList({c.modelName, c.IPAddr.toLatin1(), c.DCPVersion, c.bRegisted, c.Name,
+                                   c.MAC.toLatin1(), QByteArray::number(c.dcpStatus), c.password, c.FirmwareVersion,
+                                   c.PWD_MD5, c.networkconf.Https_port, QByteArray::number(c.APConfig.numAP)})
+                .join('|');
+        };
+        const QByteArray refreshed = "VKC-3100|10.0.0.9|2.3|1||" + kCamMac.toLatin1() + "|16|cHc=|1.0||443|3";
+        QCOMPARE(record(), refreshed);
+
+        // The first M names the camera: a reply listing another camera's MAC last makes its own record.
+        dcp.handleDatagram(replyDatagram("1;M=22:22:22:22:22:22;D=VKC-1;I=10.0.0.8;M=" + kCamMac.toLatin1()));
+        QCOMPARE(IPCameraList.size(), 3);
+        QCOMPARE(record(), refreshed);
+        // Once the scan is closed, a scan reply moves no camera.
+        QTest::qWait(4100);
+        dcp.handleDatagram(replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "10.9.9.9")));
+        QCOMPARE(record(), refreshed);
+        QCOMPARE(found.count(), 2);
     }
 
     void connectionModeGivesConnectionReady()
@@ -242,7 +257,7 @@ private slots:
         row("2: new camera, bit cleared: web server restart", v2, 23, "2;R=1;G=0", 23, "", "sent=9;");
         row("2: reply without R", v2, 2, "2;P=czNjcmV0", 2, "", "password=");
         row("2: lower-case MAC", v2, 2, "!2;M=aa:bb:cc:dd:ee:ff;R=1;P=czNjcmV0", 11, "gotPassword(0)", "password=s3cret");
-        row("3: old camera, any state", v1, 0, "3;51=443", 12, "gotNetworkConfig(0)", "Https_port=443");
+        row("3: old camera", v1, 3, "3;51=443", 12, "gotNetworkConfig(0)", "Https_port=443");
         row("3: new camera without R=1", v2, 3, "3;R=0;51=443", 3, "", "Https_port=");
         row("3: address from item 23", v2, 3, "3;R=1;23=10.0.0.7", 12, "gotNetworkConfig(0)", "IPAddr=10.0.0.7");
         row("3: empty item 23 keeps address", v2, 3, "3;R=1;23=", 12, "gotNetworkConfig(0)", "IPAddr=192.168.0.20");
@@ -254,18 +269,29 @@ private slots:
         for (const char* page : {"0;L=Zmlyc3Q=", "0;L=Zmlyc3Q=", "1;L=c2Vjb25k", "1;L=c2Vjb25k"})
             paged += "4;" + kM + ";A=2;E=" + page + ",11,4,AES,0&;X=00|";
         row("4: paged survey completes once", "2.3", 4, paged.chopped(1), 13, "gotAPnetwork()", "numAP=2");
-        row("7: old camera, any result", v1, 0, "7;R=0", 16, "checkPasswordMatching(0)", "bPassword=0");
+        row("7: old camera, any result", v1, 7, "7;R=0", 16, "checkPasswordMatching(0)", "bPassword=0");
         row("7: status query", v2, 19, "7;R=1", 20, "gotPasswordInitStatus(0)", "bPassword=1");
         // R=1 ending the text counts; the password sent ("typed!") becomes the camera's.
         row("7: check matches", v2, 7, "7;R=1", 16, "checkPasswordMatching(0)", "password=dHlwZWQh");
         row("7: check fails", v2, 7, "7;R=0;", 7, "checkPasswordMisMatching(-1)", "password=");
-        row("7: request heard back", v2, 7, "7;D=VKC-3100;X=00", 7, "checkPasswordMisMatching(-1)", "bPassword=");
-        row("8: ping in any state", v1, 3, "8;R=1", 17, "gotPingRsp()", "bPing=1");
-        row("8: a second M renames nothing", v1, 3, "8;R=1;M=11:22:33:44:55:66", 17, "gotPingRsp()",
-            "MAC=AA:BB:CC:DD:EE:FF");
+        row("7: request heard back", v2, 7, "7;D=VKC-3100;X=00", 7, "", "bPassword=");
+        row("8: ping", v1, 8, "8;R=1", 17, "gotPingRsp()", "bPing=1");
         row("8: no M", v1, 8, "!8;R=1", 8, "", "bPing=");
-        row("S: command", v2, 0, "S;R=reboot_quorvex", 17, "gotPingRsp()", "bPing=0");
-        row("9: restart, no signal", v2, 12, "9;R=1", 18, "", "bRestart=1");
+        row("S: command", v2, 8, "S;R=reboot_quorvex", 17, "gotPingRsp()", "bPing=0");
+        row("9: restart, no signal", v2, 9, "9;R=1", 18, "", "bRestart=1");
+
+        // Unasked replies change nothing: another class is taken only from a camera waiting for it,
+        // the record's MAC and model stay those of the scan reply that made it.
+        row("3: not waiting, address kept", v2, 12, "3;R=1;23=10.9.9.9", 12, "", "IPAddr=192.168.0.20");
+        row("3: old camera not waiting", v1, 0, "3;51=443", 0, "", "Https_port=");
+        row("3: address not plain IPv4", v2, 3, "3;R=1;23=012.254.000.041", 3, "", "IPAddr=192.168.0.20");
+        row("7: not waiting", v1, 0, "7;R=1", 0, "", "bPassword=");
+        row("8: not waiting", v1, 3, "8;R=1", 3, "", "bPing=");
+        row("S: waiting for another class", v2, 7, "S;R=reboot_quorvex", 7, "", "bPing=");
+        row("9: not waiting", v2, 23, "9;R=1", 23, "", "bRestart=");
+        row("2: D does not change the model", v2, 2, "2;R=1;D=firefox", 11, "gotPassword(0)", "modelName=VKC-3100");
+        row("8: neither M nor D renames", v1, 8, "8;R=1;M=11:22:33:44:55:66;D=firefox", 17, "gotPingRsp()",
+            "MAC+model=AA:BB:CC:DD:EE:FF VKC-3100");
     }
 
     void reply()

@@ -157,13 +157,13 @@ private slots:
         row("cloud: every key, password decoded", CloudInfo, "2.0",
             "2;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;E=e1;G=1;C=1;N=TXk;O=dns1;P=cGFzc3dvcmQ;R=0;U=1234.cloud.example;W=portal1;"
             "X=md5;Y=sess",
-            "modelName=VKC-3100 olvarisInfoE=e1 bRegisted=1 supportUPnP=1 Name=TXk UPnPDNS=dns1 "
+            "olvarisInfoE=e1 bRegisted=1 supportUPnP=1 Name=TXk UPnPDNS=dns1 "
             "password=password remote=0 olvarisNo=1234 url=cloud.example portal=portal1 PWD_MD5=md5 dfp=sess");
         row("cloud: U without a dot empties both", CloudInfo, "2.0", "2;U=42.a;U=1234", "olvarisNo= url=");
         row("password: R first without ; is not read", PasswordStatus, "2.0", "R=1;M=AA:BB:CC:DD:EE:FF", "");
         row("password: P item masked", PasswordStatus, "2.0", "7;M=AA;R=1;P=cGFzc3dvcmQ", "bPassword=1", true);
         row("password: the last R wins", PasswordStatus, "2.0", "7;M=AA;R=0;D=VKC;R=1;X=d",
-            "modelName=VKC bPassword=1 PWD_MD5=d");
+            "bPassword=1 PWD_MD5=d");
         row("ping: C and R both fill bPing", Ping, "1.0", "8;M=AA;R=0;C=1", "bPing=1");
         // The agent's acknowledgement, then the provision file: ready. The file alone starts over;
         // other output changes nothing.
