@@ -4,7 +4,7 @@
 
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "protocol/logsummary.h"
 
 namespace {
 
@@ -70,19 +70,14 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
     if (!isNewDcp(dcpVersion)) {
         clearRows();
         const QList<QByteArray> records = reply.split(',');
-        WLOG << "DCPParameter = " << records;
         for (const QByteArray& record : records) {
-            WLOG << "numAP = " << numAP;
             if (numAP == 0) {
                 numAP = 1;
                 continue;
             }
             const QList<QByteArray> fields = record.split(';');
-            WLOG << "subParameter = " << fields;
             if (fields.size() >= 7) {
                 const QByteArray ssid = QByteArray::fromBase64(fields.at(2));
-                WLOG << "IPCamera::setAPConfig, subParameter[2]:" << fields.at(2);
-                WLOG << "IPCamera::setAPConfig, AP_SSID:" << ssid;
                 appendRow(fields.at(0), fields.at(1), ssid, fields.at(3), fields.at(4), fields.at(5),
                           fields.at(6));
             } else {
@@ -97,14 +92,12 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
     }
 
     const int total = markedText(reply, ";A=").toInt();
-    WLOG << "All_APListNum = " << total;
     const QByteArray pageText = markedText(reply, ";E=");
-    WLOG << "str_Now_APListNum_0 = " << pageText;
     bool numbered = false;
     const int page = pageText.toInt(&numbered);
     numbered = numbered && page >= 0;
     if (total < 0 || total > kMaxSurveyPages || (total > 0 && (!numbered || page >= total))) {
-        WLOG << "Access-point survey page" << pageText << "of" << total << "pages ignored";
+        LogSummary::note(QStringLiteral("Access-point survey page out of bounds ignored"));
         return -1;
     }
 
@@ -113,35 +106,29 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
         receivedPages.clear();
         All_APListNum = total;
     } else if (total != All_APListNum) {
-        WLOG << "Unknow error";
+        LogSummary::note(QStringLiteral("Unknow error"));
         return -1;
     } else if (receivedPages.contains(page)) {
-        WLOG << "Receive duplicate UDP packet ?";
+        LogSummary::note(QStringLiteral("Receive duplicate UDP packet ?"));
         return -1;
     }
     if (numbered)
         receivedPages.insert(page);
     Now_APListNum.append(pageText);
-    WLOG << "Now_APListNum = " << Now_APListNum;
 
     const QList<QByteArray> records = listText(reply).split('&');
-    WLOG << "DCPParameter = " << records;
     numAP = AP_Column1.size();
     for (const QByteArray& record : records) {
         if (numAP >= kMaxSurveyRows) {
-            WLOG << "Access-point list cut at" << kMaxSurveyRows << "rows";
+            LogSummary::note(QStringLiteral("Access-point list cut at its row limit"));
             break;
         }
-        WLOG << "numAP = " << numAP;
         // The empty record after a trailing "&" is no access point.
         if (record.isEmpty())
             continue;
         const QList<QByteArray> fields = record.split(',');
-        WLOG << "subParameter = " << fields;
         if (fields.size() >= 5) {
             const QByteArray ssid = QByteArray::fromBase64(fields.at(0));
-            WLOG << "IPCamera::setAPConfig, subParameter[2]:" << fields.at(2);
-            WLOG << "IPCamera::setAPConfig, AP_SSID:" << ssid;
             appendRow("Unknown", fields.at(4), ssid, "Unknown", fields.at(3), fields.at(2), fields.at(1));
         } else {
             appendRow("Unknown", "0", "XXXXXXX", "Unknown", "Unknown", "Unknown", "Unknown");

@@ -9,6 +9,7 @@
 
 #include "protocol/dcpcodec.h"
 #include "protocol/ipv4.h"
+#include "protocol/logsummary.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
@@ -30,8 +31,9 @@ constexpr int kMaxRedirectConnections = 8;
 constexpr int kRedirectIdleMs = 5000;
 constexpr int kRedirectLogPrefix = 512;
 constexpr int kDatagramsPerRead = 64;
-// Dropped datagrams are logged as one summary line per this interval.
-constexpr int kDropSummaryMs = 1000;
+// Room in the kernel for the replies of a thousand cameras to one scan while the program is
+// busy with the first ones. The system may grant less (Linux: net.core.rmem_max).
+constexpr int kReceiveBufferBytes = 8 * 1024 * 1024;
 
 const char kRestartAgentCommand[] = "killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex";
 const char kProvisionQueryCommand[] = "ls /tmp/provision.conf";
@@ -78,9 +80,6 @@ DCPUtils::DCPUtils()
     connect(networkManager, &QNetworkAccessManager::sslErrors, this, &DCPUtils::sslErrors);
     connect(networkManager, &QNetworkAccessManager::authenticationRequired, this,
             &DCPUtils::checkRequestAuthRequired);
-    dropSummaryTimer.setSingleShot(true);
-    dropSummaryTimer.setInterval(kDropSummaryMs);
-    connect(&dropSummaryTimer, &QTimer::timeout, this, &DCPUtils::logDroppedDatagrams);
 }
 
 // Members go in reverse order of declaration: the TCP server with its connections,
@@ -94,6 +93,9 @@ bool DCPUtils::openUDPSocketRecv(quint16 port)
 {
     if (!udpSocket.bind(QHostAddress::Any, port))
         return false;
+    udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
+    WLOG << "DCP socket receive buffer:" << udpSocket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt()
+         << "bytes, asked for" << kReceiveBufferBytes;
     connect(&udpSocket, &QUdpSocket::readyRead, this, &DCPUtils::handleDCPresponse);
     connect(&udpSocket, &QUdpSocket::errorOccurred, this, &DCPUtils::handleSocketError);
     return true;
@@ -188,6 +190,7 @@ void DCPUtils::sendRequest(int idx, const QByteArray& cls, const QHostAddress& f
 void DCPUtils::dcpClass01_Scan(QString hostMac, QString hostIp, QString model, QString destMac)
 {
     scanClock.start();
+    announcedThisScan.clear();
     broadcastScan = sameMac(destMac, QLatin1String(kBroadcastMac));
     scanTargetMac = broadcastScan ? QString() : destMac;
     composeDCPMessage("1", hostMac, destMac, QHostAddress(hostIp), model, QByteArray());
@@ -314,7 +317,7 @@ void DCPUtils::handleDatagram(const QByteArray& datagram)
     QByteArray srcMac;
     QByteArray encoded;
     if (!dcpUnframe(datagram, &destMac, &srcMac, &encoded)) {
-        noteDropped(QStringLiteral("DCP datagram dropped: shorter than its header or its length field"));
+        LogSummary::note(QStringLiteral("DCP datagram dropped: shorter than its header or its length field"));
         return;
     }
     const QString destLower = macToText(destMac);
@@ -326,14 +329,14 @@ void DCPUtils::handleDatagram(const QByteArray& datagram)
 
     QByteArray plain;
     if (!dcpDecode(encoded, &plain)) {
-        noteDropped(QStringLiteral("DCP datagram dropped: payload does not decode"));
+        LogSummary::note(QStringLiteral("DCP datagram dropped: payload does not decode"));
         return;
     }
     QByteArray cls;
     QByteArray content;
     QString why;
     if (!dcpParseMessage(plain, &cls, &content, &why)) {
-        noteDropped("DCP datagram dropped: " + why);
+        LogSummary::note("DCP datagram dropped: " + why);
         return;
     }
     dispatchReply(cls, content, destLower);
@@ -345,6 +348,11 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
         const int idx = handleScanResponse(content, destLower);
         if (idx < 0)
             return;
+        // A camera is announced once per scan sent; repeats of its reply only refresh it.
+        const QString mac = IPCameraList[idx].MAC.toUpper();
+        if (announcedThisScan.contains(mac))
+            return;
+        announcedThisScan.insert(mac);
         if (deviceConnectionMode)
             emit deviceConnnectionReady(idx);
         else
@@ -391,7 +399,7 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
     } else if (cls == "9") {
         handleRestartResponse(content);
     } else {
-        noteDropped(QStringLiteral("DCP reply of unknown class dropped"));
+        LogSummary::note(QStringLiteral("DCP reply of unknown class dropped"));
     }
 }
 
@@ -417,7 +425,7 @@ bool DCPUtils::scanOpen() const
 int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
 {
     if (!scanOpen()) {
-        noteDropped(QStringLiteral("Handle <DCP_Class_01> no scan open, reply dropped"));
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_01> no scan open, reply dropped"));
         return -1;
     }
     IPCamera found(content, destLower);
@@ -428,19 +436,19 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
         || !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))
         return -1;
     if (!found.IPAddr.isEmpty() && !isDottedIPv4(found.IPAddr)) {
-        noteDropped(QStringLiteral("Handle <DCP_Class_01> address is not plain IPv4, reply dropped"));
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_01> address is not plain IPv4, reply dropped"));
         return -1;
     }
 
     for (int i = 0; i < IPCameraList.size(); ++i) {
         if (sameMac(IPCameraList[i].MAC, found.MAC)) {
-            noteDropped(QStringLiteral("Handle <DCP_Class_01> Duplicate Mac address, just update the information!"));
+            LogSummary::note(QStringLiteral("Handle <DCP_Class_01> Duplicate Mac address, just update the information!"));
             IPCameraList[i].refreshFrom(found);
             return i;
         }
     }
     if (IPCameraList.size() >= kMaxCameras) {
-        noteDropped(QStringLiteral("Handle <DCP_Class_01> camera list full, reply dropped"));
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_01> camera list full, reply dropped"));
         return -1;
     }
     IPCameraList.append(found);
@@ -451,11 +459,11 @@ int DCPUtils::replyCamera(const QByteArray& content, const char* noMacLog, const
 {
     const int idx = cameraOfReply(content);
     if (idx == -2)
-        WLOG << noMacLog;
+        LogSummary::note(QString::fromLatin1(noMacLog));
     if (idx < 0)
         return -1;
     if (noResultLog && !content.contains(";R=")) {
-        WLOG << noResultLog << IPCameraList[idx].MAC;
+        LogSummary::note(QString::fromLatin1(noResultLog));
         return -1;
     }
     return idx;
@@ -477,7 +485,7 @@ int DCPUtils::handleOlvarisInfoResponse(QByteArray content)
         break;
     case IPCamera::WAIT_REGISTER_INFO:
         if (isNewDcp(camera.DCPVersion) && !content.contains(";G=1")) {
-            WLOG << "Set <DCP_Class_09> dcpClass09_RestartHttpSrv ...";
+            LogSummary::note(QStringLiteral("Set <DCP_Class_09> dcpClass09_RestartHttpSrv ..."));
             dcpClass09_RestartHttpSrv(idx, ";L=1;N=1");
             IPCameraList[idx].dcpStatus = IPCamera::WAIT_REGISTER_INFO;
             return -1;
@@ -485,10 +493,7 @@ int DCPUtils::handleOlvarisInfoResponse(QByteArray content)
         camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
         break;
     default:
-        if (isNewDcp(camera.DCPVersion))
-            WLOG << "Handle <DCP_Class_02> [state" << camera.dcpStatus << "] not handled";
-        else
-            WLOG << "Handle <DCP_Class_02> [state" << camera.dcpStatus << "]  not handle";
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_02> no request waits for this reply, not handled"));
         return -1;
     }
     camera.setPassword(content);
@@ -499,18 +504,18 @@ int DCPUtils::handleNetConfigResponse(QByteArray content)
 {
     const int idx = cameraOfReply(content);
     if (idx < 0 || IPCameraList[idx].dcpStatus != IPCamera::WAIT_NETWORK_SETUP) {
-        noteDropped(QStringLiteral("Handle <DCP_Class_03> no network request waits for this reply"));
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_03> no network request waits for this reply"));
         return -1;
     }
     IPCamera& camera = IPCameraList[idx];
     if (isNewDcp(camera.DCPVersion)) {
         if (!content.contains(";R=1")) {
-            noteDropped(QStringLiteral("Handle <DCP_Class_03> reply without R=1 not taken"));
+            LogSummary::note(QStringLiteral("Handle <DCP_Class_03> reply without R=1 not taken"));
             return -1;
         }
         const QString address = QString::fromLatin1(itemValue(content, "23"));
         if (!address.isEmpty() && !isDottedIPv4(address)) {
-            noteDropped(QStringLiteral("Handle <DCP_Class_03> address is not plain IPv4, reply dropped"));
+            LogSummary::note(QStringLiteral("Handle <DCP_Class_03> address is not plain IPv4, reply dropped"));
             return -1;
         }
         camera.dcpStatus = IPCamera::GOT_NETWORK_SETUP;
@@ -527,7 +532,7 @@ int DCPUtils::handleAPsearchResponse(QByteArray content)
 {
     const int idx = cameraOfReply(content);
     if (idx < 0 || IPCameraList[idx].dcpStatus != IPCamera::WAIT_AP) {
-        noteDropped(QStringLiteral("I don't send AP search cmd"));
+        LogSummary::note(QStringLiteral("I don't send AP search cmd"));
         return -1;
     }
     IPCamera& camera = IPCameraList[idx];
@@ -536,24 +541,23 @@ int DCPUtils::handleAPsearchResponse(QByteArray content)
         return idx;
 
     const APSearchResult& list = camera.APConfig;
-    WLOG << "IPCameraList[idx].APConfig.numAP = " << list.numAP;
-    bool complete = false;
+    const char* kind = nullptr;
     if (list.numAP > 0) {
-        if (!isNewDcp(camera.DCPVersion)) {
-            WLOG << "this is DCP 1.0 APsearchResponse";
-            complete = true;
-        } else if (list.All_APListNum == 0) {
-            WLOG << "this is DCP 2.0~2.3 APsearchResponse";
-            complete = true;
-        } else if (list.allPagesReceived()) {
-            WLOG << "this is DCP 2.3 APsearchResponse";
-            complete = true;
-        }
+        if (!isNewDcp(camera.DCPVersion))
+            kind = "this is DCP 1.0 APsearchResponse";
+        else if (list.All_APListNum == 0)
+            kind = "this is DCP 2.0~2.3 APsearchResponse";
+        else if (list.allPagesReceived())
+            kind = "this is DCP 2.3 APsearchResponse";
     }
-    if (complete) {
-        camera.dcpStatus = IPCamera::GOT_AP;
-        WLOG << "IPCameraList[idx].dcpStatus = IPCamera::GOT_AP;";
+    if (!kind) {
+        LogSummary::note(QStringLiteral("Access-point survey page taken, more to come"));
+        return idx;
     }
+    WLOG << "IPCameraList[idx].APConfig.numAP = " << list.numAP;
+    WLOG << kind;
+    camera.dcpStatus = IPCamera::GOT_AP;
+    WLOG << "IPCameraList[idx].dcpStatus = IPCamera::GOT_AP;";
     return idx;
 }
 
@@ -565,7 +569,7 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
         return -1;
     IPCamera& camera = IPCameraList[idx];
     if (camera.dcpStatus != IPCamera::WAIT_PASSWD && camera.dcpStatus != IPCamera::WAIT_PWD_STATUS) {
-        noteDropped(QStringLiteral("Handle <DCP_Class_07> no password request waits for this reply"));
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_07> no password request waits for this reply"));
         return -1;
     }
     const QByteArray result = itemValue(content, "R");
@@ -582,7 +586,7 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
         camera.dcpStatus = IPCamera::GOT_PWD;
     } else {
         if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "0") {
-            noteDropped(QStringLiteral("Check Device Password Not Match !!;"));
+            LogSummary::note(QStringLiteral("Check Device Password Not Match !!;"));
             emit checkPasswordMisMatching(-1);
         }
         return -1;
@@ -616,7 +620,7 @@ int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog,
     if (idx < 0)
         return -1;
     if (IPCameraList[idx].dcpStatus != waitState) {
-        noteDropped(QStringLiteral("DCP ping, command or restart reply that no request waits for dropped"));
+        LogSummary::note(QStringLiteral("DCP ping, command or restart reply that no request waits for dropped"));
         return -1;
     }
     IPCameraList[idx].dcpStatus = gotState;
@@ -659,7 +663,7 @@ void DCPUtils::acceptConnection()
 {
     while (QTcpSocket* socket = tcpServer.nextPendingConnection()) {
         if (!isRedirectPeerAllowed(socket->peerAddress())) {
-            WLOG << "acceptConnection refused a peer that is not this machine:" << socket->peerAddress().toString();
+            LogSummary::note(QStringLiteral("acceptConnection refused a peer that is not this machine"));
             socket->abort();
             socket->deleteLater();
             continue;
@@ -667,20 +671,19 @@ void DCPUtils::acceptConnection()
         // The oldest connection makes room: a browser's fresh redirect always gets in.
         redirectSockets.removeAll(nullptr);
         if (redirectSockets.size() >= kMaxRedirectConnections) {
-            WLOG << "acceptConnection closed the oldest of" << redirectSockets.size() << "open connections";
+            LogSummary::note(QStringLiteral("acceptConnection closed the oldest open connection"));
             QTcpSocket* oldest = redirectSockets.takeFirst();
             oldest->abort();
             oldest->deleteLater();
         }
         redirectSockets.append(socket);
         tcpSocket = socket;
-        if (socket->state() == QAbstractSocket::ConnectedState)
-            WLOG << "acceptConnection ----> Address :" << socket->peerAddress().toString();
+        LogSummary::note(QStringLiteral("acceptConnection ----> a connection from this machine"));
         connect(socket, &QTcpSocket::readyRead, this, &DCPUtils::handleOpenapiResponse);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         // A request not complete by then is not a browser's redirect.
         QTimer::singleShot(kRedirectIdleMs, socket, [socket] {
-            WLOG << "Redirect connection idle, closed";
+            LogSummary::note(QStringLiteral("Redirect connection idle, closed"));
             socket->abort();
             socket->deleteLater();
         });
@@ -699,8 +702,7 @@ void DCPUtils::handleOpenapiResponse()
     const int lineEnd = buffer.indexOf('\n');
     if (lineEnd < 0) {
         if (buffer.size() > kMaxRedirectRequest) {
-            WLOG << "Redirect request line too long, connection closed:"
-                 << withTokenMasked(buffer).left(kRedirectLogPrefix);
+            LogSummary::note(QStringLiteral("Redirect request line too long, connection closed"));
             socket->abort();
             socket->deleteLater();
         } else {
@@ -713,8 +715,6 @@ void DCPUtils::handleOpenapiResponse()
     QByteArray requestLine = buffer.left(lineEnd);
     if (requestLine.endsWith('\r'))
         requestLine.chop(1);
-    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
-         << withTokenMasked(requestLine).left(kRedirectLogPrefix);
     handleRedirectRequest(socket, requestLine);
 }
 
@@ -723,13 +723,15 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
     const bool signIn = requestLine.contains("state=tolmwizard_signin");
     const bool signUp = !signIn && requestLine.contains("state=tolmwizard_signup");
     if (!redirectExpected || (!signIn && !signUp)) {
-        WLOG << (redirectExpected ? "Not Handled in OpenAPI Recieved Data!!"
-                                  : "Redirect ignored: no sign-in or sign-up is waiting for one");
+        LogSummary::note(redirectExpected ? QStringLiteral("Not Handled in OpenAPI Recieved Data!!")
+                                          : QStringLiteral("Redirect ignored: no sign-in or sign-up is waiting for one"));
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         socket->disconnectFromHost();
         return;
     }
 
+    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
+         << withTokenMasked(requestLine).left(kRedirectLogPrefix);
     static const char page[] = "<html><body><p>Done. You can return to the setup wizard.</p></body></html>";
     socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ")
                   + QByteArray::number(int(sizeof(page) - 1)) + "\r\nConnection: close\r\n\r\n" + page);
@@ -755,21 +757,4 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
         emit gotOpenAPISignIn(accessToken, targetSite);
     else
         emit gotOpenAPISignUp(accessToken);
-}
-
-// ---------------------------------------------------------------------------
-// Dropped datagrams
-
-void DCPUtils::noteDropped(const QString& why)
-{
-    ++droppedDatagrams[why];
-    if (!dropSummaryTimer.isActive())
-        dropSummaryTimer.start();
-}
-
-void DCPUtils::logDroppedDatagrams()
-{
-    for (auto it = droppedDatagrams.constBegin(); it != droppedDatagrams.constEnd(); ++it)
-        WLOG << it.key() << "x" << it.value();
-    droppedDatagrams.clear();
 }

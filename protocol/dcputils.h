@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QSslError>
 #include <QString>
 #include <QStringList>
@@ -123,11 +124,10 @@ private:
     bool deviceConnectionMode = false;
     // The Base64 password last sent to each camera (by upper-case MAC) in a class 7 request.
     QHash<QString, QByteArray> sentPasswords;
-    QMap<QString, int> droppedDatagrams;
-    QTimer dropSummaryTimer;
 
     // Time since the last scan sent; invalid before the first. Scan replies are taken while open.
     QElapsedTimer scanClock;
+    QSet<QString> announcedThisScan; // upper-case MACs
     bool broadcastScan = false;
     QString scanTargetMac;
     QHostAddress datagramTarget{QHostAddress::Broadcast};
@@ -156,9 +156,6 @@ private:
     bool scanOpen() const;
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
     void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
-    // Counts a dropped datagram by reason; the counts are logged once per second.
-    void noteDropped(const QString& why);
-    void logDroppedDatagrams();
 };
 
 #endif // DCPUTILS_H

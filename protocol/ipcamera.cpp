@@ -4,6 +4,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "protocol/logsummary.h"
 
 // The shared list that base/globals.h declares.
 QList<IPCamera> IPCameraList;
@@ -44,14 +45,14 @@ char itemKey(const QList<QByteArray>& parts)
     return parts.at(0).isEmpty() ? '\0' : parts.at(0).at(0);
 }
 
-// Calls take(key, value) for every item with a value; items take does not know are logged
-// after unknownLog.
+// Calls take(key, value) for every item with a value; items take does not know are counted
+// under unknownLog.
 template <class Take>
 void readItems(const QByteArray& reply, const char* unknownLog, Take take)
 {
     for (const QList<QByteArray>& parts : replyItems(reply))
         if (parts.size() >= 2 && !take(itemKey(parts), parts.at(1)))
-            WLOG << unknownLog << parts.at(0);
+            LogSummary::note(QString::fromLatin1(unknownLog));
 }
 
 // The items of a ping, restart or command reply: X fills the record; M and D are the camera's
@@ -161,7 +162,7 @@ IPCamera::IPCamera(QByteArray reply, QString hostMac)
         case 'W': networkType = value; break;
         case 'X': PWD_MD5 = value; break;
         default:
-            WLOG << "<DCP_Class_01> IPCamera::IPCamera parsing no such parameter : " << value;
+            LogSummary::note(QStringLiteral("<DCP_Class_01> IPCamera::IPCamera parsing no such parameter"));
         }
     }
     MACHost = hostMac;
@@ -247,14 +248,10 @@ void IPCamera::setPassword(QByteArray reply)
 
 void IPCamera::getPasswordResult(QByteArray reply)
 {
-    WLOG << "IPCamera::getPasswordResult content: " << loggableReply(reply);
+    WLOG << "IPCamera::getPasswordResult content: " << LogSummary::prefix(loggableReply(reply));
     if (!reply.contains(";R="))
         return;
     for (const QList<QByteArray>& parts : replyItems(reply)) {
-        QList<QByteArray> shown = parts;
-        if (shown.size() > 1 && itemKey(shown) == 'P')
-            shown[1] = maskSecret(QString::fromLatin1(shown.at(1))).toLatin1();
-        WLOG << "IPCamera::getPasswordResult subParameter = " << shown;
         if (parts.size() < 2)
             continue;
         const QByteArray& value = parts.at(1);
@@ -267,7 +264,7 @@ void IPCamera::getPasswordResult(QByteArray reply)
             break;
         case 'X': PWD_MD5 = value; break;
         default:
-            WLOG << "IPCamera::getPasswordResult, no such parameter:" << parts.at(0);
+            LogSummary::note(QStringLiteral("IPCamera::getPasswordResult, no such parameter:"));
         }
     }
 }

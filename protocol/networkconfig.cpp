@@ -1,6 +1,7 @@
 #include "protocol/networkconfig.h"
 
 #include "base/log.h"
+#include "protocol/logsummary.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void networkConfig::setNetworkConfig(QByteArray reply)
             if (QByteArray networkConfig::* field = numberedField(number))
                 this->*field = value;
             else
-                WLOG << "unknow parameter in network configuration:" << key;
+                LogSummary::note(QStringLiteral("unknow parameter in network configuration:"));
         }
 
         RemoteAccess = "1";

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "protocol/networkconfig.h"
 #include "setup/setupinput.h"
 #include "testsupport.h"
@@ -204,9 +205,11 @@ private slots:
         QMap<QString, QString> expected = snapshot(cam);
         for (const QString& c : changes.split(' ', Qt::SkipEmptyParts))
             expected[c.section('=', 0, 0)] = c.section('=', 1);
+        LogSummary::flush();
         LogRecorder log;
         for (const QByteArray& reply : replies.split('|'))
             runParser(cam, parser, reply);
+        LogSummary::flush();
         QCOMPARE(snapshot(cam), expected);
         QVERIFY2(log.count({"no such parameter"}) == (unlisted ? 1 : 0), qPrintable(log.all()));
         // The password never reaches the log, neither as received nor decoded.
