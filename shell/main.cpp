@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 
 #include "base/config.h"
@@ -9,6 +10,7 @@
 #include "base/logging.h"
 #include "shell/mainpage.h"
 #include "platform/registry.h"
+#include "welcome/spriteclipper.h"
 
 int qMain(int argc, char** argv)
 {
@@ -28,6 +30,7 @@ int qMain(int argc, char** argv)
         installLogFileHandler();
     Platform::registerCompatibilityPersisted();
     applyDownloadAddresses(config.qaTest);
+    removeStaleSpriteFolders(QDir::tempPath());
 
     gDCPUtils = new DCPUtils;
     WLOG << "Start Tcp Server ...";

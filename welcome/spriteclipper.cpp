@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,7 +16,16 @@
 #include "base/log.h"
 #include "base/replylimits.h"
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
+
+const char kFolderPattern[] = "tolmwizard-XXXXXX";
+const char kLockName[] = "owner.lock";
+// A folder without a lock file is left by a version before the lock once it is this old.
+constexpr qint64 kUnlockedLeftoverSecs = 24 * 3600;
 
 QMap<QString, int> rowsOf(const QStringList& keys, int cell)
 {
@@ -51,12 +62,54 @@ bool makeEmptyFolder(const QString& path)
 
 QString spriteFolder()
 {
-    static QTemporaryDir folder(QDir::tempPath() + "/tolmwizard-XXXXXX");
+    static QTemporaryDir folder(QDir::tempPath() + "/" + kFolderPattern);
     if (!folder.isValid()) {
         WLOG << "no folder for the pictures :" << folder.errorString();
         return QString();
     }
+    // Held until exit; released before the folder goes (statics end in reverse order).
+    static QLockFile lock(folder.filePath(kLockName));
+    static const bool locked = [] {
+        lock.setStaleLockTime(0);
+        return lock.tryLock(0);
+    }();
+    if (!locked)
+        WLOG << "the picture folder's lock file cannot be made";
     return folder.path();
+}
+
+int removeStaleSpriteFolders(const QString& parent)
+{
+    static const QRegularExpression name(QStringLiteral("^tolmwizard-[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QFileInfoList entries =
+        QDir(parent).entryInfoList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo& info : entries) {
+        if (!name.match(info.fileName()).hasMatch() || info.isSymLink() || !info.isDir())
+            continue;
+#ifdef Q_OS_UNIX
+        if (info.ownerId() != uint(geteuid()))
+            continue;
+#endif
+        const QString path = info.absoluteFilePath();
+        const QFileInfo lockInfo(path + "/" + kLockName);
+        QLockFile lock(lockInfo.filePath());
+        lock.setStaleLockTime(0);
+        if (lockInfo.exists() || lockInfo.isSymLink()) {
+            // Taken only when the run that made it is gone.
+            if (lockInfo.isSymLink() || !lockInfo.isFile() || !lock.tryLock(0))
+                continue;
+        } else if (info.lastModified().secsTo(QDateTime::currentDateTime()) < kUnlockedLeftoverSecs) {
+            continue;
+        }
+        if (QDir(path).removeRecursively())
+            ++removed;
+        else
+            WLOG << "a picture folder of an earlier run could not be removed :" << path;
+    }
+    if (removed > 0)
+        WLOG << "picture folders of earlier runs removed :" << removed;
+    return removed;
 }
 
 bool writeSpriteFile(const QString& folder, const QString& name, const QByteArray& body)

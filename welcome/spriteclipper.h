@@ -8,7 +8,14 @@
 
 // The folder of the sprites and their clips: made once per run under the temporary folder
 // with a fresh name and owner-only access, removed at exit. Null when it cannot be made.
+// A lock file inside marks it as in use by this run until the run ends.
 QString spriteFolder();
+
+// Removes the sprite folders that earlier runs of this user left in parent (the temporary
+// folder) and that no run uses any more: our own name pattern, a real folder (links are never
+// followed), owned by this user, with a lock file whose run is gone (or, from versions without
+// the lock, unchanged for a day). Returns how many were removed.
+int removeStaleSpriteFolders(const QString& parent);
 
 // Writes body as folder/name by writing a new file and renaming it into place, so a link
 // planted under that name is replaced, never written through.

@@ -1,7 +1,10 @@
 // Cutting the downloaded sprites into one picture per catalogue name.
 #include <QtTest>
 
+#include <QLockFile>
 #include <QPainter>
+#include <QSysInfo>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include "welcome/spriteclipper.h"
@@ -46,6 +49,8 @@ private slots:
     void privateFolder();
     void plantedLinksAreNotFollowed_data();
     void plantedLinksAreNotFollowed();
+    void leftoverFolders_data();
+    void leftoverFolders();
 };
 
 void TestSpriteClipper::cells_data()
@@ -128,6 +133,58 @@ void TestSpriteClipper::plantedLinksAreNotFollowed()
     QCOMPARE(precious.readAll(), QByteArray("keep"));
     QVERIFY(!QFileInfo(dir.filePath(planted)).isSymLink());
     QCOMPARE(filesIn(dir.filePath(sprite.clipFolder)), QStringList{"a.png"});
+}
+
+// Picture folders that earlier runs left in the temporary folder: only our own, unused ones go.
+void TestSpriteClipper::leftoverFolders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("lock"); // "dead", "live", "none", "old" (none, unchanged for two days)
+    QTest::addColumn<QString>("kind"); // "dir", "link" (to a folder with a dead lock), "other user"
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("run gone") << "tolmwizard-a1B2c3" << "dead" << "dir" << true;
+    QTest::newRow("run alive") << "tolmwizard-a1B2c3" << "live" << "dir" << false;
+    QTest::newRow("no lock, recent") << "tolmwizard-a1B2c3" << "none" << "dir" << false;
+    QTest::newRow("no lock, old") << "tolmwizard-a1B2c3" << "old" << "dir" << true;
+    QTest::newRow("link to a folder") << "tolmwizard-a1B2c3" << "dead" << "link" << false;
+    QTest::newRow("other name") << "tolmwizard-a1B2c3d" << "dead" << "dir" << false;
+    QTest::newRow("other user") << "tolmwizard-a1B2c3" << "dead" << "other user" << false;
+}
+
+void TestSpriteClipper::leftoverFolders()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, lock);
+    QFETCH(QString, kind);
+    if (kind == "other user" && geteuid() != 0)
+        QSKIP("needs root to give a folder to another user");
+    QTemporaryDir parent, elsewhere, victim;
+    QVERIFY(parent.isValid() && elsewhere.isValid() && victim.isValid());
+    QFile precious(victim.filePath("precious"));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.close();
+    const QString folder = (kind == "link" ? elsewhere.path() : parent.path()) + "/" + name;
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(QFile::link(victim.path(), folder + "/inside"));
+    QLockFile live(folder + "/owner.lock");
+    if (lock == "live") {
+        QVERIFY(live.tryLock(0));
+    } else if (lock == "dead") {
+        QFile file(folder + "/owner.lock"); // a pid no process has
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("99999999\ntolmwizard\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    } else if (lock == "old") {
+        const timeval twoDaysAgo[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
+        QCOMPARE(utimes(QFile::encodeName(folder).constData(), twoDaysAgo), 0);
+    }
+    if (kind == "link")
+        QVERIFY(QFile::link(folder, parent.path() + "/" + name));
+    if (kind == "other user")
+        QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+
+    QTEST(removeStaleSpriteFolders(parent.path()) == 1, "removed");
+    QTEST(!QFileInfo::exists(folder), "removed");
+    QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
 }
 
 QTEST_MAIN(TestSpriteClipper)
