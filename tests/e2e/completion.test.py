@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """The local-only road's end in the lab: a registered camera -> already-registered page; Reset ->
 Start Over -> guide; the camera again -> Next -> completion page with the snapshot from the KORVA
-path (the T4X path answers HTML); box ticked, Finish -> a launcher on the desktop and exit code 0."""
+path (the T4X path answers HTML), while spoofed class 3 and scan replies name another address that
+gets no request; box ticked, Finish -> a launcher on the desktop and exit code 0."""
 
 import os
 import re
+import subprocess
 import sys
 import unittest
 
@@ -17,6 +19,8 @@ ROOF = {"mac": "00:11:22:AA:BB:03", "model": "VKC-7300", "name": "Roof", "dcpVer
 LEFT, RIGHT = (200, 40, 90), (240, 200, 40)  # the two halves of the camera's picture
 ROW, PASSWORD, NEXT, REGISTERED_NEXT = (257, 231), (326, 238), (695, 562), (715, 562)
 RESET, START_OVER, SHORTCUT_BOX = (585, 562), (626, 512), (58, 419)
+SPOOFED = "10.254.0.99"
+DCPFLOOD = os.path.join(BUILD_DIR, "tests", "dcpflood")
 
 
 class Completion(unittest.TestCase):
@@ -28,6 +32,8 @@ class Completion(unittest.TestCase):
         lab.add_cam_address(ROOF["ip"])
         _, cgi_record = start_camcgi(lab, ROOF["ip"], 8443, ROOF["password"], "--snapshot-dialect", "korva",
                                      "--snapshot", picture)
+        lab.add_cam_address(SPOOFED)  # a host on the LAN that answers for the camera unasked
+        _, spoof_record = start_camcgi(lab, SPOOFED, 8443, ROOF["password"], "--snapshot", picture)
         home = os.path.join(lab.workdir, "home")  # the wizard's home, with its desktop folder
         os.makedirs(os.path.join(home, "Desktop"))
         with Wizard(BUILD_DIR, lab=lab, env={"HOME": home, "XDG_CONFIG_HOME": None, "XDG_DESKTOP_DIR": None}) as w:
@@ -50,6 +56,10 @@ class Completion(unittest.TestCase):
                     w.click(*START_OVER)
                     w.wait_log("Start Over", 5)
             w.click(*REGISTERED_NEXT)
+            spoofs = [lab.cam([DCPFLOOD, "--to", lab.pc_ip, "--pc-mac", lab.pc_mac, "--cam-mac", ROOF["mac"],
+                               "--seconds", "3", "--text", text], stdout=subprocess.DEVNULL)
+                      for text in ("3;M=%s;D=VKC-7300;R=1;23=%s;51=8443" % (ROOF["mac"], SPOOFED),
+                                   "1;M=%s;D=VKC-7300;I=%s;P=2.3;G=1" % (ROOF["mac"], SPOOFED))]
             w.wait_log("Setup complete, snapshot every", 30)
             w.wait_log("checkGetDeviceImageStatus : success", 20)
             w.click(*SHORTCUT_BOX)
@@ -57,8 +67,11 @@ class Completion(unittest.TestCase):
             self.assertTrue(image.count(LEFT) > 20000 and image.count(RIGHT) > 20000, "no snapshot shown")
             w.click(*NEXT)  # Finish
             self.assertEqual(w.wait_exit(10), 0)
+            for spoof in spoofs:
+                spoof.wait(10)
             self.assertFalse(re.search(r"Auth Basic\s+\"(?!\*+\")", w.log_text()))
 
+        self.assertEqual(records(spoof_record), [])  # nothing reached the spoofed address
         asked = records(cgi_record)
         self.assertTrue(all(r["password_ok"] for r in asked if r["path"].startswith("/image")))
         self.assertIn("/image.jpg", [r["path"] for r in asked])  # T4X first, answered with HTML
