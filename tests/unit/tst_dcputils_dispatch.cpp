@@ -109,8 +109,8 @@ private slots:
         QCOMPARE(IPCameraList.size(), 1024);
         dcp.handleDatagram(replyDatagram(scanReply("11:22:33:44:55:66")));
         QCOMPARE(IPCameraList.size(), 1024);
-        dcp.handleDatagram(replyDatagram(scanReply(kCamMac, "VKC-3200")));
-        QCOMPARE(IPCameraList.last().modelName, QByteArray("VKC-3200"));
+        dcp.handleDatagram(replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "10.0.0.9")));
+        QCOMPARE(IPCameraList.last().IPAddr, QString("10.0.0.9")); // a full list still refreshes
     }
 
     void receiveFilter_data()
