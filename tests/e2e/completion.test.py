@@ -2,7 +2,9 @@
 """The local-only road's end in the lab: a registered camera -> already-registered page; Reset ->
 Start Over -> guide; the camera again -> Next -> completion page with the snapshot from the KORVA
 path (the T4X path answers HTML), while spoofed class 3 and scan replies name another address that
-gets no request; box ticked, Finish -> a launcher on the desktop and exit code 0."""
+gets no request; box ticked, Finish -> a launcher on the desktop beside the person's own file of
+that name, and exit code 0. A hostile camera's snapshots (1 GiB without a length, a 746 KB PNG of
+16000 x 16000 pixels) leave the wizard's memory within 200 MB."""
 
 import os
 import re
@@ -12,7 +14,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wizard import BUILD_DIR, GUIDE_SKIP, Wizard, lab_for, records, start_camcgi, start_camsim  # noqa: E402
-from pictures import pixels, write_png  # noqa: E402
+from pictures import blank_png, pixels, write_png  # noqa: E402
 
 ROOF = {"mac": "00:11:22:AA:BB:03", "model": "VKC-7300", "name": "Roof", "dcpVersion": "2.3",
         "ip": "10.254.0.23", "registered": "1", "password": "roofpass1", "network": {"51": "8443"}}
@@ -24,6 +26,18 @@ DCPFLOOD = os.path.join(BUILD_DIR, "tests", "dcpflood")
 
 
 class Completion(unittest.TestCase):
+    def to_registered_page(self, w, times):
+        """Guide skipped, the camera chosen, its password -> the already-registered page."""
+        w.click(*GUIDE_SKIP)
+        w.wait_log("Got new IPCamera and Update Device Table List in idx :", 15, count=times)
+        w.click(*ROW)
+        w.click(*NEXT)
+        w.wait_log("DiscoveryPage IPCameraIdx :", 10, count=times)
+        w.click(*PASSWORD)
+        w.type_text(ROOF["password"])
+        w.click(*NEXT)
+        w.wait_log("camera already registered", 30, count=times)
+
     def test_registered_camera_to_finish(self):
         lab = lab_for(self)
         picture = os.path.join(lab.workdir, "snapshot.png")
@@ -36,19 +50,14 @@ class Completion(unittest.TestCase):
         _, spoof_record = start_camcgi(lab, SPOOFED, 8443, ROOF["password"], "--snapshot", picture)
         home = os.path.join(lab.workdir, "home")  # the wizard's home, with its desktop folder
         os.makedirs(os.path.join(home, "Desktop"))
+        own = os.path.join(home, "Desktop", "VKC-7300.desktop")  # the person's own file of that name
+        with open(own, "w") as f:
+            f.write("[Desktop Entry]\nName=mine\n")
         with Wizard(BUILD_DIR, lab=lab, env={"HOME": home, "XDG_CONFIG_HOME": None, "XDG_DESKTOP_DIR": None}) as w:
             w.start_local_only()
             w.agree()
             for times in (1, 2):
-                w.click(*GUIDE_SKIP)
-                w.wait_log("Got new IPCamera and Update Device Table List in idx :", 15, count=times)
-                w.click(*ROW)
-                w.click(*NEXT)
-                w.wait_log("DiscoveryPage IPCameraIdx :", 10, count=times)
-                w.click(*PASSWORD)
-                w.type_text(ROOF["password"])
-                w.click(*NEXT)
-                w.wait_log("camera already registered", 30, count=times)
+                self.to_registered_page(w, times)
                 w.screenshot("completion_already_registered.png")
                 if times == 1:
                     w.click(*RESET)
@@ -75,8 +84,34 @@ class Completion(unittest.TestCase):
         asked = records(cgi_record)
         self.assertTrue(all(r["password_ok"] for r in asked if r["path"].startswith("/image")))
         self.assertIn("/image.jpg", [r["path"] for r in asked])  # T4X first, answered with HTML
-        with open(os.path.join(home, "Desktop", "VKC-7300.desktop")) as f:
+        with open(own) as f:
+            self.assertEqual(f.read(), "[Desktop Entry]\nName=mine\n")
+        with open(os.path.join(home, "Desktop", "VKC-7300 (2).desktop")) as f:
             self.assertIn("URL=http://%s\n" % ROOF["ip"], f.read())
+
+    def test_hostile_snapshots_bounded(self):
+        lab = lab_for(self)
+        huge = os.path.join(lab.workdir, "huge.png")
+        blank_png(huge, 16000, 16000)
+        start_camsim(lab, [ROOF])
+        lab.add_cam_address(ROOF["ip"])
+        _, cgi_record = start_camcgi(lab, ROOF["ip"], 8443, ROOF["password"],
+                                     "--serve", "/image/jpeg.cgi=stream:%d" % (1 << 30), "--serve", "/image.jpg=" + huge)
+        with Wizard(BUILD_DIR, lab=lab) as w:
+            w.start_local_only()
+            w.agree()
+            before, _ = w.memory()
+            self.to_registered_page(w, 1)
+            w.click(*REGISTERED_NEXT)
+            w.wait_log("Setup complete, snapshot every", 30)
+            # Each dialect's answers fail in turn: the 16000 x 16000 PNG (T4X), the 1 GiB (KORVA).
+            w.wait_log(" #######  change from korva to t4x  #######", 40, count=3)
+            now, peak = w.memory()
+            print("memory: %.0f MiB before, %.0f MiB now, %.0f MiB at the peak" % (before, now, peak))
+            self.assertLess(peak - before, 200)
+        asked = [r["path"] for r in records(cgi_record)]
+        self.assertGreater(asked.count("/image/jpeg.cgi"), 3)
+        self.assertGreater(asked.count("/image.jpg"), 3)
 
 
 if __name__ == "__main__":

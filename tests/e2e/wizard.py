@@ -588,6 +588,12 @@ class Wizard:
             return True
         self._fail("log.txt has %r fewer than %d times within %s s" % (substring, count, timeout))
 
+    def memory(self):
+        """The program's resident memory now and at its peak so far (VmRSS, VmHWM), in MiB."""
+        with open("/proc/%d/status" % self.proc.pid, encoding="utf-8") as f:
+            fields = dict(line.split(":", 1) for line in f if ":" in line)
+        return tuple(int(fields[key].split()[0]) / 1024 for key in ("VmRSS", "VmHWM"))
+
     def wait_exit(self, timeout=10):
         try:
             return self.proc.wait(timeout)

@@ -11,6 +11,9 @@ JSON line, and exits after a time limit.
 With --snapshot-dialect korva (or t4x) the snapshot comes only on that dialect's path; the
 other dialect's snapshot path answers 200 with an HTML page, as a camera's web interface
 does. --snapshot names the picture to serve (default: snapshot.jpg beside this script).
+--serve PATH=SPEC (repeatable) answers one snapshot path otherwise, as a hostile camera: SPEC
+"stream:N" streams N bytes without a length and closes, "length:N" announces N bytes and sends
+them, anything else is a file to serve.
 
 The first line on standard output is "PORT <n>" once the server listens.
 A record line: {"method", "path", "query", "user", "password_ok", "status", "body"}.
@@ -110,6 +113,8 @@ class CgiHandler(http.server.BaseHTTPRequestHandler):
             status, content_type, content = 404, "text/plain", b"Not Found\n"
         elif not password_ok:
             status, content_type, content = 401, "text/plain", b"Unauthorized\n"
+        elif url.path in SNAPSHOT_PATHS and url.path in self.server.served:
+            status, content_type, content = 200, "image/jpeg", self.server.served[url.path]
         elif url.path in SNAPSHOT_PATHS and self.server.snapshot_paths and url.path not in self.server.snapshot_paths:
             status, content_type, content = 200, "text/html", NOT_A_PICTURE
         elif url.path in SNAPSHOT_PATHS:
@@ -127,9 +132,27 @@ class CgiHandler(http.server.BaseHTTPRequestHandler):
         if status == 401:
             self.send_header("WWW-Authenticate", 'Basic realm="camera"')
         self.send_header("Content-Type", content_type)
+        if isinstance(content, tuple):
+            self.send_flood(*content)
+            return
         self.send_header("Content-Length", str(len(content)))
         self.end_headers()
         self.wfile.write(content)
+
+    def send_flood(self, kind, size):
+        """size bytes, announced ("length") or closed by the end of the connection ("stream")."""
+        self.close_connection = True
+        if kind == "length":
+            self.send_header("Content-Length", str(size))
+        else:
+            self.send_header("Connection", "close")
+        self.end_headers()
+        block = bytes(64 * 1024)
+        try:
+            for sent in range(0, size, len(block)):
+                self.wfile.write(block[:size - sent])
+        except (OSError, ValueError):  # the client gave up
+            pass
 
 
 class CgiServer(http.server.ThreadingHTTPServer):
@@ -142,6 +165,7 @@ class CgiServer(http.server.ThreadingHTTPServer):
         self.recorder = recorder
         self.snapshot = snapshot
         self.snapshot_paths = set()
+        self.served = {}  # snapshot path -> bytes, or ("stream" | "length", size)
 
     def server_bind(self):
         # HTTPServer would look its own name up (a DNS query); the address is name enough.
@@ -177,6 +201,8 @@ def main():
     parser.add_argument("--snapshot", default=os.path.join(HERE, "snapshot.jpg"), help="picture to serve")
     parser.add_argument("--snapshot-dialect", choices=sorted(SNAPSHOT_BY_DIALECT),
                         help="serve the snapshot on this dialect's path only")
+    parser.add_argument("--serve", action="append", default=[], metavar="PATH=SPEC",
+                        help="a snapshot path's answer: stream:N, length:N or a file")
     args = parser.parse_args()
 
     folder = tempfile.mkdtemp(prefix="camcgi-")
@@ -189,6 +215,14 @@ def main():
         server = CgiServer((args.bind, args.port), context, args.password, Recorder(args.record), snapshot)
         if args.snapshot_dialect:
             server.snapshot_paths = {SNAPSHOT_BY_DIALECT[args.snapshot_dialect]}
+        for rule in args.serve:
+            path, _, spec = rule.partition("=")
+            kind, _, size = spec.partition(":")
+            if kind in ("stream", "length"):
+                server.served[path] = (kind, int(size))
+            else:
+                with open(spec, "rb") as f:
+                    server.served[path] = f.read()
         print("PORT %d" % server.server_address[1], flush=True)
 
         stop = threading.Event()
