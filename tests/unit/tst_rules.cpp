@@ -174,8 +174,8 @@ private slots:
         QCOMPARE(::routeCode("1", "2"), QString("2"));
     }
 
-    // Launcher names: what may not reach a file name or a script line, and addresses that are
-    // not plain dotted IPv4.
+    // Launcher names: what may not reach a file name or a script line; an address with a line
+    // break (the address check itself has its own table).
     void launcherNames_data()
     {
         QTest::addColumn<QString>("model");
@@ -186,7 +186,7 @@ private slots:
         QTest::newRow("plain") << "VKC-1" << ip << desktop << false;
         QTest::newRow("dots inside") << "VKC.1" << ip << desktop << false;
         QTest::newRow("parent folder") << "..VKC" << ip << desktop << true;
-        QTest::newRow("separators") << "..\\x/b" << ip << desktop << true;
+        QTest::newRow("backslash") << "a\\b" << ip << desktop << true;
         QTest::newRow("drive") << "C:x" << ip << desktop << true;
         QTest::newRow("line break") << "VKC\r\nX" << ip << desktop << true;
         QTest::newRow("DEL") << "VKC\x7f" << ip << desktop << true;
@@ -199,11 +199,7 @@ private slots:
         QTest::newRow("quote in model") << "VKC\"" << ip << desktop << true;
         QTest::newRow("quote in folder") << "VKC-1" << ip << "/home/u\"/Desktop" << true;
         QTest::newRow("no folder") << "VKC-1" << ip << "" << true;
-        QTest::newRow("octet over 255") << "VKC-1" << "192.168.0.256" << desktop << true;
-        QTest::newRow("quote in address") << "VKC-1" << "1.2.3.4\"" << desktop << true;
-        QTest::newRow("host name") << "VKC-1" << "host.example" << desktop << true;
         QTest::newRow("trailing newline") << "VKC-1" << ip + "\n" << desktop << true;
-        QTest::newRow("leading blank") << "VKC-1" << " " + ip << desktop << true;
     }
     void launcherNames()
     {
