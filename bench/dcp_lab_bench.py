@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""DCP scan figures in a lab: 250 simulated cameras (camsim) on the camera side, and
-bench_dcp on the PC side timing a broadcast scan until all 250 are in IPCameraList, next to
+"""DCP scan figures in a lab: 1,024 simulated cameras (camsim) on the camera side, and
+bench_dcp on the PC side timing a broadcast scan until all of them are in IPCameraList, next to
 a bare UDP echo round trip over the same veth (bench_dcp --echo-server on the camera side).
 
-    python3 bench/dcp_lab_bench.py [cameras, default 250]      (BUILD_DIR: build tree)
+    python3 bench/dcp_lab_bench.py [cameras, default 1024]      (BUILD_DIR: build tree)
 
 Prints a skip line and exits 0 where no lab can be made (not root, no `ip netns`)."""
 
@@ -22,7 +22,7 @@ ECHO_PORT = 7
 
 def main():
     build = os.path.abspath(os.environ.get("BUILD_DIR", os.path.join(ROOT, "build")))
-    count = int(sys.argv[1]) if len(sys.argv) > 1 else 250
+    count = int(sys.argv[1]) if len(sys.argv) > 1 else 1024
     bench = os.path.join(build, "bench", "bench_dcp")
     camsim = os.path.join(build, "tests", "camsim")
     reason = labmod.unavailable_reason()

@@ -86,18 +86,6 @@ QString textValue(const QByteArray& value)
     return QString::fromUtf8(untilZero(value));
 }
 
-// A reply as it may be logged: the value of any P item (a password) is masked.
-QByteArray loggableReply(const QByteArray& reply)
-{
-    QList<QByteArray> items = reply.split(';');
-    for (QByteArray& item : items) {
-        const int eq = item.indexOf('=');
-        if (eq >= 0 && item.startsWith('P'))
-            item = item.left(eq + 1) + maskSecret(QString::fromLatin1(item.mid(eq + 1))).toLatin1();
-    }
-    return items.join(';');
-}
-
 // The output of the Internet-check command: the agent restart is acknowledged first,
 // then the provision file reappears. Other output changes nothing.
 void takeCommandOutput(const QByteArray& output, QByteArray& bPing)
@@ -248,7 +236,7 @@ void IPCamera::setPassword(QByteArray reply)
 
 void IPCamera::getPasswordResult(QByteArray reply)
 {
-    WLOG << "IPCamera::getPasswordResult content: " << LogSummary::prefix(loggableReply(reply));
+    LogSummary::note(QStringLiteral("IPCamera::getPasswordResult content"));
     if (!reply.contains(";R="))
         return;
     for (const QList<QByteArray>& parts : replyItems(reply)) {
@@ -260,7 +248,6 @@ void IPCamera::getPasswordResult(QByteArray reply)
         case 'M': break;
         case 'R':
             bPassword = value;
-            WLOG << "IPCamera::getPasswordResult bPassword:" << bPassword;
             break;
         case 'X': PWD_MD5 = value; break;
         default:

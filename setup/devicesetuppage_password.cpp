@@ -140,6 +140,7 @@ void DeviceSetupPage::checkPasswordFailed(int index)
 
 void DeviceSetupPage::handleDevicePasswordInitStatus(int index)
 {
-    if (index >= 0 && index < IPCameraList.size())
+    // Only the chosen camera's record: discovery asks every camera on the network.
+    if (index >= 0 && index < IPCameraList.size() && index == IPCameraIdx)
         logCameraRecord(index, IPCameraList.at(index));
 }

@@ -13,6 +13,7 @@
 #include "setup/devicesetuppage.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "setup/hostinterfaces.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
@@ -182,23 +183,20 @@ void DiscoveryPage::scanDevicesPasswordStatus()
     for (int i : CameraTable::camerasToQuery(IPCameraList, queriedThisTick)) {
         const IPCamera& c = IPCameraList.at(i);
         queriedThisTick.insert(c.MAC.toUpper());
-        const char* tag = isNewDcp(c.DCPVersion) ? "2.0 -----------" : "1.0 -----------";
-        WLOG << tag << "i" << i;
-        WLOG << tag << "c.modelName" << c.modelName;
-        WLOG << tag << "c.dcpStatus" << c.dcpStatus;
+        // Counted: every camera that answers a scan is asked, as many as the network holds.
         if (CameraTable::passwordQuery(c) == CameraTable::PasswordQuery::CheckPassword) {
-            WLOG << "Set <DCP_Class_07> Content =" << "";
+            LogSummary::note(QStringLiteral("Set <DCP_Class_07> Content ="));
             gDCPUtils->dcpClass07_CheckPassword(i, QByteArray(), QByteArray());
         } else {
-            WLOG << "Set <DCP_Class_02> Content =" << "";
+            LogSummary::note(QStringLiteral("Set <DCP_Class_02> Content ="));
             gDCPUtils->dcpClass02_GetOlvarisInfo(i, 0);
         }
     }
     const bool allKnown = std::none_of(IPCameraList.cbegin(), IPCameraList.cend(), [](const IPCamera& c) {
         return CameraTable::passwordQuery(c) != CameraTable::PasswordQuery::None;
     });
-    WLOG << (allKnown ? " *************************  gotALLDevicePasswordStatus true "
-                      : " *************************  gotALLDevicePasswordStatus false ");
+    LogSummary::note(allKnown ? QStringLiteral(" *************************  gotALLDevicePasswordStatus true ")
+                              : QStringLiteral(" *************************  gotALLDevicePasswordStatus false "));
 }
 
 // ---------------------------------------------------------------------------
@@ -209,7 +207,7 @@ void DiscoveryPage::updateCameraEmit(int index)
     // A repeated reply of a listed camera changes nothing here.
     if (index >= 0 && index < IPCameraList.size() && CameraTable::isListed(rowMacs(), IPCameraList.at(index).MAC))
         return;
-    WLOG << "[cameraEmitUpdate()] cameraEmitUpdate Slot Emit Camera idx :" << index;
+    LogSummary::note(QStringLiteral("[cameraEmitUpdate()] cameraEmitUpdate Slot Emit Camera"));
     scanDevicesPasswordStatus();
     updateDeviceTableList(index);
 }
@@ -257,7 +255,6 @@ void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
 
     const QString model = modelText(camera.modelName);
     const QString path = deviceIconsPath + (isLocalView ? QString("xxxxxxxx") : model.toLower()) + ".png";
-    WLOG << "path xxxxxxxxxxxx :" << path;
     table->setItem(row, PictureColumn, pictureItem(path, 30, 30));
 
     if (camera.bRegisted != "1")

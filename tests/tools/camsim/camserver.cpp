@@ -49,6 +49,9 @@ bool CamServer::start(const QString& recordPath, QString* error)
         *error = QStringLiteral("cannot bind UDP port %1: %2").arg(m_port).arg(m_socket.errorString());
         return false;
     }
+    // One socket plays every camera and hears all their broadcast answers back: room for a
+    // thousand of them, so that a request right after a scan is not lost among them.
+    m_socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 8 * 1024 * 1024);
     m_started = QDateTime::currentMSecsSinceEpoch();
     connect(&m_socket, &QUdpSocket::readyRead, this, &CamServer::readPending);
     return true;
