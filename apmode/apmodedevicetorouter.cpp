@@ -11,6 +11,7 @@
 #include "apmode/apmoderules.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
+#include "setup/setupchecks.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "base/log.h"
@@ -29,6 +30,8 @@ constexpr int kTickMs = 1000;
 constexpr int kSurveyTicks = 30;
 constexpr int kTicksPerSurvey = 5;
 constexpr int kConnectTicks = 60;
+// Wi-Fi settings go out every other tick until the camera confirms them.
+constexpr SetupChecks::Schedule kConnectWait{kConnectTicks, 2};
 constexpr int kMaxPartialList = 10;
 
 
@@ -348,20 +351,25 @@ void APModeDeviceToRouter::checkAPClientAutoConnection()
         key = box ? box->ui->WirelessAutoPassword_LineEdit->text() : QString();
         WLOG << "linedit :" << maskSecret(key);
     }
-    if (waitAPClientAutoConnectNumber == kConnectTicks) {
+    const bool confirmed = IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP;
+    switch (SetupChecks::tick(kConnectWait, waitAPClientAutoConnectNumber, confirmed, gotAPClientAutoConnect)) {
+    case SetupChecks::Tick::Timeout:
         checkAPClientAutoConnectTimer->stop();
         WLOG << " checkAPClientAutoConnectTimer timeout " << waitAPClientAutoConnectNumber << "stop !!";
         gMainpage->hideBusy();
         popupAPModeToAPClientModeFailed();
         return;
-    }
-    if (IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP) {
+    case SetupChecks::Tick::Passed:
         connectionConfirmed(true, ui->apD2RSiteSurveyList_ListWidget->currentItem()->text());
         if (IPCameraList.isEmpty())
             return;
-    }
-    if (waitAPClientAutoConnectNumber % 2 == 0 && !gotAPClientAutoConnect)
+        break;
+    case SetupChecks::Tick::Send:
         gDCPUtils->dcpClass03_SetNetworkSetup(0, WifiSettings::content(WifiSettings::surveyed(list, row, key)));
+        break;
+    case SetupChecks::Tick::Wait:
+        break;
+    }
     WLOG << " waitAPClientAutoConnectNumber :" << waitAPClientAutoConnectNumber;
     ++waitAPClientAutoConnectNumber;
 }
@@ -381,21 +389,26 @@ void APModeDeviceToRouter::checkdAPClientManualConnection()
     const int encryption = form->WirelessManualEncrypt_ComboBox->currentIndex();
     WLOG << " ssid :" << ssid << " password :" << maskSecret(key) << " security :" << security
          << " encrypt :" << encryption;
-    if (waitAPClientManualConnectNumber == kConnectTicks) {
+    const bool confirmed = IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP;
+    switch (SetupChecks::tick(kConnectWait, waitAPClientManualConnectNumber, confirmed, gotAPClientManualConnect)) {
+    case SetupChecks::Tick::Timeout:
         checkAPClientManualConnectTimer->stop();
         WLOG << " waitAPClientManualConnectNumber timeout " << waitAPClientManualConnectNumber << "stop !!";
         gMainpage->hideBusy();
         popupAPModeToAPClientModeFailed();
         return;
-    }
-    if (IPCameraList.first().dcpStatus == IPCamera::GOT_NETWORK_SETUP) {
+    case SetupChecks::Tick::Passed:
         connectionConfirmed(false, ssid);
         if (IPCameraList.isEmpty())
             return;
-    }
-    if (waitAPClientManualConnectNumber % 2 == 0 && !gotAPClientManualConnect)
+        break;
+    case SetupChecks::Tick::Send:
         gDCPUtils->dcpClass03_SetNetworkSetup(
             0, WifiSettings::content(WifiSettings::typed(ssid, security, encryption, key)));
+        break;
+    case SetupChecks::Tick::Wait:
+        break;
+    }
     WLOG << " waitAPClientManualConnectNumber :" << waitAPClientManualConnectNumber;
     ++waitAPClientManualConnectNumber;
 }

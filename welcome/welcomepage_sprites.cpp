@@ -7,6 +7,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "setup/setupchecks.h"
 #include "welcome/catalogue.h"
 #include "welcome/spriteclipper.h"
 
@@ -53,21 +54,28 @@ void WelcomePage::spriteTick(const SpriteWait& wait)
         wait.timer->stop();
         wait.ready = false;
         WLOG << "local view, pass assemble image checking !!! ";
-    } else if (n == kSpriteTickLimit) {
-        // Gives up this wait only: the catalogue, the update check and a download run on.
-        wait.timer->stop();
-        wait.manager->clearAccessCache();
-        WLOG << qPrintable(name + " timeout ") << n << "stop !!";
-        wait.counter = 0;
-        wait.ready = false;
-        return;
-    } else if (wait.ready) {
-        wait.timer->stop();
-        wait.manager->clearAccessCache();
-        WLOG << qPrintable(name + " stop at ") << n;
-    } else if (n % kSpriteRequestEvery == 0) {
-        WLOG << wait.resendText << wait.url;
-        (this->*wait.request)();
+    } else {
+        switch (SetupChecks::tick({kSpriteTickLimit, kSpriteRequestEvery}, n, wait.ready, false)) {
+        case SetupChecks::Tick::Timeout:
+            // Gives up this wait only: the catalogue, the update check and a download run on.
+            wait.timer->stop();
+            wait.manager->clearAccessCache();
+            WLOG << qPrintable(name + " timeout ") << n << "stop !!";
+            wait.counter = 0;
+            wait.ready = false;
+            return;
+        case SetupChecks::Tick::Passed:
+            wait.timer->stop();
+            wait.manager->clearAccessCache();
+            WLOG << qPrintable(name + " stop at ") << n;
+            break;
+        case SetupChecks::Tick::Send:
+            WLOG << wait.resendText << wait.url;
+            (this->*wait.request)();
+            break;
+        case SetupChecks::Tick::Wait:
+            break;
+        }
     }
     WLOG << qPrintable(name + " :") << n;
     ++wait.counter;
