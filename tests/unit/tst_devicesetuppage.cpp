@@ -73,6 +73,7 @@ private slots:
         qDeleteAll(gMainpage->findChildren<ConfigNetworkMessageBox*>());
         SupportAPModeMap.clear();
         SupportWiFiMap.clear();
+        tryInternetNum = 0;
         QCoreApplication::processEvents();
         countSent();
     }
@@ -82,12 +83,15 @@ private slots:
         QTest::addColumn<int>("check"); // index into kTicks
         QTest::addColumn<int>("limit");
         QTest::addColumn<int>("requests");
-        QTest::newRow("password") << 0 << 30 << 15;
-        QTest::newRow("network settings") << 1 << 30 << 15;
-        QTest::newRow("Internet") << 2 << 60 << 30;
-        QTest::newRow("cloud information") << 3 << 30 << 15;
-        QTest::newRow("manual settings") << 4 << 60 << 12;
-        QTest::newRow("restart") << 5 << 30 << 6;
+        QTest::addColumn<int>("retries"); // of an access-point model; -1 any other model
+        QTest::newRow("password") << 0 << 30 << 15 << -1;
+        QTest::newRow("network settings") << 1 << 30 << 15 << -1;
+        QTest::newRow("network settings, access-point model") << 1 << 30 << 15 << 0;
+        QTest::newRow("Internet") << 2 << 60 << 30 << -1;
+        QTest::newRow("Internet, access-point model after a retry") << 2 << 60 << 30 << 1;
+        QTest::newRow("cloud information") << 3 << 30 << 15 << -1;
+        QTest::newRow("manual settings") << 4 << 60 << 12 << -1;
+        QTest::newRow("restart") << 5 << 30 << 6 << -1;
     }
 
     // A camera that never answers: requests on the schedule, the popup at the limit, and nothing
@@ -97,8 +101,13 @@ private slots:
         QFETCH(int, check);
         QFETCH(int, limit);
         QFETCH(int, requests);
+        QFETCH(int, retries);
         const QByteArray cls = QList<QByteArray>{"7", "3", "S", "2", "3", "9"}.at(check);
-        const QString popup = check == 0 ? "PasswordErrorMsgBox" : "ConfigNetworkWarning";
+        const QString popup = check == 0 ? "PasswordErrorMsgBox"
+                              : retries < 0 ? "ConfigNetworkWarning"
+                              : retries ? "APClientModeInternetResetFailedWarning" : "APClientModeInternetFailed";
+        if (retries >= 0)
+            SupportAPModeMap["VKC-3100"] = "1", tryInternetNum = retries;
         gMainpage->showBusy();
         int sent = 0;
         for (int n = 0; n < limit; ++n) {
@@ -111,6 +120,10 @@ private slots:
         QCOMPARE(countSent(cls), 0);
         QVERIFY(popupOpen(popup));
         QVERIFY(!gMainpage->isBusy());
+        if (retries == 0) { // Retry counts, and the next failure offers Reset
+            gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxRightBtn_Button->click();
+            QCOMPARE(tryInternetNum, 1);
+        }
     }
 
     // Local-only: the dialect is unknown, so both are sent; then the Wi-Fi page, inputs unlocked.

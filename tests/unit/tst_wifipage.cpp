@@ -110,6 +110,39 @@ private slots:
         QVERIFY(receiver.nextText().endsWith(";9=1;10=0;11=Q2FmZQ==;14=0;15=0;18="));
     }
 
+    // The waits after the settings went out, from a few ticks before their limits: a request on
+    // every fifth count, the popup on the limit tick and not before.
+    void limits_data()
+    {
+        QTest::addColumn<int>("check");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("popup");
+        QTest::newRow("settings") << 0 << 60 << "WiFiConfigFailedWarning";
+        QTest::newRow("restart") << 1 << 30 << "WiFiConfigFailedWarning";
+        QTest::newRow("camera on Wi-Fi") << 2 << 30 << "plugInEthernetCableWarning";
+    }
+    void limits()
+    {
+        QFETCH(int, check);
+        QFETCH(int, limit);
+        QFETCH(QString, popup);
+        int* counters[] = {&page()->waitdWiFiAutoConnectNumber, &page()->waitRestartNetworkNumber,
+                           &page()->waitdWiFiNetworkNumber};
+        const std::function<void()> ticks[] = {[this] { page()->checkdWiFiAutoConnection(); },
+            [this] { page()->checkRestartNetworkConnection(); }, [this] { page()->checkdWiFiNetworkConnection(); }};
+        QStringList sends;
+        for (int n = limit - 6; n <= limit; ++n) {
+            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(popup));
+            *counters[check] = n;
+            ticks[check]();
+            if (!receiver.nextText(n % 5 ? 20 : 1000).isEmpty())
+                sends << QString::number(n);
+        }
+        QCOMPARE(sends, QStringList{QString::number(limit - 5)});
+        QVERIFY(gMainpage->findChild<MessageBoxPage*>(popup));
+        QCOMPARE(*counters[check], check ? 0 : limit + 1);
+    }
+
     void fourthPlugInOkLeaves()
     {
         for (int attempt = 0; attempt < 4; ++attempt) {
