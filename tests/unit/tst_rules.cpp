@@ -122,6 +122,8 @@ private slots:
         QVERIFY(keyRefusal("", false) && !keyRefusal("", true) && !keyRefusal("k", false));
         QVERIFY(passwordFitsRule("abc123", true) && !passwordFitsRule("abc12", true));
         QVERIFY(passwordFitsRule(QString(30, 'a'), true) && !passwordFitsRule(QString(31, 'a'), true));
+        QVERIFY(passwordFitsRule("!#$%&~", false) && !passwordFitsRule("abc12!", true));
+        QVERIFY(!passwordFitsRule("abc def", false) && !passwordFitsRule(QString::fromUtf8("abcdéf"), false));
         IPCamera fresh;
         fresh.bPassword = "1";
         QVERIFY(usesAlphanumericRule(fresh) && needsNoPassword(fresh));
