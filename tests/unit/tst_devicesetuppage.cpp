@@ -85,6 +85,7 @@ private slots:
         QTest::addColumn<int>("requests");
         QTest::addColumn<int>("retries"); // of an access-point model; -1 any other model
         QTest::newRow("password") << 0 << 30 << 15 << -1;
+        QTest::newRow("new password") << 0 << 30 << 15 << -2;
         QTest::newRow("network settings") << 1 << 30 << 15 << -1;
         QTest::newRow("network settings, access-point model") << 1 << 30 << 15 << 0;
         QTest::newRow("Internet") << 2 << 60 << 30 << -1;
@@ -108,7 +109,14 @@ private slots:
                               : retries ? "APClientModeInternetResetFailedWarning" : "APClientModeInternetFailed";
         if (retries >= 0)
             SupportAPModeMap["VKC-3100"] = "1", tryInternetNum = retries;
+        if (retries == -2) { // a camera without a password: the password is set, typed twice
+            camera().password.clear();
+            camera().bPassword = "1";
+            page()->setPasswordLineEditStatus();
+            page()->ui->dsetupRetypePasscode_LineEdit->setText(QString::fromLatin1(kPassword));
+        }
         gMainpage->showBusy();
+        LogRecorder log;
         int sent = 0;
         for (int n = 0; n < limit; ++n) {
             (page()->*kTicks[check])();
@@ -120,6 +128,7 @@ private slots:
         QCOMPARE(countSent(cls), 0);
         QVERIFY(popupOpen(popup));
         QVERIFY(!gMainpage->isBusy());
+        QVERIFY2(!log.contains(kPassword) && !log.contains(kPassword.toBase64()), qPrintable(log.all()));
         if (retries == 0) { // Retry counts, and the next failure offers Reset
             gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxRightBtn_Button->click();
             QCOMPARE(tryInternetNum, 1);

@@ -198,6 +198,11 @@ private slots:
         QVERIFY(gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
         supportType = "VKC-2000";
         gDeviceSetupPage->ui->dsetupCGIIamge_Label->show();
+        gDiscoveryPage->ui->discoveryInputPassword_LineEdit->setText("typedPw9");
+        gDiscoveryPage->ui->discoveryInputPasswordConfirm_LineEdit->setText("typedPw9");
+        LogRecorder log;
+        gDiscoveryPage->pressNextButton();
+        QVERIFY2(!log.contains("typedPw9"), qPrintable(log.all()));
 
         gDiscoveryPage->ui->discoveryPrev_Button->click();
         QCOMPARE(table()->rowCount(), 0);
