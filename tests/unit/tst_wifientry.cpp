@@ -61,6 +61,7 @@ private slots:
         QTest::newRow("wep space") << "Shared(WEP)" << "ab cd" << false;
         QTest::newRow("wpa 8") << "WPA2-PSK" << "abcdefgh" << true;
         QTest::newRow("wpa 7") << "WPA2-PSK" << "abcdefg" << false;
+        QTest::newRow("wpa space") << "WPA2-PSK" << "abcd efgh" << false;
         QTest::newRow("wpa 65") << "WPA2-PSK" << QString(65, 'a') << false;
         QTest::newRow("wpa 64 hex") << "WPA or WPA2" << QString(64, 'F') << true;
         QTest::newRow("wpa 64 with one non-hex") << "WPA-PSK" << QString(63, 'a') + "g" << false;
