@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include "cloud/cloudroute.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
@@ -109,6 +110,18 @@ private slots:
         QCOMPARE(reply->request().rawHeader("Authorization"), "Basic " + credentials.toBase64());
         reply->abort();
         QTRY_COMPARE(gDeviceSetupCompletePage->outstandingImageRequests, 0);
+    }
+
+    // The shortcut is offered after "No, thanks" only.
+    void shortcutOfferByRoad()
+    {
+        chooseCamera("2.0", "127.0.0.9", "1");
+        for (CloudRoute::Caller caller : {CloudRoute::Caller::SignIn, CloudRoute::Caller::Skip}) {
+            CloudRoute::apply(caller, nullptr);
+            QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isHidden(),
+                     caller != CloudRoute::Caller::Skip);
+        }
+        gDeviceSetupCompletePage->getImageTimer->stop();
     }
 
     void silentCameraGetsBoundedRequests()
