@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QNetworkReply>
 #include <QtTest>
 
 #include "apmode/apmodedevicetorouter.h"
@@ -285,7 +286,7 @@ private slots:
         QTest::newRow("camera search") << 0 << 19 << 30 << "APModeDiscoveryFailedWarning" << "20";
         QTest::newRow("password check") << 1 << 27 << 30 << "APModePasswordErrorMsgBox" << "28";
         QTest::newRow("site survey") << 2 << 24 << 30 << "" << "25 30";
-        QTest::newRow("Internet recheck") << 3 << 9 << 10 << "APClientModeInternetFailedWarning" << "";
+        QTest::newRow("Internet recheck") << 3 << 8 << 10 << "APClientModeInternetFailedWarning" << "8";
         QTest::newRow("rediscovery") << 4 << 49 << 60 << "APClientModeDiscoveryFailedWarning" << "50";
     }
     void limits()
@@ -305,14 +306,17 @@ private slots:
             [] { gAPModeHostToDevicePasswordVerify->checkAPModePasswordResult(); },
             [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); }, [] { gAPModeHostToRouter->recheckInternetRequest(); },
             [] { gAPModeHostToRouter->checkAPClientModeDiscovery(); }};
+        gAPModeHostToRouter->wizardInternetUrl = QUrl("http://127.0.0.1:9/"); // the probe stays here
+        auto probes = [] { return gWelcomePage->tolmwizardNetworkManager->findChildren<QNetworkReply*>().size(); };
         QPushButton* manual = gAPModeDeviceToRouter->ui->apD2RManual_PushButton;
         QStringList sends;
         for (int n = from; n <= limit; ++n) {
+            const int probesBefore = probes();
             *counters[check] = n;
             QVERIFY2(popup.isEmpty() ? !manual->isEnabled() : !gMainpage->findChild<MessageBoxPage*>(popup),
                      qPrintable(QString("before tick %1").arg(n)));
             QTimer* scan = gDiscoveryPage->checkDeviceDiscoveryTimer;
-            if (ticks(1, tick[check], "x74xx"[check]) > 0 || scan->isActive())
+            if (ticks(1, tick[check], "x74xx"[check]) > 0 || scan->isActive() || probes() > probesBefore)
                 sends << QString::number(n);
             scan->stop();
         }
