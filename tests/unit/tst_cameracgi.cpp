@@ -140,7 +140,7 @@ private slots:
     {
         QTest::addColumn<QString>("password");
         QTest::newRow("right password") << kCameraPassword;
-        QTest::newRow("wrong password: 401, logged, the next request goes on") << "not-it";
+        QTest::newRow("wrong password, KORVA: 401, logged, the next request goes on") << "not-it";
     }
 
     void clockReachesCamera()
@@ -154,7 +154,8 @@ private slots:
         camera.password = password.toUtf8().toBase64();
         IPCameraList = {camera};
         IPCameraIdx = 0;
-        CGIProtocolMap.insert("CAM-T", "2");
+        const bool right = password == kCameraPassword;
+        CGIProtocolMap.insert("CAM-T", right ? "2" : "1");
 
         LogRecorder log;
         const int before = server.records().size();
@@ -164,10 +165,10 @@ private slots:
         QVERIFY(server.waitForRecords(before + 2));
         const QJsonObject record = server.records().at(before);
         QCOMPARE(record.value("path").toString() + "?" + record.value("query").toString(),
-                 "/datetime.cgi?&Date=2026-02-03&Time=23:59:59&DateTimeMode=0&TimeServerIPAddress=" + kHost
-                     + "&TimeZoneIndex=84&ConfigReboot=No");
+                 right ? "/datetime.cgi?&Date=2026-02-03&Time=23:59:59&DateTimeMode=0&TimeServerIPAddress=" + kHost
+                             + "&TimeZoneIndex=84&ConfigReboot=No"
+                       : "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=84");
         QCOMPARE(server.records().at(before + 1).value("path").toString(), QString("/wireless.cgi"));
-        const bool right = password == kCameraPassword;
         QCOMPARE(record.value("status").toInt(), right ? 200 : 401);
         QTRY_COMPARE(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(), right ? 2 : 1);
         // Neither the password nor its Base64 forms are logged; the credential line keeps its label.
