@@ -9,6 +9,8 @@ constexpr const char* kQATestBaseUrl = "https://catalog.tolmwizard.invalid/devel
 constexpr const char* kUpdateCheckUrl = "https://update.tolmwizard.invalid/wizard/?version";
 constexpr const char* kCloudSiteHost = "www.olvaris.invalid";
 constexpr const char* kCloudServiceHost = "api.olvaris.invalid";
+// Every cloud address (portal answers, OpenAPI site, pages, REST) is on this domain.
+constexpr const char* kCloudDomain = "olvaris.invalid";
 constexpr const char* kTimeServerHost = "time.tolmwizard.invalid";
 // Internet probe: a real public web site over plain HTTP.
 constexpr const char* kInternetProbeUrl = "http://www.example.com/";

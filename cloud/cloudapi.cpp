@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include "protocol/ipcamera.h"
@@ -59,16 +60,24 @@ QString appCredentialAddress(const QString& site, const QString& timestamp)
     return site + gOAuthAccessTokenPath + gOAuthClientIdParam + kGrantText + timestamp + signatureParam(timestamp);
 }
 
-QString signUpPageAddress(const QString& site, const QString& appToken, const QString& language)
+QString signUpPageAddress(const QString& site, const QString& appToken, const QString& language, const QString& state)
 {
     return site + gUserAddDialogPath + "access_token=" + appToken + "&" + gOAuthRedirectParam
-        + "&dtype=wizard&state=tolmwizard_signup&lang=" + language;
+        + "&dtype=wizard&state=" + state + "&lang=" + language;
 }
 
-QString signInPageAddress(const QString& site, const QString& language)
+QString signInPageAddress(const QString& site, const QString& language, const QString& state)
 {
     return site + gOAuthAuthorizePath + gOAuthClientIdParam + gOAuthRedirectParam
-        + "response_type=token&scope=basic&dtype=wizard&state=tolmwizard_signin&lang=" + language;
+        + "response_type=token&scope=basic&dtype=wizard&state=" + state + "&lang=" + language;
+}
+
+QString newState(Flow flow)
+{
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    const QByteArray suffix = QByteArray(reinterpret_cast<const char*>(words), sizeof(words)).toHex();
+    return QLatin1String(flow == Flow::SignUp ? "tolmwizard_signup" : "tolmwizard_signin") + QString::fromLatin1(suffix);
 }
 
 QString deviceAddAddress(const QString& site, const QString& accessToken)
@@ -132,7 +141,7 @@ QString errorMessage(const QJsonDocument& document)
 
 QString withTokensMasked(const QString& text)
 {
-    static const QRegularExpression token(QStringLiteral("(access_token=)[^&\\s\"]*"));
+    static const QRegularExpression token(QStringLiteral("(access_token=|state=tolmwizard_sign(?:in|up))[^&\\s\"]*"));
     return QString(text).replace(token, QStringLiteral("\\1********"));
 }
 

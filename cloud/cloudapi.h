@@ -22,8 +22,9 @@ QString staleTimestamp();
 
 // The requests, built by plain concatenation: nothing is percent-encoded.
 QString appCredentialAddress(const QString& site, const QString& timestamp);
-QString signUpPageAddress(const QString& site, const QString& appToken, const QString& language);
-QString signInPageAddress(const QString& site, const QString& language);
+// state: the flow's own, from newState.
+QString signUpPageAddress(const QString& site, const QString& appToken, const QString& language, const QString& state);
+QString signInPageAddress(const QString& site, const QString& language, const QString& state);
 QString deviceAddAddress(const QString& site, const QString& accessToken);
 QString userInfoAddress(const QString& site, const QString& accessToken);
 // {"data":{"mac":...,"olvaris_id":...,"session_id":...}}, compact.
@@ -41,7 +42,12 @@ QString errorMessage(const QJsonDocument& document); // "error"."message"
 // True when the document is null, empty, or holds no object.
 bool isBlank(const QJsonDocument& document);
 
-// Text for the log with every access token's value masked.
+// A flow's OAuth state: "tolmwizard_signin" or "tolmwizard_signup" and a random suffix that
+// no other program can guess.
+enum class Flow;
+QString newState(Flow flow);
+
+// Text for the log with every access token's value and every state's suffix masked.
 QString withTokensMasked(const QString& text);
 
 // Links from the web views go to the system browser only for these schemes.

@@ -13,18 +13,15 @@
 
 namespace CloudRoute {
 
-Road roadFor(const QString& wifiSupport, const QString& apModeSupport)
-{
-    return wifiSupport == QLatin1String("1") && apModeSupport == QLatin1String("0") ? Road::WiFi : Road::Completion;
-}
-
 void apply(Caller caller, QWidget* leaving)
 {
     const bool known = IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size();
     const QString model = known ? modelText(IPCameraList.at(IPCameraIdx).modelName) : QString();
-    if (roadFor(SupportWiFiMap.value(model), SupportAPModeMap.value(model)) == Road::WiFi) {
+    const Plan plan = planFor(caller, SupportWiFiMap.value(model), SupportAPModeMap.value(model));
+    gDeviceSetupCompletePage->setShortcutOfferVisible(plan.shortcutOffered);
+    if (plan.road == Road::WiFi) {
         WLOG << "After the cloud step: Wi-Fi page for" << model;
-        if (caller == Caller::Skip)
+        if (plan.resetSetupChecks)
             gDeviceSetupPage->resetCheckingParameters();
         // The Wi-Fi page's enter() starts its site survey (Enter Manually off until it ends)
         // and offers Back by dWiFiBackToPage.
@@ -36,7 +33,6 @@ void apply(Caller caller, QWidget* leaving)
         return;
     }
     WLOG << "After the cloud step: completion page for" << model;
-    gDeviceSetupCompletePage->setShortcutOfferVisible(caller == Caller::Skip);
     gMainpage->enterPage(leaving, gDeviceSetupCompletePage);
 }
 

@@ -10,6 +10,7 @@
 #include <QWebPage>
 #include <QWebView>
 
+#include "cloud/cloudsiterules.h"
 #include "cloud/cloudroute.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/webviewstyle.h"
@@ -65,11 +66,12 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
     }
 
-    // Both managers verify the service's certificate: no TLS error is ignored.
-    signInNetworkManager = new QNetworkAccessManager;
+    // Both managers verify the service's certificate (no TLS error is ignored) and send only to
+    // the cloud service over https, and to the redirect listener.
+    signInNetworkManager = new CloudSite::Manager(true);
     connect(signInNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignInFinished);
     connect(signInNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
-    signUpNetworkManager = new QNetworkAccessManager;
+    signUpNetworkManager = new CloudSite::Manager(true);
     connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
     connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     connect(this, &CloudServicesPage::gotOpenAPISignUpTimeStamp, this, &CloudServicesPage::getSignUpAppToken,
@@ -136,7 +138,7 @@ void CloudServicesPage::pressSignInButton()
 void CloudServicesPage::pressBackButton()
 {
     isLocalView = false;
-    gDCPUtils->expectRedirect(false);
+    gDCPUtils->expectNoRedirect();
     clearCaches();
     gMainpage->setStep(2, tr("Set up and secure your camera"));
     gDeviceSetupPage->resetCheckingParameters();
@@ -293,7 +295,7 @@ void CloudServicesPage::pressMsgOKButton()
 {
     MessageBoxPage::closeByName(gMainpage, "noClouldServiceWarning");
     clearCaches();
-    gDCPUtils->expectRedirect(false);
+    gDCPUtils->expectNoRedirect();
     isLocalView = true;
     setupCompleteInfo();
     CloudRoute::apply(CloudRoute::Caller::Skip, this);
@@ -348,7 +350,7 @@ void CloudServicesPage::checkSetDeviceRegisterBitTure()
         gMainpage->hideBusy();
         if (flow == CloudApi::Flow::None)
             break;
-        gDCPUtils->expectRedirect(false);
+        gDCPUtils->expectNoRedirect();
         setupCompleteInfo();
         if (flow == CloudApi::Flow::SignIn) {
             WLOG << " Go to SignIn complete";

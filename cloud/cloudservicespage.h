@@ -107,6 +107,8 @@ private:
 
     QPointer<QNetworkReply> signInRequest; // the REST request the sign-in flow sent last
     QPointer<QNetworkReply> signUpRequest;
+    QString signInState; // the OAuth state each flow sent last
+    QString signUpState;
     QUrl signInPageUrl; // the page each flow loaded into its view
     QUrl signUpPageUrl;
     CloudApi::Flow lastRedirect = CloudApi::Flow::None;

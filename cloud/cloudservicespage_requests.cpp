@@ -6,6 +6,8 @@
 #include <QNetworkRequest>
 #include <QWebView>
 
+#include "cloud/cloudsiterules.h"
+#include "base/replylimits.h"
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
 #include "base/globals.h"
@@ -42,7 +44,7 @@ void CloudServicesPage::clearCaches()
 QNetworkReply* CloudServicesPage::sendRest(
     QNetworkAccessManager* manager, const QString& address, const QByteArray& body)
 {
-    QNetworkRequest request(CloudApi::toUrl(address));
+    QNetworkRequest request = ReplyLimits::request(CloudApi::toUrl(address));
     QNetworkReply* reply;
     if (body.isNull()) {
         request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
@@ -53,6 +55,7 @@ QNetworkReply* CloudServicesPage::sendRest(
         reply = manager->post(request, body);
     }
     reply->setProperty(kRestProperty, true);
+    ReplyLimits::bound(reply, ReplyLimits::kCloudBytes);
     return reply;
 }
 
@@ -62,7 +65,9 @@ void CloudServicesPage::loadPage(QWebView* view, QNetworkAccessManager* manager,
     // of the service, and never replace it.
     if (view->page()->networkAccessManager() != manager)
         view->page()->setNetworkAccessManager(manager);
-    gDCPUtils->expectRedirect(true);
+    const bool signIn = manager == signInNetworkManager;
+    gDCPUtils->expectRedirect(signIn ? DCPUtils::RedirectFlow::SignIn : DCPUtils::RedirectFlow::SignUp,
+        (signIn ? signInState : signUpState).toLatin1());
     view->load(CloudApi::toUrl(address));
 }
 
@@ -89,7 +94,8 @@ void CloudServicesPage::getSignUpPage(const QString& apptoken)
     signUpNetworkManager->clearAccessCache();
     signUpStep = 2;
     signUpRequest = nullptr;
-    const QString address = CloudApi::signUpPageAddress(OpenAPISite, apptoken, gCurrentLanguage);
+    signUpState = CloudApi::newState(CloudApi::Flow::SignUp);
+    const QString address = CloudApi::signUpPageAddress(OpenAPISite, apptoken, gCurrentLanguage, signUpState);
     signUpPageUrl = CloudApi::toUrl(address);
     loadPage(ui->cloudServiceSignUp_WebView, signUpNetworkManager, address);
 }
@@ -99,7 +105,8 @@ void CloudServicesPage::getSignInPage(const QString& site)
     signInStep = 0;
     OpenAPISite = site;
     signInRequest = nullptr;
-    const QString address = CloudApi::signInPageAddress(site, gCurrentLanguage);
+    signInState = CloudApi::newState(CloudApi::Flow::SignIn);
+    const QString address = CloudApi::signInPageAddress(site, gCurrentLanguage, signInState);
     signInPageUrl = CloudApi::toUrl(address);
     loadPage(ui->cloudServiceSignIn_WebView, signInNetworkManager, address);
 }
@@ -312,6 +319,6 @@ void CloudServicesPage::failFlow(
     WLOG << tag << "Fail reply->readAll()" << masked(body);
     gMainpage->hideBusy();
     if (untrusted)
-        gDCPUtils->expectRedirect(false);
+        gDCPUtils->expectNoRedirect();
     popupCloudFailure(untrusted);
 }

@@ -85,8 +85,15 @@ public:
 
     // The redirect listener admits only peers on this machine.
     static bool isRedirectPeerAllowed(const QHostAddress& peer);
-    // The listener acts on a redirect only while a sign-in or sign-up waits for one.
-    void expectRedirect(bool waiting);
+    // The listener acts once on a redirect whose "state" is exactly the one a waiting sign-in or
+    // sign-up sent; an empty state: that flow waits for none.
+    enum class RedirectFlow
+    {
+        SignIn,
+        SignUp,
+    };
+    void expectRedirect(RedirectFlow flow, const QByteArray& state);
+    void expectNoRedirect();
     // While on, scan replies emit deviceConnnectionReady instead of foundDevice.
     void setDeviceConnectionMode(bool on);
 
@@ -120,7 +127,8 @@ private:
     QTcpServer tcpServer;
     QPointer<QTcpSocket> tcpSocket; // the connection accepted last
     QList<QPointer<QTcpSocket>> redirectSockets;
-    bool redirectExpected = false;
+    QByteArray signInState; // what the waiting flows sent; empty: none waits
+    QByteArray signUpState;
     bool deviceConnectionMode = false;
     // The Base64 password last sent to each camera (by upper-case MAC) in a class 7 request.
     QHash<QString, QByteArray> sentPasswords;
@@ -156,6 +164,8 @@ private:
     bool scanOpen() const;
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
     void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
+    // Reads what socket has sent; a complete request line is handled and the socket leaves redirectSockets.
+    void readRedirectSocket(QTcpSocket* socket);
 };
 
 #endif // DCPUTILS_H

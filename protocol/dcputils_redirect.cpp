@@ -51,9 +51,15 @@ bool DCPUtils::openTCPSocketRecv(int port)
     return true;
 }
 
-void DCPUtils::expectRedirect(bool waiting)
+void DCPUtils::expectRedirect(RedirectFlow flow, const QByteArray& state)
 {
-    redirectExpected = waiting;
+    (flow == RedirectFlow::SignIn ? signInState : signUpState) = state;
+}
+
+void DCPUtils::expectNoRedirect()
+{
+    signInState.clear();
+    signUpState.clear();
 }
 
 void DCPUtils::setDeviceConnectionMode(bool on)
@@ -77,10 +83,17 @@ void DCPUtils::acceptConnection()
             socket->deleteLater();
             continue;
         }
-        // The oldest connection makes room: a browser's fresh redirect always gets in.
         redirectSockets.removeAll(nullptr);
         if (redirectSockets.size() >= kMaxRedirectConnections) {
-            LogSummary::note(QStringLiteral("acceptConnection closed the oldest open connection"));
+            // Requests already sent are served first; then the oldest idle connection makes room,
+            // so a flood of idle connections never pushes out a browser's redirect.
+            for (const QPointer<QTcpSocket>& open : QList<QPointer<QTcpSocket>>(redirectSockets))
+                if (open && open->waitForReadyRead(0))
+                    continue; // readRedirectSocket ran through readyRead
+            redirectSockets.removeAll(nullptr);
+        }
+        if (redirectSockets.size() >= kMaxRedirectConnections) {
+            LogSummary::note(QStringLiteral("acceptConnection closed the oldest idle connection"));
             QTcpSocket* oldest = redirectSockets.takeFirst();
             oldest->abort();
             oldest->deleteLater();
@@ -104,14 +117,20 @@ void DCPUtils::handleOpenapiResponse()
     QTcpSocket* socket = qobject_cast<QTcpSocket*>(sender());
     if (!socket)
         socket = tcpSocket;
-    if (!socket || !socket->isValid())
-        return;
+    if (socket)
+        readRedirectSocket(socket);
+}
 
+void DCPUtils::readRedirectSocket(QTcpSocket* socket)
+{
+    if (!socket->isValid())
+        return;
     QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + socket->readAll();
     const int lineEnd = buffer.indexOf('\n');
     if (lineEnd < 0) {
         if (buffer.size() > kMaxRedirectRequest) {
             LogSummary::note(QStringLiteral("Redirect request line too long, connection closed"));
+            redirectSockets.removeAll(socket);
             socket->abort();
             socket->deleteLater();
         } else {
@@ -121,6 +140,7 @@ void DCPUtils::handleOpenapiResponse()
     }
     socket->setProperty(kRedirectBufferProperty, QVariant());
     socket->disconnect(this);
+    redirectSockets.removeAll(socket);
     QByteArray requestLine = buffer.left(lineEnd);
     if (requestLine.endsWith('\r'))
         requestLine.chop(1);
@@ -129,15 +149,38 @@ void DCPUtils::handleOpenapiResponse()
 
 void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine)
 {
-    const bool signIn = requestLine.contains("state=tolmwizard_signin");
-    const bool signUp = !signIn && requestLine.contains("state=tolmwizard_signup");
-    if (!redirectExpected || (!signIn && !signUp)) {
-        LogSummary::note(redirectExpected ? QStringLiteral("Not Handled in OpenAPI Recieved Data!!")
-                                          : QStringLiteral("Redirect ignored: no sign-in or sign-up is waiting for one"));
+    const int queryStart = requestLine.indexOf('?');
+    int queryEnd = requestLine.indexOf(" HTTP", queryStart);
+    if (queryEnd < 0)
+        queryEnd = requestLine.size();
+    const QByteArray query = queryStart < 0 ? QByteArray() : requestLine.mid(queryStart + 1, queryEnd - queryStart - 1);
+    QByteArrayList states;
+    QString accessToken;
+    QString targetSite;
+    for (const QByteArray& item : query.split('&')) {
+        const int eq = item.indexOf('=');
+        const QByteArray key = eq < 0 ? item : item.left(eq);
+        const QByteArray value = eq < 0 ? QByteArray() : item.mid(eq + 1);
+        if (key == "state")
+            states.append(value);
+        else if (key == "access_token")
+            accessToken = QString::fromLatin1(value);
+        else if (key == "target_site")
+            targetSite = QString::fromLatin1(value);
+    }
+    // Exactly the state a waiting flow sent, and only once.
+    const QByteArray state = states.size() == 1 ? states.first() : QByteArray();
+    const bool signIn = !state.isEmpty() && state == signInState;
+    const bool signUp = !signIn && !state.isEmpty() && state == signUpState;
+    if (!signIn && !signUp) {
+        LogSummary::note(signInState.isEmpty() && signUpState.isEmpty()
+                ? QStringLiteral("Redirect ignored: no sign-in or sign-up is waiting for one")
+                : QStringLiteral("Not Handled in OpenAPI Recieved Data!!"));
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         socket->disconnectFromHost();
         return;
     }
+    (signIn ? signInState : signUpState).clear();
 
     WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
          << withTokenMasked(requestLine).left(kRedirectLogPrefix);
@@ -147,21 +190,6 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
     socket->disconnectFromHost();
 
     emit redirectReceived();
-    const int queryStart = requestLine.indexOf('?');
-    int queryEnd = requestLine.indexOf(" HTTP", queryStart);
-    if (queryEnd < 0)
-        queryEnd = requestLine.size();
-    const QByteArray query = queryStart < 0 ? QByteArray() : requestLine.mid(queryStart + 1, queryEnd - queryStart - 1);
-    QString accessToken;
-    QString targetSite;
-    for (const QByteArray& item : query.split('&')) {
-        const QList<QByteArray> parts = item.split('=');
-        const QString value = parts.size() > 1 ? QString::fromLatin1(parts.at(1)) : QString();
-        if (parts.at(0) == "access_token")
-            accessToken = value;
-        else if (parts.at(0) == "target_site")
-            targetSite = value;
-    }
     if (signIn)
         emit gotOpenAPISignIn(accessToken, targetSite);
     else

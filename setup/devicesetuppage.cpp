@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "cloud/cloudservicespage.h"
+#include "cloud/cloudsiterules.h"
 #include "guide/cameraconnectionpage.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
@@ -98,7 +99,7 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
 
     // The cloud portal is an Internet host: its certificate is verified and it gets no camera
     // credentials.
-    openAPIUriInfoNAM = new QNetworkAccessManager(this);
+    openAPIUriInfoNAM = new CloudSite::Manager(false, this);
     connect(openAPIUriInfoNAM, &QNetworkAccessManager::finished, this, &DeviceSetupPage::getOpenAPIUrifinishedSlot);
 
     tryInternetNum = 0;

@@ -264,7 +264,10 @@ void DeviceSetupPage::checkOpenAPIUriInfoConnection()
             WLOG << "Url Redirect .........";
             WLOG << "urlRedirect query [CHECK OPENAPI SITE] [GET] url :" << dSetupOpenAPIUrl;
         }
-        openAPIUriInfoNAM->get(QNetworkRequest(dSetupOpenAPIUrl));
+        if (!SetupChecks::askOpenApi(openAPIUriInfoNAM, dSetupOpenAPIUrl)) {
+            failCheck("++++++   checkOpenAPIUriInfoConnection() popupConfigNetworkWarning()");
+            return;
+        }
         break;
     case SetupChecks::Tick::Passed:
         if (!gCloudServicesPage) {
@@ -312,9 +315,11 @@ void DeviceSetupPage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
     WLOG << "check request finished!!";
     WLOG << "getdSetupDeviceImageNAM http status code ="
          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
-    SetupChecks::take(
-        SetupChecks::openApiAnswer(reply), { dSetupOpenAPIUrl, urlRedirect, dSetupOpenAPISite, openAPIUriInfoOK });
+    const SetupChecks::OpenApiAnswer answer = SetupChecks::openApiAnswer(reply);
+    SetupChecks::take(answer, { dSetupOpenAPIUrl, urlRedirect, dSetupOpenAPISite, openAPIUriInfoOK });
     reply->deleteLater();
+    if (answer.kind == SetupChecks::OpenApiAnswer::Forbidden && checkOpenAPIUriInfoTimer->isActive())
+        failCheck("++++++   checkOpenAPIUriInfoConnection() popupConfigNetworkWarning()");
 }
 
 // ---------------------------------------------------------------------------

@@ -107,8 +107,11 @@ void DeviceSetupPage::pressConfigNetworkPPPoEConnectButton()
     form->CfgNetMsgBoxPPPoEPassword_LineEdit->clearFocus();
     form->cPPPoeAccountError_Label->hide();
     form->cPPPoePasswordError_Label->hide();
-    const char* accountError = ManualNetwork::pppoeFieldError(true, pppoeAccount);
-    const char* passwordError = ManualNetwork::pppoeFieldError(false, form->CfgNetMsgBoxPPPoEPassword_LineEdit->text());
+    const IPCamera* camera = chosenCamera();
+    const QByteArray dcpVersion = camera ? camera->DCPVersion : QByteArray();
+    const char* accountError = ManualNetwork::pppoeFieldError(true, pppoeAccount, dcpVersion);
+    const char* passwordError
+        = ManualNetwork::pppoeFieldError(false, form->CfgNetMsgBoxPPPoEPassword_LineEdit->text(), dcpVersion);
     if (!accountError && !passwordError) {
         startManualConfiguration(ManualNetwork::Pppoe);
         return;

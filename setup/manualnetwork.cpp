@@ -27,14 +27,13 @@ const char* staticFieldError(StaticField field, const QString& text)
     return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter a valid static IP address");
 }
 
-const char* pppoeFieldError(bool account, const QString& text)
+const char* pppoeFieldError(bool account, const QString& text, const QByteArray& dcpVersion)
 {
     if (text.isEmpty())
         return account ? QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the PPPoE account")
                        : QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the PPPoE password");
-    if (breaksItems(text))
-        return account ? QT_TRANSLATE_NOOP("DeviceSetupPage", "Please remove \";\" and \"=\" from the PPPoE account")
-                       : QT_TRANSLATE_NOOP("DeviceSetupPage", "Please remove \";\" and \"=\" from the PPPoE password");
+    if (account && !isNewDcp(dcpVersion) && breaksItems(text))
+        return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please remove \";\" and \"=\" from the PPPoE account");
     return nullptr;
 }
 
@@ -45,9 +44,11 @@ QByteArray dhcpParams()
 
 QByteArray pppoeParams(const QString& account, const QByteArray& passwordLatin1, const QByteArray& dcpVersion)
 {
-    if (account.isEmpty() || breaksItems(account) || passwordLatin1.contains(';') || passwordLatin1.contains('='))
+    // Base64 values cannot break the item list; only an account sent as typed can.
+    const bool encoded = isNewDcp(dcpVersion);
+    if (account.isEmpty() || (!encoded && breaksItems(account)))
         return QByteArray();
-    const QByteArray user = isNewDcp(dcpVersion) ? account.toLocal8Bit().toBase64() : account.toUtf8();
+    const QByteArray user = encoded ? account.toLocal8Bit().toBase64() : account.toUtf8();
     return ";0=0;6=1;7=" + user + ";8=" + passwordLatin1.toBase64();
 }
 

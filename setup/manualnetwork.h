@@ -27,8 +27,9 @@ enum class StaticField
 // The source text (context "DeviceSetupPage") of the error a static field shows at
 // Connect, or null when it passes.
 const char* staticFieldError(StaticField field, const QString& text);
-// The same for the PPPoE account and password: filled, and no ";" or "=" in them.
-const char* pppoeFieldError(bool account, const QString& text);
+// The same for the PPPoE account and password: filled, and no ";" or "=" in a value that goes
+// out as typed (the account for cameras before DCP 2.0; the password is always Base64).
+const char* pppoeFieldError(bool account, const QString& text, const QByteArray& dcpVersion);
 
 struct StaticSettings
 {

@@ -1,8 +1,11 @@
 #include "setup/setupchecks.h"
 
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 
+#include "cloud/cloudsiterules.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 
 namespace SetupChecks {
 
@@ -46,14 +49,16 @@ OpenApiAnswer openApiAnswer(const QUrl& requested, bool networkError, int status
 {
     if (networkError)
         return {OpenApiAnswer::NetworkError, QUrl(), QString()};
-    if (status == 301 && location.isValid() && !location.isEmpty())
-        return {OpenApiAnswer::Redirect, requested.resolved(location), QString()};
+    if (status == 301 && location.isValid() && !location.isEmpty()) {
+        const QUrl target = requested.resolved(location);
+        return {CloudSite::isCloudAddress(target) ? OpenApiAnswer::Redirect : OpenApiAnswer::Forbidden, target, QString()};
+    }
     if (status == 200) {
         const QString site = QString::fromUtf8(body.constData()).trimmed();
         const QUrl url(site, QUrl::StrictMode);
         const QString scheme = url.scheme().toLower();
         if (url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty())
-            return {OpenApiAnswer::Site, QUrl(), site};
+            return {CloudSite::isCloudAddress(url) ? OpenApiAnswer::Site : OpenApiAnswer::Forbidden, QUrl(), site};
     }
     return {OpenApiAnswer::Refused, QUrl(), QString()};
 }
@@ -89,10 +94,27 @@ void take(const OpenApiAnswer& answer, const OpenApiState& state)
         state.redirected = false;
         state.passed = false;
         break;
+    case OpenApiAnswer::Forbidden:
+        WLOG << "The OpenAPI answer leads away from the cloud service over https :" << answer.url.host()
+             << QUrl(answer.site).host();
+        state.redirected = false;
+        state.passed = false;
+        break;
     case OpenApiAnswer::NetworkError:
         state.passed = false;
         break;
     }
+}
+
+QNetworkReply* askOpenApi(QNetworkAccessManager* manager, const QUrl& url)
+{
+    if (!CloudSite::isCloudAddress(url)) {
+        WLOG << "OpenAPI request not sent, not the cloud service over https :" << url.scheme() << url.host();
+        return nullptr;
+    }
+    QNetworkReply* reply = manager->get(ReplyLimits::request(url));
+    ReplyLimits::bound(reply, ReplyLimits::kOpenApiBytes);
+    return reply;
 }
 
 } // namespace SetupChecks

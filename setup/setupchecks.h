@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 
+class QNetworkAccessManager;
 class QNetworkReply;
 
 // The decisions of the setup page's one-second checks: what one tick does, which popup a
@@ -68,9 +69,10 @@ struct OpenApiAnswer
 {
     enum Kind
     {
-        Redirect,     // 301: ask url next
-        Site,         // 200 with an http(s) address: site
+        Redirect,     // 301 to a cloud address: ask url next
+        Site,         // 200 with a cloud address: site
         Refused,      // any other answer, or a 200 whose body is no http(s) address
+        Forbidden,    // a redirect or a site that is not the cloud service over https: the check fails
         NetworkError, // no answer: ask the same address again
     } kind;
     QUrl url;
@@ -83,6 +85,10 @@ OpenApiAnswer openApiAnswer(const QUrl& requested, bool networkError, int status
                             const QByteArray& body);
 // The same, read from a finished reply.
 OpenApiAnswer openApiAnswer(QNetworkReply* reply);
+
+// Sends the OpenAPI request with its transfer and size limits; nullptr, and nothing sent, when
+// url is not a cloud address.
+QNetworkReply* askOpenApi(QNetworkAccessManager* manager, const QUrl& url);
 
 // Where a page keeps what its OpenAPI requests have learnt.
 struct OpenApiState

@@ -10,6 +10,7 @@
 
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
+#include "cloud/cloudsiterules.h"
 #include "guide/cameraconnectionpage.h"
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
@@ -84,7 +85,7 @@ DeviceWiFiChangePage::DeviceWiFiChangePage(QWidget* parent)
                 Qt::QueuedConnection);
     }
 
-    openAPIUriNetworkManager = new QNetworkAccessManager(this);
+    openAPIUriNetworkManager = new CloudSite::Manager(false, this);
     connect(openAPIUriNetworkManager, &QNetworkAccessManager::finished, this,
             &DeviceWiFiChangePage::getOpenAPIUrifinishedSlot);
     connect(openAPIUriNetworkManager, &QNetworkAccessManager::authenticationRequired, this,

@@ -133,6 +133,8 @@ private:
     void startDeviceSearch();
     void sendScanPass();
     void handOverToCompletionPage();
+    // The cloud check stops: the page's checks reset, the overlay down.
+    void failOpenApiCheck();
     void leaveSettingsRoad();
 };
 

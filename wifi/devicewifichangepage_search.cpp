@@ -185,10 +185,8 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
     const IPCamera* camera = chosenCamera();
     // In local-only mode there is no cloud page to go to.
     if (n == kCloudLimit || !camera || (gotOpenAPIUriInfo && !gCloudServicesPage)) {
-        checkOpenAPIUriInfoTimer->stop();
         WLOG << "checkOpenAPIUriInfoTimer timeout " << "stop !!";
-        resetChcekingParameters();
-        gMainpage->hideBusy();
+        failOpenApiCheck();
     } else if (gotOpenAPIUriInfo) {
         if (waitWiFiLoadingFinished == 0) {
             gCloudServicesPage->getSignInPage(openAPISiteFound);
@@ -199,6 +197,7 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
             checkOpenAPIUriInfoTimer->stop();
             gMainpage->hideBusy();
             gMainpage->enterPage(this, gCloudServicesPage);
+            gCloudServicesPage->getElements();
             waitWiFiLoadingFinished = 0;
             signUpPageReached = false;
             signInPageReached = false;
@@ -206,18 +205,28 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
     } else if (n % 2 == 0) {
         if (!openAPIUrlRedirected)
             openAPIRedirectUrl = SetupChecks::openApiUrl(camera->portal);
-        openAPIUriNetworkManager->get(QNetworkRequest(openAPIRedirectUrl));
+        if (!SetupChecks::askOpenApi(openAPIUriNetworkManager, openAPIRedirectUrl))
+            failOpenApiCheck();
     }
     ++waitOpenAPIUriInfoNumber;
+}
+
+void DeviceWiFiChangePage::failOpenApiCheck()
+{
+    checkOpenAPIUriInfoTimer->stop();
+    resetChcekingParameters();
+    gMainpage->hideBusy();
 }
 
 void DeviceWiFiChangePage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
 {
     // Read as the setup page reads the same answer.
     WLOG << "OpenAPI address status :" << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
-    SetupChecks::take(SetupChecks::openApiAnswer(reply),
-        { openAPIRedirectUrl, openAPIUrlRedirected, openAPISiteFound, gotOpenAPIUriInfo });
+    const SetupChecks::OpenApiAnswer answer = SetupChecks::openApiAnswer(reply);
+    SetupChecks::take(answer, { openAPIRedirectUrl, openAPIUrlRedirected, openAPISiteFound, gotOpenAPIUriInfo });
     reply->deleteLater();
+    if (answer.kind == SetupChecks::OpenApiAnswer::Forbidden && checkOpenAPIUriInfoTimer->isActive())
+        failOpenApiCheck();
 }
 
 void DeviceWiFiChangePage::slotAuthenticationRequired(QNetworkReply* reply, QAuthenticator*)

@@ -2,7 +2,6 @@
 #include <QtTest>
 
 #include "cloud/cloudapi.h"
-#include "cloud/cloudroute.h"
 #include "protocol/ipcamera.h"
 
 using namespace CloudApi;
@@ -99,12 +98,24 @@ private slots:
         QCOMPARE(completedFlow(3, 4, Flow::SignUp), Flow::SignIn);
     }
 
-    void roadAndLinks()
+    // OAuth state: each flow sends its own, the fixed prefix and a suffix no other program can
+    // guess; the log shows neither the suffix nor a token.
+    void oauthState()
     {
-        using CloudRoute::Road;
-        QCOMPARE(CloudRoute::roadFor("1", "0"), Road::WiFi);
-        for (const auto& [wifi, ap] : { std::pair { "1", "1" }, { "0", "0" }, { "0", "1" }, { "", "" } })
-            QCOMPARE(CloudRoute::roadFor(wifi, ap), Road::Completion);
+        const QString first = newState(Flow::SignIn);
+        const QString suffix = first.mid(QString("tolmwizard_signin").size());
+        QVERIFY(first.startsWith("tolmwizard_signin") && newState(Flow::SignUp).startsWith("tolmwizard_signup"));
+        QVERIFY(suffix.size() >= 32 && first != newState(Flow::SignIn));
+        const QString pages[] = {signInPageAddress("https://api.olvaris.invalid", "en_GB", first),
+                                 signUpPageAddress("https://api.olvaris.invalid", "A1", "en_GB", first)};
+        for (const QString& page : pages) {
+            QCOMPARE(QUrlQuery(toUrl(page)).queryItemValue("state"), first);
+            QVERIFY(!withTokensMasked(page).contains(suffix));
+        }
+    }
+
+    void links()
+    {
         QVERIFY(mayOpenExternally(QUrl("https://www.olvaris.invalid/apps")));
         for (const char* url : { "file:///etc/passwd", "ms-settings:network", "javascript:alert(1)" })
             QVERIFY2(!mayOpenExternally(QUrl(url)), url);

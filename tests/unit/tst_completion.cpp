@@ -12,6 +12,7 @@
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "testsupport.h"
+#include "wifi/devicewifichangepage.h"
 
 static void chooseCamera(const QByteArray& dcp, const QString& ip, const QByteArray& port)
 {
@@ -141,6 +142,35 @@ private slots:
         currentCGIType = SnapshotSchedule::Korva;
         gDeviceSetupCompletePage->checkGetDeviceImageStatus();
         QCOMPARE(currentCGIType, int(SnapshotSchedule::T4x));
+    }
+
+    // The shortcut box after the cloud step: offered after "No, thanks" on either road, also when
+    // the Wi-Fi page comes first; never after a sign-in or a sign-up.
+    void shortcutOfferAfterCloudStep_data()
+    {
+        QTest::addColumn<int>("caller");
+        QTest::addColumn<QString>("wifi");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("skip, Wi-Fi road") << int(CloudRoute::Caller::Skip) << "1" << true;
+        QTest::newRow("sign-in, Wi-Fi road") << int(CloudRoute::Caller::SignIn) << "1" << false;
+        QTest::newRow("skip, completion road") << int(CloudRoute::Caller::Skip) << "0" << true;
+        QTest::newRow("sign-up, completion road") << int(CloudRoute::Caller::SignUp) << "0" << false;
+    }
+
+    void shortcutOfferAfterCloudStep()
+    {
+        QFETCH(int, caller);
+        QFETCH(QString, wifi);
+        QFETCH(bool, offered);
+        chooseCamera("2.0", "192.168.0.20", "443");
+        SupportWiFiMap["VKC-3100"] = wifi;
+        SupportAPModeMap["VKC-3100"] = "0";
+        QWidget leaving;
+        CloudRoute::apply(CloudRoute::Caller(caller), &leaving);
+        gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
+                 offered);
     }
 };
 

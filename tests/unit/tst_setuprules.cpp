@@ -13,10 +13,11 @@ class SetupRules : public QObject
 {
     Q_OBJECT
 private slots:
-    // Only a non-empty http(s) address passes; a relative 301 is resolved against the request.
+    // Only a cloud address passes, as the site or as a redirect; a relative 301 is resolved against
+    // the request. Any other http(s) address fails the check.
     void openApiAnswers()
     {
-        const QUrl asked = openApiUrl("https://portal.invalid/cam/");
+        const QUrl asked = openApiUrl("https://portal.olvaris.invalid/cam/");
         auto answer = [&](int status, const char* location, const QByteArray& body) {
             return openApiAnswer(asked, false, status, QUrl(location), body);
         };
@@ -24,8 +25,12 @@ private slots:
         QCOMPARE(answer(200, "", "").kind, OpenApiAnswer::Refused);
         QCOMPARE(answer(200, "", "javascript:alert(1)").kind, OpenApiAnswer::Refused);
         QCOMPARE(answer(200, "", "ftp://api.olvaris.invalid/").kind, OpenApiAnswer::Refused);
+        QCOMPARE(answer(200, "", "http://api.olvaris.invalid/").kind, OpenApiAnswer::Forbidden);
+        QCOMPARE(answer(200, "", "https://api.olvaris.invalid.evil/").kind, OpenApiAnswer::Forbidden);
         QCOMPARE(answer(301, "../v2/openapi/?url", "").url.toString(),
-                 QString("https://portal.invalid/cam/v2/openapi/?url"));
+                 QString("https://portal.olvaris.invalid/cam/v2/openapi/?url"));
+        QCOMPARE(answer(301, "http://portal.olvaris.invalid/openapi/?url", "").kind, OpenApiAnswer::Forbidden);
+        QCOMPARE(answer(301, "https://evil.example/", "").kind, OpenApiAnswer::Forbidden);
         QCOMPARE(answer(302, "https://b.invalid/x", "").kind, OpenApiAnswer::Refused);
         QCOMPARE(openApiAnswer(asked, true, 0, QUrl(), "").kind, OpenApiAnswer::NetworkError);
     }
@@ -83,14 +88,18 @@ private slots:
         QVERIFY(refused(staticFieldError(StaticField::Address, "1.2.3.4;0=1")));
         QVERIFY(refused(staticFieldError(StaticField::PrimaryDns, "")));
         QVERIFY(!refused(staticFieldError(StaticField::SecondaryDns, "")));
-        QVERIFY(refused(pppoeFieldError(true, "me;0=1")));
-        QVERIFY(refused(pppoeFieldError(false, "a=b")));
+        // ";" and "=" only break an account sent as typed (before DCP 2.0); Base64 values carry them.
+        QVERIFY(refused(pppoeFieldError(true, "me;0=1", "1.0")));
+        QVERIFY(!refused(pppoeFieldError(true, "me;0=1", "2.0")));
+        QVERIFY(!refused(pppoeFieldError(false, "a=b;c", "1.0")));
+        QVERIFY(refused(pppoeFieldError(false, "", "2.0")));
         StaticSettings s{"10.254.0.50", "255.255.255.0", "10.254.0.1", "8.8.8.8", ""};
         QCOMPARE(staticParams(s), QByteArray(";0=0;1=10.254.0.50;2=255.255.255.0;3=10.254.0.1;4=8.8.8.8;6=0"));
         s.gateway = "10.254.0.1;0=1";
         QCOMPARE(staticParams(s), QByteArray());
         QCOMPARE(pppoeParams("hans", "pw", "2.0"), QByteArray(";0=0;6=1;7=aGFucw==;8=cHc="));
         QCOMPARE(pppoeParams("a;0=1", "pw", "1.0"), QByteArray());
+        QCOMPARE(pppoeParams("a=", "p=;", "2.0"), QByteArray(";0=0;6=1;7=YT0=;8=cD07"));
     }
 
     // Both dialects; daylight-saving values come from indexes and dates, not from the texts of the
