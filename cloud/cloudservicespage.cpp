@@ -188,7 +188,7 @@ void CloudServicesPage::popupSignInErrorMsgBox(const QString& errorMsg)
     MessageBoxPage::closeByName(gMainpage, "SignInErrorMsgBox");
     MessageBoxPage::build(gMainpage, "SignInErrorMsgBox", 618, 300)
         .title(tr("Error"), { 80, 50, 440, 30 })
-        .content(MessageBoxPage::richText(errorMsg), { 80, 100, 480, 120 })
+        .content(MessageBoxPage::richText(errorMsg.toHtmlEscaped()), { 80, 100, 480, 120 })
         .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignInPopupOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignInPopupOKButton)
         .open();
@@ -207,7 +207,7 @@ void CloudServicesPage::popupSignUpErrorMsgBox(const QString& errorMsg)
     MessageBoxPage::closeByName(gMainpage, "SignUpErrorMsgBox");
     MessageBoxPage::build(gMainpage, "SignUpErrorMsgBox", 618, 300)
         .title(tr("Error"), { 80, 50, 440, 30 })
-        .content(MessageBoxPage::richText(errorMsg), { 80, 100, 480, 120 })
+        .content(MessageBoxPage::richText(errorMsg.toHtmlEscaped()), { 80, 100, 480, 120 })
         .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
         .open();
@@ -379,7 +379,8 @@ void CloudServicesPage::checkSetDeviceRegisterBitTure()
 QString CloudServicesPage::wordWrap(const QString& str, int wrapLength)
 {
     const QString wrapped = CloudApi::wrapLines(str, wrapLength);
-    WLOG << "original tempStr :" << str << "change tempStr :" << wrapped;
+    WLOG << "original tempStr :" << str.size() << "characters, change tempStr :" << wrapped.count('\n')
+         << "line feeds";
     return wrapped;
 }
 
@@ -395,7 +396,7 @@ void CloudServicesPage::setupCompleteInfo()
     const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);
     const QString link = "<span style='font-size:10pt; text-decoration: underline; color:#00b0d0;'>";
     const QString content = "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>"
-        + modelText(camera->modelName) + "</font> " + tr("camera is now registered with <br>")
+        + modelText(camera->modelName).toHtmlEscaped() + "</font> " + tr("camera is now registered with <br>")
         + tr("olvaris and is ready to use. You can now view your<br>")
         + tr("camera anywhere, anytime through the <a href='%1'>%2olvaris</span></a><span style='font-size:10pt;'><br>")
               .arg(site, link)

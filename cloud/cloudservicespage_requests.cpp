@@ -280,11 +280,12 @@ void CloudServicesPage::onSignUpFinished(QNetworkReply* reply)
 
 void CloudServicesPage::accountKnown(const char* tag, const QByteArray& body)
 {
-    WLOG << tag << "QueryTokenAccountInfo reply->readAll() :" << body;
+    // The account's data is personal: its size goes to the log, not its text.
+    WLOG << tag << "QueryTokenAccountInfo reply :" << body.size() << "bytes";
     QJsonDocument document;
     if (CloudApi::parseBody(body, &document) && !CloudApi::isBlank(document)) {
         bindingEmailAccount = CloudApi::accountEmail(document);
-        WLOG << tag << "bindingEmailAccount :" << bindingEmailAccount;
+        WLOG << tag << "bindingEmailAccount :" << bindingEmailAccount.size() << "characters";
     }
 }
 

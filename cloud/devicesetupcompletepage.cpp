@@ -44,6 +44,9 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
 {
     WLOG << "DeviceSetupCompletePage Constructor Initializing ...";
     ui->setupUi(this);
+    // The model and the account come from the camera and the cloud: never markup.
+    ui->DSCPDeviceInfoModelName_Label->setTextFormat(Qt::PlainText);
+    ui->DSCPOlvarisAccount_Label->setTextFormat(Qt::PlainText);
     for (QWidget* hidden :
         { static_cast<QWidget*>(ui->DSCPDeviceInfo_GBox), static_cast<QWidget*>(ui->DSCPOlvarisInfo_GBox),
             static_cast<QWidget*>(ui->DSCPDeviceInfoPasswordTitle_Label),

@@ -37,6 +37,8 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
 {
     WLOG << "DeviceSetupPage Constructor Initializing ...";
     ui->setupUi(this);
+    // The model comes from the camera: shown as it stands, never as markup.
+    ui->dsetupCameraModelVaule_Label->setTextFormat(Qt::PlainText);
     ui->dsetupCameraPasscode_LineEdit->setEchoMode(QLineEdit::Password);
     ui->dsetupRetypePasscode_LineEdit->setEchoMode(QLineEdit::Password);
     ui->dsetupTimeZoneComboBox_comboBox->setStyleSheet("QScrollBar:vertical{background:white;}");

@@ -36,6 +36,8 @@ WirelessMessageBox::WirelessMessageBox(QWidget* parent)
 {
     WLOG << "WirelessMessageBox Constructor Initializing ...";
     ui->setupUi(this);
+    // The network name comes from the camera's survey: shown as it stands, never as markup.
+    ui->WirelessAutoName_Label->setTextFormat(Qt::PlainText);
     ui->WirelessMsgBoxClose_Button->setStyleSheet(
         "QPushButton{background-image: url(:/images/btn_close_blue.png);font-family:Verdana;font:12px;"
         "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_close_hover.png)}");

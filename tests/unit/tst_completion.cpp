@@ -5,13 +5,18 @@
 #include <QtTest>
 
 #include "cloud/cloudroute.h"
+#include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
 #include "platform/shortcut.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
+#include "setup/devicesetuppage.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "testsupport.h"
+#include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
 
 static void chooseCamera(const QByteArray& dcp, const QString& ip, const QByteArray& port)
@@ -171,6 +176,32 @@ private slots:
         gDeviceSetupCompletePage->getImageTimer->stop();
         QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
                  offered);
+    }
+
+    // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the
+    // account's e-mail and data stay out of the log.
+    void cameraAndCloudTextsArePlain()
+    {
+        const QString markup = "<h1>Big</h1><img src='file:///etc/x.png'>";
+        chooseCamera("2.0", "192.168.0.20", "443");
+        IPCameraList[0].modelName = markup.toUtf8();
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        bindingEmailAccount = markup + "@mail.test";
+        isLocalView = false;
+        LogRecorder log;
+        gCloudServicesPage->setupCompleteInfo();
+        gCloudServicesPage->popupSignInErrorMsgBox(markup);
+        Ui_DeviceSetupCompletePage* form = gDeviceSetupCompletePage->ui;
+        QVERIFY(!log.contains("mail.test"));
+        QCOMPARE(form->DSCPOlvarisAccount_Label->textFormat(), Qt::PlainText);
+        QVERIFY(!form->DSCPOlvarisContent_Label->text().contains("<h1>"));
+        QCOMPARE(form->DSCPDeviceInfoModelName_Label->textFormat(), Qt::PlainText);
+        QCOMPARE(gDeviceSetupPage->ui->dsetupCameraModelVaule_Label->textFormat(), Qt::PlainText);
+        MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("SignInErrorMsgBox");
+        QVERIFY(popup && !popup->ui->msgBoxContent_Label->text().contains("<h1>"));
+        delete popup;
+        isLocalView = true;
     }
 };
 
