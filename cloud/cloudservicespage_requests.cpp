@@ -175,6 +175,9 @@ CloudServicesPage::Judged CloudServicesPage::judge(
     if (reply->error() == QNetworkReply::OperationCanceledError && !facts.flowRequest)
         return judged;
     judged.action = signIn ? CloudApi::judgeSignIn(step, facts) : CloudApi::judgeSignUp(step, facts);
+    // A page that leads away from the cloud service over https ends the flow.
+    if (CloudSite::isRefused(reply))
+        judged.action = CloudApi::Action::Failure;
     return judged;
 }
 

@@ -10,6 +10,8 @@
 
 namespace {
 
+const char kRefusedProperty[] = "cloudSiteRefused";
+
 // A reply that never was a request: it finishes with an error once the caller has connected.
 class RefusedReply : public QNetworkReply
 {
@@ -20,6 +22,7 @@ public:
         setRequest(request);
         setUrl(request.url());
         setOperation(op);
+        setProperty(kRefusedProperty, true);
         setError(ContentAccessDenied, QStringLiteral("Not the cloud service over https"));
         open(QIODevice::ReadOnly);
         QTimer::singleShot(0, this, [this] {
@@ -51,6 +54,11 @@ bool isCloudAddress(const QUrl& url)
     const QString sub = host.left(host.size() - domain.size() - 1);
     return host.endsWith(QLatin1Char('.') + domain) && !sub.isEmpty() && !sub.startsWith(QLatin1Char('.'))
         && !sub.contains(QLatin1String(".."));
+}
+
+bool isRefused(const QNetworkReply* reply)
+{
+    return reply && reply->property(kRefusedProperty).toBool();
 }
 
 bool isRedirectListener(const QUrl& url)

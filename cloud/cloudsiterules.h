@@ -3,6 +3,7 @@
 
 #include <QNetworkAccessManager>
 
+class QNetworkReply;
 class QUrl;
 
 // Which addresses the wizard uses for the cloud service, and a network manager that sends
@@ -13,6 +14,9 @@ namespace CloudSite {
 bool isCloudAddress(const QUrl& url);
 // The local redirect listener, where the service's pages send the browser at the end of a flow.
 bool isRedirectListener(const QUrl& url);
+
+// True for a reply of Manager that refused its request.
+bool isRefused(const QNetworkReply* reply);
 
 // Pages and their resources; REST answers get ReplyLimits::kCloudBytes from their sender.
 constexpr qint64 kPageBytes = 2 * 1024 * 1024;

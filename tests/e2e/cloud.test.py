@@ -3,7 +3,9 @@
 Start -> licence -> guide (Skip) -> the camera in the table -> name and password -> the setup
 checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into the service's
 form, (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
-service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's.
+service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
+camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
+listener by another local process, (h) a cloud service that never answers the device add.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -30,6 +32,7 @@ CAMCGI = os.path.join(TOOLS, "camcgi", "camcgi.py")
 CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
 CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
 NET_IP, CLOUD_IP, FAKE_IP, CAMERA_IP = "10.254.1.10", "10.254.1.30", "10.254.1.31", "10.254.0.41"
+OTHER_IP, OTHER_HOST = "10.254.1.32", "portal.olvaris-cloud.invalid"  # valid https, another domain
 NET_HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
 API_HOST, PORTAL_HOST = "api.olvaris.invalid", "portal.olvaris.invalid"
 PASSWORD = "porchpw12"
@@ -46,6 +49,16 @@ EXISTING_ACCOUNT, NO_THANKS = (314, 200), (695, 562)
 FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
 POPUP_OK, SKIP_NEXT = (626, 437), (626, 487)
 FINISH = (695, 562)
+
+# Another local process guesses at the listener while the cloud page waits.
+INJECT = """
+import http.client
+for query in ("access_token=Teve&state=tolmwizard_signin", "access_token=Teve&state=tolmwizard_signup",
+              "access_token=Teve"):
+    c = http.client.HTTPConnection("127.0.0.1", 5979, timeout=5)
+    c.request("GET", "/?" + query)
+    print(c.getresponse().status)
+"""
 
 
 def jsonl(path):
@@ -65,8 +78,9 @@ class CloudStep(unittest.TestCase):
         try:
             net, cloud = lab.add_cam_address(NET_IP), lab.add_cam_address(CLOUD_IP)
             lab.add_cam_address(FAKE_IP)
+            lab.add_cam_address(OTHER_IP)
             lab.add_cam_address(CAMERA_IP)
-            cls.hosts = dict({h: net for h in NET_HOSTS}, **{API_HOST: cloud, PORTAL_HOST: cloud})
+            cls.hosts = dict({h: net for h in NET_HOSTS}, **{API_HOST: cloud, PORTAL_HOST: cloud, OTHER_HOST: OTHER_IP})
             lab.set_hosts(cls.hosts)
             data = os.path.join(lab.workdir, "data")
             os.makedirs(data)
@@ -90,6 +104,12 @@ class CloudStep(unittest.TestCase):
                             "-nodes", "-keyout", own[1], "-out", own[0], "-days", "1", "-subj", "/CN=" + API_HOST,
                             "-addext", "subjectAltName=DNS:" + API_HOST], check=True, capture_output=True)
             cls.start_cloudsim(FAKE_IP, own, cls.fake_record)
+            # The same service in plain HTTP, and with a valid certificate on another domain.
+            cls.plain_record = os.path.join(lab.workdir, "plain.jsonl")
+            lab.cam(["python3", CLOUDSIM, "--listen", cloud + ":80", "--record", cls.plain_record,
+                     "--control", cls.control, "--site", "https://" + API_HOST], stdout=subprocess.DEVNULL)
+            cls.other_record = os.path.join(lab.workdir, "other.jsonl")
+            cls.start_cloudsim(OTHER_IP, lab.issue_cert([OTHER_HOST]), cls.other_record)
             lab.cam(["python3", CAMCGI, "--bind", CAMERA_IP, "--port", "443", "--password", PASSWORD,
                      "--time-limit", "600"], stdout=subprocess.DEVNULL)
             cls.cameras = os.path.join(lab.workdir, "cameras.json")
@@ -129,6 +149,16 @@ class CloudStep(unittest.TestCase):
 
     def requests(self, path):
         return [r for r in jsonl(self.cloud_record)[self.first_record:] if r.get("path") == path]
+
+    def camera_with(self, **changes):
+        """camsim again, its camera changed."""
+        self.camsim.terminate()
+        self.camsim.wait(5)
+        path = os.path.join(self.lab.workdir, self.id().rsplit(".", 1)[-1] + ".cameras.json")
+        with open(path, "w") as f:
+            json.dump({"cameras": [dict(CAMERA, **changes)]}, f)
+        self.camsim = self.lab.cam([CAMSIM, "--config", path, "--record", self.camera_record])
+        self.lab.wait_listening("cam", "udp", 5978)
 
     def register_bits(self):
         return [r["params"]["G"] for r in jsonl(self.camera_record) if r.get("class") == "2" and "G" in r["params"]]
@@ -253,6 +283,58 @@ class CloudStep(unittest.TestCase):
         records = jsonl(self.fake_record)
         self.assertTrue(records, "the wizard never tried the service")
         self.assertEqual([r for r in records if "method" in r], [], "a request reached the untrusted service")
+
+    def test_f_portal_not_the_cloud(self):
+        for portal, record in (("http://%s/" % PORTAL_HOST, self.plain_record),
+                               ("https://%s/" % OTHER_HOST, self.other_record)):
+            with self.subTest(portal=portal):
+                self.camera_with(portal=portal)
+                with Wizard(BUILD_DIR, lab=self.lab) as w:
+                    self.to_cloud_page(w, reached="checkOpenAPIUriInfoConnection() popupConfigNetworkWarning()")
+                    w.screenshot("cloud_portal_refused.png")
+                    self.assertIn("OpenAPI request not sent", w.log_text())
+                self.assertEqual(jsonl(record), [], "a request reached " + portal)
+                self.assertEqual(self.requests("/me/device/add"), [])
+        # The sign-in page sends the browser to plain HTTP: not followed, the cloud failure popup.
+        self.camera_with()
+        self.set_control({"authorizeTo": "http://%s/login" % PORTAL_HOST})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w, reached='open msgbox : "cloudServiceFailedWarning"')
+            w.screenshot("cloud_redirect_refused.png")
+        self.assertEqual(jsonl(self.plain_record), [])
+
+    def test_g_injected_token(self):
+        self.set_control({"tokens": {"Teve": "eve@example.test"}})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.click(*EXISTING_ACCOUNT)
+            injector = self.lab.pc(["python3", "-c", INJECT], stdout=subprocess.PIPE, text=True)
+            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["404"] * 3)
+            time.sleep(2.0)
+            self.assertEqual(self.requests("/me/device/add"), [])
+            self.assertEqual(self.register_bits(), [])
+            # The genuine sign-in still works, with its own account.
+            self.type_into_form(w, "ann@example.test", "secret1", "cloud_after_injection.png")
+            w.wait_log(" Go to SignIn complete", 40)
+            self.assert_registered(w)
+            self.assertNotIn("Teve", json.dumps(jsonl(self.cloud_record)[self.first_record:]))
+            self.assertNotIn("Teve", w.log_text())
+            self.assertNotIn("ann@example.test", w.log_text())
+
+    def test_h_silent_step(self):
+        self.set_control({"hang": ["/me/device/add"]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.click(*EXISTING_ACCOUNT)
+            self.type_into_form(w, "ann@example.test", "secret1", "cloud_silent_typed.png")
+            w.wait_log("content!!", 20)
+            sent = time.monotonic()
+            w.wait_log('open msgbox : "cloudServiceFailedWarning"', 40)
+            self.assertLess(time.monotonic() - sent, 25)
+            time.sleep(0.5)
+            w.screenshot("cloud_silent_step_popup.png")
+            self.assertEqual([r["status"] for r in self.requests("/me/device/add")], ["hung"])
+            self.assertEqual(self.register_bits(), [])
 
 
 if __name__ == "__main__":

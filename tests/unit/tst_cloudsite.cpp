@@ -17,13 +17,9 @@ private slots:
         QTest::addColumn<QString>("url");
         QTest::addColumn<bool>("cloud");
         QTest::newRow("API host") << "https://api.olvaris.invalid/oauth/authorize?x=1" << true;
-        QTest::newRow("the domain itself") << "https://olvaris.invalid/" << true;
         QTest::newRow("deeper subdomain") << "https://a.portal.olvaris.invalid/cam/openapi/?url" << true;
         QTest::newRow("upper case") << "HTTPS://API.OLVARIS.INVALID/" << true;
-        QTest::newRow("default port written") << "https://api.olvaris.invalid:443/" << true;
         QTest::newRow("plain http") << "http://api.olvaris.invalid/" << false;
-        QTest::newRow("other scheme") << "ftp://api.olvaris.invalid/" << false;
-        QTest::newRow("no scheme") << "api.olvaris.invalid/x" << false;
         QTest::newRow("other port") << "https://api.olvaris.invalid:8443/" << false;
         QTest::newRow("suffix trick") << "https://x.olvaris.invalid.evil/" << false;
         QTest::newRow("name ends alike") << "https://evilolvaris.invalid/" << false;
@@ -32,8 +28,6 @@ private slots:
         QTest::newRow("host in user info") << "https://api.olvaris.invalid@evil.example/" << false;
         QTest::newRow("trailing dot") << "https://api.olvaris.invalid./" << false;
         QTest::newRow("look-alike letter") << QString::fromUtf8("https://api.olvar\xc3\xads.invalid/") << false;
-        QTest::newRow("address") << "https://10.254.1.30/" << false;
-        QTest::newRow("loopback listener") << "http://127.0.0.1:5979/?state=x" << false;
     }
 
     void cloudAddresses()

@@ -149,33 +149,20 @@ private slots:
         QCOMPARE(currentCGIType, int(SnapshotSchedule::T4x));
     }
 
-    // The shortcut box after the cloud step: offered after "No, thanks" on either road, also when
-    // the Wi-Fi page comes first; never after a sign-in or a sign-up.
-    void shortcutOfferAfterCloudStep_data()
+    // The shortcut box after the cloud step on the Wi-Fi road: offered after "No, thanks", not after
+    // a sign-in.
+    void shortcutOfferOnWiFiRoad()
     {
-        QTest::addColumn<int>("caller");
-        QTest::addColumn<QString>("wifi");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("skip, Wi-Fi road") << int(CloudRoute::Caller::Skip) << "1" << true;
-        QTest::newRow("sign-in, Wi-Fi road") << int(CloudRoute::Caller::SignIn) << "1" << false;
-        QTest::newRow("skip, completion road") << int(CloudRoute::Caller::Skip) << "0" << true;
-        QTest::newRow("sign-up, completion road") << int(CloudRoute::Caller::SignUp) << "0" << false;
-    }
-
-    void shortcutOfferAfterCloudStep()
-    {
-        QFETCH(int, caller);
-        QFETCH(QString, wifi);
-        QFETCH(bool, offered);
         chooseCamera("2.0", "192.168.0.20", "443");
-        SupportWiFiMap["VKC-3100"] = wifi;
+        SupportWiFiMap["VKC-3100"] = "1";
         SupportAPModeMap["VKC-3100"] = "0";
-        QWidget leaving;
-        CloudRoute::apply(CloudRoute::Caller(caller), &leaving);
+        for (const auto& [caller, offered] : {std::pair{CloudRoute::Caller::Skip, true}, {CloudRoute::Caller::SignIn, false}}) {
+            QWidget leaving;
+            CloudRoute::apply(caller, &leaving);
+            QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
+                     offered);
+        }
         gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
-        gDeviceSetupCompletePage->getImageTimer->stop();
-        QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
-                 offered);
     }
 
     // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the

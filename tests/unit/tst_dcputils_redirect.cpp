@@ -65,7 +65,6 @@ private slots:
                                         << "" << true;
         QTest::newRow("two states") << QByteArrayList{httpGet("state=x&access_token=SECRET7&state=" + kSignIn)} << ""
                                     << true;
-        QTest::newRow("other data") << QByteArrayList{"GET /favicon.ico HTTP/1.1\r\n\r\n"} << "" << true;
         QTest::newRow("no flow waiting") << QByteArrayList{httpGet("state=" + kSignIn + "&access_token=SECRET4")} << ""
                                          << false;
         QTest::newRow("endless line") << QByteArrayList{QByteArray(20000, 'x')} << "closed" << true;

@@ -24,8 +24,12 @@ Requests:
 The control file (JSON, read on every request) holds accounts and answers:
     {"accounts": {"ann@example.test": "secret"},
      "tokens": {"<user token>": "ann@example.test"},
-     "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}}}
-A "body" given as a string is sent as it is.
+     "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}},
+     "hang": ["/me/device/add"],
+     "authorizeTo": "http://elsewhere/login"}
+A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
+the connection stays open for 120 s, then closes. "authorizeTo" replaces the sign-in form's
+address in the authorize redirect.
 Every request is recorded as one JSON line:
     {"method", "path", "query": {...}, "contentType", "contentLength", "body", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
@@ -125,6 +129,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
                   ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info,
                   ("GET", "/openapi/"): self.openapi}
         route = routes.get((method, path))
+        if path in self.service.control().get("hang", []):
+            entry["status"] = "hung"
+            self.service.record(entry)
+            time.sleep(120)
+            self.close_connection = True
+            return
         status = route(query, raw_query, body) if route else self.send(404, {"error": {"message": "not found"}})
         entry["status"] = status
         self.service.record(entry)
@@ -179,7 +189,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def authorize(self, query, _raw, _body):
         if query.get("client_id") != CLIENT_ID or query.get("response_type") != "token":
             return self.send(400, {"error": {"message": "bad authorize request"}})
-        target = "/login?" + urllib.parse.urlencode({"state": query.get("state", ""),
+        target = self.service.control().get("authorizeTo", "/login") + "?" + urllib.parse.urlencode({"state": query.get("state", ""),
                                                      "redirect_uri": query.get("redirect_uri", "")})
         return self.send(302, b"", "text/html", {"Location": target})
 
