@@ -304,12 +304,10 @@ private slots:
         // Unasked replies change nothing: another class is taken only from a camera waiting for it,
         // the record's MAC and model stay those of the scan reply that made it.
         row("3: not waiting, address kept", v2, 12, "3;R=1;23=10.9.9.9", 12, "", "IPAddr=192.168.0.20");
-        row("3: old camera not waiting", v1, 0, "3;51=443", 0, "", "Https_port=");
         row("3: address not plain IPv4", v2, 3, "3;R=1;23=012.254.000.041", 3, "", "IPAddr=192.168.0.20");
         row("7: not waiting", v1, 0, "7;R=1", 0, "", "bPassword=");
         row("8: not waiting", v1, 3, "8;R=1", 3, "", "bPing=");
         row("S: waiting for another class", v2, 7, "S;R=reboot_quorvex", 7, "", "bPing=");
-        row("9: not waiting", v2, 23, "9;R=1", 23, "", "bRestart=");
         row("2: D does not change the model", v2, 2, "2;R=1;D=firefox", 11, "gotPassword(0)", "modelName=VKC-3100");
         row("8: neither M nor D renames", v1, 8, "8;R=1;M=11:22:33:44:55:66;D=firefox", 17, "gotPingRsp()",
             "MAC+model=AA:BB:CC:DD:EE:FF VKC-3100");
