@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "cloud/cloudapi.h"
+#include "cloud/cloudrouterules.h"
 #include "protocol/ipcamera.h"
 
 using namespace CloudApi;
@@ -114,8 +115,10 @@ private slots:
         }
     }
 
-    void links()
+    void roadAndLinks()
     {
+        QCOMPARE(CloudRoute::roadFor("1", "0"), CloudRoute::Road::WiFi);
+        QCOMPARE(CloudRoute::roadFor("1", "1"), CloudRoute::Road::Completion);
         QVERIFY(mayOpenExternally(QUrl("https://www.olvaris.invalid/apps")));
         for (const char* url : { "file:///etc/passwd", "ms-settings:network", "javascript:alert(1)" })
             QVERIFY2(!mayOpenExternally(QUrl(url)), url);
