@@ -1,12 +1,13 @@
 #include "protocol/logsummary.h"
 
 #include <QCoreApplication>
-
-#include <algorithm>
+#include <QElapsedTimer>
 #include <QList>
 #include <QPair>
 #include <QPointer>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "base/log.h"
 
@@ -14,7 +15,10 @@ namespace LogSummary {
 
 namespace {
 
+// The first summary comes a second after a quiet spell; while events keep coming the
+// interval doubles up to its longest, so that even every kind at once stays a few lines a minute.
 constexpr int kIntervalMs = 1000;
+constexpr int kLongestIntervalMs = 8000;
 
 // Kinds in the order they first came up in the interval, with their counts.
 QList<QPair<QString, int>>& counts()
@@ -23,14 +27,22 @@ QList<QPair<QString, int>>& counts()
     return list;
 }
 
+int gInterval = kIntervalMs;
+QElapsedTimer gLastSummary;
+
+void summarise()
+{
+    flush();
+    gLastSummary.start();
+}
+
 QTimer* summaryTimer()
 {
     static QPointer<QTimer> timer;
     if (!timer && QCoreApplication::instance()) {
         timer = new QTimer(QCoreApplication::instance());
         timer->setSingleShot(true);
-        timer->setInterval(kIntervalMs);
-        QObject::connect(timer, &QTimer::timeout, [] { flush(); });
+        QObject::connect(timer, &QTimer::timeout, summarise);
     }
     return timer;
 }
@@ -46,12 +58,16 @@ void note(const QString& kind)
     else
         ++it->second;
     QTimer* timer = summaryTimer();
-    if (timer && !timer->isActive())
-        timer->start();
+    if (!timer || timer->isActive())
+        return;
+    const bool stillComing = gLastSummary.isValid() && !gLastSummary.hasExpired(2 * gInterval);
+    gInterval = stillComing ? std::min(2 * gInterval, kLongestIntervalMs) : kIntervalMs;
+    timer->start(gInterval);
 }
 
 void flush()
 {
+    gLastSummary.invalidate();
     QList<QPair<QString, int>>& list = counts();
     if (list.isEmpty())
         return;
@@ -60,13 +76,6 @@ void flush()
         parts << QString("%1 x%2").arg(c.first).arg(c.second);
     list.clear();
     WLOG << "Counted, not logged one by one:" << parts.join(" | ");
-}
-
-QString prefix(const QByteArray& text, int maxBytes)
-{
-    if (text.size() <= maxBytes)
-        return QString::fromUtf8(text);
-    return QString::fromUtf8(text.left(maxBytes)) + QStringLiteral("...");
 }
 
 } // namespace LogSummary

@@ -255,6 +255,26 @@ private slots:
     }
 
 
+    void summariesThinOutUnderAFlood()
+    {
+        // A kind noted every 50 ms for 4 s: summaries after 1 s and 3 s, every event counted.
+        LogRecorder log;
+        QElapsedTimer clock;
+        clock.start();
+        int notes = 0;
+        for (; !clock.hasExpired(4000); ++notes) {
+            LogSummary::note("flood");
+            QTest::qWait(50);
+        }
+        LogSummary::flush();
+        const QStringList lines = log.matching("Counted, not logged one by one");
+        QCOMPARE(lines.size(), 3); // two summaries and the flush
+        int counted = 0;
+        for (const QString& line : lines)
+            counted += line.section(" x", 1).section('"', 0, 0).toInt();
+        QCOMPARE(counted, notes);
+    }
+
     void reply_data()
     {
         QTest::addColumn<QByteArray>("version");
