@@ -329,7 +329,7 @@ void DiscoveryPage::showCameraTableCellClicked(int row, int column)
 
 void DiscoveryPage::pressNextButton()
 {
-    if (IPCameraIdx < 0 || IPCameraIdx >= IPCameraList.size())
+    if (!chosenCamera())
         return;
     WLOG << "DiscoveryPage Next " << "--------------------------------------------------";
     WLOG << "DiscoveryPage Password :" << maskSecret(ui->discoveryInputPassword_LineEdit->text());
@@ -338,16 +338,14 @@ void DiscoveryPage::pressNextButton()
     WLOG << "DiscoveryPage discoveryCameraTb_TableWidget.currentRow() :"
          << ui->discoveryCameraTb_TableWidget->currentRow();
 
-    checkDeviceDiscoveryTimer->stop();
-    waitDiscoveryNumber = 0;
+    stopScan();
     gMainpage->enterPage(this, gDeviceSetupPage);
 }
 
 void DiscoveryPage::pressBackButton()
 {
     WLOG << "--------------------------------------------------";
-    checkDeviceDiscoveryTimer->stop();
-    waitDiscoveryNumber = 0;
+    stopScan();
 
     gDeviceSetupPage->resetSnapshotPreview();
 
