@@ -15,8 +15,8 @@ namespace CloudRoute {
 
 void apply(Caller caller, QWidget* leaving)
 {
-    const bool known = IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size();
-    const QString model = known ? modelText(IPCameraList.at(IPCameraIdx).modelName) : QString();
+    const IPCamera* camera = chosenCamera();
+    const QString model = camera ? modelText(camera->modelName) : QString();
     const Plan plan = planFor(caller, SupportWiFiMap.value(model), SupportAPModeMap.value(model));
     gDeviceSetupCompletePage->setShortcutOfferVisible(plan.shortcutOffered);
     if (plan.road == Road::WiFi) {

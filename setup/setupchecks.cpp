@@ -6,6 +6,7 @@
 #include "cloud/cloudsiterules.h"
 #include "base/log.h"
 #include "base/replylimits.h"
+#include "cloud/cloudrouterules.h"
 
 namespace SetupChecks {
 
@@ -34,9 +35,8 @@ Route routeAfterNetworkCheck(const QByteArray& bRegisted, bool localView, const 
         return Route::AlreadyRegistered;
     if (!localView)
         return Route::InternetCheck;
-    if (supportWiFi == QLatin1String("1") && supportAPMode == QLatin1String("0"))
-        return Route::WiFiPage;
-    return Route::CompletePage;
+    return CloudRoute::roadFor(supportWiFi, supportAPMode) == CloudRoute::Road::WiFi ? Route::WiFiPage
+                                                                                     : Route::CompletePage;
 }
 
 QUrl openApiUrl(const QByteArray& portal)
