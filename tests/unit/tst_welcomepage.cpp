@@ -29,6 +29,7 @@ private slots:
     void checkReplies_data();
     void checkReplies();
     void lateProbeAnswerLetsRetrySucceed();
+    void waitLimits();
 
 private:
     void startServer(const QString& path, const Answer& answer);
@@ -174,6 +175,31 @@ void TestWelcomePage::lateProbeAnswerLetsRetrySucceed()
     QVERIFY(gWelcomePage->checkWizardJsonFileTimer->isActive());
     QVERIFY(dcpPortHeld());
     QCOMPARE(server->requestsFor(kProbePath), 4);
+}
+
+// The catalogue and update-check waits: the tick before the limit asks (catalogue) or waits, the
+// limit tick gives up: the no-Internet page, or the update check ends and the busy picture goes.
+void TestWelcomePage::waitLimits()
+{
+    startServer(kCataloguePath, HttpTestServer::status(404));
+    gWelcomePage->bindingDCP();
+    gWelcomePage->waitWizardJsonFileNumber = 8;
+    gWelcomePage->checkJsonFileRequest();
+    gWelcomePage->checkJsonFileRequest();
+    QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
+    QVERIFY(gOppsPage->isHidden());
+    gWelcomePage->checkJsonFileRequest();
+    QVERIFY(!gOppsPage->isHidden());
+
+    TolmWizardUpdateUrl = server->url("/wizard/");
+    gMainpage->showBusy();
+    gWelcomePage->checkWizardUpdateUriTimer->start(60000);
+    gWelcomePage->waitWizardUpdateUriNumber = 29;
+    gWelcomePage->checkWizardUpdateUriConnection();
+    QVERIFY(gWelcomePage->checkWizardUpdateUriTimer->isActive());
+    gWelcomePage->checkWizardUpdateUriConnection();
+    QVERIFY(!gWelcomePage->checkWizardUpdateUriTimer->isActive() && !gMainpage->isBusy());
+    QTRY_VERIFY(!welcomeRepliesPending());
 }
 
 QTEST_MAIN(TestWelcomePage)
