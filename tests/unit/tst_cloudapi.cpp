@@ -124,6 +124,23 @@ private slots:
             QVERIFY2(!mayOpenExternally(QUrl(url)), url);
     }
 
+    // The register bit's wait: the limit first, then a confirmation from the camera's own reply,
+    // then a request on even ticks.
+    void registerTicks()
+    {
+        using T = RegisterTick;
+        IPCamera camera;
+        camera.bRegisted = "1";
+        QCOMPARE(registerTick(28, false, camera), T::Request);
+        QCOMPARE(registerTick(29, false, camera), T::Wait);
+        QCOMPARE(registerTick(29, true, camera), T::Wait); // the bit of an earlier reply
+        camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
+        QCOMPARE(registerTick(29, true, camera), T::Confirm);
+        QCOMPARE(registerTick(30, true, camera), T::TimeOut);
+        camera.bRegisted = "0";
+        QCOMPARE(registerTick(29, true, camera), T::Wait);
+    }
+
     // Long e-mail addresses: at spaces where there are some, hard where there are none.
     void wrapLines()
     {
