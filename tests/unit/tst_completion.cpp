@@ -190,6 +190,19 @@ private slots:
         delete popup;
         isLocalView = true;
     }
+
+    // The access tokens of both flows stay out of the log (the requests go to this machine).
+    void accessTokensMasked()
+    {
+        OpenAPISite = "https://127.0.0.1:9";
+        LogRecorder log;
+        gCloudServicesPage->setOpenApiSignIn("TOKENin42", OpenAPISite);
+        gCloudServicesPage->setOpenApiSignUp("TOKENup42");
+        QVERIFY2(!log.contains("TOKENin42") && !log.contains("TOKENup42"), qPrintable(log.all()));
+        for (QNetworkReply* reply : gCloudServicesPage->findChildren<QNetworkReply*>())
+            reply->abort();
+        qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
+    }
 };
 
 QTEST_MAIN(TestCompletion)

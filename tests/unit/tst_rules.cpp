@@ -205,6 +205,7 @@ private slots:
         QTest::newRow("one dot") << "." << ip << desktop << true;
         QTest::newRow("quote in model") << "VKC\"" << ip << desktop << true;
         QTest::newRow("quote in folder") << "VKC-1" << ip << "/home/u\"/Desktop" << true;
+        QTest::newRow("DEL in folder") << "VKC-1" << ip << "/home/u\x7f/Desktop" << true;
         QTest::newRow("no folder") << "VKC-1" << ip << "" << true;
         QTest::newRow("trailing newline") << "VKC-1" << ip + "\n" << desktop << true;
     }
