@@ -5,7 +5,8 @@ checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into 
 form, (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
 camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
-listener by another local process, (h) a cloud service that never answers the device add.
+listener by another local process, (h) a cloud service that never answers the device add, or
+answers the account information with 4 MiB.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -321,20 +322,26 @@ class CloudStep(unittest.TestCase):
             self.assertNotIn("Teve", w.log_text())
             self.assertNotIn("ann@example.test", w.log_text())
 
-    def test_h_silent_step(self):
-        self.set_control({"hang": ["/me/device/add"]})
-        with Wizard(BUILD_DIR, lab=self.lab) as w:
-            self.to_cloud_page(w)
-            w.click(*EXISTING_ACCOUNT)
-            self.type_into_form(w, "ann@example.test", "secret1", "cloud_silent_typed.png")
-            w.wait_log("content!!", 20)
-            sent = time.monotonic()
-            w.wait_log('open msgbox : "cloudServiceFailedWarning"', 40)
-            self.assertLess(time.monotonic() - sent, 25)
-            time.sleep(0.5)
-            w.screenshot("cloud_silent_step_popup.png")
-            self.assertEqual([r["status"] for r in self.requests("/me/device/add")], ["hung"])
-            self.assertEqual(self.register_bits(), [])
+    def test_h_silent_or_huge_step(self):
+        # One step that never answers, then one whose answer is far too large: the overlay goes, the popup comes.
+        for control, path, status in (({"hang": ["/me/device/add"]}, "/me/device/add", "hung"),
+                                      ({"huge": ["/me/user/info"]}, "/me/user/info", 200)):
+            with self.subTest(step=path, status=status):
+                self.camera_with()
+                self.set_control(control)
+                self.first_record = len(jsonl(self.cloud_record))
+                with Wizard(BUILD_DIR, lab=self.lab) as w:
+                    self.to_cloud_page(w)
+                    w.click(*EXISTING_ACCOUNT)
+                    self.type_into_form(w, "ann@example.test", "secret1", "cloud_silent_typed.png")
+                    w.wait_log("content!!", 20)
+                    sent = time.monotonic()
+                    w.wait_log('open msgbox : "cloudServiceFailedWarning"', 40)
+                    self.assertLess(time.monotonic() - sent, 25)
+                    time.sleep(0.5)
+                    w.screenshot("cloud_step_failed_popup.png")
+                self.assertEqual([r["status"] for r in self.requests(path)], [status])
+                self.assertEqual(self.register_bits(), [])
 
 
 if __name__ == "__main__":

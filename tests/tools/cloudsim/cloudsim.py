@@ -25,10 +25,10 @@ The control file (JSON, read on every request) holds accounts and answers:
     {"accounts": {"ann@example.test": "secret"},
      "tokens": {"<user token>": "ann@example.test"},
      "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}},
-     "hang": ["/me/device/add"],
+     "hang": ["/me/device/add"], "huge": ["/me/user/info"],
      "authorizeTo": "http://elsewhere/login"}
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
-the connection stays open for 120 s, then closes. "authorizeTo" replaces the sign-in form's
+the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON. "authorizeTo" replaces the sign-in form's
 address in the authorize redirect.
 Every request is recorded as one JSON line:
     {"method", "path", "query": {...}, "contentType", "contentLength", "body", "status"}
@@ -134,6 +134,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.service.record(entry)
             time.sleep(120)
             self.close_connection = True
+            return
+        if path in self.service.control().get("huge", []):
+            entry["status"] = 200
+            self.service.record(entry)
+            try:
+                self.send(200, b'{"data":{"email":"' + b"x" * (4 << 20) + b'"}}')
+            except OSError:
+                pass  # the wizard stopped reading
             return
         status = route(query, raw_query, body) if route else self.send(404, {"error": {"message": "not found"}})
         entry["status"] = status
