@@ -37,6 +37,8 @@ APModeHostToRouter::APModeHostToRouter(QWidget* parent)
     , gotAPClientModeCamera(false)
 {
     ui->setupUi(this);
+    // The network name comes from the camera's survey: shown as it stands, never as markup.
+    ui->apH2RSameNetworkName_Label->setTextFormat(Qt::PlainText);
     WLOG << "APModeHostToRouter Constructor Initializing ...";
     ui->apH2RPrev_PushButton->hide();
     connect(ui->apH2RNext_PushButton, &QPushButton::clicked, this, &APModeHostToRouter::pressNextButton);

@@ -44,9 +44,10 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
 {
     WLOG << "DeviceSetupCompletePage Constructor Initializing ...";
     ui->setupUi(this);
-    // The model and the account come from the camera and the cloud: never markup.
+    // The model, the account and the password come from the camera, the cloud and the user: never markup.
     ui->DSCPDeviceInfoModelName_Label->setTextFormat(Qt::PlainText);
     ui->DSCPOlvarisAccount_Label->setTextFormat(Qt::PlainText);
+    ui->DSCPDeviceInfoPassword_Label->setTextFormat(Qt::PlainText);
     for (QWidget* hidden :
         { static_cast<QWidget*>(ui->DSCPDeviceInfo_GBox), static_cast<QWidget*>(ui->DSCPOlvarisInfo_GBox),
             static_cast<QWidget*>(ui->DSCPDeviceInfoPasswordTitle_Label),
