@@ -38,21 +38,6 @@ class TestCompletion : public QObject
 private slots:
     void initTestCase() { createWizardForTests(); }
 
-    void windowsScriptIsTheTenLines()
-    {
-        QCOMPARE(ShortcutPlan::windowsScript("VKC-3100", "192.168.0.20", "D:/Users/user/Desktop", "D:/Wizard").text,
-            QString("Set oWS = WScript.CreateObject(\"WScript.Shell\")\n"
-                    "sLinkFileLocation = \"D:/Users/user/Desktop/VKC-3100.lnk\"\n"
-                    "browserLink = \"%windir%\\explorer.exe \"\n"
-                    "webLink = \"\"\"http://192.168.0.20\"\"\"\n"
-                    "Set oLink = oWS.CreateShortcut(sLinkFileLocation)\n"
-                    "    oLink.TargetPath = browserLink\n"
-                    "    oLink.Arguments = webLink\n"
-                    "    oLink.IconLocation = \"D:/Wizard/images/shortcut.ico\"\n"
-                    "    oLink.Save\n"
-                    "Wscript.Quit 0\n"));
-    }
-
     // A file or link of the shortcut's name is the person's own and stays: the launcher takes a
     // free name, the script host makes nothing. The script runs with a limit, only when written,
     // and goes again, with the link of a failed host.
@@ -118,18 +103,6 @@ private slots:
         QTRY_COMPARE(gDeviceSetupCompletePage->outstandingImageRequests, 0);
     }
 
-    // The shortcut is offered after "No, thanks" only.
-    void shortcutOfferByRoad()
-    {
-        chooseCamera("2.0", "127.0.0.9", "1");
-        for (CloudRoute::Caller caller : {CloudRoute::Caller::SignIn, CloudRoute::Caller::Skip}) {
-            CloudRoute::apply(caller, nullptr);
-            QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isHidden(),
-                     caller != CloudRoute::Caller::Skip);
-        }
-        gDeviceSetupCompletePage->getImageTimer->stop();
-    }
-
     void silentCameraGetsBoundedRequests()
     {
         QTcpServer silent;
@@ -149,19 +122,21 @@ private slots:
         QCOMPARE(currentCGIType, int(SnapshotSchedule::T4x));
     }
 
-    // The shortcut box after the cloud step on the Wi-Fi road: offered after "No, thanks", not after
-    // a sign-in.
-    void shortcutOfferOnWiFiRoad()
+    // The shortcut box is offered after "No, thanks", not after a sign-in, on either road.
+    void shortcutOfferByRoad()
     {
         chooseCamera("2.0", "192.168.0.20", "443");
-        SupportWiFiMap["VKC-3100"] = "1";
-        SupportAPModeMap["VKC-3100"] = "0";
-        for (const auto& [caller, offered] : {std::pair{CloudRoute::Caller::Skip, true}, {CloudRoute::Caller::SignIn, false}}) {
-            QWidget leaving;
-            CloudRoute::apply(caller, &leaving);
-            QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
-                     offered);
+        for (const char* wifi : {"0", "1"}) {
+            SupportWiFiMap["VKC-3100"] = wifi;
+            SupportAPModeMap["VKC-3100"] = "0";
+            for (const auto caller : {CloudRoute::Caller::Skip, CloudRoute::Caller::SignIn}) {
+                QWidget leaving;
+                CloudRoute::apply(caller, &leaving);
+                QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
+                         caller == CloudRoute::Caller::Skip);
+            }
         }
+        gDeviceSetupCompletePage->getImageTimer->stop();
         gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
     }
 

@@ -16,7 +16,6 @@ class TestShellFrame : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void closeByName_data();
     void closeByName();
     void exitPopupOpenedOnce();
 };
@@ -34,36 +33,25 @@ void TestShellFrame::cleanup()
     frameWidget("lockScreenLabel")->hide();
 }
 
-void TestShellFrame::closeByName_data()
-{
-    QTest::addColumn<bool>("inPage");
-    QTest::addColumn<QString>("closeName");
-    QTest::addColumn<bool>("found");
-
-    QTest::newRow("descendant in a page") << true << "resetHintMsgBox" << true;
-    QTest::newRow("other name") << false << "ledHintMsgBox" << false;
-}
-
+// A popup dims both windows; closing by name lifts both dimmings, found (a descendant in a page)
+// or not (another name).
 void TestShellFrame::closeByName()
 {
-    QFETCH(bool, inPage);
-    QFETCH(QString, closeName);
-    QFETCH(bool, found);
-
-    QPointer<MessageBoxPage> popup;
-    {
-        Launcher launcher{ShellConfig()};
-        gLauncher = &launcher;
-        // A popup dims both windows; closing by name lifts both dimmings, found or not.
-        popup = new MessageBoxPage(inPage ? static_cast<QWidget*>(gWelcomePage) : gMainpage);
-        popup->setObjectName("resetHintMsgBox");
-        QVERIFY(!frameWidget("lockScreenLabel")->isHidden() && !launcher.lockScreenLabel->isHidden());
-        QCOMPARE(MessageBoxPage::closeByName(gMainpage, closeName), found);
-        QVERIFY(frameWidget("lockScreenLabel")->isHidden() && launcher.lockScreenLabel->isHidden());
-        QCOMPARE(popup.isNull(), found);
+    for (const bool inPage : {true, false}) {
+        QPointer<MessageBoxPage> popup;
+        {
+            Launcher launcher{ShellConfig()};
+            gLauncher = &launcher;
+            popup = new MessageBoxPage(inPage ? static_cast<QWidget*>(gWelcomePage) : gMainpage);
+            popup->setObjectName("resetHintMsgBox");
+            QVERIFY(!frameWidget("lockScreenLabel")->isHidden() && !launcher.lockScreenLabel->isHidden());
+            QCOMPARE(MessageBoxPage::closeByName(gMainpage, inPage ? "resetHintMsgBox" : "ledHintMsgBox"), inPage);
+            QVERIFY(frameWidget("lockScreenLabel")->isHidden() && launcher.lockScreenLabel->isHidden());
+            QCOMPARE(popup.isNull(), inPage);
+        }
+        QVERIFY(!gLauncher); // later popups must not reach a Launcher that is gone
+        delete popup;
     }
-    QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone
-    delete popup;
 }
 
 void TestShellFrame::exitPopupOpenedOnce()

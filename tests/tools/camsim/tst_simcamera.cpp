@@ -29,7 +29,6 @@ class TestSimCamera : public QObject
 private slots:
     void answers_data();
     void answers();
-    void badConfiguration_data();
     void badConfiguration();
 };
 
@@ -107,24 +106,17 @@ void TestSimCamera::answers()
     }
 }
 
-void TestSimCamera::badConfiguration_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("short mac") << QByteArray("{\"mac\":\"00:11:22:AA:BB\",\"model\":\"VKC\"}") << "\"mac\" must be";
-    QTest::newRow("no model") << QByteArray("{\"mac\":\"00:11:22:AA:BB:CC\"}") << "needs a \"model\"";
-    QTest::newRow("page size 0") << QByteArray("{\"mac\":\"00:11:22:AA:BB:CC\",\"model\":\"VKC\",\"apPageSize\":0}")
-                                 << "apPageSize";
-}
-
 void TestSimCamera::badConfiguration()
 {
-    QFETCH(QByteArray, json);
-    QFETCH(QString, error);
-    SimCamera camera;
-    QString why;
-    QVERIFY(!SimCamera::fromJson(QJsonDocument::fromJson(json).object(), &camera, &why));
-    QVERIFY2(why.contains(error), qPrintable(why));
+    for (const auto& [json, error] :
+         {std::pair{"{\"mac\":\"00:11:22:AA:BB\",\"model\":\"VKC\"}", "\"mac\" must be"},
+          {"{\"mac\":\"00:11:22:AA:BB:CC\"}", "needs a \"model\""},
+          {"{\"mac\":\"00:11:22:AA:BB:CC\",\"model\":\"VKC\",\"apPageSize\":0}", "apPageSize"}}) {
+        SimCamera camera;
+        QString why;
+        QVERIFY(!SimCamera::fromJson(QJsonDocument::fromJson(json).object(), &camera, &why));
+        QVERIFY2(why.contains(error), qPrintable(why));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimCamera)
