@@ -160,166 +160,157 @@ class TestGuidePage : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        createWizardForTests();
+        // A clip folder like the one cut from the sprite; "IA10" is deliberately absent.
+        QImage image(164, 164, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        for (const char* name :
+            { "ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10", "a", "b" })
+            QVERIFY(image.save(clips.filePath(QString(name) + ".png")));
+        assembleImagesPath = clips.path() + "/";
+        foreign = new QLabel(gMainpage);
+        foreign->setObjectName("1");
+    }
 
-    void entry();
-    void choice_data();
-    void choice();
-    void hints();
+    void init()
+    {
+        fillCatalogue();
+        isLocalView = false;
+        gAgreementPage->pressNextButton();
+        page()->cconnection_ComboBox->addItem("VKC-9999"); // listed but not in the catalogue
+        IPCameraList.clear();
+    }
+
+    void cleanup()
+    {
+        for (QTimer* timer : gDiscoveryPage->findChildren<QTimer*>())
+            timer->stop();
+        gMainpage->hideBusy();
+        qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
+        frameWidget("lockScreenLabel")->hide();
+        QVERIFY(foreign);
+    }
+
+    void entry()
+    {
+        take("m=VKC-2200|v=B1");
+        gMainpage->hideStep();
+        ModelRouteMap = { { "Choose your model", "0" }, { "VKC-4710", "2" }, { "VKC-3100", "1" }, { "OLV-800", "0" },
+            { "vkc-2", "0" } };
+        gAgreementPage->pressNextButton();
+
+        // "I Agree" again: other prefixes on top; the page prepared whatever was left on it.
+        QCOMPARE(items(page()->cconnection_ComboBox), "vkc-2,OLV-800,Choose your model,VKC-3100,VKC-4710");
+        QCOMPARE(state().section(' ', 0, 2), "Default N- S+");
+        QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
+        QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
+        QVERIFY(!frameWidget("mainProgressContent_Label")->isHidden());
+    }
+
+    void choice_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("cells"); // "*": not looked at
+        auto row = [](const char* name, const char* steps, const char* state, const char* cells) {
+            QTest::newRow(name) << QString(steps) << QString(state) << QString(cells);
+        };
+
+        row("prompt", "m=VKC-1200|m=Choose your model", "Default N- S+ [] ALL", "");
+        row("route 1", "m=VKC-1200|m=VKC-1100", "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100", "0:0,0,1 1:0,1,1");
+        row("route 5, two versions", "m=VKC-1100|m=VKC-5200", "DefaultHW N+ S- [H/W Version,A1,B1]+ VKC-5200", "");
+        row("no version listed", "m=VKC-1200|m=VKC-1900", "ConnectionTypeOnlyOne:11001 N+ S- [] VKC-1900", "*");
+        row("local entry", "L", "ConnectionTypeLocalView:0000 N- S+ [] ALL", "");
+        row("local direct after ethernet", "L|m=Ethernet|m=Direct Connection",
+            "ConnectionTypeLocalView:1101/3 N+ S- [] ALL", "");
+        // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11; refilled in a nested slot.
+        row("type ethernet", "m=VKC-2100|t=Direct Connection|t=Ethernet",
+            "ConnectionTypeMoreThanOne:11011 N+ S- [NA] VKC-2100", "0:0,0,1 1:0,1,1 2:0,2,1");
+        row("type direct, three pictures span two", "m=VKC-2100|t=POE(Power Over Ethernet)|t=Direct Connection",
+            "ConnectionTypeMoreThanOne:10011 N+ S- [NA] VKC-2100", "0:0,0,2 1:0,1,2 2:0,2,2");
+        row("route 2, type prompt again", "m=VKC-5200|m=VKC-2100|t=Ethernet|t=Choose your connection type",
+            "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100", "1:0,1,1 2:0,2,1 3:0,3,1");
+        row("version picked twice", "m=VKC-1200|v=B1|v=B1",
+            "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1]+ VKC-1200", "0:0,0,1 1:0,1,1 2:0,2,1");
+        row("version, route 2", "m=VKC-2200|v=B1", "ConnectionTypeMoreThanOne:00000 N- S+ [H/W Version,A1,B1]+ VKC-2200",
+            "1:0,1,1 2:0,2,1");
+        row("version, route 5 skips WPS", "m=VKC-5200|v=B1", "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ VKC-5200",
+            "0:0,0,2 1:0,1,2");
+        row("empty name keeps its step", "m=VKC-1300|v=B1",
+            "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1 1:0,1,1! 2:0,2,1");
+        row("other types are no steps of route 1", "m=VKC-1300|v=C1",
+            "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1! 1:0,1,1");
+        row("version prompt again", "m=VKC-2200|v=B1|v=H/W Version", "DefaultHW N- S+ [H/W Version,A1,B1]+ before", "");
+        // Buttons: where they lead, then the page as left behind.
+        row("next, local direct", "L|m=Direct Connection|b=Next", "ap ALL apflow cleared step",
+            "ConnectionTypeLocalView:1101/3 N+ S- []");
+        row("next, not in the catalogue", "m=VKC-9999|b=Next", "stay before apflow", "Default N- S+ []");
+        row("next, route 2, direct", "m=VKC-2100|t=Direct Connection|b=Next", "ap VKC-2100 apflow cleared step",
+            "ConnectionTypeMoreThanOne:10011 N+ S- [NA]");
+        row("next, route 2, ethernet", "m=VKC-2100|t=Ethernet|b=Next", "discovery VKC-2100 cleared scan step",
+            "ConnectionTypeMoreThanOne:11011 N+ S- [NA]");
+        row("skip starts the guide over", "m=VKC-1200|b=Skip instruction", "discovery ALL cleared scan step",
+            "Default N- S+ []");
+        row("back leaves everything", "m=VKC-1100|b=Back", "back before apflow", "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
+    }
+
+    void choice()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, state);
+        QFETCH(QString, cells);
+        auto labels = [] {
+            const QWidgetList all = QApplication::allWidgets();
+            return std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QLabel*>(w); });
+        };
+
+        take(steps);
+        if (steps.contains("b=")) { // the page left as it was but for Skip
+            QCOMPARE(road(), state);
+            QCOMPARE(::state().section(' ', 0, -2), cells);
+            return;
+        }
+        QCOMPARE(::state(), state);
+        if (cells != "*")
+            QCOMPARE(shownCells(), cells);
+        take(steps); // the same again and again leaks nothing
+        const auto before = std::make_pair(labels(), page()->cconnectionTypeLayout->count());
+        take(steps);
+        QCOMPARE(std::make_pair(labels(), page()->cconnectionTypeLayout->count()), before);
+    }
+
+    // The LED checklist and the reset hint each close and undim; "Start Over" returns to the prompt.
+    void hints()
+    {
+        select(page()->cconnection_ComboBox, "VKC-1100");
+        QLineEdit* password = gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit;
+        password->setText("secret1");
+        // The checklist: left Reset, right Close; the reset hint: left Close, right Start Over.
+        QLabel* link = gConnectionTypeOnlyOne->findChild<QLabel*>("ConnectionTypeToolTips04");
+        for (const char* run : { "whyLedRedWarning:Right", "whyLedRedWarning:Left resetYourCameraWarning:Left",
+                 "whyLedRedWarning:Left resetYourCameraWarning:Right" }) {
+            emit link->linkActivated("blank");
+            for (const QString& press : QString(run).split(' ')) {
+                QVERIFY(!frameWidget("lockScreenLabel")->isHidden());
+                MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0));
+                QVERIFY(popup);
+                popup->findChild<QPushButton*>("msgBox" + press.section(':', 1) + "Btn_Button")->click();
+                QVERIFY(!gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0)));
+            }
+            QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+            link = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04"); // another panel's
+        }
+        QCOMPARE(state(), QString("Default N- S+ [] ALL"));
+        QVERIFY(pageShown(gCameraConnectionPage));
+        QVERIFY(password->text().isEmpty());
+    }
 
 private:
     QTemporaryDir clips;
     QPointer<QLabel> foreign; // named like a step picture: not the panels' to delete
 };
-
-void TestGuidePage::initTestCase()
-{
-    createWizardForTests();
-    // A clip folder like the one cut from the sprite; "IA10" is deliberately absent.
-    QImage image(164, 164, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    for (const char* name :
-        { "ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10", "a", "b" })
-        QVERIFY(image.save(clips.filePath(QString(name) + ".png")));
-    assembleImagesPath = clips.path() + "/";
-    foreign = new QLabel(gMainpage);
-    foreign->setObjectName("1");
-}
-
-void TestGuidePage::init()
-{
-    fillCatalogue();
-    isLocalView = false;
-    gAgreementPage->pressNextButton();
-    page()->cconnection_ComboBox->addItem("VKC-9999"); // listed but not in the catalogue
-    IPCameraList.clear();
-}
-
-void TestGuidePage::cleanup()
-{
-    for (QTimer* timer : gDiscoveryPage->findChildren<QTimer*>())
-        timer->stop();
-    gMainpage->hideBusy();
-    qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
-    frameWidget("lockScreenLabel")->hide();
-    QVERIFY(foreign);
-}
-
-void TestGuidePage::entry()
-{
-    take("m=VKC-2200|v=B1");
-    gMainpage->hideStep();
-    ModelRouteMap = { { "Choose your model", "0" }, { "VKC-4710", "2" }, { "VKC-3100", "1" }, { "OLV-800", "0" },
-        { "vkc-2", "0" } };
-    gAgreementPage->pressNextButton();
-
-    // "I Agree" again: other prefixes on top; the page prepared whatever was left on it.
-    QCOMPARE(items(page()->cconnection_ComboBox), "vkc-2,OLV-800,Choose your model,VKC-3100,VKC-4710");
-    QCOMPARE(state().section(' ', 0, 2), "Default N- S+");
-    QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
-    QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
-    QVERIFY(!frameWidget("mainProgressContent_Label")->isHidden());
-}
-
-void TestGuidePage::choice_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("cells"); // "*": not looked at
-    auto row = [](const char* name, const char* steps, const char* state, const char* cells) {
-        QTest::newRow(name) << QString(steps) << QString(state) << QString(cells);
-    };
-
-    row("prompt", "m=VKC-1200|m=Choose your model", "Default N- S+ [] ALL", "");
-    row("route 1", "m=VKC-1200|m=VKC-1100", "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100", "0:0,0,1 1:0,1,1");
-    row("route 5, two versions", "m=VKC-1100|m=VKC-5200", "DefaultHW N+ S- [H/W Version,A1,B1]+ VKC-5200", "");
-    row("no version listed", "m=VKC-1200|m=VKC-1900", "ConnectionTypeOnlyOne:11001 N+ S- [] VKC-1900", "*");
-    row("local entry", "L", "ConnectionTypeLocalView:0000 N- S+ [] ALL", "");
-    row("local direct after ethernet", "L|m=Ethernet|m=Direct Connection",
-        "ConnectionTypeLocalView:1101/3 N+ S- [] ALL", "");
-    // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11; refilled in a nested slot.
-    row("type ethernet", "m=VKC-2100|t=Direct Connection|t=Ethernet",
-        "ConnectionTypeMoreThanOne:11011 N+ S- [NA] VKC-2100", "0:0,0,1 1:0,1,1 2:0,2,1");
-    row("type direct, three pictures span two", "m=VKC-2100|t=POE(Power Over Ethernet)|t=Direct Connection",
-        "ConnectionTypeMoreThanOne:10011 N+ S- [NA] VKC-2100", "0:0,0,2 1:0,1,2 2:0,2,2");
-    row("route 2, type prompt again", "m=VKC-5200|m=VKC-2100|t=Ethernet|t=Choose your connection type",
-        "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100", "1:0,1,1 2:0,2,1 3:0,3,1");
-    row("version picked twice", "m=VKC-1200|v=B1|v=B1",
-        "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1]+ VKC-1200", "0:0,0,1 1:0,1,1 2:0,2,1");
-    row("version, route 2", "m=VKC-2200|v=B1", "ConnectionTypeMoreThanOne:00000 N- S+ [H/W Version,A1,B1]+ VKC-2200",
-        "1:0,1,1 2:0,2,1");
-    row("version, route 5 skips WPS", "m=VKC-5200|v=B1", "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ VKC-5200",
-        "0:0,0,2 1:0,1,2");
-    row("empty name keeps its step", "m=VKC-1300|v=B1",
-        "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1 1:0,1,1! 2:0,2,1");
-    row("other types are no steps of route 1", "m=VKC-1300|v=C1",
-        "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1! 1:0,1,1");
-    row("version prompt again", "m=VKC-2200|v=B1|v=H/W Version", "DefaultHW N- S+ [H/W Version,A1,B1]+ before", "");
-    // Buttons: where they lead, then the page as left behind.
-    row("next, local direct", "L|m=Direct Connection|b=Next", "ap ALL apflow cleared step",
-        "ConnectionTypeLocalView:1101/3 N+ S- []");
-    row("next, not in the catalogue", "m=VKC-9999|b=Next", "stay before apflow", "Default N- S+ []");
-    row("next, route 2, direct", "m=VKC-2100|t=Direct Connection|b=Next", "ap VKC-2100 apflow cleared step",
-        "ConnectionTypeMoreThanOne:10011 N+ S- [NA]");
-    row("next, route 2, ethernet", "m=VKC-2100|t=Ethernet|b=Next", "discovery VKC-2100 cleared scan step",
-        "ConnectionTypeMoreThanOne:11011 N+ S- [NA]");
-    row("skip starts the guide over", "m=VKC-1200|b=Skip instruction", "discovery ALL cleared scan step",
-        "Default N- S+ []");
-    row("back leaves everything", "m=VKC-1100|b=Back", "back before apflow", "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
-}
-
-void TestGuidePage::choice()
-{
-    QFETCH(QString, steps);
-    QFETCH(QString, state);
-    QFETCH(QString, cells);
-    auto labels = [] {
-        const QWidgetList all = QApplication::allWidgets();
-        return std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QLabel*>(w); });
-    };
-
-    take(steps);
-    if (steps.contains("b=")) { // the page left as it was but for Skip
-        QCOMPARE(road(), state);
-        QCOMPARE(::state().section(' ', 0, -2), cells);
-        return;
-    }
-    QCOMPARE(::state(), state);
-    if (cells != "*")
-        QCOMPARE(shownCells(), cells);
-    take(steps); // the same again and again leaks nothing
-    const auto before = std::make_pair(labels(), page()->cconnectionTypeLayout->count());
-    take(steps);
-    QCOMPARE(std::make_pair(labels(), page()->cconnectionTypeLayout->count()), before);
-}
-
-// The LED checklist and the reset hint each close and undim; "Start Over" returns to the prompt.
-void TestGuidePage::hints()
-{
-    select(page()->cconnection_ComboBox, "VKC-1100");
-    QLineEdit* password = gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit;
-    password->setText("secret1");
-    // The checklist: left Reset, right Close; the reset hint: left Close, right Start Over.
-    QLabel* link = gConnectionTypeOnlyOne->findChild<QLabel*>("ConnectionTypeToolTips04");
-    for (const char* run : { "whyLedRedWarning:Right", "whyLedRedWarning:Left resetYourCameraWarning:Left",
-             "whyLedRedWarning:Left resetYourCameraWarning:Right" }) {
-        emit link->linkActivated("blank");
-        for (const QString& press : QString(run).split(' ')) {
-            QVERIFY(!frameWidget("lockScreenLabel")->isHidden());
-            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0));
-            QVERIFY(popup);
-            popup->findChild<QPushButton*>("msgBox" + press.section(':', 1) + "Btn_Button")->click();
-            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0)));
-        }
-        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
-        link = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04"); // another panel's
-    }
-    QCOMPARE(state(), QString("Default N- S+ [] ALL"));
-    QVERIFY(pageShown(gCameraConnectionPage));
-    QVERIFY(password->text().isEmpty());
-}
 
 QTEST_MAIN(TestGuidePage)
 #include "tst_guidepage.moc"

@@ -12,76 +12,71 @@ class TestLicencePages : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { createWizardForTests(); }
-    void init();
-    void cleanup();
-    void backLeavesLocalOnlyMode();
-    void noInternetRoads_data();
-    void noInternetRoads();
-};
 
-void TestLicencePages::init()
-{
-    QVERIFY(resetWelcomePage());
-    gAgreementPage->ui->agreementCheck_CheckBox->setChecked(false);
-    gAgreementPage->acceptAgreementCheckBox();
-    gMainpage->showPage(nullptr, gAgreementPage);
-}
-
-void TestLicencePages::cleanup()
-{
-    QVERIFY(resetWelcomePage());
-}
-
-void TestLicencePages::backLeavesLocalOnlyMode()
-{
-    isLocalView = true;
-    gWelcomePage->bindingDCP();
-    QVERIFY(dcpPortHeld());
-    QTest::mouseClick(gAgreementPage->ui->agreementCheck_CheckBox, Qt::LeftButton, {}, QPoint(5, 9));
-    gAgreementPage->enter();
-    QTest::mouseClick(gAgreementPage->ui->agreementPrev_PushButton, Qt::LeftButton);
-
-    QVERIFY(!isLocalView);
-    QVERIFY(!dcpPortHeld());
-    QVERIFY(!gAgreementPage->ui->agreementCheck_CheckBox->isChecked());
-    QVERIFY(gAgreementPage->isHidden());
-    QVERIFY(!gWelcomePage->isHidden());
-}
-
-void TestLicencePages::noInternetRoads_data()
-{
-    QTest::addColumn<QString>("popupButton");  // in the local-only popup; empty: Retry
-    QTest::addColumn<bool>("localOnly");
-    QTest::addColumn<bool>("checking");
-
-    QTest::newRow("Retry") << "" << false << true;
-    QTest::newRow("Local Only, Next") << "msgBoxRightBtn_Button" << true << true;
-    QTest::newRow("Local Only, Cancel") << "msgBoxLeftBtn_Button" << false << false;
-}
-
-void TestLicencePages::noInternetRoads()
-{
-    QFETCH(QString, popupButton);
-    QFETCH(bool, localOnly);
-    QFETCH(bool, checking);
-
-    gMainpage->showPage(nullptr, gOppsPage);
-    gWelcomePage->waitWizardInternetNumber = 1;
-    if (popupButton.isEmpty()) {
-        QTest::mouseClick(gOppsPage->ui->oppsRetry_PushButton, Qt::LeftButton);
-    } else {
-        QTest::mouseClick(gOppsPage->ui->oppsLocalView_PushButton, Qt::LeftButton);
-        auto* popup = gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning");
-        QVERIFY(popup);
-        QTest::mouseClick(popup->findChild<QPushButton*>(popupButton), Qt::LeftButton);
-        QVERIFY(!gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning"));
-        QVERIFY(!frameWidget("lockScreenLabel")->isVisibleTo(gMainpage));
+    void init()
+    {
+        QVERIFY(resetWelcomePage());
+        gAgreementPage->ui->agreementCheck_CheckBox->setChecked(false);
+        gAgreementPage->acceptAgreementCheckBox();
+        gMainpage->showPage(nullptr, gAgreementPage);
     }
-    QCOMPARE(isLocalView, localOnly);
-    QCOMPARE(gWelcomePage->checkWizardInternetTimer->isActive(), checking);
-    QCOMPARE(frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage), checking);
-    QCOMPARE(gWelcomePage->waitWizardInternetNumber, 1);  // the check goes on from where it stood
-}
+
+    void cleanup()
+    {
+        QVERIFY(resetWelcomePage());
+    }
+
+    void backLeavesLocalOnlyMode()
+    {
+        isLocalView = true;
+        gWelcomePage->bindingDCP();
+        QVERIFY(dcpPortHeld());
+        QTest::mouseClick(gAgreementPage->ui->agreementCheck_CheckBox, Qt::LeftButton, {}, QPoint(5, 9));
+        gAgreementPage->enter();
+        QTest::mouseClick(gAgreementPage->ui->agreementPrev_PushButton, Qt::LeftButton);
+
+        QVERIFY(!isLocalView);
+        QVERIFY(!dcpPortHeld());
+        QVERIFY(!gAgreementPage->ui->agreementCheck_CheckBox->isChecked());
+        QVERIFY(gAgreementPage->isHidden());
+        QVERIFY(!gWelcomePage->isHidden());
+    }
+
+    void noInternetRoads_data()
+    {
+        QTest::addColumn<QString>("popupButton");  // in the local-only popup; empty: Retry
+        QTest::addColumn<bool>("localOnly");
+        QTest::addColumn<bool>("checking");
+
+        QTest::newRow("Retry") << "" << false << true;
+        QTest::newRow("Local Only, Next") << "msgBoxRightBtn_Button" << true << true;
+        QTest::newRow("Local Only, Cancel") << "msgBoxLeftBtn_Button" << false << false;
+    }
+
+    void noInternetRoads()
+    {
+        QFETCH(QString, popupButton);
+        QFETCH(bool, localOnly);
+        QFETCH(bool, checking);
+
+        gMainpage->showPage(nullptr, gOppsPage);
+        gWelcomePage->waitWizardInternetNumber = 1;
+        if (popupButton.isEmpty()) {
+            QTest::mouseClick(gOppsPage->ui->oppsRetry_PushButton, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(gOppsPage->ui->oppsLocalView_PushButton, Qt::LeftButton);
+            auto* popup = gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning");
+            QVERIFY(popup);
+            QTest::mouseClick(popup->findChild<QPushButton*>(popupButton), Qt::LeftButton);
+            QVERIFY(!gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning"));
+            QVERIFY(!frameWidget("lockScreenLabel")->isVisibleTo(gMainpage));
+        }
+        QCOMPARE(isLocalView, localOnly);
+        QCOMPARE(gWelcomePage->checkWizardInternetTimer->isActive(), checking);
+        QCOMPARE(frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage), checking);
+        QCOMPARE(gWelcomePage->waitWizardInternetNumber, 1);  // the check goes on from where it stood
+    }
+};
 
 QTEST_MAIN(TestLicencePages)
 #include "tst_licencepages.moc"

@@ -29,86 +29,81 @@ class TestShellConfig : public QObject
 {
     Q_OBJECT
 private slots:
-    void readConfig_data();
-    void readConfig();
-    void unusualFiles();
-    void fileOpenedPerMessage();
-};
+    void readConfig_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("config");
 
-void TestShellConfig::readConfig_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<QString>("config");
-
-    // No usable file: main window, test addresses, no log, system language.
-    QTest::newRow("missing file") << kNoFile << "qa";
-    QTest::newRow("no nodes") << "<config/>" << "parsed, launcher";
-    // Values are trimmed and the root's name does not matter.
-    QTest::newRow("all set") << "<settings><EnableLauncher>\n 0 </EnableLauncher><EnableForQATest>1</EnableForQATest>"
-                                "<EnableLog>Logenable</EnableLog><Launcher><Language> de </Language></Launcher></settings>"
-                             << "parsed, qa, log, language de";
-    // Hostile or oversized documents count as no file, quickly and without growing.
-    QTest::newRow("nested far too deep") << QString("<a>").repeated(30000) + QString("</a>").repeated(30000) << "qa";
-    QTest::newRow("entity expansion")
-        << "<!DOCTYPE c [<!ENTITY x \"xxxxxxxxxxxxxxxx\"><!ENTITY y \"&x;&x;&x;&x;&x;&x;&x;&x;\">]>"
-           "<c><EnableLog>" + QString("&y;").repeated(5000) + "</EnableLog></c>" << "qa";
-    QTest::newRow("blank path unset, manuals in order")
-        << "<config><ViewerInstaller> </ViewerInstaller><Manual lang=\"en\">manual/en.pdf</Manual><Manual lang=\"de\">"
-           "manual/de.pdf</Manual><Manual>any.pdf</Manual><Manual lang=\"fr\"></Manual></config>"
-        << "parsed, launcher, manual en=/opt/wizard/manual/en.pdf, manual de=/opt/wizard/manual/de.pdf, "
-           "manual =/opt/wizard/any.pdf";
-}
-
-void TestShellConfig::readConfig()
-{
-    QFETCH(QString, xml);
-    QFETCH(QString, config);
-    const QByteArray bytes = xml.toUtf8();
-    QCOMPARE(summary(readShellConfig(xml == kNoFile ? nullptr : &bytes, "/opt/wizard")), config);
-}
-
-// Hostile things standing as config.xml count as no file: a folder, a pipe that never ends, an
-// endless device, an oversized file.
-void TestShellConfig::unusualFiles()
-{
-    for (const QString& kind : QStringList{"folder", "fifo", "zero", "large"}) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("config.xml");
-        QFile file(path);
-        if (kind == "folder")
-            QVERIFY(QDir(dir.path()).mkdir("config.xml"));
-        else if (kind == "fifo")
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (kind == "zero")
-            QVERIFY(QFile::link("/dev/zero", path));
-        else
-            QVERIFY(file.open(QIODevice::WriteOnly)
-                    && file.write("<config><EnableLauncher>0</EnableLauncher></config>" + QByteArray(1 << 20, ' ')) > 0);
-        file.close();
-        QVERIFY2(!readShellConfigFile(dir.path()).parsed, qPrintable(kind));
+        // No usable file: main window, test addresses, no log, system language.
+        QTest::newRow("missing file") << kNoFile << "qa";
+        QTest::newRow("no nodes") << "<config/>" << "parsed, launcher";
+        // Values are trimmed and the root's name does not matter.
+        QTest::newRow("all set") << "<settings><EnableLauncher>\n 0 </EnableLauncher><EnableForQATest>1</EnableForQATest>"
+                                    "<EnableLog>Logenable</EnableLog><Launcher><Language> de </Language></Launcher></settings>"
+                                 << "parsed, qa, log, language de";
+        // Hostile or oversized documents count as no file, quickly and without growing.
+        QTest::newRow("nested far too deep") << QString("<a>").repeated(30000) + QString("</a>").repeated(30000) << "qa";
+        QTest::newRow("entity expansion")
+            << "<!DOCTYPE c [<!ENTITY x \"xxxxxxxxxxxxxxxx\"><!ENTITY y \"&x;&x;&x;&x;&x;&x;&x;&x;\">]>"
+               "<c><EnableLog>" + QString("&y;").repeated(5000) + "</EnableLog></c>" << "qa";
+        QTest::newRow("blank path unset, manuals in order")
+            << "<config><ViewerInstaller> </ViewerInstaller><Manual lang=\"en\">manual/en.pdf</Manual><Manual lang=\"de\">"
+               "manual/de.pdf</Manual><Manual>any.pdf</Manual><Manual lang=\"fr\"></Manual></config>"
+            << "parsed, launcher, manual en=/opt/wizard/manual/en.pdf, manual de=/opt/wizard/manual/de.pdf, "
+               "manual =/opt/wizard/any.pdf";
     }
-}
 
-// A log file removed or blocked while running: messages meanwhile are dropped, nothing hangs,
-// and the next one makes a new file.
-void TestShellConfig::fileOpenedPerMessage()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("log.txt");
-    const QtMessageHandler previous = installLogFileHandler(path);
-    WLOG << "first";
-    QVERIFY(QFile::remove(path));
-    QVERIFY(QDir().mkpath(path));
-    WLOG << "lost";
-    QVERIFY(QDir(path).removeRecursively());
-    WLOG << "second";
-    qInstallMessageHandler(previous);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    QCOMPARE(lines.size(), 2);
-    QVERIFY(lines[0].endsWith("] second"));
-}
+    void readConfig()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QString, config);
+        const QByteArray bytes = xml.toUtf8();
+        QCOMPARE(summary(readShellConfig(xml == kNoFile ? nullptr : &bytes, "/opt/wizard")), config);
+    }
+
+    // Hostile things standing as config.xml count as no file: a folder, a pipe that never ends, an
+    // endless device, an oversized file.
+    void unusualFiles()
+    {
+        for (const QString& kind : QStringList{"folder", "fifo", "zero", "large"}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("config.xml");
+            QFile file(path);
+            if (kind == "folder")
+                QVERIFY(QDir(dir.path()).mkdir("config.xml"));
+            else if (kind == "fifo")
+                QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else if (kind == "zero")
+                QVERIFY(QFile::link("/dev/zero", path));
+            else
+                QVERIFY(file.open(QIODevice::WriteOnly)
+                        && file.write("<config><EnableLauncher>0</EnableLauncher></config>" + QByteArray(1 << 20, ' ')) > 0);
+            file.close();
+            QVERIFY2(!readShellConfigFile(dir.path()).parsed, qPrintable(kind));
+        }
+    }
+
+    // A log file removed or blocked while running: messages meanwhile are dropped, nothing hangs,
+    // and the next one makes a new file.
+    void fileOpenedPerMessage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.txt");
+        const QtMessageHandler previous = installLogFileHandler(path);
+        WLOG << "first";
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkpath(path));
+        WLOG << "lost";
+        QVERIFY(QDir(path).removeRecursively());
+        WLOG << "second";
+        qInstallMessageHandler(previous);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].endsWith("] second"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestShellConfig)
 #include "tst_shell_config.moc"

@@ -12,92 +12,83 @@ class TestShellPlatform : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void installer();
-    void launcherManual();
-    void startLanguage_data();
-    void startLanguage();
-    void downloadedInstallerQuoted();
+    void initTestCase()
+    {
+        createWizardForTests();
+    }
 
-private:
-    QString makeFile(const QString& name, bool executable);
-    QTemporaryDir dir;
-};
-
-void TestShellPlatform::initTestCase()
-{
-    createWizardForTests();
-}
-
-QString TestShellPlatform::makeFile(const QString& name, bool executable)
-{
-    const QString path = dir.filePath(name);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | (executable ? QFile::ExeOwner : QFile::Permissions()));
-    return path;
-}
-
-// Only an executable file is started, and waited for until it ends.
-void TestShellPlatform::installer()
-{
-    for (const bool executable : {false, true}) {
-        const QString path = makeFile(executable ? "bin/setup" : "bin/readme", executable);
-        ProcessRecorder recorder;
-        QCOMPARE(Platform::runInstallerBlocking(path), executable);
-        QCOMPARE(recorder.calls.size(), executable ? 1 : 0);
-        if (executable) {
-            QCOMPARE(recorder.calls[0].program, path);
-            QVERIFY(recorder.calls[0].arguments.isEmpty() && !recorder.calls[0].detached);
-            QCOMPARE(recorder.calls[0].finishWaitMs, -1);
+    // Only an executable file is started, and waited for until it ends.
+    void installer()
+    {
+        for (const bool executable : {false, true}) {
+            const QString path = makeFile(executable ? "bin/setup" : "bin/readme", executable);
+            ProcessRecorder recorder;
+            QCOMPARE(Platform::runInstallerBlocking(path), executable);
+            QCOMPARE(recorder.calls.size(), executable ? 1 : 0);
+            if (executable) {
+                QCOMPARE(recorder.calls[0].program, path);
+                QVERIFY(recorder.calls[0].arguments.isEmpty() && !recorder.calls[0].detached);
+                QCOMPARE(recorder.calls[0].finishWaitMs, -1);
+            }
         }
     }
-}
 
-// A locale code finds the manual by its short code.
-void TestShellPlatform::launcherManual()
-{
-    ShellConfig config;
-    config.language = "de_DE";
-    config.manuals = {{"en", makeFile("manual_en.pdf", false)}, {"de", makeFile("manual_de.pdf", false)}};
-    Launcher launcher(config);
-    UrlRecorder recorder;
-    QTest::mouseClick(launcher.ui->launcherManual_Button, Qt::LeftButton);
-    QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath("manual_de.pdf"))});
-}
+    // A locale code finds the manual by its short code.
+    void launcherManual()
+    {
+        ShellConfig config;
+        config.language = "de_DE";
+        config.manuals = {{"en", makeFile("manual_en.pdf", false)}, {"de", makeFile("manual_de.pdf", false)}};
+        Launcher launcher(config);
+        UrlRecorder recorder;
+        QTest::mouseClick(launcher.ui->launcherManual_Button, Qt::LeftButton);
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath("manual_de.pdf"))});
+    }
 
-void TestShellPlatform::startLanguage_data()
-{
-    QTest::addColumn<QString>("configured");
-    QTest::addColumn<QString>("system");
-    QTest::addColumn<int>("index");
+    void startLanguage_data()
+    {
+        QTest::addColumn<QString>("configured");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<int>("index");
 
-    QTest::newRow("configured locale code") << "pt_BR" << "fr_FR" << 5;
-    QTest::newRow("configured unknown: system") << "en_US" << "it_IT" << 16;
-    QTest::newRow("system locale code before language part") << "" << "pt_BR" << 5;
-    QTest::newRow("system unknown: first row") << "" << "zh_HK" << 0;
-}
+        QTest::newRow("configured locale code") << "pt_BR" << "fr_FR" << 5;
+        QTest::newRow("configured unknown: system") << "en_US" << "it_IT" << 16;
+        QTest::newRow("system locale code before language part") << "" << "pt_BR" << 5;
+        QTest::newRow("system unknown: first row") << "" << "zh_HK" << 0;
+    }
 
-void TestShellPlatform::startLanguage()
-{
-    QFETCH(QString, configured);
-    QFETCH(QString, system);
-    QFETCH(int, index);
-    QCOMPARE(resolveStartLanguage(configured, system), index);
-}
+    void startLanguage()
+    {
+        QFETCH(QString, configured);
+        QFETCH(QString, system);
+        QFETCH(int, index);
+        QCOMPARE(resolveStartLanguage(configured, system), index);
+    }
 
-// Through the command interpreter the path is one quoted line: blanks and metacharacters are
-// never read by a shell. (The direct start runs in the update's end-to-end road.)
-void TestShellPlatform::downloadedInstallerQuoted()
-{
-    const Platform::ProcessCall call = Platform::downloadedInstallerCall(
-        "/opt/My Files/a&b^c//./setup.exe", Platform::InstallerStart::CommandInterpreter);
-    QCOMPARE(call.program, QString("cmd"));
-    QCOMPARE(call.arguments, QStringList());
-    QCOMPARE(call.standardInput, QByteArray("\"/opt/My Files/a&b^c/setup.exe\"\n"));
-    QVERIFY(!call.detached);
-}
+    // Through the command interpreter the path is one quoted line: blanks and metacharacters are
+    // never read by a shell. (The direct start runs in the update's end-to-end road.)
+    void downloadedInstallerQuoted()
+    {
+        const Platform::ProcessCall call = Platform::downloadedInstallerCall(
+            "/opt/My Files/a&b^c//./setup.exe", Platform::InstallerStart::CommandInterpreter);
+        QCOMPARE(call.program, QString("cmd"));
+        QCOMPARE(call.arguments, QStringList());
+        QCOMPARE(call.standardInput, QByteArray("\"/opt/My Files/a&b^c/setup.exe\"\n"));
+        QVERIFY(!call.detached);
+    }
+
+private:
+    QString makeFile(const QString& name, bool executable)
+    {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | (executable ? QFile::ExeOwner : QFile::Permissions()));
+        return path;
+    }
+    QTemporaryDir dir;
+};
 
 QTEST_MAIN(TestShellPlatform)
 #include "tst_shell_platform.moc"

@@ -41,128 +41,121 @@ class TestSpriteClipper : public QObject
 {
     Q_OBJECT
 private slots:
-    void cells();
-    void privateFolder();
-    void plantedLinksAreNotFollowed_data();
-    void plantedLinksAreNotFollowed();
-    void leftoverFolders_data();
-    void leftoverFolders();
-};
-
-// Names with parent steps or separators are skipped; the one clip saved is its cell's.
-void TestSpriteClipper::cells()
-{
-    const SpriteKind& sprite = SpriteKind::deviceIcons();
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid() && QDir(dir.path()).mkdir("clip"));
-    const QString folder = dir.filePath("clip");
-    const NameMap names{{"Serial_2", "../up,..,a/b,..\\c,d\\e,a.b"}};
-    QCOMPARE(clipCells(drawSprite(sprite, 6), names, sprite, folder), 1);
-    QCOMPARE(filesIn(folder), QStringList{"a.b.png"});
-    QCOMPARE(filesIn(dir.path()), QStringList{"clip"}); // nothing beside the clip folder
-    const QImage clip(folder + "/a.b.png");
-    QCOMPARE(clip.size(), QSize(sprite.cell, sprite.cell));
-    QCOMPARE(clip.pixelColor(sprite.cell - 1, sprite.cell - 1), cellColour(5, 0));
-}
-
-void TestSpriteClipper::privateFolder()
-{
-    const QString folder = spriteFolder();
-    QVERIFY(!folder.isEmpty());
-    const QFileInfo info(folder);
-    QVERIFY(info.isDir() && !info.isSymLink());
-    QCOMPARE(info.ownerId(), uint(geteuid()));
-    QCOMPARE(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-                                   | QFile::WriteOther | QFile::ExeOther),
-             QFile::Permissions());
-}
-
-// Links put in place of the clip folder or the sprite file: the cut and the write replace
-// them and leave what they point at alone.
-void TestSpriteClipper::plantedLinksAreNotFollowed_data()
-{
-    QTest::addColumn<QString>("planted");
-    QTest::newRow("clip folder") << SpriteKind::deviceIcons().clipFolder;
-    QTest::newRow("sprite file") << SpriteKind::deviceIcons().spriteFile;
-}
-
-void TestSpriteClipper::plantedLinksAreNotFollowed()
-{
-    QFETCH(QString, planted);
-    const SpriteKind& sprite = SpriteKind::deviceIcons();
-    QTemporaryDir dir;
-    QTemporaryDir victim;
-    QVERIFY(dir.isValid() && victim.isValid());
-    QFile precious(victim.filePath("precious"));
-    QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write("keep") == 4);
-    precious.close();
-    const QString target = planted == sprite.clipFolder ? victim.path() : precious.fileName();
-    QVERIFY(QFile::link(target, dir.filePath(planted)));
-
-    QByteArray png;
-    QBuffer buffer(&png);
-    QVERIFY(buffer.open(QIODevice::WriteOnly) && drawSprite(sprite, 2).save(&buffer, "PNG"));
-    QVERIFY(writeSpriteFile(dir.path(), sprite.spriteFile, png));
-    QCOMPARE(cutSprite(sprite, NameMap{{"Serial_2", "a"}}, dir.path()), dir.path() + "/" + sprite.clipFolder + "/");
-
-    QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
-    QVERIFY(precious.open(QIODevice::ReadOnly));
-    QCOMPARE(precious.readAll(), QByteArray("keep"));
-    QVERIFY(!QFileInfo(dir.filePath(planted)).isSymLink());
-    QCOMPARE(filesIn(dir.filePath(sprite.clipFolder)), QStringList{"a.png"});
-}
-
-// Picture folders that earlier runs left in the temporary folder: only our own, unused ones go.
-void TestSpriteClipper::leftoverFolders_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("lock"); // "dead", "live", "none", "old" (none, unchanged for two days)
-    QTest::addColumn<QString>("kind"); // "dir", "link" (to a folder with a dead lock), "other user"
-    QTest::addColumn<bool>("removed");
-    QTest::newRow("run gone") << "tolmwizard-a1B2c3" << "dead" << "dir" << true;
-    QTest::newRow("run alive") << "tolmwizard-a1B2c3" << "live" << "dir" << false;
-    QTest::newRow("no lock, recent") << "tolmwizard-a1B2c3" << "none" << "dir" << false;
-    QTest::newRow("no lock, old") << "tolmwizard-a1B2c3" << "old" << "dir" << true;
-    QTest::newRow("link to a folder") << "tolmwizard-a1B2c3" << "dead" << "link" << false;
-    QTest::newRow("other name") << "tolmwizard-a1B2c3d" << "dead" << "dir" << false;
-    QTest::newRow("other user") << "tolmwizard-a1B2c3" << "dead" << "other user" << false;
-}
-
-void TestSpriteClipper::leftoverFolders()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, lock);
-    QFETCH(QString, kind);
-    if (kind == "other user" && geteuid() != 0)
-        QSKIP("needs root to give a folder to another user");
-    QTemporaryDir parent, elsewhere, victim;
-    QVERIFY(parent.isValid() && elsewhere.isValid() && victim.isValid());
-    QFile precious(victim.filePath("precious"));
-    QVERIFY(precious.open(QIODevice::WriteOnly));
-    precious.close();
-    const QString folder = (kind == "link" ? elsewhere.path() : parent.path()) + "/" + name;
-    QVERIFY(QDir().mkdir(folder));
-    QVERIFY(QFile::link(victim.path(), folder + "/inside"));
-    QLockFile live(folder + "/owner.lock");
-    if (lock == "live") {
-        QVERIFY(live.tryLock(0));
-    } else if (lock == "dead") {
-        QFile file(folder + "/owner.lock"); // a pid no process has
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("99999999\ntolmwizard\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    } else if (lock == "old") {
-        const timeval twoDaysAgo[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
-        QCOMPARE(utimes(QFile::encodeName(folder).constData(), twoDaysAgo), 0);
+    // Names with parent steps or separators are skipped; the one clip saved is its cell's.
+    void cells()
+    {
+        const SpriteKind& sprite = SpriteKind::deviceIcons();
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid() && QDir(dir.path()).mkdir("clip"));
+        const QString folder = dir.filePath("clip");
+        const NameMap names{{"Serial_2", "../up,..,a/b,..\\c,d\\e,a.b"}};
+        QCOMPARE(clipCells(drawSprite(sprite, 6), names, sprite, folder), 1);
+        QCOMPARE(filesIn(folder), QStringList{"a.b.png"});
+        QCOMPARE(filesIn(dir.path()), QStringList{"clip"}); // nothing beside the clip folder
+        const QImage clip(folder + "/a.b.png");
+        QCOMPARE(clip.size(), QSize(sprite.cell, sprite.cell));
+        QCOMPARE(clip.pixelColor(sprite.cell - 1, sprite.cell - 1), cellColour(5, 0));
     }
-    if (kind == "link")
-        QVERIFY(QFile::link(folder, parent.path() + "/" + name));
-    if (kind == "other user")
-        QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
 
-    QTEST(removeStaleSpriteFolders(parent.path()) == 1, "removed");
-    QTEST(!QFileInfo::exists(folder), "removed");
-    QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
-}
+    void privateFolder()
+    {
+        const QString folder = spriteFolder();
+        QVERIFY(!folder.isEmpty());
+        const QFileInfo info(folder);
+        QVERIFY(info.isDir() && !info.isSymLink());
+        QCOMPARE(info.ownerId(), uint(geteuid()));
+        QCOMPARE(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                       | QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
+    }
+
+    // Links put in place of the clip folder or the sprite file: the cut and the write replace
+    // them and leave what they point at alone.
+    void plantedLinksAreNotFollowed_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("clip folder") << SpriteKind::deviceIcons().clipFolder;
+        QTest::newRow("sprite file") << SpriteKind::deviceIcons().spriteFile;
+    }
+
+    void plantedLinksAreNotFollowed()
+    {
+        QFETCH(QString, planted);
+        const SpriteKind& sprite = SpriteKind::deviceIcons();
+        QTemporaryDir dir;
+        QTemporaryDir victim;
+        QVERIFY(dir.isValid() && victim.isValid());
+        QFile precious(victim.filePath("precious"));
+        QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write("keep") == 4);
+        precious.close();
+        const QString target = planted == sprite.clipFolder ? victim.path() : precious.fileName();
+        QVERIFY(QFile::link(target, dir.filePath(planted)));
+
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && drawSprite(sprite, 2).save(&buffer, "PNG"));
+        QVERIFY(writeSpriteFile(dir.path(), sprite.spriteFile, png));
+        QCOMPARE(cutSprite(sprite, NameMap{{"Serial_2", "a"}}, dir.path()), dir.path() + "/" + sprite.clipFolder + "/");
+
+        QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll(), QByteArray("keep"));
+        QVERIFY(!QFileInfo(dir.filePath(planted)).isSymLink());
+        QCOMPARE(filesIn(dir.filePath(sprite.clipFolder)), QStringList{"a.png"});
+    }
+
+    // Picture folders that earlier runs left in the temporary folder: only our own, unused ones go.
+    void leftoverFolders_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("lock"); // "dead", "live", "none", "old" (none, unchanged for two days)
+        QTest::addColumn<QString>("kind"); // "dir", "link" (to a folder with a dead lock), "other user"
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("run gone") << "tolmwizard-a1B2c3" << "dead" << "dir" << true;
+        QTest::newRow("run alive") << "tolmwizard-a1B2c3" << "live" << "dir" << false;
+        QTest::newRow("no lock, recent") << "tolmwizard-a1B2c3" << "none" << "dir" << false;
+        QTest::newRow("no lock, old") << "tolmwizard-a1B2c3" << "old" << "dir" << true;
+        QTest::newRow("link to a folder") << "tolmwizard-a1B2c3" << "dead" << "link" << false;
+        QTest::newRow("other name") << "tolmwizard-a1B2c3d" << "dead" << "dir" << false;
+        QTest::newRow("other user") << "tolmwizard-a1B2c3" << "dead" << "other user" << false;
+    }
+
+    void leftoverFolders()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, lock);
+        QFETCH(QString, kind);
+        if (kind == "other user" && geteuid() != 0)
+            QSKIP("needs root to give a folder to another user");
+        QTemporaryDir parent, elsewhere, victim;
+        QVERIFY(parent.isValid() && elsewhere.isValid() && victim.isValid());
+        QFile precious(victim.filePath("precious"));
+        QVERIFY(precious.open(QIODevice::WriteOnly));
+        precious.close();
+        const QString folder = (kind == "link" ? elsewhere.path() : parent.path()) + "/" + name;
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::link(victim.path(), folder + "/inside"));
+        QLockFile live(folder + "/owner.lock");
+        if (lock == "live") {
+            QVERIFY(live.tryLock(0));
+        } else if (lock == "dead") {
+            QFile file(folder + "/owner.lock"); // a pid no process has
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("99999999\ntolmwizard\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        } else if (lock == "old") {
+            const timeval twoDaysAgo[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
+            QCOMPARE(utimes(QFile::encodeName(folder).constData(), twoDaysAgo), 0);
+        }
+        if (kind == "link")
+            QVERIFY(QFile::link(folder, parent.path() + "/" + name));
+        if (kind == "other user")
+            QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+
+        QTEST(removeStaleSpriteFolders(parent.path()) == 1, "removed");
+        QTEST(!QFileInfo::exists(folder), "removed");
+        QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
+    }
+};
 
 QTEST_MAIN(TestSpriteClipper)
 #include "tst_spriteclipper.moc"
