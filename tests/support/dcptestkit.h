@@ -11,6 +11,7 @@
 #include "protocol/dcpcodec.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
+#include "setup/hostinterfaces.h"
 
 namespace dcptest {
 
@@ -68,6 +69,18 @@ inline int addCamera(const QByteArray& version, const QByteArray& password64 = Q
     camera.IPAddr = QStringLiteral("192.168.0.20");
     IPCameraList.append(camera);
     return IPCameraList.size() - 1;
+}
+
+// A fabricated PC interface with the addresses 127.0.0.1 .. 127.0.0.count: scan passes go out
+// from it and stay on this machine. Up, running, broadcast and multicast unless flags say otherwise.
+inline HostInterfaces::Interface loopbackInterface(int count, QNetworkInterface::InterfaceFlags extra = {})
+{
+    HostInterfaces::Interface entry{kPcMac, QNetworkInterface::IsUp | QNetworkInterface::IsRunning
+                                                | QNetworkInterface::CanBroadcast | QNetworkInterface::CanMulticast | extra,
+                                    {}};
+    for (int i = 1; i <= count; ++i)
+        entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
+    return entry;
 }
 
 // Receives on 127.0.0.1 what the core sends once pointed here with setDatagramTarget.

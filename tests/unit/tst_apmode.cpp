@@ -37,15 +37,10 @@ const QByteArray kModel = "VKC-1420", kOther = "VKC-2000";
 
 IPCamera& addCam(const QByteArray& model = kModel, const QString& ip = kAP, int status = IPCamera::GOT_PWD_STATUS)
 {
-    IPCamera c;
-    c.MAC = kCamMac;
-    c.MACHost = kPcMac;
-    c.modelName = model;
+    IPCamera& c = IPCameraList[addCamera("2.0", QByteArray(), kCamMac, model)];
     c.IPAddr = ip;
     c.dcpStatus = status;
-    c.DCPVersion = "2.0";
-    IPCameraList.append(c);
-    return IPCameraList.last();
+    return c;
 }
 
 Ui_MessageBoxPage* popup(const char* name)

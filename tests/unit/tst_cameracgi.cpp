@@ -58,33 +58,24 @@ private slots:
         CGIProtocolMap.clear();
     }
 
-    void requestTexts_data()
+    void requestTexts()
     {
-        QTest::addColumn<QString>("request");
-        QTest::addColumn<QString>("expected");
         using namespace CameraCgi;
         const QDateTime now(QDate(2026, 2, 3), QTime(14, 5, 9));
-        const QString dt = "date=2026-02-03&time=14:05:09";
+        const QString dt = "date=2026-02-03&time=14:05:09", korva = "/config/datetime.cgi?method=1&timeserver=" + kHost;
         const QString t4x = "/datetime.cgi?&Date=2026-02-03&Time=14:05:09&DateTimeMode=";
         CGIProtocolMap.insert("CAM-K", "1");
-        QTest::newRow("mode 0: catalogue dialect") << clockDialect(0, QByteArray("CAM-K\0", 6)) << "1";
-        QTest::newRow("mode 0: model not in catalogue") << clockDialect(0, "CAM-X") << "";
-        QTest::newRow("mode 2") << clockDialect(2, "CAM-K") << "2";
-        QTest::newRow("KORVA zone 0") << korvaClockRequest(0, "CAM", now)
-                                      << "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=0";
-        QTest::newRow("KORVA time server") << korvaClockRequest(94, "CAM", now)
-                                           << "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=94";
-        QTest::newRow("KORVA manual, method 2 model") << korvaClockRequest(-1, "VKC-4720", now)
-                                                      << "/config/datetime.cgi?method=2&" + dt;
-        QTest::newRow("KORVA manual, model case differs") << korvaClockRequest(-1, "vkc-4710", now)
-                                                          << "/config/datetime.cgi?timezone=0&method=0&" + dt;
-        QTest::newRow("T4X time server") << t4xClockRequest(0, now)
-                                         << t4x + "0&TimeServerIPAddress=" + kHost + "&TimeZoneIndex=0&ConfigReboot=No";
-        QTest::newRow("T4X manual") << t4xClockRequest(-1, now) << t4x + "1&TimeZoneIndex=0&ConfigReboot=No";
-        QTest::newRow("wireless") << wirelessRequest("WEPKey1=abcde") << "/wireless.cgi?WEPKey1=abcde&ConfigReboot=No";
+        QCOMPARE(clockDialect(0, QByteArray("CAM-K\0", 6)), QString("1")); // the catalogue's dialect
+        QCOMPARE(clockDialect(0, "CAM-X"), QString()); // not in the catalogue
+        QCOMPARE(clockDialect(2, "CAM-K"), QString("2"));
+        QCOMPARE(korvaClockRequest(0, "CAM", now), korva + "&timezone=0");
+        QCOMPARE(korvaClockRequest(94, "CAM", now), korva + "&timezone=94");
+        QCOMPARE(korvaClockRequest(-1, "VKC-4720", now), "/config/datetime.cgi?method=2&" + dt); // a method 2 model
+        QCOMPARE(korvaClockRequest(-1, "vkc-4710", now), "/config/datetime.cgi?timezone=0&method=0&" + dt);
+        QCOMPARE(t4xClockRequest(0, now), t4x + "0&TimeServerIPAddress=" + kHost + "&TimeZoneIndex=0&ConfigReboot=No");
+        QCOMPARE(t4xClockRequest(-1, now), t4x + "1&TimeZoneIndex=0&ConfigReboot=No");
+        QCOMPARE(wirelessRequest("WEPKey1=abcde"), QString("/wireless.cgi?WEPKey1=abcde&ConfigReboot=No"));
     }
-
-    void requestTexts() { QFETCH(QString, request); QTEST(request, "expected"); }
 
     void addressAndCredentials_data()
     {

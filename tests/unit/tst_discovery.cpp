@@ -63,15 +63,7 @@ private slots:
     void initTestCase()
     {
         createWizardForTests();
-        HostInterfaces::setSourceForTests([this] {
-            HostInterfaces::Interface entry{kPcMac,
-                                            QNetworkInterface::IsUp | QNetworkInterface::IsRunning
-                                                | QNetworkInterface::CanBroadcast | QNetworkInterface::CanMulticast,
-                                            {}};
-            for (int i = 1; i <= addressCount; ++i)
-                entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
-            return QList<HostInterfaces::Interface>{entry};
-        });
+        HostInterfaces::setSourceForTests([this] { return QList<HostInterfaces::Interface>{loopbackInterface(addressCount)}; });
         gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
     }
 

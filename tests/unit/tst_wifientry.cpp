@@ -17,35 +17,23 @@ class TestWifiEntry : public QObject
 private slots:
     void initTestCase() { createWizardForTests(); }
 
-    void settingsContent_data()
+    // Rows of the survey: WPA2, open (no key sent), an SSID holding a zero byte (sent whole), UTF-8;
+    // a typed non-Latin-1 SSID; the key masked in the log.
+    void settingsContent()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("expected");
-        APSearchResult list; // rows: WPA2, open, an SSID holding a zero byte, a UTF-8 SSID
+        using namespace WifiSettings;
+        APSearchResult list;
         list.AP_SSID = {"Home", "Cafe", QByteArray("Ab\0cd", 5), "Küche"};
         list.AP_Mode = {"0", "0", "1", "0"};
         list.AP_AuthMode = {"4", "0", "4", "5"};
         list.AP_SecMethod = {"3", "0", "3", "5"};
-        using namespace WifiSettings;
-        QTest::newRow("wpa2 from the list")
-            << content(surveyed(list, 0, "secret12")) << QByteArray(";9=1;10=0;11=SG9tZQ==;14=4;15=3;18=c2VjcmV0MTI=");
-        QTest::newRow("open network sends no key")
-            << content(surveyed(list, 1, "typed anyway")) << QByteArray(";9=1;10=0;11=Q2FmZQ==;14=0;15=0;18=");
-        QTest::newRow("ssid bytes with a zero go whole")
-            << content(surveyed(list, 2, "k")) << QByteArray(";9=1;10=1;11=QWIAY2Q=;14=4;15=3;18=aw==");
-        QTest::newRow("utf-8 ssid from the list")
-            << content(surveyed(list, 3, "k")) << QByteArray(";9=1;10=0;11=S8O8Y2hl;14=5;15=5;18=aw==");
-        QTest::newRow("typed non-latin-1 ssid") << content(typed("門 1", 4, 3, "abcdefgh"))
-                                                << QByteArray(";9=1;10=0;11=6ZaAIDE=;14=4;15=3;18=YWJjZGVmZ2g=");
-        QTest::newRow("key masked in the log") << maskedForLog(content(typed("N", 4, 3, "abcdefgh")))
-                                               << QByteArray(";9=1;10=0;11=Tg==;14=4;15=3;18=********");
-    }
-
-    void settingsContent()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(content, expected);
+        QCOMPARE(content(surveyed(list, 0, "secret12")), QByteArray(";9=1;10=0;11=SG9tZQ==;14=4;15=3;18=c2VjcmV0MTI="));
+        QCOMPARE(content(surveyed(list, 1, "typed anyway")), QByteArray(";9=1;10=0;11=Q2FmZQ==;14=0;15=0;18="));
+        QCOMPARE(content(surveyed(list, 2, "k")), QByteArray(";9=1;10=1;11=QWIAY2Q=;14=4;15=3;18=aw=="));
+        QCOMPARE(content(surveyed(list, 3, "k")), QByteArray(";9=1;10=0;11=S8O8Y2hl;14=5;15=5;18=aw=="));
+        QCOMPARE(content(typed("門 1", 4, 3, "abcdefgh")),
+                 QByteArray(";9=1;10=0;11=6ZaAIDE=;14=4;15=3;18=YWJjZGVmZ2g="));
+        QCOMPARE(maskedForLog(content(typed("N", 4, 3, "abcdefgh"))), QByteArray(";9=1;10=0;11=Tg==;14=4;15=3;18=********"));
     }
 
     // An empty security type names the SSID rule.

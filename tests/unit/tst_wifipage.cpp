@@ -45,13 +45,9 @@ private slots:
         createWizardForTests();
         gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
         HostInterfaces::setSourceForTests([] {
-            const auto flags = QNetworkInterface::IsUp | QNetworkInterface::IsRunning | QNetworkInterface::CanBroadcast
-                | QNetworkInterface::CanMulticast;
-            HostInterfaces::Interface entry{kPcMac, flags, {}};
-            for (int i = 1; i <= 12; ++i)
-                entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
-            return QList<HostInterfaces::Interface>{
-                {kPcMac, flags | QNetworkInterface::IsLoopBack, {QHostAddress("127.0.1.1")}}, entry};
+            HostInterfaces::Interface loopback = loopbackInterface(0, QNetworkInterface::IsLoopBack);
+            loopback.addresses = {QHostAddress("127.0.1.1")};
+            return QList<HostInterfaces::Interface>{loopback, loopbackInterface(12)};
         });
     }
 
