@@ -75,9 +75,9 @@ inline int addCamera(const QByteArray& version, const QByteArray& password64 = Q
 // from it and stay on this machine. Up, running, broadcast and multicast unless flags say otherwise.
 inline HostInterfaces::Interface loopbackInterface(int count, QNetworkInterface::InterfaceFlags extra = {})
 {
-    HostInterfaces::Interface entry{kPcMac, QNetworkInterface::IsUp | QNetworkInterface::IsRunning
-                                                | QNetworkInterface::CanBroadcast | QNetworkInterface::CanMulticast | extra,
-                                    {}};
+    const auto flags = QNetworkInterface::IsUp | QNetworkInterface::IsRunning | QNetworkInterface::CanBroadcast
+                       | QNetworkInterface::CanMulticast | extra;
+    HostInterfaces::Interface entry{kPcMac, flags, {}};
     for (int i = 1; i <= count; ++i)
         entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
     return entry;

@@ -62,7 +62,8 @@ private slots:
             QString::fromUtf8(QJsonDocument(QJsonObject{{"Cameras", cameras}}).toJson(QJsonDocument::Compact)));
         QCOMPARE(parse.status, CatalogueParse::Parsed);
         QCOMPARE(parse.catalogue.hardwareVersions, (StringMap{{"VKC-1", "A1,B1"}}));
-        QCOMPARE(parse.catalogue.connectionTypes, (ListMap{{"VKC-1_A1", {"Ethernet:a"}}, {"VKC-1_B1", {"Ethernet:b", "WPS:w"}}}));
+        QCOMPARE(parse.catalogue.connectionTypes,
+                 (ListMap{{"VKC-1_A1", {"Ethernet:a"}}, {"VKC-1_B1", {"Ethernet:b", "WPS:w"}}}));
         QCOMPARE(parse.catalogue.routes, (StringMap{{"VKC-1", "2"}}));
     }
 

@@ -9,6 +9,7 @@
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
+#include "dcptestkit.h"
 #include "platform/shortcut.h"
 #include "base/globals.h"
 #include "protocol/ipcamera.h"
@@ -21,14 +22,10 @@
 
 static void chooseCamera(const QByteArray& dcp, const QString& ip, const QByteArray& port)
 {
-    IPCamera c;
-    c.modelName = "VKC-3100";
-    c.IPAddr = ip;
-    c.DCPVersion = dcp;
-    c.networkconf.Https_port = port;
-    c.password = QByteArray("pass1").toBase64();
-    IPCameraList = {c};
-    IPCameraIdx = 0;
+    IPCameraList.clear();
+    IPCameraIdx = dcptest::addCamera(dcp, QByteArray("pass1").toBase64());
+    IPCameraList[0].IPAddr = ip;
+    IPCameraList[0].networkconf.Https_port = port;
 }
 
 class TestCompletion : public QObject

@@ -63,7 +63,8 @@ private slots:
     void initTestCase()
     {
         createWizardForTests();
-        HostInterfaces::setSourceForTests([this] { return QList<HostInterfaces::Interface>{loopbackInterface(addressCount)}; });
+        HostInterfaces::setSourceForTests(
+            [this] { return QList<HostInterfaces::Interface>{loopbackInterface(addressCount)}; });
         gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
     }
 

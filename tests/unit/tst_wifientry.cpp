@@ -33,7 +33,8 @@ private slots:
         QCOMPARE(content(surveyed(list, 3, "k")), QByteArray(";9=1;10=0;11=S8O8Y2hl;14=5;15=5;18=aw=="));
         QCOMPARE(content(typed("門 1", 4, 3, "abcdefgh")),
                  QByteArray(";9=1;10=0;11=6ZaAIDE=;14=4;15=3;18=YWJjZGVmZ2g="));
-        QCOMPARE(maskedForLog(content(typed("N", 4, 3, "abcdefgh"))), QByteArray(";9=1;10=0;11=Tg==;14=4;15=3;18=********"));
+        QCOMPARE(maskedForLog(content(typed("N", 4, 3, "abcdefgh"))),
+                 QByteArray(";9=1;10=0;11=Tg==;14=4;15=3;18=********"));
     }
 
     // An empty security type names the SSID rule.
