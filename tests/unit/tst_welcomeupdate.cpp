@@ -12,14 +12,6 @@ using Answers = QMap<QString, Answer>;
 
 namespace {
 
-QByteArray picture()
-{
-    QImage image(4 * 164, 9 * 164, QImage::Format_RGB32);
-    QByteArray png;
-    QBuffer buffer(&png);
-    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") ? png : QByteArray();
-}
-
 QString popupShown()
 {
     const QList<MessageBoxPage*> popups = gMainpage->findChildren<MessageBoxPage*>();
@@ -109,7 +101,7 @@ void TestWelcomeUpdate::errorPageIsNoSprite()
 
 void TestWelcomeUpdate::spriteBeforeCatalogueIsCutAgain()
 {
-    serve({{"/a.png", HttpTestServer::ok(picture())}, {"/tolmwizard.json", HttpTestServer::ok(R"({"AssembleImages":
+    serve({{"/a.png", HttpTestServer::ok(blankPng(4 * 164, 9 * 164))}, {"/tolmwizard.json", HttpTestServer::ok(R"({"AssembleImages":
            {"INT_id":"late1,late2"},"TolmWizardLatestVersion":"v2.00.10"})")}});
     AssembleImagesMap.clear();
     gWelcomePage->getAssembleImagesSquare();
