@@ -62,32 +62,31 @@ private slots:
         QTest::addColumn<QByteArray>("signingPassword");
         QTest::addColumn<int>("state");
 
-        const QByteArray v2 = "2.0", pw = "abc123", t = ";T=82-2026-02-03-23-59-59";
-        QTest::newRow("info") << "info" << v2 << "" << "2;" + kHead << pw << 2;
-        QTest::newRow("set password") << "set password" << v2 << "" << "2;" + kHead + ";P=bjN3OnB3;G=1" << pw << 23;
-        QTest::newRow("get network") << "get network" << v2 << "" << "3;" + kHead << pw << 3;
-        QTest::newRow("ap search") << "ap search" << v2 << "" << "4;" + kHead << pw << 4;
+        const QByteArray v2 = "2.0", pw = "abc123", t = ";T=82-2026-02-03-23-59-59", typed = "typed";
+        auto row = [](const char* name, const char* builder, const QByteArray& version, const char* before,
+                      const QByteArray& body, const QByteArray& signingPassword, int state) {
+            QTest::newRow(name) << QString(builder) << version << QString(before) << body << signingPassword << state;
+        };
+        const QByteArray restart = "killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex";
+        row("info", "info", v2, "", "2;" + kHead, pw, 2);
+        row("set password", "set password", v2, "", "2;" + kHead + ";P=bjN3OnB3;G=1", pw, 23);
+        row("get network", "get network", v2, "", "3;" + kHead, pw, 3);
+        row("ap search", "ap search", v2, "", "4;" + kHead, pw, 4);
         // Class 7 signs with the password it is given, not the record's.
-        QTest::newRow("password status query") << "check password" << v2 << "" << "7;" + kHead << QByteArray("typed") << 19;
-        QTest::newRow("password check, status known") << "check password" << v2 << "status known" << "7;" + kHead
-                                                      << QByteArray("typed") << 7;
-        QTest::newRow("set first password") << "set first password" << v2 << "" << "7;" + kHead + ";P=Zmlyc3Q="
-                                            << QByteArray() << 19;
-        QTest::newRow("agent restart command") << "ping" << v2 << ""
-            << "S;" + kHead + ";C=" + QByteArray("killall quorvex && rm -rf /tmp/provision.conf && echo reboot_quorvex").toBase64()
-            << pw << 8;
-        QTest::newRow("provision file query") << "ping" << v2 << "agent restarted"
-                                              << "S;" + kHead + ";C=" + QByteArray("ls /tmp/provision.conf").toBase64() << pw << 8;
-        QTest::newRow("old camera ping") << "ping" << QByteArray("1.0") << ""
-                                         << "8;" + kHead + ";C=3;U=" + QByteArray(Endpoints::kCloudSiteHost) << kUnsigned
-                                         << 8;
-        QTest::newRow("restart") << "restart" << v2 << "" << "9;" + kHead + ";L=1;N=1" << pw << 9;
+        row("password status query", "check password", v2, "", "7;" + kHead, typed, 19);
+        row("password check, status known", "check password", v2, "status known", "7;" + kHead, typed, 7);
+        row("set first password", "set first password", v2, "", "7;" + kHead + ";P=Zmlyc3Q=", QByteArray(), 19);
+        row("agent restart command", "ping", v2, "", "S;" + kHead + ";C=" + restart.toBase64(), pw, 8);
+        row("provision file query", "ping", v2, "agent restarted",
+            "S;" + kHead + ";C=" + QByteArray("ls /tmp/provision.conf").toBase64(), pw, 8);
+        row("old camera ping", "ping", "1.0", "", "8;" + kHead + ";C=3;U=" + QByteArray(Endpoints::kCloudSiteHost),
+            kUnsigned, 8);
+        row("restart", "restart", v2, "", "9;" + kHead + ";L=1;N=1", pw, 9);
         // The version test is byte-wise: "10.0" sorts below "2.0".
-        QTest::newRow("version 10.0") << "get network" << QByteArray("10.0") << "" << "3;" + kHead << kUnsigned << 3;
-        QTest::newRow("clock") << "clock" << v2 << "" << "2;" + kHead + t << pw << 0;
-        QTest::newRow("clock, password up to its zero byte") << "clock" << v2 << "zero byte" << "2;" + kHead + t << pw << 0;
-        QTest::newRow("class 10 clock, no zone") << "zone clock" << v2 << "" << "10;" + kHead + ";T=99:82:2026:02:03:23:59:59"
-                                                 << pw << 0;
+        row("version 10.0", "get network", "10.0", "", "3;" + kHead, kUnsigned, 3);
+        row("clock", "clock", v2, "", "2;" + kHead + t, pw, 0);
+        row("clock, password up to its zero byte", "clock", v2, "zero byte", "2;" + kHead + t, pw, 0);
+        row("class 10 clock, no zone", "zone clock", v2, "", "10;" + kHead + ";T=99:82:2026:02:03:23:59:59", pw, 0);
     }
 
     void messageText()

@@ -50,24 +50,21 @@ private slots:
         QTest::addColumn<QByteArrayList>("chunks");
         QTest::addColumn<QString>("signal"); // "in:token|site", "up:token", empty, or "closed" without an answer
         QTest::addColumn<bool>("waiting");
-        QTest::newRow("sign-in") << QByteArrayList{httpGet("state=" + kSignIn + "&access_token=SECRET1&target_site=B")}
-                                 << "in:SECRET1|B" << true;
-        QTest::newRow("sign-up") << QByteArrayList{httpGet("access_token=SECRET2&state=" + kSignUp)} << "up:SECRET2"
-                                 << true;
+        auto row = [](const char* name, const QByteArrayList& chunks, const char* signal, bool waiting = true) {
+            QTest::newRow(name) << chunks << QString(signal) << waiting;
+        };
+        row("sign-in", {httpGet("state=" + kSignIn + "&access_token=SECRET1&target_site=B")}, "in:SECRET1|B");
+        row("sign-up", {httpGet("access_token=SECRET2&state=" + kSignUp)}, "up:SECRET2");
         // The token split over two reads is masked in the log all the same.
-        QTest::newRow("split request line") << QByteArrayList{"GET /?state=" + kSignIn + "&access_tok",
-                                                              "en=SECRET3&target_site=B HT", "TP/1.1\r\n\r\n"}
-                                            << "in:SECRET3|B" << true;
+        row("split request line",
+            {"GET /?state=" + kSignIn + "&access_tok", "en=SECRET3&target_site=B HT", "TP/1.1\r\n\r\n"},
+            "in:SECRET3|B");
         // Another process knows the fixed prefix, not the suffix.
-        QTest::newRow("prefix only") << QByteArrayList{httpGet("access_token=SECRET5&state=tolmwizard_signin")} << ""
-                                     << true;
-        QTest::newRow("state and more") << QByteArrayList{httpGet("access_token=SECRET6&state=" + kSignIn + "x")}
-                                        << "" << true;
-        QTest::newRow("two states") << QByteArrayList{httpGet("state=x&access_token=SECRET7&state=" + kSignIn)} << ""
-                                    << true;
-        QTest::newRow("no flow waiting") << QByteArrayList{httpGet("state=" + kSignIn + "&access_token=SECRET4")} << ""
-                                         << false;
-        QTest::newRow("endless line") << QByteArrayList{QByteArray(20000, 'x')} << "closed" << true;
+        row("prefix only", {httpGet("access_token=SECRET5&state=tolmwizard_signin")}, "");
+        row("state and more", {httpGet("access_token=SECRET6&state=" + kSignIn + "x")}, "");
+        row("two states", {httpGet("state=x&access_token=SECRET7&state=" + kSignIn)}, "");
+        row("no flow waiting", {httpGet("state=" + kSignIn + "&access_token=SECRET4")}, "", false);
+        row("endless line", {QByteArray(20000, 'x')}, "closed");
     }
 
     void request()

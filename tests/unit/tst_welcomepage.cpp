@@ -17,73 +17,6 @@ Q_DECLARE_METATYPE(Answer)
 const char* const kProbePath = "/probe";
 const char* const kCataloguePath = "/release/tolmwizard.json";
 
-class TestWelcomePage : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void languageSwitch();
-    void translateReachesEveryPage();
-    void checkReplies_data();
-    void checkReplies();
-    void lateProbeAnswerLetsRetrySucceed();
-    void waitLimits();
-
-private:
-    void startServer(const QString& path, const Answer& answer);
-    QScopedPointer<HttpTestServer> server;
-};
-
-void TestWelcomePage::initTestCase()
-{
-    createWizardForTests();
-    const QString built = qEnvironmentVariable("BUILD_DIR") + "/lang/";
-    QDir().mkpath(languageFolder());
-    QFile::remove(languageFolder() + "de.qm");
-    QVERIFY(QFile::copy(built + "de.qm", languageFolder() + "de.qm"));
-    QFile::remove(languageFolder() + "fr.qm");
-}
-
-void TestWelcomePage::init()
-{
-    QVERIFY(resetWelcomePage());
-    gOppsPage->hide();
-    gAgreementPage->hide();
-    gMainpage->showPage(nullptr, gWelcomePage);
-    ModelRouteMap.clear();
-}
-
-void TestWelcomePage::cleanup()
-{
-    QVERIFY(resetWelcomePage());
-    server.reset();
-}
-
-void TestWelcomePage::startServer(const QString& path, const Answer& answer)
-{
-    server.reset(new HttpTestServer);
-    QVERIFY(server->start());
-    server->setAnswer(path, answer);
-    gWelcomePage->wizardInternetUrl = server->url(kProbePath);
-    jsonUrl = server->url(kCataloguePath);
-}
-
-void TestWelcomePage::languageSwitch()
-{
-    LogRecorder log;
-    gWelcomePage->langComboBoxIndexChanged(12);
-    QCOMPARE(gCurrentLanguage, QString("de"));
-    gWelcomePage->langComboBoxIndexChanged(1);  // French file missing: English
-    QCOMPARE(gCurrentLanguage, QString("en"));
-    QCOMPARE(gWelcomePage->ui->welcomeLanguageComboBox_ComboBox->currentIndex(), 1);
-    gWelcomePage->langComboBoxIndexChanged(24);  // past the table
-    QCOMPARE(gCurrentLanguage, QString("en"));
-    // Rebuilding the list inside a switch starts no second switch.
-    QCOMPARE(log.matching("langComboBoxIndexChanged idx=").size(), 3);
-}
-
 // Records the translation contexts asked for while it is installed.
 class ContextRecorder : public QTranslator
 {
@@ -97,109 +30,164 @@ public:
     mutable QSet<QString> contexts;
 };
 
-// A language switch retranslates every page that has texts.
-void TestWelcomePage::translateReachesEveryPage()
+class TestWelcomePage : public QObject
 {
-    ContextRecorder recorder;
-    QCoreApplication::installTranslator(&recorder);
-    gWelcomePage->translateUI();
-    QCoreApplication::removeTranslator(&recorder);
-    for (const char* context :
-         {"WelcomePage", "Mainpage", "AgreementPage", "OppsPage", "CameraConnectionPage", "DiscoveryPage",
-          "DeviceSetupPage", "AlreadyRegisteredPage", "DeviceWiFiChangePage", "DeviceSetupCompletePage",
-          "ConnectionTypeOnlyOne", "ConnectionTypeMoreThanOne", "ConnectionTypeAPMode", "ConnectionTypeLocalView",
-          "APModeHostToDevice", "APModeHostToDevicePasswordVerify", "APModeDeviceToRouter", "APModeHostToRouter"})
-        QVERIFY2(recorder.contexts.contains(context), context);
-}
-
-void TestWelcomePage::checkReplies_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<bool>("reachable");
-    QTest::addColumn<QString>("jsonPath");  // catalogue address afterwards
-
-    QTest::newRow("probe answered") << 0 << HttpTestServer::ok("<html/>") << true << kCataloguePath;
-    QTest::newRow("error clears reachable") << 2 << HttpTestServer::status(404) << false << kCataloguePath;
-    QTest::newRow("catalogue not json: no-Internet page") << 1 << HttpTestServer::ok("{\"Cameras\":[") << false
-                                                          << kCataloguePath;
-    QTest::newRow("redirect resolved against the request")
-        << 1 << HttpTestServer::redirect(301, "moved/tolmwizard.json") << false << "/release/moved/tolmwizard.json";
-}
-
-void TestWelcomePage::checkReplies()
-{
-    QFETCH(int, type);
-    QFETCH(Answer, answer);
-    QFETCH(bool, reachable);
-    QFETCH(QString, jsonPath);
-    startServer(kCataloguePath, answer);
-    gWelcomePage->bindingDCP();
-    gInternetReachable = gJsonFileReady = type == 2;
-    checkType = type;
-    gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(jsonUrl));
-    QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
-    QTRY_VERIFY(!welcomeRepliesPending());
-
-    QCOMPARE(gInternetReachable, reachable);
-    QVERIFY(!gJsonFileReady);
-    QCOMPARE(jsonUrl, server->url(jsonPath));
-    const bool failed = QByteArray(QTest::currentDataTag()).contains("not json");
-    QCOMPARE(gOppsPage->isHidden(), !failed);
-    if (failed) {
-        QCOMPARE(ModelRouteMap.keys(), QStringList{"Choose your model"});
-        QCOMPARE(checkType, 0);
-        QVERIFY(dcpPortHeld());
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        createWizardForTests();
+        const QString built = qEnvironmentVariable("BUILD_DIR") + "/lang/";
+        QDir().mkpath(languageFolder());
+        QFile::remove(languageFolder() + "de.qm");
+        QVERIFY(QFile::copy(built + "de.qm", languageFolder() + "de.qm"));
+        QFile::remove(languageFolder() + "fr.qm");
     }
-}
 
-// The probe sent by the timeout tick is answered after the no-Internet page has shown;
-// Retry's first tick then goes straight on to the catalogue.
-void TestWelcomePage::lateProbeAnswerLetsRetrySucceed()
-{
-    startServer(kProbePath, HttpTestServer::status(404));
-    gMainpage->showBusy();
-    for (int tick = 0; tick < 5; ++tick) {
-        gWelcomePage->checkInternetRequest();
+    void init()
+    {
+        QVERIFY(resetWelcomePage());
+        gOppsPage->hide();
+        gAgreementPage->hide();
+        gMainpage->showPage(nullptr, gWelcomePage);
+        ModelRouteMap.clear();
+    }
+
+    void cleanup()
+    {
+        QVERIFY(resetWelcomePage());
+        server.reset();
+    }
+
+    void languageSwitch()
+    {
+        LogRecorder log;
+        gWelcomePage->langComboBoxIndexChanged(12);
+        QCOMPARE(gCurrentLanguage, QString("de"));
+        gWelcomePage->langComboBoxIndexChanged(1);  // French file missing: English
+        QCOMPARE(gCurrentLanguage, QString("en"));
+        QCOMPARE(gWelcomePage->ui->welcomeLanguageComboBox_ComboBox->currentIndex(), 1);
+        gWelcomePage->langComboBoxIndexChanged(24);  // past the table
+        QCOMPARE(gCurrentLanguage, QString("en"));
+        // Rebuilding the list inside a switch starts no second switch.
+        QCOMPARE(log.matching("langComboBoxIndexChanged idx=").size(), 3);
+    }
+
+    // A language switch retranslates every page that has texts.
+    void translateReachesEveryPage()
+    {
+        ContextRecorder recorder;
+        QCoreApplication::installTranslator(&recorder);
+        gWelcomePage->translateUI();
+        QCoreApplication::removeTranslator(&recorder);
+        for (const char* context :
+             {"WelcomePage", "Mainpage", "AgreementPage", "OppsPage", "CameraConnectionPage", "DiscoveryPage",
+              "DeviceSetupPage", "AlreadyRegisteredPage", "DeviceWiFiChangePage", "DeviceSetupCompletePage",
+              "ConnectionTypeOnlyOne", "ConnectionTypeMoreThanOne", "ConnectionTypeAPMode", "ConnectionTypeLocalView",
+              "APModeHostToDevice", "APModeHostToDevicePasswordVerify", "APModeDeviceToRouter", "APModeHostToRouter"})
+            QVERIFY2(recorder.contexts.contains(context), context);
+    }
+
+    void checkReplies_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QString>("jsonPath");  // catalogue address afterwards
+
+        QTest::newRow("probe answered") << 0 << HttpTestServer::ok("<html/>") << true << kCataloguePath;
+        QTest::newRow("error clears reachable") << 2 << HttpTestServer::status(404) << false << kCataloguePath;
+        QTest::newRow("catalogue not json: no-Internet page") << 1 << HttpTestServer::ok("{\"Cameras\":[") << false
+                                                              << kCataloguePath;
+        QTest::newRow("redirect resolved against the request")
+            << 1 << HttpTestServer::redirect(301, "moved/tolmwizard.json") << false << "/release/moved/tolmwizard.json";
+    }
+
+    void checkReplies()
+    {
+        QFETCH(int, type);
+        QFETCH(Answer, answer);
+        QFETCH(bool, reachable);
+        QFETCH(QString, jsonPath);
+        startServer(kCataloguePath, answer);
+        gWelcomePage->bindingDCP();
+        gInternetReachable = gJsonFileReady = type == 2;
+        checkType = type;
+        gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(jsonUrl));
+        QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
         QTRY_VERIFY(!welcomeRepliesPending());
+
+        QCOMPARE(gInternetReachable, reachable);
+        QVERIFY(!gJsonFileReady);
+        QCOMPARE(jsonUrl, server->url(jsonPath));
+        const bool failed = QByteArray(QTest::currentDataTag()).contains("not json");
+        QCOMPARE(gOppsPage->isHidden(), !failed);
+        if (failed) {
+            QCOMPARE(ModelRouteMap.keys(), QStringList{"Choose your model"});
+            QCOMPARE(checkType, 0);
+            QVERIFY(dcpPortHeld());
+        }
     }
-    QCOMPARE(server->requestsFor(kProbePath), 3);  // ticks 0, 2 and 4
-    server->setAnswer(kProbePath, HttpTestServer::ok("<html/>"));
-    gWelcomePage->checkInternetRequest();  // the limit
-    QVERIFY(!gOppsPage->isHidden());
-    QTRY_VERIFY(gInternetReachable);
 
-    QTest::mouseClick(gOppsPage->ui->oppsRetry_PushButton, Qt::LeftButton);
-    gWelcomePage->checkInternetRequest();  // Retry's first tick
-    QVERIFY(!gWelcomePage->checkWizardInternetTimer->isActive());
-    QVERIFY(gWelcomePage->checkWizardJsonFileTimer->isActive());
-    QVERIFY(dcpPortHeld());
-    QCOMPARE(server->requestsFor(kProbePath), 4);
-}
+    // The probe sent by the timeout tick is answered after the no-Internet page has shown;
+    // Retry's first tick then goes straight on to the catalogue.
+    void lateProbeAnswerLetsRetrySucceed()
+    {
+        startServer(kProbePath, HttpTestServer::status(404));
+        gMainpage->showBusy();
+        for (int tick = 0; tick < 5; ++tick) {
+            gWelcomePage->checkInternetRequest();
+            QTRY_VERIFY(!welcomeRepliesPending());
+        }
+        QCOMPARE(server->requestsFor(kProbePath), 3);  // ticks 0, 2 and 4
+        server->setAnswer(kProbePath, HttpTestServer::ok("<html/>"));
+        gWelcomePage->checkInternetRequest();  // the limit
+        QVERIFY(!gOppsPage->isHidden());
+        QTRY_VERIFY(gInternetReachable);
 
-// The catalogue and update-check waits: the tick before the limit asks (catalogue) or waits, the
-// limit tick gives up: the no-Internet page, or the update check ends and the busy picture goes.
-void TestWelcomePage::waitLimits()
-{
-    startServer(kCataloguePath, HttpTestServer::status(404));
-    gWelcomePage->bindingDCP();
-    gWelcomePage->waitWizardJsonFileNumber = 8;
-    gWelcomePage->checkJsonFileRequest();
-    gWelcomePage->checkJsonFileRequest();
-    QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
-    QVERIFY(gOppsPage->isHidden());
-    gWelcomePage->checkJsonFileRequest();
-    QVERIFY(!gOppsPage->isHidden());
+        QTest::mouseClick(gOppsPage->ui->oppsRetry_PushButton, Qt::LeftButton);
+        gWelcomePage->checkInternetRequest();  // Retry's first tick
+        QVERIFY(!gWelcomePage->checkWizardInternetTimer->isActive());
+        QVERIFY(gWelcomePage->checkWizardJsonFileTimer->isActive());
+        QVERIFY(dcpPortHeld());
+        QCOMPARE(server->requestsFor(kProbePath), 4);
+    }
 
-    TolmWizardUpdateUrl = server->url("/wizard/");
-    gMainpage->showBusy();
-    gWelcomePage->checkWizardUpdateUriTimer->start(60000);
-    gWelcomePage->waitWizardUpdateUriNumber = 29;
-    gWelcomePage->checkWizardUpdateUriConnection();
-    QVERIFY(gWelcomePage->checkWizardUpdateUriTimer->isActive());
-    gWelcomePage->checkWizardUpdateUriConnection();
-    QVERIFY(!gWelcomePage->checkWizardUpdateUriTimer->isActive() && !gMainpage->isBusy());
-}
+    // The catalogue and update-check waits: the tick before the limit asks (catalogue) or waits, the
+    // limit tick gives up: the no-Internet page, or the update check ends and the busy picture goes.
+    void waitLimits()
+    {
+        startServer(kCataloguePath, HttpTestServer::status(404));
+        gWelcomePage->bindingDCP();
+        gWelcomePage->waitWizardJsonFileNumber = 8;
+        gWelcomePage->checkJsonFileRequest();
+        gWelcomePage->checkJsonFileRequest();
+        QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
+        QVERIFY(gOppsPage->isHidden());
+        gWelcomePage->checkJsonFileRequest();
+        QVERIFY(!gOppsPage->isHidden());
+
+        TolmWizardUpdateUrl = server->url("/wizard/");
+        gMainpage->showBusy();
+        gWelcomePage->checkWizardUpdateUriTimer->start(60000);
+        gWelcomePage->waitWizardUpdateUriNumber = 29;
+        gWelcomePage->checkWizardUpdateUriConnection();
+        QVERIFY(gWelcomePage->checkWizardUpdateUriTimer->isActive());
+        gWelcomePage->checkWizardUpdateUriConnection();
+        QVERIFY(!gWelcomePage->checkWizardUpdateUriTimer->isActive() && !gMainpage->isBusy());
+    }
+
+private:
+    void startServer(const QString& path, const Answer& answer)
+    {
+        server.reset(new HttpTestServer);
+        QVERIFY(server->start());
+        server->setAnswer(path, answer);
+        gWelcomePage->wizardInternetUrl = server->url(kProbePath);
+        jsonUrl = server->url(kCataloguePath);
+    }
+    QScopedPointer<HttpTestServer> server;
+};
 
 QTEST_MAIN(TestWelcomePage)
 #include "tst_welcomepage.moc"
