@@ -6,6 +6,7 @@
     with Wizard(build_dir, config={"EnableLauncher": "0"}) as w:   # lab=Lab(...) to run in it
         w.wait_window()                     # the main window "olvaris Setup Wizard"
         w.screenshot("welcome.png")         # -> <build_dir>/screenshots/welcome.png
+        w.texts()                           # the visible widgets' texts (Wizard(..., texts=True))
         w.click(400, 300)                   # window-relative, like a mouse click
         w.wait_log("Start Tcp Server", 10)
         w.close_window()                    # what a window manager's close button sends
@@ -348,7 +349,7 @@ def prepare_app_dir(build_dir, config=None, files=None):
 
 
 class Wizard:
-    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15, env=None):
+    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15, env=None, texts=False):
         self.build_dir = os.path.abspath(build_dir)
         env_extra = env
         self.window = None
@@ -364,6 +365,8 @@ class Wizard:
             for name, value in (env_extra or {}).items():  # None removes a variable
                 env.pop(name, None) if value is None else env.update({name: value})
             cmd = [os.path.join(self.dir, "tolmwizard")]
+            if texts:  # the program answers texts() through the preloaded tests/tools/textdump
+                cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
             if lab is not None:
                 cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
             self._stdout = open(os.path.join(self.dir, "stdout.txt"), "wb")
@@ -558,6 +561,24 @@ class Wizard:
         return path
 
     # --- the program's side ---
+
+    def texts(self, timeout=10):
+        """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
+        window, class, name, kind (text, current, item, header, placeholder, title, tab, tooltip),
+        text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h) and clipped."""
+        request = os.path.join(self.dir, "textdump.request")
+        target = os.path.join(self.dir, "texts.json")
+        if os.path.exists(target):
+            os.remove(target)
+        with open(request, "w", encoding="utf-8") as f:
+            f.write(target)
+        end = time.monotonic() + timeout
+        while os.path.exists(request) or not os.path.exists(target):
+            if time.monotonic() > end or self.proc.poll() is not None:
+                self._fail("no texts within %s s" % timeout)
+            time.sleep(0.1)
+        with open(target, encoding="utf-8") as f:
+            return json.load(f)
 
     def log_text(self):
         try:

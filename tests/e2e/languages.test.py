@@ -1,0 +1,212 @@
+#!/usr/bin/env python3
+"""The wizard's roads in another language, by clicks in the lab: German chosen in the welcome page's
+list, Japanese as config.xml's Launcher language. Welcome, licence, the guide's panels and the
+access-point page, discovery, setup, cloud page and its popup, the Wi-Fi list, WPS and its popup,
+the password and manual boxes, the cable popup and the summary page: each screen is saved as
+<language>_<screen>.png and its widgets' texts, read in the program, must hold no English text of
+the sources that the language translates otherwise, and no text may need more room than it has.
+
+E2E_LANGUAGES=fi,zh_CN (codes of resources/lang) runs other languages, each from config.xml."""
+
+import html
+import os
+import re
+import sys
+import time
+import unittest
+import xml.etree.ElementTree as ET
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from wifiroad import (CAMSIM, FIRST_CAMERA_ROW, HIDDEN, HIDDEN_KEY, NEXT, PASSWORD, SETUP_PASSWORD,  # noqa: E402
+                      WifiRoadCase, camera, popup_button)
+from wizard import (BUILD_DIR, GUIDE_SKIP, LICENCE_SHOWN, MODEL_LIST, SOURCE_DIR, WELCOME_START,  # noqa: E402
+                    Wizard)
+
+LANGUAGES = os.environ.get("E2E_LANGUAGES", "de,ja").split(",")
+CHOSEN_IN_LIST = {"de": "German"}  # typed into the welcome page's list; the others come from config.xml
+LANGUAGE_LIST, TYPE_LIST = (166, 205), (166, 268)
+FOUND_AGAIN = "To the completion page, camera at :"
+DATA_WIDGETS = {"dsetupTimeZoneComboBox_comboBox"}  # the camera's time zone names, as wide in English
+
+
+def plain(text):
+    """A text as it reads on the screen: tags dropped, <br> a line end, spaces folded."""
+    text = re.sub(r"<br\s*/?>", "\n", text or "", flags=re.I)
+    text = re.sub(r"<style.*?</style>|<[^>]*>", " ", text, flags=re.S)
+    return re.sub(r"\s+", " ", html.unescape(text)).strip()
+
+
+def translations(code):
+    """{source: translation} of resources/lang/<code>.ts, both plain."""
+    table = {}
+    root = ET.parse(os.path.join(SOURCE_DIR, "resources", "lang", code + ".ts")).getroot()
+    for message in root.iter("message"):
+        source, translation = plain(message.findtext("source")), plain(message.findtext("translation"))
+        if translation and translation != source:
+            table[source] = translation
+    return table
+
+
+def english_left(texts, table):
+    """The shown texts that are, or contain, an English source that the language translates."""
+    long_sources = [s for s in table if len(s.split()) >= 3]
+    left = []
+    for item in texts:
+        text = plain(item["text"])
+        if item["kind"] in ("widget", "tooltip") or not text:
+            continue
+        if text in table or any(s in text for s in long_sources):
+            left.append("%s %s: %r" % (item["name"], item["kind"], text[:80]))
+    return left
+
+
+def clipped(item):
+    """Whether a text needs more room than its widget has: a one-line text across, a label also down
+    (rich texts keep their paragraph margins below the last line)."""
+    need, room = item.get("need"), item["rect"][2:]
+    if not need or item["name"] in DATA_WIDGETS:
+        return False
+    if need[0] > room[0]:
+        return True
+    if item["class"] == "QLabel":
+        return need[1] > room[1] + (12 if re.match(r"\s*<", item["text"]) else 2)
+    return False
+
+
+class LanguageRoads(WifiRoadCase):
+    def setUp(self):
+        self.failures = []
+
+    def look(self, w, code, screen):
+        """Saves the screen and checks its texts."""
+        time.sleep(1.0)
+        w.screenshot("%s_%s.png" % (code, screen))
+        texts = w.texts()
+        for line in english_left(texts, self.table):
+            self.failures.append("%s %s: English left: %s" % (code, screen, line))
+        for item in texts:
+            if clipped(item):
+                self.failures.append("%s %s: %s %r needs %s, has %s" % (
+                    code, screen, item["name"], plain(item["text"])[:50], item["need"], item["rect"][2:]))
+        return texts
+
+    def click_widget(self, w, name):
+        """Clicks the middle of the visible widget of this object name."""
+        found = [t["rect"] for t in w.texts() if t["kind"] == "widget" and t["name"] == name]
+        self.assertTrue(found, "no visible " + name)
+        x, y, width, height = found[-1]
+        w.click(x + width // 2, y + height // 2)
+
+    def pick(self, w, place, key, log):
+        """Opens the list at place, moves with key, takes the entry with Return and waits for log once more."""
+        count = w.log_text().count(log) + 1
+        w.click(*place)
+        time.sleep(0.6)
+        w.key(key)
+        w.key("Return")
+        w.wait_log(log, 10, count)
+        time.sleep(0.8)
+
+    def start_wizard(self, code):
+        title = translations(code).get("olvaris Setup Wizard", "olvaris Setup Wizard")
+        config = {} if code in CHOSEN_IN_LIST else {"Language": code}
+        w = Wizard(BUILD_DIR, lab=self.lab, config=config, texts=True)
+        if code in CHOSEN_IN_LIST:
+            w.wait_window()
+            w.click(*LANGUAGE_LIST)
+            time.sleep(0.6)
+            w._xdotool("type", "--delay", 30, CHOSEN_IN_LIST[code])  # into the open list, which keeps the focus
+            w._xdotool("key", "Return")
+        w.wait_window(title)
+        return w
+
+    def run_road(self, code):
+        self.table = translations(code)
+        cam = self.lab.cam([CAMSIM, "--config", self.camera_file(), "--timeout", "550"])
+        self.addCleanup(cam.terminate)
+        self.lab.wait_listening("cam", "udp", 5978)
+        with self.start_wizard(code) as w:
+            self.look(w, code, "welcome")
+            w.click(*WELCOME_START)
+            w.wait_log(LICENCE_SHOWN, 60)
+            self.look(w, code, "licence")
+            w.agree()
+            self.look(w, code, "guide")
+            w.choose_model("VKC-2100")
+            self.look(w, code, "guide_one_type")
+            w.choose_model("VKC-5020W")
+            self.look(w, code, "guide_types")
+            self.pick(w, TYPE_LIST, "End", "01 Got ctype index changed :")
+            self.look(w, code, "guide_direct")
+            w.choose_model("VKC-5010W")
+            self.look(w, code, "guide_access_point")
+            w.click(*NEXT)
+            self.look(w, code, "access_point_join")
+            self.click_widget(w, "apH2DPrev_PushButton")
+            self.pick(w, MODEL_LIST, "Home", "03 selectedItem(Device Name) :")
+            w.click(*GUIDE_SKIP)
+            w.wait_log("Got new IPCamera and Update Device Table List in idx :", 20)
+            self.look(w, code, "discovery")
+            w.click(*FIRST_CAMERA_ROW)
+            w.wait_log("03 IPCamera MAC :", 10)
+            w.click(*NEXT)
+            w.wait_log("Adding tmpIndex:", 10)
+            self.look(w, code, "setup")
+            w.click(*SETUP_PASSWORD)
+            w.type_text(PASSWORD)
+            w.click(*NEXT)
+            w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
+            time.sleep(1.0)
+            self.look(w, code, "cloud")
+            self.click_widget(w, "cloudServiceSkip_PushButton")
+            self.look(w, code, "cloud_no_thanks_popup")
+            w.click(626, 487)
+            w.wait_log("checkdWiFiAPListSiteSurveyTimer stop at", 40)
+            self.look(w, code, "wifi_list")
+            self.click_widget(w, "dwifiWPS_PushButton")
+            self.look(w, code, "wifi_wps")
+            self.click_widget(w, "whatIsWPS_PushButton")
+            self.look(w, code, "wifi_what_is_wps_popup")
+            w.click(*popup_button(450))
+            self.click_widget(w, "dwifiWiFi_PushButton")
+            w.click(150, 269)
+            time.sleep(0.5)
+            w.click(*NEXT)
+            self.look(w, code, "wifi_password_box")
+            self.click_widget(w, "WirelessAutoCancel_Button")
+            self.click_widget(w, "dwifiManual_PushButton")
+            time.sleep(0.5)
+            self.click_widget(w, "WirelessManualName_LineEdit")
+            w.type_text(HIDDEN)
+            for combo in ("WirelessManualSecurity_ComboBox", "WirelessManualEncrypt_ComboBox"):
+                self.click_widget(w, combo)
+                time.sleep(0.5)
+                w.key("Down")
+                w.key("Return")
+                time.sleep(0.3)
+            self.click_widget(w, "WirelessManualPassword_LineEdit")
+            w.type_text(HIDDEN_KEY)
+            self.look(w, code, "wifi_manual_box")
+            self.click_widget(w, "WirelessManualConnect_Button")
+            w.wait_log("checkRestartNetworkTimer stop at", 40)
+            self.look(w, code, "wifi_remove_cable_popup")
+            w.click(*popup_button(350))
+            w.wait_log(FOUND_AGAIN, 60)
+            time.sleep(1.0)
+            self.look(w, code, "summary")
+        self.assertEqual(self.failures, [])
+
+    def camera_file(self):
+        import json
+        path = os.path.join(self.lab.workdir, "%s.json" % self.id().rsplit(".", 1)[-1])
+        with open(path, "w", encoding="utf-8") as f:
+            json.dump(camera(), f)
+        return path
+
+
+for _code in LANGUAGES:
+    setattr(LanguageRoads, "test_" + _code, lambda self, code=_code: self.run_road(code))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
