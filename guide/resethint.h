@@ -15,6 +15,7 @@ namespace ResetHint {
 
 inline const char* const kPopupName = "resetYourCameraWarning";
 
+// Sources are marked where they are written, so that the translation files hold them.
 inline QString text(const char* source)
 {
     return QCoreApplication::translate("LedHints", source);
@@ -23,16 +24,18 @@ inline QString text(const char* source)
 template <class Page> void open(Page* page, void (Page::*closeSlot)(), void (Page::*startOverSlot)())
 {
     MessageBoxPage::build(gMainpage, kPopupName, 618, 450)
-        .title(text("Reset Your Camera"), { 80, 50, 440, 30 }, Qt::AlignLeft)
-        .content(MessageBoxPage::richText(
-                     text("Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 "
-                          "seconds while the camera is plugged in. After resetting your camera, click the Start Over "
-                          "button to start the Setup Wizard again.<br>")),
+        .title(text(QT_TRANSLATE_NOOP("LedHints", "Reset Your Camera")), { 80, 50, 440, 30 }, Qt::AlignLeft)
+        .content(MessageBoxPage::richText(text(QT_TRANSLATE_NOOP(
+                     "LedHints",
+                     "Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 "
+                     "seconds while the camera is plugged in. After resetting your camera, click the Start Over "
+                     "button to start the Setup Wizard again.<br>"))),
             { 80, 80, 480, 150 })
         .picture(":/images/reset.png", { 420, 200, 168, 167 })
         .closeButton(page, closeSlot)
-        .leftButton(text("Close"), ButtonStyle::White, { 360, 400 }, page, closeSlot)
-        .rightButton(text("Start Over"), ButtonStyle::Blue, { 480, 400 }, page, startOverSlot)
+        .leftButton(text(QT_TRANSLATE_NOOP("LedHints", "Close")), ButtonStyle::White, { 360, 400 }, page, closeSlot)
+        .rightButton(text(QT_TRANSLATE_NOOP("LedHints", "Start Over")), ButtonStyle::Blue, { 480, 400 }, page,
+                     startOverSlot)
         .open();
 }
 

@@ -33,7 +33,7 @@ void DeviceWiFiChangePage::popupWhatIsWPS()
                      "easily and automatically.<br>Most modern routers have a WPS button. On<br>some routers you may "
                      "need to log in to the<br>web interface and then click on an on-screen<br>button to activate the "
                      "WPS feature. Check your<br>router's user manual from more details.<br><br>")),
-                 {80, 80, 500, 350})
+                 {80, 80, 335, 350})  // beside the picture, wrapping where a line is longer
         .picture(":/images/what_is_wps.png", {420, 130, 164, 164})
         .rightButton(tr("Close"), ButtonStyle::Blue, {480, 400}, this, &DeviceWiFiChangePage::pressMsgCloseButton)
         .closeButton(this, &DeviceWiFiChangePage::pressMsgCloseButton)

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
         <source>Connect</source>
         <translation>Yhdistä</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Peruuta</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Anna Wi-Fi-salasana</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Anna Wi-Fi-verkon tiedot</translation>
     </message>
     <message>
-        <location line="+198"/>
+        <location line="+197"/>
         <source>Turn Off Direct Connect</source>
         <translation>Poista suora yhteys käytöstä</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>Yritä uudelleen</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="+107"/>
+        <location filename="../../apmode/apmoderules.cpp" line="+102"/>
         <source>Please enter the Network Name (SSID)</source>
         <translation>Anna verkon nimi (SSID)</translation>
     </message>
@@ -150,12 +150,12 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Eikö kameran SSID löydy?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+50"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+111"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>Kameraa ei löytynyt</translation>
@@ -262,12 +262,12 @@
         <translation>Kameran salasana:</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+54"/>
+        <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+149"/>
         <source>Error</source>
         <translation>Virhe</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Valitse sitten Seuraava.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+178"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
@@ -462,7 +462,7 @@
         <translation>Nollaa</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+43"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
     </message>
@@ -482,7 +482,7 @@
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+84"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+86"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>Valitse kameran malli, niin näet asennusohjeet:</translation>
     </message>
@@ -522,42 +522,42 @@
     </message>
     <message>
         <location line="-12"/>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+41"/>
-        <location line="+176"/>
+        <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
         <translation>Suora yhteys</translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+171"/>
+        <location line="-250"/>
+        <location line="+200"/>
         <source>Choose your connection type</source>
         <translation>Valitse yhteystyyppi</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+219"/>
+        <location line="-199"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-218"/>
-        <location line="+218"/>
+        <location line="-247"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+217"/>
+        <location line="-246"/>
+        <location line="+246"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (tiedonsiirto sähköverkossa)</translation>
@@ -602,12 +602,12 @@
         <translation>Ei kiitos</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+32"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+117"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kytke virta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+227"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
         <source>Show</source>
         <translation>Näytä</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+172"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Anna kameralle nimi ja&lt;br&gt;salasana</translation>
@@ -1246,24 +1246,24 @@ p, li { white-space: pre-wrap; }
         <translation>Nykyinen salasana:</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+189"/>
         <location line="+16"/>
-        <location line="+507"/>
+        <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-472"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>Salasanat eivät täsmää. Kirjoita salasana uudelleen.</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+211"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location line="+194"/>
+        <location line="+191"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Tarkista salasana: siinä on oltava 6–30 kirjainta tai numeroa&lt;br&gt;eikä välilyöntejä.</translation>
     </message>
@@ -1428,18 +1428,18 @@ p, li { white-space: pre-wrap; }
         <translation>Takaisin</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+114"/>
-        <location line="+594"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
+        <location line="+591"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-424"/>
+        <location line="-422"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+153"/>
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
@@ -1482,7 +1482,7 @@ p, li { white-space: pre-wrap; }
         <translation>Anna verkon nimi (SSID)</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+176"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>Langatonta yhteyttä ei voitu muodostaa</translation>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-osoite</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+267"/>
         <source>Model Name :</source>
         <translation>Malli:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -1698,7 +1698,7 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+32"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
         <source>Why does the LED stay red?</source>
         <translation>Miksi merkkivalo palaa punaisena?</translation>
     </message>
@@ -1714,15 +1714,31 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../guide/resethint.h" line="+36"/>
         <source>Close</source>
         <translation>Sulje</translation>
+    </message>
+    <message>
+        <location filename="../../guide/resethint.h" line="-9"/>
+        <source>Reset Your Camera</source>
+        <translation>Nollaa kamera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>Paina kameran Reset-painiketta suoristetulla paperiliittimellä vähintään 10 sekunnin ajan, kun kamera on kytketty virtalähteeseen. Kun kamera on nollattu, käynnistä asennusohjelma uudelleen valitsemalla Aloita alusta.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Start Over</source>
+        <translation>Aloita alusta</translation>
     </message>
 </context>
 <context>
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+111"/>
+        <location filename="../../shell/mainpage.cpp" line="+127"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
@@ -1733,7 +1749,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+63"/>
+        <location line="+91"/>
         <source>Exit</source>
         <translation>Lopeta</translation>
     </message>
@@ -1767,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+85"/>
+        <location filename="../../welcome/oppspage.cpp" line="+83"/>
         <source>Exit</source>
         <translation>Lopeta</translation>
     </message>
@@ -1787,7 +1803,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Yritä uudelleen valitsemalla &lt;b&gt;Yritä uudelleen&lt;/b&gt; tai määritä kamera vain&lt;br&gt;paikallista katselua varten valitsemalla &lt;b&gt;Vain paikallinen&lt;/b&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-31"/>
+        <location filename="../../welcome/oppspage.cpp" line="-30"/>
         <source>Local Viewing Only</source>
         <translation>Vain paikallinen katselu</translation>
     </message>
@@ -1807,7 +1823,7 @@ p, li { white-space: pre-wrap; }
         <translation>Seuraava</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Do you really want to exit?</source>
         <translation>Haluatko varmasti lopettaa?</translation>
     </message>
@@ -1826,13 +1842,13 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+514"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-9"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-8"/>
         <source>Welcome</source>
         <translation>Tervetuloa</translation>
     </message>
@@ -1844,18 +1860,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>English</source>
         <translation>Englanti</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+443"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
         <source>Start</source>
         <translation>Aloita</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-442"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>French</source>
         <translation>Ranska</translation>
     </message>
@@ -1970,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Suomi</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+287"/>
         <source>Choose your model</source>
         <translation>Valitse malli</translation>
     </message>
@@ -1990,7 +2006,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sulje</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
+        <location filename="../../welcome/welcomepage_update.cpp" line="+154"/>
         <source>New Version Available</source>
         <translation>Uusi versio saatavilla</translation>
     </message>

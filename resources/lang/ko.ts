@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
         <source>Connect</source>
         <translation>연결</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>취소</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Wi-Fi 비밀번호 입력</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>다시 시도</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="+107"/>
+        <location filename="../../apmode/apmoderules.cpp" line="+102"/>
         <source>Please enter the Network Name (SSID)</source>
         <translation>네트워크 이름(SSID)을 입력하세요</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+111"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>카메라를 찾을 수 없음</translation>
@@ -330,7 +330,7 @@
         <translation>그런 다음 [다음]을 클릭하세요.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
@@ -462,7 +462,7 @@
         <translation>초기화</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+86"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>설치 방법을 보려면 카메라 모델을 선택하세요:</translation>
     </message>
@@ -522,42 +522,42 @@
     </message>
     <message>
         <location line="-12"/>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+41"/>
-        <location line="+176"/>
+        <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
         <translation>직접 연결</translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+171"/>
+        <location line="-250"/>
+        <location line="+200"/>
         <source>Choose your connection type</source>
         <translation>연결 방식 선택</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+219"/>
+        <location line="-199"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>이더넷</translation>
     </message>
     <message>
-        <location line="-218"/>
-        <location line="+218"/>
+        <location line="-247"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE(이더넷 전원 공급)</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+217"/>
+        <location line="-246"/>
+        <location line="+246"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC(전력선 통신)</translation>
@@ -607,7 +607,7 @@
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;전원 연결&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
         <source>Ethernet</source>
         <translation>이더넷</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
         <source>Show</source>
         <translation>표시</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>카메라의 이름과&lt;br&gt;비밀번호를 설정하세요</translation>
@@ -1246,7 +1246,7 @@ p, li { white-space: pre-wrap; }
         <translation>현재 비밀번호:</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+189"/>
         <location line="+16"/>
         <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>비밀번호가 공백 없이 6~30자인지 확인하세요.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>장치 이름을 확인하세요. 32자 미만이어야 하며&lt;br&gt;영문자와 숫자만 사용할 수 있습니다</translation>
     </message>
@@ -1428,8 +1428,8 @@ p, li { white-space: pre-wrap; }
         <translation>뒤로</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+592"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
+        <location line="+591"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 주소</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+267"/>
         <source>Model Name :</source>
         <translation>모델명:</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+98"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -1698,7 +1698,7 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+32"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
         <source>Why does the LED stay red?</source>
         <translation>LED가 계속 빨간색인 이유는?</translation>
     </message>
@@ -1714,15 +1714,31 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../guide/resethint.h" line="+36"/>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <location filename="../../guide/resethint.h" line="-9"/>
+        <source>Reset Your Camera</source>
+        <translation>카메라 초기화</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>카메라 전원이 연결된 상태에서 펼친 클립으로 카메라의 리셋 버튼을 10초 이상 누르고 계세요. 카메라를 초기화한 후 [다시 시작]을 클릭하여 설정 마법사를 다시 시작하세요.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Start Over</source>
+        <translation>다시 시작</translation>
     </message>
 </context>
 <context>
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+126"/>
+        <location filename="../../shell/mainpage.cpp" line="+127"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 설정 마법사</translation>
     </message>
@@ -1767,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+85"/>
+        <location filename="../../welcome/oppspage.cpp" line="+83"/>
         <source>Exit</source>
         <translation>종료</translation>
     </message>
@@ -1787,7 +1803,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;다시 시도&lt;/b&gt;를 클릭하여 다시 시도하거나, &lt;b&gt;로컬 &lt;br&gt;전용&lt;/b&gt;을 클릭하여 카메라를 로컬 보기 전용으로 설정할 수 있습니다.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-31"/>
+        <location filename="../../welcome/oppspage.cpp" line="-30"/>
         <source>Local Viewing Only</source>
         <translation>로컬 보기 전용</translation>
     </message>
@@ -1807,7 +1823,7 @@ p, li { white-space: pre-wrap; }
         <translation>다음</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Do you really want to exit?</source>
         <translation>종료하시겠습니까?</translation>
     </message>
@@ -1826,7 +1842,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 설정 마법사</translation>
     </message>
@@ -1844,18 +1860,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>English</source>
         <translation>영어</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
         <source>Start</source>
         <translation>시작</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>French</source>
         <translation>프랑스어</translation>
     </message>
@@ -1970,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>핀란드어</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+287"/>
         <source>Choose your model</source>
         <translation>모델 선택</translation>
     </message>
@@ -1990,7 +2006,7 @@ p, li { white-space: pre-wrap; }
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
+        <location filename="../../welcome/welcomepage_update.cpp" line="+154"/>
         <source>New Version Available</source>
         <translation>새 버전 사용 가능</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
         <source>Connect</source>
         <translation>Подключить</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Отмена</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Введите пароль Wi-Fi</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>Повторить</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="+107"/>
+        <location filename="../../apmode/apmoderules.cpp" line="+102"/>
         <source>Please enter the Network Name (SSID)</source>
         <translation>Введите имя сети (SSID)</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>Подключите камеру к сети</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+111"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>Камера не найдена</translation>
@@ -330,7 +330,7 @@
         <translation>Затем нажмите «Далее».</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Подключите камеру к сети</translation>
@@ -462,7 +462,7 @@
         <translation>Сброс</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+86"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>Выберите модель камеры, чтобы увидеть инструкции по установке:</translation>
     </message>
@@ -522,42 +522,42 @@
     </message>
     <message>
         <location line="-12"/>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Подключите камеру к сети</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+41"/>
-        <location line="+176"/>
+        <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
         <translation>Прямое подключение</translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+171"/>
+        <location line="-250"/>
+        <location line="+200"/>
         <source>Choose your connection type</source>
         <translation>Выберите тип подключения</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+219"/>
+        <location line="-199"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-218"/>
-        <location line="+218"/>
+        <location line="-247"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (питание по Ethernet)</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+217"/>
+        <location line="-246"/>
+        <location line="+246"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (связь по электросети)</translation>
@@ -607,7 +607,7 @@
         <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Подключите питание&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
         <source>Show</source>
         <translation>Показать</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Задайте имя и пароль&lt;br&gt;для камеры</translation>
@@ -1246,7 +1246,7 @@ p, li { white-space: pre-wrap; }
         <translation>Текущий пароль:</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+189"/>
         <location line="+16"/>
         <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>Проверьте пароль: он должен содержать от 6 до 30 символов без пробелов.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Проверьте имя устройства: оно должно быть короче 32 символов и&lt;br&gt;содержать только буквы и цифры</translation>
     </message>
@@ -1428,8 +1428,8 @@ p, li { white-space: pre-wrap; }
         <translation>Назад</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+592"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
+        <location line="+591"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-адрес</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+267"/>
         <source>Model Name :</source>
         <translation>Модель:</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+98"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Подключите камеру к сети</translation>
     </message>
@@ -1698,7 +1698,7 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+32"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
         <source>Why does the LED stay red?</source>
         <translation>Почему индикатор горит красным?</translation>
     </message>
@@ -1714,15 +1714,31 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../guide/resethint.h" line="+36"/>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../../guide/resethint.h" line="-9"/>
+        <source>Reset Your Camera</source>
+        <translation>Сброс камеры</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>Не отключая питание камеры, нажмите разогнутой скрепкой кнопку Reset на камере и удерживайте её не менее 10 секунд. После сброса камеры нажмите «Начать заново», чтобы снова запустить мастер настройки.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Start Over</source>
+        <translation>Начать заново</translation>
     </message>
 </context>
 <context>
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+126"/>
+        <location filename="../../shell/mainpage.cpp" line="+127"/>
         <source>olvaris Setup Wizard</source>
         <translation>Мастер настройки olvaris</translation>
     </message>
@@ -1767,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+85"/>
+        <location filename="../../welcome/oppspage.cpp" line="+83"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
@@ -1787,7 +1803,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку, или &lt;b&gt;Только &lt;br&gt;локально&lt;/b&gt;, чтобы настроить камеру только для локального просмотра.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-31"/>
+        <location filename="../../welcome/oppspage.cpp" line="-30"/>
         <source>Local Viewing Only</source>
         <translation>Только локальный просмотр</translation>
     </message>
@@ -1807,7 +1823,7 @@ p, li { white-space: pre-wrap; }
         <translation>Далее</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Do you really want to exit?</source>
         <translation>Вы действительно хотите выйти?</translation>
     </message>
@@ -1826,7 +1842,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
         <source>olvaris Setup Wizard</source>
         <translation>Мастер настройки olvaris</translation>
     </message>
@@ -1844,18 +1860,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>English</source>
         <translation>Английский</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
         <source>Start</source>
         <translation>Начать</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>French</source>
         <translation>Французский</translation>
     </message>
@@ -1970,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Финский</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+287"/>
         <source>Choose your model</source>
         <translation>Выберите модель</translation>
     </message>
@@ -1990,7 +2006,7 @@ p, li { white-space: pre-wrap; }
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
+        <location filename="../../welcome/welcomepage_update.cpp" line="+154"/>
         <source>New Version Available</source>
         <translation>Доступна новая версия</translation>
     </message>

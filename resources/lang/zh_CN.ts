@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
         <source>Connect</source>
         <translation>连接</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>输入 Wi-Fi 密码</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="+107"/>
+        <location filename="../../apmode/apmoderules.cpp" line="+102"/>
         <source>Please enter the Network Name (SSID)</source>
         <translation>请输入网络名称（SSID）</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>将摄像机连接到您的网络</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+111"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>找不到摄像机</translation>
@@ -330,7 +330,7 @@
         <translation>然后单击“下一步”。</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>将摄像机连接到您的网络</translation>
@@ -462,7 +462,7 @@
         <translation>重置</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>注册 olvaris，随时随地&lt;br&gt;访问您的摄像机</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+86"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>请选择摄像机型号以查看安装说明：</translation>
     </message>
@@ -522,42 +522,42 @@
     </message>
     <message>
         <location line="-12"/>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>将摄像机连接到您的网络</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+41"/>
-        <location line="+176"/>
+        <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
         <translation>直连</translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+171"/>
+        <location line="-250"/>
+        <location line="+200"/>
         <source>Choose your connection type</source>
         <translation>选择连接类型</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+219"/>
+        <location line="-199"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>以太网</translation>
     </message>
     <message>
-        <location line="-218"/>
-        <location line="+218"/>
+        <location line="-247"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE（以太网供电）</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+217"/>
+        <location line="-246"/>
+        <location line="+246"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC（电力线通信）</translation>
@@ -607,7 +607,7 @@
         <translation>将摄像机以无线方式连接到网络</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>注册 olvaris，随时随地&lt;br&gt;访问您的摄像机</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;接通电源&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
         <source>Ethernet</source>
         <translation>以太网</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
         <source>Show</source>
         <translation>显示</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>为摄像机设置名称和&lt;br&gt;密码</translation>
@@ -1246,7 +1246,7 @@ p, li { white-space: pre-wrap; }
         <translation>当前密码：</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+189"/>
         <location line="+16"/>
         <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>请确认密码长度为 6-30 个字符，且不含空格。</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>请检查设备名称，确保长度少于 32 个字符，&lt;br&gt;且只包含字母和数字</translation>
     </message>
@@ -1428,8 +1428,8 @@ p, li { white-space: pre-wrap; }
         <translation>上一步</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+592"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
+        <location line="+591"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 地址</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+267"/>
         <source>Model Name :</source>
         <translation>型号：</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+98"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>将摄像机连接到您的网络</translation>
     </message>
@@ -1698,7 +1698,7 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+32"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
         <source>Why does the LED stay red?</source>
         <translation>为什么指示灯一直是红色？</translation>
     </message>
@@ -1714,15 +1714,31 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../guide/resethint.h" line="+36"/>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../../guide/resethint.h" line="-9"/>
+        <source>Reset Your Camera</source>
+        <translation>重置摄像机</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>在摄像机通电的状态下，用拉直的回形针按住摄像机上的重置按钮至少 10 秒。重置摄像机后，单击“重新开始”再次启动设置向导。&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Start Over</source>
+        <translation>重新开始</translation>
     </message>
 </context>
 <context>
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+126"/>
+        <location filename="../../shell/mainpage.cpp" line="+127"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 设置向导</translation>
     </message>
@@ -1767,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+85"/>
+        <location filename="../../welcome/oppspage.cpp" line="+83"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
@@ -1787,7 +1803,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次，或单击&lt;b&gt;仅&lt;br&gt;本地&lt;/b&gt;将摄像机设置为仅供本地查看。&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-31"/>
+        <location filename="../../welcome/oppspage.cpp" line="-30"/>
         <source>Local Viewing Only</source>
         <translation>仅本地查看</translation>
     </message>
@@ -1807,7 +1823,7 @@ p, li { white-space: pre-wrap; }
         <translation>下一步</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Do you really want to exit?</source>
         <translation>确实要退出吗？</translation>
     </message>
@@ -1826,7 +1842,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 设置向导</translation>
     </message>
@@ -1844,18 +1860,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>English</source>
         <translation>英语</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>French</source>
         <translation>法语</translation>
     </message>
@@ -1970,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>芬兰语</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+287"/>
         <source>Choose your model</source>
         <translation>选择型号</translation>
     </message>
@@ -1990,7 +2006,7 @@ p, li { white-space: pre-wrap; }
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
+        <location filename="../../welcome/welcomepage_update.cpp" line="+154"/>
         <source>New Version Available</source>
         <translation>有新版本可用</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+54"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
         <source>Connect</source>
         <translation>連線</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>輸入 Wi-Fi 密碼</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>重試</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="+107"/>
+        <location filename="../../apmode/apmoderules.cpp" line="+102"/>
         <source>Please enter the Network Name (SSID)</source>
         <translation>請輸入網路名稱（SSID）</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>將攝影機連線到您的網路</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+111"/>
         <location line="+93"/>
         <source>Could Not Find Your Camera</source>
         <translation>找不到攝影機</translation>
@@ -330,7 +330,7 @@
         <translation>然後按一下「下一步」。</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+179"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>將攝影機連線到您的網路</translation>
@@ -462,7 +462,7 @@
         <translation>重設</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+44"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>註冊 olvaris，隨時隨地&lt;br&gt;存取您的攝影機</translation>
     </message>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../guide/cameraconnectionpage.cpp" line="+85"/>
+        <location filename="../../guide/cameraconnectionpage.cpp" line="+86"/>
         <source>Please select your camera model for installation instructions :</source>
         <translation>請選擇攝影機型號以查看安裝說明：</translation>
     </message>
@@ -522,42 +522,42 @@
     </message>
     <message>
         <location line="-12"/>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>將攝影機連線到您的網路</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+41"/>
-        <location line="+176"/>
+        <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
         <source>Direct Connection</source>
         <translation>直接連線</translation>
     </message>
     <message>
-        <location line="-221"/>
-        <location line="+171"/>
+        <location line="-250"/>
+        <location line="+200"/>
         <source>Choose your connection type</source>
         <translation>選擇連線類型</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+219"/>
+        <location line="-199"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>乙太網路</translation>
     </message>
     <message>
-        <location line="-218"/>
-        <location line="+218"/>
+        <location line="-247"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE（乙太網路供電）</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+217"/>
+        <location line="-246"/>
+        <location line="+246"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC（電力線通訊）</translation>
@@ -607,7 +607,7 @@
         <translation>以無線方式將攝影機連線到網路</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+118"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>註冊 olvaris，隨時隨地&lt;br&gt;存取您的攝影機</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;接上電源&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+132"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
         <source>Ethernet</source>
         <translation>乙太網路</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+228"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
         <source>Show</source>
         <translation>顯示</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+173"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>為攝影機設定名稱和&lt;br&gt;密碼</translation>
@@ -1246,7 +1246,7 @@ p, li { white-space: pre-wrap; }
         <translation>目前密碼：</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+189"/>
         <location line="+16"/>
         <location line="+502"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1335,7 +1335,7 @@ p, li { white-space: pre-wrap; }
         <translation>請確認密碼長度為 6-30 個字元，且不含空格。</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-697"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>請檢查裝置名稱，確認長度少於 32 個字元，&lt;br&gt;且只包含英文字母和數字</translation>
     </message>
@@ -1428,8 +1428,8 @@ p, li { white-space: pre-wrap; }
         <translation>上一步</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+115"/>
-        <location line="+592"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
+        <location line="+591"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -1606,12 +1606,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 位址</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+271"/>
+        <location filename="../../setup/discoverypage.cpp" line="+267"/>
         <source>Model Name :</source>
         <translation>型號：</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+98"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>將攝影機連線到您的網路</translation>
     </message>
@@ -1698,7 +1698,7 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+32"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
         <source>Why does the LED stay red?</source>
         <translation>為什麼指示燈一直是紅色？</translation>
     </message>
@@ -1714,15 +1714,31 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../guide/resethint.h" line="+36"/>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+    <message>
+        <location filename="../../guide/resethint.h" line="-9"/>
+        <source>Reset Your Camera</source>
+        <translation>重設攝影機</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
+        <translation>在攝影機接上電源的狀態下，用拉直的迴紋針按住攝影機上的重設按鈕至少 10 秒。重設攝影機後，按一下「重新開始」再次啟動設定精靈。&lt;br&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Start Over</source>
+        <translation>重新開始</translation>
     </message>
 </context>
 <context>
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+126"/>
+        <location filename="../../shell/mainpage.cpp" line="+127"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 設定精靈</translation>
     </message>
@@ -1767,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+85"/>
+        <location filename="../../welcome/oppspage.cpp" line="+83"/>
         <source>Exit</source>
         <translation>結束</translation>
     </message>
@@ -1787,7 +1803,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次，或按一下&lt;b&gt;僅限&lt;br&gt;本機&lt;/b&gt;將攝影機設定為僅供本機觀看。&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-31"/>
+        <location filename="../../welcome/oppspage.cpp" line="-30"/>
         <source>Local Viewing Only</source>
         <translation>僅限本機觀看</translation>
     </message>
@@ -1807,7 +1823,7 @@ p, li { white-space: pre-wrap; }
         <translation>下一步</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Do you really want to exit?</source>
         <translation>確定要結束嗎？</translation>
     </message>
@@ -1826,7 +1842,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+511"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 設定精靈</translation>
     </message>
@@ -1844,18 +1860,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>English</source>
         <translation>英文</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+441"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-440"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
         <source>French</source>
         <translation>法文</translation>
     </message>
@@ -1970,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>芬蘭文</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+287"/>
         <source>Choose your model</source>
         <translation>選擇型號</translation>
     </message>
@@ -1990,7 +2006,7 @@ p, li { white-space: pre-wrap; }
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage_update.cpp" line="+135"/>
+        <location filename="../../welcome/welcomepage_update.cpp" line="+154"/>
         <source>New Version Available</source>
         <translation>有新版本可用</translation>
     </message>

@@ -562,16 +562,18 @@ class Wizard:
 
     # --- the program's side ---
 
-    def texts(self, timeout=10):
+    def texts(self, *commands, timeout=10):
         """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
-        window, class, name, kind (text, current, item, header, placeholder, title, tab, tooltip),
-        text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h) and clipped."""
+        window, class, name, kind (widget, text, current, item, header, placeholder, title, tab, tooltip),
+        text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h) and clipped.
+        Commands run first: "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page
+        alone in the main window, not entered), "close" (every popup and box)."""
         request = os.path.join(self.dir, "textdump.request")
         target = os.path.join(self.dir, "texts.json")
         if os.path.exists(target):
             os.remove(target)
         with open(request, "w", encoding="utf-8") as f:
-            f.write(target)
+            f.write("\n".join(list(commands) + [target]))
         end = time.monotonic() + timeout
         while os.path.exists(request) or not os.path.exists(target):
             if time.monotonic() > end or self.proc.poll() is not None:

@@ -1,7 +1,7 @@
 // Preloaded into the wizard by the end-to-end harness: once the application object exists it
-// watches its working folder for "textdump.request" and answers each request by writing the
-// texts of every visible widget (with the room each text has and the room it needs) as JSON
-// to the file the request names, then removing the request.
+// watches its working folder for "textdump.request" and runs the request's commands: write the
+// texts of every visible widget (with the room each text has and the room it needs) as JSON to
+// a file, call a page's slot (a popup), show a page, close the popups. Then it removes the request.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -21,10 +22,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
+#include <QtMath>
 
 namespace {
 
@@ -57,16 +64,36 @@ QJsonObject measured(const QWidget* widget, const char* kind, const QString& tex
     return item;
 }
 
+// The bottom of a rich text's last written line: the paragraphs' margins below it take no room.
+int richTextBottom(const QLabel* label)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setDocumentMargin(0);
+    doc.setHtml(label->text());
+    doc.setTextWidth(label->wordWrap() ? label->contentsRect().width() : -1);
+    for (QTextBlock block = doc.lastBlock(); block.isValid(); block = block.previous()) {
+        const QTextLayout* layout = block.layout();
+        for (int index = layout ? layout->lineCount() - 1 : -1; index >= 0; --index) {
+            const QTextLine line = layout->lineAt(index);
+            if (block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty())
+                continue;
+            const QRectF box = doc.documentLayout()->blockBoundingRect(block);
+            return qCeil(box.top() + line.y() + line.height());
+        }
+    }
+    return 0;
+}
+
 void addLabel(QJsonArray& out, const QLabel* label)
 {
     if (label->text().isEmpty())
         return;
     const bool wraps = label->wordWrap();
-    QSize need(wraps ? 0 : label->sizeHint().width(), label->heightForWidth(label->width()));
-    if (wraps) {
-        // A word longer than the line still overflows.
-        need.setWidth(label->minimumSizeHint().width());
-    }
+    const bool rich = label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    QSize need(wraps ? label->minimumSizeHint().width() : label->sizeHint().width(),
+               rich ? richTextBottom(label) : label->heightForWidth(label->width()));
     out.append(measured(label, "text", label->text(), need, label->size()));
 }
 
@@ -131,7 +158,9 @@ void addWidget(QJsonArray& out, const QWidget* widget)
     } else if (auto text = qobject_cast<const QTextEdit*>(widget)) {
         out.append(entry(text, "text", text->toPlainText()));
     } else if (auto plain = qobject_cast<const QPlainTextEdit*>(widget)) {
-        out.append(entry(plain, "text", plain->toPlainText()));
+        // A box that scrolls hides lines.
+        const int hidden = plain->verticalScrollBar()->maximum() * plain->fontMetrics().lineSpacing();
+        out.append(measured(plain, "text", plain->toPlainText(), QSize(0, plain->height() + hidden), plain->size()));
     } else if (auto group = qobject_cast<const QGroupBox*>(widget)) {
         if (!group->title().isEmpty())
             out.append(entry(group, "title", group->title()));
@@ -166,15 +195,62 @@ void addTree(QJsonArray& out, const QWidget* widget)
                 addTree(out, childWidget);
 }
 
-void answer()
+QWidget* widgetOfClass(const QByteArray& className)
 {
-    QFile request(QDir::current().filePath(kRequest));
-    if (!request.open(QIODevice::ReadOnly))
+    for (QWidget* widget : QApplication::allWidgets())
+        if (className == widget->metaObject()->className())
+            return widget;
+    return nullptr;
+}
+
+// "invoke <class> <slot> [argument]": calls a slot of the widget of that class, with a text or
+// bool argument when the slot takes one.
+void invoke(const QStringList& words)
+{
+    QWidget* target = widgetOfClass(words.value(1).toLatin1());
+    if (!target)
         return;
-    QString target = QString::fromUtf8(request.readAll()).trimmed();
-    request.close();
-    if (target.isEmpty())
-        target = QDir::current().filePath("texts.json");
+    const QByteArray slot = words.value(2).toLatin1();
+    const QString argument = words.mid(3).join(' ');
+    const QMetaObject* meta = target->metaObject();
+    if (meta->indexOfMethod(slot + "()") >= 0)
+        QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection);
+    else if (meta->indexOfMethod(slot + "(QString)") >= 0)
+        QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection, Q_ARG(QString, argument));
+    else if (meta->indexOfMethod(slot + "(bool)") >= 0)
+        QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection, Q_ARG(bool, argument == "true"));
+}
+
+// "show <class>": the page of that class in the main window's page place, alone.
+void showPage(const QStringList& words)
+{
+    QWidget* main = widgetOfClass("Mainpage");
+    QWidget* page = widgetOfClass(words.value(1).toLatin1());
+    auto place = main ? main->findChild<QBoxLayout*>("mainlLayout") : nullptr;
+    if (!page || !place)
+        return;
+    for (int index = 0; index < place->count(); ++index)
+        if (QWidget* shown = place->itemAt(index)->widget())
+            shown->hide();
+    place->addWidget(page);
+    page->show();
+}
+
+// "close": every popup and box over the main window goes, with the dimming behind it.
+void closePopups()
+{
+    QWidget* main = widgetOfClass("Mainpage");
+    if (!main)
+        return;
+    for (QWidget* child : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (QByteArray(child->metaObject()->className()).contains("MessageBox"))
+            delete child;
+    if (auto dimming = main->findChild<QLabel*>("lockScreenLabel"))
+        dimming->hide();
+}
+
+void dump(const QString& target)
+{
     QJsonArray out;
     for (QWidget* window : QApplication::topLevelWidgets())
         addTree(out, window);
@@ -182,6 +258,27 @@ void answer()
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QJsonDocument(out).toJson(QJsonDocument::Indented));
         file.commit();
+    }
+}
+
+// The request holds one command a line; a line without a command names the file to dump to.
+void answer()
+{
+    QFile request(QDir::current().filePath(kRequest));
+    if (!request.open(QIODevice::ReadOnly))
+        return;
+    const QStringList lines = QString::fromUtf8(request.readAll()).split('\n', Qt::SkipEmptyParts);
+    request.close();
+    for (const QString& line : lines) {
+        const QStringList words = line.trimmed().split(' ');
+        if (words.first() == "invoke")
+            invoke(words);
+        else if (words.first() == "show")
+            showPage(words);
+        else if (words.first() == "close")
+            closePopups();
+        else
+            dump(line.trimmed());
     }
     request.remove();
 }
