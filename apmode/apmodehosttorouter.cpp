@@ -1,5 +1,7 @@
 #include "apmode/apmodehosttorouter.h"
 
+#include <algorithm>
+
 #include <QNetworkAccessManager>
 #include <QNetworkInterface>
 #include <QNetworkRequest>
@@ -26,6 +28,8 @@ constexpr int kTickMs = 1000;
 constexpr int kInternetTicks = 10;
 constexpr int kDiscoveryTicks = 60;
 constexpr int kTicksPerScan = 10;
+constexpr int kSentenceWidth = 361;  // the form's places of the sentence and the network's name
+constexpr int kNameX = 410;
 } // namespace
 
 APModeHostToRouter::APModeHostToRouter(QWidget* parent)
@@ -69,12 +73,26 @@ void APModeHostToRouter::retranslate()
     ui->retranslateUi(this);
     if (!networkName.isEmpty())
         ui->apH2RSameNetworkName_Label->setText(networkName);
+    placeNetworkName();
 }
 
 void APModeHostToRouter::setNetworkName(const QString& name)
 {
     networkName = name;
     ui->apH2RSameNetworkName_Label->setText(name);
+}
+
+// The network's name stands after the sentence however long the language makes it, and
+// where the form puts it when the sentence leaves room.
+void APModeHostToRouter::placeNetworkName()
+{
+    QLabel* sentence = ui->apH2RContentDetail_Label;
+    QLabel* name = ui->apH2RSameNetworkName_Label;
+    const int textWidth = sentence->fontMetrics().horizontalAdvance(sentence->text());
+    sentence->resize(std::max(kSentenceWidth, textWidth), sentence->height());
+    const int right = name->geometry().right();
+    const int x = std::max(kNameX, sentence->x() + textWidth + 6);
+    name->setGeometry(x, name->y(), right - x + 1, name->height());
 }
 
 void APModeHostToRouter::pressBackButton() {}

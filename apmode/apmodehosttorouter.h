@@ -55,6 +55,7 @@ private:
     void retryDiscovery(const char* popupName);
     void emptyDiscoveryTable();
     void cameraFound(int index);
+    void placeNetworkName();
     QString networkName;
 };
 

@@ -1,5 +1,7 @@
 #include "shell/messageboxpage.h"
 
+#include <algorithm>
+
 #include "base/globals.h"
 #include "shell/launcher.h"
 #include "base/log.h"
@@ -144,6 +146,9 @@ void PopupBuilder::placeButton(QPushButton* button, const QString& text, ButtonS
     button->setStyleSheet(style == ButtonStyle::Blue ? MessageBoxPage::blueButtonStyle()
                                                      : MessageBoxPage::whiteButtonStyle());
     button->setText(text);
-    button->setGeometry(at.x(), at.y(), 111, 24);
+    // A caption longer than the button widens it to the left, towards the popup's free side.
+    button->ensurePolished();
+    const int width = std::max(111, button->fontMetrics().horizontalAdvance(text) + 12);
+    button->setGeometry(at.x() + 111 - width, at.y(), width, 24);
     button->show();
 }
