@@ -125,6 +125,7 @@ void APModeDeviceToRouter::enter()
 void APModeDeviceToRouter::retranslate()
 {
     ui->retranslateUi(this);
+    MessageBoxPage::fitButtonRight(ui->apD2RManual_PushButton);
 }
 
 void APModeDeviceToRouter::setNextEnabled(bool enabled)
@@ -243,7 +244,7 @@ void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
     if (row < 0)
         return;
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kAutoBoxName, WirelessMessageBox::Kind::Auto,
-                                                      tr("Enter Wi-Fi Password"), {50, 50, 440, 30});
+                                                      tr("Enter Wi-Fi Password"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessAutoNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessAutoPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
@@ -257,7 +258,7 @@ void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
 void APModeDeviceToRouter::popupAPModeInputWirelessPasswordManualWarning()
 {
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kManualBoxName, WirelessMessageBox::Kind::Manual,
-                                                      tr("Enter Your Wi-Fi Network Information"), {50, 50, 440, 30});
+                                                      tr("Enter Your Wi-Fi Network Information"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessManualNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessManualPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
@@ -467,7 +468,7 @@ void APModeDeviceToRouter::popupTurnOffAPSwitchWarning()
         .title(tr("Turn Off Direct Connect"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(tr("Press the Direct button on your camera, and make sure the Cloud<br>"
                                              "button is no longer flashing, then click OK to  continue.")),
-                 {80, 80, 480, 60})
+                 {80, 70, 480, 80})  // a third line for longer languages, centred where two were
         .picture(":/images/turn_off_direct_connect.png", {420, 160, 168, 167})
         .rightButton(tr("OK"), ButtonStyle::Blue, {480, 350}, this,
                      &APModeDeviceToRouter::pressMsgTurnOffAPSwitchOKButton)

@@ -106,6 +106,7 @@ void CloudServicesPage::enter()
 void CloudServicesPage::retranslate()
 {
     ui->retranslateUi(this);
+    MessageBoxPage::fitButtonRight(ui->cloudServiceSignIn_PushButton);
 }
 
 // ---------------------------------------------------------------------------

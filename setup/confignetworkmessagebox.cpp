@@ -6,6 +6,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 
 namespace {
 
@@ -24,6 +25,14 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
 {
     WLOG << "ConfigNetworkMessageBox Constructor Initializing ...";
     ui->setupUi(this);
+    for (const QList<QPushButton*>& row :
+         {QList<QPushButton*>{ui->CfgNetMsgBoxDHCPCancel_Button, ui->CfgNetMsgBoxDHCPLocalOnly_Button,
+                              ui->CfgNetMsgBoxDHCPConnect_Button},
+          QList<QPushButton*>{ui->CfgNetMsgBoxStaticIPCancel_Button, ui->CfgNetMsgBoxStaticIPLocalOnly_Button,
+                              ui->CfgNetMsgBoxStaticIPConnect_Button},
+          QList<QPushButton*>{ui->CfgNetMsgBoxPPPoECancel_Button, ui->CfgNetMsgBoxPPPoELocalOnly_Button,
+                              ui->CfgNetMsgBoxPPPoEConnect_Button}})
+        MessageBoxPage::fitButtonRow(row);
 
     connect(ui->CfgNetMsgBoxDHCP_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressDHCPButton);
     connect(ui->CfgNetMsgBoxPPPoE_PushButton, &QPushButton::clicked, this,

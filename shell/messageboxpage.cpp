@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QMap>
+
 #include "base/globals.h"
 #include "shell/launcher.h"
 #include "base/log.h"
@@ -64,6 +66,45 @@ bool MessageBoxPage::closeByName(QWidget* root, const QString& name)
     return popup != nullptr;
 }
 
+namespace {
+// The place the button had before it was first fitted: a later, shorter caption goes back to it.
+QRect formPlace(QPushButton* button)
+{
+    const QVariant kept = button->property("formGeometry");
+    if (kept.isValid())
+        return kept.toRect();
+    button->setProperty("formGeometry", button->geometry());
+    return button->geometry();
+}
+} // namespace
+
+void MessageBoxPage::fitButtonRow(const QList<QPushButton*>& row)
+{
+    // From the right: the last button keeps its right edge, each one its gap to the next,
+    // and a button grows to the left as far as its caption needs.
+    QList<QRect> places;
+    for (QPushButton* button : row)
+        places.append(formPlace(button));
+    int nextX = 0;
+    for (int index = row.size() - 1; index >= 0; --index) {
+        QPushButton* button = row[index];
+        button->ensurePolished();
+        const QRect& place = places[index];
+        const int right = index + 1 < row.size() ? nextX - (places[index + 1].x() - place.right()) : place.right();
+        const int width = std::max(place.width(), button->fontMetrics().horizontalAdvance(button->text()) + 12);
+        button->setGeometry(right + 1 - width, place.y(), width, place.height());
+        nextX = button->x();
+    }
+}
+
+void MessageBoxPage::fitButtonRight(QPushButton* button)
+{
+    button->ensurePolished();
+    const QRect place = formPlace(button);
+    const int width = std::max(place.width(), button->fontMetrics().horizontalAdvance(button->text()) + 12);
+    button->setGeometry(place.x(), place.y(), width, place.height());
+}
+
 QString MessageBoxPage::whiteButtonStyle()
 {
     return "QPushButton{background-image: url(:/images/btn_white.png);font-family:Verdana;font:12px;"
@@ -98,6 +139,11 @@ PopupBuilder& PopupBuilder::title(const QString& text, const QRect& geometry, Qt
     label->setText(text);
     label->setAlignment(alignment);
     label->setGeometry(geometry);
+    // A longer title takes the room up to the popup's right margin.
+    label->ensurePolished();
+    const int need = label->sizeHint().width();
+    if (need > geometry.width())
+        label->resize(std::max(geometry.width(), std::min(need, m_popup->width() - geometry.x() - 20)), geometry.height());
     label->show();
     return *this;
 }
@@ -137,6 +183,13 @@ PopupBuilder& PopupBuilder::picture(const QString& resource, const QRect& geomet
 
 MessageBoxPage* PopupBuilder::open()
 {
+    // The buttons placed on one line form a row that makes room for longer captions.
+    QMap<int, QMap<int, QPushButton*>> rows;
+    for (QPushButton* button : m_popup->findChildren<QPushButton*>())
+        if (!button->isHidden() && button != m_popup->ui->msgBoxClose_Button)
+            rows[button->y()].insert(button->x(), button);
+    for (const QMap<int, QPushButton*>& row : rows)
+        MessageBoxPage::fitButtonRow(row.values());
     m_popup->show();
     return m_popup;
 }
@@ -146,9 +199,6 @@ void PopupBuilder::placeButton(QPushButton* button, const QString& text, ButtonS
     button->setStyleSheet(style == ButtonStyle::Blue ? MessageBoxPage::blueButtonStyle()
                                                      : MessageBoxPage::whiteButtonStyle());
     button->setText(text);
-    // A caption longer than the button widens it to the left, towards the popup's free side.
-    button->ensurePolished();
-    const int width = std::max(111, button->fontMetrics().horizontalAdvance(text) + 12);
-    button->setGeometry(at.x() + 111 - width, at.y(), width, 24);
+    button->setGeometry(at.x(), at.y(), 111, 24);
     button->show();
 }

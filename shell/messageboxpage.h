@@ -33,6 +33,11 @@ public:
     // deletes the popup; returns whether one was found.
     static bool closeByName(QWidget* root, const QString& name);
 
+    // Buttons of one row, left to right: a caption longer than its button widens the button
+    // to the left, moving the buttons left of it; the row keeps its right edge and its gaps.
+    static void fitButtonRow(const QList<QPushButton*>& row);
+    // A caption longer than its button widens the button to the right.
+    static void fitButtonRight(QPushButton* button);
     static QString whiteButtonStyle();
     static QString blueButtonStyle();
     // "<p style=line-height:24px><font face=Verdana color=#666666>" text "</font></p>"

@@ -1,5 +1,7 @@
 #include "welcome/oppspage.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QTimer>
@@ -13,7 +15,8 @@
 
 namespace {
 const char* const kLocalViewPopupName = "useLocalViewWarning";
-}
+constexpr int kContentHeight = 120;  // the form's
+} // namespace
 
 OppsPage::OppsPage(QWidget* parent)
     : WizardPage(parent)
@@ -34,6 +37,21 @@ OppsPage::~OppsPage()
 void OppsPage::retranslate()
 {
     ui->retranslateUi(this);
+    fitTexts();
+}
+
+// Longer languages: the explanation wraps and grows, the hint below it moves down, and the
+// buttons make room for their captions.
+void OppsPage::fitTexts()
+{
+    QLabel* content = ui->oppsContent_Label;
+    content->setWordWrap(false);
+    const bool tooWide = content->sizeHint().width() > content->width();
+    content->setWordWrap(tooWide);
+    const int height = tooWide ? std::max(kContentHeight, content->heightForWidth(content->width())) : kContentHeight;
+    content->resize(content->width(), height);
+    ui->oppsHint_Label->move(ui->oppsHint_Label->x(), content->y() + height);
+    MessageBoxPage::fitButtonRow({ui->oppsLocalView_PushButton, ui->oppsRetry_PushButton});
 }
 
 void OppsPage::openExit()

@@ -16,6 +16,7 @@ public:
     Ui_OppsPage* ui;
 
     void retranslate() override;
+    void fitTexts();
 
 public slots:
     void openExit();

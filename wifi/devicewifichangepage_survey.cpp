@@ -127,7 +127,7 @@ void styleBoxButtons(QPushButton* cancel, QPushButton* connect)
 void DeviceWiFiChangePage::popupWirelessAutoPasswordWarning()
 {
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kAutoBox, WirelessMessageBox::Kind::Auto,
-                                                      tr("Enter Wi-Fi Password"), {50, 50, 440, 30});
+                                                      tr("Enter Wi-Fi Password"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessAutoNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessAutoPasswordTitle_Label->setText(tr("Wi-Fi Password :"));

@@ -87,7 +87,7 @@ def english_left(texts, table, code):
         text = plain(item["text"])
         if item["kind"] in ("widget", "tooltip") or not text or item["name"] in DATA_WIDGETS:
             continue
-        words = re.findall(r"[A-Za-z][\w'-]+(?:[ ,.]+[A-Za-z][\w'-]+)+", text) if written else []
+        words = re.findall(r"[A-Za-z][A-Za-z'-]+(?:[ ,.]+[A-Za-z][A-Za-z'-]+)+", text) if written else []
         if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written]:
             left.append("%s %s: %r" % (item["name"], item["kind"], text[:80]))
     return left

@@ -3,6 +3,8 @@
 // texts of every visible widget (with the room each text has and the room it needs) as JSON to
 // a file, call a page's slot (a popup), show a page, close the popups. Then it removes the request.
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -78,8 +80,13 @@ int richTextBottom(const QLabel* label)
             const QTextLine line = layout->lineAt(index);
             if (block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty())
                 continue;
+            // A fixed line height (line-height:24px) is the line's share of the label.
+            const QTextBlockFormat format = block.blockFormat();
+            const qreal height = format.lineHeightType() == QTextBlockFormat::FixedHeight
+                ? std::max(line.height(), format.lineHeight())
+                : line.height();
             const QRectF box = doc.documentLayout()->blockBoundingRect(block);
-            return qCeil(box.top() + line.y() + line.height());
+            return qCeil(box.top() + line.y() + height);
         }
     }
     return 0;
@@ -229,10 +236,11 @@ void showPage(const QStringList& words)
     auto place = main ? main->findChild<QBoxLayout*>("mainlLayout") : nullptr;
     if (!page || !place)
         return;
-    for (int index = 0; index < place->count(); ++index)
-        if (QWidget* shown = place->itemAt(index)->widget())
-            shown->hide();
-    place->addWidget(page);
+    for (QWidget* child : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->inherits("WizardPage") || child->objectName().startsWith("loading"))
+            child->hide();
+    if (place->indexOf(page) < 0)
+        place->addWidget(page);
     page->show();
 }
 
