@@ -89,7 +89,7 @@ void APModeHostToRouter::placeNetworkName()
     QLabel* sentence = ui->apH2RContentDetail_Label;
     QLabel* name = ui->apH2RSameNetworkName_Label;
     const int textWidth = sentence->fontMetrics().horizontalAdvance(sentence->text());
-    sentence->resize(std::max(kSentenceWidth, textWidth), sentence->height());
+    sentence->resize(std::max(kSentenceWidth, sentence->sizeHint().width()), sentence->height());
     const int right = name->geometry().right();
     const int x = std::max(kNameX, sentence->x() + textWidth + 6);
     name->setGeometry(x, name->y(), right - x + 1, name->height());

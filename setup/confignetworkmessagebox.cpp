@@ -33,6 +33,7 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
           QList<QPushButton*>{ui->CfgNetMsgBoxPPPoECancel_Button, ui->CfgNetMsgBoxPPPoELocalOnly_Button,
                               ui->CfgNetMsgBoxPPPoEConnect_Button}})
         MessageBoxPage::fitButtonRow(row);
+    MessageBoxPage::fitButtonRight(ui->CfgNetMsgBoxStaticIP_PushButton);  // the last tab has room after it
 
     connect(ui->CfgNetMsgBoxDHCP_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressDHCPButton);
     connect(ui->CfgNetMsgBoxPPPoE_PushButton, &QPushButton::clicked, this,

@@ -50,7 +50,7 @@
         <translation>Annuller</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Angiv Wi-Fi-adgangskode</translation>
     </message>
@@ -257,7 +257,7 @@
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Kameraet har allerede en adgangskode. Angiv den eksisterende adgangskode, eller nulstil kameraet.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Camera Password :</source>
         <translation>Kameraets adgangskode:</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Klik derefter på Næste.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
@@ -442,7 +442,7 @@
         <translation>Kameraet er allerede registreret</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dette kamera er allerede registreret til en olvaris-konto. Hvis du vil registrere det til&lt;br&gt;en anden konto, skal du nulstille kameraet. Ellers skal du klikke på Næste for at fortsætte.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
@@ -612,7 +612,7 @@
         <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt;dit kamera overalt</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Hvis du ikke kender dit brugernavn og din adgangskode, skal du kontakte din &lt;br&gt;internetudbyder.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
         <source>Please enter a valid static IP address</source>
         <translation>Angiv en gyldig statisk IP-adresse</translation>
     </message>
@@ -1783,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+83"/>
+        <location filename="../../welcome/oppspage.cpp" line="+101"/>
         <source>Exit</source>
         <translation>Afslut</translation>
     </message>
@@ -2082,30 +2082,30 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+36"/>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>Cancel</source>
         <translation>Annuller</translation>
     </message>
     <message>
-        <location line="-150"/>
-        <location line="+208"/>
+        <location line="-159"/>
+        <location line="+220"/>
         <source>Connect</source>
         <translation>Forbind</translation>
     </message>
     <message>
-        <location line="-186"/>
-        <location line="+236"/>
+        <location line="-198"/>
+        <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
         <translation>Wi-Fi-navn (SSID):</translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+236"/>
+        <location line="-223"/>
+        <location line="+248"/>
         <source>Wi-Fi Password :</source>
         <translation>Wi-Fi-adgangskode:</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-223"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -2115,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Kryptering:</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>Security Type :</source>
         <translation>Sikkerhedstype:</translation>
     </message>

@@ -50,7 +50,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>WLAN-Passwort eingeben</translation>
     </message>
@@ -257,7 +257,7 @@
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Die Kamera hat bereits ein Passwort. Bitte geben Sie das vorhandene Passwort ein oder setzen Sie die Kamera zurück.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Camera Password :</source>
         <translation>Kamerapasswort:</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
@@ -442,7 +442,7 @@
         <translation>Kamera bereits registriert</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen&lt;br&gt;Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
@@ -612,7 +612,7 @@
         <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Wenn Sie Ihren Benutzernamen oder Ihr Passwort nicht kennen, wenden Sie sich bitte &lt;br&gt;an Ihren Internetanbieter.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
         <source>Please enter a valid static IP address</source>
         <translation>Bitte geben Sie eine gültige statische IP-Adresse ein</translation>
     </message>
@@ -1783,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+83"/>
+        <location filename="../../welcome/oppspage.cpp" line="+101"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -2082,30 +2082,30 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+36"/>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-150"/>
-        <location line="+208"/>
+        <location line="-159"/>
+        <location line="+220"/>
         <source>Connect</source>
         <translation>Verbinden</translation>
     </message>
     <message>
-        <location line="-186"/>
-        <location line="+236"/>
+        <location line="-198"/>
+        <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
         <translation>WLAN-Name (SSID):</translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+236"/>
+        <location line="-223"/>
+        <location line="+248"/>
         <source>Wi-Fi Password :</source>
         <translation>WLAN-Passwort:</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-223"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -2115,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Verschlüsselung:</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>Security Type :</source>
         <translation>Sicherheitstyp:</translation>
     </message>

@@ -50,7 +50,7 @@
         <translation>Άκυρο</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Εισαγωγή κωδικού Wi-Fi</translation>
     </message>
@@ -257,7 +257,7 @@
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Η κάμερα έχει ήδη κωδικό πρόσβασης. Εισαγάγετε τον υπάρχοντα κωδικό ή επαναφέρετε την κάμερα.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Camera Password :</source>
         <translation>Κωδικός κάμερας:</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Στη συνέχεια, κάντε κλικ στο «Επόμενο».</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
@@ -442,7 +442,7 @@
         <translation>Η κάμερα είναι ήδη καταχωρημένη</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Η κάμερα είναι ήδη καταχωρημένη σε λογαριασμό olvaris. Για να την καταχωρήσετε σε&lt;br&gt;άλλο λογαριασμό, πρέπει να επαναφέρετε την κάμερα. Διαφορετικά, κάντε κλικ στο «Επόμενο».&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
@@ -612,7 +612,7 @@
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Αν δεν γνωρίζετε το όνομα χρήστη και τον κωδικό πρόσβασης, επικοινωνήστε με τον &lt;br&gt;πάροχο υπηρεσιών Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
         <source>Please enter a valid static IP address</source>
         <translation>Εισαγάγετε έγκυρη στατική διεύθυνση IP</translation>
     </message>
@@ -1783,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+83"/>
+        <location filename="../../welcome/oppspage.cpp" line="+101"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>
@@ -2082,30 +2082,30 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+36"/>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>Cancel</source>
         <translation>Άκυρο</translation>
     </message>
     <message>
-        <location line="-150"/>
-        <location line="+208"/>
+        <location line="-159"/>
+        <location line="+220"/>
         <source>Connect</source>
         <translation>Σύνδεση</translation>
     </message>
     <message>
-        <location line="-186"/>
-        <location line="+236"/>
+        <location line="-198"/>
+        <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
         <translation>Όνομα Wi-Fi (SSID):</translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+236"/>
+        <location line="-223"/>
+        <location line="+248"/>
         <source>Wi-Fi Password :</source>
         <translation>Κωδικός Wi-Fi:</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-223"/>
         <source>Name</source>
         <translation>Όνομα</translation>
     </message>
@@ -2115,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Τύπος κρυπτογράφησης:</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>Security Type :</source>
         <translation>Τύπος ασφάλειας:</translation>
     </message>

@@ -50,7 +50,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation type="unfinished"></translation>
     </message>
@@ -257,7 +257,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Camera Password :</source>
         <translation type="unfinished"></translation>
     </message>
@@ -330,7 +330,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation type="unfinished"></translation>
@@ -442,7 +442,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -612,7 +612,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -892,7 +892,7 @@ color: rgb(66, 66, 66);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
         <source>Please enter a valid static IP address</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1773,7 +1773,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+83"/>
+        <location filename="../../welcome/oppspage.cpp" line="+101"/>
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2072,30 +2072,30 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+36"/>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-150"/>
-        <location line="+208"/>
+        <location line="-159"/>
+        <location line="+220"/>
         <source>Connect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-186"/>
-        <location line="+236"/>
+        <location line="-198"/>
+        <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+236"/>
+        <location line="-223"/>
+        <location line="+248"/>
         <source>Wi-Fi Password :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-223"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2105,7 +2105,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>Security Type :</source>
         <translation type="unfinished"></translation>
     </message>

@@ -50,7 +50,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Introduzca la contraseña Wi-Fi</translation>
     </message>
@@ -257,7 +257,7 @@
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;La cámara ya tiene una contraseña. Introduzca la contraseña actual o restablezca la cámara.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Camera Password :</source>
         <translation>Contraseña de la cámara:</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>A continuación, haga clic en Siguiente.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
@@ -442,7 +442,7 @@
         <translation>Cámara ya registrada</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Esta cámara ya está registrada en una cuenta de olvaris. Si desea registrarla en&lt;br&gt;otra cuenta, debe restablecer la cámara. De lo contrario, haga clic en Siguiente para continuar.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
@@ -612,7 +612,7 @@
         <translation>Regístrese en olvaris para acceder a&lt;br&gt;su cámara desde cualquier lugar</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si no conoce su cuenta y contraseña, póngase en contacto con su proveedor de &lt;br&gt;servicios de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
         <source>Please enter a valid static IP address</source>
         <translation>Introduzca una dirección IP estática válida</translation>
     </message>
@@ -1783,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+83"/>
+        <location filename="../../welcome/oppspage.cpp" line="+101"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
@@ -2082,30 +2082,30 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+36"/>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-150"/>
-        <location line="+208"/>
+        <location line="-159"/>
+        <location line="+220"/>
         <source>Connect</source>
         <translation>Conectar</translation>
     </message>
     <message>
-        <location line="-186"/>
-        <location line="+236"/>
+        <location line="-198"/>
+        <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
         <translation>Nombre de la red Wi-Fi (SSID):</translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+236"/>
+        <location line="-223"/>
+        <location line="+248"/>
         <source>Wi-Fi Password :</source>
         <translation>Contraseña Wi-Fi:</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-223"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
@@ -2115,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tipo de cifrado:</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>Security Type :</source>
         <translation>Tipo de seguridad:</translation>
     </message>

@@ -50,7 +50,7 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Mot de passe Wi-Fi</translation>
     </message>
@@ -257,7 +257,7 @@
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;La caméra a déjà un mot de passe. Veuillez saisir le mot de passe existant ou réinitialiser votre caméra.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Camera Password :</source>
         <translation>Mot de passe&#xa0;:</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Cliquez ensuite sur Suivant.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+177"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
@@ -442,7 +442,7 @@
         <translation>Caméra déjà enregistrée</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt;autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
@@ -612,7 +612,7 @@
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe, contactez votre &lt;br&gt;fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+113"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
         <source>Please enter a valid static IP address</source>
         <translation>Veuillez saisir une adresse IP statique valide</translation>
     </message>
@@ -1783,7 +1783,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+83"/>
+        <location filename="../../welcome/oppspage.cpp" line="+101"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -2082,30 +2082,30 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+36"/>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-150"/>
-        <location line="+208"/>
+        <location line="-159"/>
+        <location line="+220"/>
         <source>Connect</source>
         <translation>Connecter</translation>
     </message>
     <message>
-        <location line="-186"/>
-        <location line="+236"/>
+        <location line="-198"/>
+        <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
         <translation>Nom du Wi-Fi (SSID)&#xa0;:</translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+236"/>
+        <location line="-223"/>
+        <location line="+248"/>
         <source>Wi-Fi Password :</source>
         <translation>Mot de passe Wi-Fi&#xa0;:</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-223"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -2115,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Chiffrement&#xa0;:</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>Security Type :</source>
         <translation>Sécurité&#xa0;:</translation>
     </message>

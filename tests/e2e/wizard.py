@@ -562,7 +562,7 @@ class Wizard:
 
     # --- the program's side ---
 
-    def texts(self, *commands, timeout=10):
+    def texts(self, *commands, timeout=30):
         """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
         window, class, name, kind (widget, text, current, item, header, placeholder, title, tab, tooltip),
         text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h) and clipped.

@@ -236,8 +236,11 @@ void showPage(const QStringList& words)
     auto place = main ? main->findChild<QBoxLayout*>("mainlLayout") : nullptr;
     if (!page || !place)
         return;
+    for (QWidget* child : place->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->inherits("WizardPage"))
+            child->hide();
     for (QWidget* child : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (child->inherits("WizardPage") || child->objectName().startsWith("loading"))
+        if (child->objectName().startsWith("loading"))
             child->hide();
     if (place->indexOf(page) < 0)
         place->addWidget(page);
