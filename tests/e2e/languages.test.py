@@ -168,8 +168,9 @@ class LanguageRoads(WifiRoadCase):
         self.lab.wait_listening("cam", "udp", 5978)
         with self.start_wizard(code) as w:
             self.look(w, code, "welcome")
+            shown = w.log_text().count(LICENCE_SHOWN) + 1
             w.click(*WELCOME_START)
-            w.wait_log(LICENCE_SHOWN, 60)
+            w.wait_log(LICENCE_SHOWN, 60, shown)
             self.look(w, code, "licence")
             w.agree()
             self.look(w, code, "guide")
