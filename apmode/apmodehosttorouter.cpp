@@ -91,7 +91,8 @@ void APModeHostToRouter::placeNetworkName()
     const int textWidth = sentence->fontMetrics().horizontalAdvance(sentence->text());
     sentence->resize(std::max(kSentenceWidth, sentence->sizeHint().width()), sentence->height());
     const int right = name->geometry().right();
-    const int x = std::max(kNameX, sentence->x() + textWidth + 6);
+    const int end = sentence->x() + textWidth;
+    const int x = end > kNameX ? end + 6 : kNameX;
     name->setGeometry(x, name->y(), right - x + 1, name->height());
 }
 
