@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
         <translation>Σύνδεση</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Εισαγάγετε τα στοιχεία του δικτύου Wi-Fi</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+207"/>
         <source>Turn Off Direct Connect</source>
         <translation>Απενεργοποίηση άμεσης σύνδεσης</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Στη συνέχεια, κάντε κλικ στο «Επόμενο».</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
@@ -602,12 +602,12 @@
         <translation>Όχι, ευχαριστώ</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+30"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
     </message>
@@ -617,7 +617,7 @@
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
     <message>
-        <location line="+333"/>
+        <location line="+47"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Σφάλμα</translation>
@@ -681,7 +681,7 @@
         <translation>Επόμενο</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>Your</source>
         <translation>Η κάμερα</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Αν δεν γνωρίζετε το όνομα χρήστη και τον κωδικό πρόσβασης, επικοινωνήστε με τον &lt;br&gt;πάροχο υπηρεσιών Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
         <source>Please enter a valid static IP address</source>
         <translation>Εισαγάγετε έγκυρη στατική διεύθυνση IP</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
         <source>Show</source>
         <translation>Εμφάνιση</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Ορίστε όνομα και κωδικό&lt;br&gt;για την κάμερα</translation>
@@ -1230,12 +1230,12 @@ p, li { white-space: pre-wrap; }
         <translation>(Ο κωδικός έχει 6-30 γράμματα και ψηφία&lt;br&gt;χωρίς κενά)</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location line="+502"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
     <message>
-        <location line="-472"/>
+        <location filename="../../setup/devicesetuppage_password.cpp" line="+43"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>Οι κωδικοί δεν ταιριάζουν. Πληκτρολογήστε ξανά τον κωδικό.</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+196"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Ελέγξτε τον κωδικό πρόσβασης: πρέπει να έχει 6-30 γράμματα και ψηφία&lt;br&gt;χωρίς κενά.</translation>
     </message>
@@ -1320,7 +1320,7 @@ p, li { white-space: pre-wrap; }
         <translation>Επαναφορά</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../../setup/devicesetuppage_manual.cpp" line="+31"/>
         <source>Configure Your Internet Connection</source>
         <translation>Ρύθμιση σύνδεσης στο Internet</translation>
     </message>
@@ -1335,12 +1335,12 @@ p, li { white-space: pre-wrap; }
         <translation>Ελέγξτε ότι ο κωδικός πρόσβασης έχει 6-30 χαρακτήρες χωρίς κενά.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Ελέγξτε το όνομα της συσκευής: πρέπει να έχει λιγότερους από 32 χαρακτήρες και&lt;br&gt;να περιέχει μόνο γράμματα και ψηφία</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Εισαγάγετε τη διεύθυνση IP του κύριου διακομιστή DNS</translation>
     </message>
@@ -1363,11 +1363,6 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Αφαιρέστε τους χαρακτήρες «;» και «=» από το όνομα χρήστη PPPoE</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation>Αφαιρέστε τους χαρακτήρες «;» και «=» από τον κωδικό PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1428,18 +1423,18 @@ p, li { white-space: pre-wrap; }
         <translation>Πίσω</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
-        <location line="+591"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
         <source>Cancel</source>
         <translation>Άκυρο</translation>
     </message>
@@ -1482,7 +1477,7 @@ p, li { white-space: pre-wrap; }
         <translation>Εισαγάγετε το όνομα δικτύου (SSID)</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="-15"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>Δεν ήταν δυνατή η ασύρματη σύνδεση</translation>
@@ -1508,7 +1503,7 @@ p, li { white-space: pre-wrap; }
         <translation>Η κάμερα δεν μπόρεσε να συνδεθεί στο δίκτυο&lt;br&gt;Wi-Fi. Συνδέστε ξανά το καλώδιο Ethernet&lt;br&gt;στην κάμερα και κάντε κλικ στο OK για να&lt;br&gt;ρυθμίσετε ξανά το ασύρματο δίκτυο.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
         <source>What is WPS?</source>
         <translation>Τι είναι το WPS;</translation>
     </message>
@@ -1606,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>Διεύθυνση IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+267"/>
+        <location filename="../../setup/discoverypage.cpp" line="+264"/>
         <source>Model Name :</source>
         <translation>Μοντέλο:</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -2120,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Τύπος ασφάλειας:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Κανένας</translation>

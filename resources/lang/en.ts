@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
         <translation type="unfinished"></translation>
     </message>
@@ -72,7 +72,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+207"/>
         <source>Turn Off Direct Connect</source>
         <translation type="unfinished"></translation>
     </message>
@@ -330,7 +330,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation type="unfinished"></translation>
@@ -602,12 +602,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+30"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -617,7 +617,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+333"/>
+        <location line="+47"/>
         <location line="+19"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
@@ -681,7 +681,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>Your</source>
         <translation type="unfinished"></translation>
     </message>
@@ -892,7 +892,7 @@ color: rgb(66, 66, 66);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
         <source>Please enter a valid static IP address</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1073,7 +1073,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
         <source>Show</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1117,7 +1117,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation type="unfinished"></translation>
@@ -1220,12 +1220,12 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1238,22 +1238,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location line="+502"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-472"/>
+        <location filename="../../setup/devicesetuppage_password.cpp" line="+43"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+196"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1310,7 +1310,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../../setup/devicesetuppage_manual.cpp" line="+31"/>
         <source>Configure Your Internet Connection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1325,12 +1325,12 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1352,11 +1352,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1418,18 +1413,18 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
-        <location line="+591"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1472,7 +1467,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="-15"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation type="unfinished"></translation>
@@ -1498,7 +1493,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
         <source>What is WPS?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1596,12 +1591,12 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+267"/>
+        <location filename="../../setup/discoverypage.cpp" line="+264"/>
         <source>Model Name :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2110,7 +2105,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
         <location line="+2"/>
         <source>None</source>
         <translation type="unfinished"></translation>

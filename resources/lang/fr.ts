@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
         <translation>Connecter</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Informations sur votre réseau Wi-Fi</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+207"/>
         <source>Turn Off Direct Connect</source>
         <translation>Désactiver la connexion directe</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Cliquez ensuite sur Suivant.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
@@ -602,12 +602,12 @@
         <translation>Non, merci</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+30"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
@@ -617,7 +617,7 @@
         <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
-        <location line="+333"/>
+        <location line="+47"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -681,7 +681,7 @@
         <translation>Suivant</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>Your</source>
         <translation>Votre caméra</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe, contactez votre &lt;br&gt;fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
         <source>Please enter a valid static IP address</source>
         <translation>Veuillez saisir une adresse IP statique valide</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
         <source>Show</source>
         <translation>Afficher</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
@@ -1230,12 +1230,12 @@ p, li { white-space: pre-wrap; }
         <translation>(Le mot de passe comporte 6-30 caractères&lt;br&gt;alphanumériques, sans espaces)</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location line="+502"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
     <message>
-        <location line="-472"/>
+        <location filename="../../setup/devicesetuppage_password.cpp" line="+43"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>Les mots de passe ne correspondent pas. Veuillez saisir à nouveau le mot de passe.</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+196"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères alphanumériques&lt;br&gt;sans espaces.</translation>
     </message>
@@ -1320,7 +1320,7 @@ p, li { white-space: pre-wrap; }
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../../setup/devicesetuppage_manual.cpp" line="+31"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configurer la connexion Internet</translation>
     </message>
@@ -1335,12 +1335,12 @@ p, li { white-space: pre-wrap; }
         <translation>Vérifiez que votre mot de passe comporte 6-30 caractères, sans espaces.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Vérifiez le nom de l&apos;appareil&#xa0;: il doit faire moins de 32 caractères et&lt;br&gt;ne contenir que des lettres et des chiffres</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Veuillez saisir l&apos;adresse IP de votre serveur DNS principal</translation>
     </message>
@@ -1363,11 +1363,6 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Veuillez supprimer «&#xa0;;&#xa0;» et «&#xa0;=&#xa0;» de l&apos;identifiant PPPoE</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation>Veuillez supprimer «&#xa0;;&#xa0;» et «&#xa0;=&#xa0;» du mot de passe PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1428,18 +1423,18 @@ p, li { white-space: pre-wrap; }
         <translation>Retour</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
-        <location line="+591"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1482,7 +1477,7 @@ p, li { white-space: pre-wrap; }
         <translation>Veuillez saisir le nom du réseau (SSID)</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="-15"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>Connexion Wi-Fi impossible</translation>
@@ -1508,7 +1503,7 @@ p, li { white-space: pre-wrap; }
         <translation>Votre caméra n&apos;a pas pu se connecter à votre&lt;br&gt;réseau Wi-Fi. Rebranchez le câble Ethernet sur&lt;br&gt;votre caméra, puis cliquez sur OK pour configurer&lt;br&gt;à nouveau les paramètres Wi-Fi.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
         <source>What is WPS?</source>
         <translation>Qu&apos;est-ce que le WPS&#xa0;?</translation>
     </message>
@@ -1606,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+267"/>
+        <location filename="../../setup/discoverypage.cpp" line="+264"/>
         <source>Model Name :</source>
         <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
@@ -2120,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sécurité&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Aucune</translation>

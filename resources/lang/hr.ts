@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
         <translation>Poveži</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Unesite podatke o svojoj Wi-Fi mreži</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+207"/>
         <source>Turn Off Direct Connect</source>
         <translation>Isključite izravnu vezu</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Zatim kliknite Dalje.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
@@ -602,12 +602,12 @@
         <translation>Ne, hvala</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+30"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Bežično povežite kameru s mrežom</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt;kameri s bilo kojeg mjesta</translation>
     </message>
@@ -617,7 +617,7 @@
         <translation>Postavite i zaštitite kameru</translation>
     </message>
     <message>
-        <location line="+333"/>
+        <location line="+47"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Pogreška</translation>
@@ -681,7 +681,7 @@
         <translation>Dalje</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>Your</source>
         <translation>Vaša kamera</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Ako ne znate svoj račun i lozinku, obratite se svom davatelju &lt;br&gt;internetskih usluga.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
         <source>Please enter a valid static IP address</source>
         <translation>Unesite valjanu statičku IP adresu</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
         <source>Show</source>
         <translation>Prikaži</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Dodijelite kameri naziv&lt;br&gt;i lozinku</translation>
@@ -1230,12 +1230,12 @@ p, li { white-space: pre-wrap; }
         <translation>(Lozinka ima 6 – 30 alfanumeričkih znakova&lt;br&gt;bez razmaka)</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt;kameri s bilo kojeg mjesta</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
         <source>Set up and secure your camera</source>
         <translation>Postavite i zaštitite kameru</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location line="+502"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
     </message>
     <message>
-        <location line="-472"/>
+        <location filename="../../setup/devicesetuppage_password.cpp" line="+43"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>Lozinke se ne podudaraju. Ponovno upišite lozinku.</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Bežično povežite kameru s mrežom</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+196"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Provjerite lozinku: mora imati 6 – 30 alfanumeričkih znakova&lt;br&gt;bez razmaka.</translation>
     </message>
@@ -1320,7 +1320,7 @@ p, li { white-space: pre-wrap; }
         <translation>Resetiraj</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../../setup/devicesetuppage_manual.cpp" line="+31"/>
         <source>Configure Your Internet Connection</source>
         <translation>Konfigurirajte internetsku vezu</translation>
     </message>
@@ -1335,12 +1335,12 @@ p, li { white-space: pre-wrap; }
         <translation>Provjerite ima li lozinka 6 – 30 znakova bez razmaka.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Provjerite naziv uređaja: mora imati manje od 32 znaka i smije&lt;br&gt;sadržavati samo slova i brojke</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Unesite IP adresu primarnog DNS poslužitelja</translation>
     </message>
@@ -1363,11 +1363,6 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Uklonite znakove „;” i „=” iz PPPoE računa</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation>Uklonite znakove „;” i „=” iz PPPoE lozinke</translation>
     </message>
 </context>
 <context>
@@ -1428,18 +1423,18 @@ p, li { white-space: pre-wrap; }
         <translation>Natrag</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
-        <location line="+591"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
         <source>OK</source>
         <translation>U redu</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
         <source>Set up and secure your camera</source>
         <translation>Postavite i zaštitite kameru</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
         <source>Cancel</source>
         <translation>Odustani</translation>
     </message>
@@ -1482,7 +1477,7 @@ p, li { white-space: pre-wrap; }
         <translation>Unesite naziv mreže (SSID)</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="-15"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>Bežično povezivanje nije uspjelo</translation>
@@ -1508,7 +1503,7 @@ p, li { white-space: pre-wrap; }
         <translation>Kamera se nije mogla povezati s vašom Wi-Fi&lt;br&gt;mrežom. Ponovno priključite Ethernet kabel&lt;br&gt;u kameru, a zatim kliknite U redu kako biste&lt;br&gt;ponovno postavili bežičnu vezu.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
         <source>What is WPS?</source>
         <translation>Što je WPS?</translation>
     </message>
@@ -1606,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP adresa</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+267"/>
+        <location filename="../../setup/discoverypage.cpp" line="+264"/>
         <source>Model Name :</source>
         <translation>Naziv modela:</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
     </message>
@@ -2120,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vrsta zaštite:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Nema</translation>

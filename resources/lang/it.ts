@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
         <translation>Connetti</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Inserire i dati della rete Wi-Fi</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+207"/>
         <source>Turn Off Direct Connect</source>
         <translation>Disattivare la connessione diretta</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Quindi fare clic su Avanti.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
@@ -602,12 +602,12 @@
         <translation>No, grazie</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+30"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
     </message>
@@ -617,7 +617,7 @@
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
     <message>
-        <location line="+333"/>
+        <location line="+47"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Errore</translation>
@@ -681,7 +681,7 @@
         <translation>Avanti</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>Your</source>
         <translation>La telecamera</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Se non si conoscono il nome utente e la password, contattare il proprio &lt;br&gt;provider di servizi Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
         <source>Please enter a valid static IP address</source>
         <translation>Inserire un indirizzo IP statico valido</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
         <source>Show</source>
         <translation>Mostra</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Assegnare un nome e una&lt;br&gt;password alla telecamera</translation>
@@ -1230,12 +1230,12 @@ p, li { white-space: pre-wrap; }
         <translation>(La password è composta da 6-30 caratteri&lt;br&gt;alfanumerici senza spazi)</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location line="+502"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
     <message>
-        <location line="-472"/>
+        <location filename="../../setup/devicesetuppage_password.cpp" line="+43"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>Le password non corrispondono. Digitare di nuovo la password.</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+196"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Verificare la password: deve essere composta da 6-30 caratteri alfanumerici&lt;br&gt;senza spazi.</translation>
     </message>
@@ -1320,7 +1320,7 @@ p, li { white-space: pre-wrap; }
         <translation>Ripristina</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../../setup/devicesetuppage_manual.cpp" line="+31"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configurare la connessione a Internet</translation>
     </message>
@@ -1335,12 +1335,12 @@ p, li { white-space: pre-wrap; }
         <translation>Verificare che la password sia composta da 6-30 caratteri senza spazi.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>Verificare il nome del dispositivo: deve essere lungo meno di 32 caratteri e&lt;br&gt;contenere solo lettere e numeri</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Inserire l&apos;indirizzo IP del server DNS primario</translation>
     </message>
@@ -1363,11 +1363,6 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Rimuovere &quot;;&quot; e &quot;=&quot; dal nome utente PPPoE</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation>Rimuovere &quot;;&quot; e &quot;=&quot; dalla password PPPoE</translation>
     </message>
 </context>
 <context>
@@ -1428,18 +1423,18 @@ p, li { white-space: pre-wrap; }
         <translation>Indietro</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
-        <location line="+591"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -1482,7 +1477,7 @@ p, li { white-space: pre-wrap; }
         <translation>Inserire il nome della rete (SSID)</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="-15"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>Impossibile connettersi in modalità wireless</translation>
@@ -1508,7 +1503,7 @@ p, li { white-space: pre-wrap; }
         <translation>La telecamera non è riuscita a connettersi alla&lt;br&gt;rete Wi-Fi. Ricollegare il cavo Ethernet alla&lt;br&gt;telecamera, quindi fare clic su OK per configurare&lt;br&gt;di nuovo le impostazioni wireless.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
         <source>What is WPS?</source>
         <translation>Che cos&apos;è il WPS?</translation>
     </message>
@@ -1606,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>Indirizzo IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+267"/>
+        <location filename="../../setup/discoverypage.cpp" line="+264"/>
         <source>Model Name :</source>
         <translation>Modello:</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -2120,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tipo di sicurezza:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Nessuna</translation>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+50"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
         <source>Connect</source>
         <translation>연결</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Wi-Fi 네트워크 정보를 입력하세요</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+207"/>
         <source>Turn Off Direct Connect</source>
         <translation>직접 연결 끄기</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>그런 다음 [다음]을 클릭하세요.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+195"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
@@ -602,12 +602,12 @@
         <translation>사용 안 함</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudroute.cpp" line="+33"/>
+        <location filename="../../cloud/cloudroute.cpp" line="+30"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
     </message>
@@ -617,7 +617,7 @@
         <translation>카메라 설정 및 보안</translation>
     </message>
     <message>
-        <location line="+333"/>
+        <location line="+47"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -681,7 +681,7 @@
         <translation>다음</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>Your</source>
         <translation>회원님의</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;사용자 이름과 비밀번호를 모르는 경우 가입한 인터넷 &lt;br&gt;서비스 제공업체에 문의하세요.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+123"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
         <source>Please enter a valid static IP address</source>
         <translation>올바른 고정 IP 주소를 입력하세요</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+225"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
         <source>Show</source>
         <translation>표시</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+165"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>카메라의 이름과&lt;br&gt;비밀번호를 설정하세요</translation>
@@ -1230,12 +1230,12 @@ p, li { white-space: pre-wrap; }
         <translation>(비밀번호는 공백 없이 영문자와&lt;br&gt;숫자 6~30자)</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-114"/>
+        <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
@@ -1248,22 +1248,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location line="+502"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
     <message>
-        <location line="-472"/>
+        <location filename="../../setup/devicesetuppage_password.cpp" line="+43"/>
         <source>Password mismatch. Please type in the password again.</source>
         <translation>비밀번호가 일치하지 않습니다. 비밀번호를 다시 입력하세요.</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+196"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>비밀번호를 확인하세요. 공백 없이 영문자와 숫자 6~30자여야&lt;br&gt;합니다.</translation>
     </message>
@@ -1320,7 +1320,7 @@ p, li { white-space: pre-wrap; }
         <translation>초기화</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../../setup/devicesetuppage_manual.cpp" line="+31"/>
         <source>Configure Your Internet Connection</source>
         <translation>인터넷 연결 설정</translation>
     </message>
@@ -1335,12 +1335,12 @@ p, li { white-space: pre-wrap; }
         <translation>비밀번호가 공백 없이 6~30자인지 확인하세요.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-702"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
         <translation>장치 이름을 확인하세요. 32자 미만이어야 하며&lt;br&gt;영문자와 숫자만 사용할 수 있습니다</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+32"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>기본 DNS 서버의 IP 주소를 입력하세요</translation>
     </message>
@@ -1363,11 +1363,6 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>PPPoE 사용자 이름에서 &quot;;&quot;와 &quot;=&quot;를 삭제하세요</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE password</source>
-        <translation>PPPoE 비밀번호에서 &quot;;&quot;와 &quot;=&quot;를 삭제하세요</translation>
     </message>
 </context>
 <context>
@@ -1428,18 +1423,18 @@ p, li { white-space: pre-wrap; }
         <translation>뒤로</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+106"/>
-        <location line="+591"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
@@ -1482,7 +1477,7 @@ p, li { white-space: pre-wrap; }
         <translation>네트워크 이름(SSID)을 입력하세요</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="-15"/>
         <location line="+22"/>
         <source>Could Not Connect Wirelessly</source>
         <translation>무선으로 연결할 수 없음</translation>
@@ -1508,7 +1503,7 @@ p, li { white-space: pre-wrap; }
         <translation>카메라를 Wi-Fi 네트워크에 연결할 수&lt;br&gt;없습니다. 카메라에 이더넷 케이블을 다시&lt;br&gt;연결한 다음 [확인]을 클릭하여 무선 설정을&lt;br&gt;다시 진행하세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
         <source>What is WPS?</source>
         <translation>WPS란?</translation>
     </message>
@@ -1606,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 주소</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+267"/>
+        <location filename="../../setup/discoverypage.cpp" line="+264"/>
         <source>Model Name :</source>
         <translation>모델명:</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+96"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -2120,7 +2115,7 @@ p, li { white-space: pre-wrap; }
         <translation>보안 방식:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+49"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
         <location line="+2"/>
         <source>None</source>
         <translation>없음</translation>
