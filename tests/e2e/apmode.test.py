@@ -2,14 +2,10 @@
 """The access-point road by clicks. A second lab link plays the camera's own access point
 (10.255.255.1); the test takes the computer's links down and up as a person switches Wi-Fi."""
 
-import os
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wizard import (BUILD_DIR, LabInternet, Wizard, lab_for, popup_button, records, start_camcgi,  # noqa: E402
-                    start_camsim)
+from wizard import BUILD_DIR, Wizard, online_lab, popup_button, records, start_camcgi, start_camsim
 
 AP_IP = "10.255.255.1"
 CAMERA = {"mac": "00:11:22:AA:BB:61", "model": "VKC-6100", "name": "Porch", "password": "campass1",
@@ -33,8 +29,7 @@ class AccessPointRoad(unittest.TestCase):
         w.click(*NEXT)
 
     def test_road(self):
-        self.lab = lab_for(self, internet=True)
-        LabInternet(self.lab)
+        self.lab, _, _ = online_lab(self)
         ap_link = self.lab.add_link("10.255.255.100", AP_IP)
         self.lab.set_pc_link(ap_link, False)
         home, _ = start_camsim(self.lab, [dict(CAMERA, ip="10.254.0.30")], "home")
@@ -42,8 +37,7 @@ class AccessPointRoad(unittest.TestCase):
             # A camera on the home network, not on its access point: the reset hint, Start Over.
             w.to_guide()
             self.to_search(w, 1)
-            w.wait_log(" ----------------> NOT APMODE RESET CAMERA", 30)
-            w.screenshot("apmode_not_ap_mode.png")
+            w.snap("apmode_not_ap_mode.png", " ----------------> NOT APMODE RESET CAMERA", 30, settle=0)
             w.click(*popup_button(300, 360))
             w.screenshot("apmode_reset_hint.png")
             w.click(*popup_button(450))
@@ -56,21 +50,18 @@ class AccessPointRoad(unittest.TestCase):
                 "interface": ap_link, "ssid": "HomeNet", "key": "homekey1", "homeIp": "10.254.0.20"})], "ap")
             _, cgi_record = start_camcgi(self.lab, AP_IP, 443, "campass1")
             self.to_search(w, 2)
-            w.wait_log(" checkAPModeDiscoveryTimer timeout ", 45)
-            w.screenshot("apmode_discovery_failed.png")
+            w.snap("apmode_discovery_failed.png", " checkAPModeDiscoveryTimer timeout ", 45, settle=0)
             self.switch_to(ap_link, "veth0")
             w.click(*popup_button(300))
             w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30)
 
             for password in ("wrongpw1", "campass1"):
-                time.sleep(1)
-                w.screenshot("apmode_password.png")
+                w.snap("apmode_password.png")
                 w.click(*PASSWORD_FIELD)
                 w.type_text(password)
                 w.click(*NEXT)
                 if password == "wrongpw1":
-                    w.wait_log(" checkAPModePasswordTimer timeout ", 45)
-                    w.screenshot("apmode_password_error.png")
+                    w.snap("apmode_password_error.png", " checkAPModePasswordTimer timeout ", 45, settle=0)
                     w.click(*popup_button(300))
             w.wait_log(" SSID :", 30, count=2)
             w.screenshot("apmode_device_to_router.png")
@@ -81,21 +72,17 @@ class AccessPointRoad(unittest.TestCase):
             w.type_text("homekey1")
             w.screenshot("apmode_wifi_password_box.png")
             w.click(*BOX_CONNECT)
-            w.wait_log(" AgentVersion >", 30)
-            time.sleep(1)
-            w.screenshot("apmode_host_to_router.png")
+            w.snap("apmode_host_to_router.png", " AgentVersion >", 30)
 
             self.switch_to("veth0", ap_link)
             w.click(*NEXT)
             w.wait_log("recheckWizardInternet pass ", 30)
-            w.wait_log(" APClient Mode Camera MACAddr :", 90)
-            time.sleep(1.5)
-            w.screenshot("apmode_discovery.png")
+            w.snap("apmode_discovery.png", " APClient Mode Camera MACAddr :", 90, settle=1.5)
             # The camera found has its row on the discovery page.
             self.assertRegex(w.log_text().split("APClient Mode Camera MACAddr")[-1],
                              "Update Device Table List|Duplicate IPCamera")
 
-        sets = [r["text"] for r in records(record) if r.get("class") == "3"]
+        sets = [r["text"] for r in records(record, "3")]
         settings = ";9=1;10=1;11=SG9tZU5ldA==;14=4;15=3;18=aG9tZWtleTE=;X="  # HomeNet, homekey1
         self.assertTrue(sets and all(settings in text for text in sets), sets)
         self.assertEqual([(r["path"], r["query"], r["password_ok"]) for r in records(cgi_record)],

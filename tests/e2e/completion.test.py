@@ -8,13 +8,11 @@ that name, and exit code 0. A hostile camera's snapshots (1 GiB without a length
 
 import os
 import re
-import subprocess
-import sys
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wizard import BUILD_DIR, GUIDE_SKIP, Wizard, lab_for, records, start_camcgi, start_camsim  # noqa: E402
-from pictures import blank_png, pixels, write_png  # noqa: E402
+from pictures import blank_png, pixels, write_png
+from wizard import (BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, Wizard, flood, lab_for, records, start_camcgi,
+                    start_camsim)
 
 ROOF = {"mac": "00:11:22:AA:BB:03", "model": "VKC-7300", "name": "Roof", "dcpVersion": "2.3",
         "ip": "10.254.0.23", "registered": "1", "password": "roofpass1", "network": {"51": "8443"}}
@@ -22,14 +20,13 @@ LEFT, RIGHT = (200, 40, 90), (240, 200, 40)  # the two halves of the camera's pi
 ROW, PASSWORD, NEXT, REGISTERED_NEXT = (257, 231), (326, 238), (695, 562), (715, 562)
 RESET, START_OVER, SHORTCUT_BOX = (585, 562), (626, 512), (58, 419)
 SPOOFED = "10.254.0.99"
-DCPFLOOD = os.path.join(BUILD_DIR, "tests", "dcpflood")
 
 
 class Completion(unittest.TestCase):
     def to_registered_page(self, w, times):
         """Guide skipped, the camera chosen, its password -> the already-registered page."""
         w.click(*GUIDE_SKIP)
-        w.wait_log("Got new IPCamera and Update Device Table List in idx :", 15, count=times)
+        w.wait_log(CAMERA_LISTED, 15, count=times)
         w.click(*ROW)
         w.click(*NEXT)
         w.wait_log("DiscoveryPage IPCameraIdx :", 10, count=times)
@@ -65,10 +62,8 @@ class Completion(unittest.TestCase):
                     w.click(*START_OVER)
                     w.wait_log("Start Over", 5)
             w.click(*REGISTERED_NEXT)
-            spoofs = [lab.cam([DCPFLOOD, "--to", lab.pc_ip, "--pc-mac", lab.pc_mac, "--cam-mac", ROOF["mac"],
-                               "--seconds", "3", "--text", text], stdout=subprocess.DEVNULL)
-                      for text in ("3;M=%s;D=VKC-7300;R=1;23=%s;51=8443" % (ROOF["mac"], SPOOFED),
-                                   "1;M=%s;D=VKC-7300;I=%s;P=2.3;G=1" % (ROOF["mac"], SPOOFED))]
+            spoofs = [flood(lab, ROOF["mac"], 3, "--text", text % (ROOF["mac"], SPOOFED), wait=False)
+                      for text in ("3;M=%s;D=VKC-7300;R=1;23=%s;51=8443", "1;M=%s;D=VKC-7300;I=%s;P=2.3;G=1")]
             w.wait_log("Setup complete, snapshot every", 30)
             w.wait_log("checkGetDeviceImageStatus : success", 20)
             w.click(*SHORTCUT_BOX)

@@ -3,27 +3,13 @@
 step pictures (the lab draws one solid colour per picture name); Next reaches discovery or the
 access-point page."""
 
-import os
-import sys
 import time
 import unittest
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE)))
-BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
-sys.path.insert(0, HERE)
-sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
-sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "tools", "netsim"))
-import lab as labmod  # noqa: E402
-from lab import Lab  # noqa: E402
-from pictures import colour_of, pixels  # noqa: E402
-from wizard import LabInternet, Wizard  # noqa: E402
+from pictures import colour_of, pixels
+from wizard import BUILD_DIR, GUIDE_NEXT, Wizard, online_lab
 
-
-# Window coordinates (page area starts at y 100).
-VERSION_LIST = (290 + 71, 100 + 116 + 13)
-NEXT = (640 + 55, 100 + 450 + 12)
-TYPE_LIST = (49 + 1 + 116, 100 + 145 + 10 + 13)   # in the MoreThanOne panel
+VERSION_LIST, TYPE_LIST = (361, 229), (166, 268)   # the latter in the MoreThanOne panel
 PAGE_AREA = (800, 500, 0, 100)                     # w, h, x, y
 PANEL_AREA = (701, 301, 49, 245)                   # step pictures of 164 x 164
 
@@ -31,18 +17,8 @@ PANEL_AREA = (701, 301, 49, 245)                   # step pictures of 164 x 164
 class GuideRoads(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        if labmod.unavailable_reason():
-            raise unittest.SkipTest(labmod.unavailable_reason())
-        cls.lab = Lab(internet=True).start()
-        try:
-            cls.catalogue = LabInternet(cls.lab).catalogue
-        except BaseException:
-            cls.lab.close()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.lab.close()
+        cls.lab, internet, _ = online_lab(cls)
+        cls.catalogue = internet.catalogue
 
     def assert_pictures(self, shot, model, version, word):  # each clip of the entry fills most of a cell
         camera = next(c for c in self.catalogue["Cameras"] if (c["Model"], c["HardwareVersion"]) == (model, version))
@@ -52,7 +28,7 @@ class GuideRoads(unittest.TestCase):
 
     def press_next(self, w, name, handed):
         before = pixels(w.screenshot(name + "_before_next.png"), PAGE_AREA)
-        w.click(*NEXT)
+        w.click(*GUIDE_NEXT)
         w.wait_log("<--------------------->", 10)
         time.sleep(1.0)
         self.assertNotEqual(before, pixels(w.screenshot(name + "_after_next.png"), PAGE_AREA), "page unchanged")

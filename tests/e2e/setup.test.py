@@ -5,16 +5,13 @@ current password: "Error" and nothing sent after it; (c) a camera without Intern
 whose static settings reach it; (d) the box again (the camera never confirms its restart, so the
 Internet limit is not waited out twice) and "Local Only": the Wi-Fi page, as the catalogue says."""
 
-import os
 import time
 import unittest
 
-from wizard import BUILD_DIR, LabCloud, LabInternet, Wizard, catalogue_of, records, start_camcgi, start_camsim
-
-import lab as labmod  # noqa: E402 (tests/lab, on the path through wizard)
+from wizard import BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, records, start_camcgi, start_camsim
 
 NEW = {"mac": "00:11:22:AA:CC:01", "model": "VKC-2100", "name": "Porch", "dcpVersion": "2.0", "ip": "10.254.2.21",
-       "portal": "https://%s/" % LabCloud.PORTAL_HOST, "cloudId": "9001.olvaris"}
+       "portal": LabCloud.PORTAL, "cloudId": "9001.olvaris"}
 LOCKED = {"mac": "00:11:22:AA:CC:02", "model": "VKC-7300", "name": "Gate", "dcpVersion": "2.3", "ip": "10.254.2.22",
           "password": "gate-pass1"}
 OFFLINE = {"mac": "00:11:22:AA:CC:03", "model": "VKC-6100", "name": "Shed", "dcpVersion": "2.0", "ip": "10.254.2.23",
@@ -29,27 +26,14 @@ BOX_SHOWN = "ConfigNetworkMessageBox Constructor Initializing ..."
 class SetupRoads(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        if labmod.unavailable_reason():
-            raise unittest.SkipTest(labmod.unavailable_reason())
-        cls.lab = lab = labmod.Lab(internet=True).start()
-        try:
-            internet, cls.cloud = LabInternet(lab, catalogue=catalogue_of("VKC")), LabCloud(lab)
-            lab.set_hosts(dict(internet.hosts, **cls.cloud.hosts))
-            for camera in (NEW, LOCKED, OFFLINE):
-                lab.add_cam_address(camera["ip"])
-            cls.cgi_log = start_camcgi(lab, NEW["ip"], 443, "porchpass1")[1]
-            cls.dcp_log = start_camsim(lab, [NEW, LOCKED, OFFLINE])[1]
-        except BaseException:
-            lab.close()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.lab.close()
+        cls.lab, _, cls.cloud = online_lab(cls, cloud=True, catalogue=catalogue_of("VKC"))
+        for camera in (NEW, LOCKED, OFFLINE):
+            cls.lab.add_cam_address(camera["ip"])
+        cls.cgi_log = start_camcgi(cls.lab, NEW["ip"], 443, "porchpass1")[1]
+        cls.dcp_log = start_camsim(cls.lab, [NEW, LOCKED, OFFLINE])[1]
 
     def requests(self, camera, cls=None, item=None):
-        return [r for r in records(self.dcp_log) if r.get("mac", "").upper() == camera["mac"]
-                and cls in (None, r.get("class")) and (item is None or item in r.get("params", {}))]
+        return [r for r in records(self.dcp_log, cls, camera["mac"]) if item in (None, *r.get("params", {}))]
 
     def setup_page(self, camera, shot):
         w = Wizard(BUILD_DIR, lab=self.lab)
@@ -61,9 +45,7 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(NEW, "setup_new_camera.png") as w:
             w.fill((NAME, "Porch-2"), (PASSWORD, "porchpass1"), (RETYPE, "porchpass1"))
             w.click(*NEXT)
-            w.wait_log(" checkOpenAPIUriInfoTimer stop at ", 90)
-            time.sleep(1.5)
-            w.screenshot("setup_cloud_page.png")
+            w.snap("setup_cloud_page.png", " checkOpenAPIUriInfoTimer stop at ", 90, settle=1.5)
         self.assertTrue(self.requests(NEW, "7", "P"), "no password set reached the camera")
         cgi = records(self.cgi_log)
         self.assertIn(("/config/camera_info.cgi", "name=Porch-2"), [(r["path"], r.get("body")) for r in cgi])
@@ -75,8 +57,7 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(LOCKED, "setup_current_password.png") as w:
             w.fill((PASSWORD, "wrong-pass1"))
             w.click(*NEXT)
-            w.wait_log(" checkPasswordTimer timeout ", 45)
-            w.screenshot("setup_password_error.png")
+            w.snap("setup_password_error.png", " checkPasswordTimer timeout ", 45, settle=0)
             sent = len(self.requests(LOCKED))
             time.sleep(3.0)
             self.assertEqual(len(self.requests(LOCKED)), sent)
@@ -86,9 +67,7 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(OFFLINE, "setup_offline_camera.png") as w:
             w.fill((PASSWORD, OFFLINE["password"]))
             w.click(*NEXT)
-            w.wait_log(BOX_SHOWN, 90)
-            time.sleep(1.0)
-            w.screenshot("setup_manual_box.png")
+            w.snap("setup_manual_box.png", BOX_SHOWN, 90)
             w.click(*BOX_STATIC_TAB)
             time.sleep(0.5)
             w.fill(*STATIC)
@@ -101,9 +80,7 @@ class SetupRoads(unittest.TestCase):
             self.assertTrue(self.requests(OFFLINE, "9"))
             time.sleep(1.0)
             w.click(*BOX_LOCAL_ONLY)
-            w.wait_log("After the network check : Wi-Fi page", 30)
-            time.sleep(1.0)
-            w.screenshot("setup_local_only_wifi.png")
+            w.snap("setup_local_only_wifi.png", "After the network check : Wi-Fi page", 30)
 
 
 if __name__ == "__main__":

@@ -5,23 +5,11 @@ per road, and the clicks from Start to the Wi-Fi page (a new camera: setup -> cl
 
 import base64
 import contextlib
-import json
-import os
-import subprocess
-import sys
 import time
 import unittest
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE)))
-BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
-sys.path.insert(0, HERE)
-sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
-import lab as labmod  # noqa: E402
-from lab import Lab  # noqa: E402
-from wizard import LabCloud, LabInternet, Wizard  # noqa: E402
+from wizard import BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, popup_button, records, start_camsim
 
-CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
 PC_WIRELESS_IP, CAM_WIRELESS_IP = "10.254.2.1", "10.254.2.20"
 MAC = "00:11:22:AA:BB:71"
 PASSWORD = "campass1"
@@ -30,7 +18,6 @@ FOUND_AGAIN = "To the completion page, camera at : \"%s\"" % CAM_WIRELESS_IP
 
 # Window coordinates: pages start at y 100, popups and boxes are centred in the 800 x 650 window.
 NEXT = (695, 562)
-FIRST_CAMERA_ROW = (257, 231)
 SETUP_PASSWORD = (326, 237)
 CLOUD_NO_THANKS, CLOUD_SKIP_NEXT = (695, 562), (626, 487)
 WIFI_ROW = (150, 269)
@@ -40,10 +27,6 @@ SKIP, BACK = (575, 562), (105, 562)
 AUTO_PASSWORD, AUTO_CONNECT = (437, 353), (626, 422)
 MANUAL_NAME, MANUAL_SECURITY, MANUAL_ENCRYPT, MANUAL_PASSWORD = (437, 248), (437, 298), (437, 348), (437, 398)
 MANUAL_CONNECT = (626, 467)
-
-
-def popup_button(height, x=480):
-    return 91 + x + 55, (650 - height) // 2 + height - 50 + 12
 
 
 def b64(text):
@@ -56,60 +39,29 @@ def camera():
     aps = [{"ssid": ssid, "mode": "0", "auth": "4", "security": "3"} for ssid in ["HomeNet", "HomeNet", ""]]
     aps += [{"ssid": "Café 門", "mode": "0", "auth": "0", "security": "0"}]
     aps += [{"ssid": f"Neighbour{i}", "mode": "0", "auth": "4", "security": "3"} for i in range(8)]
-    return {"cameras": [{
+    return {
         "mac": MAC, "model": "VKC-6100", "name": "Porch", "dcpVersion": "2.3", "registered": "0",
         "password": PASSWORD, "portal": LabCloud.PORTAL, "cloudId": "9071.olvaris", "dfp": "dfp-71",
         "ip": "10.254.0.20", "network": {"23": "10.254.0.20"}, "apPageSize": 5, "accessPoints": aps,
         "wireless": {"ip": CAM_WIRELESS_IP, "interface": "veth1", "ssid": HIDDEN, "key": HIDDEN_KEY,
-                     "failSilentSeconds": 600}}]}
+                     "failSilentSeconds": 600}}
 
 
 class WifiRoadCase(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        reason = labmod.unavailable_reason()
-        if reason:
-            raise unittest.SkipTest(reason)
-        for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
-            if not os.path.exists(path):
-                raise unittest.SkipTest(path + " is missing")
-        cls.lab = Lab(internet=True).start()
-        try:
-            with open(os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json"), encoding="utf-8") as f:
-                catalogue = json.load(f)
-            # The model prompt's scan then names the VKC models only.
-            catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith("VKC")]
-            internet, cls.cloud = LabInternet(cls.lab, catalogue=catalogue), LabCloud(cls.lab)
-            cls.lab.set_hosts(dict(internet.hosts, **cls.cloud.hosts))
-            assert cls.lab.add_link(PC_WIRELESS_IP, CAM_WIRELESS_IP) == "veth1"
-        except BaseException:
-            cls.lab.close()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.lab.close()
+        # The model prompt's scan names the VKC models only.
+        cls.lab, _, cls.cloud = online_lab(cls, cloud=True, catalogue=catalogue_of("VKC"))
+        assert cls.lab.add_link(PC_WIRELESS_IP, CAM_WIRELESS_IP) == "veth1"
 
     @contextlib.contextmanager
     def wifi_page(self):
         """A fresh camera and the wizard on the Wi-Fi page, reached from the cloud page."""
-        name = self.id().rsplit(".", 1)[-1]
-        path = os.path.join(self.lab.workdir, name + ".json")
-        with open(path, "w", encoding="utf-8") as f:
-            json.dump(camera(), f)
-        self.record = os.path.join(self.lab.workdir, name + ".jsonl")
-        self.camsim = self.lab.cam([CAMSIM, "--config", path, "--record", self.record, "--timeout", "550"])
+        self.camsim, self.record = start_camsim(self.lab, [camera()], self.id().rsplit(".", 1)[-1], 550)
         self.addCleanup(self.camsim.terminate)
-        self.lab.wait_listening("cam", "udp", 5978)
         with Wizard(BUILD_DIR, lab=self.lab) as w:
-            w.to_discovery()
-            w.wait_log("Got new IPCamera and Update Device Table List in idx :", 20)
-            time.sleep(1.0)
-            w.click(*FIRST_CAMERA_ROW)
-            w.wait_log("03 IPCamera MAC :", 10)
-            w.click(*NEXT)
+            w.to_setup_page()
             w.wait_log("Adding tmpIndex:", 10)
-            time.sleep(1.0)
             w.click(*SETUP_PASSWORD)  # the camera has a password: the page asks for it once
             w.type_text(PASSWORD)
             w.click(*NEXT)
@@ -126,16 +78,11 @@ class WifiRoadCase(unittest.TestCase):
         time.sleep(1.0)
 
     def requests(self, cls):
-        with open(self.record, encoding="utf-8") as f:
-            return [r for r in map(json.loads, f) if r.get("class") == cls]
+        return records(self.record, cls)
 
     def settings_sent(self):
         """The Wi-Fi items of every class 3 set request, without the signature."""
         return [r["text"].split(";X=")[0].split(";D=VKC-6100")[1] for r in self.requests("3") if ";9=" in r["text"]]
-
-    def snap(self, w, name):
-        time.sleep(1.0)  # let it paint
-        w.screenshot(name)
 
     def choose_network(self, w, key):
         w.click(*WIFI_ROW)
@@ -165,7 +112,7 @@ class WifiRoadCase(unittest.TestCase):
     def confirm_cable_removed(self, w, screenshot=None, count=1):
         w.wait_log("checkRestartNetworkTimer stop at", 40, count=count)
         if screenshot:
-            self.snap(w, screenshot)
+            w.snap(screenshot)
         else:
             time.sleep(1.0)
         w.click(*popup_button(350))

@@ -37,14 +37,18 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             w.agree()                       # tick the box, "I Agree" -> the connection guide
             w.choose_model("VKC-2100")      # a model of the guide's list (choose() for any list)
             w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
-            # or w.to_guide(), w.to_discovery() for the whole road
+            # or w.to_guide(), w.to_discovery(), w.to_setup_page(mac) for the whole road;
+            # w.to_local_discovery(cameras) for the road without Internet
+            w.snap("page.png", "a log line", 30)  # the log line, a second to paint, the screenshot
         upd = UpdateInternet(lab)           # the same with a newer version offered and the update service
         w.answer_dialog("/some/folder")     # text into a dialog over the main window, then Return
 
-Simulated cameras in a lab (lab_for(test) makes one that the test closes, or skips the test):
+Simulated cameras in a lab (lab_for(test) makes one that the test closes, or skips the test;
+online_lab(test, cloud=True) adds LabInternet and LabCloud):
     process, record = start_camsim(lab, [{"mac": ..., "model": ..., "ip": ...}])   # tests/tools/camsim
     process, cgi_record = start_camcgi(lab, ip, 443, password)                      # its HTTPS CGI
-    records(record)                         # what each was asked, as dicts
+    records(record, "7", mac)               # what each was asked, as dicts (of one class, one camera)
+    flood(lab, cam_mac, 5, "--survey")      # tests/tools/dcpflood at the PC side; datagrams sent
 """
 
 import atexit
@@ -70,6 +74,7 @@ NETSIM_DIR = os.path.join(SOURCE_DIR, "tests", "tools", "netsim")
 CATALOGUE_DIR = os.path.join(SOURCE_DIR, "tests", "data", "catalogue")
 CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
 CAMCGI = os.path.join(SOURCE_DIR, "tests", "tools", "camcgi", "camcgi.py")
+DCPFLOOD = os.path.join(BUILD_DIR, "tests", "dcpflood")
 
 sys.path.insert(0, NETSIM_DIR)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
@@ -107,7 +112,8 @@ def popup_button(height, x=480):
 # --- the lab's simulated cameras ---
 
 def lab_for(test, internet=False):
-    """A started lab that closes when test ends; skips test where no lab can be made or nothing is built."""
+    """A started lab that closes when test ends (or, given a test class in setUpClass, after its last test);
+    skips where no lab can be made or nothing is built."""
     import lab as labmod
     reason = labmod.unavailable_reason()
     for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
@@ -115,8 +121,27 @@ def lab_for(test, internet=False):
     if reason:
         raise unittest.SkipTest(reason)
     lab = labmod.Lab(internet=internet).start()
-    test.addCleanup(lab.close)
+    (test.addClassCleanup if isinstance(test, type) else test.addCleanup)(lab.close)
     return lab
+
+
+def online_lab(test, cloud=False, **internet_options):
+    """lab_for(test, internet=True) with its LabInternet(**internet_options) and, with cloud=True, a LabCloud
+    under the same hosts file; returns (lab, internet, cloud or None)."""
+    lab = lab_for(test, internet=True)
+    internet = LabInternet(lab, **internet_options)
+    service = LabCloud(lab) if cloud else None
+    if service:
+        lab.set_hosts(dict(internet.hosts, **service.hosts))
+    return lab, internet, service
+
+
+def flood(lab, cam_mac, seconds, *what, wait=True):
+    """tests/tools/dcpflood from the camera side at the PC for seconds (what: --text ... or --survey); the
+    number of datagrams sent, or the running process with wait=False."""
+    proc = lab.cam([DCPFLOOD, "--to", lab.pc_ip, "--pc-mac", lab.pc_mac, "--cam-mac", cam_mac, "--seconds",
+                    str(seconds), *what], stdout=subprocess.PIPE if wait else subprocess.DEVNULL, text=True)
+    return int(proc.communicate(timeout=seconds + 30)[0].strip() or 0) if wait else proc
 
 
 def start_camsim(lab, cameras, name="cameras", timeout=600):
@@ -150,13 +175,15 @@ def catalogue_of(prefix):
     return catalogue
 
 
-def records(path):
-    """The requests a simulator recorded, as dicts."""
+def records(path, cls=None, mac=None):
+    """The requests a simulator recorded, as dicts; of one DCP class and to one camera (mac in upper case)
+    when given."""
     try:
         with open(path, encoding="utf-8") as f:
-            return [json.loads(line) for line in f if line.strip()]
+            entries = [json.loads(line) for line in f if line.strip()]
     except FileNotFoundError:
         return []
+    return [r for r in entries if cls in (None, r.get("class")) and mac in (None, r.get("mac", "").upper())]
 
 
 def _cleanup_all():
@@ -450,11 +477,14 @@ class Wizard:
         self.wait_log(LICENCE_SHOWN, timeout)
         time.sleep(1.5)
 
-    def start_local_only(self):
-        """Welcome page -> Start with no Internet -> "Local Only" and its popup's OK -> the licence page."""
-        self.wait_window()
+    def start_local_only(self, title=MAIN_TITLE, shot=None):
+        """Welcome page (its window titled title) -> Start with no Internet (screenshot shot when given) ->
+        "Local Only" and its popup's OK -> the licence page."""
+        self.wait_window(title)
         self.click(*WELCOME_START)
         self.wait_log("checkWizardInternetTimer timeout", 15)
+        if shot:
+            self.screenshot(shot)
         self.click(*NO_INTERNET_LOCAL_ONLY)
         self.wait_log("MessageBoxPage Constructor Initializing", 5)
         self.click(*popup_button(400))
@@ -496,6 +526,13 @@ class Wizard:
     def to_discovery(self):
         self.to_guide()
         self.skip_guide()
+
+    def to_local_discovery(self, cameras=1, timeout=15):
+        """start_local_only(), agree() and "Skip instruction" -> discovery, with this many cameras listed."""
+        self.start_local_only()
+        self.agree()
+        self.click(*GUIDE_SKIP)
+        self.wait_log(CAMERA_LISTED, timeout, count=cameras)
 
     def to_setup_page(self, mac=None, cameras=1):
         """to_discovery(), then the row of the camera mac (the first row when None) among the cameras
@@ -546,6 +583,13 @@ class Wizard:
         """Asks the window to close, as a window manager's close button does."""
         send_close_request(self.display, window or self.window)
         time.sleep(0.3)
+
+    def snap(self, path, log=None, timeout=10, count=1, settle=1.0):
+        """Waits for log (its count-th time) when given, lets the window paint for settle seconds, screenshot()."""
+        if log:
+            self.wait_log(log, timeout, count)
+        time.sleep(settle)
+        return self.screenshot(path)
 
     def screenshot(self, path, whole_screen=False):
         """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/."""

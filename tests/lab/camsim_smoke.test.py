@@ -5,16 +5,13 @@ answers over the veth are exercised by the wizard's own lab runs)."""
 import json
 import os
 import subprocess
-import sys
 import tempfile
 import unittest
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, HERE)
-import lab as labmod  # noqa: E402
-from lab import Lab  # noqa: E402
+import lab as labmod
+from lab import Lab
 
-BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(os.path.dirname(os.path.dirname(HERE)), "build"))
+BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build"))
 CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
 DCPSEND = os.path.join(BUILD_DIR, "tests", "dcpsend")
 

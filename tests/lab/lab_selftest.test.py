@@ -11,13 +11,13 @@ import time
 import unittest
 from unittest import mock
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, HERE)
-import lab as labmod  # noqa: E402
-from lab import Lab  # noqa: E402
+import lab as labmod
+from lab import Lab
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 LAB_PY = os.path.join(HERE, "lab.py")
 BUILD_DIR = os.environ.get("BUILD_DIR")
+
 
 def leftovers(run_id):
     found = [ns for ns in labmod._netns_names() if ns.endswith("-" + run_id)]
@@ -35,12 +35,6 @@ def gone(pid):
             return f.read().rsplit(")", 1)[1].split()[0] == "Z"
     except FileNotFoundError:
         return True
-
-
-def output(lab, side, cmd, timeout=20):
-    p = getattr(lab, side)(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    out, _ = p.communicate(timeout=timeout)
-    return p.returncode, out
 
 
 class LabGuard(unittest.TestCase):
