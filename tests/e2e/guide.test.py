@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The hardware connection guide in the lab: a model of each route code shows its panel with the
 step pictures (the lab draws one solid colour per picture name); Next reaches discovery or the
-access-point page."""
+access-point page. The first road's start also shows what Start does with the Internet there: the
+probe site asked, the catalogue fetched once, no update offered."""
 
 import time
 import unittest
@@ -17,8 +18,16 @@ PANEL_AREA = (701, 301, 49, 245)                   # step pictures of 164 x 164
 class GuideRoads(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.lab, internet, _ = online_lab(cls)
-        cls.catalogue = internet.catalogue
+        cls.lab, cls.internet, _ = online_lab(cls)
+        cls.catalogue = cls.internet.catalogue
+
+    def assert_first_start(self, w):
+        self.assertTrue(self.internet.requests("probe"))
+        self.assertEqual([e["answer"] for e in self.internet.catalogue_requests()], ["200"])
+        for line in ("isBinding =  true", 'TolmWizardJsonVersion : "v2.00.10"', '"VKC-2100"  :  "1"',
+                     '01 Got index changed : "Choose your model"'):
+            w.wait_log(line, 5)
+        self.assertNotIn("Got New Version", w.log_text())
 
     def assert_pictures(self, shot, model, version, word):  # each clip of the entry fills most of a cell
         camera = next(c for c in self.catalogue["Cameras"] if (c["Model"], c["HardwareVersion"]) == (model, version))
@@ -48,6 +57,8 @@ class GuideRoads(unittest.TestCase):
         for name, model, route, picks, handed in roads:
             with self.subTest(name), Wizard(BUILD_DIR, lab=self.lab) as w:
                 w.to_guide()
+                if name == "route1":
+                    self.assert_first_start(w)
                 w.choose_model(model)
                 w.wait_log("04 mockup : \"%s\"" % route)
                 for i, (place, text, log, version, word) in enumerate(picks):
