@@ -10,9 +10,9 @@ import os
 import re
 import unittest
 
-from pictures import blank_png, pixels, write_png
 from wizard import (BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, Wizard, flood, lab_for, records, start_camcgi,
                     start_camsim)
+from pictures import blank_png, pixels, write_png  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 
 ROOF = {"mac": "00:11:22:AA:BB:03", "model": "VKC-7300", "name": "Roof", "dcpVersion": "2.3",
         "ip": "10.254.0.23", "registered": "1", "password": "roofpass1", "network": {"51": "8443"}}

@@ -7,8 +7,8 @@ probe site asked, the catalogue fetched once, no update offered."""
 import time
 import unittest
 
-from pictures import colour_of, pixels
 from wizard import BUILD_DIR, GUIDE_NEXT, Wizard, online_lab
+from pictures import colour_of, pixels  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 
 VERSION_LIST, TYPE_LIST = (361, 229), (166, 268)   # the latter in the MoreThanOne panel
 PAGE_AREA = (800, 500, 0, 100)                     # w, h, x, y

@@ -59,7 +59,7 @@ class LogFlood(unittest.TestCase):
             for name, send in floods:
                 before, start = os.path.getsize(log), time.monotonic()
                 out = send()
-                self.assertGreater(int(out or 0), 1000, "nothing flooded: " + name)
+                self.assertGreater(int(out or 0), 100, "nothing flooded: " + name)
                 time.sleep(1.5)  # the summary of the last second
                 self.assertIsNone(w.proc.poll(), "the wizard ended under the flood of " + name)
                 per_minute = (os.path.getsize(log) - before) * 60 / (time.monotonic() - start)

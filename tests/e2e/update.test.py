@@ -8,9 +8,9 @@ import os
 import time
 import unittest
 
-import pictures
-from pictures import colour_of, pixels
 from wizard import BUILD_DIR, WELCOME_START, UpdateInternet, Wizard, lab_for
+import pictures  # noqa: E402
+from pictures import colour_of, pixels  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 
 POPUP_RIGHT, POPUP_CLOSE = (626, 387), (687, 196)  # popups of 618 x 300 centred at (91, 175)
 POPUP_MADE = "MessageBoxPage Constructor Initializing"
