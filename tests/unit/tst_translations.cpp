@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 
 #include "base/languages.h"
+#include "guide/connectionrules.h"
 
 namespace {
 struct Message
@@ -164,7 +165,8 @@ void TestTranslations::compiled_data()
         QTest::newRow(qPrintable(language.localeCode)) << language.fileName << language.shortCode;
 }
 
-// The shipped file loads, and the longest text of every context comes out in the language.
+// The shipped file loads, the longest text of every context comes out in the language, and the
+// connection types listed by the guide still choose their pictures by the panel's words.
 void TestTranslations::compiled()
 {
     QFETCH(QString, file);
@@ -184,6 +186,18 @@ void TestTranslations::compiled()
             english << it.key();
     }
     QVERIFY2(english.isEmpty(), qPrintable("English in " + file + ": " + english.join(", ")));
+
+    const auto panel = [&](const char* text) { return translator.translate("ConnectionTypeMoreThanOne", text); };
+    const ConnectionRules::SetWords words{panel("Ethernet"), panel("POE"), panel("PLC"), panel("Direct Connection")};
+    const std::pair<const char*, ConnectionRules::StepSet> items[] = {
+        {"Choose your connection type", ConnectionRules::StepSet::Overview},
+        {"Ethernet", ConnectionRules::StepSet::Ethernet},
+        {"POE(Power Over Ethernet)", ConnectionRules::StepSet::PoE},
+        {"PLC(Power Line Communication)", ConnectionRules::StepSet::PLC},
+        {"Direct Connection", ConnectionRules::StepSet::Direct}};
+    for (const auto& item : items)
+        QVERIFY2(ConnectionRules::chooseSet(translator.translate("CameraConnectionPage", item.first), words) == item.second,
+                 item.first);
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
