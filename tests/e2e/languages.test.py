@@ -9,102 +9,21 @@ the sources that the language translates otherwise, and no text may need more ro
 
 E2E_LANGUAGES=fi,zh_CN (codes of resources/lang) runs other languages, each from config.xml."""
 
-import html
 import os
-import re
 import sys
 import time
 import unittest
-import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wifiroad import (CAMSIM, FIRST_CAMERA_ROW, HIDDEN, HIDDEN_KEY, NEXT, PASSWORD, SETUP_PASSWORD,  # noqa: E402
-                      WifiRoadCase, camera, popup_button)
-from wizard import (BUILD_DIR, GUIDE_SKIP, LICENCE_SHOWN, MODEL_LIST, SOURCE_DIR, WELCOME_START,  # noqa: E402
-                    Wizard)
+from wifiroad import HIDDEN, HIDDEN_KEY, NEXT, PASSWORD, SETUP_PASSWORD, WifiRoadCase, camera  # noqa: E402
+from wizard import (BUILD_DIR, CAMERA_ROWS, GUIDE_SKIP, LICENCE_SHOWN, MODEL_LIST, WELCOME_START,  # noqa: E402
+                    Wizard, popup_button, start_camsim)
+from screentexts import PAGES, POPUPS, clipped, english_left, plain, translations  # noqa: E402
 
 LANGUAGES = os.environ.get("E2E_LANGUAGES", "de,ja").split(",")
 CHOSEN_IN_LIST = {"de": "German"}  # typed into the welcome page's list; the others come from config.xml
 LANGUAGE_LIST, TYPE_LIST = (166, 205), (166, 268)
 FOUND_AGAIN = "To the completion page, camera at :"
-PAGES = ["OppsPage", "DiscoveryPage", "DeviceSetupPage", "AlreadyRegisteredPage", "DeviceWiFiChangePage",
-         "DeviceSetupCompletePage", "ConnectionTypeLocalView", "APModeHostToDevice", "APModeHostToDevicePasswordVerify",
-         "APModeDeviceToRouter", "APModeHostToRouter", "CloudServicesPage"]
-POPUPS = {  # page class: its popups (slot, or slot and argument)
-    "Mainpage": ["popupExit"],
-    "OppsPage": ["popupLocalView", "popupExit"],
-    "WelcomePage": ["popupDCPBindingFailed", "popupUpdateWizardMsgBox", "popupUpdateWizardStatusMsgBox",
-                    "popupUpdateWizardPathErrorMsgBox", "popupUpdateWizardDownloadErrorMsgBox"],
-    "ConnectionTypeOnlyOne": ["popupWhyLedRed", "popupResetHint"],
-    "DiscoveryPage": ["popupWhatIsMAC", "popupCameraNotFound"],
-    "DeviceSetupPage": ["popupConfigNetworkWarning", "popupAPClientModeInternetFailed",
-                        "popupAPClientModeInternetResetFailed"],
-    "DeviceWiFiChangePage": ["popupWhatIsWPS", "popupWiFiConfigFailed", "popupWPSConfigFailed",
-                             "popupInternetCheckFailed", "popupRemoveEthernetCable", "popupPlugInEthernetCable",
-                             "popupWirelessAutoPasswordWarning", "popupWirelessManualPasswordWarning"],
-    "APModeHostToDevice": ["popupAPModeDiscoveryFailed", "popupNotAPModeFailed", "popupCameraSSIDNotFound",
-                           "popupCameraModelNotMatch", "popupAPModeRemoveEthernetCable"],
-    "APModeHostToDevicePasswordVerify": ["popupAPModePasswordErrorMsgBox"],
-    "APModeDeviceToRouter": ["popupAPModeInputWirelessPasswordAutoWarning",
-                             "popupAPModeInputWirelessPasswordManualWarning", "popupTurnOffAPSwitchWarning",
-                             "popupAPModeToAPClientModeFailed"],
-    "APModeHostToRouter": ["popupAPClientModeInternetFailed", "popupAPClientModeDiscoveryFailed",
-                           "popupAPClientModeDiscoveryResetFailed"],
-    "CloudServicesPage": ["popupNoCloudService", ("popupSignUpErrorMsgBox", "HTTP 500"),
-                          "popupSignUpVerificationMsgBox", ("popupSignInErrorMsgBox", "HTTP 500"),
-                          ("popupCloudFailure", "false"), ("popupCloudFailure", "true")],
-}
-OTHER_SCRIPTS = ("ja", "zh_CN", "zh_TW", "ko", "ru", "el")
-DATA_NAMES = ["Hidden Net", "www.olvaris.invalid"]  # the road's hidden Wi-Fi, the support site
-DATA_WIDGETS = {"dsetupTimeZoneComboBox_comboBox"}  # the camera's time zone names, as wide in English
-
-
-def plain(text):
-    """A text as it reads on the screen: tags dropped, <br> a line end, spaces folded."""
-    text = re.sub(r"<br\s*/?>", "\n", text or "", flags=re.I)
-    text = re.sub(r"<style.*?</style>|<[^>]*>", " ", text, flags=re.S)
-    return re.sub(r"\s+", " ", html.unescape(text)).strip()
-
-
-def translations(code):
-    """{source: translation} of resources/lang/<code>.ts, both plain."""
-    table = {}
-    root = ET.parse(os.path.join(SOURCE_DIR, "resources", "lang", code + ".ts")).getroot()
-    for message in root.iter("message"):
-        source, translation = plain(message.findtext("source")), plain(message.findtext("translation"))
-        if translation and translation != source:
-            table[source] = translation
-    return table
-
-
-def english_left(texts, table, code):
-    """The shown texts that are, or contain, an English source that the language translates; in a
-    language of another script also any run of Latin words that none of its translations holds
-    (a text of the code that never reached the translation files)."""
-    long_sources = [s for s in table if len(s.split()) >= 3]
-    written = "\n".join(list(table.values()) + DATA_NAMES) if code in OTHER_SCRIPTS else None
-    left = []
-    for item in texts:
-        text = plain(item["text"])
-        if item["kind"] in ("widget", "tooltip") or not text or item["name"] in DATA_WIDGETS:
-            continue
-        words = re.findall(r"[A-Za-z][A-Za-z'-]+(?:[ ,.]+[A-Za-z][A-Za-z'-]+)+", text) if written else []
-        if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written]:
-            left.append("%s %s: %r" % (item["name"], item["kind"], text[:80]))
-    return left
-
-
-def clipped(item):
-    """Whether a text needs more room than its widget has: across, and for labels and text boxes also down."""
-    need, room = item.get("need"), item["rect"][2:]
-    if not need or item["name"] in DATA_WIDGETS:
-        return False
-    if need[0] > room[0]:
-        return True
-    # Fonts of some scripts give a line more height than its glyphs take; a lost line needs more.
-    return item["class"] in ("QLabel", "QPlainTextEdit") and need[1] > room[1] + 8
-
-
 class LanguageRoads(WifiRoadCase):
     maxDiff = None
 
@@ -163,9 +82,8 @@ class LanguageRoads(WifiRoadCase):
 
     def run_road(self, code):
         self.table = translations(code)
-        cam = self.lab.cam([CAMSIM, "--config", self.camera_file(), "--timeout", "550"])
+        cam, _ = start_camsim(self.lab, [camera()], "camera_" + code, 550)
         self.addCleanup(cam.terminate)
-        self.lab.wait_listening("cam", "udp", 5978)
         with self.start_wizard(code) as w:
             self.look(w, code, "welcome")
             shown = w.log_text().count(LICENCE_SHOWN) + 1
@@ -189,7 +107,7 @@ class LanguageRoads(WifiRoadCase):
             w.click(*GUIDE_SKIP)
             w.wait_log("Got new IPCamera and Update Device Table List in idx :", 20)
             self.look(w, code, "discovery")
-            w.click(*FIRST_CAMERA_ROW)
+            w.click(*CAMERA_ROWS)
             w.wait_log("03 IPCamera MAC :", 10)
             w.click(*NEXT)
             w.wait_log("Adding tmpIndex:", 10)
@@ -251,13 +169,6 @@ class LanguageRoads(WifiRoadCase):
                 w.texts("invoke %s %s %s" % (page, slot, argument))
                 self.look(w, code, "popup_%s_%s%s" % (page, slot, argument.replace(" ", "")), settle=0.4)
                 w.texts("close")
-
-    def camera_file(self):
-        import json
-        path = os.path.join(self.lab.workdir, "%s.json" % self.id().rsplit(".", 1)[-1])
-        with open(path, "w", encoding="utf-8") as f:
-            json.dump(camera(), f)
-        return path
 
 
 for _code in LANGUAGES:

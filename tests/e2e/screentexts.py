@@ -1,0 +1,87 @@
+"""Reading a screen's texts in another language, for the end-to-end language roads: which
+shown texts are English left over, which need more room than they have, and every page and popup
+the harness can show alone."""
+
+import html
+import os
+import re
+import xml.etree.ElementTree as ET
+
+from wizard import SOURCE_DIR
+
+PAGES = ["OppsPage", "DiscoveryPage", "DeviceSetupPage", "AlreadyRegisteredPage", "DeviceWiFiChangePage",
+         "DeviceSetupCompletePage", "ConnectionTypeLocalView", "APModeHostToDevice", "APModeHostToDevicePasswordVerify",
+         "APModeDeviceToRouter", "APModeHostToRouter", "CloudServicesPage"]
+POPUPS = {  # page class: its popups (slot, or slot and argument)
+    "Mainpage": ["popupExit"],
+    "OppsPage": ["popupLocalView", "popupExit"],
+    "WelcomePage": ["popupDCPBindingFailed", "popupUpdateWizardMsgBox", "popupUpdateWizardStatusMsgBox",
+                    "popupUpdateWizardPathErrorMsgBox", "popupUpdateWizardDownloadErrorMsgBox"],
+    "ConnectionTypeOnlyOne": ["popupWhyLedRed", "popupResetHint"],
+    "DiscoveryPage": ["popupWhatIsMAC", "popupCameraNotFound"],
+    "DeviceSetupPage": ["popupConfigNetworkWarning", "popupAPClientModeInternetFailed",
+                        "popupAPClientModeInternetResetFailed"],
+    "DeviceWiFiChangePage": ["popupWhatIsWPS", "popupWiFiConfigFailed", "popupWPSConfigFailed",
+                             "popupInternetCheckFailed", "popupRemoveEthernetCable", "popupPlugInEthernetCable",
+                             "popupWirelessAutoPasswordWarning", "popupWirelessManualPasswordWarning"],
+    "APModeHostToDevice": ["popupAPModeDiscoveryFailed", "popupNotAPModeFailed", "popupCameraSSIDNotFound",
+                           "popupCameraModelNotMatch", "popupAPModeRemoveEthernetCable"],
+    "APModeHostToDevicePasswordVerify": ["popupAPModePasswordErrorMsgBox"],
+    "APModeDeviceToRouter": ["popupAPModeInputWirelessPasswordAutoWarning",
+                             "popupAPModeInputWirelessPasswordManualWarning", "popupTurnOffAPSwitchWarning",
+                             "popupAPModeToAPClientModeFailed"],
+    "APModeHostToRouter": ["popupAPClientModeInternetFailed", "popupAPClientModeDiscoveryFailed",
+                           "popupAPClientModeDiscoveryResetFailed"],
+    "CloudServicesPage": ["popupNoCloudService", ("popupSignUpErrorMsgBox", "HTTP 500"),
+                          "popupSignUpVerificationMsgBox", ("popupSignInErrorMsgBox", "HTTP 500"),
+                          ("popupCloudFailure", "false"), ("popupCloudFailure", "true")],
+}
+OTHER_SCRIPTS = ("ja", "zh_CN", "zh_TW", "ko", "ru", "el")
+DATA_NAMES = ["Hidden Net", "www.olvaris.invalid"]  # the road's hidden Wi-Fi, the support site
+DATA_WIDGETS = {"dsetupTimeZoneComboBox_comboBox"}  # the camera's time zone names, as wide in English
+
+
+def plain(text):
+    """A text as it reads on the screen: tags dropped, <br> a line end, spaces folded."""
+    text = re.sub(r"<br\s*/?>", "\n", text or "", flags=re.I)
+    text = re.sub(r"<style.*?</style>|<[^>]*>", " ", text, flags=re.S)
+    return re.sub(r"\s+", " ", html.unescape(text)).strip()
+
+
+def translations(code):
+    """{source: translation} of resources/lang/<code>.ts, both plain."""
+    table = {}
+    root = ET.parse(os.path.join(SOURCE_DIR, "resources", "lang", code + ".ts")).getroot()
+    for message in root.iter("message"):
+        source, translation = plain(message.findtext("source")), plain(message.findtext("translation"))
+        if translation and translation != source:
+            table[source] = translation
+    return table
+
+
+def english_left(texts, table, code):
+    """The shown texts that are, or contain, an English source that the language translates; in a
+    language of another script also any run of Latin words that none of its translations holds
+    (a text of the code that never reached the translation files)."""
+    long_sources = [s for s in table if len(s.split()) >= 3]
+    written = "\n".join(list(table.values()) + DATA_NAMES) if code in OTHER_SCRIPTS else None
+    left = []
+    for item in texts:
+        text = plain(item["text"])
+        if item["kind"] in ("widget", "tooltip") or not text or item["name"] in DATA_WIDGETS:
+            continue
+        words = re.findall(r"[A-Za-z][A-Za-z'-]+(?:[ ,.]+[A-Za-z][A-Za-z'-]+)+", text) if written else []
+        if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written]:
+            left.append("%s %s: %r" % (item["name"], item["kind"], text[:80]))
+    return left
+
+
+def clipped(item):
+    """Whether a text needs more room than its widget has: across, and for labels and text boxes also down."""
+    need, room = item.get("need"), item["rect"][2:]
+    if not need or item["name"] in DATA_WIDGETS:
+        return False
+    if need[0] > room[0]:
+        return True
+    # Fonts of some scripts give a line more height than its glyphs take; a lost line needs more.
+    return item["class"] in ("QLabel", "QPlainTextEdit") and need[1] > room[1] + 8
