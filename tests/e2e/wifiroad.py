@@ -9,7 +9,6 @@ import time
 import unittest
 
 from wizard import BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, popup_button, records, start_camsim
-from wizard import CAMERA_ROWS as FIRST_CAMERA_ROW, CAMSIM  # noqa: F401 (languages.test.py takes them from here)
 
 PC_WIRELESS_IP, CAM_WIRELESS_IP = "10.254.2.1", "10.254.2.20"
 MAC = "00:11:22:AA:BB:71"
@@ -40,12 +39,12 @@ def camera():
     aps = [{"ssid": ssid, "mode": "0", "auth": "4", "security": "3"} for ssid in ["HomeNet", "HomeNet", ""]]
     aps += [{"ssid": "Café 門", "mode": "0", "auth": "0", "security": "0"}]
     aps += [{"ssid": f"Neighbour{i}", "mode": "0", "auth": "4", "security": "3"} for i in range(8)]
-    return {"cameras": [{
+    return {
         "mac": MAC, "model": "VKC-6100", "name": "Porch", "dcpVersion": "2.3", "registered": "0",
         "password": PASSWORD, "portal": LabCloud.PORTAL, "cloudId": "9071.olvaris", "dfp": "dfp-71",
         "ip": "10.254.0.20", "network": {"23": "10.254.0.20"}, "apPageSize": 5, "accessPoints": aps,
         "wireless": {"ip": CAM_WIRELESS_IP, "interface": "veth1", "ssid": HIDDEN, "key": HIDDEN_KEY,
-                     "failSilentSeconds": 600}}]}
+                     "failSilentSeconds": 600}}
 
 
 class WifiRoadCase(unittest.TestCase):
@@ -58,7 +57,7 @@ class WifiRoadCase(unittest.TestCase):
     @contextlib.contextmanager
     def wifi_page(self):
         """A fresh camera and the wizard on the Wi-Fi page, reached from the cloud page."""
-        self.camsim, self.record = start_camsim(self.lab, camera()["cameras"], self.id().rsplit(".", 1)[-1], 550)
+        self.camsim, self.record = start_camsim(self.lab, [camera()], self.id().rsplit(".", 1)[-1], 550)
         self.addCleanup(self.camsim.terminate)
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_setup_page()
