@@ -9,12 +9,12 @@
 #include "apmode/apmodehosttodevice.h"
 #include "apmode/apmodehosttorouter.h"
 #include "apmode/apmoderules.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
-#include "setup/setupchecks.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "setup/setupchecks.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "wifi/wifisettings.h"
@@ -33,7 +33,6 @@ constexpr int kConnectTicks = 60;
 // Wi-Fi settings go out every other tick until the camera confirms them.
 constexpr SetupChecks::Schedule kConnectWait{kConnectTicks, 2};
 constexpr int kMaxPartialList = 10;
-
 
 WirelessMessageBox* findBox(const char* name)
 {
@@ -60,7 +59,7 @@ void clearSurvey(APSearchResult& list)
     list.Now_APListNum.clear();
 }
 
-} // namespace
+}  // namespace
 
 APModeDeviceToRouter::APModeDeviceToRouter(QWidget* parent)
     : WizardPage(parent)
@@ -92,8 +91,7 @@ APModeDeviceToRouter::APModeDeviceToRouter(QWidget* parent)
     waitAPClientAutoConnectNumber = 0;
     gotAPClientAutoConnect = false;
     checkAPClientAutoConnectTimer = new QTimer(this);
-    connect(checkAPClientAutoConnectTimer, &QTimer::timeout, this,
-            &APModeDeviceToRouter::checkAPClientAutoConnection);
+    connect(checkAPClientAutoConnectTimer, &QTimer::timeout, this, &APModeDeviceToRouter::checkAPClientAutoConnection);
     waitAPClientManualConnectNumber = 0;
     gotAPClientManualConnect = false;
     checkAPClientManualConnectTimer = new QTimer(this);
@@ -244,7 +242,7 @@ void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
     if (row < 0)
         return;
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kAutoBoxName, WirelessMessageBox::Kind::Auto,
-                                                      tr("Enter Wi-Fi Password"), {50, 50, 520, 30});
+                                                       tr("Enter Wi-Fi Password"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessAutoNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessAutoPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
@@ -258,7 +256,7 @@ void APModeDeviceToRouter::popupAPModeInputWirelessPasswordAutoWarning()
 void APModeDeviceToRouter::popupAPModeInputWirelessPasswordManualWarning()
 {
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kManualBoxName, WirelessMessageBox::Kind::Manual,
-                                                      tr("Enter Your Wi-Fi Network Information"), {50, 50, 520, 30});
+                                                       tr("Enter Your Wi-Fi Network Information"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessManualNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessManualPasswordTitle_Label->setText(tr("Wi-Fi Password :"));

@@ -63,4 +63,4 @@ private:
     void showHostToRouter();
 };
 
-#endif // APMODEDEVICETOROUTER_H
+#endif  // APMODEDEVICETOROUTER_H

@@ -5,14 +5,14 @@
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "apmode/apmoderules.h"
-#include "guide/cameraconnectionpage.h"
-#include "setup/discoverypage.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "guide/cameraconnectionpage.h"
+#include "guide/resethint.h"
+#include "protocol/ipcamera.h"
+#include "setup/discoverypage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "guide/resethint.h"
 
 namespace {
 const char* const kDiscoveryFailedName = "APModeDiscoveryFailedWarning";
@@ -23,7 +23,7 @@ const char* const kRemoveCableName = "APModeRemoveEthernetCableWarning";
 constexpr int kTickMs = 1000;
 constexpr int kSearchTicks = 30;
 constexpr int kTicksPerScan = 10;
-} // namespace
+}  // namespace
 
 APModeHostToDevice::APModeHostToDevice(QWidget* parent)
     : WizardPage(parent)
@@ -190,8 +190,7 @@ void APModeHostToDevice::popupNotAPModeFailed()
                  {80, 80, 480, 100})
         .rightButton(tr("Reset"), ButtonStyle::White, {360, 250}, this,
                      &APModeHostToDevice::pressMsgNotAPModeResetButton)
-        .leftButton(tr("Close"), ButtonStyle::Blue, {480, 250}, this,
-                    &APModeHostToDevice::pressMsgNotAPModeCloseButton)
+        .leftButton(tr("Close"), ButtonStyle::Blue, {480, 250}, this, &APModeHostToDevice::pressMsgNotAPModeCloseButton)
         .closeButton(this, &APModeHostToDevice::pressMsgNotAPModeCloseButton)
         .open();
 }
@@ -234,8 +233,8 @@ void APModeHostToDevice::pressMsgCameraSSIDNotFoundCloseButton()
 void APModeHostToDevice::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    ResetHint::open(
-        this, &APModeHostToDevice::pressMsgResetCloseButton, &APModeHostToDevice::pressMsgResetStartOverButton);
+    ResetHint::open(this, &APModeHostToDevice::pressMsgResetCloseButton,
+                    &APModeHostToDevice::pressMsgResetStartOverButton);
 }
 
 void APModeHostToDevice::pressMsgResetStartOverButton()

@@ -52,4 +52,4 @@ private:
     QString stepCaption() const;
 };
 
-#endif // APMODEHOSTTODEVICE_H
+#endif  // APMODEHOSTTODEVICE_H

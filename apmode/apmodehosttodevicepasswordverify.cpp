@@ -5,19 +5,19 @@
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevice.h"
 #include "apmode/apmoderules.h"
-#include "protocol/dcputils.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "guide/resethint.h"
+#include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "guide/resethint.h"
 
 namespace {
 const char* const kPasswordErrorName = "APModePasswordErrorMsgBox";
 constexpr int kTickMs = 1000;
 constexpr int kCheckTicks = 30;
-} // namespace
+}  // namespace
 
 APModeHostToDevicePasswordVerify::APModeHostToDevicePasswordVerify(QWidget* parent)
     : WizardPage(parent)
@@ -113,8 +113,8 @@ void APModeHostToDevicePasswordVerify::passwordLineEditFinished()
         return;
     }
     const bool alphanumeric = APModeRules::usesAlphanumericRule(IPCameraList.first());
-    error->setText("<p style=line-height:10px><font face=Verdana color=#FF0000>"
-                   + tr(APModeRules::passwordRuleHint(alphanumeric)) + "</font></p>");
+    error->setText("<p style=line-height:10px><font face=Verdana color=#FF0000>" +
+                   tr(APModeRules::passwordRuleHint(alphanumeric)) + "</font></p>");
     error->show();
 }
 
@@ -202,8 +202,7 @@ void APModeHostToDevicePasswordVerify::popupAPModePasswordErrorMsgBox()
     WLOG << "open msgbox ...";
     MessageBoxPage::build(gMainpage, kPasswordErrorName, 618, 300)
         .title(tr("Error"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(
-                     tr("Please check your password, and make sure it is 6-30 with no spaces.")),
+        .content(MessageBoxPage::richText(tr("Please check your password, and make sure it is 6-30 with no spaces.")),
                  {80, 100, 480, 50})
         .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
                      &APModeHostToDevicePasswordVerify::pressMsgAPModePasswordErrorOKButton)
@@ -224,7 +223,7 @@ void APModeHostToDevicePasswordVerify::popupResetHint()
 {
     WLOG << "open msgbox ...";
     ResetHint::open(this, &APModeHostToDevicePasswordVerify::pressMsgResetCloseButton,
-        &APModeHostToDevicePasswordVerify::pressMsgResetStartOverButton);
+                    &APModeHostToDevicePasswordVerify::pressMsgResetStartOverButton);
 }
 
 void APModeHostToDevicePasswordVerify::pressMsgResetStartOverButton()

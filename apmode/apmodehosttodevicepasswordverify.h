@@ -48,4 +48,4 @@ private:
     QString stepCaption() const;
 };
 
-#endif // APMODEHOSTTODEVICEPASSWORDVERIFY_H
+#endif  // APMODEHOSTTODEVICEPASSWORDVERIFY_H

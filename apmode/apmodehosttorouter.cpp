@@ -8,14 +8,14 @@
 #include <QTimer>
 
 #include "apmode/apmoderules.h"
-#include "setup/discoverypage.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "guide/resethint.h"
+#include "protocol/ipcamera.h"
+#include "setup/discoverypage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "guide/resethint.h"
 #include "welcome/welcomepage.h"
 
 int tryDiscoveryNum = 0;
@@ -30,7 +30,7 @@ constexpr int kDiscoveryTicks = 60;
 constexpr int kTicksPerScan = 10;
 constexpr int kSentenceWidth = 361;  // the form's places of the sentence and the network's name
 constexpr int kNameX = 410;
-} // namespace
+}  // namespace
 
 APModeHostToRouter::APModeHostToRouter(QWidget* parent)
     : WizardPage(parent)
@@ -50,8 +50,7 @@ APModeHostToRouter::APModeHostToRouter(QWidget* parent)
     connect(recheckWizardInternetTimer, &QTimer::timeout, this, &APModeHostToRouter::recheckInternetRequest);
     tryDiscoveryNum = 0;
     checkAPClientModeDiscoveryTimer = new QTimer(this);
-    connect(checkAPClientModeDiscoveryTimer, &QTimer::timeout, this,
-            &APModeHostToRouter::checkAPClientModeDiscovery);
+    connect(checkAPClientModeDiscoveryTimer, &QTimer::timeout, this, &APModeHostToRouter::checkAPClientModeDiscovery);
 }
 
 APModeHostToRouter::~APModeHostToRouter()
@@ -96,7 +95,8 @@ void APModeHostToRouter::placeNetworkName()
     name->setGeometry(x, name->y(), right - x + 1, name->height());
 }
 
-void APModeHostToRouter::pressBackButton() {}
+void APModeHostToRouter::pressBackButton()
+{}
 
 void APModeHostToRouter::emptyDiscoveryTable()
 {
@@ -297,8 +297,8 @@ void APModeHostToRouter::pressMsgDiscoveryResetFailedCloseButton()
 void APModeHostToRouter::popupResetHint()
 {
     WLOG << "open msgbox ...";
-    ResetHint::open(
-        this, &APModeHostToRouter::pressMsgResetCloseButton, &APModeHostToRouter::pressMsgResetStartOverButton);
+    ResetHint::open(this, &APModeHostToRouter::pressMsgResetCloseButton,
+                    &APModeHostToRouter::pressMsgResetStartOverButton);
 }
 
 void APModeHostToRouter::pressMsgResetStartOverButton()

@@ -59,4 +59,4 @@ private:
     QString networkName;
 };
 
-#endif // APMODEHOSTTOROUTER_H
+#endif  // APMODEHOSTTOROUTER_H

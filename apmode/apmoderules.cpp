@@ -14,7 +14,7 @@ bool atAccessPointAddress(const IPCamera& camera)
     return camera.IPAddr == QLatin1String(kAccessPointAddress);
 }
 
-} // namespace
+}  // namespace
 
 FindVerdict classifyFoundCameras(const QList<IPCamera>& cameras, const QString& supportType, bool localView)
 {
@@ -88,8 +88,8 @@ QNetworkRequest accessPointOffRequest(const IPCamera& camera, const QString& dia
 
 bool passesRediscovery(const IPCamera& camera, const QString& supportType, bool localView)
 {
-    return (localView || modelText(camera.modelName) == supportType) && camera.dcpStatus == IPCamera::GOT_PWD_STATUS
-           && !atAccessPointAddress(camera) && camera.IPAddr != QLatin1String("192.168.0.20");
+    return (localView || modelText(camera.modelName) == supportType) && camera.dcpStatus == IPCamera::GOT_PWD_STATUS &&
+           !atAccessPointAddress(camera) && camera.IPAddr != QLatin1String("192.168.0.20");
 }
 
 RediscoveryPopup rediscoveryPopupFor(int tryDiscoveryNum)
@@ -104,8 +104,9 @@ const char* ssidRefusal(const QString& ssid)
 
 const char* keyRefusal(const QString& key, bool openNetwork)
 {
-    return key.isEmpty() && !openNetwork ? QT_TRANSLATE_NOOP("APModeDeviceToRouter", "Please enter the wireless password")
-                                         : nullptr;
+    return key.isEmpty() && !openNetwork
+               ? QT_TRANSLATE_NOOP("APModeDeviceToRouter", "Please enter the wireless password")
+               : nullptr;
 }
 
-} // namespace APModeRules
+}  // namespace APModeRules

@@ -19,8 +19,8 @@ enum class FindVerdict
 {
     KeepWaiting,
     Accept,
-    NotInAccessPointMode, // one camera of the chosen model, at another address
-    WrongModel,           // one camera at the access-point address, of another model
+    NotInAccessPointMode,  // one camera of the chosen model, at another address
+    WrongModel,            // one camera at the access-point address, of another model
     MoreThanOne,
 };
 FindVerdict classifyFoundCameras(const QList<IPCamera>& cameras, const QString& supportType, bool localView);
@@ -54,8 +54,8 @@ bool passesRediscovery(const IPCamera& camera, const QString& supportType, bool 
 // Which popup a rediscovery timeout opens after tryDiscoveryNum retries.
 enum class RediscoveryPopup
 {
-    TryAgain, // "Close" / "Retry"
-    Reset,    // "Reset" / "Retry"
+    TryAgain,  // "Close" / "Retry"
+    Reset,     // "Reset" / "Retry"
 };
 RediscoveryPopup rediscoveryPopupFor(int tryDiscoveryNum);
 
@@ -65,6 +65,6 @@ RediscoveryPopup rediscoveryPopupFor(int tryDiscoveryNum);
 const char* ssidRefusal(const QString& ssid);
 const char* keyRefusal(const QString& key, bool openNetwork);
 
-} // namespace APModeRules
+}  // namespace APModeRules
 
-#endif // APMODERULES_H
+#endif  // APMODERULES_H

@@ -28,8 +28,8 @@ QString absolutePath(const QString& path, const QString& baseDir)
 // bounded XML (a DTD, entities of its own, too deep, malformed).
 bool readNodes(const QByteArray& xml, QMap<QString, QString>& first, QList<QPair<QString, QString>>& manuals)
 {
-    static const QStringList kNames = {"EnableLauncher", "EnableForQATest", "EnableLog", "Language",
-                                       "ViewerInstaller", "PdfReaderInstaller"};
+    static const QStringList kNames = {"EnableLauncher", "EnableForQATest", "EnableLog",
+                                       "Language",       "ViewerInstaller", "PdfReaderInstaller"};
     struct Open
     {
         QString name;
@@ -75,7 +75,7 @@ bool readNodes(const QByteArray& xml, QMap<QString, QString>& first, QList<QPair
     return !reader.hasError();
 }
 
-} // namespace
+}  // namespace
 
 ShellConfig readShellConfig(const QByteArray* xmlOrNull, const QString& baseDir)
 {

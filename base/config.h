@@ -9,12 +9,12 @@
 // What config.xml beside the executable says.
 struct ShellConfig
 {
-    bool parsed = false;           // the file was there and well formed
+    bool parsed = false;  // the file was there and well formed
     bool showLauncher = false;
     bool qaTest = true;
     bool logEnabled = false;
-    QString language;              // empty: the system locale
-    QString viewerInstaller;       // absolute paths, empty when not configured
+    QString language;         // empty: the system locale
+    QString viewerInstaller;  // absolute paths, empty when not configured
     QString pdfReaderInstaller;
     QList<QPair<QString, QString>> manuals;  // (short language code, absolute path)
 };
@@ -32,4 +32,4 @@ ShellConfig readShellConfigFile(const QString& dir);
 // test base gQATestBaseUrl.
 void applyDownloadAddresses(bool qaTest);
 
-#endif // CONFIG_H
+#endif  // CONFIG_H

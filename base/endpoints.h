@@ -16,6 +16,6 @@ constexpr const char* kTimeServerHost = "time.tolmwizard.invalid";
 constexpr const char* kInternetProbeUrl = "http://www.example.com/";
 // Internet probe once the computer is back on the home network after the access-point road.
 constexpr const char* kHomeNetworkProbeUrl = "http://www.example.org/";
-} // namespace Endpoints
+}  // namespace Endpoints
 
-#endif // ENDPOINTS_H
+#endif  // ENDPOINTS_H

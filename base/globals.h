@@ -106,4 +106,4 @@ extern APModeHostToDevicePasswordVerify* gAPModeHostToDevicePasswordVerify;
 extern APModeDeviceToRouter* gAPModeDeviceToRouter;
 extern APModeHostToRouter* gAPModeHostToRouter;
 
-#endif // GLOBALS_H
+#endif  // GLOBALS_H

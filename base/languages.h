@@ -27,4 +27,4 @@ int resolveStartLanguage(const QString& configured, const QString& systemLocale)
 // Folder of the translation files, beside the executable.
 QString languageFolder();
 
-#endif // LANGUAGES_H
+#endif  // LANGUAGES_H

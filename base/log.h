@@ -19,4 +19,4 @@ constexpr const char* wlogBaseName(const char* path)
 // A secret in a log line: its text is kept, its value masked.
 QString maskSecret(const QString& secret);
 
-#endif // LOG_H
+#endif  // LOG_H

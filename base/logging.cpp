@@ -54,7 +54,7 @@ void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& me
     gInsideHandler = false;
 }
 
-} // namespace
+}  // namespace
 
 QtMessageHandler installLogFileHandler(const QString& path)
 {

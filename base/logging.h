@@ -14,4 +14,4 @@ QtMessageHandler installLogFileHandler(const QString& path);
 // The same for log.txt beside the executable.
 QtMessageHandler installLogFileHandler();
 
-#endif // LOGGING_H
+#endif  // LOGGING_H

@@ -16,7 +16,7 @@ void abortTooLarge(QNetworkReply* reply)
     reply->setProperty(kTooLargeProperty, true);
     reply->abort();
 }
-} // namespace
+}  // namespace
 
 namespace ReplyLimits {
 
@@ -74,8 +74,7 @@ BoundedManager::BoundedManager(qint64 maxBytes, QObject* parent, int timeoutMs)
     : QNetworkAccessManager(parent)
     , maxBytes(maxBytes)
     , timeoutMs(timeoutMs)
-{
-}
+{}
 
 QNetworkReply* BoundedManager::createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoingData)
 {
@@ -85,4 +84,4 @@ QNetworkReply* BoundedManager::createRequest(Operation op, const QNetworkRequest
     return reply;
 }
 
-} // namespace ReplyLimits
+}  // namespace ReplyLimits

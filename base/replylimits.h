@@ -59,6 +59,6 @@ private:
     int timeoutMs;
 };
 
-} // namespace ReplyLimits
+}  // namespace ReplyLimits
 
-#endif // REPLYLIMITS_H
+#endif  // REPLYLIMITS_H

@@ -16,11 +16,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "base/globals.h"
+#include "labguard.h"
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "labguard.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ int codecFigures()
     QByteArray pc;
     macFromText(QString::fromLatin1(kPcMac), &pc);
     const QByteArray camera("\xaa\xbb\xcc\xdd\xee\xff", 6);
-    const QByteArray request = dcpMessageText("7", "AA:BB:CC:DD:EE:FF", "VKC-3100",
-                                              ";P=bmV3cGFzcw==;X=0123456789abcdef0123456789abcdef");
+    const QByteArray request =
+        dcpMessageText("7", "AA:BB:CC:DD:EE:FF", "VKC-3100", ";P=bmV3cGFzcw==;X=0123456789abcdef0123456789abcdef");
     QByteArray survey = "4;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;A=1;E=0;L=";
     for (int i = 0; i < 30; ++i)
         survey += QByteArray("network-" + QByteArray::number(i)).toBase64() + ",11,4,AES,0&";
@@ -75,8 +75,7 @@ int codecFigures()
     };
     const QByteArray requestDatagram = dcpFrame(camera, pc, dcpEncode(request));
     const QByteArray surveyDatagram = dcpFrame(pc, camera, dcpEncode(survey));
-    std::printf("dcp encode, %d-byte request: %.2f us/datagram\n", requestDatagram.size(),
-                encodeCost(request) / 1000);
+    std::printf("dcp encode, %d-byte request: %.2f us/datagram\n", requestDatagram.size(), encodeCost(request) / 1000);
     std::printf("dcp encode, %d-byte survey page: %.2f us/datagram\n", surveyDatagram.size(),
                 encodeCost(survey) / 1000);
     std::printf("dcp decode, %d-byte request: %.2f us/datagram\n", requestDatagram.size(),
@@ -176,7 +175,7 @@ int labScan(int cameras, const QString& echo)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

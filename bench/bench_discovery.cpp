@@ -19,12 +19,12 @@
 #include <cstdio>
 #include <thread>
 
+#include "base/globals.h"
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "setup/discoverypage.h"
 #include "setup/hostinterfaces.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "shell/mainpage.h"
 
 namespace {
@@ -42,7 +42,11 @@ QByteArray mac6(const QString& text)
 
 QByteArray cameraMac(int i)
 {
-    return QString("00:11:22:AA:%1:%2").arg(i / 256, 2, 16, QChar('0')).arg(i % 256, 2, 16, QChar('0')).toUpper().toLatin1();
+    return QString("00:11:22:AA:%1:%2")
+        .arg(i / 256, 2, 16, QChar('0'))
+        .arg(i % 256, 2, 16, QChar('0'))
+        .toUpper()
+        .toLatin1();
 }
 
 QByteArray reply(const QByteArray& content, const QByteArray& mac)
@@ -58,8 +62,8 @@ public:
     {
         for (int i = 0; i < kCameras; ++i) {
             const QByteArray head = ";M=" + cameraMac(i) + ";D=VKC-3100";
-            scans << reply("1" + head + ";N=" + QByteArray("camera-" + QByteArray::number(i)).toBase64() + ";I=10.0.0."
-                               + QByteArray::number(i % 250 + 1) + ";P=2.0;G=" + (i % 4 == 0 ? "1" : "0"),
+            scans << reply("1" + head + ";N=" + QByteArray("camera-" + QByteArray::number(i)).toBase64() +
+                               ";I=10.0.0." + QByteArray::number(i % 250 + 1) + ";P=2.0;G=" + (i % 4 == 0 ? "1" : "0"),
                            cameraMac(i));
             states.insert(cameraMac(i), reply("7" + head + ";R=" + (i % 2 ? "1" : "0"), cameraMac(i)));
         }
@@ -92,8 +96,8 @@ private:
             while (socket.hasPendingDatagrams()) {
                 QByteArray dest, src, encoded, plain, cls, content;
                 const QByteArray request = socket.receiveDatagram().data();
-                if (!dcpUnframe(request, &dest, &src, &encoded) || !dcpDecode(encoded, &plain)
-                    || !dcpParseMessage(plain, &cls, &content))
+                if (!dcpUnframe(request, &dest, &src, &encoded) || !dcpDecode(encoded, &plain) ||
+                    !dcpParseMessage(plain, &cls, &content))
                     continue;
                 if (cls == "1") {
                     // Cameras answer a scan within a quarter of a second, not all at once.
@@ -131,8 +135,7 @@ struct Timing
     double ms = 0;
     double stallMs = 0;
 };
-template <class Start, class Done>
-Timing runLoop(Start start, Done done)
+template <class Start, class Done> Timing runLoop(Start start, Done done)
 {
     QElapsedTimer clock, sinceTick;
     qint64 longest = 0;
@@ -166,8 +169,8 @@ Timing bareRun(Responder& cameras)
     QObject::connect(&socket, &QUdpSocket::readyRead, [&] {
         while (socket.hasPendingDatagrams()) {
             QByteArray dest, src, encoded, plain, cls, content;
-            if (!dcpUnframe(socket.receiveDatagram().data(), &dest, &src, &encoded) || !dcpDecode(encoded, &plain)
-                || !dcpParseMessage(plain, &cls, &content))
+            if (!dcpUnframe(socket.receiveDatagram().data(), &dest, &src, &encoded) || !dcpDecode(encoded, &plain) ||
+                !dcpParseMessage(plain, &cls, &content))
                 continue;
             if (cls == "1")
                 socket.writeDatagram(request("7", macToText(src).toUpper().toLatin1()), QHostAddress::LocalHost,
@@ -176,9 +179,9 @@ Timing bareRun(Responder& cameras)
                 ++answers;
         }
     });
-    return runLoop([&] { socket.writeDatagram(request("1", "FF:FF:FF:FF:FF:FF"), QHostAddress::LocalHost,
-                                              cameras.listenPort); },
-                   [&] { return answers == kCameras; });
+    return runLoop(
+        [&] { socket.writeDatagram(request("1", "FF:FF:FF:FF:FF:FF"), QHostAddress::LocalHost, cameras.listenPort); },
+        [&] { return answers == kCameras; });
 }
 
 quint16 freePort()
@@ -222,9 +225,10 @@ double median(QList<double> values)
     return values.at(values.size() / 2);
 }
 
-void quietLog(QtMsgType, const QMessageLogContext&, const QString&) {}
+void quietLog(QtMsgType, const QMessageLogContext&, const QString&)
+{}
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -256,7 +260,8 @@ int main(int argc, char** argv)
     }
 
     std::printf("Discovery of %d cameras over loopback: scan, 250 replies, a query each, 250 answers "
-                "(median of %d runs)\n", kCameras, kRuns);
+                "(median of %d runs)\n",
+                kCameras, kRuns);
     std::printf("%-40s %10s %8s\n", "way", "time [ms]", "ratio");
     std::printf("%-40s %10.2f %8s\n", "bare UDP receiver", median(bare), "");
     std::printf("%-40s %10.2f %7.1fx\n", "DCP core (DCPUtils)", median(core), median(core) / median(bare));

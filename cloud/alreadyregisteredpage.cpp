@@ -1,21 +1,19 @@
 #include "cloud/alreadyregisteredpage.h"
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "cloud/cloudroute.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "guide/cameraconnectionpage.h"
+#include "guide/resethint.h"
 #include "protocol/cameracgi.h"
-#include "setup/devicesetuppage.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "guide/resethint.h"
 #include "wifi/devicewifichangepage.h"
 
-namespace {
-
-} // namespace
+namespace {}  // namespace
 
 AlreadyRegisteredPage::AlreadyRegisteredPage(QWidget* parent)
     : WizardPage(parent)
@@ -37,10 +35,11 @@ void AlreadyRegisteredPage::enter()
 {
     WLOG << "camera already registered, IPCameraIdx :" << IPCameraIdx;
     gMainpage->setStep(3, tr("Register with olvaris for anywhere access to<br>your camera"));
-    ui->alreadyRegContent_Label->setText("<p style=line-height:24px>"
-        + tr("This camera is already registered to a olvaris account. If you would like to register it with<br>a "
-             "different account, you need to reset your camera. Otherwise, click Next to continue.")
-        + "</p>");
+    ui->alreadyRegContent_Label->setText(
+        "<p style=line-height:24px>" +
+        tr("This camera is already registered to a olvaris account. If you would like to register it with<br>a "
+           "different account, you need to reset your camera. Otherwise, click Next to continue.") +
+        "</p>");
 }
 
 void AlreadyRegisteredPage::retranslate()

@@ -29,4 +29,4 @@ private slots:
     void setupCompleteInfo();
 };
 
-#endif // ALREADYREGISTEREDPAGE_H
+#endif  // ALREADYREGISTEREDPAGE_H

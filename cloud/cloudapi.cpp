@@ -7,8 +7,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include "protocol/ipcamera.h"
 #include "base/endpoints.h"
+#include "protocol/ipcamera.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ const QString kGrantText = QStringLiteral("grant_type=app_credential&timestamp="
 // A JSON string literal, quotes included.
 QByteArray jsonString(const QString& value)
 {
-    const QByteArray array = QJsonDocument(QJsonArray { value }).toJson(QJsonDocument::Compact);
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
 }
 
@@ -33,7 +33,7 @@ QJsonObject objectOf(const QJsonDocument& document, const char* key)
     return document.object().value(QLatin1String(key)).toObject();
 }
 
-} // namespace
+}  // namespace
 
 namespace CloudApi {
 
@@ -49,10 +49,10 @@ QString staleTimestamp()
 
 QString signatureParam(const QString& timestamp)
 {
-    const QString signedText
-        = gOAuthAccessTokenPath + gOAuthClientIdParam + kGrantText + timestamp + gOAuthClientSecret;
-    return QStringLiteral("&sig=")
-        + QString::fromLatin1(QCryptographicHash::hash(signedText.toUtf8(), QCryptographicHash::Md5).toHex());
+    const QString signedText =
+        gOAuthAccessTokenPath + gOAuthClientIdParam + kGrantText + timestamp + gOAuthClientSecret;
+    return QStringLiteral("&sig=") +
+           QString::fromLatin1(QCryptographicHash::hash(signedText.toUtf8(), QCryptographicHash::Md5).toHex());
 }
 
 QString appCredentialAddress(const QString& site, const QString& timestamp)
@@ -62,14 +62,14 @@ QString appCredentialAddress(const QString& site, const QString& timestamp)
 
 QString signUpPageAddress(const QString& site, const QString& appToken, const QString& language, const QString& state)
 {
-    return site + gUserAddDialogPath + "access_token=" + appToken + "&" + gOAuthRedirectParam
-        + "&dtype=wizard&state=" + state + "&lang=" + language;
+    return site + gUserAddDialogPath + "access_token=" + appToken + "&" + gOAuthRedirectParam +
+           "&dtype=wizard&state=" + state + "&lang=" + language;
 }
 
 QString signInPageAddress(const QString& site, const QString& language, const QString& state)
 {
-    return site + gOAuthAuthorizePath + gOAuthClientIdParam + gOAuthRedirectParam
-        + "response_type=token&scope=basic&dtype=wizard&state=" + state + "&lang=" + language;
+    return site + gOAuthAuthorizePath + gOAuthClientIdParam + gOAuthRedirectParam +
+           "response_type=token&scope=basic&dtype=wizard&state=" + state + "&lang=" + language;
 }
 
 QString newState(Flow flow)
@@ -77,7 +77,8 @@ QString newState(Flow flow)
     quint32 words[4];
     QRandomGenerator::system()->fillRange(words);
     const QByteArray suffix = QByteArray(reinterpret_cast<const char*>(words), sizeof(words)).toHex();
-    return QLatin1String(flow == Flow::SignUp ? "tolmwizard_signup" : "tolmwizard_signin") + QString::fromLatin1(suffix);
+    return QLatin1String(flow == Flow::SignUp ? "tolmwizard_signup" : "tolmwizard_signin") +
+           QString::fromLatin1(suffix);
 }
 
 QString deviceAddAddress(const QString& site, const QString& accessToken)
@@ -93,9 +94,9 @@ QString userInfoAddress(const QString& site, const QString& accessToken)
 QByteArray deviceAddBody(const IPCamera& camera)
 {
     // Written by hand: the service expects this key order, QJsonObject sorts its keys.
-    return "{\"data\":{\"mac\":" + jsonString(QString(camera.MAC).remove(':').toUpper())
-        + ",\"olvaris_id\":" + jsonString(QString::fromLatin1(camera.olvarisNo))
-        + ",\"session_id\":" + jsonString(QString::fromLatin1(camera.dfp)) + "}}";
+    return "{\"data\":{\"mac\":" + jsonString(QString(camera.MAC).remove(':').toUpper()) +
+           ",\"olvaris_id\":" + jsonString(QString::fromLatin1(camera.olvarisNo)) +
+           ",\"session_id\":" + jsonString(QString::fromLatin1(camera.dfp)) + "}}";
 }
 
 QUrl toUrl(const QString& address)
@@ -192,7 +193,7 @@ Action judgeSignUp(int step, const ReplyFacts& reply)
     case 0:
         if (reply.error)
             return reply.status == 400 ? Action::TimeStamp : Action::Failure;
-        return Action::Failure; // the stale time stamp must be refused
+        return Action::Failure;  // the stale time stamp must be refused
     case 1:
         return reply.error ? Action::Failure : Action::AppToken;
     case 3:
@@ -253,4 +254,4 @@ QString wrapLines(const QString& text, int wrapLength)
     return result;
 }
 
-} // namespace CloudApi
+}  // namespace CloudApi

@@ -35,10 +35,10 @@ QUrl toUrl(const QString& address);
 // A reply body as JSON, read as UTF-8 up to its first zero byte. False when it does not parse.
 bool parseBody(const QByteArray& body, QJsonDocument* document);
 // Values read from a parsed, non-empty document; empty when missing or of another type.
-QString errorTimestamp(const QJsonDocument& document); // "error"."timestamp" in decimal, "0" when absent
-QString appToken(const QJsonDocument& document); // "access_token"
-QString accountEmail(const QJsonDocument& document); // "data"."email"
-QString errorMessage(const QJsonDocument& document); // "error"."message"
+QString errorTimestamp(const QJsonDocument& document);  // "error"."timestamp" in decimal, "0" when absent
+QString appToken(const QJsonDocument& document);        // "access_token"
+QString accountEmail(const QJsonDocument& document);    // "data"."email"
+QString errorMessage(const QJsonDocument& document);    // "error"."message"
 // True when the document is null, empty, or holds no object.
 bool isBlank(const QJsonDocument& document);
 
@@ -56,26 +56,26 @@ bool mayOpenExternally(const QUrl& url);
 // What one reply means to a flow.
 struct ReplyFacts
 {
-    bool flowRequest = false; // the REST request the flow sent last
-    bool mainDocument = false; // the page the flow loaded into its view
+    bool flowRequest = false;   // the REST request the flow sent last
+    bool mainDocument = false;  // the page the flow loaded into its view
     bool error = false;
-    bool untrusted = false; // the TLS handshake failed: the certificate is not trusted
-    int status = 0; // HTTP status, 0 when none
+    bool untrusted = false;  // the TLS handshake failed: the certificate is not trusted
+    int status = 0;          // HTTP status, 0 when none
     bool bodyEmpty = true;
 };
 
 enum class Action
 {
-    Ignore, // another reply (a page resource, a late answer): nothing to do
-    NotSupported, // a reply that fits no step: logged only
-    PageReached, // the flow's web page answered
-    TimeStamp, // sign-up: the service's time arrived
-    AppToken, // sign-up: the app token arrived
-    DeviceAdded, // the camera is on the account: ask for the account
-    AccountKnown, // the account's e-mail arrived: set the register bit
-    ServiceError, // the service refused: its message in the flow's popup
-    Failure, // general failure
-    Untrusted, // general failure, then the certificate popup
+    Ignore,        // another reply (a page resource, a late answer): nothing to do
+    NotSupported,  // a reply that fits no step: logged only
+    PageReached,   // the flow's web page answered
+    TimeStamp,     // sign-up: the service's time arrived
+    AppToken,      // sign-up: the app token arrived
+    DeviceAdded,   // the camera is on the account: ask for the account
+    AccountKnown,  // the account's e-mail arrived: set the register bit
+    ServiceError,  // the service refused: its message in the flow's popup
+    Failure,       // general failure
+    Untrusted,     // general failure, then the certificate popup
 };
 
 // Sign-in steps: 0 page shown, 1 device add sent, 2 account information sent, 3 done.
@@ -86,9 +86,9 @@ Action judgeSignUp(int step, const ReplyFacts& reply);
 // One tick of the register-bit wait, with c the tick counter at its start.
 enum class RegisterTick
 {
-    TimeOut, // take the bit back, stop
-    Confirm, // the camera confirmed: complete the flow
-    Request, // ask the camera to set the bit
+    TimeOut,  // take the bit back, stop
+    Confirm,  // the camera confirmed: complete the flow
+    Request,  // ask the camera to set the bit
     Wait,
 };
 constexpr int kRegisterTickLimit = 30;
@@ -108,6 +108,6 @@ Flow completedFlow(int signInStep, int signUpStep, Flow lastRedirect);
 // a line within the length (the space becomes the line feed), else hard.
 QString wrapLines(const QString& text, int wrapLength);
 
-} // namespace CloudApi
+}  // namespace CloudApi
 
-#endif // CLOUDAPI_H
+#endif  // CLOUDAPI_H

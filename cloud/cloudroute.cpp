@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "protocol/cameracgi.h"
-#include "setup/devicesetuppage.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "wifi/devicewifichangepage.h"
 
@@ -36,4 +36,4 @@ void apply(Caller caller, QWidget* leaving)
     gMainpage->enterPage(leaving, gDeviceSetupCompletePage);
 }
 
-} // namespace CloudRoute
+}  // namespace CloudRoute

@@ -10,6 +10,6 @@ namespace CloudRoute {
 // Takes the road of planFor for the chosen camera; leaving is the page on screen.
 void apply(Caller caller, QWidget* leaving);
 
-} // namespace CloudRoute
+}  // namespace CloudRoute
 
-#endif // CLOUDROUTE_H
+#endif  // CLOUDROUTE_H

@@ -14,4 +14,4 @@ Plan planFor(Caller caller, const QString& wifiSupport, const QString& apModeSup
     return {road, skip, skip && road == Road::WiFi};
 }
 
-} // namespace CloudRoute
+}  // namespace CloudRoute

@@ -15,9 +15,9 @@ enum class Road
 
 enum class Caller
 {
-    SignIn, // the register bit confirmed after a sign-in
-    SignUp, // the verification popup confirmed after a sign-up
-    Skip, // "No, thanks" confirmed
+    SignIn,  // the register bit confirmed after a sign-in
+    SignUp,  // the verification popup confirmed after a sign-up
+    Skip,    // "No, thanks" confirmed
 };
 
 Road roadFor(const QString& wifiSupport, const QString& apModeSupport);
@@ -25,12 +25,12 @@ Road roadFor(const QString& wifiSupport, const QString& apModeSupport);
 struct Plan
 {
     Road road;
-    bool shortcutOffered; // the completion page's shortcut box, also when the Wi-Fi page comes first
-    bool resetSetupChecks; // the setup page's checks are reset before the Wi-Fi page
+    bool shortcutOffered;   // the completion page's shortcut box, also when the Wi-Fi page comes first
+    bool resetSetupChecks;  // the setup page's checks are reset before the Wi-Fi page
 };
 
 Plan planFor(Caller caller, const QString& wifiSupport, const QString& apModeSupport);
 
-} // namespace CloudRoute
+}  // namespace CloudRoute
 
-#endif // CLOUDROUTERULES_H
+#endif  // CLOUDROUTERULES_H

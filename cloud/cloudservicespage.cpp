@@ -10,18 +10,18 @@
 #include <QWebPage>
 #include <QWebView>
 
-#include "cloud/cloudsiterules.h"
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "cloud/cloudroute.h"
+#include "cloud/cloudsiterules.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/webviewstyle.h"
 #include "platform/desktop.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
-#include "setup/devicesetuppage.h"
-#include "base/endpoints.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 
@@ -35,18 +35,18 @@ bool signUpPageReached = false;
 
 namespace {
 
-const char kSelectedButton[]
-    = "QPushButton{background-image: url(:/images/select_l_blue.png);font-family:Verdana;font:12px;"
-      "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_hover.png)}";
-const char kUnselectedButton[]
-    = "QPushButton{background-image: url(:/images/select_l_white.png);font-family:Verdana;font:12px;"
-      "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_white_hover.png)}";
-const char kSelectedLabel[]
-    = "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
-      "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
+const char kSelectedButton[] =
+    "QPushButton{background-image: url(:/images/select_l_blue.png);font-family:Verdana;font:12px;"
+    "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_hover.png)}";
+const char kUnselectedButton[] =
+    "QPushButton{background-image: url(:/images/select_l_white.png);font-family:Verdana;font:12px;"
+    "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_white_hover.png)}";
+const char kSelectedLabel[] =
+    "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
+    "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
 
-} // namespace
+}  // namespace
 
 CloudServicesPage::CloudServicesPage(QWidget* parent)
     : WizardPage(parent)
@@ -60,7 +60,7 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     connect(ui->cloudServiceSignIn_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSignInButton);
     setTabs(true);
 
-    for (QWebView* view : { ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView }) {
+    for (QWebView* view : {ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView}) {
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
@@ -75,19 +75,19 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
     connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     connect(this, &CloudServicesPage::gotOpenAPISignUpTimeStamp, this, &CloudServicesPage::getSignUpAppToken,
-        Qt::QueuedConnection);
+            Qt::QueuedConnection);
     connect(this, &CloudServicesPage::gotOpenAPISignUpAppToken, this, &CloudServicesPage::getSignUpPage,
-        Qt::QueuedConnection);
+            Qt::QueuedConnection);
 
     SetDeviceRegisterBitTureTimer = new QTimer(this);
     connect(SetDeviceRegisterBitTureTimer, &QTimer::timeout, this, &CloudServicesPage::checkSetDeviceRegisterBitTure);
     if (gDCPUtils) {
-        connect(
-            gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn, Qt::QueuedConnection);
-        connect(
-            gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp, Qt::QueuedConnection);
+        connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
+                Qt::QueuedConnection);
+        connect(gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp,
+                Qt::QueuedConnection);
         connect(gDCPUtils, &DCPUtils::gotRegisterInfo, this, &CloudServicesPage::handleGotRegisterInfo,
-            Qt::QueuedConnection);
+                Qt::QueuedConnection);
     }
     WLOG << "05 CloudServicesPage Constructor Initializing ...";
 }
@@ -169,8 +169,8 @@ void CloudServicesPage::getUrlChanged()
 
 void CloudServicesPage::getElements()
 {
-    const QWebElementCollection buttons
-        = ui->cloudServiceSignUp_WebView->page()->mainFrame()->findAllElements("button");
+    const QWebElementCollection buttons =
+        ui->cloudServiceSignUp_WebView->page()->mainFrame()->findAllElements("button");
     for (const QWebElement& button : buttons)
         WLOG << " ***** get value :" << button.attribute("value");
 }
@@ -188,9 +188,9 @@ void CloudServicesPage::popupSignInErrorMsgBox(const QString& errorMsg)
 {
     MessageBoxPage::closeByName(gMainpage, "SignInErrorMsgBox");
     MessageBoxPage::build(gMainpage, "SignInErrorMsgBox", 618, 300)
-        .title(tr("Error"), { 80, 50, 440, 30 })
-        .content(MessageBoxPage::richText(errorMsg.toHtmlEscaped()), { 80, 100, 480, 120 })
-        .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignInPopupOKButton)
+        .title(tr("Error"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(errorMsg.toHtmlEscaped()), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgSignInPopupOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignInPopupOKButton)
         .open();
 }
@@ -207,9 +207,9 @@ void CloudServicesPage::popupSignUpErrorMsgBox(const QString& errorMsg)
 {
     MessageBoxPage::closeByName(gMainpage, "SignUpErrorMsgBox");
     MessageBoxPage::build(gMainpage, "SignUpErrorMsgBox", 618, 300)
-        .title(tr("Error"), { 80, 50, 440, 30 })
-        .content(MessageBoxPage::richText(errorMsg.toHtmlEscaped()), { 80, 100, 480, 120 })
-        .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
+        .title(tr("Error"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(errorMsg.toHtmlEscaped()), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignUpPopupOKButton)
         .open();
 }
@@ -223,12 +223,12 @@ void CloudServicesPage::pressMsgSignUpPopupOKButton()
 void CloudServicesPage::popupSignUpVerificationMsgBox()
 {
     MessageBoxPage::build(gMainpage, "SignUpVerificationMsgBox", 618, 300)
-        .title(tr("Verification Required"), { 80, 50, 440, 30 })
+        .title(tr("Verification Required"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(tr("A verification e-mail has been sent to your e-mail address. Please "
                                              "click<br>the link in the e-mail within 7 days to verify your account.")),
-            { 80, 80, 480, 140 })
-        .rightButton(
-            tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgSignUpVerificationOKButton)
+                 {80, 80, 480, 140})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
+                     &CloudServicesPage::pressMsgSignUpVerificationOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgSignUpVerificationOKButton)
         .open();
 }
@@ -246,15 +246,15 @@ void CloudServicesPage::popupCloudFailure(bool untrusted)
         return;
     WLOG << "open msgbox :" << name;
     const QString title = untrusted ? tr("Cloud service not trusted") : tr("Cloud service failed");
-    const QString text = untrusted
-        ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
-             "Check the computer's date and time and try again, or continue without cloud services.")
-        : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
-             "try again, or continue without cloud services.");
+    const QString text =
+        untrusted ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
+                       "Check the computer's date and time and try again, or continue without cloud services.")
+                  : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
+                       "try again, or continue without cloud services.");
     MessageBoxPage::build(gMainpage, name, 618, 300)
-        .title(title, { 80, 50, 440, 30 })
-        .content(MessageBoxPage::richText(text), { 80, 100, 480, 120 })
-        .rightButton(tr("OK"), ButtonStyle::Blue, { 480, 250 }, this, &CloudServicesPage::pressMsgCloudFailureOKButton)
+        .title(title, {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgCloudFailureOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgCloudFailureOKButton)
         .open();
 }
@@ -276,13 +276,13 @@ void CloudServicesPage::pressSkipButton()
 void CloudServicesPage::popupNoCloudService()
 {
     MessageBoxPage::build(gMainpage, "noClouldServiceWarning", 618, 400)
-        .title(tr("Cloud Services will not be available"), { 80, 50, 440, 30 })
+        .title(tr("Cloud Services will not be available"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(tr("Please note that when skipping this<br>step, you will not be able to "
                                              "use the<br>olvaris service to remotely view<br>camera.")),
-            { 80, 80, 480, 200 })
-        .picture(":/images/local_view_only.png", { 360, 120, 242, 177 })
-        .leftButton(tr("Cancel"), ButtonStyle::White, { 360, 350 }, this, &CloudServicesPage::pressMsgCancelButton)
-        .rightButton(tr("Next"), ButtonStyle::Blue, { 480, 350 }, this, &CloudServicesPage::pressMsgOKButton)
+                 {80, 80, 480, 200})
+        .picture(":/images/local_view_only.png", {360, 120, 242, 177})
+        .leftButton(tr("Cancel"), ButtonStyle::White, {360, 350}, this, &CloudServicesPage::pressMsgCancelButton)
+        .rightButton(tr("Next"), ButtonStyle::Blue, {480, 350}, this, &CloudServicesPage::pressMsgOKButton)
         .closeButton(this, &CloudServicesPage::pressMsgCancelButton)
         .open();
 }
@@ -380,8 +380,7 @@ void CloudServicesPage::checkSetDeviceRegisterBitTure()
 QString CloudServicesPage::wordWrap(const QString& str, int wrapLength)
 {
     const QString wrapped = CloudApi::wrapLines(str, wrapLength);
-    WLOG << "original tempStr :" << str.size() << "characters, change tempStr :" << wrapped.count('\n')
-         << "line feeds";
+    WLOG << "original tempStr :" << str.size() << "characters, change tempStr :" << wrapped.count('\n') << "line feeds";
     return wrapped;
 }
 
@@ -396,14 +395,15 @@ void CloudServicesPage::setupCompleteInfo()
     }
     const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);
     const QString link = "<span style='font-size:10pt; text-decoration: underline; color:#00b0d0;'>";
-    const QString content = "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>"
-        + modelText(camera->modelName).toHtmlEscaped() + "</font> " + tr("camera is now registered with <br>")
-        + tr("olvaris and is ready to use. You can now view your<br>")
-        + tr("camera anywhere, anytime through the <a href='%1'>%2olvaris</span></a><span style='font-size:10pt;'><br>")
-              .arg(site, link)
-        + tr("website, or through one of the <a href='%1/apps'>%2mobile apps</span></a><span "
-             "style='font-size:10pt;'>; just<br>")
-              .arg(site, link)
-        + tr("use the above e-mail address and the password<br>") + tr("you created to log in.<br>") + "</p>";
+    const QString content =
+        "<p style=line-height:24px>" + tr("Your") + " <font face=Verdana color=#00b0d0>" +
+        modelText(camera->modelName).toHtmlEscaped() + "</font> " + tr("camera is now registered with <br>") +
+        tr("olvaris and is ready to use. You can now view your<br>") +
+        tr("camera anywhere, anytime through the <a href='%1'>%2olvaris</span></a><span style='font-size:10pt;'><br>")
+            .arg(site, link) +
+        tr("website, or through one of the <a href='%1/apps'>%2mobile apps</span></a><span "
+           "style='font-size:10pt;'>; just<br>")
+            .arg(site, link) +
+        tr("use the above e-mail address and the password<br>") + tr("you created to log in.<br>") + "</p>";
     gDeviceSetupCompletePage->showAccountSummary(wordWrap(bindingEmailAccount, 22), content);
 }

@@ -91,7 +91,7 @@ private:
     struct Judged
     {
         CloudApi::Action action;
-        QByteArray body; // read only from the flow's own REST replies
+        QByteArray body;  // read only from the flow's own REST replies
     };
     Judged judge(QNetworkReply* reply, QNetworkReply* flowRequest, const QUrl& pageUrl, int step, bool signIn);
     QNetworkReply* sendRest(QNetworkAccessManager* manager, const QString& address, const QByteArray& body = {});
@@ -105,13 +105,13 @@ private:
     void startRegisterWait();
     void setTabs(bool signUpSelected);
 
-    QPointer<QNetworkReply> signInRequest; // the REST request the sign-in flow sent last
+    QPointer<QNetworkReply> signInRequest;  // the REST request the sign-in flow sent last
     QPointer<QNetworkReply> signUpRequest;
-    QString signInState; // the OAuth state each flow sent last
+    QString signInState;  // the OAuth state each flow sent last
     QString signUpState;
-    QUrl signInPageUrl; // the page each flow loaded into its view
+    QUrl signInPageUrl;  // the page each flow loaded into its view
     QUrl signUpPageUrl;
     CloudApi::Flow lastRedirect = CloudApi::Flow::None;
 };
 
-#endif // CLOUDSERVICESPAGE_H
+#endif  // CLOUDSERVICESPAGE_H

@@ -6,13 +6,13 @@
 #include <QNetworkRequest>
 #include <QWebView>
 
-#include "cloud/cloudsiterules.h"
-#include "base/replylimits.h"
-#include "protocol/dcputils.h"
-#include "setup/devicesetuppage.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "base/replylimits.h"
+#include "cloud/cloudsiterules.h"
+#include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
+#include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 
 namespace {
@@ -30,7 +30,7 @@ QString masked(const QByteArray& text)
     return CloudApi::withTokensMasked(QString::fromUtf8(text));
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // Requests
@@ -41,8 +41,8 @@ void CloudServicesPage::clearCaches()
     signInNetworkManager->clearAccessCache();
 }
 
-QNetworkReply* CloudServicesPage::sendRest(
-    QNetworkAccessManager* manager, const QString& address, const QByteArray& body)
+QNetworkReply* CloudServicesPage::sendRest(QNetworkAccessManager* manager, const QString& address,
+                                           const QByteArray& body)
 {
     QNetworkRequest request = ReplyLimits::request(CloudApi::toUrl(address));
     QNetworkReply* reply;
@@ -67,7 +67,7 @@ void CloudServicesPage::loadPage(QWebView* view, QNetworkAccessManager* manager,
         view->page()->setNetworkAccessManager(manager);
     const bool signIn = manager == signInNetworkManager;
     gDCPUtils->expectRedirect(signIn ? DCPUtils::RedirectFlow::SignIn : DCPUtils::RedirectFlow::SignUp,
-        (signIn ? signInState : signUpState).toLatin1());
+                              (signIn ? signInState : signUpState).toLatin1());
     view->load(CloudApi::toUrl(address));
 }
 
@@ -111,8 +111,8 @@ void CloudServicesPage::getSignInPage(const QString& site)
     loadPage(ui->cloudServiceSignIn_WebView, signInNetworkManager, address);
 }
 
-QNetworkReply* CloudServicesPage::postDeviceAdd(
-    QNetworkAccessManager* manager, const QString& accessToken, const char* logText)
+QNetworkReply* CloudServicesPage::postDeviceAdd(QNetworkAccessManager* manager, const QString& accessToken,
+                                                const char* logText)
 {
     const IPCamera* camera = chosenCamera();
     const QByteArray body = camera ? CloudApi::deviceAddBody(*camera) : QByteArray("{}");
@@ -158,8 +158,8 @@ void CloudServicesPage::checkOpenApiSignUpTokenBindingAccount()
 // ---------------------------------------------------------------------------
 // Replies
 
-CloudServicesPage::Judged CloudServicesPage::judge(
-    QNetworkReply* reply, QNetworkReply* flowRequest, const QUrl& pageUrl, int step, bool signIn)
+CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetworkReply* flowRequest,
+                                                   const QUrl& pageUrl, int step, bool signIn)
 {
     CloudApi::ReplyFacts facts;
     facts.flowRequest = reply == flowRequest;
@@ -167,7 +167,7 @@ CloudServicesPage::Judged CloudServicesPage::judge(
     facts.error = reply->error() != QNetworkReply::NoError;
     facts.untrusted = reply->error() == QNetworkReply::SslHandshakeFailedError;
     facts.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    Judged judged { CloudApi::Action::Ignore, {} };
+    Judged judged{CloudApi::Action::Ignore, {}};
     // The web engine reads its own replies; only the flow's REST answers are read here.
     if (facts.flowRequest)
         judged.body = reply->readAll();
@@ -311,8 +311,8 @@ void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, cons
         popupSignUpErrorMsgBox(message);
 }
 
-void CloudServicesPage::failFlow(
-    const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted)
+void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body,
+                                 bool untrusted)
 {
     *pageReached = false;
     gDeviceSetupPage->stopCloudInfoCheck();

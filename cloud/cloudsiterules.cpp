@@ -39,7 +39,7 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
 };
 
-} // namespace
+}  // namespace
 
 namespace CloudSite {
 
@@ -47,13 +47,13 @@ bool isCloudAddress(const QUrl& url)
 {
     if (!url.isValid() || url.scheme() != QLatin1String("https") || !url.userInfo().isEmpty() || url.port(443) != 443)
         return false;
-    const QString host = url.host(QUrl::FullyEncoded); // lower case, international names in ACE form
+    const QString host = url.host(QUrl::FullyEncoded);  // lower case, international names in ACE form
     const QString domain = QString::fromLatin1(Endpoints::kCloudDomain);
     if (host == domain)
         return true;
     const QString sub = host.left(host.size() - domain.size() - 1);
-    return host.endsWith(QLatin1Char('.') + domain) && !sub.isEmpty() && !sub.startsWith(QLatin1Char('.'))
-        && !sub.contains(QLatin1String(".."));
+    return host.endsWith(QLatin1Char('.') + domain) && !sub.isEmpty() && !sub.startsWith(QLatin1Char('.')) &&
+           !sub.contains(QLatin1String(".."));
 }
 
 bool isRefused(const QNetworkReply* reply)
@@ -63,15 +63,14 @@ bool isRefused(const QNetworkReply* reply)
 
 bool isRedirectListener(const QUrl& url)
 {
-    return url.isValid() && url.scheme() == QLatin1String("http") && url.userInfo().isEmpty()
-        && url.host() == QLatin1String("127.0.0.1") && url.port() == 5979;
+    return url.isValid() && url.scheme() == QLatin1String("http") && url.userInfo().isEmpty() &&
+           url.host() == QLatin1String("127.0.0.1") && url.port() == 5979;
 }
 
 Manager::Manager(bool redirectListenerAllowed, QObject* parent)
     : QNetworkAccessManager(parent)
     , redirectListenerAllowed(redirectListenerAllowed)
-{
-}
+{}
 
 QNetworkReply* Manager::createRequest(Operation op, const QNetworkRequest& request, QIODevice* data)
 {
@@ -88,4 +87,4 @@ QNetworkReply* Manager::createRequest(Operation op, const QNetworkRequest& reque
     return reply;
 }
 
-} // namespace CloudSite
+}  // namespace CloudSite

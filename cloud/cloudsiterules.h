@@ -37,6 +37,6 @@ private:
     bool redirectListenerAllowed;
 };
 
-} // namespace CloudSite
+}  // namespace CloudSite
 
-#endif // CLOUDSITERULES_H
+#endif  // CLOUDSITERULES_H

@@ -2,24 +2,24 @@
 
 #include <QAuthenticator>
 #include <QCoreApplication>
+#include <QImage>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <QUrl>
 
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
+#include "base/replylimits.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
 #include "platform/desktop.h"
 #include "platform/shortcut.h"
 #include "protocol/cameracgi.h"
-#include "base/endpoints.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
-#include "base/replylimits.h"
 #include "shell/mainpage.h"
 
 int currentCGIType = SnapshotSchedule::Korva;
@@ -28,15 +28,15 @@ bool isPasswordMasked = false;
 namespace {
 
 #ifdef Q_OS_WIN
-constexpr bool kScriptHostShortcut = true; // a .lnk made by the script host
+constexpr bool kScriptHostShortcut = true;  // a .lnk made by the script host
 #else
-constexpr bool kScriptHostShortcut = false; // a desktop launcher file
+constexpr bool kScriptHostShortcut = false;  // a desktop launcher file
 #endif
 
 // The summary boxes' place on this page, which differs from the form's.
 const QRect kSummaryBox(430, 90, 391, 351);
 
-} // namespace
+}  // namespace
 
 DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
     : WizardPage(parent)
@@ -49,23 +49,23 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
     ui->DSCPOlvarisAccount_Label->setTextFormat(Qt::PlainText);
     ui->DSCPDeviceInfoPassword_Label->setTextFormat(Qt::PlainText);
     for (QWidget* hidden :
-        { static_cast<QWidget*>(ui->DSCPDeviceInfo_GBox), static_cast<QWidget*>(ui->DSCPOlvarisInfo_GBox),
-            static_cast<QWidget*>(ui->DSCPDeviceInfoPasswordTitle_Label),
-            static_cast<QWidget*>(ui->DSCPDeviceInfoPassword_Button),
-            static_cast<QWidget*>(ui->DSCPDeviceInfoPassword_Label),
-            static_cast<QWidget*>(ui->DSCPDeviceInfoImage_Label) })
+         {static_cast<QWidget*>(ui->DSCPDeviceInfo_GBox), static_cast<QWidget*>(ui->DSCPOlvarisInfo_GBox),
+          static_cast<QWidget*>(ui->DSCPDeviceInfoPasswordTitle_Label),
+          static_cast<QWidget*>(ui->DSCPDeviceInfoPassword_Button),
+          static_cast<QWidget*>(ui->DSCPDeviceInfoPassword_Label),
+          static_cast<QWidget*>(ui->DSCPDeviceInfoImage_Label)})
         hidden->hide();
     ui->DSCPOlvarisContent_Label->setOpenExternalLinks(true);
     ui->DSCPShortcutCheck_CheckBox->hide();
 
     connect(ui->DSCPDeviceInfoPassword_Button, &QPushButton::clicked, this,
-        &DeviceSetupCompletePage::pressDeviceInfoPasswordButton);
+            &DeviceSetupCompletePage::pressDeviceInfoPasswordButton);
     connect(ui->DSCPFinish_Button, &QPushButton::clicked, this, &DeviceSetupCompletePage::pressFinishButton);
 
     getImageManager = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshotBytes, this);
     connect(getImageManager, &QNetworkAccessManager::finished, this, &DeviceSetupCompletePage::getImagefinishedSlot);
     connect(getImageManager, &QNetworkAccessManager::authenticationRequired, this,
-        &DeviceSetupCompletePage::slotAuthenticationRequired);
+            &DeviceSetupCompletePage::slotAuthenticationRequired);
     connect(getImageManager, &QNetworkAccessManager::sslErrors, this, &DeviceSetupCompletePage::sslErrors);
 
     getImageTimer = new QTimer(this);
@@ -126,8 +126,8 @@ void DeviceSetupCompletePage::startGetImageTimer()
 
 void DeviceSetupCompletePage::checkGetDeviceImageStatus()
 {
-    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(
-        waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType, outstandingImageRequests);
+    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(waitGetDeviceImageNumber, getDeviceImageSuccess,
+                                                               currentCGIType, outstandingImageRequests);
     if (tick.check && !tick.switched) {
         WLOG << "checkGetDeviceImageStatus : success";
         WLOG << "==========>> currentCGIType :" << currentCGIType;
@@ -256,8 +256,8 @@ void DeviceSetupCompletePage::createShortcut()
     const QString desktop = Platform::desktopFolder();
     const QString appDir = QCoreApplication::applicationDirPath();
     const ShortcutPlan::Script script = ShortcutPlan::windowsScript(camera->modelName, camera->IPAddr, desktop, appDir);
-    const ShortcutPlan::Launcher launcher
-        = ShortcutPlan::desktopLauncher(camera->modelName, camera->IPAddr, desktop, appDir);
+    const ShortcutPlan::Launcher launcher =
+        ShortcutPlan::desktopLauncher(camera->modelName, camera->IPAddr, desktop, appDir);
     const QString refusal = kScriptHostShortcut ? script.refusal : launcher.refusal;
     if (!refusal.isEmpty()) {
         WLOG << "No shortcut:" << refusal << "( model :" << camera->modelName << ", address :" << camera->IPAddr << ")";

@@ -58,4 +58,4 @@ public slots:
     void sslErrors(QNetworkReply* reply, QList<QSslError> errors);
 };
 
-#endif // DEVICESETUPCOMPLETEPAGE_H
+#endif  // DEVICESETUPCOMPLETEPAGE_H

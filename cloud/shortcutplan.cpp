@@ -44,8 +44,8 @@ QString iconPath(const QString& appDir)
 }
 
 // The refusal, or one for a file that would land outside the desktop folder.
-QString placeRefusal(
-    const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir, const QString& path)
+QString placeRefusal(const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir,
+                     const QString& path)
 {
     const QString why = refusal(model, ip, desktopDir, appDir);
     if (!why.isEmpty())
@@ -55,7 +55,7 @@ QString placeRefusal(
     return QString();
 }
 
-} // namespace
+}  // namespace
 
 QString refusal(const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir)
 {
@@ -81,26 +81,26 @@ Script windowsScript(const QByteArray& modelName, const QString& ip, const QStri
     if (!script.refusal.isEmpty())
         return script;
     script.text = "Set oWS = WScript.CreateObject(\"WScript.Shell\")\n"
-                  "sLinkFileLocation = \""
-        + script.linkPath
-        + "\"\n"
-          "browserLink = \"%windir%\\explorer.exe \"\n"
-          "webLink = \"\"\"http://"
-        + ip
-        + "\"\"\"\n"
-          "Set oLink = oWS.CreateShortcut(sLinkFileLocation)\n"
-          "    oLink.TargetPath = browserLink\n"
-          "    oLink.Arguments = webLink\n"
-          "    oLink.IconLocation = \""
-        + script.iconPath
-        + "\"\n"
-          "    oLink.Save\n"
-          "Wscript.Quit 0\n";
+                  "sLinkFileLocation = \"" +
+                  script.linkPath +
+                  "\"\n"
+                  "browserLink = \"%windir%\\explorer.exe \"\n"
+                  "webLink = \"\"\"http://" +
+                  ip +
+                  "\"\"\"\n"
+                  "Set oLink = oWS.CreateShortcut(sLinkFileLocation)\n"
+                  "    oLink.TargetPath = browserLink\n"
+                  "    oLink.Arguments = webLink\n"
+                  "    oLink.IconLocation = \"" +
+                  script.iconPath +
+                  "\"\n"
+                  "    oLink.Save\n"
+                  "Wscript.Quit 0\n";
     return script;
 }
 
-Launcher desktopLauncher(
-    const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir)
+Launcher desktopLauncher(const QByteArray& modelName, const QString& ip, const QString& desktopDir,
+                         const QString& appDir)
 {
     const QString model = modelText(modelName);
     Launcher launcher;
@@ -110,15 +110,15 @@ Launcher desktopLauncher(
         return launcher;
     launcher.text = "[Desktop Entry]\n"
                     "Type=Link\n"
-                    "Name="
-        + model
-        + "\n"
-          "URL=http://"
-        + ip
-        + "\n"
-          "Icon="
-        + iconPath(appDir) + "\n";
+                    "Name=" +
+                    model +
+                    "\n"
+                    "URL=http://" +
+                    ip +
+                    "\n"
+                    "Icon=" +
+                    iconPath(appDir) + "\n";
     return launcher;
 }
 
-} // namespace ShortcutPlan
+}  // namespace ShortcutPlan

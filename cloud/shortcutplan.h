@@ -15,11 +15,11 @@ QString refusal(const QString& model, const QString& ip, const QString& desktopD
 // with "http://" + the camera's address.
 struct Script
 {
-    QString refusal; // empty when the shortcut can be made
-    QString linkPath; // desktop + "/" + model + ".lnk"
-    QString iconPath; // program folder + "/images/shortcut.ico"
-    QString scriptPath; // program folder + "//shortcut.vbs"
-    QString text; // ten lines, each ended by a line feed
+    QString refusal;     // empty when the shortcut can be made
+    QString linkPath;    // desktop + "/" + model + ".lnk"
+    QString iconPath;    // program folder + "/images/shortcut.ico"
+    QString scriptPath;  // program folder + "//shortcut.vbs"
+    QString text;        // ten lines, each ended by a line feed
 };
 Script windowsScript(const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir);
 
@@ -27,12 +27,12 @@ Script windowsScript(const QByteArray& modelName, const QString& ip, const QStri
 struct Launcher
 {
     QString refusal;
-    QString path; // desktop + "/" + model + ".desktop"
+    QString path;  // desktop + "/" + model + ".desktop"
     QString text;
 };
-Launcher desktopLauncher(
-    const QByteArray& modelName, const QString& ip, const QString& desktopDir, const QString& appDir);
+Launcher desktopLauncher(const QByteArray& modelName, const QString& ip, const QString& desktopDir,
+                         const QString& appDir);
 
-} // namespace ShortcutPlan
+}  // namespace ShortcutPlan
 
-#endif // SHORTCUTPLAN_H
+#endif  // SHORTCUTPLAN_H

@@ -32,4 +32,4 @@ QImage snapshot(int status, const QByteArray& body)
     return status == 200 ? ReplyLimits::picture(body, ReplyLimits::kSnapshotPixels) : QImage();
 }
 
-} // namespace SnapshotSchedule
+}  // namespace SnapshotSchedule

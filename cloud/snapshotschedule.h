@@ -25,10 +25,10 @@ enum Dialect
 
 struct Tick
 {
-    bool check = false; // checks the last reply and sends nothing
-    bool switched = false; // the check found no picture and changed the dialect
-    bool send = false; // asks the camera for a picture in dialect
-    int dialect = Korva; // the dialect after this tick
+    bool check = false;     // checks the last reply and sends nothing
+    bool switched = false;  // the check found no picture and changed the dialect
+    bool send = false;      // asks the camera for a picture in dialect
+    int dialect = Korva;    // the dialect after this tick
 };
 
 // Tick number (from 0) given whether the last finished reply was a picture, the current
@@ -42,6 +42,6 @@ QString path(const QString& dialectText);
 // ReplyLimits::kSnapshotPixels pixels; null otherwise.
 QImage snapshot(int status, const QByteArray& body);
 
-} // namespace SnapshotSchedule
+}  // namespace SnapshotSchedule
 
-#endif // SNAPSHOTSCHEDULE_H
+#endif  // SNAPSHOTSCHEDULE_H

@@ -9,10 +9,10 @@
 
 WebViewStyle::WebViewStyle()
     : QProxyStyle(static_cast<QStyle*>(nullptr))
-{ }
+{}
 
-void WebViewStyle::drawControl(
-    ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+void WebViewStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const
 {
     if ((element == CE_CheckBox || element == CE_RadioButton) && option && option->styleObject)
         option->styleObject->setProperty("_q_no_animation", true);

@@ -13,7 +13,7 @@ public:
     WebViewStyle();
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-        const QWidget* widget = nullptr) const override;
+                     const QWidget* widget = nullptr) const override;
 };
 
 // A cloud web view as the page uses it: this style, an arrow cursor, "webkit.css" as its user
@@ -21,4 +21,4 @@ public:
 // to linkClicked, zoom 0.95.
 void setUpCloudWebView(QWebView* view);
 
-#endif // WEBVIEWSTYLE_H
+#endif  // WEBVIEWSTYLE_H

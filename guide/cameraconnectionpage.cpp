@@ -3,17 +3,17 @@
 #include <QAbstractItemView>
 
 #include "apmode/apmodehosttodevice.h"
+#include "base/globals.h"
+#include "base/log.h"
 #include "guide/connectionrules.h"
 #include "guide/connectiontypeapmode.h"
 #include "guide/connectiontypedefault.h"
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
+#include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
-#include "base/log.h"
 #include "shell/mainpage.h"
 #include "welcome/agreementpage.h"
 
@@ -38,10 +38,10 @@ CameraConnectionPage::CameraConnectionPage(QWidget* parent)
     connect(ui->cconnectionSkip_PushButton, &QPushButton::clicked, this, &CameraConnectionPage::pressSkipButton);
     connect(ui->cconnectionNext_PushButton, &QPushButton::clicked, this, &CameraConnectionPage::pressNextButton);
     connect(ui->cconnection_ComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-        &CameraConnectionPage::gotIndexChanged);
+            &CameraConnectionPage::gotIndexChanged);
     // Only a pick by the user rebuilds the panel, never a refill by code.
     connect(ui->cconnectionHWVersion_ComboBox, QOverload<int>::of(&QComboBox::activated), this,
-        &CameraConnectionPage::gotHWVersionIndexChanged);
+            &CameraConnectionPage::gotHWVersionIndexChanged);
 }
 
 CameraConnectionPage::~CameraConnectionPage()
@@ -52,15 +52,15 @@ CameraConnectionPage::~CameraConnectionPage()
 void CameraConnectionPage::enter()
 {
     if (isLocalView) {
-        for (QWidget* panel : std::initializer_list<QWidget*> {
-                 gConnectionTypeDefault, gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode })
+        for (QWidget* panel : std::initializer_list<QWidget*>{gConnectionTypeDefault, gConnectionTypeOnlyOne,
+                                                              gConnectionTypeMoreThanOne, gConnectionTypeAPMode})
             panel->hide();
         hostPanel(gConnectionTypeLocalView);
         ui->cconnectionHWVersion_ComboBox->hide();
     } else {
         hostDefault(false);
-        for (QWidget* panel : std::initializer_list<QWidget*> {
-                 gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode })
+        for (QWidget* panel :
+             std::initializer_list<QWidget*>{gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode})
             panel->hide();
         ui->cconnectionTypeLayout->addWidget(gConnectionTypeLocalView, 0, Qt::Alignment());
         gConnectionTypeLocalView->hide();
@@ -81,9 +81,9 @@ void CameraConnectionPage::retranslate()
 
 void CameraConnectionPage::setInstructionText()
 {
-    ui->cconnectionInstrction_Label->setText(isLocalView
-            ? tr("Please select your camera connection type :")
-            : tr("Please select your camera model for installation instructions :"));
+    ui->cconnectionInstrction_Label->setText(
+        isLocalView ? tr("Please select your camera connection type :")
+                    : tr("Please select your camera model for installation instructions :"));
 }
 
 QString CameraConnectionPage::model() const
@@ -181,8 +181,8 @@ void CameraConnectionPage::pressNextButton()
         WLOG << "<--------------------->" << connectionType;
     }
 
-    const ConnectionRules::Road road
-        = ConnectionRules::nextRoad(isLocalView, text, known, route, connectionType, tr("Direct Connection"));
+    const ConnectionRules::Road road =
+        ConnectionRules::nextRoad(isLocalView, text, known, route, connectionType, tr("Direct Connection"));
     if (road == ConnectionRules::Road::Stay)
         return;
     supportType = isLocalView ? QString("ALL") : text;
@@ -198,11 +198,11 @@ void CameraConnectionPage::pressNextButton()
 
 void CameraConnectionPage::connectPanels()
 {
-    for (ConnectionPanel* panel : std::initializer_list<ConnectionPanel*> {
-             gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode, gConnectionTypeLocalView })
+    for (ConnectionPanel* panel : std::initializer_list<ConnectionPanel*>{
+             gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne, gConnectionTypeAPMode, gConnectionTypeLocalView})
         connect(panel, &ConnectionPanel::startOverRequested, this, &CameraConnectionPage::startOver);
     connect(gConnectionTypeMoreThanOne, &ConnectionTypeMoreThanOne::connectionTypeChosen, this,
-        &CameraConnectionPage::showConnectionType);
+            &CameraConnectionPage::showConnectionType);
 }
 
 void CameraConnectionPage::startOver()
@@ -365,8 +365,8 @@ void CameraConnectionPage::showRoute(const QString& route, const QString& model,
 
 bool CameraConnectionPage::fillVersionList()
 {
-    const ConnectionRules::HardwareVersions versions
-        = ConnectionRules::hardwareVersions(SupportHWVersionMap.value(supportType));
+    const ConnectionRules::HardwareVersions versions =
+        ConnectionRules::hardwareVersions(SupportHWVersionMap.value(supportType));
     QComboBox* list = ui->cconnectionHWVersion_ComboBox;
     list->clear();
     if (versions.choice)
@@ -385,9 +385,9 @@ QStringList CameraConnectionPage::lookUpEntries() const
 
 void CameraConnectionPage::showLocalSet(const QString& text)
 {
-    const StepSet set = ConnectionRules::chooseSet(text,
-        { tr("Ethernet"), tr("POE(Power Over Ethernet)"), tr("PLC(Power Line Communication)"),
-            tr("Direct Connection") });
+    const StepSet set =
+        ConnectionRules::chooseSet(text, {tr("Ethernet"), tr("POE(Power Over Ethernet)"),
+                                          tr("PLC(Power Line Communication)"), tr("Direct Connection")});
     removeStepIcon();
     const bool overview = set == StepSet::Overview;
     setNextEnabled(!overview);

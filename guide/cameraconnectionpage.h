@@ -70,4 +70,4 @@ private:
     void showLocalSet(const QString& text);
 };
 
-#endif // CAMERACONNECTIONPAGE_H
+#endif  // CAMERACONNECTIONPAGE_H

@@ -5,18 +5,18 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "guide/resethint.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "guide/resethint.h"
 
 namespace {
 const char* const kLedPopup = "whyLedRedWarning";
 constexpr int kWidth = 618;
-} // namespace
+}  // namespace
 
 ConnectionPanel::ConnectionPanel(QWidget* parent)
     : WizardPage(parent)
-{ }
+{}
 
 void ConnectionPanel::watchLedLink(QLabel* ledCaption)
 {
@@ -26,19 +26,19 @@ void ConnectionPanel::watchLedLink(QLabel* ledCaption)
 void ConnectionPanel::popupWhyLedRed()
 {
     MessageBoxPage::build(gMainpage, kLedPopup, kWidth, 350)
-        .title(
-            QCoreApplication::translate("LedHints", "Why does the LED stay red?"), { 80, 50, 440, 30 }, Qt::AlignLeft)
-        .content(MessageBoxPage::richText(QCoreApplication::translate("LedHints",
-                     "Please check for the following:<br>1. Make sure your cables are securely connected.<br>"
-                     "2. Try powering off your Vistrel, then turning it on again.<br>"
-                     "3. If the LED still stays red, you can try Resetting your Vistrel.<br>"
-                     "4. Check to make sure that your modem or router is functioning properly.<br>")),
-            { 80, 100, 550, 150 })
+        .title(QCoreApplication::translate("LedHints", "Why does the LED stay red?"), {80, 50, 440, 30}, Qt::AlignLeft)
+        .content(
+            MessageBoxPage::richText(QCoreApplication::translate(
+                "LedHints", "Please check for the following:<br>1. Make sure your cables are securely connected.<br>"
+                            "2. Try powering off your Vistrel, then turning it on again.<br>"
+                            "3. If the LED still stays red, you can try Resetting your Vistrel.<br>"
+                            "4. Check to make sure that your modem or router is functioning properly.<br>")),
+            {80, 100, 550, 150})
         .closeButton(this, &ConnectionPanel::pressMsgCancelButton)
-        .leftButton(QCoreApplication::translate("LedHints", "Reset"), ButtonStyle::White, { 360, 300 }, this,
-            &ConnectionPanel::pressMsgResetButton)
-        .rightButton(QCoreApplication::translate("LedHints", "Close"), ButtonStyle::Blue, { 480, 300 }, this,
-            &ConnectionPanel::pressMsgCancelButton)
+        .leftButton(QCoreApplication::translate("LedHints", "Reset"), ButtonStyle::White, {360, 300}, this,
+                    &ConnectionPanel::pressMsgResetButton)
+        .rightButton(QCoreApplication::translate("LedHints", "Close"), ButtonStyle::Blue, {480, 300}, this,
+                     &ConnectionPanel::pressMsgCancelButton)
         .open();
 }
 

@@ -29,4 +29,4 @@ private slots:
     void pressMsgCloseButton();
 };
 
-#endif // CONNECTIONPANEL_H
+#endif  // CONNECTIONPANEL_H

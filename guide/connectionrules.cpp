@@ -9,13 +9,13 @@ const char* const kHWVersionPrompt = "H/W Version";
 namespace {
 // Item texts are translated in the page's context, where the list is filled.
 const EntryType kEntryTypes[] = {
-    { "Ethernet", 9, QT_TRANSLATE_NOOP("CameraConnectionPage", "Ethernet"), ":/images/ct_ethernet.png" },
-    { "POE", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "POE(Power Over Ethernet)"), ":/images/ct_poe.png" },
-    { "PLC", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "PLC(Power Line Communication)"), ":/images/ct_plc.png" },
-    { "APMode", 7, QT_TRANSLATE_NOOP("CameraConnectionPage", "Direct Connection"), ":/images/ct_apmode.png" },
-    { "WPS", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "Direct Connection"), ":/images/ct_apmode.png" },
+    {"Ethernet", 9, QT_TRANSLATE_NOOP("CameraConnectionPage", "Ethernet"), ":/images/ct_ethernet.png"},
+    {"POE", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "POE(Power Over Ethernet)"), ":/images/ct_poe.png"},
+    {"PLC", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "PLC(Power Line Communication)"), ":/images/ct_plc.png"},
+    {"APMode", 7, QT_TRANSLATE_NOOP("CameraConnectionPage", "Direct Connection"), ":/images/ct_apmode.png"},
+    {"WPS", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "Direct Connection"), ":/images/ct_apmode.png"},
 };
-} // namespace
+}  // namespace
 
 const EntryType* entryType(const QString& entry)
 {
@@ -52,8 +52,8 @@ HardwareVersions hardwareVersions(const QString& value)
 {
     const QStringList parts = value.split(',', Qt::KeepEmptyParts);
     if (value == QLatin1String("NA") || parts.size() < 2)
-        return { parts, false };
-    return { QStringList(QString::fromLatin1(kHWVersionPrompt)) + parts, true };
+        return {parts, false};
+    return {QStringList(QString::fromLatin1(kHWVersionPrompt)) + parts, true};
 }
 
 int versionCount(const QString& value)
@@ -62,7 +62,7 @@ int versionCount(const QString& value)
 }
 
 Road nextRoad(bool localView, const QString& text, bool known, const QString& route, const QString& connectionType,
-    const QString& direct)
+              const QString& direct)
 {
     if (localView)
         return text.contains(direct) ? Road::AccessPoint : Road::Discovery;
@@ -75,4 +75,4 @@ Road nextRoad(bool localView, const QString& text, bool known, const QString& ro
     return Road::Discovery;
 }
 
-} // namespace ConnectionRules
+}  // namespace ConnectionRules

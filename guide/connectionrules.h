@@ -13,10 +13,10 @@ extern const char* const kHWVersionPrompt;
 // A connection entry of the catalogue: type word, colon, picture names joined by ",".
 struct EntryType
 {
-    const char* word; // prefix tested, case-sensitive
-    int headerLength; // characters cut before the picture names
-    const char* itemText; // its item in the connection-type list (source text)
-    const char* overview; // its overview picture
+    const char* word;      // prefix tested, case-sensitive
+    int headerLength;      // characters cut before the picture names
+    const char* itemText;  // its item in the connection-type list (source text)
+    const char* overview;  // its overview picture
 };
 
 // The type of an entry by its prefix (Ethernet, POE, PLC, APMode, WPS), or nullptr.
@@ -49,8 +49,8 @@ StepSet chooseSet(const QString& text, const SetWords& words);
 // The hardware-version list of a model, from its catalogue value ("A1,B1", "NA", "").
 struct HardwareVersions
 {
-    QStringList items; // in list order, the prompt first when there is a choice
-    bool choice; // the list is shown and a version must be picked
+    QStringList items;  // in list order, the prompt first when there is a choice
+    bool choice;        // the list is shown and a version must be picked
 };
 HardwareVersions hardwareVersions(const QString& value);
 // Number of versions that decides between a route's own panel and the default panel.
@@ -66,8 +66,8 @@ enum class Road
 // text: the page's list entry; known/route: its route code when it is a catalogue model;
 // connectionType: the connection-type list entry (route "2"); direct: translated "Direct Connection".
 Road nextRoad(bool localView, const QString& text, bool known, const QString& route, const QString& connectionType,
-    const QString& direct);
+              const QString& direct);
 
-} // namespace ConnectionRules
+}  // namespace ConnectionRules
 
-#endif // CONNECTIONRULES_H
+#endif  // CONNECTIONRULES_H

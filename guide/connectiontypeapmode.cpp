@@ -1,10 +1,10 @@
 #include "guide/connectiontypeapmode.h"
 
-#include "guide/stepgrid.h"
 #include "base/log.h"
+#include "guide/stepgrid.h"
 
 namespace {
-const StepGrid::StepRow kAPModeRow = { "APMode", 2, "AP Mode &&&&&&& tmp Length", "AP Mode &&&&&&& iconSetpDir " };
+const StepGrid::StepRow kAPModeRow = {"APMode", 2, "AP Mode &&&&&&& tmp Length", "AP Mode &&&&&&& iconSetpDir "};
 }
 
 ConnectionTypeAPMode::ConnectionTypeAPMode(QWidget* parent)

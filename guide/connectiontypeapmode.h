@@ -23,4 +23,4 @@ public:
     Ui_ConnectionTypeAPMode* ui;
 };
 
-#endif // CONNECTIONTYPEAPMODE_H
+#endif  // CONNECTIONTYPEAPMODE_H

@@ -19,4 +19,4 @@ public:
     Ui_ConnectionTypeDefault* ui;
 };
 
-#endif // CONNECTIONTYPEDEFAULT_H
+#endif  // CONNECTIONTYPEDEFAULT_H

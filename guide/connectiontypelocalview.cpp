@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "guide/stepgrid.h"
 #include "base/log.h"
+#include "guide/stepgrid.h"
 
 using ConnectionRules::StepSet;
 
@@ -22,20 +22,20 @@ struct LocalSet
 };
 
 const LocalSet kLocalSets[] = {
-    { StepSet::Ethernet, { ":/images/ia10.png", ":/images/ia10_ib10.png", ":/images/ic10.png", ":/images/id10.png" },
-        4 },
-    { StepSet::PoE, { ":/images/ia10.png", ":/images/ia10_ib10.png", ":/images/ic11.png", ":/images/id10.png" }, 4 },
-    { StepSet::PLC, { ":/images/ia41.png", ":/images/ia41_ib20.png", ":/images/ic41.png", ":/images/id40.png" }, 4 },
-    { StepSet::Direct, { ":/images/ia20.png", ":/images/ic20.png", ":/images/id20.png", nullptr }, 3 },
-    { StepSet::Overview,
-        { ":/images/ct_ethernet.png", ":/images/ct_poe.png", ":/images/ct_plc.png", ":/images/ct_apmode.png" }, 0 },
+    {StepSet::Ethernet, {":/images/ia10.png", ":/images/ia10_ib10.png", ":/images/ic10.png", ":/images/id10.png"}, 4},
+    {StepSet::PoE, {":/images/ia10.png", ":/images/ia10_ib10.png", ":/images/ic11.png", ":/images/id10.png"}, 4},
+    {StepSet::PLC, {":/images/ia41.png", ":/images/ia41_ib20.png", ":/images/ic41.png", ":/images/id40.png"}, 4},
+    {StepSet::Direct, {":/images/ia20.png", ":/images/ic20.png", ":/images/id20.png", nullptr}, 3},
+    {StepSet::Overview,
+     {":/images/ct_ethernet.png", ":/images/ct_poe.png", ":/images/ct_plc.png", ":/images/ct_apmode.png"},
+     0},
 };
 
 QString badgeName(int n)
 {
     return QString("icon_step%1").arg(n, 2, 10, QChar('0'));
 }
-} // namespace
+}  // namespace
 
 ConnectionTypeLocalView::ConnectionTypeLocalView(QWidget* parent)
     : ConnectionPanel(parent)
@@ -69,11 +69,12 @@ void ConnectionTypeLocalView::translateUI(int index)
 {
     WLOG << "LocalView index=" << index;
     if (index >= 1 && index <= 3) {
-        ui->ConnectionTypeLocalToolTips03->setText(kStepTextPrefix
-            + tr("Connect the power adapter to the power connector on the back of the device. Then plug the "
-                 "adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) "
-                 "connection to connect your camera.")
-            + kStepTextSuffix);
+        ui->ConnectionTypeLocalToolTips03->setText(
+            kStepTextPrefix +
+            tr("Connect the power adapter to the power connector on the back of the device. Then plug the "
+               "adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) "
+               "connection to connect your camera.") +
+            kStepTextSuffix);
         ui->ConnectionTypeLocalToolTips02->setText(tr("<p style=\"line-height:14px\"><font face=\"Verdana\" "
                                                       "color=\"#333333\">Plug in the Ethernet<br><br></font></p>"));
     } else if (index == 4) {
@@ -84,8 +85,8 @@ void ConnectionTypeLocalView::translateUI(int index)
 
 QLabel* ConnectionTypeLocalView::picture(int n) const
 {
-    QLabel* const pictures[]
-        = { ui->ConnectionType_IMG01, ui->ConnectionType_IMG02, ui->ConnectionType_IMG03, ui->ConnectionType_IMG04 };
+    QLabel* const pictures[] = {ui->ConnectionType_IMG01, ui->ConnectionType_IMG02, ui->ConnectionType_IMG03,
+                                ui->ConnectionType_IMG04};
     return pictures[n - 1];
 }
 

@@ -29,4 +29,4 @@ private:
     QLabel* picture(int n) const;
 };
 
-#endif // CONNECTIONTYPELOCALVIEW_H
+#endif  // CONNECTIONTYPELOCALVIEW_H

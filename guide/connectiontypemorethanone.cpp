@@ -2,10 +2,10 @@
 
 #include <QAbstractItemView>
 
-#include "guide/connectionrules.h"
-#include "guide/stepgrid.h"
 #include "base/globals.h"
 #include "base/log.h"
+#include "guide/connectionrules.h"
+#include "guide/stepgrid.h"
 
 using ConnectionRules::StepSet;
 
@@ -25,18 +25,13 @@ struct SetLook
 };
 
 const SetLook kSetLooks[] = {
-    { StepSet::Ethernet,
-        { { true, {} }, { true, {} }, { false, { 358, 224, 170, 74 } }, { true, { 358, 210, 170, 74 } },
-            { true, { 533, 224, 170, 74 } } } },
-    { StepSet::PoE,
-        { { true, {} }, { true, {} }, { true, { 358, 224, 170, 74 } }, { false, { 358, 210, 170, 74 } },
-            { true, { 533, 224, 170, 74 } } } },
-    { StepSet::PLC,
-        { { true, {} }, { true, {} }, { false, { 358, 224, 170, 74 } }, { true, { 358, 210, 170, 74 } },
-            { true, { 533, 224, 170, 74 } } } },
-    { StepSet::Direct,
-        { { true, {} }, { false, {} }, { false, {} }, { true, { 186, 209, 170, 74 } },
-            { true, { 366, 224, 170, 74 } } } },
+    {StepSet::Ethernet,
+     {{true, {}}, {true, {}}, {false, {358, 224, 170, 74}}, {true, {358, 210, 170, 74}}, {true, {533, 224, 170, 74}}}},
+    {StepSet::PoE,
+     {{true, {}}, {true, {}}, {true, {358, 224, 170, 74}}, {false, {358, 210, 170, 74}}, {true, {533, 224, 170, 74}}}},
+    {StepSet::PLC,
+     {{true, {}}, {true, {}}, {false, {358, 224, 170, 74}}, {true, {358, 210, 170, 74}}, {true, {533, 224, 170, 74}}}},
+    {StepSet::Direct, {{true, {}}, {false, {}}, {false, {}}, {true, {186, 209, 170, 74}}, {true, {366, 224, 170, 74}}}},
 };
 
 // The entries a type set builds step pictures from.
@@ -47,11 +42,11 @@ struct SetSteps
 };
 
 const SetSteps kSetSteps[] = {
-    { StepSet::Ethernet, { "Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir " } },
-    { StepSet::PoE, { "POE", 1, "POE &&&&&&& tmp Length", "POE &&&&&&& iconSetpDir " } },
-    { StepSet::PLC, { "PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir " } },
+    {StepSet::Ethernet, {"Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "}},
+    {StepSet::PoE, {"POE", 1, "POE &&&&&&& tmp Length", "POE &&&&&&& iconSetpDir "}},
+    {StepSet::PLC, {"PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "}},
 };
-} // namespace
+}  // namespace
 
 ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
     : ConnectionPanel(parent)
@@ -63,7 +58,7 @@ ConnectionTypeMoreThanOne::ConnectionTypeMoreThanOne(QWidget* parent)
     ui->CTypeMoreThanOne_ComboBox->view()->setMinimumHeight(80);
     watchLedLink(ui->ConnectionTypeMoreToolTips04);
     connect(ui->CTypeMoreThanOne_ComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-        &ConnectionTypeMoreThanOne::gotCtypeIndexChanged);
+            &ConnectionTypeMoreThanOne::gotCtypeIndexChanged);
 }
 
 ConnectionTypeMoreThanOne::~ConnectionTypeMoreThanOne()
@@ -106,8 +101,9 @@ void ConnectionTypeMoreThanOne::clearSteps()
 
 void ConnectionTypeMoreThanOne::hideCaptions()
 {
-    for (QLabel* caption : { ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
-             ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2, ui->ConnectionTypeMoreToolTips04 })
+    for (QLabel* caption :
+         {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02, ui->ConnectionTypeMoreToolTips03,
+          ui->ConnectionTypeMoreToolTips03_2, ui->ConnectionTypeMoreToolTips04})
         caption->hide();
 }
 
@@ -121,18 +117,19 @@ void ConnectionTypeMoreThanOne::gotCtypeIndexChanged()
     emit connectionTypeChosen(type, index);
 }
 
-bool ConnectionTypeMoreThanOne::showConnectionType(
-    const QString& type, int index, const QString& model, const QString& hardwareVersion)
+bool ConnectionTypeMoreThanOne::showConnectionType(const QString& type, int index, const QString& model,
+                                                   const QString& hardwareVersion)
 {
     clearSteps();
 
-    const StepSet set
-        = ConnectionRules::chooseSet(type, { tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection") });
+    const StepSet set =
+        ConnectionRules::chooseSet(type, {tr("Ethernet"), tr("POE"), tr("PLC"), tr("Direct Connection")});
     if (set == StepSet::Overview) {
         hideCaptions();
     } else {
-        QLabel* captions[] = { ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
-            ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2, ui->ConnectionTypeMoreToolTips04 };
+        QLabel* captions[] = {ui->ConnectionTypeMoreToolTips01, ui->ConnectionTypeMoreToolTips02,
+                              ui->ConnectionTypeMoreToolTips03, ui->ConnectionTypeMoreToolTips03_2,
+                              ui->ConnectionTypeMoreToolTips04};
         for (const SetLook& look : kSetLooks) {
             if (look.set != set)
                 continue;
@@ -165,12 +162,12 @@ bool ConnectionTypeMoreThanOne::showConnectionType(
             const QString& entry = entries.at(p - 1);
             WLOG << "images ..." << entry << "idx: " << p;
             const ConnectionRules::EntryType* entryType = ConnectionRules::entryType(entry);
-            if (p != index
-                || !(ConnectionRules::isType(entryType, "APMode") || ConnectionRules::isType(entryType, "WPS")))
+            if (p != index ||
+                !(ConnectionRules::isType(entryType, "APMode") || ConnectionRules::isType(entryType, "WPS")))
                 continue;
             const int span = ConnectionRules::pictureNames(entry, entryType->headerLength).size() == 3 ? 2 : 1;
             StepGrid::addSteps(ui->gridLayout, entry.mid(entryType->headerLength), span, "AP Mode &&&&&&& tmp Length",
-                "AP Mode &&&&&&& iconSetpDir ");
+                               "AP Mode &&&&&&& iconSetpDir ");
         }
         return false;
     }

@@ -37,4 +37,4 @@ public slots:
     void gotCtypeIndexChanged();
 };
 
-#endif // CONNECTIONTYPEMORETHANONE_H
+#endif  // CONNECTIONTYPEMORETHANONE_H

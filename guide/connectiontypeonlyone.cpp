@@ -2,14 +2,14 @@
 
 #include <iterator>
 
-#include "guide/stepgrid.h"
 #include "base/log.h"
+#include "guide/stepgrid.h"
 
 namespace {
 const StepGrid::StepRow kRows[] = {
-    { "Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir " },
-    { "POE", 1, "PoE &&&&&&& tmp Length", "PoE &&&&&&& iconSetpDir " },
-    { "PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir " },
+    {"Ethernet", 1, "Ethernet &&&&&&& tmp Length", "Ethernet &&&&&&& iconSetpDir "},
+    {"POE", 1, "PoE &&&&&&& tmp Length", "PoE &&&&&&& iconSetpDir "},
+    {"PLC", 1, "PLC &&&&&&& tmp Length", "PLC &&&&&&& iconSetpDir "},
 };
 }
 

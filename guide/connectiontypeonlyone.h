@@ -27,4 +27,4 @@ public:
     Ui_ConnectionTypeOnlyOne* ui;
 };
 
-#endif // CONNECTIONTYPEONLYONE_H
+#endif  // CONNECTIONTYPEONLYONE_H

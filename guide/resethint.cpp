@@ -21,4 +21,4 @@ void startOver(QWidget* leaving, const QString& caption)
     gCameraConnectionPage->resetModelChoice();
 }
 
-} // namespace ResetHint
+}  // namespace ResetHint

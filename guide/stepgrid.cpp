@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "guide/connectionrules.h"
 #include "guide/connectiontypeapmode.h"
 #include "guide/connectiontypedefault.h"
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
-#include "base/globals.h"
-#include "base/log.h"
 
 namespace StepGrid {
 
@@ -22,8 +22,8 @@ constexpr int kBadgeSize = 21;
 // The first label of that name in the five connection panels; nothing else of the window.
 QLabel* findPanelLabel(const QString& name)
 {
-    const QWidget* panels[] = { gConnectionTypeDefault, gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne,
-        gConnectionTypeAPMode, gConnectionTypeLocalView };
+    const QWidget* panels[] = {gConnectionTypeDefault, gConnectionTypeOnlyOne, gConnectionTypeMoreThanOne,
+                               gConnectionTypeAPMode, gConnectionTypeLocalView};
     for (const QWidget* panel : panels) {
         if (!panel)
             continue;
@@ -32,7 +32,7 @@ QLabel* findPanelLabel(const QString& name)
     }
     return nullptr;
 }
-} // namespace
+}  // namespace
 
 void clear(QGridLayout* grid)
 {
@@ -55,8 +55,8 @@ void setPicture(QLabel* label, const QString& file, int size)
 {
     // Names come without suffix; the reader tries the known image suffixes itself.
     const QPixmap picture(file);
-    label->setPixmap(
-        picture.isNull() ? QPixmap() : picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    label->setPixmap(picture.isNull() ? QPixmap()
+                                      : picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog, const char* badgeLog)
@@ -100,4 +100,4 @@ void addOverview(QGridLayout* grid, int column, const QString& resource)
     grid->addWidget(picture, 0, column);
 }
 
-} // namespace StepGrid
+}  // namespace StepGrid

@@ -37,6 +37,6 @@ void addOverview(QGridLayout* grid, int column, const QString& resource);
 // A picture scaled to size x size, ignoring the aspect ratio; empty when it cannot be read.
 void setPicture(QLabel* label, const QString& file, int size);
 
-} // namespace StepGrid
+}  // namespace StepGrid
 
-#endif // STEPGRID_H
+#endif  // STEPGRID_H

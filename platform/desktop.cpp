@@ -12,4 +12,4 @@ bool openUrl(const QUrl& url)
     return QDesktopServices::openUrl(url);
 }
 
-} // namespace Platform
+}  // namespace Platform

@@ -8,6 +8,6 @@ namespace Platform {
 // Opens a web page or a local file with the desktop's handler.
 bool openUrl(const QUrl& url);
 
-} // namespace Platform
+}  // namespace Platform
 
-#endif // PLATFORM_DESKTOP_H
+#endif  // PLATFORM_DESKTOP_H

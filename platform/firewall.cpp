@@ -25,7 +25,7 @@ bool isVistaOrLater(int version)
     return version >= QSysInfo::WV_VISTA;
 }
 
-} // namespace
+}  // namespace
 
 QString firewallProgramPath()
 {
@@ -75,4 +75,4 @@ ProcessResult runFirewallCommand(const QString& commandLine)
     return runProcess(call);
 }
 
-} // namespace Platform
+}  // namespace Platform

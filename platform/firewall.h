@@ -29,6 +29,6 @@ void setWindowsVersionForTests(std::function<int()> provider);
 // kFirewallCommandWaitMs; a command still running then is ended.
 ProcessResult runFirewallCommand(const QString& commandLine);
 
-} // namespace Platform
+}  // namespace Platform
 
-#endif // PLATFORM_FIREWALL_H
+#endif  // PLATFORM_FIREWALL_H

@@ -65,4 +65,4 @@ bool startDownloadedInstaller(const QString& path)
     return runProcess(downloadedInstallerCall(path, style)).started;
 }
 
-} // namespace Platform
+}  // namespace Platform

@@ -14,7 +14,11 @@ bool runInstallerBlocking(const QString& path);
 // How a downloaded installer is started: on Windows the command interpreter runs its
 // quoted native path from standard input (1000 ms to start, 2000 ms to finish); elsewhere
 // the file itself is started, detached.
-enum class InstallerStart { CommandInterpreter, Direct };
+enum class InstallerStart
+{
+    CommandInterpreter,
+    Direct
+};
 
 ProcessCall downloadedInstallerCall(const QString& path, InstallerStart style);
 
@@ -22,6 +26,6 @@ ProcessCall downloadedInstallerCall(const QString& path, InstallerStart style);
 // executable first. True when it (or, on Windows, the interpreter) started.
 bool startDownloadedInstaller(const QString& path);
 
-} // namespace Platform
+}  // namespace Platform
 
-#endif // PLATFORM_INSTALLER_H
+#endif  // PLATFORM_INSTALLER_H

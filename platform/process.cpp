@@ -40,7 +40,7 @@ ProcessResult runQProcess(const ProcessCall& call)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 ProcessResult runProcess(const ProcessCall& call)
 {
@@ -54,4 +54,4 @@ void setProcessRunnerForTests(ProcessRunner runner)
     testRunner() = std::move(runner);
 }
 
-} // namespace Platform
+}  // namespace Platform

@@ -13,10 +13,10 @@ struct ProcessCall
 {
     QString program;
     QStringList arguments;
-    QByteArray standardInput;   // written once the process has started
+    QByteArray standardInput;  // written once the process has started
     int startWaitMs = 30000;
-    int finishWaitMs = 30000;   // -1: until it ends
-    bool detached = false;      // start it and do not wait
+    int finishWaitMs = 30000;  // -1: until it ends
+    bool detached = false;     // start it and do not wait
 };
 
 struct ProcessResult
@@ -36,6 +36,6 @@ ProcessResult runProcess(const ProcessCall& call);
 // Tests record commands instead of running them; an empty runner restores the real one.
 void setProcessRunnerForTests(ProcessRunner runner);
 
-} // namespace Platform
+}  // namespace Platform
 
-#endif // PLATFORM_PROCESS_H
+#endif  // PLATFORM_PROCESS_H

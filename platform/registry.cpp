@@ -12,15 +12,20 @@ QStringList compatibilityPersistedArguments(const QString& nativeProgramPath)
 {
     return {"ADD",
             "HKCU\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Compatibility Assistant\\Persisted",
-            "/v", nativeProgramPath, "/t", "REG_DWORD", "/d", "1", "/f"};
+            "/v",
+            nativeProgramPath,
+            "/t",
+            "REG_DWORD",
+            "/d",
+            "1",
+            "/f"};
 }
 
 void registerCompatibilityPersisted()
 {
     ProcessCall call;
     call.program = "REG";
-    call.arguments =
-        compatibilityPersistedArguments(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
+    call.arguments = compatibilityPersistedArguments(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
 #ifdef Q_OS_WIN
     call.startWaitMs = 3000;
     call.finishWaitMs = 3000;
@@ -31,4 +36,4 @@ void registerCompatibilityPersisted()
 #endif
 }
 
-} // namespace Platform
+}  // namespace Platform

@@ -12,6 +12,6 @@ QStringList compatibilityPersistedArguments(const QString& nativeProgramPath);
 // Writes that value on Windows (waiting at most 3000 ms); elsewhere logs the command only.
 void registerCompatibilityPersisted();
 
-} // namespace Platform
+}  // namespace Platform
 
-#endif // PLATFORM_REGISTRY_H
+#endif  // PLATFORM_REGISTRY_H

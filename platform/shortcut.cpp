@@ -4,8 +4,8 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
-#include "platform/process.h"
 #include "base/log.h"
+#include "platform/process.h"
 
 namespace Platform {
 
@@ -47,7 +47,7 @@ QString numberedName(const QString& path, int n)
     return path.left(at) + QString(" (%1)").arg(n) + path.mid(at);
 }
 
-} // namespace
+}  // namespace
 
 QString desktopFolder()
 {
@@ -76,7 +76,7 @@ bool runShortcutScript(const QString& linkPath, const QString& scriptPath, const
         WLOG << "start procees !!";
         ProcessCall call;
         call.program = "wscript";
-        call.arguments = QStringList { scriptPath };
+        call.arguments = QStringList{scriptPath};
         call.startWaitMs = kShortcutScriptMs;
         call.finishWaitMs = kShortcutScriptMs;
         const ProcessResult result = runProcess(call);
@@ -108,10 +108,10 @@ QString writeDesktopLauncher(const QString& path, const QString& text)
         file.remove();
         return QString();
     }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-        | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
     WLOG << "launcher written :" << file.fileName();
     return file.fileName();
 }
 
-} // namespace Platform
+}  // namespace Platform

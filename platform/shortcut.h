@@ -23,6 +23,6 @@ bool runShortcutScript(const QString& linkPath, const QString& scriptPath, const
 // Returns the path written, empty when none.
 QString writeDesktopLauncher(const QString& path, const QString& text);
 
-} // namespace Platform
+}  // namespace Platform
 
-#endif // PLATFORM_SHORTCUT_H
+#endif  // PLATFORM_SHORTCUT_H

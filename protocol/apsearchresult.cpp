@@ -34,7 +34,7 @@ QByteArray listText(const QByteArray& reply)
     return reply.mid(start, end < 0 ? -1 : end - start);
 }
 
-} // namespace
+}  // namespace
 
 APSearchResult::APSearchResult() = default;
 
@@ -78,8 +78,7 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
             const QList<QByteArray> fields = record.split(';');
             if (fields.size() >= 7) {
                 const QByteArray ssid = QByteArray::fromBase64(fields.at(2));
-                appendRow(fields.at(0), fields.at(1), ssid, fields.at(3), fields.at(4), fields.at(5),
-                          fields.at(6));
+                appendRow(fields.at(0), fields.at(1), ssid, fields.at(3), fields.at(4), fields.at(5), fields.at(6));
             } else {
                 appendRow("Unknown", "0", "XXXXXXX", "Unknown", "Unknown", "Unknown", "Unknown");
             }
@@ -167,8 +166,8 @@ void APSearchResult::clearRows()
 }
 
 void APSearchResult::appendRow(const QByteArray& column1, const QByteArray& column2, const QByteArray& ssid,
-                               const QByteArray& column4, const QByteArray& secMethod,
-                               const QByteArray& authMode, const QByteArray& mode)
+                               const QByteArray& column4, const QByteArray& secMethod, const QByteArray& authMode,
+                               const QByteArray& mode)
 {
     AP_Column1.append(column1);
     AP_Column2.append(column2);

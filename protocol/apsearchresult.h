@@ -41,4 +41,4 @@ private:
     QSet<int> receivedPages;
 };
 
-#endif // APSEARCHRESULT_H
+#endif  // APSEARCHRESULT_H

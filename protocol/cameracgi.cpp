@@ -29,7 +29,7 @@ bool isMethod2Model(const QString& model)
     return model == "VKC-3100" || model == "VKC-4710" || model == "VKC-4720";
 }
 
-} // namespace
+}  // namespace
 
 QString catalogueDialect(const QByteArray& modelName)
 {
@@ -115,4 +115,4 @@ QString wirelessRequest(const QString& params)
     return "/wireless.cgi?" + params + "&ConfigReboot=No";
 }
 
-} // namespace CameraCgi
+}  // namespace CameraCgi

@@ -11,7 +11,6 @@
 // credentials and the paths with their queries.
 namespace CameraCgi {
 
-
 // The catalogue's CGI dialect of a model: "1" is KORVA, anything else (also "") T4X.
 QString catalogueDialect(const QByteArray& modelName);
 bool isKorva(const QString& dialect);
@@ -38,6 +37,6 @@ QString t4xClockRequest(int zone, const QDateTime& now);
 // Path and query of a Wi-Fi settings request; params are appended unescaped.
 QString wirelessRequest(const QString& params);
 
-} // namespace CameraCgi
+}  // namespace CameraCgi
 
-#endif // CAMERACGI_H
+#endif  // CAMERACGI_H

@@ -50,7 +50,7 @@ int hexValue(QChar c)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 QByteArray dcpEncode(const QByteArray& plain)
 {
@@ -132,8 +132,7 @@ bool sameMac(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QByteArray dcpMessageText(const QByteArray& cls, const QString& camMac, const QString& model,
-                          const QByteArray& params)
+QByteArray dcpMessageText(const QByteArray& cls, const QString& camMac, const QString& model, const QByteArray& params)
 {
     const QByteArray text = cls + ";M=" + camMac.toUtf8() + ";D=" + model.toUtf8() + params;
     return QByteArray::number(text.size()) + ',' + text;

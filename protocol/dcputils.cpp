@@ -7,14 +7,14 @@
 #include <QNetworkReply>
 #include <QRegularExpression>
 
-#include "protocol/dcpcodec.h"
-#include "protocol/ipv4.h"
-#include "protocol/logsummary.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "base/replylimits.h"
+#include "protocol/dcpcodec.h"
+#include "protocol/ipcamera.h"
+#include "protocol/ipv4.h"
+#include "protocol/logsummary.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ bool validIndex(int idx)
     return idx >= 0 && idx < IPCameraList.size();
 }
 
-} // namespace
+}  // namespace
 
 DCPUtils::DCPUtils()
 {
@@ -56,8 +56,7 @@ DCPUtils::DCPUtils()
     networkManager = new ReplyLimits::BoundedManager(ReplyLimits::kCgiBytes, this);
     connect(networkManager, &QNetworkAccessManager::finished, this, &DCPUtils::deviceCGICallBack);
     connect(networkManager, &QNetworkAccessManager::sslErrors, this, &DCPUtils::sslErrors);
-    connect(networkManager, &QNetworkAccessManager::authenticationRequired, this,
-            &DCPUtils::checkRequestAuthRequired);
+    connect(networkManager, &QNetworkAccessManager::authenticationRequired, this, &DCPUtils::checkRequestAuthRequired);
 }
 
 // Members go in reverse order of declaration: the TCP server with its connections,
@@ -72,8 +71,9 @@ bool DCPUtils::openUDPSocketRecv(quint16 port)
     if (!udpSocket.bind(QHostAddress::Any, port))
         return false;
     udpSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
-    WLOG << "DCP socket receive buffer:" << udpSocket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt()
-         << "bytes, asked for" << kReceiveBufferBytes;
+    WLOG << "DCP socket receive buffer:"
+         << udpSocket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt() << "bytes, asked for"
+         << kReceiveBufferBytes;
     connect(&udpSocket, &QUdpSocket::readyRead, this, &DCPUtils::handleDCPresponse);
     connect(&udpSocket, &QUdpSocket::errorOccurred, this, &DCPUtils::handleSocketError);
     return true;
@@ -149,10 +149,9 @@ bool DCPUtils::prepareRequest(int idx, const QByteArray& cls, QByteArray* params
 
     if (!isNewDcp(camera.DCPVersion))
         return true;
-    const QByteArray password =
-        untilZero(QByteArray::fromBase64(password64 ? *password64 : camera.password));
-    const QByteArray text = cls + ";M=" + camera.MAC.toLatin1() + ";D=" + modelText(camera.modelName).toUtf8() + *params
-                            + password;
+    const QByteArray password = untilZero(QByteArray::fromBase64(password64 ? *password64 : camera.password));
+    const QByteArray text =
+        cls + ";M=" + camera.MAC.toLatin1() + ";D=" + modelText(camera.modelName).toUtf8() + *params + password;
     if (signedText)
         *signedText = text;
     *params += ";X=" + QCryptographicHash::hash(text, QCryptographicHash::Md5).toHex();
@@ -409,9 +408,9 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
     IPCamera found(content, destLower);
     found.MACHost = destLower;
     const QString model = modelText(found.modelName);
-    if (found.MAC.isEmpty() || (!broadcastScan && !sameMac(found.MAC, scanTargetMac))
-        || !model.startsWith(QLatin1String("VKC"))
-        || !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))
+    if (found.MAC.isEmpty() || (!broadcastScan && !sameMac(found.MAC, scanTargetMac)) ||
+        !model.startsWith(QLatin1String("VKC")) ||
+        !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))
         return -1;
     if (!found.IPAddr.isEmpty() && !isDottedIPv4(found.IPAddr)) {
         LogSummary::note(QStringLiteral("Handle <DCP_Class_01> address is not plain IPv4, reply dropped"));
@@ -420,7 +419,8 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
 
     for (int i = 0; i < IPCameraList.size(); ++i) {
         if (sameMac(IPCameraList[i].MAC, found.MAC)) {
-            LogSummary::note(QStringLiteral("Handle <DCP_Class_01> Duplicate Mac address, just update the information!"));
+            LogSummary::note(
+                QStringLiteral("Handle <DCP_Class_01> Duplicate Mac address, just update the information!"));
             IPCameraList[i].refreshFrom(found);
             return i;
         }
@@ -587,8 +587,8 @@ int DCPUtils::handleCMDResponse(QByteArray content)
 
 int DCPUtils::handleRestartResponse(QByteArray content)
 {
-    return handleResultReply(content, "DCPUtils::handleRestartResponse, bad password msg.",
-                             IPCamera::WAIT_RESTART, IPCamera::GOT_RESTART, &IPCamera::getRestartResult);
+    return handleResultReply(content, "DCPUtils::handleRestartResponse, bad password msg.", IPCamera::WAIT_RESTART,
+                             IPCamera::GOT_RESTART, &IPCamera::getRestartResult);
 }
 
 int DCPUtils::handleResultReply(const QByteArray& content, const char* noMacLog, int waitState, int gotState,

@@ -3,8 +3,10 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -12,8 +14,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
-#include <QHash>
-#include <QMap>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUdpSocket>
@@ -125,9 +125,9 @@ public slots:
 private:
     QUdpSocket udpSocket;
     QTcpServer tcpServer;
-    QPointer<QTcpSocket> tcpSocket; // the connection accepted last
+    QPointer<QTcpSocket> tcpSocket;  // the connection accepted last
     QList<QPointer<QTcpSocket>> redirectSockets;
-    QByteArray signInState; // what the waiting flows sent; empty: none waits
+    QByteArray signInState;  // what the waiting flows sent; empty: none waits
     QByteArray signUpState;
     bool deviceConnectionMode = false;
     // The Base64 password last sent to each camera (by upper-case MAC) in a class 7 request.
@@ -135,7 +135,7 @@ private:
 
     // Time since the last scan sent; invalid before the first. Scan replies are taken while open.
     QElapsedTimer scanClock;
-    QSet<QString> announcedThisScan; // upper-case MACs
+    QSet<QString> announcedThisScan;  // upper-case MACs
     bool broadcastScan = false;
     QString scanTargetMac;
     QHostAddress datagramTarget{QHostAddress::Broadcast};
@@ -168,4 +168,4 @@ private:
     void readRedirectSocket(QTcpSocket* socket);
 };
 
-#endif // DCPUTILS_H
+#endif  // DCPUTILS_H

@@ -9,12 +9,12 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
-#include "protocol/cameracgi.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "base/replylimits.h"
 #include "platform/firewall.h"
+#include "protocol/cameracgi.h"
+#include "protocol/ipcamera.h"
 #include "protocol/timezones.h"
 #include "protocol/wallclock.h"
 
@@ -73,7 +73,7 @@ QString maskedSignedText(const QByteArray& signedText, const QByteArray& params)
     return QString::fromLatin1(signedText.left(end)) + maskSecret(QString::fromLatin1(signedText.mid(end)));
 }
 
-} // namespace
+}  // namespace
 
 QString DCPUtils::getTimeZoneOffset()
 {
@@ -126,8 +126,7 @@ void DCPUtils::CGISyncTime_KORVA(int n)
     const IPCamera* camera = chosenCameraOrLog();
     if (!camera)
         return;
-    const QString request =
-        CameraCgi::korvaClockRequest(n, modelText(camera->modelName), WallClock::now());
+    const QString request = CameraCgi::korvaClockRequest(n, modelText(camera->modelName), WallClock::now());
     sendCameraCgi(networkManager, *camera, request, " url = ");
 }
 
@@ -215,8 +214,8 @@ void DCPUtils::DCPSyncTime(int idx)
 void DCPUtils::Class10SyncTime(int idx, QString zone)
 {
     const QDateTime now = WallClock::now();
-    const QString value = (zone.isEmpty() ? QString("99") : zone) + ":" + countryNumber() + ":"
-                          + now.toString("yyyy:MM:dd:hh:mm:ss");
+    const QString value =
+        (zone.isEmpty() ? QString("99") : zone) + ":" + countryNumber() + ":" + now.toString("yyyy:MM:dd:hh:mm:ss");
     WLOG << " DCP 2 set time = " << value;
     sendTimeRequest(idx, "10", value);
 }

@@ -35,7 +35,7 @@ QString withTokenMasked(const QByteArray& data)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // OAuth redirect listener
@@ -89,7 +89,7 @@ void DCPUtils::acceptConnection()
             // so a flood of idle connections never pushes out a browser's redirect.
             for (const QPointer<QTcpSocket>& open : QList<QPointer<QTcpSocket>>(redirectSockets))
                 if (open && open->waitForReadyRead(0))
-                    continue; // readRedirectSocket ran through readyRead
+                    continue;  // readRedirectSocket ran through readyRead
             redirectSockets.removeAll(nullptr);
         }
         if (redirectSockets.size() >= kMaxRedirectConnections) {
@@ -174,8 +174,8 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
     const bool signUp = !signIn && !state.isEmpty() && state == signUpState;
     if (!signIn && !signUp) {
         LogSummary::note(signInState.isEmpty() && signUpState.isEmpty()
-                ? QStringLiteral("Redirect ignored: no sign-in or sign-up is waiting for one")
-                : QStringLiteral("Not Handled in OpenAPI Recieved Data!!"));
+                             ? QStringLiteral("Redirect ignored: no sign-in or sign-up is waiting for one")
+                             : QStringLiteral("Not Handled in OpenAPI Recieved Data!!"));
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         socket->disconnectFromHost();
         return;
@@ -185,8 +185,8 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
     WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
          << withTokenMasked(requestLine).left(kRedirectLogPrefix);
     static const char page[] = "<html><body><p>Done. You can return to the setup wizard.</p></body></html>";
-    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ")
-                  + QByteArray::number(int(sizeof(page) - 1)) + "\r\nConnection: close\r\n\r\n" + page);
+    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ") +
+                  QByteArray::number(int(sizeof(page) - 1)) + "\r\nConnection: close\r\n\r\n" + page);
     socket->disconnectFromHost();
 
     emit redirectReceived();

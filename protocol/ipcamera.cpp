@@ -47,8 +47,7 @@ char itemKey(const QList<QByteArray>& parts)
 
 // Calls take(key, value) for every item with a value; items take does not know are counted
 // under unknownLog.
-template <class Take>
-void readItems(const QByteArray& reply, const char* unknownLog, Take take)
+template <class Take> void readItems(const QByteArray& reply, const char* unknownLog, Take take)
 {
     for (const QList<QByteArray>& parts : replyItems(reply))
         if (parts.size() >= 2 && !take(itemKey(parts), parts.at(1)))
@@ -109,7 +108,7 @@ void takeCommandOutput(const QByteArray& output, QByteArray& bPing)
     }
 }
 
-} // namespace
+}  // namespace
 
 QString modelText(const QByteArray& modelName)
 {
@@ -129,26 +128,46 @@ IPCamera::IPCamera(QByteArray reply, QString hostMac)
             continue;
         const QByteArray& value = parts.at(1);
         switch (itemKey(parts)) {
-        case 'C': networkSetupType = value; break;
-        case 'D': modelName = value; break;
-        case 'F': FirmwareVersion = value; break;
-        case 'G': bRegisted = value; break;
-        case 'H': HardwareVersion = value; break;
-        case 'I': IPAddr = textValue(value); break;
+        case 'C':
+            networkSetupType = value;
+            break;
+        case 'D':
+            modelName = value;
+            break;
+        case 'F':
+            FirmwareVersion = value;
+            break;
+        case 'G':
+            bRegisted = value;
+            break;
+        case 'H':
+            HardwareVersion = value;
+            break;
+        case 'I':
+            IPAddr = textValue(value);
+            break;
         case 'M':
             // The first M item names the camera, as in every other reply.
             if (!macSeen)
                 MAC = textValue(value);
             macSeen = true;
             break;
-        case 'N': Name = value; break;
-        case 'P': DCPVersion = value; break;
+        case 'N':
+            Name = value;
+            break;
+        case 'P':
+            DCPVersion = value;
+            break;
         case 'V':
             // "AGENT=VERSION=1.2": the version is the third part; without one the value stays.
             AgentVersion = (value.contains("VERSION") && parts.size() > 2) ? parts.at(2) : value;
             break;
-        case 'W': networkType = value; break;
-        case 'X': PWD_MD5 = value; break;
+        case 'W':
+            networkType = value;
+            break;
+        case 'X':
+            PWD_MD5 = value;
+            break;
         default:
             LogSummary::note(QStringLiteral("<DCP_Class_01> IPCamera::IPCamera parsing no such parameter"));
         }
@@ -204,27 +223,47 @@ void IPCamera::setPassword(QByteArray reply)
 {
     readItems(reply, "IPCamera::getPassword, no such parameter:", [this](char key, const QByteArray& value) {
         switch (key) {
-        case 'C': supportUPnP = value; break;
-        case 'D': break; // the model is the scan reply's
-        case 'E': olvarisInfoE = value; break;
+        case 'C':
+            supportUPnP = value;
+            break;
+        case 'D':
+            break;  // the model is the scan reply's
+        case 'E':
+            olvarisInfoE = value;
+            break;
         case 'G':
             bRegisted = value;
             WLOG << "[IPcamera][setPassword()] set register bit: " << bRegisted;
             break;
-        case 'M': break; // a reply never changes the record's MAC
-        case 'N': Name = value; break;
-        case 'O': UPnPDNS = value; break;
-        case 'P': password = QByteArray::fromBase64(value); break;
-        case 'R': remote = value; break;
+        case 'M':
+            break;  // a reply never changes the record's MAC
+        case 'N':
+            Name = value;
+            break;
+        case 'O':
+            UPnPDNS = value;
+            break;
+        case 'P':
+            password = QByteArray::fromBase64(value);
+            break;
+        case 'R':
+            remote = value;
+            break;
         case 'U': {
             const int dot = value.indexOf('.');
             olvarisNo = dot < 0 ? QByteArray() : value.left(dot);
             url = dot < 0 ? QByteArray() : value.mid(dot + 1);
             break;
         }
-        case 'W': portal = value; break;
-        case 'X': PWD_MD5 = value; break;
-        case 'Y': dfp = value; break;
+        case 'W':
+            portal = value;
+            break;
+        case 'X':
+            PWD_MD5 = value;
+            break;
+        case 'Y':
+            dfp = value;
+            break;
         default:
             return false;
         }
@@ -245,11 +284,14 @@ void IPCamera::getPasswordResult(QByteArray reply)
         const QByteArray& value = parts.at(1);
         switch (itemKey(parts)) {
         case 'D':
-        case 'M': break;
+        case 'M':
+            break;
         case 'R':
             bPassword = value;
             break;
-        case 'X': PWD_MD5 = value; break;
+        case 'X':
+            PWD_MD5 = value;
+            break;
         default:
             LogSummary::note(QStringLiteral("IPCamera::getPasswordResult, no such parameter:"));
         }
@@ -258,8 +300,8 @@ void IPCamera::getPasswordResult(QByteArray reply)
 
 void IPCamera::getPingResult(QByteArray reply)
 {
-    readResultItems(*this, reply, "IPCamera::getPingResult, no such parameter:",
-                    [this](char key, const QByteArray& value) {
+    readResultItems(*this, reply,
+                    "IPCamera::getPingResult, no such parameter:", [this](char key, const QByteArray& value) {
                         if (key == 'C' || key == 'R')
                             bPing = value;
                         return key == 'C' || key == 'R';
@@ -268,8 +310,8 @@ void IPCamera::getPingResult(QByteArray reply)
 
 void IPCamera::getRestartResult(QByteArray reply)
 {
-    readResultItems(*this, reply, "IPCamera::getRestartResult, no such parameter:",
-                    [this](char key, const QByteArray& value) {
+    readResultItems(*this, reply,
+                    "IPCamera::getRestartResult, no such parameter:", [this](char key, const QByteArray& value) {
                         if (key == 'R')
                             bRestart = value;
                         return key == 'R' || key == 'L' || key == 'N';
@@ -278,8 +320,8 @@ void IPCamera::getRestartResult(QByteArray reply)
 
 void IPCamera::getCmdResult(QByteArray reply)
 {
-    readResultItems(*this, reply, "IPCamera::getPingResult, no such parameter:",
-                    [this](char key, const QByteArray& value) {
+    readResultItems(*this, reply,
+                    "IPCamera::getPingResult, no such parameter:", [this](char key, const QByteArray& value) {
                         if (key == 'R')
                             takeCommandOutput(value, bPing);
                         return key == 'R';

@@ -13,7 +13,8 @@ class IPCamera : public QObject
 {
     Q_OBJECT
 public:
-    enum DcpStatus {
+    enum DcpStatus
+    {
         RESET = 0,
         WAIT_INFO = 2,
         WAIT_NETWORK_SETUP = 3,
@@ -96,4 +97,4 @@ QByteArray untilZero(const QByteArray& bytes);
 // The model name as text, decoded as every text value of a reply: UTF-8 up to the first zero byte.
 QString modelText(const QByteArray& modelName);
 
-#endif // IPCAMERA_H
+#endif  // IPCAMERA_H

@@ -8,4 +8,4 @@
 // as octal. Every address that comes from outside is checked with this before it is used.
 bool isDottedIPv4(const QString& text);
 
-#endif // IPV4_H
+#endif  // IPV4_H

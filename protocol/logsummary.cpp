@@ -47,7 +47,7 @@ QTimer* summaryTimer()
     return timer;
 }
 
-} // namespace
+}  // namespace
 
 void note(const QString& kind)
 {
@@ -78,4 +78,4 @@ void flush()
     WLOG << "Counted, not logged one by one:" << parts.join(" | ");
 }
 
-} // namespace LogSummary
+}  // namespace LogSummary

@@ -14,6 +14,6 @@ void note(const QString& kind);
 // Writes the pending counts now (the summary does the same) and starts the intervals over.
 void flush();
 
-} // namespace LogSummary
+}  // namespace LogSummary
 
-#endif // LOGSUMMARY_H
+#endif  // LOGSUMMARY_H

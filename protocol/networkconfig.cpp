@@ -6,47 +6,81 @@
 namespace {
 
 // The field that a numbered key of the class 3 reply fills; null for numbers outside the table.
-QByteArray networkConfig::* numberedField(int key)
+QByteArray networkConfig::*numberedField(int key)
 {
     switch (key) {
-    case 0: return &networkConfig::DHCP_enable;
-    case 1: return &networkConfig::Static_IPAddr;
-    case 2: return &networkConfig::Static_Netmask;
-    case 3: return &networkConfig::Static_Gateway;
-    case 4: return &networkConfig::Static_DNS1;
-    case 5: return &networkConfig::Static_DNS2;
-    case 6: return &networkConfig::PPPoE_enable;
-    case 7: return &networkConfig::PPPoE_user;
-    case 8: return &networkConfig::PPPoE_password;
-    case 9: return &networkConfig::Wireless_enable;
-    case 10: return &networkConfig::Wireless_mode;
-    case 11: return &networkConfig::Wireless_ESSID;
-    case 12: return &networkConfig::Wireless_channel;
-    case 13: return &networkConfig::Wireless_TXRate;
-    case 14: return &networkConfig::Wireless_AuthMode;
-    case 15: return &networkConfig::Wireless_SecMethod;
-    case 16: return &networkConfig::Wireless_keyformat;
-    case 17: return &networkConfig::Wireless_KeyLength;
-    case 18: return &networkConfig::Wireless_key;
-    case 19: return &networkConfig::Wireless_key_Interval;
-    case 20: return &networkConfig::HTTP_admin_Password;
-    case 21: return &networkConfig::Tervane15_Email;
-    case 22: return &networkConfig::Tervane15_Remote;
-    case 23: return &networkConfig::DHCP_IP;
-    case 24: return &networkConfig::DHCP_netmask;
-    case 25: return &networkConfig::DHCP_gateway;
-    case 26: return &networkConfig::DHCP_DNS1;
-    case 27: return &networkConfig::DHCP_DNS2;
-    case 28: return &networkConfig::PPPoE_IP;
-    case 29: return &networkConfig::END;
-    case 34: return &networkConfig::Wireless_key;
-    case 50: return &networkConfig::Http_port;
-    case 51: return &networkConfig::Https_port;
-    default: return nullptr;
+    case 0:
+        return &networkConfig::DHCP_enable;
+    case 1:
+        return &networkConfig::Static_IPAddr;
+    case 2:
+        return &networkConfig::Static_Netmask;
+    case 3:
+        return &networkConfig::Static_Gateway;
+    case 4:
+        return &networkConfig::Static_DNS1;
+    case 5:
+        return &networkConfig::Static_DNS2;
+    case 6:
+        return &networkConfig::PPPoE_enable;
+    case 7:
+        return &networkConfig::PPPoE_user;
+    case 8:
+        return &networkConfig::PPPoE_password;
+    case 9:
+        return &networkConfig::Wireless_enable;
+    case 10:
+        return &networkConfig::Wireless_mode;
+    case 11:
+        return &networkConfig::Wireless_ESSID;
+    case 12:
+        return &networkConfig::Wireless_channel;
+    case 13:
+        return &networkConfig::Wireless_TXRate;
+    case 14:
+        return &networkConfig::Wireless_AuthMode;
+    case 15:
+        return &networkConfig::Wireless_SecMethod;
+    case 16:
+        return &networkConfig::Wireless_keyformat;
+    case 17:
+        return &networkConfig::Wireless_KeyLength;
+    case 18:
+        return &networkConfig::Wireless_key;
+    case 19:
+        return &networkConfig::Wireless_key_Interval;
+    case 20:
+        return &networkConfig::HTTP_admin_Password;
+    case 21:
+        return &networkConfig::Tervane15_Email;
+    case 22:
+        return &networkConfig::Tervane15_Remote;
+    case 23:
+        return &networkConfig::DHCP_IP;
+    case 24:
+        return &networkConfig::DHCP_netmask;
+    case 25:
+        return &networkConfig::DHCP_gateway;
+    case 26:
+        return &networkConfig::DHCP_DNS1;
+    case 27:
+        return &networkConfig::DHCP_DNS2;
+    case 28:
+        return &networkConfig::PPPoE_IP;
+    case 29:
+        return &networkConfig::END;
+    case 34:
+        return &networkConfig::Wireless_key;
+    case 50:
+        return &networkConfig::Http_port;
+    case 51:
+        return &networkConfig::Https_port;
+    default:
+        return nullptr;
     }
 }
 
-} // namespace
+}  // namespace
 
 networkConfig::networkConfig() = default;
 
@@ -114,7 +148,7 @@ void networkConfig::setNetworkConfig(QByteArray reply)
         bool numbered = false;
         const int number = key.toInt(&numbered);
         if (numbered) {
-            if (QByteArray networkConfig::* field = numberedField(number))
+            if (QByteArray networkConfig::*field = numberedField(number))
                 this->*field = value;
             else
                 LogSummary::note(QStringLiteral("unknow parameter in network configuration:"));
@@ -122,10 +156,17 @@ void networkConfig::setNetworkConfig(QByteArray reply)
 
         RemoteAccess = "1";
         switch (key.isEmpty() ? '\0' : key.at(0)) {
-        case 'M': MACAddr = value; break;
-        case 'D': modelName = value; break;
-        case 'R': RemoteAccess = value; break;
-        default: break;
+        case 'M':
+            MACAddr = value;
+            break;
+        case 'D':
+            modelName = value;
+            break;
+        case 'R':
+            RemoteAccess = value;
+            break;
+        default:
+            break;
         }
     }
     WLOG << "RemoteAccess = " << RemoteAccess;

@@ -54,4 +54,4 @@ public:
     QByteArray PWD_MD5;
 };
 
-#endif // NETWORKCONFIG_H
+#endif  // NETWORKCONFIG_H

@@ -98,8 +98,7 @@ const QStringList& korvaZoneList()
         QStringLiteral("(GMT-3:00) Salvador"),
         QStringLiteral("(GMT+2:00) Damascus"),
         QStringLiteral("(GMT+2:00) Nicosia"),
-        QStringLiteral("(GMT+4:00) Port Louis")
-    };
+        QStringLiteral("(GMT+4:00) Port Louis")};
     return zones;
 }
 
@@ -189,23 +188,22 @@ const QStringList& t4xZoneList()
         QStringLiteral("(GMT+11:00) Solomon Is., New Caledonia"),
         QStringLiteral("(GMT+12:00) Magadan, Auckland, Wellington"),
         QStringLiteral("(GMT+12:00) Fiji, Kamchatka, Marshall Is."),
-        QStringLiteral("(GMT+13:00) Nukualofa")
-    };
+        QStringLiteral("(GMT+13:00) Nukualofa")};
     return zones;
 }
 
 const QStringList& gmtOffsetList()
 {
-    static const QStringList offsets = {"-12", "-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4",
-                                        "-3",  "-2",  "-1",  "+0", "+1", "+2", "+3", "+4", "+5",
+    static const QStringList offsets = {"-12", "-11", "-10", "-9", "-8",  "-7",  "-6",  "-5", "-4",
+                                        "-3",  "-2",  "-1",  "+0", "+1",  "+2",  "+3",  "+4", "+5",
                                         "+6",  "+7",  "+8",  "+9", "+10", "+11", "+12", "+13"};
     return offsets;
 }
 
 QString hourOffsetText(qint64 offsetSeconds)
 {
-    const qint64 hours = offsetSeconds / 3600; // C++ division truncates toward zero
+    const qint64 hours = offsetSeconds / 3600;  // C++ division truncates toward zero
     return hours >= 0 ? QString("+%1").arg(hours) : QString::number(hours);
 }
 
-} // namespace TimeZones
+}  // namespace TimeZones

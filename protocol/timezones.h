@@ -18,6 +18,6 @@ const QStringList& gmtOffsetList();
 // Whole hours of a UTC offset in seconds, truncated toward zero: "+0", "+5", "-3".
 QString hourOffsetText(qint64 offsetSeconds);
 
-} // namespace TimeZones
+}  // namespace TimeZones
 
-#endif // TIMEZONES_H
+#endif  // TIMEZONES_H

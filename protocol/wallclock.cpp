@@ -10,7 +10,7 @@ std::function<QDateTime()>& testClock()
     return clock;
 }
 
-} // namespace
+}  // namespace
 
 QDateTime now()
 {
@@ -24,4 +24,4 @@ void setClockForTests(std::function<QDateTime()> clock)
     testClock() = std::move(clock);
 }
 
-} // namespace WallClock
+}  // namespace WallClock

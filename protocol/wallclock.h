@@ -12,6 +12,6 @@ QDateTime now();
 // Tests fix the clock; an empty function restores the real one.
 void setClockForTests(std::function<QDateTime()> clock);
 
-} // namespace WallClock
+}  // namespace WallClock
 
-#endif // WALLCLOCK_H
+#endif  // WALLCLOCK_H

@@ -1,8 +1,8 @@
 #include "setup/cameradump.h"
 
-#include "setup/cameratable.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
+#include "protocol/ipcamera.h"
+#include "setup/cameratable.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void logNetworkConfig(const networkConfig& n)
         WLOG << QString("Check <DCP_Class_03> get %1 :").arg(field.name) << field.value;
 }
 
-} // namespace
+}  // namespace
 
 void logCameraRecord(int index, const IPCamera& c)
 {

@@ -6,4 +6,4 @@ class IPCamera;
 // Writes every field of a camera record and of its network settings to the log, secrets masked.
 void logCameraRecord(int index, const IPCamera& camera);
 
-#endif // CAMERADUMP_H
+#endif  // CAMERADUMP_H

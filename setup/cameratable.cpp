@@ -9,7 +9,7 @@ namespace CameraTable {
 namespace {
 constexpr int kShownNameLength = 12;
 
-} // namespace
+}  // namespace
 
 Listing listing(int dcpStatus)
 {
@@ -87,4 +87,4 @@ int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac)
     return -1;
 }
 
-} // namespace CameraTable
+}  // namespace CameraTable

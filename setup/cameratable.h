@@ -12,10 +12,11 @@ class IPCamera;
 namespace CameraTable {
 
 // Whether a camera may have its row yet, by its protocol state.
-enum class Listing {
-    NotYet,      // its password state is still unknown
-    NewProtocol, // password state known from a class 7 answer
-    OldProtocol  // password state known from a class 2 answer
+enum class Listing
+{
+    NotYet,       // its password state is still unknown
+    NewProtocol,  // password state known from a class 7 answer
+    OldProtocol   // password state known from a class 2 answer
 };
 Listing listing(int dcpStatus);
 
@@ -34,9 +35,13 @@ QString decodedName(const QByteArray& nameBase64);
 // The same, shortened for its cell: more than 12 characters become 11 and "...".
 QString shownName(const QByteArray& nameBase64);
 
-
 // The request that asks a camera for its password state, if it needs one.
-enum class PasswordQuery { None, CheckPassword, GetInfo };
+enum class PasswordQuery
+{
+    None,
+    CheckPassword,
+    GetInfo
+};
 PasswordQuery passwordQuery(const IPCamera& camera);
 
 // The cameras a password-state pass asks, by position: each one that needs a query and whose
@@ -46,6 +51,6 @@ QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& q
 // The position of the first camera with this MAC, whatever the letter case; -1 when none.
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac);
 
-} // namespace CameraTable
+}  // namespace CameraTable
 
-#endif // CAMERATABLE_H
+#endif  // CAMERATABLE_H

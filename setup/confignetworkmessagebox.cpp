@@ -1,10 +1,10 @@
 #include "setup/confignetworkmessagebox.h"
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "protocol/ipv4.h"
 #include "setup/manualnetwork.h"
 #include "setup/setupinput.h"
-#include "base/globals.h"
-#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 
@@ -17,7 +17,7 @@ const char* const kUnselectedTab =
     "QPushButton{background-image: url(:/images/select_s_white.png);font-family:Verdana;font:12px;"
     "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_s_white_hover.png)}";
 
-} // namespace
+}  // namespace
 
 ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
     : QWidget(parent)
@@ -36,8 +36,7 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
     MessageBoxPage::fitButtonRight(ui->CfgNetMsgBoxStaticIP_PushButton);  // the last tab has room after it
 
     connect(ui->CfgNetMsgBoxDHCP_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressDHCPButton);
-    connect(ui->CfgNetMsgBoxPPPoE_PushButton, &QPushButton::clicked, this,
-            &ConfigNetworkMessageBox::pressPPPoEButton);
+    connect(ui->CfgNetMsgBoxPPPoE_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressPPPoEButton);
     connect(ui->CfgNetMsgBoxStaticIP_PushButton, &QPushButton::clicked, this,
             &ConfigNetworkMessageBox::pressStaticIPButton);
     connect(ui->CfgNetMsgBoxPPPoEAccount_LineEdit, &QLineEdit::editingFinished, this,
@@ -95,8 +94,8 @@ void ConfigNetworkMessageBox::selectTab(QPushButton* tab, QWidget* group, int he
             other->setStyleSheet(kUnselectedTab);
     group->setGeometry(0, 250, 618, height);
     group->show();
-    for (QWidget* other : {ui->CfgNetMsgBoxDHCP_GroupBox, ui->CfgNetMsgBoxPPPoE_GroupBox,
-                           ui->CfgNetMsgBoxStaticIP_GroupBox})
+    for (QWidget* other :
+         {ui->CfgNetMsgBoxDHCP_GroupBox, ui->CfgNetMsgBoxPPPoE_GroupBox, ui->CfgNetMsgBoxStaticIP_GroupBox})
         if (other != group)
             other->hide();
 }
@@ -119,9 +118,7 @@ void ConfigNetworkMessageBox::pressStaticIPButton()
 void ConfigNetworkMessageBox::checkAddressField(QLineEdit* field, QLabel* errorLabel)
 {
     WLOG << field->objectName() << field->text();
-    showFieldError(errorLabel, isDottedIPv4(field->text())
-                                   ? QString()
-                                   : tr("Please enter a valid static IP address"));
+    showFieldError(errorLabel, isDottedIPv4(field->text()) ? QString() : tr("Please enter a valid static IP address"));
 }
 
 void ConfigNetworkMessageBox::checkFilledField(QLineEdit* field, QLabel* errorLabel, const char* message)

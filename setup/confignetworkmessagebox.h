@@ -41,4 +41,4 @@ private:
     void checkFilledField(QLineEdit* field, QLabel* errorLabel, const char* message);
 };
 
-#endif // CONFIGNETWORKMESSAGEBOX_H
+#endif  // CONFIGNETWORKMESSAGEBOX_H

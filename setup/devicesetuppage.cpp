@@ -9,23 +9,23 @@
 #include <QTimeZone>
 #include <QTimer>
 
+#include "base/globals.h"
+#include "base/log.h"
+#include "base/replylimits.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/cloudsiterules.h"
 #include "guide/cameraconnectionpage.h"
+#include "guide/resethint.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "setup/cameratable.h"
+#include "setup/devicesetuppage_p.h"
 #include "setup/discoverypage.h"
 #include "setup/passwordlayout.h"
 #include "setup/setupinput.h"
 #include "setup/timezonepick.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
-#include "base/log.h"
-#include "base/replylimits.h"
 #include "shell/mainpage.h"
-#include "guide/resethint.h"
-#include "setup/devicesetuppage_p.h"
 
 using namespace DeviceSetupShared;
 
@@ -43,15 +43,28 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
     ui->dsetupRetypePasscode_LineEdit->setEchoMode(QLineEdit::Password);
     ui->dsetupTimeZoneComboBox_comboBox->setStyleSheet("QScrollBar:vertical{background:white;}");
 
-    const QList<QWidget*> hiddenAtStart = {
-        ui->dsetupDSTHourOffset_ComboBox, ui->dsetupDSTHourOffsetLabel_Label, ui->dsetupDSTStartLabel_Label,
-        ui->dsetupStartMonth_QDateEdit,   ui->dsetupStartDate_ComboBox,       ui->dsetupStartWeek_ComboBox,
-        ui->dsetupStartHour_QTimeEdit,    ui->dsetupDSTMonthLabel_Label,      ui->dsetupDSTWeekLabel_Label,
-        ui->dsetupDSTDateLabel_Label,     ui->dsetupDSTTimeLabel_Label,       ui->dsetupDSTEndLabel_Label,
-        ui->dsetupEndMonth_QDateEdit,     ui->dsetupEndDate_ComboBox,         ui->dsetupEndWeek_ComboBox,
-        ui->dsetupEndHour_QTimeEdit,      ui->dsetupCameraModel_Label,        ui->dsetupCameraModelVaule_Label,
-        ui->dsetupError_Label,            ui->dsetupPasswordRetypeError_Label, ui->dsetupPasswordErrorHint_Label,
-        ui->dsetupDSTSwitch_GroupBox};
+    const QList<QWidget*> hiddenAtStart = {ui->dsetupDSTHourOffset_ComboBox,
+                                           ui->dsetupDSTHourOffsetLabel_Label,
+                                           ui->dsetupDSTStartLabel_Label,
+                                           ui->dsetupStartMonth_QDateEdit,
+                                           ui->dsetupStartDate_ComboBox,
+                                           ui->dsetupStartWeek_ComboBox,
+                                           ui->dsetupStartHour_QTimeEdit,
+                                           ui->dsetupDSTMonthLabel_Label,
+                                           ui->dsetupDSTWeekLabel_Label,
+                                           ui->dsetupDSTDateLabel_Label,
+                                           ui->dsetupDSTTimeLabel_Label,
+                                           ui->dsetupDSTEndLabel_Label,
+                                           ui->dsetupEndMonth_QDateEdit,
+                                           ui->dsetupEndDate_ComboBox,
+                                           ui->dsetupEndWeek_ComboBox,
+                                           ui->dsetupEndHour_QTimeEdit,
+                                           ui->dsetupCameraModel_Label,
+                                           ui->dsetupCameraModelVaule_Label,
+                                           ui->dsetupError_Label,
+                                           ui->dsetupPasswordRetypeError_Label,
+                                           ui->dsetupPasswordErrorHint_Label,
+                                           ui->dsetupDSTSwitch_GroupBox};
     for (QWidget* widget : hiddenAtStart)
         widget->hide();
 
@@ -126,8 +139,8 @@ void DeviceSetupPage::enter()
         return;
     ui->dsetupCameraModelVaule_Label->setText(modelText(camera->modelName));
     ui->dsetupCameraName_LineEdit->setText(CameraTable::decodedName(camera->Name));
-    ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>"
-                                    + tr("Give Your Camera a Name and<br>Password") + "</font></p>");
+    ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>" +
+                                    tr("Give Your Camera a Name and<br>Password") + "</font></p>");
     fillTimeZoneList();
     gMainpage->setStep(2, tr("Set up and secure your camera"));
 
@@ -145,8 +158,8 @@ void DeviceSetupPage::retranslate()
     ui->dsetupCameraPasscode_Label->setText(isRetypeShown() ? tr("Camera Password :") : tr("Current Password :"));
     if (const IPCamera* camera = chosenCamera()) {
         ui->dsetupCameraModelVaule_Label->setText(modelText(camera->modelName));
-        ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>"
-                                        + tr("Give Your Camera a Name and<br>Password") + "</font></p>");
+        ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>" +
+                                        tr("Give Your Camera a Name and<br>Password") + "</font></p>");
     }
 }
 
@@ -280,11 +293,11 @@ void DeviceSetupPage::stopCloudInfoCheck()
 void DeviceSetupPage::setInputWidgetsEnabled(bool enabled)
 {
     const QList<QWidget*> inputs = {
-        ui->dsetupCameraName_LineEdit,    ui->dsetupCameraPasscode_LineEdit, ui->dsetupRetypePasscode_LineEdit,
-        ui->dsetupTimeZoneComboBox_comboBox, ui->dsetupDSTCheckBox_CheckBox, ui->dsetupDSTHourOffset_ComboBox,
-        ui->dsetupStartMonth_QDateEdit,   ui->dsetupStartWeek_ComboBox,      ui->dsetupStartDate_ComboBox,
-        ui->dsetupStartHour_QTimeEdit,    ui->dsetupEndMonth_QDateEdit,      ui->dsetupEndWeek_ComboBox,
-        ui->dsetupEndDate_ComboBox,       ui->dsetupEndHour_QTimeEdit,       ui->dsetupDSTAuto_RadioButton,
+        ui->dsetupCameraName_LineEdit,       ui->dsetupCameraPasscode_LineEdit, ui->dsetupRetypePasscode_LineEdit,
+        ui->dsetupTimeZoneComboBox_comboBox, ui->dsetupDSTCheckBox_CheckBox,    ui->dsetupDSTHourOffset_ComboBox,
+        ui->dsetupStartMonth_QDateEdit,      ui->dsetupStartWeek_ComboBox,      ui->dsetupStartDate_ComboBox,
+        ui->dsetupStartHour_QTimeEdit,       ui->dsetupEndMonth_QDateEdit,      ui->dsetupEndWeek_ComboBox,
+        ui->dsetupEndDate_ComboBox,          ui->dsetupEndHour_QTimeEdit,       ui->dsetupDSTAuto_RadioButton,
         ui->dsetupDSTManual_RadioButton};
     for (QWidget* widget : inputs)
         widget->clearFocus();

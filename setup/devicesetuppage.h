@@ -153,4 +153,4 @@ private:
     bool isRetypeShown() const;
 };
 
-#endif // DEVICESETUPPAGE_H
+#endif  // DEVICESETUPPAGE_H

@@ -6,16 +6,16 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include "protocol/cameracgi.h"
-#include "protocol/dcputils.h"
-#include "setup/passwordstep.h"
-#include "setup/setupcgi.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "base/replylimits.h"
 #include "guide/resethint.h"
+#include "protocol/cameracgi.h"
+#include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "setup/devicesetuppage_p.h"
+#include "setup/passwordstep.h"
+#include "setup/setupcgi.h"
 
 using namespace DeviceSetupShared;
 
@@ -26,12 +26,12 @@ namespace {
 
 QList<QWidget*> manualDstWidgets(Ui_DeviceSetupPage* ui)
 {
-    return {ui->dsetupTimeSettings_GroupBox,   ui->dsetupDSTStartLabel_Label,     ui->dsetupStartMonth_QDateEdit,
-            ui->dsetupStartWeek_ComboBox,      ui->dsetupStartDate_ComboBox,      ui->dsetupStartHour_QTimeEdit,
-            ui->dsetupDSTEndLabel_Label,       ui->dsetupEndMonth_QDateEdit,      ui->dsetupEndWeek_ComboBox,
-            ui->dsetupEndDate_ComboBox,        ui->dsetupEndHour_QTimeEdit,       ui->dsetupDSTHourOffset_ComboBox,
-            ui->dsetupDSTHourOffsetLabel_Label, ui->dsetupDSTMonthLabel_Label,    ui->dsetupDSTWeekLabel_Label,
-            ui->dsetupDSTDateLabel_Label,      ui->dsetupDSTTimeLabel_Label};
+    return {ui->dsetupTimeSettings_GroupBox,    ui->dsetupDSTStartLabel_Label, ui->dsetupStartMonth_QDateEdit,
+            ui->dsetupStartWeek_ComboBox,       ui->dsetupStartDate_ComboBox,  ui->dsetupStartHour_QTimeEdit,
+            ui->dsetupDSTEndLabel_Label,        ui->dsetupEndMonth_QDateEdit,  ui->dsetupEndWeek_ComboBox,
+            ui->dsetupEndDate_ComboBox,         ui->dsetupEndHour_QTimeEdit,   ui->dsetupDSTHourOffset_ComboBox,
+            ui->dsetupDSTHourOffsetLabel_Label, ui->dsetupDSTMonthLabel_Label, ui->dsetupDSTWeekLabel_Label,
+            ui->dsetupDSTDateLabel_Label,       ui->dsetupDSTTimeLabel_Label};
 }
 
 void setVisibleAll(const QList<QWidget*>& widgets, bool visible)
@@ -47,7 +47,7 @@ bool catalogueKorva()
     return camera && SetupCgi::isKorvaRequest(0, camera->modelName);
 }
 
-} // namespace
+}  // namespace
 
 void DeviceSetupPage::resetDateLightSaving()
 {
@@ -158,15 +158,15 @@ const IPCamera* cgiCamera()
     return camera;
 }
 
-} // namespace
+}  // namespace
 
 void DeviceSetupPage::sendSetDeviceNameCGI(int cgi_choose_type)
 {
     const IPCamera* camera = cgiCamera();
     if (!camera)
         return;
-    const SetupCgi::PostRequest post = SetupCgi::nameRequest(SetupCgi::isKorvaRequest(cgi_choose_type, camera->modelName),
-                                                             ui->dsetupCameraName_LineEdit->text());
+    const SetupCgi::PostRequest post = SetupCgi::nameRequest(
+        SetupCgi::isKorvaRequest(cgi_choose_type, camera->modelName), ui->dsetupCameraName_LineEdit->text());
     WLOG << "content = " << post.body;
     QNetworkRequest request = cameraRequest(*camera, post.pathAndQuery);
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
@@ -194,8 +194,7 @@ void DeviceSetupPage::getDeviceImageCGI(int cgi_choose_type)
     const QString dialect = CameraCgi::clockDialect(cgi_choose_type, camera->modelName);
     if (cgi_choose_type >= 0 && cgi_choose_type <= 2)
         dSetupCurrentCGIType = dialect.toInt();
-    QNetworkRequest request =
-        cameraRequest(*camera, SetupCgi::snapshotPath(dialect));
+    QNetworkRequest request = cameraRequest(*camera, SetupCgi::snapshotPath(dialect));
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
     getdSetupDeviceImageNAM->get(request);
 }
@@ -228,8 +227,7 @@ void DeviceSetupPage::getImagefinishedSlot(QNetworkReply* reply)
     } else {
         const QByteArray bytes = reply->readAll();
         WLOG << "HTTP return bytes.size :" << bytes.size();
-        const QImage picture =
-            status == "200" ? ReplyLimits::picture(bytes, ReplyLimits::kSnapshotPixels) : QImage();
+        const QImage picture = status == "200" ? ReplyLimits::picture(bytes, ReplyLimits::kSnapshotPixels) : QImage();
         if (status != "200") {
             WLOG << "HTTP Status Code Error";
             getDeviceImageOK = false;

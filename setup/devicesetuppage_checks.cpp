@@ -5,25 +5,25 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include "base/globals.h"
+#include "base/log.h"
+#include "base/replylimits.h"
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "guide/cameraconnectionpage.h"
+#include "guide/resethint.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "setup/cameradump.h"
+#include "setup/devicesetuppage_p.h"
 #include "setup/passwordstep.h"
 #include "setup/setupchecks.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
-#include "base/log.h"
-#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "guide/resethint.h"
 #include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
-#include "setup/devicesetuppage_p.h"
 
 using namespace DeviceSetupShared;
 
@@ -316,7 +316,7 @@ void DeviceSetupPage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
     WLOG << "getdSetupDeviceImageNAM http status code ="
          << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
     const SetupChecks::OpenApiAnswer answer = SetupChecks::openApiAnswer(reply);
-    SetupChecks::take(answer, { dSetupOpenAPIUrl, urlRedirect, dSetupOpenAPISite, openAPIUriInfoOK });
+    SetupChecks::take(answer, {dSetupOpenAPIUrl, urlRedirect, dSetupOpenAPISite, openAPIUriInfoOK});
     reply->deleteLater();
     if (answer.kind == SetupChecks::OpenApiAnswer::Forbidden && checkOpenAPIUriInfoTimer->isActive())
         failCheck("++++++   checkOpenAPIUriInfoConnection() popupConfigNetworkWarning()");
@@ -329,9 +329,10 @@ void DeviceSetupPage::popupPasswordErrorMsgBox(const char* text)
 {
     QString content = tr(text);
     if (qstrlen(text) == 0)
-        content = isRetypeShown()
-                      ? tr("Please check your password, and make sure it is 6-30 alphanumeric characters<br>with no spaces.")
-                      : tr("Please check your password, and make sure it is 6-30 with no spaces.");
+        content =
+            isRetypeShown()
+                ? tr("Please check your password, and make sure it is 6-30 alphanumeric characters<br>with no spaces.")
+                : tr("Please check your password, and make sure it is 6-30 with no spaces.");
     MessageBoxPage::build(gMainpage, kPasswordErrorPopup, kPopupWidth, 300)
         .title(tr("Error"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(content), {80, 100, 480, 50})

@@ -4,16 +4,16 @@
 #include <QCoreApplication>
 #include <QNetworkReply>
 
+#include "base/globals.h"
+#include "base/log.h"
+#include "guide/resethint.h"
 #include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "setup/confignetworkmessagebox.h"
+#include "setup/devicesetuppage_p.h"
 #include "setup/manualnetwork.h"
 #include "setup/setupchecks.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
-#include "base/log.h"
 #include "shell/mainpage.h"
-#include "guide/resethint.h"
-#include "setup/devicesetuppage_p.h"
 
 using namespace DeviceSetupShared;
 
@@ -110,8 +110,8 @@ void DeviceSetupPage::pressConfigNetworkPPPoEConnectButton()
     const IPCamera* camera = chosenCamera();
     const QByteArray dcpVersion = camera ? camera->DCPVersion : QByteArray();
     const char* accountError = ManualNetwork::pppoeFieldError(true, pppoeAccount, dcpVersion);
-    const char* passwordError
-        = ManualNetwork::pppoeFieldError(false, form->CfgNetMsgBoxPPPoEPassword_LineEdit->text(), dcpVersion);
+    const char* passwordError =
+        ManualNetwork::pppoeFieldError(false, form->CfgNetMsgBoxPPPoEPassword_LineEdit->text(), dcpVersion);
     if (!accountError && !passwordError) {
         startManualConfiguration(ManualNetwork::Pppoe);
         return;
@@ -175,8 +175,8 @@ void DeviceSetupPage::checkConfigNetworkConnection()
         return;
     const IPCamera& camera = IPCameraList.at(IPCameraIdx);
     const int n = waitConfigNetworkNumber;
-    const bool applied = camera.dcpStatus == IPCamera::GOT_NETWORK_SETUP && camera.IPAddr != "192.168.0.20"
-                         && camera.IPAddr != "0.0.0.0";
+    const bool applied = camera.dcpStatus == IPCamera::GOT_NETWORK_SETUP && camera.IPAddr != "192.168.0.20" &&
+                         camera.IPAddr != "0.0.0.0";
     switch (SetupChecks::tick(SetupChecks::kConfigNetwork, n, applied, configNetworkOK)) {
     case SetupChecks::Tick::Timeout:
         checkConfigNetworkTimer->stop();

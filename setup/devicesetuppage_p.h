@@ -35,9 +35,10 @@ const int kPopupWidth = 618;
 
 inline QString registerCaption()
 {
-    return QCoreApplication::translate("DeviceSetupPage", "Register with olvaris for anywhere access to<br>your camera");
+    return QCoreApplication::translate("DeviceSetupPage",
+                                       "Register with olvaris for anywhere access to<br>your camera");
 }
 
-} // namespace DeviceSetupShared
+}  // namespace DeviceSetupShared
 
-#endif // SETUP_DEVICESETUPPAGE_P_H
+#endif  // SETUP_DEVICESETUPPAGE_P_H

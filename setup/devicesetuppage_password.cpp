@@ -4,18 +4,18 @@
 #include <QCoreApplication>
 #include <QNetworkReply>
 
-#include "protocol/cameracgi.h"
-#include "protocol/dcputils.h"
-#include "setup/cameradump.h"
-#include "setup/passwordstep.h"
-#include "setup/setupchecks.h"
 #include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "base/log.h"
 #include "base/replylimits.h"
-#include "shell/mainpage.h"
 #include "guide/resethint.h"
+#include "protocol/cameracgi.h"
+#include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
+#include "setup/cameradump.h"
 #include "setup/devicesetuppage_p.h"
+#include "setup/passwordstep.h"
+#include "setup/setupchecks.h"
+#include "shell/mainpage.h"
 
 using namespace DeviceSetupShared;
 

@@ -7,15 +7,15 @@
 #include <algorithm>
 #include <iterator>
 
-#include "setup/cameradump.h"
-#include "setup/cameratable.h"
-#include "protocol/dcputils.h"
-#include "setup/devicesetuppage.h"
 #include "base/globals.h"
+#include "base/log.h"
+#include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "protocol/logsummary.h"
+#include "setup/cameradump.h"
+#include "setup/cameratable.h"
+#include "setup/devicesetuppage.h"
 #include "setup/hostinterfaces.h"
-#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 
@@ -29,8 +29,15 @@ constexpr int kScanTicks = 20;
 constexpr int kTicksPerPass = 5;
 constexpr int kRowHeight = 40;
 const int kColumnWidths[] = {20, 35, 35, 210, 210, 143};
-enum Column { MarkColumn, PictureColumn, NewColumn, NameColumn, MacColumn, AddressColumn };
-
+enum Column
+{
+    MarkColumn,
+    PictureColumn,
+    NewColumn,
+    NameColumn,
+    MacColumn,
+    AddressColumn
+};
 
 constexpr int kPopupWidth = 618;
 const char kCameraNotFoundPopup[] = "CameraNotFoundWarning";
@@ -46,12 +53,11 @@ QTableWidgetItem* pictureItem(const QString& path, int width, int height)
     auto* item = new QTableWidgetItem;
     const QPixmap picture(path);
     if (!picture.isNull())
-        item->setData(Qt::DecorationRole,
-                      picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        item->setData(Qt::DecorationRole, picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return item;
 }
 
-} // namespace
+}  // namespace
 
 DiscoveryPage::DiscoveryPage(QWidget* parent)
     : WizardPage(parent)
@@ -171,8 +177,8 @@ void DiscoveryPage::sendScanPass()
 {
     for (const HostInterfaces::ScanSource& source : HostInterfaces::recordScanSources()) {
         gDCPUtils->dcpClass01_Scan(source.hardwareAddress, source.address, supportType, kBroadcastMac);
-        WLOG << "Send <DCP_Class_01> and broudcast to interface :" << source.address << ", set supportType :"
-             << supportType;
+        WLOG << "Send <DCP_Class_01> and broudcast to interface :" << source.address
+             << ", set supportType :" << supportType;
     }
 }
 
@@ -331,7 +337,8 @@ void DiscoveryPage::pressNextButton()
 {
     if (!chosenCamera())
         return;
-    WLOG << "DiscoveryPage Next " << "--------------------------------------------------";
+    WLOG << "DiscoveryPage Next "
+         << "--------------------------------------------------";
     WLOG << "DiscoveryPage Password :" << maskSecret(ui->discoveryInputPassword_LineEdit->text());
     WLOG << "DiscoveryPage Confirm Password :" << maskSecret(ui->discoveryInputPasswordConfirm_LineEdit->text());
     WLOG << "DiscoveryPage IPCameraIdx :" << IPCameraIdx;

@@ -63,4 +63,4 @@ private:
     QSet<QString> queriedThisTick;
 };
 
-#endif // DISCOVERYPAGE_H
+#endif  // DISCOVERYPAGE_H

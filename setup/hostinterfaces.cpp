@@ -14,11 +14,10 @@ std::function<QList<Interface>()>& testSource()
 
 constexpr int kMaxAddressText = 20;
 
-const QNetworkInterface::InterfaceFlags kScanFlags = QNetworkInterface::IsUp | QNetworkInterface::IsRunning
-                                                     | QNetworkInterface::CanBroadcast
-                                                     | QNetworkInterface::CanMulticast;
+const QNetworkInterface::InterfaceFlags kScanFlags = QNetworkInterface::IsUp | QNetworkInterface::IsRunning |
+                                                     QNetworkInterface::CanBroadcast | QNetworkInterface::CanMulticast;
 
-} // namespace
+}  // namespace
 
 QList<Interface> all()
 {
@@ -64,4 +63,4 @@ QList<ScanSource> recordScanSources()
     return sources;
 }
 
-} // namespace HostInterfaces
+}  // namespace HostInterfaces

@@ -40,6 +40,6 @@ QList<ScanSource> scanSources(const QList<Interface>& interfaces);
 // (the others are still scanned from, but not recorded).
 QList<ScanSource> recordScanSources();
 
-} // namespace HostInterfaces
+}  // namespace HostInterfaces
 
-#endif // HOSTINTERFACES_H
+#endif  // HOSTINTERFACES_H

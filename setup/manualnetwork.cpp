@@ -14,7 +14,7 @@ bool breaksItems(const QString& value)
     return value.contains(';') || value.contains('=');
 }
 
-} // namespace
+}  // namespace
 
 const char* staticFieldError(StaticField field, const QString& text)
 {
@@ -59,8 +59,8 @@ QByteArray staticParams(const StaticSettings& settings)
             return QByteArray();
     if (!settings.secondaryDns.isEmpty() && !isDottedIPv4(settings.secondaryDns))
         return QByteArray();
-    QByteArray params = ";0=0;1=" + settings.address.toUtf8() + ";2=" + settings.mask.toUtf8() + ";3="
-                        + settings.gateway.toUtf8() + ";4=" + settings.primaryDns.toUtf8();
+    QByteArray params = ";0=0;1=" + settings.address.toUtf8() + ";2=" + settings.mask.toUtf8() +
+                        ";3=" + settings.gateway.toUtf8() + ";4=" + settings.primaryDns.toUtf8();
     if (!settings.secondaryDns.isEmpty())
         params += ";5=" + settings.secondaryDns.toUtf8();
     return params + ";6=0";
@@ -71,4 +71,4 @@ QByteArray restartParams()
     return ";L=1;N=1";
 }
 
-} // namespace ManualNetwork
+}  // namespace ManualNetwork

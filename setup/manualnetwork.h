@@ -21,7 +21,7 @@ enum class StaticField
     Mask,
     Gateway,
     PrimaryDns,
-    SecondaryDns, // may stay empty
+    SecondaryDns,  // may stay empty
 };
 
 // The source text (context "DeviceSetupPage") of the error a static field shows at
@@ -46,6 +46,6 @@ QByteArray staticParams(const StaticSettings& settings);
 // The class 9 restart parameters.
 QByteArray restartParams();
 
-} // namespace ManualNetwork
+}  // namespace ManualNetwork
 
-#endif // MANUALNETWORK_H
+#endif  // MANUALNETWORK_H

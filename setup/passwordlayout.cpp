@@ -20,13 +20,19 @@ struct Layout
 };
 
 const Layout kNewPassword = {QT_TRANSLATE_NOOP("DeviceSetupPage", "Camera Password :"),
-                             QRect(0, 295, 800, 150), QRect(442, 255, 261, 41), QRect(50, 225, 140, 20),
-                             QRect(210, 224, 233, 27), QRect(210, 260, 233, 27)};
+                             QRect(0, 295, 800, 150),
+                             QRect(442, 255, 261, 41),
+                             QRect(50, 225, 140, 20),
+                             QRect(210, 224, 233, 27),
+                             QRect(210, 260, 233, 27)};
 const Layout kCurrentPassword = {QT_TRANSLATE_NOOP("DeviceSetupPage", "Current Password :"),
-                                 QRect(0, 255, 800, 150), QRect(442, 215, 261, 41), QRect(50, 175, 140, 20),
-                                 QRect(210, 173, 233, 27), QRect(210, 222, 233, 27)};
+                                 QRect(0, 255, 800, 150),
+                                 QRect(442, 215, 261, 41),
+                                 QRect(50, 175, 140, 20),
+                                 QRect(210, 173, 233, 27),
+                                 QRect(210, 222, 233, 27)};
 
-} // namespace
+}  // namespace
 
 bool needsNewPassword(const IPCamera& camera)
 {
@@ -53,4 +59,4 @@ void apply(Ui_DeviceSetupPage* form, bool newPassword)
     form->dsetupDSTCheckBox_CheckBox->setGeometry(layout.dstCheck);
 }
 
-} // namespace PasswordLayout
+}  // namespace PasswordLayout

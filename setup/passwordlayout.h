@@ -14,6 +14,6 @@ bool needsNewPassword(const IPCamera& camera);
 // Labels and places the setup page's password, time-zone and daylight-saving rows.
 void apply(Ui_DeviceSetupPage* form, bool newPassword);
 
-} // namespace PasswordLayout
+}  // namespace PasswordLayout
 
-#endif // PASSWORDLAYOUT_H
+#endif  // PASSWORDLAYOUT_H

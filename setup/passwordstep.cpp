@@ -8,8 +8,8 @@ namespace PasswordStep {
 
 NextCheck checkAtNext(const QString& password, const QString& retype, bool retypeShown)
 {
-    const QRegularExpression rule(
-        QRegularExpression::anchoredPattern(retypeShown ? QStringLiteral("[A-Za-z0-9]{6,30}") : QStringLiteral("[!-~]{6,30}")));
+    const QRegularExpression rule(QRegularExpression::anchoredPattern(retypeShown ? QStringLiteral("[A-Za-z0-9]{6,30}")
+                                                                                  : QStringLiteral("[!-~]{6,30}")));
     if (!rule.match(password).hasMatch())
         return NextCheck::Format;
     if (retypeShown && retype != password)
@@ -29,4 +29,4 @@ bool matchesStored(const QString& typed, const QByteArray& storedPassword)
     return typed == QString::fromUtf8(storedPassword.constData());
 }
 
-} // namespace PasswordStep
+}  // namespace PasswordStep

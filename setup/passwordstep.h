@@ -11,8 +11,8 @@ namespace PasswordStep {
 enum class NextCheck
 {
     Pass,
-    Format,   // the password breaks the rule of the form on screen
-    Mismatch, // new-password form: the retyped text differs
+    Format,    // the password breaks the rule of the form on screen
+    Mismatch,  // new-password form: the retyped text differs
 };
 
 // The rule follows the form on screen: letters and digits when the retype field is shown
@@ -21,10 +21,10 @@ NextCheck checkAtNext(const QString& password, const QString& retype, bool retyp
 
 enum class Request
 {
-    SetNew,       // class 7 with ";P=" and the Base64 password, empty auth
-    CheckNew,     // class 7 with empty params, the Base64 password as auth
-    SetOld,       // class 2 with the password and no register bit
-    CompareLocal, // old camera: compare with the stored plain password, no request
+    SetNew,        // class 7 with ";P=" and the Base64 password, empty auth
+    CheckNew,      // class 7 with empty params, the Base64 password as auth
+    SetOld,        // class 2 with the password and no register bit
+    CompareLocal,  // old camera: compare with the stored plain password, no request
 };
 
 Request request(const QByteArray& dcpVersion, bool retypeShown, const QByteArray& storedPassword);
@@ -33,6 +33,6 @@ Request request(const QByteArray& dcpVersion, bool retypeShown, const QByteArray
 // their first zero byte.
 bool matchesStored(const QString& typed, const QByteArray& storedPassword);
 
-} // namespace PasswordStep
+}  // namespace PasswordStep
 
-#endif // PASSWORDSTEP_H
+#endif  // PASSWORDSTEP_H

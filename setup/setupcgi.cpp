@@ -19,7 +19,7 @@ int leadingNumber(const QString& text)
     return text.section(' ', 0, 0).toInt();
 }
 
-} // namespace
+}  // namespace
 
 bool isKorvaRequest(int cgiChooseType, const QByteArray& modelName)
 {
@@ -114,12 +114,12 @@ QString manualDstQuery(bool korva, const DstSettings& s)
     const QString startTime = timeConvert(hourText(s.startHour), korva);
     const QString endTime = timeConvert(hourText(s.endHour), korva);
     if (korva)
-        return "dstenable=yes&dstauto=no&offset=" + offset + "&starttime=" + startMonth + "." + startWeek + "."
-               + startDay + "/" + startTime + ":00&stoptime=" + endMonth + "." + endWeek + "." + endDay + "/"
-               + endTime + ":00";
-    return "DSTEnable=1&DSTOffset=" + offset + "&DSTStartMonth=" + startMonth + "&DSTEndMonth=" + endMonth
-           + "&DSTStartWeek=" + startWeek + "&DSTEndWeek=" + endWeek + "&DSTStartDay=" + startDay
-           + "&DSTEndDay=" + endDay + "&DSTStartTime=" + startTime + "&DSTEndTime=" + endTime;
+        return "dstenable=yes&dstauto=no&offset=" + offset + "&starttime=" + startMonth + "." + startWeek + "." +
+               startDay + "/" + startTime + ":00&stoptime=" + endMonth + "." + endWeek + "." + endDay + "/" + endTime +
+               ":00";
+    return "DSTEnable=1&DSTOffset=" + offset + "&DSTStartMonth=" + startMonth + "&DSTEndMonth=" + endMonth +
+           "&DSTStartWeek=" + startWeek + "&DSTEndWeek=" + endWeek + "&DSTStartDay=" + startDay +
+           "&DSTEndDay=" + endDay + "&DSTStartTime=" + startTime + "&DSTEndTime=" + endTime;
 }
 
 QString dstRequest(bool korva, bool enable, bool autoChecked, const DstSettings& settings)
@@ -138,4 +138,4 @@ QString snapshotPath(const QString& dialect)
     return dialect == QLatin1String("1") ? "/image/jpeg.cgi" : "/image.jpg";
 }
 
-} // namespace SetupCgi
+}  // namespace SetupCgi

@@ -26,10 +26,10 @@ PostRequest nameRequest(bool korva, const QString& name);
 // (translated) texts shown.
 struct DstSettings
 {
-    int offsetIndex = 0; // " -02:00" ... " +02:00"
+    int offsetIndex = 0;  // " -02:00" ... " +02:00"
     QDate startMonth, endMonth;
-    int startWeekIndex = 0, endWeekIndex = 0; // "01" ... "05"
-    int startDayIndex = 0, endDayIndex = 0;   // "Sun" ... "Sat"
+    int startWeekIndex = 0, endWeekIndex = 0;  // "01" ... "05"
+    int startDayIndex = 0, endDayIndex = 0;    // "Sun" ... "Sat"
     QTime startHour, endHour;
 };
 
@@ -55,6 +55,6 @@ QString hourText(const QTime& time);
 // The snapshot path: "1" is KORVA.
 QString snapshotPath(const QString& dialect);
 
-} // namespace SetupCgi
+}  // namespace SetupCgi
 
-#endif // SETUPCGI_H
+#endif  // SETUPCGI_H

@@ -3,10 +3,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
-#include "cloud/cloudsiterules.h"
 #include "base/log.h"
 #include "base/replylimits.h"
 #include "cloud/cloudrouterules.h"
+#include "cloud/cloudsiterules.h"
 
 namespace SetupChecks {
 
@@ -51,7 +51,8 @@ OpenApiAnswer openApiAnswer(const QUrl& requested, bool networkError, int status
         return {OpenApiAnswer::NetworkError, QUrl(), QString()};
     if (status == 301 && location.isValid() && !location.isEmpty()) {
         const QUrl target = requested.resolved(location);
-        return {CloudSite::isCloudAddress(target) ? OpenApiAnswer::Redirect : OpenApiAnswer::Forbidden, target, QString()};
+        return {CloudSite::isCloudAddress(target) ? OpenApiAnswer::Redirect : OpenApiAnswer::Forbidden, target,
+                QString()};
     }
     if (status == 200) {
         const QString site = QString::fromUtf8(body.constData()).trimmed();
@@ -70,8 +71,8 @@ OpenApiAnswer openApiAnswer(QNetworkReply* reply)
     if (failed)
         WLOG << "OpenAPI request failed :" << reply->errorString();
     return openApiAnswer(reply->request().url(), failed,
-        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-        reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);
+                         reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                         reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);
 }
 
 void take(const OpenApiAnswer& answer, const OpenApiState& state)
@@ -117,4 +118,4 @@ QNetworkReply* askOpenApi(QNetworkAccessManager* manager, const QUrl& url)
     return reply;
 }
 
-} // namespace SetupChecks
+}  // namespace SetupChecks

@@ -15,8 +15,8 @@ namespace SetupChecks {
 
 struct Schedule
 {
-    int limit; // the tick whose counter reaches it times out
-    int every; // requests go out on counters divisible by it
+    int limit;  // the tick whose counter reaches it times out
+    int every;  // requests go out on counters divisible by it
 };
 
 constexpr Schedule kPassword{30, 2};
@@ -29,10 +29,10 @@ constexpr Schedule kRestart{30, 5};
 
 enum class Tick
 {
-    Timeout, // stop, reset every check, open the failure popup; nothing is sent
-    Passed,  // the awaited state is there: stop and go on
-    Send,    // send the request again
-    Wait,    // nothing this tick
+    Timeout,  // stop, reset every check, open the failure popup; nothing is sent
+    Passed,   // the awaited state is there: stop and go on
+    Send,     // send the request again
+    Wait,     // nothing this tick
 };
 
 // One tick with counter n: the limit first, then the awaited state (passed), then a
@@ -41,9 +41,9 @@ Tick tick(const Schedule& schedule, int n, bool passed, bool answered);
 
 enum class FailurePopup
 {
-    InternetFailed,      // "APClientModeInternetFailed": Close, Retry
-    InternetResetFailed, // "APClientModeInternetResetFailedWarning": Local View, Reset, Retry
-    ConfigNetwork,       // the manual network box
+    InternetFailed,       // "APClientModeInternetFailed": Close, Retry
+    InternetResetFailed,  // "APClientModeInternetResetFailedWarning": Local View, Reset, Retry
+    ConfigNetwork,        // the manual network box
 };
 
 // Access-point models ("1") get the Internet popups, the one with Reset once the user has
@@ -69,11 +69,11 @@ struct OpenApiAnswer
 {
     enum Kind
     {
-        Redirect,     // 301 to a cloud address: ask url next
-        Site,         // 200 with a cloud address: site
-        Refused,      // any other answer, or a 200 whose body is no http(s) address
-        Forbidden,    // a redirect or a site that is not the cloud service over https: the check fails
-        NetworkError, // no answer: ask the same address again
+        Redirect,      // 301 to a cloud address: ask url next
+        Site,          // 200 with a cloud address: site
+        Refused,       // any other answer, or a 200 whose body is no http(s) address
+        Forbidden,     // a redirect or a site that is not the cloud service over https: the check fails
+        NetworkError,  // no answer: ask the same address again
     } kind;
     QUrl url;
     QString site;
@@ -102,6 +102,6 @@ struct OpenApiState
 // Takes an answer into a page's state, logging what it learns or refuses.
 void take(const OpenApiAnswer& answer, const OpenApiState& state);
 
-} // namespace SetupChecks
+}  // namespace SetupChecks
 
-#endif // SETUPCHECKS_H
+#endif  // SETUPCHECKS_H

@@ -11,7 +11,8 @@ namespace {
 
 const PasswordRule kAlphanumeric = {
     "[A-Za-z0-9]{6,30}",
-    QT_TRANSLATE_NOOP("DeviceSetupPage", "Please check that your password is 6-30 alphanumeric characters with no spaces.")};
+    QT_TRANSLATE_NOOP("DeviceSetupPage",
+                      "Please check that your password is 6-30 alphanumeric characters with no spaces.")};
 const PasswordRule kPrintable = {
     "[!-~]{6,30}",
     QT_TRANSLATE_NOOP("DeviceSetupPage", "Please check that your password is 6-30 characters with no spaces.")};
@@ -22,7 +23,7 @@ bool matchesWhole(const QString& text, const char* pattern)
     return expression.match(text).hasMatch();
 }
 
-} // namespace
+}  // namespace
 
 bool isValidCameraName(const QString& name)
 {
@@ -44,4 +45,4 @@ QString errorText(const QString& message)
     return "<p style=line-height:11px><font face=Verdana color=#FF0000>" + message + "</font></p>";
 }
 
-} // namespace SetupInput
+}  // namespace SetupInput

@@ -13,8 +13,8 @@ bool isValidCameraName(const QString& name);
 
 struct PasswordRule
 {
-    const char* pattern; // matched against the whole text
-    const char* message; // source text of the error shown under the field
+    const char* pattern;  // matched against the whole text
+    const char* message;  // source text of the error shown under the field
 };
 
 // A camera that reported a password state of "1" and has none stored takes 6-30 letters
@@ -25,6 +25,6 @@ bool isValidPassword(const QString& password, const PasswordRule& rule);
 // The red error text under a field.
 QString errorText(const QString& message);
 
-} // namespace SetupInput
+}  // namespace SetupInput
 
-#endif // SETUPINPUT_H
+#endif  // SETUPINPUT_H

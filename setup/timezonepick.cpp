@@ -37,4 +37,4 @@ Choice preselect(const QList<Entry>& list, const QString& offset, const QString&
     return {-1, false};
 }
 
-} // namespace TimeZonePick
+}  // namespace TimeZonePick

@@ -10,8 +10,8 @@ namespace TimeZonePick {
 
 struct Entry
 {
-    QString label;  // "(GMT+1:00) Amsterdam, Berlin, ..."
-    QString offset; // its hour text, "+1"
+    QString label;   // "(GMT+1:00) Amsterdam, Berlin, ..."
+    QString offset;  // its hour text, "+1"
 };
 
 // Each zone label with the first offset text g it carries as g + ":"; a label with none
@@ -24,14 +24,14 @@ QString placeOf(const QString& zoneId);
 
 struct Choice
 {
-    int index;    // -1 when no entry fits
-    bool byPlace; // found by offset and place name, else by the offset alone
+    int index;     // -1 when no entry fits
+    bool byPlace;  // found by offset and place name, else by the offset alone
 };
 
 // The first entry whose label holds both the PC's offset text and its place; otherwise
 // the first entry whose offset equals the PC's ("0" counts as "+0").
 Choice preselect(const QList<Entry>& list, const QString& offset, const QString& zoneId);
 
-} // namespace TimeZonePick
+}  // namespace TimeZonePick
 
-#endif // TIMEZONEPICK_H
+#endif  // TIMEZONEPICK_H

@@ -23,8 +23,7 @@ bool exitPopupOpen(QWidget* owner);
 // owner, blue "No" on the left, white "Yes" on the right. "No" and the close cross go to
 // receiver's pressMsgExitNoButton(), "Yes" to its pressMsgExitYesButton(). Opens nothing
 // and returns null while owner already has one.
-template <class Receiver>
-MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, Receiver* receiver)
+template <class Receiver> MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, Receiver* receiver)
 {
     if (exitPopupOpen(owner))
         return nullptr;
@@ -37,4 +36,4 @@ MessageBoxPage* openExitPopup(QWidget* owner, const ExitPopupTexts& texts, Recei
         .open();
 }
 
-#endif // EXITPOPUP_H
+#endif  // EXITPOPUP_H

@@ -7,14 +7,14 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "shell/exitpopup.h"
 #include "base/globals.h"
 #include "base/languages.h"
 #include "base/log.h"
-#include "shell/mainpage.h"
-#include "shell/messageboxpage.h"
 #include "platform/desktop.h"
 #include "platform/installer.h"
+#include "shell/exitpopup.h"
+#include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
 
 Launcher::Launcher(const ShellConfig& shellConfig, QWidget* parent)

@@ -38,4 +38,4 @@ private:
     ShellConfig config;
 };
 
-#endif // LAUNCHER_H
+#endif  // LAUNCHER_H

@@ -3,13 +3,13 @@
 #include <QFile>
 
 #include "base/config.h"
-#include "protocol/dcputils.h"
 #include "base/globals.h"
-#include "shell/launcher.h"
 #include "base/log.h"
 #include "base/logging.h"
-#include "shell/mainpage.h"
 #include "platform/registry.h"
+#include "protocol/dcputils.h"
+#include "shell/launcher.h"
+#include "shell/mainpage.h"
 #include "welcome/spriteclipper.h"
 
 int qMain(int argc, char** argv)

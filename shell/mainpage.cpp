@@ -8,13 +8,13 @@
 #include <QUrl>
 
 #include "base/endpoints.h"
-#include "shell/exitpopup.h"
 #include "base/globals.h"
 #include "base/languages.h"
 #include "base/log.h"
-#include "shell/messageboxpage.h"
 #include "platform/desktop.h"
 #include "protocol/dcputils.h"
+#include "shell/exitpopup.h"
+#include "shell/messageboxpage.h"
 
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevice.h"
@@ -121,12 +121,12 @@ void Mainpage::translateAllUI()
 
 void Mainpage::translateFlush()
 {
-    ui->mainZero_Label->setText(QString("<a href=\"zero\" style=\"color:#999999;text-decoration:none;\">%1</a>")
-                                    .arg(tr("Zero config")));
-    ui->mainVersion_Label->setText(QString("<font face=Verdana color=#999999>%1 %2</font>")
-                                       .arg(tr("olvaris Setup Wizard"), TolmWizardQtVersion));
-    ui->mainExit_Label->setText(QString("<a href=\"exit\" style=\"color:#3399cc;text-decoration:none;\">%1</a>")
-                                    .arg(tr("Exit")));
+    ui->mainZero_Label->setText(
+        QString("<a href=\"zero\" style=\"color:#999999;text-decoration:none;\">%1</a>").arg(tr("Zero config")));
+    ui->mainVersion_Label->setText(
+        QString("<font face=Verdana color=#999999>%1 %2</font>").arg(tr("olvaris Setup Wizard"), TolmWizardQtVersion));
+    ui->mainExit_Label->setText(
+        QString("<a href=\"exit\" style=\"color:#3399cc;text-decoration:none;\">%1</a>").arg(tr("Exit")));
 }
 
 void Mainpage::showPage(QWidget* leaving, WizardPage* next)
@@ -145,7 +145,8 @@ void Mainpage::enterPage(QWidget* leaving, WizardPage* next)
 
 void Mainpage::setStep(int step, const QString& caption)
 {
-    ui->mainProgress_Label->setStyleSheet(QString("background-image: url(:/images/step_%1.png)").arg(step, 2, 10, QChar('0')));
+    ui->mainProgress_Label->setStyleSheet(
+        QString("background-image: url(:/images/step_%1.png)").arg(step, 2, 10, QChar('0')));
     ui->mainProgress_Label->show();
     ui->mainProgressContent_Label->setText(caption);
     ui->mainProgressContent_Label->show();
@@ -206,8 +207,7 @@ void Mainpage::hideDimming()
 void Mainpage::showLoadingImage()
 {
     loadingFrame = loadingFrame % kLoadingFrames + 1;
-    loadingImageLabel->setPixmap(
-        QPixmap(QString(":/images/Loading_icon_%1.png").arg(loadingFrame, 2, 10, QChar('0'))));
+    loadingImageLabel->setPixmap(QPixmap(QString(":/images/Loading_icon_%1.png").arg(loadingFrame, 2, 10, QChar('0'))));
 }
 
 void Mainpage::openOlvaris()

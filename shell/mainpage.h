@@ -69,4 +69,4 @@ private:
     int loadingFrame = 0;
 };
 
-#endif // MAINPAGE_H
+#endif  // MAINPAGE_H

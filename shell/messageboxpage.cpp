@@ -5,8 +5,8 @@
 #include <QMap>
 
 #include "base/globals.h"
-#include "shell/launcher.h"
 #include "base/log.h"
+#include "shell/launcher.h"
 #include "shell/mainpage.h"
 
 MessageBoxPage::MessageBoxPage(QWidget* parent)
@@ -76,7 +76,7 @@ QRect formPlace(QPushButton* button)
     button->setProperty("formGeometry", button->geometry());
     return button->geometry();
 }
-} // namespace
+}  // namespace
 
 void MessageBoxPage::fitButtonRow(const QList<QPushButton*>& row)
 {
@@ -130,8 +130,7 @@ void MessageBoxPage::showEvent(QShowEvent* event)
 
 PopupBuilder::PopupBuilder(QWidget* parent, const QString& name, int width, int height)
     : m_popup(MessageBoxPage::createCentred(parent, name, width, height))
-{
-}
+{}
 
 PopupBuilder& PopupBuilder::title(const QString& text, const QRect& geometry, Qt::Alignment alignment)
 {
@@ -143,7 +142,8 @@ PopupBuilder& PopupBuilder::title(const QString& text, const QRect& geometry, Qt
     label->ensurePolished();
     const int need = label->sizeHint().width();
     if (need > geometry.width())
-        label->resize(std::max(geometry.width(), std::min(need, m_popup->width() - geometry.x() - 20)), geometry.height());
+        label->resize(std::max(geometry.width(), std::min(need, m_popup->width() - geometry.x() - 20)),
+                      geometry.height());
     label->show();
     return *this;
 }

@@ -98,8 +98,7 @@ public:
         extra->setCursor(Qt::PointingHandCursor);
         return button(extra, text, style, at, receiver, slot);
     }
-    template <class Receiver, class Slot>
-    PopupBuilder& closeButton(Receiver* receiver, Slot slot)
+    template <class Receiver, class Slot> PopupBuilder& closeButton(Receiver* receiver, Slot slot)
     {
         QObject::connect(m_popup->ui->msgBoxClose_Button, &QPushButton::clicked, receiver, slot);
         m_popup->ui->msgBoxClose_Button->show();
@@ -124,4 +123,4 @@ private:
     MessageBoxPage* m_popup;
 };
 
-#endif // MESSAGEBOXPAGE_H
+#endif  // MESSAGEBOXPAGE_H

@@ -13,8 +13,7 @@ class WizardPage : public QWidget
 public:
     explicit WizardPage(QWidget* parent = nullptr)
         : QWidget(parent)
-    {
-    }
+    {}
 
     // Prepares the page (its form, the step banner) as the main window enters it.
     virtual void enter() {}
@@ -26,4 +25,4 @@ protected:
     static void setForwardButtonEnabled(QPushButton* button, bool enabled);
 };
 
-#endif // WIZARDPAGE_H
+#endif  // WIZARDPAGE_H

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "guide/cameraconnectionpage.h"
 #include "base/globals.h"
 #include "base/log.h"
+#include "guide/cameraconnectionpage.h"
 #include "shell/mainpage.h"
 #include "welcome/welcomepage.h"
 
@@ -45,25 +45,25 @@ void AgreementPage::retranslate()
 
 QString AgreementPage::licenceText() const
 {
-    return "<p style=line-height:24px><font face=Verdana color=#333333>" + tr("<b>END USER LICENCE AGREEMENT</b><br>")
-        + tr("<b>Please read this agreement carefully before you use the olvaris Setup Wizard.</b><br>")
-        + tr("This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept "
-             "its terms.<br><br>"
-             "1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use "
-             "this wizard to set up cameras that you own or are allowed to manage.<br><br>"
-             "2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or "
-             "reverse engineer it, except where the law expressly allows it.<br><br>"
-             "3. Online services. The wizard contacts Tervane services on the Internet to look for a newer "
-             "version, to download device information and to register your camera with olvaris. The olvaris terms "
-             "of service and privacy policy apply to that use.<br><br>"
-             "4. Updates. When a newer wizard is available, you choose whether to download and install it.<br><br>"
-             "5. No warranty. The wizard is provided \"as is\", without warranty of any kind, to the extent the "
-             "law permits.<br><br>"
-             "6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the "
-             "wizard, to the extent the law permits.<br><br>"
-             "7. Termination. This licence ends if you break its terms; you must then delete every copy of the "
-             "wizard.")
-        + "</font>";
+    return "<p style=line-height:24px><font face=Verdana color=#333333>" + tr("<b>END USER LICENCE AGREEMENT</b><br>") +
+           tr("<b>Please read this agreement carefully before you use the olvaris Setup Wizard.</b><br>") +
+           tr("This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept "
+              "its terms.<br><br>"
+              "1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use "
+              "this wizard to set up cameras that you own or are allowed to manage.<br><br>"
+              "2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or "
+              "reverse engineer it, except where the law expressly allows it.<br><br>"
+              "3. Online services. The wizard contacts Tervane services on the Internet to look for a newer "
+              "version, to download device information and to register your camera with olvaris. The olvaris terms "
+              "of service and privacy policy apply to that use.<br><br>"
+              "4. Updates. When a newer wizard is available, you choose whether to download and install it.<br><br>"
+              "5. No warranty. The wizard is provided \"as is\", without warranty of any kind, to the extent the "
+              "law permits.<br><br>"
+              "6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the "
+              "wizard, to the extent the law permits.<br><br>"
+              "7. Termination. This licence ends if you break its terms; you must then delete every copy of the "
+              "wizard.") +
+           "</font>";
 }
 
 void AgreementPage::acceptAgreementCheckBox()

@@ -30,4 +30,4 @@ public slots:
     void pressNextButton();
 };
 
-#endif // AGREEMENTPAGE_H
+#endif  // AGREEMENTPAGE_H

@@ -7,8 +7,8 @@
 
 namespace {
 
-const char* const kAssembleImageKeys[] = {"Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id",
-                                          "WPS_wa", "WPS_wb", "WPS_wc", "WPS_wd"};
+const char* const kAssembleImageKeys[] = {
+    "Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc", "WPS_wd"};
 const char* const kDeviceIconKeys[] = {"Serial_2", "Serial_5", "Serial_6", "Serial_7", "Serial_8", "Serial_9"};
 
 struct ConnectionLabel
@@ -26,8 +26,7 @@ QString stringOf(const QJsonObject& object, const char* key)
     return object.value(QLatin1String(key)).toString();
 }
 
-template <size_t N>
-QMap<QString, QString> pictureGroups(const QJsonObject& object, const char* const (&keys)[N])
+template <size_t N> QMap<QString, QString> pictureGroups(const QJsonObject& object, const char* const (&keys)[N])
 {
     QMap<QString, QString> groups;
     for (const char* key : keys)
@@ -68,7 +67,7 @@ void addCamera(Catalogue& catalogue, const QJsonObject& camera)
     catalogue.cgiProtocols.insert(model, cgi);
 }
 
-} // namespace
+}  // namespace
 
 QString routeCode(const QString& supportAPMode, const QString& connectionTypeNumber)
 {

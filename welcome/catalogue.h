@@ -17,17 +17,18 @@ struct Catalogue
     QMap<QString, QString> supportWiFi;
     QMap<QString, QString> supportAPMode;
     QMap<QString, QString> cgiProtocols;
-    QMap<QString, QString> hardwareVersions;     // model -> "A1,B1"
-    QMap<QString, QString> routes;               // model -> "1", "2" or "5"
-    QMap<QString, QString> assembleImages;       // nine picture-group keys
-    QMap<QString, QString> deviceIcons;          // six series keys
+    QMap<QString, QString> hardwareVersions;  // model -> "A1,B1"
+    QMap<QString, QString> routes;            // model -> "1", "2" or "5"
+    QMap<QString, QString> assembleImages;    // nine picture-group keys
+    QMap<QString, QString> deviceIcons;       // six series keys
     QString latestVersion;
     QString updateUri;
 };
 
 struct CatalogueParse
 {
-    enum Status {
+    enum Status
+    {
         Invalid,  // not JSON: error holds the parser's message
         Empty,    // null, empty or not an object: nothing to take
         Parsed,
@@ -57,4 +58,4 @@ QString connectionTypeEntry(const QJsonObject& object);
 // when there is none or it would leave https.
 QUrl redirectTarget(const QUrl& from, const QUrl& target);
 
-#endif // CATALOGUE_H
+#endif  // CATALOGUE_H

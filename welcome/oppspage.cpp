@@ -6,9 +6,9 @@
 #include <QNetworkAccessManager>
 #include <QTimer>
 
-#include "shell/exitpopup.h"
 #include "base/globals.h"
 #include "base/log.h"
+#include "shell/exitpopup.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
@@ -16,7 +16,7 @@
 namespace {
 const char* const kLocalViewPopupName = "useLocalViewWarning";
 constexpr int kContentHeight = 120;  // the form's
-} // namespace
+}  // namespace
 
 OppsPage::OppsPage(QWidget* parent)
     : WizardPage(parent)
@@ -69,12 +69,13 @@ void OppsPage::popupLocalView()
 {
     MessageBoxPage::build(gMainpage, kLocalViewPopupName, 618, 400)
         .title(tr("Local Viewing Only"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(tr(
-                     "Please note that when setting this<br> camera up for local viewing only, you will<br> not be able "
-                     "to use the olvaris service<br> to remotely view camera.<br><br>If you would like to enable "
-                     "these features,<br>please make sure you are connected to<br>the Internet before running this "
-                     "wizard.")),
-                 {80, 100, 480, 200})
+        .content(
+            MessageBoxPage::richText(
+                tr("Please note that when setting this<br> camera up for local viewing only, you will<br> not be able "
+                   "to use the olvaris service<br> to remotely view camera.<br><br>If you would like to enable "
+                   "these features,<br>please make sure you are connected to<br>the Internet before running this "
+                   "wizard.")),
+            {80, 100, 480, 200})
         .picture(":/images/local_view_only.png", {360, 120, 242, 177})
         .closeButton(this, &OppsPage::pressMsgCancelButton)
         .leftButton(tr("Cancel"), ButtonStyle::White, {360, 350}, this, &OppsPage::pressMsgCancelButton)

@@ -29,4 +29,4 @@ public slots:
     void pressMsgExitYesButton();
 };
 
-#endif // OPPSPAGE_H
+#endif  // OPPSPAGE_H

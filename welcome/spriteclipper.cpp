@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QRect>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -58,7 +58,7 @@ bool makeEmptyFolder(const QString& path)
     return QDir().mkdir(path);
 }
 
-} // namespace
+}  // namespace
 
 QString spriteFolder()
 {
@@ -118,8 +118,8 @@ bool writeSpriteFile(const QString& folder, const QString& name, const QByteArra
     QTemporaryFile file(folder + "/" + name + ".XXXXXX");
     if (!file.open() || file.write(body) != body.size() || !file.flush())
         return false;
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(folder + "/" + name).constData())
-        != 0)
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(folder + "/" + name).constData()) != 0)
         return false;
     file.setAutoRemove(false);
     return true;
@@ -131,9 +131,9 @@ const SpriteKind& SpriteKind::assembleImages()
         "assemble_image_square.png",
         "assemble_image_clip",
         164,
-        rowsOf({"Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc",
-                "WPS_wd"},
-               164),
+        rowsOf(
+            {"Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc", "WPS_wd"},
+            164),
         "Handle <clipAssembleImagesSquare>",
         "open file failed!",
         "--------- >count checkAssembleImageClipPath :",
@@ -165,8 +165,7 @@ bool isPictureBody(const QByteArray& body)
     return !ReplyLimits::picture(body, ReplyLimits::kSpritePixels).isNull();
 }
 
-int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind,
-              const QString& folder)
+int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind, const QString& folder)
 {
     int saved = 0;
     for (auto row = names.constBegin(); row != names.constEnd(); ++row) {

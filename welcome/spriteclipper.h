@@ -25,12 +25,12 @@ bool writeSpriteFile(const QString& folder, const QString& name, const QByteArra
 // names ("INT_ia" -> "ia10,ia11,..."); column n of a row is the n-th picture name.
 struct SpriteKind
 {
-    QString spriteFile;     // in the temporary folder, e.g. "assemble_image_square.png"
-    QString clipFolder;     // in the temporary folder, e.g. "assemble_image_clip"
-    int cell = 0;           // cell edge in pixels
+    QString spriteFile;          // in the temporary folder, e.g. "assemble_image_square.png"
+    QString clipFolder;          // in the temporary folder, e.g. "assemble_image_clip"
+    int cell = 0;                // cell edge in pixels
     QMap<QString, int> rowTops;  // row key -> top edge in pixels
     // Log labels of the cut.
-    QString handleLabel;    // "Handle <clipAssembleImagesSquare>"
+    QString handleLabel;  // "Handle <clipAssembleImagesSquare>"
     QString openFailedText;
     QString countLabel;
 
@@ -48,8 +48,7 @@ bool isPictureBody(const QByteArray& body);
 // Saves cell n of every known row as folder/name.png, in ascending key order, so a
 // name under two keys keeps the later key's cell. Unknown keys and unsafe names are
 // skipped. Returns the number of cells saved.
-int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind,
-              const QString& folder);
+int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind, const QString& folder);
 
 // The whole cut in folder (see spriteFolder): re-creates the clip folder without following a
 // link in its place, cuts the sprite file into it and returns the clip folder path ending
@@ -57,4 +56,4 @@ int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const S
 // then keeps its value).
 QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder);
 
-#endif // SPRITECLIPPER_H
+#endif  // SPRITECLIPPER_H

@@ -20,10 +20,14 @@ UpdateOffer readUpdateDescription(const QByteArray& body, const QString& running
         return offer;
 
     const QJsonArray entries = document.object()
-                                   .value("OS").toObject()
-                                   .value("Window").toObject()
-                                   .value("Edition").toObject()
-                                   .value("ALL").toArray();
+                                   .value("OS")
+                                   .toObject()
+                                   .value("Window")
+                                   .toObject()
+                                   .value("Edition")
+                                   .toObject()
+                                   .value("ALL")
+                                   .toArray();
     WLOG << "allArray :" << entries;
     for (const QJsonValue& value : entries) {
         const QJsonObject entry = value.toObject();

@@ -25,4 +25,4 @@ extern const char* const kFallbackInstallerName;
 // empty name, or one that could leave the chosen folder, becomes kFallbackInstallerName.
 QString installerFileName(const QUrl& url);
 
-#endif // UPDATEDESCRIPTION_H
+#endif  // UPDATEDESCRIPTION_H

@@ -33,7 +33,7 @@ int compareNumbers(const QString& a, const QString& b)
     return QString::compare(a, b);
 }
 
-} // namespace
+}  // namespace
 
 bool isWellFormedVersion(const QString& text)
 {

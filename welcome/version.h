@@ -14,4 +14,4 @@ bool isWellFormedVersion(const QString& text);
 // malformed candidate is never newer.
 bool isNewerVersion(const QString& running, const QString& candidate);
 
-#endif // VERSION_H
+#endif  // VERSION_H

@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "protocol/dcputils.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "base/languages.h"
 #include "base/log.h"
 #include "base/replylimits.h"
+#include "protocol/dcputils.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 
@@ -88,7 +88,7 @@ const char* const kLanguageNames[] = {
     QT_TRANSLATE_NOOP("WelcomePage", "Finnish"),
 };
 
-} // namespace
+}  // namespace
 
 WelcomePage::WelcomePage(QWidget* parent)
     : WizardPage(parent)
@@ -145,7 +145,7 @@ WelcomePage::~WelcomePage()
 }
 
 QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*), qint64 maxBytes,
-                                                 int timeoutMs)
+                                                  int timeoutMs)
 {
     QNetworkAccessManager* manager = new ReplyLimits::BoundedManager(maxBytes, this, timeoutMs);
     connect(manager, &QNetworkAccessManager::finished, this, finished);
@@ -442,8 +442,7 @@ void WelcomePage::unbindingDCP()
 }
 
 void WelcomePage::footerPosition()
-{
-}
+{}
 
 void WelcomePage::popupDCPBindingFailed()
 {
@@ -536,4 +535,3 @@ void WelcomePage::translateUI()
     gMainpage->translateFlush();
     gMainpage->retranslatePages();
 }
-

@@ -178,4 +178,4 @@ private:
     void failDownload();
 };
 
-#endif // WELCOMEPAGE_H
+#endif  // WELCOMEPAGE_H

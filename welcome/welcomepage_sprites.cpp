@@ -16,7 +16,7 @@ namespace {
 constexpr int kSpriteTickLimit = 20;
 constexpr int kSpriteRequestEvery = 10;
 
-} // namespace
+}  // namespace
 
 // ---- Sprites: two one-second waits, their replies and the cuts ----
 
@@ -35,15 +35,15 @@ void WelcomePage::getDeviceIconsSquare()
 void WelcomePage::checkAssembleImageRequest()
 {
     spriteTick({checkAssembleImageTimer, waitAssembleImageNumber, gAssembleImageReady, tolmwizardDownloadManager,
-                assembleImageSquareUrl, "checkAssembleImageTimer", "check Assemble Image url :",
-                &WelcomePage::getAssembleImagesSquare});
+                assembleImageSquareUrl, "checkAssembleImageTimer",
+                "check Assemble Image url :", &WelcomePage::getAssembleImagesSquare});
 }
 
 void WelcomePage::checkDeviceIconRequest()
 {
     spriteTick({checkDeviceIconTimer, waitDeviceIconNumber, gDeviceIconReady, tolmwizardDownloadDeviceIconManager,
-                deviceIconSquareUrl, "checkDeviceIconTimer", "check Device Icon url :",
-                &WelcomePage::getDeviceIconsSquare});
+                deviceIconSquareUrl, "checkDeviceIconTimer",
+                "check Device Icon url :", &WelcomePage::getDeviceIconsSquare});
 }
 
 void WelcomePage::spriteTick(const SpriteWait& wait)
@@ -139,4 +139,3 @@ void WelcomePage::clipDeviceIconSquare()
     if (!folder.isNull())
         deviceIconsPath = folder;
 }
-

@@ -10,11 +10,11 @@
 #include <QSaveFile>
 #include <QTimer>
 
-#include "platform/installer.h"
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "base/log.h"
 #include "base/replylimits.h"
+#include "platform/installer.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/agreementpage.h"
@@ -57,7 +57,7 @@ QString supportLink()
         .arg(site);
 }
 
-} // namespace
+}  // namespace
 
 // ---- Self-update: the update check, the offer, the folder, the download and the start ----
 
@@ -153,7 +153,8 @@ void WelcomePage::popupUpdateWizardMsgBox()
 {
     openUpdatePopup({kUpdatePopup, tr("New Version Available"),
                      tr("A new version of the setup wizard is available, please update to the latest version."),
-                     tr("Update"), &WelcomePage::pressUpdateButton, &WelcomePage::pressMsgCancelButton, QString(), nullptr});
+                     tr("Update"), &WelcomePage::pressUpdateButton, &WelcomePage::pressMsgCancelButton, QString(),
+                     nullptr});
 }
 
 void WelcomePage::popupUpdateWizardStatusMsgBox()

@@ -8,19 +8,19 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/cloudsiterules.h"
 #include "guide/cameraconnectionpage.h"
 #include "protocol/dcputils.h"
-#include "setup/devicesetuppage.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "welcome/welcomepage.h"
-#include "wifi/wpspictures.h"
 #include "wifi/devicewifichangepage_p.h"
+#include "wifi/wpspictures.h"
 
 using namespace WiFiPageShared;
 
@@ -101,8 +101,8 @@ DeviceWiFiChangePage::~DeviceWiFiChangePage()
 void DeviceWiFiChangePage::enter()
 {
     const IPCamera* camera = chosenCamera();
-    const bool registered = dWiFiBackToPage == 1 && gCloudServicesPage && gCloudServicesPage->registerInfoReceived
-        && camera && camera->bRegisted == "1";
+    const bool registered = dWiFiBackToPage == 1 && gCloudServicesPage && gCloudServicesPage->registerInfoReceived &&
+                            camera && camera->bRegisted == "1";
     ui->dwifiPrev_Button->setVisible(!registered);
     ui->dwifiManual_PushButton->setEnabled(false);
     checkdWiFiAPListSiteSurveyTimer->start(1000);
@@ -134,12 +134,12 @@ void DeviceWiFiChangePage::setNextEnabled(bool enabled)
 
 void DeviceWiFiChangePage::setTabStyles(bool wifiTab)
 {
-    ui->dwifiWiFi_PushButton->setStyleSheet(wifiTab ? tabStyle("select_wifi_blue", "select_wifi_hover", "rgb(255,255,255)")
-                                                    : tabStyle("select_wifi_white", "select_wifi_white_hover",
-                                                               "rgb(255,255,255)"));
-    ui->dwifiWPS_PushButton->setStyleSheet(wifiTab ? tabStyle("select_wps_white", "select_wps_white_hover",
-                                                              "rgb(198,198,198)")
-                                                   : tabStyle("select_wps_blue", "select_wps_hover", "rgb(198,198,198)"));
+    ui->dwifiWiFi_PushButton->setStyleSheet(
+        wifiTab ? tabStyle("select_wifi_blue", "select_wifi_hover", "rgb(255,255,255)")
+                : tabStyle("select_wifi_white", "select_wifi_white_hover", "rgb(255,255,255)"));
+    ui->dwifiWPS_PushButton->setStyleSheet(
+        wifiTab ? tabStyle("select_wps_white", "select_wps_white_hover", "rgb(198,198,198)")
+                : tabStyle("select_wps_blue", "select_wps_hover", "rgb(198,198,198)"));
 }
 
 // ---------------------------------------------------------------------------
@@ -165,8 +165,8 @@ void DeviceWiFiChangePage::pressWPSButton()
         delete item;
     }
     const QString hardware = gCameraConnectionPage ? gCameraConnectionPage->hardwareVersion() : QString();
-    const QStringList pictures = WpsPictures::files(isLocalView, model, hardware, SupportHWVersionMap,
-                                                    ConnectionTypeMap, assembleImagesPath);
+    const QStringList pictures =
+        WpsPictures::files(isLocalView, model, hardware, SupportHWVersionMap, ConnectionTypeMap, assembleImagesPath);
     for (int i = 0; i < pictures.size(); ++i) {
         QLabel* cell = new QLabel;
         cell->setObjectName(QString::number(i));

@@ -18,10 +18,10 @@ class QTimer;
 class WirelessMessageBox;
 
 // The page's own state, shared with the pages that bring it on screen.
-extern int gWiFiConnectChoice;     // the road taken: 1 Wi-Fi list or manual entry, 2 WPS, 0 "No, thanks"
-extern int WiFiRetryConuter;       // retries granted after a failed network check; never reset
-extern int dWiFiBackToPage;        // where Back returns: 1 the cloud step, 2 the setup page, 3 already registered
-extern int waitWiFiLoadingFinished; // tick at which the cloud pages were asked to load; 0 = not yet
+extern int gWiFiConnectChoice;       // the road taken: 1 Wi-Fi list or manual entry, 2 WPS, 0 "No, thanks"
+extern int WiFiRetryConuter;         // retries granted after a failed network check; never reset
+extern int dWiFiBackToPage;          // where Back returns: 1 the cloud step, 2 the setup page, 3 already registered
+extern int waitWiFiLoadingFinished;  // tick at which the cloud pages were asked to load; 0 = not yet
 extern bool openAPIUrlRedirected;
 extern QUrl openAPIRedirectUrl;
 extern QString openAPISiteFound;
@@ -138,4 +138,4 @@ private:
     void leaveSettingsRoad();
 };
 
-#endif // DEVICEWIFICHANGEPAGE_H
+#endif  // DEVICEWIFICHANGEPAGE_H

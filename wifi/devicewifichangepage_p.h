@@ -28,7 +28,7 @@ constexpr int kCloudLimit = 30;
 constexpr SetupChecks::Schedule kSettingsWait{kSettingsLimit, kWaitEvery};
 constexpr SetupChecks::Schedule kRestartWait{kRestartLimit, kWaitEvery};
 constexpr SetupChecks::Schedule kNetworkWait{kNetworkLimit, kWaitEvery};
-constexpr int kRetries = 2; // the OK after this many retries leaves the Wi-Fi road
+constexpr int kRetries = 2;  // the OK after this many retries leaves the Wi-Fi road
 // Content height of the 250-high popups: two wrapped lines of their texts, above the OK button.
 constexpr int kTwoLines = 90;
 
@@ -40,7 +40,6 @@ const char* const kPlugInCable = "plugInEthernetCableWarning";
 const char* const kWpsFailed = "WPSConfigFailedWarning";
 const char* const kInternetFailed = "InternetCheckFailedWarning";
 const char* const kWhatIsWps = "whatIsWPSWarning";
-
 
 inline QString tabStyle(const char* picture, const char* hover, const char* color)
 {
@@ -70,13 +69,12 @@ inline QString textOf(QLineEdit* edit)
 
 // "Could Not Connect ..." popups with one OK button: 618 wide, content at (80, 100).
 inline void openOkPopup(DeviceWiFiChangePage* page, const char* name, int height, const QString& title, int titleWidth,
-                 const QString& text, int contentHeight, const QString& picture, void (DeviceWiFiChangePage::*close)(),
-                 void (DeviceWiFiChangePage::*ok)())
+                        const QString& text, int contentHeight, const QString& picture,
+                        void (DeviceWiFiChangePage::*close)(), void (DeviceWiFiChangePage::*ok)())
 {
     WLOG << "open msgbox ...";
     PopupBuilder popup = MessageBoxPage::build(gMainpage, name, 618, height);
-    popup.title(title, {80, 50, titleWidth, 30})
-        .content(MessageBoxPage::richText(text), {80, 100, 480, contentHeight});
+    popup.title(title, {80, 50, titleWidth, 30}).content(MessageBoxPage::richText(text), {80, 100, 480, contentHeight});
     if (!picture.isEmpty())
         popup.picture(picture, {420, 100, 168, 167});
     popup.rightButton(DeviceWiFiChangePage::tr("OK"), ButtonStyle::Blue, {480, height - 50}, page, ok)
@@ -84,6 +82,6 @@ inline void openOkPopup(DeviceWiFiChangePage* page, const char* name, int height
         .open();
 }
 
-} // namespace WiFiPageShared
+}  // namespace WiFiPageShared
 
-#endif // WIFI_DEVICEWIFICHANGEPAGE_P_H
+#endif  // WIFI_DEVICEWIFICHANGEPAGE_P_H

@@ -4,19 +4,19 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "cloud/cloudservicespage.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "setup/hostinterfaces.h"
 #include "setup/setupchecks.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
-#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
-#include "wifi/wifisettings.h"
 #include "wifi/devicewifichangepage_p.h"
+#include "wifi/wifisettings.h"
 
 using namespace WiFiPageShared;
 
@@ -26,18 +26,20 @@ using namespace WiFiPageShared;
 void DeviceWiFiChangePage::popupWhatIsWPS()
 {
     WLOG << "open msgbox ...";
-    MessageBoxPage* popup = MessageBoxPage::build(gMainpage, kWhatIsWps, 618, 450)
-        .title(tr("What is WPS?"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(tr(
-                     "Wi-Fi Protected Setup (WPS) allows you to<br>set up a secure wireless connection<br>quickly, "
-                     "easily and automatically.<br>Most modern routers have a WPS button. On<br>some routers you may "
-                     "need to log in to the<br>web interface and then click on an on-screen<br>button to activate the "
-                     "WPS feature. Check your<br>router's user manual from more details.<br><br>")),
-                 {80, 80, 335, 350})  // beside the picture, wrapping where a line is longer
-        .picture(":/images/what_is_wps.png", {420, 130, 164, 164})
-        .rightButton(tr("Close"), ButtonStyle::Blue, {480, 400}, this, &DeviceWiFiChangePage::pressMsgCloseButton)
-        .closeButton(this, &DeviceWiFiChangePage::pressMsgCloseButton)
-        .open();
+    MessageBoxPage* popup =
+        MessageBoxPage::build(gMainpage, kWhatIsWps, 618, 450)
+            .title(tr("What is WPS?"), {80, 50, 440, 30})
+            .content(
+                MessageBoxPage::richText(tr(
+                    "Wi-Fi Protected Setup (WPS) allows you to<br>set up a secure wireless connection<br>quickly, "
+                    "easily and automatically.<br>Most modern routers have a WPS button. On<br>some routers you may "
+                    "need to log in to the<br>web interface and then click on an on-screen<br>button to activate the "
+                    "WPS feature. Check your<br>router's user manual from more details.<br><br>")),
+                {80, 80, 335, 350})  // beside the picture, wrapping where a line is longer
+            .picture(":/images/what_is_wps.png", {420, 130, 164, 164})
+            .rightButton(tr("Close"), ButtonStyle::Blue, {480, 400}, this, &DeviceWiFiChangePage::pressMsgCloseButton)
+            .closeButton(this, &DeviceWiFiChangePage::pressMsgCloseButton)
+            .open();
     // The text's box reaches down over the button.
     popup->ui->msgBoxRightBtn_Button->raise();
 }
@@ -104,8 +106,8 @@ void DeviceWiFiChangePage::updateConnnectionReadyEmit(int idx)
 {
     WLOG << "updateConnnectionReadyEmit :" << idx;
     const IPCamera* camera = chosenCamera();
-    if (camera && idx >= 0 && idx < IPCameraList.size()
-        && IPCameraList.at(idx).MAC.compare(camera->MAC, Qt::CaseInsensitive) == 0)
+    if (camera && idx >= 0 && idx < IPCameraList.size() &&
+        IPCameraList.at(idx).MAC.compare(camera->MAC, Qt::CaseInsensitive) == 0)
         gotDeviceConnection = true;
 }
 
@@ -155,7 +157,8 @@ void DeviceWiFiChangePage::checkOlvarisInfo()
     const IPCamera* camera = chosenCamera();
     if (n == kCloudLimit || !camera) {
         checkOlvarisInfoWiFiTimer->stop();
-        WLOG << " waitOlvarisInfoWiFiNumber timeout " << "stop !!";
+        WLOG << " waitOlvarisInfoWiFiNumber timeout "
+             << "stop !!";
         resetChcekingParameters();
         gMainpage->hideBusy();
         return;
@@ -185,7 +188,8 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
     const IPCamera* camera = chosenCamera();
     // In local-only mode there is no cloud page to go to.
     if (n == kCloudLimit || !camera || (gotOpenAPIUriInfo && !gCloudServicesPage)) {
-        WLOG << "checkOpenAPIUriInfoTimer timeout " << "stop !!";
+        WLOG << "checkOpenAPIUriInfoTimer timeout "
+             << "stop !!";
         failOpenApiCheck();
     } else if (gotOpenAPIUriInfo) {
         if (waitWiFiLoadingFinished == 0) {
@@ -223,7 +227,7 @@ void DeviceWiFiChangePage::getOpenAPIUrifinishedSlot(QNetworkReply* reply)
     // Read as the setup page reads the same answer.
     WLOG << "OpenAPI address status :" << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
     const SetupChecks::OpenApiAnswer answer = SetupChecks::openApiAnswer(reply);
-    SetupChecks::take(answer, { openAPIRedirectUrl, openAPIUrlRedirected, openAPISiteFound, gotOpenAPIUriInfo });
+    SetupChecks::take(answer, {openAPIRedirectUrl, openAPIUrlRedirected, openAPISiteFound, gotOpenAPIUriInfo});
     reply->deleteLater();
     if (answer.kind == SetupChecks::OpenApiAnswer::Forbidden && checkOpenAPIUriInfoTimer->isActive())
         failOpenApiCheck();

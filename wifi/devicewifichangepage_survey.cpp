@@ -4,17 +4,17 @@
 #include <QNetworkReply>
 #include <QTimer>
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "wifi/devicewifichangepage_p.h"
 #include "wifi/wifisettings.h"
 #include "wifi/wirelessmessagebox.h"
 #include "wifi/wirelessrules.h"
-#include "wifi/devicewifichangepage_p.h"
 
 using namespace WiFiPageShared;
 
@@ -39,7 +39,8 @@ void DeviceWiFiChangePage::checkdWiFiAPListSiteSurvey()
     if (n == kSurveyLimit) {
         checkdWiFiAPListSiteSurveyTimer->stop();
         ui->dwifiManual_PushButton->setEnabled(true);
-        WLOG << "checkdWiFiAPListSiteSurveyTimer timeout " << "stop !!";
+        WLOG << "checkdWiFiAPListSiteSurveyTimer timeout "
+             << "stop !!";
         waitdWiFiAPListSiteSurveyNumber = 0;
         gotAPListSiteSurvey = false;
         gMainpage->hideBusy();
@@ -122,12 +123,12 @@ void styleBoxButtons(QPushButton* cancel, QPushButton* connect)
     connect->setText(DeviceWiFiChangePage::tr("Connect"));
 }
 
-} // namespace
+}  // namespace
 
 void DeviceWiFiChangePage::popupWirelessAutoPasswordWarning()
 {
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kAutoBox, WirelessMessageBox::Kind::Auto,
-                                                      tr("Enter Wi-Fi Password"), {50, 50, 520, 30});
+                                                       tr("Enter Wi-Fi Password"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessAutoNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessAutoPasswordTitle_Label->setText(tr("Wi-Fi Password :"));
@@ -143,7 +144,7 @@ void DeviceWiFiChangePage::popupWirelessAutoPasswordWarning()
 void DeviceWiFiChangePage::popupWirelessManualPasswordWarning()
 {
     WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, kManualBox, WirelessMessageBox::Kind::Manual,
-                                                      tr("Enter Your Wi-Fi Network Information"), {50, 50, 520, 30});
+                                                       tr("Enter Your Wi-Fi Network Information"), {50, 50, 520, 30});
     Ui_WirelessMessageBox* form = box->ui;
     form->WirelessManualNameTitle_Label->setText(tr("Wi-Fi Name (SSID) :"));
     form->WirelessManualPasswordTitle_Label->setText(tr("Wi-Fi Password :"));

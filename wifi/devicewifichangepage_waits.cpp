@@ -3,17 +3,17 @@
 #include <QAuthenticator>
 #include <QNetworkReply>
 
+#include "base/globals.h"
+#include "base/log.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "protocol/dcputils.h"
-#include "setup/setupchecks.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
-#include "base/log.h"
+#include "setup/setupchecks.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "wifi/devicewifichangepage_p.h"
 #include "wifi/wifisettings.h"
 #include "wifi/wirelessmessagebox.h"
-#include "wifi/devicewifichangepage_p.h"
 
 using namespace WiFiPageShared;
 
@@ -40,7 +40,8 @@ void DeviceWiFiChangePage::checkdWiFiAutoConnection()
     switch (SetupChecks::tick(kSettingsWait, n, camera->dcpStatus == IPCamera::GOT_NETWORK_SETUP, gotAutoConnect)) {
     case SetupChecks::Tick::Timeout:
         checkdAutoConnectTimer->stop();
-        WLOG << "checkdAutoConnectTimer timeout " << "stop !!";
+        WLOG << "checkdAutoConnectTimer timeout "
+             << "stop !!";
         gotAutoConnect = true;
         gMainpage->hideBusy();
         popupWiFiConfigFailed();
@@ -85,7 +86,8 @@ void DeviceWiFiChangePage::checkdWiFiManualConnection()
     case SetupChecks::Tick::Timeout:
         gotManualConnect = true;
         checkdWiFiManualConnectTimer->stop();
-        WLOG << "checkdWiFiManualConnectTimer timeout " << "stop !!";
+        WLOG << "checkdWiFiManualConnectTimer timeout "
+             << "stop !!";
         gMainpage->hideBusy();
         popupWiFiConfigFailed();
         break;
@@ -117,7 +119,8 @@ void DeviceWiFiChangePage::checkRestartNetworkConnection()
                    : SetupChecks::Tick::Timeout) {
     case SetupChecks::Tick::Timeout:
         checkRestartNetworkTimer->stop();
-        WLOG << "checkRestartNetworkTimer timeout " << "stop !!";
+        WLOG << "checkRestartNetworkTimer timeout "
+             << "stop !!";
         gMainpage->hideBusy();
         waitRestartNetworkNumber = 0;
         gotRestartNetwork = false;
@@ -146,12 +149,13 @@ void DeviceWiFiChangePage::checkdWiFiNetworkConnection()
 {
     const int n = waitdWiFiNetworkNumber;
     const IPCamera* camera = chosenCamera();
-    const bool moved = camera && camera->dcpStatus == IPCamera::GOT_NETWORK_SETUP
-                       && camera->IPAddr != "192.168.0.20" && camera->IPAddr != "0.0.0.0";
+    const bool moved = camera && camera->dcpStatus == IPCamera::GOT_NETWORK_SETUP && camera->IPAddr != "192.168.0.20" &&
+                       camera->IPAddr != "0.0.0.0";
     switch (camera ? SetupChecks::tick(kNetworkWait, n, moved, false) : SetupChecks::Tick::Timeout) {
     case SetupChecks::Tick::Timeout:
         checkdWiFiNetworkTimer->stop();
-        WLOG << "checkdWiFiNetworkTimer timeout " << "stop !!";
+        WLOG << "checkdWiFiNetworkTimer timeout "
+             << "stop !!";
         gMainpage->hideBusy();
         waitdWiFiNetworkNumber = 0;
         gotWiFiNetwork = false;

@@ -10,14 +10,14 @@ const QByteArray kKeyItem = ";18=";
 
 QByteArray content(const Network& network)
 {
-    return ";9=1;10=" + network.mode + ";11=" + network.ssid.toBase64() + ";14=" + network.authMode
-           + ";15=" + network.secMethod + kKeyItem + network.key.toBase64();
+    return ";9=1;10=" + network.mode + ";11=" + network.ssid.toBase64() + ";14=" + network.authMode +
+           ";15=" + network.secMethod + kKeyItem + network.key.toBase64();
 }
 
 Network surveyed(const APSearchResult& list, int row, const QString& typedKey)
 {
-    if (row < 0 || row >= list.AP_SSID.size() || row >= list.AP_Mode.size() || row >= list.AP_AuthMode.size()
-        || row >= list.AP_SecMethod.size())
+    if (row < 0 || row >= list.AP_SSID.size() || row >= list.AP_Mode.size() || row >= list.AP_AuthMode.size() ||
+        row >= list.AP_SecMethod.size())
         return Network();
     Network network;
     network.mode = list.AP_Mode.at(row);
@@ -31,8 +31,7 @@ Network surveyed(const APSearchResult& list, int row, const QString& typedKey)
 
 Network typed(const QString& ssid, int securityIndex, int encryptionIndex, const QString& key)
 {
-    return {"0", ssid.toUtf8(), QByteArray::number(securityIndex), QByteArray::number(encryptionIndex),
-            key.toUtf8()};
+    return {"0", ssid.toUtf8(), QByteArray::number(securityIndex), QByteArray::number(encryptionIndex), key.toUtf8()};
 }
 
 QByteArray maskedForLog(const QByteArray& content)
@@ -43,4 +42,4 @@ QByteArray maskedForLog(const QByteArray& content)
     return content.left(at + kKeyItem.size()) + "********";
 }
 
-} // namespace WifiSettings
+}  // namespace WifiSettings

@@ -12,11 +12,11 @@ namespace WifiSettings {
 // One network as it goes to the camera: the values of items 10, 11, 14, 15 and 18.
 struct Network
 {
-    QByteArray mode;      // item 10
-    QByteArray ssid;      // item 11, raw bytes
-    QByteArray authMode;  // item 14
-    QByteArray secMethod; // item 15
-    QByteArray key;       // item 18, raw bytes; empty on an open network
+    QByteArray mode;       // item 10
+    QByteArray ssid;       // item 11, raw bytes
+    QByteArray authMode;   // item 14
+    QByteArray secMethod;  // item 15
+    QByteArray key;        // item 18, raw bytes; empty on an open network
 };
 
 // ";9=1;10=<mode>;11=<b64 ssid>;14=<auth>;15=<sec>;18=<b64 key>", standard Base64 with padding.
@@ -32,6 +32,6 @@ Network typed(const QString& ssid, int securityIndex, int encryptionIndex, const
 // The content with the key's value masked, for the log.
 QByteArray maskedForLog(const QByteArray& content);
 
-} // namespace WifiSettings
+}  // namespace WifiSettings
 
-#endif // WIFISETTINGS_H
+#endif  // WIFISETTINGS_H

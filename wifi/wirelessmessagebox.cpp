@@ -28,7 +28,7 @@ void showVerdict(QLabel* label, const WirelessRules::Verdict& verdict)
     label->show();
 }
 
-} // namespace
+}  // namespace
 
 WirelessMessageBox::WirelessMessageBox(QWidget* parent)
     : QWidget(parent)

@@ -18,8 +18,8 @@ public:
 
     enum class Kind
     {
-        Auto,   // the chosen network's name is shown, only its password is typed
-        Manual, // name, security, encryption and password are typed
+        Auto,    // the chosen network's name is shown, only its password is typed
+        Manual,  // name, security, encryption and password are typed
     };
     // A box named name, centred in parent, 270 (auto) or 380 (manual) high, with its
     // title and its group shown and the password fields masked; shown and raised.
@@ -40,4 +40,4 @@ private:
     void release();
 };
 
-#endif // WIRELESSMESSAGEBOX_H
+#endif  // WIRELESSMESSAGEBOX_H

@@ -9,12 +9,12 @@ namespace WirelessRules {
 
 namespace {
 
-const char* const kSsidMessage
-    = QT_TRANSLATE_NOOP("WirelessMessageBox", "Could not save your wireless settings. Please try again.");
+const char* const kSsidMessage =
+    QT_TRANSLATE_NOOP("WirelessMessageBox", "Could not save your wireless settings. Please try again.");
 const char* const kWepMessage = QT_TRANSLATE_NOOP(
     "WirelessMessageBox", "Wireless password can only be 5 or 13 ASCII characters, or<br>10 or 26 HEX.");
-const char* const kWpaMessage
-    = QT_TRANSLATE_NOOP("WirelessMessageBox", "Wireless password only supports 8-63 ASCII characters, or<br>64 HEX.");
+const char* const kWpaMessage =
+    QT_TRANSLATE_NOOP("WirelessMessageBox", "Wireless password only supports 8-63 ASCII characters, or<br>64 HEX.");
 
 bool matchesWhole(const QString& text, const char* pattern)
 {
@@ -66,7 +66,7 @@ Verdict wpaKey(const QString& key)
     return verdict(ok, kWpaMessage);
 }
 
-} // namespace
+}  // namespace
 
 Verdict validateSsid(const QString& ssid)
 {
@@ -84,8 +84,8 @@ Verdict validateWifiKey(const QString& securityText, const QString& key)
 
 QString errorText(const QString& message, int lineHeight)
 {
-    return QString("<p style=line-height:%1px><font face=Verdana color=#FF0000>").arg(lineHeight) + message
-           + "</font></p>";
+    return QString("<p style=line-height:%1px><font face=Verdana color=#FF0000>").arg(lineHeight) + message +
+           "</font></p>";
 }
 
-} // namespace WirelessRules
+}  // namespace WirelessRules

@@ -10,7 +10,7 @@ namespace WirelessRules {
 struct Verdict
 {
     bool valid;
-    const char* message; // null when valid
+    const char* message;  // null when valid
 };
 
 // 1 to 32 printable ASCII characters, space included.
@@ -23,6 +23,6 @@ Verdict validateWifiKey(const QString& securityText, const QString& key);
 // The red message under a field: "<p style=line-height:<lineHeight>px>...".
 QString errorText(const QString& message, int lineHeight);
 
-} // namespace WirelessRules
+}  // namespace WirelessRules
 
-#endif // WIRELESSRULES_H
+#endif  // WIRELESSRULES_H

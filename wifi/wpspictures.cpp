@@ -8,8 +8,8 @@ QStringList files(bool localView, const QString& model, const QString& hwComboTe
 {
     if (localView)
         return {":/images/wa10", ":/images/wb10", ":/images/wc10", ":/images/wd10"};
-    const QString hardware
-        = hwComboText.isEmpty() ? hwVersions.value(model).split(',', Qt::KeepEmptyParts).first() : hwComboText;
+    const QString hardware =
+        hwComboText.isEmpty() ? hwVersions.value(model).split(',', Qt::KeepEmptyParts).first() : hwComboText;
     QStringList pictures;
     for (const QString& entry : connectionTypes.value(model + "_" + hardware)) {
         if (!entry.startsWith("WPS"))
@@ -20,4 +20,4 @@ QStringList files(bool localView, const QString& model, const QString& hwComboTe
     return pictures;
 }
 
-} // namespace WpsPictures
+}  // namespace WpsPictures

@@ -16,6 +16,6 @@ QStringList files(bool localView, const QString& model, const QString& hwComboTe
                   const QMap<QString, QString>& hwVersions, const QMap<QString, QStringList>& connectionTypes,
                   const QString& imagesPath);
 
-} // namespace WpsPictures
+}  // namespace WpsPictures
 
-#endif // WPSPICTURES_H
+#endif  // WPSPICTURES_H

@@ -3,9 +3,9 @@
 #include <QHostAddress>
 #include <QSet>
 
+#include "base/globals.h"
 #include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
 
 namespace {
@@ -85,8 +85,8 @@ void runSequence(DCPUtils* dcp, const QByteArray& steps)
         const int variant = op / 6;
         switch (op % 6) {
         case 0:
-            text = "1;M=" + mac + ";D=VKC-3100;N=Y2Ft;I=10.0.0." + number(arg) + ";P=" + (arg & 16 ? "2.3" : "1.0")
-                   + ";G=" + (arg & 32 ? "1" : "0");
+            text = "1;M=" + mac + ";D=VKC-3100;N=Y2Ft;I=10.0.0." + number(arg) + ";P=" + (arg & 16 ? "2.3" : "1.0") +
+                   ";G=" + (arg & 32 ? "1" : "0");
             break;
         case 1:
             dcp->handleDatagram(last);
@@ -99,8 +99,8 @@ void runSequence(DCPUtils* dcp, const QByteArray& steps)
             QByteArray list;
             for (int i = 0; i <= (bytes.size() > 1 ? uint8_t(bytes.at(1)) : 0); ++i)
                 list += record + '&';
-            text = "4;M=" + mac + ";A=" + number(variant) + ";E=" + number(bytes.isEmpty() ? 0 : uint8_t(bytes.at(0))) + ";L=" + list
-                   + ";X=00";
+            text = "4;M=" + mac + ";A=" + number(variant) + ";E=" + number(bytes.isEmpty() ? 0 : uint8_t(bytes.at(0))) +
+                   ";L=" + list + ";X=00";
             break;
         }
         case 3:
@@ -147,7 +147,7 @@ void throughCodecAndHandlers(DCPUtils* dcp, const QByteArray& payload)
     dcp->handleRestartResponse(payload);
 }
 
-} // namespace
+}  // namespace
 
 int feedDcpFuzzInput(const uint8_t* data, size_t size)
 {
@@ -192,9 +192,12 @@ QString dcpStateFault()
         if (!states.contains(camera.dcpStatus))
             return QString("state %1").arg(camera.dcpStatus);
         if (ap.numAP != rows || rows > 256 || ap.All_APListNum < 0 || ap.All_APListNum > 64)
-            return QString("access points: %1 counted, %2 rows, %3 pages").arg(ap.numAP).arg(rows).arg(ap.All_APListNum);
-        for (const QList<QByteArray>* column : {&ap.AP_Column1, &ap.AP_Column2, &ap.AP_Column4, &ap.AP_SecMethod,
-                                                &ap.AP_AuthMode, &ap.AP_Mode})
+            return QString("access points: %1 counted, %2 rows, %3 pages")
+                .arg(ap.numAP)
+                .arg(rows)
+                .arg(ap.All_APListNum);
+        for (const QList<QByteArray>* column :
+             {&ap.AP_Column1, &ap.AP_Column2, &ap.AP_Column4, &ap.AP_SecMethod, &ap.AP_AuthMode, &ap.AP_Mode})
             if (column->size() != rows)
                 return QStringLiteral("access-point columns differ in length");
     }

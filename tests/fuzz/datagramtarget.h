@@ -22,4 +22,4 @@ int feedDcpFuzzInput(const uint8_t* data, size_t size);
 // columns agree, known states); otherwise what is wrong.
 QString dcpStateFault();
 
-#endif // DATAGRAMTARGET_H
+#endif  // DATAGRAMTARGET_H

@@ -9,9 +9,10 @@
 
 namespace {
 
-void silent(QtMsgType, const QMessageLogContext&, const QString&) {}
+void silent(QtMsgType, const QMessageLogContext&, const QString&)
+{}
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
+#include "base/globals.h"
 #include "protocol/dcputils.h"
 #include "setup/hostinterfaces.h"
-#include "base/globals.h"
 #include "shell/mainpage.h"
 
 void createWizardForTests()

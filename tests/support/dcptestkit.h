@@ -8,8 +8,8 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
-#include "protocol/dcpcodec.h"
 #include "base/globals.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 #include "setup/hostinterfaces.h"
 
@@ -75,8 +75,8 @@ inline int addCamera(const QByteArray& version, const QByteArray& password64 = Q
 // from it and stay on this machine. Up, running, broadcast and multicast unless flags say otherwise.
 inline HostInterfaces::Interface loopbackInterface(int count, QNetworkInterface::InterfaceFlags extra = {})
 {
-    const auto flags = QNetworkInterface::IsUp | QNetworkInterface::IsRunning | QNetworkInterface::CanBroadcast
-                       | QNetworkInterface::CanMulticast | extra;
+    const auto flags = QNetworkInterface::IsUp | QNetworkInterface::IsRunning | QNetworkInterface::CanBroadcast |
+                       QNetworkInterface::CanMulticast | extra;
     HostInterfaces::Interface entry{kPcMac, flags, {}};
     for (int i = 1; i <= count; ++i)
         entry.addresses.append(QHostAddress(QString("127.0.0.%1").arg(i)));
@@ -107,8 +107,8 @@ public:
     {
         QByteArray dest, src, encoded, plain, cls, content;
         const QByteArray datagram = next(timeoutMs);
-        if (datagram.isEmpty() || !dcpUnframe(datagram, &dest, &src, &encoded) || !dcpDecode(encoded, &plain)
-            || !dcpParseMessage(plain, &cls, &content))
+        if (datagram.isEmpty() || !dcpUnframe(datagram, &dest, &src, &encoded) || !dcpDecode(encoded, &plain) ||
+            !dcpParseMessage(plain, &cls, &content))
             return QByteArray();
         return content;
     }
@@ -121,6 +121,6 @@ private:
     QByteArray last;
 };
 
-} // namespace dcptest
+}  // namespace dcptest
 
-#endif // DCPTESTKIT_H
+#endif  // DCPTESTKIT_H

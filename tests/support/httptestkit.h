@@ -7,11 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QMap>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QSet>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
@@ -78,8 +78,9 @@ private:
         pending.remove(socket);
         requests.append(path);
         const Answer answer = answers.value(path, status(404));
-        QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Test\r\nContent-Length: " +
-                           QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n";
+        QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) +
+                           " Test\r\nContent-Length: " + QByteArray::number(answer.body.size()) +
+                           "\r\nConnection: close\r\n";
         if (!answer.location.isEmpty())
             reply += "Location: " + answer.location + "\r\n";
         socket->write(reply + "\r\n" + answer.body);
@@ -91,9 +92,8 @@ private:
         const QString keyFile = dir.filePath("key.pem");
         const QString certFile = dir.filePath("cert.pem");
         QProcess openssl;
-        openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                                  "-nodes", "-keyout", keyFile, "-out", certFile, "-days", "1", "-subj",
-                                  "/CN=untrusted.test"});
+        openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                                  "-keyout", keyFile, "-out", certFile, "-days", "1", "-subj", "/CN=untrusted.test"});
         if (!dir.isValid() || !openssl.waitForFinished(30000) || openssl.exitCode() != 0)
             return false;
         QFile keyIn(keyFile);
@@ -139,4 +139,4 @@ inline bool dcpPortBusy()
     return !probe.bind(QHostAddress::Any, 5978);
 }
 
-#endif // HTTPTESTKIT_H
+#endif  // HTTPTESTKIT_H

@@ -40,8 +40,8 @@ QString driverOf(const char* interfaceName)
 bool sameFile(const QByteArray& a, const QByteArray& b)
 {
     struct stat sa, sb;
-    return stat(a.constData(), &sa) == 0 && stat(b.constData(), &sb) == 0 && sa.st_dev == sb.st_dev
-        && sa.st_ino == sb.st_ino;
+    return stat(a.constData(), &sa) == 0 && stat(b.constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 // `ip netns` keeps a named namespace as a bind mount under /run/netns.
@@ -63,7 +63,7 @@ bool refuse(QString* why, const QString& reason)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 bool runningInsideLab(QString* why)
 {

@@ -9,4 +9,4 @@
 // says what was found instead.
 bool runningInsideLab(QString* why = nullptr);
 
-#endif // LABGUARD_H
+#endif  // LABGUARD_H

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
-#include <QBuffer>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QtTest>
 
@@ -58,7 +58,7 @@ void recordLogMessage(QtMsgType, const QMessageLogContext&, const QString& messa
     if (gLogRecorder)
         gLogRecorder->lines.append(message);
 }
-} // namespace
+}  // namespace
 
 QByteArray blankPng(int width, int height)
 {
@@ -96,8 +96,7 @@ int LogRecorder::count(const QStringList& texts) const
 
 CamCgiServer::CamCgiServer(const QString& password)
     : password(password)
-{
-}
+{}
 
 CamCgiServer::~CamCgiServer()
 {

@@ -3,13 +3,13 @@
 
 #include <QJsonObject>
 #include <QList>
-#include <QProcess>
 #include <QObject>
+#include <QProcess>
 #include <QString>
-#include <QTemporaryDir>
 #include <QStringList>
-#include <QtGlobal>
+#include <QTemporaryDir>
 #include <QUrl>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -99,4 +99,4 @@ private:
     quint16 port = 0;
 };
 
-#endif // TESTSUPPORT_H
+#endif  // TESTSUPPORT_H

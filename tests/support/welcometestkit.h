@@ -5,8 +5,8 @@
 #include <QLockFile>
 #include <QTest>
 
-#include "httptestkit.h"
 #include "base/globals.h"
+#include "httptestkit.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
@@ -57,8 +57,8 @@ inline bool resetWelcomePage()
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
     frameWidget("lockScreenLabel")->hide();
     gMainpage->hideBusy();
-    return QTest::qWaitFor([] { return !welcomeRepliesPending(); }, 10000)
-        && QTest::qWaitFor([] { return !dcpPortBusy(); }, 30000);
+    return QTest::qWaitFor([] { return !welcomeRepliesPending(); }, 10000) &&
+           QTest::qWaitFor([] { return !dcpPortBusy(); }, 30000);
 }
 
-#endif // WELCOMETESTKIT_H
+#endif  // WELCOMETESTKIT_H

@@ -10,13 +10,13 @@
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "apmode/apmodehosttorouter.h"
 #include "apmode/apmoderules.h"
-#include "protocol/cameracgi.h"
 #include "dcptestkit.h"
+#include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
 #include "setup/discoverypage.h"
 #include "shell/mainpage.h"
-#include "welcome/welcomepage.h"
 #include "testsupport.h"
+#include "welcome/welcomepage.h"
 
 using namespace dcptest;
 using FV = APModeRules::FindVerdict;
@@ -25,7 +25,7 @@ struct Found
     QByteArray model;
     const char* ip;
     int status;
-    bool local, second, rediscovered; // local-only mode; another camera at home besides; expected
+    bool local, second, rediscovered;  // local-only mode; another camera at home besides; expected
     FV verdict;
 };
 Q_DECLARE_METATYPE(Found)
@@ -69,7 +69,7 @@ void survey(APModeDeviceToRouter* page)
     page->checkAPListSiteSurvey();
 }
 
-} // namespace
+}  // namespace
 
 class TestAPMode : public QObject
 {
@@ -126,8 +126,8 @@ private slots:
         QTest::newRow("state not yet known") << Found{kModel, kAP, 19, false, false, false, FV::KeepWaiting};
         QTest::newRow("at home") << Found{kModel, kHome, 20, false, false, true, FV::NotInAccessPointMode};
         QTest::newRow("home, state unknown") << Found{kModel, kHome, 11, false, false, false, FV::NotInAccessPointMode};
-        QTest::newRow("factory address")
-            << Found{kModel, "192.168.0.20", 20, false, false, false, FV::NotInAccessPointMode};
+        QTest::newRow("factory address") << Found{kModel, "192.168.0.20",          20, false, false,
+                                                  false,  FV::NotInAccessPointMode};
         QTest::newRow("other model at AP") << Found{kOther, kAP, 11, false, false, false, FV::WrongModel};
         QTest::newRow("other model at home") << Found{kOther, kHome, 20, false, false, false, FV::KeepWaiting};
         QTest::newRow("two cameras") << Found{kModel, kAP, 20, false, true, false, FV::MoreThanOne};
@@ -149,9 +149,10 @@ private slots:
     void accessPointOffRequest()
     {
         const QString ap = "https://10.255.255.1", korva = "/config/wireless_ap.cgi?enable=off";
-        using Row = std::tuple<QString, QByteArray, QByteArray, QString>; // address, DCP, password, URL
-        for (const auto& [ip, version, password, url] : {Row{kAP, "2.0", "cGFzczE=", ap + ":8443" + korva},
-                 Row{kAP, "1.9", "pass1", ap + korva}, Row{"cam/x@evil", "2.0", "cGFzczE=", ""}}) {
+        using Row = std::tuple<QString, QByteArray, QByteArray, QString>;  // address, DCP, password, URL
+        for (const auto& [ip, version, password, url] :
+             {Row{kAP, "2.0", "cGFzczE=", ap + ":8443" + korva}, Row{kAP, "1.9", "pass1", ap + korva},
+              Row{"cam/x@evil", "2.0", "cGFzczE=", ""}}) {
             IPCamera& camera = addCam(kModel, ip);
             camera.DCPVersion = version;
             camera.password = password;
@@ -192,7 +193,7 @@ private slots:
         APModeDeviceToRouter* page = gAPModeDeviceToRouter;
         addCam();
         survey(page);
-        QWidget decoy(gMainpage); // a field of the same name, first among the window's children
+        QWidget decoy(gMainpage);  // a field of the same name, first among the window's children
         QLineEdit other(&decoy);
         other.setObjectName("WirelessAutoPassword_LineEdit");
         page->ui->apD2RSiteSurveyList_ListWidget->setCurrentRow(1);
@@ -220,15 +221,17 @@ private slots:
         page->pressManualButton();
         const char* box = "ManualInputWirelessNetworkWarning";
         QPushButton* connectButton = in<QPushButton>(box, "WirelessManualConnect_Button");
-        connectButton->click(); // no SSID
+        connectButton->click();  // no SSID
         QVERIFY(!page->checkAPClientManualConnectTimer->isActive());
         in<QLineEdit>(box, "WirelessManualName_LineEdit")->setText("Home");
         in<QComboBox>(box, "WirelessManualSecurity_ComboBox")->setCurrentIndex(4);
-        connectButton->click(); // secured, no key
+        connectButton->click();  // secured, no key
         QVERIFY(!page->checkAPClientManualConnectTimer->isActive());
         in<QComboBox>(box, "WirelessManualSecurity_ComboBox")->setCurrentIndex(0);
         connectButton->click();
-        QCOMPARE(ticks(1, [page] { page->checkdAPClientManualConnection(); }, '3'), 1);
+        QCOMPARE(ticks(
+                     1, [page] { page->checkdAPClientManualConnection(); }, '3'),
+                 1);
         QVERIFY(lastSent.contains(";9=1;10=0;11=" + QByteArray("Home").toBase64() + ";14=0;15=0;18=;X="));
     }
 
@@ -256,11 +259,15 @@ private slots:
         home->waitAPClientModeDiscoveryNumber = 37;
 
         addCam(kModel, "127.0.0.1");
-        QCOMPARE(ticks(1, [wifi] { survey(wifi); }, '4'), 1);
+        QCOMPARE(ticks(
+                     1, [wifi] { survey(wifi); }, '4'),
+                 1);
         wifi->ui->apD2RSiteSurveyList_ListWidget->setCurrentRow(0);
-        IPCameraList[0].dcpStatus = IPCamera::GOT_NETWORK_SETUP; // a confirmation of long ago
+        IPCameraList[0].dcpStatus = IPCamera::GOT_NETWORK_SETUP;  // a confirmation of long ago
         wifi->pressNextButton();
-        QCOMPARE(ticks(1, [wifi] { wifi->checkAPClientAutoConnection(); }, '3'), 1);
+        QCOMPARE(ticks(
+                     1, [wifi] { wifi->checkAPClientAutoConnection(); }, '3'),
+                 1);
 
         isLocalView = true;
         home->pressNextButton();
@@ -276,13 +283,18 @@ private slots:
         QTest::addColumn<int>("check");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("popup"); // empty: Enter Manually becomes enabled instead
+        QTest::addColumn<QString>("popup");  // empty: Enter Manually becomes enabled instead
         QTest::addColumn<QString>("sends");
-        QTest::newRow("camera search") << 0 << 19 << 30 << "APModeDiscoveryFailedWarning" << "20";
-        QTest::newRow("password check") << 1 << 27 << 30 << "APModePasswordErrorMsgBox" << "28";
-        QTest::newRow("site survey") << 2 << 24 << 30 << "" << "25 30";
-        QTest::newRow("Internet recheck") << 3 << 8 << 10 << "APClientModeInternetFailedWarning" << "8";
-        QTest::newRow("rediscovery") << 4 << 49 << 60 << "APClientModeDiscoveryFailedWarning" << "50";
+        QTest::newRow("camera search") << 0 << 19 << 30 << "APModeDiscoveryFailedWarning"
+                                       << "20";
+        QTest::newRow("password check") << 1 << 27 << 30 << "APModePasswordErrorMsgBox"
+                                        << "28";
+        QTest::newRow("site survey") << 2 << 24 << 30 << ""
+                                     << "25 30";
+        QTest::newRow("Internet recheck") << 3 << 8 << 10 << "APClientModeInternetFailedWarning"
+                                          << "8";
+        QTest::newRow("rediscovery") << 4 << 49 << 60 << "APClientModeDiscoveryFailedWarning"
+                                     << "50";
     }
     void limits()
     {
@@ -290,18 +302,20 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, limit);
         QFETCH(QString, popup);
-        if (check > 0) // the search would take it as a camera at home
+        if (check > 0)  // the search would take it as a camera at home
             addCam(kModel, kHome, 0).bPassword = "1";
         gInternetReachable = gAPModeHostToDevicePasswordVerify->passwordMatched = false;
         gAPModeDeviceToRouter->enter();
-        int* counters[] = {&gAPModeHostToDevice->waitAPModeDiscoveryNumber,
-            &gAPModeHostToDevicePasswordVerify->waitPasswordNumber, &gAPModeDeviceToRouter->waitAPListSiteSurveyNumber,
-            &gAPModeHostToRouter->waitWizardInternetNumber, &gAPModeHostToRouter->waitAPClientModeDiscoveryNumber};
+        int* counters[] = {
+            &gAPModeHostToDevice->waitAPModeDiscoveryNumber, &gAPModeHostToDevicePasswordVerify->waitPasswordNumber,
+            &gAPModeDeviceToRouter->waitAPListSiteSurveyNumber, &gAPModeHostToRouter->waitWizardInternetNumber,
+            &gAPModeHostToRouter->waitAPClientModeDiscoveryNumber};
         const std::function<void()> tick[] = {[] { gAPModeHostToDevice->checkAPModeDiscovery(); },
-            [] { gAPModeHostToDevicePasswordVerify->checkAPModePasswordResult(); },
-            [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); }, [] { gAPModeHostToRouter->recheckInternetRequest(); },
-            [] { gAPModeHostToRouter->checkAPClientModeDiscovery(); }};
-        gAPModeHostToRouter->wizardInternetUrl = QUrl("http://127.0.0.1:9/"); // the probe stays here
+                                              [] { gAPModeHostToDevicePasswordVerify->checkAPModePasswordResult(); },
+                                              [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); },
+                                              [] { gAPModeHostToRouter->recheckInternetRequest(); },
+                                              [] { gAPModeHostToRouter->checkAPClientModeDiscovery(); }};
+        gAPModeHostToRouter->wizardInternetUrl = QUrl("http://127.0.0.1:9/");  // the probe stays here
         auto probes = [] { return gWelcomePage->tolmwizardNetworkManager->findChildren<QNetworkReply*>().size(); };
         QPushButton* manual = gAPModeDeviceToRouter->ui->apD2RManual_PushButton;
         QStringList sends;
@@ -357,7 +371,9 @@ private slots:
                     list.AP_Mode << "1";
             list.numAP = found;
             IPCameraList[0].dcpStatus = IPCamera::WAIT_AP;
-            QCOMPARE(ticks(1, [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); }, '4'), found > 10 ? 0 : 1);
+            QCOMPARE(ticks(
+                         1, [] { gAPModeDeviceToRouter->checkAPListSiteSurvey(); }, '4'),
+                     found > 10 ? 0 : 1);
             QCOMPARE(gAPModeDeviceToRouter->ui->apD2RSiteSurveyList_ListWidget->count(), found > 10 ? found : 0);
             cleanup();
         }

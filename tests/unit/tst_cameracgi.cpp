@@ -8,24 +8,24 @@
 
 #include <time.h>
 
+#include "base/endpoints.h"
+#include "base/globals.h"
+#include "base/log.h"
+#include "base/replylimits.h"
 #include "httptestkit.h"
 #include "platform/firewall.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
+#include "protocol/ipcamera.h"
 #include "protocol/ipv4.h"
 #include "protocol/timezones.h"
 #include "protocol/wallclock.h"
-#include "base/endpoints.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
-#include "base/log.h"
-#include "base/replylimits.h"
 #include "testsupport.h"
 
 namespace {
 const QString kCameraPassword = "s3cret";
 const QString kHost = Endpoints::kTimeServerHost;
-} // namespace
+}  // namespace
 
 class TestCameraCgi : public QObject
 {
@@ -43,9 +43,8 @@ private slots:
         // The first reading is a second before midnight, every later one after it: a request
         // must take its date and time from one reading.
         auto readings = std::make_shared<int>(0);
-        WallClock::setClockForTests([readings] {
-            return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
-        });
+        WallClock::setClockForTests(
+            [readings] { return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0); });
         dcp = new DCPUtils;
     }
 
@@ -65,12 +64,12 @@ private slots:
         const QString dt = "date=2026-02-03&time=14:05:09", korva = "/config/datetime.cgi?method=1&timeserver=" + kHost;
         const QString t4x = "/datetime.cgi?&Date=2026-02-03&Time=14:05:09&DateTimeMode=";
         CGIProtocolMap.insert("CAM-K", "1");
-        QCOMPARE(clockDialect(0, QByteArray("CAM-K\0", 6)), QString("1")); // the catalogue's dialect
-        QCOMPARE(clockDialect(0, "CAM-X"), QString()); // not in the catalogue
+        QCOMPARE(clockDialect(0, QByteArray("CAM-K\0", 6)), QString("1"));  // the catalogue's dialect
+        QCOMPARE(clockDialect(0, "CAM-X"), QString());                      // not in the catalogue
         QCOMPARE(clockDialect(2, "CAM-K"), QString("2"));
         QCOMPARE(korvaClockRequest(0, "CAM", now), korva + "&timezone=0");
         QCOMPARE(korvaClockRequest(94, "CAM", now), korva + "&timezone=94");
-        QCOMPARE(korvaClockRequest(-1, "VKC-4720", now), "/config/datetime.cgi?method=2&" + dt); // a method 2 model
+        QCOMPARE(korvaClockRequest(-1, "VKC-4720", now), "/config/datetime.cgi?method=2&" + dt);  // a method 2 model
         QCOMPARE(korvaClockRequest(-1, "vkc-4710", now), "/config/datetime.cgi?timezone=0&method=0&" + dt);
         QCOMPARE(t4xClockRequest(0, now), t4x + "0&TimeServerIPAddress=" + kHost + "&TimeZoneIndex=0&ConfigReboot=No");
         QCOMPARE(t4xClockRequest(-1, now), t4x + "1&TimeZoneIndex=0&ConfigReboot=No");
@@ -79,9 +78,9 @@ private slots:
 
     void addressAndCredentials_data()
     {
-        QTest::addColumn<QStringList>("camera"); // address, DCP version, stored password, HTTPS port
+        QTest::addColumn<QStringList>("camera");  // address, DCP version, stored password, HTTPS port
         QTest::addColumn<QString>("credentials");
-        QTest::addColumn<QString>("url"); // empty: refused
+        QTest::addColumn<QString>("url");  // empty: refused
         const QString ip = "192.168.0.20", plain = "https://" + ip;
         auto row = [](const char* name, const QStringList& camera, const char* credentials, const QString& url) {
             QTest::newRow(name) << camera << QString(credentials) << url;
@@ -105,14 +104,18 @@ private slots:
         QTest::addColumn<bool>("valid");
         for (const char* good : {"0.0.0.0", "255.255.255.255", "10.254.0.33", "1.20.199.250"})
             QTest::newRow(good) << QString(good) << true;
-        for (const char* bad : {"1.2.3.256", "0", "00.1.2.3", "012.254.000.041", "1.2.3.012", " 1.2.3.4", "1.2.3.4 ",
-                                "1.2.3.4\n", "1.2.3", "1.2.3.4.5", "1..3.4", "+1.2.3.4", "1.2.3.-4", "0x1.2.3.4",
-                                "1.2.3.4:80", "1.2.3.1000", ""})
+        for (const char* bad :
+             {"1.2.3.256", "0", "00.1.2.3", "012.254.000.041", "1.2.3.012", " 1.2.3.4", "1.2.3.4 ", "1.2.3.4\n",
+              "1.2.3", "1.2.3.4.5", "1..3.4", "+1.2.3.4", "1.2.3.-4", "0x1.2.3.4", "1.2.3.4:80", "1.2.3.1000", ""})
             QTest::newRow(qPrintable("refused: [" + QString(bad).toHtmlEscaped() + "]")) << QString(bad) << false;
         QTest::newRow("refused: other digits") << QString::fromUtf8("1.2.3.\xd9\xa3") << false;
     }
 
-    void dottedIPv4() { QFETCH(QString, text); QTEST(isDottedIPv4(text), "valid"); }
+    void dottedIPv4()
+    {
+        QFETCH(QString, text);
+        QTEST(isDottedIPv4(text), "valid");
+    }
 
     void addressAndCredentials()
     {
@@ -156,12 +159,13 @@ private slots:
         QVERIFY(server.waitForRecords(before + 2));
         const QJsonObject record = server.records().at(before);
         QCOMPARE(record.value("path").toString() + "?" + record.value("query").toString(),
-                 right ? "/datetime.cgi?&Date=2026-02-03&Time=23:59:59&DateTimeMode=0&TimeServerIPAddress=" + kHost
-                             + "&TimeZoneIndex=84&ConfigReboot=No"
+                 right ? "/datetime.cgi?&Date=2026-02-03&Time=23:59:59&DateTimeMode=0&TimeServerIPAddress=" + kHost +
+                             "&TimeZoneIndex=84&ConfigReboot=No"
                        : "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=84");
         QCOMPARE(server.records().at(before + 1).value("path").toString(), QString("/wireless.cgi"));
         QCOMPARE(record.value("status").toInt(), right ? 200 : 401);
-        QTRY_COMPARE(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(), right ? 2 : 1);
+        QTRY_COMPARE(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(),
+                     right ? 2 : 1);
         // Neither the password nor its Base64 forms are logged; the credential line keeps its label.
         const QString basic = QString::fromLatin1(CameraCgi::basicCredentials(camera));
         for (const QString& secret : {password, QString::fromLatin1(camera.password), basic})
@@ -196,12 +200,12 @@ private slots:
         LogRecorder log;
         QPointer<QNetworkReply> reply = dcp->networkManager->get(QNetworkRequest(http.url("/cgi")));
         QTRY_COMPARE_WITH_TIMEOUT(log.count({"[CGI] callback 200 OK"}), 1, 10000);
-        QCOMPARE(log.count({"[CGI] callback http return value : \"ab\""}), 1); // the body up to its zero byte
-        QTRY_VERIFY(reply.isNull()); // released
+        QCOMPARE(log.count({"[CGI] callback http return value : \"ab\""}), 1);  // the body up to its zero byte
+        QTRY_VERIFY(reply.isNull());                                            // released
         http.setAnswer("/cgi", HttpTestServer::ok(QByteArray(ReplyLimits::kCgiLogBytes + 1, 'x')));
         dcp->networkManager->get(QNetworkRequest(http.url("/cgi")));
         QTRY_COMPARE_WITH_TIMEOUT(log.count({"[CGI] callback 200 OK"}), 2, 10000);
-        QCOMPARE(log.count({'"' + QString(ReplyLimits::kCgiLogBytes, 'x') + '"'}), 1); // a bounded prefix
+        QCOMPARE(log.count({'"' + QString(ReplyLimits::kCgiLogBytes, 'x') + '"'}), 1);  // a bounded prefix
     }
 
     // A label's position is the zone number the camera gets: the out-of-order entries stay put.
@@ -209,7 +213,7 @@ private slots:
     void zoneLists_data()
     {
         QTest::addColumn<QStringList>("zones");
-        QTest::addColumn<QStringList>("pinned"); // "number=label", the last label last
+        QTest::addColumn<QStringList>("pinned");  // "number=label", the last label last
         QTest::newRow("KORVA") << TimeZones::korvaZoneList()
                                << QStringList{"41=(GMT+3:00) Minsk, Kaliningrad", "55=(GMT+6:00) Yekaterinburg",
                                               "84=(GMT-4:30) Caracas", "94=(GMT+4:00) Port Louis"};
@@ -262,12 +266,11 @@ private slots:
         QTEST(dcp.getTimeZoneOffset(), "offset");
     }
 
-
     void rulesRunNetsh_data()
     {
-        QTest::addColumn<int>("version"); // -1: this system's own
+        QTest::addColumn<int>("version");  // -1: this system's own
         QTest::addColumn<bool>("add");
-        QTest::addColumn<QString>("arguments"); // split at "|"; {path} is the program's path; empty: nothing runs
+        QTest::addColumn<QString>("arguments");  // split at "|"; {path} is the program's path; empty: nothing runs
         const int xp = QSysInfo::WV_XP, win7 = QSysInfo::WV_WINDOWS7;
         QTest::newRow("XP add") << xp << true << "firewall|add|allowedprogram|{path}|Olvaris Wizard|ENABLE";
         QTest::newRow("XP delete") << xp << false << "firewall|delete|allowedprogram|{path}";
@@ -308,11 +311,11 @@ private slots:
         Platform::runFirewallCommand(Platform::firewallAddCommand(QSysInfo::WV_VISTA, "D:\\My Tools\\Setup.exe"));
         QCOMPARE(processes.calls.value(0).arguments.value(7), QString("program=D:\\My Tools\\Setup.exe"));
     }
+
 private:
     CamCgiServer server{kCameraPassword};
     DCPUtils* dcp = nullptr;
 };
-
 
 QTEST_GUILESS_MAIN(TestCameraCgi)
 #include "tst_cameracgi.moc"

@@ -1,8 +1,8 @@
 // The device catalogue, the version comparison and the update description, without widgets.
 #include <QtTest>
 
-#include "welcome/updatedescription.h"
 #include "welcome/catalogue.h"
+#include "welcome/updatedescription.h"
 #include "welcome/version.h"
 
 using StringMap = QMap<QString, QString>;
@@ -12,9 +12,9 @@ namespace {
 
 QJsonObject camera(const QString& model, const QString& number, const QString& hw, const QJsonArray& types)
 {
-    return QJsonObject{{"Model", model},      {"ConnectionTypeNumber", number}, {"SupportWiFi", "1"},
-                       {"SupportAPMode", "0"}, {"CGIProtocol", "1"},            {"HardwareVersion", hw},
-                       {"ConnectionType", types}};
+    return QJsonObject{
+        {"Model", model},     {"ConnectionTypeNumber", number}, {"SupportWiFi", "1"},     {"SupportAPMode", "0"},
+        {"CGIProtocol", "1"}, {"HardwareVersion", hw},          {"ConnectionType", types}};
 }
 
 // Wizard entries of an update description from version, address pairs.
@@ -27,7 +27,7 @@ QByteArray description(const QStringList& pairs)
     return QJsonDocument(QJsonObject{{"OS", QJsonObject{{"Window", edition}}}}).toJson();
 }
 
-} // namespace
+}  // namespace
 
 class TestCatalogue : public QObject
 {
@@ -44,8 +44,8 @@ private slots:
             QCOMPARE(parse.error.isEmpty(), status != CatalogueParse::Invalid);
             const Catalogue& c = parse.catalogue;
             QCOMPARE(c.routes.size(), models);
-            for (const StringMap* map : {&c.connectionTypeNumbers, &c.supportWiFi, &c.supportAPMode, &c.cgiProtocols,
-                                         &c.hardwareVersions})
+            for (const StringMap* map :
+                 {&c.connectionTypeNumbers, &c.supportWiFi, &c.supportAPMode, &c.cgiProtocols, &c.hardwareVersions})
                 QCOMPARE(map->keys(), c.routes.keys());
             QCOMPARE(c.assembleImages.size(), status == CatalogueParse::Parsed ? 9 : 0);
             QCOMPARE(c.deviceIcons.size(), status == CatalogueParse::Parsed ? 6 : 0);
@@ -55,9 +55,9 @@ private slots:
     // Two hardware versions of one model; a type entry that is no object is skipped.
     void cameraMaps()
     {
-        const QJsonArray cameras{camera("VKC-1", "1", "A1", {QJsonObject{{"1", "a"}}}),
-                                 camera("VKC-1", "2", "B1", {QJsonObject{{"1", "b"}}, QJsonObject{{"2", "x"}}, 5,
-                                                             QJsonObject{{"6", "w"}}})};
+        const QJsonArray cameras{
+            camera("VKC-1", "1", "A1", {QJsonObject{{"1", "a"}}}),
+            camera("VKC-1", "2", "B1", {QJsonObject{{"1", "b"}}, QJsonObject{{"2", "x"}}, 5, QJsonObject{{"6", "w"}}})};
         const CatalogueParse parse = parseCatalogue(
             QString::fromUtf8(QJsonDocument(QJsonObject{{"Cameras", cameras}}).toJson(QJsonDocument::Compact)));
         QCOMPARE(parse.status, CatalogueParse::Parsed);
@@ -70,8 +70,11 @@ private slots:
     // Against v2.00.10: numbers compare as numbers, letters are no version.
     void versions()
     {
-        for (const auto& [candidate, newer] : {std::pair{"v2.00.9", false}, {"v2.00.11", true}, {"v2.00.10.1", true},
-                                                {"v2.00.1a", false}, {"v2.00.100000000000000000000", true}})
+        for (const auto& [candidate, newer] : {std::pair{"v2.00.9", false},
+                                               {"v2.00.11", true},
+                                               {"v2.00.10.1", true},
+                                               {"v2.00.1a", false},
+                                               {"v2.00.100000000000000000000", true}})
             QVERIFY2(isNewerVersion("v2.00.10", candidate) == newer, candidate);
     }
 
@@ -80,7 +83,8 @@ private slots:
     {
         const QUrl from("https://catalog.test/release/tolmwizard.json");
         for (const auto& [target, next] : {std::pair{"moved/t.json", "https://catalog.test/release/moved/t.json"},
-                                           {"http://catalog.test/t.json", ""}, {"", ""},
+                                           {"http://catalog.test/t.json", ""},
+                                           {"", ""},
                                            {"//other.test/t.json", "https://other.test/t.json"}})
             QCOMPARE(redirectTarget(from, QUrl(target)).toString(), QString(next));
     }
@@ -90,7 +94,8 @@ private slots:
     {
         const QString a = "https://dl.test/a.exe";
         for (const auto& [entries, installer] :
-             {std::pair{QStringList{"2.00.11", a}, a}, {QStringList{"v2.00.11", "http://dl.test/a.exe"}, QString()},
+             {std::pair{QStringList{"2.00.11", a}, a},
+              {QStringList{"v2.00.11", "http://dl.test/a.exe"}, QString()},
               {QStringList{"v2.00.11", a, "v2.00.12", "http://dl.test/b.exe"}, a},
               {QStringList{"v2.00.11", a, "v2.00.01", "https://dl.test/b.exe"}, a}}) {
             const UpdateOffer offer = readUpdateDescription(description(entries), "v2.00.10");

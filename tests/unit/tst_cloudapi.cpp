@@ -29,7 +29,8 @@ private slots:
         camera.MAC = "00:11:22:aa:bb:cc";
         camera.olvarisNo = "n\xe9";
         camera.dfp = "a\"b";
-        QCOMPARE(CloudApi::deviceAddBody(camera),
+        QCOMPARE(
+            CloudApi::deviceAddBody(camera),
             QByteArray("{\"data\":{\"mac\":\"001122AABBCC\",\"olvaris_id\":\"n\xc3\xa9\",\"session_id\":\"a\\\"b\"}}"));
     }
 
@@ -50,8 +51,8 @@ private slots:
     {
         QTest::addColumn<bool>("signIn");
         QTest::addColumn<int>("step");
-        QTest::addColumn<char>("kind"); // f: the flow's own request, p: the page, r: a page resource
-        QTest::addColumn<int>("status"); // 1000 + status: the reply reports an error; -1: TLS failed
+        QTest::addColumn<char>("kind");   // f: the flow's own request, p: the page, r: a page resource
+        QTest::addColumn<int>("status");  // 1000 + status: the reply reports an error; -1: TLS failed
         QTest::addColumn<Action>("action");
         QTest::newRow("in: page untrusted") << true << 0 << 'p' << -1 << Action::Untrusted;
         QTest::newRow("in: missing picture") << true << 0 << 'r' << 1404 << Action::Ignore;
@@ -102,7 +103,7 @@ private slots:
         QCOMPARE(CloudRoute::roadFor("1", "0"), CloudRoute::Road::WiFi);
         QCOMPARE(CloudRoute::roadFor("1", "1"), CloudRoute::Road::Completion);
         QVERIFY(mayOpenExternally(QUrl("https://www.olvaris.invalid/apps")));
-        for (const char* url : { "file:///etc/passwd", "ms-settings:network", "javascript:alert(1)" })
+        for (const char* url : {"file:///etc/passwd", "ms-settings:network", "javascript:alert(1)"})
             QVERIFY2(!mayOpenExternally(QUrl(url)), url);
     }
 
@@ -118,7 +119,7 @@ private slots:
                 requests.append(c);
         QCOMPARE(requests, (QList<int>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28}));
         camera.bRegisted = "1";
-        QCOMPARE(registerTick(29, true, camera), T::Wait); // the bit of an earlier reply
+        QCOMPARE(registerTick(29, true, camera), T::Wait);  // the bit of an earlier reply
         camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
         QCOMPARE(registerTick(29, true, camera), T::Confirm);
         QCOMPARE(registerTick(30, true, camera), T::TimeOut);

@@ -54,7 +54,6 @@ private slots:
             QCOMPARE(args.at(0).value<QNetworkReply*>()->error(), QNetworkReply::ContentAccessDenied);
         QTest::qWait(100);
         QVERIFY(!other.hasPendingConnections());
-
     }
 };
 

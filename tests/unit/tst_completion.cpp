@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include "base/globals.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
@@ -11,7 +12,6 @@
 #include "cloud/snapshotschedule.h"
 #include "dcptestkit.h"
 #include "platform/shortcut.h"
-#include "base/globals.h"
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
@@ -53,7 +53,7 @@ private slots:
         QStringList calls;
         Platform::setProcessRunnerForTests([&](const Platform::ProcessCall& call) {
             calls << call.program + " " + call.arguments.join(' ') + " " + QString::number(call.finishWaitMs);
-            return Platform::ProcessResult(); // the host fails to start
+            return Platform::ProcessResult();  // the host fails to start
         });
         const QString script = dir.filePath("app") + "//shortcut.vbs";
         QVERIFY(!Platform::runShortcutScript(own, script, "Wscript.Quit 0\n") && calls.isEmpty());
@@ -77,10 +77,11 @@ private slots:
         QTest::addColumn<QByteArray>("credentials");
         QTest::newRow("new") << QByteArray("2.0") << QByteArray("8443") << "https://127.0.0.9:8443/image/jpeg.cgi"
                              << QByteArray("admin:pass1");
-        QTest::newRow("old: no port, field as stored") << QByteArray("1.2") << QByteArray("8443")
-            << "https://127.0.0.9/image/jpeg.cgi" << "admin:" + QByteArray("pass1").toBase64();
-        QTest::newRow("port with a host") << QByteArray("2.0") << QByteArray("8443@evil.example/") << QString()
-                                          << QByteArray();
+        QTest::newRow("old: no port, field as stored")
+            << QByteArray("1.2") << QByteArray("8443") << "https://127.0.0.9/image/jpeg.cgi"
+            << "admin:" + QByteArray("pass1").toBase64();
+        QTest::newRow("port with a host")
+            << QByteArray("2.0") << QByteArray("8443@evil.example/") << QString() << QByteArray();
     }
     void requestByDcpVersion()
     {
@@ -109,8 +110,8 @@ private slots:
         for (int i = 0; i < 10; ++i)
             gDeviceSetupCompletePage->checkGetDeviceImageStatus();
         QCOMPARE(gDeviceSetupCompletePage->outstandingImageRequests, SnapshotSchedule::kMaxOutstanding);
-        QTRY_COMPARE_WITH_TIMEOUT(
-            gDeviceSetupCompletePage->outstandingImageRequests, 0, SnapshotSchedule::kRequestTimeoutMs + 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(gDeviceSetupCompletePage->outstandingImageRequests, 0,
+                                  SnapshotSchedule::kRequestTimeoutMs + 3000);
         // A check tick without a picture turns the next requests to the other dialect.
         gDeviceSetupCompletePage->waitGetDeviceImageNumber = 20;
         gDeviceSetupCompletePage->getDeviceImageSuccess = false;
@@ -129,8 +130,9 @@ private slots:
             for (const auto caller : {CloudRoute::Caller::Skip, CloudRoute::Caller::SignIn}) {
                 QWidget leaving;
                 CloudRoute::apply(caller, &leaving);
-                QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
-                         caller == CloudRoute::Caller::Skip);
+                QCOMPARE(
+                    gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
+                    caller == CloudRoute::Caller::Skip);
             }
         }
         gDeviceSetupCompletePage->getImageTimer->stop();

@@ -3,10 +3,10 @@
 
 #include <QtTest>
 
+#include "base/endpoints.h"
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
 #include "protocol/wallclock.h"
-#include "base/endpoints.h"
 #include "testsupport.h"
 
 using namespace dcptest;
@@ -15,27 +15,49 @@ namespace {
 
 const QByteArray kHead = "M=AA:BB:CC:DD:EE:FF;D=VKC-3100";
 const QByteArray kUnsigned = "<none>";
-const QStringList kBuilders = {"info", "set password", "get network", "ap search", "check password",
-                               "set first password", "ping", "restart", "clock", "zone clock"};
+const QStringList kBuilders = {"info",           "set password",       "get network", "ap search",
+                               "check password", "set first password", "ping",        "restart",
+                               "clock",          "zone clock"};
 
 void send(DCPUtils& dcp, const QString& b, int idx)
 {
     switch (kBuilders.indexOf(b)) {
-    case 0: dcp.dcpClass02_GetOlvarisInfo(idx, 0); break;
-    case 1: dcp.dcpClass02_SetRegistered(idx, "n3w:pw", "1"); break;
-    case 2: dcp.dcpClass03_GetNetworkSetup(idx); break;
-    case 3: dcp.dcpClass04_GetAPSearch(idx); break;
-    case 4: dcp.dcpClass07_CheckPassword(idx, "", QByteArray("typed").toBase64()); break;
-    case 5: dcp.dcpClass07_CheckPassword(idx, ";P=Zmlyc3Q=", ""); break;
-    case 6: dcp.dcpClass08S_PingDevice(idx); break;
-    case 7: dcp.dcpClass09_RestartHttpSrv(idx, ";L=1;N=1"); break;
-    case 8: dcp.DCPSyncTime(idx); break;
-    case 9: dcp.Class10SyncTime(idx, ""); break;
-    default: QFAIL("unknown builder");
+    case 0:
+        dcp.dcpClass02_GetOlvarisInfo(idx, 0);
+        break;
+    case 1:
+        dcp.dcpClass02_SetRegistered(idx, "n3w:pw", "1");
+        break;
+    case 2:
+        dcp.dcpClass03_GetNetworkSetup(idx);
+        break;
+    case 3:
+        dcp.dcpClass04_GetAPSearch(idx);
+        break;
+    case 4:
+        dcp.dcpClass07_CheckPassword(idx, "", QByteArray("typed").toBase64());
+        break;
+    case 5:
+        dcp.dcpClass07_CheckPassword(idx, ";P=Zmlyc3Q=", "");
+        break;
+    case 6:
+        dcp.dcpClass08S_PingDevice(idx);
+        break;
+    case 7:
+        dcp.dcpClass09_RestartHttpSrv(idx, ";L=1;N=1");
+        break;
+    case 8:
+        dcp.DCPSyncTime(idx);
+        break;
+    case 9:
+        dcp.Class10SyncTime(idx, "");
+        break;
+    default:
+        QFAIL("unknown builder");
     }
 }
 
-} // namespace
+}  // namespace
 
 class TestDcpBuilders : public QObject
 {
@@ -48,16 +70,15 @@ private slots:
         // second before midnight, every later one after it: date and time come from one reading.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         auto readings = std::make_shared<int>(0);
-        WallClock::setClockForTests([readings] {
-            return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0);
-        });
+        WallClock::setClockForTests(
+            [readings] { return QDateTime(QDate(2026, 2, 3), QTime(23, 59, 59)).addSecs((*readings)++ ? 1 : 0); });
     }
 
     void messageText_data()
     {
         QTest::addColumn<QString>("builder");
         QTest::addColumn<QByteArray>("version");
-        QTest::addColumn<QString>("before"); // "status known": password state "1" and WAIT_PASSWD; "agent restarted"
+        QTest::addColumn<QString>("before");  // "status known": password state "1" and WAIT_PASSWD; "agent restarted"
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("signingPassword");
         QTest::addColumn<int>("state");
@@ -113,27 +134,29 @@ private slots:
         LogRecorder log;
         send(dcp, builder, idx);
 
-        QCOMPARE(receiver.nextText(), signingPassword == kUnsigned ? body : body + ";X=" + md5Hex(body + signingPassword));
+        QCOMPARE(receiver.nextText(),
+                 signingPassword == kUnsigned ? body : body + ";X=" + md5Hex(body + signingPassword));
         QCOMPARE(receiver.lastDatagram().mid(2, 12), mac6(kCamMac) + mac6(kPcMac));
         QCOMPARE(camera.dcpStatus, state);
         const char cls = body.at(0);
         QCOMPARE(camera.bPassword, QByteArray(cls != '7' ? "" : before.isEmpty() ? "0" : "1"));
         QCOMPARE(camera.remote, QByteArray(cls == '2' && state ? "0" : "1"));
         QCOMPARE(camera.apSearchReplyCount, cls == '4' ? 0 : 5);
-        QVERIFY2(!log.contains("abc123") && !log.contains("typed"), qPrintable(log.all())); // no password in the log
+        QVERIFY2(!log.contains("abc123") && !log.contains("typed"), qPrintable(log.all()));  // no password in the log
     }
 
     void sendingInterface_data()
     {
         QTest::addColumn<QStringList>("hostMacs");
         QTest::addColumn<QStringList>("hostIps");
-        QTest::addColumn<QString>("sender"); // empty: nothing sent
+        QTest::addColumn<QString>("sender");  // empty: nothing sent
 
         // The camera was found through "02:ab:00:00:00:0c"; the table holds the letters in either case.
         const QString pc = "02:AB:00:00:00:0C";
         QTest::newRow("first match wins") << QStringList{"02:00:00:00:00:09", pc, pc.toLower()}
                                           << QStringList{"127.0.0.2", "127.0.0.3", "127.0.0.4"} << "127.0.0.3";
-        QTest::newRow("IPv6 entry passed over") << QStringList{pc, pc} << QStringList{"::1", "127.0.0.6"} << "127.0.0.6";
+        QTest::newRow("IPv6 entry passed over")
+            << QStringList{pc, pc} << QStringList{"::1", "127.0.0.6"} << "127.0.0.6";
         QTest::newRow("last slot") << QStringList{"", "", "", "", "", "", "", "", "", pc}
                                    << QStringList{"", "", "", "", "", "", "", "", "", "127.0.0.8"} << "127.0.0.8";
         QTest::newRow("no match: bind fails") << QStringList{"02:00:00:00:00:09"} << QStringList{"127.0.0.1"} << "";
@@ -161,7 +184,6 @@ private slots:
 private:
     LoopbackReceiver receiver;
 };
-
 
 QTEST_GUILESS_MAIN(TestDcpBuilders)
 #include "tst_dcputils_builders.moc"

@@ -22,20 +22,26 @@ QByteArray scanReply(const QString& mac, const QByteArray& model = "VKC-3100")
     return "1;M=" + mac.toLatin1() + ";D=" + model + ";N=Y2FtMQ;I=192.168.0.20;P=2.0;G=0";
 }
 
-
 const QByteArray kM = "M=AA:BB:CC:DD:EE:FF";
 
 QByteArray field(const IPCamera& c, const QString& name)
 {
-    const QHash<QString, QByteArray> fields{
-        {"password", c.password}, {"bPassword", c.bPassword}, {"remote", c.remote}, {"bRegisted", c.bRegisted},
-        {"bPing", c.bPing}, {"bRestart", c.bRestart}, {"IPAddr", c.IPAddr.toLatin1()},
-        {"Https_port", c.networkconf.Https_port}, {"numAP", QByteArray::number(c.APConfig.numAP)},
-        {"MAC", c.MAC.toLatin1()}, {"modelName", c.modelName}, {"MAC+model", c.MAC.toLatin1() + ' ' + c.modelName}};
+    const QHash<QString, QByteArray> fields{{"password", c.password},
+                                            {"bPassword", c.bPassword},
+                                            {"remote", c.remote},
+                                            {"bRegisted", c.bRegisted},
+                                            {"bPing", c.bPing},
+                                            {"bRestart", c.bRestart},
+                                            {"IPAddr", c.IPAddr.toLatin1()},
+                                            {"Https_port", c.networkconf.Https_port},
+                                            {"numAP", QByteArray::number(c.APConfig.numAP)},
+                                            {"MAC", c.MAC.toLatin1()},
+                                            {"modelName", c.modelName},
+                                            {"MAC+model", c.MAC.toLatin1() + ' ' + c.modelName}};
     return fields.value(name, "<unknown field>");
 }
 
-} // namespace
+}  // namespace
 
 class TestDcpDispatch : public QObject
 {
@@ -53,7 +59,12 @@ private slots:
                 spies << new QSignalSpy(core, "2" + meta.method(i).methodSignature());
     }
 
-    void cleanup() { qDeleteAll(spies); spies.clear(); delete core; }
+    void cleanup()
+    {
+        qDeleteAll(spies);
+        spies.clear();
+        delete core;
+    }
 
     void roundTrip()
     {
@@ -85,7 +96,8 @@ private slots:
         const QByteArray text = "5,1;M=x", datagram = dcpFrame(mac6(kCamMac), mac6(kPcMac), dcpEncode(text));
         QByteArray a, b, encoded, cls, content;
         const QByteArray one = dcpFrame(mac6(kCamMac), mac6(kPcMac), "x");
-        QVERIFY(dcpUnframe(one, &a, &b, &encoded) && encoded == "x" && !dcpUnframe(one.left(kDcpHeaderSize), &a, &b, &encoded));
+        QVERIFY(dcpUnframe(one, &a, &b, &encoded) && encoded == "x" &&
+                !dcpUnframe(one.left(kDcpHeaderSize), &a, &b, &encoded));
         QVERIFY(dcpUnframe(datagram + "xy", &a, &b, &encoded) && encoded == dcpEncode(text));
         QVERIFY(!dcpUnframe(datagram.left(datagram.size() - 1), &a, &b, &encoded));
         const QByteArray longText = "S;" + QByteArray(99998, 'x');
@@ -104,18 +116,20 @@ private slots:
         DCPUtils dcp;
         scan(dcp);
         for (int i = 0; i < 1023; ++i)
-            addCamera("2.0", QByteArray(), macToText(QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16))));
+            addCamera("2.0", QByteArray(),
+                      macToText(QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16))));
         dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
         QCOMPARE(IPCameraList.size(), 1024);
         dcp.handleDatagram(replyDatagram(scanReply("11:22:33:44:55:66")));
         QCOMPARE(IPCameraList.size(), 1024);
         dcp.handleDatagram(replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "10.0.0.9")));
-        QCOMPARE(IPCameraList.last().IPAddr, QString("10.0.0.9")); // a full list still refreshes
+        QCOMPARE(IPCameraList.last().IPAddr, QString("10.0.0.9"));  // a full list still refreshes
     }
 
     void receiveFilter_data()
     {
-        QTest::addColumn<QString>("setup"); // items: "no scan", "scan to <mac>", "hosts <mac>", "filter <model>", "ap road"
+        QTest::addColumn<QString>(
+            "setup");  // items: "no scan", "scan to <mac>", "hosts <mac>", "filter <model>", "ap road"
         QTest::addColumn<QByteArray>("datagram");
         QTest::addColumn<bool>("taken");
         const QByteArray reply = scanReply(kCamMac), good = replyDatagram(reply);
@@ -142,7 +156,8 @@ private slots:
         row("addressed scan, its camera in other case", "scan to " + kCamMac,
             replyDatagram(scanReply(kCamMac.toLower())), true);
         row("empty M", "", replyDatagram("1;M=;D=VKC-3100;P=2.0"), false);
-        row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")), false);
+        row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")),
+            false);
     }
 
     void receiveFilter()
@@ -182,7 +197,8 @@ private slots:
 
         QSignalSpy found(&dcp, &DCPUtils::foundDevice);
         scan(dcp);
-        dcp.handleDatagram(replyDatagram("1;M=" + kCamMac.toLower().toLatin1() + ";D=VKC-3200;I=10.0.0.9;P=2.3;G=1;F=9.9;X=ff"));
+        dcp.handleDatagram(
+            replyDatagram("1;M=" + kCamMac.toLower().toLatin1() + ";D=VKC-3200;I=10.0.0.9;P=2.3;G=1;F=9.9;X=ff"));
         QCOMPARE(found.count(), 1);
         QCOMPARE(found.at(0).at(0).toInt(), 1);
         QCOMPARE(IPCameraList.size(), 2);
@@ -218,7 +234,7 @@ private slots:
         dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
         dcp.setDeviceConnectionMode(false);
         dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
-        QCOMPARE(found.count(), 0); // announced once per scan
+        QCOMPARE(found.count(), 0);  // announced once per scan
         scan(dcp);
         dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
         QCOMPARE(ready.count(), 1);
@@ -230,14 +246,19 @@ private slots:
     {
         addCamera("2.0");
         scan(*core);
-        QByteArray unknownItems; // a 44 KB reply of unknown items
+        QByteArray unknownItems;  // a 44 KB reply of unknown items
         while (unknownItems.size() < 44000)
             unknownItems += ";q=1";
-        const QByteArrayList floods{replyDatagram(scanReply(kCamMac)).left(13), replyDatagram("5;M=x"),
-                                    replyDatagram(scanReply(kCamMac) + unknownItems), replyDatagram("2;" + kM + ";R=1"),
-                                    replyDatagram("7;" + kM + ";R=1"), replyDatagram("7;" + kM + ";D=VKC"),
-                                    replyDatagram("3;" + kM + ";R=1;23=10.9.9.9"), replyDatagram("8;" + kM + ";R=1"),
-                                    replyDatagram("4;" + kM + ";A=2;E=0;L=x"), replyDatagram("2;R=1")};
+        const QByteArrayList floods{replyDatagram(scanReply(kCamMac)).left(13),
+                                    replyDatagram("5;M=x"),
+                                    replyDatagram(scanReply(kCamMac) + unknownItems),
+                                    replyDatagram("2;" + kM + ";R=1"),
+                                    replyDatagram("7;" + kM + ";R=1"),
+                                    replyDatagram("7;" + kM + ";D=VKC"),
+                                    replyDatagram("3;" + kM + ";R=1;23=10.9.9.9"),
+                                    replyDatagram("8;" + kM + ";R=1"),
+                                    replyDatagram("4;" + kM + ";A=2;E=0;L=x"),
+                                    replyDatagram("2;R=1")};
         LogRecorder log;
         for (int i = 0; i < 300; ++i)
             for (const QByteArray& datagram : floods)
@@ -247,13 +268,11 @@ private slots:
         core->handleDatagram(replyDatagram("2;" + kM + ";R=1" + unknownItems));
         QTRY_VERIFY_WITH_TIMEOUT(log.contains("Counted, not logged one by one"), 3000);
         QVERIFY2(log.lines.size() <= 3 && log.all().size() < 2500, qPrintable(log.all()));
-        QVERIFY2(log.count({"or its length field x300", "unknown class dropped x300",
-                            "parsing no such parameter x3300000", "no such parameter: x11000",
-                            "no request waits for this reply, not handled x300"})
-                     == 1,
-                 qPrintable(log.all()));
+        QVERIFY2(
+            log.count({"or its length field x300", "unknown class dropped x300", "parsing no such parameter x3300000",
+                       "no such parameter: x11000", "no request waits for this reply, not handled x300"}) == 1,
+            qPrintable(log.all()));
     }
-
 
     void summariesThinOutUnderAFlood()
     {
@@ -268,7 +287,7 @@ private slots:
         }
         LogSummary::flush();
         const QStringList lines = log.matching("Counted, not logged one by one");
-        QCOMPARE(lines.size(), 3); // two summaries and the flush
+        QCOMPARE(lines.size(), 3);  // two summaries and the flush
         int counted = 0;
         for (const QString& line : lines)
             counted += line.section(" x", 1).section('"', 0, 0).toInt();
@@ -282,7 +301,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("stateAfter");
         QTest::addColumn<QString>("signal");
-        QTest::addColumn<QString>("check"); // field=value after the replies ("|" between them); "sent": request class
+        QTest::addColumn<QString>("check");  // field=value after the replies ("|" between them); "sent": request class
 
         // The camera's M item follows the class unless the items start with "!".
         auto row = [](const char* name, const char* version, int before, const QByteArray& items, int after,
@@ -297,7 +316,8 @@ private slots:
         row("2: old camera, bit cleared", v1, 23, "2;R=0;G=0", 24, "gotRegisterInfo(0)", "remote=1");
         row("2: new camera, bit cleared: web server restart", v2, 23, "2;R=1;G=0", 23, "", "sent=9;");
         row("2: reply without R", v2, 2, "2;P=czNjcmV0", 2, "", "password=");
-        row("2: lower-case MAC", v2, 2, "!2;M=aa:bb:cc:dd:ee:ff;R=1;P=czNjcmV0", 11, "gotPassword(0)", "password=s3cret");
+        row("2: lower-case MAC", v2, 2, "!2;M=aa:bb:cc:dd:ee:ff;R=1;P=czNjcmV0", 11, "gotPassword(0)",
+            "password=s3cret");
         row("3: old camera", v1, 3, "3;51=443", 12, "gotNetworkConfig(0)", "Https_port=443");
         row("3: new camera without R=1", v2, 3, "3;R=0;51=443", 3, "", "Https_port=");
         row("3: address from item 23", v2, 3, "3;R=1;23=10.0.0.7", 12, "gotNetworkConfig(0)", "IPAddr=10.0.0.7");
@@ -358,6 +378,7 @@ private slots:
         QCOMPARE(name + "=" + value, check);
         QCOMPARE(IPCameraList.size(), 1);
     }
+
 private:
     // Every emission of the core's signals as "name(arg)", in declaration order.
     QStringList emitted() const
@@ -376,10 +397,9 @@ private:
         QVERIFY(!receiver.nextText().isEmpty());
     }
     LoopbackReceiver receiver;
-    DCPUtils* core = nullptr; // the one the reply tables feed
+    DCPUtils* core = nullptr;  // the one the reply tables feed
     QList<QSignalSpy*> spies;
 };
-
 
 QTEST_MAIN(TestDcpDispatch)
 #include "tst_dcputils_dispatch.moc"

@@ -24,7 +24,7 @@ QByteArray httpGet(const QByteArray& query)
 const QByteArray kSignIn = "tolmwizard_signin5f0c9a2e";
 const QByteArray kSignUp = "tolmwizard_signup77d1b3c4";
 
-} // namespace
+}  // namespace
 
 class TestDcpRedirect : public QObject
 {
@@ -48,7 +48,7 @@ private slots:
     void request_data()
     {
         QTest::addColumn<QByteArrayList>("chunks");
-        QTest::addColumn<QString>("signal"); // "in:token|site", "up:token", empty, or "closed" without an answer
+        QTest::addColumn<QString>("signal");  // "in:token|site", "up:token", empty, or "closed" without an answer
         QTest::addColumn<bool>("waiting");
         auto row = [](const char* name, const QByteArrayList& chunks, const char* signal, bool waiting = true) {
             QTest::newRow(name) << chunks << QString(signal) << waiting;
@@ -83,7 +83,9 @@ private slots:
         // The listener answers and closes.
         QTRY_COMPARE_WITH_TIMEOUT(browser->state(), QAbstractSocket::UnconnectedState, 3000);
         const QByteArray answer = browser->readAll();
-        QVERIFY2(answer.startsWith(signal == "closed" ? "" : signal.isEmpty() ? "HTTP/1.1 404" : "HTTP/1.1 200"),
+        QVERIFY2(answer.startsWith(signal == "closed" ? ""
+                                   : signal.isEmpty() ? "HTTP/1.1 404"
+                                                      : "HTTP/1.1 200"),
                  answer.constData());
         if (signal == "closed")
             signal.clear();
@@ -98,7 +100,7 @@ private slots:
         auto again = connected(chunks);
         QTRY_COMPARE_WITH_TIMEOUT(again->state(), QAbstractSocket::UnconnectedState, 3000);
         QCOMPARE(in.count() + up.count(), got.size());
-        QVERIFY2(!log.contains("SECRET") && log.all().size() < 8000, qPrintable(log.all())); // masked and bounded
+        QVERIFY2(!log.contains("SECRET") && log.all().size() < 8000, qPrintable(log.all()));  // masked and bounded
     }
 
     void connectionLimits()
@@ -162,7 +164,6 @@ private:
     DCPUtils dcp;
     quint16 port = 0;
 };
-
 
 QTEST_MAIN(TestDcpRedirect)
 #include "tst_dcputils_redirect.moc"

@@ -6,8 +6,8 @@
 #include <QNetworkReply>
 
 #include "dcptestkit.h"
-#include "httptestkit.h"
 #include "guide/cameraconnectionpage.h"
+#include "httptestkit.h"
 #include "protocol/dcputils.h"
 #include "setup/confignetworkmessagebox.h"
 #include "setup/devicesetuppage.h"
@@ -21,15 +21,24 @@ using namespace dcptest;
 
 namespace {
 const QByteArray kPassword = "secret1";
-DeviceSetupPage* page() { return gDeviceSetupPage; }
-IPCamera& camera() { return IPCameraList[IPCameraIdx]; }
-bool popupOpen(const QString& name) { return gMainpage->findChild<QWidget*>(name) != nullptr; }
+DeviceSetupPage* page()
+{
+    return gDeviceSetupPage;
+}
+IPCamera& camera()
+{
+    return IPCameraList[IPCameraIdx];
+}
+bool popupOpen(const QString& name)
+{
+    return gMainpage->findChild<QWidget*>(name) != nullptr;
+}
 using Tick = void (DeviceSetupPage::*)();
-const Tick kTicks[] = {&DeviceSetupPage::checkPasswordResult,          &DeviceSetupPage::checkNetworkCfg,
-                       &DeviceSetupPage::checkInternetStatus,          &DeviceSetupPage::checkOlvarisInfo,
-                       &DeviceSetupPage::checkConfigNetworkConnection, &DeviceSetupPage::checkRestartNetworkConnection,
+const Tick kTicks[] = {&DeviceSetupPage::checkPasswordResult,           &DeviceSetupPage::checkNetworkCfg,
+                       &DeviceSetupPage::checkInternetStatus,           &DeviceSetupPage::checkOlvarisInfo,
+                       &DeviceSetupPage::checkConfigNetworkConnection,  &DeviceSetupPage::checkRestartNetworkConnection,
                        &DeviceSetupPage::checkOpenAPIUriInfoConnection, &DeviceSetupPage::pressNextButton};
-} // namespace
+}  // namespace
 
 class TestDeviceSetupPage : public QObject
 {
@@ -80,10 +89,10 @@ private slots:
 
     void checkLimits_data()
     {
-        QTest::addColumn<int>("check"); // index into kTicks
+        QTest::addColumn<int>("check");  // index into kTicks
         QTest::addColumn<int>("limit");
         QTest::addColumn<int>("requests");
-        QTest::addColumn<int>("retries"); // of an access-point model; -1 any other model
+        QTest::addColumn<int>("retries");  // of an access-point model; -1 any other model
         QTest::newRow("password") << 0 << 30 << 15 << -1;
         QTest::newRow("new password") << 0 << 30 << 15 << -2;
         QTest::newRow("network settings") << 1 << 30 << 15 << -1;
@@ -104,12 +113,13 @@ private slots:
         QFETCH(int, requests);
         QFETCH(int, retries);
         const QByteArray cls = QList<QByteArray>{"7", "3", "S", "2", "3", "9"}.at(check);
-        const QString popup = check == 0 ? "PasswordErrorMsgBox"
+        const QString popup = check == 0    ? "PasswordErrorMsgBox"
                               : retries < 0 ? "ConfigNetworkWarning"
-                              : retries ? "APClientModeInternetResetFailedWarning" : "APClientModeInternetFailed";
+                              : retries     ? "APClientModeInternetResetFailedWarning"
+                                            : "APClientModeInternetFailed";
         if (retries >= 0)
             SupportAPModeMap["VKC-3100"] = "1", tryInternetNum = retries;
-        if (retries == -2) { // a camera without a password: the password is set, typed twice
+        if (retries == -2) {  // a camera without a password: the password is set, typed twice
             camera().password.clear();
             camera().bPassword = "1";
             page()->setPasswordLineEditStatus();
@@ -129,7 +139,7 @@ private slots:
         QVERIFY(popupOpen(popup));
         QVERIFY(!gMainpage->isBusy());
         QVERIFY2(!log.contains(kPassword) && !log.contains(kPassword.toBase64()), qPrintable(log.all()));
-        if (retries == 0) { // Retry counts, and the next failure offers Reset
+        if (retries == 0) {  // Retry counts, and the next failure offers Reset
             gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxRightBtn_Button->click();
             QCOMPARE(tryInternetNum, 1);
         }
@@ -159,8 +169,10 @@ private slots:
             got.sort();
             return got.join(',');
         };
-        QTRY_COMPARE_WITH_TIMEOUT(sent(), QString("/config/camera_info.cgi,/config/datetime.cgi,/config/datetime.cgi,"
-                                                  "/datetime.cgi,/datetime.cgi,/system.cgi"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(sent(),
+                                  QString("/config/camera_info.cgi,/config/datetime.cgi,/config/datetime.cgi,"
+                                          "/datetime.cgi,/datetime.cgi,/system.cgi"),
+                                  15000);
     }
 
     // A second Connect (after a timeout) counts from its first tick again.

@@ -8,10 +8,10 @@
 
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
-#include "shell/mainpage.h"
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
 #include "setup/hostinterfaces.h"
+#include "shell/mainpage.h"
 #include "testsupport.h"
 
 using namespace dcptest;
@@ -19,7 +19,12 @@ using namespace dcptest;
 namespace {
 
 // Items M, D, P, G, N; versions compare byte-wise: "10.0" is older than "2.0".
-struct Cam { QString mac; QByteArray model, version, registered, name; bool newProtocol; };
+struct Cam
+{
+    QString mac;
+    QByteArray model, version, registered, name;
+    bool newProtocol;
+};
 
 const Cam kA{"00:11:22:AA:BB:0A", "VKC-1420", "2.0", "0", "Door", true};
 const Cam kB{"00:11:22:AA:BB:0B", "VKC-2000", "2.3", "0", "Küche 門", true};
@@ -28,8 +33,8 @@ const Cam kOld{"00:11:22:AA:BB:0D", "VKC-2000", "10.0", "0", "Garage", false};
 
 QByteArray scanReply(const Cam& c, const QString& mac)
 {
-    return "1;M=" + mac.toLatin1() + ";D=" + c.model + ";N=" + c.name.toBase64() + ";I=10.0.0."
-           + QByteArray::number(mac.right(2).toInt(nullptr, 16)) + ";G=" + c.registered + ";P=" + c.version;
+    return "1;M=" + mac.toLatin1() + ";D=" + c.model + ";N=" + c.name.toBase64() + ";I=10.0.0." +
+           QByteArray::number(mac.right(2).toInt(nullptr, 16)) + ";G=" + c.registered + ";P=" + c.version;
 }
 
 // The answer to the password-state query: class 7 from a new camera, class 2 from an old one;
@@ -52,9 +57,12 @@ void feed(const QByteArray& content, const QString& source)
     deliver();
 }
 
-QTableWidget* table() { return gDiscoveryPage->ui->discoveryCameraTb_TableWidget; }
+QTableWidget* table()
+{
+    return gDiscoveryPage->ui->discoveryCameraTb_TableWidget;
+}
 
-} // namespace
+}  // namespace
 
 class TestDiscovery : public QObject
 {
@@ -72,12 +80,12 @@ private slots:
     {
         resetGlobals();
         addressCount = 0;
-        gDiscoveryPage->scanDevices(); // a new scan: no camera asked yet
+        gDiscoveryPage->scanDevices();  // a new scan: no camera asked yet
         addressCount = 1;
         gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
         gDiscoveryPage->waitDiscoveryNumber = 0;
         table()->setRowCount(0);
-        gDCPUtils->dcpClass01_Scan(kPcMac, kPcIp, "ALL", "FF:FF:FF:FF:FF:FF"); // replies are taken after a scan
+        gDCPUtils->dcpClass01_Scan(kPcMac, kPcIp, "ALL", "FF:FF:FF:FF:FF:FF");  // replies are taken after a scan
         drain();
     }
 
@@ -109,7 +117,7 @@ private slots:
         QSet<QString> senders;
         for (QByteArray datagram = receiver.next(200); !datagram.isEmpty(); datagram = receiver.next(200))
             senders << receiver.lastSender().toString();
-        QCOMPARE(senders.size(), 12); // every address is scanned from, the first ten recorded
+        QCOMPARE(senders.size(), 12);  // every address is scanned from, the first ten recorded
         for (int i = 0; i < kHostAddressSlots; ++i)
             QCOMPARE(gHostIps[i], QString("127.0.0.%1").arg(i + 1));
     }
@@ -117,12 +125,13 @@ private slots:
     void tableOrder()
     {
         // Registered cameras last, the others in the order found, old and new protocols alike.
-        const QList<QPair<QList<Cam>, QList<Cam>>> cases = {{{kR, kA, kB}, {kA, kB, kR}}, {{kOld, kR, kB}, {kOld, kB, kR}}};
+        const QList<QPair<QList<Cam>, QList<Cam>>> cases = {{{kR, kA, kB}, {kA, kB, kR}},
+                                                            {{kOld, kR, kB}, {kOld, kB, kR}}};
         for (const auto& [found, rows] : cases) {
             init();
             for (const Cam& c : found)
                 feed(scanReply(c, c.mac), c.mac);
-            QCOMPARE(table()->rowCount(), 0); // no row before the password state is known
+            QCOMPARE(table()->rowCount(), 0);  // no row before the password state is known
             // Every camera was asked for its password state by the request of its protocol.
             const QString asked = drain().join('|');
             for (const Cam& c : found)
@@ -134,7 +143,7 @@ private slots:
             for (int row = 0; row < rows.size(); ++row) {
                 QCOMPARE(table()->item(row, 4)->text(), rows[row].mac);
                 QCOMPARE(table()->item(row, 3)->text(), QString::fromUtf8(rows[row].name));
-                QCOMPARE(table()->item(row, 2) != nullptr, rows[row].registered != "1"); // the "new" mark
+                QCOMPARE(table()->item(row, 2) != nullptr, rows[row].registered != "1");  // the "new" mark
             }
             // A record of a listed camera with its MAC in lower case adds no row (registered, it would go last).
             IPCameraList.append(IPCameraList.first());
@@ -204,7 +213,7 @@ private slots:
         QVERIFY(!gDiscoveryPage->ui->discoveryNext_Button->isEnabled());
         QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
         QVERIFY(frameWidget("loadingImageLabel")->isHidden());
-        QVERIFY(gDeviceSetupPage->ui->dsetupCGIIamge_Label->isHidden()); // no snapshot of the last camera
+        QVERIFY(gDeviceSetupPage->ui->dsetupCGIIamge_Label->isHidden());  // no snapshot of the last camera
     }
 
 private:

@@ -6,36 +6,39 @@
 #include <QRegularExpression>
 
 #include "apmode/apmodehosttodevice.h"
+#include "base/globals.h"
 #include "guide/cameraconnectionpage.h"
 #include "guide/connectiontypedefault.h"
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
+#include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
-#include "base/globals.h"
-#include "protocol/ipcamera.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 
-
 namespace {
 
 void fillCatalogue()
 {
-    ModelRouteMap = { { "Choose your model", "0" }, { "VKC-1100", "1" }, { "VKC-1200", "1" }, { "VKC-1300", "1" },
-        { "VKC-1900", "1" }, { "VKC-2100", "2" }, { "VKC-2200", "2" }, { "VKC-5100", "5" }, { "VKC-5200", "5" } };
-    SupportHWVersionMap = { { "VKC-1100", "A1" }, { "VKC-1200", "A1,B1" }, { "VKC-1300", "A1,B1,C1" },
-        { "VKC-2100", "NA" }, { "VKC-2200", "A1,B1" }, { "VKC-5100", "NA" }, { "VKC-5200", "A1,B1" } };
-    ConnectionTypeMap = { { "VKC-1100_A1", { "POE:ia10,ic11" } }, { "VKC-1200_A1", { "Ethernet:ia10,ic10" } },
-        { "VKC-1200_B1", { "PLC:ia41,ia41_ib20,ic41" } }, { "VKC-1300_B1", { "PLC:a,,b" } },
-        { "VKC-1300_C1", { "POE:IA10,ia10", "WPS:a,b" } },
-        { "VKC-2100_NA", { "Ethernet:ia10,ia10_ib10,ic10", "WPS:wa10,wb10,wc10", "POE:ia10,ic11" } },
-        { "VKC-2200_B1", { "POE:ia10,ic11", "APMode:wa10,wb10,wc10" } },
-        { "VKC-5100_NA", { "APMode:wa10,wb10,wc10", "WPS:wa20" } }, { "VKC-5200_A1", { "WPS:wa10" } },
-        { "VKC-5200_B1", { "WPS:wa20", "APMode:wa10,wb10" } } };
+    ModelRouteMap = {{"Choose your model", "0"}, {"VKC-1100", "1"}, {"VKC-1200", "1"},
+                     {"VKC-1300", "1"},          {"VKC-1900", "1"}, {"VKC-2100", "2"},
+                     {"VKC-2200", "2"},          {"VKC-5100", "5"}, {"VKC-5200", "5"}};
+    SupportHWVersionMap = {{"VKC-1100", "A1"},    {"VKC-1200", "A1,B1"}, {"VKC-1300", "A1,B1,C1"}, {"VKC-2100", "NA"},
+                           {"VKC-2200", "A1,B1"}, {"VKC-5100", "NA"},    {"VKC-5200", "A1,B1"}};
+    ConnectionTypeMap = {{"VKC-1100_A1", {"POE:ia10,ic11"}},
+                         {"VKC-1200_A1", {"Ethernet:ia10,ic10"}},
+                         {"VKC-1200_B1", {"PLC:ia41,ia41_ib20,ic41"}},
+                         {"VKC-1300_B1", {"PLC:a,,b"}},
+                         {"VKC-1300_C1", {"POE:IA10,ia10", "WPS:a,b"}},
+                         {"VKC-2100_NA", {"Ethernet:ia10,ia10_ib10,ic10", "WPS:wa10,wb10,wc10", "POE:ia10,ic11"}},
+                         {"VKC-2200_B1", {"POE:ia10,ic11", "APMode:wa10,wb10,wc10"}},
+                         {"VKC-5100_NA", {"APMode:wa10,wb10,wc10", "WPS:wa20"}},
+                         {"VKC-5200_A1", {"WPS:wa10"}},
+                         {"VKC-5200_B1", {"WPS:wa20", "APMode:wa10,wb10"}}};
 }
 
 Ui_CameraConnectionPage* page()
@@ -65,7 +68,7 @@ void take(const QString& steps)
         else if (list[i].startsWith("t="))
             select(gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox, what);
         else if (list[i].startsWith("b=")) {
-            for (QWidget* p : std::initializer_list<QWidget*> { gAPModeHostToDevice, gDiscoveryPage, gAgreementPage })
+            for (QWidget* p : std::initializer_list<QWidget*>{gAPModeHostToDevice, gDiscoveryPage, gAgreementPage})
                 p->hide();
             gMainpage->hideStep();
             isAPModeFlow = true;
@@ -73,10 +76,9 @@ void take(const QString& steps)
             for (QPushButton* button : gCameraConnectionPage->findChildren<QPushButton*>())
                 if (button->text() == what)
                     button->click();
-        }
-        else {
+        } else {
             select(versions, what);
-            emit versions->activated(versions->currentIndex()); // as a user's pick
+            emit versions->activated(versions->currentIndex());  // as a user's pick
         }
     }
 }
@@ -113,8 +115,8 @@ QString state()
     QComboBox* versions = page()->cconnectionHWVersion_ComboBox;
     return QString("%1 N%2 S%3 [%4]%5 %6")
         .arg(shown.join('+'), page()->cconnectionNext_PushButton->isEnabled() ? "+" : "-",
-            page()->cconnectionSkip_PushButton->isHidden() ? "-" : "+", items(versions),
-            versions->isHidden() ? "" : "+", supportType);
+             page()->cconnectionSkip_PushButton->isHidden() ? "-" : "+", items(versions),
+             versions->isHidden() ? "" : "+", supportType);
 }
 
 // "name:row,column,span" per cell of the shown panel's step grid, "!" when its picture did not load.
@@ -128,7 +130,7 @@ QString shownCells()
         grid->getItemPosition(i, &row, &column, &rowSpan, &span);
         QLabel* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
         result << QString::asprintf("%s:%d,%d,%d%s", qPrintable(label->objectName()), row, column, span,
-            label->pixmap() && !label->pixmap()->isNull() ? "" : "!");
+                                    label->pixmap() && !label->pixmap()->isNull() ? "" : "!");
     }
     return result.join(' ');
 }
@@ -143,18 +145,23 @@ bool pageShown(QWidget* widget)
 QString road()
 {
     QStringList shown;
-    for (auto [name, next] : { std::pair<const char*, QWidget*> { "stay", gCameraConnectionPage },
-             { "ap", gAPModeHostToDevice }, { "discovery", gDiscoveryPage }, { "back", gAgreementPage } })
+    for (auto [name, next] : {std::pair<const char*, QWidget*>{"stay", gCameraConnectionPage},
+                              {"ap", gAPModeHostToDevice},
+                              {"discovery", gDiscoveryPage},
+                              {"back", gAgreementPage}})
         if (pageShown(next))
             shown << name;
-    return QStringList { shown.join('+'), supportType, isAPModeFlow ? "apflow" : "",
-        IPCameraList.isEmpty() ? "cleared" : "", gDiscoveryPage->checkDeviceDiscoveryTimer->isActive() ? "scan" : "",
-        frameWidget("mainProgress_Label")->isHidden() ? "" : "step" }
+    return QStringList{shown.join('+'),
+                       supportType,
+                       isAPModeFlow ? "apflow" : "",
+                       IPCameraList.isEmpty() ? "cleared" : "",
+                       gDiscoveryPage->checkDeviceDiscoveryTimer->isActive() ? "scan" : "",
+                       frameWidget("mainProgress_Label")->isHidden() ? "" : "step"}
         .join(' ')
         .simplified();
 }
 
-} // namespace
+}  // namespace
 
 class TestGuidePage : public QObject
 {
@@ -167,7 +174,7 @@ private slots:
         QImage image(164, 164, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         for (const char* name :
-            { "ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10", "a", "b" })
+             {"ia10", "ia10_ib10", "ic10", "ic11", "ia41", "ia41_ib20", "ic41", "wa10", "wb10", "wc10", "a", "b"})
             QVERIFY(image.save(clips.filePath(QString(name) + ".png")));
         assembleImagesPath = clips.path() + "/";
         foreign = new QLabel(gMainpage);
@@ -179,7 +186,7 @@ private slots:
         fillCatalogue();
         isLocalView = false;
         gAgreementPage->pressNextButton();
-        page()->cconnection_ComboBox->addItem("VKC-9999"); // listed but not in the catalogue
+        page()->cconnection_ComboBox->addItem("VKC-9999");  // listed but not in the catalogue
         IPCameraList.clear();
     }
 
@@ -197,8 +204,8 @@ private slots:
     {
         take("m=VKC-2200|v=B1");
         gMainpage->hideStep();
-        ModelRouteMap = { { "Choose your model", "0" }, { "VKC-4710", "2" }, { "VKC-3100", "1" }, { "OLV-800", "0" },
-            { "vkc-2", "0" } };
+        ModelRouteMap = {
+            {"Choose your model", "0"}, {"VKC-4710", "2"}, {"VKC-3100", "1"}, {"OLV-800", "0"}, {"vkc-2", "0"}};
         gAgreementPage->pressNextButton();
 
         // "I Agree" again: other prefixes on top; the page prepared whatever was left on it.
@@ -213,7 +220,7 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("cells"); // "*": not looked at
+        QTest::addColumn<QString>("cells");  // "*": not looked at
         auto row = [](const char* name, const char* steps, const char* state, const char* cells) {
             QTest::newRow(name) << QString(steps) << QString(state) << QString(cells);
         };
@@ -234,10 +241,10 @@ private slots:
             "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100", "1:0,1,1 2:0,2,1 3:0,3,1");
         row("version picked twice", "m=VKC-1200|v=B1|v=B1",
             "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1]+ VKC-1200", "0:0,0,1 1:0,1,1 2:0,2,1");
-        row("version, route 2", "m=VKC-2200|v=B1", "ConnectionTypeMoreThanOne:00000 N- S+ [H/W Version,A1,B1]+ VKC-2200",
-            "1:0,1,1 2:0,2,1");
-        row("version, route 5 skips WPS", "m=VKC-5200|v=B1", "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ VKC-5200",
-            "0:0,0,2 1:0,1,2");
+        row("version, route 2", "m=VKC-2200|v=B1",
+            "ConnectionTypeMoreThanOne:00000 N- S+ [H/W Version,A1,B1]+ VKC-2200", "1:0,1,1 2:0,2,1");
+        row("version, route 5 skips WPS", "m=VKC-5200|v=B1",
+            "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ VKC-5200", "0:0,0,2 1:0,1,2");
         row("empty name keeps its step", "m=VKC-1300|v=B1",
             "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1 1:0,1,1! 2:0,2,1");
         row("other types are no steps of route 1", "m=VKC-1300|v=C1",
@@ -253,7 +260,8 @@ private slots:
             "ConnectionTypeMoreThanOne:11011 N+ S- [NA]");
         row("skip starts the guide over", "m=VKC-1200|b=Skip instruction", "discovery ALL cleared scan step",
             "Default N- S+ []");
-        row("back leaves everything", "m=VKC-1100|b=Back", "back before apflow", "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
+        row("back leaves everything", "m=VKC-1100|b=Back", "back before apflow",
+            "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
     }
 
     void choice()
@@ -267,7 +275,7 @@ private slots:
         };
 
         take(steps);
-        if (steps.contains("b=")) { // the page left as it was but for Skip
+        if (steps.contains("b=")) {  // the page left as it was but for Skip
             QCOMPARE(road(), state);
             QCOMPARE(::state().section(' ', 0, -2), cells);
             return;
@@ -275,7 +283,7 @@ private slots:
         QCOMPARE(::state(), state);
         if (cells != "*")
             QCOMPARE(shownCells(), cells);
-        take(steps); // the same again and again leaks nothing
+        take(steps);  // the same again and again leaks nothing
         const auto before = std::make_pair(labels(), page()->cconnectionTypeLayout->count());
         take(steps);
         QCOMPARE(std::make_pair(labels(), page()->cconnectionTypeLayout->count()), before);
@@ -289,8 +297,8 @@ private slots:
         password->setText("secret1");
         // The checklist: left Reset, right Close; the reset hint: left Close, right Start Over.
         QLabel* link = gConnectionTypeOnlyOne->findChild<QLabel*>("ConnectionTypeToolTips04");
-        for (const char* run : { "whyLedRedWarning:Right", "whyLedRedWarning:Left resetYourCameraWarning:Left",
-                 "whyLedRedWarning:Left resetYourCameraWarning:Right" }) {
+        for (const char* run : {"whyLedRedWarning:Right", "whyLedRedWarning:Left resetYourCameraWarning:Left",
+                                "whyLedRedWarning:Left resetYourCameraWarning:Right"}) {
             emit link->linkActivated("blank");
             for (const QString& press : QString(run).split(' ')) {
                 QVERIFY(!frameWidget("lockScreenLabel")->isHidden());
@@ -300,7 +308,7 @@ private slots:
                 QVERIFY(!gMainpage->findChild<MessageBoxPage*>(press.section(':', 0, 0)));
             }
             QVERIFY(frameWidget("lockScreenLabel")->isHidden());
-            link = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04"); // another panel's
+            link = gConnectionTypeLocalView->findChild<QLabel*>("ConnectionTypeLocalToolTips04");  // another panel's
         }
         QCOMPARE(state(), QString("Default N- S+ [] ALL"));
         QVERIFY(pageShown(gCameraConnectionPage));
@@ -309,7 +317,7 @@ private slots:
 
 private:
     QTemporaryDir clips;
-    QPointer<QLabel> foreign; // named like a step picture: not the panels' to delete
+    QPointer<QLabel> foreign;  // named like a step picture: not the panels' to delete
 };
 
 QTEST_MAIN(TestGuidePage)

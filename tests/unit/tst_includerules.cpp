@@ -17,7 +17,7 @@ QDir sourceRoot()
     return QDir(qEnvironmentVariable("TESTDATA") + "/../..");
 }
 
-} // namespace
+}  // namespace
 
 class tst_IncludeRules : public QObject
 {
@@ -35,8 +35,8 @@ private slots:
         QTest::newRow("protocol") << "protocol" << QStringList{"protocol", "base", "platform"} << QStringList{};
         QTest::newRow("platform") << "platform" << QStringList{"platform", "base"} << QStringList{};
         for (const QString& page : kPageFolders)
-            QTest::newRow(qPrintable(page)) << page << (QStringList{"base", "protocol", "platform"} + kPageFolders)
-                                            << kShellFrameApi;
+            QTest::newRow(qPrintable(page))
+                << page << (QStringList{"base", "protocol", "platform"} + kPageFolders) << kShellFrameApi;
     }
 
     void folderIncludesAllowedHeaders()
@@ -59,9 +59,9 @@ private slots:
                 const QString header = match.next().captured(1);
                 const int slash = header.indexOf('/');
                 bool allowed;
-                if (slash < 0) // a generated form: only the folder's own
-                    allowed = header.startsWith("ui_") && header.endsWith(".h")
-                              && dir.exists(header.mid(3).chopped(2) + ".ui");
+                if (slash < 0)  // a generated form: only the folder's own
+                    allowed = header.startsWith("ui_") && header.endsWith(".h") &&
+                              dir.exists(header.mid(3).chopped(2) + ".ui");
                 else
                     allowed = folders.contains(header.left(slash)) || headers.contains(header);
                 if (!allowed)
@@ -72,7 +72,6 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join(", ")));
     }
 };
-
 
 QTEST_GUILESS_MAIN(tst_IncludeRules)
 #include "tst_includerules.moc"

@@ -11,7 +11,16 @@
 
 namespace {
 
-enum Parser { Discovery, CloudInfo, PasswordStatus, Ping, Restart, Command, NetworkSettings };
+enum Parser
+{
+    Discovery,
+    CloudInfo,
+    PasswordStatus,
+    Ping,
+    Restart,
+    Command,
+    NetworkSettings
+};
 
 const QString kHost = QStringLiteral("02:aB:00:00:00:01");
 
@@ -22,14 +31,40 @@ struct TextField
     QString IPCamera::*text;
 };
 
-#define BYTES(f) {#f, &IPCamera::f, nullptr}
-#define TEXT(f) {#f, nullptr, &IPCamera::f}
-const TextField kTextFields[] = {
-    TEXT(MAC), TEXT(MACHost), BYTES(modelName), BYTES(Name), BYTES(PWD_MD5), TEXT(IPAddr), BYTES(bRegisted),
-    BYTES(networkSetupType), BYTES(networkType), BYTES(AgentVersion), BYTES(DCPVersion), BYTES(FirmwareVersion),
-    BYTES(HardwareVersion), BYTES(password), BYTES(olvarisInfoE), BYTES(remote), BYTES(supportUPnP), BYTES(url),
-    BYTES(olvarisNo), BYTES(UPnPDNS), BYTES(portal), BYTES(dfp), BYTES(bPing), BYTES(bRestart), BYTES(bPassword),
-    TEXT(src_IPAddr)};
+#define BYTES(f)                                                                                                       \
+    {                                                                                                                  \
+#f, &IPCamera::f, nullptr                                                                                      \
+    }
+#define TEXT(f)                                                                                                        \
+    {                                                                                                                  \
+#f, nullptr, &IPCamera::f                                                                                      \
+    }
+const TextField kTextFields[] = {TEXT(MAC),
+                                 TEXT(MACHost),
+                                 BYTES(modelName),
+                                 BYTES(Name),
+                                 BYTES(PWD_MD5),
+                                 TEXT(IPAddr),
+                                 BYTES(bRegisted),
+                                 BYTES(networkSetupType),
+                                 BYTES(networkType),
+                                 BYTES(AgentVersion),
+                                 BYTES(DCPVersion),
+                                 BYTES(FirmwareVersion),
+                                 BYTES(HardwareVersion),
+                                 BYTES(password),
+                                 BYTES(olvarisInfoE),
+                                 BYTES(remote),
+                                 BYTES(supportUPnP),
+                                 BYTES(url),
+                                 BYTES(olvarisNo),
+                                 BYTES(UPnPDNS),
+                                 BYTES(portal),
+                                 BYTES(dfp),
+                                 BYTES(bPing),
+                                 BYTES(bRestart),
+                                 BYTES(bPassword),
+                                 TEXT(src_IPAddr)};
 #undef BYTES
 #undef TEXT
 
@@ -40,16 +75,46 @@ struct ConfigField
     const char* key;
     QByteArray networkConfig::*member;
 };
-#define F(f, key) {#f, key, &networkConfig::f}
-const ConfigField kConfigFields[] = {
-    F(MACAddr, "M"), F(modelName, "D"), F(RemoteAccess, "R"), F(DHCP_enable, "0"), F(Static_IPAddr, "1"),
-    F(Static_Netmask, "2"), F(Static_Gateway, "3"), F(Static_DNS1, "4"), F(Static_DNS2, "5"), F(PPPoE_enable, "6"),
-    F(PPPoE_user, "7"), F(PPPoE_password, "8"), F(Wireless_enable, "9"), F(Wireless_mode, "10"),
-    F(Wireless_ESSID, "11"), F(Wireless_channel, "12"), F(Wireless_TXRate, "13"), F(Wireless_AuthMode, "14"),
-    F(Wireless_SecMethod, "15"), F(Wireless_keyformat, "16"), F(Wireless_KeyLength, "17"), F(Wireless_key, "18"),
-    F(Wireless_key_Interval, "19"), F(HTTP_admin_Password, "20"), F(Tervane15_Email, "21"),
-    F(Tervane15_Remote, "22"), F(DHCP_IP, "23"), F(DHCP_netmask, "24"), F(DHCP_gateway, "25"), F(DHCP_DNS1, "26"),
-    F(DHCP_DNS2, "27"), F(PPPoE_IP, "28"), F(Http_port, "50"), F(Https_port, "51"), F(END, "29"), F(PWD_MD5, "")};
+#define F(f, key)                                                                                                      \
+    {                                                                                                                  \
+#f, key, &networkConfig::f                                                                                     \
+    }
+const ConfigField kConfigFields[] = {F(MACAddr, "M"),
+                                     F(modelName, "D"),
+                                     F(RemoteAccess, "R"),
+                                     F(DHCP_enable, "0"),
+                                     F(Static_IPAddr, "1"),
+                                     F(Static_Netmask, "2"),
+                                     F(Static_Gateway, "3"),
+                                     F(Static_DNS1, "4"),
+                                     F(Static_DNS2, "5"),
+                                     F(PPPoE_enable, "6"),
+                                     F(PPPoE_user, "7"),
+                                     F(PPPoE_password, "8"),
+                                     F(Wireless_enable, "9"),
+                                     F(Wireless_mode, "10"),
+                                     F(Wireless_ESSID, "11"),
+                                     F(Wireless_channel, "12"),
+                                     F(Wireless_TXRate, "13"),
+                                     F(Wireless_AuthMode, "14"),
+                                     F(Wireless_SecMethod, "15"),
+                                     F(Wireless_keyformat, "16"),
+                                     F(Wireless_KeyLength, "17"),
+                                     F(Wireless_key, "18"),
+                                     F(Wireless_key_Interval, "19"),
+                                     F(HTTP_admin_Password, "20"),
+                                     F(Tervane15_Email, "21"),
+                                     F(Tervane15_Remote, "22"),
+                                     F(DHCP_IP, "23"),
+                                     F(DHCP_netmask, "24"),
+                                     F(DHCP_gateway, "25"),
+                                     F(DHCP_DNS1, "26"),
+                                     F(DHCP_DNS2, "27"),
+                                     F(PPPoE_IP, "28"),
+                                     F(Http_port, "50"),
+                                     F(Https_port, "51"),
+                                     F(END, "29"),
+                                     F(PWD_MD5, "")};
 #undef F
 
 // Every field of a record as text (network settings as "nc.<field>"), the member records by content.
@@ -62,31 +127,50 @@ QMap<QString, QString> snapshot(const IPCamera& cam)
         s[QString("nc.") + f.name] = QString::fromUtf8(cam.networkconf.*f.member);
     s["dcpStatus"] = QString::number(cam.dcpStatus);
     s["apSearchReplyCount"] = QString::number(cam.apSearchReplyCount);
-    s["agent"] = QString("%1,%2").arg(quorvex_cmd_state).arg(prov_config_exist); // restart acknowledged, file seen
-    s["APConfig"] = QString("%1 %2 ").arg(cam.APConfig.numAP).arg(cam.APConfig.All_APListNum)
-                    + QString::fromUtf8(cam.APConfig.Now_APListNum + ' ' + cam.APConfig.AP_SSID.join(','));
+    s["agent"] = QString("%1,%2").arg(quorvex_cmd_state).arg(prov_config_exist);  // restart acknowledged, file seen
+    s["APConfig"] = QString("%1 %2 ").arg(cam.APConfig.numAP).arg(cam.APConfig.All_APListNum) +
+                    QString::fromUtf8(cam.APConfig.Now_APListNum + ' ' + cam.APConfig.AP_SSID.join(','));
     return s;
 }
 
 void runParser(IPCamera& cam, int parser, const QByteArray& reply)
 {
     switch (parser) {
-    case Discovery: cam = IPCamera(reply, kHost); break;
-    case CloudInfo: cam.setPassword(reply); break;
-    case PasswordStatus: cam.getPasswordResult(reply); break;
-    case Ping: cam.getPingResult(reply); break;
-    case Restart: cam.getRestartResult(reply); break;
-    case Command: cam.getCmdResult(reply); break;
-    case NetworkSettings: cam.networkconf.setNetworkConfig(reply); break;
+    case Discovery:
+        cam = IPCamera(reply, kHost);
+        break;
+    case CloudInfo:
+        cam.setPassword(reply);
+        break;
+    case PasswordStatus:
+        cam.getPasswordResult(reply);
+        break;
+    case Ping:
+        cam.getPingResult(reply);
+        break;
+    case Restart:
+        cam.getRestartResult(reply);
+        break;
+    case Command:
+        cam.getCmdResult(reply);
+        break;
+    case NetworkSettings:
+        cam.networkconf.setNetworkConfig(reply);
+        break;
     }
 }
-
 
 const QByteArray kOldHeader = "4;M=AA:BB:CC:DD:EE:FF;D=VKC-1;X=0123,";
 
 // One paged record (name, mode, authentication, encryption, column 2) and the row it gives.
-QByteArray ap(const QByteArray& ssid) { return ssid.toBase64() + ",11g,2,AES,-40"; }
-QString pagedRow(const QByteArray& ssid) { return "Unknown|-40|" + QString::fromUtf8(ssid) + "|Unknown|AES|2|11g"; }
+QByteArray ap(const QByteArray& ssid)
+{
+    return ssid.toBase64() + ",11g,2,AES,-40";
+}
+QString pagedRow(const QByteArray& ssid)
+{
+    return "Unknown|-40|" + QString::fromUtf8(ssid) + "|Unknown|AES|2|11g";
+}
 
 QByteArray page(int total, const QByteArray& pageText, const QByteArray& list)
 {
@@ -99,12 +183,13 @@ QStringList rows(const APSearchResult& r)
     QStringList out;
     for (int i = 0; i < r.AP_Column1.size(); ++i)
         out << QString::fromUtf8(QByteArrayList{r.AP_Column1.value(i), r.AP_Column2.value(i), r.AP_SSID.value(i),
-                                                r.AP_Column4.value(i), r.AP_SecMethod.value(i),
-                                                r.AP_AuthMode.value(i), r.AP_Mode.value(i)}.join('|'));
+                                                r.AP_Column4.value(i), r.AP_SecMethod.value(i), r.AP_AuthMode.value(i),
+                                                r.AP_Mode.value(i)}
+                                     .join('|'));
     return out;
 }
 
-} // namespace
+}  // namespace
 
 class TestIPCamera : public QObject
 {
@@ -137,9 +222,9 @@ private slots:
     {
         QTest::addColumn<int>("parser");
         QTest::addColumn<QByteArray>("dcpVersion");
-        QTest::addColumn<QByteArray>("replies"); // one after another, split at "|"
-        QTest::addColumn<QString>("changes");    // field=value ..., every other field unchanged
-        QTest::addColumn<bool>("unlisted");      // one "no such parameter" line expected
+        QTest::addColumn<QByteArray>("replies");  // one after another, split at "|"
+        QTest::addColumn<QString>("changes");     // field=value ..., every other field unchanged
+        QTest::addColumn<bool>("unlisted");       // one "no such parameter" line expected
         auto row = [](const QString& name, int parser, const char* version, const QByteArray& reply,
                       const QString& changes, bool unlisted = false) {
             QTest::newRow(qPrintable(name)) << parser << QByteArray(version) << reply << changes << unlisted;
@@ -156,27 +241,30 @@ private slots:
         row("discovery: VERSION takes the third part", Discovery, "", "1;V=AGENT_VERSION=1.2.3;D=VKC",
             "AgentVersion=1.2.3 modelName=VKC");
         row("cloud: every key, password decoded", CloudInfo, "2.0",
-            "2;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;E=e1;G=1;C=1;N=TXk;O=dns1;P=cGFzc3dvcmQ;R=0;U=1234.cloud.example;W=portal1;"
+            "2;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;E=e1;G=1;C=1;N=TXk;O=dns1;P=cGFzc3dvcmQ;R=0;U=1234.cloud.example;W="
+            "portal1;"
             "X=md5;Y=sess",
             "olvarisInfoE=e1 bRegisted=1 supportUPnP=1 Name=TXk UPnPDNS=dns1 "
             "password=password remote=0 olvarisNo=1234 url=cloud.example portal=portal1 PWD_MD5=md5 dfp=sess");
         row("cloud: U without a dot empties both", CloudInfo, "2.0", "2;U=42.a;U=1234", "olvarisNo= url=");
         row("password: R first without ; is not read", PasswordStatus, "2.0", "R=1;M=AA:BB:CC:DD:EE:FF", "");
         row("password: P item masked", PasswordStatus, "2.0", "7;M=AA;R=1;P=cGFzc3dvcmQ", "bPassword=1", true);
-        row("password: the last R wins", PasswordStatus, "2.0", "7;M=AA;R=0;D=VKC;R=1;X=d",
-            "bPassword=1 PWD_MD5=d");
+        row("password: the last R wins", PasswordStatus, "2.0", "7;M=AA;R=0;D=VKC;R=1;X=d", "bPassword=1 PWD_MD5=d");
         row("ping: C and R both fill bPing", Ping, "1.0", "8;M=AA;R=0;C=1", "bPing=1");
         // The agent's acknowledgement, then the provision file: ready. The file alone starts over;
         // other output changes nothing.
-        row("command: acknowledgement, file", Command, "2.0", "S;R=reboot_quorvex|S;R=/tmp/provision.conf", "bPing=1 agent=1,1");
+        row("command: acknowledgement, file", Command, "2.0", "S;R=reboot_quorvex|S;R=/tmp/provision.conf",
+            "bPing=1 agent=1,1");
         row("command: file alone", Command, "2.0", "S;R=/tmp/provision.conf", "bPing=0");
-        row("command: acknowledgement, other output", Command, "2.0", "S;R=reboot_quorvex|S;R=No such file", "bPing=0 agent=1,0");
+        row("command: acknowledgement, other output", Command, "2.0", "S;R=reboot_quorvex|S;R=No such file",
+            "bPing=0 agent=1,0");
         const int nc = NetworkSettings;
         row("settings: M then 0", nc, "", "3;M=AA:BB;0=1", "nc.MACAddr=AA:BB nc.DHCP_enable=1 nc.RemoteAccess=1");
         row("settings: R=0 followed only by X", nc, "", "3;M=AA;R=0;X=0123", "nc.MACAddr=AA nc.RemoteAccess=0");
         row("settings: R=0 followed by a numbered item", nc, "", "3;R=0;1=10.0.0.2",
             "nc.Static_IPAddr=10.0.0.2 nc.RemoteAccess=1");
-        row("settings: 18 then 34, the later wins", nc, "", "18=first;34=second", "nc.Wireless_key=second nc.RemoteAccess=1");
+        row("settings: 18 then 34, the later wins", nc, "", "18=first;34=second",
+            "nc.Wireless_key=second nc.RemoteAccess=1");
         row("settings: omitted keys keep their values", nc, "", "3;M=AA;12=6;0=1|3;0=0",
             "nc.MACAddr=AA nc.Wireless_channel=6 nc.DHCP_enable=0 nc.RemoteAccess=1");
         row("settings: unknown, other letter, empty key", nc, "", "77=x;Q=1;=1", "nc.RemoteAccess=1");
@@ -227,11 +315,15 @@ private slots:
         QTest::newRow("accented letter") << QString::fromUtf8("café") << false;
         QTest::newRow("valid text then a newline") << "door\n" << false;
     }
-    void cameraName() { QFETCH(QString, name); QTEST(SetupInput::isValidCameraName(name), "valid"); }
+    void cameraName()
+    {
+        QFETCH(QString, name);
+        QTEST(SetupInput::isValidCameraName(name), "valid");
+    }
 
     void password_data()
     {
-        QTest::addColumn<QByteArray>("state"); // bPassword, then the stored password
+        QTest::addColumn<QByteArray>("state");  // bPassword, then the stored password
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("valid");
         // A new password on a camera without one: letters and digits only, 6 to 30.
@@ -262,16 +354,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<QByteArrayList>("replies");
-        QTest::addColumn<QString>("outcome"); // per reply its result, "+" once every page is in
+        QTest::addColumn<QString>("outcome");  // per reply its result, "+" once every page is in
         QTest::addColumn<QStringList>("expected");
         auto row = [](const char* name, const char* version, const QByteArrayList& replies, const QString& outcome,
                       const QStringList& expected) {
             QTest::newRow(name) << QByteArray(version) << replies << outcome << expected;
         };
-        row("old: header and two records", "1.0", {kOldHeader + "c1;c2;aG9tZQ==;c4;TKIP;1;11b,d1;d2;Y2FmZQ==;d4;WEP;2;11n"},
-            "0", {"c1|c2|home|c4|TKIP|1|11b", "d1|d2|cafe|d4|WEP|2|11n"});
-        row("old (10.0 sorts below 2.0): six fields make a placeholder", "10.0", {kOldHeader + "c1;c2;aG9tZQ;c4;TKIP;1"},
-            "0", {"Unknown|0|XXXXXXX|Unknown|Unknown|Unknown|Unknown"});
+        row("old: header and two records", "1.0",
+            {kOldHeader + "c1;c2;aG9tZQ==;c4;TKIP;1;11b,d1;d2;Y2FmZQ==;d4;WEP;2;11n"}, "0",
+            {"c1|c2|home|c4|TKIP|1|11b", "d1|d2|cafe|d4|WEP|2|11n"});
+        row("old (10.0 sorts below 2.0): six fields make a placeholder", "10.0",
+            {kOldHeader + "c1;c2;aG9tZQ;c4;TKIP;1"}, "0", {"Unknown|0|XXXXXXX|Unknown|Unknown|Unknown|Unknown"});
         row("paged: two pages, a trailing & adds no row", "2.3",
             {page(2, "0", ap("a") + '&' + ap("b") + '&'), page(2, "1", ap("c") + '&')}, "0 0+",
             {pagedRow("a"), pagedRow("b"), pagedRow("c")});
@@ -324,7 +417,7 @@ private slots:
             const int returned = result.setAPConfig(reply, version);
             outcome << QString::number(returned) + (result.allPagesReceived() ? "+" : "");
             if (returned != 0)
-                QCOMPARE(rows(result), before); // a refused page changes nothing
+                QCOMPARE(rows(result), before);  // a refused page changes nothing
             QCOMPARE(result.numAP, result.AP_Column1.size());
         }
         QTEST(outcome.join(' '), "outcome");

@@ -21,10 +21,7 @@ private slots:
         gMainpage->showPage(nullptr, gAgreementPage);
     }
 
-    void cleanup()
-    {
-        QVERIFY(resetWelcomePage());
-    }
+    void cleanup() { QVERIFY(resetWelcomePage()); }
 
     void backLeavesLocalOnlyMode()
     {

@@ -30,7 +30,7 @@ protected:
         });
     }
 };
-} // namespace
+}  // namespace
 
 class TestReplyLimits : public QObject
 {
@@ -47,14 +47,15 @@ private slots:
         const qint64 max = 100000;
         QTest::newRow("exactly the limit") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n") << max << true
                                            << false << int(QNetworkReply::NoError);
-        QTest::newRow("one byte over, announced") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100001\r\n")
-                                                  << max + 1 << false << true << int(QNetworkReply::OperationCanceledError);
+        QTest::newRow("one byte over, announced")
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100001\r\n") << max + 1 << false << true
+            << int(QNetworkReply::OperationCanceledError);
         QTest::newRow("huge announced, little sent")
             << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n") << qint64(10) << false << true
             << int(QNetworkReply::OperationCanceledError);
-        QTest::newRow("no length, streams past the limit") << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n")
-                                                           << qint64(8 * 1024 * 1024) << false << true
-                                                           << int(QNetworkReply::OperationCanceledError);
+        QTest::newRow("no length, streams past the limit")
+            << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n") << qint64(8 * 1024 * 1024) << false << true
+            << int(QNetworkReply::OperationCanceledError);
         QTest::newRow("silent peer reaches the transfer limit")
             << QByteArray() << qint64(-1) << false << false << int(QNetworkReply::OperationCanceledError);
     }
@@ -74,7 +75,8 @@ private slots:
 
         // The manager gives the request its transfer limit and the reply its size limit.
         ReplyLimits::BoundedManager manager(100000, nullptr, bodyBytes < 0 ? 500 : ReplyLimits::kTransferMs);
-        QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
+        QNetworkReply* reply =
+            manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
         QSignalSpy finished(reply, &QNetworkReply::finished);
         QVERIFY(finished.wait(5000));
 

@@ -17,8 +17,8 @@ private slots:
         const QRegularExpression reference(":/images/([A-Za-z0-9_.-]+\\.(?:png|ico|jpg|gif))");
         QSet<QString> names(absent.begin(), absent.end());
         const QDir root(qEnvironmentVariable("TESTDATA") + "/../..");
-        for (const char* folder : {"shell", "protocol", "platform", "welcome", "setup", "guide", "wifi", "apmode", "cloud",
-                                   "forms", "resources"}) {
+        for (const char* folder : {"shell", "protocol", "platform", "welcome", "setup", "guide", "wifi", "apmode",
+                                   "cloud", "forms", "resources"}) {
             QDirIterator it(root.filePath(folder), {"*.cpp", "*.h", "*.ui", "*.qss"}, QDir::Files);
             while (it.hasNext()) {
                 QFile file(it.next());

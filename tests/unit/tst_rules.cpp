@@ -15,8 +15,8 @@
 #include "setup/passwordstep.h"
 #include "setup/setupcgi.h"
 #include "setup/setupchecks.h"
-#include "welcome/catalogue.h"
 #include "testsupport.h"
+#include "welcome/catalogue.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ IPCamera camera(const char* mac, const char* version, int status, const char* bP
     return c;
 }
 
-} // namespace
+}  // namespace
 
 class TestRules : public QObject
 {
@@ -53,9 +53,11 @@ private slots:
 
         // Rows by MAC in any case; a camera without a register bit is unregistered.
         const QList<IPCamera> cams{camera("aa:00:00:00:00:01", "2.0", 0, "", "1"),
-            camera("AA:00:00:00:00:02", "2.0", IPCamera::GOT_PWD_STATUS), camera("AA:00:00:00:00:03", "2.0", 0, "1", ""),
-            camera("AA:00:00:00:00:04", "1.0", IPCamera::GOT_INFO), camera("AA:00:00:00:00:05", "1.0", 0),
-            camera("AA:00:00:00:00:06", "2.0", 0)};
+                                   camera("AA:00:00:00:00:02", "2.0", IPCamera::GOT_PWD_STATUS),
+                                   camera("AA:00:00:00:00:03", "2.0", 0, "1", ""),
+                                   camera("AA:00:00:00:00:04", "1.0", IPCamera::GOT_INFO),
+                                   camera("AA:00:00:00:00:05", "1.0", 0),
+                                   camera("AA:00:00:00:00:06", "2.0", 0)};
         const QList<QString> rows{"AA:00:00:00:00:01", "aa:00:00:00:00:02", "AA:00:00:00:00:03"};
         QCOMPARE(unregisteredRows(rows, cams), 2);
         QVERIFY(isListed(rows, "AA:00:00:00:00:02") && !isListed(rows, "AA:00:00:00:00:04"));
@@ -97,13 +99,20 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<int>("road");
         using R = ConnectionRules::Road;
-        QTest::newRow("local, direct") << true << false << "" << "" << int(R::AccessPoint);
-        QTest::newRow("local, wired") << true << true << "5" << "" << int(R::Discovery);
-        QTest::newRow("unknown model") << false << false << "5" << "" << int(R::Stay);
-        QTest::newRow("route 5") << false << true << "5" << "" << int(R::AccessPoint);
-        QTest::newRow("route 2, direct") << false << true << "2" << "Direct Connection" << int(R::AccessPoint);
-        QTest::newRow("route 2, ethernet") << false << true << "2" << "Ethernet" << int(R::Discovery);
-        QTest::newRow("route 1, direct type") << false << true << "1" << "Direct Connection" << int(R::Discovery);
+        QTest::newRow("local, direct") << true << false << ""
+                                       << "" << int(R::AccessPoint);
+        QTest::newRow("local, wired") << true << true << "5"
+                                      << "" << int(R::Discovery);
+        QTest::newRow("unknown model") << false << false << "5"
+                                       << "" << int(R::Stay);
+        QTest::newRow("route 5") << false << true << "5"
+                                 << "" << int(R::AccessPoint);
+        QTest::newRow("route 2, direct") << false << true << "2"
+                                         << "Direct Connection" << int(R::AccessPoint);
+        QTest::newRow("route 2, ethernet") << false << true << "2"
+                                           << "Ethernet" << int(R::Discovery);
+        QTest::newRow("route 1, direct type") << false << true << "1"
+                                              << "Direct Connection" << int(R::Discovery);
     }
     void nextRoad()
     {
@@ -145,7 +154,7 @@ private slots:
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<int>("dialect");
         QTest::addColumn<int>("outstanding");
-        QTest::addColumn<QString>("expected"); // check, switched, send, dialect after
+        QTest::addColumn<QString>("expected");  // check, switched, send, dialect after
         using S = SnapshotSchedule::Dialect;
         QTest::newRow("tick 0, picture") << 0 << true << int(S::Korva) << 0 << "1 0 0 1";
         QTest::newRow("tick 0, none") << 0 << false << int(S::Korva) << 0 << "1 1 0 2";

@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
+#include "base/config.h"
 #include "base/log.h"
 #include "base/logging.h"
-#include "base/config.h"
 
 namespace {
 const QString kNoFile = "<no file>";
@@ -12,8 +12,10 @@ const QString kNoFile = "<no file>";
 QString summary(const ShellConfig& config)
 {
     QStringList parts;
-    const std::pair<bool, const char*> flags[] = {{config.parsed, "parsed"}, {config.showLauncher, "launcher"},
-                                                  {config.qaTest, "qa"}, {config.logEnabled, "log"}};
+    const std::pair<bool, const char*> flags[] = {{config.parsed, "parsed"},
+                                                  {config.showLauncher, "launcher"},
+                                                  {config.qaTest, "qa"},
+                                                  {config.logEnabled, "log"}};
     for (const auto& flag : flags)
         if (flag.first)
             parts << flag.second;
@@ -23,7 +25,7 @@ QString summary(const ShellConfig& config)
         parts << "manual " + manual.first + "=" + manual.second;
     return parts.join(", ");
 }
-} // namespace
+}  // namespace
 
 class TestShellConfig : public QObject
 {
@@ -36,18 +38,24 @@ private slots:
 
         // No usable file: main window, test addresses, no log, system language.
         QTest::newRow("missing file") << kNoFile << "qa";
-        QTest::newRow("no nodes") << "<config/>" << "parsed, launcher";
+        QTest::newRow("no nodes") << "<config/>"
+                                  << "parsed, launcher";
         // Values are trimmed and the root's name does not matter.
-        QTest::newRow("all set") << "<settings><EnableLauncher>\n 0 </EnableLauncher><EnableForQATest>1</EnableForQATest>"
-                                    "<EnableLog>Logenable</EnableLog><Launcher><Language> de </Language></Launcher></settings>"
-                                 << "parsed, qa, log, language de";
+        QTest::newRow("all set")
+            << "<settings><EnableLauncher>\n 0 </EnableLauncher><EnableForQATest>1</EnableForQATest>"
+               "<EnableLog>Logenable</EnableLog><Launcher><Language> de </Language></Launcher></settings>"
+            << "parsed, qa, log, language de";
         // Hostile or oversized documents count as no file, quickly and without growing.
-        QTest::newRow("nested far too deep") << QString("<a>").repeated(30000) + QString("</a>").repeated(30000) << "qa";
+        QTest::newRow("nested far too deep")
+            << QString("<a>").repeated(30000) + QString("</a>").repeated(30000) << "qa";
         QTest::newRow("entity expansion")
             << "<!DOCTYPE c [<!ENTITY x \"xxxxxxxxxxxxxxxx\"><!ENTITY y \"&x;&x;&x;&x;&x;&x;&x;&x;\">]>"
-               "<c><EnableLog>" + QString("&y;").repeated(5000) + "</EnableLog></c>" << "qa";
+               "<c><EnableLog>" +
+                   QString("&y;").repeated(5000) + "</EnableLog></c>"
+            << "qa";
         QTest::newRow("blank path unset, manuals in order")
-            << "<config><ViewerInstaller> </ViewerInstaller><Manual lang=\"en\">manual/en.pdf</Manual><Manual lang=\"de\">"
+            << "<config><ViewerInstaller> </ViewerInstaller><Manual lang=\"en\">manual/en.pdf</Manual><Manual "
+               "lang=\"de\">"
                "manual/de.pdf</Manual><Manual>any.pdf</Manual><Manual lang=\"fr\"></Manual></config>"
             << "parsed, launcher, manual en=/opt/wizard/manual/en.pdf, manual de=/opt/wizard/manual/de.pdf, "
                "manual =/opt/wizard/any.pdf";
@@ -75,9 +83,9 @@ private slots:
                 QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
             else if (kind == "zero")
                 QVERIFY(QFile::link("/dev/zero", path));
-            else // a valid document, too large
-                QVERIFY(file.open(QIODevice::WriteOnly)
-                        && file.write("<config><EnableLauncher>0</EnableLauncher></config>" + QByteArray(1 << 20, ' ')));
+            else  // a valid document, too large
+                QVERIFY(file.open(QIODevice::WriteOnly) &&
+                        file.write("<config><EnableLauncher>0</EnableLauncher></config>" + QByteArray(1 << 20, ' ')));
             file.close();
             QVERIFY2(!readShellConfigFile(dir.path()).parsed, qPrintable(kind));
         }

@@ -1,8 +1,8 @@
-#include <QtTest>
 #include <QLabel>
+#include <QtTest>
 
-#include "shell/exitpopup.h"
 #include "base/globals.h"
+#include "shell/exitpopup.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -43,7 +43,7 @@ private slots:
                 QVERIFY(frameWidget("lockScreenLabel")->isHidden() && launcher.lockScreenLabel->isHidden());
                 QCOMPARE(popup.isNull(), inPage);
             }
-            QVERIFY(!gLauncher); // later popups must not reach a Launcher that is gone
+            QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone
             delete popup;
         }
     }

@@ -1,21 +1,18 @@
 #include <QtTest>
 
-#include "base/languages.h"
 #include "base/config.h"
 #include "base/globals.h"
+#include "base/languages.h"
+#include "platform/installer.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
-#include "platform/installer.h"
 #include "testsupport.h"
 
 class TestShellPlatform : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        createWizardForTests();
-    }
+    void initTestCase() { createWizardForTests(); }
 
     // Only an executable file is started, and waited for until it ends.
     void installer()
@@ -51,10 +48,14 @@ private slots:
         QTest::addColumn<QString>("system");
         QTest::addColumn<int>("index");
 
-        QTest::newRow("configured locale code") << "pt_BR" << "fr_FR" << 5;
-        QTest::newRow("configured unknown: system") << "en_US" << "it_IT" << 16;
-        QTest::newRow("system locale code before language part") << "" << "pt_BR" << 5;
-        QTest::newRow("system unknown: first row") << "" << "zh_HK" << 0;
+        QTest::newRow("configured locale code") << "pt_BR"
+                                                << "fr_FR" << 5;
+        QTest::newRow("configured unknown: system") << "en_US"
+                                                    << "it_IT" << 16;
+        QTest::newRow("system locale code before language part") << ""
+                                                                 << "pt_BR" << 5;
+        QTest::newRow("system unknown: first row") << ""
+                                                   << "zh_HK" << 0;
     }
 
     void startLanguage()
@@ -84,7 +85,8 @@ private:
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | (executable ? QFile::ExeOwner : QFile::Permissions()));
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                            (executable ? QFile::ExeOwner : QFile::Permissions()));
         return path;
     }
     QTemporaryDir dir;

@@ -35,7 +35,7 @@ QStringList filesIn(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-} // namespace
+}  // namespace
 
 class TestSpriteClipper : public QObject
 {
@@ -51,7 +51,7 @@ private slots:
         const NameMap names{{"Serial_2", "../up,..,a/b,..\\c,d\\e,a.b"}};
         QCOMPARE(clipCells(drawSprite(sprite, 6), names, sprite, folder), 1);
         QCOMPARE(filesIn(folder), QStringList{"a.b.png"});
-        QCOMPARE(filesIn(dir.path()), QStringList{"clip"}); // nothing beside the clip folder
+        QCOMPARE(filesIn(dir.path()), QStringList{"clip"});  // nothing beside the clip folder
         const QImage clip(folder + "/a.b.png");
         QCOMPARE(clip.size(), QSize(sprite.cell, sprite.cell));
         QCOMPARE(clip.pixelColor(sprite.cell - 1, sprite.cell - 1), cellColour(5, 0));
@@ -64,8 +64,8 @@ private slots:
         const QFileInfo info(folder);
         QVERIFY(info.isDir() && !info.isSymLink());
         QCOMPARE(info.ownerId(), uint(geteuid()));
-        QCOMPARE(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-                                       | QFile::WriteOther | QFile::ExeOther),
+        QCOMPARE(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                       QFile::WriteOther | QFile::ExeOther),
                  QFile::Permissions());
     }
 
@@ -108,16 +108,30 @@ private slots:
     void leftoverFolders_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("lock"); // "dead", "live", "none", "old" (none, unchanged for two days)
-        QTest::addColumn<QString>("kind"); // "dir", "link" (to a folder with a dead lock), "other user"
+        QTest::addColumn<QString>("lock");  // "dead", "live", "none", "old" (none, unchanged for two days)
+        QTest::addColumn<QString>("kind");  // "dir", "link" (to a folder with a dead lock), "other user"
         QTest::addColumn<bool>("removed");
-        QTest::newRow("run gone") << "tolmwizard-a1B2c3" << "dead" << "dir" << true;
-        QTest::newRow("run alive") << "tolmwizard-a1B2c3" << "live" << "dir" << false;
-        QTest::newRow("no lock, recent") << "tolmwizard-a1B2c3" << "none" << "dir" << false;
-        QTest::newRow("no lock, old") << "tolmwizard-a1B2c3" << "old" << "dir" << true;
-        QTest::newRow("link to a folder") << "tolmwizard-a1B2c3" << "dead" << "link" << false;
-        QTest::newRow("other name") << "tolmwizard-a1B2c3d" << "dead" << "dir" << false;
-        QTest::newRow("other user") << "tolmwizard-a1B2c3" << "dead" << "other user" << false;
+        QTest::newRow("run gone") << "tolmwizard-a1B2c3"
+                                  << "dead"
+                                  << "dir" << true;
+        QTest::newRow("run alive") << "tolmwizard-a1B2c3"
+                                   << "live"
+                                   << "dir" << false;
+        QTest::newRow("no lock, recent") << "tolmwizard-a1B2c3"
+                                         << "none"
+                                         << "dir" << false;
+        QTest::newRow("no lock, old") << "tolmwizard-a1B2c3"
+                                      << "old"
+                                      << "dir" << true;
+        QTest::newRow("link to a folder") << "tolmwizard-a1B2c3"
+                                          << "dead"
+                                          << "link" << false;
+        QTest::newRow("other name") << "tolmwizard-a1B2c3d"
+                                    << "dead"
+                                    << "dir" << false;
+        QTest::newRow("other user") << "tolmwizard-a1B2c3"
+                                    << "dead"
+                                    << "other user" << false;
     }
 
     void leftoverFolders()
@@ -139,7 +153,7 @@ private slots:
         if (lock == "live") {
             QVERIFY(live.tryLock(0));
         } else if (lock == "dead") {
-            QFile file(folder + "/owner.lock"); // a pid no process has
+            QFile file(folder + "/owner.lock");  // a pid no process has
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("99999999\ntolmwizard\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         } else if (lock == "old") {

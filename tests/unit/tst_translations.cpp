@@ -64,7 +64,8 @@ QSet<QString> keys(const QVector<Message>& messages)
 QStringList fixedParts(const QString& text)
 {
     static const QRegularExpression parts(QStringLiteral("%\\d+|</?[A-Za-z][^>]*>"));
-    static const QRegularExpression lineBreak(QStringLiteral("^<br\\s*/?>$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression lineBreak(QStringLiteral("^<br\\s*/?>$"),
+                                              QRegularExpression::CaseInsensitiveOption);
     QStringList found;
     for (auto it = parts.globalMatch(text); it.hasNext();) {
         const QString part = it.next().captured();
@@ -79,7 +80,7 @@ QString tsPath(const QString& code)
 {
     return sourceRoot() + "/resources/lang/" + code + ".ts";
 }
-} // namespace
+}  // namespace
 
 class TestTranslations : public QObject
 {
@@ -104,8 +105,8 @@ void TestTranslations::initTestCase()
     QProcess lupdate;
     lupdate.setWorkingDirectory(sourceRoot());
     lupdate.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate",
-                  {"-silent", "base", "shell", "protocol", "platform", "welcome", "setup", "guide", "wifi",
-                   "apmode", "cloud", "-ts", current});
+                  {"-silent", "base", "shell", "protocol", "platform", "welcome", "setup", "guide", "wifi", "apmode",
+                   "cloud", "-ts", current});
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     codeTexts = keys(readTs(current));
@@ -128,7 +129,9 @@ void TestTranslations::sourcesCurrent()
     QStringList stale = (inFile - codeTexts).values();
     missing.replaceInStrings(QChar(0), ": ");
     stale.replaceInStrings(QChar(0), ": ");
-    QVERIFY2(missing.isEmpty(), qPrintable("not in " + code + ".ts (cmake --build build --target update_translations): " + missing.join(" | ").left(600)));
+    QVERIFY2(missing.isEmpty(),
+             qPrintable("not in " + code +
+                        ".ts (cmake --build build --target update_translations): " + missing.join(" | ").left(600)));
     QVERIFY2(stale.isEmpty(), qPrintable("obsolete in " + code + ".ts: " + stale.join(" | ").left(600)));
 }
 
@@ -154,7 +157,8 @@ void TestTranslations::translated()
         else if (fixedParts(m.translation) != fixedParts(m.source))
             faults << "placeholders or markup differ in " + where;
     }
-    QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + " faults, first: " + faults.mid(0, 5).join(" | ")));
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(QString::number(faults.size()) + " faults, first: " + faults.mid(0, 5).join(" | ")));
 }
 
 void TestTranslations::compiled_data()
@@ -196,7 +200,8 @@ void TestTranslations::compiled()
         {"PLC(Power Line Communication)", ConnectionRules::StepSet::PLC},
         {"Direct Connection", ConnectionRules::StepSet::Direct}};
     for (const auto& item : items)
-        QVERIFY2(ConnectionRules::chooseSet(translator.translate("CameraConnectionPage", item.first), words) == item.second,
+        QVERIFY2(ConnectionRules::chooseSet(translator.translate("CameraConnectionPage", item.first), words) ==
+                     item.second,
                  item.first);
 }
 

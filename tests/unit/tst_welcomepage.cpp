@@ -97,8 +97,8 @@ private slots:
 
         QTest::newRow("probe answered") << 0 << HttpTestServer::ok("<html/>") << true << kCataloguePath;
         QTest::newRow("error clears reachable") << 2 << HttpTestServer::status(404) << false << kCataloguePath;
-        QTest::newRow("catalogue not json: no-Internet page") << 1 << HttpTestServer::ok("{\"Cameras\":[") << false
-                                                              << kCataloguePath;
+        QTest::newRow("catalogue not json: no-Internet page")
+            << 1 << HttpTestServer::ok("{\"Cameras\":[") << false << kCataloguePath;
         QTest::newRow("redirect resolved against the request")
             << 1 << HttpTestServer::redirect(301, "moved/tolmwizard.json") << false << "/release/moved/tolmwizard.json";
     }

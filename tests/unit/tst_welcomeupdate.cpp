@@ -18,7 +18,7 @@ QString popupShown()
     return popups.isEmpty() ? QString() : popups.last()->objectName();
 }
 
-} // namespace
+}  // namespace
 
 class TestWelcomeUpdate : public QObject
 {
@@ -101,7 +101,8 @@ void TestWelcomeUpdate::errorPageIsNoSprite()
 
 void TestWelcomeUpdate::spriteBeforeCatalogueIsCutAgain()
 {
-    serve({{"/a.png", HttpTestServer::ok(blankPng(4 * 164, 9 * 164))}, {"/tolmwizard.json", HttpTestServer::ok(R"({"AssembleImages":
+    serve({{"/a.png", HttpTestServer::ok(blankPng(4 * 164, 9 * 164))},
+           {"/tolmwizard.json", HttpTestServer::ok(R"({"AssembleImages":
            {"INT_id":"late1,late2"},"TolmWizardLatestVersion":"v2.00.10"})")}});
     AssembleImagesMap.clear();
     gWelcomePage->getAssembleImagesSquare();
@@ -162,8 +163,10 @@ void TestWelcomeUpdate::oversizedAnswersFail_data()
     const QByteArray padding(3 * 1024 * 1024, ' ');
     QTest::newRow("catalogue of 3 MB") << "/tolmwizard.json"
                                        << QByteArray(R"({"TolmWizardLatestVersion":"v2.00.10"})") + padding;
-    QTest::newRow("update description of 3 MB") << "/wizard/" << QByteArray(R"({"OS":{"Window":{"Edition":{"ALL":
-        [{"Model":"TolmSetupWizard","Version":"v2.00.11","URL_EXE":"https://dl.test/setup.exe"}]}}}})") + padding;
+    QTest::newRow("update description of 3 MB") << "/wizard/"
+                                                << QByteArray(R"({"OS":{"Window":{"Edition":{"ALL":
+        [{"Model":"TolmSetupWizard","Version":"v2.00.11","URL_EXE":"https://dl.test/setup.exe"}]}}}})") +
+                                                       padding;
     QTest::newRow("sprite of 16000 x 16000") << "/a.png" << blankPng(16000, 16000);
 }
 

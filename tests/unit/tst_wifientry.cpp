@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-#include "protocol/apsearchresult.h"
 #include "base/globals.h"
+#include "protocol/apsearchresult.h"
 #include "shell/mainpage.h"
 #include "testsupport.h"
 #include "wifi/wifisettings.h"
@@ -43,22 +43,33 @@ private slots:
         QTest::addColumn<QString>("security");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("wep 5 printable") << "Open(WEP)" << "a!b~c" << true;
-        QTest::newRow("wep 10 hex") << "Open(WEP)" << "0123456789" << true;
-        QTest::newRow("wep 10 with a non-hex letter") << "Open(WEP)" << "012345678g" << false;
-        QTest::newRow("wep 6") << "Open(WEP)" << "abcdef" << false;
-        QTest::newRow("wep space") << "Shared(WEP)" << "ab cd" << false;
-        QTest::newRow("wpa 8") << "WPA2-PSK" << "abcdefgh" << true;
-        QTest::newRow("wpa 7") << "WPA2-PSK" << "abcdefg" << false;
-        QTest::newRow("wpa space") << "WPA2-PSK" << "abcd efgh" << false;
+        QTest::newRow("wep 5 printable") << "Open(WEP)"
+                                         << "a!b~c" << true;
+        QTest::newRow("wep 10 hex") << "Open(WEP)"
+                                    << "0123456789" << true;
+        QTest::newRow("wep 10 with a non-hex letter") << "Open(WEP)"
+                                                      << "012345678g" << false;
+        QTest::newRow("wep 6") << "Open(WEP)"
+                               << "abcdef" << false;
+        QTest::newRow("wep space") << "Shared(WEP)"
+                                   << "ab cd" << false;
+        QTest::newRow("wpa 8") << "WPA2-PSK"
+                               << "abcdefgh" << true;
+        QTest::newRow("wpa 7") << "WPA2-PSK"
+                               << "abcdefg" << false;
+        QTest::newRow("wpa space") << "WPA2-PSK"
+                                   << "abcd efgh" << false;
         QTest::newRow("wpa 65") << "WPA2-PSK" << QString(65, 'a') << false;
         QTest::newRow("wpa 64 hex") << "WPA or WPA2" << QString(64, 'F') << true;
         QTest::newRow("wpa 64 with one non-hex") << "WPA-PSK" << QString(63, 'a') + "g" << false;
         QTest::newRow("wpa accented") << "WPA2-PSK" << QString::fromUtf8("abcdéfgh") << false;
-        QTest::newRow("none empty") << "None" << "" << true;
-        QTest::newRow("ssid 32 with spaces") << "" << " My Home Network 2.4G  ~ !\"#$%& " << true;
+        QTest::newRow("none empty") << "None"
+                                    << "" << true;
+        QTest::newRow("ssid 32 with spaces") << ""
+                                             << " My Home Network 2.4G  ~ !\"#$%& " << true;
         QTest::newRow("ssid 33") << "" << QString(33, 'a') << false;
-        QTest::newRow("ssid empty") << "" << "" << false;
+        QTest::newRow("ssid empty") << ""
+                                    << "" << false;
         QTest::newRow("ssid accented") << "" << QString::fromUtf8("Café") << false;
     }
 
@@ -67,8 +78,8 @@ private slots:
         QFETCH(QString, security);
         QFETCH(QString, text);
         QFETCH(bool, valid);
-        const WirelessRules::Verdict verdict
-            = security.isEmpty() ? WirelessRules::validateSsid(text) : WirelessRules::validateWifiKey(security, text);
+        const WirelessRules::Verdict verdict =
+            security.isEmpty() ? WirelessRules::validateSsid(text) : WirelessRules::validateWifiKey(security, text);
         QCOMPARE(verdict.valid, valid);
         QCOMPARE(verdict.message == nullptr, valid);
     }

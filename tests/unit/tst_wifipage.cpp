@@ -35,7 +35,7 @@ class TestWifiPage : public QObject
             text += ",u;-1;" + ssid.toBase64() + (ssid == "Cafe" ? ";u;0;0;0" : ";u;3;4;0");
         camera().APConfig.setAPConfig(text, "1.0");
         camera().dcpStatus = IPCamera::GOT_AP;
-        page()->waitdWiFiAPListSiteSurveyNumber = 1; // past a request tick
+        page()->waitdWiFiAPListSiteSurveyNumber = 1;  // past a request tick
         page()->checkdWiFiAPListSiteSurvey();
     }
 
@@ -80,7 +80,7 @@ private slots:
         };
         QCOMPARE(files(true, "B"), (QStringList{":/images/wa10", ":/images/wb10", ":/images/wc10", ":/images/wd10"}));
         QCOMPARE(files(false, "B"), (QStringList{"/p/b1", "/p/b2"}));
-        QCOMPARE(files(false, ""), (QStringList{"/p/a1", "", "/p/a3"})); // the first version; a step kept
+        QCOMPARE(files(false, ""), (QStringList{"/p/a1", "", "/p/a3"}));  // the first version; a step kept
     }
 
     // A request at counters 0, 10, 20 and 30, then "Enter Manually"; the answer's rows in the
@@ -103,7 +103,7 @@ private slots:
         answerSurvey({"Home", "Cafe"});
         camera().dcpStatus = IPCamera::GOT_NETWORK_SETUP;
         page()->ui->dwifiSiteSurveyList_ListWidget->setCurrentRow(1);
-        page()->pressNextButton(); // an open network: no password box
+        page()->pressNextButton();  // an open network: no password box
         page()->checkdWiFiAutoConnection();
         QVERIFY(receiver.nextText().endsWith(";9=1;10=0;11=Q2FmZQ==;14=0;15=0;18="));
     }
@@ -114,12 +114,16 @@ private slots:
     {
         QTest::addColumn<int>("check");
         QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("popup"); // none: the wait just stops
+        QTest::addColumn<QString>("popup");  // none: the wait just stops
         QTest::addColumn<QString>("sends");
-        QTest::newRow("settings") << 0 << 60 << "WiFiConfigFailedWarning" << "55";
-        QTest::newRow("restart") << 1 << 30 << "WiFiConfigFailedWarning" << "25";
-        QTest::newRow("camera on Wi-Fi") << 2 << 30 << "plugInEthernetCableWarning" << "25";
-        QTest::newRow("cloud information, Back") << 3 << 30 << "" << "24 26 28";
+        QTest::newRow("settings") << 0 << 60 << "WiFiConfigFailedWarning"
+                                  << "55";
+        QTest::newRow("restart") << 1 << 30 << "WiFiConfigFailedWarning"
+                                 << "25";
+        QTest::newRow("camera on Wi-Fi") << 2 << 30 << "plugInEthernetCableWarning"
+                                         << "25";
+        QTest::newRow("cloud information, Back") << 3 << 30 << ""
+                                                 << "24 26 28";
     }
     void limits()
     {
@@ -128,9 +132,9 @@ private slots:
         QFETCH(QString, popup);
         int* counters[] = {&page()->waitdWiFiAutoConnectNumber, &page()->waitRestartNetworkNumber,
                            &page()->waitdWiFiNetworkNumber, &page()->waitOlvarisInfoWiFiNumber};
-        const std::function<void()> ticks[] = {[this] { page()->checkdWiFiAutoConnection(); },
-            [this] { page()->checkRestartNetworkConnection(); }, [this] { page()->checkdWiFiNetworkConnection(); },
-            [this] { page()->checkOlvarisInfo(); }};
+        const std::function<void()> ticks[] = {
+            [this] { page()->checkdWiFiAutoConnection(); }, [this] { page()->checkRestartNetworkConnection(); },
+            [this] { page()->checkdWiFiNetworkConnection(); }, [this] { page()->checkOlvarisInfo(); }};
         page()->checkOlvarisInfoWiFiTimer->start(1000);
         QStringList sends;
         for (int n = limit - 6; n <= limit; ++n) {
@@ -159,12 +163,16 @@ private slots:
     // Only a reply from the chosen camera to this search counts; the limit's popup follows the road.
     void rediscovery_data()
     {
-        QTest::addColumn<QString>("reply"); // from the chosen camera, from it before the search, from another one
-        QTest::addColumn<QString>("popup"); // none: the completion page
-        QTest::newRow("wps, camera answers") << "camera" << "";
-        QTest::newRow("wps, stale reply only") << "stale" << "WPSConfigFailedWarning";
-        QTest::newRow("wps, another camera") << "other" << "WPSConfigFailedWarning";
-        QTest::newRow("no thanks, no reply") << "" << "InternetCheckFailedWarning";
+        QTest::addColumn<QString>("reply");  // from the chosen camera, from it before the search, from another one
+        QTest::addColumn<QString>("popup");  // none: the completion page
+        QTest::newRow("wps, camera answers") << "camera"
+                                             << "";
+        QTest::newRow("wps, stale reply only") << "stale"
+                                               << "WPSConfigFailedWarning";
+        QTest::newRow("wps, another camera") << "other"
+                                             << "WPSConfigFailedWarning";
+        QTest::newRow("no thanks, no reply") << ""
+                                             << "InternetCheckFailedWarning";
     }
 
     void rediscovery()
@@ -189,7 +197,7 @@ private slots:
         QCOMPARE(!gDeviceSetupCompletePage->isHidden(), popup.isEmpty());
         for (const char* name : {"WPSConfigFailedWarning", "InternetCheckFailedWarning"})
             QCOMPARE(gMainpage->findChild<MessageBoxPage*>(name) != nullptr, popup == name);
-        QCOMPARE(gHostIps[9], QString("127.0.0.10")); // not the loopback's; of twelve addresses, ten recorded
+        QCOMPARE(gHostIps[9], QString("127.0.0.10"));  // not the loopback's; of twelve addresses, ten recorded
     }
 
     // Back to the cloud step drops an answer asked for before it; no camera chosen is no crash.

@@ -45,7 +45,12 @@ Painter button(const QColor& fill, const QColor& border, qreal radius)
     };
 }
 
-enum class TabGlyph { None, WiFi, Wps };
+enum class TabGlyph
+{
+    None,
+    WiFi,
+    Wps
+};
 
 Painter tab(const QColor& fill, const QColor& border, const QColor& glyphColor, TabGlyph glyph)
 {
@@ -911,7 +916,7 @@ bool save(const QImage& image, const QString& path)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

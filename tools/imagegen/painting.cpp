@@ -27,7 +27,7 @@ void outlined(QPainter& p, const QColor& fill, qreal width)
     p.setBrush(fill);
 }
 
-} // namespace
+}  // namespace
 
 QPen roundPen(const QColor& color, qreal width)
 {
@@ -305,7 +305,8 @@ void drawBox(QPainter& p, const QRectF& r)
     p.setBrush(kraft.darker(108));
     QPolygonF left;
     left << front.topLeft() << QPointF(r.left(), r.top() + r.height() * 0.05)
-         << QPointF(front.left() + w * 0.3, r.top() + r.height() * 0.12) << QPointF(front.left() + w * 0.36, front.top());
+         << QPointF(front.left() + w * 0.3, r.top() + r.height() * 0.12)
+         << QPointF(front.left() + w * 0.36, front.top());
     p.drawPolygon(left);
     QPolygonF right;
     right << front.topRight() << QPointF(r.right(), r.top() + r.height() * 0.05)

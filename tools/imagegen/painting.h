@@ -14,7 +14,7 @@ const QColor accentHover(70, 178, 232);
 const QColor accentDark(18, 112, 166);
 const QColor accentPale(168, 211, 235);
 const QColor accentTint(233, 245, 252);
-const QColor ink(92, 102, 114);        // outlines of drawn objects
+const QColor ink(92, 102, 114);  // outlines of drawn objects
 const QColor text(0x66, 0x66, 0x66);
 const QColor line(204, 204, 204);
 const QColor lineLight(226, 231, 236);
@@ -25,7 +25,7 @@ const QColor red(222, 74, 62);
 const QColor orange(243, 146, 45);
 const QColor kraft(221, 188, 140);
 const QColor kraftDark(176, 140, 92);
-}
+}  // namespace Palette
 
 // Pen of the given colour and width with round caps and joins.
 QPen roundPen(const QColor& color, qreal width);
@@ -58,8 +58,7 @@ void drawClock(QPainter& p, const QPointF& c, qreal radius);
 
 // Connections and marks.
 // A cable from a to b; its plug at b points in the direction endAngle (90 = up).
-void drawCable(QPainter& p, const QPointF& a, const QPointF& b, qreal sag, qreal endAngle = 90,
-               bool plugAtEnd = true);
+void drawCable(QPainter& p, const QPointF& a, const QPointF& b, qreal sag, qreal endAngle = 90, bool plugAtEnd = true);
 void drawPlug(QPainter& p, const QPointF& tip, qreal angleDegrees, qreal size);
 void drawWaves(QPainter& p, const QPointF& origin, qreal radius, qreal angleDegrees, const QColor& color,
                qreal spanDegrees = 90);
@@ -70,7 +69,13 @@ void drawDashedLink(QPainter& p, const QPointF& a, const QPointF& b, const QColo
 void drawLed(QPainter& p, const QPointF& c, qreal radius, const QColor& color, bool glow = true);
 void drawHighlightRing(QPainter& p, const QPointF& c, qreal radius);
 
-enum class Badge { Check, Cross, Question, Warning };
+enum class Badge
+{
+    Check,
+    Cross,
+    Question,
+    Warning
+};
 void drawBadge(QPainter& p, const QPointF& c, qreal radius, Badge kind);
 
-#endif // IMAGEGEN_PAINTING_H
+#endif  // IMAGEGEN_PAINTING_H

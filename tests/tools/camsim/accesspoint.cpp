@@ -17,7 +17,7 @@ namespace {
 // to the settings still goes out on the access point.
 constexpr qint64 kLeaveDelayMs = 2000;
 
-} // namespace
+}  // namespace
 
 bool SimCamera::accessPointFromJson(const QJsonObject& json, SimCamera* camera, QString* error)
 {
@@ -47,8 +47,8 @@ void SimCamera::afterNetworkSettings()
 {
     if (m_apInterface.isEmpty() || m_apLeaveAt != 0 || m_network.value(9) != "1")
         return;
-    if (QByteArray::fromBase64(m_network.value(11)) == m_apSsid
-        && QByteArray::fromBase64(m_network.value(18)) == m_apKey)
+    if (QByteArray::fromBase64(m_network.value(11)) == m_apSsid &&
+        QByteArray::fromBase64(m_network.value(18)) == m_apKey)
         m_apLeaveAt = QDateTime::currentMSecsSinceEpoch() + kLeaveDelayMs;
 }
 
@@ -66,10 +66,9 @@ QUdpSocket* CamServer::deviceSocket(const QString& interface, const QByteArray& 
         return socket;
     QUdpSocket* socket = new QUdpSocket(this);
     const QByteArray device = interface.toUtf8();
-    if (!socket->bind(QHostAddress(QString::fromUtf8(ip)), 0)
-        || setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
-                      socklen_t(device.size()))
-            != 0) {
+    if (!socket->bind(QHostAddress(QString::fromUtf8(ip)), 0) ||
+        setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
+                   socklen_t(device.size())) != 0) {
         std::fprintf(stderr, "camsim: cannot answer on %s from %s\n", device.constData(), ip.constData());
         delete socket;
         return nullptr;

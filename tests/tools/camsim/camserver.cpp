@@ -27,14 +27,13 @@ QString latin1(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
-} // namespace
+}  // namespace
 
 CamServer::CamServer(const QList<SimCamera>& cameras, quint16 port, QObject* parent)
     : QObject(parent)
     , m_cameras(cameras)
     , m_port(port)
-{
-}
+{}
 
 bool CamServer::start(const QString& recordPath, QString* error)
 {

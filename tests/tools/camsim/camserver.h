@@ -55,4 +55,4 @@ private:
     int m_handled = 0;
 };
 
-#endif // CAMSERVER_H
+#endif  // CAMSERVER_H

@@ -50,7 +50,7 @@ bool loadCameras(const QString& path, QList<SimCamera>* cameras, QString* error)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -58,10 +58,12 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Simulated DCP cameras for the test lab."));
     parser.addHelpOption();
-    const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Camera list (JSON)."), QStringLiteral("file"));
+    const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Camera list (JSON)."),
+                                    QStringLiteral("file"));
     const QCommandLineOption recordFile(QStringLiteral("record"), QStringLiteral("Append one JSON line per request."),
                                         QStringLiteral("file"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"), QStringLiteral("Exit after this many seconds (0: never)."),
+    const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                     QStringLiteral("Exit after this many seconds (0: never)."),
                                      QStringLiteral("seconds"), QStringLiteral("60"));
     const QCommandLineOption maxDatagrams(QStringLiteral("max-datagrams"),
                                           QStringLiteral("Exit after this many datagrams (0: no limit)."),

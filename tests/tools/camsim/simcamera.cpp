@@ -26,7 +26,7 @@ QByteArray optionalItem(const char* key, const QByteArray& value)
     return value.isEmpty() ? QByteArray() : item(key, value);
 }
 
-} // namespace
+}  // namespace
 
 DcpRequest DcpRequest::parse(const QByteArray& cls, const QByteArray& content, const QString& frameDest)
 {
@@ -195,9 +195,10 @@ QList<QByteArray> SimCamera::answer(const DcpRequest& request, Signature* signat
 
 QByteArray SimCamera::scanReply() const
 {
-    QByteArray items = item("N", m_name.toBase64()) + item("I", m_ip) + optionalItem("P", m_dcpVersion)
-        + item("G", m_registered) + optionalItem("C", m_networkSetupType) + optionalItem("W", m_networkType)
-        + optionalItem("V", m_agentVersion) + optionalItem("F", m_firmware) + optionalItem("H", m_hardware);
+    QByteArray items = item("N", m_name.toBase64()) + item("I", m_ip) + optionalItem("P", m_dcpVersion) +
+                       item("G", m_registered) + optionalItem("C", m_networkSetupType) +
+                       optionalItem("W", m_networkType) + optionalItem("V", m_agentVersion) +
+                       optionalItem("F", m_firmware) + optionalItem("H", m_hardware);
     return reply("1", items);
 }
 
@@ -211,8 +212,8 @@ QByteArray SimCamera::cloudReply(const DcpRequest& request)
     // Only old cameras hand out their password; newer ones prove it with signatures.
     if (!signs())
         items += item("P", m_password.toBase64());
-    items += item("G", m_registered) + item("R", m_remote) + optionalItem("W", m_portal)
-        + optionalItem("U", m_cloudId) + optionalItem("Y", m_dfp);
+    items += item("G", m_registered) + item("R", m_remote) + optionalItem("W", m_portal) +
+             optionalItem("U", m_cloudId) + optionalItem("Y", m_dfp);
     return reply("2", items);
 }
 
@@ -235,8 +236,8 @@ QList<QByteArray> SimCamera::surveyReplies() const
     if (!signs()) {
         QByteArray records;
         for (const AccessPoint& ap : m_accessPoints)
-            records += ',' + ap.column1 + ';' + ap.column2 + ';' + ap.ssid.toBase64() + ';' + ap.column4 + ';'
-                + ap.security + ';' + ap.auth + ';' + ap.mode;
+            records += ',' + ap.column1 + ';' + ap.column2 + ';' + ap.ssid.toBase64() + ';' + ap.column4 + ';' +
+                       ap.security + ';' + ap.auth + ';' + ap.mode;
         return {reply("4", records)};
     }
     const bool paged = qstrcmp(m_dcpVersion, "2.3") >= 0;
@@ -246,8 +247,7 @@ QList<QByteArray> SimCamera::surveyReplies() const
     for (int page = 0; page < pages; ++page) {
         QList<QByteArray> records;
         for (const AccessPoint& ap : m_accessPoints.mid(page * pageSize, pageSize))
-            records.append(ap.ssid.toBase64() + ',' + ap.mode + ',' + ap.auth + ',' + ap.security + ','
-                           + ap.column2);
+            records.append(ap.ssid.toBase64() + ',' + ap.mode + ',' + ap.auth + ',' + ap.security + ',' + ap.column2);
         QByteArray list = records.join('&');
         if (m_apTrailingAmp && !records.isEmpty())
             list += '&';

@@ -55,11 +55,11 @@ struct DcpRequest
 {
     QByteArray cls;
     QByteArray text;
-    QList<QPair<QByteArray, QByteArray>> items; // after the class item; split at the first "="
-    QString frameDest;                          // "aa:bb:cc:dd:ee:ff"
+    QList<QPair<QByteArray, QByteArray>> items;  // after the class item; split at the first "="
+    QString frameDest;                           // "aa:bb:cc:dd:ee:ff"
 
     static DcpRequest parse(const QByteArray& cls, const QByteArray& content, const QString& frameDest);
-    QByteArray value(const QByteArray& key) const; // last item with that key, or empty
+    QByteArray value(const QByteArray& key) const;  // last item with that key, or empty
     bool has(const QByteArray& key) const;
 };
 
@@ -71,7 +71,12 @@ struct AccessPoint
 class SimCamera
 {
 public:
-    enum class Signature { NotChecked, Good, Bad };
+    enum class Signature
+    {
+        NotChecked,
+        Good,
+        Bad
+    };
 
     static bool fromJson(const QJsonObject& json, SimCamera* camera, QString* error);
 
@@ -88,14 +93,19 @@ public:
     // Wi-Fi settings leave it silent for failSilentSeconds (it never joined), after which it
     // answers on its cable again. The WPS button joins it at once; pulling the cable
     // silences it until it joins or the cable is plugged in again.
-    enum class Link { Cable, Wireless, Offline };
+    enum class Link
+    {
+        Cable,
+        Wireless,
+        Offline
+    };
     Link link() const;
     bool hasWireless() const { return !m_wirelessIp.isEmpty(); }
     QString wirelessInterface() const { return m_wirelessInterface; }
     QByteArray wirelessIp() const { return m_wirelessIp; }
     void pressWps();
     void pullCable();
-    void plugCable(); // a silent camera answers on its cable again
+    void plugCable();  // a silent camera answers on its cable again
 
     // The access point (accesspoint.cpp). A camera with an "accessPoint" configuration
     // answers on that interface (as "ip", 10.255.255.1 on a real camera) until class 3 Wi-Fi
@@ -133,14 +143,14 @@ private:
     QString m_wirelessInterface;
     int m_failSilentSeconds = 45;
     Link m_link = Link::Cable;
-    qint64 m_silentUntil = 0; // ms since the epoch; 0 = until it joins
+    qint64 m_silentUntil = 0;  // ms since the epoch; 0 = until it joins
 
     static bool accessPointFromJson(const QJsonObject& json, SimCamera* camera, QString* error);
     void afterNetworkSettings();
     void leaveAccessPointWhenDue();
     QString m_apInterface;
     QByteArray m_apIp, m_apSsid, m_apKey, m_homeIp;
-    qint64 m_apLeaveAt = 0; // ms since the epoch; 0 = still waiting for its settings
+    qint64 m_apLeaveAt = 0;  // ms since the epoch; 0 = still waiting for its settings
 };
 
-#endif // SIMCAMERA_H
+#endif  // SIMCAMERA_H

@@ -26,7 +26,7 @@ qint64 now()
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-} // namespace
+}  // namespace
 
 bool SimCamera::wirelessFromJson(const QJsonObject& json, SimCamera* camera, QString* error)
 {
@@ -57,8 +57,8 @@ void SimCamera::afterRestart()
 {
     if (!hasWireless() || m_network.value(9) != "1")
         return;
-    const bool fits = QByteArray::fromBase64(m_network.value(11)) == m_wirelessSsid
-        && QByteArray::fromBase64(m_network.value(18)) == m_wirelessKey;
+    const bool fits = QByteArray::fromBase64(m_network.value(11)) == m_wirelessSsid &&
+                      QByteArray::fromBase64(m_network.value(18)) == m_wirelessKey;
     if (fits) {
         join();
         return;
@@ -126,10 +126,9 @@ QUdpSocket* CamServer::socketFor(const SimCamera& camera)
         return socket;
     QUdpSocket* socket = new QUdpSocket(this);
     const QByteArray device = interface.toUtf8();
-    if (!socket->bind(QHostAddress(QString::fromUtf8(camera.wirelessIp())), 0)
-        || setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
-                      socklen_t(device.size()))
-            != 0) {
+    if (!socket->bind(QHostAddress(QString::fromUtf8(camera.wirelessIp())), 0) ||
+        setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_BINDTODEVICE, device.constData(),
+                   socklen_t(device.size())) != 0) {
         std::fprintf(stderr, "camsim: cannot answer on %s from %s\n", device.constData(),
                      camera.wirelessIp().constData());
         delete socket;

@@ -7,4 +7,4 @@ class CamServer;
 // cables, SIGHUP plugs a silent camera's cable back in; all are acted on from the event loop.
 void watchButtons(CamServer* server);
 
-#endif // CAMSIM_WIRELESS_H
+#endif  // CAMSIM_WIRELESS_H

@@ -33,14 +33,18 @@ QByteArray surveyPage(const QByteArray& mac, int page)
     return "4;M=" + mac + ";A=2147483647;E=" + QByteArray::number(page) + ";L=" + list + ";X=00";
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOptions({{"to", "PC address", "ip"}, {"pc-mac", "PC MAC", "mac"}, {"cam-mac", "camera MAC", "mac"},
-                       {"text", "reply text", "text"}, {"survey", "oversized survey pages"}, {"seconds", "duration", "s", "5"},
+    parser.addOptions({{"to", "PC address", "ip"},
+                       {"pc-mac", "PC MAC", "mac"},
+                       {"cam-mac", "camera MAC", "mac"},
+                       {"text", "reply text", "text"},
+                       {"survey", "oversized survey pages"},
+                       {"seconds", "duration", "s", "5"},
                        {"port", "DCP port", "port", "5978"}});
     parser.process(app);
     QString why;

@@ -18,8 +18,8 @@
 
 #include <cstdio>
 
-#include "protocol/dcpcodec.h"
 #include "labguard.h"
+#include "protocol/dcpcodec.h"
 
 namespace {
 
@@ -32,16 +32,18 @@ int fail(const QString& message)
 void printAnswer(const QByteArray& datagram, const QByteArray& ownMac6)
 {
     QByteArray dest6, src6, encoded, plain, cls, content;
-    if (!dcpUnframe(datagram, &dest6, &src6, &encoded) || dest6 != ownMac6 || !dcpDecode(encoded, &plain)
-        || !dcpParseMessage(plain, &cls, &content))
+    if (!dcpUnframe(datagram, &dest6, &src6, &encoded) || dest6 != ownMac6 || !dcpDecode(encoded, &plain) ||
+        !dcpParseMessage(plain, &cls, &content))
         return;
-    const QJsonObject line{{"from", macToText(src6)}, {"to", macToText(dest6)},
-                           {"class", QString::fromLatin1(cls)}, {"text", QString::fromLatin1(content)}};
+    const QJsonObject line{{"from", macToText(src6)},
+                           {"to", macToText(dest6)},
+                           {"class", QString::fromLatin1(cls)},
+                           {"text", QString::fromLatin1(content)}};
     std::printf("%s\n", QJsonDocument(line).toJson(QJsonDocument::Compact).constData());
     std::fflush(stdout);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -83,10 +85,10 @@ int main(int argc, char** argv)
 
     QByteArray parameters = parser.value(params).toUtf8();
     if (parser.isSet(password)) {
-        const QByteArray text = parser.value(cls).toUtf8() + ";M=" + parser.value(to).toUtf8() + ";D="
-            + parser.value(model).toUtf8() + parameters;
-        parameters += ";X="
-            + QCryptographicHash::hash(text + parser.value(password).toLatin1(), QCryptographicHash::Md5).toHex();
+        const QByteArray text = parser.value(cls).toUtf8() + ";M=" + parser.value(to).toUtf8() +
+                                ";D=" + parser.value(model).toUtf8() + parameters;
+        parameters +=
+            ";X=" + QCryptographicHash::hash(text + parser.value(password).toLatin1(), QCryptographicHash::Md5).toHex();
     }
     const QByteArray message =
         dcpMessageText(parser.value(cls).toUtf8(), parser.value(to), parser.value(model), parameters);

@@ -6,12 +6,13 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -27,10 +28,9 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
-#include <QTextEdit>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QTimer>
 #include <QtMath>
@@ -83,8 +83,8 @@ int richTextBottom(const QLabel* label)
             // A fixed line height (line-height:24px) is the line's share of the label.
             const QTextBlockFormat format = block.blockFormat();
             const qreal height = format.lineHeightType() == QTextBlockFormat::FixedHeight
-                ? std::max(line.height(), format.lineHeight())
-                : line.height();
+                                     ? std::max(line.height(), format.lineHeight())
+                                     : line.height();
             const QRectF box = doc.documentLayout()->blockBoundingRect(block);
             return qCeil(box.top() + line.y() + height);
         }
@@ -97,8 +97,8 @@ void addLabel(QJsonArray& out, const QLabel* label)
     if (label->text().isEmpty())
         return;
     const bool wraps = label->wordWrap();
-    const bool rich = label->textFormat() == Qt::RichText
-        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     QSize need(wraps ? label->minimumSizeHint().width() : label->sizeHint().width(),
                rich ? richTextBottom(label) : label->heightForWidth(label->width()));
     out.append(measured(label, "text", label->text(), need, label->size()));
@@ -307,6 +307,6 @@ void watch()
         Qt::QueuedConnection);
 }
 
-} // namespace
+}  // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(watch)
