@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+52"/>
         <source>Connect</source>
         <translation>Verbinden</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>WLAN-Passwort eingeben</translation>
     </message>
@@ -112,7 +112,7 @@
         <translation>Bitte geben Sie den Netzwerknamen (SSID) ein</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Please enter the wireless password</source>
         <translation>Bitte geben Sie das WLAN-Passwort ein</translation>
     </message>
@@ -156,12 +156,12 @@
     </message>
     <message>
         <location line="+111"/>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Could Not Find Your Camera</source>
         <translation>Kamera nicht gefunden</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-91"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
         <translation>Ihre Kamera wurde nicht gefunden. Bitte versuchen Sie es erneut.&lt;br&gt;</translation>
     </message>
@@ -192,7 +192,7 @@
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Could Not Find the SSID of Your Camera</source>
         <translation>SSID der Kamera nicht gefunden</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
         <translation>Bitte prüfen Sie Ihr Passwort: Es muss 6-30 Zeichen lang sein und darf keine Leerzeichen enthalten.</translation>
     </message>
@@ -282,7 +282,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="-53"/>
+        <location filename="../../apmode/apmoderules.cpp" line="-54"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
         <translation>Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
     </message>
@@ -462,12 +462,12 @@
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
         <translation>Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen&lt;br&gt;Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.</translation>
     </message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <location line="-246"/>
-        <location line="+246"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (Powerline)</translation>
@@ -625,8 +625,8 @@
     <message>
         <location line="-17"/>
         <location line="+19"/>
-        <location line="+19"/>
-        <location line="+26"/>
+        <location line="+18"/>
+        <location line="+27"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Wenn Sie Ihren Benutzernamen oder Ihr Passwort nicht kennen, wenden Sie sich bitte &lt;br&gt;an Ihren Internetanbieter.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
         <source>Please enter a valid static IP address</source>
         <translation>Bitte geben Sie eine gültige statische IP-Adresse ein</translation>
     </message>
@@ -953,7 +953,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="+78"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LAN-Kabel anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Strom anschließen&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+126"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
@@ -1241,14 +1241,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+3"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -1258,12 +1258,12 @@ p, li { white-space: pre-wrap; }
         <translation>Die Passwörter stimmen nicht überein. Bitte geben Sie das Passwort erneut ein.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Bitte prüfen Sie Ihr Passwort: Es muss aus 6-30 Buchstaben und Ziffern&lt;br&gt;ohne Leerzeichen bestehen.</translation>
     </message>
@@ -1330,7 +1330,7 @@ p, li { white-space: pre-wrap; }
         <translation>Bitte prüfen Sie, ob Ihr Passwort aus 6-30 Buchstaben und Ziffern ohne Leerzeichen besteht.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
         <translation>Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
     </message>
@@ -1423,8 +1423,8 @@ p, li { white-space: pre-wrap; }
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
-        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+80"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+210"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1434,7 +1434,7 @@ p, li { white-space: pre-wrap; }
         <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+121"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1503,12 +1503,12 @@ p, li { white-space: pre-wrap; }
         <translation>Ihre Kamera konnte keine Verbindung zu Ihrem&lt;br&gt;WLAN herstellen. Bitte schließen Sie das LAN-Kabel&lt;br&gt;wieder an die Kamera an und klicken Sie auf OK,&lt;br&gt;um die WLAN-Einstellungen erneut vorzunehmen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
         <source>What is WPS?</source>
         <translation>Was ist WPS?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
         <translation>Mit Wi-Fi Protected Setup (WPS) können Sie&lt;br&gt;schnell, einfach und automatisch eine sichere&lt;br&gt;WLAN-Verbindung herstellen.&lt;br&gt;Die meisten modernen Router haben eine WPS-Taste.&lt;br&gt;Bei manchen Routern müssen Sie sich an der&lt;br&gt;Weboberfläche anmelden und dort auf eine&lt;br&gt;Schaltfläche klicken, um WPS zu aktivieren. Weitere&lt;br&gt;Informationen finden Sie im Handbuch Ihres Routers.&lt;br&gt;&lt;br&gt;</translation>
     </message>
@@ -1601,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+264"/>
+        <location filename="../../setup/discoverypage.cpp" line="+270"/>
         <source>Model Name :</source>
         <translation>Modellname:</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -1693,12 +1693,12 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+29"/>
         <source>Why does the LED stay red?</source>
         <translation>Warum bleibt die LED rot?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
         <translation>Bitte prüfen Sie Folgendes:&lt;br&gt;1. Stellen Sie sicher, dass alle Kabel fest angeschlossen sind.&lt;br&gt;2. Schalten Sie Ihr Vistrel aus und danach wieder ein.&lt;br&gt;3. Bleibt die LED weiterhin rot, setzen Sie Ihr Vistrel zurück.&lt;br&gt;4. Prüfen Sie, ob Ihr Modem oder Router einwandfrei funktioniert.&lt;br&gt;</translation>
     </message>
@@ -1778,7 +1778,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+101"/>
+        <location filename="../../welcome/oppspage.cpp" line="+102"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -1798,17 +1798,17 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu&lt;br&gt;versuchen, oder auf &lt;b&gt;Nur lokal&lt;/b&gt;, um Ihre Kamera&lt;br&gt;nur für die lokale Ansicht einzurichten.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-30"/>
+        <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
         <translation>Nur lokale Ansicht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
         <translation>Bitte beachten Sie: Wenn Sie diese&lt;br&gt; Kamera nur lokal einrichten, können&lt;br&gt; Sie den olvaris-Dienst nicht zur&lt;br&gt; Fernansicht der Kamera nutzen.&lt;br&gt;&lt;br&gt;Wenn Sie diese Funktionen nutzen&lt;br&gt;möchten, verbinden Sie sich vor dem&lt;br&gt;Start mit dem Internet.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1837,7 +1837,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
@@ -1855,18 +1855,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
@@ -1986,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Wählen Sie Ihr Modell</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -2016,7 +2016,7 @@ p, li { white-space: pre-wrap; }
         <translation>Aktualisieren</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Download Successful</source>
         <translation>Download erfolgreich</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+52"/>
         <source>Connect</source>
         <translation>Σύνδεση</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Άκυρο</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Εισαγωγή κωδικού Wi-Fi</translation>
     </message>
@@ -112,7 +112,7 @@
         <translation>Εισαγάγετε το όνομα δικτύου (SSID)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Please enter the wireless password</source>
         <translation>Εισαγάγετε τον κωδικό του ασύρματου δικτύου</translation>
     </message>
@@ -156,12 +156,12 @@
     </message>
     <message>
         <location line="+111"/>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Could Not Find Your Camera</source>
         <translation>Η κάμερα δεν βρέθηκε</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-91"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
         <translation>Δεν είναι δυνατός ο εντοπισμός της κάμερας. Δοκιμάστε ξανά.&lt;br&gt;</translation>
     </message>
@@ -192,7 +192,7 @@
         <translation>Επαναφορά</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Could Not Find the SSID of Your Camera</source>
         <translation>Το SSID της κάμερας δεν βρέθηκε</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Σφάλμα</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
         <translation>Ελέγξτε τον κωδικό πρόσβασης: πρέπει να έχει 6-30 χαρακτήρες χωρίς κενά.</translation>
     </message>
@@ -282,7 +282,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="-53"/>
+        <location filename="../../apmode/apmoderules.cpp" line="-54"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
         <translation>Ελέγξτε ότι ο κωδικός πρόσβασης αποτελείται από 6-30 γράμματα και ψηφία χωρίς κενά.</translation>
     </message>
@@ -462,12 +462,12 @@
         <translation>Επαναφορά</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
         <translation>Η κάμερα είναι ήδη καταχωρημένη σε λογαριασμό olvaris. Για να την καταχωρήσετε σε&lt;br&gt;άλλο λογαριασμό, πρέπει να επαναφέρετε την κάμερα. Διαφορετικά, κάντε κλικ στο «Επόμενο».</translation>
     </message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <location line="-246"/>
-        <location line="+246"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (επικοινωνία μέσω ηλεκτρικού δικτύου)</translation>
@@ -625,8 +625,8 @@
     <message>
         <location line="-17"/>
         <location line="+19"/>
-        <location line="+19"/>
-        <location line="+26"/>
+        <location line="+18"/>
+        <location line="+27"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Αν δεν γνωρίζετε το όνομα χρήστη και τον κωδικό πρόσβασης, επικοινωνήστε με τον &lt;br&gt;πάροχο υπηρεσιών Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
         <source>Please enter a valid static IP address</source>
         <translation>Εισαγάγετε έγκυρη στατική διεύθυνση IP</translation>
     </message>
@@ -953,7 +953,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="+78"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Συνδέστε το καλώδιο Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Συνδέστε την τροφοδοσία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+126"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Ορίστε όνομα και κωδικό&lt;br&gt;για την κάμερα</translation>
@@ -1241,14 +1241,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+3"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Τρέχων κωδικός:</translation>
     </message>
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -1258,12 +1258,12 @@ p, li { white-space: pre-wrap; }
         <translation>Οι κωδικοί δεν ταιριάζουν. Πληκτρολογήστε ξανά τον κωδικό.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Ελέγξτε τον κωδικό πρόσβασης: πρέπει να έχει 6-30 γράμματα και ψηφία&lt;br&gt;χωρίς κενά.</translation>
     </message>
@@ -1330,7 +1330,7 @@ p, li { white-space: pre-wrap; }
         <translation>Ελέγξτε ότι ο κωδικός πρόσβασης αποτελείται από 6-30 γράμματα και ψηφία χωρίς κενά.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
         <translation>Ελέγξτε ότι ο κωδικός πρόσβασης έχει 6-30 χαρακτήρες χωρίς κενά.</translation>
     </message>
@@ -1423,8 +1423,8 @@ p, li { white-space: pre-wrap; }
         <translation>Πίσω</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
-        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+80"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+210"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1434,7 +1434,7 @@ p, li { white-space: pre-wrap; }
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+121"/>
         <source>Cancel</source>
         <translation>Άκυρο</translation>
     </message>
@@ -1503,12 +1503,12 @@ p, li { white-space: pre-wrap; }
         <translation>Η κάμερα δεν μπόρεσε να συνδεθεί στο δίκτυο&lt;br&gt;Wi-Fi. Συνδέστε ξανά το καλώδιο Ethernet&lt;br&gt;στην κάμερα και κάντε κλικ στο OK για να&lt;br&gt;ρυθμίσετε ξανά το ασύρματο δίκτυο.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
         <source>What is WPS?</source>
         <translation>Τι είναι το WPS;</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
         <translation>Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει&lt;br&gt;να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση&lt;br&gt;γρήγορα, εύκολα και αυτόματα.&lt;br&gt;Οι περισσότεροι σύγχρονοι δρομολογητές έχουν&lt;br&gt;κουμπί WPS. Σε ορισμένους πρέπει να συνδεθείτε&lt;br&gt;στο περιβάλλον web και να κάνετε κλικ σε ένα&lt;br&gt;κουμπί στην οθόνη για να ενεργοποιήσετε το WPS.&lt;br&gt;Για λεπτομέρειες, ανατρέξτε στο εγχειρίδιο&lt;br&gt;χρήσης του δρομολογητή.&lt;br&gt;&lt;br&gt;</translation>
     </message>
@@ -1601,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>Διεύθυνση IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+264"/>
+        <location filename="../../setup/discoverypage.cpp" line="+270"/>
         <source>Model Name :</source>
         <translation>Μοντέλο:</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -1693,12 +1693,12 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+29"/>
         <source>Why does the LED stay red?</source>
         <translation>Γιατί η λυχνία LED μένει κόκκινη;</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
         <translation>Ελέγξτε τα εξής:&lt;br&gt;1. Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;br&gt;2. Απενεργοποιήστε το Vistrel και ενεργοποιήστε το ξανά.&lt;br&gt;3. Αν η λυχνία LED παραμένει κόκκινη, δοκιμάστε να επαναφέρετε το Vistrel.&lt;br&gt;4. Βεβαιωθείτε ότι το μόντεμ ή ο δρομολογητής λειτουργεί κανονικά.&lt;br&gt;</translation>
     </message>
@@ -1778,7 +1778,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+101"/>
+        <location filename="../../welcome/oppspage.cpp" line="+102"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>
@@ -1798,17 +1798,17 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά ή στο &lt;b&gt;Μόνο &lt;br&gt;τοπικά&lt;/b&gt; για να ρυθμίσετε την κάμερα μόνο για τοπική προβολή.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-30"/>
+        <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
         <translation>Μόνο τοπική προβολή</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
         <translation>Σημειώστε ότι αν ρυθμίσετε την κάμερα&lt;br&gt; μόνο για τοπική προβολή, δεν θα μπορείτε&lt;br&gt; να χρησιμοποιείτε την υπηρεσία olvaris&lt;br&gt; για απομακρυσμένη προβολή.&lt;br&gt;&lt;br&gt;Για να ενεργοποιήσετε αυτές τις λειτουργίες,&lt;br&gt;συνδεθείτε στο Internet πριν&lt;br&gt;εκτελέσετε τον οδηγό.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Άκυρο</translation>
     </message>
@@ -1837,7 +1837,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1855,18 +1855,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>English</source>
         <translation>Αγγλικά</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
         <source>Start</source>
         <translation>Έναρξη</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>French</source>
         <translation>Γαλλικά</translation>
     </message>
@@ -1986,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Επιλέξτε μοντέλο</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -2016,7 +2016,7 @@ p, li { white-space: pre-wrap; }
         <translation>Ενημέρωση</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Download Successful</source>
         <translation>Η λήψη ολοκληρώθηκε</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+52"/>
         <source>Connect</source>
         <translation>Conectar</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Introduzca la contraseña Wi-Fi</translation>
     </message>
@@ -112,7 +112,7 @@
         <translation>Introduzca el nombre de la red (SSID)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Please enter the wireless password</source>
         <translation>Introduzca la contraseña de la red inalámbrica</translation>
     </message>
@@ -156,12 +156,12 @@
     </message>
     <message>
         <location line="+111"/>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Could Not Find Your Camera</source>
         <translation>No se encontró la cámara</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-91"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
         <translation>No se encuentra la cámara. Inténtelo de nuevo.&lt;br&gt;</translation>
     </message>
@@ -192,7 +192,7 @@
         <translation>Restablecer</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Could Not Find the SSID of Your Camera</source>
         <translation>No se encuentra el SSID de la cámara</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
         <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres, sin espacios.</translation>
     </message>
@@ -282,7 +282,7 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="-53"/>
+        <location filename="../../apmode/apmoderules.cpp" line="-54"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
         <translation>Compruebe que la contraseña tenga entre 6 y 30 caracteres alfanuméricos, sin espacios.</translation>
     </message>
@@ -462,12 +462,12 @@
         <translation>Restablecer</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regístrese en olvaris para acceder a&lt;br&gt;su cámara desde cualquier lugar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
         <translation>Esta cámara ya está registrada en una cuenta de olvaris. Si desea registrarla en&lt;br&gt;otra cuenta, debe restablecer la cámara. De lo contrario, haga clic en Siguiente para continuar.</translation>
     </message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <location line="-246"/>
-        <location line="+246"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (comunicación por línea eléctrica)</translation>
@@ -625,8 +625,8 @@
     <message>
         <location line="-17"/>
         <location line="+19"/>
-        <location line="+19"/>
-        <location line="+26"/>
+        <location line="+18"/>
+        <location line="+27"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si no conoce su cuenta y contraseña, póngase en contacto con su proveedor de &lt;br&gt;servicios de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
         <source>Please enter a valid static IP address</source>
         <translation>Introduzca una dirección IP estática válida</translation>
     </message>
@@ -953,7 +953,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="+78"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte el cable Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Conecte la alimentación&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+126"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Asigne un nombre y una&lt;br&gt;contraseña a su cámara</translation>
@@ -1241,14 +1241,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+3"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Contraseña actual:</translation>
     </message>
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -1258,12 +1258,12 @@ p, li { white-space: pre-wrap; }
         <translation>Las contraseñas no coinciden. Vuelva a escribir la contraseña.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres alfanuméricos,&lt;br&gt;sin espacios.</translation>
     </message>
@@ -1330,7 +1330,7 @@ p, li { white-space: pre-wrap; }
         <translation>Compruebe que la contraseña tenga entre 6 y 30 caracteres alfanuméricos, sin espacios.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
         <translation>Compruebe que la contraseña tenga entre 6 y 30 caracteres, sin espacios.</translation>
     </message>
@@ -1423,8 +1423,8 @@ p, li { white-space: pre-wrap; }
         <translation>Atrás</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
-        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+80"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+210"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -1434,7 +1434,7 @@ p, li { white-space: pre-wrap; }
         <translation>Configure y proteja su cámara</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+121"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -1503,12 +1503,12 @@ p, li { white-space: pre-wrap; }
         <translation>La cámara no pudo conectarse a su red&lt;br&gt;Wi-Fi. Vuelva a conectar el cable Ethernet&lt;br&gt;a la cámara y haga clic en Aceptar para&lt;br&gt;configurar de nuevo la conexión inalámbrica.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
         <source>What is WPS?</source>
         <translation>¿Qué es WPS?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
         <translation>Wi-Fi Protected Setup (WPS) le permite&lt;br&gt;establecer una conexión inalámbrica segura&lt;br&gt;de forma rápida, sencilla y automática.&lt;br&gt;La mayoría de los routers actuales tienen un&lt;br&gt;botón WPS. En algunos routers es necesario&lt;br&gt;iniciar sesión en la interfaz web y hacer clic&lt;br&gt;en un botón en pantalla para activar la función&lt;br&gt;WPS. Consulte el manual de usuario del router&lt;br&gt;para obtener más información.&lt;br&gt;&lt;br&gt;</translation>
     </message>
@@ -1601,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>Dirección IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+264"/>
+        <location filename="../../setup/discoverypage.cpp" line="+270"/>
         <source>Model Name :</source>
         <translation>Nombre del modelo:</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -1693,12 +1693,12 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+29"/>
         <source>Why does the LED stay red?</source>
         <translation>¿Por qué el LED sigue en rojo?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
         <translation>Compruebe lo siguiente:&lt;br&gt;1. Asegúrese de que los cables estén bien conectados.&lt;br&gt;2. Apague su Vistrel y vuelva a encenderlo.&lt;br&gt;3. Si el LED sigue en rojo, pruebe a restablecer su Vistrel.&lt;br&gt;4. Compruebe que el módem o el router funcionen correctamente.&lt;br&gt;</translation>
     </message>
@@ -1778,7 +1778,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+101"/>
+        <location filename="../../welcome/oppspage.cpp" line="+102"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
@@ -1798,17 +1798,17 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para volver a intentarlo o en &lt;b&gt;Solo &lt;br&gt;local&lt;/b&gt; para configurar la cámara solo para visualización local.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-30"/>
+        <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
         <translation>Solo visualización local</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
         <translation>Tenga en cuenta que si configura esta&lt;br&gt; cámara solo para visualización local,&lt;br&gt; no podrá utilizar el servicio olvaris&lt;br&gt; para ver la cámara de forma remota.&lt;br&gt;&lt;br&gt;Si desea activar estas funciones,&lt;br&gt;asegúrese de estar conectado a&lt;br&gt;Internet antes de ejecutar este asistente.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -1837,7 +1837,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
         <source>olvaris Setup Wizard</source>
         <translation>Asistente de configuración de olvaris</translation>
     </message>
@@ -1855,18 +1855,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>English</source>
         <translation>Inglés</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
         <source>Start</source>
         <translation>Iniciar</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>French</source>
         <translation>Francés</translation>
     </message>
@@ -1986,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Elija su modelo</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
@@ -2016,7 +2016,7 @@ p, li { white-space: pre-wrap; }
         <translation>Actualizar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Download Successful</source>
         <translation>Descarga completada</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+52"/>
         <source>Connect</source>
         <translation>Yhdistä</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Peruuta</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Anna Wi-Fi-salasana</translation>
     </message>
@@ -112,7 +112,7 @@
         <translation>Anna verkon nimi (SSID)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Please enter the wireless password</source>
         <translation>Anna langattoman verkon salasana</translation>
     </message>
@@ -156,12 +156,12 @@
     </message>
     <message>
         <location line="+111"/>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Could Not Find Your Camera</source>
         <translation>Kameraa ei löytynyt</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-91"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
         <translation>Kameraa ei löydy. Yritä uudelleen.&lt;br&gt;</translation>
     </message>
@@ -192,7 +192,7 @@
         <translation>Nollaa</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Could Not Find the SSID of Your Camera</source>
         <translation>Kameran SSID:tä ei löytynyt</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Virhe</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
         <translation>Tarkista salasana: siinä on oltava 6–30 merkkiä eikä välilyöntejä.</translation>
     </message>
@@ -282,7 +282,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="-53"/>
+        <location filename="../../apmode/apmoderules.cpp" line="-54"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
         <translation>Tarkista, että salasanassa on 6–30 kirjainta tai numeroa eikä välilyöntejä.</translation>
     </message>
@@ -462,12 +462,12 @@
         <translation>Nollaa</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
         <translation>Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt;tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.</translation>
     </message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <location line="-246"/>
-        <location line="+246"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (tiedonsiirto sähköverkossa)</translation>
@@ -625,8 +625,8 @@
     <message>
         <location line="-17"/>
         <location line="+19"/>
-        <location line="+19"/>
-        <location line="+26"/>
+        <location line="+18"/>
+        <location line="+27"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Jos et tiedä käyttäjätunnustasi ja salasanaasi, ota yhteyttä &lt;br&gt;Internet-palveluntarjoajaasi.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
         <source>Please enter a valid static IP address</source>
         <translation>Anna kelvollinen kiinteä IP-osoite</translation>
     </message>
@@ -953,7 +953,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="+78"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kytke verkkokaapeli&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kytke virta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+126"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Anna kameralle nimi ja&lt;br&gt;salasana</translation>
@@ -1241,14 +1241,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+3"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Nykyinen salasana:</translation>
     </message>
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -1258,12 +1258,12 @@ p, li { white-space: pre-wrap; }
         <translation>Salasanat eivät täsmää. Kirjoita salasana uudelleen.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Tarkista salasana: siinä on oltava 6–30 kirjainta tai numeroa&lt;br&gt;eikä välilyöntejä.</translation>
     </message>
@@ -1330,7 +1330,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tarkista, että salasanassa on 6–30 kirjainta tai numeroa eikä välilyöntejä.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
         <translation>Tarkista, että salasanassa on 6–30 merkkiä eikä välilyöntejä.</translation>
     </message>
@@ -1423,8 +1423,8 @@ p, li { white-space: pre-wrap; }
         <translation>Takaisin</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
-        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+80"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+210"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1434,7 +1434,7 @@ p, li { white-space: pre-wrap; }
         <translation>Määritä ja suojaa kamera</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+121"/>
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
@@ -1503,12 +1503,12 @@ p, li { white-space: pre-wrap; }
         <translation>Kamera ei saanut yhteyttä Wi-Fi-verkkoosi.&lt;br&gt;Kytke verkkokaapeli takaisin kameraan ja&lt;br&gt;määritä langattoman verkon asetukset&lt;br&gt;uudelleen valitsemalla OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
         <source>What is WPS?</source>
         <translation>Mikä on WPS?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
         <translation>Wi-Fi Protected Setup (WPS) -toiminnolla&lt;br&gt;voit muodostaa suojatun langattoman&lt;br&gt;yhteyden nopeasti, helposti ja automaattisesti.&lt;br&gt;Useimmissa nykyaikaisissa reitittimissä on&lt;br&gt;WPS-painike. Joissakin reitittimissä WPS on&lt;br&gt;otettava käyttöön kirjautumalla selainkäyttöliittymään&lt;br&gt;ja napsauttamalla näytön painiketta. Lisätietoja&lt;br&gt;on reitittimen käyttöoppaassa.&lt;br&gt;&lt;br&gt;</translation>
     </message>
@@ -1601,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-osoite</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+264"/>
+        <location filename="../../setup/discoverypage.cpp" line="+270"/>
         <source>Model Name :</source>
         <translation>Malli:</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -1693,12 +1693,12 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+29"/>
         <source>Why does the LED stay red?</source>
         <translation>Miksi merkkivalo palaa punaisena?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
         <translation>Tarkista seuraavat asiat:&lt;br&gt;1. Varmista, että kaapelit on kytketty kunnolla.&lt;br&gt;2. Katkaise Vistrel-laitteesta virta ja kytke se sitten uudelleen.&lt;br&gt;3. Jos merkkivalo palaa edelleen punaisena, nollaa Vistrel-laite.&lt;br&gt;4. Varmista, että modeemi tai reititin toimii oikein.&lt;br&gt;</translation>
     </message>
@@ -1778,7 +1778,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+101"/>
+        <location filename="../../welcome/oppspage.cpp" line="+102"/>
         <source>Exit</source>
         <translation>Lopeta</translation>
     </message>
@@ -1798,17 +1798,17 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Yritä uudelleen valitsemalla &lt;b&gt;Yritä uudelleen&lt;/b&gt; tai määritä kamera vain&lt;br&gt;paikallista katselua varten valitsemalla &lt;b&gt;Vain paikallinen&lt;/b&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-30"/>
+        <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
         <translation>Vain paikallinen katselu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
         <translation>Huomaa, että jos määrität kameran&lt;br&gt; vain paikallista katselua varten, et voi&lt;br&gt; katsella kameraa etänä&lt;br&gt; olvaris-palvelun kautta.&lt;br&gt;&lt;br&gt;Jos haluat käyttää näitä toimintoja,&lt;br&gt;varmista, että Internet-yhteys on&lt;br&gt;käytössä ennen ohjelman käynnistämistä.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
@@ -1837,7 +1837,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
@@ -1855,18 +1855,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>English</source>
         <translation>Englanti</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
         <source>Start</source>
         <translation>Aloita</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>French</source>
         <translation>Ranska</translation>
     </message>
@@ -1986,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Valitse malli</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Varoitus</translation>
     </message>
@@ -2016,7 +2016,7 @@ p, li { white-space: pre-wrap; }
         <translation>Päivitä</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Download Successful</source>
         <translation>Lataus onnistui</translation>
     </message>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+53"/>
+        <location filename="../../apmode/apmodedevicetorouter.cpp" line="+52"/>
         <source>Connect</source>
         <translation>Connecter</translation>
     </message>
@@ -50,7 +50,7 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+195"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Mot de passe Wi-Fi</translation>
     </message>
@@ -112,7 +112,7 @@
         <translation>Veuillez saisir le nom du réseau (SSID)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Please enter the wireless password</source>
         <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
     </message>
@@ -156,12 +156,12 @@
     </message>
     <message>
         <location line="+111"/>
-        <location line="+93"/>
+        <location line="+92"/>
         <source>Could Not Find Your Camera</source>
         <translation>Caméra introuvable</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-91"/>
         <source>Cannot find your camera. Please try again.&lt;br&gt;</source>
         <translation>Caméra introuvable. Veuillez réessayer.&lt;br&gt;</translation>
     </message>
@@ -192,7 +192,7 @@
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>Could Not Find the SSID of Your Camera</source>
         <translation>SSID de la caméra introuvable</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
         <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères, sans espaces.</translation>
     </message>
@@ -282,7 +282,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmoderules.cpp" line="-53"/>
+        <location filename="../../apmode/apmoderules.cpp" line="-54"/>
         <source>Please check that your password is 6-30 alphanumeric characters with no spaces.</source>
         <translation>Vérifiez que votre mot de passe comporte 6-30 caractères alphanumériques, sans espaces.</translation>
     </message>
@@ -462,12 +462,12 @@
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+39"/>
+        <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
         <translation>Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt;autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.</translation>
     </message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <location line="-246"/>
-        <location line="+246"/>
+        <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>CPL (courant porteur en ligne)</translation>
@@ -625,8 +625,8 @@
     <message>
         <location line="-17"/>
         <location line="+19"/>
-        <location line="+19"/>
-        <location line="+26"/>
+        <location line="+18"/>
+        <location line="+27"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -898,7 +898,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe, contactez votre &lt;br&gt;fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+124"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
         <source>Please enter a valid static IP address</source>
         <translation>Veuillez saisir une adresse IP statique valide</translation>
     </message>
@@ -953,7 +953,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../guide/connectiontypelocalview.cpp" line="+77"/>
+        <location filename="../../guide/connectiontypelocalview.cpp" line="+78"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez le câble réseau&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
@@ -1001,7 +1001,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Branchez l&apos;alimentation&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../guide/connectiontypemorethanone.cpp" line="+130"/>
+        <location filename="../../guide/connectiontypemorethanone.cpp" line="+126"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
@@ -1127,7 +1127,7 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+130"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+19"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
@@ -1241,14 +1241,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+3"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Mot de passe actuel&#xa0;:</translation>
     </message>
     <message>
         <location line="+189"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+403"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
@@ -1258,12 +1258,12 @@ p, li { white-space: pre-wrap; }
         <translation>Les mots de passe ne correspondent pas. Veuillez saisir à nouveau le mot de passe.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-266"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
         <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères alphanumériques&lt;br&gt;sans espaces.</translation>
     </message>
@@ -1330,7 +1330,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vérifiez que votre mot de passe comporte 6-30 caractères alphanumériques, sans espaces.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Please check that your password is 6-30 characters with no spaces.</source>
         <translation>Vérifiez que votre mot de passe comporte 6-30 caractères, sans espaces.</translation>
     </message>
@@ -1423,8 +1423,8 @@ p, li { white-space: pre-wrap; }
         <translation>Retour</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_p.h" line="+82"/>
-        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+206"/>
+        <location filename="../../wifi/devicewifichangepage_p.h" line="+80"/>
+        <location filename="../../wifi/devicewifichangepage_waits.cpp" line="+210"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1434,7 +1434,7 @@ p, li { white-space: pre-wrap; }
         <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+120"/>
+        <location filename="../../wifi/devicewifichangepage_survey.cpp" line="+121"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1503,12 +1503,12 @@ p, li { white-space: pre-wrap; }
         <translation>Votre caméra n&apos;a pas pu se connecter à votre&lt;br&gt;réseau Wi-Fi. Rebranchez le câble Ethernet sur&lt;br&gt;votre caméra, puis cliquez sur OK pour configurer&lt;br&gt;à nouveau les paramètres Wi-Fi.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+30"/>
+        <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
         <source>What is WPS?</source>
         <translation>Qu&apos;est-ce que le WPS&#xa0;?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
         <translation>Le WPS (Wi-Fi Protected Setup) vous permet&lt;br&gt;d&apos;établir une connexion sans fil sécurisée&lt;br&gt;rapidement, facilement et automatiquement.&lt;br&gt;La plupart des routeurs récents ont un bouton WPS.&lt;br&gt;Sur certains routeurs, vous devrez peut-être vous&lt;br&gt;connecter à l&apos;interface web, puis cliquer sur un&lt;br&gt;bouton à l&apos;écran pour activer la fonction WPS.&lt;br&gt;Pour plus de détails, consultez le manuel de votre routeur.&lt;br&gt;&lt;br&gt;</translation>
     </message>
@@ -1601,12 +1601,12 @@ p, li { white-space: pre-wrap; }
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+264"/>
+        <location filename="../../setup/discoverypage.cpp" line="+270"/>
         <source>Model Name :</source>
         <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
@@ -1693,12 +1693,12 @@ p, li { white-space: pre-wrap; }
 <context>
     <name>LedHints</name>
     <message>
-        <location filename="../../guide/connectionpanel.cpp" line="+30"/>
+        <location filename="../../guide/connectionpanel.cpp" line="+29"/>
         <source>Why does the LED stay red?</source>
         <translation>Pourquoi la LED reste-t-elle rouge&#xa0;?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please check for the following:&lt;br&gt;1. Make sure your cables are securely connected.&lt;br&gt;2. Try powering off your Vistrel, then turning it on again.&lt;br&gt;3. If the LED still stays red, you can try Resetting your Vistrel.&lt;br&gt;4. Check to make sure that your modem or router is functioning properly.&lt;br&gt;</source>
         <translation>Veuillez vérifier les points suivants&#xa0;:&lt;br&gt;1. Assurez-vous que les câbles sont bien branchés.&lt;br&gt;2. Éteignez votre Vistrel, puis rallumez-le.&lt;br&gt;3. Si la LED reste rouge, essayez de réinitialiser votre Vistrel.&lt;br&gt;4. Vérifiez que votre modem ou routeur fonctionne correctement.&lt;br&gt;</translation>
     </message>
@@ -1778,7 +1778,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+101"/>
+        <location filename="../../welcome/oppspage.cpp" line="+102"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -1798,17 +1798,17 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt;sur &lt;b&gt;Local seul&lt;/b&gt; pour configurer votre caméra&lt;br&gt;pour la visualisation locale uniquement.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../welcome/oppspage.cpp" line="-30"/>
+        <location filename="../../welcome/oppspage.cpp" line="-31"/>
         <source>Local Viewing Only</source>
         <translation>Visualisation locale uniquement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
         <translation>Veuillez noter qu&apos;en configurant cette&lt;br&gt; caméra pour un usage local uniquement,&lt;br&gt; vous ne pourrez pas la voir à distance&lt;br&gt; avec le service olvaris.&lt;br&gt;&lt;br&gt;Pour profiter de ces fonctions,&lt;br&gt;connectez-vous à Internet avant de&lt;br&gt;lancer cet assistant.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1837,7 +1837,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+535"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1855,18 +1855,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>English</source>
         <translation>Anglais</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+464"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
         <source>Start</source>
         <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
@@ -1986,7 +1986,7 @@ p, li { white-space: pre-wrap; }
         <translation>Choisissez votre modèle</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -2016,7 +2016,7 @@ p, li { white-space: pre-wrap; }
         <translation>Mettre à jour</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Download Successful</source>
         <translation>Téléchargement réussi</translation>
     </message>
