@@ -68,7 +68,7 @@ bool isRedirectListener(const QUrl& url)
 }
 
 Manager::Manager(bool redirectListenerAllowed, QObject* parent)
-    : QNetworkAccessManager(parent)
+    : ReplyLimits::BoundedManager(kPageBytes, parent)
     , redirectListenerAllowed(redirectListenerAllowed)
 {}
 
@@ -79,12 +79,7 @@ QNetworkReply* Manager::createRequest(Operation op, const QNetworkRequest& reque
         WLOG << "Not sent, not the cloud service over https :" << url.scheme() << url.host() << url.port();
         return new RefusedReply(op, request, this);
     }
-    QNetworkRequest limited = request;
-    if (limited.transferTimeout() == 0)
-        limited = ReplyLimits::limited(limited);
-    QNetworkReply* reply = QNetworkAccessManager::createRequest(op, limited, data);
-    ReplyLimits::bound(reply, kPageBytes);
-    return reply;
+    return ReplyLimits::BoundedManager::createRequest(op, request, data);
 }
 
 }  // namespace CloudSite

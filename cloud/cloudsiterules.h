@@ -3,6 +3,8 @@
 
 #include <QNetworkAccessManager>
 
+#include "base/replylimits.h"
+
 class QNetworkReply;
 class QUrl;
 
@@ -24,7 +26,7 @@ constexpr qint64 kPageBytes = 2 * 1024 * 1024;
 // Sends only to cloud addresses (and, for a web view's manager, to the redirect listener), each
 // request with a transfer limit and a size limit. Any other request, a redirect included,
 // finishes at once with ContentAccessDenied and no connection.
-class Manager : public QNetworkAccessManager
+class Manager : public ReplyLimits::BoundedManager
 {
     Q_OBJECT
 public:
