@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QNetworkReply>
-#include <QUrl>
 
 namespace {
 const char kTooLargeProperty[] = "tolmReplyTooLarge";
@@ -19,11 +18,6 @@ void abortTooLarge(QNetworkReply* reply)
 }  // namespace
 
 namespace ReplyLimits {
-
-QNetworkRequest request(const QUrl& url, int timeoutMs)
-{
-    return limited(QNetworkRequest(url), timeoutMs);
-}
 
 QNetworkRequest limited(QNetworkRequest request, int timeoutMs)
 {

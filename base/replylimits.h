@@ -7,7 +7,6 @@
 
 class QImage;
 class QNetworkReply;
-class QUrl;
 
 // Limits on what the program takes from an HTTP(S) peer: a size for each kind of answer,
 // enforced while it arrives, and a transfer limit for every request.
@@ -30,9 +29,7 @@ constexpr qint64 kInstallerBytes = 512LL * 1024 * 1024;
 constexpr int kTransferMs = 15000;
 constexpr int kInstallerTransferMs = 120000;
 
-// A request for url that the network manager gives up after timeoutMs without progress.
-QNetworkRequest request(const QUrl& url, int timeoutMs = kTransferMs);
-// The same limit on a request built elsewhere.
+// request with a transfer limit: the network manager gives up after timeoutMs without progress.
 QNetworkRequest limited(QNetworkRequest request, int timeoutMs = kTransferMs);
 
 // Aborts reply as soon as its announced length or the bytes received pass maxBytes; it then

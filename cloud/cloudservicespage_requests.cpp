@@ -44,7 +44,7 @@ void CloudServicesPage::clearCaches()
 QNetworkReply* CloudServicesPage::sendRest(QNetworkAccessManager* manager, const QString& address,
                                            const QByteArray& body)
 {
-    QNetworkRequest request = ReplyLimits::request(CloudApi::toUrl(address));
+    QNetworkRequest request(CloudApi::toUrl(address));
     QNetworkReply* reply;
     if (body.isNull()) {
         request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");

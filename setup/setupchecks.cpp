@@ -113,7 +113,7 @@ QNetworkReply* askOpenApi(QNetworkAccessManager* manager, const QUrl& url)
         WLOG << "OpenAPI request not sent, not the cloud service over https :" << url.scheme() << url.host();
         return nullptr;
     }
-    QNetworkReply* reply = manager->get(ReplyLimits::request(url));
+    QNetworkReply* reply = manager->get(QNetworkRequest(url));
     ReplyLimits::bound(reply, ReplyLimits::kOpenApiBytes);
     return reply;
 }
