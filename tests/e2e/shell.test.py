@@ -1,6 +1,7 @@
 """The real program's Launcher opens the main window.
 
-Never goes past the welcome page (Start is not clicked), so it runs on the host network.
+Never goes past the welcome page (Start is not clicked), so it needs no lab: the harness gives it a
+network of its own with only loopback.
 """
 
 import unittest

@@ -19,7 +19,8 @@ What a Wizard does:
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
 - starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
   variables, a value of None removes one), inside the network namespace
-  lab.pc_ns when a lab is given (the lab itself is not touched otherwise);
+  lab.pc_ns when a lab is given (the lab itself is not touched otherwise), else in a namespace of its
+  own that has only loopback, so that tests run side by side;
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
@@ -396,6 +397,8 @@ class Wizard:
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
             if lab is not None:
                 cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
+            else:  # a network of its own with only loopback: its ports are free whatever runs beside it
+                cmd = ["unshare", "--net", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
             self._stdout = open(os.path.join(self.dir, "stdout.txt"), "wb")
             self._stderr = open(os.path.join(self.dir, "stderr.txt"), "wb")
             self.proc = subprocess.Popen(cmd, cwd=self.dir, env=env, stdin=subprocess.DEVNULL,
