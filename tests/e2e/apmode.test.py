@@ -37,7 +37,7 @@ class AccessPointRoad(unittest.TestCase):
             # A camera on the home network, not on its access point: the reset hint, Start Over.
             w.to_guide()
             self.to_search(w, 1)
-            w.snap("apmode_not_ap_mode.png", " ----------------> NOT APMODE RESET CAMERA", 30, settle=0)
+            w.snap("apmode_not_ap_mode.png", " ----------------> NOT APMODE RESET CAMERA", 30, settle=False)
             w.click(*popup_button(300, 360))
             w.screenshot("apmode_reset_hint.png")
             w.click(*popup_button(450))
@@ -50,7 +50,7 @@ class AccessPointRoad(unittest.TestCase):
                 "interface": ap_link, "ssid": "HomeNet", "key": "homekey1", "homeIp": "10.254.0.20"})], "ap")
             _, cgi_record = start_camcgi(self.lab, AP_IP, 443, "campass1")
             self.to_search(w, 2)
-            w.snap("apmode_discovery_failed.png", " checkAPModeDiscoveryTimer timeout ", 45, settle=0)
+            w.snap("apmode_discovery_failed.png", " checkAPModeDiscoveryTimer timeout ", 45, settle=False)
             self.switch_to(ap_link, "veth0")
             w.click(*popup_button(300))
             w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30)
@@ -61,7 +61,7 @@ class AccessPointRoad(unittest.TestCase):
                 w.type_text(password)
                 w.click(*NEXT)
                 if password == "wrongpw1":
-                    w.snap("apmode_password_error.png", " checkAPModePasswordTimer timeout ", 45, settle=0)
+                    w.snap("apmode_password_error.png", " checkAPModePasswordTimer timeout ", 45, settle=False)
                     w.click(*popup_button(300))
             w.wait_log(" SSID :", 30, count=2)
             w.screenshot("apmode_device_to_router.png")
@@ -77,7 +77,7 @@ class AccessPointRoad(unittest.TestCase):
             self.switch_to("veth0", ap_link)
             w.click(*NEXT)
             w.wait_log("recheckWizardInternet pass ", 30)
-            w.snap("apmode_discovery.png", " APClient Mode Camera MACAddr :", 90, settle=1.5)
+            w.snap("apmode_discovery.png", " APClient Mode Camera MACAddr :", 90)
             # The camera found has its row on the discovery page.
             self.assertRegex(w.log_text().split("APClient Mode Camera MACAddr")[-1],
                              "Update Device Table List|Duplicate IPCamera")

@@ -45,7 +45,7 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(NEW, "setup_new_camera.png") as w:
             w.fill((NAME, "Porch-2"), (PASSWORD, "porchpass1"), (RETYPE, "porchpass1"))
             w.click(*NEXT)
-            w.snap("setup_cloud_page.png", " checkOpenAPIUriInfoTimer stop at ", 90, settle=1.5)
+            w.snap("setup_cloud_page.png", " checkOpenAPIUriInfoTimer stop at ", 90)
         self.assertTrue(self.requests(NEW, "7", "P"), "no password set reached the camera")
         cgi = records(self.cgi_log)
         self.assertIn(("/config/camera_info.cgi", "name=Porch-2"), [(r["path"], r.get("body")) for r in cgi])
@@ -57,7 +57,7 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(LOCKED, "setup_current_password.png") as w:
             w.fill((PASSWORD, "wrong-pass1"))
             w.click(*NEXT)
-            w.snap("setup_password_error.png", " checkPasswordTimer timeout ", 45, settle=0)
+            w.snap("setup_password_error.png", " checkPasswordTimer timeout ", 45, settle=False)
             sent = len(self.requests(LOCKED))
             time.sleep(3.0)
             self.assertEqual(len(self.requests(LOCKED)), sent)
@@ -69,7 +69,7 @@ class SetupRoads(unittest.TestCase):
             w.click(*NEXT)
             w.snap("setup_manual_box.png", BOX_SHOWN, 90)
             w.click(*BOX_STATIC_TAB)
-            time.sleep(0.5)
+            w.settle()
             w.fill(*STATIC)
             w.screenshot("setup_manual_box_static.png")
             w.click(*BOX_CONNECT)
@@ -78,7 +78,7 @@ class SetupRoads(unittest.TestCase):
             self.assertEqual(len(sets), 1, sets)
             self.assertIn(";0=0;1=10.254.0.50;2=255.255.255.0;3=10.254.0.1;4=10.254.0.1;6=0;", sets[0]["text"])
             self.assertTrue(self.requests(OFFLINE, "9"))
-            time.sleep(1.0)
+            w.settle()
             w.click(*BOX_LOCAL_ONLY)
             w.snap("setup_local_only_wifi.png", "After the network check : Wi-Fi page", 30)
 

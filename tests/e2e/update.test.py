@@ -51,13 +51,13 @@ class UpdateRoads(unittest.TestCase):
         w.click(*POPUP_RIGHT)
         w.answer_dialog(self.net.save)
         w.wait_log("installer not downloaded", 15)
-        w.snap("update_error_truncated.png", POPUP_MADE, 5, count=2, settle=0)
+        w.snap("update_error_truncated.png", POPUP_MADE, 5, count=2, settle=False)
         self.assertEqual(os.listdir(self.net.save), [])
 
         # Retry once the service answers again, in pieces: the same file is fetched whole.
         self.net.set_installer({"mode": "trickle", "chunks": 4, "delay": 0.7})
         w.click(*POPUP_RIGHT)
-        w.snap("update_downloaded.png", "checkWizardUpdateTimer stop at", 15, settle=0)
+        w.snap("update_downloaded.png", "checkWizardUpdateTimer stop at", 15, settle=False)
         with open(self.net.saved_installer(), "rb") as f:
             self.assertEqual(f.read(), self.net.installer)
         self.assertEqual(os.listdir(self.net.save), [UpdateInternet.INSTALLER_NAME])

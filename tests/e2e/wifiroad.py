@@ -66,16 +66,16 @@ class WifiRoadCase(unittest.TestCase):
             w.type_text(PASSWORD)
             w.click(*NEXT)
             w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
-            time.sleep(2.0)
+            w.settle()
             self.leave_cloud_page(w)
             yield w
 
     def leave_cloud_page(self, w, count=1):
         w.click(*CLOUD_NO_THANKS)
-        time.sleep(0.5)
+        w.settle()
         w.click(*CLOUD_SKIP_NEXT)
         w.wait_log("checkdWiFiAPListSiteSurveyTimer stop at", 40, count=count)
-        time.sleep(1.0)
+        w.settle()
 
     def requests(self, cls):
         return records(self.record, cls)
@@ -86,16 +86,16 @@ class WifiRoadCase(unittest.TestCase):
 
     def choose_network(self, w, key):
         w.click(*WIFI_ROW)
-        time.sleep(0.5)
+        w.settle()
         w.click(*NEXT)
-        time.sleep(1.0)
+        w.settle()
         w.click(*AUTO_PASSWORD)
         w.type_text(key)
 
     def type_hidden_network(self, w):
         """"Enter Manually": HIDDEN, "Open(WEP)", "WEP,64bit" and its key."""
         w.click(*ENTER_MANUALLY)
-        time.sleep(1.0)
+        w.settle()
         w.click(*MANUAL_NAME)
         w.type_text(HIDDEN)
         for combo in (MANUAL_SECURITY, MANUAL_ENCRYPT):
@@ -107,12 +107,12 @@ class WifiRoadCase(unittest.TestCase):
         w.click(*MANUAL_PASSWORD)
         w.type_text(HIDDEN_KEY)
         w.click(*MANUAL_NAME)  # leaving the key field shows its verdict
-        time.sleep(0.5)
+        w.settle()
 
     def confirm_cable_removed(self, w, screenshot=None, count=1):
         w.wait_log("checkRestartNetworkTimer stop at", 40, count=count)
         if screenshot:
             w.snap(screenshot)
         else:
-            time.sleep(1.0)
+            w.settle()
         w.click(*popup_button(350))

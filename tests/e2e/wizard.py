@@ -40,7 +40,8 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
             # or w.to_guide(), w.to_discovery(), w.to_setup_page(mac) for the whole road;
             # w.to_local_discovery(cameras) for the road without Internet
-            w.snap("page.png", "a log line", 30)  # the log line, a second to paint, the screenshot
+            w.snap("page.png", "a log line", 30)  # the log line, the window settled, the screenshot
+            w.settle()                      # until the window shows the same picture for a while
         upd = UpdateInternet(lab)           # the same with a newer version offered and the update service
         w.answer_dialog("/some/folder")     # text into a dialog over the main window, then Return
 
@@ -434,7 +435,7 @@ class Wizard:
             windows = self.find_windows(re.escape(title))
             if windows:
                 self.window = windows[0]
-                time.sleep(0.5)  # let it paint
+                self.settle()
                 return self.window
             if self.proc.poll() is not None:
                 self._fail("the program ended (code %s) before window %r appeared" % (self.proc.returncode, title))
@@ -462,6 +463,25 @@ class Wizard:
     def window_title(self, window=None):
         return self._xdotool("getwindowname", window or self.window).strip()
 
+    def _picture(self):
+        result = subprocess.run(["import", "-display", self.display, "-window", str(self.window), "rgb:-"],
+                                capture_output=True, timeout=30)
+        return hashlib.sha1(result.stdout).digest() if result.returncode == 0 else None
+
+    def settle(self, quiet=0.4, timeout=6.0):
+        """Waits until the window shows the same picture for quiet seconds: what it shows is painted.
+        Returns False after timeout seconds of change (an animation, such as the busy overlay)."""
+        end = time.monotonic() + timeout
+        last, since = self._picture(), time.monotonic()
+        while time.monotonic() < end:
+            time.sleep(0.1)
+            picture = self._picture()
+            if picture != last or picture is None:
+                last, since = picture, time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                return True
+        return False
+
     # --- acting ---
 
     def click(self, x, y, button=1):
@@ -478,7 +498,7 @@ class Wizard:
         self.wait_window()
         self.click(*WELCOME_START)
         self.wait_log(LICENCE_SHOWN, timeout)
-        time.sleep(1.5)
+        self.settle()
 
     def start_local_only(self, title=MAIN_TITLE, shot=None):
         """Welcome page (its window titled title) -> Start with no Internet (screenshot shot when given) ->
@@ -492,7 +512,7 @@ class Wizard:
         self.wait_log("MessageBoxPage Constructor Initializing", 5)
         self.click(*popup_button(400))
         self.wait_log("local view, pass json file checking", 5)
-        time.sleep(1.0)
+        self.settle()
 
     def agree(self):
         """Ticks the licence box and presses "I Agree" -> the connection guide, painted."""
@@ -500,7 +520,7 @@ class Wizard:
         time.sleep(0.3)
         self.click(*AGREEMENT_NEXT)
         self.wait_log(GUIDE_SHOWN, 15)
-        time.sleep(0.8)
+        self.settle()
 
     def choose(self, place, text, log, count=1):
         """Opens the list at place, types an entry's name into it, takes it with Return, waits for log
@@ -511,7 +531,7 @@ class Wizard:
         time.sleep(0.3)
         self.key("Return")
         self.wait_log(log, 10, count)
-        time.sleep(0.8)
+        self.settle()
 
     def choose_model(self, model, count=1):
         self.choose(MODEL_LIST, model, '03 selectedItem(Device Name) : "%s"' % model, count)
@@ -542,7 +562,7 @@ class Wizard:
         listed, and Next -> the setup page, painted."""
         self.to_discovery()
         self.wait_log(CAMERA_LISTED, 20, count=cameras)
-        time.sleep(1.0)
+        self.settle()
         for row in range(cameras):
             self.click(CAMERA_ROWS[0], CAMERA_ROWS[1] + 40 * row)
             self.wait_log("03 IPCamera MAC :", 10, count=row + 1)
@@ -550,7 +570,7 @@ class Wizard:
                 break
         self.click(*GUIDE_NEXT)
         self.wait_log("DiscoveryPage IPCameraIdx :", 10)
-        time.sleep(1.0)
+        self.settle()
 
     def fill(self, *fields):
         """Types into each (place, text) field what it should hold instead of its text."""
@@ -587,19 +607,20 @@ class Wizard:
         send_close_request(self.display, window or self.window)
         time.sleep(0.3)
 
-    def snap(self, path, log=None, timeout=10, count=1, settle=1.0):
-        """Waits for log (its count-th time) when given, lets the window paint for settle seconds, screenshot()."""
+    def snap(self, path, log=None, timeout=10, count=1, settle=True):
+        """Waits for log (its count-th time) when given, then screenshot() (settle=False: at once)."""
         if log:
             self.wait_log(log, timeout, count)
-        time.sleep(settle)
-        return self.screenshot(path)
+        return self.screenshot(path, settle=settle)
 
-    def screenshot(self, path, whole_screen=False):
-        """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/."""
+    def screenshot(self, path, whole_screen=False, settle=True):
+        """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/, once
+        the window has settled() (settle=False: at once)."""
         if not os.path.isabs(path):
             path = os.path.join(self.build_dir, "screenshots", path)
         os.makedirs(os.path.dirname(path), exist_ok=True)
-        time.sleep(0.3)
+        if self.window and settle:
+            self.settle()
         cmd = ["import", "-display", self.display, "-window", "root"]
         if self.window and not whole_screen:
             x, y, w, h = self.window_geometry()
