@@ -640,8 +640,9 @@ class Wizard:
         target = os.path.join(self.dir, "texts.json")
         if os.path.exists(target):
             os.remove(target)
-        with open(request, "w", encoding="utf-8") as f:
+        with open(request + ".part", "w", encoding="utf-8") as f:  # whole when the program sees it
             f.write("\n".join(list(commands) + [target]))
+        os.replace(request + ".part", request)
         end = time.monotonic() + timeout
         while os.path.exists(request) or not os.path.exists(target):
             if time.monotonic() > end or self.proc.poll() is not None:
