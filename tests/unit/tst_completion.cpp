@@ -112,6 +112,58 @@ private slots:
         Platform::setProcessRunnerForTests(nullptr);
     }
 
+    // The empty .lnk taken for the script host goes when the host leaves it empty, whatever its
+    // end; what the host filled, or what took the name meanwhile, stays.
+    void scriptHostLeavesNoEmptyLink_data()
+    {
+        QTest::addColumn<int>("exitCode");   // -1: the host does not start, -2: it does not end in time
+        QTest::addColumn<QString>("host");   // what the host does to the file: "", "fills", "link"
+        QTest::addColumn<QString>("after");  // the file afterwards: "gone", "filled", "link"
+        QTest::addColumn<bool>("made");
+        QTest::newRow("does not start") << -1 << ""
+                                        << "gone" << false;
+        QTest::newRow("does not end in time") << -2 << ""
+                                              << "gone" << false;
+        QTest::newRow("ends with an error") << 1 << ""
+                                            << "gone" << false;
+        QTest::newRow("ends well, makes nothing") << 0 << ""
+                                                  << "gone" << false;
+        QTest::newRow("makes the shortcut") << 0 << "fills"
+                                            << "filled" << true;
+        QTest::newRow("fills it, then fails") << 1 << "fills"
+                                              << "filled" << false;
+        QTest::newRow("name taken by a link meanwhile") << -1 << "link"
+                                                        << "link" << false;
+    }
+    void scriptHostLeavesNoEmptyLink()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(QString, host);
+        QTemporaryDir dir;
+        const QString link = dir.filePath("VKC-3100.lnk");
+        Platform::setProcessRunnerForTests([&](const Platform::ProcessCall&) {
+            QFile file(link);
+            if (host == "fills")
+                file.open(QIODevice::WriteOnly) && file.write("L\0\0\0");
+            else if (host == "link")
+                file.remove() && QFile::link(dir.filePath("elsewhere"), link);
+            Platform::ProcessResult result;
+            result.started = exitCode != -1;
+            result.finished = exitCode >= 0;
+            result.exitCode = exitCode;
+            return result;
+        });
+        const bool made = Platform::runShortcutScript(link, dir.filePath("shortcut.vbs"), "Wscript.Quit 0\n");
+        Platform::setProcessRunnerForTests(nullptr);
+        const QFileInfo file(link);
+        QTEST(QString(file.isSymLink() ? "link"
+                      : file.exists()  ? (file.size() > 0 ? "filled" : "empty")
+                                       : "gone"),
+              "after");
+        QTEST(made, "made");
+        QVERIFY(!QFile::exists(dir.filePath("shortcut.vbs")));
+    }
+
     // Port and decoded password from DCP 2.0 on; a port that is no number makes no request.
     void requestByDcpVersion_data()
     {
