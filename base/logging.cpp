@@ -1,12 +1,11 @@
 #include "base/logging.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QTextStream>
 
 #include "base/log.h"
+#include "base/logfile.h"
 
 QString formatLogLine(QtMsgType type, const QString& message)
 {
@@ -32,7 +31,8 @@ QString maskSecret(const QString& secret)
 
 namespace {
 
-QString gLogFilePath;
+// Kept to the end of the process: messages can come while static objects are destroyed.
+LogFile* gLogFile = nullptr;
 QMutex gLogMutex;
 thread_local bool gInsideHandler = false;
 
@@ -44,12 +44,8 @@ void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& me
     gInsideHandler = true;
     {
         QMutexLocker lock(&gLogMutex);
-        QFile file(gLogFilePath);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-            QTextStream out(&file);
-            out.setCodec("UTF-8");
-            out << formatLogLine(type, message) << "\n";
-        }
+        if (gLogFile)
+            gLogFile->append(formatLogLine(type, message));
     }
     gInsideHandler = false;
 }
@@ -60,7 +56,8 @@ QtMessageHandler installLogFileHandler(const QString& path)
 {
     {
         QMutexLocker lock(&gLogMutex);
-        gLogFilePath = path;
+        delete gLogFile;
+        gLogFile = new LogFile(path);
     }
     return qInstallMessageHandler(logFileHandler);
 }

@@ -7,8 +7,8 @@
 // The line the log file gets for one message: "[Debug] %1" and the other levels.
 QString formatLogLine(QtMsgType type, const QString& message);
 
-// Appends every message to the file at path, opening it for each message.
-// Returns the handler that was in place before.
+// Appends every message to the file at path (a LogFile with its cap), opening it for each
+// message. Returns the handler that was in place before.
 QtMessageHandler installLogFileHandler(const QString& path);
 
 // The same for log.txt beside the executable.

@@ -15,11 +15,11 @@
 #include "base/log.h"
 #include "base/replylimits.h"
 #include "cloud/shortcutplan.h"
-#include "cloud/snapshotschedule.h"
 #include "platform/desktop.h"
 #include "platform/shortcut.h"
 #include "protocol/cameracgi.h"
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "shell/mainpage.h"
 
 int currentCGIType = SnapshotSchedule::Korva;
@@ -128,20 +128,30 @@ void DeviceSetupCompletePage::checkGetDeviceImageStatus()
 {
     const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(waitGetDeviceImageNumber, getDeviceImageSuccess,
                                                                currentCGIType, outstandingImageRequests);
-    if (tick.check && !tick.switched) {
-        WLOG << "checkGetDeviceImageStatus : success";
-        WLOG << "==========>> currentCGIType :" << currentCGIType;
-    } else if (tick.check) {
-        WLOG << "checkGetDeviceImageStatus : failed";
-        WLOG << (currentCGIType == SnapshotSchedule::Korva ? " #######  change from korva to t4x  #######"
-                                                           : " #######  change from t4x to kovra  #######");
+    bool written = false;
+    if (tick.check) {
+        const SnapshotSchedule::StateLog::CheckLines lines = imageStateLog.check(tick.switched);
+        written = lines.write;
+        if (written && !tick.switched) {
+            WLOG << "checkGetDeviceImageStatus : success";
+            WLOG << "==========>> currentCGIType :" << currentCGIType;
+        } else if (written) {
+            WLOG << "checkGetDeviceImageStatus : failed";
+            WLOG << (currentCGIType == SnapshotSchedule::Korva ? " #######  change from korva to t4x  #######"
+                                                               : " #######  change from t4x to kovra  #######");
+        }
+        if (lines.quietFromNow)
+            WLOG << "No snapshot in either dialect: the dialect keeps changing every" << SnapshotSchedule::kCheckEvery
+                 << "ticks, logged again once a picture comes";
         currentCGIType = tick.dialect;
     } else if (tick.send) {
         getDeviceImageCGI(currentCGIType);
-    } else {
+    } else if (imageStateLog.heldBack()) {
+        written = true;
         WLOG << "snapshot request held back," << outstandingImageRequests << "still unanswered";
     }
-    WLOG << " waitGetDeviceImageNumber :" << waitGetDeviceImageNumber;
+    if (written)
+        WLOG << " waitGetDeviceImageNumber :" << waitGetDeviceImageNumber;
     ++waitGetDeviceImageNumber;
 }
 
@@ -149,7 +159,8 @@ void DeviceSetupCompletePage::getDeviceImageCGI(int cgi_choose_type)
 {
     const IPCamera* camera = chosenCamera();
     if (!camera) {
-        WLOG << "No camera chosen (IPCameraIdx :" << IPCameraIdx << "), no snapshot request";
+        if (imageStateLog.request(QString()))
+            WLOG << "No camera chosen (IPCameraIdx :" << IPCameraIdx << "), no snapshot request";
         return;
     }
     QString dialect = "0";
@@ -159,14 +170,17 @@ void DeviceSetupCompletePage::getDeviceImageCGI(int cgi_choose_type)
     }
     const QString base = CameraCgi::baseUrlWithPort(*camera);
     if (base.isEmpty()) {
-        WLOG << "The camera's address" << camera->IPAddr << "or HTTPS port" << camera->networkconf.Https_port
-             << "is no valid address; no snapshot request";
+        if (imageStateLog.request(QString()))
+            WLOG << "The camera's address" << camera->IPAddr << "or HTTPS port" << camera->networkconf.Https_port
+                 << "is no valid address; no snapshot request";
         return;
     }
     const QString url = base + SnapshotSchedule::path(dialect);
-    WLOG << "url = " << url;
     const QByteArray basic = CameraCgi::basicCredentials(*camera);
-    WLOG << "Auth Basic " << maskSecret(QString::fromLatin1(basic));
+    if (imageStateLog.request(url)) {
+        WLOG << "url = " << url;
+        WLOG << "Auth Basic " << maskSecret(QString::fromLatin1(basic));
+    }
 
     QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     request.setRawHeader("Authorization", "Basic " + basic);
@@ -179,30 +193,39 @@ void DeviceSetupCompletePage::getDeviceImageCGI(int cgi_choose_type)
 void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
 {
     outstandingImageRequests = qMax(0, outstandingImageRequests - 1);
-    WLOG << "getImagefinishedSlot finished";
+    reply->deleteLater();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    WLOG << "HTTP Status Code :" << status.toString();
-    if (reply->error() != QNetworkReply::NoError) {
-        WLOG << "Http Error" << reply->errorString()
-             << (ReplyLimits::tooLarge(reply) ? "(larger than the size limit)" : "");
-        getDeviceImageSuccess = false;
-        reply->deleteLater();
-        return;
-    }
-    const QByteArray body = reply->readAll();
-    WLOG << "HTTP return bytes.size :" << body.size();
-    const QImage picture = SnapshotSchedule::snapshot(status.toInt(), body);
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    const QByteArray body = failed ? QByteArray() : reply->readAll();
+    const QImage picture = failed ? QImage() : SnapshotSchedule::snapshot(status.toInt(), body);
     if (!picture.isNull()) {
-        WLOG << "Success";
         ui->DSCPCGIIamge_Label->setPixmap(QPixmap::fromImage(
             picture.scaled(ui->DSCPCGIIamge_Label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         ui->DSCPCGIIamge_Label->show();
-        getDeviceImageSuccess = true;
-    } else {
-        WLOG << "HTTP Status Code Error" << (status.toInt() == 200 ? "(the body is not a picture)" : "");
-        getDeviceImageSuccess = false;
     }
-    reply->deleteLater();
+    getDeviceImageSuccess = !picture.isNull();
+
+    switch (imageStateLog.reply(getDeviceImageSuccess)) {
+    case SnapshotSchedule::StateLog::Reply::Skip:
+        return;
+    case SnapshotSchedule::StateLog::Reply::Count:
+        LogSummary::note(QStringLiteral("Snapshot answer changed between picture and failure"));
+        return;
+    case SnapshotSchedule::StateLog::Reply::Write:
+        break;
+    }
+    WLOG << "getImagefinishedSlot finished";
+    WLOG << "HTTP Status Code :" << status.toString();
+    if (failed) {
+        WLOG << "Http Error" << reply->errorString()
+             << (ReplyLimits::tooLarge(reply) ? "(larger than the size limit)" : "");
+        return;
+    }
+    WLOG << "HTTP return bytes.size :" << body.size();
+    if (getDeviceImageSuccess)
+        WLOG << "Success";
+    else
+        WLOG << "HTTP Status Code Error" << (status.toInt() == 200 ? "(the body is not a picture)" : "");
 }
 
 void DeviceSetupCompletePage::slotAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator)

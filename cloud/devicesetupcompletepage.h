@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSslError>
 
+#include "cloud/snapshotschedule.h"
 #include "shell/wizardpage.h"
 #include "ui_devicesetupcompletepage.h"
 
@@ -34,6 +35,8 @@ public:
     bool getDeviceImageSuccess = false;
     // Snapshot requests sent and not yet finished.
     int outstandingImageRequests = 0;
+    // Which of the snapshot loop's lines reach the log.
+    SnapshotSchedule::StateLog imageStateLog;
 
     // Shown: no step banner, and the snapshot tick runs.
     void enter() override;

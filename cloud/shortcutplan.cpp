@@ -38,6 +38,25 @@ bool holdsInvisible(const QString& text)
     return false;
 }
 
+// The device names of Windows, which name no file with or without an extension.
+bool isDeviceName(const QString& name)
+{
+    static const QStringList kDevices = [] {
+        QStringList names{"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+        for (const QString& port : {QString("COM"), QString("LPT")}) {
+            for (int n = 0; n <= 9; ++n)
+                names << port + QString::number(n);
+            for (const QChar superscript : {QChar(0xb9), QChar(0xb2), QChar(0xb3)})
+                names << port + superscript;
+        }
+        return names;
+    }();
+    QString stem = name.section('.', 0, 0);
+    while (stem.endsWith(' '))
+        stem.chop(1);
+    return kDevices.contains(stem, Qt::CaseInsensitive);
+}
+
 QString iconPath(const QString& appDir)
 {
     return appDir + "/images/shortcut.ico";
@@ -57,12 +76,25 @@ QString placeRefusal(const QString& model, const QString& ip, const QString& des
 
 }  // namespace
 
+QString fileName(const QString& model)
+{
+    int from = 0, to = model.size();
+    while (from < to && (model[from].isSpace() || model[from] == '.'))
+        ++from;
+    while (to > from && (model[to - 1].isSpace() || model[to - 1] == '.'))
+        --to;
+    return model.mid(from, to - from);
+}
+
 QString refusal(const QString& model, const QString& ip, const QString& desktopDir, const QString& appDir)
 {
     if (holdsForbidden(model, "<>:\"/\\|?*") || model.contains("..") || holdsInvisible(model))
         return "the model name is not a file name";
-    if (model.count('.') == model.size())
-        return "the model name is empty or only dots";
+    const QString name = fileName(model);
+    if (name.isEmpty())
+        return "the model name is blank";
+    if (isDeviceName(name))
+        return "the model name is a Windows device name";
     if (!isDottedIPv4(ip))
         return "the camera address is not a dotted IPv4 address";
     if (desktopDir.isEmpty() || holdsForbidden(desktopDir, "\"") || holdsForbidden(appDir, "\""))
@@ -74,7 +106,7 @@ Script windowsScript(const QByteArray& modelName, const QString& ip, const QStri
 {
     const QString model = modelText(modelName);
     Script script;
-    script.linkPath = desktopDir + "/" + model + ".lnk";
+    script.linkPath = desktopDir + "/" + fileName(model) + ".lnk";
     script.iconPath = iconPath(appDir);
     script.scriptPath = appDir + "//shortcut.vbs";
     script.refusal = placeRefusal(model, ip, desktopDir, appDir, script.linkPath);
@@ -104,14 +136,14 @@ Launcher desktopLauncher(const QByteArray& modelName, const QString& ip, const Q
 {
     const QString model = modelText(modelName);
     Launcher launcher;
-    launcher.path = desktopDir + "/" + model + ".desktop";
+    launcher.path = desktopDir + "/" + fileName(model) + ".desktop";
     launcher.refusal = placeRefusal(model, ip, desktopDir, appDir, launcher.path);
     if (!launcher.refusal.isEmpty())
         return launcher;
     launcher.text = "[Desktop Entry]\n"
                     "Type=Link\n"
                     "Name=" +
-                    model +
+                    fileName(model) +
                     "\n"
                     "URL=http://" +
                     ip +

@@ -32,4 +32,51 @@ QImage snapshot(int status, const QByteArray& body)
     return status == 200 ? ReplyLimits::picture(body, ReplyLimits::kSnapshotPixels) : QImage();
 }
 
+StateLog::CheckLines StateLog::check(bool switched)
+{
+    changesThisPeriod = 0;
+    heldThisPeriod = false;
+    CheckLines lines;
+    if (switched) {
+        ++failedChecks;
+        lines.write = failedChecks <= kWrittenFailures;
+        lines.quietFromNow = failedChecks == kWrittenFailures;
+    } else {
+        failedChecks = 0;
+        lines.write = lastCheck != 1;
+    }
+    lastCheck = switched ? 0 : 1;
+    return lines;
+}
+
+bool StateLog::request(const QString& url)
+{
+    if (quiet() || (urlWritten && url == lastUrl))
+        return false;
+    urlWritten = true;
+    lastUrl = url;
+    return true;
+}
+
+bool StateLog::heldBack()
+{
+    if (quiet() || heldThisPeriod)
+        return false;
+    heldThisPeriod = true;
+    return true;
+}
+
+StateLog::Reply StateLog::reply(bool picture)
+{
+    if (lastReply == int(picture))
+        return Reply::Skip;
+    lastReply = int(picture);
+    if (picture)
+        failedChecks = 0;
+    if (changesThisPeriod >= kChangesPerCheck)
+        return Reply::Count;
+    ++changesThisPeriod;
+    return Reply::Write;
+}
+
 }  // namespace SnapshotSchedule

@@ -42,6 +42,49 @@ QString path(const QString& dialectText);
 // ReplyLimits::kSnapshotPixels pixels; null otherwise.
 QImage snapshot(int status, const QByteArray& body);
 
+// What the loop writes to the log: the changes of its state (first picture, dialect switch,
+// failure, recovery), not its ticks. Once the failing checks have gone round both dialects the
+// loop goes quiet until a picture comes; answers that keep turning between picture and failure
+// get kChangesPerCheck changes written a check period, the others are counted.
+class StateLog
+{
+public:
+    // Failing checks written in a row: the first, before any request, and one per dialect.
+    static constexpr int kWrittenFailures = 3;
+    static constexpr int kChangesPerCheck = 2;
+
+    struct CheckLines
+    {
+        bool write = false;
+        bool quietFromNow = false;  // the last failing check written before the loop goes quiet
+    };
+    // A check tick; switched: it found no picture and changed the dialect.
+    CheckLines check(bool switched);
+    // A request to url (empty when none could be made): whether its lines are written.
+    bool request(const QString& url);
+    // A tick that held its request back: whether that is written.
+    bool heldBack();
+
+    enum class Reply
+    {
+        Skip,   // no change
+        Write,  // a change, written
+        Count,  // a change, counted only
+    };
+    Reply reply(bool picture);
+
+private:
+    bool quiet() const { return failedChecks >= kWrittenFailures; }
+
+    int lastCheck = -1;    // -1 none yet, 0 failed, 1 found a picture
+    int failedChecks = 0;  // failing checks since the last picture
+    int lastReply = -1;    // -1 none yet, 0 failure, 1 picture
+    int changesThisPeriod = 0;
+    bool heldThisPeriod = false;
+    bool urlWritten = false;
+    QString lastUrl;
+};
+
 }  // namespace SnapshotSchedule
 
 #endif  // SNAPSHOTSCHEDULE_H

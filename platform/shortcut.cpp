@@ -1,6 +1,7 @@
 #include "platform/shortcut.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -80,14 +81,21 @@ bool runShortcutScript(const QString& linkPath, const QString& scriptPath, const
         call.startWaitMs = kShortcutScriptMs;
         call.finishWaitMs = kShortcutScriptMs;
         const ProcessResult result = runProcess(call);
-        ran = result.started && result.finished;
-        if (!ran)
+        ran = result.started && result.finished && result.exitCode == 0;
+        if (!result.started || !result.finished)
             WLOG << "wscript did not run to its end within" << kShortcutScriptMs << "ms";
+        else if (!ran)
+            WLOG << "wscript ended with exit code" << result.exitCode;
     }
     WLOG << "delete vbscript file !!";
     QFile::remove(scriptPath);
-    if (!ran)
-        link.remove();
+    // The script host fills the file; while it is the empty file made above, it is ours and goes.
+    const QFileInfo made(linkPath);
+    if (made.isFile() && !made.isSymLink() && made.size() == 0) {
+        WLOG << "the script host made no shortcut, its empty file is removed :" << linkPath;
+        QFile::remove(linkPath);
+        return false;
+    }
     return ran;
 }
 

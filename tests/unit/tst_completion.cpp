@@ -28,6 +28,50 @@ static void chooseCamera(const QByteArray& dcp, const QString& ip, const QByteAr
     IPCameraList[0].networkconf.Https_port = port;
 }
 
+// A finished answer to a snapshot request.
+class CannedReply : public QNetworkReply
+{
+public:
+    CannedReply(int status, const QByteArray& body, NetworkError error)
+        : body(body)
+    {
+        setAttribute(QNetworkRequest::HttpStatusCodeAttribute, status);
+        if (error != NoError)
+            setError(error, "canned error");
+        open(ReadOnly | Unbuffered);
+        setFinished(true);
+    }
+    void abort() override {}
+    qint64 bytesAvailable() const override { return body.size() - at + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* data, qint64 max) override
+    {
+        const qint64 n = qMin<qint64>(max, body.size() - at);
+        memcpy(data, body.constData() + at, size_t(n));
+        at += n;
+        return n;
+    }
+
+private:
+    QByteArray body;
+    qint64 at = 0;
+};
+
+// The loop's lines of a run, counted by kind: "pictures 1, failures 1, ...".
+QString loopLines(const QStringList& lines)
+{
+    const QStringList page = lines.filter("devicesetupcompletepage.cpp");
+    auto count = [&](const QString& text) { return page.filter(text).size(); };
+    return QString("pictures %1, failures %2, urls %3, good checks %4, failed checks %5, quiet %6")
+        .arg(count("] Success"))
+        .arg(count("Http Error") + count("HTTP Status Code Error"))
+        .arg(count("url = "))
+        .arg(count("checkGetDeviceImageStatus : success"))
+        .arg(count("checkGetDeviceImageStatus : failed"))
+        .arg(count("No snapshot in either dialect"));
+}
+
 class TestCompletion : public QObject
 {
     Q_OBJECT
@@ -66,6 +110,58 @@ private slots:
             QCOMPARE(calls, writable ? QStringList{"wscript " + script + " 30000"} : QStringList());
         }
         Platform::setProcessRunnerForTests(nullptr);
+    }
+
+    // The empty .lnk taken for the script host goes when the host leaves it empty, whatever its
+    // end; what the host filled, or what took the name meanwhile, stays.
+    void scriptHostLeavesNoEmptyLink_data()
+    {
+        QTest::addColumn<int>("exitCode");   // -1: the host does not start, -2: it does not end in time
+        QTest::addColumn<QString>("host");   // what the host does to the file: "", "fills", "link"
+        QTest::addColumn<QString>("after");  // the file afterwards: "gone", "filled", "link"
+        QTest::addColumn<bool>("made");
+        QTest::newRow("does not start") << -1 << ""
+                                        << "gone" << false;
+        QTest::newRow("does not end in time") << -2 << ""
+                                              << "gone" << false;
+        QTest::newRow("ends with an error") << 1 << ""
+                                            << "gone" << false;
+        QTest::newRow("ends well, makes nothing") << 0 << ""
+                                                  << "gone" << false;
+        QTest::newRow("makes the shortcut") << 0 << "fills"
+                                            << "filled" << true;
+        QTest::newRow("fills it, then fails") << 1 << "fills"
+                                              << "filled" << false;
+        QTest::newRow("name taken by a link meanwhile") << -1 << "link"
+                                                        << "link" << false;
+    }
+    void scriptHostLeavesNoEmptyLink()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(QString, host);
+        QTemporaryDir dir;
+        const QString link = dir.filePath("VKC-3100.lnk");
+        Platform::setProcessRunnerForTests([&](const Platform::ProcessCall&) {
+            QFile file(link);
+            if (host == "fills")
+                file.open(QIODevice::WriteOnly) && file.write("L\0\0\0");
+            else if (host == "link")
+                file.remove() && QFile::link(dir.filePath("elsewhere"), link);
+            Platform::ProcessResult result;
+            result.started = exitCode != -1;
+            result.finished = exitCode >= 0;
+            result.exitCode = exitCode;
+            return result;
+        });
+        const bool made = Platform::runShortcutScript(link, dir.filePath("shortcut.vbs"), "Wscript.Quit 0\n");
+        Platform::setProcessRunnerForTests(nullptr);
+        const QFileInfo file(link);
+        QTEST(QString(file.isSymLink() ? "link"
+                      : file.exists()  ? (file.size() > 0 ? "filled" : "empty")
+                                       : "gone"),
+              "after");
+        QTEST(made, "made");
+        QVERIFY(!QFile::exists(dir.filePath("shortcut.vbs")));
     }
 
     // Port and decoded password from DCP 2.0 on; a port that is no number makes no request.
@@ -118,6 +214,76 @@ private slots:
         currentCGIType = SnapshotSchedule::Korva;
         gDeviceSetupCompletePage->checkGetDeviceImageStatus();
         QCOMPARE(currentCGIType, int(SnapshotSchedule::T4x));
+    }
+
+    // The snapshot loop writes its changes of state, not its ticks: ten minutes of any camera
+    // leave no more than a few lines a check period once it has settled.
+    void snapshotLinesOnChanges_data()
+    {
+        QTest::addColumn<QString>("camera");
+        QTest::addColumn<QString>("lines");  // over 30 check periods of 20 ticks
+        QTest::addColumn<int>("late");       // lines of the last 10 periods
+        QTest::newRow("pictures in KORVA, an error page in T4X")
+            << "korva"
+            << "pictures 1, failures 1, urls 2, good checks 1, failed checks 2, quiet 0" << 0;
+        QTest::newRow("never answers: quiet after both dialects")
+            << "silent"
+            << "pictures 0, failures 1, urls 2, good checks 0, failed checks 3, quiet 1" << 0;
+        QTest::newRow("fails for ten periods, then comes back")
+            << "gone 5-14"
+            << "pictures 2, failures 1, urls 3, good checks 2, failed checks 4, quiet 1" << 0;
+        // Two changes written a period, the others counted; every check then changes too.
+        QTest::newRow("picture and error page by turns")
+            << "changing"
+            << "pictures 30, failures 30, urls 15, good checks 15, failed checks 15, quiet 0" << 120;
+    }
+    void snapshotLinesOnChanges()
+    {
+        QFETCH(QString, camera);
+        QTcpServer silent;  // the page's own requests go here and are never answered
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        chooseCamera("2.0", "127.0.0.1", QByteArray::number(silent.serverPort()));
+        DeviceSetupCompletePage* page = gDeviceSetupCompletePage;
+        page->waitGetDeviceImageNumber = 0;
+        page->getDeviceImageSuccess = false;
+        page->outstandingImageRequests = 0;
+        page->imageStateLog = SnapshotSchedule::StateLog();
+        currentCGIType = SnapshotSchedule::Korva;
+        const QByteArray png = blankPng(4, 4);
+        int answers = 0, lateFrom = 0;
+        {
+            LogRecorder log;
+            for (int n = 0; n < 30 * SnapshotSchedule::kCheckEvery; ++n) {
+                const int period = n / SnapshotSchedule::kCheckEvery;
+                if (period == 20 && n % SnapshotSchedule::kCheckEvery == 0)
+                    lateFrom = log.lines.size();
+                const int sent = page->outstandingImageRequests;
+                page->checkGetDeviceImageStatus();
+                if (page->outstandingImageRequests == sent)
+                    continue;
+                bool picture = true;
+                if (camera == "korva")
+                    picture = currentCGIType == SnapshotSchedule::Korva;
+                else if (camera == "changing")
+                    picture = answers % 2 == 0;
+                else if (camera == "silent" || (period >= 5 && period <= 14))
+                    picture = false;
+                ++answers;
+                const bool error = camera != "korva" && camera != "changing" && !picture;
+                page->getImagefinishedSlot(
+                    new CannedReply(picture             ? 200
+                                    : camera == "korva" ? 200
+                                                        : 500,
+                                    picture ? png : QByteArray("<html>"),
+                                    error ? QNetworkReply::TimeoutError : QNetworkReply::NoError));
+            }
+            QTEST(loopLines(log.lines), "lines");
+            QTEST(log.lines.mid(lateFrom).filter("devicesetupcompletepage.cpp").size(), "late");
+        }
+        for (QNetworkReply* reply : page->getImageManager->findChildren<QNetworkReply*>())
+            reply->abort();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        page->outstandingImageRequests = 0;
     }
 
     // The shortcut box is offered after "No, thanks", not after a sign-in, on either road.

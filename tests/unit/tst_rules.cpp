@@ -190,44 +190,73 @@ private slots:
         QCOMPARE(::routeCode("1", "2"), QString("2"));
     }
 
-    // Launcher names: what may not reach a file name or a script line; an address with a line
-    // break (the address check itself has its own table).
+    // Launcher names: what may not reach a file name or a script line, Windows device names with
+    // or without an extension, blanks and dots at the ends; an address with a line break (the
+    // address check itself has its own table). name: the file's name without its suffix, "-" for none.
     void launcherNames_data()
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("ip");
         QTest::addColumn<QString>("desktop");
-        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("name");
         const QString ip = "192.168.0.20", desktop = "/home/u/Desktop";
-        QTest::newRow("plain") << "VKC-1" << ip << desktop << false;
-        QTest::newRow("dots inside") << "VKC.1" << ip << desktop << false;
-        QTest::newRow("parent folder") << "..VKC" << ip << desktop << true;
-        QTest::newRow("backslash") << "a\\b" << ip << desktop << true;
-        QTest::newRow("drive") << "C:x" << ip << desktop << true;
-        QTest::newRow("line break") << "VKC\r\nX" << ip << desktop << true;
-        QTest::newRow("DEL") << "VKC\x7f" << ip << desktop << true;
-        QTest::newRow("U+0085") << QString("VKC") + QChar(0x85) << ip << desktop << true;
-        QTest::newRow("U+2028") << QString("VKC") + QChar(0x2028) << ip << desktop << true;
-        QTest::newRow("U+202E") << QString(QChar(0x202e)) + "kcod.exe" << ip << desktop << true;
-        QTest::newRow("zero width U+200B") << QString("VKC") + QChar(0x200b) << ip << desktop << true;
-        QTest::newRow("empty") << "" << ip << desktop << true;
-        QTest::newRow("one dot") << "." << ip << desktop << true;
-        QTest::newRow("quote in model") << "VKC\"" << ip << desktop << true;
-        QTest::newRow("quote in folder") << "VKC-1" << ip << "/home/u\"/Desktop" << true;
-        QTest::newRow("DEL in folder") << "VKC-1" << ip << "/home/u\x7f/Desktop" << true;
-        QTest::newRow("no folder") << "VKC-1" << ip << "" << true;
-        QTest::newRow("trailing newline") << "VKC-1" << ip + "\n" << desktop << true;
+        QTest::newRow("plain") << "VKC-1" << ip << desktop << "VKC-1";
+        QTest::newRow("dots inside") << "VKC.1" << ip << desktop << "VKC.1";
+        QTest::newRow("parent folder") << "..VKC" << ip << desktop << "-";
+        QTest::newRow("backslash") << "a\\b" << ip << desktop << "-";
+        QTest::newRow("drive") << "C:x" << ip << desktop << "-";
+        QTest::newRow("line break") << "VKC\r\nX" << ip << desktop << "-";
+        QTest::newRow("DEL") << "VKC\x7f" << ip << desktop << "-";
+        QTest::newRow("U+0085") << QString("VKC") + QChar(0x85) << ip << desktop << "-";
+        QTest::newRow("U+2028") << QString("VKC") + QChar(0x2028) << ip << desktop << "-";
+        QTest::newRow("U+202E") << QString(QChar(0x202e)) + "kcod.exe" << ip << desktop << "-";
+        QTest::newRow("zero width U+200B") << QString("VKC") + QChar(0x200b) << ip << desktop << "-";
+        QTest::newRow("empty") << "" << ip << desktop << "-";
+        QTest::newRow("one dot") << "." << ip << desktop << "-";
+        QTest::newRow("blank") << " " << ip << desktop << "-";
+        QTest::newRow("blanks and a dot") << "  ." << ip << desktop << "-";
+        QTest::newRow("ideographic space") << QString(QChar(0x3000)) << ip << desktop << "-";
+        QTest::newRow("blanks and dots at the ends") << " VKC-1. " << ip << desktop << "VKC-1";
+        QTest::newRow("leading dot") << ".VKC" << ip << desktop << "VKC";
+        QTest::newRow("CON") << "CON" << ip << desktop << "-";
+        QTest::newRow("con.txt") << "con.txt" << ip << desktop << "-";
+        QTest::newRow("Nul, two extensions") << "Nul.tar.gz" << ip << desktop << "-";
+        QTest::newRow("AUX, blank before the extension") << "AUX .x" << ip << desktop << "-";
+        QTest::newRow("PRN, dot at the end") << "PRN." << ip << desktop << "-";
+        QTest::newRow("COM1") << "COM1" << ip << desktop << "-";
+        QTest::newRow("LPT9") << "lpt9" << ip << desktop << "-";
+        QTest::newRow("COM0, listed by Windows") << "COM0" << ip << desktop << "-";
+        QTest::newRow("COM superscript one") << QString("COM") + QChar(0xb9) << ip << desktop << "-";
+        QTest::newRow("CONOUT$") << "conout$" << ip << desktop << "-";
+        QTest::newRow("COM10: no device") << "COM10" << ip << desktop << "COM10";
+        QTest::newRow("CON inside a name") << "CONSOLE-1" << ip << desktop << "CONSOLE-1";
+        QTest::newRow("device after a dot") << "VKC.CON" << ip << desktop << "VKC.CON";
+        QTest::newRow("quote in model") << "VKC\"" << ip << desktop << "-";
+        QTest::newRow("quote in folder") << "VKC-1" << ip << "/home/u\"/Desktop"
+                                         << "-";
+        QTest::newRow("DEL in folder") << "VKC-1" << ip << "/home/u\x7f/Desktop"
+                                       << "-";
+        QTest::newRow("no folder") << "VKC-1" << ip << ""
+                                   << "-";
+        QTest::newRow("trailing newline") << "VKC-1" << ip + "\n" << desktop << "-";
     }
     void launcherNames()
     {
         QFETCH(QString, model);
         QFETCH(QString, ip);
         QFETCH(QString, desktop);
+        QFETCH(QString, name);
         const ShortcutPlan::Launcher launcher = ShortcutPlan::desktopLauncher(model.toUtf8(), ip, desktop, "/opt/w");
         const ShortcutPlan::Script script = ShortcutPlan::windowsScript(model.toUtf8(), ip, desktop, "/opt/w");
-        QTEST(!launcher.refusal.isEmpty(), "refused");
-        QTEST(!script.refusal.isEmpty(), "refused");
-        QCOMPARE(script.text.isEmpty() || launcher.text.isEmpty(), !launcher.refusal.isEmpty());
+        const bool refused = name == "-";
+        QCOMPARE(!launcher.refusal.isEmpty(), refused);
+        QCOMPARE(!script.refusal.isEmpty(), refused);
+        QCOMPARE(script.text.isEmpty() || launcher.text.isEmpty(), refused);
+        if (refused)
+            return;
+        QCOMPARE(launcher.path, desktop + "/" + name + ".desktop");
+        QCOMPARE(script.linkPath, desktop + "/" + name + ".lnk");
+        QVERIFY(launcher.text.contains("\nName=" + name + "\n"));
     }
 
     // Only a cloud address passes, as the site or as a redirect; a relative 301 is resolved against

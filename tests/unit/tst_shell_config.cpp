@@ -4,6 +4,7 @@
 
 #include "base/config.h"
 #include "base/log.h"
+#include "base/logfile.h"
 #include "base/logging.h"
 
 namespace {
@@ -24,6 +25,20 @@ QString summary(const ShellConfig& config)
     for (const auto& manual : config.manuals)
         parts << "manual " + manual.first + "=" + manual.second;
     return parts.join(", ");
+}
+
+// The numbers of a log file's lines ("L07-..." -> "7"), "-" for no file, "?" for a line of another kind.
+QString lineNumbers(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "-";
+    QStringList numbers;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.isEmpty())
+            numbers << (line.startsWith('L') ? QString::number(line.mid(1, 2).toInt()) : "?");
+    }
+    return numbers.join(',');
 }
 }  // namespace
 
@@ -110,6 +125,62 @@ private slots:
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[0].endsWith("] second"));
+    }
+
+    // The log never grows past its cap, however long it is written to: the lines before go to
+    // log.old.txt (one generation), or are dropped when that name cannot be taken.
+    void logCap_data()
+    {
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<QString>("before");  // "log" or "old": that file is there (a folder: "old dir")
+        QTest::addColumn<int>("lines");       // lines of 20 bytes each, "L01-...", "L02-..."
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<QString>("old");
+        QTest::newRow("below the cap") << 100 << "" << 5 << "1,2,3,4,5"
+                                       << "-";
+        QTest::newRow("at the cap, moved") << 100 << "" << 12 << "11,12"
+                                           << "6,7,8,9,10";
+        QTest::newRow("cap between lines") << 90 << "" << 10 << "9,10"
+                                           << "5,6,7,8";
+        QTest::newRow("earlier run's log over the cap") << 100 << "log" << 2 << "1,2"
+                                                        << "?,?,?,?,?,?,?,?,?,?";
+        QTest::newRow("earlier old file replaced") << 100 << "old" << 7 << "6,7"
+                                                   << "1,2,3,4,5";
+        QTest::newRow("old name taken by a folder: begun anew") << 100 << "old dir" << 12 << "11,12"
+                                                                << "-";
+    }
+    void logCap()
+    {
+        QFETCH(int, cap);
+        QFETCH(QString, before);
+        QFETCH(int, lines);
+        QTemporaryDir dir;
+        LogFile log(dir.filePath("log.txt"), cap);
+        QCOMPARE(log.oldPath(), dir.filePath("log.old.txt"));
+        if (before == "old dir")
+            QVERIFY(QDir(dir.path()).mkdir("log.old.txt"));
+        else if (!before.isEmpty()) {
+            QFile file(before == "log" ? log.path() : log.oldPath());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("earlier run\n").repeated(10)) == 120);
+        }
+        for (int n = 1; n <= lines; ++n) {
+            QVERIFY(log.append(QString("L%1-").arg(n, 2, 10, QChar('0')).leftJustified(19, 'x')));
+            QVERIFY2(QFileInfo(log.path()).size() <= cap, qPrintable(QString::number(n)));
+        }
+        QTEST(lineNumbers(log.path()), "log");
+        if (before != "old dir")
+            QTEST(lineNumbers(log.oldPath()), "old");
+    }
+
+    // A line longer than the cap is cut to it, on a character's edge.
+    void logLineCut()
+    {
+        QTemporaryDir dir;
+        LogFile log(dir.filePath("log.txt"), 10);
+        QVERIFY(log.append(QString("abcdefgh") + QChar(0xe9) + "xyz"));
+        QFile file(log.path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("abcdefgh\n"));
     }
 };
 

@@ -1,0 +1,63 @@
+#include "base/logfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <climits>
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QByteArray kLineEnd = "\r\n";
+#else
+const QByteArray kLineEnd = "\n";
+#endif
+
+// The first bytes of text that fit in size, not cutting a UTF-8 character in two.
+QByteArray cutUtf8(const QByteArray& text, int size)
+{
+    if (text.size() <= size)
+        return text;
+    int end = qMax(0, size);
+    while (end > 0 && (static_cast<uchar>(text[end]) & 0xc0) == 0x80)
+        --end;
+    return text.left(end);
+}
+
+}  // namespace
+
+LogFile::LogFile(const QString& path, qint64 capBytes)
+    : filePath(path)
+    , cap(qMax<qint64>(capBytes, kLineEnd.size() + 1))
+{}
+
+QString LogFile::oldPath() const
+{
+    const QFileInfo info(filePath);
+    return info.path() + "/" + info.completeBaseName() + ".old." + info.suffix();
+}
+
+bool LogFile::append(const QString& line)
+{
+    const QByteArray bytes =
+        cutUtf8(line.toUtf8(), static_cast<int>(qMin<qint64>(cap - kLineEnd.size(), INT_MAX))) + kLineEnd;
+    const QFileInfo info(filePath);
+    if (info.exists() && info.size() + bytes.size() > cap)
+        rotate();
+    QFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    if (file.size() + bytes.size() > cap)  // a file that could be neither moved nor emptied
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+void LogFile::rotate()
+{
+    QFile::remove(oldPath());
+    if (QFile::rename(filePath, oldPath()))
+        return;
+    QFile file(filePath);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.close();
+}
