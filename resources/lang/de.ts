@@ -648,7 +648,7 @@
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation>Cloud-Dienst fehlgeschlagen</translation>
+        <translation>Fehler beim Cloud-Dienst</translation>
     </message>
     <message>
         <location line="+2"/>
