@@ -58,19 +58,26 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     connect(ui->cloudServiceSkip_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSkipButton);
     connect(ui->cloudServiceSignUp_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSignUpButton);
     connect(ui->cloudServiceSignIn_PushButton, &QPushButton::clicked, this, &CloudServicesPage::pressSignInButton);
+    WLOG << "00 CloudServicesPage Constructor Initializing ...";
     setTabs(true);
+    WLOG << "01 CloudServicesPage Constructor Initializing ...";
 
     for (QWebView* view : {ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView}) {
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
     }
+    WLOG << "02 CloudServicesPage Constructor Initializing ...";
 
     // Both managers verify the service's certificate (no TLS error is ignored) and send only to
     // the cloud service over https, and to the redirect listener.
     signInNetworkManager = new CloudSite::Manager(true);
     connect(signInNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignInFinished);
     connect(signInNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
+    if (gDCPUtils)
+        connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
+                Qt::QueuedConnection);
+    WLOG << "03 CloudServicesPage Constructor Initializing ...";
     signUpNetworkManager = new CloudSite::Manager(true);
     connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
     connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
@@ -78,17 +85,16 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
             Qt::QueuedConnection);
     connect(this, &CloudServicesPage::gotOpenAPISignUpAppToken, this, &CloudServicesPage::getSignUpPage,
             Qt::QueuedConnection);
+    if (gDCPUtils)
+        connect(gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp,
+                Qt::QueuedConnection);
+    WLOG << "04 CloudServicesPage Constructor Initializing ...";
 
     SetDeviceRegisterBitTureTimer = new QTimer(this);
     connect(SetDeviceRegisterBitTureTimer, &QTimer::timeout, this, &CloudServicesPage::checkSetDeviceRegisterBitTure);
-    if (gDCPUtils) {
-        connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
-                Qt::QueuedConnection);
-        connect(gDCPUtils, &DCPUtils::gotOpenAPISignUp, this, &CloudServicesPage::setOpenApiSignUp,
-                Qt::QueuedConnection);
+    if (gDCPUtils)
         connect(gDCPUtils, &DCPUtils::gotRegisterInfo, this, &CloudServicesPage::handleGotRegisterInfo,
                 Qt::QueuedConnection);
-    }
     WLOG << "05 CloudServicesPage Constructor Initializing ...";
 }
 

@@ -14,6 +14,7 @@
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
+#include "wifi/devicewifichangepage.h"
 
 namespace {
 
@@ -315,14 +316,20 @@ void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkRep
                                  bool untrusted)
 {
     *pageReached = false;
-    gDeviceSetupPage->stopCloudInfoCheck();
-    gDeviceSetupPage->setInputWidgetsEnabled(true);
     clearCaches();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
     WLOG << tag << "Fail reply->readAll()" << masked(body);
-    gMainpage->hideBusy();
     if (untrusted)
         gDCPUtils->expectNoRedirect();
+    // Loads asked for by the Wi-Fi page's cloud check fail without a message: that page ends
+    // its check, the person stays on it.
+    if (gDeviceWiFiChangePage && !gDeviceWiFiChangePage->isHidden()) {
+        gDeviceWiFiChangePage->endCloudCheck();
+        return;
+    }
+    gDeviceSetupPage->stopCloudInfoCheck();
+    gDeviceSetupPage->setInputWidgetsEnabled(true);
+    gMainpage->hideBusy();
     popupCloudFailure(untrusted);
 }

@@ -155,6 +155,10 @@ void DeviceSetupPage::retranslate()
     ui->retranslateUi(this);
     ui->dsetupDSTAuto_RadioButton->setText("Auto");
     ui->dsetupDSTManual_RadioButton->setText("Manual");
+    // The lists start again at their first entries in the new language.
+    for (QComboBox* list : {ui->dsetupDSTHourOffset_ComboBox, ui->dsetupStartWeek_ComboBox, ui->dsetupEndWeek_ComboBox,
+                            ui->dsetupStartDate_ComboBox, ui->dsetupEndDate_ComboBox})
+        list->setCurrentIndex(0);
     ui->dsetupCameraPasscode_Label->setText(isRetypeShown() ? tr("Camera Password :") : tr("Current Password :"));
     if (const IPCamera* camera = chosenCamera()) {
         ui->dsetupCameraModelVaule_Label->setText(modelText(camera->modelName));

@@ -180,10 +180,12 @@ void DeviceSetupPage::sendSetDSTCGI(int cgi_choose_type, int enable)
     if (!camera)
         return;
     const bool korva = SetupCgi::isKorvaRequest(cgi_choose_type, camera->modelName);
-    const QString pathAndQuery =
-        SetupCgi::dstRequest(korva, enable == 1, ui->dsetupDSTAuto_RadioButton->isChecked(), dstSettings());
-    WLOG << "time saving content = " << pathAndQuery;
-    gDCPUtils->networkManager->get(cameraRequest(*camera, pathAndQuery));
+    const QString content =
+        SetupCgi::dstContent(korva, enable == 1, ui->dsetupDSTAuto_RadioButton->isChecked(), dstSettings());
+    WLOG << "time saving content = " << content;
+    const QNetworkRequest request = cameraRequest(*camera, SetupCgi::dstPath(korva) + content);
+    WLOG << "content = " << content;
+    gDCPUtils->networkManager->get(request);
 }
 
 void DeviceSetupPage::getDeviceImageCGI(int cgi_choose_type)

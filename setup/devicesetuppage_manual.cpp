@@ -226,7 +226,7 @@ void DeviceSetupPage::checkRestartNetworkConnection()
         WLOG << " checkRestartNetworkTimer stop at " << n;
         resetCheckingParameters();
         pressNextButton();
-        return;
+        break;
     case SetupChecks::Tick::Send:
         WLOG << "Set <DCP_Class_09> dcpClass09_RestartHttpSrv ...";
         gDCPUtils->dcpClass09_RestartHttpSrv(IPCameraIdx, ManualNetwork::restartParams());
@@ -234,6 +234,6 @@ void DeviceSetupPage::checkRestartNetworkConnection()
     case SetupChecks::Tick::Wait:
         break;
     }
-    WLOG << " waitRestartNetworkNumber :" << waitRestartNetworkNumber;
+    WLOG << " waitRestartNetworkNumber :" << n;
     ++waitRestartNetworkNumber;
 }

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include "base/log.h"
 #include "protocol/cameracgi.h"
 
 namespace SetupCgi {
@@ -113,6 +114,15 @@ QString manualDstQuery(bool korva, const DstSettings& s)
     const QString endDay = dateConvert(dayText(s.endDayIndex));
     const QString startTime = timeConvert(hourText(s.startHour), korva);
     const QString endTime = timeConvert(hourText(s.endHour), korva);
+    WLOG << "DSTOffset :" << offsetText(s.offsetIndex) << " , " << offset;
+    WLOG << "DSTStartMonth :" << monthText(s.startMonth) << " , " << startMonth;
+    WLOG << "DSTEndMonth :" << monthText(s.endMonth) << " , " << endMonth;
+    WLOG << "DSTStartWeek :" << weekText(s.startWeekIndex) << " , " << startWeek;
+    WLOG << "DSTEndWeek :" << weekText(s.endWeekIndex) << " , " << endWeek;
+    WLOG << "DSTStartDay :" << dayText(s.startDayIndex) << " , " << startDay;
+    WLOG << "DSTEndDay :" << dayText(s.endDayIndex) << " , " << endDay;
+    WLOG << "DSTStartTime :" << hourText(s.startHour) << " , " << startTime;
+    WLOG << "DSTEndTime :" << hourText(s.endHour) << " , " << endTime;
     if (korva)
         return "dstenable=yes&dstauto=no&offset=" + offset + "&starttime=" + startMonth + "." + startWeek + "." +
                startDay + "/" + startTime + ":00&stoptime=" + endMonth + "." + endWeek + "." + endDay + "/" + endTime +
@@ -122,15 +132,18 @@ QString manualDstQuery(bool korva, const DstSettings& s)
            "&DSTEndDay=" + endDay + "&DSTStartTime=" + startTime + "&DSTEndTime=" + endTime;
 }
 
-QString dstRequest(bool korva, bool enable, bool autoChecked, const DstSettings& settings)
+QString dstContent(bool korva, bool enable, bool autoChecked, const DstSettings& settings)
 {
-    if (korva) {
-        QString query = "dstenable=no";
-        if (enable)
-            query = autoChecked ? "dstenable=yes&dstauto=yes" : manualDstQuery(true, settings);
-        return "/config/datetime.cgi?" + query;
-    }
-    return "/datetime.cgi?ConfigReboot=NO&" + (enable ? manualDstQuery(false, settings) : QString("DSTEnable=0"));
+    if (!enable)
+        return korva ? "dstenable=no" : "DSTEnable=0";
+    if (korva && autoChecked)
+        return "dstenable=yes&dstauto=yes";
+    return manualDstQuery(korva, settings);
+}
+
+QString dstPath(bool korva)
+{
+    return korva ? "/config/datetime.cgi?" : "/datetime.cgi?ConfigReboot=NO&";
 }
 
 QString snapshotPath(const QString& dialect)

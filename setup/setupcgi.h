@@ -33,9 +33,10 @@ struct DstSettings
     QTime startHour, endHour;
 };
 
-// Path and query of the daylight-saving request. T4X has no automatic mode.
-QString dstRequest(bool korva, bool enable, bool autoChecked, const DstSettings& settings);
-// The manual query alone.
+// The daylight-saving request: its path, then its content. T4X has no automatic mode.
+QString dstPath(bool korva);
+QString dstContent(bool korva, bool enable, bool autoChecked, const DstSettings& settings);
+// The manual query alone; it logs each of its nine values with the text it comes from.
 QString manualDstQuery(bool korva, const DstSettings& settings);
 
 // The converters of the manual query, on the untranslated item texts.

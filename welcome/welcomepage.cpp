@@ -59,6 +59,8 @@ constexpr int kInternetTickLimit = 5;
 constexpr int kJsonFileTickLimit = 10;
 constexpr quint16 kDCPPort = 5978;
 const char* const kBindingFailedPopupName = "dcpBindingFailed";
+// Reply property: the checkType a request of the check chain was sent under.
+const char* const kSentAsCheckType = "sentAsCheckType";
 
 // The language names of the language table, for the translation tools.
 const char* const kLanguageNames[] = {
@@ -267,8 +269,7 @@ void WelcomePage::checkInternetRequest()
         // answer lets Retry succeed on its first tick.
         if (waitWizardInternetNumber % 2 == 0 && !gInternetReachable) {
             WLOG << "check [Wizard Internet] [GET] url :" << wizardInternetUrl;
-            ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl)),
-                               ReplyLimits::kProbeBytes);
+            probeInternet(wizardInternetUrl);
         }
     }
     WLOG << "waitWizardInternetNumber :" << waitWizardInternetNumber;
@@ -280,7 +281,11 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
     WLOG << "check request finished!!";
     const QString code = replyStatus(reply, "tolmwizardNetworkManager http");
 
-    if (reply->error() != QNetworkReply::NoError) {
+    const QVariant sentAs = reply->property(kSentAsCheckType);
+    if (!sentAs.isValid() || sentAs.toInt() != checkType) {
+        // A probe answered after the chain moved on to the catalogue is no catalogue.
+        WLOG << "reply to an earlier check, ignored :" << reply->url();
+    } else if (reply->error() != QNetworkReply::NoError) {
         WLOG << "network error :" << reply->errorString();
         gInternetReachable = false;
         gJsonFileReady = false;
@@ -320,9 +325,16 @@ void WelcomePage::restartInternetCheck()
     checkWizardInternetTimer->start(kTickMs);
 }
 
+QNetworkReply* WelcomePage::sendCheckRequest(const QUrl& url)
+{
+    QNetworkReply* reply = tolmwizardNetworkManager->get(QNetworkRequest(url));
+    reply->setProperty(kSentAsCheckType, checkType);
+    return reply;
+}
+
 void WelcomePage::probeInternet(const QUrl& url)
 {
-    ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(url)), ReplyLimits::kProbeBytes);
+    ReplyLimits::bound(sendCheckRequest(url), ReplyLimits::kProbeBytes);
 }
 
 void WelcomePage::clearAccessCaches()
@@ -362,7 +374,7 @@ void WelcomePage::checkJsonFileRequest()
         }
         if (waitWizardJsonFileNumber % 2 == 0 && !gJsonFileReady) {
             WLOG << "check [JSON] file [GET] url :" << jsonUrl;
-            tolmwizardNetworkManager->get(QNetworkRequest(jsonUrl));
+            sendCheckRequest(jsonUrl);
         }
     }
     WLOG << "checkWizardJsonFileTimer :" << n;

@@ -70,6 +70,9 @@ public:
     void getUpdateUrl();
     // Starts the Internet check again from the tick count it has.
     void restartInternetCheck();
+    // Sends one request of the check chain through tolmwizardNetworkManager. Its reply is read
+    // only while checkType is still the one it was sent under.
+    QNetworkReply* sendCheckRequest(const QUrl& url);
     // Sends one probe request; its reply comes to the page's reply handler.
     void probeInternet(const QUrl& url);
     // Forgets the connections of the probe-and-catalogue and the assemble-sprite managers.

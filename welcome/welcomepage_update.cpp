@@ -213,7 +213,8 @@ void WelcomePage::leaveUpdateRoad(const char* popupName)
 
 void WelcomePage::pressMsgUpdateWizardStatusCancelButton()
 {
-    MessageBoxPage::closeByName(gMainpage, kStatusPopup);
+    // The installer stays where it was written; the next update check asks the service again.
+    leaveUpdateRoad(kStatusPopup);
 }
 
 void WelcomePage::pressMsgUpdateWizardPathErrorExitButton()

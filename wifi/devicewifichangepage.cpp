@@ -2,10 +2,12 @@
 
 #include <QAuthenticator>
 #include <QFile>
+#include <QHideEvent>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "base/globals.h"
@@ -113,16 +115,18 @@ void DeviceWiFiChangePage::retranslate()
     ui->retranslateUi(this);
 }
 
+// Only the page switches count: minimizing and restoring the window send spontaneous events
+// while the page stays the current one.
 void DeviceWiFiChangePage::showEvent(QShowEvent* event)
 {
-    if (gDCPUtils)
+    if (gDCPUtils && !event->spontaneous())
         gDCPUtils->setDeviceConnectionMode(true);
     QWidget::showEvent(event);
 }
 
 void DeviceWiFiChangePage::hideEvent(QHideEvent* event)
 {
-    if (gDCPUtils)
+    if (gDCPUtils && !event->spontaneous())
         gDCPUtils->setDeviceConnectionMode(false);
     QWidget::hideEvent(event);
 }

@@ -68,6 +68,8 @@ public:
     // site survey and sets Back; the caller sets the step banner and the busy overlay.
     void enter() override;
     void retranslate() override;
+    // The cloud page could not load its pages: a cloud check that runs ends as at its limit.
+    void endCloudCheck();
 
 public slots:
     void pressWiFiButton();
@@ -118,7 +120,7 @@ public slots:
     void sslErrors(QNetworkReply* reply, QList<QSslError> errors);
 
 protected:
-    // While the page is shown, scan replies report the camera found again.
+    // While the page is the current one, scan replies report the camera found again.
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -215,6 +215,14 @@ void DeviceWiFiChangePage::checkOpenAPIUriInfoConnection()
     ++waitOpenAPIUriInfoNumber;
 }
 
+void DeviceWiFiChangePage::endCloudCheck()
+{
+    if (!checkOpenAPIUriInfoTimer->isActive())
+        return;
+    WLOG << "the cloud pages did not load, cloud check stopped";
+    failOpenApiCheck();
+}
+
 void DeviceWiFiChangePage::failOpenApiCheck()
 {
     checkOpenAPIUriInfoTimer->stop();

@@ -607,7 +607,7 @@
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
@@ -648,7 +648,7 @@
     <message>
         <location line="+0"/>
         <source>Cloud service failed</source>
-        <translation>Cloud-Dienst fehlgeschlagen</translation>
+        <translation>Fehler beim Cloud-Dienst</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
     </message>
@@ -1175,7 +1175,56 @@ p, li { white-space: pre-wrap; }
         <translation>Ende:</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+78"/>
+        <location line="+49"/>
+        <source>Sun</source>
+        <extracomment>day of the week</extracomment>
+        <translation>So</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Mon</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Tue</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Wed</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Thu</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Fri</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Sat</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <location line="+173"/>
         <source>Month</source>
         <translation>Monat</translation>
     </message>
@@ -1235,12 +1284,12 @@ p, li { white-space: pre-wrap; }
         <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Aktuelles Passwort:</translation>
@@ -1429,7 +1478,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
@@ -1837,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
@@ -1855,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
@@ -1981,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finnisch</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Wählen Sie Ihr Modell</translation>
     </message>

@@ -607,7 +607,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1118,7 +1118,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1165,7 +1165,56 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+78"/>
+        <location line="+49"/>
+        <source>Sun</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Mon</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Tue</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Wed</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Thu</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Fri</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Sat</source>
+        <extracomment>day of the week</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+173"/>
         <source>Month</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1225,12 +1274,12 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation type="unfinished"></translation>
@@ -1419,7 +1468,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1827,7 +1876,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
         <source>olvaris Setup Wizard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1845,18 +1894,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>English</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
         <source>Start</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>French</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1971,7 +2020,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation type="unfinished"></translation>
     </message>

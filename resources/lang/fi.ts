@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LOPPUKÄYTTÄJÄN LISENSSISOPIMUS&lt;/b&gt;&lt;br&gt;&lt;b&gt;Lue tämä sopimus huolellisesti ennen kuin käytät olvaris-asennusohjelmaa.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisenssi.&lt;/b&gt; Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa omistamiesi tai hallinnoimaan oikeutettujen kameroiden asentamiseen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Rajoitukset.&lt;/b&gt; Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Verkkopalvelut.&lt;/b&gt; Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Päivitykset.&lt;/b&gt; Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ei takuuta.&lt;/b&gt; Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Vastuu.&lt;/b&gt; Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Päättyminen.&lt;/b&gt; Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LOPPUKÄYTTÄJÄN LISENSSISOPIMUS&lt;/b&gt;&lt;br&gt;&lt;b&gt;Lue tämä sopimus huolellisesti ennen kuin käytät olvaris-asennusohjelmaa.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisenssi.&lt;/b&gt; Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa sellaisten kameroiden asentamiseen, jotka omistat tai joita sinulla on oikeus hallinnoida.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Rajoitukset.&lt;/b&gt; Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Verkkopalvelut.&lt;/b&gt; Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Päivitykset.&lt;/b&gt; Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ei takuuta.&lt;/b&gt; Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Vastuu.&lt;/b&gt; Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Päättyminen.&lt;/b&gt; Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -426,7 +426,7 @@
     <message>
         <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
-        <translation>Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;br&gt;&lt;br&gt;1. Lisenssi. Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa omistamiesi tai hallinnoimaan oikeutettujen kameroiden asentamiseen.&lt;br&gt;&lt;br&gt;2. Rajoitukset. Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;br&gt;&lt;br&gt;3. Verkkopalvelut. Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;br&gt;&lt;br&gt;4. Päivitykset. Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;br&gt;&lt;br&gt;5. Ei takuuta. Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;br&gt;&lt;br&gt;6. Vastuu. Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;br&gt;&lt;br&gt;7. Päättyminen. Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.</translation>
+        <translation>Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;br&gt;&lt;br&gt;1. Lisenssi. Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa sellaisten kameroiden asentamiseen, jotka omistat tai joita sinulla on oikeus hallinnoida.&lt;br&gt;&lt;br&gt;2. Rajoitukset. Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;br&gt;&lt;br&gt;3. Verkkopalvelut. Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;br&gt;&lt;br&gt;4. Päivitykset. Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;br&gt;&lt;br&gt;5. Ei takuuta. Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;br&gt;&lt;br&gt;6. Vastuu. Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;br&gt;&lt;br&gt;7. Päättyminen. Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.</translation>
     </message>
 </context>
 <context>
@@ -607,7 +607,7 @@
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
     </message>
@@ -653,7 +653,7 @@
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation>olvaris-palvelu ei pystynyt todistamaan henkilöllisyyttään, joten sille ei lähetetty mitään.&lt;br&gt;Tarkista tietokoneen päivämäärä ja kellonaika ja yritä uudelleen tai jatka ilman pilvipalveluja.</translation>
+        <translation>olvaris-palvelu ei pystynyt todistamaan aitouttaan, joten sille ei lähetetty mitään.&lt;br&gt;Tarkista tietokoneen päivämäärä ja kellonaika ja yritä uudelleen tai jatka ilman pilvipalveluja.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Anna kameralle nimi ja&lt;br&gt;salasana</translation>
     </message>
@@ -1175,7 +1175,56 @@ p, li { white-space: pre-wrap; }
         <translation>Loppu:</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+78"/>
+        <location line="+49"/>
+        <source>Sun</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Mon</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Ma</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Tue</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Ti</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Wed</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Ke</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Thu</source>
+        <extracomment>day of the week</extracomment>
+        <translation>To</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Fri</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Pe</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Sat</source>
+        <extracomment>day of the week</extracomment>
+        <translation>La</translation>
+    </message>
+    <message>
+        <location line="+173"/>
         <source>Month</source>
         <translation>Kuukausi</translation>
     </message>
@@ -1235,12 +1284,12 @@ p, li { white-space: pre-wrap; }
         <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Nykyinen salasana:</translation>
@@ -1429,7 +1478,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
@@ -1837,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
@@ -1855,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>English</source>
         <translation>Englanti</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
         <source>Start</source>
         <translation>Aloita</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>French</source>
         <translation>Ranska</translation>
     </message>
@@ -1981,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Suomi</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Valitse malli</translation>
     </message>

@@ -607,7 +607,7 @@
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
@@ -788,7 +788,7 @@ color: rgb(255, 255, 255);</translation>
         <location line="+103"/>
         <location line="+89"/>
         <source>Local Only</source>
-        <translation>Local seul</translation>
+        <translation>Mode local</translation>
     </message>
     <message>
         <location line="-185"/>
@@ -854,7 +854,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+6"/>
         <source>Subnet :</source>
-        <translation>Sous-réseau&#xa0;:</translation>
+        <translation>Masque réseau&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
     </message>
@@ -1175,7 +1175,56 @@ p, li { white-space: pre-wrap; }
         <translation>Fin&#xa0;:</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+78"/>
+        <location line="+49"/>
+        <source>Sun</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Dim.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Mon</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Lun.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Tue</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Mar.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Wed</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Mer.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Thu</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Jeu.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Fri</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Ven.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Sat</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Sam.</translation>
+    </message>
+    <message>
+        <location line="+173"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
@@ -1187,7 +1236,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Day of Week</source>
-        <translation>Jour</translation>
+        <translation>Jour sem.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1235,12 +1284,12 @@ p, li { white-space: pre-wrap; }
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Mot de passe actuel&#xa0;:</translation>
@@ -1429,7 +1478,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
@@ -1785,7 +1834,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+15"/>
         <source>Local Only</source>
-        <translation>Local seul</translation>
+        <translation>Mode local</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1795,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt;sur &lt;b&gt;Local seul&lt;/b&gt; pour configurer votre caméra&lt;br&gt;pour la visualisation locale uniquement.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt;sur &lt;b&gt;Mode local&lt;/b&gt; pour configurer votre caméra&lt;br&gt;pour la visualisation locale uniquement.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -1837,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1855,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>English</source>
         <translation>Anglais</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
         <source>Start</source>
         <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
@@ -1981,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finnois</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Choisissez votre modèle</translation>
     </message>

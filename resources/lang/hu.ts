@@ -607,7 +607,7 @@
         <translation>Csatlakoztassa a kamerát vezeték nélkül a hálózathoz</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
     </message>
@@ -653,7 +653,7 @@
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation>Az olvaris szolgáltatás nem tudta igazolni a személyazonosságát, ezért semmilyen adat nem lett elküldve.&lt;br&gt;Ellenőrizze a számítógép dátumát és idejét, majd próbálja újra, vagy folytassa felhőszolgáltatások nélkül.</translation>
+        <translation>Az olvaris szolgáltatás nem tudta igazolni a hitelességét, ezért semmilyen adat nem lett elküldve.&lt;br&gt;Ellenőrizze a számítógép dátumát és idejét, majd próbálja újra, vagy folytassa felhőszolgáltatások nélkül.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Adjon nevet és jelszót&lt;br&gt;a kamerának</translation>
     </message>
@@ -1175,7 +1175,56 @@ p, li { white-space: pre-wrap; }
         <translation>Vége:</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+78"/>
+        <location line="+49"/>
+        <source>Sun</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Vas</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Mon</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Hét</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Tue</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Kedd</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Wed</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Sze</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Thu</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Csü</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Fri</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Pén</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Sat</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Szo</translation>
+    </message>
+    <message>
+        <location line="+173"/>
         <source>Month</source>
         <translation>Hónap</translation>
     </message>
@@ -1235,12 +1284,12 @@ p, li { white-space: pre-wrap; }
         <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
         <source>Set up and secure your camera</source>
         <translation>Állítsa be és védje a kamerát</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Jelenlegi jelszó:</translation>
@@ -1429,7 +1478,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
         <source>Set up and secure your camera</source>
         <translation>Állítsa be és védje a kamerát</translation>
     </message>
@@ -1837,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris beállítási varázsló</translation>
     </message>
@@ -1855,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>English</source>
         <translation>Angol</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
         <source>Start</source>
         <translation>Indítás</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>French</source>
         <translation>Francia</translation>
     </message>
@@ -1981,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finn</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Válassza ki a típust</translation>
     </message>

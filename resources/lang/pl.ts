@@ -607,7 +607,7 @@
         <translation>Połącz kamerę z siecią bezprzewodowo</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+102"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Zarejestruj się w olvaris, aby mieć dostęp&lt;br&gt;do kamery z dowolnego miejsca</translation>
     </message>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Nadaj kamerze nazwę&lt;br&gt;i hasło</translation>
     </message>
@@ -1175,7 +1175,56 @@ p, li { white-space: pre-wrap; }
         <translation>Koniec:</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+78"/>
+        <location line="+49"/>
+        <source>Sun</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Niedz.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Mon</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Pon.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Tue</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Wt.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Wed</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Śr.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Thu</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Czw.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Fri</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Pt.</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+49"/>
+        <source>Sat</source>
+        <extracomment>day of the week</extracomment>
+        <translation>Sob.</translation>
+    </message>
+    <message>
+        <location line="+173"/>
         <source>Month</source>
         <translation>Miesiąc</translation>
     </message>
@@ -1235,12 +1284,12 @@ p, li { white-space: pre-wrap; }
         <translation>Zarejestruj się w olvaris, aby mieć dostęp&lt;br&gt;do kamery z dowolnego miejsca</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-13"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
         <source>Set up and secure your camera</source>
         <translation>Skonfiguruj i zabezpiecz kamerę</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Bieżące hasło:</translation>
@@ -1429,7 +1478,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+197"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
         <source>Set up and secure your camera</source>
         <translation>Skonfiguruj i zabezpiecz kamerę</translation>
     </message>
@@ -1672,7 +1721,7 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <location line="+43"/>
         <source>Exit</source>
-        <translation>Wyjście</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1746,7 +1795,7 @@ p, li { white-space: pre-wrap; }
         <location line="+4"/>
         <location line="+91"/>
         <source>Exit</source>
-        <translation>Wyjście</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1780,7 +1829,7 @@ p, li { white-space: pre-wrap; }
         <location line="+26"/>
         <location filename="../../welcome/oppspage.cpp" line="+102"/>
         <source>Exit</source>
-        <translation>Wyjście</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1837,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+534"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
         <source>olvaris Setup Wizard</source>
         <translation>Kreator konfiguracji olvaris</translation>
     </message>
@@ -1855,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>English</source>
         <translation>Angielski</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+463"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
         <source>Start</source>
         <translation>Rozpocznij</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-462"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
         <source>French</source>
         <translation>Francuski</translation>
     </message>
@@ -1981,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Fiński</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Wybierz model</translation>
     </message>
@@ -2039,13 +2088,13 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Wybierz inny folder do zapisania pliku lub kliknij &lt;b&gt;Wyjście&lt;/b&gt;, aby zamknąć kreator&lt;br&gt;konfiguracji, i przejdź do %1, aby ręcznie pobrać najnowszą wersję&lt;br&gt;kreatora konfiguracji.</translation>
+        <translation>Wybierz inny folder do zapisania pliku lub kliknij &lt;b&gt;Zakończ&lt;/b&gt;, aby zamknąć kreator&lt;br&gt;konfiguracji, i przejdź do %1, aby ręcznie pobrać najnowszą wersję&lt;br&gt;kreatora konfiguracji.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+11"/>
         <source>Exit</source>
-        <translation>Wyjście</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <location line="-5"/>

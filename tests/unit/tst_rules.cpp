@@ -360,6 +360,9 @@ private slots:
         const PostRequest name = nameRequest(false, "a é&b._~");
         QCOMPARE(name.pathAndQuery + QString::fromLatin1(name.body),
                  QString("/system.cgi?ConfigReboot=NO&CameraName=a%20%C3%A9%26b._~"));
+        const auto dstRequest = [](bool korva, bool enable, bool autoChecked, const DstSettings& settings) {
+            return dstPath(korva) + dstContent(korva, enable, autoChecked, settings);
+        };
         DstSettings s{5, QDate(2000, 3, 1), QDate(2000, 11, 1), 1, 0, 0, 0, QTime(2, 0), QTime(2, 0)};
         QCOMPARE(dstRequest(true, true, false, s), QString("/config/datetime.cgi?dstenable=yes&dstauto=no&offset=2"
                                                            "&starttime=3.2.0/02:00:00&stoptime=11.1.0/02:00:00"));

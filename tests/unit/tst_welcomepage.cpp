@@ -113,7 +113,7 @@ private slots:
         gWelcomePage->bindingDCP();
         gInternetReachable = gJsonFileReady = type == 2;
         checkType = type;
-        gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(jsonUrl));
+        gWelcomePage->sendCheckRequest(jsonUrl);
         QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
         QTRY_VERIFY(!welcomeRepliesPending());
 
@@ -127,6 +127,29 @@ private slots:
             QCOMPARE(checkType, 0);
             QVERIFY(dcpPortHeld());
         }
+    }
+
+    // A probe answered after the chain moved on to the catalogue is neither parsed as the
+    // catalogue nor followed as its redirect.
+    void lateProbeAnswerIsNoCatalogue_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("web page") << HttpTestServer::ok("<html>online</html>");
+        QTest::newRow("redirect") << HttpTestServer::redirect(302, "https://probe.test/elsewhere");
+    }
+
+    void lateProbeAnswerIsNoCatalogue()
+    {
+        QFETCH(Answer, answer);
+        startServer(kProbePath, answer);
+        gWelcomePage->checkInternetRequest();  // tick 0 sends the probe
+        checkType = 1;                         // a sooner answer has led on to the catalogue
+        QTRY_COMPARE(server->requestsFor(kProbePath), 1);
+        QTRY_VERIFY(!welcomeRepliesPending());
+        QVERIFY(gOppsPage->isHidden());
+        QVERIFY(ModelRouteMap.isEmpty());
+        QCOMPARE(checkType, 1);
+        QCOMPARE(jsonUrl, server->url(kCataloguePath));
     }
 
     // The probe sent by the timeout tick is answered after the no-Internet page has shown;

@@ -34,6 +34,8 @@ private slots:
     void redirectedInstallerTargetFetched();
     void oversizedAnswersFail_data();
     void oversizedAnswersFail();
+    void closeCrossLeavesTheRoad_data();
+    void closeCrossLeavesTheRoad();
 
 private:
     void serve(const Answers& answers);
@@ -110,7 +112,7 @@ void TestWelcomeUpdate::spriteBeforeCatalogueIsCutAgain()
     QCOMPARE(assembleImagesPath, QString("/start/assemble_image/"));
 
     checkType = 1;
-    gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(server->url("/tolmwizard.json")));
+    gWelcomePage->sendCheckRequest(server->url("/tolmwizard.json"));
     QTRY_VERIFY(gJsonFileReady);
     QCOMPARE(assembleImagesPath, spriteFolder() + "/assemble_image_clip/");
     QVERIFY(QFile::exists(assembleImagesPath + "late2.png"));
@@ -183,10 +185,38 @@ void TestWelcomeUpdate::oversizedAnswersFail()
     else if (path == "/wizard/")
         gWelcomePage->checkWizardUpdateUriConnection();
     else
-        gWelcomePage->tolmwizardNetworkManager->get(QNetworkRequest(server->url(path)));
+        gWelcomePage->sendCheckRequest(server->url(path));
     QTRY_COMPARE(server->requests.size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), 10000);
     QVERIFY(!gJsonFileReady && !gWelcomePage->wizardUpdateFound && !gAssembleImageReady);
+}
+
+// Every close cross of the update road goes on with this wizard, and in test mode the next update
+// check asks the test base again, not the installer.
+void TestWelcomeUpdate::closeCrossLeavesTheRoad_data()
+{
+    QTest::addColumn<QString>("popup");
+    QTest::newRow("new version") << "UpdateWizardMsgBox";
+    QTest::newRow("download successful") << "UpdateWizardStatusMsgBox";
+    QTest::newRow("path error") << "UpdateWizardPathErrorMsgBox";
+    QTest::newRow("download error") << "UpdateWizardDownloadErrorMsgBox";
+}
+
+void TestWelcomeUpdate::closeCrossLeavesTheRoad()
+{
+    QFETCH(QString, popup);
+    gIsQATest = true;
+    TolmWizardUpdateUrl = QUrl("https://dl.test/files/setup.exe");
+    const QMap<QString, void (WelcomePage::*)()> open{
+        {"UpdateWizardMsgBox", &WelcomePage::popupUpdateWizardMsgBox},
+        {"UpdateWizardStatusMsgBox", &WelcomePage::popupUpdateWizardStatusMsgBox},
+        {"UpdateWizardPathErrorMsgBox", &WelcomePage::popupUpdateWizardPathErrorMsgBox},
+        {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox}};
+    (gWelcomePage->*open[popup])();
+    gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxClose_Button->click();
+    QCOMPARE(popupShown(), QString());
+    QVERIFY(gAgreementPage->isVisibleTo(gMainpage));
+    QCOMPARE(TolmWizardUpdateUrl, QUrl(gQATestBaseUrl + "vt_devices.json"));
 }
 
 QTEST_MAIN(TestWelcomeUpdate)

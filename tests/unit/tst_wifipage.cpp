@@ -200,6 +200,82 @@ private slots:
         QCOMPARE(gHostIps[9], QString("127.0.0.10"));  // not the loopback's; of twelve addresses, ten recorded
     }
 
+    // A scan answer counts while the page is the current one, whether the window is minimized or
+    // not; on another page it is a discovery answer.
+    void answersCountWhileCurrent_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("counts");
+        QTest::newRow("shown") << "shown" << true;
+        QTest::newRow("minimized") << "minimized" << true;
+        QTest::newRow("restored") << "restored" << true;
+        QTest::newRow("another page") << "another page" << false;
+    }
+
+    void answersCountWhileCurrent()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, counts);
+        gMainpage->show();
+        if (window == "another page")
+            gMainpage->showPage(page(), gDeviceSetupCompletePage);
+        else if (window != "shown")
+            gMainpage->showMinimized();
+        if (window == "restored")
+            gMainpage->showNormal();
+        QSignalSpy ready(gDCPUtils, &DCPUtils::deviceConnnectionReady);
+        QSignalSpy found(gDCPUtils, &DCPUtils::foundDevice);
+        page()->pressSkipButton();
+        page()->checkDeviceConnection();  // the first scan pass
+        QVERIFY(!receiver.nextText().isEmpty());
+        gDCPUtils->handleDatagram(replyDatagram("1;M=" + kCamMac.toLatin1() + ";D=VKC-3100;I=192.168.0.20;P=2.0"));
+        QCOMPARE(ready.count(), counts ? 1 : 0);
+        QCOMPARE(found.count(), counts ? 0 : 1);
+        QTRY_COMPARE(page()->gotDeviceConnection, counts);
+        gMainpage->showNormal();
+        gMainpage->hide();
+    }
+
+    // A cloud page that fails to load during the cloud re-check opens no popup and ends that
+    // check; a wait the person starts afterwards runs on.
+    void failedCloudLoadIsQuiet_data()
+    {
+        QTest::addColumn<bool>("wps");  // the later wait: the WPS search, else the Wi-Fi settings
+        QTest::newRow("WPS search") << true;
+        QTest::newRow("Wi-Fi settings") << false;
+    }
+
+    void failedCloudLoadIsQuiet()
+    {
+        QFETCH(bool, wps);
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        LogRecorder log;
+        gMainpage->showBusy();
+        page()->checkOpenAPIUriInfoTimer->start(1000);
+        page()->gotOpenAPIUriInfo = true;
+        openAPISiteFound = "https://127.0.0.1:9/";  // not the cloud service: its loads are refused
+        page()->checkOpenAPIUriInfoConnection();
+        QTRY_VERIFY(log.contains("Fail :"));
+        QTest::qWait(200);  // a later failure of the other load comes meanwhile
+        QVERIFY(!gMainpage->findChild<MessageBoxPage*>("cloudServiceFailedWarning"));
+
+        if (wps) {
+            page()->pressWPSButton();
+        } else {
+            answerSurvey({"Cafe"});
+            page()->ui->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+        }
+        page()->pressNextButton();
+        QTimer* later = wps ? page()->checkDeviceConnectionTimer : page()->checkdAutoConnectTimer;
+        for (int n = 0; n <= 30 && page()->checkOpenAPIUriInfoTimer->isActive(); ++n)
+            page()->checkOpenAPIUriInfoConnection();
+        QVERIFY(later->isActive());
+        QVERIFY(gMainpage->isBusy());
+        QVERIFY(!gMainpage->findChild<MessageBoxPage*>("cloudServiceFailedWarning"));
+        gMainpage->hideBusy();
+    }
+
     // Back to the cloud step drops an answer asked for before it; no camera chosen is no crash.
     void backToCloudStep()
     {
