@@ -55,7 +55,7 @@ QNetworkReply* CloudServicesPage::sendRest(QNetworkAccessManager* manager, const
         reply = manager->post(request, body);
     }
     reply->setProperty(kRestProperty, true);
-    ReplyLimits::bound(reply, ReplyLimits::kCloudBytes);
+    ReplyLimits::bound(reply, ReplyLimits::kCloud);
     return reply;
 }
 

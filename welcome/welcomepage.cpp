@@ -104,11 +104,9 @@ WelcomePage::WelcomePage(QWidget* parent)
             &WelcomePage::langComboBoxIndexChanged);
 
     // Each manager carries one kind of answer (the probe's is bounded once more where it is sent).
-    tolmwizardNetworkManager =
-        createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot, ReplyLimits::kCatalogueBytes);
-    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSpriteBytes);
-    tolmwizardDownloadDeviceIconManager =
-        createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSpriteBytes);
+    tolmwizardNetworkManager = createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot, ReplyLimits::kCatalogue);
+    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSprite);
+    tolmwizardDownloadDeviceIconManager = createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSprite);
 
     waitWizardInternetNumber = 0;
     checkType = 0;
@@ -134,9 +132,8 @@ WelcomePage::WelcomePage(QWidget* parent)
     checkWizardUpdateUriTimer = createTimer(&WelcomePage::checkWizardUpdateUriConnection);
 
     tolmwizardUpdateUriManager =
-        createManager(&WelcomePage::getWizardUpdateUriFinishedSlot, ReplyLimits::kUpdateDescriptionBytes);
-    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished, ReplyLimits::kInstallerBytes,
-                                            ReplyLimits::kInstallerTransferMs);
+        createManager(&WelcomePage::getWizardUpdateUriFinishedSlot, ReplyLimits::kUpdateDescription);
+    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished, ReplyLimits::kInstaller);
 }
 
 WelcomePage::~WelcomePage()
@@ -144,10 +141,10 @@ WelcomePage::~WelcomePage()
     delete ui;
 }
 
-QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*), qint64 maxBytes,
-                                                  int timeoutMs)
+QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*),
+                                                  const ReplyLimits::Limits& limits)
 {
-    QNetworkAccessManager* manager = new ReplyLimits::BoundedManager(maxBytes, this, timeoutMs);
+    QNetworkAccessManager* manager = new ReplyLimits::BoundedManager(limits, this);
     connect(manager, &QNetworkAccessManager::finished, this, finished);
     connect(manager, &QNetworkAccessManager::authenticationRequired, this, &WelcomePage::checkRequestAuthRequired);
     connect(manager, &QNetworkAccessManager::sslErrors, this, &WelcomePage::checkRequestsslErrors);
@@ -267,8 +264,7 @@ void WelcomePage::checkInternetRequest()
         // answer lets Retry succeed on its first tick.
         if (waitWizardInternetNumber % 2 == 0 && !gInternetReachable) {
             WLOG << "check [Wizard Internet] [GET] url :" << wizardInternetUrl;
-            ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl)),
-                               ReplyLimits::kProbeBytes);
+            ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(wizardInternetUrl)), ReplyLimits::kProbe);
         }
     }
     WLOG << "waitWizardInternetNumber :" << waitWizardInternetNumber;
@@ -322,7 +318,7 @@ void WelcomePage::restartInternetCheck()
 
 void WelcomePage::probeInternet(const QUrl& url)
 {
-    ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(url)), ReplyLimits::kProbeBytes);
+    ReplyLimits::bound(tolmwizardNetworkManager->get(QNetworkRequest(url)), ReplyLimits::kProbe);
 }
 
 void WelcomePage::clearAccessCaches()
