@@ -319,7 +319,8 @@ void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkRep
     gDeviceSetupPage->setInputWidgetsEnabled(true);
     clearCaches();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
+    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString())
+         << ReplyLimits::stopNote(reply);
     WLOG << tag << "Fail reply->readAll()" << masked(body);
     gMainpage->hideBusy();
     if (untrusted)

@@ -277,7 +277,7 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
     const QString code = replyStatus(reply, "tolmwizardNetworkManager http");
 
     if (reply->error() != QNetworkReply::NoError) {
-        WLOG << "network error :" << reply->errorString();
+        WLOG << "network error :" << reply->errorString() << ReplyLimits::stopNote(reply);
         gInternetReachable = false;
         gJsonFileReady = false;
     } else if (code == "200" || code == "301" || code == "302") {
