@@ -2,7 +2,8 @@
 """Hostile peers in the lab against the real wizard: (a) the Internet probe answered over plain
 HTTP with 1 MB of gzip that inflates to 1 GiB leaves the wizard's memory within 100 MB of its level
 before, and the probe asked for an uncompressed answer; (b) a device add whose answer trickles one
-byte every 5 s ends in the cloud failure popup by the cloud request's deadline."""
+byte every 5 s ends in the cloud failure popup by the cloud request's deadline; every request to the
+cloud service over https, its web pages' included, asked for an uncompressed answer."""
 
 import json
 import time
@@ -68,6 +69,10 @@ class HostilePeers(unittest.TestCase):
             w.snap("hostile_trickle_popup.png", settle=0.5)
         self.assertEqual([r["status"] for r in cloud.requests("/me/device/add")], ["trickle"])
         self.assertEqual(cloud.requests("/me/user/info"), [])
+        # Over https too, the pages the web views load and the wizard's own requests ask for no compression.
+        asked = {r["path"]: r["acceptEncoding"] for r in cloud.requests() if "method" in r}
+        self.assertIn("/login", asked)
+        self.assertEqual(set(asked.values()), {"identity"}, asked)
 
 
 if __name__ == "__main__":

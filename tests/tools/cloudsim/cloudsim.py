@@ -32,7 +32,7 @@ the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 M
 "trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
 120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect.
 Every request is recorded as one JSON line:
-    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "status"}
+    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
 """
 
@@ -123,7 +123,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         query = {k: v[-1] for k, v in urllib.parse.parse_qs(raw_query, keep_blank_values=True).items()}
         entry = {"method": method, "path": path, "query": query, "rawQuery": raw_query,
                  "contentType": self.headers.get("Content-Type", ""),
-                 "contentLength": self.headers.get("Content-Length"), "body": body.decode("utf-8", "replace")}
+                 "contentLength": self.headers.get("Content-Length"), "body": body.decode("utf-8", "replace"),
+                 "acceptEncoding": self.headers.get("Accept-Encoding", "")}
         routes = {("GET", "/oauth/access_token"): self.access_token, ("GET", "/oauth/authorize"): self.authorize,
                   ("GET", "/login"): self.login_form, ("POST", "/login"): self.login,
                   ("GET", "/me/user/add_dialog"): self.add_dialog, ("POST", "/signup"): self.signup,
