@@ -4,51 +4,74 @@
 #include <QImage>
 #include <QImageReader>
 #include <QNetworkReply>
+#include <QTimer>
 
 namespace {
-const char kTooLargeProperty[] = "tolmReplyTooLarge";
+const char kStopProperty[] = "tolmReplyStop";
 
-void abortTooLarge(QNetworkReply* reply)
+void stop(QNetworkReply* reply, ReplyLimits::Stop why)
 {
-    if (reply->isFinished() || reply->property(kTooLargeProperty).toBool())
+    if (reply->isFinished() || ReplyLimits::stopped(reply) != ReplyLimits::Stop::None)
         return;
-    reply->setProperty(kTooLargeProperty, true);
+    reply->setProperty(kStopProperty, int(why));
     reply->abort();
+}
+
+bool compressed(const QNetworkReply* reply)
+{
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    return !encoding.isEmpty() && encoding != "identity";
 }
 }  // namespace
 
 namespace ReplyLimits {
 
-QNetworkRequest limited(QNetworkRequest request, int timeoutMs)
-{
-    request.setTransferTimeout(timeoutMs);
-    return request;
-}
-
-void bound(QNetworkReply* reply, qint64 maxBytes)
+void bound(QNetworkReply* reply, const Limits& limits)
 {
     if (!reply)
         return;
+    const qint64 maxBytes = limits.maxBytes;
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, maxBytes] {
+        if (compressed(reply)) {
+            stop(reply, Stop::Compressed);
+            return;
+        }
         bool known = false;
         const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
         if (known && announced > maxBytes)
-            abortTooLarge(reply);
+            stop(reply, Stop::TooLarge);
     });
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received, qint64) {
         if (received > maxBytes)
-            abortTooLarge(reply);
+            stop(reply, Stop::TooLarge);
     });
     // Without a length, Qt reports no progress: what waits unread counts instead.
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, maxBytes] {
         if (reply->bytesAvailable() > maxBytes)
-            abortTooLarge(reply);
+            stop(reply, Stop::TooLarge);
     });
+    QTimer::singleShot(limits.deadlineMs, reply, [reply] { stop(reply, Stop::Overdue); });
 }
 
-bool tooLarge(const QNetworkReply* reply)
+Stop stopped(const QNetworkReply* reply)
 {
-    return reply && reply->property(kTooLargeProperty).toBool();
+    return reply ? Stop(reply->property(kStopProperty).toInt()) : Stop::None;
+}
+
+QString stopNote(const QNetworkReply* reply)
+{
+    switch (stopped(reply)) {
+    case Stop::TooLarge:
+        return QStringLiteral("(larger than the size limit)");
+    case Stop::Compressed:
+        return QStringLiteral("(compressed, refused: %1)")
+            .arg(QString::fromLatin1(reply->rawHeader("Content-Encoding").left(32)));
+    case Stop::Overdue:
+        return QStringLiteral("(not finished by its deadline)");
+    case Stop::None:
+        break;
+    }
+    return QString();
 }
 
 QImage picture(const QByteArray& body, qint64 maxPixels)
@@ -64,17 +87,20 @@ QImage picture(const QByteArray& body, qint64 maxPixels)
     return reader.read();
 }
 
-BoundedManager::BoundedManager(qint64 maxBytes, QObject* parent, int timeoutMs)
+BoundedManager::BoundedManager(const Limits& limits, QObject* parent)
     : QNetworkAccessManager(parent)
-    , maxBytes(maxBytes)
-    , timeoutMs(timeoutMs)
+    , limits(limits)
 {}
 
 QNetworkReply* BoundedManager::createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoingData)
 {
-    QNetworkReply* reply = QNetworkAccessManager::createRequest(
-        op, request.transferTimeout() > 0 ? request : limited(request, timeoutMs), outgoingData);
-    bound(reply, maxBytes);
+    QNetworkRequest bounded(request);
+    if (bounded.transferTimeout() <= 0)
+        bounded.setTransferTimeout(limits.transferMs);
+    // Qt would ask for gzip and deflate and inflate them in its own thread, before any check here.
+    bounded.setRawHeader("Accept-Encoding", "identity");
+    QNetworkReply* reply = QNetworkAccessManager::createRequest(op, bounded, outgoingData);
+    bound(reply, limits);
     return reply;
 }
 

@@ -3,18 +3,23 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QString>
 #include <QtGlobal>
 
 class QImage;
 class QNetworkReply;
 
-// Limits on what the program takes from an HTTP(S) peer: a size for each kind of answer,
-// enforced while it arrives, and a transfer limit for every request.
+// Limits on what the program takes from an HTTP(S) peer. Each kind of request has a size for
+// its answer, enforced while it arrives; a transfer limit, the longest wait without progress;
+// and a deadline for the whole exchange, whatever pace the peer keeps. Answers are asked for
+// uncompressed and a compressed one is refused at its headers: nothing is inflated, so the
+// size counts what memory holds.
 namespace ReplyLimits {
 
 constexpr qint64 kSnapshotBytes = 4 * 1024 * 1024;
 constexpr int kSnapshotPixels = 4096 * 4096;
 constexpr qint64 kCloudBytes = 256 * 1024;
+constexpr qint64 kCloudPageBytes = 2 * 1024 * 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;
@@ -29,31 +34,58 @@ constexpr qint64 kInstallerBytes = 512LL * 1024 * 1024;
 constexpr int kTransferMs = 15000;
 constexpr int kInstallerTransferMs = 120000;
 
-// request with a transfer limit: the network manager gives up after timeoutMs without progress.
-QNetworkRequest limited(QNetworkRequest request, int timeoutMs = kTransferMs);
+struct Limits
+{
+    qint64 maxBytes;  // of the answer's body
+    int transferMs;   // without progress
+    int deadlineMs;   // from the request to the answer's last byte
+};
 
-// Aborts reply as soon as its announced length or the bytes received pass maxBytes; it then
-// finishes with QNetworkReply::OperationCanceledError and tooLarge(reply) is true.
-void bound(QNetworkReply* reply, qint64 maxBytes);
-bool tooLarge(const QNetworkReply* reply);
+// The kinds. An honest answer comes well within its deadline; the installer's ends its request
+// before the download wait (399 s) gives up.
+constexpr Limits kProbe{kProbeBytes, kTransferMs, 10000};
+constexpr Limits kCatalogue{kCatalogueBytes, kTransferMs, 15000};
+constexpr Limits kSprite{kSpriteBytes, kTransferMs, 25000};
+constexpr Limits kUpdateDescription{kUpdateDescriptionBytes, kTransferMs, 15000};
+constexpr Limits kInstaller{kInstallerBytes, kInstallerTransferMs, 390000};
+constexpr Limits kCgi{kCgiBytes, kTransferMs, 20000};
+constexpr Limits kSnapshot{kSnapshotBytes, kTransferMs, 10000};
+constexpr Limits kOpenApi{kOpenApiBytes, kTransferMs, 20000};
+constexpr Limits kCloud{kCloudBytes, kTransferMs, 20000};          // REST answers, bounded where sent
+constexpr Limits kCloudPage{kCloudPageBytes, kTransferMs, 30000};  // the web views' pages and resources
+
+// What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.
+enum class Stop
+{
+    None,
+    TooLarge,    // its announced length or the bytes received passed maxBytes
+    Compressed,  // a Content-Encoding other than identity
+    Overdue,     // not finished by the deadline
+};
+
+// Ends reply when it passes limits' size, comes compressed or is not finished by the deadline
+// (counted from this call). The transfer limit is the manager's: see BoundedManager.
+void bound(QNetworkReply* reply, const Limits& limits);
+Stop stopped(const QNetworkReply* reply);
+// For the log: "" or why the limits ended reply, in parentheses.
+QString stopNote(const QNetworkReply* reply);
 
 // The picture in body, decoded only when the size its header gives holds at most maxPixels;
 // null otherwise, also when the header tells no size.
 QImage picture(const QByteArray& body, qint64 maxPixels);
 
-// A manager for one kind of answer: every request it sends gets the transfer limit unless it
-// carries its own, and every reply the size limit.
+// A manager for one kind of request: every request it sends asks for an uncompressed answer
+// and gets the transfer limit unless it carries its own; every reply is bounded by limits.
 class BoundedManager : public QNetworkAccessManager
 {
 public:
-    BoundedManager(qint64 maxBytes, QObject* parent, int timeoutMs = kTransferMs);
+    BoundedManager(const Limits& limits, QObject* parent);
 
 protected:
     QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* outgoingData) override;
 
 private:
-    qint64 maxBytes;
-    int timeoutMs;
+    Limits limits;
 };
 
 }  // namespace ReplyLimits

@@ -56,7 +56,7 @@ QNetworkReply* CloudServicesPage::sendRest(QNetworkAccessManager* manager, const
         reply = manager->post(request, body);
     }
     reply->setProperty(kRestProperty, true);
-    ReplyLimits::bound(reply, ReplyLimits::kCloudBytes);
+    ReplyLimits::bound(reply, ReplyLimits::kCloud);
     return reply;
 }
 
@@ -318,7 +318,8 @@ void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkRep
     *pageReached = false;
     clearCaches();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
+    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString())
+         << ReplyLimits::stopNote(reply);
     WLOG << tag << "Fail reply->readAll()" << masked(body);
     if (untrusted)
         gDCPUtils->expectNoRedirect();

@@ -68,7 +68,7 @@ bool isRedirectListener(const QUrl& url)
 }
 
 Manager::Manager(bool redirectListenerAllowed, QObject* parent)
-    : ReplyLimits::BoundedManager(kPageBytes, parent)
+    : ReplyLimits::BoundedManager(ReplyLimits::kCloudPage, parent)
     , redirectListenerAllowed(redirectListenerAllowed)
 {}
 

@@ -20,9 +20,6 @@ bool isRedirectListener(const QUrl& url);
 // True for a reply of Manager that refused its request.
 bool isRefused(const QNetworkReply* reply);
 
-// Pages and their resources; REST answers get ReplyLimits::kCloudBytes from their sender.
-constexpr qint64 kPageBytes = 2 * 1024 * 1024;
-
 // Sends only to cloud addresses (and, for a web view's manager, to the redirect listener), each
 // request with a transfer limit and a size limit. Any other request, a redirect included,
 // finishes at once with ContentAccessDenied and no connection.

@@ -62,7 +62,7 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
             &DeviceSetupCompletePage::pressDeviceInfoPasswordButton);
     connect(ui->DSCPFinish_Button, &QPushButton::clicked, this, &DeviceSetupCompletePage::pressFinishButton);
 
-    getImageManager = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshotBytes, this);
+    getImageManager = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshot, this);
     connect(getImageManager, &QNetworkAccessManager::finished, this, &DeviceSetupCompletePage::getImagefinishedSlot);
     connect(getImageManager, &QNetworkAccessManager::authenticationRequired, this,
             &DeviceSetupCompletePage::slotAuthenticationRequired);
@@ -217,8 +217,7 @@ void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
     WLOG << "getImagefinishedSlot finished";
     WLOG << "HTTP Status Code :" << status.toString();
     if (failed) {
-        WLOG << "Http Error" << reply->errorString()
-             << (ReplyLimits::tooLarge(reply) ? "(larger than the size limit)" : "");
+        WLOG << "Http Error" << reply->errorString() << ReplyLimits::stopNote(reply);
         return;
     }
     WLOG << "HTTP return bytes.size :" << body.size();

@@ -53,7 +53,7 @@ bool validIndex(int idx)
 DCPUtils::DCPUtils()
 {
     WLOG << "DCPUtils Constructor Initializing ...";
-    networkManager = new ReplyLimits::BoundedManager(ReplyLimits::kCgiBytes, this);
+    networkManager = new ReplyLimits::BoundedManager(ReplyLimits::kCgi, this);
     connect(networkManager, &QNetworkAccessManager::finished, this, &DCPUtils::deviceCGICallBack);
     connect(networkManager, &QNetworkAccessManager::sslErrors, this, &DCPUtils::sslErrors);
     connect(networkManager, &QNetworkAccessManager::authenticationRequired, this, &DCPUtils::checkRequestAuthRequired);

@@ -157,8 +157,8 @@ void DCPUtils::deviceCGICallBack(QNetworkReply* reply)
     WLOG << "[CGI] callback http status code :" << status;
     if (reply->error() != QNetworkReply::NoError) {
         WLOG << "Error Code :" << int(reply->error());
-        if (ReplyLimits::tooLarge(reply))
-            WLOG << "[CGI] answer larger than" << ReplyLimits::kCgiBytes << "bytes, dropped";
+        if (ReplyLimits::stopped(reply) != ReplyLimits::Stop::None)
+            WLOG << "[CGI] answer dropped" << ReplyLimits::stopNote(reply);
     } else {
         // Only a prefix of the answer goes into the log.
         WLOG << "[CGI] callback http return value :"

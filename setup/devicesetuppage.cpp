@@ -120,7 +120,7 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
     tryInternetNum = 0;
 
     // Cameras present self-signed certificates and ask for their own credentials.
-    getdSetupDeviceImageNAM = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshotBytes, this);
+    getdSetupDeviceImageNAM = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshot, this);
     connect(getdSetupDeviceImageNAM, &QNetworkAccessManager::finished, this, &DeviceSetupPage::getImagefinishedSlot);
     connect(getdSetupDeviceImageNAM, &QNetworkAccessManager::authenticationRequired, this,
             &DeviceSetupPage::slotAuthenticationRequired);

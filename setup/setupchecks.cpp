@@ -114,7 +114,7 @@ QNetworkReply* askOpenApi(QNetworkAccessManager* manager, const QUrl& url)
         return nullptr;
     }
     QNetworkReply* reply = manager->get(QNetworkRequest(url));
-    ReplyLimits::bound(reply, ReplyLimits::kOpenApiBytes);
+    ReplyLimits::bound(reply, ReplyLimits::kOpenApi);
     return reply;
 }
 

@@ -106,11 +106,9 @@ WelcomePage::WelcomePage(QWidget* parent)
             &WelcomePage::langComboBoxIndexChanged);
 
     // Each manager carries one kind of answer (the probe's is bounded once more where it is sent).
-    tolmwizardNetworkManager =
-        createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot, ReplyLimits::kCatalogueBytes);
-    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSpriteBytes);
-    tolmwizardDownloadDeviceIconManager =
-        createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSpriteBytes);
+    tolmwizardNetworkManager = createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot, ReplyLimits::kCatalogue);
+    tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSprite);
+    tolmwizardDownloadDeviceIconManager = createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSprite);
 
     waitWizardInternetNumber = 0;
     checkType = 0;
@@ -136,9 +134,8 @@ WelcomePage::WelcomePage(QWidget* parent)
     checkWizardUpdateUriTimer = createTimer(&WelcomePage::checkWizardUpdateUriConnection);
 
     tolmwizardUpdateUriManager =
-        createManager(&WelcomePage::getWizardUpdateUriFinishedSlot, ReplyLimits::kUpdateDescriptionBytes);
-    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished, ReplyLimits::kInstallerBytes,
-                                            ReplyLimits::kInstallerTransferMs);
+        createManager(&WelcomePage::getWizardUpdateUriFinishedSlot, ReplyLimits::kUpdateDescription);
+    tolmwizardUpdateManager = createManager(&WelcomePage::downloadWizardUpdateFinished, ReplyLimits::kInstaller);
 }
 
 WelcomePage::~WelcomePage()
@@ -146,10 +143,10 @@ WelcomePage::~WelcomePage()
     delete ui;
 }
 
-QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*), qint64 maxBytes,
-                                                  int timeoutMs)
+QNetworkAccessManager* WelcomePage::createManager(void (WelcomePage::*finished)(QNetworkReply*),
+                                                  const ReplyLimits::Limits& limits)
 {
-    QNetworkAccessManager* manager = new ReplyLimits::BoundedManager(maxBytes, this, timeoutMs);
+    QNetworkAccessManager* manager = new ReplyLimits::BoundedManager(limits, this);
     connect(manager, &QNetworkAccessManager::finished, this, finished);
     connect(manager, &QNetworkAccessManager::authenticationRequired, this, &WelcomePage::checkRequestAuthRequired);
     connect(manager, &QNetworkAccessManager::sslErrors, this, &WelcomePage::checkRequestsslErrors);
@@ -286,7 +283,7 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
         // A probe answered after the chain moved on to the catalogue is no catalogue.
         WLOG << "reply to an earlier check, ignored :" << reply->url();
     } else if (reply->error() != QNetworkReply::NoError) {
-        WLOG << "network error :" << reply->errorString();
+        WLOG << "network error :" << reply->errorString() << ReplyLimits::stopNote(reply);
         gInternetReachable = false;
         gJsonFileReady = false;
     } else if (code == "200" || code == "301" || code == "302") {
@@ -334,7 +331,7 @@ QNetworkReply* WelcomePage::sendCheckRequest(const QUrl& url)
 
 void WelcomePage::probeInternet(const QUrl& url)
 {
-    ReplyLimits::bound(sendCheckRequest(url), ReplyLimits::kProbeBytes);
+    ReplyLimits::bound(sendCheckRequest(url), ReplyLimits::kProbe);
 }
 
 void WelcomePage::clearAccessCaches()

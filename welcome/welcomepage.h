@@ -15,6 +15,9 @@ class QNetworkReply;
 class QTimer;
 class CloudServicesPage;
 struct SpriteKind;
+namespace ReplyLimits {
+struct Limits;
+}
 
 // State of the start check chain, shared with the access-point road and the update.
 extern bool gWizardUpdateDownloaded;
@@ -167,8 +170,8 @@ private:
     static void followRedirect(QNetworkReply* reply, QUrl& url);
     // Logs a reply's HTTP status under logPrefix and returns it as text ("" without one).
     static QString replyStatus(QNetworkReply* reply, const QString& logPrefix);
-    QNetworkAccessManager* createManager(void (WelcomePage::*finished)(QNetworkReply*), qint64 maxBytes,
-                                         int timeoutMs = 15000);
+    QNetworkAccessManager* createManager(void (WelcomePage::*finished)(QNetworkReply*),
+                                         const ReplyLimits::Limits& limits);
     QTimer* createTimer(void (WelcomePage::*tick)());
     void switchToPage(WizardPage* page);
     void spriteTick(const SpriteWait& wait);

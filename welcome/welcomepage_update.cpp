@@ -349,8 +349,7 @@ void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
     // over the size limit (the network layer reports those as errors) never take its name.
     const bool writeFailed = data->property(kInstallerWriteFailed).toBool();
     if (!writeFailed && (data->error() != QNetworkReply::NoError || code != "200")) {
-        WLOG << "installer not downloaded :" << data->errorString()
-             << (ReplyLimits::tooLarge(data) ? "(larger than the size limit)" : "");
+        WLOG << "installer not downloaded :" << data->errorString() << ReplyLimits::stopNote(data);
         failDownload();
         return;
     }

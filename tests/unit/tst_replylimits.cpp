@@ -1,19 +1,33 @@
 #include <QtTest>
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <zlib.h>
+
 #include "base/replylimits.h"
 
+using ReplyLimits::Stop;
+
+Q_DECLARE_METATYPE(ReplyLimits::Stop)
+Q_DECLARE_METATYPE(ReplyLimits::Limits)
+
 namespace {
-// Answers every request with the given head, then streams body bytes without an end.
-class StreamServer : public QTcpServer
+constexpr qint64 kMax = 100000;
+
+// Answers every request with head, a blank line and body: at once, or one byte every
+// trickleMs. An empty head never answers. request holds the last request's head.
+class PeerServer : public QTcpServer
 {
 public:
     QByteArray head;
-    qint64 bodyBytes = 0;  // sent after the head; -1 never answers
+    QByteArray body;
+    int trickleMs = 0;
+    QByteArray request;
 
 protected:
     void incomingConnection(qintptr descriptor) override
@@ -21,15 +35,69 @@ protected:
         auto* socket = new QTcpSocket(this);
         socket->setSocketDescriptor(descriptor);
         connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-            if (!socket->readAll().contains("\r\n\r\n") || bodyBytes < 0)
+            request += socket->readAll();
+            if (!request.contains("\r\n\r\n") || head.isEmpty())
                 return;
             socket->write(head + "\r\n");
-            const QByteArray chunk(64 * 1024, 'x');
-            for (qint64 sent = 0; sent < bodyBytes; sent += chunk.size())
-                socket->write(chunk.left(int(qMin<qint64>(chunk.size(), bodyBytes - sent))));
+            if (trickleMs <= 0) {
+                socket->write(body);
+                return;
+            }
+            auto* timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket, [this, socket, timer, sent = 0]() mutable {
+                if (sent < body.size())
+                    socket->write(body.mid(sent++, 1));
+                else
+                    timer->stop();
+            });
+            timer->start(trickleMs);
         });
     }
 };
+
+// zeros bytes of zeros, compressed as gzip (windowBits 31) or zlib (15), the way a server
+// sends Content-Encoding gzip or deflate; made piece by piece, so memory holds only the result.
+QByteArray compressedZeros(qint64 zeros, int windowBits)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, windowBits, 9, Z_RLE) != Z_OK)
+        return QByteArray();
+    const QByteArray input(1024 * 1024, '\0');
+    QByteArray output;
+    char buffer[64 * 1024];
+    for (qint64 left = zeros; left >= 0; left -= input.size()) {
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.constData()));
+        stream.avail_in = uInt(qMin<qint64>(left, input.size()));
+        const int flush = left <= input.size() ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            stream.next_out = reinterpret_cast<Bytef*>(buffer);
+            stream.avail_out = sizeof buffer;
+            deflate(&stream, flush);
+            output.append(buffer, int(sizeof buffer - stream.avail_out));
+        } while (stream.avail_out == 0);
+        if (flush == Z_FINISH)
+            break;
+    }
+    deflateEnd(&stream);
+    return output;
+}
+
+// The process's peak resident memory so far, in MiB.
+qint64 peakMib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
+    return -1;
+}
+
+QUrl addressOf(const PeerServer& server)
+{
+    return QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()));
+}
 }  // namespace
 
 class TestReplyLimits : public QObject
@@ -41,23 +109,17 @@ private slots:
         QTest::addColumn<QByteArray>("head");
         QTest::addColumn<qint64>("bodyBytes");
         QTest::addColumn<bool>("ok");
-        QTest::addColumn<bool>("tooLarge");
-        QTest::addColumn<int>("error");
+        QTest::addColumn<Stop>("stop");
 
-        const qint64 max = 100000;
-        QTest::newRow("exactly the limit") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n") << max << true
-                                           << false << int(QNetworkReply::NoError);
+        QTest::newRow("exactly the limit")
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n") << kMax << true << Stop::None;
         QTest::newRow("one byte over, announced")
-            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100001\r\n") << max + 1 << false << true
-            << int(QNetworkReply::OperationCanceledError);
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100001\r\n") << kMax + 1 << false << Stop::TooLarge;
         QTest::newRow("huge announced, little sent")
-            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n") << qint64(10) << false << true
-            << int(QNetworkReply::OperationCanceledError);
-        QTest::newRow("no length, streams past the limit")
-            << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n") << qint64(8 * 1024 * 1024) << false << true
-            << int(QNetworkReply::OperationCanceledError);
-        QTest::newRow("silent peer reaches the transfer limit")
-            << QByteArray() << qint64(-1) << false << false << int(QNetworkReply::OperationCanceledError);
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n") << qint64(10) << false << Stop::TooLarge;
+        QTest::newRow("no length, streams past the limit") << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n")
+                                                           << qint64(8 * 1024 * 1024) << false << Stop::TooLarge;
+        QTest::newRow("silent peer reaches the transfer limit") << QByteArray() << qint64(0) << false << Stop::None;
     }
 
     void bounded()
@@ -65,28 +127,170 @@ private slots:
         QFETCH(QByteArray, head);
         QFETCH(qint64, bodyBytes);
         QFETCH(bool, ok);
-        QFETCH(bool, tooLarge);
-        QFETCH(int, error);
+        QFETCH(Stop, stop);
 
-        StreamServer server;
+        PeerServer server;
         server.head = head;
-        server.bodyBytes = bodyBytes;
+        server.body = QByteArray(int(bodyBytes), 'x');
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
         // The manager gives the request its transfer limit and the reply its size limit.
-        ReplyLimits::BoundedManager manager(100000, nullptr, bodyBytes < 0 ? 500 : ReplyLimits::kTransferMs);
-        QNetworkReply* reply =
-            manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
-        QSignalSpy finished(reply, &QNetworkReply::finished);
+        ReplyLimits::BoundedManager manager({kMax, 500, 10000}, nullptr);
+        QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
         QVERIFY(finished.wait(5000));
 
-        QCOMPARE(reply->error() == QNetworkReply::NoError, ok);
-        QCOMPARE(int(reply->error()), error);
-        QCOMPARE(ReplyLimits::tooLarge(reply), tooLarge);
-        QVERIFY(reply->bytesAvailable() <= 100000 + 64 * 1024);
+        QCOMPARE(int(reply->error()), int(ok ? QNetworkReply::NoError : QNetworkReply::OperationCanceledError));
+        QCOMPARE(ReplyLimits::stopped(reply.data()), stop);
+        QVERIFY(reply->bytesAvailable() <= kMax + 64 * 1024);
         if (ok)
-            QCOMPARE(reply->readAll().size(), 100000);
-        delete reply;
+            QCOMPARE(reply->readAll().size(), int(kMax));
+    }
+
+    // Qt inflates what it asked to be compressed before any limit sees it: every request asks
+    // for the body as it is, and a compressed answer is refused at its headers.
+    void compressed_data()
+    {
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("askedFor");  // the caller's own Accept-Encoding
+        QTest::addColumn<bool>("ok");
+
+        const QByteArray plain(50000, '\0');
+        const QByteArray gzip = compressedZeros(plain.size(), 31);
+        const QByteArray deflate = compressedZeros(plain.size(), 15);
+        QTest::newRow("no encoding") << QByteArray() << plain << QByteArray() << true;
+        QTest::newRow("identity") << QByteArray("identity") << plain << QByteArray() << true;
+        QTest::newRow("gzip") << QByteArray("gzip") << gzip << QByteArray() << false;
+        QTest::newRow("gzip in capitals") << QByteArray("GZIP") << gzip << QByteArray() << false;
+        QTest::newRow("deflate") << QByteArray("deflate") << deflate << QByteArray() << false;
+        QTest::newRow("unknown encoding") << QByteArray("br") << QByteArray(500, 'b') << QByteArray() << false;
+        QTest::newRow("identity, then gzip") << QByteArray("identity, gzip") << gzip << QByteArray() << false;
+        QTest::newRow("the caller asked for gzip")
+            << QByteArray("gzip") << gzip << QByteArray("gzip, deflate") << false;
+    }
+
+    void compressed()
+    {
+        QFETCH(QByteArray, encoding);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, askedFor);
+        QFETCH(bool, ok);
+
+        PeerServer server;
+        server.head = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n";
+        if (!encoding.isEmpty())
+            server.head += "Content-Encoding: " + encoding + "\r\n";
+        server.body = body;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+
+        ReplyLimits::BoundedManager manager({kMax, 5000, 10000}, nullptr);
+        QNetworkRequest request(addressOf(server));
+        if (!askedFor.isEmpty())
+            request.setRawHeader("Accept-Encoding", askedFor);
+        QScopedPointer<QNetworkReply> reply(manager.get(request));
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
+        QVERIFY(finished.wait(5000));
+
+        QVERIFY2(server.request.toLower().contains("\r\naccept-encoding: identity\r\n"), server.request.constData());
+        QCOMPARE(server.request.count("ccept-Encoding"), 1);
+        QCOMPARE(int(reply->error()), int(ok ? QNetworkReply::NoError : QNetworkReply::OperationCanceledError));
+        QCOMPARE(ReplyLimits::stopped(reply.data()), ok ? Stop::None : Stop::Compressed);
+        if (ok)
+            QCOMPARE(reply->readAll(), body);
+    }
+
+    // 256 MiB of zeros in 256 KB of gzip, without a length: nothing inflates them.
+    void compressionBomb()
+    {
+        PeerServer server;
+        server.head = "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nConnection: close\r\n";
+        server.body = compressedZeros(256LL * 1024 * 1024, 31);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        const qint64 before = peakMib();
+
+        ReplyLimits::BoundedManager manager({kMax, 5000, 10000}, nullptr);
+        QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
+        QVERIFY(finished.wait(10000));
+
+        QCOMPARE(ReplyLimits::stopped(reply.data()), Stop::Compressed);
+        QVERIFY2(peakMib() - before < 64, qPrintable(QString("peak grew by %1 MiB").arg(peakMib() - before)));
+    }
+
+    // A peer that keeps the transfer limit from running out, a byte at a time, meets the deadline.
+    void deadline_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("trickleMs");
+        QTest::addColumn<bool>("ownBound");  // bound once more, as the probe and the REST requests are
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<Stop>("stop");
+
+        const QByteArray head("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n");
+        QTest::newRow("trickle past the deadline") << head << 100 << false << false << Stop::Overdue;
+        QTest::newRow("trickle past the request's own deadline") << head << 100 << true << false << Stop::Overdue;
+        QTest::newRow("quick enough") << head << 10 << false << true << Stop::None;
+        QTest::newRow("silent: the transfer limit first") << QByteArray() << 0 << false << false << Stop::None;
+    }
+
+    void deadline()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(int, trickleMs);
+        QFETCH(bool, ownBound);
+        QFETCH(bool, ok);
+        QFETCH(Stop, stop);
+
+        PeerServer server;
+        server.head = head;
+        server.body = QByteArray(40, 'x');
+        server.trickleMs = trickleMs;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+
+        const ReplyLimits::Limits limits{kMax, 300, 1500};
+        ReplyLimits::BoundedManager manager(ownBound ? ReplyLimits::Limits{kMax, 300, 60000} : limits, nullptr);
+        QElapsedTimer clock;
+        clock.start();
+        QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
+        if (ownBound)
+            ReplyLimits::bound(reply.data(), limits);
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
+        QVERIFY(finished.wait(limits.deadlineMs + 2000));
+
+        QCOMPARE(int(reply->error()), int(ok ? QNetworkReply::NoError : QNetworkReply::OperationCanceledError));
+        QCOMPARE(ReplyLimits::stopped(reply.data()), stop);
+        if (stop == Stop::Overdue)
+            QVERIFY(clock.elapsed() >= limits.deadlineMs - 50 && clock.elapsed() < limits.deadlineMs + 1000);
+        if (ok)
+            QCOMPARE(reply->readAll(), server.body);
+    }
+
+    // Every kind ends in time: under a minute, the installer within its download wait.
+    void kinds_data()
+    {
+        QTest::addColumn<ReplyLimits::Limits>("limits");
+        QTest::addColumn<int>("mostMs");
+
+        const int minute = 60000;
+        QTest::newRow("probe") << ReplyLimits::kProbe << minute / 4;
+        QTest::newRow("catalogue") << ReplyLimits::kCatalogue << minute / 2;
+        QTest::newRow("sprite") << ReplyLimits::kSprite << minute / 2;
+        QTest::newRow("update description") << ReplyLimits::kUpdateDescription << minute / 2;
+        QTest::newRow("installer") << ReplyLimits::kInstaller << 399000;
+        QTest::newRow("camera CGI") << ReplyLimits::kCgi << minute / 2;
+        QTest::newRow("snapshot") << ReplyLimits::kSnapshot << minute / 2;
+        QTest::newRow("OpenAPI address") << ReplyLimits::kOpenApi << minute / 2;
+        QTest::newRow("cloud REST") << ReplyLimits::kCloud << minute / 2;
+        QTest::newRow("cloud page") << ReplyLimits::kCloudPage << minute / 2;
+    }
+
+    void kinds()
+    {
+        QFETCH(ReplyLimits::Limits, limits);
+        QFETCH(int, mostMs);
+        QVERIFY(limits.deadlineMs > 0 && limits.deadlineMs <= mostMs);
+        QVERIFY(limits.transferMs > 0 && limits.maxBytes > 0);
     }
 };
 

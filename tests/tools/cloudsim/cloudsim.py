@@ -25,13 +25,14 @@ The control file (JSON, read on every request) holds accounts and answers:
     {"accounts": {"ann@example.test": "secret"},
      "tokens": {"<user token>": "ann@example.test"},
      "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}},
-     "hang": ["/me/device/add"], "huge": ["/me/user/info"],
+     "hang": ["/me/device/add"], "huge": ["/me/user/info"], "trickle": {"/me/device/add": 5},
      "authorizeTo": "http://elsewhere/login"}
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
-the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON. "authorizeTo" replaces the sign-in form's
-address in the authorize redirect.
+the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON; one in
+"trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
+120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect.
 Every request is recorded as one JSON line:
-    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "status"}
+    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
 """
 
@@ -122,7 +123,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         query = {k: v[-1] for k, v in urllib.parse.parse_qs(raw_query, keep_blank_values=True).items()}
         entry = {"method": method, "path": path, "query": query, "rawQuery": raw_query,
                  "contentType": self.headers.get("Content-Type", ""),
-                 "contentLength": self.headers.get("Content-Length"), "body": body.decode("utf-8", "replace")}
+                 "contentLength": self.headers.get("Content-Length"), "body": body.decode("utf-8", "replace"),
+                 "acceptEncoding": self.headers.get("Accept-Encoding", "")}
         routes = {("GET", "/oauth/access_token"): self.access_token, ("GET", "/oauth/authorize"): self.authorize,
                   ("GET", "/login"): self.login_form, ("POST", "/login"): self.login,
                   ("GET", "/me/user/add_dialog"): self.add_dialog, ("POST", "/signup"): self.signup,
@@ -134,6 +136,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.service.record(entry)
             time.sleep(120)
             self.close_connection = True
+            return
+        interval = self.service.control().get("trickle", {}).get(path)
+        if interval:
+            entry["status"] = "trickle"
+            self.service.record(entry)
+            self.trickle(float(interval))
             return
         if path in self.service.control().get("huge", []):
             entry["status"] = 200
@@ -163,6 +171,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(data)
         self.close_connection = True
         return status
+
+    def trickle(self, interval):
+        body = b'{"data":{"mac":"%s"}}' % (b" " * int(120 / interval + 1))
+        self.send_response(200)
+        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.close_connection = True
+        try:
+            self.wfile.flush()
+            for i in range(len(body)):
+                self.wfile.write(body[i:i + 1])
+                self.wfile.flush()
+                time.sleep(interval)
+        except OSError:
+            pass  # the wizard gave up
 
     def page(self, title, action, state, redirect, button, error=""):
         text = FORM.format(title=title, action=action, state=html.escape(state), redirect=html.escape(redirect),

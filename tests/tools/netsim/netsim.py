@@ -26,9 +26,12 @@ the request path applies. Modes:
     redirect status, location   301 or 302 (default 302) to location, relative or absolute
     silent                      never answer; the connection stays open
     drop                        close the connection without answering
+    gzip     inflated           200 with Content-Encoding gzip, whatever the request asked for: that
+                                many zero bytes (default 1 GiB) compressed, with its length
 
 Every request is logged to --log as one JSON line:
-    {"service": "probe", "method": "GET", "path": "/", "host": "www.example.com", "answer": "200"}
+    {"service": "probe", "method": "GET", "path": "/", "host": "www.example.com", "answer": "200",
+     "acceptEncoding": "identity"}
 "ready" is printed on standard output once every server listens.
 """
 
@@ -41,12 +44,28 @@ import ssl
 import sys
 import threading
 import time
+import zlib
 
 PROBE_PAGE = b"<html><body>It works.</body></html>\n"
 CONTENT_TYPES = {".json": "application/json", ".png": "image/png"}
 
 stopping = threading.Event()
 log_lock = threading.Lock()
+gzip_lock = threading.Lock()
+gzip_bodies = {}
+
+
+def gzip_of_zeros(size):
+    """size zero bytes as gzip, made once per size without holding them in memory."""
+    with gzip_lock:
+        if size not in gzip_bodies:
+            compressor = zlib.compressobj(9, zlib.DEFLATED, 31)
+            chunk, parts = bytes(1 << 20), []
+            for start in range(0, size, len(chunk)):
+                parts.append(compressor.compress(chunk[:min(len(chunk), size - start)]))
+            parts.append(compressor.flush())
+            gzip_bodies[size] = b"".join(parts)
+        return gzip_bodies[size]
 
 
 def parse_address(text):
@@ -97,7 +116,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         rule = self.settings.rule(self.service, path)
         mode = rule.get("mode", "ok")
         entry = {"service": self.service, "method": "GET", "path": self.path,
-                 "host": self.headers.get("Host", ""), "answer": mode}
+                 "host": self.headers.get("Host", ""), "answer": mode,
+                 "acceptEncoding": self.headers.get("Accept-Encoding", "")}
         if mode == "silent":
             self.settings.record(entry)
             self.close_connection = True
@@ -113,6 +133,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if mode == "error":
             status = int(rule.get("status", 500))
             self.answer(status, b"error\n", "text/plain")
+        elif mode == "gzip":
+            body = gzip_of_zeros(int(rule.get("inflated", 1 << 30)))
+            try:
+                status = self.answer(200, body, "text/html", {"Content-Encoding": "gzip"})
+            except OSError:
+                status = 200  # the wizard stopped reading
         elif mode == "redirect":
             status = int(rule.get("status", 302))
             self.answer(status, b"", "text/plain", {"Location": rule.get("location", "/")})

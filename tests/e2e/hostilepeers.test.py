@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Hostile peers in the lab against the real wizard: (a) the Internet probe answered over plain
+HTTP with 1 MB of gzip that inflates to 1 GiB leaves the wizard's memory within 100 MB of its level
+before, and the probe asked for an uncompressed answer; (b) a device add whose answer trickles one
+byte every 5 s ends in the cloud failure popup by the cloud request's deadline; every request to the
+cloud service over https, its web pages' included, asked for an uncompressed answer."""
+
+import json
+import time
+import unittest
+
+from wizard import (BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, start_camcgi,
+                    start_camsim)
+
+CAMERA_IP, PASSWORD = "10.254.0.41", "porchpw12"
+CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcpVersion": "2.0",
+          "ip": CAMERA_IP, "registered": "0", "portal": LabCloud.PORTAL, "cloudId": "9001.olvaris",
+          "dfp": "dfp-41", "network": {"0": "1", "23": CAMERA_IP, "51": "443"}}
+NAME, PASS, RETYPE, NEXT = (326, 186), (326, 237), (326, 287), (695, 562)
+EXISTING_ACCOUNT = (314, 200)
+FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
+CLOUD_DEADLINE_S = 20  # the cloud REST requests' deadline
+
+
+class HostilePeers(unittest.TestCase):
+    def test_a_gzip_probe_answer(self):
+        lab, internet, _ = online_lab(self)
+        internet.set_control({"probe": {"mode": "gzip", "inflated": 1 << 30}})
+        with Wizard(BUILD_DIR, lab=lab) as w:
+            w.wait_window()
+            before, _ = w.memory()
+            w.click(205, 246)  # Start
+            w.wait_log("checkWizardInternetTimer timeout", 30)
+            time.sleep(3.0)  # the probe the timeout sends is answered too
+            now, peak = w.memory()
+            print("memory: %.0f MiB before, %.0f MiB now, %.0f MiB at the peak" % (before, now, peak))
+            self.assertLess(peak - before, 100)
+            self.assertIn("(compressed, refused: gzip)", w.log_text())
+        probes = internet.requests("probe")
+        self.assertGreaterEqual(len(probes), 3)
+        self.assertEqual({(p["answer"], p["acceptEncoding"]) for p in probes}, {("200", "identity")})
+
+    def test_b_trickling_device_add(self):
+        lab, _, cloud = online_lab(self, cloud=True, catalogue=catalogue_of("VKC"))
+        with open(cloud.control, "w", encoding="utf-8") as f:
+            json.dump({"accounts": {"ann@example.test": "secret1"}, "trickle": {"/me/device/add": 5}}, f)
+        start_camsim(lab, [CAMERA])
+        lab.add_cam_address(CAMERA_IP)
+        start_camcgi(lab, CAMERA_IP, 443, PASSWORD)
+        with Wizard(BUILD_DIR, lab=lab) as w:
+            w.to_setup_page()
+            w.fill((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD))
+            w.click(*NEXT)
+            w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
+            time.sleep(2.0)
+            w.click(*EXISTING_ACCOUNT)
+            w.click(*FORM_EMAIL)
+            w.type_text("ann@example.test")
+            w.click(*FORM_PASSWORD)
+            w.type_text("secret1")
+            w.click(*FORM_SUBMIT)
+            w.wait_log("content!!", 20)
+            sent = time.monotonic()
+            w.wait_log('open msgbox : "cloudServiceFailedWarning"', CLOUD_DEADLINE_S + 40)
+            took = time.monotonic() - sent
+            print("device add ended after %.1f s" % took)
+            self.assertLess(took, CLOUD_DEADLINE_S + 5)
+            self.assertIn("(not finished by its deadline)", w.log_text())
+            w.snap("hostile_trickle_popup.png", settle=0.5)
+        self.assertEqual([r["status"] for r in cloud.requests("/me/device/add")], ["trickle"])
+        self.assertEqual(cloud.requests("/me/user/info"), [])
+        # Over https too, the pages the web views load and the wizard's own requests ask for no compression.
+        asked = {r["path"]: r["acceptEncoding"] for r in cloud.requests() if "method" in r}
+        self.assertIn("/login", asked)
+        self.assertEqual(set(asked.values()), {"identity"}, asked)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
