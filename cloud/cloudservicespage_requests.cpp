@@ -175,9 +175,6 @@ CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetwor
     if (reply->error() == QNetworkReply::OperationCanceledError && !facts.flowRequest)
         return judged;
     judged.action = signIn ? CloudApi::judgeSignIn(step, facts) : CloudApi::judgeSignUp(step, facts);
-    // A page that leads away from the cloud service over https ends the flow.
-    if (CloudSite::isRefused(reply))
-        judged.action = CloudApi::Action::Failure;
     return judged;
 }
 
@@ -314,13 +311,24 @@ void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, cons
 void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body,
                                  bool untrusted)
 {
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
+    WLOG << tag << "Fail reply->readAll()" << masked(body);
+    endFlow(pageReached, untrusted);
+}
+
+void CloudServicesPage::refusePage(bool signIn)
+{
+    WLOG << (signIn ? "[SignIn]" : "[SignUp]") << "Fail : the page would leave the cloud service over https";
+    endFlow(signIn ? &signInPageReached : &signUpPageReached, false);
+}
+
+void CloudServicesPage::endFlow(bool* pageReached, bool untrusted)
+{
     *pageReached = false;
     gDeviceSetupPage->stopCloudInfoCheck();
     gDeviceSetupPage->setInputWidgetsEnabled(true);
     clearCaches();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString());
-    WLOG << tag << "Fail reply->readAll()" << masked(body);
     gMainpage->hideBusy();
     if (untrusted)
         gDCPUtils->expectNoRedirect();
