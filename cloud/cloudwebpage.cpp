@@ -18,8 +18,8 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
     const bool main = frame == mainFrame();
     if (CloudSite::viewLoad(url, main ? CloudSite::Frame::Main : CloudSite::Frame::Sub) != CloudSite::Load::Refuse)
         return true;
-    WLOG << (main ? "Page" : "Frame") << "not loaded, not the cloud service over https :" << url.scheme()
-         << url.host() << url.port();
+    WLOG << (main ? "Page" : "Frame") << "not loaded, not the cloud service over https :" << url.scheme() << url.host()
+         << url.port();
     if (main)
         emit pageRefused(url);
     return false;
