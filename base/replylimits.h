@@ -52,7 +52,7 @@ constexpr Limits kCgi{kCgiBytes, kTransferMs, 20000};
 constexpr Limits kSnapshot{kSnapshotBytes, kTransferMs, 10000};
 constexpr Limits kOpenApi{kOpenApiBytes, kTransferMs, 20000};
 constexpr Limits kCloud{kCloudBytes, kTransferMs, 20000};          // REST answers, bounded where sent
-constexpr Limits kCloudPage{kCloudPageBytes, kTransferMs, 30000};  // the web views' pages and resources
+constexpr Limits kCloudPage{kCloudPageBytes, kTransferMs, 20000};  // the web views' pages and resources
 
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.
 enum class Stop

@@ -15,6 +15,7 @@
 #include "base/log.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudsiterules.h"
+#include "cloud/cloudwebpage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/webviewstyle.h"
 #include "platform/desktop.h"
@@ -63,22 +64,26 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     WLOG << "01 CloudServicesPage Constructor Initializing ...";
 
     for (QWebView* view : {ui->cloudServiceSignIn_WebView, ui->cloudServiceSignUp_WebView}) {
+        auto* page = new CloudWebPage(view);
+        view->setPage(page);
+        const bool signIn = view == ui->cloudServiceSignIn_WebView;
+        connect(page, &CloudWebPage::pageRefused, this, [this, signIn] { refusePage(signIn); });
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
     }
     WLOG << "02 CloudServicesPage Constructor Initializing ...";
 
-    // Both managers verify the service's certificate (no TLS error is ignored) and send only to
-    // the cloud service over https, and to the redirect listener.
-    signInNetworkManager = new CloudSite::Manager(true);
+    // Both managers verify every certificate (no TLS error is ignored), send only what
+    // CloudSite::viewLoad allows and answer the redirect address themselves.
+    signInNetworkManager = new CloudSite::Manager(gDCPUtils, nullptr);
     connect(signInNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignInFinished);
     connect(signInNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     if (gDCPUtils)
         connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
                 Qt::QueuedConnection);
     WLOG << "03 CloudServicesPage Constructor Initializing ...";
-    signUpNetworkManager = new CloudSite::Manager(true);
+    signUpNetworkManager = new CloudSite::Manager(gDCPUtils, nullptr);
     connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
     connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     connect(this, &CloudServicesPage::gotOpenAPISignUpTimeStamp, this, &CloudServicesPage::getSignUpAppToken,

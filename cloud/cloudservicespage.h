@@ -99,6 +99,9 @@ private:
     QNetworkReply* postDeviceAdd(QNetworkAccessManager* manager, const QString& accessToken, const char* logText);
     // The general failure of a flow; an untrusted certificate also gets its popup.
     void failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted);
+    void endFlow(bool* pageReached, bool untrusted);
+    // A view's page would have left the cloud service over https: the flow ends.
+    void refusePage(bool signIn);
     void serviceError(const char* tag, QNetworkReply* reply, const QByteArray& body, bool signIn);
     void accountKnown(const char* tag, const QByteArray& body);
     void clearCaches();

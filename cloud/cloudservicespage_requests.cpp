@@ -173,12 +173,11 @@ CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetwor
     if (facts.flowRequest)
         judged.body = reply->readAll();
     facts.bodyEmpty = judged.body.isEmpty();
-    if (reply->error() == QNetworkReply::OperationCanceledError && !facts.flowRequest)
+    // The web engine cancels its own loads when it moves on; a load the limits ended has failed.
+    if (reply->error() == QNetworkReply::OperationCanceledError && !facts.flowRequest &&
+        ReplyLimits::stopped(reply) == ReplyLimits::Stop::None)
         return judged;
     judged.action = signIn ? CloudApi::judgeSignIn(step, facts) : CloudApi::judgeSignUp(step, facts);
-    // A page that leads away from the cloud service over https ends the flow.
-    if (CloudSite::isRefused(reply))
-        judged.action = CloudApi::Action::Failure;
     return judged;
 }
 
@@ -315,12 +314,23 @@ void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, cons
 void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body,
                                  bool untrusted)
 {
-    *pageReached = false;
-    clearCaches();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString())
          << ReplyLimits::stopNote(reply);
     WLOG << tag << "Fail reply->readAll()" << masked(body);
+    endFlow(pageReached, untrusted);
+}
+
+void CloudServicesPage::refusePage(bool signIn)
+{
+    WLOG << (signIn ? "[SignIn]" : "[SignUp]") << "Fail : the page would leave the cloud service over https";
+    endFlow(signIn ? &signInPageReached : &signUpPageReached, false);
+}
+
+void CloudServicesPage::endFlow(bool* pageReached, bool untrusted)
+{
+    *pageReached = false;
+    clearCaches();
     if (untrusted)
         gDCPUtils->expectNoRedirect();
     // Loads asked for by the Wi-Fi page's cloud check fail without a message: that page ends

@@ -94,6 +94,12 @@ public:
     };
     void expectRedirect(RedirectFlow flow, const QByteArray& state);
     void expectNoRedirect();
+    // One redirect's query (the text after "?", as sent): when it carries exactly the state of a
+    // waiting flow, that flow stops waiting, redirectReceived and its gotOpenAPI signal are
+    // emitted and true is returned. via and received name the redirect in the log.
+    bool takeRedirect(const QByteArray& query, const char* via, const QByteArray& received);
+    // What the browser is shown for a redirect that was taken.
+    static QByteArray redirectDonePage();
     // While on, scan replies emit deviceConnnectionReady instead of foundDevice.
     void setDeviceConnectionMode(bool on);
 

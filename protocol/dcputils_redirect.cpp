@@ -154,6 +154,24 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
     if (queryEnd < 0)
         queryEnd = requestLine.size();
     const QByteArray query = queryStart < 0 ? QByteArray() : requestLine.mid(queryStart + 1, queryEnd - queryStart - 1);
+    if (!takeRedirect(query, "TCP", requestLine)) {
+        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
+    const QByteArray page = redirectDonePage();
+    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ") +
+                  QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
+    socket->disconnectFromHost();
+}
+
+QByteArray DCPUtils::redirectDonePage()
+{
+    return QByteArrayLiteral("<html><body><p>Done. You can return to the setup wizard.</p></body></html>");
+}
+
+bool DCPUtils::takeRedirect(const QByteArray& query, const char* via, const QByteArray& received)
+{
     QByteArrayList states;
     QString accessToken;
     QString targetSite;
@@ -176,22 +194,16 @@ void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& reque
         LogSummary::note(signInState.isEmpty() && signUpState.isEmpty()
                              ? QStringLiteral("Redirect ignored: no sign-in or sign-up is waiting for one")
                              : QStringLiteral("Not Handled in OpenAPI Recieved Data!!"));
-        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-        socket->disconnectFromHost();
-        return;
+        return false;
     }
     (signIn ? signInState : signUpState).clear();
 
-    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
-         << withTokenMasked(requestLine).left(kRedirectLogPrefix);
-    static const char page[] = "<html><body><p>Done. You can return to the setup wizard.</p></body></html>";
-    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ") +
-                  QByteArray::number(int(sizeof(page) - 1)) + "\r\nConnection: close\r\n\r\n" + page);
-    socket->disconnectFromHost();
-
+    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved" << via
+         << "Content : " << withTokenMasked(received).left(kRedirectLogPrefix);
     emit redirectReceived();
     if (signIn)
         emit gotOpenAPISignIn(accessToken, targetSite);
     else
         emit gotOpenAPISignUp(accessToken);
+    return true;
 }

@@ -114,7 +114,7 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
 
     // The cloud portal is an Internet host: its certificate is verified and it gets no camera
     // credentials.
-    openAPIUriInfoNAM = new CloudSite::Manager(false, this);
+    openAPIUriInfoNAM = new CloudSite::Manager(this);
     connect(openAPIUriInfoNAM, &QNetworkAccessManager::finished, this, &DeviceSetupPage::getOpenAPIUrifinishedSlot);
 
     tryInternetNum = 0;

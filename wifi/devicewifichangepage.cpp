@@ -87,7 +87,7 @@ DeviceWiFiChangePage::DeviceWiFiChangePage(QWidget* parent)
                 Qt::QueuedConnection);
     }
 
-    openAPIUriNetworkManager = new CloudSite::Manager(false, this);
+    openAPIUriNetworkManager = new CloudSite::Manager(this);
     connect(openAPIUriNetworkManager, &QNetworkAccessManager::finished, this,
             &DeviceWiFiChangePage::getOpenAPIUrifinishedSlot);
     connect(openAPIUriNetworkManager, &QNetworkAccessManager::authenticationRequired, this,

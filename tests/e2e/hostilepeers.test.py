@@ -3,7 +3,8 @@
 HTTP with 1 MB of gzip that inflates to 1 GiB leaves the wizard's memory within 100 MB of its level
 before, and the probe asked for an uncompressed answer; (b) a device add whose answer trickles one
 byte every 5 s ends in the cloud failure popup by the cloud request's deadline; every request to the
-cloud service over https, its web pages' included, asked for an uncompressed answer."""
+cloud service over https, its web pages' included, asked for an uncompressed answer; (c) a sign-in
+page that trickles ends in the same popup by the pages' deadline."""
 
 import json
 import time
@@ -20,6 +21,7 @@ NAME, PASS, RETYPE, NEXT = (326, 186), (326, 237), (326, 287), (695, 562)
 EXISTING_ACCOUNT = (314, 200)
 FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
 CLOUD_DEADLINE_S = 20  # the cloud REST requests' deadline
+PAGE_DEADLINE_S = 20  # the cloud pages' deadline
 
 
 class HostilePeers(unittest.TestCase):
@@ -40,19 +42,27 @@ class HostilePeers(unittest.TestCase):
         self.assertGreaterEqual(len(probes), 3)
         self.assertEqual({(p["answer"], p["acceptEncoding"]) for p in probes}, {("200", "identity")})
 
-    def test_b_trickling_device_add(self):
+    def cloud_lab(self, trickle):
+        """A lab whose cloud service trickles the answers of these {path: seconds}, and the camera."""
         lab, _, cloud = online_lab(self, cloud=True, catalogue=catalogue_of("VKC"))
         with open(cloud.control, "w", encoding="utf-8") as f:
-            json.dump({"accounts": {"ann@example.test": "secret1"}, "trickle": {"/me/device/add": 5}}, f)
+            json.dump({"accounts": {"ann@example.test": "secret1"}, "trickle": trickle}, f)
         start_camsim(lab, [CAMERA])
         lab.add_cam_address(CAMERA_IP)
         start_camcgi(lab, CAMERA_IP, 443, PASSWORD)
+        return lab, cloud
+
+    def to_cloud_page(self, w):
+        w.to_setup_page()
+        w.fill((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD))
+        w.click(*NEXT)
+        w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
+
+    def test_b_trickling_device_add(self):
+        lab, cloud = self.cloud_lab({"/me/device/add": 5})
         with Wizard(BUILD_DIR, lab=lab) as w:
-            w.to_setup_page()
-            w.fill((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD))
-            w.click(*NEXT)
-            w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
-            time.sleep(2.0)
+            self.to_cloud_page(w)
+            w.settle()
             w.click(*EXISTING_ACCOUNT)
             w.click(*FORM_EMAIL)
             w.type_text("ann@example.test")
@@ -73,6 +83,22 @@ class HostilePeers(unittest.TestCase):
         asked = {r["path"]: r["acceptEncoding"] for r in cloud.requests() if "method" in r}
         self.assertIn("/login", asked)
         self.assertEqual(set(asked.values()), {"identity"}, asked)
+
+    def test_c_trickling_sign_in_page(self):
+        lab, cloud = self.cloud_lab({"/oauth/authorize": 5})
+        with Wizard(BUILD_DIR, lab=lab) as w:
+            w.to_setup_page()
+            w.fill((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD))
+            w.click(*NEXT)
+            w.wait_log("[check] waitLoadingFinished", 120)  # the setup page waits for the cloud pages
+            waiting = time.monotonic()
+            w.wait_log('open msgbox : "cloudServiceFailedWarning"', PAGE_DEADLINE_S + 40)
+            took = time.monotonic() - waiting
+            print("sign-in page ended after %.1f s" % took)
+            self.assertLess(took, PAGE_DEADLINE_S + 5)
+            self.assertIn("(not finished by its deadline)", w.log_text())
+            self.assertNotIn("checkOpenAPIUriInfoTimer timeout", w.log_text())
+        self.assertIn("trickle", [r["status"] for r in cloud.requests("/oauth/authorize")])
 
 
 if __name__ == "__main__":

@@ -26,11 +26,12 @@ The control file (JSON, read on every request) holds accounts and answers:
      "tokens": {"<user token>": "ann@example.test"},
      "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}},
      "hang": ["/me/device/add"], "huge": ["/me/user/info"], "trickle": {"/me/device/add": 5},
-     "authorizeTo": "http://elsewhere/login"}
+     "authorizeTo": "http://elsewhere/login", "pictures": ["https://www.example.com/logo.png"]}
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
 the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON; one in
 "trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
-120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect.
+120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect;
+each of "pictures" is an <img> under the sign-in and sign-up forms.
 Every request is recorded as one JSON line:
     {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
@@ -62,7 +63,7 @@ FORM = """<!DOCTYPE html>
 E-mail<input id="email" name="email" type="text" autofocus>
 Password<input id="password" name="password" type="password">
 <button id="submit" type="submit" value="{button}">{button}</button>
-</form></body></html>
+</form>{pictures}</body></html>
 """
 
 
@@ -189,8 +190,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
             pass  # the wizard gave up
 
     def page(self, title, action, state, redirect, button, error=""):
+        pictures = "".join('<img src="%s" width="16" height="16">' % html.escape(url)
+                           for url in self.service.control().get("pictures", []))
         text = FORM.format(title=title, action=action, state=html.escape(state), redirect=html.escape(redirect),
-                           button=button, error=html.escape(error))
+                           button=button, error=html.escape(error), pictures=pictures)
         return self.send(200, text.encode(), "text/html; charset=utf-8")
 
     def to_wizard(self, redirect, token, state):
