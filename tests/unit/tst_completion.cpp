@@ -5,12 +5,14 @@
 #include <QtTest>
 
 #include "base/globals.h"
+#include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
 #include "dcptestkit.h"
+#include "guide/cameraconnectionpage.h"
 #include "platform/shortcut.h"
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
@@ -137,6 +139,176 @@ private slots:
         }
         gDeviceSetupCompletePage->getImageTimer->stop();
         gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+    }
+
+    // Each caller of the routing after the cloud step, on each road: the popup it passes, the page
+    // reached, Back's target and button, the shortcut box, the summary box, local-only mode and the
+    // setup checks. "-" leaves a column unchecked.
+    void routeAfterCloudStep_data()
+    {
+        QTest::addColumn<QString>("caller");  // signin, signup, skip, skipcancel, already
+        QTest::addColumn<QString>("wifi");    // the model's Wi-Fi and access-point values; "?" unknown model
+        QTest::addColumn<QString>("ap");
+        QTest::addColumn<QString>("reached");  // wifi, done, stay
+        QTest::addColumn<int>("backTo");
+        QTest::addColumn<QString>("flags");  // "prev" Back shown, "shortcut" offered, "local", "reset", "device" box
+        auto row = [](const char* name, const char* caller, const char* wifi, const char* ap, const char* reached,
+                      int backTo,
+                      const char* flags) { QTest::newRow(name) << caller << wifi << ap << reached << backTo << flags; };
+        row("sign-in, Wi-Fi model", "signin", "1", "0", "wifi", 1, "");
+        row("sign-in, access-point model", "signin", "1", "1", "done", 0, "");
+        row("sign-in, unknown model", "signin", "?", "?", "done", 0, "");
+        row("sign-up, Wi-Fi model", "signup", "1", "0", "wifi", 1, "");
+        row("sign-up, wired model", "signup", "0", "0", "done", 0, "");
+        row("skip, Wi-Fi model", "skip", "1", "0", "wifi", 1, "prev shortcut local reset device");
+        row("skip, access-point model", "skip", "1", "1", "done", 0, "shortcut local device");
+        row("skip cancelled", "skipcancel", "1", "0", "stay", 0, "");
+        row("already registered, Wi-Fi model", "already", "1", "0", "wifi", 3, "prev shortcut local reset device");
+        row("already registered, wired model", "already", "0", "", "done", 0, "shortcut local device");
+    }
+    void routeAfterCloudStep()
+    {
+        QFETCH(QString, caller);
+        QFETCH(QString, wifi);
+        QFETCH(QString, ap);
+        QFETCH(QString, reached);
+        QFETCH(int, backTo);
+        QFETCH(QString, flags);
+        chooseCamera("2.0", "192.168.0.20", "443");
+        SupportWiFiMap.clear();
+        SupportAPModeMap.clear();
+        if (wifi != "?")
+            SupportWiFiMap["VKC-3100"] = wifi, SupportAPModeMap["VKC-3100"] = ap;
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        CloudServicesPage* cloud = gCloudServicesPage;
+        DeviceSetupCompletePage* done = gDeviceSetupCompletePage;
+        DeviceWiFiChangePage* wifiPage = gDeviceWiFiChangePage;
+        QWidget* leaving = caller == "already" ? static_cast<QWidget*>(gAlreadyRegisteredPage) : cloud;
+        for (QWidget* page : {static_cast<QWidget*>(cloud), static_cast<QWidget*>(gAlreadyRegisteredPage),
+                              static_cast<QWidget*>(done), static_cast<QWidget*>(wifiPage)})
+            page->hide();
+        gMainpage->showPage(nullptr, static_cast<WizardPage*>(leaving));
+        gMainpage->hideBusy();
+        isLocalView = false;
+        dWiFiBackToPage = 0;
+        bindingEmailAccount = "someone@mail.test";
+        const bool shortcut = flags.contains("shortcut");
+        done->setShortcutOfferVisible(!shortcut);
+        done->ui->DSCPDeviceInfo_GBox->hide();
+        done->ui->DSCPOlvarisInfo_GBox->hide();
+        wifiPage->ui->dwifiManual_PushButton->setEnabled(true);
+        wifiPage->ui->dwifiPrev_Button->setVisible(!flags.contains("prev"));
+        gDeviceSetupPage->checkInternetTimer->start(1000);
+        // The camera confirmed its register bit for the sign-in and sign-up flows (and earlier for
+        // the already-registered camera); a skip comes before any confirmation.
+        IPCamera& camera = IPCameraList[0];
+        camera.bRegisted = caller.startsWith("skip") ? "0" : "1";
+        camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
+        cloud->registerInfoReceived = !caller.startsWith("skip");
+        cloud->waitSetDeviceRegisterBitTureNumber = 5;
+        signInStep = caller == "signin" ? 3 : 0;
+        signUpStep = caller == "signup" ? 5 : 0;
+
+        auto popup = [](const char* name) { return gMainpage->findChild<MessageBoxPage*>(name); };
+        if (caller == "signin" || caller == "signup") {
+            cloud->checkSetDeviceRegisterBitTure();
+            QVERIFY(!cloud->SetDeviceRegisterBitTureTimer->isActive());
+            QCOMPARE(popup("SignUpVerificationMsgBox") != nullptr, caller == "signup");
+            if (caller == "signup") {
+                QVERIFY(done->isHidden() && wifiPage->isHidden());  // nothing before the popup's OK
+                popup("SignUpVerificationMsgBox")->ui->msgBoxRightBtn_Button->click();
+            }
+            QCOMPARE(signInStep + signUpStep, 0);
+        } else if (caller.startsWith("skip")) {
+            cloud->ui->cloudServiceSkip_PushButton->click();
+            QVERIFY(popup("noClouldServiceWarning"));
+            (caller == "skip" ? popup("noClouldServiceWarning")->ui->msgBoxRightBtn_Button
+                              : popup("noClouldServiceWarning")->ui->msgBoxLeftBtn_Button)
+                ->click();
+        } else {
+            gAlreadyRegisteredPage->ui->alreadyRegNext_PushButton->click();
+        }
+        QVERIFY(gMainpage->findChildren<MessageBoxPage*>().isEmpty());
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+
+        QCOMPARE(!leaving->isHidden(), reached == "stay");
+        QCOMPARE(!wifiPage->isHidden(), reached == "wifi");
+        QCOMPARE(!done->isHidden(), reached == "done");
+        QCOMPARE(dWiFiBackToPage, backTo);
+        QCOMPARE(isLocalView, flags.contains("local"));
+        if (reached == "wifi") {
+            QVERIFY(wifiPage->checkdWiFiAPListSiteSurveyTimer->isActive());
+            QVERIFY(!wifiPage->ui->dwifiManual_PushButton->isEnabled());
+            QVERIFY(gMainpage->isBusy());
+            QCOMPARE(wifiPage->ui->dwifiPrev_Button->isVisibleTo(wifiPage), flags.contains("prev"));
+            QCOMPARE(!gDeviceSetupPage->checkInternetTimer->isActive(), flags.contains("reset"));
+        }
+        if (reached == "done") {
+            QVERIFY(done->getImageTimer->isActive());
+            QVERIFY(frameWidget("mainProgress_Label")->isHidden());
+        }
+        if (reached != "stay" && (reached == "done" || caller.startsWith("skip") || caller == "already"))
+            QCOMPARE(done->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(done), shortcut);
+        if (reached != "stay") {
+            QCOMPARE(done->ui->DSCPDeviceInfo_GBox->isVisibleTo(done), flags.contains("device"));
+            QCOMPARE(done->ui->DSCPOlvarisInfo_GBox->isVisibleTo(done), !flags.contains("device"));
+        }
+        gDeviceSetupPage->checkInternetTimer->stop();
+        done->getImageTimer->stop();
+        wifiPage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gMainpage->hideBusy();
+        isLocalView = true;
+    }
+
+    // The already-registered page's other ways out: Back to the setup page in cloud mode, the
+    // reset popup's Close (stay) and Start Over (guide, password fields emptied, checks stopped).
+    void alreadyRegisteredWaysOut_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("reached");  // setup, stay, guide
+        QTest::addColumn<bool>("passwordKept");
+        QTest::newRow("Back") << "back"
+                              << "setup" << true;
+        QTest::newRow("Reset, Close") << "close"
+                                      << "stay" << true;
+        QTest::newRow("Reset, Start Over") << "startover"
+                                           << "guide" << false;
+    }
+    void alreadyRegisteredWaysOut()
+    {
+        QFETCH(QString, press);
+        QFETCH(QString, reached);
+        QFETCH(bool, passwordKept);
+        chooseCamera("2.0", "192.168.0.20", "443");
+        AlreadyRegisteredPage* page = gAlreadyRegisteredPage;
+        for (QWidget* other : {static_cast<QWidget*>(gDeviceSetupPage), static_cast<QWidget*>(gCameraConnectionPage)})
+            other->hide();
+        gMainpage->enterPage(nullptr, page);
+        isLocalView = true;
+        gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit->setText("secret1");
+        gDeviceSetupPage->checkOlvarisInfoTimer->start(1000);
+        if (press == "back") {
+            page->ui->alreadyRegBack_PushButton->click();
+        } else {
+            page->ui->alreadyRegReset_PushButton->click();
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("resetYourCameraWarning");
+            QVERIFY(popup);
+            (press == "close" ? popup->ui->msgBoxLeftBtn_Button : popup->ui->msgBoxRightBtn_Button)->click();
+        }
+        QVERIFY(!gMainpage->findChild<MessageBoxPage*>("resetYourCameraWarning"));
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+        QCOMPARE(!page->isHidden(), reached == "stay");
+        QCOMPARE(!gDeviceSetupPage->isHidden(), reached == "setup");
+        QCOMPARE(!gCameraConnectionPage->isHidden(), reached == "guide");
+        QCOMPARE(gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit->text().isEmpty(), !passwordKept);
+        QCOMPARE(!gDeviceSetupPage->checkOlvarisInfoTimer->isActive(), reached != "stay");
+        if (reached == "setup")
+            QVERIFY(!isLocalView);
+        gDeviceSetupPage->checkOlvarisInfoTimer->stop();
+        gCameraConnectionPage->hide();
+        gDeviceSetupPage->hide();
+        isLocalView = true;
     }
 
     // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the

@@ -11,6 +11,7 @@
 #include "protocol/dcputils.h"
 #include "setup/confignetworkmessagebox.h"
 #include "setup/devicesetuppage.h"
+#include "setup/discoverypage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
@@ -77,6 +78,12 @@ private slots:
 
     void cleanup()
     {
+        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        page()->checkGetDeviceImageTimer->stop();
+        gMainpage->hideScanPicture();
+        gCameraConnectionPage->hide();
+        gDiscoveryPage->hide();
+        page()->setInputWidgetsEnabled(true);
         page()->resetCheckingParameters();
         qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
         qDeleteAll(gMainpage->findChildren<ConfigNetworkMessageBox*>());
@@ -226,6 +233,96 @@ private slots:
         page()->pressMsgStartOverButton();
         QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->isEnabled());
         gCameraConnectionPage->hide();
+    }
+
+    // Back, the reset hint's Start Over and Close, and a second visit through the camera table's
+    // Next: the page reached, the fields emptied or kept, the inputs, the checks and the snapshot.
+    void waysOut_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("reached");  // discovery, guide, stay
+        QTest::addColumn<QString>("kept");     // "password", "camera", "checks", "dsttime", "dstbox"
+        QTest::newRow("Back") << "back"
+                              << "discovery"
+                              << "dstbox";
+        QTest::newRow("Start Over") << "startover"
+                                    << "guide"
+                                    << "camera dstbox";
+        QTest::newRow("reset hint closed") << "close"
+                                           << "stay"
+                                           << "password camera checks dsttime dstbox";
+        QTest::newRow("second visit") << "again"
+                                      << "stay"
+                                      << "password camera checks dsttime";
+    }
+    void waysOut()
+    {
+        QFETCH(QString, press);
+        QFETCH(QString, reached);
+        QFETCH(QString, kept);
+        Ui_DeviceSetupPage* form = page()->ui;
+        camera().bPassword = "1";
+        camera().password.clear();
+        camera().Name = QByteArray("Door").toBase64();
+        page()->setPasswordLineEditStatus();
+        form->dsetupRetypePasscode_LineEdit->setText(QString::fromLatin1(kPassword));
+        form->dsetupCameraName_LineEdit->setText("typed");
+        form->dsetupStartHour_QTimeEdit->setTime(QTime(5, 0));
+        form->dsetupDSTCheckBox_CheckBox->setChecked(true);
+        page()->setInputWidgetsEnabled(false);
+        for (QTimer* timer : {page()->checkInternetTimer, page()->checkConfigNetworkTimer,
+                              page()->checkOpenAPIUriInfoTimer, page()->checkGetDeviceImageTimer})
+            timer->start(1000);
+        form->dsetupCGIIamge_Label->show();
+        gDiscoveryPage->hide();
+        gCameraConnectionPage->hide();
+        ModelRouteMap = {{"Choose your model", "0"}, {"VKC-3100", "1"}};
+        gMainpage->enterPage(nullptr, gCameraConnectionPage);
+        gCameraConnectionPage->ui->cconnection_ComboBox->setCurrentIndex(1);
+        gMainpage->showPage(gCameraConnectionPage, page());
+        gMainpage->setStep(2, "setup");
+
+        if (press == "back") {
+            form->dsetupBack_Button->click();
+        } else if (press == "again") {
+            gDiscoveryPage->pressNextButton();
+        } else {
+            emit form->dsetupForgotPassword_Label->linkActivated("reset");
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("resetYourCameraWarning");
+            QVERIFY(popup);
+            (press == "close" ? popup->ui->msgBoxLeftBtn_Button : popup->ui->msgBoxRightBtn_Button)->click();
+            QVERIFY(!popupOpen("resetYourCameraWarning"));
+            QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+        }
+        QCOMPARE(!page()->isHidden(), reached == "stay");
+        QCOMPARE(!gDiscoveryPage->isHidden(), reached == "discovery");
+        QCOMPARE(!gCameraConnectionPage->isHidden(), reached == "guide");
+        QCOMPARE(gDiscoveryPage->checkDeviceDiscoveryTimer->isActive(), reached == "discovery");
+        if (reached == "guide")
+            QCOMPARE(gCameraConnectionPage->ui->cconnection_ComboBox->currentIndex(), 0);
+        if (reached != "stay")
+            QVERIFY(!frameWidget("mainProgress_Label")->isHidden() &&
+                    frameWidget("mainProgress_Label")->styleSheet().contains("step_01"));
+
+        const bool password = kept.contains("password");
+        QCOMPARE(form->dsetupCameraPasscode_LineEdit->text().isEmpty(), !password);
+        QCOMPARE(form->dsetupRetypePasscode_LineEdit->text().isEmpty(), !password);
+        QCOMPARE(form->dsetupRetypePasscode_LineEdit->isHidden(), !password);
+        if (press != "again") {
+            QCOMPARE(form->dsetupCameraPasscode_LineEdit->isEnabled(), press != "close");
+            QCOMPARE(form->dsetupTimeZoneComboBox_comboBox->isEnabled(), press != "close");
+        }
+        QCOMPARE(IPCameraList.isEmpty(), !kept.contains("camera"));
+        const bool checks = kept.contains("checks");
+        for (QTimer* timer :
+             {page()->checkInternetTimer, page()->checkConfigNetworkTimer, page()->checkOpenAPIUriInfoTimer})
+            QCOMPARE(timer->isActive(), checks);
+        QCOMPARE(page()->checkGetDeviceImageTimer->isActive(), reached == "stay");
+        QCOMPARE(form->dsetupCGIIamge_Label->isHidden(), reached != "stay");
+        QCOMPARE(form->dsetupStartHour_QTimeEdit->time() == QTime(5, 0), kept.contains("dsttime"));
+        QCOMPARE(form->dsetupDSTCheckBox_CheckBox->isChecked(), kept.contains("dstbox"));
+        if (press == "again")
+            QCOMPARE(form->dsetupCameraName_LineEdit->text(), QString("Door"));
     }
 
     // The password in the form the record holds (Base64 from 2.0 on), once per reply; the reply
