@@ -4,11 +4,13 @@
 
 #include <QtTest>
 
+#include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "dcptestkit.h"
 #include "httptestkit.h"
 #include "protocol/dcputils.h"
+#include "setup/devicesetuppage.h"
 #include "setup/hostinterfaces.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -81,6 +83,97 @@ private slots:
         QCOMPARE(files(true, "B"), (QStringList{":/images/wa10", ":/images/wb10", ":/images/wc10", ":/images/wd10"}));
         QCOMPARE(files(false, "B"), (QStringList{"/p/b1", "/p/b2"}));
         QCOMPARE(files(false, ""), (QStringList{"/p/a1", "", "/p/a3"}));  // the first version; a step kept
+    }
+
+    // The page's buttons after each step: "enter" (from the setup page), "survey" (the answer
+    // arrives), "pick" (a network clicked), "wps" and "wifi" (the tabs), "rescan", "back=n" (Back
+    // on road n, with a Wi-Fi settings wait running). The state: Next, Enter Manually, the tab
+    // shown, the survey list, the survey wait, the busy overlay, the page on screen.
+    void buttonsAfterEachStep_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("entry") << "enter"
+                               << "N- M- wifi L0 S+ wifipage";
+        QTest::newRow("survey answered") << "enter|survey"
+                                         << "N- M+ wifi L2 S- wifipage";
+        QTest::newRow("network picked") << "enter|survey|pick"
+                                        << "N+ M+ wifi L2 S- wifipage";
+        QTest::newRow("WPS tab") << "enter|survey|wps"
+                                 << "N+ M+ wps L2 S- wifipage";
+        QTest::newRow("back to the Wi-Fi tab, nothing picked") << "enter|survey|wps|wifi"
+                                                               << "N- M+ wifi L2 S- wifipage";
+        QTest::newRow("back to the Wi-Fi tab, a network picked") << "enter|survey|pick|wps|wifi"
+                                                                 << "N+ M+ wifi L2 S- wifipage";
+        QTest::newRow("rescan") << "enter|survey|pick|rescan"
+                                << "N- M- wifi L0 S+ B wifipage";
+        QTest::newRow("second entry") << "enter|survey|pick|enter"
+                                      << "N+ M- wifi L2 S+ wifipage";
+        QTest::newRow("Back, cloud road") << "enter|survey|pick|back=1"
+                                          << "N- M- wifi L0 S- B cloudcheck wifipage";
+        QTest::newRow("Back, setup road") << "enter|survey|pick|back=2"
+                                          << "N- M- wifi L0 S- setup";
+        QTest::newRow("Back, already registered") << "enter|survey|pick|back=3"
+                                                  << "N- M- wifi L0 S- already";
+    }
+    void buttonsAfterEachStep()
+    {
+        QFETCH(QString, steps);
+        Ui_DeviceWiFiChangePage* form = page()->ui;
+        for (QWidget* other : {static_cast<QWidget*>(gDeviceSetupPage), static_cast<QWidget*>(gAlreadyRegisteredPage)})
+            other->hide();
+        isLocalView = true;
+        gMainpage->hideBusy();
+        for (const QString& step : steps.split('|')) {
+            if (step == "enter") {
+                dWiFiBackToPage = 2;
+                page()->enter();
+            } else if (step == "survey") {
+                answerSurvey({"Home", "Cafe"});
+            } else if (step == "pick") {
+                form->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+                emit form->dwifiSiteSurveyList_ListWidget->itemClicked(form->dwifiSiteSurveyList_ListWidget->item(0));
+            } else if (step == "wps") {
+                form->dwifiWPS_PushButton->click();
+            } else if (step == "wifi") {
+                form->dwifiWiFi_PushButton->click();
+            } else if (step == "rescan") {
+                form->dwifiReScan_PushButton->click();
+            } else if (step.startsWith("back=")) {
+                dWiFiBackToPage = step.mid(5).toInt();
+                page()->checkdAutoConnectTimer->start(1000);
+                page()->waitdWiFiAutoConnectNumber = 9;
+                form->dwifiPrev_Button->click();
+                QVERIFY(!page()->checkdAutoConnectTimer->isActive());
+                QCOMPARE(page()->waitdWiFiAutoConnectNumber, 0);
+                QVERIFY(!isLocalView);
+            }
+        }
+        QStringList state{form->dwifiConnect_Button->isEnabled() ? "N+" : "N-",
+                          form->dwifiManual_PushButton->isEnabled() ? "M+" : "M-"};
+        const bool wifiTab = form->dwifiWiFi_GroupBox->isVisibleTo(page());
+        QCOMPARE(form->dwifiWPS_GroupBox->isVisibleTo(page()), !wifiTab);
+        QCOMPARE(form->whatIsWPS_PushButton->isVisibleTo(page()), !wifiTab);
+        state << (wifiTab ? "wifi" : "wps") << "L" + QString::number(form->dwifiSiteSurveyList_ListWidget->count())
+              << (page()->checkdWiFiAPListSiteSurveyTimer->isActive() ? "S+" : "S-");
+        if (gMainpage->isBusy())
+            state << "B";
+        if (page()->checkOlvarisInfoWiFiTimer->isActive())
+            state << "cloudcheck";
+        for (auto [name, shown] : {std::pair<const char*, QWidget*>{"wifipage", page()},
+                                   {"setup", gDeviceSetupPage},
+                                   {"already", gAlreadyRegisteredPage}})
+            if (!shown->isHidden())
+                state << name;
+        QTEST(state.join(' '), "state");
+        if (steps.endsWith("back=2"))
+            QVERIFY(frameWidget("mainProgress_Label")->styleSheet().contains("step_02"));
+        page()->checkOlvarisInfoWiFiTimer->stop();
+        page()->checkdWiFiAPListSiteSurveyTimer->stop();
+        gMainpage->hideBusy();
+        form->dwifiWiFi_PushButton->click();
+        gMainpage->showPage(gDeviceSetupPage, page());
+        gAlreadyRegisteredPage->hide();
     }
 
     // A request at counters 0, 10, 20 and 30, then "Enter Manually"; the answer's rows in the
