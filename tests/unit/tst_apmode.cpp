@@ -11,6 +11,7 @@
 #include "apmode/apmodehosttorouter.h"
 #include "apmode/apmoderules.h"
 #include "dcptestkit.h"
+#include "guide/cameraconnectionpage.h"
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
 #include "setup/discoverypage.h"
@@ -332,6 +333,179 @@ private slots:
         QTEST(sends.join(' '), "sends");
         QVERIFY(popup.isEmpty() ? manual->isEnabled() : gMainpage->findChild<MessageBoxPage*>(popup) != nullptr);
         QCOMPARE(*counters[check], 0);
+    }
+
+    // What the search finds, the popup it opens and where each of the popup's buttons leads:
+    // "search" (a new search from tick 0 with an empty list), "stopped" (no search, overlay down),
+    // "reset" (the reset hint), "password" / "wifi" (the page handed over to).
+    void searchOutcomes_data()
+    {
+        QTest::addColumn<QString>("found");  // none, home, other, two, new (no password yet), secured
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("press");  // left, right, close
+        QTest::addColumn<QString>("after");
+        auto row = [](const char* name, const char* found, const char* popup, const char* press, const char* after) {
+            QTest::newRow(name) << found << popup << press << after;
+        };
+        row("nothing found, Retry", "none", "APModeDiscoveryFailedWarning", "right", "search");
+        row("nothing found, Close", "none", "APModeDiscoveryFailedWarning", "left", "stopped");
+        row("at home, Close", "home", "NotAPModeFailedWarning", "left", "stopped");
+        row("at home, Reset", "home", "NotAPModeFailedWarning", "right", "stopped reset");
+        row("other model, OK", "other", "CameraModelNotMatchWarning", "right", "stopped");
+        row("two cameras, OK", "two", "APModeRemoveEthernetCableWarning", "right", "search");
+        row("two cameras, closed", "two", "APModeRemoveEthernetCableWarning", "close", "stopped");
+        row("camera without password", "new", "", "", "wifi");
+        row("camera with a password", "secured", "", "", "password");
+    }
+    void searchOutcomes()
+    {
+        QFETCH(QString, found);
+        QFETCH(QString, popup);
+        QFETCH(QString, press);
+        APModeHostToDevice* page = gAPModeHostToDevice;
+        gMainpage->showPage(nullptr, page);
+        page->ui->apH2DNext_PushButton->click();
+        QVERIFY(gMainpage->isBusy() && page->checkAPModeDiscoveryTimer->isActive());
+        if (found == "home" || found == "two")
+            addCam(kModel, found == "home" ? kHome : kAP);
+        if (found == "other" || found == "two")
+            addCam(kOther, found == "two" ? kHome : kAP, IPCamera::GOT_INFO);
+        if (found == "new" || found == "secured")
+            addCam().bPassword = found == "new" ? "1" : "0";
+        page->waitAPModeDiscoveryNumber = found == "none" ? 30 : 3;
+        page->checkAPModeDiscovery();
+        for (const char* name : {"APModeDiscoveryFailedWarning", "NotAPModeFailedWarning", "CameraModelNotMatchWarning",
+                                 "APModeRemoveEthernetCableWarning"})
+            QCOMPARE(::popup(name) != nullptr, popup == name);
+        if (!popup.isEmpty()) {
+            QVERIFY(!page->checkAPModeDiscoveryTimer->isActive());
+            Ui_MessageBoxPage* box = ::popup(qPrintable(popup));
+            (press == "left"    ? box->msgBoxLeftBtn_Button
+             : press == "right" ? box->msgBoxRightBtn_Button
+                                : box->msgBoxClose_Button)
+                ->click();
+            QVERIFY(!::popup(qPrintable(popup)));
+        }
+        QFETCH(QString, after);
+        QCOMPARE(::popup("resetYourCameraWarning") != nullptr, after.contains("reset"));
+        QCOMPARE(!gAPModeHostToDevicePasswordVerify->isHidden(), after == "password");
+        QCOMPARE(!gAPModeDeviceToRouter->isHidden(), after == "wifi");
+        QCOMPARE(!page->isHidden(), after != "password" && after != "wifi");
+        QVERIFY(isAPModeFlow);
+        if (after == "search") {
+            QVERIFY(page->checkAPModeDiscoveryTimer->isActive() && gMainpage->isBusy());
+            QCOMPARE(page->waitAPModeDiscoveryNumber, 0);
+            QVERIFY(IPCameraList.isEmpty());
+        } else if (after.startsWith("stopped")) {
+            QVERIFY(!page->checkAPModeDiscoveryTimer->isActive() && !gMainpage->isBusy());
+            QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
+        } else {
+            QVERIFY(!page->checkAPModeDiscoveryTimer->isActive());
+        }
+        gMainpage->hideBusy();
+        frameWidget("lockScreenLabel")->hide();
+    }
+
+    // Each page of the road entered again while the waits of an earlier visit still run, and
+    // each Back: the waits stopped or started afresh, the lists emptied, the page reached.
+    void reentryAndBack_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("search page, Next again") << "h2d next"
+                                                 << "h2d";
+        QTest::newRow("search page, Back") << "h2d back"
+                                           << "guide";
+        QTest::newRow("password page entered again") << "pv enter"
+                                                     << "pv";
+        QTest::newRow("password page, Back") << "pv back"
+                                             << "h2d";
+        QTest::newRow("Wi-Fi page entered again") << "d2r enter"
+                                                  << "d2r";
+        QTest::newRow("Wi-Fi page, Back") << "d2r back"
+                                          << "h2d";
+        QTest::newRow("home page entered again") << "h2r enter"
+                                                 << "h2r";
+    }
+    void reentryAndBack()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, reached);
+        APModeHostToDevice* h2d = gAPModeHostToDevice;
+        APModeHostToDevicePasswordVerify* pv = gAPModeHostToDevicePasswordVerify;
+        APModeDeviceToRouter* d2r = gAPModeDeviceToRouter;
+        APModeHostToRouter* h2r = gAPModeHostToRouter;
+        addCam();
+        // An earlier visit's waits, mid-way.
+        h2d->checkAPModeDiscoveryTimer->start(1000), h2d->waitAPModeDiscoveryNumber = 7;
+        gDiscoveryPage->checkDeviceDiscoveryTimer->start(1000);
+        pv->checkAPModePasswordTimer->start(1000), pv->waitPasswordNumber = 7, pv->passwordMatched = true;
+        survey(d2r);
+        d2r->ui->apD2RSiteSurveyList_ListWidget->setCurrentRow(0);
+        emit d2r->ui->apD2RSiteSurveyList_ListWidget->itemClicked(d2r->ui->apD2RSiteSurveyList_ListWidget->item(0));
+        d2r->checkAPClientAutoConnectTimer->start(1000), d2r->waitAPClientAutoConnectNumber = 7;
+        d2r->checkAPClientManualConnectTimer->start(1000), d2r->waitAPClientManualConnectNumber = 7;
+        h2r->recheckWizardInternetTimer->start(1000), h2r->waitWizardInternetNumber = 7;
+        h2r->checkAPClientModeDiscoveryTimer->start(1000), h2r->waitAPClientModeDiscoveryNumber = 7;
+        h2r->gotAPClientModeCamera = true;
+        gCameraConnectionPage->hide();
+        QWidget* pages[] = {h2d, pv, d2r, h2r};
+        const QString which = action.section(' ', 0, 0);
+        QWidget* page = pages[QStringList{"h2d", "pv", "d2r", "h2r"}.indexOf(which)];
+        for (QWidget* other : pages)
+            other->hide();
+        gMainpage->showPage(nullptr, static_cast<WizardPage*>(page));
+
+        if (action == "h2d next")
+            h2d->ui->apH2DNext_PushButton->click();
+        else if (action == "h2d back")
+            h2d->ui->apH2DPrev_PushButton->click();
+        else if (action == "pv back")
+            pv->ui->apH2DPVPrev_PushButton->click();
+        else if (action == "d2r back")
+            d2r->ui->apD2RPrev_PushButton->click();
+        else
+            static_cast<WizardPage*>(page)->enter();
+
+        QWidget* shown = reached == "guide" ? static_cast<QWidget*>(gCameraConnectionPage)
+                                            : pages[QStringList{"h2d", "pv", "d2r", "h2r"}.indexOf(reached)];
+        QVERIFY(!shown->isHidden());
+        for (QWidget* other : pages)
+            QCOMPARE(!other->isHidden(), other == shown);
+        if (which == "h2d") {
+            QCOMPARE(h2d->checkAPModeDiscoveryTimer->isActive(), action == "h2d next");
+            QCOMPARE(h2d->waitAPModeDiscoveryNumber, 0);
+            QVERIFY(IPCameraList.isEmpty());
+        }
+        if (action == "h2d back")
+            QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
+        if (which == "pv") {
+            QCOMPARE(pv->checkAPModePasswordTimer->isActive(), action == "pv back");  // the next entry stops it
+            QCOMPARE(IPCameraList.isEmpty(), action == "pv back");
+            QVERIFY(pv->ui->apH2DPVCameraPasscode_LineEdit->isEnabled());
+        }
+        if (action == "pv enter")
+            QVERIFY(pv->waitPasswordNumber == 0 && !pv->passwordMatched);
+        if (which == "d2r") {
+            QCOMPARE(d2r->ui->apD2RSiteSurveyList_ListWidget->count(), 0);
+            QCOMPARE(d2r->waitAPListSiteSurveyNumber, 0);
+            QCOMPARE(IPCameraList.isEmpty(), action == "d2r back");
+        }
+        if (action == "d2r enter") {
+            QVERIFY(!d2r->checkAPClientAutoConnectTimer->isActive() &&
+                    !d2r->checkAPClientManualConnectTimer->isActive());
+            QCOMPARE(d2r->waitAPClientAutoConnectNumber + d2r->waitAPClientManualConnectNumber, 0);
+            QVERIFY(!d2r->ui->apD2RNext_PushButton->isEnabled() && !d2r->ui->apD2RManual_PushButton->isEnabled());
+            QVERIFY(d2r->checkAPListSiteSurveyTimer->isActive());
+        }
+        if (which == "h2r") {
+            QVERIFY(!h2r->recheckWizardInternetTimer->isActive() && !h2r->checkAPClientModeDiscoveryTimer->isActive());
+            QCOMPARE(h2r->waitWizardInternetNumber + h2r->waitAPClientModeDiscoveryNumber, 0);
+            QVERIFY(!h2r->gotAPClientModeCamera);
+        }
+        gCameraConnectionPage->hide();
+        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        gMainpage->hideBusy();
     }
 
     // A camera at home stops the search; local-only starts the next search from 0, the other
