@@ -1,7 +1,9 @@
 // The completion page's shortcut and snapshot requests; its roads run end to end.
 
 #include <QNetworkReply>
+#include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -14,6 +16,7 @@
 #include "dcptestkit.h"
 #include "guide/cameraconnectionpage.h"
 #include "platform/shortcut.h"
+#include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
@@ -308,6 +311,59 @@ private slots:
         gDeviceSetupPage->checkOlvarisInfoTimer->stop();
         gCameraConnectionPage->hide();
         gDeviceSetupPage->hide();
+        isLocalView = true;
+    }
+
+    // A sign-in redirect that arrives after the cloud page was left is refused; one that arrives
+    // while the page still waits (the skip popup cancelled) is taken.
+    void redirectAfterLeavingTheCloudPage_data()
+    {
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("Back") << "back" << false;
+        QTest::newRow("skip confirmed") << "skip" << false;
+        QTest::newRow("skip cancelled") << "cancel" << true;
+    }
+    void redirectAfterLeavingTheCloudPage()
+    {
+        QFETCH(QString, leave);
+        QFETCH(bool, taken);
+        static quint16 port = 0;
+        if (!port) {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            port = probe.serverPort();
+            probe.close();
+            QVERIFY(gDCPUtils->openTCPSocketRecv(port));
+        }
+        chooseCamera("2.0", "192.168.0.20", "443");
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        const QByteArray state = "tolmwizard_signin0c0ffee1";
+        gDCPUtils->expectRedirect(DCPUtils::RedirectFlow::SignIn, state);
+        if (leave == "back") {
+            gCloudServicesPage->ui->cloudServicePrev_PushButton->click();
+        } else {
+            gCloudServicesPage->pressSkipButton();
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("noClouldServiceWarning");
+            QVERIFY(popup);
+            (leave == "skip" ? popup->ui->msgBoxRightBtn_Button : popup->ui->msgBoxLeftBtn_Button)->click();
+        }
+        QSignalSpy in(gDCPUtils, &DCPUtils::gotOpenAPISignIn);
+        QTcpSocket browser;
+        browser.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(browser.waitForConnected(3000));
+        browser.write("GET /?state=" + state + "&access_token=LATE1&target_site=B HTTP/1.1\r\nHost: x\r\n\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(browser.state(), QAbstractSocket::UnconnectedState, 3000);
+        QVERIFY(browser.readAll().startsWith(taken ? "HTTP/1.1 200" : "HTTP/1.1 404"));
+        QCOMPARE(in.count(), taken ? 1 : 0);
+        gDCPUtils->expectNoRedirect();
+        for (QWidget* page : {static_cast<QWidget*>(gDeviceSetupPage), static_cast<QWidget*>(gDeviceSetupCompletePage),
+                              static_cast<QWidget*>(gDeviceWiFiChangePage)})
+            page->hide();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gMainpage->hideBusy();
         isLocalView = true;
     }
 
