@@ -5,6 +5,8 @@
 #include <QAuthenticator>
 #include <QNetworkReply>
 
+#include "cloud/alreadyregisteredpage.h"
+#include "cloud/devicesetupcompletepage.h"
 #include "dcptestkit.h"
 #include "guide/cameraconnectionpage.h"
 #include "httptestkit.h"
@@ -180,6 +182,141 @@ private slots:
                                   QString("/config/camera_info.cgi,/config/datetime.cgi,/config/datetime.cgi,"
                                           "/datetime.cgi,/datetime.cgi,/system.cgi"),
                                   15000);
+    }
+
+    // Where the passed network check leads, by the register bit, the mode and the model: the page,
+    // the Wi-Fi page's Back target, the shortcut box, the step banner and the inputs.
+    void routeAfterNetworkCheck_data()
+    {
+        QTest::addColumn<QByteArray>("registered");
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<QString>("model");  // the Wi-Fi and access-point values
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("registered") << QByteArray("1") << false << "1,0"
+                                    << "already step_03";
+        QTest::newRow("registered, local-only") << QByteArray("1") << true << "1,0"
+                                                << "already step_03";
+        QTest::newRow("cloud mode: the Internet check") << QByteArray("0") << false << "1,0"
+                                                        << "internet";
+        QTest::newRow("local-only, Wi-Fi model") << QByteArray("0") << true << "1,0"
+                                                 << "wifi back=2 step_04";
+        QTest::newRow("local-only, access-point model") << QByteArray("0") << true << "1,1"
+                                                        << "done shortcut";
+        QTest::newRow("local-only, wired model") << QByteArray("") << true << "0,0"
+                                                 << "done shortcut";
+    }
+    void routeAfterNetworkCheck()
+    {
+        QFETCH(QByteArray, registered);
+        QFETCH(bool, local);
+        QFETCH(QString, model);
+        QFETCH(QString, reached);
+        isLocalView = local;
+        camera().bRegisted = registered;
+        SupportWiFiMap["VKC-3100"] = model.section(',', 0, 0);
+        SupportAPModeMap["VKC-3100"] = model.section(',', 1, 1);
+        camera().dcpStatus = IPCamera::GOT_NETWORK_SETUP;
+        page()->networkCfgOK = true;
+        dWiFiBackToPage = 0;
+        gDeviceSetupCompletePage->setShortcutOfferVisible(false);
+        page()->setInputWidgetsEnabled(false);
+        gMainpage->showBusy();
+        for (QWidget* next :
+             {static_cast<QWidget*>(gAlreadyRegisteredPage), static_cast<QWidget*>(gDeviceWiFiChangePage),
+              static_cast<QWidget*>(gDeviceSetupCompletePage)})
+            next->hide();
+        page()->checkNetworkCfgTimer->start(1000);
+        page()->checkNetworkCfg();
+        QVERIFY(!page()->checkNetworkCfgTimer->isActive());
+        const QString first = reached.section(' ', 0, 0);
+        QCOMPARE(!page()->isHidden(), first == "internet");
+        QCOMPARE(page()->checkInternetTimer->isActive(), first == "internet");
+        QCOMPARE(!gAlreadyRegisteredPage->isHidden(), first == "already");
+        QCOMPARE(!gDeviceWiFiChangePage->isHidden(), first == "wifi");
+        QCOMPARE(!gDeviceSetupCompletePage->isHidden(), first == "done");
+        QCOMPARE(dWiFiBackToPage, reached.contains("back=2") ? 2 : 0);
+        QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
+                 reached.contains("shortcut"));
+        QCOMPARE(page()->ui->dsetupCameraName_LineEdit->isEnabled(), first != "internet");
+        if (reached.contains("step_"))
+            QVERIFY(frameWidget("mainProgress_Label")->styleSheet().contains(reached.section(' ', -1)));
+        if (first == "done")
+            QVERIFY(frameWidget("mainProgress_Label")->isHidden());
+        QCOMPARE(gMainpage->isBusy(), first == "internet" || first == "wifi");
+        for (QWidget* next :
+             {static_cast<QWidget*>(gAlreadyRegisteredPage), static_cast<QWidget*>(gDeviceWiFiChangePage),
+              static_cast<QWidget*>(gDeviceSetupCompletePage)})
+            next->hide();
+        gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        gMainpage->hideBusy();
+        QCoreApplication::processEvents();
+        isLocalView = false;
+    }
+
+    // A failed check's popup by model and retries, and where each of its buttons leads: the
+    // checks start again (password check), stop with the inputs free, or the guide is shown.
+    void failurePopupButtons_data()
+    {
+        QTest::addColumn<QString>("ap");  // the model's access-point value
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("after");  // "again" / "stopped" / "guide"; "local"; "tries=n"
+        auto row = [](const char* name, const char* ap, int retries, const char* popup, const char* button,
+                      const char* after) { QTest::newRow(name) << ap << retries << popup << button << after; };
+        const char *once = "APClientModeInternetFailed", *reset = "APClientModeInternetResetFailedWarning";
+        row("access-point model, Retry", "1", 0, once, "msgBoxRightBtn_Button", "again tries=1");
+        row("access-point model, Close", "1", 0, once, "msgBoxLeftBtn_Button", "stopped tries=0");
+        row("access-point model, closed", "1", 0, once, "msgBoxClose_Button", "stopped tries=0");
+        row("after a retry, Retry", "1", 1, reset, "msgBoxRightBtn_Button", "again tries=2");
+        row("after a retry, Reset", "1", 1, reset, "msgBoxLeftBtn_Button", "guide tries=0");
+        row("after a retry, Local View", "1", 1, reset, "msgBoxLocalView_Button", "again local tries=1");
+        row("after a retry, closed", "1", 1, reset, "msgBoxClose_Button", "stopped tries=0");
+        row("wired model, Cancel", "0", 0, "ConfigNetworkWarning", "CfgNetMsgBoxDHCPCancel_Button", "stopped tries=0");
+        row("wired model, Local Only", "0", 0, "ConfigNetworkWarning", "CfgNetMsgBoxDHCPLocalOnly_Button",
+            "again local tries=0");
+        row("wired model, Connect", "0", 0, "ConfigNetworkWarning", "CfgNetMsgBoxDHCPConnect_Button", "manual tries=0");
+        row("model without a value after a retry", "", 1, "ConfigNetworkWarning", "ConfigNetworkMsgBoxClose_Button",
+            "stopped tries=1");
+    }
+    void failurePopupButtons()
+    {
+        QFETCH(QString, ap);
+        QFETCH(int, retries);
+        QFETCH(QString, popup);
+        QFETCH(QString, button);
+        QFETCH(QString, after);
+        SupportAPModeMap["VKC-3100"] = ap;
+        tryInternetNum = retries;
+        gCameraConnectionPage->hide();
+        page()->setInputWidgetsEnabled(false);
+        gMainpage->showBusy();
+        page()->checkInternetTimer->start(1000);
+        page()->waitInternetNumber = 60;
+        page()->checkInternetStatus();
+        QVERIFY(!page()->checkInternetTimer->isActive());
+        QVERIFY(!gMainpage->isBusy());
+        for (const char* name :
+             {"APClientModeInternetFailed", "APClientModeInternetResetFailedWarning", "ConfigNetworkWarning"})
+            QCOMPARE(popupOpen(name), popup == name);
+        QPushButton* press = gMainpage->findChild<QWidget*>(popup)->findChild<QPushButton*>(button);
+        QVERIFY(press);
+        press->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!popupOpen(popup));
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+        QCOMPARE(tryInternetNum, after.section("tries=", 1).toInt());
+        QCOMPARE(isLocalView, after.contains("local"));
+        QCOMPARE(page()->checkPasswordTimer->isActive(), after.startsWith("again"));
+        QCOMPARE(page()->checkConfigNetworkTimer->isActive(), after.startsWith("manual"));
+        QCOMPARE(gMainpage->isBusy(), after.startsWith("again") || after.startsWith("manual"));
+        QCOMPARE(!gCameraConnectionPage->isHidden(), after.startsWith("guide"));
+        QCOMPARE(!page()->isHidden(), !after.startsWith("guide"));
+        if (after.startsWith("stopped") || after.startsWith("guide"))
+            QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->isEnabled());
+        gMainpage->hideBusy();
+        isLocalView = false;
     }
 
     // A second Connect (after a timeout) counts from its first tick again.
