@@ -243,6 +243,84 @@ private slots:
                                 : gMainpage->findChild<MessageBoxPage*>(popup) != nullptr);
     }
 
+    // Each wait after the settings went out: the popup its end opens and where the popup's
+    // buttons lead (the wait that runs next, the completion page, or no wait at all).
+    void settingsWaitPopups_data()
+    {
+        QTest::addColumn<QString>("wait");  // auto, manual, restart, network
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("press");  // right, close
+        QTest::addColumn<QString>("after");  // the wait running afterwards, "done", or "none"
+        auto row = [](const char* name, const char* wait, bool answered, const char* popup, const char* press,
+                      const char* after) { QTest::newRow(name) << wait << answered << popup << press << after; };
+        row("list road unconfirmed, OK", "auto", false, "WiFiConfigFailedWarning", "right", "auto");
+        row("manual road unconfirmed, OK", "manual", false, "WiFiConfigFailedWarning", "right", "manual");
+        row("settings unconfirmed, closed", "auto", false, "WiFiConfigFailedWarning", "close", "none");
+        row("settings confirmed", "auto", true, "", "", "restart");
+        row("restart unconfirmed, OK", "restart", false, "WiFiConfigFailedWarning", "right", "auto");
+        row("restart confirmed, OK", "restart", true, "removeEthernetCableWarning", "right", "network");
+        row("restart confirmed, closed", "restart", true, "removeEthernetCableWarning", "close", "none");
+        row("camera not on Wi-Fi, OK", "network", false, "plugInEthernetCableWarning", "right", "none");
+        row("camera not on Wi-Fi, closed", "network", false, "plugInEthernetCableWarning", "close", "none");
+        row("camera on Wi-Fi", "network", true, "", "", "done");
+    }
+    void settingsWaitPopups()
+    {
+        QFETCH(QString, wait);
+        QFETCH(bool, answered);
+        QFETCH(QString, popup);
+        QFETCH(QString, press);
+        QFETCH(QString, after);
+        const QStringList waits{"auto", "manual", "restart", "network"};
+        QTimer* timers[] = {page()->checkdAutoConnectTimer, page()->checkdWiFiManualConnectTimer,
+                            page()->checkRestartNetworkTimer, page()->checkdWiFiNetworkTimer};
+        int* counters[] = {&page()->waitdWiFiAutoConnectNumber, &page()->waitdWiFiManualConnectNumber,
+                           &page()->waitRestartNetworkNumber, &page()->waitdWiFiNetworkNumber};
+        const std::function<void()> ticks[] = {
+            [this] { page()->checkdWiFiAutoConnection(); }, [this] { page()->checkdWiFiManualConnection(); },
+            [this] { page()->checkRestartNetworkConnection(); }, [this] { page()->checkdWiFiNetworkConnection(); }};
+        const int limits[] = {60, 60, 30, 30};
+        const int w = waits.indexOf(wait);
+        answerSurvey({"Cafe"});
+        page()->ui->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+        if (wait == "restart")
+            page()->waitdWiFiAutoConnectNumber = 12;  // the list road's settings were confirmed at tick 11
+        camera().dcpStatus = !answered           ? 0
+                             : wait == "restart" ? int(IPCamera::GOT_RESTART)
+                                                 : int(IPCamera::GOT_NETWORK_SETUP);
+        camera().IPAddr = "192.168.1.33";
+        gMainpage->showBusy();
+        timers[w]->start(1000);
+        *counters[w] = answered ? 3 : limits[w];
+        ticks[w]();
+        QVERIFY(!timers[w]->isActive());
+        for (const char* name : {"WiFiConfigFailedWarning", "removeEthernetCableWarning", "plugInEthernetCableWarning"})
+            QCOMPARE(gMainpage->findChild<MessageBoxPage*>(name) != nullptr, popup == name);
+        if (!popup.isEmpty()) {
+            QVERIFY(!gMainpage->isBusy());
+            MessageBoxPage* box = gMainpage->findChild<MessageBoxPage*>(popup);
+            (press == "right" ? box->ui->msgBoxRightBtn_Button : box->ui->msgBoxClose_Button)->click();
+            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(popup));
+        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(timers[i]->isActive(), waits[i] == after);
+        if (waits.contains(after)) {
+            QCOMPARE(*counters[waits.indexOf(after)], 0);
+            QVERIFY(gMainpage->isBusy());
+        }
+        if (after == "auto" || after == "manual")
+            QCOMPARE(camera().dcpStatus, 0);  // a confirmation of before does not count
+        QCOMPARE(!gDeviceSetupCompletePage->isHidden(), after == "done");
+        QCOMPARE(!page()->isHidden(), after != "done");
+        if (after == "none")
+            QVERIFY(!gMainpage->isBusy());
+        for (QTimer* timer : timers)
+            timer->stop();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        gMainpage->hideBusy();
+    }
+
     void fourthPlugInOkLeaves()
     {
         for (int attempt = 0; attempt < 4; ++attempt) {
