@@ -367,6 +367,46 @@ private slots:
         isLocalView = true;
     }
 
+    // Finish: the shortcut only when its box is offered and ticked, the cloud site only in cloud mode.
+    void finishByRoad_data()
+    {
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("shortcuts");
+        QTest::addColumn<bool>("site");
+        QTest::newRow("cloud road") << false << false << false << 0 << true;
+        QTest::newRow("cloud road, hidden box ticked") << false << false << true << 0 << true;
+        QTest::newRow("local-only, ticked") << true << true << true << 1 << false;
+        QTest::newRow("local-only, not ticked") << true << true << false << 0 << false;
+    }
+    void finishByRoad()
+    {
+        QFETCH(bool, local);
+        QFETCH(bool, offered);
+        QFETCH(bool, ticked);
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        QVERIFY(QDir(home.path()).mkpath("Desktop"));
+        chooseCamera("2.0", "192.168.0.20", "443");
+        isLocalView = local;
+        gDeviceSetupCompletePage->setShortcutOfferVisible(offered);
+        gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->setChecked(ticked);
+        UrlRecorder urls;
+        gDeviceSetupCompletePage->ui->DSCPFinish_Button->click();
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+        if (savedConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        QTEST(int(QDir(home.filePath("Desktop")).entryList(QDir::Files).size()), "shortcuts");
+        QTEST(!urls.urls.isEmpty(), "site");
+        for (const QUrl& url : urls.urls)
+            QCOMPARE(url.scheme(), QString("https"));
+        isLocalView = true;
+    }
+
     // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the
     // account's e-mail and data stay out of the log.
     void cameraAndCloudTextsArePlain()
