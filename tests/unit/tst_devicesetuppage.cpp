@@ -13,6 +13,7 @@
 #include "protocol/dcputils.h"
 #include "setup/confignetworkmessagebox.h"
 #include "setup/devicesetuppage.h"
+#include "setup/devicesetuppage_p.h"
 #include "setup/discoverypage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -317,6 +318,68 @@ private slots:
             QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->isEnabled());
         gMainpage->hideBusy();
         isLocalView = false;
+    }
+
+    // The manual network box: the group each tab shows, and what Connect does on it with the
+    // fields given (a settings wait of that type, or the fields' errors and no wait).
+    void manualBoxTabs_data()
+    {
+        QTest::addColumn<QString>("tabs");        // tabs clicked in order
+        QTest::addColumn<QStringList>("fields");  // PPPoE: account, password; static: address, mask, gateway, DNS, DNS
+        QTest::addColumn<int>("started");         // the type started, -1 none
+        QTest::addColumn<int>("errors");          // error labels shown
+        const QStringList good{"192.168.1.9", "255.255.255.0", "192.168.1.1", "192.168.1.1", "8.8.8.8"};
+        QTest::newRow("DHCP") << "" << QStringList() << 0 << 0;
+        QTest::newRow("PPPoE") << "PPPoE" << QStringList{"user", "secret1"} << 1 << 0;
+        QTest::newRow("PPPoE, empty") << "PPPoE" << QStringList{"", ""} << -1 << 2;
+        QTest::newRow("static") << "StaticIP" << good << 2 << 0;
+        QStringList badGateway = good;
+        badGateway[2] = "192.168.1";
+        QTest::newRow("static, bad gateway") << "StaticIP" << badGateway << -1 << 1;
+        QTest::newRow("static, then DHCP") << "StaticIP DHCP" << QStringList() << 0 << 0;
+        QTest::newRow("PPPoE, then static") << "PPPoE StaticIP" << good << 2 << 0;
+    }
+    void manualBoxTabs()
+    {
+        QFETCH(QString, tabs);
+        QFETCH(QStringList, fields);
+        QFETCH(int, started);
+        QFETCH(int, errors);
+        page()->popupConfigNetworkWarning();
+        auto* box = gMainpage->findChild<ConfigNetworkMessageBox*>("ConfigNetworkWarning");
+        QVERIFY(box);
+        Ui_ConfigNetworkMessageBox* form = box->ui;
+        QString shown = "DHCP";
+        for (const QString& tab : tabs.split(' ', Qt::SkipEmptyParts)) {
+            box->findChild<QPushButton*>("CfgNetMsgBox" + tab + "_PushButton")->click();
+            shown = tab;
+        }
+        const QMap<QString, QWidget*> groups{{"DHCP", form->CfgNetMsgBoxDHCP_GroupBox},
+                                             {"PPPoE", form->CfgNetMsgBoxPPPoE_GroupBox},
+                                             {"StaticIP", form->CfgNetMsgBoxStaticIP_GroupBox}};
+        for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+            QCOMPARE(it.value()->isVisibleTo(box), it.key() == shown);
+        const QList<QLineEdit*> edits =
+            shown == "PPPoE"
+                ? QList<QLineEdit*>{form->CfgNetMsgBoxPPPoEAccount_LineEdit, form->CfgNetMsgBoxPPPoEPassword_LineEdit}
+                : QList<QLineEdit*>{form->CfgNetMsgBoxStaticIPIPAddr_LineEdit,
+                                    form->CfgNetMsgBoxStaticIPSubnet_LineEdit,
+                                    form->CfgNetMsgBoxStaticIPGateway_LineEdit, form->CfgNetMsgBoxStaticIPPDNS_LineEdit,
+                                    form->CfgNetMsgBoxStaticIPSDNS_LineEdit};
+        for (int i = 0; i < fields.size(); ++i)
+            edits[i]->setText(fields[i]);
+        DeviceSetupShared::configNetworkType = -1;
+        box->findChild<QPushButton*>("CfgNetMsgBox" + shown + "Connect_Button")->click();
+        QCOMPARE(page()->checkConfigNetworkTimer->isActive(), started >= 0);
+        if (started >= 0)
+            QCOMPARE(DeviceSetupShared::configNetworkType, started);
+        QCOMPARE(popupOpen("ConfigNetworkWarning"), started < 0);
+        int shownErrors = 0;
+        for (QLabel* label : groups[shown]->findChildren<QLabel*>())
+            shownErrors += label->objectName().endsWith("Error_Label") && label->isVisibleTo(box);
+        QCOMPARE(shownErrors, errors);
+        page()->checkConfigNetworkTimer->stop();
+        gMainpage->hideBusy();
     }
 
     // A second Connect (after a timeout) counts from its first tick again.
