@@ -407,6 +407,41 @@ private slots:
         isLocalView = true;
     }
 
+    // The cloud page's two tabs: the view each shows and the tab drawn as chosen, kept over Back.
+    void cloudTabs_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<bool>("signUp");  // the New Account view shown and its tab chosen
+        QTest::newRow("New Account") << "up" << true;
+        QTest::newRow("Existing Account") << "up in" << false;
+        QTest::newRow("New Account again") << "in up" << true;
+        QTest::newRow("Existing Account, Back") << "in back" << false;
+        QTest::newRow("New Account, Back") << "up back" << true;
+    }
+    void cloudTabs()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(bool, signUp);
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        chooseCamera("2.0", "192.168.0.20", "443");
+        Ui_CloudServicesPage* form = gCloudServicesPage->ui;
+        gMainpage->showPage(nullptr, gCloudServicesPage);
+        for (const QString& click : clicks.split(' '))
+            (click == "up"   ? form->cloudServiceSignUp_PushButton
+             : click == "in" ? form->cloudServiceSignIn_PushButton
+                             : form->cloudServicePrev_PushButton)
+                ->click();
+        QCOMPARE(form->cloudServiceSignUp_WebView->isVisibleTo(gCloudServicesPage), signUp);
+        QCOMPARE(form->cloudServiceSignIn_WebView->isVisibleTo(gCloudServicesPage), !signUp);
+        // The chosen tab is drawn blue, the other white.
+        QCOMPARE(form->cloudServiceSignUp_PushButton->styleSheet().contains("select_l_blue"), signUp);
+        QCOMPARE(form->cloudServiceSignIn_PushButton->styleSheet().contains("select_l_blue"), !signUp);
+        QCOMPARE(gCloudServicesPage->isHidden(), clicks.endsWith("back"));
+        gCloudServicesPage->hide();
+        gDeviceSetupPage->hide();
+    }
+
     // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the
     // account's e-mail and data stay out of the log.
     void cameraAndCloudTextsArePlain()
