@@ -18,6 +18,7 @@
 #include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/welcomepage.h"
+#include "wifi/wirelessmessagebox.h"
 
 using namespace dcptest;
 using FV = APModeRules::FindVerdict;
@@ -505,6 +506,111 @@ private slots:
         }
         gCameraConnectionPage->hide();
         gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        gMainpage->hideBusy();
+    }
+
+    // The camera's answer to the home Wi-Fi settings on each road: the page it leads to (through
+    // the switch-off popup for an agent that cannot switch its access point off itself), the
+    // network name shown there, the entry box; and the failure popup's buttons.
+    void connectionOutcomes_data()
+    {
+        QTest::addColumn<QString>("road");     // list, manual
+        QTest::addColumn<QString>("outcome");  // a new agent, an old agent, no answer
+        QTest::addColumn<QString>("press");    // the failure popup's button
+        QTest::addColumn<QString>("after");    // home, stay, "retry <road>"
+        QTest::newRow("list, new agent") << "list"
+                                         << "2.0.17-b83"
+                                         << ""
+                                         << "home";
+        QTest::newRow("manual, new agent") << "manual"
+                                           << "2.1.0"
+                                           << ""
+                                           << "home";
+        QTest::newRow("list, old agent") << "list"
+                                         << "2.0.17-b82"
+                                         << ""
+                                         << "home";
+        QTest::newRow("list, no answer, Retry") << "list"
+                                                << "none"
+                                                << "right"
+                                                << "retry list";
+        QTest::newRow("manual, no answer, Retry") << "manual"
+                                                  << "none"
+                                                  << "right"
+                                                  << "retry manual";
+        QTest::newRow("manual, no answer, Close") << "manual"
+                                                  << "none"
+                                                  << "left"
+                                                  << "stay";
+        QTest::newRow("list, no answer, closed") << "list"
+                                                 << "none"
+                                                 << "close"
+                                                 << "stay";
+    }
+    void connectionOutcomes()
+    {
+        QFETCH(QString, road);
+        QFETCH(QString, outcome);
+        QFETCH(QString, press);
+        QFETCH(QString, after);
+        APModeDeviceToRouter* page = gAPModeDeviceToRouter;
+        gAPModeHostToRouter->hide();
+        gMainpage->showPage(nullptr, page);
+        addCam(kModel, "127.0.0.1").AgentVersion = outcome.toLatin1();  // the switch-off request stays here
+        survey(page);
+        const char* box =
+            road == "list" ? "APModeInputWirelessPasswordAutoWarning" : "ManualInputWirelessNetworkWarning";
+        if (road == "list") {
+            QListWidget* list = page->ui->apD2RSiteSurveyList_ListWidget;
+            list->setCurrentRow(1);
+            emit list->itemClicked(list->item(1));
+            page->ui->apD2RNext_PushButton->click();
+            QVERIFY(gMainpage->findChild<QWidget*>(box));
+            in<QLineEdit>(box, "WirelessAutoPassword_LineEdit")->setText("homekey1");
+            in<QPushButton>(box, "WirelessAutoConnect_Button")->click();
+        } else {
+            page->ui->apD2RManual_PushButton->click();
+            QVERIFY(gMainpage->findChild<QWidget*>(box));
+            in<QLineEdit>(box, "WirelessManualName_LineEdit")->setText("Typed");
+            in<QComboBox>(box, "WirelessManualSecurity_ComboBox")->setCurrentIndex(0);
+            in<QPushButton>(box, "WirelessManualConnect_Button")->click();
+        }
+        QTimer* timers[] = {page->checkAPClientAutoConnectTimer, page->checkAPClientManualConnectTimer};
+        QTimer* timer = timers[road == "list" ? 0 : 1];
+        QVERIFY(timer->isActive() && gMainpage->isBusy());
+        if (outcome == "none") {
+            (road == "list" ? page->waitAPClientAutoConnectNumber : page->waitAPClientManualConnectNumber) = 60;
+        } else {
+            IPCameraList[0].dcpStatus = IPCamera::GOT_NETWORK_SETUP;
+        }
+        road == "list" ? page->checkAPClientAutoConnection() : page->checkdAPClientManualConnection();
+        QVERIFY(!timer->isActive() && !gMainpage->isBusy());
+        const bool oldAgent = outcome == "2.0.17-b82";
+        QCOMPARE(popup("TurnOffAPSwitchWarning") != nullptr, oldAgent);
+        QCOMPARE(popup("APModeToAPClientModeFailedWarning") != nullptr, outcome == "none");
+        if (oldAgent) {
+            QVERIFY(gAPModeHostToRouter->isHidden());
+            popup("TurnOffAPSwitchWarning")->msgBoxRightBtn_Button->click();
+        }
+        if (outcome == "none") {
+            Ui_MessageBoxPage* failed = popup("APModeToAPClientModeFailedWarning");
+            (press == "right"  ? failed->msgBoxRightBtn_Button
+             : press == "left" ? failed->msgBoxLeftBtn_Button
+                               : failed->msgBoxClose_Button)
+                ->click();
+            QVERIFY(!popup("APModeToAPClientModeFailedWarning"));
+        }
+        QCOMPARE(!gAPModeHostToRouter->isHidden(), after == "home");
+        QCOMPARE(!page->isHidden(), after != "home");
+        if (after == "home")
+            QCOMPARE(gAPModeHostToRouter->ui->apH2RSameNetworkName_Label->text(), road == "list" ? "Home" : "Typed");
+        QCOMPARE(WirelessMessageBox::find(gMainpage, box) != nullptr, after.startsWith("retry"));
+        QCOMPARE(page->checkAPClientAutoConnectTimer->isActive(), after == "retry list");
+        QCOMPARE(page->checkAPClientManualConnectTimer->isActive(), after == "retry manual");
+        QCOMPARE(page->waitAPClientAutoConnectNumber + page->waitAPClientManualConnectNumber, after == "home" ? 1 : 0);
+        QCOMPARE(gMainpage->isBusy(), after.startsWith("retry"));
+        for (QNetworkReply* reply : gDCPUtils->networkManager->findChildren<QNetworkReply*>())
+            reply->abort();
         gMainpage->hideBusy();
     }
 
