@@ -614,6 +614,87 @@ private slots:
         gMainpage->hideBusy();
     }
 
+    // The home Wi-Fi page: what Next starts by mode, what the Internet recheck and the search
+    // find, the popups they open and where the popups' buttons lead.
+    void homeOutcomes_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("after");  // "internet", "search", "discovery", "none"
+        auto row = [](const char* name, const char* step, const char* popup, const char* press, const char* after) {
+            QTest::newRow(name) << step << popup << press << after;
+        };
+        row("Next", "next", "", "", "internet");
+        row("Next, local-only", "next local", "", "", "search");
+        row("Internet back", "internet ok", "", "", "search");
+        row("no Internet, Retry", "internet none", "APClientModeInternetFailedWarning", "right", "internet");
+        row("no Internet, Close", "internet none", "APClientModeInternetFailedWarning", "left", "none");
+        row("camera found", "search found", "", "", "discovery");
+        row("camera not found, Retry", "search none", "APClientModeDiscoveryFailedWarning", "right", "search");
+        row("camera not found, Close", "search none", "APClientModeDiscoveryFailedWarning", "left", "none");
+    }
+    void homeOutcomes()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, popup);
+        const QByteArray name = popup.toLatin1();
+        QFETCH(QString, press);
+        QFETCH(QString, after);
+        APModeHostToRouter* page = gAPModeHostToRouter;
+        gDiscoveryPage->hide();
+        gMainpage->enterPage(nullptr, page);
+        gMainpage->setStep(2, "home");
+        page->wizardInternetUrl = QUrl("http://127.0.0.1:9/");  // a probe stays here
+        isAPModeFlow = true;
+        isLocalView = step.endsWith("local");
+        gInternetReachable = step == "internet ok";
+        gMainpage->showBusy();  // the page waits under the busy overlay
+        if (step.startsWith("next"))
+            gMainpage->hideBusy();
+        if (step.startsWith("next")) {
+            page->ui->apH2RNext_PushButton->click();
+        } else if (step.startsWith("internet")) {
+            page->recheckWizardInternetTimer->start(1000);
+            page->waitWizardInternetNumber = gInternetReachable ? 3 : 10;
+            page->recheckInternetRequest();
+        } else {
+            page->checkAPClientModeDiscoveryTimer->start(1000);
+            if (step == "search found")
+                addCam(kModel, kHome, IPCamera::GOT_PWD_STATUS).bPassword = "0";
+            page->waitAPClientModeDiscoveryNumber = step == "search found" ? 3 : 60;
+            page->checkAPClientModeDiscovery();
+        }
+        if (!popup.isEmpty()) {
+            QVERIFY(::popup(name));
+            QVERIFY(!page->recheckWizardInternetTimer->isActive() &&
+                    !page->checkAPClientModeDiscoveryTimer->isActive());
+            QVERIFY(!gMainpage->isBusy());
+            (press == "right" ? ::popup(name)->msgBoxRightBtn_Button : ::popup(name)->msgBoxLeftBtn_Button)->click();
+            QVERIFY(!::popup(name));
+        }
+        QCOMPARE(page->recheckWizardInternetTimer->isActive(), after == "internet");
+        QCOMPARE(page->checkAPClientModeDiscoveryTimer->isActive(), after == "search");
+        QCOMPARE(gMainpage->isBusy(), after == "internet" || after == "search");
+        QCOMPARE(!gDiscoveryPage->isHidden(), after == "discovery");
+        QCOMPARE(!page->isHidden(), after != "discovery");
+        if ((after == "search" || after == "discovery") && popup.isEmpty())
+            QVERIFY(!isAPModeFlow);  // a retry keeps the flag its timeout set
+        if (after == "discovery") {
+            QCOMPARE(gDiscoveryPage->ui->discoveryCameraTb_TableWidget->rowCount(), 1);
+            QVERIFY(frameWidget("mainProgress_Label")->styleSheet().contains("step_01"));
+        }
+        if (step == "search none")
+            QCOMPARE(tryDiscoveryNum, press == "right" ? 1 : 0);
+        if (step == "search none" && press == "right")
+            QVERIFY(IPCameraList.isEmpty());
+        gDiscoveryPage->ui->discoveryCameraTb_TableWidget->setRowCount(0);
+        for (QNetworkReply* reply : gWelcomePage->tolmwizardNetworkManager->findChildren<QNetworkReply*>())
+            reply->abort();
+        gMainpage->hideBusy();
+        isLocalView = false;
+    }
+
     // A camera at home stops the search; local-only starts the next search from 0, the other
     // roads go on from where they were. A camera with no password skips the password page.
     void notInAccessPointMode()
