@@ -660,6 +660,7 @@ private slots:
             page->recheckInternetRequest();
         } else {
             page->checkAPClientModeDiscoveryTimer->start(1000);
+            tryDiscoveryNum = 1;  // one retry before
             if (step == "search found")
                 addCam(kModel, kHome, IPCamera::GOT_PWD_STATUS).bPassword = "0";
             page->waitAPClientModeDiscoveryNumber = step == "search found" ? 3 : 60;
@@ -685,7 +686,7 @@ private slots:
             QVERIFY(frameWidget("mainProgress_Label")->styleSheet().contains("step_01"));
         }
         if (step == "search none")
-            QCOMPARE(tryDiscoveryNum, press == "right" ? 1 : 0);
+            QCOMPARE(tryDiscoveryNum, press == "right" ? 2 : 0);
         if (step == "search none" && press == "right")
             QVERIFY(IPCameraList.isEmpty());
         gDiscoveryPage->ui->discoveryCameraTb_TableWidget->setRowCount(0);
