@@ -696,6 +696,68 @@ private slots:
         isLocalView = false;
     }
 
+    // The password page's Next by the form of the password, the camera's protocol and its answer:
+    // the page reached or the error popup, whose OK empties and frees the field.
+    void passwordOutcomes_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");  // new cameras: "match", "none"
+        QTest::addColumn<bool>("handedOver");
+        QTest::newRow("too short") << QByteArray("2.0") << "pw1"
+                                   << "" << false;
+        QTest::newRow("old camera, right") << QByteArray("1.0") << "pass12"
+                                           << "" << true;
+        QTest::newRow("old camera, wrong") << QByteArray("1.0") << "pass13"
+                                           << "" << false;
+        QTest::newRow("new camera, confirmed") << QByteArray("2.0") << "pass12"
+                                               << "match" << true;
+        QTest::newRow("new camera, refused") << QByteArray("2.0") << "pass13"
+                                             << "refused" << false;
+    }
+    void passwordOutcomes()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(bool, handedOver);
+        APModeHostToDevicePasswordVerify* page = gAPModeHostToDevicePasswordVerify;
+        gAPModeDeviceToRouter->hide();
+        IPCamera& camera = addCam(kModel, "127.0.0.1");
+        camera.DCPVersion = version;
+        camera.password = version == "1.0" ? "pass12" : QByteArray("pass12").toBase64();
+        gMainpage->enterPage(nullptr, page);
+        QLineEdit* field = page->ui->apH2DPVCameraPasscode_LineEdit;
+        field->setText(typed);
+        page->ui->apH2DPVNext_PushButton->click();
+        const bool wellFormed = typed.size() >= 6;
+        QCOMPARE(page->checkAPModePasswordTimer->isActive(), wellFormed);
+        QVERIFY(!field->isEnabled());  // until the check ends or the popup is closed
+        if (wellFormed) {
+            QCOMPARE(ticks(
+                         1, [page] { page->checkAPModePasswordResult(); }, '7'),
+                     version == "2.0" ? 1 : 0);
+            if (answer == "match")
+                page->checkAPModePasswordSuccess(0);
+            else if (answer == "refused")
+                page->checkAPModePasswordFailed(0);
+            if (!answer.isEmpty())
+                page->checkAPModePasswordResult();
+        }
+        QCOMPARE(!gAPModeDeviceToRouter->isHidden(), handedOver);
+        QCOMPARE(!page->isHidden(), !handedOver);
+        const bool refused = !wellFormed || (version == "1.0" && !handedOver);
+        QCOMPARE(popup("APModePasswordErrorMsgBox") != nullptr, refused);
+        if (answer == "refused")  // the check runs on to its limit
+            QVERIFY(page->checkAPModePasswordTimer->isActive());
+        if (refused) {
+            QVERIFY(!page->checkAPModePasswordTimer->isActive() && !gMainpage->isBusy());
+            popup("APModePasswordErrorMsgBox")->msgBoxRightBtn_Button->click();
+            QVERIFY(field->isEnabled() && field->text().isEmpty());
+        }
+        gMainpage->hideBusy();
+    }
+
     // A camera at home stops the search; local-only starts the next search from 0, the other
     // roads go on from where they were. A camera with no password skips the password page.
     void notInAccessPointMode()
