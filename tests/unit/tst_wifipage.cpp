@@ -17,6 +17,7 @@
 #include "testsupport.h"
 #include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
+#include "wifi/wirelessmessagebox.h"
 #include "wifi/wpspictures.h"
 
 using namespace dcptest;
@@ -69,6 +70,9 @@ private slots:
     void cleanup()
     {
         qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
+        qDeleteAll(gMainpage->findChildren<WirelessMessageBox*>());
+        frameWidget("lockScreenLabel")->hide();
+        gMainpage->hideBusy();
         page()->resetChcekingParameters();
         page()->pressWiFiButton();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -319,6 +323,72 @@ private slots:
             timer->stop();
         gDeviceSetupCompletePage->getImageTimer->stop();
         gMainpage->hideBusy();
+    }
+
+    // The entry boxes' Connect and Cancel: the wait started, or the errors shown and no wait.
+    void entryBoxes_data()
+    {
+        QTest::addColumn<QString>("box");        // auto, manual
+        QTest::addColumn<QStringList>("typed");  // auto: key; manual: SSID, key
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("after");  // "wait", "errors n", "closed"
+        QTest::newRow("list network, key") << "auto" << QStringList{"k"} << "connect"
+                                           << "wait";
+        QTest::newRow("list network, no key") << "auto" << QStringList{""} << "connect"
+                                              << "errors 1";
+        QTest::newRow("list network, Cancel") << "auto" << QStringList{"key12345"} << "cancel"
+                                              << "closed";
+        QTest::newRow("typed network") << "manual" << QStringList{"Home", "key12345"} << "connect"
+                                       << "wait";
+        QTest::newRow("typed network, no name") << "manual" << QStringList{"", "key12345"} << "connect"
+                                                << "errors 1";
+        QTest::newRow("typed network, nothing") << "manual" << QStringList{"", ""} << "connect"
+                                                << "errors 2";
+        QTest::newRow("typed network, Cancel") << "manual" << QStringList{"Home", "key12345"} << "cancel"
+                                               << "closed";
+    }
+    void entryBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, press);
+        QFETCH(QString, after);
+        answerSurvey({"Home"});
+        Ui_DeviceWiFiChangePage* form = page()->ui;
+        const bool autoBox = box == "auto";
+        if (autoBox) {
+            form->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+            emit form->dwifiSiteSurveyList_ListWidget->itemClicked(form->dwifiSiteSurveyList_ListWidget->item(0));
+            form->dwifiConnect_Button->click();
+        } else {
+            form->dwifiManual_PushButton->click();
+        }
+        const QString name = autoBox ? "InputWirelessAutoPasswordWarning" : "InputWirelessManualPasswordWarning";
+        WirelessMessageBox* entry = WirelessMessageBox::find(gMainpage, name);
+        QVERIFY(entry);
+        QVERIFY(!page()->checkdAutoConnectTimer->isActive() && !page()->checkdWiFiManualConnectTimer->isActive());
+        Ui_WirelessMessageBox* boxForm = entry->ui;
+        if (autoBox) {
+            QCOMPARE(boxForm->WirelessAutoName_Label->text(), QString("Home"));
+            boxForm->WirelessAutoPassword_LineEdit->setText(typed[0]);
+        } else {
+            boxForm->WirelessManualName_LineEdit->setText(typed[0]);
+            boxForm->WirelessManualPassword_LineEdit->setText(typed[1]);
+        }
+        (press == "cancel" ? (autoBox ? boxForm->WirelessAutoCancel_Button : boxForm->WirelessManualCancel_Button)
+                           : (autoBox ? boxForm->WirelessAutoConnect_Button : boxForm->WirelessManualConnect_Button))
+            ->click();
+        QCOMPARE(page()->checkdAutoConnectTimer->isActive(), after == "wait" && autoBox);
+        QCOMPARE(page()->checkdWiFiManualConnectTimer->isActive(), after == "wait" && !autoBox);
+        QCOMPARE(gMainpage->isBusy(), after == "wait");
+        QCOMPARE(WirelessMessageBox::find(gMainpage, name) != nullptr, after != "closed");
+        QCOMPARE(entry->isVisible() || !entry->isHidden(), after.startsWith("errors"));
+        QCOMPARE(frameWidget("lockScreenLabel")->isHidden(), !after.startsWith("errors"));
+        int errors = 0;
+        for (QLabel* label : entry->findChildren<QLabel*>())
+            errors += label->objectName().contains("Error") && label->isVisibleTo(entry);
+        if (after != "closed")
+            QCOMPARE(errors, after.startsWith("errors") ? after.section(' ', 1).toInt() : 0);
     }
 
     void fourthPlugInOkLeaves()
