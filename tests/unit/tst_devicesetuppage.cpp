@@ -382,6 +382,71 @@ private slots:
         gMainpage->hideBusy();
     }
 
+    // Next on the password step by the password's form and the camera: the request it sends, the
+    // network check that follows, or the error popup, whose OK empties the fields and frees them.
+    void passwordStep_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArray>("stored");  // the record's password field ("-": none, a new one is set)
+        QTest::addColumn<QString>("typed");      // "password|retype"
+        QTest::addColumn<QString>("outcome");    // "sent <class> <item>" then "network"; "popup"
+        QTest::newRow("new camera, its password") << QByteArray("2.0") << kPassword.toBase64() << "secret1"
+                                                  << "sent 7 ;X= network";
+        QTest::newRow("new camera, a new password") << QByteArray("2.0") << QByteArray("-") << "secret1|secret1"
+                                                    << "sent 7 ;P= network";
+        QTest::newRow("new password retyped otherwise") << QByteArray("2.0") << QByteArray("-") << "secret1|secret2"
+                                                        << "popup";
+        QTest::newRow("too short") << QByteArray("2.0") << kPassword.toBase64() << "abc"
+                                   << "popup";
+        QTest::newRow("old camera, right") << QByteArray("1.0") << kPassword << "secret1"
+                                           << "network";
+        QTest::newRow("old camera, wrong") << QByteArray("1.0") << kPassword << "secret2"
+                                           << "popup";
+        QTest::newRow("old camera, a new password") << QByteArray("1.0") << QByteArray("-") << "secret1|secret1"
+                                                    << "sent 2 ;P=c2VjcmV0MQ== network";
+    }
+    void passwordStep()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, outcome);
+        camera().DCPVersion = version;
+        camera().password = stored == "-" ? QByteArray() : stored;
+        camera().bPassword = stored == "-" ? "1" : "0";
+        page()->setPasswordLineEditStatus();
+        QCOMPARE(page()->ui->dsetupRetypePasscode_LineEdit->isHidden(), !typed.contains('|'));
+        page()->ui->dsetupCameraPasscode_LineEdit->setText(typed.section('|', 0, 0));
+        page()->ui->dsetupRetypePasscode_LineEdit->setText(typed.section('|', 1, 1));
+        page()->ui->dsetupNext_Button->click();
+        QByteArray sent, first;
+        for (int n = 0; n < 2 && page()->checkPasswordTimer->isActive(); ++n) {
+            page()->checkPasswordResult();
+            for (QByteArray text = receiver.nextText(50); !text.isEmpty(); text = receiver.nextText(50))
+                sent += text.left(1) + " ", first = first.isEmpty() ? text : first;
+            if (sent.startsWith("7"))  // the camera confirms
+                camera().dcpStatus = IPCamera::GOT_PWD, page()->checkPasswordSuccess(IPCameraIdx);
+            if (sent.startsWith("2"))
+                page()->checkPasswordSuccess(IPCameraIdx);
+        }
+        if (outcome.startsWith("sent")) {
+            QCOMPARE(QString::fromLatin1(sent).section(' ', 0, 0), outcome.section(' ', 1, 1));
+            QVERIFY2(first.contains(outcome.section(' ', 2, 2).toLatin1()), first.constData());
+        } else {
+            QVERIFY2(sent.isEmpty(), sent.constData());
+        }
+        QCOMPARE(page()->checkNetworkCfgTimer->isActive(), outcome.endsWith("network"));
+        QCOMPARE(popupOpen("PasswordErrorMsgBox"), outcome == "popup");
+        if (outcome == "popup") {
+            QVERIFY(!page()->checkPasswordTimer->isActive() && !gMainpage->isBusy());
+            gMainpage->findChild<MessageBoxPage*>("PasswordErrorMsgBox")->ui->msgBoxRightBtn_Button->click();
+            QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->text().isEmpty());
+            QVERIFY(page()->ui->dsetupRetypePasscode_LineEdit->text().isEmpty());
+            QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->isEnabled());
+        }
+        gMainpage->hideBusy();
+    }
+
     // A second Connect (after a timeout) counts from its first tick again.
     void manualConnectCountsAfresh()
     {
