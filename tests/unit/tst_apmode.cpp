@@ -663,6 +663,8 @@ private slots:
             tryDiscoveryNum = 1;  // one retry before
             if (step == "search found")
                 addCam(kModel, kHome, IPCamera::GOT_PWD_STATUS).bPassword = "0";
+            else
+                addCam(kOther, kHome);  // another model: not the camera looked for
             page->waitAPClientModeDiscoveryNumber = step == "search found" ? 3 : 60;
             page->checkAPClientModeDiscovery();
         }
