@@ -344,6 +344,8 @@ private slots:
                                                 << "errors 1";
         QTest::newRow("typed network, nothing") << "manual" << QStringList{"", ""} << "connect"
                                                 << "errors 2";
+        QTest::newRow("typed network, no key") << "manual" << QStringList{"Home", ""} << "connect"
+                                               << "errors 1";
         QTest::newRow("typed network, Cancel") << "manual" << QStringList{"Home", "key12345"} << "cancel"
                                                << "closed";
     }
