@@ -52,6 +52,59 @@ private slots:
         }
     }
 
+    // Null, empty and wrongly typed values read as empty text; a null connection type is no type;
+    // a document that is null, empty or no object fills nothing.
+    void nullAndEmptyValues_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("maps");  // route|Wi-Fi|access point|versions|types of each model
+        auto row = [](const char* name, const char* json, CatalogueParse::Status status, const char* maps) {
+            QTest::newRow(name) << QString(json) << int(status) << QString(maps);
+        };
+        row("null document", "null", CatalogueParse::Invalid, "");  // no object or array: not JSON to Qt
+        row("empty object", "{}", CatalogueParse::Empty, "");
+        row("array", "[{\"Cameras\":[]}]", CatalogueParse::Empty, "");
+        row("cameras null", "{\"Cameras\":null}", CatalogueParse::Parsed, "");
+        row("values null",
+            "{\"Cameras\":[{\"Model\":\"VKC-1\",\"ConnectionTypeNumber\":null,\"SupportWiFi\":null,"
+            "\"SupportAPMode\":null,\"HardwareVersion\":null,\"ConnectionType\":null}]}",
+            CatalogueParse::Parsed, "VKC-1:2|||| VKC-1_:");
+        row("numbers are no text",
+            "{\"Cameras\":[{\"Model\":\"VKC-1\",\"ConnectionTypeNumber\":1,\"SupportWiFi\":1,\"SupportAPMode\":1,"
+            "\"HardwareVersion\":\"A\"}]}",
+            CatalogueParse::Parsed, "VKC-1:2||||A VKC-1_A:");
+        row("route 5 needs both texts",
+            "{\"Cameras\":[{\"Model\":\"VKC-1\",\"ConnectionTypeNumber\":\"1\",\"SupportAPMode\":\"1\"}]}",
+            CatalogueParse::Parsed, "VKC-1:5||1|| VKC-1_:");
+        row("empty texts",
+            "{\"Cameras\":[{\"Model\":\"\",\"ConnectionTypeNumber\":\"\",\"SupportAPMode\":\"1\","
+            "\"ConnectionType\":[{\"1\":\"\"},{\"1\":null,\"3\":\"p\"},{\"1\":null},{}]}]}",
+            CatalogueParse::Parsed, ":2||1|| _:Ethernet:,POE:p");
+        row("model null", "{\"Cameras\":[{\"Model\":null,\"HardwareVersion\":\"A\"}]}", CatalogueParse::Parsed,
+            ":2||||A _A:");
+    }
+    void nullAndEmptyValues()
+    {
+        QFETCH(QString, json);
+        QFETCH(int, status);
+        const CatalogueParse parse = parseCatalogue(json);
+        QCOMPARE(int(parse.status), status);
+        const Catalogue& c = parse.catalogue;
+        QStringList maps;
+        for (const QString& model : c.routes.keys())
+            maps << model + ":" +
+                        QStringList{c.routes[model], c.supportWiFi.value(model, "?"), c.supportAPMode.value(model, "?"),
+                                    c.cgiProtocols.value(model, "?"), c.hardwareVersions.value(model, "?")}
+                            .join('|');
+        for (auto it = c.connectionTypes.cbegin(); it != c.connectionTypes.cend(); ++it)
+            maps << it.key() + ":" + it.value().join(',');
+        QTEST(maps.join(' '), "maps");
+        QCOMPARE(c.assembleImages.size(), status == CatalogueParse::Parsed ? 9 : 0);
+        for (const QString& value : c.assembleImages)
+            QVERIFY(value.isEmpty());
+    }
+
     // Two hardware versions of one model; a type entry that is no object is skipped.
     void cameraMaps()
     {

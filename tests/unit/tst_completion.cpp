@@ -1,17 +1,22 @@
 // The completion page's shortcut and snapshot requests; its roads run end to end.
 
 #include <QNetworkReply>
+#include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include "base/globals.h"
+#include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
 #include "dcptestkit.h"
+#include "guide/cameraconnectionpage.h"
 #include "platform/shortcut.h"
+#include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
@@ -303,6 +308,304 @@ private slots:
         }
         gDeviceSetupCompletePage->getImageTimer->stop();
         gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+    }
+
+    // Each caller of the routing after the cloud step, on each road: the popup it passes, the page
+    // reached, Back's target and button, the shortcut box, the summary box, local-only mode and the
+    // setup checks. "-" leaves a column unchecked.
+    void routeAfterCloudStep_data()
+    {
+        QTest::addColumn<QString>("caller");  // signin, signup, skip, skipcancel, already
+        QTest::addColumn<QString>("wifi");    // the model's Wi-Fi and access-point values; "?" unknown model
+        QTest::addColumn<QString>("ap");
+        QTest::addColumn<QString>("reached");  // wifi, done, stay
+        QTest::addColumn<int>("backTo");
+        QTest::addColumn<QString>("flags");  // "prev" Back shown, "shortcut" offered, "local", "reset", "device" box
+        auto row = [](const char* name, const char* caller, const char* wifi, const char* ap, const char* reached,
+                      int backTo,
+                      const char* flags) { QTest::newRow(name) << caller << wifi << ap << reached << backTo << flags; };
+        row("sign-in, Wi-Fi model", "signin", "1", "0", "wifi", 1, "");
+        row("sign-in, access-point model", "signin", "1", "1", "done", 0, "");
+        row("sign-in, unknown model", "signin", "?", "?", "done", 0, "");
+        row("sign-up, Wi-Fi model", "signup", "1", "0", "wifi", 1, "");
+        row("sign-up, wired model", "signup", "0", "0", "done", 0, "");
+        row("skip, Wi-Fi model", "skip", "1", "0", "wifi", 1, "prev shortcut local reset device");
+        row("skip, access-point model", "skip", "1", "1", "done", 0, "shortcut local device");
+        row("skip cancelled", "skipcancel", "1", "0", "stay", 0, "");
+        row("already registered, Wi-Fi model", "already", "1", "0", "wifi", 3, "prev shortcut local reset device");
+        row("already registered, wired model", "already", "0", "", "done", 0, "shortcut local device");
+    }
+    void routeAfterCloudStep()
+    {
+        QFETCH(QString, caller);
+        QFETCH(QString, wifi);
+        QFETCH(QString, ap);
+        QFETCH(QString, reached);
+        QFETCH(int, backTo);
+        QFETCH(QString, flags);
+        chooseCamera("2.0", "192.168.0.20", "443");
+        SupportWiFiMap.clear();
+        SupportAPModeMap.clear();
+        if (wifi != "?")
+            SupportWiFiMap["VKC-3100"] = wifi, SupportAPModeMap["VKC-3100"] = ap;
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        CloudServicesPage* cloud = gCloudServicesPage;
+        DeviceSetupCompletePage* done = gDeviceSetupCompletePage;
+        DeviceWiFiChangePage* wifiPage = gDeviceWiFiChangePage;
+        QWidget* leaving = caller == "already" ? static_cast<QWidget*>(gAlreadyRegisteredPage) : cloud;
+        for (QWidget* page : {static_cast<QWidget*>(cloud), static_cast<QWidget*>(gAlreadyRegisteredPage),
+                              static_cast<QWidget*>(done), static_cast<QWidget*>(wifiPage)})
+            page->hide();
+        gMainpage->showPage(nullptr, static_cast<WizardPage*>(leaving));
+        gMainpage->hideBusy();
+        isLocalView = false;
+        dWiFiBackToPage = 0;
+        bindingEmailAccount = "someone@mail.test";
+        const bool shortcut = flags.contains("shortcut");
+        done->setShortcutOfferVisible(!shortcut);
+        done->ui->DSCPDeviceInfo_GBox->hide();
+        done->ui->DSCPOlvarisInfo_GBox->hide();
+        wifiPage->ui->dwifiManual_PushButton->setEnabled(true);
+        wifiPage->ui->dwifiPrev_Button->setVisible(!flags.contains("prev"));
+        gDeviceSetupPage->checkInternetTimer->start(1000);
+        // The camera confirmed its register bit for the sign-in and sign-up flows (and earlier for
+        // the already-registered camera); a skip comes before any confirmation.
+        IPCamera& camera = IPCameraList[0];
+        camera.bRegisted = caller.startsWith("skip") ? "0" : "1";
+        camera.dcpStatus = IPCamera::GOT_REGISTER_INFO;
+        cloud->registerInfoReceived = !caller.startsWith("skip");
+        cloud->waitSetDeviceRegisterBitTureNumber = 5;
+        signInStep = caller == "signin" ? 3 : 0;
+        signUpStep = caller == "signup" ? 5 : 0;
+
+        auto popup = [](const char* name) { return gMainpage->findChild<MessageBoxPage*>(name); };
+        if (caller == "signin" || caller == "signup") {
+            cloud->checkSetDeviceRegisterBitTure();
+            QVERIFY(!cloud->SetDeviceRegisterBitTureTimer->isActive());
+            QCOMPARE(popup("SignUpVerificationMsgBox") != nullptr, caller == "signup");
+            if (caller == "signup") {
+                QVERIFY(done->isHidden() && wifiPage->isHidden());  // nothing before the popup's OK
+                popup("SignUpVerificationMsgBox")->ui->msgBoxRightBtn_Button->click();
+            }
+            QCOMPARE(signInStep + signUpStep, 0);
+        } else if (caller.startsWith("skip")) {
+            cloud->ui->cloudServiceSkip_PushButton->click();
+            QVERIFY(popup("noClouldServiceWarning"));
+            (caller == "skip" ? popup("noClouldServiceWarning")->ui->msgBoxRightBtn_Button
+                              : popup("noClouldServiceWarning")->ui->msgBoxLeftBtn_Button)
+                ->click();
+        } else {
+            gAlreadyRegisteredPage->ui->alreadyRegNext_PushButton->click();
+        }
+        QVERIFY(gMainpage->findChildren<MessageBoxPage*>().isEmpty());
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+
+        QCOMPARE(!leaving->isHidden(), reached == "stay");
+        QCOMPARE(!wifiPage->isHidden(), reached == "wifi");
+        QCOMPARE(!done->isHidden(), reached == "done");
+        QCOMPARE(dWiFiBackToPage, backTo);
+        QCOMPARE(isLocalView, flags.contains("local"));
+        if (reached == "wifi") {
+            QVERIFY(wifiPage->checkdWiFiAPListSiteSurveyTimer->isActive());
+            QVERIFY(!wifiPage->ui->dwifiManual_PushButton->isEnabled());
+            QVERIFY(gMainpage->isBusy());
+            QCOMPARE(wifiPage->ui->dwifiPrev_Button->isVisibleTo(wifiPage), flags.contains("prev"));
+            QCOMPARE(!gDeviceSetupPage->checkInternetTimer->isActive(), flags.contains("reset"));
+        }
+        if (reached == "done") {
+            QVERIFY(done->getImageTimer->isActive());
+            QVERIFY(frameWidget("mainProgress_Label")->isHidden());
+        }
+        if (reached != "stay" && (reached == "done" || caller.startsWith("skip") || caller == "already"))
+            QCOMPARE(done->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(done), shortcut);
+        if (reached != "stay") {
+            QCOMPARE(done->ui->DSCPDeviceInfo_GBox->isVisibleTo(done), flags.contains("device"));
+            QCOMPARE(done->ui->DSCPOlvarisInfo_GBox->isVisibleTo(done), !flags.contains("device"));
+        }
+        gDeviceSetupPage->checkInternetTimer->stop();
+        done->getImageTimer->stop();
+        wifiPage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gMainpage->hideBusy();
+        isLocalView = true;
+    }
+
+    // The already-registered page's other ways out: Back to the setup page in cloud mode, the
+    // reset popup's Close (stay) and Start Over (guide, password fields emptied, checks stopped).
+    void alreadyRegisteredWaysOut_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("reached");  // setup, stay, guide
+        QTest::addColumn<bool>("passwordKept");
+        QTest::newRow("Back") << "back"
+                              << "setup" << true;
+        QTest::newRow("Reset, Close") << "close"
+                                      << "stay" << true;
+        QTest::newRow("Reset, Start Over") << "startover"
+                                           << "guide" << false;
+    }
+    void alreadyRegisteredWaysOut()
+    {
+        QFETCH(QString, press);
+        QFETCH(QString, reached);
+        QFETCH(bool, passwordKept);
+        chooseCamera("2.0", "192.168.0.20", "443");
+        AlreadyRegisteredPage* page = gAlreadyRegisteredPage;
+        for (QWidget* other : {static_cast<QWidget*>(gDeviceSetupPage), static_cast<QWidget*>(gCameraConnectionPage)})
+            other->hide();
+        gMainpage->enterPage(nullptr, page);
+        isLocalView = true;
+        gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit->setText("secret1");
+        gDeviceSetupPage->checkOlvarisInfoTimer->start(1000);
+        if (press == "back") {
+            page->ui->alreadyRegBack_PushButton->click();
+        } else {
+            page->ui->alreadyRegReset_PushButton->click();
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("resetYourCameraWarning");
+            QVERIFY(popup);
+            (press == "close" ? popup->ui->msgBoxLeftBtn_Button : popup->ui->msgBoxRightBtn_Button)->click();
+        }
+        QVERIFY(!gMainpage->findChild<MessageBoxPage*>("resetYourCameraWarning"));
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+        QCOMPARE(!page->isHidden(), reached == "stay");
+        QCOMPARE(!gDeviceSetupPage->isHidden(), reached == "setup");
+        QCOMPARE(!gCameraConnectionPage->isHidden(), reached == "guide");
+        QCOMPARE(gDeviceSetupPage->ui->dsetupCameraPasscode_LineEdit->text().isEmpty(), !passwordKept);
+        QCOMPARE(!gDeviceSetupPage->checkOlvarisInfoTimer->isActive(), reached != "stay");
+        if (reached == "setup")
+            QVERIFY(!isLocalView);
+        gDeviceSetupPage->checkOlvarisInfoTimer->stop();
+        gCameraConnectionPage->hide();
+        gDeviceSetupPage->hide();
+        isLocalView = true;
+    }
+
+    // A sign-in redirect that arrives after the cloud page was left is refused; one that arrives
+    // while the page still waits (the skip popup cancelled) is taken.
+    void redirectAfterLeavingTheCloudPage_data()
+    {
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("Back") << "back" << false;
+        QTest::newRow("skip confirmed") << "skip" << false;
+        QTest::newRow("skip cancelled") << "cancel" << true;
+    }
+    void redirectAfterLeavingTheCloudPage()
+    {
+        QFETCH(QString, leave);
+        QFETCH(bool, taken);
+        static quint16 port = 0;
+        if (!port) {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            port = probe.serverPort();
+            probe.close();
+            QVERIFY(gDCPUtils->openTCPSocketRecv(port));
+        }
+        chooseCamera("2.0", "192.168.0.20", "443");
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        const QByteArray state = "tolmwizard_signin0c0ffee1";
+        gDCPUtils->expectRedirect(DCPUtils::RedirectFlow::SignIn, state);
+        if (leave == "back") {
+            gCloudServicesPage->ui->cloudServicePrev_PushButton->click();
+        } else {
+            gCloudServicesPage->pressSkipButton();
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("noClouldServiceWarning");
+            QVERIFY(popup);
+            (leave == "skip" ? popup->ui->msgBoxRightBtn_Button : popup->ui->msgBoxLeftBtn_Button)->click();
+        }
+        QSignalSpy in(gDCPUtils, &DCPUtils::gotOpenAPISignIn);
+        QTcpSocket browser;
+        browser.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(browser.waitForConnected(3000));
+        browser.write("GET /?state=" + state + "&access_token=LATE1&target_site=B HTTP/1.1\r\nHost: x\r\n\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(browser.state(), QAbstractSocket::UnconnectedState, 3000);
+        QVERIFY(browser.readAll().startsWith(taken ? "HTTP/1.1 200" : "HTTP/1.1 404"));
+        QCOMPARE(in.count(), taken ? 1 : 0);
+        gDCPUtils->expectNoRedirect();
+        for (QWidget* page : {static_cast<QWidget*>(gDeviceSetupPage), static_cast<QWidget*>(gDeviceSetupCompletePage),
+                              static_cast<QWidget*>(gDeviceWiFiChangePage)})
+            page->hide();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gMainpage->hideBusy();
+        isLocalView = true;
+    }
+
+    // Finish: the shortcut only when its box is offered and ticked, the cloud site only in cloud mode.
+    void finishByRoad_data()
+    {
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("shortcuts");
+        QTest::addColumn<bool>("site");
+        QTest::newRow("cloud road") << false << false << false << 0 << true;
+        QTest::newRow("cloud road, hidden box ticked") << false << false << true << 0 << true;
+        QTest::newRow("local-only, ticked") << true << true << true << 1 << false;
+        QTest::newRow("local-only, not ticked") << true << true << false << 0 << false;
+    }
+    void finishByRoad()
+    {
+        QFETCH(bool, local);
+        QFETCH(bool, offered);
+        QFETCH(bool, ticked);
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        QVERIFY(QDir(home.path()).mkpath("Desktop"));
+        chooseCamera("2.0", "192.168.0.20", "443");
+        isLocalView = local;
+        gDeviceSetupCompletePage->setShortcutOfferVisible(offered);
+        gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->setChecked(ticked);
+        UrlRecorder urls;
+        gDeviceSetupCompletePage->ui->DSCPFinish_Button->click();
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+        if (savedConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        QTEST(int(QDir(home.filePath("Desktop")).entryList(QDir::Files).size()), "shortcuts");
+        QTEST(!urls.urls.isEmpty(), "site");
+        for (const QUrl& url : urls.urls)
+            QCOMPARE(url.scheme(), QString("https"));
+        isLocalView = true;
+    }
+
+    // The cloud page's two tabs: the view each shows and the tab drawn as chosen, kept over Back.
+    void cloudTabs_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<bool>("signUp");  // the New Account view shown and its tab chosen
+        QTest::newRow("New Account") << "up" << true;
+        QTest::newRow("Existing Account") << "up in" << false;
+        QTest::newRow("New Account again") << "in up" << true;
+        QTest::newRow("Existing Account, Back") << "in back" << false;
+        QTest::newRow("New Account, Back") << "up back" << true;
+    }
+    void cloudTabs()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(bool, signUp);
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        chooseCamera("2.0", "192.168.0.20", "443");
+        Ui_CloudServicesPage* form = gCloudServicesPage->ui;
+        gMainpage->showPage(nullptr, gCloudServicesPage);
+        for (const QString& click : clicks.split(' '))
+            (click == "up"   ? form->cloudServiceSignUp_PushButton
+             : click == "in" ? form->cloudServiceSignIn_PushButton
+                             : form->cloudServicePrev_PushButton)
+                ->click();
+        QCOMPARE(form->cloudServiceSignUp_WebView->isVisibleTo(gCloudServicesPage), signUp);
+        QCOMPARE(form->cloudServiceSignIn_WebView->isVisibleTo(gCloudServicesPage), !signUp);
+        // The chosen tab is drawn blue, the other white.
+        QCOMPARE(form->cloudServiceSignUp_PushButton->styleSheet().contains("select_l_blue"), signUp);
+        QCOMPARE(form->cloudServiceSignIn_PushButton->styleSheet().contains("select_l_blue"), !signUp);
+        QCOMPARE(gCloudServicesPage->isHidden(), clicks.endsWith("back"));
+        gCloudServicesPage->hide();
+        gDeviceSetupPage->hide();
     }
 
     // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the

@@ -183,6 +183,48 @@ private slots:
             QCOMPARE(IPCameraList[0].MACHost, macToText(datagram.mid(2, 6)));
     }
 
+    // Every malformed field of a scan reply's datagram is refused: the frame's length field, the
+    // text's length prefix, the class and the items.
+    void malformedFieldsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("datagram");
+        const QByteArray reply = scanReply(kCamMac), good = replyDatagram(reply);
+        auto framed = [](const QByteArray& plain) { return dcpFrame(mac6(kPcMac), mac6(kCamMac), dcpEncode(plain)); };
+        auto prefixed = [&framed](const QByteArray& content) {
+            return framed(QByteArray::number(content.size()) + ',' + content);
+        };
+        QByteArray zeroLength = good;
+        zeroLength[0] = zeroLength[1] = '\0';
+        QTest::newRow("frame length zero") << zeroLength;
+        QTest::newRow("header only") << good.left(kDcpHeaderSize);
+        QTest::newRow("prefix with a sign") << framed("+" + QByteArray::number(reply.size()) + "," + reply);
+        QTest::newRow("prefix with a blank") << framed(" " + QByteArray::number(reply.size()) + "," + reply);
+        QTest::newRow("prefix empty") << framed("," + reply);
+        QTest::newRow("prefix of six digits")
+            << framed("0" + QByteArray::number(reply.size()).rightJustified(5, '0') + "," + reply);
+        QTest::newRow("prefix one byte long") << framed(QByteArray::number(reply.size() + 1) + "," + reply);
+        QTest::newRow("no comma") << framed(QByteArray::number(reply.size()) + reply);
+        QTest::newRow("class empty") << prefixed(reply.mid(1));
+        QTest::newRow("class beyond its window") << prefixed("1xxxxxxxxx" + reply.mid(1));
+        QTest::newRow("class with a letter") << prefixed("1a" + reply.mid(1));
+        QTest::newRow("M without its value") << prefixed("1;M;D=VKC-3100;P=2.0");
+        QTest::newRow("D empty") << prefixed("1;M=AA:BB:CC:DD:EE:FF;D=;I=192.168.0.20;P=2.0");
+        QTest::newRow("I with five parts") << prefixed("1;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;I=192.168.0.20.1;P=2.0");
+    }
+    void malformedFieldsRefused()
+    {
+        QFETCH(QByteArray, datagram);
+        DCPUtils dcp;
+        scan(dcp);
+        QSignalSpy found(&dcp, &DCPUtils::foundDevice);
+        dcp.handleDatagram(datagram);
+        QCOMPARE(found.count(), 0);
+        QCOMPARE(IPCameraList.size(), 0);
+        // The well-formed reply is still taken after it.
+        dcp.handleDatagram(replyDatagram(scanReply(kCamMac)));
+        QCOMPARE(found.count(), 1);
+    }
+
     void duplicateReplyRefreshes()
     {
         DCPUtils dcp;
@@ -349,6 +391,15 @@ private slots:
         row("8: not waiting", v1, 3, "8;R=1", 3, "", "bPing=");
         row("S: waiting for another class", v2, 7, "S;R=reboot_quorvex", 7, "", "bPing=");
         row("2: D does not change the model", v2, 2, "2;R=1;D=firefox", 11, "gotPassword(0)", "modelName=VKC-3100");
+        // Replies of every other class from a camera that asked for something else, or nothing.
+        row("2: not waiting", v2, 0, "2;R=1;G=1;P=czNjcmV0", 0, "", "bRegisted=");
+        row("2: waiting for a password check", v2, 7, "2;R=1;G=1", 7, "", "bRegisted=");
+        row("3: waiting for the survey", v2, 4, "3;R=1;23=10.0.0.7", 4, "", "IPAddr=192.168.0.20");
+        row("4: waiting for the network", v2, 3, "4;L=aG9tZQ==,11,4,AES,0", 3, "", "numAP=0");
+        row("7: waiting for the register bit", v2, 23, "7;R=1", 23, "", "bPassword=");
+        row("9: not waiting", v2, 0, "9;R=1", 0, "", "bRestart=");
+        row("9: waiting for a ping", v2, 8, "9;R=1", 8, "", "bRestart=");
+        row("S: not waiting", v2, 0, "S;R=reboot_quorvex", 0, "", "bPing=");
         row("8: neither M nor D renames", v1, 8, "8;R=1;M=11:22:33:44:55:66;D=firefox", 17, "gotPingRsp()",
             "MAC+model=AA:BB:CC:DD:EE:FF VKC-3100");
     }

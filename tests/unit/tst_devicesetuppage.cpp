@@ -6,13 +6,17 @@
 #include <QNetworkReply>
 #include <QTranslator>
 
+#include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
+#include "cloud/devicesetupcompletepage.h"
 #include "dcptestkit.h"
 #include "guide/cameraconnectionpage.h"
 #include "httptestkit.h"
 #include "protocol/dcputils.h"
 #include "setup/confignetworkmessagebox.h"
 #include "setup/devicesetuppage.h"
+#include "setup/devicesetuppage_p.h"
+#include "setup/discoverypage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
@@ -79,6 +83,12 @@ private slots:
 
     void cleanup()
     {
+        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        page()->checkGetDeviceImageTimer->stop();
+        gMainpage->hideScanPicture();
+        gCameraConnectionPage->hide();
+        gDiscoveryPage->hide();
+        page()->setInputWidgetsEnabled(true);
         page()->resetCheckingParameters();
         qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
         qDeleteAll(gMainpage->findChildren<ConfigNetworkMessageBox*>());
@@ -177,6 +187,269 @@ private slots:
                                   15000);
     }
 
+    // Where the passed network check leads, by the register bit, the mode and the model: the page,
+    // the Wi-Fi page's Back target, the shortcut box, the step banner and the inputs.
+    void routeAfterNetworkCheck_data()
+    {
+        QTest::addColumn<QByteArray>("registered");
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<QString>("model");  // the Wi-Fi and access-point values
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("registered") << QByteArray("1") << false << "1,0"
+                                    << "already step_03";
+        QTest::newRow("registered, local-only") << QByteArray("1") << true << "1,0"
+                                                << "already step_03";
+        QTest::newRow("cloud mode: the Internet check") << QByteArray("0") << false << "1,0"
+                                                        << "internet";
+        QTest::newRow("local-only, Wi-Fi model") << QByteArray("0") << true << "1,0"
+                                                 << "wifi back=2 step_04";
+        QTest::newRow("local-only, access-point model") << QByteArray("0") << true << "1,1"
+                                                        << "done shortcut";
+        QTest::newRow("local-only, wired model") << QByteArray("") << true << "0,0"
+                                                 << "done shortcut";
+    }
+    void routeAfterNetworkCheck()
+    {
+        QFETCH(QByteArray, registered);
+        QFETCH(bool, local);
+        QFETCH(QString, model);
+        QFETCH(QString, reached);
+        isLocalView = local;
+        camera().bRegisted = registered;
+        SupportWiFiMap["VKC-3100"] = model.section(',', 0, 0);
+        SupportAPModeMap["VKC-3100"] = model.section(',', 1, 1);
+        camera().dcpStatus = IPCamera::GOT_NETWORK_SETUP;
+        page()->networkCfgOK = true;
+        dWiFiBackToPage = 0;
+        gDeviceSetupCompletePage->setShortcutOfferVisible(false);
+        page()->setInputWidgetsEnabled(false);
+        gMainpage->showBusy();
+        for (QWidget* next :
+             {static_cast<QWidget*>(gAlreadyRegisteredPage), static_cast<QWidget*>(gDeviceWiFiChangePage),
+              static_cast<QWidget*>(gDeviceSetupCompletePage)})
+            next->hide();
+        page()->checkNetworkCfgTimer->start(1000);
+        page()->checkNetworkCfg();
+        QVERIFY(!page()->checkNetworkCfgTimer->isActive());
+        const QString first = reached.section(' ', 0, 0);
+        QCOMPARE(!page()->isHidden(), first == "internet");
+        QCOMPARE(page()->checkInternetTimer->isActive(), first == "internet");
+        QCOMPARE(!gAlreadyRegisteredPage->isHidden(), first == "already");
+        QCOMPARE(!gDeviceWiFiChangePage->isHidden(), first == "wifi");
+        QCOMPARE(!gDeviceSetupCompletePage->isHidden(), first == "done");
+        QCOMPARE(dWiFiBackToPage, reached.contains("back=2") ? 2 : 0);
+        QCOMPARE(gDeviceSetupCompletePage->ui->DSCPShortcutCheck_CheckBox->isVisibleTo(gDeviceSetupCompletePage),
+                 reached.contains("shortcut"));
+        QCOMPARE(page()->ui->dsetupCameraName_LineEdit->isEnabled(), first != "internet");
+        if (reached.contains("step_"))
+            QVERIFY(frameWidget("mainProgress_Label")->styleSheet().contains(reached.section(' ', -1)));
+        if (first == "done")
+            QVERIFY(frameWidget("mainProgress_Label")->isHidden());
+        QCOMPARE(gMainpage->isBusy(), first == "internet" || first == "wifi");
+        for (QWidget* next :
+             {static_cast<QWidget*>(gAlreadyRegisteredPage), static_cast<QWidget*>(gDeviceWiFiChangePage),
+              static_cast<QWidget*>(gDeviceSetupCompletePage)})
+            next->hide();
+        gDeviceWiFiChangePage->checkdWiFiAPListSiteSurveyTimer->stop();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        gMainpage->hideBusy();
+        QCoreApplication::processEvents();
+        isLocalView = false;
+    }
+
+    // A failed check's popup by model and retries, and where each of its buttons leads: the
+    // checks start again (password check), stop with the inputs free, or the guide is shown.
+    void failurePopupButtons_data()
+    {
+        QTest::addColumn<QString>("ap");  // the model's access-point value
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("after");  // "again" / "stopped" / "guide"; "local"; "tries=n"
+        auto row = [](const char* name, const char* ap, int retries, const char* popup, const char* button,
+                      const char* after) { QTest::newRow(name) << ap << retries << popup << button << after; };
+        const char *once = "APClientModeInternetFailed", *reset = "APClientModeInternetResetFailedWarning";
+        row("access-point model, Retry", "1", 0, once, "msgBoxRightBtn_Button", "again tries=1");
+        row("access-point model, Close", "1", 0, once, "msgBoxLeftBtn_Button", "stopped tries=0");
+        row("access-point model, closed", "1", 0, once, "msgBoxClose_Button", "stopped tries=0");
+        row("after a retry, Retry", "1", 1, reset, "msgBoxRightBtn_Button", "again tries=2");
+        row("after a retry, Reset", "1", 1, reset, "msgBoxLeftBtn_Button", "guide tries=0");
+        row("after a retry, Local View", "1", 1, reset, "msgBoxLocalView_Button", "again local tries=1");
+        row("after a retry, closed", "1", 1, reset, "msgBoxClose_Button", "stopped tries=0");
+        row("wired model, Cancel", "0", 0, "ConfigNetworkWarning", "CfgNetMsgBoxDHCPCancel_Button", "stopped tries=0");
+        row("wired model, Local Only", "0", 0, "ConfigNetworkWarning", "CfgNetMsgBoxDHCPLocalOnly_Button",
+            "again local tries=0");
+        row("wired model, Connect", "0", 0, "ConfigNetworkWarning", "CfgNetMsgBoxDHCPConnect_Button", "manual tries=0");
+        row("model without a value after a retry", "", 1, "ConfigNetworkWarning", "ConfigNetworkMsgBoxClose_Button",
+            "stopped tries=1");
+    }
+    void failurePopupButtons()
+    {
+        QFETCH(QString, ap);
+        QFETCH(int, retries);
+        QFETCH(QString, popup);
+        QFETCH(QString, button);
+        QFETCH(QString, after);
+        SupportAPModeMap["VKC-3100"] = ap;
+        tryInternetNum = retries;
+        gCameraConnectionPage->hide();
+        page()->setInputWidgetsEnabled(false);
+        gMainpage->showBusy();
+        page()->checkInternetTimer->start(1000);
+        page()->waitInternetNumber = 60;
+        page()->checkInternetStatus();
+        QVERIFY(!page()->checkInternetTimer->isActive());
+        QVERIFY(!gMainpage->isBusy());
+        for (const char* name :
+             {"APClientModeInternetFailed", "APClientModeInternetResetFailedWarning", "ConfigNetworkWarning"})
+            QCOMPARE(popupOpen(name), popup == name);
+        QPushButton* press = gMainpage->findChild<QWidget*>(popup)->findChild<QPushButton*>(button);
+        QVERIFY(press);
+        press->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!popupOpen(popup));
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+        QCOMPARE(tryInternetNum, after.section("tries=", 1).toInt());
+        QCOMPARE(isLocalView, after.contains("local"));
+        QCOMPARE(page()->checkPasswordTimer->isActive(), after.startsWith("again"));
+        QCOMPARE(page()->checkConfigNetworkTimer->isActive(), after.startsWith("manual"));
+        QCOMPARE(gMainpage->isBusy(), after.startsWith("again") || after.startsWith("manual"));
+        QCOMPARE(!gCameraConnectionPage->isHidden(), after.startsWith("guide"));
+        QCOMPARE(!page()->isHidden(), !after.startsWith("guide"));
+        if (after.startsWith("stopped") || after.startsWith("guide"))
+            QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->isEnabled());
+        gMainpage->hideBusy();
+        isLocalView = false;
+    }
+
+    // The manual network box: the group each tab shows, and what Connect does on it with the
+    // fields given (a settings wait of that type, or the fields' errors and no wait).
+    void manualBoxTabs_data()
+    {
+        QTest::addColumn<QString>("tabs");        // tabs clicked in order
+        QTest::addColumn<QStringList>("fields");  // PPPoE: account, password; static: address, mask, gateway, DNS, DNS
+        QTest::addColumn<int>("started");         // the type started, -1 none
+        QTest::addColumn<int>("errors");          // error labels shown
+        const QStringList good{"192.168.1.9", "255.255.255.0", "192.168.1.1", "192.168.1.1", "8.8.8.8"};
+        QTest::newRow("DHCP") << "" << QStringList() << 0 << 0;
+        QTest::newRow("PPPoE") << "PPPoE" << QStringList{"user", "secret1"} << 1 << 0;
+        QTest::newRow("PPPoE, empty") << "PPPoE" << QStringList{"", ""} << -1 << 2;
+        QTest::newRow("PPPoE, no password") << "PPPoE" << QStringList{"user", ""} << -1 << 1;
+        QTest::newRow("static") << "StaticIP" << good << 2 << 0;
+        QStringList badGateway = good;
+        badGateway[2] = "192.168.1";
+        QTest::newRow("static, bad gateway") << "StaticIP" << badGateway << -1 << 1;
+        QTest::newRow("static, then DHCP") << "StaticIP DHCP" << QStringList() << 0 << 0;
+        QTest::newRow("PPPoE, then static") << "PPPoE StaticIP" << good << 2 << 0;
+    }
+    void manualBoxTabs()
+    {
+        QFETCH(QString, tabs);
+        QFETCH(QStringList, fields);
+        QFETCH(int, started);
+        QFETCH(int, errors);
+        page()->popupConfigNetworkWarning();
+        auto* box = gMainpage->findChild<ConfigNetworkMessageBox*>("ConfigNetworkWarning");
+        QVERIFY(box);
+        Ui_ConfigNetworkMessageBox* form = box->ui;
+        QString shown = "DHCP";
+        for (const QString& tab : tabs.split(' ', Qt::SkipEmptyParts)) {
+            box->findChild<QPushButton*>("CfgNetMsgBox" + tab + "_PushButton")->click();
+            shown = tab;
+        }
+        const QMap<QString, QWidget*> groups{{"DHCP", form->CfgNetMsgBoxDHCP_GroupBox},
+                                             {"PPPoE", form->CfgNetMsgBoxPPPoE_GroupBox},
+                                             {"StaticIP", form->CfgNetMsgBoxStaticIP_GroupBox}};
+        for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+            QCOMPARE(it.value()->isVisibleTo(box), it.key() == shown);
+        const QList<QLineEdit*> edits =
+            shown == "PPPoE"
+                ? QList<QLineEdit*>{form->CfgNetMsgBoxPPPoEAccount_LineEdit, form->CfgNetMsgBoxPPPoEPassword_LineEdit}
+                : QList<QLineEdit*>{form->CfgNetMsgBoxStaticIPIPAddr_LineEdit,
+                                    form->CfgNetMsgBoxStaticIPSubnet_LineEdit,
+                                    form->CfgNetMsgBoxStaticIPGateway_LineEdit, form->CfgNetMsgBoxStaticIPPDNS_LineEdit,
+                                    form->CfgNetMsgBoxStaticIPSDNS_LineEdit};
+        for (int i = 0; i < fields.size(); ++i)
+            edits[i]->setText(fields[i]);
+        DeviceSetupShared::configNetworkType = -1;
+        box->findChild<QPushButton*>("CfgNetMsgBox" + shown + "Connect_Button")->click();
+        QCOMPARE(page()->checkConfigNetworkTimer->isActive(), started >= 0);
+        if (started >= 0)
+            QCOMPARE(DeviceSetupShared::configNetworkType, started);
+        QCOMPARE(popupOpen("ConfigNetworkWarning"), started < 0);
+        int shownErrors = 0;
+        for (QLabel* label : groups[shown]->findChildren<QLabel*>())
+            shownErrors += label->objectName().endsWith("Error_Label") && label->isVisibleTo(box);
+        QCOMPARE(shownErrors, errors);
+        page()->checkConfigNetworkTimer->stop();
+        gMainpage->hideBusy();
+    }
+
+    // Next on the password step by the password's form and the camera: the request it sends, the
+    // network check that follows, or the error popup, whose OK empties the fields and frees them.
+    void passwordStep_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArray>("stored");  // the record's password field ("-": none, a new one is set)
+        QTest::addColumn<QString>("typed");      // "password|retype"
+        QTest::addColumn<QString>("outcome");    // "sent <class> <item>" then "network"; "popup"
+        QTest::newRow("new camera, its password") << QByteArray("2.0") << kPassword.toBase64() << "secret1"
+                                                  << "sent 7 ;X= network";
+        QTest::newRow("new camera, a new password") << QByteArray("2.0") << QByteArray("-") << "secret1|secret1"
+                                                    << "sent 7 ;P= network";
+        QTest::newRow("new password retyped otherwise") << QByteArray("2.0") << QByteArray("-") << "secret1|secret2"
+                                                        << "popup";
+        QTest::newRow("too short") << QByteArray("2.0") << kPassword.toBase64() << "abc"
+                                   << "popup";
+        QTest::newRow("old camera, right") << QByteArray("1.0") << kPassword << "secret1"
+                                           << "network";
+        QTest::newRow("old camera, wrong") << QByteArray("1.0") << kPassword << "secret2"
+                                           << "popup";
+        QTest::newRow("old camera, a new password") << QByteArray("1.0") << QByteArray("-") << "secret1|secret1"
+                                                    << "sent 2 ;P=c2VjcmV0MQ== network";
+    }
+    void passwordStep()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, outcome);
+        camera().DCPVersion = version;
+        camera().password = stored == "-" ? QByteArray() : stored;
+        camera().bPassword = stored == "-" ? "1" : "0";
+        page()->setPasswordLineEditStatus();
+        QCOMPARE(page()->ui->dsetupRetypePasscode_LineEdit->isHidden(), !typed.contains('|'));
+        page()->ui->dsetupCameraPasscode_LineEdit->setText(typed.section('|', 0, 0));
+        page()->ui->dsetupRetypePasscode_LineEdit->setText(typed.section('|', 1, 1));
+        page()->ui->dsetupNext_Button->click();
+        QByteArray sent, first;
+        for (int n = 0; n < 2 && page()->checkPasswordTimer->isActive(); ++n) {
+            page()->checkPasswordResult();
+            for (QByteArray text = receiver.nextText(50); !text.isEmpty(); text = receiver.nextText(50))
+                sent += text.left(1) + " ", first = first.isEmpty() ? text : first;
+            if (sent.startsWith("7"))  // the camera confirms
+                camera().dcpStatus = IPCamera::GOT_PWD, page()->checkPasswordSuccess(IPCameraIdx);
+            if (sent.startsWith("2"))
+                page()->checkPasswordSuccess(IPCameraIdx);
+        }
+        if (outcome.startsWith("sent")) {
+            QCOMPARE(QString::fromLatin1(sent).section(' ', 0, 0), outcome.section(' ', 1, 1));
+            QVERIFY2(first.contains(outcome.section(' ', 2, 2).toLatin1()), first.constData());
+        } else {
+            QVERIFY2(sent.isEmpty(), sent.constData());
+        }
+        QCOMPARE(page()->checkNetworkCfgTimer->isActive(), outcome.endsWith("network"));
+        QCOMPARE(popupOpen("PasswordErrorMsgBox"), outcome == "popup");
+        if (outcome == "popup") {
+            QVERIFY(!page()->checkPasswordTimer->isActive() && !gMainpage->isBusy());
+            gMainpage->findChild<MessageBoxPage*>("PasswordErrorMsgBox")->ui->msgBoxRightBtn_Button->click();
+            QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->text().isEmpty());
+            QVERIFY(page()->ui->dsetupRetypePasscode_LineEdit->text().isEmpty());
+            QVERIFY(page()->ui->dsetupCameraPasscode_LineEdit->isEnabled());
+        }
+        gMainpage->hideBusy();
+    }
+
     // A second Connect (after a timeout) counts from its first tick again.
     void manualConnectCountsAfresh()
     {
@@ -230,85 +503,94 @@ private slots:
         gCameraConnectionPage->hide();
     }
 
-    // A language change puts the offset, week and day lists back to their first entries and keeps
-    // the months and hours; the day names are the language's, the request takes their positions.
-    void languageChangeResetsDaylightSaving_data()
+    // Back, the reset hint's Start Over and Close, and a second visit through the camera table's
+    // Next: the page reached, the fields emptied or kept, the inputs, the checks and the snapshot.
+    void waysOut_data()
     {
-        QTest::addColumn<QString>("file");  // the translation installed; none: English
-        QTest::addColumn<QString>("firstDay");
-        QTest::newRow("English") << ""
-                                 << "Sun";
-        QTest::newRow("German") << "de.qm"
-                                << "So";
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("reached");  // discovery, guide, stay
+        QTest::addColumn<QString>("kept");     // "password", "camera", "checks", "dsttime", "dstbox"
+        QTest::newRow("Back") << "back"
+                              << "discovery"
+                              << "dstbox";
+        QTest::newRow("Start Over") << "startover"
+                                    << "guide"
+                                    << "camera dstbox";
+        QTest::newRow("reset hint closed") << "close"
+                                           << "stay"
+                                           << "password camera checks dsttime dstbox";
+        QTest::newRow("second visit") << "again"
+                                      << "stay"
+                                      << "password camera dsttime";
     }
-
-    void languageChangeResetsDaylightSaving()
+    void waysOut()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, firstDay);
+        QFETCH(QString, press);
+        QFETCH(QString, reached);
+        QFETCH(QString, kept);
         Ui_DeviceSetupPage* form = page()->ui;
-        const QList<QComboBox*> lists = {form->dsetupDSTHourOffset_ComboBox, form->dsetupStartWeek_ComboBox,
-                                         form->dsetupEndWeek_ComboBox, form->dsetupStartDate_ComboBox,
-                                         form->dsetupEndDate_ComboBox};
-        for (QComboBox* list : lists)
-            list->setCurrentIndex(3);
-        form->dsetupStartMonth_QDateEdit->setDate(QDate(2000, 3, 1));
-        form->dsetupStartHour_QTimeEdit->setTime(QTime(2, 0));
-        QTranslator translator;
-        if (!file.isEmpty()) {
-            QVERIFY(translator.load(qEnvironmentVariable("BUILD_DIR") + "/lang/" + file));
-            QCoreApplication::installTranslator(&translator);
-        }
-        page()->retranslate();
-        QCoreApplication::removeTranslator(&translator);
-        const QString firstShown = form->dsetupStartDate_ComboBox->itemText(0);
-        page()->retranslate();
-        for (QComboBox* list : lists)
-            QVERIFY2(list->currentIndex() == 0, qPrintable(list->objectName()));
-        QCOMPARE(firstShown, firstDay);
-        QCOMPARE(form->dsetupStartMonth_QDateEdit->date(), QDate(2000, 3, 1));
-        QCOMPARE(form->dsetupStartHour_QTimeEdit->time(), QTime(2, 0));
-        form->dsetupStartDate_ComboBox->setCurrentIndex(6);
-        QVERIFY(page()->getTimeSavingSettings().contains("&DSTStartDay=6&"));
-    }
+        camera().bPassword = "1";
+        camera().password.clear();
+        camera().Name = QByteArray("Door").toBase64();
+        page()->setPasswordLineEditStatus();
+        form->dsetupRetypePasscode_LineEdit->setText(QString::fromLatin1(kPassword));
+        form->dsetupCameraName_LineEdit->setText("typed");
+        form->dsetupStartHour_QTimeEdit->setTime(QTime(5, 0));
+        form->dsetupDSTCheckBox_CheckBox->setChecked(true);
+        page()->setInputWidgetsEnabled(false);
+        for (QTimer* timer : {page()->checkInternetTimer, page()->checkConfigNetworkTimer,
+                              page()->checkOpenAPIUriInfoTimer, page()->checkGetDeviceImageTimer})
+            timer->start(1000);
+        form->dsetupCGIIamge_Label->show();
+        gDiscoveryPage->hide();
+        gCameraConnectionPage->hide();
+        ModelRouteMap = {{"Choose your model", "0"}, {"VKC-3100", "1"}};
+        gMainpage->enterPage(nullptr, gCameraConnectionPage);
+        gCameraConnectionPage->ui->cconnection_ComboBox->setCurrentIndex(1);
+        gMainpage->showPage(gCameraConnectionPage, page());
+        gMainpage->setStep(2, "setup");
 
-    // Lines the log must carry, none with the camera's password.
-    void logLines_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("daylight saving") << "daylight saving"
-                                         << QStringList{"DSTOffset :",   "DSTStartMonth :",
-                                                        "DSTEndMonth :", "DSTStartWeek :",
-                                                        "DSTEndWeek :",  "DSTStartDay :",
-                                                        "DSTEndDay :",   "DSTStartTime :",
-                                                        "DSTEndTime :",  "] content =  \"DSTEnable=1&DSTOffset=0"};
-        QTest::newRow("daylight saving off") << "daylight saving off" << QStringList{"] content =  \"DSTEnable=0\""};
-        QTest::newRow("camera restarted") << "camera restarted" << QStringList{" waitRestartNetworkNumber : 3"};
-        QTest::newRow("cloud page") << "cloud page"
-                                    << QStringList{
-                                           "00 CloudServicesPage Constructor", "01 CloudServicesPage Constructor",
-                                           "02 CloudServicesPage Constructor", "03 CloudServicesPage Constructor",
-                                           "04 CloudServicesPage Constructor"};
-    }
-
-    void logLines()
-    {
-        QFETCH(QString, action);
-        QFETCH(QStringList, lines);
-        LogRecorder log;
-        if (action.startsWith("daylight saving")) {
-            page()->sendSetDSTCGI(2, action.endsWith("off") ? 0 : 1);
-        } else if (action == "camera restarted") {
-            camera().dcpStatus = IPCamera::GOT_RESTART;
-            page()->waitRestartNetworkNumber = 3;
-            page()->checkRestartNetworkConnection();
+        if (press == "back") {
+            form->dsetupBack_Button->click();
+        } else if (press == "again") {
+            gDiscoveryPage->pressNextButton();
         } else {
-            delete new CloudServicesPage;
+            emit form->dsetupForgotPassword_Label->linkActivated("reset");
+            MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("resetYourCameraWarning");
+            QVERIFY(popup);
+            (press == "close" ? popup->ui->msgBoxLeftBtn_Button : popup->ui->msgBoxRightBtn_Button)->click();
+            QVERIFY(!popupOpen("resetYourCameraWarning"));
+            QVERIFY(frameWidget("lockScreenLabel")->isHidden());
         }
-        for (const QString& line : lines)
-            QVERIFY2(log.contains(line), qPrintable(line + " not in\n" + log.all()));
-        QVERIFY2(!log.contains(kPassword) && !log.contains(kPassword.toBase64()), qPrintable(log.all()));
+        QCOMPARE(!page()->isHidden(), reached == "stay");
+        QCOMPARE(!gDiscoveryPage->isHidden(), reached == "discovery");
+        QCOMPARE(!gCameraConnectionPage->isHidden(), reached == "guide");
+        QCOMPARE(gDiscoveryPage->checkDeviceDiscoveryTimer->isActive(), reached == "discovery");
+        if (reached == "guide")
+            QCOMPARE(gCameraConnectionPage->ui->cconnection_ComboBox->currentIndex(), 0);
+        if (reached != "stay")
+            QVERIFY(!frameWidget("mainProgress_Label")->isHidden() &&
+                    frameWidget("mainProgress_Label")->styleSheet().contains("step_01"));
+
+        const bool password = kept.contains("password");
+        QCOMPARE(form->dsetupCameraPasscode_LineEdit->text().isEmpty(), !password);
+        QCOMPARE(form->dsetupRetypePasscode_LineEdit->text().isEmpty(), !password);
+        QCOMPARE(form->dsetupRetypePasscode_LineEdit->isHidden(), !password);
+        if (press != "again") {
+            QCOMPARE(form->dsetupCameraPasscode_LineEdit->isEnabled(), press != "close");
+            QCOMPARE(form->dsetupTimeZoneComboBox_comboBox->isEnabled(), press != "close");
+        }
+        QCOMPARE(IPCameraList.isEmpty(), !kept.contains("camera"));
+        const bool checks = kept.contains("checks");
+        for (QTimer* timer :
+             {page()->checkInternetTimer, page()->checkConfigNetworkTimer, page()->checkOpenAPIUriInfoTimer})
+            QVERIFY(press == "again" || timer->isActive() == checks);  // the way back to the table stops them
+        QCOMPARE(page()->checkGetDeviceImageTimer->isActive(), reached == "stay");
+        QCOMPARE(form->dsetupCGIIamge_Label->isHidden(), reached != "stay");
+        QCOMPARE(form->dsetupStartHour_QTimeEdit->time() == QTime(5, 0), kept.contains("dsttime"));
+        QCOMPARE(form->dsetupDSTCheckBox_CheckBox->isChecked(), kept.contains("dstbox"));
+        if (press == "again")
+            QCOMPARE(form->dsetupCameraName_LineEdit->text(), QString("Door"));
     }
 
     // The password in the form the record holds (Base64 from 2.0 on), once per reply; the reply

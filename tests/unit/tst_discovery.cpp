@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "dcptestkit.h"
+#include "guide/cameraconnectionpage.h"
 #include "protocol/dcputils.h"
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
@@ -216,6 +217,73 @@ private slots:
         QVERIFY(gDeviceSetupPage->ui->dsetupCGIIamge_Label->isHidden());  // no snapshot of the last camera
     }
 
+    // Next and the table after each step: "list" (two cameras answer), "pick=r" (row r clicked),
+    // "refresh", "next", "back". The state: Next, rows, cameras, the chosen camera's MAC, the typed
+    // password, the scan, the page on screen.
+    void buttonsAfterEachStep_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        const QString a = kA.mac, b = kB.mac;
+        QTest::newRow("entry") << ""
+                               << "N- R0 C0 - scan discovery";
+        QTest::newRow("cameras listed") << "list"
+                                        << "N- R2 C2 - scan discovery";
+        QTest::newRow("row picked") << "list|pick=1"
+                                    << "N+ R2 C2 " + b + " scan discovery";
+        QTest::newRow("another row picked") << "list|pick=1|pick=0"
+                                            << "N+ R2 C2 " + a + " scan discovery";
+        QTest::newRow("Next without a choice") << "list|next"
+                                               << "N- R2 C2 - scan discovery";
+        QTest::newRow("Next") << "list|pick=0|next"
+                              << "N+ R2 C2 " + a + " setup";
+        QTest::newRow("Scan again") << "list|pick=0|refresh"
+                                    << "N- R0 C0 - scan discovery";
+        QTest::newRow("Back") << "list|pick=0|back"
+                              << "N- R0 C0 - guide";
+    }
+    void buttonsAfterEachStep()
+    {
+        QFETCH(QString, steps);
+        Ui_DiscoveryPage* form = gDiscoveryPage->ui;
+        gMainpage->showPage(gDeviceSetupPage, gDiscoveryPage);
+        gDiscoveryPage->pressRefreshButton();
+        gCameraConnectionPage->hide();
+        for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
+            form->discoveryInputPassword_LineEdit->setText("typed12");
+            if (step == "list")
+                listCameras({kA, kB});
+            else if (step.startsWith("pick="))
+                emit table()->cellClicked(step.mid(5).toInt(), 3);
+            else if (step == "refresh")
+                form->discoveryRefresh_Button->click();
+            else if (step == "next")
+                form->discoveryNext_Button->click(), gDiscoveryPage->pressNextButton();  // also when disabled
+            else if (step == "back")
+                form->discoveryPrev_Button->click();
+        }
+        const QString typed = form->discoveryInputPassword_LineEdit->text();
+        const QString last = steps.section('|', -1).section('=', 0, 0);  // each step finds a password typed
+        QCOMPARE(typed.isEmpty(), last.isEmpty() || last == "pick" || last == "refresh" || last == "back");
+        QStringList state{form->discoveryNext_Button->isEnabled() ? "N+" : "N-",
+                          "R" + QString::number(table()->rowCount()), "C" + QString::number(IPCameraList.size()),
+                          steps.contains("pick") && chosen() ? IPCameraList[IPCameraIdx].MAC : "-"};
+        if (gDiscoveryPage->checkDeviceDiscoveryTimer->isActive())
+            state << "scan";
+        for (auto [name, shown] : {std::pair<const char*, QWidget*>{"discovery", gDiscoveryPage},
+                                   {"setup", gDeviceSetupPage},
+                                   {"guide", gCameraConnectionPage}})
+            if (!shown->isHidden())
+                state << name;
+        QTEST(state.join(' '), "state");
+        QVERIFY(form->discoveryInputPassword_LineEdit->isHidden());
+        gDiscoveryPage->checkDeviceDiscoveryTimer->stop();
+        gMainpage->hideScanPicture();
+        gCameraConnectionPage->hide();
+        gDeviceSetupPage->hide();
+        drain();
+    }
+
 private:
     // Lists the cameras: scan replies in the given order, then their password-state answers.
     void listCameras(const QList<Cam>& cameras)
@@ -236,6 +304,7 @@ private:
         }
         return passes;
     }
+    static bool chosen() { return IPCameraIdx >= 0 && IPCameraIdx < IPCameraList.size(); }
     QStringList drain()
     {
         QStringList texts;

@@ -39,6 +39,34 @@ private slots:
         QVERIFY(!gWelcomePage->isHidden());
     }
 
+    // "I Agree" follows the box through every click and is off again after Back and a new visit.
+    void nextFollowsTheBox_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("entry") << 0 << false << false;
+        QTest::newRow("ticked") << 1 << false << true;
+        QTest::newRow("unticked again") << 2 << false << false;
+        QTest::newRow("ticked, Back, new visit") << 1 << true << false;
+    }
+    void nextFollowsTheBox()
+    {
+        QFETCH(int, clicks);
+        QFETCH(bool, back);
+        QCheckBox* box = gAgreementPage->ui->agreementCheck_CheckBox;
+        gAgreementPage->enter();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 9));
+        if (back) {
+            gAgreementPage->ui->agreementPrev_PushButton->click();
+            gMainpage->showPage(gWelcomePage, gAgreementPage);
+            gAgreementPage->enter();
+        }
+        QTEST(gAgreementPage->ui->agreementNext_PushButton->isEnabled(), "enabled");
+        QCOMPARE(box->isChecked(), clicks % 2 == 1 && !back);
+    }
+
     void noInternetRoads_data()
     {
         QTest::addColumn<QString>("popupButton");  // in the local-only popup; empty: Retry

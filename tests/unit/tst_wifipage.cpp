@@ -4,17 +4,20 @@
 
 #include <QtTest>
 
+#include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "dcptestkit.h"
 #include "httptestkit.h"
 #include "protocol/dcputils.h"
+#include "setup/devicesetuppage.h"
 #include "setup/hostinterfaces.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
+#include "wifi/wirelessmessagebox.h"
 #include "wifi/wpspictures.h"
 
 using namespace dcptest;
@@ -67,6 +70,9 @@ private slots:
     void cleanup()
     {
         qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
+        qDeleteAll(gMainpage->findChildren<WirelessMessageBox*>());
+        frameWidget("lockScreenLabel")->hide();
+        gMainpage->hideBusy();
         page()->resetChcekingParameters();
         page()->pressWiFiButton();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -81,6 +87,97 @@ private slots:
         QCOMPARE(files(true, "B"), (QStringList{":/images/wa10", ":/images/wb10", ":/images/wc10", ":/images/wd10"}));
         QCOMPARE(files(false, "B"), (QStringList{"/p/b1", "/p/b2"}));
         QCOMPARE(files(false, ""), (QStringList{"/p/a1", "", "/p/a3"}));  // the first version; a step kept
+    }
+
+    // The page's buttons after each step: "enter" (from the setup page), "survey" (the answer
+    // arrives), "pick" (a network clicked), "wps" and "wifi" (the tabs), "rescan", "back=n" (Back
+    // on road n, with a Wi-Fi settings wait running). The state: Next, Enter Manually, the tab
+    // shown, the survey list, the survey wait, the busy overlay, the page on screen.
+    void buttonsAfterEachStep_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("entry") << "enter"
+                               << "N- M- wifi L0 S+ wifipage";
+        QTest::newRow("survey answered") << "enter|survey"
+                                         << "N- M+ wifi L2 S- wifipage";
+        QTest::newRow("network picked") << "enter|survey|pick"
+                                        << "N+ M+ wifi L2 S- wifipage";
+        QTest::newRow("WPS tab") << "enter|survey|wps"
+                                 << "N+ M+ wps L2 S- wifipage";
+        QTest::newRow("back to the Wi-Fi tab, nothing picked") << "enter|survey|wps|wifi"
+                                                               << "N- M+ wifi L2 S- wifipage";
+        QTest::newRow("back to the Wi-Fi tab, a network picked") << "enter|survey|pick|wps|wifi"
+                                                                 << "N+ M+ wifi L2 S- wifipage";
+        QTest::newRow("rescan") << "enter|survey|pick|rescan"
+                                << "N- M- wifi L0 S+ B wifipage";
+        QTest::newRow("second entry") << "enter|survey|pick|enter"
+                                      << "N+ M- wifi L2 S+ wifipage";
+        QTest::newRow("Back, cloud road") << "enter|survey|pick|back=1"
+                                          << "N- M- wifi L0 S- B cloudcheck wifipage";
+        QTest::newRow("Back, setup road") << "enter|survey|pick|back=2"
+                                          << "N- M- wifi L0 S- setup";
+        QTest::newRow("Back, already registered") << "enter|survey|pick|back=3"
+                                                  << "N- M- wifi L0 S- already";
+    }
+    void buttonsAfterEachStep()
+    {
+        QFETCH(QString, steps);
+        Ui_DeviceWiFiChangePage* form = page()->ui;
+        for (QWidget* other : {static_cast<QWidget*>(gDeviceSetupPage), static_cast<QWidget*>(gAlreadyRegisteredPage)})
+            other->hide();
+        isLocalView = true;
+        gMainpage->hideBusy();
+        for (const QString& step : steps.split('|')) {
+            if (step == "enter") {
+                dWiFiBackToPage = 2;
+                page()->enter();
+            } else if (step == "survey") {
+                answerSurvey({"Home", "Cafe"});
+            } else if (step == "pick") {
+                form->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+                emit form->dwifiSiteSurveyList_ListWidget->itemClicked(form->dwifiSiteSurveyList_ListWidget->item(0));
+            } else if (step == "wps") {
+                form->dwifiWPS_PushButton->click();
+            } else if (step == "wifi") {
+                form->dwifiWiFi_PushButton->click();
+            } else if (step == "rescan") {
+                form->dwifiReScan_PushButton->click();
+            } else if (step.startsWith("back=")) {
+                dWiFiBackToPage = step.mid(5).toInt();
+                page()->checkdAutoConnectTimer->start(1000);
+                page()->waitdWiFiAutoConnectNumber = 9;
+                form->dwifiPrev_Button->click();
+                QVERIFY(!page()->checkdAutoConnectTimer->isActive());
+                QCOMPARE(page()->waitdWiFiAutoConnectNumber, 0);
+                QVERIFY(!isLocalView);
+            }
+        }
+        QStringList state{form->dwifiConnect_Button->isEnabled() ? "N+" : "N-",
+                          form->dwifiManual_PushButton->isEnabled() ? "M+" : "M-"};
+        const bool wifiTab = form->dwifiWiFi_GroupBox->isVisibleTo(page());
+        QCOMPARE(form->dwifiWPS_GroupBox->isVisibleTo(page()), !wifiTab);
+        QCOMPARE(form->whatIsWPS_PushButton->isVisibleTo(page()), !wifiTab);
+        state << (wifiTab ? "wifi" : "wps") << "L" + QString::number(form->dwifiSiteSurveyList_ListWidget->count())
+              << (page()->checkdWiFiAPListSiteSurveyTimer->isActive() ? "S+" : "S-");
+        if (gMainpage->isBusy())
+            state << "B";
+        if (page()->checkOlvarisInfoWiFiTimer->isActive())
+            state << "cloudcheck";
+        for (auto [name, shown] : {std::pair<const char*, QWidget*>{"wifipage", page()},
+                                   {"setup", gDeviceSetupPage},
+                                   {"already", gAlreadyRegisteredPage}})
+            if (!shown->isHidden())
+                state << name;
+        QTEST(state.join(' '), "state");
+        if (steps.endsWith("back=2"))
+            QVERIFY(frameWidget("mainProgress_Label")->styleSheet().contains("step_02"));
+        page()->checkOlvarisInfoWiFiTimer->stop();
+        page()->checkdWiFiAPListSiteSurveyTimer->stop();
+        gMainpage->hideBusy();
+        form->dwifiWiFi_PushButton->click();
+        gMainpage->showPage(gDeviceSetupPage, page());
+        gAlreadyRegisteredPage->hide();
     }
 
     // A request at counters 0, 10, 20 and 30, then "Enter Manually"; the answer's rows in the
@@ -148,6 +245,152 @@ private slots:
         QTEST(sends.join(' '), "sends");
         QVERIFY(popup.isEmpty() ? !page()->checkOlvarisInfoWiFiTimer->isActive()
                                 : gMainpage->findChild<MessageBoxPage*>(popup) != nullptr);
+    }
+
+    // Each wait after the settings went out: the popup its end opens and where the popup's
+    // buttons lead (the wait that runs next, the completion page, or no wait at all).
+    void settingsWaitPopups_data()
+    {
+        QTest::addColumn<QString>("wait");  // auto, manual, restart, network
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("press");  // right, close
+        QTest::addColumn<QString>("after");  // the wait running afterwards, "done", or "none"
+        auto row = [](const char* name, const char* wait, bool answered, const char* popup, const char* press,
+                      const char* after) { QTest::newRow(name) << wait << answered << popup << press << after; };
+        row("list road unconfirmed, OK", "auto", false, "WiFiConfigFailedWarning", "right", "auto");
+        row("manual road unconfirmed, OK", "manual", false, "WiFiConfigFailedWarning", "right", "manual");
+        row("settings unconfirmed, closed", "auto", false, "WiFiConfigFailedWarning", "close", "none");
+        row("settings confirmed", "auto", true, "", "", "restart");
+        row("restart unconfirmed, OK", "restart", false, "WiFiConfigFailedWarning", "right", "auto");
+        row("restart confirmed, OK", "restart", true, "removeEthernetCableWarning", "right", "network");
+        row("restart confirmed, closed", "restart", true, "removeEthernetCableWarning", "close", "none");
+        row("camera not on Wi-Fi, OK", "network", false, "plugInEthernetCableWarning", "right", "none");
+        row("camera not on Wi-Fi, closed", "network", false, "plugInEthernetCableWarning", "close", "none");
+        row("camera on Wi-Fi", "network", true, "", "", "done");
+    }
+    void settingsWaitPopups()
+    {
+        QFETCH(QString, wait);
+        QFETCH(bool, answered);
+        QFETCH(QString, popup);
+        QFETCH(QString, press);
+        QFETCH(QString, after);
+        const QStringList waits{"auto", "manual", "restart", "network"};
+        QTimer* timers[] = {page()->checkdAutoConnectTimer, page()->checkdWiFiManualConnectTimer,
+                            page()->checkRestartNetworkTimer, page()->checkdWiFiNetworkTimer};
+        int* counters[] = {&page()->waitdWiFiAutoConnectNumber, &page()->waitdWiFiManualConnectNumber,
+                           &page()->waitRestartNetworkNumber, &page()->waitdWiFiNetworkNumber};
+        const std::function<void()> ticks[] = {
+            [this] { page()->checkdWiFiAutoConnection(); }, [this] { page()->checkdWiFiManualConnection(); },
+            [this] { page()->checkRestartNetworkConnection(); }, [this] { page()->checkdWiFiNetworkConnection(); }};
+        const int limits[] = {60, 60, 30, 30};
+        const int w = waits.indexOf(wait);
+        answerSurvey({"Cafe"});
+        page()->ui->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+        if (wait == "restart")
+            page()->waitdWiFiAutoConnectNumber = 12;  // the list road's settings were confirmed at tick 11
+        camera().dcpStatus = !answered           ? 0
+                             : wait == "restart" ? int(IPCamera::GOT_RESTART)
+                                                 : int(IPCamera::GOT_NETWORK_SETUP);
+        camera().IPAddr = "192.168.1.33";
+        gMainpage->showBusy();
+        timers[w]->start(1000);
+        *counters[w] = answered ? 3 : limits[w];
+        ticks[w]();
+        QVERIFY(!timers[w]->isActive());
+        for (const char* name : {"WiFiConfigFailedWarning", "removeEthernetCableWarning", "plugInEthernetCableWarning"})
+            QCOMPARE(gMainpage->findChild<MessageBoxPage*>(name) != nullptr, popup == name);
+        if (!popup.isEmpty()) {
+            QVERIFY(!gMainpage->isBusy());
+            MessageBoxPage* box = gMainpage->findChild<MessageBoxPage*>(popup);
+            (press == "right" ? box->ui->msgBoxRightBtn_Button : box->ui->msgBoxClose_Button)->click();
+            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(popup));
+        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(timers[i]->isActive(), waits[i] == after);
+        if (waits.contains(after)) {
+            QCOMPARE(*counters[waits.indexOf(after)], 0);
+            QVERIFY(gMainpage->isBusy());
+        }
+        if (after == "auto" || after == "manual")
+            QCOMPARE(camera().dcpStatus, 0);  // a confirmation of before does not count
+        QCOMPARE(!gDeviceSetupCompletePage->isHidden(), after == "done");
+        QCOMPARE(!page()->isHidden(), after != "done");
+        if (after == "none")
+            QVERIFY(!gMainpage->isBusy());
+        for (QTimer* timer : timers)
+            timer->stop();
+        gDeviceSetupCompletePage->getImageTimer->stop();
+        gMainpage->hideBusy();
+    }
+
+    // The entry boxes' Connect and Cancel: the wait started, or the errors shown and no wait.
+    void entryBoxes_data()
+    {
+        QTest::addColumn<QString>("box");        // auto, manual
+        QTest::addColumn<QStringList>("typed");  // auto: key; manual: SSID, key
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("after");  // "wait", "errors n", "closed"
+        QTest::newRow("list network, key") << "auto" << QStringList{"k"} << "connect"
+                                           << "wait";
+        QTest::newRow("list network, no key") << "auto" << QStringList{""} << "connect"
+                                              << "errors 1";
+        QTest::newRow("list network, Cancel") << "auto" << QStringList{"key12345"} << "cancel"
+                                              << "closed";
+        QTest::newRow("typed network") << "manual" << QStringList{"Home", "key12345"} << "connect"
+                                       << "wait";
+        QTest::newRow("typed network, no name") << "manual" << QStringList{"", "key12345"} << "connect"
+                                                << "errors 1";
+        QTest::newRow("typed network, nothing") << "manual" << QStringList{"", ""} << "connect"
+                                                << "errors 2";
+        QTest::newRow("typed network, no key") << "manual" << QStringList{"Home", ""} << "connect"
+                                               << "errors 1";
+        QTest::newRow("typed network, Cancel") << "manual" << QStringList{"Home", "key12345"} << "cancel"
+                                               << "closed";
+    }
+    void entryBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, press);
+        QFETCH(QString, after);
+        answerSurvey({"Home"});
+        Ui_DeviceWiFiChangePage* form = page()->ui;
+        const bool autoBox = box == "auto";
+        if (autoBox) {
+            form->dwifiSiteSurveyList_ListWidget->setCurrentRow(0);
+            emit form->dwifiSiteSurveyList_ListWidget->itemClicked(form->dwifiSiteSurveyList_ListWidget->item(0));
+            form->dwifiConnect_Button->click();
+        } else {
+            form->dwifiManual_PushButton->click();
+        }
+        const QString name = autoBox ? "InputWirelessAutoPasswordWarning" : "InputWirelessManualPasswordWarning";
+        WirelessMessageBox* entry = WirelessMessageBox::find(gMainpage, name);
+        QVERIFY(entry);
+        QVERIFY(!page()->checkdAutoConnectTimer->isActive() && !page()->checkdWiFiManualConnectTimer->isActive());
+        Ui_WirelessMessageBox* boxForm = entry->ui;
+        if (autoBox) {
+            QCOMPARE(boxForm->WirelessAutoName_Label->text(), QString("Home"));
+            boxForm->WirelessAutoPassword_LineEdit->setText(typed[0]);
+        } else {
+            boxForm->WirelessManualName_LineEdit->setText(typed[0]);
+            boxForm->WirelessManualPassword_LineEdit->setText(typed[1]);
+        }
+        (press == "cancel" ? (autoBox ? boxForm->WirelessAutoCancel_Button : boxForm->WirelessManualCancel_Button)
+                           : (autoBox ? boxForm->WirelessAutoConnect_Button : boxForm->WirelessManualConnect_Button))
+            ->click();
+        QCOMPARE(page()->checkdAutoConnectTimer->isActive(), after == "wait" && autoBox);
+        QCOMPARE(page()->checkdWiFiManualConnectTimer->isActive(), after == "wait" && !autoBox);
+        QCOMPARE(gMainpage->isBusy(), after == "wait");
+        QCOMPARE(WirelessMessageBox::find(gMainpage, name) != nullptr, after != "closed");
+        QCOMPARE(entry->isVisible() || !entry->isHidden(), after.startsWith("errors"));
+        QCOMPARE(frameWidget("lockScreenLabel")->isHidden(), !after.startsWith("errors"));
+        int errors = 0;
+        for (QLabel* label : entry->findChildren<QLabel*>())
+            errors += label->objectName().contains("Error") && label->isVisibleTo(entry);
+        if (after != "closed")
+            QCOMPARE(errors, after.startsWith("errors") ? after.section(' ', 1).toInt() : 0);
     }
 
     void fourthPlugInOkLeaves()
