@@ -412,6 +412,10 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
         !model.startsWith(QLatin1String("VKC")) ||
         !(supportType == QLatin1String("ALL") || isAPModeFlow || model == supportType))
         return -1;
+    if (!isHardwareAddress(found.MAC)) {
+        LogSummary::note(QStringLiteral("Handle <DCP_Class_01> M is not a hardware address, reply dropped"));
+        return -1;
+    }
     if (!found.IPAddr.isEmpty() && !isDottedIPv4(found.IPAddr)) {
         LogSummary::note(QStringLiteral("Handle <DCP_Class_01> address is not plain IPv4, reply dropped"));
         return -1;

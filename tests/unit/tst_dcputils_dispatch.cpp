@@ -210,6 +210,9 @@ private slots:
         QTest::newRow("M without its value") << prefixed("1;M;D=VKC-3100;P=2.0");
         QTest::newRow("D empty") << prefixed("1;M=AA:BB:CC:DD:EE:FF;D=;I=192.168.0.20;P=2.0");
         QTest::newRow("I with five parts") << prefixed("1;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;I=192.168.0.20.1;P=2.0");
+        QTest::newRow("M not hexadecimal") << prefixed("1;M=AA:BB:CC:DD:EE:GG;D=VKC-3100;I=192.168.0.20;P=2.0");
+        QTest::newRow("M of seven bytes") << prefixed("1;M=AA:BB:CC:DD:EE:FF:01;D=VKC-3100;I=192.168.0.20;P=2.0");
+        QTest::newRow("M with dashes") << prefixed("1;M=AA-BB-CC-DD-EE-FF;D=VKC-3100;I=192.168.0.20;P=2.0");
     }
     void malformedFieldsRefused()
     {
