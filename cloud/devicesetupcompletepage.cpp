@@ -87,6 +87,7 @@ void DeviceSetupCompletePage::enter()
 void DeviceSetupCompletePage::retranslate()
 {
     ui->retranslateUi(this);
+    growToText(ui->DSCPOlvarisAccountTitle_Label);
 }
 
 void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)

@@ -693,12 +693,12 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile vedere&lt;br&gt;</translation>
+        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile&lt;br&gt;vedere </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>la telecamera ovunque e in qualsiasi&lt;br&gt;momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -708,7 +708,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e la password&lt;br&gt;</translation>
+        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e&lt;br&gt;la password </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1543,7 +1543,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/discoverypage.ui" line="+25"/>
         <source>Select Your Camera</source>
-        <translation>Selezionare la telecamera</translation>
+        <translation>Scegliere la telecamera</translation>
     </message>
     <message>
         <location line="+15"/>

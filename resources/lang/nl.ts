@@ -396,7 +396,7 @@
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation>Ik heb de algemene voorwaarden van Tervane gelezen en begrepen, en ga ermee akkoord.</translation>
+        <translation>Ik heb de algemene voorwaarden van Tervane gelezen, begrepen en aanvaard.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1115,7 +1115,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation>Snelkoppeling naar uw camera op het bureaublad maken</translation>
+        <translation>Snelkoppeling naar camera op bureaublad maken</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>

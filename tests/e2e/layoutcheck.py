@@ -13,8 +13,8 @@ import re
 import time
 import unittest
 
-from wizard import (BUILD_DIR, CAMERA_LISTED, CAMERA_ROWS, GUIDE_NEXT, GUIDE_SKIP, SOURCE_DIR, Wizard, catalogue_of,
-                    online_lab, start_camsim)
+from wizard import (BUILD_DIR, CAMERA_LISTED, CAMERA_ROWS, GUIDE_NEXT, GUIDE_SKIP, LICENCE_SHOWN, SOURCE_DIR,
+                    WELCOME_START, Wizard, catalogue_of, online_lab, start_camsim)
 from screentexts import POPUPS, clipped, describe, english_left, translations
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
@@ -103,7 +103,9 @@ class LayoutCase(unittest.TestCase):
         """Welcome page, Start, licence, guide, discovery with the camera, setup page."""
         w.wait_window(translations(code).get("olvaris Setup Wizard", "olvaris Setup Wizard"))
         self.screens(w, code, [("welcome", [])])
-        w.start()
+        w.click(*WELCOME_START)
+        w.wait_log(LICENCE_SHOWN, 60)
+        time.sleep(1.0)
         self.screens(w, code, [("licence", [])])
         w.agree()
         self.screens(w, code, [("guide", [])] + GUIDE_SCREENS)

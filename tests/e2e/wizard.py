@@ -625,8 +625,9 @@ class Wizard:
         for line in lines:
             if line.startswith("/") and os.path.exists(line):
                 os.remove(line)
-        with open(request, "w", encoding="utf-8") as f:
+        with open(request + ".new", "w", encoding="utf-8") as f:
             f.write("\n".join(lines))
+        os.replace(request + ".new", request)  # whole, or the program may read half of it
         end = time.monotonic() + timeout
         while os.path.exists(request) or not all(os.path.exists(l) for l in lines if l.startswith("/")):
             if time.monotonic() > end or self.proc.poll() is not None:

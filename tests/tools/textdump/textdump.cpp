@@ -96,14 +96,23 @@ struct Placed
 };
 QList<Placed> placed;
 
-// How far a line's box may reach beyond the room before letters are cut: the part of the font's
-// ascent and descent that this text's glyphs leave empty.
-QMargins emptyEdges(const QFontMetrics& metrics, const QString& text)
+// How far a line's box may reach beyond the room before letters are cut: the part of the line's
+// box (as tall as the fonts its letters take make it) that this text's glyphs leave empty.
+QMargins emptyEdges(const QFont& font, const QString& text)
 {
-    QString line = text;
-    line.replace('\n', ' ');
-    const QRect tight = metrics.tightBoundingRect(line.trimmed().isEmpty() ? QStringLiteral("x") : line);
-    return {0, std::max(0, metrics.ascent() + tight.top()), 0, std::max(0, metrics.descent() - tight.bottom() - 1)};
+    QString shown = text;
+    shown.replace('\n', ' ');
+    if (shown.trimmed().isEmpty())
+        shown = QStringLiteral("x");
+    QTextLayout layout(shown, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QFontMetrics metrics(font);
+    const int box = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 10), Qt::AlignLeft | Qt::AlignTop, shown).height();
+    const int ascent = qCeil(line.ascent());
+    const QRect tight = metrics.tightBoundingRect(shown);
+    return {0, std::max(0, ascent + tight.top()), 0, std::max(0, box - ascent - tight.bottom() - 1)};
 }
 
 // The entry of a text whose letters lie at ink (widget coordinates) in the room it may take.
@@ -122,6 +131,8 @@ QJsonObject measured(const QWidget* widget, const char* kind, const QString& tex
     item["need"] = QJsonArray{ink.width(), ink.height()};
     item["room"] = QJsonArray{room.width(), room.height()};
     item["ink"] = jsonRect(shown);
+    item["letters"] = jsonRect(inWindow(widget, ink));
+    item["allowed"] = jsonRect(inWindow(widget, allowed));
     item["clipped"] = cut || outside;
     if (cut || outside)
         item["why"] = cut ? QStringLiteral("cut") : QStringLiteral("outside its parent");
@@ -210,7 +221,7 @@ void addLabel(QJsonArray& out, const QLabel* label)
     }
     if (ink.isEmpty())
         return;
-    out.append(measured(label, "text", label->text(), ink, room, emptyEdges(label->fontMetrics(), shown)));
+    out.append(measured(label, "text", label->text(), ink, room, emptyEdges(label->font(), shown)));
 }
 
 void addButton(QJsonArray& out, const QAbstractButton* button)
@@ -224,11 +235,11 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
         const int width = button->sizeHint().width();
         const int height = metrics.height();
         const QRect ink(0, (room.height() - height) / 2, width, height);
-        out.append(measured(button, "text", button->text(), ink, room, emptyEdges(metrics, button->text())));
+        out.append(measured(button, "text", button->text(), ink, room, emptyEdges(button->font(), button->text())));
         return;
     }
     const QRect ink = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
-    out.append(measured(button, "text", button->text(), ink, room, emptyEdges(metrics, button->text()), room));
+    out.append(measured(button, "text", button->text(), ink, room, emptyEdges(button->font(), button->text()), room));
 }
 
 void addCombo(QJsonArray& out, const QComboBox* combo)
@@ -245,7 +256,7 @@ void addCombo(QJsonArray& out, const QComboBox* combo)
         // The current entry shares the box with the arrow.
         const QRect room = combo->rect();
         const QRect ink(0, (room.height() - size.height()) / 2, size.width() + 20, size.height());
-        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->fontMetrics(), text), room));
+        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), room));
     }
 }
 
@@ -265,7 +276,7 @@ void addHeader(QJsonArray& out, const QHeaderView* header)
                 ? QRect(header->sectionViewportPosition(section), 0, header->sectionSize(section), header->height())
                 : QRect(0, header->sectionViewportPosition(section), header->width(), header->sectionSize(section));
         const QRect ink(room.x(), room.y() + (room.height() - need.height()) / 2, need.width(), need.height());
-        QJsonObject item = measured(header, "header", text, ink, room, emptyEdges(header->fontMetrics(), text));
+        QJsonObject item = measured(header, "header", text, ink, room, emptyEdges(header->font(), text));
         placed.removeLast();  // a header's sections are one widget
         out.append(item);
     }
@@ -292,7 +303,7 @@ void addWidget(QJsonArray& out, const QWidget* widget)
         const QSize size = edit->fontMetrics().size(0, placeholder);
         const QRect ink(0, (edit->height() - size.height()) / 2, size.width(), size.height());
         QJsonObject item = measured(edit, "placeholder", placeholder, ink, edit->rect(),
-                                    emptyEdges(edit->fontMetrics(), placeholder), edit->rect());
+                                    emptyEdges(edit->font(), placeholder), edit->rect());
         if (!placeholder.isEmpty())
             out.append(item);
     } else if (auto text = qobject_cast<const QTextEdit*>(widget)) {
@@ -312,7 +323,7 @@ void addWidget(QJsonArray& out, const QWidget* widget)
             const QRect ink =
                 group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
             out.append(measured(group, "title", group->title(), ink, group->rect(),
-                                emptyEdges(group->fontMetrics(), group->title())));
+                                emptyEdges(group->font(), group->title())));
         }
     } else if (auto tabs = qobject_cast<const QTabBar*>(widget)) {
         for (int tab = 0; tab < tabs->count(); ++tab) {
