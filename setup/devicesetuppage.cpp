@@ -163,6 +163,7 @@ void DeviceSetupPage::retranslate()
                                         tr("Give Your Camera a Name and<br>Password") + "</font></p>");
         growToText(ui->dsetupTiltle_Label);
     }
+    growToText(ui->dsetupForgotPassword_Label);
 }
 
 void DeviceSetupPage::fillTimeZoneList()

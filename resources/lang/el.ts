@@ -746,7 +746,7 @@
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Επιλέξτε τον τύπο σύνδεσης στο Internet που θα χρησιμοποιεί η κάμερα. Αν δεν είστε&lt;br&gt;βέβαιοι ποιον τύπο να επιλέξετε, δοκιμάστε πρώτα το DHCP. Αν η κάμερα είναι&lt;br&gt;συνδεδεμένη απευθείας σε μόντεμ DSL, επιλέξτε PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Επιλέξτε τον τύπο σύνδεσης στο Internet που θα χρησιμοποιεί η κάμερα.&lt;br&gt;Αν δεν είστε βέβαιοι ποιον τύπο να επιλέξετε, δοκιμάστε πρώτα το DHCP.&lt;br&gt;Αν η κάμερα είναι συνδεδεμένη απευθείας σε μόντεμ DSL, επιλέξτε PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>

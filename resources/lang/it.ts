@@ -746,7 +746,7 @@
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera utilizzerà. In caso&lt;br&gt;di dubbio, provare prima con DHCP. Se la telecamera è collegata direttamente&lt;br&gt;a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera&lt;br&gt;utilizzerà. In caso di dubbio, provare prima con DHCP. Se la telecamera&lt;br&gt;è collegata direttamente a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>

@@ -259,7 +259,7 @@
     <message>
         <location line="+8"/>
         <source>Camera Password :</source>
-        <translation>Camerawachtwoord:</translation>
+        <translation>Wachtwoord camera:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
@@ -1142,7 +1142,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
         <location filename="../../setup/passwordlayout.cpp" line="+22"/>
         <source>Camera Password :</source>
-        <translation>Camerawachtwoord:</translation>
+        <translation>Wachtwoord camera:</translation>
     </message>
     <message>
         <location line="+11"/>
