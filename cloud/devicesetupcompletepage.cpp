@@ -87,7 +87,8 @@ void DeviceSetupCompletePage::enter()
 void DeviceSetupCompletePage::retranslate()
 {
     ui->retranslateUi(this);
-    growToText(ui->DSCPOlvarisAccountTitle_Label);
+    for (QLabel* title : {ui->DSCPOlvarisAccountTitle_Label, ui->DSCPDeviceInfoModelNameTitle_Label})
+        growToText(title);
 }
 
 void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)

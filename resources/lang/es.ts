@@ -1726,7 +1726,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+9"/>
         <source>Start Over</source>
-        <translation>Empezar de nuevo</translation>
+        <translation>Reiniciar</translation>
     </message>
 </context>
 <context>

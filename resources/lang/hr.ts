@@ -832,7 +832,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation>Statička IP adresa</translation>
+        <translation>Statički IP</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -832,7 +832,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation>Statyczny adres IP</translation>
+        <translation>Statyczny IP</translation>
     </message>
     <message>
         <location line="+4"/>

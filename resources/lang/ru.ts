@@ -589,7 +589,7 @@
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation>Существующая учётная запись</translation>
+        <translation>Есть учётная запись</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -832,7 +832,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation>Статический IP</translation>
+        <translation>Статический</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1312,7 +1312,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation>Локальный просмотр</translation>
+        <translation>Локально</translation>
     </message>
     <message>
         <location line="+2"/>

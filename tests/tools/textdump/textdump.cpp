@@ -24,7 +24,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -224,6 +226,22 @@ void addLabel(QJsonArray& out, const QLabel* label)
     out.append(measured(label, "text", label->text(), ink, room, emptyEdges(label->font(), shown)));
 }
 
+// A button's face: a background picture of its style sheet repeats from its top left corner, so a
+// button wider or taller than its picture shows the picture's edge inside; the caption must stay
+// on the first copy.
+QRect faceOf(const QWidget* widget)
+{
+    static const QRegularExpression picture(QStringLiteral("background-image\\s*:\\s*url\\(([^)]+)\\)"));
+    const QString style = widget->styleSheet();
+    const QRegularExpressionMatch match = picture.match(style);
+    if (!match.hasMatch() || style.contains(QLatin1String("background-repeat")))
+        return widget->rect();
+    const QSize size = QPixmap(match.captured(1).trimmed()).size();
+    if (size.isEmpty())
+        return widget->rect();
+    return QRect(0, 0, std::min(size.width(), widget->width()), std::min(size.height(), widget->height()));
+}
+
 void addButton(QJsonArray& out, const QAbstractButton* button)
 {
     if (button->text().isEmpty())
@@ -239,7 +257,8 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
         return;
     }
     const QRect ink = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
-    out.append(measured(button, "text", button->text(), ink, room, emptyEdges(button->font(), button->text()), room));
+    out.append(measured(button, "text", button->text(), ink, faceOf(button), emptyEdges(button->font(), button->text()),
+                        room));
 }
 
 void addCombo(QJsonArray& out, const QComboBox* combo)
