@@ -23,11 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStyle>
@@ -138,7 +138,9 @@ QJsonObject measured(const QWidget* widget, const char* kind, const QString& tex
     item["clipped"] = cut || outside;
     if (cut || outside)
         item["why"] = cut ? QStringLiteral("cut") : QStringLiteral("outside its parent");
-    placed.append({widget, boxOf(widget), shown & area, text});
+    // What covers another text: the letters themselves (the line's empty edges left out), or the face.
+    const QRect letters = frame.isNull() ? (ink.marginsRemoved(slack) & room) : frame;
+    placed.append({widget, boxOf(widget), inWindow(widget, letters) & area, text});
     return item;
 }
 
