@@ -466,7 +466,7 @@ void APModeDeviceToRouter::popupTurnOffAPSwitchWarning()
         .title(tr("Turn Off Direct Connect"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(tr("Press the Direct button on your camera, and make sure the Cloud<br>"
                                              "button is no longer flashing, then click OK to  continue.")),
-                 {80, 70, 480, 80})  // a third line for longer languages, centred where two were
+                 {80, 80, 480, 60})  // two lines centred below the title; a third makes the popup taller
         .picture(":/images/turn_off_direct_connect.png", {420, 160, 168, 167})
         .rightButton(tr("OK"), ButtonStyle::Blue, {480, 350}, this,
                      &APModeDeviceToRouter::pressMsgTurnOffAPSwitchOKButton)

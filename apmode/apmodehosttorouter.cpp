@@ -93,6 +93,8 @@ void APModeHostToRouter::placeNetworkName()
     const int end = sentence->x() + textWidth;
     const int x = end > kNameX ? end + 6 : kNameX;
     name->setGeometry(x, name->y(), right - x + 1, name->height());
+    for (QLabel* label : {sentence, name, ui->apH2RContentDetail_Label_2})
+        growToText(label);
 }
 
 void APModeHostToRouter::pressBackButton()

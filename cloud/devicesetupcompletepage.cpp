@@ -87,6 +87,8 @@ void DeviceSetupCompletePage::enter()
 void DeviceSetupCompletePage::retranslate()
 {
     ui->retranslateUi(this);
+    for (QLabel* title : {ui->DSCPOlvarisAccountTitle_Label, ui->DSCPDeviceInfoModelNameTitle_Label})
+        growToText(title);
 }
 
 void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)

@@ -33,7 +33,7 @@ void ConnectionPanel::popupWhyLedRed()
                             "2. Try powering off your Vistrel, then turning it on again.<br>"
                             "3. If the LED still stays red, you can try Resetting your Vistrel.<br>"
                             "4. Check to make sure that your modem or router is functioning properly.<br>")),
-            {80, 100, 550, 150})
+            {80, 100, 520, 150})
         .closeButton(this, &ConnectionPanel::pressMsgCancelButton)
         .leftButton(QCoreApplication::translate("LedHints", "Reset"), ButtonStyle::White, {360, 300}, this,
                     &ConnectionPanel::pressMsgResetButton)

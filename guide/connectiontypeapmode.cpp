@@ -24,6 +24,9 @@ ConnectionTypeAPMode::~ConnectionTypeAPMode()
 void ConnectionTypeAPMode::retranslate()
 {
     ui->retranslateUi(this);
+    for (QLabel* caption :
+         {ui->ConnectionTypeAPModeToolTips01, ui->ConnectionTypeAPModeToolTips02, ui->ConnectionTypeAPModeToolTips04})
+        growToText(caption);
 }
 
 void ConnectionTypeAPMode::clearSteps()

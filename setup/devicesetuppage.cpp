@@ -141,6 +141,7 @@ void DeviceSetupPage::enter()
     ui->dsetupCameraName_LineEdit->setText(CameraTable::decodedName(camera->Name));
     ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>" +
                                     tr("Give Your Camera a Name and<br>Password") + "</font></p>");
+    growToText(ui->dsetupTiltle_Label);
     fillTimeZoneList();
     gMainpage->setStep(2, tr("Set up and secure your camera"));
 
@@ -164,7 +165,9 @@ void DeviceSetupPage::retranslate()
         ui->dsetupCameraModelVaule_Label->setText(modelText(camera->modelName));
         ui->dsetupTiltle_Label->setText("<p style=line-height:24px><font face=Verdana color=#00B0D0>" +
                                         tr("Give Your Camera a Name and<br>Password") + "</font></p>");
+        growToText(ui->dsetupTiltle_Label);
     }
+    growToText(ui->dsetupForgotPassword_Label);
 }
 
 void DeviceSetupPage::fillTimeZoneList()

@@ -49,6 +49,8 @@ void DeviceSetupPage::popupConfigNetworkWarning()
         button.first->show();
     }
     configNetworkType = ManualNetwork::Dhcp;
+    for (QLabel* label : {form->ConfigNetworkMsgBoxContent_Label, form->CfgNetMsgBoxCType_Label})
+        growToText(label);
     box->show();
     box->raise();
 }

@@ -15,6 +15,7 @@
 #include "protocol/dcputils.h"
 #include "shell/exitpopup.h"
 #include "shell/messageboxpage.h"
+#include "shell/wizardpage.h"
 
 #include "apmode/apmodedevicetorouter.h"
 #include "apmode/apmodehosttodevice.h"
@@ -149,6 +150,7 @@ void Mainpage::setStep(int step, const QString& caption)
         QString("background-image: url(:/images/step_%1.png)").arg(step, 2, 10, QChar('0')));
     ui->mainProgress_Label->show();
     ui->mainProgressContent_Label->setText(caption);
+    WizardPage::growToText(ui->mainProgressContent_Label);
     ui->mainProgressContent_Label->show();
 }
 

@@ -8,6 +8,7 @@
 #include "base/log.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
+#include "shell/wizardpage.h"
 
 MessageBoxPage::MessageBoxPage(QWidget* parent)
     : QWidget(parent)
@@ -181,8 +182,32 @@ PopupBuilder& PopupBuilder::picture(const QString& resource, const QRect& geomet
     return *this;
 }
 
+namespace {
+// A content that needs more height than it was given makes the popup taller: the label grows
+// down, what lies below it moves down with the popup's bottom, and the popup stays centred in
+// its parent, never taller than the parent.
+void growForText(MessageBoxPage* popup, QLabel* label)
+{
+    QWidget* parent = popup->parentWidget();
+    const int grow = std::min(WizardPage::textHeight(label) - label->height(), parent->height() - popup->height());
+    if (label->isHidden() || grow <= 0)
+        return;
+    const int bottom = label->geometry().bottom();
+    for (QWidget* child : popup->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != label && child->y() > bottom)
+            child->move(child->x(), child->y() + grow);
+    label->resize(label->width(), label->height() + grow);
+    const int height = popup->height() + grow;
+    popup->setFixedHeight(height);
+    popup->move(popup->x(), (parent->height() - height) / 2);
+    popup->ui->msgBoxBackground_Label->resize(popup->width(), height);
+}
+}  // namespace
+
 MessageBoxPage* PopupBuilder::open()
 {
+    growForText(m_popup, m_popup->ui->msgBoxContent_Label);
+    growForText(m_popup, m_popup->ui->msgBoxContent2_Label);
     // The buttons placed on one line form a row that makes room for longer captions.
     QMap<int, QMap<int, QPushButton*>> rows;
     for (QPushButton* button : m_popup->findChildren<QPushButton*>())

@@ -1,6 +1,14 @@
 #include "shell/wizardpage.h"
 
+#include <algorithm>
+
+#include <QAbstractTextDocumentLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QtMath>
 
 void WizardPage::setForwardButtonEnabled(QPushButton* button, bool enabled)
 {
@@ -9,4 +17,55 @@ void WizardPage::setForwardButtonEnabled(QPushButton* button, bool enabled)
                                     "color:rgb(255,255,255);border: 0px;"
                                   : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
                                     "font:12px;color:rgb(255,255,255);border: 0px;");
+}
+
+int WizardPage::textHeight(const QLabel* label)
+{
+    label->ensurePolished();
+    const int frame = label->height() - label->contentsRect().height() + 2 * label->margin();
+    const int width = label->contentsRect().width() - 2 * label->margin();
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich) {
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        return label->fontMetrics().boundingRect(QRect(0, 0, width, 1 << 16), flags, label->text()).height() + frame;
+    }
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setHtml(label->text());
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    doc.setDefaultTextOption(option);
+    QTextFrameFormat root = doc.rootFrame()->frameFormat();
+    root.setMargin(0);
+    doc.rootFrame()->setFrameFormat(root);
+    doc.setTextWidth(width);
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    qreal bottom = 0;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const qreal top = layout->blockBoundingRect(block).top();
+        for (int index = 0; block.layout() && index < block.layout()->lineCount(); ++index) {
+            const QTextLine line = block.layout()->lineAt(index);
+            // A line of spaces only (the end of a text that ends with a break) shows nothing.
+            if (!block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty())
+                bottom = std::max(bottom, top + line.y() + line.ascent() + line.descent());
+        }
+    }
+    return qCeil(bottom) + frame;
+}
+
+void WizardPage::growToText(QLabel* label)
+{
+    const int grow = textHeight(label) - label->height();
+    if (grow <= 0)
+        return;
+    int top = label->y();
+    if (label->alignment() & Qt::AlignVCenter)
+        top -= grow / 2;
+    else if (label->alignment() & Qt::AlignBottom)
+        top -= grow;
+    const int height = label->height() + grow;
+    if (const QWidget* parent = label->parentWidget())
+        top = std::max(0, std::min(top, parent->height() - height));
+    label->setGeometry(label->x(), top, label->width(), height);
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 
 // A page of the wizard, or a panel shown inside one. The main window makes every page once,
@@ -19,6 +20,13 @@ public:
     virtual void enter() {}
     // The page's texts in the current language: its form and what it sets in code.
     virtual void retranslate() = 0;
+
+    // The height a label needs for its text as it lays it out at its width: to the bottom of the
+    // last line's letters, with the label's frame and margins.
+    static int textHeight(const QLabel* label);
+    // A label whose text needs more height grows around its alignment (down from its top, both
+    // ways when centred), inside its parent; a label whose text fits keeps its place.
+    static void growToText(QLabel* label);
 
 protected:
     // A page's blue forward button: enabled, or greyed out and disabled.

@@ -51,6 +51,7 @@ void OppsPage::fitTexts()
     const int height = tooWide ? std::max(kContentHeight, content->heightForWidth(content->width())) : kContentHeight;
     content->resize(content->width(), height);
     ui->oppsHint_Label->move(ui->oppsHint_Label->x(), content->y() + height);
+    growToText(ui->oppsHint_Label);
     MessageBoxPage::fitButtonRow({ui->oppsLocalView_PushButton, ui->oppsRetry_PushButton});
 }
 

@@ -396,7 +396,7 @@
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation>Přečetl(a) jsem si obchodní podmínky společnosti Tervane, rozumím jim a souhlasím s nimi.</translation>
+        <translation>Přečetl(a) jsem si obchodní podmínky Tervane, rozumím jim a souhlasím s nimi.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>je nyní zaregistrována ve službě &lt;br&gt;</translation>
+        <translation>je nyní zaregistrována&lt;br&gt;ve službě </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris a je připravena k použití. Nyní můžete svou&lt;br&gt;</translation>
+        <translation>olvaris a je připravena k použití. Nyní&lt;br&gt;můžete svou </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -708,7 +708,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>přihlásit pomocí výše uvedené e-mailové adresy a hesla,&lt;br&gt;</translation>
+        <translation>přihlásit pomocí výše uvedené e-mailové adresy&lt;br&gt;a hesla, </translation>
     </message>
     <message>
         <location line="+0"/>

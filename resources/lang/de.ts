@@ -703,7 +703,7 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen. Melden Sie&lt;br&gt;</translation>
+        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen.&lt;br&gt;Melden Sie </translation>
     </message>
     <message>
         <location line="+3"/>

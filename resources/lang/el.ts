@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>έχει πλέον καταχωρηθεί στο &lt;br&gt;</translation>
+        <translation>έχει πλέον καταχωρηθεί&lt;br&gt;στο </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris και είναι έτοιμη για χρήση. Μπορείτε πλέον να βλέπετε&lt;br&gt;</translation>
+        <translation>olvaris και είναι έτοιμη για χρήση.&lt;br&gt;Μπορείτε να βλέπετε </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -703,12 +703,12 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ή μέσω μιας από τις &lt;a href=&apos;%1/apps&apos;&gt;%2εφαρμογές για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Για να συνδεθείτε,&lt;br&gt;</translation>
+        <translation>ή μέσω των &lt;a href=&apos;%1/apps&apos;&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Για να&lt;br&gt;συνδεθείτε, </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>χρησιμοποιήστε την παραπάνω διεύθυνση e-mail και τον κωδικό&lt;br&gt;</translation>
+        <translation>χρησιμοποιήστε το παραπάνω e-mail και τον κωδικό&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -746,7 +746,7 @@
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Επιλέξτε τον τύπο σύνδεσης στο Internet που θα χρησιμοποιεί η κάμερα. Αν δεν είστε&lt;br&gt;βέβαιοι ποιον τύπο να επιλέξετε, δοκιμάστε πρώτα το DHCP. Αν η κάμερα είναι&lt;br&gt;συνδεδεμένη απευθείας σε μόντεμ DSL, επιλέξτε PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Επιλέξτε τον τύπο σύνδεσης στο Internet που θα χρησιμοποιεί η κάμερα.&lt;br&gt;Αν δεν είστε βέβαιοι ποιον τύπο να επιλέξετε, δοκιμάστε πρώτα το DHCP.&lt;br&gt;Αν η κάμερα είναι συνδεδεμένη απευθείας σε μόντεμ DSL, επιλέξτε PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1115,7 +1115,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation>Δημιουργία συντόμευσης της κάμερας στην επιφάνεια εργασίας</translation>
+        <translation>Δημιουργία συντόμευσης στην επιφάνεια εργασίας</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>

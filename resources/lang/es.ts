@@ -698,7 +698,7 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>cámara en cualquier momento y lugar a través del sitio web de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>cámara en cualquier momento y lugar a través&lt;br&gt;del sitio web de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1135,7 +1135,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Camera Name :</source>
-        <translation>Nombre de la cámara:</translation>
+        <translation>Nombre de cámara:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1775,7 +1775,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+9"/>
         <source>Start Over</source>
-        <translation>Empezar de nuevo</translation>
+        <translation>Reiniciar</translation>
     </message>
 </context>
 <context>

@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>est désormais enregistrée auprès&lt;br&gt;</translation>
+        <translation>est désormais&lt;br&gt;enregistrée auprès </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir&lt;br&gt;</translation>
+        <translation>d&apos;olvaris et prête à l&apos;emploi.&lt;br&gt;Vous pouvez maintenant voir </translation>
     </message>
     <message>
         <location line="+1"/>

@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>sada je registrirana u usluzi &lt;br&gt;</translation>
+        <translation>sada je registrirana u&lt;br&gt;usluzi </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris i spremna za upotrebu. Sada sliku s kamere&lt;br&gt;</translation>
+        <translation>olvaris i spremna za upotrebu. Sada sliku&lt;br&gt;s kamere </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -708,7 +708,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>samo upotrijebite gornju adresu e-pošte i lozinku&lt;br&gt;</translation>
+        <translation>samo upotrijebite gornju adresu e-pošte i&lt;br&gt;lozinku </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -832,7 +832,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation>Statička IP adresa</translation>
+        <translation>Statički IP</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1261,7 +1261,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>Enable daylight saving</source>
-        <translation>Omogući ljetno računanje vremena</translation>
+        <translation>Uključi ljetno vrijeme</translation>
     </message>
     <message>
         <location line="+15"/>

@@ -693,12 +693,12 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile vedere&lt;br&gt;</translation>
+        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile&lt;br&gt;vedere </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>la telecamera ovunque e in qualsiasi&lt;br&gt;momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -708,7 +708,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e la password&lt;br&gt;</translation>
+        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e&lt;br&gt;la password </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -746,7 +746,7 @@
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera utilizzerà. In caso&lt;br&gt;di dubbio, provare prima con DHCP. Se la telecamera è collegata direttamente&lt;br&gt;a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera&lt;br&gt;utilizzerà. In caso di dubbio, provare prima con DHCP. Se la telecamera&lt;br&gt;è collegata direttamente a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1592,7 +1592,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/discoverypage.ui" line="+25"/>
         <source>Select Your Camera</source>
-        <translation>Selezionare la telecamera</translation>
+        <translation>Scegliere la telecamera</translation>
     </message>
     <message>
         <location line="+15"/>

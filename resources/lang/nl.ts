@@ -259,7 +259,7 @@
     <message>
         <location line="+8"/>
         <source>Camera Password :</source>
-        <translation>Camerawachtwoord:</translation>
+        <translation>Wachtwoord camera:</translation>
     </message>
     <message>
         <location filename="../../apmode/apmodehosttodevicepasswordverify.cpp" line="+55"/>
@@ -396,7 +396,7 @@
         <location line="+17"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
-        <translation>Ik heb de algemene voorwaarden van Tervane gelezen en begrepen, en ga ermee akkoord.</translation>
+        <translation>Ik heb de algemene voorwaarden van Tervane gelezen, begrepen en aanvaard.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1115,7 +1115,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation>Snelkoppeling naar uw camera op het bureaublad maken</translation>
+        <translation>Snelkoppeling naar camera op bureaublad maken</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>
@@ -1142,7 +1142,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
         <location filename="../../setup/passwordlayout.cpp" line="+22"/>
         <source>Camera Password :</source>
-        <translation>Camerawachtwoord:</translation>
+        <translation>Wachtwoord camera:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1775,7 +1775,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+9"/>
         <source>Start Over</source>
-        <translation>Opnieuw beginnen</translation>
+        <translation>Herstarten</translation>
     </message>
 </context>
 <context>

@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>jest teraz zarejestrowana w serwisie &lt;br&gt;</translation>
+        <translation>jest teraz&lt;br&gt;zarejestrowana w serwisie </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris i gotowa do użycia. Możesz teraz oglądać obraz&lt;br&gt;</translation>
+        <translation>olvaris i gotowa do&lt;br&gt;użycia. Możesz teraz oglądać obraz </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -708,7 +708,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>zalogować się, podając powyższy adres e-mail i hasło,&lt;br&gt;</translation>
+        <translation>zalogować się, podając powyższy adres e-mail i&lt;br&gt;hasło, </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -832,7 +832,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation>Statyczny adres IP</translation>
+        <translation>Statyczny IP</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -1115,7 +1115,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>Create a shortcut to your camera on your desktop</source>
-        <translation>Criar um atalho para a câmara no ambiente de trabalho</translation>
+        <translation>Criar atalho para a câmara no ambiente de trabalho</translation>
     </message>
     <message>
         <location filename="../../cloud/devicesetupcompletepage.cpp" line="+3"/>

@@ -589,7 +589,7 @@
     <message>
         <location line="+9"/>
         <source>Existing Account</source>
-        <translation>Существующая учётная запись</translation>
+        <translation>Есть учётная запись</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>теперь зарегистрирована в &lt;br&gt;</translation>
+        <translation>теперь&lt;br&gt;зарегистрирована в </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris и готова к работе. Теперь вы можете просматривать&lt;br&gt;</translation>
+        <translation>olvaris и готова к работе. Теперь вы можете смотреть&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -703,12 +703,12 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>или в одном из &lt;a href=&apos;%1/apps&apos;&gt;%2мобильных приложений&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Для входа&lt;br&gt;</translation>
+        <translation>или в &lt;a href=&apos;%1/apps&apos;&gt;%2мобильных приложениях&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Для входа&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>используйте указанный выше адрес электронной почты и пароль,&lt;br&gt;</translation>
+        <translation>используйте указанные выше e-mail и&lt;br&gt;пароль, </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -832,7 +832,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+9"/>
         <source>Static IP</source>
-        <translation>Статический IP</translation>
+        <translation>Статический</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1361,7 +1361,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation>Локальный просмотр</translation>
+        <translation>Локально</translation>
     </message>
     <message>
         <location line="+2"/>

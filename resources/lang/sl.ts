@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>je zdaj registrirana v storitvi &lt;br&gt;</translation>
+        <translation>je zdaj registrirana v&lt;br&gt;storitvi </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris in pripravljena za uporabo. Zdaj si lahko sliko&lt;br&gt;</translation>
+        <translation>olvaris in pripravljena za uporabo. Zdaj&lt;br&gt;si lahko sliko </translation>
     </message>
     <message>
         <location line="+1"/>

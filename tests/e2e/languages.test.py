@@ -18,7 +18,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wifiroad import HIDDEN, HIDDEN_KEY, NEXT, PASSWORD, SETUP_PASSWORD, WifiRoadCase, camera  # noqa: E402
 from wizard import (BUILD_DIR, CAMERA_ROWS, GUIDE_SKIP, LICENCE_SHOWN, MODEL_LIST, WELCOME_START,  # noqa: E402
                     Wizard, popup_button, start_camsim)
-from screentexts import PAGES, POPUPS, clipped, english_left, plain, translations  # noqa: E402
+from screentexts import PAGES, POPUPS, clipped, describe, english_left, translations  # noqa: E402
 
 LANGUAGES = os.environ.get("E2E_LANGUAGES", "de,ja").split(",")
 CHOSEN_IN_LIST = {"de": "German"}  # typed into the welcome page's list; the others come from config.xml
@@ -39,8 +39,7 @@ class LanguageRoads(WifiRoadCase):
             self.failures.append("%s %s: English left: %s" % (code, screen, line))
         for item in texts:
             if clipped(item):
-                self.failures.append("%s %s: %s %r needs %s, has %s" % (
-                    code, screen, item["name"], plain(item["text"])[:50], item["need"], item["rect"][2:]))
+                self.failures.append("%s %s: %s" % (code, screen, describe(item)))
         return texts
 
     def click_widget(self, w, name):

@@ -20,18 +20,19 @@ POPUPS = {  # page class: its popups (slot, or slot and argument)
     "ConnectionTypeOnlyOne": ["popupWhyLedRed", "popupResetHint"],
     "DiscoveryPage": ["popupWhatIsMAC", "popupCameraNotFound"],
     "DeviceSetupPage": ["popupConfigNetworkWarning", "popupAPClientModeInternetFailed",
-                        "popupAPClientModeInternetResetFailed"],
+                        "popupAPClientModeInternetResetFailed", "popupResetHint", ("popupPasswordErrorMsgBox", ""),
+                        ("popupPasswordErrorMsgBox", "Password mismatch. Please type in the password again.")],
     "DeviceWiFiChangePage": ["popupWhatIsWPS", "popupWiFiConfigFailed", "popupWPSConfigFailed",
                              "popupInternetCheckFailed", "popupRemoveEthernetCable", "popupPlugInEthernetCable",
                              "popupWirelessAutoPasswordWarning", "popupWirelessManualPasswordWarning"],
     "APModeHostToDevice": ["popupAPModeDiscoveryFailed", "popupNotAPModeFailed", "popupCameraSSIDNotFound",
-                           "popupCameraModelNotMatch", "popupAPModeRemoveEthernetCable"],
-    "APModeHostToDevicePasswordVerify": ["popupAPModePasswordErrorMsgBox"],
+                           "popupCameraModelNotMatch", "popupAPModeRemoveEthernetCable", "popupResetHint"],
+    "APModeHostToDevicePasswordVerify": ["popupAPModePasswordErrorMsgBox", "popupResetHint"],
     "APModeDeviceToRouter": ["popupAPModeInputWirelessPasswordAutoWarning",
                              "popupAPModeInputWirelessPasswordManualWarning", "popupTurnOffAPSwitchWarning",
                              "popupAPModeToAPClientModeFailed"],
     "APModeHostToRouter": ["popupAPClientModeInternetFailed", "popupAPClientModeDiscoveryFailed",
-                           "popupAPClientModeDiscoveryResetFailed"],
+                           "popupAPClientModeDiscoveryResetFailed", "popupResetHint"],
     "CloudServicesPage": ["popupNoCloudService", ("popupSignUpErrorMsgBox", "HTTP 500"),
                           "popupSignUpVerificationMsgBox", ("popupSignInErrorMsgBox", "HTTP 500"),
                           ("popupCloudFailure", "false"), ("popupCloudFailure", "true")],
@@ -77,11 +78,15 @@ def english_left(texts, table, code):
 
 
 def clipped(item):
-    """Whether a text needs more room than its widget has: across, and for labels and text boxes also down."""
-    need, room = item.get("need"), item["rect"][2:]
-    if not need or item["name"] in DATA_WIDGETS:
-        return False
-    if need[0] > room[0]:
-        return True
-    # Fonts of some scripts give a line more height than its glyphs take; a lost line needs more.
-    return item["class"] in ("QLabel", "QPlainTextEdit") and need[1] > room[1] + 8
+    """Whether a text's letters are cut by its room, its parents or the window, or cover another text
+    (as the test library measures them in the program)."""
+    names = item["name"].split(" ")
+    return bool(item.get("clipped")) and not DATA_WIDGETS.intersection(names)
+
+
+def describe(item):
+    """A clipped text for a failure message."""
+    if item["kind"] == "overlap":
+        return "%s overlap at %s: %r" % (item["name"], item["ink"], plain(item["text"])[:80])
+    return "%s %r %s: needs %s, has %s, seen at %s" % (item["name"], plain(item["text"])[:50], item.get("why"),
+                                                      item["need"], item["room"], item["ink"])

@@ -632,23 +632,35 @@ class Wizard:
 
     def texts(self, *commands, timeout=30):
         """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
-        window, class, name, kind (widget, text, current, item, header, placeholder, title, tab, tooltip),
-        text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h) and clipped.
-        Commands run first: "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page
-        alone in the main window, not entered), "close" (every popup and box)."""
-        request = os.path.join(self.dir, "textdump.request")
+        window, class, name, kind (widget, text, current, item, header, placeholder, title, tab, tooltip,
+        overlap), text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h), room (w, h),
+        ink (where the letters are seen, in the window), clipped and why. Commands run first:
+        "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
+        window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
+        entry; #-1 the last), "visible <object> true|false"."""
         target = os.path.join(self.dir, "texts.json")
-        if os.path.exists(target):
-            os.remove(target)
-        with open(request + ".part", "w", encoding="utf-8") as f:  # whole when the program sees it
-            f.write("\n".join(list(commands) + [target]))
-        os.replace(request + ".part", request)
+        self.request(list(commands) + [target], timeout)
+        return self.read_json(target)
+
+    def request(self, lines, timeout=60):
+        """Runs a request of the test library: commands, and file names to write the texts of the screen
+        to as it is at that line; returns once all are done."""
+        request = os.path.join(self.dir, "textdump.request")
+        for line in lines:
+            if line.startswith("/") and os.path.exists(line):
+                os.remove(line)
+        with open(request + ".new", "w", encoding="utf-8") as f:
+            f.write("\n".join(lines))
+        os.replace(request + ".new", request)  # whole, or the program may read half of it
         end = time.monotonic() + timeout
-        while os.path.exists(request) or not os.path.exists(target):
+        while os.path.exists(request) or not all(os.path.exists(l) for l in lines if l.startswith("/")):
             if time.monotonic() > end or self.proc.poll() is not None:
-                self._fail("no texts within %s s" % timeout)
+                self._fail("the texts were not written within %s s" % timeout)
             time.sleep(0.1)
-        with open(target, encoding="utf-8") as f:
+
+    @staticmethod
+    def read_json(path):
+        with open(path, encoding="utf-8") as f:
             return json.load(f)
 
     def log_text(self):

@@ -6,6 +6,7 @@
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/wizardpage.h"
 #include "testsupport.h"
 #include "welcome/oppspage.h"
 #include "welcome/welcomepage.h"
@@ -45,6 +46,80 @@ private slots:
             }
             QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone
             delete popup;
+        }
+    }
+
+    // A label keeps its place while its text fits, and grows around its alignment, inside its
+    // parent, when the language needs more lines.
+    void growToText_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<QString>("kept");  // what stays where it was: "all", "top", "centre", "bottom", "edge"
+        QTest::newRow("fits") << int(Qt::AlignVCenter) << 1 << 100 << "all";
+        QTest::newRow("top, grows down") << int(Qt::AlignTop) << 4 << 100 << "top";
+        QTest::newRow("centred, grows both ways") << int(Qt::AlignVCenter) << 4 << 100 << "centre";
+        QTest::newRow("bottom, grows up") << int(Qt::AlignBottom) << 4 << 100 << "bottom";
+        QTest::newRow("centred at the parent's top") << int(Qt::AlignVCenter) << 4 << 0 << "edge";
+    }
+    void growToText()
+    {
+        QFETCH(int, alignment);
+        QFETCH(int, lines);
+        QFETCH(int, top);
+        QFETCH(QString, kept);
+        QWidget parent;
+        parent.resize(400, 300);
+        QLabel label(&parent);
+        label.setWordWrap(true);
+        label.setAlignment(Qt::AlignLeft | Qt::Alignment(alignment));
+        QStringList text;
+        for (int line = 0; line < lines; ++line)
+            text << "line";
+        label.setText("<p style=line-height:24px>" + text.join("<br>") + "</p>");
+        label.setGeometry(20, top, 300, 30);
+        const QRect before = label.geometry();
+        WizardPage::growToText(&label);
+        const QRect after = label.geometry();
+        QVERIFY(after.height() >= WizardPage::textHeight(&label));
+        QCOMPARE(after.x(), before.x());
+        QCOMPARE(after.width(), before.width());
+        if (kept == "all")
+            QCOMPARE(after, before);
+        else if (kept == "top")
+            QCOMPARE(after.top(), before.top());
+        else if (kept == "centre")
+            QVERIFY(qAbs(after.center().y() - before.center().y()) <= 1);
+        else if (kept == "bottom")
+            QCOMPARE(after.bottom(), before.bottom());
+        else
+            QCOMPARE(after.top(), 0);
+        if (kept != "all")
+            QVERIFY(after.height() > before.height());
+    }
+
+    // A popup whose content needs more lines grows by as much, moves what lies below the content
+    // down with its bottom and stays centred; one whose content fits keeps its size.
+    void popupGrowsForContent()
+    {
+        for (const int lines : {1, 6}) {
+            QStringList text;
+            for (int line = 0; line < lines; ++line)
+                text << "A line of the popup's content";
+            MessageBoxPage* popup =
+                MessageBoxPage::build(gMainpage, "growingMsgBox", 618, 300)
+                    .content(MessageBoxPage::richText(text.join("<br>")), {80, 100, 480, 50})
+                    .rightButton("OK", ButtonStyle::Blue, {480, 250}, this, &TestShellFrame::cleanup)
+                    .open();
+            const int grow = popup->height() - 300;
+            QCOMPARE(grow > 0, lines > 1);
+            QCOMPARE(popup->ui->msgBoxContent_Label->height(), 50 + grow);
+            QCOMPARE(popup->ui->msgBoxRightBtn_Button->y(), 250 + grow);
+            QCOMPARE(popup->ui->msgBoxBackground_Label->height(), popup->height());
+            QCOMPARE(popup->y(), (gMainpage->height() - popup->height()) / 2);
+            QVERIFY(popup->ui->msgBoxContent_Label->height() >= WizardPage::textHeight(popup->ui->msgBoxContent_Label));
+            MessageBoxPage::closeByName(gMainpage, "growingMsgBox");
         }
     }
 

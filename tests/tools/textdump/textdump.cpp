@@ -1,7 +1,9 @@
 // Preloaded into the wizard by the end-to-end harness: once the application object exists it
 // watches its working folder for "textdump.request" and runs the request's commands: write the
-// texts of every visible widget (with the room each text has and the room it needs) as JSON to
-// a file, call a page's slot (a popup), show a page, close the popups. Then it removes the request.
+// texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
+// lays them out, and whether they are cut by their room, their parents or the window, or cover
+// another text of the same popup or window), call a page's slot (a popup), show a page, close the
+// popups, choose a list's entry, show or hide a widget. Then it removes the request.
 
 #include <algorithm>
 
@@ -21,16 +23,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTimer>
 #include <QtMath>
@@ -39,10 +46,14 @@ namespace {
 
 const char kRequest[] = "textdump.request";
 
-QJsonArray rectOf(const QWidget* widget)
+QRect inWindow(const QWidget* widget, const QRect& local)
 {
-    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
-    return {at.x(), at.y(), widget->width(), widget->height()};
+    return local.translated(widget->mapTo(widget->window(), QPoint(0, 0)));
+}
+
+QJsonArray jsonRect(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 QJsonObject entry(const QWidget* widget, const char* kind, const QString& text)
@@ -53,55 +64,184 @@ QJsonObject entry(const QWidget* widget, const char* kind, const QString& text)
     item["name"] = widget->objectName();
     item["kind"] = QString::fromLatin1(kind);
     item["text"] = text;
-    item["rect"] = rectOf(widget);
+    item["rect"] = jsonRect(inWindow(widget, widget->rect()));
     return item;
 }
 
-// The entry with the room the text needs; clipped when it needs more than it has.
-QJsonObject measured(const QWidget* widget, const char* kind, const QString& text, QSize need, QSize room)
+// What the parent chain lets through of a widget, in window coordinates.
+QRect visibleArea(const QWidget* widget)
+{
+    QRect area = inWindow(widget, widget->rect());
+    for (const QWidget* up = widget; !up->isWindow();) {
+        up = up->parentWidget();
+        area &= inWindow(up, up->rect());
+    }
+    return area;
+}
+
+// The popup or box a widget belongs to, else its window: texts overlap only within one.
+const QWidget* boxOf(const QWidget* widget)
+{
+    for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+        if (up->isWindow() || QByteArray(up->metaObject()->className()).contains("MessageBox"))
+            return up;
+    return widget;
+}
+
+// A text on the screen: where its letters are (window coordinates), for the overlap check.
+struct Placed
+{
+    const QWidget* widget;
+    const QWidget* box;
+    QRect area;
+    QString text;
+};
+QList<Placed> placed;
+
+// How far a line's box may reach beyond the room before letters are cut: the part of the line's
+// box (as tall as the fonts its letters take make it) that this text's glyphs leave empty.
+QMargins emptyEdges(const QFont& font, const QString& text)
+{
+    QString shown = text;
+    shown.replace('\n', ' ');
+    if (shown.trimmed().isEmpty())
+        shown = QStringLiteral("x");
+    QTextLayout layout(shown, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QFontMetrics metrics(font);
+    const int box = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 10), Qt::AlignLeft | Qt::AlignTop, shown).height();
+    const int ascent = qCeil(line.ascent());
+    const QRect tight = metrics.tightBoundingRect(shown);
+    return {0, std::max(0, ascent + tight.top()), 0, std::max(0, box - ascent - tight.bottom() - 1)};
+}
+
+// The entry of a text whose letters lie at ink (widget coordinates) in the room it may take.
+// Clipped when the letters reach out of the room, or out of the parents or the window; frame
+// is the part of the widget that must be seen whole (a button's face), else the letters.
+QJsonObject measured(const QWidget* widget, const char* kind, const QString& text, const QRect& ink, const QRect& room,
+                     const QMargins& slack = {}, const QRect& frame = {})
 {
     QJsonObject item = entry(widget, kind, text);
-    item["need"] = QJsonArray{need.width(), need.height()};
-    item["clipped"] = need.width() > room.width() || need.height() > room.height();
+    const QRect allowed = room.marginsAdded(slack + QMargins(1, 0, 1, 0));
+    const bool cut = !allowed.contains(ink);
+    const QRect seen = frame.isNull() ? (ink & room) : frame;
+    const QRect area = visibleArea(widget->parentWidget() ? widget->parentWidget() : widget);
+    const QRect shown = inWindow(widget, seen);
+    const bool outside = !area.marginsAdded(slack + QMargins(1, 1, 1, 1)).contains(shown);
+    item["need"] = QJsonArray{ink.width(), ink.height()};
+    item["room"] = QJsonArray{room.width(), room.height()};
+    item["ink"] = jsonRect(shown);
+    item["letters"] = jsonRect(inWindow(widget, ink));
+    item["allowed"] = jsonRect(inWindow(widget, allowed));
+    item["clipped"] = cut || outside;
+    if (cut || outside)
+        item["why"] = cut ? QStringLiteral("cut") : QStringLiteral("outside its parent");
+    // What covers another text: the letters themselves (the line's empty edges left out), or the face.
+    const QRect letters = frame.isNull() ? (ink.marginsRemoved(slack) & room) : frame;
+    placed.append({widget, boxOf(widget), inWindow(widget, letters) & area, text});
     return item;
 }
 
-// The bottom of a rich text's last written line: the paragraphs' margins below it take no room.
-int richTextBottom(const QLabel* label)
+// The room QLabel gives its text: the contents less margin and indent.
+QRect labelRoom(const QLabel* label)
+{
+    QRect room = label->contentsRect();
+    room.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth())
+        indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin();
+    if (indent > 0) {
+        if (align & Qt::AlignLeft)
+            room.setLeft(room.left() + indent);
+        if (align & Qt::AlignRight)
+            room.setRight(room.right() - indent);
+        if (align & Qt::AlignTop)
+            room.setTop(room.top() + indent);
+        if (align & Qt::AlignBottom)
+            room.setBottom(room.bottom() - indent);
+    }
+    return room;
+}
+
+// Where a rich label's letters are: the text laid out as QLabel lays it out, at the room's width.
+QRect richInk(const QLabel* label, const QRect& room)
 {
     QTextDocument doc;
     doc.setDefaultFont(label->font());
-    doc.setDocumentMargin(0);
     doc.setHtml(label->text());
-    doc.setTextWidth(label->wordWrap() ? label->contentsRect().width() : -1);
-    for (QTextBlock block = doc.lastBlock(); block.isValid(); block = block.previous()) {
-        const QTextLayout* layout = block.layout();
-        for (int index = layout ? layout->lineCount() - 1 : -1; index >= 0; --index) {
-            const QTextLine line = layout->lineAt(index);
+    QTextOption option = doc.defaultTextOption();
+    option.setAlignment(QStyle::visualAlignment(label->layoutDirection(), label->alignment()));
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    doc.setDefaultTextOption(option);
+    QTextFrameFormat frame = doc.rootFrame()->frameFormat();
+    frame.setMargin(0);
+    doc.rootFrame()->setFrameFormat(frame);
+    doc.setTextWidth(room.width());
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    const qreal height = layout->documentSize().height();
+    qreal top = 0;  // QLabel centres or lowers a text that fits, and draws one that does not from the top
+    if (label->alignment() & Qt::AlignVCenter)
+        top = std::max((room.height() - height) / 2, 0.0);
+    else if (label->alignment() & Qt::AlignBottom)
+        top = std::max(room.height() - height, 0.0);
+    QRectF ink;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const QPointF at = layout->blockBoundingRect(block).topLeft();
+        for (int index = 0; lines && index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
             if (block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty())
                 continue;
-            // A fixed line height (line-height:24px) is the line's share of the label.
-            const QTextBlockFormat format = block.blockFormat();
-            const qreal height = format.lineHeightType() == QTextBlockFormat::FixedHeight
-                                     ? std::max(line.height(), format.lineHeight())
-                                     : line.height();
-            const QRectF box = doc.documentLayout()->blockBoundingRect(block);
-            return qCeil(box.top() + line.y() + height);
+            QRectF letters = line.naturalTextRect();
+            letters.setHeight(line.ascent() + line.descent());
+            ink |= letters.translated(at);
         }
     }
-    return 0;
+    return ink.translated(room.x(), room.y() + top).toAlignedRect();
 }
 
 void addLabel(QJsonArray& out, const QLabel* label)
 {
     if (label->text().isEmpty())
         return;
-    const bool wraps = label->wordWrap();
     const bool rich = label->textFormat() == Qt::RichText ||
                       (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    QSize need(wraps ? label->minimumSizeHint().width() : label->sizeHint().width(),
-               rich ? richTextBottom(label) : label->heightForWidth(label->width()));
-    out.append(measured(label, "text", label->text(), need, label->size()));
+    const QRect room = labelRoom(label);
+    QRect ink;
+    QString shown = label->text();
+    if (rich) {
+        ink = richInk(label, room);
+        QTextDocument doc;
+        doc.setHtml(label->text());
+        shown = doc.toPlainText();
+    } else {
+        int flags = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+        if (label->wordWrap())
+            flags |= Qt::TextWordWrap;
+        ink = label->fontMetrics().boundingRect(room, flags, label->text());
+    }
+    if (ink.isEmpty())
+        return;
+    out.append(measured(label, "text", label->text(), ink, room, emptyEdges(label->font(), shown)));
+}
+
+// A button's face: a background picture of its style sheet repeats from its top left corner, so a
+// button wider or taller than its picture shows the picture's edge inside; the caption must stay
+// on the first copy.
+QRect faceOf(const QWidget* widget)
+{
+    static const QRegularExpression picture(QStringLiteral("background-image\\s*:\\s*url\\(([^)]+)\\)"));
+    const QString style = widget->styleSheet();
+    const QRegularExpressionMatch match = picture.match(style);
+    if (!match.hasMatch() || style.contains(QLatin1String("background-repeat")))
+        return widget->rect();
+    const QSize size = QPixmap(match.captured(1).trimmed()).size();
+    if (size.isEmpty())
+        return widget->rect();
+    return QRect(0, 0, std::min(size.width(), widget->width()), std::min(size.height(), widget->height()));
 }
 
 void addButton(QJsonArray& out, const QAbstractButton* button)
@@ -109,21 +249,35 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
     if (button->text().isEmpty())
         return;
     const QFontMetrics metrics = button->fontMetrics();
-    QSize need = metrics.size(Qt::TextShowMnemonic, button->text());
-    if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button))
-        need = button->sizeHint();
-    out.append(measured(button, "text", button->text(), need, button->size()));
+    const QRect room = button->rect();
+    if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+        // The box and its caption from the left, as wide as they need; the caption's line in the middle.
+        const int width = button->sizeHint().width();
+        const int height = metrics.height();
+        const QRect ink(0, (room.height() - height) / 2, width, height);
+        out.append(measured(button, "text", button->text(), ink, room, emptyEdges(button->font(), button->text())));
+        return;
+    }
+    const QRect ink = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+    out.append(measured(button, "text", button->text(), ink, faceOf(button), emptyEdges(button->font(), button->text()),
+                        room));
 }
 
 void addCombo(QJsonArray& out, const QComboBox* combo)
 {
     for (int row = 0; row < combo->count(); ++row) {
-        const char* kind = row == combo->currentIndex() ? "current" : "item";
-        const QSize text = combo->fontMetrics().size(0, combo->itemText(row));
+        const QString text = combo->itemText(row);
+        const QSize size = combo->fontMetrics().size(0, text);
+        if (row != combo->currentIndex()) {
+            QJsonObject item = entry(combo, "item", text);
+            item["need"] = QJsonArray{size.width(), size.height()};
+            out.append(item);
+            continue;
+        }
         // The current entry shares the box with the arrow.
-        const QSize need(text.width() + (row == combo->currentIndex() ? 20 : 0), text.height());
-        out.append(measured(combo, kind, combo->itemText(row), need,
-                            row == combo->currentIndex() ? combo->size() : QSize(1 << 20, 1 << 20)));
+        const QRect room = combo->rect();
+        const QRect ink(0, (room.height() - size.height()) / 2, size.width() + 20, size.height());
+        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), room));
     }
 }
 
@@ -138,8 +292,14 @@ void addHeader(QJsonArray& out, const QHeaderView* header)
         if (text.isEmpty())
             continue;
         const QSize need = header->fontMetrics().size(0, text) + QSize(8, 0);
-        const QSize room(header->sectionSize(section), header->height());
-        out.append(measured(header, "header", text, need, room));
+        const QRect room =
+            header->orientation() == Qt::Horizontal
+                ? QRect(header->sectionViewportPosition(section), 0, header->sectionSize(section), header->height())
+                : QRect(0, header->sectionViewportPosition(section), header->width(), header->sectionSize(section));
+        const QRect ink(room.x(), room.y() + (room.height() - need.height()) / 2, need.width(), need.height());
+        QJsonObject item = measured(header, "header", text, ink, room, emptyEdges(header->font(), text));
+        placed.removeLast();  // a header's sections are one widget
+        out.append(item);
     }
 }
 
@@ -159,23 +319,41 @@ void addWidget(QJsonArray& out, const QWidget* widget)
     } else if (auto combo = qobject_cast<const QComboBox*>(widget)) {
         addCombo(out, combo);
     } else if (auto edit = qobject_cast<const QLineEdit*>(widget)) {
-        if (!edit->placeholderText().isEmpty())
-            out.append(measured(edit, "placeholder", edit->placeholderText(),
-                                edit->fontMetrics().size(0, edit->placeholderText()), edit->size()));
+        // A field is a box on the screen, with or without its placeholder.
+        const QString placeholder = edit->text().isEmpty() ? edit->placeholderText() : QString();
+        const QSize size = edit->fontMetrics().size(0, placeholder);
+        const QRect ink(0, (edit->height() - size.height()) / 2, size.width(), size.height());
+        QJsonObject item = measured(edit, "placeholder", placeholder, ink, edit->rect(),
+                                    emptyEdges(edit->font(), placeholder), edit->rect());
+        if (!placeholder.isEmpty())
+            out.append(item);
     } else if (auto text = qobject_cast<const QTextEdit*>(widget)) {
         out.append(entry(text, "text", text->toPlainText()));
     } else if (auto plain = qobject_cast<const QPlainTextEdit*>(widget)) {
         // A box that scrolls hides lines.
         const int hidden = plain->verticalScrollBar()->maximum() * plain->fontMetrics().lineSpacing();
-        out.append(measured(plain, "text", plain->toPlainText(), QSize(0, plain->height() + hidden), plain->size()));
+        out.append(measured(plain, "text", plain->toPlainText(), QRect(0, 0, 1, plain->height() + hidden),
+                            plain->rect(), {}, plain->rect()));
     } else if (auto group = qobject_cast<const QGroupBox*>(widget)) {
-        if (!group->title().isEmpty())
-            out.append(entry(group, "title", group->title()));
+        if (!group->title().isEmpty()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = group->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            option.textAlignment = group->alignment();
+            const QRect ink =
+                group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+            out.append(measured(group, "title", group->title(), ink, group->rect(),
+                                emptyEdges(group->font(), group->title())));
+        }
     } else if (auto tabs = qobject_cast<const QTabBar*>(widget)) {
-        for (int tab = 0; tab < tabs->count(); ++tab)
-            out.append(measured(tabs, "tab", tabs->tabText(tab),
-                                tabs->fontMetrics().size(0, tabs->tabText(tab)) + QSize(8, 0),
-                                tabs->tabRect(tab).size()));
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            const QRect room = tabs->tabRect(tab);
+            const QSize need = tabs->fontMetrics().size(0, tabs->tabText(tab)) + QSize(8, 0);
+            const QRect ink(room.x() + (room.width() - need.width()) / 2, room.y(), need.width(), need.height());
+            out.append(measured(tabs, "tab", tabs->tabText(tab), ink, room));
+            placed.removeLast();  // the tabs are one widget
+        }
     } else if (auto table = qobject_cast<const QTableWidget*>(widget)) {
         for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column)
@@ -202,6 +380,33 @@ void addTree(QJsonArray& out, const QWidget* widget)
                 addTree(out, childWidget);
 }
 
+bool related(const QWidget* one, const QWidget* other)
+{
+    return one == other || one->isAncestorOf(other) || other->isAncestorOf(one);
+}
+
+// Texts of one popup or window whose letters or faces cover each other.
+void addOverlaps(QJsonArray& out)
+{
+    for (int first = 0; first < placed.size(); ++first) {
+        for (int second = first + 1; second < placed.size(); ++second) {
+            const Placed& one = placed[first];
+            const Placed& other = placed[second];
+            if (one.box != other.box || related(one.widget, other.widget))
+                continue;
+            const QRect common = one.area & other.area;
+            if (common.width() <= 2 || common.height() <= 2)
+                continue;
+            QJsonObject item = entry(one.widget, "overlap", one.text + " | " + other.text);
+            item["name"] = one.widget->objectName() + " " + other.widget->objectName();
+            item["ink"] = jsonRect(common);
+            item["clipped"] = true;
+            item["why"] = QStringLiteral("overlaps");
+            out.append(item);
+        }
+    }
+}
+
 QWidget* widgetOfClass(const QByteArray& className)
 {
     for (QWidget* widget : QApplication::allWidgets())
@@ -210,8 +415,8 @@ QWidget* widgetOfClass(const QByteArray& className)
     return nullptr;
 }
 
-// "invoke <class> <slot> [argument]": calls a slot of the widget of that class, with a text or
-// bool argument when the slot takes one.
+// "invoke <class> <slot> [argument]": calls a slot of the widget of that class, with a text, bool,
+// number or C string argument when the slot takes one.
 void invoke(const QStringList& words)
 {
     QWidget* target = widgetOfClass(words.value(1).toLatin1());
@@ -226,6 +431,12 @@ void invoke(const QStringList& words)
         QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection, Q_ARG(QString, argument));
     else if (meta->indexOfMethod(slot + "(bool)") >= 0)
         QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection, Q_ARG(bool, argument == "true"));
+    else if (meta->indexOfMethod(slot + "(int)") >= 0)
+        QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection, Q_ARG(int, argument.toInt()));
+    else if (meta->indexOfMethod(slot + "(const char*)") >= 0) {
+        const QByteArray text = argument.toUtf8();
+        QMetaObject::invokeMethod(target, slot.constData(), Qt::DirectConnection, Q_ARG(const char*, text.constData()));
+    }
 }
 
 // "show <class>": the page of that class in the main window's page place, alone.
@@ -247,6 +458,33 @@ void showPage(const QStringList& words)
     page->show();
 }
 
+QWidget* widgetNamed(const QString& name)
+{
+    for (QWidget* widget : QApplication::allWidgets())
+        if (widget->objectName() == name)
+            return widget;
+    return nullptr;
+}
+
+// "choose <object name> <entry text | #row>": takes that entry of the list, as a person does
+// (#-1: the last).
+void choose(const QStringList& words)
+{
+    auto combo = qobject_cast<QComboBox*>(widgetNamed(words.value(1)));
+    const QString entry = words.mid(2).join(' ');
+    if (!combo)
+        return;
+    const int row = entry.startsWith('#') ? entry.mid(1).toInt() : combo->findText(entry);
+    combo->setCurrentIndex(row < 0 && entry.startsWith('#') ? combo->count() + row : row);
+}
+
+// "visible <object name> true|false": shows or hides a widget that a road of the program shows.
+void setVisible(const QStringList& words)
+{
+    if (QWidget* widget = widgetNamed(words.value(1)))
+        widget->setVisible(words.value(2) == "true");
+}
+
 // "close": every popup and box over the main window goes, with the dimming behind it.
 void closePopups()
 {
@@ -263,8 +501,10 @@ void closePopups()
 void dump(const QString& target)
 {
     QJsonArray out;
+    placed.clear();
     for (QWidget* window : QApplication::topLevelWidgets())
         addTree(out, window);
+    addOverlaps(out);
     QSaveFile file(target);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QJsonDocument(out).toJson(QJsonDocument::Indented));
@@ -272,12 +512,15 @@ void dump(const QString& target)
     }
 }
 
-// The request holds one command a line; a line without a command names the file to dump to.
+// The request holds one command a line; a line without a command names the file to dump to,
+// once the commands before it are laid out.
 void answer()
 {
+    static bool busy = false;  // the events run below may fire the timer again
     QFile request(QDir::current().filePath(kRequest));
-    if (!request.open(QIODevice::ReadOnly))
+    if (busy || !request.open(QIODevice::ReadOnly))
         return;
+    busy = true;
     const QStringList lines = QString::fromUtf8(request.readAll()).split('\n', Qt::SkipEmptyParts);
     request.close();
     for (const QString& line : lines) {
@@ -288,10 +531,17 @@ void answer()
             showPage(words);
         else if (words.first() == "close")
             closePopups();
+        else if (words.first() == "choose")
+            choose(words);
+        else if (words.first() == "visible")
+            setVisible(words);
         else
             dump(line.trimmed());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
     }
     request.remove();
+    busy = false;
 }
 
 // Runs inside the application object's constructor: the timer starts once the loop runs.
