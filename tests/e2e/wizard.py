@@ -91,12 +91,24 @@ GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
 GUIDE_NEXT = (640 + 55, 100 + 450 + 12)
 CAMERA_ROWS = (67 + 190, 100 + 111 + 20)  # the discovery table's first row; rows are 40 apart
 NO_INTERNET_LOCAL_ONLY = (587, 562)
+NO_INTERNET_EXIT, NO_INTERNET_RETRY = (50 + 55, 562), (660 + 55, 562)
+MAIN_EXIT_LINK = (757, 625)  # "Exit" at the right end of the footer
+EXIT_POPUP_YES = (91 + 480 + 55, 200 + 180 + 12)  # the white "Yes" of the 618 x 250 exit popup
+SETUP_NAME, SETUP_PASSWORD, SETUP_RETYPE = (326, 186), (326, 237), (326, 287)
+CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS = (314, 200), GUIDE_NEXT
+CLOUD_FORM_EMAIL, CLOUD_FORM_PASSWORD, CLOUD_FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # the service's form
+SHORTCUT_BOX, FINISH = (58, 419), GUIDE_NEXT
 
 # Log lines that mark where the program is.
 LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
 CAMERA_LISTED = "Got new IPCamera and Update Device Table List in idx :"
 GUIDE_SHOWN = "01 Got index changed :"
 DISCOVERY_SCANS = "Send <DCP_Class_01> and broudcast to interface :"
+POPUP_MADE = "MessageBoxPage Constructor Initializing ..."
+CLOUD_PAGE_SHOWN = "checkOpenAPIUriInfoTimer stop at"
+WIFI_LIST_SHOWN = "checkdWiFiAPListSiteSurveyTimer stop at"
+SUMMARY_SHOWN = "Setup complete, snapshot every"
+DCP_PORT, REDIRECT_PORT = 5978, 5979
 LAUNCHER_TITLE = "olvaris Launcher"
 DEFAULT_CONFIG = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "Logenable"}
 SCREEN = (1280, 1024)
@@ -383,14 +395,21 @@ class Wizard:
         self.proc = None
         self.xserver = None
         self.dir = prepare_app_dir(self.build_dir, config, files)
+        # The program's temporary folder (TMPDIR) unless env names one, and the session's runtime folder that
+        # a desktop gives (without it Qt makes one under TMPDIR).
+        self.tmp, runtime = os.path.join(self.dir, "tmp"), os.path.join(self.dir, "runtime")
+        os.mkdir(self.tmp)
+        os.mkdir(runtime, 0o700)
         _live.add(self)
         try:
             self.xserver = XServer(timeout=start_timeout)
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
-            env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"})
+            env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
+                        "TMPDIR": self.tmp, "XDG_RUNTIME_DIR": runtime})
             for name, value in (env_extra or {}).items():  # None removes a variable
                 env.pop(name, None) if value is None else env.update({name: value})
+            self.tmp = env.get("TMPDIR", "/tmp")
             cmd = [os.path.join(self.dir, "tolmwizard")]
             if texts:  # the program answers texts() through the preloaded tests/tools/textdump
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
@@ -549,6 +568,52 @@ class Wizard:
         self.wait_log("DiscoveryPage IPCameraIdx :", 10)
         time.sleep(1.0)
 
+    def click_for_popup(self, place, timeout=10):
+        """Clicks what opens a popup and waits until it is made and painted."""
+        made = self.log_text().count(POPUP_MADE)
+        self.click(*place)
+        self.wait_log(POPUP_MADE, timeout, count=made + 1)
+        time.sleep(0.5)
+
+    def set_up_camera(self, password, name=None, new=False, reached=CLOUD_PAGE_SHOWN, timeout=120):
+        """On the setup page: the camera's name when given, its password (twice for a camera without one),
+        Next -> the page that reached logs (the cloud page by default), painted."""
+        fields = [(SETUP_NAME, name)] if name else []
+        fields += [(SETUP_PASSWORD, password)] + ([(SETUP_RETYPE, password)] if new else [])
+        self.fill(*fields)
+        self.click(*GUIDE_NEXT)
+        self.wait_log(reached, timeout)
+        time.sleep(2.0 if reached == CLOUD_PAGE_SHOWN else 1.0)  # the cloud page loads its web view
+
+    def type_cloud_form(self, email, password, screenshot=None):
+        """Types an account into the cloud service's form in the page's web view and sends it."""
+        self.click(*CLOUD_FORM_EMAIL)
+        self.type_text(email)
+        self.click(*CLOUD_FORM_PASSWORD)
+        self.type_text(password)
+        if screenshot:
+            self.screenshot(screenshot)
+        self.click(*CLOUD_FORM_SUBMIT)
+
+    def sign_in(self, email, password, screenshot=None):
+        """Cloud page: "Existing Account", the account typed and sent -> the camera registered."""
+        self.click(*CLOUD_EXISTING_ACCOUNT)
+        self.type_cloud_form(email, password, screenshot)
+        self.wait_log(" Go to SignIn complete", 40)
+
+    def sign_up(self, email, password, screenshot=None):
+        """Cloud page: a new account typed and sent -> the camera registered, the verification popup's OK."""
+        self.type_cloud_form(email, password, screenshot)
+        self.wait_log(" Go to SignUp complete", 40)
+        time.sleep(0.5)
+        self.click(*popup_button(300))
+
+    def skip_cloud(self):
+        """Cloud page: "No, thanks" and its popup's "Next"."""
+        self.click_for_popup(CLOUD_NO_THANKS)
+        self.click(*popup_button(400))
+        self.wait_log("After the cloud step:", 10)
+
     def fill(self, *fields):
         """Types into each (place, text) field what it should hold instead of its text."""
         for place, text in fields:
@@ -666,6 +731,35 @@ class Wizard:
             return self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
             self._fail("the program still runs after %s s" % timeout)
+
+    def held_ports(self, lab):
+        """The processes holding the DCP port (UDP) and the redirect listener's port (TCP) in the lab's PC
+        namespace: {"udp 5978": [pid, ...], "tcp 5979": [...]}."""
+        held = {}
+        for proto, port in (("udp", DCP_PORT), ("tcp", REDIRECT_PORT)):
+            out = subprocess.run(["ip", "netns", "exec", lab.pc_ns, "ss", "-H", "-a", "-n", "-p", "--" + proto,
+                                  "sport = :%d" % port], capture_output=True, text=True, timeout=15).stdout
+            held["%s %d" % (proto, port)] = sorted({int(pid) for pid in re.findall(r"pid=(\d+)", out)})
+        return held
+
+    def wait_clean_exit(self, lab, timeout=10, others=()):
+        """Waits for the program's end and checks that it ended as a program should: status 0, no process of
+        its own left, neither port held by anyone but others (pids), nothing left in its temporary folder."""
+        code = self.wait_exit(timeout)
+        faults = [] if code == 0 else ["exit status %s" % code]
+        try:
+            os.killpg(self.proc.pid, 0)
+            faults.append("processes of its group still run")
+        except ProcessLookupError:
+            pass
+        for port, pids in self.held_ports(lab).items():
+            if set(pids) - set(others):
+                faults.append("%s still held by %s" % (port, pids))
+        left = os.listdir(self.tmp) if self.tmp != "/tmp" else []
+        if left:
+            faults.append("left in its temporary folder: %s" % left)
+        if faults:
+            raise AssertionError("; ".join(faults) + "\n--- log.txt tail:\n" + "\n".join(self.log_text().splitlines()[-15:]))
 
     def _fail(self, what):
         log = self.log_text().splitlines()[-15:]
