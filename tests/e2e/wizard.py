@@ -554,18 +554,24 @@ class Wizard:
         self.wait_log(CAMERA_LISTED, timeout, count=cameras)
 
     def to_setup_page(self, mac=None, cameras=1):
-        """to_discovery(), then the row of the camera mac (the first row when None) among the cameras
-        listed, and Next -> the setup page, painted."""
+        """to_discovery(), then choose_camera(mac, cameras)."""
         self.to_discovery()
+        self.choose_camera(mac, cameras)
+
+    def choose_camera(self, mac=None, cameras=1):
+        """On the discovery page: the row of the camera mac (the first row when None) among the cameras
+        listed, and Next -> the setup page, painted."""
         self.wait_log(CAMERA_LISTED, 20, count=cameras)
         time.sleep(1.0)
+        log = self.log_text()
+        clicked, chosen = log.count("03 IPCamera MAC :"), log.count("DiscoveryPage IPCameraIdx :")
         for row in range(cameras):
             self.click(CAMERA_ROWS[0], CAMERA_ROWS[1] + 40 * row)
-            self.wait_log("03 IPCamera MAC :", 10, count=row + 1)
+            self.wait_log("03 IPCamera MAC :", 10, count=clicked + row + 1)
             if mac is None or re.findall(r'03 IPCamera MAC : "([0-9A-F:]+)"', self.log_text())[-1] == mac:
                 break
         self.click(*GUIDE_NEXT)
-        self.wait_log("DiscoveryPage IPCameraIdx :", 10)
+        self.wait_log("DiscoveryPage IPCameraIdx :", 10, count=chosen + 1)
         time.sleep(1.0)
 
     def click_for_popup(self, place, timeout=10):
