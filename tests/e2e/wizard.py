@@ -950,8 +950,7 @@ class LabCloud:
         os.makedirs(self.dir)
         self.control = os.path.join(self.dir, "control.json")
         self.record = os.path.join(self.dir, "requests.jsonl")
-        with open(self.control, "w", encoding="utf-8") as f:
-            json.dump({"accounts": accounts or {}}, f)
+        self.set_control({"accounts": accounts or {}})
         lab.add_cam_address(self.IP)
         self.hosts = {self.API_HOST: self.IP, self.PORTAL_HOST: self.IP}
         cert, key = lab.issue_cert([self.API_HOST, self.PORTAL_HOST])
@@ -961,6 +960,11 @@ class LabCloud:
                               stdout=subprocess.PIPE, text=True)
         if not self.server.stdout.readline().startswith("ready"):
             raise RuntimeError("cloudsim did not start")
+
+    def set_control(self, control):
+        """How cloudsim answers from now on (its control file), e.g. {"accounts": {"ann@example.test": "pw"}}."""
+        with open(self.control, "w", encoding="utf-8") as f:
+            json.dump(control, f)
 
     def requests(self, path=None):
         try:
