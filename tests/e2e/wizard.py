@@ -98,6 +98,9 @@ SETUP_NAME, SETUP_PASSWORD, SETUP_RETYPE = (326, 186), (326, 237), (326, 287)
 CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS = (314, 200), GUIDE_NEXT
 CLOUD_FORM_EMAIL, CLOUD_FORM_PASSWORD, CLOUD_FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # the service's form
 SHORTCUT_BOX, FINISH = (58, 419), GUIDE_NEXT
+TYPE_LIST = (166, 268)  # the connection types of a model with more than one
+AP_PASSWORD, AP_FIRST_NETWORK = (316, 253), (170, 254)  # the access-point pages' password and survey list
+AP_BOX_PASSWORD, AP_BOX_CONNECT = (421, 353), (626, 422)  # the home Wi-Fi's password box
 
 # Log lines that mark where the program is.
 LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
@@ -620,6 +623,49 @@ class Wizard:
         self.click(*popup_button(400))
         self.wait_log("After the cloud step:", 10)
 
+    def to_access_point_search(self, model, direct=False, count=1, before_search=None):
+        """Guide: the model (and "Direct Connection" for a model with more than one type), Next -> the first
+        access-point page; before_search() when given (the computer joins the camera's Wi-Fi, say), Next:
+        the search runs."""
+        self.choose_model(model, count)
+        if direct:
+            self.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"", count)
+        self.click(*GUIDE_NEXT)
+        self.wait_log('<---------------------> "%s"' % ("Direct Connection" if direct else model), 10, count)
+        time.sleep(1.0)
+        if before_search:
+            before_search()
+        self.click(*GUIDE_NEXT)
+
+    def ap_password(self, password):
+        """The access-point password page: the camera's password, Next -> the camera's site survey."""
+        self.click(*AP_PASSWORD)
+        self.type_text(password)
+        self.click(*GUIDE_NEXT)
+
+    def ap_to_home_wifi(self, key, surveyed=1):
+        """The camera's site survey (surveyed networks listed): the first network, Next, its key in the box,
+        Connect -> the page that sends the computer back to the home Wi-Fi."""
+        self.wait_log(" SSID :", 30, count=surveyed)
+        time.sleep(1.0)
+        self.click(*AP_FIRST_NETWORK)
+        self.click(*GUIDE_NEXT)
+        time.sleep(1.0)
+        self.click(*AP_BOX_PASSWORD)
+        self.type_text(key)
+        self.click(*AP_BOX_CONNECT)
+        self.wait_log(" AgentVersion >", 30)
+        time.sleep(1.0)
+
+    def ap_find_again(self, leave):
+        """leave() (the computer back on the home Wi-Fi), Next -> the Internet probe and the camera found
+        again on the discovery page."""
+        leave()
+        self.click(*GUIDE_NEXT)
+        self.wait_log("recheckWizardInternet pass ", 30)
+        self.wait_log(" APClient Mode Camera MACAddr :", 90)
+        time.sleep(1.0)
+
     def fill(self, *fields):
         """Types into each (place, text) field what it should hold instead of its text."""
         for place, text in fields:
@@ -792,6 +838,34 @@ class Wizard:
         if self.dir and os.path.isdir(self.dir) and not os.environ.get("KEEP_WIZARD_DIR"):
             shutil.rmtree(self.dir, ignore_errors=True)
         _live.discard(self)
+
+
+class AccessPointLink:
+    """A camera's own access point in a lab: a second link (ADDRESS on the camera side) that the computer
+    joins, as a person switches Wi-Fi, leaving the home network (veth0) meanwhile."""
+
+    ADDRESS = "10.255.255.1"
+
+    def __init__(self, lab):
+        self.lab = lab
+        self.name = lab.add_link("10.255.255.100", self.ADDRESS)
+        lab.set_pc_link(self.name, False)
+
+    def camera(self, camera, home_ip, ssid, key):
+        """camera (a camsim dict) on this access point, moving to home_ip once it has the home Wi-Fi ssid, key."""
+        return dict(camera, ip=self.ADDRESS,
+                    accessPoint={"interface": self.name, "ssid": ssid, "key": key, "homeIp": home_ip})
+
+    def _switch(self, up, down):
+        self.lab.set_pc_link(down, False)
+        self.lab.set_pc_link(up, True)
+        time.sleep(1)
+
+    def join(self):
+        self._switch(self.name, "veth0")
+
+    def leave(self):
+        self._switch("veth0", self.name)
 
 
 class LabInternet:
