@@ -40,7 +40,7 @@ class DirectConnectionRoad(unittest.TestCase):
             w.set_up_camera(CAMERA["password"])
             w.skip_cloud()
             w.snap("roads_direct_summary.png", SUMMARY_SHOWN, 10)
-            self.assertIn('After the cloud step: completion page for "VKC-5020W"', w.log_text())
+            w.assert_logged('After the cloud step: completion page for "VKC-5020W"')
             w.click(*FINISH)
             w.wait_clean_exit(lab)
         settings = ";9=1;10=1;11=SG9tZU5ldA==;14=4;15=3;18=aG9tZWtleTE=;X="  # HomeNet, homekey1

@@ -40,7 +40,7 @@ class CloudRoads(unittest.TestCase):
 
     def assert_on_wifi_page(self, w, shot):
         w.snap(shot, WIFI_LIST_SHOWN, 40)
-        self.assertIn('After the cloud step: Wi-Fi page for "VKC-6100"', w.log_text())
+        w.assert_logged('After the cloud step: Wi-Fi page for "VKC-6100"')
         shown = w.texts()
         self.assertEqual([t["text"] for t in shown if t["kind"] == "item"], ["HomeNet", "Cafe"])
         # The register bit has just been confirmed: no way back to the cloud page.

@@ -49,7 +49,7 @@ class ExitRoads(unittest.TestCase):
             self.assertEqual(w.held_ports(lab), {"udp 5978": [], "tcp 5979": [w.proc.pid]})
             w.click(*NO_INTERNET_EXIT)
             w.wait_clean_exit(lab)
-            self.assertNotIn(POPUP_MADE, w.log_text())
+            w.assert_logged(POPUP_MADE, present=False)
 
     def test_dcp_port_taken(self):
         lab, _, _ = online_lab(self)

@@ -26,7 +26,7 @@ class RegisteredRoad(unittest.TestCase):
             w.screenshot("roads_already_registered.png")
             w.click(*REGISTERED_NEXT)
             w.snap("roads_registered_wifi.png", WIFI_LIST_SHOWN, 40)
-            self.assertIn('Next : Wi-Fi page for "VKC-6100"', w.log_text())
+            w.assert_logged('Next : Wi-Fi page for "VKC-6100"')
             shown = w.texts()
             self.assertEqual([t["text"] for t in shown if t["kind"] == "item"], ["HomeNet"])
             self.assertIn("dwifiPrev_Button", [t["name"] for t in shown])

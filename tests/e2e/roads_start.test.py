@@ -28,8 +28,8 @@ class StartRoads(unittest.TestCase):
             w.wait_log(LICENCE_SHOWN, 30)
             w.agree()
             w.screenshot("roads_retry_guide.png")
-            self.assertIn("isBinding =  true", w.log_text())
-            self.assertNotIn("isLocalView ...", w.log_text())
+            w.assert_logged("isBinding =  true")
+            w.assert_logged("isLocalView ...", present=False)
         probes = [e["answer"] for e in net.requests("probe")]
         self.assertIn("200", probes)
         self.assertEqual(probes[0], "drop", probes)
@@ -46,10 +46,10 @@ class StartRoads(unittest.TestCase):
             w.screenshot("roads_local_setup.png")
             w.set_up_camera(PASSWORD, name="Hall-2", new=True, reached=SUMMARY_SHOWN, timeout=90)
             w.snap("roads_local_summary.png", "checkGetDeviceImageStatus : success", 30)
-            self.assertIn("After the network check : completion page", w.log_text())
+            w.assert_logged("After the network check : completion page")
             w.click(*FINISH)
             w.wait_clean_exit(lab)
-            self.assertIn("Finish, shortcut : false , isLocalView : true", w.log_text())
+            w.assert_logged("Finish, shortcut : false , isLocalView : true")
         self.assertTrue(records(record, "7", NEW["mac"]), "no password reached the camera")
         # Local only: neither the camera's Internet check nor its cloud information is asked for.
         self.assertEqual(records(record, "8"), [])

@@ -759,6 +759,13 @@ class Wizard:
         except FileNotFoundError:
             return ""
 
+    def assert_logged(self, *lines, present=True):
+        """Fails unless log.txt holds each line (with present=False: holds none of them)."""
+        log = self.log_text()
+        wrong = [line for line in lines if (line in log) != present]
+        if wrong:
+            raise AssertionError("log.txt %s %r" % ("lacks" if present else "holds", wrong))
+
     def wait_log(self, substring, timeout=10, count=1):
         """Waits until log.txt holds substring (at least count times)."""
         end = time.monotonic() + timeout
