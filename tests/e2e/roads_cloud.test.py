@@ -5,7 +5,6 @@ sign-in to an existing account, (b) a new account; both lead to the Wi-Fi page, 
 the camera's networks. camsim starts afresh for each road, with an unregistered camera."""
 
 import json
-import os
 import unittest
 
 from wizard import (BUILD_DIR, LabCloud, WIFI_LIST_SHOWN, Wizard, catalogue_of, online_lab, records, start_camcgi,

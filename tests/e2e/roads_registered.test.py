@@ -9,7 +9,8 @@ from wizard import (BUILD_DIR, GUIDE_NEXT, WIFI_LIST_SHOWN, Wizard, catalogue_of
                     start_camcgi, start_camsim)
 
 CAMERA = {"mac": "00:11:22:AA:DD:21", "model": "VKC-6100", "name": "Garage", "dcpVersion": "2.3",
-          "ip": "10.254.0.33", "registered": "1", "password": "garagepw1", "network": {"23": "10.254.0.33", "51": "443"},
+          "ip": "10.254.0.33", "registered": "1", "password": "garagepw1",
+          "network": {"23": "10.254.0.33", "51": "443"},
           "accessPoints": [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]}
 REGISTERED_NEXT = (660 + 55, GUIDE_NEXT[1])
 

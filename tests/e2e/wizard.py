@@ -18,8 +18,9 @@ What a Wizard does:
   (found anywhere in the file, or made under the root when missing); a value of None removes the node.
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
 - starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
-  variables, a value of None removes one), inside the network namespace
-  lab.pc_ns when a lab is given (the lab itself is not touched otherwise);
+  variables, a value of None removes one) with a temporary folder (TMPDIR, w.tmp) and a runtime folder
+  of its own, inside the network namespace lab.pc_ns when a lab is given (the lab itself is not
+  touched otherwise);
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
@@ -38,8 +39,15 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             w.choose_model("VKC-2100")      # a model of the guide's list (choose() for any list)
             w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
             # or w.to_guide(), w.to_discovery(), w.to_setup_page(mac) for the whole road;
-            # w.to_local_discovery(cameras) for the road without Internet
+            # w.to_local_discovery(cameras) and w.choose_camera() for the road without Internet
+            w.set_up_camera("pw", new=True)  # setup page: password (twice when new), Next -> the cloud page
+            w.sign_in(email, pw)            # or w.sign_up(email, pw), w.skip_cloud(): the cloud step
+            w.click(*FINISH); w.wait_clean_exit(lab)  # status 0, ports closed, nothing left in w.tmp
             w.snap("page.png", "a log line", 30)  # the log line, a second to paint, the screenshot
+            w.assert_logged("a log line")   # fails naming the line, not the whole log
+        ap = AccessPointLink(lab)           # the camera's own access point: ap.camera(...), ap.join(), ap.leave()
+        w.to_access_point_search(model, direct=True, before_search=ap.join)  # guide -> the camera's search
+        w.ap_password(pw); w.ap_to_home_wifi(key); w.ap_find_again(ap.leave)  # -> discovery, camera found
         upd = UpdateInternet(lab)           # the same with a newer version offered and the update service
         w.answer_dialog("/some/folder")     # text into a dialog over the main window, then Return
 
@@ -638,21 +646,25 @@ class Wizard:
         self.click(*GUIDE_NEXT)
 
     def ap_password(self, password):
-        """The access-point password page: the camera's password, Next -> the camera's site survey."""
-        self.click(*AP_PASSWORD)
-        self.type_text(password)
+        """The access-point password page: the camera's password in place of what the field holds, Next."""
+        self.fill((AP_PASSWORD, password))
         self.click(*GUIDE_NEXT)
 
-    def ap_to_home_wifi(self, key, surveyed=1):
+    def ap_to_home_wifi(self, key, surveyed=1, shots=(None, None)):
         """The camera's site survey (surveyed networks listed): the first network, Next, its key in the box,
-        Connect -> the page that sends the computer back to the home Wi-Fi."""
+        Connect -> the page that sends the computer back to the home Wi-Fi. shots: screenshots of the list
+        and of the box, when named."""
         self.wait_log(" SSID :", 30, count=surveyed)
         time.sleep(1.0)
+        if shots[0]:
+            self.screenshot(shots[0])
         self.click(*AP_FIRST_NETWORK)
         self.click(*GUIDE_NEXT)
         time.sleep(1.0)
         self.click(*AP_BOX_PASSWORD)
         self.type_text(key)
+        if shots[1]:
+            self.screenshot(shots[1])
         self.click(*AP_BOX_CONNECT)
         self.wait_log(" AgentVersion >", 30)
         time.sleep(1.0)
@@ -818,7 +830,8 @@ class Wizard:
         if left:
             faults.append("left in its temporary folder: %s" % left)
         if faults:
-            raise AssertionError("; ".join(faults) + "\n--- log.txt tail:\n" + "\n".join(self.log_text().splitlines()[-15:]))
+            tail = "\n".join(self.log_text().splitlines()[-15:])
+            raise AssertionError("; ".join(faults) + "\n--- log.txt tail:\n" + tail)
 
     def _fail(self, what):
         log = self.log_text().splitlines()[-15:]
