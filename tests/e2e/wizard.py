@@ -116,6 +116,7 @@ CAMERA_LISTED = "Got new IPCamera and Update Device Table List in idx :"
 GUIDE_SHOWN = "01 Got index changed :"
 DISCOVERY_SCANS = "Send <DCP_Class_01> and broudcast to interface :"
 POPUP_MADE = "MessageBoxPage Constructor Initializing ..."
+WIRELESS_BOX_MADE = "WirelessMessageBox Constructor Initializing ..."
 CLOUD_PAGE_SHOWN = "checkOpenAPIUriInfoTimer stop at"
 WIFI_LIST_SHOWN = "checkdWiFiAPListSiteSurveyTimer stop at"
 SUMMARY_SHOWN = "Setup complete, snapshot every"
@@ -619,11 +620,15 @@ class Wizard:
         self.wait_log(" Go to SignIn complete", 40)
 
     def sign_up(self, email, password, screenshot=None):
-        """Cloud page: a new account typed and sent -> the camera registered, the verification popup's OK."""
+        """Cloud page: a new account typed and sent -> the camera registered, the verification popup's OK ->
+        the page after the cloud step."""
+        made = self.log_text().count(POPUP_MADE)
         self.type_cloud_form(email, password, screenshot)
         self.wait_log(" Go to SignUp complete", 40)
+        self.wait_log(POPUP_MADE, 10, count=made + 1)
         time.sleep(0.5)
         self.click(*popup_button(300))
+        self.wait_log("After the cloud step:", 10)
 
     def skip_cloud(self):
         """Cloud page: "No, thanks" and its popup's "Next"."""
@@ -658,9 +663,11 @@ class Wizard:
         time.sleep(1.0)
         if shots[0]:
             self.screenshot(shots[0])
+        boxes = self.log_text().count(WIRELESS_BOX_MADE)
         self.click(*AP_FIRST_NETWORK)
         self.click(*GUIDE_NEXT)
-        time.sleep(1.0)
+        self.wait_log(WIRELESS_BOX_MADE, 10, count=boxes + 1)
+        time.sleep(0.5)
         self.click(*AP_BOX_PASSWORD)
         self.type_text(key)
         if shots[1]:
