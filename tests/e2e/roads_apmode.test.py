@@ -43,6 +43,7 @@ class DirectConnectionRoad(unittest.TestCase):
             w.assert_logged('After the cloud step: completion page for "VKC-5020W"')
             w.click(*FINISH)
             w.wait_clean_exit(lab)
+            w.assert_logged("open url :", present=False)  # no cloud site after skipping the cloud step
         settings = ";9=1;10=1;11=SG9tZU5ldA==;14=4;15=3;18=aG9tZWtleTE=;X="  # HomeNet, homekey1
         sets = [r["text"] for r in records(record, "3") if ";9=" in r["text"]]
         self.assertTrue(sets and all(settings in text for text in sets), sets)

@@ -63,6 +63,7 @@ class RouteFiveRoads(unittest.TestCase):
             w.snap("roads_route5_summary.png", SUMMARY_SHOWN, 10)
             w.click(*FINISH)
             w.wait_clean_exit(self.lab)
+            w.assert_logged("open url :", present=False)  # no cloud site after skipping the cloud step
         self.assertTrue([r for r in records(self.record, "7") if "P" in r["params"]], "no new password was sent")
         self.assertTrue(records(home_cgi) and all(r["password_ok"] for r in records(home_cgi)))
         self.assert_moved_home()

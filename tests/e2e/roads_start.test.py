@@ -49,6 +49,7 @@ class StartRoads(unittest.TestCase):
             w.assert_logged("After the network check : completion page")
             w.click(*FINISH)
             w.wait_clean_exit(lab)
+            w.assert_logged("open url :", present=False)  # local only: no cloud site
             w.assert_logged("Finish, shortcut : false , isLocalView : true")
         self.assertTrue(records(record, "7", NEW["mac"]), "no password reached the camera")
         # Local only: neither the camera's Internet check nor its cloud information is asked for.
