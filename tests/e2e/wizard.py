@@ -599,8 +599,9 @@ class Wizard:
         fields = [(SETUP_NAME, name)] if name else []
         fields += [(SETUP_PASSWORD, password)] + ([(SETUP_RETYPE, password)] if new else [])
         self.fill(*fields)
+        before = self.log_text().count(reached)
         self.click(*GUIDE_NEXT)
-        self.wait_log(reached, timeout)
+        self.wait_log(reached, timeout, count=before + 1)
         time.sleep(2.0 if reached == CLOUD_PAGE_SHOWN else 1.0)  # the cloud page loads its web view
 
     def type_cloud_form(self, email, password, screenshot=None):
