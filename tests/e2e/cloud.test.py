@@ -24,7 +24,7 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 import lab as labmod  # noqa: E402
 from lab import Lab  # noqa: E402
-from wizard import Wizard  # noqa: E402
+from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH, Wizard, popup_button  # noqa: E402
 
 TOOLS = os.path.join(SOURCE_DIR, "tests", "tools")
 NETSIM = os.path.join(TOOLS, "netsim", "netsim.py")
@@ -42,14 +42,7 @@ CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcp
           "cloudId": "9001.olvaris", "dfp": "dfp-41", "network": {"0": "1", "23": CAMERA_IP, "51": "443"}}
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
 
-# Window coordinates: the page area starts at y 100, popups are centred in the 800 x 650 window.
-WELCOME_START, AGREEMENT_CHECK, AGREEMENT_NEXT = (205, 246), (168, 463), (475, 506)
-MODEL_LIST, GUIDE_SKIP, NEXT, FIRST_ROW = (166, 229), (560, 562), (695, 562), (257, 231)
-NAME, PASS, RETYPE = (326, 186), (326, 237), (326, 287)
-EXISTING_ACCOUNT, NO_THANKS = (314, 200), (695, 562)
-FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
-POPUP_OK, SKIP_NEXT = (626, 437), (626, 487)
-FINISH = (695, 562)
+POPUP_OK, SKIP_NEXT = popup_button(300), popup_button(400)
 
 # Another local process guesses at the listener while the cloud page waits.
 INJECT = """
@@ -164,41 +157,9 @@ class CloudStep(unittest.TestCase):
     def register_bits(self):
         return [r["params"]["G"] for r in jsonl(self.camera_record) if r.get("class") == "2" and "G" in r["params"]]
 
-    def to_cloud_page(self, w, reached="checkOpenAPIUriInfoTimer stop at"):
-        w.wait_window()
-        w.click(*WELCOME_START)
-        w.wait_log("checkWizardJsonFileTimer stop at", 60)
-        time.sleep(1.5)
-        w.click(*AGREEMENT_CHECK)
-        w.click(*AGREEMENT_NEXT)
-        time.sleep(1.0)
-        w.click(*MODEL_LIST)
-        time.sleep(0.6)
-        w.type_text("Choose")
-        w.key("Return")
-        time.sleep(0.8)
-        w.click(*GUIDE_SKIP)
-        w.wait_log("Got new IPCamera and Update Device Table List in idx :", 20)
-        time.sleep(1.0)
-        w.click(*FIRST_ROW)
-        w.click(*NEXT)
-        w.wait_log("DiscoveryPage IPCameraIdx :", 10)
-        time.sleep(1.0)
-        for field, text in ((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD)):
-            w.click(*field)
-            w.key("ctrl+a")
-            w.type_text(text)
-        w.click(*NEXT)
-        w.wait_log(reached, 120)
-        time.sleep(2.0)
-
-    def type_into_form(self, w, email, password, screenshot):
-        w.click(*FORM_EMAIL)
-        w.type_text(email)
-        w.click(*FORM_PASSWORD)
-        w.type_text(password)
-        w.screenshot(screenshot)
-        w.click(*FORM_SUBMIT)
+    def to_cloud_page(self, w, reached=CLOUD_PAGE_SHOWN):
+        w.to_setup_page()
+        w.set_up_camera(PASSWORD, name="Porch", new=True, reached=reached)
 
     def assert_registered(self, w):
         adds = self.requests("/me/device/add")
@@ -221,9 +182,7 @@ class CloudStep(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
-            w.click(*EXISTING_ACCOUNT)
-            self.type_into_form(w, "ann@example.test", "secret1", "cloud_existing_account_tab.png")
-            w.wait_log(" Go to SignIn complete", 40)
+            w.sign_in("ann@example.test", "secret1", "cloud_existing_account_tab.png")
             time.sleep(1.5)
             w.screenshot("cloud_sign_in_complete.png")
             self.assert_registered(w)
@@ -239,7 +198,7 @@ class CloudStep(unittest.TestCase):
     def test_b_sign_up(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            self.type_into_form(w, "new@example.test", "fresh-pw9", "cloud_sign_up_typed.png")
+            w.type_cloud_form("new@example.test", "fresh-pw9", "cloud_sign_up_typed.png")
             w.wait_log(" Go to SignUp complete", 40)
             w.screenshot("cloud_verification_popup.png")
             w.click(*POPUP_OK)
@@ -251,8 +210,8 @@ class CloudStep(unittest.TestCase):
         self.set_control({"deviceAdd": {"status": 400, "body": {"error": {"message": REFUSAL}}}})
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            w.click(*EXISTING_ACCOUNT)
-            self.type_into_form(w, "ann@example.test", "secret1", "cloud_refused_typed.png")
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            w.type_cloud_form("ann@example.test", "secret1", "cloud_refused_typed.png")
             w.wait_log("[SignIn] errorMsg:", 40)
             time.sleep(1.0)
             w.screenshot("cloud_sign_in_error_popup.png")
@@ -266,8 +225,7 @@ class CloudStep(unittest.TestCase):
     def test_d_no_thanks(self):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            w.click(*NO_THANKS)
-            time.sleep(0.5)
+            w.click_for_popup(CLOUD_NO_THANKS)
             w.screenshot("cloud_no_thanks_popup.png")
             w.click(*SKIP_NEXT)
             w.wait_log("After the cloud step: completion page", 10)
@@ -308,14 +266,14 @@ class CloudStep(unittest.TestCase):
         self.set_control({"tokens": {"Teve": "eve@example.test"}})
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            w.click(*EXISTING_ACCOUNT)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
             injector = self.lab.pc(["python3", "-c", INJECT], stdout=subprocess.PIPE, text=True)
             self.assertEqual(injector.communicate(timeout=30)[0].split(), ["404"] * 3)
             time.sleep(2.0)
             self.assertEqual(self.requests("/me/device/add"), [])
             self.assertEqual(self.register_bits(), [])
             # The genuine sign-in still works, with its own account.
-            self.type_into_form(w, "ann@example.test", "secret1", "cloud_after_injection.png")
+            w.type_cloud_form("ann@example.test", "secret1", "cloud_after_injection.png")
             w.wait_log(" Go to SignIn complete", 40)
             self.assert_registered(w)
             self.assertNotIn("Teve", json.dumps(jsonl(self.cloud_record)[self.first_record:]))
@@ -332,8 +290,8 @@ class CloudStep(unittest.TestCase):
                 self.first_record = len(jsonl(self.cloud_record))
                 with Wizard(BUILD_DIR, lab=self.lab) as w:
                     self.to_cloud_page(w)
-                    w.click(*EXISTING_ACCOUNT)
-                    self.type_into_form(w, "ann@example.test", "secret1", "cloud_silent_typed.png")
+                    w.click(*CLOUD_EXISTING_ACCOUNT)
+                    w.type_cloud_form("ann@example.test", "secret1", "cloud_silent_typed.png")
                     w.wait_log("content!!", 20)
                     sent = time.monotonic()
                     w.wait_log('open msgbox : "cloudServiceFailedWarning"', 40)

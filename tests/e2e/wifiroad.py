@@ -8,7 +8,8 @@ import contextlib
 import time
 import unittest
 
-from wizard import BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, popup_button, records, start_camsim
+from wizard import (BUILD_DIR, SETUP_PASSWORD, WIFI_LIST_SHOWN, LabCloud, Wizard, catalogue_of, online_lab,
+                    popup_button, records, start_camsim)  # noqa: F401 (SETUP_PASSWORD for the language roads)
 
 PC_WIRELESS_IP, CAM_WIRELESS_IP = "10.254.2.1", "10.254.2.20"
 MAC = "00:11:22:AA:BB:71"
@@ -18,8 +19,6 @@ FOUND_AGAIN = "To the completion page, camera at : \"%s\"" % CAM_WIRELESS_IP
 
 # Window coordinates: pages start at y 100, popups and boxes are centred in the 800 x 650 window.
 NEXT = (695, 562)
-SETUP_PASSWORD = (326, 237)
-CLOUD_NO_THANKS, CLOUD_SKIP_NEXT = (695, 562), (626, 487)
 WIFI_ROW = (150, 269)
 WPS_TAB, WHAT_IS_WPS = (210, 195), (278, 192)
 ENTER_MANUALLY = (117, 501)
@@ -62,19 +61,13 @@ class WifiRoadCase(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_setup_page()
             w.wait_log("Adding tmpIndex:", 10)
-            w.click(*SETUP_PASSWORD)  # the camera has a password: the page asks for it once
-            w.type_text(PASSWORD)
-            w.click(*NEXT)
-            w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
-            w.settle()
+            w.set_up_camera(PASSWORD)  # the camera has a password: the page asks for it once
             self.leave_cloud_page(w)
             yield w
 
     def leave_cloud_page(self, w, count=1):
-        w.click(*CLOUD_NO_THANKS)
-        w.settle()
-        w.click(*CLOUD_SKIP_NEXT)
-        w.wait_log("checkdWiFiAPListSiteSurveyTimer stop at", 40, count=count)
+        w.skip_cloud()
+        w.wait_log(WIFI_LIST_SHOWN, 40, count=count)
         w.settle()
 
     def requests(self, cls):

@@ -18,9 +18,10 @@ What a Wizard does:
   (found anywhere in the file, or made under the root when missing); a value of None removes the node.
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
 - starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
-  variables, a value of None removes one), inside the network namespace
-  lab.pc_ns when a lab is given (the lab itself is not touched otherwise), else in a namespace of its
-  own that has only loopback, so that tests run side by side;
+  variables, a value of None removes one) with a temporary folder (TMPDIR, w.tmp) and a runtime folder
+  of its own, inside the network namespace lab.pc_ns when a lab is given (the lab itself is not
+  touched otherwise), else in a namespace of its own that has only loopback, so that tests run side
+  by side;
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
@@ -39,9 +40,16 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             w.choose_model("VKC-2100")      # a model of the guide's list (choose() for any list)
             w.skip_guide()                  # the model prompt's "Skip instruction" -> discovery scans
             # or w.to_guide(), w.to_discovery(), w.to_setup_page(mac) for the whole road;
-            # w.to_local_discovery(cameras) for the road without Internet
+            # w.to_local_discovery(cameras) and w.choose_camera() for the road without Internet
+            w.set_up_camera("pw", new=True)  # setup page: password (twice when new), Next -> the cloud page
+            w.sign_in(email, pw)            # or w.sign_up(email, pw), w.skip_cloud(): the cloud step
+            w.click(*FINISH); w.wait_clean_exit(lab)  # status 0, ports closed, nothing left in w.tmp
             w.snap("page.png", "a log line", 30)  # the log line, the window settled, the screenshot
             w.settle()                      # until the window shows the same picture for a while
+            w.assert_logged("a log line")   # fails naming the line, not the whole log
+        ap = AccessPointLink(lab)           # the camera's own access point: ap.camera(...), ap.join(), ap.leave()
+        w.to_access_point_search(model, direct=True, before_search=ap.join)  # guide -> the camera's search
+        w.ap_password(pw); w.ap_to_home_wifi(key); w.ap_find_again(ap.leave)  # -> discovery, camera found
         upd = UpdateInternet(lab)           # the same with a newer version offered and the update service
         w.answer_dialog("/some/folder")     # text into a dialog over the main window, then Return
 
@@ -93,12 +101,28 @@ GUIDE_SKIP = (490 + 70, 100 + 450 + 12)
 GUIDE_NEXT = (640 + 55, 100 + 450 + 12)
 CAMERA_ROWS = (67 + 190, 100 + 111 + 20)  # the discovery table's first row; rows are 40 apart
 NO_INTERNET_LOCAL_ONLY = (587, 562)
+NO_INTERNET_EXIT, NO_INTERNET_RETRY = (50 + 55, 562), (660 + 55, 562)
+MAIN_EXIT_LINK = (757, 625)  # "Exit" at the right end of the footer
+EXIT_POPUP_YES = (91 + 480 + 55, 200 + 180 + 12)  # the white "Yes" of the 618 x 250 exit popup
+SETUP_NAME, SETUP_PASSWORD, SETUP_RETYPE = (326, 186), (326, 237), (326, 287)
+CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS = (314, 200), GUIDE_NEXT
+CLOUD_FORM_EMAIL, CLOUD_FORM_PASSWORD, CLOUD_FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # the service's form
+SHORTCUT_BOX, FINISH = (58, 419), GUIDE_NEXT
+TYPE_LIST = (166, 268)  # the connection types of a model with more than one
+AP_PASSWORD, AP_FIRST_NETWORK = (316, 253), (170, 254)  # the access-point pages' password and survey list
+AP_BOX_PASSWORD, AP_BOX_CONNECT = (421, 353), (626, 422)  # the home Wi-Fi's password box
 
 # Log lines that mark where the program is.
 LICENCE_SHOWN = "checkWizardJsonFileTimer stop at"
 CAMERA_LISTED = "Got new IPCamera and Update Device Table List in idx :"
 GUIDE_SHOWN = "01 Got index changed :"
 DISCOVERY_SCANS = "Send <DCP_Class_01> and broudcast to interface :"
+POPUP_MADE = "MessageBoxPage Constructor Initializing ..."
+WIRELESS_BOX_MADE = "WirelessMessageBox Constructor Initializing ..."
+CLOUD_PAGE_SHOWN = "checkOpenAPIUriInfoTimer stop at"
+WIFI_LIST_SHOWN = "checkdWiFiAPListSiteSurveyTimer stop at"
+SUMMARY_SHOWN = "Setup complete, snapshot every"
+DCP_PORT, REDIRECT_PORT = 5978, 5979
 LAUNCHER_TITLE = "olvaris Launcher"
 DEFAULT_CONFIG = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "Logenable"}
 SCREEN = (1280, 1024)
@@ -385,14 +409,21 @@ class Wizard:
         self.proc = None
         self.xserver = None
         self.dir = prepare_app_dir(self.build_dir, config, files)
+        # The program's temporary folder (TMPDIR) unless env names one, and the session's runtime folder that
+        # a desktop gives (without it Qt makes one under TMPDIR).
+        self.tmp, runtime = os.path.join(self.dir, "tmp"), os.path.join(self.dir, "runtime")
+        os.mkdir(self.tmp)
+        os.mkdir(runtime, 0o700)
         _live.add(self)
         try:
             self.xserver = XServer(timeout=start_timeout)
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
-            env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"})
+            env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
+                        "TMPDIR": self.tmp, "XDG_RUNTIME_DIR": runtime})
             for name, value in (env_extra or {}).items():  # None removes a variable
                 env.pop(name, None) if value is None else env.update({name: value})
+            self.tmp = env.get("TMPDIR", "/tmp")
             cmd = [os.path.join(self.dir, "tolmwizard")]
             if texts:  # the program answers texts() through the preloaded tests/tools/textdump
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
@@ -558,18 +589,124 @@ class Wizard:
         self.wait_log(CAMERA_LISTED, timeout, count=cameras)
 
     def to_setup_page(self, mac=None, cameras=1):
-        """to_discovery(), then the row of the camera mac (the first row when None) among the cameras
-        listed, and Next -> the setup page, painted."""
+        """to_discovery(), then choose_camera(mac, cameras)."""
         self.to_discovery()
+        self.choose_camera(mac, cameras)
+
+    def choose_camera(self, mac=None, cameras=1):
+        """On the discovery page: the row of the camera mac (the first row when None) among the cameras
+        listed, and Next -> the setup page, painted."""
         self.wait_log(CAMERA_LISTED, 20, count=cameras)
         self.settle()
+        log = self.log_text()
+        clicked, chosen = log.count("03 IPCamera MAC :"), log.count("DiscoveryPage IPCameraIdx :")
         for row in range(cameras):
             self.click(CAMERA_ROWS[0], CAMERA_ROWS[1] + 40 * row)
-            self.wait_log("03 IPCamera MAC :", 10, count=row + 1)
+            self.wait_log("03 IPCamera MAC :", 10, count=clicked + row + 1)
             if mac is None or re.findall(r'03 IPCamera MAC : "([0-9A-F:]+)"', self.log_text())[-1] == mac:
                 break
         self.click(*GUIDE_NEXT)
-        self.wait_log("DiscoveryPage IPCameraIdx :", 10)
+        self.wait_log("DiscoveryPage IPCameraIdx :", 10, count=chosen + 1)
+        self.settle()
+
+    def click_for_popup(self, place, timeout=10):
+        """Clicks what opens a popup and waits until it is made and painted."""
+        made = self.log_text().count(POPUP_MADE)
+        self.click(*place)
+        self.wait_log(POPUP_MADE, timeout, count=made + 1)
+        self.settle()
+
+    def set_up_camera(self, password, name=None, new=False, reached=CLOUD_PAGE_SHOWN, timeout=120):
+        """On the setup page: the camera's name when given, its password (twice for a camera without one),
+        Next -> the page that reached logs (the cloud page by default), painted."""
+        fields = [(SETUP_NAME, name)] if name else []
+        fields += [(SETUP_PASSWORD, password)] + ([(SETUP_RETYPE, password)] if new else [])
+        self.fill(*fields)
+        before = self.log_text().count(reached)
+        self.click(*GUIDE_NEXT)
+        self.wait_log(reached, timeout, count=before + 1)
+        self.settle()
+
+    def type_cloud_form(self, email, password, screenshot=None):
+        """Types an account into the cloud service's form in the page's web view and sends it."""
+        self.click(*CLOUD_FORM_EMAIL)
+        self.type_text(email)
+        self.click(*CLOUD_FORM_PASSWORD)
+        self.type_text(password)
+        if screenshot:
+            self.screenshot(screenshot)
+        self.click(*CLOUD_FORM_SUBMIT)
+
+    def sign_in(self, email, password, screenshot=None):
+        """Cloud page: "Existing Account", the account typed and sent -> the camera registered."""
+        self.click(*CLOUD_EXISTING_ACCOUNT)
+        self.type_cloud_form(email, password, screenshot)
+        self.wait_log(" Go to SignIn complete", 40)
+
+    def sign_up(self, email, password, screenshot=None):
+        """Cloud page: a new account typed and sent -> the camera registered, the verification popup's OK ->
+        the page after the cloud step."""
+        made = self.log_text().count(POPUP_MADE)
+        self.type_cloud_form(email, password, screenshot)
+        self.wait_log(" Go to SignUp complete", 40)
+        self.wait_log(POPUP_MADE, 10, count=made + 1)
+        self.settle()
+        self.click(*popup_button(300))
+        self.wait_log("After the cloud step:", 10)
+
+    def skip_cloud(self):
+        """Cloud page: "No, thanks" and its popup's "Next"."""
+        self.click_for_popup(CLOUD_NO_THANKS)
+        self.click(*popup_button(400))
+        self.wait_log("After the cloud step:", 10)
+
+    def to_access_point_search(self, model, direct=False, count=1, before_search=None):
+        """Guide: the model (and "Direct Connection" for a model with more than one type), Next -> the first
+        access-point page; before_search() when given (the computer joins the camera's Wi-Fi, say), Next:
+        the search runs."""
+        self.choose_model(model, count)
+        if direct:
+            self.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"", count)
+        self.click(*GUIDE_NEXT)
+        self.wait_log('<---------------------> "%s"' % ("Direct Connection" if direct else model), 10, count)
+        self.settle()
+        if before_search:
+            before_search()
+        self.click(*GUIDE_NEXT)
+
+    def ap_password(self, password):
+        """The access-point password page: the camera's password in place of what the field holds, Next."""
+        self.fill((AP_PASSWORD, password))
+        self.click(*GUIDE_NEXT)
+
+    def ap_to_home_wifi(self, key, surveyed=1, shots=(None, None)):
+        """The camera's site survey (surveyed networks listed): the first network, Next, its key in the box,
+        Connect -> the page that sends the computer back to the home Wi-Fi. shots: screenshots of the list
+        and of the box, when named."""
+        self.wait_log(" SSID :", 30, count=surveyed)
+        self.settle()
+        if shots[0]:
+            self.screenshot(shots[0])
+        boxes = self.log_text().count(WIRELESS_BOX_MADE)
+        self.click(*AP_FIRST_NETWORK)
+        self.click(*GUIDE_NEXT)
+        self.wait_log(WIRELESS_BOX_MADE, 10, count=boxes + 1)
+        self.settle()
+        self.click(*AP_BOX_PASSWORD)
+        self.type_text(key)
+        if shots[1]:
+            self.screenshot(shots[1])
+        self.click(*AP_BOX_CONNECT)
+        self.wait_log(" AgentVersion >", 30)
+        self.settle()
+
+    def ap_find_again(self, leave):
+        """leave() (the computer back on the home Wi-Fi), Next -> the Internet probe and the camera found
+        again on the discovery page."""
+        leave()
+        self.click(*GUIDE_NEXT)
+        self.wait_log("recheckWizardInternet pass ", 30)
+        self.wait_log(" APClient Mode Camera MACAddr :", 90)
         self.settle()
 
     def fill(self, *fields):
@@ -679,6 +816,13 @@ class Wizard:
         except FileNotFoundError:
             return ""
 
+    def assert_logged(self, *lines, present=True):
+        """Fails unless log.txt holds each line (with present=False: holds none of them)."""
+        log = self.log_text()
+        wrong = [line for line in lines if (line in log) != present]
+        if wrong:
+            raise AssertionError("log.txt %s %r" % ("lacks" if present else "holds", wrong))
+
     def wait_log(self, substring, timeout=10, count=1):
         """Waits until log.txt holds substring (at least count times)."""
         end = time.monotonic() + timeout
@@ -703,6 +847,36 @@ class Wizard:
             return self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
             self._fail("the program still runs after %s s" % timeout)
+
+    def held_ports(self, lab):
+        """The processes holding the DCP port (UDP) and the redirect listener's port (TCP) in the lab's PC
+        namespace: {"udp 5978": [pid, ...], "tcp 5979": [...]}."""
+        held = {}
+        for proto, port in (("udp", DCP_PORT), ("tcp", REDIRECT_PORT)):
+            out = subprocess.run(["ip", "netns", "exec", lab.pc_ns, "ss", "-H", "-a", "-n", "-p", "--" + proto,
+                                  "sport = :%d" % port], capture_output=True, text=True, timeout=15).stdout
+            held["%s %d" % (proto, port)] = sorted({int(pid) for pid in re.findall(r"pid=(\d+)", out)})
+        return held
+
+    def wait_clean_exit(self, lab, timeout=10, others=()):
+        """Waits for the program's end and checks that it ended as a program should: status 0, no process of
+        its own left, neither port held by anyone but others (pids), nothing left in its temporary folder."""
+        code = self.wait_exit(timeout)
+        faults = [] if code == 0 else ["exit status %s" % code]
+        try:
+            os.killpg(self.proc.pid, 0)
+            faults.append("processes of its group still run")
+        except ProcessLookupError:
+            pass
+        for port, pids in self.held_ports(lab).items():
+            if set(pids) - set(others):
+                faults.append("%s still held by %s" % (port, pids))
+        left = os.listdir(self.tmp) if self.tmp != "/tmp" else []
+        if left:
+            faults.append("left in its temporary folder: %s" % left)
+        if faults:
+            tail = "\n".join(self.log_text().splitlines()[-15:])
+            raise AssertionError("; ".join(faults) + "\n--- log.txt tail:\n" + tail)
 
     def _fail(self, what):
         log = self.log_text().splitlines()[-15:]
@@ -729,6 +903,34 @@ class Wizard:
         if self.dir and os.path.isdir(self.dir) and not os.environ.get("KEEP_WIZARD_DIR"):
             shutil.rmtree(self.dir, ignore_errors=True)
         _live.discard(self)
+
+
+class AccessPointLink:
+    """A camera's own access point in a lab: a second link (ADDRESS on the camera side) that the computer
+    joins, as a person switches Wi-Fi, leaving the home network (veth0) meanwhile."""
+
+    ADDRESS = "10.255.255.1"
+
+    def __init__(self, lab):
+        self.lab = lab
+        self.name = lab.add_link("10.255.255.100", self.ADDRESS)
+        lab.set_pc_link(self.name, False)
+
+    def camera(self, camera, home_ip, ssid, key):
+        """camera (a camsim dict) on this access point, moving to home_ip once it has the home Wi-Fi ssid, key."""
+        return dict(camera, ip=self.ADDRESS,
+                    accessPoint={"interface": self.name, "ssid": ssid, "key": key, "homeIp": home_ip})
+
+    def _switch(self, up, down):
+        self.lab.set_pc_link(down, False)
+        self.lab.set_pc_link(up, True)
+        time.sleep(1)
+
+    def join(self):
+        self._switch(self.name, "veth0")
+
+    def leave(self):
+        self._switch("veth0", self.name)
 
 
 class LabInternet:
@@ -887,8 +1089,7 @@ class LabCloud:
         os.makedirs(self.dir)
         self.control = os.path.join(self.dir, "control.json")
         self.record = os.path.join(self.dir, "requests.jsonl")
-        with open(self.control, "w", encoding="utf-8") as f:
-            json.dump({"accounts": accounts or {}}, f)
+        self.set_control({"accounts": accounts or {}})
         lab.add_cam_address(self.IP)
         self.hosts = {self.API_HOST: self.IP, self.PORTAL_HOST: self.IP}
         cert, key = lab.issue_cert([self.API_HOST, self.PORTAL_HOST])
@@ -898,6 +1099,11 @@ class LabCloud:
                               stdout=subprocess.PIPE, text=True)
         if not self.server.stdout.readline().startswith("ready"):
             raise RuntimeError("cloudsim did not start")
+
+    def set_control(self, control):
+        """How cloudsim answers from now on (its control file), e.g. {"accounts": {"ann@example.test": "pw"}}."""
+        with open(self.control, "w", encoding="utf-8") as f:
+            json.dump(control, f)
 
     def requests(self, path=None):
         try:

@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""The roads from the welcome page, by clicks in the lab: (a) no answer from the probe site, the
+no-Internet page, then "Retry" once the site answers: the catalogue, the licence and the guide follow;
+(b) no Internet, "Local Only", a new camera given its password: the summary page, whose "Finish" ends
+the program cleanly without the Internet and cloud steps."""
+
+import unittest
+
+from wizard import (BUILD_DIR, LICENCE_SHOWN, NO_INTERNET_RETRY, SUMMARY_SHOWN, WELCOME_START, FINISH, Wizard,
+                    lab_for, online_lab, records, start_camcgi, start_camsim)
+
+NEW = {"mac": "00:11:22:AA:DD:01", "model": "VKC-2100", "name": "Hall", "dcpVersion": "2.0", "ip": "10.254.0.31",
+       "network": {"23": "10.254.0.31", "51": "443"}}
+PASSWORD = "hallpass1"
+
+
+class StartRoads(unittest.TestCase):
+    def test_no_internet_then_retry(self):
+        lab, net, _ = online_lab(self)
+        net.set_control({"probe": {"mode": "drop"}})
+        with Wizard(BUILD_DIR, lab=lab) as w:
+            w.wait_window()
+            w.click(*WELCOME_START)
+            w.snap("roads_retry_no_internet.png", "checkWizardInternetTimer timeout", 15)
+            self.assertEqual(net.catalogue_requests(), [])
+            net.set_control({})
+            w.click(*NO_INTERNET_RETRY)
+            w.wait_log(LICENCE_SHOWN, 30)
+            w.agree()
+            w.screenshot("roads_retry_guide.png")
+            w.assert_logged("isBinding =  true")
+            w.assert_logged("isLocalView ...", present=False)
+        probes = [e["answer"] for e in net.requests("probe")]
+        self.assertIn("200", probes)
+        self.assertEqual(probes[0], "drop", probes)
+        self.assertEqual([e["answer"] for e in net.catalogue_requests()], ["200"])
+
+    def test_local_only_to_summary(self):
+        lab = lab_for(self)
+        lab.add_cam_address(NEW["ip"])
+        _, record = start_camsim(lab, [NEW])
+        _, cgi_record = start_camcgi(lab, NEW["ip"], 443, PASSWORD)
+        with Wizard(BUILD_DIR, lab=lab) as w:
+            w.to_local_discovery()
+            w.choose_camera()
+            w.screenshot("roads_local_setup.png")
+            w.set_up_camera(PASSWORD, name="Hall-2", new=True, reached=SUMMARY_SHOWN, timeout=90)
+            w.snap("roads_local_summary.png", "checkGetDeviceImageStatus : success", 30)
+            w.assert_logged("After the network check : completion page")
+            w.click(*FINISH)
+            w.wait_clean_exit(lab)
+            w.assert_logged("open url :", present=False)  # local only: no cloud site
+            w.assert_logged("Finish, shortcut : false , isLocalView : true")
+        self.assertTrue(records(record, "7", NEW["mac"]), "no password reached the camera")
+        # Local only: neither the camera's Internet check nor its cloud information is asked for.
+        self.assertEqual(records(record, "8"), [])
+        self.assertEqual(records(record, "2"), [])
+        cgi = records(cgi_record)
+        self.assertIn("name=Hall-2", [r.get("body") for r in cgi])
+        self.assertTrue(cgi and all(r["password_ok"] for r in cgi), cgi)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
