@@ -72,9 +72,7 @@ class CloudSquat(roads.CloudStep):
         with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
             try:
                 self.to_cloud_page(w)
-                w.click(*roads.EXISTING_ACCOUNT)
-                self.type_into_form(w, "ann@example.test", "secret1", screenshot)
-                w.wait_log(" Go to SignIn complete", 40)
+                w.sign_in("ann@example.test", "secret1", screenshot)
             except TimeoutError as e:
                 print(e, file=sys.stderr)
                 w.screenshot(screenshot.replace(".png", "_failed.png"))
