@@ -330,7 +330,7 @@
         <translation>Στη συνέχεια, κάντε κλικ στο «Επόμενο».</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
@@ -607,7 +607,7 @@
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
         <source>Show</source>
         <translation>Εμφάνιση</translation>
     </message>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Ορίστε όνομα και κωδικό&lt;br&gt;για την κάμερα</translation>
     </message>
@@ -1145,7 +1145,7 @@ p, li { white-space: pre-wrap; }
         <translation>Κωδικός κάμερας:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Retype Password :</source>
         <translation>Επανάληψη κωδικού:</translation>
     </message>
@@ -1295,7 +1295,7 @@ p, li { white-space: pre-wrap; }
         <translation>Τρέχων κωδικός:</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location line="+16"/>
         <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1782,7 +1782,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+127"/>
+        <location filename="../../shell/mainpage.cpp" line="+128"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1793,7 +1793,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+91"/>
+        <location line="+92"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>
@@ -1827,7 +1827,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+102"/>
+        <location filename="../../welcome/oppspage.cpp" line="+103"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>
@@ -1886,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1904,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
         <source>English</source>
         <translation>Αγγλικά</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
         <source>Start</source>
         <translation>Έναρξη</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
         <source>French</source>
         <translation>Γαλλικά</translation>
     </message>
@@ -2030,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Φινλανδικά</translation>
     </message>
     <message>
-        <location line="+297"/>
+        <location line="+294"/>
         <source>Choose your model</source>
         <translation>Επιλέξτε μοντέλο</translation>
     </message>

@@ -330,7 +330,7 @@
         <translation>Cliquez ensuite sur Suivant.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
@@ -607,7 +607,7 @@
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
         <source>Show</source>
         <translation>Afficher</translation>
     </message>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
     </message>
@@ -1145,7 +1145,7 @@ p, li { white-space: pre-wrap; }
         <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Retype Password :</source>
         <translation>Confirmation&#xa0;:</translation>
     </message>
@@ -1295,7 +1295,7 @@ p, li { white-space: pre-wrap; }
         <translation>Mot de passe actuel&#xa0;:</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location line="+16"/>
         <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1782,7 +1782,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+127"/>
+        <location filename="../../shell/mainpage.cpp" line="+128"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1793,7 +1793,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+91"/>
+        <location line="+92"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -1827,7 +1827,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+102"/>
+        <location filename="../../welcome/oppspage.cpp" line="+103"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -1886,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1904,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
         <source>English</source>
         <translation>Anglais</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
         <source>Start</source>
         <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
@@ -2030,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finnois</translation>
     </message>
     <message>
-        <location line="+297"/>
+        <location line="+294"/>
         <source>Choose your model</source>
         <translation>Choisissez votre modèle</translation>
     </message>

@@ -330,7 +330,7 @@
         <translation>その後、［次へ］をクリックしてください。</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+198"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>カメラをネットワークに接続しましょう</translation>
@@ -607,7 +607,7 @@
         <translation>カメラをワイヤレスでネットワークに接続</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+108"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris に登録して、どこからでも&lt;br&gt;カメラにアクセス</translation>
     </message>
@@ -1083,7 +1083,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+229"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
         <source>Show</source>
         <translation>表示</translation>
     </message>
@@ -1128,7 +1128,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>カメラの名前と&lt;br&gt;パスワードを設定してください</translation>
     </message>
@@ -1145,7 +1145,7 @@ p, li { white-space: pre-wrap; }
         <translation>カメラのパスワード：</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Retype Password :</source>
         <translation>パスワードの再入力：</translation>
     </message>
@@ -1295,7 +1295,7 @@ p, li { white-space: pre-wrap; }
         <translation>現在のパスワード：</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location line="+16"/>
         <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
         <source>Let&apos;s connect the camera to your network</source>
@@ -1782,7 +1782,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+127"/>
+        <location filename="../../shell/mainpage.cpp" line="+128"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris セットアップウィザード</translation>
     </message>
@@ -1793,7 +1793,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+91"/>
+        <location line="+92"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
@@ -1827,7 +1827,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../welcome/oppspage.cpp" line="+102"/>
+        <location filename="../../welcome/oppspage.cpp" line="+103"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
@@ -1886,7 +1886,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+546"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris セットアップウィザード</translation>
     </message>
@@ -1904,18 +1904,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
         <source>English</source>
         <translation>英語</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+473"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-472"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
         <source>French</source>
         <translation>フランス語</translation>
     </message>
@@ -2030,7 +2030,7 @@ p, li { white-space: pre-wrap; }
         <translation>フィンランド語</translation>
     </message>
     <message>
-        <location line="+297"/>
+        <location line="+294"/>
         <source>Choose your model</source>
         <translation>機種を選択してください</translation>
     </message>
