@@ -593,6 +593,87 @@ private slots:
             QCOMPARE(form->dsetupCameraName_LineEdit->text(), QString("Door"));
     }
 
+    // A language change puts the offset, week and day lists back to their first entries and keeps
+    // the months and hours; the day names are the language's, the request takes their positions.
+    void languageChangeResetsDaylightSaving_data()
+    {
+        QTest::addColumn<QString>("file");  // the translation installed; none: English
+        QTest::addColumn<QString>("firstDay");
+        QTest::newRow("English") << ""
+                                 << "Sun";
+        QTest::newRow("German") << "de.qm"
+                                << "So";
+    }
+
+    void languageChangeResetsDaylightSaving()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, firstDay);
+        Ui_DeviceSetupPage* form = page()->ui;
+        const QList<QComboBox*> lists = {form->dsetupDSTHourOffset_ComboBox, form->dsetupStartWeek_ComboBox,
+                                         form->dsetupEndWeek_ComboBox, form->dsetupStartDate_ComboBox,
+                                         form->dsetupEndDate_ComboBox};
+        for (QComboBox* list : lists)
+            list->setCurrentIndex(3);
+        form->dsetupStartMonth_QDateEdit->setDate(QDate(2000, 3, 1));
+        form->dsetupStartHour_QTimeEdit->setTime(QTime(2, 0));
+        QTranslator translator;
+        if (!file.isEmpty()) {
+            QVERIFY(translator.load(qEnvironmentVariable("BUILD_DIR") + "/lang/" + file));
+            QCoreApplication::installTranslator(&translator);
+        }
+        page()->retranslate();
+        QCoreApplication::removeTranslator(&translator);
+        const QString firstShown = form->dsetupStartDate_ComboBox->itemText(0);
+        page()->retranslate();
+        for (QComboBox* list : lists)
+            QVERIFY2(list->currentIndex() == 0, qPrintable(list->objectName()));
+        QCOMPARE(firstShown, firstDay);
+        QCOMPARE(form->dsetupStartMonth_QDateEdit->date(), QDate(2000, 3, 1));
+        QCOMPARE(form->dsetupStartHour_QTimeEdit->time(), QTime(2, 0));
+        form->dsetupStartDate_ComboBox->setCurrentIndex(6);
+        QVERIFY(page()->getTimeSavingSettings().contains("&DSTStartDay=6&"));
+    }
+
+    // Lines the log must carry, none with the camera's password.
+    void logLines_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("daylight saving") << "daylight saving"
+                                         << QStringList{"DSTOffset :",   "DSTStartMonth :",
+                                                        "DSTEndMonth :", "DSTStartWeek :",
+                                                        "DSTEndWeek :",  "DSTStartDay :",
+                                                        "DSTEndDay :",   "DSTStartTime :",
+                                                        "DSTEndTime :",  "] content =  \"DSTEnable=1&DSTOffset=0"};
+        QTest::newRow("daylight saving off") << "daylight saving off" << QStringList{"] content =  \"DSTEnable=0\""};
+        QTest::newRow("camera restarted") << "camera restarted" << QStringList{" waitRestartNetworkNumber : 3"};
+        QTest::newRow("cloud page") << "cloud page"
+                                    << QStringList{
+                                           "00 CloudServicesPage Constructor", "01 CloudServicesPage Constructor",
+                                           "02 CloudServicesPage Constructor", "03 CloudServicesPage Constructor",
+                                           "04 CloudServicesPage Constructor"};
+    }
+
+    void logLines()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, lines);
+        LogRecorder log;
+        if (action.startsWith("daylight saving")) {
+            page()->sendSetDSTCGI(2, action.endsWith("off") ? 0 : 1);
+        } else if (action == "camera restarted") {
+            camera().dcpStatus = IPCamera::GOT_RESTART;
+            page()->waitRestartNetworkNumber = 3;
+            page()->checkRestartNetworkConnection();
+        } else {
+            delete new CloudServicesPage;
+        }
+        for (const QString& line : lines)
+            QVERIFY2(log.contains(line), qPrintable(line + " not in\n" + log.all()));
+        QVERIFY2(!log.contains(kPassword) && !log.contains(kPassword.toBase64()), qPrintable(log.all()));
+    }
+
     // The password in the form the record holds (Base64 from 2.0 on), once per reply; the reply
     // answered lives on.
     void cameraCredentials()
