@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;b&gt;ローカル&lt;br&gt;のみ&lt;/b&gt;をクリックしてカメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;br&gt;&lt;b&gt;ローカルのみ&lt;/b&gt;をクリックしてカメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
