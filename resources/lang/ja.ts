@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>コンピューターをインターネットに接続する必要があります。&lt;b&gt;再試行&lt;/b&gt;をクリックすると、&lt;br&gt;もう一度試すことができます。</translation>
+        <translation>コンピューターをインターネットに接続する必要があります。&lt;br&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックすると、もう一度試すことができます。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -367,12 +367,12 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに接続されていることを&lt;br&gt;確認してから、もう一度お試しください。</translation>
+        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに&lt;br&gt;接続されていることを確認してから、もう一度お試しください。</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに接続されていることを&lt;br&gt;確認してください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、ウィザードをもう一度実行してください。</translation>
+        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに&lt;br&gt;接続されていることを確認してください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、ウィザードをもう一度実行してください。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>ワイヤレス設定を保存できませんでした。イーサネットケーブルが接続されていることを&lt;br&gt;確認して、もう一度お試しください。</translation>
+        <translation>ワイヤレス設定を保存できませんでした。イーサネットケーブルが&lt;br&gt;接続されていることを確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;b&gt;ローカル&lt;br&gt;のみ&lt;/b&gt;をクリックしてカメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;br&gt;&lt;b&gt;ローカルのみ&lt;/b&gt;をクリックしてカメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>別の保存先フォルダーを選択するか、&lt;b&gt;終了&lt;/b&gt;をクリックしてセットアップウィザードを閉じ、&lt;br&gt;%1 から最新バージョンのセットアップウィザードを&lt;br&gt;手動でダウンロードしてください。</translation>
+        <translation>別の保存先フォルダーを選択するか、&lt;br&gt;&lt;b&gt;終了&lt;/b&gt;をクリックしてセットアップウィザードを閉じ、&lt;br&gt;%1 から最新バージョンのセットアップウィザードを手動でダウンロードしてください。</translation>
     </message>
     <message>
         <location line="+4"/>

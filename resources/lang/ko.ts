@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>&lt;b&gt;다시 시도&lt;/b&gt;를 클릭하여 업데이트를 다시 다운로드하거나 %1에서&lt;br&gt;최신 버전의 설정 마법사를 직접 다운로드하세요.&lt;br&gt;</translation>
+        <translation>&lt;b&gt;다시 시도&lt;/b&gt;를 클릭하여 업데이트를 다시 다운로드하거나&lt;br&gt;%1에서 최신 버전의 설정 마법사를 직접 다운로드하세요.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
