@@ -41,14 +41,16 @@ bool LogFile::append(const QString& line)
 {
     const QByteArray bytes =
         cutUtf8(line.toUtf8(), static_cast<int>(qMin<qint64>(cap - kLineEnd.size(), INT_MAX))) + kLineEnd;
-    const QFileInfo info(filePath);
-    if (info.exists() && info.size() + bytes.size() > cap)
-        rotate();
     QFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    if (file.size() + bytes.size() > cap)  // a file that could be neither moved nor emptied
-        return false;
+    if (file.size() + bytes.size() > cap) {
+        file.close();
+        rotate();
+        // A file that could be neither moved nor emptied takes no more lines.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.size() + bytes.size() > cap)
+            return false;
+    }
     return file.write(bytes) == bytes.size();
 }
 

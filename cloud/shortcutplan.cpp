@@ -135,15 +135,16 @@ Launcher desktopLauncher(const QByteArray& modelName, const QString& ip, const Q
                          const QString& appDir)
 {
     const QString model = modelText(modelName);
+    const QString name = fileName(model);
     Launcher launcher;
-    launcher.path = desktopDir + "/" + fileName(model) + ".desktop";
+    launcher.path = desktopDir + "/" + name + ".desktop";
     launcher.refusal = placeRefusal(model, ip, desktopDir, appDir, launcher.path);
     if (!launcher.refusal.isEmpty())
         return launcher;
     launcher.text = "[Desktop Entry]\n"
                     "Type=Link\n"
                     "Name=" +
-                    fileName(model) +
+                    name +
                     "\n"
                     "URL=http://" +
                     ip +

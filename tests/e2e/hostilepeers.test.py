@@ -10,16 +10,13 @@ import json
 import time
 import unittest
 
-from wizard import (BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, start_camcgi,
+from wizard import (BUILD_DIR, CLOUD_EXISTING_ACCOUNT, LabCloud, Wizard, catalogue_of, online_lab, start_camcgi,
                     start_camsim)
 
 CAMERA_IP, PASSWORD = "10.254.0.41", "porchpw12"
 CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcpVersion": "2.0",
           "ip": CAMERA_IP, "registered": "0", "portal": LabCloud.PORTAL, "cloudId": "9001.olvaris",
           "dfp": "dfp-41", "network": {"0": "1", "23": CAMERA_IP, "51": "443"}}
-NAME, PASS, RETYPE, NEXT = (326, 186), (326, 237), (326, 287), (695, 562)
-EXISTING_ACCOUNT = (314, 200)
-FORM_EMAIL, FORM_PASSWORD, FORM_SUBMIT = (160, 320), (160, 375), (100, 412)  # in the service's form
 CLOUD_DEADLINE_S = 20  # the cloud REST requests' deadline
 PAGE_DEADLINE_S = 20  # the cloud pages' deadline
 
@@ -52,23 +49,14 @@ class HostilePeers(unittest.TestCase):
         start_camcgi(lab, CAMERA_IP, 443, PASSWORD)
         return lab, cloud
 
-    def to_cloud_page(self, w):
-        w.to_setup_page()
-        w.fill((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD))
-        w.click(*NEXT)
-        w.wait_log("checkOpenAPIUriInfoTimer stop at", 120)
 
     def test_b_trickling_device_add(self):
         lab, cloud = self.cloud_lab({"/me/device/add": 5})
         with Wizard(BUILD_DIR, lab=lab) as w:
-            self.to_cloud_page(w)
-            w.settle()
-            w.click(*EXISTING_ACCOUNT)
-            w.click(*FORM_EMAIL)
-            w.type_text("ann@example.test")
-            w.click(*FORM_PASSWORD)
-            w.type_text("secret1")
-            w.click(*FORM_SUBMIT)
+            w.to_setup_page()
+            w.set_up_camera(PASSWORD, name="Porch", new=True)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            w.type_cloud_form("ann@example.test", "secret1")
             w.wait_log("content!!", 20)
             sent = time.monotonic()
             w.wait_log('open msgbox : "cloudServiceFailedWarning"', CLOUD_DEADLINE_S + 40)
@@ -88,9 +76,8 @@ class HostilePeers(unittest.TestCase):
         lab, cloud = self.cloud_lab({"/oauth/authorize": 5})
         with Wizard(BUILD_DIR, lab=lab) as w:
             w.to_setup_page()
-            w.fill((NAME, "Porch"), (PASS, PASSWORD), (RETYPE, PASSWORD))
-            w.click(*NEXT)
-            w.wait_log("[check] waitLoadingFinished", 120)  # the setup page waits for the cloud pages
+            # The setup page waits for the cloud pages.
+            w.set_up_camera(PASSWORD, name="Porch", new=True, reached="[check] waitLoadingFinished", settle=False)
             waiting = time.monotonic()
             w.wait_log('open msgbox : "cloudServiceFailedWarning"', PAGE_DEADLINE_S + 40)
             took = time.monotonic() - waiting

@@ -616,16 +616,17 @@ class Wizard:
         self.wait_log(POPUP_MADE, timeout, count=made + 1)
         self.settle()
 
-    def set_up_camera(self, password, name=None, new=False, reached=CLOUD_PAGE_SHOWN, timeout=120):
+    def set_up_camera(self, password, name=None, new=False, reached=CLOUD_PAGE_SHOWN, timeout=120, settle=True):
         """On the setup page: the camera's name when given, its password (twice for a camera without one),
-        Next -> the page that reached logs (the cloud page by default), painted."""
+        Next -> the page that reached logs (the cloud page by default), painted (settle=False: at once)."""
         fields = [(SETUP_NAME, name)] if name else []
         fields += [(SETUP_PASSWORD, password)] + ([(SETUP_RETYPE, password)] if new else [])
         self.fill(*fields)
         before = self.log_text().count(reached)
         self.click(*GUIDE_NEXT)
         self.wait_log(reached, timeout, count=before + 1)
-        self.settle()
+        if settle:
+            self.settle()
 
     def type_cloud_form(self, email, password, screenshot=None):
         """Types an account into the cloud service's form in the page's web view and sends it."""
