@@ -22,9 +22,9 @@ SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE))
 BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
-import lab as labmod  # noqa: E402
 from lab import Lab  # noqa: E402
-from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH, Wizard, popup_button  # noqa: E402
+from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH, Wizard, popup_button,  # noqa: E402
+                    read_record, skip_unless_available)
 
 TOOLS = os.path.join(SOURCE_DIR, "tests", "tools")
 NETSIM = os.path.join(TOOLS, "netsim", "netsim.py")
@@ -56,18 +56,13 @@ for query in ("access_token=Teve&state=tolmwizard_signin", "access_token=Teve&st
 
 
 def jsonl(path):
-    if not os.path.exists(path):
-        return []
-    with open(path, encoding="utf-8") as f:
-        return [json.loads(line) for line in f if line.strip()]
+    return read_record(path)
 
 
 class CloudStep(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        reason = labmod.unavailable_reason()
-        if reason:
-            raise unittest.SkipTest(reason)
+        skip_unless_available()
         cls.lab = lab = Lab(internet=True).start()
         try:
             net, cloud = lab.add_cam_address(NET_IP), lab.add_cam_address(CLOUD_IP)

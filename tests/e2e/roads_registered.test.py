@@ -5,7 +5,7 @@ page, whose Next goes on without the cloud step to the Wi-Fi page, with Back to 
 
 import unittest
 
-from wizard import (BUILD_DIR, GUIDE_NEXT, WIFI_LIST_SHOWN, Wizard, catalogue_of, online_lab, records,
+from wizard import (BUILD_DIR, GUIDE_NEXT, WIFI_LIST_SHOWN, Wizard, catalogue_of, online_lab, read_record, records,
                     start_camcgi, start_camsim)
 
 CAMERA = {"mac": "00:11:22:AA:DD:21", "model": "VKC-6100", "name": "Garage", "dcpVersion": "2.3",
@@ -20,7 +20,7 @@ class RegisteredRoad(unittest.TestCase):
         lab, net, cloud = online_lab(self, cloud=True, catalogue=catalogue_of("VKC"))
         lab.add_cam_address(CAMERA["ip"])
         _, record = start_camsim(lab, [CAMERA])
-        start_camcgi(lab, CAMERA["ip"], 443, CAMERA["password"])
+        _, cgi_record = start_camcgi(lab, CAMERA["ip"], 443, CAMERA["password"])
         with Wizard(BUILD_DIR, lab=lab, texts=True) as w:
             w.to_setup_page()
             w.set_up_camera(CAMERA["password"], reached="camera already registered", timeout=60)
@@ -31,10 +31,17 @@ class RegisteredRoad(unittest.TestCase):
             shown = w.texts()
             self.assertEqual([t["text"] for t in shown if t["kind"] == "item"], ["HomeNet"])
             self.assertIn("dwifiPrev_Button", [t["name"] for t in shown])
-        # Neither the camera's Internet check nor the cloud step ran; the register bit was left alone.
+        # Neither the camera's Internet check nor the cloud step ran; the register bit was left alone. The
+        # records hold what did happen, so what they lack was not asked.
+        self.assertTrue(records(record, "7", CAMERA["mac"]), "camsim recorded no password check")
+        self.assertTrue(records(record, "4", CAMERA["mac"]), "camsim recorded no Wi-Fi survey")
+        self.assertTrue(read_record(cgi_record), "camcgi recorded no request")
         self.assertEqual(records(record, "8"), [])
         self.assertEqual([r for r in records(record, "2") if "G" in r["params"]], [])
-        self.assertEqual(cloud.requests(), [])
+        # The cloud service took no request from the wizard, and records the one sent now.
+        lab.pc(["python3", "-c", "import urllib.request; urllib.request.urlopen('https://%s/openapi/?probe', "
+                "timeout=20).read()" % cloud.API_HOST]).wait(60)
+        self.assertEqual([(r["path"], r["rawQuery"]) for r in cloud.requests()], [("/openapi/", "probe")])
 
 
 if __name__ == "__main__":

@@ -137,15 +137,40 @@ def popup_button(height, x=480):
 
 # --- the lab's simulated cameras ---
 
+def unavailable_reason(lab=True):
+    """What this machine lacks to drive the program in a lab (lab=False: in a network namespace of its own),
+    or None when nothing is missing."""
+    import lab as labmod
+    reason = labmod.unavailable_reason() if lab else _own_network_reason()
+    for tool in ("Xvfb", "xdotool", "import", "convert"):
+        reason = reason or (None if shutil.which(tool) else "'%s' is not installed (scripts/setup installs it)" % tool)
+    for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
+        reason = reason or (None if os.path.exists(path) else path + " is missing (scripts/build makes it)")
+    return reason
+
+
+def _own_network_reason():
+    try:
+        probe = subprocess.run(["unshare", "--net", "true"], capture_output=True, text=True, timeout=30)
+    except FileNotFoundError:
+        return "'unshare' is not installed (util-linux)"
+    if probe.returncode != 0:
+        return "'unshare --net' fails (it needs root): " + probe.stderr.strip()
+    return None
+
+
+def skip_unless_available(lab=True):
+    """Skips the test, naming what is missing, when unavailable_reason(lab) finds something."""
+    reason = unavailable_reason(lab)
+    if reason:
+        raise unittest.SkipTest(reason)
+
+
 def lab_for(test, internet=False):
     """A started lab that closes when test ends (or, given a test class in setUpClass, after its last test);
     skips where no lab can be made or nothing is built."""
     import lab as labmod
-    reason = labmod.unavailable_reason()
-    for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
-        reason = reason or (None if os.path.exists(path) else path + " is missing")
-    if reason:
-        raise unittest.SkipTest(reason)
+    skip_unless_available()
     lab = labmod.Lab(internet=internet).start()
     (test.addClassCleanup if isinstance(test, type) else test.addCleanup)(lab.close)
     return lab
@@ -201,15 +226,20 @@ def catalogue_of(prefix):
     return catalogue
 
 
-def records(path, cls=None, mac=None):
-    """The requests a simulator recorded, as dicts; of one DCP class and to one camera (mac in upper case)
-    when given."""
+def read_record(path):
+    """The lines of a simulator's record file, as dicts. The simulators make the file as they start, so a
+    missing one fails: nothing was recorded, which is not the same as nothing asked."""
     try:
         with open(path, encoding="utf-8") as f:
-            entries = [json.loads(line) for line in f if line.strip()]
+            return [json.loads(line) for line in f if line.strip()]
     except FileNotFoundError:
-        return []
-    return [r for r in entries if cls in (None, r.get("class")) and mac in (None, r.get("mac", "").upper())]
+        raise AssertionError("no record file %s: the simulator that writes it never started" % path) from None
+
+
+def records(path, cls=None, mac=None):
+    """The requests camsim recorded, as dicts; of one DCP class and to one camera (mac in upper case)
+    when given."""
+    return [r for r in read_record(path) if cls in (None, r.get("class")) and mac in (None, r.get("mac", "").upper())]
 
 
 def _cleanup_all():
@@ -403,6 +433,8 @@ def prepare_app_dir(build_dir, config=None, files=None):
 
 class Wizard:
     def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15, env=None, texts=False):
+        if lab is None:  # a lab's test has checked the machine already
+            skip_unless_available(lab=False)
         self.build_dir = os.path.abspath(build_dir)
         env_extra = env
         self.window = None
@@ -595,16 +627,20 @@ class Wizard:
 
     def choose_camera(self, mac=None, cameras=1):
         """On the discovery page: the row of the camera mac (the first row when None) among the cameras
-        listed, and Next -> the setup page, painted."""
+        listed, and Next -> the setup page, painted. Fails when no row holds mac."""
         self.wait_log(CAMERA_LISTED, 20, count=cameras)
         self.settle()
         log = self.log_text()
         clicked, chosen = log.count("03 IPCamera MAC :"), log.count("DiscoveryPage IPCameraIdx :")
+        seen = []
         for row in range(cameras):
             self.click(CAMERA_ROWS[0], CAMERA_ROWS[1] + 40 * row)
             self.wait_log("03 IPCamera MAC :", 10, count=clicked + row + 1)
-            if mac is None or re.findall(r'03 IPCamera MAC : "([0-9A-F:]+)"', self.log_text())[-1] == mac:
+            seen.append(re.findall(r'03 IPCamera MAC : "([^"]*)"', self.log_text())[-1])
+            if mac is None or seen[-1] == mac:
                 break
+        else:
+            raise AssertionError("camera %s is not listed; the %d rows hold %s" % (mac, cameras, seen))
         self.click(*GUIDE_NEXT)
         self.wait_log("DiscoveryPage IPCameraIdx :", 10, count=chosen + 1)
         self.settle()
@@ -994,12 +1030,7 @@ class LabInternet:
 
     def requests(self, service=None):
         """netsim's log entries, of one service ("probe", "catalogue") or all."""
-        try:
-            with open(self.log, encoding="utf-8") as f:
-                entries = [json.loads(line) for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
-        return [e for e in entries if service is None or e["service"] == service]
+        return [e for e in read_record(self.log) if service is None or e["service"] == service]
 
     def catalogue_requests(self):
         """Requests for the catalogue itself; the sprites come from the same server."""
@@ -1065,11 +1096,7 @@ class UpdateInternet:
 
     def requests(self):
         """Paths asked of the update service."""
-        try:
-            with open(self.log, encoding="utf-8") as f:
-                return [json.loads(line)["path"] for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
+        return [e["path"] for e in read_record(self.log)]
 
     def saved_installer(self):
         return os.path.join(self.save, self.INSTALLER_NAME)
@@ -1107,9 +1134,4 @@ class LabCloud:
             json.dump(control, f)
 
     def requests(self, path=None):
-        try:
-            with open(self.record, encoding="utf-8") as f:
-                entries = [json.loads(line) for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
-        return [e for e in entries if path is None or e.get("path") == path]
+        return [e for e in read_record(self.record) if path is None or e.get("path") == path]

@@ -16,6 +16,9 @@ CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
 DCPSEND = os.path.join(BUILD_DIR, "tests", "dcpsend")
 
 
+setUpModule = labmod.skip_unless_available
+
+
 class CamsimBounds(unittest.TestCase):
     def setUp(self):
         for tool in (CAMSIM, DCPSEND):
@@ -47,5 +50,4 @@ class CamsimBounds(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    labmod.skip_unless_available()
     unittest.main(verbosity=2)

@@ -37,6 +37,9 @@ def gone(pid):
         return True
 
 
+setUpModule = labmod.skip_unless_available
+
+
 class LabGuard(unittest.TestCase):
     def test_cxx_guard_verdicts(self):  # runningInsideLab() of the C++ test support
         guard = os.path.join(BUILD_DIR or "", "tests", "tst_labguard")
@@ -144,5 +147,4 @@ class Teardown(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    labmod.skip_unless_available()
     unittest.main(verbosity=2)

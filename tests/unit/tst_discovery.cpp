@@ -218,8 +218,9 @@ private slots:
     }
 
     // Next and the table after each step: "list" (two cameras answer), "pick=r" (row r clicked),
-    // "refresh", "next", "back". The state: Next, rows, cameras, the chosen camera's MAC, the typed
-    // password, the scan, the page on screen.
+    // "refresh", "next", "back" (their buttons clicked), "slot" (Next's slot called while no camera is
+    // chosen). The state: Next, rows, cameras, the chosen camera's MAC, the typed password, the scan, the
+    // page on screen.
     void buttonsAfterEachStep_data()
     {
         QTest::addColumn<QString>("steps");
@@ -235,6 +236,8 @@ private slots:
                                             << "N+ R2 C2 " + a + " scan discovery";
         QTest::newRow("Next without a choice") << "list|next"
                                                << "N- R2 C2 - scan discovery";
+        QTest::newRow("Next's slot without a choice") << "list|slot"
+                                                      << "N- R2 C2 - scan discovery";
         QTest::newRow("Next") << "list|pick=0|next"
                               << "N+ R2 C2 " + a + " setup";
         QTest::newRow("Scan again") << "list|pick=0|refresh"
@@ -258,7 +261,9 @@ private slots:
             else if (step == "refresh")
                 form->discoveryRefresh_Button->click();
             else if (step == "next")
-                form->discoveryNext_Button->click(), gDiscoveryPage->pressNextButton();  // also when disabled
+                form->discoveryNext_Button->click();
+            else if (step == "slot")
+                gDiscoveryPage->pressNextButton();
             else if (step == "back")
                 form->discoveryPrev_Button->click();
         }

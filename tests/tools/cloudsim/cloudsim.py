@@ -70,6 +70,8 @@ Password<input id="password" name="password" type="password">
 class Service:
     def __init__(self, args):
         self.record_path = args.record
+        if self.record_path:  # made at once: a missing record means the service never started
+            open(self.record_path, "a", encoding="utf-8").close()
         self.control_path = args.control
         self.lock = threading.Lock()
         self.app_tokens = set()

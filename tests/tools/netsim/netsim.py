@@ -78,6 +78,8 @@ class Settings:
         self.data = os.path.abspath(args.data)
         self.control = args.control
         self.log = args.log
+        if self.log:  # made at once: a missing log means the server never started, not that nothing came
+            open(self.log, "a", encoding="utf-8").close()
         self.openapi_site = getattr(args, "openapi_site", None)  # the update service has none
 
     def rule(self, service, path):
