@@ -23,8 +23,8 @@ BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 from lab import Lab  # noqa: E402
-from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH, Wizard, popup_button,  # noqa: E402
-                    read_record, skip_unless_available)
+from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH,  # noqa: E402
+                    STEP_S, Wizard, popup_button, read_record, skip_unless_available, wait_until)
 
 TOOLS = os.path.join(SOURCE_DIR, "tests", "tools")
 NETSIM = os.path.join(TOOLS, "netsim", "netsim.py")
@@ -157,7 +157,9 @@ class CloudStep(unittest.TestCase):
         w.set_up_camera(PASSWORD, name="Porch", new=True, reached=reached)
 
     def assert_registered(self, w):
-        adds = self.requests("/me/device/add")
+        # The simulators write a request's line once they have answered it: wait for the lines.
+        adds = wait_until(lambda: self.requests("/me/device/add"), STEP_S, "cloudsim's record of the device add")
+        wait_until(self.register_bits, STEP_S, "camsim's record of the register bit")
         self.assertEqual([json.loads(a["body"]) for a in adds],
                          [{"data": {"mac": "001122AABB41", "olvaris_id": "9001", "session_id": "dfp-41"}}])
         self.assertEqual(self.register_bits()[:1], ["1"])
@@ -170,7 +172,7 @@ class CloudStep(unittest.TestCase):
         browser = os.path.join(self.lab.workdir, "browser")
         os.makedirs(browser, exist_ok=True)
         with open(os.path.join(browser, "xdg-open"), "w") as f:
-            f.write('#!/bin/sh\necho "$@" > %s\n' % opened)
+            f.write('#!/bin/sh\necho "$@" > %s.new && mv %s.new %s\n' % (opened, opened, opened))
         os.chmod(os.path.join(browser, "xdg-open"), 0o755)
         self.addCleanup(os.environ.__setitem__, "PATH", os.environ["PATH"])
         os.environ["PATH"] = browser + ":" + os.environ["PATH"]
@@ -178,15 +180,12 @@ class CloudStep(unittest.TestCase):
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
             w.sign_in("ann@example.test", "secret1", "cloud_existing_account_tab.png")
-            time.sleep(1.5)
             w.screenshot("cloud_sign_in_complete.png")
             self.assert_registered(w)
             w.click(*FINISH)
-            self.assertEqual(w.wait_exit(10), 0)
-        for _ in range(50):
-            if os.path.exists(opened):
-                break
-            time.sleep(0.1)
+            self.assertEqual(w.wait_exit(), 0)
+        # The browser starts on its own, maybe after the program's end.
+        wait_until(lambda: os.path.exists(opened), STEP_S, "the browser's start")
         with open(opened) as f:
             self.assertEqual(f.read(), "https://www.olvaris.invalid/\n")
 
@@ -194,10 +193,10 @@ class CloudStep(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.type_cloud_form("new@example.test", "fresh-pw9", "cloud_sign_up_typed.png")
-            w.wait_log(" Go to SignUp complete", 40)
+            w.wait_log(" Go to SignUp complete", CLOUD_FLOW_S)
             w.screenshot("cloud_verification_popup.png")
             w.click(*POPUP_OK)
-            w.wait_log("After the cloud step: completion page", 10)
+            w.wait_log("After the cloud step: completion page")
             self.assertEqual([r["status"] for r in self.requests("/signup")], [302])
             self.assert_registered(w)
 

@@ -126,6 +126,12 @@ DCP_PORT, REDIRECT_PORT = 5978, 5979
 LAUNCHER_TITLE = "olvaris Launcher"
 DEFAULT_CONFIG = {"EnableLauncher": "0", "EnableForQATest": "0", "EnableLog": "Logenable"}
 SCREEN = (1280, 1024)
+# The limit of a step that follows a click or the step before it: generous, for a loaded machine. Every wait
+# ends as soon as what it waits for is there.
+STEP_S = 30
+# The cloud flow after the form is sent: the service's redirect, device add and account over HTTPS, then the
+# camera's register bit, asked on a timer of a second.
+CLOUD_FLOW_S = 3 * STEP_S
 
 _live = set()
 
@@ -224,6 +230,19 @@ def catalogue_of(prefix):
         catalogue = json.load(f)
     catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith(prefix)]
     return catalogue
+
+
+def wait_until(condition, timeout, what):
+    """Polls condition() until it gives something true, and returns that; fails naming what after timeout s."""
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            break
+        time.sleep(0.1)
+    if not value:
+        raise AssertionError("%s: not within %s s" % (what, timeout))
+    return value
 
 
 def read_record(path):
@@ -359,7 +378,7 @@ class MapWatcher:
 class XServer:
     """An Xvfb on a display number that it picks itself; stop() ends it."""
 
-    def __init__(self, size=SCREEN, timeout=15):
+    def __init__(self, size=SCREEN, timeout=STEP_S):
         read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
@@ -432,7 +451,7 @@ def prepare_app_dir(build_dir, config=None, files=None):
 
 
 class Wizard:
-    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=15, env=None, texts=False):
+    def __init__(self, build_dir, config=None, lab=None, files=None, start_timeout=STEP_S, env=None, texts=False):
         if lab is None:  # a lab's test has checked the machine already
             skip_unless_available(lab=False)
         self.build_dir = os.path.abspath(build_dir)
@@ -491,7 +510,7 @@ class Wizard:
         out = self._xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
         return [int(w) for w in out.split()]
 
-    def wait_window(self, title=MAIN_TITLE, timeout=20):
+    def wait_window(self, title=MAIN_TITLE, timeout=2 * STEP_S):
         """Waits until a window with this title is shown; makes it the window that click() aims at."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
@@ -505,7 +524,7 @@ class Wizard:
             time.sleep(0.1)
         self._fail("no window %r within %s s" % (title, timeout))
 
-    def wait_window_gone(self, window=None, timeout=10):
+    def wait_window_gone(self, window=None, timeout=STEP_S):
         window = window or self.window
         end = time.monotonic() + timeout
         while time.monotonic() < end:
@@ -568,13 +587,13 @@ class Wizard:
         "Local Only" and its popup's OK -> the licence page."""
         self.wait_window(title)
         self.click(*WELCOME_START)
-        self.wait_log("checkWizardInternetTimer timeout", 15)
+        self.wait_log("checkWizardInternetTimer timeout", STEP_S)
         if shot:
             self.screenshot(shot)
         self.click(*NO_INTERNET_LOCAL_ONLY)
-        self.wait_log("MessageBoxPage Constructor Initializing", 5)
+        self.wait_log("MessageBoxPage Constructor Initializing", STEP_S)
         self.click(*popup_button(400))
-        self.wait_log("local view, pass json file checking", 5)
+        self.wait_log("local view, pass json file checking", STEP_S)
         self.settle()
 
     def agree(self):
@@ -582,7 +601,7 @@ class Wizard:
         self.click(*AGREEMENT_CHECK)
         time.sleep(0.3)
         self.click(*AGREEMENT_NEXT)
-        self.wait_log(GUIDE_SHOWN, 15)
+        self.wait_log(GUIDE_SHOWN, STEP_S)
         self.settle()
 
     def choose(self, place, text, log, count=1):
@@ -593,7 +612,7 @@ class Wizard:
         self.type_text(text)
         time.sleep(0.3)
         self.key("Return")
-        self.wait_log(log, 10, count)
+        self.wait_log(log, STEP_S, count)
         self.settle()
 
     def choose_model(self, model, count=1):
@@ -603,7 +622,7 @@ class Wizard:
         """Chooses the model prompt and its "Skip instruction" -> the discovery page scans."""
         self.choose_model("Choose your model")
         self.click(*GUIDE_SKIP)
-        self.wait_log(DISCOVERY_SCANS, 10)
+        self.wait_log(DISCOVERY_SCANS, STEP_S)
 
     def to_guide(self):
         self.start()
@@ -613,7 +632,7 @@ class Wizard:
         self.to_guide()
         self.skip_guide()
 
-    def to_local_discovery(self, cameras=1, timeout=15):
+    def to_local_discovery(self, cameras=1, timeout=STEP_S):
         """start_local_only(), agree() and "Skip instruction" -> discovery, with this many cameras listed."""
         self.start_local_only()
         self.agree()
@@ -628,24 +647,24 @@ class Wizard:
     def choose_camera(self, mac=None, cameras=1):
         """On the discovery page: the row of the camera mac (the first row when None) among the cameras
         listed, and Next -> the setup page, painted. Fails when no row holds mac."""
-        self.wait_log(CAMERA_LISTED, 20, count=cameras)
+        self.wait_log(CAMERA_LISTED, STEP_S, count=cameras)
         self.settle()
         log = self.log_text()
         clicked, chosen = log.count("03 IPCamera MAC :"), log.count("DiscoveryPage IPCameraIdx :")
         seen = []
         for row in range(cameras):
             self.click(CAMERA_ROWS[0], CAMERA_ROWS[1] + 40 * row)
-            self.wait_log("03 IPCamera MAC :", 10, count=clicked + row + 1)
+            self.wait_log("03 IPCamera MAC :", STEP_S, count=clicked + row + 1)
             seen.append(re.findall(r'03 IPCamera MAC : "([^"]*)"', self.log_text())[-1])
             if mac is None or seen[-1] == mac:
                 break
         else:
             raise AssertionError("camera %s is not listed; the %d rows hold %s" % (mac, cameras, seen))
         self.click(*GUIDE_NEXT)
-        self.wait_log("DiscoveryPage IPCameraIdx :", 10, count=chosen + 1)
+        self.wait_log("DiscoveryPage IPCameraIdx :", STEP_S, count=chosen + 1)
         self.settle()
 
-    def click_for_popup(self, place, timeout=10):
+    def click_for_popup(self, place, timeout=STEP_S):
         """Clicks what opens a popup and waits until it is made and painted."""
         made = self.log_text().count(POPUP_MADE)
         self.click(*place)
@@ -675,27 +694,29 @@ class Wizard:
         self.click(*CLOUD_FORM_SUBMIT)
 
     def sign_in(self, email, password, screenshot=None):
-        """Cloud page: "Existing Account", the account typed and sent -> the camera registered."""
+        """Cloud page: "Existing Account", the account typed and sent -> the camera registered, the page after
+        the cloud step entered."""
         self.click(*CLOUD_EXISTING_ACCOUNT)
         self.type_cloud_form(email, password, screenshot)
-        self.wait_log(" Go to SignIn complete", 40)
+        self.wait_log(" Go to SignIn complete", CLOUD_FLOW_S)
+        self.wait_log("After the cloud step:", STEP_S)
 
     def sign_up(self, email, password, screenshot=None):
         """Cloud page: a new account typed and sent -> the camera registered, the verification popup's OK ->
         the page after the cloud step."""
         made = self.log_text().count(POPUP_MADE)
         self.type_cloud_form(email, password, screenshot)
-        self.wait_log(" Go to SignUp complete", 40)
-        self.wait_log(POPUP_MADE, 10, count=made + 1)
+        self.wait_log(" Go to SignUp complete", CLOUD_FLOW_S)
+        self.wait_log(POPUP_MADE, STEP_S, count=made + 1)
         self.settle()
         self.click(*popup_button(300))
-        self.wait_log("After the cloud step:", 10)
+        self.wait_log("After the cloud step:", STEP_S)
 
     def skip_cloud(self):
         """Cloud page: "No, thanks" and its popup's "Next"."""
         self.click_for_popup(CLOUD_NO_THANKS)
         self.click(*popup_button(400))
-        self.wait_log("After the cloud step:", 10)
+        self.wait_log("After the cloud step:", STEP_S)
 
     def to_access_point_search(self, model, direct=False, count=1, before_search=None):
         """Guide: the model (and "Direct Connection" for a model with more than one type), Next -> the first
@@ -705,7 +726,7 @@ class Wizard:
         if direct:
             self.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"", count)
         self.click(*GUIDE_NEXT)
-        self.wait_log('<---------------------> "%s"' % ("Direct Connection" if direct else model), 10, count)
+        self.wait_log('<---------------------> "%s"' % ("Direct Connection" if direct else model), STEP_S, count)
         self.settle()
         if before_search:
             before_search()
@@ -753,7 +774,7 @@ class Wizard:
             self.key("ctrl+a")
             self.type_text(text)
 
-    def answer_dialog(self, text, timeout=10):
+    def answer_dialog(self, text, timeout=STEP_S):
         """Types text into the dialog that opens over the main window and takes it with Return."""
         main, end, dialogs = self.window, time.monotonic() + timeout, []
         while not dialogs and time.monotonic() < end:
@@ -781,7 +802,7 @@ class Wizard:
         send_close_request(self.display, window or self.window)
         time.sleep(0.3)
 
-    def snap(self, path, log=None, timeout=10, count=1, settle=True):
+    def snap(self, path, log=None, timeout=STEP_S, count=1, settle=True):
         """Waits for log (its count-th time) when given, then screenshot() (settle=False: at once)."""
         if log:
             self.wait_log(log, timeout, count)
@@ -860,7 +881,7 @@ class Wizard:
         if wrong:
             raise AssertionError("log.txt %s %r" % ("lacks" if present else "holds", wrong))
 
-    def wait_log(self, substring, timeout=10, count=1):
+    def wait_log(self, substring, timeout=STEP_S, count=1):
         """Waits until log.txt holds substring (at least count times)."""
         end = time.monotonic() + timeout
         while True:
@@ -879,7 +900,7 @@ class Wizard:
             fields = dict(line.split(":", 1) for line in f if ":" in line)
         return tuple(int(fields[key].split()[0]) / 1024 for key in ("VmRSS", "VmHWM"))
 
-    def wait_exit(self, timeout=10):
+    def wait_exit(self, timeout=STEP_S):
         try:
             return self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -895,7 +916,7 @@ class Wizard:
             held["%s %d" % (proto, port)] = sorted({int(pid) for pid in re.findall(r"pid=(\d+)", out)})
         return held
 
-    def wait_clean_exit(self, lab, timeout=10, others=()):
+    def wait_clean_exit(self, lab, timeout=STEP_S, others=()):
         """Waits for the program's end and checks that it ended as a program should: status 0, no process of
         its own left, neither port held by anyone but others (pids), nothing left in its temporary folder."""
         code = self.wait_exit(timeout)
@@ -917,6 +938,8 @@ class Wizard:
 
     def _fail(self, what):
         log = self.log_text().splitlines()[-15:]
+        if not os.path.exists(os.path.join(self.dir, "log.txt")):
+            log.append("(no log.txt in %s%s)" % (self.dir, "" if os.path.isdir(self.dir) else ": the folder is gone"))
         raise TimeoutError("%s\n--- stderr:\n%s\n--- log.txt tail:\n%s"
                            % (what, self.stderr_text()[-3000:], "\n".join(log)))
 
