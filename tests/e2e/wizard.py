@@ -27,7 +27,8 @@ What a Wizard does:
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
   block, on SIGTERM/SIGINT and at interpreter exit. Set KEEP_WIZARD_DIR=1 to keep the folder.
 
-Waiting calls raise TimeoutError with the program's stderr and log tail when their time runs out.
+Waiting calls wait for a condition (a log line, a window, a settled picture) and raise TimeoutError with the
+program's stderr and log tail when their limit runs out (STEP_S by default: generous, for a loaded machine).
 
 Shared steps of a person (in the lab only: Start broadcasts on every interface):
 
@@ -58,6 +59,8 @@ online_lab(test, cloud=True) adds LabInternet and LabCloud):
     process, record = start_camsim(lab, [{"mac": ..., "model": ..., "ip": ...}])   # tests/tools/camsim
     process, cgi_record = start_camcgi(lab, ip, 443, password)                      # its HTTPS CGI
     records(record, "7", mac)               # what each was asked, as dicts (of one class, one camera)
+    read_record(path)                       # any simulator's record; a missing file fails
+    wait_until(lambda: ..., STEP_S, "what") # a condition of the test's own, polled
     flood(lab, cam_mac, 5, "--survey")      # tests/tools/dcpflood at the PC side; datagrams sent
 """
 
