@@ -5,10 +5,10 @@
 #include <QtGlobal>
 
 // A log file that stays below its cap: a line that would take it past the cap first moves it
-// aside and begins a new one. The first file moved aside in a run that holds the run's own lines
-// goes to the first file, which no later move replaces, so the run's beginning is kept however
-// long it runs; it also removes an earlier run's old file. Later moves go to the old file, each
-// replacing the one before. The three files hold at most three caps. The file is opened for
+// aside and begins a new one. The first move of a file that holds lines of this run goes to the
+// first file, which no later move replaces, so the run's beginning stays however long it runs;
+// an earlier run's old file, older than those lines, is removed then. Every other move goes to
+// the old file, replacing it. The three files hold at most three caps. The file is opened for
 // each line, so that one removed or blocked while running comes back with the next line.
 class LogFile
 {
