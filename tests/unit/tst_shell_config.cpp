@@ -133,8 +133,8 @@ private slots:
     void logCap_data()
     {
         QTest::addColumn<int>("cap");
-        QTest::addColumn<QString>(
-            "before");                   // an earlier run's "log", "log short", "first old"; or "old dir", "first dir"
+        // Files there before: an earlier run's "log", "log short", "first old"; "old dir", "first dir".
+        QTest::addColumn<QString>("before");
         QTest::addColumn<int>("lines");  // lines of 20 bytes each, "L01-...", "L02-..."
         QTest::addColumn<QString>("log");
         QTest::addColumn<QString>("first");
