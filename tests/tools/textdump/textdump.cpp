@@ -31,6 +31,8 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTableWidget>
@@ -244,6 +246,25 @@ QRect faceOf(const QWidget* widget)
     return QRect(0, 0, std::min(size.width(), widget->width()), std::min(size.height(), widget->height()));
 }
 
+// The room a push button's style gives its caption: the face less its frame and padding.
+QRect captionRoom(const QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    if (button->isFlat())
+        option.features |= QStyleOptionButton::Flat;
+    if (button->menu())
+        option.features |= QStyleOptionButton::HasMenu;
+    if (button->isDefault())
+        option.features |= QStyleOptionButton::DefaultButton;
+    if (button->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+}
+
 void addButton(QJsonArray& out, const QAbstractButton* button)
 {
     if (button->text().isEmpty())
@@ -258,9 +279,30 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
         out.append(measured(button, "text", button->text(), ink, room, emptyEdges(button->font(), button->text())));
         return;
     }
-    const QRect ink = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
-    out.append(measured(button, "text", button->text(), ink, faceOf(button), emptyEdges(button->font(), button->text()),
-                        room));
+    // The caption is centred in the room the style gives it; it must stay on the button and on its picture.
+    auto push = qobject_cast<const QPushButton*>(button);
+    const QRect caption = push ? captionRoom(push) : room;
+    const QRect ink = metrics.boundingRect(caption, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+    const QMargins slack = emptyEdges(button->font(), button->text());
+    const QRect across(caption.left(), room.top(), caption.width(), room.height());
+    out.append(measured(button, "text", button->text(), ink, across & faceOf(button), slack, room));
+}
+
+// The room a combo box's style gives the current entry: its edit field, beside the arrow.
+QRect editField(const QComboBox* combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.currentText = combo->currentText();
+    option.currentIcon = combo->itemIcon(combo->currentIndex());
+    option.iconSize = combo->iconSize();
+    option.subControls = QStyle::SC_All;
+    QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    if (!option.currentIcon.isNull())
+        field.setLeft(field.left() + option.iconSize.width() + 4);
+    return field;
 }
 
 void addCombo(QJsonArray& out, const QComboBox* combo)
@@ -274,10 +316,10 @@ void addCombo(QJsonArray& out, const QComboBox* combo)
             out.append(item);
             continue;
         }
-        // The current entry shares the box with the arrow.
-        const QRect room = combo->rect();
-        const QRect ink(0, (room.height() - size.height()) / 2, size.width() + 20, size.height());
-        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), room));
+        // The current entry is drawn from the left of the edit field, in its middle.
+        const QRect room = editField(combo);
+        const QRect ink(room.left(), room.top() + (room.height() - size.height()) / 2, size.width(), size.height());
+        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), combo->rect()));
     }
 }
 
