@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -168,8 +170,9 @@ QRect labelRoom(const QLabel* label)
     return room;
 }
 
-// Where a rich label's letters are: the text laid out as QLabel lays it out, at the room's width.
-QRect richInk(const QLabel* label, const QRect& room)
+// Where a rich label's letters are: the text laid out as QLabel lays it out, at the room's width;
+// underline: the lowest row its underlines reach, or -1.
+QRect richInk(const QLabel* label, const QRect& room, int* underline)
 {
     QTextDocument doc;
     doc.setDefaultFont(label->font());
@@ -190,6 +193,7 @@ QRect richInk(const QLabel* label, const QRect& room)
     else if (label->alignment() & Qt::AlignBottom)
         top = std::max(room.height() - height, 0.0);
     QRectF ink;
+    qreal lowest = -1;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* lines = block.layout();
         const QPointF at = layout->blockBoundingRect(block).topLeft();
@@ -200,8 +204,14 @@ QRect richInk(const QLabel* label, const QRect& room)
             QRectF letters = line.naturalTextRect();
             letters.setHeight(line.ascent() + line.descent());
             ink |= letters.translated(at);
+            // A run's underline lies where its own font puts it, below the line's baseline.
+            for (const QGlyphRun& run : line.glyphRuns())
+                if (run.underline())
+                    lowest = std::max(lowest, at.y() + line.y() + line.ascent() + run.rawFont().underlinePosition() +
+                                                  run.rawFont().lineThickness());
         }
     }
+    *underline = lowest < 0 ? -1 : room.y() + qCeil(top + lowest) - 1;
     return ink.translated(room.x(), room.y() + top).toAlignedRect();
 }
 
@@ -213,9 +223,10 @@ void addLabel(QJsonArray& out, const QLabel* label)
                       (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     const QRect room = labelRoom(label);
     QRect ink;
+    int underline = -1;
     QString shown = label->text();
     if (rich) {
-        ink = richInk(label, room);
+        ink = richInk(label, room, &underline);
         QTextDocument doc;
         doc.setHtml(label->text());
         shown = doc.toPlainText();
@@ -227,7 +238,10 @@ void addLabel(QJsonArray& out, const QLabel* label)
     }
     if (ink.isEmpty())
         return;
-    out.append(measured(label, "text", label->text(), ink, room, emptyEdges(label->font(), shown)));
+    QMargins slack = emptyEdges(label->font(), shown);
+    if (underline >= 0)  // the underline is ink too
+        slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
+    out.append(measured(label, "text", label->text(), ink, room, slack));
 }
 
 // A button's face: a background picture of its style sheet repeats from its top left corner, so a
