@@ -56,6 +56,14 @@ PAGE_SCREENS = [
     ("summary_account", ["invoke CloudServicesPage setupCompleteInfo", "visible DSCPShortcutCheck_CheckBox false",
                          "show DeviceSetupCompletePage"]),
 ]
+# The access-point road's Wi-Fi boxes as Connect leaves them when the password or the network is missing.
+AP_BOX_SCREENS = [
+    ("ap_box_password_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordAutoWarning",
+                                 "invoke APModeDeviceToRouter pressAutoConnectButton"], ["close"]),
+    ("ap_box_network_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordManualWarning",
+                                "choose WirelessManualSecurity_ComboBox #1",
+                                "invoke APModeDeviceToRouter pressManualConnectButton"], ["close"]),
+]
 
 
 def popup_screens():
@@ -184,7 +192,7 @@ class LayoutCase(unittest.TestCase):
             self.road(w, code)
             self.sign_in(w, code)
             self.survey(w)
-            self.screens(w, code, PAGE_SCREENS + list(popup_screens()))
+            self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + AP_BOX_SCREENS)
         self.local_road(code)
         self.assertFalse(self.failures, "%d texts:\n%s" % (len(self.failures), "\n".join(self.failures)))
 
