@@ -5,9 +5,9 @@ page, the cloud page and a sign-in to an account with a long e-mail address; the
 shown alone (the access-point network page with its survey and Wi-Fi password box), the
 registered-camera summary, and every popup opened by its slot (through the harness's test library).
 A second wizard takes the local-only road without Internet: the setup page of a camera without a
-password and the device-only summary it leads to. No text may be cut by its
-room, its parents or the window, cover another text of its page or popup, or be English where the
-language translates it. Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
+password and the device-only summary it leads to. No text may be cut by its room, its parents or the
+window, cover another text of its page or popup, or be English where the language translates it.
+Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
 
@@ -132,7 +132,9 @@ class LayoutCase(unittest.TestCase):
         self.screens(w, code, [("launcher", []),
                                ("popup_Launcher_popupExit", ["invoke Launcher popupExit"],
                                 ["invoke Launcher pressMsgExitNoButton"])])
-        x, y, width, height = [t for t in w.texts() if t["name"] == "launcherSetupCamera_Button"][0]["rect"]
+        buttons = [t["rect"] for t in w.texts() if t["name"] == "launcherSetupCamera_Button"]
+        self.assertTrue(buttons, "the Launcher shows no \"Set up your camera\" button")
+        x, y, width, height = buttons[0]
         w.click(x + width // 2, y + height // 2)
 
     def sign_in(self, w, code):
