@@ -103,7 +103,7 @@ class ThirdParty(roads.CloudStep):
 
 
 def load_tests(loader, tests, pattern):
-    names = [n for n in dir(ThirdParty) if n.startswith("test_")]
+    names = [n for n in vars(ThirdParty) if n.startswith("test_")]
     return unittest.TestSuite(ThirdParty(name) for name in sorted(names))
 
 
