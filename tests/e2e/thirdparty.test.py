@@ -3,8 +3,8 @@
 on the service's sign-in and sign-up pages, one that knows the flow's state: (a) a picture of it
 answers 302 to the redirect address with the third party's token; (b) a frame of it asks for that
 address as a picture; (c) a frame of it sends the top frame there; (d) a frame of it sends the top
-frame to another host. Each time no device add goes out with the third party's token and the person
-signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
+frame to another host; (g) a frame of the service redirects to the third party's frame. Each
+time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
 and (f) a compressed sign-in page ends in the cloud failure popup.
 """
 
@@ -12,6 +12,7 @@ import importlib.util
 import os
 import time
 import unittest
+import urllib.parse
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 spec = importlib.util.spec_from_file_location("cloudroads", os.path.join(HERE, "cloud.test.py"))
@@ -78,6 +79,17 @@ class ThirdParty(roads.CloudStep):
     def test_d_frame_sends_the_top_frame_away(self):
         self.run_third_party(("frames", "frame?do=away"), "thirdparty_frame_away_typed.png")
         self.assertEqual([r for r in roads.jsonl(self.tp_record) if r.get("path") == "/tp/away"], [])
+
+    def test_g_cloud_frame_redirected_to_the_third_party(self):
+        frame = "https://%s/tp/frame?do=top&flow={flow}" % TP_HOST
+        self.set_control({"frames": ["https://%s/tp/bounce?to=%s" % (roads.API_HOST, urllib.parse.quote(frame, safe=""))]})
+        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.sign_in("ann@example.test", "secret1", "thirdparty_bounced_frame_typed.png")
+            self.assertNotIn(FAILED, w.log_text())
+            self.assert_registered(w)
+        self.assertEqual({r["status"] for r in self.requests("/tp/bounce")}, {302})
+        self.assertEqual([r for r in roads.jsonl(self.tp_record) if r.get("path") == "/tp/frame"], [])
 
     def test_e_refused_picture_flood(self):
         script = "for (var i = 0; i < %d; i++) new Image().src = 'http://%s/' + i + '.png';" % (FLOOD, TP_HOST)

@@ -47,7 +47,8 @@ private slots:
         QTest::addColumn<bool>("flowEnds");
         QTest::newRow("CloudWebPage: frame from another https host")
             << false << "https://widgets.example.org/tp/frame" << false << false;
-        QTest::newRow("CloudWebPage: frame from the cloud") << false << "https://api.olvaris.invalid/w" << true << false;
+        QTest::newRow("CloudWebPage: frame from the cloud")
+            << false << "https://api.olvaris.invalid/w" << true << false;
         QTest::newRow("CloudWebPage: page to another https host")
             << true << "https://widgets.example.org/tp/away" << false << true;
         QTest::newRow("CloudWebPage: page on the cloud") << true << "https://api.olvaris.invalid/next" << true << false;
@@ -76,12 +77,10 @@ private slots:
         const QString address = "'http://127.0.0.1:5979/?access_token=T&state=" + QString::fromLatin1(kSignIn) + "'";
         QTest::newRow("the page goes there") << "location.href = " + address << true;
         QTest::newRow("a picture of the page") << "new Image().src = " + address << false;
-        QTest::newRow("a picture of its frame") << "frames[0].eval(\"new Image().src = \" + JSON.stringify(" + address +
-                                                       "))"
-                                                << false;
-        QTest::newRow("a request of the page") << "var x = new XMLHttpRequest(); x.open('GET', " + address +
-                                                      "); x.send();"
-                                               << false;
+        QTest::newRow("a picture of its frame")
+            << "frames[0].eval(\"new Image().src = \" + JSON.stringify(" + address + "))" << false;
+        QTest::newRow("a request of the page")
+            << "var x = new XMLHttpRequest(); x.open('GET', " + address + "); x.send();" << false;
     }
 
     void redirectFromTheView()
@@ -127,6 +126,8 @@ private slots:
         QTest::newRow("a frame made later")
             << "var f = document.createElement('iframe'); document.body.appendChild(f);"
                " typeof f.contentWindow.WebSocket + typeof f.contentWindow.Worker + 'undefined'";
+        QTest::newRow("the window's prototype")
+            << "var p = Object.getPrototypeOf(window); typeof p.WebSocket + typeof p.Worker + typeof p.SharedWorker";
         QTest::newRow("put back") << "delete window.WebSocket; window.WebSocket = 1;"
                                      " typeof WebSocket + 'undefined' + 'undefined'";
     }

@@ -145,7 +145,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
                   ("GET", "/me/user/add_dialog"): self.add_dialog, ("POST", "/signup"): self.signup,
                   ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info,
                   ("GET", "/openapi/"): self.openapi, ("GET", "/tp/picture"): self.tp_picture,
-                  ("GET", "/tp/frame"): self.tp_frame, ("GET", "/tp/away"): self.tp_away}
+                  ("GET", "/tp/frame"): self.tp_frame, ("GET", "/tp/away"): self.tp_away,
+                  ("GET", "/tp/bounce"): self.tp_bounce}
         route = routes.get((method, path))
         if path in self.service.control().get("hang", []):
             entry["status"] = "hung"
@@ -338,6 +339,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                    "away": "top.location = 'https://' + location.host + '/tp/away';"}
         text = "<html><body><script>%s</script></body></html>" % scripts.get(query.get("do"), "")
         return self.send(200, text, "text/html; charset=utf-8")
+
+    def tp_bounce(self, query, _raw, _body):
+        return self.send(302, b"", "text/html", {"Location": query.get("to", "/")})
 
     def tp_away(self, _query, _raw, _body):
         return self.send(200, "<html><body><h3>Somewhere else</h3></body></html>", "text/html; charset=utf-8")
