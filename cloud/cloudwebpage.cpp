@@ -33,7 +33,7 @@ CloudSite::Start startOf(QWebPage::NavigationType type)
 CloudWebPage::CloudWebPage(QObject* parent)
     : QWebPage(parent)
 {
-    withoutSockets(mainFrame());
+    // The main frame too: the page makes it when it is first asked for.
     connect(this, &QWebPage::frameCreated, this, &CloudWebPage::withoutSockets);
 }
 
@@ -56,8 +56,9 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
         manager->noteNavigation(frame, url);
     if (load == CloudSite::Load::Answer && manager)
         manager->expectRedirect(frame, url);
-    // The cloud service's own 3xx to the redirect address, already noted by the manager.
-    if (load != CloudSite::Load::Refuse || (main && manager && manager->expects(frame, url)))
+    // The redirect address only as the manager expects it: led there by the page or by the
+    // cloud service's own 3xx.
+    if (load == CloudSite::Load::Send || (main && manager && manager->expects(frame, url)))
         return true;
     CloudSite::logRefusal(
         main ? "Page not loaded, not the cloud service over https" : "Frame not loaded, not the cloud service", url);
