@@ -3,8 +3,9 @@ language a fresh wizard starts in that language (config.xml) in the lab: welcome
 licence, the guide in its states, discovery with one camera, the setup page; then every other page
 shown alone, the completion page with the device summary and with the registered-camera summary,
 and every popup opened by its slot (through the harness's test library). No text may be cut by its
-room, its parents or the window, cover another text of its page or popup, or be English where the
-language translates it. Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
+room, its parents or the window, cover another text of its page or popup, be English where the
+language translates it, or break its lines where a reader would not (screentexts.broken_lines).
+Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
 
@@ -15,7 +16,7 @@ import unittest
 
 from wizard import (BUILD_DIR, CAMERA_LISTED, CAMERA_ROWS, GUIDE_NEXT, GUIDE_SKIP, LICENCE_SHOWN, SOURCE_DIR,
                     WELCOME_START, Wizard, catalogue_of, online_lab, start_camsim)
-from screentexts import POPUPS, clipped, describe, english_left, translations
+from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 CAMERA = {"mac": "00:11:22:AA:BB:27", "model": "VKC-6100", "name": "Porch", "dcpVersion": "2.3", "registered": "0",
@@ -74,6 +75,7 @@ class LayoutCase(unittest.TestCase):
         """Adds what is wrong on the screen, once a language (the page under a popup shows again)."""
         found = ["English left: " + line for line in english_left(texts, self.table, code)]
         found += [describe(item) for item in texts if clipped(item)]
+        found += line_breaks(texts, code)
         for fault in found:
             if fault not in self.seen:
                 self.seen.add(fault)
