@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>无法保存无线设置。请&lt;br&gt;重试。</translation>
+        <translation>无法保存无线设置。&lt;br&gt;请重试。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>向导无法与摄像机通信。请按照&lt;br&gt;说明重试。</translation>
+        <translation>向导无法与摄像机通信。&lt;br&gt;请按照说明重试。</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1770,7 +1770,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>在摄像机通电的状态下，用拉直的回形针按住摄像机上的重置按钮至少 10 秒。重置摄像机后，单击“重新开始”再次启动设置向导。&lt;br&gt;</translation>
+        <translation>在摄像机通电的状态下，用拉直的回形针按住摄像机上的重置按钮至少 10 秒。&lt;br&gt;重置摄像机后，单击“重新开始”再次启动设置向导。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次，或单击&lt;b&gt;仅&lt;br&gt;本地&lt;/b&gt;将摄像机设置为仅供本地查看。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次，&lt;br&gt;或单击&lt;b&gt;仅本地&lt;/b&gt;将摄像机设置为仅供本地查看。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>無法儲存無線設定。請&lt;br&gt;再試一次。</translation>
+        <translation>無法儲存無線設定。&lt;br&gt;請再試一次。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>精靈無法與攝影機通訊。請依照&lt;br&gt;說明再試一次。</translation>
+        <translation>精靈無法與攝影機通訊。&lt;br&gt;請依照說明再試一次。</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次，或按一下&lt;b&gt;僅限&lt;br&gt;本機&lt;/b&gt;將攝影機設定為僅供本機觀看。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次，&lt;br&gt;或按一下&lt;b&gt;僅限本機&lt;/b&gt;將攝影機設定為僅供本機觀看。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
