@@ -698,12 +698,12 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kameru sledovat kdykoli a odkudkoli prostřednictvím webu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>kameru sledovat kdykoli a odkudkoli prostřednictvím webu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>nebo některé z &lt;a href=&apos;%1/apps&apos;&gt;%2mobilních aplikací&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; stačí se&lt;br&gt;</translation>
+        <translation>nebo některé z &lt;a href=&apos;%1/apps&apos;&gt;%2mobilních aplikací&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; stačí se </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; stáhnete aktualizaci znovu, nebo nejnovější verzi průvodce nastavením stáhněte ručně z adresy %1.&lt;br&gt;</translation>
+        <translation>Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; stáhnete aktualizaci znovu, nebo nejnovější verzi průvodce nastavením stáhněte ručně z adresy&lt;br&gt;%1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>kamera er nu registreret hos &lt;br&gt;</translation>
+        <translation>kamera er nu registreret hos </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris og klar til brug. Du kan nu se dit kamera&lt;br&gt;</translation>
+        <translation>olvaris og klar til brug. Du kan nu se dit kamera </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>webstedet eller en af &lt;a href=&apos;%1/apps&apos;&gt;%2mobilapps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Log&lt;br&gt;</translation>
+        <translation>webstedet eller en af &lt;a href=&apos;%1/apps&apos;&gt;%2mobilapps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Log </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>blot ind med e-mailadressen ovenfor og den&lt;br&gt;</translation>
+        <translation>blot ind med e-mailadressen ovenfor og den </translation>
     </message>
     <message>
         <location line="+0"/>

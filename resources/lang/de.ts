@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>Kamera ist jetzt bei olvaris registriert&lt;br&gt;</translation>
+        <translation>Kamera ist jetzt bei olvaris registriert </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>und einsatzbereit. Sie können Ihre Kamera jetzt&lt;br&gt;</translation>
+        <translation>und einsatzbereit. Sie können Ihre Kamera jetzt </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>jederzeit und überall über die &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>jederzeit und überall über die &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen.&lt;br&gt;Melden Sie </translation>
+        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen. Melden Sie </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>sich einfach mit der obigen E-Mail-Adresse und dem&lt;br&gt;</translation>
+        <translation>sich einfach mit der obigen E-Mail-Adresse und dem </translation>
     </message>
     <message>
         <location line="+0"/>

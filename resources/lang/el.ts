@@ -693,12 +693,12 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris και είναι έτοιμη για χρήση.&lt;br&gt;Μπορείτε να βλέπετε </translation>
+        <translation>olvaris και είναι έτοιμη για χρήση. Μπορείτε να βλέπετε </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>την κάμερα από παντού, οποτεδήποτε, μέσω του ιστότοπου &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>την κάμερα από παντού, οποτεδήποτε, μέσω του ιστότοπου &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -708,7 +708,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>χρησιμοποιήστε το παραπάνω e-mail και τον κωδικό&lt;br&gt;</translation>
+        <translation>χρησιμοποιήστε το παραπάνω e-mail και τον κωδικό </translation>
     </message>
     <message>
         <location line="+0"/>

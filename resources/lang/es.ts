@@ -688,12 +688,12 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>ya está registrada en &lt;br&gt;</translation>
+        <translation>ya está registrada en </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris y lista para usar. Ahora puede ver su&lt;br&gt;</translation>
+        <translation>olvaris y lista para usar. Ahora puede ver su </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -703,12 +703,12 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>o de una de las &lt;a href=&apos;%1/apps&apos;&gt;%2aplicaciones móviles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; solo tiene que&lt;br&gt;</translation>
+        <translation>o de una de las &lt;a href=&apos;%1/apps&apos;&gt;%2aplicaciones móviles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; solo tiene que </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>utilizar la dirección de correo electrónico anterior y la contraseña&lt;br&gt;</translation>
+        <translation>utilizar la dirección de correo electrónico anterior y la contraseña </translation>
     </message>
     <message>
         <location line="+0"/>

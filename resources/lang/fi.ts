@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>on nyt rekisteröity &lt;br&gt;</translation>
+        <translation>on nyt rekisteröity </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris-palveluun ja valmis käyttöön. Voit nyt katsella&lt;br&gt;</translation>
+        <translation>olvaris-palveluun ja valmis käyttöön. Voit nyt katsella </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kameraasi missä ja milloin tahansa &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>kameraasi missä ja milloin tahansa &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>sivustolla tai &lt;a href=&apos;%1/apps&apos;&gt;%2mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Kirjaudu&lt;br&gt;</translation>
+        <translation>sivustolla tai &lt;a href=&apos;%1/apps&apos;&gt;%2mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Kirjaudu </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>sisään yllä olevalla sähköpostiosoitteella ja&lt;br&gt;</translation>
+        <translation>sisään yllä olevalla sähköpostiosoitteella ja </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta %1.&lt;br&gt;</translation>
+        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt;%1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -693,22 +693,22 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>d&apos;olvaris et prête à l&apos;emploi.&lt;br&gt;Vous pouvez maintenant voir </translation>
+        <translation>d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>votre caméra partout et à tout moment sur le site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>votre caméra partout et à tout moment sur le site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&#xa0;; il&lt;br&gt;</translation>
+        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ; il </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe&lt;br&gt;</translation>
+        <translation>suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe </translation>
     </message>
     <message>
         <location line="+0"/>

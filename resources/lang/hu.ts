@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>kamerája regisztrálva lett az &lt;br&gt;</translation>
+        <translation>kamerája regisztrálva lett az </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris szolgáltatásban, és használatra kész. Kameráját mostantól&lt;br&gt;</translation>
+        <translation>olvaris szolgáltatásban, és használatra kész. Kameráját mostantól </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>bárhonnan, bármikor megtekintheti az &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>bárhonnan, bármikor megtekintheti az &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>webhelyen vagy valamelyik &lt;a href=&apos;%1/apps&apos;&gt;%2mobilalkalmazásban&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. A bejelentkezéshez&lt;br&gt;</translation>
+        <translation>webhelyen vagy valamelyik &lt;a href=&apos;%1/apps&apos;&gt;%2mobilalkalmazásban&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. A bejelentkezéshez </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>használja a fenti e-mail-címet és az Ön által&lt;br&gt;</translation>
+        <translation>használja a fenti e-mail-címet és az Ön által </translation>
     </message>
     <message>
         <location line="+0"/>

@@ -688,7 +688,7 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>è ora registrata su &lt;br&gt;</translation>
+        <translation>è ora registrata su </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -703,7 +703,7 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>o una delle &lt;a href=&apos;%1/apps&apos;&gt;%2app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; è sufficiente&lt;br&gt;</translation>
+        <translation>o una delle &lt;a href=&apos;%1/apps&apos;&gt;%2app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; è sufficiente </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selezionare un'altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l'installazione guidata e andare su %1 per scaricare manualmente l'ultima versione dell'installazione guidata.</translation>
+        <translation>Selezionare un'altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l'installazione guidata e andare su&lt;br&gt;%1 per scaricare manualmente l'ultima versione dell'installazione guidata.</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -698,12 +698,12 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>これで、&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>これで、&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>Web サイトまたは&lt;a href=&apos;%1/apps&apos;&gt;%2モバイルアプリ&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;から、いつでもどこでもカメラの映像を見ることができます。&lt;br&gt;</translation>
+        <translation>Web サイトまたは&lt;br&gt;&lt;a href=&apos;%1/apps&apos;&gt;%2モバイルアプリ&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;から、いつでもどこでも&lt;br&gt;カメラの映像を見ることができます。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1130,7 +1130,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>カメラの名前と&lt;br&gt;パスワードを設定してください</translation>
+        <translation>カメラの名前とパスワードを&lt;br&gt;設定してください</translation>
     </message>
     <message>
         <location line="+11"/>

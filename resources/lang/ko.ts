@@ -693,17 +693,17 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris에 등록되어 사용할 준비가 되었습니다. 이제&lt;br&gt;</translation>
+        <translation>olvaris에 등록되어 사용할 준비가 되었습니다.&lt;br&gt;이제 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>웹사이트나 &lt;a href=&apos;%1/apps&apos;&gt;%2모바일 앱&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;에서 언제 어디서나 카메라를 볼 수 있습니다.&lt;br&gt;</translation>
+        <translation>웹사이트나 &lt;a href=&apos;%1/apps&apos;&gt;%2모바일 앱&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;에서&lt;br&gt;언제 어디서나 카메라를 볼 수 있습니다.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1130,7 +1130,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>카메라의 이름과&lt;br&gt;비밀번호를 설정하세요</translation>
+        <translation>카메라의 이름과 비밀번호를&lt;br&gt;설정하세요</translation>
     </message>
     <message>
         <location line="+11"/>

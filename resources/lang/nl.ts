@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>camera is nu geregistreerd bij &lt;br&gt;</translation>
+        <translation>camera is nu geregistreerd bij </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris en klaar voor gebruik. U kunt uw camera nu&lt;br&gt;</translation>
+        <translation>olvaris en klaar voor gebruik. U kunt uw camera nu </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>altijd en overal bekijken via de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>altijd en overal bekijken via de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>website of een van de &lt;a href=&apos;%1/apps&apos;&gt;%2mobiele apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Meld u&lt;br&gt;</translation>
+        <translation>website of een van de &lt;a href=&apos;%1/apps&apos;&gt;%2mobiele apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Meld u </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>eenvoudig aan met het bovenstaande e-mailadres en het&lt;br&gt;</translation>
+        <translation>eenvoudig aan met het bovenstaande e-mailadres en het </translation>
     </message>
     <message>
         <location line="+0"/>

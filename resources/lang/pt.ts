@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>está agora registada no &lt;br&gt;</translation>
+        <translation>está agora registada no </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris e pronta a utilizar. Já pode ver a sua&lt;br&gt;</translation>
+        <translation>olvaris e pronta a utilizar. Já pode ver a sua </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>câmara em qualquer lugar e a qualquer hora através do site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>câmara em qualquer lugar e a qualquer hora através do site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou de uma das &lt;a href=&apos;%1/apps&apos;&gt;%2aplicações móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta&lt;br&gt;</translation>
+        <translation>ou de uma das &lt;a href=&apos;%1/apps&apos;&gt;%2aplicações móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>utilizar o endereço de e-mail acima e a palavra-passe&lt;br&gt;</translation>
+        <translation>utilizar o endereço de e-mail acima e a palavra-passe </translation>
     </message>
     <message>
         <location line="+0"/>

@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>agora está registrada no &lt;br&gt;</translation>
+        <translation>agora está registrada no </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris e pronta para uso. Agora você pode ver sua&lt;br&gt;</translation>
+        <translation>olvaris e pronta para uso. Agora você pode ver sua </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>câmera a qualquer hora e em qualquer lugar pelo site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>câmera a qualquer hora e em qualquer lugar pelo site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou por um dos &lt;a href=&apos;%1/apps&apos;&gt;%2aplicativos móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta&lt;br&gt;</translation>
+        <translation>ou por um dos &lt;a href=&apos;%1/apps&apos;&gt;%2aplicativos móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>usar o endereço de e-mail acima e a senha&lt;br&gt;</translation>
+        <translation>usar o endereço de e-mail acima e a senha </translation>
     </message>
     <message>
         <location line="+0"/>

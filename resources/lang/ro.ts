@@ -688,7 +688,7 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>este acum înregistrată la &lt;br&gt;</translation>
+        <translation>este acum înregistrată la </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -703,12 +703,12 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>sau printr-una dintre &lt;a href=&apos;%1/apps&apos;&gt;%2aplicațiile mobile&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; trebuie doar să&lt;br&gt;</translation>
+        <translation>sau printr-una dintre &lt;a href=&apos;%1/apps&apos;&gt;%2aplicațiile mobile&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; trebuie doar să </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>utilizați adresa de e-mail de mai sus și parola&lt;br&gt;</translation>
+        <translation>utilizați adresa de e-mail de mai sus și parola </translation>
     </message>
     <message>
         <location line="+0"/>

@@ -698,17 +698,17 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kamere kadar koli in od koder koli ogledate na spletnem mestu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>kamere kadar koli in od koder koli ogledate na spletnem mestu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ali v eni od &lt;a href=&apos;%1/apps&apos;&gt;%2mobilnih aplikacij&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; za prijavo&lt;br&gt;</translation>
+        <translation>ali v eni od &lt;a href=&apos;%1/apps&apos;&gt;%2mobilnih aplikacij&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; za prijavo </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>uporabite zgornji e-poštni naslov in geslo,&lt;br&gt;</translation>
+        <translation>uporabite zgornji e-poštni naslov in geslo, </translation>
     </message>
     <message>
         <location line="+0"/>
