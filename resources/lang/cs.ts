@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Nastavení bezdrátové sítě se nepodařilo uložit. Zkuste to&lt;br&gt;znovu.</translation>
+        <translation>Nastavení bezdrátové sítě se nepodařilo uložit.&lt;br&gt;Zkuste to znovu.</translation>
     </message>
     <message>
         <location line="+2"/>

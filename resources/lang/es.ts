@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>No se pudo guardar la configuración inalámbrica. Inténtelo&lt;br&gt;de nuevo.</translation>
+        <translation>No se pudo guardar la configuración inalámbrica.&lt;br&gt;Inténtelo de nuevo.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Bežične postavke nije moguće spremiti. Pokušajte&lt;br&gt;ponovno.</translation>
+        <translation>Bežične postavke nije moguće spremiti.&lt;br&gt;Pokušajte ponovno.</translation>
     </message>
     <message>
         <location line="+2"/>

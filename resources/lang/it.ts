@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Il computer deve essere connesso a Internet. Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per&lt;br&gt;riprovare.</translation>
+        <translation>Il computer deve essere connesso a Internet.&lt;br&gt;Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per riprovare.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Nie można zapisać ustawień sieci bezprzewodowej. Spróbuj&lt;br&gt;ponownie.</translation>
+        <translation>Nie można zapisać ustawień sieci bezprzewodowej.&lt;br&gt;Spróbuj ponownie.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Komputer musi być połączony z Internetem. Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby&lt;br&gt;spróbować ponownie.</translation>
+        <translation>Komputer musi być połączony z Internetem.&lt;br&gt;Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby spróbować ponownie.</translation>
     </message>
     <message>
         <location line="+3"/>

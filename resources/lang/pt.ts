@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Não foi possível guardar as definições da rede sem fios. Tente&lt;br&gt;novamente.</translation>
+        <translation>Não foi possível guardar as definições da rede sem fios.&lt;br&gt;Tente novamente.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>O computador tem de estar ligado à Internet. Clique em &lt;b&gt;Repetir&lt;/b&gt; para&lt;br&gt;tentar novamente.</translation>
+        <translation>O computador tem de estar ligado à Internet.&lt;br&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente.</translation>
     </message>
     <message>
         <location line="+3"/>

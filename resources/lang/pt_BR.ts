@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Não foi possível salvar as configurações da rede sem fio. Tente&lt;br&gt;novamente.</translation>
+        <translation>Não foi possível salvar as configurações da rede sem fio.&lt;br&gt;Tente novamente.</translation>
     </message>
     <message>
         <location line="+2"/>

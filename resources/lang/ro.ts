@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Nu s-au putut salva setările wireless. Încercați&lt;br&gt;din nou.</translation>
+        <translation>Nu s-au putut salva setările wireless.&lt;br&gt;Încercați din nou.</translation>
     </message>
     <message>
         <location line="+2"/>

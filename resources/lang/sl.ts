@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Brezžičnih nastavitev ni bilo mogoče shraniti. Poskusite&lt;br&gt;znova.</translation>
+        <translation>Brezžičnih nastavitev ni bilo mogoče shraniti.&lt;br&gt;Poskusite znova.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Računalnik mora biti povezan z internetom. Kliknite &lt;b&gt;Poskusi&amp;nbsp;znova&lt;/b&gt; za&lt;br&gt;ponovni poskus.</translation>
+        <translation>Računalnik mora biti povezan z internetom.&lt;br&gt;Kliknite &lt;b&gt;Poskusi&amp;nbsp;znova&lt;/b&gt; za ponovni poskus.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>计算机需要连接到 Internet。您可以单击&lt;b&gt;重试&lt;/b&gt;&lt;br&gt;再试一次。</translation>
+        <translation>计算机需要连接到 Internet。&lt;br&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>请选择其他保存文件夹，或单击&lt;b&gt;退出&lt;/b&gt;关闭设置向导，&lt;br&gt;然后访问 %1 手动下载最新版本的&lt;br&gt;设置向导。</translation>
+        <translation>请选择其他保存文件夹，或单击&lt;b&gt;退出&lt;/b&gt;关闭设置向导，&lt;br&gt;然后访问 %1&lt;br&gt;手动下载最新版本的设置向导。</translation>
     </message>
     <message>
         <location line="+4"/>

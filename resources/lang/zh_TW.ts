@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>電腦必須連線到網際網路。您可以按一下&lt;b&gt;重試&lt;/b&gt;&lt;br&gt;再試一次。</translation>
+        <translation>電腦必須連線到網際網路。&lt;br&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>請選擇其他儲存資料夾，或按一下&lt;b&gt;結束&lt;/b&gt;關閉設定精靈，&lt;br&gt;然後前往 %1 手動下載最新版本的&lt;br&gt;設定精靈。</translation>
+        <translation>請選擇其他儲存資料夾，或按一下&lt;b&gt;結束&lt;/b&gt;關閉設定精靈，&lt;br&gt;然後前往 %1&lt;br&gt;手動下載最新版本的設定精靈。</translation>
     </message>
     <message>
         <location line="+4"/>
