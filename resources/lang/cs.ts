@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Počítač musí být připojen k internetu. Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt;&lt;br&gt;to zkusíte znovu.</translation>
+        <translation>Počítač musí být připojen k internetu.&lt;br&gt;Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; to zkusíte znovu.</translation>
     </message>
     <message>
         <location line="+3"/>

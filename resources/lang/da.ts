@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Computeren skal have forbindelse til internettet. Klik på &lt;b&gt;Prøv&amp;nbsp;igen&lt;/b&gt; for&lt;br&gt;at prøve igen.</translation>
+        <translation>Computeren skal have forbindelse til internettet.&lt;br&gt;Klik på &lt;b&gt;Prøv&amp;nbsp;igen&lt;/b&gt; for at prøve igen.</translation>
     </message>
     <message>
         <location line="+3"/>

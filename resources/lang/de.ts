@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Ihr Computer muss mit dem Internet verbunden sein. Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu versuchen.</translation>
+        <translation>Ihr Computer muss mit dem Internet verbunden sein.&lt;br&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet. Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά.</translation>
+        <translation>Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet.&lt;br&gt;Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά.</translation>
     </message>
     <message>
         <location line="+3"/>

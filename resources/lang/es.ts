@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Su ordenador debe estar conectado a Internet. Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para intentarlo de nuevo.</translation>
+        <translation>Su ordenador debe estar conectado a Internet.&lt;br&gt;Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para intentarlo de nuevo.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Tietokoneen on oltava yhteydessä Internetiin. Voit yrittää uudelleen&lt;br&gt;valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt;.</translation>
+        <translation>Tietokoneen on oltava yhteydessä Internetiin.&lt;br&gt;Voit yrittää uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt;.</translation>
     </message>
     <message>
         <location line="+3"/>

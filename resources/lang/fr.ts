@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Votre ordinateur doit être connecté à Internet. Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau.</translation>
+        <translation>Votre ordinateur doit être connecté à Internet.&lt;br&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau.</translation>
     </message>
     <message>
         <location line="+3"/>

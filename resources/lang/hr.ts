@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Računalo mora biti povezano s internetom. Kliknite &lt;b&gt;Pokušaj&amp;nbsp;ponovno&lt;/b&gt;&lt;br&gt;za novi pokušaj.</translation>
+        <translation>Računalo mora biti povezano s internetom.&lt;br&gt;Kliknite &lt;b&gt;Pokušaj&amp;nbsp;ponovno&lt;/b&gt; za novi pokušaj.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>A számítógépnek csatlakoznia kell az internethez. Az &lt;b&gt;Újra&lt;/b&gt; gombra kattintva újra próbálkozhat.</translation>
+        <translation>A számítógépnek csatlakoznia kell az internethez.&lt;br&gt;Az &lt;b&gt;Újra&lt;/b&gt; gombra kattintva újra próbálkozhat.</translation>
     </message>
     <message>
         <location line="+3"/>

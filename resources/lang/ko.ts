@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>컴퓨터가 인터넷에 연결되어 있어야 합니다. &lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여&lt;br&gt;다시 시도할 수 있습니다.</translation>
+        <translation>컴퓨터가 인터넷에 연결되어 있어야 합니다.&lt;br&gt;&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 다시 시도할 수 있습니다.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Uw computer moet met internet zijn verbonden. Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om het nogmaals te proberen.</translation>
+        <translation>Uw computer moet met internet zijn verbonden.&lt;br&gt;Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om het nogmaals te proberen.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Datamaskinen må være koblet til Internett. Klikk på &lt;b&gt;Prøv&amp;nbsp;igjen&lt;/b&gt; for&lt;br&gt;å prøve på nytt.</translation>
+        <translation>Datamaskinen må være koblet til Internett.&lt;br&gt;Klikk på &lt;b&gt;Prøv&amp;nbsp;igjen&lt;/b&gt; for å prøve på nytt.</translation>
     </message>
     <message>
         <location line="+3"/>

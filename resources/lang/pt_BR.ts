@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>O computador precisa estar conectado à Internet. Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente.</translation>
+        <translation>O computador precisa estar conectado à Internet.&lt;br&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente.</translation>
     </message>
     <message>
         <location line="+3"/>

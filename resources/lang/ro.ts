@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Computerul trebuie să fie conectat la Internet. Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a încerca din nou.</translation>
+        <translation>Computerul trebuie să fie conectat la Internet.&lt;br&gt;Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a încerca din nou.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Компьютер должен быть подключён к Интернету. Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку.</translation>
+        <translation>Компьютер должен быть подключён к Интернету.&lt;br&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Datorn måste vara ansluten till internet. Klicka på &lt;b&gt;Försök&amp;nbsp;igen&lt;/b&gt; för&lt;br&gt;att göra ett nytt försök.</translation>
+        <translation>Datorn måste vara ansluten till internet.&lt;br&gt;Klicka på &lt;b&gt;Försök&amp;nbsp;igen&lt;/b&gt; för att göra ett nytt försök.</translation>
     </message>
     <message>
         <location line="+3"/>
