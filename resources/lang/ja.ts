@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに&lt;br&gt;接続されていることを確認してください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、ウィザードをもう一度実行してください。</translation>
+        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに&lt;br&gt;接続されていることを確認してください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、&lt;br&gt;ウィザードをもう一度実行してください。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>ご登録のメールアドレスに確認メールを送信しました。7 日以内にメール内の&lt;br&gt;リンクをクリックして、アカウントを確認してください。</translation>
+        <translation>ご登録のメールアドレスに確認メールを送信しました。&lt;br&gt;7 日以内にメール内のリンクをクリックして、アカウントを確認してください。</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;br&gt;&lt;b&gt;ローカルのみ&lt;/b&gt;をクリックしてカメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;br&gt;&lt;b&gt;ローカルのみ&lt;/b&gt;をクリックして&lt;br&gt;カメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>

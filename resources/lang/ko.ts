@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>인증 메일이 회원님의 이메일 주소로 발송되었습니다. 7일 이내에 메일의&lt;br&gt;링크를 클릭하여 계정을 인증하세요.</translation>
+        <translation>인증 메일이 회원님의 이메일 주소로 발송되었습니다.&lt;br&gt;7일 이내에 메일의 링크를 클릭하여 계정을 인증하세요.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -668,7 +668,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>이 단계를 건너뛰면 olvaris&lt;br&gt;서비스를 이용하여 카메라를&lt;br&gt;원격으로 볼 수 없습니다.</translation>
+        <translation>이 단계를 건너뛰면&lt;br&gt;olvaris 서비스를 이용하여 카메라를&lt;br&gt;원격으로 볼 수 없습니다.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1854,7 +1854,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>이 카메라를 로컬 보기 전용으로&lt;br&gt; 설정하면 olvaris 서비스를 이용하여&lt;br&gt; 카메라를 원격으로 볼 수 없습니다.&lt;br&gt;&lt;br&gt;이 기능을 사용하려면 마법사를&lt;br&gt;실행하기 전에 인터넷에 연결되어&lt;br&gt;있는지 확인하세요.</translation>
+        <translation>이 카메라를 로컬 보기 전용으로&lt;br&gt; 설정하면 olvaris 서비스를 이용하여&lt;br&gt; 카메라를 원격으로 볼 수 없습니다.&lt;br&gt;&lt;br&gt;이 기능을 사용하려면 마법사를&lt;br&gt;실행하기 전에 인터넷에&lt;br&gt;연결되어 있는지 확인하세요.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>웹 브라우저 창이 열려 있거나 다른 설정 마법사가 실행 중일 수&lt;br&gt;있습니다. 이 프로그램을 열기 전에 웹 브라우저와 실행 중인&lt;br&gt;설정 마법사를 모두 닫으세요.</translation>
+        <translation>웹 브라우저 창이 열려 있거나&lt;br&gt;다른 설정 마법사가 실행 중일 수 있습니다.&lt;br&gt;이 프로그램을 열기 전에 웹 브라우저와&lt;br&gt;실행 중인 설정 마법사를 모두 닫으세요.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2072,7 +2072,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation>최신 설정 마법사를 다운로드했습니다. [확인]을 클릭하면 이 마법사를 닫고 새 마법사를 실행합니다.</translation>
+        <translation>최신 설정 마법사를 다운로드했습니다.&lt;br&gt;[확인]을 클릭하면 이 마법사를 닫고 새 마법사를 실행합니다.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>验证邮件已发送到您的电子邮件地址。请在 7 天内单击&lt;br&gt;邮件中的链接，以验证您的帐户。</translation>
+        <translation>验证邮件已发送到您的电子邮件地址。&lt;br&gt;请在 7 天内单击邮件中的链接，以验证您的帐户。</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1549,7 +1549,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>摄像机无法连接到您的 Wi-Fi 网络。&lt;br&gt;请将网线重新连接到摄像机，&lt;br&gt;然后单击“确定”重新设置&lt;br&gt;无线连接。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>摄像机无法连接到您的 Wi-Fi 网络。&lt;br&gt;请将网线重新连接到摄像机，&lt;br&gt;然后单击“确定”&lt;br&gt;重新设置无线连接。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>请单击“扫描”重新搜索，或单击“上一步”检查&lt;br&gt;连接设置。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>请单击“扫描”重新搜索，&lt;br&gt;或单击“上一步”检查连接设置。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>

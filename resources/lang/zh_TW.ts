@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>驗證郵件已寄到您的電子郵件地址。請在 7 天內按一下&lt;br&gt;郵件中的連結，以驗證您的帳戶。</translation>
+        <translation>驗證郵件已寄到您的電子郵件地址。&lt;br&gt;請在 7 天內按一下郵件中的連結，以驗證您的帳戶。</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1549,7 +1549,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>攝影機無法連線到您的 Wi-Fi 網路。&lt;br&gt;請將網路線重新連接到攝影機，&lt;br&gt;然後按一下「確定」重新設定&lt;br&gt;無線連線。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>攝影機無法連線到您的 Wi-Fi 網路。&lt;br&gt;請將網路線重新連接到攝影機，&lt;br&gt;然後按一下「確定」&lt;br&gt;重新設定無線連線。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>請按一下「掃描」重新搜尋，或按一下「上一步」檢查&lt;br&gt;連線設定。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>請按一下「掃描」重新搜尋，&lt;br&gt;或按一下「上一步」檢查連線設定。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
