@@ -104,7 +104,7 @@ def letters(text):
 def broken_lines(item):
     """How a label's drawn lines (as the test library lays them out) break where a reader would not:
     a bold name split over lines, or alone on a line among the text's other lines; a line holding one
-    CJK character and its punctuation."""
+    CJK character and its punctuation, or punctuation only."""
     lines = item.get("lines") or []
     faults = []
     for run in item.get("bold", []):
@@ -115,7 +115,8 @@ def broken_lines(item):
         elif at and at[0] > 0 and not letters(lines[at[0]].replace(name, "")):
             faults.append("bold %r alone on line %d" % (name, at[0]))
     for index, line in enumerate(lines):
-        if len(lines) > 1 and len(letters(line)) == 1 and CJK.search(line):
+        alone = len(letters(line))
+        if len(lines) > 1 and line.strip() and (alone == 0 or alone == 1 and CJK.search(line)):
             faults.append("line %d holds only %r" % (index, line))
     return ["%s lines %r: %s" % (item["name"], lines, fault) for fault in faults]
 
