@@ -2,8 +2,9 @@
 // watches its working folder for "textdump.request" and runs the request's commands: write the
 // texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
 // lays them out, a label's drawn lines and bold runs, and whether they are cut by their room, their
-// parents or the window, or cover another text of the same popup or window), call a page's slot (a popup), show a page, close the
-// popups, choose a list's entry, show or hide a widget. Then it removes the request.
+// parents or the window, or cover another text of the same popup or window), call a page's slot
+// (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
+// removes the request.
 
 #include <algorithm>
 
