@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Nastavení bezdrátové sítě se nepodařilo uložit. Zkuste to&lt;br&gt;znovu.</translation>
+        <translation>Nastavení bezdrátové sítě se nepodařilo uložit.&lt;br&gt;Zkuste to znovu.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Počítač musí být připojen k internetu. Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt;&lt;br&gt;to zkusíte znovu.</translation>
+        <translation>Počítač musí být připojen k internetu.&lt;br&gt;Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; to zkusíte znovu.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Ověřte, že je počítač připojen ke stejné síti Wi-Fi jako&lt;br&gt;kamera.&lt;br&gt;Pokud se stále nemůžete připojit, zkuste kameru resetovat a spustit průvodce znovu.</translation>
+        <translation>Ověřte, že je počítač připojen ke stejné síti Wi-Fi jako kamera.&lt;br&gt;Pokud se stále nemůžete připojit, zkuste kameru resetovat a spustit průvodce znovu.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Na vaši e-mailovou adresu byl odeslán ověřovací e-mail. Do 7 dnů klikněte&lt;br&gt;na odkaz v e-mailu a ověřte tak svůj účet.</translation>
+        <translation>Na vaši e-mailovou adresu byl odeslán ověřovací e-mail. Do 7 dnů klikněte na odkaz v e-mailu a ověřte tak svůj účet.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>je nyní zaregistrována&lt;br&gt;ve službě </translation>
+        <translation>je nyní zaregistrována ve službě </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris a je připravena k použití. Nyní&lt;br&gt;můžete svou </translation>
+        <translation>olvaris a je připravena k použití. Nyní můžete svou </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kameru sledovat kdykoli a odkudkoli prostřednictvím webu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>kameru sledovat kdykoli a odkudkoli prostřednictvím webu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>nebo některé z &lt;a href=&apos;%1/apps&apos;&gt;%2mobilních aplikací&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; stačí se&lt;br&gt;</translation>
+        <translation>nebo některé z &lt;a href=&apos;%1/apps&apos;&gt;%2mobilních aplikací&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; stačí se </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>přihlásit pomocí výše uvedené e-mailové adresy&lt;br&gt;a hesla, </translation>
+        <translation>přihlásit pomocí výše uvedené e-mailové adresy a hesla, </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře&lt;br&gt;Cloud se rozsvítí zeleně,&lt;br&gt;až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka&lt;br&gt;stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře Cloud se rozsvítí zeleně, až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře&lt;br&gt;Cloud se rozsvítí zeleně,&lt;br&gt;až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka&lt;br&gt;stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře Cloud se rozsvítí zeleně, až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře&lt;br&gt;Cloud se rozsvítí zeleně,&lt;br&gt;až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka&lt;br&gt;stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře Cloud se rozsvítí zeleně, až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře&lt;br&gt;Cloud se rozsvítí zeleně,&lt;br&gt;až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka&lt;br&gt;stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Kontrolka na kameře Cloud se rozsvítí zeleně, až bude připravena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Proč kontrolka stále svítí červeně?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Nastavení bezdrátové sítě se nepodařilo uložit. Zkuste to znovu a ověřte, že je&lt;br&gt;ethernetový kabel zapojen.</translation>
+        <translation>Nastavení bezdrátové sítě se nepodařilo uložit. Zkuste to znovu a ověřte, že je ethernetový kabel zapojen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kliknutím na Hledat spustíte nové hledání, kliknutím na Zpět můžete zkontrolovat&lt;br&gt;nastavení připojení.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kliknutím na Hledat spustíte nové hledání, kliknutím na Zpět můžete zkontrolovat nastavení připojení.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; to zkusíte znovu, kliknutím na &lt;b&gt;Jen &lt;br&gt;místně&lt;/b&gt; nastavíte kameru pouze pro místní sledování.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; to zkusíte znovu, kliknutím na &lt;b&gt;Jen&amp;nbsp;místně&lt;/b&gt; nastavíte kameru pouze pro místní sledování.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Možná máte otevřené okno webového prohlížeče nebo je spuštěn jiný průvodce&lt;br&gt;nastavením. Před otevřením tohoto programu zavřete webový prohlížeč&lt;br&gt;a všechny spuštěné průvodce nastavením.</translation>
+        <translation>Možná máte otevřené okno webového prohlížeče nebo je spuštěn jiný průvodce nastavením. Před otevřením tohoto programu zavřete webový prohlížeč a všechny spuštěné průvodce nastavením.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Vyberte jinou složku pro uložení, nebo klikněte na &lt;b&gt;Konec&lt;/b&gt;, čímž průvodce nastavením&lt;br&gt;zavřete, a nejnovější verzi průvodce nastavením stáhněte ručně&lt;br&gt;z adresy %1.</translation>
+        <translation>Vyberte jinou složku pro uložení, nebo klikněte na &lt;b&gt;Konec&lt;/b&gt;, čímž průvodce nastavením zavřete, a nejnovější verzi průvodce nastavením stáhněte ručně z adresy %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; stáhnete aktualizaci znovu, nebo nejnovější verzi průvodce&lt;br&gt;nastavením stáhněte ručně z adresy %1.&lt;br&gt;</translation>
+        <translation>Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; stáhnete aktualizaci znovu, nebo nejnovější verzi průvodce nastavením stáhněte ručně z adresy&lt;br&gt;%1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Computeren skal have forbindelse til internettet. Klik på &lt;b&gt;Prøv igen&lt;/b&gt; for&lt;br&gt;at prøve igen.</translation>
+        <translation>Computeren skal have forbindelse til internettet.&lt;br&gt;Klik på &lt;b&gt;Prøv&amp;nbsp;igen&lt;/b&gt; for at prøve igen.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Sørg for, at computeren er forbundet til samme Wi-Fi-netværk som&lt;br&gt;kameraet.&lt;br&gt;Hvis du stadig ikke kan oprette forbindelse, kan du nulstille kameraet og derefter starte guiden igen.</translation>
+        <translation>Sørg for, at computeren er forbundet til samme Wi-Fi-netværk som kameraet.&lt;br&gt;Hvis du stadig ikke kan oprette forbindelse, kan du nulstille kameraet og derefter starte guiden igen.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>kamera er nu registreret hos &lt;br&gt;</translation>
+        <translation>kamera er nu registreret hos </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris og klar til brug. Du kan nu se dit kamera&lt;br&gt;</translation>
+        <translation>olvaris og klar til brug. Du kan nu se dit kamera </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>webstedet eller en af &lt;a href=&apos;%1/apps&apos;&gt;%2mobilapps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Log&lt;br&gt;</translation>
+        <translation>webstedet eller en af &lt;a href=&apos;%1/apps&apos;&gt;%2mobilapps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Log </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>blot ind med e-mailadressen ovenfor og den&lt;br&gt;</translation>
+        <translation>blot ind med e-mailadressen ovenfor og den </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Dine trådløse indstillinger kunne ikke gemmes. Kontrollér, at netværkskablet&lt;br&gt;er tilsluttet, og prøv igen.</translation>
+        <translation>Dine trådløse indstillinger kunne ikke gemmes. Kontrollér, at netværkskablet er tilsluttet, og prøv igen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klik på &lt;b&gt;Prøv igen&lt;/b&gt; for at prøve igen, eller klik på &lt;b&gt;Kun&lt;br&gt;lokalt&lt;/b&gt; for kun at konfigurere kameraet til lokal visning.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klik på &lt;b&gt;Prøv&amp;nbsp;igen&lt;/b&gt; for at prøve igen, eller klik på &lt;b&gt;Kun&amp;nbsp;lokalt&lt;/b&gt; for kun at konfigurere kameraet til lokal visning.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Vælg en anden mappe at gemme i, eller klik på &lt;b&gt;Afslut&lt;/b&gt; for at lukke installationsguiden,&lt;br&gt;og gå til %1 for selv at hente den nyeste version af&lt;br&gt;installationsguiden.</translation>
+        <translation>Vælg en anden mappe at gemme i, eller klik på &lt;b&gt;Afslut&lt;/b&gt; for at lukke installationsguiden, og gå til %1 for selv at hente den nyeste version af installationsguiden.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Klik på &lt;b&gt;Prøv igen&lt;/b&gt; for at hente opdateringen igen, eller gå til %1&lt;br&gt;for selv at hente den nyeste version af installationsguiden.&lt;br&gt;</translation>
+        <translation>Klik på &lt;b&gt;Prøv&amp;nbsp;igen&lt;/b&gt; for at hente opdateringen igen, eller gå til %1 for selv at hente den nyeste version af installationsguiden.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Drücken Sie die Direct-Taste an Ihrer Kamera und vergewissern Sie sich, dass die Cloud-&lt;br&gt;Taste nicht mehr blinkt. Klicken Sie dann auf OK, um fortzufahren.</translation>
+        <translation>Drücken Sie die Direct-Taste an Ihrer Kamera und vergewissern Sie sich, dass die Cloud- Taste nicht mehr blinkt. Klicken Sie dann auf OK, um fortzufahren.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Wenn keine Verbindung zur Kamera möglich ist, setzen Sie die Kamera zurück&lt;br&gt;und starten Sie den Assistenten erneut.</translation>
+        <translation>Wenn keine Verbindung zur Kamera möglich ist, setzen Sie die Kamera zurück und starten Sie den Assistenten erneut.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Wenn Sie die SSID Ihrer Kamera nicht finden, setzen Sie die Kamera zurück&lt;br&gt;und starten Sie den Assistenten erneut.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Wenn Sie die SSID Ihrer Kamera nicht finden, setzen Sie die Kamera zurück und starten Sie den Assistenten erneut.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Ihre Kamera wurde nicht gefunden. Bitte kehren Sie zur vorherigen Seite zurück&lt;br&gt;und wählen Sie Ihr Kameramodell erneut aus.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Ihre Kamera wurde nicht gefunden. Bitte kehren Sie zur vorherigen Seite zurück und wählen Sie Ihr Kameramodell erneut aus.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Ihr Computer muss mit dem Internet verbunden sein. Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;,&lt;br&gt;um es erneut zu versuchen.</translation>
+        <translation>Ihr Computer muss mit dem Internet verbunden sein.&lt;br&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -367,12 +367,12 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie&lt;br&gt;Ihre Kamera, und versuchen Sie es dann erneut.</translation>
+        <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie Ihre Kamera, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie&lt;br&gt;Ihre Kamera.&lt;br&gt;Ist weiterhin keine Verbindung möglich, setzen Sie die Kamera zurück und starten Sie den Assistenten erneut.</translation>
+        <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie Ihre Kamera.&lt;br&gt;Ist weiterhin keine Verbindung möglich, setzen Sie die Kamera zurück und starten Sie den Assistenten erneut.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen&lt;br&gt;Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,7 +469,7 @@
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen&lt;br&gt;Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.</translation>
+        <translation>Diese Kamera ist bereits bei einem olvaris-Konto registriert. Um sie bei einem anderen Konto zu registrieren, müssen Sie die Kamera zurücksetzen. Klicken Sie andernfalls auf „Weiter“.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Eine Bestätigungs-E-Mail wurde an Ihre E-Mail-Adresse gesendet. Bitte klicken Sie&lt;br&gt;innerhalb von 7 Tagen auf den Link in der E-Mail, um Ihr Konto zu bestätigen.</translation>
+        <translation>Eine Bestätigungs-E-Mail wurde an Ihre E-Mail-Adresse gesendet. Bitte klicken Sie innerhalb von 7 Tagen auf den Link in der E-Mail, um Ihr Konto zu bestätigen.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>Kamera ist jetzt bei olvaris registriert&lt;br&gt;</translation>
+        <translation>Kamera ist jetzt bei olvaris registriert </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>und einsatzbereit. Sie können Ihre Kamera jetzt&lt;br&gt;</translation>
+        <translation>und einsatzbereit. Sie können Ihre Kamera jetzt </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>jederzeit und überall über die &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>jederzeit und überall über die &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen.&lt;br&gt;Melden Sie </translation>
+        <translation>Website oder eine der &lt;a href=&apos;%1/apps&apos;&gt;%2mobilen Apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ansehen. Melden Sie </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>sich einfach mit der obigen E-Mail-Adresse und dem&lt;br&gt;</translation>
+        <translation>sich einfach mit der obigen E-Mail-Adresse und dem </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -746,7 +746,7 @@
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Bitte wählen Sie die Art der Internetverbindung, die Ihre Kamera verwendet. Wenn Sie&lt;br&gt;unsicher sind, wählen Sie zuerst DHCP. Ist Ihre Kamera direkt mit einem&lt;br&gt;DSL-Modem verbunden, wählen Sie PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Bitte wählen Sie die Art der Internetverbindung, die Ihre Kamera verwendet. Wenn Sie unsicher sind, wählen Sie zuerst DHCP. Ist Ihre Kamera direkt mit einem DSL-Modem verbunden, wählen Sie PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1340,7 +1340,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation>Es konnte keine Verbindung zum Internet hergestellt werden. Klicken Sie auf&lt;br&gt;„Schließen“, prüfen Sie Ihre Einstellungen und versuchen Sie es erneut.&lt;br&gt;</translation>
+        <translation>Es konnte keine Verbindung zum Internet hergestellt werden. Klicken Sie auf „Schließen“, prüfen Sie Ihre Einstellungen und versuchen Sie es erneut.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Ihre WLAN-Einstellungen konnten nicht gespeichert werden. Bitte prüfen Sie, ob das&lt;br&gt;LAN-Kabel angeschlossen ist, und versuchen Sie es erneut.</translation>
+        <translation>Ihre WLAN-Einstellungen konnten nicht gespeichert werden. Bitte prüfen Sie, ob das LAN-Kabel angeschlossen ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1559,7 +1559,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Mit Wi-Fi Protected Setup (WPS) können Sie&lt;br&gt;schnell, einfach und automatisch eine sichere&lt;br&gt;WLAN-Verbindung herstellen.&lt;br&gt;Die meisten modernen Router haben eine WPS-Taste.&lt;br&gt;Bei manchen Routern müssen Sie sich an der&lt;br&gt;Weboberfläche anmelden und dort auf eine&lt;br&gt;Schaltfläche klicken, um WPS zu aktivieren. Weitere&lt;br&gt;Informationen finden Sie im Handbuch Ihres Routers.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Mit Wi-Fi Protected Setup (WPS) können Sie schnell, einfach und automatisch eine sichere WLAN-Verbindung herstellen.&lt;br&gt;Die meisten modernen Router haben eine WPS-Taste.&lt;br&gt;Bei manchen Routern müssen Sie sich an der Weboberfläche anmelden und dort auf eine Schaltfläche klicken, um WPS zu aktivieren. Weitere Informationen finden Sie im Handbuch Ihres Routers.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Der Assistent konnte nicht mit Ihrer Kamera kommunizieren. Bitte befolgen Sie&lt;br&gt;die Anweisungen und versuchen Sie es erneut.</translation>
+        <translation>Der Assistent konnte nicht mit Ihrer Kamera kommunizieren. Bitte befolgen Sie die Anweisungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu&lt;br&gt;versuchen, oder auf &lt;b&gt;Nur lokal&lt;/b&gt;, um Ihre Kamera&lt;br&gt;nur für die lokale Ansicht einzurichten.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu&lt;br&gt;versuchen, oder auf &lt;b&gt;Nur&amp;nbsp;lokal&lt;/b&gt;, um Ihre Kamera&lt;br&gt;nur für die lokale Ansicht einzurichten.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Möglicherweise ist ein Browserfenster geöffnet oder ein anderer&lt;br&gt;Einrichtungsassistent läuft. Bitte schließen Sie Ihren Browser und&lt;br&gt;alle laufenden Einrichtungsassistenten, bevor Sie dieses Programm öffnen.</translation>
+        <translation>Möglicherweise ist ein Browserfenster geöffnet oder ein anderer Einrichtungsassistent läuft. Bitte schließen Sie Ihren Browser und alle laufenden Einrichtungsassistenten, bevor Sie dieses Programm öffnen.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt; für einen neuen Download oder laden&lt;br&gt;Sie die neueste Version unter %1 manuell herunter.&lt;br&gt;</translation>
+        <translation>Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt; für einen neuen Download oder laden Sie die neueste Version unter %1 manuell herunter.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

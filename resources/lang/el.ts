@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Πατήστε το κουμπί Direct στην κάμερα και βεβαιωθείτε ότι το κουμπί Cloud&lt;br&gt;δεν αναβοσβήνει πλέον. Στη συνέχεια, κάντε κλικ στο OK για να συνεχίσετε.</translation>
+        <translation>Πατήστε το κουμπί Direct στην κάμερα και βεβαιωθείτε ότι το κουμπί Cloud δεν αναβοσβήνει πλέον. Στη συνέχεια, κάντε κλικ στο OK για να συνεχίσετε.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Αν δεν μπορείτε να συνδεθείτε με την κάμερα, δοκιμάστε να την επαναφέρετε&lt;br&gt;και να ξεκινήσετε ξανά τον οδηγό από την αρχή.</translation>
+        <translation>Αν δεν μπορείτε να συνδεθείτε με την κάμερα, δοκιμάστε να την επαναφέρετε και να ξεκινήσετε ξανά τον οδηγό από την αρχή.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Δεν είναι δυνατός ο εντοπισμός της κάμερας. Επιστρέψτε στην προηγούμενη σελίδα&lt;br&gt;και επιλέξτε ξανά το μοντέλο της κάμερας.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Δεν είναι δυνατός ο εντοπισμός της κάμερας. Επιστρέψτε στην προηγούμενη σελίδα και επιλέξτε ξανά το μοντέλο της κάμερας.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet. Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt;&lt;br&gt;για να δοκιμάσετε ξανά.</translation>
+        <translation>Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet.&lt;br&gt;Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -367,12 +367,12 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Βεβαιωθείτε ότι ο υπολογιστής σας είναι συνδεδεμένος στο ίδιο δίκτυο Wi-Fi με&lt;br&gt;την κάμερα και δοκιμάστε ξανά.</translation>
+        <translation>Βεβαιωθείτε ότι ο υπολογιστής σας είναι συνδεδεμένος στο ίδιο δίκτυο Wi-Fi με την κάμερα και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Βεβαιωθείτε ότι ο υπολογιστής σας είναι συνδεδεμένος στο ίδιο δίκτυο Wi-Fi με&lt;br&gt;την κάμερα.&lt;br&gt;Αν εξακολουθείτε να μην μπορείτε να συνδεθείτε, δοκιμάστε να επαναφέρετε την κάμερα και να ξεκινήσετε ξανά τον οδηγό.</translation>
+        <translation>Βεβαιωθείτε ότι ο υπολογιστής σας είναι συνδεδεμένος στο ίδιο δίκτυο Wi-Fi με την κάμερα.&lt;br&gt;Αν εξακολουθείτε να μην μπορείτε να συνδεθείτε, δοκιμάστε να επαναφέρετε την κάμερα και να ξεκινήσετε ξανά τον οδηγό.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Η κάμερα είναι ήδη καταχωρημένη σε λογαριασμό olvaris. Για να την καταχωρήσετε σε&lt;br&gt;άλλο λογαριασμό, πρέπει να επαναφέρετε την κάμερα. Διαφορετικά, κάντε κλικ στο «Επόμενο».&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Η κάμερα είναι ήδη καταχωρημένη σε λογαριασμό olvaris. Για να την καταχωρήσετε σε άλλο λογαριασμό, πρέπει να επαναφέρετε την κάμερα. Διαφορετικά, κάντε κλικ στο «Επόμενο».&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,7 +469,7 @@
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Η κάμερα είναι ήδη καταχωρημένη σε λογαριασμό olvaris. Για να την καταχωρήσετε σε&lt;br&gt;άλλο λογαριασμό, πρέπει να επαναφέρετε την κάμερα. Διαφορετικά, κάντε κλικ στο «Επόμενο».</translation>
+        <translation>Η κάμερα είναι ήδη καταχωρημένη σε λογαριασμό olvaris. Για να την καταχωρήσετε σε άλλο λογαριασμό, πρέπει να επαναφέρετε την κάμερα. Διαφορετικά, κάντε κλικ στο «Επόμενο».</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Στάλθηκε μήνυμα επαλήθευσης στη διεύθυνση e-mail σας. Κάντε κλικ στον σύνδεσμο&lt;br&gt;του μηνύματος εντός 7 ημερών για να επαληθεύσετε τον λογαριασμό σας.</translation>
+        <translation>Στάλθηκε μήνυμα επαλήθευσης στη διεύθυνση e-mail σας. Κάντε κλικ στον σύνδεσμο του μηνύματος εντός 7 ημερών για να επαληθεύσετε τον λογαριασμό σας.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>έχει πλέον καταχωρηθεί&lt;br&gt;στο </translation>
+        <translation>έχει πλέον καταχωρηθεί στο </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris και είναι έτοιμη για χρήση.&lt;br&gt;Μπορείτε να βλέπετε </translation>
+        <translation>olvaris και είναι έτοιμη για χρήση. Μπορείτε να βλέπετε </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>την κάμερα από παντού, οποτεδήποτε, μέσω του ιστότοπου &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>την κάμερα από παντού, οποτεδήποτε, μέσω του ιστότοπου &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ή μέσω των &lt;a href=&apos;%1/apps&apos;&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Για να&lt;br&gt;συνδεθείτε, </translation>
+        <translation>ή μέσω των &lt;a href='%1/apps'&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt;. Για να συνδεθείτε, </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>χρησιμοποιήστε το παραπάνω e-mail και τον κωδικό&lt;br&gt;</translation>
+        <translation>χρησιμοποιήστε το παραπάνω e-mail και τον κωδικό </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας&lt;br&gt;Cloud θα ανάψει πράσινη&lt;br&gt;όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία&lt;br&gt;μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας Cloud θα ανάψει πράσινη όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας&lt;br&gt;Cloud θα ανάψει πράσινη&lt;br&gt;όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία&lt;br&gt;μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας Cloud θα ανάψει πράσινη όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας&lt;br&gt;Cloud θα ανάψει πράσινη&lt;br&gt;όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία&lt;br&gt;μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας Cloud θα ανάψει πράσινη όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας&lt;br&gt;Cloud θα ανάψει πράσινη&lt;br&gt;όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία&lt;br&gt;μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Η λυχνία LED της κάμερας Cloud θα ανάψει πράσινη όταν είναι έτοιμη. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Γιατί η λυχνία μένει κόκκινη;&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Δεν ήταν δυνατή η αποθήκευση των ρυθμίσεων ασύρματου δικτύου. Βεβαιωθείτε ότι το&lt;br&gt;καλώδιο Ethernet είναι συνδεδεμένο και δοκιμάστε ξανά.</translation>
+        <translation>Δεν ήταν δυνατή η αποθήκευση των ρυθμίσεων ασύρματου δικτύου. Βεβαιωθείτε ότι το καλώδιο Ethernet είναι συνδεδεμένο και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Ο οδηγός δεν μπόρεσε να επικοινωνήσει με την κάμερα. Ακολουθήστε τις&lt;br&gt;οδηγίες και δοκιμάστε ξανά.</translation>
+        <translation>Ο οδηγός δεν μπόρεσε να επικοινωνήσει με την κάμερα. Ακολουθήστε τις οδηγίες και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Κάντε κλικ στο «Σάρωση» για νέα αναζήτηση ή στο «Πίσω» για να ελέγξετε&lt;br&gt;τις ρυθμίσεις σύνδεσης.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Κάντε κλικ στο «Σάρωση» για νέα αναζήτηση ή στο «Πίσω» για να ελέγξετε τις ρυθμίσεις σύνδεσης.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet&lt;br&gt; για να ελέγξει για νέα έκδοση του οδηγού ρύθμισης και να&lt;br&gt; καταχωρήσει την κάμερα στο olvaris για απομακρυσμένη προβολή.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet για να ελέγξει για νέα έκδοση του οδηγού ρύθμισης και να καταχωρήσει την κάμερα στο olvaris για απομακρυσμένη προβολή.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά ή στο &lt;b&gt;Μόνο &lt;br&gt;τοπικά&lt;/b&gt; για να ρυθμίσετε την κάμερα μόνο για τοπική προβολή.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά ή στο &lt;b&gt;Μόνο&amp;nbsp;τοπικά&lt;/b&gt; για να ρυθμίσετε την κάμερα μόνο για τοπική προβολή.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Ίσως είναι ανοιχτό ένα παράθυρο προγράμματος περιήγησης ή εκτελείται άλλος&lt;br&gt;Οδηγός ρύθμισης. Κλείστε το πρόγραμμα περιήγησης και κάθε Οδηγό ρύθμισης&lt;br&gt;που εκτελείται πριν ανοίξετε αυτό το πρόγραμμα.</translation>
+        <translation>Ίσως είναι ανοιχτό ένα παράθυρο προγράμματος περιήγησης ή εκτελείται άλλος Οδηγός ρύθμισης. Κλείστε το πρόγραμμα περιήγησης και κάθε Οδηγό ρύθμισης που εκτελείται πριν ανοίξετε αυτό το πρόγραμμα.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Επιλέξτε άλλον φάκελο αποθήκευσης ή κάντε κλικ στο &lt;b&gt;Έξοδος&lt;/b&gt; για να κλείσετε τον οδηγό&lt;br&gt;και μεταβείτε στο %1 για να κατεβάσετε μη αυτόματα την πιο πρόσφατη&lt;br&gt;έκδοση του Οδηγού ρύθμισης.</translation>
+        <translation>Επιλέξτε άλλον φάκελο αποθήκευσης ή κάντε κλικ στο &lt;b&gt;Έξοδος&lt;/b&gt; για να κλείσετε τον οδηγό και μεταβείτε στο %1 για να κατεβάσετε μη αυτόματα την πιο πρόσφατη έκδοση του Οδηγού ρύθμισης.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να κατεβάσετε ξανά την ενημέρωση ή μεταβείτε στο %1&lt;br&gt;για να κατεβάσετε μη αυτόματα την πιο πρόσφατη έκδοση του Οδηγού ρύθμισης.&lt;br&gt;</translation>
+        <translation>Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να κατεβάσετε ξανά την ενημέρωση ή μεταβείτε στο %1 για να κατεβάσετε μη αυτόματα την πιο πρόσφατη έκδοση του Οδηγού ρύθμισης.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>No se pudo guardar la configuración inalámbrica. Inténtelo&lt;br&gt;de nuevo.</translation>
+        <translation>No se pudo guardar la configuración inalámbrica.&lt;br&gt;Inténtelo de nuevo.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Su ordenador debe estar conectado a Internet. Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para&lt;br&gt;intentarlo de nuevo.</translation>
+        <translation>Su ordenador debe estar conectado a Internet.&lt;br&gt;Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para intentarlo de nuevo.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Asegúrese de que su ordenador esté conectado a la misma red Wi-Fi que&lt;br&gt;la cámara.&lt;br&gt;Si sigue sin poder conectarse, pruebe a restablecer la cámara y vuelva a iniciar el asistente.</translation>
+        <translation>Asegúrese de que su ordenador esté conectado a la misma red Wi-Fi que la cámara.&lt;br&gt;Si sigue sin poder conectarse, pruebe a restablecer la cámara y vuelva a iniciar el asistente.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Esta cámara ya está registrada en una cuenta de olvaris. Si desea registrarla en&lt;br&gt;otra cuenta, debe restablecer la cámara. De lo contrario, haga clic en Siguiente para continuar.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Esta cámara ya está registrada en una cuenta de olvaris. Si desea registrarla en otra cuenta, debe restablecer la cámara. De lo contrario, haga clic en Siguiente para continuar.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,7 +469,7 @@
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Esta cámara ya está registrada en una cuenta de olvaris. Si desea registrarla en&lt;br&gt;otra cuenta, debe restablecer la cámara. De lo contrario, haga clic en Siguiente para continuar.</translation>
+        <translation>Esta cámara ya está registrada en una cuenta de olvaris. Si desea registrarla en otra cuenta, debe restablecer la cámara. De lo contrario, haga clic en Siguiente para continuar.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Se ha enviado un correo electrónico de verificación a su dirección. Haga clic&lt;br&gt;en el enlace del mensaje en un plazo de 7 días para verificar su cuenta.</translation>
+        <translation>Se ha enviado un correo electrónico de verificación a su dirección. Haga clic en el enlace del mensaje en un plazo de 7 días para verificar su cuenta.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>ya está registrada en &lt;br&gt;</translation>
+        <translation>ya está registrada en </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris y lista para usar. Ahora puede ver su&lt;br&gt;</translation>
+        <translation>olvaris y lista para usar. Ahora puede ver su </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>cámara en cualquier momento y lugar a través&lt;br&gt;del sitio web de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
+        <translation>cámara en cualquier momento y lugar a través del sitio web de &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>o de una de las &lt;a href=&apos;%1/apps&apos;&gt;%2aplicaciones móviles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; solo tiene que&lt;br&gt;</translation>
+        <translation>o de una de las &lt;a href=&apos;%1/apps&apos;&gt;%2aplicaciones móviles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; solo tiene que </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>utilizar la dirección de correo electrónico anterior y la contraseña&lt;br&gt;</translation>
+        <translation>utilizar la dirección de correo electrónico anterior y la contraseña </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara&lt;br&gt;Cloud se iluminará en verde&lt;br&gt;cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED&lt;br&gt;sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara Cloud se iluminará en verde cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara&lt;br&gt;Cloud se iluminará en verde&lt;br&gt;cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED&lt;br&gt;sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara Cloud se iluminará en verde cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara&lt;br&gt;Cloud se iluminará en verde&lt;br&gt;cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED&lt;br&gt;sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara Cloud se iluminará en verde cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara&lt;br&gt;Cloud se iluminará en verde&lt;br&gt;cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED&lt;br&gt;sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;El LED de la cámara Cloud se iluminará en verde cuando esté lista. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿Por qué el LED sigue en rojo?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>No se pudo guardar la configuración inalámbrica. Vuelva a intentarlo y asegúrese de que&lt;br&gt;el cable Ethernet esté conectado.</translation>
+        <translation>No se pudo guardar la configuración inalámbrica. Vuelva a intentarlo y asegúrese de que el cable Ethernet esté conectado.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Haga clic en Buscar para volver a buscar o en Atrás para comprobar la configuración&lt;br&gt;de la conexión.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Haga clic en Buscar para volver a buscar o en Atrás para comprobar la configuración de la conexión.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para volver a intentarlo o en &lt;b&gt;Solo &lt;br&gt;local&lt;/b&gt; para configurar la cámara solo para visualización local.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para volver a intentarlo o en &lt;b&gt;Solo&amp;nbsp;local&lt;/b&gt; para configurar la cámara solo para visualización local.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Es posible que haya una ventana del navegador web abierta o que se esté ejecutando otro&lt;br&gt;asistente de configuración. Cierre el navegador web y cualquier asistente de configuración&lt;br&gt;que esté en ejecución antes de abrir este programa.</translation>
+        <translation>Es posible que haya una ventana del navegador web abierta o que se esté ejecutando otro asistente de configuración. Cierre el navegador web y cualquier asistente de configuración que esté en ejecución antes de abrir este programa.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Seleccione otra carpeta donde guardar el archivo o haga clic en &lt;b&gt;Salir&lt;/b&gt; para cerrar el asistente&lt;br&gt;de configuración e ir a %1 para descargar manualmente la versión más reciente&lt;br&gt;del asistente de configuración.</translation>
+        <translation>Seleccione otra carpeta donde guardar el archivo o haga clic en &lt;b&gt;Salir&lt;/b&gt; para cerrar el asistente de configuración e ir a %1 para descargar manualmente la versión más reciente del asistente de configuración.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para volver a descargar la actualización o vaya a %1&lt;br&gt;para descargar manualmente la versión más reciente del asistente de configuración.&lt;br&gt;</translation>
+        <translation>Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para volver a descargar la actualización o vaya a %1 para descargar manualmente la versión más reciente del asistente de configuración.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Tietokoneen on oltava yhteydessä Internetiin. Voit yrittää uudelleen&lt;br&gt;valitsemalla &lt;b&gt;Yritä uudelleen&lt;/b&gt;.</translation>
+        <translation>Tietokoneen on oltava yhteydessä Internetiin.&lt;br&gt;Voit yrittää uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt;.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Varmista, että tietokone on yhteydessä samaan Wi-Fi-verkkoon kuin&lt;br&gt;kamera.&lt;br&gt;Jos yhteyttä ei vieläkään saada, voit nollata kameran ja käynnistää ohjelman uudelleen.</translation>
+        <translation>Varmista, että tietokone on yhteydessä samaan Wi-Fi-verkkoon kuin kamera.&lt;br&gt;Jos yhteyttä ei vieläkään saada, voit nollata kameran ja käynnistää ohjelman uudelleen.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>on nyt rekisteröity &lt;br&gt;</translation>
+        <translation>on nyt rekisteröity </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris-palveluun ja valmis käyttöön. Voit nyt katsella&lt;br&gt;</translation>
+        <translation>olvaris-palveluun ja valmis käyttöön. Voit nyt katsella </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kameraasi missä ja milloin tahansa &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>kameraasi missä ja milloin tahansa &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>sivustolla tai &lt;a href=&apos;%1/apps&apos;&gt;%2mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Kirjaudu&lt;br&gt;</translation>
+        <translation>sivustolla tai &lt;a href=&apos;%1/apps&apos;&gt;%2mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Kirjaudu </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>sisään yllä olevalla sähköpostiosoitteella ja&lt;br&gt;</translation>
+        <translation>sisään yllä olevalla sähköpostiosoitteella ja </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo&lt;br&gt;muuttuu vihreäksi, kun&lt;br&gt;kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo&lt;br&gt;palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo muuttuu vihreäksi, kun kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo&lt;br&gt;muuttuu vihreäksi, kun&lt;br&gt;kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo&lt;br&gt;palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo muuttuu vihreäksi, kun kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo&lt;br&gt;muuttuu vihreäksi, kun&lt;br&gt;kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo&lt;br&gt;palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo muuttuu vihreäksi, kun kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo&lt;br&gt;muuttuu vihreäksi, kun&lt;br&gt;kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo&lt;br&gt;palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud-kameran merkkivalo muuttuu vihreäksi, kun kamera on valmis. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miksi merkkivalo palaa punaisena?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Langattoman verkon asetuksia ei voitu tallentaa. Varmista, että verkkokaapeli&lt;br&gt;on kytketty, ja yritä uudelleen.</translation>
+        <translation>Langattoman verkon asetuksia ei voitu tallentaa. Varmista, että verkkokaapeli on kytketty, ja yritä uudelleen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1559,7 +1559,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Wi-Fi Protected Setup (WPS) -toiminnolla&lt;br&gt;voit muodostaa suojatun langattoman&lt;br&gt;yhteyden nopeasti, helposti ja automaattisesti.&lt;br&gt;Useimmissa nykyaikaisissa reitittimissä on&lt;br&gt;WPS-painike. Joissakin reitittimissä WPS on&lt;br&gt;otettava käyttöön kirjautumalla selainkäyttöliittymään&lt;br&gt;ja napsauttamalla näytön painiketta. Lisätietoja&lt;br&gt;on reitittimen käyttöoppaassa.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Wi-Fi Protected Setup (WPS) -toiminnolla voit muodostaa suojatun langattoman yhteyden nopeasti, helposti ja automaattisesti.&lt;br&gt;Useimmissa nykyaikaisissa reitittimissä on WPS-painike. Joissakin reitittimissä WPS on otettava käyttöön kirjautumalla selainkäyttöliittymään ja napsauttamalla näytön painiketta. Lisätietoja on reitittimen käyttöoppaassa.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Yritä uudelleen valitsemalla &lt;b&gt;Yritä uudelleen&lt;/b&gt; tai määritä kamera vain&lt;br&gt;paikallista katselua varten valitsemalla &lt;b&gt;Vain paikallinen&lt;/b&gt;.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Valitse &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt;, jos haluat yrittää uudelleen, tai &lt;b&gt;Vain&amp;nbsp;paikallinen&lt;/b&gt;, jos haluat määrittää kameran vain paikallista katselua varten.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Valitse toinen tallennuskansio tai sulje asennusohjelma valitsemalla &lt;b&gt;Lopeta&lt;/b&gt;&lt;br&gt;ja lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt;%1.</translation>
+        <translation>Valitse toinen tallennuskansio tai sulje asennusohjelma valitsemalla &lt;b&gt;Lopeta&lt;/b&gt; ja lataa asennusohjelman uusin versio itse osoitteesta %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä uudelleen&lt;/b&gt; tai lataa&lt;br&gt;asennusohjelman uusin versio itse osoitteesta %1.&lt;br&gt;</translation>
+        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt;%1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

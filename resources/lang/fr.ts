@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Appuyez sur le bouton Direct de votre caméra et vérifiez que le bouton Cloud&lt;br&gt;ne clignote plus, puis cliquez sur OK pour continuer.</translation>
+        <translation>Appuyez sur le bouton Direct de votre caméra et vérifiez que le bouton Cloud ne clignote plus, puis cliquez sur OK pour continuer.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Si vous ne parvenez pas à vous connecter à votre caméra, réinitialisez-la,&lt;br&gt;puis relancez l&apos;assistant.</translation>
+        <translation>Si vous ne parvenez pas à vous connecter à votre caméra, réinitialisez-la, puis relancez l'assistant.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Votre ordinateur doit être connecté à Internet. Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour&lt;br&gt;essayer à nouveau.</translation>
+        <translation>Votre ordinateur doit être connecté à Internet.&lt;br&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que&lt;br&gt;votre caméra.&lt;br&gt;Si la connexion échoue toujours, réinitialisez votre caméra, puis relancez l&apos;assistant.</translation>
+        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que votre caméra.&lt;br&gt;Si la connexion échoue toujours, réinitialisez votre caméra, puis relancez l'assistant.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Un e-mail de vérification a été envoyé à votre adresse e-mail. Cliquez sur le&lt;br&gt;lien qu&apos;il contient dans les 7 jours pour valider votre compte.</translation>
+        <translation>Un e-mail de vérification a été envoyé à votre adresse e-mail. Cliquez sur le lien qu'il contient dans les 7 jours pour valider votre compte.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>est désormais&lt;br&gt;enregistrée auprès </translation>
+        <translation>est désormais enregistrée auprès </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>d&apos;olvaris et prête à l&apos;emploi.&lt;br&gt;Vous pouvez maintenant voir </translation>
+        <translation>d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>votre caméra partout et à tout moment sur le site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>votre caméra partout et à tout moment sur le site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&#xa0;; il&lt;br&gt;</translation>
+        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ; il </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe&lt;br&gt;</translation>
+        <translation>suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -746,7 +746,7 @@
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Sélectionnez le type de connexion Internet utilisé par votre caméra. En cas de&lt;br&gt;doute, essayez d&apos;abord DHCP. Si votre caméra est directement reliée&lt;br&gt;à un modem DSL, sélectionnez PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Sélectionnez le type de connexion Internet utilisé par votre caméra. En cas de doute, essayez d'abord DHCP. Si votre caméra est directement reliée à un modem DSL, sélectionnez PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Impossible d&apos;enregistrer vos paramètres Wi-Fi. Vérifiez que votre câble Ethernet&lt;br&gt;est bien branché, puis réessayez.</translation>
+        <translation>Impossible d'enregistrer vos paramètres Wi-Fi. Vérifiez que votre câble Ethernet est bien branché, puis réessayez.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1559,7 +1559,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Le WPS (Wi-Fi Protected Setup) vous permet&lt;br&gt;d&apos;établir une connexion sans fil sécurisée&lt;br&gt;rapidement, facilement et automatiquement.&lt;br&gt;La plupart des routeurs récents ont un bouton WPS.&lt;br&gt;Sur certains routeurs, vous devrez peut-être vous&lt;br&gt;connecter à l&apos;interface web, puis cliquer sur un&lt;br&gt;bouton à l&apos;écran pour activer la fonction WPS.&lt;br&gt;Pour plus de détails, consultez le manuel de votre routeur.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Le WPS (Wi-Fi Protected Setup) vous permet d'établir une connexion sans fil sécurisée rapidement, facilement et automatiquement.&lt;br&gt;La plupart des routeurs récents ont un bouton WPS.&lt;br&gt;Sur certains routeurs, vous devrez peut-être vous connecter à l'interface web, puis cliquer sur un bouton à l'écran pour activer la fonction WPS.&lt;br&gt;Pour plus de détails, consultez le manuel de votre routeur.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>L&apos;assistant n&apos;a pas pu communiquer avec votre caméra. Veuillez suivre les&lt;br&gt;instructions et réessayer.</translation>
+        <translation>L'assistant n'a pas pu communiquer avec votre caméra. Veuillez suivre les instructions et réessayer.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt;sur &lt;b&gt;Mode local&lt;/b&gt; pour configurer votre caméra&lt;br&gt;pour la visualisation locale uniquement.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt;sur &lt;b&gt;Mode&amp;nbsp;local&lt;/b&gt; pour configurer votre caméra&lt;br&gt;pour la visualisation locale uniquement.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Une fenêtre de navigateur est peut-être ouverte ou un autre assistant&lt;br&gt;de configuration est peut-être en cours d&apos;exécution. Fermez votre&lt;br&gt;navigateur et tout assistant de configuration avant d&apos;ouvrir ce programme.</translation>
+        <translation>Une fenêtre de navigateur est peut-être ouverte ou un autre assistant de configuration est peut-être en cours d'exécution. Fermez votre navigateur et tout assistant de configuration avant d'ouvrir ce programme.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour relancer le téléchargement, ou allez&lt;br&gt;sur %1 pour télécharger manuellement la dernière version.&lt;br&gt;</translation>
+        <translation>Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour relancer le téléchargement, ou allez sur %1 pour télécharger manuellement la dernière version.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Bežične postavke nije moguće spremiti. Pokušajte&lt;br&gt;ponovno.</translation>
+        <translation>Bežične postavke nije moguće spremiti.&lt;br&gt;Pokušajte ponovno.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Računalo mora biti povezano s internetom. Kliknite &lt;b&gt;Pokušaj ponovno&lt;/b&gt;&lt;br&gt;za novi pokušaj.</translation>
+        <translation>Računalo mora biti povezano s internetom.&lt;br&gt;Kliknite &lt;b&gt;Pokušaj&amp;nbsp;ponovno&lt;/b&gt; za novi pokušaj.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Provjerite je li računalo povezano s istom Wi-Fi mrežom kao i&lt;br&gt;kamera.&lt;br&gt;Ako se i dalje ne možete povezati, pokušajte resetirati kameru i ponovno pokrenuti čarobnjak.</translation>
+        <translation>Provjerite je li računalo povezano s istom Wi-Fi mrežom kao i kamera.&lt;br&gt;Ako se i dalje ne možete povezati, pokušajte resetirati kameru i ponovno pokrenuti čarobnjak.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Na vašu adresu e-pošte poslana je poruka za potvrdu. U roku od 7 dana kliknite&lt;br&gt;poveznicu u poruci kako biste potvrdili svoj račun.</translation>
+        <translation>Na vašu adresu e-pošte poslana je poruka za potvrdu. U roku od 7 dana kliknite poveznicu u poruci kako biste potvrdili svoj račun.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>sada je registrirana u&lt;br&gt;usluzi </translation>
+        <translation>sada je registrirana u usluzi </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris i spremna za upotrebu. Sada sliku&lt;br&gt;s kamere </translation>
+        <translation>olvaris i spremna za upotrebu. Sada sliku s kamere </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>možete gledati bilo kada i bilo gdje na web-mjestu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>možete gledati bilo kada i bilo gdje na web-mjestu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ili u jednoj od &lt;a href=&apos;%1/apps&apos;&gt;%2mobilnih aplikacija&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; za prijavu&lt;br&gt;</translation>
+        <translation>ili u jednoj od &lt;a href=&apos;%1/apps&apos;&gt;%2mobilnih aplikacija&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; za prijavu </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>samo upotrijebite gornju adresu e-pošte i&lt;br&gt;lozinku </translation>
+        <translation>samo upotrijebite gornju adresu e-pošte i lozinku </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere&lt;br&gt;Cloud zasvijetlit će zeleno&lt;br&gt;kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica&lt;br&gt;i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere Cloud zasvijetlit će zeleno kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere&lt;br&gt;Cloud zasvijetlit će zeleno&lt;br&gt;kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica&lt;br&gt;i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere Cloud zasvijetlit će zeleno kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere&lt;br&gt;Cloud zasvijetlit će zeleno&lt;br&gt;kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica&lt;br&gt;i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere Cloud zasvijetlit će zeleno kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere&lt;br&gt;Cloud zasvijetlit će zeleno&lt;br&gt;kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica&lt;br&gt;i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED lampica kamere Cloud zasvijetlit će zeleno kada kamera bude spremna. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zašto LED lampica i dalje svijetli crveno?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Bežične postavke nije moguće spremiti. Pokušajte ponovno i provjerite je li&lt;br&gt;Ethernet kabel priključen.</translation>
+        <translation>Bežične postavke nije moguće spremiti. Pokušajte ponovno i provjerite je li Ethernet kabel priključen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Računalo mora biti povezano s internetom kako bi se&lt;br&gt; provjerilo postoji li nova verzija čarobnjaka za postavljanje i kako bi se&lt;br&gt; kamera registrirala u usluzi olvaris za daljinski pregled.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Računalo mora biti povezano s internetom kako bi se provjerilo postoji li nova verzija čarobnjaka za postavljanje i kako bi se kamera registrirala u usluzi olvaris za daljinski pregled.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknite &lt;b&gt;Pokušaj ponovno&lt;/b&gt; za novi pokušaj ili &lt;b&gt;Samo &lt;br&gt;lokalno&lt;/b&gt; kako biste kameru postavili samo za lokalni pregled.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknite &lt;b&gt;Pokušaj&amp;nbsp;ponovno&lt;/b&gt; za novi pokušaj ili &lt;b&gt;Samo&amp;nbsp;lokalno&lt;/b&gt; kako biste kameru postavili samo za lokalni pregled.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Možda imate otvoren prozor web-preglednika ili je pokrenut drugi čarobnjak&lt;br&gt;za postavljanje. Prije otvaranja ovog programa zatvorite web-preglednik i sve&lt;br&gt;čarobnjake za postavljanje koji su možda pokrenuti.</translation>
+        <translation>Možda imate otvoren prozor web-preglednika ili je pokrenut drugi čarobnjak za postavljanje. Prije otvaranja ovog programa zatvorite web-preglednik i sve čarobnjake za postavljanje koji su možda pokrenuti.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Odaberite drugu mapu za spremanje ili kliknite &lt;b&gt;Izlaz&lt;/b&gt; kako biste zatvorili čarobnjak za postavljanje&lt;br&gt;i posjetite %1 kako biste ručno preuzeli najnoviju verziju&lt;br&gt;čarobnjaka za postavljanje.</translation>
+        <translation>Odaberite drugu mapu za spremanje ili kliknite &lt;b&gt;Izlaz&lt;/b&gt; kako biste zatvorili čarobnjak za postavljanje i posjetite %1 kako biste ručno preuzeli najnoviju verziju čarobnjaka za postavljanje.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Kliknite &lt;b&gt;Pokušaj ponovno&lt;/b&gt; kako biste ponovno preuzeli ažuriranje ili posjetite %1&lt;br&gt;kako biste ručno preuzeli najnoviju verziju čarobnjaka za postavljanje.&lt;br&gt;</translation>
+        <translation>Kliknite &lt;b&gt;Pokušaj&amp;nbsp;ponovno&lt;/b&gt; kako biste ponovno preuzeli ažuriranje ili posjetite %1 kako biste ručno preuzeli najnoviju verziju čarobnjaka za postavljanje.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Nyomja meg a kamera Direct gombját, és ellenőrizze, hogy a Cloud gomb&lt;br&gt;már nem villog, majd a folytatáshoz kattintson az OK gombra.</translation>
+        <translation>Nyomja meg a kamera Direct gombját, és ellenőrizze, hogy a Cloud gomb már nem villog, majd a folytatáshoz kattintson az OK gombra.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Ha nem tud csatlakozni a kamerához, próbálja meg visszaállítani a kamerát,&lt;br&gt;majd indítsa újra a varázslót.</translation>
+        <translation>Ha nem tud csatlakozni a kamerához, próbálja meg visszaállítani a kamerát, majd indítsa újra a varázslót.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>A számítógépnek csatlakoznia kell az internethez. Az &lt;b&gt;Újra&lt;/b&gt; gombra kattintva&lt;br&gt;újra próbálkozhat.</translation>
+        <translation>A számítógépnek csatlakoznia kell az internethez.&lt;br&gt;Az &lt;b&gt;Újra&lt;/b&gt; gombra kattintva újra próbálkozhat.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -367,12 +367,12 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Ellenőrizze, hogy a számítógép ugyanahhoz a Wi-Fi-hálózathoz csatlakozik-e, mint&lt;br&gt;a kamera, majd próbálja újra.</translation>
+        <translation>Ellenőrizze, hogy a számítógép ugyanahhoz a Wi-Fi-hálózathoz csatlakozik-e, mint a kamera, majd próbálja újra.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Ellenőrizze, hogy a számítógép ugyanahhoz a Wi-Fi-hálózathoz csatlakozik-e, mint&lt;br&gt;a kamera.&lt;br&gt;Ha továbbra sem tud csatlakozni, próbálja meg visszaállítani a kamerát, majd indítsa újra a varázslót.</translation>
+        <translation>Ellenőrizze, hogy a számítógép ugyanahhoz a Wi-Fi-hálózathoz csatlakozik-e, mint a kamera.&lt;br&gt;Ha továbbra sem tud csatlakozni, próbálja meg visszaállítani a kamerát, majd indítsa újra a varázslót.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Megerősítő e-mailt küldtünk az e-mail-címére. A fiók megerősítéséhez 7 napon belül&lt;br&gt;kattintson az e-mailben található hivatkozásra.</translation>
+        <translation>Megerősítő e-mailt küldtünk az e-mail-címére. A fiók megerősítéséhez 7 napon belül kattintson az e-mailben található hivatkozásra.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>kamerája regisztrálva lett az &lt;br&gt;</translation>
+        <translation>kamerája regisztrálva lett az </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris szolgáltatásban, és használatra kész. Kameráját mostantól&lt;br&gt;</translation>
+        <translation>olvaris szolgáltatásban, és használatra kész. Kameráját mostantól </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>bárhonnan, bármikor megtekintheti az &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>bárhonnan, bármikor megtekintheti az &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>webhelyen vagy valamelyik &lt;a href=&apos;%1/apps&apos;&gt;%2mobilalkalmazásban&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. A bejelentkezéshez&lt;br&gt;</translation>
+        <translation>webhelyen vagy valamelyik &lt;a href=&apos;%1/apps&apos;&gt;%2mobilalkalmazásban&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. A bejelentkezéshez </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>használja a fenti e-mail-címet és az Ön által&lt;br&gt;</translation>
+        <translation>használja a fenti e-mail-címet és az Ön által </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je&lt;br&gt;zölden világít, amikor&lt;br&gt;a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít&lt;br&gt;pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je zölden világít, amikor a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je&lt;br&gt;zölden világít, amikor&lt;br&gt;a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít&lt;br&gt;pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je zölden világít, amikor a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je&lt;br&gt;zölden világít, amikor&lt;br&gt;a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít&lt;br&gt;pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je zölden világít, amikor a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je&lt;br&gt;zölden világít, amikor&lt;br&gt;a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít&lt;br&gt;pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;A Cloud kamera LED-je zölden világít, amikor a kamera üzemkész. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Miért világít pirosan a LED?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Az újbóli kereséshez kattintson a Keresés gombra, a kapcsolati beállítások&lt;br&gt;ellenőrzéséhez pedig a Vissza gombra.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Az újbóli kereséshez kattintson a Keresés gombra, a kapcsolati beállítások ellenőrzéséhez pedig a Vissza gombra.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;A számítógépnek csatlakoznia kell az internethez, hogy&lt;br&gt; ellenőrizni lehessen a beállítási varázsló új verzióját, és a&lt;br&gt; kamerát regisztrálni lehessen az olvaris szolgáltatásban a távoli megtekintéshez.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;A számítógépnek csatlakoznia kell az internethez, hogy ellenőrizni lehessen a beállítási varázsló új verzióját, és a kamerát regisztrálni lehessen az olvaris szolgáltatásban a távoli megtekintéshez.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kattintson az &lt;b&gt;Újra&lt;/b&gt; gombra az újrapróbálkozáshoz, vagy a &lt;b&gt;Csak &lt;br&gt;helyi&lt;/b&gt; gombra, ha a kamerát csak helyi megtekintésre kívánja beállítani.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kattintson az &lt;b&gt;Újra&lt;/b&gt; gombra az újrapróbálkozáshoz, vagy a &lt;b&gt;Csak&amp;nbsp;helyi&lt;/b&gt; gombra, ha a kamerát csak helyi megtekintésre kívánja beállítani.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Lehet, hogy nyitva van egy webböngésző-ablak, vagy egy másik beállítási varázsló&lt;br&gt;fut. A program megnyitása előtt zárja be a webböngészőt és az esetleg&lt;br&gt;futó beállítási varázslókat.</translation>
+        <translation>Lehet, hogy nyitva van egy webböngésző-ablak, vagy egy másik beállítási varázsló fut. A program megnyitása előtt zárja be a webböngészőt és az esetleg futó beállítási varázslókat.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Válasszon másik mappát a mentéshez, vagy kattintson a &lt;b&gt;Kilépés&lt;/b&gt; gombra a varázsló bezárásához,&lt;br&gt;és töltse le kézzel a beállítási varázsló legújabb verzióját&lt;br&gt;innen: %1.</translation>
+        <translation>Válasszon másik mappát a mentéshez, vagy kattintson a &lt;b&gt;Kilépés&lt;/b&gt; gombra a varázsló bezárásához, és töltse le kézzel a beállítási varázsló legújabb verzióját innen: %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>A frissítés újbóli letöltéséhez kattintson az &lt;b&gt;Újra&lt;/b&gt; gombra, vagy töltse le kézzel&lt;br&gt;a beállítási varázsló legújabb verzióját innen: %1.&lt;br&gt;</translation>
+        <translation>A frissítés újbóli letöltéséhez kattintson az &lt;b&gt;Újra&lt;/b&gt; gombra, vagy töltse le kézzel a beállítási varázsló legújabb verzióját innen: %1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Premere il pulsante Direct sulla telecamera e verificare che il pulsante Cloud&lt;br&gt;non lampeggi più, quindi fare clic su OK per continuare.</translation>
+        <translation>Premere il pulsante Direct sulla telecamera e verificare che il pulsante Cloud non lampeggi più, quindi fare clic su OK per continuare.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Impossibile trovare la telecamera. Tornare alla pagina precedente e selezionare&lt;br&gt;di nuovo il modello di telecamera.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Impossibile trovare la telecamera. Tornare alla pagina precedente e selezionare di nuovo il modello di telecamera.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Il computer deve essere connesso a Internet. Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per&lt;br&gt;riprovare.</translation>
+        <translation>Il computer deve essere connesso a Internet.&lt;br&gt;Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per riprovare.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Assicurarsi che il computer sia connesso alla stessa rete Wi-Fi della&lt;br&gt;telecamera.&lt;br&gt;Se non è ancora possibile connettersi, provare a ripristinare la telecamera e ad avviare di nuovo la procedura guidata.</translation>
+        <translation>Assicurarsi che il computer sia connesso alla stessa rete Wi-Fi della telecamera.&lt;br&gt;Se non è ancora possibile connettersi, provare a ripristinare la telecamera e ad avviare di nuovo la procedura guidata.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>è ora registrata su &lt;br&gt;</translation>
+        <translation>è ora registrata su </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile&lt;br&gt;vedere </translation>
+        <translation>olvaris ed è pronta all'uso. Ora è possibile vedere </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>la telecamera ovunque e in qualsiasi&lt;br&gt;momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
+        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>o una delle &lt;a href=&apos;%1/apps&apos;&gt;%2app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; è sufficiente&lt;br&gt;</translation>
+        <translation>o una delle &lt;a href=&apos;%1/apps&apos;&gt;%2app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; è sufficiente </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e&lt;br&gt;la password </translation>
+        <translation>accedere con l'indirizzo e-mail indicato sopra e la password </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera&lt;br&gt;Cloud diventa verde&lt;br&gt;quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED&lt;br&gt;resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera Cloud diventa verde quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera&lt;br&gt;Cloud diventa verde&lt;br&gt;quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED&lt;br&gt;resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera Cloud diventa verde quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera&lt;br&gt;Cloud diventa verde&lt;br&gt;quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED&lt;br&gt;resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera Cloud diventa verde quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera&lt;br&gt;Cloud diventa verde&lt;br&gt;quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED&lt;br&gt;resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Il LED della telecamera Cloud diventa verde quando è pronta. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Perché il LED resta rosso?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Impossibile salvare le impostazioni wireless. Verificare che il cavo Ethernet sia&lt;br&gt;collegato e riprovare.</translation>
+        <translation>Impossibile salvare le impostazioni wireless. Verificare che il cavo Ethernet sia collegato e riprovare.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1559,7 +1559,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Il WPS (Wi-Fi Protected Setup) consente di&lt;br&gt;configurare una connessione wireless sicura&lt;br&gt;in modo rapido, semplice e automatico.&lt;br&gt;La maggior parte dei router moderni dispone di un&lt;br&gt;pulsante WPS. Su alcuni router può essere necessario&lt;br&gt;accedere all&apos;interfaccia web e fare clic su un&lt;br&gt;pulsante a video per attivare la funzione WPS.&lt;br&gt;Per ulteriori dettagli, consultare il manuale del router.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Il WPS (Wi-Fi Protected Setup) consente di configurare una connessione wireless sicura in modo rapido, semplice e automatico.&lt;br&gt;La maggior parte dei router moderni dispone di un pulsante WPS. Su alcuni router può essere necessario accedere all'interfaccia web e fare clic su un pulsante a video per attivare la funzione WPS.&lt;br&gt;Per ulteriori dettagli, consultare il manuale del router.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>La procedura guidata non è riuscita a comunicare con la telecamera. Seguire le&lt;br&gt;istruzioni e riprovare.</translation>
+        <translation>La procedura guidata non è riuscita a comunicare con la telecamera. Seguire le istruzioni e riprovare.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Fare clic su Cerca per ripetere la ricerca oppure su Indietro per controllare&lt;br&gt;le impostazioni di connessione.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Fare clic su Cerca per ripetere la ricerca oppure su Indietro per controllare le impostazioni di connessione.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Il computer deve essere connesso a Internet per&lt;br&gt; cercare nuove versioni dell&apos;installazione guidata e per registrare&lt;br&gt; la telecamera su olvaris per la visione remota.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Il computer deve essere connesso a Internet per cercare nuove versioni dell'installazione guidata e per registrare la telecamera su olvaris per la visione remota.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per riprovare oppure su &lt;b&gt;Solo&lt;br&gt;locale&lt;/b&gt; per configurare la telecamera solo per la visione locale.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per riprovare oppure su &lt;b&gt;Solo&amp;nbsp;locale&lt;/b&gt; per configurare la telecamera solo per la visione locale.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Potrebbe essere aperta una finestra del browser o potrebbe essere in esecuzione&lt;br&gt;un&apos;altra installazione guidata. Chiudere il browser e qualsiasi installazione guidata&lt;br&gt;in esecuzione prima di aprire questo programma.</translation>
+        <translation>Potrebbe essere aperta una finestra del browser o potrebbe essere in esecuzione un'altra installazione guidata. Chiudere il browser e qualsiasi installazione guidata in esecuzione prima di aprire questo programma.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selezionare un&apos;altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l&apos;installazione&lt;br&gt;guidata e andare su %1 per scaricare manualmente l&apos;ultima versione&lt;br&gt;dell&apos;installazione guidata.</translation>
+        <translation>Selezionare un'altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l'installazione guidata e andare su&lt;br&gt;%1 per scaricare manualmente l'ultima versione dell'installazione guidata.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per scaricare di nuovo l&apos;aggiornamento oppure andare su %1&lt;br&gt;per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.&lt;br&gt;</translation>
+        <translation>Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per scaricare di nuovo l'aggiornamento oppure andare su %1 per scaricare manualmente l'ultima versione dell'installazione guidata.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

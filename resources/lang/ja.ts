@@ -254,7 +254,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;The camera already has a password. Please enter the existing password or reset your camera.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;このカメラにはすでにパスワードが設定されています。現在のパスワードを入力するか、カメラをリセットしてください。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;このカメラにはすでにパスワードが設定されています。現在のパスワードを入力するか、&lt;br&gt;カメラをリセットしてください。&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -274,7 +274,7 @@
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation>パスワードを確認してください。スペースを含まない 6～30 文字で指定してください。</translation>
+        <translation>パスワードを確認してください。&lt;br&gt;スペースを含まない 6～30 文字で指定してください。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに&lt;br&gt;接続されていることを確認してください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、ウィザードをもう一度実行してください。</translation>
+        <translation>コンピューターがカメラと同じ Wi-Fi ネットワークに&lt;br&gt;接続されていることを確認してください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、&lt;br&gt;ウィザードをもう一度実行してください。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>ご登録のメールアドレスに確認メールを送信しました。7 日以内にメール内の&lt;br&gt;リンクをクリックして、アカウントを確認してください。</translation>
+        <translation>ご登録のメールアドレスに確認メールを送信しました。&lt;br&gt;7 日以内にメール内のリンクをクリックして、アカウントを確認してください。</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -653,12 +653,12 @@
     <message>
         <location line="+2"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
-        <translation>olvaris サービスの身元を確認できなかったため、データは送信されていません。&lt;br&gt;コンピューターの日付と時刻を確認してもう一度お試しいただくか、クラウドサービスを使用せずに続行してください。</translation>
+        <translation>olvaris サービスの身元を確認できなかったため、データは送信されていません。&lt;br&gt;コンピューターの日付と時刻を確認してもう一度お試しいただくか、&lt;br&gt;クラウドサービスを使用せずに続行してください。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
-        <translation>olvaris サービスが要求を完了しませんでした。&lt;br&gt;インターネット接続を確認してもう一度お試しいただくか、クラウドサービスを使用せずに続行してください。</translation>
+        <translation>olvaris サービスが要求を完了しませんでした。&lt;br&gt;インターネット接続を確認してもう一度お試しいただくか、&lt;br&gt;クラウドサービスを使用せずに続行してください。</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -698,12 +698,12 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>これで、&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>これで、&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>Web サイトまたは&lt;a href=&apos;%1/apps&apos;&gt;%2モバイルアプリ&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;から、いつでもどこでもカメラの映像を見ることができます。&lt;br&gt;</translation>
+        <translation>Web サイトまたは&lt;br&gt;&lt;a href=&apos;%1/apps&apos;&gt;%2モバイルアプリ&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;から、いつでもどこでも&lt;br&gt;カメラの映像を見ることができます。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -955,7 +955,7 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <location filename="../../guide/connectiontypelocalview.cpp" line="+78"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;イーサネットケーブルを接続します&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;イーサネットケーブルを&lt;br&gt;接続します&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -988,7 +988,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;イーサネットケーブルを接続します&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;イーサネットケーブルを&lt;br&gt;接続します&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1036,7 +1036,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Plug in the Ethernet&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;イーサネットケーブルを接続します&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;イーサネットケーブルを&lt;br&gt;接続します&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1130,7 +1130,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>カメラの名前と&lt;br&gt;パスワードを設定してください</translation>
+        <translation>カメラの名前とパスワードを&lt;br&gt;設定してください</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1251,7 +1251,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;パスワードを忘れた場合&lt;/a&gt;&lt;/span &gt;</translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;パスワードを&lt;br&gt;忘れた場合&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -1319,7 +1319,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please check your password, and make sure it is 6-30 with no spaces.</source>
-        <translation>パスワードを確認してください。スペースを含まない 6～30 文字で指定してください。</translation>
+        <translation>パスワードを確認してください。&lt;br&gt;スペースを含まない 6～30 文字で指定してください。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1340,7 +1340,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-12"/>
         <source>Could not connect to the Internet. Click Close, check your settings, and try again.&lt;br&gt;</source>
-        <translation>インターネットに接続できませんでした。［閉じる］をクリックし、設定を確認してから、もう一度お試しください。&lt;br&gt;</translation>
+        <translation>インターネットに接続できませんでした。&lt;br&gt;［閉じる］をクリックし、設定を確認してから、もう一度お試しください。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1356,7 +1356,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-9"/>
         <source>Could not connect to the Internet. Click Retry to try again.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then running the setup wizard again.</source>
-        <translation>インターネットに接続できませんでした。［再試行］をクリックして、もう一度お試しください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、セットアップウィザードをもう一度実行してください。</translation>
+        <translation>インターネットに接続できませんでした。&lt;br&gt;［再試行］をクリックして、もう一度お試しください。&lt;br&gt;それでも接続できない場合は、カメラをリセットしてから、&lt;br&gt;セットアップウィザードをもう一度実行してください。</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1549,7 +1549,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>カメラを Wi-Fi ネットワークに接続できません&lt;br&gt;でした。カメラにイーサネットケーブルを&lt;br&gt;接続し直し、［OK］をクリックしてワイヤレス&lt;br&gt;設定をやり直してください。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>カメラを Wi-Fi ネットワークに&lt;br&gt;接続できませんでした。カメラに&lt;br&gt;イーサネットケーブルを接続し直し、&lt;br&gt;［OK］をクリックしてワイヤレス設定を&lt;br&gt;やり直してください。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1584,7 +1584,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please make sure your Ethernet cable is plugged and try again.</source>
-        <translation>イーサネットケーブルが接続されていることを確認して、もう一度お試しください。</translation>
+        <translation>イーサネットケーブルが接続されていることを確認して、&lt;br&gt;もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -1770,7 +1770,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>カメラの電源を入れた状態で、伸ばしたクリップでカメラのリセットボタンを 10 秒以上押し続けてください。リセット後、［最初から］をクリックしてセットアップウィザードをもう一度開始してください。&lt;br&gt;</translation>
+        <translation>カメラの電源を入れた状態で、伸ばしたクリップでカメラのリセットボタンを&lt;br&gt;10 秒以上押し続けてください。リセット後、［最初から］をクリックして&lt;br&gt;セットアップウィザードをもう一度開始してください。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;br&gt;&lt;b&gt;ローカルのみ&lt;/b&gt;をクリックしてカメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;再試行&lt;/b&gt;をクリックしてもう一度試すか、&lt;br&gt;&lt;b&gt;ローカルのみ&lt;/b&gt;をクリックして&lt;br&gt;カメラをローカル表示専用に設定してください。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2057,7 +2057,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>A new version of the setup wizard is available, please update to the latest version.</source>
-        <translation>セットアップウィザードの新しいバージョンがあります。最新バージョンに更新してください。</translation>
+        <translation>セットアップウィザードの新しいバージョンがあります。&lt;br&gt;最新バージョンに更新してください。</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2072,7 +2072,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation>最新のセットアップウィザードをダウンロードしました。［OK］をクリックすると、このウィザードを閉じて新しいウィザードを起動します。</translation>
+        <translation>最新のセットアップウィザードをダウンロードしました。&lt;br&gt;［OK］をクリックすると、このウィザードを閉じて&lt;br&gt;新しいウィザードを起動します。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>別の保存先フォルダーを選択するか、&lt;br&gt;&lt;b&gt;終了&lt;/b&gt;をクリックしてセットアップウィザードを閉じ、&lt;br&gt;%1 から最新バージョンのセットアップウィザードを手動でダウンロードしてください。</translation>
+        <translation>別の保存先フォルダーを選択するか、&lt;br&gt;&lt;b&gt;終了&lt;/b&gt;をクリックしてセットアップウィザードを閉じ、&lt;br&gt;%1 から最新バージョンの&lt;br&gt;セットアップウィザードを手動でダウンロードしてください。</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>무선 설정을 저장할 수 없습니다. 다시&lt;br&gt;시도하세요.</translation>
+        <translation>무선 설정을 저장할 수 없습니다.&lt;br&gt;다시 시도하세요.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>컴퓨터가 인터넷에 연결되어 있어야 합니다. &lt;b&gt;다시 시도&lt;/b&gt;를 클릭하여&lt;br&gt;다시 시도할 수 있습니다.</translation>
+        <translation>컴퓨터가 인터넷에 연결되어 있어야 합니다.&lt;br&gt;&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 다시 시도할 수 있습니다.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>인증 메일이 회원님의 이메일 주소로 발송되었습니다. 7일 이내에 메일의&lt;br&gt;링크를 클릭하여 계정을 인증하세요.</translation>
+        <translation>인증 메일이 회원님의 이메일 주소로 발송되었습니다.&lt;br&gt;7일 이내에 메일의 링크를 클릭하여 계정을 인증하세요.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -668,7 +668,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>이 단계를 건너뛰면 olvaris&lt;br&gt;서비스를 이용하여 카메라를&lt;br&gt;원격으로 볼 수 없습니다.</translation>
+        <translation>이 단계를 건너뛰면&lt;br&gt;olvaris 서비스를 이용하여 카메라를&lt;br&gt;원격으로 볼 수 없습니다.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -693,17 +693,17 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris에 등록되어 사용할 준비가 되었습니다. 이제&lt;br&gt;</translation>
+        <translation>olvaris에 등록되어 사용할 준비가 되었습니다.&lt;br&gt;이제 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>웹사이트나 &lt;a href=&apos;%1/apps&apos;&gt;%2모바일 앱&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;에서 언제 어디서나 카메라를 볼 수 있습니다.&lt;br&gt;</translation>
+        <translation>웹사이트나 &lt;a href=&apos;%1/apps&apos;&gt;%2모바일 앱&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;에서&lt;br&gt;언제 어디서나 카메라를 볼 수 있습니다.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1130,7 +1130,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>카메라의 이름과&lt;br&gt;비밀번호를 설정하세요</translation>
+        <translation>카메라의 이름과 비밀번호를&lt;br&gt;설정하세요</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1549,7 +1549,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>카메라를 Wi-Fi 네트워크에 연결할 수&lt;br&gt;없습니다. 카메라에 이더넷 케이블을 다시&lt;br&gt;연결한 다음 [확인]을 클릭하여 무선 설정을&lt;br&gt;다시 진행하세요.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>카메라를 Wi-Fi 네트워크에&lt;br&gt;연결할 수 없습니다.&lt;br&gt;카메라에 이더넷 케이블을 다시 연결한 다음&lt;br&gt;[확인]을 클릭하여 무선 설정을 다시 진행하세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>[검색]을 클릭하여 다시 검색하거나 [뒤로]를 클릭하여 연결&lt;br&gt;설정을 확인하세요.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>[검색]을 클릭하여 다시 검색하거나&lt;br&gt;[뒤로]를 클릭하여 연결 설정을 확인하세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1770,7 +1770,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>카메라 전원이 연결된 상태에서 펼친 클립으로 카메라의 리셋 버튼을 10초 이상 누르고 계세요. 카메라를 초기화한 후 [다시 시작]을 클릭하여 설정 마법사를 다시 시작하세요.&lt;br&gt;</translation>
+        <translation>카메라 전원이 연결된 상태에서 펼친 클립으로 카메라의 리셋 버튼을&lt;br&gt;10초 이상 누르고 계세요. 카메라를 초기화한 후 [다시 시작]을 클릭하여&lt;br&gt;설정 마법사를 다시 시작하세요.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;다시 시도&lt;/b&gt;를 클릭하여 다시 시도하거나, &lt;b&gt;로컬 &lt;br&gt;전용&lt;/b&gt;을 클릭하여 카메라를 로컬 보기 전용으로 설정할 수 있습니다.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 다시 시도하거나,&lt;br&gt;&lt;b&gt;로컬&amp;nbsp;전용&lt;/b&gt;을 클릭하여 카메라를 로컬 보기 전용으로 설정할 수 있습니다.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -1854,7 +1854,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>이 카메라를 로컬 보기 전용으로&lt;br&gt; 설정하면 olvaris 서비스를 이용하여&lt;br&gt; 카메라를 원격으로 볼 수&lt;br&gt; 없습니다.&lt;br&gt;&lt;br&gt;이 기능을 사용하려면 마법사를&lt;br&gt;실행하기 전에 인터넷에 연결되어&lt;br&gt;있는지 확인하세요.</translation>
+        <translation>이 카메라를 로컬 보기 전용으로&lt;br&gt; 설정하면 olvaris 서비스를 이용하여&lt;br&gt; 카메라를 원격으로 볼 수 없습니다.&lt;br&gt;&lt;br&gt;이 기능을 사용하려면 마법사를&lt;br&gt;실행하기 전에 인터넷에&lt;br&gt;연결되어 있는지 확인하세요.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>웹 브라우저 창이 열려 있거나 다른 설정 마법사가 실행 중일 수&lt;br&gt;있습니다. 이 프로그램을 열기 전에 웹 브라우저와 실행 중인&lt;br&gt;설정 마법사를 모두 닫으세요.</translation>
+        <translation>웹 브라우저 창이 열려 있거나&lt;br&gt;다른 설정 마법사가 실행 중일 수 있습니다.&lt;br&gt;이 프로그램을 열기 전에 웹 브라우저와&lt;br&gt;실행 중인 설정 마법사를 모두 닫으세요.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2072,7 +2072,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The latest Setup Wizard has been downloaded successfully. Please click OK to close this wizard and launch the new one.</source>
-        <translation>최신 설정 마법사를 다운로드했습니다. [확인]을 클릭하면 이 마법사를 닫고 새 마법사를 실행합니다.</translation>
+        <translation>최신 설정 마법사를 다운로드했습니다.&lt;br&gt;[확인]을 클릭하면 이 마법사를 닫고 새 마법사를 실행합니다.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>&lt;b&gt;다시 시도&lt;/b&gt;를 클릭하여 업데이트를 다시 다운로드하거나&lt;br&gt;%1에서 최신 버전의 설정 마법사를 직접 다운로드하세요.&lt;br&gt;</translation>
+        <translation>&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 업데이트를 다시 다운로드하거나&lt;br&gt;%1에서 최신 버전의 설정 마법사를 직접 다운로드하세요.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

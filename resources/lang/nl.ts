@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Uw camera is niet gevonden. Ga terug naar de vorige pagina en selecteer&lt;br&gt;uw cameramodel opnieuw.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Uw camera is niet gevonden. Ga terug naar de vorige pagina en selecteer uw cameramodel opnieuw.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Uw computer moet met internet zijn verbonden. Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om het&lt;br&gt;nogmaals te proberen.</translation>
+        <translation>Uw computer moet met internet zijn verbonden.&lt;br&gt;Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om het nogmaals te proberen.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Zorg dat uw computer met hetzelfde wifinetwerk is verbonden als&lt;br&gt;uw camera.&lt;br&gt;Lukt het verbinden nog steeds niet, reset dan uw camera en start de wizard opnieuw.</translation>
+        <translation>Zorg dat uw computer met hetzelfde wifinetwerk is verbonden als uw camera.&lt;br&gt;Lukt het verbinden nog steeds niet, reset dan uw camera en start de wizard opnieuw.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Deze camera is al geregistreerd bij een olvaris-account. Wilt u de camera bij een ander&lt;br&gt;account registreren, dan moet u de camera resetten. Klik anders op Volgende om door te gaan.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Deze camera is al geregistreerd bij een olvaris-account. Wilt u de camera bij een ander account registreren, dan moet u de camera resetten. Klik anders op Volgende om door te gaan.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,7 +469,7 @@
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Deze camera is al geregistreerd bij een olvaris-account. Wilt u de camera bij een ander&lt;br&gt;account registreren, dan moet u de camera resetten. Klik anders op Volgende om door te gaan.</translation>
+        <translation>Deze camera is al geregistreerd bij een olvaris-account. Wilt u de camera bij een ander account registreren, dan moet u de camera resetten. Klik anders op Volgende om door te gaan.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Er is een verificatie-e-mail naar uw e-mailadres gestuurd. Klik binnen 7 dagen&lt;br&gt;op de koppeling in de e-mail om uw account te verifiëren.</translation>
+        <translation>Er is een verificatie-e-mail naar uw e-mailadres gestuurd. Klik binnen 7 dagen op de koppeling in de e-mail om uw account te verifiëren.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>camera is nu geregistreerd bij &lt;br&gt;</translation>
+        <translation>camera is nu geregistreerd bij </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris en klaar voor gebruik. U kunt uw camera nu&lt;br&gt;</translation>
+        <translation>olvaris en klaar voor gebruik. U kunt uw camera nu </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>altijd en overal bekijken via de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>altijd en overal bekijken via de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>website of een van de &lt;a href=&apos;%1/apps&apos;&gt;%2mobiele apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Meld u&lt;br&gt;</translation>
+        <translation>website of een van de &lt;a href=&apos;%1/apps&apos;&gt;%2mobiele apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Meld u </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>eenvoudig aan met het bovenstaande e-mailadres en het&lt;br&gt;</translation>
+        <translation>eenvoudig aan met het bovenstaande e-mailadres en het </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud-&lt;br&gt;camera wordt groen&lt;br&gt;zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft&lt;br&gt;de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud- camera wordt groen zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud-&lt;br&gt;camera wordt groen&lt;br&gt;zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft&lt;br&gt;de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud- camera wordt groen zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud-&lt;br&gt;camera wordt groen&lt;br&gt;zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft&lt;br&gt;de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud- camera wordt groen zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud-&lt;br&gt;camera wordt groen&lt;br&gt;zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft&lt;br&gt;de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;De led van de Cloud- camera wordt groen zodra deze gereed is. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Waarom blijft de led rood?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Uw wifi-instellingen kunnen niet worden opgeslagen. Controleer of de netwerkkabel&lt;br&gt;is aangesloten en probeer het opnieuw.</translation>
+        <translation>Uw wifi-instellingen kunnen niet worden opgeslagen. Controleer of de netwerkkabel is aangesloten en probeer het opnieuw.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1559,7 +1559,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Met Wi-Fi Protected Setup (WPS) maakt u snel,&lt;br&gt;eenvoudig en automatisch een beveiligde&lt;br&gt;draadloze verbinding.&lt;br&gt;De meeste moderne routers hebben een WPS-knop.&lt;br&gt;Bij sommige routers moet u zich aanmelden bij de&lt;br&gt;webinterface en daar op een knop op het scherm&lt;br&gt;klikken om WPS in te schakelen. Raadpleeg de&lt;br&gt;handleiding van uw router voor meer informatie.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Met Wi-Fi Protected Setup (WPS) maakt u snel, eenvoudig en automatisch een beveiligde draadloze verbinding.&lt;br&gt;De meeste moderne routers hebben een WPS-knop.&lt;br&gt;Bij sommige routers moet u zich aanmelden bij de webinterface en daar op een knop op het scherm klikken om WPS in te schakelen. Raadpleeg de handleiding van uw router voor meer informatie.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Uw computer moet met internet zijn verbonden om&lt;br&gt; naar een nieuwe versie van de installatiewizard te zoeken en&lt;br&gt; uw camera bij olvaris te registreren voor weergave op afstand.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Uw computer moet met internet zijn verbonden om naar een nieuwe versie van de installatiewizard te zoeken en uw camera bij olvaris te registreren voor weergave op afstand.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om het nogmaals te proberen, of op &lt;b&gt;Alleen&lt;br&gt;lokaal&lt;/b&gt; om uw camera alleen voor lokale weergave in te stellen.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om het nogmaals te proberen, of op &lt;b&gt;Alleen&amp;nbsp;lokaal&lt;/b&gt; om uw camera alleen voor lokale weergave in te stellen.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Mogelijk is er een browservenster geopend of wordt er een andere installatiewizard&lt;br&gt;uitgevoerd. Sluit uw webbrowser en alle actieve installatiewizards&lt;br&gt;voordat u dit programma opent.</translation>
+        <translation>Mogelijk is er een browservenster geopend of wordt er een andere installatiewizard uitgevoerd. Sluit uw webbrowser en alle actieve installatiewizards voordat u dit programma opent.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selecteer een andere map om in op te slaan, of klik op &lt;b&gt;Afsluiten&lt;/b&gt; om de installatiewizard&lt;br&gt;te sluiten en ga naar %1 om de nieuwste versie van de&lt;br&gt;installatiewizard handmatig te downloaden.</translation>
+        <translation>Selecteer een andere map om in op te slaan, of klik op &lt;b&gt;Afsluiten&lt;/b&gt; om de installatiewizard te sluiten en ga naar %1 om de nieuwste versie van de installatiewizard handmatig te downloaden.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om de update opnieuw te downloaden, of ga naar %1&lt;br&gt;om de nieuwste versie van de installatiewizard handmatig te downloaden.&lt;br&gt;</translation>
+        <translation>Klik op &lt;b&gt;Opnieuw&lt;/b&gt; om de update opnieuw te downloaden, of ga naar %1 om de nieuwste versie van de installatiewizard handmatig te downloaden.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Datamaskinen må være koblet til Internett. Klikk på &lt;b&gt;Prøv igjen&lt;/b&gt; for&lt;br&gt;å prøve på nytt.</translation>
+        <translation>Datamaskinen må være koblet til Internett.&lt;br&gt;Klikk på &lt;b&gt;Prøv&amp;nbsp;igjen&lt;/b&gt; for å prøve på nytt.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Kontroller at datamaskinen er koblet til det samme Wi-Fi-nettverket som&lt;br&gt;kameraet.&lt;br&gt;Hvis du fortsatt ikke kan koble til, kan du tilbakestille kameraet og deretter starte veiviseren på nytt.</translation>
+        <translation>Kontroller at datamaskinen er koblet til det samme Wi-Fi-nettverket som kameraet.&lt;br&gt;Hvis du fortsatt ikke kan koble til, kan du tilbakestille kameraet og deretter starte veiviseren på nytt.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>En bekreftelsesmelding er sendt til e-postadressen din. Klikk på koblingen&lt;br&gt;i e-posten innen 7 dager for å bekrefte kontoen.</translation>
+        <translation>En bekreftelsesmelding er sendt til e-postadressen din. Klikk på koblingen i e-posten innen 7 dager for å bekrefte kontoen.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>er nå registrert hos &lt;br&gt;</translation>
+        <translation>er nå registrert hos </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris og klart til bruk. Nå kan du se kameraet&lt;br&gt;</translation>
+        <translation>olvaris og klart til bruk. Nå kan du se kameraet </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-&lt;br&gt;</translation>
+        <translation>hvor og når som helst via &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;-</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>nettstedet eller en av &lt;a href=&apos;%1/apps&apos;&gt;%2mobilappene&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Logg&lt;br&gt;</translation>
+        <translation>nettstedet eller en av &lt;a href=&apos;%1/apps&apos;&gt;%2mobilappene&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Logg </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>bare på med e-postadressen ovenfor og passordet&lt;br&gt;</translation>
+        <translation>bare på med e-postadressen ovenfor og passordet </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Kunne ikke lagre de trådløse innstillingene. Kontroller at nettverkskabelen&lt;br&gt;er koblet til, og prøv igjen.</translation>
+        <translation>Kunne ikke lagre de trådløse innstillingene. Kontroller at nettverkskabelen er koblet til, og prøv igjen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klikk på &lt;b&gt;Prøv igjen&lt;/b&gt; for å prøve på nytt, eller klikk på &lt;b&gt;Bare&lt;br&gt;lokalt&lt;/b&gt; for å konfigurere kameraet bare for lokal visning.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klikk på &lt;b&gt;Prøv&amp;nbsp;igjen&lt;/b&gt; for å prøve på nytt, eller klikk på &lt;b&gt;Bare&amp;nbsp;lokalt&lt;/b&gt; for å konfigurere kameraet bare for lokal visning.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Velg en annen mappe å lagre i, eller klikk på &lt;b&gt;Avslutt&lt;/b&gt; for å lukke installeringsveiviseren&lt;br&gt;og gå til %1 for å laste ned den nyeste versjonen av&lt;br&gt;installeringsveiviseren manuelt.</translation>
+        <translation>Velg en annen mappe å lagre i, eller klikk på &lt;b&gt;Avslutt&lt;/b&gt; for å lukke installeringsveiviseren og gå til %1 for å laste ned den nyeste versjonen av installeringsveiviseren manuelt.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Klikk på &lt;b&gt;Prøv igjen&lt;/b&gt; for å laste ned oppdateringen på nytt, eller gå til %1&lt;br&gt;for å laste ned den nyeste versjonen av installeringsveiviseren manuelt.&lt;br&gt;</translation>
+        <translation>Klikk på &lt;b&gt;Prøv&amp;nbsp;igjen&lt;/b&gt; for å laste ned oppdateringen på nytt, eller gå til %1 for å laste ned den nyeste versjonen av installeringsveiviseren manuelt.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Nie można zapisać ustawień sieci bezprzewodowej. Spróbuj&lt;br&gt;ponownie.</translation>
+        <translation>Nie można zapisać ustawień sieci bezprzewodowej.&lt;br&gt;Spróbuj ponownie.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Jeśli nie możesz znaleźć identyfikatora SSID kamery, spróbuj ją zresetować,&lt;br&gt;a następnie uruchom kreator od nowa.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Jeśli nie możesz znaleźć identyfikatora SSID kamery, spróbuj ją zresetować, a następnie uruchom kreator od nowa.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Nie można znaleźć kamery. Wróć do poprzedniej strony i ponownie wybierz&lt;br&gt;model kamery.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Nie można znaleźć kamery. Wróć do poprzedniej strony i ponownie wybierz model kamery.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Komputer musi być połączony z Internetem. Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby&lt;br&gt;spróbować ponownie.</translation>
+        <translation>Komputer musi być połączony z Internetem.&lt;br&gt;Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby spróbować ponownie.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Upewnij się, że komputer jest połączony z tą samą siecią Wi-Fi co&lt;br&gt;kamera.&lt;br&gt;Jeśli nadal nie możesz się połączyć, spróbuj zresetować kamerę i uruchomić kreator od nowa.</translation>
+        <translation>Upewnij się, że komputer jest połączony z tą samą siecią Wi-Fi co kamera.&lt;br&gt;Jeśli nadal nie możesz się połączyć, spróbuj zresetować kamerę i uruchomić kreator od nowa.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Na Twój adres e-mail wysłano wiadomość weryfikacyjną. Aby zweryfikować konto,&lt;br&gt;kliknij link w tej wiadomości w ciągu 7 dni.</translation>
+        <translation>Na Twój adres e-mail wysłano wiadomość weryfikacyjną. Aby zweryfikować konto, kliknij link w tej wiadomości w ciągu 7 dni.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>jest teraz&lt;br&gt;zarejestrowana w serwisie </translation>
+        <translation>jest teraz zarejestrowana w serwisie </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris i gotowa do&lt;br&gt;użycia. Możesz teraz oglądać obraz </translation>
+        <translation>olvaris i gotowa do użycia. Możesz teraz oglądać obraz </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>z kamery w dowolnym miejscu i czasie w witrynie &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>z kamery w dowolnym miejscu i czasie w witrynie &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>lub w jednej z &lt;a href=&apos;%1/apps&apos;&gt;%2aplikacji mobilnych&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; wystarczy&lt;br&gt;</translation>
+        <translation>lub w jednej z &lt;a href=&apos;%1/apps&apos;&gt;%2aplikacji mobilnych&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; wystarczy </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>zalogować się, podając powyższy adres e-mail i&lt;br&gt;hasło, </translation>
+        <translation>zalogować się, podając powyższy adres e-mail i hasło, </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud&lt;br&gt;zaświeci się na zielono,&lt;br&gt;gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda&lt;br&gt;LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud zaświeci się na zielono, gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud&lt;br&gt;zaświeci się na zielono,&lt;br&gt;gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda&lt;br&gt;LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud zaświeci się na zielono, gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud&lt;br&gt;zaświeci się na zielono,&lt;br&gt;gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda&lt;br&gt;LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud zaświeci się na zielono, gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud&lt;br&gt;zaświeci się na zielono,&lt;br&gt;gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda&lt;br&gt;LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dioda LED kamery Cloud zaświeci się na zielono, gdy kamera będzie gotowa. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Dlaczego dioda LED świeci na czerwono?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Nie można zapisać ustawień sieci bezprzewodowej. Spróbuj ponownie i upewnij się, że&lt;br&gt;kabel Ethernet jest podłączony.</translation>
+        <translation>Nie można zapisać ustawień sieci bezprzewodowej. Spróbuj ponownie i upewnij się, że kabel Ethernet jest podłączony.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kliknij Skanuj, aby wyszukać ponownie, lub Wstecz, aby sprawdzić ustawienia&lt;br&gt;połączenia.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kliknij Skanuj, aby wyszukać ponownie, lub Wstecz, aby sprawdzić ustawienia połączenia.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Komputer musi być połączony z Internetem, aby&lt;br&gt; sprawdzić dostępność nowej wersji kreatora konfiguracji i&lt;br&gt; zarejestrować kamerę w olvaris na potrzeby zdalnego podglądu.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Komputer musi być połączony z Internetem, aby sprawdzić dostępność nowej wersji kreatora konfiguracji i zarejestrować kamerę w olvaris na potrzeby zdalnego podglądu.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby spróbować ponownie, lub &lt;b&gt;Tylko &lt;br&gt;lokalnie&lt;/b&gt;, aby skonfigurować kamerę tylko do podglądu lokalnego.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby spróbować ponownie, lub &lt;b&gt;Tylko&amp;nbsp;lokalnie&lt;/b&gt;, aby skonfigurować kamerę tylko do podglądu lokalnego.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Być może jest otwarte okno przeglądarki internetowej lub działa inny kreator&lt;br&gt;konfiguracji. Przed otwarciem tego programu zamknij przeglądarkę&lt;br&gt;internetową i wszystkie uruchomione kreatory konfiguracji.</translation>
+        <translation>Być może jest otwarte okno przeglądarki internetowej lub działa inny kreator konfiguracji. Przed otwarciem tego programu zamknij przeglądarkę internetową i wszystkie uruchomione kreatory konfiguracji.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Wybierz inny folder do zapisania pliku lub kliknij &lt;b&gt;Zakończ&lt;/b&gt;, aby zamknąć kreator&lt;br&gt;konfiguracji, i przejdź do %1, aby ręcznie pobrać najnowszą wersję&lt;br&gt;kreatora konfiguracji.</translation>
+        <translation>Wybierz inny folder do zapisania pliku lub kliknij &lt;b&gt;Zakończ&lt;/b&gt;, aby zamknąć kreator konfiguracji, i przejdź do %1, aby ręcznie pobrać najnowszą wersję kreatora konfiguracji.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby ponownie pobrać aktualizację, lub przejdź do %1,&lt;br&gt;aby ręcznie pobrać najnowszą wersję kreatora konfiguracji.&lt;br&gt;</translation>
+        <translation>Kliknij &lt;b&gt;Ponów&lt;/b&gt;, aby ponownie pobrać aktualizację, lub przejdź do %1, aby ręcznie pobrać najnowszą wersję kreatora konfiguracji.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Não foi possível guardar as definições da rede sem fios. Tente&lt;br&gt;novamente.</translation>
+        <translation>Não foi possível guardar as definições da rede sem fios.&lt;br&gt;Tente novamente.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>O computador tem de estar ligado à Internet. Clique em &lt;b&gt;Repetir&lt;/b&gt; para&lt;br&gt;tentar novamente.</translation>
+        <translation>O computador tem de estar ligado à Internet.&lt;br&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Certifique-se de que o computador está ligado à mesma rede Wi-Fi que&lt;br&gt;a câmara.&lt;br&gt;Se continuar sem conseguir ligar-se, experimente repor a câmara e reiniciar o assistente.</translation>
+        <translation>Certifique-se de que o computador está ligado à mesma rede Wi-Fi que a câmara.&lt;br&gt;Se continuar sem conseguir ligar-se, experimente repor a câmara e reiniciar o assistente.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Foi enviada uma mensagem de verificação para o seu endereço de e-mail. Clique&lt;br&gt;na ligação da mensagem no prazo de 7 dias para verificar a sua conta.</translation>
+        <translation>Foi enviada uma mensagem de verificação para o seu endereço de e-mail. Clique na ligação da mensagem no prazo de 7 dias para verificar a sua conta.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>está agora registada no &lt;br&gt;</translation>
+        <translation>está agora registada no </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris e pronta a utilizar. Já pode ver a sua&lt;br&gt;</translation>
+        <translation>olvaris e pronta a utilizar. Já pode ver a sua </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>câmara em qualquer lugar e a qualquer hora através do site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>câmara em qualquer lugar e a qualquer hora através do site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou de uma das &lt;a href=&apos;%1/apps&apos;&gt;%2aplicações móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta&lt;br&gt;</translation>
+        <translation>ou de uma das &lt;a href=&apos;%1/apps&apos;&gt;%2aplicações móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>utilizar o endereço de e-mail acima e a palavra-passe&lt;br&gt;</translation>
+        <translation>utilizar o endereço de e-mail acima e a palavra-passe </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Não foi possível guardar as definições da rede sem fios. Tente novamente e certifique-se de que&lt;br&gt;o cabo Ethernet está ligado.</translation>
+        <translation>Não foi possível guardar as definições da rede sem fios. Tente novamente e certifique-se de que o cabo Ethernet está ligado.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Clique em Procurar para procurar novamente ou em Anterior para verificar as definições&lt;br&gt;de ligação.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Clique em Procurar para procurar novamente ou em Anterior para verificar as definições de ligação.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente ou em &lt;b&gt;Apenas &lt;br&gt;local&lt;/b&gt; para configurar a câmara apenas para visualização local.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente ou em &lt;b&gt;Apenas&amp;nbsp;local&lt;/b&gt; para configurar a câmara apenas para visualização local.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Pode ter uma janela do browser aberta ou outro Assistente de Configuração&lt;br&gt;em execução. Feche o browser e qualquer Assistente de Configuração&lt;br&gt;que esteja em execução antes de abrir este programa.</translation>
+        <translation>Pode ter uma janela do browser aberta ou outro Assistente de Configuração em execução. Feche o browser e qualquer Assistente de Configuração que esteja em execução antes de abrir este programa.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selecione outra pasta para guardar ou clique em &lt;b&gt;Sair&lt;/b&gt; para fechar o Assistente de Configuração&lt;br&gt;e aceda a %1 para transferir manualmente a versão mais recente do&lt;br&gt;Assistente de Configuração.</translation>
+        <translation>Selecione outra pasta para guardar ou clique em &lt;b&gt;Sair&lt;/b&gt; para fechar o Assistente de Configuração e aceda a %1 para transferir manualmente a versão mais recente do Assistente de Configuração.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Clique em &lt;b&gt;Repetir&lt;/b&gt; para transferir novamente a atualização ou aceda a %1&lt;br&gt;para transferir manualmente a versão mais recente do Assistente de Configuração.&lt;br&gt;</translation>
+        <translation>Clique em &lt;b&gt;Repetir&lt;/b&gt; para transferir novamente a atualização ou aceda a %1 para transferir manualmente a versão mais recente do Assistente de Configuração.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

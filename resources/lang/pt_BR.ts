@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Não foi possível salvar as configurações da rede sem fio. Tente&lt;br&gt;novamente.</translation>
+        <translation>Não foi possível salvar as configurações da rede sem fio.&lt;br&gt;Tente novamente.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>O computador precisa estar conectado à Internet. Clique em &lt;b&gt;Repetir&lt;/b&gt; para&lt;br&gt;tentar novamente.</translation>
+        <translation>O computador precisa estar conectado à Internet.&lt;br&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Verifique se o computador está conectado à mesma rede Wi-Fi que&lt;br&gt;a câmera.&lt;br&gt;Se ainda não conseguir se conectar, tente redefinir a câmera e reiniciar o assistente.</translation>
+        <translation>Verifique se o computador está conectado à mesma rede Wi-Fi que a câmera.&lt;br&gt;Se ainda não conseguir se conectar, tente redefinir a câmera e reiniciar o assistente.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>agora está registrada no &lt;br&gt;</translation>
+        <translation>agora está registrada no </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris e pronta para uso. Agora você pode ver sua&lt;br&gt;</translation>
+        <translation>olvaris e pronta para uso. Agora você pode ver sua </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>câmera a qualquer hora e em qualquer lugar pelo site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>câmera a qualquer hora e em qualquer lugar pelo site &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou por um dos &lt;a href=&apos;%1/apps&apos;&gt;%2aplicativos móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta&lt;br&gt;</translation>
+        <translation>ou por um dos &lt;a href=&apos;%1/apps&apos;&gt;%2aplicativos móveis&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; basta </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>usar o endereço de e-mail acima e a senha&lt;br&gt;</translation>
+        <translation>usar o endereço de e-mail acima e a senha </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Não foi possível salvar as configurações da rede sem fio. Tente novamente e certifique-se de que&lt;br&gt;o cabo Ethernet está conectado.</translation>
+        <translation>Não foi possível salvar as configurações da rede sem fio. Tente novamente e certifique-se de que o cabo Ethernet está conectado.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Clique em Procurar para procurar novamente ou em Voltar para verificar as configurações&lt;br&gt;de conexão.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Clique em Procurar para procurar novamente ou em Voltar para verificar as configurações de conexão.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;O computador precisa estar conectado à Internet para&lt;br&gt; verificar se há novas versões do assistente de configuração e para&lt;br&gt; registrar a câmera no olvaris para visualização remota.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;O computador precisa estar conectado à Internet para verificar se há novas versões do assistente de configuração e para registrar a câmera no olvaris para visualização remota.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente ou em &lt;b&gt;Somente &lt;br&gt;local&lt;/b&gt; para configurar a câmera apenas para visualização local.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Clique em &lt;b&gt;Repetir&lt;/b&gt; para tentar novamente ou em &lt;b&gt;Somente&amp;nbsp;local&lt;/b&gt; para configurar a câmera apenas para visualização local.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Talvez haja uma janela do navegador aberta ou outro Assistente de Configuração&lt;br&gt;em execução. Feche o navegador e qualquer Assistente de Configuração&lt;br&gt;que esteja em execução antes de abrir este programa.</translation>
+        <translation>Talvez haja uma janela do navegador aberta ou outro Assistente de Configuração em execução. Feche o navegador e qualquer Assistente de Configuração que esteja em execução antes de abrir este programa.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selecione outra pasta para salvar ou clique em &lt;b&gt;Sair&lt;/b&gt; para fechar o Assistente de Configuração&lt;br&gt;e acesse %1 para baixar manualmente a versão mais recente do&lt;br&gt;Assistente de Configuração.</translation>
+        <translation>Selecione outra pasta para salvar ou clique em &lt;b&gt;Sair&lt;/b&gt; para fechar o Assistente de Configuração e acesse %1 para baixar manualmente a versão mais recente do Assistente de Configuração.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Clique em &lt;b&gt;Repetir&lt;/b&gt; para baixar novamente a atualização ou acesse %1&lt;br&gt;para baixar manualmente a versão mais recente do Assistente de Configuração.&lt;br&gt;</translation>
+        <translation>Clique em &lt;b&gt;Repetir&lt;/b&gt; para baixar novamente a atualização ou acesse %1 para baixar manualmente a versão mais recente do Assistente de Configuração.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Nu s-au putut salva setările wireless. Încercați&lt;br&gt;din nou.</translation>
+        <translation>Nu s-au putut salva setările wireless.&lt;br&gt;Încercați din nou.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Computerul trebuie să fie conectat la Internet. Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru&lt;br&gt;a încerca din nou.</translation>
+        <translation>Computerul trebuie să fie conectat la Internet.&lt;br&gt;Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a încerca din nou.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Asigurați-vă că computerul este conectat la aceeași rețea Wi-Fi ca și&lt;br&gt;camera.&lt;br&gt;Dacă tot nu vă puteți conecta, încercați să resetați camera, apoi reporniți expertul.</translation>
+        <translation>Asigurați-vă că computerul este conectat la aceeași rețea Wi-Fi ca și camera.&lt;br&gt;Dacă tot nu vă puteți conecta, încercați să resetați camera, apoi reporniți expertul.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>este acum înregistrată la &lt;br&gt;</translation>
+        <translation>este acum înregistrată la </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris și este gata de utilizare. Acum puteți&lt;br&gt;vizualiza </translation>
+        <translation>olvaris și este gata de utilizare. Acum puteți vizualiza </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>camera oricând și oriunde prin site-ul&lt;br&gt;web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
+        <translation>camera oricând și oriunde prin site-ul web &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>sau printr-una dintre &lt;a href=&apos;%1/apps&apos;&gt;%2aplicațiile mobile&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; trebuie doar să&lt;br&gt;</translation>
+        <translation>sau printr-una dintre &lt;a href=&apos;%1/apps&apos;&gt;%2aplicațiile mobile&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; trebuie doar să </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>utilizați adresa de e-mail de mai sus și parola&lt;br&gt;</translation>
+        <translation>utilizați adresa de e-mail de mai sus și parola </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud&lt;br&gt;se va aprinde verde&lt;br&gt;când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul&lt;br&gt;rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud se va aprinde verde când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud&lt;br&gt;se va aprinde verde&lt;br&gt;când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul&lt;br&gt;rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud se va aprinde verde când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud&lt;br&gt;se va aprinde verde&lt;br&gt;când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul&lt;br&gt;rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud se va aprinde verde când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud&lt;br&gt;se va aprinde verde&lt;br&gt;când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul&lt;br&gt;rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;LED-ul camerei Cloud se va aprinde verde când aceasta este gata. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;De ce LED-ul rămâne roșu?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Faceți clic pe Căutare pentru a căuta din nou sau pe Înapoi pentru a verifica setările&lt;br&gt;de conexiune.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Faceți clic pe Căutare pentru a căuta din nou sau pe Înapoi pentru a verifica setările de conexiune.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a încerca din nou sau pe &lt;b&gt;Doar &lt;br&gt;local&lt;/b&gt; pentru a configura camera doar pentru vizualizare locală.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a încerca din nou sau pe &lt;b&gt;Doar&amp;nbsp;local&lt;/b&gt; pentru a configura camera doar pentru vizualizare locală.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Este posibil să aveți deschisă o fereastră de browser web sau să ruleze un alt expert&lt;br&gt;de configurare. Închideți browserul web și orice expert de configurare&lt;br&gt;care ar putea rula înainte de a deschide acest program.</translation>
+        <translation>Este posibil să aveți deschisă o fereastră de browser web sau să ruleze un alt expert de configurare. Închideți browserul web și orice expert de configurare care ar putea rula înainte de a deschide acest program.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selectați alt folder pentru salvare sau faceți clic pe &lt;b&gt;Ieșire&lt;/b&gt; pentru a închide expertul de configurare&lt;br&gt;și accesați %1 pentru a descărca manual cea mai recentă versiune a&lt;br&gt;expertului de configurare.</translation>
+        <translation>Selectați alt folder pentru salvare sau faceți clic pe &lt;b&gt;Ieșire&lt;/b&gt; pentru a închide expertul de configurare și accesați %1 pentru a descărca manual cea mai recentă versiune a expertului de configurare.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a descărca din nou actualizarea sau accesați %1&lt;br&gt;pentru a descărca manual cea mai recentă versiune a expertului de configurare.&lt;br&gt;</translation>
+        <translation>Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a descărca din nou actualizarea sau accesați %1 pentru a descărca manual cea mai recentă versiune a expertului de configurare.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

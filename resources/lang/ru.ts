@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Если подключиться к камере не удаётся, попробуйте сбросить её настройки,&lt;br&gt;а затем запустить мастер заново.</translation>
+        <translation>Если подключиться к камере не удаётся, попробуйте сбросить её настройки, а затем запустить мастер заново.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Если не удаётся найти SSID камеры, попробуйте сбросить её настройки,&lt;br&gt;а затем запустить мастер заново.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Если не удаётся найти SSID камеры, попробуйте сбросить её настройки, а затем запустить мастер заново.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Не удаётся найти камеру. Вернитесь на предыдущую страницу и снова&lt;br&gt;выберите модель камеры.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Не удаётся найти камеру. Вернитесь на предыдущую страницу и снова выберите модель камеры.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Компьютер должен быть подключён к Интернету. Нажмите &lt;b&gt;Повторить&lt;/b&gt;,&lt;br&gt;чтобы повторить попытку.</translation>
+        <translation>Компьютер должен быть подключён к Интернету.&lt;br&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и&lt;br&gt;камера.&lt;br&gt;Если подключиться по-прежнему не удаётся, попробуйте сбросить настройки камеры и запустить мастер заново.</translation>
+        <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и камера.&lt;br&gt;Если подключиться по-прежнему не удаётся, попробуйте сбросить настройки камеры и запустить мастер заново.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Эта камера уже зарегистрирована в учётной записи olvaris. Чтобы зарегистрировать её&lt;br&gt;в другой учётной записи, сбросьте настройки камеры. Иначе нажмите «Далее», чтобы продолжить.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Эта камера уже зарегистрирована в учётной записи olvaris. Чтобы зарегистрировать её в другой учётной записи, сбросьте настройки камеры. Иначе нажмите «Далее», чтобы продолжить.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,7 +469,7 @@
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Эта камера уже зарегистрирована в учётной записи olvaris. Чтобы зарегистрировать её&lt;br&gt;в другой учётной записи, сбросьте настройки камеры. Иначе нажмите «Далее», чтобы продолжить.</translation>
+        <translation>Эта камера уже зарегистрирована в учётной записи olvaris. Чтобы зарегистрировать её в другой учётной записи, сбросьте настройки камеры. Иначе нажмите «Далее», чтобы продолжить.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>На ваш адрес электронной почты отправлено письмо для подтверждения. Перейдите&lt;br&gt;по ссылке из письма в течение 7 дней, чтобы подтвердить учётную запись.</translation>
+        <translation>На ваш адрес электронной почты отправлено письмо для подтверждения. Перейдите по ссылке из письма в течение 7 дней, чтобы подтвердить учётную запись.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>теперь&lt;br&gt;зарегистрирована в </translation>
+        <translation>теперь зарегистрирована в </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris и готова к работе. Теперь вы можете смотреть&lt;br&gt;</translation>
+        <translation>olvaris и готова к работе. Теперь вы можете смотреть </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>изображение с камеры где угодно и когда угодно на веб-сайте &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>изображение с камеры где угодно и когда угодно на веб-сайте &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>или в &lt;a href=&apos;%1/apps&apos;&gt;%2мобильных приложениях&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Для входа&lt;br&gt;</translation>
+        <translation>или в &lt;a href=&apos;%1/apps&apos;&gt;%2мобильных приложениях&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Для входа </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>используйте указанные выше e-mail и&lt;br&gt;пароль, </translation>
+        <translation>используйте указанные выше e-mail и пароль, </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud будет готова, её индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud будет готова, её индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud будет готова, её индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud&lt;br&gt;будет готова, её&lt;br&gt;индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор&lt;br&gt;горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Когда камера Cloud будет готова, её индикатор загорится зелёным. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Почему индикатор горит красным?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Не удалось сохранить параметры беспроводной сети. Убедитесь, что&lt;br&gt;кабель Ethernet подключён, и повторите попытку.</translation>
+        <translation>Не удалось сохранить параметры беспроводной сети. Убедитесь, что кабель Ethernet подключён, и повторите попытку.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1559,7 +1559,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Функция WPS (Wi-Fi Protected Setup) позволяет&lt;br&gt;быстро, просто и автоматически установить&lt;br&gt;защищённое беспроводное подключение.&lt;br&gt;На большинстве современных маршрутизаторов&lt;br&gt;есть кнопка WPS. На некоторых моделях нужно&lt;br&gt;войти в веб-интерфейс и нажать экранную&lt;br&gt;кнопку, чтобы включить WPS. Подробнее см.&lt;br&gt;в руководстве пользователя маршрутизатора.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Функция WPS (Wi-Fi Protected Setup) позволяет быстро, просто и автоматически установить защищённое беспроводное подключение.&lt;br&gt;На большинстве современных маршрутизаторов есть кнопка WPS. На некоторых моделях нужно войти в веб-интерфейс и нажать экранную кнопку, чтобы включить WPS. Подробнее см.&lt;br&gt;в руководстве пользователя маршрутизатора.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Нажмите «Поиск», чтобы повторить поиск, или «Назад», чтобы проверить&lt;br&gt;параметры подключения.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Нажмите «Поиск», чтобы повторить поиск, или «Назад», чтобы проверить параметры подключения.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Компьютер должен быть подключён к Интернету, чтобы&lt;br&gt; проверить наличие новой версии мастера настройки и&lt;br&gt; зарегистрировать камеру в olvaris для удалённого просмотра.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Компьютер должен быть подключён к Интернету, чтобы проверить наличие новой версии мастера настройки и зарегистрировать камеру в olvaris для удалённого просмотра.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку, или &lt;b&gt;Только &lt;br&gt;локально&lt;/b&gt;, чтобы настроить камеру только для локального просмотра.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку, или &lt;b&gt;Только&amp;nbsp;локально&lt;/b&gt;, чтобы настроить камеру только для локального просмотра.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Выберите другую папку для сохранения или нажмите &lt;b&gt;Выход&lt;/b&gt;, чтобы закрыть мастер,&lt;br&gt;и загрузите последнюю версию мастера настройки вручную&lt;br&gt;с сайта %1.</translation>
+        <translation>Выберите другую папку для сохранения или нажмите &lt;b&gt;Выход&lt;/b&gt;, чтобы закрыть мастер, и загрузите последнюю версию мастера настройки вручную с сайта %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы загрузить обновление ещё раз, или загрузите&lt;br&gt;последнюю версию мастера настройки вручную с сайта %1.&lt;br&gt;</translation>
+        <translation>Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы загрузить обновление ещё раз, или загрузите последнюю версию мастера настройки вручную с сайта %1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

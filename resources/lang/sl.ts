@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>Brezžičnih nastavitev ni bilo mogoče shraniti. Poskusite&lt;br&gt;znova.</translation>
+        <translation>Brezžičnih nastavitev ni bilo mogoče shraniti.&lt;br&gt;Poskusite znova.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Računalnik mora biti povezan z internetom. Kliknite &lt;b&gt;Poskusi znova&lt;/b&gt; za&lt;br&gt;ponovni poskus.</translation>
+        <translation>Računalnik mora biti povezan z internetom.&lt;br&gt;Kliknite &lt;b&gt;Poskusi&amp;nbsp;znova&lt;/b&gt; za ponovni poskus.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Preverite, ali je računalnik povezan z istim omrežjem Wi-Fi kot&lt;br&gt;kamera.&lt;br&gt;Če se še vedno ne morete povezati, poskusite ponastaviti kamero in nato znova zagnati čarovnika.</translation>
+        <translation>Preverite, ali je računalnik povezan z istim omrežjem Wi-Fi kot kamera.&lt;br&gt;Če se še vedno ne morete povezati, poskusite ponastaviti kamero in nato znova zagnati čarovnika.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ta kamera je že registrirana v računu olvaris. Če jo želite registrirati v&lt;br&gt;drugem računu, morate kamero ponastaviti. V nasprotnem primeru za nadaljevanje kliknite Naprej.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ta kamera je že registrirana v računu olvaris. Če jo želite registrirati v drugem računu, morate kamero ponastaviti. V nasprotnem primeru za nadaljevanje kliknite Naprej.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,7 +469,7 @@
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Ta kamera je že registrirana v računu olvaris. Če jo želite registrirati v&lt;br&gt;drugem računu, morate kamero ponastaviti. V nasprotnem primeru za nadaljevanje kliknite Naprej.</translation>
+        <translation>Ta kamera je že registrirana v računu olvaris. Če jo želite registrirati v drugem računu, morate kamero ponastaviti. V nasprotnem primeru za nadaljevanje kliknite Naprej.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Na vaš e-poštni naslov smo poslali potrditveno sporočilo. V 7 dneh kliknite&lt;br&gt;povezavo v sporočilu, da potrdite svoj račun.</translation>
+        <translation>Na vaš e-poštni naslov smo poslali potrditveno sporočilo. V 7 dneh kliknite povezavo v sporočilu, da potrdite svoj račun.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>je zdaj registrirana v&lt;br&gt;storitvi </translation>
+        <translation>je zdaj registrirana v storitvi </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris in pripravljena za uporabo. Zdaj&lt;br&gt;si lahko sliko </translation>
+        <translation>olvaris in pripravljena za uporabo. Zdaj si lahko sliko </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kamere kadar koli in od koder koli ogledate na spletnem mestu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>kamere kadar koli in od koder koli ogledate na spletnem mestu &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ali v eni od &lt;a href=&apos;%1/apps&apos;&gt;%2mobilnih aplikacij&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; za prijavo&lt;br&gt;</translation>
+        <translation>ali v eni od &lt;a href=&apos;%1/apps&apos;&gt;%2mobilnih aplikacij&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; za prijavo </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>uporabite zgornji e-poštni naslov in geslo,&lt;br&gt;</translation>
+        <translation>uporabite zgornji e-poštni naslov in geslo, </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -918,7 +918,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri&lt;br&gt;Cloud bo zasvetila zeleno,&lt;br&gt;ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED&lt;br&gt;še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri Cloud bo zasvetila zeleno, ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -936,7 +936,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri&lt;br&gt;Cloud bo zasvetila zeleno,&lt;br&gt;ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED&lt;br&gt;še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri Cloud bo zasvetila zeleno, ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -978,7 +978,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri&lt;br&gt;Cloud bo zasvetila zeleno,&lt;br&gt;ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED&lt;br&gt;še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri Cloud bo zasvetila zeleno, ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,7 +1026,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri&lt;br&gt;Cloud bo zasvetila zeleno,&lt;br&gt;ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED&lt;br&gt;še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lučka LED na kameri Cloud bo zasvetila zeleno, ko bo kamera pripravljena. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Zakaj lučka LED še vedno sveti rdeče?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Brezžičnih nastavitev ni bilo mogoče shraniti. Poskusite znova in preverite, ali je&lt;br&gt;ethernetni kabel priklopljen.</translation>
+        <translation>Brezžičnih nastavitev ni bilo mogoče shraniti. Poskusite znova in preverite, ali je ethernetni kabel priklopljen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kliknite Išči, da znova poiščete naprave, ali Nazaj, da preverite nastavitve&lt;br&gt;povezave.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kliknite Išči, da znova poiščete naprave, ali Nazaj, da preverite nastavitve povezave.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1823,7 +1823,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Računalnik mora biti povezan z internetom, da lahko&lt;br&gt; preveri, ali je na voljo nova različica čarovnika za nastavitev, in&lt;br&gt; registrira kamero v storitvi olvaris za oddaljeni ogled.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Računalnik mora biti povezan z internetom, da lahko preveri, ali je na voljo nova različica čarovnika za nastavitev, in registrira kamero v storitvi olvaris za oddaljeni ogled.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknite &lt;b&gt;Poskusi znova&lt;/b&gt; za ponovni poskus ali &lt;b&gt;Samo &lt;br&gt;lokalno&lt;/b&gt;, da kamero nastavite samo za lokalni ogled.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kliknite &lt;b&gt;Poskusi&amp;nbsp;znova&lt;/b&gt; za ponovni poskus ali &lt;b&gt;Samo&amp;nbsp;lokalno&lt;/b&gt;, da kamero nastavite samo za lokalni ogled.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2042,7 +2042,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Morda imate odprto okno spletnega brskalnika ali pa se izvaja drug čarovnik&lt;br&gt;za nastavitev. Preden odprete ta program, zaprite spletni brskalnik in vse&lt;br&gt;čarovnike za nastavitev, ki se morda izvajajo.</translation>
+        <translation>Morda imate odprto okno spletnega brskalnika ali pa se izvaja drug čarovnik za nastavitev. Preden odprete ta program, zaprite spletni brskalnik in vse čarovnike za nastavitev, ki se morda izvajajo.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Izberite drugo mapo za shranjevanje ali kliknite &lt;b&gt;Izhod&lt;/b&gt;, da zaprete čarovnika za nastavitev,&lt;br&gt;in obiščite %1, kjer lahko ročno prenesete najnovejšo različico&lt;br&gt;čarovnika za nastavitev.</translation>
+        <translation>Izberite drugo mapo za shranjevanje ali kliknite &lt;b&gt;Izhod&lt;/b&gt;, da zaprete čarovnika za nastavitev, in obiščite %1, kjer lahko ročno prenesete najnovejšo različico čarovnika za nastavitev.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Kliknite &lt;b&gt;Poskusi znova&lt;/b&gt;, da znova prenesete posodobitev, ali obiščite %1,&lt;br&gt;kjer lahko ročno prenesete najnovejšo različico čarovnika za nastavitev.&lt;br&gt;</translation>
+        <translation>Kliknite &lt;b&gt;Poskusi&amp;nbsp;znova&lt;/b&gt;, da znova prenesete posodobitev, ali obiščite %1, kjer lahko ročno prenesete najnovejšo različico čarovnika za nastavitev.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>Datorn måste vara ansluten till internet. Klicka på &lt;b&gt;Försök igen&lt;/b&gt; för&lt;br&gt;att göra ett nytt försök.</translation>
+        <translation>Datorn måste vara ansluten till internet.&lt;br&gt;Klicka på &lt;b&gt;Försök&amp;nbsp;igen&lt;/b&gt; för att göra ett nytt försök.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Kontrollera att datorn är ansluten till samma wifi-nätverk som&lt;br&gt;kameran.&lt;br&gt;Om du fortfarande inte kan ansluta kan du återställa kameran och sedan starta om guiden.</translation>
+        <translation>Kontrollera att datorn är ansluten till samma wifi-nätverk som kameran.&lt;br&gt;Om du fortfarande inte kan ansluta kan du återställa kameran och sedan starta om guiden.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -688,27 +688,27 @@
     <message>
         <location line="+1"/>
         <source>camera is now registered with &lt;br&gt;</source>
-        <translation>kamera är nu registrerad hos &lt;br&gt;</translation>
+        <translation>kamera är nu registrerad hos </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris och klar att använda. Nu kan du se din&lt;br&gt;</translation>
+        <translation>olvaris och klar att använda. Nu kan du se din </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>kamera var och när du vill via webbplatsen &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>kamera var och när du vill via webbplatsen &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>eller någon av &lt;a href=&apos;%1/apps&apos;&gt;%2mobilapparna&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Logga&lt;br&gt;</translation>
+        <translation>eller någon av &lt;a href=&apos;%1/apps&apos;&gt;%2mobilapparna&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Logga </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>bara in med e-postadressen ovan och lösenordet&lt;br&gt;</translation>
+        <translation>bara in med e-postadressen ovan och lösenordet </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1534,7 +1534,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Det gick inte att spara de trådlösa inställningarna. Kontrollera att nätverkskabeln&lt;br&gt;är ansluten och försök igen.</translation>
+        <translation>Det gick inte att spara de trådlösa inställningarna. Kontrollera att nätverkskabeln är ansluten och försök igen.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicka på &lt;b&gt;Försök igen&lt;/b&gt; för att göra ett nytt försök, eller på &lt;b&gt;Endast&lt;br&gt;lokalt&lt;/b&gt; för att konfigurera kameran enbart för lokal visning.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicka på &lt;b&gt;Försök&amp;nbsp;igen&lt;/b&gt; för att göra ett nytt försök, eller på &lt;b&gt;Endast&amp;nbsp;lokalt&lt;/b&gt; för att konfigurera kameran enbart för lokal visning.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Välj en annan mapp att spara i, eller klicka på &lt;b&gt;Avsluta&lt;/b&gt; för att stänga installationsguiden&lt;br&gt;och gå till %1 för att hämta den senaste versionen av&lt;br&gt;installationsguiden manuellt.</translation>
+        <translation>Välj en annan mapp att spara i, eller klicka på &lt;b&gt;Avsluta&lt;/b&gt; för att stänga installationsguiden och gå till %1 för att hämta den senaste versionen av installationsguiden manuellt.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2104,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Klicka på &lt;b&gt;Försök igen&lt;/b&gt; för att hämta uppdateringen på nytt, eller gå till %1&lt;br&gt;för att hämta den senaste versionen av installationsguiden manuellt.&lt;br&gt;</translation>
+        <translation>Klicka på &lt;b&gt;Försök&amp;nbsp;igen&lt;/b&gt; för att hämta uppdateringen på nytt, eller gå till %1 för att hämta den senaste versionen av installationsguiden manuellt.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>

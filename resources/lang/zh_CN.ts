@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>无法保存无线设置。请&lt;br&gt;重试。</translation>
+        <translation>无法保存无线设置。&lt;br&gt;请重试。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>计算机需要连接到 Internet。您可以单击&lt;b&gt;重试&lt;/b&gt;&lt;br&gt;再试一次。</translation>
+        <translation>计算机需要连接到 Internet。&lt;br&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>验证邮件已发送到您的电子邮件地址。请在 7 天内单击&lt;br&gt;邮件中的链接，以验证您的帐户。</translation>
+        <translation>验证邮件已发送到您的电子邮件地址。&lt;br&gt;请在 7 天内单击邮件中的链接，以验证您的帐户。</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -693,17 +693,17 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris，可以开始使用了。现在，您可以通过&lt;br&gt;</translation>
+        <translation>olvaris，可以开始使用了。&lt;br&gt;现在，您可以通过 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>网站或&lt;a href=&apos;%1/apps&apos;&gt;%2移动应用&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;随时随地查看摄像机画面。&lt;br&gt;</translation>
+        <translation>网站或&lt;br&gt;&lt;a href=&apos;%1/apps&apos;&gt;%2移动应用&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;随时随地查看摄像机画面。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -928,7 +928,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中取出&lt;br&gt;设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中&lt;br&gt;取出设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +960,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中取出&lt;br&gt;设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中&lt;br&gt;取出设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -993,7 +993,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中取出&lt;br&gt;设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中&lt;br&gt;取出设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1041,7 +1041,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中取出&lt;br&gt;设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;从包装盒中&lt;br&gt;取出设备&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1130,7 +1130,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>为摄像机设置名称和&lt;br&gt;密码</translation>
+        <translation>为摄像机设置&lt;br&gt;名称和密码</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1549,7 +1549,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>摄像机无法连接到您的 Wi-Fi 网络。&lt;br&gt;请将网线重新连接到摄像机，&lt;br&gt;然后单击“确定”重新设置&lt;br&gt;无线连接。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>摄像机无法连接到您的 Wi-Fi 网络。&lt;br&gt;请将网线重新连接到摄像机，&lt;br&gt;然后单击“确定”&lt;br&gt;重新设置无线连接。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>向导无法与摄像机通信。请按照&lt;br&gt;说明重试。</translation>
+        <translation>向导无法与摄像机通信。&lt;br&gt;请按照说明重试。</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>请单击“扫描”重新搜索，或单击“上一步”检查&lt;br&gt;连接设置。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>请单击“扫描”重新搜索，&lt;br&gt;或单击“上一步”检查连接设置。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1770,7 +1770,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>在摄像机通电的状态下，用拉直的回形针按住摄像机上的重置按钮至少 10 秒。重置摄像机后，单击“重新开始”再次启动设置向导。&lt;br&gt;</translation>
+        <translation>在摄像机通电的状态下，用拉直的回形针按住摄像机上的重置按钮至少 10 秒。&lt;br&gt;重置摄像机后，单击“重新开始”再次启动设置向导。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次，或单击&lt;b&gt;仅&lt;br&gt;本地&lt;/b&gt;将摄像机设置为仅供本地查看。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以单击&lt;b&gt;重试&lt;/b&gt;再试一次，&lt;br&gt;或单击&lt;b&gt;仅本地&lt;/b&gt;将摄像机设置为仅供本地查看。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>请选择其他保存文件夹，或单击&lt;b&gt;退出&lt;/b&gt;关闭设置向导，&lt;br&gt;然后访问 %1 手动下载最新版本的&lt;br&gt;设置向导。</translation>
+        <translation>请选择其他保存文件夹，或单击&lt;b&gt;退出&lt;/b&gt;关闭设置向导，&lt;br&gt;然后访问 %1&lt;br&gt;手动下载最新版本的设置向导。</translation>
     </message>
     <message>
         <location line="+4"/>

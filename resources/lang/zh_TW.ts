@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>無法儲存無線設定。請&lt;br&gt;再試一次。</translation>
+        <translation>無法儲存無線設定。&lt;br&gt;請再試一次。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,7 +343,7 @@
     <message>
         <location line="+1"/>
         <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
-        <translation>電腦必須連線到網際網路。您可以按一下&lt;b&gt;重試&lt;/b&gt;&lt;br&gt;再試一次。</translation>
+        <translation>電腦必須連線到網際網路。&lt;br&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -638,7 +638,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>驗證郵件已寄到您的電子郵件地址。請在 7 天內按一下&lt;br&gt;郵件中的連結，以驗證您的帳戶。</translation>
+        <translation>驗證郵件已寄到您的電子郵件地址。&lt;br&gt;請在 7 天內按一下郵件中的連結，以驗證您的帳戶。</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -693,17 +693,17 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris，可以開始使用了。現在，您可以透過&lt;br&gt;</translation>
+        <translation>olvaris，可以開始使用了。&lt;br&gt;現在，您可以透過 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</translation>
+        <translation>&lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>網站或&lt;a href=&apos;%1/apps&apos;&gt;%2行動應用程式&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;隨時隨地觀看攝影機畫面。&lt;br&gt;</translation>
+        <translation>網站或&lt;br&gt;&lt;a href=&apos;%1/apps&apos;&gt;%2行動應用程式&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;隨時隨地觀看攝影機畫面。&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -928,7 +928,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中取出&lt;br&gt;裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中&lt;br&gt;取出裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +960,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中取出&lt;br&gt;裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中&lt;br&gt;取出裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -993,7 +993,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中取出&lt;br&gt;裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中&lt;br&gt;取出裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1041,7 +1041,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中取出&lt;br&gt;裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;從包裝盒中&lt;br&gt;取出裝置&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1130,7 +1130,7 @@ p, li { white-space: pre-wrap; }
         <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
         <location line="+24"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>為攝影機設定名稱和&lt;br&gt;密碼</translation>
+        <translation>為攝影機設定&lt;br&gt;名稱和密碼</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1549,7 +1549,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>攝影機無法連線到您的 Wi-Fi 網路。&lt;br&gt;請將網路線重新連接到攝影機，&lt;br&gt;然後按一下「確定」重新設定&lt;br&gt;無線連線。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>攝影機無法連線到您的 Wi-Fi 網路。&lt;br&gt;請將網路線重新連接到攝影機，&lt;br&gt;然後按一下「確定」&lt;br&gt;重新設定無線連線。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1574,7 +1574,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>精靈無法與攝影機通訊。請依照&lt;br&gt;說明再試一次。</translation>
+        <translation>精靈無法與攝影機通訊。&lt;br&gt;請依照說明再試一次。</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1672,7 +1672,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>請按一下「掃描」重新搜尋，或按一下「上一步」檢查&lt;br&gt;連線設定。&lt;br&gt;&lt;br&gt;</translation>
+        <translation>請按一下「掃描」重新搜尋，&lt;br&gt;或按一下「上一步」檢查連線設定。&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1844,7 +1844,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次，或按一下&lt;b&gt;僅限&lt;br&gt;本機&lt;/b&gt;將攝影機設定為僅供本機觀看。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;您可以按一下&lt;b&gt;重試&lt;/b&gt;再試一次，&lt;br&gt;或按一下&lt;b&gt;僅限本機&lt;/b&gt;將攝影機設定為僅供本機觀看。&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>請選擇其他儲存資料夾，或按一下&lt;b&gt;結束&lt;/b&gt;關閉設定精靈，&lt;br&gt;然後前往 %1 手動下載最新版本的&lt;br&gt;設定精靈。</translation>
+        <translation>請選擇其他儲存資料夾，或按一下&lt;b&gt;結束&lt;/b&gt;關閉設定精靈，&lt;br&gt;然後前往 %1&lt;br&gt;手動下載最新版本的設定精靈。</translation>
     </message>
     <message>
         <location line="+4"/>

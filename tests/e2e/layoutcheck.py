@@ -6,7 +6,8 @@ shown alone (the access-point network page with its survey and Wi-Fi password bo
 registered-camera summary, and every popup opened by its slot (through the harness's test library).
 A second wizard takes the local-only road without Internet: the setup page of a camera without a
 password and the device-only summary it leads to. No text may be cut by its room, its parents or the
-window, cover another text of its page or popup, or be English where the language translates it.
+window, cover another text of its page or popup, be English where the language translates it, or
+break its lines where a reader would not (screentexts.broken_lines).
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -19,7 +20,7 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard, catalogue_of, online_lab,
                     start_camcgi, start_camsim)
-from screentexts import POPUPS, clipped, describe, english_left, translations
+from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -93,6 +94,7 @@ class LayoutCase(unittest.TestCase):
         """Adds what is wrong on the screen, once a language (the page under a popup shows again)."""
         found = ["English left: " + line for line in english_left(texts, self.table, code)]
         found += [describe(item) for item in texts if clipped(item)]
+        found += line_breaks(texts, code)
         for fault in found:
             if fault not in self.seen:
                 self.seen.add(fault)

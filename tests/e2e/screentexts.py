@@ -5,6 +5,7 @@ the harness can show alone."""
 import html
 import os
 import re
+import unicodedata
 import xml.etree.ElementTree as ET
 
 from wizard import SOURCE_DIR
@@ -91,3 +92,38 @@ def describe(item):
         return "%s overlap at %s: %r" % (item["name"], item["ink"], plain(item["text"])[:80])
     return "%s %r %s: needs %s, has %s, seen at %s" % (item["name"], plain(item["text"])[:50], item.get("why"),
                                                       item["need"], item["room"], item["ink"])
+
+
+CJK = re.compile(r"[\u3040-\u30ff\u3400-\u4dbf\u4e00-\u9fff\uac00-\ud7af\uf900-\ufaff]")
+
+
+def letters(text):
+    """A line's letters: what is left without spaces, punctuation and symbols."""
+    return [c for c in text if not c.isspace() and unicodedata.category(c)[0] not in "PSZ"]
+
+
+def broken_lines(item):
+    """How a label's drawn lines (as the test library lays them out) break where a reader would not:
+    a bold name split over lines, or alone on a line among the text's other lines; a line holding one
+    CJK character and its punctuation, or punctuation only."""
+    lines = item.get("lines") or []
+    faults = []
+    for run in item.get("bold", []):
+        at = run["lines"]
+        name = run["text"].strip()
+        if len(at) > 1:
+            faults.append("bold %r split over lines %s" % (name, at))
+        elif at and at[0] > 0 and not letters(lines[at[0]].replace(name, "")):
+            faults.append("bold %r alone on line %d" % (name, at[0]))
+    for index, line in enumerate(lines):
+        alone = len(letters(line))
+        if len(lines) > 1 and line.strip() and (alone == 0 or alone == 1 and CJK.search(line)):
+            faults.append("line %d holds only %r" % (index, line))
+    return ["%s lines %r: %s" % (item["name"], lines, fault) for fault in faults]
+
+
+def line_breaks(texts, code):
+    """The broken_lines of a screen's labels; English breaks as it was written."""
+    if code == "en":
+        return []
+    return ["line break: " + fault for item in texts if item["kind"] == "text" for fault in broken_lines(item)]

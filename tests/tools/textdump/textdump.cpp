@@ -1,9 +1,10 @@
 // Preloaded into the wizard by the end-to-end harness: once the application object exists it
 // watches its working folder for "textdump.request" and runs the request's commands: write the
 // texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
-// lays them out, and whether they are cut by their room, their parents or the window, or cover
-// another text of the same popup or window), call a page's slot (a popup), show a page, close the
-// popups, choose a list's entry, show or hide a widget. Then it removes the request.
+// lays them out, a label's drawn lines and bold runs, and whether they are cut by their room, their
+// parents or the window, or cover another text of the same popup or window), call a page's slot
+// (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
+// removes the request.
 
 #include <algorithm>
 
@@ -170,11 +171,9 @@ QRect labelRoom(const QLabel* label)
     return room;
 }
 
-// Where a rich label's letters are: the text laid out as QLabel lays it out, at the room's width;
-// underline: the lowest row its underlines reach, or -1.
-QRect richInk(const QLabel* label, const QRect& room, int* underline)
+// A rich label's text laid out as QLabel lays it out, at the room's width.
+void layOut(QTextDocument& doc, const QLabel* label, const QRect& room)
 {
-    QTextDocument doc;
     doc.setDefaultFont(label->font());
     doc.setHtml(label->text());
     QTextOption option = doc.defaultTextOption();
@@ -185,6 +184,14 @@ QRect richInk(const QLabel* label, const QRect& room, int* underline)
     frame.setMargin(0);
     doc.rootFrame()->setFrameFormat(frame);
     doc.setTextWidth(room.width());
+    doc.documentLayout()->documentSize();  // lays the lines out now
+}
+
+// Where a rich label's letters are; underline: the lowest row its underlines reach, or -1.
+QRect richInk(const QLabel* label, const QRect& room, int* underline)
+{
+    QTextDocument doc;
+    layOut(doc, label, room);
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const qreal height = layout->documentSize().height();
     qreal top = 0;  // QLabel centres or lowers a text that fits, and draws one that does not from the top
@@ -215,6 +222,72 @@ QRect richInk(const QLabel* label, const QRect& room, int* underline)
     return ink.translated(room.x(), room.y() + top).toAlignedRect();
 }
 
+QString lineText(const QString& text, const QTextLine& line)
+{
+    QString shown = text.mid(line.textStart(), line.textLength());
+    shown.remove(QChar::LineSeparator);
+    return shown.trimmed();
+}
+
+// The lines a label draws, top to bottom, and its bold runs with the lines each is drawn on.
+void addLines(QJsonObject& item, const QLabel* label, bool rich, const QRect& room)
+{
+    QJsonArray lines;
+    QJsonArray bold;
+    if (rich) {
+        QTextDocument doc;
+        layOut(doc, label, room);
+        QJsonObject run;
+        QJsonArray runLines;
+        const auto endRun = [&] {
+            if (!run.isEmpty()) {
+                run["lines"] = runLines;
+                bold.append(run);
+            }
+            run = QJsonObject();
+            runLines = QJsonArray();
+        };
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* layout = block.layout();
+            const int first = lines.size();
+            for (int index = 0; layout && index < layout->lineCount(); ++index)
+                lines.append(lineText(block.text(), layout->lineAt(index)));
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextFragment part = fragment.fragment();
+                if (part.charFormat().fontWeight() <= QFont::Normal) {
+                    endRun();
+                    continue;
+                }
+                for (int at = part.position(); at < part.position() + part.length(); ++at) {
+                    const QChar letter = doc.characterAt(at);
+                    if (letter.isSpace() || letter == QChar::LineSeparator)
+                        continue;
+                    const int line = first + layout->lineForTextPosition(at - block.position()).lineNumber();
+                    if (!runLines.contains(line))
+                        runLines.append(line);
+                }
+                run["text"] = run["text"].toString() + part.text();
+            }
+            endRun();
+        }
+    } else {
+        QString text = label->text();
+        text.replace('\n', QChar::LineSeparator);
+        QTextLayout layout(text, label->font());
+        QTextOption option;
+        option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(room.width());
+        layout.endLayout();
+        for (int index = 0; index < layout.lineCount(); ++index)
+            lines.append(lineText(text, layout.lineAt(index)));
+    }
+    item["lines"] = lines;
+    item["bold"] = bold;
+}
+
 void addLabel(QJsonArray& out, const QLabel* label)
 {
     if (label->text().isEmpty())
@@ -241,7 +314,9 @@ void addLabel(QJsonArray& out, const QLabel* label)
     QMargins slack = emptyEdges(label->font(), shown);
     if (underline >= 0)  // the underline is ink too
         slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
-    out.append(measured(label, "text", label->text(), ink, room, slack));
+    QJsonObject item = measured(label, "text", label->text(), ink, room, slack);
+    addLines(item, label, rich, room);
+    out.append(item);
 }
 
 // A button's face: a background picture of its style sheet repeats from its top left corner, so a
