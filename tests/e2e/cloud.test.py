@@ -95,8 +95,7 @@ class CloudStep(unittest.TestCase):
             cls.start_cloudsim(FAKE_IP, own, cls.fake_record)
             # The same service in plain HTTP, and with a valid certificate on another domain.
             cls.plain_record = os.path.join(lab.workdir, "plain.jsonl")
-            lab.cam(["python3", CLOUDSIM, "--listen", cloud + ":80", "--record", cls.plain_record,
-                     "--control", cls.control, "--site", "https://" + API_HOST], stdout=subprocess.DEVNULL)
+            cls.start_cloudsim(cloud, None, cls.plain_record, port=80)
             cls.other_record = os.path.join(lab.workdir, "other.jsonl")
             cls.start_cloudsim(OTHER_IP, lab.issue_cert([OTHER_HOST]), cls.other_record)
             lab.cam(["python3", CAMCGI, "--bind", CAMERA_IP, "--port", "443", "--password", PASSWORD,
@@ -110,10 +109,15 @@ class CloudStep(unittest.TestCase):
             raise
 
     @classmethod
-    def start_cloudsim(cls, ip, cert_key, record):
-        cls.lab.cam(["python3", CLOUDSIM, "--listen", ip + ":443", "--cert", cert_key[0], "--key", cert_key[1],
-                     "--record", record, "--control", cls.control, "--site", "https://" + API_HOST],
-                    stdout=subprocess.DEVNULL)
+    def start_cloudsim(cls, ip, cert_key, record, port=443):
+        """cloudsim on ip, over https with cert_key (None: plain http); returns once it listens and its record
+        file is made."""
+        tls = ["--cert", cert_key[0], "--key", cert_key[1]] if cert_key else []
+        sim = cls.lab.cam(["python3", CLOUDSIM, "--listen", "%s:%d" % (ip, port)] + tls +
+                          ["--record", record, "--control", cls.control, "--site", "https://" + API_HOST],
+                          stdout=subprocess.PIPE, text=True)
+        if not sim.stdout.readline().startswith("ready"):
+            raise RuntimeError("cloudsim did not start on %s:%d" % (ip, port))
 
     @classmethod
     def tearDownClass(cls):
