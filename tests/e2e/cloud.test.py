@@ -237,6 +237,8 @@ class CloudStep(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w, reached="open msgbox : \"untrustedCloudServiceWarning\"")
             w.screenshot("cloud_untrusted_popup.png")
+            # The sign-in page failed the same way: no general failure popup over this one.
+            w.assert_logged('open msgbox : "cloudServiceFailedWarning"', present=False)
         records = jsonl(self.fake_record)
         self.assertTrue(records, "the wizard never tried the service")
         self.assertEqual([r for r in records if "method" in r], [], "a request reached the untrusted service")

@@ -116,6 +116,37 @@ private slots:
         QVERIFY(!page.mainFrame()->toHtml().contains("Failed to load"));
     }
 
+    // The flow learns whether the page failed for its certificate: that failure has its own popup.
+    void failureKind_data()
+    {
+        QTest::addColumn<int>("domain");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("untrusted");
+        QTest::newRow("certificate not trusted")
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true;
+        QTest::newRow("connection refused")
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::ConnectionRefusedError) << false;
+        QTest::newRow("HTTP status of the same number")
+            << int(QWebPage::Http) << int(QNetworkReply::SslHandshakeFailedError) << false;
+    }
+
+    void failureKind()
+    {
+        QFETCH(int, domain);
+        QFETCH(int, error);
+        Page page;
+        QSignalSpy failed(&page, &CloudWebPage::pageFailed);
+        QWebPage::ErrorPageExtensionOption option;
+        option.domain = QWebPage::ErrorDomain(domain);
+        option.error = error;
+        option.frame = page.mainFrame();
+        option.url = kCloudPage;
+        QWebPage::ErrorPageExtensionReturn output;
+        QVERIFY(page.extension(QWebPage::ErrorPageExtension, &option, &output));
+        QCOMPARE(failed.count(), 1);
+        QTEST(failed.first().at(1).toBool(), "untrusted");
+    }
+
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame
     // a script makes.
     void noWebSockets_data()
