@@ -68,6 +68,34 @@ private slots:
         QTEST(refused.count() == 1, "flowEnds");
     }
 
+    // After the cloud service's 3xx to the redirect address the main frame may go to that address
+    // alone: another host at the same path and query is refused, and the flow ends.
+    void expectedRedirectOnly_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("loaded");
+        const QString query = "/?access_token=T&state=" + QString::fromLatin1(kSignIn);
+        QTest::newRow("the redirect address") << "http://127.0.0.1:5979" + query << true;
+        QTest::newRow("another https host") << "https://widgets.example.org" + query << false;
+        QTest::newRow("another host at the listener's port") << "http://widgets.example.org:5979" + query << false;
+    }
+
+    void expectedRedirectOnly()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, loaded);
+        Page page;
+        auto* manager = new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), &page);
+        page.setNetworkAccessManager(manager);
+        showCloudPage(&page);
+        manager->expectRedirect(page.mainFrame(), QUrl("http://127.0.0.1:5979/?access_token=T&state=" + kSignIn));
+        QSignalSpy refused(&page, &CloudWebPage::pageRefused);
+        QCOMPARE(page.acceptNavigationRequest(page.mainFrame(), QNetworkRequest(QUrl(url)),
+                                              QWebPage::NavigationTypeFormSubmitted),
+                 loaded);
+        QCOMPARE(refused.count(), loaded ? 0 : 1);
+    }
+
     // The redirect address, asked for by the page's own scripts: answered for the main frame's
     // navigation, not for a picture of the page or of its frame.
     void redirectFromTheView_data()
