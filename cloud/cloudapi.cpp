@@ -160,9 +160,9 @@ bool cancelledByEngine(const ReplyFacts& reply)
     return reply.cancelled && !reply.flowRequest && !reply.stoppedByLimits;
 }
 
-// A later page of the view that failed (the form's answer, the page the first one led to) ends
-// the flow as the first page would.
-bool pageFailed(const ReplyFacts& reply)
+// A reply judged as the view's page: the first page, or a later one that failed (the form's
+// answer, the page the first one led to), which ends the flow as the first page would.
+bool judgedAsPage(const ReplyFacts& reply)
 {
     return reply.mainDocument || (reply.pageNavigation && reply.error);
 }
@@ -174,7 +174,7 @@ Action judgeSignIn(int step, const ReplyFacts& reply)
     if (cancelledByEngine(reply))
         return Action::Ignore;
     if (step == 0) {
-        if (!pageFailed(reply))
+        if (!judgedAsPage(reply))
             return Action::Ignore;
         if (reply.untrusted)
             return Action::Untrusted;
@@ -201,9 +201,9 @@ Action judgeSignUp(int step, const ReplyFacts& reply)
         return Action::Ignore;
     if (step == 2) {
         if (reply.untrusted)
-            return pageFailed(reply) ? Action::Untrusted : Action::Ignore;
+            return judgedAsPage(reply) ? Action::Untrusted : Action::Ignore;
         if (reply.error)
-            return pageFailed(reply) ? Action::Failure : Action::Ignore;
+            return judgedAsPage(reply) ? Action::Failure : Action::Ignore;
         return Action::PageReached;
     }
     if (!reply.flowRequest)

@@ -68,8 +68,11 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
         view->setPage(page);
         const bool signIn = view == ui->cloudServiceSignIn_WebView;
         connect(page, &CloudWebPage::pageRefused, this,
-                [this, signIn] { refusePage(signIn, "the page would leave the cloud service over https"); });
-        connect(page, &CloudWebPage::pageFailed, this, [this, signIn] { refusePage(signIn, "the page did not load"); });
+                [this, signIn] { refusePage(signIn, "the page would leave the cloud service over https", false); });
+        connect(page, &CloudWebPage::pageFailed, this, [this, signIn](const QUrl&, bool untrusted) {
+            refusePage(signIn, untrusted ? "the page's certificate is not trusted" : "the page did not load",
+                       untrusted);
+        });
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);

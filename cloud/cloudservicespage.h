@@ -100,8 +100,9 @@ private:
     // The general failure of a flow; an untrusted certificate also gets its popup.
     void failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted);
     void endFlow(bool* pageReached, bool untrusted);
-    // A view's page would have left the cloud service over https, or did not load: the flow ends.
-    void refusePage(bool signIn, const char* why);
+    // A view's page would have left the cloud service over https, or did not load (untrusted: its
+    // certificate was not trusted): the flow ends.
+    void refusePage(bool signIn, const char* why, bool untrusted);
     void serviceError(const char* tag, QNetworkReply* reply, const QByteArray& body, bool signIn);
     void accountKnown(const char* tag, const QByteArray& body);
     void clearCaches();

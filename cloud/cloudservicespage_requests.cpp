@@ -320,10 +320,10 @@ void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkRep
     endFlow(pageReached, untrusted);
 }
 
-void CloudServicesPage::refusePage(bool signIn, const char* why)
+void CloudServicesPage::refusePage(bool signIn, const char* why, bool untrusted)
 {
     WLOG << (signIn ? "[SignIn]" : "[SignUp]") << "Fail :" << why;
-    endFlow(signIn ? &signInPageReached : &signUpPageReached, false);
+    endFlow(signIn ? &signInPageReached : &signUpPageReached, untrusted);
 }
 
 void CloudServicesPage::endFlow(bool* pageReached, bool untrusted)

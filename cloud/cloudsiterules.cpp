@@ -243,6 +243,9 @@ void Manager::expectRedirect(QObject* frame, const QUrl& url)
 
 bool Manager::expects(QObject* frame, const QUrl& url) const
 {
+    // The key holds the path and query alone.
+    if (!isRedirectListener(url))
+        return false;
     const QByteArray key = redirectKey(url);
     for (const Expected& e : expected)
         if (e.frame && e.frame == frame && e.key == key)

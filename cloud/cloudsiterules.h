@@ -79,6 +79,7 @@ public:
     void noteNavigation(QObject* frame, const QUrl& url);
     // The redirect address url is answered once, for a GET of frame.
     void expectRedirect(QObject* frame, const QUrl& url);
+    // Whether url is the redirect address and answered for a GET of frame.
     bool expects(QObject* frame, const QUrl& url) const;
 
     // Set on the reply of the main frame's navigation: a failure of it is the page's.

@@ -1,5 +1,6 @@
 #include "cloud/cloudwebpage.h"
 
+#include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QWebFrame>
 
@@ -85,7 +86,8 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
     page->content = QByteArrayLiteral("<html><body></body></html>");
     if (failure->frame == mainFrame()) {
         WLOG << "Page not loaded, error" << int(failure->domain) << failure->error;
-        emit pageFailed(failure->url);
+        emit pageFailed(failure->url,
+                        failure->domain == QtNetwork && failure->error == QNetworkReply::SslHandshakeFailedError);
     }
     return true;
 }

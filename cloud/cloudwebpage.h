@@ -8,8 +8,8 @@ class QUrl;
 // A cloud web view's page: every navigation goes through CloudSite::navigationLoad. A frame of
 // the page is not loaded from an address it refuses, and the flow goes on; the page itself is
 // not either, and then pageRefused tells the flow. A page that fails to load shows blank and
-// pageFailed tells the flow. No frame has WebSocket or workers (the engine opens their
-// connections itself, past the network manager). Clicked links stay delegated to linkClicked.
+// pageFailed tells the flow, and whether its certificate was not trusted. No frame has WebSocket or workers (the engine
+// opens their connections itself, past the network manager). Clicked links stay delegated to linkClicked.
 class CloudWebPage : public QWebPage
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
 
 signals:
     void pageRefused(const QUrl& url);
-    void pageFailed(const QUrl& url);
+    void pageFailed(const QUrl& url, bool untrusted);
 
 protected:
     bool acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) override;

@@ -96,7 +96,7 @@ class CloudSquat(roads.CloudStep):
         completed, log = self.sign_in("cloudsquat_picture_typed.png")
         self.assertFalse('open msgbox : "cloudServiceFailedWarning"' in log, "the cloud failure popup came")
         self.assertTrue(completed, "the sign-in did not complete")
-        fetched = [(r["path"], r["answer"]) for r in roads.jsonl(self.cdn_log)]
+        fetched = [(r["path"], r["answer"]) for r in roads.read_record(self.cdn_log)]
         self.assertIn(("/logo.png", "200"), fetched)
         self.assertNotIn("/plain.png", [path for path, _ in fetched])
 

@@ -63,7 +63,7 @@ class ThirdParty(roads.CloudStep):
             self.assertNotIn(FAILED, w.log_text())
             self.assert_registered(w)
         self.assertEqual(self.third_party_adds(), [])
-        asked = roads.jsonl(self.tp_record)
+        asked = roads.read_record(self.tp_record)
         leaked = [r["referer"] for r in asked if "state=" in r.get("referer", "")]
         self.assertEqual(leaked, [], "the page address with its state reached the third party")
         # Pictures still come from the third party; its frames never load.
@@ -80,7 +80,7 @@ class ThirdParty(roads.CloudStep):
 
     def test_d_frame_sends_the_top_frame_away(self):
         self.run_third_party(("frames", "frame?do=away"), "thirdparty_frame_away_typed.png")
-        self.assertEqual([r for r in roads.jsonl(self.tp_record) if r.get("path") == "/tp/away"], [])
+        self.assertEqual([r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/away"], [])
 
     def test_g_cloud_frame_redirected_to_the_third_party(self):
         frame = "https://%s/tp/frame?do=top&flow={flow}" % TP_HOST
@@ -91,7 +91,7 @@ class ThirdParty(roads.CloudStep):
             self.assertNotIn(FAILED, w.log_text())
             self.assert_registered(w)
         self.assertEqual({r["status"] for r in self.requests("/tp/bounce")}, {302})
-        self.assertEqual([r for r in roads.jsonl(self.tp_record) if r.get("path") == "/tp/frame"], [])
+        self.assertEqual([r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/frame"], [])
 
     def test_e_refused_picture_flood(self):
         script = "for (var i = 0; i < %d; i++) new Image().src = 'http://%s/' + i + '.png';" % (FLOOD, TP_HOST)

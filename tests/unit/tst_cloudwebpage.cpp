@@ -68,6 +68,34 @@ private slots:
         QTEST(refused.count() == 1, "flowEnds");
     }
 
+    // After the cloud service's 3xx to the redirect address the main frame may go to that address
+    // alone: another host at the same path and query is refused, and the flow ends.
+    void expectedRedirectOnly_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("loaded");
+        const QString query = "/?access_token=T&state=" + QString::fromLatin1(kSignIn);
+        QTest::newRow("the redirect address") << "http://127.0.0.1:5979" + query << true;
+        QTest::newRow("another https host") << "https://widgets.example.org" + query << false;
+        QTest::newRow("another host at the listener's port") << "http://widgets.example.org:5979" + query << false;
+    }
+
+    void expectedRedirectOnly()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, loaded);
+        Page page;
+        auto* manager = new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), &page);
+        page.setNetworkAccessManager(manager);
+        showCloudPage(&page);
+        manager->expectRedirect(page.mainFrame(), QUrl("http://127.0.0.1:5979/?access_token=T&state=" + kSignIn));
+        QSignalSpy refused(&page, &CloudWebPage::pageRefused);
+        QCOMPARE(page.acceptNavigationRequest(page.mainFrame(), QNetworkRequest(QUrl(url)),
+                                              QWebPage::NavigationTypeFormSubmitted),
+                 loaded);
+        QCOMPARE(refused.count(), loaded ? 0 : 1);
+    }
+
     // The redirect address, asked for by the page's own scripts: answered for the main frame's
     // navigation, not for a picture of the page or of its frame.
     void redirectFromTheView_data()
@@ -114,6 +142,37 @@ private slots:
         QTRY_COMPARE(failed.count(), 1);
         QVERIFY2(!page.mainFrame()->toHtml().contains("secretstate"), qPrintable(page.mainFrame()->toHtml()));
         QVERIFY(!page.mainFrame()->toHtml().contains("Failed to load"));
+    }
+
+    // The flow learns whether the page failed for its certificate: that failure has its own popup.
+    void failureKind_data()
+    {
+        QTest::addColumn<int>("domain");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("untrusted");
+        QTest::newRow("certificate not trusted")
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true;
+        QTest::newRow("connection refused")
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::ConnectionRefusedError) << false;
+        QTest::newRow("HTTP status of the same number")
+            << int(QWebPage::Http) << int(QNetworkReply::SslHandshakeFailedError) << false;
+    }
+
+    void failureKind()
+    {
+        QFETCH(int, domain);
+        QFETCH(int, error);
+        Page page;
+        QSignalSpy failed(&page, &CloudWebPage::pageFailed);
+        QWebPage::ErrorPageExtensionOption option;
+        option.domain = QWebPage::ErrorDomain(domain);
+        option.error = error;
+        option.frame = page.mainFrame();
+        option.url = kCloudPage;
+        QWebPage::ErrorPageExtensionReturn output;
+        QVERIFY(page.extension(QWebPage::ErrorPageExtension, &option, &output));
+        QCOMPARE(failed.count(), 1);
+        QTEST(failed.first().at(1).toBool(), "untrusted");
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame

@@ -187,11 +187,10 @@ void layOut(QTextDocument& doc, const QLabel* label, const QRect& room)
     doc.documentLayout()->documentSize();  // lays the lines out now
 }
 
-// Where a rich label's letters are; underline: the lowest row its underlines reach, or -1.
-QRect richInk(const QLabel* label, const QRect& room, int* underline)
+// Where the letters of a rich label, laid out in doc, are; underline: the lowest row its
+// underlines reach, or -1.
+QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, int* underline)
 {
-    QTextDocument doc;
-    layOut(doc, label, room);
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const qreal height = layout->documentSize().height();
     qreal top = 0;  // QLabel centres or lowers a text that fits, and draws one that does not from the top
@@ -229,14 +228,13 @@ QString lineText(const QString& text, const QTextLine& line)
     return shown.trimmed();
 }
 
-// The lines a label draws, top to bottom, and its bold runs with the lines each is drawn on.
-void addLines(QJsonObject& item, const QLabel* label, bool rich, const QRect& room)
+// The lines a label draws, top to bottom, and its bold runs with the lines each is drawn on;
+// doc: a rich label's text laid out, null for a plain label.
+void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, const QRect& room)
 {
     QJsonArray lines;
     QJsonArray bold;
-    if (rich) {
-        QTextDocument doc;
-        layOut(doc, label, room);
+    if (doc) {
         QJsonObject run;
         QJsonArray runLines;
         const auto endRun = [&] {
@@ -247,7 +245,7 @@ void addLines(QJsonObject& item, const QLabel* label, bool rich, const QRect& ro
             run = QJsonObject();
             runLines = QJsonArray();
         };
-        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
             const QTextLayout* layout = block.layout();
             const int first = lines.size();
             for (int index = 0; layout && index < layout->lineCount(); ++index)
@@ -259,7 +257,7 @@ void addLines(QJsonObject& item, const QLabel* label, bool rich, const QRect& ro
                     continue;
                 }
                 for (int at = part.position(); at < part.position() + part.length(); ++at) {
-                    const QChar letter = doc.characterAt(at);
+                    const QChar letter = doc->characterAt(at);
                     if (letter.isSpace() || letter == QChar::LineSeparator)
                         continue;
                     const int line = first + layout->lineForTextPosition(at - block.position()).lineNumber();
@@ -298,10 +296,10 @@ void addLabel(QJsonArray& out, const QLabel* label)
     QRect ink;
     int underline = -1;
     QString shown = label->text();
+    QTextDocument doc;
     if (rich) {
-        ink = richInk(label, room, &underline);
-        QTextDocument doc;
-        doc.setHtml(label->text());
+        layOut(doc, label, room);
+        ink = richInk(doc, label, room, &underline);
         shown = doc.toPlainText();
     } else {
         int flags = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
@@ -315,7 +313,7 @@ void addLabel(QJsonArray& out, const QLabel* label)
     if (underline >= 0)  // the underline is ink too
         slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
     QJsonObject item = measured(label, "text", label->text(), ink, room, slack);
-    addLines(item, label, rich, room);
+    addLines(item, label, rich ? &doc : nullptr, room);
     out.append(item);
 }
 
