@@ -31,10 +31,10 @@ LogFile::LogFile(const QString& path, qint64 capBytes)
     , cap(qMax<qint64>(capBytes, kLineEnd.size() + 1))
 {}
 
-QString LogFile::oldPath() const
+QString LogFile::besidePath(const char* tag) const
 {
     const QFileInfo info(filePath);
-    return info.path() + "/" + info.completeBaseName() + ".old." + info.suffix();
+    return info.path() + "/" + info.completeBaseName() + "." + tag + "." + info.suffix();
 }
 
 bool LogFile::append(const QString& line)
@@ -51,13 +51,24 @@ bool LogFile::append(const QString& line)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.size() + bytes.size() > cap)
             return false;
     }
-    return file.write(bytes) == bytes.size();
+    if (file.write(bytes) != bytes.size())
+        return false;
+    wroteLine = true;
+    return true;
 }
 
 void LogFile::rotate()
 {
-    QFile::remove(oldPath());
-    if (QFile::rename(filePath, oldPath()))
+    // An earlier run's lines alone go to the old file: the first one waits for this run's.
+    const bool keepFirst = wroteLine && !firstTaken;
+    const QString target = keepFirst ? firstPath() : oldPath();
+    if (keepFirst) {
+        firstTaken = true;
+        // Older than the lines kept first: a reader finds first, old and current in order.
+        QFile::remove(oldPath());
+    }
+    QFile::remove(target);
+    if (QFile::rename(filePath, target))
         return;
     QFile file(filePath);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -8,6 +8,8 @@
 
 namespace {
 const char kStopProperty[] = "tolmReplyStop";
+const char kKindProperty[] = "tolmReplyKind";
+const char kStatusOnlyProperty[] = "tolmReplyStatusOnly";
 
 void stop(QNetworkReply* reply, ReplyLimits::Stop why)
 {
@@ -30,6 +32,8 @@ void bound(QNetworkReply* reply, const Limits& limits)
 {
     if (!reply)
         return;
+    reply->setProperty(kKindProperty, QString::fromLatin1(limits.kind));
+    reply->setProperty(kStatusOnlyProperty, limits.statusOnly);
     const qint64 maxBytes = limits.maxBytes;
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, maxBytes] {
         if (compressed(reply)) {
@@ -58,14 +62,22 @@ Stop stopped(const QNetworkReply* reply)
     return reply ? Stop(reply->property(kStopProperty).toInt()) : Stop::None;
 }
 
+bool statusLineTaken(const QNetworkReply* reply)
+{
+    return stopped(reply) != Stop::None && reply->property(kStatusOnlyProperty).toBool() &&
+           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+}
+
 QString stopNote(const QNetworkReply* reply)
 {
     switch (stopped(reply)) {
     case Stop::TooLarge:
         return QStringLiteral("(larger than the size limit)");
     case Stop::Compressed:
-        return QStringLiteral("(compressed, refused: %1)")
-            .arg(QString::fromLatin1(reply->rawHeader("Content-Encoding").left(32)));
+        return QString::fromLatin1(statusLineTaken(reply) ? "(%1 compressed, its status line taken: %2)"
+                                                          : "(compressed answer refused: %1, %2)")
+            .arg(reply->property(kKindProperty).toString(),
+                 QString::fromLatin1(reply->rawHeader("Content-Encoding").left(32)));
     case Stop::Overdue:
         return QStringLiteral("(not finished by its deadline)");
     case Stop::None:

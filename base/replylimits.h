@@ -12,8 +12,8 @@ class QNetworkReply;
 // Limits on what the program takes from an HTTP(S) peer. Each kind of request has a size for
 // its answer, enforced while it arrives; a transfer limit, the longest wait without progress;
 // and a deadline for the whole exchange, whatever pace the peer keeps. Answers are asked for
-// uncompressed and a compressed one is refused at its headers: nothing is inflated, so the
-// size counts what memory holds.
+// uncompressed and a compressed one is ended at its headers: nothing is inflated, so the size
+// counts what memory holds. It is refused, except by a kind that needs only the status line.
 namespace ReplyLimits {
 
 constexpr qint64 kSnapshotBytes = 4 * 1024 * 1024;
@@ -36,23 +36,26 @@ constexpr int kInstallerTransferMs = 120000;
 
 struct Limits
 {
-    qint64 maxBytes;  // of the answer's body
-    int transferMs;   // without progress
-    int deadlineMs;   // from the request to the answer's last byte
+    const char* kind;  // for the log
+    qint64 maxBytes;   // of the answer's body
+    int transferMs;    // without progress
+    int deadlineMs;    // from the request to the answer's last byte
+    // The status line is the whole answer: it holds when the limits end the reply after it.
+    bool statusOnly = false;
 };
 
 // The kinds. An honest answer comes well within its deadline; the installer's ends its request
 // before the download wait (399 s) gives up.
-constexpr Limits kProbe{kProbeBytes, kTransferMs, 10000};
-constexpr Limits kCatalogue{kCatalogueBytes, kTransferMs, 15000};
-constexpr Limits kSprite{kSpriteBytes, kTransferMs, 25000};
-constexpr Limits kUpdateDescription{kUpdateDescriptionBytes, kTransferMs, 15000};
-constexpr Limits kInstaller{kInstallerBytes, kInstallerTransferMs, 390000};
-constexpr Limits kCgi{kCgiBytes, kTransferMs, 20000};
-constexpr Limits kSnapshot{kSnapshotBytes, kTransferMs, 10000};
-constexpr Limits kOpenApi{kOpenApiBytes, kTransferMs, 20000};
-constexpr Limits kCloud{kCloudBytes, kTransferMs, 20000};          // REST answers, bounded where sent
-constexpr Limits kCloudPage{kCloudPageBytes, kTransferMs, 20000};  // the web views' pages and resources
+constexpr Limits kProbe{"Internet probe", kProbeBytes, kTransferMs, 10000, true};
+constexpr Limits kCatalogue{"catalogue", kCatalogueBytes, kTransferMs, 15000};
+constexpr Limits kSprite{"sprite", kSpriteBytes, kTransferMs, 25000};
+constexpr Limits kUpdateDescription{"update check", kUpdateDescriptionBytes, kTransferMs, 15000};
+constexpr Limits kInstaller{"installer", kInstallerBytes, kInstallerTransferMs, 390000};
+constexpr Limits kCgi{"camera CGI", kCgiBytes, kTransferMs, 20000};
+constexpr Limits kSnapshot{"snapshot", kSnapshotBytes, kTransferMs, 10000};
+constexpr Limits kOpenApi{"OpenAPI address", kOpenApiBytes, kTransferMs, 20000};
+constexpr Limits kCloud{"cloud REST", kCloudBytes, kTransferMs, 20000};          // REST answers, bounded where sent
+constexpr Limits kCloudPage{"cloud page", kCloudPageBytes, kTransferMs, 20000};  // the web views' pages and resources
 
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.
 enum class Stop
@@ -64,9 +67,13 @@ enum class Stop
 };
 
 // Ends reply when it passes limits' size, comes compressed or is not finished by the deadline
-// (counted from this call). The transfer limit is the manager's: see BoundedManager.
+// (counted from this call). The transfer limit is the manager's: see BoundedManager. A reply
+// bound again keeps every limit, and is of the last kind given.
 void bound(QNetworkReply* reply, const Limits& limits);
 Stop stopped(const QNetworkReply* reply);
+// Whether reply, of a kind that needs only the status line, had it before the limits ended it:
+// its status then holds although the reply failed.
+bool statusLineTaken(const QNetworkReply* reply);
 // For the log: "" or why the limits ended reply, in parentheses.
 QString stopNote(const QNetworkReply* reply);
 

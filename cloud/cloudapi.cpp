@@ -152,10 +152,29 @@ bool mayOpenExternally(const QUrl& url)
     return url.isValid() && !url.host().isEmpty() && (scheme == "http" || scheme == "https");
 }
 
+namespace {
+
+// The web engine cancels its own loads when it moves on; a load the limits ended has failed.
+bool cancelledByEngine(const ReplyFacts& reply)
+{
+    return reply.cancelled && !reply.flowRequest && !reply.stoppedByLimits;
+}
+
+// A later page of the view that failed (the form's answer, the page the first one led to) ends
+// the flow as the first page would.
+bool pageFailed(const ReplyFacts& reply)
+{
+    return reply.mainDocument || (reply.pageNavigation && reply.error);
+}
+
+}  // namespace
+
 Action judgeSignIn(int step, const ReplyFacts& reply)
 {
+    if (cancelledByEngine(reply))
+        return Action::Ignore;
     if (step == 0) {
-        if (!reply.mainDocument)
+        if (!pageFailed(reply))
             return Action::Ignore;
         if (reply.untrusted)
             return Action::Untrusted;
@@ -178,11 +197,13 @@ Action judgeSignIn(int step, const ReplyFacts& reply)
 
 Action judgeSignUp(int step, const ReplyFacts& reply)
 {
+    if (cancelledByEngine(reply))
+        return Action::Ignore;
     if (step == 2) {
         if (reply.untrusted)
-            return reply.mainDocument ? Action::Untrusted : Action::Ignore;
+            return pageFailed(reply) ? Action::Untrusted : Action::Ignore;
         if (reply.error)
-            return reply.mainDocument ? Action::Failure : Action::Ignore;
+            return pageFailed(reply) ? Action::Failure : Action::Ignore;
         return Action::PageReached;
     }
     if (!reply.flowRequest)

@@ -56,11 +56,14 @@ bool mayOpenExternally(const QUrl& url);
 // What one reply means to a flow.
 struct ReplyFacts
 {
-    bool flowRequest = false;   // the REST request the flow sent last
-    bool mainDocument = false;  // the page the flow loaded into its view
+    bool flowRequest = false;     // the REST request the flow sent last
+    bool mainDocument = false;    // the page the flow loaded into its view
+    bool pageNavigation = false;  // a navigation of that view's main frame, the page's form or a later page
     bool error = false;
-    bool untrusted = false;  // the TLS handshake failed: the certificate is not trusted
-    int status = 0;          // HTTP status, 0 when none
+    bool cancelled = false;        // ended with OperationCanceledError: by the web engine, or
+    bool stoppedByLimits = false;  // by the reply limits (its deadline, size or compression)
+    bool untrusted = false;        // the TLS handshake failed: the certificate is not trusted
+    int status = 0;                // HTTP status, 0 when none
     bool bodyEmpty = true;
 };
 

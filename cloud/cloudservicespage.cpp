@@ -67,7 +67,9 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
         auto* page = new CloudWebPage(view);
         view->setPage(page);
         const bool signIn = view == ui->cloudServiceSignIn_WebView;
-        connect(page, &CloudWebPage::pageRefused, this, [this, signIn] { refusePage(signIn); });
+        connect(page, &CloudWebPage::pageRefused, this,
+                [this, signIn] { refusePage(signIn, "the page would leave the cloud service over https"); });
+        connect(page, &CloudWebPage::pageFailed, this, [this, signIn] { refusePage(signIn, "the page did not load"); });
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);

@@ -100,8 +100,8 @@ private:
     // The general failure of a flow; an untrusted certificate also gets its popup.
     void failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted);
     void endFlow(bool* pageReached, bool untrusted);
-    // A view's page would have left the cloud service over https: the flow ends.
-    void refusePage(bool signIn);
+    // A view's page would have left the cloud service over https, or did not load: the flow ends.
+    void refusePage(bool signIn, const char* why);
     void serviceError(const char* tag, QNetworkReply* reply, const QByteArray& body, bool signIn);
     void accountKnown(const char* tag, const QByteArray& body);
     void clearCaches();

@@ -166,17 +166,16 @@ CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetwor
     facts.flowRequest = reply == flowRequest;
     facts.mainDocument = !pageUrl.isEmpty() && sameAddress(reply->url(), pageUrl);
     facts.error = reply->error() != QNetworkReply::NoError;
+    facts.pageNavigation = reply->property(CloudSite::Manager::kNavigationProperty).toBool();
     facts.untrusted = reply->error() == QNetworkReply::SslHandshakeFailedError;
+    facts.cancelled = reply->error() == QNetworkReply::OperationCanceledError;
+    facts.stoppedByLimits = ReplyLimits::stopped(reply) != ReplyLimits::Stop::None;
     facts.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     Judged judged{CloudApi::Action::Ignore, {}};
     // The web engine reads its own replies; only the flow's REST answers are read here.
     if (facts.flowRequest)
         judged.body = reply->readAll();
     facts.bodyEmpty = judged.body.isEmpty();
-    // The web engine cancels its own loads when it moves on; a load the limits ended has failed.
-    if (reply->error() == QNetworkReply::OperationCanceledError && !facts.flowRequest &&
-        ReplyLimits::stopped(reply) == ReplyLimits::Stop::None)
-        return judged;
     judged.action = signIn ? CloudApi::judgeSignIn(step, facts) : CloudApi::judgeSignUp(step, facts);
     return judged;
 }
@@ -321,9 +320,9 @@ void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkRep
     endFlow(pageReached, untrusted);
 }
 
-void CloudServicesPage::refusePage(bool signIn)
+void CloudServicesPage::refusePage(bool signIn, const char* why)
 {
-    WLOG << (signIn ? "[SignIn]" : "[SignUp]") << "Fail : the page would leave the cloud service over https";
+    WLOG << (signIn ? "[SignIn]" : "[SignUp]") << "Fail :" << why;
     endFlow(signIn ? &signInPageReached : &signUpPageReached, false);
 }
 

@@ -6,9 +6,42 @@
 #include "base/log.h"
 #include "cloud/cloudsiterules.h"
 
+namespace {
+
+// Run in every frame before its own scripts: these open connections the manager never sees.
+const char kNoSockets[] =
+    "['WebSocket', 'Worker', 'SharedWorker'].forEach(function (name) {"
+    " try { Object.defineProperty(window, name, {value: undefined, writable: false, configurable: false}); }"
+    " catch (e) {} });";
+
+CloudSite::Start startOf(QWebPage::NavigationType type)
+{
+    switch (type) {
+    case QWebPage::NavigationTypeFormSubmitted:
+    case QWebPage::NavigationTypeFormResubmitted:
+        return CloudSite::Start::Form;
+    case QWebPage::NavigationTypeBackOrForward:
+    case QWebPage::NavigationTypeReload:
+        return CloudSite::Start::History;
+    default:
+        return CloudSite::Start::Script;
+    }
+}
+
+}  // namespace
+
 CloudWebPage::CloudWebPage(QObject* parent)
     : QWebPage(parent)
-{}
+{
+    // The main frame too: the page makes it when it is first asked for.
+    connect(this, &QWebPage::frameCreated, this, &CloudWebPage::withoutSockets);
+}
+
+void CloudWebPage::withoutSockets(QWebFrame* frame)
+{
+    connect(frame, &QWebFrame::javaScriptWindowObjectCleared, frame,
+            [frame] { frame->evaluateJavaScript(QString::fromLatin1(kNoSockets)); });
+}
 
 bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type)
 {
@@ -16,11 +49,43 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
         return QWebPage::acceptNavigationRequest(frame, request, type);
     const QUrl url = request.url();
     const bool main = frame == mainFrame();
-    if (CloudSite::viewLoad(url, main ? CloudSite::Frame::Main : CloudSite::Frame::Sub) != CloudSite::Load::Refuse)
+    auto* manager = qobject_cast<CloudSite::Manager*>(networkAccessManager());
+    const CloudSite::Load load = CloudSite::navigationLoad(url, main ? CloudSite::Frame::Main : CloudSite::Frame::Sub,
+                                                           startOf(type), mainFrame()->url());
+    if (load == CloudSite::Load::Send && main && manager)
+        manager->noteNavigation(frame, url);
+    if (load == CloudSite::Load::Answer && manager)
+        manager->expectRedirect(frame, url);
+    // The redirect address only as the manager expects it: led there by the page or by the
+    // cloud service's own 3xx.
+    if (load == CloudSite::Load::Send || (main && manager && manager->expects(frame, url)))
         return true;
-    WLOG << (main ? "Page" : "Frame") << "not loaded, not the cloud service over https :" << url.scheme() << url.host()
-         << url.port();
+    CloudSite::logRefusal(
+        main ? "Page not loaded, not the cloud service over https" : "Frame not loaded, not the cloud service", url);
     if (main)
         emit pageRefused(url);
     return false;
+}
+
+bool CloudWebPage::supportsExtension(Extension extension) const
+{
+    return extension == ErrorPageExtension;
+}
+
+bool CloudWebPage::extension(Extension extension, const ExtensionOption* option, ExtensionReturn* output)
+{
+    if (extension != ErrorPageExtension || !option || !output)
+        return false;
+    // Never the engine's own error page: it shows the address, and with it the flow's state.
+    const auto* failure = static_cast<const ErrorPageExtensionOption*>(option);
+    auto* page = static_cast<ErrorPageExtensionReturn*>(output);
+    page->baseUrl = QUrl(QStringLiteral("about:blank"));
+    page->contentType = QStringLiteral("text/html");
+    page->encoding = QStringLiteral("utf-8");
+    page->content = QByteArrayLiteral("<html><body></body></html>");
+    if (failure->frame == mainFrame()) {
+        WLOG << "Page not loaded, error" << int(failure->domain) << failure->error;
+        emit pageFailed(failure->url);
+    }
+    return true;
 }

@@ -242,7 +242,7 @@ void DeviceSetupPage::getImagefinishedSlot(QNetworkReply* reply)
     const QString status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
     WLOG << "HTTP Status Code :" << status;
     if (reply->error() != QNetworkReply::NoError) {
-        WLOG << "Http Error";
+        WLOG << "Http Error" << ReplyLimits::stopNote(reply);
         getDeviceImageOK = false;
     } else {
         const QByteArray bytes = reply->readAll();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "protocol/ipcamera.h"
+#include "shell/wizardpage.h"
 #include "ui_devicesetuppage.h"
 
 namespace PasswordLayout {
@@ -31,6 +32,8 @@ const Layout kCurrentPassword = {QT_TRANSLATE_NOOP("DeviceSetupPage", "Current P
                                  QRect(50, 175, 140, 20),
                                  QRect(210, 173, 233, 27),
                                  QRect(210, 222, 233, 27)};
+// The new password's hint beside its field: two lines, taller where a language's letters need it.
+const QRect kPasswordHint(448, 123, 581, 30);
 
 }  // namespace
 
@@ -54,6 +57,8 @@ void apply(Ui_DeviceSetupPage* form, bool newPassword)
     form->dsetupDSTSwitch_GroupBox->setGeometry(layout.dstSwitch);
     form->dsetupForgotPassword_Label->setVisible(!newPassword);
     form->dsetupPasswordErrorHint_Label->setVisible(newPassword);
+    form->dsetupPasswordErrorHint_Label->setGeometry(kPasswordHint);
+    WizardPage::growToText(form->dsetupPasswordErrorHint_Label);
     form->dsetupTimeZone_Label->setGeometry(layout.timeZoneLabel);
     form->dsetupTimeZoneComboBox_comboBox->setGeometry(layout.timeZoneList);
     form->dsetupDSTCheckBox_CheckBox->setGeometry(layout.dstCheck);

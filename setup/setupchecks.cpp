@@ -69,7 +69,7 @@ OpenApiAnswer openApiAnswer(QNetworkReply* reply)
     const bool failed = reply->error() != QNetworkReply::NoError;
     const QByteArray body = failed ? QByteArray() : reply->readAll();
     if (failed)
-        WLOG << "OpenAPI request failed :" << reply->errorString();
+        WLOG << "OpenAPI request failed :" << reply->errorString() << ReplyLimits::stopNote(reply);
     return openApiAnswer(reply->request().url(), failed,
                          reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
                          reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl(), body);

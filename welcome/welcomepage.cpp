@@ -282,11 +282,13 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
     if (!sentAs.isValid() || sentAs.toInt() != checkType) {
         // A probe answered after the chain moved on to the catalogue is no catalogue.
         WLOG << "reply to an earlier check, ignored :" << reply->url();
-    } else if (reply->error() != QNetworkReply::NoError) {
+    } else if (reply->error() != QNetworkReply::NoError && !ReplyLimits::statusLineTaken(reply)) {
         WLOG << "network error :" << reply->errorString() << ReplyLimits::stopNote(reply);
         gInternetReachable = false;
         gJsonFileReady = false;
     } else if (code == "200" || code == "301" || code == "302") {
+        if (reply->error() != QNetworkReply::NoError)
+            WLOG << "probe answered" << ReplyLimits::stopNote(reply);
         if (checkType == 0) {
             gInternetReachable = true;
             WLOG << "checkType=0";

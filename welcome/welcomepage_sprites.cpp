@@ -7,6 +7,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "setup/setupchecks.h"
 #include "welcome/catalogue.h"
 #include "welcome/spriteclipper.h"
@@ -101,7 +102,7 @@ void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& spri
     const QString code = replyStatus(data, QString::fromLatin1(sprite.managerName) + " HTTP");
 
     if (data->error() != QNetworkReply::NoError) {
-        WLOG << "sprite not downloaded :" << data->errorString();
+        WLOG << "sprite not downloaded :" << data->errorString() << ReplyLimits::stopNote(data);
     } else if (code == "200") {
         const QByteArray body = data->readAll();
         WLOG << qPrintable(QString("start write %1 file ...").arg(sprite.fileLabel));

@@ -105,7 +105,7 @@ void WelcomePage::getWizardUpdateUriFinishedSlot(QNetworkReply* data)
         // The check has ended; a late answer must not move the user on.
         WLOG << "update check over, reply ignored :" << data->url();
     } else if (data->error() != QNetworkReply::NoError) {
-        WLOG << "update check failed :" << data->errorString();
+        WLOG << "update check failed :" << data->errorString() << ReplyLimits::stopNote(data);
         wizardUpdateFound = false;
     } else if (code == "301" || code == "302") {
         followRedirect(data, TolmWizardUpdateUrl);

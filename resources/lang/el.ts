@@ -1715,7 +1715,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Install a PDF reader</source>
-        <translation>Εγκατάσταση προγράμματος ανάγνωσης PDF</translation>
+        <translation>Εγκατάσταση αναγνώστη PDF</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1064,7 +1064,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+10"/>
         <source>Model Name :</source>
-        <translation>Nombre del modelo:</translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1162,7 +1162,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Model Name :</source>
-        <translation>Nombre del modelo:</translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -1652,7 +1652,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/discoverypage.cpp" line="+270"/>
         <source>Model Name :</source>
-        <translation>Nombre del modelo:</translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <location line="+97"/>

@@ -539,7 +539,7 @@
         <location line="-250"/>
         <location line="+200"/>
         <source>Choose your connection type</source>
-        <translation>Válassza ki a csatlakozási módot</translation>
+        <translation>Válasszon csatlakozási módot</translation>
     </message>
     <message>
         <location line="-199"/>

@@ -1361,7 +1361,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+5"/>
         <source>Local View</source>
-        <translation>Visualização local</translation>
+        <translation>Vista local</translation>
     </message>
     <message>
         <location line="+2"/>

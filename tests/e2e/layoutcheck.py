@@ -1,10 +1,13 @@
 """Every page and popup of the wizard in a group of languages, as a person sees them. For each
-language a fresh wizard starts in that language (config.xml) in the lab: welcome page, Start,
-licence, the guide in its states, discovery with one camera, the setup page; then every other page
-shown alone, the completion page with the device summary and with the registered-camera summary,
-and every popup opened by its slot (through the harness's test library). No text may be cut by its
-room, its parents or the window, cover another text of its page or popup, or be English where the
-language translates it. Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
+language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
+popup, welcome page, Start, licence, the guide in its states, discovery with two cameras, the setup
+page, the cloud page and a sign-in to an account with a long e-mail address; then every other page
+shown alone (the access-point network page with its survey and Wi-Fi password box), the
+registered-camera summary, and every popup opened by its slot (through the harness's test library).
+A second wizard takes the local-only road without Internet: the setup page of a camera without a
+password and the device-only summary it leads to. No text may be cut by its room, its parents or the
+window, cover another text of its page or popup, or be English where the language translates it.
+Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
 
@@ -13,13 +16,20 @@ import re
 import time
 import unittest
 
-from wizard import (BUILD_DIR, CAMERA_LISTED, CAMERA_ROWS, GUIDE_NEXT, GUIDE_SKIP, LICENCE_SHOWN, SOURCE_DIR,
-                    WELCOME_START, Wizard, catalogue_of, online_lab, start_camsim)
+from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
+                    MAIN_TITLE, SOURCE_DIR, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard, catalogue_of, online_lab,
+                    start_camcgi, start_camsim)
 from screentexts import POPUPS, clipped, describe, english_left, translations
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
+SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
 CAMERA = {"mac": "00:11:22:AA:BB:27", "model": "VKC-6100", "name": "Porch", "dcpVersion": "2.3", "registered": "0",
-          "password": "campass1", "ip": "10.254.0.27", "network": {"23": "10.254.0.27"}}
+          "password": "campass1", "ip": "10.254.0.27", "network": {"23": "10.254.0.27", "51": "443"},
+          "portal": LabCloud.PORTAL, "cloudId": "9027.olvaris", "dfp": "dfp-27", "accessPoints": SURVEY}
+NEW = {"mac": "00:11:22:AA:BB:28", "model": "VKC-2100", "name": "Hall", "dcpVersion": "2.0", "ip": "10.254.0.28",
+       "network": {"23": "10.254.0.28", "51": "443"}, "accessPoints": SURVEY}  # no password yet
+NEW_PASSWORD = "hallpass1"
+ACCOUNT = ("margarethe.vanderberg@example.test", "secret1")  # an e-mail address of 34 characters
 MODELS = "cconnection_ComboBox"
 TYPES = "CTypeMoreThanOne_ComboBox"
 
@@ -43,10 +53,16 @@ PAGE_SCREENS = [
     ("access_point_network", ["show APModeDeviceToRouter"]),
     ("access_point_home", ["show APModeHostToRouter"]),
     ("local_connection", ["show ConnectionTypeLocalView"]),
-    ("summary_device", ["invoke AlreadyRegisteredPage setupCompleteInfo", "visible DSCPShortcutCheck_CheckBox true",
-                        "show DeviceSetupCompletePage"]),
     ("summary_account", ["invoke CloudServicesPage setupCompleteInfo", "visible DSCPShortcutCheck_CheckBox false",
                          "show DeviceSetupCompletePage"]),
+]
+# The access-point road's Wi-Fi boxes as Connect leaves them when the password or the network is missing.
+AP_BOX_SCREENS = [
+    ("ap_box_password_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordAutoWarning",
+                                 "invoke APModeDeviceToRouter pressAutoConnectButton"], ["close"]),
+    ("ap_box_network_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordManualWarning",
+                                "choose WirelessManualSecurity_ComboBox #1",
+                                "invoke APModeDeviceToRouter pressManualConnectButton"], ["close"]),
 ]
 
 
@@ -63,9 +79,12 @@ class LayoutCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.lab, _, _ = online_lab(cls, catalogue=catalogue_of("VKC"))
-        cls.camsim, _ = start_camsim(cls.lab, [CAMERA], "layout", 590)
-        cls.addClassCleanup(cls.camsim.terminate)
+        cls.lab, cls.internet, cloud = online_lab(cls, cloud=True, catalogue=catalogue_of("VKC"))
+        cloud.set_control({"accounts": dict([ACCOUNT])})
+        for camera, password in ((CAMERA, CAMERA["password"]), (NEW, NEW_PASSWORD)):
+            cls.lab.add_cam_address(camera["ip"])
+            start_camcgi(cls.lab, camera["ip"], 443, password)
+        cls.camsim = None
 
     def setUp(self):
         self.failures, self.seen = [], set()
@@ -99,9 +118,60 @@ class LayoutCase(unittest.TestCase):
             for name, target in targets:
                 self.check(code, name, w.read_json(target))
 
+    def fresh_cameras(self, code):
+        """camsim afresh: both cameras unregistered, the new one without a password."""
+        if self.camsim:
+            self.camsim.terminate()
+            self.camsim.wait(5)
+        type(self).camsim, _ = start_camsim(self.lab, [CAMERA, NEW], "layout_" + code, 590)
+        self.addCleanup(self.camsim.terminate)
+
+    def launcher(self, w, code):
+        """The Launcher, its exit popup, and "Set up your camera" -> the main window."""
+        w.wait_window(self.table.get(LAUNCHER_TITLE, LAUNCHER_TITLE))
+        self.screens(w, code, [("launcher", []),
+                               ("popup_Launcher_popupExit", ["invoke Launcher popupExit"],
+                                ["invoke Launcher pressMsgExitNoButton"])])
+        buttons = [t["rect"] for t in w.texts() if t["name"] == "launcherSetupCamera_Button"]
+        self.assertTrue(buttons, "the Launcher shows no \"Set up your camera\" button")
+        x, y, width, height = buttons[0]
+        w.click(x + width // 2, y + height // 2)
+
+    def sign_in(self, w, code):
+        """The setup page's Next with the camera's password -> the cloud page; a sign-in -> the registered
+        camera's summary knows the account's long e-mail address."""
+        w.set_up_camera(CAMERA["password"])
+        self.screens(w, code, [("cloud_reached", [])])
+        w.sign_in(*ACCOUNT)
+
+    def survey(self, w):
+        """The access-point network page lists the camera's survey; its first network chosen, so that the
+        Wi-Fi password box opens."""
+        w.texts("show APModeDeviceToRouter", "invoke APModeDeviceToRouter pressRescanButton")
+        w.wait_log(" SSID :", 30)
+        w.settle()
+        w.click(*AP_FIRST_NETWORK)
+
+    def local_road(self, code):
+        """No Internet, "Local Only": the setup page of the camera without a password, its password given
+        -> the device-only summary."""
+        self.internet.set_control({"probe": {"mode": "drop"}})
+        try:
+            with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code}, texts=True) as w:
+                w.start_local_only(self.table.get(MAIN_TITLE, MAIN_TITLE))
+                w.agree()
+                w.click(*GUIDE_SKIP)
+                w.choose_camera(NEW["mac"], cameras=2)
+                self.screens(w, code, [("setup_new", [])])
+                w.set_up_camera(NEW_PASSWORD, new=True, reached=SUMMARY_SHOWN, timeout=90)
+                self.screens(w, code, [("summary_device", [])])
+        finally:
+            self.internet.set_control({})
+
     def road(self, w, code):
-        """Welcome page, Start, licence, guide, discovery with the camera, setup page."""
-        w.wait_window(translations(code).get("olvaris Setup Wizard", "olvaris Setup Wizard"))
+        """Launcher, welcome page, Start, licence, guide, discovery with the cameras, setup page."""
+        self.launcher(w, code)
+        w.wait_window(self.table.get(MAIN_TITLE, MAIN_TITLE))
         self.screens(w, code, [("welcome", [])])
         w.click(*WELCOME_START)
         w.wait_log(LICENCE_SHOWN, 60)
@@ -110,21 +180,22 @@ class LayoutCase(unittest.TestCase):
         w.agree()
         self.screens(w, code, [("guide", [])] + GUIDE_SCREENS)
         w.click(*GUIDE_SKIP)
-        w.wait_log(CAMERA_LISTED, 20)
+        w.wait_log(CAMERA_LISTED, 20, count=2)
         time.sleep(0.5)
         self.screens(w, code, [("discovery", [])])
-        w.click(*CAMERA_ROWS)
-        w.wait_log("03 IPCamera MAC :", 10)
-        w.click(*GUIDE_NEXT)
-        w.wait_log("DiscoveryPage IPCameraIdx :", 10)
+        w.choose_camera(CAMERA["mac"], cameras=2)
         w.wait_log("Adding tmpIndex:", 10)
         self.screens(w, code, [("setup", [])])
 
     def run_language(self, code):
         self.table = translations(code)
-        with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code}, texts=True) as w:
+        self.fresh_cameras(code)
+        with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
             self.road(w, code)
-            self.screens(w, code, PAGE_SCREENS + list(popup_screens()))
+            self.sign_in(w, code)
+            self.survey(w)
+            self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + AP_BOX_SCREENS)
+        self.local_road(code)
         self.assertFalse(self.failures, "%d texts:\n%s" % (len(self.failures), "\n".join(self.failures)))
 
 

@@ -38,7 +38,8 @@ POPUPS = {  # page class: its popups (slot, or slot and argument)
                           ("popupCloudFailure", "false"), ("popupCloudFailure", "true")],
 }
 OTHER_SCRIPTS = ("ja", "zh_CN", "zh_TW", "ko", "ru", "el")
-DATA_NAMES = ["Hidden Net", "www.olvaris.invalid"]  # the road's hidden Wi-Fi, the support site
+DATA_NAMES = ["Hidden Net", "www.olvaris.invalid",  # the road's hidden Wi-Fi, the support site
+              "margarethe.vanderberg@example.test"]  # the layout road's account
 DATA_WIDGETS = {"dsetupTimeZoneComboBox_comboBox"}  # the camera's time zone names, as wide in English
 
 

@@ -28,12 +28,14 @@ public:
     {
         int status = 200;
         QByteArray body;
-        QByteArray location;  // sent as "Location:" when not empty
+        QByteArray location;      // sent as "Location:" when not empty
+        QByteArray headers = {};  // more header lines, each with its line end
     };
 
     static Answer ok(const QByteArray& body) { return {200, body, {}}; }
     static Answer status(int code) { return {code, "status", {}}; }
     static Answer redirect(int code, const QByteArray& location) { return {code, {}, location}; }
+    static Answer gzip(int code) { return {code, QByteArray(1000, 'z'), {}, "Content-Encoding: gzip\r\n"}; }
 
     // Listens on a free loopback port; with tls, on HTTPS with a self-signed certificate.
     bool start(bool tls = false)
@@ -83,7 +85,7 @@ private:
                            "\r\nConnection: close\r\n";
         if (!answer.location.isEmpty())
             reply += "Location: " + answer.location + "\r\n";
-        socket->write(reply + "\r\n" + answer.body);
+        socket->write(reply + answer.headers + "\r\n" + answer.body);
         socket->disconnectFromHost();
     }
 

@@ -51,8 +51,11 @@ private slots:
     {
         QTest::addColumn<bool>("signIn");
         QTest::addColumn<int>("step");
-        QTest::addColumn<char>("kind");   // f: the flow's own request, p: the page, r: a page resource
-        QTest::addColumn<int>("status");  // 1000 + status: the reply reports an error; -1: TLS failed
+        // f: the flow's own request, p: the page, n: a later navigation of the page, r: a page resource
+        QTest::addColumn<char>("kind");
+        // 1000 + status: the reply reports an error; 2000: cancelled by the engine, 3000: ended by the
+        // limits (its deadline), both without a status; -1: TLS failed
+        QTest::addColumn<int>("status");
         QTest::addColumn<Action>("action");
         QTest::newRow("in: page untrusted") << true << 0 << 'p' << -1 << Action::Untrusted;
         QTest::newRow("in: missing picture") << true << 0 << 'r' << 1404 << Action::Ignore;
@@ -64,6 +67,14 @@ private slots:
         QTest::newRow("up: stale time accepted") << false << 0 << 'f' << 200 << Action::Failure;
         QTest::newRow("up: page failed") << false << 2 << 'p' << 1502 << Action::Failure;
         QTest::newRow("up: account refused") << false << 4 << 'f' << 1400 << Action::ServiceError;
+        QTest::newRow("in: page cancelled by the engine") << true << 0 << 'p' << 2000 << Action::Ignore;
+        QTest::newRow("in: page ended by its deadline") << true << 0 << 'p' << 3000 << Action::Failure;
+        QTest::newRow("up: page cancelled by the engine") << false << 2 << 'p' << 2000 << Action::Ignore;
+        QTest::newRow("up: page ended by its deadline") << false << 2 << 'p' << 3000 << Action::Failure;
+        QTest::newRow("in: sign-in form refused (compressed)") << true << 0 << 'n' << 1200 << Action::Failure;
+        QTest::newRow("in: sign-in form ended by its deadline") << true << 0 << 'n' << 3000 << Action::Failure;
+        QTest::newRow("in: sign-in form's 302") << true << 0 << 'n' << 302 << Action::Ignore;
+        QTest::newRow("up: later page failed") << false << 2 << 'n' << 1502 << Action::Failure;
     }
 
     void judgement()
@@ -75,8 +86,11 @@ private slots:
         ReplyFacts reply;
         reply.flowRequest = kind == 'f';
         reply.mainDocument = kind == 'p';
+        reply.pageNavigation = kind == 'p' || kind == 'n';
         reply.untrusted = status < 0;
         reply.error = status < 0 || status >= 1000;
+        reply.cancelled = status >= 2000;
+        reply.stoppedByLimits = status >= 3000;
         reply.status = status % 1000;
         reply.bodyEmpty = false;
         QTEST(signIn ? judgeSignIn(step, reply) : judgeSignUp(step, reply), "action");

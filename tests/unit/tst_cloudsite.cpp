@@ -7,16 +7,19 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "cloud/cloudsiterules.h"
 #include "protocol/dcputils.h"
+#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 using CloudSite::Frame;
 using CloudSite::Load;
 Q_DECLARE_METATYPE(CloudSite::Frame)
 Q_DECLARE_METATYPE(CloudSite::Load)
+Q_DECLARE_METATYPE(CloudSite::Start)
 
 namespace {
 
@@ -62,7 +65,7 @@ private slots:
         auto row = [](const char* name, const char* url, Frame frame, Load load) {
             QTest::newRow(name) << QString(url) << frame << load;
         };
-        const Frame main = Frame::Main, sub = Frame::Sub;
+        const Frame main = Frame::Main, sub = Frame::Sub, res = Frame::Resource;
         const Load send = Load::Send, answer = Load::Answer, refuse = Load::Refuse;
         row("page: cloud", "https://api.olvaris.invalid/login?state=s", main, send);
         row("page: redirect address", "http://127.0.0.1:5979?access_token=T&state=s", main, answer);
@@ -73,35 +76,50 @@ private slots:
         row("page: https on the listener's port", "https://127.0.0.1:5979/?state=s", main, refuse);
         row("page: data", "data:text/html,<p>x</p>", main, refuse);
         row("page: file", "file:///etc/passwd", main, refuse);
-        row("resource: cloud", "https://api.olvaris.invalid/logo.png", sub, send);
-        row("resource: another https host", "https://www.example.com/logo.png", sub, send);
-        row("resource: explicit 443", "https://cdn.example.net:443/a.css", sub, send);
-        row("resource: public address", "https://93.184.216.34/a.js", sub, send);
-        row("resource: data", "data:image/png;base64,iVBORw0KGgo=", sub, send);
-        row("resource: another port", "https://www.example.com:8443/logo.png", sub, refuse);
-        row("resource: plain http", "http://www.example.com/logo.png", sub, refuse);
-        row("resource: file", "file:///etc/passwd", sub, refuse);
-        row("resource: redirect address", "http://127.0.0.1:5979/?state=s", sub, refuse);
-        row("resource: user info", "https://user@www.example.com/logo.png", sub, refuse);
-        row("resource: ftp", "ftp://www.example.com/logo.png", sub, refuse);
-        row("resource: localhost", "https://localhost/a.js", sub, refuse);
-        row("resource: localhost, trailing dot", "https://localhost./a.js", sub, refuse);
-        row("resource: under localhost", "https://x.localhost/a.js", sub, refuse);
-        row("resource: loopback", "https://127.0.0.1/a.js", sub, refuse);
-        row("resource: loopback, short form", "https://127.1/a.js", sub, refuse);
-        row("resource: loopback, one number", "https://2130706433/a.js", sub, refuse);
-        row("resource: IPv6 loopback", "https://[::1]/a.js", sub, refuse);
-        row("resource: mapped loopback", "https://[::ffff:127.0.0.1]/a.js", sub, refuse);
-        row("resource: unspecified", "https://0.0.0.0/a.js", sub, refuse);
-        row("resource: private 10", "https://10.254.0.41/a.js", sub, refuse);
-        row("resource: private 172", "https://172.20.0.1/a.js", sub, refuse);
-        row("resource: private 192", "https://192.168.1.1/a.js", sub, refuse);
-        row("resource: shared 100.64", "https://100.64.0.1/a.js", sub, refuse);
-        row("resource: link-local", "https://169.254.1.1/a.js", sub, refuse);
-        row("resource: IPv6 unique local", "https://[fd00::1]/a.js", sub, refuse);
-        row("resource: IPv6 link-local", "https://[fe80::1]/a.js", sub, refuse);
-        row("resource: mDNS name", "https://camera.local/a.js", sub, refuse);
-        row("resource: one label", "https://router/a.js", sub, refuse);
+        row("resource: cloud", "https://api.olvaris.invalid/logo.png", res, send);
+        row("resource: another https host", "https://www.example.com/logo.png", res, send);
+        row("resource: explicit 443", "https://cdn.example.net:443/a.css", res, send);
+        row("resource: public address", "https://93.184.216.34/a.js", res, send);
+        row("resource: data", "data:image/png;base64,iVBORw0KGgo=", res, send);
+        row("resource: another port", "https://www.example.com:8443/logo.png", res, refuse);
+        row("resource: plain http", "http://www.example.com/logo.png", res, refuse);
+        row("resource: file", "file:///etc/passwd", res, refuse);
+        row("resource: redirect address", "http://127.0.0.1:5979/?state=s", res, refuse);
+        row("resource: user info", "https://user@www.example.com/logo.png", res, refuse);
+        row("resource: ftp", "ftp://www.example.com/logo.png", res, refuse);
+        row("resource: localhost", "https://localhost/a.js", res, refuse);
+        row("resource: localhost, trailing dot", "https://localhost./a.js", res, refuse);
+        row("resource: under localhost", "https://x.localhost/a.js", res, refuse);
+        row("resource: loopback", "https://127.0.0.1/a.js", res, refuse);
+        row("resource: loopback, short form", "https://127.1/a.js", res, refuse);
+        row("resource: loopback, one number", "https://2130706433/a.js", res, refuse);
+        row("resource: IPv6 loopback", "https://[::1]/a.js", res, refuse);
+        row("resource: mapped loopback", "https://[::ffff:127.0.0.1]/a.js", res, refuse);
+        row("resource: unspecified", "https://0.0.0.0/a.js", res, refuse);
+        row("resource: private 10", "https://10.254.0.41/a.js", res, refuse);
+        row("resource: private 172", "https://172.20.0.1/a.js", res, refuse);
+        row("resource: private 192", "https://192.168.1.1/a.js", res, refuse);
+        row("resource: shared 100.64", "https://100.64.0.1/a.js", res, refuse);
+        row("resource: link-local", "https://169.254.1.1/a.js", res, refuse);
+        row("resource: IPv6 unique local", "https://[fd00::1]/a.js", res, refuse);
+        row("resource: IPv6 link-local", "https://[fe80::1]/a.js", res, refuse);
+        row("resource: mDNS name", "https://camera.local/a.js", res, refuse);
+        row("resource: one label", "https://router/a.js", res, refuse);
+        row("resource: IPv4-compatible loopback", "https://[::127.0.0.1]/a.js", res, refuse);
+        row("resource: IPv4-compatible private", "https://[::10.1.2.3]/a.js", res, refuse);
+        row("resource: mapped private", "https://[::ffff:192.168.1.1]/a.js", res, refuse);
+        row("resource: NAT64 loopback", "https://[64:ff9b::7f00:1]/a.js", res, refuse);
+        row("resource: NAT64 private", "https://[64:ff9b::192.168.0.10]/a.js", res, refuse);
+        row("resource: 6to4 loopback", "https://[2002:7f00:1::1]/a.js", res, refuse);
+        row("resource: 6to4 private", "https://[2002:ac14:1::1]/a.js", res, refuse);
+        row("resource: this network", "https://0.1.2.3/a.js", res, refuse);
+        row("resource: NAT64 public", "https://[64:ff9b::5db8:d822]/a.js", res, send);
+        row("resource: 6to4 public", "https://[2002:5db8:d822::1]/a.js", res, send);
+        row("frame: cloud", "https://api.olvaris.invalid/widget", sub, send);
+        row("frame: blank", "about:blank", sub, send);
+        row("frame: another https host", "https://www.example.com/widget", sub, refuse);
+        row("frame: data", "data:text/html,<script>top.location='x'</script>", sub, refuse);
+        row("frame: redirect address", "http://127.0.0.1:5979/?state=s", sub, refuse);
     }
 
     void viewLoads()
@@ -169,10 +187,14 @@ private slots:
         QSignalSpy busy(&dcp, &DCPUtils::redirectReceived);
         LogRecorder log;
         CloudSite::Manager manager(&dcp, nullptr);
+        QObject mainFrame;
         const QUrl url(QString::fromLatin1("http://127.0.0.1:5979/?" + query), QUrl::StrictMode);
+        QNetworkRequest request(url);
+        request.setOriginatingObject(&mainFrame);
         QStringList answers;
         for (int i = 0; i < 2; ++i) {  // the second time: once only
-            std::unique_ptr<QNetworkReply> reply(manager.get(QNetworkRequest(url)));
+            manager.expectRedirect(&mainFrame, url);
+            std::unique_ptr<QNetworkReply> reply(manager.get(request));
             QTRY_VERIFY(reply->isFinished());
             answers << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString() + " " +
                            QString::fromLatin1(reply->readAll());
@@ -191,6 +213,165 @@ private slots:
         QTest::qWait(50);
         QVERIFY(!squatter.hasPendingConnections());
         QVERIFY2(!log.contains("SECRET"), qPrintable(log.all()));  // the token masked
+    }
+
+    // The page's navigations: the redirect address only for the main frame, led there by a script
+    // or redirect of the cloud service's page it shows.
+    void navigationLoads_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<Frame>("frame");
+        QTest::addColumn<CloudSite::Start>("start");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Load>("load");
+        const QString listener = "http://127.0.0.1:5979/?access_token=T&state=s";
+        const QString cloudPage = "https://api.olvaris.invalid/login?state=s";
+        const CloudSite::Start script = CloudSite::Start::Script;
+        QTest::newRow("main: from the cloud page") << listener << Frame::Main << script << cloudPage << Load::Answer;
+        QTest::newRow("main: from a blank page") << listener << Frame::Main << script << "about:blank" << Load::Refuse;
+        QTest::newRow("main: from the done page") << listener << Frame::Main << script << listener << Load::Refuse;
+        QTest::newRow("main: from another host's page")
+            << listener << Frame::Main << script << "https://www.example.com/" << Load::Refuse;
+        QTest::newRow("main: a form of the cloud page")
+            << listener << Frame::Main << CloudSite::Start::Form << cloudPage << Load::Refuse;
+        QTest::newRow("main: back or reload")
+            << listener << Frame::Main << CloudSite::Start::History << cloudPage << Load::Refuse;
+        QTest::newRow("frame: from the cloud page") << listener << Frame::Sub << script << cloudPage << Load::Refuse;
+        QTest::newRow("main: the cloud page first")
+            << cloudPage << Frame::Main << script << "about:blank" << Load::Send;
+        QTest::newRow("frame: another host")
+            << "https://www.example.com/w" << Frame::Sub << script << cloudPage << Load::Refuse;
+    }
+
+    void navigationLoads()
+    {
+        QFETCH(QString, url);
+        QFETCH(Frame, frame);
+        QFETCH(CloudSite::Start, start);
+        QFETCH(QString, shown);
+        QTEST(CloudSite::navigationLoad(QUrl(url), frame, start, QUrl(shown)), "load");
+    }
+
+    // The manager expects the redirect address after a 3xx of the main frame's request to the
+    // cloud service only.
+    void redirectsToListener_data()
+    {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<bool>("expected");
+        const QString listener = "http://127.0.0.1:5979/?access_token=T&state=s";
+        QTest::newRow("cloud 302") << "https://api.olvaris.invalid/login" << 302 << listener << true;
+        QTest::newRow("cloud 303") << "https://api.olvaris.invalid/login" << 303 << listener << true;
+        QTest::newRow("cloud 200 with a location") << "https://api.olvaris.invalid/login" << 200 << listener << false;
+        QTest::newRow("another host's 302") << "https://www.example.com/logo.png" << 302 << listener << false;
+        QTest::newRow("cloud over http") << "http://api.olvaris.invalid/login" << 302 << listener << false;
+        QTest::newRow("cloud 302 elsewhere")
+            << "https://api.olvaris.invalid/login" << 302 << "http://localhost:5979/?state=s" << false;
+    }
+
+    void redirectsToListener()
+    {
+        QFETCH(QString, requested);
+        QFETCH(int, status);
+        QFETCH(QString, location);
+        QTEST(CloudSite::redirectsToListener(QUrl(requested), status, QUrl(location)), "expected");
+    }
+
+    // The manager answers the redirect address only as expected: for the main frame's GET of
+    // that address, once. A picture, script, XHR or style sheet of the page, a frame, a form and
+    // another address are refused, and the waiting flow's state stays untaken.
+    void managerAnswersByKind_data()
+    {
+        QTest::addColumn<char>("expectedFor");  // m: the main frame, -: nothing expected
+        QTest::addColumn<char>("from");         // m: the main frame, s: a frame, 0: none
+        QTest::addColumn<bool>("post");
+        QTest::addColumn<QString>("asked");  // the query asked for; the expected one is "access_token=T&state=<in>"
+        QTest::addColumn<bool>("answered");
+        const QString same = "access_token=T&state=" + QString::fromLatin1(kSignIn);
+        QTest::newRow("main-frame navigation the cloud led to") << 'm' << 'm' << false << same << true;
+        QTest::newRow("resource of the page (picture, script, XHR, style)") << '-' << 'm' << false << same << false;
+        QTest::newRow("a frame's request") << 'm' << 's' << false << same << false;
+        QTest::newRow("no frame") << 'm' << '0' << false << same << false;
+        QTest::newRow("a form sent there") << 'm' << 'm' << true << same << false;
+        QTest::newRow("another token") << 'm' << 'm' << false
+                                       << "access_token=Tthird&state=" + QString::fromLatin1(kSignIn) << false;
+    }
+
+    void managerAnswersByKind()
+    {
+        QFETCH(char, expectedFor);
+        QFETCH(char, from);
+        QFETCH(bool, post);
+        QFETCH(QString, asked);
+        QFETCH(bool, answered);
+        DCPUtils dcp;
+        dcp.expectRedirect(DCPUtils::RedirectFlow::SignIn, kSignIn);
+        QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+        CloudSite::Manager manager(&dcp, nullptr);
+        QObject mainFrame, subFrame;
+        // The engine writes the empty path as "/".
+        if (expectedFor == 'm')
+            manager.expectRedirect(&mainFrame, QUrl("http://127.0.0.1:5979?access_token=T&state=" + kSignIn));
+        QNetworkRequest request(QUrl("http://127.0.0.1:5979/?" + asked));
+        request.setOriginatingObject(from == 'm' ? &mainFrame : from == 's' ? &subFrame : nullptr);
+        std::unique_ptr<QNetworkReply> reply(post ? manager.post(request, QByteArray("x=1")) : manager.get(request));
+        QTRY_VERIFY(reply->isFinished());
+        QCOMPARE(reply->error() == QNetworkReply::NoError, answered);
+        QCOMPARE(in.count(), answered ? 1 : 0);
+        if (!answered)
+            return;
+        // Once: a second request for the same address is refused.
+        std::unique_ptr<QNetworkReply> again(manager.get(request));
+        QTRY_VERIFY(again->isFinished());
+        QCOMPARE(again->error(), QNetworkReply::ContentAccessDenied);
+    }
+
+    // No page address goes to another host: the Referer holds the flow's state.
+    void referer_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("the cloud's page") << "https://api.olvaris.invalid/login" << true;
+        QTest::newRow("the cloud's picture") << "https://static.api.olvaris.invalid/a.png" << true;
+        QTest::newRow("another host's picture") << "https://cdn.example.net/a.png" << false;
+        QTest::newRow("cloud name over http") << "http://api.olvaris.invalid/a.png" << false;
+    }
+
+    void referer()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, kept);
+        QNetworkRequest request{QUrl(url)};
+        const QByteArray page = "https://api.olvaris.invalid/me/user/add_dialog?access_token=A1&state=s";
+        request.setRawHeader("Referer", page);
+        request.setRawHeader("Accept", "image/png");
+        const QNetworkRequest sent = CloudSite::outgoing(request);
+        QCOMPARE(sent.hasRawHeader("Referer"), kept);
+        QCOMPARE(sent.rawHeader("Referer"), kept ? page : QByteArray());
+        QCOMPARE(sent.rawHeader("Accept"), QByteArray("image/png"));
+    }
+
+    // A page asking for many refused addresses: a few lines in full, the rest counted.
+    void refusalsCounted()
+    {
+        CloudSite::Manager manager(static_cast<DCPUtils*>(nullptr), nullptr);
+        LogSummary::flush();
+        LogRecorder log;
+        constexpr int kAsked = 200;
+        QList<QNetworkReply*> replies;
+        for (int i = 0; i < kAsked; ++i)
+            replies << manager.get(QNetworkRequest(QUrl(QString("http://www.example.com/%1.png").arg(i))));
+        QTRY_VERIFY(std::all_of(replies.begin(), replies.end(), [](QNetworkReply* r) { return r->isFinished(); }));
+        qDeleteAll(replies);
+        LogSummary::flush();
+        const int inFull = log.matching("Not sent, not the cloud service over https :").size();
+        QVERIFY2(inFull <= 8, qPrintable(log.all()));
+        int counted = 0;
+        static const QRegularExpression count("Not sent, not the cloud service over https x(\\d+)");
+        for (const QString& line : log.matching("Counted, not logged one by one:"))
+            counted += count.match(line).captured(1).toInt();
+        QVERIFY2(inFull + counted == kAsked, qPrintable(log.all()));
     }
 };
 

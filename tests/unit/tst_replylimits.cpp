@@ -135,7 +135,7 @@ private slots:
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
         // The manager gives the request its transfer limit and the reply its size limit.
-        ReplyLimits::BoundedManager manager({kMax, 500, 10000}, nullptr);
+        ReplyLimits::BoundedManager manager({"test", kMax, 500, 10000}, nullptr);
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
         QVERIFY(finished.wait(5000));
@@ -184,7 +184,7 @@ private slots:
         server.body = body;
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
-        ReplyLimits::BoundedManager manager({kMax, 5000, 10000}, nullptr);
+        ReplyLimits::BoundedManager manager({"test", kMax, 5000, 10000}, nullptr);
         QNetworkRequest request(addressOf(server));
         if (!askedFor.isEmpty())
             request.setRawHeader("Accept-Encoding", askedFor);
@@ -200,6 +200,69 @@ private slots:
             QCOMPARE(reply->readAll(), body);
     }
 
+    // The probe needs only the status line: an answer whose body the limits refuse still gives
+    // it. Every other kind refuses a compressed answer and says so, naming the last kind given.
+    void statusLine_data()
+    {
+        QTest::addColumn<ReplyLimits::Limits>("manager");
+        QTest::addColumn<ReplyLimits::Limits>("own");  // bound once more where sent, unless its kind is null
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("note");
+
+        const ReplyLimits::Limits catalogue{"catalogue", ReplyLimits::kCatalogueBytes, 500, 10000};
+        const ReplyLimits::Limits page{"cloud page", ReplyLimits::kCloudPageBytes, 500, 10000};
+        const ReplyLimits::Limits none{nullptr, 0, 0, 0};
+        const QByteArray gzip("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\nContent-Encoding: gzip\r\n");
+        QTest::newRow("probe, compressed: status line taken")
+            << catalogue << ReplyLimits::kProbe << gzip << true
+            << "(Internet probe compressed, its status line taken: gzip)";
+        QTest::newRow("probe, larger than its limit: status line taken")
+            << catalogue << ReplyLimits::kProbe << QByteArray("HTTP/1.1 302 Found\r\nContent-Length: 2000000\r\n")
+            << true << "(larger than the size limit)";
+        QTest::newRow("probe, plain: no stop")
+            << catalogue << ReplyLimits::kProbe << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n") << false
+            << "";
+        QTest::newRow("probe, no answer: nothing taken")
+            << catalogue << ReplyLimits::kProbe << QByteArray() << false << "";
+        QTest::newRow("catalogue, compressed: refused")
+            << catalogue << none << gzip << false << "(compressed answer refused: catalogue, gzip)";
+        QTest::newRow("cloud REST through the page manager, deflate: refused as cloud REST")
+            << page << ReplyLimits::kCloud
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\nContent-Encoding: deflate\r\n") << false
+            << "(compressed answer refused: cloud REST, deflate)";
+    }
+
+    void statusLine()
+    {
+        QFETCH(ReplyLimits::Limits, manager);
+        QFETCH(ReplyLimits::Limits, own);
+        QFETCH(QByteArray, head);
+        QFETCH(bool, taken);
+        QFETCH(QString, note);
+
+        PeerServer server;
+        server.head = head;
+        server.body = QByteArray(1000, 'z');
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+
+        ReplyLimits::BoundedManager boundedManager(manager, nullptr);
+        QScopedPointer<QNetworkReply> reply(boundedManager.get(QNetworkRequest(addressOf(server))));
+        if (own.kind)
+            ReplyLimits::bound(reply.data(), own);
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
+        QVERIFY(finished.wait(5000));
+
+        QCOMPARE(ReplyLimits::statusLineTaken(reply.data()), taken);
+        QCOMPARE(ReplyLimits::stopNote(reply.data()), note);
+        if (taken) {
+            QCOMPARE(int(reply->error()), int(QNetworkReply::OperationCanceledError));
+            QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                     head.contains("302") ? 302 : 200);
+            QCOMPARE(reply->bytesAvailable(), 0);
+        }
+    }
+
     // 256 MiB of zeros in 256 KB of gzip, without a length: nothing inflates them.
     void compressionBomb()
     {
@@ -209,7 +272,7 @@ private slots:
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         const qint64 before = peakMib();
 
-        ReplyLimits::BoundedManager manager({kMax, 5000, 10000}, nullptr);
+        ReplyLimits::BoundedManager manager({"test", kMax, 5000, 10000}, nullptr);
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
         QVERIFY(finished.wait(10000));
@@ -248,8 +311,8 @@ private slots:
         server.trickleMs = trickleMs;
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
-        const ReplyLimits::Limits limits{kMax, 300, 1500};
-        ReplyLimits::BoundedManager manager(ownBound ? ReplyLimits::Limits{kMax, 300, 60000} : limits, nullptr);
+        const ReplyLimits::Limits limits{"test", kMax, 300, 1500};
+        ReplyLimits::BoundedManager manager(ownBound ? ReplyLimits::Limits{"test", kMax, 300, 60000} : limits, nullptr);
         QElapsedTimer clock;
         clock.start();
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
@@ -276,7 +339,7 @@ private slots:
         QTest::newRow("probe") << ReplyLimits::kProbe << minute / 4;
         QTest::newRow("catalogue") << ReplyLimits::kCatalogue << minute / 2;
         QTest::newRow("sprite") << ReplyLimits::kSprite << minute / 2;
-        QTest::newRow("update description") << ReplyLimits::kUpdateDescription << minute / 2;
+        QTest::newRow("update check") << ReplyLimits::kUpdateDescription << minute / 2;
         QTest::newRow("installer") << ReplyLimits::kInstaller << 399000;
         QTest::newRow("camera CGI") << ReplyLimits::kCgi << minute / 2;
         QTest::newRow("snapshot") << ReplyLimits::kSnapshot << minute / 2;

@@ -127,27 +127,54 @@ private slots:
         QVERIFY(lines[0].endsWith("] second"));
     }
 
-    // The log never grows past its cap, however long it is written to: the lines before go to
-    // log.old.txt (one generation), or are dropped when that name cannot be taken.
+    // The log never grows past its cap, however long it is written to: the run's first lines
+    // go to log.first.txt, which later rotations leave alone, and the latest ones before the
+    // current file to log.old.txt; lines are dropped only when a name cannot be taken.
     void logCap_data()
     {
         QTest::addColumn<int>("cap");
-        QTest::addColumn<QString>("before");  // "log" or "old": that file is there (a folder: "old dir")
-        QTest::addColumn<int>("lines");       // lines of 20 bytes each, "L01-...", "L02-..."
+        // Files there before: an earlier run's "log", "log short", "first old"; "old dir", "first dir".
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("lines");  // lines of 20 bytes each, "L01-...", "L02-..."
         QTest::addColumn<QString>("log");
+        QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("old");
         QTest::newRow("below the cap") << 100 << "" << 5 << "1,2,3,4,5"
+                                       << "-"
                                        << "-";
-        QTest::newRow("at the cap, moved") << 100 << "" << 12 << "11,12"
-                                           << "6,7,8,9,10";
+        QTest::newRow("at the cap, moved to first") << 100 << "" << 7 << "6,7"
+                                                    << "1,2,3,4,5"
+                                                    << "-";
+        QTest::newRow("second rotation, to old") << 100 << "" << 12 << "11,12"
+                                                 << "1,2,3,4,5"
+                                                 << "6,7,8,9,10";
+        QTest::newRow("many rotations keep the first lines") << 100 << "" << 42 << "41,42"
+                                                             << "1,2,3,4,5"
+                                                             << "36,37,38,39,40";
         QTest::newRow("cap between lines") << 90 << "" << 10 << "9,10"
+                                           << "1,2,3,4"
                                            << "5,6,7,8";
-        QTest::newRow("earlier run's log over the cap") << 100 << "log" << 2 << "1,2"
-                                                        << "?,?,?,?,?,?,?,?,?,?";
-        QTest::newRow("earlier old file replaced") << 100 << "old" << 7 << "6,7"
-                                                   << "1,2,3,4,5";
+        QTest::newRow("earlier run's log over the cap: to old") << 100 << "log" << 2 << "1,2"
+                                                                << "-"
+                                                                << "?,?,?,?,?,?,?,?,?,?";
+        QTest::newRow("earlier run's log over the cap: this run's lines first") << 100 << "log" << 7 << "6,7"
+                                                                                << "1,2,3,4,5"
+                                                                                << "-";
+        QTest::newRow("earlier run's log below the cap: kept with this run's") << 100 << "log short" << 5 << "5"
+                                                                               << "?,1,2,3,4"
+                                                                               << "-";
+        QTest::newRow("earlier run's files: left until the first rotation") << 100 << "first old" << 5 << "1,2,3,4,5"
+                                                                            << "?,?,?,?,?,?,?,?"
+                                                                            << "?,?,?,?,?,?,?,?";
+        QTest::newRow("earlier run's files: both replaced") << 100 << "first old" << 7 << "6,7"
+                                                            << "1,2,3,4,5"
+                                                            << "-";
         QTest::newRow("old name taken by a folder: begun anew") << 100 << "old dir" << 12 << "11,12"
-                                                                << "-";
+                                                                << "1,2,3,4,5"
+                                                                << "dir";
+        QTest::newRow("first name taken by a folder: begun anew, then old") << 100 << "first dir" << 12 << "11,12"
+                                                                            << "dir"
+                                                                            << "6,7,8,9,10";
     }
     void logCap()
     {
@@ -156,20 +183,31 @@ private slots:
         QFETCH(int, lines);
         QTemporaryDir dir;
         LogFile log(dir.filePath("log.txt"), cap);
+        QCOMPARE(log.firstPath(), dir.filePath("log.first.txt"));
         QCOMPARE(log.oldPath(), dir.filePath("log.old.txt"));
-        if (before == "old dir")
-            QVERIFY(QDir(dir.path()).mkdir("log.old.txt"));
-        else if (!before.isEmpty()) {
-            QFile file(before == "log" ? log.path() : log.oldPath());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("earlier run\n").repeated(10)) == 120);
-        }
+        const auto earlier = [](const QString& path, int count) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) &&
+                   file.write(QByteArray("earlier run\n").repeated(count)) == 12 * count;
+        };
+        if (before.endsWith(" dir"))
+            QVERIFY(QDir(dir.path()).mkdir(before == "old dir" ? "log.old.txt" : "log.first.txt"));
+        else if (before == "first old")
+            QVERIFY(earlier(log.firstPath(), 8) && earlier(log.oldPath(), 8));
+        else if (!before.isEmpty())
+            QVERIFY(earlier(log.path(), before == "log short" ? 1 : 10));
+        const QString paths[] = {log.path(), log.firstPath(), log.oldPath()};
         for (int n = 1; n <= lines; ++n) {
             QVERIFY(log.append(QString("L%1-").arg(n, 2, 10, QChar('0')).leftJustified(19, 'x')));
-            QVERIFY2(QFileInfo(log.path()).size() <= cap, qPrintable(QString::number(n)));
+            qint64 total = 0;
+            for (const QString& path : paths)
+                total += QFileInfo(path).isFile() ? QFileInfo(path).size() : 0;
+            QVERIFY2(QFileInfo(log.path()).size() <= cap && total <= 3 * cap, qPrintable(QString::number(n)));
         }
-        QTEST(lineNumbers(log.path()), "log");
-        if (before != "old dir")
-            QTEST(lineNumbers(log.oldPath()), "old");
+        const auto numbers = [](const QString& path) { return QFileInfo(path).isDir() ? "dir" : lineNumbers(path); };
+        QTEST(numbers(log.path()), "log");
+        QTEST(numbers(log.firstPath()), "first");
+        QTEST(numbers(log.oldPath()), "old");
     }
 
     // A line longer than the cap is cut to it, on a character's edge.

@@ -129,6 +129,42 @@ private slots:
         }
     }
 
+    // A compressed answer ends at its headers: either road's probe takes its status line, a
+    // 404 reaches nothing; the catalogue is refused and says so.
+    void compressedAnswers_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QString>("logged");
+        const QString taken = "probe answered \"(Internet probe compressed, its status line taken: gzip)\"";
+        QTest::newRow("probe: reachable") << 0 << 200 << true << taken;
+        QTest::newRow("access-point road's probe: reachable") << 2 << 200 << true << taken;
+        QTest::newRow("probe, 404: not reachable") << 0 << 404 << false << "status code = \"404\"";
+        QTest::newRow("catalogue: refused") << 1 << 200 << false << "(compressed answer refused: catalogue, gzip)";
+    }
+
+    void compressedAnswers()
+    {
+        QFETCH(int, type);
+        QFETCH(int, status);
+        QFETCH(bool, reachable);
+        QFETCH(QString, logged);
+        startServer(type == 1 ? kCataloguePath : kProbePath, HttpTestServer::gzip(status));
+        LogRecorder log;
+        checkType = type;
+        if (type == 1)
+            gWelcomePage->sendCheckRequest(jsonUrl);
+        else
+            gWelcomePage->probeInternet(gWelcomePage->wizardInternetUrl);
+        QTRY_VERIFY(!welcomeRepliesPending());
+
+        QCOMPARE(gInternetReachable, reachable);
+        QCOMPARE(gJsonFileReady, reachable && type == 2);
+        QVERIFY2(log.contains(logged), qPrintable(log.all()));
+        QCOMPARE(log.contains("compressed answer refused"), type == 1);
+    }
+
     // A probe answered after the chain moved on to the catalogue is neither parsed as the
     // catalogue nor followed as its redirect.
     void lateProbeAnswerIsNoCatalogue_data()

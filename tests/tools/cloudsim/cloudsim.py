@@ -26,18 +26,30 @@ The control file (JSON, read on every request) holds accounts and answers:
      "tokens": {"<user token>": "ann@example.test"},
      "deviceAdd": {"status": 400, "body": {"error": {"message": "..."}}},
      "hang": ["/me/device/add"], "huge": ["/me/user/info"], "trickle": {"/me/device/add": 5},
-     "authorizeTo": "http://elsewhere/login", "pictures": ["https://www.example.com/logo.png"]}
+     "authorizeTo": "http://elsewhere/login", "pictures": ["https://www.example.com/logo.png"],
+     "frames": ["https://widgets.example.org/tp/frame?do=top&flow={flow}"], "script": "...", "gzip": ["/login"],
+     "stateRecord": "<the service's record file>"}
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
 the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON; one in
 "trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
 120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect;
-each of "pictures" is an <img> under the sign-in and sign-up forms.
+each of "pictures" is an <img>, each of "frames" an <iframe> under the sign-in and sign-up forms
+("{flow}" in their address becomes "in" or "up"), and "script" a script of both; an answer for a
+path in "gzip" is sent gzip-compressed.
+
+Another host on the sign-in page (any instance answers these, as a third party would):
+    GET /tp/picture?flow=in|up   302 to the wizard's redirect address with the token "Tthird" and
+         the flow's state: the one in the Referer, else the last one the service sent (read from
+         the record file named by "stateRecord": what an attacker who learnt the state could do)
+    GET /tp/frame?do=image|top|away&flow=in|up   a page whose script sends that address as a
+         picture's, sends the top frame there, or sends the top frame to /tp/away of this host
 Every request is recorded as one JSON line:
-    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "status"}
+    {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "referer", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
 """
 
 import argparse
+import gzip
 import hashlib
 import html
 import http.server
@@ -63,7 +75,7 @@ FORM = """<!DOCTYPE html>
 E-mail<input id="email" name="email" type="text" autofocus>
 Password<input id="password" name="password" type="password">
 <button id="submit" type="submit" value="{button}">{button}</button>
-</form>{pictures}</body></html>
+</form>{pictures}{script}</body></html>
 """
 
 
@@ -125,12 +137,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
         entry = {"method": method, "path": path, "query": query, "rawQuery": raw_query,
                  "contentType": self.headers.get("Content-Type", ""),
                  "contentLength": self.headers.get("Content-Length"), "body": body.decode("utf-8", "replace"),
-                 "acceptEncoding": self.headers.get("Accept-Encoding", "")}
+                 "acceptEncoding": self.headers.get("Accept-Encoding", ""),
+                 "referer": self.headers.get("Referer", "")}
+        self.path_only = path
         routes = {("GET", "/oauth/access_token"): self.access_token, ("GET", "/oauth/authorize"): self.authorize,
                   ("GET", "/login"): self.login_form, ("POST", "/login"): self.login,
                   ("GET", "/me/user/add_dialog"): self.add_dialog, ("POST", "/signup"): self.signup,
                   ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info,
-                  ("GET", "/openapi/"): self.openapi}
+                  ("GET", "/openapi/"): self.openapi, ("GET", "/tp/picture"): self.tp_picture,
+                  ("GET", "/tp/frame"): self.tp_frame, ("GET", "/tp/away"): self.tp_away,
+                  ("GET", "/tp/bounce"): self.tp_bounce}
         route = routes.get((method, path))
         if path in self.service.control().get("hang", []):
             entry["status"] = "hung"
@@ -162,6 +178,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if isinstance(payload, str):
             payload = payload.encode()
         data = payload if isinstance(payload, bytes) else json.dumps(payload).encode()
+        if getattr(self, "path_only", None) in self.service.control().get("gzip", []):
+            data = gzip.compress(data)
+            headers = dict(headers or {}, **{"Content-Encoding": "gzip"})
         self.send_response(status)
         self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(data)))
@@ -190,10 +209,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             pass  # the wizard gave up
 
     def page(self, title, action, state, redirect, button, error=""):
-        pictures = "".join('<img src="%s" width="16" height="16">' % html.escape(url)
-                           for url in self.service.control().get("pictures", []))
+        control = self.service.control()
+        flow = "up" if action == "/signup" else "in"
+        pictures = "".join('<img src="%s" width="16" height="16">' % html.escape(url.replace("{flow}", flow))
+                           for url in control.get("pictures", []))
+        pictures += "".join('<iframe src="%s" width="16" height="16"></iframe>' % html.escape(url.replace("{flow}", flow))
+                            for url in control.get("frames", []))
+        script = "<script>%s</script>" % control["script"] if control.get("script") else ""
         text = FORM.format(title=title, action=action, state=html.escape(state), redirect=html.escape(redirect),
-                           button=button, error=html.escape(error), pictures=pictures)
+                           button=button, error=html.escape(error), pictures=pictures, script=script)
         return self.send(200, text.encode(), "text/html; charset=utf-8")
 
     def to_wizard(self, redirect, token, state):
@@ -280,6 +304,47 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def openapi(self, _query, _raw, _body):
         return self.send(200, self.service.site.encode(), "text/plain")
+
+    # --- a third party on the sign-in page ---
+
+    def leaked_state(self, flow):
+        """The flow's state: from the Referer, else the last one the service sent."""
+        referer = urllib.parse.urlsplit(self.headers.get("Referer", ""))
+        state = urllib.parse.parse_qs(referer.query).get("state", [""])[-1]
+        record = self.service.control().get("stateRecord")
+        path = "/oauth/authorize" if flow == "in" else "/me/user/add_dialog"
+        for _ in range(20):
+            if state or not record:
+                break
+            try:
+                with open(record, encoding="utf-8") as f:
+                    entries = [json.loads(line) for line in f if line.strip()]
+            except (OSError, ValueError):
+                entries = []
+            states = [e["query"].get("state", "") for e in entries if e.get("path") == path]
+            state = states[-1] if states else ""
+            if not state:
+                time.sleep(0.1)
+        return state
+
+    def stolen_redirect(self, query):
+        return "http://127.0.0.1:5979/?access_token=Tthird&state=%s" % self.leaked_state(query.get("flow", "in"))
+
+    def tp_picture(self, query, _raw, _body):
+        return self.send(302, b"", "text/html", {"Location": self.stolen_redirect(query)})
+
+    def tp_frame(self, query, _raw, _body):
+        target = json.dumps(self.stolen_redirect(query))
+        scripts = {"image": "new Image().src = %s;" % target, "top": "top.location = %s;" % target,
+                   "away": "top.location = 'https://' + location.host + '/tp/away';"}
+        text = "<html><body><script>%s</script></body></html>" % scripts.get(query.get("do"), "")
+        return self.send(200, text, "text/html; charset=utf-8")
+
+    def tp_bounce(self, query, _raw, _body):
+        return self.send(302, b"", "text/html", {"Location": query.get("to", "/")})
+
+    def tp_away(self, _query, _raw, _body):
+        return self.send(200, "<html><body><h3>Somewhere else</h3></body></html>", "text/html; charset=utf-8")
 
     def user_info(self, query, _raw, _body):
         email = self.user_of(query)

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -27,10 +28,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTableWidget>
@@ -166,8 +170,9 @@ QRect labelRoom(const QLabel* label)
     return room;
 }
 
-// Where a rich label's letters are: the text laid out as QLabel lays it out, at the room's width.
-QRect richInk(const QLabel* label, const QRect& room)
+// Where a rich label's letters are: the text laid out as QLabel lays it out, at the room's width;
+// underline: the lowest row its underlines reach, or -1.
+QRect richInk(const QLabel* label, const QRect& room, int* underline)
 {
     QTextDocument doc;
     doc.setDefaultFont(label->font());
@@ -188,6 +193,7 @@ QRect richInk(const QLabel* label, const QRect& room)
     else if (label->alignment() & Qt::AlignBottom)
         top = std::max(room.height() - height, 0.0);
     QRectF ink;
+    qreal lowest = -1;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* lines = block.layout();
         const QPointF at = layout->blockBoundingRect(block).topLeft();
@@ -198,8 +204,14 @@ QRect richInk(const QLabel* label, const QRect& room)
             QRectF letters = line.naturalTextRect();
             letters.setHeight(line.ascent() + line.descent());
             ink |= letters.translated(at);
+            // A run's underline lies where its own font puts it, below the line's baseline.
+            for (const QGlyphRun& run : line.glyphRuns())
+                if (run.underline())
+                    lowest = std::max(lowest, at.y() + line.y() + line.ascent() + run.rawFont().underlinePosition() +
+                                                  run.rawFont().lineThickness());
         }
     }
+    *underline = lowest < 0 ? -1 : room.y() + qCeil(top + lowest) - 1;
     return ink.translated(room.x(), room.y() + top).toAlignedRect();
 }
 
@@ -211,9 +223,10 @@ void addLabel(QJsonArray& out, const QLabel* label)
                       (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     const QRect room = labelRoom(label);
     QRect ink;
+    int underline = -1;
     QString shown = label->text();
     if (rich) {
-        ink = richInk(label, room);
+        ink = richInk(label, room, &underline);
         QTextDocument doc;
         doc.setHtml(label->text());
         shown = doc.toPlainText();
@@ -225,7 +238,10 @@ void addLabel(QJsonArray& out, const QLabel* label)
     }
     if (ink.isEmpty())
         return;
-    out.append(measured(label, "text", label->text(), ink, room, emptyEdges(label->font(), shown)));
+    QMargins slack = emptyEdges(label->font(), shown);
+    if (underline >= 0)  // the underline is ink too
+        slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
+    out.append(measured(label, "text", label->text(), ink, room, slack));
 }
 
 // A button's face: a background picture of its style sheet repeats from its top left corner, so a
@@ -244,6 +260,25 @@ QRect faceOf(const QWidget* widget)
     return QRect(0, 0, std::min(size.width(), widget->width()), std::min(size.height(), widget->height()));
 }
 
+// The room a push button's style gives its caption: the face less its frame and padding.
+QRect captionRoom(const QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    if (button->isFlat())
+        option.features |= QStyleOptionButton::Flat;
+    if (button->menu())
+        option.features |= QStyleOptionButton::HasMenu;
+    if (button->isDefault())
+        option.features |= QStyleOptionButton::DefaultButton;
+    if (button->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+}
+
 void addButton(QJsonArray& out, const QAbstractButton* button)
 {
     if (button->text().isEmpty())
@@ -258,9 +293,30 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
         out.append(measured(button, "text", button->text(), ink, room, emptyEdges(button->font(), button->text())));
         return;
     }
-    const QRect ink = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
-    out.append(measured(button, "text", button->text(), ink, faceOf(button), emptyEdges(button->font(), button->text()),
-                        room));
+    // The caption is centred in the room the style gives it; it must stay on the button and on its picture.
+    auto push = qobject_cast<const QPushButton*>(button);
+    const QRect caption = push ? captionRoom(push) : room;
+    const QRect ink = metrics.boundingRect(caption, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+    const QMargins slack = emptyEdges(button->font(), button->text());
+    const QRect across(caption.left(), room.top(), caption.width(), room.height());
+    out.append(measured(button, "text", button->text(), ink, across & faceOf(button), slack, room));
+}
+
+// The room a combo box's style gives the current entry: its edit field, beside the arrow.
+QRect editField(const QComboBox* combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.currentText = combo->currentText();
+    option.currentIcon = combo->itemIcon(combo->currentIndex());
+    option.iconSize = combo->iconSize();
+    option.subControls = QStyle::SC_All;
+    QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    if (!option.currentIcon.isNull())
+        field.setLeft(field.left() + option.iconSize.width() + 4);
+    return field;
 }
 
 void addCombo(QJsonArray& out, const QComboBox* combo)
@@ -274,10 +330,10 @@ void addCombo(QJsonArray& out, const QComboBox* combo)
             out.append(item);
             continue;
         }
-        // The current entry shares the box with the arrow.
-        const QRect room = combo->rect();
-        const QRect ink(0, (room.height() - size.height()) / 2, size.width() + 20, size.height());
-        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), room));
+        // The current entry is drawn from the left of the edit field, in its middle.
+        const QRect room = editField(combo);
+        const QRect ink(room.left(), room.top() + (room.height() - size.height()) / 2, size.width(), size.height());
+        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), combo->rect()));
     }
 }
 

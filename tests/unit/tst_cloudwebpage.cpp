@@ -1,0 +1,146 @@
+// The cloud web views' page: what its frames may load and start, what ends the flow, and that
+// no frame can open a WebSocket.
+
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QWebFrame>
+#include <QtTest>
+
+#include "cloud/cloudsiterules.h"
+#include "cloud/cloudwebpage.h"
+#include "protocol/dcputils.h"
+#include "testsupport.h"
+
+namespace {
+
+const QByteArray kSignIn = "tolmwizard_signin5f0c9a2e";
+const QUrl kCloudPage("https://api.olvaris.invalid/login?state=tolmwizard_signin5f0c9a2e");
+
+// The page with its acceptNavigationRequest reachable.
+class Page : public CloudWebPage
+{
+public:
+    using CloudWebPage::acceptNavigationRequest;
+};
+
+// A cloud page as the view shows it, with a blank frame of its own; the manager sends nothing.
+void showCloudPage(Page* page, const QString& body = {})
+{
+    QSignalSpy loaded(page, &QWebPage::loadFinished);
+    page->mainFrame()->setHtml("<html><body><iframe src='about:blank'></iframe>" + body + "</body></html>", kCloudPage);
+    QVERIFY(!loaded.isEmpty() || loaded.wait(5000));
+}
+
+}  // namespace
+
+class TestCloudWebPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A frame from another host is not loaded and the flow goes on; the page itself leaving the
+    // cloud service ends it.
+    void frameRule_data()
+    {
+        QTest::addColumn<bool>("main");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<bool>("flowEnds");
+        QTest::newRow("CloudWebPage: frame from another https host")
+            << false << "https://widgets.example.org/tp/frame" << false << false;
+        QTest::newRow("CloudWebPage: frame from the cloud")
+            << false << "https://api.olvaris.invalid/w" << true << false;
+        QTest::newRow("CloudWebPage: page to another https host")
+            << true << "https://widgets.example.org/tp/away" << false << true;
+        QTest::newRow("CloudWebPage: page on the cloud") << true << "https://api.olvaris.invalid/next" << true << false;
+    }
+
+    void frameRule()
+    {
+        QFETCH(bool, main);
+        QFETCH(QString, url);
+        Page page;
+        page.setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), &page));
+        showCloudPage(&page);
+        QCOMPARE(page.mainFrame()->childFrames().size(), 1);
+        QWebFrame* frame = main ? page.mainFrame() : page.mainFrame()->childFrames().first();
+        QSignalSpy refused(&page, &CloudWebPage::pageRefused);
+        QTEST(page.acceptNavigationRequest(frame, QNetworkRequest(QUrl(url)), QWebPage::NavigationTypeOther), "loaded");
+        QTEST(refused.count() == 1, "flowEnds");
+    }
+
+    // The redirect address, asked for by the page's own scripts: answered for the main frame's
+    // navigation, not for a picture of the page or of its frame.
+    void redirectFromTheView_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("taken");
+        const QString address = "'http://127.0.0.1:5979/?access_token=T&state=" + QString::fromLatin1(kSignIn) + "'";
+        QTest::newRow("the page goes there") << "location.href = " + address << true;
+        QTest::newRow("a picture of the page") << "new Image().src = " + address << false;
+        QTest::newRow("a picture of its frame")
+            << "frames[0].eval(\"new Image().src = \" + JSON.stringify(" + address + "))" << false;
+        QTest::newRow("a request of the page")
+            << "var x = new XMLHttpRequest(); x.open('GET', " + address + "); x.send();" << false;
+    }
+
+    void redirectFromTheView()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, taken);
+        DCPUtils dcp;
+        dcp.expectRedirect(DCPUtils::RedirectFlow::SignIn, kSignIn);
+        QSignalSpy in(&dcp, &DCPUtils::gotOpenAPISignIn);
+        Page page;
+        page.setNetworkAccessManager(new CloudSite::Manager(&dcp, &page));
+        showCloudPage(&page);
+        page.mainFrame()->evaluateJavaScript(script);
+        if (taken)
+            QTRY_COMPARE(in.count(), 1);
+        else
+            QTest::qWait(300);
+        QCOMPARE(in.count(), taken ? 1 : 0);
+    }
+
+    // A page that does not load shows blank, never the engine's error page with its address,
+    // and ends the flow.
+    void failedPage()
+    {
+        DCPUtils dcp;  // no flow waits: the redirect address answers 404
+        Page page;
+        page.setNetworkAccessManager(new CloudSite::Manager(&dcp, &page));
+        showCloudPage(&page);
+        QSignalSpy failed(&page, &CloudWebPage::pageFailed);
+        page.mainFrame()->evaluateJavaScript("location.href = 'http://127.0.0.1:5979/?state=secretstate'");
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY2(!page.mainFrame()->toHtml().contains("secretstate"), qPrintable(page.mainFrame()->toHtml()));
+        QVERIFY(!page.mainFrame()->toHtml().contains("Failed to load"));
+    }
+
+    // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame
+    // a script makes.
+    void noWebSockets_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("page") << "typeof WebSocket + typeof Worker + typeof SharedWorker";
+        QTest::newRow("its frame") << "typeof frames[0].WebSocket + typeof frames[0].Worker + 'undefined'";
+        QTest::newRow("a frame made later")
+            << "var f = document.createElement('iframe'); document.body.appendChild(f);"
+               " typeof f.contentWindow.WebSocket + typeof f.contentWindow.Worker + 'undefined'";
+        QTest::newRow("the window's prototype")
+            << "var p = Object.getPrototypeOf(window); typeof p.WebSocket + typeof p.Worker + typeof p.SharedWorker";
+        QTest::newRow("put back") << "delete window.WebSocket; window.WebSocket = 1;"
+                                     " typeof WebSocket + 'undefined' + 'undefined'";
+    }
+
+    void noWebSockets()
+    {
+        QFETCH(QString, script);
+        Page page;
+        page.setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), &page));
+        showCloudPage(&page);
+        QCOMPARE(page.mainFrame()->evaluateJavaScript(script).toString(), QString("undefinedundefinedundefined"));
+    }
+};
+
+QTEST_MAIN(TestCloudWebPage)
+#include "tst_cloudwebpage.moc"
