@@ -76,8 +76,9 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
         setUpCloudWebView(view);
         connect(view, &QWebView::linkClicked, this, &CloudServicesPage::linkIsClicked, Qt::DirectConnection);
         connect(view, &QWebView::urlChanged, this, &CloudServicesPage::getUrlChanged);
+        if (signIn)
+            WLOG << "02 CloudServicesPage Constructor Initializing ...";
     }
-    WLOG << "02 CloudServicesPage Constructor Initializing ...";
 
     // Both managers verify every certificate (no TLS error is ignored), send only what
     // CloudSite::viewLoad allows and answer the redirect address themselves.

@@ -64,7 +64,8 @@ QString baseUrlWithPort(const IPCamera& camera)
     if (isNewDcp(camera.DCPVersion) && !port.isEmpty()) {
         bool number = false;
         const int value = port.toInt(&number);
-        if (!number || value < 1 || value > 65535 || !std::all_of(port.begin(), port.end(), ::isdigit))
+        if (!number || value < 1 || value > 65535 ||
+            !std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; }))
             return QString();
         url += ":" + QString::fromLatin1(port);
     }

@@ -134,15 +134,8 @@ bool sameMac(const QString& a, const QString& b)
 
 bool isHardwareAddress(const QString& mac)
 {
-    if (mac.size() != 17)
-        return false;
-    for (int i = 0; i < mac.size(); ++i) {
-        const QChar c = mac.at(i);
-        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-        if (i % 3 == 2 ? c != ':' : !hex)
-            return false;
-    }
-    return true;
+    QByteArray bytes;
+    return macFromText(mac, &bytes);
 }
 
 QByteArray dcpMessageText(const QByteArray& cls, const QString& camMac, const QString& model, const QByteArray& params)

@@ -36,7 +36,8 @@ bool macFromText(const QString& text, QByteArray* mac6);
 QString macToText(const QByteArray& mac6);
 // True when both texts name the same hardware address, whatever the letter case.
 bool sameMac(const QString& a, const QString& b);
-// Six two-digit hexadecimal pairs joined by ":", as a camera names itself in item M.
+// What macFromText reads: six two-digit hexadecimal pairs joined by ":" or "-", as a camera
+// names itself in item M.
 bool isHardwareAddress(const QString& mac);
 
 // cls + ";M=" + camMac + ";D=" + model + params, preceded by its decimal byte count and ",".

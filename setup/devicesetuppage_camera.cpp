@@ -114,7 +114,8 @@ QString DeviceSetupPage::getTimeSavingSettings()
     return SetupCgi::manualDstQuery(catalogueKorva(), dstSettings());
 }
 
-// The values come from item indexes and dates, so a translated list never changes them.
+// The values come from item indexes and dates, so a translated list never changes them; what
+// the form shows goes to the log only.
 SetupCgi::DstSettings DeviceSetupPage::dstSettings() const
 {
     SetupCgi::DstSettings settings;
@@ -127,6 +128,15 @@ SetupCgi::DstSettings DeviceSetupPage::dstSettings() const
     settings.endDayIndex = ui->dsetupEndDate_ComboBox->currentIndex();
     settings.startHour = ui->dsetupStartHour_QTimeEdit->time();
     settings.endHour = ui->dsetupEndHour_QTimeEdit->time();
+    settings.shown = QStringList{ui->dsetupDSTHourOffset_ComboBox->currentText(),
+                                 ui->dsetupStartMonth_QDateEdit->text(),
+                                 ui->dsetupEndMonth_QDateEdit->text(),
+                                 ui->dsetupStartWeek_ComboBox->currentText(),
+                                 ui->dsetupEndWeek_ComboBox->currentText(),
+                                 ui->dsetupStartDate_ComboBox->currentText(),
+                                 ui->dsetupEndDate_ComboBox->currentText(),
+                                 ui->dsetupStartHour_QTimeEdit->text(),
+                                 ui->dsetupEndHour_QTimeEdit->text()};
     return settings;
 }
 
@@ -135,12 +145,18 @@ SetupCgi::DstSettings DeviceSetupPage::dstSettings() const
 
 namespace {
 
-QNetworkRequest cameraRequest(const IPCamera& camera, const QString& pathAndQuery)
+QString cameraUrl(const IPCamera& camera, const QString& pathAndQuery)
 {
     const QString url = CameraCgi::baseUrlWithPort(camera) + pathAndQuery;
+    WLOG << "url = " << url;
+    return url;
+}
+
+// The credentials are logged after what the caller logged of the request.
+QNetworkRequest cameraRequest(const IPCamera& camera, const QString& url)
+{
     QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     const QByteArray basic = CameraCgi::basicCredentials(camera);
-    WLOG << "url = " << url;
     WLOG << "Auth Basic " << maskSecret(QString::fromLatin1(basic));
     request.setRawHeader("Authorization", "Basic " + basic);
     return request;
@@ -167,8 +183,9 @@ void DeviceSetupPage::sendSetDeviceNameCGI(int cgi_choose_type)
         return;
     const SetupCgi::PostRequest post = SetupCgi::nameRequest(
         SetupCgi::isKorvaRequest(cgi_choose_type, camera->modelName), ui->dsetupCameraName_LineEdit->text());
+    const QString url = cameraUrl(*camera, post.pathAndQuery);
     WLOG << "content = " << post.body;
-    QNetworkRequest request = cameraRequest(*camera, post.pathAndQuery);
+    QNetworkRequest request = cameraRequest(*camera, url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
     request.setHeader(QNetworkRequest::ContentLengthHeader, post.body.size());
     gDCPUtils->networkManager->post(request, post.body);
@@ -183,8 +200,9 @@ void DeviceSetupPage::sendSetDSTCGI(int cgi_choose_type, int enable)
     const QString content =
         SetupCgi::dstContent(korva, enable == 1, ui->dsetupDSTAuto_RadioButton->isChecked(), dstSettings());
     WLOG << "time saving content = " << content;
-    const QNetworkRequest request = cameraRequest(*camera, SetupCgi::dstPath(korva) + content);
+    const QString url = cameraUrl(*camera, SetupCgi::dstPath(korva) + content);
     WLOG << "content = " << content;
+    const QNetworkRequest request = cameraRequest(*camera, url);
     gDCPUtils->networkManager->get(request);
 }
 
@@ -196,7 +214,7 @@ void DeviceSetupPage::getDeviceImageCGI(int cgi_choose_type)
     const QString dialect = CameraCgi::clockDialect(cgi_choose_type, camera->modelName);
     if (cgi_choose_type >= 0 && cgi_choose_type <= 2)
         dSetupCurrentCGIType = dialect.toInt();
-    QNetworkRequest request = cameraRequest(*camera, SetupCgi::snapshotPath(dialect));
+    QNetworkRequest request = cameraRequest(*camera, cameraUrl(*camera, SetupCgi::snapshotPath(dialect)));
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
     getdSetupDeviceImageNAM->get(request);
 }

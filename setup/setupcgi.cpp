@@ -114,15 +114,12 @@ QString manualDstQuery(bool korva, const DstSettings& s)
     const QString endDay = dateConvert(dayText(s.endDayIndex));
     const QString startTime = timeConvert(hourText(s.startHour), korva);
     const QString endTime = timeConvert(hourText(s.endHour), korva);
-    WLOG << "DSTOffset :" << offsetText(s.offsetIndex) << " , " << offset;
-    WLOG << "DSTStartMonth :" << monthText(s.startMonth) << " , " << startMonth;
-    WLOG << "DSTEndMonth :" << monthText(s.endMonth) << " , " << endMonth;
-    WLOG << "DSTStartWeek :" << weekText(s.startWeekIndex) << " , " << startWeek;
-    WLOG << "DSTEndWeek :" << weekText(s.endWeekIndex) << " , " << endWeek;
-    WLOG << "DSTStartDay :" << dayText(s.startDayIndex) << " , " << startDay;
-    WLOG << "DSTEndDay :" << dayText(s.endDayIndex) << " , " << endDay;
-    WLOG << "DSTStartTime :" << hourText(s.startHour) << " , " << startTime;
-    WLOG << "DSTEndTime :" << hourText(s.endHour) << " , " << endTime;
+    const char* const labels[] = {
+        "DSTOffset :",   "DSTStartMonth :", "DSTEndMonth :",  "DSTStartWeek :", "DSTEndWeek :",
+        "DSTStartDay :", "DSTEndDay :",     "DSTStartTime :", "DSTEndTime :"};
+    const QStringList values = {offset, startMonth, endMonth, startWeek, endWeek, startDay, endDay, startTime, endTime};
+    for (int i = 0; i < values.size(); ++i)
+        WLOG << labels[i] << s.shown.value(i) << " , " << values.at(i);
     if (korva)
         return "dstenable=yes&dstauto=no&offset=" + offset + "&starttime=" + startMonth + "." + startWeek + "." +
                startDay + "/" + startTime + ":00&stoptime=" + endMonth + "." + endWeek + "." + endDay + "/" + endTime +

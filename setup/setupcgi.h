@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 // The setup page's camera CGI requests: the camera name, daylight saving and the snapshot,
@@ -31,12 +32,15 @@ struct DstSettings
     int startWeekIndex = 0, endWeekIndex = 0;  // "01" ... "05"
     int startDayIndex = 0, endDayIndex = 0;    // "Sun" ... "Sat"
     QTime startHour, endHour;
+    // What the form shows of the nine, in the order above (months, weeks, days, hours start
+    // then end): the log gives them beside their values.
+    QStringList shown;
 };
 
 // The daylight-saving request: its path, then its content. T4X has no automatic mode.
 QString dstPath(bool korva);
 QString dstContent(bool korva, bool enable, bool autoChecked, const DstSettings& settings);
-// The manual query alone; it logs each of its nine values with the text it comes from.
+// The manual query alone; it logs each of its nine values with the text the form shows.
 QString manualDstQuery(bool korva, const DstSettings& settings);
 
 // The converters of the manual query, on the untranslated item texts.

@@ -95,6 +95,8 @@ private slots:
         row("port 65536", {ip, "2.0", "YWJj", "65536"}, "admin:abc", "");
         row("port 0", {ip, "2.0", "YWJj", "0"}, "admin:abc", "");
         row("port not a number", {ip, "2.0", "YWJj", "443@evil"}, "admin:abc", "");
+        row("port with a sign", {ip, "2.0", "YWJj", "+443"}, "admin:abc", "");
+        row("port with a space", {ip, "2.0", "YWJj", " 443"}, "admin:abc", "");
     }
 
     // IPv4 parsing: what passes is what every reader takes as the same four decimal numbers.

@@ -106,6 +106,7 @@ private slots:
         QVERIFY(dcpParseMessage("5,1;M=x", &cls, &content) && cls == "1" && content == "1;M=x");
         QVERIFY(!dcpParseMessage("6,1;M=x", &cls, &content));
         QVERIFY(dcpParseMessage("12345,abc;" + QByteArray(12341, 'x'), &cls, &content) && cls == "abc");
+        QVERIFY(!dcpParseMessage("4,;M=x", &cls, &content));  // no class
         QVERIFY(macFromText("aa-bb-cc-dd-ee-FF", &a) && a == QByteArray("\xaa\xbb\xcc\xdd\xee\xff", 6));
         QVERIFY(!macFromText("aa:bb:cc:dd:ee:ff:", &a) && !macFromText("aa:bb:cc:dd:ee:fg", &a));
     }
@@ -156,6 +157,11 @@ private slots:
         row("addressed scan, its camera in other case", "scan to " + kCamMac,
             replyDatagram(scanReply(kCamMac.toLower())), true);
         row("empty M", "", replyDatagram("1;M=;D=VKC-3100;P=2.0"), false);
+        // A camera may write its address with dashes, in either case, as requests can be framed to it.
+        row("M with dashes", "", replyDatagram(scanReply("AA-BB-CC-DD-EE-FF")), true);
+        row("M with dashes in lower case", "", replyDatagram(scanReply("aa-bb-cc-dd-ee-ff")), true);
+        row("addressed scan, its camera with dashes", "scan to AA-BB-CC-DD-EE-FF",
+            replyDatagram(scanReply("AA-BB-CC-DD-EE-FF")), true);
         row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")),
             false);
     }
@@ -212,7 +218,9 @@ private slots:
         QTest::newRow("I with five parts") << prefixed("1;M=AA:BB:CC:DD:EE:FF;D=VKC-3100;I=192.168.0.20.1;P=2.0");
         QTest::newRow("M not hexadecimal") << prefixed("1;M=AA:BB:CC:DD:EE:GG;D=VKC-3100;I=192.168.0.20;P=2.0");
         QTest::newRow("M of seven bytes") << prefixed("1;M=AA:BB:CC:DD:EE:FF:01;D=VKC-3100;I=192.168.0.20;P=2.0");
-        QTest::newRow("M with dashes") << prefixed("1;M=AA-BB-CC-DD-EE-FF;D=VKC-3100;I=192.168.0.20;P=2.0");
+        QTest::newRow("M with dots") << prefixed("1;M=AA.BB.CC.DD.EE.FF;D=VKC-3100;I=192.168.0.20;P=2.0");
+        QTest::newRow("M with dashes, one pair short")
+            << prefixed("1;M=AA-BB-CC-DD-EE-F;D=VKC-3100;I=192.168.0.20;P=2.0");
     }
     void malformedFieldsRefused()
     {

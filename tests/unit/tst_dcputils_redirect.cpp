@@ -64,6 +64,8 @@ private slots:
         row("state and more", {httpGet("access_token=SECRET6&state=" + kSignIn + "x")}, "");
         row("two states", {httpGet("state=x&access_token=SECRET7&state=" + kSignIn)}, "");
         row("no flow waiting", {httpGet("state=" + kSignIn + "&access_token=SECRET4")}, "", false);
+        row("no state, no flow waiting", {httpGet("access_token=SECRET8&target_site=B")}, "", false);
+        row("empty state, no flow waiting", {httpGet("state=&access_token=SECRET9")}, "", false);
         row("endless line", {QByteArray(20000, 'x')}, "closed");
     }
 

@@ -5,9 +5,11 @@
 #include <QAuthenticator>
 #include <QNetworkReply>
 #include <QTranslator>
+#include <QWebView>
 
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
+#include "cloud/cloudwebpage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "dcptestkit.h"
 #include "guide/cameraconnectionpage.h"
@@ -38,6 +40,17 @@ IPCamera& camera()
 bool popupOpen(const QString& name)
 {
     return gMainpage->findChild<QWidget*>(name) != nullptr;
+}
+// The new cloud page's web views when its "02" line is logged.
+QStringList viewsAtTwo;
+QtMessageHandler nextHandler = nullptr;
+void noteViewsAtTwo(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains("02 CloudServicesPage Constructor"))
+        for (QWidget* widget : QApplication::allWidgets())
+            if (auto* view = qobject_cast<QWebView*>(widget); view && qobject_cast<CloudServicesPage*>(view->window()))
+                viewsAtTwo << view->objectName() + (qobject_cast<CloudWebPage*>(view->page()) ? " set up" : " bare");
+    nextHandler(type, context, message);
 }
 using Tick = void (DeviceSetupPage::*)();
 const Tick kTicks[] = {&DeviceSetupPage::checkPasswordResult,           &DeviceSetupPage::checkNetworkCfg,
@@ -635,18 +648,25 @@ private slots:
         QVERIFY(page()->getTimeSavingSettings().contains("&DSTStartDay=6&"));
     }
 
-    // Lines the log must carry, none with the camera's password.
+    // Lines the log must carry, in this order, none with the camera's password.
     void logLines_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("lines");
+        const QStringList nine = {
+            "DSTOffset :",   "DSTStartMonth :", "DSTEndMonth :",  "DSTStartWeek :", "DSTEndWeek :",
+            "DSTStartDay :", "DSTEndDay :",     "DSTStartTime :", "DSTEndTime :"};
+        QTest::newRow("camera name") << "camera name"
+                                     << QStringList{"url = ", "] content =  \"CameraName=", "Auth Basic "};
         QTest::newRow("daylight saving") << "daylight saving"
-                                         << QStringList{"DSTOffset :",   "DSTStartMonth :",
-                                                        "DSTEndMonth :", "DSTStartWeek :",
-                                                        "DSTEndWeek :",  "DSTStartDay :",
-                                                        "DSTEndDay :",   "DSTStartTime :",
-                                                        "DSTEndTime :",  "] content =  \"DSTEnable=1&DSTOffset=0"};
-        QTest::newRow("daylight saving off") << "daylight saving off" << QStringList{"] content =  \"DSTEnable=0\""};
+                                         << nine + QStringList{"time saving content = ", "url = ",
+                                                               "] content =  \"DSTEnable=1&DSTOffset=", "Auth Basic "};
+        // The items as the list shows them, beside the values sent.
+        QTest::newRow("daylight saving in German")
+            << "daylight saving de.qm" << QStringList{"DSTStartDay : \"So\"  ,  \"0\"", "DSTEndDay : \"So\"  ,  \"0\""};
+        QTest::newRow("daylight saving off")
+            << "daylight saving off"
+            << QStringList{"time saving content = ", "url = ", "] content =  \"DSTEnable=0\"", "Auth Basic "};
         QTest::newRow("camera restarted") << "camera restarted" << QStringList{" waitRestartNetworkNumber : 3"};
         QTest::newRow("cloud page") << "cloud page"
                                     << QStringList{
@@ -660,17 +680,38 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QStringList, lines);
         LogRecorder log;
-        if (action.startsWith("daylight saving")) {
+        QTranslator translator;
+        if (action == "camera name") {
+            page()->sendSetDeviceNameCGI(2);
+        } else if (action.endsWith(".qm")) {
+            QVERIFY(translator.load(qEnvironmentVariable("BUILD_DIR") + "/lang/" + action.section(' ', -1)));
+            QCoreApplication::installTranslator(&translator);
+            page()->retranslate();
+            page()->sendSetDSTCGI(2, 1);
+            QCoreApplication::removeTranslator(&translator);
+            page()->retranslate();
+        } else if (action.startsWith("daylight saving")) {
             page()->sendSetDSTCGI(2, action.endsWith("off") ? 0 : 1);
         } else if (action == "camera restarted") {
             camera().dcpStatus = IPCamera::GOT_RESTART;
             page()->waitRestartNetworkNumber = 3;
             page()->checkRestartNetworkConnection();
         } else {
+            viewsAtTwo.clear();
+            nextHandler = qInstallMessageHandler(noteViewsAtTwo);
             delete new CloudServicesPage;
+            qInstallMessageHandler(nextHandler);
+            viewsAtTwo.sort();
+            // "02" comes between the two views' set-up.
+            QCOMPARE(viewsAtTwo, QStringList({"cloudServiceSignIn_WebView set up", "cloudServiceSignUp_WebView bare"}));
         }
-        for (const QString& line : lines)
-            QVERIFY2(log.contains(line), qPrintable(line + " not in\n" + log.all()));
+        int at = 0;
+        for (const QString& line : lines) {
+            while (at < log.lines.size() && !log.lines.at(at).contains(line))
+                ++at;
+            QVERIFY2(at < log.lines.size(), qPrintable(line + " not in, or before what precedes it, in\n" + log.all()));
+            ++at;
+        }
         QVERIFY2(!log.contains(kPassword) && !log.contains(kPassword.toBase64()), qPrintable(log.all()));
     }
 

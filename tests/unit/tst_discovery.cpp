@@ -31,6 +31,7 @@ const Cam kA{"00:11:22:AA:BB:0A", "VKC-1420", "2.0", "0", "Door", true};
 const Cam kB{"00:11:22:AA:BB:0B", "VKC-2000", "2.3", "0", "Küche 門", true};
 const Cam kR{"00:11:22:AA:BB:0C", "VKC-3100", "2.0", "1", "Roof", true};
 const Cam kOld{"00:11:22:AA:BB:0D", "VKC-2000", "10.0", "0", "Garage", false};
+const Cam kDashes{"00-11-22-AA-BB-0E", "VKC-1420", "2.0", "0", "Gate", true};
 
 QByteArray scanReply(const Cam& c, const QString& mac)
 {
@@ -125,8 +126,9 @@ private slots:
 
     void tableOrder()
     {
-        // Registered cameras last, the others in the order found, old and new protocols alike.
-        const QList<QPair<QList<Cam>, QList<Cam>>> cases = {{{kR, kA, kB}, {kA, kB, kR}},
+        // Registered cameras last, the others in the order found, old and new protocols alike; a
+        // camera that writes its address with dashes is asked and listed like the others.
+        const QList<QPair<QList<Cam>, QList<Cam>>> cases = {{{kR, kA, kDashes, kB}, {kA, kDashes, kB, kR}},
                                                             {{kOld, kR, kB}, {kOld, kB, kR}}};
         for (const auto& [found, rows] : cases) {
             init();

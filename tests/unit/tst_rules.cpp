@@ -363,13 +363,13 @@ private slots:
         const auto dstRequest = [](bool korva, bool enable, bool autoChecked, const DstSettings& settings) {
             return dstPath(korva) + dstContent(korva, enable, autoChecked, settings);
         };
-        DstSettings s{5, QDate(2000, 3, 1), QDate(2000, 11, 1), 1, 0, 0, 0, QTime(2, 0), QTime(2, 0)};
+        DstSettings s{5, QDate(2000, 3, 1), QDate(2000, 11, 1), 1, 0, 0, 0, QTime(2, 0), QTime(2, 0), {}};
         QCOMPARE(dstRequest(true, true, false, s), QString("/config/datetime.cgi?dstenable=yes&dstauto=no&offset=2"
                                                            "&starttime=3.2.0/02:00:00&stoptime=11.1.0/02:00:00"));
         QCOMPARE(dstRequest(false, true, true, s),
                  QString("/datetime.cgi?ConfigReboot=NO&DSTEnable=1&DSTOffset=5&DSTStartMonth=2&DSTEndMonth=10"
                          "&DSTStartWeek=1&DSTEndWeek=0&DSTStartDay=0&DSTEndDay=0&DSTStartTime=2&DSTEndTime=2"));
-        s = DstSettings{0, QDate(2000, 1, 1), QDate(2000, 12, 1), 0, 4, 0, 6, QTime(0, 0), QTime(12, 0)};
+        s = DstSettings{0, QDate(2000, 1, 1), QDate(2000, 12, 1), 0, 4, 0, 6, QTime(0, 0), QTime(12, 0), {}};
         QCOMPARE(dstRequest(true, true, false, s), QString("/config/datetime.cgi?dstenable=yes&dstauto=no&offset=7"
                                                            "&starttime=1.1.0/00:00:00&stoptime=12.5.6/12:00:00"));
         s.endHour = QTime(23, 0);
