@@ -34,7 +34,11 @@ bool dcpUnframe(const QByteArray& datagram, QByteArray* destMac6, QByteArray* sr
 bool macFromText(const QString& text, QByteArray* mac6);
 // 6 bytes to "aa:bb:cc:dd:ee:ff".
 QString macToText(const QByteArray& mac6);
-// True when both texts name the same hardware address, whatever the letter case.
+// The one form of a camera's address outside DCP, for comparisons, logs and the cloud:
+// "AA:BB:CC:DD:EE:FF" whether the text was written with ":", "-" or no separator, in either
+// case. A text that is no address comes back upper-cased as it stands, equal to no address.
+QString canonicalMac(const QString& text);
+// True when both texts name the same hardware address, whatever separator and letter case.
 bool sameMac(const QString& a, const QString& b);
 // What macFromText reads: six two-digit hexadecimal pairs joined by ":" or "-", as a camera
 // names itself in item M.
