@@ -50,23 +50,6 @@ int hexValue(QChar c)
     return -1;
 }
 
-// Twelve hexadecimal digits without separators to 6 bytes.
-bool macFromDigits(const QString& text, QByteArray* mac6)
-{
-    if (text.size() != 2 * kDcpMacSize)
-        return false;
-    QByteArray bytes;
-    for (int pos = 0; pos < text.size(); pos += 2) {
-        const int high = hexValue(text.at(pos));
-        const int low = hexValue(text.at(pos + 1));
-        if (high < 0 || low < 0)
-            return false;
-        bytes.append(char(high * 16 + low));
-    }
-    *mac6 = bytes;
-    return true;
-}
-
 }  // namespace
 
 QByteArray dcpEncode(const QByteArray& plain)
@@ -147,7 +130,7 @@ QString macToText(const QByteArray& mac6)
 QString canonicalMac(const QString& text)
 {
     QByteArray bytes;
-    if (macFromText(text, &bytes) || macFromDigits(text, &bytes))
+    if (macFromText(text, &bytes))
         return macToText(bytes).toUpper();
     return text.toUpper();
 }

@@ -35,8 +35,9 @@ bool macFromText(const QString& text, QByteArray* mac6);
 // 6 bytes to "aa:bb:cc:dd:ee:ff".
 QString macToText(const QByteArray& mac6);
 // The one form of a camera's address outside DCP, for comparisons, logs and the cloud:
-// "AA:BB:CC:DD:EE:FF" whether the text was written with ":", "-" or no separator, in either
-// case. A text that is no address comes back upper-cased as it stands, equal to no address.
+// "AA:BB:CC:DD:EE:FF" for what macFromText reads, whether written with ":" or "-", in either
+// case. Any other text comes back upper-cased as it stands (twelve digits without separators
+// stay twelve digits), never equal to the form of an address macFromText reads.
 QString canonicalMac(const QString& text);
 // True when both texts name the same hardware address, whatever separator and letter case.
 bool sameMac(const QString& a, const QString& b);
