@@ -9,6 +9,7 @@
 #include "base/log.h"
 #include "guide/cameraconnectionpage.h"
 #include "guide/resethint.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 #include "setup/discoverypage.h"
 #include "shell/mainpage.h"
@@ -143,7 +144,7 @@ void APModeHostToDevice::handOver()
     gotAPModeCamera = true;
     checkAPModeDiscoveryTimer->stop();
     WLOG << " checkAPModeDiscoveryTimer stop at " << waitAPModeDiscoveryNumber;
-    WLOG << " IPCameraList[0].MACAddr " << IPCameraList.first().MAC;
+    WLOG << " IPCameraList[0].MACAddr " << canonicalMac(IPCameraList.first().MAC);
     stopDiscoveryPageScan();
     gMainpage->hideBusy();
     if (APModeRules::needsNoPassword(IPCameraList.first())) {

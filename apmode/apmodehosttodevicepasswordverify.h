@@ -43,7 +43,6 @@ public slots:
 
 private:
     bool passwordFits() const;
-    void showPasswordError();
     void handOver();
     QString stepCaption() const;
 };

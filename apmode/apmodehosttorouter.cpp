@@ -12,6 +12,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "guide/resethint.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 #include "setup/discoverypage.h"
 #include "shell/mainpage.h"
@@ -179,7 +180,7 @@ void APModeHostToRouter::checkAPClientModeDiscovery()
             continue;
         }
         WLOG << " found APClient Mode Camera :" << supportType;
-        WLOG << " APClient Mode Camera MACAddr :" << cameras.at(i).MAC;
+        WLOG << " APClient Mode Camera MACAddr :" << canonicalMac(cameras.at(i).MAC);
         cameraFound(i);
         break;
     }

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "base/endpoints.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 
 namespace {
@@ -94,7 +95,7 @@ QString userInfoAddress(const QString& site, const QString& accessToken)
 QByteArray deviceAddBody(const IPCamera& camera)
 {
     // Written by hand: the service expects this key order, QJsonObject sorts its keys.
-    return "{\"data\":{\"mac\":" + jsonString(QString(camera.MAC).remove(':').toUpper()) +
+    return "{\"data\":{\"mac\":" + jsonString(canonicalMac(camera.MAC).remove(':')) +
            ",\"olvaris_id\":" + jsonString(QString::fromLatin1(camera.olvarisNo)) +
            ",\"session_id\":" + jsonString(QString::fromLatin1(camera.dfp)) + "}}";
 }

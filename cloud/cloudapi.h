@@ -27,7 +27,8 @@ QString signUpPageAddress(const QString& site, const QString& appToken, const QS
 QString signInPageAddress(const QString& site, const QString& language, const QString& state);
 QString deviceAddAddress(const QString& site, const QString& accessToken);
 QString userInfoAddress(const QString& site, const QString& accessToken);
-// {"data":{"mac":...,"olvaris_id":...,"session_id":...}}, compact.
+// {"data":{"mac":...,"olvaris_id":...,"session_id":...}}, compact; "mac" is the 12 upper-case
+// hexadecimal digits of the camera's address, whatever separator it was written with.
 QByteArray deviceAddBody(const IPCamera& camera);
 // An address string as a QUrl, parsed tolerantly.
 QUrl toUrl(const QString& address);

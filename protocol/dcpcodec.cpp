@@ -127,9 +127,17 @@ QString macToText(const QByteArray& mac6)
     return QString::fromLatin1(mac6.toHex(':'));
 }
 
+QString canonicalMac(const QString& text)
+{
+    QByteArray bytes;
+    if (macFromText(text, &bytes))
+        return macToText(bytes).toUpper();
+    return text.toUpper();
+}
+
 bool sameMac(const QString& a, const QString& b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return canonicalMac(a) == canonicalMac(b);
 }
 
 bool isHardwareAddress(const QString& mac)

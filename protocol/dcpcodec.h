@@ -34,7 +34,12 @@ bool dcpUnframe(const QByteArray& datagram, QByteArray* destMac6, QByteArray* sr
 bool macFromText(const QString& text, QByteArray* mac6);
 // 6 bytes to "aa:bb:cc:dd:ee:ff".
 QString macToText(const QByteArray& mac6);
-// True when both texts name the same hardware address, whatever the letter case.
+// The one form of a camera's address outside DCP, for comparisons, logs and the cloud:
+// "AA:BB:CC:DD:EE:FF" for what macFromText reads, whether written with ":" or "-", in either
+// case. Any other text comes back upper-cased as it stands (twelve digits without separators
+// stay twelve digits), never equal to the form of an address macFromText reads.
+QString canonicalMac(const QString& text);
+// True when both texts name the same hardware address, whatever separator and letter case.
 bool sameMac(const QString& a, const QString& b);
 // What macFromText reads: six two-digit hexadecimal pairs joined by ":" or "-", as a camera
 // names itself in item M.

@@ -236,9 +236,9 @@ void DCPUtils::dcpClass07_CheckPassword(int idx, QByteArray params, QByteArray p
     const int set = params.indexOf(";P=");
     const QByteArray newPassword64 = set >= 0 ? params.mid(set + 3).split(';').value(0) : QByteArray();
     if (!newPassword64.isEmpty())
-        sentPasswords.insert(camera.MAC.toUpper(), newPassword64);
+        sentPasswords.insert(canonicalMac(camera.MAC), newPassword64);
     else if (!password64.isEmpty())
-        sentPasswords.insert(camera.MAC.toUpper(), password64);
+        sentPasswords.insert(canonicalMac(camera.MAC), password64);
     if (camera.bPassword.isEmpty()) {
         camera.bPassword = "0";
         camera.dcpStatus = IPCamera::WAIT_PWD_STATUS;
@@ -326,7 +326,7 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
         if (idx < 0)
             return;
         // A camera is announced once per scan sent; repeats of its reply only refresh it.
-        const QString mac = IPCameraList[idx].MAC.toUpper();
+        const QString mac = canonicalMac(IPCameraList[idx].MAC);
         if (announcedThisScan.contains(mac))
             return;
         announcedThisScan.insert(mac);
@@ -560,7 +560,7 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
     } else if (camera.dcpStatus == IPCamera::WAIT_PWD_STATUS) {
         camera.dcpStatus = IPCamera::GOT_PWD_STATUS;
     } else if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "1") {
-        const auto sent = sentPasswords.constFind(camera.MAC.toUpper());
+        const auto sent = sentPasswords.constFind(canonicalMac(camera.MAC));
         if (sent != sentPasswords.constEnd())
             camera.password = *sent;
         else

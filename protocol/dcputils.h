@@ -136,7 +136,7 @@ private:
     QByteArray signInState;  // what the waiting flows sent; empty: none waits
     QByteArray signUpState;
     bool deviceConnectionMode = false;
-    // The Base64 password last sent to each camera (by upper-case MAC) in a class 7 request.
+    // The Base64 password last sent to each camera (by canonicalMac) in a class 7 request.
     QHash<QString, QByteArray> sentPasswords;
 
     // Time since the last scan sent; invalid before the first. Scan replies are taken while open.

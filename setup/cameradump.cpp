@@ -1,6 +1,7 @@
 #include "setup/cameradump.h"
 
 #include "base/log.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 #include "setup/cameratable.h"
 
@@ -66,7 +67,7 @@ void logCameraRecord(int index, const IPCamera& c)
     WLOG << "00 IPCamera List Idx :" << index;
     WLOG << "01 IPCamera modelName :" << c.modelName;
     WLOG << "02 IPCamera Name :" << CameraTable::decodedName(c.Name);
-    WLOG << "03 IPCamera MAC :" << c.MAC.toUpper();
+    WLOG << "03 IPCamera MAC :" << canonicalMac(c.MAC);
     WLOG << "04 IPCamera DCPVersion :" << c.DCPVersion;
     WLOG << "05 IPCamera dcpStatus :" << c.dcpStatus;
     WLOG << "06 IPCamera password :" << secret(c.password);

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 
 namespace CameraTable {
@@ -34,17 +35,17 @@ int unregisteredRows(const QList<QString>& rowMacs, const QList<IPCamera>& camer
     QHash<QString, int> unregistered;
     for (const IPCamera& camera : cameras)
         if (camera.bRegisted != "1")
-            ++unregistered[camera.MAC.toUpper()];
+            ++unregistered[canonicalMac(camera.MAC)];
     int count = 0;
     for (const QString& rowMac : rowMacs)
-        count += unregistered.value(rowMac.toUpper());
+        count += unregistered.value(canonicalMac(rowMac));
     return count;
 }
 
 bool isListed(const QList<QString>& rowMacs, const QString& mac)
 {
     for (const QString& rowMac : rowMacs)
-        if (rowMac.toUpper() == mac.toUpper())
+        if (sameMac(rowMac, mac))
             return true;
     return false;
 }
@@ -74,7 +75,7 @@ QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& q
 {
     QList<int> positions;
     for (int i = 0; i < cameras.size(); ++i)
-        if (passwordQuery(cameras.at(i)) != PasswordQuery::None && !queried.contains(cameras.at(i).MAC.toUpper()))
+        if (passwordQuery(cameras.at(i)) != PasswordQuery::None && !queried.contains(canonicalMac(cameras.at(i).MAC)))
             positions.append(i);
     return positions;
 }
@@ -82,7 +83,7 @@ QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& q
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac)
 {
     for (int i = 0; i < cameras.size(); ++i)
-        if (cameras.at(i).MAC.toUpper() == mac.toUpper())
+        if (sameMac(cameras.at(i).MAC, mac))
             return i;
     return -1;
 }

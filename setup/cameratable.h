@@ -24,10 +24,12 @@ Listing listing(int dcpStatus);
 // follow the unregistered rows already listed.
 int insertRow(bool registered, int rowCount, int unregisteredRows);
 
+// MACs are compared as canonicalMac reads them: whatever separator and letter case.
+
 // The number of rows whose MAC belongs to an unregistered camera of the list.
 int unregisteredRows(const QList<QString>& rowMacs, const QList<IPCamera>& cameras);
 
-// Whether a row already shows this MAC, whatever the letter case.
+// Whether a row already shows this MAC.
 bool isListed(const QList<QString>& rowMacs, const QString& mac);
 
 // The camera name: Base64 decoded, up to the first zero byte, read as UTF-8.
@@ -45,10 +47,10 @@ enum class PasswordQuery
 PasswordQuery passwordQuery(const IPCamera& camera);
 
 // The cameras a password-state pass asks, by position: each one that needs a query and whose
-// upper-case MAC is not in queried (the cameras asked since the last scan tick).
+// canonicalMac is not in queried (the cameras asked since the last scan tick).
 QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& queried);
 
-// The position of the first camera with this MAC, whatever the letter case; -1 when none.
+// The position of the first camera with this MAC; -1 when none.
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac);
 
 }  // namespace CameraTable

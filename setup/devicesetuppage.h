@@ -149,7 +149,6 @@ private:
     void closeConfigNetworkBox();
     QByteArray manualNetworkParams() const;
     SetupCgi::DstSettings dstSettings() const;
-    QString cameraBaseUrl() const;
     bool isRetypeShown() const;
 };
 

@@ -9,6 +9,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "protocol/logsummary.h"
@@ -188,7 +189,7 @@ void DiscoveryPage::scanDevicesPasswordStatus()
     // Each pending camera is asked at most once per scan tick.
     for (int i : CameraTable::camerasToQuery(IPCameraList, queriedThisTick)) {
         const IPCamera& c = IPCameraList.at(i);
-        queriedThisTick.insert(c.MAC.toUpper());
+        queriedThisTick.insert(canonicalMac(c.MAC));
         // Counted: every camera that answers a scan is asked, as many as the network holds.
         if (CameraTable::passwordQuery(c) == CameraTable::PasswordQuery::CheckPassword) {
             LogSummary::note(QStringLiteral("Set <DCP_Class_07> Content ="));

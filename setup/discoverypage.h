@@ -59,7 +59,7 @@ private:
     void addCameraRow(int row, const IPCamera& camera);
     void setNextEnabled(bool enabled);
     void hideScanPicture();
-    // Upper-case MACs of the cameras asked for their password state since the last tick.
+    // The canonicalMac of the cameras asked for their password state since the last tick.
     QSet<QString> queriedThisTick;
 };
 

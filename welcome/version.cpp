@@ -35,11 +35,6 @@ int compareNumbers(const QString& a, const QString& b)
 
 }  // namespace
 
-bool isWellFormedVersion(const QString& text)
-{
-    return !versionFields(text).isEmpty();
-}
-
 bool isNewerVersion(const QString& running, const QString& candidate)
 {
     const QStringList newer = versionFields(candidate);

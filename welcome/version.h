@@ -7,9 +7,6 @@
 // compared number by number ("v2.00.9" is older than "v2.00.10"); missing fields
 // count as 0 ("2.1" equals "2.1.0").
 
-// True when text is such a version.
-bool isWellFormedVersion(const QString& text);
-
 // True when candidate is a well-formed version newer than running. An empty or
 // malformed candidate is never newer.
 bool isNewerVersion(const QString& running, const QString& candidate);

@@ -131,7 +131,6 @@ private:
     void startSettingsWait(QTimer* timer);
     // The entry box of the last road: the auto box while its counter runs, else the manual one.
     QString lastEntryBoxName() const;
-    void clearSurveyList();
     void startDeviceSearch();
     void sendScanPass();
     void handOverToCompletionPage();

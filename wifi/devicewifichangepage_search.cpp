@@ -8,6 +8,7 @@
 #include "base/log.h"
 #include "cloud/cloudservicespage.h"
 #include "protocol/cameracgi.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "setup/hostinterfaces.h"
@@ -106,8 +107,7 @@ void DeviceWiFiChangePage::updateConnnectionReadyEmit(int idx)
 {
     WLOG << "updateConnnectionReadyEmit :" << idx;
     const IPCamera* camera = chosenCamera();
-    if (camera && idx >= 0 && idx < IPCameraList.size() &&
-        IPCameraList.at(idx).MAC.compare(camera->MAC, Qt::CaseInsensitive) == 0)
+    if (camera && idx >= 0 && idx < IPCameraList.size() && sameMac(IPCameraList.at(idx).MAC, camera->MAC))
         gotDeviceConnection = true;
 }
 

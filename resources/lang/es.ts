@@ -1090,7 +1090,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Si desea activar las funciones de olvaris en &lt;br/&gt;esta cámara, asegúrese de disponer de una&lt;br/&gt;conexión a Internet operativa y vuelva a ejecutar&lt;br/&gt;este asistente de configuración.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Si desea activar las funciones de olvaris en &lt;br/&gt;esta cámara, asegúrese de disponer de una&lt;br/&gt;conexión a Internet operativa y vuelva a&lt;br/&gt;ejecutar este asistente de configuración.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -2088,7 +2088,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Seleccione otra carpeta donde guardar el archivo o haga clic en &lt;b&gt;Salir&lt;/b&gt; para cerrar el asistente de configuración e ir a %1 para descargar manualmente la versión más reciente del asistente de configuración.</translation>
+        <translation>Seleccione otra carpeta donde guardar el archivo o haga clic en &lt;b&gt;Salir&lt;/b&gt; para cerrar el asistente de configuración e ir a&lt;br&gt;%1 para descargar manualmente la versión más reciente del asistente de configuración.</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -1090,7 +1090,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Se quiser ativar os recursos olvaris &lt;br/&gt;desta câmera, verifique se você tem uma&lt;br/&gt;conexão com a Internet funcionando e execute novamente&lt;br/&gt;este Assistente de Configuração.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Se quiser ativar os recursos olvaris &lt;br/&gt;desta câmera, verifique se você tem uma&lt;br/&gt;conexão com a Internet funcionando e execute&lt;br/&gt;novamente este Assistente de Configuração.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>

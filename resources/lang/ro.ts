@@ -1090,7 +1090,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dacă doriți să activați funcțiile olvaris ale &lt;br/&gt;acestei camere, asigurați-vă că aveți o&lt;br/&gt;conexiune la Internet funcțională, apoi rulați din nou&lt;br/&gt;acest expert de configurare.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dacă doriți să activați funcțiile olvaris ale &lt;br/&gt;acestei camere, asigurați-vă că aveți o&lt;br/&gt;conexiune la Internet funcțională, apoi&lt;br/&gt;rulați din nou acest expert de configurare.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>

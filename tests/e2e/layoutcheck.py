@@ -7,7 +7,8 @@ registered-camera summary, and every popup opened by its slot (through the harne
 A second wizard takes the local-only road without Internet: the setup page of a camera without a
 password and the device-only summary it leads to. No text may be cut by its room, its parents or the
 window, cover another text of its page or popup, be English where the language translates it, or
-break its lines where a reader would not (screentexts.broken_lines).
+break its lines where a reader would not (screentexts.broken_lines) or cut a web address over two lines
+(screentexts.cut_addresses, in every language).
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""

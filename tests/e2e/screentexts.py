@@ -122,8 +122,32 @@ def broken_lines(item):
     return ["%s lines %r: %s" % (item["name"], lines, fault) for fault in faults]
 
 
+WEB_ADDRESS = re.compile(r"(?:https?://|www\.)[A-Za-z0-9./?#%&=_~+-]*[A-Za-z0-9/]"
+                         r"|\b[A-Za-z0-9-]+(?:\.[A-Za-z0-9-]+)+/[A-Za-z0-9./?#%&=_~+-]*[A-Za-z0-9/]")
+
+
+def cut_addresses(item):
+    """The web addresses of a label that its drawn lines cut: a line ends inside one and the next goes on
+    with it ("www.olvaris.invalid/" then "support"), wherever the cut falls and in any script."""
+    lines = item.get("lines") or []
+    faults = []
+    for address in set(WEB_ADDRESS.findall(plain(item["text"]))):
+        for index in range(len(lines) - 1):
+            end, start = lines[index], lines[index + 1]
+            for cut in range(1, len(address)):
+                rest = address[cut:]
+                if end.endswith(address[:cut]) and start and (start.startswith(rest) or rest.startswith(start)):
+                    faults.append("%s lines %r: web address %r cut after %r" % (item["name"], lines, address,
+                                                                               address[:cut]))
+                    break
+    return faults
+
+
 def line_breaks(texts, code):
-    """The broken_lines of a screen's labels; English breaks as it was written."""
-    if code == "en":
-        return []
-    return ["line break: " + fault for item in texts if item["kind"] == "text" for fault in broken_lines(item)]
+    """The broken_lines of a screen's labels (English breaks as it was written) and, in every language,
+    the web addresses they cut."""
+    faults = []
+    for item in texts:
+        if item["kind"] == "text":
+            faults += cut_addresses(item) + (broken_lines(item) if code != "en" else [])
+    return ["line break: " + fault for fault in faults]

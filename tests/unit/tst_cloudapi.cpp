@@ -23,10 +23,21 @@ private slots:
         QCOMPARE(toUrl(expected).toString(QUrl::FullyEncoded), expected);
     }
 
+    // The address as 12 upper-case hexadecimal digits, whatever form the camera wrote it in.
+    void deviceAddBody_data()
+    {
+        QTest::addColumn<QString>("mac");
+        QTest::newRow("colons, lower case") << "00:11:22:aa:bb:cc";
+        QTest::newRow("colons, upper case") << "00:11:22:AA:BB:CC";
+        QTest::newRow("dashes, upper case") << "00-11-22-AA-BB-CC";
+        QTest::newRow("dashes, lower case") << "00-11-22-aa-bb-cc";
+        QTest::newRow("no separator, mixed case") << "001122aaBBcc";
+    }
     void deviceAddBody()
     {
+        QFETCH(QString, mac);
         IPCamera camera;
-        camera.MAC = "00:11:22:aa:bb:cc";
+        camera.MAC = mac;
         camera.olvarisNo = "n\xe9";
         camera.dfp = "a\"b";
         QCOMPARE(

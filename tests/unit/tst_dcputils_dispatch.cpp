@@ -162,6 +162,8 @@ private slots:
         row("M with dashes in lower case", "", replyDatagram(scanReply("aa-bb-cc-dd-ee-ff")), true);
         row("addressed scan, its camera with dashes", "scan to AA-BB-CC-DD-EE-FF",
             replyDatagram(scanReply("AA-BB-CC-DD-EE-FF")), true);
+        row("addressed scan with colons, its camera with dashes", "scan to AA:BB:CC:DD:EE:FF",
+            replyDatagram(scanReply("aa-bb-cc-dd-ee-ff")), true);
         row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")),
             false);
     }
@@ -219,6 +221,8 @@ private slots:
         QTest::newRow("M not hexadecimal") << prefixed("1;M=AA:BB:CC:DD:EE:GG;D=VKC-3100;I=192.168.0.20;P=2.0");
         QTest::newRow("M of seven bytes") << prefixed("1;M=AA:BB:CC:DD:EE:FF:01;D=VKC-3100;I=192.168.0.20;P=2.0");
         QTest::newRow("M with dots") << prefixed("1;M=AA.BB.CC.DD.EE.FF;D=VKC-3100;I=192.168.0.20;P=2.0");
+        QTest::newRow("M with a letter as its first separator")
+            << prefixed("1;M=AAxBB:CC:DD:EE:FF;D=VKC-3100;I=192.168.0.20;P=2.0");
         QTest::newRow("M with dashes, one pair short")
             << prefixed("1;M=AA-BB-CC-DD-EE-F;D=VKC-3100;I=192.168.0.20;P=2.0");
     }
@@ -371,6 +375,8 @@ private slots:
         row("2: reply without R", v2, 2, "2;P=czNjcmV0", 2, "", "password=");
         row("2: lower-case MAC", v2, 2, "!2;M=aa:bb:cc:dd:ee:ff;R=1;P=czNjcmV0", 11, "gotPassword(0)",
             "password=s3cret");
+        row("2: MAC with dashes", v2, 2, "!2;M=aa-bb-cc-dd-ee-ff;R=1;P=czNjcmV0", 11, "gotPassword(0)",
+            "password=s3cret");
         row("3: old camera", v1, 3, "3;51=443", 12, "gotNetworkConfig(0)", "Https_port=443");
         row("3: new camera without R=1", v2, 3, "3;R=0;51=443", 3, "", "Https_port=");
         row("3: address from item 23", v2, 3, "3;R=1;23=10.0.0.7", 12, "gotNetworkConfig(0)", "IPAddr=10.0.0.7");
@@ -388,6 +394,8 @@ private slots:
         // R=1 ending the text counts; the password sent ("typed!") becomes the camera's.
         row("7: check matches", v2, 7, "7;R=1", 16, "checkPasswordMatching(0)", "password=dHlwZWQh");
         row("7: check fails", v2, 7, "7;R=0;", 7, "checkPasswordMisMatching(-1)", "password=");
+        row("7: check matches, MAC with dashes", v2, 7, "!7;M=AA-BB-CC-DD-EE-FF;R=1", 16, "checkPasswordMatching(0)",
+            "password=dHlwZWQh");
         row("7: request heard back", v2, 7, "7;D=VKC-3100;X=00", 7, "", "bPassword=");
         row("8: ping", v1, 8, "8;R=1", 17, "gotPingRsp()", "bPing=1");
         row("8: no M", v1, 8, "!8;R=1", 8, "", "bPing=");

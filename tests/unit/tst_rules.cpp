@@ -63,6 +63,11 @@ private slots:
         QVERIFY(isListed(rows, "AA:00:00:00:00:02") && !isListed(rows, "AA:00:00:00:00:04"));
         QCOMPARE(cameraWithMac(cams, "AA:00:00:00:00:01"), 0);
         QCOMPARE(cameraWithMac(cams, "AA:00:00:00:00:07"), -1);
+        // A MAC written with dashes is the same MAC; the page notes the cameras it asked in canonical form.
+        QVERIFY(isListed(rows, "aa-00-00-00-00-02"));
+        QCOMPARE(cameraWithMac(cams, "AA-00-00-00-00-01"), 0);
+        QCOMPARE(unregisteredRows({"aa-00-00-00-00-02", "AA-00-00-00-00-03"}, cams), 2);
+        QCOMPARE(camerasToQuery({camera("aa-00-00-00-00-06", "2.0", 0)}, {"AA:00:00:00:00:06"}), QList<int>());
         // New cameras with a known state or a password need no query, old ones until GOT_INFO;
         // a camera asked since the last scan tick is not asked again.
         QCOMPARE(passwordQuery(cams[4]), PasswordQuery::GetInfo);
