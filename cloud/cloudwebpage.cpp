@@ -34,7 +34,9 @@ CloudSite::Start startOf(QWebPage::NavigationType type)
 CloudWebPage::CloudWebPage(QObject* parent)
     : QWebPage(parent)
 {
-    // The main frame too: the page makes it when it is first asked for.
+    // QWebPage made its main frame already when given a view as parent, before frameCreated
+    // could be connected; else asking for it makes it now.
+    withoutSockets(mainFrame());
     connect(this, &QWebPage::frameCreated, this, &CloudWebPage::withoutSockets);
 }
 

@@ -4,6 +4,7 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QWebFrame>
+#include <QWebView>
 #include <QtTest>
 
 #include "cloud/cloudsiterules.h"
@@ -21,6 +22,20 @@ class Page : public CloudWebPage
 {
 public:
     using CloudWebPage::acceptNavigationRequest;
+    using CloudWebPage::CloudWebPage;
+};
+
+// The page as the cloud step builds it: made with its view as parent, set on the view, then given
+// its manager before the view's first load.
+struct ViewPage
+{
+    QWebView view;
+    Page* page = new Page(&view);
+    ViewPage()
+    {
+        view.setPage(page);
+        page->setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), page));
+    }
 };
 
 // A cloud page as the view shows it, with a blank frame of its own; the manager sends nothing.
@@ -176,12 +191,13 @@ private slots:
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame
-    // a script makes.
+    // a script makes, on the view's second page as on its first.
     void noWebSockets_data()
     {
         QTest::addColumn<QString>("script");
         QTest::newRow("page") << "typeof WebSocket + typeof Worker + typeof SharedWorker";
-        QTest::newRow("its frame") << "typeof frames[0].WebSocket + typeof frames[0].Worker + 'undefined'";
+        QTest::newRow("its frame")
+            << "typeof frames[0].WebSocket + typeof frames[0].Worker + typeof frames[0].SharedWorker";
         QTest::newRow("a frame made later")
             << "var f = document.createElement('iframe'); document.body.appendChild(f);"
                " typeof f.contentWindow.WebSocket + typeof f.contentWindow.Worker + 'undefined'";
@@ -189,15 +205,19 @@ private slots:
             << "var p = Object.getPrototypeOf(window); typeof p.WebSocket + typeof p.Worker + typeof p.SharedWorker";
         QTest::newRow("put back") << "delete window.WebSocket; window.WebSocket = 1;"
                                      " typeof WebSocket + 'undefined' + 'undefined'";
+        QTest::newRow("a window opened") << "var w = window.open('about:blank');"
+                                            " (w ? typeof w.WebSocket : 'undefined') + 'undefined' + 'undefined'";
     }
 
     void noWebSockets()
     {
         QFETCH(QString, script);
-        Page page;
-        page.setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), &page));
-        showCloudPage(&page);
-        QCOMPARE(page.mainFrame()->evaluateJavaScript(script).toString(), QString("undefinedundefinedundefined"));
+        ViewPage product;
+        for (const char* body : {"", "<p>the next page</p>"}) {
+            showCloudPage(product.page, body);
+            QCOMPARE(product.page->mainFrame()->evaluateJavaScript(script).toString(),
+                     QString("undefinedundefinedundefined"));
+        }
     }
 };
 
