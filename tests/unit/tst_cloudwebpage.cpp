@@ -9,6 +9,7 @@
 
 #include "cloud/cloudsiterules.h"
 #include "cloud/cloudwebpage.h"
+#include "cloud/webviewstyle.h"
 #include "protocol/dcputils.h"
 #include "testsupport.h"
 
@@ -25,8 +26,8 @@ public:
     using CloudWebPage::CloudWebPage;
 };
 
-// The page as the cloud step builds it: made with its view as parent, set on the view, then given
-// its manager before the view's first load.
+// The page as the cloud step builds it: made with its view as parent, set on the view, the view
+// set up, the page given its manager before the view's first load.
 struct ViewPage
 {
     QWebView view;
@@ -34,6 +35,7 @@ struct ViewPage
     ViewPage()
     {
         view.setPage(page);
+        setUpCloudWebView(&view);
         page->setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), page));
     }
 };
