@@ -162,34 +162,44 @@ private slots:
     }
 
     // The flow learns whether the page failed for its certificate: that failure has its own popup.
+    // A frame of the page that fails shows blank and ends nothing.
     void failureKind_data()
     {
         QTest::addColumn<int>("domain");
         QTest::addColumn<int>("error");
-        QTest::addColumn<bool>("untrusted");
+        QTest::addColumn<bool>("child");
+        QTest::addColumn<QString>("flowEnds");  // "untrusted", "failed" or empty
         QTest::newRow("certificate not trusted")
-            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true;
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << false << "untrusted";
         QTest::newRow("connection refused")
-            << int(QWebPage::QtNetwork) << int(QNetworkReply::ConnectionRefusedError) << false;
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::ConnectionRefusedError) << false << "failed";
         QTest::newRow("HTTP status of the same number")
-            << int(QWebPage::Http) << int(QNetworkReply::SslHandshakeFailedError) << false;
+            << int(QWebPage::Http) << int(QNetworkReply::SslHandshakeFailedError) << false << "failed";
+        QTest::newRow("a frame's certificate not trusted")
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true << "";
     }
 
     void failureKind()
     {
         QFETCH(int, domain);
         QFETCH(int, error);
+        QFETCH(bool, child);
+        QFETCH(QString, flowEnds);
         Page page;
+        showCloudPage(&page);
         QSignalSpy failed(&page, &CloudWebPage::pageFailed);
         QWebPage::ErrorPageExtensionOption option;
         option.domain = QWebPage::ErrorDomain(domain);
         option.error = error;
-        option.frame = page.mainFrame();
+        option.frame = child ? page.mainFrame()->childFrames().first() : page.mainFrame();
         option.url = kCloudPage;
         QWebPage::ErrorPageExtensionReturn output;
         QVERIFY(page.extension(QWebPage::ErrorPageExtension, &option, &output));
-        QCOMPARE(failed.count(), 1);
-        QTEST(failed.first().at(1).toBool(), "untrusted");
+        QCOMPARE(output.content, QByteArray("<html><body></body></html>"));
+        QStringList ends;
+        for (const QList<QVariant>& args : failed)
+            ends << (args.at(1).toBool() ? "untrusted" : "failed");
+        QCOMPARE(ends.join(','), flowEnds);
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame
