@@ -1,6 +1,9 @@
 // The cloud web views' page: what its frames may load and start, what ends the flow, and that
 // no frame can open a WebSocket.
 
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QWebFrame>
@@ -11,6 +14,7 @@
 #include "cloud/cloudwebpage.h"
 #include "cloud/webviewstyle.h"
 #include "protocol/dcputils.h"
+#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 namespace {
@@ -200,6 +204,58 @@ private slots:
         for (const QList<QVariant>& args : failed)
             ends << (args.at(1).toBool() ? "untrusted" : "failed");
         QCOMPARE(ends.join(','), flowEnds);
+    }
+
+    // A page's dialogs are never shown: each is answered as cancelled, the first logged and the
+    // rest counted. A script that loops on them ends; a busy script is interrupted unasked.
+    void dialogs_data()
+    {
+        QTest::addColumn<QString>("script");  // empty: the engine finds a script busy
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("line");
+        const QString notShown = "Page dialog not shown, answered as cancelled";
+        QTest::newRow("alert") << "String(alert('x'))"
+                               << "undefined" << notShown;
+        QTest::newRow("confirm") << "String(confirm('x'))"
+                                 << "false" << notShown;
+        QTest::newRow("prompt") << "String(prompt('x', 'y'))"
+                                << "null" << notShown;
+        QTest::newRow("a loop of alerts")
+            << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {} String(n < 1000)"
+            << "true" << notShown;
+        QTest::newRow("a busy script") << ""
+                                       << "interrupted"
+                                       << "Busy page script interrupted";
+    }
+
+    void dialogs()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, answer);
+        QFETCH(QString, line);
+        ViewPage product;
+        showCloudPage(product.page);
+        int shown = 0;
+        QTimer closer;  // a dialog shown all the same is counted and closed
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++shown;
+                dialog->done(QMessageBox::Yes);
+            }
+        });
+        closer.start(0);
+        LogRecorder log;
+        for (int i = 0; i < 3; ++i) {
+            const QString got = !script.isEmpty() ? product.page->mainFrame()->evaluateJavaScript(script).toString()
+                                : product.page->shouldInterruptJavaScript() ? "interrupted"
+                                                                            : "";
+            QCOMPARE(got, answer);
+        }
+        QCOMPARE(shown, 0);
+        LogSummary::flush();
+        const QStringList counted = log.matching("Counted, not logged one by one");
+        QVERIFY2(log.matching(line).size() - counted.size() <= 1 && counted.filter(line).size() == 1,
+                 qPrintable(log.all()));
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame

@@ -4,6 +4,9 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -18,6 +21,7 @@
 #include "platform/shortcut.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -632,6 +636,39 @@ private slots:
         QVERIFY(popup && !popup->ui->msgBoxContent_Label->text().contains("<h1>"));
         delete popup;
         isLocalView = true;
+    }
+
+    // What a page repeats at will is logged in full a few times, then counted; an address change
+    // logs the address of the view that changed alone.
+    void pageRepeatsCounted_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("address changes") << "--- url changed";
+        QTest::newRow("certificate errors of another host's pictures") << "Cloud service certificate not trusted";
+    }
+    void pageRepeatsCounted()
+    {
+        QFETCH(QString, line);
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        QWebView* view = gCloudServicesPage->ui->cloudServiceSignIn_WebView;
+        QNetworkAccessManager pictures;
+        QNetworkReply* picture = pictures.get(QNetworkRequest(QUrl("data:image/png;base64,")));
+        LogRecorder log;
+        if (line.contains("url")) {
+            view->page()->mainFrame()->setHtml("<p>x</p>", QUrl("https://api.olvaris.invalid/login"));
+            view->page()->mainFrame()->evaluateJavaScript("for (var i = 0; i < 300; ++i) location.hash = 'h' + i;");
+        } else {
+            for (int i = 0; i < 300; ++i)
+                emit gCloudServicesPage->signInNetworkManager->sslErrors(picture,
+                                                                         {QSslError(QSslError::SelfSignedCertificate)});
+        }
+        LogSummary::flush();
+        const QStringList full = log.matching(line).filter(QRegularExpression("^(?!.*Counted, not logged)"));
+        QVERIFY2(full.size() <= 16 && log.count({"Counted, not logged one by one", line}) == 1, qPrintable(log.all()));
+        if (line.contains("url"))
+            QVERIFY2(full.filter("api.olvaris.invalid/login").size() == full.size(), qPrintable(log.all()));
+        delete picture;
     }
 
     // The access tokens of both flows stay out of the log (the requests go to this machine).
