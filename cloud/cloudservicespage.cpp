@@ -48,8 +48,8 @@ const char kSelectedLabel[] =
     "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
 
-// Lines a page can repeat at will (its address, its requests' certificates): the first ones in
-// full, then counted.
+// Lines a page can repeat at will (its address, its links clicked, its requests' certificates):
+// the first ones in full, then counted.
 constexpr int kRepeatedInFull = 16;
 
 }  // namespace
@@ -176,10 +176,13 @@ void CloudServicesPage::setPasswordLineEditStatus()
 
 void CloudServicesPage::linkIsClicked(const QUrl& url)
 {
-    WLOG << "------------- click";
+    // A page's script can click its links too.
+    const bool inFull = LogSummary::firstInFull(QStringLiteral("------------- click"), kRepeatedInFull);
+    if (inFull)
+        WLOG << "------------- click";
     if (CloudApi::mayOpenExternally(url))
         Platform::openUrl(url);
-    else
+    else if (inFull)
         WLOG << "Link not opened: only http and https links go to the browser, scheme" << url.scheme();
 }
 

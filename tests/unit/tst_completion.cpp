@@ -643,26 +643,30 @@ private slots:
     void pageRepeatsCounted_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::newRow("address changes") << "--- url changed";
-        QTest::newRow("certificate errors of another host's pictures") << "Cloud service certificate not trusted";
+        QTest::addColumn<QString>("script");  // of the sign-in view's page; empty: certificate errors
+        QTest::newRow("address changes") << "--- url changed"
+                                         << "for (var i = 0; i < 300; ++i) location.hash = 'h' + i;";
+        QTest::newRow("certificate errors of another host's pictures") << "Cloud service certificate not trusted"
+                                                                       << "";
+        QTest::newRow("links a script clicks") << "------------- click"
+                                               << "for (var i = 0; i < 300; ++i) document.getElementById('a').click();";
     }
     void pageRepeatsCounted()
     {
         QFETCH(QString, line);
+        QFETCH(QString, script);
         if (!gCloudServicesPage)
             gCloudServicesPage = new CloudServicesPage;
-        QWebView* view = gCloudServicesPage->ui->cloudServiceSignIn_WebView;
+        QWebFrame* frame = gCloudServicesPage->ui->cloudServiceSignIn_WebView->page()->mainFrame();
+        frame->setHtml("<a id=a href='https://example.org/x'>x</a>", QUrl("https://api.olvaris.invalid/login"));
         QNetworkAccessManager pictures;
         QNetworkReply* picture = pictures.get(QNetworkRequest(QUrl("data:image/png;base64,")));
+        UrlRecorder browser;
         LogRecorder log;
-        if (line.contains("url")) {
-            view->page()->mainFrame()->setHtml("<p>x</p>", QUrl("https://api.olvaris.invalid/login"));
-            view->page()->mainFrame()->evaluateJavaScript("for (var i = 0; i < 300; ++i) location.hash = 'h' + i;");
-        } else {
-            for (int i = 0; i < 300; ++i)
-                emit gCloudServicesPage->signInNetworkManager->sslErrors(picture,
-                                                                         {QSslError(QSslError::SelfSignedCertificate)});
-        }
+        frame->evaluateJavaScript(script);
+        for (int i = 0; script.isEmpty() && i < 300; ++i)
+            emit gCloudServicesPage->signInNetworkManager->sslErrors(picture,
+                                                                     {QSslError(QSslError::SelfSignedCertificate)});
         LogSummary::flush();
         const QStringList full = log.matching(line).filter(QRegularExpression("^(?!.*Counted, not logged)"));
         QVERIFY2(full.size() <= 16 && log.count({"Counted, not logged one by one", line}) == 1, qPrintable(log.all()));
