@@ -22,6 +22,7 @@
 #include "protocol/cameracgi.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -46,6 +47,10 @@ const char kSelectedLabel[] =
     "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
     "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
+
+// Lines a page can repeat at will (its address, its links clicked, its requests' certificates):
+// the first ones in full, then counted.
+constexpr int kRepeatedInFull = 16;
 
 }  // namespace
 
@@ -171,17 +176,20 @@ void CloudServicesPage::setPasswordLineEditStatus()
 
 void CloudServicesPage::linkIsClicked(const QUrl& url)
 {
-    WLOG << "------------- click";
+    // A page's script can click its links too.
+    const bool inFull = LogSummary::firstInFull(QStringLiteral("------------- click"), kRepeatedInFull);
+    if (inFull)
+        WLOG << "------------- click";
     if (CloudApi::mayOpenExternally(url))
         Platform::openUrl(url);
-    else
+    else if (inFull)
         WLOG << "Link not opened: only http and https links go to the browser, scheme" << url.scheme();
 }
 
-void CloudServicesPage::getUrlChanged()
+void CloudServicesPage::getUrlChanged(const QUrl& url)
 {
-    WLOG << "--- url changed :" << CloudApi::withTokensMasked(ui->cloudServiceSignIn_WebView->url().toString());
-    WLOG << "--- url changed :" << CloudApi::withTokensMasked(ui->cloudServiceSignUp_WebView->url().toString());
+    if (LogSummary::firstInFull(QStringLiteral("--- url changed"), kRepeatedInFull))
+        WLOG << "--- url changed :" << CloudApi::withTokensMasked(url.toString());
 }
 
 void CloudServicesPage::getElements()
@@ -194,8 +202,13 @@ void CloudServicesPage::getElements()
 
 void CloudServicesPage::sslErrors(QNetworkReply* reply, const QList<QSslError>& errors)
 {
+    // Any request of the views, a picture from another host too.
+    if (!LogSummary::firstInFull(QStringLiteral("Cloud service certificate not trusted"), kRepeatedInFull))
+        return;
+    QStringList texts;
     for (const QSslError& error : errors)
-        WLOG << "Cloud service certificate not trusted:" << reply->url().host() << error.errorString();
+        texts << error.errorString();
+    WLOG << "Cloud service certificate not trusted:" << reply->url().host() << texts.join(", ");
 }
 
 // ---------------------------------------------------------------------------

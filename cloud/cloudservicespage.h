@@ -55,7 +55,7 @@ public slots:
     void getElements();
     void getSignUpTimeStamp(const QString& site);
     void getSignInPage(const QString& site);
-    void getUrlChanged();
+    void getUrlChanged(const QUrl& url);
     void onSignInFinished(QNetworkReply* reply);
     void onSignUpFinished(QNetworkReply* reply);
     void sslErrors(QNetworkReply* reply, const QList<QSslError>& errors);

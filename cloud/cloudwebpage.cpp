@@ -2,10 +2,12 @@
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QWebFrame>
 
 #include "base/log.h"
 #include "cloud/cloudsiterules.h"
+#include "protocol/logsummary.h"
 
 namespace {
 
@@ -14,6 +16,15 @@ const char kNoSockets[] =
     "['WebSocket', 'Worker', 'SharedWorker'].forEach(function (name) {"
     " try { Object.defineProperty(window, name, {value: undefined, writable: false, configurable: false}); }"
     " catch (e) {} });";
+
+// A frame's dialogs from now on throw: a script that loops on them ends.
+const char kDialogsThrow[] = "['alert', 'confirm', 'prompt'].forEach(function (name) {"
+                             " window[name] = function () { throw new Error('dialogs are not shown'); }; });";
+// Dialogs one after another without the event loop turning in between: a script loops on them,
+// and the engine never interrupts a busy script itself.
+constexpr int kDialogsInARow = 20;
+
+const char kDialogNotShown[] = "Page dialog not shown, answered as cancelled";
 
 CloudSite::Start startOf(QWebPage::NavigationType type)
 {
@@ -34,7 +45,9 @@ CloudSite::Start startOf(QWebPage::NavigationType type)
 CloudWebPage::CloudWebPage(QObject* parent)
     : QWebPage(parent)
 {
-    // The main frame too: the page makes it when it is first asked for.
+    // QWebPage made its main frame already when given a view as parent, before frameCreated
+    // could be connected; else asking for it makes it now.
+    withoutSockets(mainFrame());
     connect(this, &QWebPage::frameCreated, this, &CloudWebPage::withoutSockets);
 }
 
@@ -89,5 +102,39 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
         emit pageFailed(failure->url,
                         failure->domain == QtNetwork && failure->error == QNetworkReply::SslHandshakeFailedError);
     }
+    return true;
+}
+
+void CloudWebPage::dialogNotShown(QWebFrame* frame)
+{
+    if (LogSummary::firstInFull(QString::fromLatin1(kDialogNotShown), 1))
+        WLOG << kDialogNotShown;
+    if (dialogsInARow++ == 0)
+        QTimer::singleShot(0, this, [this] { dialogsInARow = 0; });
+    if (dialogsInARow == kDialogsInARow && frame)
+        frame->evaluateJavaScript(QString::fromLatin1(kDialogsThrow));
+}
+
+void CloudWebPage::javaScriptAlert(QWebFrame* frame, const QString&)
+{
+    dialogNotShown(frame);
+}
+
+bool CloudWebPage::javaScriptConfirm(QWebFrame* frame, const QString&)
+{
+    dialogNotShown(frame);
+    return false;
+}
+
+bool CloudWebPage::javaScriptPrompt(QWebFrame* frame, const QString&, const QString&, QString*)
+{
+    dialogNotShown(frame);
+    return false;
+}
+
+bool CloudWebPage::shouldInterruptJavaScript()
+{
+    if (LogSummary::firstInFull(QStringLiteral("Busy page script interrupted"), 1))
+        WLOG << "Busy page script interrupted";
     return true;
 }

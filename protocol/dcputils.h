@@ -170,7 +170,8 @@ private:
     bool scanOpen() const;
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
     void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
-    // Reads what socket has sent; a complete request line is handled and the socket leaves redirectSockets.
+    // Reads what socket has sent; once its head (request line and headers) is complete the socket
+    // leaves redirectSockets, and the request is handled unless a script sent it.
     void readRedirectSocket(QTcpSocket* socket);
 };
 

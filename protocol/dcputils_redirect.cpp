@@ -12,7 +12,7 @@
 
 namespace {
 
-// A redirect request line longer than this is not a browser's redirect.
+// A redirect request whose head (request line and headers) is longer than this is not a browser's redirect.
 constexpr int kMaxRedirectRequest = 16 * 1024;
 const char kRedirectBufferProperty[] = "redirectRequest";
 // A browser opens a handful of connections and sends its request at once.
@@ -33,6 +33,27 @@ QString withTokenMasked(const QByteArray& data)
         from = match.capturedStart() + masked.size();
     }
     return text;
+}
+
+// Where the blank line that ends a request's head ends in data, or -1 while it has not come.
+int headEnd(const QByteArray& data)
+{
+    for (int from = 0, end; (end = data.indexOf('\n', from)) >= 0; from = end + 1)
+        if (end == from || (end == from + 1 && data.at(from) == '\r'))
+            return end + 1;
+    return -1;
+}
+
+// Whether a header line names a header the browser adds to a script's request (a WebSocket's
+// handshake, a request to another origin) and never to a navigation.
+bool fromScript(const QByteArrayList& headerLines)
+{
+    for (const QByteArray& line : headerLines) {
+        const QByteArray name = line.left(line.indexOf(':')).trimmed().toLower();
+        if (name == "upgrade" || name == "origin")
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -99,6 +120,7 @@ void DCPUtils::acceptConnection()
             oldest->deleteLater();
         }
         redirectSockets.append(socket);
+        socket->setReadBufferSize(kMaxRedirectRequest + 1);
         tcpSocket = socket;
         LogSummary::note(QStringLiteral("acceptConnection ----> a connection from this machine"));
         connect(socket, &QTcpSocket::readyRead, this, &DCPUtils::handleOpenapiResponse);
@@ -125,26 +147,32 @@ void DCPUtils::readRedirectSocket(QTcpSocket* socket)
 {
     if (!socket->isValid())
         return;
-    QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + socket->readAll();
-    const int lineEnd = buffer.indexOf('\n');
-    if (lineEnd < 0) {
-        if (buffer.size() > kMaxRedirectRequest) {
-            LogSummary::note(QStringLiteral("Redirect request line too long, connection closed"));
-            redirectSockets.removeAll(socket);
-            socket->abort();
-            socket->deleteLater();
-        } else {
-            socket->setProperty(kRedirectBufferProperty, buffer);
-        }
+    const QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + socket->readAll();
+    const int end = headEnd(buffer);
+    if ((end < 0 ? buffer.size() : end) > kMaxRedirectRequest) {
+        LogSummary::note(QStringLiteral("Redirect request too long, connection closed"));
+        redirectSockets.removeAll(socket);
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    if (end < 0) {
+        socket->setProperty(kRedirectBufferProperty, buffer);
         return;
     }
     socket->setProperty(kRedirectBufferProperty, QVariant());
     socket->disconnect(this);
     redirectSockets.removeAll(socket);
-    QByteArray requestLine = buffer.left(lineEnd);
-    if (requestLine.endsWith('\r'))
-        requestLine.chop(1);
-    handleRedirectRequest(socket, requestLine);
+    QByteArrayList lines;
+    for (const QByteArray& line : buffer.left(end).split('\n'))
+        lines.append(line.endsWith('\r') ? line.chopped(1) : line);
+    if (fromScript(lines.mid(1))) {
+        LogSummary::note(QStringLiteral("Redirect request of a script (Upgrade or Origin header) not answered"));
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    handleRedirectRequest(socket, lines.first());
 }
 
 void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine)

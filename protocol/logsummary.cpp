@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QPointer>
@@ -63,6 +64,18 @@ void note(const QString& kind)
     const bool stillComing = gLastSummary.isValid() && !gLastSummary.hasExpired(2 * gInterval);
     gInterval = stillComing ? std::min(2 * gInterval, kLongestIntervalMs) : kIntervalMs;
     timer->start(gInterval);
+}
+
+bool firstInFull(const QString& kind, int inFull)
+{
+    static QHash<QString, int> logged;
+    int& n = logged[kind];
+    if (n < inFull) {
+        ++n;
+        return true;
+    }
+    note(kind);
+    return false;
 }
 
 void flush()

@@ -11,6 +11,9 @@ namespace LogSummary {
 
 // Counts one event of this kind.
 void note(const QString& kind);
+// For a line that a page or a peer can repeat at will: true for the first events of this kind in
+// the run, up to inFull, which the caller logs in full; a later one is counted as note does.
+bool firstInFull(const QString& kind, int inFull);
 // Writes the pending counts now (the summary does the same) and starts the intervals over.
 void flush();
 

@@ -1,14 +1,20 @@
 // The cloud web views' page: what its frames may load and start, what ends the flow, and that
 // no frame can open a WebSocket.
 
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QWebFrame>
+#include <QWebView>
 #include <QtTest>
 
 #include "cloud/cloudsiterules.h"
 #include "cloud/cloudwebpage.h"
+#include "cloud/webviewstyle.h"
 #include "protocol/dcputils.h"
+#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 namespace {
@@ -21,6 +27,21 @@ class Page : public CloudWebPage
 {
 public:
     using CloudWebPage::acceptNavigationRequest;
+    using CloudWebPage::CloudWebPage;
+};
+
+// The page as the cloud step builds it: made with its view as parent, set on the view, the view
+// set up, the page given its manager before the view's first load.
+struct ViewPage
+{
+    QWebView view;
+    Page* page = new Page(&view);
+    ViewPage()
+    {
+        view.setPage(page);
+        setUpCloudWebView(&view);
+        page->setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), page));
+    }
 };
 
 // A cloud page as the view shows it, with a blank frame of its own; the manager sends nothing.
@@ -145,38 +166,92 @@ private slots:
     }
 
     // The flow learns whether the page failed for its certificate: that failure has its own popup.
+    // A frame of the page that fails ends nothing.
     void failureKind_data()
     {
         QTest::addColumn<int>("domain");
         QTest::addColumn<int>("error");
         QTest::addColumn<bool>("untrusted");
+        QTest::addColumn<bool>("child");
         QTest::newRow("certificate not trusted")
-            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true;
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true << false;
         QTest::newRow("connection refused")
-            << int(QWebPage::QtNetwork) << int(QNetworkReply::ConnectionRefusedError) << false;
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::ConnectionRefusedError) << false << false;
         QTest::newRow("HTTP status of the same number")
-            << int(QWebPage::Http) << int(QNetworkReply::SslHandshakeFailedError) << false;
+            << int(QWebPage::Http) << int(QNetworkReply::SslHandshakeFailedError) << false << false;
+        QTest::newRow("a frame's certificate not trusted")
+            << int(QWebPage::QtNetwork) << int(QNetworkReply::SslHandshakeFailedError) << true << true;
     }
 
     void failureKind()
     {
         QFETCH(int, domain);
         QFETCH(int, error);
+        QFETCH(bool, child);
         Page page;
+        showCloudPage(&page);
         QSignalSpy failed(&page, &CloudWebPage::pageFailed);
         QWebPage::ErrorPageExtensionOption option;
         option.domain = QWebPage::ErrorDomain(domain);
         option.error = error;
-        option.frame = page.mainFrame();
+        option.frame = child ? page.mainFrame()->childFrames().first() : page.mainFrame();
         option.url = kCloudPage;
         QWebPage::ErrorPageExtensionReturn output;
         QVERIFY(page.extension(QWebPage::ErrorPageExtension, &option, &output));
-        QCOMPARE(failed.count(), 1);
-        QTEST(failed.first().at(1).toBool(), "untrusted");
+        QCOMPARE(failed.count(), child ? 0 : 1);
+        if (!child)
+            QTEST(failed.first().at(1).toBool(), "untrusted");
+    }
+
+    // A page's dialogs are never shown: each is answered as cancelled, the first logged and the
+    // rest counted. A script that loops on them ends; a busy script is interrupted unasked.
+    void dialogs_data()
+    {
+        QTest::addColumn<QString>("script");  // empty: the engine finds a script busy
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("alert") << "String(alert('x'))"
+                               << "undefined";
+        QTest::newRow("confirm") << "String(confirm('x'))"
+                                 << "false";
+        QTest::newRow("prompt") << "String(prompt('x', 'y'))"
+                                << "null";
+        QTest::newRow("a loop of alerts")
+            << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {} String(n < 1000)"
+            << "true";
+        QTest::newRow("a busy script") << ""
+                                       << "interrupted";
+    }
+
+    void dialogs()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, answer);
+        ViewPage product;
+        showCloudPage(product.page);
+        int shown = 0;
+        QTimer closer;  // a dialog shown all the same is counted and closed
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++shown;
+                dialog->done(QMessageBox::Yes);
+            }
+        });
+        closer.start(0);
+        LogRecorder log;
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(script.isEmpty() ? QString(product.page->shouldInterruptJavaScript() ? "interrupted" : "")
+                                      : product.page->mainFrame()->evaluateJavaScript(script).toString(),
+                     answer);
+        QCOMPARE(shown, 0);
+        LogSummary::flush();
+        const QString line = script.isEmpty() ? "Busy page script interrupted" : "Page dialog not shown";
+        const QStringList counted = log.matching("Counted, not logged one by one");
+        QVERIFY2(log.matching(line).size() - counted.size() <= 1 && counted.filter(line).size() == 1,
+                 qPrintable(log.all()));
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame
-    // a script makes.
+    // a script makes, on the view's second page as on its first.
     void noWebSockets_data()
     {
         QTest::addColumn<QString>("script");
@@ -194,10 +269,12 @@ private slots:
     void noWebSockets()
     {
         QFETCH(QString, script);
-        Page page;
-        page.setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), &page));
-        showCloudPage(&page);
-        QCOMPARE(page.mainFrame()->evaluateJavaScript(script).toString(), QString("undefinedundefinedundefined"));
+        ViewPage product;
+        for (const char* body : {"", "<p>the next page</p>"}) {
+            showCloudPage(product.page, body);
+            QCOMPARE(product.page->mainFrame()->evaluateJavaScript(script).toString(),
+                     QString("undefinedundefinedundefined"));
+        }
     }
 };
 

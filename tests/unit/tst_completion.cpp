@@ -4,6 +4,9 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -18,6 +21,7 @@
 #include "platform/shortcut.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -632,6 +636,43 @@ private slots:
         QVERIFY(popup && !popup->ui->msgBoxContent_Label->text().contains("<h1>"));
         delete popup;
         isLocalView = true;
+    }
+
+    // What a page repeats at will is logged in full a few times, then counted; an address change
+    // logs the address of the view that changed alone.
+    void pageRepeatsCounted_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("script");  // of the sign-in view's page; empty: certificate errors
+        QTest::newRow("address changes") << "--- url changed"
+                                         << "for (var i = 0; i < 300; ++i) location.hash = 'h' + i;";
+        QTest::newRow("certificate errors of another host's pictures") << "Cloud service certificate not trusted"
+                                                                       << "";
+        QTest::newRow("links a script clicks") << "------------- click"
+                                               << "for (var i = 0; i < 300; ++i) document.getElementById('a').click();";
+    }
+    void pageRepeatsCounted()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, script);
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        QWebFrame* frame = gCloudServicesPage->ui->cloudServiceSignIn_WebView->page()->mainFrame();
+        frame->setHtml("<a id=a href='https://example.org/x'>x</a>", QUrl("https://api.olvaris.invalid/login"));
+        QNetworkAccessManager pictures;
+        QNetworkReply* picture = pictures.get(QNetworkRequest(QUrl("data:image/png;base64,")));
+        UrlRecorder browser;
+        LogRecorder log;
+        frame->evaluateJavaScript(script);
+        for (int i = 0; script.isEmpty() && i < 300; ++i)
+            emit gCloudServicesPage->signInNetworkManager->sslErrors(picture,
+                                                                     {QSslError(QSslError::SelfSignedCertificate)});
+        LogSummary::flush();
+        const QStringList full = log.matching(line).filter(QRegularExpression("^(?!.*Counted, not logged)"));
+        QVERIFY2(full.size() <= 16 && log.count({"Counted, not logged one by one", line}) == 1, qPrintable(log.all()));
+        if (line.contains("url"))
+            QVERIFY2(full.filter("api.olvaris.invalid/login").size() == full.size(), qPrintable(log.all()));
+        delete picture;
     }
 
     // The access tokens of both flows stay out of the log (the requests go to this machine).

@@ -15,9 +15,9 @@
 
 namespace {
 
-QByteArray httpGet(const QByteArray& query)
+QByteArray httpGet(const QByteArray& query, const QByteArray& headers = {})
 {
-    return "GET /?" + query + " HTTP/1.1\r\nHost: 127.0.0.1:5979\r\n\r\n";
+    return "GET /?" + query + " HTTP/1.1\r\nHost: 127.0.0.1:5979\r\n" + headers + "\r\n";
 }
 
 // The states the two waiting flows sent.
@@ -67,6 +67,17 @@ private slots:
         row("no state, no flow waiting", {httpGet("access_token=SECRET8&target_site=B")}, "", false);
         row("empty state, no flow waiting", {httpGet("state=&access_token=SECRET9")}, "", false);
         row("endless line", {QByteArray(20000, 'x')}, "closed");
+        // A script's request (a WebSocket, a fetch) with the waiting state gets nothing, takes nothing.
+        const QByteArray query = "state=" + kSignIn + "&access_token=SECRETS";
+        row("WebSocket handshake",
+            {httpGet(query, "Upgrade: websocket\r\nConnection: Upgrade\r\nOrigin: https://api.olvaris.invalid\r\n")},
+            "closed");
+        row("upgrade, lower case", {httpGet(query, "upgrade: websocket\r\n")}, "closed");
+        row("ORIGIN, upper case", {httpGet(query, "ORIGIN: null\r\n")}, "closed");
+        row("Upgrade split across reads",
+            {"GET /?" + query + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpg", "rade: websocket\r\n", "\r\n"}, "closed");
+        const QByteArray pad = QByteArray(500, 'x').replace("x", "X-Pad: 0123456789\r\n");
+        row("headers over the limit", {"GET /?" + query + " HTTP/1.1\r\n" + pad, pad + "\r\n"}, "closed");
     }
 
     void request()
@@ -102,6 +113,11 @@ private slots:
         auto again = connected(chunks);
         QTRY_COMPARE_WITH_TIMEOUT(again->state(), QAbstractSocket::UnconnectedState, 3000);
         QCOMPARE(in.count() + up.count(), got.size());
+        if (answer.isEmpty() && waiting) {  // closed without an answer: the flow still waits
+            auto browser = connected({httpGet("state=" + kSignIn + "&access_token=AFTER&target_site=B")});
+            QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, 3000);
+            QCOMPARE(in.first().first().toString(), QString("AFTER"));
+        }
         QVERIFY2(!log.contains("SECRET") && log.all().size() < 8000, qPrintable(log.all()));  // masked and bounded
     }
 
