@@ -4,7 +4,7 @@
 
 import unittest
 
-from wizard import BUILD_DIR, AccessPointLink, Wizard, online_lab, popup_button, records, start_camcgi, start_camsim
+from wizard import BUILD_DIR, STEP_S, AccessPointLink, Wizard, online_lab, popup_button, records, start_camcgi, start_camsim
 
 CAMERA = {"mac": "00:11:22:AA:BB:61", "model": "VKC-6100", "name": "Porch", "password": "campass1",
           "agentVersion": "2.0.17-b83", "accessPoints": [{"ssid": "HomeNet", "mode": "1", "auth": "4", "security": "3"},
@@ -28,9 +28,9 @@ class AccessPointRoad(unittest.TestCase):
             w.click(*popup_button(300, 360))
             w.screenshot("apmode_reset_hint.png")
             w.click(*popup_button(450))
-            w.wait_log("04 mockup : \"0\"", 10, count=2)
+            w.wait_log("04 mockup : \"0\"", STEP_S, count=2)
             home.terminate()
-            home.wait()
+            home.wait(STEP_S)
 
             # On its own access point, which the computer has not joined yet: timeout, then Retry.
             _, record = start_camsim(lab, [ap.camera(CAMERA, "10.254.0.20", "HomeNet", "homekey1")], "ap")

@@ -21,7 +21,7 @@ class WifiRoads(WifiRoadCase):
             # The camera never joins: the network check fails and OK returns to the list.
             w.snap("wifi_plug_in_cable.png", "checkdWiFiNetworkTimer timeout ", 45)
             w.click(*popup_button(350))
-            w.wait_log("WiFiRetryConuter ... 0", 10)
+            w.wait_log("WiFiRetryConuter ... 0")
             self.type_hidden_network(w)
             w.snap("wifi_manual_box.png")
             w.click(*MANUAL_CONNECT)

@@ -13,8 +13,8 @@
         code = w.wait_exit(10)
 
 What a Wizard does:
-- copies <build_dir>/tolmwizard with config.xml and lang/ into a fresh temporary folder and writes
-  the given config.xml values there. config is merged over DEFAULT_CONFIG; a key is a node name
+- copies <build_dir>/tolmwizard with lang/ and the shipped resources/config.xml (not the build's, which
+  a developer may have edited) into a fresh temporary folder and writes the given config.xml values there. config is merged over DEFAULT_CONFIG; a key is a node name
   (found anywhere in the file, or made under the root when missing); a value of None removes the node.
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
 - starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
@@ -60,6 +60,7 @@ online_lab(test, cloud=True) adds LabInternet and LabCloud):
     process, cgi_record = start_camcgi(lab, ip, 443, password)                      # its HTTPS CGI
     records(record, "7", mac)               # what each was asked, as dicts (of one class, one camera)
     read_record(path)                       # any simulator's record; a missing file fails
+    first_line(proc, "netsim")              # a server's "ready" line, within STEP_S
     wait_until(lambda: ..., STEP_S, "what") # a condition of the test's own, polled
     flood(lab, cam_mac, 5, "--survey")      # tests/tools/dcpflood at the PC side; datagrams sent
 """
@@ -248,6 +249,17 @@ def wait_until(condition, timeout, what):
     return value
 
 
+def first_line(proc, what, timeout=STEP_S):
+    """The first line a process started with stdout=PIPE, text=True prints (a server's "ready"), stripped;
+    fails naming what when none comes within timeout s."""
+    ready, _, _ = select.select([proc.stdout], [], [], timeout)
+    line = proc.stdout.readline().strip() if ready else ""
+    if not line:
+        raise RuntimeError("%s printed nothing within %s s%s" % (
+            what, timeout, "" if proc.poll() is None else " (it ended with code %s)" % proc.returncode))
+    return line
+
+
 def read_record(path):
     """The lines of a simulator's record file, as dicts. The simulators make the file as they start, so a
     missing one fails: nothing was recorded, which is not the same as nothing asked."""
@@ -425,7 +437,7 @@ def prepare_app_dir(build_dir, config=None, files=None):
     shutil.copy2(os.path.join(build_dir, "tolmwizard"), folder)
     shutil.copytree(os.path.join(build_dir, "lang"), os.path.join(folder, "lang"))
     config_path = os.path.join(folder, "config.xml")
-    shutil.copy2(os.path.join(build_dir, "config.xml"), config_path)
+    shutil.copy2(os.path.join(SOURCE_DIR, "resources", "config.xml"), config_path)
     values = dict(DEFAULT_CONFIG)
     values.update(config or {})
     tree = ET.parse(config_path)
@@ -751,7 +763,7 @@ class Wizard:
         boxes = self.log_text().count(WIRELESS_BOX_MADE)
         self.click(*AP_FIRST_NETWORK)
         self.click(*GUIDE_NEXT)
-        self.wait_log(WIRELESS_BOX_MADE, 10, count=boxes + 1)
+        self.wait_log(WIRELESS_BOX_MADE, STEP_S, count=boxes + 1)
         self.settle()
         self.click(*AP_BOX_PASSWORD)
         self.type_text(key)
@@ -1040,7 +1052,7 @@ class LabInternet:
         lab.set_hosts(hosts)
         cert, key = lab.issue_cert(list(self.SERVER_HOSTS)) if trusted else self._self_signed()
         self.server = lab.cam(cmd + ["--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
-        if self.server.stdout.readline().strip() != "ready":
+        if first_line(self.server, "netsim") != "ready":
             raise RuntimeError("netsim did not start")
 
     def _self_signed(self):
@@ -1109,7 +1121,7 @@ class UpdateInternet:
                           "--https", self.UPDATE_IP + ":443", "--cert", cert, "--key", key,
                           "--control", self.control, "--log", self.log],
                          stdout=subprocess.PIPE, text=True)
-        if server.stdout.readline().strip() != "ready":
+        if first_line(server, "updatesim") != "ready":
             raise RuntimeError("updatesim did not start")
 
     def set_installer(self, rule):
@@ -1152,7 +1164,7 @@ class LabCloud:
                                "--listen", self.IP + ":443", "--cert", cert, "--key", key, "--record", self.record,
                                "--control", self.control, "--site", "https://" + self.API_HOST],
                               stdout=subprocess.PIPE, text=True)
-        if not self.server.stdout.readline().startswith("ready"):
+        if not first_line(self.server, "cloudsim").startswith("ready"):
             raise RuntimeError("cloudsim did not start")
 
     def set_control(self, control):
