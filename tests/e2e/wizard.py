@@ -391,14 +391,17 @@ class MapWatcher:
 # --- an X server of one's own ---
 
 class XServer:
-    """An Xvfb on a display number that it picks itself; stop() ends it."""
+    """An Xvfb on a display number that it picks itself; stop() ends it. Its messages go to the file log
+    when given; state() tells whether it still runs."""
 
-    def __init__(self, size=SCREEN, timeout=STEP_S):
+    def __init__(self, size=SCREEN, timeout=STEP_S, log=None):
         read_end, write_end = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
-             "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        self.log = log
+        with open(log or os.devnull, "wb") as messages:
+            self.proc = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
+                 "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=messages, start_new_session=True)
         os.close(write_end)
         _live.add(self)
         number = b""
@@ -419,6 +422,16 @@ class XServer:
         finally:
             os.close(read_end)
         self.display = ":" + number.decode().strip()
+
+    def state(self):
+        """"running on :n", or how it ended and the end of its messages."""
+        if self.proc.poll() is None:
+            return "running on " + self.display
+        tail = ""
+        if self.log:
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                tail = ": " + " | ".join(f.read().splitlines()[-5:])
+        return "ended with code %s%s" % (self.proc.returncode, tail)
 
     def stop(self):
         if self.proc.poll() is None:
@@ -482,7 +495,7 @@ class Wizard:
         os.mkdir(runtime, 0o700)
         _live.add(self)
         try:
-            self.xserver = XServer(timeout=start_timeout)
+            self.xserver = XServer(timeout=start_timeout, log=os.path.join(self.dir, "xvfb.txt"))
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
             env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
@@ -956,8 +969,9 @@ class Wizard:
         log = self.log_text().splitlines()[-15:]
         if not os.path.exists(os.path.join(self.dir, "log.txt")):
             log.append("(no log.txt in %s%s)" % (self.dir, "" if os.path.isdir(self.dir) else ": the folder is gone"))
-        raise TimeoutError("%s\n--- stderr:\n%s\n--- log.txt tail:\n%s"
-                           % (what, self.stderr_text()[-3000:], "\n".join(log)))
+        program = "running" if self.proc.poll() is None else "ended with code %s" % self.proc.returncode
+        raise TimeoutError("%s\n--- the program: %s; its X server: %s\n--- stderr:\n%s\n--- log.txt tail:\n%s"
+                           % (what, program, self.xserver.state(), self.stderr_text()[-3000:], "\n".join(log)))
 
     def stop(self):
         """Ends the program and the X server and removes the temporary folder. Safe to call twice."""
