@@ -14,14 +14,16 @@
 
 What a Wizard does:
 - copies <build_dir>/tolmwizard with lang/ and the shipped resources/config.xml (not the build's, which
-  a developer may have edited) into a fresh temporary folder and writes the given config.xml values there. config is merged over DEFAULT_CONFIG; a key is a node name
-  (found anywhere in the file, or made under the root when missing); a value of None removes the node.
+  a developer may have edited) into a fresh temporary folder and writes the given config.xml values
+  there. config is merged over DEFAULT_CONFIG; a key is a node name (found anywhere in the file, or made
+  under the root when missing); a value of None removes the node.
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
 - starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
   variables, a value of None removes one) with a temporary folder (TMPDIR, w.tmp) and a runtime folder
   of its own, inside the network namespace lab.pc_ns when a lab is given (the lab itself is not
   touched otherwise), else in a namespace of its own that has only loopback, so that tests run side
-  by side;
+  by side; in a mount namespace of its own, the program sees its own server's socket alone
+  (XServer.socket_folder);
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
@@ -311,6 +313,7 @@ class _XEvent(ctypes.Union):
                 ("pad", ctypes.c_long * 24)]
 
 
+X11_SOCKETS = "/tmp/.X11-unix"
 _CLIENT_MESSAGE = 33
 _MAP_NOTIFY = 19
 _SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
@@ -433,6 +436,29 @@ class XServer:
                 tail = ": " + " | ".join(f.read().splitlines()[-5:])
         return "ended with code %s%s" % (self.proc.returncode, tail)
 
+    def socket_folder(self, folder):
+        """Makes folder hold a link to this server's socket alone, for a program that sees it as
+        /tmp/.X11-unix: the shared folder's socket file is each X server's to replace, and one of another
+        network namespace (whose display numbers are its own) takes this one's name, so that a program
+        started later reaches that server, and ends with code 1 when it goes. False when the name is
+        another's already."""
+        name = "X" + self.display[1:]
+        shared, link = os.path.join(X11_SOCKETS, name), os.path.join(folder, name)
+        os.makedirs(folder, exist_ok=True)
+        try:
+            os.link(shared, link)
+        except FileNotFoundError:
+            return False
+        # The inode this server bound, as the kernel tells it (ss -e: "ino:"), against the link's.
+        out = subprocess.run(["ss", "-x", "-l", "-p", "-e", "-H", "src", shared], capture_output=True, text=True,
+                             timeout=15).stdout
+        bound = [int(ino) for line in out.splitlines() if "pid=%d," % self.proc.pid in line
+                 for ino in re.findall(r"\bino:(\d+)", line)]
+        if os.stat(link).st_ino in bound:
+            return True
+        os.remove(link)
+        return False
+
     def stop(self):
         if self.proc.poll() is None:
             self.proc.terminate()
@@ -495,7 +521,14 @@ class Wizard:
         os.mkdir(runtime, 0o700)
         _live.add(self)
         try:
-            self.xserver = XServer(timeout=start_timeout, log=os.path.join(self.dir, "xvfb.txt"))
+            sockets = os.path.join(self.dir, "x11")
+            for _ in range(3):
+                self.xserver = XServer(timeout=start_timeout, log=os.path.join(self.dir, "xvfb.txt"))
+                if self.xserver.socket_folder(sockets):
+                    break
+                self.xserver.stop()
+            else:
+                raise RuntimeError("another X server took the socket name of each Xvfb started")
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
             env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
@@ -506,10 +539,12 @@ class Wizard:
             cmd = [os.path.join(self.dir, "tolmwizard")]
             if texts:  # the program answers texts() through the preloaded tests/tools/textdump
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
+            # In a mount namespace of its own, the program finds its own X server's socket alone.
+            cmd = ["sh", "-c", 'mount --bind "$0" %s && exec "$@"' % X11_SOCKETS, sockets] + cmd
             if lab is not None:
                 cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
             else:  # a network of its own with only loopback: its ports are free whatever runs beside it
-                cmd = ["unshare", "--net", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
+                cmd = ["unshare", "--net", "--mount", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
             self._stdout = open(os.path.join(self.dir, "stdout.txt"), "wb")
             self._stderr = open(os.path.join(self.dir, "stderr.txt"), "wb")
             self.proc = subprocess.Popen(cmd, cwd=self.dir, env=env, stdin=subprocess.DEVNULL,
