@@ -154,7 +154,7 @@ def unavailable_reason(lab=True):
     or None when nothing is missing."""
     import lab as labmod
     reason = labmod.unavailable_reason() if lab else _own_network_reason()
-    for tool in ("Xvfb", "xdotool", "import", "convert"):
+    for tool in ("Xvfb", "xdotool", "import", "convert", "ss", "mount"):
         reason = reason or (None if shutil.which(tool) else "'%s' is not installed (scripts/setup installs it)" % tool)
     for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
         reason = reason or (None if os.path.exists(path) else path + " is missing (scripts/build makes it)")
