@@ -35,6 +35,7 @@ namespace {
 LogFile* gLogFile = nullptr;
 QMutex gLogMutex;
 thread_local bool gInsideHandler = false;
+QString gLastWarning;
 
 void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -44,6 +45,8 @@ void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& me
     gInsideHandler = true;
     {
         QMutexLocker lock(&gLogMutex);
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            gLastWarning = message;
         if (gLogFile)
             gLogFile->append(formatLogLine(type, message));
     }
@@ -65,4 +68,10 @@ QtMessageHandler installLogFileHandler(const QString& path)
 QtMessageHandler installLogFileHandler()
 {
     return installLogFileHandler(QCoreApplication::applicationDirPath() + "/log.txt");
+}
+
+QString lastLoggedWarning()
+{
+    QMutexLocker lock(&gLogMutex);
+    return gLastWarning;
 }

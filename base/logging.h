@@ -14,4 +14,7 @@ QtMessageHandler installLogFileHandler(const QString& path);
 // The same for log.txt beside the executable.
 QtMessageHandler installLogFileHandler();
 
+// The last message of warning level or above that the log file's handler took, "" before one.
+QString lastLoggedWarning();
+
 #endif  // LOGGING_H

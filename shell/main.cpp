@@ -2,6 +2,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "base/config.h"
 #include "base/globals.h"
 #include "base/log.h"
@@ -11,6 +14,23 @@
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
 #include "welcome/spriteclipper.h"
+
+namespace {
+
+bool gLoopReturned = false;
+
+// A library may end the process itself: Qt's X11 plugin calls exit(1) when the connection to the X
+// server breaks. With the log on, its reason went to log.txt alone; the standard error says it too.
+void reportLibraryExit()
+{
+    if (gLoopReturned)
+        return;
+    const QString warning = lastLoggedWarning();
+    std::fprintf(stderr, "tolmwizard: ended by a library, not by its own exit; the last warning: %s\n",
+                 warning.isEmpty() ? "none in the log" : qUtf8Printable(warning));
+}
+
+}  // namespace
 
 int qMain(int argc, char** argv)
 {
@@ -44,7 +64,10 @@ int qMain(int argc, char** argv)
         gMainpage->show();
     gMainpage->translateAllUI();
 
-    return app.exec();
+    std::atexit(reportLibraryExit);
+    const int code = app.exec();
+    gLoopReturned = true;
+    return code;
 }
 
 int main(int argc, char** argv)

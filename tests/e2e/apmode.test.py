@@ -4,7 +4,7 @@
 
 import unittest
 
-from wizard import BUILD_DIR, AccessPointLink, Wizard, online_lab, popup_button, records, start_camcgi, start_camsim
+from wizard import BUILD_DIR, STEP_S, AccessPointLink, Wizard, online_lab, popup_button, records, start_camcgi, start_camsim
 
 CAMERA = {"mac": "00:11:22:AA:BB:61", "model": "VKC-6100", "name": "Porch", "password": "campass1",
           "agentVersion": "2.0.17-b83", "accessPoints": [{"ssid": "HomeNet", "mode": "1", "auth": "4", "security": "3"},
@@ -28,22 +28,22 @@ class AccessPointRoad(unittest.TestCase):
             w.click(*popup_button(300, 360))
             w.screenshot("apmode_reset_hint.png")
             w.click(*popup_button(450))
-            w.wait_log("04 mockup : \"0\"", 10, count=2)
+            w.wait_log("04 mockup : \"0\"", STEP_S, count=2)
             home.terminate()
-            home.wait()
+            home.wait(STEP_S)
 
             # On its own access point, which the computer has not joined yet: timeout, then Retry.
             _, record = start_camsim(lab, [ap.camera(CAMERA, "10.254.0.20", "HomeNet", "homekey1")], "ap")
             _, cgi_record = start_camcgi(lab, ap.ADDRESS, 443, "campass1")
             self.to_search(w, 2)
-            w.snap("apmode_discovery_failed.png", " checkAPModeDiscoveryTimer timeout ", 45, settle=False)
+            w.snap("apmode_discovery_failed.png", " checkAPModeDiscoveryTimer timeout ", 30 + STEP_S, settle=False)
             ap.join()
             w.click(*popup_button(300))
             w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30)
 
             w.snap("apmode_password.png")
             w.ap_password("wrongpw1")
-            w.snap("apmode_password_error.png", " checkAPModePasswordTimer timeout ", 45, settle=False)
+            w.snap("apmode_password_error.png", " checkAPModePasswordTimer timeout ", 30 + STEP_S, settle=False)
             w.click(*popup_button(300))
             w.snap("apmode_password.png")
             w.ap_password("campass1")

@@ -12,7 +12,7 @@ CAMERAS = 1024
 
 def udp_receive_errors(lab):
     """RcvbufErrors of the PC side's UDP counters."""
-    out = lab.pc(["cat", "/proc/net/snmp"], stdout=-1, text=True).communicate(timeout=10)[0]
+    out = lab.pc(["cat", "/proc/net/snmp"], stdout=-1, text=True).communicate(timeout=30)[0]
     header, values = [line.split() for line in out.splitlines() if line.startswith("Udp:")][:2]
     return int(values[header.index("RcvbufErrors")])
 

@@ -24,7 +24,8 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
 from lab import Lab  # noqa: E402
 from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH,  # noqa: E402
-                    STEP_S, Wizard, popup_button, read_record, skip_unless_available, wait_until)
+                    STEP_S, Wizard, first_line, popup_button, read_record, skip_unless_available,
+                    wait_until)
 
 TOOLS = os.path.join(SOURCE_DIR, "tests", "tools")
 NETSIM = os.path.join(TOOLS, "netsim", "netsim.py")
@@ -79,7 +80,7 @@ class CloudStep(unittest.TestCase):
             cert, key = lab.issue_cert(NET_HOSTS)
             netsim = lab.cam(["python3", NETSIM, "--data", data, "--probe", net + ":80", "--https", net + ":443",
                               "--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
-            assert netsim.stdout.readline().strip() == "ready"
+            assert first_line(netsim, "netsim") == "ready"
             cls.control = os.path.join(lab.workdir, "control.json")
             cls.cloud_record = os.path.join(lab.workdir, "cloud.jsonl")
             cls.fake_record = os.path.join(lab.workdir, "fake.jsonl")
@@ -112,7 +113,7 @@ class CloudStep(unittest.TestCase):
         sim = cls.lab.cam(["python3", CLOUDSIM, "--listen", "%s:%d" % (ip, port)] + tls +
                           ["--record", record, "--control", cls.control, "--site", "https://" + API_HOST],
                           stdout=subprocess.PIPE, text=True)
-        if not sim.stdout.readline().startswith("ready"):
+        if not first_line(sim, "cloudsim").startswith("ready"):
             raise RuntimeError("cloudsim did not start on %s:%d" % (ip, port))
 
     @classmethod
@@ -212,7 +213,7 @@ class CloudStep(unittest.TestCase):
             w.screenshot("cloud_sign_in_error_popup.png")
             w.click(*POPUP_OK)
             # OK starts both flows again on the same site.
-            w.wait_log("[SignIn][GET] SignInPage Success Code :", 20, count=2)
+            w.wait_log("[SignIn][GET] SignInPage Success Code :", CLOUD_FLOW_S, count=2)
             self.assertEqual(len(self.requests("/oauth/authorize")), 2)
             self.assertEqual(self.requests("/me/user/info"), [])
             self.assertEqual(self.register_bits(), [])
@@ -223,7 +224,7 @@ class CloudStep(unittest.TestCase):
             w.click_for_popup(CLOUD_NO_THANKS)
             w.screenshot("cloud_no_thanks_popup.png")
             w.click(*SKIP_NEXT)
-            w.wait_log("After the cloud step: completion page", 10)
+            w.wait_log("After the cloud step: completion page")
             time.sleep(1.0)
             w.screenshot("cloud_skipped_complete.png")
             self.assertEqual(self.requests("/me/device/add"), [])
@@ -289,7 +290,7 @@ class CloudStep(unittest.TestCase):
                     self.to_cloud_page(w)
                     w.click(*CLOUD_EXISTING_ACCOUNT)
                     w.type_cloud_form("ann@example.test", "secret1", "cloud_silent_typed.png")
-                    w.wait_log("content!!", 20)
+                    w.wait_log("content!!")
                     sent = time.monotonic()
                     w.wait_log('open msgbox : "cloudServiceFailedWarning"', 40)
                     self.assertLess(time.monotonic() - sent, 25)

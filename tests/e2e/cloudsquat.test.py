@@ -62,7 +62,7 @@ class CloudSquat(roads.CloudStep):
             cert, key = lab.issue_cert([CDN_HOST])
             cdn = lab.cam(["python3", NETSIM, "--data", data, "--https", CDN_IP + ":443", "--cert", cert,
                            "--key", key, "--log", cls.cdn_log], stdout=subprocess.PIPE, text=True)
-            assert cdn.stdout.readline().strip() == "ready"
+            assert roads.first_line(cdn, "netsim") == "ready"
         except BaseException:
             cls.lab.close()
             raise
@@ -83,7 +83,7 @@ class CloudSquat(roads.CloudStep):
     def test_a_port_taken_by_another_user(self):
         squatter = self.lab.pc(["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "/usr/bin/python3",
                                 "-c", SQUATTER], stdout=subprocess.PIPE, text=True)
-        self.assertEqual(squatter.stdout.readline().strip(), "ready")
+        self.assertEqual(roads.first_line(squatter, "the squatter"), "ready")
         completed, log = self.sign_in("cloudsquat_typed.png")
         squatter.terminate()
         received = squatter.communicate(timeout=10)[0].split("\n")

@@ -12,7 +12,7 @@ import re
 import time
 import unittest
 
-from wizard import (BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, Wizard, flood, lab_for, records, start_camcgi,
+from wizard import (BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, STEP_S, Wizard, flood, lab_for, records, start_camcgi,
                     start_camsim)
 from pictures import blank_png, pixels, write_png  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 
@@ -28,10 +28,10 @@ class Completion(unittest.TestCase):
     def to_registered_page(self, w, times):
         """Guide skipped, the camera chosen, its password -> the already-registered page."""
         w.click(*GUIDE_SKIP)
-        w.wait_log(CAMERA_LISTED, 15, count=times)
+        w.wait_log(CAMERA_LISTED, count=times)
         w.click(*ROW)
         w.click(*NEXT)
-        w.wait_log("DiscoveryPage IPCameraIdx :", 10, count=times)
+        w.wait_log("DiscoveryPage IPCameraIdx :", count=times)
         w.click(*PASSWORD)
         w.type_text(ROOF["password"])
         w.click(*NEXT)
@@ -60,14 +60,14 @@ class Completion(unittest.TestCase):
                 w.screenshot("completion_already_registered.png")
                 if times == 1:
                     w.click(*RESET)
-                    w.wait_log("open msgbox ...", 5)
+                    w.wait_log("open msgbox ...")
                     w.click(*START_OVER)
-                    w.wait_log("Start Over", 5)
+                    w.wait_log("Start Over")
             w.click(*REGISTERED_NEXT)
             spoofs = [flood(lab, ROOF["mac"], 3, "--text", text % (ROOF["mac"], SPOOFED), wait=False)
                       for text in ("3;M=%s;D=VKC-7300;R=1;23=%s;51=8443", "1;M=%s;D=VKC-7300;I=%s;P=2.3;G=1")]
             w.wait_log("Setup complete, snapshot every", 30)
-            w.wait_log("checkGetDeviceImageStatus : success", 20)
+            w.wait_log("checkGetDeviceImageStatus : success")
             # A picture every 200 ms adds nothing to the log once the loop has settled.
             path = os.path.join(w.dir, "log.txt")
             time.sleep(2)
@@ -78,9 +78,9 @@ class Completion(unittest.TestCase):
             image = pixels(w.screenshot("completion_local_snapshot.png"), (355, 200, 50, 200))
             self.assertTrue(image.count(LEFT) > 20000 and image.count(RIGHT) > 20000, "no snapshot shown")
             w.click(*NEXT)  # Finish
-            self.assertEqual(w.wait_exit(10), 0)
+            self.assertEqual(w.wait_exit(), 0)
             for spoof in spoofs:
-                spoof.wait(10)
+                spoof.wait(STEP_S)
             self.assertFalse(re.search(r"Auth Basic\s+\"(?!\*+\")", w.log_text()))
 
         self.assertEqual(records(spoof_record), [])  # nothing reached the spoofed address

@@ -28,11 +28,11 @@ class Discovery(unittest.TestCase):
             def choose_row(row, clicks):
                 """Clicks a row's name cell; the MAC of the record the click chose, as the log writes it."""
                 w.click(257, 231 + 40 * row)
-                w.wait_log("03 IPCamera MAC :", 10, count=clicks)
+                w.wait_log("03 IPCamera MAC :", count=clicks)
                 return re.findall(r'03 IPCamera MAC : "([0-9A-F:]+)"', w.log_text())[-1]
 
             w.to_discovery()
-            w.wait_log(CAMERA_LISTED, 15, count=3)
+            w.wait_log(CAMERA_LISTED, count=3)
             # A rescan lists the cameras again: unregistered ones first, the registered one last.
             w.click(*REFRESH)
             w.snap("discovery_three_cameras.png", CAMERA_LISTED, 30, count=6)

@@ -26,7 +26,7 @@ class GuideRoads(unittest.TestCase):
         self.assertEqual([e["answer"] for e in self.internet.catalogue_requests()], ["200"])
         for line in ("isBinding =  true", 'TolmWizardJsonVersion : "v2.00.10"', '"VKC-2100"  :  "1"',
                      '01 Got index changed : "Choose your model"'):
-            w.wait_log(line, 5)
+            w.wait_log(line)
         self.assertNotIn("Got New Version", w.log_text())
 
     def assert_pictures(self, shot, model, version, word):  # each clip of the entry fills most of a cell
@@ -38,7 +38,7 @@ class GuideRoads(unittest.TestCase):
     def press_next(self, w, name, handed):
         before = pixels(w.screenshot(name + "_before_next.png"), PAGE_AREA)
         w.click(*GUIDE_NEXT)
-        w.wait_log("<--------------------->", 10)
+        w.wait_log("<--------------------->")
         time.sleep(1.0)
         self.assertNotEqual(before, pixels(w.screenshot(name + "_after_next.png"), PAGE_AREA), "page unchanged")
         self.assertIn("<---------------------> \"%s\"" % handed, w.log_text())

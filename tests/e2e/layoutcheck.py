@@ -183,11 +183,11 @@ class LayoutCase(unittest.TestCase):
         w.agree()
         self.screens(w, code, [("guide", [])] + GUIDE_SCREENS)
         w.click(*GUIDE_SKIP)
-        w.wait_log(CAMERA_LISTED, 20, count=2)
+        w.wait_log(CAMERA_LISTED, count=2)
         time.sleep(0.5)
         self.screens(w, code, [("discovery", [])])
         w.choose_camera(CAMERA["mac"], cameras=2)
-        w.wait_log("Adding tmpIndex:", 10)
+        w.wait_log("Adding tmpIndex:")
         self.screens(w, code, [("setup", [])])
 
     def run_language(self, code):

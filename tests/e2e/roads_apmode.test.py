@@ -39,7 +39,7 @@ class DirectConnectionRoad(unittest.TestCase):
             w.choose_camera()
             w.set_up_camera(CAMERA["password"])
             w.skip_cloud()
-            w.snap("roads_direct_summary.png", SUMMARY_SHOWN, 10)
+            w.snap("roads_direct_summary.png", SUMMARY_SHOWN)
             w.assert_logged('After the cloud step: completion page for "VKC-5020W"')
             w.click(*FINISH)
             w.wait_clean_exit(lab)

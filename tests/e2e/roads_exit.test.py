@@ -10,7 +10,7 @@ import subprocess
 import unittest
 
 from wizard import (BUILD_DIR, DCP_PORT, EXIT_POPUP_YES, MAIN_EXIT_LINK, NO_INTERNET_EXIT, POPUP_MADE,
-                    WELCOME_START, Wizard, online_lab, popup_button)
+                    WELCOME_START, Wizard, first_line, online_lab, popup_button)
 
 HOLD_PORT = """
 import socket, sys, time
@@ -43,7 +43,7 @@ class ExitRoads(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=lab) as w:
             w.wait_window()
             w.click(*WELCOME_START)
-            w.wait_log("checkWizardInternetTimer timeout", 15)
+            w.wait_log("checkWizardInternetTimer timeout")
             w.snap("roads_no_internet.png")
             # The probe failed: the DCP socket is released, the redirect listener still open.
             self.assertEqual(w.held_ports(lab), {"udp 5978": [], "tcp 5979": [w.proc.pid]})
@@ -54,12 +54,12 @@ class ExitRoads(unittest.TestCase):
     def test_dcp_port_taken(self):
         lab, _, _ = online_lab(self)
         holder = lab.pc(["python3", "-c", HOLD_PORT], stdout=subprocess.PIPE, text=True)
-        self.assertEqual(holder.stdout.readline().strip(), "held")
+        self.assertEqual(first_line(holder, "the port holder"), "held")
         with Wizard(BUILD_DIR, lab=lab) as w:
             w.wait_window()
             w.click(*WELCOME_START)
-            w.wait_log("Start UDP Server Port 5978, isBinding =  false", 20)
-            w.wait_log(POPUP_MADE, 5)
+            w.wait_log("Start UDP Server Port 5978, isBinding =  false")
+            w.wait_log(POPUP_MADE)
             w.snap("roads_dcp_port_taken.png")
             self.assertEqual(w.held_ports(lab), {"udp 5978": [holder.pid], "tcp 5979": [w.proc.pid]})
             w.click(*popup_button(400))

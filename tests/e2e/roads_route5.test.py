@@ -60,7 +60,7 @@ class RouteFiveRoads(unittest.TestCase):
             w.snap("roads_route5_new_password.png")
             w.set_up_camera(PASSWORD, new=True)
             w.skip_cloud()
-            w.snap("roads_route5_summary.png", SUMMARY_SHOWN, 10)
+            w.snap("roads_route5_summary.png", SUMMARY_SHOWN)
             w.click(*FINISH)
             w.wait_clean_exit(self.lab)
             w.assert_logged("open url :", present=False)  # no cloud site after skipping the cloud step

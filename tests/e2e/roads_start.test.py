@@ -21,7 +21,7 @@ class StartRoads(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=lab) as w:
             w.wait_window()
             w.click(*WELCOME_START)
-            w.snap("roads_retry_no_internet.png", "checkWizardInternetTimer timeout", 15)
+            w.snap("roads_retry_no_internet.png", "checkWizardInternetTimer timeout")
             self.assertEqual(net.catalogue_requests(), [])
             net.set_control({})
             w.click(*NO_INTERNET_RETRY)

@@ -8,7 +8,7 @@ Internet limit is not waited out twice) and "Local Only": the Wi-Fi page, as the
 import time
 import unittest
 
-from wizard import BUILD_DIR, LabCloud, Wizard, catalogue_of, online_lab, records, start_camcgi, start_camsim
+from wizard import BUILD_DIR, STEP_S, LabCloud, Wizard, catalogue_of, online_lab, records, start_camcgi, start_camsim
 
 NEW = {"mac": "00:11:22:AA:CC:01", "model": "VKC-2100", "name": "Porch", "dcpVersion": "2.0", "ip": "10.254.2.21",
        "portal": LabCloud.PORTAL, "cloudId": "9001.olvaris"}
@@ -57,7 +57,7 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(LOCKED, "setup_current_password.png") as w:
             w.fill((PASSWORD, "wrong-pass1"))
             w.click(*NEXT)
-            w.snap("setup_password_error.png", " checkPasswordTimer timeout ", 45, settle=False)
+            w.snap("setup_password_error.png", " checkPasswordTimer timeout ", 30 + STEP_S, settle=False)
             sent = len(self.requests(LOCKED))
             time.sleep(3.0)
             self.assertEqual(len(self.requests(LOCKED)), sent)
@@ -67,13 +67,13 @@ class SetupRoads(unittest.TestCase):
         with self.setup_page(OFFLINE, "setup_offline_camera.png") as w:
             w.fill((PASSWORD, OFFLINE["password"]))
             w.click(*NEXT)
-            w.snap("setup_manual_box.png", BOX_SHOWN, 90)
+            w.snap("setup_manual_box.png", BOX_SHOWN, 60 + 2 * STEP_S)
             w.click(*BOX_STATIC_TAB)
             w.settle()
             w.fill(*STATIC)
             w.screenshot("setup_manual_box_static.png")
             w.click(*BOX_CONNECT)
-            w.wait_log(BOX_SHOWN, 60, count=2)
+            w.wait_log(BOX_SHOWN, 30 + 2 * STEP_S, count=2)
             sets = self.requests(OFFLINE, "3", "1")
             self.assertEqual(len(sets), 1, sets)
             self.assertIn(";0=0;1=10.254.0.50;2=255.255.255.0;3=10.254.0.1;4=10.254.0.1;6=0;", sets[0]["text"])

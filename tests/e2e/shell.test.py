@@ -1,4 +1,4 @@
-"""The real program's Launcher opens the main window.
+"""The real program's Launcher opens the main window; a program whose X server is gone says so on stderr.
 
 Never goes past the welcome page (Start is not clicked), so it needs no lab: the harness gives it a
 network of its own with only loopback.
@@ -20,6 +20,16 @@ class ShellWindows(unittest.TestCase):
             w.click(*LAUNCHER_SETUP)
             w.wait_window(MAIN_TITLE)
             w.wait_window_gone(launcher)
+
+    def test_x_server_gone_is_said_on_stderr(self):
+        # Qt's X11 plugin ends the program itself (code 1) when the X connection breaks; with the log on,
+        # its warning went to log.txt alone.
+        with Wizard(BUILD_DIR) as w:
+            w.wait_window(MAIN_TITLE)
+            w.xserver.proc.kill()
+            self.assertEqual(w.wait_exit(), 1)
+            w.assert_logged("The X11 connection broke")
+            self.assertRegex(w.stderr_text(), "ended by a library.*The X11 connection broke")
 
 
 if __name__ == "__main__":

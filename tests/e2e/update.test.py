@@ -8,7 +8,7 @@ import os
 import time
 import unittest
 
-from wizard import BUILD_DIR, WELCOME_START, UpdateInternet, Wizard, lab_for
+from wizard import BUILD_DIR, STEP_S, WELCOME_START, UpdateInternet, Wizard, lab_for, wait_until
 import pictures  # noqa: E402
 from pictures import colour_of, pixels  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 
@@ -26,9 +26,9 @@ class UpdateRoads(unittest.TestCase):
         self.addCleanup(w.stop)
         w.wait_window()
         w.click(*WELCOME_START)
-        w.wait_log("Got New Version of Tlom Wizard", 15)
-        w.wait_log("URL_EXE:", 10)
-        w.wait_log(POPUP_MADE, 5)
+        w.wait_log("Got New Version of Tlom Wizard")
+        w.wait_log("URL_EXE:")
+        w.wait_log(POPUP_MADE)
         time.sleep(0.5)
         return w
 
@@ -50,24 +50,22 @@ class UpdateRoads(unittest.TestCase):
         w = self.start_to_offer()
         w.click(*POPUP_RIGHT)
         w.answer_dialog(self.net.save)
-        w.wait_log("installer not downloaded", 15)
-        w.snap("update_error_truncated.png", POPUP_MADE, 5, count=2, settle=False)
+        w.wait_log("installer not downloaded")
+        w.snap("update_error_truncated.png", POPUP_MADE, count=2, settle=False)
         self.assertEqual(os.listdir(self.net.save), [])
 
         # Retry once the service answers again, in pieces: the same file is fetched whole.
         self.net.set_installer({"mode": "trickle", "chunks": 4, "delay": 0.7})
         w.click(*POPUP_RIGHT)
-        w.snap("update_downloaded.png", "checkWizardUpdateTimer stop at", 15, settle=False)
+        w.snap("update_downloaded.png", "checkWizardUpdateTimer stop at", settle=False)
         with open(self.net.saved_installer(), "rb") as f:
             self.assertEqual(f.read(), self.net.installer)
         self.assertEqual(os.listdir(self.net.save), [UpdateInternet.INSTALLER_NAME])
         self.assert_clips()
 
         w.click(*POPUP_RIGHT)
-        self.assertEqual(w.wait_exit(15), 0)
-        end = time.monotonic() + 10
-        while not os.path.exists(self.net.marker) and time.monotonic() < end:
-            time.sleep(0.1)
+        self.assertEqual(w.wait_exit(), 0)
+        wait_until(lambda: os.path.exists(self.net.marker), STEP_S, "the installer's start")
         with open(self.net.marker, encoding="utf-8") as f:
             self.assertEqual(f.read().strip(), self.net.saved_installer())
         log = w.log_text()
@@ -78,8 +76,8 @@ class UpdateRoads(unittest.TestCase):
     def test_cancel_goes_on_with_this_wizard(self):
         w = self.start_to_offer()
         w.click(*POPUP_CLOSE)
-        w.wait_log("Url Get from Tolmwizard.json", 5)
-        w.wait_log("isBinding =  true", 5, count=2)
+        w.wait_log("Url Get from Tolmwizard.json")
+        w.wait_log("isBinding =  true", count=2)
         time.sleep(0.8)
         w.screenshot("update_cancel_licence.png")
         self.assertEqual(self.net.requests(), ["/wizard/?version"])

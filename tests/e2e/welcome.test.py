@@ -21,7 +21,7 @@ class WelcomeRoads(unittest.TestCase):
             self.assertEqual(net.catalogue_requests(), [])
 
             w.agree()
-            w.wait_log('01 Got index changed : "Verbindungsart wählen"', 5)
+            w.wait_log('01 Got index changed : "Verbindungsart wählen"')
             w.screenshot("welcome_guide_local_only_de.png")
             self.assertEqual(net.requests(), [])
 
@@ -31,8 +31,8 @@ class WelcomeRoads(unittest.TestCase):
             w.wait_window()
             w.click(*WELCOME_START)
             # The first report may come from a sprite's request, which mutes the catalogue's.
-            w.wait_log("check request SSLErrors !", 10)
-            w.wait_log("checkWizardJsonFileTimer timeout", 16)
+            w.wait_log("check request SSLErrors !")
+            w.wait_log("checkWizardJsonFileTimer timeout")
             self.assertNotIn(LICENCE_SHOWN, w.log_text())
             # The handshakes failed: neither the catalogue nor a sprite left the server.
             served = net.requests("catalogue")

@@ -7,6 +7,7 @@ import unittest
 
 from wifiroad import (AUTO_CONNECT, BACK, FOUND_AGAIN, HIDDEN, HIDDEN_KEY, MAC, MANUAL_CONNECT, NEXT, SKIP,
                       WHAT_IS_WPS, WPS_TAB, WifiRoadCase, b64, popup_button)
+from wizard import STEP_S
 
 
 class WifiRoads(WifiRoadCase):
@@ -19,14 +20,14 @@ class WifiRoads(WifiRoadCase):
             w.click(*AUTO_CONNECT)
             self.confirm_cable_removed(w, "wifi_remove_cable.png")
             # The camera never joins: the network check fails and OK returns to the list.
-            w.snap("wifi_plug_in_cable.png", "checkdWiFiNetworkTimer timeout ", 45)
+            w.snap("wifi_plug_in_cable.png", "checkdWiFiNetworkTimer timeout ", 30 + STEP_S)
             w.click(*popup_button(350))
-            w.wait_log("WiFiRetryConuter ... 0", 10)
+            w.wait_log("WiFiRetryConuter ... 0")
             self.type_hidden_network(w)
             w.snap("wifi_manual_box.png")
             w.click(*MANUAL_CONNECT)
             # Still silent: the settings wait fails; with the cable back, OK sends the same settings again.
-            w.snap("wifi_config_failed.png", "checkdWiFiManualConnectTimer timeout ", 75)
+            w.snap("wifi_config_failed.png", "checkdWiFiManualConnectTimer timeout ", 60 + STEP_S)
             self.camsim.send_signal(signal.SIGHUP)
             w.click(*popup_button(250))
             self.confirm_cable_removed(w, count=2)
@@ -54,10 +55,10 @@ class WifiRoads(WifiRoadCase):
             # The cable is pulled; the camera answers nothing until its WPS button is pressed.
             self.camsim.send_signal(signal.SIGUSR2)
             w.click(*SKIP)
-            w.snap("wifi_no_thanks_failed.png", " checkDeviceDiscoveryTimer timeout ", 30)
+            w.snap("wifi_no_thanks_failed.png", " checkDeviceDiscoveryTimer timeout ", 20 + STEP_S)
             w.click(*popup_button(250))
             w.click(*NEXT)
-            w.snap("wifi_wps_failed.png", " checkDeviceDiscoveryTimer timeout ", 30, count=2)
+            w.snap("wifi_wps_failed.png", " checkDeviceDiscoveryTimer timeout ", 20 + STEP_S, count=2)
             w.click(*popup_button(250))
             self.camsim.send_signal(signal.SIGUSR1)
             w.click(*NEXT)

@@ -60,7 +60,7 @@ class WifiRoadCase(unittest.TestCase):
         self.addCleanup(self.camsim.terminate)
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_setup_page()
-            w.wait_log("Adding tmpIndex:", 10)
+            w.wait_log("Adding tmpIndex:")
             w.set_up_camera(PASSWORD)  # the camera has a password: the page asks for it once
             self.leave_cloud_page(w)
             yield w

@@ -13,15 +13,17 @@
         code = w.wait_exit(10)
 
 What a Wizard does:
-- copies <build_dir>/tolmwizard with config.xml and lang/ into a fresh temporary folder and writes
-  the given config.xml values there. config is merged over DEFAULT_CONFIG; a key is a node name
-  (found anywhere in the file, or made under the root when missing); a value of None removes the node.
+- copies <build_dir>/tolmwizard with lang/ and the shipped resources/config.xml (not the build's, which
+  a developer may have edited) into a fresh temporary folder and writes the given config.xml values
+  there. config is merged over DEFAULT_CONFIG; a key is a node name (found anywhere in the file, or made
+  under the root when missing); a value of None removes the node.
   files={"installer/viewer_setup": b"..."} adds files beside the program ("#!" content is made executable);
 - starts its own Xvfb on a free display number, then the program on it (env={"HOME": ...} sets its
   variables, a value of None removes one) with a temporary folder (TMPDIR, w.tmp) and a runtime folder
   of its own, inside the network namespace lab.pc_ns when a lab is given (the lab itself is not
   touched otherwise), else in a namespace of its own that has only loopback, so that tests run side
-  by side;
+  by side; in a mount namespace of its own, the program sees its own server's socket alone
+  (XServer.socket_folder);
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
@@ -60,6 +62,7 @@ online_lab(test, cloud=True) adds LabInternet and LabCloud):
     process, cgi_record = start_camcgi(lab, ip, 443, password)                      # its HTTPS CGI
     records(record, "7", mac)               # what each was asked, as dicts (of one class, one camera)
     read_record(path)                       # any simulator's record; a missing file fails
+    first_line(proc, "netsim")              # a server's "ready" line, within STEP_S
     wait_until(lambda: ..., STEP_S, "what") # a condition of the test's own, polled
     flood(lab, cam_mac, 5, "--survey")      # tests/tools/dcpflood at the PC side; datagrams sent
 """
@@ -151,7 +154,7 @@ def unavailable_reason(lab=True):
     or None when nothing is missing."""
     import lab as labmod
     reason = labmod.unavailable_reason() if lab else _own_network_reason()
-    for tool in ("Xvfb", "xdotool", "import", "convert"):
+    for tool in ("Xvfb", "xdotool", "import", "convert", "ss", "mount"):
         reason = reason or (None if shutil.which(tool) else "'%s' is not installed (scripts/setup installs it)" % tool)
     for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
         reason = reason or (None if os.path.exists(path) else path + " is missing (scripts/build makes it)")
@@ -248,6 +251,17 @@ def wait_until(condition, timeout, what):
     return value
 
 
+def first_line(proc, what, timeout=STEP_S):
+    """The first line a process started with stdout=PIPE, text=True prints (a server's "ready"), stripped;
+    fails naming what when none comes within timeout s."""
+    ready, _, _ = select.select([proc.stdout], [], [], timeout)
+    line = proc.stdout.readline().strip() if ready else ""
+    if not line:
+        raise RuntimeError("%s printed nothing within %s s%s" % (
+            what, timeout, "" if proc.poll() is None else " (it ended with code %s)" % proc.returncode))
+    return line
+
+
 def read_record(path):
     """The lines of a simulator's record file, as dicts. The simulators make the file as they start, so a
     missing one fails: nothing was recorded, which is not the same as nothing asked."""
@@ -299,6 +313,7 @@ class _XEvent(ctypes.Union):
                 ("pad", ctypes.c_long * 24)]
 
 
+X11_SOCKETS = "/tmp/.X11-unix"
 _CLIENT_MESSAGE = 33
 _MAP_NOTIFY = 19
 _SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
@@ -379,14 +394,17 @@ class MapWatcher:
 # --- an X server of one's own ---
 
 class XServer:
-    """An Xvfb on a display number that it picks itself; stop() ends it."""
+    """An Xvfb on a display number that it picks itself; stop() ends it. Its messages go to the file log
+    when given; state() tells whether it still runs."""
 
-    def __init__(self, size=SCREEN, timeout=STEP_S):
+    def __init__(self, size=SCREEN, timeout=STEP_S, log=None):
         read_end, write_end = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
-             "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        self.log = log
+        with open(log or os.devnull, "wb") as messages:
+            self.proc = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
+                 "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=messages, start_new_session=True)
         os.close(write_end)
         _live.add(self)
         number = b""
@@ -408,6 +426,39 @@ class XServer:
             os.close(read_end)
         self.display = ":" + number.decode().strip()
 
+    def state(self):
+        """"running on :n", or how it ended and the end of its messages."""
+        if self.proc.poll() is None:
+            return "running on " + self.display
+        tail = ""
+        if self.log:
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                tail = ": " + " | ".join(f.read().splitlines()[-5:])
+        return "ended with code %s%s" % (self.proc.returncode, tail)
+
+    def socket_folder(self, folder):
+        """Makes folder hold a link to this server's socket alone, for a program that sees it as
+        /tmp/.X11-unix: the shared folder's socket file is each X server's to replace, and one of another
+        network namespace (whose display numbers are its own) takes this one's name, so that a program
+        started later reaches that server, and ends with code 1 when it goes. False when the name is
+        another's already."""
+        name = "X" + self.display[1:]
+        shared, link = os.path.join(X11_SOCKETS, name), os.path.join(folder, name)
+        os.makedirs(folder, exist_ok=True)
+        try:
+            os.link(shared, link)
+        except FileNotFoundError:
+            return False
+        # The inode this server bound, as the kernel tells it (ss -e: "ino:"), against the link's.
+        out = subprocess.run(["ss", "-x", "-l", "-p", "-e", "-H", "src", shared], capture_output=True, text=True,
+                             timeout=15).stdout
+        bound = [int(ino) for line in out.splitlines() if "pid=%d," % self.proc.pid in line
+                 for ino in re.findall(r"\bino:(\d+)", line)]
+        if os.stat(link).st_ino in bound:
+            return True
+        os.remove(link)
+        return False
+
     def stop(self):
         if self.proc.poll() is None:
             self.proc.terminate()
@@ -425,7 +476,7 @@ def prepare_app_dir(build_dir, config=None, files=None):
     shutil.copy2(os.path.join(build_dir, "tolmwizard"), folder)
     shutil.copytree(os.path.join(build_dir, "lang"), os.path.join(folder, "lang"))
     config_path = os.path.join(folder, "config.xml")
-    shutil.copy2(os.path.join(build_dir, "config.xml"), config_path)
+    shutil.copy2(os.path.join(SOURCE_DIR, "resources", "config.xml"), config_path)
     values = dict(DEFAULT_CONFIG)
     values.update(config or {})
     tree = ET.parse(config_path)
@@ -470,7 +521,14 @@ class Wizard:
         os.mkdir(runtime, 0o700)
         _live.add(self)
         try:
-            self.xserver = XServer(timeout=start_timeout)
+            sockets = os.path.join(self.dir, "x11")
+            for _ in range(3):
+                self.xserver = XServer(timeout=start_timeout, log=os.path.join(self.dir, "xvfb.txt"))
+                if self.xserver.socket_folder(sockets):
+                    break
+                self.xserver.stop()
+            else:
+                raise RuntimeError("another X server took the socket name of each Xvfb started")
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
             env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
@@ -481,10 +539,12 @@ class Wizard:
             cmd = [os.path.join(self.dir, "tolmwizard")]
             if texts:  # the program answers texts() through the preloaded tests/tools/textdump
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
+            # In a mount namespace of its own, the program finds its own X server's socket alone.
+            cmd = ["sh", "-c", 'mount --bind "$0" %s && exec "$@"' % X11_SOCKETS, sockets] + cmd
             if lab is not None:
                 cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
             else:  # a network of its own with only loopback: its ports are free whatever runs beside it
-                cmd = ["unshare", "--net", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
+                cmd = ["unshare", "--net", "--mount", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
             self._stdout = open(os.path.join(self.dir, "stdout.txt"), "wb")
             self._stderr = open(os.path.join(self.dir, "stderr.txt"), "wb")
             self.proc = subprocess.Popen(cmd, cwd=self.dir, env=env, stdin=subprocess.DEVNULL,
@@ -751,7 +811,7 @@ class Wizard:
         boxes = self.log_text().count(WIRELESS_BOX_MADE)
         self.click(*AP_FIRST_NETWORK)
         self.click(*GUIDE_NEXT)
-        self.wait_log(WIRELESS_BOX_MADE, 10, count=boxes + 1)
+        self.wait_log(WIRELESS_BOX_MADE, STEP_S, count=boxes + 1)
         self.settle()
         self.click(*AP_BOX_PASSWORD)
         self.type_text(key)
@@ -944,8 +1004,9 @@ class Wizard:
         log = self.log_text().splitlines()[-15:]
         if not os.path.exists(os.path.join(self.dir, "log.txt")):
             log.append("(no log.txt in %s%s)" % (self.dir, "" if os.path.isdir(self.dir) else ": the folder is gone"))
-        raise TimeoutError("%s\n--- stderr:\n%s\n--- log.txt tail:\n%s"
-                           % (what, self.stderr_text()[-3000:], "\n".join(log)))
+        program = "running" if self.proc.poll() is None else "ended with code %s" % self.proc.returncode
+        raise TimeoutError("%s\n--- the program: %s; its X server: %s\n--- stderr:\n%s\n--- log.txt tail:\n%s"
+                           % (what, program, self.xserver.state(), self.stderr_text()[-3000:], "\n".join(log)))
 
     def stop(self):
         """Ends the program and the X server and removes the temporary folder. Safe to call twice."""
@@ -1040,7 +1101,7 @@ class LabInternet:
         lab.set_hosts(hosts)
         cert, key = lab.issue_cert(list(self.SERVER_HOSTS)) if trusted else self._self_signed()
         self.server = lab.cam(cmd + ["--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
-        if self.server.stdout.readline().strip() != "ready":
+        if first_line(self.server, "netsim") != "ready":
             raise RuntimeError("netsim did not start")
 
     def _self_signed(self):
@@ -1109,7 +1170,7 @@ class UpdateInternet:
                           "--https", self.UPDATE_IP + ":443", "--cert", cert, "--key", key,
                           "--control", self.control, "--log", self.log],
                          stdout=subprocess.PIPE, text=True)
-        if server.stdout.readline().strip() != "ready":
+        if first_line(server, "updatesim") != "ready":
             raise RuntimeError("updatesim did not start")
 
     def set_installer(self, rule):
@@ -1152,7 +1213,7 @@ class LabCloud:
                                "--listen", self.IP + ":443", "--cert", cert, "--key", key, "--record", self.record,
                                "--control", self.control, "--site", "https://" + self.API_HOST],
                               stdout=subprocess.PIPE, text=True)
-        if not self.server.stdout.readline().startswith("ready"):
+        if not first_line(self.server, "cloudsim").startswith("ready"):
             raise RuntimeError("cloudsim did not start")
 
     def set_control(self, control):

@@ -367,7 +367,7 @@ class Lab:
                            "pc_mac": self._mac_of(self.pc_ns, name), "cam_mac": self._mac_of(self.cam_ns, name)})
         return name
 
-    def wait_listening(self, side, proto, port, timeout=10.0):
+    def wait_listening(self, side, proto, port, timeout=30.0):
         """Waits until a socket of the given side ("pc" or "cam") is bound to `port`
         ("udp") or listens on it ("tcp"). Raises LabError on timeout."""
         ns = self._namespace(side)

@@ -80,7 +80,7 @@ class Teardown(unittest.TestCase):
         def stubborn(lab):
             # Ignores SIGTERM and leaves a grandchild in a session of its own.
             lab.pc(["sh", "-c", f"setsid sleep 300 & echo $! > {lab.workdir}/grandchild; trap '' TERM; sleep 300"])
-            deadline = time.monotonic() + 5
+            deadline = time.monotonic() + 30
             while not os.path.exists(f"{lab.workdir}/grandchild") and time.monotonic() < deadline:
                 time.sleep(0.05)
             with open(f"{lab.workdir}/grandchild") as f:

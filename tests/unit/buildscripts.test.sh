@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The project's own checks and build steps: the format check in a tree without git (it finds the files
+# itself, fails on an unformatted one and on finding none); config.xml beside the program kept when
+# edited, replaced while it is the shipped one; every CTest test with a rule that shows a skip.
+set -euo pipefail
+: "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
+command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# --- the format check, in an exported tree: no .git anywhere above it ---
+tree="$work/tree"
+mkdir -p "$tree/scripts" "$tree/base" "$tree/out/x_autogen"
+cp "$SOURCE_DIR/scripts/format" "$tree/scripts/"
+cp "$SOURCE_DIR/.clang-format" "$tree/"
+printf 'int one()\n{\n    return 1;\n}\n' >"$tree/base/good.cpp"
+printf 'int  two( ){return 2;}\n' >"$tree/out/x_autogen/generated.cpp" # a build folder's, not ours
+check() { (cd "$work" && "$tree/scripts/format" --check 2>&1); }
+# name, set-up, expected exit status, text the output holds
+rows=(
+  "formatted file|true|0|1 files formatted"
+  "unformatted file|printf 'int  two( ){return 2;}\n' >\"\$tree/base/bad.h\"|1|base/bad.h"
+  "no file at all|rm -f \"\$tree\"/base/*|1|no C++ file found"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name setup expected text <<<"$row"
+  eval "$setup"
+  status=0
+  out=$(check) || status=$?
+  [ "$status" = "$expected" ] || fail "format check, $name: exit $status, not $expected: $out"
+  grep -qF -- "$text" <<<"$out" || fail "format check, $name: no \"$text\" in: $out"
+done
+
+# --- config.xml beside the program ---
+ship="$work/ship"
+mkdir -p "$ship"
+put() { cmake -DSHIPPED="$ship/shipped.xml" -DTARGET="$ship/config.xml" -P "$SOURCE_DIR/cmake/shippedfile.cmake" >/dev/null; }
+# name, shipped file's text, the text config.xml has before (- none; = the last shipped one), after
+rows=(
+  "none there|v1|-|v1"
+  "unchanged, the shipped one unchanged|v1|=|v1"
+  "unchanged, a newer one shipped|v2|=|v2"
+  "edited|v2|mine|mine"
+  "edited, a newer one shipped|v3|mine|mine"
+  "removed|v3|-|v3"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name shipped before after <<<"$row"
+  case "$before" in
+  -) rm -f "$ship/config.xml" ;;
+  =) ;;
+  *) echo "$before" >"$ship/config.xml" ;;
+  esac
+  echo "$shipped" >"$ship/shipped.xml"
+  put
+  [ "$(cat "$ship/config.xml")" = "$after" ] || fail "config.xml, $name: holds $(cat "$ship/config.xml"), not $after"
+done
+# A build tree from before: config.xml and no note of what was shipped.
+rm -f "$ship/config.xml.shipped"
+echo "old" >"$ship/config.xml"
+put
+[ "$(cat "$ship/config.xml")" = "old" ] || fail "config.xml of an earlier build tree not kept"
+
+# --- every test shows a skip as a skip ---
+missing=$(cd "$BUILD_DIR" && ctest --show-only=json-v1 | python3 -c '
+import json, sys
+for test in json.load(sys.stdin)["tests"]:
+    names = {p["name"] for p in test.get("properties", [])}
+    if not names & {"SKIP_RETURN_CODE", "SKIP_REGULAR_EXPRESSION"}:
+        print(test["name"])')
+[ -z "$missing" ] || fail "tests without a skip rule: $missing"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "all checks passed"
