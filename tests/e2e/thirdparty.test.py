@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The cloud step of the real wizard in the lab (the roads of cloud.test.py) with another https host
+"""The cloud step of the real wizard in the lab (cloudroad.py) with another https host
 on the service's sign-in and sign-up pages, one that knows the flow's state: (a) a picture of it
 answers 302 to the redirect address with the third party's token; (b) a frame of it asks for that
 address as a picture; (c) a frame of it sends the top frame there; (d) a frame of it sends the top
@@ -8,23 +8,19 @@ time no device add goes out with the third party's token and the person signs in
 and (f) a compressed sign-in page ends in the cloud failure popup.
 """
 
-import importlib.util
 import os
 import time
 import unittest
 import urllib.parse
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("cloudroads", os.path.join(HERE, "cloud.test.py"))
-roads = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(roads)
+from cloudroad import API_HOST, BUILD_DIR, FAILED, CloudRoad, read_record
+from wizard import CLOUD_EXISTING_ACCOUNT, Wizard
 
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
 FLOOD = 100000
-FAILED = 'open msgbox : "cloudServiceFailedWarning"'
 
 
-class ThirdParty(roads.CloudStep):
+class ThirdParty(CloudRoad):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -49,9 +45,9 @@ class ThirdParty(roads.CloudStep):
     def run_third_party(self, element, screenshot):
         """The third party's element on both pages; the person signs in afterwards."""
         self.set_control({element[0]: ["https://%s/tp/%s&flow={flow}" % (TP_HOST, element[1])]})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            w.click(*roads.CLOUD_EXISTING_ACCOUNT)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
             time.sleep(3.0)  # the third party's element has loaded and acted
             self.assertEqual(self.third_party_adds(), [], "a device add went out with the third party's token")
             try:
@@ -63,7 +59,7 @@ class ThirdParty(roads.CloudStep):
             self.assertNotIn(FAILED, w.log_text())
             self.assert_registered(w)
         self.assertEqual(self.third_party_adds(), [])
-        asked = roads.read_record(self.tp_record)
+        asked = read_record(self.tp_record)
         leaked = [r["referer"] for r in asked if "state=" in r.get("referer", "")]
         self.assertEqual(leaked, [], "the page address with its state reached the third party")
         # Pictures still come from the third party; its frames never load.
@@ -80,23 +76,23 @@ class ThirdParty(roads.CloudStep):
 
     def test_d_frame_sends_the_top_frame_away(self):
         self.run_third_party(("frames", "frame?do=away"), "thirdparty_frame_away_typed.png")
-        self.assertEqual([r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/away"], [])
+        self.assertEqual([r for r in read_record(self.tp_record) if r.get("path") == "/tp/away"], [])
 
     def test_g_cloud_frame_redirected_to_the_third_party(self):
         frame = "https://%s/tp/frame?do=top&flow={flow}" % TP_HOST
-        self.set_control({"frames": ["https://%s/tp/bounce?to=%s" % (roads.API_HOST, urllib.parse.quote(frame, safe=""))]})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        self.set_control({"frames": ["https://%s/tp/bounce?to=%s" % (API_HOST, urllib.parse.quote(frame, safe=""))]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.sign_in("ann@example.test", "secret1", "thirdparty_bounced_frame_typed.png")
             self.assertNotIn(FAILED, w.log_text())
             self.assert_registered(w)
         self.assertEqual({r["status"] for r in self.requests("/tp/bounce")}, {302})
-        self.assertEqual([r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/frame"], [])
+        self.assertEqual([r for r in read_record(self.tp_record) if r.get("path") == "/tp/frame"], [])
 
     def test_e_refused_picture_flood(self):
         script = "for (var i = 0; i < %d; i++) new Image().src = 'http://%s/' + i + '.png';" % (FLOOD, TP_HOST)
         self.set_control({"script": script})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.wait_log("Counted, not logged one by one:", 60)
             w.sign_in("ann@example.test", "secret1", "thirdparty_flood_typed.png")
@@ -109,16 +105,12 @@ class ThirdParty(roads.CloudStep):
 
     def test_f_compressed_sign_in_page(self):
         self.set_control({"gzip": ["/login"]})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w, reached=FAILED)
             w.screenshot("thirdparty_compressed_page_popup.png")
             self.assertIn("compressed", w.log_text())
         self.assertEqual([r["status"] for r in self.requests("/login")], [200])
 
-
-def load_tests(loader, tests, pattern):
-    names = [n for n in vars(ThirdParty) if n.startswith("test_")]
-    return unittest.TestSuite(ThirdParty(name) for name in sorted(names))
 
 
 if __name__ == "__main__":
