@@ -6,7 +6,9 @@ form, (b) a new account typed into the sign-up form, (c) a sign-in whose device 
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
 camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
 listener by another local process, (h) a cloud service that never answers the device add, or
-answers the account information with 4 MiB.
+answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
+frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
+alert() while the person closes the window.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -16,11 +18,23 @@ import subprocess
 import time
 import unittest
 
-from cloudroad import (API_HOST, BUILD_DIR, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK, SKIP_NEXT,
-                       read_record)
-from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, FINISH, STEP_S, Wizard, wait_until
+from cloudroad import (API_HOST, BUILD_DIR, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
+                       SKIP_NEXT, read_record)
+from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH, POPUP_MADE, STEP_S,
+                    Wizard, wait_until)
 
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
+PAGES = {"/login", "/me/user/add_dialog"}  # the sign-in and sign-up pages' paths
+
+# What the main frame offers a page's own script, sent back to the service as a picture's address.
+TYPES = ("new Image().src = '/tp/report?page=' + location.pathname + '&ws=' + typeof WebSocket +"
+         " '&worker=' + typeof Worker + '&shared=' + typeof SharedWorker;")
+HASHES = 10000
+# The sign-in page changes its address HASHES times, a hundred at a time, then reports.
+HASH_FLOOD = ("if (location.pathname == '/login') { var n = 0; (function step() {"
+              " for (var i = 0; i < 100; i++) location.hash = 'h' + n++;"
+              " if (n < %d) setTimeout(step, 0); else new Image().src = '/tp/report?hashes=' + n; })(); }" % HASHES)
+ALERTS = "for (;;) alert('Your session has expired. Call +1 555 0100 now.');"
 
 # Another local process guesses at the listener while the cloud page waits.
 INJECT = """
@@ -164,6 +178,60 @@ class CloudStep(CloudRoad):
                     w.screenshot("cloud_step_failed_popup.png")
                 self.assertEqual([r["status"] for r in self.requests(path)], [status])
                 self.assertEqual(self.register_bits(), [])
+
+
+    def test_i_no_sockets_in_the_main_frame(self):
+        self.set_control({"script": TYPES})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            reports = wait_until(lambda: {r["query"]["page"]: r["query"] for r in self.requests("/tp/report")}
+                                 if PAGES <= {r["query"].get("page") for r in self.requests("/tp/report")} else None,
+                                 STEP_S, "the reports of both pages")
+        for page in PAGES:
+            self.assertEqual({k: reports[page][k] for k in ("ws", "worker", "shared")},
+                             {"ws": "undefined", "worker": "undefined", "shared": "undefined"}, page)
+
+    def test_j_address_changes_do_not_flood_the_log(self):
+        self.set_control({"script": HASH_FLOOD})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            w.to_setup_page()
+            startup = w.log_text().splitlines()[:20]
+            before = self.log_bytes(w)
+            w.set_up_camera(PASSWORD, name="Porch", new=True)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            report = wait_until(lambda: self.requests("/tp/report"), CLOUD_FLOW_S, "the page's report of its changes")
+            time.sleep(1.5)  # the count of the last second
+            grown = self.log_bytes(w) - before
+            first = os.path.join(w.dir, "log.first.txt")
+            with open(first if os.path.exists(first) else os.path.join(w.dir, "log.txt"), encoding="utf-8",
+                      errors="replace") as f:
+                first_lines = f.read().splitlines()[:len(startup)]
+        print("%s address changes: the log grew by %d bytes" % (report[0]["query"]["hashes"], grown))
+        self.assertEqual(report[0]["query"]["hashes"], str(HASHES))
+        self.assertEqual(first_lines, startup)
+        self.assertLess(grown, 100 * 1024)
+
+    @staticmethod
+    def log_bytes(w):
+        return sum(os.path.getsize(os.path.join(w.dir, n)) for n in os.listdir(w.dir) if n.startswith("log"))
+
+    def test_k_closed_beside_an_alert_loop(self):
+        self.set_control({"script": ALERTS})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            wait_until(lambda: PAGES <= {r.get("path") for r in read_record(self.cloud_record)[self.first_record:]
+                                         if r.get("status") == 200}, STEP_S, "both pages sent")
+            time.sleep(1.0)  # their scripts run
+            asked = time.monotonic()
+            made = w.log_text().count(POPUP_MADE)
+            w.close_window()
+            w.wait_log(POPUP_MADE, STEP_S, count=made + 1)
+            w.settle()
+            w.screenshot("cloud_alert_loop_exit_popup.png")
+            w.click(*EXIT_POPUP_YES)
+            self.assertEqual(w.wait_exit(STEP_S), 0)
+        print("closed %.1f s after the request" % (time.monotonic() - asked))
 
 
 if __name__ == "__main__":

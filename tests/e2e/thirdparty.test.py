@@ -5,19 +5,65 @@ answers 302 to the redirect address with the third party's token; (b) a frame of
 address as a picture; (c) a frame of it sends the top frame there; (d) a frame of it sends the top
 frame to another host; (g) a frame of the service redirects to the third party's frame. Each
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
-and (f) a compressed sign-in page ends in the cloud failure popup.
+and (f) a compressed sign-in page ends in the cloud failure popup. (h) A picture of it declaring 23000 x 23000
+pixels in 64 KB leaves the wizard's memory within bounds, and the person signs in; (i) a picture of it
+redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
+person signs up.
 """
 
 import os
+import signal
+import struct
+import threading
 import time
 import unittest
 import urllib.parse
+import zlib
 
-from cloudroad import API_HOST, BUILD_DIR, FAILED, CloudRoad, read_record
-from wizard import CLOUD_EXISTING_ACCOUNT, Wizard
+from cloudroad import API_HOST, BUILD_DIR, FAILED, PASSWORD, CloudRoad, read_record
+from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_PAGE_SHOWN, STEP_S, Wizard, wait_until
 
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
 FLOOD = 100000
+SIDE = 23000
+MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
+
+
+def huge_png(side=SIDE):
+    """A PNG of side x side 1-bit grey pixels, all black: 64 KB that decode to gigabytes."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    row = b"\0" * (1 + (side + 7) // 8)  # filter byte, then the row's bits
+    z = zlib.compressobj(6)
+    data = b"".join(z.compress(row * 1000) for _ in range(side // 1000)) + z.compress(row * (side % 1000)) + z.flush()
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 1, 0, 0, 0, 0)) +
+            chunk(b"IDAT", data) + chunk(b"IEND", b""))
+
+
+class PeakWatch(threading.Thread):
+    """Samples the wizard's peak memory (VmHWM) every 50 ms; past kill_mib it ends the wizard, so that a
+    failing run does not take the machine's memory."""
+
+    def __init__(self, w, kill_mib):
+        super().__init__(daemon=True)
+        self.w, self.kill_mib, self.peak, self.killed = w, kill_mib, 0.0, False
+        self.done = threading.Event()
+
+    def run(self):
+        while not self.done.wait(0.05):
+            try:
+                self.peak = max(self.peak, self.w.memory()[1])
+            except (OSError, ValueError):
+                return  # the wizard ended
+            if self.peak > self.kill_mib:
+                self.killed = True
+                os.kill(self.w.proc.pid, signal.SIGKILL)
+                return
+
+    def stop(self):
+        self.done.set()
+        self.join(5)
+        return self.peak
 
 
 class ThirdParty(CloudRoad):
@@ -56,7 +102,7 @@ class ThirdParty(CloudRoad):
             except TimeoutError:
                 w.screenshot(screenshot.replace(".png", "_failed.png"))
                 raise
-            self.assertNotIn(FAILED, w.log_text())
+            self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
             self.assert_registered(w)
         self.assertEqual(self.third_party_adds(), [])
         asked = read_record(self.tp_record)
@@ -84,7 +130,7 @@ class ThirdParty(CloudRoad):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.sign_in("ann@example.test", "secret1", "thirdparty_bounced_frame_typed.png")
-            self.assertNotIn(FAILED, w.log_text())
+            self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
             self.assert_registered(w)
         self.assertEqual({r["status"] for r in self.requests("/tp/bounce")}, {302})
         self.assertEqual([r for r in read_record(self.tp_record) if r.get("path") == "/tp/frame"], [])
@@ -111,6 +157,54 @@ class ThirdParty(CloudRoad):
             self.assertIn("compressed", w.log_text())
         self.assertEqual([r["status"] for r in self.requests("/login")], [200])
 
+
+
+    def test_h_huge_picture(self):
+        path = os.path.join(self.lab.workdir, "huge.png")
+        with open(path, "wb") as f:
+            f.write(huge_png())
+        self.set_control({"files": {"/tp/huge.png": path}, "pictures": ["https://%s/tp/huge.png" % TP_HOST]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            w.to_setup_page()
+            before = w.memory()[1]
+            watch = PeakWatch(w, before + 10 * MEMORY_MIB)
+            watch.start()
+            try:
+                w.set_up_camera(PASSWORD, name="Porch", new=True)
+                wait_until(lambda: [r for r in read_record(self.tp_record) if r.get("path") == "/tp/huge.png"], STEP_S,
+                           "the third party's picture asked")
+                w.sign_in("ann@example.test", "secret1", "thirdparty_huge_picture_typed.png")
+                self.assert_registered(w)
+            except Exception:
+                if watch.killed:
+                    self.fail("the wizard's peak memory passed %.0f MiB; ended" % watch.kill_mib)
+                raise
+            finally:
+                peak = watch.stop()
+                print("peak memory %.0f MiB, %+.0f MiB over the %.0f MiB before the cloud page%s"
+                      % (peak, peak - before, before, " (ended there)" if watch.killed else ""))
+        self.assertLess(peak - before, MEMORY_MIB)
+
+    def test_i_picture_redirected_to_the_sign_up_page(self):
+        self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w, reached="[SignUp][GET] SignUpPage Success Code :")
+            wait_until(lambda: [r for r in read_record(self.tp_record)
+                                if r.get("path") == "/tp/same" and r["query"].get("flow") == "up"], STEP_S,
+                       "the third party's picture on the sign-up page")
+            # The redirect followed, or not: the service's 404 for a second ask of its page.
+            end = time.monotonic() + 5
+            while time.monotonic() < end and 404 not in [r["status"] for r in self.requests("/me/user/add_dialog")]:
+                time.sleep(0.1)
+            time.sleep(1.0)
+            self.assertFalse(FAILED in w.log_text(), "the picture's redirect ended the step")
+            w.wait_log(CLOUD_PAGE_SHOWN)
+            w.settle()
+            w.type_cloud_form("new@example.test", "fresh-pw9", "thirdparty_same_address_typed.png")
+            w.wait_log(" Go to SignUp complete", CLOUD_FLOW_S)
+            self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
+            self.assert_registered(w)
+        print("the sign-up page's address asked: %s" % [r["status"] for r in self.requests("/me/user/add_dialog")])
 
 
 if __name__ == "__main__":
