@@ -6,44 +6,35 @@ form, (b) a new account typed into the sign-up form, (c) a sign-in whose device 
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
 camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
 listener by another local process, (h) a cloud service that never answers the device add, or
-answers the account information with 4 MiB.
+answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
+frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
+alert() while the person closes the window.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
 import json
 import os
 import subprocess
-import sys
 import time
 import unittest
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE_DIR = os.environ.get("SOURCE_DIR", os.path.dirname(os.path.dirname(HERE)))
-BUILD_DIR = os.environ.get("BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
-sys.path.insert(0, HERE)
-sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "lab"))
-from lab import Lab  # noqa: E402
-from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, CLOUD_PAGE_SHOWN, FINISH,  # noqa: E402
-                    STEP_S, Wizard, first_line, popup_button, read_record, skip_unless_available,
-                    wait_until)
+from cloudroad import (API_HOST, BUILD_DIR, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
+                       SKIP_NEXT, read_record)
+from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH, POPUP_MADE, STEP_S,
+                    Wizard, wait_until)
 
-TOOLS = os.path.join(SOURCE_DIR, "tests", "tools")
-NETSIM = os.path.join(TOOLS, "netsim", "netsim.py")
-CLOUDSIM = os.path.join(TOOLS, "cloudsim", "cloudsim.py")
-CAMCGI = os.path.join(TOOLS, "camcgi", "camcgi.py")
-CAMSIM = os.path.join(BUILD_DIR, "tests", "camsim")
-CATALOGUE = os.path.join(SOURCE_DIR, "tests", "data", "catalogue", "tolmwizard.json")
-NET_IP, CLOUD_IP, FAKE_IP, CAMERA_IP = "10.254.1.10", "10.254.1.30", "10.254.1.31", "10.254.0.41"
-OTHER_IP, OTHER_HOST = "10.254.1.32", "portal.olvaris-cloud.invalid"  # valid https, another domain
-NET_HOSTS = ["catalog.tolmwizard.invalid", "update.tolmwizard.invalid", "www.example.com"]
-API_HOST, PORTAL_HOST = "api.olvaris.invalid", "portal.olvaris.invalid"
-PASSWORD = "porchpw12"
-CAMERA = {"mac": "00:11:22:AA:BB:41", "model": "VKC-2100", "name": "Porch", "dcpVersion": "2.0",
-          "ip": CAMERA_IP, "registered": "0", "portal": "https://%s/" % PORTAL_HOST,
-          "cloudId": "9001.olvaris", "dfp": "dfp-41", "network": {"0": "1", "23": CAMERA_IP, "51": "443"}}
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
+PAGES = {"/login", "/me/user/add_dialog"}  # the sign-in and sign-up pages' paths
 
-POPUP_OK, SKIP_NEXT = popup_button(300), popup_button(400)
+# What the main frame offers a page's own script, sent back to the service as a picture's address.
+TYPES = ("new Image().src = '/tp/report?page=' + location.pathname + '&ws=' + typeof WebSocket +"
+         " '&worker=' + typeof Worker + '&shared=' + typeof SharedWorker;")
+HASHES = 10000
+# The sign-in page changes its address HASHES times, a hundred at a time, then reports.
+HASH_FLOOD = ("if (location.pathname == '/login') { var n = 0; (function step() {"
+              " for (var i = 0; i < 100; i++) location.hash = 'h' + n++;"
+              " if (n < %d) setTimeout(step, 0); else new Image().src = '/tp/report?hashes=' + n; })(); }" % HASHES)
+ALERTS = "for (;;) alert('Your session has expired. Call +1 555 0100 now.');"
 
 # Another local process guesses at the listener while the cloud page waits.
 INJECT = """
@@ -56,118 +47,7 @@ for query in ("access_token=Teve&state=tolmwizard_signin", "access_token=Teve&st
 """
 
 
-class CloudStep(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        skip_unless_available()
-        cls.lab = lab = Lab(internet=True).start()
-        try:
-            net, cloud = lab.add_cam_address(NET_IP), lab.add_cam_address(CLOUD_IP)
-            lab.add_cam_address(FAKE_IP)
-            lab.add_cam_address(OTHER_IP)
-            lab.add_cam_address(CAMERA_IP)
-            cls.hosts = dict({h: net for h in NET_HOSTS}, **{API_HOST: cloud, PORTAL_HOST: cloud, OTHER_HOST: OTHER_IP})
-            lab.set_hosts(cls.hosts)
-            data = os.path.join(lab.workdir, "data")
-            os.makedirs(data)
-            with open(CATALOGUE, encoding="utf-8") as f:
-                catalogue = json.load(f)
-            catalogue["Cameras"] = [c for c in catalogue["Cameras"] if c["Model"].startswith("VKC")]
-            with open(os.path.join(data, "tolmwizard.json"), "w", encoding="utf-8") as f:
-                json.dump(catalogue, f)
-            for sprite, size in (("assemble_image_square.png", "656x1476"), ("device_list_all.png", "600x600")):
-                subprocess.run(["convert", "-size", size, "xc:lightgray", os.path.join(data, sprite)], check=True)
-            cert, key = lab.issue_cert(NET_HOSTS)
-            netsim = lab.cam(["python3", NETSIM, "--data", data, "--probe", net + ":80", "--https", net + ":443",
-                              "--cert", cert, "--key", key], stdout=subprocess.PIPE, text=True)
-            assert first_line(netsim, "netsim") == "ready"
-            cls.control = os.path.join(lab.workdir, "control.json")
-            cls.cloud_record = os.path.join(lab.workdir, "cloud.jsonl")
-            cls.fake_record = os.path.join(lab.workdir, "fake.jsonl")
-            cls.start_cloudsim(cloud, lab.issue_cert([API_HOST, PORTAL_HOST]), cls.cloud_record)
-            own = [os.path.join(lab.workdir, "own" + ext) for ext in (".pem", ".key")]
-            subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                            "-nodes", "-keyout", own[1], "-out", own[0], "-days", "1", "-subj", "/CN=" + API_HOST,
-                            "-addext", "subjectAltName=DNS:" + API_HOST], check=True, capture_output=True)
-            cls.start_cloudsim(FAKE_IP, own, cls.fake_record)
-            # The same service in plain HTTP, and with a valid certificate on another domain.
-            cls.plain_record = os.path.join(lab.workdir, "plain.jsonl")
-            cls.start_cloudsim(cloud, None, cls.plain_record, port=80)
-            cls.other_record = os.path.join(lab.workdir, "other.jsonl")
-            cls.start_cloudsim(OTHER_IP, lab.issue_cert([OTHER_HOST]), cls.other_record)
-            lab.cam(["python3", CAMCGI, "--bind", CAMERA_IP, "--port", "443", "--password", PASSWORD,
-                     "--time-limit", "600"], stdout=subprocess.DEVNULL)
-            cls.cameras = os.path.join(lab.workdir, "cameras.json")
-            with open(cls.cameras, "w") as f:
-                json.dump({"cameras": [CAMERA]}, f)
-            lab.wait_listening("cam", "tcp", 443)
-        except BaseException:
-            lab.close()
-            raise
-
-    @classmethod
-    def start_cloudsim(cls, ip, cert_key, record, port=443):
-        """cloudsim on ip, over https with cert_key (None: plain http); returns once it listens and its record
-        file is made."""
-        tls = ["--cert", cert_key[0], "--key", cert_key[1]] if cert_key else []
-        sim = cls.lab.cam(["python3", CLOUDSIM, "--listen", "%s:%d" % (ip, port)] + tls +
-                          ["--record", record, "--control", cls.control, "--site", "https://" + API_HOST],
-                          stdout=subprocess.PIPE, text=True)
-        if not first_line(sim, "cloudsim").startswith("ready"):
-            raise RuntimeError("cloudsim did not start on %s:%d" % (ip, port))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.lab.close()
-
-    def setUp(self):
-        self.set_control({})
-        self.lab.set_hosts(self.hosts)
-        self.camera_record = os.path.join(self.lab.workdir, self.id().rsplit(".", 1)[-1] + ".jsonl")
-        self.camsim = self.lab.cam([CAMSIM, "--config", self.cameras, "--record", self.camera_record])
-        self.lab.wait_listening("cam", "udp", 5978)
-        self.first_record = len(read_record(self.cloud_record))
-
-    def tearDown(self):
-        self.camsim.terminate()
-        self.camsim.wait(5)
-
-    def set_control(self, control):
-        control.setdefault("accounts", {"ann@example.test": "secret1"})
-        with open(self.control, "w") as f:
-            json.dump(control, f)
-
-    def requests(self, path):
-        return [r for r in read_record(self.cloud_record)[self.first_record:] if r.get("path") == path]
-
-    def camera_with(self, **changes):
-        """camsim again, its camera changed."""
-        self.camsim.terminate()
-        self.camsim.wait(5)
-        path = os.path.join(self.lab.workdir, self.id().rsplit(".", 1)[-1] + ".cameras.json")
-        with open(path, "w") as f:
-            json.dump({"cameras": [dict(CAMERA, **changes)]}, f)
-        self.camsim = self.lab.cam([CAMSIM, "--config", path, "--record", self.camera_record])
-        self.lab.wait_listening("cam", "udp", 5978)
-
-    def register_bits(self):
-        return [r["params"]["G"] for r in read_record(self.camera_record)
-                if r.get("class") == "2" and "G" in r["params"]]
-
-    def to_cloud_page(self, w, reached=CLOUD_PAGE_SHOWN):
-        w.to_setup_page()
-        w.set_up_camera(PASSWORD, name="Porch", new=True, reached=reached)
-
-    def assert_registered(self, w):
-        # The simulators write a request's line once they have answered it: wait for the lines.
-        adds = wait_until(lambda: self.requests("/me/device/add"), STEP_S, "cloudsim's record of the device add")
-        wait_until(self.register_bits, STEP_S, "camsim's record of the register bit")
-        self.assertEqual([json.loads(a["body"]) for a in adds],
-                         [{"data": {"mac": "001122AABB41", "olvaris_id": "9001", "session_id": "dfp-41"}}])
-        self.assertEqual(self.register_bits()[:1], ["1"])
-        self.assertNotIn("0", self.register_bits(), "the register bit was taken back")
-        self.assertNotRegex(w.log_text(), r"access_token=(?!\*)\w")
-
+class CloudStep(CloudRoad):
     def test_a_sign_in(self):
         # The browser is a script that notes the address it is given.
         opened = os.path.join(self.lab.workdir, "opened.txt")
@@ -298,6 +178,60 @@ class CloudStep(unittest.TestCase):
                     w.screenshot("cloud_step_failed_popup.png")
                 self.assertEqual([r["status"] for r in self.requests(path)], [status])
                 self.assertEqual(self.register_bits(), [])
+
+
+    def test_i_no_sockets_in_the_main_frame(self):
+        self.set_control({"script": TYPES})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            reports = wait_until(lambda: {r["query"]["page"]: r["query"] for r in self.requests("/tp/report")}
+                                 if PAGES <= {r["query"].get("page") for r in self.requests("/tp/report")} else None,
+                                 STEP_S, "the reports of both pages")
+        for page in PAGES:
+            self.assertEqual({k: reports[page][k] for k in ("ws", "worker", "shared")},
+                             {"ws": "undefined", "worker": "undefined", "shared": "undefined"}, page)
+
+    def test_j_address_changes_do_not_flood_the_log(self):
+        self.set_control({"script": HASH_FLOOD})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            w.to_setup_page()
+            startup = w.log_text().splitlines()[:20]
+            before = self.log_bytes(w)
+            w.set_up_camera(PASSWORD, name="Porch", new=True)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            report = wait_until(lambda: self.requests("/tp/report"), CLOUD_FLOW_S, "the page's report of its changes")
+            time.sleep(1.5)  # the count of the last second
+            grown = self.log_bytes(w) - before
+            first = os.path.join(w.dir, "log.first.txt")
+            with open(first if os.path.exists(first) else os.path.join(w.dir, "log.txt"), encoding="utf-8",
+                      errors="replace") as f:
+                first_lines = f.read().splitlines()[:len(startup)]
+        print("%s address changes: the log grew by %d bytes" % (report[0]["query"]["hashes"], grown))
+        self.assertEqual(report[0]["query"]["hashes"], str(HASHES))
+        self.assertEqual(first_lines, startup)
+        self.assertLess(grown, 100 * 1024)
+
+    @staticmethod
+    def log_bytes(w):
+        return sum(os.path.getsize(os.path.join(w.dir, n)) for n in os.listdir(w.dir) if n.startswith("log"))
+
+    def test_k_closed_beside_an_alert_loop(self):
+        self.set_control({"script": ALERTS})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            wait_until(lambda: PAGES <= {r.get("path") for r in read_record(self.cloud_record)[self.first_record:]
+                                         if r.get("status") == 200}, STEP_S, "both pages sent")
+            time.sleep(1.0)  # their scripts run
+            asked = time.monotonic()
+            made = w.log_text().count(POPUP_MADE)
+            w.close_window()
+            w.wait_log(POPUP_MADE, STEP_S, count=made + 1)
+            w.settle()
+            w.screenshot("cloud_alert_loop_exit_popup.png")
+            w.click(*EXIT_POPUP_YES)
+            self.assertEqual(w.wait_exit(STEP_S), 0)
+        print("closed %.1f s after the request" % (time.monotonic() - asked))
 
 
 if __name__ == "__main__":

@@ -1,30 +1,72 @@
 #!/usr/bin/env python3
-"""The cloud step of the real wizard in the lab (the roads of cloud.test.py) with another https host
+"""The cloud step of the real wizard in the lab (cloudroad.py) with another https host
 on the service's sign-in and sign-up pages, one that knows the flow's state: (a) a picture of it
 answers 302 to the redirect address with the third party's token; (b) a frame of it asks for that
 address as a picture; (c) a frame of it sends the top frame there; (d) a frame of it sends the top
 frame to another host; (g) a frame of the service redirects to the third party's frame. Each
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
-and (f) a compressed sign-in page ends in the cloud failure popup.
+and (f) a compressed sign-in page ends in the cloud failure popup. (h) A picture of it declaring 23000 x 23000
+pixels in 64 KB leaves the wizard's memory within bounds, and the person signs in; (i) a picture of it
+redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
+person signs up.
 """
 
-import importlib.util
 import os
+import signal
+import struct
+import threading
 import time
 import unittest
 import urllib.parse
+import zlib
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("cloudroads", os.path.join(HERE, "cloud.test.py"))
-roads = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(roads)
+from cloudroad import API_HOST, BUILD_DIR, FAILED, PASSWORD, CloudRoad, read_record
+from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_PAGE_SHOWN, STEP_S, Wizard, wait_until
 
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
 FLOOD = 100000
-FAILED = 'open msgbox : "cloudServiceFailedWarning"'
+SIDE = 23000
+MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
 
 
-class ThirdParty(roads.CloudStep):
+def huge_png(side=SIDE):
+    """A PNG of side x side 1-bit grey pixels, all black: 64 KB that decode to gigabytes."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    row = b"\0" * (1 + (side + 7) // 8)  # filter byte, then the row's bits
+    z = zlib.compressobj(6)
+    data = b"".join(z.compress(row * 1000) for _ in range(side // 1000)) + z.compress(row * (side % 1000)) + z.flush()
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 1, 0, 0, 0, 0)) +
+            chunk(b"IDAT", data) + chunk(b"IEND", b""))
+
+
+class PeakWatch(threading.Thread):
+    """Samples the wizard's peak memory (VmHWM) every 50 ms; past kill_mib it ends the wizard, so that a
+    failing run does not take the machine's memory."""
+
+    def __init__(self, w, kill_mib):
+        super().__init__(daemon=True)
+        self.w, self.kill_mib, self.peak, self.killed = w, kill_mib, 0.0, False
+        self.done = threading.Event()
+
+    def run(self):
+        while not self.done.wait(0.05):
+            try:
+                self.peak = max(self.peak, self.w.memory()[1])
+            except (OSError, ValueError):
+                return  # the wizard ended
+            if self.peak > self.kill_mib:
+                self.killed = True
+                os.kill(self.w.proc.pid, signal.SIGKILL)
+                return
+
+    def stop(self):
+        self.done.set()
+        self.join(5)
+        return self.peak
+
+
+class ThirdParty(CloudRoad):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -49,9 +91,9 @@ class ThirdParty(roads.CloudStep):
     def run_third_party(self, element, screenshot):
         """The third party's element on both pages; the person signs in afterwards."""
         self.set_control({element[0]: ["https://%s/tp/%s&flow={flow}" % (TP_HOST, element[1])]})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            w.click(*roads.CLOUD_EXISTING_ACCOUNT)
+            w.click(*CLOUD_EXISTING_ACCOUNT)
             time.sleep(3.0)  # the third party's element has loaded and acted
             self.assertEqual(self.third_party_adds(), [], "a device add went out with the third party's token")
             try:
@@ -60,10 +102,10 @@ class ThirdParty(roads.CloudStep):
             except TimeoutError:
                 w.screenshot(screenshot.replace(".png", "_failed.png"))
                 raise
-            self.assertNotIn(FAILED, w.log_text())
+            self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
             self.assert_registered(w)
         self.assertEqual(self.third_party_adds(), [])
-        asked = roads.read_record(self.tp_record)
+        asked = read_record(self.tp_record)
         leaked = [r["referer"] for r in asked if "state=" in r.get("referer", "")]
         self.assertEqual(leaked, [], "the page address with its state reached the third party")
         # Pictures still come from the third party; its frames never load.
@@ -80,23 +122,23 @@ class ThirdParty(roads.CloudStep):
 
     def test_d_frame_sends_the_top_frame_away(self):
         self.run_third_party(("frames", "frame?do=away"), "thirdparty_frame_away_typed.png")
-        self.assertEqual([r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/away"], [])
+        self.assertEqual([r for r in read_record(self.tp_record) if r.get("path") == "/tp/away"], [])
 
     def test_g_cloud_frame_redirected_to_the_third_party(self):
         frame = "https://%s/tp/frame?do=top&flow={flow}" % TP_HOST
-        self.set_control({"frames": ["https://%s/tp/bounce?to=%s" % (roads.API_HOST, urllib.parse.quote(frame, safe=""))]})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        self.set_control({"frames": ["https://%s/tp/bounce?to=%s" % (API_HOST, urllib.parse.quote(frame, safe=""))]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.sign_in("ann@example.test", "secret1", "thirdparty_bounced_frame_typed.png")
-            self.assertNotIn(FAILED, w.log_text())
+            self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
             self.assert_registered(w)
         self.assertEqual({r["status"] for r in self.requests("/tp/bounce")}, {302})
-        self.assertEqual([r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/frame"], [])
+        self.assertEqual([r for r in read_record(self.tp_record) if r.get("path") == "/tp/frame"], [])
 
     def test_e_refused_picture_flood(self):
         script = "for (var i = 0; i < %d; i++) new Image().src = 'http://%s/' + i + '.png';" % (FLOOD, TP_HOST)
         self.set_control({"script": script})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.wait_log("Counted, not logged one by one:", 60)
             w.sign_in("ann@example.test", "secret1", "thirdparty_flood_typed.png")
@@ -109,16 +151,60 @@ class ThirdParty(roads.CloudStep):
 
     def test_f_compressed_sign_in_page(self):
         self.set_control({"gzip": ["/login"]})
-        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w, reached=FAILED)
             w.screenshot("thirdparty_compressed_page_popup.png")
             self.assertIn("compressed", w.log_text())
         self.assertEqual([r["status"] for r in self.requests("/login")], [200])
 
 
-def load_tests(loader, tests, pattern):
-    names = [n for n in vars(ThirdParty) if n.startswith("test_")]
-    return unittest.TestSuite(ThirdParty(name) for name in sorted(names))
+
+    def test_h_huge_picture(self):
+        path = os.path.join(self.lab.workdir, "huge.png")
+        with open(path, "wb") as f:
+            f.write(huge_png())
+        self.set_control({"files": {"/tp/huge.png": path}, "pictures": ["https://%s/tp/huge.png" % TP_HOST]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            w.to_setup_page()
+            before = w.memory()[1]
+            watch = PeakWatch(w, before + 10 * MEMORY_MIB)
+            watch.start()
+            try:
+                w.set_up_camera(PASSWORD, name="Porch", new=True)
+                wait_until(lambda: [r for r in read_record(self.tp_record) if r.get("path") == "/tp/huge.png"], STEP_S,
+                           "the third party's picture asked")
+                w.sign_in("ann@example.test", "secret1", "thirdparty_huge_picture_typed.png")
+                self.assert_registered(w)
+            except Exception:
+                if watch.killed:
+                    self.fail("the wizard's peak memory passed %.0f MiB; ended" % watch.kill_mib)
+                raise
+            finally:
+                peak = watch.stop()
+                print("peak memory %.0f MiB, %+.0f MiB over the %.0f MiB before the cloud page%s"
+                      % (peak, peak - before, before, " (ended there)" if watch.killed else ""))
+        self.assertLess(peak - before, MEMORY_MIB)
+
+    def test_i_picture_redirected_to_the_sign_up_page(self):
+        self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w, reached="[SignUp][GET] SignUpPage Success Code :")
+            wait_until(lambda: [r for r in read_record(self.tp_record)
+                                if r.get("path") == "/tp/same" and r["query"].get("flow") == "up"], STEP_S,
+                       "the third party's picture on the sign-up page")
+            # The redirect followed, or not: the service's 404 for a second ask of its page.
+            end = time.monotonic() + 5
+            while time.monotonic() < end and 404 not in [r["status"] for r in self.requests("/me/user/add_dialog")]:
+                time.sleep(0.1)
+            time.sleep(1.0)
+            self.assertFalse(FAILED in w.log_text(), "the picture's redirect ended the step")
+            w.wait_log(CLOUD_PAGE_SHOWN)
+            w.settle()
+            w.type_cloud_form("new@example.test", "fresh-pw9", "thirdparty_same_address_typed.png")
+            w.wait_log(" Go to SignUp complete", CLOUD_FLOW_S)
+            self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
+            self.assert_registered(w)
+        print("the sign-up page's address asked: %s" % [r["status"] for r in self.requests("/me/user/add_dialog")])
 
 
 if __name__ == "__main__":

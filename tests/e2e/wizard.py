@@ -29,8 +29,11 @@ What a Wizard does:
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
   block, on SIGTERM/SIGINT and at interpreter exit. Set KEEP_WIZARD_DIR=1 to keep the folder.
 
-Waiting calls wait for a condition (a log line, a window, a settled picture) and raise TimeoutError with the
-program's stderr and log tail when their limit runs out (STEP_S by default: generous, for a loaded machine).
+A Wizard's waiting calls (wait_window, wait_log, wait_exit, request, ...) wait for something of the program and
+raise TimeoutError with its stderr and log tail when their limit runs out or the program ends first (STEP_S
+by default: generous, for a loaded machine); settle() returns False instead. The module's own waits fail
+otherwise: wait_until, for a condition of the test's, raises AssertionError (a test failure), first_line
+RuntimeError.
 
 Shared steps of a person (in the lab only: Start broadcasts on every interface):
 

@@ -28,14 +28,16 @@ The control file (JSON, read on every request) holds accounts and answers:
      "hang": ["/me/device/add"], "huge": ["/me/user/info"], "trickle": {"/me/device/add": 5},
      "authorizeTo": "http://elsewhere/login", "pictures": ["https://www.example.com/logo.png"],
      "frames": ["https://widgets.example.org/tp/frame?do=top&flow={flow}"], "script": "...", "gzip": ["/login"],
-     "stateRecord": "<the service's record file>"}
+     "stateRecord": "<the service's record file>", "once": ["/me/user/add_dialog"],
+     "files": {"/tp/huge.png": "<a file>"}}
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
 the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON; one in
 "trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
 120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect;
 each of "pictures" is an <img>, each of "frames" an <iframe> under the sign-in and sign-up forms
 ("{flow}" in their address becomes "in" or "up"), and "script" a script of both; an answer for a
-path in "gzip" is sent gzip-compressed.
+path in "gzip" is sent gzip-compressed. A page of a path in "once" is answered once per address: the same
+address asked again gets 404, as a service that takes its tokens back does.
 
 Another host on the sign-in page (any instance answers these, as a third party would):
     GET /tp/picture?flow=in|up   302 to the wizard's redirect address with the token "Tthird" and
@@ -43,6 +45,10 @@ Another host on the sign-in page (any instance answers these, as a third party w
          the record file named by "stateRecord": what an attacker who learnt the state could do)
     GET /tp/frame?do=image|top|away&flow=in|up   a page whose script sends that address as a
          picture's, sends the top frame there, or sends the top frame to /tp/away of this host
+    GET /tp/same?flow=in|up      302 to the address of the flow's page as the service last sent it
+         (the --site, the path and query its record holds for /login or /me/user/add_dialog)
+    GET /tp/report?...           204: a page script reports what it saw in the query, read from the record
+    GET <a path of "files">      200 with that file (image/png)
 Every request is recorded as one JSON line:
     {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "referer", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
@@ -90,6 +96,13 @@ class Service:
         self.user_tokens = {}  # token -> e-mail
         self.accounts = {}
         self.site = ""
+        self.asked = set()
+
+    def first_ask(self, address):
+        with self.lock:
+            first = address not in self.asked
+            self.asked.add(address)
+        return first
 
     def control(self):
         if not self.control_path:
@@ -148,8 +161,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
                   ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info,
                   ("GET", "/openapi/"): self.openapi, ("GET", "/tp/picture"): self.tp_picture,
                   ("GET", "/tp/frame"): self.tp_frame, ("GET", "/tp/away"): self.tp_away,
-                  ("GET", "/tp/bounce"): self.tp_bounce}
+                  ("GET", "/tp/bounce"): self.tp_bounce, ("GET", "/tp/same"): self.tp_same,
+                  ("GET", "/tp/report"): self.tp_report}
         route = routes.get((method, path))
+        if method == "GET" and path in self.service.control().get("files", {}):
+            route = self.file
+        if method == "GET" and path in self.service.control().get("once", []) and not self.service.first_ask(self.path):
+            route = None
         if path in self.service.control().get("hang", []):
             entry["status"] = "hung"
             self.service.record(entry)
@@ -309,6 +327,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     # --- a third party on the sign-in page ---
 
+    def last_address(self, path):
+        """The path and query of the last request for path in the service's record (the "stateRecord"),
+        waited for up to 2 s: the service writes a request's line once it has answered it."""
+        record = self.service.control().get("stateRecord")
+        for _ in range(20):
+            try:
+                with open(record or "", encoding="utf-8") as f:
+                    entries = [json.loads(line) for line in f if line.strip()]
+            except (OSError, ValueError):
+                entries = []
+            queries = [e["rawQuery"] for e in entries if e.get("path") == path and e.get("status") == 200]
+            if queries:
+                return path + "?" + queries[-1]
+            time.sleep(0.1)
+        return path
+
     def leaked_state(self, flow):
         """The flow's state: from the Referer, else the last one the service sent."""
         referer = urllib.parse.urlsplit(self.headers.get("Referer", ""))
@@ -344,6 +378,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def tp_bounce(self, query, _raw, _body):
         return self.send(302, b"", "text/html", {"Location": query.get("to", "/")})
+
+    def tp_same(self, query, _raw, _body):
+        page = "/me/user/add_dialog" if query.get("flow") == "up" else "/login"
+        return self.send(302, b"", "text/html", {"Location": self.service.site + self.last_address(page)})
+
+    def tp_report(self, _query, _raw, _body):
+        self.send_response(204)
+        self.send_header("Connection", "close")
+        self.end_headers()
+        self.close_connection = True
+        return 204
+
+    def file(self, _query, _raw, _body):
+        with open(self.service.control()["files"][self.path_only], "rb") as f:
+            return self.send(200, f.read(), "image/png")
 
     def tp_away(self, _query, _raw, _body):
         return self.send(200, "<html><body><h3>Somewhere else</h3></body></html>", "text/html; charset=utf-8")
