@@ -114,7 +114,7 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
         // unless it only moves within the page.
         const bool withinPage =
             url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == frame->url().adjusted(QUrl::RemoveFragment);
-        if (!withinPage && (main || !leaving))
+        if (!withinPage && !leaving)
             leaving = frame;
         return true;
     }
