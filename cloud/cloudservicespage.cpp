@@ -176,7 +176,7 @@ void CloudServicesPage::setPasswordLineEditStatus()
 
 void CloudServicesPage::linkIsClicked(const QUrl& url)
 {
-    // A page's script can click its links too.
+    // Only links the person activated come here (CloudWebPage), but as often as they click.
     const bool inFull = LogSummary::firstInFull(QStringLiteral("------------- click"), kRepeatedInFull);
     if (inFull)
         WLOG << "------------- click";

@@ -1,7 +1,9 @@
 #include "cloud/cloudwebpage.h"
 
+#include <QKeyEvent>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QWebFrame>
 
@@ -25,6 +27,18 @@ const char kDialogsThrow[] = "['alert', 'confirm', 'prompt'].forEach(function (n
 constexpr int kDialogsInARow = 20;
 
 const char kDialogNotShown[] = "Page dialog not shown, answered as cancelled";
+const char kLeftAnyway[] = "Page asked to be kept, left";
+const char kLinkNotOpened[] = "Link not opened, not the person's click or Enter";
+
+bool isPersonsActivation(const QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease)
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 CloudSite::Start startOf(QWebPage::NavigationType type)
 {
@@ -47,19 +61,42 @@ CloudWebPage::CloudWebPage(QObject* parent)
 {
     // QWebPage made its main frame already when given a view as parent, before frameCreated
     // could be connected; else asking for it makes it now.
-    withoutSockets(mainFrame());
-    connect(this, &QWebPage::frameCreated, this, &CloudWebPage::withoutSockets);
+    setUpFrame(mainFrame());
+    connect(this, &QWebPage::frameCreated, this, &CloudWebPage::setUpFrame);
 }
 
-void CloudWebPage::withoutSockets(QWebFrame* frame)
+void CloudWebPage::setUpFrame(QWebFrame* frame)
 {
     connect(frame, &QWebFrame::javaScriptWindowObjectCleared, frame,
             [frame] { frame->evaluateJavaScript(QString::fromLatin1(kNoSockets)); });
+    // Its load starts once the engine has asked whether to leave (a frame a script adds
+    // meanwhile starts its own).
+    connect(frame, &QWebFrame::provisionalLoad, this, [this, frame] {
+        if (frame == leaving)
+            leaving = nullptr;
+    });
+}
+
+bool CloudWebPage::event(QEvent* event)
+{
+    // The engine decides a link the person activates while it handles the event; a script's
+    // click at that moment takes the one link of it.
+    const QScopedValueRollback<int> links(linksForInput, isPersonsActivation(event) ? 1 : 0);
+    return QWebPage::event(event);
 }
 
 bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type)
 {
-    if (!frame || type == NavigationTypeLinkClicked)
+    if (type == NavigationTypeLinkClicked) {
+        if (linksForInput > 0) {
+            --linksForInput;
+            return QWebPage::acceptNavigationRequest(frame, request, type);
+        }
+        if (LogSummary::firstInFull(QString::fromLatin1(kLinkNotOpened), 1))
+            WLOG << kLinkNotOpened;
+        return false;
+    }
+    if (!frame)
         return QWebPage::acceptNavigationRequest(frame, request, type);
     const QUrl url = request.url();
     const bool main = frame == mainFrame();
@@ -72,8 +109,15 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
         manager->expectRedirect(frame, url);
     // The redirect address only as the manager expects it: led there by the page or by the
     // cloud service's own 3xx.
-    if (load == CloudSite::Load::Send || (main && manager && manager->expects(frame, url)))
+    if (load == CloudSite::Load::Send || (main && manager && manager->expects(frame, url))) {
+        // The engine now asks the frame and its own frames whether to leave, as their confirm(),
+        // unless it only moves within the page.
+        const bool withinPage =
+            url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == frame->url().adjusted(QUrl::RemoveFragment);
+        if (!withinPage && !leaving)
+            leaving = frame;
         return true;
+    }
     CloudSite::logRefusal(
         main ? "Page not loaded, not the cloud service over https" : "Frame not loaded, not the cloud service", url);
     if (main)
@@ -105,10 +149,10 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
     return true;
 }
 
-void CloudWebPage::dialogNotShown(QWebFrame* frame)
+void CloudWebPage::dialogNotShown(QWebFrame* frame, const char* line)
 {
-    if (LogSummary::firstInFull(QString::fromLatin1(kDialogNotShown), 1))
-        WLOG << kDialogNotShown;
+    if (LogSummary::firstInFull(QString::fromLatin1(line), 1))
+        WLOG << line;
     if (dialogsInARow++ == 0)
         QTimer::singleShot(0, this, [this] { dialogsInARow = 0; });
     if (dialogsInARow == kDialogsInARow && frame)
@@ -117,18 +161,20 @@ void CloudWebPage::dialogNotShown(QWebFrame* frame)
 
 void CloudWebPage::javaScriptAlert(QWebFrame* frame, const QString&)
 {
-    dialogNotShown(frame);
+    dialogNotShown(frame, kDialogNotShown);
 }
 
 bool CloudWebPage::javaScriptConfirm(QWebFrame* frame, const QString&)
 {
-    dialogNotShown(frame);
-    return false;
+    // A frame's own confirm() while it is being left gets the leave answer too: it has no hold
+    // on the page any more.
+    dialogNotShown(frame, leaving ? kLeftAnyway : kDialogNotShown);
+    return !leaving.isNull();
 }
 
 bool CloudWebPage::javaScriptPrompt(QWebFrame* frame, const QString&, const QString&, QString*)
 {
-    dialogNotShown(frame);
+    dialogNotShown(frame, kDialogNotShown);
     return false;
 }
 

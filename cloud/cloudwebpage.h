@@ -1,6 +1,7 @@
 #ifndef CLOUDWEBPAGE_H
 #define CLOUDWEBPAGE_H
 
+#include <QPointer>
 #include <QWebPage>
 
 class QUrl;
@@ -10,8 +11,10 @@ class QUrl;
 // not either, and then pageRefused tells the flow. A page that fails to load shows blank and
 // pageFailed tells the flow, and whether its certificate was not trusted; a frame that fails
 // shows blank. No frame has WebSocket or workers (the engine opens their connections itself,
-// past the network manager). The page's dialogs are never shown: each is answered as cancelled.
-// Clicked links stay delegated to linkClicked.
+// past the network manager). The page's dialogs are never shown: each is answered as cancelled,
+// but whether to leave the page for a navigation it accepted is answered yes, whoever started it.
+// A clicked link goes to linkClicked only when the person's click or Enter on the view led to it,
+// one for each: a script clicking links opens nothing.
 class CloudWebPage : public QWebPage
 {
     Q_OBJECT
@@ -22,6 +25,8 @@ public:
     bool extension(Extension extension, const ExtensionOption* option, ExtensionReturn* output) override;
     // Without asking anyone.
     bool shouldInterruptJavaScript() override;
+    // The view hands the page its input events.
+    bool event(QEvent* event) override;
 
 signals:
     void pageRefused(const QUrl& url);
@@ -35,10 +40,12 @@ protected:
                           QString* result) override;
 
 private:
-    void withoutSockets(QWebFrame* frame);
-    void dialogNotShown(QWebFrame* frame);
+    void setUpFrame(QWebFrame* frame);
+    void dialogNotShown(QWebFrame* frame, const char* line);
 
     int dialogsInARow = 0;
+    int linksForInput = 0;        // while the page handles the person's click or Enter
+    QPointer<QWebFrame> leaving;  // from its navigation accepted to the start of its load
 };
 
 #endif  // CLOUDWEBPAGE_H

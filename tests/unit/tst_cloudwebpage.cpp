@@ -10,6 +10,7 @@
 #include <QWebView>
 #include <QtTest>
 
+#include "cloud/cloudservicespage.h"
 #include "cloud/cloudsiterules.h"
 #include "cloud/cloudwebpage.h"
 #include "cloud/webviewstyle.h"
@@ -36,16 +37,16 @@ struct ViewPage
 {
     QWebView view;
     Page* page = new Page(&view);
-    ViewPage()
+    explicit ViewPage(DCPUtils* redirectTarget = nullptr)
     {
         view.setPage(page);
         setUpCloudWebView(&view);
-        page->setNetworkAccessManager(new CloudSite::Manager(static_cast<DCPUtils*>(nullptr), page));
+        page->setNetworkAccessManager(new CloudSite::Manager(redirectTarget, page));
     }
 };
 
 // A cloud page as the view shows it, with a blank frame of its own; the manager sends nothing.
-void showCloudPage(Page* page, const QString& body = {})
+void showCloudPage(QWebPage* page, const QString& body = {})
 {
     QSignalSpy loaded(page, &QWebPage::loadFinished);
     page->mainFrame()->setHtml("<html><body><iframe src='about:blank'></iframe>" + body + "</body></html>", kCloudPage);
@@ -215,6 +216,8 @@ private slots:
                                  << "false";
         QTest::newRow("prompt") << "String(prompt('x', 'y'))"
                                 << "null";
+        QTest::newRow("confirm after a change of fragment") << "location.hash = 'h'; String(confirm('x'))"
+                                                            << "false";
         QTest::newRow("a loop of alerts")
             << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {} String(n < 1000)"
             << "true";
@@ -248,6 +251,114 @@ private slots:
         const QStringList counted = log.matching("Counted, not logged one by one");
         QVERIFY2(log.matching(line).size() - counted.size() <= 1 && counted.filter(line).size() == 1,
                  qPrintable(log.all()));
+    }
+
+    // A link goes to the browser only when the person's click or Enter on the view led to it,
+    // one for each: a page's script clicking its links opens nothing, however often, and its
+    // clicks are counted in the log.
+    void links_data()
+    {
+        QTest::addColumn<QString>("script");  // the page's, run once it shows
+        QTest::addColumn<QString>("person");  // on the view: a click on the link or on text, Enter, A
+        QTest::addColumn<int>("opened");
+        const QString clicks = "for (var i = 0; i < 50; ++i) document.getElementById('link')";
+        QTest::newRow("a script clicks a link 50 times") << clicks + ".click();"
+                                                         << "" << 0;
+        QTest::newRow("a script sends it click events")
+            << clicks + ".dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true, view: window}));"
+            << "" << 0;
+        QTest::newRow("the person clicks the link") << ""
+                                                    << "link" << 1;
+        QTest::newRow("the page clicks 50 more on the person's click")
+            << "document.addEventListener('click', function () { " + clicks + ".click(); });"
+            << "link" << 1;
+        QTest::newRow("the page clicks 50 more on the person's Enter")
+            << "document.getElementById('link').focus(); document.addEventListener('keydown', function () { " + clicks +
+                   ".click(); });"
+            << "enter" << 1;
+        QTest::newRow("the page clicks 50 as the person presses the button")
+            << "document.addEventListener('mousedown', function () { " + clicks + ".click(); });"
+            << "text" << 0;
+        QTest::newRow("the page clicks 50 as the person types")
+            << "document.addEventListener('keydown', function () { " + clicks + ".click(); });"
+            << "a" << 0;
+        QTest::newRow("the page clicks after the person's click")
+            << "document.addEventListener('mouseup', function () { setTimeout(function () { " + clicks +
+                   ".click(); }, 0); });"
+            << "text" << 0;
+    }
+
+    void links()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, person);
+        CloudServicesPage step;  // its views, wired to the browser as in the product
+        QWebView* view = step.ui->cloudServiceSignIn_WebView;
+        step.show();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&step));
+        showCloudPage(view->page(),
+                      "<a id='link' href='https://www.example.org/help' style='position: absolute; left: 0;"
+                      " top: 0; width: 300px; height: 100px; display: block'>help</a>"
+                      "<p style='position: absolute; left: 0; top: 200px'>text</p>");
+        UrlRecorder browser;
+        LogRecorder log;
+        view->page()->mainFrame()->evaluateJavaScript(script);
+        if (person == "enter" || person == "a")
+            QTest::keyClick(view, person == "a" ? Qt::Key_A : Qt::Key_Return);
+        else if (!person.isEmpty())
+            QTest::mouseClick(view, Qt::LeftButton, {}, person == "link" ? QPoint(100, 50) : QPoint(20, 210));
+        QTest::qWait(200);  // the page's timer
+        QTEST(int(browser.urls.size()), "opened");
+        LogSummary::flush();
+        const QString line = "Link not opened, not the person's";
+        QVERIFY2(log.matching(line).size() - log.count({"Counted, not logged one by one", line}) <= 1,
+                 qPrintable(log.all()));
+    }
+
+    // A page cannot keep the view: asked before it is left, the answer is always to leave, whether
+    // the program loads the view or the page goes on by itself. Its own confirm() stays cancelled.
+    void leaving_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("program");  // the program loads the view; else the page goes on
+        const QString stay = "function (e) { e.returnValue = 'stay'; return 'stay'; }";
+        QTest::newRow("a handler in the body's attribute")
+            << "document.body.setAttribute('onbeforeunload', \"return 'stay'\");" << true;
+        QTest::newRow("a handler in the window's property") << "window.onbeforeunload = " + stay + ";" << true;
+        QTest::newRow("a listener") << "addEventListener('beforeunload', " + stay + ");" << true;
+        QTest::newRow("a listener of its frame") << "frames[0].addEventListener('beforeunload', " + stay + ");" << true;
+        QTest::newRow("a handler looping on confirm()")
+            << "window.onbeforeunload = function () { while (confirm('stay?')); return 'stay'; };" << true;
+        QTest::newRow("a handler that adds a frame")
+            << "window.onbeforeunload = function () { var f = document.createElement('iframe'); f.src = 'about:blank';"
+               " document.body.appendChild(f); return 'stay'; };"
+            << true;
+        QTest::newRow("a handler, the page goes on itself") << "window.onbeforeunload = " + stay + ";" << false;
+    }
+
+    void leaving()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, program);
+        DCPUtils dcp;
+        dcp.expectRedirect(DCPUtils::RedirectFlow::SignIn, kSignIn);
+        ViewPage product(&dcp);
+        showCloudPage(product.page);
+        product.page->mainFrame()->evaluateJavaScript(script);
+        const QUrl next("http://127.0.0.1:5979/?access_token=T&state=" + kSignIn);
+        QSignalSpy loaded(product.page, &QWebPage::loadFinished);
+        if (program)
+            product.view.load(next);
+        else
+            product.page->mainFrame()->evaluateJavaScript("location.href = '" + next.toString() + "'");
+        // The page is asked no more while the next one loads: its confirm() is cancelled again.
+        QCOMPARE(product.page->mainFrame()
+                     ->evaluateJavaScript("var r = false; try { r = confirm('x'); } catch (e) {} String(r)")
+                     .toString(),
+                 QString("false"));
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(product.view.url(), next);
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame

@@ -648,7 +648,7 @@ private slots:
                                          << "for (var i = 0; i < 300; ++i) location.hash = 'h' + i;";
         QTest::newRow("certificate errors of another host's pictures") << "Cloud service certificate not trusted"
                                                                        << "";
-        QTest::newRow("links a script clicks") << "------------- click"
+        QTest::newRow("links a script clicks") << "Link not opened, not the person's"
                                                << "for (var i = 0; i < 300; ++i) document.getElementById('a').click();";
     }
     void pageRepeatsCounted()
