@@ -9,7 +9,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "base/replylimits.h"
-#include "cloud/cloudsiterules.h"
+#include "cloud/cloudsitemanager.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"

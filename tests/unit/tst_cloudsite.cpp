@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "protocol/dcputils.h"
 #include "protocol/logsummary.h"

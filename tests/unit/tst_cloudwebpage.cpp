@@ -10,7 +10,7 @@
 #include <QWebView>
 #include <QtTest>
 
-#include "cloud/cloudsiterules.h"
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudwebpage.h"
 #include "cloud/webviewstyle.h"
 #include "protocol/dcputils.h"
