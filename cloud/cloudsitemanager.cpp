@@ -78,6 +78,9 @@ QByteArray redirectKey(const QUrl& url)
     return (path.isEmpty() ? QStringLiteral("/") : path).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1();
 }
 
+// How the engine's request for a frame's document begins its Accept header.
+const char kDocumentAccept[] = "text/html,";
+
 // Redirect addresses a manager expects at once, at most.
 constexpr int kMaxExpected = 4;
 
@@ -153,10 +156,23 @@ Load Manager::decide(Operation op, const QNetworkRequest& request)
 QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODevice* data)
 {
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, webView ? outgoing(request) : request, data);
-    QObject* frame = request.originatingObject();
-    if (webView && frame && frame == navigationFrame && request.url().toEncoded() == navigationKey)
-        watchNavigation(reply, frame);
+    if (webView && takeNavigation(request))
+        watchNavigation(reply, request.originatingObject());
     return reply;
+}
+
+bool Manager::takeNavigation(const QNetworkRequest& request)
+{
+    // The noted navigation's own request is a document load of its frame (the engine asks for
+    // documents with this Accept, for pictures and scripts with another one, which their
+    // redirects keep), and comes once: a later request for the address is a resource's.
+    QObject* frame = request.originatingObject();
+    if (!frame || frame != navigationFrame || request.url().toEncoded() != navigationKey ||
+        !request.rawHeader("Accept").startsWith(kDocumentAccept))
+        return false;
+    navigationFrame = nullptr;
+    navigationKey.clear();
+    return true;
 }
 
 void Manager::watchNavigation(QNetworkReply* reply, QObject* frame)

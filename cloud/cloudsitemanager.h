@@ -28,14 +28,16 @@ public:
     explicit Manager(QObject* parent = nullptr);
     Manager(DCPUtils* redirectTarget, QObject* parent);
 
-    // frame (the view's main frame) goes to url: a 3xx of it to the redirect address is expected.
+    // frame (the view's main frame) goes to url: the next document request of frame for url is
+    // the navigation's (a server redirect is noted again), and a 3xx of it to the redirect
+    // address is expected.
     void noteNavigation(QObject* frame, const QUrl& url);
     // The redirect address url is answered once, for a GET of frame.
     void expectRedirect(QObject* frame, const QUrl& url);
     // Whether url is the redirect address and answered for a GET of frame.
     bool expects(QObject* frame, const QUrl& url) const;
 
-    // Set on the reply of the main frame's navigation: a failure of it is the page's.
+    // Set on the reply of the main frame's navigation alone: a failure of it is the page's.
     static const char kNavigationProperty[];
 
 protected:
@@ -45,6 +47,8 @@ private:
     // What is done with request: sent, answered here or refused.
     Load decide(Operation op, const QNetworkRequest& request);
     QNetworkReply* send(Operation op, const QNetworkRequest& request, QIODevice* data);
+    // Whether request is the noted navigation's own: its mark is taken.
+    bool takeNavigation(const QNetworkRequest& request);
     // The navigation's reply is marked, and a 3xx of it to the redirect address expected.
     void watchNavigation(QNetworkReply* reply, QObject* frame);
     // The redirect address answered (load Answer) or a refusal, without a connection.

@@ -2,6 +2,7 @@
 // that its cloud network managers send nothing anywhere else and that a web view's manager
 // takes the redirect itself.
 
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -326,6 +327,52 @@ private slots:
         std::unique_ptr<QNetworkReply> again(manager.get(request));
         QTRY_VERIFY(again->isFinished());
         QCOMPARE(again->error(), QNetworkReply::ContentAccessDenied);
+    }
+
+    // Only the navigation's own request carries its mark: the main frame's document request for
+    // the noted address, once; a server redirect is noted again. A picture (or a resource
+    // redirected there) and a frame at the same address get none.
+    void navigationMark_data()
+    {
+        QTest::addColumn<QStringList>("steps");  // note:<path>, or <frame> <accept> <path>
+        QTest::addColumn<QString>("marked");     // of the requests, in order: 1 marked, 0 not
+        QTest::newRow("the navigation's own request") << QStringList{"note:/login", "main doc /login"} << "1";
+        QTest::newRow("its server redirect")
+            << QStringList{"note:/authorize", "main doc /authorize", "note:/login", "main doc /login"} << "11";
+        QTest::newRow("a picture at the same address") << QStringList{"note:/login", "main any /login"} << "0";
+        QTest::newRow("a picture redirected there first")
+            << QStringList{"note:/login", "main any /login", "main doc /login"} << "01";
+        QTest::newRow("a frame at the same address") << QStringList{"note:/login", "sub doc /login"} << "0";
+        QTest::newRow("the address asked again")
+            << QStringList{"note:/login", "main doc /login", "main doc /login"} << "10";
+        QTest::newRow("another address") << QStringList{"note:/login", "main doc /signup"} << "0";
+    }
+
+    void navigationMark()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, marked);
+        QTcpServer proxy;  // silent: nothing leaves this machine, not even a name lookup
+        QVERIFY(proxy.listen(QHostAddress::LocalHost, 0));
+        CloudSite::Manager manager(static_cast<DCPUtils*>(nullptr), nullptr);
+        manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.serverPort()));
+        QObject mainFrame, subFrame;
+        const QString site = "https://api.olvaris.invalid";
+        QString got;
+        for (const QString& step : steps) {
+            if (step.startsWith("note:")) {
+                manager.noteNavigation(&mainFrame, QUrl(site + step.mid(5)));
+                continue;
+            }
+            const QStringList parts = step.split(' ');
+            QNetworkRequest request(QUrl(site + parts.at(2)));
+            request.setOriginatingObject(parts.at(0) == "main" ? &mainFrame : &subFrame);
+            request.setRawHeader("Accept", parts.at(1) == "doc" ? "text/html,application/xhtml+xml;q=0.9" : "*/*");
+            std::unique_ptr<QNetworkReply> reply(manager.get(request));
+            got += reply->property(CloudSite::Manager::kNavigationProperty).toBool() ? "1" : "0";
+            reply->abort();
+        }
+        QCOMPARE(got, marked);
     }
 
     // No page address goes to another host: the Referer holds the flow's state.
