@@ -155,7 +155,7 @@ Load Manager::decide(Operation op, const QNetworkRequest& request)
 
 QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODevice* data)
 {
-    QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, webView ? outgoing(request) : request, data);
+    QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
     if (webView && takeNavigation(request))
         watchNavigation(reply, request.originatingObject());
     return reply;

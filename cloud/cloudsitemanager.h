@@ -20,7 +20,8 @@ namespace CloudSite {
 // A web view's manager also sends what viewLoad lets a page's resources load, without the page's
 // address as Referer to other hosts, and answers the redirect address itself, once, for the main
 // frame's navigation the cloud service led there: redirectTarget takes the redirect (its state
-// rule), the view gets a short page, and nothing is sent to the local port.
+// rule), the view gets a short page, and nothing is sent to the local port. No request answers
+// an authentication challenge (CloudSite::outgoing).
 class Manager : public ReplyLimits::BoundedManager
 {
     Q_OBJECT
@@ -42,10 +43,10 @@ public:
 
 protected:
     QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override;
+    // What is done with request: sent, answered here or refused.
+    virtual Load decide(Operation op, const QNetworkRequest& request);
 
 private:
-    // What is done with request: sent, answered here or refused.
-    Load decide(Operation op, const QNetworkRequest& request);
     QNetworkReply* send(Operation op, const QNetworkRequest& request, QIODevice* data);
     // Whether request is the noted navigation's own: its mark is taken.
     bool takeNavigation(const QNetworkRequest& request);

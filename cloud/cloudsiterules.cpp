@@ -124,6 +124,9 @@ bool redirectsToListener(const QUrl& requested, int status, const QUrl& location
 QNetworkRequest outgoing(const QNetworkRequest& request)
 {
     QNetworkRequest sent(request);
+    // No authentication exchange with anyone, a proxy included: Qt sends nothing it was given
+    // for the challenge (nor an NTLM or Negotiate message of its own) and ends the reply.
+    sent.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     if (!isCloudAddress(request.url()))
         sent.setRawHeader("Referer", QByteArray());
     return sent;

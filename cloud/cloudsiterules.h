@@ -47,8 +47,9 @@ Load navigationLoad(const QUrl& url, Frame frame, Start start, const QUrl& shown
 // redirect address: a 3xx of the cloud service.
 bool redirectsToListener(const QUrl& requested, int status, const QUrl& location);
 
-// request as a web view's manager sends it: to a host other than the cloud service's without
-// Referer, which holds the page's address and with it the flow's state and the app token.
+// request as a cloud manager sends it: never answering an HTTP authentication challenge, and to
+// a host other than the cloud service's without Referer, which holds the page's address and with
+// it the flow's state and the app token.
 QNetworkRequest outgoing(const QNetworkRequest& request);
 
 // Refusals a page can repeat at will: the first few are logged in full, the rest counted under

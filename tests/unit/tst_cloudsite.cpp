@@ -2,10 +2,12 @@
 // that its cloud network managers send nothing anywhere else and that a web view's manager
 // takes the redirect itself.
 
+#include <QAuthenticator>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <algorithm>
@@ -27,6 +29,16 @@ namespace {
 
 const QByteArray kSignIn = "tolmwizard_signin5f0c9a2e";
 const QByteArray kSignUp = "tolmwizard_signup77d1b3c4";
+
+// A manager that sends everything, as the cloud managers send what they let through.
+class OpenManager : public CloudSite::Manager
+{
+public:
+    using CloudSite::Manager::Manager;
+
+protected:
+    Load decide(Operation, const QNetworkRequest&) override { return Load::Send; }
+};
 
 }  // namespace
 
@@ -373,6 +385,62 @@ private slots:
             reply->abort();
         }
         QCOMPARE(got, marked);
+    }
+
+    // An HTTP authentication challenge, of a host or a proxy, is never answered: one request, no
+    // credentials, not even those a slot of the manager's signal gives.
+    void noAuthentication_data()
+    {
+        QTest::addColumn<bool>("proxy");
+        QTest::addColumn<QByteArray>("scheme");
+        for (const char* scheme :
+             {"NTLM", "Negotiate", "Basic realm=\"r\"", "Digest realm=\"r\", nonce=\"n1\", qop=\"auth\""}) {
+            const QByteArray name = QByteArray(scheme).split(' ').first();
+            QTest::newRow("host, " + name) << false << QByteArray(scheme);
+            QTest::newRow("proxy, " + name) << true << QByteArray(scheme);
+        }
+    }
+
+    void noAuthentication()
+    {
+        QFETCH(bool, proxy);
+        QFETCH(QByteArray, scheme);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        QList<QByteArray> heads;
+        connect(&server, &QTcpServer::newConnection, [&] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, [&, socket] {
+                heads << socket->readAll();
+                socket->write(proxy ? "HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: "
+                                    : "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: ");
+                socket->write(scheme + "\r\nContent-Length: 0\r\n\r\n");
+            });
+        });
+        OpenManager manager(static_cast<DCPUtils*>(nullptr), nullptr);
+        // As a dialog of the engine would.
+        auto give = [](QAuthenticator* authenticator) {
+            authenticator->setUser("mallory");
+            authenticator->setPassword("secret");
+        };
+        connect(&manager, &QNetworkAccessManager::authenticationRequired,
+                [&give](QNetworkReply*, QAuthenticator* a) { give(a); });
+        connect(&manager, &QNetworkAccessManager::proxyAuthenticationRequired,
+                [&give](const QNetworkProxy&, QAuthenticator* a) { give(a); });
+        QUrl url(QString("http://127.0.0.1:%1/a.png").arg(server.serverPort()));
+        if (proxy) {
+            manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", server.serverPort()));
+            url = QUrl("http://www.example.com/a.png");  // the proxy is asked, no name looked up
+        }
+        for (int i = 0; i < 2; ++i) {  // nothing cached from the first either
+            std::unique_ptr<QNetworkReply> reply(manager.get(QNetworkRequest(url)));
+            QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10000);
+            QVERIFY(reply->error() != QNetworkReply::NoError);
+        }
+        QTest::qWait(200);
+        QCOMPARE(heads.size(), 2);
+        for (const QByteArray& head : heads)
+            QVERIFY2(!head.toLower().contains("authorization:"), head.constData());
     }
 
     // No page address goes to another host: the Referer holds the flow's state.
