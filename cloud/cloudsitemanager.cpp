@@ -78,6 +78,142 @@ QByteArray redirectKey(const QUrl& url)
     return (path.isEmpty() ? QStringLiteral("/") : path).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1();
 }
 
+// An answer from another host as the engine gets it: nothing of it until its first bytes show
+// it is no picture, or a picture of a size the views allow (pictureVerdict); then all of it, as
+// it comes. A refused one finishes with ContentAccessDenied and no byte, its request ended.
+class HeldReply : public QNetworkReply
+{
+public:
+    HeldReply(QNetworkReply* inner, qint64 maxBytes, QObject* parent)
+        : QNetworkReply(parent)
+        , inner(inner)
+        , maxBytes(maxBytes)
+    {
+        inner->setParent(this);
+        setRequest(inner->request());
+        setUrl(inner->url());
+        setOperation(inner->operation());
+        open(QIODevice::ReadOnly);
+        connect(inner, &QNetworkReply::metaDataChanged, this, [this] {
+            copyMetaData();
+            if (verdict == CloudSite::Picture::Pass)
+                emit metaDataChanged();
+        });
+        connect(inner, &QNetworkReply::readyRead, this, &HeldReply::take);
+        connect(inner, &QNetworkReply::finished, this, &HeldReply::innerFinished);
+        connect(inner, &QNetworkReply::uploadProgress, this, &QNetworkReply::uploadProgress);
+        connect(inner, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+            if (verdict == CloudSite::Picture::Pass)
+                emit downloadProgress(received, total);
+        });
+        connect(inner, &QNetworkReply::sslErrors, this, &QNetworkReply::sslErrors);
+        connect(inner, &QNetworkReply::redirected, this, &QNetworkReply::redirected);
+    }
+
+    void abort() override
+    {
+        if (isFinished())
+            return;
+        inner->abort();  // its finished ends this one
+    }
+    qint64 bytesAvailable() const override { return held.size() - offset + QNetworkReply::bytesAvailable(); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (offset >= held.size())
+            return isFinished() ? -1 : 0;
+        const qint64 n = qMin(maxSize, qint64(held.size() - offset));
+        memcpy(data, held.constData() + offset, size_t(n));
+        offset += n;
+        if (offset == held.size() && verdict == CloudSite::Picture::Pass) {
+            held.clear();
+            offset = 0;
+        }
+        return n;
+    }
+
+private:
+    void copyMetaData()
+    {
+        // Qt's attributes, with room for those of later versions.
+        for (int code = QNetworkRequest::HttpStatusCodeAttribute; code < 64; ++code) {
+            const auto attribute = QNetworkRequest::Attribute(code);
+            const QVariant value = inner->attribute(attribute);
+            if (value.isValid())
+                setAttribute(attribute, value);
+        }
+        for (const RawHeaderPair& header : inner->rawHeaderPairs())
+            setRawHeader(header.first, header.second);
+    }
+
+    void take()
+    {
+        const QByteArray bytes = inner->readAll();
+        received += bytes.size();
+        if (received > maxBytes) {  // also without a length, whoever reads
+            inner->abort();
+            return;
+        }
+        held += bytes;
+        if (verdict == CloudSite::Picture::NeedMore)
+            judge(false);
+        else if (!bytes.isEmpty())
+            emit readyRead();
+    }
+
+    void judge(bool complete)
+    {
+        verdict = CloudSite::pictureVerdict(held, complete);
+        if (verdict == CloudSite::Picture::Refuse) {
+            refuse();
+        } else if (verdict == CloudSite::Picture::Pass) {
+            emit metaDataChanged();
+            if (!held.isEmpty())
+                emit readyRead();
+        }
+    }
+
+    void innerFinished()
+    {
+        if (isFinished())
+            return;
+        if (verdict == CloudSite::Picture::NeedMore)
+            take();
+        if (verdict == CloudSite::Picture::NeedMore)
+            judge(true);
+        if (isFinished())
+            return;
+        if (inner->error() != NoError) {
+            setError(inner->error(), inner->errorString());
+            emit errorOccurred(inner->error());
+        }
+        setFinished(true);
+        emit finished();
+    }
+
+    void refuse()
+    {
+        CloudSite::logRefusal("Picture not loaded, larger than the views allow or its header cut", url());
+        held.clear();
+        offset = 0;
+        disconnect(inner, nullptr, this, nullptr);
+        inner->abort();
+        setError(ContentAccessDenied, QStringLiteral("Picture larger than the views allow"));
+        setFinished(true);
+        emit errorOccurred(ContentAccessDenied);
+        emit finished();
+    }
+
+    QNetworkReply* inner;
+    qint64 maxBytes;
+    qint64 received = 0;
+    QByteArray held;
+    qint64 offset = 0;
+    CloudSite::Picture verdict = CloudSite::Picture::NeedMore;
+};
+
 // How the engine's request for a frame's document begins its Accept header.
 const char kDocumentAccept[] = "text/html,";
 
@@ -156,6 +292,8 @@ Load Manager::decide(Operation op, const QNetworkRequest& request)
 QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODevice* data)
 {
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
+    if (webView && !isCloudAddress(request.url()))
+        return new HeldReply(reply, ReplyLimits::kCloudPage.maxBytes, this);
     if (webView && takeNavigation(request))
         watchNavigation(reply, request.originatingObject());
     return reply;

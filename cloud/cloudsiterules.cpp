@@ -5,6 +5,7 @@
 
 #include "base/endpoints.h"
 #include "base/log.h"
+#include "base/replylimits.h"
 #include "protocol/logsummary.h"
 
 namespace {
@@ -65,6 +66,184 @@ bool isLocalHost(QString host)
 }
 
 constexpr int kRefusalsInFull = 8;
+
+// What a picture's header tells.
+enum class Header
+{
+    Size,        // its size: the pixels it declares
+    Short,       // ends before the size
+    Bad,         // not what its format says
+    NotPicture,  // none of the formats the engine decodes
+};
+
+// Numbers in a header, read only where the bytes are there.
+struct Bytes
+{
+    const QByteArray& b;
+    bool has(qint64 pos, qint64 n) const { return pos >= 0 && n >= 0 && pos + n <= b.size(); }
+    quint32 u8(qint64 pos) const { return quint8(b.at(int(pos))); }
+    quint32 le16(qint64 pos) const { return u8(pos) | u8(pos + 1) << 8; }
+    quint32 be16(qint64 pos) const { return u8(pos) << 8 | u8(pos + 1); }
+    quint32 le24(qint64 pos) const { return le16(pos) | u8(pos + 2) << 16; }
+    quint32 le32(qint64 pos) const { return le16(pos) | le16(pos + 2) << 16; }
+    quint32 be32(qint64 pos) const { return be16(pos) << 16 | be16(pos + 2); }
+    bool at(qint64 pos, const char* text) const
+    {
+        const int n = int(qstrlen(text));
+        return has(pos, n) && b.mid(int(pos), n) == QByteArray(text, n);
+    }
+};
+
+Header sized(qint64 width, qint64 height, qint64* pixels)
+{
+    *pixels = width * height;
+    return width > 0 && height > 0 ? Header::Size : Header::Bad;
+}
+
+// A PNG's size, its signature at pos: the first chunk is IHDR.
+Header pngSize(const Bytes& h, qint64 pos, qint64* pixels)
+{
+    if (!h.has(pos, 24))
+        return Header::Short;
+    if (!h.at(pos + 12, "IHDR"))
+        return Header::Bad;
+    return sized(h.be32(pos + 16), h.be32(pos + 20), pixels);
+}
+
+// A BMP's size from its information header at pos; in an icon it holds both masks' height.
+Header dibSize(const Bytes& h, qint64 pos, bool inIcon, qint64* pixels)
+{
+    if (!h.has(pos, 12))
+        return Header::Short;
+    const quint32 size = h.le32(pos);
+    if (size == 12)
+        return sized(h.le16(pos + 4), h.le16(pos + 6) / (inIcon ? 2 : 1), pixels);
+    if (size < 16)
+        return Header::Bad;
+    const qint64 width = qint32(h.le32(pos + 4));
+    const qint64 height = qAbs(qint64(qint32(h.le32(pos + 8))));  // negative: top-down
+    return sized(width, inIcon ? height / 2 : height, pixels);
+}
+
+// The screen, or a first frame larger than it (the engine then takes the frame's).
+Header gifSize(const Bytes& h, qint64* pixels)
+{
+    qint64 width = h.le16(6), height = h.le16(8);
+    const quint32 flags = h.u8(10);
+    qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
+    for (;;) {
+        if (!h.has(pos, 1))
+            return Header::Short;
+        const quint32 block = h.u8(pos);
+        if (block == 0x3b)
+            return sized(width, height, pixels);
+        if (block == 0x2c) {
+            if (!h.has(pos, 10))
+                return Header::Short;
+            width = qMax(width, qint64(h.le16(pos + 1)) + h.le16(pos + 5));
+            height = qMax(height, qint64(h.le16(pos + 3)) + h.le16(pos + 7));
+            return sized(width, height, pixels);
+        }
+        if (block != 0x21)
+            return Header::Bad;
+        for (pos += 2;; pos += 1 + h.u8(pos)) {  // the extension's blocks, up to an empty one
+            if (!h.has(pos, 1))
+                return Header::Short;
+            if (h.u8(pos) == 0)
+                break;
+        }
+        ++pos;
+    }
+}
+
+// The first frame's size (SOFn), past the segments before it.
+Header jpegSize(const Bytes& h, qint64* pixels)
+{
+    qint64 pos = 2;
+    for (;;) {
+        if (!h.has(pos, 2))
+            return Header::Short;
+        if (h.u8(pos) != 0xff)
+            return Header::Bad;
+        const quint32 marker = h.u8(pos + 1);
+        if (marker == 0xff) {  // fill
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
+            pos += 2;
+            continue;
+        }
+        if (marker == 0xd9 || marker == 0xda)  // the end or the data before any frame
+            return Header::Bad;
+        if (!h.has(pos, 4))
+            return Header::Short;
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        if (frame) {
+            if (!h.has(pos, 9))
+                return Header::Short;
+            return sized(h.be16(pos + 7), h.be16(pos + 5), pixels);
+        }
+        pos += 2 + h.be16(pos + 2);
+    }
+}
+
+Header webpSize(const Bytes& h, qint64* pixels)
+{
+    if (!h.has(0, 30))
+        return Header::Short;
+    if (h.at(12, "VP8 "))
+        return h.u8(23) == 0x9d && h.u8(24) == 0x01 && h.u8(25) == 0x2a
+                   ? sized(h.le16(26) & 0x3fff, h.le16(28) & 0x3fff, pixels)
+                   : Header::Bad;
+    if (h.at(12, "VP8L")) {
+        const quint32 bits = h.le32(21);
+        return h.u8(20) == 0x2f ? sized((bits & 0x3fff) + 1, ((bits >> 14) & 0x3fff) + 1, pixels) : Header::Bad;
+    }
+    if (h.at(12, "VP8X"))
+        return sized(qint64(h.le24(24)) + 1, qint64(h.le24(27)) + 1, pixels);
+    return Header::Bad;
+}
+
+// The largest of an icon's pictures, each a PNG or a BMP without its file header.
+Header iconSize(const Bytes& h, qint64* pixels)
+{
+    const qint64 count = h.le16(4);
+    if (count == 0)
+        return Header::Bad;
+    if (!h.has(6, 16 * count))
+        return Header::Short;
+    *pixels = 0;
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 offset = h.le32(6 + 16 * i + 12);
+        qint64 one = 0;
+        const Header header = !h.has(offset, 8)                   ? Header::Short
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, &one)
+                                                                  : dibSize(h, offset, true, &one);
+        if (header != Header::Size)
+            return header;
+        *pixels = qMax(*pixels, one);
+    }
+    return Header::Size;
+}
+
+Header pictureHeader(const QByteArray& head, qint64* pixels)
+{
+    const Bytes h{head};
+    if (h.at(0, "\x89PNG\r\n\x1a\n"))
+        return pngSize(h, 0, pixels);
+    if (h.at(0, "GIF87a") || h.at(0, "GIF89a"))
+        return h.has(0, 13) ? gifSize(h, pixels) : Header::Short;
+    if (h.at(0, "\xff\xd8\xff"))
+        return jpegSize(h, pixels);
+    if (h.at(0, "RIFF") && h.at(8, "WEBP"))
+        return webpSize(h, pixels);
+    if (h.at(0, "BM") && h.has(0, 10) && h.le32(6) == 0)
+        return h.has(0, 14) ? dibSize(h, 14, false, pixels) : Header::Short;
+    if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
+        return iconSize(h, pixels);
+    return Header::NotPicture;
+}
 
 }  // namespace
 
@@ -130,6 +309,26 @@ QNetworkRequest outgoing(const QNetworkRequest& request)
     if (!isCloudAddress(request.url()))
         sent.setRawHeader("Referer", QByteArray());
     return sent;
+}
+
+Picture pictureVerdict(const QByteArray& head, bool complete)
+{
+    // Every format is told by its first 12 bytes.
+    constexpr int kTold = 12;
+    if (!complete && head.size() < kTold)
+        return Picture::NeedMore;
+    qint64 pixels = 0;
+    switch (pictureHeader(head, &pixels)) {
+    case Header::NotPicture:
+        return Picture::Pass;
+    case Header::Size:
+        return pixels <= ReplyLimits::kViewPicturePixels ? Picture::Pass : Picture::Refuse;
+    case Header::Short:
+        return complete || head.size() >= ReplyLimits::kViewPictureHeadBytes ? Picture::Refuse : Picture::NeedMore;
+    case Header::Bad:
+        break;
+    }
+    return Picture::Refuse;
 }
 
 void logRefusal(const char* what, const QUrl& url)

@@ -52,6 +52,18 @@ bool redirectsToListener(const QUrl& requested, int status, const QUrl& location
 // it the flow's state and the app token.
 QNetworkRequest outgoing(const QNetworkRequest& request);
 
+// What a web view's manager does with the first bytes (head) of an answer from another host, the
+// whole answer when complete: a picture (PNG, JPEG, GIF, WebP, BMP, ICO or CUR) that declares
+// more than ReplyLimits::kViewPicturePixels, or whose header ends before its size is known, is
+// refused; anything else passes unchanged. NeedMore: not known yet, hold more of it.
+enum class Picture
+{
+    Pass,
+    Refuse,
+    NeedMore,
+};
+Picture pictureVerdict(const QByteArray& head, bool complete);
+
 // Refusals a page can repeat at will: the first few are logged in full, the rest counted under
 // what (a fixed text) in LogSummary's lines.
 void logRefusal(const char* what, const QUrl& url);

@@ -5,7 +5,8 @@ answers 302 to the redirect address with the third party's token; (b) a frame of
 address as a picture; (c) a frame of it sends the top frame there; (d) a frame of it sends the top
 frame to another host; (g) a frame of the service redirects to the third party's frame. Each
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
-and (f) a compressed sign-in page ends in the cloud failure popup.
+and (f) a compressed sign-in page ends in the cloud failure popup; (h) a picture of the third party that
+declares 23000 x 23000 pixels leaves the wizard's peak memory as it was, and the person signs in.
 """
 
 import importlib.util
@@ -22,6 +23,7 @@ spec.loader.exec_module(roads)
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
 FLOOD = 100000
 FAILED = 'open msgbox : "cloudServiceFailedWarning"'
+HUGE_AFTER_S = 8
 
 
 class ThirdParty(roads.CloudStep):
@@ -107,6 +109,25 @@ class ThirdParty(roads.CloudStep):
         self.assertIn("CloudServicesPage Constructor Initializing ...", log)
         self.assertLess(log.count("Not sent, "), 100)
 
+    def test_h_huge_picture(self):
+        # Added to both pages once they show, so that the peak before it can be read.
+        src = "https://%s/tp/huge.png?w=23000&h=23000" % TP_HOST
+        script = ("setTimeout(function () { var i = new Image(); i.src = '%s'; document.body.appendChild(i); }, %d);"
+                  % (src, HUGE_AFTER_S * 1000))
+        self.set_control({"script": script})
+        with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            before = peak_kib(w.proc.pid)
+            roads.wait_until(lambda: [r for r in roads.read_record(self.tp_record) if r.get("path") == "/tp/huge.png"],
+                             HUGE_AFTER_S + roads.STEP_S, "the third party's picture asked for")
+            time.sleep(5.0)  # the picture shown, decoded if it is
+            after = peak_kib(w.proc.pid)
+            print("peak memory: %d MiB before the picture, %d MiB after" % (before >> 10, after >> 10))
+            w.sign_in("ann@example.test", "secret1", "thirdparty_huge_picture_typed.png")
+            self.assertNotIn(FAILED, w.log_text())
+            self.assert_registered(w)
+        self.assertLess(after - before, 100 * 1024)
+
     def test_f_compressed_sign_in_page(self):
         self.set_control({"gzip": ["/login"]})
         with roads.Wizard(roads.BUILD_DIR, lab=self.lab) as w:
@@ -114,6 +135,11 @@ class ThirdParty(roads.CloudStep):
             w.screenshot("thirdparty_compressed_page_popup.png")
             self.assertIn("compressed", w.log_text())
         self.assertEqual([r["status"] for r in self.requests("/login")], [200])
+
+
+def peak_kib(pid):
+    with open("/proc/%d/status" % pid) as f:
+        return int(next(line.split()[1] for line in f if line.startswith("VmHWM:")))
 
 
 def load_tests(loader, tests, pattern):

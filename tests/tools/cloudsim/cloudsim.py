@@ -41,6 +41,7 @@ Another host on the sign-in page (any instance answers these, as a third party w
     GET /tp/picture?flow=in|up   302 to the wizard's redirect address with the token "Tthird" and
          the flow's state: the one in the Referer, else the last one the service sent (read from
          the record file named by "stateRecord": what an attacker who learnt the state could do)
+    GET /tp/huge.png?w=&h=   a PNG that declares w x h pixels, its first 400 rows in 64 KiB or so
     GET /tp/frame?do=image|top|away&flow=in|up   a page whose script sends that address as a
          picture's, sends the top frame there, or sends the top frame to /tp/away of this host
 Every request is recorded as one JSON line:
@@ -57,10 +58,12 @@ import json
 import secrets
 import socketserver
 import ssl
+import struct
 import sys
 import threading
 import time
 import urllib.parse
+import zlib
 
 CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"
 CLIENT_SECRET = "c3a85e10d7f24b9ea61f08c4b2d7e5f6"
@@ -148,7 +151,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                   ("POST", "/me/device/add"): self.device_add, ("GET", "/me/user/info"): self.user_info,
                   ("GET", "/openapi/"): self.openapi, ("GET", "/tp/picture"): self.tp_picture,
                   ("GET", "/tp/frame"): self.tp_frame, ("GET", "/tp/away"): self.tp_away,
-                  ("GET", "/tp/bounce"): self.tp_bounce}
+                  ("GET", "/tp/bounce"): self.tp_bounce, ("GET", "/tp/huge.png"): self.tp_huge}
         route = routes.get((method, path))
         if path in self.service.control().get("hang", []):
             entry["status"] = "hung"
@@ -342,6 +345,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         text = "<html><body><script>%s</script></body></html>" % scripts.get(query.get("do"), "")
         return self.send(200, text, "text/html; charset=utf-8")
 
+    def tp_huge(self, query, _raw, _body):
+        return self.send(200, huge_png(int(query.get("w", 16)), int(query.get("h", 16))), "image/png")
+
     def tp_bounce(self, query, _raw, _body):
         return self.send(302, b"", "text/html", {"Location": query.get("to", "/")})
 
@@ -353,6 +359,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if email is None:
             return self.send(401, {"error": {"message": "bad access token"}})
         return self.send(200, {"data": {"email": email}})
+
+
+def huge_png(width, height, rows=400):
+    """A PNG (RGBA) that declares width x height and holds its first rows, all zero."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    packer = zlib.compressobj(9)
+    line = b"\0" * (1 + 4 * width)
+    data = b"".join(packer.compress(line) for _ in range(min(rows, height))) + packer.flush()
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", data) + chunk(b"IEND", b""))
 
 
 class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
