@@ -95,6 +95,7 @@ public:
         setOperation(inner->operation());
         open(QIODevice::ReadOnly);
         connect(inner, &QNetworkReply::metaDataChanged, this, [this] {
+            metaData = true;
             copyMetaData();
             if (verdict == CloudSite::Picture::Pass)
                 emit metaDataChanged();
@@ -114,15 +115,19 @@ public:
     {
         if (isFinished())
             return;
+        aborted = true;
         inner->abort();  // its finished ends this one
     }
-    qint64 bytesAvailable() const override { return held.size() - offset + QNetworkReply::bytesAvailable(); }
+    qint64 bytesAvailable() const override
+    {
+        return (verdict == CloudSite::Picture::Pass ? held.size() - offset : 0) + QNetworkReply::bytesAvailable();
+    }
     bool isSequential() const override { return true; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        if (offset >= held.size())
+        if (verdict != CloudSite::Picture::Pass || offset >= held.size())
             return isFinished() ? -1 : 0;
         const qint64 n = qMin(maxSize, qint64(held.size() - offset));
         memcpy(data, held.constData() + offset, size_t(n));
@@ -169,7 +174,8 @@ private:
         if (verdict == CloudSite::Picture::Refuse) {
             refuse();
         } else if (verdict == CloudSite::Picture::Pass) {
-            emit metaDataChanged();
+            if (metaData)
+                emit metaDataChanged();
             if (!held.isEmpty())
                 emit readyRead();
         }
@@ -179,16 +185,17 @@ private:
     {
         if (isFinished())
             return;
-        if (verdict == CloudSite::Picture::NeedMore)
+        if (inner->error() != NoError)
+            setError(inner->error(), inner->errorString());
+        // What a failed answer holds is judged too: the engine may decode it.
+        if (verdict == CloudSite::Picture::NeedMore && !aborted)
             take();
-        if (verdict == CloudSite::Picture::NeedMore)
+        if (verdict == CloudSite::Picture::NeedMore && !aborted)
             judge(true);
         if (isFinished())
             return;
-        if (inner->error() != NoError) {
-            setError(inner->error(), inner->errorString());
-            emit errorOccurred(inner->error());
-        }
+        if (error() != NoError)
+            emit errorOccurred(error());
         setFinished(true);
         emit finished();
     }
@@ -209,6 +216,8 @@ private:
     QNetworkReply* inner;
     qint64 maxBytes;
     qint64 received = 0;
+    bool metaData = false;  // the inner reply's status and headers came
+    bool aborted = false;   // by the engine
     QByteArray held;
     qint64 offset = 0;
     CloudSite::Picture verdict = CloudSite::Picture::NeedMore;

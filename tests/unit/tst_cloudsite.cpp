@@ -581,6 +581,8 @@ private slots:
         QTest::newRow("a picture within the limit") << ok + length(small) + "\r\n" + small << none << true;
         QTest::newRow("a picture over the limit") << ok + length(huge) + "\r\n" + huge << denied << false;
         QTest::newRow("a picture over the limit, no length") << ok + "\r\n" + huge << denied << false;
+        QTest::newRow("a picture over the limit in an error answer")
+            << "HTTP/1.1 404 Not Found\r\nConnection: close\r\n\r\n" + huge << denied << false;
         QTest::newRow("a picture's header cut") << ok + "\r\n" + small.left(20) << denied << false;
         QTest::newRow("not a picture") << ok + "\r\n" + QByteArray(100000, 'h') << none << true;
         QTest::newRow("over the size limit")
