@@ -11,6 +11,9 @@ constexpr const char* kCloudSiteHost = "www.olvaris.invalid";
 constexpr const char* kCloudServiceHost = "api.olvaris.invalid";
 // Every cloud address (portal answers, OpenAPI site, pages, REST) is on this domain.
 constexpr const char* kCloudDomain = "olvaris.invalid";
+// The local listener the service's pages redirect the browser to at the end of a flow
+// (http://127.0.0.1:<port>).
+constexpr int kRedirectPort = 5979;
 constexpr const char* kTimeServerHost = "time.tolmwizard.invalid";
 // Internet probe: a real public web site over plain HTTP.
 constexpr const char* kInternetProbeUrl = "http://www.example.com/";

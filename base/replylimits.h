@@ -20,6 +20,10 @@ constexpr qint64 kSnapshotBytes = 4 * 1024 * 1024;
 constexpr int kSnapshotPixels = 4096 * 4096;
 constexpr qint64 kCloudBytes = 256 * 1024;
 constexpr qint64 kCloudPageBytes = 2 * 1024 * 1024;
+// A picture of a cloud page from another host: the pixels its header may declare, and how much of
+// its answer is held, at most, to read that header.
+constexpr qint64 kViewPicturePixels = 2048 * 2048;
+constexpr int kViewPictureHeadBytes = 256 * 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;

@@ -17,7 +17,8 @@ const QString gOAuthAuthorizePath = QStringLiteral("/oauth/authorize?");
 const QString gUserAddDialogPath = QStringLiteral("/me/user/add_dialog?");
 const QString gOAuthAccessTokenPath = QStringLiteral("/oauth/access_token?");
 const QString gUserInfoPath = QStringLiteral("/me/user/info?");
-const QString gOAuthRedirectParam = QStringLiteral("redirect_uri=http%3A%2F%2F127.0.0.1%3A5979&");
+const QString gOAuthRedirectParam =
+    QStringLiteral("redirect_uri=http%3A%2F%2F127.0.0.1%3A") + QString::number(Endpoints::kRedirectPort) + '&';
 const QString gOAuthClientIdParam = QStringLiteral("client_id=7f4c1e92ab0d4c63b8e5a2f9d61c0b47&");
 const QString gOAuthClientSecret = QStringLiteral("c3a85e10d7f24b9ea61f08c4b2d7e5f6");
 const QString kGrantText = QStringLiteral("grant_type=app_credential&timestamp=");

@@ -14,7 +14,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "cloud/cloudroute.h"
-#include "cloud/cloudsiterules.h"
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudwebpage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/webviewstyle.h"

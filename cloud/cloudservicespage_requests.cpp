@@ -9,7 +9,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "base/replylimits.h"
-#include "cloud/cloudsiterules.h"
+#include "cloud/cloudsitemanager.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
@@ -164,9 +164,10 @@ CloudServicesPage::Judged CloudServicesPage::judge(QNetworkReply* reply, QNetwor
 {
     CloudApi::ReplyFacts facts;
     facts.flowRequest = reply == flowRequest;
-    facts.mainDocument = !pageUrl.isEmpty() && sameAddress(reply->url(), pageUrl);
-    facts.error = reply->error() != QNetworkReply::NoError;
     facts.pageNavigation = reply->property(CloudSite::Manager::kNavigationProperty).toBool();
+    // The view's own load of the page: a picture led to its address is not.
+    facts.mainDocument = facts.pageNavigation && !pageUrl.isEmpty() && sameAddress(reply->url(), pageUrl);
+    facts.error = reply->error() != QNetworkReply::NoError;
     facts.untrusted = reply->error() == QNetworkReply::SslHandshakeFailedError;
     facts.cancelled = reply->error() == QNetworkReply::OperationCanceledError;
     facts.stoppedByLimits = ReplyLimits::stopped(reply) != ReplyLimits::Stop::None;

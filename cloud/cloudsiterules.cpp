@@ -1,80 +1,14 @@
 #include "cloud/cloudsiterules.h"
 
 #include <QHostAddress>
-#include <QNetworkReply>
-#include <QTimer>
 #include <QUrl>
-
-#include <algorithm>
 
 #include "base/endpoints.h"
 #include "base/log.h"
 #include "base/replylimits.h"
-#include "protocol/dcputils.h"
 #include "protocol/logsummary.h"
 
 namespace {
-
-// A reply made here, never sent: finished at once (once the caller has connected) with an
-// HTTP status and a body, or with an error.
-class LocalReply : public QNetworkReply
-{
-public:
-    LocalReply(QNetworkAccessManager::Operation op, const QNetworkRequest& request, QObject* parent)
-        : QNetworkReply(parent)
-    {
-        setRequest(request);
-        setUrl(request.url());
-        setOperation(op);
-        open(QIODevice::ReadOnly);
-    }
-    void refuse()
-    {
-        setError(ContentAccessDenied, QStringLiteral("Not the cloud service over https"));
-        QTimer::singleShot(0, this, [this] {
-            setFinished(true);
-            emit errorOccurred(ContentAccessDenied);
-            emit finished();
-        });
-    }
-    void answer(int status, const QByteArray& reason, const QByteArray& body)
-    {
-        content = body;
-        setAttribute(QNetworkRequest::HttpStatusCodeAttribute, status);
-        setAttribute(QNetworkRequest::HttpReasonPhraseAttribute, reason);
-        setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/html; charset=utf-8"));
-        setHeader(QNetworkRequest::ContentLengthHeader, content.size());
-        if (status == 404)
-            setError(ContentNotFoundError, QString::fromLatin1(reason));
-        QTimer::singleShot(0, this, [this] {
-            emit metaDataChanged();
-            if (error() != NoError)
-                emit errorOccurred(error());
-            if (!content.isEmpty())
-                emit readyRead();
-            setFinished(true);
-            emit finished();
-        });
-    }
-    void abort() override {}
-    qint64 bytesAvailable() const override { return content.size() - offset + QNetworkReply::bytesAvailable(); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        if (offset >= content.size())
-            return -1;
-        const qint64 n = qMin(maxSize, qint64(content.size() - offset));
-        memcpy(data, content.constData() + offset, size_t(n));
-        offset += n;
-        return n;
-    }
-
-private:
-    QByteArray content;
-    qint64 offset = 0;
-};
 
 // A loopback, private, shared, link-local or "this network" IPv4 address.
 bool isLocalIPv4(quint32 v4)
@@ -131,16 +65,185 @@ bool isLocalHost(QString host)
            host.endsWith(QLatin1String(".localhost")) || host.endsWith(QLatin1String(".local"));
 }
 
-// The redirect address as the manager compares it: the engine may add the empty path's "/".
-QByteArray redirectKey(const QUrl& url)
+constexpr int kRefusalsInFull = 8;
+
+// What a picture's header tells.
+enum class Header
 {
-    const QString path = url.path(QUrl::FullyEncoded);
-    return (path.isEmpty() ? QStringLiteral("/") : path).toLatin1() + '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    Size,        // its size: the pixels it declares
+    Short,       // ends before the size
+    Bad,         // not what its format says
+    NotPicture,  // none of the formats the engine decodes
+};
+
+// Numbers in a header, read only where the bytes are there.
+struct Bytes
+{
+    const QByteArray& b;
+    bool has(qint64 pos, qint64 n) const { return pos >= 0 && n >= 0 && pos + n <= b.size(); }
+    quint32 u8(qint64 pos) const { return quint8(b.at(int(pos))); }
+    quint32 le16(qint64 pos) const { return u8(pos) | u8(pos + 1) << 8; }
+    quint32 be16(qint64 pos) const { return u8(pos) << 8 | u8(pos + 1); }
+    quint32 le24(qint64 pos) const { return le16(pos) | u8(pos + 2) << 16; }
+    quint32 le32(qint64 pos) const { return le16(pos) | le16(pos + 2) << 16; }
+    quint32 be32(qint64 pos) const { return be16(pos) << 16 | be16(pos + 2); }
+    bool at(qint64 pos, const char* text) const
+    {
+        const int n = int(qstrlen(text));
+        return has(pos, n) && b.mid(int(pos), n) == QByteArray(text, n);
+    }
+};
+
+Header sized(qint64 width, qint64 height, qint64* pixels)
+{
+    *pixels = width * height;
+    return width > 0 && height > 0 ? Header::Size : Header::Bad;
 }
 
-// Redirect addresses a manager expects at once, at most.
-constexpr int kMaxExpected = 4;
-constexpr int kRefusalsInFull = 8;
+// A PNG's size, its signature at pos: the first chunk is IHDR.
+Header pngSize(const Bytes& h, qint64 pos, qint64* pixels)
+{
+    if (!h.has(pos, 24))
+        return Header::Short;
+    if (!h.at(pos + 12, "IHDR"))
+        return Header::Bad;
+    return sized(h.be32(pos + 16), h.be32(pos + 20), pixels);
+}
+
+// A BMP's size from its information header at pos; in an icon it holds both masks' height.
+Header dibSize(const Bytes& h, qint64 pos, bool inIcon, qint64* pixels)
+{
+    if (!h.has(pos, 12))
+        return Header::Short;
+    const quint32 size = h.le32(pos);
+    if (size == 12)
+        return sized(h.le16(pos + 4), h.le16(pos + 6) / (inIcon ? 2 : 1), pixels);
+    if (size < 16)
+        return Header::Bad;
+    const qint64 width = qint32(h.le32(pos + 4));
+    const qint64 height = qAbs(qint64(qint32(h.le32(pos + 8))));  // negative: top-down
+    return sized(width, inIcon ? height / 2 : height, pixels);
+}
+
+// The screen, or a first frame larger than it (the engine then takes the frame's).
+Header gifSize(const Bytes& h, qint64* pixels)
+{
+    qint64 width = h.le16(6), height = h.le16(8);
+    const quint32 flags = h.u8(10);
+    qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
+    for (;;) {
+        if (!h.has(pos, 1))
+            return Header::Short;
+        const quint32 block = h.u8(pos);
+        if (block == 0x3b)
+            return sized(width, height, pixels);
+        if (block == 0x2c) {
+            if (!h.has(pos, 10))
+                return Header::Short;
+            width = qMax(width, qint64(h.le16(pos + 1)) + h.le16(pos + 5));
+            height = qMax(height, qint64(h.le16(pos + 3)) + h.le16(pos + 7));
+            return sized(width, height, pixels);
+        }
+        if (block != 0x21)
+            return Header::Bad;
+        for (pos += 2;; pos += 1 + h.u8(pos)) {  // the extension's blocks, up to an empty one
+            if (!h.has(pos, 1))
+                return Header::Short;
+            if (h.u8(pos) == 0)
+                break;
+        }
+        ++pos;
+    }
+}
+
+// The first frame's size (SOFn), past the segments before it.
+Header jpegSize(const Bytes& h, qint64* pixels)
+{
+    qint64 pos = 2;
+    for (;;) {
+        if (!h.has(pos, 2))
+            return Header::Short;
+        if (h.u8(pos) != 0xff)
+            return Header::Bad;
+        const quint32 marker = h.u8(pos + 1);
+        if (marker == 0xff) {  // fill
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
+            pos += 2;
+            continue;
+        }
+        if (marker == 0xd9 || marker == 0xda)  // the end or the data before any frame
+            return Header::Bad;
+        if (!h.has(pos, 4))
+            return Header::Short;
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        if (frame) {
+            if (!h.has(pos, 9))
+                return Header::Short;
+            return sized(h.be16(pos + 7), h.be16(pos + 5), pixels);
+        }
+        pos += 2 + h.be16(pos + 2);
+    }
+}
+
+Header webpSize(const Bytes& h, qint64* pixels)
+{
+    if (!h.has(0, 30))
+        return Header::Short;
+    if (h.at(12, "VP8 "))
+        return h.u8(23) == 0x9d && h.u8(24) == 0x01 && h.u8(25) == 0x2a
+                   ? sized(h.le16(26) & 0x3fff, h.le16(28) & 0x3fff, pixels)
+                   : Header::Bad;
+    if (h.at(12, "VP8L")) {
+        const quint32 bits = h.le32(21);
+        return h.u8(20) == 0x2f ? sized((bits & 0x3fff) + 1, ((bits >> 14) & 0x3fff) + 1, pixels) : Header::Bad;
+    }
+    if (h.at(12, "VP8X"))
+        return sized(qint64(h.le24(24)) + 1, qint64(h.le24(27)) + 1, pixels);
+    return Header::Bad;
+}
+
+// The largest of an icon's pictures, each a PNG or a BMP without its file header.
+Header iconSize(const Bytes& h, qint64* pixels)
+{
+    const qint64 count = h.le16(4);
+    if (count == 0)
+        return Header::Bad;
+    if (!h.has(6, 16 * count))
+        return Header::Short;
+    *pixels = 0;
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 offset = h.le32(6 + 16 * i + 12);
+        qint64 one = 0;
+        const Header header = !h.has(offset, 8)                   ? Header::Short
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, &one)
+                                                                  : dibSize(h, offset, true, &one);
+        if (header != Header::Size)
+            return header;
+        *pixels = qMax(*pixels, one);
+    }
+    return Header::Size;
+}
+
+Header pictureHeader(const QByteArray& head, qint64* pixels)
+{
+    const Bytes h{head};
+    if (h.at(0, "\x89PNG\r\n\x1a\n"))
+        return pngSize(h, 0, pixels);
+    if (h.at(0, "GIF87a") || h.at(0, "GIF89a"))
+        return h.has(0, 13) ? gifSize(h, pixels) : Header::Short;
+    if (h.at(0, "\xff\xd8\xff"))
+        return jpegSize(h, pixels);
+    if (h.at(0, "RIFF") && h.at(8, "WEBP"))
+        return webpSize(h, pixels);
+    if (h.at(0, "BM") && h.has(0, 10) && h.le32(6) == 0)
+        return h.has(0, 14) ? dibSize(h, 14, false, pixels) : Header::Short;
+    if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
+        return iconSize(h, pixels);
+    return Header::NotPicture;
+}
 
 }  // namespace
 
@@ -162,7 +265,7 @@ bool isCloudAddress(const QUrl& url)
 bool isRedirectListener(const QUrl& url)
 {
     return url.isValid() && url.scheme() == QLatin1String("http") && url.userInfo().isEmpty() &&
-           url.host() == QLatin1String("127.0.0.1") && url.port() == 5979;
+           url.host() == QLatin1String("127.0.0.1") && url.port() == Endpoints::kRedirectPort;
 }
 
 Load viewLoad(const QUrl& url, Frame frame)
@@ -200,9 +303,32 @@ bool redirectsToListener(const QUrl& requested, int status, const QUrl& location
 QNetworkRequest outgoing(const QNetworkRequest& request)
 {
     QNetworkRequest sent(request);
+    // No authentication exchange with anyone, a proxy included: Qt sends nothing it was given
+    // for the challenge (nor an NTLM or Negotiate message of its own) and ends the reply.
+    sent.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     if (!isCloudAddress(request.url()))
         sent.setRawHeader("Referer", QByteArray());
     return sent;
+}
+
+Picture pictureVerdict(const QByteArray& head, bool complete)
+{
+    // Every format is told by its first 12 bytes.
+    constexpr int kTold = 12;
+    if (!complete && head.size() < kTold)
+        return Picture::NeedMore;
+    qint64 pixels = 0;
+    switch (pictureHeader(head, &pixels)) {
+    case Header::NotPicture:
+        return Picture::Pass;
+    case Header::Size:
+        return pixels <= ReplyLimits::kViewPicturePixels ? Picture::Pass : Picture::Refuse;
+    case Header::Short:
+        return complete || head.size() >= ReplyLimits::kViewPictureHeadBytes ? Picture::Refuse : Picture::NeedMore;
+    case Header::Bad:
+        break;
+    }
+    return Picture::Refuse;
 }
 
 void logRefusal(const char* what, const QUrl& url)
@@ -214,94 +340,6 @@ void logRefusal(const char* what, const QUrl& url)
     }
     ++inFull;
     WLOG << what << ":" << url.scheme() << url.host() << url.port();
-}
-
-const char Manager::kNavigationProperty[] = "cloudPageNavigation";
-
-Manager::Manager(QObject* parent)
-    : ReplyLimits::BoundedManager(ReplyLimits::kCloudPage, parent)
-{}
-
-Manager::Manager(DCPUtils* redirectTarget, QObject* parent)
-    : ReplyLimits::BoundedManager(ReplyLimits::kCloudPage, parent)
-    , webView(true)
-    , redirectTarget(redirectTarget)
-{}
-
-void Manager::noteNavigation(QObject* frame, const QUrl& url)
-{
-    navigationFrame = frame;
-    navigationKey = url.toEncoded();
-}
-
-void Manager::expectRedirect(QObject* frame, const QUrl& url)
-{
-    if (expected.size() >= kMaxExpected)
-        expected.removeFirst();
-    expected.append({frame, redirectKey(url)});
-}
-
-bool Manager::expects(QObject* frame, const QUrl& url) const
-{
-    // The key holds the path and query alone.
-    if (!isRedirectListener(url))
-        return false;
-    const QByteArray key = redirectKey(url);
-    for (const Expected& e : expected)
-        if (e.frame && e.frame == frame && e.key == key)
-            return true;
-    return false;
-}
-
-bool Manager::takeExpected(QObject* frame, const QUrl& url)
-{
-    if (!expects(frame, url))
-        return false;
-    const QByteArray key = redirectKey(url);
-    expected.erase(std::remove_if(expected.begin(), expected.end(), [&key](const Expected& e) { return e.key == key; }),
-                   expected.end());
-    return true;
-}
-
-QNetworkReply* Manager::createRequest(Operation op, const QNetworkRequest& request, QIODevice* data)
-{
-    const QUrl url = request.url();
-    QObject* frame = request.originatingObject();
-    // The page's own navigations are checked before they get here: what comes is the page, a
-    // frame, one of their resources or the redirect address.
-    Load load = isCloudAddress(url) ? Load::Send : Load::Refuse;
-    if (webView && isRedirectListener(url))
-        load = op == GetOperation && takeExpected(frame, url) ? Load::Answer : Load::Refuse;
-    else if (webView)
-        load = viewLoad(url, Frame::Resource);
-    if (load == Load::Send) {
-        QNetworkReply* reply =
-            ReplyLimits::BoundedManager::createRequest(op, webView ? outgoing(request) : request, data);
-        if (webView && frame && frame == navigationFrame && url.toEncoded() == navigationKey) {
-            reply->setProperty(kNavigationProperty, true);
-            QPointer<QObject> navigated(frame);
-            connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply, navigated] {
-                const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-                const QUrl location = reply->url().resolved(reply->header(QNetworkRequest::LocationHeader).toUrl());
-                if (navigated && redirectsToListener(reply->url(), status, location))
-                    expectRedirect(navigated, location);
-            });
-        }
-        return reply;
-    }
-    auto* reply = new LocalReply(op, request, this);
-    if (load == Load::Refuse) {
-        logRefusal(isRedirectListener(url) ? "Redirect address not answered, not the page's own navigation"
-                                           : "Not sent, not the cloud service over https",
-                   url);
-        reply->refuse();
-    } else if (redirectTarget &&
-               redirectTarget->takeRedirect(url.query(QUrl::FullyEncoded).toLatin1(), "web view", url.toEncoded())) {
-        reply->answer(200, "OK", DCPUtils::redirectDonePage());
-    } else {
-        reply->answer(404, "Not Found", QByteArray());
-    }
-    return reply;
 }
 
 }  // namespace CloudSite

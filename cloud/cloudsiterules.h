@@ -1,19 +1,12 @@
 #ifndef CLOUDSITERULES_H
 #define CLOUDSITERULES_H
 
-#include <QList>
-#include <QNetworkAccessManager>
 #include <QNetworkRequest>
-#include <QPointer>
 
-#include "base/replylimits.h"
-
-class DCPUtils;
-class QNetworkReply;
 class QUrl;
 
-// Which addresses the wizard uses for the cloud service, and a network manager that sends
-// nothing anywhere else.
+// Which addresses the wizard uses for the cloud service and what its web views may load: plain
+// functions. The network managers that follow them are in cloud/cloudsitemanager.h.
 namespace CloudSite {
 
 // https on the default port, without user information, on the cloud domain or a host under it.
@@ -54,54 +47,26 @@ Load navigationLoad(const QUrl& url, Frame frame, Start start, const QUrl& shown
 // redirect address: a 3xx of the cloud service.
 bool redirectsToListener(const QUrl& requested, int status, const QUrl& location);
 
-// request as a web view's manager sends it: to a host other than the cloud service's without
-// Referer, which holds the page's address and with it the flow's state and the app token.
+// request as a cloud manager sends it: never answering an HTTP authentication challenge, and to
+// a host other than the cloud service's without Referer, which holds the page's address and with
+// it the flow's state and the app token.
 QNetworkRequest outgoing(const QNetworkRequest& request);
+
+// What a web view's manager does with the first bytes (head) of an answer from another host, the
+// whole answer when complete: a picture (PNG, JPEG, GIF, WebP, BMP, ICO or CUR) that declares
+// more than ReplyLimits::kViewPicturePixels, or whose header ends before its size is known, is
+// refused; anything else passes unchanged. NeedMore: not known yet, hold more of it.
+enum class Picture
+{
+    Pass,
+    Refuse,
+    NeedMore,
+};
+Picture pictureVerdict(const QByteArray& head, bool complete);
 
 // Refusals a page can repeat at will: the first few are logged in full, the rest counted under
 // what (a fixed text) in LogSummary's lines.
 void logRefusal(const char* what, const QUrl& url);
-
-// Sends only to cloud addresses, each request with a transfer limit and a size limit. Any other
-// request, a redirect included, finishes at once with ContentAccessDenied and no connection.
-// A web view's manager also sends what viewLoad lets a page's resources load, without the page's
-// address as Referer to other hosts, and answers the redirect address itself, once, for the main
-// frame's navigation the cloud service led there: redirectTarget takes the redirect (its state
-// rule), the view gets a short page, and nothing is sent to the local port.
-class Manager : public ReplyLimits::BoundedManager
-{
-    Q_OBJECT
-public:
-    explicit Manager(QObject* parent = nullptr);
-    Manager(DCPUtils* redirectTarget, QObject* parent);
-
-    // frame (the view's main frame) goes to url: a 3xx of it to the redirect address is expected.
-    void noteNavigation(QObject* frame, const QUrl& url);
-    // The redirect address url is answered once, for a GET of frame.
-    void expectRedirect(QObject* frame, const QUrl& url);
-    // Whether url is the redirect address and answered for a GET of frame.
-    bool expects(QObject* frame, const QUrl& url) const;
-
-    // Set on the reply of the main frame's navigation: a failure of it is the page's.
-    static const char kNavigationProperty[];
-
-protected:
-    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override;
-
-private:
-    bool takeExpected(QObject* frame, const QUrl& url);
-
-    struct Expected
-    {
-        QPointer<QObject> frame;
-        QByteArray key;
-    };
-    bool webView = false;
-    QPointer<DCPUtils> redirectTarget;
-    QPointer<QObject> navigationFrame;
-    QByteArray navigationKey;
-    QList<Expected> expected;
-};
 
 }  // namespace CloudSite
 

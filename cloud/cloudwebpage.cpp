@@ -8,6 +8,7 @@
 #include <QWebFrame>
 
 #include "base/log.h"
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "protocol/logsummary.h"
 

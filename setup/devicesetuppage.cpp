@@ -13,7 +13,7 @@
 #include "base/log.h"
 #include "base/replylimits.h"
 #include "cloud/cloudservicespage.h"
-#include "cloud/cloudsiterules.h"
+#include "cloud/cloudsitemanager.h"
 #include "guide/cameraconnectionpage.h"
 #include "guide/resethint.h"
 #include "protocol/cameracgi.h"

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/config.h"
+#include "base/endpoints.h"
 #include "base/globals.h"
 #include "base/log.h"
 #include "base/logging.h"
@@ -54,7 +55,7 @@ int qMain(int argc, char** argv)
 
     gDCPUtils = new DCPUtils;
     WLOG << "Start Tcp Server ...";
-    gDCPUtils->openTCPSocketRecv(5979);
+    gDCPUtils->openTCPSocketRecv(Endpoints::kRedirectPort);
 
     gMainpage = new Mainpage;
     gLauncher = new Launcher(config);

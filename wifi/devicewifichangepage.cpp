@@ -14,7 +14,7 @@
 #include "base/log.h"
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudservicespage.h"
-#include "cloud/cloudsiterules.h"
+#include "cloud/cloudsitemanager.h"
 #include "guide/cameraconnectionpage.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"

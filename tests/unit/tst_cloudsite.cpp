@@ -2,14 +2,18 @@
 // that its cloud network managers send nothing anywhere else and that a web view's manager
 // takes the redirect itself.
 
+#include <QAuthenticator>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
 
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "protocol/dcputils.h"
 #include "protocol/logsummary.h"
@@ -20,11 +24,88 @@ using CloudSite::Load;
 Q_DECLARE_METATYPE(CloudSite::Frame)
 Q_DECLARE_METATYPE(CloudSite::Load)
 Q_DECLARE_METATYPE(CloudSite::Start)
+Q_DECLARE_METATYPE(CloudSite::Picture)
 
 namespace {
 
 const QByteArray kSignIn = "tolmwizard_signin5f0c9a2e";
 const QByteArray kSignUp = "tolmwizard_signup77d1b3c4";
+
+QByteArray le(quint32 v, int n)
+{
+    QByteArray b;
+    for (int i = 0; i < n; ++i)
+        b += char(v >> (8 * i));
+    return b;
+}
+
+QByteArray be(quint32 v, int n)
+{
+    QByteArray b = le(v, n);
+    std::reverse(b.begin(), b.end());
+    return b;
+}
+
+QByteArray png(quint32 w, quint32 h)
+{
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + be(13, 4) + "IHDR" + be(w, 4) + be(h, 4) +
+           QByteArray("\x08\x06\0\0\0\0\0\0\0", 9);
+}
+
+// The screen, then an extension, then the first frame.
+QByteArray gif(quint32 w, quint32 h, quint32 frameW, quint32 frameH)
+{
+    return "GIF89a" + le(w, 2) + le(h, 2) + QByteArray("\x80\0\0", 3) + QByteArray(6, '\0') +
+           QByteArray("\x21\xf9\x04\0\0\0\0\0", 8) + "\x2c" + le(0, 4) + le(frameW, 2) + le(frameH, 2) + '\0';
+}
+
+// A segment of pad bytes before the frame.
+QByteArray jpeg(quint32 w, quint32 h, int pad = 14)
+{
+    QByteArray b("\xff\xd8", 2);
+    for (int left = pad; left > 0; left -= 60000)
+        b += "\xff\xe1" + be(qMin(left, 60000) + 2, 2) + QByteArray(qMin(left, 60000), 'x');
+    return b + "\xff\xc0" + be(17, 2) + '\x08' + be(h, 2) + be(w, 2) + QByteArray(12, '\1');
+}
+
+QByteArray webp(const char* chunk, quint32 w, quint32 h)
+{
+    QByteArray body;
+    if (qstrcmp(chunk, "VP8 ") == 0)
+        body = QByteArray("\0\0\0\x9d\x01\x2a", 6) + le(w, 2) + le(h, 2);
+    else if (qstrcmp(chunk, "VP8L") == 0)
+        body = "\x2f" + le((w - 1) | (h - 1) << 14, 4) + QByteArray(5, '\0');
+    else
+        body = le(0, 4) + le(w - 1, 3) + le(h - 1, 3);
+    return "RIFF" + le(4 + 8 + body.size(), 4) + "WEBP" + chunk + le(body.size(), 4) + body;
+}
+
+QByteArray bmp(qint32 w, qint32 h)
+{
+    return "BM" + le(0, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(quint32(w), 4) + le(quint32(h), 4) + le(1, 2) +
+           le(32, 2) + QByteArray(24, '\0');
+}
+
+// An icon of one entry that says 16x16 and holds picture.
+QByteArray ico(const QByteArray& picture)
+{
+    return QByteArray("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0", 14) + le(picture.size(), 4) + le(22, 4) + picture;
+}
+
+QByteArray dib(qint32 w, qint32 h)
+{
+    return bmp(w, h).mid(14);
+}
+
+// A manager that sends everything, as the cloud managers send what they let through.
+class OpenManager : public CloudSite::Manager
+{
+public:
+    using CloudSite::Manager::Manager;
+
+protected:
+    Load decide(Operation, const QNetworkRequest&) override { return Load::Send; }
+};
 
 }  // namespace
 
@@ -325,6 +406,225 @@ private slots:
         std::unique_ptr<QNetworkReply> again(manager.get(request));
         QTRY_VERIFY(again->isFinished());
         QCOMPARE(again->error(), QNetworkReply::ContentAccessDenied);
+    }
+
+    // Only the navigation's own request carries its mark: the main frame's document request for
+    // the noted address, once; a server redirect is noted again. A picture (or a resource
+    // redirected there) and a frame at the same address get none.
+    void navigationMark_data()
+    {
+        QTest::addColumn<QStringList>("steps");  // note:<path>, or <frame> <accept> <path>
+        QTest::addColumn<QString>("marked");     // of the requests, in order: 1 marked, 0 not
+        QTest::newRow("the navigation's own request") << QStringList{"note:/login", "main doc /login"} << "1";
+        QTest::newRow("its server redirect")
+            << QStringList{"note:/authorize", "main doc /authorize", "note:/login", "main doc /login"} << "11";
+        QTest::newRow("a picture at the same address") << QStringList{"note:/login", "main any /login"} << "0";
+        QTest::newRow("a picture redirected there first")
+            << QStringList{"note:/login", "main any /login", "main doc /login"} << "01";
+        QTest::newRow("a frame at the same address") << QStringList{"note:/login", "sub doc /login"} << "0";
+        QTest::newRow("the address asked again")
+            << QStringList{"note:/login", "main doc /login", "main doc /login"} << "10";
+        QTest::newRow("another address") << QStringList{"note:/login", "main doc /signup"} << "0";
+    }
+
+    void navigationMark()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, marked);
+        QTcpServer proxy;  // silent: nothing leaves this machine, not even a name lookup
+        QVERIFY(proxy.listen(QHostAddress::LocalHost, 0));
+        CloudSite::Manager manager(static_cast<DCPUtils*>(nullptr), nullptr);
+        manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.serverPort()));
+        QObject mainFrame, subFrame;
+        const QString site = "https://api.olvaris.invalid";
+        QString got;
+        for (const QString& step : steps) {
+            if (step.startsWith("note:")) {
+                manager.noteNavigation(&mainFrame, QUrl(site + step.mid(5)));
+                continue;
+            }
+            const QStringList parts = step.split(' ');
+            QNetworkRequest request(QUrl(site + parts.at(2)));
+            request.setOriginatingObject(parts.at(0) == "main" ? &mainFrame : &subFrame);
+            request.setRawHeader("Accept", parts.at(1) == "doc" ? "text/html,application/xhtml+xml;q=0.9" : "*/*");
+            std::unique_ptr<QNetworkReply> reply(manager.get(request));
+            got += reply->property(CloudSite::Manager::kNavigationProperty).toBool() ? "1" : "0";
+            reply->abort();
+        }
+        QCOMPARE(got, marked);
+    }
+
+    // An HTTP authentication challenge, of a host or a proxy, is never answered: one request, no
+    // credentials, not even those a slot of the manager's signal gives.
+    void noAuthentication_data()
+    {
+        QTest::addColumn<bool>("proxy");
+        QTest::addColumn<QByteArray>("scheme");
+        for (const char* scheme :
+             {"NTLM", "Negotiate", "Basic realm=\"r\"", "Digest realm=\"r\", nonce=\"n1\", qop=\"auth\""}) {
+            const QByteArray name = QByteArray(scheme).split(' ').first();
+            QTest::newRow("host, " + name) << false << QByteArray(scheme);
+            QTest::newRow("proxy, " + name) << true << QByteArray(scheme);
+        }
+    }
+
+    void noAuthentication()
+    {
+        QFETCH(bool, proxy);
+        QFETCH(QByteArray, scheme);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        QList<QByteArray> heads;
+        connect(&server, &QTcpServer::newConnection, [&] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, [&, socket] {
+                heads << socket->readAll();
+                socket->write(proxy ? "HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: "
+                                    : "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: ");
+                socket->write(scheme + "\r\nContent-Length: 0\r\n\r\n");
+            });
+        });
+        OpenManager manager(static_cast<DCPUtils*>(nullptr), nullptr);
+        // As a dialog of the engine would.
+        auto give = [](QAuthenticator* authenticator) {
+            authenticator->setUser("mallory");
+            authenticator->setPassword("secret");
+        };
+        connect(&manager, &QNetworkAccessManager::authenticationRequired,
+                [&give](QNetworkReply*, QAuthenticator* a) { give(a); });
+        connect(&manager, &QNetworkAccessManager::proxyAuthenticationRequired,
+                [&give](const QNetworkProxy&, QAuthenticator* a) { give(a); });
+        QUrl url(QString("http://127.0.0.1:%1/a.png").arg(server.serverPort()));
+        if (proxy) {
+            manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", server.serverPort()));
+            url = QUrl("http://www.example.com/a.png");  // the proxy is asked, no name looked up
+        }
+        for (int i = 0; i < 2; ++i) {  // nothing cached from the first either
+            std::unique_ptr<QNetworkReply> reply(manager.get(QNetworkRequest(url)));
+            QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10000);
+            QVERIFY(reply->error() != QNetworkReply::NoError);
+        }
+        QTest::qWait(200);
+        QCOMPARE(heads.size(), 2);
+        for (const QByteArray& head : heads)
+            QVERIFY2(!head.toLower().contains("authorization:"), head.constData());
+    }
+
+    // A picture from another host may declare 2048x2048 pixels at most; one whose header is
+    // cut is refused too; what is no picture passes.
+    void pictureVerdict_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<CloudSite::Picture>("verdict");
+        const auto pass = CloudSite::Picture::Pass, refuse = CloudSite::Picture::Refuse;
+        const auto more = CloudSite::Picture::NeedMore;
+        QTest::newRow("PNG at the limit") << png(2048, 2048) << false << pass;
+        QTest::newRow("PNG over") << png(2049, 2048) << false << refuse;
+        QTest::newRow("PNG 23000x23000") << png(23000, 23000) << true << refuse;
+        QTest::newRow("PNG without IHDR") << png(16, 16).replace("IHDR", "IDAT") << false << refuse;
+        QTest::newRow("PNG header cut, the answer ended") << png(16, 16).left(20) << true << refuse;
+        QTest::newRow("PNG header cut, more to come") << png(16, 16).left(20) << false << more;
+        QTest::newRow("GIF at the limit") << gif(2048, 2048, 2048, 2048) << false << pass;
+        QTest::newRow("GIF over") << gif(4096, 2048, 16, 16) << false << refuse;
+        QTest::newRow("GIF first frame over its screen") << gif(16, 16, 2049, 2048) << false << refuse;
+        QTest::newRow("GIF cut before its frame") << gif(16, 16, 16, 16).left(30) << true << refuse;
+        QTest::newRow("JPEG at the limit") << jpeg(2048, 2048) << false << pass;
+        QTest::newRow("JPEG over") << jpeg(2048, 2049) << false << refuse;
+        QTest::newRow("JPEG over, past a long segment") << jpeg(23000, 23000, 100000) << false << refuse;
+        QTest::newRow("JPEG cut before its frame") << jpeg(16, 16, 100).left(60) << true << refuse;
+        QTest::newRow("JPEG frame past the held bytes")
+            << jpeg(16, 16, 300000).left(ReplyLimits::kViewPictureHeadBytes) << false << refuse;
+        QTest::newRow("WebP lossy at the limit") << webp("VP8 ", 2048, 2048) << false << pass;
+        QTest::newRow("WebP lossy over") << webp("VP8 ", 2049, 2048) << false << refuse;
+        QTest::newRow("WebP lossless over") << webp("VP8L", 16383, 16383) << false << refuse;
+        QTest::newRow("WebP extended over") << webp("VP8X", 23000, 23000) << false << refuse;
+        QTest::newRow("WebP extended at the limit") << webp("VP8X", 2048, 2048) << false << pass;
+        QTest::newRow("BMP at the limit") << bmp(2048, 2048) << false << pass;
+        QTest::newRow("BMP over") << bmp(2048, 2049) << false << refuse;
+        QTest::newRow("BMP over, top-down") << bmp(23000, -23000) << false << refuse;
+        QTest::newRow("BMP at the limit, top-down") << bmp(2048, -2048) << false << pass;
+        QTest::newRow("ICO holding a BMP at the limit") << ico(dib(2048, 4096)) << false << pass;
+        QTest::newRow("ICO holding a BMP over") << ico(dib(4096, 8192)) << false << refuse;
+        QTest::newRow("ICO of 16x16 holding a large PNG") << ico(png(23000, 23000)) << false << refuse;
+        QTest::newRow("ICO cut before its picture") << ico(png(16, 16)).left(30) << true << refuse;
+        QTest::newRow("not a picture") << QByteArray("<!DOCTYPE html><html>") << false << pass;
+        QTest::newRow("a style sheet beginning BM") << QByteArray("BMbody { color: red }") << false << pass;
+        QTest::newRow("a short answer, ended") << QByteArray("ok") << true << pass;
+        QTest::newRow("a short answer, more to come") << QByteArray("\x89PN") << false << more;
+        QTest::newRow("empty") << QByteArray() << true << pass;
+    }
+
+    void pictureVerdict()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, complete);
+        QTEST(CloudSite::pictureVerdict(head, complete), "verdict");
+    }
+
+    // A web view's manager gives the engine nothing of a picture over the limit from another
+    // host; the rest, a redirect too, arrives as it was sent. The size limit holds with or
+    // without a length.
+    void heldPictures_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("delivered");  // the body as sent
+        const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\n";
+        auto length = [](const QByteArray& body) {
+            return "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+        };
+        const QByteArray small = png(64, 64) + QByteArray(4000, 'p');
+        const QByteArray huge = png(23000, 23000) + QByteArray(64 * 1024, 'p');
+        const QByteArray page(3 * 1024 * 1024, 'h');
+        const int denied = QNetworkReply::ContentAccessDenied, none = QNetworkReply::NoError;
+        QTest::newRow("a picture within the limit") << ok + length(small) + "\r\n" + small << none << true;
+        QTest::newRow("a picture over the limit") << ok + length(huge) + "\r\n" + huge << denied << false;
+        QTest::newRow("a picture over the limit, no length") << ok + "\r\n" + huge << denied << false;
+        QTest::newRow("a picture over the limit in an error answer")
+            << "HTTP/1.1 404 Not Found\r\nConnection: close\r\n\r\n" + huge << denied << false;
+        QTest::newRow("a picture's header cut") << ok + "\r\n" + small.left(20) << denied << false;
+        QTest::newRow("not a picture") << ok + "\r\n" + QByteArray(100000, 'h') << none << true;
+        QTest::newRow("over the size limit")
+            << ok + length(page) + "\r\n" + page << int(QNetworkReply::OperationCanceledError) << false;
+        QTest::newRow("over the size limit, no length")
+            << ok + "\r\n" + page << int(QNetworkReply::OperationCanceledError) << false;
+        QTest::newRow("a redirect") << QByteArray("HTTP/1.1 302 Found\r\nLocation: https://cdn.example.net/b.png\r\n"
+                                                  "Content-Length: 0\r\n\r\n")
+                                    << none << true;
+    }
+
+    void heldPictures()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, delivered);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        connect(&server, &QTcpServer::newConnection, [&] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, [socket, answer] {
+                socket->readAll();
+                socket->write(answer);
+                socket->disconnectFromHost();
+            });
+        });
+        OpenManager manager(static_cast<DCPUtils*>(nullptr), nullptr);
+        std::unique_ptr<QNetworkReply> reply(
+            manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/a.png").arg(server.serverPort())))));
+        QByteArray got;
+        connect(reply.get(), &QNetworkReply::readyRead, [&] { got += reply->readAll(); });
+        QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10000);
+        got += reply->readAll();
+        QTEST(int(reply->error()), "error");
+        const QByteArray body = answer.mid(answer.indexOf("\r\n\r\n") + 4);
+        if (delivered)
+            QCOMPARE(got, body);
+        else
+            QVERIFY(got.size() < 1024 * 1024 && !got.startsWith("\x89PNG"));
+        if (answer.contains("302")) {
+            QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 302);
+            QCOMPARE(reply->header(QNetworkRequest::LocationHeader).toUrl(), QUrl("https://cdn.example.net/b.png"));
+        }
     }
 
     // No page address goes to another host: the Referer holds the flow's state.

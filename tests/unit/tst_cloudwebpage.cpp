@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "cloud/cloudservicespage.h"
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "cloud/cloudwebpage.h"
 #include "cloud/webviewstyle.h"
