@@ -344,7 +344,9 @@ private slots:
         const QString listener = "http://127.0.0.1:5979/?access_token=T&state=s";
         QTest::newRow("cloud 302") << "https://api.olvaris.invalid/login" << 302 << listener << true;
         QTest::newRow("cloud 303") << "https://api.olvaris.invalid/login" << 303 << listener << true;
+        QTest::newRow("cloud 308") << "https://api.olvaris.invalid/login" << 308 << listener << true;
         QTest::newRow("cloud 200 with a location") << "https://api.olvaris.invalid/login" << 200 << listener << false;
+        QTest::newRow("cloud 400 with a location") << "https://api.olvaris.invalid/login" << 400 << listener << false;
         QTest::newRow("another host's 302") << "https://www.example.com/logo.png" << 302 << listener << false;
         QTest::newRow("cloud over http") << "http://api.olvaris.invalid/login" << 302 << listener << false;
         QTest::newRow("cloud 302 elsewhere")
