@@ -48,10 +48,6 @@ const char kSelectedLabel[] =
     "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
 
-// Lines a page can repeat at will (its address, its links clicked, its requests' certificates):
-// the first ones in full, then counted.
-constexpr int kRepeatedInFull = 16;
-
 }  // namespace
 
 CloudServicesPage::CloudServicesPage(QWidget* parent)

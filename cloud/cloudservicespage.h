@@ -88,6 +88,10 @@ public slots:
     void pressMsgCloudFailureOKButton();
 
 private:
+    // Lines a page can repeat at will (its address, its links clicked, its loads, its requests'
+    // certificates): the first ones in full, then counted.
+    static constexpr int kRepeatedInFull = 16;
+
     struct Judged
     {
         CloudApi::Action action;

@@ -12,6 +12,7 @@
 #include "cloud/cloudsitemanager.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
+#include "protocol/logsummary.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "wifi/devicewifichangepage.h"
@@ -188,8 +189,10 @@ void CloudServicesPage::onSignInFinished(QNetworkReply* reply)
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     switch (judged.action) {
     case Action::PageReached:
+        // The page can load itself again at will.
+        if (LogSummary::firstInFull(QStringLiteral("[SignIn][GET] SignInPage Success Code"), kRepeatedInFull))
+            WLOG << "[SignIn][GET] SignInPage Success Code :" << status;
         signInPageReached = true;
-        WLOG << "[SignIn][GET] SignInPage Success Code :" << status;
         break;
     case Action::DeviceAdded:
         WLOG << "[SignIn] AddDevice Compelete";

@@ -8,7 +8,8 @@ camera whose portal, or a sign-in page whose redirect, is not the cloud service 
 listener by another local process, (h) a cloud service that never answers the device add, or
 answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
 frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
-alert() while the person closes the window.
+alert() while the person closes the window, (l) a sign-in page that sends itself through the service's
+authorize address again and again.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -23,6 +24,7 @@ from cloudroad import (API_HOST, BUILD_DIR, PASSWORD, CloudRoad, FAKE_IP, OTHER_
 from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH, POPUP_MADE, STEP_S,
                     Wizard, wait_until)
 
+CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"  # the wizard's, as the service knows it
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
 PAGES = {"/login", "/me/user/add_dialog"}  # the sign-in and sign-up pages' paths
 
@@ -35,6 +37,16 @@ HASH_FLOOD = ("if (location.pathname == '/login') { var n = 0; (function step() 
               " for (var i = 0; i < 100; i++) location.hash = 'h' + n++;"
               " if (n < %d) setTimeout(step, 0); else new Image().src = '/tp/report?hashes=' + n; })(); }" % HASHES)
 ALERTS = "for (;;) alert('Your session has expired. Call +1 555 0100 now.');"
+# The sign-in page goes through the wizard's own authorize address (its 302 to the page) RELOADS times,
+# then reports.
+RELOADS = 40
+RELOAD_LOOP = ("if (location.pathname == '/login') { var n = +(window.name || 0);"
+               " var p = function (k) { return location.search.match(new RegExp(k + '=([^&]*)'))[1]; };"
+               " if (n < %d) { window.name = n + 1; location = '/oauth/authorize?client_id=%s&redirect_uri='"
+               " + p('redirect_uri') + '&response_type=token&scope=basic&dtype=wizard&state=' + p('state')"
+               " + '&lang=' + p('lang'); } else new Image().src = '/tp/report?loads=' + n; }" % (RELOADS, CLIENT_ID))
+SIGN_IN_REACHED = "[SignIn][GET] SignInPage Success Code :"
+IN_FULL = 16  # lines a page can repeat, logged in full before they are counted
 
 # Another local process guesses at the listener while the cloud page waits.
 INJECT = """
@@ -211,6 +223,16 @@ class CloudStep(CloudRoad):
         self.assertEqual(report[0]["query"]["hashes"], str(HASHES))
         self.assertEqual(first_lines, startup)
         self.assertLess(grown, 100 * 1024)
+
+    def test_l_a_page_loading_itself_again_is_counted(self):
+        self.set_control({"script": RELOAD_LOOP})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            report = wait_until(lambda: self.requests("/tp/report"), CLOUD_FLOW_S, "the page's report of its loads")
+            reached = w.log_text().count(SIGN_IN_REACHED)
+        print("%s loads of the sign-in page: %d lines of it" % (report[0]["query"]["loads"], reached))
+        self.assertEqual(report[0]["query"]["loads"], str(RELOADS))
+        self.assertLessEqual(reached, IN_FULL)
 
     @staticmethod
     def log_bytes(w):

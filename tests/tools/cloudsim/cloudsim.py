@@ -13,7 +13,8 @@ Requests:
          sig must be the MD5 of the path and query before "&sig=" plus the client secret
          (else 401); a time stamp more than 10 minutes off gives 400 {"error":{"timestamp":now}};
          else 200 {"access_token": <app token>}.
-    GET  /oauth/authorize?...&state=tolmwizard_signin   302 to /login (the sign-in form)
+    GET  /oauth/authorize?...&state=tolmwizard_signin   302 to /login (the sign-in form), with the state,
+         redirect_uri and lang
     GET  /me/user/add_dialog?access_token=<app token>&...&state=tolmwizard_signup   the sign-up form
     POST /login, /signup   form fields email, password; 302 to
          <redirect_uri>?access_token=<user token>&state=<state>&target_site=<this site>
@@ -269,7 +270,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if query.get("client_id") != CLIENT_ID or query.get("response_type") != "token":
             return self.send(400, {"error": {"message": "bad authorize request"}})
         target = self.service.control().get("authorizeTo", "/login") + "?" + urllib.parse.urlencode({"state": query.get("state", ""),
-                                                     "redirect_uri": query.get("redirect_uri", "")})
+                                                     "redirect_uri": query.get("redirect_uri", ""), "lang": query.get("lang", "")})
         return self.send(302, b"", "text/html", {"Location": target})
 
     def login_form(self, query, _raw, _body):
