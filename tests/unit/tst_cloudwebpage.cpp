@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QWebFrame>
 #include <QWebView>
 #include <QtTest>
@@ -150,6 +152,35 @@ private slots:
         else
             QTest::qWait(300);
         QCOMPARE(in.count(), taken ? 1 : 0);
+    }
+
+    // Only the main frame's navigation is noted as the page's: a frame navigating meanwhile
+    // neither takes the mark nor clears it.
+    void frameNavigationNotNoted()
+    {
+        QTcpServer proxy;  // silent: nothing leaves this machine, not even a name lookup
+        QVERIFY(proxy.listen(QHostAddress::LocalHost, 0));
+        ViewPage v;
+        v.page->networkAccessManager()->setProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.serverPort()));
+        showCloudPage(v.page);
+        QWebFrame* frame = v.page->mainFrame()->childFrames().value(0);
+        QVERIFY(frame);
+        const QUrl page("https://api.olvaris.invalid/login?step=2"), framed("https://api.olvaris.invalid/widget");
+        QVERIFY(
+            v.page->acceptNavigationRequest(v.page->mainFrame(), QNetworkRequest(page), QWebPage::NavigationTypeOther));
+        QVERIFY(v.page->acceptNavigationRequest(frame, QNetworkRequest(framed), QWebPage::NavigationTypeOther));
+        QString got;
+        for (const auto& asked :
+             {qMakePair<QObject*, QUrl>(frame, framed), qMakePair<QObject*, QUrl>(v.page->mainFrame(), page)}) {
+            QNetworkRequest request(asked.second);
+            request.setOriginatingObject(asked.first);
+            request.setRawHeader("Accept", "text/html,application/xhtml+xml;q=0.9");
+            std::unique_ptr<QNetworkReply> reply(v.page->networkAccessManager()->get(request));
+            got += reply->property(CloudSite::Manager::kNavigationProperty).toBool() ? "1" : "0";
+            reply->abort();
+        }
+        QCOMPARE(got, QString("01"));
     }
 
     // A page that does not load shows blank, never the engine's error page with its address,
