@@ -96,7 +96,9 @@ struct Bytes
 
 Header sized(qint64 width, qint64 height, qint64* pixels)
 {
-    *pixels = width * height;
+    // Sides of up to 32 bits: one over the limit alone keeps the product from overflowing.
+    constexpr qint64 kMost = ReplyLimits::kViewPicturePixels;
+    *pixels = width > kMost || height > kMost ? kMost + 1 : width * height;
     return width > 0 && height > 0 ? Header::Size : Header::Bad;
 }
 

@@ -524,6 +524,7 @@ private slots:
         QTest::newRow("PNG at the limit") << png(2048, 2048) << false << pass;
         QTest::newRow("PNG over") << png(2049, 2048) << false << refuse;
         QTest::newRow("PNG 23000x23000") << png(23000, 23000) << true << refuse;
+        QTest::newRow("PNG whose pixels pass 2^63") << png(0xf5000000, 0x86000000) << false << refuse;
         QTest::newRow("PNG without IHDR") << png(16, 16).replace("IHDR", "IDAT") << false << refuse;
         QTest::newRow("PNG header cut, the answer ended") << png(16, 16).left(20) << true << refuse;
         QTest::newRow("PNG header cut, more to come") << png(16, 16).left(20) << false << more;
