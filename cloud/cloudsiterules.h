@@ -30,7 +30,7 @@ enum class Frame
 // The main frame stays on the cloud service over https or goes to the redirect address; a frame
 // loads only from the cloud service (or is blank). Resources may also come from other hosts over
 // https on the default port, never from this machine or the local network, nor over http, file
-// or another port; data: is harmless.
+// or another port; data: sends nothing (the engine mostly reads it itself).
 Load viewLoad(const QUrl& url, Frame frame);
 
 // How a navigation started.
