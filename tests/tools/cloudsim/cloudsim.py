@@ -208,8 +208,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.send_header("Connection", "close")
         for key, value in (headers or {}).items():
             self.send_header(key, value)
-        self.end_headers()
-        self.wfile.write(data)
+        try:
+            self.end_headers()
+            self.wfile.write(data)
+        except OSError:
+            pass  # the client stopped reading (a refused picture): what it asked is recorded all the same
         self.close_connection = True
         return status
 
