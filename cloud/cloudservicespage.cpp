@@ -416,7 +416,9 @@ void CloudServicesPage::setupCompleteInfo()
     if (!camera)
         return;
     if (isLocalView) {
-        gDeviceSetupCompletePage->showDeviceSummary(*camera);
+        const QString iconPath = DeviceSetupCompletePage::deviceIconPath(*camera);
+        WLOG << "path xxxxxxxxxxxx :" << iconPath;
+        gDeviceSetupCompletePage->showDeviceSummary(*camera, iconPath);
         return;
     }
     const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);

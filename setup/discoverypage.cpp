@@ -262,6 +262,7 @@ void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
 
     const QString model = modelText(camera.modelName);
     const QString path = deviceIconsPath + (isLocalView ? QString("xxxxxxxx") : model.toLower()) + ".png";
+    WLOG << "path xxxxxxxxxxxx :" << path;
     table->setItem(row, PictureColumn, pictureItem(path, 30, 30));
 
     if (camera.bRegisted != "1")
