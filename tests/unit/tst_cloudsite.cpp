@@ -712,6 +712,7 @@ private slots:
         QTest::newRow("over the size limit, no length")
             << ok + "\r\n" + page << int(QNetworkReply::OperationCanceledError) << "a part";
         QTest::newRow("SVG text") << ok + "\r\n<svg width='23000' height='23000'/>" << denied << "none";
+        QTest::newRow("a style sheet as the engine asks for one") << ok + "\r\nBMbody { color: red }" << none << "all";
         QTest::newRow("a redirect") << QByteArray("HTTP/1.1 302 Found\r\nLocation: https://cdn.example.net/b.png\r\n"
                                                   "Content-Length: 13\r\n\r\n<html></html>")
                                     << none << "none";
@@ -732,8 +733,10 @@ private slots:
             });
         });
         OpenManager manager(static_cast<DCPUtils*>(nullptr), nullptr);
-        std::unique_ptr<QNetworkReply> reply(
-            manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/a.png").arg(server.serverPort())))));
+        QNetworkRequest request(QUrl(QString("http://127.0.0.1:%1/a.png").arg(server.serverPort())));
+        const bool styleSheet = QByteArray(QTest::currentDataTag()).startsWith("a style sheet");
+        request.setRawHeader("Accept", styleSheet ? "text/css,*/*;q=0.1" : "*/*");
+        std::unique_ptr<QNetworkReply> reply(manager.get(request));
         QByteArray got;
         connect(reply.get(), &QNetworkReply::readyRead, [&] { got += reply->readAll(); });
         QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10000);
