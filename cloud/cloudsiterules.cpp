@@ -323,7 +323,7 @@ Header textKind(const QByteArray& head, bool complete)
             return Header::Unknown;
     const QString start = QString(text).remove(QChar(0xfeff)).trimmed();
     static const QRegularExpression picture(QStringLiteral("^([<#%]|P[0-9Ff]\\s)"));
-    if (picture.match(start).hasMatch() || looked.contains("#define") || looked.contains("XPM"))
+    if (picture.match(start).hasMatch() || looked.contains("#define") || looked.contains("/* XPM"))
         return Header::Bad;
     return Header::Text;
 }

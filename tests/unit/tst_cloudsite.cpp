@@ -656,6 +656,7 @@ private slots:
         row("SVG holding a data: PNG",
             "<?xml version='1.0'?><svg><image href='data:image/png;base64,iVBORw0KGgo='/></svg>", true, A::Picture);
         row("XBM text", "#define a_width 23000\n#define a_height 23000\n", true, A::Picture);
+        row("XPM text", "/* XPM */\nstatic char *a[] = {\n\"23000 23000 1 1\",", true, A::Picture);
         row("WOFF within", woff(8 << 20, {1 << 20, 7 << 20}), true, A::Pass);
         row("WOFF declaring more", woff((8 << 20) + 1, {1 << 20}), true, A::Font);
         row("WOFF, a table inflating more", woff(1 << 20, {(8 << 20) + 1}), true, A::Font);
