@@ -8,6 +8,7 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebFrame>
 #include <QWebView>
 #include <QtTest>
@@ -418,6 +419,57 @@ private slots:
             QCOMPARE(product.page->mainFrame()->evaluateJavaScript(script).toString(),
                      QString("undefinedundefinedundefined"));
         }
+    }
+
+    // No frame's WebSocket, nor a worker's, reaches a host: a frame that runs no script of its own
+    // (sandboxed, and the frames in it) keeps both for the page's script.
+    void noEngineSockets_data()
+    {
+        QTest::addColumn<QString>("target");  // the window whose constructors the page's script uses
+        QTest::addColumn<bool>("worker");
+        const QString made = "(function (d) { var f = d.createElement('iframe'); f.setAttribute('sandbox', "
+                             "'allow-same-origin'); d.body.appendChild(f); return f.contentWindow; })";
+        const QList<QPair<const char*, QString>> frames = {
+            {"a sandboxed frame", "frames[1]"},
+            {"a sandboxed frame the page makes", made + "(document)"},
+            {"a frame made in a sandboxed frame", made + "(frames[1].document)"},
+        };
+        for (const auto& frame : frames) {
+            QTest::newRow(frame.first) << frame.second << false;
+            QTest::newRow(QByteArray(frame.first) + ", a worker") << frame.second << true;
+        }
+    }
+
+    void noEngineSockets()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, worker);
+        QTcpServer recorder;
+        QVERIFY(recorder.listen(QHostAddress::LocalHost, 0));
+        const QString at = "://127.0.0.1:" + QString::number(recorder.serverPort()) + "/'";
+        ViewPage product;
+        showCloudPage(product.page, "<iframe sandbox='allow-same-origin'></iframe>");
+        // The page learns whether the WebSocket was there and closed; the frame runs no handler.
+        const QString inWorker =
+            "onmessage = function (m) { var p = m.ports[0]; try { new WebSocket('ws" + at +
+            ").onclose = function () { p.postMessage('closed'); }; } catch (e) { p.postMessage('none'); } };";
+        product.page->mainFrame()->evaluateJavaScript(
+            "var w = " + target + ", result = function () { return 'none'; }; try { " +
+            (worker ? "var c = new MessageChannel(), got = ''; c.port1.onmessage = function (m) { got = m.data; };"
+                      " new w.Worker(URL.createObjectURL(new Blob([\"" +
+                          inWorker + "\"]))).postMessage(0, [c.port2]); result = function () { return got; };"
+                    : "var s = new w.WebSocket('wss" + at +
+                          "); result = function () { return s.readyState == 3 ? 'closed' : ''; };") +
+            " } catch (e) {}");
+        const auto outcome = [&product] {
+            return product.page->mainFrame()->evaluateJavaScript("result()").toString();
+        };
+        QTRY_VERIFY(!outcome().isEmpty() || recorder.hasPendingConnections());
+        QVERIFY(!recorder.hasPendingConnections());
+        QCOMPARE(outcome(), QString("closed"));
+        auto* own = new QTcpSocket(product.page);  // the program's own, with a parent too
+        own->connectToHost(QHostAddress::LocalHost, recorder.serverPort());
+        QVERIFY(recorder.waitForNewConnection(5000));
     }
 };
 
