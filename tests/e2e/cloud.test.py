@@ -9,8 +9,8 @@ listener by another local process, (h) a cloud service that never answers the de
 answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
 frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
 alert() while the person closes the window, (l) a sign-in page that sends itself through the service's
-authorize address again and again, (m) both pages opening WebSockets, their own and a worker's, from a
-sandboxed frame to a LAN host and to the PC's loopback.
+authorize address again and again, (m) both pages opening WebSockets, their own and a worker's, and playing
+media from a sandboxed frame, to a LAN host and to the PC's loopback.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -46,8 +46,8 @@ RELOAD_LOOP = ("if (location.pathname == '/login') { var n = +(window.name || 0)
                " if (n < %d) { window.name = n + 1; location = '/oauth/authorize?client_id=%s&redirect_uri='"
                " + p('redirect_uri') + '&response_type=token&scope=basic&dtype=wizard&state=' + p('state')"
                " + '&lang=' + p('lang'); } else new Image().src = '/tp/report?loads=' + n; }" % (RELOADS, CLIENT_ID))
-# A sandboxed frame runs no script of its own; the page uses its WebSocket and Worker on a LAN host and on
-# loopback, then reports their states (3: closed) and what the worker's sockets said, once all closed or
+# A sandboxed frame runs no script of its own; the page uses its WebSocket, Worker and media player (where
+# the engine has one) on a LAN host and on loopback, then reports their states (3: closed) and what the worker's sockets said, once all closed or
 # after 10 s.
 SOCKET_HOSTS = [CAMERA_IP, "127.0.0.1"]
 IN_WORKER = ("onmessage = function (m) { var p = m.ports[0]; m.data.forEach(function (h) { try {"
@@ -56,7 +56,8 @@ IN_WORKER = ("onmessage = function (m) { var p = m.ports[0]; m.data.forEach(func
 SANDBOXED_SOCKETS = ("var f = document.createElement('iframe'); f.setAttribute('sandbox', 'allow-same-origin');"
                      " document.body.appendChild(f); var w = f.contentWindow, hosts = %s, got = [], sockets = [];"
                      " var c = new MessageChannel(); c.port1.onmessage = function (m) { got.push(m.data); };"
-                     " hosts.forEach(function (h) { sockets.push(new w.WebSocket('wss://' + h + ':9443/')); });"
+                     " hosts.forEach(function (h) { sockets.push(new w.WebSocket('wss://' + h + ':9443/'));"
+                     " try { new w.Audio('rtsp://' + h + ':9080/').play(); } catch (e) {} });"
                      " new w.Worker(URL.createObjectURL(new Blob([%s]))).postMessage(hosts, [c.port2]);"
                      " var n = 0, check = setInterval(function () { var states = sockets.map(function (s) {"
                      " return s.readyState; }); if (++n < 100 && (states.join() != '3,3' || got.length < 2)) return;"

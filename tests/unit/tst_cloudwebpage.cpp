@@ -1,5 +1,5 @@
 // The cloud web views' page: what its frames may load and start, what ends the flow, and that
-// no frame can open a WebSocket.
+// no frame can open a WebSocket or play media.
 
 #include <QApplication>
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QWebFrame>
 #include <QWebView>
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "cloud/cloudwebpage.h"
+#include "cloud/enginemedia.h"
 #include "cloud/webviewstyle.h"
 #include "protocol/dcputils.h"
 #include "protocol/logsummary.h"
@@ -471,7 +473,28 @@ private slots:
         own->connectToHost(QHostAddress::LocalHost, recorder.serverPort());
         QVERIFY(recorder.waitForNewConnection(5000));
     }
+
+    // The engine has no media player (its sources connect by themselves), not even for a frame
+    // that runs no script of its own.
+    void noMediaPlayer()
+    {
+        ViewPage product;
+        showCloudPage(product.page, "<iframe sandbox='allow-same-origin'></iframe>");
+        QCOMPARE(product.page->mainFrame()
+                     ->evaluateJavaScript("typeof frames[1].Audio + typeof document.createElement('video').play")
+                     .toString(),
+                 QString("undefinedundefined"));
+    }
 };
 
-QTEST_MAIN(TestCloudWebPage)
+int main(int argc, char** argv)
+{
+    const QTemporaryDir mediaRegistry;  // as the program starts
+    keepEngineMediaOff(mediaRegistry.path());
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestCloudWebPage test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_cloudwebpage.moc"
