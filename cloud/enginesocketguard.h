@@ -6,7 +6,8 @@
 // The web engine opens a WebSocket on a socket of its own, for a page, any of its frames and
 // their workers alike, past the network manager and, to a loopback address, past any proxy
 // factory. This event filter of the application sees each such socket made and fails it before
-// it connects (or looks its host up, for an address): the page sees the connection fail.
+// it connects: the page sees the connection fail. (Qt still looks up a host name given, as it
+// does for a picture's.)
 class EngineSocketGuard : public QObject
 {
     Q_OBJECT
@@ -18,7 +19,7 @@ public:
 
 private:
     explicit EngineSocketGuard(QObject* application);
-    void watch(QObject* socket);
+    void watch(QObject* child);
 };
 
 #endif  // ENGINESOCKETGUARD_H
