@@ -9,7 +9,8 @@ listener by another local process, (h) a cloud service that never answers the de
 answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
 frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
 alert() while the person closes the window, (l) a sign-in page that sends itself through the service's
-authorize address again and again.
+authorize address again and again, (m) both pages using a sandboxed frame's WebSocket, a worker's and its
+media player, on a LAN host and on the PC's loopback.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -19,10 +20,10 @@ import subprocess
 import time
 import unittest
 
-from cloudroad import (API_HOST, BUILD_DIR, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
+from cloudroad import (API_HOST, BUILD_DIR, CAMERA_IP, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
                        SKIP_NEXT, read_record)
 from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH, POPUP_MADE, STEP_S,
-                    Wizard, wait_until)
+                    Wizard, first_line, wait_until)
 
 CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"  # the wizard's, as the service knows it
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
@@ -45,6 +46,22 @@ RELOAD_LOOP = ("if (location.pathname == '/login') { var n = +(window.name || 0)
                " if (n < %d) { window.name = n + 1; location = '/oauth/authorize?client_id=%s&redirect_uri='"
                " + p('redirect_uri') + '&response_type=token&scope=basic&dtype=wizard&state=' + p('state')"
                " + '&lang=' + p('lang'); } else new Image().src = '/tp/report?loads=' + n; }" % (RELOADS, CLIENT_ID))
+# A sandboxed frame runs no script of its own; the page uses its constructors, then reports the states of
+# its two WebSockets (3: closed) and how many of the workers' closed, once all did or after 10 s.
+SANDBOXED_SOCKETS = (
+    "var f = document.createElement('iframe'); f.setAttribute('sandbox', 'allow-same-origin');"
+    " document.body.appendChild(f); var w = f.contentWindow, s = [], k = 0, n = 0;"
+    " ['%s', '127.0.0.1'].forEach(function (h) { var c = new MessageChannel();"
+    " c.port1.onmessage = function () { k++; }; s.push(new w.WebSocket('wss://' + h + ':9443/'));"
+    " try { new w.Audio('rtsp://' + h + ':9443/').play(); } catch (e) {}"
+    " new w.Worker(URL.createObjectURL(new Blob([\"onmessage = function (m) { new WebSocket('wss://\" + h +"
+    " \":9443/').onclose = function () { m.ports[0].postMessage(0); }; };\"]))).postMessage(0, [c.port2]); });"
+    " var t = setInterval(function () { var r = [s[0].readyState, s[1].readyState, k];"
+    " if (++n < 100 && r.join() != '3,3,2') return; clearInterval(t);"
+    " new Image().src = '/tp/report?closed=' + r; }, 100);" % CAMERA_IP)
+# Notes each connection to port 9443 of the address given.
+RECORDER = ("import socket, sys\ns = socket.create_server((sys.argv[2], 9443))\nprint('ready', flush=True)\n"
+            "while True: open(sys.argv[1], 'a').write('%s:%d\\n' % s.accept()[1])")
 SIGN_IN_REACHED = "[SignIn][GET] SignInPage Success Code :"
 IN_FULL = 16  # lines a page can repeat, logged in full before they are counted
 
@@ -233,6 +250,22 @@ class CloudStep(CloudRoad):
         print("%s loads of the sign-in page: %d lines of it" % (report[0]["query"]["loads"], reached))
         self.assertEqual(report[0]["query"]["loads"], str(RELOADS))
         self.assertLessEqual(reached, IN_FULL)
+
+    def test_m_no_sockets_from_a_sandboxed_frame(self):
+        recorded = os.path.join(self.lab.workdir, "sockets.txt")
+        open(recorded, "w").close()
+        for side, host in ((self.lab.cam, CAMERA_IP), (self.lab.pc, "127.0.0.1")):
+            recorder = side(["python3", "-c", RECORDER, recorded, host], stdout=subprocess.PIPE, text=True)
+            self.assertEqual(first_line(recorder, "the recorder on " + host), "ready")
+        self.set_control({"script": SANDBOXED_SOCKETS})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            wait_until(lambda: len(self.requests("/tp/report")) >= 2, STEP_S, "the reports of both pages")
+            self.assertEqual({r["query"]["closed"] for r in self.requests("/tp/report")}, {"3,3,2"})
+            with open(recorded) as f:
+                self.assertEqual(f.read(), "", "an engine socket connected")
+            w.sign_in("ann@example.test", "secret1")
+            self.assert_registered(w)
 
     @staticmethod
     def log_bytes(w):
