@@ -158,7 +158,7 @@ class CloudStep(CloudRoad):
             self.to_cloud_page(w)
             w.click(*CLOUD_EXISTING_ACCOUNT)
             injector = self.lab.pc(["python3", "-c", INJECT], stdout=subprocess.PIPE, text=True)
-            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["404"] * 3)
+            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["200"] * 3)  # sent back to the wizard
             time.sleep(2.0)
             self.assertEqual(self.requests("/me/device/add"), [])
             self.assertEqual(self.register_bits(), [])
