@@ -233,7 +233,7 @@ private slots:
         QVERIFY(!other.hasPendingConnections());
     }
 
-    // A web view's manager answers the redirect address itself, under the listener's state
+    // A web view's manager answers the redirect address itself, under the redirect's state
     // rule: exactly one state, the waiting flow's, once. Nothing connects to the port, even
     // when another process holds it.
     void managerTakesRedirect_data()
