@@ -249,6 +249,8 @@ private slots:
         QTest::newRow("no state") << QByteArray("access_token=SECRET5") << true << "";
         QTest::newRow("two states") << "state=" + kSignIn + "&access_token=SECRET6&state=" + kSignIn << true << "";
         QTest::newRow("no flow waiting") << "access_token=SECRET7&state=" + kSignIn << false << "";
+        QTest::newRow("no state, no flow waiting") << QByteArray("access_token=SECRET8&target_site=B") << false << "";
+        QTest::newRow("empty state, no flow waiting") << QByteArray("state=&access_token=SECRET9") << false << "";
     }
 
     void managerTakesRedirect()
