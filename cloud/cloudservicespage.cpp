@@ -179,7 +179,7 @@ void CloudServicesPage::linkIsClicked(const QUrl& url)
     if (CloudApi::mayOpenExternally(url))
         Platform::openUrl(url);
     else if (inFull)
-        WLOG << "Link not opened: only http and https links go to the browser, scheme" << url.scheme();
+        WLOG << "Link not opened: only http and https links to the Internet go to the browser";
 }
 
 void CloudServicesPage::getUrlChanged(const QUrl& url)

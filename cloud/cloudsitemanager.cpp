@@ -354,7 +354,7 @@ QNetworkReply* Manager::answerLocally(Operation op, const QNetworkRequest& reque
                    url);
         reply->refuse();
     } else if (redirectTarget &&
-               redirectTarget->takeRedirect(url.query(QUrl::FullyEncoded).toLatin1(), "web view", url.toEncoded())) {
+               redirectTarget->takeRedirect(url.query(QUrl::FullyEncoded).toLatin1(), url.toEncoded())) {
         reply->answer(200, "OK", DCPUtils::redirectDonePage());
     } else {
         reply->answer(404, "Not Found", QByteArray());

@@ -47,26 +47,6 @@ bool embeddedIPv4(const QHostAddress& address, quint32* v4)
     return false;
 }
 
-// This machine or the local network: a loopback, private, link-local or unspecified address,
-// IPv6 forms of such an IPv4 address, "localhost", a ".local" name or a name of one label.
-bool isLocalHost(QString host)
-{
-    if (host.endsWith(QLatin1Char('.')))
-        host.chop(1);
-    QHostAddress address;
-    if (address.setAddress(host)) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol)
-            return isLocalIPv4(address.toIPv4Address());
-        quint32 v4 = 0;
-        if (embeddedIPv4(address, &v4) && isLocalIPv4(v4))
-            return true;
-        return !address.isGlobal() || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal() ||
-               address.isUniqueLocalUnicast();
-    }
-    return host.isEmpty() || !host.contains(QLatin1Char('.')) || host == QLatin1String("localhost") ||
-           host.endsWith(QLatin1String(".localhost")) || host.endsWith(QLatin1String(".local"));
-}
-
 constexpr int kRefusalsInFull = 8;
 
 // What an answer's first bytes tell.
@@ -356,6 +336,24 @@ Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
 }  // namespace
 
 namespace CloudSite {
+
+bool isLocalHost(QString host)
+{
+    if (host.endsWith(QLatin1Char('.')))
+        host.chop(1);
+    QHostAddress address;
+    if (address.setAddress(host)) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            return isLocalIPv4(address.toIPv4Address());
+        quint32 v4 = 0;
+        if (embeddedIPv4(address, &v4) && isLocalIPv4(v4))
+            return true;
+        return !address.isGlobal() || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal() ||
+               address.isUniqueLocalUnicast();
+    }
+    return host.isEmpty() || !host.contains(QLatin1Char('.')) || host == QLatin1String("localhost") ||
+           host.endsWith(QLatin1String(".localhost")) || host.endsWith(QLatin1String(".local"));
+}
 
 bool isCloudAddress(const QUrl& url)
 {

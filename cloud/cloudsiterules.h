@@ -9,9 +9,14 @@ class QUrl;
 // functions. The network managers that follow them are in cloud/cloudsitemanager.h.
 namespace CloudSite {
 
+// This machine or the local network, in any notation an address takes: a loopback, private, shared,
+// link-local or unspecified IPv4 or IPv6 address (an IPv6 form of such an IPv4 one too), "localhost"
+// and names under it, ".local" names, names of one label; a trailing dot does not count. host as
+// QUrl::host(QUrl::FullyEncoded) gives it.
+bool isLocalHost(QString host);
 // https on the default port, without user information, on the cloud domain or a host under it.
 bool isCloudAddress(const QUrl& url);
-// The local redirect listener, where the service's pages send the browser at the end of a flow.
+// The redirect address, where the service's pages send the view at the end of a flow.
 bool isRedirectListener(const QUrl& url);
 
 // What a cloud web view does with an address.

@@ -10,7 +10,9 @@ answers the account information with 4 MiB, (i) the sign-in and sign-up pages re
 frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
 alert() while the person closes the window, (l) a sign-in page that sends itself through the service's
 authorize address again and again, (m) both pages using a sandboxed frame's WebSocket, a worker's and its
-media player, on a LAN host and on the PC's loopback.
+media player, on a LAN host and on the PC's loopback, (n) a page script that answers the person's clicks into
+the form by clicking links to the redirect listener, by its address and by a name that leads there, with
+another account's token.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -19,6 +21,7 @@ import os
 import subprocess
 import time
 import unittest
+import urllib.parse
 
 from cloudroad import (API_HOST, BUILD_DIR, CAMERA_IP, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
                        SKIP_NEXT, read_record)
@@ -75,18 +78,46 @@ for query in ("access_token=Teve&state=tolmwizard_signin", "access_token=Teve&st
     print(c.getresponse().status)
 """
 
+# On each of the person's first clicks into a form the page's script clicks a link to the listener with another
+# account's token and the flow's state: by its address, then by a name the lab resolves to it.
+REBIND_HOST = "help.example.net"
+LINK_CLICKS = ("(function () { var state = document.querySelector('input[name=state]').value;"
+               " var hosts = ['127.0.0.1', '%s'];"
+               " document.addEventListener('click', function (e) { if (e.target.tagName == 'A' || !hosts.length) return;"
+               " var a = document.createElement('a');"
+               " a.href = 'http://' + hosts.shift() + ':5979/?access_token=Teve&state=' + state;"
+               " document.body.appendChild(a); a.click(); }, true); })();" % REBIND_HOST)
+# The system browser: a plain GET of the address it is given, noted with its answer.
+BROWSER = """#!/usr/bin/env python3
+import json, sys, urllib.request
+try:
+    with urllib.request.build_opener(urllib.request.ProxyHandler({})).open(sys.argv[1], timeout=10) as r:
+        answer = [r.status, r.read(4096).decode("utf-8", "replace")]
+except Exception as e:
+    answer = [getattr(e, "code", 0), str(e)]
+with open(RECORD, "a") as f:
+    f.write(json.dumps({"url": sys.argv[1], "answer": answer}) + "\\n")
+"""
+
+
+def fake_browser(test, script):
+    """xdg-open on the PATH of the wizards the test starts is script, RECORD in it the name of a file of the test's
+    own, which is returned."""
+    opened = os.path.join(test.lab.workdir, test.id().rsplit(".", 1)[-1] + ".opened")
+    browser = os.path.join(test.lab.workdir, "browser-" + test.id().rsplit(".", 1)[-1])
+    os.makedirs(browser, exist_ok=True)
+    with open(os.path.join(browser, "xdg-open"), "w") as f:
+        f.write(script.replace("RECORD", repr(opened)))
+    os.chmod(os.path.join(browser, "xdg-open"), 0o755)
+    test.addCleanup(os.environ.__setitem__, "PATH", os.environ["PATH"])
+    os.environ["PATH"] = browser + ":" + os.environ["PATH"]
+    return opened
+
 
 class CloudStep(CloudRoad):
     def test_a_sign_in(self):
         # The browser is a script that notes the address it is given.
-        opened = os.path.join(self.lab.workdir, "opened.txt")
-        browser = os.path.join(self.lab.workdir, "browser")
-        os.makedirs(browser, exist_ok=True)
-        with open(os.path.join(browser, "xdg-open"), "w") as f:
-            f.write('#!/bin/sh\necho "$@" > %s.new && mv %s.new %s\n' % (opened, opened, opened))
-        os.chmod(os.path.join(browser, "xdg-open"), 0o755)
-        self.addCleanup(os.environ.__setitem__, "PATH", os.environ["PATH"])
-        os.environ["PATH"] = browser + ":" + os.environ["PATH"]
+        opened = fake_browser(self, '#!/bin/sh\necho "$@" > RECORD.new && mv RECORD.new RECORD\n')
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
@@ -175,7 +206,7 @@ class CloudStep(CloudRoad):
             self.to_cloud_page(w)
             w.click(*CLOUD_EXISTING_ACCOUNT)
             injector = self.lab.pc(["python3", "-c", INJECT], stdout=subprocess.PIPE, text=True)
-            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["404"] * 3)
+            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["200"] * 3)  # sent back to the wizard
             time.sleep(2.0)
             self.assertEqual(self.requests("/me/device/add"), [])
             self.assertEqual(self.register_bits(), [])
@@ -266,6 +297,25 @@ class CloudStep(CloudRoad):
                 self.assertEqual(f.read(), "", "an engine socket connected")
             w.sign_in("ann@example.test", "secret1")
             self.assert_registered(w)
+
+    def test_n_page_links_to_the_listener(self):
+        opened = fake_browser(self, BROWSER)
+        self.lab.set_hosts(dict(self.hosts, **{REBIND_HOST: "127.0.0.1"}))
+        self.set_control({"tokens": {"Teve": "eve@example.test"}, "script": LINK_CLICKS})
+        with Wizard(BUILD_DIR, lab=self.lab, texts=True) as w:
+            self.to_cloud_page(w)
+            w.sign_in("ann@example.test", "secret1", "cloud_links_to_the_listener_typed.png")
+            self.assertEqual([r for r in self.requests("/me/device/add") if r["query"].get("access_token") == "Teve"],
+                             [], "the camera was added to the other account")
+            self.assert_registered(w)
+            account = [t["text"] for t in w.texts() if t["name"] == "DSCPOlvarisAccount_Label" and t["text"]]
+            self.assertEqual(account, ["ann@example.test"])
+        # The address never reached the browser; the name did, and the listener only sent the person back.
+        browsed = wait_until(lambda: read_record(opened) if os.path.exists(opened) else None, STEP_S, "the browser")
+        self.assertEqual([urllib.parse.urlsplit(b["url"]).hostname for b in browsed], [REBIND_HOST])
+        self.assertEqual(browsed[0]["answer"][0], 200)
+        self.assertIn("Please return to the setup wizard", browsed[0]["answer"][1])
+        self.assertNotIn("Teve", browsed[0]["answer"][1])
 
     @staticmethod
     def log_bytes(w):

@@ -280,7 +280,7 @@ private slots:
         QVERIFY(!other.hasPendingConnections());
     }
 
-    // A web view's manager answers the redirect address itself, under the listener's state
+    // A web view's manager answers the redirect address itself, under the redirect's state
     // rule: exactly one state, the waiting flow's, once. Nothing connects to the port, even
     // when another process holds it.
     void managerTakesRedirect_data()
@@ -296,6 +296,8 @@ private slots:
         QTest::newRow("no state") << QByteArray("access_token=SECRET5") << true << "";
         QTest::newRow("two states") << "state=" + kSignIn + "&access_token=SECRET6&state=" + kSignIn << true << "";
         QTest::newRow("no flow waiting") << "access_token=SECRET7&state=" + kSignIn << false << "";
+        QTest::newRow("no state, no flow waiting") << QByteArray("access_token=SECRET8&target_site=B") << false << "";
+        QTest::newRow("empty state, no flow waiting") << QByteArray("state=&access_token=SECRET9") << false << "";
     }
 
     void managerTakesRedirect()
