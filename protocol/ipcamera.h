@@ -43,6 +43,8 @@ public:
     ~IPCamera() override;
 
     void refreshFrom(IPCamera other);
+    // canonicalMac(MAC), made again only when MAC is no longer the text it was made from.
+    const QString& macKey() const;
 
     void setPassword(QByteArray reply);
     void getPasswordResult(QByteArray reply);
@@ -80,6 +82,10 @@ public:
     int apSearchReplyCount = 0;
     networkConfig networkconf;
     APSearchResult APConfig;
+
+private:
+    mutable QString macKeyOf;  // the MAC text macKeyText was made from
+    mutable QString macKeyText;
 };
 
 // The camera's Internet check state, carried from one class S reply to the next.

@@ -55,11 +55,12 @@ private:
     void setUpCameraTable();
     void sendScanPass();
     void removeAllRows(bool logEach);
-    QList<QString> rowMacs() const;
+    // The macKey of each row's camera, row by row.
+    QList<QString> rowKeys() const;
     void addCameraRow(int row, const IPCamera& camera);
     void setNextEnabled(bool enabled);
     void hideScanPicture();
-    // The canonicalMac of the cameras asked for their password state since the last tick.
+    // The macKey of the cameras asked for their password state since the last tick.
     QSet<QString> queriedThisTick;
 };
 
