@@ -222,13 +222,10 @@ void IPCamera::refreshFrom(IPCamera other)
     copyDiscoveryFields(*this, other);
 }
 
-const QString& IPCamera::macKey() const
+const QString& IPCamera::remakeMacKey() const
 {
-    // The copy kept of MAC shares its characters while MAC is unchanged: a cheap test per call.
-    if (macKeyOf != MAC) {
-        macKeyOf = MAC;
-        macKeyText = canonicalMac(MAC);
-    }
+    macKeyOf = MAC;
+    macKeyText = canonicalMac(MAC);
     return macKeyText;
 }
 

@@ -43,8 +43,9 @@ public:
     ~IPCamera() override;
 
     void refreshFrom(IPCamera other);
-    // canonicalMac(MAC), made again only when MAC is no longer the text it was made from.
-    const QString& macKey() const;
+    // canonicalMac(MAC), made again only when MAC is no longer the text it was made from (a
+    // changed MAC no longer shares that text's data).
+    const QString& macKey() const { return macKeyOf.isSharedWith(MAC) ? macKeyText : remakeMacKey(); }
 
     void setPassword(QByteArray reply);
     void getPasswordResult(QByteArray reply);
@@ -84,6 +85,7 @@ public:
     APSearchResult APConfig;
 
 private:
+    const QString& remakeMacKey() const;
     mutable QString macKeyOf;  // the MAC text macKeyText was made from
     mutable QString macKeyText;
 };

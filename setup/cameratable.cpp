@@ -1,7 +1,5 @@
 #include "setup/cameratable.h"
 
-#include <QHash>
-
 #include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 
@@ -29,21 +27,17 @@ int insertRow(bool registered, int rowCount, int unregisteredRows)
     return registered ? rowCount : unregisteredRows;
 }
 
-int unregisteredRows(const QList<QString>& rowKeys, const QList<IPCamera>& cameras)
+int unregisteredRows(const QSet<QString>& rowKeys, const QList<IPCamera>& cameras)
 {
-    // Linear in rows and cameras: a table of hundreds of rows is filled row by row.
-    QHash<QString, int> unregistered;
-    unregistered.reserve(cameras.size());
-    for (const IPCamera& camera : cameras)
-        if (camera.bRegisted != "1")
-            ++unregistered[camera.macKey()];
+    // Linear in cameras, without allocation: a table of hundreds of rows is filled row by row.
     int count = 0;
-    for (const QString& key : rowKeys)
-        count += unregistered.value(key);
+    for (const IPCamera& camera : cameras)
+        if (camera.bRegisted != "1" && rowKeys.contains(camera.macKey()))
+            ++count;
     return count;
 }
 
-bool isListed(const QList<QString>& rowKeys, const IPCamera& camera)
+bool isListed(const QSet<QString>& rowKeys, const IPCamera& camera)
 {
     return rowKeys.contains(camera.macKey());
 }

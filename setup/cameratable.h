@@ -25,13 +25,13 @@ Listing listing(int dcpStatus);
 int insertRow(bool registered, int rowCount, int unregisteredRows);
 
 // Rows are named by the macKey of the camera each shows (whatever separator and letter case its
-// MAC was written in); the page keeps it with the row.
+// MAC was written in); the page keeps the keys of its rows.
 
 // The number of rows whose camera, by its macKey, is an unregistered camera of the list.
-int unregisteredRows(const QList<QString>& rowKeys, const QList<IPCamera>& cameras);
+int unregisteredRows(const QSet<QString>& rowKeys, const QList<IPCamera>& cameras);
 
 // Whether a row already shows this camera.
-bool isListed(const QList<QString>& rowKeys, const IPCamera& camera);
+bool isListed(const QSet<QString>& rowKeys, const IPCamera& camera);
 
 // The camera name: Base64 decoded, up to the first zero byte, read as UTF-8.
 QString decodedName(const QByteArray& nameBase64);

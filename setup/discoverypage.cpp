@@ -213,7 +213,7 @@ void DiscoveryPage::scanDevicesPasswordStatus()
 void DiscoveryPage::updateCameraEmit(int index)
 {
     // A repeated reply of a listed camera changes nothing here.
-    if (index >= 0 && index < IPCameraList.size() && CameraTable::isListed(rowKeys(), IPCameraList.at(index)))
+    if (index >= 0 && index < IPCameraList.size() && CameraTable::isListed(listedKeys(), IPCameraList.at(index)))
         return;
     LogSummary::note(QStringLiteral("[cameraEmitUpdate()] cameraEmitUpdate Slot Emit Camera"));
     scanDevicesPasswordStatus();
@@ -228,7 +228,7 @@ void DiscoveryPage::updateDeviceTableList(int index)
     }
     const IPCamera camera = IPCameraList.at(index);
     const int rowCount = ui->discoveryCameraTb_TableWidget->rowCount();
-    const QList<QString> keys = rowKeys();
+    const QSet<QString>& keys = listedKeys();
     if (CameraTable::isListed(keys, camera)) {
         WLOG << "Duplicate IPCamera, don't insert to the DeviceTableList!!";
         return;
@@ -277,18 +277,20 @@ void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
         table->setItem(row, NameColumn + i, item);
     }
     table->item(row, MacColumn)->setData(kMacKeyRole, camera.macKey());
+    rowKeys.insert(camera.macKey());
 }
 
-QList<QString> DiscoveryPage::rowKeys() const
+const QSet<QString>& DiscoveryPage::listedKeys()
 {
-    QList<QString> keys;
+    // The form is public: where code beyond the page changed the rows, their keys are read anew.
     const QTableWidget* table = ui->discoveryCameraTb_TableWidget;
-    keys.reserve(table->rowCount());
-    for (int row = 0; row < table->rowCount(); ++row) {
-        const QTableWidgetItem* item = table->item(row, MacColumn);
-        keys.append(item ? item->data(kMacKeyRole).toString() : QString());
+    if (rowKeys.size() != table->rowCount()) {
+        rowKeys.clear();
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (const QTableWidgetItem* item = table->item(row, MacColumn))
+                rowKeys.insert(item->data(kMacKeyRole).toString());
     }
-    return keys;
+    return rowKeys;
 }
 
 void DiscoveryPage::clearCameraTable()

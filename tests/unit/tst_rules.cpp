@@ -59,12 +59,12 @@ private slots:
                                    camera("AA:00:00:00:00:05", "1.0", 0),
                                    camera("AA:00:00:00:00:06", "2.0", 0)};
         auto keys = [](const QStringList& macs) {
-            QList<QString> out;
+            QSet<QString> out;
             for (const QString& mac : macs)
                 out << camera(qPrintable(mac), "2.0", 0).macKey();
             return out;
         };
-        const QList<QString> rows = keys({"AA:00:00:00:00:01", "aa:00:00:00:00:02", "AA:00:00:00:00:03"});
+        const QSet<QString> rows = keys({"AA:00:00:00:00:01", "aa:00:00:00:00:02", "AA:00:00:00:00:03"});
         QCOMPARE(unregisteredRows(rows, cams), 2);
         QVERIFY(isListed(rows, cams[1]) && !isListed(rows, cams[3]));
         QCOMPARE(cameraWithMac(cams, "AA:00:00:00:00:01"), 0);
