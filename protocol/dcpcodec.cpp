@@ -141,9 +141,17 @@ QString macToText(const QByteArray& mac6)
 
 QString canonicalMac(const QString& text)
 {
-    QByteArray bytes;
-    if (macFromText(text, &bytes))
-        return macToText(bytes).toUpper();
+    MacBytes bytes;
+    if (readMac(text, &bytes)) {
+        static const char kDigits[] = "0123456789ABCDEF";
+        QString canonical(3 * kDcpMacSize - 1, QLatin1Char(':'));
+        QChar* out = canonical.data();
+        for (int i = 0; i < kDcpMacSize; ++i) {
+            out[3 * i] = QLatin1Char(kDigits[bytes[i] >> 4]);
+            out[3 * i + 1] = QLatin1Char(kDigits[bytes[i] & 15]);
+        }
+        return canonical;
+    }
     // Upper-casing can make an address of what is none ("\uFB00" becomes "FF"): such a text stays as it is.
     const QString upper = text.toUpper();
     return isHardwareAddress(upper) ? text : upper;

@@ -385,7 +385,7 @@ int DCPUtils::cameraOfReply(const QByteArray& content) const
     const int at = content.indexOf("M=");
     if (at < 0)
         return -2;
-    const QString text = QString::fromLatin1(content.mid(at + 2, 17));
+    const QString text = QString::fromLatin1(content.constData() + at + 2, qMin(17, content.size() - at - 2));
     if (text.isEmpty())
         return -1;
     // Canonical once per reply; each record keeps its own.
