@@ -138,12 +138,12 @@ private:
     QByteArray signInState;  // what the waiting flows sent; empty: none waits
     QByteArray signUpState;
     bool deviceConnectionMode = false;
-    // The Base64 password last sent to each camera (by canonicalMac) in a class 7 request.
+    // The Base64 password last sent to each camera (by its macKey) in a class 7 request.
     QHash<QString, QByteArray> sentPasswords;
 
     // Time since the last scan sent; invalid before the first. Scan replies are taken while open.
     QElapsedTimer scanClock;
-    QSet<QString> announcedThisScan;  // upper-case MACs
+    QSet<QString> announcedThisScan;  // macKey of each camera announced
     bool broadcastScan = false;
     QString scanTargetMac;
     QHostAddress datagramTarget{QHostAddress::Broadcast};

@@ -111,6 +111,42 @@ private slots:
         QVERIFY(!macFromText("aa:bb:cc:dd:ee:ff:", &a) && !macFromText("aa:bb:cc:dd:ee:fg", &a));
     }
 
+    // Two texts name one address whatever the separator and case; a text that is no address names
+    // none, even one that upper-cases into an address's form. A record's key agrees.
+    void sameAddress_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("colons, either case") << "aa:bb:cc:dd:ee:ff"
+                                             << "AA:BB:CC:DD:EE:FF" << true;
+        QTest::newRow("dashes and colons mixed") << "AA-bb:CC-dd:EE-ff"
+                                                 << "aa:bb:cc:dd:ee:ff" << true;
+        QTest::newRow("last digit differs") << "AA:BB:CC:DD:EE:FF"
+                                            << "AA-BB-CC-DD-EE-FE" << false;
+        QTest::newRow("first digit differs") << "AA:BB:CC:DD:EE:FF"
+                                             << "BA:BB:CC:DD:EE:FF" << false;
+        QTest::newRow("twelve digits, no address") << "AABBCCDDEEFF"
+                                                   << "AA:BB:CC:DD:EE:FF" << false;
+        QTest::newRow("twelve digits, either case") << "aabbccddeeff"
+                                                    << "AABBCCDDEEFF" << true;
+        QTest::newRow("ligature upper-cased into an address")
+            << QString::fromUtf8("\xef\xac\x80:00:00:00:00:00") << "FF:00:00:00:00:00" << false;
+        QTest::newRow("other text, either case") << "aa:bb:cc:dd:ee:fg"
+                                                 << "AA:BB:CC:DD:EE:FG" << true;
+    }
+    void sameAddress()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(sameMac(a, b), same);
+        QCOMPARE(sameMac(b, a), same);
+        IPCamera camera;
+        camera.MAC = a;
+        QCOMPARE(camera.macKey() == canonicalMac(b), same);
+    }
+
     // Further new cameras are dropped once the list holds 1024; a known one is still refreshed.
     void cameraListBound()
     {
