@@ -382,16 +382,18 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
 
 int DCPUtils::cameraOfReply(const QByteArray& content) const
 {
-    const int at = content.indexOf("M=");
-    if (at < 0)
-        return -2;
-    const QString mac = QString::fromLatin1(content.mid(at + 2, 17));
-    if (mac.isEmpty())
+    // Item by item: an "M=" inside another item's value ("P=czM=") names no camera. An old survey
+    // reply's first record follows its header items after a ",".
+    for (const QByteArray& item : content.split(';')) {
+        if (!item.startsWith("M="))
+            continue;
+        const QString mac = QString::fromLatin1(item.mid(2).split(',').first());
+        for (int i = 0; !mac.isEmpty() && i < IPCameraList.size(); ++i)
+            if (sameMac(IPCameraList[i].MAC, mac))
+                return i;
         return -1;
-    for (int i = 0; i < IPCameraList.size(); ++i)
-        if (sameMac(IPCameraList[i].MAC, mac))
-            return i;
-    return -1;
+    }
+    return -2;
 }
 
 bool DCPUtils::scanOpen() const
