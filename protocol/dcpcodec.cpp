@@ -195,8 +195,9 @@ bool dcpParseMessage(const QByteArray& plain, QByteArray* cls, QByteArray* conte
         if (c < '0' || c > '9')
             return fail("length prefix is not a number");
     const int length = prefix.toInt();
-    const int semicolon = plain.left(10).lastIndexOf(';');
-    if (semicolon <= comma + 1)
+    // The class ends at the first ";": the items after it may come in any order, empty ones too.
+    const int semicolon = plain.indexOf(';', comma + 1);
+    if (semicolon <= comma + 1 || semicolon >= 10)
         return fail("no class");
     if (plain.size() - (comma + 1) < length)
         return fail("length mismatch");

@@ -49,7 +49,7 @@ bool isHardwareAddress(const QString& mac);
 // cls + ";M=" + camMac + ";D=" + model + params, preceded by its decimal byte count and ",".
 QByteArray dcpMessageText(const QByteArray& cls, const QString& camMac, const QString& model, const QByteArray& params);
 // The reverse: reads the length prefix (1-5 digits before the last "," of the first six
-// characters), the class (up to the last ";" of the first ten characters) and the content
+// characters), the class (up to the first ";", within the first ten characters) and the content
 // (from the class on, exactly as many bytes as the prefix gives). Fails on a bad prefix,
 // a missing class or a text shorter than its prefix; `why` then names the fault.
 bool dcpParseMessage(const QByteArray& plain, QByteArray* cls, QByteArray* content, QString* why = nullptr);

@@ -382,18 +382,22 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
 
 int DCPUtils::cameraOfReply(const QByteArray& content) const
 {
-    const int at = content.indexOf("M=");
-    if (at < 0)
-        return -2;
-    const QString text = QString::fromLatin1(content.constData() + at + 2, qMin(17, content.size() - at - 2));
-    if (text.isEmpty())
+    // Item by item: an "M=" inside another item's value ("P=czM=") names no camera. An old survey
+    // reply's first record follows its header items after a ",".
+    for (const QByteArray& item : content.split(';')) {
+        if (!item.startsWith("M="))
+            continue;
+        const QString text = QString::fromLatin1(item.mid(2).split(',').first());
+        if (text.isEmpty())
+            return -1;
+        // Canonical once per reply; each record keeps its own.
+        const QString mac = canonicalMac(text);
+        for (int i = 0; i < IPCameraList.size(); ++i)
+            if (IPCameraList.at(i).macKey() == mac)
+                return i;
         return -1;
-    // Canonical once per reply; each record keeps its own.
-    const QString mac = canonicalMac(text);
-    for (int i = 0; i < IPCameraList.size(); ++i)
-        if (IPCameraList.at(i).macKey() == mac)
-            return i;
-    return -1;
+    }
+    return -2;
 }
 
 bool DCPUtils::scanOpen() const

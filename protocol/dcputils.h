@@ -158,9 +158,9 @@ private:
                         const QByteArray* password64 = nullptr, QByteArray* signedText = nullptr);
     // composeDCPMessage for camera idx: its MACHost, MAC and model.
     void sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params);
-    // Index of the first camera whose MAC is the reply's "M=" value; -1 none, -2 no "M=".
+    // Index of the first camera whose MAC is the value of the reply's first M item; -1 none, -2 no M item.
     int cameraOfReply(const QByteArray& content) const;
-    // cameraOfReply, or -1: noMacLog is logged for a reply without "M=", and noResultLog (when
+    // cameraOfReply, or -1: noMacLog is logged for a reply without an M item, and noResultLog (when
     // given) with the camera's MAC for a reply without ";R=".
     int replyCamera(const QByteArray& content, const char* noMacLog, const char* noResultLog = nullptr) const;
     // The clock requests: ";T=" + value, signed for new cameras, sent to camera idx.
