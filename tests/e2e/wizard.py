@@ -796,7 +796,7 @@ class Wizard:
         """The camera's site survey (surveyed networks listed): the first network, Next, its key in the box,
         Connect -> the page that sends the computer back to the home Wi-Fi. shots: screenshots of the list
         and of the box, when named."""
-        self.wait_log(" SSID :", 30, count=surveyed)
+        self.wait_log(" SSID :", 30 + STEP_S, count=surveyed)  # the survey's wait: 30 one-second ticks
         self.settle()
         if shots[0]:
             self.screenshot(shots[0])
@@ -810,7 +810,7 @@ class Wizard:
         if shots[1]:
             self.screenshot(shots[1])
         self.click(*AP_BOX_CONNECT)
-        self.wait_log(" AgentVersion >", 30)
+        self.wait_log(" AgentVersion >", 60 + STEP_S)  # the camera's confirmation: 60 ticks
         self.settle()
 
     def ap_find_again(self, leave):
@@ -818,8 +818,8 @@ class Wizard:
         again on the discovery page."""
         leave()
         self.click(*GUIDE_NEXT)
-        self.wait_log("recheckWizardInternet pass ", 30)
-        self.wait_log(" APClient Mode Camera MACAddr :", 90)
+        self.wait_log("recheckWizardInternet pass ", 10 + STEP_S)  # the program's waits: 10 and 60 ticks
+        self.wait_log(" APClient Mode Camera MACAddr :", 60 + STEP_S)
         self.settle()
 
     def fill(self, *fields):
