@@ -317,9 +317,14 @@ private slots:
                                     replyDatagram("4;" + kM + ";A=2;E=0;L=x"),
                                     replyDatagram("2;R=1")};
         LogRecorder log;
-        for (int i = 0; i < 300; ++i)
+        for (int i = 0; i < 300; ++i) {
+            // The scan stays open (4 s) however long the flood takes.
+            core->dcpClass01_Scan(kPcMac, kPcIp, supportType, kBroadcast);
             for (const QByteArray& datagram : floods)
                 core->handleDatagram(datagram);
+        }
+        while (!receiver.quiet(0)) {
+        }
         // A reply the camera was asked for, with 11,000 unknown items.
         IPCameraList[0].dcpStatus = IPCamera::WAIT_INFO;
         core->handleDatagram(replyDatagram("2;" + kM + ";R=1" + unknownItems));
