@@ -138,8 +138,8 @@ private slots:
         auto browser = connected();
         browser->write(httpGet("state=" + kSignIn + "&access_token=first&target_site=S"));
         browser->flush();
+        QList<int> closed;  // in the order they closed; outlives the sockets
         std::vector<std::unique_ptr<QTcpSocket>> idle;
-        QList<int> closed;  // in the order they closed
         for (int i = 0; i < 20; ++i) {
             idle.push_back(connected());
             connect(idle.back().get(), &QTcpSocket::disconnected, [&closed, i] { closed << i; });
