@@ -39,7 +39,7 @@ class AccessPointRoad(unittest.TestCase):
             w.snap("apmode_discovery_failed.png", " checkAPModeDiscoveryTimer timeout ", 30 + STEP_S, settle=False)
             ap.join()
             w.click(*popup_button(300))
-            w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30)
+            w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30 + STEP_S)
 
             w.snap("apmode_password.png")
             w.ap_password("wrongpw1")

@@ -19,8 +19,8 @@ import time
 import unittest
 
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
-                    MAIN_TITLE, SOURCE_DIR, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard, catalogue_of, online_lab,
-                    start_camcgi, start_camsim)
+                    MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard, catalogue_of,
+                    online_lab, start_camcgi, start_camsim)
 from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
@@ -151,7 +151,7 @@ class LayoutCase(unittest.TestCase):
         """The access-point network page lists the camera's survey; its first network chosen, so that the
         Wi-Fi password box opens."""
         w.texts("show APModeDeviceToRouter", "invoke APModeDeviceToRouter pressRescanButton")
-        w.wait_log(" SSID :", 30)
+        w.wait_log(" SSID :", 30 + STEP_S)
         w.settle()
         w.click(*AP_FIRST_NETWORK)
 

@@ -7,7 +7,7 @@ ends the program cleanly."""
 
 import unittest
 
-from wizard import (BUILD_DIR, FINISH, SUMMARY_SHOWN, AccessPointLink, LabCloud, Wizard, online_lab, records,
+from wizard import (BUILD_DIR, FINISH, STEP_S, SUMMARY_SHOWN, AccessPointLink, LabCloud, Wizard, online_lab, records,
                     start_camcgi, start_camsim)
 
 HOME_IP = "10.254.0.34"
@@ -30,7 +30,7 @@ class DirectConnectionRoad(unittest.TestCase):
         with Wizard(BUILD_DIR, lab=lab) as w:
             w.to_guide()
             w.to_access_point_search(CAMERA["model"], direct=True, before_search=ap.join)
-            w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30)
+            w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30 + STEP_S)
             w.snap("roads_direct_password.png")
             w.ap_password(CAMERA["password"])
             w.ap_to_home_wifi(HOME_KEY, surveyed=2)

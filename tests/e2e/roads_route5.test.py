@@ -6,7 +6,7 @@ the camera is found again the setup page asks for a new password; the road ends 
 
 import unittest
 
-from wizard import (BUILD_DIR, FINISH, SUMMARY_SHOWN, AccessPointLink, LabCloud, Wizard, online_lab, records,
+from wizard import (BUILD_DIR, FINISH, STEP_S, SUMMARY_SHOWN, AccessPointLink, LabCloud, Wizard, online_lab, records,
                     start_camcgi, start_camsim)
 
 HOME_IP = "10.254.0.35"
@@ -30,7 +30,7 @@ class RouteFiveRoads(unittest.TestCase):
         w = Wizard(BUILD_DIR, lab=self.lab)
         w.to_guide()
         w.to_access_point_search(CAMERA["model"], before_search=ap.join)
-        w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30)
+        w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30 + STEP_S)
         if password:
             w.snap("roads_route5_password.png")
             w.ap_password(password)

@@ -22,8 +22,8 @@ What a Wizard does:
   variables, a value of None removes one) with a temporary folder (TMPDIR, w.tmp) and a runtime folder
   of its own, inside the network namespace lab.pc_ns when a lab is given (the lab itself is not
   touched otherwise), else in a namespace of its own that has only loopback, so that tests run side
-  by side; in a mount namespace of its own, the program sees its own server's socket alone
-  (XServer.socket_folder);
+  by side; the X server's socket lies in a folder of its own (XServer), which the program, in a mount
+  namespace of its own, sees as /tmp/.X11-unix;
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
 - saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
@@ -323,6 +323,7 @@ class _XEvent(ctypes.Union):
 
 
 X11_SOCKETS = "/tmp/.X11-unix"
+XKM_FOLDER = "/var/lib/xkb"  # where Xvfb compiles its keymaps, by display number
 _CLIENT_MESSAGE = 33
 _MAP_NOTIFY = 19
 _SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
@@ -403,15 +404,25 @@ class MapWatcher:
 # --- an X server of one's own ---
 
 class XServer:
-    """An Xvfb on a display number that it picks itself; stop() ends it. Its messages go to the file log
-    when given; state() tells whether it still runs."""
+    """An Xvfb on a display number that it picks itself, whose socket file lies in folder/sockets (and its
+    compiled keymaps in folder/xkb) instead of the machine's shared folders; stop() ends it. Its messages go
+    to the file log when given; state() tells whether it still runs.
 
-    def __init__(self, size=SCREEN, timeout=STEP_S, log=None):
+    Its name is its own: the abstract socket of this network namespace is the kernel's to give to one
+    server alone, and no other server sees its socket file. In the shared /tmp/.X11-unix any X server of
+    another network namespace (whose display numbers are its own) could replace or remove it."""
+
+    def __init__(self, folder, size=SCREEN, timeout=STEP_S, log=None):
+        self.sockets, xkb = os.path.join(folder, "sockets"), os.path.join(folder, "xkb")
+        for path in (self.sockets, xkb):
+            os.makedirs(path, mode=0o700)
         read_end, write_end = os.pipe()
-        self.log = log
+        self.log, self.display = log, None
+        private = 'mount --bind "$0" %s && mount --bind "$1" %s && shift && exec "$@"' % (X11_SOCKETS, XKM_FOLDER)
         with open(log or os.devnull, "wb") as messages:
             self.proc = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
+                ["unshare", "--mount", "sh", "-c", private, self.sockets, xkb,
+                 "Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size, "-nolisten", "tcp",
                  "-noreset"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=messages, start_new_session=True)
         os.close(write_end)
@@ -421,12 +432,12 @@ class XServer:
         try:
             while not number.endswith(b"\n"):
                 if time.monotonic() > end or self.proc.poll() is not None:
-                    raise RuntimeError("Xvfb did not start")
+                    raise RuntimeError("Xvfb did not start: %s" % self.state())
                 ready, _, _ = select.select([read_end], [], [], 0.2)
                 if ready:
                     chunk = os.read(read_end, 16)
                     if not chunk:
-                        raise RuntimeError("Xvfb did not start")
+                        raise RuntimeError("Xvfb did not start: %s" % self.state())
                     number += chunk
         except BaseException:
             self.stop()
@@ -438,35 +449,12 @@ class XServer:
     def state(self):
         """"running on :n", or how it ended and the end of its messages."""
         if self.proc.poll() is None:
-            return "running on " + self.display
+            return "running on %s" % self.display
         tail = ""
         if self.log:
             with open(self.log, encoding="utf-8", errors="replace") as f:
                 tail = ": " + " | ".join(f.read().splitlines()[-5:])
         return "ended with code %s%s" % (self.proc.returncode, tail)
-
-    def socket_folder(self, folder):
-        """Makes folder hold a link to this server's socket alone, for a program that sees it as
-        /tmp/.X11-unix: the shared folder's socket file is each X server's to replace, and one of another
-        network namespace (whose display numbers are its own) takes this one's name, so that a program
-        started later reaches that server, and ends with code 1 when it goes. False when the name is
-        another's already."""
-        name = "X" + self.display[1:]
-        shared, link = os.path.join(X11_SOCKETS, name), os.path.join(folder, name)
-        os.makedirs(folder, exist_ok=True)
-        try:
-            os.link(shared, link)
-        except FileNotFoundError:
-            return False
-        # The inode this server bound, as the kernel tells it (ss -e: "ino:"), against the link's.
-        out = subprocess.run(["ss", "-x", "-l", "-p", "-e", "-H", "src", shared], capture_output=True, text=True,
-                             timeout=15).stdout
-        bound = [int(ino) for line in out.splitlines() if "pid=%d," % self.proc.pid in line
-                 for ino in re.findall(r"\bino:(\d+)", line)]
-        if os.stat(link).st_ino in bound:
-            return True
-        os.remove(link)
-        return False
 
     def stop(self):
         if self.proc.poll() is None:
@@ -530,14 +518,8 @@ class Wizard:
         os.mkdir(runtime, 0o700)
         _live.add(self)
         try:
-            sockets = os.path.join(self.dir, "x11")
-            for _ in range(3):
-                self.xserver = XServer(timeout=start_timeout, log=os.path.join(self.dir, "xvfb.txt"))
-                if self.xserver.socket_folder(sockets):
-                    break
-                self.xserver.stop()
-            else:
-                raise RuntimeError("another X server took the socket name of each Xvfb started")
+            self.xserver = XServer(os.path.join(self.dir, "x11"), timeout=start_timeout,
+                                   log=os.path.join(self.dir, "xvfb.txt"))
             self.display = self.xserver.display
             env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LC_"))}
             env.update({"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb", "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
@@ -549,7 +531,7 @@ class Wizard:
             if texts:  # the program answers texts() through the preloaded tests/tools/textdump
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
             # In a mount namespace of its own, the program finds its own X server's socket alone.
-            cmd = ["sh", "-c", 'mount --bind "$0" %s && exec "$@"' % X11_SOCKETS, sockets] + cmd
+            cmd = ["sh", "-c", 'mount --bind "$0" %s && exec "$@"' % X11_SOCKETS, self.xserver.sockets] + cmd
             if lab is not None:
                 cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
             else:  # a network of its own with only loopback: its ports are free whatever runs beside it
@@ -570,8 +552,15 @@ class Wizard:
 
     # --- looking ---
 
+    def _x_display(self):
+        """The display for a client of the test, once its server is known to run: the name then reaches
+        that server alone; a name whose server has ended may be another's."""
+        if self.xserver.proc.poll() is not None:
+            self._fail("the X server ended")
+        return self.display
+
     def _xdotool(self, *args, check=True):
-        result = subprocess.run(["xdotool"] + [str(a) for a in args], env=dict(os.environ, DISPLAY=self.display),
+        result = subprocess.run(["xdotool"] + [str(a) for a in args], env=dict(os.environ, DISPLAY=self._x_display()),
                                 capture_output=True, text=True, timeout=15)
         if check and result.returncode != 0:
             raise RuntimeError("xdotool %s failed: %s" % (" ".join(map(str, args)), result.stderr.strip()))
@@ -618,7 +607,7 @@ class Wizard:
         return self._xdotool("getwindowname", window or self.window).strip()
 
     def _picture(self):
-        result = subprocess.run(["import", "-display", self.display, "-window", str(self.window), "rgb:-"],
+        result = subprocess.run(["import", "-display", self._x_display(), "-window", str(self.window), "rgb:-"],
                                 capture_output=True, timeout=30)
         return hashlib.sha1(result.stdout).digest() if result.returncode == 0 else None
 
@@ -813,7 +802,7 @@ class Wizard:
         """The camera's site survey (surveyed networks listed): the first network, Next, its key in the box,
         Connect -> the page that sends the computer back to the home Wi-Fi. shots: screenshots of the list
         and of the box, when named."""
-        self.wait_log(" SSID :", 30, count=surveyed)
+        self.wait_log(" SSID :", 30 + STEP_S, count=surveyed)  # the survey's wait: 30 one-second ticks
         self.settle()
         if shots[0]:
             self.screenshot(shots[0])
@@ -827,7 +816,7 @@ class Wizard:
         if shots[1]:
             self.screenshot(shots[1])
         self.click(*AP_BOX_CONNECT)
-        self.wait_log(" AgentVersion >", 30)
+        self.wait_log(" AgentVersion >", 60 + STEP_S)  # the camera's confirmation: 60 ticks
         self.settle()
 
     def ap_find_again(self, leave):
@@ -835,8 +824,8 @@ class Wizard:
         again on the discovery page."""
         leave()
         self.click(*GUIDE_NEXT)
-        self.wait_log("recheckWizardInternet pass ", 30)
-        self.wait_log(" APClient Mode Camera MACAddr :", 90)
+        self.wait_log("recheckWizardInternet pass ", 10 + STEP_S)  # the program's waits: 10 and 60 ticks
+        self.wait_log(" APClient Mode Camera MACAddr :", 60 + STEP_S)
         self.settle()
 
     def fill(self, *fields):
@@ -871,7 +860,7 @@ class Wizard:
 
     def close_window(self, window=None):
         """Asks the window to close, as a window manager's close button does."""
-        send_close_request(self.display, window or self.window)
+        send_close_request(self._x_display(), window or self.window)
         time.sleep(0.3)
 
     def snap(self, path, log=None, timeout=STEP_S, count=1, settle=True):
@@ -888,7 +877,7 @@ class Wizard:
         os.makedirs(os.path.dirname(path), exist_ok=True)
         if self.window and settle:
             self.settle()
-        cmd = ["import", "-display", self.display, "-window", "root"]
+        cmd = ["import", "-display", self._x_display(), "-window", "root"]
         if self.window and not whole_screen:
             x, y, w, h = self.window_geometry()
             cmd += ["-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage"]

@@ -13,7 +13,15 @@
 
 class QWidget;
 
+#include "base/replylimits.h"
 #include "platform/process.h"
+
+// How long a test waits for what the program promises within a deadline of its own: that deadline
+// and a margin for a slow, busy machine, so that no wait gives up while the program still may not.
+constexpr int beyondDeadline(int deadlineMs)
+{
+    return deadlineMs + 5000;
+}
 
 // Creates the protocol object, the main window and its pages, as start-up does,
 // without showing anything. Safe to call more than once. Discovery scan passes find no
@@ -88,7 +96,7 @@ public:
     // The requests it has recorded so far, oldest first.
     QList<QJsonObject> records() const;
     // Waits until at least count requests are recorded.
-    bool waitForRecords(int count, int timeoutMs = 10000) const;
+    bool waitForRecords(int count, int timeoutMs = beyondDeadline(ReplyLimits::kCgi.deadlineMs)) const;
 
     QString error;
 

@@ -9,7 +9,12 @@
 #include "httptestkit.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "testsupport.h"
 #include "welcome/welcomepage.h"
+
+// How long a test waits for the welcome page's answers: the longest of their deadlines (a sprite's)
+// and a margin.
+const int kWelcomeAnswersMs = beyondDeadline(ReplyLimits::kSprite.deadlineMs);
 
 inline QList<QNetworkAccessManager*> welcomeManagers()
 {
@@ -57,7 +62,7 @@ inline bool resetWelcomePage()
     qDeleteAll(gMainpage->findChildren<MessageBoxPage*>());
     frameWidget("lockScreenLabel")->hide();
     gMainpage->hideBusy();
-    return QTest::qWaitFor([] { return !welcomeRepliesPending(); }, 10000) &&
+    return QTest::qWaitFor([] { return !welcomeRepliesPending(); }, kWelcomeAnswersMs) &&
            QTest::qWaitFor([] { return !dcpPortBusy(); }, 30000);
 }
 

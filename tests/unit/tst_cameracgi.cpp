@@ -166,8 +166,8 @@ private slots:
                        : "/config/datetime.cgi?method=1&timeserver=" + kHost + "&timezone=84");
         QCOMPARE(server.records().at(before + 1).value("path").toString(), QString("/wireless.cgi"));
         QCOMPARE(record.value("status").toInt(), right ? 200 : 401);
-        QTRY_COMPARE(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(),
-                     right ? 2 : 1);
+        QTRY_COMPARE_WITH_TIMEOUT(log.matching(right ? "[CGI] callback 200 OK" : "check request auth required!").size(),
+                                  right ? 2 : 1, beyondDeadline(ReplyLimits::kCgi.deadlineMs));
         // Neither the password nor its Base64 forms are logged; the credential line keeps its label.
         const QString basic = QString::fromLatin1(CameraCgi::basicCredentials(camera));
         for (const QString& secret : {password, QString::fromLatin1(camera.password), basic})
@@ -190,7 +190,7 @@ private slots:
             dcp->TdbSetWirelessKey("a=1");
             QCOMPARE(log.matching(chosen == 0 ? "Camera CGI request refused" : "No camera chosen").size(), 4);
         }
-        QTest::qWait(300);
+        QVERIFY(dcp->networkManager->findChildren<QNetworkReply*>().isEmpty());
         QCOMPARE(server.records().size(), before);
     }
 
@@ -240,7 +240,7 @@ private slots:
         http.setAnswer("/cgi", HttpTestServer::whole(answer));
         LogRecorder log;
         QPointer<QNetworkReply> reply = dcp->networkManager->get(QNetworkRequest(http.url("/cgi")));
-        QTRY_VERIFY_WITH_TIMEOUT(reply.isNull(), 10000);  // released
+        QTRY_VERIFY_WITH_TIMEOUT(reply.isNull(), beyondDeadline(ReplyLimits::kCgi.deadlineMs));  // released
         for (const QString& line : logged)
             QVERIFY2(log.count({line}) == 1, qPrintable(line + "\n" + log.all()));
     }

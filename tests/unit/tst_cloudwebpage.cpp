@@ -54,7 +54,7 @@ void showCloudPage(QWebPage* page, const QString& body = {})
 {
     QSignalSpy loaded(page, &QWebPage::loadFinished);
     page->mainFrame()->setHtml("<html><body><iframe src='about:blank'></iframe>" + body + "</body></html>", kCloudPage);
-    QVERIFY(!loaded.isEmpty() || loaded.wait(5000));
+    QVERIFY(!loaded.isEmpty() || loaded.wait(beyondDeadline(ReplyLimits::kCloudPage.deadlineMs)));
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ private slots:
         showCloudPage(&page);
         page.mainFrame()->evaluateJavaScript(script);
         if (taken)
-            QTRY_COMPARE(in.count(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(in.count(), 1, beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
         else
             QTest::qWait(300);
         QCOMPARE(in.count(), taken ? 1 : 0);
@@ -194,7 +194,7 @@ private slots:
         showCloudPage(&page);
         QSignalSpy failed(&page, &CloudWebPage::pageFailed);
         page.mainFrame()->evaluateJavaScript("location.href = 'http://127.0.0.1:5979/?state=secretstate'");
-        QTRY_COMPARE(failed.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
         QVERIFY2(!page.mainFrame()->toHtml().contains("secretstate"), qPrintable(page.mainFrame()->toHtml()));
         QVERIFY(!page.mainFrame()->toHtml().contains("Failed to load"));
     }
@@ -341,7 +341,9 @@ private slots:
             QTest::keyClick(view, person == "a" ? Qt::Key_A : Qt::Key_Return);
         else if (!person.isEmpty())
             QTest::mouseClick(view, Qt::LeftButton, {}, person == "link" ? QPoint(100, 50) : QPoint(20, 210));
-        QTest::qWait(200);  // the page's timer
+        // A timer of the page set by then runs before this one.
+        view->page()->mainFrame()->evaluateJavaScript("setTimeout(function () { window.settled = true; }, 0);");
+        QTRY_VERIFY(view->page()->mainFrame()->evaluateJavaScript("window.settled === true").toBool());
         QTEST(int(browser.urls.size()), "opened");
         LogSummary::flush();
         const QString line = "Link not opened, not the person's";
@@ -390,7 +392,7 @@ private slots:
                      ->evaluateJavaScript("var r = false; try { r = confirm('x'); } catch (e) {} String(r)")
                      .toString(),
                  QString("false"));
-        QVERIFY(loaded.wait(5000));
+        QVERIFY(loaded.wait(beyondDeadline(ReplyLimits::kCloudPage.deadlineMs)));
         QCOMPARE(product.view.url(), next);
     }
 

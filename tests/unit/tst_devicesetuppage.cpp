@@ -197,7 +197,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sent(),
                                   QString("/config/camera_info.cgi,/config/datetime.cgi,/config/datetime.cgi,"
                                           "/datetime.cgi,/datetime.cgi,/system.cgi"),
-                                  15000);
+                                  beyondDeadline(ReplyLimits::kCgi.deadlineMs));
     }
 
     // Where the passed network check leads, by the register bit, the mode and the model: the page,
@@ -480,7 +480,8 @@ private slots:
         portal.setAnswer("/cam/openapi/?url", HttpTestServer::ok("https://api.olvaris.invalid/"));
         camera().portal = portal.url("/cam/").toString().toLatin1();
         page()->checkOpenAPIUriInfoConnection();
-        QTRY_VERIFY_WITH_TIMEOUT(page()->openAPIUriInfoNAM->findChildren<QNetworkReply*>().isEmpty(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(page()->openAPIUriInfoNAM->findChildren<QNetworkReply*>().isEmpty(),
+                                 beyondDeadline(ReplyLimits::kOpenApi.deadlineMs));
         QCOMPARE(portal.requestsFor("/cam/openapi/?url"), 0);
         QVERIFY(!page()->openAPIUriInfoOK);
     }

@@ -10,6 +10,7 @@
 #include <zlib.h>
 
 #include "base/replylimits.h"
+#include "testsupport.h"
 
 using ReplyLimits::Stop;
 
@@ -18,6 +19,8 @@ Q_DECLARE_METATYPE(ReplyLimits::Limits)
 
 namespace {
 constexpr qint64 kMax = 100000;
+// Long enough that no pause of a busy machine passes for a silent peer.
+constexpr int kTransferMs = 2000;
 
 // Answers every request with head, a blank line and body: at once, or one byte every
 // trickleMs. An empty head never answers. request holds the last request's head.
@@ -135,10 +138,10 @@ private slots:
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
         // The manager gives the request its transfer limit and the reply its size limit.
-        ReplyLimits::BoundedManager manager({"test", kMax, 500, 10000}, nullptr);
+        ReplyLimits::BoundedManager manager({"test", kMax, kTransferMs, 10000}, nullptr);
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(beyondDeadline(10000)));
 
         QCOMPARE(int(reply->error()), int(ok ? QNetworkReply::NoError : QNetworkReply::OperationCanceledError));
         QCOMPARE(ReplyLimits::stopped(reply.data()), stop);
@@ -190,7 +193,7 @@ private slots:
             request.setRawHeader("Accept-Encoding", askedFor);
         QScopedPointer<QNetworkReply> reply(manager.get(request));
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(beyondDeadline(10000)));
 
         QVERIFY2(server.request.toLower().contains("\r\naccept-encoding: identity\r\n"), server.request.constData());
         QCOMPARE(server.request.count("ccept-Encoding"), 1);
@@ -210,8 +213,8 @@ private slots:
         QTest::addColumn<bool>("taken");
         QTest::addColumn<QString>("note");
 
-        const ReplyLimits::Limits catalogue{"catalogue", ReplyLimits::kCatalogueBytes, 500, 10000};
-        const ReplyLimits::Limits page{"cloud page", ReplyLimits::kCloudPageBytes, 500, 10000};
+        const ReplyLimits::Limits catalogue{"catalogue", ReplyLimits::kCatalogueBytes, kTransferMs, 10000};
+        const ReplyLimits::Limits page{"cloud page", ReplyLimits::kCloudPageBytes, kTransferMs, 10000};
         const ReplyLimits::Limits none{nullptr, 0, 0, 0};
         const QByteArray gzip("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\nContent-Encoding: gzip\r\n");
         QTest::newRow("probe, compressed: status line taken")
@@ -251,7 +254,7 @@ private slots:
         if (own.kind)
             ReplyLimits::bound(reply.data(), own);
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(beyondDeadline(10000)));
 
         QCOMPARE(ReplyLimits::statusLineTaken(reply.data()), taken);
         QCOMPARE(ReplyLimits::stopNote(reply.data()), note);
@@ -275,13 +278,14 @@ private slots:
         ReplyLimits::BoundedManager manager({"test", kMax, 5000, 10000}, nullptr);
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.wait(beyondDeadline(10000)));
 
         QCOMPARE(ReplyLimits::stopped(reply.data()), Stop::Compressed);
         QVERIFY2(peakMib() - before < 64, qPrintable(QString("peak grew by %1 MiB").arg(peakMib() - before)));
     }
 
-    // A peer that keeps the transfer limit from running out, a byte at a time, meets the deadline.
+    // A peer that keeps the transfer limit (1 s) from running out, a byte every 100 ms, meets the
+    // deadline (1.9 s, a precise timer) long before its answer would end (6 s).
     void deadline_data()
     {
         QTest::addColumn<QByteArray>("head");
@@ -290,10 +294,10 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<Stop>("stop");
 
-        const QByteArray head("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n");
+        const QByteArray head("HTTP/1.1 200 OK\r\nContent-Length: 60\r\n");
         QTest::newRow("trickle past the deadline") << head << 100 << false << false << Stop::Overdue;
         QTest::newRow("trickle past the request's own deadline") << head << 100 << true << false << Stop::Overdue;
-        QTest::newRow("quick enough") << head << 10 << false << true << Stop::None;
+        QTest::newRow("quick enough") << head << 1 << false << true << Stop::None;
         QTest::newRow("silent: the transfer limit first") << QByteArray() << 0 << false << false << Stop::None;
     }
 
@@ -307,24 +311,25 @@ private slots:
 
         PeerServer server;
         server.head = head;
-        server.body = QByteArray(40, 'x');
+        server.body = QByteArray(60, 'x');
         server.trickleMs = trickleMs;
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
 
-        const ReplyLimits::Limits limits{"test", kMax, 300, 1500};
-        ReplyLimits::BoundedManager manager(ownBound ? ReplyLimits::Limits{"test", kMax, 300, 60000} : limits, nullptr);
+        const ReplyLimits::Limits limits{"test", kMax, 1000, 1900};
+        ReplyLimits::BoundedManager manager(ownBound ? ReplyLimits::Limits{"test", kMax, 1000, 60000} : limits,
+                                            nullptr);
         QElapsedTimer clock;
         clock.start();
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(addressOf(server))));
         if (ownBound)
             ReplyLimits::bound(reply.data(), limits);
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(limits.deadlineMs + 2000));
+        QVERIFY(finished.wait(beyondDeadline(limits.deadlineMs)));
 
         QCOMPARE(int(reply->error()), int(ok ? QNetworkReply::NoError : QNetworkReply::OperationCanceledError));
         QCOMPARE(ReplyLimits::stopped(reply.data()), stop);
         if (stop == Stop::Overdue)
-            QVERIFY(clock.elapsed() >= limits.deadlineMs - 50 && clock.elapsed() < limits.deadlineMs + 1000);
+            QVERIFY(clock.elapsed() >= limits.deadlineMs - 50 && clock.elapsed() < limits.deadlineMs + 3000);
         if (ok)
             QCOMPARE(reply->readAll(), server.body);
     }

@@ -114,8 +114,8 @@ private slots:
         gInternetReachable = gJsonFileReady = type == 2;
         checkType = type;
         gWelcomePage->sendCheckRequest(jsonUrl);
-        QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
-        QTRY_VERIFY(!welcomeRepliesPending());
+        QTRY_COMPARE_WITH_TIMEOUT(server->requestsFor(kCataloguePath), 1, kWelcomeAnswersMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
 
         QCOMPARE(gInternetReachable, reachable);
         QVERIFY(!gJsonFileReady);
@@ -157,7 +157,7 @@ private slots:
             gWelcomePage->sendCheckRequest(jsonUrl);
         else
             gWelcomePage->probeInternet(gWelcomePage->wizardInternetUrl);
-        QTRY_VERIFY(!welcomeRepliesPending());
+        QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
 
         QCOMPARE(gInternetReachable, reachable);
         QCOMPARE(gJsonFileReady, reachable && type == 2);
@@ -180,8 +180,8 @@ private slots:
         startServer(kProbePath, answer);
         gWelcomePage->checkInternetRequest();  // tick 0 sends the probe
         checkType = 1;                         // a sooner answer has led on to the catalogue
-        QTRY_COMPARE(server->requestsFor(kProbePath), 1);
-        QTRY_VERIFY(!welcomeRepliesPending());
+        QTRY_COMPARE_WITH_TIMEOUT(server->requestsFor(kProbePath), 1, kWelcomeAnswersMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
         QVERIFY(gOppsPage->isHidden());
         QVERIFY(ModelRouteMap.isEmpty());
         QCOMPARE(checkType, 1);
@@ -196,13 +196,13 @@ private slots:
         gMainpage->showBusy();
         for (int tick = 0; tick < 5; ++tick) {
             gWelcomePage->checkInternetRequest();
-            QTRY_VERIFY(!welcomeRepliesPending());
+            QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
         }
         QCOMPARE(server->requestsFor(kProbePath), 3);  // ticks 0, 2 and 4
         server->setAnswer(kProbePath, HttpTestServer::ok("<html/>"));
         gWelcomePage->checkInternetRequest();  // the limit
         QVERIFY(!gOppsPage->isHidden());
-        QTRY_VERIFY(gInternetReachable);
+        QTRY_VERIFY_WITH_TIMEOUT(gInternetReachable, kWelcomeAnswersMs);
 
         QTest::mouseClick(gOppsPage->ui->oppsRetry_PushButton, Qt::LeftButton);
         gWelcomePage->checkInternetRequest();  // Retry's first tick
@@ -221,7 +221,7 @@ private slots:
         gWelcomePage->waitWizardJsonFileNumber = 8;
         gWelcomePage->checkJsonFileRequest();
         gWelcomePage->checkJsonFileRequest();
-        QTRY_COMPARE(server->requestsFor(kCataloguePath), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(server->requestsFor(kCataloguePath), 1, kWelcomeAnswersMs);
         QVERIFY(gOppsPage->isHidden());
         gWelcomePage->checkJsonFileRequest();
         QVERIFY(!gOppsPage->isHidden());
