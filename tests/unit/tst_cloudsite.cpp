@@ -553,7 +553,7 @@ private slots:
         }
         for (int i = 0; i < 2; ++i) {  // nothing cached from the first either
             std::unique_ptr<QNetworkReply> reply(manager.get(QNetworkRequest(url)));
-            QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
             QVERIFY(reply->error() != QNetworkReply::NoError);
         }
         QTest::qWait(200);
@@ -742,7 +742,7 @@ private slots:
         std::unique_ptr<QNetworkReply> reply(manager.get(request));
         QByteArray got;
         connect(reply.get(), &QNetworkReply::readyRead, [&] { got += reply->readAll(); });
-        QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
         got += reply->readAll();
         QTEST(int(reply->error()), "error");
         const QByteArray body = answer.mid(answer.indexOf("\r\n\r\n") + 4);
