@@ -64,8 +64,8 @@ enum class Picture
 };
 Picture pictureVerdict(const QByteArray& head, bool complete);
 
-// Refusals a page can repeat at will: the first few are logged in full, the rest counted under
-// what (a fixed text) in LogSummary's lines.
+// Refusals a page can repeat at will: the first few of each kind (what, a fixed text) are logged
+// in full, with the host, the rest counted under what in LogSummary's lines.
 void logRefusal(const char* what, const QUrl& url);
 
 }  // namespace CloudSite
