@@ -6,10 +6,12 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QWebFrame>
+#include <QWebFullScreenRequest>
 
 #include "base/log.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
+#include "cloud/eventorder.h"
 #include "protocol/logsummary.h"
 
 namespace {
@@ -71,10 +73,14 @@ void CloudWebPage::setUpFrame(QWebFrame* frame)
     connect(frame, &QWebFrame::javaScriptWindowObjectCleared, frame,
             [frame] { frame->evaluateJavaScript(QString::fromLatin1(kNoSockets)); });
     // Its load starts once the engine has asked whether to leave (a frame a script adds
-    // meanwhile starts its own).
+    // meanwhile starts its own), and the engine asks for the page right after, with no script
+    // running in between: only that request may take the navigation's mark.
     connect(frame, &QWebFrame::provisionalLoad, this, [this, frame] {
         if (frame == leaving)
             leaving = nullptr;
+        auto* manager = qobject_cast<CloudSite::Manager*>(networkAccessManager());
+        if (frame == mainFrame() && manager)
+            manager->noteNavigation(frame, frame->requestedUrl());
     });
 }
 
@@ -104,8 +110,6 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
     auto* manager = qobject_cast<CloudSite::Manager*>(networkAccessManager());
     const CloudSite::Load load = CloudSite::navigationLoad(url, main ? CloudSite::Frame::Main : CloudSite::Frame::Sub,
                                                            startOf(type), mainFrame()->url());
-    if (load == CloudSite::Load::Send && main && manager)
-        manager->noteNavigation(frame, url);
     if (load == CloudSite::Load::Answer && manager)
         manager->expectRedirect(frame, url);
     // The redirect address only as the manager expects it: led there by the page or by the
@@ -115,8 +119,12 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
         // unless it only moves within the page.
         const bool withinPage =
             url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == frame->url().adjusted(QUrl::RemoveFragment);
-        if (!withinPage && !leaving)
+        if (!withinPage && !leaving) {
             leaving = frame;
+            // Asked within this event; a navigation whose load never starts (a server redirect's)
+            // leaves no leave answer behind.
+            whenThisEventEnds(this, [this] { leaving = nullptr; });
+        }
         return true;
     }
     CloudSite::logRefusal(

@@ -45,7 +45,7 @@ private:
 
     int dialogsInARow = 0;
     int linksForInput = 0;        // while the page handles the person's click or Enter
-    QPointer<QWebFrame> leaving;  // from its navigation accepted to the start of its load
+    QPointer<QWebFrame> leaving;  // from its navigation accepted to its load's start, within one event
 };
 
 #endif  // CLOUDWEBPAGE_H

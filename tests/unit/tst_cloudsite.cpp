@@ -427,6 +427,8 @@ private slots:
         QTest::newRow("the address asked again")
             << QStringList{"note:/login", "main doc /login", "main doc /login"} << "10";
         QTest::newRow("another address") << QStringList{"note:/login", "main doc /signup"} << "0";
+        QTest::newRow("the address asked once the loop turned")
+            << QStringList{"note:/login", "turn", "main doc /login"} << "0";
     }
 
     void navigationMark()
@@ -443,6 +445,10 @@ private slots:
         for (const QString& step : steps) {
             if (step.startsWith("note:")) {
                 manager.noteNavigation(&mainFrame, QUrl(site + step.mid(5)));
+                continue;
+            }
+            if (step == "turn") {
+                QTest::qWait(1);
                 continue;
             }
             const QStringList parts = step.split(' ');
