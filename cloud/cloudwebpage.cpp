@@ -32,6 +32,18 @@ constexpr int kDialogsInARow = 20;
 const char kDialogNotShown[] = "Page dialog not shown, answered as cancelled";
 const char kLeftAnyway[] = "Page asked to be kept, left";
 const char kLinkNotOpened[] = "Link not opened, not the person's click or Enter";
+const char kNoFile[] = "Page file chooser not opened, answered with no file";
+const char kNoWindow[] = "Page window not opened";
+const char kNoPrint[] = "Page print request not answered";
+const char kNoFullScreen[] = "Page full screen request refused";
+const char kNoPermission[] = "Page permission request refused";
+
+// A line a page can repeat at will: the first in full, the rest counted.
+void logCounted(const char* line)
+{
+    if (LogSummary::firstInFull(QString::fromLatin1(line), 1))
+        WLOG << line;
+}
 
 bool isPersonsActivation(const QEvent* event)
 {
@@ -66,6 +78,16 @@ CloudWebPage::CloudWebPage(QObject* parent)
     // could be connected; else asking for it makes it now.
     setUpFrame(mainFrame());
     connect(this, &QWebPage::frameCreated, this, &CloudWebPage::setUpFrame);
+    // Nothing a page asks for opens a window of its own or waits for the person.
+    connect(this, &QWebPage::printRequested, this, [] { logCounted(kNoPrint); });
+    connect(this, &QWebPage::fullScreenRequested, this, [](QWebFullScreenRequest request) {
+        request.reject();
+        logCounted(kNoFullScreen);
+    });
+    connect(this, &QWebPage::featurePermissionRequested, this, [this](QWebFrame* frame, Feature feature) {
+        setFeaturePermission(frame, feature, PermissionDeniedByUser);
+        logCounted(kNoPermission);
+    });
 }
 
 void CloudWebPage::setUpFrame(QWebFrame* frame)
@@ -99,8 +121,7 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
             --linksForInput;
             return QWebPage::acceptNavigationRequest(frame, request, type);
         }
-        if (LogSummary::firstInFull(QString::fromLatin1(kLinkNotOpened), 1))
-            WLOG << kLinkNotOpened;
+        logCounted(kLinkNotOpened);
         return false;
     }
     if (!frame)
@@ -136,11 +157,17 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
 
 bool CloudWebPage::supportsExtension(Extension extension) const
 {
-    return extension == ErrorPageExtension;
+    // Without the first, the engine opens its own file dialog for a multiple file input.
+    return extension == ChooseMultipleFilesExtension || extension == ErrorPageExtension;
 }
 
 bool CloudWebPage::extension(Extension extension, const ExtensionOption* option, ExtensionReturn* output)
 {
+    if (extension == ChooseMultipleFilesExtension && output) {
+        static_cast<ChooseMultipleFilesExtensionReturn*>(output)->fileNames.clear();
+        logCounted(kNoFile);
+        return true;
+    }
     if (extension != ErrorPageExtension || !option || !output)
         return false;
     // Never the engine's own error page: it shows the address, and with it the flow's state.
@@ -160,11 +187,11 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
 
 void CloudWebPage::dialogNotShown(QWebFrame* frame, const char* line)
 {
-    if (LogSummary::firstInFull(QString::fromLatin1(line), 1))
-        WLOG << line;
+    logCounted(line);
     if (dialogsInARow++ == 0)
         QTimer::singleShot(0, this, [this] { dialogsInARow = 0; });
-    if (dialogsInARow == kDialogsInARow && frame)
+    // Past the run, whichever frame asks: a loop may go on in another one.
+    if (dialogsInARow >= kDialogsInARow && frame)
         frame->evaluateJavaScript(QString::fromLatin1(kDialogsThrow));
 }
 
@@ -189,7 +216,18 @@ bool CloudWebPage::javaScriptPrompt(QWebFrame* frame, const QString&, const QStr
 
 bool CloudWebPage::shouldInterruptJavaScript()
 {
-    if (LogSummary::firstInFull(QStringLiteral("Busy page script interrupted"), 1))
-        WLOG << "Busy page script interrupted";
+    logCounted("Busy page script interrupted");
     return true;
+}
+
+QString CloudWebPage::chooseFile(QWebFrame*, const QString&)
+{
+    logCounted(kNoFile);
+    return QString();
+}
+
+QWebPage* CloudWebPage::createWindow(WebWindowType)
+{
+    logCounted(kNoWindow);
+    return nullptr;
 }

@@ -272,6 +272,10 @@ private slots:
         QTest::newRow("a loop of alerts")
             << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {} String(n < 1000)"
             << "true";
+        QTest::newRow("a loop on its frame's alerts after the page's")
+            << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {}"
+               " try { while (n < 2000) frames[0].alert(n++); } catch (e) {} String(n < 2000)"
+            << "true";
         QTest::newRow("a busy script") << ""
                                        << "interrupted";
     }
@@ -302,6 +306,57 @@ private slots:
         const QStringList counted = log.matching("Counted, not logged one by one");
         QVERIFY2(log.matching(line).size() - counted.size() <= 1 && counted.filter(line).size() == 1,
                  qPrintable(log.all()));
+    }
+
+    // What a page asks for on the person's click opens no window, leaves nothing waiting and gets
+    // nothing; each is counted in the log.
+    void nativeWindows_data()
+    {
+        QTest::addColumn<QString>("script");  // on the person's click; the page's inputs are i[0] to i[2]
+        QTest::addColumn<QString>("line");
+        const QString file = "Page file chooser not opened", window = "Page window not opened";
+        QTest::newRow("a file input") << "i[0].click();" << file;
+        QTest::newRow("a file input for many") << "i[1].click();" << file;
+        QTest::newRow("a colour input") << "i[2].click();" << window;
+        QTest::newRow("a new window") << "open(go); showModalDialog(go);" << window;
+        QTest::newRow("print") << "print();"
+                               << "Page print request not answered";
+        QTest::newRow("full screen") << "document.body.webkitRequestFullscreen();"
+                                     << "Page full screen request refused";
+        QTest::newRow("a position") << "navigator.geolocation.getCurrentPosition(Date);"
+                                    << "Page permission request refused";
+    }
+
+    void nativeWindows()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, line);
+        CloudServicesPage step;
+        QWebView* view = step.ui->cloudServiceSignIn_WebView;
+        step.show();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&step));
+        showCloudPage(view->page(), "<input type='file'><input type='file' multiple><input type='color'><script>"
+                                    "var i = document.getElementsByTagName('input'), go = '/w';"
+                                    " document.addEventListener('click', function () { " +
+                                        script + " });</script>");
+        QStringList shown;
+        QTimer closer;  // a window shown all the same is noted and closed
+        connect(&closer, &QTimer::timeout, [&shown, &step] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window != &step && window->isVisible() && !window->testAttribute(Qt::WA_DontShowOnScreen)) {
+                    shown << window->metaObject()->className();
+                    window->close();
+                }
+        });
+        closer.start(0);
+        LogRecorder log;
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
+        QTest::qWait(200);
+        LogSummary::flush();
+        QCOMPARE(shown, QStringList());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY2(log.contains(line), qPrintable(log.all()));
     }
 
     // A link goes to the browser only when the person's click or Enter on the view led to it,
