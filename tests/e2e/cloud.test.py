@@ -9,7 +9,8 @@ listener by another local process, (h) a cloud service that never answers the de
 answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
 frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
 alert() while the person closes the window, (l) a sign-in page that sends itself through the service's
-authorize address again and again.
+authorize address again and again, (m) a page that clicks a file input on the person's click, (n) a sign-in the
+service remembers, its token sent through a second redirect.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -21,8 +22,8 @@ import unittest
 
 from cloudroad import (API_HOST, BUILD_DIR, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
                        SKIP_NEXT, read_record)
-from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH, POPUP_MADE, STEP_S,
-                    Wizard, wait_until)
+from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_FORM_EMAIL, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH,
+                    POPUP_MADE, STEP_S, Wizard, wait_until)
 
 CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"  # the wizard's, as the service knows it
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
@@ -45,6 +46,9 @@ RELOAD_LOOP = ("if (location.pathname == '/login') { var n = +(window.name || 0)
                " if (n < %d) { window.name = n + 1; location = '/oauth/authorize?client_id=%s&redirect_uri='"
                " + p('redirect_uri') + '&response_type=token&scope=basic&dtype=wizard&state=' + p('state')"
                " + '&lang=' + p('lang'); } else new Image().src = '/tp/report?loads=' + n; }" % (RELOADS, CLIENT_ID))
+# On the person's click the page clicks a file input of its own.
+FILE_INPUT = ("var f = document.createElement('input'); f.type = 'file'; document.body.appendChild(f);"
+              " document.addEventListener('click', function () { f.click(); });")
 SIGN_IN_REACHED = "[SignIn][GET] SignInPage Success Code :"
 IN_FULL = 16  # lines a page can repeat, logged in full before they are counted
 
@@ -254,6 +258,30 @@ class CloudStep(CloudRoad):
             w.click(*EXIT_POPUP_YES)
             self.assertEqual(w.wait_exit(STEP_S), 0)
         print("closed %.1f s after the request" % (time.monotonic() - asked))
+
+    def test_m_no_window_from_a_file_input(self):
+        self.set_control({"script": FILE_INPUT})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            windows = w.find_windows(".*")
+            w.click(*CLOUD_FORM_EMAIL)
+            w.wait_log("Page file chooser not opened")
+            time.sleep(1.0)  # a window would be shown by now
+            self.assertEqual(w.find_windows(".*"), windows)
+            made = w.log_text().count(POPUP_MADE)
+            w.close_window()
+            w.wait_log(POPUP_MADE, STEP_S, count=made + 1)
+            w.settle()
+            w.click(*EXIT_POPUP_YES)
+            self.assertEqual(w.wait_exit(STEP_S), 0)
+
+    def test_n_signed_in_by_a_second_redirect(self):
+        # The authorize address leads to an address of the service that sends the token on at once.
+        self.set_control({"authorizeTo": "/session"})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            w.to_setup_page()
+            w.set_up_camera(PASSWORD, name="Porch", new=True, reached=" Go to SignIn complete")
+            self.assert_registered(w)
 
 
 if __name__ == "__main__":
