@@ -157,17 +157,12 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
 
 bool CloudWebPage::supportsExtension(Extension extension) const
 {
-    // Without the first, the engine opens its own file dialog for a multiple file input.
-    return extension == ChooseMultipleFilesExtension || extension == ErrorPageExtension;
+    // Not the file chooser for many: the engine then asks chooseFile.
+    return extension == ErrorPageExtension;
 }
 
 bool CloudWebPage::extension(Extension extension, const ExtensionOption* option, ExtensionReturn* output)
 {
-    if (extension == ChooseMultipleFilesExtension && output) {
-        static_cast<ChooseMultipleFilesExtensionReturn*>(output)->fileNames.clear();
-        logCounted(kNoFile);
-        return true;
-    }
     if (extension != ErrorPageExtension || !option || !output)
         return false;
     // Never the engine's own error page: it shows the address, and with it the flow's state.
