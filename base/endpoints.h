@@ -11,8 +11,8 @@ constexpr const char* kCloudSiteHost = "www.olvaris.invalid";
 constexpr const char* kCloudServiceHost = "api.olvaris.invalid";
 // Every cloud address (portal answers, OpenAPI site, pages, REST) is on this domain.
 constexpr const char* kCloudDomain = "olvaris.invalid";
-// The local listener the service's pages redirect the browser to at the end of a flow
-// (http://127.0.0.1:<port>).
+// The redirect address the service's pages send the view to at the end of a flow
+// (http://127.0.0.1:<port>), answered inside the program; the listener on it takes nothing.
 constexpr int kRedirectPort = 5979;
 constexpr const char* kTimeServerHost = "time.tolmwizard.invalid";
 // Internet probe: a real public web site over plain HTTP.

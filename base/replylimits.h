@@ -24,6 +24,8 @@ constexpr qint64 kCloudPageBytes = 2 * 1024 * 1024;
 // its answer is held, at most, to read that header.
 constexpr qint64 kViewPicturePixels = 2048 * 2048;
 constexpr int kViewPictureHeadBytes = 256 * 1024;
+// The font a web font of another host may declare, inflated.
+constexpr qint64 kViewFontBytes = 8 * 1024 * 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;

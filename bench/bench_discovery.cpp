@@ -4,6 +4,11 @@
 // once and waits for its answer; the page's run ends when its table holds a row for each.
 // While the page runs, a 1 ms timer measures the longest time the event loop was busy.
 // Nothing leaves 127.0.0.1: the page's scan timer is stopped and sees no interface.
+//
+// Each figure is printed beside its target; no run fails on one. The page's pace against the core
+// and its longest stall have the targets this benchmark always aimed at; the two times have the
+// medians of commit 13ab385, built and run in turn with this code (21 runs each, 8 cores
+// shared with other builds, load average 7 to 26).
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,6 +37,10 @@ namespace {
 const char kPcMac[] = "02:00:00:00:00:01";
 constexpr int kCameras = 250;
 constexpr int kRuns = 5;
+constexpr double kCoreTargetMs = 291;
+constexpr double kPageTargetMs = 308;
+constexpr double kPagePerCoreTarget = 10;
+constexpr double kStallTargetMs = 50;
 
 QByteArray mac6(const QString& text)
 {
@@ -262,13 +271,16 @@ int main(int argc, char** argv)
     std::printf("Discovery of %d cameras over loopback: scan, 250 replies, a query each, 250 answers "
                 "(median of %d runs)\n",
                 kCameras, kRuns);
-    std::printf("%-40s %10s %8s\n", "way", "time [ms]", "ratio");
-    std::printf("%-40s %10.2f %8s\n", "bare UDP receiver", median(bare), "");
-    std::printf("%-40s %10.2f %7.1fx\n", "DCP core (DCPUtils)", median(core), median(core) / median(bare));
-    std::printf("%-40s %10.2f %7.1fx\n", "discovery page (rows listed)", median(page), median(page) / median(bare));
-    std::printf("page / core: %.1fx (aim: within 10x)\n", median(page) / median(core));
-    std::printf("longest event-loop stall while the page ran: %.1f ms (median of runs; worst %.1f ms; aim: 50 ms)\n",
-                median(stall), *std::max_element(stall.begin(), stall.end()));
-    std::printf("rows listed in the last run: %d of %d\n", rows, kCameras);
+    std::printf("%-40s %10s %8s   %s\n", "way", "time [ms]", "ratio", "target");
+    std::printf("%-40s %10.2f %8s   %s\n", "bare UDP receiver", median(bare), "", "none: the floor");
+    std::printf("%-40s %10.2f %7.1fx   at most %.0f ms\n", "DCP core (DCPUtils)", median(core),
+                median(core) / median(bare), kCoreTargetMs);
+    std::printf("%-40s %10.2f %7.1fx   at most %.0f ms\n", "discovery page (rows listed)", median(page),
+                median(page) / median(bare), kPageTargetMs);
+    std::printf("page / core: %.1fx (target: at most %.0fx)\n", median(page) / median(core), kPagePerCoreTarget);
+    std::printf("longest event-loop stall while the page ran: %.1f ms (median of runs; worst %.1f ms; target: at most "
+                "%.0f ms)\n",
+                median(stall), *std::max_element(stall.begin(), stall.end()), kStallTargetMs);
+    std::printf("rows listed in the last run: %d of %d (target: all)\n", rows, kCameras);
     return rows == kCameras ? 0 : 1;
 }

@@ -81,7 +81,9 @@ void AlreadyRegisteredPage::setupCompleteInfo()
     const IPCamera* camera = chosenCamera();
     if (!isLocalView || !camera)
         return;
-    gDeviceSetupCompletePage->showDeviceSummary(*camera);
+    const QString iconPath = DeviceSetupCompletePage::deviceIconPath(*camera);
+    WLOG << "path xxxxxxxxxxxx :" << iconPath;
+    gDeviceSetupCompletePage->showDeviceSummary(*camera, iconPath);
 }
 
 void AlreadyRegisteredPage::setPasswordLineEditStatus()

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "base/endpoints.h"
+#include "cloud/cloudsiterules.h"
 #include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 
@@ -150,8 +151,11 @@ QString withTokensMasked(const QString& text)
 
 bool mayOpenExternally(const QUrl& url)
 {
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() && (scheme == "http" || scheme == "https");
+    // The browser resolves a name itself: one that leads to this machine still reaches only the
+    // redirect listener, which takes nothing.
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == "http" || scheme == "https") && url.userInfo().isEmpty() &&
+           !CloudSite::isLocalHost(url.host(QUrl::FullyEncoded));
 }
 
 namespace {

@@ -51,7 +51,8 @@ QString newState(Flow flow);
 // Text for the log with every access token's value and every state's suffix masked.
 QString withTokensMasked(const QString& text);
 
-// Links from the web views go to the system browser only for these schemes.
+// Links from the web views go to the system browser only over http or https, without user
+// information, to a host that is neither this machine nor the local network (CloudSite::isLocalHost).
 bool mayOpenExternally(const QUrl& url);
 
 // What one reply means to a flow.

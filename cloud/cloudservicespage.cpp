@@ -179,7 +179,7 @@ void CloudServicesPage::linkIsClicked(const QUrl& url)
     if (CloudApi::mayOpenExternally(url))
         Platform::openUrl(url);
     else if (inFull)
-        WLOG << "Link not opened: only http and https links go to the browser, scheme" << url.scheme();
+        WLOG << "Link not opened: only http and https links to the Internet go to the browser";
 }
 
 void CloudServicesPage::getUrlChanged(const QUrl& url)
@@ -416,7 +416,9 @@ void CloudServicesPage::setupCompleteInfo()
     if (!camera)
         return;
     if (isLocalView) {
-        gDeviceSetupCompletePage->showDeviceSummary(*camera);
+        const QString iconPath = DeviceSetupCompletePage::deviceIconPath(*camera);
+        WLOG << "path xxxxxxxxxxxx :" << iconPath;
+        gDeviceSetupCompletePage->showDeviceSummary(*camera, iconPath);
         return;
     }
     const QString site = QStringLiteral("https://") + QString::fromLatin1(Endpoints::kCloudSiteHost);

@@ -80,14 +80,15 @@ QByteArray redirectKey(const QUrl& url)
 }
 
 // An answer from another host as the engine gets it: nothing of it until its first bytes show
-// it is no picture, or a picture of a size the views allow (pictureVerdict); then all of it, as
-// it comes. A refused one finishes with ContentAccessDenied and no byte, its request ended.
+// what the views allow (answerVerdict), then all of it, as it comes; a redirect without its body.
+// A refused one finishes with ContentAccessDenied and no byte, its request ended.
 class HeldReply : public QNetworkReply
 {
 public:
-    HeldReply(QNetworkReply* inner, qint64 maxBytes, QObject* parent)
+    HeldReply(QNetworkReply* inner, CloudSite::Asked what, qint64 maxBytes, QObject* parent)
         : QNetworkReply(parent)
         , inner(inner)
+        , what(what)
         , maxBytes(maxBytes)
     {
         inner->setParent(this);
@@ -98,14 +99,19 @@ public:
         connect(inner, &QNetworkReply::metaDataChanged, this, [this] {
             metaData = true;
             copyMetaData();
-            if (verdict == CloudSite::Picture::Pass)
+            const int status = attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            if (verdict == CloudSite::Answer::NeedMore && status / 100 == 3 && hasRawHeader("Location")) {
+                redirect = true;  // the engine follows it and reads no byte of it
+                verdict = CloudSite::Answer::Pass;
+            }
+            if (verdict == CloudSite::Answer::Pass)
                 emit metaDataChanged();
         });
         connect(inner, &QNetworkReply::readyRead, this, &HeldReply::take);
         connect(inner, &QNetworkReply::finished, this, &HeldReply::innerFinished);
         connect(inner, &QNetworkReply::uploadProgress, this, &QNetworkReply::uploadProgress);
         connect(inner, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-            if (verdict == CloudSite::Picture::Pass)
+            if (verdict == CloudSite::Answer::Pass)
                 emit downloadProgress(received, total);
         });
         connect(inner, &QNetworkReply::sslErrors, this, &QNetworkReply::sslErrors);
@@ -121,19 +127,19 @@ public:
     }
     qint64 bytesAvailable() const override
     {
-        return (verdict == CloudSite::Picture::Pass ? held.size() - offset : 0) + QNetworkReply::bytesAvailable();
+        return (verdict == CloudSite::Answer::Pass ? held.size() - offset : 0) + QNetworkReply::bytesAvailable();
     }
     bool isSequential() const override { return true; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        if (verdict != CloudSite::Picture::Pass || offset >= held.size())
+        if (verdict != CloudSite::Answer::Pass || offset >= held.size())
             return isFinished() ? -1 : 0;
         const qint64 n = qMin(maxSize, qint64(held.size() - offset));
         memcpy(data, held.constData() + offset, size_t(n));
         offset += n;
-        if (offset == held.size() && verdict == CloudSite::Picture::Pass) {
+        if (offset == held.size() && verdict == CloudSite::Answer::Pass) {
             held.clear();
             offset = 0;
         }
@@ -162,8 +168,10 @@ private:
             inner->abort();
             return;
         }
+        if (redirect)
+            return;
         held += bytes;
-        if (verdict == CloudSite::Picture::NeedMore)
+        if (verdict == CloudSite::Answer::NeedMore)
             judge(false);
         else if (!bytes.isEmpty())
             emit readyRead();
@@ -171,10 +179,10 @@ private:
 
     void judge(bool complete)
     {
-        verdict = CloudSite::pictureVerdict(held, complete);
-        if (verdict == CloudSite::Picture::Refuse) {
+        verdict = CloudSite::answerVerdict(what, held, complete);
+        if (verdict != CloudSite::Answer::Pass && verdict != CloudSite::Answer::NeedMore) {
             refuse();
-        } else if (verdict == CloudSite::Picture::Pass) {
+        } else if (verdict == CloudSite::Answer::Pass) {
             if (metaData)
                 emit metaDataChanged();
             if (!held.isEmpty())
@@ -189,9 +197,9 @@ private:
         if (inner->error() != NoError)
             setError(inner->error(), inner->errorString());
         // What a failed answer holds is judged too: the engine may decode it.
-        if (verdict == CloudSite::Picture::NeedMore && !aborted)
+        if (verdict == CloudSite::Answer::NeedMore && !aborted)
             take();
-        if (verdict == CloudSite::Picture::NeedMore && !aborted)
+        if (verdict == CloudSite::Answer::NeedMore && !aborted)
             judge(true);
         if (isFinished())
             return;
@@ -203,25 +211,27 @@ private:
 
     void refuse()
     {
-        CloudSite::logRefusal("Picture not loaded, larger than the views allow or its header cut", url());
+        CloudSite::logRefusal(CloudSite::refusal(verdict), url());
         held.clear();
         offset = 0;
         disconnect(inner, nullptr, this, nullptr);
         inner->abort();
-        setError(ContentAccessDenied, QStringLiteral("Picture larger than the views allow"));
+        setError(ContentAccessDenied, QStringLiteral("Not a picture, font or text the views allow"));
         setFinished(true);
         emit errorOccurred(ContentAccessDenied);
         emit finished();
     }
 
     QNetworkReply* inner;
+    CloudSite::Asked what;
     qint64 maxBytes;
     qint64 received = 0;
     bool metaData = false;  // the inner reply's status and headers came
     bool aborted = false;   // by the engine
+    bool redirect = false;
     QByteArray held;
     qint64 offset = 0;
-    CloudSite::Picture verdict = CloudSite::Picture::NeedMore;
+    CloudSite::Answer verdict = CloudSite::Answer::NeedMore;
 };
 
 // How the engine's request for a frame's document begins its Accept header.
@@ -318,7 +328,7 @@ QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODe
 {
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
     if (webView && !isCloudAddress(request.url()))
-        return new HeldReply(reply, ReplyLimits::kCloudPage.maxBytes, this);
+        return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage.maxBytes, this);
     if (webView && takeNavigation(request))
         watchNavigation(reply, request.originatingObject());
     return reply;
@@ -373,7 +383,7 @@ QNetworkReply* Manager::answerLocally(Operation op, const QNetworkRequest& reque
                    url);
         reply->refuse();
     } else if (redirectTarget &&
-               redirectTarget->takeRedirect(url.query(QUrl::FullyEncoded).toLatin1(), "web view", url.toEncoded())) {
+               redirectTarget->takeRedirect(url.query(QUrl::FullyEncoded).toLatin1(), url.toEncoded())) {
         reply->answer(200, "OK", DCPUtils::redirectDonePage());
     } else {
         reply->answer(404, "Not Found", QByteArray());

@@ -1,6 +1,8 @@
 #include "cloud/cloudsiterules.h"
 
 #include <QHostAddress>
+#include <QRegularExpression>
+#include <QTextCodec>
 #include <QUrl>
 
 #include "base/endpoints.h"
@@ -45,35 +47,19 @@ bool embeddedIPv4(const QHostAddress& address, quint32* v4)
     return false;
 }
 
-// This machine or the local network: a loopback, private, link-local or unspecified address,
-// IPv6 forms of such an IPv4 address, "localhost", a ".local" name or a name of one label.
-bool isLocalHost(QString host)
-{
-    if (host.endsWith(QLatin1Char('.')))
-        host.chop(1);
-    QHostAddress address;
-    if (address.setAddress(host)) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol)
-            return isLocalIPv4(address.toIPv4Address());
-        quint32 v4 = 0;
-        if (embeddedIPv4(address, &v4) && isLocalIPv4(v4))
-            return true;
-        return !address.isGlobal() || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal() ||
-               address.isUniqueLocalUnicast();
-    }
-    return host.isEmpty() || !host.contains(QLatin1Char('.')) || host == QLatin1String("localhost") ||
-           host.endsWith(QLatin1String(".localhost")) || host.endsWith(QLatin1String(".local"));
-}
-
 constexpr int kRefusalsInFull = 8;
 
-// What a picture's header tells.
+// What an answer's first bytes tell.
 enum class Header
 {
-    Size,        // its size: the pixels it declares
-    Short,       // ends before the size
-    Bad,         // not what its format says
-    NotPicture,  // none of the formats the engine decodes
+    Size,     // a picture's size: the pixels it declares, all frames together
+    Short,    // ends before the size
+    More,     // an animation: its frames are counted to its end
+    Bad,      // not what its format says
+    Font,     // a font of a size the views allow
+    BigFont,  // a font over it, or one that says none
+    Text,     // text no picture reader takes
+    Unknown,  // none of these
 };
 
 // Numbers in a header, read only where the bytes are there.
@@ -94,22 +80,53 @@ struct Bytes
     }
 };
 
-Header sized(qint64 width, qint64 height, qint64* pixels)
+constexpr qint64 kMost = ReplyLimits::kViewPicturePixels;
+
+// frames of width x height; over the limit without overflow, whatever the numbers.
+Header sized(qint64 width, qint64 height, qint64 frames, qint64* pixels)
 {
-    // Sides of up to 32 bits: one over the limit alone keeps the product from overflowing.
-    constexpr qint64 kMost = ReplyLimits::kViewPicturePixels;
-    *pixels = width > kMost || height > kMost ? kMost + 1 : width * height;
-    return width > 0 && height > 0 ? Header::Size : Header::Bad;
+    if (width <= 0 || height <= 0 || frames <= 0)
+        return Header::Bad;
+    const qint64 one = width > kMost || height > kMost ? kMost + 1 : width * height;
+    *pixels = one > kMost / frames ? kMost + 1 : one * frames;
+    return Header::Size;
 }
 
-// A PNG's size, its signature at pos: the first chunk is IHDR.
-Header pngSize(const Bytes& h, qint64 pos, qint64* pixels)
+// The end of a walk through an animation's blocks: its frames so far, once past the limit or at
+// the answer's end (the engine decodes the frames it got); more of it otherwise.
+Header walked(qint64 width, qint64 height, qint64 frames, bool complete, qint64* pixels)
+{
+    const Header header = sized(width, height, qMax<qint64>(frames, 1), pixels);
+    return header == Header::Size && *pixels <= kMost && !complete ? Header::More : header;
+}
+
+// A PNG's size, its signature at pos: the first chunk is IHDR. An animation (acTL before the
+// data) by its frames, the most of those it declares and those it holds.
+Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
 {
     if (!h.has(pos, 24))
         return Header::Short;
     if (!h.at(pos + 12, "IHDR"))
         return Header::Bad;
-    return sized(h.be32(pos + 16), h.be32(pos + 20), pixels);
+    const qint64 width = h.be32(pos + 16), height = h.be32(pos + 20);
+    qint64 declared = 0, frames = 0;
+    bool data = false;
+    for (qint64 at = pos + 8; h.has(at, 8); at += 12 + qint64(h.be32(at))) {
+        if (h.at(at + 4, "IDAT") && !declared)
+            return sized(width, height, 1, pixels);
+        data = data || h.at(at + 4, "IDAT");
+        if (h.at(at + 4, "acTL") && !data && h.has(at + 8, 4))
+            declared = qMax<qint64>(declared, h.be32(at + 8));
+        frames += h.at(at + 4, "fcTL") ? 1 : 0;
+        if (h.at(at + 4, "IEND"))
+            return sized(width, height, qMax(declared, frames), pixels);
+        const Header so = walked(width, height, qMax(declared, frames), false, pixels);
+        if (so != Header::More)
+            return so;
+    }
+    if (!declared)
+        return complete ? sized(width, height, 1, pixels) : Header::Short;
+    return walked(width, height, qMax(declared, frames), complete, pixels);
 }
 
 // A BMP's size from its information header at pos; in an icon it holds both masks' height.
@@ -119,38 +136,45 @@ Header dibSize(const Bytes& h, qint64 pos, bool inIcon, qint64* pixels)
         return Header::Short;
     const quint32 size = h.le32(pos);
     if (size == 12)
-        return sized(h.le16(pos + 4), h.le16(pos + 6) / (inIcon ? 2 : 1), pixels);
+        return sized(h.le16(pos + 4), h.le16(pos + 6) / (inIcon ? 2 : 1), 1, pixels);
     if (size < 16)
         return Header::Bad;
     const qint64 width = qint32(h.le32(pos + 4));
     const qint64 height = qAbs(qint64(qint32(h.le32(pos + 8))));  // negative: top-down
-    return sized(width, inIcon ? height / 2 : height, pixels);
+    return sized(width, inIcon ? height / 2 : height, 1, pixels);
 }
 
-// The screen, or a first frame larger than it (the engine then takes the frame's).
-Header gifSize(const Bytes& h, qint64* pixels)
+// Every frame, on a canvas of the screen or, larger, of the frames' extent.
+Header gifSize(const Bytes& h, bool complete, qint64* pixels)
 {
-    qint64 width = h.le16(6), height = h.le16(8);
+    qint64 width = h.le16(6), height = h.le16(8), frames = 0;
     const quint32 flags = h.u8(10);
     qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
     for (;;) {
         if (!h.has(pos, 1))
-            return Header::Short;
+            return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
         const quint32 block = h.u8(pos);
         if (block == 0x3b)
-            return sized(width, height, pixels);
+            return frames ? sized(width, height, frames, pixels) : Header::Bad;
         if (block == 0x2c) {
             if (!h.has(pos, 10))
-                return Header::Short;
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
             width = qMax(width, qint64(h.le16(pos + 1)) + h.le16(pos + 5));
             height = qMax(height, qint64(h.le16(pos + 3)) + h.le16(pos + 7));
-            return sized(width, height, pixels);
+            ++frames;
+            const Header so = walked(width, height, frames, false, pixels);
+            if (so != Header::More)
+                return so;
+            const quint32 frameFlags = h.u8(pos + 9);
+            pos += 11 + ((frameFlags & 0x80) ? 3 * (2 << (frameFlags & 7)) : 0);  // then the code size
+        } else if (block == 0x21) {
+            pos += 2;
+        } else {
+            return frames ? sized(width, height, frames, pixels) : Header::Bad;  // the engine stops there
         }
-        if (block != 0x21)
-            return Header::Bad;
-        for (pos += 2;; pos += 1 + h.u8(pos)) {  // the extension's blocks, up to an empty one
+        for (;; pos += 1 + h.u8(pos)) {  // the blocks, up to an empty one
             if (!h.has(pos, 1))
-                return Header::Short;
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
             if (h.u8(pos) == 0)
                 break;
         }
@@ -184,30 +208,42 @@ Header jpegSize(const Bytes& h, qint64* pixels)
         if (frame) {
             if (!h.has(pos, 9))
                 return Header::Short;
-            return sized(h.be16(pos + 7), h.be16(pos + 5), pixels);
+            return sized(h.be16(pos + 7), h.be16(pos + 5), 1, pixels);
         }
         pos += 2 + h.be16(pos + 2);
     }
 }
 
-Header webpSize(const Bytes& h, qint64* pixels)
+// A still picture by its bitstream's size, an extended one by its canvas, an animation by its
+// frames (ANMF chunks) on that canvas.
+Header webpSize(const Bytes& h, bool complete, qint64* pixels)
 {
     if (!h.has(0, 30))
         return Header::Short;
     if (h.at(12, "VP8 "))
         return h.u8(23) == 0x9d && h.u8(24) == 0x01 && h.u8(25) == 0x2a
-                   ? sized(h.le16(26) & 0x3fff, h.le16(28) & 0x3fff, pixels)
+                   ? sized(h.le16(26) & 0x3fff, h.le16(28) & 0x3fff, 1, pixels)
                    : Header::Bad;
     if (h.at(12, "VP8L")) {
         const quint32 bits = h.le32(21);
-        return h.u8(20) == 0x2f ? sized((bits & 0x3fff) + 1, ((bits >> 14) & 0x3fff) + 1, pixels) : Header::Bad;
+        return h.u8(20) == 0x2f ? sized((bits & 0x3fff) + 1, ((bits >> 14) & 0x3fff) + 1, 1, pixels) : Header::Bad;
     }
-    if (h.at(12, "VP8X"))
-        return sized(qint64(h.le24(24)) + 1, qint64(h.le24(27)) + 1, pixels);
-    return Header::Bad;
+    if (!h.at(12, "VP8X"))
+        return Header::Bad;
+    const qint64 width = qint64(h.le24(24)) + 1, height = qint64(h.le24(27)) + 1;
+    if (!(h.u8(20) & 0x02))
+        return sized(width, height, 1, pixels);
+    qint64 frames = 0;
+    for (qint64 pos = 30; h.has(pos, 8); pos += 8 + qint64(h.le32(pos + 4)) + (h.le32(pos + 4) & 1)) {
+        frames += h.at(pos, "ANMF") ? 1 : 0;
+        const Header so = walked(width, height, frames, false, pixels);
+        if (so != Header::More)
+            return so;
+    }
+    return walked(width, height, frames, complete, pixels);
 }
 
-// The largest of an icon's pictures, each a PNG or a BMP without its file header.
+// All of an icon's pictures, each a PNG or a BMP without its file header.
 Header iconSize(const Bytes& h, qint64* pixels)
 {
     const qint64 count = h.le16(4);
@@ -215,41 +251,109 @@ Header iconSize(const Bytes& h, qint64* pixels)
         return Header::Bad;
     if (!h.has(6, 16 * count))
         return Header::Short;
-    *pixels = 0;
+    qint64 all = 0;
     for (qint64 i = 0; i < count; ++i) {
         const qint64 offset = h.le32(6 + 16 * i + 12);
         qint64 one = 0;
         const Header header = !h.has(offset, 8)                   ? Header::Short
-                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, &one)
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, true, &one)
                                                                   : dibSize(h, offset, true, &one);
         if (header != Header::Size)
             return header;
-        *pixels = qMax(*pixels, one);
+        all = qMin(all + one, kMost + 1);
     }
+    *pixels = all;
     return Header::Size;
 }
 
-Header pictureHeader(const QByteArray& head, qint64* pixels)
+// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares.
+Header webFontSize(const Bytes& h, bool woff2)
+{
+    constexpr qint64 kFont = ReplyLimits::kViewFontBytes;
+    if (!h.has(0, 20))
+        return Header::Short;
+    const qint64 tables = h.be16(12);
+    if (tables == 0 || h.be32(16) > kFont)
+        return Header::BigFont;
+    if (woff2)
+        return Header::Font;
+    if (!h.has(44, 20 * tables))
+        return Header::Short;
+    qint64 inflated = 0;
+    for (qint64 i = 0; i < tables; ++i)
+        inflated += h.be32(44 + 20 * i + 12);
+    return inflated <= kFont ? Header::Font : Header::BigFont;
+}
+
+// Text that no picture reader takes: UTF-8 without control characters. Markup (SVG, XML) and the
+// text pictures (XBM, XPM, PNM, Radiance, PostScript) are pictures the engine cannot size.
+Header textKind(const QByteArray& head, bool complete)
+{
+    constexpr int kLooked = 512;
+    if (!complete && head.size() < kLooked)
+        return Header::Short;
+    const QByteArray looked = head.left(kLooked);
+    QTextCodec::ConverterState state;
+    const QString text = QTextCodec::codecForMib(106)->toUnicode(looked.constData(), looked.size(), &state);
+    if (state.invalidChars > 0 || (complete && head.size() <= kLooked && state.remainingChars > 0))
+        return Header::Unknown;
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
+            c != QLatin1Char('\f'))
+            return Header::Unknown;
+    const QString start = QString(text).remove(QChar(0xfeff)).trimmed();
+    static const QRegularExpression picture(QStringLiteral("^([<#%]|P[0-9Ff]\\s)"));
+    if (picture.match(start).hasMatch() || looked.contains("#define") || looked.contains("/* XPM"))
+        return Header::Bad;
+    return Header::Text;
+}
+
+// What head, an answer's first bytes, holds: a picture of one of the formats the engine decodes
+// itself (by the signatures it reads), a font or text.
+Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
 {
     const Bytes h{head};
     if (h.at(0, "\x89PNG\r\n\x1a\n"))
-        return pngSize(h, 0, pixels);
+        return pngSize(h, 0, complete, pixels);
     if (h.at(0, "GIF87a") || h.at(0, "GIF89a"))
-        return h.has(0, 13) ? gifSize(h, pixels) : Header::Short;
+        return h.has(0, 13) ? gifSize(h, complete, pixels) : Header::Short;
     if (h.at(0, "\xff\xd8\xff"))
         return jpegSize(h, pixels);
     if (h.at(0, "RIFF") && h.at(8, "WEBP"))
-        return webpSize(h, pixels);
-    if (h.at(0, "BM") && h.has(0, 10) && h.le32(6) == 0)
+        return webpSize(h, complete, pixels);
+    if (h.at(0, "BM"))
         return h.has(0, 14) ? dibSize(h, 14, false, pixels) : Header::Short;
     if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
         return iconSize(h, pixels);
-    return Header::NotPicture;
+    if (h.at(0, "wOFF") || h.at(0, "wOF2"))
+        return webFontSize(h, h.at(0, "wOF2"));
+    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true") || h.at(0, "typ1") ||
+        h.at(0, "ttcf"))
+        return Header::Font;  // as long as its answer
+    return textKind(head, complete);
 }
 
 }  // namespace
 
 namespace CloudSite {
+
+bool isLocalHost(QString host)
+{
+    if (host.endsWith(QLatin1Char('.')))
+        host.chop(1);
+    QHostAddress address;
+    if (address.setAddress(host)) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            return isLocalIPv4(address.toIPv4Address());
+        quint32 v4 = 0;
+        if (embeddedIPv4(address, &v4) && isLocalIPv4(v4))
+            return true;
+        return !address.isGlobal() || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal() ||
+               address.isUniqueLocalUnicast();
+    }
+    return host.isEmpty() || !host.contains(QLatin1Char('.')) || host == QLatin1String("localhost") ||
+           host.endsWith(QLatin1String(".localhost")) || host.endsWith(QLatin1String(".local"));
+}
 
 bool isCloudAddress(const QUrl& url)
 {
@@ -313,24 +417,52 @@ QNetworkRequest outgoing(const QNetworkRequest& request)
     return sent;
 }
 
-Picture pictureVerdict(const QByteArray& head, bool complete)
+Asked asked(const QNetworkRequest& request)
 {
+    return request.rawHeader("Accept").startsWith("text/css") ? Asked::StyleSheet : Asked::Any;
+}
+
+Answer answerVerdict(Asked what, const QByteArray& head, bool complete)
+{
+    if (what == Asked::StyleSheet || (complete && head.isEmpty()))
+        return Answer::Pass;
     // Every format is told by its first 12 bytes.
     constexpr int kTold = 12;
     if (!complete && head.size() < kTold)
-        return Picture::NeedMore;
+        return Answer::NeedMore;
     qint64 pixels = 0;
-    switch (pictureHeader(head, &pixels)) {
-    case Header::NotPicture:
-        return Picture::Pass;
+    switch (answerHeader(head, complete, &pixels)) {
     case Header::Size:
-        return pixels <= ReplyLimits::kViewPicturePixels ? Picture::Pass : Picture::Refuse;
+        return pixels <= ReplyLimits::kViewPicturePixels ? Answer::Pass : Answer::Picture;
     case Header::Short:
-        return complete || head.size() >= ReplyLimits::kViewPictureHeadBytes ? Picture::Refuse : Picture::NeedMore;
+        if (complete || head.size() >= ReplyLimits::kViewPictureHeadBytes)
+            return head.startsWith("wOF") ? Answer::Font : Answer::Picture;
+        return Answer::NeedMore;
+    case Header::More:
+        return Answer::NeedMore;
     case Header::Bad:
+        return Answer::Picture;
+    case Header::Font:
+    case Header::Text:
+        return Answer::Pass;
+    case Header::BigFont:
+        return Answer::Font;
+    case Header::Unknown:
         break;
     }
-    return Picture::Refuse;
+    return Answer::Unknown;
+}
+
+const char* refusal(Answer answer)
+{
+    switch (answer) {
+    case Answer::Picture:
+        return "Picture not loaded, larger than the views allow, not of a format they size or its header cut";
+    case Answer::Font:
+        return "Font not loaded, larger than the views allow or its header cut";
+    default:
+        return "Answer not loaded, neither a picture, a font nor text the views take";
+    }
 }
 
 void logRefusal(const char* what, const QUrl& url)

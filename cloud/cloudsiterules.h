@@ -9,9 +9,14 @@ class QUrl;
 // functions. The network managers that follow them are in cloud/cloudsitemanager.h.
 namespace CloudSite {
 
+// This machine or the local network, in any notation an address takes: a loopback, private, shared,
+// link-local or unspecified IPv4 or IPv6 address (an IPv6 form of such an IPv4 one too), "localhost"
+// and names under it, ".local" names, names of one label; a trailing dot does not count. host as
+// QUrl::host(QUrl::FullyEncoded) gives it.
+bool isLocalHost(QString host);
 // https on the default port, without user information, on the cloud domain or a host under it.
 bool isCloudAddress(const QUrl& url);
-// The local redirect listener, where the service's pages send the browser at the end of a flow.
+// The redirect address, where the service's pages send the view at the end of a flow.
 bool isRedirectListener(const QUrl& url);
 
 // What a cloud web view does with an address.
@@ -52,17 +57,34 @@ bool redirectsToListener(const QUrl& requested, int status, const QUrl& location
 // it the flow's state and the app token.
 QNetworkRequest outgoing(const QNetworkRequest& request);
 
+// What the engine asked for, by the Accept header it sends: style sheets have their own; pictures,
+// fonts, scripts, XHR and prefetches alike ask for "*/*".
+enum class Asked
+{
+    StyleSheet,
+    Any,
+};
+Asked asked(const QNetworkRequest& request);
+
 // What a web view's manager does with the first bytes (head) of an answer from another host, the
-// whole answer when complete: a picture (PNG, JPEG, GIF, WebP, BMP, ICO or CUR) that declares
-// more than ReplyLimits::kViewPicturePixels, or whose header ends before its size is known, is
-// refused; anything else passes unchanged. NeedMore: not known yet, hold more of it.
-enum class Picture
+// whole answer when complete. A style sheet passes. Anything else passes only as what the check
+// can size: a picture of the engine's own formats (PNG, JPEG, GIF, WebP, BMP, ICO or CUR), all
+// its frames together within ReplyLimits::kViewPicturePixels; a WOFF or WOFF2 declaring at most
+// ReplyLimits::kViewFontBytes, or a bare font (bounded by its answer); or text that no picture
+// reader takes. The rest is refused, and why: an SVG, a picture over the limit or whose header
+// ends before its size is known, a font over its bound, anything unknown. NeedMore: not known
+// yet, hold more of it (an animation to its end).
+enum class Answer
 {
     Pass,
-    Refuse,
     NeedMore,
+    Picture,  // refused, as a picture
+    Font,     // refused, as a font
+    Unknown,  // refused, of no format the check knows
 };
-Picture pictureVerdict(const QByteArray& head, bool complete);
+Answer answerVerdict(Asked what, const QByteArray& head, bool complete);
+// A refused answer's fixed text for logRefusal.
+const char* refusal(Answer answer);
 
 // Refusals a page can repeat at will: the first few of each kind (what, a fixed text) are logged
 // in full, with the host, the rest counted under what in LogSummary's lines.

@@ -11,12 +11,14 @@
 #include "base/log.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
+#include "cloud/enginesocketguard.h"
 #include "cloud/eventorder.h"
 #include "protocol/logsummary.h"
 
 namespace {
 
-// Run in every frame before its own scripts: these open connections the manager never sees.
+// Run in every frame before its own scripts: these open connections the manager never sees. A
+// frame that runs no script of its own does not run this either; the guard fails their sockets.
 const char kNoSockets[] =
     "['WebSocket', 'Worker', 'SharedWorker'].forEach(function (name) {"
     " try { Object.defineProperty(window, name, {value: undefined, writable: false, configurable: false}); }"
@@ -74,6 +76,7 @@ CloudSite::Start startOf(QWebPage::NavigationType type)
 CloudWebPage::CloudWebPage(QObject* parent)
     : QWebPage(parent)
 {
+    EngineSocketGuard::install();
     // QWebPage made its main frame already when given a view as parent, before frameCreated
     // could be connected; else asking for it makes it now.
     setUpFrame(mainFrame());

@@ -10,8 +10,9 @@ class QUrl;
 // the page is not loaded from an address it refuses, and the flow goes on; the page itself is
 // not either, and then pageRefused tells the flow. A page that fails to load shows blank and
 // pageFailed tells the flow, and whether its certificate was not trusted; a frame that fails
-// shows blank. No frame has WebSocket or workers (the engine opens their connections itself,
-// past the network manager). The page's dialogs are never shown: each is answered as cancelled,
+// shows blank. No frame has WebSocket or workers where its scripts run (the engine opens their
+// connections itself, past the network manager), and the engine's sockets fail (EngineSocketGuard)
+// wherever they are made. The page's dialogs are never shown: each is answered as cancelled,
 // but whether to leave the page for a navigation it accepted is answered yes, whoever started it.
 // A clicked link goes to linkClicked only when the person's click or Enter on the view led to it,
 // one for each: a script clicking links opens nothing. A file chooser, a new window, print, full

@@ -91,14 +91,17 @@ void DeviceSetupCompletePage::retranslate()
         growToText(title);
 }
 
-void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera)
+QString DeviceSetupCompletePage::deviceIconPath(const IPCamera& camera)
+{
+    return QCoreApplication::applicationDirPath() + "/device_icon/" + modelText(camera.modelName).toLower() + ".png";
+}
+
+void DeviceSetupCompletePage::showDeviceSummary(const IPCamera& camera, const QString& iconPath)
 {
     ui->DSCPDeviceInfo_GBox->setGeometry(kSummaryBox);
     ui->DSCPDeviceInfo_GBox->show();
     ui->DSCPOlvarisInfo_GBox->hide();
     const QString model = modelText(camera.modelName);
-    const QString iconPath = QCoreApplication::applicationDirPath() + "/device_icon/" + model.toLower() + ".png";
-    WLOG << "path xxxxxxxxxxxx :" << iconPath;
     const QPixmap icon(iconPath);
     ui->DSCPDeviceInfoImage_Label->setPixmap(
         icon.isNull() ? icon : icon.scaled(90, 90, Qt::IgnoreAspectRatio, Qt::FastTransformation));

@@ -42,8 +42,10 @@ public:
     void enter() override;
     void retranslate() override;
 
-    // The summary of a camera without cloud account: its icon and model in the device box.
-    void showDeviceSummary(const IPCamera& camera);
+    // The icon file of the camera's model in the program's folder, the device box's picture.
+    static QString deviceIconPath(const IPCamera& camera);
+    // The summary of a camera without cloud account: the icon at iconPath and its model in the device box.
+    void showDeviceSummary(const IPCamera& camera, const QString& iconPath);
     // The summary after a sign-in or sign-up: the account and the page's rich text.
     void showAccountSummary(const QString& account, const QString& content);
     // The "Create a shortcut" box; the roads that leave the camera local show it.

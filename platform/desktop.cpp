@@ -8,7 +8,8 @@ namespace Platform {
 
 bool openUrl(const QUrl& url)
 {
-    WLOG << "open url :" << url.toString();
+    // A page's link may carry a token or the flow's state in its query.
+    WLOG << "open url :" << url.toString(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment);
     return QDesktopServices::openUrl(url);
 }
 

@@ -23,15 +23,13 @@ QByteArray markedText(const QByteArray& reply, const char* marker)
     return reply.mid(start, end < 0 ? -1 : end - start);
 }
 
-// The access-point list of a paged reply: from "L=" up to ";X=" or the end.
+// The access-point list of a paged reply: the value of its L item, wherever the item stands.
 QByteArray listText(const QByteArray& reply)
 {
-    const int at = reply.indexOf("L=");
-    if (at < 0)
-        return QByteArray();
-    const int start = at + 2;
-    const int end = reply.indexOf(";X=", start);
-    return reply.mid(start, end < 0 ? -1 : end - start);
+    for (const QByteArray& item : reply.split(';'))
+        if (item.startsWith("L="))
+            return item.mid(2);
+    return QByteArray();
 }
 
 }  // namespace
@@ -75,6 +73,9 @@ int APSearchResult::setAPConfig(QByteArray reply, QByteArray dcpVersion)
                 numAP = 1;
                 continue;
             }
+            // The empty record after a trailing "," is no access point.
+            if (record.isEmpty())
+                continue;
             const QList<QByteArray> fields = record.split(';');
             if (fields.size() >= 7) {
                 const QByteArray ssid = QByteArray::fromBase64(fields.at(2));

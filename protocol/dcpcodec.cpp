@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <array>
+
 // Stand-in table (the standard digits reversed); see the header.
 const char kDcpAlphabet[65] = "/+9876543210zyxwvutsrqponmlkjihgfedcbaZYXWVUTSRQPONMLKJIHGFEDCBA";
 
@@ -48,6 +50,26 @@ int hexValue(QChar c)
     if (u >= 'A' && u <= 'F')
         return u - 'A' + 10;
     return -1;
+}
+
+using MacBytes = std::array<quint8, kDcpMacSize>;
+
+// What macFromText reads, into bytes on the stack: comparisons make no strings.
+bool readMac(const QString& text, MacBytes* mac)
+{
+    if (text.size() != 3 * kDcpMacSize - 1)
+        return false;
+    for (int i = 0; i < kDcpMacSize; ++i) {
+        const int pos = 3 * i;
+        if (i > 0 && text.at(pos - 1) != QLatin1Char(':') && text.at(pos - 1) != QLatin1Char('-'))
+            return false;
+        const int high = hexValue(text.at(pos));
+        const int low = hexValue(text.at(pos + 1));
+        if (high < 0 || low < 0)
+            return false;
+        (*mac)[i] = quint8(high * 16 + low);
+    }
+    return true;
 }
 
 }  // namespace
@@ -105,20 +127,10 @@ bool dcpUnframe(const QByteArray& datagram, QByteArray* destMac6, QByteArray* sr
 
 bool macFromText(const QString& text, QByteArray* mac6)
 {
-    if (text.size() != 3 * kDcpMacSize - 1)
+    MacBytes bytes;
+    if (!readMac(text, &bytes))
         return false;
-    QByteArray bytes;
-    for (int i = 0; i < kDcpMacSize; ++i) {
-        const int pos = 3 * i;
-        if (i > 0 && text.at(pos - 1) != QLatin1Char(':') && text.at(pos - 1) != QLatin1Char('-'))
-            return false;
-        const int high = hexValue(text.at(pos));
-        const int low = hexValue(text.at(pos + 1));
-        if (high < 0 || low < 0)
-            return false;
-        bytes.append(char(high * 16 + low));
-    }
-    *mac6 = bytes;
+    *mac6 = QByteArray(reinterpret_cast<const char*>(bytes.data()), kDcpMacSize);
     return true;
 }
 
@@ -129,21 +141,37 @@ QString macToText(const QByteArray& mac6)
 
 QString canonicalMac(const QString& text)
 {
-    QByteArray bytes;
-    if (macFromText(text, &bytes))
-        return macToText(bytes).toUpper();
-    return text.toUpper();
+    MacBytes bytes;
+    if (readMac(text, &bytes)) {
+        static const char kDigits[] = "0123456789ABCDEF";
+        QString canonical(3 * kDcpMacSize - 1, QLatin1Char(':'));
+        QChar* out = canonical.data();
+        for (int i = 0; i < kDcpMacSize; ++i) {
+            out[3 * i] = QLatin1Char(kDigits[bytes[i] >> 4]);
+            out[3 * i + 1] = QLatin1Char(kDigits[bytes[i] & 15]);
+        }
+        return canonical;
+    }
+    // Upper-casing can make an address of what is none ("\uFB00" becomes "FF"): such a text stays as it is.
+    const QString upper = text.toUpper();
+    return isHardwareAddress(upper) ? text : upper;
 }
 
 bool sameMac(const QString& a, const QString& b)
 {
+    MacBytes bytesA;
+    MacBytes bytesB;
+    const bool addressA = readMac(a, &bytesA);
+    const bool addressB = readMac(b, &bytesB);
+    if (addressA || addressB)
+        return addressA && addressB && bytesA == bytesB;
     return canonicalMac(a) == canonicalMac(b);
 }
 
 bool isHardwareAddress(const QString& mac)
 {
-    QByteArray bytes;
-    return macFromText(mac, &bytes);
+    MacBytes bytes;
+    return readMac(mac, &bytes);
 }
 
 QByteArray dcpMessageText(const QByteArray& cls, const QString& camMac, const QString& model, const QByteArray& params)
@@ -167,8 +195,9 @@ bool dcpParseMessage(const QByteArray& plain, QByteArray* cls, QByteArray* conte
         if (c < '0' || c > '9')
             return fail("length prefix is not a number");
     const int length = prefix.toInt();
-    const int semicolon = plain.left(10).lastIndexOf(';');
-    if (semicolon <= comma + 1)
+    // The class ends at the first ";": the items after it may come in any order, empty ones too.
+    const int semicolon = plain.indexOf(';', comma + 1);
+    if (semicolon <= comma + 1 || semicolon >= 10)
         return fail("no class");
     if (plain.size() - (comma + 1) < length)
         return fail("length mismatch");

@@ -36,10 +36,11 @@ bool macFromText(const QString& text, QByteArray* mac6);
 QString macToText(const QByteArray& mac6);
 // The one form of a camera's address outside DCP, for comparisons, logs and the cloud:
 // "AA:BB:CC:DD:EE:FF" for what macFromText reads, whether written with ":" or "-", in either
-// case. Any other text comes back upper-cased as it stands (twelve digits without separators
-// stay twelve digits), never equal to the form of an address macFromText reads.
+// case. Any other text comes back upper-cased (twelve digits without separators stay twelve
+// digits), or unchanged where upper-casing would make it read as an address: never equal to the
+// form of an address macFromText reads.
 QString canonicalMac(const QString& text);
-// True when both texts name the same hardware address, whatever separator and letter case.
+// canonicalMac(a) == canonicalMac(b), without making strings when either is an address.
 bool sameMac(const QString& a, const QString& b);
 // What macFromText reads: six two-digit hexadecimal pairs joined by ":" or "-", as a camera
 // names itself in item M.
@@ -48,7 +49,7 @@ bool isHardwareAddress(const QString& mac);
 // cls + ";M=" + camMac + ";D=" + model + params, preceded by its decimal byte count and ",".
 QByteArray dcpMessageText(const QByteArray& cls, const QString& camMac, const QString& model, const QByteArray& params);
 // The reverse: reads the length prefix (1-5 digits before the last "," of the first six
-// characters), the class (up to the last ";" of the first ten characters) and the content
+// characters), the class (up to the first ";", within the first ten characters) and the content
 // (from the class on, exactly as many bytes as the prefix gives). Fails on a bad prefix,
 // a missing class or a text shorter than its prefix; `why` then names the fault.
 bool dcpParseMessage(const QByteArray& plain, QByteArray* cls, QByteArray* content, QString* why = nullptr);

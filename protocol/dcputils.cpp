@@ -236,9 +236,9 @@ void DCPUtils::dcpClass07_CheckPassword(int idx, QByteArray params, QByteArray p
     const int set = params.indexOf(";P=");
     const QByteArray newPassword64 = set >= 0 ? params.mid(set + 3).split(';').value(0) : QByteArray();
     if (!newPassword64.isEmpty())
-        sentPasswords.insert(canonicalMac(camera.MAC), newPassword64);
+        sentPasswords.insert(camera.macKey(), newPassword64);
     else if (!password64.isEmpty())
-        sentPasswords.insert(canonicalMac(camera.MAC), password64);
+        sentPasswords.insert(camera.macKey(), password64);
     if (camera.bPassword.isEmpty()) {
         camera.bPassword = "0";
         camera.dcpStatus = IPCamera::WAIT_PWD_STATUS;
@@ -326,7 +326,7 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
         if (idx < 0)
             return;
         // A camera is announced once per scan sent; repeats of its reply only refresh it.
-        const QString mac = canonicalMac(IPCameraList[idx].MAC);
+        const QString& mac = IPCameraList.at(idx).macKey();
         if (announcedThisScan.contains(mac))
             return;
         announcedThisScan.insert(mac);
@@ -382,16 +382,22 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
 
 int DCPUtils::cameraOfReply(const QByteArray& content) const
 {
-    const int at = content.indexOf("M=");
-    if (at < 0)
-        return -2;
-    const QString mac = QString::fromLatin1(content.mid(at + 2, 17));
-    if (mac.isEmpty())
+    // Item by item: an "M=" inside another item's value ("P=czM=") names no camera. An old survey
+    // reply's first record follows its header items after a ",".
+    for (const QByteArray& item : content.split(';')) {
+        if (!item.startsWith("M="))
+            continue;
+        const QString text = QString::fromLatin1(item.mid(2).split(',').first());
+        if (text.isEmpty())
+            return -1;
+        // Canonical once per reply; each record keeps its own.
+        const QString mac = canonicalMac(text);
+        for (int i = 0; i < IPCameraList.size(); ++i)
+            if (IPCameraList.at(i).macKey() == mac)
+                return i;
         return -1;
-    for (int i = 0; i < IPCameraList.size(); ++i)
-        if (sameMac(IPCameraList[i].MAC, mac))
-            return i;
-    return -1;
+    }
+    return -2;
 }
 
 bool DCPUtils::scanOpen() const
@@ -421,8 +427,9 @@ int DCPUtils::handleScanResponse(QByteArray content, QString destLower)
         return -1;
     }
 
+    const QString& mac = found.macKey();
     for (int i = 0; i < IPCameraList.size(); ++i) {
-        if (sameMac(IPCameraList[i].MAC, found.MAC)) {
+        if (IPCameraList.at(i).macKey() == mac) {
             LogSummary::note(
                 QStringLiteral("Handle <DCP_Class_01> Duplicate Mac address, just update the information!"));
             IPCameraList[i].refreshFrom(found);
@@ -560,7 +567,7 @@ int DCPUtils::handleCheckPasswordResponse(QByteArray content)
     } else if (camera.dcpStatus == IPCamera::WAIT_PWD_STATUS) {
         camera.dcpStatus = IPCamera::GOT_PWD_STATUS;
     } else if (camera.dcpStatus == IPCamera::WAIT_PASSWD && result == "1") {
-        const auto sent = sentPasswords.constFind(canonicalMac(camera.MAC));
+        const auto sent = sentPasswords.constFind(camera.macKey());
         if (sent != sentPasswords.constEnd())
             camera.password = *sent;
         else

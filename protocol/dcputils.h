@@ -24,7 +24,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // The camera control protocol: request builders, the receive dispatcher and its reply
-// handlers, the local OAuth redirect listener and the cameras' HTTPS CGI requests.
+// handlers, the OAuth redirect and its local listener, and the cameras' HTTPS CGI requests.
 class DCPUtils : public QObject
 {
     Q_OBJECT
@@ -83,10 +83,12 @@ public:
     void addFireWallRule();
     void deleteFireWallRule();
 
-    // The redirect listener admits only peers on this machine.
+    // The listener on the redirect address admits only peers on this machine. It completes no flow:
+    // every request whose head comes whole is answered with a page that sends the person back to the
+    // wizard. A redirect is taken only from the cloud views (CloudSite::Manager, takeRedirect).
     static bool isRedirectPeerAllowed(const QHostAddress& peer);
-    // The listener acts once on a redirect whose "state" is exactly the one a waiting sign-in or
-    // sign-up sent; an empty state: that flow waits for none.
+    // A redirect is taken once, when its "state" is exactly the one a waiting sign-in or sign-up
+    // sent; an empty state: that flow waits for none.
     enum class RedirectFlow
     {
         SignIn,
@@ -94,11 +96,11 @@ public:
     };
     void expectRedirect(RedirectFlow flow, const QByteArray& state);
     void expectNoRedirect();
-    // One redirect's query (the text after "?", as sent): when it carries exactly the state of a
-    // waiting flow, that flow stops waiting, redirectReceived and its gotOpenAPI signal are
-    // emitted and true is returned. via and received name the redirect in the log.
-    bool takeRedirect(const QByteArray& query, const char* via, const QByteArray& received);
-    // What the browser is shown for a redirect that was taken.
+    // One redirect's query (the text after "?", as sent), which a cloud view's navigation led to:
+    // when it carries exactly the state of a waiting flow, that flow stops waiting, redirectReceived
+    // and its gotOpenAPI signal are emitted and true is returned. received names it in the log.
+    bool takeRedirect(const QByteArray& query, const QByteArray& received);
+    // What the view is shown for a redirect that was taken.
     static QByteArray redirectDonePage();
     // While on, scan replies emit deviceConnnectionReady instead of foundDevice.
     void setDeviceConnectionMode(bool on);
@@ -136,12 +138,12 @@ private:
     QByteArray signInState;  // what the waiting flows sent; empty: none waits
     QByteArray signUpState;
     bool deviceConnectionMode = false;
-    // The Base64 password last sent to each camera (by canonicalMac) in a class 7 request.
+    // The Base64 password last sent to each camera (by its macKey) in a class 7 request.
     QHash<QString, QByteArray> sentPasswords;
 
     // Time since the last scan sent; invalid before the first. Scan replies are taken while open.
     QElapsedTimer scanClock;
-    QSet<QString> announcedThisScan;  // upper-case MACs
+    QSet<QString> announcedThisScan;  // macKey of each camera announced
     bool broadcastScan = false;
     QString scanTargetMac;
     QHostAddress datagramTarget{QHostAddress::Broadcast};
@@ -156,9 +158,9 @@ private:
                         const QByteArray* password64 = nullptr, QByteArray* signedText = nullptr);
     // composeDCPMessage for camera idx: its MACHost, MAC and model.
     void sendRequest(int idx, const QByteArray& cls, const QHostAddress& from, const QByteArray& params);
-    // Index of the first camera whose MAC is the reply's "M=" value; -1 none, -2 no "M=".
+    // Index of the first camera whose MAC is the value of the reply's first M item; -1 none, -2 no M item.
     int cameraOfReply(const QByteArray& content) const;
-    // cameraOfReply, or -1: noMacLog is logged for a reply without "M=", and noResultLog (when
+    // cameraOfReply, or -1: noMacLog is logged for a reply without an M item, and noResultLog (when
     // given) with the camera's MAC for a reply without ";R=".
     int replyCamera(const QByteArray& content, const char* noMacLog, const char* noResultLog = nullptr) const;
     // The clock requests: ";T=" + value, signed for new cameras, sent to camera idx.
@@ -169,9 +171,8 @@ private:
                           void (IPCamera::*parse)(QByteArray));
     bool scanOpen() const;
     void dispatchReply(const QByteArray& cls, const QByteArray& content, const QString& destLower);
-    void handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine);
     // Reads what socket has sent; once its head (request line and headers) is complete the socket
-    // leaves redirectSockets, and the request is handled unless a script sent it.
+    // leaves redirectSockets and gets the page that sends the person back to the wizard.
     void readRedirectSocket(QTcpSocket* socket);
 };
 

@@ -1,4 +1,5 @@
-// DCPUtils: the local listener that receives the OAuth redirect of the cloud sign-in and sign-up.
+// DCPUtils: the OAuth redirect of the cloud sign-in and sign-up, taken from the cloud views, and the local
+// listener on its address, which takes nothing.
 #include "protocol/dcputils.h"
 
 #include <QRegularExpression>
@@ -12,7 +13,7 @@
 
 namespace {
 
-// A redirect request whose head (request line and headers) is longer than this is not a browser's redirect.
+// A request whose head (request line and headers) is longer than this is not a browser's.
 constexpr int kMaxRedirectRequest = 16 * 1024;
 const char kRedirectBufferProperty[] = "redirectRequest";
 // A browser opens a handful of connections and sends its request at once.
@@ -24,7 +25,8 @@ constexpr int kRedirectLogPrefix = 512;
 QString withTokenMasked(const QByteArray& data)
 {
     QString text = QString::fromLatin1(data);
-    static const QRegularExpression token(QStringLiteral("(access_token=)([^&\\s]*)"));
+    static const QRegularExpression token(QStringLiteral("(access_token=)([^&\\s]*)"),
+                                          QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch match;
     int from = 0;
     while ((match = token.match(text, from)).hasMatch()) {
@@ -44,17 +46,8 @@ int headEnd(const QByteArray& data)
     return -1;
 }
 
-// Whether a header line names a header the browser adds to a script's request (a WebSocket's
-// handshake, a request to another origin) and never to a navigation.
-bool fromScript(const QByteArrayList& headerLines)
-{
-    for (const QByteArray& line : headerLines) {
-        const QByteArray name = line.left(line.indexOf(':')).trimmed().toLower();
-        if (name == "upgrade" || name == "origin")
-            return true;
-    }
-    return false;
-}
+// Requests to the listener a local process can repeat at will: the first few are logged in full.
+constexpr int kRedirectRequestsInFull = 4;
 
 }  // namespace
 
@@ -107,7 +100,7 @@ void DCPUtils::acceptConnection()
         redirectSockets.removeAll(nullptr);
         if (redirectSockets.size() >= kMaxRedirectConnections) {
             // Requests already sent are served first; then the oldest idle connection makes room,
-            // so a flood of idle connections never pushes out a browser's redirect.
+            // so a flood of idle connections never pushes out a browser's request.
             for (const QPointer<QTcpSocket>& open : QList<QPointer<QTcpSocket>>(redirectSockets))
                 if (open && open->waitForReadyRead(0))
                     continue;  // readRedirectSocket ran through readyRead
@@ -125,7 +118,7 @@ void DCPUtils::acceptConnection()
         LogSummary::note(QStringLiteral("acceptConnection ----> a connection from this machine"));
         connect(socket, &QTcpSocket::readyRead, this, &DCPUtils::handleOpenapiResponse);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        // A request not complete by then is not a browser's redirect.
+        // A request whose head is not complete by then is not a browser's.
         QTimer::singleShot(kRedirectIdleMs, socket, [socket] {
             LogSummary::note(QStringLiteral("Redirect connection idle, closed"));
             socket->abort();
@@ -163,32 +156,20 @@ void DCPUtils::readRedirectSocket(QTcpSocket* socket)
     socket->setProperty(kRedirectBufferProperty, QVariant());
     socket->disconnect(this);
     redirectSockets.removeAll(socket);
-    QByteArrayList lines;
-    for (const QByteArray& line : buffer.left(end).split('\n'))
-        lines.append(line.endsWith('\r') ? line.chopped(1) : line);
-    if (fromScript(lines.mid(1))) {
-        LogSummary::note(QStringLiteral("Redirect request of a script (Upgrade or Origin header) not answered"));
-        socket->abort();
-        socket->deleteLater();
-        return;
+    // Sign-ins and sign-ups complete only in the cloud page's own views; whatever comes here, from a
+    // browser or any other local process, takes nothing and is sent back to the wizard.
+    if (LogSummary::firstInFull(QStringLiteral("Redirect listener sent the person back to the wizard, nothing taken"),
+                                kRedirectRequestsInFull)) {
+        const QByteArray requestLine = buffer.left(buffer.indexOf('\n')).trimmed();  // not its headers
+        WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
+             << withTokenMasked(requestLine.left(kRedirectLogPrefix))
+             << "-- nothing taken, the person is sent back to the wizard";
     }
-    handleRedirectRequest(socket, lines.first());
-}
-
-void DCPUtils::handleRedirectRequest(QTcpSocket* socket, const QByteArray& requestLine)
-{
-    const int queryStart = requestLine.indexOf('?');
-    int queryEnd = requestLine.indexOf(" HTTP", queryStart);
-    if (queryEnd < 0)
-        queryEnd = requestLine.size();
-    const QByteArray query = queryStart < 0 ? QByteArray() : requestLine.mid(queryStart + 1, queryEnd - queryStart - 1);
-    if (!takeRedirect(query, "TCP", requestLine)) {
-        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-        socket->disconnectFromHost();
-        return;
-    }
-    const QByteArray page = redirectDonePage();
-    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: ") +
+    const QByteArray page =
+        QByteArrayLiteral("<html><body><p>Nothing to do here. Please return to the setup wizard and sign in or sign up "
+                          "there.</p></body></html>");
+    socket->write(QByteArray("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+                             "Content-Length: ") +
                   QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
     socket->disconnectFromHost();
 }
@@ -198,7 +179,7 @@ QByteArray DCPUtils::redirectDonePage()
     return QByteArrayLiteral("<html><body><p>Done. You can return to the setup wizard.</p></body></html>");
 }
 
-bool DCPUtils::takeRedirect(const QByteArray& query, const char* via, const QByteArray& received)
+bool DCPUtils::takeRedirect(const QByteArray& query, const QByteArray& received)
 {
     QByteArrayList states;
     QString accessToken;
@@ -226,8 +207,8 @@ bool DCPUtils::takeRedirect(const QByteArray& query, const char* via, const QByt
     }
     (signIn ? signInState : signUpState).clear();
 
-    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved" << via
-         << "Content : " << withTokenMasked(received).left(kRedirectLogPrefix);
+    WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved web view Content : "
+         << withTokenMasked(received.left(kRedirectLogPrefix));
     emit redirectReceived();
     if (signIn)
         emit gotOpenAPISignIn(accessToken, targetSite);

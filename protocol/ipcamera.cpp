@@ -4,6 +4,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "protocol/dcpcodec.h"
 #include "protocol/logsummary.h"
 
 // The shared list that base/globals.h declares.
@@ -209,6 +210,8 @@ IPCamera& IPCamera::operator=(const IPCamera& other)
     apSearchReplyCount = other.apSearchReplyCount;
     networkconf = other.networkconf;
     APConfig = other.APConfig;
+    macKeyOf = other.macKeyOf;
+    macKeyText = other.macKeyText;
     return *this;
 }
 
@@ -217,6 +220,13 @@ IPCamera::~IPCamera() = default;
 void IPCamera::refreshFrom(IPCamera other)
 {
     copyDiscoveryFields(*this, other);
+}
+
+const QString& IPCamera::remakeMacKey() const
+{
+    macKeyOf = MAC;
+    macKeyText = canonicalMac(MAC);
+    return macKeyText;
 }
 
 void IPCamera::setPassword(QByteArray reply)

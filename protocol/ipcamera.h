@@ -43,6 +43,9 @@ public:
     ~IPCamera() override;
 
     void refreshFrom(IPCamera other);
+    // canonicalMac(MAC), made again only when MAC is no longer the text it was made from (a
+    // changed MAC no longer shares that text's data).
+    const QString& macKey() const { return macKeyOf.isSharedWith(MAC) ? macKeyText : remakeMacKey(); }
 
     void setPassword(QByteArray reply);
     void getPasswordResult(QByteArray reply);
@@ -80,6 +83,11 @@ public:
     int apSearchReplyCount = 0;
     networkConfig networkconf;
     APSearchResult APConfig;
+
+private:
+    const QString& remakeMacKey() const;
+    mutable QString macKeyOf;  // the MAC text macKeyText was made from
+    mutable QString macKeyText;
 };
 
 // The camera's Internet check state, carried from one class S reply to the next.

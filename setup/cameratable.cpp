@@ -1,7 +1,5 @@
 #include "setup/cameratable.h"
 
-#include <QHash>
-
 #include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 
@@ -29,25 +27,19 @@ int insertRow(bool registered, int rowCount, int unregisteredRows)
     return registered ? rowCount : unregisteredRows;
 }
 
-int unregisteredRows(const QList<QString>& rowMacs, const QList<IPCamera>& cameras)
+int unregisteredRows(const QSet<QString>& rowKeys, const QList<IPCamera>& cameras)
 {
-    // Linear in rows and cameras: a table of hundreds of rows is filled row by row.
-    QHash<QString, int> unregistered;
-    for (const IPCamera& camera : cameras)
-        if (camera.bRegisted != "1")
-            ++unregistered[canonicalMac(camera.MAC)];
+    // Linear in cameras, without allocation: a table of hundreds of rows is filled row by row.
     int count = 0;
-    for (const QString& rowMac : rowMacs)
-        count += unregistered.value(canonicalMac(rowMac));
+    for (const IPCamera& camera : cameras)
+        if (camera.bRegisted != "1" && rowKeys.contains(camera.macKey()))
+            ++count;
     return count;
 }
 
-bool isListed(const QList<QString>& rowMacs, const QString& mac)
+bool isListed(const QSet<QString>& rowKeys, const IPCamera& camera)
 {
-    for (const QString& rowMac : rowMacs)
-        if (sameMac(rowMac, mac))
-            return true;
-    return false;
+    return rowKeys.contains(camera.macKey());
 }
 
 QString decodedName(const QByteArray& nameBase64)
@@ -75,15 +67,16 @@ QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& q
 {
     QList<int> positions;
     for (int i = 0; i < cameras.size(); ++i)
-        if (passwordQuery(cameras.at(i)) != PasswordQuery::None && !queried.contains(canonicalMac(cameras.at(i).MAC)))
+        if (passwordQuery(cameras.at(i)) != PasswordQuery::None && !queried.contains(cameras.at(i).macKey()))
             positions.append(i);
     return positions;
 }
 
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac)
 {
+    const QString key = canonicalMac(mac);
     for (int i = 0; i < cameras.size(); ++i)
-        if (sameMac(cameras.at(i).MAC, mac))
+        if (cameras.at(i).macKey() == key)
             return i;
     return -1;
 }

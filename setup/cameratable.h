@@ -24,13 +24,14 @@ Listing listing(int dcpStatus);
 // follow the unregistered rows already listed.
 int insertRow(bool registered, int rowCount, int unregisteredRows);
 
-// MACs are compared as canonicalMac reads them: whatever separator and letter case.
+// Rows are named by the macKey of the camera each shows (whatever separator and letter case its
+// MAC was written in); the page keeps the keys of its rows.
 
-// The number of rows whose MAC belongs to an unregistered camera of the list.
-int unregisteredRows(const QList<QString>& rowMacs, const QList<IPCamera>& cameras);
+// The number of rows whose camera, by its macKey, is an unregistered camera of the list.
+int unregisteredRows(const QSet<QString>& rowKeys, const QList<IPCamera>& cameras);
 
-// Whether a row already shows this MAC.
-bool isListed(const QList<QString>& rowMacs, const QString& mac);
+// Whether a row already shows this camera.
+bool isListed(const QSet<QString>& rowKeys, const IPCamera& camera);
 
 // The camera name: Base64 decoded, up to the first zero byte, read as UTF-8.
 QString decodedName(const QByteArray& nameBase64);
@@ -47,10 +48,10 @@ enum class PasswordQuery
 PasswordQuery passwordQuery(const IPCamera& camera);
 
 // The cameras a password-state pass asks, by position: each one that needs a query and whose
-// canonicalMac is not in queried (the cameras asked since the last scan tick).
+// macKey is not in queried (the cameras asked since the last scan tick).
 QList<int> camerasToQuery(const QList<IPCamera>& cameras, const QSet<QString>& queried);
 
-// The position of the first camera with this MAC; -1 when none.
+// The position of the first camera with this MAC, as canonicalMac reads it; -1 when none.
 int cameraWithMac(const QList<IPCamera>& cameras, const QString& mac);
 
 }  // namespace CameraTable

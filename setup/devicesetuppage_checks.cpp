@@ -163,7 +163,9 @@ void DeviceSetupPage::setupCompleteInfo()
     const IPCamera* camera = chosenCamera();
     if (!isLocalView || !camera)
         return;
-    gDeviceSetupCompletePage->showDeviceSummary(*camera);
+    const QString iconPath = DeviceSetupCompletePage::deviceIconPath(*camera);
+    WLOG << "device_icon path :" << iconPath;
+    gDeviceSetupCompletePage->showDeviceSummary(*camera, iconPath);
 }
 
 void DeviceSetupPage::handleCheckInternetStatus()

@@ -9,7 +9,6 @@
 
 #include "base/globals.h"
 #include "base/log.h"
-#include "protocol/dcpcodec.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "protocol/logsummary.h"
@@ -39,6 +38,8 @@ enum Column
     MacColumn,
     AddressColumn
 };
+// The MAC cell also holds the camera's macKey, made once when the row is added.
+constexpr int kMacKeyRole = Qt::UserRole;
 
 constexpr int kPopupWidth = 618;
 const char kCameraNotFoundPopup[] = "CameraNotFoundWarning";
@@ -189,7 +190,7 @@ void DiscoveryPage::scanDevicesPasswordStatus()
     // Each pending camera is asked at most once per scan tick.
     for (int i : CameraTable::camerasToQuery(IPCameraList, queriedThisTick)) {
         const IPCamera& c = IPCameraList.at(i);
-        queriedThisTick.insert(canonicalMac(c.MAC));
+        queriedThisTick.insert(c.macKey());
         // Counted: every camera that answers a scan is asked, as many as the network holds.
         if (CameraTable::passwordQuery(c) == CameraTable::PasswordQuery::CheckPassword) {
             LogSummary::note(QStringLiteral("Set <DCP_Class_07> Content ="));
@@ -212,7 +213,7 @@ void DiscoveryPage::scanDevicesPasswordStatus()
 void DiscoveryPage::updateCameraEmit(int index)
 {
     // A repeated reply of a listed camera changes nothing here.
-    if (index >= 0 && index < IPCameraList.size() && CameraTable::isListed(rowMacs(), IPCameraList.at(index).MAC))
+    if (index >= 0 && index < IPCameraList.size() && CameraTable::isListed(listedKeys(), IPCameraList.at(index)))
         return;
     LogSummary::note(QStringLiteral("[cameraEmitUpdate()] cameraEmitUpdate Slot Emit Camera"));
     scanDevicesPasswordStatus();
@@ -227,12 +228,12 @@ void DiscoveryPage::updateDeviceTableList(int index)
     }
     const IPCamera camera = IPCameraList.at(index);
     const int rowCount = ui->discoveryCameraTb_TableWidget->rowCount();
-    const QList<QString> macs = rowMacs();
-    if (CameraTable::isListed(macs, camera.MAC)) {
+    const QSet<QString>& keys = listedKeys();
+    if (CameraTable::isListed(keys, camera)) {
         WLOG << "Duplicate IPCamera, don't insert to the DeviceTableList!!";
         return;
     }
-    const int unregistered = CameraTable::unregisteredRows(macs, IPCameraList);
+    const int unregistered = CameraTable::unregisteredRows(keys, IPCameraList);
 
     switch (CameraTable::listing(camera.dcpStatus)) {
     case CameraTable::Listing::NotYet:
@@ -262,6 +263,7 @@ void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
 
     const QString model = modelText(camera.modelName);
     const QString path = deviceIconsPath + (isLocalView ? QString("xxxxxxxx") : model.toLower()) + ".png";
+    WLOG << "path xxxxxxxxxxxx :" << path;
     table->setItem(row, PictureColumn, pictureItem(path, 30, 30));
 
     if (camera.bRegisted != "1")
@@ -275,17 +277,21 @@ void DiscoveryPage::addCameraRow(int row, const IPCamera& camera)
         item->setToolTip(tip);
         table->setItem(row, NameColumn + i, item);
     }
+    table->item(row, MacColumn)->setData(kMacKeyRole, camera.macKey());
+    rowKeys.insert(camera.macKey());
 }
 
-QList<QString> DiscoveryPage::rowMacs() const
+const QSet<QString>& DiscoveryPage::listedKeys()
 {
-    QList<QString> macs;
+    // The form is public: where code beyond the page changed the rows, their keys are read anew.
     const QTableWidget* table = ui->discoveryCameraTb_TableWidget;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        const QTableWidgetItem* item = table->item(row, MacColumn);
-        macs.append(item ? item->text() : QString());
+    if (rowKeys.size() != table->rowCount()) {
+        rowKeys.clear();
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (const QTableWidgetItem* item = table->item(row, MacColumn))
+                rowKeys.insert(item->data(kMacKeyRole).toString());
     }
-    return macs;
+    return rowKeys;
 }
 
 void DiscoveryPage::clearCameraTable()

@@ -55,12 +55,15 @@ private:
     void setUpCameraTable();
     void sendScanPass();
     void removeAllRows(bool logEach);
-    QList<QString> rowMacs() const;
+    // The macKey of each row's camera.
+    const QSet<QString>& listedKeys();
     void addCameraRow(int row, const IPCamera& camera);
     void setNextEnabled(bool enabled);
     void hideScanPicture();
-    // The canonicalMac of the cameras asked for their password state since the last tick.
+    // The macKey of the cameras asked for their password state since the last tick.
     QSet<QString> queriedThisTick;
+    // What listedKeys returns: kept as rows are added, read from the rows when their count differs.
+    QSet<QString> rowKeys;
 };
 
 #endif  // DISCOVERYPAGE_H

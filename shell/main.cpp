@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "base/logging.h"
+#include "cloud/enginemedia.h"
 #include "platform/registry.h"
 #include "protocol/dcputils.h"
 #include "shell/launcher.h"
@@ -35,6 +37,8 @@ void reportLibraryExit()
 
 int qMain(int argc, char** argv)
 {
+    const QTemporaryDir mediaRegistry;
+    keepEngineMediaOff(mediaRegistry.isValid() ? mediaRegistry.path() : QString());
     QApplication app(argc, argv);
 
     QFile styleSheet(":/style_win.qss");

@@ -90,8 +90,9 @@ QString cleanCatalogueBody(const QByteArray& body)
 {
     const int end = body.indexOf('\0');
     QString text = QString::fromUtf8(end < 0 ? body : body.left(end));
-    text.remove(' ');
-    text.remove('\n');
+    // Line ends of either kind and tabs too: a list written across lines in a CRLF file reads as on one.
+    for (const char removed : {' ', '\t', '\r', '\n'})
+        text.remove(QLatin1Char(removed));
     return text;
 }
 

@@ -43,7 +43,7 @@ struct CatalogueParse
 CatalogueParse parseCatalogue(const QString& text);
 
 // The reply body as the parser gets it: UTF-8 up to the first zero byte, with every
-// blank and line feed removed (picture lists are split at "," only).
+// blank, tab and line end removed (picture lists are split at "," only).
 QString cleanCatalogueBody(const QByteArray& body);
 
 // Route code of one camera object: "5" access point with one connection type,

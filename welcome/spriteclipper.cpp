@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <QColorSpace>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -182,7 +183,12 @@ int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const S
             }
             const QRect cell(n * kind.cell, kind.rowTops.value(key), kind.cell, kind.cell);
             WLOG << "rect_" + key + " = " << cell;
-            if (sprite.copy(cell).save(folder + "/" + pictures[n] + ".png"))
+            QImage clip = sprite.copy(cell);
+            // A grey PNG cannot carry the RGB profile Qt derives from a sprite's gamma and chromaticities:
+            // libpng would warn at every read of the clip.
+            if (clip.format() == QImage::Format_Grayscale8 || clip.format() == QImage::Format_Grayscale16)
+                clip.setColorSpace(QColorSpace());
+            if (clip.save(folder + "/" + pictures[n] + ".png"))
                 ++saved;
         }
     }

@@ -141,6 +141,7 @@ private:
         const char* timerName;
         const char* resendText;
         void (WelcomePage::*request)();
+        const char* localViewText;  // logged when local-only mode stops the wait, or nullptr
     };
     struct SpriteReply
     {

@@ -36,15 +36,15 @@ void WelcomePage::getDeviceIconsSquare()
 void WelcomePage::checkAssembleImageRequest()
 {
     spriteTick({checkAssembleImageTimer, waitAssembleImageNumber, gAssembleImageReady, tolmwizardDownloadManager,
-                assembleImageSquareUrl, "checkAssembleImageTimer",
-                "check Assemble Image url :", &WelcomePage::getAssembleImagesSquare});
+                assembleImageSquareUrl, "checkAssembleImageTimer", "check Assemble Image url :",
+                &WelcomePage::getAssembleImagesSquare, "local view, pass assemble image checking !!! "});
 }
 
 void WelcomePage::checkDeviceIconRequest()
 {
     spriteTick({checkDeviceIconTimer, waitDeviceIconNumber, gDeviceIconReady, tolmwizardDownloadDeviceIconManager,
                 deviceIconSquareUrl, "checkDeviceIconTimer",
-                "check Device Icon url :", &WelcomePage::getDeviceIconsSquare});
+                "check Device Icon url :", &WelcomePage::getDeviceIconsSquare, nullptr});
 }
 
 void WelcomePage::spriteTick(const SpriteWait& wait)
@@ -54,7 +54,8 @@ void WelcomePage::spriteTick(const SpriteWait& wait)
     if (isLocalView) {
         wait.timer->stop();
         wait.ready = false;
-        WLOG << "local view, pass assemble image checking !!! ";
+        if (wait.localViewText)
+            WLOG << wait.localViewText;
     } else {
         switch (SetupChecks::tick({kSpriteTickLimit, kSpriteRequestEvery}, n, wait.ready, false)) {
         case SetupChecks::Tick::Timeout:

@@ -1090,7 +1090,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;如果要启用此摄像机的 olvaris 功能，&lt;br/&gt;请确保 Internet 连接正常，&lt;br/&gt;然后再次运行此设置&lt;br/&gt;向导。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;如果要启用此摄像机的 olvaris 功能，&lt;br/&gt;请确保 Internet 连接正常，&lt;br/&gt;然后再次运行&lt;br/&gt;此设置向导。&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>

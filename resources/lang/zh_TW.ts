@@ -1090,7 +1090,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;如果要啟用這台攝影機的 olvaris 功能，&lt;br/&gt;請確認網際網路連線正常，&lt;br/&gt;然後再次執行此設定&lt;br/&gt;精靈。&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;如果要啟用這台攝影機的 olvaris 功能，&lt;br/&gt;請確認網際網路連線正常，&lt;br/&gt;然後再次執行&lt;br/&gt;此設定精靈。&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>

@@ -9,8 +9,11 @@ listener by another local process, (h) a cloud service that never answers the de
 answers the account information with 4 MiB, (i) the sign-in and sign-up pages reporting what their main
 frame offers a script, (j) a page that changes its address 10,000 times, (k) a page script that loops on
 alert() while the person closes the window, (l) a sign-in page that sends itself through the service's
-authorize address again and again, (m) a page that clicks a file input on the person's click, (n) a sign-in the
-service remembers, its token sent through a second redirect.
+authorize address again and again, (m) both pages using a sandboxed frame's WebSocket, a worker's and its
+media player, on a LAN host and on the PC's loopback, (n) a page script that answers the person's clicks into
+the form by clicking links to the redirect listener, by its address and by a name that leads there, with
+another account's token, (o) a page that clicks a file input on the person's click, (p) a sign-in the service
+remembers, its token sent through a second redirect.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -19,11 +22,12 @@ import os
 import subprocess
 import time
 import unittest
+import urllib.parse
 
-from cloudroad import (API_HOST, BUILD_DIR, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
+from cloudroad import (API_HOST, BUILD_DIR, CAMERA_IP, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
                        SKIP_NEXT, read_record)
 from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_FORM_EMAIL, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH,
-                    POPUP_MADE, STEP_S, Wizard, wait_until)
+                    POPUP_MADE, STEP_S, Wizard, first_line, wait_until)
 
 CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"  # the wizard's, as the service knows it
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
@@ -46,6 +50,22 @@ RELOAD_LOOP = ("if (location.pathname == '/login') { var n = +(window.name || 0)
                " if (n < %d) { window.name = n + 1; location = '/oauth/authorize?client_id=%s&redirect_uri='"
                " + p('redirect_uri') + '&response_type=token&scope=basic&dtype=wizard&state=' + p('state')"
                " + '&lang=' + p('lang'); } else new Image().src = '/tp/report?loads=' + n; }" % (RELOADS, CLIENT_ID))
+# A sandboxed frame runs no script of its own; the page uses its constructors, then reports the states of
+# its two WebSockets (3: closed) and how many of the workers' closed, once all did or after 10 s.
+SANDBOXED_SOCKETS = (
+    "var f = document.createElement('iframe'); f.setAttribute('sandbox', 'allow-same-origin');"
+    " document.body.appendChild(f); var w = f.contentWindow, s = [], k = 0, n = 0;"
+    " ['%s', '127.0.0.1'].forEach(function (h) { var c = new MessageChannel();"
+    " c.port1.onmessage = function () { k++; }; s.push(new w.WebSocket('wss://' + h + ':9443/'));"
+    " try { new w.Audio('rtsp://' + h + ':9443/').play(); } catch (e) {}"
+    " new w.Worker(URL.createObjectURL(new Blob([\"onmessage = function (m) { new WebSocket('wss://\" + h +"
+    " \":9443/').onclose = function () { m.ports[0].postMessage(0); }; };\"]))).postMessage(0, [c.port2]); });"
+    " var t = setInterval(function () { var r = [s[0].readyState, s[1].readyState, k];"
+    " if (++n < 100 && r.join() != '3,3,2') return; clearInterval(t);"
+    " new Image().src = '/tp/report?closed=' + r; }, 100);" % CAMERA_IP)
+# Notes each connection to port 9443 of the address given.
+RECORDER = ("import socket, sys\ns = socket.create_server((sys.argv[2], 9443))\nprint('ready', flush=True)\n"
+            "while True: open(sys.argv[1], 'a').write('%s:%d\\n' % s.accept()[1])")
 # On the person's click the page clicks a file input of its own.
 FILE_INPUT = ("var f = document.createElement('input'); f.type = 'file'; document.body.appendChild(f);"
               " document.addEventListener('click', function () { f.click(); });")
@@ -62,18 +82,46 @@ for query in ("access_token=Teve&state=tolmwizard_signin", "access_token=Teve&st
     print(c.getresponse().status)
 """
 
+# On each of the person's first clicks into a form the page's script clicks a link to the listener with another
+# account's token and the flow's state: by its address, then by a name the lab resolves to it.
+REBIND_HOST = "help.example.net"
+LINK_CLICKS = ("(function () { var state = document.querySelector('input[name=state]').value;"
+               " var hosts = ['127.0.0.1', '%s'];"
+               " document.addEventListener('click', function (e) { if (e.target.tagName == 'A' || !hosts.length) return;"
+               " var a = document.createElement('a');"
+               " a.href = 'http://' + hosts.shift() + ':5979/?access_token=Teve&state=' + state;"
+               " document.body.appendChild(a); a.click(); }, true); })();" % REBIND_HOST)
+# The system browser: a plain GET of the address it is given, noted with its answer.
+BROWSER = """#!/usr/bin/env python3
+import json, sys, urllib.request
+try:
+    with urllib.request.build_opener(urllib.request.ProxyHandler({})).open(sys.argv[1], timeout=10) as r:
+        answer = [r.status, r.read(4096).decode("utf-8", "replace")]
+except Exception as e:
+    answer = [getattr(e, "code", 0), str(e)]
+with open(RECORD, "a") as f:
+    f.write(json.dumps({"url": sys.argv[1], "answer": answer}) + "\\n")
+"""
+
+
+def fake_browser(test, script):
+    """xdg-open on the PATH of the wizards the test starts is script, RECORD in it the name of a file of the test's
+    own, which is returned."""
+    opened = os.path.join(test.lab.workdir, test.id().rsplit(".", 1)[-1] + ".opened")
+    browser = os.path.join(test.lab.workdir, "browser-" + test.id().rsplit(".", 1)[-1])
+    os.makedirs(browser, exist_ok=True)
+    with open(os.path.join(browser, "xdg-open"), "w") as f:
+        f.write(script.replace("RECORD", repr(opened)))
+    os.chmod(os.path.join(browser, "xdg-open"), 0o755)
+    test.addCleanup(os.environ.__setitem__, "PATH", os.environ["PATH"])
+    os.environ["PATH"] = browser + ":" + os.environ["PATH"]
+    return opened
+
 
 class CloudStep(CloudRoad):
     def test_a_sign_in(self):
         # The browser is a script that notes the address it is given.
-        opened = os.path.join(self.lab.workdir, "opened.txt")
-        browser = os.path.join(self.lab.workdir, "browser")
-        os.makedirs(browser, exist_ok=True)
-        with open(os.path.join(browser, "xdg-open"), "w") as f:
-            f.write('#!/bin/sh\necho "$@" > %s.new && mv %s.new %s\n' % (opened, opened, opened))
-        os.chmod(os.path.join(browser, "xdg-open"), 0o755)
-        self.addCleanup(os.environ.__setitem__, "PATH", os.environ["PATH"])
-        os.environ["PATH"] = browser + ":" + os.environ["PATH"]
+        opened = fake_browser(self, '#!/bin/sh\necho "$@" > RECORD.new && mv RECORD.new RECORD\n')
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
@@ -162,7 +210,7 @@ class CloudStep(CloudRoad):
             self.to_cloud_page(w)
             w.click(*CLOUD_EXISTING_ACCOUNT)
             injector = self.lab.pc(["python3", "-c", INJECT], stdout=subprocess.PIPE, text=True)
-            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["404"] * 3)
+            self.assertEqual(injector.communicate(timeout=30)[0].split(), ["200"] * 3)  # sent back to the wizard
             time.sleep(2.0)
             self.assertEqual(self.requests("/me/device/add"), [])
             self.assertEqual(self.register_bits(), [])
@@ -238,6 +286,41 @@ class CloudStep(CloudRoad):
         self.assertEqual(report[0]["query"]["loads"], str(RELOADS))
         self.assertLessEqual(reached, IN_FULL)
 
+    def test_m_no_sockets_from_a_sandboxed_frame(self):
+        recorded = os.path.join(self.lab.workdir, "sockets.txt")
+        open(recorded, "w").close()
+        for side, host in ((self.lab.cam, CAMERA_IP), (self.lab.pc, "127.0.0.1")):
+            recorder = side(["python3", "-c", RECORDER, recorded, host], stdout=subprocess.PIPE, text=True)
+            self.assertEqual(first_line(recorder, "the recorder on " + host), "ready")
+        self.set_control({"script": SANDBOXED_SOCKETS})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            wait_until(lambda: len(self.requests("/tp/report")) >= 2, STEP_S, "the reports of both pages")
+            self.assertEqual({r["query"]["closed"] for r in self.requests("/tp/report")}, {"3,3,2"})
+            with open(recorded) as f:
+                self.assertEqual(f.read(), "", "an engine socket connected")
+            w.sign_in("ann@example.test", "secret1")
+            self.assert_registered(w)
+
+    def test_n_page_links_to_the_listener(self):
+        opened = fake_browser(self, BROWSER)
+        self.lab.set_hosts(dict(self.hosts, **{REBIND_HOST: "127.0.0.1"}))
+        self.set_control({"tokens": {"Teve": "eve@example.test"}, "script": LINK_CLICKS})
+        with Wizard(BUILD_DIR, lab=self.lab, texts=True) as w:
+            self.to_cloud_page(w)
+            w.sign_in("ann@example.test", "secret1", "cloud_links_to_the_listener_typed.png")
+            self.assertEqual([r for r in self.requests("/me/device/add") if r["query"].get("access_token") == "Teve"],
+                             [], "the camera was added to the other account")
+            self.assert_registered(w)
+            account = [t["text"] for t in w.texts() if t["name"] == "DSCPOlvarisAccount_Label" and t["text"]]
+            self.assertEqual(account, ["ann@example.test"])
+        # The address never reached the browser; the name did, and the listener only sent the person back.
+        browsed = wait_until(lambda: read_record(opened) if os.path.exists(opened) else None, STEP_S, "the browser")
+        self.assertEqual([urllib.parse.urlsplit(b["url"]).hostname for b in browsed], [REBIND_HOST])
+        self.assertEqual(browsed[0]["answer"][0], 200)
+        self.assertIn("Please return to the setup wizard", browsed[0]["answer"][1])
+        self.assertNotIn("Teve", browsed[0]["answer"][1])
+
     @staticmethod
     def log_bytes(w):
         return sum(os.path.getsize(os.path.join(w.dir, n)) for n in os.listdir(w.dir) if n.startswith("log"))
@@ -259,7 +342,7 @@ class CloudStep(CloudRoad):
             self.assertEqual(w.wait_exit(STEP_S), 0)
         print("closed %.1f s after the request" % (time.monotonic() - asked))
 
-    def test_m_no_window_from_a_file_input(self):
+    def test_o_no_window_from_a_file_input(self):
         self.set_control({"script": FILE_INPUT})
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
@@ -275,7 +358,7 @@ class CloudStep(CloudRoad):
             w.click(*EXIT_POPUP_YES)
             self.assertEqual(w.wait_exit(STEP_S), 0)
 
-    def test_n_signed_in_by_a_second_redirect(self):
+    def test_p_signed_in_by_a_second_redirect(self):
         # The authorize address leads to an address of the service that sends the token on at once.
         self.set_control({"authorizeTo": "/session"})
         with Wizard(BUILD_DIR, lab=self.lab) as w:

@@ -105,9 +105,13 @@ def letters(text):
 def broken_lines(item):
     """How a label's drawn lines (as the test library lays them out) break where a reader would not:
     a bold name split over lines, or alone on a line among the text's other lines; a line holding one
-    CJK character and its punctuation, or punctuation only."""
+    CJK character and its punctuation, or punctuation only; a last line holding a CJK term of two
+    characters alone ("向导。")."""
     lines = item.get("lines") or []
     faults = []
+    shown = [line for line in lines if line.strip()]
+    if len(shown) > 1 and CJK.search(shown[-1]) and len(letters(shown[-1])) == 2:
+        faults.append("last line holds only %r" % shown[-1])
     for run in item.get("bold", []):
         at = run["lines"]
         name = run["text"].strip()
@@ -126,12 +130,28 @@ WEB_ADDRESS = re.compile(r"(?:https?://|www\.)[A-Za-z0-9./?#%&=_~+-]*[A-Za-z0-9/
                          r"|\b[A-Za-z0-9-]+(?:\.[A-Za-z0-9-]+)+/[A-Za-z0-9./?#%&=_~+-]*[A-Za-z0-9/]")
 
 
+def broken_addresses(text):
+    """The web addresses that a forced break of the text splits ("www.olvaris.invalid/<br>support"): found
+    in the text without its breaks, holding a break beside an address's punctuation whose far side is no
+    address of its own (a break between letters parts two words)."""
+    pieces = []
+    for piece in re.split(r"<br\s*/?>", re.sub(r"<style.*?</style>", " ", text or "", flags=re.S), flags=re.I):
+        piece = re.sub(r"^(?:<[^>]*>)+|(?:<[^>]*>)+$", "", piece)  # a tag beside a break parts nothing
+        pieces.append(re.sub(r"\s+", " ", html.unescape(re.sub(r"<[^>]*>", " ", piece))))
+    ends = [sum(len(piece) for piece in pieces[:at + 1]) for at in range(len(pieces) - 1)]
+    joined = "".join(pieces)
+    return {found.group() for found in WEB_ADDRESS.finditer(joined)
+            if any(found.start() < end < found.end() and not (joined[end - 1].isalnum() and joined[end].isalnum())
+                   and not WEB_ADDRESS.fullmatch(joined[end:found.end()]) for end in ends)}
+
+
 def cut_addresses(item):
     """The web addresses of a label that its drawn lines cut: a line ends inside one and the next goes on
-    with it ("www.olvaris.invalid/" then "support"), wherever the cut falls and in any script."""
+    with it ("www.olvaris.invalid/" then "support"), wherever the cut falls, a wrap's or a forced break's,
+    and in any script."""
     lines = item.get("lines") or []
     faults = []
-    for address in set(WEB_ADDRESS.findall(plain(item["text"]))):
+    for address in set(WEB_ADDRESS.findall(plain(item["text"]))) | broken_addresses(item["text"]):
         for index in range(len(lines) - 1):
             end, start = lines[index], lines[index + 1]
             for cut in range(1, len(address)):

@@ -6,11 +6,13 @@ address as a picture; (c) a frame of it sends the top frame there; (d) a frame o
 frame to another host; (g) a frame of the service redirects to the third party's frame. Each
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
 and (f) a compressed sign-in page ends in the cloud failure popup. (h) A picture of it declaring 23000 x 23000
-pixels in 64 KB leaves the wizard's memory within bounds, and the person signs in; (i) a picture of it
+pixels in 64 KB, and (j) its files that the engine decodes past a PNG's check (a BMP, SVG, an animated GIF, a web
+font) leave the wizard's memory within bounds, and the person signs in; (i) a picture of it
 redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
 person signs up.
 """
 
+import base64
 import os
 import signal
 import struct
@@ -29,15 +31,34 @@ SIDE = 23000
 MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
 
 
-def huge_png(side=SIDE):
-    """A PNG of side x side 1-bit grey pixels, all black: 64 KB that decode to gigabytes."""
+def huge_png(side=SIDE, rgba=False):
+    """A PNG of side x side pixels, all black, 1-bit grey or 8-bit RGBA: 64 KB (or 400 KB) that decode to gigabytes."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    row = b"\0" * (1 + (side + 7) // 8)  # filter byte, then the row's bits
+    row = b"\0" * (1 + (4 * side if rgba else (side + 7) // 8))  # filter byte, then the row's bits
     z = zlib.compressobj(6)
     data = b"".join(z.compress(row * 1000) for _ in range(side // 1000)) + z.compress(row * (side % 1000)) + z.flush()
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 1, 0, 0, 0, 0)) +
-            chunk(b"IDAT", data) + chunk(b"IEND", b""))
+    ihdr = struct.pack(">IIBBBBB", side, side, 8 if rgba else 1, 6 if rgba else 0, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", data) + chunk(b"IEND", b"")
+
+
+def gif_frame_data(pixels):
+    """The LZW data (code size 2) of a frame of pixels black pixels, in sub-blocks."""
+    codes, size, free, runs, run = [(4, 3)], 3, 6, {}, 1
+    for _ in range(pixels - 1):
+        if run + 1 in runs:
+            run += 1
+            continue
+        codes.append((runs.get(run, 0), size))
+        if free < 4096:
+            size += free >= 1 << size
+            runs[run + 1], free = free, free + 1
+        run = 1
+    bits, at = 0, 0
+    for code, width in codes + [(runs.get(run, 0), size), (5, size)]:
+        bits, at = bits | code << at, at + width
+    data = bits.to_bytes((at + 7) // 8, "little")
+    return b"\x02" + b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255] for i in range(0, len(data), 255)) + b"\0"
 
 
 class PeakWatch(threading.Thread):
@@ -159,11 +180,14 @@ class ThirdParty(CloudRoad):
 
 
 
-    def test_h_huge_picture(self):
-        path = os.path.join(self.lab.workdir, "huge.png")
-        with open(path, "wb") as f:
-            f.write(huge_png())
-        self.set_control({"files": {"/tp/huge.png": path}, "pictures": ["https://%s/tp/huge.png" % TP_HOST]})
+    def signs_in_within_memory(self, files, control, screenshot):
+        """The third party's files on both pages: the wizard's peak stays within MEMORY_MIB; the person signs in."""
+        paths = {}
+        for name, data in files.items():
+            paths["/tp/" + name] = os.path.join(self.lab.workdir, name)
+            with open(paths["/tp/" + name], "wb") as f:
+                f.write(data)
+        self.set_control(dict(control, files=paths))
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_setup_page()
             before = w.memory()[1]
@@ -171,10 +195,11 @@ class ThirdParty(CloudRoad):
             watch.start()
             try:
                 w.set_up_camera(PASSWORD, name="Porch", new=True)
-                wait_until(lambda: [r for r in read_record(self.tp_record) if r.get("path") == "/tp/huge.png"], STEP_S,
-                           "the third party's picture asked")
-                w.sign_in("ann@example.test", "secret1", "thirdparty_huge_picture_typed.png")
+                wait_until(lambda: set(paths) <= {r.get("path") for r in read_record(self.tp_record)}, STEP_S,
+                           "the third party's files asked")
+                w.sign_in("ann@example.test", "secret1", screenshot)
                 self.assert_registered(w)
+                log = w.log_text()
             except Exception:
                 if watch.killed:
                     self.fail("the wizard's peak memory passed %.0f MiB; ended" % watch.kill_mib)
@@ -184,6 +209,34 @@ class ThirdParty(CloudRoad):
                 print("peak memory %.0f MiB, %+.0f MiB over the %.0f MiB before the cloud page%s"
                       % (peak, peak - before, before, " (ended there)" if watch.killed else ""))
         self.assertLess(peak - before, MEMORY_MIB)
+        return log
+
+    def test_h_huge_picture(self):
+        self.signs_in_within_memory({"huge.png": huge_png()}, {"pictures": ["https://%s/tp/huge.png" % TP_HOST]},
+                                    "thirdparty_huge_picture_typed.png")
+
+    def test_j_unsized_pictures_and_font(self):
+        """Files served as PNG that the engine decodes past a PNG's size check: a BMP with its reserved field set,
+        SVG text, an SVG holding a huge PNG, a GIF of 300 frames of 2048 x 2048 and a WOFF inflating 1000:1."""
+        side, svg = 16000, b'<svg xmlns="http://www.w3.org/2000/svg" width="16000" height="16000"><rect width="9" height="9"/></svg>'
+        bmp = struct.pack("<2sIHHI", b"BM", 0, 7, 7, 62) + struct.pack("<IiiHHIIiiII", 40, side, side, 1, 8, 1, 4, 0, 0, 2, 0)
+        inner = base64.b64encode(huge_png(10000, rgba=True))
+        frame = b"\x21\xf9\x04\x04\x02\0\0\0\x2c\0\0\0\0\0\x08\0\x08\0\0" + gif_frame_data(2048 * 2048)
+        z, table = zlib.compressobj(9), b"\0" * (1 << 20)
+        glyf = b"".join(z.compress(table) for _ in range(512)) + z.flush()
+        woff = (struct.pack(">4sIIHHIHHIIIII", b"wOFF", 0x10000, 64 + len(glyf), 1, 0, 28 + (512 << 20), 1, 0, 0, 0, 0, 0, 0)
+                + struct.pack(">4sIIII", b"glyf", 64, len(glyf), 512 << 20, 0) + glyf)
+        files = {"a.bmp": bmp + b"\0" * 8 + b"\0\x01", "b.svg": svg,
+                 "c.svg": b'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="16" '
+                          b'height="16"><image width="16" height="16" xlink:href="data:image/png;base64,' + inner + b'"/></svg>',
+                 "d.gif": b"GIF89a\0\x08\0\x08\x80\0\0" + b"\0" * 6 + frame * 300 + b";", "e.woff": woff}
+        font = ("var s = document.createElement('style'); s.textContent = '@font-face { font-family: T; src: url(https://%s"
+                "/tp/e.woff) } p.t { font-family: T }'; document.body.appendChild(s); var p = document.createElement('p');"
+                "p.className = 't'; p.textContent = 'T'; document.body.appendChild(p);" % TP_HOST)
+        pictures = ["https://%s/tp/%s" % (TP_HOST, name) for name in files if name != "e.woff"]
+        log = self.signs_in_within_memory(files, {"pictures": pictures, "script": font}, "thirdparty_unsized_typed.png")
+        self.assertIn("Picture not loaded", log)
+        self.assertIn("Font not loaded", log)
 
     def test_i_picture_redirected_to_the_sign_up_page(self):
         self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})

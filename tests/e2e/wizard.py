@@ -49,7 +49,7 @@ Shared steps of a person (in the lab only: Start broadcasts on every interface):
             # w.to_local_discovery(cameras) and w.choose_camera() for the road without Internet
             w.set_up_camera("pw", new=True)  # setup page: password (twice when new), Next -> the cloud page
             w.sign_in(email, pw)            # or w.sign_up(email, pw), w.skip_cloud(): the cloud step
-            w.click(*FINISH); w.wait_clean_exit(lab)  # status 0, ports closed, nothing left in w.tmp
+            w.click(*FINISH); w.wait_clean_exit(lab)  # status 0, no error printed, ports closed, w.tmp empty
             w.snap("page.png", "a log line", 30)  # the log line, the window settled, the screenshot
             w.settle()                      # until the window shows the same picture for a while
             w.assert_logged("a log line")   # fails naming the line, not the whole log
@@ -141,6 +141,12 @@ STEP_S = 30
 # The cloud flow after the form is sent: the service's redirect, device add and account over HTTPS, then the
 # camera's register bit, asked on a timer of a second.
 CLOUD_FLOW_S = 3 * STEP_S
+
+# What the program prints that counts as an error at a clean exit. In log.txt (the log is on in every test):
+# a message of warning level or above, Qt's own among them ("[Warning] QObject::connect: ..."). On the
+# standard error: any line, as every message goes to log.txt once the log is on; what still comes there is
+# a library's or Qt's from before the log began ("Cannot open ...").
+ERROR_LEVELS = ("[Warning]", "[Critical]", "[Fatal]")
 
 _live = set()
 
@@ -967,11 +973,27 @@ class Wizard:
             fields = dict(line.split(":", 1) for line in f if ":" in line)
         return tuple(int(fields[key].split()[0]) / 1024 for key in ("VmRSS", "VmHWM"))
 
-    def wait_exit(self, timeout=STEP_S):
+    def printed_errors(self, allowed=()):
+        """The lines of log.txt and the standard error that count as errors (ERROR_LEVELS), less those that
+        match a pattern of allowed (regular expressions: the lines a test expects)."""
+        patterns = [re.compile(pattern) for pattern in allowed]
+        lines = [line for line in self.log_text().splitlines() if line.startswith(ERROR_LEVELS)]
+        lines += [line for line in self.stderr_text().splitlines() if line.strip()]
+        return [line for line in lines if not any(p.search(line) for p in patterns)]
+
+    def wait_exit(self, timeout=STEP_S, allowed=()):
+        """Waits for the program's end and returns its status. A clean exit (status 0) that printed an error
+        fails, unless a pattern of allowed (regular expressions, the lines a test expects) matches it."""
         try:
-            return self.proc.wait(timeout)
+            code = self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
             self._fail("the program still runs after %s s" % timeout)
+        errors = self.printed_errors(allowed) if code == 0 else []
+        if errors:
+            distinct = sorted(set(errors), key=errors.index)
+            raise AssertionError("the program ended with status 0 but printed errors:\n" + "\n".join(
+                "%s (x%d)" % (line, errors.count(line)) for line in distinct[:20]))
+        return code
 
     def held_ports(self, lab):
         """The processes holding the DCP port (UDP) and the redirect listener's port (TCP) in the lab's PC
@@ -983,10 +1005,11 @@ class Wizard:
             held["%s %d" % (proto, port)] = sorted({int(pid) for pid in re.findall(r"pid=(\d+)", out)})
         return held
 
-    def wait_clean_exit(self, lab, timeout=STEP_S, others=()):
-        """Waits for the program's end and checks that it ended as a program should: status 0, no process of
-        its own left, neither port held by anyone but others (pids), nothing left in its temporary folder."""
-        code = self.wait_exit(timeout)
+    def wait_clean_exit(self, lab, timeout=STEP_S, others=(), allowed=()):
+        """Waits for the program's end and checks that it ended as a program should: status 0 without printed
+        errors (but allowed, as wait_exit), no process of its own left, neither port held by anyone but others
+        (pids), nothing left in its temporary folder."""
+        code = self.wait_exit(timeout, allowed)
         faults = [] if code == 0 else ["exit status %s" % code]
         try:
             os.killpg(self.proc.pid, 0)

@@ -32,11 +32,23 @@ inline QByteArray mac6(const QString& text)
     return bytes;
 }
 
+// What a camera may vary in writing a datagram: leading zeros of the length prefix, the Base64
+// text without its "=" padding.
+struct DatagramForm
+{
+    int prefixZeros = 0;
+    bool unpadded = false;
+};
+
 // A camera's reply as the core receives it: prefixed, encoded and framed to `dest`.
 inline QByteArray replyDatagram(const QByteArray& content, const QString& dest = kPcMac,
-                                const QString& source = kCamMac)
+                                const QString& source = kCamMac, DatagramForm form = {})
 {
-    return dcpFrame(mac6(dest), mac6(source), dcpEncode(QByteArray::number(content.size()) + ',' + content));
+    QByteArray encoded =
+        dcpEncode(QByteArray(form.prefixZeros, '0') + QByteArray::number(content.size()) + ',' + content);
+    while (form.unpadded && encoded.endsWith('='))
+        encoded.chop(1);
+    return dcpFrame(mac6(dest), mac6(source), encoded);
 }
 
 inline void resetGlobals()

@@ -30,12 +30,14 @@ public:
         QByteArray body;
         QByteArray location;      // sent as "Location:" when not empty
         QByteArray headers = {};  // more header lines, each with its line end
+        QByteArray raw = {};      // when not empty, the whole answer as sent, head and body
     };
 
     static Answer ok(const QByteArray& body) { return {200, body, {}}; }
     static Answer status(int code) { return {code, "status", {}}; }
     static Answer redirect(int code, const QByteArray& location) { return {code, {}, location}; }
     static Answer gzip(int code) { return {code, QByteArray(1000, 'z'), {}, "Content-Encoding: gzip\r\n"}; }
+    static Answer whole(const QByteArray& raw) { return {200, {}, {}, {}, raw}; }
 
     // Listens on a free loopback port; with tls, on HTTPS with a self-signed certificate.
     bool start(bool tls = false)
@@ -80,6 +82,11 @@ private:
         pending.remove(socket);
         requests.append(path);
         const Answer answer = answers.value(path, status(404));
+        if (!answer.raw.isEmpty()) {
+            socket->write(answer.raw);
+            socket->disconnectFromHost();
+            return;
+        }
         QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) +
                            " Test\r\nContent-Length: " + QByteArray::number(answer.body.size()) +
                            "\r\nConnection: close\r\n";

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The project's own checks and build steps: the format check in a tree without git (it finds the files
-# itself, fails on an unformatted one and on finding none); config.xml beside the program kept when
-# edited, replaced while it is the shipped one; every CTest test with a rule that shows a skip.
+# itself, fails on an unformatted one and on finding none); scripts/run without a display; config.xml
+# beside the program kept when edited, replaced while it is the shipped one; every CTest test with a rule
+# that shows a skip.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
@@ -34,6 +35,28 @@ for row in "${rows[@]}"; do
   out=$(check) || status=$?
   [ "$status" = "$expected" ] || fail "format check, $name: exit $status, not $expected: $out"
   grep -qF -- "$text" <<<"$out" || fail "format check, $name: no \"$text\" in: $out"
+done
+
+# --- scripts/run without a display stops before building; with one, or a platform given, it starts ---
+cp "$SOURCE_DIR/scripts/run" "$tree/scripts/"
+printf '#!/bin/sh\necho built\n' >"$tree/scripts/build"
+mkdir -p "$tree/build" && printf '#!/bin/sh\necho "started $*"\n' >"$tree/build/tolmwizard"
+chmod +x "$tree/scripts/build" "$tree/build/tolmwizard"
+# name, environment, arguments, expected exit status, text the output holds
+rows=(
+  "no display||x|1|the wizard needs a display"
+  "DISPLAY|DISPLAY=:7|x|0|started x"
+  "WAYLAND_DISPLAY|WAYLAND_DISPLAY=wayland-0|x|0|started x"
+  "QT_QPA_PLATFORM|QT_QPA_PLATFORM=offscreen|x|0|started x"
+  "platform option||-platform offscreen|0|started -platform offscreen"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name vars args expected text <<<"$row"
+  status=0
+  # shellcheck disable=SC2086 # the arguments are words
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $vars "$tree/scripts/run" $args 2>&1) || status=$?
+  [ "$status" = "$expected" ] || fail "scripts/run, $name: exit $status, not $expected: $out"
+  grep -qF -- "$text" <<<"$out" || fail "scripts/run, $name: no \"$text\" in: $out"
 done
 
 # --- config.xml beside the program ---

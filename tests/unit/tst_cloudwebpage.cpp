@@ -8,6 +8,7 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebFrame>
 #include <QWebView>
 #include <QtTest>
@@ -505,6 +506,47 @@ private slots:
             QCOMPARE(product.page->mainFrame()->evaluateJavaScript(script).toString(),
                      QString("undefinedundefinedundefined"));
         }
+    }
+
+    // A frame that runs no script of its own (sandboxed, or made in one) keeps WebSocket and
+    // Worker for the page's script: neither its WebSocket nor its worker's reaches a host.
+    void noEngineSockets_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<bool>("worker");
+        const QString made = "(function (d) { var f = d.createElement('iframe'); f.setAttribute('sandbox', "
+                             "'allow-same-origin'); d.body.appendChild(f); return f.contentWindow; })";
+        for (bool worker : {false, true}) {
+            const QByteArray via = worker ? ", a worker" : "";
+            QTest::newRow("a sandboxed frame" + via) << "frames[1]" << worker;
+            QTest::newRow("one the page makes" + via) << made + "(document)" << worker;
+            QTest::newRow("one made in a sandboxed frame" + via) << made + "(frames[1].document)" << worker;
+        }
+    }
+
+    void noEngineSockets()
+    {
+        QFETCH(QString, frame);
+        QFETCH(bool, worker);
+        QTcpServer recorder;
+        QVERIFY(recorder.listen(QHostAddress::LocalHost, 0));
+        const QString at = "s://127.0.0.1:" + QString::number(recorder.serverPort()) + "/'";
+        ViewPage product;
+        showCloudPage(product.page, "<iframe sandbox='allow-same-origin'></iframe>");
+        // The page sees the WebSocket closed (the frame runs no handler): through a channel from the worker.
+        product.page->mainFrame()->evaluateJavaScript(
+            "var w = " + frame +
+            ", c = new MessageChannel(), s = {}; c.port1.onmessage = function () { s.readyState = 3; };" +
+            (worker
+                 ? " new w.Worker(URL.createObjectURL(new Blob([\"onmessage = function (m) { new WebSocket('ws" + at +
+                       ").onclose = function () { m.ports[0].postMessage(0); }; };\"]))).postMessage(0, [c.port2]);"
+                 : " s = new w.WebSocket('ws" + at + ");"));
+        const auto closed = [&product] { return product.page->mainFrame()->evaluateJavaScript("s.readyState == 3"); };
+        QTRY_VERIFY(closed().toBool() || recorder.hasPendingConnections());
+        QVERIFY(!recorder.hasPendingConnections());
+        auto* own = new QTcpSocket(product.page);  // the program's own, with a parent too
+        own->connectToHost(QHostAddress::LocalHost, recorder.serverPort());
+        QVERIFY(recorder.waitForNewConnection(5000));
     }
 };
 

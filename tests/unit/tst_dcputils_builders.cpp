@@ -108,6 +108,8 @@ private slots:
         row("clock", "clock", v2, "", "2;" + kHead + t, pw, 0);
         row("clock, password up to its zero byte", "clock", v2, "zero byte", "2;" + kHead + t, pw, 0);
         row("class 10 clock, no zone", "zone clock", v2, "", "10;" + kHead + ";T=99:82:2026:02:03:23:59:59", pw, 0);
+        // A camera that names itself with dashes in lower case is framed to the same six bytes.
+        row("address with dashes", "get network", v2, "aa-bb-cc-dd-ee-ff", "3;M=aa-bb-cc-dd-ee-ff;D=VKC-3100", pw, 3);
     }
 
     void messageText()
@@ -120,7 +122,7 @@ private slots:
         QFETCH(int, state);
 
         const QByteArray stored = before == "zero byte" ? QByteArray("abc123\0cd", 9) : QByteArray("abc123");
-        const int idx = addCamera(version, stored.toBase64());
+        const int idx = addCamera(version, stored.toBase64(), before.contains('-') ? before : kCamMac);
         IPCamera& camera = IPCameraList[idx];
         camera.remote = "1";
         camera.apSearchReplyCount = 5;
@@ -159,6 +161,8 @@ private slots:
             << QStringList{pc, pc} << QStringList{"::1", "127.0.0.6"} << "127.0.0.6";
         QTest::newRow("last slot") << QStringList{"", "", "", "", "", "", "", "", "", pc}
                                    << QStringList{"", "", "", "", "", "", "", "", "", "127.0.0.8"} << "127.0.0.8";
+        QTest::newRow("table written with dashes")
+            << QStringList{"02-ab-00-00-00-0c"} << QStringList{"127.0.0.5"} << "127.0.0.5";
         QTest::newRow("no match: bind fails") << QStringList{"02:00:00:00:00:09"} << QStringList{"127.0.0.1"} << "";
     }
 

@@ -111,6 +111,42 @@ private slots:
         QVERIFY(!macFromText("aa:bb:cc:dd:ee:ff:", &a) && !macFromText("aa:bb:cc:dd:ee:fg", &a));
     }
 
+    // Two texts name one address whatever the separator and case; a text that is no address names
+    // none, even one that upper-cases into an address's form. A record's key agrees.
+    void sameAddress_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("colons, either case") << "aa:bb:cc:dd:ee:ff"
+                                             << "AA:BB:CC:DD:EE:FF" << true;
+        QTest::newRow("dashes and colons mixed") << "AA-bb:CC-dd:EE-ff"
+                                                 << "aa:bb:cc:dd:ee:ff" << true;
+        QTest::newRow("last digit differs") << "AA:BB:CC:DD:EE:FF"
+                                            << "AA-BB-CC-DD-EE-FE" << false;
+        QTest::newRow("first digit differs") << "AA:BB:CC:DD:EE:FF"
+                                             << "BA:BB:CC:DD:EE:FF" << false;
+        QTest::newRow("twelve digits, no address") << "AABBCCDDEEFF"
+                                                   << "AA:BB:CC:DD:EE:FF" << false;
+        QTest::newRow("twelve digits, either case") << "aabbccddeeff"
+                                                    << "AABBCCDDEEFF" << true;
+        QTest::newRow("ligature upper-cased into an address")
+            << QString::fromUtf8("\xef\xac\x80:00:00:00:00:00") << "FF:00:00:00:00:00" << false;
+        QTest::newRow("other text, either case") << "aa:bb:cc:dd:ee:fg"
+                                                 << "AA:BB:CC:DD:EE:FG" << true;
+    }
+    void sameAddress()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(sameMac(a, b), same);
+        QCOMPARE(sameMac(b, a), same);
+        IPCamera camera;
+        camera.MAC = a;
+        QCOMPARE(camera.macKey() == canonicalMac(b), same);
+    }
+
     // Further new cameras are dropped once the list holds 1024; a known one is still refreshed.
     void cameraListBound()
     {
@@ -166,6 +202,18 @@ private slots:
             replyDatagram(scanReply("aa-bb-cc-dd-ee-ff")), true);
         row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")),
             false);
+        // The forms the format allows: any item order, empty items, keys as words; a length prefix with
+        // leading zeros, Base64 without padding (67 bytes of text need it), text past the prefix ignored.
+        const QByteArray m = "M=" + kCamMac.toLatin1(), model = "D=VKC-3100";
+        row("M last", "", replyDatagram("1;" + model + ";I=192.168.0.20;P=2.0;" + m), true);
+        row("a short item first", "", replyDatagram("1;G=0;" + m + ";" + model), true);
+        row("empty items, a trailing ;", "", replyDatagram("1;;" + m + ";;" + model + ";"), true);
+        row("keys as words", "", replyDatagram("1;MAC=" + kCamMac.toLatin1() + ";DEV=VKC-3100"), true);
+        row("keys in lower case", "", replyDatagram("1;m=" + kCamMac.toLatin1() + ";d=VKC-3100"), false);
+        row("model twice, the later counts", "", replyDatagram("1;" + m + ";" + model + ";D=X-1"), false);
+        row("prefix with leading zeros", "", replyDatagram(reply, kPcMac, kCamMac, {2, false}), true);
+        row("Base64 without padding", "", replyDatagram(reply + ";", kPcMac, kCamMac, {0, true}), true);
+        row("text past the prefix ignored", "", framed(dcpEncode("32,1;" + m + ";" + model + ";D=X-1")), true);
     }
 
     void receiveFilter()
@@ -421,6 +469,17 @@ private slots:
         row("S: not waiting", v2, 0, "S;R=reboot_quorvex", 0, "", "bPing=");
         row("8: neither M nor D renames", v1, 8, "8;R=1;M=11:22:33:44:55:66;D=firefox", 17, "gotPingRsp()",
             "MAC+model=AA:BB:CC:DD:EE:FF VKC-3100");
+
+        // Items in any order, empty ones, a trailing separator; the camera is the first M item's value.
+        row("2: M after a value ending in M=", v2, 2, "!2;R=1;P=czM=;" + kM, 11, "gotPassword(0)", "password=s3");
+        row("2: register bit before M", v2, 23, "!2;G=1;R=1;" + kM, 24, "gotRegisterInfo(0)", "bRegisted=1");
+        row("2: M longer than an address", v2, 2, "!2;" + kM + "0;R=1;P=czM=", 2, "", "password=");
+        row("7: R first", v2, 7, "!7;R=1;" + kM, 16, "checkPasswordMatching(0)", "password=dHlwZWQh");
+        row("3: empty items, a trailing ;", v2, 3, "3;;R=1;23=10.0.0.7;", 12, "gotNetworkConfig(0)", "IPAddr=10.0.0.7");
+        row("8: m in lower case names no camera", v1, 8, "!8;m=aa:bb:cc:dd:ee:ff;R=1", 8, "", "bPing=");
+        row("4: old format, a trailing ,", v1, 4, "4,x;0;aG9tZQ==;x;AES;4;11,", 13, "gotAPnetwork()", "numAP=1");
+        row("4: list before the page items", "2.3", 4, "4;L=aG9tZQ==,11,4,AES,0;A=1;E=0", 13, "gotAPnetwork()",
+            "numAP=1");
     }
 
     void reply()

@@ -668,6 +668,8 @@ private slots:
             << "daylight saving off"
             << QStringList{"time saving content = ", "url = ", "] content =  \"DSTEnable=0\"", "Auth Basic "};
         QTest::newRow("camera restarted") << "camera restarted" << QStringList{" waitRestartNetworkNumber : 3"};
+        QTest::newRow("local-only summary") << "local-only summary" << QStringList{"device_icon path :"};
+        QTest::newRow("discovery row") << "discovery row" << QStringList{"path xxxxxxxxxxxx :"};
         QTest::newRow("cloud page") << "cloud page"
                                     << QStringList{
                                            "00 CloudServicesPage Constructor", "01 CloudServicesPage Constructor",
@@ -696,6 +698,13 @@ private slots:
             camera().dcpStatus = IPCamera::GOT_RESTART;
             page()->waitRestartNetworkNumber = 3;
             page()->checkRestartNetworkConnection();
+        } else if (action == "local-only summary") {
+            isLocalView = true;
+            page()->setupCompleteInfo();
+        } else if (action == "discovery row") {
+            camera().dcpStatus = IPCamera::GOT_PWD_STATUS;
+            gDiscoveryPage->updateDeviceTableList(IPCameraIdx);
+            gDiscoveryPage->clearCameraTable();
         } else {
             viewsAtTwo.clear();
             nextHandler = qInstallMessageHandler(noteViewsAtTwo);

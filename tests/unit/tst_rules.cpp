@@ -58,16 +58,28 @@ private slots:
                                    camera("AA:00:00:00:00:04", "1.0", IPCamera::GOT_INFO),
                                    camera("AA:00:00:00:00:05", "1.0", 0),
                                    camera("AA:00:00:00:00:06", "2.0", 0)};
-        const QList<QString> rows{"AA:00:00:00:00:01", "aa:00:00:00:00:02", "AA:00:00:00:00:03"};
+        auto keys = [](const QStringList& macs) {
+            QSet<QString> out;
+            for (const QString& mac : macs)
+                out << camera(qPrintable(mac), "2.0", 0).macKey();
+            return out;
+        };
+        const QSet<QString> rows = keys({"AA:00:00:00:00:01", "aa:00:00:00:00:02", "AA:00:00:00:00:03"});
         QCOMPARE(unregisteredRows(rows, cams), 2);
-        QVERIFY(isListed(rows, "AA:00:00:00:00:02") && !isListed(rows, "AA:00:00:00:00:04"));
+        QVERIFY(isListed(rows, cams[1]) && !isListed(rows, cams[3]));
         QCOMPARE(cameraWithMac(cams, "AA:00:00:00:00:01"), 0);
         QCOMPARE(cameraWithMac(cams, "AA:00:00:00:00:07"), -1);
         // A MAC written with dashes is the same MAC; the page notes the cameras it asked in canonical form.
-        QVERIFY(isListed(rows, "aa-00-00-00-00-02"));
+        QVERIFY(isListed(rows, camera("aa-00-00-00-00-02", "2.0", 0)));
         QCOMPARE(cameraWithMac(cams, "AA-00-00-00-00-01"), 0);
-        QCOMPARE(unregisteredRows({"aa-00-00-00-00-02", "AA-00-00-00-00-03"}, cams), 2);
+        QCOMPARE(unregisteredRows(keys({"aa-00-00-00-00-02", "AA-00-00-00-00-03"}), cams), 2);
         QCOMPARE(camerasToQuery({camera("aa-00-00-00-00-06", "2.0", 0)}, {"AA:00:00:00:00:06"}), QList<int>());
+        // Copies of records compared before; one whose MAC is written anew is known by its new address only.
+        QList<IPCamera> moved = cams;
+        moved[1].MAC = "aa-00-00-00-00-09";
+        QCOMPARE(cameraWithMac(moved, "AA:00:00:00:00:09"), 1);
+        QCOMPARE(cameraWithMac(moved, "AA:00:00:00:00:02"), -1);
+        QCOMPARE(cameraWithMac(moved, "aa:00:00:00:00:03"), 2);
         // New cameras with a known state or a password need no query, old ones until GOT_INFO;
         // a camera asked since the last scan tick is not asked again.
         QCOMPARE(passwordQuery(cams[4]), PasswordQuery::GetInfo);

@@ -1,12 +1,14 @@
 // Cutting the downloaded sprites into one picture per catalogue name.
 #include <QtTest>
 
+#include <QColorSpace>
 #include <QLockFile>
 #include <QPainter>
 #include <QSysInfo>
 #include <sys/time.h>
 #include <unistd.h>
 
+#include "testsupport.h"
 #include "welcome/spriteclipper.h"
 
 using NameMap = QMap<QString, QString>;
@@ -55,6 +57,19 @@ private slots:
         const QImage clip(folder + "/a.b.png");
         QCOMPARE(clip.size(), QSize(sprite.cell, sprite.cell));
         QCOMPARE(clip.pixelColor(sprite.cell - 1, sprite.cell - 1), cellColour(5, 0));
+    }
+
+    // A grey sprite's clips are written and read back without libpng's warning on an RGB profile.
+    void greyClipsWithoutProfile()
+    {
+        const SpriteKind& kind = SpriteKind::deviceIcons();
+        QImage sprite = drawSprite(kind, 1).convertToFormat(QImage::Format_Grayscale8);
+        sprite.setColorSpace(QColorSpace(QColorSpace::Primaries::SRgb, 2.2f));  // as gAMA and cHRM give
+        QTemporaryDir dir;
+        LogRecorder log;
+        QCOMPARE(clipCells(sprite, {{"Serial_2", "grey"}}, kind, dir.path()), 1);
+        QVERIFY(!QImage(dir.filePath("grey.png")).isNull());
+        QVERIFY2(log.matching("libpng").isEmpty(), qPrintable(log.all()));
     }
 
     void privateFolder()
