@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "cloud/eventorder.h"
 #include "protocol/dcputils.h"
 
 namespace {
@@ -236,6 +237,13 @@ private:
 // How the engine's request for a frame's document begins its Accept header.
 const char kDocumentAccept[] = "text/html,";
 
+// The address as the navigation's mark compares it: the engine sends the fragment with some
+// requests and not with others.
+QByteArray navigationKeyOf(const QUrl& url)
+{
+    return url.adjusted(QUrl::RemoveFragment).toEncoded();
+}
+
 // Redirect addresses a manager expects at once, at most.
 constexpr int kMaxExpected = 4;
 
@@ -258,7 +266,15 @@ Manager::Manager(DCPUtils* redirectTarget, QObject* parent)
 void Manager::noteNavigation(QObject* frame, const QUrl& url)
 {
     navigationFrame = frame;
-    navigationKey = url.toEncoded();
+    navigationKey = navigationKeyOf(url);
+    // After this event a page's scripts may run: a request of theirs never takes the mark.
+    const quint64 noted = ++navigationsNoted;
+    whenThisEventEnds(this, [this, noted] {
+        if (noted == navigationsNoted) {
+            navigationFrame = nullptr;
+            navigationKey.clear();
+        }
+    });
 }
 
 void Manager::expectRedirect(QObject* frame, const QUrl& url)
@@ -324,7 +340,7 @@ bool Manager::takeNavigation(const QNetworkRequest& request)
     // documents with this Accept, for pictures and scripts with another one, which their
     // redirects keep), and comes once: a later request for the address is a resource's.
     QObject* frame = request.originatingObject();
-    if (!frame || frame != navigationFrame || request.url().toEncoded() != navigationKey ||
+    if (!frame || frame != navigationFrame || navigationKeyOf(request.url()) != navigationKey ||
         !request.rawHeader("Accept").startsWith(kDocumentAccept))
         return false;
     navigationFrame = nullptr;
@@ -342,6 +358,19 @@ void Manager::watchNavigation(QNetworkReply* reply, QObject* frame)
         if (navigated && redirectsToListener(reply->url(), status, location))
             expectRedirect(navigated, location);
     });
+    // The engine follows a 3xx in its slot for one of these signals, which runs after this one in
+    // the same emission (connected before the engine saw the reply): its request there is the
+    // navigation's.
+    auto follow = [this, reply, navigated] {
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        // Qt's own reading of the header drops a relative address.
+        const QUrl location = QUrl::fromEncoded(reply->rawHeader("Location"));
+        if (navigated && status >= 300 && status < 400 && location.isValid())
+            noteNavigation(navigated, reply->url().resolved(location));
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, this, follow);
+    connect(reply, &QNetworkReply::readyRead, this, follow);
+    connect(reply, &QNetworkReply::finished, this, follow);
 }
 
 QNetworkReply* Manager::answerLocally(Operation op, const QNetworkRequest& request, Load load)

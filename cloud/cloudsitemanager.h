@@ -29,9 +29,10 @@ public:
     explicit Manager(QObject* parent = nullptr);
     Manager(DCPUtils* redirectTarget, QObject* parent);
 
-    // frame (the view's main frame) goes to url: the next document request of frame for url is
-    // the navigation's (a server redirect is noted again), and a 3xx of it to the redirect
-    // address is expected.
+    // The engine starts the load of frame (the view's main frame) for url, with nothing of a page
+    // running until it asks for it: the first document request of frame for url before the event
+    // loop turns again is the navigation's. A 3xx of it to the redirect address is expected; one to
+    // another address is noted for the request the engine makes as it follows the 3xx.
     void noteNavigation(QObject* frame, const QUrl& url);
     // The redirect address url is answered once, for a GET of frame.
     void expectRedirect(QObject* frame, const QUrl& url);
@@ -65,6 +66,7 @@ private:
     QPointer<DCPUtils> redirectTarget;
     QPointer<QObject> navigationFrame;
     QByteArray navigationKey;
+    quint64 navigationsNoted = 0;
     QList<Expected> expected;
 };
 

@@ -467,13 +467,9 @@ const char* refusal(Answer answer)
 
 void logRefusal(const char* what, const QUrl& url)
 {
-    static int inFull = 0;
-    if (inFull >= kRefusalsInFull) {
-        LogSummary::note(QString::fromLatin1(what));
-        return;
-    }
-    ++inFull;
-    WLOG << what << ":" << url.scheme() << url.host() << url.port();
+    // Counted per kind: a run of one kind never hides the first of another.
+    if (LogSummary::firstInFull(QString::fromLatin1(what), kRefusalsInFull))
+        WLOG << what << ":" << url.scheme() << url.host() << url.port();
 }
 
 }  // namespace CloudSite

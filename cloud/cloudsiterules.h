@@ -86,8 +86,8 @@ Answer answerVerdict(Asked what, const QByteArray& head, bool complete);
 // A refused answer's fixed text for logRefusal.
 const char* refusal(Answer answer);
 
-// Refusals a page can repeat at will: the first few are logged in full, the rest counted under
-// what (a fixed text) in LogSummary's lines.
+// Refusals a page can repeat at will: the first few of each kind (what, a fixed text) are logged
+// in full, with the host, the rest counted under what in LogSummary's lines.
 void logRefusal(const char* what, const QUrl& url);
 
 }  // namespace CloudSite

@@ -6,11 +6,13 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QWebFrame>
+#include <QWebFullScreenRequest>
 
 #include "base/log.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "cloud/enginesocketguard.h"
+#include "cloud/eventorder.h"
 #include "protocol/logsummary.h"
 
 namespace {
@@ -32,6 +34,18 @@ constexpr int kDialogsInARow = 20;
 const char kDialogNotShown[] = "Page dialog not shown, answered as cancelled";
 const char kLeftAnyway[] = "Page asked to be kept, left";
 const char kLinkNotOpened[] = "Link not opened, not the person's click or Enter";
+const char kNoFile[] = "Page file chooser not opened, answered with no file";
+const char kNoWindow[] = "Page window not opened";
+const char kNoPrint[] = "Page print request not answered";
+const char kNoFullScreen[] = "Page full screen request refused";
+const char kNoPermission[] = "Page permission request refused";
+
+// A line a page can repeat at will: the first in full, the rest counted.
+void logCounted(const char* line)
+{
+    if (LogSummary::firstInFull(QString::fromLatin1(line), 1))
+        WLOG << line;
+}
 
 bool isPersonsActivation(const QEvent* event)
 {
@@ -67,6 +81,16 @@ CloudWebPage::CloudWebPage(QObject* parent)
     // could be connected; else asking for it makes it now.
     setUpFrame(mainFrame());
     connect(this, &QWebPage::frameCreated, this, &CloudWebPage::setUpFrame);
+    // Nothing a page asks for opens a window of its own or waits for the person.
+    connect(this, &QWebPage::printRequested, this, [] { logCounted(kNoPrint); });
+    connect(this, &QWebPage::fullScreenRequested, this, [](QWebFullScreenRequest request) {
+        request.reject();
+        logCounted(kNoFullScreen);
+    });
+    connect(this, &QWebPage::featurePermissionRequested, this, [this](QWebFrame* frame, Feature feature) {
+        setFeaturePermission(frame, feature, PermissionDeniedByUser);
+        logCounted(kNoPermission);
+    });
 }
 
 void CloudWebPage::setUpFrame(QWebFrame* frame)
@@ -74,10 +98,14 @@ void CloudWebPage::setUpFrame(QWebFrame* frame)
     connect(frame, &QWebFrame::javaScriptWindowObjectCleared, frame,
             [frame] { frame->evaluateJavaScript(QString::fromLatin1(kNoSockets)); });
     // Its load starts once the engine has asked whether to leave (a frame a script adds
-    // meanwhile starts its own).
+    // meanwhile starts its own), and the engine asks for the page right after, with no script
+    // running in between: only that request may take the navigation's mark.
     connect(frame, &QWebFrame::provisionalLoad, this, [this, frame] {
         if (frame == leaving)
             leaving = nullptr;
+        auto* manager = qobject_cast<CloudSite::Manager*>(networkAccessManager());
+        if (frame == mainFrame() && manager)
+            manager->noteNavigation(frame, frame->requestedUrl());
     });
 }
 
@@ -96,8 +124,7 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
             --linksForInput;
             return QWebPage::acceptNavigationRequest(frame, request, type);
         }
-        if (LogSummary::firstInFull(QString::fromLatin1(kLinkNotOpened), 1))
-            WLOG << kLinkNotOpened;
+        logCounted(kLinkNotOpened);
         return false;
     }
     if (!frame)
@@ -107,8 +134,6 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
     auto* manager = qobject_cast<CloudSite::Manager*>(networkAccessManager());
     const CloudSite::Load load = CloudSite::navigationLoad(url, main ? CloudSite::Frame::Main : CloudSite::Frame::Sub,
                                                            startOf(type), mainFrame()->url());
-    if (load == CloudSite::Load::Send && main && manager)
-        manager->noteNavigation(frame, url);
     if (load == CloudSite::Load::Answer && manager)
         manager->expectRedirect(frame, url);
     // The redirect address only as the manager expects it: led there by the page or by the
@@ -118,8 +143,12 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
         // unless it only moves within the page.
         const bool withinPage =
             url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == frame->url().adjusted(QUrl::RemoveFragment);
-        if (!withinPage && !leaving)
+        if (!withinPage && !leaving) {
             leaving = frame;
+            // Asked within this event; a navigation whose load never starts (a server redirect's)
+            // leaves no leave answer behind.
+            whenThisEventEnds(this, [this] { leaving = nullptr; });
+        }
         return true;
     }
     CloudSite::logRefusal(
@@ -131,6 +160,7 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
 
 bool CloudWebPage::supportsExtension(Extension extension) const
 {
+    // Not the file chooser for many: the engine then asks chooseFile.
     return extension == ErrorPageExtension;
 }
 
@@ -155,11 +185,11 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
 
 void CloudWebPage::dialogNotShown(QWebFrame* frame, const char* line)
 {
-    if (LogSummary::firstInFull(QString::fromLatin1(line), 1))
-        WLOG << line;
+    logCounted(line);
     if (dialogsInARow++ == 0)
         QTimer::singleShot(0, this, [this] { dialogsInARow = 0; });
-    if (dialogsInARow == kDialogsInARow && frame)
+    // Past the run, whichever frame asks: a loop may go on in another one.
+    if (dialogsInARow >= kDialogsInARow && frame)
         frame->evaluateJavaScript(QString::fromLatin1(kDialogsThrow));
 }
 
@@ -184,7 +214,18 @@ bool CloudWebPage::javaScriptPrompt(QWebFrame* frame, const QString&, const QStr
 
 bool CloudWebPage::shouldInterruptJavaScript()
 {
-    if (LogSummary::firstInFull(QStringLiteral("Busy page script interrupted"), 1))
-        WLOG << "Busy page script interrupted";
+    logCounted("Busy page script interrupted");
     return true;
+}
+
+QString CloudWebPage::chooseFile(QWebFrame*, const QString&)
+{
+    logCounted(kNoFile);
+    return QString();
+}
+
+QWebPage* CloudWebPage::createWindow(WebWindowType)
+{
+    logCounted(kNoWindow);
+    return nullptr;
 }

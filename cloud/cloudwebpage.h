@@ -15,7 +15,9 @@ class QUrl;
 // wherever they are made. The page's dialogs are never shown: each is answered as cancelled,
 // but whether to leave the page for a navigation it accepted is answered yes, whoever started it.
 // A clicked link goes to linkClicked only when the person's click or Enter on the view led to it,
-// one for each: a script clicking links opens nothing.
+// one for each: a script clicking links opens nothing. A file chooser, a new window, print, full
+// screen and permission requests get nothing and open nothing. The navigation's mark (see
+// CloudSite::Manager::noteNavigation) is noted as the engine starts the main frame's load.
 class CloudWebPage : public QWebPage
 {
     Q_OBJECT
@@ -39,6 +41,8 @@ protected:
     bool javaScriptConfirm(QWebFrame* frame, const QString& message) override;
     bool javaScriptPrompt(QWebFrame* frame, const QString& message, const QString& defaultValue,
                           QString* result) override;
+    QString chooseFile(QWebFrame* frame, const QString& suggestedFile) override;
+    QWebPage* createWindow(WebWindowType type) override;
 
 private:
     void setUpFrame(QWebFrame* frame);
@@ -46,7 +50,7 @@ private:
 
     int dialogsInARow = 0;
     int linksForInput = 0;        // while the page handles the person's click or Enter
-    QPointer<QWebFrame> leaving;  // from its navigation accepted to the start of its load
+    QPointer<QWebFrame> leaving;  // from its navigation accepted to its load's start, within one event
 };
 
 #endif  // CLOUDWEBPAGE_H

@@ -18,7 +18,7 @@ public:
 
 // A cloud web view as the page uses it: this style, an arrow cursor, "webkit.css" as its user
 // style sheet, no context menu, no Back or Reload, no scroll bars, every link delegated
-// to linkClicked, zoom 0.95.
+// to linkClicked, zoom 0.95, no window of its own on the screen.
 void setUpCloudWebView(QWebView* view);
 
 #endif  // WEBVIEWSTYLE_H

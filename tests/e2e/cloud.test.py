@@ -12,7 +12,8 @@ alert() while the person closes the window, (l) a sign-in page that sends itself
 authorize address again and again, (m) both pages using a sandboxed frame's WebSocket, a worker's and its
 media player, on a LAN host and on the PC's loopback, (n) a page script that answers the person's clicks into
 the form by clicking links to the redirect listener, by its address and by a name that leads there, with
-another account's token.
+another account's token, (o) a page that clicks a file input on the person's click, (p) a sign-in the service
+remembers, its token sent through a second redirect.
 camsim restarts for every road, so each starts with an unregistered camera.
 """
 
@@ -25,8 +26,8 @@ import urllib.parse
 
 from cloudroad import (API_HOST, BUILD_DIR, CAMERA_IP, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
                        SKIP_NEXT, read_record)
-from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH, POPUP_MADE, STEP_S,
-                    Wizard, first_line, wait_until)
+from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_FORM_EMAIL, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH,
+                    POPUP_MADE, STEP_S, Wizard, first_line, wait_until)
 
 CLIENT_ID = "7f4c1e92ab0d4c63b8e5a2f9d61c0b47"  # the wizard's, as the service knows it
 REFUSAL = "Diese Kamera gehört schon zu einem anderen Konto"
@@ -65,6 +66,9 @@ SANDBOXED_SOCKETS = (
 # Notes each connection to port 9443 of the address given.
 RECORDER = ("import socket, sys\ns = socket.create_server((sys.argv[2], 9443))\nprint('ready', flush=True)\n"
             "while True: open(sys.argv[1], 'a').write('%s:%d\\n' % s.accept()[1])")
+# On the person's click the page clicks a file input of its own.
+FILE_INPUT = ("var f = document.createElement('input'); f.type = 'file'; document.body.appendChild(f);"
+              " document.addEventListener('click', function () { f.click(); });")
 SIGN_IN_REACHED = "[SignIn][GET] SignInPage Success Code :"
 IN_FULL = 16  # lines a page can repeat, logged in full before they are counted
 
@@ -337,6 +341,30 @@ class CloudStep(CloudRoad):
             w.click(*EXIT_POPUP_YES)
             self.assertEqual(w.wait_exit(STEP_S), 0)
         print("closed %.1f s after the request" % (time.monotonic() - asked))
+
+    def test_o_no_window_from_a_file_input(self):
+        self.set_control({"script": FILE_INPUT})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            windows = w.find_windows(".*")
+            w.click(*CLOUD_FORM_EMAIL)
+            w.wait_log("Page file chooser not opened")
+            time.sleep(1.0)  # a window would be shown by now
+            self.assertEqual(w.find_windows(".*"), windows)
+            made = w.log_text().count(POPUP_MADE)
+            w.close_window()
+            w.wait_log(POPUP_MADE, STEP_S, count=made + 1)
+            w.settle()
+            w.click(*EXIT_POPUP_YES)
+            self.assertEqual(w.wait_exit(STEP_S), 0)
+
+    def test_p_signed_in_by_a_second_redirect(self):
+        # The authorize address leads to an address of the service that sends the token on at once.
+        self.set_control({"authorizeTo": "/session"})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            w.to_setup_page()
+            w.set_up_camera(PASSWORD, name="Porch", new=True, reached=" Go to SignIn complete")
+            self.assert_registered(w)
 
 
 if __name__ == "__main__":

@@ -477,6 +477,8 @@ private slots:
         QTest::newRow("the address asked again")
             << QStringList{"note:/login", "main doc /login", "main doc /login"} << "10";
         QTest::newRow("another address") << QStringList{"note:/login", "main doc /signup"} << "0";
+        QTest::newRow("the address asked once the loop turned")
+            << QStringList{"note:/login", "turn", "main doc /login"} << "0";
     }
 
     void navigationMark()
@@ -493,6 +495,10 @@ private slots:
         for (const QString& step : steps) {
             if (step.startsWith("note:")) {
                 manager.noteNavigation(&mainFrame, QUrl(site + step.mid(5)));
+                continue;
+            }
+            if (step == "turn") {
+                QTest::qWait(1);
                 continue;
             }
             const QStringList parts = step.split(' ');
@@ -781,7 +787,8 @@ private slots:
         QCOMPARE(sent.rawHeader("Accept"), QByteArray("image/png"));
     }
 
-    // A page asking for many refused addresses: a few lines in full, the rest counted.
+    // A page asking for many refused addresses: a few lines in full, the rest counted, each kind on
+    // its own: the first of another kind after them is logged in full, with its host.
     void refusalsCounted()
     {
         CloudSite::Manager manager(static_cast<DCPUtils*>(nullptr), nullptr);
@@ -791,6 +798,8 @@ private slots:
         QList<QNetworkReply*> replies;
         for (int i = 0; i < kAsked; ++i)
             replies << manager.get(QNetworkRequest(QUrl(QString("http://www.example.com/%1.png").arg(i))));
+        CloudSite::logRefusal("Page not loaded, not the cloud service over https", QUrl("https://away.example.net/"));
+        QVERIFY2(log.count({"Page not loaded", "away.example.net"}) == 1, qPrintable(log.all()));
         QTRY_VERIFY(std::all_of(replies.begin(), replies.end(), [](QNetworkReply* r) { return r->isFinished(); }));
         qDeleteAll(replies);
         LogSummary::flush();

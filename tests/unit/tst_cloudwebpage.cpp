@@ -155,33 +155,52 @@ private slots:
         QCOMPARE(in.count(), taken ? 1 : 0);
     }
 
-    // Only the main frame's navigation is noted as the page's: a frame navigating meanwhile
-    // neither takes the mark nor clears it.
-    void frameNavigationNotNoted()
+    // The navigation's mark goes to the engine's own request alone, on the program's load and on the
+    // next page's form: never to what the page asks for there, with the document's Accept, before,
+    // as or after it is left.
+    void navigationMark_data()
     {
-        QTcpServer proxy;  // silent: nothing leaves this machine, not even a name lookup
-        QVERIFY(proxy.listen(QHostAddress::LocalHost, 0));
+        QTest::addColumn<QString>("script");  // the page's; ask(async) asks for the navigation's address
+        QTest::newRow("no script") << "";
+        QTest::newRow("a synchronous request in beforeunload") << "onbeforeunload = function () { ask(false); };";
+        QTest::newRow("a request in beforeunload") << "onbeforeunload = function () { ask(true); };";
+        QTest::newRow("its frame sent there, a picture in beforeunload")
+            << "frames[0].location = go; onbeforeunload = function () { new Image().src = go; };";
+        QTest::newRow("a synchronous request in unload") << "onunload = function () { ask(false); };";
+    }
+
+    void navigationMark()
+    {
+        QFETCH(QString, script);
+        QTcpServer closed;  // nothing answers there: nothing leaves this machine, not even a name lookup
+        QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+        closed.close();
         ViewPage v;
-        v.page->networkAccessManager()->setProxy(
-            QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.serverPort()));
-        showCloudPage(v.page);
-        QWebFrame* frame = v.page->mainFrame()->childFrames().value(0);
-        QVERIFY(frame);
-        const QUrl page("https://api.olvaris.invalid/login?step=2"), framed("https://api.olvaris.invalid/widget");
-        QVERIFY(
-            v.page->acceptNavigationRequest(v.page->mainFrame(), QNetworkRequest(page), QWebPage::NavigationTypeOther));
-        QVERIFY(v.page->acceptNavigationRequest(frame, QNetworkRequest(framed), QWebPage::NavigationTypeOther));
-        QString got;
-        for (const auto& asked :
-             {qMakePair<QObject*, QUrl>(frame, framed), qMakePair<QObject*, QUrl>(v.page->mainFrame(), page)}) {
-            QNetworkRequest request(asked.second);
-            request.setOriginatingObject(asked.first);
-            request.setRawHeader("Accept", "text/html,application/xhtml+xml;q=0.9");
-            std::unique_ptr<QNetworkReply> reply(v.page->networkAccessManager()->get(request));
-            got += reply->property(CloudSite::Manager::kNavigationProperty).toBool() ? "1" : "0";
-            reply->abort();
+        QNetworkAccessManager* manager = v.page->networkAccessManager();
+        manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", closed.serverPort()));
+        QStringList marked;  // "<the script's X header><frame: a frame's>path"
+        connect(manager, &QNetworkAccessManager::finished, [&](QNetworkReply* reply) {
+            const QNetworkRequest request = reply->request();
+            if (reply->property(CloudSite::Manager::kNavigationProperty).toBool())
+                marked << request.rawHeader("X") +
+                              (request.originatingObject() == v.page->mainFrame() ? "" : "frame:") +
+                              reply->url().path();
+        });
+        for (const QString go : {"/first", "/second"}) {
+            showCloudPage(v.page, "<form method='post' action='" + go + "'></form><script>var go = '" + go +
+                                      "'; var ask = function (async) { var x = new XMLHttpRequest();"
+                                      " x.open('GET', go, async); x.setRequestHeader('Accept', 'text/html,*/*');"
+                                      " x.setRequestHeader('X', 'script:'); try { x.send(); } catch (e) {} };" +
+                                      script + "</script>");
+            QSignalSpy failed(v.page, &CloudWebPage::pageFailed);
+            if (go == "/first")
+                v.view.load(kCloudPage.resolved(QUrl(go)));
+            else
+                v.page->mainFrame()->evaluateJavaScript("document.forms[0].submit()");
+            QVERIFY(failed.wait(5000));
+            QTest::qWait(100);  // what the page asks for later
         }
-        QCOMPARE(got, QString("01"));
+        QCOMPARE(marked, QStringList({"/first", "/second"}));
     }
 
     // A page that does not load shows blank, never the engine's error page with its address,
@@ -254,6 +273,10 @@ private slots:
         QTest::newRow("a loop of alerts")
             << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {} String(n < 1000)"
             << "true";
+        QTest::newRow("a loop on its frame's alerts after the page's")
+            << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {}"
+               " try { while (n < 2000) frames[0].alert(n++); } catch (e) {} String(n < 2000)"
+            << "true";
         QTest::newRow("a busy script") << ""
                                        << "interrupted";
     }
@@ -284,6 +307,57 @@ private slots:
         const QStringList counted = log.matching("Counted, not logged one by one");
         QVERIFY2(log.matching(line).size() - counted.size() <= 1 && counted.filter(line).size() == 1,
                  qPrintable(log.all()));
+    }
+
+    // What a page asks for on the person's click opens no window, leaves nothing waiting and gets
+    // nothing; each is counted in the log.
+    void nativeWindows_data()
+    {
+        QTest::addColumn<QString>("script");  // on the person's click; the page's inputs are i[0] to i[2]
+        QTest::addColumn<QString>("line");
+        const QString file = "Page file chooser not opened", window = "Page window not opened";
+        QTest::newRow("a file input") << "i[0].click();" << file;
+        QTest::newRow("a file input for many") << "i[1].click();" << file;
+        QTest::newRow("a colour input") << "i[2].click();" << window;
+        QTest::newRow("a new window") << "open(go); showModalDialog(go);" << window;
+        QTest::newRow("print") << "print();"
+                               << "Page print request not answered";
+        QTest::newRow("full screen") << "document.body.webkitRequestFullscreen();"
+                                     << "Page full screen request refused";
+        QTest::newRow("a position") << "navigator.geolocation.getCurrentPosition(Date);"
+                                    << "Page permission request refused";
+    }
+
+    void nativeWindows()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, line);
+        CloudServicesPage step;
+        QWebView* view = step.ui->cloudServiceSignIn_WebView;
+        step.show();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&step));
+        showCloudPage(view->page(), "<input type='file'><input type='file' multiple><input type='color'><script>"
+                                    "var i = document.getElementsByTagName('input'), go = '/w';"
+                                    " document.addEventListener('click', function () { " +
+                                        script + " });</script>");
+        QStringList shown;
+        QTimer closer;  // a window shown all the same is noted and closed
+        connect(&closer, &QTimer::timeout, [&shown, &step] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window != &step && window->isVisible() && !window->testAttribute(Qt::WA_DontShowOnScreen)) {
+                    shown << window->metaObject()->className();
+                    window->close();
+                }
+        });
+        closer.start(0);
+        LogRecorder log;
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
+        QTest::qWait(200);
+        LogSummary::flush();
+        QCOMPARE(shown, QStringList());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY2(log.contains(line), qPrintable(log.all()));
     }
 
     // A link goes to the browser only when the person's click or Enter on the view led to it,
@@ -394,6 +468,19 @@ private slots:
                  QString("false"));
         QVERIFY(loaded.wait(beyondDeadline(ReplyLimits::kCloudPage.deadlineMs)));
         QCOMPARE(product.view.url(), next);
+    }
+
+    // The leave answer lasts while the engine asks, within the event that accepted the navigation:
+    // once a navigation whose load never started is past, the page's confirm() is cancelled again.
+    void leaveAnswerEndsWithItsTurn()
+    {
+        ViewPage product;
+        showCloudPage(product.page);
+        QVERIFY(product.page->acceptNavigationRequest(product.page->mainFrame(),
+                                                      QNetworkRequest(kCloudPage.resolved(QUrl("/next"))),
+                                                      QWebPage::NavigationTypeOther));
+        QTest::qWait(1);
+        QCOMPARE(product.page->mainFrame()->evaluateJavaScript("String(confirm('x'))").toString(), QString("false"));
     }
 
     // WebSocket and workers (which have WebSocket) are gone in the page, its frames and a frame

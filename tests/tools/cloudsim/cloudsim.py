@@ -21,6 +21,8 @@ Requests:
     POST /me/device/add?access_token=<user token>   JSON body {"data":{"mac","olvaris_id","session_id"}}
     GET  /me/user/info?access_token=<user token>    200 {"data":{"email": ...}}
     GET  /openapi/?url                              the API site (--site) as text: a camera's portal
+    GET  /session?state=&redirect_uri=              302 to the redirect_uri at once, as for a sign-in of the
+         first account of the control file that the service remembers
 
 The control file (JSON, read on every request) holds accounts and answers:
     {"accounts": {"ann@example.test": "secret"},
@@ -163,7 +165,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                   ("GET", "/openapi/"): self.openapi, ("GET", "/tp/picture"): self.tp_picture,
                   ("GET", "/tp/frame"): self.tp_frame, ("GET", "/tp/away"): self.tp_away,
                   ("GET", "/tp/bounce"): self.tp_bounce, ("GET", "/tp/same"): self.tp_same,
-                  ("GET", "/tp/report"): self.tp_report}
+                  ("GET", "/tp/report"): self.tp_report, ("GET", "/session"): self.session}
         route = routes.get((method, path))
         if method == "GET" and path in self.service.control().get("files", {}):
             route = self.file
@@ -293,6 +295,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.send(401, {"error": {"message": "bad app token"}})
         return self.page("Create an olvaris account", "/signup", query.get("state", ""),
                          query.get("redirect_uri", ""), "Sign up")
+
+    def session(self, query, _raw, _body):
+        email = next(iter(self.service.control().get("accounts", {})), "")
+        return self.to_wizard(query.get("redirect_uri", ""), self.service.new_user_token(email), query.get("state", ""))
 
     def signup(self, _query, _raw, body):
         form = {k: v[-1] for k, v in urllib.parse.parse_qs(body.decode(), keep_blank_values=True).items()}
