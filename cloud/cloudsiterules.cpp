@@ -182,7 +182,9 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
     }
 }
 
-// The first frame's size (SOFn), past the segments before it.
+// The first frame's size (SOFn), past the segments before it, walked as the engine's decoder walks
+// them. It skips a stuffed 0xff00 and bytes between segments where this walk would read a length:
+// those, an unknown marker and a length under 2 are refused, as are the end or the data before any frame.
 Header jpegSize(const Bytes& h, qint64* pixels)
 {
     qint64 pos = 2;
@@ -200,11 +202,15 @@ Header jpegSize(const Bytes& h, qint64* pixels)
             pos += 2;
             continue;
         }
-        if (marker == 0xd9 || marker == 0xda)  // the end or the data before any frame
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        const bool segment = marker == 0xc4 || marker == 0xcc || (marker >= 0xdb && marker <= 0xdd) ||
+                             (marker >= 0xe0 && marker <= 0xef) || marker == 0xfe;
+        if (!frame && !segment)
             return Header::Bad;
         if (!h.has(pos, 4))
             return Header::Short;
-        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        if (h.be16(pos + 2) < 2)
+            return Header::Bad;
         if (frame) {
             if (!h.has(pos, 9))
                 return Header::Short;

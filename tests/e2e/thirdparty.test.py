@@ -7,7 +7,7 @@ frame to another host; (g) a frame of the service redirects to the third party's
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
 and (f) a compressed sign-in page ends in the cloud failure popup. (h) A picture of it declaring 23000 x 23000
 pixels in 64 KB, and (j) its files that the engine decodes past a PNG's check (a BMP, SVG, an animated GIF, a web
-font) leave the wizard's memory within bounds, and the person signs in; (i) a picture of it
+font, a JPEG) leave the wizard's memory within bounds, and the person signs in; (i) a picture of it
 redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
 person signs up.
 """
@@ -217,7 +217,8 @@ class ThirdParty(CloudRoad):
 
     def test_j_unsized_pictures_and_font(self):
         """Files served as PNG that the engine decodes past a PNG's size check: a BMP with its reserved field set,
-        SVG text, an SVG holding a huge PNG, a GIF of 300 frames of 2048 x 2048 and a WOFF inflating 1000:1."""
+        SVG text, an SVG holding a huge PNG, a GIF of 300 frames of 2048 x 2048, a WOFF inflating 1000:1 and a JPEG
+        whose frame a stuffed ff00 hides."""
         side, svg = 16000, b'<svg xmlns="http://www.w3.org/2000/svg" width="16000" height="16000"><rect width="9" height="9"/></svg>'
         bmp = struct.pack("<2sIHHI", b"BM", 0, 7, 7, 62) + struct.pack("<IiiHHIIiiII", 40, side, side, 1, 8, 1, 4, 0, 0, 2, 0)
         inner = base64.b64encode(huge_png(10000, rgba=True))
@@ -226,7 +227,14 @@ class ThirdParty(CloudRoad):
         glyf = b"".join(z.compress(table) for _ in range(512)) + z.flush()
         woff = (struct.pack(">4sIIHHIHHIIIII", b"wOFF", 0x10000, 64 + len(glyf), 1, 0, 28 + (512 << 20), 1, 0, 0, 0, 0, 0, 0)
                 + struct.pack(">4sIIII", b"glyf", 64, len(glyf), 512 << 20, 0) + glyf)
-        files = {"a.bmp": bmp + b"\0" * 8 + b"\0\x01", "b.svg": svg,
+        def seg(marker, data):
+            return b"\xff" + marker + struct.pack(">H", len(data) + 2) + data
+        # A JPEG whose stuffed ff00 the decoder skips, where a length would lead to a frame of 16 x 16 in an APP1.
+        decoy, huff = seg(b"\xc0", struct.pack(">BHHB", 8, 16, 16, 1) + b"\x01\x11\x00"), b"\x01" + b"\0" * 16
+        jpeg = (b"\xff\xd8\xff\0\0\x06" + seg(b"\xe1", decoy) + seg(b"\xdb", b"\0" + b"\x01" * 64)
+                + seg(b"\xc0", struct.pack(">BHHB", 8, side, side, 1) + b"\x01\x11\x00") + seg(b"\xc4", b"\0" + huff)
+                + seg(b"\xc4", b"\x10" + huff) + seg(b"\xda", b"\x01\x01\0\0\x3f\0") + b"\0" * 4096 + b"\xff\xd9")
+        files = {"a.bmp": bmp + b"\0" * 8 + b"\0\x01", "b.svg": svg, "f.jpg": jpeg,
                  "c.svg": b'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="16" '
                           b'height="16"><image width="16" height="16" xlink:href="data:image/png;base64,' + inner + b'"/></svg>',
                  "d.gif": b"GIF89a\0\x08\0\x08\x80\0\0" + b"\0" * 6 + frame * 300 + b";", "e.woff": woff}

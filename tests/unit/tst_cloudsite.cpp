@@ -626,6 +626,9 @@ private slots:
         sizes(
             "JPEG, fill APP1 COM DQT, SOF2", [](quint32 w, quint32 h) { return jpeg(w, h, "facq", '\xc2'); }, 100);
         row("JPEG over, past a long segment", jpeg(23000, 23000, "a", '\xc0', 100000), false, A::Picture);
+        QByteArray stuffed = jpeg(23000, 23000, "").insert(2, QByteArray("\xff\0", 2));  // the decoder skips ff00
+        row("JPEG over after a stuffed ff00, a frame within where its length would lead",
+            stuffed + QByteArray(65476 - stuffed.size(), '\0') + jpeg(16, 16, "").mid(2), true, A::Picture);
         row("JPEG frame past the held bytes",
             jpeg(16, 16, "a", '\xc0', 300000).left(ReplyLimits::kViewPictureHeadBytes), false, A::Picture);
         sizes(
