@@ -57,7 +57,7 @@ enum class Header
     More,     // an animation: its frames are counted to its end
     Bad,      // not what its format says
     Font,     // a font of a size the views allow
-    BigFont,  // a font over it, or one that says none
+    BigFont,  // a font over it, one that says none or holds a table not allowed
     Text,     // text no picture reader takes
     Unknown,  // none of these
 };
@@ -272,7 +272,68 @@ Header iconSize(const Bytes& h, qint64* pixels)
     return Header::Size;
 }
 
-// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares.
+// The tables a font of another host may hold: its outlines, metrics, hinting, layout and variations.
+// Not pictures (sbix, CBDT, EBDT, SVG and the like), which the font engine decodes at the size each
+// declares, nor anything else.
+const char kFontTables[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep gasp CFF  CFF2 VORG kern "
+                           "GDEF GPOS GSUB BASE JSTF MATH hdmx LTSH PCLT VDMX vhea vmtx DSIG meta STAT avar fvar gvar "
+                           "cvar HVAR MVAR VVAR FFTM ";
+// A WOFF2 table directory's known tags, by their index (63: the tag follows).
+const char kWoff2Tags[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep CFF  VORG EBDT EBLC gasp "
+                          "hdmx kern LTSH PCLT VDMX vhea vmtx BASE GDEF GPOS GSUB EBSC JSTF MATH CBDT CBLC COLR CPAL "
+                          "SVG  sbix acnt avar bdat bloc bsln cvar fdsc feat fmtx fvar gvar hsty just lcar mort morx "
+                          "opbd prop trak Zapf Silf Glat Gloc Feat Sill ";
+
+bool allowedTable(const QByteArray& tag)
+{
+    for (const char* t = kFontTables; *t; t += 5)
+        if (tag == QByteArray(t, 4))
+            return true;
+    return false;
+}
+
+// A directory of count entries of size bytes from pos, each beginning with its table's tag.
+Header fontTables(const Bytes& h, qint64 pos, qint64 count, qint64 size)
+{
+    if (!h.has(pos, count * size))
+        return Header::Short;
+    for (qint64 i = 0; i < count; ++i)
+        if (!allowedTable(h.b.mid(int(pos + i * size), 4)))
+            return Header::BigFont;
+    return Header::Font;
+}
+
+// A WOFF2's directory, its entries of varying length: flags, a tag unless a known one's index, the
+// table's length and, for a transformed table, its transformed length (each a UIntBase128).
+Header woff2Tables(const Bytes& h, qint64 count)
+{
+    qint64 pos = 48;
+    auto base128 = [&h, &pos] {  // false when cut
+        for (int i = 0; i < 5 && h.has(pos, 1); ++i)
+            if (!(h.u8(pos++) & 0x80))
+                return true;
+        return false;
+    };
+    for (qint64 i = 0; i < count; ++i) {
+        if (!h.has(pos, 1))
+            return Header::Short;
+        const quint32 index = h.u8(pos) & 0x3f, version = h.u8(pos) >> 6;
+        ++pos;
+        if (index == 63 && !h.has(pos, 4))
+            return Header::Short;
+        const QByteArray tag = index == 63 ? h.b.mid(int(pos), 4) : QByteArray(kWoff2Tags + 5 * index, 4);
+        pos += index == 63 ? 4 : 0;
+        if (!allowedTable(tag))
+            return Header::BigFont;
+        const bool transformed = (tag == "glyf" || tag == "loca") == (version == 0);
+        if (!base128() || (transformed && !base128()))
+            return Header::Short;
+    }
+    return Header::Font;
+}
+
+// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares; each
+// by its tables.
 Header webFontSize(const Bytes& h, bool woff2)
 {
     constexpr qint64 kFont = ReplyLimits::kViewFontBytes;
@@ -282,13 +343,13 @@ Header webFontSize(const Bytes& h, bool woff2)
     if (tables == 0 || h.be32(16) > kFont)
         return Header::BigFont;
     if (woff2)
-        return Header::Font;
+        return woff2Tables(h, tables);
     if (!h.has(44, 20 * tables))
         return Header::Short;
     qint64 inflated = 0;
     for (qint64 i = 0; i < tables; ++i)
         inflated += h.be32(44 + 20 * i + 12);
-    return inflated <= kFont ? Header::Font : Header::BigFont;
+    return inflated <= kFont ? fontTables(h, 44, tables, 20) : Header::BigFont;
 }
 
 // Text that no picture reader takes: UTF-8 without control characters. Markup (SVG, XML) and the
@@ -333,9 +394,10 @@ Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
         return iconSize(h, pixels);
     if (h.at(0, "wOFF") || h.at(0, "wOF2"))
         return webFontSize(h, h.at(0, "wOF2"));
-    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true") || h.at(0, "typ1") ||
-        h.at(0, "ttcf"))
-        return Header::Font;  // as long as its answer
+    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true"))
+        return h.has(0, 12) ? fontTables(h, 12, h.be16(4), 16) : Header::Short;  // as long as its answer
+    if (h.at(0, "ttcf") || h.at(0, "typ1"))
+        return Header::BigFont;  // a collection, or a font of no tables the check reads
     return textKind(head, complete);
 }
 
@@ -465,7 +527,7 @@ const char* refusal(Answer answer)
     case Answer::Picture:
         return "Picture not loaded, larger than the views allow, not of a format they size or its header cut";
     case Answer::Font:
-        return "Font not loaded, larger than the views allow or its header cut";
+        return "Font not loaded, larger than the views allow, holding pictures or its header cut";
     default:
         return "Answer not loaded, neither a picture, a font nor text the views take";
     }

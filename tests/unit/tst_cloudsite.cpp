@@ -135,13 +135,31 @@ QByteArray ico(const QList<QByteArray>& pictures, int gap = 0)
 }
 
 // A WOFF (or, signed wOF2, a WOFF2 header) declaring total bytes, with tables of these lengths.
-QByteArray woff(quint32 total, const QList<quint32>& tables, const char* signature = "wOFF")
+QByteArray woff(quint32 total, const QList<quint32>& tables, const char* signature = "wOFF", const char* tag = "glyf")
 {
     QByteArray b = signature + be(0x10000, 4) + be(0, 4) + be(tables.size(), 2) + be(0, 2) + be(total, 4);
     b += QByteArray(24, '\0');
     for (quint32 length : tables)
-        b += "glyf" + be(0, 4) + be(length / 100, 4) + be(length, 4) + be(0, 4);
+        b += tag + be(0, 4) + be(length / 100, 4) + be(length, 4) + be(0, 4);
     return b;
+}
+
+// A bare font (or a collection) of these tables; a WOFF2 of these directory entries, each of 16 bytes.
+QByteArray sfnt(const QList<QByteArray>& tags, const char* signature = "\0\1\0\0")
+{
+    QByteArray b = QByteArray(signature, 4) + be(tags.size(), 2) + QByteArray(6, '\0');
+    for (const QByteArray& tag : tags)
+        b += tag + be(0, 4) + be(12 + 16 * tags.size(), 4) + be(4, 4);
+    return b + QByteArray(100, '\0');
+}
+
+QByteArray woff2(const QList<QByteArray>& entries)
+{
+    QByteArray b = "wOF2" + be(0x10000, 4) + be(0, 4) + be(entries.size(), 2) + be(0, 2) + be(1 << 20, 4);
+    b += QByteArray(28, '\0');
+    for (const QByteArray& entry : entries)
+        b += entry + '\x10';
+    return b + QByteArray(100, '\0');
 }
 
 // A manager that sends everything, as the cloud managers send what they let through.
@@ -675,7 +693,16 @@ private slots:
         row("WOFF, its directory cut", woff(1 << 20, {1 << 20, 1 << 20}).left(70), true, A::Font);
         row("WOFF2 within", woff(8 << 20, {1}, "wOF2"), true, A::Pass);
         row("WOFF2 declaring more", woff((8 << 20) + 1, {1}, "wOF2"), true, A::Font);
-        row("TrueType", QByteArray("\0\1\0\0\0\x10\0\0", 8) + QByteArray(100, '\0'), true, A::Pass);
+        row("TrueType", sfnt({"cmap", "glyf", "head"}), true, A::Pass);
+        row("TrueType holding pictures (sbix)", sfnt({"glyf", "sbix"}), true, A::Font);
+        row("a font collection", sfnt({"glyf"}, "ttcf"), true, A::Font);
+        row("WOFF holding pictures (sbix)", woff(1 << 20, {100}, "wOFF", "sbix"), true, A::Font);
+        row("WOFF2 of a known table and one by its tag", woff2({"\x01", "\x3fSTAT"}), true, A::Pass);
+        row("WOFF2 holding pictures by their index (sbix)", woff2({"\x01", "\x25"}), true, A::Font);
+        row("WOFF2 holding pictures by their tag (CBDT)",
+            woff2({"\x01", "\x3f"
+                           "CBDT"}),
+            true, A::Font);
         row("gzip", QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + QByteArray(20, '\0'), true, A::Unknown);
         row("TIFF", QByteArray("II*\0\x08\0\0\0", 8) + QByteArray(20, '\0'), true, A::Unknown);
         row("a script", "(function () { var a = '\xc3\xa9'; })();", true, A::Pass);
