@@ -150,6 +150,7 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
     qint64 width = h.le16(6), height = h.le16(8), frames = 0;
     const quint32 flags = h.u8(10);
     qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
+    bool loop = false;  // in a loop extension
     for (;;) {
         if (!h.has(pos, 1))
             return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
@@ -168,16 +169,27 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
             const quint32 frameFlags = h.u8(pos + 9);
             pos += 11 + ((frameFlags & 0x80) ? 3 * (2 << (frameFlags & 7)) : 0);  // then the code size
         } else if (block == 0x21) {
+            if (!h.has(pos, 3))
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+            // The engine reads a control extension's 4 bytes and each block of a loop extension as 3
+            // at least, whatever their sizes say: a shorter one is refused.
+            if (h.u8(pos + 1) == 0xf9 && h.u8(pos + 2) < 4)
+                return Header::Bad;
+            loop = h.u8(pos + 1) == 0xff && h.u8(pos + 2) == 11 &&
+                   (h.at(pos + 3, "NETSCAPE2.0") || h.at(pos + 3, "ANIMEXTS1.0"));
             pos += 2;
         } else {
             return frames ? sized(width, height, frames, pixels) : Header::Bad;  // the engine stops there
         }
-        for (;; pos += 1 + h.u8(pos)) {  // the blocks, up to an empty one
+        for (bool first = true;; pos += 1 + h.u8(pos), first = false) {  // the blocks, up to an empty one
             if (!h.has(pos, 1))
                 return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
             if (h.u8(pos) == 0)
                 break;
+            if (loop && !first && h.u8(pos) < 3)
+                return Header::Bad;
         }
+        loop = false;
         ++pos;
     }
 }

@@ -7,7 +7,7 @@ frame to another host; (g) a frame of the service redirects to the third party's
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
 and (f) a compressed sign-in page ends in the cloud failure popup. (h) A picture of it declaring 23000 x 23000
 pixels in 64 KB, and (j) its files that the engine decodes past a PNG's check (a BMP, SVG, an animated GIF, a web
-font, a JPEG, a font of pictures) leave the wizard's memory within bounds, and the person signs in; (i) a picture of it
+font, a JPEG, a font of pictures, a GIF) leave the wizard's memory within bounds, and the person signs in; (i) a picture of it
 redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
 person signs up.
 """
@@ -233,7 +233,8 @@ class ThirdParty(CloudRoad):
     def test_j_unsized_pictures_and_font(self):
         """Files served as PNG that the engine decodes past a PNG's size check: a BMP with its reserved field set,
         SVG text, an SVG holding a huge PNG, a GIF of 300 frames of 2048 x 2048, a WOFF inflating 1000:1, a JPEG
-        whose frame a stuffed ff00 hides and a font whose pictures (sbix) declare 12000 x 12000."""
+        whose frame a stuffed ff00 hides, a font whose pictures (sbix) declare 12000 x 12000 and a GIF whose frame
+        a short control extension hides."""
         side, svg = 16000, b'<svg xmlns="http://www.w3.org/2000/svg" width="16000" height="16000"><rect width="9" height="9"/></svg>'
         bmp = struct.pack("<2sIHHI", b"BM", 0, 7, 7, 62) + struct.pack("<IiiHHIIiiII", 40, side, side, 1, 8, 1, 4, 0, 0, 2, 0)
         inner = base64.b64encode(huge_png(10000, rgba=True))
@@ -253,7 +254,11 @@ class ThirdParty(CloudRoad):
                  "c.svg": b'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="16" '
                           b'height="16"><image width="16" height="16" xlink:href="data:image/png;base64,' + inner + b'"/></svg>',
                  "d.gif": b"GIF89a\0\x08\0\x08\x80\0\0" + b"\0" * 6 + frame * 300 + b";", "e.woff": woff,
-                 "g.ttf": sbix_font(huge_png(12000, rgba=True))}
+                 "g.ttf": sbix_font(huge_png(12000, rgba=True)),
+                 # A control extension of no bytes: the engine reads 4, then blocks where the check sees a frame
+                 # of 16 x 8 and the end, then a frame of side x side.
+                 "h.gif": b"GIF89a\x10\0\x10\0\x80\0\0" + b"\0" * 6 + b"\x21\xf9\0\x2c\0\0\0\x02\x10\0\x08\0\0\x02\0;zzz\0\x2c\0\0\0\0"
+                          + struct.pack("<HH", side, side) + b"\0" + gif_frame_data(4 * side) + b";"}
         font = ("['e.woff', 'g.ttf'].forEach(function (name, i) { var s = document.createElement('style');"
                 " s.textContent = '@font-face { font-family: F' + i + '; src: url(https://%s/tp/' + name + ') }'"
                 " + ' p.f' + i + ' { font: 16px F' + i + ' }'; document.body.appendChild(s); var p = document.createElement('p');"

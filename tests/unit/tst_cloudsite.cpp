@@ -635,6 +635,11 @@ private slots:
             "GIF of 4 frames", [&](quint32 w, quint32 h) { return gif(w, h / 4, frames(4, w, h / 4)); }, 0);
         row("GIF of 300 frames of 2048x2048", gif(2048, 2048, frames(300, 2048, 2048)), true, A::Picture);
         row("GIF frame larger than its screen", gif(16, 16, frames(1, 2049, 2048)), false, A::Picture);
+        row("GIF, a control extension shorter than 4 bytes",
+            gif(16, 16, frames(1, 16, 16)).insert(19, QByteArray("\x21\xf9\x01\x01\0", 5)), true, A::Picture);
+        row("GIF, a loop extension's block shorter than 3 bytes",
+            gif(16, 16, frames(1, 16, 16)).insert(19, QByteArray("\x21\xff\x0bNETSCAPE2.0\x01\x01\0", 17)), true,
+            A::Picture);
         row("GIF of 2 frames, more to come", gif(16, 16, frames(2, 16, 16)).chopped(1), false, A::NeedMore);
         row("GIF of 2 frames, its end cut", gif(16, 16, frames(2, 16, 16)).chopped(1), true, A::Pass);
         sizes(
