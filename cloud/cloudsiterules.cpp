@@ -48,6 +48,8 @@ bool embeddedIPv4(const QHostAddress& address, quint32* v4)
 }
 
 constexpr int kRefusalsInFull = 8;
+// The most of a host name the log shows: a name resolves only up to this length, an address's may be longer.
+constexpr int kLoggedHost = 255;
 
 // What an answer's first bytes tell.
 enum class Header
@@ -549,7 +551,7 @@ void logRefusal(const char* what, const QUrl& url)
 {
     // Counted per kind: a run of one kind never hides the first of another.
     if (LogSummary::firstInFull(QString::fromLatin1(what), kRefusalsInFull))
-        WLOG << what << ":" << url.scheme() << url.host() << url.port();
+        WLOG << what << ":" << url.scheme() << url.host().left(kLoggedHost) << url.port();
 }
 
 }  // namespace CloudSite

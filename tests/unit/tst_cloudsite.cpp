@@ -833,8 +833,10 @@ private slots:
         QList<QNetworkReply*> replies;
         for (int i = 0; i < kAsked; ++i)
             replies << manager.get(QNetworkRequest(QUrl(QString("http://www.example.com/%1.png").arg(i))));
-        CloudSite::logRefusal("Page not loaded, not the cloud service over https", QUrl("https://away.example.net/"));
+        const QUrl away("https://away.example.net" + QString(".a").repeated(30000) + "/");  // a host of any length
+        CloudSite::logRefusal("Page not loaded, not the cloud service over https", away);
         QVERIFY2(log.count({"Page not loaded", "away.example.net"}) == 1, qPrintable(log.all()));
+        QVERIFY(log.matching("away.example.net").first().size() < 1024);
         QTRY_VERIFY(std::all_of(replies.begin(), replies.end(), [](QNetworkReply* r) { return r->isFinished(); }));
         qDeleteAll(replies);
         LogSummary::flush();
