@@ -144,21 +144,12 @@ QByteArray woff(quint32 total, const QList<quint32>& tables, const char* signatu
     return b;
 }
 
-// A bare font (or a collection) of these tables; a WOFF2 of these directory entries, each of 16 bytes.
+// A bare font (or a collection) of these tables.
 QByteArray sfnt(const QList<QByteArray>& tags, const char* signature = "\0\1\0\0")
 {
     QByteArray b = QByteArray(signature, 4) + be(tags.size(), 2) + QByteArray(6, '\0');
     for (const QByteArray& tag : tags)
-        b += tag + be(0, 4) + be(12 + 16 * tags.size(), 4) + be(4, 4);
-    return b + QByteArray(100, '\0');
-}
-
-QByteArray woff2(const QList<QByteArray>& entries)
-{
-    QByteArray b = "wOF2" + be(0x10000, 4) + be(0, 4) + be(entries.size(), 2) + be(0, 2) + be(1 << 20, 4);
-    b += QByteArray(28, '\0');
-    for (const QByteArray& entry : entries)
-        b += entry + '\x10';
+        b += tag + QByteArray(12, '\0');
     return b + QByteArray(100, '\0');
 }
 
@@ -702,12 +693,10 @@ private slots:
         row("TrueType holding pictures (sbix)", sfnt({"glyf", "sbix"}), true, A::Font);
         row("a font collection", sfnt({"glyf"}, "ttcf"), true, A::Font);
         row("WOFF holding pictures (sbix)", woff(1 << 20, {100}, "wOFF", "sbix"), true, A::Font);
-        row("WOFF2 of a known table and one by its tag", woff2({"\x01", "\x3fSTAT"}), true, A::Pass);
-        row("WOFF2 holding pictures by their index (sbix)", woff2({"\x01", "\x25"}), true, A::Font);
-        row("WOFF2 holding pictures by their tag (CBDT)",
-            woff2({"\x01", "\x3f"
-                           "CBDT"}),
-            true, A::Font);
+        row("WOFF2 holding pictures by their index (sbix)", woff(1, {1, 1}, "wOF2").left(48) + "\x01\x10\x25\x10", true,
+            A::Font);
+        row("WOFF2 holding pictures by their tag (CBDT)", woff(1, {1, 1}, "wOF2").left(48) + "\x01\x10?CBDT\x10", true,
+            A::Font);
         row("gzip", QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + QByteArray(20, '\0'), true, A::Unknown);
         row("TIFF", QByteArray("II*\0\x08\0\0\0", 8) + QByteArray(20, '\0'), true, A::Unknown);
         row("a script", "(function () { var a = '\xc3\xa9'; })();", true, A::Pass);
