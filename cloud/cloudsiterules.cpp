@@ -48,7 +48,7 @@ bool embeddedIPv4(const QHostAddress& address, quint32* v4)
 }
 
 constexpr int kRefusalsInFull = 8;
-// The most of a host name the log shows: a name resolves only up to this length, an address's may be longer.
+// The most of a host the log shows: no name that resolves is longer.
 constexpr int kLoggedHost = 255;
 
 // What an answer's first bytes tell.
@@ -197,8 +197,9 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
 }
 
 // The first frame's size (SOFn), past the segments before it, walked as the engine's decoder walks
-// them. It skips a stuffed 0xff00 and bytes between segments where this walk would read a length:
-// those, an unknown marker and a length under 2 are refused, as are the end or the data before any frame.
+// them. The decoder skips a stuffed 0xff00 and stray bytes between segments, where this walk would
+// read a marker and a length: those are refused, as are an unknown marker, a length under 2, the end
+// and the data before any frame.
 Header jpegSize(const Bytes& h, qint64* pixels)
 {
     qint64 pos = 2;
