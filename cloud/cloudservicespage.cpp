@@ -47,6 +47,8 @@ const char kSelectedLabel[] =
     "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
     "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
 const char kUnselectedLabel[] = "QLabel{font-family:Verdana;font:12px;color:rgb(255,255,255);border: 0px;}";
+// The most of an address a page sets that the log shows.
+constexpr int kLoggedAddress = 512;
 
 }  // namespace
 
@@ -185,7 +187,7 @@ void CloudServicesPage::linkIsClicked(const QUrl& url)
 void CloudServicesPage::getUrlChanged(const QUrl& url)
 {
     if (LogSummary::firstInFull(QStringLiteral("--- url changed"), kRepeatedInFull))
-        WLOG << "--- url changed :" << CloudApi::withTokensMasked(url.toString());
+        WLOG << "--- url changed :" << CloudApi::withTokensMasked(url.toString()).left(kLoggedAddress);
 }
 
 void CloudServicesPage::getElements()

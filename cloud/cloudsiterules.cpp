@@ -48,6 +48,8 @@ bool embeddedIPv4(const QHostAddress& address, quint32* v4)
 }
 
 constexpr int kRefusalsInFull = 8;
+// The most of a host the log shows: no name that resolves is longer.
+constexpr int kLoggedHost = 255;
 
 // What an answer's first bytes tell.
 enum class Header
@@ -57,7 +59,7 @@ enum class Header
     More,     // an animation: its frames are counted to its end
     Bad,      // not what its format says
     Font,     // a font of a size the views allow
-    BigFont,  // a font over it, or one that says none
+    BigFont,  // a font over it, one that says none or holds a table not allowed
     Text,     // text no picture reader takes
     Unknown,  // none of these
 };
@@ -150,6 +152,7 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
     qint64 width = h.le16(6), height = h.le16(8), frames = 0;
     const quint32 flags = h.u8(10);
     qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
+    bool loop = false;  // in a loop extension
     for (;;) {
         if (!h.has(pos, 1))
             return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
@@ -168,21 +171,35 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
             const quint32 frameFlags = h.u8(pos + 9);
             pos += 11 + ((frameFlags & 0x80) ? 3 * (2 << (frameFlags & 7)) : 0);  // then the code size
         } else if (block == 0x21) {
+            if (!h.has(pos, 3))
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+            // The engine reads a control extension's 4 bytes and each block of a loop extension as 3
+            // at least, whatever their sizes say: a shorter one is refused.
+            if (h.u8(pos + 1) == 0xf9 && h.u8(pos + 2) < 4)
+                return Header::Bad;
+            loop = h.u8(pos + 1) == 0xff && h.u8(pos + 2) == 11 &&
+                   (h.at(pos + 3, "NETSCAPE2.0") || h.at(pos + 3, "ANIMEXTS1.0"));
             pos += 2;
         } else {
             return frames ? sized(width, height, frames, pixels) : Header::Bad;  // the engine stops there
         }
-        for (;; pos += 1 + h.u8(pos)) {  // the blocks, up to an empty one
+        for (bool first = true;; pos += 1 + h.u8(pos), first = false) {  // the blocks, up to an empty one
             if (!h.has(pos, 1))
                 return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
             if (h.u8(pos) == 0)
                 break;
+            if (loop && !first && h.u8(pos) < 3)
+                return Header::Bad;
         }
+        loop = false;
         ++pos;
     }
 }
 
-// The first frame's size (SOFn), past the segments before it.
+// The first frame's size (SOFn), past the segments before it, walked as the engine's decoder walks
+// them. The decoder skips a stuffed 0xff00 and stray bytes between segments, where this walk would
+// read a marker and a length: those are refused, as are an unknown marker, a length under 2, the end
+// and the data before any frame.
 Header jpegSize(const Bytes& h, qint64* pixels)
 {
     qint64 pos = 2;
@@ -200,11 +217,15 @@ Header jpegSize(const Bytes& h, qint64* pixels)
             pos += 2;
             continue;
         }
-        if (marker == 0xd9 || marker == 0xda)  // the end or the data before any frame
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        const bool segment = marker == 0xc4 || marker == 0xcc || (marker >= 0xdb && marker <= 0xdd) ||
+                             (marker >= 0xe0 && marker <= 0xef) || marker == 0xfe;
+        if (!frame && !segment)
             return Header::Bad;
         if (!h.has(pos, 4))
             return Header::Short;
-        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        if (h.be16(pos + 2) < 2)
+            return Header::Bad;
         if (frame) {
             if (!h.has(pos, 9))
                 return Header::Short;
@@ -266,7 +287,68 @@ Header iconSize(const Bytes& h, qint64* pixels)
     return Header::Size;
 }
 
-// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares.
+// The tables a font of another host may hold: its outlines, metrics, hinting, layout and variations.
+// Not pictures (sbix, CBDT, EBDT, SVG and the like), which the font engine decodes at the size each
+// declares, nor anything else.
+const char kFontTables[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep gasp CFF  CFF2 VORG kern "
+                           "GDEF GPOS GSUB BASE JSTF MATH hdmx LTSH PCLT VDMX vhea vmtx DSIG meta STAT avar fvar gvar "
+                           "cvar HVAR MVAR VVAR FFTM ";
+// A WOFF2 table directory's known tags, by their index (63: the tag follows).
+const char kWoff2Tags[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep CFF  VORG EBDT EBLC gasp "
+                          "hdmx kern LTSH PCLT VDMX vhea vmtx BASE GDEF GPOS GSUB EBSC JSTF MATH CBDT CBLC COLR CPAL "
+                          "SVG  sbix acnt avar bdat bloc bsln cvar fdsc feat fmtx fvar gvar hsty just lcar mort morx "
+                          "opbd prop trak Zapf Silf Glat Gloc Feat Sill ";
+
+bool allowedTable(const QByteArray& tag)
+{
+    for (const char* t = kFontTables; *t; t += 5)
+        if (tag == QByteArray(t, 4))
+            return true;
+    return false;
+}
+
+// A directory of count entries of size bytes from pos, each beginning with its table's tag.
+Header fontTables(const Bytes& h, qint64 pos, qint64 count, qint64 size)
+{
+    if (!h.has(pos, count * size))
+        return Header::Short;
+    for (qint64 i = 0; i < count; ++i)
+        if (!allowedTable(h.b.mid(int(pos + i * size), 4)))
+            return Header::BigFont;
+    return Header::Font;
+}
+
+// A WOFF2's directory, its entries of varying length: flags, a tag unless a known one's index, the
+// table's length and, for a transformed table, its transformed length (each a UIntBase128).
+Header woff2Tables(const Bytes& h, qint64 count)
+{
+    qint64 pos = 48;
+    auto base128 = [&h, &pos] {  // false when cut
+        for (int i = 0; i < 5 && h.has(pos, 1); ++i)
+            if (!(h.u8(pos++) & 0x80))
+                return true;
+        return false;
+    };
+    for (qint64 i = 0; i < count; ++i) {
+        if (!h.has(pos, 1))
+            return Header::Short;
+        const quint32 index = h.u8(pos) & 0x3f, version = h.u8(pos) >> 6;
+        ++pos;
+        if (index == 63 && !h.has(pos, 4))
+            return Header::Short;
+        const QByteArray tag = index == 63 ? h.b.mid(int(pos), 4) : QByteArray(kWoff2Tags + 5 * index, 4);
+        pos += index == 63 ? 4 : 0;
+        if (!allowedTable(tag))
+            return Header::BigFont;
+        const bool transformed = (tag == "glyf" || tag == "loca") == (version == 0);
+        if (!base128() || (transformed && !base128()))
+            return Header::Short;
+    }
+    return Header::Font;
+}
+
+// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares; each
+// by its tables.
 Header webFontSize(const Bytes& h, bool woff2)
 {
     constexpr qint64 kFont = ReplyLimits::kViewFontBytes;
@@ -276,13 +358,13 @@ Header webFontSize(const Bytes& h, bool woff2)
     if (tables == 0 || h.be32(16) > kFont)
         return Header::BigFont;
     if (woff2)
-        return Header::Font;
+        return woff2Tables(h, tables);
     if (!h.has(44, 20 * tables))
         return Header::Short;
     qint64 inflated = 0;
     for (qint64 i = 0; i < tables; ++i)
         inflated += h.be32(44 + 20 * i + 12);
-    return inflated <= kFont ? Header::Font : Header::BigFont;
+    return inflated <= kFont ? fontTables(h, 44, tables, 20) : Header::BigFont;
 }
 
 // Text that no picture reader takes: UTF-8 without control characters. Markup (SVG, XML) and the
@@ -327,9 +409,10 @@ Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
         return iconSize(h, pixels);
     if (h.at(0, "wOFF") || h.at(0, "wOF2"))
         return webFontSize(h, h.at(0, "wOF2"));
-    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true") || h.at(0, "typ1") ||
-        h.at(0, "ttcf"))
-        return Header::Font;  // as long as its answer
+    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true"))
+        return h.has(0, 12) ? fontTables(h, 12, h.be16(4), 16) : Header::Short;  // as long as its answer
+    if (h.at(0, "ttcf") || h.at(0, "typ1"))
+        return Header::BigFont;  // a collection, or a font of no tables the check reads
     return textKind(head, complete);
 }
 
@@ -459,7 +542,7 @@ const char* refusal(Answer answer)
     case Answer::Picture:
         return "Picture not loaded, larger than the views allow, not of a format they size or its header cut";
     case Answer::Font:
-        return "Font not loaded, larger than the views allow or its header cut";
+        return "Font not loaded, larger than the views allow, holding pictures or its header cut";
     default:
         return "Answer not loaded, neither a picture, a font nor text the views take";
     }
@@ -469,7 +552,7 @@ void logRefusal(const char* what, const QUrl& url)
 {
     // Counted per kind: a run of one kind never hides the first of another.
     if (LogSummary::firstInFull(QString::fromLatin1(what), kRefusalsInFull))
-        WLOG << what << ":" << url.scheme() << url.host() << url.port();
+        WLOG << what << ":" << url.scheme() << url.host().left(kLoggedHost) << url.port();
 }
 
 }  // namespace CloudSite

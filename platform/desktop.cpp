@@ -8,8 +8,9 @@ namespace Platform {
 
 bool openUrl(const QUrl& url)
 {
-    // A page's link may carry a token or the flow's state in its query.
-    WLOG << "open url :" << url.toString(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment);
+    // A page's link may carry a token or the flow's state in its query, and be of any length.
+    constexpr int kLogged = 512;
+    WLOG << "open url :" << url.toString(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment).left(kLogged);
     return QDesktopServices::openUrl(url);
 }
 

@@ -135,13 +135,22 @@ QByteArray ico(const QList<QByteArray>& pictures, int gap = 0)
 }
 
 // A WOFF (or, signed wOF2, a WOFF2 header) declaring total bytes, with tables of these lengths.
-QByteArray woff(quint32 total, const QList<quint32>& tables, const char* signature = "wOFF")
+QByteArray woff(quint32 total, const QList<quint32>& tables, const char* signature = "wOFF", const char* tag = "glyf")
 {
     QByteArray b = signature + be(0x10000, 4) + be(0, 4) + be(tables.size(), 2) + be(0, 2) + be(total, 4);
     b += QByteArray(24, '\0');
     for (quint32 length : tables)
-        b += "glyf" + be(0, 4) + be(length / 100, 4) + be(length, 4) + be(0, 4);
+        b += tag + be(0, 4) + be(length / 100, 4) + be(length, 4) + be(0, 4);
     return b;
+}
+
+// A bare font (or a collection) of these tables.
+QByteArray sfnt(const QList<QByteArray>& tags, const char* signature = "\0\1\0\0")
+{
+    QByteArray b = QByteArray(signature, 4) + be(tags.size(), 2) + QByteArray(6, '\0');
+    for (const QByteArray& tag : tags)
+        b += tag + QByteArray(12, '\0');
+    return b + QByteArray(100, '\0');
 }
 
 // A manager that sends everything, as the cloud managers send what they let through.
@@ -617,6 +626,11 @@ private slots:
             "GIF of 4 frames", [&](quint32 w, quint32 h) { return gif(w, h / 4, frames(4, w, h / 4)); }, 0);
         row("GIF of 300 frames of 2048x2048", gif(2048, 2048, frames(300, 2048, 2048)), true, A::Picture);
         row("GIF frame larger than its screen", gif(16, 16, frames(1, 2049, 2048)), false, A::Picture);
+        row("GIF, a control extension shorter than 4 bytes",
+            gif(16, 16, frames(1, 16, 16)).insert(19, QByteArray("\x21\xf9\x01\x01\0", 5)), true, A::Picture);
+        row("GIF, a loop extension's block shorter than 3 bytes",
+            gif(16, 16, frames(1, 16, 16)).insert(19, QByteArray("\x21\xff\x0bNETSCAPE2.0\x01\x01\0", 17)), true,
+            A::Picture);
         row("GIF of 2 frames, more to come", gif(16, 16, frames(2, 16, 16)).chopped(1), false, A::NeedMore);
         row("GIF of 2 frames, its end cut", gif(16, 16, frames(2, 16, 16)).chopped(1), true, A::Pass);
         sizes(
@@ -626,6 +640,9 @@ private slots:
         sizes(
             "JPEG, fill APP1 COM DQT, SOF2", [](quint32 w, quint32 h) { return jpeg(w, h, "facq", '\xc2'); }, 100);
         row("JPEG over, past a long segment", jpeg(23000, 23000, "a", '\xc0', 100000), false, A::Picture);
+        QByteArray stuffed = jpeg(23000, 23000, "").insert(2, QByteArray("\xff\0", 2));  // the decoder skips ff00
+        row("JPEG over after a stuffed ff00, a frame within where its length would lead",
+            stuffed + QByteArray(65476 - stuffed.size(), '\0') + jpeg(16, 16, "").mid(2), true, A::Picture);
         row("JPEG frame past the held bytes",
             jpeg(16, 16, "a", '\xc0', 300000).left(ReplyLimits::kViewPictureHeadBytes), false, A::Picture);
         sizes(
@@ -672,7 +689,14 @@ private slots:
         row("WOFF, its directory cut", woff(1 << 20, {1 << 20, 1 << 20}).left(70), true, A::Font);
         row("WOFF2 within", woff(8 << 20, {1}, "wOF2"), true, A::Pass);
         row("WOFF2 declaring more", woff((8 << 20) + 1, {1}, "wOF2"), true, A::Font);
-        row("TrueType", QByteArray("\0\1\0\0\0\x10\0\0", 8) + QByteArray(100, '\0'), true, A::Pass);
+        row("TrueType", sfnt({"cmap", "glyf", "head"}), true, A::Pass);
+        row("TrueType holding pictures (sbix)", sfnt({"glyf", "sbix"}), true, A::Font);
+        row("a font collection", sfnt({"glyf"}, "ttcf"), true, A::Font);
+        row("WOFF holding pictures (sbix)", woff(1 << 20, {100}, "wOFF", "sbix"), true, A::Font);
+        row("WOFF2 holding pictures by their index (sbix)", woff(1, {1, 1}, "wOF2").left(48) + "\x01\x10\x25\x10", true,
+            A::Font);
+        row("WOFF2 holding pictures by their tag (CBDT)", woff(1, {1, 1}, "wOF2").left(48) + "\x01\x10?CBDT\x10", true,
+            A::Font);
         row("gzip", QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + QByteArray(20, '\0'), true, A::Unknown);
         row("TIFF", QByteArray("II*\0\x08\0\0\0", 8) + QByteArray(20, '\0'), true, A::Unknown);
         row("a script", "(function () { var a = '\xc3\xa9'; })();", true, A::Pass);
@@ -798,8 +822,10 @@ private slots:
         QList<QNetworkReply*> replies;
         for (int i = 0; i < kAsked; ++i)
             replies << manager.get(QNetworkRequest(QUrl(QString("http://www.example.com/%1.png").arg(i))));
-        CloudSite::logRefusal("Page not loaded, not the cloud service over https", QUrl("https://away.example.net/"));
+        const QUrl away("https://away.example.net" + QString(".a").repeated(30000) + "/");  // a host of any length
+        CloudSite::logRefusal("Page not loaded, not the cloud service over https", away);
         QVERIFY2(log.count({"Page not loaded", "away.example.net"}) == 1, qPrintable(log.all()));
+        QVERIFY(log.matching("away.example.net").first().size() < 1024);
         QTRY_VERIFY(std::all_of(replies.begin(), replies.end(), [](QNetworkReply* r) { return r->isFinished(); }));
         qDeleteAll(replies);
         LogSummary::flush();

@@ -376,6 +376,9 @@ private slots:
             << "" << 0;
         QTest::newRow("the person clicks the link") << ""
                                                     << "link" << 1;
+        QTest::newRow("the person clicks a link of a long address")
+            << "document.getElementById('link').href += new Array(1 << 20).join('a');"
+            << "link" << 1;
         QTest::newRow("the page clicks 50 more on the person's click")
             << "document.addEventListener('click', function () { " + clicks + ".click(); });"
             << "link" << 1;
@@ -420,6 +423,7 @@ private slots:
         QTRY_VERIFY(view->page()->mainFrame()->evaluateJavaScript("window.settled === true").toBool());
         QTEST(int(browser.urls.size()), "opened");
         LogSummary::flush();
+        QVERIFY2(log.all().size() < 64 * 1024, "a link's address is logged bounded");
         const QString line = "Link not opened, not the person's";
         QVERIFY2(log.matching(line).size() - log.count({"Counted, not logged one by one", line}) <= 1,
                  qPrintable(log.all()));

@@ -632,6 +632,9 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("script");  // of the sign-in view's page; empty: certificate errors
+        QTest::newRow("long addresses")
+            << "--- url changed"
+            << "for (var i = 0; i < 30; ++i) location.hash = i + new Array(1 << 16).join('a');";
         QTest::newRow("address changes") << "--- url changed"
                                          << "for (var i = 0; i < 300; ++i) location.hash = 'h' + i;";
         QTest::newRow("certificate errors of another host's pictures") << "Cloud service certificate not trusted"
@@ -658,6 +661,7 @@ private slots:
         LogSummary::flush();
         const QStringList full = log.matching(line).filter(QRegularExpression("^(?!.*Counted, not logged)"));
         QVERIFY2(full.size() <= 16 && log.count({"Counted, not logged one by one", line}) == 1, qPrintable(log.all()));
+        QVERIFY2(log.all().size() < 16 * 1024, "what the page sets is logged bounded");
         if (line.contains("url"))
             QVERIFY2(full.filter("api.olvaris.invalid/login").size() == full.size(), qPrintable(log.all()));
         delete picture;
