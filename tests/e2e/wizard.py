@@ -142,10 +142,8 @@ STEP_S = 30
 # camera's register bit, asked on a timer of a second.
 CLOUD_FLOW_S = 3 * STEP_S
 
-# What the program prints that counts as an error at a clean exit. In log.txt (the log is on in every test):
-# a message of warning level or above, Qt's own among them ("[Warning] QObject::connect: ..."). On the
-# standard error: any line, as every message goes to log.txt once the log is on; what still comes there is
-# a library's or Qt's from before the log began ("Cannot open ...").
+# An error at a clean exit: a log.txt line of warning level or above, Qt's own among them, or any line on the
+# standard error, where only what comes before the log begins still goes ("Cannot open ...").
 ERROR_LEVELS = ("[Warning]", "[Critical]", "[Fatal]")
 
 _live = set()
@@ -962,23 +960,16 @@ class Wizard:
             fields = dict(line.split(":", 1) for line in f if ":" in line)
         return tuple(int(fields[key].split()[0]) / 1024 for key in ("VmRSS", "VmHWM"))
 
-    def printed_errors(self, allowed=()):
-        """The lines of log.txt and the standard error that count as errors (ERROR_LEVELS), less those that
-        match a pattern of allowed (regular expressions: the lines a test expects)."""
-        patterns = [re.compile(pattern) for pattern in allowed]
-        lines = [line for line in self.log_text().splitlines() if line.startswith(ERROR_LEVELS)]
-        lines += [line for line in self.stderr_text().splitlines() if line.strip()]
-        return [line for line in lines if not any(p.search(line) for p in patterns)]
-
-    def wait_exit(self, timeout=STEP_S, allowed=()):
+    def wait_exit(self, timeout=STEP_S):
         """Waits for the program's end and returns its status. A clean exit (status 0) that printed an error
-        fails, unless a pattern of allowed (regular expressions, the lines a test expects) matches it."""
+        (ERROR_LEVELS) fails."""
         try:
             code = self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
             self._fail("the program still runs after %s s" % timeout)
-        errors = self.printed_errors(allowed) if code == 0 else []
-        if errors:
+        errors = [line for line in self.log_text().splitlines() if line.startswith(ERROR_LEVELS)]
+        errors += [line for line in self.stderr_text().splitlines() if line.strip()]
+        if code == 0 and errors:
             distinct = sorted(set(errors), key=errors.index)
             raise AssertionError("the program ended with status 0 but printed errors:\n" + "\n".join(
                 "%s (x%d)" % (line, errors.count(line)) for line in distinct[:20]))
@@ -994,11 +985,11 @@ class Wizard:
             held["%s %d" % (proto, port)] = sorted({int(pid) for pid in re.findall(r"pid=(\d+)", out)})
         return held
 
-    def wait_clean_exit(self, lab, timeout=STEP_S, others=(), allowed=()):
+    def wait_clean_exit(self, lab, timeout=STEP_S, others=()):
         """Waits for the program's end and checks that it ended as a program should: status 0 without printed
-        errors (but allowed, as wait_exit), no process of its own left, neither port held by anyone but others
-        (pids), nothing left in its temporary folder."""
-        code = self.wait_exit(timeout, allowed)
+        errors (wait_exit), no process of its own left, neither port held by anyone but others (pids), nothing
+        left in its temporary folder."""
+        code = self.wait_exit(timeout)
         faults = [] if code == 0 else ["exit status %s" % code]
         try:
             os.killpg(self.proc.pid, 0)

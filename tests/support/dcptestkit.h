@@ -32,21 +32,13 @@ inline QByteArray mac6(const QString& text)
     return bytes;
 }
 
-// What a camera may vary in writing a datagram: leading zeros of the length prefix, the Base64
-// text without its "=" padding.
-struct DatagramForm
-{
-    int prefixZeros = 0;
-    bool unpadded = false;
-};
-
-// A camera's reply as the core receives it: prefixed, encoded and framed to `dest`.
+// A camera's reply as the core receives it: prefixed, encoded and framed to `dest`; a camera may write
+// the prefix with leading zeros and the Base64 text without its "=" padding.
 inline QByteArray replyDatagram(const QByteArray& content, const QString& dest = kPcMac,
-                                const QString& source = kCamMac, DatagramForm form = {})
+                                const QString& source = kCamMac, int prefixZeros = 0, bool unpadded = false)
 {
-    QByteArray encoded =
-        dcpEncode(QByteArray(form.prefixZeros, '0') + QByteArray::number(content.size()) + ',' + content);
-    while (form.unpadded && encoded.endsWith('='))
+    QByteArray encoded = dcpEncode(QByteArray(prefixZeros, '0') + QByteArray::number(content.size()) + ',' + content);
+    while (unpadded && encoded.endsWith('='))
         encoded.chop(1);
     return dcpFrame(mac6(dest), mac6(source), encoded);
 }

@@ -201,34 +201,27 @@ private slots:
         QTest::addColumn<QStringList>("logged");  // each once
         const QStringList ok{"[CGI] callback 200 OK", "return value : \"ab\""};
         const QStringList tooLarge{"[CGI] answer dropped \"(larger than the size limit)\""};
-        const QByteArray over(ReplyLimits::kCgiBytes + 1, 'x'), ab("ab\0cd", 5);
+        const QByteArray over(ReplyLimits::kCgiBytes + 1, 'x'), ab("ab\0cd", 5), h("HTTP/1.1 200 OK\r\n");
         auto row = [](const char* name, const QByteArray& answer, const QStringList& logged) {
             QTest::newRow(name) << answer << logged;
         };
-        row("length", "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\n" + ab, ok);
-        row("chunked",
-            "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nab\r\n3;x=y\r\n" + ab.mid(2) + "\r\n0\r\n\r\n",
-            ok);
+        row("length", h + "Content-Length: 5\r\n\r\n" + ab, ok);
+        row("chunked", h + "Transfer-Encoding: chunked\r\n\r\n2\r\nab\r\n3;x=y\r\n" + ab.mid(2) + "\r\n0\r\n\r\n", ok);
         row("closed at its end, HTTP/1.0", "HTTP/1.0 200 OK\r\n\r\n" + ab, ok);
         row("LF line ends", "HTTP/1.1 200 OK\nContent-Length: 5\n\n" + ab, ok);
         row("header names in other case and order",
-            "HTTP/1.1 200 OK\r\nCONTENT-TYPE: text/plain\r\ncontent-length: 5\r\n"
-            "content-encoding: IDENTITY\r\n\r\n" +
-                ab,
-            ok);
+            h + "CONTENT-TYPE: text/plain\r\ncontent-length: 5\r\ncontent-encoding: IDENTITY\r\n\r\n" + ab, ok);
         row("302 not followed", "HTTP/1.1 302 Found\r\nLocation: https://other.test/\r\nContent-Length: 2\r\n\r\nab",
             {"[CGI] callback Error Code : 0", "return value : \"ab\""});
-        row("compressed", "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 2\r\n\r\nab",
+        row("compressed", h + "Content-Encoding: gzip\r\nContent-Length: 2\r\n\r\nab",
             {"compressed answer refused: camera CGI, gzip"});
-        row("a long body: its first bytes", "HTTP/1.1 200 OK\r\n\r\n" + over.left(ReplyLimits::kCgiLogBytes + 1),
+        row("a long body: its first bytes", h + "\r\n" + over.left(ReplyLimits::kCgiLogBytes + 1),
             {'"' + QString(ReplyLimits::kCgiLogBytes, 'x') + '"'});
         row("over the limit by its length",
-            "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(over.size()) + "\r\n\r\n" + over, tooLarge);
-        row("over the limit, chunked",
-            "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + QByteArray::number(over.size(), 16) + "\r\n" +
-                over + "\r\n0\r\n\r\n",
-            tooLarge);
-        row("over the limit, closed at its end", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + over, tooLarge);
+            h + "Content-Length: " + QByteArray::number(over.size()) + "\r\n\r\n" + over, tooLarge);
+        const QByteArray chunk = QByteArray::number(over.size(), 16) + "\r\n" + over + "\r\n0\r\n\r\n";
+        row("over the limit, chunked", h + "Transfer-Encoding: chunked\r\n\r\n" + chunk, tooLarge);
+        row("over the limit, closed at its end", h + "Connection: close\r\n\r\n" + over, tooLarge);
     }
 
     void callbackLogsAndReleases()

@@ -118,22 +118,17 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("colons, either case") << "aa:bb:cc:dd:ee:ff"
-                                             << "AA:BB:CC:DD:EE:FF" << true;
-        QTest::newRow("dashes and colons mixed") << "AA-bb:CC-dd:EE-ff"
-                                                 << "aa:bb:cc:dd:ee:ff" << true;
-        QTest::newRow("last digit differs") << "AA:BB:CC:DD:EE:FF"
-                                            << "AA-BB-CC-DD-EE-FE" << false;
-        QTest::newRow("first digit differs") << "AA:BB:CC:DD:EE:FF"
-                                             << "BA:BB:CC:DD:EE:FF" << false;
-        QTest::newRow("twelve digits, no address") << "AABBCCDDEEFF"
-                                                   << "AA:BB:CC:DD:EE:FF" << false;
-        QTest::newRow("twelve digits, either case") << "aabbccddeeff"
-                                                    << "AABBCCDDEEFF" << true;
-        QTest::newRow("ligature upper-cased into an address")
-            << QString::fromUtf8("\xef\xac\x80:00:00:00:00:00") << "FF:00:00:00:00:00" << false;
-        QTest::newRow("other text, either case") << "aa:bb:cc:dd:ee:fg"
-                                                 << "AA:BB:CC:DD:EE:FG" << true;
+        auto row = [](const char* name, const QString& a, const QString& b, bool same) {
+            QTest::newRow(name) << a << b << same;
+        };
+        row("colons, either case", "aa:bb:cc:dd:ee:ff", "AA:BB:CC:DD:EE:FF", true);
+        row("dashes and colons mixed", "AA-bb:CC-dd:EE-ff", "aa:bb:cc:dd:ee:ff", true);
+        row("last digit differs", "AA:BB:CC:DD:EE:FF", "AA-BB-CC-DD-EE-FE", false);
+        row("first digit differs", "AA:BB:CC:DD:EE:FF", "BA:BB:CC:DD:EE:FF", false);
+        row("twelve digits, no address", "AABBCCDDEEFF", "AA:BB:CC:DD:EE:FF", false);
+        row("ligature upper-cased into an address", QString::fromUtf8("\xef\xac\x80:00:00:00:00:00"),
+            "FF:00:00:00:00:00", false);
+        row("other text, either case", "aa:bb:cc:dd:ee:fg", "AA:BB:CC:DD:EE:FG", true);
     }
     void sameAddress()
     {
@@ -202,8 +197,7 @@ private slots:
             replyDatagram(scanReply("aa-bb-cc-dd-ee-ff")), true);
         row("address not plain IPv4", "", replyDatagram(scanReply(kCamMac).replace("192.168.0.20", "012.254.0.1")),
             false);
-        // The forms the format allows: any item order, empty items, keys as words; a length prefix with
-        // leading zeros, Base64 without padding (67 bytes of text need it), text past the prefix ignored.
+        // The forms the format allows; the unpadded row's 67 bytes of text need padding.
         const QByteArray m = "M=" + kCamMac.toLatin1(), model = "D=VKC-3100";
         row("M last", "", replyDatagram("1;" + model + ";I=192.168.0.20;P=2.0;" + m), true);
         row("a short item first", "", replyDatagram("1;G=0;" + m + ";" + model), true);
@@ -211,8 +205,8 @@ private slots:
         row("keys as words", "", replyDatagram("1;MAC=" + kCamMac.toLatin1() + ";DEV=VKC-3100"), true);
         row("keys in lower case", "", replyDatagram("1;m=" + kCamMac.toLatin1() + ";d=VKC-3100"), false);
         row("model twice, the later counts", "", replyDatagram("1;" + m + ";" + model + ";D=X-1"), false);
-        row("prefix with leading zeros", "", replyDatagram(reply, kPcMac, kCamMac, {2, false}), true);
-        row("Base64 without padding", "", replyDatagram(reply + ";", kPcMac, kCamMac, {0, true}), true);
+        row("prefix with leading zeros", "", replyDatagram(reply, kPcMac, kCamMac, 2), true);
+        row("Base64 without padding", "", replyDatagram(reply + ";", kPcMac, kCamMac, 0, true), true);
         row("text past the prefix ignored", "", framed(dcpEncode("32,1;" + m + ";" + model + ";D=X-1")), true);
     }
 
@@ -484,8 +478,6 @@ private slots:
         row("S: not waiting", v2, 0, "S;R=reboot_quorvex", 0, "", "bPing=");
         row("8: neither M nor D renames", v1, 8, "8;R=1;M=11:22:33:44:55:66;D=firefox", 17, "gotPingRsp()",
             "MAC+model=AA:BB:CC:DD:EE:FF VKC-3100");
-
-        // Items in any order, empty ones, a trailing separator; the camera is the first M item's value.
         row("2: M after a value ending in M=", v2, 2, "!2;R=1;P=czM=;" + kM, 11, "gotPassword(0)", "password=s3");
         row("2: register bit before M", v2, 23, "!2;G=1;R=1;" + kM, 24, "gotRegisterInfo(0)", "bRegisted=1");
         row("2: M longer than an address", v2, 2, "!2;" + kM + "0;R=1;P=czM=", 2, "", "password=");

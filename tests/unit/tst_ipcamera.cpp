@@ -240,8 +240,7 @@ private slots:
             "networkType=1 AgentVersion=1.0.3 DCPVersion=2.0 FirmwareVersion=1.1.0 HardwareVersion=A1 PWD_MD5=abc");
         row("discovery: VERSION takes the third part", Discovery, "", "1;V=AGENT_VERSION=1.2.3;D=VKC",
             "AgentVersion=1.2.3 modelName=VKC");
-        // Items in another order, repeated, empty; padded Base64 loses its padding; a trailing ";".
-        row("discovery: repeated keys, the first M, the last of others", Discovery, "",
+        row("discovery: repeated keys (the first M, the last of others), empty, padded, a trailing ;", Discovery, "",
             "1;N=Y2FtMQ==;D=A;M=AA:BB:CC:DD:EE:FF;I=;D=VKC-3100;M=11:22:33:44:55:66;",
             "Name=Y2FtMQ modelName=VKC-3100 MAC=AA:BB:CC:DD:EE:FF");
         row("cloud: every key, password decoded", CloudInfo, "2.0",
@@ -382,7 +381,6 @@ private slots:
             "-1 -1 -1 0 -1 -1 -1 -1", {pagedRow("a")});
         row("paged: 64 pages is the bound", "2.3", {page(65, "0", ap("x")), page(64, "63", ap("a"))}, "-1 0",
             {pagedRow("a")});
-        // The list item anywhere among the others, a trailing ";" or ",".
         row("paged: the list before the page items, a trailing ;", "2.3", {"4;M=AA;L=" + ap("a") + ";A=1;E=0;"}, "0+",
             {pagedRow("a")});
         row("old: a trailing , adds no row", "1.0", {kOldHeader + "c1;c2;aG9tZQ==;c4;TKIP;1;11b,"}, "0",
