@@ -57,6 +57,7 @@ for row in "${rows[@]}"; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $vars "$tree/scripts/run" $args 2>&1) || status=$?
   [ "$status" = "$expected" ] || fail "scripts/run, $name: exit $status, not $expected: $out"
   grep -qF -- "$text" <<<"$out" || fail "scripts/run, $name: no \"$text\" in: $out"
+  [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
 done
 
 # --- config.xml beside the program ---
