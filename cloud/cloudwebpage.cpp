@@ -40,13 +40,6 @@ const char kNoPrint[] = "Page print request not answered";
 const char kNoFullScreen[] = "Page full screen request refused";
 const char kNoPermission[] = "Page permission request refused";
 
-// A line a page can repeat at will: the first in full, the rest counted.
-void logCounted(const char* line)
-{
-    if (LogSummary::firstInFull(QString::fromLatin1(line), 1))
-        WLOG << line;
-}
-
 bool isPersonsActivation(const QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease)
@@ -82,14 +75,14 @@ CloudWebPage::CloudWebPage(QObject* parent)
     setUpFrame(mainFrame());
     connect(this, &QWebPage::frameCreated, this, &CloudWebPage::setUpFrame);
     // Nothing a page asks for opens a window of its own or waits for the person.
-    connect(this, &QWebPage::printRequested, this, [] { logCounted(kNoPrint); });
+    connect(this, &QWebPage::printRequested, this, [] { LogSummary::logFirst(kNoPrint); });
     connect(this, &QWebPage::fullScreenRequested, this, [](QWebFullScreenRequest request) {
         request.reject();
-        logCounted(kNoFullScreen);
+        LogSummary::logFirst(kNoFullScreen);
     });
     connect(this, &QWebPage::featurePermissionRequested, this, [this](QWebFrame* frame, Feature feature) {
         setFeaturePermission(frame, feature, PermissionDeniedByUser);
-        logCounted(kNoPermission);
+        LogSummary::logFirst(kNoPermission);
     });
 }
 
@@ -124,7 +117,7 @@ bool CloudWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkReque
             --linksForInput;
             return QWebPage::acceptNavigationRequest(frame, request, type);
         }
-        logCounted(kLinkNotOpened);
+        LogSummary::logFirst(kLinkNotOpened);
         return false;
     }
     if (!frame)
@@ -185,7 +178,7 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
 
 void CloudWebPage::dialogNotShown(QWebFrame* frame, const char* line)
 {
-    logCounted(line);
+    LogSummary::logFirst(line);
     if (dialogsInARow++ == 0)
         QTimer::singleShot(0, this, [this] { dialogsInARow = 0; });
     // Past the run, whichever frame asks: a loop may go on in another one.
@@ -214,18 +207,18 @@ bool CloudWebPage::javaScriptPrompt(QWebFrame* frame, const QString&, const QStr
 
 bool CloudWebPage::shouldInterruptJavaScript()
 {
-    logCounted("Busy page script interrupted");
+    LogSummary::logFirst("Busy page script interrupted");
     return true;
 }
 
 QString CloudWebPage::chooseFile(QWebFrame*, const QString&)
 {
-    logCounted(kNoFile);
+    LogSummary::logFirst(kNoFile);
     return QString();
 }
 
 QWebPage* CloudWebPage::createWindow(WebWindowType)
 {
-    logCounted(kNoWindow);
+    LogSummary::logFirst(kNoWindow);
     return nullptr;
 }

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QNetworkProxy>
 
-#include "base/log.h"
 #include "protocol/logsummary.h"
 
 namespace {
@@ -44,8 +43,7 @@ void EngineSocketGuard::watch(QObject* child)
         // Emitted once its proxy is resolved, before it looks its host up or connects.
         if (!socket || socket->state() != QAbstractSocket::HostLookupState)
             return;
-        if (LogSummary::firstInFull(QString::fromLatin1(kRefused), 1))
-            WLOG << kRefused;
+        LogSummary::logFirst(kRefused);
         socket->abort();
         // A proxy that cannot tunnel fails the socket at once, with an error the engine hears.
         QNetworkProxy refusing(QNetworkProxy::NoProxy);

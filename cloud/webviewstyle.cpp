@@ -8,7 +8,6 @@
 #include <QWebSettings>
 #include <QWebView>
 
-#include "base/log.h"
 #include "protocol/logsummary.h"
 
 namespace {
@@ -35,8 +34,7 @@ public:
             window->setAttribute(Qt::WA_DontShowOnScreen);
             window->setWindowModality(Qt::NonModal);
             QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
-            if (LogSummary::firstInFull(QStringLiteral("Page window not opened"), 1))
-                WLOG << "Page window not opened";
+            LogSummary::logFirst("Page window not opened");
         }
         return QObject::eventFilter(watched, event);
     }

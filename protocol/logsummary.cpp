@@ -78,6 +78,12 @@ bool firstInFull(const QString& kind, int inFull)
     return false;
 }
 
+void logFirst(const char* line)
+{
+    if (firstInFull(QString::fromLatin1(line), 1))
+        WLOG << line;
+}
+
 void flush()
 {
     gLastSummary.invalidate();

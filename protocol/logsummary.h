@@ -14,6 +14,8 @@ void note(const QString& kind);
 // For a line that a page or a peer can repeat at will: true for the first events of this kind in
 // the run, up to inFull, which the caller logs in full; a later one is counted as note does.
 bool firstInFull(const QString& kind, int inFull);
+// firstInFull for a fixed line that is its own kind: logged the first time in the run, counted after.
+void logFirst(const char* line);
 // Writes the pending counts now (the summary does the same) and starts the intervals over.
 void flush();
 
