@@ -51,7 +51,8 @@ RELOAD_LOOP = ("if (location.pathname == '/login') { var n = +(window.name || 0)
                " + p('redirect_uri') + '&response_type=token&scope=basic&dtype=wizard&state=' + p('state')"
                " + '&lang=' + p('lang'); } else new Image().src = '/tp/report?loads=' + n; }" % (RELOADS, CLIENT_ID))
 # A sandboxed frame runs no script of its own; the page uses its constructors, then reports the states of
-# its two WebSockets (3: closed) and how many of the workers' closed, once all did or after 10 s.
+# its two WebSockets (3: closed) and how many of the workers' closed, once all did or after 10 s. Each page
+# reports at an address of its own: the engine asks once for an address another page is still loading.
 SANDBOXED_SOCKETS = (
     "var f = document.createElement('iframe'); f.setAttribute('sandbox', 'allow-same-origin');"
     " document.body.appendChild(f); var w = f.contentWindow, s = [], k = 0, n = 0;"
@@ -62,7 +63,7 @@ SANDBOXED_SOCKETS = (
     " \":9443/').onclose = function () { m.ports[0].postMessage(0); }; };\"]))).postMessage(0, [c.port2]); });"
     " var t = setInterval(function () { var r = [s[0].readyState, s[1].readyState, k];"
     " if (++n < 100 && r.join() != '3,3,2') return; clearInterval(t);"
-    " new Image().src = '/tp/report?closed=' + r; }, 100);" % CAMERA_IP)
+    " new Image().src = '/tp/report?page=' + location.pathname + '&closed=' + r; }, 100);" % CAMERA_IP)
 # Notes each connection to port 9443 of the address given.
 RECORDER = ("import socket, sys\ns = socket.create_server((sys.argv[2], 9443))\nprint('ready', flush=True)\n"
             "while True: open(sys.argv[1], 'a').write('%s:%d\\n' % s.accept()[1])")
@@ -295,7 +296,8 @@ class CloudStep(CloudRoad):
         self.set_control({"script": SANDBOXED_SOCKETS})
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
-            wait_until(lambda: len(self.requests("/tp/report")) >= 2, STEP_S, "the reports of both pages")
+            wait_until(lambda: PAGES <= {r["query"].get("page") for r in self.requests("/tp/report")}, STEP_S,
+                       "the reports of both pages")
             self.assertEqual({r["query"]["closed"] for r in self.requests("/tp/report")}, {"3,3,2"})
             with open(recorded) as f:
                 self.assertEqual(f.read(), "", "an engine socket connected")
