@@ -49,6 +49,7 @@ CameraConnectionPage* gCameraConnectionPage = nullptr;
 DiscoveryPage* gDiscoveryPage = nullptr;
 DeviceSetupPage* gDeviceSetupPage = nullptr;
 AlreadyRegisteredPage* gAlreadyRegisteredPage = nullptr;
+CloudServicesPage* gCloudServicesPage = nullptr;
 DeviceWiFiChangePage* gDeviceWiFiChangePage = nullptr;
 DeviceSetupCompletePage* gDeviceSetupCompletePage = nullptr;
 ConnectionTypeDefault* gConnectionTypeDefault = nullptr;

@@ -24,6 +24,7 @@ class CameraConnectionPage;
 class DiscoveryPage;
 class DeviceSetupPage;
 class AlreadyRegisteredPage;
+class CloudServicesPage;
 class DeviceWiFiChangePage;
 class DeviceSetupCompletePage;
 class ConnectionTypeDefault;
@@ -94,6 +95,8 @@ extern CameraConnectionPage* gCameraConnectionPage;
 extern DiscoveryPage* gDiscoveryPage;
 extern DeviceSetupPage* gDeviceSetupPage;
 extern AlreadyRegisteredPage* gAlreadyRegisteredPage;
+// Made by the welcome page on the first Internet check that succeeds, not with the others.
+extern CloudServicesPage* gCloudServicesPage;
 extern DeviceWiFiChangePage* gDeviceWiFiChangePage;
 extern DeviceSetupCompletePage* gDeviceSetupCompletePage;
 extern ConnectionTypeDefault* gConnectionTypeDefault;

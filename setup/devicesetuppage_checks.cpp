@@ -22,7 +22,6 @@
 #include "setup/setupchecks.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage.h"
 
 using namespace DeviceSetupShared;

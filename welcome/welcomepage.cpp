@@ -51,7 +51,6 @@ QString TolmWizardFile;
 QString TolmWizardUpdateSavePath;
 QUrl TolmWizardWindowsUpdateURI;
 QString TolmWizardLatestVersion;
-CloudServicesPage* gCloudServicesPage = nullptr;
 
 namespace {
 

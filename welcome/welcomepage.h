@@ -13,7 +13,6 @@ class QAuthenticator;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
-class CloudServicesPage;
 struct SpriteKind;
 namespace ReplyLimits {
 struct Limits;
@@ -32,7 +31,6 @@ extern QString TolmWizardFile;
 extern QString TolmWizardUpdateSavePath;
 extern QUrl TolmWizardWindowsUpdateURI;
 extern QString TolmWizardLatestVersion;
-extern CloudServicesPage* gCloudServicesPage;
 
 // The first page: language choice and Start. Start runs a chain of one-second checks:
 // Internet probe, device catalogue, DCP socket binding and the version gate, which leads

@@ -20,7 +20,6 @@
 #include "protocol/ipcamera.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
-#include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage_p.h"
 #include "wifi/wpspictures.h"
 

@@ -15,7 +15,6 @@
 #include "setup/setupchecks.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
-#include "welcome/welcomepage.h"
 #include "wifi/devicewifichangepage_p.h"
 #include "wifi/wifisettings.h"
 

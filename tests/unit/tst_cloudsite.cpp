@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "cloud/answerrules.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "protocol/dcputils.h"

@@ -1,0 +1,427 @@
+#include "cloud/answerrules.h"
+
+#include <QRegularExpression>
+#include <QTextCodec>
+
+#include "base/replylimits.h"
+
+namespace {
+
+// What an answer's first bytes tell.
+enum class Header
+{
+    Size,     // a picture's size: the pixels it declares, all frames together
+    Short,    // ends before the size
+    More,     // an animation: its frames are counted to its end
+    Bad,      // not what its format says
+    Font,     // a font of a size the views allow
+    BigFont,  // a font over it, one that says none or holds a table not allowed
+    Text,     // text no picture reader takes
+    Unknown,  // none of these
+};
+
+// Numbers in a header, read only where the bytes are there.
+struct Bytes
+{
+    const QByteArray& b;
+    bool has(qint64 pos, qint64 n) const { return pos >= 0 && n >= 0 && pos + n <= b.size(); }
+    quint32 u8(qint64 pos) const { return quint8(b.at(int(pos))); }
+    quint32 le16(qint64 pos) const { return u8(pos) | u8(pos + 1) << 8; }
+    quint32 be16(qint64 pos) const { return u8(pos) << 8 | u8(pos + 1); }
+    quint32 le24(qint64 pos) const { return le16(pos) | u8(pos + 2) << 16; }
+    quint32 le32(qint64 pos) const { return le16(pos) | le16(pos + 2) << 16; }
+    quint32 be32(qint64 pos) const { return be16(pos) << 16 | be16(pos + 2); }
+    bool at(qint64 pos, const char* text) const
+    {
+        const int n = int(qstrlen(text));
+        return has(pos, n) && b.mid(int(pos), n) == QByteArray(text, n);
+    }
+};
+
+constexpr qint64 kMost = ReplyLimits::kViewPicturePixels;
+
+// frames of width x height; over the limit without overflow, whatever the numbers.
+Header sized(qint64 width, qint64 height, qint64 frames, qint64* pixels)
+{
+    if (width <= 0 || height <= 0 || frames <= 0)
+        return Header::Bad;
+    const qint64 one = width > kMost || height > kMost ? kMost + 1 : width * height;
+    *pixels = one > kMost / frames ? kMost + 1 : one * frames;
+    return Header::Size;
+}
+
+// The end of a walk through an animation's blocks: its frames so far, once past the limit or at
+// the answer's end (the engine decodes the frames it got); more of it otherwise.
+Header walked(qint64 width, qint64 height, qint64 frames, bool complete, qint64* pixels)
+{
+    const Header header = sized(width, height, qMax<qint64>(frames, 1), pixels);
+    return header == Header::Size && *pixels <= kMost && !complete ? Header::More : header;
+}
+
+// A PNG's size, its signature at pos: the first chunk is IHDR. An animation (acTL before the
+// data) by its frames, the most of those it declares and those it holds.
+Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
+{
+    if (!h.has(pos, 24))
+        return Header::Short;
+    if (!h.at(pos + 12, "IHDR"))
+        return Header::Bad;
+    const qint64 width = h.be32(pos + 16), height = h.be32(pos + 20);
+    qint64 declared = 0, frames = 0;
+    bool data = false;
+    for (qint64 at = pos + 8; h.has(at, 8); at += 12 + qint64(h.be32(at))) {
+        if (h.at(at + 4, "IDAT") && !declared)
+            return sized(width, height, 1, pixels);
+        data = data || h.at(at + 4, "IDAT");
+        if (h.at(at + 4, "acTL") && !data && h.has(at + 8, 4))
+            declared = qMax<qint64>(declared, h.be32(at + 8));
+        frames += h.at(at + 4, "fcTL") ? 1 : 0;
+        if (h.at(at + 4, "IEND"))
+            return sized(width, height, qMax(declared, frames), pixels);
+        const Header so = walked(width, height, qMax(declared, frames), false, pixels);
+        if (so != Header::More)
+            return so;
+    }
+    if (!declared)
+        return complete ? sized(width, height, 1, pixels) : Header::Short;
+    return walked(width, height, qMax(declared, frames), complete, pixels);
+}
+
+// A BMP's size from its information header at pos; in an icon it holds both masks' height.
+Header dibSize(const Bytes& h, qint64 pos, bool inIcon, qint64* pixels)
+{
+    if (!h.has(pos, 12))
+        return Header::Short;
+    const quint32 size = h.le32(pos);
+    if (size == 12)
+        return sized(h.le16(pos + 4), h.le16(pos + 6) / (inIcon ? 2 : 1), 1, pixels);
+    if (size < 16)
+        return Header::Bad;
+    const qint64 width = qint32(h.le32(pos + 4));
+    const qint64 height = qAbs(qint64(qint32(h.le32(pos + 8))));  // negative: top-down
+    return sized(width, inIcon ? height / 2 : height, 1, pixels);
+}
+
+// Every frame, on a canvas of the screen or, larger, of the frames' extent.
+Header gifSize(const Bytes& h, bool complete, qint64* pixels)
+{
+    qint64 width = h.le16(6), height = h.le16(8), frames = 0;
+    const quint32 flags = h.u8(10);
+    qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
+    bool loop = false;  // in a loop extension
+    for (;;) {
+        if (!h.has(pos, 1))
+            return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+        const quint32 block = h.u8(pos);
+        if (block == 0x3b)
+            return frames ? sized(width, height, frames, pixels) : Header::Bad;
+        if (block == 0x2c) {
+            if (!h.has(pos, 10))
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+            width = qMax(width, qint64(h.le16(pos + 1)) + h.le16(pos + 5));
+            height = qMax(height, qint64(h.le16(pos + 3)) + h.le16(pos + 7));
+            ++frames;
+            const Header so = walked(width, height, frames, false, pixels);
+            if (so != Header::More)
+                return so;
+            const quint32 frameFlags = h.u8(pos + 9);
+            pos += 11 + ((frameFlags & 0x80) ? 3 * (2 << (frameFlags & 7)) : 0);  // then the code size
+        } else if (block == 0x21) {
+            if (!h.has(pos, 3))
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+            // The engine reads a control extension's 4 bytes and each block of a loop extension as 3
+            // at least, whatever their sizes say: a shorter one is refused.
+            if (h.u8(pos + 1) == 0xf9 && h.u8(pos + 2) < 4)
+                return Header::Bad;
+            loop = h.u8(pos + 1) == 0xff && h.u8(pos + 2) == 11 &&
+                   (h.at(pos + 3, "NETSCAPE2.0") || h.at(pos + 3, "ANIMEXTS1.0"));
+            pos += 2;
+        } else {
+            return frames ? sized(width, height, frames, pixels) : Header::Bad;  // the engine stops there
+        }
+        for (bool first = true;; pos += 1 + h.u8(pos), first = false) {  // the blocks, up to an empty one
+            if (!h.has(pos, 1))
+                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+            if (h.u8(pos) == 0)
+                break;
+            if (loop && !first && h.u8(pos) < 3)
+                return Header::Bad;
+        }
+        loop = false;
+        ++pos;
+    }
+}
+
+// The first frame's size (SOFn), past the segments before it, walked as the engine's decoder walks
+// them. The decoder skips a stuffed 0xff00 and stray bytes between segments, where this walk would
+// read a marker and a length: those are refused, as are an unknown marker, a length under 2, the end
+// and the data before any frame.
+Header jpegSize(const Bytes& h, qint64* pixels)
+{
+    qint64 pos = 2;
+    for (;;) {
+        if (!h.has(pos, 2))
+            return Header::Short;
+        if (h.u8(pos) != 0xff)
+            return Header::Bad;
+        const quint32 marker = h.u8(pos + 1);
+        if (marker == 0xff) {  // fill
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
+            pos += 2;
+            continue;
+        }
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        const bool segment = marker == 0xc4 || marker == 0xcc || (marker >= 0xdb && marker <= 0xdd) ||
+                             (marker >= 0xe0 && marker <= 0xef) || marker == 0xfe;
+        if (!frame && !segment)
+            return Header::Bad;
+        if (!h.has(pos, 4))
+            return Header::Short;
+        if (h.be16(pos + 2) < 2)
+            return Header::Bad;
+        if (frame) {
+            if (!h.has(pos, 9))
+                return Header::Short;
+            return sized(h.be16(pos + 7), h.be16(pos + 5), 1, pixels);
+        }
+        pos += 2 + h.be16(pos + 2);
+    }
+}
+
+// A still picture by its bitstream's size, an extended one by its canvas, an animation by its
+// frames (ANMF chunks) on that canvas.
+Header webpSize(const Bytes& h, bool complete, qint64* pixels)
+{
+    if (!h.has(0, 30))
+        return Header::Short;
+    if (h.at(12, "VP8 "))
+        return h.u8(23) == 0x9d && h.u8(24) == 0x01 && h.u8(25) == 0x2a
+                   ? sized(h.le16(26) & 0x3fff, h.le16(28) & 0x3fff, 1, pixels)
+                   : Header::Bad;
+    if (h.at(12, "VP8L")) {
+        const quint32 bits = h.le32(21);
+        return h.u8(20) == 0x2f ? sized((bits & 0x3fff) + 1, ((bits >> 14) & 0x3fff) + 1, 1, pixels) : Header::Bad;
+    }
+    if (!h.at(12, "VP8X"))
+        return Header::Bad;
+    const qint64 width = qint64(h.le24(24)) + 1, height = qint64(h.le24(27)) + 1;
+    if (!(h.u8(20) & 0x02))
+        return sized(width, height, 1, pixels);
+    qint64 frames = 0;
+    for (qint64 pos = 30; h.has(pos, 8); pos += 8 + qint64(h.le32(pos + 4)) + (h.le32(pos + 4) & 1)) {
+        frames += h.at(pos, "ANMF") ? 1 : 0;
+        const Header so = walked(width, height, frames, false, pixels);
+        if (so != Header::More)
+            return so;
+    }
+    return walked(width, height, frames, complete, pixels);
+}
+
+// All of an icon's pictures, each a PNG or a BMP without its file header.
+Header iconSize(const Bytes& h, qint64* pixels)
+{
+    const qint64 count = h.le16(4);
+    if (count == 0)
+        return Header::Bad;
+    if (!h.has(6, 16 * count))
+        return Header::Short;
+    qint64 all = 0;
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 offset = h.le32(6 + 16 * i + 12);
+        qint64 one = 0;
+        const Header header = !h.has(offset, 8)                   ? Header::Short
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, true, &one)
+                                                                  : dibSize(h, offset, true, &one);
+        if (header != Header::Size)
+            return header;
+        all = qMin(all + one, kMost + 1);
+    }
+    *pixels = all;
+    return Header::Size;
+}
+
+// The tables a font of another host may hold: its outlines, metrics, hinting, layout and variations.
+// Not pictures (sbix, CBDT, EBDT, SVG and the like), which the font engine decodes at the size each
+// declares, nor anything else.
+const char kFontTables[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep gasp CFF  CFF2 VORG kern "
+                           "GDEF GPOS GSUB BASE JSTF MATH hdmx LTSH PCLT VDMX vhea vmtx DSIG meta STAT avar fvar gvar "
+                           "cvar HVAR MVAR VVAR FFTM ";
+// A WOFF2 table directory's known tags, by their index (63: the tag follows).
+const char kWoff2Tags[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep CFF  VORG EBDT EBLC gasp "
+                          "hdmx kern LTSH PCLT VDMX vhea vmtx BASE GDEF GPOS GSUB EBSC JSTF MATH CBDT CBLC COLR CPAL "
+                          "SVG  sbix acnt avar bdat bloc bsln cvar fdsc feat fmtx fvar gvar hsty just lcar mort morx "
+                          "opbd prop trak Zapf Silf Glat Gloc Feat Sill ";
+
+bool allowedTable(const QByteArray& tag)
+{
+    for (const char* t = kFontTables; *t; t += 5)
+        if (tag == QByteArray(t, 4))
+            return true;
+    return false;
+}
+
+// A directory of count entries of size bytes from pos, each beginning with its table's tag.
+Header fontTables(const Bytes& h, qint64 pos, qint64 count, qint64 size)
+{
+    if (!h.has(pos, count * size))
+        return Header::Short;
+    for (qint64 i = 0; i < count; ++i)
+        if (!allowedTable(h.b.mid(int(pos + i * size), 4)))
+            return Header::BigFont;
+    return Header::Font;
+}
+
+// A WOFF2's directory, its entries of varying length: flags, a tag unless a known one's index, the
+// table's length and, for a transformed table, its transformed length (each a UIntBase128).
+Header woff2Tables(const Bytes& h, qint64 count)
+{
+    qint64 pos = 48;
+    auto base128 = [&h, &pos] {  // false when cut
+        for (int i = 0; i < 5 && h.has(pos, 1); ++i)
+            if (!(h.u8(pos++) & 0x80))
+                return true;
+        return false;
+    };
+    for (qint64 i = 0; i < count; ++i) {
+        if (!h.has(pos, 1))
+            return Header::Short;
+        const quint32 index = h.u8(pos) & 0x3f, version = h.u8(pos) >> 6;
+        ++pos;
+        if (index == 63 && !h.has(pos, 4))
+            return Header::Short;
+        const QByteArray tag = index == 63 ? h.b.mid(int(pos), 4) : QByteArray(kWoff2Tags + 5 * index, 4);
+        pos += index == 63 ? 4 : 0;
+        if (!allowedTable(tag))
+            return Header::BigFont;
+        const bool transformed = (tag == "glyf" || tag == "loca") == (version == 0);
+        if (!base128() || (transformed && !base128()))
+            return Header::Short;
+    }
+    return Header::Font;
+}
+
+// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares; each
+// by its tables.
+Header webFontSize(const Bytes& h, bool woff2)
+{
+    constexpr qint64 kFont = ReplyLimits::kViewFontBytes;
+    if (!h.has(0, 20))
+        return Header::Short;
+    const qint64 tables = h.be16(12);
+    if (tables == 0 || h.be32(16) > kFont)
+        return Header::BigFont;
+    if (woff2)
+        return woff2Tables(h, tables);
+    if (!h.has(44, 20 * tables))
+        return Header::Short;
+    qint64 inflated = 0;
+    for (qint64 i = 0; i < tables; ++i)
+        inflated += h.be32(44 + 20 * i + 12);
+    return inflated <= kFont ? fontTables(h, 44, tables, 20) : Header::BigFont;
+}
+
+// Text that no picture reader takes: UTF-8 without control characters. Markup (SVG, XML) and the
+// text pictures (XBM, XPM, PNM, Radiance, PostScript) are pictures the engine cannot size.
+Header textKind(const QByteArray& head, bool complete)
+{
+    constexpr int kLooked = 512;
+    if (!complete && head.size() < kLooked)
+        return Header::Short;
+    const QByteArray looked = head.left(kLooked);
+    QTextCodec::ConverterState state;
+    const QString text = QTextCodec::codecForMib(106)->toUnicode(looked.constData(), looked.size(), &state);
+    if (state.invalidChars > 0 || (complete && head.size() <= kLooked && state.remainingChars > 0))
+        return Header::Unknown;
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
+            c != QLatin1Char('\f'))
+            return Header::Unknown;
+    const QString start = QString(text).remove(QChar(0xfeff)).trimmed();
+    static const QRegularExpression picture(QStringLiteral("^([<#%]|P[0-9Ff]\\s)"));
+    if (picture.match(start).hasMatch() || looked.contains("#define") || looked.contains("/* XPM"))
+        return Header::Bad;
+    return Header::Text;
+}
+
+// What head, an answer's first bytes, holds: a picture of one of the formats the engine decodes
+// itself (by the signatures it reads), a font or text.
+Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
+{
+    const Bytes h{head};
+    if (h.at(0, "\x89PNG\r\n\x1a\n"))
+        return pngSize(h, 0, complete, pixels);
+    if (h.at(0, "GIF87a") || h.at(0, "GIF89a"))
+        return h.has(0, 13) ? gifSize(h, complete, pixels) : Header::Short;
+    if (h.at(0, "\xff\xd8\xff"))
+        return jpegSize(h, pixels);
+    if (h.at(0, "RIFF") && h.at(8, "WEBP"))
+        return webpSize(h, complete, pixels);
+    if (h.at(0, "BM"))
+        return h.has(0, 14) ? dibSize(h, 14, false, pixels) : Header::Short;
+    if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
+        return iconSize(h, pixels);
+    if (h.at(0, "wOFF") || h.at(0, "wOF2"))
+        return webFontSize(h, h.at(0, "wOF2"));
+    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true"))
+        return h.has(0, 12) ? fontTables(h, 12, h.be16(4), 16) : Header::Short;  // as long as its answer
+    if (h.at(0, "ttcf") || h.at(0, "typ1"))
+        return Header::BigFont;  // a collection, or a font of no tables the check reads
+    return textKind(head, complete);
+}
+
+}  // namespace
+
+namespace CloudSite {
+
+Asked asked(const QNetworkRequest& request)
+{
+    return request.rawHeader("Accept").startsWith("text/css") ? Asked::StyleSheet : Asked::Any;
+}
+
+Answer answerVerdict(Asked what, const QByteArray& head, bool complete)
+{
+    if (what == Asked::StyleSheet || (complete && head.isEmpty()))
+        return Answer::Pass;
+    // Every format is told by its first 12 bytes.
+    constexpr int kTold = 12;
+    if (!complete && head.size() < kTold)
+        return Answer::NeedMore;
+    qint64 pixels = 0;
+    switch (answerHeader(head, complete, &pixels)) {
+    case Header::Size:
+        return pixels <= ReplyLimits::kViewPicturePixels ? Answer::Pass : Answer::Picture;
+    case Header::Short:
+        if (complete || head.size() >= ReplyLimits::kViewPictureHeadBytes)
+            return head.startsWith("wOF") ? Answer::Font : Answer::Picture;
+        return Answer::NeedMore;
+    case Header::More:
+        return Answer::NeedMore;
+    case Header::Bad:
+        return Answer::Picture;
+    case Header::Font:
+    case Header::Text:
+        return Answer::Pass;
+    case Header::BigFont:
+        return Answer::Font;
+    case Header::Unknown:
+        break;
+    }
+    return Answer::Unknown;
+}
+
+const char* refusal(Answer answer)
+{
+    switch (answer) {
+    case Answer::Picture:
+        return "Picture not loaded, larger than the views allow, not of a format they size or its header cut";
+    case Answer::Font:
+        return "Font not loaded, larger than the views allow, holding pictures or its header cut";
+    default:
+        return "Answer not loaded, neither a picture, a font nor text the views take";
+    }
+}
+
+}  // namespace CloudSite

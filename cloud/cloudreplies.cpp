@@ -1,0 +1,199 @@
+#include "cloud/cloudreplies.h"
+
+#include <QTimer>
+
+#include "cloud/answerrules.h"
+#include "cloud/cloudsiterules.h"
+
+namespace CloudSite {
+
+LocalReply::LocalReply(QNetworkAccessManager::Operation op, const QNetworkRequest& request, QObject* parent)
+    : QNetworkReply(parent)
+{
+    setRequest(request);
+    setUrl(request.url());
+    setOperation(op);
+    open(QIODevice::ReadOnly);
+}
+
+void LocalReply::refuse()
+{
+    setError(ContentAccessDenied, QStringLiteral("Not the cloud service over https"));
+    QTimer::singleShot(0, this, [this] {
+        setFinished(true);
+        emit errorOccurred(ContentAccessDenied);
+        emit finished();
+    });
+}
+
+void LocalReply::answer(int status, const QByteArray& reason, const QByteArray& body)
+{
+    content = body;
+    setAttribute(QNetworkRequest::HttpStatusCodeAttribute, status);
+    setAttribute(QNetworkRequest::HttpReasonPhraseAttribute, reason);
+    setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/html; charset=utf-8"));
+    setHeader(QNetworkRequest::ContentLengthHeader, content.size());
+    if (status == 404)
+        setError(ContentNotFoundError, QString::fromLatin1(reason));
+    QTimer::singleShot(0, this, [this] {
+        emit metaDataChanged();
+        if (error() != NoError)
+            emit errorOccurred(error());
+        if (!content.isEmpty())
+            emit readyRead();
+        setFinished(true);
+        emit finished();
+    });
+}
+
+qint64 LocalReply::bytesAvailable() const
+{
+    return content.size() - offset + QNetworkReply::bytesAvailable();
+}
+
+qint64 LocalReply::readData(char* data, qint64 maxSize)
+{
+    if (offset >= content.size())
+        return -1;
+    const qint64 n = qMin(maxSize, qint64(content.size() - offset));
+    memcpy(data, content.constData() + offset, size_t(n));
+    offset += n;
+    return n;
+}
+
+HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, QObject* parent)
+    : QNetworkReply(parent)
+    , inner(inner)
+    , what(what)
+    , maxBytes(maxBytes)
+{
+    inner->setParent(this);
+    setRequest(inner->request());
+    setUrl(inner->url());
+    setOperation(inner->operation());
+    open(QIODevice::ReadOnly);
+    connect(inner, &QNetworkReply::metaDataChanged, this, [this] {
+        metaData = true;
+        copyMetaData();
+        const int status = attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (verdict == Answer::NeedMore && status / 100 == 3 && hasRawHeader("Location")) {
+            redirect = true;  // the engine follows it and reads no byte of it
+            verdict = Answer::Pass;
+        }
+        if (verdict == Answer::Pass)
+            emit metaDataChanged();
+    });
+    connect(inner, &QNetworkReply::readyRead, this, &HeldReply::take);
+    connect(inner, &QNetworkReply::finished, this, &HeldReply::innerFinished);
+    connect(inner, &QNetworkReply::uploadProgress, this, &QNetworkReply::uploadProgress);
+    connect(inner, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        if (verdict == Answer::Pass)
+            emit downloadProgress(received, total);
+    });
+    connect(inner, &QNetworkReply::sslErrors, this, &QNetworkReply::sslErrors);
+    connect(inner, &QNetworkReply::redirected, this, &QNetworkReply::redirected);
+}
+
+void HeldReply::abort()
+{
+    if (isFinished())
+        return;
+    aborted = true;
+    inner->abort();  // its finished ends this one
+}
+
+qint64 HeldReply::bytesAvailable() const
+{
+    return (verdict == Answer::Pass ? held.size() - offset : 0) + QNetworkReply::bytesAvailable();
+}
+
+qint64 HeldReply::readData(char* data, qint64 maxSize)
+{
+    if (verdict != Answer::Pass || offset >= held.size())
+        return isFinished() ? -1 : 0;
+    const qint64 n = qMin(maxSize, qint64(held.size() - offset));
+    memcpy(data, held.constData() + offset, size_t(n));
+    offset += n;
+    if (offset == held.size() && verdict == Answer::Pass) {
+        held.clear();
+        offset = 0;
+    }
+    return n;
+}
+
+void HeldReply::copyMetaData()
+{
+    // Qt's attributes, with room for those of later versions.
+    for (int code = QNetworkRequest::HttpStatusCodeAttribute; code < 64; ++code) {
+        const auto attribute = QNetworkRequest::Attribute(code);
+        const QVariant value = inner->attribute(attribute);
+        if (value.isValid())
+            setAttribute(attribute, value);
+    }
+    for (const RawHeaderPair& header : inner->rawHeaderPairs())
+        setRawHeader(header.first, header.second);
+}
+
+void HeldReply::take()
+{
+    const QByteArray bytes = inner->readAll();
+    received += bytes.size();
+    if (received > maxBytes) {  // also without a length, whoever reads
+        inner->abort();
+        return;
+    }
+    if (redirect)
+        return;
+    held += bytes;
+    if (verdict == Answer::NeedMore)
+        judge(false);
+    else if (!bytes.isEmpty())
+        emit readyRead();
+}
+
+void HeldReply::judge(bool complete)
+{
+    verdict = answerVerdict(what, held, complete);
+    if (verdict != Answer::Pass && verdict != Answer::NeedMore) {
+        refuse();
+    } else if (verdict == Answer::Pass) {
+        if (metaData)
+            emit metaDataChanged();
+        if (!held.isEmpty())
+            emit readyRead();
+    }
+}
+
+void HeldReply::innerFinished()
+{
+    if (isFinished())
+        return;
+    if (inner->error() != NoError)
+        setError(inner->error(), inner->errorString());
+    // What a failed answer holds is judged too: the engine may decode it.
+    if (verdict == Answer::NeedMore && !aborted)
+        take();
+    if (verdict == Answer::NeedMore && !aborted)
+        judge(true);
+    if (isFinished())
+        return;
+    if (error() != NoError)
+        emit errorOccurred(error());
+    setFinished(true);
+    emit finished();
+}
+
+void HeldReply::refuse()
+{
+    logRefusal(refusal(verdict), url());
+    held.clear();
+    offset = 0;
+    disconnect(inner, nullptr, this, nullptr);
+    inner->abort();
+    setError(ContentAccessDenied, QStringLiteral("Not a picture, font or text the views allow"));
+    setFinished(true);
+    emit errorOccurred(ContentAccessDenied);
+    emit finished();
+}
+
+}  // namespace CloudSite

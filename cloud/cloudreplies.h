@@ -1,0 +1,66 @@
+#ifndef CLOUDREPLIES_H
+#define CLOUDREPLIES_H
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include "cloud/answerrules.h"
+
+namespace CloudSite {
+
+// A reply made here, never sent: finished at once (once the caller has connected) with an
+// HTTP status and a body, or with an error.
+class LocalReply : public QNetworkReply
+{
+public:
+    LocalReply(QNetworkAccessManager::Operation op, const QNetworkRequest& request, QObject* parent);
+    void refuse();
+    void answer(int status, const QByteArray& reason, const QByteArray& body);
+    void abort() override {}
+    qint64 bytesAvailable() const override;
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+
+private:
+    QByteArray content;
+    qint64 offset = 0;
+};
+
+// An answer from another host as the engine gets it: nothing of it until its first bytes show
+// what the views allow (answerVerdict), then all of it, as it comes; a redirect without its body.
+// A refused one finishes with ContentAccessDenied and no byte, its request ended.
+class HeldReply : public QNetworkReply
+{
+public:
+    HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, QObject* parent);
+    void abort() override;
+    qint64 bytesAvailable() const override;
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+
+private:
+    void copyMetaData();
+    void take();
+    void judge(bool complete);
+    void innerFinished();
+    void refuse();
+
+    QNetworkReply* inner;
+    Asked what;
+    qint64 maxBytes;
+    qint64 received = 0;
+    bool metaData = false;  // the inner reply's status and headers came
+    bool aborted = false;   // by the engine
+    bool redirect = false;
+    QByteArray held;
+    qint64 offset = 0;
+    Answer verdict = Answer::NeedMore;
+};
+
+}  // namespace CloudSite
+
+#endif  // CLOUDREPLIES_H
