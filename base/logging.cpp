@@ -55,8 +55,8 @@ QString warningKind(QtMsgType type, const QString& message)
 {
     static const QRegularExpression* numberWord = new QRegularExpression("\\w*\\d\\w*");
     static QSet<QString>* kinds = new QSet<QString>;
-    const QString kind = formatLogLine(type, message.left(kWarningKindChars)).replace(*numberWord, "#");
     QMutexLocker lock(&gLogMutex);
+    const QString kind = formatLogLine(type, message.left(kWarningKindChars)).replace(*numberWord, "#");
     if (!kinds->contains(kind)) {
         if (kinds->size() >= kWarningKinds)
             return formatLogLine(type, "warnings of further kinds");

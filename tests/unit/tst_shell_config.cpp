@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <memory>
+#include <vector>
+
 #include "base/config.h"
 #include "base/log.h"
 #include "base/logfile.h"
@@ -135,29 +138,40 @@ private slots:
     void warningsCounted_data()
     {
         QTest::addColumn<QString>("varying");  // what changes from one warning to the next
+        QTest::addColumn<int>("threads");
         QTest::addColumn<bool>("otherInFull");
-        QTest::newRow("numbers") << "numbers" << true;
-        QTest::newRow("the long text it quotes") << "quoted" << true;
-        QTest::newRow("its first words") << "first words" << false;  // takes every kind: last
+        QTest::newRow("numbers") << "numbers" << 1 << true;
+        QTest::newRow("numbers, from four threads") << "numbers" << 4 << true;
+        QTest::newRow("the long text it quotes") << "quoted" << 1 << true;
+        QTest::newRow("its first words") << "first words" << 1 << false;  // takes every kind: last
     }
     void warningsCounted()
     {
         QFETCH(QString, varying);
+        QFETCH(int, threads);
         QFETCH(bool, otherInFull);
         QTemporaryDir dir;
         const QtMessageHandler previous = installLogFileHandler(dir.filePath("log.txt"));
         WLOG << "own line before";
         constexpr int kFlood = 20000;
-        for (int i = 0; i < kFlood; ++i) {
-            const QString word = QString::number(i, 26).replace(QRegularExpression("\\d"), "z");
-            if (varying == "numbers")
-                qWarning("Corrupt JPEG data: %d extraneous bytes before marker 0x%x at %p", i, i % 256,
-                         reinterpret_cast<void*>(quintptr(i) * 4096 + 0x7f0000000000));
-            else if (varying == "quoted")
-                qWarning("QImage: XPM color specification is missing: %s", qPrintable(word.repeated(600)));
-            else
-                qWarning("%s: cannot decode the picture", qPrintable(word));
-        }
+        const auto flood = [&varying](int from, int to) {
+            for (int i = from; i < to; ++i) {
+                const QString word = QString::number(i, 26).replace(QRegularExpression("\\d"), "z");
+                if (varying == "numbers")
+                    qWarning("Corrupt JPEG data: %d extraneous bytes before marker 0x%x at %p", i, i % 256,
+                             reinterpret_cast<void*>(quintptr(i) * 4096 + 0x7f0000000000));
+                else if (varying == "quoted")
+                    qWarning("QImage: XPM color specification is missing: %s", qPrintable(word.repeated(600)));
+                else
+                    qWarning("%s: cannot decode the picture", qPrintable(word));
+            }
+        };
+        std::vector<std::unique_ptr<QThread>> others;
+        for (int t = 1; t < threads; ++t)
+            others.emplace_back(QThread::create(flood, kFlood * t / threads, kFlood * (t + 1) / threads))->start();
+        flood(0, kFlood / threads);
+        for (const auto& thread : others)
+            QVERIFY(thread->wait(60000));
         qWarning("libpng warning (%s): iCCP: known incorrect sRGB profile", qPrintable(varying));
         WLOG << "own line after";
         LogSummary::flush();
