@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QRegularExpression>
+#include <QSet>
 
 #include "base/log.h"
 #include "base/logfile.h"
+#include "base/logsummary.h"
 
 QString formatLogLine(QtMsgType type, const QString& message)
 {
@@ -37,18 +40,49 @@ QMutex gLogMutex;
 thread_local bool gInsideHandler = false;
 QString gLastWarning;
 
+// Warnings and critical messages come from Qt and the libraries (the image decoders warn per
+// picture, and a page decides how many pictures): the first of each kind are logged in full, the
+// rest counted. The program's own lines are debug lines and always logged.
+constexpr int kWarningsInFull = 3;
+constexpr int kWarningChars = 512;
+// A warning may quote what it read: its kind is its beginning, and kinds beyond these count as one.
+constexpr int kWarningKindChars = 40;
+constexpr int kWarningKinds = 32;
+
+// The warning's kind: its first characters, each word holding a digit (a size, a count, an
+// address) as "#". Kept to the end of the process, as the log file.
+QString warningKind(QtMsgType type, const QString& message)
+{
+    static const QRegularExpression* numberWord = new QRegularExpression("\\w*\\d\\w*");
+    static QSet<QString>* kinds = new QSet<QString>;
+    QMutexLocker lock(&gLogMutex);
+    const QString kind = formatLogLine(type, message.left(kWarningKindChars)).replace(*numberWord, "#");
+    if (!kinds->contains(kind)) {
+        if (kinds->size() >= kWarningKinds)
+            return formatLogLine(type, "warnings of further kinds");
+        kinds->insert(kind);
+    }
+    return kind;
+}
+
+bool repeatable(QtMsgType type)
+{
+    return type == QtWarningMsg || type == QtCriticalMsg;
+}
+
 void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     // A message raised while writing one (QFile's own warnings) is dropped, not re-entered.
     if (gInsideHandler)
         return;
     gInsideHandler = true;
+    const bool inFull = !repeatable(type) || LogSummary::firstInFull(warningKind(type, message), kWarningsInFull);
     {
         QMutexLocker lock(&gLogMutex);
         if (type != QtDebugMsg && type != QtInfoMsg)
-            gLastWarning = message;
-        if (gLogFile)
-            gLogFile->append(formatLogLine(type, message));
+            gLastWarning = message.left(kWarningChars);
+        if (gLogFile && inFull)
+            gLogFile->append(formatLogLine(type, repeatable(type) ? message.left(kWarningChars) : message));
     }
     gInsideHandler = false;
 }

@@ -8,11 +8,11 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/logsummary.h"
 #include "base/replylimits.h"
 #include "cloud/cloudsitemanager.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
-#include "protocol/logsummary.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "wifi/devicewifichangepage.h"

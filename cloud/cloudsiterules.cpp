@@ -5,7 +5,7 @@
 
 #include "base/endpoints.h"
 #include "base/log.h"
-#include "protocol/logsummary.h"
+#include "base/logsummary.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <QWebFullScreenRequest>
 
 #include "base/log.h"
+#include "base/logsummary.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "cloud/enginesocketguard.h"
 #include "cloud/eventorder.h"
-#include "protocol/logsummary.h"
 
 namespace {
 

@@ -13,13 +13,13 @@
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/logsummary.h"
 #include "base/replylimits.h"
 #include "cloud/shortcutplan.h"
 #include "platform/desktop.h"
 #include "platform/shortcut.h"
 #include "protocol/cameracgi.h"
 #include "protocol/ipcamera.h"
-#include "protocol/logsummary.h"
 #include "shell/mainpage.h"
 
 int currentCGIType = SnapshotSchedule::Korva;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 
+#include "platform/environment.h"
+
 namespace {
 
 // The source package of no plugin: GStreamer loads none, of its own or of any other package.
@@ -12,7 +14,7 @@ const char kNoPluginSource[] = "none";
 
 void keepEngineMediaOff(const QString& registryFolder)
 {
-    qputenv("GST_PLUGIN_LOADING_WHITELIST", kNoPluginSource);
+    Platform::setOwnVariable("GST_PLUGIN_LOADING_WHITELIST", kNoPluginSource);
     if (!registryFolder.isEmpty())
-        qputenv("GST_REGISTRY_1_0", QFile::encodeName(registryFolder + "/registry.bin"));
+        Platform::setOwnVariable("GST_REGISTRY_1_0", QFile::encodeName(registryFolder + "/registry.bin"));
 }

@@ -8,7 +8,7 @@ class QString;
 // process's GStreamer loads no plugin, so the engine has no media player. GStreamer keeps its list
 // of the plugins it saw in registryFolder (none: the user's own list, which it then rewrites).
 // Called before anything can start GStreamer and before a second thread runs: it sets the
-// environment.
+// environment, of this process alone (the programs it starts get the person's).
 void keepEngineMediaOff(const QString& registryFolder);
 
 #endif  // ENGINEMEDIA_H

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QNetworkProxy>
 
-#include "protocol/logsummary.h"
+#include "base/logsummary.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QWebSettings>
 #include <QWebView>
 
-#include "protocol/logsummary.h"
+#include "base/logsummary.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 
 namespace Platform {
 
-// Opens a web page or a local file with the desktop's handler.
+// Opens a web page or a local file with the desktop's handler (xdg-open off Windows and macOS),
+// which gets the person's environment as every program the wizard starts.
 bool openUrl(const QUrl& url);
 
 }  // namespace Platform

@@ -3,8 +3,8 @@
 #include <QMutexLocker>
 
 #include "base/globals.h"
+#include "base/logsummary.h"
 #include "protocol/ipcamera.h"
-#include "protocol/logsummary.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "base/endpoints.h"
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/logsummary.h"
 #include "base/replylimits.h"
 #include "protocol/dcpcodec.h"
 #include "protocol/ipcamera.h"
 #include "protocol/ipv4.h"
-#include "protocol/logsummary.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
-#include "protocol/logsummary.h"
+#include "base/logsummary.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/logsummary.h"
 #include "protocol/dcpcodec.h"
-#include "protocol/logsummary.h"
 
 // The shared list that base/globals.h declares.
 QList<IPCamera> IPCameraList;

@@ -1,7 +1,7 @@
 #include "protocol/networkconfig.h"
 
 #include "base/log.h"
-#include "protocol/logsummary.h"
+#include "base/logsummary.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/logsummary.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
-#include "protocol/logsummary.h"
 #include "setup/cameradump.h"
 #include "setup/cameratable.h"
 #include "setup/devicesetuppage.h"

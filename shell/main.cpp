@@ -13,6 +13,7 @@
 #include "base/logging.h"
 #include "cloud/enginemedia.h"
 #include "platform/registry.h"
+#include "platform/signalquit.h"
 #include "protocol/dcputils.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
@@ -37,9 +38,12 @@ void reportLibraryExit()
 
 int qMain(int argc, char** argv)
 {
+    // Before the first temporary folder: a signal from here on ends the run as its own exit does.
+    Platform::SignalQuit::catchSignals();
     const QTemporaryDir mediaRegistry;
     keepEngineMediaOff(mediaRegistry.isValid() ? mediaRegistry.path() : QString());
     QApplication app(argc, argv);
+    const Platform::SignalQuit signalQuit;
 
     QFile styleSheet(":/style_win.qss");
     if (styleSheet.open(QFile::ReadOnly))

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """The roads out of the program, by clicks in the lab: the footer's "Exit" and its popup's "Yes" on the
-guide, the no-Internet page's "Exit", and the warning's "Close" when another program holds the DCP
-port. Each ends with the program's exit: status 0, no process of its own left, the DCP socket and the
-redirect listener closed, its picture folder gone."""
+guide (and a SIGTERM there), the no-Internet page's "Exit", and the warning's "Close" when another program
+holds the DCP port. Each ends with the program's exit: status 0, no process of its own left, the DCP socket
+and the redirect listener closed, its picture folder gone."""
 
 import os
 import re
+import signal
 import subprocess
 import unittest
 
@@ -26,17 +27,25 @@ class ExitRoads(unittest.TestCase):
         held = w.held_ports(lab)
         self.assertEqual(held, {"udp 5978": [w.proc.pid], "tcp 5979": [w.proc.pid]})
 
-    def test_exit_popup_yes(self):
+    def end_on_the_guide(self, end):
         lab, _, _ = online_lab(self)
         with Wizard(BUILD_DIR, lab=lab) as w:
             w.to_guide()
             self.assert_holds_both(w, lab)
             self.assertTrue([d for d in os.listdir(w.tmp) if re.fullmatch(r"tolmwizard-\w{6}", d)],
                             "no picture folder was made")
+            end(w)
+            w.wait_clean_exit(lab)
+
+    def test_exit_popup_yes(self):
+        def yes(w):
             w.click_for_popup(MAIN_EXIT_LINK)
             w.screenshot("roads_exit_popup.png")
             w.click(*EXIT_POPUP_YES)
-            w.wait_clean_exit(lab)
+        self.end_on_the_guide(yes)
+
+    def test_sigterm(self):
+        self.end_on_the_guide(lambda w: os.kill(w.proc.pid, signal.SIGTERM))
 
     def test_no_internet_exit(self):
         lab, _, _ = online_lab(self, probe=False)

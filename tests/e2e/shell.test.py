@@ -4,11 +4,15 @@ Never goes past the welcome page (Start is not clicked), so it needs no lab: the
 network of its own with only loopback.
 """
 
+import os
+import signal
 import unittest
 
-from wizard import BUILD_DIR, LAUNCHER_TITLE, MAIN_TITLE, Wizard
+from wizard import BUILD_DIR, LAUNCHER_TITLE, MAIN_EXIT_LINK, MAIN_TITLE, POPUP_MADE, STEP_S, Wizard, wait_until
 
-LAUNCHER_SETUP = (320, 130)
+LAUNCHER_SETUP, LAUNCHER_VIEWER = (320, 130), (320, 185)
+# An installer that runs until it is ended, saying when it has started.
+LONG_INSTALLER = '#!/bin/sh\necho started > "$0.started"\nexec sleep 600\n'
 
 
 class ShellWindows(unittest.TestCase):
@@ -30,6 +34,55 @@ class ShellWindows(unittest.TestCase):
             self.assertEqual(w.wait_exit(), 1)
             w.assert_logged("The X11 connection broke")
             self.assertRegex(w.stderr_text(), "ended by a library.*The X11 connection broke")
+
+
+class SignalEnd(unittest.TestCase):
+    """SIGTERM, SIGINT and SIGHUP end the program as its own exit does, whatever it shows: status 0, its
+    process group gone, its temporary folder (TMPDIR) empty as it found it. A signal ignored when it started
+    (nohup) stays ignored."""
+
+    ROWS = (  # the signal, what the program is doing when it comes
+        (signal.SIGTERM, "main window, the signal twice"),
+        (signal.SIGINT, "exit popup"),
+        (signal.SIGHUP, "Launcher waiting for an installer"),
+        (signal.SIGTERM, "SIGHUP ignored since its start"),
+    )
+
+    def test_signals(self):
+        for signum, state in self.ROWS:
+            with self.subTest(signal=signum.name, state=state):
+                self.end_by_signal(signum, state)
+
+    def end_by_signal(self, signum, state):
+        launcher = "installer" in state
+        nohup = signal.signal(signal.SIGHUP, signal.SIG_IGN) if "ignored" in state else None
+        try:
+            w = Wizard(BUILD_DIR, config={"EnableLauncher": "1" if launcher else "0"},
+                       files={"installer/viewer_setup": LONG_INSTALLER})
+        finally:
+            if nohup is not None:
+                signal.signal(signal.SIGHUP, nohup)
+        with w:
+            w.wait_window(LAUNCHER_TITLE if launcher else MAIN_TITLE)
+            self.assertTrue([d for d in os.listdir(w.tmp) if d.startswith("qt_temp-")], "no temporary folder made")
+            if "popup" in state:
+                w.close_window()
+                w.wait_log(POPUP_MADE)
+            if launcher:
+                w.click(*LAUNCHER_VIEWER)
+                wait_until(lambda: os.path.exists(os.path.join(w.dir, "installer", "viewer_setup.started")), STEP_S,
+                           "the installer's start")
+            if nohup is not None:
+                os.kill(w.proc.pid, signal.SIGHUP)
+                w.click_for_popup(MAIN_EXIT_LINK)  # passes of its event loop, the signal's turn among them
+                self.assertIsNone(w.proc.poll(), "ended by an ignored SIGHUP")
+            for _ in range(2 if "twice" in state else 1):
+                os.kill(w.proc.pid, signum)
+            self.assertEqual(w.wait_exit(), 0)
+            w.assert_logged("ended by signal %d" % signum)
+            with self.assertRaises(ProcessLookupError, msg="processes of its group still run"):
+                os.killpg(w.proc.pid, 0)
+            self.assertEqual(os.listdir(w.tmp), [])
 
 
 if __name__ == "__main__":

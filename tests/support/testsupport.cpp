@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QBuffer>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,25 +12,20 @@
 
 #include "base/globals.h"
 
-namespace {
-const char* const kRecordedSchemes[] = {"http", "https", "file"};
-}
-
 UrlRecorder::UrlRecorder()
 {
-    for (const char* scheme : kRecordedSchemes)
-        QDesktopServices::setUrlHandler(scheme, this, "record");
+    Platform::setProcessRunnerForTests([this](const Platform::ProcessCall& call) {
+        if (call.program == "xdg-open" && call.detached && call.arguments.size() == 1)
+            urls.append(QUrl::fromEncoded(call.arguments[0].toLatin1()));
+        Platform::ProcessResult result;
+        result.started = true;
+        return result;
+    });
 }
 
 UrlRecorder::~UrlRecorder()
 {
-    for (const char* scheme : kRecordedSchemes)
-        QDesktopServices::unsetUrlHandler(scheme);
-}
-
-void UrlRecorder::record(const QUrl& url)
-{
-    urls.append(url);
+    Platform::setProcessRunnerForTests(nullptr);
 }
 
 ProcessRecorder::ProcessRecorder()

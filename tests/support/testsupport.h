@@ -33,19 +33,15 @@ QWidget* frameWidget(const char* objectName);
 // A PNG of one bit per pixel: a few KB as a file, whatever its size in pixels.
 QByteArray blankPng(int width, int height);
 
-// While it lives, http, https and file URLs opened through QDesktopServices are recorded
+// While it lives, the URLs that Platform::openUrl hands to the desktop's opener are recorded
 // here instead of reaching a browser or a viewer.
-class UrlRecorder : public QObject
+class UrlRecorder
 {
-    Q_OBJECT
 public:
     UrlRecorder();
-    ~UrlRecorder() override;
+    ~UrlRecorder();
 
     QList<QUrl> urls;
-
-public slots:
-    void record(const QUrl& url);
 };
 
 // While it lives, commands given to Platform::runProcess are recorded in calls and answered

@@ -14,11 +14,11 @@
 #include <functional>
 #include <memory>
 
+#include "base/logsummary.h"
 #include "cloud/answerrules.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "protocol/dcputils.h"
-#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 using CloudSite::Frame;

@@ -13,13 +13,13 @@
 #include <QWebView>
 #include <QtTest>
 
+#include "base/logsummary.h"
 #include "cloud/cloudservicespage.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "cloud/cloudwebpage.h"
 #include "cloud/webviewstyle.h"
 #include "protocol/dcputils.h"
-#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "base/globals.h"
+#include "base/logsummary.h"
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudservicespage.h"
@@ -21,7 +22,6 @@
 #include "platform/shortcut.h"
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
-#include "protocol/logsummary.h"
 #include "setup/devicesetuppage.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"

@@ -6,9 +6,9 @@
 
 #include <numeric>
 
+#include "base/logsummary.h"
 #include "dcptestkit.h"
 #include "protocol/dcputils.h"
-#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 using namespace dcptest;

@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/logsummary.h"
 #include "protocol/dcputils.h"
-#include "protocol/logsummary.h"
 #include "testsupport.h"
 
 namespace {

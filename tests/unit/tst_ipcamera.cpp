@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
+#include "base/logsummary.h"
 #include "protocol/ipcamera.h"
-#include "protocol/logsummary.h"
 #include "protocol/networkconfig.h"
 #include "setup/setupinput.h"
 #include "testsupport.h"

@@ -2,10 +2,14 @@
 
 #include <sys/stat.h>
 
+#include <memory>
+#include <vector>
+
 #include "base/config.h"
 #include "base/log.h"
 #include "base/logfile.h"
 #include "base/logging.h"
+#include "base/logsummary.h"
 
 namespace {
 const QString kNoFile = "<no file>";
@@ -125,6 +129,67 @@ private slots:
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[0].endsWith("] second"));
+    }
+
+    // Qt's and the libraries' warnings, which a page repeats at will (one per picture, with its sizes
+    // and addresses, or quoting what it read), are logged in full for their first few and counted
+    // after, each line cut; the program's own lines stay in full, and so does a warning of another
+    // kind until warnings that differ from their first words on have taken every kind.
+    void warningsCounted_data()
+    {
+        QTest::addColumn<QString>("varying");  // what changes from one warning to the next
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<bool>("otherInFull");
+        QTest::newRow("numbers") << "numbers" << 1 << true;
+        QTest::newRow("numbers, from four threads") << "numbers" << 4 << true;
+        QTest::newRow("the long text it quotes") << "quoted" << 1 << true;
+        QTest::newRow("its first words") << "first words" << 1 << false;  // takes every kind: last
+    }
+    void warningsCounted()
+    {
+        QFETCH(QString, varying);
+        QFETCH(int, threads);
+        QFETCH(bool, otherInFull);
+        QTemporaryDir dir;
+        const QtMessageHandler previous = installLogFileHandler(dir.filePath("log.txt"));
+        WLOG << "own line before";
+        constexpr int kFlood = 20000;
+        const auto flood = [&varying](int from, int to) {
+            for (int i = from; i < to; ++i) {
+                const QString word = QString::number(i, 26).replace(QRegularExpression("\\d"), "z");
+                if (varying == "numbers")
+                    qWarning("Corrupt JPEG data: %d extraneous bytes before marker 0x%x at %p", i, i % 256,
+                             reinterpret_cast<void*>(quintptr(i) * 4096 + 0x7f0000000000));
+                else if (varying == "quoted")
+                    qWarning("QImage: XPM color specification is missing: %s", qPrintable(word.repeated(600)));
+                else
+                    qWarning("%s: cannot decode the picture", qPrintable(word));
+            }
+        };
+        std::vector<std::unique_ptr<QThread>> others;
+        for (int t = 1; t < threads; ++t)
+            others.emplace_back(QThread::create(flood, kFlood * t / threads, kFlood * (t + 1) / threads))->start();
+        flood(0, kFlood / threads);
+        for (const auto& thread : others)
+            QVERIFY(thread->wait(60000));
+        qWarning("libpng warning (%s): iCCP: known incorrect sRGB profile", qPrintable(varying));
+        WLOG << "own line after";
+        LogSummary::flush();
+        qInstallMessageHandler(previous);
+        QFile file(dir.filePath("log.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.size() < 64 * 1024);
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        int counted = 0;
+        const QRegularExpression count(" x(\\d+)");  // a kind's own numbers are masked
+        for (const QString& line : lines.filter("Counted, not logged one by one"))
+            for (auto it = count.globalMatch(line); it.hasNext();)
+                counted += it.next().captured(1).toInt();
+        QCOMPARE(lines.filter(QRegularExpression("^\\[Warning\\]")).size() + counted, kFlood + 1);
+        if (otherInFull)
+            QCOMPARE(lines.filter(QRegularExpression("^\\[Warning\\] libpng")).size(), 1);
+        QCOMPARE(lines.filter(QRegularExpression("own line (before|after)$")).size(), 2);
+        for (const QString& line : lines)
+            QVERIFY2(line.size() <= 600 || line.contains("Counted"), qPrintable(line.left(200)));
     }
 
     // The log never grows past its cap, however long it is written to: the run's first lines

@@ -3,6 +3,8 @@
 #include "base/config.h"
 #include "base/globals.h"
 #include "base/languages.h"
+#include "cloud/enginemedia.h"
+#include "platform/desktop.h"
 #include "platform/installer.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
@@ -78,13 +80,49 @@ private slots:
         QVERIFY(!call.detached);
     }
 
+    // The programs it starts (an installer, the desktop's opener) get the person's GStreamer
+    // settings, or none, never the wizard's own.
+    void startedEnvironment_data()
+    {
+        QTest::addColumn<QByteArray>("person");  // null: not set
+        QTest::newRow("the person's own") << QByteArray("/home/person/.cache/registry.bin");
+        QTest::newRow("none") << QByteArray();
+    }
+    void startedEnvironment()
+    {
+        QFETCH(QByteArray, person);
+        const char* const names[] = {"GST_PLUGIN_LOADING_WHITELIST", "GST_REGISTRY_1_0"};
+        for (const char* name : names)
+            person.isNull() ? qunsetenv(name) : qputenv(name, person);
+        keepEngineMediaOff(dir.path());
+        QCOMPARE(qgetenv(names[0]), QByteArray("none"));
+        const QString script = "#!/bin/sh\nprintf '%s|%s' \"${GST_PLUGIN_LOADING_WHITELIST-unset}\" "
+                               "\"${GST_REGISTRY_1_0-unset}\" > \"$0.seen\"\n";
+        const QString installer = makeFile("started/setup", true, script.toUtf8());
+        const QString opener = makeFile("started/xdg-open", true, script.toUtf8());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.filePath("started")) + ":" + path);
+        QVERIFY(Platform::runInstallerBlocking(installer));
+        QVERIFY(Platform::openUrl(QUrl("https://www.example.org/")));
+        qputenv("PATH", path);
+        const QByteArray seen = person.isNull() ? QByteArray("unset|unset") : person + "|" + person;
+        QCOMPARE(contents(installer + ".seen"), seen);
+        QTRY_COMPARE_WITH_TIMEOUT(contents(opener + ".seen"), seen, 20000);
+    }
+
 private:
-    QString makeFile(const QString& name, bool executable)
+    static QByteArray contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString makeFile(const QString& name, bool executable, const QByteArray& text = QByteArray())
     {
         const QString path = dir.filePath(name);
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         file.open(QIODevice::WriteOnly);
+        file.write(text);
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
                             (executable ? QFile::ExeOwner : QFile::Permissions()));
         return path;

@@ -4,9 +4,10 @@
 #include <QString>
 
 // Events that anyone on the network can repeat at will (dropped or unasked replies, unknown
-// items, ignored survey pages, listener connections) are not logged one by one: each is counted
-// under its kind, a fixed text of the program and never one from outside, and one line gives the
-// counts a second later, or up to eight seconds later while they keep coming.
+// items, ignored survey pages, listener connections, the libraries' warnings) are not logged one
+// by one: each is counted under its kind, a fixed text of the program (for a warning, its text with
+// its numbers masked, see logging.cpp), and one line gives the counts a second later, or up to
+// eight seconds later while they keep coming. Events may come from any thread.
 namespace LogSummary {
 
 // Counts one event of this kind.

@@ -1,11 +1,14 @@
-#include "protocol/logsummary.h"
+#include "base/logsummary.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPair>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,15 +24,27 @@ namespace {
 constexpr int kIntervalMs = 1000;
 constexpr int kLongestIntervalMs = 8000;
 
+// The counts and logged numbers, for events of any thread, kept to the end of the process: the log
+// handler counts warnings that come while static objects are destroyed. The timer is the
+// application thread's.
+QBasicMutex gMutex;
+
 // Kinds in the order they first came up in the interval, with their counts.
 QList<QPair<QString, int>>& counts()
 {
-    static QList<QPair<QString, int>> list;
-    return list;
+    static auto* list = new QList<QPair<QString, int>>;
+    return *list;
+}
+
+QHash<QString, int>& loggedInFull()
+{
+    static auto* logged = new QHash<QString, int>;
+    return *logged;
 }
 
 int gInterval = kIntervalMs;
 QElapsedTimer gLastSummary;
+QAtomicInt gArmPosted;
 
 void summarise()
 {
@@ -48,16 +63,10 @@ QTimer* summaryTimer()
     return timer;
 }
 
-}  // namespace
-
-void note(const QString& kind)
+// On the application's thread.
+void armTimer()
 {
-    QList<QPair<QString, int>>& list = counts();
-    auto it = std::find_if(list.begin(), list.end(), [&kind](const QPair<QString, int>& c) { return c.first == kind; });
-    if (it == list.end())
-        list.append({kind, 1});
-    else
-        ++it->second;
+    gArmPosted = 0;
     QTimer* timer = summaryTimer();
     if (!timer || timer->isActive())
         return;
@@ -66,13 +75,38 @@ void note(const QString& kind)
     timer->start(gInterval);
 }
 
+}  // namespace
+
+void note(const QString& kind)
+{
+    {
+        QMutexLocker lock(&gMutex);
+        QList<QPair<QString, int>>& list = counts();
+        auto it =
+            std::find_if(list.begin(), list.end(), [&kind](const QPair<QString, int>& c) { return c.first == kind; });
+        if (it == list.end())
+            list.append({kind, 1});
+        else
+            ++it->second;
+    }
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    if (QThread::currentThread() == app->thread())
+        armTimer();
+    else if (gArmPosted.testAndSetOrdered(0, 1))
+        QMetaObject::invokeMethod(app, armTimer, Qt::QueuedConnection);
+}
+
 bool firstInFull(const QString& kind, int inFull)
 {
-    static QHash<QString, int> logged;
-    int& n = logged[kind];
-    if (n < inFull) {
-        ++n;
-        return true;
+    {
+        QMutexLocker lock(&gMutex);
+        int& n = loggedInFull()[kind];
+        if (n < inFull) {
+            ++n;
+            return true;
+        }
     }
     note(kind);
     return false;
@@ -87,13 +121,16 @@ void logFirst(const char* line)
 void flush()
 {
     gLastSummary.invalidate();
-    QList<QPair<QString, int>>& list = counts();
+    QList<QPair<QString, int>> list;
+    {
+        QMutexLocker lock(&gMutex);
+        list.swap(counts());
+    }
     if (list.isEmpty())
         return;
     QStringList parts;
     for (const QPair<QString, int>& c : list)
         parts << QString("%1 x%2").arg(c.first).arg(c.second);
-    list.clear();
     WLOG << "Counted, not logged one by one:" << parts.join(" | ");
 }
 
