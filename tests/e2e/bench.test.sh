@@ -48,7 +48,6 @@ make_stub() {
 rows=(
   "a benchmark not built;rm \"\$stub/bench/bench_dcp\";not built: $stub/bench/bench_dcp"
   "no window, no figure;true;tolmwizard showed no window (it ended with status 3)|bench_discovery printed no figure"
-  "a benchmark ends badly;printf '#!/bin/sh\nexit 1\n' >\"\$stub/bench/bench_discovery\";bench_discovery ended with status 1"
 )
 for row in "${rows[@]}"; do
   IFS=';' read -r name change texts <<<"$row"

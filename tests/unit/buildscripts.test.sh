@@ -69,7 +69,6 @@ rows=(
   "every row applies|true|0|rows apply"
   "its code gone|: >\"\$tree/\$first\"|1|(0 matches)"
   "its code twice|cat \"\$SOURCE_DIR/\$first\" >>\"\$tree/\$first\"|1|(2 matches)"
-  "its file gone|rm \"\$tree/\$first\"|1|(no such file)"
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r name change expected text <<<"$row"
@@ -91,15 +90,13 @@ echo "SKIP: the lab needs root" >Testing/Temporary/LastTest.log
 case "$CTEST_RESULT" in
 skip) printf '100%% tests passed, 0 tests failed out of 1\n\nThe following tests did not run:\n\t  1 - lab_x (Skipped)\n' ;;
 fail) echo "0% tests passed, 1 tests failed out of 1" && exit 8 ;;
-*) echo "100% tests passed, 0 tests failed out of 1" ;;
 esac
 CTEST
 chmod +x "$work/bin/ctest"
 # name, ctest's result, arguments, expected exit status, text the output holds
 rows=(
-  "--help|pass|--help|0|usage: scripts/test"
-  "-h|pass|-h|0|usage: scripts/test"
-  "every test passed|pass|-L unit|0|100% tests passed"
+  "--help|-|--help|0|usage: scripts/test"
+  "-h|-|-h|0|usage: scripts/test"
   "a test failed|fail|-L unit|8|1 tests failed"
   "a test skipped|skip|-L lab|1|the lab needs root (1 test)"
   "a test skipped, --partial|skip|--partial -L lab|0|1 test(s) skipped"
