@@ -5,7 +5,7 @@ a bare UDP echo round trip over the same veth (bench_dcp --echo-server on the ca
 
     python3 bench/dcp_lab_bench.py [cameras, default 1024]      (BUILD_DIR: build tree)
 
-Prints a skip line and exits 0 where no lab can be made (not root, no `ip netns`)."""
+Exits 77 where no lab can be made (not root, no `ip netns`), 1 when a program is not built, naming either."""
 
 import json
 import os
@@ -25,13 +25,14 @@ def main():
     count = int(sys.argv[1]) if len(sys.argv) > 1 else 1024
     bench = os.path.join(build, "bench", "bench_dcp")
     camsim = os.path.join(build, "tests", "camsim")
+    missing = [tool for tool in (bench, camsim) if not os.path.exists(tool)]
+    if missing:
+        print(f"dcp lab scan: not built: {', '.join(missing)}")
+        return 1
     reason = labmod.unavailable_reason()
-    for tool in (bench, camsim):
-        if not os.path.exists(tool):
-            reason = reason or f"{tool} is not built"
     if reason:
-        print(f"dcp lab scan: skipped ({reason})")
-        return 0
+        print(f"dcp lab scan: cannot measure here: {reason}")
+        return 77
     cameras = [{"mac": "02:10:00:00:%02X:%02X" % (i // 256, i % 256), "model": "VKC-1420",
                 "name": f"cam{i}", "dcpVersion": "2.0", "ip": "10.254.%d.%d" % (2 + i // 250, 1 + i % 250)}
                for i in range(count)]

@@ -382,22 +382,24 @@ void DCPUtils::dispatchReply(const QByteArray& cls, const QByteArray& content, c
 
 int DCPUtils::cameraOfReply(const QByteArray& content) const
 {
-    // Item by item: an "M=" inside another item's value ("P=czM=") names no camera. An old survey
-    // reply's first record follows its header items after a ",".
-    for (const QByteArray& item : content.split(';')) {
-        if (!item.startsWith("M="))
-            continue;
-        const QString text = QString::fromLatin1(item.mid(2).split(',').first());
-        if (text.isEmpty())
-            return -1;
-        // Canonical once per reply; each record keeps its own.
-        const QString mac = canonicalMac(text);
-        for (int i = 0; i < IPCameraList.size(); ++i)
-            if (IPCameraList.at(i).macKey() == mac)
-                return i;
+    // The first item after the class that starts with "M=", found without splitting the reply: an "M="
+    // inside another item's value ("P=czM=") names no camera.
+    const int item = content.indexOf(";M=");
+    if (item < 0)
+        return -2;
+    // The value ends with its item; an old survey reply's first record follows its header items after a ",".
+    const int begin = item + 3;
+    int end = begin;
+    while (end < content.size() && content.at(end) != ';' && content.at(end) != ',')
+        ++end;
+    if (end == begin)
         return -1;
-    }
-    return -2;
+    // Canonical once per reply; each record keeps its own.
+    const QString mac = canonicalMac(QString::fromLatin1(content.constData() + begin, end - begin));
+    for (int i = 0; i < IPCameraList.size(); ++i)
+        if (IPCameraList.at(i).macKey() == mac)
+            return i;
+    return -1;
 }
 
 bool DCPUtils::scanOpen() const

@@ -414,6 +414,11 @@ class XServer:
         self.sockets, xkb = os.path.join(folder, "sockets"), os.path.join(folder, "xkb")
         for path in (self.sockets, xkb):
             os.makedirs(path, mode=0o700)
+        try:  # the mount point, which only a machine that has run an X server has
+            os.mkdir(X11_SOCKETS)
+            os.chmod(X11_SOCKETS, 0o1777)
+        except FileExistsError:
+            pass
         read_end, write_end = os.pipe()
         self.log, self.display = log, None
         private = 'mount --bind "$0" %s && mount --bind "$1" %s && shift && exec "$@"' % (X11_SOCKETS, XKM_FOLDER)
@@ -463,6 +468,17 @@ class XServer:
                 self.proc.kill()
                 self.proc.wait()
         _live.discard(self)
+
+
+def display_command(xserver, cmd, lab=None):
+    """cmd made to run as Wizard runs the program (scripts/bench runs its programs so too): on xserver's display,
+    whose socket it alone finds in /tmp/.X11-unix (a mount namespace of its own), inside lab.pc_ns when a lab is
+    given, else in a network namespace of its own with only loopback, so that its ports are free whatever runs
+    beside it. The process keeps its id through the commands that prepare it."""
+    cmd = ["sh", "-c", 'mount --bind "$0" %s && exec "$@"' % X11_SOCKETS, xserver.sockets] + list(cmd)
+    if lab is not None:
+        return ["ip", "netns", "exec", lab.pc_ns] + cmd
+    return ["unshare", "--net", "--mount", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
 
 
 def prepare_app_dir(build_dir, config=None, files=None):
@@ -528,12 +544,7 @@ class Wizard:
             cmd = [os.path.join(self.dir, "tolmwizard")]
             if texts:  # the program answers texts() through the preloaded tests/tools/textdump
                 cmd = ["env", "LD_PRELOAD=" + os.path.join(self.build_dir, "tests", "libtextdump.so")] + cmd
-            # In a mount namespace of its own, the program finds its own X server's socket alone.
-            cmd = ["sh", "-c", 'mount --bind "$0" %s && exec "$@"' % X11_SOCKETS, self.xserver.sockets] + cmd
-            if lab is not None:
-                cmd = ["ip", "netns", "exec", lab.pc_ns] + cmd
-            else:  # a network of its own with only loopback: its ports are free whatever runs beside it
-                cmd = ["unshare", "--net", "--mount", "sh", "-c", 'ip link set lo up && exec "$0" "$@"'] + cmd
+            cmd = display_command(self.xserver, cmd, lab)
             self._stdout = open(os.path.join(self.dir, "stdout.txt"), "wb")
             self._stderr = open(os.path.join(self.dir, "stderr.txt"), "wb")
             self.proc = subprocess.Popen(cmd, cwd=self.dir, env=env, stdin=subprocess.DEVNULL,

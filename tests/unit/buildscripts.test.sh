@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The project's own checks and build steps: the format check in a tree without git (it finds the files
-# itself, fails on an unformatted one and on finding none); scripts/run without a display; config.xml
-# beside the program kept when edited, replaced while it is the shipped one; every CTest test with a rule
-# that shows a skip.
+# itself, fails on an unformatted one and on finding none); scripts/run without a display; the mutation
+# table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml beside the
+# program kept when edited, replaced while it is the shipped one; every CTest test with a rule that shows a
+# skip.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
@@ -58,6 +59,56 @@ for row in "${rows[@]}"; do
   [ "$status" = "$expected" ] || fail "scripts/run, $name: exit $status, not $expected: $out"
   grep -qF -- "$text" <<<"$out" || fail "scripts/run, $name: no \"$text\" in: $out"
   [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
+done
+
+# --- scripts/mutate --check: a row applies where its code is found exactly once ---
+cp "$SOURCE_DIR/scripts/mutate" "$tree/scripts/"
+first=$("$SOURCE_DIR/scripts/mutate" --list | awk 'NR == 1 { sub(":$", "", $2); print $2 }')
+# name, change to the file of the table's first row, expected exit status, text the output holds
+rows=(
+  "every row applies|true|0|rows apply"
+  "its code gone|: >\"\$tree/\$first\"|1|(0 matches)"
+  "its code twice|cat \"\$SOURCE_DIR/\$first\" >>\"\$tree/\$first\"|1|(2 matches)"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name change expected text <<<"$row"
+  mkdir -p "$(dirname "$tree/$first")" && cp "$SOURCE_DIR/$first" "$tree/$first"
+  eval "$change"
+  status=0
+  out=$("$tree/scripts/mutate" --check -k "$first" 2>&1) || status=$?
+  [ "$status" = "$expected" ] || fail "scripts/mutate --check, $name: exit $status, not $expected: $out"
+  grep -qF -- "$text" <<<"$out" || fail "scripts/mutate --check, $name: no \"$text\" in: $out"
+done
+
+# --- scripts/test: its help without a build; a skipped test fails the run unless --partial ---
+cp "$SOURCE_DIR/scripts/test" "$tree/scripts/"
+mkdir -p "$work/bin"
+cat >"$work/bin/ctest" <<'CTEST'
+#!/bin/sh
+mkdir -p Testing/Temporary
+echo "SKIP: the lab needs root" >Testing/Temporary/LastTest.log
+case "$CTEST_RESULT" in
+skip) printf '100%% tests passed, 0 tests failed out of 1\n\nThe following tests did not run:\n\t  1 - lab_x (Skipped)\n' ;;
+fail) echo "0% tests passed, 1 tests failed out of 1" && exit 8 ;;
+esac
+CTEST
+chmod +x "$work/bin/ctest"
+# name, ctest's result, arguments, expected exit status, text the output holds
+rows=(
+  "--help|-|--help|0|usage: scripts/test"
+  "-h|-|-h|0|usage: scripts/test"
+  "a test failed|fail|-L unit|8|1 tests failed"
+  "a test skipped|skip|-L lab|1|the lab needs root (1 test)"
+  "a test skipped, --partial|skip|--partial -L lab|0|1 test(s) skipped"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name result args expected text <<<"$row"
+  status=0
+  # shellcheck disable=SC2086 # the arguments are words
+  out=$(PATH="$work/bin:$PATH" CTEST_RESULT=$result "$tree/scripts/test" $args 2>&1) || status=$?
+  [ "$status" = "$expected" ] || fail "scripts/test, $name: exit $status, not $expected: $out"
+  grep -qF -- "$text" <<<"$out" || fail "scripts/test, $name: no \"$text\" in: $out"
+  [[ "$name" != -* ]] || ! grep -q built <<<"$out" || fail "scripts/test, $name: built before it answered"
 done
 
 # --- config.xml beside the program ---
