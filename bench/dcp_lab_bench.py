@@ -40,7 +40,7 @@ def main():
         config = os.path.join(lab.workdir, "cameras.json")
         with open(config, "w") as f:
             json.dump({"cameras": cameras}, f)
-        lab.cam([camsim, "--config", config, "--timeout", "300"], stdout=subprocess.DEVNULL)
+        lab.cam([camsim, "--config", config], stdout=subprocess.DEVNULL)
         lab.cam([bench, "--echo-server", str(ECHO_PORT)], stdout=subprocess.DEVNULL)
         lab.wait_listening("cam", "udp", 5978)
         lab.wait_listening("cam", "udp", ECHO_PORT)

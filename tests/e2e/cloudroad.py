@@ -74,8 +74,8 @@ class CloudRoad(unittest.TestCase):
             cls.start_cloudsim(cloud, None, cls.plain_record, port=80)
             cls.other_record = os.path.join(lab.workdir, "other.jsonl")
             cls.start_cloudsim(OTHER_IP, lab.issue_cert([OTHER_HOST]), cls.other_record)
-            lab.cam(["python3", CAMCGI, "--bind", CAMERA_IP, "--port", "443", "--password", PASSWORD,
-                     "--time-limit", "600"], stdout=subprocess.DEVNULL)
+            lab.cam(["python3", CAMCGI, "--bind", CAMERA_IP, "--port", "443", "--password", PASSWORD],
+                    stdout=subprocess.DEVNULL)
             cls.cameras = os.path.join(lab.workdir, "cameras.json")
             with open(cls.cameras, "w") as f:
                 json.dump({"cameras": [CAMERA]}, f)

@@ -81,7 +81,7 @@ class LanguageRoads(WifiRoadCase):
 
     def run_road(self, code):
         self.table = translations(code)
-        cam, _ = start_camsim(self.lab, [camera()], "camera_" + code, 550)
+        cam, _ = start_camsim(self.lab, [camera()], "camera_" + code)
         self.addCleanup(cam.terminate)
         with self.start_wizard(code) as w:
             self.look(w, code, "welcome")

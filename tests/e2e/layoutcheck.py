@@ -126,7 +126,7 @@ class LayoutCase(unittest.TestCase):
         if self.camsim:
             self.camsim.terminate()
             self.camsim.wait(5)
-        type(self).camsim, _ = start_camsim(self.lab, [CAMERA, NEW], "layout_" + code, 590)
+        type(self).camsim, _ = start_camsim(self.lab, [CAMERA, NEW], "layout_" + code)
         self.addCleanup(self.camsim.terminate)
 
     def launcher(self, w, code):

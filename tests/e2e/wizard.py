@@ -214,14 +214,14 @@ def flood(lab, cam_mac, seconds, *what, wait=True):
     return int(proc.communicate(timeout=seconds + 30)[0].strip() or 0) if wait else proc
 
 
-def start_camsim(lab, cameras, name="cameras", timeout=600):
+def start_camsim(lab, cameras, name="cameras"):
     """Runs the camera simulator with these cameras (dicts, see tests/tools/camsim) on the lab's camera
     side; returns its process and the file of the requests it got, once it listens."""
     path = os.path.join(lab.workdir, name + ".json")
     with open(path, "w", encoding="utf-8") as f:
         json.dump({"cameras": cameras}, f)
     record = os.path.join(lab.workdir, name + ".jsonl")
-    proc = lab.cam([CAMSIM, "--config", path, "--record", record, "--timeout", str(timeout)])
+    proc = lab.cam([CAMSIM, "--config", path, "--record", record])
     lab.wait_listening("cam", "udp", 5978)
     return proc, record
 
@@ -230,8 +230,8 @@ def start_camcgi(lab, ip, port, password, *options):
     """Runs a camera's HTTPS CGI (tests/tools/camcgi) at ip:port on the camera side; returns its process
     and the file of the requests it got, once it listens."""
     record = os.path.join(lab.workdir, "cgi-%s-%d.jsonl" % (ip, port))
-    proc = lab.cam(["python3", CAMCGI, "--bind", ip, "--port", str(port), "--password", password, "--record", record,
-                    "--time-limit", "600"] + list(options))
+    proc = lab.cam(["python3", CAMCGI, "--bind", ip, "--port", str(port), "--password", password, "--record", record]
+                   + list(options))
     lab.wait_listening("cam", "tcp", port, timeout=30)
     return proc, record
 

@@ -78,7 +78,7 @@ def unavailable_reason():
     """Why no lab can be made here, or None when one can."""
     if os.geteuid() != 0:
         return "the lab needs root to create network namespaces"
-    for tool in ("ip", "openssl"):
+    for tool in ("ip", "openssl", "setpriv"):
         if shutil.which(tool) is None:
             return f"'{tool}' is not installed (scripts/setup installs it)"
     probe = subprocess.run(["ip", "netns", "list"], capture_output=True, text=True)
@@ -475,13 +475,16 @@ class Lab:
         env = dict(kw.pop("env", None) or os.environ)
         env.update(self.env())
         kw.setdefault("start_new_session", True)
-        p = subprocess.Popen(["ip", "netns", "exec", ns, *cmd], env=env, **kw)
+        # No clock ends it: it lives as long as the thread that starts it. ip execs cmd, which keeps
+        # the parent's death signal and the pid.
+        p = subprocess.Popen(["setpriv", "--pdeathsig", "TERM", "--", "ip", "netns", "exec", ns, *cmd], env=env, **kw)
         self._procs.append(p)
         return p
 
     def pc(self, cmd, **popen_kw):
         """Starts cmd (a list, or a shell text) in the PC namespace; returns its Popen.
-        The lab kills it at teardown if it still runs."""
+        The lab kills it at teardown if it still runs; it gets SIGTERM if the thread that
+        started it ends first (a test killed before its teardown)."""
         return self._spawn(self.pc_ns, cmd, popen_kw)
 
     def cam(self, cmd, **popen_kw):

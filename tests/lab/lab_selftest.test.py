@@ -99,8 +99,9 @@ class Teardown(unittest.TestCase):
         self.assertTrue(gone(stubborn.grandchild))
 
     def test_runs_end_clean_with_the_command_s_code(self):
-        started_without_with = (f"import sys, time; sys.path.insert(0, {HERE!r}); from lab import Lab; "
-                                "lab = Lab().start(); lab.pc(['sleep', '60']); time.sleep(60)")
+        started_without_with = (f"import subprocess, sys, time; sys.path.insert(0, {HERE!r}); from lab import Lab; "
+                                "lab = Lab().start(); lab.pc(['sleep', '60'], stdout=subprocess.DEVNULL, "
+                                "stderr=subprocess.DEVNULL); time.sleep(60)")
         cli = [sys.executable, LAB_PY, "run", "--"]
         cases = [
             ("failure", cli + ["sh", "-c", "exit 7"], None, 7),
@@ -108,6 +109,7 @@ class Teardown(unittest.TestCase):
             ("command line, SIGTERM", cli + ["sleep", "60"], signal.SIGTERM, 128 + signal.SIGTERM),
             ("command line, SIGINT", cli + ["sleep", "60"], signal.SIGINT, 128 + signal.SIGINT),
             ("module, lab started without with", [sys.executable, "-c", started_without_with], signal.SIGTERM, None),
+            ("module, killed before its teardown", [sys.executable, "-c", started_without_with], signal.SIGKILL, None),
         ]
         for label, cmd, signum, expected in cases:
             with self.subTest(label):
@@ -122,6 +124,12 @@ class Teardown(unittest.TestCase):
                     p.send_signal(signum)
                 _, err = p.communicate(timeout=30)
                 self.assertTrue(p.returncode == expected if expected else p.returncode != 0, (p.returncode, err))
+                if signum == signal.SIGKILL:  # no teardown ran: what the lab started ended with it
+                    deadline = time.monotonic() + 10
+                    while subprocess.run(pids, capture_output=True, text=True).stdout.split():
+                        self.assertLess(time.monotonic(), deadline, "a process of the killed case still runs")
+                        time.sleep(0.05)
+                    labmod.cleanup()
                 self.assertEqual(leftovers(run_id), [])
 
     def test_cleanup_removes_only_dead_runs(self):

@@ -109,10 +109,11 @@ bool CamCgiServer::start()
         error = "camcgi.py not found beside TESTDATA: " + script;
         return false;
     }
-    process.start("python3", {script, "--bind", "127.0.0.1", "--port", "0", "--password", password, "--record",
-                              dir.filePath("requests.jsonl"), "--time-limit", "300"});
+    // It ends with this test, at its end or when the test dies first.
+    process.start("setpriv", {"--pdeathsig", "TERM", "--", "python3", script, "--bind", "127.0.0.1", "--port", "0",
+                              "--password", password, "--record", dir.filePath("requests.jsonl")});
     if (!process.waitForStarted(5000)) {
-        error = "python3 did not start: " + process.errorString();
+        error = "setpriv did not start python3: " + process.errorString();
         return false;
     }
     QElapsedTimer clock;

@@ -137,7 +137,8 @@ private slots:
         QTest::addColumn<bool>("opens");
         const QString opening = "https://www.olvaris.invalid/apps http://www.example.com:5979/?access_token=T "
                                 "HTTPS://Help.Example.ORG/x http://8.8.8.8/ http://[2001:db8::1]/ "
-                                "https://127.0.0.1.example.com/ http://localhost.example.com/";
+                                "https://127.0.0.1.example.com/ http://localhost.example.com/ http://172.32.0.1/ "
+                                "http://100.128.0.1/";
         const QString refused =
             "file:///etc/passwd ms-settings:network javascript:alert(1) http:127.0.0.1:5979/ "
             "http://127.0.0.1:5979/?access_token=T&state=S HTTP://127.0.0.1:5979/ http://127.1:5979/ "
@@ -147,7 +148,7 @@ private slots:
             "http://camera.local/ http://intranet/ http://0.0.0.0:5979/ http://0/ http://[::]/ "
             "http://cloud@127.0.0.1:5979/ http://cloud:pw@www.example.com/ http://%31%32%37.0.0.1/ "
             "http://10.1.2.3/ http://172.20.0.1/ http://192.168.1.1/ http://100.64.0.1/ http://169.254.1.1/ "
-            "http://[fe80::1]/ http://[fd00::1]/ http://[64:ff9b::7f00:1]/";
+            "http://[fe80::1]/ http://[fd00::1]/ http://[64:ff9b::7f00:1]/ http://100.127.255.254/";
         for (const QString& url : opening.split(' '))
             QTest::newRow(qPrintable(url)) << url << true;
         for (const QString& url : refused.split(' '))

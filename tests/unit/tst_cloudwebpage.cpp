@@ -270,6 +270,8 @@ private slots:
                                 << "null";
         QTest::newRow("confirm after a change of fragment") << "location.hash = 'h'; String(confirm('x'))"
                                                             << "false";
+        QTest::newRow("a few alerts each time the events turn") << "var n = 0; while (n < 7) alert(n++); String(n)"
+                                                                << "7";
         QTest::newRow("a loop of alerts")
             << "var n = 0; try { while (n < 1000) alert(n++); } catch (e) {} String(n < 1000)"
             << "true";
@@ -297,10 +299,12 @@ private slots:
         });
         closer.start(0);
         LogRecorder log;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             QCOMPARE(script.isEmpty() ? QString(product.page->shouldInterruptJavaScript() ? "interrupted" : "")
                                       : product.page->mainFrame()->evaluateJavaScript(script).toString(),
                      answer);
+            QCoreApplication::processEvents();
+        }
         QCOMPARE(shown, 0);
         LogSummary::flush();
         const QString line = script.isEmpty() ? "Busy page script interrupted" : "Page dialog not shown";

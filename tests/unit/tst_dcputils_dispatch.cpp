@@ -106,7 +106,9 @@ private slots:
         QVERIFY(dcpParseMessage("5,1;M=x", &cls, &content) && cls == "1" && content == "1;M=x");
         QVERIFY(!dcpParseMessage("6,1;M=x", &cls, &content));
         QVERIFY(dcpParseMessage("12345,abc;" + QByteArray(12341, 'x'), &cls, &content) && cls == "abc");
+        QVERIFY(!dcpParseMessage("12345,abcd;" + QByteArray(12340, 'x'), &cls, &content));
         QVERIFY(!dcpParseMessage("4,;M=x", &cls, &content));  // no class
+        QVERIFY(!dcpParseMessage(",1;M=x", &cls, &content));  // no length
         QVERIFY(macFromText("aa-bb-cc-dd-ee-FF", &a) && a == QByteArray("\xaa\xbb\xcc\xdd\xee\xff", 6));
         QVERIFY(!macFromText("aa:bb:cc:dd:ee:ff:", &a) && !macFromText("aa:bb:cc:dd:ee:fg", &a));
     }

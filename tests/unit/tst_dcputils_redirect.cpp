@@ -28,6 +28,8 @@ const QByteArray kSignIn = "tolmwizard_signin5f0c9a2e";
 const QByteArray kSignUp = "tolmwizard_signup77d1b3c4";
 // The listener closes a connection whose request is not complete after 5 s.
 const int kIdleCloseMs = 5000;
+// The longest request head it reads.
+const int kHeadBound = 16 * 1024;
 const char kIdleClosed[] = "Redirect connection idle, closed";
 
 }  // namespace
@@ -61,10 +63,13 @@ private slots:
             QTest::newRow(name) << chunks << answered;
         };
         const QByteArray in = "state=" + kSignIn, up = "state=" + kSignUp;
+        // The first four requests of the run are logged in full: the rows that vary the token come first.
         row("sign-in", {httpGet(in + "&access_token=SECRET1&target_site=B")});
         row("sign-up", {httpGet("access_token=SECRET2&" + up)});
+        row("token in other case, twice", {httpGet(in + "&Access_Token=SECRETC&target_site=B&ACCESS_TOKEN=SECRETD")});
         row("split request line", {"GET /?" + in + "&access_tok", "en=SECRET3&target_site=B HT", "TP/1.1\r\n\r\n"});
         row("LF line ends", {"GET /?" + in + "&access_token=SECRET4 HTTP/1.1\nHost: 127.0.0.1:5979\n\n"});
+        row("LF lines, CRLF blank line", {"GET /?" + up + "&access_token=SECRETE HTTP/1.1\nHost: 127.0.0.1\n\r\n"});
         row("Host not first, header case",
             {"GET /?" + up +
              "&access_token=SECRET5 HTTP/1.1\r\nuser-agent: x\r\nACCEPT: */*\r\nhOST: 127.0.0.1\r\n\r\n"});
@@ -82,6 +87,10 @@ private slots:
             {httpGet(query, "Upgrade: websocket\r\nConnection: Upgrade\r\nOrigin: https://api.olvaris.invalid\r\n")});
         row("Upgrade split across reads",
             {"GET /?" + query + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpg", "rade: websocket\r\n", "\r\n"});
+        // A byte of body more: all the listener reads before it answers, so nothing is left unread at its close.
+        const QByteArray post = "POST /?" + in + "&access_token=SECRETF HTTP/1.1\r\nX-Pad: ", end = "\r\n\r\n";
+        row("head at the bound, a body after it",
+            {post + QByteArray(kHeadBound - post.size() - end.size(), 'x') + end + "x"});
         row("endless line", {QByteArray(20000, 'x')}, false);
         const QByteArray pad = QByteArray(500, 'x').replace("x", "X-Pad: 0123456789\r\n");
         row("headers over the limit", {"GET /?" + query + " HTTP/1.1\r\n" + pad, pad + "\r\n"}, false);

@@ -154,6 +154,11 @@ private slots:
             IPCameraList.last().bRegisted = "1";
             gDiscoveryPage->updateDeviceTableList(IPCameraList.size() - 1);
             QCOMPARE(table()->rowCount(), rows.size());
+            // A row removed beside the page: the keys are read anew from the rows left, a listed camera (the one
+            // with dashes) still adds none.
+            table()->removeRow(rows.size() - 1);
+            gDiscoveryPage->updateDeviceTableList(2);
+            QCOMPARE(table()->rowCount(), rows.size() - 1);
         }
     }
 

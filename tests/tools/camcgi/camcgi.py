@@ -4,7 +4,7 @@
 Serves HTTPS with its own self-signed certificate on one address and port, answers the
 CGI paths of both dialects (KORVA and T4X) after checking the Basic credential
 ("admin" and the configured password; 401 otherwise), records every request as one
-JSON line, and exits after a time limit.
+JSON line, and runs until SIGTERM.
 
     camcgi.py --bind 127.0.0.1 --port 0 --password secret --record requests.jsonl
 
@@ -195,7 +195,6 @@ def main():
     parser.add_argument("--port", type=int, default=443, help="port; 0 picks a free one")
     parser.add_argument("--password", default="", help="the camera's admin password")
     parser.add_argument("--record", help="JSON lines file of the requests (default: standard output)")
-    parser.add_argument("--time-limit", type=float, default=120.0, help="seconds before the server exits")
     parser.add_argument("--cert", help="certificate file (default: a new self-signed one)")
     parser.add_argument("--key", help="key file of --cert")
     parser.add_argument("--snapshot", default=os.path.join(HERE, "snapshot.jpg"), help="picture to serve")
@@ -229,7 +228,7 @@ def main():
         signal.signal(signal.SIGTERM, lambda *_: stop.set())
         thread = threading.Thread(target=server.serve_forever, daemon=True)
         thread.start()
-        stop.wait(args.time_limit)
+        stop.wait()
         server.shutdown()
         server.server_close()
     finally:

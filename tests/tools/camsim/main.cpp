@@ -1,17 +1,17 @@
 // camsim: simulated cameras for the test lab. Runs in the lab's camera namespace only.
 //
-//   camsim --config cameras.json [--record requests.jsonl] [--timeout 60] [--max-datagrams 0] [--port 5978]
+//   camsim --config cameras.json [--record requests.jsonl] [--max-datagrams 0] [--port 5978]
 //
 // The configuration file is {"cameras": [ {...}, ... ]}; simcamera.h lists the keys of one
 // camera, camserver.h the lines of the record file. SIGUSR1 presses the WPS button of every
 // camera with a Wi-Fi side, SIGUSR2 pulls their cables, SIGHUP plugs them back (wireless.h).
+// It runs until it is ended (SIGTERM) or has its datagrams.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -62,15 +62,12 @@ int main(int argc, char** argv)
                                     QStringLiteral("file"));
     const QCommandLineOption recordFile(QStringLiteral("record"), QStringLiteral("Append one JSON line per request."),
                                         QStringLiteral("file"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"),
-                                     QStringLiteral("Exit after this many seconds (0: never)."),
-                                     QStringLiteral("seconds"), QStringLiteral("60"));
     const QCommandLineOption maxDatagrams(QStringLiteral("max-datagrams"),
                                           QStringLiteral("Exit after this many datagrams (0: no limit)."),
                                           QStringLiteral("count"), QStringLiteral("0"));
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("UDP port."), QStringLiteral("port"),
                                   QStringLiteral("5978"));
-    parser.addOptions({config, recordFile, timeout, maxDatagrams, port});
+    parser.addOptions({config, recordFile, maxDatagrams, port});
     parser.process(app);
 
     QString why;
@@ -92,9 +89,6 @@ int main(int argc, char** argv)
     if (!server.start(parser.value(recordFile), &error))
         return fail(error);
     watchButtons(&server);
-    const int seconds = parser.value(timeout).toInt();
-    if (seconds > 0)
-        QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
 
     std::printf("camsim: %d camera(s) on UDP port %u\n", int(cameras.size()), unsigned(udpPort));
     std::fflush(stdout);
