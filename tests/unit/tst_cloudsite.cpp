@@ -89,7 +89,7 @@ QByteArray jpeg(quint32 w, quint32 h, const char* before = "a", char sof = '\xc0
             segment(*before == 'q' ? '\xdb' : *before == 'h' ? '\xc4' : '\xfe', other[*before]);
         b += *before == 'r' ? QByteArray("\xff\xdd\0\x04\0\x10", 6) : QByteArray(*before == 'f' ? "\xff\xff" : "");
     }
-    return b + '\xff' + (sof + be(17, 2)) + '\x08' + be(h, 2) + be(w, 2) + QByteArray(12, '\1');
+    return b + '\xff' + (sof + be(17, 2)) + '\x08' + be(h, 2) + be(w, 2) + QByteArray(10, '\1');
 }
 
 // VP8X: animated with frames ANMF chunks.
