@@ -76,7 +76,10 @@ bool imageReaderTakes(const QByteArray& answer)
     QBuffer buffer;
     buffer.setData(answer);
     buffer.open(QIODevice::ReadOnly);
-    return !QImageReader(&buffer).format().isEmpty();
+    // The engine decodes what a handler takes and gives a size for; a handler that tells no size
+    // before decoding (PCX, TGA, EPS) it leaves.
+    QImageReader reader(&buffer);
+    return !reader.format().isEmpty() && !reader.size().isEmpty();
 }
 
 bool fontReaderTakes(const QByteArray& answer)

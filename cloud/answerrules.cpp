@@ -2,7 +2,7 @@
 
 #include <QTextCodec>
 
-#include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include <zlib.h>
@@ -393,21 +393,26 @@ Header webFontSize(const Bytes& h, bool woff2)
     return inflated <= kFont ? fontTables(h, 44, tables, 20) : Header::BigFont;
 }
 
-// Text: UTF-8 without control characters, all of it. Markup ("<" first, after white space and
-// byte-order marks) is a picture: the engine decodes an SVG by its type, whatever its bytes.
+// Text: its first 512 bytes UTF-8 without control characters, where a binary format shows. Markup
+// ("<" first, after white space and byte-order marks) is a picture: the engine decodes an SVG by its
+// type, whatever its bytes.
 Header textKind(const QByteArray& answer, bool complete)
 {
+    constexpr int kLooked = 512;
+    const QByteArray looked = answer.left(kLooked);
     QTextCodec::ConverterState state;
-    const QString text = QTextCodec::codecForMib(106)->toUnicode(answer.constData(), answer.size(), &state);
-    if (state.invalidChars > 0 || (complete && state.remainingChars > 0))
+    const QString text = QTextCodec::codecForMib(106)->toUnicode(looked.constData(), looked.size(), &state);
+    if (state.invalidChars > 0 || (complete && answer.size() <= kLooked && state.remainingChars > 0))
         return Header::Unknown;
     for (const QChar c : text)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
             c != QLatin1Char('\f'))
             return Header::Unknown;
-    const auto first =
-        std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace() && c != QChar(0xfeff); });
-    return first != text.end() && *first == QLatin1Char('<') ? Header::Bad : Header::Text;
+    const Bytes h{answer};
+    qint64 at = 0;
+    while (h.has(at, 1) && (std::isspace(int(h.u8(at))) || h.at(at, "\xef\xbb\xbf")))
+        at += std::isspace(int(h.u8(at))) ? 1 : 3;
+    return h.has(at, 1) && h.u8(at) == '<' ? Header::Bad : Header::Text;
 }
 
 // What an answer holds, of its bytes so far: a picture of one of the formats the engine decodes
