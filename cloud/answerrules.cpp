@@ -74,10 +74,12 @@ Header walked(qint64 width, qint64 height, qint64 frames, bool complete, qint64*
 qint64 inflatedSize(const Bytes& h, qint64 pos, qint64 size, qint64 most)
 {
     z_stream z{};
+    if (!h.has(pos, 1) || size <= 0)
+        return 0;
     if (inflateInit(&z) != Z_OK)
         return most + 1;
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(h.b.constData() + pos));
-    z.avail_in = uInt(qBound<qint64>(0, qMin<qint64>(size, h.b.size() - pos), 1 << 30));
+    z.avail_in = uInt(qMin<qint64>(size, h.b.size() - pos));
     qint64 total = 0;
     for (int result = Z_OK; result == Z_OK && total <= most;) {
         Bytef out[16384];
@@ -111,7 +113,8 @@ qint64 compressedStream(const Bytes& h, qint64 pos)
 
 // A PNG's size, its signature at pos: the first chunk is IHDR. An animation (acTL before the
 // data) by its frames, the most of those it declares and those it holds. Its chunks to IEND, the
-// decoder's end: what its compressed text and colour profile inflate to, all together.
+// decoder's end: what its compressed text and colour profile inflate to, all together, once the
+// answer is whole (inflating costs what comes out).
 Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
 {
     if (!h.has(pos, 24))
@@ -126,7 +129,7 @@ Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
         if (h.at(at + 4, "acTL") && !data && h.has(at + 8, 4))
             declared = qMax<qint64>(declared, h.be32(at + 8));
         frames += h.at(at + 4, "fcTL") ? 1 : 0;
-        const qint64 stream = compressedStream(h, at);
+        const qint64 stream = complete ? compressedStream(h, at) : -1;
         constexpr qint64 kInflated = ReplyLimits::kViewPictureInflatedBytes;
         inflated += stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - inflated);
         if (inflated > kInflated)
@@ -291,7 +294,7 @@ Header webpSize(const Bytes& h, bool complete, qint64* pixels)
 }
 
 // All of an icon's pictures, each a PNG or a BMP without its file header.
-Header iconSize(const Bytes& h, qint64* pixels)
+Header iconSize(const Bytes& h, bool complete, qint64* pixels)
 {
     const qint64 count = h.le16(4);
     if (count == 0)
@@ -303,7 +306,7 @@ Header iconSize(const Bytes& h, qint64* pixels)
         const qint64 offset = h.le32(6 + 16 * i + 12);
         qint64 one = 0;
         const Header header = !h.has(offset, 8)                   ? Header::Short
-                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, true, &one)
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, complete, &one)
                                                                   : dibSize(h, offset, true, &one);
         if (header != Header::Size)
             return header;
@@ -431,7 +434,7 @@ Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
     if (h.at(0, "BM"))
         return h.has(0, 14) ? dibSize(h, 14, false, pixels) : Header::Short;
     if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
-        return iconSize(h, pixels);
+        return iconSize(h, complete, pixels);
     if (h.at(0, "wOFF") || h.at(0, "wOF2"))
         return webFontSize(h, h.at(0, "wOF2"));
     if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true"))

@@ -879,8 +879,11 @@ private slots:
             QTcpSocket* socket = server.nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, [socket, answer] {
                 socket->readAll();
-                socket->write(answer);
-                socket->disconnectFromHost();
+                socket->write(answer.left(answer.size() / 2));  // the rest later: the first half reaches the view alone
+                QTimer::singleShot(100, socket, [socket, answer] {
+                    socket->write(answer.mid(answer.size() / 2));
+                    socket->disconnectFromHost();
+                });
             });
         });
         OpenManager manager(static_cast<DCPUtils*>(nullptr), nullptr);
