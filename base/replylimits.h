@@ -20,10 +20,15 @@ constexpr qint64 kSnapshotBytes = 4 * 1024 * 1024;
 constexpr int kSnapshotPixels = 4096 * 4096;
 constexpr qint64 kCloudBytes = 256 * 1024;
 constexpr qint64 kCloudPageBytes = 2 * 1024 * 1024;
-// A picture of a cloud page from another host: the pixels its header may declare, and how much of
-// its answer is held, at most, to read that header.
+// A picture of a cloud page from another host: the pixels its header may declare, and within how
+// many of its first bytes that header lies.
 constexpr qint64 kViewPicturePixels = 2048 * 2048;
 constexpr int kViewPictureHeadBytes = 256 * 1024;
+// What its decoding costs besides the pixels: a progressive JPEG's scans, each a pass over the whole
+// picture (libjpeg writes 18 at most for the engine's colour spaces); what a PNG's compressed text
+// and colour profile inflate to, all together, which the decoder keeps.
+constexpr int kViewPictureScans = 64;
+constexpr qint64 kViewPictureInflatedBytes = 4 * 1024 * 1024;
 // The font a web font of another host may declare, inflated.
 constexpr qint64 kViewFontBytes = 8 * 1024 * 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;

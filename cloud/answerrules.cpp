@@ -1,22 +1,27 @@
 #include "cloud/answerrules.h"
 
-#include <QRegularExpression>
 #include <QTextCodec>
 
+#include <cctype>
+#include <cstring>
+
+#include <zlib.h>
+
 #include "base/replylimits.h"
+#include "cloud/answerreaders.h"
 
 namespace {
 
-// What an answer's first bytes tell.
+// What an answer's bytes tell.
 enum class Header
 {
     Size,     // a picture's size: the pixels it declares, all frames together
     Short,    // ends before the size
     More,     // an animation: its frames are counted to its end
-    Bad,      // not what its format says
+    Bad,      // not what its format says, or costlier to decode than the views allow
     Font,     // a font of a size the views allow
     BigFont,  // a font over it, one that says none or holds a table not allowed
-    Text,     // text no picture reader takes
+    Text,     // text, if no reader takes it
     Unknown,  // none of these
 };
 
@@ -35,6 +40,13 @@ struct Bytes
     {
         const int n = int(qstrlen(text));
         return has(pos, n) && b.mid(int(pos), n) == QByteArray(text, n);
+    }
+    // The first zero byte from pos before end, -1 if none.
+    qint64 nul(qint64 pos, qint64 end) const
+    {
+        end = qMin<qint64>(end, b.size());
+        const void* at = pos >= 0 && pos < end ? memchr(b.constData() + pos, 0, size_t(end - pos)) : nullptr;
+        return at ? static_cast<const char*>(at) - b.constData() : -1;
     }
 };
 
@@ -58,8 +70,51 @@ Header walked(qint64 width, qint64 height, qint64 frames, bool complete, qint64*
     return header == Header::Size && *pixels <= kMost && !complete ? Header::More : header;
 }
 
+// What a zlib stream of size bytes at pos inflates to, counted to most + 1 at the most.
+qint64 inflatedSize(const Bytes& h, qint64 pos, qint64 size, qint64 most)
+{
+    z_stream z{};
+    if (!h.has(pos, 1) || size <= 0)
+        return 0;
+    if (inflateInit(&z) != Z_OK)
+        return most + 1;
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(h.b.constData() + pos));
+    z.avail_in = uInt(qMin<qint64>(size, h.b.size() - pos));
+    qint64 total = 0;
+    for (int result = Z_OK; result == Z_OK && total <= most;) {
+        Bytef out[16384];
+        z.next_out = out;
+        z.avail_out = sizeof out;
+        result = inflate(&z, Z_NO_FLUSH);
+        total += qint64(sizeof out - z.avail_out);
+    }
+    inflateEnd(&z);
+    return total;
+}
+
+// Where the compressed stream of a PNG chunk at pos begins, text or a colour profile that libpng
+// inflates and keeps; -1 for any other chunk. After a keyword and a method byte; in an iTXt, marked
+// compressed, after its flag, method, language and translated keyword.
+qint64 compressedStream(const Bytes& h, qint64 pos)
+{
+    const bool itxt = h.at(pos + 4, "iTXt");
+    if (!itxt && !h.at(pos + 4, "zTXt") && !h.at(pos + 4, "iCCP"))
+        return -1;
+    const qint64 end = pos + 8 + h.be32(pos);
+    const qint64 keyword = h.nul(pos + 8, end);
+    if (!itxt || keyword < 0)
+        return keyword < 0 ? -1 : keyword + 2;
+    if (!h.has(keyword + 1, 1) || h.u8(keyword + 1) == 0)
+        return -1;
+    const qint64 language = h.nul(keyword + 3, end);
+    const qint64 translated = language < 0 ? -1 : h.nul(language + 1, end);
+    return translated < 0 ? -1 : translated + 1;
+}
+
 // A PNG's size, its signature at pos: the first chunk is IHDR. An animation (acTL before the
-// data) by its frames, the most of those it declares and those it holds.
+// data) by its frames, the most of those it declares and those it holds. Its chunks to IEND, the
+// decoder's end: what its compressed text and colour profile inflate to, all together, once the
+// answer is whole (inflating costs what comes out).
 Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
 {
     if (!h.has(pos, 24))
@@ -67,24 +122,28 @@ Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
     if (!h.at(pos + 12, "IHDR"))
         return Header::Bad;
     const qint64 width = h.be32(pos + 16), height = h.be32(pos + 20);
-    qint64 declared = 0, frames = 0;
+    qint64 declared = 0, frames = 0, inflated = 0;
     bool data = false;
     for (qint64 at = pos + 8; h.has(at, 8); at += 12 + qint64(h.be32(at))) {
-        if (h.at(at + 4, "IDAT") && !declared)
-            return sized(width, height, 1, pixels);
         data = data || h.at(at + 4, "IDAT");
         if (h.at(at + 4, "acTL") && !data && h.has(at + 8, 4))
             declared = qMax<qint64>(declared, h.be32(at + 8));
         frames += h.at(at + 4, "fcTL") ? 1 : 0;
+        const qint64 stream = complete ? compressedStream(h, at) : -1;
+        constexpr qint64 kInflated = ReplyLimits::kViewPictureInflatedBytes;
+        inflated += stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - inflated);
+        if (inflated > kInflated)
+            return Header::Bad;
+        const qint64 count = declared ? qMax(declared, frames) : 1;
         if (h.at(at + 4, "IEND"))
-            return sized(width, height, qMax(declared, frames), pixels);
-        const Header so = walked(width, height, qMax(declared, frames), false, pixels);
+            return sized(width, height, count, pixels);
+        const Header so = walked(width, height, count, false, pixels);
         if (so != Header::More)
             return so;
     }
-    if (!declared)
-        return complete ? sized(width, height, 1, pixels) : Header::Short;
-    return walked(width, height, qMax(declared, frames), complete, pixels);
+    if (!data && !declared && !complete)
+        return Header::Short;
+    return walked(width, height, declared ? qMax(declared, frames) : 1, complete, pixels);
 }
 
 // A BMP's size from its information header at pos; in an icon it holds both masks' height.
@@ -152,18 +211,23 @@ Header gifSize(const Bytes& h, bool complete, qint64* pixels)
     }
 }
 
-// The first frame's size (SOFn), past the segments before it, walked as the engine's decoder walks
-// them. The decoder skips a stuffed 0xff00 and stray bytes between segments, where this walk would
-// read a marker and a length: those are refused, as are an unknown marker, a length under 2, the end
-// and the data before any frame.
+// The frame's size (SOFn) and its scans (SOS) to the end (EOI), walked as the engine's decoder walks
+// them; a scan's data ends at the first marker other than a stuffed 0xff00 or a restart. The decoder
+// skips a stuffed 0xff00 and stray bytes between segments, where this walk would read a marker and a
+// length: those are refused, as are an unknown marker, a length under 2, a second frame, the end and
+// a scan before the frame, and scans past ReplyLimits::kViewPictureScans: each is a pass over the
+// whole picture.
 Header jpegSize(const Bytes& h, qint64* pixels)
 {
-    qint64 pos = 2;
+    qint64 pos = 2, scans = 0;
+    bool frameRead = false;
     for (;;) {
         if (!h.has(pos, 2))
-            return Header::Short;
+            return frameRead ? Header::Size : Header::Short;
         if (h.u8(pos) != 0xff)
             return Header::Bad;
+        if (frameRead && h.u8(pos + 1) == 0xd9)
+            return Header::Size;
         const quint32 marker = h.u8(pos + 1);
         if (marker == 0xff) {  // fill
             ++pos;
@@ -176,18 +240,27 @@ Header jpegSize(const Bytes& h, qint64* pixels)
         const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
         const bool segment = marker == 0xc4 || marker == 0xcc || (marker >= 0xdb && marker <= 0xdd) ||
                              (marker >= 0xe0 && marker <= 0xef) || marker == 0xfe;
-        if (!frame && !segment)
+        const bool scan = marker == 0xda && frameRead;
+        if ((!frame && !segment && !scan) || (frame && frameRead))
             return Header::Bad;
         if (!h.has(pos, 4))
-            return Header::Short;
+            return frameRead ? Header::Size : Header::Short;
         if (h.be16(pos + 2) < 2)
             return Header::Bad;
         if (frame) {
             if (!h.has(pos, 9))
                 return Header::Short;
-            return sized(h.be16(pos + 7), h.be16(pos + 5), 1, pixels);
+            const Header size = sized(h.be16(pos + 7), h.be16(pos + 5), 1, pixels);
+            if (size != Header::Size || *pixels > kMost)
+                return size;
+            frameRead = true;
         }
+        if (scan && ++scans > ReplyLimits::kViewPictureScans)
+            return Header::Bad;
         pos += 2 + h.be16(pos + 2);
+        while (scan && h.has(pos, 2) &&
+               (h.u8(pos) != 0xff || h.u8(pos + 1) == 0 || (h.u8(pos + 1) >= 0xd0 && h.u8(pos + 1) <= 0xd7)))
+            ++pos;
     }
 }
 
@@ -221,7 +294,7 @@ Header webpSize(const Bytes& h, bool complete, qint64* pixels)
 }
 
 // All of an icon's pictures, each a PNG or a BMP without its file header.
-Header iconSize(const Bytes& h, qint64* pixels)
+Header iconSize(const Bytes& h, bool complete, qint64* pixels)
 {
     const qint64 count = h.le16(4);
     if (count == 0)
@@ -233,7 +306,7 @@ Header iconSize(const Bytes& h, qint64* pixels)
         const qint64 offset = h.le32(6 + 16 * i + 12);
         qint64 one = 0;
         const Header header = !h.has(offset, 8)                   ? Header::Short
-                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, true, &one)
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, complete, &one)
                                                                   : dibSize(h, offset, true, &one);
         if (header != Header::Size)
             return header;
@@ -323,30 +396,29 @@ Header webFontSize(const Bytes& h, bool woff2)
     return inflated <= kFont ? fontTables(h, 44, tables, 20) : Header::BigFont;
 }
 
-// Text that no picture reader takes: UTF-8 without control characters. Markup (SVG, XML) and the
-// text pictures (XBM, XPM, PNM, Radiance, PostScript) are pictures the engine cannot size.
-Header textKind(const QByteArray& head, bool complete)
+// Text: its first 512 bytes UTF-8 without control characters, where a binary format shows. Markup
+// ("<" first, after white space and byte-order marks) is a picture: the engine decodes an SVG by its
+// type, whatever its bytes.
+Header textKind(const QByteArray& answer, bool complete)
 {
     constexpr int kLooked = 512;
-    if (!complete && head.size() < kLooked)
-        return Header::Short;
-    const QByteArray looked = head.left(kLooked);
+    const QByteArray looked = answer.left(kLooked);
     QTextCodec::ConverterState state;
     const QString text = QTextCodec::codecForMib(106)->toUnicode(looked.constData(), looked.size(), &state);
-    if (state.invalidChars > 0 || (complete && head.size() <= kLooked && state.remainingChars > 0))
+    if (state.invalidChars > 0 || (complete && answer.size() <= kLooked && state.remainingChars > 0))
         return Header::Unknown;
     for (const QChar c : text)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
             c != QLatin1Char('\f'))
             return Header::Unknown;
-    const QString start = QString(text).remove(QChar(0xfeff)).trimmed();
-    static const QRegularExpression picture(QStringLiteral("^([<#%]|P[0-9Ff]\\s)"));
-    if (picture.match(start).hasMatch() || looked.contains("#define") || looked.contains("/* XPM"))
-        return Header::Bad;
-    return Header::Text;
+    const Bytes h{answer};
+    qint64 at = 0;
+    while (h.has(at, 1) && (std::isspace(int(h.u8(at))) || h.at(at, "\xef\xbb\xbf")))
+        at += std::isspace(int(h.u8(at))) ? 1 : 3;
+    return h.has(at, 1) && h.u8(at) == '<' ? Header::Bad : Header::Text;
 }
 
-// What head, an answer's first bytes, holds: a picture of one of the formats the engine decodes
+// What an answer holds, of its bytes so far: a picture of one of the formats the engine decodes
 // itself (by the signatures it reads), a font or text.
 Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
 {
@@ -362,7 +434,7 @@ Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
     if (h.at(0, "BM"))
         return h.has(0, 14) ? dibSize(h, 14, false, pixels) : Header::Short;
     if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
-        return iconSize(h, pixels);
+        return iconSize(h, complete, pixels);
     if (h.at(0, "wOFF") || h.at(0, "wOF2"))
         return webFontSize(h, h.at(0, "wOF2"));
     if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true"))
@@ -390,9 +462,12 @@ Answer answerVerdict(Asked what, const QByteArray& head, bool complete)
     if (!complete && head.size() < kTold)
         return Answer::NeedMore;
     qint64 pixels = 0;
-    switch (answerHeader(head, complete, &pixels)) {
+    const Header header = answerHeader(head, complete, &pixels);
+    switch (header) {
     case Header::Size:
-        return pixels <= ReplyLimits::kViewPicturePixels ? Answer::Pass : Answer::Picture;
+        if (pixels > ReplyLimits::kViewPicturePixels)
+            return Answer::Picture;
+        return complete ? Answer::Pass : Answer::NeedMore;
     case Header::Short:
         if (complete || head.size() >= ReplyLimits::kViewPictureHeadBytes)
             return head.startsWith("wOF") ? Answer::Font : Answer::Picture;
@@ -403,7 +478,11 @@ Answer answerVerdict(Asked what, const QByteArray& head, bool complete)
         return Answer::Picture;
     case Header::Font:
     case Header::Text:
-        return Answer::Pass;
+        if (!complete)
+            return Answer::NeedMore;
+        if (imageReaderTakes(head))
+            return Answer::Picture;
+        return header == Header::Text && fontReaderTakes(head) ? Answer::Font : Answer::Pass;
     case Header::BigFont:
         return Answer::Font;
     case Header::Unknown:
@@ -416,9 +495,11 @@ const char* refusal(Answer answer)
 {
     switch (answer) {
     case Answer::Picture:
-        return "Picture not loaded, larger than the views allow, not of a format they size or its header cut";
+        return "Picture not loaded, larger or costlier than the views allow, not of a format they size or its header "
+               "cut";
     case Answer::Font:
-        return "Font not loaded, larger than the views allow, holding pictures or its header cut";
+        return "Font not loaded, larger than the views allow, holding pictures, of a format they do not size or its "
+               "header cut";
     default:
         return "Answer not loaded, neither a picture, a font nor text the views take";
     }

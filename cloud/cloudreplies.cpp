@@ -145,10 +145,12 @@ void HeldReply::take()
     if (redirect)
         return;
     held += bytes;
-    if (verdict == Answer::NeedMore)
+    if (verdict == Answer::NeedMore && held.size() >= judgedAt) {
+        judgedAt = 2 * held.size();
         judge(false);
-    else if (!bytes.isEmpty())
+    } else if (verdict == Answer::Pass && !bytes.isEmpty()) {
         emit readyRead();
+    }
 }
 
 void HeldReply::judge(bool complete)

@@ -28,9 +28,10 @@ private:
     qint64 offset = 0;
 };
 
-// An answer from another host as the engine gets it: nothing of it until its first bytes show
-// what the views allow (answerVerdict), then all of it, as it comes; a redirect without its body.
-// A refused one finishes with ContentAccessDenied and no byte, its request ended.
+// An answer from another host as the engine gets it: nothing of it until all of it has come and
+// shows what the views allow (answerVerdict), then all of it at once; a style sheet as it comes, a
+// redirect without its body. A refused one finishes with ContentAccessDenied and no byte, its request
+// ended, as soon as its bytes so far show it (judged each time they have doubled).
 class HeldReply : public QNetworkReply
 {
 public:
@@ -57,6 +58,7 @@ private:
     bool aborted = false;   // by the engine
     bool redirect = false;
     QByteArray held;
+    int judgedAt = 1;  // bytes held when next judged before the end
     qint64 offset = 0;
     Answer verdict = Answer::NeedMore;
 };
