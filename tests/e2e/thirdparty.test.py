@@ -6,8 +6,9 @@ address as a picture; (c) a frame of it sends the top frame there; (d) a frame o
 frame to another host; (g) a frame of the service redirects to the third party's frame. Each
 time no device add goes out with the third party's token and the person signs in. Then (e) a page asking for 100,000 refused pictures leaves the start-up lines in the log,
 and (f) a compressed sign-in page ends in the cloud failure popup. (h) A picture of it declaring 23000 x 23000
-pixels in 64 KB, and (j) its files that the engine decodes past a PNG's check (a BMP, SVG, an animated GIF, a web
-font) leave the wizard's memory within bounds, and the person signs in; (i) a picture of it
+pixels in 64 KB, (j) its files that the engine decodes past a PNG's check (a BMP, SVG, an animated GIF, a web
+font) and (k) those its readers take past their first bytes (a text font, a JPEG of many scans, an XBM after a
+comment) leave the wizard's memory (and CPU) within bounds, and the person signs in; (i) a picture of it
 redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
 person signs up.
 """
@@ -16,6 +17,7 @@ import base64
 import os
 import signal
 import struct
+import subprocess
 import threading
 import time
 import unittest
@@ -29,6 +31,7 @@ TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
 FLOOD = 100000
 SIDE = 23000
 MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
+CPU_WINDOW_S = 40  # the wizard's CPU time is measured over this long after the cloud page shows
 
 
 def huge_png(side=SIDE, rgba=False):
@@ -59,6 +62,38 @@ def gif_frame_data(pixels):
         bits, at = bits | code << at, at + width
     data = bits.to_bytes((at + 7) // 8, "little")
     return b"\x02" + b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255] for i in range(0, len(data), 255)) + b"\0"
+
+
+def bdf_font(size=1980000):
+    """A BDF font whose start lies past 512 bytes of COMMENT lines, with as many glyphs as fit in size bytes, each
+    declaring a 2040 x 257 bitmap and giving none of it: 64 KB each to the font engine."""
+    head = b"COMMENT %s\n" % (b"x" * 200) * 3 + b"STARTFONT 2.1\nFONT t\nSIZE 257 75 75\nFONTBOUNDINGBOX 2040 257 0 0\n"
+    glyph = b"STARTCHAR c\nENCODING %05d\nSWIDTH 0 0\nDWIDTH 2040 0\nBBX 2040 257 0 0\nBITMAP\nENDCHAR\n"
+    count = (size - len(head) - 30) // len(glyph % 0)
+    return head + b"CHARS %d\n" % count + b"".join(glyph % i for i in range(count)) + b"ENDFONT\n"
+
+
+def many_scan_jpeg(folder, size=1990000):
+    """A 2048 x 2048 progressive JPEG whose last scan (16 bytes) repeats until the file has size bytes."""
+    path = os.path.join(folder, "base.jpg")
+    subprocess.run(["convert", "-size", "2048x2048", "xc:gray", "-interlace", "JPEG", path], check=True)
+    with open(path, "rb") as f:
+        data = f.read()[:-2]  # without its EOI
+    scan = data[data.rindex(b"\xff\xda"):]
+    return data + scan * ((size - len(data) - 2) // len(scan)) + b"\xff\xd9"
+
+
+def lead_in_xbm(side=SIDE):
+    """An XBM of side x side pixels after 744 bytes of comment lines."""
+    lead = b"/* %s */\n" % (b"x" * 241) * 3
+    return lead + b"#define t_width %d\n#define t_height %d\nstatic char t_bits[] = {\n0x00 };\n" % (side, side)
+
+
+def font_script(url, rules=""):
+    """A page script: text in the font at url, and the style rules given."""
+    return ("var s = document.createElement('style'); s.textContent = '@font-face { font-family: T; src: url(%s) }"
+            " p.t { font-family: T } %s'; document.body.appendChild(s); var p = document.createElement('p');"
+            "p.className = 't'; p.textContent = 'T'; document.body.appendChild(p);" % (url, rules))
 
 
 class PeakWatch(threading.Thread):
@@ -180,8 +215,9 @@ class ThirdParty(CloudRoad):
 
 
 
-    def signs_in_within_memory(self, files, control, screenshot):
-        """The third party's files on both pages: the wizard's peak stays within MEMORY_MIB; the person signs in."""
+    def signs_in_within_memory(self, files, control, screenshot, cpu_s=None):
+        """The third party's files on both pages: the wizard's peak stays within MEMORY_MIB (and with cpu_s its CPU
+        time in the CPU_WINDOW_S after the cloud page shows within cpu_s); the person signs in."""
         paths = {}
         for name, data in files.items():
             paths["/tp/" + name] = os.path.join(self.lab.workdir, name)
@@ -193,8 +229,14 @@ class ThirdParty(CloudRoad):
             before = w.memory()[1]
             watch = PeakWatch(w, before + 10 * MEMORY_MIB)
             watch.start()
+            used = [float("inf"), 0.0]  # CPU seconds in the window after the cloud page shows, and at its start
+            timer = threading.Timer(CPU_WINDOW_S, lambda: used.__setitem__(0, w.cpu() - used[1]))
             try:
-                w.set_up_camera(PASSWORD, name="Porch", new=True)
+                w.set_up_camera(PASSWORD, name="Porch", new=True, settle=False)
+                if cpu_s:
+                    used[1] = w.cpu()
+                    timer.start()
+                w.settle()
                 wait_until(lambda: set(paths) <= {r.get("path") for r in read_record(self.tp_record)}, STEP_S,
                            "the third party's files asked")
                 w.sign_in("ann@example.test", "secret1", screenshot)
@@ -205,10 +247,16 @@ class ThirdParty(CloudRoad):
                     self.fail("the wizard's peak memory passed %.0f MiB; ended" % watch.kill_mib)
                 raise
             finally:
+                if timer.ident:
+                    timer.join(CPU_WINDOW_S + STEP_S)
                 peak = watch.stop()
                 print("peak memory %.0f MiB, %+.0f MiB over the %.0f MiB before the cloud page%s"
                       % (peak, peak - before, before, " (ended there)" if watch.killed else ""))
+                if cpu_s:
+                    print("CPU %.1f s in the %d s after the cloud page showed" % (used[0], CPU_WINDOW_S))
         self.assertLess(peak - before, MEMORY_MIB)
+        if cpu_s:
+            self.assertLess(used[0], cpu_s, "the wizard's CPU seconds after the cloud page showed")
         return log
 
     def test_h_huge_picture(self):
@@ -230,13 +278,25 @@ class ThirdParty(CloudRoad):
                  "c.svg": b'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="16" '
                           b'height="16"><image width="16" height="16" xlink:href="data:image/png;base64,' + inner + b'"/></svg>',
                  "d.gif": b"GIF89a\0\x08\0\x08\x80\0\0" + b"\0" * 6 + frame * 300 + b";", "e.woff": woff}
-        font = ("var s = document.createElement('style'); s.textContent = '@font-face { font-family: T; src: url(https://%s"
-                "/tp/e.woff) } p.t { font-family: T }'; document.body.appendChild(s); var p = document.createElement('p');"
-                "p.className = 't'; p.textContent = 'T'; document.body.appendChild(p);" % TP_HOST)
         pictures = ["https://%s/tp/%s" % (TP_HOST, name) for name in files if name != "e.woff"]
-        log = self.signs_in_within_memory(files, {"pictures": pictures, "script": font}, "thirdparty_unsized_typed.png")
+        control = {"pictures": pictures, "script": font_script("https://%s/tp/e.woff" % TP_HOST)}
+        log = self.signs_in_within_memory(files, control, "thirdparty_unsized_typed.png")
         self.assertIn("Picture not loaded", log)
         self.assertIn("Font not loaded", log)
+
+    def test_k_files_the_readers_take_past_their_first_bytes(self):
+        """A BDF font behind comment lines, a progressive JPEG whose last scan repeats to 1.99 MB and an XBM after
+        a comment lead-in, at 208 addresses: the wizard's memory and CPU stay within bounds, each is refused by its
+        kind and the person signs in."""
+        files = {"a.bdf": bdf_font(), "b.jpg": many_scan_jpeg(self.lab.workdir), "c.xbm": lead_in_xbm()}
+        pictures = ["https://%s/tp/b.jpg" % TP_HOST] + ["https://%s/tp/c.xbm?n=%d" % (TP_HOST, n) for n in range(208)]
+        # Pictures of a pixel: all 208 in sight, so all painted.
+        script = font_script("https://%s/tp/a.bdf" % TP_HOST, "img { width: 1px; height: 1px }")
+        log = self.signs_in_within_memory(files, {"pictures": pictures, "script": script},
+                                          "thirdparty_read_past_typed.png", cpu_s=10)
+        self.assertIn("Picture not loaded", log)
+        self.assertIn("Font not loaded", log)
+        self.assertNotIn("format 'xbm'", log, "an XBM reached the engine's picture reader")
 
     def test_i_picture_redirected_to_the_sign_up_page(self):
         self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})

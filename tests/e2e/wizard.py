@@ -971,6 +971,12 @@ class Wizard:
             fields = dict(line.split(":", 1) for line in f if ":" in line)
         return tuple(int(fields[key].split()[0]) / 1024 for key in ("VmRSS", "VmHWM"))
 
+    def cpu(self):
+        """The CPU time the program has used so far, all its threads, user and system, in seconds."""
+        with open("/proc/%d/stat" % self.proc.pid, encoding="utf-8") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
     def wait_exit(self, timeout=STEP_S):
         """Waits for the program's end and returns its status. A clean exit (status 0) that printed an error
         (ERROR_LEVELS) fails."""
