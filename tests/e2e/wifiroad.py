@@ -56,7 +56,7 @@ class WifiRoadCase(unittest.TestCase):
     @contextlib.contextmanager
     def wifi_page(self):
         """A fresh camera and the wizard on the Wi-Fi page, reached from the cloud page."""
-        self.camsim, self.record = start_camsim(self.lab, [camera()], self.id().rsplit(".", 1)[-1], 550)
+        self.camsim, self.record = start_camsim(self.lab, [camera()], self.id().rsplit(".", 1)[-1])
         self.addCleanup(self.camsim.terminate)
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_setup_page()
