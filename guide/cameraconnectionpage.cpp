@@ -158,11 +158,12 @@ void CameraConnectionPage::pressBackButton()
 
 void CameraConnectionPage::pressSkipButton()
 {
-    supportType = "ALL";
     isAPModeFlow = false;
     IPCameraList.clear();
     hide();
     resetModelChoice();
+    // After the reset: a catalogue model listed above the prompt takes index 0 and names itself.
+    supportType = "ALL";
     ui->cconnectionHWVersion_ComboBox->clear();
     ui->cconnectionHWVersion_ComboBox->hide();
     handOver(gDiscoveryPage);
