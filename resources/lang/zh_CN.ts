@@ -94,7 +94,7 @@
     <message>
         <location line="+1"/>
         <source>Could not save your wireless settings. Please try&lt;br&gt;again.</source>
-        <translation>无法保存无线设置。&lt;br&gt;请重试。</translation>
+        <translation>无法保存无线设置。&lt;br&gt;请再试一次。</translation>
     </message>
     <message>
         <location line="+2"/>
