@@ -74,7 +74,7 @@ def guide_states(catalogue):
         models.setdefault(camera["Model"], []).append(camera)
     for model, cameras in models.items():
         yield "guide_" + model, MODELS, model
-        several = len(cameras) > 1 and cameras[0]["HardwareVersion"] != "NA"
+        several = len(cameras) > 1
         for camera in cameras if several else cameras[-1:]:
             name = "guide_%s_%s" % (model, camera["HardwareVersion"])
             if several:
@@ -97,12 +97,12 @@ def list_rows(texts, name):
 
 
 def unreached(texts, name, entry):
-    """What keeps the screen from being the list's entry chosen (#row or its text), or None."""
+    """How the screen fails to show the list's entry chosen (#row or its text): [] or one fault."""
     rows, current = list_rows(texts, name)
     row = int(entry[1:]) if entry.startswith("#") else rows.index(entry) if entry in rows else None
     if current is None or current != row:
-        return "%s shows %r, not %s" % (name, rows[current] if current is not None else "nothing", entry)
-    return None
+        return ["%s shows %r, not %s" % (name, rows[current] if current is not None else "nothing", entry)]
+    return []
 
 
 def popup_screens():
@@ -131,7 +131,7 @@ class LayoutCase(unittest.TestCase):
     def check(self, code, screen, texts):
         """Adds what is wrong on the screen, once a language (the page under a popup shows again); a state
         chosen in a list (self.chosen) that the screen does not show fails too."""
-        found = [fault for fault in [unreached(texts, *self.chosen[screen])] if fault] if screen in self.chosen else []
+        found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
         found += ["English left: " + line for line in english_left(texts, self.table, code)]
         found += [describe(item) for item in texts if clipped(item)]
         found += line_breaks(texts, code)
