@@ -140,7 +140,7 @@ void CameraConnectionPage::fillLocalConnectionChoice()
     list->addItem(tr("Choose your connection type"));
     list->addItem(tr("Ethernet"));
     list->addItem(tr("POE(Power Over Ethernet)"));
-    list->addItem(tr("PLC(Power Line Communication)"));
+    list->addItem(tr("PLC(Powerline Communication)"));
     list->addItem(tr("Direct Connection"));
 }
 
@@ -158,11 +158,12 @@ void CameraConnectionPage::pressBackButton()
 
 void CameraConnectionPage::pressSkipButton()
 {
-    supportType = "ALL";
     isAPModeFlow = false;
     IPCameraList.clear();
     hide();
     resetModelChoice();
+    // After the reset: a catalogue model listed above the prompt takes index 0 and names itself.
+    supportType = "ALL";
     ui->cconnectionHWVersion_ComboBox->clear();
     ui->cconnectionHWVersion_ComboBox->hide();
     handOver(gDiscoveryPage);
@@ -385,9 +386,8 @@ QStringList CameraConnectionPage::lookUpEntries() const
 
 void CameraConnectionPage::showLocalSet(const QString& text)
 {
-    const StepSet set =
-        ConnectionRules::chooseSet(text, {tr("Ethernet"), tr("POE(Power Over Ethernet)"),
-                                          tr("PLC(Power Line Communication)"), tr("Direct Connection")});
+    const StepSet set = ConnectionRules::chooseSet(text, {tr("Ethernet"), tr("POE(Power Over Ethernet)"),
+                                                          tr("PLC(Powerline Communication)"), tr("Direct Connection")});
     removeStepIcon();
     const bool overview = set == StepSet::Overview;
     setNextEnabled(!overview);

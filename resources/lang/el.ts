@@ -553,14 +553,14 @@
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation>PoE (τροφοδοσία μέσω Ethernet)</translation>
+        <translation>PoE (τροφοδοσία Ethernet)</translation>
     </message>
     <message>
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (επικοινωνία μέσω ηλεκτρικού δικτύου)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (μέσω ηλεκτροδικτύου)</translation>
     </message>
 </context>
 <context>

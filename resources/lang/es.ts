@@ -553,14 +553,14 @@
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation>PoE (alimentación a través de Ethernet)</translation>
+        <translation>PoE (energía por Ethernet)</translation>
     </message>
     <message>
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (comunicación por línea eléctrica)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (datos por red eléctrica)</translation>
     </message>
 </context>
 <context>

@@ -559,8 +559,8 @@
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (tiedonsiirto sähköverkossa)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (sähköverkon kautta)</translation>
     </message>
 </context>
 <context>

@@ -559,7 +559,7 @@
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
+        <source>PLC(Powerline Communication)</source>
         <translation>CPL (courant porteur en ligne)</translation>
     </message>
 </context>

@@ -553,14 +553,14 @@
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation>PoE (napajanje putem Etherneta)</translation>
+        <translation>PoE (napajanje Ethernetom)</translation>
     </message>
     <message>
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (komunikacija putem električne mreže)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (putem električne mreže)</translation>
     </message>
 </context>
 <context>

@@ -553,14 +553,14 @@
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation>PoE (tápellátás Etherneten keresztül)</translation>
+        <translation>PoE (tápellátás Etherneten)</translation>
     </message>
     <message>
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (elektromos hálózati adatátvitel)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (áramhálózati adatátvitel)</translation>
     </message>
 </context>
 <context>

@@ -559,8 +559,8 @@
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (transmisja przez sieć elektryczną)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (przez sieć elektryczną)</translation>
     </message>
 </context>
 <context>

@@ -553,14 +553,14 @@
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
-        <translation>PoE (alimentação através de Ethernet)</translation>
+        <translation>PoE (energia via Ethernet)</translation>
     </message>
     <message>
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (comunicação pela rede elétrica)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (dados pela rede elétrica)</translation>
     </message>
 </context>
 <context>

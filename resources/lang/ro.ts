@@ -559,8 +559,8 @@
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (comunicație prin rețeaua electrică)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (date prin rețea electrică)</translation>
     </message>
 </context>
 <context>

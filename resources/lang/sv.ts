@@ -559,8 +559,8 @@
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Power Line Communication)</source>
-        <translation>PLC (kommunikation via elnätet)</translation>
+        <source>PLC(Powerline Communication)</source>
+        <translation>PLC (data via elnätet)</translation>
     </message>
 </context>
 <context>

@@ -1,14 +1,16 @@
 """Every page and popup of the wizard in a group of languages, as a person sees them. For each
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
-popup, welcome page, Start, licence, the guide in its states, discovery with two cameras, the setup
-page, the cloud page and a sign-in to an account with a long e-mail address; then every other page
-shown alone (the access-point network page with its survey and Wi-Fi password box), the
-registered-camera summary, and every popup opened by its slot (through the harness's test library).
-A second wizard takes the local-only road without Internet: the setup page of a camera without a
-password and the device-only summary it leads to. No text may be cut by its room, its parents or the
-window, cover another text of its page or popup, be English where the language translates it, or
-break its lines where a reader would not (screentexts.broken_lines) or cut a web address over two lines
-(screentexts.cut_addresses, in every language).
+popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
+(guide_states: each model of the lab's catalogue with each of its hardware versions and connection
+types), discovery with two cameras, the setup page, the cloud page and a sign-in to an account with a
+long e-mail address; then every other page shown alone (the access-point network page with its survey
+and Wi-Fi password box), the registered-camera summary, and every popup opened by its slot (through
+the harness's test library). A second wizard takes the local-only road without Internet: the guide's
+connection types, the setup page of a camera without a password and the device-only summary it leads
+to. No text may be cut by its room, its parents or the window, cover another text of its page or
+popup, be English where the language translates it, or break its lines where a reader would not
+(screentexts.broken_lines) or cut a web address over two lines (screentexts.cut_addresses, in every
+language).
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -19,7 +21,7 @@ import time
 import unittest
 
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
-                    MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard, catalogue_of,
+                    MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim)
 from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations
 
@@ -32,17 +34,12 @@ NEW = {"mac": "00:11:22:AA:BB:28", "model": "VKC-2100", "name": "Hall", "dcpVers
        "network": {"23": "10.254.0.28", "51": "443"}, "accessPoints": SURVEY}  # no password yet
 NEW_PASSWORD = "hallpass1"
 ACCOUNT = ("margarethe.vanderberg@example.test", "secret1")  # an e-mail address of 34 characters
-MODELS = "cconnection_ComboBox"
+MODELS, VERSIONS = "cconnection_ComboBox", "cconnectionHWVersion_ComboBox"
 TYPES = "CTypeMoreThanOne_ComboBox"
+VERSION_PROMPT = "H/W Version"  # never translated
+TYPE_KEYS = {"1": "ethernet", "3": "poe", "4": "plc", "5": "direct", "6": "wps"}  # in the catalogue's precedence
 
 # Screens after the road, each the commands that bring it up.
-GUIDE_SCREENS = [
-    ("guide_one_type", ["choose %s VKC-2100" % MODELS]),
-    ("guide_types", ["choose %s VKC-5020W" % MODELS]),
-    ("guide_direct", ["choose %s #-1" % TYPES]),
-    ("guide_access_point", ["choose %s VKC-5010W" % MODELS]),
-    ("guide_prompt", ["choose %s #0" % MODELS]),
-]
 PAGE_SCREENS = [
     ("no_internet", ["show OppsPage"]),
     ("already_registered", ["show AlreadyRegisteredPage"]),
@@ -68,6 +65,46 @@ AP_BOX_SCREENS = [
 ]
 
 
+def guide_states(catalogue):
+    """The guide's states reached from the model list, as (screen, list, entry): each model of the catalogue;
+    of a model listed with several hardware versions each version, then the version prompt again; of a model
+    with several connection types each type (its row in the list) at each version."""
+    models = {}
+    for camera in catalogue["Cameras"]:
+        models.setdefault(camera["Model"], []).append(camera)
+    for model, cameras in models.items():
+        yield "guide_" + model, MODELS, model
+        several = len(cameras) > 1
+        for camera in cameras if several else cameras[-1:]:
+            name = "guide_%s_%s" % (model, camera["HardwareVersion"])
+            if several:
+                yield name, VERSIONS, camera["HardwareVersion"]
+            if cameras[-1]["ConnectionTypeNumber"] != "1":  # the model's own list of types
+                types = [next(TYPE_KEYS[key] for key in TYPE_KEYS if key in entry)
+                         for entry in camera["ConnectionType"] if set(TYPE_KEYS) & set(entry)]
+                for row, word in enumerate(types, 1):
+                    yield "%s_%s" % (name, word), TYPES, "#%d" % row
+        if several:
+            yield "guide_%s_version_prompt" % model, VERSIONS, VERSION_PROMPT
+
+
+def list_rows(texts, name):
+    """The entries of the list of that name as the screen shows them, and the row of its current one (None
+    when the list is not shown)."""
+    rows = [item for item in texts if item["name"] == name and item["kind"] in ("item", "current")]
+    current = [row for row, item in enumerate(rows) if item["kind"] == "current"]
+    return [item["text"] for item in rows], current[0] if current else None
+
+
+def unreached(texts, name, entry):
+    """How the screen fails to show the list's entry chosen (#row or its text): [] or one fault."""
+    rows, current = list_rows(texts, name)
+    row = int(entry[1:]) if entry.startswith("#") else rows.index(entry) if entry in rows else None
+    if current is None or current != row:
+        return ["%s shows %r, not %s" % (name, rows[current] if current is not None else "nothing", entry)]
+    return []
+
+
 def popup_screens():
     for page, popups in POPUPS.items():
         for popup in popups:
@@ -81,7 +118,7 @@ class LayoutCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.lab, cls.internet, cloud = online_lab(cls, cloud=True, catalogue=catalogue_of("VKC"))
+        cls.lab, cls.internet, cloud = online_lab(cls, cloud=True)
         cloud.set_control({"accounts": dict([ACCOUNT])})
         for camera, password in ((CAMERA, CAMERA["password"]), (NEW, NEW_PASSWORD)):
             cls.lab.add_cam_address(camera["ip"])
@@ -89,11 +126,13 @@ class LayoutCase(unittest.TestCase):
         cls.camsim = None
 
     def setUp(self):
-        self.failures, self.seen = [], set()
+        self.failures, self.seen, self.chosen = [], set(), {}
 
     def check(self, code, screen, texts):
-        """Adds what is wrong on the screen, once a language (the page under a popup shows again)."""
-        found = ["English left: " + line for line in english_left(texts, self.table, code)]
+        """Adds what is wrong on the screen, once a language (the page under a popup shows again); a state
+        chosen in a list (self.chosen) that the screen does not show fails too."""
+        found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
+        found += ["English left: " + line for line in english_left(texts, self.table, code)]
         found += [describe(item) for item in texts if clipped(item)]
         found += line_breaks(texts, code)
         for fault in found:
@@ -155,14 +194,28 @@ class LayoutCase(unittest.TestCase):
         w.settle()
         w.click(*AP_FIRST_NETWORK)
 
+    def choices(self, w, code, prefix, states=None):
+        """Each state (screen, list, entry) chosen in turn and checked to show its choice, by default each
+        entry of the model list (or of the connection types in local-only mode), then the model list's prompt
+        again: its entry that names no model of the catalogue."""
+        rows, _ = list_rows(w.texts(), MODELS)
+        models = {camera["Model"] for camera in self.internet.catalogue["Cameras"]}
+        prompt = next(row for row, text in enumerate(rows) if text not in models)
+        if states is None:
+            states = [("%s_%d" % (prefix, row), MODELS, "#%d" % row) for row in range(len(rows)) if row != prompt]
+        states = list(states) + [(prefix + "_prompt", MODELS, "#%d" % prompt)]
+        self.chosen.update((screen, (name, entry)) for screen, name, entry in states)
+        self.screens(w, code, [(screen, ["choose %s %s" % (name, entry)]) for screen, name, entry in states])
+
     def local_road(self, code):
-        """No Internet, "Local Only": the setup page of the camera without a password, its password given
-        -> the device-only summary."""
+        """No Internet, "Local Only": the guide's connection types, the setup page of the camera without a
+        password, its password given -> the device-only summary."""
         self.internet.set_control({"probe": {"mode": "drop"}})
         try:
             with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code}, texts=True) as w:
                 w.start_local_only(self.table.get(MAIN_TITLE, MAIN_TITLE))
                 w.agree()
+                self.choices(w, code, "local_guide")
                 w.click(*GUIDE_SKIP)
                 w.choose_camera(NEW["mac"], cameras=2)
                 self.screens(w, code, [("setup_new", [])])
@@ -181,7 +234,8 @@ class LayoutCase(unittest.TestCase):
         time.sleep(1.0)
         self.screens(w, code, [("licence", [])])
         w.agree()
-        self.screens(w, code, [("guide", [])] + GUIDE_SCREENS)
+        self.screens(w, code, [("guide", [])])
+        self.choices(w, code, "guide", guide_states(self.internet.catalogue))
         w.click(*GUIDE_SKIP)
         w.wait_log(CAMERA_LISTED, count=2)
         time.sleep(0.5)

@@ -102,15 +102,24 @@ def letters(text):
     return [c for c in text if not c.isspace() and unicodedata.category(c)[0] not in "PSZ"]
 
 
+def forced_pieces(text):
+    """The parts of a rich text between its forced line ends (breaks and paragraphs), as they read."""
+    text = re.sub(r"<style.*?</style>", " ", text or "", flags=re.S)
+    return [plain(piece) for piece in re.split(r"<br\s*/?>|</?p\b[^>]*>", text, flags=re.I) if plain(piece)]
+
+
 def broken_lines(item):
     """How a label's drawn lines (as the test library lays them out) break where a reader would not:
     a bold name split over lines, or alone on a line among the text's other lines; a line holding one
     CJK character and its punctuation, or punctuation only; a last line holding a CJK term of two
-    characters alone ("向导。")."""
+    characters alone ("向导。"), or of three that a forced break put there ("<br>此步骤。")."""
     lines = item.get("lines") or []
     faults = []
     shown = [line for line in lines if line.strip()]
-    if len(shown) > 1 and CJK.search(shown[-1]) and len(letters(shown[-1])) == 2:
+    last = len(letters(shown[-1])) if len(shown) > 1 and CJK.search(shown[-1]) else 0
+    pieces = forced_pieces(item["text"])
+    forced = len(pieces) > 1 and re.sub(r"\s", "", pieces[-1]) == re.sub(r"\s", "", shown[-1])
+    if last == 2 or last == 3 and forced:
         faults.append("last line holds only %r" % shown[-1])
     for run in item.get("bold", []):
         at = run["lines"]
@@ -131,18 +140,29 @@ WEB_ADDRESS = re.compile(r"(?:https?://|www\.)[A-Za-z0-9./?#%&=_~+-]*[A-Za-z0-9/
 
 
 def broken_addresses(text):
-    """The web addresses that a forced break of the text splits ("www.olvaris.invalid/<br>support"): found
-    in the text without its breaks, holding a break beside an address's punctuation whose far side is no
-    address of its own (a break between letters parts two words)."""
+    """The web addresses that a forced break of the text splits, wherever it falls ("www.olvaris.inva<br>lid"):
+    found in the text without its breaks, holding a break. A break between letters may also part a word from
+    an address beside it ("site<br>www.olvaris.invalid", "www.olvaris.invalid<br>and"): there the address
+    is split only when it is one the text links to or the road shows (DATA_NAMES)."""
     pieces = []
     for piece in re.split(r"<br\s*/?>", re.sub(r"<style.*?</style>", " ", text or "", flags=re.S), flags=re.I):
         piece = re.sub(r"^(?:<[^>]*>)+|(?:<[^>]*>)+$", "", piece)  # a tag beside a break parts nothing
         pieces.append(re.sub(r"\s+", " ", html.unescape(re.sub(r"<[^>]*>", " ", piece))))
     ends = [sum(len(piece) for piece in pieces[:at + 1]) for at in range(len(pieces) - 1)]
     joined = "".join(pieces)
-    return {found.group() for found in WEB_ADDRESS.finditer(joined)
-            if any(found.start() < end < found.end() and not (joined[end - 1].isalnum() and joined[end].isalnum())
-                   and not WEB_ADDRESS.fullmatch(joined[end:found.end()]) for end in ends)}
+    links = re.findall(r"href\s*=\s*[\"']?([^\"'\s>]+)", text or "", flags=re.I) + DATA_NAMES
+    known = {address for link in links for address in (link, re.sub(r"^https?://", "", link))
+             if WEB_ADDRESS.fullmatch(address)}
+    found = {address for address in known for at in re.finditer(re.escape(address), joined)
+             if any(at.start() < end < at.end() for end in ends)}
+
+    def parts_two(match, end):  # a break between letters that ends a word or address and begins another
+        near, far = joined[match.start():end], joined[end:match.end()]
+        return (joined[end - 1].isalnum() and joined[end].isalnum()
+                and all(re.fullmatch(r"[^\W_]+", part) or WEB_ADDRESS.fullmatch(part) for part in (near, far)))
+
+    return found | {match.group() for match in WEB_ADDRESS.finditer(joined)
+                    if any(match.start() < end < match.end() and not parts_two(match, end) for end in ends)}
 
 
 def cut_addresses(item):

@@ -51,8 +51,9 @@ void select(QComboBox* list, const QString& text)
     list->setCurrentIndex(list->findText(text));
 }
 
-// Steps: "L" local-only entry, "m=" model, "t=" connection type, "v=" hardware version, "b=" button (next
-// pages hidden, a camera listed); supportType set to "before" ahead of the last one.
+// Steps: "L" local-only entry, "m=" model, "o=" a route 1 model listed above the prompt, "t=" connection
+// type, "v=" hardware version, "b=" button (next pages hidden, a camera listed); supportType set to
+// "before" ahead of the last one.
 void take(const QString& steps)
 {
     const QStringList list = steps.split('|');
@@ -65,6 +66,8 @@ void take(const QString& steps)
             isLocalView = true, gAgreementPage->pressNextButton();
         else if (list[i].startsWith("m="))
             select(page()->cconnection_ComboBox, what);
+        else if (list[i].startsWith("o="))
+            ModelRouteMap.insert(what, "1"), page()->cconnection_ComboBox->insertItem(0, what);
         else if (list[i].startsWith("t="))
             select(gConnectionTypeMoreThanOne->ui->CTypeMoreThanOne_ComboBox, what);
         else if (list[i].startsWith("b=")) {
@@ -260,6 +263,8 @@ private slots:
             "ConnectionTypeMoreThanOne:11011 N+ S- [NA]");
         row("skip starts the guide over", "m=VKC-1200|b=Skip instruction", "discovery ALL cleared scan step",
             "Default N- S+ []");
+        row("skip, a model listed above the prompt", "o=OLV-800|m=VKC-1200|b=Skip instruction",
+            "discovery ALL cleared scan step", "ConnectionTypeOnlyOne:11001 N+ S- []");
         row("back leaves everything", "m=VKC-1100|b=Back", "back before apflow",
             "ConnectionTypeOnlyOne:11101 N+ S- [A1]");
     }

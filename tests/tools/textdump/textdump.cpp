@@ -595,16 +595,22 @@ QWidget* widgetNamed(const QString& name)
     return nullptr;
 }
 
-// "choose <object name> <entry text | #row>": takes that entry of the list, as a person does
-// (#-1: the last).
+// "choose <object name> <entry text | #row>": takes that entry of the list, as a person's click on
+// it does: the entry becomes current, then the list tells it was activated (#-1: the last).
 void choose(const QStringList& words)
 {
     auto combo = qobject_cast<QComboBox*>(widgetNamed(words.value(1)));
     const QString entry = words.mid(2).join(' ');
     if (!combo)
         return;
-    const int row = entry.startsWith('#') ? entry.mid(1).toInt() : combo->findText(entry);
-    combo->setCurrentIndex(row < 0 && entry.startsWith('#') ? combo->count() + row : row);
+    int row = entry.startsWith('#') ? entry.mid(1).toInt() : combo->findText(entry);
+    if (row < 0 && entry.startsWith('#'))
+        row += combo->count();
+    if (row < 0 || row >= combo->count())
+        return;
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+    emit combo->textActivated(combo->itemText(row));
 }
 
 // "visible <object name> true|false": shows or hides a widget that a road of the program shows.
