@@ -140,7 +140,7 @@ void CameraConnectionPage::fillLocalConnectionChoice()
     list->addItem(tr("Choose your connection type"));
     list->addItem(tr("Ethernet"));
     list->addItem(tr("POE(Power Over Ethernet)"));
-    list->addItem(tr("PLC(Powerline Communication)"));
+    list->addItem(tr("PLC(Power Line Communication)"));
     list->addItem(tr("Direct Connection"));
 }
 
@@ -386,8 +386,9 @@ QStringList CameraConnectionPage::lookUpEntries() const
 
 void CameraConnectionPage::showLocalSet(const QString& text)
 {
-    const StepSet set = ConnectionRules::chooseSet(text, {tr("Ethernet"), tr("POE(Power Over Ethernet)"),
-                                                          tr("PLC(Powerline Communication)"), tr("Direct Connection")});
+    const StepSet set =
+        ConnectionRules::chooseSet(text, {tr("Ethernet"), tr("POE(Power Over Ethernet)"),
+                                          tr("PLC(Power Line Communication)"), tr("Direct Connection")});
     removeStepIcon();
     const bool overview = set == StepSet::Overview;
     setNextEnabled(!overview);

@@ -11,7 +11,7 @@ namespace {
 const EntryType kEntryTypes[] = {
     {"Ethernet", 9, QT_TRANSLATE_NOOP("CameraConnectionPage", "Ethernet"), ":/images/ct_ethernet.png"},
     {"POE", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "POE(Power Over Ethernet)"), ":/images/ct_poe.png"},
-    {"PLC", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "PLC(Powerline Communication)"), ":/images/ct_plc.png"},
+    {"PLC", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "PLC(Power Line Communication)"), ":/images/ct_plc.png"},
     {"APMode", 7, QT_TRANSLATE_NOOP("CameraConnectionPage", "Direct Connection"), ":/images/ct_apmode.png"},
     {"WPS", 4, QT_TRANSLATE_NOOP("CameraConnectionPage", "Direct Connection"), ":/images/ct_apmode.png"},
 };

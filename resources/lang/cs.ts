@@ -559,7 +559,7 @@
         <location line="-246"/>
         <location line="+247"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
-        <source>PLC(Powerline Communication)</source>
+        <source>PLC(Power Line Communication)</source>
         <translation>PLC (přenos po elektrické síti)</translation>
     </message>
 </context>

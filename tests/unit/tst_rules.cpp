@@ -98,7 +98,7 @@ private slots:
         const SetWords words{"Ethernet", "POE", "PLC", "Direct Connection"};
         QCOMPARE(chooseSet("Ethernet", words), StepSet::Ethernet);
         QCOMPARE(chooseSet("POE(Power Over Ethernet)", words), StepSet::PoE);
-        QCOMPARE(chooseSet("PLC(Powerline Communication)", words), StepSet::PLC);
+        QCOMPARE(chooseSet("PLC(Power Line Communication)", words), StepSet::PLC);
         QCOMPARE(chooseSet("Direct Connection", words), StepSet::Direct);
         QCOMPARE(chooseSet("", words), StepSet::Overview);
         QCOMPARE(hardwareVersions("A1").choice, false);

@@ -197,7 +197,7 @@ void TestTranslations::compiled()
         {"Choose your connection type", ConnectionRules::StepSet::Overview},
         {"Ethernet", ConnectionRules::StepSet::Ethernet},
         {"POE(Power Over Ethernet)", ConnectionRules::StepSet::PoE},
-        {"PLC(Powerline Communication)", ConnectionRules::StepSet::PLC},
+        {"PLC(Power Line Communication)", ConnectionRules::StepSet::PLC},
         {"Direct Connection", ConnectionRules::StepSet::Direct}};
     for (const auto& item : items)
         QVERIFY2(ConnectionRules::chooseSet(translator.translate("CameraConnectionPage", item.first), words) ==
