@@ -14,6 +14,11 @@ fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
 }
+# A row's exit status and the text its output holds: what, row name, expected status, text.
+expect() {
+  [ "$status" = "$3" ] || fail "$1, $2: exit $status, not $3: $out"
+  grep -qF -- "$4" <<<"$out" || fail "$1, $2: no \"$4\" in: $out"
+}
 
 # --- the format check, in an exported tree: no .git anywhere above it ---
 tree="$work/tree"
@@ -34,8 +39,7 @@ for row in "${rows[@]}"; do
   eval "$setup"
   status=0
   out=$(check) || status=$?
-  [ "$status" = "$expected" ] || fail "format check, $name: exit $status, not $expected: $out"
-  grep -qF -- "$text" <<<"$out" || fail "format check, $name: no \"$text\" in: $out"
+  expect "format check" "$name" "$expected" "$text"
 done
 
 # --- scripts/run without a display stops before building; with one, or a platform given, it starts ---
@@ -56,8 +60,7 @@ for row in "${rows[@]}"; do
   status=0
   # shellcheck disable=SC2086 # the arguments are words
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $vars "$tree/scripts/run" $args 2>&1) || status=$?
-  [ "$status" = "$expected" ] || fail "scripts/run, $name: exit $status, not $expected: $out"
-  grep -qF -- "$text" <<<"$out" || fail "scripts/run, $name: no \"$text\" in: $out"
+  expect "scripts/run" "$name" "$expected" "$text"
   [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
 done
 
@@ -76,8 +79,7 @@ for row in "${rows[@]}"; do
   eval "$change"
   status=0
   out=$("$tree/scripts/mutate" --check -k "$first" 2>&1) || status=$?
-  [ "$status" = "$expected" ] || fail "scripts/mutate --check, $name: exit $status, not $expected: $out"
-  grep -qF -- "$text" <<<"$out" || fail "scripts/mutate --check, $name: no \"$text\" in: $out"
+  expect "scripts/mutate --check" "$name" "$expected" "$text"
 done
 
 # --- scripts/test: its help without a build; a skipped test fails the run unless --partial ---
@@ -106,8 +108,7 @@ for row in "${rows[@]}"; do
   status=0
   # shellcheck disable=SC2086 # the arguments are words
   out=$(PATH="$work/bin:$PATH" CTEST_RESULT=$result "$tree/scripts/test" $args 2>&1) || status=$?
-  [ "$status" = "$expected" ] || fail "scripts/test, $name: exit $status, not $expected: $out"
-  grep -qF -- "$text" <<<"$out" || fail "scripts/test, $name: no \"$text\" in: $out"
+  expect "scripts/test" "$name" "$expected" "$text"
   [[ "$name" != -* ]] || ! grep -q built <<<"$out" || fail "scripts/test, $name: built before it answered"
 done
 
