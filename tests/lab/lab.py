@@ -128,6 +128,18 @@ def _remove_if_empty(folder):
         pass  # missing, or in use by another lab
 
 
+def make_netns_etc(path):
+    """Makes /etc/netns/<name>, again where another lab's teardown or cleanup removed an empty
+    /etc/netns between the two folders."""
+    for _ in range(20):
+        try:
+            os.makedirs(path, exist_ok=True)
+            return
+        except FileNotFoundError:
+            continue
+    raise LabError(f"{path} could not be made: its parent kept going")
+
+
 def _pid_alive(pid):
     try:
         os.kill(pid, 0)
@@ -384,7 +396,7 @@ class Lab:
     # Files of the PC side ----------------------------------------------------------
 
     def _make_pc_etc(self):
-        os.makedirs(self.pc_etc)
+        make_netns_etc(self.pc_etc)
         with open(os.path.join(self.pc_etc, "resolv.conf"), "w") as f:
             f.write(RESOLV_CONF)
         self._write_hosts()

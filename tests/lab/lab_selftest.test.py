@@ -138,7 +138,7 @@ class Teardown(unittest.TestCase):
         dead_id, live_id = f"{dead.pid}-0", f"{os.getpid()}-zz"
         for run_id in (dead_id, live_id):
             subprocess.run(["ip", "netns", "add", f"wizpc-{run_id}"], check=True)
-            os.makedirs(os.path.join(labmod.NETNS_ETC, f"wizpc-{run_id}"), exist_ok=True)
+            labmod.make_netns_etc(os.path.join(labmod.NETNS_ETC, f"wizpc-{run_id}"))
         try:
             p = subprocess.run([sys.executable, LAB_PY, "cleanup"], capture_output=True, text=True, timeout=60)
             self.assertEqual(p.returncode, 0, p.stderr)
