@@ -3,13 +3,7 @@
 # fails, naming why, when a program is not built, the wizard shows no window or a benchmark prints no figure.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+. "$SOURCE_DIR/tests/support/scriptcheck.sh"
 
 status=0
 out=$(BUILD_DIR="$BUILD_DIR" "$SOURCE_DIR/scripts/bench" --quick 2>&1) || status=$?
@@ -62,5 +56,4 @@ for row in "${rows[@]}"; do
   done
 done
 
-[ "$failures" -eq 0 ] || exit 1
-echo "all checks passed"
+finish

@@ -7,18 +7,7 @@
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-# A row's exit status and the text its output holds: what, row name, expected status, text.
-expect() {
-  [ "$status" = "$3" ] || fail "$1, $2: exit $status, not $3: $out"
-  grep -qF -- "$4" <<<"$out" || fail "$1, $2: no \"$4\" in: $out"
-}
+. "$SOURCE_DIR/tests/support/scriptcheck.sh"
 
 # --- the format check, in an exported tree: no .git anywhere above it ---
 tree="$work/tree"
@@ -151,5 +140,4 @@ for test in json.load(sys.stdin)["tests"]:
         print(test["name"])')
 [ -z "$missing" ] || fail "tests without a skip rule: $missing"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "all checks passed"
+finish
