@@ -719,7 +719,7 @@ private slots:
         const QByteArray chunks = png(1, 1).insert(33, chunk("tEXt", "").repeated(140000));
         const int entries = int(ReplyLimits::kViewPictureFrames);
         const auto copies = [](int n, const QByteArray& picture) { return QVector<QByteArray>(n, picture).toList(); };
-        row("ICO of 2 entries sharing a PNG", shared(2, png(16, 16)), true, A::Picture);
+        row("ICO of 2 entries sharing a BMP", shared(2, dib(16, 32)), true, A::Picture);
         row("ICO of 16000 entries sharing a PNG of inflated text", shared(16000, textPng(most)), true, A::Picture);
         row("ICO of 16000 entries sharing a PNG of 140000 chunks", shared(16000, chunks), true, A::Picture);
         row("ICO of the most entries, their texts inflating to the limit",
