@@ -159,13 +159,13 @@ private slots:
         QFETCH(QByteArray, lines);
         QFETCH(int, processes);
         const QString folder = QString("group/") + QTest::currentDataTag() + "/";
-        makeFile(
-            folder + "child", true,
-            "#!/bin/sh\ntrap 'echo asked > \"$0.asked\"; exit' TERM\nsleep 600 &\necho $! $$ >> \"$0.pids\"\nwait\n");
-        makeFile(folder + "deaf", true, "#!/bin/sh\ntrap '' TERM\necho $$ >> \"$0.pids\"\nexec sleep 600\n");
+        makeFile(folder + "child", true,
+                 "#!/bin/sh\ntrap 'echo asked > \"$0.asked\"; exit' TERM\nsleep 600 &\necho $! $$ >> "
+                 "\"${0%/*}/pids\"\nwait\n");
+        makeFile(folder + "deaf", true, "#!/bin/sh\ntrap '' TERM\necho $$ >> \"${0%/*}/pids\"\nexec sleep 600\n");
         const QString installer =
             makeFile(folder + "setup", true,
-                     "#!/bin/sh\n\"${0%/*}/child\" &\n" + lines + "echo $$ >> \"$0.pids\"\nexec sleep 600\n");
+                     "#!/bin/sh\n\"${0%/*}/child\" &\n" + lines + "echo $$ >> \"${0%/*}/pids\"\nexec sleep 600\n");
         QList<int> pids;
         const auto killLeft = qScopeGuard([&] {
             for (const int pid : running(pids))
@@ -173,7 +173,7 @@ private slots:
         });
         QProcess wizard;
         wizard.start(QCoreApplication::applicationDirPath() + "/signalwait", {installer});
-        QTRY_COMPARE_WITH_TIMEOUT((pids = recordedIds(dir.filePath(folder))).size(), processes, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT((pids = recordedIds(dir.filePath(folder + "pids"))).size(), processes, 20000);
         wizard.terminate();
         QVERIFY(wizard.waitForFinished(beyondDeadline(3000)));
         QTRY_COMPARE_WITH_TIMEOUT(running(pids), QList<int>(), 5000);  // a SIGKILL's delivery
@@ -181,14 +181,13 @@ private slots:
     }
 
 private:
-    // The process ids written into the folder's .pids files.
-    static QList<int> recordedIds(const QString& folder)
+    // The process ids written into the file.
+    static QList<int> recordedIds(const QString& path)
     {
         QList<int> ids;
-        for (const QString& name : QDir(folder).entryList({"*.pids"}, QDir::Files))
-            for (const QByteArray& word : contents(folder + name).simplified().split(' '))
-                if (word.toInt() > 0)
-                    ids << word.toInt();
+        for (const QByteArray& word : contents(path).simplified().split(' '))
+            if (word.toInt() > 0)
+                ids << word.toInt();
         return ids;
     }
     // Those of pids whose processes run (a zombie has ended).
