@@ -37,8 +37,8 @@ const char* passwordRuleHint(bool alphanumeric);
 // Older cameras (DCP below "2.0") are checked against the password they disclosed.
 bool localPasswordMatches(const QString& typed, const QByteArray& stored);
 
-// A camera whose agent sorts after this version switches its access point off over CGI;
-// plain string ordering, as everywhere else in the wizard.
+// A camera whose agent version sorts after "2.0.17-b82" switches its access point off over CGI.
+// The versions are compared as plain text, character by character: "2.0.9" sorts after it.
 bool agentSwitchesAccessPointOff(const QByteArray& agentVersion);
 
 // The CGI request that switches the access point off: address, port rule, dialect path and

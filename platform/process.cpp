@@ -2,12 +2,18 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QThread>
 
 #include <algorithm>
 
 #include "base/log.h"
 #include "platform/environment.h"
 #include "platform/signalquit.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
 
 namespace Platform {
 
@@ -20,9 +26,49 @@ ProcessRunner& testRunner()
 }
 
 // A wait for the end is cut in slices, so that a signal ending the program ends it too; the
-// process waited for is then asked to end.
+// process waited for and what it started are then asked to end, and killed after a grace.
 constexpr int kWaitSliceMs = 100;
 constexpr int kEndingWaitMs = 3000;
+constexpr int kGroupPollMs = 50;
+
+#ifdef Q_OS_UNIX
+// A process waited for starts a process group of its own: what it starts in turn ends with it.
+class GroupLeader : public QProcess
+{
+protected:
+    void setupChildProcess() override { ::setpgid(0, 0); }
+};
+
+// The group is asked to end (SIGTERM) and waited for, the process and the others of its group that
+// live on after it; what is left at the grace's end is killed. A member counts until its parent
+// reaps it.
+bool endGroup(QProcess& process)
+{
+    const pid_t group = pid_t(process.processId());
+    if (group <= 0)
+        return false;
+    const QDeadlineTimer grace(kEndingWaitMs);
+    ::kill(-group, SIGTERM);
+    const bool finished = process.waitForFinished(kEndingWaitMs);
+    while (::kill(-group, 0) == 0) {
+        if (grace.hasExpired()) {
+            WLOG << "killed what is left of its process group" << group;
+            ::kill(-group, SIGKILL);
+            break;
+        }
+        QThread::msleep(kGroupPollMs);
+    }
+    return finished || process.waitForFinished(kEndingWaitMs);
+}
+#else
+using GroupLeader = QProcess;
+
+bool endGroup(QProcess& process)
+{
+    process.terminate();
+    return process.waitForFinished(kEndingWaitMs);
+}
+#endif
 
 bool waitForEnd(QProcess& process, int waitMs)
 {
@@ -34,15 +80,14 @@ bool waitForEnd(QProcess& process, int waitMs)
         if (process.state() == QProcess::NotRunning || deadline.hasExpired())
             return false;
     }
-    WLOG << "the program ends, so does" << process.program();
-    process.terminate();
-    return process.waitForFinished(kEndingWaitMs);
+    WLOG << "the program ends, so do" << process.program() << "and what it started";
+    return endGroup(process);
 }
 
 ProcessResult runQProcess(const ProcessCall& call)
 {
     ProcessResult result;
-    QProcess process;
+    GroupLeader process;
     process.setProgram(call.program);
     process.setArguments(call.arguments);
     process.setProcessEnvironment(userEnvironment());

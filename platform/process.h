@@ -30,7 +30,8 @@ struct ProcessResult
 
 using ProcessRunner = std::function<ProcessResult(const ProcessCall&)>;
 
-// Runs the command, or hands it to the runner that a test has put in place.
+// Runs the command, or hands it to the runner that a test has put in place. Off Windows a command
+// waited for leads a process group of its own: a signal ending the program ends the group too.
 ProcessResult runProcess(const ProcessCall& call);
 
 // Tests record commands instead of running them; an empty runner restores the real one.

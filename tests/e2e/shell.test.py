@@ -13,6 +13,25 @@ from wizard import BUILD_DIR, LAUNCHER_TITLE, MAIN_EXIT_LINK, MAIN_TITLE, POPUP_
 LAUNCHER_SETUP, LAUNCHER_VIEWER = (320, 130), (320, 185)
 # An installer that runs until it is ended, saying when it has started.
 LONG_INSTALLER = '#!/bin/sh\necho started > "$0.started"\nexec sleep 600\n'
+# One that ends when asked, leaving a child that ignores it, as does the child's own; each writes its id.
+GROUP_INSTALLER = ('#!/bin/sh\nsh -c \'trap "" TERM; sleep 600 & echo $! $$ >> "$0.pids"; exec sleep 600\' "$0" &\n'
+                   'echo $$ >> "$0.pids"\necho started > "$0.started"\nexec sleep 600\n')
+
+
+def recorded_ids(path, count):
+    """The process ids written into path, once there are count of them."""
+    with open(path, encoding="utf-8") as f:
+        ids = [int(word) for word in f.read().split()]
+    return ids if len(ids) == count else None
+
+
+def running(pid):
+    """Whether the process runs (a zombie has ended)."""
+    try:
+        with open("/proc/%d/stat" % pid, encoding="utf-8") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except FileNotFoundError:
+        return False
 
 
 class ShellWindows(unittest.TestCase):
@@ -38,13 +57,14 @@ class ShellWindows(unittest.TestCase):
 
 class SignalEnd(unittest.TestCase):
     """SIGTERM, SIGINT and SIGHUP end the program as its own exit does, whatever it shows: status 0, its
-    process group gone, its temporary folder (TMPDIR) empty as it found it. A signal ignored when it started
-    (nohup) stays ignored."""
+    process group gone, and an installer's with it, its temporary folder (TMPDIR) empty as it found it. A signal
+    ignored when it started (nohup) stays ignored."""
 
     ROWS = (  # the signal, what the program is doing when it comes
         (signal.SIGTERM, "main window, the signal twice"),
         (signal.SIGINT, "exit popup"),
         (signal.SIGHUP, "Launcher waiting for an installer"),
+        (signal.SIGTERM, "Launcher waiting for an installer whose children ignore it"),
         (signal.SIGTERM, "SIGHUP ignored since its start"),
     )
 
@@ -58,7 +78,7 @@ class SignalEnd(unittest.TestCase):
         nohup = signal.signal(signal.SIGHUP, signal.SIG_IGN) if "ignored" in state else None
         try:
             w = Wizard(BUILD_DIR, config={"EnableLauncher": "1" if launcher else "0"},
-                       files={"installer/viewer_setup": LONG_INSTALLER})
+                       files={"installer/viewer_setup": GROUP_INSTALLER if "children" in state else LONG_INSTALLER})
         finally:
             if nohup is not None:
                 signal.signal(signal.SIGHUP, nohup)
@@ -72,6 +92,9 @@ class SignalEnd(unittest.TestCase):
                 w.click(*LAUNCHER_VIEWER)
                 wait_until(lambda: os.path.exists(os.path.join(w.dir, "installer", "viewer_setup.started")), STEP_S,
                            "the installer's start")
+            pids = wait_until(lambda: recorded_ids(os.path.join(w.dir, "installer", "viewer_setup.pids"), 3), STEP_S,
+                              "the installer's processes") if "children" in state else []
+            self.addCleanup(lambda: [os.kill(pid, signal.SIGKILL) for pid in pids if running(pid)])
             if nohup is not None:
                 os.kill(w.proc.pid, signal.SIGHUP)
                 w.click_for_popup(MAIN_EXIT_LINK)  # passes of its event loop, the signal's turn among them
@@ -83,6 +106,8 @@ class SignalEnd(unittest.TestCase):
             with self.assertRaises(ProcessLookupError, msg="processes of its group still run"):
                 os.killpg(w.proc.pid, 0)
             self.assertEqual(os.listdir(w.tmp), [])
+            # Killed once the wizard has ended; 5 s for the kill's delivery on a busy machine.
+            wait_until(lambda: not any(map(running, pids)), 5, "the end of the installer's processes")
 
 
 if __name__ == "__main__":

@@ -121,6 +121,27 @@ private slots:
         Platform::setProcessRunnerForTests(nullptr);
     }
 
+    // A taken name moves the launcher to the first free numbered one, up to " (20)"; past it none
+    // is made.
+    void launcherNumberedNames_data()
+    {
+        QTest::addColumn<int>("taken");  // the plain name and " (2)" to " (taken)"
+        QTest::addColumn<QString>("made");
+        QTest::newRow("taken up to (19): the last") << 19 << "Cam (20).desktop";
+        QTest::newRow("taken up to (20): none") << 20 << "";
+    }
+    void launcherNumberedNames()
+    {
+        QFETCH(int, taken);
+        QTemporaryDir dir;
+        for (int n = 1; n <= taken; ++n)
+            QVERIFY(QFile(dir.filePath(n == 1 ? QString("Cam.desktop") : QString("Cam (%1).desktop").arg(n)))
+                        .open(QIODevice::WriteOnly));
+        const QString made = Platform::writeDesktopLauncher(dir.filePath("Cam.desktop"), "[Desktop Entry]\n");
+        QTEST(made.isEmpty() ? QString() : QFileInfo(made).fileName(), "made");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), made.isEmpty() ? taken : taken + 1);
+    }
+
     // The empty .lnk taken for the script host goes when the host leaves it empty, whatever its
     // end; what the host filled, or what took the name meanwhile, stays.
     void scriptHostLeavesNoEmptyLink_data()

@@ -1,4 +1,7 @@
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <csignal>
 
 #include "base/config.h"
 #include "base/globals.h"
@@ -110,7 +113,94 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(contents(opener + ".seen"), seen, 20000);
     }
 
+    // Catching the signals leaves one that was ignored at the start as it was (nohup, a script's
+    // background job): the person asked for it to be ignored.
+    void ignoredSignalsStay_data()
+    {
+        QTest::addColumn<int>("ignored");  // at the start, 0: none
+        QTest::addColumn<QByteArray>("handled");
+        QTest::newRow("none") << 0 << QByteArray("SIGTERM caught SIGINT caught SIGHUP caught");
+        QTest::newRow("SIGHUP, nohup") << int(SIGHUP) << QByteArray("SIGTERM caught SIGINT caught SIGHUP ignored");
+        QTest::newRow("SIGINT, background job")
+            << int(SIGINT) << QByteArray("SIGTERM caught SIGINT ignored SIGHUP caught");
+    }
+    void ignoredSignalsStay()
+    {
+        QFETCH(int, ignored);
+        // The child starts with these, whatever this process got: ignored ones stay so through exec.
+        const int wizardSignals[] = {SIGTERM, SIGINT, SIGHUP};
+        struct sigaction saved[3];
+        for (int i = 0; i < 3; ++i) {
+            struct sigaction start = {};
+            start.sa_handler = wizardSignals[i] == ignored ? SIG_IGN : SIG_DFL;
+            QVERIFY(::sigaction(wizardSignals[i], &start, &saved[i]) == 0);
+        }
+        QProcess child;
+        child.start(QCoreApplication::applicationDirPath() + "/signalwait", QStringList());
+        const bool started = child.waitForStarted();
+        for (int i = 0; i < 3; ++i)
+            ::sigaction(wizardSignals[i], &saved[i], nullptr);
+        QVERIFY(started && child.waitForFinished());
+        QTEST(child.readAllStandardOutput().trimmed(), "handled");
+    }
+
+    // A signal ending the wizard while it waits for an installer ends the installer's process group:
+    // each is asked to end, what is still there after the grace is killed. The installer's first
+    // child has a child of its own and says when it is asked.
+    void signalEndsInstallerGroup_data()
+    {
+        QTest::addColumn<QByteArray>("lines");  // of the installer, after it started its first child
+        QTest::addColumn<int>("processes");     // that write their ids
+        QTest::newRow("it ends, a child ignores it") << QByteArray("\"${0%/*}/deaf\" &\n") << 4;
+        QTest::newRow("it ignores it") << QByteArray("trap '' TERM\n") << 3;
+    }
+    void signalEndsInstallerGroup()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(int, processes);
+        const QString folder = QString("group/") + QTest::currentDataTag() + "/";
+        makeFile(folder + "child", true,
+                 "#!/bin/sh\ntrap 'echo asked > \"$0.asked\"; exit' TERM\nsleep 600 &\necho $! $$ >> "
+                 "\"${0%/*}/pids\"\nwait\n");
+        makeFile(folder + "deaf", true, "#!/bin/sh\ntrap '' TERM\necho $$ >> \"${0%/*}/pids\"\nexec sleep 600\n");
+        const QString installer =
+            makeFile(folder + "setup", true,
+                     "#!/bin/sh\n\"${0%/*}/child\" &\n" + lines + "echo $$ >> \"${0%/*}/pids\"\nexec sleep 600\n");
+        QList<int> pids;
+        const auto killLeft = qScopeGuard([&] {
+            for (const int pid : running(pids))
+                ::kill(pid, SIGKILL);
+        });
+        QProcess wizard;
+        wizard.start(QCoreApplication::applicationDirPath() + "/signalwait", {installer});
+        QTRY_COMPARE_WITH_TIMEOUT((pids = recordedIds(dir.filePath(folder + "pids"))).size(), processes, 20000);
+        wizard.terminate();
+        QVERIFY(wizard.waitForFinished(beyondDeadline(3000)));
+        QTRY_COMPARE_WITH_TIMEOUT(running(pids), QList<int>(), 5000);  // a SIGKILL's delivery
+        QCOMPARE(contents(dir.filePath(folder + "child.asked")), QByteArray("asked\n"));
+    }
+
 private:
+    // The process ids written into the file.
+    static QList<int> recordedIds(const QString& path)
+    {
+        QList<int> ids;
+        for (const QByteArray& word : contents(path).simplified().split(' '))
+            if (word.toInt() > 0)
+                ids << word.toInt();
+        return ids;
+    }
+    // Those of pids whose processes run (a zombie has ended).
+    static QList<int> running(const QList<int>& pids)
+    {
+        QList<int> alive;
+        for (const int pid : pids) {
+            const QByteArray stat = contents(QString("/proc/%1/stat").arg(pid));
+            if (!stat.isEmpty() && stat.at(stat.lastIndexOf(')') + 2) != 'Z')
+                alive << pid;
+        }
+        return alive;
+    }
     static QByteArray contents(const QString& path)
     {
         QFile file(path);
