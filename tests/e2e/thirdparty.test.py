@@ -333,9 +333,11 @@ class ThirdParty(CloudRoad):
                  "over.png": apng(FRAMES_ALLOWED + 1)}
         pictures = ["https://%s/tp/%s" % (TP_HOST, name) for name in files if name != "allowed.gif"]
         pictures += ["https://%s/tp/allowed.gif?n=%d" % (TP_HOST, n) for n in range(10)]
-        # Each page reports how many of its pictures were decoded.
-        script = ("addEventListener('load', function () { var n = 0; for (var i = 0; i < document.images.length;"
-                  " i++) n += document.images[i].naturalWidth; new Image().src = '/tp/report?shown=' + n; });")
+        # Each page reports how many of its pictures were decoded, once each has loaded or failed.
+        script = ("var left = document.images.length, n = 0; function one(img) { n += img.naturalWidth;"
+                  " if (--left == 0) new Image().src = '/tp/report?page=' + location.pathname + '&shown=' + n; }"
+                  " for (var i = 0; i < document.images.length; i++) (function (img) { if (img.complete) one(img);"
+                  " else img.onload = img.onerror = function () { one(img); }; })(document.images[i]);")
         log = self.signs_in_within_memory(files, {"pictures": pictures, "script": script},
                                           "thirdparty_frames_allowed_typed.png", cpu_s=10)
         self.assertTrue("Picture not loaded" in log, "no animation refused")
