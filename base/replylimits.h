@@ -29,8 +29,9 @@ constexpr int kViewPictureHeadBytes = 256 * 1024;
 // and colour profile inflate to, all together, which the decoder keeps.
 constexpr int kViewPictureScans = 64;
 constexpr qint64 kViewPictureInflatedBytes = 4 * 1024 * 1024;
-// The font a web font of another host may declare, inflated.
-constexpr qint64 kViewFontBytes = 8 * 1024 * 1024;
+// The frames of an animation (an icon's pictures too): each costs the engine memory and time of its
+// own, whatever its pixels.
+constexpr qint64 kViewPictureFrames = 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;

@@ -65,6 +65,19 @@ void release(FT_Memory memory, void* block)
     std::free(base);
 }
 
+// The format of the handler that takes bytes, asked as the engine asks: which takes it, then its
+// size. The engine decodes what a handler takes and gives a size for; a handler that tells no size
+// before decoding (PCX, TGA, EPS) it leaves. Empty when none.
+QByteArray takenFormat(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QByteArray format = reader.format();
+    return reader.size().isEmpty() ? QByteArray() : format;
+}
+
 }  // namespace
 
 namespace CloudSite {
@@ -73,13 +86,10 @@ bool imageReaderTakes(const QByteArray& answer)
 {
     if (xbmHeaderWithin(answer))
         return true;
-    QBuffer buffer;
-    buffer.setData(answer);
-    buffer.open(QIODevice::ReadOnly);
-    // The engine decodes what a handler takes and gives a size for; a handler that tells no size
-    // before decoding (PCX, TGA, EPS) it leaves.
-    QImageReader reader(&buffer);
-    return !reader.format().isEmpty() && !reader.size().isEmpty();
+    // A handler that takes as many blank bytes alike (a raw camera picture's, known by its file size
+    // alone) does not read the content: the answer is not its.
+    const QByteArray format = takenFormat(answer);
+    return !format.isEmpty() && takenFormat(QByteArray(answer.size(), '\0')) != format;
 }
 
 bool fontReaderTakes(const QByteArray& answer)

@@ -2,8 +2,10 @@
 
 #include <QTextCodec>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <vector>
 
 #include <zlib.h>
 
@@ -19,8 +21,7 @@ enum class Header
     Short,    // ends before the size
     More,     // an animation: its frames are counted to its end
     Bad,      // not what its format says, or costlier to decode than the views allow
-    Font,     // a font of a size the views allow
-    BigFont,  // a font over it, one that says none or holds a table not allowed
+    Font,     // a font: its cost lies in its glyphs, which no check bounds
     Text,     // text, if no reader takes it
     Unknown,  // none of these
 };
@@ -38,8 +39,8 @@ struct Bytes
     quint32 be32(qint64 pos) const { return be16(pos) << 16 | be16(pos + 2); }
     bool at(qint64 pos, const char* text) const
     {
-        const int n = int(qstrlen(text));
-        return has(pos, n) && b.mid(int(pos), n) == QByteArray(text, n);
+        const qint64 n = qint64(qstrlen(text));
+        return has(pos, n) && std::memcmp(b.constData() + pos, text, size_t(n)) == 0;
     }
     // The first zero byte from pos before end, -1 if none.
     qint64 nul(qint64 pos, qint64 end) const
@@ -51,11 +52,19 @@ struct Bytes
 };
 
 constexpr qint64 kMost = ReplyLimits::kViewPicturePixels;
+constexpr qint64 kFrames = ReplyLimits::kViewPictureFrames;
 
-// frames of width x height; over the limit without overflow, whatever the numbers.
+// What the walk through one answer has inflated: a budget for all the pictures it holds.
+struct Spent
+{
+    qint64 inflated = 0;
+};
+
+// frames of width x height; over the limit without overflow, whatever the numbers. Each frame costs
+// the engine beyond its pixels: past kFrames it is refused.
 Header sized(qint64 width, qint64 height, qint64 frames, qint64* pixels)
 {
-    if (width <= 0 || height <= 0 || frames <= 0)
+    if (width <= 0 || height <= 0 || frames <= 0 || frames > kFrames)
         return Header::Bad;
     const qint64 one = width > kMost || height > kMost ? kMost + 1 : width * height;
     *pixels = one > kMost / frames ? kMost + 1 : one * frames;
@@ -111,28 +120,31 @@ qint64 compressedStream(const Bytes& h, qint64 pos)
     return translated < 0 ? -1 : translated + 1;
 }
 
-// A PNG's size, its signature at pos: the first chunk is IHDR. An animation (acTL before the
-// data) by its frames, the most of those it declares and those it holds. Its chunks to IEND, the
-// decoder's end: what its compressed text and colour profile inflate to, all together, once the
-// answer is whole (inflating costs what comes out).
-Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
+// A PNG's size, its signature at pos, its chunks before end: the first chunk is IHDR. An animation
+// (acTL before the data) by its frames, the most of those it declares and those it holds. Its chunks
+// to IEND, the decoder's end: what its compressed text and colour profile inflate to, counted in spent
+// for the whole answer once it is whole (inflating costs what comes out). A picture whose chunks run
+// past end, into the next of an icon's, is refused.
+Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, Spent& spent, qint64* pixels)
 {
     if (!h.has(pos, 24))
         return Header::Short;
     if (!h.at(pos + 12, "IHDR"))
         return Header::Bad;
     const qint64 width = h.be32(pos + 16), height = h.be32(pos + 20);
-    qint64 declared = 0, frames = 0, inflated = 0;
+    qint64 declared = 0, frames = 0;
     bool data = false;
-    for (qint64 at = pos + 8; h.has(at, 8); at += 12 + qint64(h.be32(at))) {
+    qint64 at = pos + 8;
+    for (; at + 8 <= end && h.has(at, 8); at += 12 + qint64(h.be32(at))) {
         data = data || h.at(at + 4, "IDAT");
         if (h.at(at + 4, "acTL") && !data && h.has(at + 8, 4))
             declared = qMax<qint64>(declared, h.be32(at + 8));
         frames += h.at(at + 4, "fcTL") ? 1 : 0;
         const qint64 stream = complete ? compressedStream(h, at) : -1;
         constexpr qint64 kInflated = ReplyLimits::kViewPictureInflatedBytes;
-        inflated += stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - inflated);
-        if (inflated > kInflated)
+        spent.inflated +=
+            stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - spent.inflated);
+        if (spent.inflated > kInflated)
             return Header::Bad;
         const qint64 count = declared ? qMax(declared, frames) : 1;
         if (h.at(at + 4, "IEND"))
@@ -141,6 +153,8 @@ Header pngSize(const Bytes& h, qint64 pos, bool complete, qint64* pixels)
         if (so != Header::More)
             return so;
     }
+    if (end < h.b.size())
+        return Header::Bad;
     if (!data && !declared && !complete)
         return Header::Short;
     return walked(width, height, declared ? qMax(declared, frames) : 1, complete, pixels);
@@ -293,20 +307,28 @@ Header webpSize(const Bytes& h, bool complete, qint64* pixels)
     return walked(width, height, frames, complete, pixels);
 }
 
-// All of an icon's pictures, each a PNG or a BMP without its file header.
+// All of an icon's pictures, each a PNG or a BMP without its file header, each of its own bytes: a
+// picture read for several entries, or one running into the next, is refused. Its entries are frames.
 Header iconSize(const Bytes& h, bool complete, qint64* pixels)
 {
     const qint64 count = h.le16(4);
-    if (count == 0)
+    if (count == 0 || count > kFrames)
         return Header::Bad;
     if (!h.has(6, 16 * count))
         return Header::Short;
+    std::vector<qint64> offsets;
+    for (qint64 i = 0; i < count; ++i)
+        offsets.push_back(h.le32(6 + 16 * i + 12));
+    std::sort(offsets.begin(), offsets.end());
+    if (std::adjacent_find(offsets.begin(), offsets.end()) != offsets.end())
+        return Header::Bad;
+    Spent spent;
     qint64 all = 0;
-    for (qint64 i = 0; i < count; ++i) {
-        const qint64 offset = h.le32(6 + 16 * i + 12);
+    for (size_t i = 0; i < offsets.size(); ++i) {
+        const qint64 offset = offsets[i], end = i + 1 < offsets.size() ? offsets[i + 1] : h.b.size();
         qint64 one = 0;
         const Header header = !h.has(offset, 8)                   ? Header::Short
-                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, complete, &one)
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, end, complete, spent, &one)
                                                                   : dibSize(h, offset, true, &one);
         if (header != Header::Size)
             return header;
@@ -314,86 +336,6 @@ Header iconSize(const Bytes& h, bool complete, qint64* pixels)
     }
     *pixels = all;
     return Header::Size;
-}
-
-// The tables a font of another host may hold: its outlines, metrics, hinting, layout and variations.
-// Not pictures (sbix, CBDT, EBDT, SVG and the like), which the font engine decodes at the size each
-// declares, nor anything else.
-const char kFontTables[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep gasp CFF  CFF2 VORG kern "
-                           "GDEF GPOS GSUB BASE JSTF MATH hdmx LTSH PCLT VDMX vhea vmtx DSIG meta STAT avar fvar gvar "
-                           "cvar HVAR MVAR VVAR FFTM ";
-// A WOFF2 table directory's known tags, by their index (63: the tag follows).
-const char kWoff2Tags[] = "cmap head hhea hmtx maxp name OS/2 post cvt  fpgm glyf loca prep CFF  VORG EBDT EBLC gasp "
-                          "hdmx kern LTSH PCLT VDMX vhea vmtx BASE GDEF GPOS GSUB EBSC JSTF MATH CBDT CBLC COLR CPAL "
-                          "SVG  sbix acnt avar bdat bloc bsln cvar fdsc feat fmtx fvar gvar hsty just lcar mort morx "
-                          "opbd prop trak Zapf Silf Glat Gloc Feat Sill ";
-
-bool allowedTable(const QByteArray& tag)
-{
-    for (const char* t = kFontTables; *t; t += 5)
-        if (tag == QByteArray(t, 4))
-            return true;
-    return false;
-}
-
-// A directory of count entries of size bytes from pos, each beginning with its table's tag.
-Header fontTables(const Bytes& h, qint64 pos, qint64 count, qint64 size)
-{
-    if (!h.has(pos, count * size))
-        return Header::Short;
-    for (qint64 i = 0; i < count; ++i)
-        if (!allowedTable(h.b.mid(int(pos + i * size), 4)))
-            return Header::BigFont;
-    return Header::Font;
-}
-
-// A WOFF2's directory, its entries of varying length: flags, a tag unless a known one's index, the
-// table's length and, for a transformed table, its transformed length (each a UIntBase128).
-Header woff2Tables(const Bytes& h, qint64 count)
-{
-    qint64 pos = 48;
-    auto base128 = [&h, &pos] {  // false when cut
-        for (int i = 0; i < 5 && h.has(pos, 1); ++i)
-            if (!(h.u8(pos++) & 0x80))
-                return true;
-        return false;
-    };
-    for (qint64 i = 0; i < count; ++i) {
-        if (!h.has(pos, 1))
-            return Header::Short;
-        const quint32 index = h.u8(pos) & 0x3f, version = h.u8(pos) >> 6;
-        ++pos;
-        if (index == 63 && !h.has(pos, 4))
-            return Header::Short;
-        const QByteArray tag = index == 63 ? h.b.mid(int(pos), 4) : QByteArray(kWoff2Tags + 5 * index, 4);
-        pos += index == 63 ? 4 : 0;
-        if (!allowedTable(tag))
-            return Header::BigFont;
-        const bool transformed = (tag == "glyf" || tag == "loca") == (version == 0);
-        if (!base128() || (transformed && !base128()))
-            return Header::Short;
-    }
-    return Header::Font;
-}
-
-// A WOFF by the font it declares and the tables it inflates, a WOFF2 by the font it declares; each
-// by its tables.
-Header webFontSize(const Bytes& h, bool woff2)
-{
-    constexpr qint64 kFont = ReplyLimits::kViewFontBytes;
-    if (!h.has(0, 20))
-        return Header::Short;
-    const qint64 tables = h.be16(12);
-    if (tables == 0 || h.be32(16) > kFont)
-        return Header::BigFont;
-    if (woff2)
-        return woff2Tables(h, tables);
-    if (!h.has(44, 20 * tables))
-        return Header::Short;
-    qint64 inflated = 0;
-    for (qint64 i = 0; i < tables; ++i)
-        inflated += h.be32(44 + 20 * i + 12);
-    return inflated <= kFont ? fontTables(h, 44, tables, 20) : Header::BigFont;
 }
 
 // Text: its first 512 bytes UTF-8 without control characters, where a binary format shows. Markup
@@ -419,12 +361,14 @@ Header textKind(const QByteArray& answer, bool complete)
 }
 
 // What an answer holds, of its bytes so far: a picture of one of the formats the engine decodes
-// itself (by the signatures it reads), a font or text.
+// itself (by the signatures it reads), a font or text. A web font is a font by its signature (the
+// engine unpacks it itself); so is a bare font or a collection, unless it is text.
 Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
 {
     const Bytes h{head};
+    Spent spent;
     if (h.at(0, "\x89PNG\r\n\x1a\n"))
-        return pngSize(h, 0, complete, pixels);
+        return pngSize(h, 0, head.size(), complete, spent, pixels);
     if (h.at(0, "GIF87a") || h.at(0, "GIF89a"))
         return h.has(0, 13) ? gifSize(h, complete, pixels) : Header::Short;
     if (h.at(0, "\xff\xd8\xff"))
@@ -436,12 +380,11 @@ Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
     if (h.has(0, 6) && h.le16(0) == 0 && (h.le16(2) == 1 || h.le16(2) == 2))
         return iconSize(h, complete, pixels);
     if (h.at(0, "wOFF") || h.at(0, "wOF2"))
-        return webFontSize(h, h.at(0, "wOF2"));
-    if ((h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true"))
-        return h.has(0, 12) ? fontTables(h, 12, h.be16(4), 16) : Header::Short;  // as long as its answer
-    if (h.at(0, "ttcf") || h.at(0, "typ1"))
-        return Header::BigFont;  // a collection, or a font of no tables the check reads
-    return textKind(head, complete);
+        return Header::Font;
+    const Header text = textKind(head, complete);
+    const bool font = (h.has(0, 4) && h.be32(0) == 0x00010000) || h.at(0, "OTTO") || h.at(0, "true") ||
+                      h.at(0, "typ1") || h.at(0, "ttcf");
+    return font && text != Header::Text ? Header::Font : text;
 }
 
 }  // namespace
@@ -467,23 +410,24 @@ Answer answerVerdict(Asked what, const QByteArray& head, bool complete)
     case Header::Size:
         if (pixels > ReplyLimits::kViewPicturePixels)
             return Answer::Picture;
-        return complete ? Answer::Pass : Answer::NeedMore;
+        if (!complete)
+            return Answer::NeedMore;
+        return fontReaderTakes(head) ? Answer::Font : Answer::Pass;
     case Header::Short:
         if (complete || head.size() >= ReplyLimits::kViewPictureHeadBytes)
-            return head.startsWith("wOF") ? Answer::Font : Answer::Picture;
+            return Answer::Picture;
         return Answer::NeedMore;
     case Header::More:
         return Answer::NeedMore;
     case Header::Bad:
         return Answer::Picture;
-    case Header::Font:
     case Header::Text:
         if (!complete)
             return Answer::NeedMore;
         if (imageReaderTakes(head))
             return Answer::Picture;
-        return header == Header::Text && fontReaderTakes(head) ? Answer::Font : Answer::Pass;
-    case Header::BigFont:
+        return fontReaderTakes(head) ? Answer::Font : Answer::Pass;
+    case Header::Font:
         return Answer::Font;
     case Header::Unknown:
         break;
@@ -498,8 +442,7 @@ const char* refusal(Answer answer)
         return "Picture not loaded, larger or costlier than the views allow, not of a format they size or its header "
                "cut";
     case Answer::Font:
-        return "Font not loaded, larger than the views allow, holding pictures, of a format they do not size or its "
-               "header cut";
+        return "Font not loaded, the views take no font from another host";
     default:
         return "Answer not loaded, neither a picture, a font nor text the views take";
     }

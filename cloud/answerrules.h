@@ -18,12 +18,11 @@ Asked asked(const QNetworkRequest& request);
 // What a web view's manager does with the first bytes (head) of an answer from another host, the
 // whole answer when complete. A style sheet passes. Anything else passes only as what the check
 // can size: a picture of the engine's own formats (PNG, JPEG, GIF, WebP, BMP, ICO or CUR), all
-// its frames together within ReplyLimits::kViewPicturePixels; a WOFF or WOFF2 declaring at most
-// ReplyLimits::kViewFontBytes, or a bare font (bounded by its answer), either of glyph outline and
-// layout tables alone; or text that no picture reader takes. The rest is refused, and why: an SVG,
-// a picture over the limit or whose header ends before its size is known, a font over its bound or
-// holding pictures, anything unknown. NeedMore: not known
-// yet, hold more of it (an animation to its end).
+// its frames together within ReplyLimits::kViewPicturePixels and ReplyLimits::kViewPictureFrames,
+// or text; and only when no font reader and, for text, no picture reader takes it. A font is
+// refused whatever it holds: its cost lies in its glyphs. The rest is refused, and why: an SVG, a
+// picture over the limits or whose header ends before its size is known, a font, anything unknown.
+// NeedMore: not known yet, hold more of it (an animation to its end).
 enum class Answer
 {
     Pass,

@@ -1,0 +1,102 @@
+// The answer check's own cost: the time to judge each of the costliest answers of at most a view's
+// 2 MB that could be made for it, judged as a view's manager judges one (each time the bytes held
+// have doubled, then whole), and the worst of them. Each figure is printed beside its target; no run
+// fails on one. The target: a view's window stays responsive, well under a second for any answer.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "answerkit.h"
+#include "base/replylimits.h"
+#include "cloud/answerrules.h"
+
+using namespace AnswerKit;
+
+namespace {
+
+constexpr double kTargetMs = 250;
+constexpr int kMost = int(ReplyLimits::kCloudPageBytes);
+const int kFrames = int(ReplyLimits::kViewPictureFrames);
+
+// A PNG of 1x1 holding chunks until it has size bytes.
+QByteArray pngOf(int size, const QByteArray& each)
+{
+    const QByteArray bare = png(1, 1);
+    return bare.left(33) + each.repeated((size - bare.size()) / each.size()) + bare.mid(33);
+}
+
+// A zTXt chunk whose text inflates to n bytes.
+QByteArray text(int n)
+{
+    return chunk("zTXt", QByteArray("made\0\0", 6) + qCompress(QByteArray(n, 'a')).mid(4));
+}
+
+std::vector<std::pair<const char*, QByteArray>> answers()
+{
+    const int share = kMost / kFrames - 64;
+    const QByteArray fullText = text(int(ReplyLimits::kViewPictureInflatedBytes / kFrames));
+    return {
+        {"PNG of empty chunks", pngOf(kMost, chunk("tEXt", ""))},
+        {"PNG of text inflating to the limit",
+         pngOf(kMost, text(int(ReplyLimits::kViewPictureInflatedBytes) / 64).repeated(64))},
+        {"icon of the most PNGs, each of empty chunks",
+         ico(QVector<QByteArray>(kFrames, pngOf(share, chunk("tEXt", ""))).toList())},
+        {"icon of the most PNGs, their text inflating to the limit",
+         ico(QVector<QByteArray>(kFrames, pngOf(share, fullText)).toList())},
+        {"icon of 16000 entries sharing a PNG", shared(16000, pngOf(kMost - 16000 * 16, chunk("tEXt", "")))},
+        {"GIF of the most frames in blocks of a byte",
+         gif(1, 1, QVector<QRect>(kFrames, QRect(0, 0, 1, 1)))
+             .replace(QByteArray("\x02\x02\x44\x01\0", 5),
+                      "\x02" + QByteArray("\x01\x44").repeated(kMost / kFrames / 2 - 16) + QByteArray(1, '\0'))},
+        {"JPEG of the most scans, one of 2 MB", jpeg(2048, 2048, "", '\xc2') + scans(1).left(10) +
+                                                    QByteArray(kMost - 4000, '\x12') +
+                                                    scans(ReplyLimits::kViewPictureScans - 1)},
+        {"WebP of the most frames", webp("VP8X", 1, 1, kFrames)},
+        {"a script", "var a = 1;" + QByteArray(kMost - 10, ' ')},
+        {"a script as long as a raw camera picture", "var a = 1;" + QByteArray(1920000 - 10, ' ')},
+        {"white space before markup", QByteArray(kMost - 6, ' ') + "<svg/>"},
+        {"a text font", bdf(kMost / 80, 0, 8, 16).left(kMost)},
+    };
+}
+
+// Milliseconds to judge answer as a view's manager does, the best of three runs.
+double judgeMs(const QByteArray& answer)
+{
+    double best = 1e18;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        CloudSite::Answer verdict = CloudSite::Answer::NeedMore;
+        for (int held = 1; held < answer.size() && verdict == CloudSite::Answer::NeedMore; held *= 2)
+            verdict = CloudSite::answerVerdict(CloudSite::Asked::Any, answer.left(held), false);
+        if (verdict == CloudSite::Answer::NeedMore)
+            CloudSite::answerVerdict(CloudSite::Asked::Any, answer, true);
+        best = std::min(best, timer.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    double worst = 0;
+    const char* worstName = "";
+    for (const auto& [name, answer] : answers()) {
+        const double ms = judgeMs(answer.left(kMost));
+        std::printf("answer check, %-52s %8.1f ms (%d bytes)\n", name, ms, int(answer.left(kMost).size()));
+        if (ms > worst) {
+            worst = ms;
+            worstName = name;
+        }
+    }
+    std::printf("answer check, worst 2 MB answer %27.1f ms (target: at most %.0f ms): %s\n", worst, kTargetMs,
+                worstName);
+    return 0;
+}

@@ -1,0 +1,53 @@
+#ifndef ANSWERKIT_H
+#define ANSWERKIT_H
+
+#include <QByteArray>
+#include <QList>
+#include <QRect>
+#include <QVector>
+
+// Answers another host may send a cloud view, made to measure: pictures of the engine's own formats
+// and text fonts.
+namespace AnswerKit {
+
+// v in n bytes, little- or big-endian.
+QByteArray le(quint32 v, int n);
+QByteArray be(quint32 v, int n);
+// A PNG chunk of type and data.
+QByteArray chunk(const char* type, const QByteArray& data);
+
+// IHDR, for an animation acTL declaring frames, then the frames it holds (one at least), IEND.
+QByteArray png(quint32 w, quint32 h, quint32 declared = 0, int held = 1);
+
+// The screen, with or without its colour table, then each frame after an extension (with a colour
+// table of its own), the end.
+QByteArray gif(quint32 w, quint32 h, const QVector<QRect>& frames, bool table = true, bool own = false);
+
+// Segments before the frame SOFn: a APP1 of pad bytes, q DQT, h DHT, c COM, r DRI, f fill bytes, t
+// markers without a length.
+QByteArray jpeg(quint32 w, quint32 h, const char* before = "a", char sof = '\xc0', int pad = 14);
+
+// n scans, their data holding a stuffed 0xff00 and a restart marker, then the end.
+QByteArray scans(int n);
+
+// VP8X: animated with frames ANMF chunks.
+QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames = 0);
+
+// A core (12-byte) or an information header of info bytes.
+QByteArray bmp(qint32 w, qint32 h, quint32 reserved = 0, int info = 40);
+
+// Its information header alone, as an icon holds it.
+QByteArray dib(qint32 w, qint32 h);
+
+// An icon whose entries say 16x16 and hold pictures, each after gap bytes.
+QByteArray ico(const QList<QByteArray>& pictures, int gap = 0, char type = '\1');
+
+// An icon of entries entries, all of them the one picture.
+QByteArray shared(int entries, const QByteArray& picture);
+
+// A BDF font of glyphs glyphs of w x h pixels, after comments comment lines.
+QByteArray bdf(int glyphs, int comments, int w, int h);
+
+}  // namespace AnswerKit
+
+#endif  // ANSWERKIT_H
