@@ -112,6 +112,13 @@ def font_script(*urls, rules=""):
             " document.body.appendChild(p); }" % (faces, rules, len(urls)))
 
 
+# A page script: the page reports how many of its pictures were decoded, once each has loaded or failed.
+SHOWN_SCRIPT = ("var left = document.images.length, n = 0; function one(img) { n += img.naturalWidth;"
+                " if (--left == 0) new Image().src = '/tp/report?page=' + location.pathname + '&shown=' + n; }"
+                " for (var i = 0; i < document.images.length; i++) (function (img) { if (img.complete) one(img);"
+                " else img.onload = img.onerror = function () { one(img); }; })(document.images[i]);")
+
+
 class PeakWatch(threading.Thread):
     """Samples the wizard's peak memory (VmHWM) every 50 ms; past kill_mib it ends the wizard, so that a
     failing run does not take the machine's memory."""
@@ -275,6 +282,10 @@ class ThirdParty(CloudRoad):
             self.assertLess(used[0], cpu_s, "the wizard's CPU seconds after the cloud page showed")
         return log
 
+    def pictures_shown(self):
+        """The numbers of decoded pictures the pages' SHOWN_SCRIPT reported."""
+        return {r["query"]["shown"] for r in wait_until(lambda: self.requests("/tp/report"), STEP_S, "the reports")}
+
     def test_h_huge_picture(self):
         self.signs_in_within_memory({"huge.png": huge_png()}, {"pictures": ["https://%s/tp/huge.png" % TP_HOST]},
                                     "thirdparty_huge_picture_typed.png")
@@ -322,9 +333,10 @@ class ThirdParty(CloudRoad):
         fonts = [urls[name] for name in files if name.endswith(".ttf")]
         # Each picture at 10 addresses, as a page may show it.
         pictures = ["%s?n=%d" % (url, n) for url in urls.values() if url not in fonts for n in range(10)]
-        control = {"pictures": pictures, "script": font_script(*fonts)}
+        control = {"pictures": pictures, "script": font_script(*fonts) + SHOWN_SCRIPT}
         log = self.signs_in_within_memory(files, control, "thirdparty_costly_typed.png", cpu_s=10)
         self.assertTrue("Font not loaded" in log and "Picture not loaded" in log, "a font or picture not refused")
+        self.assertEqual(self.pictures_shown(), {"0"})
 
     def test_m_animations_of_the_frames_allowed(self):
         """10 GIFs of FRAMES_ALLOWED frames, each at its own address, are shown within the memory and CPU bounds; a
@@ -333,16 +345,10 @@ class ThirdParty(CloudRoad):
                  "over.png": apng(FRAMES_ALLOWED + 1)}
         pictures = ["https://%s/tp/%s" % (TP_HOST, name) for name in files if name != "allowed.gif"]
         pictures += ["https://%s/tp/allowed.gif?n=%d" % (TP_HOST, n) for n in range(10)]
-        # Each page reports how many of its pictures were decoded, once each has loaded or failed.
-        script = ("var left = document.images.length, n = 0; function one(img) { n += img.naturalWidth;"
-                  " if (--left == 0) new Image().src = '/tp/report?page=' + location.pathname + '&shown=' + n; }"
-                  " for (var i = 0; i < document.images.length; i++) (function (img) { if (img.complete) one(img);"
-                  " else img.onload = img.onerror = function () { one(img); }; })(document.images[i]);")
-        log = self.signs_in_within_memory(files, {"pictures": pictures, "script": script},
+        log = self.signs_in_within_memory(files, {"pictures": pictures, "script": SHOWN_SCRIPT},
                                           "thirdparty_frames_allowed_typed.png", cpu_s=10)
         self.assertTrue("Picture not loaded" in log, "no animation refused")
-        reports = wait_until(lambda: self.requests("/tp/report"), STEP_S, "the pages' reports")
-        self.assertEqual({r["query"]["shown"] for r in reports}, {"10"})
+        self.assertEqual(self.pictures_shown(), {"10"})
 
     def test_i_picture_redirected_to_the_sign_up_page(self):
         self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})
