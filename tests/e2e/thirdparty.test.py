@@ -34,7 +34,7 @@ FLOOD = 100000
 SIDE = 23000
 MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
 CPU_WINDOW_S = 40  # the wizard's CPU time is measured over this long after the cloud page shows
-FRAMES_ALLOWED = 1024  # the most frames an animation of another host may have
+FRAMES_ALLOWED = 1024  # the most frames an animation of another host may have (kViewPictureFrames)
 # Files of another host that cost past what their size tells: fonts (".ttf", the page's own) and pictures.
 COSTLY = [
     ("deep.ttf", deep_font),  # composite glyphs 20,000 deep: the font engine's stack
@@ -42,8 +42,8 @@ COSTLY = [
     ("fan.ttf", fan_out_font),  # composites of 1,000 parts, 3 deep: 10^9 glyph loads
     ("entries.ico", lambda: icon(16000, png(inflated=4000000))),  # 16,000 entries of one PNG inflating 4 MB
     ("chunks.ico", lambda: icon(16000, png(empty_chunks=140000))),  # of one PNG of 140,000 empty chunks
-    ("frames.gif", lambda: gif(82607)),  # 1 x 1 frames
-    ("frames.png", lambda: apng(31000)),
+    ("frames.gif", lambda: gif(82607)),  # 1 x 1 frames, as many as 1.9 MB hold
+    ("frames.png", lambda: apng(31000)),  # the same as an APNG
 ]
 
 
