@@ -10,7 +10,8 @@ pixels in 64 KB, (j) its files that the engine decodes past a PNG's check (a BMP
 font) and (k) those its readers take past their first bytes (a text font, a JPEG of many scans, an XBM after a
 comment) leave the wizard's memory (and CPU) within bounds, and the person signs in; (i) a picture of it
 redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
-person signs up.
+person signs up. (l) Its fonts and pictures that cost past their size (hostilefiles.py) are refused within the
+memory and CPU bounds, and (m) 10 animations of the frames allowed are shown within them.
 """
 
 import base64
@@ -24,6 +25,7 @@ import unittest
 import urllib.parse
 import zlib
 
+from hostilefiles import apng, deep_font, fan_out_font, gif, huge_glyph_font, icon, png
 from cloudroad import API_HOST, BUILD_DIR, FAILED, PASSWORD, CloudRoad, read_record
 from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_PAGE_SHOWN, STEP_S, Wizard, wait_until
 
@@ -32,6 +34,17 @@ FLOOD = 100000
 SIDE = 23000
 MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
 CPU_WINDOW_S = 40  # the wizard's CPU time is measured over this long after the cloud page shows
+FRAMES_ALLOWED = 1024  # the most frames an animation of another host may have (kViewPictureFrames)
+# Files of another host that cost past what their size tells: fonts (".ttf", the page's own) and pictures.
+COSTLY = [
+    ("deep.ttf", deep_font),  # composite glyphs 20,000 deep: the font engine's stack
+    ("huge.ttf", huge_glyph_font),  # a glyph of 32,000 x 32,000 pixels
+    ("fan.ttf", fan_out_font),  # composites of 1,000 parts, 3 deep: 10^9 glyph loads
+    ("entries.ico", lambda: icon(16000, png(inflated=4000000))),  # 16,000 entries of one PNG inflating 4 MB
+    ("chunks.ico", lambda: icon(16000, png(empty_chunks=140000))),  # of one PNG of 140,000 empty chunks
+    ("frames.gif", lambda: gif(82607)),  # 1 x 1 frames, as many as 1.9 MB hold
+    ("frames.png", lambda: apng(31000)),  # the same as an APNG
+]
 
 
 def huge_png(side=SIDE, rgba=False):
@@ -89,11 +102,21 @@ def lead_in_xbm(side=SIDE):
     return lead + b"#define t_width %d\n#define t_height %d\nstatic char t_bits[] = {\n0x00 };\n" % (side, side)
 
 
-def font_script(url, rules=""):
-    """A page script: text in the font at url, and the style rules given."""
-    return ("var s = document.createElement('style'); s.textContent = '@font-face { font-family: T; src: url(%s) }"
-            " p.t { font-family: T } %s'; document.body.appendChild(s); var p = document.createElement('p');"
-            "p.className = 't'; p.textContent = 'T'; document.body.appendChild(p);" % (url, rules))
+def font_script(*urls, rules=""):
+    """A page script: a line of text in each font at urls, in sight, and the style rules given."""
+    faces = "".join("@font-face { font-family: T%d; src: url(%s) } p.t%d { font-family: T%d }" % (i, url, i, i)
+                    for i, url in enumerate(urls))
+    return ("var s = document.createElement('style'); s.textContent = '%s %s'; document.body.appendChild(s);"
+            " for (var i = 0; i < %d; i++) { var p = document.createElement('p'); p.className = 't' + i;"
+            " p.textContent = 'T'; p.style.cssText = 'position: fixed; top: 0; left: ' + 40 * i + 'px';"
+            " document.body.appendChild(p); }" % (faces, rules, len(urls)))
+
+
+# A page script: the page reports how many of its pictures were decoded, once each has loaded or failed.
+SHOWN_SCRIPT = ("var left = document.images.length, n = 0; function one(img) { n += img.naturalWidth;"
+                " if (--left == 0) new Image().src = '/tp/report?page=' + location.pathname + '&shown=' + n; }"
+                " for (var i = 0; i < document.images.length; i++) (function (img) { if (img.complete) one(img);"
+                " else img.onload = img.onerror = function () { one(img); }; })(document.images[i]);")
 
 
 class PeakWatch(threading.Thread):
@@ -109,8 +132,8 @@ class PeakWatch(threading.Thread):
         while not self.done.wait(0.05):
             try:
                 self.peak = max(self.peak, self.w.memory()[1])
-            except (OSError, ValueError):
-                return  # the wizard ended
+            except (OSError, ValueError, KeyError):
+                return  # the wizard ended (a zombie has no VmRSS)
             if self.peak > self.kill_mib:
                 self.killed = True
                 os.kill(self.w.proc.pid, signal.SIGKILL)
@@ -259,6 +282,10 @@ class ThirdParty(CloudRoad):
             self.assertLess(used[0], cpu_s, "the wizard's CPU seconds after the cloud page showed")
         return log
 
+    def pictures_shown(self):
+        """The numbers of decoded pictures the pages' SHOWN_SCRIPT reported."""
+        return {r["query"]["shown"] for r in wait_until(lambda: self.requests("/tp/report"), STEP_S, "the reports")}
+
     def test_h_huge_picture(self):
         self.signs_in_within_memory({"huge.png": huge_png()}, {"pictures": ["https://%s/tp/huge.png" % TP_HOST]},
                                     "thirdparty_huge_picture_typed.png")
@@ -291,12 +318,37 @@ class ThirdParty(CloudRoad):
         files = {"a.bdf": bdf_font(), "b.jpg": many_scan_jpeg(self.lab.workdir), "c.xbm": lead_in_xbm()}
         pictures = ["https://%s/tp/b.jpg" % TP_HOST] + ["https://%s/tp/c.xbm?n=%d" % (TP_HOST, n) for n in range(208)]
         # Pictures of a pixel: all 208 in sight, so all painted.
-        script = font_script("https://%s/tp/a.bdf" % TP_HOST, "img { width: 1px; height: 1px }")
+        script = font_script("https://%s/tp/a.bdf" % TP_HOST, rules="img { width: 1px; height: 1px }")
         log = self.signs_in_within_memory(files, {"pictures": pictures, "script": script},
                                           "thirdparty_read_past_typed.png", cpu_s=10)
         self.assertIn("Picture not loaded", log)
         self.assertIn("Font not loaded", log)
         self.assertNotIn("format 'xbm'", log, "an XBM reached the engine's picture reader")
+
+    def test_l_files_costly_past_their_size(self):
+        """COSTLY at once, the fonts as the page's own: the wizard's memory and CPU stay within bounds, the fonts and
+        pictures are refused and the person signs in."""
+        files = {name: make() for name, make in COSTLY}
+        urls = {name: "https://%s/tp/%s" % (TP_HOST, name) for name in files}
+        fonts = [urls[name] for name in files if name.endswith(".ttf")]
+        # Each picture at 10 addresses, as a page may show it.
+        pictures = ["%s?n=%d" % (url, n) for url in urls.values() if url not in fonts for n in range(10)]
+        control = {"pictures": pictures, "script": font_script(*fonts) + SHOWN_SCRIPT}
+        log = self.signs_in_within_memory(files, control, "thirdparty_costly_typed.png", cpu_s=10)
+        self.assertTrue("Font not loaded" in log and "Picture not loaded" in log, "a font or picture not refused")
+        self.assertEqual(self.pictures_shown(), {"0"})
+
+    def test_m_animations_of_the_frames_allowed(self):
+        """10 GIFs of FRAMES_ALLOWED frames, each at its own address, are shown within the memory and CPU bounds; a
+        GIF and an APNG of a frame more are refused."""
+        files = {"allowed.gif": gif(FRAMES_ALLOWED), "over.gif": gif(FRAMES_ALLOWED + 1),
+                 "over.png": apng(FRAMES_ALLOWED + 1)}
+        pictures = ["https://%s/tp/%s" % (TP_HOST, name) for name in files if name != "allowed.gif"]
+        pictures += ["https://%s/tp/allowed.gif?n=%d" % (TP_HOST, n) for n in range(10)]
+        log = self.signs_in_within_memory(files, {"pictures": pictures, "script": SHOWN_SCRIPT},
+                                          "thirdparty_frames_allowed_typed.png", cpu_s=10)
+        self.assertTrue("Picture not loaded" in log, "no animation refused")
+        self.assertEqual(self.pictures_shown(), {"10"})
 
     def test_i_picture_redirected_to_the_sign_up_page(self):
         self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})

@@ -1,0 +1,142 @@
+"""Hostile files of another host, each valid in its format, built by hand: TrueType fonts whose glyphs cost the
+font engine without bound, icons whose entries share one costly PNG, and animations of many 1 x 1 frames
+(GIF, APNG, WebP).
+"""
+
+import struct
+import zlib
+
+
+def _chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def _checksum(data):
+    data += b"\0" * (-len(data) % 4)
+    return sum(struct.unpack(">%dI" % (len(data) // 4), data)) & 0xFFFFFFFF
+
+
+def _sfnt(tables):
+    """A TrueType file of tables {tag: data}, its directory, checksums and head's adjustment filled in."""
+    tags = sorted(tables)
+    offset, head, body = 12 + 16 * len(tags), b"", b""
+    for tag in tags:
+        data = tables[tag]
+        head += struct.pack(">4sIII", tag, _checksum(data), offset + len(body), len(data))
+        body += data + b"\0" * (-len(data) % 4)
+    n = len(tags).bit_length() - 1
+    font = struct.pack(">IHHHH", 0x10000, len(tags), 16 << n, n, 16 * len(tags) - (16 << n)) + head + body
+    at = font.index(b"head", 12)
+    adjust = struct.unpack(">I", font[at + 8:at + 12])[0] + 8
+    return font[:adjust] + struct.pack(">I", (0xB1B0AFBA - _checksum(font)) & 0xFFFFFFFF) + font[adjust + 4:]
+
+
+def simple_glyph(low, high):
+    """A square from (low, low) to (high, high) in font units."""
+    side = high - low
+    return (struct.pack(">hhhhhH", 1, low, low, high, high, 3) + b"\0\0" + b"\x01" * 4
+            + struct.pack(">4h", low, side, 0, -side) + struct.pack(">4h", low, 0, side, 0))
+
+
+def composite_glyph(parts):
+    """A composite of the glyphs numbered in parts, each placed at (0, 0)."""
+    last = len(parts) - 1
+    return struct.pack(">hhhhh", -1, 0, 0, 1, 1) + b"".join(
+        struct.pack(">HHbb", 0x0002 | (0x0020 if i < last else 0), part, 0, 0) for i, part in enumerate(parts))
+
+
+def truetype(glyphs, units=1000, extent=1000):
+    """A TrueType font of glyphs (glyf data; glyph 0 is .notdef, glyph 1 the letter T), only tables head, hhea,
+    maxp, hmtx, loca, glyf, cmap, name, post and OS/2; its maxp allows any depth and count of components, its
+    glyphs lie within +-extent units."""
+    count = len(glyphs)
+    loca, at = [], 0
+    for glyph in glyphs:
+        loca.append(at)
+        at += len(glyph) + len(glyph) % 2
+    glyf = b"".join(g + b"\0" * (len(g) % 2) for g in glyphs)
+    cmap = struct.pack(">HHHHI", 0, 1, 3, 1, 12) + struct.pack(
+        ">7H2HH2H2H2H", 4, 32, 0, 4, 4, 1, 0, 0x54, 0xFFFF, 0, 0x54, 0xFFFF, (1 - 0x54) & 0xFFFF, 1, 0, 0)
+    names = [(n, text.encode("utf-16-be")) for n, text in ((1, "T"), (2, "Regular"), (4, "T"), (6, "T"))]
+    name = struct.pack(">HHH", 0, len(names), 6 + 12 * len(names))
+    strings = b""
+    for n, text in names:
+        name += struct.pack(">6H", 3, 1, 0x409, n, len(text), len(strings))
+        strings += text
+    os2 = (struct.pack(">HhHHHhhhhhhhhhhh", 4, units // 2, 400, 5, 0, *[units // 2] * 10, 0) + b"\0" * 10
+           + struct.pack(">4I4sHHHhhhHHIIhhHHH", 0, 0, 0, 0, b"none", 0x40, 0x54, 0x54, units, 0, 0, units, 0, 1, 0,
+                         units // 2, units // 2, 0, 0x20, 1))
+    return _sfnt({
+        b"head": struct.pack(">IIIIHHqqhhhhHHhhh", 0x10000, 0x10000, 0, 0x5F0F3CF5, 3, units, 0, 0,
+                             -extent, -extent, extent, extent, 0, 8, 2, 1, 0),
+        b"hhea": struct.pack(">IhhhHhhhhhh4hhH", 0x10000, units, 0, 0, units, 0, 0, units,
+                             1, 0, 0, 0, 0, 0, 0, 0, count),
+        b"maxp": struct.pack(">IH13H", 0x10000, count, 4, 1, 4, 1, 2, 0, 0, 0, 0, 0, 0, 0xFFFF, 0xFFFF),
+        b"hmtx": struct.pack(">HH", units, 0) * count,
+        b"loca": struct.pack(">%dI" % (count + 1), *loca, at),
+        b"glyf": glyf, b"cmap": cmap, b"name": name + strings, b"OS/2": os2,
+        b"post": struct.pack(">IIhhIIIII", 0x30000, 0, -units // 10, units // 20, 0, 0, 0, 0, 0),
+    })
+
+
+def deep_font(depth=20000):
+    """Composite glyphs each of the next, depth deep, to a square: the font engine recurses depth times."""
+    return truetype([b""] + [composite_glyph([i + 2]) for i in range(depth - 1)] + [simple_glyph(0, 500)])
+
+
+def huge_glyph_font():
+    """16 units per em and a glyph of +-16,000 units: 32,000 x 32,000 pixels at 16 pixels a line."""
+    return truetype([b"", simple_glyph(-16000, 16000)], units=16, extent=16000)
+
+
+def fan_out_font(ways=1000, depth=3):
+    """Composite glyphs each of ways copies of the next, depth deep, to an empty glyph: ways ** depth loads."""
+    return truetype([b""] + [composite_glyph([i + 2] * ways) for i in range(depth)] + [b""])
+
+
+def png(inflated=0, empty_chunks=0):
+    """A 1 x 1 RGBA PNG with a zTXt that inflates to inflated bytes, or none, and empty_chunks empty private
+    chunks before its data."""
+    body = _chunk(b"zTXt", b"c\0\0" + zlib.compress(b"\0" * inflated, 9)) if inflated else b""
+    body += _chunk(b"prVt", b"") * empty_chunks
+    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", struct.pack(">IIBBBBB", 1, 1, 8, 6, 0, 0, 0)) + body
+            + _chunk(b"IDAT", zlib.compress(b"\0\0\0\0\xff")) + _chunk(b"IEND", b""))
+
+
+def icon(entries, picture):
+    """An ICO whose entries, 1 x 1 each, all point at picture."""
+    offset = 6 + 16 * entries
+    return (struct.pack("<HHH", 0, 1, entries) + struct.pack("<BBBBHHII", 1, 1, 0, 0, 1, 32, len(picture), offset)
+            * entries + picture)
+
+
+def gif(frames, delay=2):
+    """A looping GIF of frames 1 x 1 frames, each shown delay hundredths of a second, black and white in turn."""
+    frame = [b"\x21\xf9\x04\x00" + struct.pack("<H", delay) + b"\0\0\x2c\0\0\0\0\x01\0\x01\0\0\x02\x02"
+             + bytes([0x44 | i << 3, 0x01]) + b"\0" for i in (0, 1)]
+    return (b"GIF89a\x01\0\x01\0\x80\0\0" + b"\0\0\0\xff\xff\xff" + b"\x21\xff\x0bNETSCAPE2.0\x03\x01\0\0\0"
+            + (frame[0] + frame[1]) * (frames // 2) + frame[0] * (frames % 2) + b";")
+
+
+def apng(frames, delay=2):
+    """A looping APNG of frames 1 x 1 frames, each shown delay hundredths of a second, black and white in turn."""
+    def control(sequence):
+        return _chunk(b"fcTL", struct.pack(">IIIIIHHBB", sequence, 1, 1, 0, 0, delay, 100, 0, 0))
+    pixels = [zlib.compress(b"\0" + bytes([v, v, v, 255])) for v in (0, 255)]
+    data = b"".join(control(2 * i - 1) + _chunk(b"fdAT", struct.pack(">I", 2 * i) + pixels[i % 2])
+                    for i in range(1, frames))
+    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", struct.pack(">IIBBBBB", 1, 1, 8, 6, 0, 0, 0))
+            + _chunk(b"acTL", struct.pack(">II", frames, 0)) + control(0) + _chunk(b"IDAT", pixels[0]) + data
+            + _chunk(b"IEND", b""))
+
+
+def webp(frames, delay=20):
+    """A looping animated WebP of frames 1 x 1 lossless frames, each shown delay milliseconds."""
+    # VP8L: 1 x 1, no transform, cache or meta codes, then five one-symbol codes (symbol 0), 0 bits a pixel.
+    bits = "000" + "10100000000" * 5
+    lossless = b"\x2f\0\0\0\0" + int(bits[::-1], 2).to_bytes(8, "little")
+    frame = struct.pack("<4sI", b"ANMF", 16 + 8 + 14) + b"\0" * 12 + delay.to_bytes(3, "little") + b"\0" + \
+        struct.pack("<4sI", b"VP8L", len(lossless)) + lossless + b"\0"
+    body = (b"WEBP" + struct.pack("<4sIB3x", b"VP8X", 10, 0x02) + b"\0" * 6
+            + struct.pack("<4sIIH", b"ANIM", 6, 0, 0) + frame * frames)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
