@@ -23,7 +23,7 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim)
-from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations
+from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations, untranslated
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -84,6 +84,7 @@ def guide_states(catalogue):
                          for entry in camera["ConnectionType"] if set(TYPE_KEYS) & set(entry)]
                 for row, word in enumerate(types, 1):
                     yield "%s_%s" % (name, word), TYPES, "#%d" % row
+                yield "%s_type_prompt" % name, TYPES, "#0"
         if several:
             yield "guide_%s_version_prompt" % model, VERSIONS, VERSION_PROMPT
 
@@ -132,9 +133,9 @@ class LayoutCase(unittest.TestCase):
         """Adds what is wrong on the screen, once a language (the page under a popup shows again); a state
         chosen in a list (self.chosen) that the screen does not show fails too."""
         found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
-        found += ["English left: " + line for line in english_left(texts, self.table, code)]
+        found += ["English left: " + line for line in english_left(texts, self.table, code, self.missing)]
         found += [describe(item) for item in texts if clipped(item)]
-        found += line_breaks(texts, code)
+        found += line_breaks(texts)
         for fault in found:
             if fault not in self.seen:
                 self.seen.add(fault)
@@ -245,7 +246,7 @@ class LayoutCase(unittest.TestCase):
         self.screens(w, code, [("setup", [])])
 
     def run_language(self, code):
-        self.table = translations(code)
+        self.table, self.missing = translations(code), untranslated(code)
         self.fresh_cameras(code)
         with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
             self.road(w, code)
