@@ -2,15 +2,17 @@
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
 popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
 (guide_states: each model of the lab's catalogue with each of its hardware versions and connection
-types), discovery with two cameras, the setup page, the cloud page and a sign-in to an account with a
+types, and the connection types' prompt again), discovery with two cameras, the setup page, the cloud page and a sign-in to an account with a
 long e-mail address; then every other page shown alone (the access-point network page with its survey
 and Wi-Fi password box), the registered-camera summary, and every popup opened by its slot (through
 the harness's test library). A second wizard takes the local-only road without Internet: the guide's
 connection types, the setup page of a camera without a password and the device-only summary it leads
 to. No text may be cut by its room, its parents or the window, cover another text of its page or
-popup, be English where the language translates it, or break its lines where a reader would not
-(screentexts.broken_lines) or cut a web address over two lines (screentexts.cut_addresses, in every
-language).
+popup, be English where the language translates it or where its translation file leaves it English
+(screentexts.untranslated), or break its lines where a reader would not (screentexts.broken_lines) or
+cut a web address over two lines (screentexts.cut_addresses), in every language. No tooltip a person
+can bring up may be wider or taller than the screen; each entry of a list must be drawn whole in the
+open list and fit the list's field, where it shows once chosen.
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
