@@ -8,6 +8,8 @@
 #include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QTranslator>
 
@@ -100,6 +102,7 @@ WelcomePage::WelcomePage(QWidget* parent)
     ui->welcomeStart_Button->setText("Start");
     ui->welcomeLanguageComboBox_ComboBox->setStyleSheet("QScrollBar:vertical{background:white;}");
     ui->welcomeLanguageComboBox_ComboBox->view()->setMinimumHeight(210);
+    formListWidth = ui->welcomeLanguageComboBox_ComboBox->width();
     connect(ui->welcomeStart_Button, &QPushButton::clicked, this, &WelcomePage::pressstartButton);
     connect(ui->welcomeLanguageComboBox_ComboBox, QOverload<int>::of(&QComboBox::activated), this,
             &WelcomePage::langComboBoxIndexChanged);
@@ -492,6 +495,23 @@ void WelcomePage::addLanguagesList()
     for (int row = 0; row < table.size(); ++row)
         if (!table[row].selectable)
             combo->setItemData(row, 0, Qt::UserRole - 1);
+    fitLanguageList();
+}
+
+// As wide as the longest name needs beside the arrow in this language, never narrower than the form.
+void WelcomePage::fitLanguageList()
+{
+    QComboBox* combo = ui->welcomeLanguageComboBox_ComboBox;
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.frame = combo->hasFrame();
+    option.subControls = QStyle::SC_All;
+    const QRect field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    int widest = 0;
+    for (int row = 0; row < combo->count(); ++row)
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(row)));
+    combo->resize(std::max(formListWidth, widest + combo->width() - field.width()), combo->height());
 }
 
 void WelcomePage::langComboBoxIndexChanged(int idx)

@@ -164,6 +164,9 @@ private:
     };
 
     static constexpr int kTickMs = 1000;
+    int formListWidth;  // the language list's width in the form
+
+    void fitLanguageList();
 
     // Follows a 301/302 reply by setting url to its target, unless the target leaves https.
     static void followRedirect(QNetworkReply* reply, QUrl& url);

@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>If you can’t find the SSID of your camera, you can try resetting&lt;br&gt;your camera, then starting the wizard over.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -693,22 +693,22 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>olvaris and is ready to use. You can now view&lt;br&gt;your </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile&amp;nbsp;apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>use the above e-mail address and the password </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1524,7 +1524,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save your wireless settings, Please try again and make sure&lt;br&gt;your Ethernet cable is plugged.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1834,7 +1834,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local&amp;nbsp;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -2078,7 +2078,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to close the&lt;br&gt;Setup Wizard and go to %1 to manually&lt;br&gt;download the latest version of the Setup Wizard.</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -2,15 +2,17 @@
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
 popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
 (guide_states: each model of the lab's catalogue with each of its hardware versions and connection
-types), discovery with two cameras, the setup page, the cloud page and a sign-in to an account with a
+types, and the connection types' prompt again), discovery with two cameras, the setup page, the cloud page and a sign-in to an account with a
 long e-mail address; then every other page shown alone (the access-point network page with its survey
 and Wi-Fi password box), the registered-camera summary, and every popup opened by its slot (through
 the harness's test library). A second wizard takes the local-only road without Internet: the guide's
 connection types, the setup page of a camera without a password and the device-only summary it leads
 to. No text may be cut by its room, its parents or the window, cover another text of its page or
-popup, be English where the language translates it, or break its lines where a reader would not
-(screentexts.broken_lines) or cut a web address over two lines (screentexts.cut_addresses, in every
-language).
+popup, be English where the language translates it or where its translation file leaves it English
+(screentexts.untranslated), or break its lines where a reader would not (screentexts.broken_lines) or
+cut a web address over two lines (screentexts.cut_addresses), in every language. No tooltip a person
+can bring up may be wider or taller than the screen; each entry of a list must be drawn whole in the
+open list and fit the list's field, where it shows once chosen.
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -23,7 +25,7 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim)
-from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations
+from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations, untranslated
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -84,6 +86,7 @@ def guide_states(catalogue):
                          for entry in camera["ConnectionType"] if set(TYPE_KEYS) & set(entry)]
                 for row, word in enumerate(types, 1):
                     yield "%s_%s" % (name, word), TYPES, "#%d" % row
+                yield "%s_type_prompt" % name, TYPES, "#0"
         if several:
             yield "guide_%s_version_prompt" % model, VERSIONS, VERSION_PROMPT
 
@@ -132,9 +135,9 @@ class LayoutCase(unittest.TestCase):
         """Adds what is wrong on the screen, once a language (the page under a popup shows again); a state
         chosen in a list (self.chosen) that the screen does not show fails too."""
         found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
-        found += ["English left: " + line for line in english_left(texts, self.table, code)]
+        found += ["English left: " + line for line in english_left(texts, self.table, code, self.missing)]
         found += [describe(item) for item in texts if clipped(item)]
-        found += line_breaks(texts, code)
+        found += line_breaks(texts)
         for fault in found:
             if fault not in self.seen:
                 self.seen.add(fault)
@@ -245,7 +248,7 @@ class LayoutCase(unittest.TestCase):
         self.screens(w, code, [("setup", [])])
 
     def run_language(self, code):
-        self.table = translations(code)
+        self.table, self.missing = translations(code), untranslated(code)
         self.fresh_cameras(code)
         with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
             self.road(w, code)

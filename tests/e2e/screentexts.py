@@ -2,10 +2,15 @@
 shown texts are English left over, which need more room than they have, and every page and popup
 the harness can show alone."""
 
+import functools
 import html
 import os
 import re
+import shutil
+import subprocess
+import tempfile
 import unicodedata
+import unittest
 import xml.etree.ElementTree as ET
 
 from wizard import SOURCE_DIR
@@ -62,20 +67,58 @@ def translations(code):
     return table
 
 
-def english_left(texts, table, code):
-    """The shown texts that are, or contain, an English source that the language translates; in a
-    language of another script also any run of Latin words that none of its translations holds
-    (a text of the code that never reached the translation files)."""
+ENGLISH_ON_PURPOSE = {"olvaris", "Tervane", "H/W Version"}  # README: English in every language
+
+
+@functools.lru_cache(maxsize=None)
+def code_sources():
+    """The texts the code passes through the translator, plain, as lupdate finds them in the product's
+    folders (CMakeLists.txt's PRODUCT_DIRS), whether or not the translation files hold them yet."""
+    lupdate = shutil.which("lupdate", path="/usr/lib/qt5/bin" + os.pathsep + os.environ.get("PATH", ""))
+    if not lupdate:
+        raise unittest.SkipTest("lupdate is not installed (Debian: qttools5-dev-tools)")
+    with open(os.path.join(SOURCE_DIR, "CMakeLists.txt"), encoding="utf-8") as f:
+        folders = re.search(r"set\(PRODUCT_DIRS ([^)]*)\)", f.read()).group(1).split()
+    with tempfile.TemporaryDirectory() as scratch:
+        target = os.path.join(scratch, "code.ts")
+        subprocess.run([lupdate, "-silent"] + folders + ["-ts", target], cwd=SOURCE_DIR, check=True, timeout=120,
+                       capture_output=True)
+        return frozenset(plain(m.findtext("source")) for m in ET.parse(target).getroot().iter("message"))
+
+
+def untranslated(code):
+    """The code's texts that resources/lang/<code>.ts leaves English: missing there, or with no finished
+    translation in any of its contexts; not those English on purpose (names, web and e-mail addresses)."""
+    if code == "en":
+        return set()
+    finished = set()
+    for message in ET.parse(os.path.join(SOURCE_DIR, "resources", "lang", code + ".ts")).getroot().iter("message"):
+        translation = message.find("translation")
+        if translation is not None and not translation.get("type") and plain(translation.text):
+            finished.add(plain(message.findtext("source")))
+    return {source for source in code_sources() - finished
+            if source and source not in ENGLISH_ON_PURPOSE and not WEB_ADDRESS.fullmatch(source)
+            and not re.fullmatch(r"[^@\s]+@[^@\s]+", source)}
+
+
+def english_left(texts, table, code, missing=frozenset()):
+    """The shown texts that are, or contain, an English source that the language translates or that its
+    translation file leaves English (missing: untranslated(code)); in a language of another script also
+    any run of Latin words that none of its translations holds (a text of the code that never reached
+    the translation files)."""
     long_sources = [s for s in table if len(s.split()) >= 3]
+    long_missing = [s for s in missing if len(s.split()) >= 3]
     written = "\n".join(list(table.values()) + DATA_NAMES) if code in OTHER_SCRIPTS else None
     left = []
     for item in texts:
         text = plain(item["text"])
-        if item["kind"] in ("widget", "tooltip") or not text or item["name"] in DATA_WIDGETS:
+        if item["kind"] in ("widget", "open") or not text or item["name"] in DATA_WIDGETS:
             continue
         words = re.findall(r"[A-Za-z][A-Za-z'-]+(?:[ ,.]+[A-Za-z][A-Za-z'-]+)+", text) if written else []
         if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written]:
             left.append("%s %s: %r" % (item["name"], item["kind"], text[:80]))
+        elif text in missing or any(s in text for s in long_missing):
+            left.append("%s %s: %r, not translated in %s.ts" % (item["name"], item["kind"], text[:80], code))
     return left
 
 
@@ -108,11 +151,30 @@ def forced_pieces(text):
     return [plain(piece) for piece in re.split(r"<br\s*/?>|</?p\b[^>]*>", text, flags=re.I) if plain(piece)]
 
 
+SENTENCE_ENDS = ".!?:\u2026\u3002\uff01\uff1f"
+
+
+def piece_lines(pieces, lines):
+    """The drawn lines of each of a text's forced pieces, in turn (None where they do not add up to them)."""
+    groups, at = [], 0
+    for piece in pieces:
+        want, got, start = re.sub(r"\s", "", piece), "", at
+        while at < len(lines) and len(got) < len(want):
+            got += re.sub(r"\s", "", lines[at])
+            at += 1
+        if got != want:
+            return None
+        groups.append(lines[start:at])
+    return groups
+
+
 def broken_lines(item):
     """How a label's drawn lines (as the test library lays them out) break where a reader would not:
     a bold name split over lines, or alone on a line among the text's other lines; a line holding one
     CJK character and its punctuation, or punctuation only; a last line holding a CJK term of two
-    characters alone ("向导。"), or of three that a forced break put there ("<br>此步骤。")."""
+    characters alone ("向导。"), or of three that a forced break put there ("<br>此步骤。"); one word
+    (not a web address) that a wrap left alone before a forced break in the middle of a sentence
+    ("view / your<br>camera")."""
     lines = item.get("lines") or []
     faults = []
     shown = [line for line in lines if line.strip()]
@@ -121,6 +183,11 @@ def broken_lines(item):
     forced = len(pieces) > 1 and re.sub(r"\s", "", pieces[-1]) == re.sub(r"\s", "", shown[-1])
     if last == 2 or last == 3 and forced:
         faults.append("last line holds only %r" % shown[-1])
+    for group in (piece_lines(pieces, lines) or [])[:-1]:
+        words = group[-1].split() if len([line for line in group if line.strip()]) > 1 else []
+        if (len(words) == 1 and letters(words[0]) and not CJK.search(words[0]) and not WEB_ADDRESS.match(words[0])
+                and words[0][-1] not in SENTENCE_ENDS):
+            faults.append("a wrap leaves %r alone before a forced break" % words[0])
     for run in item.get("bold", []):
         at = run["lines"]
         name = run["text"].strip()
@@ -183,11 +250,10 @@ def cut_addresses(item):
     return faults
 
 
-def line_breaks(texts, code):
-    """The broken_lines of a screen's labels (English breaks as it was written) and, in every language,
-    the web addresses they cut."""
+def line_breaks(texts):
+    """The broken_lines of a screen's labels and the web addresses they cut, in every language."""
     faults = []
     for item in texts:
         if item["kind"] == "text":
-            faults += cut_addresses(item) + (broken_lines(item) if code != "en" else [])
+            faults += cut_addresses(item) + broken_lines(item)
     return ["line break: " + fault for fault in faults]

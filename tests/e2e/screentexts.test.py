@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """The layout test's line rules on texts laid out by hand: where a CJK last line and a forced break
-fail, and where a break splits a web address."""
+fail, where a wrap leaves a word alone before a forced break, and where a break splits a web address;
+which shown texts its English check finds left over."""
 
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from screentexts import broken_addresses, broken_lines  # noqa: E402
+from screentexts import broken_addresses, broken_lines, english_left  # noqa: E402
 
 
 class LineRules(unittest.TestCase):
@@ -21,6 +22,37 @@ class LineRules(unittest.TestCase):
         ]:
             with self.subTest(text=text):
                 self.assertEqual(bool(broken_lines({"name": "l", "text": text, "lines": lines})), fails)
+
+    def test_word_alone_before_a_break(self):
+        for text, lines, fails in [
+            ("You can now view your<br>camera anywhere.", ["You can now view", "your", "camera anywhere."], True),
+            ("try resetting your camera,<br>then start over.", ["try resetting your", "camera,", "then start over."],
+             True),
+            ("Make sure that it is near the camera.<br>Then retry.", ["Make sure that it is near the", "camera.",
+                                                                    "Then retry."], False),
+            ("go to<br>www.olvaris.invalid/support<br>to download.", ["go to", "www.olvaris.invalid/support",
+                                                                     "to download."], False),
+            ("Press Retry:<br>it scans again for your camera", ["Press Retry:", "it scans again for your", "camera"],
+             False),  # the text's last line
+            ("Note<br>that it is", ["Note", "that it is"], False),  # a forced line of one word
+        ]:
+            with self.subTest(text=text):
+                self.assertEqual(bool(broken_lines({"name": "l", "text": text, "lines": lines})), fails)
+
+    def test_english_left(self):
+        table, missing = {"Scan": "Rechercher"}, {"Enter Manually", "Select your home Wi-Fi network"}
+        for kind, text, left in [
+            ("text", "Scan", True),  # translated by the language
+            ("text", "Enter Manually", True),  # left English by its file
+            ("text", "<b>Select your home Wi-Fi network</b> :", True),
+            ("tooltip", "Enter Manually", True),
+            ("text", "Saisie manuelle", False),
+            ("open", "Enter Manually", False),  # the list's own entry is checked once
+            ("text", "Manually", False),
+        ]:
+            with self.subTest(kind=kind, text=text):
+                found = english_left([{"name": "w", "kind": kind, "text": text}], table, "fr", missing)
+                self.assertEqual(bool(found), left)
 
     def test_split_address(self):
         for text, split in [

@@ -898,9 +898,11 @@ class Wizard:
     def texts(self, *commands, timeout=30):
         """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
         window, class, name, kind (widget, text, current, item, header, placeholder, title, tab, tooltip,
-        overlap), text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h), room (w, h),
-        ink (where the letters are seen, in the window), clipped and why; a label's text also lines (as
-        drawn, top to bottom) and bold (its bold runs: text, lines drawn on). Commands run first:
+        open, overlap), text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h),
+        room (w, h), ink (where the letters are seen, in the window), clipped and why (a list's item: in its
+        field; open: the entry in the list as it opens; tooltip: Qt's tip window on its screen, in screen
+        coordinates); a label's text also lines (as drawn, top to bottom) and bold (its bold runs: text,
+        lines drawn on). Commands run first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
         entry; #-1 the last), "visible <object> true|false"."""

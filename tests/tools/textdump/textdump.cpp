@@ -2,13 +2,15 @@
 // watches its working folder for "textdump.request" and runs the request's commands: write the
 // texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
 // lays them out, a label's drawn lines and bold runs, and whether they are cut by their room, their
-// parents or the window, or cover another text of the same popup or window), call a page's slot
+// parents or the window, or cover another text of the same popup or window; each tooltip as Qt's tip
+// window shows it, which must fit its screen; each entry of a list as the list opens), call a page's slot
 // (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
 // removes the request.
 
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBoxLayout>
@@ -25,13 +27,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -45,6 +50,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
 #include <QtMath>
 
 namespace {
@@ -394,17 +400,22 @@ QRect editField(const QComboBox* combo)
 
 void addCombo(QJsonArray& out, const QComboBox* combo)
 {
+    const QRect room = editField(combo);
     for (int row = 0; row < combo->count(); ++row) {
         const QString text = combo->itemText(row);
         const QSize size = combo->fontMetrics().size(0, text);
         if (row != combo->currentIndex()) {
+            // Another entry shows in the same field once chosen.
             QJsonObject item = entry(combo, "item", text);
             item["need"] = QJsonArray{size.width(), size.height()};
+            item["room"] = QJsonArray{room.width(), room.height()};
+            item["ink"] = jsonRect(inWindow(combo, room));
+            item["clipped"] = size.width() > room.width() + 1;
+            item["why"] = QStringLiteral("wider than its list's field");
             out.append(item);
             continue;
         }
         // The current entry is drawn from the left of the edit field, in its middle.
-        const QRect room = editField(combo);
         const QRect ink(room.left(), room.top() + (room.height() - size.height()) / 2, size.width(), size.height());
         out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), combo->rect()));
     }
@@ -432,7 +443,129 @@ void addHeader(QJsonArray& out, const QHeaderView* header)
     }
 }
 
-void addWidget(QJsonArray& out, const QWidget* widget)
+// What a person can bring up beyond the widgets drawn: tooltips (widget, text, the part it is over) and
+// the lists that open; measured once the widget tree is read, since both make windows of their own.
+struct Tip
+{
+    QPointer<QWidget> widget;
+    QPointer<QWidget> under;  // the widget the pointer rests on: the widget, or a view's viewport
+    QString text;
+    QRect over;
+};
+QList<Tip> tips;
+QList<QPointer<QComboBox>> lists;
+
+// A tooltip as Qt's tip window shows it over its part of the widget: the window must fit its screen.
+QJsonObject measuredTip(const Tip& tip)
+{
+    QJsonObject item = entry(tip.widget, "tooltip", tip.text);
+    const QPoint at = tip.under->mapToGlobal(tip.over.center());
+    QToolTip::showText(at, tip.text, tip.under, tip.over, 60000);
+    QWidget* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->isVisible())
+            window = top;
+    QScreen* screen = QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : tip.under->screen();
+    const QRect place = window ? window->frameGeometry() : QRect();
+    delete window;  // gone at once: a tip left hiding would be read as a text of the next screen
+    item["need"] = QJsonArray{place.width(), place.height()};
+    item["room"] = QJsonArray{screen->geometry().width(), screen->geometry().height()};
+    item["ink"] = jsonRect(place);
+    item["clipped"] =
+        !window || place.width() > screen->geometry().width() || place.height() > screen->geometry().height();
+    item["why"] = window ? QStringLiteral("wider or taller than its screen") : QStringLiteral("no tip window");
+    return item;
+}
+
+void addTips(QJsonArray& out)
+{
+    for (const Tip& tip : tips)
+        if (tip.widget && tip.under)
+            out.append(measuredTip(tip));
+    tips.clear();
+}
+
+// A list's entry drawn by the list's own delegate as wide as width, on a plain ground.
+QImage drawnEntry(const QAbstractItemView* view, const QModelIndex& index, int width, int height)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+    option.font = view->font();
+    option.fontMetrics = view->fontMetrics();
+    option.decorationSize = view->iconSize();
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.widget = view;
+    option.rect = QRect(0, 0, width, height);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    view->itemDelegate(index)->paint(&painter, option, index);
+    return image;
+}
+
+bool sameColumn(const QImage& one, int x, const QImage& other, int otherX)
+{
+    for (int y = 0; y < one.height(); ++y)
+        if (one.pixel(x, y) != other.pixel(otherX, y))
+            return false;
+    return true;
+}
+
+// The entries of a list as it opens: each entry's letters, drawn as wide as they like (need: where
+// they end), must be drawn the same in the open list's room (has: up to where they are).
+void addOpenList(QJsonArray& out, QComboBox* combo)
+{
+    static QHash<QString, QJsonArray> known;  // the same list opened again shows the same
+    QStringList parts{combo->objectName(), QString::number(combo->width()), combo->font().toString()};
+    for (int row = 0; row < combo->count(); ++row)
+        parts << combo->itemText(row);
+    const QString key = parts.join('\n');
+    if (!known.contains(key)) {
+        QJsonArray entries;
+        QAbstractItemView* view = combo->view();
+        const bool closed = !view->isVisible();  // a list the test opened itself stays open
+        if (closed)
+            combo->showPopup();
+        QCoreApplication::processEvents();
+        const int room = view->viewport()->width();
+        const int wide = std::max(room, 2 * view->screen()->geometry().width());
+        for (int row = 0; row < combo->count(); ++row) {
+            const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
+            const int height = std::max(view->sizeHintForRow(row), 1);
+            const QImage free = drawnEntry(view, index, wide, height);
+            const QImage shown = drawnEntry(view, index, room, height);
+            int end = wide - 100;  // the ground far right of any letters
+            while (end > 0 && sameColumn(free, end - 1, free, wide - 100))
+                --end;
+            int same = 0;
+            while (same < std::min(end, room) && sameColumn(free, same, shown, same))
+                ++same;
+            QJsonObject item = entry(combo, "open", combo->itemText(row));
+            item["need"] = QJsonArray{end, height};
+            item["room"] = QJsonArray{same, height};
+            item["ink"] = jsonRect(QRect(view->mapTo(view->window(), QPoint(0, 0)), QSize(room, height)));
+            item["clipped"] = same < end;
+            item["why"] = QStringLiteral("cut in the open list");
+            entries.append(item);
+        }
+        if (closed)
+            combo->hidePopup();
+        known.insert(key, entries);
+    }
+    for (const QJsonValue& item : known.value(key))
+        out.append(item);
+}
+
+void addLists(QJsonArray& out)
+{
+    for (QComboBox* combo : lists)
+        if (combo && combo->isVisible())
+            addOpenList(out, combo);
+    lists.clear();
+}
+
+void addWidget(QJsonArray& out, QWidget* widget)
 {
     // Every named widget, so that the harness can aim at it.
     if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
@@ -440,13 +573,25 @@ void addWidget(QJsonArray& out, const QWidget* widget)
     if (widget->isWindow() && !widget->windowTitle().isEmpty())
         out.append(entry(widget, "title", widget->windowTitle()));
     if (!widget->toolTip().isEmpty())
-        out.append(entry(widget, "tooltip", widget->toolTip()));
+        tips.append({widget, widget, widget->toolTip(), widget->rect()});
+    if (auto view = qobject_cast<QAbstractItemView*>(widget)) {
+        const QAbstractItemModel* model = view->model();
+        for (int row = 0; model && row < model->rowCount(view->rootIndex()); ++row)
+            for (int column = 0; column < model->columnCount(view->rootIndex()); ++column) {
+                const QModelIndex index = model->index(row, column, view->rootIndex());
+                const QString tip = model->data(index, Qt::ToolTipRole).toString();
+                if (!tip.isEmpty())
+                    tips.append({view, view->viewport(), tip, view->visualRect(index)});
+            }
+    }
     if (auto label = qobject_cast<const QLabel*>(widget)) {
         addLabel(out, label);
     } else if (auto button = qobject_cast<const QAbstractButton*>(widget)) {
         addButton(out, button);
-    } else if (auto combo = qobject_cast<const QComboBox*>(widget)) {
+    } else if (auto combo = qobject_cast<QComboBox*>(widget)) {
         addCombo(out, combo);
+        if (combo->isEnabled())
+            lists.append(combo);
     } else if (auto edit = qobject_cast<const QLineEdit*>(widget)) {
         // A field is a box on the screen, with or without its placeholder.
         const QString placeholder = edit->text().isEmpty() ? edit->placeholderText() : QString();
@@ -498,7 +643,7 @@ void addWidget(QJsonArray& out, const QWidget* widget)
     }
 }
 
-void addTree(QJsonArray& out, const QWidget* widget)
+void addTree(QJsonArray& out, QWidget* widget)
 {
     if (!widget->isVisible())
         return;
@@ -640,6 +785,8 @@ void dump(const QString& target)
     for (QWidget* window : QApplication::topLevelWidgets())
         addTree(out, window);
     addOverlaps(out);
+    addTips(out);
+    addLists(out);
     QSaveFile file(target);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QJsonDocument(out).toJson(QJsonDocument::Indented));
