@@ -164,7 +164,7 @@ private:
     };
 
     static constexpr int kTickMs = 1000;
-    int formListWidth;  // the language list's width in the form
+    int formListWidth = 0;  // the language list's width in the form
 
     void fitLanguageList();
 

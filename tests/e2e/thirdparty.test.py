@@ -25,8 +25,8 @@ import unittest
 import urllib.parse
 import zlib
 
-from hostilefiles import apng, deep_font, fan_out_font, gif, huge_glyph_font, icon, png
 from cloudroad import API_HOST, BUILD_DIR, FAILED, PASSWORD, CloudRoad, read_record
+from hostilefiles import apng, deep_font, fan_out_font, gif, huge_glyph_font, icon, png
 from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_PAGE_SHOWN, STEP_S, Wizard, wait_until
 
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
