@@ -54,12 +54,6 @@ struct Bytes
 constexpr qint64 kMost = ReplyLimits::kViewPicturePixels;
 constexpr qint64 kFrames = ReplyLimits::kViewPictureFrames;
 
-// What the walk through one answer has inflated: a budget for all the pictures it holds.
-struct Spent
-{
-    qint64 inflated = 0;
-};
-
 // frames of width x height; over the limit without overflow, whatever the numbers. Each frame costs
 // the engine beyond its pixels: past kFrames it is refused.
 Header sized(qint64 width, qint64 height, qint64 frames, qint64* pixels)
@@ -122,10 +116,10 @@ qint64 compressedStream(const Bytes& h, qint64 pos)
 
 // A PNG's size, its signature at pos, its chunks before end: the first chunk is IHDR. An animation
 // (acTL before the data) by its frames, the most of those it declares and those it holds. Its chunks
-// to IEND, the decoder's end: what its compressed text and colour profile inflate to, counted in spent
+// to IEND, the decoder's end: what its compressed text and colour profile inflate to, counted in inflated
 // for the whole answer once it is whole (inflating costs what comes out). A picture whose chunks run
 // past end, into the next of an icon's, is refused.
-Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, Spent& spent, qint64* pixels)
+Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& inflated, qint64* pixels)
 {
     if (!h.has(pos, 24))
         return Header::Short;
@@ -142,9 +136,8 @@ Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, Spent& spe
         frames += h.at(at + 4, "fcTL") ? 1 : 0;
         const qint64 stream = complete ? compressedStream(h, at) : -1;
         constexpr qint64 kInflated = ReplyLimits::kViewPictureInflatedBytes;
-        spent.inflated +=
-            stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - spent.inflated);
-        if (spent.inflated > kInflated)
+        inflated += stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - inflated);
+        if (inflated > kInflated)
             return Header::Bad;
         const qint64 count = declared ? qMax(declared, frames) : 1;
         if (h.at(at + 4, "IEND"))
@@ -322,13 +315,12 @@ Header iconSize(const Bytes& h, bool complete, qint64* pixels)
     std::sort(offsets.begin(), offsets.end());
     if (std::adjacent_find(offsets.begin(), offsets.end()) != offsets.end())
         return Header::Bad;
-    Spent spent;
-    qint64 all = 0;
+    qint64 all = 0, inflated = 0;  // one budget for all its pictures
     for (size_t i = 0; i < offsets.size(); ++i) {
         const qint64 offset = offsets[i], end = i + 1 < offsets.size() ? offsets[i + 1] : h.b.size();
         qint64 one = 0;
         const Header header = !h.has(offset, 8)                   ? Header::Short
-                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, end, complete, spent, &one)
+                              : h.at(offset, "\x89PNG\r\n\x1a\n") ? pngSize(h, offset, end, complete, inflated, &one)
                                                                   : dibSize(h, offset, true, &one);
         if (header != Header::Size)
             return header;
@@ -366,9 +358,9 @@ Header textKind(const QByteArray& answer, bool complete)
 Header answerHeader(const QByteArray& head, bool complete, qint64* pixels)
 {
     const Bytes h{head};
-    Spent spent;
+    qint64 inflated = 0;
     if (h.at(0, "\x89PNG\r\n\x1a\n"))
-        return pngSize(h, 0, head.size(), complete, spent, pixels);
+        return pngSize(h, 0, head.size(), complete, inflated, pixels);
     if (h.at(0, "GIF87a") || h.at(0, "GIF89a"))
         return h.has(0, 13) ? gifSize(h, complete, pixels) : Header::Short;
     if (h.at(0, "\xff\xd8\xff"))

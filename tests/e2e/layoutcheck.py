@@ -2,8 +2,8 @@
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
 popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
 (guide_states: each model of the lab's catalogue with each of its hardware versions and connection
-types, and the connection types' prompt again), discovery with two cameras, the setup page, the cloud page and a sign-in to an account with a
-long e-mail address; then every other page shown alone (the access-point network page with its survey
+types, and the connection types' prompt again), discovery with two cameras, the setup page, the cloud
+page and a sign-in to an account with a long e-mail address; then every other page shown alone (the access-point network page with its survey
 and Wi-Fi password box), the registered-camera summary, and every popup opened by its slot (through
 the harness's test library). A second wizard takes the local-only road without Internet: the guide's
 connection types, the setup page of a camera without a password and the device-only summary it leads

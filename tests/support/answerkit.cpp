@@ -26,6 +26,11 @@ QByteArray chunk(const char* type, const QByteArray& data)
     return be(data.size(), 4) + type + data + be(0, 4);
 }
 
+QByteArray inflating(const char* type, const QByteArray& fields, int n)
+{
+    return chunk(type, QByteArray("made\0", 5) + fields + qCompress(QByteArray(n, 'a')).mid(4));
+}
+
 QByteArray png(quint32 w, quint32 h, quint32 declared, int held)
 {
     QByteArray b = "\x89PNG\r\n\x1a\n" + chunk("IHDR", be(w, 4) + be(h, 4) + QByteArray("\x08\x06\0\0\0", 5));

@@ -16,6 +16,10 @@ QByteArray be(quint32 v, int n);
 // A PNG chunk of type and data.
 QByteArray chunk(const char* type, const QByteArray& data);
 
+// A PNG chunk of type holding a keyword, fields, then a zlib stream that inflates to n bytes (zTXt, iCCP,
+// a compressed iTXt).
+QByteArray inflating(const char* type, const QByteArray& fields, int n);
+
 // IHDR, for an animation acTL declaring frames, then the frames it holds (one at least), IEND.
 QByteArray png(quint32 w, quint32 h, quint32 declared = 0, int held = 1);
 

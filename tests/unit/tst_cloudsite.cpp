@@ -601,16 +601,15 @@ private slots:
         row("PNG within, more to come", png(16, 16), false, A::NeedMore);
         // What its compressed text and colour profile inflate to, all of its chunks together.
         const int most = int(ReplyLimits::kViewPictureInflatedBytes);
-        const auto text = [](const char* type, const QByteArray& fields, int n) {
-            return chunk(type, QByteArray("made\0", 5) + fields + qCompress(QByteArray(n, 'a')).mid(4));
-        };
         const QByteArray method(1, '\0');
-        row("PNG, zTXt inflating to the limit", png(16, 16).insert(33, text("zTXt", method, most)), true, A::Pass);
+        row("PNG, zTXt inflating to the limit", png(16, 16).insert(33, inflating("zTXt", method, most)), true, A::Pass);
         row("PNG, iCCP and zTXt after its data inflating over",
-            png(16, 16).insert(49, text("zTXt", method, most / 2 + 1)).insert(33, text("iCCP", method, most / 2)), true,
-            A::Picture);
+            png(16, 16)
+                .insert(49, inflating("zTXt", method, most / 2 + 1))
+                .insert(33, inflating("iCCP", method, most / 2)),
+            true, A::Picture);
         row("PNG, a compressed iTXt inflating over",
-            png(16, 16).insert(33, text("iTXt", QByteArray("\1\0en\0made\0", 10), most + 1)), true, A::Picture);
+            png(16, 16).insert(33, inflating("iTXt", QByteArray("\1\0en\0made\0", 10), most + 1)), true, A::Picture);
         row("APNG before its end, more to come", png(16, 16, 2, 2).left(100), false, A::NeedMore);
         sizes(
             "GIF", [&](quint32 w, quint32 h) { return gif(w, h, frames(1, w, h)); }, 12);
@@ -713,21 +712,20 @@ private slots:
             "CUR holding a BMP", [](quint32 w, quint32 h) { return ico({dib(w, 2 * h)}, 0, '\2'); }, 0);
         row("ICO of 16x16 holding a large PNG", ico({png(23000, 23000)}), false, A::Picture);
         // Each entry of its own bytes, walked and inflated once for the whole answer; its entries are frames.
-        const auto textPng = [&text, &method](int inflated) {
-            return png(1, 1).insert(33, text("zTXt", method, inflated));
+        const auto textPng = [&method](int inflated) {
+            return png(1, 1).insert(33, inflating("zTXt", method, inflated));
         };
         const QByteArray chunks = png(1, 1).insert(33, chunk("tEXt", "").repeated(140000));
-        const int entries = int(ReplyLimits::kViewPictureFrames);
         const auto copies = [](int n, const QByteArray& picture) { return QVector<QByteArray>(n, picture).toList(); };
         row("ICO of 2 entries sharing a BMP", shared(2, dib(16, 32)), true, A::Picture);
         row("ICO of 16000 entries sharing a PNG of inflated text", shared(16000, textPng(most)), true, A::Picture);
         row("ICO of 16000 entries sharing a PNG of 140000 chunks", shared(16000, chunks), true, A::Picture);
         row("ICO of the most entries, their texts inflating to the limit",
-            ico(copies(entries, textPng(most / entries))), true, A::Pass);
+            ico(copies(mostFrames, textPng(most / mostFrames))), true, A::Pass);
         row("ICO of the most entries, their texts inflating over",
-            ico(copies(1, textPng(most / entries + 1)) + copies(entries - 1, textPng(most / entries))), true,
+            ico(copies(1, textPng(most / mostFrames + 1)) + copies(mostFrames - 1, textPng(most / mostFrames))), true,
             A::Picture);
-        row("ICO of an entry more", ico(copies(entries + 1, png(1, 1))), true, A::Picture);
+        row("ICO of an entry more", ico(copies(mostFrames + 1, png(1, 1))), true, A::Picture);
         row("ICO, a PNG running into the next entry", ico({png(16, 16).chopped(12), png(16, 16)}), true, A::Picture);
         row("SVG text", "<svg xmlns='http://www.w3.org/2000/svg' width='23000' height='23000'/>", true, A::Picture);
         row("SVG text after spaces", "\n  <svg xmlns='http://www.w3.org/2000/svg'/>", true, A::Picture);
