@@ -89,14 +89,14 @@ int main(int argc, char** argv)
     for (const auto& [name, made] : answers()) {
         const QByteArray answer = made.left(kMost);
         const auto [ms, verdict] = judged(answer);
-        std::printf("answer check, %-52s %8.1f ms (%d bytes, %s)\n", name, ms, int(answer.size()),
+        std::printf("answer check, %-60s %8.1f ms (%d bytes, %s)\n", name, ms, int(answer.size()),
                     verdict == CloudSite::Answer::Pass ? "passed" : "refused");
         if (ms > worst) {
             worst = ms;
             worstName = name;
         }
     }
-    std::printf("answer check, worst 2 MB answer %27.1f ms (target: at most %.0f ms): %s\n", worst, kTargetMs,
+    std::printf("answer check, worst 2 MB answer %51.1f ms (target: at most %.0f ms): %s\n", worst, kTargetMs,
                 worstName);
     return 0;
 }
