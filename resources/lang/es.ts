@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres alfanuméricos,&lt;br&gt;sin espacios.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres&lt;br&gt;alfanuméricos, sin espacios.</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères alphanumériques&lt;br&gt;sans espaces.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères&lt;br&gt;alphanumériques sans espaces.</translation>
     </message>
     <message>
         <location line="+1"/>

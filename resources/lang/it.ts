@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>Verificare la password: deve essere composta da 6-30 caratteri alfanumerici&lt;br&gt;senza spazi.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>Verificare la password: deve essere composta da 6-30 caratteri&lt;br&gt;alfanumerici senza spazi.</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -1251,7 +1251,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;パスワードを&lt;br&gt;忘れた場合&lt;/a&gt;&lt;/span &gt;</translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;パスワードを忘れた場合&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -1313,7 +1313,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>パスワードを確認してください。スペースを含まない 6～30 文字の英数字で&lt;br&gt;指定してください。</translation>
     </message>
     <message>

@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>비밀번호를 확인하세요. 공백 없이 영문자와 숫자 6~30자여야&lt;br&gt;합니다.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>비밀번호를 확인하세요.&lt;br&gt;공백 없이 영문자와 숫자 6~30자여야 합니다.</translation>
     </message>
     <message>
         <location line="+1"/>

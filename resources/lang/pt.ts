@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>Verifique a palavra-passe: deve ter entre 6 e 30 caracteres alfanuméricos,&lt;br&gt;sem espaços.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>Verifique a palavra-passe: deve ter entre 6 e 30 caracteres&lt;br&gt;alfanuméricos, sem espaços.</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -1313,7 +1313,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр&lt;br&gt;без пробелов.</translation>
     </message>
     <message>
