@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include <QAbstractItemView>
 #include <QCoreApplication>
-#include <QScrollBar>
 #include <QStyleOptionComboBox>
 
 #include "protocol/ipcamera.h"
@@ -46,15 +44,15 @@ struct Caption
 {
     QLabel* Ui_DeviceSetupPage::*label;
     QRect place;    // in the form
-    int roomRight;  // a column's caption: where the next column's begins; 0 for one beside its field
+    int roomRight;  // a column's caption: up to a gap before the next column's; 0 for one beside its field
 };
 
 const Caption kCaptions[] = {{&Ui_DeviceSetupPage::dsetupDSTHourOffsetLabel_Label, QRect(210, 17, 61, 16), 0},
                              {&Ui_DeviceSetupPage::dsetupDSTStartLabel_Label, QRect(210, 75, 61, 16), 0},
                              {&Ui_DeviceSetupPage::dsetupDSTEndLabel_Label, QRect(210, 115, 61, 16), 0},
-                             {&Ui_DeviceSetupPage::dsetupDSTMonthLabel_Label, QRect(272, 46, 61, 16), 386},
-                             {&Ui_DeviceSetupPage::dsetupDSTWeekLabel_Label, QRect(392, 46, 61, 16), 506},
-                             {&Ui_DeviceSetupPage::dsetupDSTDateLabel_Label, QRect(512, 46, 91, 16), 629},
+                             {&Ui_DeviceSetupPage::dsetupDSTMonthLabel_Label, QRect(272, 46, 61, 16), 380},
+                             {&Ui_DeviceSetupPage::dsetupDSTWeekLabel_Label, QRect(392, 46, 61, 16), 500},
+                             {&Ui_DeviceSetupPage::dsetupDSTDateLabel_Label, QRect(512, 46, 91, 16), 623},
                              {&Ui_DeviceSetupPage::dsetupDSTTimeLabel_Label, QRect(635, 46, 61, 16), 790}};
 // The link beside the current password: on one line where the page has the room, so that it keeps
 // clear of the password's error under it.
@@ -162,9 +160,6 @@ void fitTimeZoneList(Ui_DeviceSetupPage* form)
     const QSize chosen(zones->fontMetrics().horizontalAdvance(option.currentText), zones->height());
     const int needed = zones->style()->sizeFromContents(QStyle::CT_ComboBox, &option, chosen, zones).width();
     zones->resize(std::max(kNewPassword.timeZoneList.width(), needed), zones->height());
-    QAbstractItemView* view = zones->view();
-    view->setMinimumWidth(view->sizeHintForColumn(zones->modelColumn()) + 2 * view->frameWidth() +
-                          view->verticalScrollBar()->sizeHint().width());
 }
 
 }  // namespace PasswordLayout

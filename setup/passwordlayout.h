@@ -24,7 +24,7 @@ void place(Ui_DeviceSetupPage* form, bool newPassword);
 void fitCaptions(Ui_DeviceSetupPage* form);
 
 // The time-zone list as wide as its chosen zone needs beside its arrow, never narrower than the
-// form; its open list as wide as its widest zone.
+// form. Its open list is as wide as its widest zone by itself.
 void fitTimeZoneList(Ui_DeviceSetupPage* form);
 
 }  // namespace PasswordLayout
