@@ -2,17 +2,25 @@
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
 popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
 (guide_states: each model of the lab's catalogue with each of its hardware versions and connection
-types, and the connection types' prompt again), discovery with two cameras, the setup page, the cloud
-page and a sign-in to an account with a long e-mail address; then every other page shown alone (the access-point network page with its survey
-and Wi-Fi password box), the registered-camera summary, and every popup opened by its slot (through
-the harness's test library). A second wizard takes the local-only road without Internet: the guide's
-connection types, the setup page of a camera without a password and the device-only summary it leads
-to. No text may be cut by its room, its parents or the window, cover another text of its page or
+types, and the connection types' prompt again), discovery with two cameras, its Back to the guide and
+discovery again; the setup page of the camera without a password (KORVA), then Back, discovery and the
+setup page of the camera with one (T4X), each with every zone of its time-zone list chosen in turn,
+"Enable daylight saving" ticked (the Auto and Manual choice, then Manual) and its fields typed wrong
+beside the daylight-saving fields, the first with the password popup of a new password; the cloud page
+and a sign-in to an account with a long e-mail address; then every other page shown alone (the
+access-point network page with its survey and Wi-Fi password box), the registered-camera summary, every
+popup opened by its slot (through the harness's test library), the Wi-Fi and network boxes as Connect
+leaves them with their fields empty, the manual Wi-Fi box's own checks and the access-point password's
+as a person leaves their fields. A second wizard takes the local-only road without Internet: the
+guide's connection types, the setup page of a camera without a password and the device-only summary it
+leads to. No text may be cut by its room, its parents or the window, cover another text of its page or
 popup, be English where the language translates it or where its translation file leaves it English
 (screentexts.untranslated), or break its lines where a reader would not (screentexts.broken_lines) or
-cut a web address over two lines (screentexts.cut_addresses), in every language. No tooltip a person
-can bring up may be wider or taller than the screen; each entry of a list must be drawn whole in the
-open list and fit the list's field, where it shows once chosen.
+cut a web address over two lines (screentexts.cut_addresses), in every language; every field shows its
+caption (screentexts.uncaptioned). No tooltip a person can bring up may be wider or taller than the
+screen; each entry of a list must be drawn whole in the open list and in the list's field where it shows
+once chosen (the time-zone list's field grows to the zone chosen: each zone is judged chosen). When the
+road breaks off, the error is given with the faults found before it.
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -64,8 +72,9 @@ PAGE_SCREENS = [
     ("summary_account", ["invoke CloudServicesPage setupCompleteInfo", "visible DSCPShortcutCheck_CheckBox false",
                          "show DeviceSetupCompletePage"]),
 ]
-# The access-point road's Wi-Fi boxes as Connect leaves them when the password or the network is missing.
-AP_BOX_SCREENS = [
+# The Wi-Fi boxes of the access-point road and of the Wi-Fi page, and the manual network box's other tabs,
+# as Connect leaves them when what it needs is missing.
+BOX_SCREENS = [
     ("ap_box_password_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordAutoWarning",
                                  "invoke APModeDeviceToRouter pressAutoConnectButton"], ["close"]),
     ("ap_box_network_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordManualWarning",
@@ -75,6 +84,12 @@ AP_BOX_SCREENS = [
                                    "invoke DeviceWiFiChangePage pressWirelessAutoConnectButton"], ["close"]),
     ("wifi_box_network_missing", ["invoke DeviceWiFiChangePage popupWirelessManualPasswordWarning",
                                   "invoke DeviceWiFiChangePage pressWirelessManualConnectButton"], ["close"]),
+    ("network_box_pppoe_missing", ["invoke DeviceSetupPage popupConfigNetworkWarning",
+                                   "invoke ConfigNetworkMessageBox pressPPPoEButton",
+                                   "invoke DeviceSetupPage pressConfigNetworkPPPoEConnectButton"], ["close"]),
+    ("network_box_static_missing", ["invoke DeviceSetupPage popupConfigNetworkWarning",
+                                    "invoke ConfigNetworkMessageBox pressStaticIPButton",
+                                    "invoke DeviceSetupPage pressConfigNetworkStaticIPConnectButton"], ["close"]),
 ]
 # The manual Wi-Fi box's own checks as a person leaves its fields: (screen, security type row, field, text).
 WIFI_BOX_TYPED = [("wifi_box_network_name", "#0", "WirelessManualName_LineEdit", "x" * 33),
@@ -359,7 +374,7 @@ class LayoutCase(unittest.TestCase):
                 self.road(w, code)
                 self.sign_in(w, code)
                 self.survey(w)
-                self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + AP_BOX_SCREENS)
+                self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + BOX_SCREENS)
                 self.typed_errors(w, code)
             self.local_road(code)
         except unittest.SkipTest:

@@ -3,7 +3,8 @@
 // texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
 // lays them out, a label's drawn lines and bold runs, and whether they are cut by their room, their
 // parents or the window, or cover another text of the same popup or window; each tooltip as Qt's tip
-// window shows it, which must fit its screen; each entry of a list as the list opens), call a page's slot
+// window shows it, which must fit its screen; each entry of a list in its field as the list draws it once
+// chosen, and as the list opens), call a page's slot
 // (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
 // removes the request.
 
