@@ -71,10 +71,10 @@ qint64 shown(qint64 ms)
     return ms < 11 ? 100 : ms;
 }
 
-// What the engine spends on an animation of frames shown for ms in all, all frames together of
-// pixels, counted in pixels, is bounded a second. For each frame it shows: the canvas drawn, four times
-// that when it decodes the frame again; 256 for each frame of the animation, which its GIF decoder walks
-// again; 32,768 for the frame's own repaint (measured).
+// Whether an animation of frames, of pixels all together, shown for ms in all, costs the engine more a
+// second than the views allow. Counted in pixels, as measured, each frame it shows costs: the canvas
+// drawn, four times that when all frames pass the engine's cache and it decodes the frame again; 256 for
+// each frame of the animation, which its GIF decoder walks again; 32,768 for the repaint.
 bool tooCostly(qint64 frames, qint64 ms, qint64 pixels)
 {
     if (frames < 2)
@@ -147,10 +147,10 @@ qint64 compressedStream(const Bytes& h, qint64 pos)
 
 // A PNG's size, its signature at pos, its chunks before end: the first chunk is IHDR. An animation
 // (acTL before the data) by its frames, the most of those it declares and those it holds, and their
-// delays (a frame whose fcTL is cut counts none). Its chunks
-// to IEND, the decoder's end: what its compressed text and colour profile inflate to, counted in inflated
-// for the whole answer once it is whole (inflating costs what comes out). A picture whose chunks run
-// past end, into the next of an icon's, is refused.
+// delays (a frame whose fcTL is cut adds none). Its chunks to IEND, the decoder's end: what its
+// compressed text and colour profile inflate to, counted in inflated for the whole answer once it is
+// whole (inflating costs what comes out). A picture whose chunks run past end, into the next of an
+// icon's, is refused.
 Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& inflated, qint64* pixels)
 {
     if (!h.has(pos, 24))
@@ -310,10 +310,10 @@ Header jpegSize(const Bytes& h, qint64* pixels)
 }
 
 // A lossy picture by its bitstream's size, an extended one by its canvas. A lossless picture, or
-// alpha compressed losslessly (its ALPH chunk's method 1), is refused: the decoder's cost lies in
-// the entropy codes its bitstream names, which its header does not declare. In an extended still
-// picture the chunks are walked to its image (VP8 or VP8L); the decoder takes the last ALPH chunk
-// before it. An animation by its frames (ANMF chunks) on the canvas; the engine decodes none of them.
+// alpha compressed losslessly (an ALPH chunk's method other than 0), is refused: the decoder's cost
+// lies in the entropy codes its bitstream names, which no header declares. In an extended still
+// picture the chunks before its image (VP8 or VP8L) are walked, each ALPH chunk among them read. An
+// animation by its frames (ANMF chunks) on the canvas; the engine decodes none of them.
 Header webpSize(const Bytes& h, bool complete, qint64* pixels)
 {
     if (!h.has(0, 30))

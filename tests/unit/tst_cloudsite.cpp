@@ -704,8 +704,8 @@ private slots:
         const QByteArray lossy = webp("VP8 ", 16, 16).mid(12), lossless = webp("VP8L", 16, 16).mid(12);
         row("WebP lossless", webp("VP8L", 16, 16), true, A::Picture);
         row("WebP extended, lossless", webp("VP8X", 16, 16, 0, lossless), true, A::Picture);
-        row("WebP extended, lossy, lossless alpha", webp("VP8X", 16, 16, 0, riff("ALPH", "\x01a") + lossy), true,
-            A::Picture);
+        row("WebP extended, lossy, lossless alpha",
+            webp("VP8X", 16, 16, 0, riff("ALPH", QByteArray(1, '\x01') + "a") + lossy), true, A::Picture);
         for (const char* alpha : {"raw", "filtered"})  // its header byte, then a byte a pixel
             row(QByteArray("WebP extended, lossy, ") + alpha + " alpha",
                 webp("VP8X", 16, 16, 0, riff("ALPH", (*alpha == 'r' ? '\0' : '\x04') + QByteArray(256, '\0')) + lossy),
