@@ -146,44 +146,28 @@ def lossless_webp(side=2048, precision=3):
     """A lossless WebP of side x side pixels whose entropy image names a code group of its own for each square of
     (1 << precision) pixels, up to 65,536 groups (the decoder's tables: about 5 KiB each), each of four 2-symbol
     codes: 4 bits a pixel, all zero."""
-    out, acc, n = bytearray(), 0, 0
+    bits = []  # (value, width), written LSB first
 
-    def put(value, bits):
-        nonlocal acc, n
-        acc, n = acc | value << n, n + bits
-        while n >= 8:
-            out.append(acc & 0xFF)
-            acc, n = acc >> 8, n - 8
+    def literals(max_symbol):  # a normal code of 8 bits for each of 256 literals: the code length code holds 8
+        bits.extend([(0, 1), (12 - 4, 4)] + [(int(i == 11), 3) for i in range(12)] + [(max_symbol, 1)])
+        bits.extend([(3, 3), (256 - 2, 8)] if max_symbol else [])  # 256 lengths, told in 8 bits
 
-    def literals(max_symbol):
-        """A normal code of 8 bits for each of 256 literals: its code length code holds the one length 8."""
-        put((12 - 4) << 1, 5)  # normal, then code length codes up to 8, the twelfth in their order
-        for i in range(12):
-            put(1 if i == 11 else 0, 3)
-        put(max_symbol, 1)
-        if max_symbol:
-            put(3, 3)  # max_symbol in 8 bits: 256
-            put(256 - 2, 8)
-
-    def single():
-        put(0b0001, 4)  # simple, 1 symbol of 1 bit: 0
-
-    for value, bits in ((0x2F, 8), (side - 1, 14), (side - 1, 14), (0, 4), (0, 2), (1, 1), (precision - 2, 3), (0, 1)):
-        put(value, bits)  # signature, size, alpha and version; no transform or colour cache; an entropy image
     cells = (side + (1 << precision) - 1) >> precision
     groups = min(cells * cells, 1 << 16)
+    # Signature, size, alpha and version; no transform or colour cache; an entropy image of its own codes.
+    bits.extend([(0x2F, 8), (side - 1, 14), (side - 1, 14), (0, 4), (0, 2), (1, 1), (precision - 2, 3), (0, 1)])
     literals(1)
     literals(0)
-    for _ in range(3):
-        single()
-    for i in range(cells * cells):  # green, then red: the group's number, codes MSB first
-        put(int(format((i % groups) & 0xFF, "08b")[::-1], 2), 8)
-        put(int(format((i % groups) >> 8, "08b")[::-1], 2), 8)
-    for _ in range(groups):
-        for _ in range(4):
-            put(0b0011, 4)  # simple, 2 symbols, the first of 1 bit: 0, the second of 8 bits: 1
-            put(1, 8)
-        single()
+    bits.extend([(0b0001, 4)] * 3)  # simple codes of 1 symbol: blue, alpha, distance
+    for i in range(cells * cells):  # green, then red: the group's number, each code MSB first
+        bits.extend((int(format(byte, "08b")[::-1], 2), 8) for byte in ((i % groups) & 0xFF, (i % groups) >> 8))
+    bits.extend(([(0b0011, 4), (1, 8)] * 4 + [(0b0001, 4)]) * groups)  # 2 symbols, the first of 1 bit: 0, then 1
+    out, acc, at = bytearray(), 0, 0
+    for value, width in bits:
+        acc, at = acc | value << at, at + width
+        while at >= 8:
+            out.append(acc & 0xFF)
+            acc, at = acc >> 8, at - 8
     data = bytes(out) + bytes([acc]) + bytes(side * side // 2)
     body = b"WEBP" + struct.pack("<4sI", b"VP8L", len(data)) + data + b"\0" * (len(data) % 2)
     return b"RIFF" + struct.pack("<I", len(body)) + body

@@ -648,8 +648,7 @@ private slots:
         // frames drawn, decoded again past the engine's frame cache (5 MiB), its frames walked. At each
         // bound one passes; 10 ms faster, or a pixel larger past the cache, it is refused.
         const auto played = [&](int n, quint32 w, quint32 h, int ms, A verdict) {
-            const QByteArray name = " of " + QByteArray::number(n) + " frames of " + QByteArray::number(w) + "x" +
-                                    QByteArray::number(h) + " at " + QByteArray::number(ms) + " ms";
+            const QByteArray name = QString::asprintf(" of %d frames of %ux%u at %d ms", n, w, h, ms).toLatin1();
             if (ms % 10 == 0)  // in hundredths
                 row("GIF" + name, gif(w, h, frames(n, w, h), true, false, ms / 10), true, verdict);
             row("APNG" + name, png(w, h, n, n, ms), true, verdict);
