@@ -43,18 +43,26 @@ bool LogFile::append(const QString& line)
         cutUtf8(line.toUtf8(), static_cast<int>(qMin<qint64>(cap - kLineEnd.size(), INT_MAX))) + kLineEnd;
     QFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
+        return failed(file.errorString());
     if (file.size() + bytes.size() > cap) {
         file.close();
         rotate();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+            return failed(file.errorString());
         // A file that could be neither moved nor emptied takes no more lines.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.size() + bytes.size() > cap)
-            return false;
+        if (file.size() + bytes.size() > cap)
+            return failed(QStringLiteral("full, and it can be neither moved aside nor emptied"));
     }
     if (file.write(bytes) != bytes.size())
-        return false;
+        return failed(file.errorString());
     wroteLine = true;
     return true;
+}
+
+bool LogFile::failed(const QString& reason)
+{
+    error = reason;
+    return false;
 }
 
 void LogFile::rotate()

@@ -24,18 +24,21 @@ public:
     QString oldPath() const { return besidePath("old"); }
 
     // Appends the line and a line end; a line longer than the cap is cut to it. False when
-    // nothing could be written.
+    // nothing could be written, and lastError() says why.
     bool append(const QString& line);
+    QString lastError() const { return error; }
 
 private:
     QString besidePath(const char* tag) const;
     // Moves the file to the first or the old one; when that fails, empties it.
     void rotate();
+    bool failed(const QString& reason);
 
     QString filePath;
     qint64 cap;
     bool wroteLine = false;  // a line of this run written
     bool firstTaken = false;
+    QString error;
 };
 
 #endif  // LOGFILE_H

@@ -36,6 +36,10 @@ namespace {
 
 // Kept to the end of the process: messages can come while static objects are destroyed.
 LogFile* gLogFile = nullptr;
+// Where the lines went before the log file: with the log off, the standard error. The lines the file
+// cannot take go there, after one line that says why.
+QtMessageHandler gUnlogged = nullptr;
+bool gFailureSaid = false;
 QMutex gLogMutex;
 thread_local bool gInsideHandler = false;
 QString gLastWarning;
@@ -70,20 +74,32 @@ bool repeatable(QtMsgType type)
     return type == QtWarningMsg || type == QtCriticalMsg;
 }
 
-void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+void logFileHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     // A message raised while writing one (QFile's own warnings) is dropped, not re-entered.
     if (gInsideHandler)
         return;
     gInsideHandler = true;
     const bool inFull = !repeatable(type) || LogSummary::firstInFull(warningKind(type, message), kWarningsInFull);
+    bool unlogged = false;
+    QString failure;
     {
         QMutexLocker lock(&gLogMutex);
         if (type != QtDebugMsg && type != QtInfoMsg)
             gLastWarning = message.left(kWarningChars);
         if (gLogFile && inFull)
-            gLogFile->append(formatLogLine(type, repeatable(type) ? message.left(kWarningChars) : message));
+            unlogged = !gLogFile->append(formatLogLine(type, repeatable(type) ? message.left(kWarningChars) : message));
+        if (unlogged && !gFailureSaid) {
+            gFailureSaid = true;
+            failure = QStringLiteral("tolmwizard: cannot write the log %1 (%2): its lines go to the standard error; "
+                                     "make its folder writable to keep them in the file")
+                          .arg(gLogFile->path(), gLogFile->lastError());
+        }
     }
+    if (!failure.isEmpty())
+        gUnlogged(QtWarningMsg, QMessageLogContext(), failure);
+    if (unlogged)
+        gUnlogged(type, context, message);
     gInsideHandler = false;
 }
 
@@ -91,12 +107,14 @@ void logFileHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 
 QtMessageHandler installLogFileHandler(const QString& path)
 {
-    {
-        QMutexLocker lock(&gLogMutex);
-        delete gLogFile;
-        gLogFile = new LogFile(path);
-    }
-    return qInstallMessageHandler(logFileHandler);
+    QMutexLocker lock(&gLogMutex);
+    delete gLogFile;
+    gLogFile = new LogFile(path);
+    gFailureSaid = false;
+    const QtMessageHandler previous = qInstallMessageHandler(logFileHandler);
+    if (previous != logFileHandler)
+        gUnlogged = previous;
+    return previous;
 }
 
 QtMessageHandler installLogFileHandler()

@@ -32,6 +32,12 @@ constexpr qint64 kViewPictureInflatedBytes = 4 * 1024 * 1024;
 // The frames of an animation (an icon's pictures too): each costs the engine memory and time of its
 // own, whatever its pixels.
 constexpr qint64 kViewPictureFrames = 1024;
+// An animation costs the engine each time it shows a frame: its canvas drawn; decoded again as well
+// when all its frames together pass the engine's cache (5 MiB of 4-byte pixels), which it then keeps
+// no longer; and a walk of all its frames. What that costs a second, at the frame delays the engine
+// keeps, counted in pixels, is bounded.
+constexpr qint64 kViewAnimationCachedPixels = 5 * 1024 * 1024 / 4;
+constexpr qint64 kViewAnimationPixelsPerSecond = 4 * 1024 * 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;

@@ -54,6 +54,8 @@ std::vector<std::pair<const char*, QByteArray>> answers()
                                                     QByteArray(kMost - 4000, '\x12') +
                                                     scans(ReplyLimits::kViewPictureScans - 1)},
         {"WebP of the most frames", webp("VP8X", 1, 1, kFrames)},
+        {"WebP extended, empty chunks before its image",
+         webp("VP8X", 1, 1, 0, QByteArray("JUNK\0\0\0\0", 8).repeated(kMost / 8))},
         {"a script", "var a = 1;" + QByteArray(kMost - 10, ' ')},
         {"a script as long as a raw camera picture", "var a = 1;" + QByteArray(1920000 - 10, ' ')},
         {"white space before markup", QByteArray(kMost - 6, ' ') + "<svg/>"},

@@ -106,10 +106,10 @@ bool fontReaderTakes(const QByteArray& answer)
     if (face)
         FT_Done_Face(face);
     FT_Done_Library(library);
-    // A reader that found its format but not the rest takes it; one that read past the answer's end
-    // for a header did not find one.
-    const int base = FT_ERROR_BASE(error);
-    return budget.exceeded || (base != FT_Err_Unknown_File_Format && base != FT_Err_Invalid_Stream_Operation);
+    // Taken by a driver that opened it, or that asked for more than the budget to tell; one that
+    // rejected it (an invalid format, a read past its end, ...) did not take it, as it does not for the
+    // engine.
+    return budget.exceeded || error == 0;
 }
 
 }  // namespace CloudSite

@@ -11,8 +11,8 @@ namespace CloudSite {
 // picture format it does not decode itself. Asked as the engine asks them: which takes it, then
 // its size. A handler that takes blank bytes of the answer's length alike is not counted.
 bool imageReaderTakes(const QByteArray& answer);
-// FreeType's font drivers, the engine's font reader, within a small memory budget: a font it opens,
-// or one that asks for more memory than the budget to try.
+// FreeType's font drivers, the engine's font reader, within a small memory budget: a font one of them
+// opens, or one that asks for more memory than the budget to try.
 bool fontReaderTakes(const QByteArray& answer);
 
 }  // namespace CloudSite

@@ -65,12 +65,43 @@ Header sized(qint64 width, qint64 height, qint64 frames, qint64* pixels)
     return Header::Size;
 }
 
-// The end of a walk through an animation's blocks: its frames so far, once past the limit or at
-// the answer's end (the engine decodes the frames it got); more of it otherwise.
-Header walked(qint64 width, qint64 height, qint64 frames, bool complete, qint64* pixels)
+// How long the engine shows a frame that declares a delay of ms: under 11 ms, 100 ms.
+qint64 shown(qint64 ms)
+{
+    return ms < 11 ? 100 : ms;
+}
+
+// Whether an animation of frames, of pixels all together, shown for ms in all, costs the engine more a
+// second than the views allow. Counted in pixels, as measured, each frame it shows costs: the canvas
+// drawn, four times that when all frames pass the engine's cache and it decodes the frame again; 256 for
+// each frame of the animation, which its GIF decoder walks again; 32,768 for the repaint.
+bool tooCostly(qint64 frames, qint64 ms, qint64 pixels)
+{
+    if (frames < 2)
+        return false;
+    const qint64 decoded = pixels > ReplyLimits::kViewAnimationCachedPixels ? 4 : 1;
+    const qint64 cost = pixels * decoded + frames * (256 * frames + 32768);
+    return cost * 1000 > ReplyLimits::kViewAnimationPixelsPerSecond * ms;
+}
+
+// The end of a walk through an animation's blocks: its frames so far, shown for ms in all, once past
+// the limit or at the answer's end (the engine decodes the frames it got); more of it otherwise.
+Header walked(qint64 width, qint64 height, qint64 frames, qint64 ms, bool complete, qint64* pixels)
 {
     const Header header = sized(width, height, qMax<qint64>(frames, 1), pixels);
-    return header == Header::Size && *pixels <= kMost && !complete ? Header::More : header;
+    if (header != Header::Size || *pixels > kMost)
+        return header;
+    if (!complete)
+        return Header::More;
+    return tooCostly(frames, ms, *pixels) ? Header::Bad : Header::Size;
+}
+
+// How long the engine shows an APNG frame, of its fcTL's delay at pos: a fraction of a second, whose
+// denominator 0 means hundredths.
+qint64 apngDelay(const Bytes& h, qint64 pos)
+{
+    const qint64 numerator = h.be16(pos), denominator = h.be16(pos + 2);
+    return shown(denominator ? numerator * 1000 / denominator : numerator * 10);
 }
 
 // What a zlib stream of size bytes at pos inflates to, counted to most + 1 at the most.
@@ -115,10 +146,11 @@ qint64 compressedStream(const Bytes& h, qint64 pos)
 }
 
 // A PNG's size, its signature at pos, its chunks before end: the first chunk is IHDR. An animation
-// (acTL before the data) by its frames, the most of those it declares and those it holds. Its chunks
-// to IEND, the decoder's end: what its compressed text and colour profile inflate to, counted in inflated
-// for the whole answer once it is whole (inflating costs what comes out). A picture whose chunks run
-// past end, into the next of an icon's, is refused.
+// (acTL before the data) by its frames, the most of those it declares and those it holds, and their
+// delays (a frame whose fcTL is cut adds none). Its chunks to IEND, the decoder's end: what its
+// compressed text and colour profile inflate to, counted in inflated for the whole answer once it is
+// whole (inflating costs what comes out). A picture whose chunks run past end, into the next of an
+// icon's, is refused.
 Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& inflated, qint64* pixels)
 {
     if (!h.has(pos, 24))
@@ -126,7 +158,7 @@ Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& in
     if (!h.at(pos + 12, "IHDR"))
         return Header::Bad;
     const qint64 width = h.be32(pos + 16), height = h.be32(pos + 20);
-    qint64 declared = 0, frames = 0;
+    qint64 declared = 0, frames = 0, ms = 0;
     bool data = false;
     qint64 at = pos + 8;
     for (; at + 8 <= end && h.has(at, 8); at += 12 + qint64(h.be32(at))) {
@@ -134,6 +166,7 @@ Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& in
         if (h.at(at + 4, "acTL") && !data && h.has(at + 8, 4))
             declared = qMax<qint64>(declared, h.be32(at + 8));
         frames += h.at(at + 4, "fcTL") ? 1 : 0;
+        ms += h.at(at + 4, "fcTL") && h.has(at + 8, 26) ? apngDelay(h, at + 28) : 0;
         const qint64 stream = complete ? compressedStream(h, at) : -1;
         constexpr qint64 kInflated = ReplyLimits::kViewPictureInflatedBytes;
         inflated += stream < 0 ? 0 : inflatedSize(h, stream, at + 8 + h.be32(at) - stream, kInflated - inflated);
@@ -141,8 +174,8 @@ Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& in
             return Header::Bad;
         const qint64 count = declared ? qMax(declared, frames) : 1;
         if (h.at(at + 4, "IEND"))
-            return sized(width, height, count, pixels);
-        const Header so = walked(width, height, count, false, pixels);
+            return walked(width, height, count, ms, true, pixels);
+        const Header so = walked(width, height, count, ms, false, pixels);
         if (so != Header::More)
             return so;
     }
@@ -150,7 +183,7 @@ Header pngSize(const Bytes& h, qint64 pos, qint64 end, bool complete, qint64& in
         return Header::Bad;
     if (!data && !declared && !complete)
         return Header::Short;
-    return walked(width, height, declared ? qMax(declared, frames) : 1, complete, pixels);
+    return walked(width, height, declared ? qMax(declared, frames) : 1, ms, complete, pixels);
 }
 
 // A BMP's size from its information header at pos; in an icon it holds both masks' height.
@@ -168,46 +201,51 @@ Header dibSize(const Bytes& h, qint64 pos, bool inIcon, qint64* pixels)
     return sized(width, inIcon ? height / 2 : height, 1, pixels);
 }
 
-// Every frame, on a canvas of the screen or, larger, of the frames' extent.
+// Every frame, on a canvas of the screen or, larger, of the frames' extent, each shown for the delay
+// of the control extension before it (none: 0).
 Header gifSize(const Bytes& h, bool complete, qint64* pixels)
 {
-    qint64 width = h.le16(6), height = h.le16(8), frames = 0;
+    qint64 width = h.le16(6), height = h.le16(8), frames = 0, delay = 0, ms = 0;
     const quint32 flags = h.u8(10);
     qint64 pos = 13 + ((flags & 0x80) ? 3 * (2 << (flags & 7)) : 0);
     bool loop = false;  // in a loop extension
     for (;;) {
         if (!h.has(pos, 1))
-            return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+            return frames ? walked(width, height, frames, ms, complete, pixels) : Header::Short;
         const quint32 block = h.u8(pos);
         if (block == 0x3b)
-            return frames ? sized(width, height, frames, pixels) : Header::Bad;
+            return frames ? walked(width, height, frames, ms, true, pixels) : Header::Bad;
         if (block == 0x2c) {
             if (!h.has(pos, 10))
-                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+                return frames ? walked(width, height, frames, ms, complete, pixels) : Header::Short;
             width = qMax(width, qint64(h.le16(pos + 1)) + h.le16(pos + 5));
             height = qMax(height, qint64(h.le16(pos + 3)) + h.le16(pos + 7));
             ++frames;
-            const Header so = walked(width, height, frames, false, pixels);
+            ms += shown(delay);
+            delay = 0;
+            const Header so = walked(width, height, frames, ms, false, pixels);
             if (so != Header::More)
                 return so;
             const quint32 frameFlags = h.u8(pos + 9);
             pos += 11 + ((frameFlags & 0x80) ? 3 * (2 << (frameFlags & 7)) : 0);  // then the code size
         } else if (block == 0x21) {
             if (!h.has(pos, 3))
-                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+                return frames ? walked(width, height, frames, ms, complete, pixels) : Header::Short;
             // The engine reads a control extension's 4 bytes and each block of a loop extension as 3
             // at least, whatever their sizes say: a shorter one is refused.
             if (h.u8(pos + 1) == 0xf9 && h.u8(pos + 2) < 4)
                 return Header::Bad;
+            if (h.u8(pos + 1) == 0xf9 && h.has(pos, 6))
+                delay = 10 * qint64(h.le16(pos + 4));  // in hundredths
             loop = h.u8(pos + 1) == 0xff && h.u8(pos + 2) == 11 &&
                    (h.at(pos + 3, "NETSCAPE2.0") || h.at(pos + 3, "ANIMEXTS1.0"));
             pos += 2;
         } else {
-            return frames ? sized(width, height, frames, pixels) : Header::Bad;  // the engine stops there
+            return frames ? walked(width, height, frames, ms, true, pixels) : Header::Bad;  // the engine stops there
         }
         for (bool first = true;; pos += 1 + h.u8(pos), first = false) {  // the blocks, up to an empty one
             if (!h.has(pos, 1))
-                return frames ? walked(width, height, frames, complete, pixels) : Header::Short;
+                return frames ? walked(width, height, frames, ms, complete, pixels) : Header::Short;
             if (h.u8(pos) == 0)
                 break;
             if (loop && !first && h.u8(pos) < 3)
@@ -271,8 +309,11 @@ Header jpegSize(const Bytes& h, qint64* pixels)
     }
 }
 
-// A still picture by its bitstream's size, an extended one by its canvas, an animation by its
-// frames (ANMF chunks) on that canvas.
+// A lossy picture by its bitstream's size, an extended one by its canvas. A lossless picture, or
+// alpha compressed losslessly (an ALPH chunk's method other than 0), is refused: the decoder's cost
+// lies in the entropy codes its bitstream names, which no header declares. In an extended still
+// picture the chunks before its image (VP8 or VP8L) are walked, each ALPH chunk among them read. An
+// animation by its frames (ANMF chunks) on the canvas; the engine decodes none of them.
 Header webpSize(const Bytes& h, bool complete, qint64* pixels)
 {
     if (!h.has(0, 30))
@@ -281,23 +322,23 @@ Header webpSize(const Bytes& h, bool complete, qint64* pixels)
         return h.u8(23) == 0x9d && h.u8(24) == 0x01 && h.u8(25) == 0x2a
                    ? sized(h.le16(26) & 0x3fff, h.le16(28) & 0x3fff, 1, pixels)
                    : Header::Bad;
-    if (h.at(12, "VP8L")) {
-        const quint32 bits = h.le32(21);
-        return h.u8(20) == 0x2f ? sized((bits & 0x3fff) + 1, ((bits >> 14) & 0x3fff) + 1, 1, pixels) : Header::Bad;
-    }
     if (!h.at(12, "VP8X"))
         return Header::Bad;
     const qint64 width = qint64(h.le24(24)) + 1, height = qint64(h.le24(27)) + 1;
-    if (!(h.u8(20) & 0x02))
-        return sized(width, height, 1, pixels);
+    const bool animated = h.u8(20) & 0x02;
     qint64 frames = 0;
     for (qint64 pos = 30; h.has(pos, 8); pos += 8 + qint64(h.le32(pos + 4)) + (h.le32(pos + 4) & 1)) {
+        if (!animated && (h.at(pos, "VP8L") || (h.at(pos, "ALPH") && h.has(pos + 8, 1) && (h.u8(pos + 8) & 3))))
+            return Header::Bad;
+        if (!animated && h.at(pos, "VP8 "))
+            return sized(width, height, 1, pixels);
         frames += h.at(pos, "ANMF") ? 1 : 0;
-        const Header so = walked(width, height, frames, false, pixels);
+        const Header so = walked(width, height, frames, 0, false, pixels);
         if (so != Header::More)
             return so;
     }
-    return walked(width, height, frames, complete, pixels);
+    return complete ? sized(width, height, qMax<qint64>(frames, 1), pixels)
+                    : walked(width, height, frames, 0, false, pixels);
 }
 
 // All of an icon's pictures, each a PNG or a BMP without its file header, each of its own bytes: a

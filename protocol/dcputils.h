@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include "protocol/requesthead.h"
+
 class IPCamera;
 class QAuthenticator;
 class QNetworkAccessManager;
@@ -132,6 +134,9 @@ public slots:
 
 private:
     QUdpSocket udpSocket;
+    // Each open redirect connection's request head as it comes; before the server, whose sockets
+    // leave it as they are destroyed.
+    QHash<QTcpSocket*, RequestHead> redirectHeads;
     QTcpServer tcpServer;
     QPointer<QTcpSocket> tcpSocket;  // the connection accepted last
     QList<QPointer<QTcpSocket>> redirectSockets;

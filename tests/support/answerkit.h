@@ -20,12 +20,13 @@ QByteArray chunk(const char* type, const QByteArray& data);
 // a compressed iTXt).
 QByteArray inflating(const char* type, const QByteArray& fields, int n);
 
-// IHDR, for an animation acTL declaring frames, then the frames it holds (one at least), IEND.
-QByteArray png(quint32 w, quint32 h, quint32 declared = 0, int held = 1);
+// IHDR, for an animation acTL declaring frames, then the frames it holds (one at least), each shown
+// delay ms, IEND.
+QByteArray png(quint32 w, quint32 h, quint32 declared = 0, int held = 1, int delay = 0);
 
-// The screen, with or without its colour table, then each frame after an extension (with a colour
-// table of its own), the end.
-QByteArray gif(quint32 w, quint32 h, const QVector<QRect>& frames, bool table = true, bool own = false);
+// The screen, with or without its colour table, then each frame after an extension showing it delay
+// hundredths of a second (with a colour table of its own), the end.
+QByteArray gif(quint32 w, quint32 h, const QVector<QRect>& frames, bool table = true, bool own = false, int delay = 0);
 
 // Segments before the frame SOFn: a APP1 of pad bytes, q DQT, h DHT, c COM, r DRI, f fill bytes, t
 // markers without a length.
@@ -34,8 +35,8 @@ QByteArray jpeg(quint32 w, quint32 h, const char* before = "a", char sof = '\xc0
 // n scans, their data holding a stuffed 0xff00 and a restart marker, then the end.
 QByteArray scans(int n);
 
-// VP8X: animated with frames ANMF chunks.
-QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames = 0);
+// VP8X: animated with frames ANMF chunks; then the chunks after.
+QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames = 0, const QByteArray& after = QByteArray());
 
 // A core (12-byte) or an information header of info bytes.
 QByteArray bmp(qint32 w, qint32 h, quint32 reserved = 0, int info = 40);

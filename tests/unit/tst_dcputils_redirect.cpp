@@ -14,6 +14,7 @@
 
 #include "base/logsummary.h"
 #include "protocol/dcputils.h"
+#include "protocol/requesthead.h"
 #include "testsupport.h"
 
 namespace {
@@ -91,6 +92,8 @@ private slots:
         const QByteArray post = "POST /?" + in + "&access_token=SECRETF HTTP/1.1\r\nX-Pad: ", end = "\r\n\r\n";
         row("head at the bound, a body after it",
             {post + QByteArray(kHeadBound - post.size() - end.size(), 'x') + end + "x"});
+        row("head a byte over the bound", {post + QByteArray(kHeadBound + 1 - post.size() - end.size(), 'x') + end},
+            false);
         row("endless line", {QByteArray(20000, 'x')}, false);
         const QByteArray pad = QByteArray(500, 'x').replace("x", "X-Pad: 0123456789\r\n");
         row("headers over the limit", {"GET /?" + query + " HTTP/1.1\r\n" + pad, pad + "\r\n"}, false);
@@ -127,6 +130,17 @@ private slots:
         QCOMPARE(in.count() + up.count(), 2);
         QCOMPARE(in.first(), (QList<QVariant>{"VIEW1", "S"}));
         QCOMPARE(up.first(), QList<QVariant>{"VIEW2"});
+
+        // Sent a byte at a time, the head is looked at once, each byte as it comes: the listener's work grows
+        // as its length does, to the same verdict.
+        RequestHead head(kHeadBound);
+        const QByteArray request = chunks.join();
+        RequestHead::Status status = RequestHead::Status::Incomplete;
+        int given = 0;
+        while (status == RequestHead::Status::Incomplete && given < request.size())
+            status = head.add(request.mid(given++, 1));
+        QCOMPARE(status, answered ? RequestHead::Status::Complete : RequestHead::Status::TooLong);
+        QCOMPARE(head.looked(), given);
     }
 
     void answersCounted()

@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QPixmap>
 
+#include "shell/mainpage.h"
+
 class tst_Resources : public QObject
 {
     Q_OBJECT
@@ -31,6 +33,8 @@ private slots:
         // Names put together at run time: spinner frames with two digits, four step badges.
         for (int n = 1; n <= 12; ++n)
             names.insert(QString("Loading_icon_%1.png").arg(n, 2, 10, QChar('0')));
+        for (int tick = 0; tick < 24; ++tick)  // and those the busy animation shows, two turns of it
+            names.insert(Mainpage::loadingPicture(tick).section('/', -1));
         for (int n = 1; n <= 4; ++n)
             names.insert(QString("icon_step_%1").arg(n));
         for (const QString& name : names)

@@ -10,6 +10,7 @@
 #include "base/logfile.h"
 #include "base/logging.h"
 #include "base/logsummary.h"
+#include "testsupport.h"
 
 namespace {
 const QString kNoFile = "<no file>";
@@ -110,20 +111,27 @@ private slots:
         }
     }
 
-    // A log file removed or blocked while running: messages meanwhile are dropped, nothing hangs,
-    // and the next one makes a new file.
+    // A log file removed or blocked while running: nothing hangs; a message it cannot take goes to the
+    // standard error as with the log off, after one line there that says why; and the next one makes a
+    // new file.
     void fileOpenedPerMessage()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("log.txt");
+        LogRecorder standardError;  // the handler before the log's: with the log off, the standard error
         const QtMessageHandler previous = installLogFileHandler(path);
         WLOG << "first";
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path));
-        WLOG << "lost";
+        WLOG << "unlogged";
+        WLOG << "unlogged again";
         QVERIFY(QDir(path).removeRecursively());
         WLOG << "second";
         qInstallMessageHandler(previous);
+        QCOMPARE(standardError.count({"cannot write the log " + path + " (", "): its lines go to the standard error"}),
+                 1);
+        QCOMPARE(standardError.matching("] unlogged").size(), 2);
+        QCOMPARE(standardError.lines.size(), 3);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');

@@ -41,6 +41,8 @@ private slots:
         QDir().mkpath(languageFolder());
         QFile::remove(languageFolder() + "de.qm");
         QVERIFY(QFile::copy(built + "de.qm", languageFolder() + "de.qm"));
+        QFile::remove(languageFolder() + "ru.qm");
+        QVERIFY(QFile::copy(built + "ru.qm", languageFolder() + "ru.qm"));
         QFile::remove(languageFolder() + "fr.qm");
     }
 
@@ -59,18 +61,41 @@ private slots:
         server.reset();
     }
 
+    // After each switch the language list is the form's 233 pixels, or wider where a name of the language
+    // needs it: every name fits its field beside the arrow.
     void languageSwitch()
     {
         LogRecorder log;
+        QFile sheet(":/style_win.qss");  // the list's frame and arrow as the program draws them
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromLatin1(sheet.readAll()));
+        const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        QComboBox* list = gWelcomePage->ui->welcomeLanguageComboBox_ComboBox;
+        const auto fits = [list](bool wider) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.frame = list->hasFrame();
+            const int field =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+            for (int row = 0; row < list->count(); ++row)
+                if (list->fontMetrics().horizontalAdvance(list->itemText(row)) > field)
+                    return false;
+            return wider ? list->width() > 233 : list->width() == 233;
+        };
         gWelcomePage->langComboBoxIndexChanged(12);
         QCOMPARE(gCurrentLanguage, QString("de"));
+        QVERIFY(fits(false));
+        gWelcomePage->langComboBoxIndexChanged(2);  // "Португальский (Португалия)" needs more room
+        QCOMPARE(gCurrentLanguage, QString("ru"));
+        QVERIFY(fits(true));
         gWelcomePage->langComboBoxIndexChanged(1);  // French file missing: English
         QCOMPARE(gCurrentLanguage, QString("en"));
         QCOMPARE(gWelcomePage->ui->welcomeLanguageComboBox_ComboBox->currentIndex(), 1);
+        QVERIFY(fits(false));
         gWelcomePage->langComboBoxIndexChanged(24);  // past the table
         QCOMPARE(gCurrentLanguage, QString("en"));
         // Rebuilding the list inside a switch starts no second switch.
-        QCOMPARE(log.matching("langComboBoxIndexChanged idx=").size(), 3);
+        QCOMPARE(log.matching("langComboBoxIndexChanged idx=").size(), 4);
     }
 
     // A language switch retranslates every page that has texts.
