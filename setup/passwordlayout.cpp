@@ -40,6 +40,7 @@ const QRect kPasswordHint(448, 123, 581, 30);
 // The camera name's error label in the form, between the name and the password rows.
 constexpr int kNameErrorHeight = 22;
 
+// A caption of the daylight-saving fields: beside its row's first field, or over its column.
 struct Caption
 {
     QLabel* Ui_DeviceSetupPage::*label;
@@ -60,7 +61,7 @@ const QSize kForgotPassword(121, 37);
 // The Auto and Manual choice side by side in its box.
 const QRect kAutomatic(10, 13, 61, 16);
 const QRect kManual(82, 13, 83, 16);
-constexpr int kPageRight = 790;
+constexpr int kPageRight = 790;  // the page's texts keep this clear of its right edge
 
 }  // namespace
 

@@ -643,16 +643,15 @@ private slots:
             QCoreApplication::installTranslator(&translator);
         }
         page()->retranslate();
-        QList<QWidget*> captions;
+        QList<QWidget*> captions = {form->dsetupDSTAuto_RadioButton, form->dsetupDSTManual_RadioButton};
+        for (QWidget* choice : captions)
+            QVERIFY2(choice->width() >= choice->sizeHint().width(), qPrintable(choice->objectName()));
         for (QLabel* caption : form->dsetupTimeSettings_GroupBox->findChildren<QLabel*>()) {
             QVERIFY2(caption->height() >= WizardPage::textHeight(caption) &&
                          (caption->wordWrap() || caption->width() >= WizardPage::textWidth(caption)),
                      qPrintable(caption->text()));
             captions << caption;
         }
-        captions << form->dsetupDSTAuto_RadioButton << form->dsetupDSTManual_RadioButton;
-        for (QRadioButton* choice : {form->dsetupDSTAuto_RadioButton, form->dsetupDSTManual_RadioButton})
-            QVERIFY2(choice->width() >= choice->sizeHint().width(), qPrintable(choice->text()));
         for (QWidget* one : captions)
             for (QWidget* other : captions)
                 QVERIFY2(one == other || one->parent() != other->parent() ||
