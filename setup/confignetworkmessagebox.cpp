@@ -7,6 +7,7 @@
 #include "setup/setupinput.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/wizardpage.h"
 
 namespace {
 
@@ -34,6 +35,16 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
                               ui->CfgNetMsgBoxPPPoEConnect_Button}})
         MessageBoxPage::fitButtonRow(row);
     MessageBoxPage::fitButtonRight(ui->CfgNetMsgBoxStaticIP_PushButton);  // the last tab has room after it
+    // A field's caption wider than its label in the language goes over two lines around its middle; the
+    // PPPoE tab's hint takes the height its lines need.
+    for (QLabel* caption : {ui->CfgNetMsgBoxPPPoEAccountTitle_Label, ui->CfgNetMsgBoxPPPoEPasswordTitle_Label,
+                            ui->CfgNetMsgBoxStaticIPIPAddrTitle_Label, ui->CfgNetMsgBoxStaticIPSubnetTitle_Label,
+                            ui->CfgNetMsgBoxStaticIPGatewayTitle_Label, ui->CfgNetMsgBoxStaticIPPDNSTitle_Label,
+                            ui->CfgNetMsgBoxStaticIPSDNSTitle_Label}) {
+        caption->setWordWrap(WizardPage::textWidth(caption) > caption->width());
+        WizardPage::growToText(caption);
+    }
+    WizardPage::growToText(ui->CfgNetMsgBoxDHCPTitle_Label_2);
 
     connect(ui->CfgNetMsgBoxDHCP_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressDHCPButton);
     connect(ui->CfgNetMsgBoxPPPoE_PushButton, &QPushButton::clicked, this, &ConfigNetworkMessageBox::pressPPPoEButton);

@@ -42,6 +42,8 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
     ui->dsetupCameraPasscode_LineEdit->setEchoMode(QLineEdit::Password);
     ui->dsetupRetypePasscode_LineEdit->setEchoMode(QLineEdit::Password);
     ui->dsetupTimeZoneComboBox_comboBox->setStyleSheet("QScrollBar:vertical{background:white;}");
+    connect(ui->dsetupTimeZoneComboBox_comboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this] { PasswordLayout::fitTimeZoneList(ui); });
 
     const QList<QWidget*> hiddenAtStart = {ui->dsetupDSTHourOffset_ComboBox,
                                            ui->dsetupDSTHourOffsetLabel_Label,
@@ -68,7 +70,7 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
     for (QWidget* widget : hiddenAtStart)
         widget->hide();
 
-    // Shown as they stand in every language.
+    // In English until the form is translated, which the language set-up at start-up does.
     ui->dsetupDSTAuto_RadioButton->setText("Auto");
     ui->dsetupDSTAuto_RadioButton->setChecked(true);
     ui->dsetupDSTManual_RadioButton->setText("Manual");
@@ -154,8 +156,6 @@ void DeviceSetupPage::enter()
 void DeviceSetupPage::retranslate()
 {
     ui->retranslateUi(this);
-    ui->dsetupDSTAuto_RadioButton->setText("Auto");
-    ui->dsetupDSTManual_RadioButton->setText("Manual");
     // The lists start again at their first entries in the new language.
     for (QComboBox* list : {ui->dsetupDSTHourOffset_ComboBox, ui->dsetupStartWeek_ComboBox, ui->dsetupEndWeek_ComboBox,
                             ui->dsetupStartDate_ComboBox, ui->dsetupEndDate_ComboBox})
@@ -167,7 +167,9 @@ void DeviceSetupPage::retranslate()
                                         tr("Give Your Camera a Name and<br>Password") + "</font></p>");
         growToText(ui->dsetupTiltle_Label);
     }
-    growToText(ui->dsetupForgotPassword_Label);
+    PasswordLayout::fitCaptions(ui);
+    // The name's error is empty again: the rows under it go back to their places.
+    PasswordLayout::place(ui, isRetypeShown());
 }
 
 void DeviceSetupPage::fillTimeZoneList()
@@ -213,12 +215,13 @@ void DeviceSetupPage::cameraNameLineEditFinished()
     if (SetupInput::isValidCameraName(name)) {
         ui->dsetupError_Label->setText("Valid");
         ui->dsetupError_Label->hide();
-        return;
+    } else {
+        ui->dsetupError_Label->setText(SetupInput::errorText(
+            tr("Please check your device name, and make sure it is less than 32 characters long, and must<br>contain "
+               "only letters and numbers")));
+        ui->dsetupError_Label->show();
     }
-    ui->dsetupError_Label->setText(SetupInput::errorText(
-        tr("Please check your device name, and make sure it is less than 32 characters long, and must<br>contain "
-           "only letters and numbers")));
-    ui->dsetupError_Label->show();
+    PasswordLayout::place(ui, isRetypeShown());
 }
 
 void DeviceSetupPage::cameraPasswordLineEditFinished()

@@ -332,7 +332,7 @@ void DeviceSetupPage::popupPasswordErrorMsgBox(const char* text)
     if (qstrlen(text) == 0)
         content =
             isRetypeShown()
-                ? tr("Please check your password, and make sure it is 6-30 alphanumeric characters<br>with no spaces.")
+                ? tr("Please check your password, and make sure it is 6-30 alphanumeric<br>characters with no spaces.")
                 : tr("Please check your password, and make sure it is 6-30 with no spaces.");
     MessageBoxPage::build(gMainpage, kPasswordErrorPopup, kPopupWidth, 300)
         .title(tr("Error"), {80, 50, 440, 30})

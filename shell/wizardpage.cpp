@@ -54,6 +54,23 @@ int WizardPage::textHeight(const QLabel* label)
     return qCeil(bottom) + frame;
 }
 
+int WizardPage::textWidth(const QLabel* label)
+{
+    label->ensurePolished();
+    const int frame = label->width() - label->contentsRect().width() + 2 * label->margin();
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich)
+        return label->fontMetrics().boundingRect(QRect(0, 0, 1 << 16, 1 << 16), 0, label->text()).width() + frame;
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setHtml(label->text());
+    QTextFrameFormat root = doc.rootFrame()->frameFormat();
+    root.setMargin(0);
+    doc.rootFrame()->setFrameFormat(root);
+    return qCeil(doc.idealWidth()) + frame;
+}
+
 void WizardPage::growToText(QLabel* label)
 {
     const int grow = textHeight(label) - label->height();

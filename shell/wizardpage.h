@@ -24,6 +24,9 @@ public:
     // The height a label needs for its text as it lays it out at its width: to the bottom of the
     // last line's letters, with the label's frame and margins.
     static int textHeight(const QLabel* label);
+    // The width a label needs for its text on lines of their own, broken only where the text breaks
+    // them, with the label's frame and margins.
+    static int textWidth(const QLabel* label);
     // A label whose text needs more height grows around its alignment (down from its top, both
     // ways when centred), inside its parent; a label whose text fits keeps its place.
     static void growToText(QLabel* label);

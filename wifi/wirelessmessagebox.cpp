@@ -3,6 +3,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "shell/mainpage.h"
+#include "shell/wizardpage.h"
 #include "wifi/wirelessrules.h"
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 constexpr int kBoxWidth = 618;
 constexpr int kAutoHeight = 270;
 constexpr int kManualHeight = 380;
+constexpr int kCaptionLeft = 50;  // the fields' captions start there
 
 void hideDimming()
 {
@@ -25,6 +27,12 @@ void showVerdict(QLabel* label, const WirelessRules::Verdict& verdict)
         return;
     }
     label->setText(WirelessRules::errorText(WirelessMessageBox::tr(verdict.message), 11));
+    // A message wider than its label takes the room to its left, under the field's caption; one of two
+    // lines the room under its field.
+    const QRect place = label->geometry();
+    const int width = std::min(std::max(place.width(), WizardPage::textWidth(label)), place.right() + 1 - kCaptionLeft);
+    label->setGeometry(place.right() + 1 - width, place.y(), width,
+                       std::max(place.height(), WizardPage::textHeight(label)));
     label->show();
 }
 

@@ -888,7 +888,7 @@ color: rgb(66, 66, 66);</source>
     </message>
     <message>
         <location line="+48"/>
-        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
+        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password,&lt;br&gt;please contact your internet service provider.&lt;/span&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1303,7 +1303,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

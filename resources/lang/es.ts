@@ -894,8 +894,8 @@ color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="+48"/>
-        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si no conoce su cuenta y contraseña, póngase en contacto con su proveedor de &lt;br&gt;servicios de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
+        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password,&lt;br&gt;please contact your internet service provider.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si no conoce su cuenta y contraseña,&lt;br&gt;póngase en contacto con su proveedor de servicios de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres alfanuméricos,&lt;br&gt;sin espacios.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres&lt;br&gt;alfanuméricos, sin espacios.</translation>
     </message>
     <message>
         <location line="+1"/>

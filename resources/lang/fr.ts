@@ -894,8 +894,8 @@ color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="+48"/>
-        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe, contactez votre &lt;br&gt;fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
+        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password,&lt;br&gt;please contact your internet service provider.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe,&lt;br&gt;contactez votre fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères alphanumériques&lt;br&gt;sans espaces.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères&lt;br&gt;alphanumériques sans espaces.</translation>
     </message>
     <message>
         <location line="+1"/>

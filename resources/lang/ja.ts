@@ -894,8 +894,8 @@ color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="+48"/>
-        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;ユーザー名とパスワードがわからない場合は、ご契約の &lt;br&gt;インターネットサービスプロバイダーにお問い合わせください。&lt;/span&gt;&lt;/p&gt;</translation>
+        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password,&lt;br&gt;please contact your internet service provider.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;ユーザー名とパスワードがわからない場合は、&lt;br&gt;ご契約のインターネットサービスプロバイダーにお問い合わせください。&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
@@ -1251,7 +1251,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+56"/>
         <source>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Forgot Password&lt;/a&gt;&lt;/span &gt;</source>
-        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;パスワードを&lt;br&gt;忘れた場合&lt;/a&gt;&lt;/span &gt;</translation>
+        <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;パスワードを忘れた場合&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -1313,7 +1313,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>パスワードを確認してください。スペースを含まない 6～30 文字の英数字で&lt;br&gt;指定してください。</translation>
     </message>
     <message>

@@ -894,8 +894,8 @@ color: rgb(66, 66, 66);</translation>
     </message>
     <message>
         <location line="+48"/>
-        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password, please contact your internet &lt;br&gt;service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;사용자 이름과 비밀번호를 모르는 경우 가입한 인터넷 &lt;br&gt;서비스 제공업체에 문의하세요.&lt;/span&gt;&lt;/p&gt;</translation>
+        <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password,&lt;br&gt;please contact your internet service provider.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;사용자 이름과 비밀번호를 모르는 경우&lt;br&gt;가입한 인터넷 서비스 제공업체에 문의하세요.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
@@ -1313,8 +1313,8 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+197"/>
-        <source>Please check your password, and make sure it is 6-30 alphanumeric characters&lt;br&gt;with no spaces.</source>
-        <translation>비밀번호를 확인하세요. 공백 없이 영문자와 숫자 6~30자여야&lt;br&gt;합니다.</translation>
+        <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
+        <translation>비밀번호를 확인하세요.&lt;br&gt;공백 없이 영문자와 숫자 6~30자여야 합니다.</translation>
     </message>
     <message>
         <location line="+1"/>

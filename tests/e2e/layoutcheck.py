@@ -2,17 +2,25 @@
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
 popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
 (guide_states: each model of the lab's catalogue with each of its hardware versions and connection
-types, and the connection types' prompt again), discovery with two cameras, the setup page, the cloud
-page and a sign-in to an account with a long e-mail address; then every other page shown alone (the access-point network page with its survey
-and Wi-Fi password box), the registered-camera summary, and every popup opened by its slot (through
-the harness's test library). A second wizard takes the local-only road without Internet: the guide's
-connection types, the setup page of a camera without a password and the device-only summary it leads
-to. No text may be cut by its room, its parents or the window, cover another text of its page or
+types, and the connection types' prompt again), discovery with two cameras, its Back to the guide and
+discovery again; the setup page of the camera without a password (KORVA), then Back, discovery and the
+setup page of the camera with one (T4X), each with every zone of its time-zone list chosen in turn,
+"Enable daylight saving" ticked (the Auto and Manual choice, then Manual) and its fields typed wrong
+beside the daylight-saving fields, the first with the password popup of a new password; the cloud page
+and a sign-in to an account with a long e-mail address; then every other page shown alone (the
+access-point network page with its survey and Wi-Fi password box), the registered-camera summary, every
+popup opened by its slot (through the harness's test library), the Wi-Fi and network boxes as Connect
+leaves them with their fields empty, the manual Wi-Fi box's own checks and the access-point password's
+as a person leaves their fields. A second wizard takes the local-only road without Internet: the
+guide's connection types, the setup page of a camera without a password and the device-only summary it
+leads to. No text may be cut by its room, its parents or the window, cover another text of its page or
 popup, be English where the language translates it or where its translation file leaves it English
 (screentexts.untranslated), or break its lines where a reader would not (screentexts.broken_lines) or
-cut a web address over two lines (screentexts.cut_addresses), in every language. No tooltip a person
-can bring up may be wider or taller than the screen; each entry of a list must be drawn whole in the
-open list and fit the list's field, where it shows once chosen.
+cut a web address over two lines (screentexts.cut_addresses), in every language; every field shows its
+caption (screentexts.uncaptioned). No tooltip a person can bring up may be wider or taller than the
+screen; each entry of a list must be drawn whole in the open list and in the list's field where it shows
+once chosen (the time-zone list's field grows to the zone chosen: each zone is judged chosen). When the
+road breaks off, the error is given with the faults found before it.
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -24,8 +32,9 @@ import unittest
 
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
-                    online_lab, start_camcgi, start_camsim)
-from screentexts import POPUPS, clipped, describe, english_left, line_breaks, translations, untranslated
+                    online_lab, start_camcgi, start_camsim, wait_until)
+from screentexts import (POPUPS, clipped, describe, english_left, line_breaks, translations, uncaptioned,
+                         untranslated)
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -38,6 +47,10 @@ NEW_PASSWORD = "hallpass1"
 ACCOUNT = ("margarethe.vanderberg@example.test", "secret1")  # an e-mail address of 34 characters
 MODELS, VERSIONS = "cconnection_ComboBox", "cconnectionHWVersion_ComboBox"
 TYPES = "CTypeMoreThanOne_ComboBox"
+ZONES = "dsetupTimeZoneComboBox_comboBox"
+# The setup page's fields typed wrong: (field, text, its error label).
+NAME_ERROR = ("dsetupCameraName_LineEdit", "bad name", "dsetupError_Label")
+PASSWORD_ERROR = ("dsetupCameraPasscode_LineEdit", "abc", "dsetupPasswordError_Label")
 VERSION_PROMPT = "H/W Version"  # never translated
 TYPE_KEYS = {"1": "ethernet", "3": "poe", "4": "plc", "5": "direct", "6": "wps"}  # in the catalogue's precedence
 
@@ -57,14 +70,29 @@ PAGE_SCREENS = [
     ("summary_account", ["invoke CloudServicesPage setupCompleteInfo", "visible DSCPShortcutCheck_CheckBox false",
                          "show DeviceSetupCompletePage"]),
 ]
-# The access-point road's Wi-Fi boxes as Connect leaves them when the password or the network is missing.
-AP_BOX_SCREENS = [
+# The Wi-Fi boxes of the access-point road and of the Wi-Fi page, and the manual network box's other tabs,
+# as Connect leaves them when what it needs is missing.
+BOX_SCREENS = [
     ("ap_box_password_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordAutoWarning",
                                  "invoke APModeDeviceToRouter pressAutoConnectButton"], ["close"]),
     ("ap_box_network_missing", ["invoke APModeDeviceToRouter popupAPModeInputWirelessPasswordManualWarning",
                                 "choose WirelessManualSecurity_ComboBox #1",
                                 "invoke APModeDeviceToRouter pressManualConnectButton"], ["close"]),
+    ("wifi_box_password_missing", ["invoke DeviceWiFiChangePage popupWirelessAutoPasswordWarning",
+                                   "invoke DeviceWiFiChangePage pressWirelessAutoConnectButton"], ["close"]),
+    ("wifi_box_network_missing", ["invoke DeviceWiFiChangePage popupWirelessManualPasswordWarning",
+                                  "invoke DeviceWiFiChangePage pressWirelessManualConnectButton"], ["close"]),
+    ("network_box_pppoe_missing", ["invoke DeviceSetupPage popupConfigNetworkWarning",
+                                   "invoke ConfigNetworkMessageBox pressPPPoEButton",
+                                   "invoke DeviceSetupPage pressConfigNetworkPPPoEConnectButton"], ["close"]),
+    ("network_box_static_missing", ["invoke DeviceSetupPage popupConfigNetworkWarning",
+                                    "invoke ConfigNetworkMessageBox pressStaticIPButton",
+                                    "invoke DeviceSetupPage pressConfigNetworkStaticIPConnectButton"], ["close"]),
 ]
+# The manual Wi-Fi box's own checks as a person leaves its fields: (screen, security type row, field, text).
+WIFI_BOX_TYPED = [("wifi_box_network_name", "#0", "WirelessManualName_LineEdit", "x" * 33),
+                  ("wifi_box_wep_key", "#1", "WirelessManualPassword_LineEdit", "abc"),
+                  ("wifi_box_wpa_key", "#3", "WirelessManualPassword_LineEdit", "abc")]
 
 
 def guide_states(catalogue):
@@ -137,16 +165,16 @@ class LayoutCase(unittest.TestCase):
         found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
         found += ["English left: " + line for line in english_left(texts, self.table, code, self.missing)]
         found += [describe(item) for item in texts if clipped(item)]
-        found += line_breaks(texts)
+        found += line_breaks(texts) + uncaptioned(texts)
         for fault in found:
             if fault not in self.seen:
                 self.seen.add(fault)
                 self.failures.append("%s %s: %s" % (code, screen, fault))
 
-    def screens(self, w, code, screens):
+    def screens(self, w, code, screens, shots=True):
         """Brings up each (name, commands[, after]) and checks it: one request for all, or one a screen
-        with its screenshot."""
-        shots = code in SCREENSHOT_LANGUAGES
+        with its screenshot (shots=False: none)."""
+        shots = shots and code in SCREENSHOT_LANGUAGES
         requests, targets = [], []
         for screen in screens:
             name, commands, after = (screen + ([],))[:3]
@@ -197,13 +225,17 @@ class LayoutCase(unittest.TestCase):
         w.settle()
         w.click(*AP_FIRST_NETWORK)
 
+    def model_prompt(self, w):
+        """The model list's entries and the row of its prompt: its entry that names no model of the catalogue."""
+        rows, _ = list_rows(w.texts(), MODELS)
+        models = {camera["Model"] for camera in self.internet.catalogue["Cameras"]}
+        return rows, next(row for row, text in enumerate(rows) if text not in models)
+
     def choices(self, w, code, prefix, states=None):
         """Each state (screen, list, entry) chosen in turn and checked to show its choice, by default each
         entry of the model list (or of the connection types in local-only mode), then the model list's prompt
         again: its entry that names no model of the catalogue."""
-        rows, _ = list_rows(w.texts(), MODELS)
-        models = {camera["Model"] for camera in self.internet.catalogue["Cameras"]}
-        prompt = next(row for row, text in enumerate(rows) if text not in models)
+        rows, prompt = self.model_prompt(w)
         if states is None:
             states = [("%s_%d" % (prefix, row), MODELS, "#%d" % row) for row in range(len(rows)) if row != prompt]
         states = list(states) + [(prefix + "_prompt", MODELS, "#%d" % prompt)]
@@ -227,8 +259,74 @@ class LayoutCase(unittest.TestCase):
         finally:
             self.internet.set_control({})
 
+    def place(self, w, name, left=False):
+        """Where a person clicks the widget of that name on the screen: its middle, or its left end (a
+        check box's box)."""
+        rects = [t["rect"] for t in w.texts() if t["name"] == name and t["kind"] == "widget"]
+        self.assertTrue(rects, "the screen shows no %s" % name)
+        x, y, width, height = rects[0]
+        return x + (8 if left else width // 2), y + height // 2
+
+    @staticmethod
+    def shown(w, name, kind="widget"):
+        """The texts of the widget of that name as the screen shows them (kind "text": its text)."""
+        return [t["text"] for t in w.texts() if t["name"] == name and t["kind"] == kind]
+
+    def type_into(self, w, field, text, label):
+        """Types text into the field in place of what it holds and ends it with Return, as a person does; waits
+        until the label's text changes (the field's check has answered)."""
+        before = self.shown(w, label, "text")
+        w.click(*self.place(w, field))
+        w.key("ctrl+a")
+        w.type_text(text)
+        w.key("Return")
+        wait_until(lambda: self.shown(w, label, "text") != before, STEP_S, "%s after %s" % (label, field))
+
+    def listed(self, w):
+        """Waits until the discovery table lists both cameras."""
+        wait_until(lambda: all(any(camera["mac"] in text for text in self.shown(w, "discoveryCameraTb_TableWidget",
+                                                                               "item"))
+                               for camera in (CAMERA, NEW)), STEP_S, "both cameras listed")
+        w.settle()
+
+    def setup_states(self, w, code, prefix, errors):
+        """The setup page as a person leaves it: each zone of the list chosen in turn, then its own again;
+        "Enable daylight saving" ticked (the Auto and Manual choice of a KORVA camera, then Manual); each
+        field of errors typed wrong and left (field, text, its error label), beside the daylight-saving
+        fields."""
+        rows, current = list_rows(w.texts(), ZONES)
+        states = [("%s_zone_%d" % (prefix, row), ZONES, "#%d" % row) for row in range(len(rows))]
+        self.chosen.update((screen, (name, entry)) for screen, name, entry in states)
+        self.screens(w, code, [(screen, ["choose %s %s" % (name, entry)]) for screen, name, entry in states],
+                     shots=False)
+        w.texts("choose %s #%d" % (ZONES, current))
+        w.click(*self.place(w, "dsetupDSTCheckBox_CheckBox", left=True))
+        wait_until(lambda: self.shown(w, "dsetupDSTManual_RadioButton") or self.shown(w, "dsetupStartMonth_QDateEdit"),
+                   STEP_S, "the daylight-saving fields")
+        if not self.shown(w, "dsetupStartMonth_QDateEdit"):
+            self.screens(w, code, [(prefix + "_dst_choice", [])])
+            w.click(*self.place(w, "dsetupDSTManual_RadioButton", left=True))
+            wait_until(lambda: self.shown(w, "dsetupStartMonth_QDateEdit"), STEP_S, "the manual daylight saving")
+        self.screens(w, code, [(prefix + "_dst", [])])
+        for field, text, label in errors:
+            self.type_into(w, field, text, label)
+        self.screens(w, code, [(prefix + "_errors", [])])
+
+    def typed_errors(self, w, code):
+        """The manual Wi-Fi box's own checks and the access-point password's, as a person leaves their fields."""
+        w.texts("invoke DeviceWiFiChangePage popupWirelessManualPasswordWarning")
+        for screen, security, field, text in WIFI_BOX_TYPED:
+            w.texts("choose WirelessManualSecurity_ComboBox " + security)
+            self.type_into(w, field, text, "WirelessManualAP%sError_Label" % ("Name" if "Name" in field else "Password"))
+            self.screens(w, code, [(screen, [])])
+        w.texts("close", "show APModeHostToDevicePasswordVerify")
+        self.type_into(w, "apH2DPVCameraPasscode_LineEdit", "abc", "apH2DPVPasswordError_Label")
+        self.screens(w, code, [("access_point_password_error", [])])
+
     def road(self, w, code):
-        """Launcher, welcome page, Start, licence, guide, discovery with the cameras, setup page."""
+        """Launcher, welcome page, Start, licence, guide, discovery with the cameras, Back to the guide and
+        discovery again; the setup page of the camera without a password (KORVA), Back and discovery
+        again; the setup page of the camera with one."""
         self.launcher(w, code)
         w.wait_window(self.table.get(MAIN_TITLE, MAIN_TITLE))
         self.screens(w, code, [("welcome", [])])
@@ -240,22 +338,49 @@ class LayoutCase(unittest.TestCase):
         self.screens(w, code, [("guide", [])])
         self.choices(w, code, "guide", guide_states(self.internet.catalogue))
         w.click(*GUIDE_SKIP)
-        w.wait_log(CAMERA_LISTED, count=2)
-        time.sleep(0.5)
+        self.listed(w)
         self.screens(w, code, [("discovery", [])])
-        w.choose_camera(CAMERA["mac"], cameras=2)
+        w.click(*self.place(w, "discoveryPrev_Button"))
+        wait_until(lambda: self.shown(w, MODELS), STEP_S, "the guide after discovery's Back")
+        w.settle()
+        self.screens(w, code, [("guide_after_discovery", [])])
+        w.texts("choose %s #%d" % (MODELS, self.model_prompt(w)[1]))
+        w.click(*GUIDE_SKIP)
+        self.listed(w)
+        w.choose_camera(NEW["mac"], cameras=2)
         w.wait_log("Adding tmpIndex:")
+        self.screens(w, code, [("setup_korva", [])])
+        retype = ("dsetupRetypePasscode_LineEdit", "abc", "dsetupPasswordRetypeError_Label")
+        self.setup_states(w, code, "setup_korva", [NAME_ERROR, PASSWORD_ERROR, retype])
+        self.screens(w, code, [("popup_DeviceSetupPage_popupPasswordErrorMsgBox_new",
+                                ["invoke DeviceSetupPage popupPasswordErrorMsgBox "], ["close"])])
+        w.click(*self.place(w, "dsetupBack_Button"))
+        self.listed(w)
+        w.choose_camera(CAMERA["mac"], cameras=2)
+        w.wait_log("Adding tmpIndex:", count=2)
         self.screens(w, code, [("setup", [])])
+        self.setup_states(w, code, "setup", [NAME_ERROR, PASSWORD_ERROR])
+        self.type_into(w, NAME_ERROR[0], CAMERA["name"], NAME_ERROR[2])
+        w.click(*self.place(w, "dsetupDSTCheckBox_CheckBox", left=True))
 
     def run_language(self, code):
         self.table, self.missing = translations(code), untranslated(code)
         self.fresh_cameras(code)
-        with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
-            self.road(w, code)
-            self.sign_in(w, code)
-            self.survey(w)
-            self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + AP_BOX_SCREENS)
-        self.local_road(code)
+        try:
+            with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
+                self.road(w, code)
+                self.sign_in(w, code)
+                self.survey(w)
+                self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + BOX_SCREENS)
+                self.typed_errors(w, code)
+            self.local_road(code)
+        except unittest.SkipTest:
+            raise
+        except Exception as error:
+            if not self.failures:
+                raise
+            raise AssertionError("%s\n--- the road broke off there; the %d layout faults before it:\n%s"
+                                 % (error, len(self.failures), "\n".join(self.failures))) from error
         self.assertFalse(self.failures, "%d texts:\n%s" % (len(self.failures), "\n".join(self.failures)))
 
 

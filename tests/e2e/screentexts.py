@@ -46,7 +46,6 @@ POPUPS = {  # page class: its popups (slot, or slot and argument)
 OTHER_SCRIPTS = ("ja", "zh_CN", "zh_TW", "ko", "ru", "el")
 DATA_NAMES = ["Hidden Net", "www.olvaris.invalid",  # the road's hidden Wi-Fi, the support site
               "margarethe.vanderberg@example.test"]  # the layout road's account
-DATA_WIDGETS = {"dsetupTimeZoneComboBox_comboBox"}  # the camera's time zone names, as wide in English
 
 
 def plain(text):
@@ -68,6 +67,13 @@ def translations(code):
 
 
 ENGLISH_ON_PURPOSE = {"olvaris", "Tervane", "H/W Version"}  # README: English in every language
+
+
+@functools.lru_cache(maxsize=None)
+def zone_names():
+    """The time zones as the cameras name them (protocol/timezones.cpp), English in every language."""
+    with open(os.path.join(SOURCE_DIR, "protocol", "timezones.cpp"), encoding="utf-8") as f:
+        return sorted(set(re.findall(r'QStringLiteral\("(\(GMT[^"]*)"\)', f.read())))
 
 
 @functools.lru_cache(maxsize=None)
@@ -104,15 +110,15 @@ def untranslated(code):
 def english_left(texts, table, code, missing=frozenset()):
     """The shown texts that are, or contain, an English source that the language translates or that its
     translation file leaves English (missing: untranslated(code)); in a language of another script also
-    any run of Latin words that none of its translations holds (a text of the code that never reached
-    the translation files)."""
+    any run of Latin words that none of its translations, the road's data names or the time zones hold (a
+    text of the code that never reached the translation files)."""
     long_sources = [s for s in table if len(s.split()) >= 3]
     long_missing = [s for s in missing if len(s.split()) >= 3]
-    written = "\n".join(list(table.values()) + DATA_NAMES) if code in OTHER_SCRIPTS else None
+    written = "\n".join(list(table.values()) + DATA_NAMES + zone_names()) if code in OTHER_SCRIPTS else None
     left = []
     for item in texts:
         text = plain(item["text"])
-        if item["kind"] in ("widget", "open") or not text or item["name"] in DATA_WIDGETS:
+        if item["kind"] in ("widget", "open") or not text:
             continue
         words = re.findall(r"[A-Za-z][A-Za-z'-]+(?:[ ,.]+[A-Za-z][A-Za-z'-]+)+", text) if written else []
         if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written]:
@@ -122,11 +128,57 @@ def english_left(texts, table, code, missing=frozenset()):
     return left
 
 
+# Lists whose field grows to the entry chosen: an entry shows in the field it has once chosen (the layout
+# road chooses each), not in the field another entry gives the list.
+FIELD_FOLLOWS_CHOICE = {"dsetupTimeZoneComboBox_comboBox"}
+
+
 def clipped(item):
     """Whether a text's letters are cut by its room, its parents or the window, or cover another text
     (as the test library measures them in the program)."""
-    names = item["name"].split(" ")
-    return bool(item.get("clipped")) and not DATA_WIDGETS.intersection(names)
+    return bool(item.get("clipped")) and not (item["kind"] == "item" and item["name"] in FIELD_FOLLOWS_CHOICE)
+
+
+FIELDS = ("QLineEdit", "QComboBox", "QDateEdit", "QTimeEdit")
+
+
+def uncaptioned(texts):
+    """The fields a person types into or chooses from that show no caption: a label's letters in their
+    popup or window on their row to their left, or right above them, with no other field between; a field
+    right under one of its kind captioned from above (a column, a heading over lists), or joined to its right
+    side, shares that caption."""
+    fields = [item for item in texts if item["kind"] == "widget" and item["class"] in FIELDS]
+    captions = [item for item in texts if item["kind"] == "text" and item["class"] == "QLabel"]
+
+    def between(field, left, top, right, bottom):  # another field of its box in that room
+        return any(other is not field and other["box"] == field["box"] and other["rect"][0] < right
+                   and other["rect"][0] + other["rect"][2] > left and other["rect"][1] < bottom
+                   and other["rect"][1] + other["rect"][3] > top for other in fields)
+
+    def under(field, item, rect):  # right above the field, in its column
+        x, y, width, _ = field["rect"]
+        return item["box"] == field["box"] and y - 30 <= rect[1] + rect[3] <= y + 2 and rect[0] < x + width \
+            and rect[0] + rect[2] > x
+
+    def above(field):
+        x, y, width, _ = field["rect"]
+        return any(under(field, caption, caption["ink"])
+                   and not between(field, x, caption["ink"][1] + caption["ink"][3], x + width, y)
+                   for caption in captions) or any(
+            other["class"] == field["class"] and other["box"] == field["box"]
+            and (other["rect"][1] < y and under(field, other, other["rect"])  # its column's
+                 or other["rect"][1] == y and 0 < x - other["rect"][0] <= other["rect"][2] + 5)  # joined to it
+            and above(other) for other in fields)
+
+    def beside(field):
+        x, y, _, height = field["rect"]
+        return any(caption["box"] == field["box"] and caption["ink"][0] + caption["ink"][2] <= x + 2
+                   and y <= caption["ink"][1] + caption["ink"][3] // 2 <= y + height
+                   and not between(field, caption["ink"][0] + caption["ink"][2], y, x, y + height)
+                   for caption in captions)
+
+    return ["%s shows no caption beside or above it" % field["name"] for field in fields
+            if not beside(field) and not above(field)]
 
 
 def describe(item):

@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 """The layout test's line rules on texts laid out by hand: where a CJK last line and a forced break
 fail, where a wrap leaves a word alone before a forced break, and where a break splits a web address;
-which shown texts its English check finds left over."""
+which shown texts its English check finds left over; which fields show no caption."""
 
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from screentexts import broken_addresses, broken_lines, english_left  # noqa: E402
+from screentexts import broken_addresses, broken_lines, english_left, uncaptioned  # noqa: E402
 
 
 class LineRules(unittest.TestCase):
@@ -64,6 +64,27 @@ class LineRules(unittest.TestCase):
         ]:
             with self.subTest(text=text):
                 self.assertEqual(broken_addresses(text), split)
+
+    def test_caption(self):
+        def item(kind, cls, x, y, width, height, box="page"):
+            return {"kind": kind, "class": cls, "name": cls, "box": box, "rect": [x, y, width, height],
+                    "ink": [x, y, width, height]}
+
+        edit, heading = item("widget", "QLineEdit", 210, 100, 233, 27), item("text", "QLabel", 50, 70, 200, 16)
+        for texts, shown in [
+            ([edit, item("text", "QLabel", 50, 105, 140, 16)], True),  # beside it
+            ([edit, item("text", "QLabel", 210, 80, 40, 16)], True),  # right above it
+            ([edit, item("text", "QLabel", 50, 105, 140, 16, box="popup")], False),  # another box's
+            ([edit, item("text", "QLabel", 50, 105, 140, 16), item("widget", "QComboBox", 195, 100, 10, 27)], False),
+            ([edit, item("text", "QLabel", 210, 50, 40, 16)], False),  # too far above
+            ([item("widget", "QLineEdit", 210, 62, 233, 27), item("text", "QLabel", 50, 67, 140, 16), edit], False),
+            ([heading, item("widget", "QComboBox", 50, 90, 237, 27), item("widget", "QComboBox", 50, 128, 237, 27)],
+             True),  # a list under a list its heading names
+            ([heading, item("widget", "QComboBox", 50, 90, 237, 27), item("widget", "QComboBox", 290, 90, 143, 27)],
+             True),  # a list joined to it
+        ]:
+            with self.subTest(texts=[(t["class"], t["rect"]) for t in texts]):
+                self.assertEqual(not uncaptioned(texts), shown)
 
 
 if __name__ == "__main__":

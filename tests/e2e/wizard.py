@@ -897,10 +897,12 @@ class Wizard:
 
     def texts(self, *commands, timeout=30):
         """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
-        window, class, name, kind (widget, text, current, item, header, placeholder, title, tab, tooltip,
-        open, overlap), text, rect (x, y, w, h in its window) and, for texts that must fit, need (w, h),
-        room (w, h), ink (where the letters are seen, in the window), clipped and why (a list's item: in its
-        field; open: the entry in the list as it opens; tooltip: Qt's tip window on its screen, in screen
+        window, box (the object name of its popup or box, else of its window), class, name, kind (widget,
+        text, current, item, header, placeholder, title, tab, tooltip, open, overlap), text, rect (x, y, w, h
+        in its window) and, for texts that must fit, need (w, h), room (w, h), ink (where the letters are
+        seen, in the window), clipped and why (a list's current and other entries: drawn in its field as the
+        list draws the entry chosen, need up to where the letters end, room up to where the field draws them
+        whole; open: the entry in the list as it opens; tooltip: Qt's tip window on its screen, in screen
         coordinates); a label's text also lines (as drawn, top to bottom) and bold (its bold runs: text,
         lines drawn on). Commands run first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main

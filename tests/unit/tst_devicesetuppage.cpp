@@ -608,7 +608,9 @@ private slots:
     }
 
     // A language change puts the offset, week and day lists back to their first entries and keeps
-    // the months and hours; the day names are the language's, the request takes their positions.
+    // the months and hours; the day names are the language's, the request takes their positions. The
+    // captions take the room their words need, none over another; a refused name's error the room
+    // its lines need, the rows under it lowered as far, clear of the buttons, and back once it goes.
     void languageChangeResetsDaylightSaving_data()
     {
         QTest::addColumn<QString>("file");  // the translation installed; none: English
@@ -617,6 +619,10 @@ private slots:
                                  << "Sun";
         QTest::newRow("German") << "de.qm"
                                 << "So";
+        QTest::newRow("Italian, a caption wrapped") << "it.qm"
+                                                    << "Dom";
+        QTest::newRow("Japanese, taller letters") << "ja.qm"
+                                                  << "日曜";
     }
 
     void languageChangeResetsDaylightSaving()
@@ -637,6 +643,32 @@ private slots:
             QCoreApplication::installTranslator(&translator);
         }
         page()->retranslate();
+        QList<QWidget*> captions = {form->dsetupDSTAuto_RadioButton, form->dsetupDSTManual_RadioButton};
+        for (QWidget* choice : captions)
+            QVERIFY2(choice->width() >= choice->sizeHint().width(), qPrintable(choice->objectName()));
+        for (QLabel* caption : form->dsetupTimeSettings_GroupBox->findChildren<QLabel*>()) {
+            QVERIFY2(caption->height() >= WizardPage::textHeight(caption) &&
+                         (caption->wordWrap() || caption->width() >= WizardPage::textWidth(caption)),
+                     qPrintable(caption->text()));
+            captions << caption;
+        }
+        for (QWidget* one : captions)
+            for (QWidget* other : captions)
+                QVERIFY2(one == other || one->parent() != other->parent() ||
+                             !one->geometry().intersects(other->geometry()),
+                         qPrintable(one->objectName() + " " + other->objectName()));
+        QCOMPARE(form->dsetupDSTDateLabel_Label->wordWrap(), file == "it.qm");
+        for (const QString& name : {QStringLiteral("bad name"), QStringLiteral("Door")}) {
+            form->dsetupCameraName_LineEdit->setText(name);
+            page()->cameraNameLineEditFinished();
+            const QRect error = form->dsetupError_Label->geometry();
+            const int drop = form->dsetupCameraPasscode_LineEdit->y() - 124;
+            QCOMPARE(drop > 0, name == "bad name");
+            QVERIFY(form->dsetupError_Label->isHidden() ||
+                    (error.height() >= WizardPage::textHeight(form->dsetupError_Label) && error.bottom() < 124 + drop));
+            QCOMPARE(form->dsetupTimeZoneComboBox_comboBox->y(), 173 + drop);
+            QVERIFY(form->dsetupTimeSettings_GroupBox->geometry().bottom() < form->dsetupNext_Button->y());
+        }
         QCoreApplication::removeTranslator(&translator);
         const QString firstShown = form->dsetupStartDate_ComboBox->itemText(0);
         page()->retranslate();

@@ -192,6 +192,16 @@ private slots:
             QVERIFY2(zones->currentText().startsWith("(GMT+0:00) "), qPrintable(zones->currentText()));
         }
         QCOMPARE(gDeviceSetupPage->ui->dsetupCameraName_LineEdit->text(), QString::fromUtf8(kB.name));
+        // The field shows the zone chosen whole beside its arrow; a short one in the form's width.
+        for (const QString& zone : {zones->currentText(), QStringLiteral("(GMT-10:00) Hawaii")}) {
+            zones->setCurrentText(zone);
+            QStyleOptionComboBox option;
+            option.initFrom(zones);
+            const QRect field =
+                zones->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, zones);
+            QVERIFY2(field.width() >= zones->fontMetrics().horizontalAdvance(zone), qPrintable(zone));
+        }
+        QCOMPARE(zones->width(), 233);
         CGIProtocolMap.clear();
     }
 

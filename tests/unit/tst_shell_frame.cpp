@@ -76,7 +76,7 @@ private slots:
         label.setAlignment(Qt::AlignLeft | Qt::Alignment(alignment));
         QStringList text;
         for (int line = 0; line < lines; ++line)
-            text << "line";
+            text << "a line";
         label.setText("<p style=line-height:24px>" + text.join("<br>") + "</p>");
         label.setGeometry(20, top, 300, 30);
         const QRect before = label.geometry();
@@ -97,6 +97,13 @@ private slots:
             QCOMPARE(after.top(), 0);
         if (kept != "all")
             QVERIFY(after.height() > before.height());
+        // As wide as its widest line needs it breaks none of them; a pixel narrower it breaks them.
+        label.resize(1000, label.height());
+        const int unbroken = WizardPage::textHeight(&label);
+        label.resize(WizardPage::textWidth(&label), label.height());
+        QCOMPARE(WizardPage::textHeight(&label), unbroken);
+        label.resize(label.width() - 1, label.height());
+        QVERIFY(WizardPage::textHeight(&label) > unbroken);
     }
 
     // A popup whose content needs more lines grows by as much, moves what lies below the content

@@ -6,6 +6,7 @@
 #include "base/globals.h"
 #include "protocol/apsearchresult.h"
 #include "shell/mainpage.h"
+#include "shell/wizardpage.h"
 #include "testsupport.h"
 #include "wifi/wifisettings.h"
 #include "wifi/wirelessmessagebox.h"
@@ -82,6 +83,20 @@ private slots:
             security.isEmpty() ? WirelessRules::validateSsid(text) : WirelessRules::validateWifiKey(security, text);
         QCOMPARE(verdict.valid, valid);
         QCOMPARE(verdict.message == nullptr, valid);
+        // The box's own check as the field is left: its message whole under the field.
+        WirelessMessageBox* box = WirelessMessageBox::open(gMainpage, "rulesBox", WirelessMessageBox::Kind::Manual,
+                                                           "Title", {50, 50, 440, 30});
+        QLineEdit* field =
+            security.isEmpty() ? box->ui->WirelessManualName_LineEdit : box->ui->WirelessManualPassword_LineEdit;
+        QLabel* label = security.isEmpty() ? box->ui->WirelessManualAPNameError_Label
+                                           : box->ui->WirelessManualAPPasswordError_Label;
+        box->ui->WirelessManualSecurity_ComboBox->setCurrentText(security);
+        field->setText(text);
+        emit field->editingFinished();
+        QCOMPARE(label->isHidden(), valid);
+        QVERIFY(valid ||
+                (label->height() >= WizardPage::textHeight(label) && label->width() >= WizardPage::textWidth(label)));
+        delete box;
     }
 
     // The box is closed from its own button's signal: released later, never at once.

@@ -3,7 +3,8 @@
 // texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
 // lays them out, a label's drawn lines and bold runs, and whether they are cut by their room, their
 // parents or the window, or cover another text of the same popup or window; each tooltip as Qt's tip
-// window shows it, which must fit its screen; each entry of a list as the list opens), call a page's slot
+// window shows it, which must fit its screen; each entry of a list in its field as the list draws it once
+// chosen, and as the list opens), call a page's slot
 // (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
 // removes the request.
 
@@ -67,10 +68,20 @@ QJsonArray jsonRect(const QRect& rect)
     return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
+// The popup or box a widget belongs to, else its window: texts overlap only within one.
+const QWidget* boxOf(const QWidget* widget)
+{
+    for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+        if (up->isWindow() || QByteArray(up->metaObject()->className()).contains("MessageBox"))
+            return up;
+    return widget;
+}
+
 QJsonObject entry(const QWidget* widget, const char* kind, const QString& text)
 {
     QJsonObject item;
     item["window"] = widget->window()->windowTitle();
+    item["box"] = boxOf(widget)->objectName();
     item["class"] = QString::fromLatin1(widget->metaObject()->className());
     item["name"] = widget->objectName();
     item["kind"] = QString::fromLatin1(kind);
@@ -88,15 +99,6 @@ QRect visibleArea(const QWidget* widget)
         area &= inWindow(up, up->rect());
     }
     return area;
-}
-
-// The popup or box a widget belongs to, else its window: texts overlap only within one.
-const QWidget* boxOf(const QWidget* widget)
-{
-    for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
-        if (up->isWindow() || QByteArray(up->metaObject()->className()).contains("MessageBox"))
-            return up;
-    return widget;
 }
 
 // A text on the screen: where its letters are (window coordinates), for the overlap check.
@@ -381,43 +383,102 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
     out.append(measured(button, "text", button->text(), ink, across & faceOf(button), slack, room));
 }
 
-// The room a combo box's style gives the current entry: its edit field, beside the arrow.
-QRect editField(const QComboBox* combo)
+// A list's field width wide with an entry chosen, as the list's style draws it.
+QStyleOptionComboBox fieldOption(const QComboBox* combo, int row, int width)
 {
     QStyleOptionComboBox option;
     option.initFrom(combo);
+    option.rect = QRect(0, 0, width, combo->height());
     option.editable = combo->isEditable();
     option.frame = combo->hasFrame();
-    option.currentText = combo->currentText();
-    option.currentIcon = combo->itemIcon(combo->currentIndex());
+    option.currentText = combo->itemText(row);
+    option.currentIcon = combo->itemIcon(row);
     option.iconSize = combo->iconSize();
     option.subControls = QStyle::SC_All;
-    QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-    if (!option.currentIcon.isNull())
-        field.setLeft(field.left() + option.iconSize.width() + 4);
-    return field;
+    return option;
 }
 
+// The field drawn with the entry of row chosen (-1: none).
+QImage drawnField(const QComboBox* combo, int row, int width)
+{
+    const QStyleOptionComboBox option = fieldOption(combo, row, width);
+    QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    combo->style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, combo);
+    combo->style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, combo);
+    return image;
+}
+
+bool sameColumn(const QImage& one, int x, const QImage& other, int otherX)
+{
+    for (int y = 0; y < one.height(); ++y)
+        if (one.pixel(x, y) != other.pixel(otherX, y))
+            return false;
+    return true;
+}
+
+// A field's letters: where it is drawn otherwise than empty, column by column.
+struct Letters
+{
+    QImage with;
+    QImage without;
+    bool at(int x, int y) const { return with.pixel(x, y) != without.pixel(x, y); }
+    bool inColumn(int x) const { return !sameColumn(with, x, without, x); }
+    bool sameLetters(const Letters& other, int x) const
+    {
+        for (int y = 0; y < with.height(); ++y)
+            if (at(x, y) != other.at(x, y))
+                return false;
+        return true;
+    }
+};
+
+// How an entry shows in its list's field once chosen: x, where its letters end when the field is as
+// wide as they like; y, up to where the list's own field draws the same letters.
+QPoint fieldFit(const QComboBox* combo, int row)
+{
+    static QHash<QString, QPoint> known;
+    const int width = combo->width();
+    const QString key = QStringList{combo->objectName(), QString::number(width), combo->font().toString(),
+                                    combo->styleSheet(), combo->itemText(row)}
+                            .join('\n');
+    if (!known.contains(key)) {
+        const int wide = width + combo->fontMetrics().horizontalAdvance(combo->itemText(row)) + 200;
+        const Letters free{drawnField(combo, row, wide), drawnField(combo, -1, wide)};
+        const Letters shown{drawnField(combo, row, width), drawnField(combo, -1, width)};
+        int end = wide;
+        while (end > 0 && !free.inColumn(end - 1))
+            --end;
+        int same = 0;
+        while (same < std::min(end, width) && free.sameLetters(shown, same))
+            ++same;
+        known.insert(key, QPoint(end, same));
+    }
+    return known.value(key);
+}
+
+// Each entry of a list drawn in its field as the list draws it once that entry is chosen.
 void addCombo(QJsonArray& out, const QComboBox* combo)
 {
-    const QRect room = editField(combo);
     for (int row = 0; row < combo->count(); ++row) {
         const QString text = combo->itemText(row);
-        const QSize size = combo->fontMetrics().size(0, text);
+        const QPoint fit = fieldFit(combo, row);
+        const int height = combo->fontMetrics().height();
         if (row != combo->currentIndex()) {
             // Another entry shows in the same field once chosen.
             QJsonObject item = entry(combo, "item", text);
-            item["need"] = QJsonArray{size.width(), size.height()};
-            item["room"] = QJsonArray{room.width(), room.height()};
-            item["ink"] = jsonRect(inWindow(combo, room));
-            item["clipped"] = size.width() > room.width() + 1;
+            item["need"] = QJsonArray{fit.x(), height};
+            item["room"] = QJsonArray{fit.y(), height};
+            item["ink"] = jsonRect(inWindow(combo, combo->rect()));
+            item["clipped"] = fit.x() > fit.y();
             item["why"] = QStringLiteral("wider than its list's field");
             out.append(item);
             continue;
         }
-        // The current entry is drawn from the left of the edit field, in its middle.
-        const QRect ink(room.left(), room.top() + (room.height() - size.height()) / 2, size.width(), size.height());
-        out.append(measured(combo, "current", text, ink, room, emptyEdges(combo->font(), text), combo->rect()));
+        const int top = (combo->height() - height) / 2;
+        out.append(measured(combo, "current", text, QRect(0, top, fit.x(), height), QRect(0, top, fit.y(), height),
+                            emptyEdges(combo->font(), text), combo->rect()));
     }
 }
 
@@ -502,14 +563,6 @@ QImage drawnEntry(const QAbstractItemView* view, const QModelIndex& index, int w
     QPainter painter(&image);
     view->itemDelegate(index)->paint(&painter, option, index);
     return image;
-}
-
-bool sameColumn(const QImage& one, int x, const QImage& other, int otherX)
-{
-    for (int y = 0; y < one.height(); ++y)
-        if (one.pixel(x, y) != other.pixel(otherX, y))
-            return false;
-    return true;
 }
 
 // The entries of a list as it opens: each entry's letters, drawn as wide as they like (need: where
