@@ -37,31 +37,31 @@ const Layout kCurrentPassword = {QT_TRANSLATE_NOOP("DeviceSetupPage", "Current P
                                  QRect(210, 222, 233, 27)};
 // The new password's hint beside its field: two lines, taller where a language's letters need it.
 const QRect kPasswordHint(448, 123, 581, 30);
-// The camera name's error label in the form, between the name and the password rows.
-constexpr int kNameErrorHeight = 22;
 
 // A caption of the daylight-saving fields: beside its row's first field, or over its column.
 struct Caption
 {
     QLabel* Ui_DeviceSetupPage::*label;
-    QRect place;    // in the form
     int roomRight;  // a column's caption: up to a gap before the next column's; 0 for one beside its field
 };
 
-const Caption kCaptions[] = {{&Ui_DeviceSetupPage::dsetupDSTHourOffsetLabel_Label, QRect(210, 17, 61, 16), 0},
-                             {&Ui_DeviceSetupPage::dsetupDSTStartLabel_Label, QRect(210, 75, 61, 16), 0},
-                             {&Ui_DeviceSetupPage::dsetupDSTEndLabel_Label, QRect(210, 115, 61, 16), 0},
-                             {&Ui_DeviceSetupPage::dsetupDSTMonthLabel_Label, QRect(272, 46, 61, 16), 380},
-                             {&Ui_DeviceSetupPage::dsetupDSTWeekLabel_Label, QRect(392, 46, 61, 16), 500},
-                             {&Ui_DeviceSetupPage::dsetupDSTDateLabel_Label, QRect(512, 46, 91, 16), 623},
-                             {&Ui_DeviceSetupPage::dsetupDSTTimeLabel_Label, QRect(635, 46, 61, 16), 790}};
-// The link beside the current password: on one line where the page has the room, so that it keeps
-// clear of the password's error under it.
-const QSize kForgotPassword(121, 37);
-// The Auto and Manual choice side by side in its box.
-const QRect kAutomatic(10, 13, 61, 16);
-const QRect kManual(82, 13, 83, 16);
+const Caption kCaptions[] = {
+    {&Ui_DeviceSetupPage::dsetupDSTHourOffsetLabel_Label, 0}, {&Ui_DeviceSetupPage::dsetupDSTStartLabel_Label, 0},
+    {&Ui_DeviceSetupPage::dsetupDSTEndLabel_Label, 0},        {&Ui_DeviceSetupPage::dsetupDSTMonthLabel_Label, 380},
+    {&Ui_DeviceSetupPage::dsetupDSTWeekLabel_Label, 500},     {&Ui_DeviceSetupPage::dsetupDSTDateLabel_Label, 623},
+    {&Ui_DeviceSetupPage::dsetupDSTTimeLabel_Label, 790}};
 constexpr int kPageRight = 790;  // the page's texts keep this clear of its right edge
+
+// A widget's place in the form, as the form gave it before anything here moved it.
+QRect formPlace(QWidget* widget)
+{
+    static const char kProperty[] = "formPlace";
+    const QVariant kept = widget->property(kProperty);
+    if (kept.isValid())
+        return kept.toRect();
+    widget->setProperty(kProperty, widget->geometry());
+    return widget->geometry();
+}
 
 }  // namespace
 
@@ -95,22 +95,21 @@ void place(Ui_DeviceSetupPage* form, bool newPassword)
 {
     const Layout& layout = newPassword ? kNewPassword : kCurrentPassword;
     QLabel* nameError = form->dsetupError_Label;
+    const int formHeight = formPlace(nameError).height();
     const int needed = nameError->isHidden() ? 0 : WizardPage::textHeight(nameError);
-    nameError->resize(nameError->width(), std::max(kNameErrorHeight, needed));
-    const int drop = nameError->height() - kNameErrorHeight;
-    // Each row at its top in the form, lowered by the drop.
-    const QList<QPair<QWidget*, int>> rows = {{form->dsetupCameraPasscode_Label, 117},
-                                              {form->dsetupCameraPasscode_LineEdit, 124},
-                                              {form->dsetupForgotPassword_Label, 119},
-                                              {form->dsetupPasswordErrorHint_Label, kPasswordHint.y()},
-                                              {form->dsetupPasswordError_Label, 150},
-                                              {form->dsetupRetypePasscode_Label, 167},
-                                              {form->dsetupRetypePasscode_LineEdit, 174},
-                                              {form->dsetupPasswordRetypeError_Label, 200},
-                                              {form->dsetupTimeZone_Label, layout.timeZoneLabel.y()},
-                                              {form->dsetupTimeZoneComboBox_comboBox, layout.timeZoneList.y()},
-                                              {form->dsetupDSTCheckBox_CheckBox, layout.dstCheck.y()},
-                                              {form->dsetupDSTSwitch_GroupBox, layout.dstSwitch.y()}};
+    nameError->resize(nameError->width(), std::max(formHeight, needed));
+    const int drop = nameError->height() - formHeight;
+    // Each row at its top in the form, or in the layout, lowered by the drop.
+    QList<QPair<QWidget*, int>> rows = {{form->dsetupPasswordErrorHint_Label, kPasswordHint.y()},
+                                        {form->dsetupTimeZone_Label, layout.timeZoneLabel.y()},
+                                        {form->dsetupTimeZoneComboBox_comboBox, layout.timeZoneList.y()},
+                                        {form->dsetupDSTCheckBox_CheckBox, layout.dstCheck.y()},
+                                        {form->dsetupDSTSwitch_GroupBox, layout.dstSwitch.y()}};
+    for (QWidget* row : QList<QWidget*>{form->dsetupCameraPasscode_Label, form->dsetupCameraPasscode_LineEdit,
+                                        form->dsetupForgotPassword_Label, form->dsetupPasswordError_Label,
+                                        form->dsetupRetypePasscode_Label, form->dsetupRetypePasscode_LineEdit,
+                                        form->dsetupPasswordRetypeError_Label})
+        rows.append({row, formPlace(row).y()});
     for (const auto& row : rows)
         row.first->move(row.first->x(), row.second + drop);
     // The manual rows end where they do in the form, clear of the page's buttons.
@@ -121,33 +120,39 @@ void fitCaptions(Ui_DeviceSetupPage* form)
 {
     for (const Caption& caption : kCaptions) {
         QLabel* label = form->*caption.label;
+        const QRect place = formPlace(label);
         label->setWordWrap(false);
-        label->setGeometry(caption.place);
-        const int width = std::max(caption.place.width(), WizardPage::textWidth(label));
+        label->setGeometry(place);
+        const int width = std::max(place.width(), WizardPage::textWidth(label));
         if (!caption.roomRight) {
-            label->resize(width, caption.place.height());
-            const int height = std::max(caption.place.height(), WizardPage::textHeight(label));
-            label->setGeometry(caption.place.right() + 1 - width,
-                               caption.place.y() - (height - caption.place.height()) / 2, width, height);
+            label->resize(width, place.height());
+            const int height = std::max(place.height(), WizardPage::textHeight(label));
+            label->setGeometry(place.right() + 1 - width, place.y() - (height - place.height()) / 2, width, height);
             continue;
         }
         // Over its column up to the next one; wider, it wraps and grows up from the column's field.
-        const int room = caption.roomRight - caption.place.x();
+        const int room = caption.roomRight - place.x();
         label->setWordWrap(width > room);
-        label->resize(std::min(width, room), caption.place.height());
-        const int height = std::max(caption.place.height(), WizardPage::textHeight(label));
-        label->setGeometry(caption.place.x(), caption.place.bottom() + 1 - height, label->width(), height);
+        label->resize(std::min(width, room), place.height());
+        const int height = std::max(place.height(), WizardPage::textHeight(label));
+        label->setGeometry(place.x(), place.bottom() + 1 - height, label->width(), height);
     }
+    // The link beside the current password: on one line where the page has the room, so that it keeps
+    // clear of the password's error under it.
     QLabel* link = form->dsetupForgotPassword_Label;
-    link->resize(std::clamp(WizardPage::textWidth(link), kForgotPassword.width(), kPageRight - link->x()),
-                 kForgotPassword.height());
+    const QSize linkSize = formPlace(link).size();
+    link->resize(std::clamp(WizardPage::textWidth(link), linkSize.width(), kPageRight - link->x()), linkSize.height());
     WizardPage::growToText(link);
+    // The Auto and Manual choice side by side in its box.
     QRadioButton* automatic = form->dsetupDSTAuto_RadioButton;
-    automatic->setGeometry(kAutomatic.x(), kAutomatic.y(), std::max(kAutomatic.width(), automatic->sizeHint().width()),
-                           kAutomatic.height());
+    const QRect autoPlace = formPlace(automatic);
+    automatic->setGeometry(autoPlace.x(), autoPlace.y(), std::max(autoPlace.width(), automatic->sizeHint().width()),
+                           autoPlace.height());
     QRadioButton* manual = form->dsetupDSTManual_RadioButton;
-    manual->setGeometry(std::max(kManual.x(), automatic->geometry().right() + kManual.x() - kAutomatic.right()),
-                        kManual.y(), std::max(kManual.width(), manual->sizeHint().width()), kManual.height());
+    const QRect manualPlace = formPlace(manual);
+    manual->setGeometry(std::max(manualPlace.x(), automatic->geometry().right() + manualPlace.x() - autoPlace.right()),
+                        manualPlace.y(), std::max(manualPlace.width(), manual->sizeHint().width()),
+                        manualPlace.height());
 }
 
 void fitTimeZoneList(Ui_DeviceSetupPage* form)
