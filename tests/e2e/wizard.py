@@ -484,7 +484,8 @@ def display_command(xserver, cmd, lab=None):
 def prepare_app_dir(build_dir, config=None, files=None):
     """A temporary folder holding the program and what it reads beside it, with config values set."""
     folder = tempfile.mkdtemp(prefix="tolmwizard-e2e-")
-    shutil.copy2(os.path.join(build_dir, "tolmwizard"), folder)
+    for program in ("tolmwizard", "tolmdecoder"):  # the wizard starts its picture decoder from its folder
+        shutil.copy2(os.path.join(build_dir, program), folder)
     shutil.copytree(os.path.join(build_dir, "lang"), os.path.join(folder, "lang"))
     config_path = os.path.join(folder, "config.xml")
     shutil.copy2(os.path.join(SOURCE_DIR, "resources", "config.xml"), config_path)
