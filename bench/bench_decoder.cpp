@@ -129,8 +129,9 @@ int main(int argc, char** argv)
         }
         delete decoder;
         const double decodeCpu = (childCpuMs() - cpu - median(startCpu)) / kRuns;
-        std::printf("picture decoder, %-40s %8.1f ms + PNG %6.1f ms, CPU %6.1f ms (target: at most %.0f ms)%s\n",
-                    picture.name, median(waits), median(writes), decodeCpu, picture.targetMs,
+        const QByteArray written = picture.written ? QByteArray::number(median(writes), 'f', 1) : QByteArray("-");
+        std::printf("picture decoder, %-40s %8.1f ms + PNG %6s ms, CPU %6.1f ms (target: at most %.0f ms)%s\n",
+                    picture.name, median(waits), written.constData(), decodeCpu, picture.targetMs,
                     result.decoded() ? "" : " not decoded");
     }
     return 0;

@@ -82,7 +82,11 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, Platform
         if (verdict == Answer::NeedMore && status / 100 == 3 && hasRawHeader("Location")) {
             // Qt's own reading of the header drops a relative address.
             if (!redirectFollowed(url().resolved(QUrl::fromEncoded(rawHeader("Location"))))) {
-                refuse(QStringLiteral("Redirect not followed, not over https to where the views load from"));
+                // Refused once the inner reply's signal has returned: it goes on after it.
+                disconnect(this->inner, nullptr, this, nullptr);
+                QTimer::singleShot(0, this, [this] {
+                    refuse(QStringLiteral("Redirect not followed, not over https to where the views load from"));
+                });
                 return;
             }
             redirect = true;  // the engine follows it and reads no byte of it
@@ -227,6 +231,9 @@ void HeldReply::end()
 void HeldReply::refuse(const QString& why)
 {
     logRefusal(why, url());
+    // The engine follows a redirect target even of a failed reply.
+    setAttribute(QNetworkRequest::RedirectionTargetAttribute, QVariant());
+    setRawHeader("Location", QByteArray());
     held.clear();
     offset = 0;
     disconnect(inner, nullptr, this, nullptr);

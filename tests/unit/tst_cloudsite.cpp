@@ -981,6 +981,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
         got += reply->readAll();
         QTEST(int(reply->error()), "error");
+        // The engine would follow a refused reply's redirect target.
+        QVERIFY(reply->error() != QNetworkReply::ContentAccessDenied ||
+                (!reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid() &&
+                 !reply->hasRawHeader("Location")));
         const QByteArray body = answer.mid(answer.indexOf("\r\n\r\n") + 4);
         if (reached == "a part") {
             QVERIFY(got.size() <= ReplyLimits::kCloudPageBytes && got.size() < body.size() && body.startsWith(got));
