@@ -113,6 +113,8 @@ Load Manager::decide(Operation op, const QNetworkRequest& request)
 QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODevice* data)
 {
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
+    if (webView)
+        decoder->start();  // while the page loads, ahead of its pictures
     if (webView && !isCloudAddress(request.url()))
         return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage.maxBytes, decoder, this);
     if (webView && takeNavigation(request))

@@ -49,28 +49,37 @@ void PictureDecoder::next()
         queue.removeFirst();
     if (queue.isEmpty())
         return;
+    start();
     reader = std::make_unique<PictureWire::AnswerReader>(queue.first().limits);
     clock.start();
     deadline->start(deadlineMs);
-    if (!process) {
-        process = new QProcess(this);
-        process->setStandardErrorFile(QProcess::nullDevice());
-        connect(process, &QProcess::readyReadStandardOutput, this, &PictureDecoder::read);
-        connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                fail(Status::NotStarted);
-        });
-        connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this] {
-            if (reader)
-                fail(Status::Left);
-            else
-                endProcess();
-        });
-        process->start(program, QStringList());
+    if (!process) {  // it failed at once
+        fail(Status::NotStarted);
+        return;
     }
     // Sent as the decoder takes it; the decoder reads a request only once it has answered the one before.
     process->write(queue.first().request);
     queue.first().request.clear();
+}
+
+void PictureDecoder::start()
+{
+    if (process)
+        return;
+    process = new QProcess(this);
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::readyReadStandardOutput, this, &PictureDecoder::read);
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail(Status::NotStarted);
+    });
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this] {
+        if (reader)
+            fail(Status::Left);
+        else
+            endProcess();
+    });
+    process->start(program, QStringList());
 }
 
 void PictureDecoder::read()

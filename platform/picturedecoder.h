@@ -50,6 +50,9 @@ public:
     void decode(const QByteArray& picture, const PictureWire::Limits& limits, QObject* context, Done done);
     // A picture waits or is being decoded.
     bool busy() const { return !queue.isEmpty(); }
+    // Starts the decoder ahead of the first picture, so that its start (its readers loaded) overlaps
+    // with what comes before.
+    void start();
 
 private:
     struct Asked
