@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QThreadPool>
+#include <QtEndian>
 
 #include <cstring>
 #include <vector>
@@ -48,7 +49,8 @@ qint64 decodePicture(const QByteArray& picture, const PictureWire::Limits& limit
     const QSize size = reader.size();
     if (declared > limits.frames)
         return refused(out, Status::TooManyFrames);
-    if (size.isValid() && qint64(size.width()) * size.height() * declared > limits.pixels)
+    const qint64 one = size.isValid() ? qint64(size.width()) * size.height() : 0;  // then within 64 bits
+    if (one > limits.pixels || one * declared > limits.pixels)
         return refused(out, Status::TooLarge);
     qint64 at = PictureWire::kAnswerHeader;
     QSize canvas;
@@ -61,8 +63,7 @@ qint64 decodePicture(const QByteArray& picture, const PictureWire::Limits& limit
         if (qint64(canvas.width()) * canvas.height() * (frames + 1) > limits.pixels)
             return refused(out, Status::TooLarge);
         image.convertTo(QImage::Format_RGBA8888);
-        const quint32 delay = quint32(qMax(0, reader.nextImageDelay()));
-        std::memcpy(out + at, &delay, 4);
+        qToLittleEndian(quint32(qMax(0, reader.nextImageDelay())), out + at);
         at += 4;
         for (int y = 0; y < canvas.height(); ++y, at += 4 * canvas.width())
             std::memcpy(out + at, image.constScanLine(y), size_t(4 * canvas.width()));
