@@ -1,6 +1,7 @@
 """Hostile files of another host, each valid in its format, built by hand: TrueType fonts whose glyphs cost the
 font engine without bound, icons whose entries share one costly PNG, animations of many 1 x 1 frames
-(GIF, APNG, WebP) and a lossless WebP whose entropy codes cost the decoder past what its header tells.
+(GIF, APNG, WebP), a lossless WebP whose entropy codes cost the decoder past what its header tells, APNGs whose
+frame counts and controls only some readers read as written, and an arithmetic-coded JPEG of many scans.
 """
 
 import struct
