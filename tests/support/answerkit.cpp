@@ -99,6 +99,17 @@ QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames, const QByte
     return "RIFF" + le(b.size(), 4) + b;
 }
 
+QByteArray webpFrames(int frames, int delay)
+{
+    // No transform, cache or meta codes; five codes of one symbol, 0: no bit a pixel.
+    const QByteArray lossless("\x2f\0\0\0\0\x28\x40\x01\x0a\x50\x80\x02\0", 13);
+    const QByteArray frame = "ANMF" + le(16 + 8 + 14, 4) + QByteArray(12, '\0') + le(delay, 3) + '\0' + "VP8L" +
+                             le(lossless.size(), 4) + lossless + '\0';
+    const QByteArray body = "WEBPVP8X" + le(10, 4) + '\x02' + QByteArray(9, '\0') + "ANIM" + le(6, 4) +
+                            QByteArray(6, '\0') + frame.repeated(frames);
+    return "RIFF" + le(body.size(), 4) + body;
+}
+
 QByteArray bmp(qint32 w, qint32 h, quint32 reserved, int info)
 {
     const QByteArray header = info == 12 ? le(w, 2) + le(h, 2) + le(1, 2) + le(24, 2)

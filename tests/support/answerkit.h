@@ -40,6 +40,9 @@ QByteArray scans(int n);
 // VP8X: animated with frames ANMF chunks; then the chunks after.
 QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames = 0, const QByteArray& after = QByteArray());
 
+// An animated WebP of frames lossless frames of 1 x 1, each shown delay ms.
+QByteArray webpFrames(int frames, int delay);
+
 // A core (12-byte) or an information header of info bytes.
 QByteArray bmp(qint32 w, qint32 h, quint32 reserved = 0, int info = 40);
 

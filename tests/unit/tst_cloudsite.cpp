@@ -666,6 +666,9 @@ private slots:
         played(5, 513, 512, 100, A::Decode);
         played(1024, 1, 1, 80, A::Decode);
         played(1024, 1, 1, 70, A::Decode);
+        // Decoded: frames of a pixel, each shown for 100 ms as the engine shows a delay under 11 ms, or its own.
+        row("WebP of 3 frames of 1x1 at 10 ms", webpFrames(3, 10), true, A::Decode);
+        row("WebP of 3 frames of 1x1 at 11 ms", webpFrames(3, 11), true, A::Decode);
         // The most frames the decoder gives, and one more.
         const int mostFrames = int(ReplyLimits::kViewPicture.frames);
         for (int n : {mostFrames, mostFrames + 1}) {
