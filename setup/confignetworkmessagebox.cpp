@@ -76,7 +76,7 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
     ui->CfgNetMsgBoxPPPoE_GroupBox->hide();
     ui->CfgNetMsgBoxStaticIP_GroupBox->hide();
     if (gMainpage)
-        gMainpage->showDimming();
+        gMainpage->dimBehind(this);
 }
 
 ConfigNetworkMessageBox::~ConfigNetworkMessageBox()

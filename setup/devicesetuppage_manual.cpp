@@ -58,7 +58,6 @@ void DeviceSetupPage::popupConfigNetworkWarning()
 void DeviceSetupPage::closeConfigNetworkBox()
 {
     ConfigNetworkMessageBox* box = gMainpage->findChild<ConfigNetworkMessageBox*>(kConfigNetworkBox);
-    gMainpage->hideDimming();
     if (!box)
         return;
     // Closed from one of its own buttons: it goes once that click has been handled.

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "base/globals.h"
+#include "setup/confignetworkmessagebox.h"
 #include "shell/exitpopup.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
@@ -10,6 +11,7 @@
 #include "testsupport.h"
 #include "welcome/oppspage.h"
 #include "welcome/welcomepage.h"
+#include "wifi/wirelessmessagebox.h"
 
 class TestShellFrame : public QObject
 {
@@ -28,8 +30,8 @@ private slots:
         frameWidget("lockScreenLabel")->hide();
     }
 
-    // A popup dims both windows; closing by name lifts both dimmings, found (a descendant in a page)
-    // or not (another name).
+    // A popup dims both windows while it is open; closing it by name (a descendant in a page) lifts
+    // both dimmings, closing another name leaves them.
     void closeByName()
     {
         for (const bool inPage : {true, false}) {
@@ -41,12 +43,69 @@ private slots:
                 popup->setObjectName("resetHintMsgBox");
                 QVERIFY(!frameWidget("lockScreenLabel")->isHidden() && !launcher.lockScreenLabel->isHidden());
                 QCOMPARE(MessageBoxPage::closeByName(gMainpage, inPage ? "resetHintMsgBox" : "ledHintMsgBox"), inPage);
-                QVERIFY(frameWidget("lockScreenLabel")->isHidden() && launcher.lockScreenLabel->isHidden());
+                QCOMPARE(frameWidget("lockScreenLabel")->isHidden(), inPage);
+                QCOMPARE(launcher.lockScreenLabel->isHidden(), inPage);
                 QCOMPARE(popup.isNull(), inPage);
             }
             QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone
             delete popup;
+            QVERIFY(frameWidget("lockScreenLabel")->isHidden());
         }
+    }
+
+    // The exit question over each kind of popup, answered "No": the popup stays, the dimming lies
+    // under it again and the page behind (its Back) takes no click; once it closes, the dimming goes.
+    // A box hidden for the wait it started is closed: no dimming stays behind.
+    void exitQuestionOverPopup_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("then");  // "" nothing; "hidden" the box hidden; "popup" another popup opened
+        QTest::newRow("help popup") << "help"
+                                    << "";
+        QTest::newRow("manual network box") << "manual"
+                                            << "";
+        QTest::newRow("Wi-Fi box") << "wifi"
+                                   << "";
+        QTest::newRow("Wi-Fi box hidden for its wait") << "wifi"
+                                                       << "hidden";
+        QTest::newRow("a second popup over the help popup") << "help"
+                                                            << "popup";
+    }
+    void exitQuestionOverPopup()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, then);
+        QWidget* dimming = frameWidget("lockScreenLabel");
+        const auto under = [dimming](QWidget* popup) {
+            const QObjectList& order = gMainpage->children();
+            return !dimming->isHidden() && order.indexOf(popup) == order.indexOf(dimming) + 1;
+        };
+        QPointer<QWidget> popup;
+        if (kind == "help")
+            popup = MessageBoxPage::build(gMainpage, "whatIsMACWarning", 618, 400).open();
+        else if (kind == "manual")
+            (popup = new ConfigNetworkMessageBox(gMainpage))->setGeometry(91, 25, 618, 600), popup->show();
+        else
+            popup = WirelessMessageBox::open(gMainpage, "wifiBox", WirelessMessageBox::Kind::Manual, "Wi-Fi", {});
+        if (then == "hidden")
+            popup->hide();
+        QCOMPARE(dimming->isHidden(), then == "hidden");
+        if (then == "popup")
+            popup = MessageBoxPage::build(gMainpage, "CameraNotFoundWarning", 618, 250).open();
+        gMainpage->popupExit();
+        auto* question = gMainpage->findChild<MessageBoxPage*>(kExitPopupName);
+        QVERIFY(under(question));
+        question->ui->msgBoxRightBtn_Button->click();  // "No"
+        QVERIFY(!gMainpage->findChild<MessageBoxPage*>(kExitPopupName));
+        QCOMPARE(dimming->isHidden(), then == "hidden");
+        if (then != "hidden") {
+            QVERIFY(under(popup));
+            QCOMPARE(gMainpage->childAt(60, 562), dimming);  // a page's Back, left of every popup
+        }
+        delete popup;
+        QCOMPARE(dimming->isHidden(), then != "popup");
+        qDeleteAll(gMainpage->findChildren<QWidget*>(QRegularExpression("Warning$|Box$"), Qt::FindDirectChildrenOnly));
+        QVERIFY(dimming->isHidden());
     }
 
     // A label keeps its place while its text fits, and grows around its alignment, inside its
