@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nový účet</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt;přístup ke kameře odkudkoli</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Nastavte a zabezpečte kameru</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu, klikněte na „%1“ nebo „%2“ a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
     </message>
     <message>
         <location line="+28"/>

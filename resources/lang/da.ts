@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Ny konto</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt;dit kamera overalt</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og prøv igen, eller fortsæt uden cloudtjenester.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og klik derefter på &quot;%1&quot; eller &quot;%2&quot; for at prøve igen, eller fortsæt uden cloudtjenester.</translation>
     </message>
     <message>
         <location line="+28"/>

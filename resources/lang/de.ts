@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Neues Konto</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und klicken Sie dann auf „%1“ oder „%2“, um es erneut zu versuchen, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
         <location line="+28"/>

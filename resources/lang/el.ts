@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Νέος λογαριασμός</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και δοκιμάστε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και, στη συνέχεια, κάντε κλικ στο «%1» ή στο «%2» για να δοκιμάσετε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation type="unfinished"></translation>
     </message>
@@ -609,12 +609,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -660,6 +660,11 @@
     <message>
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Cuenta nueva</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regístrese en olvaris para acceder a&lt;br&gt;su cámara desde cualquier lugar</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y vuelva a intentarlo, o continúe sin servicios en la nube.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y haga clic en «%1» o «%2» para volver a intentarlo, o continúe sin servicios en la nube.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Uusi tili</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris-palvelu ei suorittanut pyyntöä loppuun.&lt;br&gt;Tarkista Internet-yhteys ja yritä uudelleen tai jatka ilman pilvipalveluja.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris-palvelu ei suorittanut pyyntöä loppuun.&lt;br&gt;Tarkista Internet-yhteys ja yritä uudelleen valitsemalla &quot;%1&quot; tai &quot;%2&quot;, tai jatka ilman pilvipalveluja.</translation>
     </message>
     <message>
         <location line="+28"/>

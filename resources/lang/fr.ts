@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nouveau compte</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet et réessayez, ou continuez sans les services cloud.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet, puis cliquez sur « %1 » ou « %2 » pour réessayer, ou continuez sans les services cloud.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Novi račun</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Bežično povežite kameru s mrežom</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt;kameri s bilo kojeg mjesta</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Postavite i zaštitite kameru</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Usluga olvaris nije dovršila zahtjev.&lt;br&gt;Provjerite internetsku vezu i pokušajte ponovno ili nastavite bez usluga u oblaku.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Usluga olvaris nije dovršila zahtjev.&lt;br&gt;Provjerite internetsku vezu, zatim kliknite „%1” ili „%2” da biste pokušali ponovno ili nastavite bez usluga u oblaku.</translation>
     </message>
     <message>
         <location line="+28"/>

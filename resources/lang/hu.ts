@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Új fiók</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Csatlakoztassa a kamerát vezeték nélkül a hálózathoz</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Állítsa be és védje a kamerát</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Az olvaris szolgáltatás nem teljesítette a kérést.&lt;br&gt;Ellenőrizze az internetkapcsolatot, majd próbálja újra, vagy folytassa felhőszolgáltatások nélkül.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Az olvaris szolgáltatás nem teljesítette a kérést.&lt;br&gt;Ellenőrizze az internetkapcsolatot, majd az újrapróbáláshoz kattintson a(z) „%1” vagy „%2” elemre, vagy folytassa felhőszolgáltatások nélkül.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nuovo account</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet e riprovare, oppure continuare senza i servizi cloud.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet, quindi fare clic su &quot;%1&quot; o &quot;%2&quot; per riprovare, oppure continuare senza i servizi cloud.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>新規アカウント</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>カメラをワイヤレスでネットワークに接続</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris に登録して、どこからでも&lt;br&gt;カメラにアクセス</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>カメラの設定とセキュリティ保護</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris サービスが要求を完了しませんでした。&lt;br&gt;インターネット接続を確認してもう一度お試しいただくか、&lt;br&gt;クラウドサービスを使用せずに続行してください。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris サービスが要求を完了しませんでした。&lt;br&gt;インターネット接続を確認してから、&lt;br&gt;「%1」または「%2」をクリックして&lt;br&gt;もう一度お試しいただくか、&lt;br&gt;クラウドサービスを使用せずに続行してください。</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>새 계정</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris 서비스가 요청을 완료하지 못했습니다.&lt;br&gt;인터넷 연결을 확인한 후 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris 서비스가 요청을 완료하지 못했습니다.&lt;br&gt;인터넷 연결을 확인한 후 &quot;%1&quot; 또는 &quot;%2&quot;을(를) 클릭하여 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
     </message>
     <message>
         <location line="+28"/>

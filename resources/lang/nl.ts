@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nieuw account</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Verbind uw camera draadloos met uw netwerk</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt;uw camera</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Uw camera instellen en beveiligen</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>De olvaris-dienst heeft het verzoek niet voltooid.&lt;br&gt;Controleer de internetverbinding en probeer het opnieuw, of ga verder zonder clouddiensten.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>De olvaris-dienst heeft het verzoek niet voltooid.&lt;br&gt;Controleer de internetverbinding en klik dan op &quot;%1&quot; of &quot;%2&quot; om het opnieuw te proberen, of ga verder zonder clouddiensten.</translation>
     </message>
     <message>
         <location line="+28"/>

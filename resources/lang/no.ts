@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Ny konto</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Koble kameraet trådløst til nettverket ditt</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrer deg hos olvaris for å få tilgang&lt;br&gt;til kameraet overalt</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og sikre kameraet</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris-tjenesten fullførte ikke forespørselen.&lt;br&gt;Kontroller Internett-tilkoblingen og prøv igjen, eller fortsett uten skytjenester.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris-tjenesten fullførte ikke forespørselen.&lt;br&gt;Kontroller Internett-tilkoblingen, og klikk deretter på «%1» eller «%2» for å prøve igjen, eller fortsett uten skytjenester.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nowe konto</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Połącz kamerę z siecią bezprzewodowo</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Zarejestruj się w olvaris, aby mieć dostęp&lt;br&gt;do kamery z dowolnego miejsca</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Skonfiguruj i zabezpiecz kamerę</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Usługa olvaris nie zrealizowała żądania.&lt;br&gt;Sprawdź połączenie z Internetem i spróbuj ponownie albo kontynuuj bez usług w chmurze.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Usługa olvaris nie zrealizowała żądania.&lt;br&gt;Sprawdź połączenie z Internetem, a następnie kliknij „%1” lub „%2”, aby spróbować ponownie, albo kontynuuj bez usług w chmurze.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nova conta</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Ligue a câmara à rede sem fios</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registe-se no olvaris para aceder à&lt;br&gt;câmara a partir de qualquer lugar</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configure e proteja a câmara</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>O serviço olvaris não concluiu o pedido.&lt;br&gt;Verifique a ligação à Internet e tente novamente, ou continue sem serviços na nuvem.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>O serviço olvaris não concluiu o pedido.&lt;br&gt;Verifique a ligação à Internet e clique em «%1» ou «%2» para tentar novamente, ou continue sem serviços na nuvem.</translation>
     </message>
     <message>
         <location line="+28"/>

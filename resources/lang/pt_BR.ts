@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nova conta</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Conecte a câmera à rede sem fio</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Cadastre-se no olvaris para acessar&lt;br&gt;sua câmera de qualquer lugar</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configure e proteja a câmera</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>O serviço olvaris não concluiu a solicitação.&lt;br&gt;Verifique a conexão com a Internet e tente novamente, ou continue sem serviços em nuvem.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>O serviço olvaris não concluiu a solicitação.&lt;br&gt;Verifique a conexão com a Internet e clique em «%1» ou «%2» para tentar novamente, ou continue sem serviços em nuvem.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Cont nou</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Conectați camera la rețea prin wireless</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt;camera de oriunde</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configurați și securizați camera</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Serviciul olvaris nu a finalizat solicitarea.&lt;br&gt;Verificați conexiunea la Internet și încercați din nou sau continuați fără servicii cloud.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Serviciul olvaris nu a finalizat solicitarea.&lt;br&gt;Verificați conexiunea la Internet, apoi faceți clic pe „%1” sau „%2” pentru a încerca din nou sau continuați fără servicii cloud.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Новая учётная запись</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Подключите камеру к сети по Wi-Fi</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Настройте и защитите камеру</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Служба olvaris не выполнила запрос.&lt;br&gt;Проверьте подключение к Интернету и повторите попытку или продолжите без облачных служб.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Служба olvaris не выполнила запрос.&lt;br&gt;Проверьте подключение к Интернету и нажмите «%1» или «%2», чтобы повторить попытку, или продолжите без облачных служб.</translation>
     </message>
     <message>
         <location line="+28"/>

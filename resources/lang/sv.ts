@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nytt konto</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>Anslut kameran trådlöst till ditt nätverk</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrera dig hos olvaris för att nå&lt;br&gt;kameran var du än är</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurera och skydda kameran</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Tjänsten olvaris slutförde inte begäran.&lt;br&gt;Kontrollera internetanslutningen och försök igen, eller fortsätt utan molntjänster.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Tjänsten olvaris slutförde inte begäran.&lt;br&gt;Kontrollera internetanslutningen och klicka sedan på &quot;%1&quot; eller &quot;%2&quot; för att försöka igen, eller fortsätt utan molntjänster.</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>新帐户</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>将摄像机以无线方式连接到网络</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>注册 olvaris，随时随地&lt;br&gt;访问您的摄像机</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>设置并保护您的摄像机</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris 服务未完成该请求。&lt;br&gt;请检查 Internet 连接后重试，或在不使用云服务的情况下继续。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris 服务未完成该请求。&lt;br&gt;请检查 Internet 连接，然后单击“%1”或“%2”重试，&lt;br&gt;或在不使用云服务的情况下继续。</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+291"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>新帳戶</translation>
     </message>
@@ -609,12 +609,12 @@
         <translation>以無線方式將攝影機連線到網路</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="-169"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>註冊 olvaris，隨時隨地&lt;br&gt;存取您的攝影機</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>設定並保護您的攝影機</translation>
     </message>
@@ -661,6 +661,11 @@
         <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris 服務未完成要求。&lt;br&gt;請檢查網際網路連線後再試一次，或在不使用雲端服務的情況下繼續。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris 服務未完成要求。&lt;br&gt;請檢查網際網路連線，然後按一下「%1」或「%2」再試一次，&lt;br&gt;或在不使用雲端服務的情況下繼續。</translation>
     </message>
     <message>
         <location line="+28"/>
