@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The project's own checks and build steps: the format check in a tree without git (it finds the files
-# itself, fails on an unformatted one and on finding none); scripts/run without a display; the mutation
-# table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml beside the
-# program kept when edited, replaced while it is the shipped one; every CTest test with a rule that shows a
-# skip.
+# itself, says how many it checked, lists each unformatted one and fails on it and on finding none);
+# scripts/run without a display; scripts/bench's build, its output in a log shown only when it fails; the
+# mutation table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml
+# beside the program kept when edited, replaced while it is the shipped one; every CTest test with a rule that
+# shows a skip.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
@@ -19,8 +20,9 @@ printf 'int  two( ){return 2;}\n' >"$tree/out/x_autogen/generated.cpp" # a build
 check() { (cd "$work" && "$tree/scripts/format" --check 2>&1); }
 # name, set-up, expected exit status, text the output holds
 rows=(
-  "formatted file|true|0|1 files formatted"
-  "unformatted file|printf 'int  two( ){return 2;}\n' >\"\$tree/base/bad.h\"|1|base/bad.h"
+  "formatted file|true|0|1 files checked, none differs"
+  "unformatted file|printf 'int  two( ){return 2;}\n' >\"\$tree/base/bad.h\"|1|2 files checked, 1 differ"
+  "each listed on a line|cp \"\$tree/base/bad.h\" \"\$tree/base/worse.cpp\"|1|  base/worse.cpp"
   "no file at all|rm -f \"\$tree\"/base/*|1|no C++ file found"
 )
 for row in "${rows[@]}"; do
