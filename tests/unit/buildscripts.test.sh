@@ -55,6 +55,25 @@ for row in "${rows[@]}"; do
   [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
 done
 
+# --- scripts/bench building its tree: the build's output goes to a log, shown only when the build fails ---
+cp "$SOURCE_DIR/scripts/bench" "$tree/scripts/"
+ln -s "$SOURCE_DIR/tests" "$SOURCE_DIR/bench" "$tree/"
+printf '#!/bin/sh\necho built everything\nexit "${BUILD_STATUS:-0}"\n' >"$tree/scripts/build"
+# name, the build's exit status, text the output holds (it ends with status 1 either way: nothing was built)
+rows=(
+  "build done|0|its output in $tree/build/bench-build.log"
+  "build failed|3|built everything"
+  "build failed, said so|3|the build failed with status 3"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name build text <<<"$row"
+  status=0
+  out=$(env -u BUILD_DIR BUILD_STATUS="$build" "$tree/scripts/bench" 2>&1) || status=$?
+  expect "scripts/bench" "$name" 1 "$text"
+  [ "$build" != 0 ] || ! grep -q "built everything" <<<"$out" || fail "scripts/bench, $name: the build's output shown"
+  grep -q "built everything" "$tree/build/bench-build.log" || fail "scripts/bench, $name: the build's output not in its log"
+done
+
 # --- scripts/mutate --check: a row applies where its code is found exactly once ---
 cp "$SOURCE_DIR/scripts/mutate" "$tree/scripts/"
 first=$("$SOURCE_DIR/scripts/mutate" --list | awk 'NR == 1 { sub(":$", "", $2); print $2 }')
