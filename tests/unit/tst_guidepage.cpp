@@ -202,6 +202,7 @@ private slots:
         foreign = new QLabel(gMainpage);
         foreign->setObjectName("1");
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {

@@ -18,6 +18,7 @@ class TestShellPlatform : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { createWizardForTests(); }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     // Only an executable file is started, and waited for until it ends.
     void installer()
