@@ -20,6 +20,12 @@ public:
     explicit Mainpage(QWidget* parent = nullptr);
     ~Mainpage() override;
 
+    // Ends the wizard once its event loop is done, while the application object still stands: the Launcher,
+    // every page (the cloud page's web views and each page's network managers, their threads joined, with
+    // them), the main window and the protocol object with its sockets. Nothing of it is left to the
+    // process's own end, where the application and the libraries' static objects are gone.
+    static void endWizard();
+
     void translateAllUI();
     void translateFlush();
     // Every page the window made, in its order, retranslated.

@@ -88,6 +88,7 @@ class TestCompletion : public QObject
 
 private slots:
     void initTestCase() { createWizardForTests(); }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     // A file or link of the shortcut's name is the person's own and stays: the launcher takes a
     // free name, the script host makes nothing. The script runs with a limit, only when written,

@@ -81,6 +81,7 @@ private slots:
         gDCPUtils->setDatagramTarget(QHostAddress(QHostAddress::LocalHost), receiver.port());
         QVERIFY2(cgi.start(), qPrintable(cgi.error));
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {

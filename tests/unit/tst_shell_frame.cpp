@@ -23,6 +23,7 @@ private slots:
         gMainpage->show();
         QVERIFY(QTest::qWaitForWindowExposed(gMainpage));
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void cleanup()
     {
