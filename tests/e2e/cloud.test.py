@@ -2,7 +2,8 @@
 """The cloud step of the real wizard in the lab, driven by clicks and typing. Each road goes
 Start -> licence -> guide (Skip) -> the camera in the table -> name and password -> the setup
 checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into the service's
-form, first with the network dropped (the failure popup), then again from the same tab once it is back, (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
+form, first with the network dropped (the failure popup), then from the same tab once it is back,
+(b) a new account typed into the sign-up form, (c) a sign-in whose device add the
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
 camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
 listener by another local process, (h) a cloud service that never answers the device add, or

@@ -593,32 +593,23 @@ private slots:
     void cloudTabs_data()
     {
         QTest::addColumn<QString>("clicks");
-        QTest::addColumn<bool>("signUp");     // the New Account view shown and its tab chosen
-        QTest::addColumn<QString>("failed");  // the flow that failed first: "in", "up" or none
-        QTest::addColumn<QString>("again");   // the flow started again
-        QTest::newRow("New Account") << "up" << true << ""
-                                     << "";
-        QTest::newRow("Existing Account") << "up in" << false << ""
-                                          << "";
-        QTest::newRow("New Account again") << "in up" << true << ""
-                                           << "";
-        QTest::newRow("Existing Account, Back") << "in back" << false << ""
-                                                << "";
-        QTest::newRow("New Account, Back") << "up back" << true << ""
-                                           << "";
-        QTest::newRow("New Account failed, chosen again") << "up" << true << "up"
-                                                          << "up";
-        QTest::newRow("Existing Account failed, chosen again") << "up in" << false << "in"
-                                                               << "in";
-        QTest::newRow("Existing Account failed, New Account") << "up" << true << "in"
-                                                              << "";
+        QTest::addColumn<bool>("signUp");    // the New Account view shown and its tab chosen
+        QTest::addColumn<QString>("flows");  // the flow that failed first ":" the flow started again (in, up)
+        QTest::newRow("New Account") << "up" << true << ":";
+        QTest::newRow("Existing Account") << "up in" << false << ":";
+        QTest::newRow("New Account again") << "in up" << true << ":";
+        QTest::newRow("Existing Account, Back") << "in back" << false << ":";
+        QTest::newRow("New Account, Back") << "up back" << true << ":";
+        QTest::newRow("New Account failed, chosen again") << "up" << true << "up:up";
+        QTest::newRow("Existing Account failed, chosen again") << "up in" << false << "in:in";
+        QTest::newRow("Existing Account failed, New Account") << "up" << true << "in:";
     }
     void cloudTabs()
     {
         QFETCH(QString, clicks);
         QFETCH(bool, signUp);
-        QFETCH(QString, failed);
-        QFETCH(QString, again);
+        QFETCH(QString, flows);
+        const QString failed = flows.section(':', 0, 0), again = flows.section(':', 1);
         delete gCloudServicesPage;  // each row's flows from the start
         gCloudServicesPage = new CloudServicesPage;
         chooseCamera("2.0", "192.168.0.20", "443");

@@ -54,57 +54,47 @@ private slots:
         }
     }
 
-    // The exit question over each kind of popup, answered "No": the popup stays, the dimming lies
-    // under it again and the page behind (its Back) takes no click; once it closes, the dimming goes.
-    // A box hidden for the wait it started is closed: no dimming stays behind.
+    // The exit question over each kind of popup, answered "No": the popup stays, the dimming lies under it
+    // again and the page behind (its Back) takes no click; once it closes, the dimming goes. A box hidden for
+    // the wait it started is closed: no dimming stays behind.
     void exitQuestionOverPopup_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("then");  // "" nothing; "hidden" the box hidden; "popup" another popup opened
-        QTest::newRow("help popup") << "help"
-                                    << "";
-        QTest::newRow("manual network box") << "manual"
-                                            << "";
-        QTest::newRow("Wi-Fi box") << "wifi"
-                                   << "";
-        QTest::newRow("Wi-Fi box hidden for its wait") << "wifi"
-                                                       << "hidden";
-        QTest::newRow("a second popup over the help popup") << "help"
-                                                            << "popup";
+        QTest::addColumn<QString>("popups");  // opened in turn; "hidden": the last one hidden again
+        QTest::newRow("help popup") << "help";
+        QTest::newRow("manual network box") << "manual";
+        QTest::newRow("Wi-Fi box") << "wifi";
+        QTest::newRow("Wi-Fi box hidden for its wait") << "wifi hidden";
+        QTest::newRow("a second popup over the first") << "help help";
     }
     void exitQuestionOverPopup()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, then);
+        QFETCH(QString, popups);
         QWidget* dimming = frameWidget("lockScreenLabel");
         const auto under = [dimming](QWidget* popup) {
             const QObjectList& order = gMainpage->children();
             return !dimming->isHidden() && order.indexOf(popup) == order.indexOf(dimming) + 1;
         };
         QPointer<QWidget> popup;
-        if (kind == "help")
-            popup = MessageBoxPage::build(gMainpage, "whatIsMACWarning", 618, 400).open();
-        else if (kind == "manual")
-            (popup = new ConfigNetworkMessageBox(gMainpage))->setGeometry(91, 25, 618, 600), popup->show();
-        else
-            popup = WirelessMessageBox::open(gMainpage, "wifiBox", WirelessMessageBox::Kind::Manual, "Wi-Fi", {});
-        if (then == "hidden")
-            popup->hide();
-        QCOMPARE(dimming->isHidden(), then == "hidden");
-        if (then == "popup")
-            popup = MessageBoxPage::build(gMainpage, "CameraNotFoundWarning", 618, 250).open();
+        for (const QString& kind : popups.split(' ')) {
+            if (kind == "help")
+                popup = MessageBoxPage::build(gMainpage, "whatIsMACWarning", 618, 400).open();
+            else if (kind == "manual")
+                (popup = new ConfigNetworkMessageBox(gMainpage))->setGeometry(91, 25, 618, 600), popup->show();
+            else if (kind == "wifi")
+                popup = WirelessMessageBox::open(gMainpage, "wifiBox", WirelessMessageBox::Kind::Manual, "Wi-Fi", {});
+            else
+                popup->hide();
+        }
+        const bool open = !popups.endsWith("hidden");
+        QCOMPARE(dimming->isHidden(), !open);
         gMainpage->popupExit();
         auto* question = gMainpage->findChild<MessageBoxPage*>(kExitPopupName);
         QVERIFY(under(question));
         question->ui->msgBoxRightBtn_Button->click();  // "No"
-        QVERIFY(!gMainpage->findChild<MessageBoxPage*>(kExitPopupName));
-        QCOMPARE(dimming->isHidden(), then == "hidden");
-        if (then != "hidden") {
-            QVERIFY(under(popup));
-            QCOMPARE(gMainpage->childAt(60, 562), dimming);  // a page's Back, left of every popup
-        }
+        QCOMPARE(dimming->isHidden(), !open);
+        QVERIFY(!open || (under(popup) && gMainpage->childAt(60, 562) == dimming));  // Back, left of every popup
         delete popup;
-        QCOMPARE(dimming->isHidden(), then != "popup");
+        QCOMPARE(dimming->isHidden(), popups != "help help");
         qDeleteAll(gMainpage->findChildren<QWidget*>(QRegularExpression("Warning$|Box$"), Qt::FindDirectChildrenOnly));
         QVERIFY(dimming->isHidden());
     }
