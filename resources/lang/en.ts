@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>If you can’t find the SSID of your camera, you can try resetting&lt;br&gt;your camera, then starting the wizard over.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>If you can’t find the SSID of your camera, you can try resetting&lt;br&gt; your camera, then starting the wizard over.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -571,13 +571,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -700,7 +694,7 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris and is ready to use. You can now view&lt;br&gt;your </translation>
+        <translation>olvaris and is ready to use. You can now view&lt;br&gt; your </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -731,58 +725,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -806,27 +766,12 @@ color: rgb(255, 255, 255);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation type="unfinished"></translation>
     </message>
@@ -836,19 +781,7 @@ color: rgb(66, 66, 66);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation type="unfinished"></translation>
     </message>
@@ -858,18 +791,7 @@ color: rgb(66, 66, 66);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1119,8 +1041,8 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1276,12 +1198,12 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation type="unfinished"></translation>
@@ -1531,7 +1453,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Could not save your wireless settings, Please try again and make sure&lt;br&gt;your Ethernet cable is plugged.</translation>
+        <translation>Could not save your wireless settings, Please try again and make sure&lt;br&gt; your Ethernet cable is plugged.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1632,7 +1554,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1647,7 +1569,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1779,7 +1701,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2085,7 +2007,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to close the&lt;br&gt;Setup Wizard and go to %1 to manually&lt;br&gt;download the latest version of the Setup Wizard.</translation>
+        <translation>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to close the&lt;br&gt; Setup Wizard and go to %1 to manually&lt;br&gt; download the latest version of the Setup Wizard.</translation>
     </message>
     <message>
         <location line="+4"/>

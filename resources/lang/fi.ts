@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Paina kameran Direct-painiketta ja varmista, että Cloud-painike ei enää&lt;br&gt;vilku. Jatka sitten valitsemalla OK.</translation>
+        <translation>Paina kameran Direct-painiketta ja varmista, että Cloud-painike ei enää&lt;br&gt; vilku. Jatka sitten valitsemalla OK.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Jos kameraan ei saada yhteyttä, voit nollata kameran&lt;br&gt;ja käynnistää ohjelman alusta.</translation>
+        <translation>Jos kameraan ei saada yhteyttä, voit nollata kameran&lt;br&gt; ja käynnistää ohjelman alusta.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Jos kameran SSID ei löydy, voit nollata kameran&lt;br&gt;ja käynnistää ohjelman alusta.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Jos kameran SSID ei löydy, voit nollata kameran&lt;br&gt; ja käynnistää ohjelman alusta.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kameraa ei löydy. Palaa edelliselle sivulle ja valitse&lt;br&gt;kameran malli uudelleen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kameraa ei löydy. Palaa edelliselle sivulle ja valitse&lt;br&gt; kameran malli uudelleen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt;sitten OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt; sitten OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Varmista, että tietokone on yhteydessä samaan Wi-Fi-verkkoon kuin&lt;br&gt;kamera, ja yritä sitten uudelleen.</translation>
+        <translation>Varmista, että tietokone on yhteydessä samaan Wi-Fi-verkkoon kuin&lt;br&gt; kamera, ja yritä sitten uudelleen.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LOPPUKÄYTTÄJÄN LISENSSISOPIMUS&lt;/b&gt;&lt;br&gt;&lt;b&gt;Lue tämä sopimus huolellisesti ennen kuin käytät olvaris-asennusohjelmaa.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisenssi.&lt;/b&gt; Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa sellaisten kameroiden asentamiseen, jotka omistat tai joita sinulla on oikeus hallinnoida.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Rajoitukset.&lt;/b&gt; Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Verkkopalvelut.&lt;/b&gt; Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Päivitykset.&lt;/b&gt; Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ei takuuta.&lt;/b&gt; Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Vastuu.&lt;/b&gt; Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Päättyminen.&lt;/b&gt; Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LOPPUKÄYTTÄJÄN LISENSSISOPIMUS&lt;/b&gt;&lt;br&gt; &lt;b&gt;Lue tämä sopimus huolellisesti ennen kuin käytät olvaris-asennusohjelmaa.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisenssi.&lt;/b&gt; Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa sellaisten kameroiden asentamiseen, jotka omistat tai joita sinulla on oikeus hallinnoida.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Rajoitukset.&lt;/b&gt; Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Verkkopalvelut.&lt;/b&gt; Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Päivitykset.&lt;/b&gt; Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ei takuuta.&lt;/b&gt; Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Vastuu.&lt;/b&gt; Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Päättyminen.&lt;/b&gt; Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt;tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt; tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt; kameraasi missä tahansa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt;tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.</translation>
+        <translation>Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt; tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -571,15 +571,9 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja&lt;br&gt;käytä kameraasi etänä</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja&lt;br&gt; käytä kameraasi etänä</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -611,7 +605,7 @@
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt; kameraasi missä tahansa</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -640,7 +634,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Sähköpostiosoitteeseesi on lähetetty vahvistusviesti. Vahvista tilisi&lt;br&gt;napsauttamalla viestissä olevaa linkkiä 7 päivän kuluessa.</translation>
+        <translation>Sähköpostiosoitteeseesi on lähetetty vahvistusviesti. Vahvista tilisi&lt;br&gt; napsauttamalla viestissä olevaa linkkiä 7 päivän kuluessa.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -675,7 +669,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Huomaa, että jos ohitat tämän&lt;br&gt;vaiheen, et voi katsella kameraa&lt;br&gt;etänä olvaris-palvelun&lt;br&gt;kautta.</translation>
+        <translation>Huomaa, että jos ohitat tämän&lt;br&gt; vaiheen, et voi katsella kameraa&lt;br&gt; etänä olvaris-palvelun&lt;br&gt; kautta.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -731,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Määritä Internet-yhteys</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Valitse kameran käyttämä Internet-yhteyden tyyppi. Jos et ole varma&lt;br&gt;oikeasta tyypistä, kokeile ensin DHCP:tä. Jos kamera on kytketty&lt;br&gt;suoraan DSL-modeemiin, valitse PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Valitse kameran käyttämä Internet-yhteyden tyyppi. Jos et ole varma&lt;br&gt; oikeasta tyypistä, kokeile ensin DHCP:tä. Jos kamera on kytketty&lt;br&gt; suoraan DSL-modeemiin, valitse PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Sulje</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Yhteystyyppi:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Kiinteä IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Yhdyskäytävä:</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Aliverkon peite:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-osoite:</translation>
     </message>
@@ -930,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -962,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -985,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt;PoE-yhteydellä (Power&lt;br&gt;over Ethernet), ohita&lt;br&gt;tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt; PoE-yhteydellä (Power&lt;br&gt; over Ethernet), ohita&lt;br&gt; tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -995,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1033,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt;PoE-yhteydellä (Power&lt;br&gt;over Ethernet), ohita&lt;br&gt;tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt; PoE-yhteydellä (Power&lt;br&gt; over Ethernet), ohita&lt;br&gt; tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1043,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1092,7 +1008,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Jos haluat ottaa käyttöön tämän kameran &lt;br/&gt;olvaris-toiminnot, varmista, että Internet-&lt;br/&gt;yhteys toimii, ja suorita sitten tämä&lt;br/&gt;asennusohjelma uudelleen.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Jos haluat ottaa käyttöön tämän kameran &lt;br/&gt;olvaris-toiminnot, varmista, että Internet-&lt;br/&gt;yhteys toimii, ja suorita sitten tämä&lt;br/&gt; asennusohjelma uudelleen.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1107,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kamerasi &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; on nyt rekisteröity &lt;br/&gt;olvaris-palveluun ja valmis käyttöön. Voit nyt katsella&lt;br/&gt;kameraasi missä ja milloin tahansa &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;sivustolla tai &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;. Kirjaudu&lt;br/&gt;sisään yllä olevalla sähköpostiosoitteella ja&lt;br/&gt;luomallasi salasanalla.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kamerasi &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; on nyt rekisteröity &lt;br/&gt;olvaris-palveluun ja valmis käyttöön. Voit nyt katsella&lt;br/&gt; kameraasi missä ja milloin tahansa &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;sivustolla tai &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;. Kirjaudu&lt;br/&gt; sisään yllä olevalla sähköpostiosoitteella ja&lt;br/&gt; luomallasi salasanalla.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1129,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Anna kameralle nimi ja&lt;br&gt;salasana</translation>
+        <translation>Anna kameralle nimi ja&lt;br&gt; salasana</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1278,20 +1194,20 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Salasanassa on 6–30 kirjainta tai numeroa&lt;br&gt;eikä välilyöntejä)</translation>
+        <translation>(Salasanassa on 6–30 kirjainta tai numeroa&lt;br&gt; eikä välilyöntejä)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt; kameraasi missä tahansa</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Nykyinen salasana:</translation>
@@ -1316,7 +1232,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Tarkista salasana: siinä on oltava 6–30 kirjainta tai numeroa&lt;br&gt;eikä välilyöntejä.</translation>
+        <translation>Tarkista salasana: siinä on oltava 6–30 kirjainta tai numeroa&lt;br&gt; eikä välilyöntejä.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1388,7 +1304,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Tarkista laitteen nimi: sen on oltava alle 32 merkkiä pitkä, ja siinä saa olla&lt;br&gt;vain kirjaimia ja numeroita</translation>
+        <translation>Tarkista laitteen nimi: sen on oltava alle 32 merkkiä pitkä, ja siinä saa olla&lt;br&gt; vain kirjaimia ja numeroita</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+35"/>
@@ -1551,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt;sitten OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt; sitten OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kamera ei saanut yhteyttä Wi-Fi-verkkoosi.&lt;br&gt;Kytke verkkokaapeli takaisin kameraan ja&lt;br&gt;määritä langattoman verkon asetukset&lt;br&gt;uudelleen valitsemalla OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kamera ei saanut yhteyttä Wi-Fi-verkkoosi.&lt;br&gt;Kytke verkkokaapeli takaisin kameraan ja&lt;br&gt; määritä langattoman verkon asetukset&lt;br&gt; uudelleen valitsemalla OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1581,7 +1497,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Ohjelma ei saanut yhteyttä kameraan. Noudata&lt;br&gt;ohjeita ja yritä uudelleen.</translation>
+        <translation>Ohjelma ei saanut yhteyttä kameraan. Noudata&lt;br&gt; ohjeita ja yritä uudelleen.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1642,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Laitteita ei löytynyt. Etsi uudelleen valitsemalla Etsi&lt;br&gt; tai tarkista yhteysasetukset valitsemalla Takaisin.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Kameran nimi</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP-osoite</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Malli:</translation>
     </message>
@@ -1679,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Etsi uudelleen valitsemalla Etsi tai tarkista yhteysasetukset&lt;br&gt;valitsemalla Takaisin.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Etsi uudelleen valitsemalla Etsi tai tarkista yhteysasetukset&lt;br&gt; valitsemalla Takaisin.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
@@ -1861,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Huomaa, että jos määrität kameran&lt;br&gt; vain paikallista katselua varten, et voi&lt;br&gt; katsella kameraa etänä&lt;br&gt; olvaris-palvelun kautta.&lt;br&gt;&lt;br&gt;Jos haluat käyttää näitä toimintoja,&lt;br&gt;varmista, että Internet-yhteys on&lt;br&gt;käytössä ennen ohjelman käynnistämistä.</translation>
+        <translation>Huomaa, että jos määrität kameran&lt;br&gt; vain paikallista katselua varten, et voi&lt;br&gt; katsella kameraa etänä&lt;br&gt; olvaris-palvelun kautta.&lt;br&gt;&lt;br&gt;Jos haluat käyttää näitä toimintoja,&lt;br&gt;varmista, että Internet-yhteys on&lt;br&gt; käytössä ennen ohjelman käynnistämistä.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2049,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Selainikkuna saattaa olla auki tai toinen asennusohjelma saattaa olla&lt;br&gt;käynnissä. Sulje selain ja kaikki käynnissä olevat asennusohjelmat&lt;br&gt;ennen tämän ohjelman avaamista.</translation>
+        <translation>Selainikkuna saattaa olla auki tai toinen asennusohjelma saattaa olla&lt;br&gt; käynnissä. Sulje selain ja kaikki käynnissä olevat asennusohjelmat&lt;br&gt; ennen tämän ohjelman avaamista.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2111,7 +2027,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt;%1.&lt;br&gt;</translation>
+        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt; %1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2234,12 +2150,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation>Langattoman verkon salasanassa on oltava 5 tai 13 ASCII-merkkiä&lt;br&gt;tai 10 tai 26 heksadesimaalimerkkiä.</translation>
+        <translation>Langattoman verkon salasanassa on oltava 5 tai 13 ASCII-merkkiä&lt;br&gt; tai 10 tai 26 heksadesimaalimerkkiä.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation>Langattoman verkon salasanassa on oltava 8–63 ASCII-merkkiä&lt;br&gt;tai 64 heksadesimaalimerkkiä.</translation>
+        <translation>Langattoman verkon salasanassa on oltava 8–63 ASCII-merkkiä&lt;br&gt; tai 64 heksadesimaalimerkkiä.</translation>
     </message>
 </context>
 </TS>

@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Caméra introuvable. Revenez à la page précédente et sélectionnez&lt;br&gt;de nouveau le modèle de votre caméra.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Caméra introuvable. Revenez à la page précédente et sélectionnez&lt;br&gt; de nouveau le modèle de votre caméra.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Débranchez le câble Ethernet de votre caméra, puis&lt;br&gt;cliquez sur OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Débranchez le câble Ethernet de votre caméra, puis&lt;br&gt; cliquez sur OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que&lt;br&gt;votre caméra, puis réessayez.</translation>
+        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que&lt;br&gt; votre caméra, puis réessayez.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRAT DE LICENCE UTILISATEUR FINAL&lt;/b&gt;&lt;br&gt;&lt;b&gt;Veuillez lire attentivement ce contrat avant d&apos;utiliser l&apos;assistant de configuration olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Le présent contrat est conclu entre vous et Tervane. En cochant la case ci-dessous et en cliquant sur «&#xa0;J&apos;accepte&#xa0;», vous en acceptez les conditions.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane vous accorde une licence personnelle, non exclusive et non transférable pour installer et utiliser cet assistant afin de configurer des caméras qui vous appartiennent ou que vous êtes autorisé à gérer.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; Vous ne pouvez ni vendre, louer, prêter ou distribuer l&apos;assistant, ni le modifier, le décompiler ou le désassembler, sauf dans la mesure où la loi l&apos;autorise expressément.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Services en ligne.&lt;/b&gt; L&apos;assistant contacte des services de Tervane sur Internet pour rechercher une version plus récente, télécharger des informations sur les appareils et enregistrer votre caméra auprès d&apos;olvaris. Les conditions d&apos;utilisation et la politique de confidentialité d&apos;olvaris s&apos;appliquent à cet usage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Mises à jour.&lt;/b&gt; Lorsqu&apos;un assistant plus récent est disponible, vous choisissez de le télécharger et de l&apos;installer ou non.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Absence de garantie.&lt;/b&gt; L&apos;assistant est fourni «&#xa0;en l&apos;état&#xa0;», sans garantie d&apos;aucune sorte, dans la mesure permise par la loi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilité.&lt;/b&gt; Tervane ne saurait être tenu responsable des dommages indirects ou consécutifs résultant de l&apos;utilisation de l&apos;assistant, dans la mesure permise par la loi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Résiliation.&lt;/b&gt; Cette licence prend fin si vous en enfreignez les conditions&#xa0;; vous devez alors supprimer toutes les copies de l&apos;assistant.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRAT DE LICENCE UTILISATEUR FINAL&lt;/b&gt;&lt;br&gt; &lt;b&gt;Veuillez lire attentivement ce contrat avant d&apos;utiliser l&apos;assistant de configuration olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Le présent contrat est conclu entre vous et Tervane. En cochant la case ci-dessous et en cliquant sur «&#xa0;J&apos;accepte&#xa0;», vous en acceptez les conditions.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane vous accorde une licence personnelle, non exclusive et non transférable pour installer et utiliser cet assistant afin de configurer des caméras qui vous appartiennent ou que vous êtes autorisé à gérer.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; Vous ne pouvez ni vendre, louer, prêter ou distribuer l&apos;assistant, ni le modifier, le décompiler ou le désassembler, sauf dans la mesure où la loi l&apos;autorise expressément.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Services en ligne.&lt;/b&gt; L&apos;assistant contacte des services de Tervane sur Internet pour rechercher une version plus récente, télécharger des informations sur les appareils et enregistrer votre caméra auprès d&apos;olvaris. Les conditions d&apos;utilisation et la politique de confidentialité d&apos;olvaris s&apos;appliquent à cet usage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Mises à jour.&lt;/b&gt; Lorsqu&apos;un assistant plus récent est disponible, vous choisissez de le télécharger et de l&apos;installer ou non.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Absence de garantie.&lt;/b&gt; L&apos;assistant est fourni «&#xa0;en l&apos;état&#xa0;», sans garantie d&apos;aucune sorte, dans la mesure permise par la loi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilité.&lt;/b&gt; Tervane ne saurait être tenu responsable des dommages indirects ou consécutifs résultant de l&apos;utilisation de l&apos;assistant, dans la mesure permise par la loi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Résiliation.&lt;/b&gt; Cette licence prend fin si vous en enfreignez les conditions&#xa0;; vous devez alors supprimer toutes les copies de l&apos;assistant.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt;autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt; autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt; votre caméra de partout</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt;autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.</translation>
+        <translation>Cette caméra est déjà enregistrée sur un compte olvaris. Pour l&apos;enregistrer sur un&lt;br&gt; autre compte, vous devez réinitialiser la caméra. Sinon, cliquez sur Suivant pour continuer.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -571,15 +571,9 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Inscrivez-vous sur olvaris pour accéder&lt;br&gt;à votre caméra à distance</translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder&lt;br&gt; à votre caméra à distance</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -611,7 +605,7 @@
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt; votre caméra de partout</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -675,7 +669,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Veuillez noter qu&apos;en ignorant cette&lt;br&gt;étape, vous ne pourrez pas utiliser le&lt;br&gt;service olvaris pour voir votre&lt;br&gt;caméra à distance.</translation>
+        <translation>Veuillez noter qu&apos;en ignorant cette&lt;br&gt; étape, vous ne pourrez pas utiliser le&lt;br&gt; service olvaris pour voir votre&lt;br&gt; caméra à distance.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -731,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configurer la connexion Internet</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Sélectionnez le type de connexion Internet utilisé par votre caméra. En cas de doute, essayez d&apos;abord DHCP. Si votre caméra est directement reliée à un modem DSL, sélectionnez PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Type de connexion&#xa0;:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>IP statique</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Passerelle&#xa0;:</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Masque réseau&#xa0;:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>Adresse IP&#xa0;:</translation>
     </message>
@@ -920,7 +836,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt; devient verte quand elle&lt;br&gt; est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt; reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -930,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt; son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -938,7 +854,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt; devient verte quand elle&lt;br&gt; est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt; reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -962,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt; son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -980,12 +896,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt; devient verte quand elle&lt;br&gt; est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt; reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la caméra est reliée&lt;br&gt;en PoE (Power over&lt;br&gt;Ethernet), veuillez&lt;br&gt;ignorer cette&lt;br&gt;étape.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la caméra est reliée&lt;br&gt; en PoE (Power over&lt;br&gt; Ethernet), veuillez&lt;br&gt; ignorer cette&lt;br&gt; étape.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -995,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt; son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1028,12 +944,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt;devient verte quand elle&lt;br&gt;est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt;reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;La LED de la caméra Cloud&lt;br&gt; devient verte quand elle&lt;br&gt; est prête. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Pourquoi la LED&lt;br&gt; reste-t-elle rouge&#xa0;?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la caméra est reliée&lt;br&gt;en PoE (Power over&lt;br&gt;Ethernet), veuillez&lt;br&gt;ignorer cette&lt;br&gt;étape.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la caméra est reliée&lt;br&gt; en PoE (Power over&lt;br&gt; Ethernet), veuillez&lt;br&gt; ignorer cette&lt;br&gt; étape.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1043,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt;son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Sortez l&apos;appareil de&lt;br&gt; son emballage&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1092,7 +1008,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Pour activer les fonctions olvaris de &lt;br/&gt;cette caméra, vérifiez que vous disposez&lt;br/&gt;d&apos;une connexion Internet active, puis relancez&lt;br/&gt;l&apos;assistant de configuration.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Pour activer les fonctions olvaris de &lt;br/&gt;cette caméra, vérifiez que vous disposez&lt;br/&gt; d&apos;une connexion Internet active, puis relancez&lt;br/&gt; l&apos;assistant de configuration.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1107,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Votre caméra &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; est désormais enregistrée auprès &lt;br/&gt;d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir&lt;br/&gt;votre caméra partout et à tout moment sur le site &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;ou avec l&apos;une des &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;applications mobiles&lt;/span&gt;&lt;/a&gt;&#xa0;; il&lt;br/&gt;suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe&lt;br/&gt;que vous avez créé pour vous connecter.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Votre caméra &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; est désormais enregistrée auprès &lt;br/&gt;d&apos;olvaris et prête à l&apos;emploi. Vous pouvez maintenant voir&lt;br/&gt; votre caméra partout et à tout moment sur le site &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; ou avec l&apos;une des &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;applications mobiles&lt;/span&gt;&lt;/a&gt;&#xa0;; il&lt;br/&gt; suffit d&apos;utiliser l&apos;adresse e-mail ci-dessus et le mot de passe&lt;br/&gt; que vous avez créé pour vous connecter.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1129,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Donnez un nom et un mot de&lt;br&gt;passe à votre caméra</translation>
+        <translation>Donnez un nom et un mot de&lt;br&gt; passe à votre caméra</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1278,20 +1194,20 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Le mot de passe comporte 6-30 caractères&lt;br&gt;alphanumériques, sans espaces)</translation>
+        <translation>(Le mot de passe comporte 6-30 caractères&lt;br&gt; alphanumériques, sans espaces)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt;votre caméra de partout</translation>
+        <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt; votre caméra de partout</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Mot de passe actuel&#xa0;:</translation>
@@ -1316,7 +1232,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères&lt;br&gt;alphanumériques sans espaces.</translation>
+        <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères&lt;br&gt; alphanumériques sans espaces.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1388,7 +1304,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Vérifiez le nom de l&apos;appareil&#xa0;: il doit faire moins de 32 caractères et&lt;br&gt;ne contenir que des lettres et des chiffres</translation>
+        <translation>Vérifiez le nom de l&apos;appareil&#xa0;: il doit faire moins de 32 caractères et&lt;br&gt; ne contenir que des lettres et des chiffres</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+35"/>
@@ -1551,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Débranchez le câble Ethernet de votre caméra, puis&lt;br&gt;cliquez sur OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Débranchez le câble Ethernet de votre caméra, puis&lt;br&gt; cliquez sur OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Votre caméra n&apos;a pas pu se connecter à votre&lt;br&gt;réseau Wi-Fi. Rebranchez le câble Ethernet sur&lt;br&gt;votre caméra, puis cliquez sur OK pour configurer&lt;br&gt;à nouveau les paramètres Wi-Fi.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Votre caméra n&apos;a pas pu se connecter à votre&lt;br&gt; réseau Wi-Fi. Rebranchez le câble Ethernet sur&lt;br&gt; votre caméra, puis cliquez sur OK pour configurer&lt;br&gt; à nouveau les paramètres Wi-Fi.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1642,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Aucun appareil trouvé. Cliquez sur Rechercher pour&lt;br&gt; réessayer, ou sur Retour pour vérifier la connexion.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Nom de la caméra</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modèle&#xa0;:</translation>
     </message>
@@ -1679,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Cliquez sur Rechercher pour relancer la recherche, ou sur Retour&lt;br&gt;pour vérifier vos paramètres de connexion.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Cliquez sur Rechercher pour relancer la recherche, ou sur Retour&lt;br&gt; pour vérifier vos paramètres de connexion.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1851,7 +1767,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt;sur &lt;b&gt;Mode&amp;nbsp;local&lt;/b&gt; pour configurer votre caméra&lt;br&gt;pour la visualisation locale uniquement.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour essayer à nouveau, ou&lt;br&gt; sur &lt;b&gt;Mode&amp;nbsp;local&lt;/b&gt; pour configurer votre caméra&lt;br&gt; pour la visualisation locale uniquement.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -1861,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Veuillez noter qu&apos;en configurant cette&lt;br&gt; caméra pour un usage local uniquement,&lt;br&gt; vous ne pourrez pas la voir à distance&lt;br&gt; avec le service olvaris.&lt;br&gt;&lt;br&gt;Pour profiter de ces fonctions,&lt;br&gt;connectez-vous à Internet avant de&lt;br&gt;lancer cet assistant.</translation>
+        <translation>Veuillez noter qu&apos;en configurant cette&lt;br&gt; caméra pour un usage local uniquement,&lt;br&gt; vous ne pourrez pas la voir à distance&lt;br&gt; avec le service olvaris.&lt;br&gt;&lt;br&gt;Pour profiter de ces fonctions,&lt;br&gt;connectez-vous à Internet avant de&lt;br&gt; lancer cet assistant.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2095,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Choisissez un autre dossier d&apos;enregistrement ou cliquez sur&lt;br&gt;&lt;b&gt;Quitter&lt;/b&gt; et téléchargez manuellement la dernière version&lt;br&gt;sur %1.</translation>
+        <translation>Choisissez un autre dossier d&apos;enregistrement ou cliquez sur&lt;br&gt; &lt;b&gt;Quitter&lt;/b&gt; et téléchargez manuellement la dernière version&lt;br&gt; sur %1.</translation>
     </message>
     <message>
         <location line="+4"/>

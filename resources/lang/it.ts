@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Se non è possibile connettersi alla telecamera, provare a ripristinarla&lt;br&gt;e ad avviare di nuovo la procedura guidata.</translation>
+        <translation>Se non è possibile connettersi alla telecamera, provare a ripristinarla&lt;br&gt; e ad avviare di nuovo la procedura guidata.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Se non si trova l&apos;SSID della telecamera, provare a ripristinarla&lt;br&gt;e ad avviare di nuovo la procedura guidata.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Se non si trova l&apos;SSID della telecamera, provare a ripristinarla&lt;br&gt; e ad avviare di nuovo la procedura guidata.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt;fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt; fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Assicurarsi che il computer sia connesso alla stessa rete Wi-Fi della&lt;br&gt;telecamera, quindi riprovare.</translation>
+        <translation>Assicurarsi che il computer sia connesso alla stessa rete Wi-Fi della&lt;br&gt; telecamera, quindi riprovare.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATTO DI LICENZA CON L&apos;UTENTE FINALE&lt;/b&gt;&lt;br&gt;&lt;b&gt;Leggere attentamente il presente contratto prima di utilizzare l&apos;installazione guidata olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Il presente contratto è stipulato tra l&apos;utente e Tervane. Selezionando la casella sottostante e facendo clic su Accetto, l&apos;utente ne accetta i termini.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenza.&lt;/b&gt; Tervane concede all&apos;utente una licenza personale, non esclusiva e non trasferibile per installare e utilizzare questa procedura guidata al fine di configurare telecamere di sua proprietà o che è autorizzato a gestire.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Limitazioni.&lt;/b&gt; L&apos;utente non può vendere, noleggiare, prestare o distribuire la procedura guidata, né modificarla, decompilarla o sottoporla a reverse engineering, salvo nei casi espressamente consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servizi online.&lt;/b&gt; La procedura guidata contatta i servizi Tervane su Internet per cercare una versione più recente, scaricare informazioni sui dispositivi e registrare la telecamera su olvaris. A tale utilizzo si applicano i termini di servizio e l&apos;informativa sulla privacy di olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aggiornamenti.&lt;/b&gt; Quando è disponibile una versione più recente della procedura guidata, l&apos;utente sceglie se scaricarla e installarla.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Nessuna garanzia.&lt;/b&gt; La procedura guidata viene fornita &quot;così com&apos;è&quot;, senza garanzie di alcun tipo, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilità.&lt;/b&gt; Tervane non è responsabile per danni indiretti o consequenziali derivanti dall&apos;uso della procedura guidata, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Risoluzione.&lt;/b&gt; La presente licenza cessa in caso di violazione dei suoi termini; l&apos;utente deve quindi eliminare tutte le copie della procedura guidata.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATTO DI LICENZA CON L&apos;UTENTE FINALE&lt;/b&gt;&lt;br&gt; &lt;b&gt;Leggere attentamente il presente contratto prima di utilizzare l&apos;installazione guidata olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Il presente contratto è stipulato tra l&apos;utente e Tervane. Selezionando la casella sottostante e facendo clic su Accetto, l&apos;utente ne accetta i termini.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenza.&lt;/b&gt; Tervane concede all&apos;utente una licenza personale, non esclusiva e non trasferibile per installare e utilizzare questa procedura guidata al fine di configurare telecamere di sua proprietà o che è autorizzato a gestire.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Limitazioni.&lt;/b&gt; L&apos;utente non può vendere, noleggiare, prestare o distribuire la procedura guidata, né modificarla, decompilarla o sottoporla a reverse engineering, salvo nei casi espressamente consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servizi online.&lt;/b&gt; La procedura guidata contatta i servizi Tervane su Internet per cercare una versione più recente, scaricare informazioni sui dispositivi e registrare la telecamera su olvaris. A tale utilizzo si applicano i termini di servizio e l&apos;informativa sulla privacy di olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aggiornamenti.&lt;/b&gt; Quando è disponibile una versione più recente della procedura guidata, l&apos;utente sceglie se scaricarla e installarla.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Nessuna garanzia.&lt;/b&gt; La procedura guidata viene fornita &quot;così com&apos;è&quot;, senza garanzie di alcun tipo, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilità.&lt;/b&gt; Tervane non è responsabile per danni indiretti o consequenziali derivanti dall&apos;uso della procedura guidata, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Risoluzione.&lt;/b&gt; La presente licenza cessa in caso di violazione dei suoi termini; l&apos;utente deve quindi eliminare tutte le copie della procedura guidata.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt;account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt; account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
+        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt;account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.</translation>
+        <translation>Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt; account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -571,15 +571,9 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Registrarsi su olvaris per accedere&lt;br&gt;alla telecamera da remoto</translation>
+        <translation>Registrarsi su olvaris per accedere&lt;br&gt; alla telecamera da remoto</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -611,7 +605,7 @@
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
+        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -640,7 +634,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>È stata inviata un&apos;e-mail di verifica al proprio indirizzo e-mail. Fare clic sul&lt;br&gt;link contenuto nell&apos;e-mail entro 7 giorni per verificare l&apos;account.</translation>
+        <translation>È stata inviata un&apos;e-mail di verifica al proprio indirizzo e-mail. Fare clic sul&lt;br&gt; link contenuto nell&apos;e-mail entro 7 giorni per verificare l&apos;account.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -675,7 +669,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Saltando questo passaggio non&lt;br&gt;sarà possibile usare il servizio&lt;br&gt;olvaris per vedere la telecamera&lt;br&gt;da remoto.</translation>
+        <translation>Saltando questo passaggio non&lt;br&gt; sarà possibile usare il servizio&lt;br&gt; olvaris per vedere la telecamera&lt;br&gt; da remoto.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -731,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configurare la connessione a Internet</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera&lt;br&gt;utilizzerà. In caso di dubbio, provare prima con DHCP. Se la telecamera&lt;br&gt;è collegata direttamente a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera&lt;br&gt; utilizzerà. In caso di dubbio, provare prima con DHCP. Se la telecamera&lt;br&gt; è collegata direttamente a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Tipo di connessione:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>IP statico</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Gateway:</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Subnet mask:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>Indirizzo IP:</translation>
     </message>
@@ -930,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -962,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -985,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt;collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt;passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt; collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt; passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -995,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1033,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt;collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt;passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt; collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt; passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1043,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1092,7 +1008,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Per attivare le funzioni olvaris di &lt;br/&gt;questa telecamera, verificare che la&lt;br/&gt;connessione a Internet funzioni, quindi&lt;br/&gt;eseguire di nuovo l&apos;installazione guidata.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Per attivare le funzioni olvaris di &lt;br/&gt;questa telecamera, verificare che la&lt;br/&gt; connessione a Internet funzioni, quindi&lt;br/&gt; eseguire di nuovo l&apos;installazione guidata.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1107,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;La telecamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; è ora registrata su &lt;br/&gt;olvaris ed è pronta all&apos;uso. Ora è possibile vedere&lt;br/&gt;la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;o una delle &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;; è sufficiente&lt;br/&gt;accedere con l&apos;indirizzo e-mail indicato sopra e la password&lt;br/&gt;creata.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;La telecamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; è ora registrata su &lt;br/&gt;olvaris ed è pronta all&apos;uso. Ora è possibile vedere&lt;br/&gt; la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; o una delle &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;; è sufficiente&lt;br/&gt; accedere con l&apos;indirizzo e-mail indicato sopra e la password&lt;br/&gt; creata.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1129,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Assegnare un nome e una&lt;br&gt;password alla telecamera</translation>
+        <translation>Assegnare un nome e una&lt;br&gt; password alla telecamera</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1278,20 +1194,20 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(La password è composta da 6-30 caratteri&lt;br&gt;alfanumerici senza spazi)</translation>
+        <translation>(La password è composta da 6-30 caratteri&lt;br&gt; alfanumerici senza spazi)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
+        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Password attuale:</translation>
@@ -1316,7 +1232,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Verificare la password: deve essere composta da 6-30 caratteri&lt;br&gt;alfanumerici senza spazi.</translation>
+        <translation>Verificare la password: deve essere composta da 6-30 caratteri&lt;br&gt; alfanumerici senza spazi.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1388,7 +1304,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Verificare il nome del dispositivo: deve essere lungo meno di 32 caratteri e&lt;br&gt;contenere solo lettere e numeri</translation>
+        <translation>Verificare il nome del dispositivo: deve essere lungo meno di 32 caratteri e&lt;br&gt; contenere solo lettere e numeri</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+35"/>
@@ -1551,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt;fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt; fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>La telecamera non è riuscita a connettersi alla&lt;br&gt;rete Wi-Fi. Ricollegare il cavo Ethernet alla&lt;br&gt;telecamera, quindi fare clic su OK per configurare&lt;br&gt;di nuovo le impostazioni wireless.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>La telecamera non è riuscita a connettersi alla&lt;br&gt; rete Wi-Fi. Ricollegare il cavo Ethernet alla&lt;br&gt; telecamera, quindi fare clic su OK per configurare&lt;br&gt; di nuovo le impostazioni wireless.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1639,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nessun dispositivo trovato. Fare clic su Cerca per ripetere la ricerca&lt;br&gt; oppure su Indietro per controllare le impostazioni di connessione.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nessun dispositivo trovato.&lt;br&gt; Fare clic su Cerca per ripetere la ricerca oppure su Indietro per controllare le impostazioni di connessione.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Nome telecamera</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>Indirizzo IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modello:</translation>
     </message>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Installazione guidata olvaris</translation>
     </message>
@@ -1861,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Se si configura questa telecamera solo&lt;br&gt; per la visione locale, non sarà possibile&lt;br&gt; usare il servizio olvaris per vedere&lt;br&gt; la telecamera da remoto.&lt;br&gt;&lt;br&gt;Per attivare queste funzioni, assicurarsi&lt;br&gt;di essere connessi a Internet prima di&lt;br&gt;avviare questa procedura guidata.</translation>
+        <translation>Se si configura questa telecamera solo&lt;br&gt; per la visione locale, non sarà possibile&lt;br&gt; usare il servizio olvaris per vedere&lt;br&gt; la telecamera da remoto.&lt;br&gt;&lt;br&gt;Per attivare queste funzioni, assicurarsi&lt;br&gt; di essere connessi a Internet prima di&lt;br&gt; avviare questa procedura guidata.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2095,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selezionare un&apos;altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l&apos;installazione guidata e andare su&lt;br&gt;%1 per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.</translation>
+        <translation>Selezionare un&apos;altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l&apos;installazione guidata e andare su&lt;br&gt; %1 per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2234,12 +2150,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation>La password wireless deve essere composta da 5 o 13 caratteri ASCII&lt;br&gt;oppure da 10 o 26 caratteri esadecimali.</translation>
+        <translation>La password wireless deve essere composta da 5 o 13 caratteri ASCII&lt;br&gt; oppure da 10 o 26 caratteri esadecimali.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation>La password wireless deve essere composta da 8-63 caratteri ASCII&lt;br&gt;oppure da 64 caratteri esadecimali.</translation>
+        <translation>La password wireless deve essere composta da 8-63 caratteri ASCII&lt;br&gt; oppure da 64 caratteri esadecimali.</translation>
     </message>
 </context>
 </TS>

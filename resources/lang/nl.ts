@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Druk op de Direct-knop van uw camera en controleer of de Cloud-knop&lt;br&gt;niet meer knippert. Klik daarna op OK om door te gaan.</translation>
+        <translation>Druk op de Direct-knop van uw camera en controleer of de Cloud-knop&lt;br&gt; niet meer knippert. Klik daarna op OK om door te gaan.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Als u geen verbinding met uw camera kunt maken, reset dan de camera&lt;br&gt;en start de wizard opnieuw.</translation>
+        <translation>Als u geen verbinding met uw camera kunt maken, reset dan de camera&lt;br&gt; en start de wizard opnieuw.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Als u de SSID van uw camera niet kunt vinden, reset dan de camera&lt;br&gt;en start de wizard opnieuw.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Als u de SSID van uw camera niet kunt vinden, reset dan de camera&lt;br&gt; en start de wizard opnieuw.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Maak de netwerkkabel los van uw camera en&lt;br&gt;klik daarna op OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Maak de netwerkkabel los van uw camera en&lt;br&gt; klik daarna op OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Zorg dat uw computer met hetzelfde wifinetwerk is verbonden als&lt;br&gt;uw camera en probeer het opnieuw.</translation>
+        <translation>Zorg dat uw computer met hetzelfde wifinetwerk is verbonden als&lt;br&gt; uw camera en probeer het opnieuw.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENTIEOVEREENKOMST VOOR EINDGEBRUIKERS&lt;/b&gt;&lt;br&gt;&lt;b&gt;Lees deze overeenkomst zorgvuldig door voordat u de olvaris installatiewizard gebruikt.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Deze overeenkomst wordt gesloten tussen u en Tervane. Door het vakje hieronder aan te vinken en op Akkoord te klikken, aanvaardt u de voorwaarden ervan.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licentie.&lt;/b&gt; Tervane verleent u een persoonlijke, niet-exclusieve, niet-overdraagbare licentie om deze wizard te installeren en te gebruiken voor het instellen van camera&apos;s die uw eigendom zijn of die u mag beheren.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Beperkingen.&lt;/b&gt; U mag de wizard niet verkopen, verhuren, uitlenen of verspreiden, en evenmin wijzigen, decompileren of reverse-engineeren, behalve voor zover de wet dit uitdrukkelijk toestaat.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Onlinediensten.&lt;/b&gt; De wizard maakt via internet verbinding met diensten van Tervane om naar een nieuwere versie te zoeken, apparaatgegevens te downloaden en uw camera bij olvaris te registreren. Op dat gebruik zijn de gebruiksvoorwaarden en het privacybeleid van olvaris van toepassing.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; Wanneer er een nieuwere wizard beschikbaar is, kiest u zelf of u deze downloadt en installeert.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Geen garantie.&lt;/b&gt; De wizard wordt, voor zover de wet dit toestaat, geleverd &quot;zoals hij is&quot;, zonder enige vorm van garantie.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Aansprakelijkheid.&lt;/b&gt; Tervane is, voor zover de wet dit toestaat, niet aansprakelijk voor indirecte schade of gevolgschade die voortvloeit uit het gebruik van de wizard.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Beëindiging.&lt;/b&gt; Deze licentie eindigt als u de voorwaarden ervan schendt; u moet dan alle kopieën van de wizard verwijderen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENTIEOVEREENKOMST VOOR EINDGEBRUIKERS&lt;/b&gt;&lt;br&gt; &lt;b&gt;Lees deze overeenkomst zorgvuldig door voordat u de olvaris installatiewizard gebruikt.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Deze overeenkomst wordt gesloten tussen u en Tervane. Door het vakje hieronder aan te vinken en op Akkoord te klikken, aanvaardt u de voorwaarden ervan.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licentie.&lt;/b&gt; Tervane verleent u een persoonlijke, niet-exclusieve, niet-overdraagbare licentie om deze wizard te installeren en te gebruiken voor het instellen van camera&apos;s die uw eigendom zijn of die u mag beheren.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Beperkingen.&lt;/b&gt; U mag de wizard niet verkopen, verhuren, uitlenen of verspreiden, en evenmin wijzigen, decompileren of reverse-engineeren, behalve voor zover de wet dit uitdrukkelijk toestaat.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Onlinediensten.&lt;/b&gt; De wizard maakt via internet verbinding met diensten van Tervane om naar een nieuwere versie te zoeken, apparaatgegevens te downloaden en uw camera bij olvaris te registreren. Op dat gebruik zijn de gebruiksvoorwaarden en het privacybeleid van olvaris van toepassing.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; Wanneer er een nieuwere wizard beschikbaar is, kiest u zelf of u deze downloadt en installeert.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Geen garantie.&lt;/b&gt; De wizard wordt, voor zover de wet dit toestaat, geleverd &quot;zoals hij is&quot;, zonder enige vorm van garantie.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Aansprakelijkheid.&lt;/b&gt; Tervane is, voor zover de wet dit toestaat, niet aansprakelijk voor indirecte schade of gevolgschade die voortvloeit uit het gebruik van de wizard.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Beëindiging.&lt;/b&gt; Deze licentie eindigt als u de voorwaarden ervan schendt; u moet dan alle kopieën van de wizard verwijderen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -464,7 +464,7 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt;uw camera</translation>
+        <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt; uw camera</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -571,15 +571,9 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Meld u aan bij olvaris om uw camera&lt;br&gt;op afstand te bekijken</translation>
+        <translation>Meld u aan bij olvaris om uw camera&lt;br&gt; op afstand te bekijken</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -611,7 +605,7 @@
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt;uw camera</translation>
+        <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt; uw camera</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -675,7 +669,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Let op: als u deze stap overslaat,&lt;br&gt;kunt u de olvaris-dienst niet&lt;br&gt;gebruiken om de camera op afstand&lt;br&gt;te bekijken.</translation>
+        <translation>Let op: als u deze stap overslaat,&lt;br&gt;kunt u de olvaris-dienst niet&lt;br&gt; gebruiken om de camera op afstand&lt;br&gt; te bekijken.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -731,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Internetverbinding configureren</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selecteer het type internetverbinding dat uw camera gebruikt. Weet u niet&lt;br&gt;welk type u moet kiezen, probeer dan eerst DHCP. Is uw camera&lt;br&gt;rechtstreeks aangesloten op een DSL-modem, kies dan PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selecteer het type internetverbinding dat uw camera gebruikt. Weet u niet&lt;br&gt; welk type u moet kiezen, probeer dan eerst DHCP. Is uw camera&lt;br&gt; rechtstreeks aangesloten op een DSL-modem, kies dan PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Verbindingstype:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Vast IP-adres</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Gateway:</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Subnetmasker:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-adres:</translation>
     </message>
@@ -930,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt;de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt; de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -962,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt;de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt; de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -985,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Is uw camera via PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;aangesloten, sla deze&lt;br&gt;stap dan over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Is uw camera via PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;aangesloten, sla deze&lt;br&gt; stap dan over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -995,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt;de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt; de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1033,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Is uw camera via PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;aangesloten, sla deze&lt;br&gt;stap dan over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Is uw camera via PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;aangesloten, sla deze&lt;br&gt; stap dan over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1043,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt;de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Haal het apparaat uit&lt;br&gt; de verpakking&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1092,7 +1008,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Als u de olvaris-functies van deze &lt;br/&gt;camera wilt gebruiken, zorg dan voor een&lt;br/&gt;werkende internetverbinding en voer deze&lt;br/&gt;installatiewizard opnieuw uit.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Als u de olvaris-functies van deze &lt;br/&gt;camera wilt gebruiken, zorg dan voor een&lt;br/&gt; werkende internetverbinding en voer deze&lt;br/&gt; installatiewizard opnieuw uit.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1107,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Uw &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is nu geregistreerd bij &lt;br/&gt;olvaris en klaar voor gebruik. U kunt uw camera nu&lt;br/&gt;altijd en overal bekijken via de &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;website of een van de &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobiele apps&lt;/span&gt;&lt;/a&gt;. Meld u&lt;br/&gt;eenvoudig aan met het bovenstaande e-mailadres en het&lt;br/&gt;wachtwoord dat u hebt aangemaakt.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Uw &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is nu geregistreerd bij &lt;br/&gt;olvaris en klaar voor gebruik. U kunt uw camera nu&lt;br/&gt; altijd en overal bekijken via de &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;website of een van de &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobiele apps&lt;/span&gt;&lt;/a&gt;. Meld u&lt;br/&gt; eenvoudig aan met het bovenstaande e-mailadres en het&lt;br/&gt; wachtwoord dat u hebt aangemaakt.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1129,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Geef uw camera een naam en&lt;br&gt;een wachtwoord</translation>
+        <translation>Geef uw camera een naam en&lt;br&gt; een wachtwoord</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1278,20 +1194,20 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Het wachtwoord bestaat uit 6-30 letters en&lt;br&gt;cijfers, zonder spaties)</translation>
+        <translation>(Het wachtwoord bestaat uit 6-30 letters en&lt;br&gt; cijfers, zonder spaties)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt;uw camera</translation>
+        <translation>Registreer bij olvaris voor overal toegang tot&lt;br&gt; uw camera</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Uw camera instellen en beveiligen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Huidig wachtwoord:</translation>
@@ -1388,7 +1304,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Controleer de apparaatnaam: deze moet korter zijn dan 32 tekens en mag&lt;br&gt;alleen letters en cijfers bevatten</translation>
+        <translation>Controleer de apparaatnaam: deze moet korter zijn dan 32 tekens en mag&lt;br&gt; alleen letters en cijfers bevatten</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+35"/>
@@ -1551,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Maak de netwerkkabel los van uw camera en&lt;br&gt;klik daarna op OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Maak de netwerkkabel los van uw camera en&lt;br&gt; klik daarna op OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Uw camera kan geen verbinding maken met uw&lt;br&gt;wifinetwerk. Sluit de netwerkkabel weer aan op&lt;br&gt;uw camera en klik op OK om de wifi-instellingen&lt;br&gt;opnieuw in te stellen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Uw camera kan geen verbinding maken met uw&lt;br&gt; wifinetwerk. Sluit de netwerkkabel weer aan op&lt;br&gt; uw camera en klik op OK om de wifi-instellingen&lt;br&gt; opnieuw in te stellen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1581,7 +1497,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>De wizard kan niet communiceren met uw camera. Volg de&lt;br&gt;instructies en probeer het opnieuw.</translation>
+        <translation>De wizard kan niet communiceren met uw camera. Volg de&lt;br&gt; instructies en probeer het opnieuw.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1639,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Geen apparaten gevonden. Klik op Zoeken om opnieuw te zoeken&lt;br&gt; of op Terug om uw verbindingsinstellingen te controleren.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Geen apparaten gevonden.&lt;br&gt; Klik op Zoeken om opnieuw te zoeken of op Terug om uw verbindingsinstellingen te controleren.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Cameranaam</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP-adres</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modelnaam:</translation>
     </message>
@@ -1679,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Klik op Zoeken om opnieuw te zoeken of op Terug om uw&lt;br&gt;verbindingsinstellingen te controleren.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Klik op Zoeken om opnieuw te zoeken of op Terug om uw&lt;br&gt; verbindingsinstellingen te controleren.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris installatiewizard</translation>
     </message>
@@ -1861,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Let op: als u deze camera alleen&lt;br&gt; voor lokale weergave instelt, kunt u de&lt;br&gt; olvaris-dienst niet gebruiken om de&lt;br&gt; camera op afstand te bekijken.&lt;br&gt;&lt;br&gt;Wilt u deze functies gebruiken, zorg dan&lt;br&gt;dat u met internet bent verbonden&lt;br&gt;voordat u deze wizard start.</translation>
+        <translation>Let op: als u deze camera alleen&lt;br&gt; voor lokale weergave instelt, kunt u de&lt;br&gt; olvaris-dienst niet gebruiken om de&lt;br&gt; camera op afstand te bekijken.&lt;br&gt;&lt;br&gt;Wilt u deze functies gebruiken, zorg dan&lt;br&gt; dat u met internet bent verbonden&lt;br&gt; voordat u deze wizard start.</translation>
     </message>
     <message>
         <location line="+7"/>

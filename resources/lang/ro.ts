@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Apăsați butonul Direct de pe cameră, asigurați-vă că butonul Cloud&lt;br&gt;nu mai clipește, apoi faceți clic pe OK pentru a continua.</translation>
+        <translation>Apăsați butonul Direct de pe cameră, asigurați-vă că butonul Cloud&lt;br&gt; nu mai clipește, apoi faceți clic pe OK pentru a continua.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Camera nu a fost găsită. Reveniți la pagina anterioară și selectați&lt;br&gt;din nou modelul camerei.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Camera nu a fost găsită. Reveniți la pagina anterioară și selectați&lt;br&gt; din nou modelul camerei.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Deconectați cablul Ethernet de la cameră, apoi&lt;br&gt;faceți clic pe OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Deconectați cablul Ethernet de la cameră, apoi&lt;br&gt; faceți clic pe OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Asigurați-vă că computerul este conectat la aceeași rețea Wi-Fi ca și&lt;br&gt;camera, apoi încercați din nou.</translation>
+        <translation>Asigurați-vă că computerul este conectat la aceeași rețea Wi-Fi ca și&lt;br&gt; camera, apoi încercați din nou.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ACORD DE LICENȚĂ PENTRU UTILIZATORUL FINAL&lt;/b&gt;&lt;br&gt;&lt;b&gt;Citiți cu atenție acest acord înainte de a utiliza Expertul de configurare olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Acest acord se încheie între dvs. și Tervane. Bifând caseta de mai jos și făcând clic pe Sunt de acord, acceptați termenii acestuia.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licență.&lt;/b&gt; Tervane vă acordă o licență personală, neexclusivă și netransferabilă pentru a instala și a utiliza acest expert în scopul configurării camerelor pe care le dețineți sau pe care aveți dreptul să le administrați.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restricții.&lt;/b&gt; Nu aveți dreptul să vindeți, să închiriați, să împrumutați sau să distribuiți expertul și nici să îl modificați, să îl decompilați sau să îl supuneți ingineriei inverse, cu excepția cazurilor în care legea permite în mod expres acest lucru.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servicii online.&lt;/b&gt; Expertul contactează serviciile Tervane de pe Internet pentru a căuta o versiune mai nouă, pentru a descărca informații despre dispozitive și pentru a înregistra camera dvs. la olvaris. Acestei utilizări i se aplică termenii de utilizare a serviciului și politica de confidențialitate olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Actualizări.&lt;/b&gt; Atunci când este disponibil un expert mai nou, dvs. decideți dacă îl descărcați și îl instalați.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Fără garanție.&lt;/b&gt; În măsura permisă de lege, expertul este furnizat „ca atare”, fără niciun fel de garanție.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Răspundere.&lt;/b&gt; În măsura permisă de lege, Tervane nu răspunde pentru daunele indirecte sau pe cale de consecință rezultate din utilizarea expertului.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Încetare.&lt;/b&gt; Această licență încetează dacă îi încălcați termenii; în acest caz, trebuie să ștergeți toate copiile expertului.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ACORD DE LICENȚĂ PENTRU UTILIZATORUL FINAL&lt;/b&gt;&lt;br&gt; &lt;b&gt;Citiți cu atenție acest acord înainte de a utiliza Expertul de configurare olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Acest acord se încheie între dvs. și Tervane. Bifând caseta de mai jos și făcând clic pe Sunt de acord, acceptați termenii acestuia.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licență.&lt;/b&gt; Tervane vă acordă o licență personală, neexclusivă și netransferabilă pentru a instala și a utiliza acest expert în scopul configurării camerelor pe care le dețineți sau pe care aveți dreptul să le administrați.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restricții.&lt;/b&gt; Nu aveți dreptul să vindeți, să închiriați, să împrumutați sau să distribuiți expertul și nici să îl modificați, să îl decompilați sau să îl supuneți ingineriei inverse, cu excepția cazurilor în care legea permite în mod expres acest lucru.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servicii online.&lt;/b&gt; Expertul contactează serviciile Tervane de pe Internet pentru a căuta o versiune mai nouă, pentru a descărca informații despre dispozitive și pentru a înregistra camera dvs. la olvaris. Acestei utilizări i se aplică termenii de utilizare a serviciului și politica de confidențialitate olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Actualizări.&lt;/b&gt; Atunci când este disponibil un expert mai nou, dvs. decideți dacă îl descărcați și îl instalați.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Fără garanție.&lt;/b&gt; În măsura permisă de lege, expertul este furnizat „ca atare”, fără niciun fel de garanție.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Răspundere.&lt;/b&gt; În măsura permisă de lege, Tervane nu răspunde pentru daunele indirecte sau pe cale de consecință rezultate din utilizarea expertului.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Încetare.&lt;/b&gt; Această licență încetează dacă îi încălcați termenii; în acest caz, trebuie să ștergeți toate copiile expertului.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Această cameră este deja înregistrată într-un cont olvaris. Dacă doriți să o înregistrați într-un&lt;br&gt;alt cont, trebuie să resetați camera. În caz contrar, faceți clic pe Înainte pentru a continua.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Această cameră este deja înregistrată într-un cont olvaris. Dacă doriți să o înregistrați într-un&lt;br&gt; alt cont, trebuie să resetați camera. În caz contrar, faceți clic pe Înainte pentru a continua.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt;camera de oriunde</translation>
+        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt; camera de oriunde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Această cameră este deja înregistrată într-un cont olvaris. Dacă doriți să o înregistrați într-un&lt;br&gt;alt cont, trebuie să resetați camera. În caz contrar, faceți clic pe Înainte pentru a continua.</translation>
+        <translation>Această cameră este deja înregistrată într-un cont olvaris. Dacă doriți să o înregistrați într-un&lt;br&gt; alt cont, trebuie să resetați camera. În caz contrar, faceți clic pe Înainte pentru a continua.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -571,15 +571,9 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt;camera de la distanță</translation>
+        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt; camera de la distanță</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -611,7 +605,7 @@
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt;camera de oriunde</translation>
+        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt; camera de oriunde</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -640,7 +634,7 @@
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Un e-mail de verificare a fost trimis la adresa dvs. de e-mail. Faceți clic&lt;br&gt;pe linkul din e-mail în cel mult 7 zile pentru a vă verifica contul.</translation>
+        <translation>Un e-mail de verificare a fost trimis la adresa dvs. de e-mail. Faceți clic&lt;br&gt; pe linkul din e-mail în cel mult 7 zile pentru a vă verifica contul.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -675,7 +669,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Rețineți că, dacă omiteți acest&lt;br&gt;pas, nu veți putea utiliza serviciul&lt;br&gt;olvaris pentru a vizualiza camera&lt;br&gt;de la distanță.</translation>
+        <translation>Rețineți că, dacă omiteți acest&lt;br&gt; pas, nu veți putea utiliza serviciul&lt;br&gt; olvaris pentru a vizualiza camera&lt;br&gt; de la distanță.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -731,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configurați conexiunea la Internet</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selectați tipul de conexiune la Internet pe care îl va utiliza camera. Dacă nu&lt;br&gt;sunteți sigur ce tip să utilizați, încercați mai întâi DHCP. Dacă camera este&lt;br&gt;conectată direct la un modem DSL, selectați PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selectați tipul de conexiune la Internet pe care îl va utiliza camera. Dacă nu&lt;br&gt; sunteți sigur ce tip să utilizați, încercați mai întâi DHCP. Dacă camera este&lt;br&gt; conectată direct la un modem DSL, selectați PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Închidere</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Tip conexiune:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>IP static</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Gateway:</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Mască de subrețea:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>Adresă IP:</translation>
     </message>
@@ -930,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt;din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt; din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -962,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt;din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt; din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -985,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dacă folosiți o conexiune&lt;br&gt;PoE (alimentare prin&lt;br&gt;Ethernet) pentru a&lt;br&gt;conecta camera, omiteți&lt;br&gt;acest pas.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dacă folosiți o conexiune&lt;br&gt; PoE (alimentare prin&lt;br&gt; Ethernet) pentru a&lt;br&gt; conecta camera, omiteți&lt;br&gt; acest pas.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -995,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt;din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt; din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1033,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dacă folosiți o conexiune&lt;br&gt;PoE (alimentare prin&lt;br&gt;Ethernet) pentru a&lt;br&gt;conecta camera, omiteți&lt;br&gt;acest pas.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Dacă folosiți o conexiune&lt;br&gt; PoE (alimentare prin&lt;br&gt; Ethernet) pentru a&lt;br&gt; conecta camera, omiteți&lt;br&gt; acest pas.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1043,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt;din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Scoateți dispozitivul&lt;br&gt; din cutie&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1092,7 +1008,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dacă doriți să activați funcțiile olvaris ale &lt;br/&gt;acestei camere, asigurați-vă că aveți o&lt;br/&gt;conexiune la Internet funcțională, apoi&lt;br/&gt;rulați din nou acest expert de configurare.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dacă doriți să activați funcțiile olvaris ale &lt;br/&gt;acestei camere, asigurați-vă că aveți o&lt;br/&gt; conexiune la Internet funcțională, apoi&lt;br/&gt; rulați din nou acest expert de configurare.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1107,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Camera dvs. &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; este acum înregistrată la &lt;br/&gt;olvaris și este gata de utilizare. Acum puteți vizualiza&lt;br/&gt;camera oricând și oriunde prin site-ul web &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;sau printr-una dintre &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;aplicațiile mobile&lt;/span&gt;&lt;/a&gt;; trebuie doar să&lt;br/&gt;utilizați adresa de e-mail de mai sus și parola&lt;br/&gt;pe care ați creat-o pentru a vă conecta.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Camera dvs. &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; este acum înregistrată la &lt;br/&gt;olvaris și este gata de utilizare. Acum puteți vizualiza&lt;br/&gt; camera oricând și oriunde prin site-ul web &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; sau printr-una dintre &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;aplicațiile mobile&lt;/span&gt;&lt;/a&gt;; trebuie doar să&lt;br/&gt; utilizați adresa de e-mail de mai sus și parola&lt;br/&gt; pe care ați creat-o pentru a vă conecta.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1129,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Dați camerei un nume și&lt;br&gt;o parolă</translation>
+        <translation>Dați camerei un nume și&lt;br&gt; o parolă</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1283,15 +1199,15 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt;camera de oriunde</translation>
+        <translation>Înregistrați-vă la olvaris pentru a accesa&lt;br&gt; camera de oriunde</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Configurați și securizați camera</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Parola curentă:</translation>
@@ -1388,7 +1304,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Verificați numele dispozitivului: trebuie să aibă mai puțin de 32 de caractere și&lt;br&gt;să conțină doar litere și cifre</translation>
+        <translation>Verificați numele dispozitivului: trebuie să aibă mai puțin de 32 de caractere și&lt;br&gt; să conțină doar litere și cifre</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+35"/>
@@ -1541,7 +1457,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Nu s-au putut salva setările wireless. Încercați din nou și asigurați-vă că&lt;br&gt;cablul Ethernet este conectat.</translation>
+        <translation>Nu s-au putut salva setările wireless. Încercați din nou și asigurați-vă că&lt;br&gt; cablul Ethernet este conectat.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1551,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Deconectați cablul Ethernet de la cameră, apoi&lt;br&gt;faceți clic pe OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Deconectați cablul Ethernet de la cameră, apoi&lt;br&gt; faceți clic pe OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Camera nu s-a putut conecta la rețeaua&lt;br&gt;Wi-Fi. Reconectați cablul Ethernet la&lt;br&gt;cameră, apoi faceți clic pe OK pentru a&lt;br&gt;configura din nou setările wireless.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Camera nu s-a putut conecta la rețeaua&lt;br&gt; Wi-Fi. Reconectați cablul Ethernet la&lt;br&gt; cameră, apoi faceți clic pe OK pentru a&lt;br&gt; configura din nou setările wireless.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1566,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Wi-Fi Protected Setup (WPS) vă permite&lt;br&gt;să configurați o conexiune wireless sigură&lt;br&gt;rapid, ușor și automat.&lt;br&gt;Majoritatea routerelor moderne au un buton&lt;br&gt;WPS. La unele routere poate fi necesar să vă&lt;br&gt;conectați la interfața web și să faceți clic pe&lt;br&gt;un buton de pe ecran pentru a activa funcția&lt;br&gt;WPS. Consultați manualul de utilizare al&lt;br&gt;routerului pentru mai multe detalii.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Wi-Fi Protected Setup (WPS) vă permite&lt;br&gt; să configurați o conexiune wireless sigură&lt;br&gt; rapid, ușor și automat.&lt;br&gt;Majoritatea routerelor moderne au un buton&lt;br&gt; WPS. La unele routere poate fi necesar să vă&lt;br&gt; conectați la interfața web și să faceți clic pe&lt;br&gt; un buton de pe ecran pentru a activa funcția&lt;br&gt; WPS. Consultați manualul de utilizare al&lt;br&gt; routerului pentru mai multe detalii.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1581,7 +1497,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Expertul nu a putut comunica cu camera. Urmați&lt;br&gt;instrucțiunile și încercați din nou.</translation>
+        <translation>Expertul nu a putut comunica cu camera. Urmați&lt;br&gt; instrucțiunile și încercați din nou.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1639,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nu s-au găsit dispozitive. Faceți clic pe Căutare pentru a căuta din nou&lt;br&gt; sau pe Înapoi pentru a verifica setările de conexiune.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nu s-au găsit dispozitive.&lt;br&gt; Faceți clic pe Căutare pentru a căuta din nou sau pe Înapoi pentru a verifica setările de conexiune.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Nume cameră</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>Adresă IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Nume model:</translation>
     </message>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Expert de configurare olvaris</translation>
     </message>
@@ -1861,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Rețineți că, dacă configurați această&lt;br&gt; cameră doar pentru vizualizare locală,&lt;br&gt; nu veți putea utiliza serviciul olvaris&lt;br&gt; pentru a vizualiza camera de la distanță.&lt;br&gt;&lt;br&gt;Dacă doriți să activați aceste funcții,&lt;br&gt;asigurați-vă că sunteți conectat la&lt;br&gt;Internet înainte de a rula acest expert.</translation>
+        <translation>Rețineți că, dacă configurați această&lt;br&gt; cameră doar pentru vizualizare locală,&lt;br&gt; nu veți putea utiliza serviciul olvaris&lt;br&gt; pentru a vizualiza camera de la distanță.&lt;br&gt;&lt;br&gt;Dacă doriți să activați aceste funcții,&lt;br&gt;asigurați-vă că sunteți conectat la&lt;br&gt; Internet înainte de a rula acest expert.</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Нажмите кнопку Direct на камере и убедитесь, что кнопка Cloud&lt;br&gt;больше не мигает, затем нажмите ОК, чтобы продолжить.</translation>
+        <translation>Нажмите кнопку Direct на камере и убедитесь, что кнопка Cloud&lt;br&gt; больше не мигает, затем нажмите ОК, чтобы продолжить.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Отсоедините кабель Ethernet от камеры, затем&lt;br&gt;нажмите ОК.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Отсоедините кабель Ethernet от камеры, затем&lt;br&gt; нажмите ОК.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и&lt;br&gt;камера, и повторите попытку.</translation>
+        <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и&lt;br&gt; камера, и повторите попытку.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ С КОНЕЧНЫМ ПОЛЬЗОВАТЕЛЕМ&lt;/b&gt;&lt;br&gt;&lt;b&gt;Внимательно прочитайте это соглашение, прежде чем использовать мастер настройки olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Настоящее соглашение заключается между вами и компанией Tervane. Установив флажок ниже и нажав «Принимаю», вы принимаете его условия.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Лицензия.&lt;/b&gt; Tervane предоставляет вам личную неисключительную лицензию без права передачи на установку и использование этого мастера для настройки камер, которые принадлежат вам или которыми вам разрешено управлять.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Ограничения.&lt;/b&gt; Запрещается продавать, сдавать в аренду, передавать во временное пользование или распространять мастер, а также изменять, декомпилировать его или иным образом анализировать его устройство, кроме случаев, прямо разрешённых законом.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Онлайн-службы.&lt;/b&gt; Мастер обращается к интернет-службам Tervane, чтобы проверить наличие новой версии, загрузить сведения об устройствах и зарегистрировать камеру в olvaris. На такое использование распространяются условия обслуживания и политика конфиденциальности olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Обновления.&lt;/b&gt; Если доступна новая версия мастера, вы сами решаете, загружать и устанавливать ли её.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Отказ от гарантий.&lt;/b&gt; В пределах, допускаемых законом, мастер предоставляется «как есть», без каких-либо гарантий.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ответственность.&lt;/b&gt; В пределах, допускаемых законом, Tervane не несёт ответственности за косвенный или последующий ущерб, возникший в результате использования мастера.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Прекращение действия.&lt;/b&gt; Действие лицензии прекращается при нарушении её условий; в этом случае вы обязаны удалить все копии мастера.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ЛИЦЕНЗИОННОЕ СОГЛАШЕНИЕ С КОНЕЧНЫМ ПОЛЬЗОВАТЕЛЕМ&lt;/b&gt;&lt;br&gt; &lt;b&gt;Внимательно прочитайте это соглашение, прежде чем использовать мастер настройки olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Настоящее соглашение заключается между вами и компанией Tervane. Установив флажок ниже и нажав «Принимаю», вы принимаете его условия.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Лицензия.&lt;/b&gt; Tervane предоставляет вам личную неисключительную лицензию без права передачи на установку и использование этого мастера для настройки камер, которые принадлежат вам или которыми вам разрешено управлять.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Ограничения.&lt;/b&gt; Запрещается продавать, сдавать в аренду, передавать во временное пользование или распространять мастер, а также изменять, декомпилировать его или иным образом анализировать его устройство, кроме случаев, прямо разрешённых законом.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Онлайн-службы.&lt;/b&gt; Мастер обращается к интернет-службам Tervane, чтобы проверить наличие новой версии, загрузить сведения об устройствах и зарегистрировать камеру в olvaris. На такое использование распространяются условия обслуживания и политика конфиденциальности olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Обновления.&lt;/b&gt; Если доступна новая версия мастера, вы сами решаете, загружать и устанавливать ли её.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Отказ от гарантий.&lt;/b&gt; В пределах, допускаемых законом, мастер предоставляется «как есть», без каких-либо гарантий.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ответственность.&lt;/b&gt; В пределах, допускаемых законом, Tervane не несёт ответственности за косвенный или последующий ущерб, возникший в результате использования мастера.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Прекращение действия.&lt;/b&gt; Действие лицензии прекращается при нарушении её условий; в этом случае вы обязаны удалить все копии мастера.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -464,7 +464,7 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
+        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt; к камере из любого места</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -571,15 +571,9 @@
         <translation>Форма</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Зарегистрируйтесь в olvaris для удалённого&lt;br&gt;доступа к камере</translation>
+        <translation>Зарегистрируйтесь в olvaris для удалённого&lt;br&gt; доступа к камере</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -611,7 +605,7 @@
     <message>
         <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
+        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt; к камере из любого места</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -675,7 +669,7 @@
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Обратите внимание: если пропустить этот&lt;br&gt;шаг, вы не сможете удалённо&lt;br&gt;просматривать изображение с камеры&lt;br&gt;через службу olvaris.</translation>
+        <translation>Обратите внимание: если пропустить этот&lt;br&gt; шаг, вы не сможете удалённо&lt;br&gt; просматривать изображение с камеры&lt;br&gt; через службу olvaris.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -731,60 +725,24 @@
         <translation>Форма</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Настройка подключения к Интернету</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Выберите тип подключения камеры к Интернету. Если вы не знаете,&lt;br&gt;какой тип выбрать, сначала попробуйте DHCP. Если камера подключена&lt;br&gt;непосредственно к DSL-модему, выберите PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Выберите тип подключения камеры к Интернету. Если вы не знаете,&lt;br&gt;какой тип выбрать, сначала попробуйте DHCP. Если камера подключена&lt;br&gt; непосредственно к DSL-модему, выберите PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Тип подключения:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Статический</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Шлюз:</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Маска подсети:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-адрес:</translation>
     </message>
@@ -930,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt; из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -962,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt; из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -985,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Если камера&lt;br&gt;подключается по PoE&lt;br&gt;(питание по Ethernet),&lt;br&gt;пропустите этот&lt;br&gt;шаг.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Если камера&lt;br&gt; подключается по PoE&lt;br&gt;(питание по Ethernet),&lt;br&gt;пропустите этот&lt;br&gt; шаг.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -995,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt; из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1033,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Если камера&lt;br&gt;подключается по PoE&lt;br&gt;(питание по Ethernet),&lt;br&gt;пропустите этот&lt;br&gt;шаг.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Если камера&lt;br&gt; подключается по PoE&lt;br&gt;(питание по Ethernet),&lt;br&gt;пропустите этот&lt;br&gt; шаг.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1043,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt;из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Извлеките устройство&lt;br&gt; из коробки&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1092,7 +1008,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Чтобы включить функции olvaris для &lt;br/&gt;этой камеры, убедитесь, что подключение&lt;br/&gt;к Интернету работает, и снова запустите&lt;br/&gt;мастер настройки.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Чтобы включить функции olvaris для &lt;br/&gt;этой камеры, убедитесь, что подключение&lt;br/&gt; к Интернету работает, и снова запустите&lt;br/&gt; мастер настройки.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1107,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ваша камера &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; теперь зарегистрирована в &lt;br/&gt;olvaris и готова к работе. Теперь вы можете просматривать&lt;br/&gt;изображение с камеры где угодно и когда угодно на веб-сайте &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;или в одном из &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;мобильных приложений&lt;/span&gt;&lt;/a&gt;. Для входа&lt;br/&gt;используйте указанный выше адрес электронной почты и пароль,&lt;br/&gt;который вы создали.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ваша камера &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; теперь зарегистрирована в &lt;br/&gt;olvaris и готова к работе. Теперь вы можете просматривать&lt;br/&gt; изображение с камеры где угодно и когда угодно на веб-сайте &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; или в одном из &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;мобильных приложений&lt;/span&gt;&lt;/a&gt;. Для входа&lt;br/&gt; используйте указанный выше адрес электронной почты и пароль,&lt;br/&gt;который вы создали.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1129,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Задайте имя и пароль&lt;br&gt;для камеры</translation>
+        <translation>Задайте имя и пароль&lt;br&gt; для камеры</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1278,20 +1194,20 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Пароль: от 6 до 30 букв и цифр&lt;br&gt;без пробелов)</translation>
+        <translation>(Пароль: от 6 до 30 букв и цифр&lt;br&gt; без пробелов)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt;к камере из любого места</translation>
+        <translation>Зарегистрируйтесь в olvaris для доступа&lt;br&gt; к камере из любого места</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Настройте и защитите камеру</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Текущий пароль:</translation>
@@ -1316,7 +1232,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр&lt;br&gt;без пробелов.</translation>
+        <translation>Проверьте пароль: он должен состоять из 6–30 букв и цифр&lt;br&gt; без пробелов.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1388,7 +1304,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Проверьте имя устройства: оно должно быть короче 32 символов и&lt;br&gt;содержать только буквы и цифры</translation>
+        <translation>Проверьте имя устройства: оно должно быть короче 32 символов и&lt;br&gt; содержать только буквы и цифры</translation>
     </message>
     <message>
         <location filename="../../setup/manualnetwork.cpp" line="+35"/>
@@ -1551,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Отсоедините кабель Ethernet от камеры, затем&lt;br&gt;нажмите ОК.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Отсоедините кабель Ethernet от камеры, затем&lt;br&gt; нажмите ОК.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Камере не удалось подключиться к сети&lt;br&gt;Wi-Fi. Снова подключите кабель Ethernet&lt;br&gt;к камере и нажмите ОК, чтобы ещё раз&lt;br&gt;настроить беспроводное подключение.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Камере не удалось подключиться к сети&lt;br&gt; Wi-Fi. Снова подключите кабель Ethernet&lt;br&gt; к камере и нажмите ОК, чтобы ещё раз&lt;br&gt; настроить беспроводное подключение.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1581,7 +1497,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Мастеру не удалось связаться с камерой. Следуйте&lt;br&gt;инструкциям и повторите попытку.</translation>
+        <translation>Мастеру не удалось связаться с камерой. Следуйте&lt;br&gt; инструкциям и повторите попытку.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1639,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Устройства не найдены. Нажмите «Поиск», чтобы повторить поиск,&lt;br&gt; или «Назад», чтобы проверить параметры подключения.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Устройства не найдены.&lt;br&gt; Нажмите «Поиск», чтобы повторить поиск, или «Назад», чтобы проверить параметры подключения.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Имя камеры</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP-адрес</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Модель:</translation>
     </message>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Мастер настройки olvaris</translation>
     </message>
@@ -1861,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Обратите внимание: если настроить камеру&lt;br&gt; только для локального просмотра, вы не&lt;br&gt; сможете удалённо просматривать&lt;br&gt; изображение через службу olvaris.&lt;br&gt;&lt;br&gt;Чтобы использовать эти функции,&lt;br&gt;подключитесь к Интернету перед&lt;br&gt;запуском мастера.</translation>
+        <translation>Обратите внимание: если настроить камеру&lt;br&gt; только для локального просмотра, вы не&lt;br&gt; сможете удалённо просматривать&lt;br&gt; изображение через службу olvaris.&lt;br&gt;&lt;br&gt;Чтобы использовать эти функции,&lt;br&gt;подключитесь к Интернету перед&lt;br&gt; запуском мастера.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2049,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Возможно, открыто окно веб-браузера или запущен другой мастер&lt;br&gt;настройки. Закройте веб-браузер и все запущенные мастера&lt;br&gt;настройки, прежде чем открывать эту программу.</translation>
+        <translation>Возможно, открыто окно веб-браузера или запущен другой мастер&lt;br&gt; настройки. Закройте веб-браузер и все запущенные мастера&lt;br&gt; настройки, прежде чем открывать эту программу.</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -390,7 +390,7 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;最终用户许可协议&lt;/b&gt;&lt;br&gt;&lt;b&gt;在使用 olvaris 设置向导之前，请仔细阅读本协议。&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;本协议由您与 Tervane 订立。勾选下方的复选框并单击“我同意”，即表示您接受本协议的条款。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. 许可。&lt;/b&gt; Tervane 授予您一项个人的、非独占的、不可转让的许可，允许您安装和使用本向导来设置您拥有或有权管理的摄像机。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. 限制。&lt;/b&gt; 除非法律明确允许，否则您不得出售、出租、出借或分发本向导，也不得对其进行修改、反编译或反向工程。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. 在线服务。&lt;/b&gt; 本向导会连接 Internet 上的 Tervane 服务，以检查是否有新版本、下载设备信息并将您的摄像机注册到 olvaris。此类使用适用 olvaris 服务条款和隐私政策。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. 更新。&lt;/b&gt; 当有新版本的向导可用时，由您决定是否下载并安装。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. 无担保。&lt;/b&gt; 在法律允许的范围内，本向导按“原样”提供，不附带任何形式的担保。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. 责任。&lt;/b&gt; 在法律允许的范围内，Tervane 对因使用本向导而产生的间接损害或后果性损害不承担责任。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. 终止。&lt;/b&gt; 如果您违反本许可的条款，本许可即告终止；届时您必须删除本向导的所有副本。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;最终用户许可协议&lt;/b&gt;&lt;br&gt;&lt;b&gt;在使用 olvaris 设置向导之前，请仔细阅读本协议。&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;本协议由您与 Tervane 订立。勾选下方的复选框并单击“我同意”，即表示您接受本协议的条款。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. 许可。&lt;/b&gt; Tervane 授予您一项个人的、非独占的、不可转让的许可，允许您安装和使用本向导来设置您拥有或有权管理的摄像机。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. 限制。&lt;/b&gt; 除非法律明确允许，否则您不得出售、出租、出借或分发本向导，也不得对其修改、反编译或反向工程。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. 在线服务。&lt;/b&gt; 本向导会连接 Internet 上的 Tervane 服务，以检查是否有新版本、下载设备信息并将您的摄像机注册到 olvaris。此类使用适用 olvaris 服务条款和隐私政策。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. 更新。&lt;/b&gt; 当有新版本的向导可用时，由您决定是否下载并安装。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. 无担保。&lt;/b&gt; 在法律允许的范围内，本向导按“原样”提供，不附带任何形式的担保。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. 责任。&lt;/b&gt; 在法律允许的范围内，Tervane 对因使用本向导而产生的间接损害或后果性损害不承担责任。&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. 终止。&lt;/b&gt; 如果您违反本许可的条款，本许可即告终止；届时您必须删除本向导的所有副本。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -426,7 +426,7 @@
     <message>
         <location line="+1"/>
         <source>This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;br&gt;&lt;br&gt;1. Licence. Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;br&gt;&lt;br&gt;2. Restrictions. You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;br&gt;&lt;br&gt;3. Online services. The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;br&gt;&lt;br&gt;4. Updates. When a newer wizard is available, you choose whether to download and install it.&lt;br&gt;&lt;br&gt;5. No warranty. The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;br&gt;&lt;br&gt;6. Liability. Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;br&gt;&lt;br&gt;7. Termination. This licence ends if you break its terms; you must then delete every copy of the wizard.</source>
-        <translation>本协议由您与 Tervane 订立。勾选下方的复选框并单击“我同意”，即表示您接受本协议的条款。&lt;br&gt;&lt;br&gt;1. 许可。 Tervane 授予您一项个人的、非独占的、不可转让的许可，允许您安装和使用本向导来设置您拥有或有权管理的摄像机。&lt;br&gt;&lt;br&gt;2. 限制。 除非法律明确允许，否则您不得出售、出租、出借或分发本向导，也不得对其进行修改、反编译或反向工程。&lt;br&gt;&lt;br&gt;3. 在线服务。 本向导会连接 Internet 上的 Tervane 服务，以检查是否有新版本、下载设备信息并将您的摄像机注册到 olvaris。此类使用适用 olvaris 服务条款和隐私政策。&lt;br&gt;&lt;br&gt;4. 更新。 当有新版本的向导可用时，由您决定是否下载并安装。&lt;br&gt;&lt;br&gt;5. 无担保。 在法律允许的范围内，本向导按“原样”提供，不附带任何形式的担保。&lt;br&gt;&lt;br&gt;6. 责任。 在法律允许的范围内，Tervane 对因使用本向导而产生的间接损害或后果性损害不承担责任。&lt;br&gt;&lt;br&gt;7. 终止。 如果您违反本许可的条款，本许可即告终止；届时您必须删除本向导的所有副本。</translation>
+        <translation>本协议由您与 Tervane 订立。勾选下方的复选框并单击“我同意”，即表示您接受本协议的条款。&lt;br&gt;&lt;br&gt;1. 许可。 Tervane 授予您一项个人的、非独占的、不可转让的许可，允许您安装和使用本向导来设置您拥有或有权管理的摄像机。&lt;br&gt;&lt;br&gt;2. 限制。 除非法律明确允许，否则您不得出售、出租、出借或分发本向导，也不得对其修改、反编译或反向工程。&lt;br&gt;&lt;br&gt;3. 在线服务。 本向导会连接 Internet 上的 Tervane 服务，以检查是否有新版本、下载设备信息并将您的摄像机注册到 olvaris。此类使用适用 olvaris 服务条款和隐私政策。&lt;br&gt;&lt;br&gt;4. 更新。 当有新版本的向导可用时，由您决定是否下载并安装。&lt;br&gt;&lt;br&gt;5. 无担保。 在法律允许的范围内，本向导按“原样”提供，不附带任何形式的担保。&lt;br&gt;&lt;br&gt;6. 责任。 在法律允许的范围内，Tervane 对因使用本向导而产生的间接损害或后果性损害不承担责任。&lt;br&gt;&lt;br&gt;7. 终止。 如果您违反本许可的条款，本许可即告终止；届时您必须删除本向导的所有副本。</translation>
     </message>
 </context>
 <context>
@@ -571,13 +571,7 @@
         <translation>表单</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
         <translation>注册 olvaris，远程&lt;br&gt;访问您的摄像机</translation>
     </message>
@@ -731,60 +725,24 @@
         <translation>表单</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>配置 Internet 连接</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;请选择摄像机使用的 Internet 连接类型。如果您不确定&lt;br&gt;应使用哪种类型，请先尝试选择 DHCP。如果摄像机&lt;br&gt;直接连接到 DSL 调制解调器，请选择 PPPoE。&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -808,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;连接类型：&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -842,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>静态 IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>网关：</translation>
     </message>
@@ -864,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>子网掩码：</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP 地址：</translation>
     </message>
@@ -967,7 +883,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation>将电源适配器连接到设备背面的电源接口，然后将适配器插入电源插座。如果摄像机使用 PoE（以太网供电）连接，请跳过此步骤。</translation>
+        <translation>将电源适配器连接到设备背面的电源接口，然后将适配器插入电源插座。如果摄像机使用 PoE（以太网供电）连接，请跳过这一步骤。</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1129,8 +1045,8 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+145"/>
-        <location line="+22"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>为摄像机设置&lt;br&gt;名称和密码</translation>
     </message>
@@ -1286,12 +1202,12 @@ p, li { white-space: pre-wrap; }
         <translation>注册 olvaris，随时随地&lt;br&gt;访问您的摄像机</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-15"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>设置并保护您的摄像机</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>当前密码：</translation>
@@ -1456,7 +1372,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+29"/>
         <source>Press the WPS button on your camera for 6 seconds. The WPS LED will start flashing blue.</source>
-        <translation>按住摄像机上的 WPS 按钮 6 秒钟。WPS 指示灯将开始闪烁蓝色。</translation>
+        <translation>按住摄像机上的 WPS 按钮 6 秒钟。随后 WPS 指示灯将开始闪烁蓝色。</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -1642,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;未找到设备。请单击“扫描”重新搜索，&lt;br&gt;或单击“上一步”检查连接设置。&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>摄像机名称</translation>
     </message>
@@ -1657,7 +1573,7 @@ p, li { white-space: pre-wrap; }
         <translation>IP 地址</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+273"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>型号：</translation>
     </message>
@@ -1789,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+129"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 设置向导</translation>
     </message>

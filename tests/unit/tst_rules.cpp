@@ -11,6 +11,7 @@
 #include "cloud/snapshotschedule.h"
 #include "guide/connectionrules.h"
 #include "setup/cameratable.h"
+#include "setup/clockrules.h"
 #include "setup/manualnetwork.h"
 #include "setup/passwordstep.h"
 #include "setup/setupcgi.h"
@@ -402,6 +403,11 @@ private slots:
                  QString("/datetime.cgi?ConfigReboot=NO&DSTEnable=1&DSTOffset=0&DSTStartMonth=0&DSTEndMonth=11"
                          "&DSTStartWeek=0&DSTEndWeek=4&DSTStartDay=0&DSTEndDay=6&DSTStartTime=0&DSTEndTime=23"));
         QLocale::setDefault(QLocale::c());
+        // The hour fields: the form's in English (and an unknown code), elsewhere the language's hours.
+        const QList<QPair<QString, QString>> hours = {{"en_GB", "hh AP"}, {"xx", "hh AP"},    {"de", "HH:00"},
+                                                      {"fi", "HH.00"},    {"ko", "AP hh:00"}, {"zh_CN", "APhh:00"}};
+        for (const auto& hour : hours)
+            QCOMPARE(ClockRules::hourFormat(ClockRules::clockLocale(hour.first)), hour.second);
     }
 };
 
