@@ -6,6 +6,7 @@
 PopupShade::PopupShade(QLabel* label)
     : QObject(label)
     , label(label)
+    , focus(label->window())
 {}
 
 void PopupShade::cover(QWidget* popup)
@@ -39,6 +40,7 @@ void PopupShade::place()
 {
     // The popup highest among the label's siblings, through the sibling that holds it.
     QWidget* top = nullptr;
+    QWidget* topPopup = nullptr;
     bool open = held;
     const QObjectList& siblings = label->parentWidget()->children();
     for (QWidget* popup : popups) {
@@ -49,9 +51,12 @@ void PopupShade::place()
         QWidget* holder = popup;
         while (holder && holder->parentWidget() != label->parentWidget())
             holder = holder->parentWidget();
-        if (holder && (!top || siblings.indexOf(holder) > siblings.indexOf(top)))
+        if (holder && (!top || siblings.indexOf(holder) > siblings.indexOf(top))) {
             top = holder;
+            topPopup = popup;
+        }
     }
+    focus.follow(topPopup);
     if (!open) {
         label->hide();
         return;

@@ -4,13 +4,15 @@
 #include <QList>
 #include <QObject>
 
+#include "shell/popupfocus.h"
+
 class QLabel;
 class QWidget;
 
 // A window's dimming label behind its popups. It shows while a popup over the window is open,
 // just under the topmost one, so that neither the page nor a popup beneath takes a click, and
-// goes back under the one below when that one closes. A popup is open from the moment it is
-// covered until it is hidden or deleted, and again once shown.
+// goes back under the one below when that one closes; the keyboard follows (PopupFocus). A popup
+// is open from the moment it is covered until it is hidden or deleted, and again once shown.
 class PopupShade : public QObject
 {
 public:
@@ -27,6 +29,7 @@ private:
     void place();
 
     QLabel* label;
+    PopupFocus focus;
     QList<QWidget*> popups;  // each removed as it is destroyed
     bool held = false;
 };
