@@ -17,6 +17,7 @@
 #include "shell/exitpopup.h"
 #include "shell/launcher.h"
 #include "shell/messageboxpage.h"
+#include "shell/popupshade.h"
 #include "shell/wizardpage.h"
 
 #include "apmode/apmodedevicetorouter.h"
@@ -56,10 +57,10 @@ Mainpage::Mainpage(QWidget* parent)
     ui->mainProgress_Label->hide();
     ui->mainProgressContent_Label->hide();
 
-    lockScreenLabel = ui->lockScreenLabel;
+    shade = new PopupShade(ui->lockScreenLabel);
     loadingMaskLabel = ui->loadingMaskLabel;
     loadingImageLabel = ui->loadingImageLabel;
-    for (QLabel* label : {lockScreenLabel, loadingMaskLabel, loadingImageLabel}) {
+    for (QLabel* label : {ui->lockScreenLabel, loadingMaskLabel, loadingImageLabel}) {
         label->hide();
         label->installEventFilter(this);
     }
@@ -218,14 +219,19 @@ void Mainpage::hideScanPicture()
     loadingTimer->stop();
 }
 
+void Mainpage::dimBehind(QWidget* popup)
+{
+    shade->cover(popup);
+}
+
 void Mainpage::showDimming()
 {
-    lockScreenLabel->show();
+    shade->hold(true);
 }
 
 void Mainpage::hideDimming()
 {
-    lockScreenLabel->hide();
+    shade->hold(false);
 }
 
 void Mainpage::showLoadingImage()

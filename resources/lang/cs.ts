@@ -50,7 +50,7 @@
         <translation>Zrušit</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Zadejte heslo sítě Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Zadejte údaje o své síti Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Vypněte přímé připojení</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Nemůžete najít SSID své kamery?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Potom klikněte na Další.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENČNÍ SMLOUVA S KONCOVÝM UŽIVATELEM&lt;/b&gt;&lt;br&gt; &lt;b&gt;Než začnete Průvodce nastavením olvaris používat, pečlivě si přečtěte tuto smlouvu.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tato smlouva se uzavírá mezi vámi a společností Tervane. Zaškrtnutím políčka níže a kliknutím na Souhlasím přijímáte její podmínky.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Společnost Tervane vám uděluje osobní, nevýhradní a nepřevoditelnou licenci k instalaci a používání tohoto průvodce za účelem nastavení kamer, které vlastníte nebo které jste oprávněni spravovat.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Omezení.&lt;/b&gt; Průvodce nesmíte prodávat, pronajímat, půjčovat ani šířit, ani jej upravovat, dekompilovat nebo zpětně analyzovat, s výjimkou případů, kdy to zákon výslovně povoluje.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online služby.&lt;/b&gt; Průvodce se připojuje ke službám společnosti Tervane na internetu, aby vyhledal novější verzi, stáhl informace o zařízeních a zaregistroval vaši kameru ve službě olvaris. Na toto použití se vztahují podmínky služby a zásady ochrany osobních údajů olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualizace.&lt;/b&gt; Je-li k dispozici novější průvodce, rozhodnete se sami, zda jej stáhnete a nainstalujete.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Bez záruky.&lt;/b&gt; V rozsahu povoleném zákonem se průvodce poskytuje „tak, jak je“, bez jakékoli záruky.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Odpovědnost.&lt;/b&gt; V rozsahu povoleném zákonem neodpovídá společnost Tervane za nepřímé ani následné škody vzniklé v souvislosti s používáním průvodce.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Ukončení.&lt;/b&gt; Tato licence zaniká, pokud porušíte její podmínky; v takovém případě musíte odstranit všechny kopie průvodce.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Přečetl(a) jsem si obchodní podmínky Tervane, rozumím jim a souhlasím s nimi.</translation>
@@ -482,7 +482,7 @@
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Přímé připojení</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Vyberte typ připojení</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (napájení přes Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (přenos po elektrické síti)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nový účet</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Stávající účet</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt; přístup ke kameře odkudkoli</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Nastavte a zabezpečte kameru</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Chyba</translation>
@@ -620,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Je vyžadováno ověření</translation>
     </message>
@@ -645,17 +647,22 @@
         <translation>Chyba cloudové služby</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Služba olvaris nemohla prokázat svou identitu, proto jí nebylo nic odesláno.&lt;br&gt;Zkontrolujte datum a čas počítače a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu, klikněte na „%1“ nebo „%2“ a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloudové služby nebudou k dispozici</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Další</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Vaše kamera</translation>
     </message>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Pokud neznáte svůj účet a heslo,&lt;br&gt;obraťte se na svého poskytovatele internetových služeb.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Zadejte platnou statickou IP adresu</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Zadejte účet PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Zadejte heslo PPPoE</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Zobrazit</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Zadejte název a heslo&lt;br&gt; kamery</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Heslo kamery:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Hesla se neshodují. Zadejte heslo znovu.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Zkontrolujte heslo: musí mít 6–30 alfanumerických znaků&lt;br&gt; bez mezer.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Zkontrolujte název zařízení: musí mít méně než 32 znaků a smí&lt;br&gt; obsahovat pouze písmena a číslice</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Zadejte IP adresu primárního serveru DNS</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Odstraňte z účtu PPPoE znaky „;“ a „=“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Používejte pouze západoevropské znaky</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Nastavte a zabezpečte kameru</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Zadejte heslo bezdrátové sítě</translation>
     </message>
@@ -1483,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Zavřít</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Připojení WPS se nezdařilo</translation>
     </message>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Spouštěč olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Vítejte</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Průvodce nastavením olvaris</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Konec</translation>
     </message>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Průvodce nastavením olvaris</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Angličtina</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Spustit</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francouzština</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finština</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Vyberte model</translation>
     </message>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Typ zabezpečení:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Žádné</translation>

@@ -50,7 +50,7 @@
         <translation>Annuller</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Angiv Wi-Fi-adgangskode</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Angiv oplysninger om dit Wi-Fi-netværk</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Slå direkte forbindelse fra</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Kan du ikke finde kameraets SSID?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Klik derefter på Næste.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENSAFTALE FOR SLUTBRUGERE&lt;/b&gt;&lt;br&gt; &lt;b&gt;Læs denne aftale omhyggeligt, før du bruger olvaris installationsguiden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Denne aftale indgås mellem dig og Tervane. Ved at markere feltet nedenfor og klikke på Jeg accepterer accepterer du aftalens vilkår.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licens.&lt;/b&gt; Tervane giver dig en personlig, ikke-eksklusiv og ikke-overdragelig licens til at installere og bruge denne guide til at konfigurere kameraer, som du ejer eller har tilladelse til at administrere.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Begrænsninger.&lt;/b&gt; Du må ikke sælge, udleje, udlåne eller distribuere guiden og heller ikke ændre, dekompilere eller foretage reverse engineering af den, medmindre loven udtrykkeligt tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Onlinetjenester.&lt;/b&gt; Guiden kontakter Tervanes tjenester på internettet for at søge efter en nyere version, hente enhedsoplysninger og registrere dit kamera hos olvaris. For denne brug gælder olvaris&apos; servicevilkår og privatlivspolitik.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Opdateringer.&lt;/b&gt; Når en nyere guide er tilgængelig, vælger du selv, om du vil hente og installere den.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ingen garanti.&lt;/b&gt; Guiden leveres, som den er og forefindes, uden nogen form for garanti, i det omfang loven tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ansvar.&lt;/b&gt; Tervane er ikke ansvarlig for indirekte skader eller følgeskader, der opstår som følge af brugen af guiden, i det omfang loven tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Ophør.&lt;/b&gt; Denne licens ophører, hvis du overtræder vilkårene; du skal da slette alle kopier af guiden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Jeg har læst og forstået Tervanes vilkår og betingelser og accepterer dem.</translation>
@@ -482,7 +482,7 @@
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Direkte forbindelse</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Vælg forbindelsestype</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (data via elnettet)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Ny konto</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Eksisterende konto</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt; dit kamera overalt</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Fejl</translation>
@@ -620,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Bekræftelse påkrævet</translation>
     </message>
@@ -645,17 +647,22 @@
         <translation>Cloudtjenesten mislykkedes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>olvaris-tjenesten kunne ikke bevise sin identitet, så intet blev sendt til den.&lt;br&gt;Kontrollér computerens dato og klokkeslæt, og prøv igen, eller fortsæt uden cloudtjenester.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og prøv igen, eller fortsæt uden cloudtjenester.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og klik derefter på &quot;%1&quot; eller &quot;%2&quot; for at prøve igen, eller fortsæt uden cloudtjenester.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloudtjenester vil ikke være tilgængelige</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Næste</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Dit</translation>
     </message>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Hvis du ikke kender dit brugernavn og din adgangskode,&lt;br&gt;skal du kontakte din internetudbyder.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Angiv en gyldig statisk IP-adresse</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Angiv PPPoE-brugernavnet</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Angiv PPPoE-adgangskoden</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Vis</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Giv dit kamera et navn og&lt;br&gt; en adgangskode</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Kameraets adgangskode:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Adgangskoderne stemmer ikke overens. Skriv adgangskoden igen.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Kontrollér adgangskoden: Den skal bestå af 6-30 bogstaver og tal&lt;br&gt; uden mellemrum.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Kontrollér enhedsnavnet: Det skal være kortere end 32 tegn og må&lt;br&gt; kun indeholde bogstaver og tal</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Angiv IP-adressen på din primære DNS-server</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Fjern &quot;;&quot; og &quot;=&quot; fra PPPoE-brugernavnet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Brug kun vesteuropæiske tegn</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Angiv adgangskoden til det trådløse netværk</translation>
     </message>
@@ -1483,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Luk</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Kunne ikke oprette WPS-forbindelse</translation>
     </message>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris startprogram</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Velkommen</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris installationsguide</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Afslut</translation>
     </message>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris installationsguide</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Engelsk</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Fransk</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finsk</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Vælg din model</translation>
     </message>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sikkerhedstype:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Ingen</translation>

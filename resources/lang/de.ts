@@ -50,7 +50,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>WLAN-Passwort eingeben</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>WLAN-Daten eingeben</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Direktverbindung ausschalten</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;SSID der Kamera nicht gefunden?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ENDBENUTZER-LIZENZVERTRAG&lt;/b&gt;&lt;br&gt; &lt;b&gt;Bitte lesen Sie diesen Vertrag sorgfältig durch, bevor Sie den olvaris Einrichtungsassistenten verwenden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Dieser Vertrag wird zwischen Ihnen und Tervane geschlossen. Indem Sie das Kästchen unten ankreuzen und auf „Ich stimme zu“ klicken, nehmen Sie seine Bedingungen an.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lizenz.&lt;/b&gt; Tervane gewährt Ihnen eine persönliche, nicht ausschließliche und nicht übertragbare Lizenz, diesen Assistenten zu installieren und zu verwenden, um Kameras einzurichten, die Ihnen gehören oder die Sie verwalten dürfen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Einschränkungen.&lt;/b&gt; Sie dürfen den Assistenten weder verkaufen, vermieten, verleihen oder weitergeben noch ihn verändern, dekompilieren oder zurückentwickeln, soweit das Gesetz dies nicht ausdrücklich erlaubt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online-Dienste.&lt;/b&gt; Der Assistent verbindet sich mit Diensten von Tervane im Internet, um nach einer neueren Version zu suchen, Geräteinformationen herunterzuladen und Ihre Kamera bei olvaris zu registrieren. Für diese Nutzung gelten die Nutzungsbedingungen und die Datenschutzerklärung von olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualisierungen.&lt;/b&gt; Ist ein neuerer Assistent verfügbar, entscheiden Sie, ob Sie ihn herunterladen und installieren.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Keine Gewährleistung.&lt;/b&gt; Der Assistent wird, soweit gesetzlich zulässig, „wie besehen“ und ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Haftung.&lt;/b&gt; Tervane haftet, soweit gesetzlich zulässig, nicht für indirekte Schäden oder Folgeschäden aus der Verwendung des Assistenten.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Beendigung.&lt;/b&gt; Diese Lizenz endet, wenn Sie gegen ihre Bedingungen verstoßen; Sie müssen dann alle Kopien des Assistenten löschen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Ich habe die AGB von Tervane gelesen, verstanden und akzeptiere sie.</translation>
@@ -482,7 +482,7 @@
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Direktverbindung</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Verbindungsart wählen</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (Powerline)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Neues Konto</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Vorhandenes Konto</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Bei olvaris registrieren und von überall auf&lt;br&gt; Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -620,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Bestätigung erforderlich</translation>
     </message>
@@ -645,17 +647,22 @@
         <translation>Fehler beim Cloud-Dienst</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Der olvaris-Dienst konnte seine Identität nicht nachweisen, daher wurde nichts an ihn gesendet.&lt;br&gt;Prüfen Sie Datum und Uhrzeit des Computers und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und klicken Sie dann auf „%1“ oder „%2“, um es erneut zu versuchen, oder fahren Sie ohne Cloud-Dienste fort.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloud-Dienste sind nicht verfügbar</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Weiter</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Ihre</translation>
     </message>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Wenn Sie Ihren Benutzernamen oder Ihr Passwort nicht kennen,&lt;br&gt;wenden Sie sich bitte an Ihren Internetanbieter.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Bitte geben Sie eine gültige statische IP-Adresse ein</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Bitte geben Sie den PPPoE-Benutzernamen ein</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Bitte geben Sie das PPPoE-Passwort ein</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Anzeigen</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Geben Sie Ihrer Kamera einen&lt;br&gt; Namen und ein Passwort</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Kamerapasswort:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Die Passwörter stimmen nicht überein. Bitte geben Sie das Passwort erneut ein.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Bitte prüfen Sie Ihr Passwort: Es muss aus 6-30 Buchstaben und Ziffern&lt;br&gt; ohne Leerzeichen bestehen.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Bitte prüfen Sie den Gerätenamen: Er muss kürzer als 32 Zeichen sein und darf&lt;br&gt; nur Buchstaben und Ziffern enthalten</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Bitte geben Sie die IP-Adresse Ihres primären DNS-Servers ein</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Bitte entfernen Sie „;“ und „=“ aus dem PPPoE-Benutzernamen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Bitte nur westeuropäische Zeichen verwenden</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Bitte geben Sie das WLAN-Passwort ein</translation>
     </message>
@@ -1483,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>WPS-Verbindung fehlgeschlagen</translation>
     </message>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris Startprogramm</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Willkommen</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finnisch</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Wählen Sie Ihr Modell</translation>
     </message>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sicherheitstyp:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Keine</translation>

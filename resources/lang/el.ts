@@ -50,7 +50,7 @@
         <translation>Άκυρο</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Εισαγωγή κωδικού Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Εισαγάγετε τα στοιχεία του δικτύου Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Απενεργοποίηση άμεσης σύνδεσης</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Δεν βρίσκετε το SSID της κάμερας;&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Στη συνέχεια, κάντε κλικ στο «Επόμενο».</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ΣΥΜΒΑΣΗ ΑΔΕΙΑΣ ΧΡΗΣΗΣ ΤΕΛΙΚΟΥ ΧΡΗΣΤΗ&lt;/b&gt;&lt;br&gt; &lt;b&gt;Διαβάστε προσεκτικά αυτή τη σύμβαση πριν χρησιμοποιήσετε τον Οδηγό ρύθμισης olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Η παρούσα σύμβαση συνάπτεται μεταξύ εσάς και της Tervane. Επιλέγοντας το πλαίσιο παρακάτω και κάνοντας κλικ στο «Αποδέχομαι», αποδέχεστε τους όρους της.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Άδεια χρήσης.&lt;/b&gt; Η Tervane σάς παραχωρεί προσωπική, μη αποκλειστική και μη μεταβιβάσιμη άδεια εγκατάστασης και χρήσης αυτού του οδηγού για τη ρύθμιση καμερών που σας ανήκουν ή που έχετε δικαίωμα να διαχειρίζεστε.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Περιορισμοί.&lt;/b&gt; Δεν επιτρέπεται να πωλείτε, να εκμισθώνετε, να δανείζετε ή να διανέμετε τον οδηγό, ούτε να τον τροποποιείτε, να τον απομεταγλωττίζετε ή να εφαρμόζετε σε αυτόν αντίστροφη μηχανική, εκτός αν ο νόμος το επιτρέπει ρητά.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Διαδικτυακές υπηρεσίες.&lt;/b&gt; Ο οδηγός επικοινωνεί με υπηρεσίες της Tervane στο Internet για να αναζητήσει νεότερη έκδοση, να κατεβάσει πληροφορίες συσκευών και να καταχωρήσει την κάμερά σας στο olvaris. Για τη χρήση αυτή ισχύουν οι όροι παροχής υπηρεσιών και η πολιτική απορρήτου του olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Ενημερώσεις.&lt;/b&gt; Όταν υπάρχει νεότερη έκδοση του οδηγού, εσείς αποφασίζετε αν θα την κατεβάσετε και θα την εγκαταστήσετε.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Αποποίηση εγγυήσεων.&lt;/b&gt; Στον βαθμό που επιτρέπει ο νόμος, ο οδηγός παρέχεται «ως έχει», χωρίς κανενός είδους εγγύηση.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ευθύνη.&lt;/b&gt; Στον βαθμό που επιτρέπει ο νόμος, η Tervane δεν ευθύνεται για έμμεσες ή αποθετικές ζημίες που προκύπτουν από τη χρήση του οδηγού.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Λήξη.&lt;/b&gt; Η παρούσα άδεια λήγει αν παραβιάσετε τους όρους της· στην περίπτωση αυτή πρέπει να διαγράψετε κάθε αντίγραφο του οδηγού.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Διάβασα, κατανοώ και αποδέχομαι τους Όρους και Προϋποθέσεις της Tervane.</translation>
@@ -482,7 +482,7 @@
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Άμεση σύνδεση</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Επιλέξτε τύπο σύνδεσης</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (τροφοδοσία Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (μέσω ηλεκτροδικτύου)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Νέος λογαριασμός</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Υπάρχων λογαριασμός</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt; στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Σφάλμα</translation>
@@ -620,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Απαιτείται επαλήθευση</translation>
     </message>
@@ -645,17 +647,22 @@
         <translation>Σφάλμα υπηρεσίας cloud</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Η υπηρεσία olvaris δεν μπόρεσε να αποδείξει την ταυτότητά της, γι’ αυτό δεν στάλθηκαν δεδομένα.&lt;br&gt;Ελέγξτε την ημερομηνία και την ώρα του υπολογιστή και δοκιμάστε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και δοκιμάστε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και, στη συνέχεια, κάντε κλικ στο «%1» ή στο «%2» για να δοκιμάσετε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Οι υπηρεσίες cloud δεν θα είναι διαθέσιμες</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Επόμενο</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Η κάμερα</translation>
     </message>
@@ -697,7 +704,7 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ή μέσω των &lt;a href='%1/apps'&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt;. Για να συνδεθείτε, </translation>
+        <translation>ή μέσω των &lt;a href=&apos;%1/apps&apos;&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Για να συνδεθείτε, </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Αν δεν γνωρίζετε το όνομα χρήστη και τον κωδικό πρόσβασης,&lt;br&gt;επικοινωνήστε με τον πάροχο υπηρεσιών Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Εισαγάγετε έγκυρη στατική διεύθυνση IP</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Εισαγάγετε το όνομα χρήστη PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Εισαγάγετε τον κωδικό PPPoE</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Εμφάνιση</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Ορίστε όνομα και κωδικό&lt;br&gt; για την κάμερα</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Κωδικός κάμερας:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Οι κωδικοί δεν ταιριάζουν. Πληκτρολογήστε ξανά τον κωδικό.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Ελέγξτε τον κωδικό πρόσβασης: πρέπει να έχει 6-30 γράμματα και ψηφία&lt;br&gt; χωρίς κενά.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Ελέγξτε το όνομα της συσκευής: πρέπει να έχει λιγότερους από 32 χαρακτήρες και&lt;br&gt; να περιέχει μόνο γράμματα και ψηφία</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Εισαγάγετε τη διεύθυνση IP του κύριου διακομιστή DNS</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Αφαιρέστε τους χαρακτήρες «;» και «=» από το όνομα χρήστη PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Χρησιμοποιήστε μόνο δυτικοευρωπαϊκούς χαρακτήρες</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Εισαγάγετε τον κωδικό του ασύρματου δικτύου</translation>
     </message>
@@ -1483,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Κλείσιμο</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Δεν ήταν δυνατή η σύνδεση WPS</translation>
     </message>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Εκκίνηση olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Καλώς ορίσατε</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Αγγλικά</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Έναρξη</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Γαλλικά</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Φινλανδικά</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Επιλέξτε μοντέλο</translation>
     </message>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Τύπος ασφάλειας:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Κανένας</translation>

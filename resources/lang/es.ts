@@ -50,7 +50,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Introduzca la contraseña Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Introduzca los datos de su red Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Desactivar la conexión directa</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿No encuentra el SSID de su cámara?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>A continuación, haga clic en Siguiente.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATO DE LICENCIA DE USUARIO FINAL&lt;/b&gt;&lt;br&gt; &lt;b&gt;Lea atentamente este contrato antes de utilizar el Asistente de configuración de olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Este contrato se celebra entre usted y Tervane. Al marcar la casilla de abajo y hacer clic en Acepto, usted acepta sus condiciones.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licencia.&lt;/b&gt; Tervane le concede una licencia personal, no exclusiva e intransferible para instalar y utilizar este asistente con el fin de configurar cámaras de su propiedad o que esté autorizado a administrar.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restricciones.&lt;/b&gt; No puede vender, alquilar, prestar ni distribuir el asistente, ni modificarlo, descompilarlo o aplicarle ingeniería inversa, salvo en la medida en que la ley lo permita expresamente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servicios en línea.&lt;/b&gt; El asistente se conecta a servicios de Tervane en Internet para buscar una versión más reciente, descargar información de dispositivos y registrar su cámara en olvaris. A dicho uso se aplican las condiciones del servicio y la política de privacidad de olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Actualizaciones.&lt;/b&gt; Cuando haya disponible un asistente más reciente, usted decide si desea descargarlo e instalarlo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Sin garantía.&lt;/b&gt; En la medida en que la ley lo permita, el asistente se proporciona «tal cual», sin garantía de ningún tipo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilidad.&lt;/b&gt; En la medida en que la ley lo permita, Tervane no se hace responsable de los daños indirectos o consecuentes derivados del uso del asistente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Rescisión.&lt;/b&gt; Esta licencia finaliza si usted incumple sus condiciones; en ese caso, deberá eliminar todas las copias del asistente.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>He leído y comprendo los Términos y condiciones de Tervane, y los acepto.</translation>
@@ -482,7 +482,7 @@
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Conexión directa</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Elija el tipo de conexión</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (energía por Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (datos por red eléctrica)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Cuenta nueva</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Cuenta existente</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Regístrese en olvaris para acceder a&lt;br&gt; su cámara desde cualquier lugar</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -620,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Verificación necesaria</translation>
     </message>
@@ -645,17 +647,22 @@
         <translation>Error del servicio en la nube</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>El servicio olvaris no pudo demostrar su identidad, por lo que no se le envió nada.&lt;br&gt;Compruebe la fecha y la hora del ordenador y vuelva a intentarlo, o continúe sin servicios en la nube.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y vuelva a intentarlo, o continúe sin servicios en la nube.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y haga clic en «%1» o «%2» para volver a intentarlo, o continúe sin servicios en la nube.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Los servicios en la nube no estarán disponibles</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Siguiente</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Su cámara</translation>
     </message>
@@ -692,7 +699,7 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>cámara en cualquier momento y lugar a través del sitio web de &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
+        <translation>cámara en cualquier momento y lugar a través del sitio web de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si no conoce su cuenta y contraseña,&lt;br&gt;póngase en contacto con su proveedor de servicios de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Introduzca una dirección IP estática válida</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Introduzca la cuenta PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Introduzca la contraseña PPPoE</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Mostrar</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Asigne un nombre y una&lt;br&gt; contraseña a su cámara</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Contraseña de la cámara:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Las contraseñas no coinciden. Vuelva a escribir la contraseña.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres&lt;br&gt; alfanuméricos, sin espacios.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Compruebe el nombre del dispositivo: debe tener menos de 32 caracteres y&lt;br&gt; contener solo letras y números</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Introduzca la dirección IP de su servidor DNS principal</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Elimine «;» y «=» de la cuenta PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Use solo caracteres de Europa occidental</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Introduzca la contraseña de la red inalámbrica</translation>
     </message>
@@ -1483,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>No se pudo conectar mediante WPS</translation>
     </message>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Lanzador de olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Bienvenido</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Asistente de configuración de olvaris</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Asistente de configuración de olvaris</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Inglés</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Iniciar</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francés</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finlandés</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Elija su modelo</translation>
     </message>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tipo de seguridad:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Ninguna</translation>

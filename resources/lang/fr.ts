@@ -50,7 +50,7 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Mot de passe Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Informations sur votre réseau Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Désactiver la connexion directe</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Vous ne trouvez pas le SSID de votre caméra&#xa0;?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Si vous ne parvenez pas à vous connecter à votre caméra, réinitialisez-la, puis relancez l'assistant.</translation>
+        <translation>Si vous ne parvenez pas à vous connecter à votre caméra, réinitialisez-la, puis relancez l&apos;assistant.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -330,7 +330,7 @@
         <translation>Cliquez ensuite sur Suivant.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
@@ -372,7 +372,7 @@
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que votre caméra.&lt;br&gt;Si la connexion échoue toujours, réinitialisez votre caméra, puis relancez l'assistant.</translation>
+        <translation>Vérifiez que votre ordinateur est connecté au même réseau Wi-Fi que votre caméra.&lt;br&gt;Si la connexion échoue toujours, réinitialisez votre caméra, puis relancez l&apos;assistant.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRAT DE LICENCE UTILISATEUR FINAL&lt;/b&gt;&lt;br&gt; &lt;b&gt;Veuillez lire attentivement ce contrat avant d&apos;utiliser l&apos;assistant de configuration olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Le présent contrat est conclu entre vous et Tervane. En cochant la case ci-dessous et en cliquant sur «&#xa0;J&apos;accepte&#xa0;», vous en acceptez les conditions.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane vous accorde une licence personnelle, non exclusive et non transférable pour installer et utiliser cet assistant afin de configurer des caméras qui vous appartiennent ou que vous êtes autorisé à gérer.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; Vous ne pouvez ni vendre, louer, prêter ou distribuer l&apos;assistant, ni le modifier, le décompiler ou le désassembler, sauf dans la mesure où la loi l&apos;autorise expressément.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Services en ligne.&lt;/b&gt; L&apos;assistant contacte des services de Tervane sur Internet pour rechercher une version plus récente, télécharger des informations sur les appareils et enregistrer votre caméra auprès d&apos;olvaris. Les conditions d&apos;utilisation et la politique de confidentialité d&apos;olvaris s&apos;appliquent à cet usage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Mises à jour.&lt;/b&gt; Lorsqu&apos;un assistant plus récent est disponible, vous choisissez de le télécharger et de l&apos;installer ou non.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Absence de garantie.&lt;/b&gt; L&apos;assistant est fourni «&#xa0;en l&apos;état&#xa0;», sans garantie d&apos;aucune sorte, dans la mesure permise par la loi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilité.&lt;/b&gt; Tervane ne saurait être tenu responsable des dommages indirects ou consécutifs résultant de l&apos;utilisation de l&apos;assistant, dans la mesure permise par la loi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Résiliation.&lt;/b&gt; Cette licence prend fin si vous en enfreignez les conditions&#xa0;; vous devez alors supprimer toutes les copies de l&apos;assistant.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>J&apos;ai lu et compris les conditions générales de Tervane et je les accepte.</translation>
@@ -482,7 +482,7 @@
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Connexion directe</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Choisissez la connexion</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (alimentation Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>CPL (courant porteur en ligne)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nouveau compte</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Compte existant</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Inscrivez-vous sur olvaris pour accéder à&lt;br&gt; votre caméra de partout</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -620,19 +622,19 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Vérification requise</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Un e-mail de vérification a été envoyé à votre adresse e-mail. Cliquez sur le lien qu'il contient dans les 7 jours pour valider votre compte.</translation>
+        <translation>Un e-mail de vérification a été envoyé à votre adresse e-mail. Cliquez sur le lien qu&apos;il contient dans les 7 jours pour valider votre compte.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -645,17 +647,22 @@
         <translation>Échec du service cloud</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Le service olvaris n&apos;a pas pu prouver son identité&#xa0;; aucune donnée ne lui a été envoyée.&lt;br&gt;Vérifiez la date et l&apos;heure de l&apos;ordinateur et réessayez, ou continuez sans les services cloud.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet et réessayez, ou continuez sans les services cloud.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet, puis cliquez sur « %1 » ou « %2 » pour réessayer, ou continuez sans les services cloud.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Services cloud indisponibles</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Suivant</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Votre caméra</translation>
     </message>
@@ -697,7 +704,7 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; ; il </translation>
+        <translation>ou avec l&apos;une des &lt;a href=&apos;%1/apps&apos;&gt;%2applications mobiles&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&#xa0;; il </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -725,7 +732,7 @@
     <message>
         <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Sélectionnez le type de connexion Internet utilisé par votre caméra. En cas de doute, essayez d'abord DHCP. Si votre caméra est directement reliée à un modem DSL, sélectionnez PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Sélectionnez le type de connexion Internet utilisé par votre caméra. En cas de doute, essayez d&apos;abord DHCP. Si votre caméra est directement reliée à un modem DSL, sélectionnez PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si vous ne connaissez pas votre identifiant et votre mot de passe,&lt;br&gt;contactez votre fournisseur d&apos;accès à Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Veuillez saisir une adresse IP statique valide</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Veuillez saisir l&apos;identifiant PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Veuillez saisir le mot de passe PPPoE</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Afficher</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Donnez un nom et un mot de&lt;br&gt; passe à votre caméra</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Mot de passe&#xa0;:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Connectons la caméra à votre réseau</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Les mots de passe ne correspondent pas. Veuillez saisir à nouveau le mot de passe.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connectez votre caméra à votre réseau sans fil</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Vérifiez votre mot de passe&#xa0;: il doit comporter 6-30 caractères&lt;br&gt; alphanumériques sans espaces.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vérifiez le nom de l&apos;appareil&#xa0;: il doit faire moins de 32 caractères et&lt;br&gt; ne contenir que des lettres et des chiffres</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Veuillez saisir l&apos;adresse IP de votre serveur DNS principal</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Veuillez supprimer «&#xa0;;&#xa0;» et «&#xa0;=&#xa0;» de l&apos;identifiant PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Utilisez uniquement des caractères d&apos;Europe occidentale</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Configurez et protégez votre caméra</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Veuillez saisir le mot de passe Wi-Fi</translation>
     </message>
@@ -1450,7 +1457,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Impossible d'enregistrer vos paramètres Wi-Fi. Vérifiez que votre câble Ethernet est bien branché, puis réessayez.</translation>
+        <translation>Impossible d&apos;enregistrer vos paramètres Wi-Fi. Vérifiez que votre câble Ethernet est bien branché, puis réessayez.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1475,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Le WPS (Wi-Fi Protected Setup) vous permet d'établir une connexion sans fil sécurisée rapidement, facilement et automatiquement.&lt;br&gt;La plupart des routeurs récents ont un bouton WPS.&lt;br&gt;Sur certains routeurs, vous devrez peut-être vous connecter à l'interface web, puis cliquer sur un bouton à l'écran pour activer la fonction WPS.&lt;br&gt;Pour plus de détails, consultez le manuel de votre routeur.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Le WPS (Wi-Fi Protected Setup) vous permet d&apos;établir une connexion sans fil sécurisée rapidement, facilement et automatiquement.&lt;br&gt;La plupart des routeurs récents ont un bouton WPS.&lt;br&gt;Sur certains routeurs, vous devrez peut-être vous connecter à l&apos;interface web, puis cliquer sur un bouton à l&apos;écran pour activer la fonction WPS.&lt;br&gt;Pour plus de détails, consultez le manuel de votre routeur.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1483,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Connexion WPS impossible</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>L'assistant n'a pas pu communiquer avec votre caméra. Veuillez suivre les instructions et réessayer.</translation>
+        <translation>L&apos;assistant n&apos;a pas pu communiquer avec votre caméra. Veuillez suivre les instructions et réessayer.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Lanceur olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Bienvenue</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Assistant de configuration olvaris</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Anglais</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finnois</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Choisissez votre modèle</translation>
     </message>
@@ -1958,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Une fenêtre de navigateur est peut-être ouverte ou un autre assistant de configuration est peut-être en cours d'exécution. Fermez votre navigateur et tout assistant de configuration avant d'ouvrir ce programme.</translation>
+        <translation>Une fenêtre de navigateur est peut-être ouverte ou un autre assistant de configuration est peut-être en cours d&apos;exécution. Fermez votre navigateur et tout assistant de configuration avant d&apos;ouvrir ce programme.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sécurité&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Aucune</translation>

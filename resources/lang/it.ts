@@ -50,7 +50,7 @@
         <translation>Annulla</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Inserire la password Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Inserire i dati della rete Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Disattivare la connessione diretta</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;SSID della telecamera non trovato?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -330,7 +330,7 @@
         <translation>Quindi fare clic su Avanti.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
@@ -393,7 +393,7 @@
         <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATTO DI LICENZA CON L&apos;UTENTE FINALE&lt;/b&gt;&lt;br&gt; &lt;b&gt;Leggere attentamente il presente contratto prima di utilizzare l&apos;installazione guidata olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Il presente contratto è stipulato tra l&apos;utente e Tervane. Selezionando la casella sottostante e facendo clic su Accetto, l&apos;utente ne accetta i termini.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenza.&lt;/b&gt; Tervane concede all&apos;utente una licenza personale, non esclusiva e non trasferibile per installare e utilizzare questa procedura guidata al fine di configurare telecamere di sua proprietà o che è autorizzato a gestire.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Limitazioni.&lt;/b&gt; L&apos;utente non può vendere, noleggiare, prestare o distribuire la procedura guidata, né modificarla, decompilarla o sottoporla a reverse engineering, salvo nei casi espressamente consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servizi online.&lt;/b&gt; La procedura guidata contatta i servizi Tervane su Internet per cercare una versione più recente, scaricare informazioni sui dispositivi e registrare la telecamera su olvaris. A tale utilizzo si applicano i termini di servizio e l&apos;informativa sulla privacy di olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aggiornamenti.&lt;/b&gt; Quando è disponibile una versione più recente della procedura guidata, l&apos;utente sceglie se scaricarla e installarla.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Nessuna garanzia.&lt;/b&gt; La procedura guidata viene fornita &quot;così com&apos;è&quot;, senza garanzie di alcun tipo, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilità.&lt;/b&gt; Tervane non è responsabile per danni indiretti o consequenziali derivanti dall&apos;uso della procedura guidata, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Risoluzione.&lt;/b&gt; La presente licenza cessa in caso di violazione dei suoi termini; l&apos;utente deve quindi eliminare tutte le copie della procedura guidata.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Ho letto e compreso i Termini e condizioni di Tervane e li accetto.</translation>
@@ -482,7 +482,7 @@
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Connessione diretta</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Scegliere il tipo di connessione</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (onde convogliate)</translation>
@@ -577,11 +577,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nuovo account</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Account esistente</translation>
     </message>
@@ -601,17 +603,17 @@
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
         <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Errore</translation>
@@ -620,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Verifica necessaria</translation>
     </message>
@@ -645,17 +647,22 @@
         <translation>Errore del servizio cloud</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Il servizio olvaris non ha potuto dimostrare la propria identità, quindi non gli è stato inviato nulla.&lt;br&gt;Controllare la data e l&apos;ora del computer e riprovare, oppure continuare senza i servizi cloud.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet e riprovare, oppure continuare senza i servizi cloud.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet, quindi fare clic su &quot;%1&quot; o &quot;%2&quot; per riprovare, oppure continuare senza i servizi cloud.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>I servizi cloud non saranno disponibili</translation>
     </message>
@@ -675,7 +682,7 @@
         <translation>Avanti</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>La telecamera</translation>
     </message>
@@ -687,12 +694,12 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris ed è pronta all'uso. Ora è possibile vedere </translation>
+        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile vedere </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
+        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -702,7 +709,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>accedere con l'indirizzo e-mail indicato sopra e la password </translation>
+        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e la password </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -814,19 +821,14 @@
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Se non si conoscono il nome utente e la password,&lt;br&gt;contattare il proprio provider di servizi Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Inserire un indirizzo IP statico valido</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Inserire il nome utente PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Inserire la password PPPoE</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1001,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Mostra</translation>
     </message>
@@ -1044,7 +1046,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
         <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
         <translation>Assegnare un nome e una&lt;br&gt; password alla telecamera</translation>
     </message>
@@ -1056,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Password telecamera:</translation>
     </message>
@@ -1213,7 +1215,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -1223,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>Le password non corrispondono. Digitare di nuovo la password.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Verificare la password: deve essere composta da 6-30 caratteri&lt;br&gt; alfanumerici senza spazi.</translation>
     </message>
@@ -1305,7 +1307,7 @@ p, li { white-space: pre-wrap; }
         <translation>Verificare il nome del dispositivo: deve essere lungo meno di 32 caratteri e&lt;br&gt; contenere solo lettere e numeri</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Inserire l&apos;indirizzo IP del server DNS primario</translation>
     </message>
@@ -1328,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Rimuovere &quot;;&quot; e &quot;=&quot; dal nome utente PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Usare solo caratteri dell&apos;Europa occidentale</translation>
     </message>
 </context>
 <context>
@@ -1394,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
@@ -1432,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Inserire la password della rete wireless</translation>
     </message>
@@ -1475,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Il WPS (Wi-Fi Protected Setup) consente di configurare una connessione wireless sicura in modo rapido, semplice e automatico.&lt;br&gt;La maggior parte dei router moderni dispone di un pulsante WPS. Su alcuni router può essere necessario accedere all'interfaccia web e fare clic su un pulsante a video per attivare la funzione WPS.&lt;br&gt;Per ulteriori dettagli, consultare il manuale del router.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Il WPS (Wi-Fi Protected Setup) consente di configurare una connessione wireless sicura in modo rapido, semplice e automatico.&lt;br&gt;La maggior parte dei router moderni dispone di un pulsante WPS. Su alcuni router può essere necessario accedere all&apos;interfaccia web e fare clic su un pulsante a video per attivare la funzione WPS.&lt;br&gt;Per ulteriori dettagli, consultare il manuale del router.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1483,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Impossibile connettersi tramite WPS</translation>
     </message>
@@ -1609,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Avvio olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Benvenuti</translation>
     </message>
@@ -1698,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Installazione guidata olvaris</translation>
     </message>
@@ -1709,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
@@ -1739,7 +1746,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Il computer deve essere connesso a Internet per cercare nuove versioni dell'installazione guidata e per registrare la telecamera su olvaris per la visione remota.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Il computer deve essere connesso a Internet per cercare nuove versioni dell&apos;installazione guidata e per registrare la telecamera su olvaris per la visione remota.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1802,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Installazione guidata olvaris</translation>
     </message>
@@ -1820,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Inglese</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Avvia</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francese</translation>
     </message>
@@ -1946,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finlandese</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Scegliere il modello</translation>
     </message>
@@ -1958,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Potrebbe essere aperta una finestra del browser o potrebbe essere in esecuzione un'altra installazione guidata. Chiudere il browser e qualsiasi installazione guidata in esecuzione prima di aprire questo programma.</translation>
+        <translation>Potrebbe essere aperta una finestra del browser o potrebbe essere in esecuzione un&apos;altra installazione guidata. Chiudere il browser e qualsiasi installazione guidata in esecuzione prima di aprire questo programma.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2004,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selezionare un'altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l'installazione guidata e andare su&lt;br&gt; %1 per scaricare manualmente l'ultima versione dell'installazione guidata.</translation>
+        <translation>Selezionare un&apos;altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l&apos;installazione guidata e andare su&lt;br&gt; %1 per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2020,7 +2027,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per scaricare di nuovo l'aggiornamento oppure andare su %1 per scaricare manualmente l'ultima versione dell'installazione guidata.&lt;br&gt;</translation>
+        <translation>Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per scaricare di nuovo l&apos;aggiornamento oppure andare su %1 per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2080,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tipo di sicurezza:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Nessuna</translation>

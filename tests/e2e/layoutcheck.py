@@ -5,17 +5,17 @@ popup, welcome page, Start, licence, the guide in every state a person reaches f
 types, and the connection types' prompt again), discovery after a scan that found no camera, its Back to
 the guide and discovery again with three cameras; the setup page of the camera without a password (KORVA),
 then Back and discovery, where the older camera's row chosen opens the manual network box with a PPPoE
-account that camera refuses, and the setup page of the camera with a password (T4X), each setup page with
-every zone of its time-zone list chosen in turn, "Enable daylight saving" ticked (the Auto and Manual
-choice, then Manual) and its fields typed wrong beside the daylight-saving fields, the first with the
-password popup of a new password; the cloud page and a sign-in to an account with a long e-mail address;
-then every other page shown alone (the access-point network page with its survey and Wi-Fi password box),
-the registered-camera summary, every popup opened by its slot (through the harness's test library), the
-Wi-Fi and network boxes before and as Connect leaves them with their fields empty, the manual Wi-Fi box's
-own checks and the access-point password's as a person leaves their fields. A second wizard takes the
-local-only road without Internet: the guide's connection types, the setup page of a camera without a
-password and the device-only summary it leads to, with its shortcut offer. No text may be cut by its room,
-its parents or the window, cover another text of its page or popup, be English where the language
+account that camera refuses and a password outside Latin-1, and the setup page of the camera with a password
+(T4X), each setup page with every zone of its time-zone list chosen in turn, "Enable daylight saving" ticked
+(the Auto and Manual choice, then Manual) and its fields typed wrong beside the daylight-saving fields, the
+first with the password popup of a new password; the cloud page and a sign-in to an account with a long e-mail
+address; then every other page shown alone (the access-point network page with its survey and Wi-Fi password
+box, the cloud page with its failure popup), the registered-camera summary, every popup opened by its slot
+(through the harness's test library), the Wi-Fi and network boxes before and as Connect leaves them with their
+fields empty, the manual Wi-Fi box's own checks and the access-point password's as a person leaves their fields.
+A second wizard takes the local-only road without Internet: the guide's connection types, the setup page of a
+camera without a password and the device-only summary it leads to, with its shortcut offer. No text may be
+cut by its room, its parents or the window, cover another text of its page or popup, be English where the language
 translates it or where its translation file leaves it English (screentexts.untranslated), or break its
 lines where a reader would not (screentexts.broken_lines, screentexts.split_words) or cut a web address
 over two lines (screentexts.cut_addresses), in every language; every field shows its caption
@@ -51,6 +51,7 @@ OLD = {"mac": "00:11:22:AA:BB:29", "model": "VKC-6100", "name": "Shed", "dcpVers
        "password": "shedpass1"}  # an older camera: it takes the PPPoE account as typed
 CAMERAS = (CAMERA, NEW, OLD)
 NEW_PASSWORD = "hallpass1"
+PPPOE_PASSWORD = "пароль"  # outside Latin-1, the PPPoE password's encoding
 ACCOUNT = ("margarethe.vanderberg@example.test", "secret1")  # an e-mail address of 34 characters
 MODELS, VERSIONS = "cconnection_ComboBox", "cconnectionHWVersion_ComboBox"
 TYPES = "CTypeMoreThanOne_ComboBox"
@@ -66,6 +67,8 @@ PAGE_SCREENS = [
     ("no_internet", ["show OppsPage"]),
     ("already_registered", ["show AlreadyRegisteredPage"]),
     ("cloud", ["show CloudServicesPage"]),
+    ("popup_CloudServicesPage_popupCloudFailure_over_page",  # its text names the page's tabs
+     ["show CloudServicesPage", "invoke CloudServicesPage popupCloudFailure false"], ["close"]),
     ("wifi", ["show DeviceWiFiChangePage"]),
     ("wifi_wps", ["invoke DeviceWiFiChangePage pressWPSButton"]),
     ("wifi_list", ["invoke DeviceWiFiChangePage pressWiFiButton"]),
@@ -303,12 +306,13 @@ class LayoutCase(unittest.TestCase):
 
     def old_camera_account(self, w, code):
         """The older camera's row chosen on the discovery page: the manual network box's PPPoE account with ";"
-        and "=", which that camera would take as items, and Connect."""
+        and "=", which that camera would take as items, a password that Latin-1 cannot carry, and Connect."""
         w.choose_camera(OLD["mac"], cameras=len(CAMERAS), go=False)
         connect = "invoke DeviceSetupPage pressConfigNetworkPPPoEConnectButton"
         w.texts("invoke DeviceSetupPage popupConfigNetworkWarning", "invoke ConfigNetworkMessageBox pressPPPoEButton",
-                connect)  # the account's error shows, to go when the account is typed
+                connect)  # the fields' errors show, each to change when its field is typed
         self.type_into(w, "CfgNetMsgBoxPPPoEAccount_LineEdit", "home;net=1", "cPPPoeAccountError_Label")
+        self.type_into(w, "CfgNetMsgBoxPPPoEPassword_LineEdit", PPPOE_PASSWORD, "cPPPoePasswordError_Label")
         self.screens(w, code, [("network_box_pppoe_older_camera", [connect], ["close"])])
 
     def setup_states(self, w, code, prefix, errors):

@@ -349,6 +349,7 @@ private slots:
         QTest::newRow("PPPoE") << "PPPoE" << QStringList{"user", "secret1"} << 1 << 0;
         QTest::newRow("PPPoE, empty") << "PPPoE" << QStringList{"", ""} << -1 << 2;
         QTest::newRow("PPPoE, no password") << "PPPoE" << QStringList{"user", ""} << -1 << 1;
+        QTest::newRow("PPPoE, password outside Latin-1") << "PPPoE" << QStringList{"user", "пароль"} << -1 << 1;
         QTest::newRow("static") << "StaticIP" << good << 2 << 0;
         QStringList badGateway = good;
         badGateway[2] = "192.168.1";

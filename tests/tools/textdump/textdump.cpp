@@ -897,15 +897,19 @@ void setVisible(const QStringList& words)
         widget->setVisible(words.value(2) == "true");
 }
 
-// "close": every popup and box over the main window goes, with the dimming behind it.
+// "close": every popup and box over the main window goes, a page's own too (its exit question), with the
+// dimming behind it.
 void closePopups()
 {
     QWidget* main = widgetOfClass("Mainpage");
     if (!main)
         return;
-    for (QWidget* child : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    QList<QPointer<QWidget>> popups;
+    for (QWidget* child : main->findChildren<QWidget*>())
         if (QByteArray(child->metaObject()->className()).contains("MessageBox"))
-            delete child;
+            popups.append(child);
+    for (const QPointer<QWidget>& popup : popups)
+        delete popup.data();
     if (auto dimming = main->findChild<QLabel*>("lockScreenLabel"))
         dimming->hide();
 }
