@@ -201,7 +201,6 @@ void APModeDeviceToRouter::pressNextButton()
     if (row < 0)
         return;
     if (IPCameraList.first().APConfig.AP_AuthMode.at(row) == "0") {
-        gMainpage->hideDimming();
         startConnection(checkAPClientAutoConnectTimer);
     } else {
         popupAPModeInputWirelessPasswordAutoWarning();
@@ -291,7 +290,6 @@ void APModeDeviceToRouter::pressAutoConnectButton()
     }
     form->WirelessAutoPasswordError_Label->hide();
     box->hide();
-    gMainpage->hideDimming();
     startConnection(checkAPClientAutoConnectTimer);
 }
 
@@ -317,7 +315,6 @@ void APModeDeviceToRouter::pressManualConnectButton()
     if (ssidRefusal || keyRefusal)
         return;
     box->hide();
-    gMainpage->hideDimming();
     startConnection(checkAPClientManualConnectTimer);
 }
 

@@ -42,7 +42,12 @@ QtMessageHandler gUnlogged = nullptr;
 bool gFailureSaid = false;
 QMutex gLogMutex;
 thread_local bool gInsideHandler = false;
-QString gLastWarning;
+// Kept to the end of the process, as the log file: a library may warn while static objects are destroyed.
+QString& lastWarning()
+{
+    static auto* last = new QString;
+    return *last;
+}
 
 // Warnings and critical messages come from Qt and the libraries (the image decoders warn per
 // picture, and a page decides how many pictures): the first of each kind are logged in full, the
@@ -86,7 +91,7 @@ void logFileHandler(QtMsgType type, const QMessageLogContext& context, const QSt
     {
         QMutexLocker lock(&gLogMutex);
         if (type != QtDebugMsg && type != QtInfoMsg)
-            gLastWarning = message.left(kWarningChars);
+            lastWarning() = message.left(kWarningChars);
         if (gLogFile && inFull)
             unlogged = !gLogFile->append(formatLogLine(type, repeatable(type) ? message.left(kWarningChars) : message));
         if (unlogged && !gFailureSaid) {
@@ -125,5 +130,5 @@ QtMessageHandler installLogFileHandler()
 QString lastLoggedWarning()
 {
     QMutexLocker lock(&gLogMutex);
-    return gLastWarning;
+    return lastWarning();
 }

@@ -142,11 +142,14 @@ void CloudServicesPage::setTabs(bool signUpSelected)
     ui->cloudServiceSignInSelect_Label->hide();
 }
 
+// A tab whose flow failed shows no page: choosing it tries the flow again, from its first request.
 void CloudServicesPage::pressSignUpButton()
 {
     setTabs(true);
     ui->cloudServiceSignUp_WebView->show();
     ui->cloudServiceSignIn_WebView->hide();
+    if (signUpFailed)
+        getSignUpTimeStamp(OpenAPISite);
 }
 
 void CloudServicesPage::pressSignInButton()
@@ -154,6 +157,8 @@ void CloudServicesPage::pressSignInButton()
     setTabs(false);
     ui->cloudServiceSignUp_WebView->hide();
     ui->cloudServiceSignIn_WebView->show();
+    if (signInFailed)
+        getSignInPage(OpenAPISite);
 }
 
 void CloudServicesPage::pressBackButton()
@@ -274,11 +279,15 @@ void CloudServicesPage::popupCloudFailure(bool untrusted)
         return;
     WLOG << "open msgbox :" << name;
     const QString title = untrusted ? tr("Cloud service not trusted") : tr("Cloud service failed");
-    const QString text =
-        untrusted ? tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>"
-                       "Check the computer's date and time and try again, or continue without cloud services.")
-                  : tr("The olvaris service did not complete the request.<br>Check the Internet connection and "
-                       "try again, or continue without cloud services.");
+    QString text = tr("The olvaris service did not complete the request.<br>Check the Internet connection and try "
+                      "again, or continue without cloud services.");
+    if (untrusted)
+        text = tr("The olvaris service could not prove its identity, so nothing was sent to it.<br>Check the "
+                  "computer's date and time and try again, or continue without cloud services.");
+    else if (isVisible())  // over this page a tab tries again, over the page that waited for it its Next
+        text = tr("The olvaris service did not complete the request.<br>Check the Internet connection, then click "
+                  "\"%1\" or \"%2\" to try again, or continue without cloud services.")
+                   .arg(tr("Existing Account"), tr("New Account"));
     MessageBoxPage::build(gMainpage, name, 618, 300)
         .title(title, {80, 50, 440, 30})
         .content(MessageBoxPage::richText(text), {80, 100, 480, 120})

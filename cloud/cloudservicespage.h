@@ -102,8 +102,8 @@ private:
     void loadPage(QWebView* view, QNetworkAccessManager* manager, const QString& address);
     QNetworkReply* postDeviceAdd(QNetworkAccessManager* manager, const QString& accessToken, const char* logText);
     // The general failure of a flow; an untrusted certificate also gets its popup.
-    void failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body, bool untrusted);
-    void endFlow(bool* pageReached, bool untrusted);
+    void failFlow(const char* tag, bool signIn, QNetworkReply* reply, const QByteArray& body, bool untrusted);
+    void endFlow(bool signIn, bool untrusted);
     // A view's page would have left the cloud service over https, or did not load (untrusted: its
     // certificate was not trusted): the flow ends.
     void refusePage(bool signIn, const char* why, bool untrusted);
@@ -120,6 +120,9 @@ private:
     QUrl signInPageUrl;  // the page each flow loaded into its view
     QUrl signUpPageUrl;
     CloudApi::Flow lastRedirect = CloudApi::Flow::None;
+    // A flow that ended in failure, until it starts again: choosing its tab starts it.
+    bool signInFailed = false;
+    bool signUpFailed = false;
 };
 
 #endif  // CLOUDSERVICESPAGE_H

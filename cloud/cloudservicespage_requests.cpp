@@ -76,6 +76,7 @@ void CloudServicesPage::loadPage(QWebView* view, QNetworkAccessManager* manager,
 void CloudServicesPage::getSignUpTimeStamp(const QString& site)
 {
     signUpStep = 0;
+    signUpFailed = false;
     OpenAPISite = site;
     signUpRequest = sendRest(signUpNetworkManager, CloudApi::appCredentialAddress(site, CloudApi::staleTimestamp()));
     WLOG << "[SignUp] Sending getSignUpTimeStamp MD5 = " << CloudApi::signatureParam(CloudApi::staleTimestamp());
@@ -105,6 +106,7 @@ void CloudServicesPage::getSignUpPage(const QString& apptoken)
 void CloudServicesPage::getSignInPage(const QString& site)
 {
     signInStep = 0;
+    signInFailed = false;
     OpenAPISite = site;
     signInRequest = nullptr;
     signInState = CloudApi::newState(CloudApi::Flow::SignIn);
@@ -210,7 +212,7 @@ void CloudServicesPage::onSignInFinished(QNetworkReply* reply)
         break;
     case Action::Failure:
     case Action::Untrusted:
-        failFlow("[SignIn]", &signInPageReached, reply, judged.body, judged.action == Action::Untrusted);
+        failFlow("[SignIn]", true, reply, judged.body, judged.action == Action::Untrusted);
         break;
     case Action::NotSupported:
         WLOG << "[SignIn] Not Support Cloud Type!!";
@@ -238,7 +240,7 @@ void CloudServicesPage::onSignUpFinished(QNetworkReply* reply)
             WLOG << "[SignUp] emit gotOpenAPISignUpTimeStamp";
             emit gotOpenAPISignUpTimeStamp(timestamp);
         } else {
-            failFlow("[SignUp]", &signUpPageReached, reply, judged.body, false);
+            failFlow("[SignUp]", false, reply, judged.body, false);
         }
         break;
     case Action::AppToken:
@@ -248,7 +250,7 @@ void CloudServicesPage::onSignUpFinished(QNetworkReply* reply)
             WLOG << "[SignUp] emit gotOpenAPISignUpAppToken";
             emit gotOpenAPISignUpAppToken(CloudApi::appToken(document));
         } else {
-            failFlow("[SignUp]", &signUpPageReached, reply, judged.body, false);
+            failFlow("[SignUp]", false, reply, judged.body, false);
         }
         break;
     case Action::PageReached:
@@ -272,7 +274,7 @@ void CloudServicesPage::onSignUpFinished(QNetworkReply* reply)
         break;
     case Action::Failure:
     case Action::Untrusted:
-        failFlow("[SignUp]", &signUpPageReached, reply, judged.body, judged.action == Action::Untrusted);
+        failFlow("[SignUp]", false, reply, judged.body, judged.action == Action::Untrusted);
         break;
     case Action::NotSupported:
         WLOG << "[SignUp] Not Support Cloud Type!!";
@@ -314,25 +316,26 @@ void CloudServicesPage::serviceError(const char* tag, QNetworkReply* reply, cons
         popupSignUpErrorMsgBox(message);
 }
 
-void CloudServicesPage::failFlow(const char* tag, bool* pageReached, QNetworkReply* reply, const QByteArray& body,
+void CloudServicesPage::failFlow(const char* tag, bool signIn, QNetworkReply* reply, const QByteArray& body,
                                  bool untrusted)
 {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     WLOG << tag << "Fail :" << status << CloudApi::withTokensMasked(reply->errorString())
          << ReplyLimits::stopNote(reply);
     WLOG << tag << "Fail reply->readAll()" << masked(body);
-    endFlow(pageReached, untrusted);
+    endFlow(signIn, untrusted);
 }
 
 void CloudServicesPage::refusePage(bool signIn, const char* why, bool untrusted)
 {
     WLOG << (signIn ? "[SignIn]" : "[SignUp]") << "Fail :" << why;
-    endFlow(signIn ? &signInPageReached : &signUpPageReached, untrusted);
+    endFlow(signIn, untrusted);
 }
 
-void CloudServicesPage::endFlow(bool* pageReached, bool untrusted)
+void CloudServicesPage::endFlow(bool signIn, bool untrusted)
 {
-    *pageReached = false;
+    (signIn ? signInPageReached : signUpPageReached) = false;
+    (signIn ? signInFailed : signUpFailed) = true;
     clearCaches();
     if (untrusted)
         gDCPUtils->expectNoRedirect();

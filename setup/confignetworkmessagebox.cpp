@@ -1,5 +1,7 @@
 #include "setup/confignetworkmessagebox.h"
 
+#include <QCoreApplication>
+
 #include "base/globals.h"
 #include "base/log.h"
 #include "protocol/ipv4.h"
@@ -76,7 +78,7 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
     ui->CfgNetMsgBoxPPPoE_GroupBox->hide();
     ui->CfgNetMsgBoxStaticIP_GroupBox->hide();
     if (gMainpage)
-        gMainpage->showDimming();
+        gMainpage->dimBehind(this);
 }
 
 ConfigNetworkMessageBox::~ConfigNetworkMessageBox()
@@ -132,21 +134,20 @@ void ConfigNetworkMessageBox::checkAddressField(QLineEdit* field, QLabel* errorL
     showFieldError(errorLabel, isDottedIPv4(field->text()) ? QString() : tr("Please enter a valid static IP address"));
 }
 
-void ConfigNetworkMessageBox::checkFilledField(QLineEdit* field, QLabel* errorLabel, const char* message)
-{
-    showFieldError(errorLabel, field->text().isEmpty() ? tr(message) : QString());
-}
-
 void ConfigNetworkMessageBox::cameraPPPoEAccountLineEditFinished()
 {
-    checkFilledField(ui->CfgNetMsgBoxPPPoEAccount_LineEdit, ui->cPPPoeAccountError_Label,
-                     QT_TR_NOOP("Please enter the PPPoE account"));
+    showFieldError(ui->cPPPoeAccountError_Label, ui->CfgNetMsgBoxPPPoEAccount_LineEdit->text().isEmpty()
+                                                     ? tr("Please enter the PPPoE account")
+                                                     : QString());
 }
 
 void ConfigNetworkMessageBox::cameraPPPoEPasswordLineEditFinished()
 {
-    checkFilledField(ui->CfgNetMsgBoxPPPoEPassword_LineEdit, ui->cPPPoePasswordError_Label,
-                     QT_TR_NOOP("Please enter the PPPoE password"));
+    // Connect's rule, whatever the camera: filled, and only characters its Latin-1 can carry.
+    const char* error =
+        ManualNetwork::pppoeFieldError(false, ui->CfgNetMsgBoxPPPoEPassword_LineEdit->text(), QByteArray());
+    showFieldError(ui->cPPPoePasswordError_Label,
+                   error ? QCoreApplication::translate("DeviceSetupPage", error) : QString());
 }
 
 void ConfigNetworkMessageBox::cameraIPAddrLineEditFinished()

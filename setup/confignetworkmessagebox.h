@@ -38,7 +38,6 @@ private slots:
 private:
     void selectTab(QPushButton* tab, QWidget* group, int height);
     void checkAddressField(QLineEdit* field, QLabel* errorLabel);
-    void checkFilledField(QLineEdit* field, QLabel* errorLabel, const char* message);
 };
 
 #endif  // CONFIGNETWORKMESSAGEBOX_H

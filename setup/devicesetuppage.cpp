@@ -20,6 +20,7 @@
 #include "protocol/dcputils.h"
 #include "protocol/ipcamera.h"
 #include "setup/cameratable.h"
+#include "setup/clockrules.h"
 #include "setup/devicesetuppage_p.h"
 #include "setup/discoverypage.h"
 #include "setup/passwordlayout.h"
@@ -157,6 +158,13 @@ void DeviceSetupPage::enter()
 void DeviceSetupPage::retranslate()
 {
     ui->retranslateUi(this);
+    // Months and hours as the language writes them; the values sent stay the fields' dates and times.
+    const QLocale clock = ClockRules::clockLocale(gCurrentLanguage);
+    for (QDateTimeEdit* field : QList<QDateTimeEdit*>{ui->dsetupStartMonth_QDateEdit, ui->dsetupEndMonth_QDateEdit,
+                                                      ui->dsetupStartHour_QTimeEdit, ui->dsetupEndHour_QTimeEdit})
+        field->setLocale(clock);
+    for (QTimeEdit* hour : {ui->dsetupStartHour_QTimeEdit, ui->dsetupEndHour_QTimeEdit})
+        hour->setDisplayFormat(ClockRules::hourFormat(clock));
     // The lists start again at their first entries in the new language.
     for (QComboBox* list : {ui->dsetupDSTHourOffset_ComboBox, ui->dsetupStartWeek_ComboBox, ui->dsetupEndWeek_ComboBox,
                             ui->dsetupStartDate_ComboBox, ui->dsetupEndDate_ComboBox})

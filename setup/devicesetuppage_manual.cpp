@@ -58,7 +58,6 @@ void DeviceSetupPage::popupConfigNetworkWarning()
 void DeviceSetupPage::closeConfigNetworkBox()
 {
     ConfigNetworkMessageBox* box = gMainpage->findChild<ConfigNetworkMessageBox*>(kConfigNetworkBox);
-    gMainpage->hideDimming();
     if (!box)
         return;
     // Closed from one of its own buttons: it goes once that click has been handled.
@@ -104,7 +103,7 @@ void DeviceSetupPage::pressConfigNetworkPPPoEConnectButton()
         return;
     Ui_ConfigNetworkMessageBox* form = box->ui;
     pppoeAccount = form->CfgNetMsgBoxPPPoEAccount_LineEdit->text();
-    pppoePassword = form->CfgNetMsgBoxPPPoEPassword_LineEdit->text().toLatin1();
+    pppoePassword = form->CfgNetMsgBoxPPPoEPassword_LineEdit->text();
     form->CfgNetMsgBoxPPPoEAccount_LineEdit->clearFocus();
     form->CfgNetMsgBoxPPPoEPassword_LineEdit->clearFocus();
     form->cPPPoeAccountError_Label->hide();
@@ -112,8 +111,7 @@ void DeviceSetupPage::pressConfigNetworkPPPoEConnectButton()
     const IPCamera* camera = chosenCamera();
     const QByteArray dcpVersion = camera ? camera->DCPVersion : QByteArray();
     const char* accountError = ManualNetwork::pppoeFieldError(true, pppoeAccount, dcpVersion);
-    const char* passwordError =
-        ManualNetwork::pppoeFieldError(false, form->CfgNetMsgBoxPPPoEPassword_LineEdit->text(), dcpVersion);
+    const char* passwordError = ManualNetwork::pppoeFieldError(false, pppoePassword, dcpVersion);
     if (!accountError && !passwordError) {
         startManualConfiguration(ManualNetwork::Pppoe);
         return;

@@ -22,7 +22,7 @@ inline int waitLoadingFinished = 0;
 inline int configNetworkType = ManualNetwork::Dhcp;
 inline ManualNetwork::StaticSettings staticSettings;
 inline QString pppoeAccount;
-inline QByteArray pppoePassword;
+inline QString pppoePassword;
 
 // The dialect the snapshot preview asks in: 1 KORVA, 2 T4X.
 inline int dSetupCurrentCGIType = 1;

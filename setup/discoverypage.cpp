@@ -163,6 +163,7 @@ void DiscoveryPage::checkDeviceDiscovery()
         waitDiscoveryNumber = 0;
         if (ui->discoveryCameraTb_TableWidget->rowCount() == 0) {
             ui->discoveryNotFound_Label->setGeometry(192, 218, 421, 41);
+            growToText(ui->discoveryNotFound_Label);  // its lines wrap in the longer languages
             ui->discoveryNotFound_Label->show();
         } else {
             ui->discoveryNotFound_Label->hide();

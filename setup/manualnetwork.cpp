@@ -14,6 +14,15 @@ bool breaksItems(const QString& value)
     return value.contains(';') || value.contains('=');
 }
 
+// Latin-1 turns every other character into a question mark.
+bool fitsLatin1(const QString& value)
+{
+    for (const QChar c : value)
+        if (c.unicode() > 0xff)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 const char* staticFieldError(StaticField field, const QString& text)
@@ -34,6 +43,8 @@ const char* pppoeFieldError(bool account, const QString& text, const QByteArray&
                        : QT_TRANSLATE_NOOP("DeviceSetupPage", "Please enter the PPPoE password");
     if (account && !isNewDcp(dcpVersion) && breaksItems(text))
         return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please remove \";\" and \"=\" from the PPPoE account");
+    if (!account && !fitsLatin1(text))
+        return QT_TRANSLATE_NOOP("DeviceSetupPage", "Please use only Western European characters");
     return nullptr;
 }
 
@@ -42,14 +53,14 @@ QByteArray dhcpParams()
     return ";0=1;6=0";
 }
 
-QByteArray pppoeParams(const QString& account, const QByteArray& passwordLatin1, const QByteArray& dcpVersion)
+QByteArray pppoeParams(const QString& account, const QString& password, const QByteArray& dcpVersion)
 {
     // Base64 values cannot break the item list; only an account sent as typed can.
     const bool encoded = isNewDcp(dcpVersion);
-    if (account.isEmpty() || (!encoded && breaksItems(account)))
+    if (account.isEmpty() || (!encoded && breaksItems(account)) || !fitsLatin1(password))
         return QByteArray();
     const QByteArray user = encoded ? account.toLocal8Bit().toBase64() : account.toUtf8();
-    return ";0=0;6=1;7=" + user + ";8=" + passwordLatin1.toBase64();
+    return ";0=0;6=1;7=" + user + ";8=" + password.toLatin1().toBase64();
 }
 
 QByteArray staticParams(const StaticSettings& settings)

@@ -27,8 +27,9 @@ enum class StaticField
 // The source text (context "DeviceSetupPage") of the error a static field shows at
 // Connect, or null when it passes.
 const char* staticFieldError(StaticField field, const QString& text);
-// The same for the PPPoE account and password: filled, and no ";" or "=" in a value that goes
-// out as typed (the account for cameras before DCP 2.0; the password is always Base64).
+// The same for the PPPoE account and password: filled, no ";" or "=" in a value that goes out as
+// typed (the account for cameras before DCP 2.0; the password is always Base64), and a password
+// whose every character Latin-1 holds, the encoding it goes out in.
 const char* pppoeFieldError(bool account, const QString& text, const QByteArray& dcpVersion);
 
 struct StaticSettings
@@ -39,8 +40,9 @@ struct StaticSettings
 // The class 3 "set" parameters. Each returns an empty text when a value would break the
 // item list (a value the checks above refuse), so that nothing is sent.
 QByteArray dhcpParams();
-// The account goes in as typed for old cameras, Base64 of its local 8-bit form for new ones.
-QByteArray pppoeParams(const QString& account, const QByteArray& passwordLatin1, const QByteArray& dcpVersion);
+// The account goes in as typed for old cameras, Base64 of its local 8-bit form for new ones; the
+// password as the Base64 of its Latin-1 bytes.
+QByteArray pppoeParams(const QString& account, const QString& password, const QByteArray& dcpVersion);
 QByteArray staticParams(const StaticSettings& settings);
 
 // The class 9 restart parameters.

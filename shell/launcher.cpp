@@ -15,6 +15,7 @@
 #include "shell/exitpopup.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
+#include "shell/popupshade.h"
 #include "welcome/welcomepage.h"
 
 Launcher::Launcher(const ShellConfig& shellConfig, QWidget* parent)
@@ -30,6 +31,7 @@ Launcher::Launcher(const ShellConfig& shellConfig, QWidget* parent)
     setWindowIcon(QIcon(":/images/icon.ico"));
     lockScreenLabel = ui->lockScreenLabel;
     lockScreenLabel->hide();
+    shade = new PopupShade(lockScreenLabel);
 
     connect(ui->launcherSetupCamera_Button, &QPushButton::clicked, this, &Launcher::pressSetupIPCameraButton);
     connect(ui->launcherInstallViewer_Button, &QPushButton::clicked, this, &Launcher::pressInstallViewerButton);
@@ -44,6 +46,11 @@ Launcher::~Launcher()
     delete ui;
     if (gLauncher == this)
         gLauncher = nullptr;
+}
+
+void Launcher::dimBehind(QWidget* popup)
+{
+    shade->cover(popup);
 }
 
 void Launcher::installStartTranslator()

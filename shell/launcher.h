@@ -6,6 +6,7 @@
 #include "base/config.h"
 #include "ui_launcher.h"
 
+class PopupShade;
 class QLabel;
 
 // The optional first window: the camera wizard, the viewer installer, the manuals and
@@ -19,6 +20,9 @@ public:
 
     Ui_Launcher* ui;
     QLabel* lockScreenLabel;
+
+    // The dimming label covers the window behind popup while it is open (see PopupShade).
+    void dimBehind(QWidget* popup);
 
 public slots:
     void pressSetupIPCameraButton();
@@ -36,6 +40,7 @@ private:
     void installStartTranslator();
     void translateTexts();
     ShellConfig config;
+    PopupShade* shade;
 };
 
 #endif  // LAUNCHER_H

@@ -76,6 +76,7 @@ int qMain(int argc, char** argv)
     std::atexit(reportLibraryExit);
     const int code = app.exec();
     gLoopReturned = true;
+    Mainpage::endWizard();
     return code;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -14,7 +15,9 @@
 #include "platform/desktop.h"
 #include "protocol/dcputils.h"
 #include "shell/exitpopup.h"
+#include "shell/launcher.h"
 #include "shell/messageboxpage.h"
+#include "shell/popupshade.h"
 #include "shell/wizardpage.h"
 
 #include "apmode/apmodedevicetorouter.h"
@@ -22,6 +25,7 @@
 #include "apmode/apmodehosttodevicepasswordverify.h"
 #include "apmode/apmodehosttorouter.h"
 #include "cloud/alreadyregisteredpage.h"
+#include "cloud/cloudservicespage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "guide/cameraconnectionpage.h"
 #include "guide/connectiontypeapmode.h"
@@ -53,10 +57,10 @@ Mainpage::Mainpage(QWidget* parent)
     ui->mainProgress_Label->hide();
     ui->mainProgressContent_Label->hide();
 
-    lockScreenLabel = ui->lockScreenLabel;
+    shade = new PopupShade(ui->lockScreenLabel);
     loadingMaskLabel = ui->loadingMaskLabel;
     loadingImageLabel = ui->loadingImageLabel;
-    for (QLabel* label : {lockScreenLabel, loadingMaskLabel, loadingImageLabel}) {
+    for (QLabel* label : {ui->lockScreenLabel, loadingMaskLabel, loadingImageLabel}) {
         label->hide();
         label->installEventFilter(this);
     }
@@ -76,6 +80,25 @@ Mainpage::Mainpage(QWidget* parent)
 Mainpage::~Mainpage()
 {
     delete ui;
+}
+
+void Mainpage::endWizard()
+{
+    delete gLauncher;
+    if (gMainpage) {
+        // The page on screen is this window's child and the connection panel shown the guide's: each goes
+        // once, with the first of them to go.
+        QList<QPointer<QWidget>> pages{gCloudServicesPage};
+        for (WizardPage* page : qAsConst(gMainpage->m_pages))
+            pages.append(page);
+        for (const QPointer<QWidget>& page : qAsConst(pages))
+            delete page.data();
+        gCloudServicesPage = nullptr;
+        delete gMainpage;
+        gMainpage = nullptr;
+    }
+    delete gDCPUtils;
+    gDCPUtils = nullptr;
 }
 
 template <class Page> Page* Mainpage::makePage()
@@ -196,14 +219,19 @@ void Mainpage::hideScanPicture()
     loadingTimer->stop();
 }
 
+void Mainpage::dimBehind(QWidget* popup)
+{
+    shade->cover(popup);
+}
+
 void Mainpage::showDimming()
 {
-    lockScreenLabel->show();
+    shade->hold(true);
 }
 
 void Mainpage::hideDimming()
 {
-    lockScreenLabel->hide();
+    shade->hold(false);
 }
 
 void Mainpage::showLoadingImage()

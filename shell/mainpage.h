@@ -4,6 +4,7 @@
 #include <QList>
 #include <QWidget>
 
+class PopupShade;
 class QLabel;
 class QTimer;
 class Ui_Mainpage;
@@ -18,6 +19,12 @@ class Mainpage : public QWidget
 public:
     explicit Mainpage(QWidget* parent = nullptr);
     ~Mainpage() override;
+
+    // Ends the wizard once its event loop is done, while the application object still stands: the Launcher,
+    // every page (the cloud page's web views and each page's network managers, their threads joined, with
+    // them), the main window and the protocol object with its sockets. Nothing of it is left to the
+    // process's own end, where the application and the libraries' static objects are gone.
+    static void endWizard();
 
     void translateAllUI();
     void translateFlush();
@@ -43,7 +50,10 @@ public:
     // The animation alone, without the overlay: the discovery page's scan.
     void showScanPicture();
     void hideScanPicture();
-    // The dimming label that covers the window behind a popup.
+    // The dimming label covers the window behind popup from now on, until popup is hidden or
+    // deleted; with several open, it lies under the topmost (see PopupShade).
+    void dimBehind(QWidget* popup);
+    // The window dimmed with no popup open: a dialog of its own over it.
     void showDimming();
     void hideDimming();
 
@@ -63,7 +73,7 @@ private:
     template <class Page> Page* makePage();
 
     Ui_Mainpage* ui;
-    QLabel* lockScreenLabel;
+    PopupShade* shade;
     QLabel* loadingMaskLabel;
     QLabel* loadingImageLabel;
     QTimer* loadingTimer;

@@ -30,9 +30,9 @@ MessageBoxPage::MessageBoxPage(QWidget* parent)
     ui->msgBoxImageLabel->hide();
     ui->msgBoxContent2_Label->hide();
     if (gMainpage)
-        gMainpage->showDimming();
+        gMainpage->dimBehind(this);
     if (gLauncher)
-        gLauncher->lockScreenLabel->show();
+        gLauncher->dimBehind(this);
 }
 
 MessageBoxPage::~MessageBoxPage()
@@ -59,10 +59,6 @@ PopupBuilder MessageBoxPage::build(QWidget* parent, const QString& name, int wid
 bool MessageBoxPage::closeByName(QWidget* root, const QString& name)
 {
     MessageBoxPage* popup = root ? root->findChild<MessageBoxPage*>(name) : nullptr;
-    if (gMainpage)
-        gMainpage->hideDimming();
-    if (gLauncher)
-        gLauncher->lockScreenLabel->hide();
     delete popup;
     return popup != nullptr;
 }

@@ -29,8 +29,8 @@ public:
     // The one way pages build a popup: see PopupBuilder.
     static PopupBuilder build(QWidget* parent, const QString& name, int width, int height);
 
-    // Finds the popup by name among root's descendants, hides the dimming label and
-    // deletes the popup; returns whether one was found.
+    // Finds the popup by name among root's descendants and deletes it, and with it its part of the
+    // dimming; returns whether one was found.
     static bool closeByName(QWidget* root, const QString& name);
 
     // Buttons of one row, left to right: a caption longer than its button widens the button

@@ -251,6 +251,8 @@ void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeA
 {
     // A file written before but not readable back must not stop the next wait at once.
     gWizardUpdateDownloaded = false;
+    // The popup that asked is gone; the window stays dimmed behind the folder dialog.
+    gMainpage->showDimming();
     TolmWizardUpdateSavePath = QFileDialog::getExistingDirectory(
         this, QString(), startFolder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     WLOG << "TolmWizardUpdateSavePath :" << TolmWizardUpdateSavePath;

@@ -170,7 +170,6 @@ void DeviceWiFiChangePage::pressWirelessAutoConnectButton()
         return;
     }
     box->hide();
-    gMainpage->hideDimming();
     gMainpage->showBusy();
     startSettingsWait(checkdAutoConnectTimer);
 }
@@ -189,7 +188,6 @@ void DeviceWiFiChangePage::pressWirelessManualConnectButton()
     const bool noPassword = form->WirelessManualPassword_LineEdit->text().isEmpty();
     if (!noName && !noPassword) {
         box->hide();
-        gMainpage->hideDimming();
         gMainpage->showBusy();
         startSettingsWait(checkdWiFiManualConnectTimer);
         return;

@@ -13,12 +13,6 @@ constexpr int kAutoHeight = 270;
 constexpr int kManualHeight = 380;
 constexpr int kCaptionLeft = 50;  // the fields' captions start there
 
-void hideDimming()
-{
-    if (gMainpage)
-        gMainpage->hideDimming();
-}
-
 void showVerdict(QLabel* label, const WirelessRules::Verdict& verdict)
 {
     if (verdict.valid) {
@@ -69,7 +63,7 @@ WirelessMessageBox::WirelessMessageBox(QWidget* parent)
     ui->WirelessAuto_GroupBox->hide();
     ui->WirelessManual_GroupBox->hide();
     if (gMainpage)
-        gMainpage->showDimming();
+        gMainpage->dimBehind(this);
 }
 
 WirelessMessageBox::~WirelessMessageBox()
@@ -114,7 +108,6 @@ WirelessMessageBox* WirelessMessageBox::find(QWidget* root, const QString& name)
 
 bool WirelessMessageBox::closeByName(QWidget* root, const QString& name)
 {
-    hideDimming();
     WirelessMessageBox* box = find(root, name);
     if (!box)
         return false;
@@ -132,7 +125,6 @@ void WirelessMessageBox::release()
 
 void WirelessMessageBox::pressWirelessMessageBoxCloseButton()
 {
-    hideDimming();
     release();
 }
 

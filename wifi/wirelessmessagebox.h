@@ -27,8 +27,8 @@ public:
                                     const QRect& titleGeometry);
     // The box of that name among root's descendants, or null.
     static WirelessMessageBox* find(QWidget* root, const QString& name);
-    // Hides the dimming label; the box of that name, if any, is hidden, loses its name and
-    // is deleted from the event loop. Returns whether there was one.
+    // The box of that name, if any, is hidden (and with it its dimming), loses its name and is
+    // deleted from the event loop. Returns whether there was one.
     static bool closeByName(QWidget* root, const QString& name);
 
 public slots:

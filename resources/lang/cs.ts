@@ -50,7 +50,7 @@
         <translation>Zrušit</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Zadejte heslo sítě Wi-Fi</translation>
     </message>
@@ -72,14 +72,14 @@
         <translation>Zadejte údaje o své síti Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Vypněte přímé připojení</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Stiskněte na kameře tlačítko Direct, ověřte, že tlačítko Cloud&lt;br&gt;již nebliká, a pokračujte kliknutím na OK.</translation>
+        <translation>Stiskněte na kameře tlačítko Direct, ověřte, že tlačítko Cloud&lt;br&gt; již nebliká, a pokračujte kliknutím na OK.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Nemůžete najít SSID své kamery?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Pokud se ke kameře nemůžete připojit, zkuste kameru resetovat&lt;br&gt;a spustit průvodce znovu.</translation>
+        <translation>Pokud se ke kameře nemůžete připojit, zkuste kameru resetovat&lt;br&gt; a spustit průvodce znovu.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Pokud nemůžete najít SSID kamery, zkuste kameru resetovat&lt;br&gt;a spustit průvodce znovu.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Pokud nemůžete najít SSID kamery, zkuste kameru resetovat&lt;br&gt; a spustit průvodce znovu.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kameru se nepodařilo najít. Vraťte se na předchozí stránku a znovu&lt;br&gt;vyberte model kamery.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kameru se nepodařilo najít. Vraťte se na předchozí stránku a znovu&lt;br&gt; vyberte model kamery.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Odpojte ethernetový kabel od kamery a poté&lt;br&gt;klikněte na OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Odpojte ethernetový kabel od kamery a poté&lt;br&gt; klikněte na OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Potom klikněte na Další.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Ověřte, že je počítač připojen ke stejné síti Wi-Fi jako&lt;br&gt;kamera, a zkuste to znovu.</translation>
+        <translation>Ověřte, že je počítač připojen ke stejné síti Wi-Fi jako&lt;br&gt; kamera, a zkuste to znovu.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENČNÍ SMLOUVA S KONCOVÝM UŽIVATELEM&lt;/b&gt;&lt;br&gt;&lt;b&gt;Než začnete Průvodce nastavením olvaris používat, pečlivě si přečtěte tuto smlouvu.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tato smlouva se uzavírá mezi vámi a společností Tervane. Zaškrtnutím políčka níže a kliknutím na Souhlasím přijímáte její podmínky.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Společnost Tervane vám uděluje osobní, nevýhradní a nepřevoditelnou licenci k instalaci a používání tohoto průvodce za účelem nastavení kamer, které vlastníte nebo které jste oprávněni spravovat.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Omezení.&lt;/b&gt; Průvodce nesmíte prodávat, pronajímat, půjčovat ani šířit, ani jej upravovat, dekompilovat nebo zpětně analyzovat, s výjimkou případů, kdy to zákon výslovně povoluje.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online služby.&lt;/b&gt; Průvodce se připojuje ke službám společnosti Tervane na internetu, aby vyhledal novější verzi, stáhl informace o zařízeních a zaregistroval vaši kameru ve službě olvaris. Na toto použití se vztahují podmínky služby a zásady ochrany osobních údajů olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualizace.&lt;/b&gt; Je-li k dispozici novější průvodce, rozhodnete se sami, zda jej stáhnete a nainstalujete.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Bez záruky.&lt;/b&gt; V rozsahu povoleném zákonem se průvodce poskytuje „tak, jak je“, bez jakékoli záruky.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Odpovědnost.&lt;/b&gt; V rozsahu povoleném zákonem neodpovídá společnost Tervane za nepřímé ani následné škody vzniklé v souvislosti s používáním průvodce.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Ukončení.&lt;/b&gt; Tato licence zaniká, pokud porušíte její podmínky; v takovém případě musíte odstranit všechny kopie průvodce.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENČNÍ SMLOUVA S KONCOVÝM UŽIVATELEM&lt;/b&gt;&lt;br&gt; &lt;b&gt;Než začnete Průvodce nastavením olvaris používat, pečlivě si přečtěte tuto smlouvu.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tato smlouva se uzavírá mezi vámi a společností Tervane. Zaškrtnutím políčka níže a kliknutím na Souhlasím přijímáte její podmínky.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Společnost Tervane vám uděluje osobní, nevýhradní a nepřevoditelnou licenci k instalaci a používání tohoto průvodce za účelem nastavení kamer, které vlastníte nebo které jste oprávněni spravovat.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Omezení.&lt;/b&gt; Průvodce nesmíte prodávat, pronajímat, půjčovat ani šířit, ani jej upravovat, dekompilovat nebo zpětně analyzovat, s výjimkou případů, kdy to zákon výslovně povoluje.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online služby.&lt;/b&gt; Průvodce se připojuje ke službám společnosti Tervane na internetu, aby vyhledal novější verzi, stáhl informace o zařízeních a zaregistroval vaši kameru ve službě olvaris. Na toto použití se vztahují podmínky služby a zásady ochrany osobních údajů olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualizace.&lt;/b&gt; Je-li k dispozici novější průvodce, rozhodnete se sami, zda jej stáhnete a nainstalujete.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Bez záruky.&lt;/b&gt; V rozsahu povoleném zákonem se průvodce poskytuje „tak, jak je“, bez jakékoli záruky.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Odpovědnost.&lt;/b&gt; V rozsahu povoleném zákonem neodpovídá společnost Tervane za nepřímé ani následné škody vzniklé v souvislosti s používáním průvodce.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Ukončení.&lt;/b&gt; Tato licence zaniká, pokud porušíte její podmínky; v takovém případě musíte odstranit všechny kopie průvodce.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Přečetl(a) jsem si obchodní podmínky Tervane, rozumím jim a souhlasím s nimi.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Tato kamera je již zaregistrována k účtu olvaris. Chcete-li ji zaregistrovat k&lt;br&gt;jinému účtu, musíte kameru resetovat. V opačném případě pokračujte kliknutím na Další.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Tato kamera je již zaregistrována k účtu olvaris. Chcete-li ji zaregistrovat k&lt;br&gt; jinému účtu, musíte kameru resetovat. V opačném případě pokračujte kliknutím na Další.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt;přístup ke kameře odkudkoli</translation>
+        <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt; přístup ke kameře odkudkoli</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Tato kamera je již zaregistrována k účtu olvaris. Chcete-li ji zaregistrovat k&lt;br&gt;jinému účtu, musíte kameru resetovat. V opačném případě pokračujte kliknutím na Další.</translation>
+        <translation>Tato kamera je již zaregistrována k účtu olvaris. Chcete-li ji zaregistrovat k&lt;br&gt; jinému účtu, musíte kameru resetovat. V opačném případě pokračujte kliknutím na Další.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Přímé připojení</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Vyberte typ připojení</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (napájení přes Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (přenos po elektrické síti)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Zaregistrujte se ve službě olvaris&lt;br&gt;pro vzdálený přístup ke kameře</translation>
+        <translation>Zaregistrujte se ve službě olvaris&lt;br&gt; pro vzdálený přístup ke kameře</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nový účet</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Stávající účet</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt;přístup ke kameře odkudkoli</translation>
+        <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt; přístup ke kameře odkudkoli</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Nastavte a zabezpečte kameru</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Chyba</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Je vyžadováno ověření</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>Chyba cloudové služby</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Služba olvaris nemohla prokázat svou identitu, proto jí nebylo nic odesláno.&lt;br&gt;Zkontrolujte datum a čas počítače a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu, klikněte na „%1“ nebo „%2“ a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloudové služby nebudou k dispozici</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Upozorňujeme, že pokud tento krok&lt;br&gt;přeskočíte, nebudete moci používat&lt;br&gt;službu olvaris ke vzdálenému&lt;br&gt;sledování kamery.</translation>
+        <translation>Upozorňujeme, že pokud tento krok&lt;br&gt; přeskočíte, nebudete moci používat&lt;br&gt; službu olvaris ke vzdálenému&lt;br&gt; sledování kamery.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Další</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Vaše kamera</translation>
     </message>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Nastavte připojení k internetu</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Vyberte typ připojení k internetu, který bude kamera používat. Pokud si&lt;br&gt;nejste jisti, který typ zvolit, zkuste nejprve DHCP. Je-li kamera připojena&lt;br&gt;přímo k modemu DSL, vyberte PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Vyberte typ připojení k internetu, který bude kamera používat. Pokud si&lt;br&gt; nejste jisti, který typ zvolit, zkuste nejprve DHCP. Je-li kamera připojena&lt;br&gt; přímo k modemu DSL, vyberte PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Zavřít</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Typ připojení:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Statická IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Brána:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Maska podsítě:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP adresa:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Pokud neznáte svůj účet a heslo,&lt;br&gt;obraťte se na svého poskytovatele internetových služeb.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Zadejte platnou statickou IP adresu</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Zadejte účet PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Zadejte heslo PPPoE</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt;z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt; z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt;z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt; z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Pokud je kamera&lt;br&gt;připojena pomocí PoE&lt;br&gt;(napájení přes Ethernet),&lt;br&gt;tento krok&lt;br&gt;přeskočte.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Pokud je kamera&lt;br&gt; připojena pomocí PoE&lt;br&gt;(napájení přes Ethernet),&lt;br&gt;tento krok&lt;br&gt; přeskočte.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt;z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt; z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Pokud je kamera&lt;br&gt;připojena pomocí PoE&lt;br&gt;(napájení přes Ethernet),&lt;br&gt;tento krok&lt;br&gt;přeskočte.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Pokud je kamera&lt;br&gt; připojena pomocí PoE&lt;br&gt;(napájení přes Ethernet),&lt;br&gt;tento krok&lt;br&gt; přeskočte.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt;z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vyjměte zařízení&lt;br&gt; z krabice&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Zobrazit</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Chcete-li u této kamery povolit funkce &lt;br/&gt;olvaris, ověřte, že máte funkční připojení&lt;br/&gt;k internetu, a spusťte tohoto průvodce&lt;br/&gt;nastavením znovu.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Chcete-li u této kamery povolit funkce &lt;br/&gt;olvaris, ověřte, že máte funkční připojení&lt;br/&gt; k internetu, a spusťte tohoto průvodce&lt;br/&gt; nastavením znovu.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Vaše kamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; je nyní zaregistrována ve službě &lt;br/&gt;olvaris a je připravena k použití. Nyní můžete svou&lt;br/&gt;kameru sledovat kdykoli a odkudkoli prostřednictvím webu &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;nebo některé z &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilních aplikací&lt;/span&gt;&lt;/a&gt;; stačí se&lt;br/&gt;přihlásit pomocí výše uvedené e-mailové adresy a hesla,&lt;br/&gt;které jste vytvořili.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Vaše kamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; je nyní zaregistrována ve službě &lt;br/&gt;olvaris a je připravena k použití. Nyní můžete svou&lt;br/&gt; kameru sledovat kdykoli a odkudkoli prostřednictvím webu &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; nebo některé z &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilních aplikací&lt;/span&gt;&lt;/a&gt;; stačí se&lt;br/&gt; přihlásit pomocí výše uvedené e-mailové adresy a hesla,&lt;br/&gt;které jste vytvořili.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Zadejte název a heslo&lt;br&gt;kamery</translation>
+        <translation>Zadejte název a heslo&lt;br&gt; kamery</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Heslo kamery:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Heslo má 6–30 alfanumerických znaků&lt;br&gt;bez mezer)</translation>
+        <translation>(Heslo má 6–30 alfanumerických znaků&lt;br&gt; bez mezer)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt;přístup ke kameře odkudkoli</translation>
+        <translation>Zaregistrujte se ve službě olvaris a mějte&lt;br&gt; přístup ke kameře odkudkoli</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Nastavte a zabezpečte kameru</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Aktuální heslo:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Hesla se neshodují. Zadejte heslo znovu.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Připojte kameru k síti bezdrátově</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Zkontrolujte heslo: musí mít 6–30 alfanumerických znaků&lt;br&gt;bez mezer.</translation>
+        <translation>Zkontrolujte heslo: musí mít 6–30 alfanumerických znaků&lt;br&gt; bez mezer.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Zkontrolujte, zda má heslo 6–30 znaků bez mezer.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Zkontrolujte název zařízení: musí mít méně než 32 znaků a smí&lt;br&gt;obsahovat pouze písmena a číslice</translation>
+        <translation>Zkontrolujte název zařízení: musí mít méně než 32 znaků a smí&lt;br&gt; obsahovat pouze písmena a číslice</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Zadejte IP adresu primárního serveru DNS</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Odstraňte z účtu PPPoE znaky „;“ a „=“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Používejte pouze západoevropské znaky</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Nastavte a zabezpečte kameru</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Zadejte heslo bezdrátové sítě</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Odpojte ethernetový kabel od kamery a poté&lt;br&gt;klikněte na OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Odpojte ethernetový kabel od kamery a poté&lt;br&gt; klikněte na OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kamera se nemohla připojit k vaší síti&lt;br&gt;Wi-Fi. Znovu ke kameře připojte ethernetový&lt;br&gt;kabel a kliknutím na OK znovu nastavte&lt;br&gt;bezdrátové připojení.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kamera se nemohla připojit k vaší síti&lt;br&gt; Wi-Fi. Znovu ke kameře připojte ethernetový&lt;br&gt; kabel a kliknutím na OK znovu nastavte&lt;br&gt; bezdrátové připojení.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Wi-Fi Protected Setup (WPS) umožňuje&lt;br&gt;rychle, snadno a automaticky vytvořit&lt;br&gt;zabezpečené bezdrátové připojení.&lt;br&gt;Většina moderních routerů má tlačítko WPS.&lt;br&gt;U některých routerů je třeba se přihlásit&lt;br&gt;do webového rozhraní a funkci WPS zapnout&lt;br&gt;tlačítkem na obrazovce. Další podrobnosti&lt;br&gt;najdete v uživatelské příručce routeru.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Wi-Fi Protected Setup (WPS) umožňuje&lt;br&gt; rychle, snadno a automaticky vytvořit&lt;br&gt; zabezpečené bezdrátové připojení.&lt;br&gt;Většina moderních routerů má tlačítko WPS.&lt;br&gt;U některých routerů je třeba se přihlásit&lt;br&gt; do webového rozhraní a funkci WPS zapnout&lt;br&gt; tlačítkem na obrazovce. Další podrobnosti&lt;br&gt; najdete v uživatelské příručce routeru.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Zavřít</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Připojení WPS se nezdařilo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Průvodce nemohl komunikovat s kamerou. Postupujte podle&lt;br&gt;pokynů a zkuste to znovu.</translation>
+        <translation>Průvodce nemohl komunikovat s kamerou. Postupujte podle&lt;br&gt; pokynů a zkuste to znovu.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1632,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nebyla nalezena žádná zařízení. Kliknutím na Hledat spustíte nové hledání,&lt;br&gt; kliknutím na Zpět můžete zkontrolovat nastavení připojení.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nebyla nalezena žádná zařízení.&lt;br&gt; Kliknutím na Hledat spustíte nové hledání, kliknutím na Zpět můžete zkontrolovat nastavení připojení.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Název kamery</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP adresa</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Název modelu:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Připojme kameru k vaší síti</translation>
     </message>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Spouštěč olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Vítejte</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Průvodce nastavením olvaris</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Konec</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Upozorňujeme, že pokud tuto kameru&lt;br&gt; nastavíte pouze pro místní sledování,&lt;br&gt; nebudete moci používat službu olvaris&lt;br&gt; ke vzdálenému sledování kamery.&lt;br&gt;&lt;br&gt;Chcete-li tyto funkce povolit,&lt;br&gt;připojte se před spuštěním tohoto&lt;br&gt;průvodce k internetu.</translation>
+        <translation>Upozorňujeme, že pokud tuto kameru&lt;br&gt; nastavíte pouze pro místní sledování,&lt;br&gt; nebudete moci používat službu olvaris&lt;br&gt; ke vzdálenému sledování kamery.&lt;br&gt;&lt;br&gt;Chcete-li tyto funkce povolit,&lt;br&gt;připojte se před spuštěním tohoto&lt;br&gt; průvodce k internetu.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Průvodce nastavením olvaris</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Angličtina</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Spustit</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francouzština</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finština</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Vyberte model</translation>
     </message>
@@ -2104,7 +2027,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; stáhnete aktualizaci znovu, nebo nejnovější verzi průvodce nastavením stáhněte ručně z adresy&lt;br&gt;%1.&lt;br&gt;</translation>
+        <translation>Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; stáhnete aktualizaci znovu, nebo nejnovější verzi průvodce nastavením stáhněte ručně z adresy&lt;br&gt; %1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Typ zabezpečení:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Žádné</translation>

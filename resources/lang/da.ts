@@ -50,7 +50,7 @@
         <translation>Annuller</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Angiv Wi-Fi-adgangskode</translation>
     </message>
@@ -72,14 +72,14 @@
         <translation>Angiv oplysninger om dit Wi-Fi-netværk</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Slå direkte forbindelse fra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Tryk på Direct-knappen på kameraet, og kontrollér, at Cloud-knappen&lt;br&gt;ikke længere blinker. Klik derefter på OK for at fortsætte.</translation>
+        <translation>Tryk på Direct-knappen på kameraet, og kontrollér, at Cloud-knappen&lt;br&gt; ikke længere blinker. Klik derefter på OK for at fortsætte.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Kan du ikke finde kameraets SSID?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Hvis du ikke kan oprette forbindelse til kameraet, kan du nulstille det&lt;br&gt;og derefter starte guiden forfra.</translation>
+        <translation>Hvis du ikke kan oprette forbindelse til kameraet, kan du nulstille det&lt;br&gt; og derefter starte guiden forfra.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Hvis du ikke kan finde kameraets SSID, kan du nulstille kameraet&lt;br&gt;og derefter starte guiden forfra.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Hvis du ikke kan finde kameraets SSID, kan du nulstille kameraet&lt;br&gt; og derefter starte guiden forfra.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kameraet blev ikke fundet. Gå tilbage til forrige side, og vælg&lt;br&gt;din kameramodel igen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kameraet blev ikke fundet. Gå tilbage til forrige side, og vælg&lt;br&gt; din kameramodel igen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Tag netværkskablet ud af kameraet, og klik&lt;br&gt;derefter på OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Tag netværkskablet ud af kameraet, og klik&lt;br&gt; derefter på OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Klik derefter på Næste.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Sørg for, at computeren er forbundet til samme Wi-Fi-netværk som&lt;br&gt;kameraet, og prøv derefter igen.</translation>
+        <translation>Sørg for, at computeren er forbundet til samme Wi-Fi-netværk som&lt;br&gt; kameraet, og prøv derefter igen.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENSAFTALE FOR SLUTBRUGERE&lt;/b&gt;&lt;br&gt;&lt;b&gt;Læs denne aftale omhyggeligt, før du bruger olvaris installationsguiden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Denne aftale indgås mellem dig og Tervane. Ved at markere feltet nedenfor og klikke på Jeg accepterer accepterer du aftalens vilkår.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licens.&lt;/b&gt; Tervane giver dig en personlig, ikke-eksklusiv og ikke-overdragelig licens til at installere og bruge denne guide til at konfigurere kameraer, som du ejer eller har tilladelse til at administrere.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Begrænsninger.&lt;/b&gt; Du må ikke sælge, udleje, udlåne eller distribuere guiden og heller ikke ændre, dekompilere eller foretage reverse engineering af den, medmindre loven udtrykkeligt tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Onlinetjenester.&lt;/b&gt; Guiden kontakter Tervanes tjenester på internettet for at søge efter en nyere version, hente enhedsoplysninger og registrere dit kamera hos olvaris. For denne brug gælder olvaris&apos; servicevilkår og privatlivspolitik.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Opdateringer.&lt;/b&gt; Når en nyere guide er tilgængelig, vælger du selv, om du vil hente og installere den.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ingen garanti.&lt;/b&gt; Guiden leveres, som den er og forefindes, uden nogen form for garanti, i det omfang loven tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ansvar.&lt;/b&gt; Tervane er ikke ansvarlig for indirekte skader eller følgeskader, der opstår som følge af brugen af guiden, i det omfang loven tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Ophør.&lt;/b&gt; Denne licens ophører, hvis du overtræder vilkårene; du skal da slette alle kopier af guiden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LICENSAFTALE FOR SLUTBRUGERE&lt;/b&gt;&lt;br&gt; &lt;b&gt;Læs denne aftale omhyggeligt, før du bruger olvaris installationsguiden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Denne aftale indgås mellem dig og Tervane. Ved at markere feltet nedenfor og klikke på Jeg accepterer accepterer du aftalens vilkår.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licens.&lt;/b&gt; Tervane giver dig en personlig, ikke-eksklusiv og ikke-overdragelig licens til at installere og bruge denne guide til at konfigurere kameraer, som du ejer eller har tilladelse til at administrere.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Begrænsninger.&lt;/b&gt; Du må ikke sælge, udleje, udlåne eller distribuere guiden og heller ikke ændre, dekompilere eller foretage reverse engineering af den, medmindre loven udtrykkeligt tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Onlinetjenester.&lt;/b&gt; Guiden kontakter Tervanes tjenester på internettet for at søge efter en nyere version, hente enhedsoplysninger og registrere dit kamera hos olvaris. For denne brug gælder olvaris&apos; servicevilkår og privatlivspolitik.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Opdateringer.&lt;/b&gt; Når en nyere guide er tilgængelig, vælger du selv, om du vil hente og installere den.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ingen garanti.&lt;/b&gt; Guiden leveres, som den er og forefindes, uden nogen form for garanti, i det omfang loven tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ansvar.&lt;/b&gt; Tervane er ikke ansvarlig for indirekte skader eller følgeskader, der opstår som følge af brugen af guiden, i det omfang loven tillader det.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Ophør.&lt;/b&gt; Denne licens ophører, hvis du overtræder vilkårene; du skal da slette alle kopier af guiden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Jeg har læst og forstået Tervanes vilkår og betingelser og accepterer dem.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dette kamera er allerede registreret til en olvaris-konto. Hvis du vil registrere det til&lt;br&gt;en anden konto, skal du nulstille kameraet. Ellers skal du klikke på Næste for at fortsætte.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dette kamera er allerede registreret til en olvaris-konto. Hvis du vil registrere det til&lt;br&gt; en anden konto, skal du nulstille kameraet. Ellers skal du klikke på Næste for at fortsætte.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt;dit kamera overalt</translation>
+        <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt; dit kamera overalt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Dette kamera er allerede registreret til en olvaris-konto. Hvis du vil registrere det til&lt;br&gt;en anden konto, skal du nulstille kameraet. Ellers skal du klikke på Næste for at fortsætte.</translation>
+        <translation>Dette kamera er allerede registreret til en olvaris-konto. Hvis du vil registrere det til&lt;br&gt; en anden konto, skal du nulstille kameraet. Ellers skal du klikke på Næste for at fortsætte.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Direkte forbindelse</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Vælg forbindelsestype</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (data via elnettet)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Tilmeld dig olvaris for at få&lt;br&gt;fjernadgang til dit kamera</translation>
+        <translation>Tilmeld dig olvaris for at få&lt;br&gt; fjernadgang til dit kamera</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Ny konto</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Eksisterende konto</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt;dit kamera overalt</translation>
+        <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt; dit kamera overalt</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Fejl</translation>
@@ -626,19 +622,19 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Bekræftelse påkrævet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Der er sendt en bekræftelsesmail til din e-mailadresse. Klik på linket&lt;br&gt;i mailen inden for 7 dage for at bekræfte din konto.</translation>
+        <translation>Der er sendt en bekræftelsesmail til din e-mailadresse. Klik på linket&lt;br&gt; i mailen inden for 7 dage for at bekræfte din konto.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -651,24 +647,29 @@
         <translation>Cloudtjenesten mislykkedes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>olvaris-tjenesten kunne ikke bevise sin identitet, så intet blev sendt til den.&lt;br&gt;Kontrollér computerens dato og klokkeslæt, og prøv igen, eller fortsæt uden cloudtjenester.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og prøv igen, eller fortsæt uden cloudtjenester.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og klik derefter på &quot;%1&quot; eller &quot;%2&quot; for at prøve igen, eller fortsæt uden cloudtjenester.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloudtjenester vil ikke være tilgængelige</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Bemærk, at hvis du springer dette&lt;br&gt;trin over, kan du ikke bruge&lt;br&gt;olvaris-tjenesten til at se kameraet&lt;br&gt;eksternt.</translation>
+        <translation>Bemærk, at hvis du springer dette&lt;br&gt; trin over, kan du ikke bruge&lt;br&gt; olvaris-tjenesten til at se kameraet&lt;br&gt; eksternt.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Næste</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Dit</translation>
     </message>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Konfigurer din internetforbindelse</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Vælg, hvilken type internetforbindelse kameraet skal bruge. Hvis du ikke&lt;br&gt;er sikker på, hvilken type du skal vælge, kan du først prøve DHCP. Hvis&lt;br&gt;kameraet er tilsluttet direkte til et DSL-modem, skal du vælge PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Vælg, hvilken type internetforbindelse kameraet skal bruge. Hvis du ikke&lt;br&gt; er sikker på, hvilken type du skal vælge, kan du først prøve DHCP. Hvis&lt;br&gt; kameraet er tilsluttet direkte til et DSL-modem, skal du vælge PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Luk</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Forbindelsestype:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Statisk IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Gateway:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Undernetmaske:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-adresse:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Hvis du ikke kender dit brugernavn og din adgangskode,&lt;br&gt;skal du kontakte din internetudbyder.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Angiv en gyldig statisk IP-adresse</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Angiv PPPoE-brugernavnet</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Angiv PPPoE-adgangskoden</translation>
     </message>
 </context>
 <context>
@@ -918,7 +836,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt; lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt;æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt; æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +854,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt; lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt;æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt; æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -978,12 +896,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt; lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Hvis kameraet tilsluttes&lt;br&gt;via PoE (Power over&lt;br&gt;Ethernet), skal du&lt;br&gt;springe dette trin&lt;br&gt;over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Hvis kameraet tilsluttes&lt;br&gt; via PoE (Power over&lt;br&gt; Ethernet), skal du&lt;br&gt; springe dette trin&lt;br&gt; over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt;æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt; æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,12 +944,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt;lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Lampen på Cloud-&lt;br&gt;kameraet lyser grønt,&lt;br&gt;når det er klar. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Hvorfor lyser&lt;br&gt; lampen rødt?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Hvis kameraet tilsluttes&lt;br&gt;via PoE (Power over&lt;br&gt;Ethernet), skal du&lt;br&gt;springe dette trin&lt;br&gt;over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Hvis kameraet tilsluttes&lt;br&gt; via PoE (Power over&lt;br&gt; Ethernet), skal du&lt;br&gt; springe dette trin&lt;br&gt; over.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt;æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Tag enheden ud af&lt;br&gt; æsken&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Vis</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Hvis du vil aktivere olvaris-funktionerne på &lt;br/&gt;dette kamera, skal du sørge for at have en&lt;br/&gt;fungerende internetforbindelse og derefter&lt;br/&gt;køre installationsguiden igen.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Hvis du vil aktivere olvaris-funktionerne på &lt;br/&gt;dette kamera, skal du sørge for at have en&lt;br/&gt; fungerende internetforbindelse og derefter&lt;br/&gt; køre installationsguiden igen.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dit &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; kamera er nu registreret hos &lt;br/&gt;olvaris og klar til brug. Du kan nu se dit kamera&lt;br/&gt;hvor og når som helst via &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;webstedet eller en af &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilapps&lt;/span&gt;&lt;/a&gt;. Log&lt;br/&gt;blot ind med e-mailadressen ovenfor og den&lt;br/&gt;adgangskode, du har oprettet.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Dit &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; kamera er nu registreret hos &lt;br/&gt;olvaris og klar til brug. Du kan nu se dit kamera&lt;br/&gt; hvor og når som helst via &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;webstedet eller en af &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilapps&lt;/span&gt;&lt;/a&gt;. Log&lt;br/&gt; blot ind med e-mailadressen ovenfor og den&lt;br/&gt; adgangskode, du har oprettet.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Giv dit kamera et navn og&lt;br&gt;en adgangskode</translation>
+        <translation>Giv dit kamera et navn og&lt;br&gt; en adgangskode</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Kameraets adgangskode:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Adgangskoden består af 6-30 bogstaver og&lt;br&gt;tal uden mellemrum)</translation>
+        <translation>(Adgangskoden består af 6-30 bogstaver og&lt;br&gt; tal uden mellemrum)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt;dit kamera overalt</translation>
+        <translation>Registrer dig hos olvaris, og få adgang til&lt;br&gt; dit kamera overalt</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Nuværende adgangskode:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Adgangskoderne stemmer ikke overens. Skriv adgangskoden igen.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Forbind kameraet trådløst til dit netværk</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Kontrollér adgangskoden: Den skal bestå af 6-30 bogstaver og tal&lt;br&gt;uden mellemrum.</translation>
+        <translation>Kontrollér adgangskoden: Den skal bestå af 6-30 bogstaver og tal&lt;br&gt; uden mellemrum.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Kontrollér, at adgangskoden er på 6-30 tegn uden mellemrum.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Kontrollér enhedsnavnet: Det skal være kortere end 32 tegn og må&lt;br&gt;kun indeholde bogstaver og tal</translation>
+        <translation>Kontrollér enhedsnavnet: Det skal være kortere end 32 tegn og må&lt;br&gt; kun indeholde bogstaver og tal</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Angiv IP-adressen på din primære DNS-server</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Fjern &quot;;&quot; og &quot;=&quot; fra PPPoE-brugernavnet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Brug kun vesteuropæiske tegn</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Konfigurer og beskyt dit kamera</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Angiv adgangskoden til det trådløse netværk</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Tag netværkskablet ud af kameraet, og klik&lt;br&gt;derefter på OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Tag netværkskablet ud af kameraet, og klik&lt;br&gt; derefter på OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kameraet kunne ikke oprette forbindelse til dit&lt;br&gt;Wi-Fi-netværk. Slut netværkskablet til kameraet&lt;br&gt;igen, og klik derefter på OK for at konfigurere&lt;br&gt;de trådløse indstillinger igen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kameraet kunne ikke oprette forbindelse til dit&lt;br&gt; Wi-Fi-netværk. Slut netværkskablet til kameraet&lt;br&gt; igen, og klik derefter på OK for at konfigurere&lt;br&gt; de trådløse indstillinger igen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Med Wi-Fi Protected Setup (WPS) kan du&lt;br&gt;oprette en sikker trådløs forbindelse&lt;br&gt;hurtigt, nemt og automatisk.&lt;br&gt;De fleste moderne routere har en WPS-knap.&lt;br&gt;På nogle routere skal du muligvis logge på&lt;br&gt;webgrænsefladen og klikke på en knap på&lt;br&gt;skærmen for at aktivere WPS. Se routerens&lt;br&gt;brugervejledning for at få flere oplysninger.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Med Wi-Fi Protected Setup (WPS) kan du&lt;br&gt; oprette en sikker trådløs forbindelse&lt;br&gt; hurtigt, nemt og automatisk.&lt;br&gt;De fleste moderne routere har en WPS-knap.&lt;br&gt;På nogle routere skal du muligvis logge på&lt;br&gt; webgrænsefladen og klikke på en knap på&lt;br&gt; skærmen for at aktivere WPS. Se routerens&lt;br&gt; brugervejledning for at få flere oplysninger.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Luk</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Kunne ikke oprette WPS-forbindelse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Guiden kunne ikke kommunikere med kameraet. Følg&lt;br&gt;vejledningen, og prøv igen.</translation>
+        <translation>Guiden kunne ikke kommunikere med kameraet. Følg&lt;br&gt; vejledningen, og prøv igen.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1632,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Der blev ikke fundet nogen enheder. Klik på Søg for at søge igen,&lt;br&gt; eller klik på Tilbage for at kontrollere forbindelsesindstillingerne.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Der blev ikke fundet nogen enheder.&lt;br&gt; Klik på Søg for at søge igen, eller klik på Tilbage for at kontrollere forbindelsesindstillingerne.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Kameranavn</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-adresse</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modelnavn:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Lad os forbinde kameraet til dit netværk</translation>
     </message>
@@ -1672,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Klik på Søg for at søge igen, eller klik på Tilbage for at kontrollere&lt;br&gt;forbindelsesindstillingerne.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Klik på Søg for at søge igen, eller klik på Tilbage for at kontrollere&lt;br&gt; forbindelsesindstillingerne.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris startprogram</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Velkommen</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris installationsguide</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Afslut</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Bemærk, at hvis du kun konfigurerer&lt;br&gt; kameraet til lokal visning, kan du ikke&lt;br&gt; bruge olvaris-tjenesten til at se&lt;br&gt; kameraet eksternt.&lt;br&gt;&lt;br&gt;Hvis du vil bruge disse funktioner, skal&lt;br&gt;du sørge for at have forbindelse til&lt;br&gt;internettet, før du kører denne guide.</translation>
+        <translation>Bemærk, at hvis du kun konfigurerer&lt;br&gt; kameraet til lokal visning, kan du ikke&lt;br&gt; bruge olvaris-tjenesten til at se&lt;br&gt; kameraet eksternt.&lt;br&gt;&lt;br&gt;Hvis du vil bruge disse funktioner, skal&lt;br&gt; du sørge for at have forbindelse til&lt;br&gt; internettet, før du kører denne guide.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris installationsguide</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Engelsk</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Fransk</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finsk</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Vælg din model</translation>
     </message>
@@ -2042,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Der er muligvis et browservindue åbent, eller en anden installationsguide&lt;br&gt;kører muligvis. Luk din webbrowser og alle kørende installationsguider,&lt;br&gt;før du åbner dette program.</translation>
+        <translation>Der er muligvis et browservindue åbent, eller en anden installationsguide&lt;br&gt; kører muligvis. Luk din webbrowser og alle kørende installationsguider,&lt;br&gt;før du åbner dette program.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sikkerhedstype:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Ingen</translation>
@@ -2227,12 +2150,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation>Adgangskoden til det trådløse netværk skal være på 5 eller 13 ASCII-tegn&lt;br&gt;eller 10 eller 26 hexadecimale tegn.</translation>
+        <translation>Adgangskoden til det trådløse netværk skal være på 5 eller 13 ASCII-tegn&lt;br&gt; eller 10 eller 26 hexadecimale tegn.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation>Adgangskoden til det trådløse netværk skal være på 8-63 ASCII-tegn&lt;br&gt;eller 64 hexadecimale tegn.</translation>
+        <translation>Adgangskoden til det trådløse netværk skal være på 8-63 ASCII-tegn&lt;br&gt; eller 64 hexadecimale tegn.</translation>
     </message>
 </context>
 </TS>

@@ -50,7 +50,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>WLAN-Passwort eingeben</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>WLAN-Daten eingeben</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Direktverbindung ausschalten</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;SSID der Kamera nicht gefunden?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Ziehen Sie das LAN-Kabel von Ihrer Kamera ab und&lt;br&gt;klicken Sie dann auf OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Ziehen Sie das LAN-Kabel von Ihrer Kamera ab und&lt;br&gt; klicken Sie dann auf OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ENDBENUTZER-LIZENZVERTRAG&lt;/b&gt;&lt;br&gt;&lt;b&gt;Bitte lesen Sie diesen Vertrag sorgfältig durch, bevor Sie den olvaris Einrichtungsassistenten verwenden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Dieser Vertrag wird zwischen Ihnen und Tervane geschlossen. Indem Sie das Kästchen unten ankreuzen und auf „Ich stimme zu“ klicken, nehmen Sie seine Bedingungen an.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lizenz.&lt;/b&gt; Tervane gewährt Ihnen eine persönliche, nicht ausschließliche und nicht übertragbare Lizenz, diesen Assistenten zu installieren und zu verwenden, um Kameras einzurichten, die Ihnen gehören oder die Sie verwalten dürfen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Einschränkungen.&lt;/b&gt; Sie dürfen den Assistenten weder verkaufen, vermieten, verleihen oder weitergeben noch ihn verändern, dekompilieren oder zurückentwickeln, soweit das Gesetz dies nicht ausdrücklich erlaubt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online-Dienste.&lt;/b&gt; Der Assistent verbindet sich mit Diensten von Tervane im Internet, um nach einer neueren Version zu suchen, Geräteinformationen herunterzuladen und Ihre Kamera bei olvaris zu registrieren. Für diese Nutzung gelten die Nutzungsbedingungen und die Datenschutzerklärung von olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualisierungen.&lt;/b&gt; Ist ein neuerer Assistent verfügbar, entscheiden Sie, ob Sie ihn herunterladen und installieren.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Keine Gewährleistung.&lt;/b&gt; Der Assistent wird, soweit gesetzlich zulässig, „wie besehen“ und ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Haftung.&lt;/b&gt; Tervane haftet, soweit gesetzlich zulässig, nicht für indirekte Schäden oder Folgeschäden aus der Verwendung des Assistenten.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Beendigung.&lt;/b&gt; Diese Lizenz endet, wenn Sie gegen ihre Bedingungen verstoßen; Sie müssen dann alle Kopien des Assistenten löschen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ENDBENUTZER-LIZENZVERTRAG&lt;/b&gt;&lt;br&gt; &lt;b&gt;Bitte lesen Sie diesen Vertrag sorgfältig durch, bevor Sie den olvaris Einrichtungsassistenten verwenden.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Dieser Vertrag wird zwischen Ihnen und Tervane geschlossen. Indem Sie das Kästchen unten ankreuzen und auf „Ich stimme zu“ klicken, nehmen Sie seine Bedingungen an.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lizenz.&lt;/b&gt; Tervane gewährt Ihnen eine persönliche, nicht ausschließliche und nicht übertragbare Lizenz, diesen Assistenten zu installieren und zu verwenden, um Kameras einzurichten, die Ihnen gehören oder die Sie verwalten dürfen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Einschränkungen.&lt;/b&gt; Sie dürfen den Assistenten weder verkaufen, vermieten, verleihen oder weitergeben noch ihn verändern, dekompilieren oder zurückentwickeln, soweit das Gesetz dies nicht ausdrücklich erlaubt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online-Dienste.&lt;/b&gt; Der Assistent verbindet sich mit Diensten von Tervane im Internet, um nach einer neueren Version zu suchen, Geräteinformationen herunterzuladen und Ihre Kamera bei olvaris zu registrieren. Für diese Nutzung gelten die Nutzungsbedingungen und die Datenschutzerklärung von olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aktualisierungen.&lt;/b&gt; Ist ein neuerer Assistent verfügbar, entscheiden Sie, ob Sie ihn herunterladen und installieren.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Keine Gewährleistung.&lt;/b&gt; Der Assistent wird, soweit gesetzlich zulässig, „wie besehen“ und ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Haftung.&lt;/b&gt; Tervane haftet, soweit gesetzlich zulässig, nicht für indirekte Schäden oder Folgeschäden aus der Verwendung des Assistenten.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Beendigung.&lt;/b&gt; Diese Lizenz endet, wenn Sie gegen ihre Bedingungen verstoßen; Sie müssen dann alle Kopien des Assistenten löschen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Ich habe die AGB von Tervane gelesen, verstanden und akzeptiere sie.</translation>
@@ -464,7 +464,7 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
+        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt; Ihre Kamera zugreifen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -482,7 +482,7 @@
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Direktverbindung</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Verbindungsart wählen</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (Powerline)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Registrieren Sie sich bei olvaris, um von&lt;br&gt;unterwegs auf Ihre Kamera zuzugreifen</translation>
+        <translation>Registrieren Sie sich bei olvaris, um von&lt;br&gt; unterwegs auf Ihre Kamera zuzugreifen</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Neues Konto</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Vorhandenes Konto</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
+        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt; Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Bestätigung erforderlich</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>Fehler beim Cloud-Dienst</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Der olvaris-Dienst konnte seine Identität nicht nachweisen, daher wurde nichts an ihn gesendet.&lt;br&gt;Prüfen Sie Datum und Uhrzeit des Computers und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und versuchen Sie es erneut, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und klicken Sie dann auf „%1“ oder „%2“, um es erneut zu versuchen, oder fahren Sie ohne Cloud-Dienste fort.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloud-Dienste sind nicht verfügbar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Bitte beachten Sie: Wenn Sie diesen&lt;br&gt;Schritt überspringen, können Sie den&lt;br&gt;olvaris-Dienst nicht zur Fernansicht&lt;br&gt;der Kamera nutzen.</translation>
+        <translation>Bitte beachten Sie: Wenn Sie diesen&lt;br&gt; Schritt überspringen, können Sie den&lt;br&gt; olvaris-Dienst nicht zur Fernansicht&lt;br&gt; der Kamera nutzen.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Weiter</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Ihre</translation>
     </message>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Internetverbindung konfigurieren</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Bitte wählen Sie die Art der Internetverbindung, die Ihre Kamera verwendet. Wenn Sie unsicher sind, wählen Sie zuerst DHCP. Ist Ihre Kamera direkt mit einem DSL-Modem verbunden, wählen Sie PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Verbindungsart:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Statische IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Gateway:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Subnetzmaske:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-Adresse:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Wenn Sie Ihren Benutzernamen oder Ihr Passwort nicht kennen,&lt;br&gt;wenden Sie sich bitte an Ihren Internetanbieter.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Bitte geben Sie eine gültige statische IP-Adresse ein</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Bitte geben Sie den PPPoE-Benutzernamen ein</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Bitte geben Sie das PPPoE-Passwort ein</translation>
     </message>
 </context>
 <context>
@@ -918,7 +836,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt; leuchtet grün, sobald sie&lt;br&gt; bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt; die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt; aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +854,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt; leuchtet grün, sobald sie&lt;br&gt; bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt; die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt; aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -978,12 +896,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt; leuchtet grün, sobald sie&lt;br&gt; bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt; die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt;diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt; diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt; aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,12 +944,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt;leuchtet grün, sobald sie&lt;br&gt;bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt;die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Die LED der Cloud-Kamera&lt;br&gt; leuchtet grün, sobald sie&lt;br&gt; bereit ist. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Warum bleibt&lt;br&gt; die LED rot?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt;diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Wenn Ihre Kamera per PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;angeschlossen ist,&lt;br&gt;überspringen Sie bitte&lt;br&gt; diesen Schritt.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt;aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Nehmen Sie das Gerät&lt;br&gt; aus der Verpackung&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Anzeigen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Wenn Sie die olvaris-Funktionen dieser &lt;br/&gt;Kamera nutzen möchten, stellen Sie eine&lt;br/&gt;funktionierende Internetverbindung her und&lt;br/&gt;starten Sie den Einrichtungsassistenten erneut.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Wenn Sie die olvaris-Funktionen dieser &lt;br/&gt;Kamera nutzen möchten, stellen Sie eine&lt;br/&gt; funktionierende Internetverbindung her und&lt;br/&gt; starten Sie den Einrichtungsassistenten erneut.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ihre &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; Kamera ist jetzt bei olvaris &lt;br/&gt;registriert und einsatzbereit. Sie können Ihre Kamera&lt;br/&gt;jetzt jederzeit und überall über die &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;Website oder eine der &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilen Apps&lt;/span&gt;&lt;/a&gt; ansehen. Melden Sie&lt;br/&gt;sich einfach mit der obigen E-Mail-Adresse und dem&lt;br/&gt;von Ihnen erstellten Passwort an.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ihre &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; Kamera ist jetzt bei olvaris &lt;br/&gt;registriert und einsatzbereit. Sie können Ihre Kamera&lt;br/&gt; jetzt jederzeit und überall über die &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;Website oder eine der &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilen Apps&lt;/span&gt;&lt;/a&gt; ansehen. Melden Sie&lt;br/&gt; sich einfach mit der obigen E-Mail-Adresse und dem&lt;br/&gt; von Ihnen erstellten Passwort an.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Geben Sie Ihrer Kamera einen&lt;br&gt;Namen und ein Passwort</translation>
+        <translation>Geben Sie Ihrer Kamera einen&lt;br&gt; Namen und ein Passwort</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Kamerapasswort:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Das Passwort besteht aus 6-30 Buchstaben und&lt;br&gt;Ziffern ohne Leerzeichen)</translation>
+        <translation>(Das Passwort besteht aus 6-30 Buchstaben und&lt;br&gt; Ziffern ohne Leerzeichen)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt;Ihre Kamera zugreifen</translation>
+        <translation>Bei olvaris registrieren und von überall auf&lt;br&gt; Ihre Kamera zugreifen</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Die Passwörter stimmen nicht überein. Bitte geben Sie das Passwort erneut ein.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Kamera drahtlos mit Ihrem Netzwerk verbinden</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Bitte prüfen Sie Ihr Passwort: Es muss aus 6-30 Buchstaben und Ziffern&lt;br&gt;ohne Leerzeichen bestehen.</translation>
+        <translation>Bitte prüfen Sie Ihr Passwort: Es muss aus 6-30 Buchstaben und Ziffern&lt;br&gt; ohne Leerzeichen bestehen.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Bitte prüfen Sie, ob Ihr Passwort 6-30 Zeichen lang ist und keine Leerzeichen enthält.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Bitte prüfen Sie den Gerätenamen: Er muss kürzer als 32 Zeichen sein und darf&lt;br&gt;nur Buchstaben und Ziffern enthalten</translation>
+        <translation>Bitte prüfen Sie den Gerätenamen: Er muss kürzer als 32 Zeichen sein und darf&lt;br&gt; nur Buchstaben und Ziffern enthalten</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Bitte geben Sie die IP-Adresse Ihres primären DNS-Servers ein</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Bitte entfernen Sie „;“ und „=“ aus dem PPPoE-Benutzernamen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Bitte nur westeuropäische Zeichen verwenden</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Kamera einrichten und schützen</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Bitte geben Sie das WLAN-Passwort ein</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Ziehen Sie das LAN-Kabel von Ihrer Kamera ab und&lt;br&gt;klicken Sie dann auf OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Ziehen Sie das LAN-Kabel von Ihrer Kamera ab und&lt;br&gt; klicken Sie dann auf OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Ihre Kamera konnte keine Verbindung zu Ihrem&lt;br&gt;WLAN herstellen. Bitte schließen Sie das LAN-Kabel&lt;br&gt;wieder an die Kamera an und klicken Sie auf OK,&lt;br&gt;um die WLAN-Einstellungen erneut vorzunehmen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Ihre Kamera konnte keine Verbindung zu Ihrem&lt;br&gt; WLAN herstellen. Bitte schließen Sie das LAN-Kabel&lt;br&gt; wieder an die Kamera an und klicken Sie auf OK,&lt;br&gt;um die WLAN-Einstellungen erneut vorzunehmen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1567,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>WPS-Verbindung fehlgeschlagen</translation>
     </message>
@@ -1635,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Keine Geräte gefunden. Suchen Sie mit „Suchen“ erneut&lt;br&gt; oder prüfen Sie über „Zurück“ die Verbindung.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Kameraname</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modellname:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Verbinden wir die Kamera mit Ihrem Netzwerk</translation>
     </message>
@@ -1672,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Klicken Sie auf „Suchen“, um erneut zu suchen, oder auf „Zurück“, um&lt;br&gt;Ihre Verbindungseinstellungen zu prüfen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Klicken Sie auf „Suchen“, um erneut zu suchen, oder auf „Zurück“, um&lt;br&gt; Ihre Verbindungseinstellungen zu prüfen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris Startprogramm</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Willkommen</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
@@ -1844,7 +1767,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again, or click &lt;b&gt;Local &lt;br&gt;Only&lt;/b&gt; to set up your camera for local viewing only.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu&lt;br&gt;versuchen, oder auf &lt;b&gt;Nur&amp;nbsp;lokal&lt;/b&gt;, um Ihre Kamera&lt;br&gt;nur für die lokale Ansicht einzurichten.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu&lt;br&gt; versuchen, oder auf &lt;b&gt;Nur&amp;nbsp;lokal&lt;/b&gt;, um Ihre Kamera&lt;br&gt; nur für die lokale Ansicht einzurichten.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../welcome/oppspage.cpp" line="-31"/>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Bitte beachten Sie: Wenn Sie diese&lt;br&gt; Kamera nur lokal einrichten, können&lt;br&gt; Sie den olvaris-Dienst nicht zur&lt;br&gt; Fernansicht der Kamera nutzen.&lt;br&gt;&lt;br&gt;Wenn Sie diese Funktionen nutzen&lt;br&gt;möchten, verbinden Sie sich vor dem&lt;br&gt;Start mit dem Internet.</translation>
+        <translation>Bitte beachten Sie: Wenn Sie diese&lt;br&gt; Kamera nur lokal einrichten, können&lt;br&gt; Sie den olvaris-Dienst nicht zur&lt;br&gt; Fernansicht der Kamera nutzen.&lt;br&gt;&lt;br&gt;Wenn Sie diese Funktionen nutzen&lt;br&gt; möchten, verbinden Sie sich vor dem&lt;br&gt; Start mit dem Internet.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris Einrichtungsassistent</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finnisch</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Wählen Sie Ihr Modell</translation>
     </message>
@@ -2088,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Wählen Sie einen anderen Ordner zum Speichern oder klicken&lt;br&gt;Sie auf &lt;b&gt;Beenden&lt;/b&gt; und laden Sie die neueste Version unter&lt;br&gt;%1 manuell herunter.</translation>
+        <translation>Wählen Sie einen anderen Ordner zum Speichern oder klicken&lt;br&gt; Sie auf &lt;b&gt;Beenden&lt;/b&gt; und laden Sie die neueste Version unter&lt;br&gt; %1 manuell herunter.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Sicherheitstyp:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Keine</translation>

@@ -50,7 +50,7 @@
         <translation>Άκυρο</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Εισαγωγή κωδικού Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Εισαγάγετε τα στοιχεία του δικτύου Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Απενεργοποίηση άμεσης σύνδεσης</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Δεν βρίσκετε το SSID της κάμερας;&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Αν δεν βρίσκετε το SSID της κάμερας, δοκιμάστε να την επαναφέρετε&lt;br&gt;και να ξεκινήσετε ξανά τον οδηγό από την αρχή.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Αν δεν βρίσκετε το SSID της κάμερας, δοκιμάστε να την επαναφέρετε&lt;br&gt; και να ξεκινήσετε ξανά τον οδηγό από την αρχή.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Αποσυνδέστε το καλώδιο Ethernet από την κάμερα και&lt;br&gt;κάντε κλικ στο OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Αποσυνδέστε το καλώδιο Ethernet από την κάμερα και&lt;br&gt; κάντε κλικ στο OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Στη συνέχεια, κάντε κλικ στο «Επόμενο».</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ΣΥΜΒΑΣΗ ΑΔΕΙΑΣ ΧΡΗΣΗΣ ΤΕΛΙΚΟΥ ΧΡΗΣΤΗ&lt;/b&gt;&lt;br&gt;&lt;b&gt;Διαβάστε προσεκτικά αυτή τη σύμβαση πριν χρησιμοποιήσετε τον Οδηγό ρύθμισης olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Η παρούσα σύμβαση συνάπτεται μεταξύ εσάς και της Tervane. Επιλέγοντας το πλαίσιο παρακάτω και κάνοντας κλικ στο «Αποδέχομαι», αποδέχεστε τους όρους της.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Άδεια χρήσης.&lt;/b&gt; Η Tervane σάς παραχωρεί προσωπική, μη αποκλειστική και μη μεταβιβάσιμη άδεια εγκατάστασης και χρήσης αυτού του οδηγού για τη ρύθμιση καμερών που σας ανήκουν ή που έχετε δικαίωμα να διαχειρίζεστε.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Περιορισμοί.&lt;/b&gt; Δεν επιτρέπεται να πωλείτε, να εκμισθώνετε, να δανείζετε ή να διανέμετε τον οδηγό, ούτε να τον τροποποιείτε, να τον απομεταγλωττίζετε ή να εφαρμόζετε σε αυτόν αντίστροφη μηχανική, εκτός αν ο νόμος το επιτρέπει ρητά.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Διαδικτυακές υπηρεσίες.&lt;/b&gt; Ο οδηγός επικοινωνεί με υπηρεσίες της Tervane στο Internet για να αναζητήσει νεότερη έκδοση, να κατεβάσει πληροφορίες συσκευών και να καταχωρήσει την κάμερά σας στο olvaris. Για τη χρήση αυτή ισχύουν οι όροι παροχής υπηρεσιών και η πολιτική απορρήτου του olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Ενημερώσεις.&lt;/b&gt; Όταν υπάρχει νεότερη έκδοση του οδηγού, εσείς αποφασίζετε αν θα την κατεβάσετε και θα την εγκαταστήσετε.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Αποποίηση εγγυήσεων.&lt;/b&gt; Στον βαθμό που επιτρέπει ο νόμος, ο οδηγός παρέχεται «ως έχει», χωρίς κανενός είδους εγγύηση.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ευθύνη.&lt;/b&gt; Στον βαθμό που επιτρέπει ο νόμος, η Tervane δεν ευθύνεται για έμμεσες ή αποθετικές ζημίες που προκύπτουν από τη χρήση του οδηγού.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Λήξη.&lt;/b&gt; Η παρούσα άδεια λήγει αν παραβιάσετε τους όρους της· στην περίπτωση αυτή πρέπει να διαγράψετε κάθε αντίγραφο του οδηγού.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;ΣΥΜΒΑΣΗ ΑΔΕΙΑΣ ΧΡΗΣΗΣ ΤΕΛΙΚΟΥ ΧΡΗΣΤΗ&lt;/b&gt;&lt;br&gt; &lt;b&gt;Διαβάστε προσεκτικά αυτή τη σύμβαση πριν χρησιμοποιήσετε τον Οδηγό ρύθμισης olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Η παρούσα σύμβαση συνάπτεται μεταξύ εσάς και της Tervane. Επιλέγοντας το πλαίσιο παρακάτω και κάνοντας κλικ στο «Αποδέχομαι», αποδέχεστε τους όρους της.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Άδεια χρήσης.&lt;/b&gt; Η Tervane σάς παραχωρεί προσωπική, μη αποκλειστική και μη μεταβιβάσιμη άδεια εγκατάστασης και χρήσης αυτού του οδηγού για τη ρύθμιση καμερών που σας ανήκουν ή που έχετε δικαίωμα να διαχειρίζεστε.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Περιορισμοί.&lt;/b&gt; Δεν επιτρέπεται να πωλείτε, να εκμισθώνετε, να δανείζετε ή να διανέμετε τον οδηγό, ούτε να τον τροποποιείτε, να τον απομεταγλωττίζετε ή να εφαρμόζετε σε αυτόν αντίστροφη μηχανική, εκτός αν ο νόμος το επιτρέπει ρητά.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Διαδικτυακές υπηρεσίες.&lt;/b&gt; Ο οδηγός επικοινωνεί με υπηρεσίες της Tervane στο Internet για να αναζητήσει νεότερη έκδοση, να κατεβάσει πληροφορίες συσκευών και να καταχωρήσει την κάμερά σας στο olvaris. Για τη χρήση αυτή ισχύουν οι όροι παροχής υπηρεσιών και η πολιτική απορρήτου του olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Ενημερώσεις.&lt;/b&gt; Όταν υπάρχει νεότερη έκδοση του οδηγού, εσείς αποφασίζετε αν θα την κατεβάσετε και θα την εγκαταστήσετε.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Αποποίηση εγγυήσεων.&lt;/b&gt; Στον βαθμό που επιτρέπει ο νόμος, ο οδηγός παρέχεται «ως έχει», χωρίς κανενός είδους εγγύηση.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Ευθύνη.&lt;/b&gt; Στον βαθμό που επιτρέπει ο νόμος, η Tervane δεν ευθύνεται για έμμεσες ή αποθετικές ζημίες που προκύπτουν από τη χρήση του οδηγού.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Λήξη.&lt;/b&gt; Η παρούσα άδεια λήγει αν παραβιάσετε τους όρους της· στην περίπτωση αυτή πρέπει να διαγράψετε κάθε αντίγραφο του οδηγού.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Διάβασα, κατανοώ και αποδέχομαι τους Όρους και Προϋποθέσεις της Tervane.</translation>
@@ -464,7 +464,7 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
+        <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt; στην κάμερα από παντού</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -482,7 +482,7 @@
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Άμεση σύνδεση</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Επιλέξτε τύπο σύνδεσης</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (τροφοδοσία Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (μέσω ηλεκτροδικτύου)</translation>
@@ -571,23 +571,19 @@
         <translation>Φόρμα</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Εγγραφείτε στο olvaris για απομακρυσμένη&lt;br&gt;πρόσβαση στην κάμερα</translation>
+        <translation>Εγγραφείτε στο olvaris για απομακρυσμένη&lt;br&gt; πρόσβαση στην κάμερα</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Νέος λογαριασμός</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Υπάρχων λογαριασμός</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
+        <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt; στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Σφάλμα</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Απαιτείται επαλήθευση</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>Σφάλμα υπηρεσίας cloud</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Η υπηρεσία olvaris δεν μπόρεσε να αποδείξει την ταυτότητά της, γι’ αυτό δεν στάλθηκαν δεδομένα.&lt;br&gt;Ελέγξτε την ημερομηνία και την ώρα του υπολογιστή και δοκιμάστε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και δοκιμάστε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και, στη συνέχεια, κάντε κλικ στο «%1» ή στο «%2» για να δοκιμάσετε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Οι υπηρεσίες cloud δεν θα είναι διαθέσιμες</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Σημειώστε ότι αν παραλείψετε αυτό&lt;br&gt;το βήμα, δεν θα μπορείτε να βλέπετε&lt;br&gt;την κάμερα από απόσταση μέσω της&lt;br&gt;υπηρεσίας olvaris.</translation>
+        <translation>Σημειώστε ότι αν παραλείψετε αυτό&lt;br&gt; το βήμα, δεν θα μπορείτε να βλέπετε&lt;br&gt; την κάμερα από απόσταση μέσω της&lt;br&gt; υπηρεσίας olvaris.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Επόμενο</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Η κάμερα</translation>
     </message>
@@ -703,7 +704,7 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>ή μέσω των &lt;a href='%1/apps'&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt;. Για να συνδεθείτε, </translation>
+        <translation>ή μέσω των &lt;a href=&apos;%1/apps&apos;&gt;%2εφαρμογών για κινητά&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;. Για να συνδεθείτε, </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -724,60 +725,24 @@
         <translation>Φόρμα</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Ρύθμιση σύνδεσης στο Internet</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
         <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Επιλέξτε τον τύπο σύνδεσης στο Internet που θα χρησιμοποιεί η κάμερα.&lt;br&gt;Αν δεν είστε βέβαιοι ποιον τύπο να επιλέξετε, δοκιμάστε πρώτα το DHCP.&lt;br&gt;Αν η κάμερα είναι συνδεδεμένη απευθείας σε μόντεμ DSL, επιλέξτε PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Κλείσιμο</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Τύπος σύνδεσης:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Στατική IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Πύλη:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Μάσκα υποδικτύου:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>Διεύθυνση IP:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Αν δεν γνωρίζετε το όνομα χρήστη και τον κωδικό πρόσβασης,&lt;br&gt;επικοινωνήστε με τον πάροχο υπηρεσιών Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Εισαγάγετε έγκυρη στατική διεύθυνση IP</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Εισαγάγετε το όνομα χρήστη PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Εισαγάγετε τον κωδικό PPPoE</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt;τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt; τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt;τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt; τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Αν η κάμερα συνδέεται&lt;br&gt;μέσω PoE (τροφοδοσία&lt;br&gt;μέσω Ethernet),&lt;br&gt;παραλείψτε αυτό&lt;br&gt;το βήμα.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Αν η κάμερα συνδέεται&lt;br&gt; μέσω PoE (τροφοδοσία&lt;br&gt; μέσω Ethernet),&lt;br&gt;παραλείψτε αυτό&lt;br&gt; το βήμα.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt;τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt; τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Αν η κάμερα συνδέεται&lt;br&gt;μέσω PoE (τροφοδοσία&lt;br&gt;μέσω Ethernet),&lt;br&gt;παραλείψτε αυτό&lt;br&gt;το βήμα.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Αν η κάμερα συνδέεται&lt;br&gt; μέσω PoE (τροφοδοσία&lt;br&gt; μέσω Ethernet),&lt;br&gt;παραλείψτε αυτό&lt;br&gt; το βήμα.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt;τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Βγάλτε τη συσκευή από&lt;br&gt; τη συσκευασία&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Εμφάνιση</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Για να ενεργοποιήσετε τις λειτουργίες olvaris &lt;br/&gt;αυτής της κάμερας, βεβαιωθείτε ότι η σύνδεση&lt;br/&gt;στο Internet λειτουργεί και εκτελέστε ξανά&lt;br/&gt;τον Οδηγό ρύθμισης.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Για να ενεργοποιήσετε τις λειτουργίες olvaris &lt;br/&gt;αυτής της κάμερας, βεβαιωθείτε ότι η σύνδεση&lt;br/&gt; στο Internet λειτουργεί και εκτελέστε ξανά&lt;br/&gt; τον Οδηγό ρύθμισης.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Η κάμερα &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; έχει πλέον καταχωρηθεί στο &lt;br/&gt;olvaris και είναι έτοιμη για χρήση. Μπορείτε πλέον να βλέπετε&lt;br/&gt;την κάμερα από παντού, οποτεδήποτε, μέσω του ιστότοπου &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;ή μέσω μιας από τις &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;εφαρμογές για κινητά&lt;/span&gt;&lt;/a&gt;. Για να συνδεθείτε,&lt;br/&gt;χρησιμοποιήστε την παραπάνω διεύθυνση e-mail και τον κωδικό&lt;br/&gt;πρόσβασης που δημιουργήσατε.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Η κάμερα &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; έχει πλέον καταχωρηθεί στο &lt;br/&gt;olvaris και είναι έτοιμη για χρήση. Μπορείτε πλέον να βλέπετε&lt;br/&gt; την κάμερα από παντού, οποτεδήποτε, μέσω του ιστότοπου &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; ή μέσω μιας από τις &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;εφαρμογές για κινητά&lt;/span&gt;&lt;/a&gt;. Για να συνδεθείτε,&lt;br/&gt;χρησιμοποιήστε την παραπάνω διεύθυνση e-mail και τον κωδικό&lt;br/&gt; πρόσβασης που δημιουργήσατε.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Ορίστε όνομα και κωδικό&lt;br&gt;για την κάμερα</translation>
+        <translation>Ορίστε όνομα και κωδικό&lt;br&gt; για την κάμερα</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Κωδικός κάμερας:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Ο κωδικός έχει 6-30 γράμματα και ψηφία&lt;br&gt;χωρίς κενά)</translation>
+        <translation>(Ο κωδικός έχει 6-30 γράμματα και ψηφία&lt;br&gt; χωρίς κενά)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt;στην κάμερα από παντού</translation>
+        <translation>Εγγραφείτε στο olvaris για πρόσβαση&lt;br&gt; στην κάμερα από παντού</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Τρέχων κωδικός:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Οι κωδικοί δεν ταιριάζουν. Πληκτρολογήστε ξανά τον κωδικό.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Συνδέστε την κάμερα ασύρματα στο δίκτυο</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Ελέγξτε τον κωδικό πρόσβασης: πρέπει να έχει 6-30 γράμματα και ψηφία&lt;br&gt;χωρίς κενά.</translation>
+        <translation>Ελέγξτε τον κωδικό πρόσβασης: πρέπει να έχει 6-30 γράμματα και ψηφία&lt;br&gt; χωρίς κενά.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Ελέγξτε ότι ο κωδικός πρόσβασης έχει 6-30 χαρακτήρες χωρίς κενά.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Ελέγξτε το όνομα της συσκευής: πρέπει να έχει λιγότερους από 32 χαρακτήρες και&lt;br&gt;να περιέχει μόνο γράμματα και ψηφία</translation>
+        <translation>Ελέγξτε το όνομα της συσκευής: πρέπει να έχει λιγότερους από 32 χαρακτήρες και&lt;br&gt; να περιέχει μόνο γράμματα και ψηφία</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Εισαγάγετε τη διεύθυνση IP του κύριου διακομιστή DNS</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Αφαιρέστε τους χαρακτήρες «;» και «=» από το όνομα χρήστη PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Χρησιμοποιήστε μόνο δυτικοευρωπαϊκούς χαρακτήρες</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Ρυθμίστε και προστατέψτε την κάμερα</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Εισαγάγετε τον κωδικό του ασύρματου δικτύου</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Αποσυνδέστε το καλώδιο Ethernet από την κάμερα και&lt;br&gt;κάντε κλικ στο OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Αποσυνδέστε το καλώδιο Ethernet από την κάμερα και&lt;br&gt; κάντε κλικ στο OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Η κάμερα δεν μπόρεσε να συνδεθεί στο δίκτυο&lt;br&gt;Wi-Fi. Συνδέστε ξανά το καλώδιο Ethernet&lt;br&gt;στην κάμερα και κάντε κλικ στο OK για να&lt;br&gt;ρυθμίσετε ξανά το ασύρματο δίκτυο.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Η κάμερα δεν μπόρεσε να συνδεθεί στο δίκτυο&lt;br&gt; Wi-Fi. Συνδέστε ξανά το καλώδιο Ethernet&lt;br&gt; στην κάμερα και κάντε κλικ στο OK για να&lt;br&gt; ρυθμίσετε ξανά το ασύρματο δίκτυο.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει&lt;br&gt;να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση&lt;br&gt;γρήγορα, εύκολα και αυτόματα.&lt;br&gt;Οι περισσότεροι σύγχρονοι δρομολογητές έχουν&lt;br&gt;κουμπί WPS. Σε ορισμένους πρέπει να συνδεθείτε&lt;br&gt;στο περιβάλλον web και να κάνετε κλικ σε ένα&lt;br&gt;κουμπί στην οθόνη για να ενεργοποιήσετε το WPS.&lt;br&gt;Για λεπτομέρειες, ανατρέξτε στο εγχειρίδιο&lt;br&gt;χρήσης του δρομολογητή.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει&lt;br&gt; να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση&lt;br&gt; γρήγορα, εύκολα και αυτόματα.&lt;br&gt;Οι περισσότεροι σύγχρονοι δρομολογητές έχουν&lt;br&gt; κουμπί WPS. Σε ορισμένους πρέπει να συνδεθείτε&lt;br&gt; στο περιβάλλον web και να κάνετε κλικ σε ένα&lt;br&gt; κουμπί στην οθόνη για να ενεργοποιήσετε το WPS.&lt;br&gt;Για λεπτομέρειες, ανατρέξτε στο εγχειρίδιο&lt;br&gt; χρήσης του δρομολογητή.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Κλείσιμο</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Δεν ήταν δυνατή η σύνδεση WPS</translation>
     </message>
@@ -1632,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Δεν βρέθηκαν συσκευές. Κάντε κλικ στο «Σάρωση» για νέα αναζήτηση&lt;br&gt; ή στο «Πίσω» για να ελέγξετε τις ρυθμίσεις σύνδεσης.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Δεν βρέθηκαν συσκευές.&lt;br&gt; Κάντε κλικ στο «Σάρωση» για νέα αναζήτηση ή στο «Πίσω» για να ελέγξετε τις ρυθμίσεις σύνδεσης.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Όνομα κάμερας</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>Διεύθυνση IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Μοντέλο:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Συνδέστε την κάμερα στο δίκτυό σας</translation>
     </message>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Εκκίνηση olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Καλώς ορίσατε</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Σημειώστε ότι αν ρυθμίσετε την κάμερα&lt;br&gt; μόνο για τοπική προβολή, δεν θα μπορείτε&lt;br&gt; να χρησιμοποιείτε την υπηρεσία olvaris&lt;br&gt; για απομακρυσμένη προβολή.&lt;br&gt;&lt;br&gt;Για να ενεργοποιήσετε αυτές τις λειτουργίες,&lt;br&gt;συνδεθείτε στο Internet πριν&lt;br&gt;εκτελέσετε τον οδηγό.</translation>
+        <translation>Σημειώστε ότι αν ρυθμίσετε την κάμερα&lt;br&gt; μόνο για τοπική προβολή, δεν θα μπορείτε&lt;br&gt; να χρησιμοποιείτε την υπηρεσία olvaris&lt;br&gt; για απομακρυσμένη προβολή.&lt;br&gt;&lt;br&gt;Για να ενεργοποιήσετε αυτές τις λειτουργίες,&lt;br&gt;συνδεθείτε στο Internet πριν&lt;br&gt; εκτελέσετε τον οδηγό.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Οδηγός ρύθμισης olvaris</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Αγγλικά</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Έναρξη</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Γαλλικά</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Φινλανδικά</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Επιλέξτε μοντέλο</translation>
     </message>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Τύπος ασφάλειας:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Κανένας</translation>

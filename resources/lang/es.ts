@@ -50,7 +50,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Introduzca la contraseña Wi-Fi</translation>
     </message>
@@ -72,14 +72,14 @@
         <translation>Introduzca los datos de su red Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Desactivar la conexión directa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Pulse el botón Direct de la cámara, compruebe que el botón Cloud&lt;br&gt;ya no parpadea y, a continuación, haga clic en Aceptar para continuar.</translation>
+        <translation>Pulse el botón Direct de la cámara, compruebe que el botón Cloud&lt;br&gt; ya no parpadea y, a continuación, haga clic en Aceptar para continuar.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;¿No encuentra el SSID de su cámara?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Si no puede conectarse a la cámara, pruebe a restablecerla&lt;br&gt;y, a continuación, vuelva a iniciar el asistente.</translation>
+        <translation>Si no puede conectarse a la cámara, pruebe a restablecerla&lt;br&gt; y, a continuación, vuelva a iniciar el asistente.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Si no encuentra el SSID de la cámara, pruebe a restablecerla&lt;br&gt;y, a continuación, vuelva a iniciar el asistente.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Si no encuentra el SSID de la cámara, pruebe a restablecerla&lt;br&gt; y, a continuación, vuelva a iniciar el asistente.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>No se encuentra la cámara. Vuelva a la página anterior y seleccione&lt;br&gt;de nuevo el modelo de su cámara.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>No se encuentra la cámara. Vuelva a la página anterior y seleccione&lt;br&gt; de nuevo el modelo de su cámara.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -330,7 +330,7 @@
         <translation>A continuación, haga clic en Siguiente.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Asegúrese de que su ordenador esté conectado a la misma red Wi-Fi que&lt;br&gt;la cámara y vuelva a intentarlo.</translation>
+        <translation>Asegúrese de que su ordenador esté conectado a la misma red Wi-Fi que&lt;br&gt; la cámara y vuelva a intentarlo.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATO DE LICENCIA DE USUARIO FINAL&lt;/b&gt;&lt;br&gt;&lt;b&gt;Lea atentamente este contrato antes de utilizar el Asistente de configuración de olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Este contrato se celebra entre usted y Tervane. Al marcar la casilla de abajo y hacer clic en Acepto, usted acepta sus condiciones.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licencia.&lt;/b&gt; Tervane le concede una licencia personal, no exclusiva e intransferible para instalar y utilizar este asistente con el fin de configurar cámaras de su propiedad o que esté autorizado a administrar.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restricciones.&lt;/b&gt; No puede vender, alquilar, prestar ni distribuir el asistente, ni modificarlo, descompilarlo o aplicarle ingeniería inversa, salvo en la medida en que la ley lo permita expresamente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servicios en línea.&lt;/b&gt; El asistente se conecta a servicios de Tervane en Internet para buscar una versión más reciente, descargar información de dispositivos y registrar su cámara en olvaris. A dicho uso se aplican las condiciones del servicio y la política de privacidad de olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Actualizaciones.&lt;/b&gt; Cuando haya disponible un asistente más reciente, usted decide si desea descargarlo e instalarlo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Sin garantía.&lt;/b&gt; En la medida en que la ley lo permita, el asistente se proporciona «tal cual», sin garantía de ningún tipo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilidad.&lt;/b&gt; En la medida en que la ley lo permita, Tervane no se hace responsable de los daños indirectos o consecuentes derivados del uso del asistente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Rescisión.&lt;/b&gt; Esta licencia finaliza si usted incumple sus condiciones; en ese caso, deberá eliminar todas las copias del asistente.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATO DE LICENCIA DE USUARIO FINAL&lt;/b&gt;&lt;br&gt; &lt;b&gt;Lea atentamente este contrato antes de utilizar el Asistente de configuración de olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Este contrato se celebra entre usted y Tervane. Al marcar la casilla de abajo y hacer clic en Acepto, usted acepta sus condiciones.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licencia.&lt;/b&gt; Tervane le concede una licencia personal, no exclusiva e intransferible para instalar y utilizar este asistente con el fin de configurar cámaras de su propiedad o que esté autorizado a administrar.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restricciones.&lt;/b&gt; No puede vender, alquilar, prestar ni distribuir el asistente, ni modificarlo, descompilarlo o aplicarle ingeniería inversa, salvo en la medida en que la ley lo permita expresamente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servicios en línea.&lt;/b&gt; El asistente se conecta a servicios de Tervane en Internet para buscar una versión más reciente, descargar información de dispositivos y registrar su cámara en olvaris. A dicho uso se aplican las condiciones del servicio y la política de privacidad de olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Actualizaciones.&lt;/b&gt; Cuando haya disponible un asistente más reciente, usted decide si desea descargarlo e instalarlo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Sin garantía.&lt;/b&gt; En la medida en que la ley lo permita, el asistente se proporciona «tal cual», sin garantía de ningún tipo.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilidad.&lt;/b&gt; En la medida en que la ley lo permita, Tervane no se hace responsable de los daños indirectos o consecuentes derivados del uso del asistente.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Rescisión.&lt;/b&gt; Esta licencia finaliza si usted incumple sus condiciones; en ese caso, deberá eliminar todas las copias del asistente.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>He leído y comprendo los Términos y condiciones de Tervane, y los acepto.</translation>
@@ -464,7 +464,7 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Regístrese en olvaris para acceder a&lt;br&gt;su cámara desde cualquier lugar</translation>
+        <translation>Regístrese en olvaris para acceder a&lt;br&gt; su cámara desde cualquier lugar</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -482,7 +482,7 @@
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Conexión directa</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Elija el tipo de conexión</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (energía por Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (datos por red eléctrica)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Regístrese en olvaris para acceder&lt;br&gt;a su cámara de forma remota</translation>
+        <translation>Regístrese en olvaris para acceder&lt;br&gt; a su cámara de forma remota</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Cuenta nueva</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Cuenta existente</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Regístrese en olvaris para acceder a&lt;br&gt;su cámara desde cualquier lugar</translation>
+        <translation>Regístrese en olvaris para acceder a&lt;br&gt; su cámara desde cualquier lugar</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Verificación necesaria</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>Error del servicio en la nube</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>El servicio olvaris no pudo demostrar su identidad, por lo que no se le envió nada.&lt;br&gt;Compruebe la fecha y la hora del ordenador y vuelva a intentarlo, o continúe sin servicios en la nube.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y vuelva a intentarlo, o continúe sin servicios en la nube.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y haga clic en «%1» o «%2» para volver a intentarlo, o continúe sin servicios en la nube.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Los servicios en la nube no estarán disponibles</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Tenga en cuenta que si omite este&lt;br&gt;paso, no podrá utilizar el servicio&lt;br&gt;olvaris para ver la cámara de forma&lt;br&gt;remota.</translation>
+        <translation>Tenga en cuenta que si omite este&lt;br&gt; paso, no podrá utilizar el servicio&lt;br&gt; olvaris para ver la cámara de forma&lt;br&gt; remota.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Siguiente</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Su cámara</translation>
     </message>
@@ -698,7 +699,7 @@
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>cámara en cualquier momento y lugar a través del sitio web de &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
+        <translation>cámara en cualquier momento y lugar a través del sitio web de &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configure su conexión a Internet</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Seleccione el tipo de conexión a Internet que utilizará la cámara. Si no&lt;br&gt;está seguro de cuál elegir, pruebe primero con DHCP. Si la cámara está&lt;br&gt;conectada directamente a un módem DSL, seleccione PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Seleccione el tipo de conexión a Internet que utilizará la cámara. Si no&lt;br&gt; está seguro de cuál elegir, pruebe primero con DHCP. Si la cámara está&lt;br&gt; conectada directamente a un módem DSL, seleccione PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Tipo de conexión:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>IP estática</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Puerta de enlace:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Máscara de subred:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>Dirección IP:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Si no conoce su cuenta y contraseña,&lt;br&gt;póngase en contacto con su proveedor de servicios de Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Introduzca una dirección IP estática válida</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Introduzca la cuenta PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Introduzca la contraseña PPPoE</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt;la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt; la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt;la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt; la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la cámara está&lt;br&gt;conectada mediante PoE&lt;br&gt;(alimentación a través&lt;br&gt;de Ethernet), omita&lt;br&gt;este paso.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la cámara está&lt;br&gt; conectada mediante PoE&lt;br&gt;(alimentación a través&lt;br&gt; de Ethernet), omita&lt;br&gt; este paso.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt;la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt; la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la cámara está&lt;br&gt;conectada mediante PoE&lt;br&gt;(alimentación a través&lt;br&gt;de Ethernet), omita&lt;br&gt;este paso.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Si la cámara está&lt;br&gt; conectada mediante PoE&lt;br&gt;(alimentación a través&lt;br&gt; de Ethernet), omita&lt;br&gt; este paso.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt;la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Saque el dispositivo de&lt;br&gt; la caja&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Mostrar</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Si desea activar las funciones de olvaris en &lt;br/&gt;esta cámara, asegúrese de disponer de una&lt;br/&gt;conexión a Internet operativa y vuelva a&lt;br/&gt;ejecutar este asistente de configuración.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Si desea activar las funciones de olvaris en &lt;br/&gt;esta cámara, asegúrese de disponer de una&lt;br/&gt; conexión a Internet operativa y vuelva a&lt;br/&gt; ejecutar este asistente de configuración.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Su cámara &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; ya está registrada en &lt;br/&gt;olvaris y lista para usar. Ahora puede ver su&lt;br/&gt;cámara en cualquier momento y lugar a través del sitio web de &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;o de una de las &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;aplicaciones móviles&lt;/span&gt;&lt;/a&gt;; solo tiene que&lt;br/&gt;utilizar la dirección de correo electrónico anterior y la contraseña&lt;br/&gt;que creó para iniciar sesión.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Su cámara &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; ya está registrada en &lt;br/&gt;olvaris y lista para usar. Ahora puede ver su&lt;br/&gt; cámara en cualquier momento y lugar a través del sitio web de &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; o de una de las &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;aplicaciones móviles&lt;/span&gt;&lt;/a&gt;; solo tiene que&lt;br/&gt; utilizar la dirección de correo electrónico anterior y la contraseña&lt;br/&gt; que creó para iniciar sesión.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Asigne un nombre y una&lt;br&gt;contraseña a su cámara</translation>
+        <translation>Asigne un nombre y una&lt;br&gt; contraseña a su cámara</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Contraseña de la cámara:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(La contraseña debe tener entre 6 y 30 caracteres&lt;br&gt;alfanuméricos, sin espacios)</translation>
+        <translation>(La contraseña debe tener entre 6 y 30 caracteres&lt;br&gt; alfanuméricos, sin espacios)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Regístrese en olvaris para acceder a&lt;br&gt;su cámara desde cualquier lugar</translation>
+        <translation>Regístrese en olvaris para acceder a&lt;br&gt; su cámara desde cualquier lugar</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Contraseña actual:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Las contraseñas no coinciden. Vuelva a escribir la contraseña.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Conecte la cámara a su red de forma inalámbrica</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres&lt;br&gt;alfanuméricos, sin espacios.</translation>
+        <translation>Compruebe la contraseña: debe tener entre 6 y 30 caracteres&lt;br&gt; alfanuméricos, sin espacios.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Compruebe que la contraseña tenga entre 6 y 30 caracteres, sin espacios.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Compruebe el nombre del dispositivo: debe tener menos de 32 caracteres y&lt;br&gt;contener solo letras y números</translation>
+        <translation>Compruebe el nombre del dispositivo: debe tener menos de 32 caracteres y&lt;br&gt; contener solo letras y números</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Introduzca la dirección IP de su servidor DNS principal</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Elimine «;» y «=» de la cuenta PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Use solo caracteres de Europa occidental</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Configure y proteja su cámara</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Introduzca la contraseña de la red inalámbrica</translation>
     </message>
@@ -1549,7 +1472,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>La cámara no pudo conectarse a su red&lt;br&gt;Wi-Fi. Vuelva a conectar el cable Ethernet&lt;br&gt;a la cámara y haga clic en Aceptar para&lt;br&gt;configurar de nuevo la conexión inalámbrica.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>La cámara no pudo conectarse a su red&lt;br&gt; Wi-Fi. Vuelva a conectar el cable Ethernet&lt;br&gt; a la cámara y haga clic en Aceptar para&lt;br&gt; configurar de nuevo la conexión inalámbrica.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Wi-Fi Protected Setup (WPS) le permite&lt;br&gt;establecer una conexión inalámbrica segura&lt;br&gt;de forma rápida, sencilla y automática.&lt;br&gt;La mayoría de los routers actuales tienen un&lt;br&gt;botón WPS. En algunos routers es necesario&lt;br&gt;iniciar sesión en la interfaz web y hacer clic&lt;br&gt;en un botón en pantalla para activar la función&lt;br&gt;WPS. Consulte el manual de usuario del router&lt;br&gt;para obtener más información.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Wi-Fi Protected Setup (WPS) le permite&lt;br&gt; establecer una conexión inalámbrica segura&lt;br&gt; de forma rápida, sencilla y automática.&lt;br&gt;La mayoría de los routers actuales tienen un&lt;br&gt; botón WPS. En algunos routers es necesario&lt;br&gt; iniciar sesión en la interfaz web y hacer clic&lt;br&gt; en un botón en pantalla para activar la función&lt;br&gt; WPS. Consulte el manual de usuario del router&lt;br&gt; para obtener más información.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>No se pudo conectar mediante WPS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>El asistente no pudo comunicarse con la cámara. Siga las&lt;br&gt;instrucciones y vuelva a intentarlo.</translation>
+        <translation>El asistente no pudo comunicarse con la cámara. Siga las&lt;br&gt; instrucciones y vuelva a intentarlo.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1632,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;No se encontraron dispositivos. Haga clic en Buscar para volver a buscar&lt;br&gt; o en Atrás para comprobar la configuración de la conexión.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;No se encontraron dispositivos.&lt;br&gt; Haga clic en Buscar para volver a buscar o en Atrás para comprobar la configuración de la conexión.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Nombre de la cámara</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>Dirección IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modelo:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Conectemos la cámara a su red</translation>
     </message>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Lanzador de olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Bienvenido</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Asistente de configuración de olvaris</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Tenga en cuenta que si configura esta&lt;br&gt; cámara solo para visualización local,&lt;br&gt; no podrá utilizar el servicio olvaris&lt;br&gt; para ver la cámara de forma remota.&lt;br&gt;&lt;br&gt;Si desea activar estas funciones,&lt;br&gt;asegúrese de estar conectado a&lt;br&gt;Internet antes de ejecutar este asistente.</translation>
+        <translation>Tenga en cuenta que si configura esta&lt;br&gt; cámara solo para visualización local,&lt;br&gt; no podrá utilizar el servicio olvaris&lt;br&gt; para ver la cámara de forma remota.&lt;br&gt;&lt;br&gt;Si desea activar estas funciones,&lt;br&gt;asegúrese de estar conectado a&lt;br&gt; Internet antes de ejecutar este asistente.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Asistente de configuración de olvaris</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Inglés</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Iniciar</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francés</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finlandés</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Elija su modelo</translation>
     </message>
@@ -2088,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Seleccione otra carpeta donde guardar el archivo o haga clic en &lt;b&gt;Salir&lt;/b&gt; para cerrar el asistente de configuración e ir a&lt;br&gt;%1 para descargar manualmente la versión más reciente del asistente de configuración.</translation>
+        <translation>Seleccione otra carpeta donde guardar el archivo o haga clic en &lt;b&gt;Salir&lt;/b&gt; para cerrar el asistente de configuración e ir a&lt;br&gt; %1 para descargar manualmente la versión más reciente del asistente de configuración.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tipo de seguridad:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Ninguna</translation>

@@ -50,7 +50,7 @@
         <translation>Peruuta</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Anna Wi-Fi-salasana</translation>
     </message>
@@ -72,14 +72,14 @@
         <translation>Anna Wi-Fi-verkon tiedot</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Poista suora yhteys käytöstä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Paina kameran Direct-painiketta ja varmista, että Cloud-painike ei enää&lt;br&gt;vilku. Jatka sitten valitsemalla OK.</translation>
+        <translation>Paina kameran Direct-painiketta ja varmista, että Cloud-painike ei enää&lt;br&gt; vilku. Jatka sitten valitsemalla OK.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Eikö kameran SSID löydy?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Jos kameraan ei saada yhteyttä, voit nollata kameran&lt;br&gt;ja käynnistää ohjelman alusta.</translation>
+        <translation>Jos kameraan ei saada yhteyttä, voit nollata kameran&lt;br&gt; ja käynnistää ohjelman alusta.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Jos kameran SSID ei löydy, voit nollata kameran&lt;br&gt;ja käynnistää ohjelman alusta.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Jos kameran SSID ei löydy, voit nollata kameran&lt;br&gt; ja käynnistää ohjelman alusta.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kameraa ei löydy. Palaa edelliselle sivulle ja valitse&lt;br&gt;kameran malli uudelleen.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kameraa ei löydy. Palaa edelliselle sivulle ja valitse&lt;br&gt; kameran malli uudelleen.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt;sitten OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt; sitten OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Valitse sitten Seuraava.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Varmista, että tietokone on yhteydessä samaan Wi-Fi-verkkoon kuin&lt;br&gt;kamera, ja yritä sitten uudelleen.</translation>
+        <translation>Varmista, että tietokone on yhteydessä samaan Wi-Fi-verkkoon kuin&lt;br&gt; kamera, ja yritä sitten uudelleen.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LOPPUKÄYTTÄJÄN LISENSSISOPIMUS&lt;/b&gt;&lt;br&gt;&lt;b&gt;Lue tämä sopimus huolellisesti ennen kuin käytät olvaris-asennusohjelmaa.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisenssi.&lt;/b&gt; Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa sellaisten kameroiden asentamiseen, jotka omistat tai joita sinulla on oikeus hallinnoida.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Rajoitukset.&lt;/b&gt; Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Verkkopalvelut.&lt;/b&gt; Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Päivitykset.&lt;/b&gt; Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ei takuuta.&lt;/b&gt; Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Vastuu.&lt;/b&gt; Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Päättyminen.&lt;/b&gt; Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;LOPPUKÄYTTÄJÄN LISENSSISOPIMUS&lt;/b&gt;&lt;br&gt; &lt;b&gt;Lue tämä sopimus huolellisesti ennen kuin käytät olvaris-asennusohjelmaa.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Tämä sopimus tehdään sinun ja Tervanen välillä. Valitsemalla alla olevan ruudun ja napsauttamalla Hyväksyn hyväksyt sopimuksen ehdot.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Lisenssi.&lt;/b&gt; Tervane myöntää sinulle henkilökohtaisen, ei-yksinomaisen ja ei-siirrettävän lisenssin asentaa ja käyttää tätä ohjelmaa sellaisten kameroiden asentamiseen, jotka omistat tai joita sinulla on oikeus hallinnoida.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Rajoitukset.&lt;/b&gt; Et saa myydä, vuokrata, lainata tai levittää ohjelmaa etkä muokata, purkaa tai takaisinmallintaa sitä, paitsi jos laki nimenomaisesti sen sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Verkkopalvelut.&lt;/b&gt; Ohjelma ottaa Internetissä yhteyden Tervanen palveluihin etsiäkseen uudempaa versiota, ladatakseen laitetietoja ja rekisteröidäkseen kamerasi olvaris-palveluun. Tähän käyttöön sovelletaan olvaris-palvelun käyttöehtoja ja tietosuojakäytäntöä.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Päivitykset.&lt;/b&gt; Kun uudempi ohjelma on saatavilla, päätät itse, lataatko ja asennatko sen.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Ei takuuta.&lt;/b&gt; Ohjelma toimitetaan sellaisenaan ilman minkäänlaista takuuta siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Vastuu.&lt;/b&gt; Tervane ei vastaa ohjelman käytöstä aiheutuvista välillisistä vahingoista tai seurannaisvahingoista siinä laajuudessa kuin laki sallii.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Päättyminen.&lt;/b&gt; Tämä lisenssi päättyy, jos rikot sen ehtoja; sinun on tällöin poistettava kaikki ohjelman kopiot.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Olen lukenut ja ymmärtänyt Tervanen käyttöehdot ja hyväksyn ne.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt;tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt; tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt; kameraasi missä tahansa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt;tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.</translation>
+        <translation>Tämä kamera on jo rekisteröity olvaris-tilille. Jos haluat rekisteröidä sen toiselle&lt;br&gt; tilille, sinun on nollattava kamera. Muussa tapauksessa jatka valitsemalla Seuraava.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Suora yhteys</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Valitse yhteystyyppi</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (sähköverkon kautta)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja&lt;br&gt;käytä kameraasi etänä</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja&lt;br&gt; käytä kameraasi etänä</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Uusi tili</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Nykyinen tili</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt; kameraasi missä tahansa</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Virhe</translation>
@@ -626,19 +622,19 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Vahvistus vaaditaan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>Sähköpostiosoitteeseesi on lähetetty vahvistusviesti. Vahvista tilisi&lt;br&gt;napsauttamalla viestissä olevaa linkkiä 7 päivän kuluessa.</translation>
+        <translation>Sähköpostiosoitteeseesi on lähetetty vahvistusviesti. Vahvista tilisi&lt;br&gt; napsauttamalla viestissä olevaa linkkiä 7 päivän kuluessa.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -651,24 +647,29 @@
         <translation>Pilvipalvelu epäonnistui</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>olvaris-palvelu ei pystynyt todistamaan aitouttaan, joten sille ei lähetetty mitään.&lt;br&gt;Tarkista tietokoneen päivämäärä ja kellonaika ja yritä uudelleen tai jatka ilman pilvipalveluja.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris-palvelu ei suorittanut pyyntöä loppuun.&lt;br&gt;Tarkista Internet-yhteys ja yritä uudelleen tai jatka ilman pilvipalveluja.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris-palvelu ei suorittanut pyyntöä loppuun.&lt;br&gt;Tarkista Internet-yhteys ja yritä uudelleen valitsemalla &quot;%1&quot; tai &quot;%2&quot;, tai jatka ilman pilvipalveluja.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Pilvipalvelut eivät ole käytettävissä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Huomaa, että jos ohitat tämän&lt;br&gt;vaiheen, et voi katsella kameraa&lt;br&gt;etänä olvaris-palvelun&lt;br&gt;kautta.</translation>
+        <translation>Huomaa, että jos ohitat tämän&lt;br&gt; vaiheen, et voi katsella kameraa&lt;br&gt; etänä olvaris-palvelun&lt;br&gt; kautta.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Seuraava</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Kamerasi</translation>
     </message>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Määritä Internet-yhteys</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Valitse kameran käyttämä Internet-yhteyden tyyppi. Jos et ole varma&lt;br&gt;oikeasta tyypistä, kokeile ensin DHCP:tä. Jos kamera on kytketty&lt;br&gt;suoraan DSL-modeemiin, valitse PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Valitse kameran käyttämä Internet-yhteyden tyyppi. Jos et ole varma&lt;br&gt; oikeasta tyypistä, kokeile ensin DHCP:tä. Jos kamera on kytketty&lt;br&gt; suoraan DSL-modeemiin, valitse PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Sulje</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Yhteystyyppi:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Kiinteä IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Yhdyskäytävä:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Aliverkon peite:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-osoite:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Jos et tiedä käyttäjätunnustasi ja salasanaasi,&lt;br&gt;ota yhteyttä Internet-palveluntarjoajaasi.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Anna kelvollinen kiinteä IP-osoite</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Anna PPPoE-käyttäjätunnus</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Anna PPPoE-salasana</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt;PoE-yhteydellä (Power&lt;br&gt;over Ethernet), ohita&lt;br&gt;tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt; PoE-yhteydellä (Power&lt;br&gt; over Ethernet), ohita&lt;br&gt; tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt;PoE-yhteydellä (Power&lt;br&gt;over Ethernet), ohita&lt;br&gt;tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Jos kamera kytketään&lt;br&gt; PoE-yhteydellä (Power&lt;br&gt; over Ethernet), ohita&lt;br&gt; tämä vaihe.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt;pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ota laite pois&lt;br&gt; pakkauksesta&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Näytä</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Jos haluat ottaa käyttöön tämän kameran &lt;br/&gt;olvaris-toiminnot, varmista, että Internet-&lt;br/&gt;yhteys toimii, ja suorita sitten tämä&lt;br/&gt;asennusohjelma uudelleen.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Jos haluat ottaa käyttöön tämän kameran &lt;br/&gt;olvaris-toiminnot, varmista, että Internet-&lt;br/&gt;yhteys toimii, ja suorita sitten tämä&lt;br/&gt; asennusohjelma uudelleen.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kamerasi &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; on nyt rekisteröity &lt;br/&gt;olvaris-palveluun ja valmis käyttöön. Voit nyt katsella&lt;br/&gt;kameraasi missä ja milloin tahansa &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;sivustolla tai &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;. Kirjaudu&lt;br/&gt;sisään yllä olevalla sähköpostiosoitteella ja&lt;br/&gt;luomallasi salasanalla.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Kamerasi &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; on nyt rekisteröity &lt;br/&gt;olvaris-palveluun ja valmis käyttöön. Voit nyt katsella&lt;br/&gt; kameraasi missä ja milloin tahansa &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;-&lt;br/&gt;sivustolla tai &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobiilisovelluksella&lt;/span&gt;&lt;/a&gt;. Kirjaudu&lt;br/&gt; sisään yllä olevalla sähköpostiosoitteella ja&lt;br/&gt; luomallasi salasanalla.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Anna kameralle nimi ja&lt;br&gt;salasana</translation>
+        <translation>Anna kameralle nimi ja&lt;br&gt; salasana</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Kameran salasana:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Salasanassa on 6–30 kirjainta tai numeroa&lt;br&gt;eikä välilyöntejä)</translation>
+        <translation>(Salasanassa on 6–30 kirjainta tai numeroa&lt;br&gt; eikä välilyöntejä)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt;kameraasi missä tahansa</translation>
+        <translation>Rekisteröidy olvaris-palveluun ja käytä&lt;br&gt; kameraasi missä tahansa</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Nykyinen salasana:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Salasanat eivät täsmää. Kirjoita salasana uudelleen.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Yhdistä kamera verkkoon langattomasti</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Tarkista salasana: siinä on oltava 6–30 kirjainta tai numeroa&lt;br&gt;eikä välilyöntejä.</translation>
+        <translation>Tarkista salasana: siinä on oltava 6–30 kirjainta tai numeroa&lt;br&gt; eikä välilyöntejä.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Tarkista, että salasanassa on 6–30 merkkiä eikä välilyöntejä.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Tarkista laitteen nimi: sen on oltava alle 32 merkkiä pitkä, ja siinä saa olla&lt;br&gt;vain kirjaimia ja numeroita</translation>
+        <translation>Tarkista laitteen nimi: sen on oltava alle 32 merkkiä pitkä, ja siinä saa olla&lt;br&gt; vain kirjaimia ja numeroita</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Anna ensisijaisen DNS-palvelimen IP-osoite</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Poista merkit &quot;;&quot; ja &quot;=&quot; PPPoE-käyttäjätunnuksesta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Käytä vain länsieurooppalaisia merkkejä</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Määritä ja suojaa kamera</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Anna langattoman verkon salasana</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt;sitten OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Irrota verkkokaapeli kamerasta ja valitse&lt;br&gt; sitten OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kamera ei saanut yhteyttä Wi-Fi-verkkoosi.&lt;br&gt;Kytke verkkokaapeli takaisin kameraan ja&lt;br&gt;määritä langattoman verkon asetukset&lt;br&gt;uudelleen valitsemalla OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kamera ei saanut yhteyttä Wi-Fi-verkkoosi.&lt;br&gt;Kytke verkkokaapeli takaisin kameraan ja&lt;br&gt; määritä langattoman verkon asetukset&lt;br&gt; uudelleen valitsemalla OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Sulje</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>WPS-yhteyttä ei voitu muodostaa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Ohjelma ei saanut yhteyttä kameraan. Noudata&lt;br&gt;ohjeita ja yritä uudelleen.</translation>
+        <translation>Ohjelma ei saanut yhteyttä kameraan. Noudata&lt;br&gt; ohjeita ja yritä uudelleen.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1635,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Laitteita ei löytynyt. Etsi uudelleen valitsemalla Etsi&lt;br&gt; tai tarkista yhteysasetukset valitsemalla Takaisin.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Kameran nimi</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-osoite</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Malli:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Yhdistetään kamera verkkoon</translation>
     </message>
@@ -1672,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Etsi uudelleen valitsemalla Etsi tai tarkista yhteysasetukset&lt;br&gt;valitsemalla Takaisin.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Etsi uudelleen valitsemalla Etsi tai tarkista yhteysasetukset&lt;br&gt; valitsemalla Takaisin.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris-käynnistysohjelma</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Tervetuloa</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Lopeta</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Huomaa, että jos määrität kameran&lt;br&gt; vain paikallista katselua varten, et voi&lt;br&gt; katsella kameraa etänä&lt;br&gt; olvaris-palvelun kautta.&lt;br&gt;&lt;br&gt;Jos haluat käyttää näitä toimintoja,&lt;br&gt;varmista, että Internet-yhteys on&lt;br&gt;käytössä ennen ohjelman käynnistämistä.</translation>
+        <translation>Huomaa, että jos määrität kameran&lt;br&gt; vain paikallista katselua varten, et voi&lt;br&gt; katsella kameraa etänä&lt;br&gt; olvaris-palvelun kautta.&lt;br&gt;&lt;br&gt;Jos haluat käyttää näitä toimintoja,&lt;br&gt;varmista, että Internet-yhteys on&lt;br&gt; käytössä ennen ohjelman käynnistämistä.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris-asennusohjelma</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Englanti</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Aloita</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Ranska</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Suomi</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Valitse malli</translation>
     </message>
@@ -2042,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Selainikkuna saattaa olla auki tai toinen asennusohjelma saattaa olla&lt;br&gt;käynnissä. Sulje selain ja kaikki käynnissä olevat asennusohjelmat&lt;br&gt;ennen tämän ohjelman avaamista.</translation>
+        <translation>Selainikkuna saattaa olla auki tai toinen asennusohjelma saattaa olla&lt;br&gt; käynnissä. Sulje selain ja kaikki käynnissä olevat asennusohjelmat&lt;br&gt; ennen tämän ohjelman avaamista.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2104,7 +2027,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt;%1.&lt;br&gt;</translation>
+        <translation>Lataa päivitys uudelleen valitsemalla &lt;b&gt;Yritä&amp;nbsp;uudelleen&lt;/b&gt; tai lataa asennusohjelman uusin versio itse osoitteesta&lt;br&gt; %1.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Suojaustyyppi:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Ei mitään</translation>
@@ -2227,12 +2150,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation>Langattoman verkon salasanassa on oltava 5 tai 13 ASCII-merkkiä&lt;br&gt;tai 10 tai 26 heksadesimaalimerkkiä.</translation>
+        <translation>Langattoman verkon salasanassa on oltava 5 tai 13 ASCII-merkkiä&lt;br&gt; tai 10 tai 26 heksadesimaalimerkkiä.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation>Langattoman verkon salasanassa on oltava 8–63 ASCII-merkkiä&lt;br&gt;tai 64 heksadesimaalimerkkiä.</translation>
+        <translation>Langattoman verkon salasanassa on oltava 8–63 ASCII-merkkiä&lt;br&gt; tai 64 heksadesimaalimerkkiä.</translation>
     </message>
 </context>
 </TS>

@@ -50,7 +50,7 @@
         <translation>Odustani</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Unesite Wi-Fi lozinku</translation>
     </message>
@@ -72,14 +72,14 @@
         <translation>Unesite podatke o svojoj Wi-Fi mreži</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Isključite izravnu vezu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Pritisnite gumb Direct na kameri, provjerite da gumb Cloud&lt;br&gt;više ne treperi, a zatim kliknite U redu za nastavak.</translation>
+        <translation>Pritisnite gumb Direct na kameri, provjerite da gumb Cloud&lt;br&gt; više ne treperi, a zatim kliknite U redu za nastavak.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Ne možete pronaći SSID kamere?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
     </message>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kamera nije pronađena. Vratite se na prethodnu stranicu i ponovno&lt;br&gt;odaberite model kamere.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kamera nije pronađena. Vratite se na prethodnu stranicu i ponovno&lt;br&gt; odaberite model kamere.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Iskopčajte Ethernet kabel iz kamere, a zatim&lt;br&gt;kliknite U redu.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Iskopčajte Ethernet kabel iz kamere, a zatim&lt;br&gt; kliknite U redu.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Zatim kliknite Dalje.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Provjerite je li računalo povezano s istom Wi-Fi mrežom kao i&lt;br&gt;kamera, a zatim pokušajte ponovno.</translation>
+        <translation>Provjerite je li računalo povezano s istom Wi-Fi mrežom kao i&lt;br&gt; kamera, a zatim pokušajte ponovno.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;UGOVOR O LICENCI ZA KRAJNJEG KORISNIKA&lt;/b&gt;&lt;br&gt;&lt;b&gt;Prije upotrebe čarobnjaka za postavljanje olvaris pažljivo pročitajte ovaj ugovor.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Ovaj ugovor sklapa se između vas i tvrtke Tervane. Označavanjem okvira u nastavku i klikom na Prihvaćam prihvaćate njegove uvjete.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenca.&lt;/b&gt; Tvrtka Tervane daje vam osobnu, neisključivu i neprenosivu licencu za instaliranje i upotrebu ovog čarobnjaka radi postavljanja kamera koje posjedujete ili kojima smijete upravljati.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Ograničenja.&lt;/b&gt; Čarobnjak ne smijete prodavati, iznajmljivati, posuđivati ni distribuirati, niti ga mijenjati, dekompilirati ili obrnutim inženjeringom analizirati, osim ako to zakon izričito dopušta.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Mrežne usluge.&lt;/b&gt; Čarobnjak se povezuje s uslugama tvrtke Tervane na internetu kako bi potražio noviju verziju, preuzeo podatke o uređajima i registrirao vašu kameru u usluzi olvaris. Na tu se upotrebu primjenjuju uvjeti pružanja usluge i pravila o privatnosti usluge olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Ažuriranja.&lt;/b&gt; Kada je dostupan noviji čarobnjak, sami odlučujete hoćete li ga preuzeti i instalirati.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Bez jamstva.&lt;/b&gt; U mjeri u kojoj to zakon dopušta, čarobnjak se isporučuje „kakav jest”, bez ikakvog jamstva.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Odgovornost.&lt;/b&gt; U mjeri u kojoj to zakon dopušta, tvrtka Tervane ne odgovara za neizravnu ili posljedičnu štetu nastalu upotrebom čarobnjaka.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Raskid.&lt;/b&gt; Ova licenca prestaje ako prekršite njezine uvjete; u tom slučaju morate izbrisati sve kopije čarobnjaka.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;UGOVOR O LICENCI ZA KRAJNJEG KORISNIKA&lt;/b&gt;&lt;br&gt; &lt;b&gt;Prije upotrebe čarobnjaka za postavljanje olvaris pažljivo pročitajte ovaj ugovor.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Ovaj ugovor sklapa se između vas i tvrtke Tervane. Označavanjem okvira u nastavku i klikom na Prihvaćam prihvaćate njegove uvjete.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenca.&lt;/b&gt; Tvrtka Tervane daje vam osobnu, neisključivu i neprenosivu licencu za instaliranje i upotrebu ovog čarobnjaka radi postavljanja kamera koje posjedujete ili kojima smijete upravljati.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Ograničenja.&lt;/b&gt; Čarobnjak ne smijete prodavati, iznajmljivati, posuđivati ni distribuirati, niti ga mijenjati, dekompilirati ili obrnutim inženjeringom analizirati, osim ako to zakon izričito dopušta.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Mrežne usluge.&lt;/b&gt; Čarobnjak se povezuje s uslugama tvrtke Tervane na internetu kako bi potražio noviju verziju, preuzeo podatke o uređajima i registrirao vašu kameru u usluzi olvaris. Na tu se upotrebu primjenjuju uvjeti pružanja usluge i pravila o privatnosti usluge olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Ažuriranja.&lt;/b&gt; Kada je dostupan noviji čarobnjak, sami odlučujete hoćete li ga preuzeti i instalirati.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Bez jamstva.&lt;/b&gt; U mjeri u kojoj to zakon dopušta, čarobnjak se isporučuje „kakav jest”, bez ikakvog jamstva.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Odgovornost.&lt;/b&gt; U mjeri u kojoj to zakon dopušta, tvrtka Tervane ne odgovara za neizravnu ili posljedičnu štetu nastalu upotrebom čarobnjaka.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Raskid.&lt;/b&gt; Ova licenca prestaje ako prekršite njezine uvjete; u tom slučaju morate izbrisati sve kopije čarobnjaka.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Pročitao/la sam i razumijem Uvjete i odredbe tvrtke Tervane te ih prihvaćam.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ova je kamera već registrirana na račun olvaris. Ako je želite registrirati na&lt;br&gt;drugi račun, morate resetirati kameru. U suprotnom kliknite Dalje za nastavak.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ova je kamera već registrirana na račun olvaris. Ako je želite registrirati na&lt;br&gt; drugi račun, morate resetirati kameru. U suprotnom kliknite Dalje za nastavak.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt;kameri s bilo kojeg mjesta</translation>
+        <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt; kameri s bilo kojeg mjesta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Ova je kamera već registrirana na račun olvaris. Ako je želite registrirati na&lt;br&gt;drugi račun, morate resetirati kameru. U suprotnom kliknite Dalje za nastavak.</translation>
+        <translation>Ova je kamera već registrirana na račun olvaris. Ako je želite registrirati na&lt;br&gt; drugi račun, morate resetirati kameru. U suprotnom kliknite Dalje za nastavak.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>Bežično povežite kameru s mrežom</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Izravna veza</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Odaberite vrstu veze</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (napajanje Ethernetom)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (putem električne mreže)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Registrirajte se u usluzi olvaris za&lt;br&gt;daljinski pristup kameri</translation>
+        <translation>Registrirajte se u usluzi olvaris za&lt;br&gt; daljinski pristup kameri</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Novi račun</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Postojeći račun</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Bežično povežite kameru s mrežom</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt;kameri s bilo kojeg mjesta</translation>
+        <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt; kameri s bilo kojeg mjesta</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Postavite i zaštitite kameru</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Pogreška</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>U redu</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Potrebna je potvrda</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>Pogreška usluge u oblaku</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Usluga olvaris nije mogla dokazati svoj identitet pa joj ništa nije poslano.&lt;br&gt;Provjerite datum i vrijeme na računalu i pokušajte ponovno ili nastavite bez usluga u oblaku.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Usluga olvaris nije dovršila zahtjev.&lt;br&gt;Provjerite internetsku vezu i pokušajte ponovno ili nastavite bez usluga u oblaku.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Usluga olvaris nije dovršila zahtjev.&lt;br&gt;Provjerite internetsku vezu, zatim kliknite „%1” ili „%2” da biste pokušali ponovno ili nastavite bez usluga u oblaku.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Usluge u oblaku neće biti dostupne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Imajte na umu da ako preskočite&lt;br&gt;ovaj korak, nećete moći upotrebljavati&lt;br&gt;uslugu olvaris za daljinski pregled&lt;br&gt;kamere.</translation>
+        <translation>Imajte na umu da ako preskočite&lt;br&gt; ovaj korak, nećete moći upotrebljavati&lt;br&gt; uslugu olvaris za daljinski pregled&lt;br&gt; kamere.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Dalje</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Vaša kamera</translation>
     </message>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Konfigurirajte internetsku vezu</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Odaberite vrstu internetske veze koju će kamera upotrebljavati. Ako niste&lt;br&gt;sigurni koju vrstu odabrati, najprije pokušajte s DHCP-om. Ako je kamera&lt;br&gt;izravno spojena na DSL modem, odaberite PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Odaberite vrstu internetske veze koju će kamera upotrebljavati. Ako niste&lt;br&gt; sigurni koju vrstu odabrati, najprije pokušajte s DHCP-om. Ako je kamera&lt;br&gt; izravno spojena na DSL modem, odaberite PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Zatvori</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Vrsta veze:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Statički IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Pristupnik:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Maska podmreže:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP adresa:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Ako ne znate svoj račun i lozinku,&lt;br&gt;obratite se svom davatelju internetskih usluga.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Unesite valjanu statičku IP adresu</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Unesite PPPoE račun</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Unesite PPPoE lozinku</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt;iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt; iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt;iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt; iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ako je kamera spojena&lt;br&gt;putem PoE veze&lt;br&gt;(napajanje putem&lt;br&gt;Etherneta), preskočite&lt;br&gt;ovaj korak.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ako je kamera spojena&lt;br&gt; putem PoE veze&lt;br&gt;(napajanje putem&lt;br&gt; Etherneta), preskočite&lt;br&gt; ovaj korak.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt;iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt; iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ako je kamera spojena&lt;br&gt;putem PoE veze&lt;br&gt;(napajanje putem&lt;br&gt;Etherneta), preskočite&lt;br&gt;ovaj korak.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ako je kamera spojena&lt;br&gt; putem PoE veze&lt;br&gt;(napajanje putem&lt;br&gt; Etherneta), preskočite&lt;br&gt; ovaj korak.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt;iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Izvadite uređaj&lt;br&gt; iz kutije&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Prikaži</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ako želite omogućiti značajke usluge olvaris &lt;br/&gt;za ovu kameru, provjerite imate li ispravnu&lt;br/&gt;internetsku vezu, a zatim ponovno pokrenite&lt;br/&gt;ovaj čarobnjak za postavljanje.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ako želite omogućiti značajke usluge olvaris &lt;br/&gt;za ovu kameru, provjerite imate li ispravnu&lt;br/&gt; internetsku vezu, a zatim ponovno pokrenite&lt;br/&gt; ovaj čarobnjak za postavljanje.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Vaša kamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; sada je registrirana u usluzi &lt;br/&gt;olvaris i spremna za upotrebu. Sada sliku s kamere&lt;br/&gt;možete gledati bilo kada i bilo gdje na web-mjestu &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;ili u jednoj od &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilnih aplikacija&lt;/span&gt;&lt;/a&gt;; za prijavu&lt;br/&gt;samo upotrijebite gornju adresu e-pošte i lozinku&lt;br/&gt;koju ste izradili.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Vaša kamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; sada je registrirana u usluzi &lt;br/&gt;olvaris i spremna za upotrebu. Sada sliku s kamere&lt;br/&gt; možete gledati bilo kada i bilo gdje na web-mjestu &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; ili u jednoj od &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilnih aplikacija&lt;/span&gt;&lt;/a&gt;; za prijavu&lt;br/&gt; samo upotrijebite gornju adresu e-pošte i lozinku&lt;br/&gt; koju ste izradili.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Dodijelite kameri naziv&lt;br&gt;i lozinku</translation>
+        <translation>Dodijelite kameri naziv&lt;br&gt; i lozinku</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Lozinka kamere:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(Lozinka ima 6 – 30 alfanumeričkih znakova&lt;br&gt;bez razmaka)</translation>
+        <translation>(Lozinka ima 6 – 30 alfanumeričkih znakova&lt;br&gt; bez razmaka)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt;kameri s bilo kojeg mjesta</translation>
+        <translation>Registrirajte se u usluzi olvaris za pristup&lt;br&gt; kameri s bilo kojeg mjesta</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Postavite i zaštitite kameru</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Trenutačna lozinka:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Lozinke se ne podudaraju. Ponovno upišite lozinku.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Bežično povežite kameru s mrežom</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Provjerite lozinku: mora imati 6 – 30 alfanumeričkih znakova&lt;br&gt;bez razmaka.</translation>
+        <translation>Provjerite lozinku: mora imati 6 – 30 alfanumeričkih znakova&lt;br&gt; bez razmaka.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Provjerite ima li lozinka 6 – 30 znakova bez razmaka.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Provjerite naziv uređaja: mora imati manje od 32 znaka i smije&lt;br&gt;sadržavati samo slova i brojke</translation>
+        <translation>Provjerite naziv uređaja: mora imati manje od 32 znaka i smije&lt;br&gt; sadržavati samo slova i brojke</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Unesite IP adresu primarnog DNS poslužitelja</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Uklonite znakove „;” i „=” iz PPPoE računa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Koristite samo zapadnoeuropske znakove</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>U redu</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Postavite i zaštitite kameru</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Unesite lozinku bežične mreže</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Iskopčajte Ethernet kabel iz kamere, a zatim&lt;br&gt;kliknite U redu.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Iskopčajte Ethernet kabel iz kamere, a zatim&lt;br&gt; kliknite U redu.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kamera se nije mogla povezati s vašom Wi-Fi&lt;br&gt;mrežom. Ponovno priključite Ethernet kabel&lt;br&gt;u kameru, a zatim kliknite U redu kako biste&lt;br&gt;ponovno postavili bežičnu vezu.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kamera se nije mogla povezati s vašom Wi-Fi&lt;br&gt; mrežom. Ponovno priključite Ethernet kabel&lt;br&gt; u kameru, a zatim kliknite U redu kako biste&lt;br&gt; ponovno postavili bežičnu vezu.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Wi-Fi Protected Setup (WPS) omogućuje&lt;br&gt;brzo, jednostavno i automatsko&lt;br&gt;postavljanje sigurne bežične veze.&lt;br&gt;Većina modernih usmjerivača ima gumb&lt;br&gt;WPS. Kod nekih usmjerivača potrebno je&lt;br&gt;prijaviti se u web-sučelje i kliknuti gumb&lt;br&gt;na zaslonu kako bi se aktivirala značajka&lt;br&gt;WPS. Više pojedinosti potražite u&lt;br&gt;korisničkom priručniku usmjerivača.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Wi-Fi Protected Setup (WPS) omogućuje&lt;br&gt; brzo, jednostavno i automatsko&lt;br&gt; postavljanje sigurne bežične veze.&lt;br&gt;Većina modernih usmjerivača ima gumb&lt;br&gt; WPS. Kod nekih usmjerivača potrebno je&lt;br&gt; prijaviti se u web-sučelje i kliknuti gumb&lt;br&gt; na zaslonu kako bi se aktivirala značajka&lt;br&gt; WPS. Više pojedinosti potražite u&lt;br&gt; korisničkom priručniku usmjerivača.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Zatvori</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>WPS povezivanje nije uspjelo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>Čarobnjak nije mogao komunicirati s kamerom. Slijedite&lt;br&gt;upute i pokušajte ponovno.</translation>
+        <translation>Čarobnjak nije mogao komunicirati s kamerom. Slijedite&lt;br&gt; upute i pokušajte ponovno.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1635,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nije pronađen nijedan uređaj. Kliknite Traži za ponovno traženje&lt;br&gt; ili Natrag za provjeru postavki veze.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Naziv kamere</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP adresa</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Naziv modela:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Povežimo kameru s vašom mrežom</translation>
     </message>
@@ -1672,7 +1595,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Click Scan to try searching again, or click Back to check your connection&lt;br&gt;settings.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kliknite Traži za ponovno traženje ili Natrag za provjeru postavki&lt;br&gt;veze.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Kliknite Traži za ponovno traženje ili Natrag za provjeru postavki&lt;br&gt; veze.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Pokretač olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Dobro došli</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Čarobnjak za postavljanje olvaris</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Izlaz</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Imajte na umu da ako ovu kameru&lt;br&gt; postavite samo za lokalni pregled,&lt;br&gt; nećete moći upotrebljavati uslugu&lt;br&gt; olvaris za daljinski pregled kamere.&lt;br&gt;&lt;br&gt;Ako želite omogućiti te značajke,&lt;br&gt;prije pokretanja ovog čarobnjaka&lt;br&gt;provjerite jeste li povezani s internetom.</translation>
+        <translation>Imajte na umu da ako ovu kameru&lt;br&gt; postavite samo za lokalni pregled,&lt;br&gt; nećete moći upotrebljavati uslugu&lt;br&gt; olvaris za daljinski pregled kamere.&lt;br&gt;&lt;br&gt;Ako želite omogućiti te značajke,&lt;br&gt;prije pokretanja ovog čarobnjaka&lt;br&gt; provjerite jeste li povezani s internetom.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Čarobnjak za postavljanje olvaris</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Engleski</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Pokreni</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francuski</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finski</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Odaberite model</translation>
     </message>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vrsta zaštite:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Nema</translation>

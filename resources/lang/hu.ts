@@ -50,7 +50,7 @@
         <translation>Mégse</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Wi-Fi-jelszó megadása</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Adja meg a Wi-Fi-hálózat adatait</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Közvetlen kapcsolat kikapcsolása</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Nem találja a kamera SSID-jét?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
     </message>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>A kamera nem található. Lépjen vissza az előző oldalra, és válassza ki&lt;br&gt;újra a kamera típusát.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>A kamera nem található. Lépjen vissza az előző oldalra, és válassza ki&lt;br&gt; újra a kamera típusát.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Húzza ki az Ethernet-kábelt a kamerából, majd&lt;br&gt;kattintson az OK gombra.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Húzza ki az Ethernet-kábelt a kamerából, majd&lt;br&gt; kattintson az OK gombra.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Ezután kattintson a Tovább gombra.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;VÉGFELHASZNÁLÓI LICENCSZERZŐDÉS&lt;/b&gt;&lt;br&gt;&lt;b&gt;Az olvaris beállítási varázsló használata előtt figyelmesen olvassa el ezt a szerződést.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Ez a szerződés Ön és a Tervane között jön létre. Az alábbi jelölőnégyzet bejelölésével és az Elfogadom gombra kattintva elfogadja a feltételeit.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenc.&lt;/b&gt; A Tervane személyes, nem kizárólagos és nem átruházható licencet ad Önnek arra, hogy ezt a varázslót telepítse és használja az Ön tulajdonában lévő vagy az Ön által kezelhető kamerák beállítására.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Korlátozások.&lt;/b&gt; A varázslót nem adhatja el, nem adhatja bérbe vagy kölcsön, nem terjesztheti, továbbá nem módosíthatja, nem fordíthatja vissza és nem fejtheti vissza, kivéve, ha ezt jogszabály kifejezetten megengedi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online szolgáltatások.&lt;/b&gt; A varázsló az interneten keresztül kapcsolatba lép a Tervane szolgáltatásaival, hogy újabb verziót keressen, eszközadatokat töltsön le, és regisztrálja kameráját az olvaris szolgáltatásban. Erre a használatra az olvaris szolgáltatási feltételei és adatvédelmi irányelvei vonatkoznak.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Frissítések.&lt;/b&gt; Ha a varázslónak újabb verziója érhető el, Ön dönti el, hogy letölti-e és telepíti-e.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. A szavatosság kizárása.&lt;/b&gt; A varázslót a jogszabályok által megengedett mértékben „adott állapotában”, mindennemű szavatosság nélkül biztosítjuk.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Felelősség.&lt;/b&gt; A Tervane a jogszabályok által megengedett mértékben nem felel a varázsló használatából eredő közvetett vagy következményes károkért.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Megszűnés.&lt;/b&gt; A licenc megszűnik, ha Ön megszegi a feltételeit; ebben az esetben a varázsló minden példányát törölnie kell.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;VÉGFELHASZNÁLÓI LICENCSZERZŐDÉS&lt;/b&gt;&lt;br&gt; &lt;b&gt;Az olvaris beállítási varázsló használata előtt figyelmesen olvassa el ezt a szerződést.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Ez a szerződés Ön és a Tervane között jön létre. Az alábbi jelölőnégyzet bejelölésével és az Elfogadom gombra kattintva elfogadja a feltételeit.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenc.&lt;/b&gt; A Tervane személyes, nem kizárólagos és nem átruházható licencet ad Önnek arra, hogy ezt a varázslót telepítse és használja az Ön tulajdonában lévő vagy az Ön által kezelhető kamerák beállítására.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Korlátozások.&lt;/b&gt; A varázslót nem adhatja el, nem adhatja bérbe vagy kölcsön, nem terjesztheti, továbbá nem módosíthatja, nem fordíthatja vissza és nem fejtheti vissza, kivéve, ha ezt jogszabály kifejezetten megengedi.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online szolgáltatások.&lt;/b&gt; A varázsló az interneten keresztül kapcsolatba lép a Tervane szolgáltatásaival, hogy újabb verziót keressen, eszközadatokat töltsön le, és regisztrálja kameráját az olvaris szolgáltatásban. Erre a használatra az olvaris szolgáltatási feltételei és adatvédelmi irányelvei vonatkoznak.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Frissítések.&lt;/b&gt; Ha a varázslónak újabb verziója érhető el, Ön dönti el, hogy letölti-e és telepíti-e.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. A szavatosság kizárása.&lt;/b&gt; A varázslót a jogszabályok által megengedett mértékben „adott állapotában”, mindennemű szavatosság nélkül biztosítjuk.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Felelősség.&lt;/b&gt; A Tervane a jogszabályok által megengedett mértékben nem felel a varázsló használatából eredő közvetett vagy következményes károkért.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Megszűnés.&lt;/b&gt; A licenc megszűnik, ha Ön megszegi a feltételeit; ebben az esetben a varázsló minden példányát törölnie kell.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Elolvastam, megértettem és elfogadom a Tervane Általános Szerződési Feltételeit.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ez a kamera már regisztrálva van egy olvaris-fiókban. Ha másik fiókban szeretné&lt;br&gt;regisztrálni, vissza kell állítania a kamerát. Ellenkező esetben kattintson a Tovább gombra.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ez a kamera már regisztrálva van egy olvaris-fiókban. Ha másik fiókban szeretné&lt;br&gt; regisztrálni, vissza kell állítania a kamerát. Ellenkező esetben kattintson a Tovább gombra.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
+        <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt; érje el kameráját bárhonnan</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Ez a kamera már regisztrálva van egy olvaris-fiókban. Ha másik fiókban szeretné&lt;br&gt;regisztrálni, vissza kell állítania a kamerát. Ellenkező esetben kattintson a Tovább gombra.</translation>
+        <translation>Ez a kamera már regisztrálva van egy olvaris-fiókban. Ha másik fiókban szeretné&lt;br&gt; regisztrálni, vissza kell állítania a kamerát. Ellenkező esetben kattintson a Tovább gombra.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>Csatlakoztassa a kamerát vezeték nélkül a hálózathoz</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Közvetlen kapcsolat</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Válasszon csatlakozási módot</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (tápellátás Etherneten)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (áramhálózati adatátvitel)</translation>
@@ -571,23 +571,19 @@
         <translation>Űrlap</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Regisztráljon az olvaris szolgáltatásban&lt;br&gt;a kamera távoli eléréséhez</translation>
+        <translation>Regisztráljon az olvaris szolgáltatásban&lt;br&gt; a kamera távoli eléréséhez</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Új fiók</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Meglévő fiók</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Csatlakoztassa a kamerát vezeték nélkül a hálózathoz</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
+        <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt; érje el kameráját bárhonnan</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Állítsa be és védje a kamerát</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Hiba</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Megerősítés szükséges</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>Felhőszolgáltatási hiba</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Az olvaris szolgáltatás nem tudta igazolni a hitelességét, ezért semmilyen adat nem lett elküldve.&lt;br&gt;Ellenőrizze a számítógép dátumát és idejét, majd próbálja újra, vagy folytassa felhőszolgáltatások nélkül.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Az olvaris szolgáltatás nem teljesítette a kérést.&lt;br&gt;Ellenőrizze az internetkapcsolatot, majd próbálja újra, vagy folytassa felhőszolgáltatások nélkül.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Az olvaris szolgáltatás nem teljesítette a kérést.&lt;br&gt;Ellenőrizze az internetkapcsolatot, majd az újrapróbáláshoz kattintson a(z) „%1” vagy „%2” elemre, vagy folytassa felhőszolgáltatások nélkül.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>A felhőszolgáltatások nem lesznek elérhetők</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Felhívjuk figyelmét, hogy ha kihagyja ezt&lt;br&gt;a lépést, nem fogja tudni az olvaris&lt;br&gt;szolgáltatással távolról megtekinteni&lt;br&gt;a kamera képét.</translation>
+        <translation>Felhívjuk figyelmét, hogy ha kihagyja ezt&lt;br&gt; a lépést, nem fogja tudni az olvaris&lt;br&gt; szolgáltatással távolról megtekinteni&lt;br&gt; a kamera képét.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Tovább</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>Az Ön</translation>
     </message>
@@ -724,60 +725,24 @@
         <translation>Űrlap</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Internetkapcsolat beállítása</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Válassza ki, milyen internetkapcsolatot használjon a kamera. Ha nem biztos&lt;br&gt;benne, melyiket válassza, először próbálja a DHCP-t. Ha a kamera közvetlenül&lt;br&gt;DSL-modemhez csatlakozik, válassza a PPPoE lehetőséget.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Válassza ki, milyen internetkapcsolatot használjon a kamera. Ha nem biztos&lt;br&gt; benne, melyiket válassza, először próbálja a DHCP-t. Ha a kamera közvetlenül&lt;br&gt; DSL-modemhez csatlakozik, válassza a PPPoE lehetőséget.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Bezárás</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Kapcsolat típusa:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Statikus IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Átjáró:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Alhálózati maszk:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP-cím:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Ha nem ismeri a felhasználónevet és a jelszót,&lt;br&gt;forduljon az internetszolgáltatójához.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Adjon meg érvényes statikus IP-címet</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Adja meg a PPPoE-felhasználónevet</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Adja meg a PPPoE-jelszót</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt;a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt; a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt;a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt; a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ha a kamera PoE&lt;br&gt;(tápellátás Etherneten&lt;br&gt;keresztül) kapcsolattal&lt;br&gt;csatlakozik, hagyja ki&lt;br&gt;ezt a lépést.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ha a kamera PoE&lt;br&gt;(tápellátás Etherneten&lt;br&gt; keresztül) kapcsolattal&lt;br&gt; csatlakozik, hagyja ki&lt;br&gt; ezt a lépést.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt;a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt; a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ha a kamera PoE&lt;br&gt;(tápellátás Etherneten&lt;br&gt;keresztül) kapcsolattal&lt;br&gt;csatlakozik, hagyja ki&lt;br&gt;ezt a lépést.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Ha a kamera PoE&lt;br&gt;(tápellátás Etherneten&lt;br&gt; keresztül) kapcsolattal&lt;br&gt; csatlakozik, hagyja ki&lt;br&gt; ezt a lépést.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt;a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Vegye ki az eszközt&lt;br&gt; a dobozból&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Megjelenítés</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ha engedélyezni szeretné a kamera olvaris &lt;br/&gt;funkcióit, ellenőrizze, hogy működik-e az&lt;br/&gt;internetkapcsolat, majd futtassa újra&lt;br/&gt;a beállítási varázslót.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Ha engedélyezni szeretné a kamera olvaris &lt;br/&gt;funkcióit, ellenőrizze, hogy működik-e az&lt;br/&gt; internetkapcsolat, majd futtassa újra&lt;br/&gt; a beállítási varázslót.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Az Ön &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; kamerája regisztrálva lett az &lt;br/&gt;olvaris szolgáltatásban, és használatra kész. Kameráját mostantól&lt;br/&gt;bárhonnan, bármikor megtekintheti az &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;webhelyen vagy valamelyik &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilalkalmazásban&lt;/span&gt;&lt;/a&gt;. A bejelentkezéshez&lt;br/&gt;használja a fenti e-mail-címet és az Ön által&lt;br/&gt;létrehozott jelszót.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Az Ön &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; kamerája regisztrálva lett az &lt;br/&gt;olvaris szolgáltatásban, és használatra kész. Kameráját mostantól&lt;br/&gt; bárhonnan, bármikor megtekintheti az &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; webhelyen vagy valamelyik &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobilalkalmazásban&lt;/span&gt;&lt;/a&gt;. A bejelentkezéshez&lt;br/&gt; használja a fenti e-mail-címet és az Ön által&lt;br/&gt; létrehozott jelszót.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Adjon nevet és jelszót&lt;br&gt;a kamerának</translation>
+        <translation>Adjon nevet és jelszót&lt;br&gt; a kamerának</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Kamera jelszava:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(A jelszó 6–30 betűből és számjegyből&lt;br&gt;áll, szóközök nélkül)</translation>
+        <translation>(A jelszó 6–30 betűből és számjegyből&lt;br&gt; áll, szóközök nélkül)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt;érje el kameráját bárhonnan</translation>
+        <translation>Regisztráljon az olvaris szolgáltatásban, és&lt;br&gt; érje el kameráját bárhonnan</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Állítsa be és védje a kamerát</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Jelenlegi jelszó:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
     </message>
@@ -1307,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>A jelszavak nem egyeznek. Írja be újra a jelszót.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Csatlakoztassa a kamerát vezeték nélkül a hálózathoz</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>Ellenőrizze a jelszót: 6–30 betűből és számjegyből kell állnia,&lt;br&gt;szóközök nélkül.</translation>
     </message>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Ellenőrizze, hogy a jelszó 6–30 karakterből áll-e, szóközök nélkül.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Ellenőrizze az eszköz nevét: 32 karakternél rövidebbnek kell lennie, és&lt;br&gt;csak betűket és számjegyeket tartalmazhat</translation>
+        <translation>Ellenőrizze az eszköz nevét: 32 karakternél rövidebbnek kell lennie, és&lt;br&gt; csak betűket és számjegyeket tartalmazhat</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Adja meg az elsődleges DNS-kiszolgáló IP-címét</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Távolítsa el a „;” és „=” karaktereket a PPPoE-felhasználónévből</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Csak nyugat-európai karaktereket használjon</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Állítsa be és védje a kamerát</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Adja meg a vezeték nélküli hálózat jelszavát</translation>
     </message>
@@ -1534,7 +1457,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>Nem sikerült menteni a vezeték nélküli beállításokat. Ellenőrizze, hogy az&lt;br&gt;Ethernet-kábel csatlakoztatva van-e, majd próbálja újra.</translation>
+        <translation>Nem sikerült menteni a vezeték nélküli beállításokat. Ellenőrizze, hogy az&lt;br&gt; Ethernet-kábel csatlakoztatva van-e, majd próbálja újra.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Húzza ki az Ethernet-kábelt a kamerából, majd&lt;br&gt;kattintson az OK gombra.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Húzza ki az Ethernet-kábelt a kamerából, majd&lt;br&gt; kattintson az OK gombra.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>A kamera nem tudott csatlakozni&lt;br&gt;a Wi-Fi-hálózathoz. Csatlakoztassa újra&lt;br&gt;az Ethernet-kábelt a kamerához, majd&lt;br&gt;kattintson az OK gombra a vezeték nélküli&lt;br&gt;beállítások megismétléséhez.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>A kamera nem tudott csatlakozni&lt;br&gt; a Wi-Fi-hálózathoz. Csatlakoztassa újra&lt;br&gt; az Ethernet-kábelt a kamerához, majd&lt;br&gt; kattintson az OK gombra a vezeték nélküli&lt;br&gt; beállítások megismétléséhez.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>A WPS (Wi-Fi Protected Setup) segítségével&lt;br&gt;gyorsan, egyszerűen és automatikusan&lt;br&gt;hozhat létre biztonságos vezeték nélküli&lt;br&gt;kapcsolatot. A legtöbb modern router&lt;br&gt;rendelkezik WPS gombbal. Egyes routereken&lt;br&gt;be kell jelentkezni a webes felületre, és ott&lt;br&gt;egy gombra kattintva kell bekapcsolni a WPS&lt;br&gt;funkciót. Részletekért olvassa el a router&lt;br&gt;felhasználói kézikönyvét.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>A WPS (Wi-Fi Protected Setup) segítségével&lt;br&gt; gyorsan, egyszerűen és automatikusan&lt;br&gt; hozhat létre biztonságos vezeték nélküli&lt;br&gt; kapcsolatot. A legtöbb modern router&lt;br&gt; rendelkezik WPS gombbal. Egyes routereken&lt;br&gt; be kell jelentkezni a webes felületre, és ott&lt;br&gt; egy gombra kattintva kell bekapcsolni a WPS&lt;br&gt; funkciót. Részletekért olvassa el a router&lt;br&gt; felhasználói kézikönyvét.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>Bezárás</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Nem sikerült WPS-sel csatlakozni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>A varázsló nem tudott kommunikálni a kamerával. Kövesse az&lt;br&gt;utasításokat, és próbálja újra.</translation>
+        <translation>A varázsló nem tudott kommunikálni a kamerával. Kövesse az&lt;br&gt; utasításokat, és próbálja újra.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1632,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nem található eszköz. Az újbóli kereséshez kattintson a Keresés gombra,&lt;br&gt; a kapcsolati beállítások ellenőrzéséhez pedig a Vissza gombra.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nem található eszköz.&lt;br&gt; Az újbóli kereséshez kattintson a Keresés gombra, a kapcsolati beállítások ellenőrzéséhez pedig a Vissza gombra.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Kamera neve</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP-cím</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Típus:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Csatlakoztassa a kamerát a hálózathoz</translation>
     </message>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris indítópult</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Üdvözöljük</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris beállítási varázsló</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Kilépés</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Felhívjuk figyelmét, hogy ha a kamerát&lt;br&gt; csak helyi megtekintésre állítja be,&lt;br&gt; nem használhatja az olvaris szolgáltatást&lt;br&gt; a kamera távoli megtekintésére.&lt;br&gt;&lt;br&gt;Ha ezeket a funkciókat használni szeretné,&lt;br&gt;a varázsló futtatása előtt csatlakozzon&lt;br&gt;az internethez.</translation>
+        <translation>Felhívjuk figyelmét, hogy ha a kamerát&lt;br&gt; csak helyi megtekintésre állítja be,&lt;br&gt; nem használhatja az olvaris szolgáltatást&lt;br&gt; a kamera távoli megtekintésére.&lt;br&gt;&lt;br&gt;Ha ezeket a funkciókat használni szeretné,&lt;br&gt;a varázsló futtatása előtt csatlakozzon&lt;br&gt; az internethez.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris beállítási varázsló</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Angol</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Indítás</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francia</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finn</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Válassza ki a típust</translation>
     </message>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Biztonság típusa:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Nincs</translation>

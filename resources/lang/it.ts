@@ -50,7 +50,7 @@
         <translation>Annulla</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Inserire la password Wi-Fi</translation>
     </message>
@@ -72,7 +72,7 @@
         <translation>Inserire i dati della rete Wi-Fi</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>Disattivare la connessione diretta</translation>
     </message>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;SSID della telecamera non trovato?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>Se non è possibile connettersi alla telecamera, provare a ripristinarla&lt;br&gt;e ad avviare di nuovo la procedura guidata.</translation>
+        <translation>Se non è possibile connettersi alla telecamera, provare a ripristinarla&lt;br&gt; e ad avviare di nuovo la procedura guidata.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Se non si trova l&apos;SSID della telecamera, provare a ripristinarla&lt;br&gt;e ad avviare di nuovo la procedura guidata.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Se non si trova l&apos;SSID della telecamera, provare a ripristinarla&lt;br&gt; e ad avviare di nuovo la procedura guidata.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt;fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt; fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@
         <translation>Quindi fare clic su Avanti.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
@@ -367,7 +367,7 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>Assicurarsi che il computer sia connesso alla stessa rete Wi-Fi della&lt;br&gt;telecamera, quindi riprovare.</translation>
+        <translation>Assicurarsi che il computer sia connesso alla stessa rete Wi-Fi della&lt;br&gt; telecamera, quindi riprovare.</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATTO DI LICENZA CON L&apos;UTENTE FINALE&lt;/b&gt;&lt;br&gt;&lt;b&gt;Leggere attentamente il presente contratto prima di utilizzare l&apos;installazione guidata olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Il presente contratto è stipulato tra l&apos;utente e Tervane. Selezionando la casella sottostante e facendo clic su Accetto, l&apos;utente ne accetta i termini.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenza.&lt;/b&gt; Tervane concede all&apos;utente una licenza personale, non esclusiva e non trasferibile per installare e utilizzare questa procedura guidata al fine di configurare telecamere di sua proprietà o che è autorizzato a gestire.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Limitazioni.&lt;/b&gt; L&apos;utente non può vendere, noleggiare, prestare o distribuire la procedura guidata, né modificarla, decompilarla o sottoporla a reverse engineering, salvo nei casi espressamente consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servizi online.&lt;/b&gt; La procedura guidata contatta i servizi Tervane su Internet per cercare una versione più recente, scaricare informazioni sui dispositivi e registrare la telecamera su olvaris. A tale utilizzo si applicano i termini di servizio e l&apos;informativa sulla privacy di olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aggiornamenti.&lt;/b&gt; Quando è disponibile una versione più recente della procedura guidata, l&apos;utente sceglie se scaricarla e installarla.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Nessuna garanzia.&lt;/b&gt; La procedura guidata viene fornita &quot;così com&apos;è&quot;, senza garanzie di alcun tipo, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilità.&lt;/b&gt; Tervane non è responsabile per danni indiretti o consequenziali derivanti dall&apos;uso della procedura guidata, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Risoluzione.&lt;/b&gt; La presente licenza cessa in caso di violazione dei suoi termini; l&apos;utente deve quindi eliminare tutte le copie della procedura guidata.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;CONTRATTO DI LICENZA CON L&apos;UTENTE FINALE&lt;/b&gt;&lt;br&gt; &lt;b&gt;Leggere attentamente il presente contratto prima di utilizzare l&apos;installazione guidata olvaris.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;Il presente contratto è stipulato tra l&apos;utente e Tervane. Selezionando la casella sottostante e facendo clic su Accetto, l&apos;utente ne accetta i termini.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licenza.&lt;/b&gt; Tervane concede all&apos;utente una licenza personale, non esclusiva e non trasferibile per installare e utilizzare questa procedura guidata al fine di configurare telecamere di sua proprietà o che è autorizzato a gestire.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Limitazioni.&lt;/b&gt; L&apos;utente non può vendere, noleggiare, prestare o distribuire la procedura guidata, né modificarla, decompilarla o sottoporla a reverse engineering, salvo nei casi espressamente consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Servizi online.&lt;/b&gt; La procedura guidata contatta i servizi Tervane su Internet per cercare una versione più recente, scaricare informazioni sui dispositivi e registrare la telecamera su olvaris. A tale utilizzo si applicano i termini di servizio e l&apos;informativa sulla privacy di olvaris.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Aggiornamenti.&lt;/b&gt; Quando è disponibile una versione più recente della procedura guidata, l&apos;utente sceglie se scaricarla e installarla.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. Nessuna garanzia.&lt;/b&gt; La procedura guidata viene fornita &quot;così com&apos;è&quot;, senza garanzie di alcun tipo, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Responsabilità.&lt;/b&gt; Tervane non è responsabile per danni indiretti o consequenziali derivanti dall&apos;uso della procedura guidata, nei limiti consentiti dalla legge.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Risoluzione.&lt;/b&gt; La presente licenza cessa in caso di violazione dei suoi termini; l&apos;utente deve quindi eliminare tutte le copie della procedura guidata.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Ho letto e compreso i Termini e condizioni di Tervane e li accetto.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt;account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt; account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
+        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt;account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.</translation>
+        <translation>Questa telecamera è già registrata su un account olvaris. Per registrarla su un altro&lt;br&gt; account è necessario ripristinare la telecamera. Altrimenti fare clic su Avanti per continuare.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>Connessione diretta</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>Scegliere il tipo di connessione</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE (Power over Ethernet)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC (onde convogliate)</translation>
@@ -571,23 +571,19 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>Registrarsi su olvaris per accedere&lt;br&gt;alla telecamera da remoto</translation>
+        <translation>Registrarsi su olvaris per accedere&lt;br&gt; alla telecamera da remoto</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>Nuovo account</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>Account esistente</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
+        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>Errore</translation>
@@ -626,19 +622,19 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>Verifica necessaria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A verification e-mail has been sent to your e-mail address. Please click&lt;br&gt;the link in the e-mail within 7 days to verify your account.</source>
-        <translation>È stata inviata un&apos;e-mail di verifica al proprio indirizzo e-mail. Fare clic sul&lt;br&gt;link contenuto nell&apos;e-mail entro 7 giorni per verificare l&apos;account.</translation>
+        <translation>È stata inviata un&apos;e-mail di verifica al proprio indirizzo e-mail. Fare clic sul&lt;br&gt; link contenuto nell&apos;e-mail entro 7 giorni per verificare l&apos;account.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -651,24 +647,29 @@
         <translation>Errore del servizio cloud</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>Il servizio olvaris non ha potuto dimostrare la propria identità, quindi non gli è stato inviato nulla.&lt;br&gt;Controllare la data e l&apos;ora del computer e riprovare, oppure continuare senza i servizi cloud.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet e riprovare, oppure continuare senza i servizi cloud.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet, quindi fare clic su &quot;%1&quot; o &quot;%2&quot; per riprovare, oppure continuare senza i servizi cloud.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>I servizi cloud non saranno disponibili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>Saltando questo passaggio non&lt;br&gt;sarà possibile usare il servizio&lt;br&gt;olvaris per vedere la telecamera&lt;br&gt;da remoto.</translation>
+        <translation>Saltando questo passaggio non&lt;br&gt; sarà possibile usare il servizio&lt;br&gt; olvaris per vedere la telecamera&lt;br&gt; da remoto.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>Avanti</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>La telecamera</translation>
     </message>
@@ -693,12 +694,12 @@
     <message>
         <location line="+1"/>
         <source>olvaris and is ready to use. You can now view your&lt;br&gt;</source>
-        <translation>olvaris ed è pronta all'uso. Ora è possibile vedere </translation>
+        <translation>olvaris ed è pronta all&apos;uso. Ora è possibile vedere </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>camera anywhere, anytime through the &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;&lt;br&gt;</source>
-        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href='%1'&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style='font-size:10pt;'&gt; </translation>
+        <translation>la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&apos;%1&apos;&gt;%2olvaris&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt; </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -708,7 +709,7 @@
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>accedere con l'indirizzo e-mail indicato sopra e la password </translation>
+        <translation>accedere con l&apos;indirizzo e-mail indicato sopra e la password </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -724,60 +725,24 @@
         <translation>Form</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>Configurare la connessione a Internet</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera&lt;br&gt;utilizzerà. In caso di dubbio, provare prima con DHCP. Se la telecamera&lt;br&gt;è collegata direttamente a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Selezionare il tipo di connessione a Internet che la telecamera&lt;br&gt; utilizzerà. In caso di dubbio, provare prima con DHCP. Se la telecamera&lt;br&gt; è collegata direttamente a un modem DSL, selezionare PPPoE.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Tipo di connessione:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>IP statico</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>Gateway:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>Subnet mask:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>Indirizzo IP:</translation>
     </message>
@@ -898,19 +821,14 @@ color: rgb(66, 66, 66);</translation>
         <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;Se non si conoscono il nome utente e la password,&lt;br&gt;contattare il proprio provider di servizi Internet.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>Inserire un indirizzo IP statico valido</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>Inserire il nome utente PPPoE</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>Inserire la password PPPoE</translation>
     </message>
 </context>
 <context>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -983,7 +901,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt;collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt;passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt; collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt; passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1031,7 +949,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt;collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt;passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Se la telecamera è&lt;br&gt; collegata tramite PoE&lt;br&gt;(Power over Ethernet),&lt;br&gt;saltare questo&lt;br&gt; passaggio.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt;dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Estrarre il dispositivo&lt;br&gt; dalla confezione&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>Mostra</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Per attivare le funzioni olvaris di &lt;br/&gt;questa telecamera, verificare che la&lt;br/&gt;connessione a Internet funzioni, quindi&lt;br/&gt;eseguire di nuovo l&apos;installazione guidata.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Per attivare le funzioni olvaris di &lt;br/&gt;questa telecamera, verificare che la&lt;br/&gt; connessione a Internet funzioni, quindi&lt;br/&gt; eseguire di nuovo l&apos;installazione guidata.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;La telecamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; è ora registrata su &lt;br/&gt;olvaris ed è pronta all&apos;uso. Ora è possibile vedere&lt;br/&gt;la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;o una delle &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;; è sufficiente&lt;br/&gt;accedere con l&apos;indirizzo e-mail indicato sopra e la password&lt;br/&gt;creata.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;La telecamera &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; è ora registrata su &lt;br/&gt;olvaris ed è pronta all&apos;uso. Ora è possibile vedere&lt;br/&gt; la telecamera ovunque e in qualsiasi momento tramite il sito web &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; o una delle &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;app per dispositivi mobili&lt;/span&gt;&lt;/a&gt;; è sufficiente&lt;br/&gt; accedere con l&apos;indirizzo e-mail indicato sopra e la password&lt;br/&gt; creata.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>Assegnare un nome e una&lt;br&gt;password alla telecamera</translation>
+        <translation>Assegnare un nome e una&lt;br&gt; password alla telecamera</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>Password telecamera:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(La password è composta da 6-30 caratteri&lt;br&gt;alfanumerici senza spazi)</translation>
+        <translation>(La password è composta da 6-30 caratteri&lt;br&gt; alfanumerici senza spazi)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt;telecamera ovunque</translation>
+        <translation>Registrarsi su olvaris per accedere alla&lt;br&gt; telecamera ovunque</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>Password attuale:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -1307,14 +1225,14 @@ p, li { white-space: pre-wrap; }
         <translation>Le password non corrispondono. Digitare di nuovo la password.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>Connettere la telecamera alla rete senza fili</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
-        <translation>Verificare la password: deve essere composta da 6-30 caratteri&lt;br&gt;alfanumerici senza spazi.</translation>
+        <translation>Verificare la password: deve essere composta da 6-30 caratteri&lt;br&gt; alfanumerici senza spazi.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>Verificare che la password sia composta da 6-30 caratteri senza spazi.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>Verificare il nome del dispositivo: deve essere lungo meno di 32 caratteri e&lt;br&gt;contenere solo lettere e numeri</translation>
+        <translation>Verificare il nome del dispositivo: deve essere lungo meno di 32 caratteri e&lt;br&gt; contenere solo lettere e numeri</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>Inserire l&apos;indirizzo IP del server DNS primario</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>Rimuovere &quot;;&quot; e &quot;=&quot; dal nome utente PPPoE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>Usare solo caratteri dell&apos;Europa occidentale</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>Configurare e proteggere la telecamera</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>Inserire la password della rete wireless</translation>
     </message>
@@ -1544,12 +1467,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Remove the Ethernet cable from your camera, then&lt;br&gt;click OK.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt;fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Scollegare il cavo Ethernet dalla telecamera, quindi&lt;br&gt; fare clic su OK.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>La telecamera non è riuscita a connettersi alla&lt;br&gt;rete Wi-Fi. Ricollegare il cavo Ethernet alla&lt;br&gt;telecamera, quindi fare clic su OK per configurare&lt;br&gt;di nuovo le impostazioni wireless.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>La telecamera non è riuscita a connettersi alla&lt;br&gt; rete Wi-Fi. Ricollegare il cavo Ethernet alla&lt;br&gt; telecamera, quindi fare clic su OK per configurare&lt;br&gt; di nuovo le impostazioni wireless.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>Il WPS (Wi-Fi Protected Setup) consente di configurare una connessione wireless sicura in modo rapido, semplice e automatico.&lt;br&gt;La maggior parte dei router moderni dispone di un pulsante WPS. Su alcuni router può essere necessario accedere all'interfaccia web e fare clic su un pulsante a video per attivare la funzione WPS.&lt;br&gt;Per ulteriori dettagli, consultare il manuale del router.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>Il WPS (Wi-Fi Protected Setup) consente di configurare una connessione wireless sicura in modo rapido, semplice e automatico.&lt;br&gt;La maggior parte dei router moderni dispone di un pulsante WPS. Su alcuni router può essere necessario accedere all&apos;interfaccia web e fare clic su un pulsante a video per attivare la funzione WPS.&lt;br&gt;Per ulteriori dettagli, consultare il manuale del router.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,7 +1490,7 @@ p, li { white-space: pre-wrap; }
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>Impossibile connettersi tramite WPS</translation>
     </message>
@@ -1632,10 +1555,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:18px&quot;&gt;No devices found. Click Scan to try searching again,&lt;br&gt; or click Back to check your connection settings.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nessun dispositivo trovato. Fare clic su Cerca per ripetere la ricerca&lt;br&gt; oppure su Indietro per controllare le impostazioni di connessione.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:18px&quot;&gt;Nessun dispositivo trovato.&lt;br&gt; Fare clic su Cerca per ripetere la ricerca oppure su Indietro per controllare le impostazioni di connessione.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>Nome telecamera</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>Indirizzo IP</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>Modello:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>Colleghiamo la telecamera alla rete</translation>
     </message>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>Avvio olvaris</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>Benvenuti</translation>
     </message>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>Installazione guidata olvaris</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
@@ -1823,7 +1746,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your computer needs to be connected to the Internet to&lt;br&gt; check for new version of the setup wizard and to register&lt;br&gt; your camera with olvaris for remote viewing.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Il computer deve essere connesso a Internet per cercare nuove versioni dell'installazione guidata e per registrare la telecamera su olvaris per la visione remota.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;Il computer deve essere connesso a Internet per cercare nuove versioni dell&apos;installazione guidata e per registrare la telecamera su olvaris per la visione remota.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>Se si configura questa telecamera solo&lt;br&gt; per la visione locale, non sarà possibile&lt;br&gt; usare il servizio olvaris per vedere&lt;br&gt; la telecamera da remoto.&lt;br&gt;&lt;br&gt;Per attivare queste funzioni, assicurarsi&lt;br&gt;di essere connessi a Internet prima di&lt;br&gt;avviare questa procedura guidata.</translation>
+        <translation>Se si configura questa telecamera solo&lt;br&gt; per la visione locale, non sarà possibile&lt;br&gt; usare il servizio olvaris per vedere&lt;br&gt; la telecamera da remoto.&lt;br&gt;&lt;br&gt;Per attivare queste funzioni, assicurarsi&lt;br&gt; di essere connessi a Internet prima di&lt;br&gt; avviare questa procedura guidata.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>Installazione guidata olvaris</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>Inglese</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>Avvia</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>Francese</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>Finlandese</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>Scegliere il modello</translation>
     </message>
@@ -2042,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>Potrebbe essere aperta una finestra del browser o potrebbe essere in esecuzione un'altra installazione guidata. Chiudere il browser e qualsiasi installazione guidata in esecuzione prima di aprire questo programma.</translation>
+        <translation>Potrebbe essere aperta una finestra del browser o potrebbe essere in esecuzione un&apos;altra installazione guidata. Chiudere il browser e qualsiasi installazione guidata in esecuzione prima di aprire questo programma.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Selezionare un'altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l'installazione guidata e andare su&lt;br&gt;%1 per scaricare manualmente l'ultima versione dell'installazione guidata.</translation>
+        <translation>Selezionare un&apos;altra cartella di destinazione oppure fare clic su &lt;b&gt;Esci&lt;/b&gt; per chiudere l&apos;installazione guidata e andare su&lt;br&gt; %1 per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2027,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per scaricare di nuovo l'aggiornamento oppure andare su %1 per scaricare manualmente l'ultima versione dell'installazione guidata.&lt;br&gt;</translation>
+        <translation>Fare clic su &lt;b&gt;Riprova&lt;/b&gt; per scaricare di nuovo l&apos;aggiornamento oppure andare su %1 per scaricare manualmente l&apos;ultima versione dell&apos;installazione guidata.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>Tipo di sicurezza:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>Nessuna</translation>
@@ -2227,12 +2150,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Wireless password can only be 5 or 13 ASCII characters, or&lt;br&gt;10 or 26 HEX.</source>
-        <translation>La password wireless deve essere composta da 5 o 13 caratteri ASCII&lt;br&gt;oppure da 10 o 26 caratteri esadecimali.</translation>
+        <translation>La password wireless deve essere composta da 5 o 13 caratteri ASCII&lt;br&gt; oppure da 10 o 26 caratteri esadecimali.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wireless password only supports 8-63 ASCII characters, or&lt;br&gt;64 HEX.</source>
-        <translation>La password wireless deve essere composta da 8-63 caratteri ASCII&lt;br&gt;oppure da 64 caratteri esadecimali.</translation>
+        <translation>La password wireless deve essere composta da 8-63 caratteri ASCII&lt;br&gt; oppure da 64 caratteri esadecimali.</translation>
     </message>
 </context>
 </TS>

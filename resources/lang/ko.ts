@@ -50,7 +50,7 @@
         <translation>취소</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+194"/>
         <source>Enter Wi-Fi Password</source>
         <translation>Wi-Fi 비밀번호 입력</translation>
     </message>
@@ -72,14 +72,14 @@
         <translation>Wi-Fi 네트워크 정보를 입력하세요</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+205"/>
         <source>Turn Off Direct Connect</source>
         <translation>직접 연결 끄기</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>카메라의 Direct 버튼을 누르고 Cloud 버튼이 더 이상 깜박이지 않는지&lt;br&gt;확인한 다음, [확인]을 클릭하여 계속하세요.</translation>
+        <translation>카메라의 Direct 버튼을 누르고 Cloud 버튼이 더 이상 깜박이지 않는지&lt;br&gt; 확인한 다음, [확인]을 클릭하여 계속하세요.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -150,7 +150,7 @@
         <translation>&lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;카메라의 SSID를 찾을 수 없나요?&lt;/a&gt;&lt;/span &gt;</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttodevice.cpp" line="+51"/>
+        <location filename="../../apmode/apmodehosttodevice.cpp" line="+52"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -184,7 +184,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t connect to your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.</source>
-        <translation>카메라에 연결할 수 없으면 카메라를 초기화한 다음&lt;br&gt;마법사를 처음부터 다시 시작해 보세요.</translation>
+        <translation>카메라에 연결할 수 없으면 카메라를 초기화한 다음&lt;br&gt; 마법사를 처음부터 다시 시작해 보세요.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -199,7 +199,7 @@
     <message>
         <location line="+1"/>
         <source>If you can’t find the SSID of your camera, you can try resetting your camera,&lt;br&gt;then starting the wizard over.&lt;br&gt;&lt;br&gt;</source>
-        <translation>카메라의 SSID를 찾을 수 없으면 카메라를 초기화한 다음&lt;br&gt;마법사를 처음부터 다시 시작해 보세요.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>카메라의 SSID를 찾을 수 없으면 카메라를 초기화한 다음&lt;br&gt; 마법사를 처음부터 다시 시작해 보세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -211,7 +211,7 @@
     <message>
         <location line="-24"/>
         <source>Cannot find your camera. Please go back to the previous page and select&lt;br&gt;your camera model again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>카메라를 찾을 수 없습니다. 이전 페이지로 돌아가 카메라 모델을&lt;br&gt;다시 선택하세요.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>카메라를 찾을 수 없습니다. 이전 페이지로 돌아가 카메라 모델을&lt;br&gt; 다시 선택하세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -330,7 +330,7 @@
         <translation>그런 다음 [다음]을 클릭하세요.</translation>
     </message>
     <message>
-        <location filename="../../apmode/apmodehosttorouter.cpp" line="+200"/>
+        <location filename="../../apmode/apmodehosttorouter.cpp" line="+201"/>
         <location line="+108"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
@@ -367,12 +367,12 @@
     <message>
         <location line="-36"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
-        <translation>컴퓨터가 카메라와 같은 Wi-Fi 네트워크에 연결되어 있는지 확인한 다음&lt;br&gt;다시 시도하세요.</translation>
+        <translation>컴퓨터가 카메라와 같은 Wi-Fi 네트워크에 연결되어 있는지 확인한 다음&lt;br&gt; 다시 시도하세요.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
-        <translation>컴퓨터가 카메라와 같은 Wi-Fi 네트워크에 연결되어 있는지&lt;br&gt;확인하세요.&lt;br&gt;그래도 연결할 수 없으면 카메라를 초기화한 다음 마법사를 다시 시작해 보세요.</translation>
+        <translation>컴퓨터가 카메라와 같은 Wi-Fi 네트워크에 연결되어 있는지&lt;br&gt; 확인하세요.&lt;br&gt;그래도 연결할 수 없으면 카메라를 초기화한 다음 마법사를 다시 시작해 보세요.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -390,10 +390,10 @@
     <message>
         <location line="+28"/>
         <source>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;END USER LICENCE AGREEMENT&lt;/b&gt;&lt;br&gt;&lt;b&gt;Please read this agreement carefully before you use the olvaris Setup Wizard.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;This agreement is between you and Tervane. By ticking the box below and clicking I Agree, you accept its terms.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. Licence.&lt;/b&gt; Tervane grants you a personal, non-exclusive, non-transferable licence to install and use this wizard to set up cameras that you own or are allowed to manage.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. Restrictions.&lt;/b&gt; You may not sell, rent, lend or distribute the wizard, nor modify, decompile or reverse engineer it, except where the law expressly allows it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. Online services.&lt;/b&gt; The wizard contacts Tervane services on the Internet to look for a newer version, to download device information and to register your camera with olvaris. The olvaris terms of service and privacy policy apply to that use.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. Updates.&lt;/b&gt; When a newer wizard is available, you choose whether to download and install it.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. No warranty.&lt;/b&gt; The wizard is provided &quot;as is&quot;, without warranty of any kind, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. Liability.&lt;/b&gt; Tervane is not liable for indirect or consequential damage arising from the use of the wizard, to the extent the law permits.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. Termination.&lt;/b&gt; This licence ends if you break its terms; you must then delete every copy of the wizard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;최종 사용자 사용권 계약&lt;/b&gt;&lt;br&gt;&lt;b&gt;olvaris 설정 마법사를 사용하기 전에 이 계약을 주의 깊게 읽어 주십시오.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;이 계약은 귀하와 Tervane 간에 체결됩니다. 아래 확인란을 선택하고 [동의]를 클릭하면 이 계약의 조건에 동의하는 것입니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. 사용권.&lt;/b&gt; Tervane은 귀하가 소유하거나 관리 권한이 있는 카메라를 설정하기 위해 이 마법사를 설치하고 사용할 수 있는 개인적이고 비독점적이며 양도할 수 없는 사용권을 귀하에게 부여합니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. 제한 사항.&lt;/b&gt; 법률에서 명시적으로 허용하는 경우를 제외하고, 귀하는 이 마법사를 판매, 임대, 대여 또는 배포할 수 없으며 수정, 디컴파일 또는 리버스 엔지니어링할 수 없습니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. 온라인 서비스.&lt;/b&gt; 이 마법사는 새 버전을 확인하고, 장치 정보를 다운로드하고, 귀하의 카메라를 olvaris에 등록하기 위해 인터넷상의 Tervane 서비스에 접속합니다. 이러한 사용에는 olvaris 서비스 약관 및 개인정보 처리방침이 적용됩니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. 업데이트.&lt;/b&gt; 새 버전의 마법사가 있는 경우 다운로드 및 설치 여부는 귀하가 선택합니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. 보증의 부인.&lt;/b&gt; 이 마법사는 법률이 허용하는 범위 내에서 어떠한 종류의 보증도 없이 &quot;있는 그대로&quot; 제공됩니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. 책임.&lt;/b&gt; Tervane은 법률이 허용하는 범위 내에서 이 마법사의 사용으로 인해 발생하는 간접적 또는 결과적 손해에 대해 책임을 지지 않습니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. 해지.&lt;/b&gt; 귀하가 이 사용권의 조건을 위반하면 사용권이 종료되며, 이 경우 귀하는 마법사의 모든 사본을 삭제해야 합니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-family:Verdana; font-size:9pt; color:#333333;&quot;&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;최종 사용자 사용권 계약&lt;/b&gt;&lt;br&gt; &lt;b&gt;olvaris 설정 마법사를 사용하기 전에 이 계약을 주의 깊게 읽어 주십시오.&lt;/b&gt;&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;이 계약은 귀하와 Tervane 간에 체결됩니다. 아래 확인란을 선택하고 [동의]를 클릭하면 이 계약의 조건에 동의하는 것입니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;1. 사용권.&lt;/b&gt; Tervane은 귀하가 소유하거나 관리 권한이 있는 카메라를 설정하기 위해 이 마법사를 설치하고 사용할 수 있는 개인적이고 비독점적이며 양도할 수 없는 사용권을 귀하에게 부여합니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;2. 제한 사항.&lt;/b&gt; 법률에서 명시적으로 허용하는 경우를 제외하고, 귀하는 이 마법사를 판매, 임대, 대여 또는 배포할 수 없으며 수정, 디컴파일 또는 리버스 엔지니어링할 수 없습니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;3. 온라인 서비스.&lt;/b&gt; 이 마법사는 새 버전을 확인하고, 장치 정보를 다운로드하고, 귀하의 카메라를 olvaris에 등록하기 위해 인터넷상의 Tervane 서비스에 접속합니다. 이러한 사용에는 olvaris 서비스 약관 및 개인정보 처리방침이 적용됩니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;4. 업데이트.&lt;/b&gt; 새 버전의 마법사가 있는 경우 다운로드 및 설치 여부는 귀하가 선택합니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;5. 보증의 부인.&lt;/b&gt; 이 마법사는 법률이 허용하는 범위 내에서 어떠한 종류의 보증도 없이 &quot;있는 그대로&quot; 제공됩니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;6. 책임.&lt;/b&gt; Tervane은 법률이 허용하는 범위 내에서 이 마법사의 사용으로 인해 발생하는 간접적 또는 결과적 손해에 대해 책임을 지지 않습니다.&lt;/p&gt;&lt;p style=&quot;line-height:24px&quot;&gt;&lt;b&gt;7. 해지.&lt;/b&gt; 귀하가 이 사용권의 조건을 위반하면 사용권이 종료되며, 이 경우 귀하는 마법사의 모든 사본을 삭제해야 합니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location filename="../../welcome/agreementpage.cpp" line="+27"/>
         <source>I have read, understand, and agree to the Tervane Terms and Conditions.</source>
         <translation>Tervane 이용 약관을 읽고 이해했으며 이에 동의합니다.</translation>
@@ -444,7 +444,7 @@
     <message>
         <location line="+7"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;이 카메라는 이미 olvaris 계정에 등록되어 있습니다. 다른 계정에 등록하려면&lt;br&gt;카메라를 초기화해야 합니다. 그렇지 않으면 [다음]을 클릭하여 계속하세요.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;이 카메라는 이미 olvaris 계정에 등록되어 있습니다. 다른 계정에 등록하려면&lt;br&gt; 카메라를 초기화해야 합니다. 그렇지 않으면 [다음]을 클릭하여 계속하세요.&lt;br&gt;&lt;br&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -464,12 +464,12 @@
     <message>
         <location filename="../../cloud/alreadyregisteredpage.cpp" line="+37"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
+        <translation>olvaris에 등록하여 어디서나&lt;br&gt; 카메라에 접속하세요</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This camera is already registered to a olvaris account. If you would like to register it with&lt;br&gt;a different account, you need to reset your camera. Otherwise, click Next to continue.</source>
-        <translation>이 카메라는 이미 olvaris 계정에 등록되어 있습니다. 다른 계정에 등록하려면&lt;br&gt;카메라를 초기화해야 합니다. 그렇지 않으면 [다음]을 클릭하여 계속하세요.</translation>
+        <translation>이 카메라는 이미 olvaris 계정에 등록되어 있습니다. 다른 계정에 등록하려면&lt;br&gt; 카메라를 초기화해야 합니다. 그렇지 않으면 [다음]을 클릭하여 계속하세요.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -482,7 +482,7 @@
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <location line="-5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+205"/>
         <location filename="../../guide/connectionrules.cpp" line="+15"/>
         <location line="+1"/>
@@ -536,28 +536,28 @@
         <translation>직접 연결</translation>
     </message>
     <message>
-        <location line="-250"/>
-        <location line="+200"/>
+        <location line="-251"/>
+        <location line="+201"/>
         <source>Choose your connection type</source>
         <translation>연결 방식 선택</translation>
     </message>
     <message>
-        <location line="-199"/>
-        <location line="+248"/>
+        <location line="-200"/>
+        <location line="+249"/>
         <location filename="../../guide/connectionrules.cpp" line="-4"/>
         <source>Ethernet</source>
         <translation>이더넷</translation>
     </message>
     <message>
-        <location line="-247"/>
-        <location line="+247"/>
+        <location line="-248"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>POE(Power Over Ethernet)</source>
         <translation>PoE(이더넷 전원 공급)</translation>
     </message>
     <message>
-        <location line="-246"/>
-        <location line="+247"/>
+        <location line="-247"/>
+        <location line="+248"/>
         <location filename="../../guide/connectionrules.cpp" line="+1"/>
         <source>PLC(Power Line Communication)</source>
         <translation>PLC(전력선 통신)</translation>
@@ -571,23 +571,19 @@
         <translation>양식</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+33"/>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
-    </message>
-    <message>
-        <location line="-27"/>
+        <location line="+13"/>
         <source>Sign up for olvaris to remotely&lt;br&gt;access your camera</source>
-        <translation>olvaris에 가입하여 원격으로&lt;br&gt;카메라에 접속하세요</translation>
+        <translation>olvaris에 가입하여 원격으로&lt;br&gt; 카메라에 접속하세요</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+290"/>
         <source>New Account</source>
         <translation>새 계정</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="+0"/>
         <source>Existing Account</source>
         <translation>기존 계정</translation>
     </message>
@@ -607,17 +603,17 @@
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location filename="../../cloud/cloudservicespage.cpp" line="+113"/>
+        <location filename="../../cloud/cloudservicespage.cpp" line="-168"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
+        <translation>olvaris에 등록하여 어디서나&lt;br&gt; 카메라에 접속하세요</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+47"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <location line="+19"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -626,12 +622,12 @@
         <location line="-17"/>
         <location line="+19"/>
         <location line="+18"/>
-        <location line="+27"/>
+        <location line="+31"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-35"/>
         <source>Verification Required</source>
         <translation>인증 필요</translation>
     </message>
@@ -651,24 +647,29 @@
         <translation>클라우드 서비스 오류</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The olvaris service could not prove its identity, so nothing was sent to it.&lt;br&gt;Check the computer&apos;s date and time and try again, or continue without cloud services.</source>
         <translation>olvaris 서비스의 신원을 확인할 수 없어 아무 데이터도 전송하지 않았습니다.&lt;br&gt;컴퓨터의 날짜와 시간을 확인한 후 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection and try again, or continue without cloud services.</source>
         <translation>olvaris 서비스가 요청을 완료하지 못했습니다.&lt;br&gt;인터넷 연결을 확인한 후 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
+        <translation>olvaris 서비스가 요청을 완료하지 못했습니다.&lt;br&gt;인터넷 연결을 확인한 후 &quot;%1&quot; 또는 &quot;%2&quot;을(를) 클릭하여 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>클라우드 서비스를 사용할 수 없습니다</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please note that when skipping this&lt;br&gt;step, you will not be able to use the&lt;br&gt;olvaris service to remotely view&lt;br&gt;camera.</source>
-        <translation>이 단계를 건너뛰면&lt;br&gt;olvaris 서비스를 이용하여 카메라를&lt;br&gt;원격으로 볼 수 없습니다.</translation>
+        <translation>이 단계를 건너뛰면&lt;br&gt; olvaris 서비스를 이용하여 카메라를&lt;br&gt; 원격으로 볼 수 없습니다.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -681,7 +682,7 @@
         <translation>다음</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>Your</source>
         <translation>회원님의</translation>
     </message>
@@ -703,12 +704,12 @@
     <message>
         <location line="+2"/>
         <source>website, or through one of the &lt;a href=&apos;%1/apps&apos;&gt;%2mobile apps&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;; just&lt;br&gt;</source>
-        <translation>웹사이트나 &lt;a href=&apos;%1/apps&apos;&gt;%2모바일 앱&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;에서&lt;br&gt;언제 어디서나 카메라를 볼 수 있습니다.&lt;br&gt;</translation>
+        <translation>웹사이트나 &lt;a href=&apos;%1/apps&apos;&gt;%2모바일 앱&lt;/span&gt;&lt;/a&gt;&lt;span style=&apos;font-size:10pt;&apos;&gt;에서&lt;br&gt; 언제 어디서나 카메라를 볼 수 있습니다.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>use the above e-mail address and the password&lt;br&gt;</source>
-        <translation>로그인할 때는 위의 이메일 주소와&lt;br&gt;</translation>
+        <translation>로그인할 때는 위의 이메일 주소와&lt;br&gt; </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -724,60 +725,24 @@
         <translation>양식</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>color: rgb(0, 176, 208);</source>
-        <translation>color: rgb(0, 176, 208);</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Configure Your Internet Connection</source>
         <translation>인터넷 연결 설정</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/btn_close_blue.png);</source>
-        <translation>border-image: url(:/images/btn_close_blue.png);</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>border-image: url(:/images/popup_blue_up.png);</source>
-        <translation>border-image: url(:/images/popup_blue_up.png);</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;Please select what type of Internet connection your camera will use. If you&lt;br&gt;are not sure which type you should use, try selecting DHCP first. If your&lt;br&gt;camera is directly connected to a DSL modem, select PPPoE.&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;카메라가 사용할 인터넷 연결 방식을 선택하세요. 어떤 방식을 사용해야 할지&lt;br&gt;모르는 경우 먼저 DHCP를 선택해 보세요. 카메라가 DSL 모뎀에 직접&lt;br&gt;연결되어 있으면 PPPoE를 선택하세요.&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:22px&quot;&gt;&lt;font style=&quot; color:#666666;&quot;&gt;카메라가 사용할 인터넷 연결 방식을 선택하세요. 어떤 방식을 사용해야 할지&lt;br&gt; 모르는 경우 먼저 DHCP를 선택해 보세요. 카메라가 DSL 모뎀에 직접&lt;br&gt; 연결되어 있으면 PPPoE를 선택하세요.&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
-        <location line="+103"/>
-        <location line="+8"/>
-        <location line="+81"/>
-        <location line="+8"/>
-        <source>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/btn_white.png);
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="+10"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+127"/>
-        <location line="+89"/>
-        <source>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/btn_blue.png);
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="-214"/>
+        <location line="-208"/>
         <location line="+127"/>
         <location line="+89"/>
         <source>Connect</source>
@@ -801,31 +766,12 @@ color: rgb(255, 255, 255);</translation>
         <translation>&lt;p&gt;&lt;span style=&quot; color:#666666;&quot;&gt;연결 방식:&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</source>
-        <translation>border-image: url(:/images/select_s_blue.png);
-background-color: transparent;
-color: rgb(255, 255, 255);</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
     <message>
-        <location line="+6"/>
         <location line="+9"/>
-        <source>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</source>
-        <translation>border-image: url(:/images/select_s_white.png);
-background-color: transparent;
-color: rgb(66, 66, 66);</translation>
-    </message>
-    <message>
-        <location line="-6"/>
         <source>PPPoE</source>
         <translation>PPPoE</translation>
     </message>
@@ -835,19 +781,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>고정 IP</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+9"/>
-        <location line="+6"/>
-        <location line="+12"/>
-        <location line="+6"/>
-        <location line="+48"/>
-        <location line="+46"/>
-        <location line="+6"/>
-        <source>color: rgb(102, 102, 102);</source>
-        <translation>color: rgb(102, 102, 102);</translation>
-    </message>
-    <message>
-        <location line="-123"/>
+        <location line="+14"/>
         <source>Gateway :</source>
         <translation>게이트웨이:</translation>
     </message>
@@ -857,18 +791,7 @@ color: rgb(66, 66, 66);</translation>
         <translation>서브넷 마스크:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+18"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+36"/>
-        <location line="+34"/>
-        <location line="+18"/>
-        <source>border-image: url(:/images/textarea_l.png);</source>
-        <translation>border-image: url(:/images/textarea_l.png);</translation>
-    </message>
-    <message>
-        <location line="-112"/>
+        <location line="+12"/>
         <source>IP address :</source>
         <translation>IP 주소:</translation>
     </message>
@@ -895,22 +818,17 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+48"/>
         <source>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;If you didn&apos;t know your account and password,&lt;br&gt;please contact your internet service provider.&lt;/span&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;사용자 이름과 비밀번호를 모르는 경우&lt;br&gt;가입한 인터넷 서비스 제공업체에 문의하세요.&lt;/span&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:16px&quot;&gt;&lt;span style=&quot; color:#666666;&quot;&gt;사용자 이름과 비밀번호를 모르는 경우&lt;br&gt; 가입한 인터넷 서비스 제공업체에 문의하세요.&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../../setup/confignetworkmessagebox.cpp" line="+121"/>
+        <location filename="../../setup/confignetworkmessagebox.cpp" line="+134"/>
         <source>Please enter a valid static IP address</source>
         <translation>올바른 고정 IP 주소를 입력하세요</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>Please enter the PPPoE account</source>
         <translation>PPPoE 사용자 이름을 입력하세요</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Please enter the PPPoE password</source>
-        <translation>PPPoE 비밀번호를 입력하세요</translation>
     </message>
 </context>
 <context>
@@ -918,7 +836,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypeapmode.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt;LED가 녹색으로&lt;br&gt;바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt;빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt; LED가 녹색으로&lt;br&gt; 바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt; 빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -928,7 +846,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt;꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt; 꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -936,7 +854,7 @@ color: rgb(66, 66, 66);</translation>
     <message>
         <location filename="../../guide/connectiontypelocalview.ui" line="+43"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt;LED가 녹색으로&lt;br&gt;바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt;빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt; LED가 녹색으로&lt;br&gt; 바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt; 빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -960,7 +878,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt;꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt; 꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
@@ -978,12 +896,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypemorethanone.ui" line="+25"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt;LED가 녹색으로&lt;br&gt;바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt;빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt; LED가 녹색으로&lt;br&gt; 바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt; 빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE(이더넷 전원 공급) 방식으로&lt;br&gt;카메라를 연결하는 경우&lt;br&gt;이 단계를 건너뛰세요.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE(이더넷 전원 공급) 방식으로&lt;br&gt; 카메라를 연결하는 경우&lt;br&gt; 이 단계를 건너뛰세요.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -993,7 +911,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt;꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt; 꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1026,12 +944,12 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypeonlyone.ui" line="+13"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;The LED on the Cloud&lt;br&gt;Camera will turn green&lt;br&gt;when it is ready. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;Why does&lt;br&gt;the LED stays red?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt;LED가 녹색으로&lt;br&gt;바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt;빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Cloud 카메라가 준비되면&lt;br&gt; LED가 녹색으로&lt;br&gt; 바뀝니다. &lt;a href=&quot;blank&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;LED가 계속&lt;br&gt; 빨간색인 이유는?&lt;/span&gt;&lt;/a&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;If you are using a PoE&lt;br&gt;(Power over Ethernet)&lt;br&gt;connection to connect your&lt;br&gt;camera, please skip this&lt;br&gt;step.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE(이더넷 전원 공급) 방식으로&lt;br&gt;카메라를 연결하는 경우&lt;br&gt;이 단계를 건너뛰세요.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;PoE(이더넷 전원 공급) 방식으로&lt;br&gt; 카메라를 연결하는 경우&lt;br&gt; 이 단계를 건너뛰세요.&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1041,7 +959,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+8"/>
         <source>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;Get your device from the&lt;br&gt;box&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt;꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:14px&quot;&gt;&lt;font face=&quot;Verdana&quot; color=&quot;#333333&quot;&gt;상자에서 장치를&lt;br&gt; 꺼냅니다&lt;br&gt;&lt;br&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1083,14 +1001,14 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+253"/>
+        <location filename="../../cloud/devicesetupcompletepage.cpp" line="+256"/>
         <source>Show</source>
         <translation>표시</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;If you want to enable the olvaris features of &lt;br/&gt;this camera, make sure you have a working&lt;br/&gt;Internet connection, then run this Setup&lt;br/&gt;Wizard again.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;이 카메라의 olvaris 기능을 사용하려면 &lt;br/&gt;인터넷 연결이 정상인지 확인한 다음&lt;br/&gt;설정 마법사를&lt;br/&gt;다시 실행하세요.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;이 카메라의 olvaris 기능을 사용하려면 &lt;br/&gt;인터넷 연결이 정상인지 확인한 다음&lt;br/&gt; 설정 마법사를&lt;br/&gt; 다시 실행하세요.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1105,7 +1023,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+14"/>
         <source>&lt;p style=&quot;line-height:24px&quot;&gt;Your &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; camera is now registered with &lt;br/&gt;olvaris and ready to use. You can now view your&lt;br/&gt;camera anywhere, anytime through the &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;website, or through one of the &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;mobile apps&lt;/span&gt;&lt;/a&gt;; just&lt;br/&gt;use the above e-mail address and the password&lt;br/&gt;you created to log in.&lt;/p&gt;</source>
-        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;회원님의 &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; 카메라가 &lt;br/&gt;olvaris에 등록되어 사용할 준비가 되었습니다. 이제&lt;br/&gt;&lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt;웹사이트나 &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;모바일 앱&lt;/span&gt;&lt;/a&gt;에서 언제 어디서나 카메라를 볼 수 있습니다.&lt;br/&gt;로그인할 때는 위의 이메일 주소와&lt;br/&gt;설정한 비밀번호를 사용하세요.&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:24px&quot;&gt;회원님의 &lt;span style=&quot; color:#00b0d0;&quot;&gt;&amp;lt;VKC-XXXL&amp;gt;&lt;/span&gt; 카메라가 &lt;br/&gt;olvaris에 등록되어 사용할 준비가 되었습니다. 이제&lt;br/&gt; &lt;a href=&quot;http://www.olvaris.invalid&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;olvaris&lt;/span&gt;&lt;/a&gt;&lt;br/&gt; 웹사이트나 &lt;a href=&quot;http://www.olvaris.invalid/apps&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#00b0d0;&quot;&gt;모바일 앱&lt;/span&gt;&lt;/a&gt;에서 언제 어디서나 카메라를 볼 수 있습니다.&lt;br/&gt;로그인할 때는 위의 이메일 주소와&lt;br/&gt; 설정한 비밀번호를 사용하세요.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1127,10 +1045,10 @@ p, li { white-space: pre-wrap; }
     <name>DeviceSetupPage</name>
     <message>
         <location filename="../../setup/devicesetuppage.ui" line="+28"/>
-        <location filename="../../setup/devicesetuppage.cpp" line="+143"/>
-        <location line="+24"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="+146"/>
+        <location line="+29"/>
         <source>Give Your Camera a Name and&lt;br&gt;Password</source>
-        <translation>카메라의 이름과 비밀번호를&lt;br&gt;설정하세요</translation>
+        <translation>카메라의 이름과 비밀번호를&lt;br&gt; 설정하세요</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1140,7 +1058,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <location filename="../../setup/devicesetuppage.cpp" line="-4"/>
-        <location filename="../../setup/passwordlayout.cpp" line="+22"/>
+        <location filename="../../setup/passwordlayout.cpp" line="+26"/>
         <source>Camera Password :</source>
         <translation>카메라 비밀번호:</translation>
     </message>
@@ -1276,28 +1194,28 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+12"/>
         <source>(Password is 6-30 alphanumeric characters&lt;br&gt;with no spaces)</source>
-        <translation>(비밀번호는 공백 없이 영문자와&lt;br&gt;숫자 6~30자)</translation>
+        <translation>(비밀번호는 공백 없이 영문자와&lt;br&gt; 숫자 6~30자)</translation>
     </message>
     <message>
         <location filename="../../setup/devicesetuppage_p.h" line="+38"/>
         <source>Register with olvaris for anywhere access to&lt;br&gt;your camera</source>
-        <translation>olvaris에 등록하여 어디서나&lt;br&gt;카메라에 접속하세요</translation>
+        <translation>olvaris에 등록하여 어디서나&lt;br&gt; 카메라에 접속하세요</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-17"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-22"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <location filename="../../setup/passwordlayout.cpp" line="+6"/>
         <source>Current Password :</source>
         <translation>현재 비밀번호:</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+194"/>
         <location line="+16"/>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="+404"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="+405"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -1307,12 +1225,12 @@ p, li { white-space: pre-wrap; }
         <translation>비밀번호가 일치하지 않습니다. 비밀번호를 다시 입력하세요.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage_checks.cpp" line="-267"/>
+        <location filename="../../setup/devicesetuppage_checks.cpp" line="-269"/>
         <source>Connect your camera to your network wirelessly</source>
         <translation>카메라를 무선으로 네트워크에 연결</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+199"/>
         <source>Please check your password, and make sure it is 6-30 alphanumeric&lt;br&gt;characters with no spaces.</source>
         <translation>비밀번호를 확인하세요.&lt;br&gt;공백 없이 영문자와 숫자 6~30자여야 합니다.</translation>
     </message>
@@ -1384,12 +1302,12 @@ p, li { white-space: pre-wrap; }
         <translation>비밀번호가 공백 없이 6~30자인지 확인하세요.</translation>
     </message>
     <message>
-        <location filename="../../setup/devicesetuppage.cpp" line="-151"/>
+        <location filename="../../setup/devicesetuppage.cpp" line="-153"/>
         <source>Please check your device name, and make sure it is less than 32 characters long, and must&lt;br&gt;contain only letters and numbers</source>
-        <translation>장치 이름을 확인하세요. 32자 미만이어야 하며&lt;br&gt;영문자와 숫자만 사용할 수 있습니다</translation>
+        <translation>장치 이름을 확인하세요. 32자 미만이어야 하며&lt;br&gt; 영문자와 숫자만 사용할 수 있습니다</translation>
     </message>
     <message>
-        <location filename="../../setup/manualnetwork.cpp" line="+26"/>
+        <location filename="../../setup/manualnetwork.cpp" line="+35"/>
         <source>Please enter the IP address of your Primary DNS server</source>
         <translation>기본 DNS 서버의 IP 주소를 입력하세요</translation>
     </message>
@@ -1412,6 +1330,11 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
         <translation>PPPoE 사용자 이름에서 &quot;;&quot;와 &quot;=&quot;를 삭제하세요</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please use only Western European characters</source>
+        <translation>서유럽 문자만 사용하세요</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1401,7 @@ p, li { white-space: pre-wrap; }
         <translation>확인</translation>
     </message>
     <message>
-        <location filename="../../wifi/devicewifichangepage.cpp" line="+201"/>
+        <location filename="../../wifi/devicewifichangepage.cpp" line="+200"/>
         <source>Set up and secure your camera</source>
         <translation>카메라 설정 및 보안</translation>
     </message>
@@ -1516,7 +1439,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+21"/>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>Please enter the wireless password</source>
         <translation>무선 비밀번호를 입력하세요</translation>
     </message>
@@ -1534,7 +1457,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="-21"/>
         <source>Could not save your wireless settings, Please try again and make sure your&lt;br&gt;Ethernet cable is plugged.</source>
-        <translation>무선 설정을 저장할 수 없습니다. 이더넷 케이블이 연결되어 있는지 확인한 후&lt;br&gt;다시 시도하세요.</translation>
+        <translation>무선 설정을 저장할 수 없습니다. 이더넷 케이블이 연결되어 있는지 확인한 후&lt;br&gt; 다시 시도하세요.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1549,7 +1472,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+11"/>
         <source>Your camera could not connect to your Wi-Fi&lt;br&gt;network. Please reconnect the Ethernet cable&lt;br&gt;to your camera, then click OK to set up your&lt;br&gt;wireless settings again.&lt;br&gt;&lt;br&gt;</source>
-        <translation>카메라를 Wi-Fi 네트워크에&lt;br&gt;연결할 수 없습니다.&lt;br&gt;카메라에 이더넷 케이블을 다시 연결한 다음&lt;br&gt;[확인]을 클릭하여 무선 설정을 다시 진행하세요.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>카메라를 Wi-Fi 네트워크에&lt;br&gt; 연결할 수 없습니다.&lt;br&gt;카메라에 이더넷 케이블을 다시 연결한 다음&lt;br&gt;[확인]을 클릭하여 무선 설정을 다시 진행하세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location filename="../../wifi/devicewifichangepage_search.cpp" line="+31"/>
@@ -1559,7 +1482,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Wi-Fi Protected Setup (WPS) allows you to&lt;br&gt;set up a secure wireless connection&lt;br&gt;quickly, easily and automatically.&lt;br&gt;Most modern routers have a WPS button. On&lt;br&gt;some routers you may need to log in to the&lt;br&gt;web interface and then click on an on-screen&lt;br&gt;button to activate the WPS feature. Check your&lt;br&gt;router&apos;s user manual from more details.&lt;br&gt;&lt;br&gt;</source>
-        <translation>WPS(Wi-Fi Protected Setup)를 사용하면&lt;br&gt;안전한 무선 연결을 빠르고 쉽게&lt;br&gt;자동으로 설정할 수 있습니다.&lt;br&gt;대부분의 최신 공유기에는 WPS 버튼이&lt;br&gt;있습니다. 일부 공유기에서는 웹 관리&lt;br&gt;화면에 로그인한 후 화면의 버튼을&lt;br&gt;클릭해야 WPS 기능이 켜집니다. 자세한&lt;br&gt;내용은 공유기 사용 설명서를&lt;br&gt;참조하세요.&lt;br&gt;&lt;br&gt;</translation>
+        <translation>WPS(Wi-Fi Protected Setup)를 사용하면&lt;br&gt; 안전한 무선 연결을 빠르고 쉽게&lt;br&gt; 자동으로 설정할 수 있습니다.&lt;br&gt;대부분의 최신 공유기에는 WPS 버튼이&lt;br&gt; 있습니다. 일부 공유기에서는 웹 관리&lt;br&gt; 화면에 로그인한 후 화면의 버튼을&lt;br&gt; 클릭해야 WPS 기능이 켜집니다. 자세한&lt;br&gt; 내용은 공유기 사용 설명서를&lt;br&gt; 참조하세요.&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1567,14 +1490,14 @@ p, li { white-space: pre-wrap; }
         <translation>닫기</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+75"/>
         <source>Could Not Connect WPS</source>
         <translation>WPS로 연결할 수 없음</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The wizard could not communicate with your camera. Please follow the&lt;br&gt;instructions and try again.</source>
-        <translation>마법사가 카메라와 통신할 수 없습니다. 안내에 따라&lt;br&gt;다시 시도하세요.</translation>
+        <translation>마법사가 카메라와 통신할 수 없습니다. 안내에 따라&lt;br&gt; 다시 시도하세요.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1635,7 +1558,7 @@ p, li { white-space: pre-wrap; }
         <translation>&lt;p style=&quot;line-height:18px&quot;&gt;장치를 찾을 수 없습니다. [검색]을 클릭하여 다시 검색하거나&lt;br&gt; [뒤로]를 클릭하여 연결 설정을 확인하세요.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Camera Name</source>
         <translation>카메라 이름</translation>
     </message>
@@ -1650,12 +1573,12 @@ p, li { white-space: pre-wrap; }
         <translation>IP 주소</translation>
     </message>
     <message>
-        <location filename="../../setup/discoverypage.cpp" line="+270"/>
+        <location filename="../../setup/discoverypage.cpp" line="+274"/>
         <source>Model Name :</source>
         <translation>모델명:</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Let&apos;s connect the camera to your network</source>
         <translation>카메라를 네트워크에 연결하세요</translation>
     </message>
@@ -1693,7 +1616,7 @@ p, li { white-space: pre-wrap; }
         <translation>olvaris 런처</translation>
     </message>
     <message>
-        <location filename="../../shell/launcher.cpp" line="+64"/>
+        <location filename="../../shell/launcher.cpp" line="+71"/>
         <source>Welcome</source>
         <translation>환영합니다</translation>
     </message>
@@ -1770,7 +1693,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>카메라 전원이 연결된 상태에서 펼친 클립으로 카메라의 리셋 버튼을&lt;br&gt;10초 이상 누르고 계세요. 카메라를 초기화한 후 [다시 시작]을 클릭하여&lt;br&gt;설정 마법사를 다시 시작하세요.&lt;br&gt;</translation>
+        <translation>카메라 전원이 연결된 상태에서 펼친 클립으로 카메라의 리셋 버튼을&lt;br&gt;10초 이상 누르고 계세요. 카메라를 초기화한 후 [다시 시작]을 클릭하여&lt;br&gt; 설정 마법사를 다시 시작하세요.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1782,7 +1705,7 @@ p, li { white-space: pre-wrap; }
     <name>Mainpage</name>
     <message>
         <location filename="../../shell/mainpage.ui" line="+6"/>
-        <location filename="../../shell/mainpage.cpp" line="+128"/>
+        <location filename="../../shell/mainpage.cpp" line="+151"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 설정 마법사</translation>
     </message>
@@ -1793,7 +1716,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+4"/>
-        <location line="+92"/>
+        <location line="+102"/>
         <source>Exit</source>
         <translation>종료</translation>
     </message>
@@ -1854,7 +1777,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+3"/>
         <source>Please note that when setting this&lt;br&gt; camera up for local viewing only, you will&lt;br&gt; not be able to use the olvaris service&lt;br&gt; to remotely view camera.&lt;br&gt;&lt;br&gt;If you would like to enable these features,&lt;br&gt;please make sure you are connected to&lt;br&gt;the Internet before running this wizard.</source>
-        <translation>이 카메라를 로컬 보기 전용으로&lt;br&gt; 설정하면 olvaris 서비스를 이용하여&lt;br&gt; 카메라를 원격으로 볼 수 없습니다.&lt;br&gt;&lt;br&gt;이 기능을 사용하려면 마법사를&lt;br&gt;실행하기 전에 인터넷에&lt;br&gt;연결되어 있는지 확인하세요.</translation>
+        <translation>이 카메라를 로컬 보기 전용으로&lt;br&gt; 설정하면 olvaris 서비스를 이용하여&lt;br&gt; 카메라를 원격으로 볼 수 없습니다.&lt;br&gt;&lt;br&gt;이 기능을 사용하려면 마법사를&lt;br&gt; 실행하기 전에 인터넷에&lt;br&gt; 연결되어 있는지 확인하세요.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1886,7 +1809,7 @@ p, li { white-space: pre-wrap; }
     <name>WelcomePage</name>
     <message>
         <location filename="../../welcome/welcomepage.ui" line="+12"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+543"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+564"/>
         <source>olvaris Setup Wizard</source>
         <translation>olvaris 설정 마법사</translation>
     </message>
@@ -1904,18 +1827,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>English</source>
         <translation>영어</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../welcome/welcomepage.cpp" line="+470"/>
+        <location filename="../../welcome/welcomepage.cpp" line="+490"/>
         <source>Start</source>
         <translation>시작</translation>
     </message>
     <message>
-        <location filename="../../welcome/welcomepage.cpp" line="-469"/>
+        <location filename="../../welcome/welcomepage.cpp" line="-489"/>
         <source>French</source>
         <translation>프랑스어</translation>
     </message>
@@ -2030,7 +1953,7 @@ p, li { white-space: pre-wrap; }
         <translation>핀란드어</translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+297"/>
         <source>Choose your model</source>
         <translation>모델 선택</translation>
     </message>
@@ -2042,7 +1965,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>You may have a web browser window open or another Setup Wizard&lt;br&gt;may be running. Please close your web browser and any Setup Wizard&lt;br&gt;that may be running before opening this program.</source>
-        <translation>웹 브라우저 창이 열려 있거나&lt;br&gt;다른 설정 마법사가 실행 중일 수 있습니다.&lt;br&gt;이 프로그램을 열기 전에 웹 브라우저와&lt;br&gt;실행 중인 설정 마법사를 모두 닫으세요.</translation>
+        <translation>웹 브라우저 창이 열려 있거나&lt;br&gt; 다른 설정 마법사가 실행 중일 수 있습니다.&lt;br&gt;이 프로그램을 열기 전에 웹 브라우저와&lt;br&gt; 실행 중인 설정 마법사를 모두 닫으세요.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2088,7 +2011,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>저장할 다른 폴더를 선택하거나 &lt;b&gt;종료&lt;/b&gt;를 클릭하여 설정 마법사를 닫은 다음&lt;br&gt;%1에서 최신 버전의 설정 마법사를&lt;br&gt;직접 다운로드하세요.</translation>
+        <translation>저장할 다른 폴더를 선택하거나 &lt;b&gt;종료&lt;/b&gt;를 클릭하여 설정 마법사를 닫은 다음&lt;br&gt; %1에서 최신 버전의 설정 마법사를&lt;br&gt; 직접 다운로드하세요.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2104,7 +2027,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please click &lt;b&gt;Retry&lt;/b&gt; to download the update again, or go to %1&lt;br&gt;to manually download the latest version of the Setup Wizard.&lt;br&gt;</source>
-        <translation>&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 업데이트를 다시 다운로드하거나&lt;br&gt;%1에서 최신 버전의 설정 마법사를 직접 다운로드하세요.&lt;br&gt;</translation>
+        <translation>&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 업데이트를 다시 다운로드하거나&lt;br&gt; %1에서 최신 버전의 설정 마법사를 직접 다운로드하세요.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2164,7 +2087,7 @@ p, li { white-space: pre-wrap; }
         <translation>보안 방식:</translation>
     </message>
     <message>
-        <location filename="../../wifi/wirelessmessagebox.cpp" line="+51"/>
+        <location filename="../../wifi/wirelessmessagebox.cpp" line="+53"/>
         <location line="+2"/>
         <source>None</source>
         <translation>없음</translation>

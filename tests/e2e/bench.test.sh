@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# scripts/bench --quick measures every figure and prints each beside its target (never judged on time); it
-# fails, naming why, when a program is not built, the wizard shows no window or a benchmark prints no figure.
+# scripts/bench --quick measures every figure and prints each beside its target (never judged on time), marking
+# and counting those past it; it fails, naming why, when a program is not built, the wizard shows no window or a
+# benchmark prints no figure.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 . "$SOURCE_DIR/tests/support/scriptcheck.sh"
@@ -26,6 +27,27 @@ for figure in "${figures[@]}"; do
   grep -F -- "$figure" <<<"$out" | grep -qE '[0-9].*(target|at most|none: the floor)' ||
     fail "no figure beside its target for \"$figure\""
 done
+# A line is marked "over target" when a figure on it is past its target ("at most"; the figures are the numbers
+# after the name, paired in order with the targets), and only then; a figure that prints as its target may go
+# either way. The last lines count the marked ones.
+wrong=$(python3 - "$out" "${figures[@]}" <<'PY'
+import re, sys
+out, names = sys.argv[1], sys.argv[2:]
+number = re.compile(r"(?<![\w.])\d+(?:\.\d+)?")
+lines = [line for line in out.splitlines() if not line.startswith("scripts/bench:")]
+for name in names:
+    for line in (l for l in lines if name in l and "at most" in l):
+        head, tail = line.split(name, 1)[1].split("at most", 1)
+        pairs = list(zip(map(float, number.findall(head)), map(float, number.findall(tail))))
+        marked = "over target" in line
+        if not pairs or (marked and not any(f >= t for f, t in pairs)) or (not marked and any(f > t for f, t in pairs)):
+            print(line)
+marks = sum("over target" in line for line in lines)
+if ("no figure over target" if not marks else "figures over target on %d line(s)" % marks) not in out:
+    print("no count of %d marked lines" % marks)
+PY
+)
+[ -z "$wrong" ] || fail "figures marked against their targets wrongly: $wrong"
 
 # A build tree whose wizard ends before it shows a window and whose bench_discovery prints no figure.
 stub="$work/build"
@@ -45,6 +67,7 @@ make_stub() {
 rows=(
   "a benchmark not built;rm \"\$stub/bench/bench_dcp\";not built: $stub/bench/bench_dcp"
   "no window, no figure;true;tolmwizard showed no window (it ended with status 3)|bench_discovery printed no figure"
+  "a figure past its target;printf '#!/bin/sh\\necho \"stall: 9.5 ms (target: at most 5 ms)  over target\"\\n' >\"\$stub/bench/bench_discovery\";stall: 9.5 ms (target: at most 5 ms)  over target|figures over target on"
 )
 for row in "${rows[@]}"; do
   IFS=';' read -r name change texts <<<"$row"

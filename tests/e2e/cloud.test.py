@@ -2,7 +2,8 @@
 """The cloud step of the real wizard in the lab, driven by clicks and typing. Each road goes
 Start -> licence -> guide (Skip) -> the camera in the table -> name and password -> the setup
 checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into the service's
-form, (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
+form, first with the network dropped (the failure popup), then from the same tab once it is back,
+(b) a new account typed into the sign-up form, (c) a sign-in whose device add the
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
 camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
 listener by another local process, (h) a cloud service that never answers the device add, or
@@ -24,8 +25,8 @@ import time
 import unittest
 import urllib.parse
 
-from cloudroad import (API_HOST, BUILD_DIR, CAMERA_IP, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST, POPUP_OK,
-                       SKIP_NEXT, read_record)
+from cloudroad import (API_HOST, BUILD_DIR, CAMERA_IP, FAILED, PASSWORD, CloudRoad, FAKE_IP, OTHER_HOST, PORTAL_HOST,
+                       POPUP_OK, SKIP_NEXT, read_record)
 from wizard import (CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_FORM_EMAIL, CLOUD_NO_THANKS, EXIT_POPUP_YES, FINISH,
                     POPUP_MADE, STEP_S, Wizard, first_line, wait_until)
 
@@ -126,7 +127,20 @@ class CloudStep(CloudRoad):
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
-            w.sign_in("ann@example.test", "secret1", "cloud_existing_account_tab.png")
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            w.settle()
+            self.lab.set_pc_link("veth0", False)
+            w.type_cloud_form("ann@example.test", "secret1")
+            w.snap("cloud_sign_in_network_dropped.png", FAILED, CLOUD_FLOW_S)
+            w.click(*POPUP_OK)
+            self.lab.set_pc_link("veth0", True)
+            # The tab chosen again loads its page anew: the person signs in from there, without Back.
+            w.click(*CLOUD_EXISTING_ACCOUNT)
+            w.wait_log(SIGN_IN_REACHED, count=2)
+            w.settle()
+            w.type_cloud_form("ann@example.test", "secret1", "cloud_existing_account_tab.png")
+            w.wait_log(" Go to SignIn complete", CLOUD_FLOW_S)
+            w.wait_log("After the cloud step:")
             w.screenshot("cloud_sign_in_complete.png")
             self.assert_registered(w)
             w.click(*FINISH)

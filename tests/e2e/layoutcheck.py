@@ -2,25 +2,29 @@
 language a fresh wizard starts in that language (config.xml) in the lab: the Launcher and its exit
 popup, welcome page, Start, licence, the guide in every state a person reaches from its lists
 (guide_states: each model of the lab's catalogue with each of its hardware versions and connection
-types, and the connection types' prompt again), discovery with two cameras, its Back to the guide and
-discovery again; the setup page of the camera without a password (KORVA), then Back, discovery and the
-setup page of the camera with one (T4X), each with every zone of its time-zone list chosen in turn,
-"Enable daylight saving" ticked (the Auto and Manual choice, then Manual) and its fields typed wrong
-beside the daylight-saving fields, the first with the password popup of a new password; the cloud page
-and a sign-in to an account with a long e-mail address; then every other page shown alone (the
-access-point network page with its survey and Wi-Fi password box), the registered-camera summary, every
-popup opened by its slot (through the harness's test library), the Wi-Fi and network boxes as Connect
-leaves them with their fields empty, the manual Wi-Fi box's own checks and the access-point password's
-as a person leaves their fields. A second wizard takes the local-only road without Internet: the
-guide's connection types, the setup page of a camera without a password and the device-only summary it
-leads to. No text may be cut by its room, its parents or the window, cover another text of its page or
-popup, be English where the language translates it or where its translation file leaves it English
-(screentexts.untranslated), or break its lines where a reader would not (screentexts.broken_lines) or
-cut a web address over two lines (screentexts.cut_addresses), in every language; every field shows its
-caption (screentexts.uncaptioned). No tooltip a person can bring up may be wider or taller than the
-screen; each entry of a list must be drawn whole in the open list and in the list's field where it shows
-once chosen (the time-zone list's field grows to the zone chosen: each zone is judged chosen). When the
-road breaks off, the error is given with the faults found before it.
+types, and the connection types' prompt again), discovery after a scan that found no camera, its Back to
+the guide and discovery again with three cameras; the setup page of the camera without a password (KORVA),
+then Back and discovery, where the older camera's row chosen opens the manual network box with a PPPoE
+account that camera refuses and a password outside Latin-1, and the setup page of the camera with a password
+(T4X), each setup page with every zone of its time-zone list chosen in turn, "Enable daylight saving" ticked
+(the Auto and Manual choice, then Manual) and its fields typed wrong beside the daylight-saving fields, the
+first with the password popup of a new password; the cloud page and a sign-in to an account with a long e-mail
+address; then every other page shown alone (the access-point network page with its survey and Wi-Fi password
+box, the cloud page with its failure popup), the registered-camera summary, every popup opened by its slot
+(through the harness's test library), the Wi-Fi and network boxes before and as Connect leaves them with their
+fields empty, the manual Wi-Fi box's own checks and the access-point password's as a person leaves their fields.
+A second wizard takes the local-only road without Internet: the guide's connection types, the setup page of a
+camera without a password and the device-only summary it leads to, with its shortcut offer. No text may be
+cut by its room, its parents or the window, cover another text of its page or popup, be English where the language
+translates it or where its translation file leaves it English (screentexts.untranslated), or break its
+lines where a reader would not (screentexts.broken_lines, screentexts.split_words) or cut a web address
+over two lines (screentexts.cut_addresses), in every language; every field shows its caption
+(screentexts.uncaptioned); no title shares a row with a control and a page's body labels keep its size
+(screentexts.misplaced). No tooltip a person can bring up may be wider or taller than the screen; each
+entry of a list, each month or hour of a date or time edit, must be drawn whole in the open list and in the
+field where it shows once chosen (the time-zone list's field grows to the zone chosen: each zone is judged
+chosen). On the English road every translatable text is drawn on some screen (screentexts.undrawn). When
+the road breaks off, the error is given with the faults found before it.
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -33,8 +37,8 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim, wait_until)
-from screentexts import (POPUPS, clipped, describe, english_left, line_breaks, translations, uncaptioned,
-                         untranslated)
+from screentexts import (POPUPS, SPACELESS, clipped, describe, english_left, line_breaks, misplaced, plain,
+                         translations, uncaptioned, undrawn, untranslated)
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -43,7 +47,11 @@ CAMERA = {"mac": "00:11:22:AA:BB:27", "model": "VKC-6100", "name": "Porch", "dcp
           "portal": LabCloud.PORTAL, "cloudId": "9027.olvaris", "dfp": "dfp-27", "accessPoints": SURVEY}
 NEW = {"mac": "00:11:22:AA:BB:28", "model": "VKC-2100", "name": "Hall", "dcpVersion": "2.0", "ip": "10.254.0.28",
        "network": {"23": "10.254.0.28", "51": "443"}, "accessPoints": SURVEY}  # no password yet
+OLD = {"mac": "00:11:22:AA:BB:29", "model": "VKC-6100", "name": "Shed", "dcpVersion": "1.0", "ip": "10.254.0.29",
+       "password": "shedpass1"}  # an older camera: it takes the PPPoE account as typed
+CAMERAS = (CAMERA, NEW, OLD)
 NEW_PASSWORD = "hallpass1"
+PPPOE_PASSWORD = "пароль"  # outside Latin-1, the PPPoE password's encoding
 ACCOUNT = ("margarethe.vanderberg@example.test", "secret1")  # an e-mail address of 34 characters
 MODELS, VERSIONS = "cconnection_ComboBox", "cconnectionHWVersion_ComboBox"
 TYPES = "CTypeMoreThanOne_ComboBox"
@@ -59,6 +67,8 @@ PAGE_SCREENS = [
     ("no_internet", ["show OppsPage"]),
     ("already_registered", ["show AlreadyRegisteredPage"]),
     ("cloud", ["show CloudServicesPage"]),
+    ("popup_CloudServicesPage_popupCloudFailure_over_page",  # its text names the page's tabs
+     ["show CloudServicesPage", "invoke CloudServicesPage popupCloudFailure false"], ["close"]),
     ("wifi", ["show DeviceWiFiChangePage"]),
     ("wifi_wps", ["invoke DeviceWiFiChangePage pressWPSButton"]),
     ("wifi_list", ["invoke DeviceWiFiChangePage pressWiFiButton"]),
@@ -82,6 +92,10 @@ BOX_SCREENS = [
                                    "invoke DeviceWiFiChangePage pressWirelessAutoConnectButton"], ["close"]),
     ("wifi_box_network_missing", ["invoke DeviceWiFiChangePage popupWirelessManualPasswordWarning",
                                   "invoke DeviceWiFiChangePage pressWirelessManualConnectButton"], ["close"]),
+    ("network_box_pppoe", ["invoke DeviceSetupPage popupConfigNetworkWarning",
+                           "invoke ConfigNetworkMessageBox pressPPPoEButton"], ["close"]),
+    ("network_box_static", ["invoke DeviceSetupPage popupConfigNetworkWarning",
+                            "invoke ConfigNetworkMessageBox pressStaticIPButton"], ["close"]),
     ("network_box_pppoe_missing", ["invoke DeviceSetupPage popupConfigNetworkWarning",
                                    "invoke ConfigNetworkMessageBox pressPPPoEButton",
                                    "invoke DeviceSetupPage pressConfigNetworkPPPoEConnectButton"], ["close"]),
@@ -157,7 +171,7 @@ class LayoutCase(unittest.TestCase):
         cls.camsim = None
 
     def setUp(self):
-        self.failures, self.seen, self.chosen = [], set(), {}
+        self.failures, self.seen, self.chosen, self.drawn = [], set(), {}, set()
 
     def check(self, code, screen, texts):
         """Adds what is wrong on the screen, once a language (the page under a popup shows again); a state
@@ -165,7 +179,8 @@ class LayoutCase(unittest.TestCase):
         found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
         found += ["English left: " + line for line in english_left(texts, self.table, code, self.missing)]
         found += [describe(item) for item in texts if clipped(item)]
-        found += line_breaks(texts) + uncaptioned(texts)
+        found += line_breaks(texts, code not in ("en",) + SPACELESS) + uncaptioned(texts) + misplaced(texts)
+        self.drawn.update(plain(item["text"]) for item in texts if item["kind"] not in ("widget", "overlap"))
         for fault in found:
             if fault not in self.seen:
                 self.seen.add(fault)
@@ -192,11 +207,11 @@ class LayoutCase(unittest.TestCase):
                 self.check(code, name, w.read_json(target))
 
     def fresh_cameras(self, code):
-        """camsim afresh: both cameras unregistered, the new one without a password."""
+        """camsim afresh: the cameras unregistered, the new one without a password."""
         if self.camsim:
             self.camsim.terminate()
             self.camsim.wait(5)
-        type(self).camsim, _ = start_camsim(self.lab, [CAMERA, NEW], "layout_" + code)
+        type(self).camsim, _ = start_camsim(self.lab, list(CAMERAS), "layout_" + code)
         self.addCleanup(self.camsim.terminate)
 
     def launcher(self, w, code):
@@ -252,7 +267,7 @@ class LayoutCase(unittest.TestCase):
                 w.agree()
                 self.choices(w, code, "local_guide")
                 w.click(*GUIDE_SKIP)
-                w.choose_camera(NEW["mac"], cameras=2)
+                w.choose_camera(NEW["mac"], cameras=len(CAMERAS))
                 self.screens(w, code, [("setup_new", [])])
                 w.set_up_camera(NEW_PASSWORD, new=True, reached=SUMMARY_SHOWN, timeout=90)
                 self.screens(w, code, [("summary_device", [])])
@@ -283,11 +298,22 @@ class LayoutCase(unittest.TestCase):
         wait_until(lambda: self.shown(w, label, "text") != before, STEP_S, "%s after %s" % (label, field))
 
     def listed(self, w):
-        """Waits until the discovery table lists both cameras."""
+        """Waits until the discovery table lists the cameras."""
         wait_until(lambda: all(any(camera["mac"] in text for text in self.shown(w, "discoveryCameraTb_TableWidget",
                                                                                "item"))
-                               for camera in (CAMERA, NEW)), STEP_S, "both cameras listed")
+                               for camera in CAMERAS), STEP_S, "the cameras listed")
         w.settle()
+
+    def old_camera_account(self, w, code):
+        """The older camera's row chosen on the discovery page: the manual network box's PPPoE account with ";"
+        and "=", which that camera would take as items, a password that Latin-1 cannot carry, and Connect."""
+        w.choose_camera(OLD["mac"], cameras=len(CAMERAS), go=False)
+        connect = "invoke DeviceSetupPage pressConfigNetworkPPPoEConnectButton"
+        w.texts("invoke DeviceSetupPage popupConfigNetworkWarning", "invoke ConfigNetworkMessageBox pressPPPoEButton",
+                connect)  # the fields' errors show, each to change when its field is typed
+        self.type_into(w, "CfgNetMsgBoxPPPoEAccount_LineEdit", "home;net=1", "cPPPoeAccountError_Label")
+        self.type_into(w, "CfgNetMsgBoxPPPoEPassword_LineEdit", PPPOE_PASSWORD, "cPPPoePasswordError_Label")
+        self.screens(w, code, [("network_box_pppoe_older_camera", [connect], ["close"])])
 
     def setup_states(self, w, code, prefix, errors):
         """The setup page as a person leaves it: each zone of the list chosen in turn, then its own again;
@@ -324,9 +350,9 @@ class LayoutCase(unittest.TestCase):
         self.screens(w, code, [("access_point_password_error", [])])
 
     def road(self, w, code):
-        """Launcher, welcome page, Start, licence, guide, discovery with the cameras, Back to the guide and
-        discovery again; the setup page of the camera without a password (KORVA), Back and discovery
-        again; the setup page of the camera with one."""
+        """Launcher, welcome page, Start, licence, guide, discovery before any camera answers, Back to the
+        guide and discovery with the cameras; the setup page of the camera without a password (KORVA), Back
+        and discovery again, the older camera's PPPoE account; the setup page of the camera with one."""
         self.launcher(w, code)
         w.wait_window(self.table.get(MAIN_TITLE, MAIN_TITLE))
         self.screens(w, code, [("welcome", [])])
@@ -337,9 +363,10 @@ class LayoutCase(unittest.TestCase):
         w.agree()
         self.screens(w, code, [("guide", [])])
         self.choices(w, code, "guide", guide_states(self.internet.catalogue))
-        w.click(*GUIDE_SKIP)
-        self.listed(w)
-        self.screens(w, code, [("discovery", [])])
+        w.click(*GUIDE_SKIP)  # no camera answers yet
+        w.wait_log(" checkDeviceDiscoveryTimer timeout ", 20 + STEP_S)
+        self.screens(w, code, [("discovery_no_camera", [])])
+        self.fresh_cameras(code)
         w.click(*self.place(w, "discoveryPrev_Button"))
         wait_until(lambda: self.shown(w, MODELS), STEP_S, "the guide after discovery's Back")
         w.settle()
@@ -347,7 +374,8 @@ class LayoutCase(unittest.TestCase):
         w.texts("choose %s #%d" % (MODELS, self.model_prompt(w)[1]))
         w.click(*GUIDE_SKIP)
         self.listed(w)
-        w.choose_camera(NEW["mac"], cameras=2)
+        self.screens(w, code, [("discovery", [])])
+        w.choose_camera(NEW["mac"], cameras=len(CAMERAS))
         w.wait_log("Adding tmpIndex:")
         self.screens(w, code, [("setup_korva", [])])
         retype = ("dsetupRetypePasscode_LineEdit", "abc", "dsetupPasswordRetypeError_Label")
@@ -356,7 +384,8 @@ class LayoutCase(unittest.TestCase):
                                 ["invoke DeviceSetupPage popupPasswordErrorMsgBox "], ["close"])])
         w.click(*self.place(w, "dsetupBack_Button"))
         self.listed(w)
-        w.choose_camera(CAMERA["mac"], cameras=2)
+        self.old_camera_account(w, code)
+        w.choose_camera(CAMERA["mac"], cameras=len(CAMERAS))
         w.wait_log("Adding tmpIndex:", count=2)
         self.screens(w, code, [("setup", [])])
         self.setup_states(w, code, "setup", [NAME_ERROR, PASSWORD_ERROR])
@@ -365,7 +394,6 @@ class LayoutCase(unittest.TestCase):
 
     def run_language(self, code):
         self.table, self.missing = translations(code), untranslated(code)
-        self.fresh_cameras(code)
         try:
             with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
                 self.road(w, code)
@@ -374,6 +402,8 @@ class LayoutCase(unittest.TestCase):
                 self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + BOX_SCREENS)
                 self.typed_errors(w, code)
             self.local_road(code)
+            if code == "en":
+                self.failures += ["en: drawn on no screen of the road: %r" % text for text in undrawn(self.drawn)]
         except unittest.SkipTest:
             raise
         except Exception as error:

@@ -92,6 +92,28 @@ def code_sources():
         return frozenset(plain(m.findtext("source")) for m in ET.parse(target).getroot().iter("message"))
 
 
+# The code's texts that no person can reach, each with its reason: the road cannot draw them.
+SUMMARY_ROW = "the summary's password row, which no road shows"
+UNREACHED = {
+    "Form": "the window title of a page's or box's form: they are drawn inside the main window",
+    "Confirm Password :": "the discovery page's own password rows, which it always hides",
+    "Password:": SUMMARY_ROW, "pw": SUMMARY_ROW, "Show": SUMMARY_ROW, "Hide": SUMMARY_ROW,
+    "Title": "the Wi-Fi box's stand-in title: each box gets its own before it shows",
+    "Your <VKC-XXXL> camera is now registered with olvaris and ready to use. You can now view your camera anywhere, "
+    "anytime through the olvaris website, or through one of the mobile apps ; just use the above e-mail address and "
+    "the password you created to log in.": "the summary's stand-in text: the registered camera's replaces it",
+}
+
+
+def undrawn(drawn):
+    """The code's texts (code_sources) that no text drawn on the English road holds (drawn: texts, plain), as
+    en.ts gives them, but those of UNREACHED; a placeholder (%1) stands for any text of its line."""
+    shown, english = "\n".join(drawn), translations("en")
+    return sorted(source for source in code_sources() - set(UNREACHED) if source and not re.search(
+        r"(?<!\w)" + ".*?".join(re.escape(piece) for piece in re.split(r"%\d", english.get(source, source)))
+        + r"(?!\w)", shown))
+
+
 def untranslated(code):
     """The code's texts that resources/lang/<code>.ts leaves English: missing there, or with no finished
     translation in any of its contexts; not those English on purpose (names, web and e-mail addresses)."""
@@ -107,11 +129,15 @@ def untranslated(code):
             and not re.fullmatch(r"[^@\s]+@[^@\s]+", source)}
 
 
+ENGLISH_CLOCK = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec", "AM", "PM"}
+
+
 def english_left(texts, table, code, missing=frozenset()):
     """The shown texts that are, or contain, an English source that the language translates or that its
     translation file leaves English (missing: untranslated(code)); in a language of another script also
     any run of Latin words that none of its translations, the road's data names or the time zones hold (a
-    text of the code that never reached the translation files)."""
+    text of the code that never reached the translation files); a date or time edit's month or hour in
+    English ("Jan", "12 AM") in another language."""
     long_sources = [s for s in table if len(s.split()) >= 3]
     long_missing = [s for s in missing if len(s.split()) >= 3]
     written = "\n".join(list(table.values()) + DATA_NAMES + zone_names()) if code in OTHER_SCRIPTS else None
@@ -121,7 +147,8 @@ def english_left(texts, table, code, missing=frozenset()):
         if item["kind"] in ("widget", "open") or not text:
             continue
         words = re.findall(r"[A-Za-z][A-Za-z'-]+(?:[ ,.]+[A-Za-z][A-Za-z'-]+)+", text) if written else []
-        if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written]:
+        clock = code != "en" and item["class"] in ("QDateEdit", "QTimeEdit") and ENGLISH_CLOCK & set(text.split())
+        if text in table or any(s in text for s in long_sources) or [w for w in words if w not in written] or clock:
             left.append("%s %s: %r" % (item["name"], item["kind"], text[:80]))
         elif text in missing or any(s in text for s in long_missing):
             left.append("%s %s: %r, not translated in %s.ts" % (item["name"], item["kind"], text[:80], code))
@@ -131,15 +158,27 @@ def english_left(texts, table, code, missing=frozenset()):
 # Lists whose field grows to the entry chosen: an entry shows in the field it has once chosen (the layout
 # road chooses each), not in the field another entry gives the list.
 FIELD_FOLLOWS_CHOICE = {"dsetupTimeZoneComboBox_comboBox"}
+SCROLLED = {  # text boxes read by scrolling them
+    "agreementContent_TextEdit": "the licence",
+    "ConnectionTypeLocalToolTips03": "the local guide's third step, in a box with its own scroll bar",
+}
 
 
 def clipped(item):
     """Whether a text's letters are cut by its room, its parents or the window, or cover another text
     (as the test library measures them in the program)."""
-    return bool(item.get("clipped")) and not (item["kind"] == "item" and item["name"] in FIELD_FOLLOWS_CHOICE)
+    return bool(item.get("clipped")) and not (item["kind"] == "item" and item["name"] in FIELD_FOLLOWS_CHOICE
+                                              or item["kind"] == "text" and item["name"] in SCROLLED)
 
 
 FIELDS = ("QLineEdit", "QComboBox", "QDateEdit", "QTimeEdit")
+CONTROLS = FIELDS + ("QPushButton", "QCheckBox", "QRadioButton", "QTableWidget", "QListWidget", "QTabBar")
+RED = re.compile(r"color\s*[=:]\s*[\"']?\s*(?:#f00\b|#ff0000|red\b|rgb\(\s*255\s*,\s*0\s*,\s*0\s*\))", re.I)
+
+
+def error_line(item):
+    """Whether a label is an error line: named as one, or its text red."""
+    return "Error" in item["name"] or bool(RED.search(item["text"]))
 
 
 def uncaptioned(texts):
@@ -148,7 +187,7 @@ def uncaptioned(texts):
     right under one of its kind captioned from above (a column, a heading over lists), or joined to its right
     side, shares that caption."""
     fields = [item for item in texts if item["kind"] == "widget" and item["class"] in FIELDS]
-    captions = [item for item in texts if item["kind"] == "text" and item["class"] == "QLabel"]
+    captions = [item for item in texts if item["kind"] == "text" and item["class"] == "QLabel" and not error_line(item)]
 
     def between(field, left, top, right, bottom):  # another field of its box in that room
         return any(other is not field and other["box"] == field["box"] and other["rect"][0] < right
@@ -181,6 +220,60 @@ def uncaptioned(texts):
             if not beside(field) and not above(field)]
 
 
+# Labels the form sets in another size than their page's own, and why: (points, reason).
+BODY_SIZES = {
+    r"Wireless\w*(Title|Name)_Label|CfgNetMsgBox(PPPoE|StaticIP)\w+Title_Label": (11, "a box's field captions"),
+    r"ConnectionType\w*ToolTips\w*": (8, "the steps under their pictures"),
+    r"(alreadyRegContent|cconnectionInstrction|oppsContent|oppsHint|welcomeLanguage)_Label":
+        (11, "the lead text of a page without fields"),
+    r"DSCP(DeviceInfoContent|OlvarisAccountTitle|OlvarisAccount|OlvarisContent)_Label":
+        (10, "the summary beside the camera's picture"),
+    r"DSCPDeviceInfoModelNameTitle_Label": (11, "the summary's caption of the model"),
+    r"DSCPDeviceInfoModelName_Label": (12, "the camera's model, in colour"),
+}
+
+
+def labels_by_page(texts):
+    """The labels of each page (a wizard page or panel, else a popup, box or window), top to bottom."""
+    pages = {}
+    for item in sorted((t for t in texts if t["kind"] == "text" and t["class"] == "QLabel"), key=lambda t: t["ink"][1]):
+        pages.setdefault(item["page"], []).append(item)
+    return pages
+
+
+def title_of(labels):
+    """A page's title: its topmost label, when it is drawn larger than all its others."""
+    return labels[0] if labels and all(other["points"] < labels[0]["points"] for other in labels[1:]) else None
+
+
+def link(item):
+    """Whether a label's whole text is a link."""
+    target = re.search(r"<a\b[^>]*>(.*?)</a>", item["text"], flags=re.S | re.I)
+    return bool(target) and plain(target.group(1)) == plain(item["text"])
+
+
+def misplaced(texts):
+    """A page's title that shares a row with a control of its page, in any language (its letters' rows meet the
+    control's); a body label (not its page's title, an error line or a link) in another size than its page's own
+    font, unless BODY_SIZES gives it that size and its reason."""
+    faults = []
+    for page, labels in labels_by_page(texts).items():
+        title = title_of(labels)
+        top, bottom = (title["ink"][1], title["ink"][1] + title["ink"][3]) if title else (0, 0)
+        for control in texts:
+            if (control["kind"] == "widget" and control["class"] in CONTROLS and control.get("page") == page
+                    and control["rect"][1] < bottom and control["rect"][1] + control["rect"][3] > top):
+                faults.append("title %s shares a row with %s" % (title["name"], control["name"]))
+        for label in labels:
+            if label is title or error_line(label) or link(label):
+                continue
+            size, why = next(((size, why) for name, (size, why) in BODY_SIZES.items()
+                              if re.fullmatch(name, label["name"])), (label["body"], "the size of its page"))
+            if label["points"] != size:
+                faults.append("%s is %s pt, not %s pt (%s)" % (label["name"], label["points"], size, why))
+    return faults
+
+
 def describe(item):
     """A clipped text for a failure message."""
     if item["kind"] == "overlap":
@@ -198,26 +291,14 @@ def letters(text):
 
 
 def forced_pieces(text):
-    """The parts of a rich text between its forced line ends (breaks and paragraphs), as they read."""
+    """The parts of a text between its forced line ends (a rich text's breaks and paragraphs, a plain text's line
+    ends), as they read."""
     text = re.sub(r"<style.*?</style>", " ", text or "", flags=re.S)
-    return [plain(piece) for piece in re.split(r"<br\s*/?>|</?p\b[^>]*>", text, flags=re.I) if plain(piece)]
+    ends = r"<br\s*/?>|</?p\b[^>]*>" if re.search(r"<[A-Za-z/!]", text) else r"\n"
+    return [plain(piece) for piece in re.split(ends, text, flags=re.I) if plain(piece)]
 
 
 SENTENCE_ENDS = ".!?:\u2026\u3002\uff01\uff1f"
-
-
-def piece_lines(pieces, lines):
-    """The drawn lines of each of a text's forced pieces, in turn (None where they do not add up to them)."""
-    groups, at = [], 0
-    for piece in pieces:
-        want, got, start = re.sub(r"\s", "", piece), "", at
-        while at < len(lines) and len(got) < len(want):
-            got += re.sub(r"\s", "", lines[at])
-            at += 1
-        if got != want:
-            return None
-        groups.append(lines[start:at])
-    return groups
 
 
 def broken_lines(item):
@@ -225,8 +306,8 @@ def broken_lines(item):
     a bold name split over lines, or alone on a line among the text's other lines; a line holding one
     CJK character and its punctuation, or punctuation only; a last line holding a CJK term of two
     characters alone ("向导。"), or of three that a forced break put there ("<br>此步骤。"); one word
-    (not a web address) that a wrap left alone before a forced break in the middle of a sentence
-    ("view / your<br>camera")."""
+    (not a web address), shorter than half the text's longest line, alone on a line inside a sentence,
+    whatever ends the lines around it, a wrap or a forced break ("view / your<br>camera", "be<br>alpha<br>with")."""
     lines = item.get("lines") or []
     faults = []
     shown = [line for line in lines if line.strip()]
@@ -235,14 +316,18 @@ def broken_lines(item):
     forced = len(pieces) > 1 and re.sub(r"\s", "", pieces[-1]) == re.sub(r"\s", "", shown[-1])
     if last == 2 or last == 3 and forced:
         faults.append("last line holds only %r" % shown[-1])
-    for group in (piece_lines(pieces, lines) or [])[:-1]:
-        words = group[-1].split() if len([line for line in group if line.strip()]) > 1 else []
+    longest = max((len(line) for line in shown), default=0)
+    for before, line in zip(shown, shown[1:-1]):
+        words = line.split()
         if (len(words) == 1 and letters(words[0]) and not CJK.search(words[0]) and not WEB_ADDRESS.match(words[0])
-                and words[0][-1] not in SENTENCE_ENDS):
-            faults.append("a wrap leaves %r alone before a forced break" % words[0])
+                and 2 * len(words[0]) < longest and words[0][-1] not in SENTENCE_ENDS
+                and before.rstrip()[-1] not in SENTENCE_ENDS):
+            faults.append("%r alone on a line inside a sentence" % words[0])
     for run in item.get("bold", []):
         at = run["lines"]
         name = run["text"].strip()
+        if plain(name) in pieces:  # a heading: a line of its own, wrapped as it needs
+            continue
         if len(at) > 1:
             faults.append("bold %r split over lines %s" % (name, at))
         elif at and at[0] > 0 and not letters(lines[at[0]].replace(name, "")):
@@ -302,10 +387,21 @@ def cut_addresses(item):
     return faults
 
 
-def line_breaks(texts):
-    """The broken_lines of a screen's labels and the web addresses they cut, in every language."""
+SPACELESS = ("ja", "zh_CN", "zh_TW")  # languages written without spaces between words
+
+
+def split_words(item):
+    """The forced breaks of a text with a letter on either side: in a translation into a language that parts its
+    words with spaces a break beside a space parts words, one without splits a word ("fournis<br>seur")."""
+    return ["%s: a break between %r and %r splits a word" % (item["name"], left, right) for left, right in re.findall(
+        r"([^\W\d_])(?:<[^>]*>)*<br\s*/?>(?:<[^>]*>)*(?=([^\W\d_]))", item["text"], flags=re.I)]
+
+
+def line_breaks(texts, spaced_translation=False):
+    """The broken_lines of a screen's labels and the web addresses they cut, in every language, and the words
+    they split in a translation into a language that parts its words with spaces."""
     faults = []
     for item in texts:
         if item["kind"] == "text":
-            faults += cut_addresses(item) + broken_lines(item)
+            faults += cut_addresses(item) + broken_lines(item) + (split_words(item) if spaced_translation else [])
     return ["line break: " + fault for fault in faults]

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """The layout test's line rules on texts laid out by hand: where a CJK last line and a forced break
-fail, where a wrap leaves a word alone before a forced break, and where a break splits a web address;
-which shown texts its English check finds left over; which fields show no caption."""
+fail, where a word stands alone on a line inside a sentence, where a break splits a word or a web
+address; which shown texts its English check finds left over; which fields show no caption; which titles
+share a row with a control and which labels leave their page's size."""
 
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from screentexts import broken_addresses, broken_lines, english_left, uncaptioned  # noqa: E402
+from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
+                         uncaptioned)
 
 
 class LineRules(unittest.TestCase):
@@ -35,6 +37,10 @@ class LineRules(unittest.TestCase):
             ("Press Retry:<br>it scans again for your camera", ["Press Retry:", "it scans again for your", "camera"],
              False),  # the text's last line
             ("Note<br>that it is", ["Note", "that it is"], False),  # a forced line of one word
+            ("Make sure it is 6-30<br>alphanumeric<br>characters with no spaces.",
+             ["Make sure it is 6-30", "alphanumeric", "characters with no spaces."], True),
+            ("Connect the power<br>voedingsaansluiting<br>here.", ["Connect the power", "voedingsaansluiting", "here."],
+             False),  # a word as long as the lines around it
         ]:
             with self.subTest(text=text):
                 self.assertEqual(bool(broken_lines({"name": "l", "text": text, "lines": lines})), fails)
@@ -42,6 +48,9 @@ class LineRules(unittest.TestCase):
     def test_english_left(self):
         table, missing = {"Scan": "Rechercher"}, {"Enter Manually", "Select your home Wi-Fi network"}
         for kind, text, left in [
+            ("date", "Jan", True),  # a month or hour in English
+            ("date", "12 AM", True),
+            ("date", "janv.", False),
             ("text", "Scan", True),  # translated by the language
             ("text", "Enter Manually", True),  # left English by its file
             ("text", "<b>Select your home Wi-Fi network</b> :", True),
@@ -51,7 +60,9 @@ class LineRules(unittest.TestCase):
             ("text", "Manually", False),
         ]:
             with self.subTest(kind=kind, text=text):
-                found = english_left([{"name": "w", "kind": kind, "text": text}], table, "fr", missing)
+                item = {"name": "w", "kind": "current" if kind == "date" else kind, "text": text,
+                        "class": "QDateEdit" if kind == "date" else "QLabel"}
+                found = english_left([item], table, "fr", missing)
                 self.assertEqual(bool(found), left)
 
     def test_split_address(self):
@@ -64,11 +75,15 @@ class LineRules(unittest.TestCase):
         ]:
             with self.subTest(text=text):
                 self.assertEqual(broken_addresses(text), split)
+        for text, splits in [("fournis<br>seur", True), ("fournis<br/><b>seur</b>", True),
+                             ("votre<br> fournisseur", False), ("2.<br>3.", False)]:
+            with self.subTest(text=text):
+                self.assertEqual(bool(split_words({"name": "l", "text": text})), splits)
 
     def test_caption(self):
-        def item(kind, cls, x, y, width, height, box="page"):
-            return {"kind": kind, "class": cls, "name": cls, "box": box, "rect": [x, y, width, height],
-                    "ink": [x, y, width, height]}
+        def item(kind, cls, x, y, width, height, box="page", name=None, text=""):
+            return {"kind": kind, "class": cls, "name": name or cls, "box": box, "rect": [x, y, width, height],
+                    "ink": [x, y, width, height], "text": text}
 
         edit, heading = item("widget", "QLineEdit", 210, 100, 233, 27), item("text", "QLabel", 50, 70, 200, 16)
         for texts, shown in [
@@ -82,9 +97,29 @@ class LineRules(unittest.TestCase):
              True),  # a list under a list its heading names
             ([heading, item("widget", "QComboBox", 50, 90, 237, 27), item("widget", "QComboBox", 290, 90, 143, 27)],
              True),  # a list joined to it
+            ([edit, item("text", "QLabel", 210, 80, 200, 16, name="cNetworkGatewayError_Label")], False),  # an error
+            ([edit, item("text", "QLabel", 210, 80, 200, 16, text="<font color=#FF0000>Wrong</font>")], False),
         ]:
             with self.subTest(texts=[(t["class"], t["rect"]) for t in texts]):
                 self.assertEqual(not uncaptioned(texts), shown)
+
+
+    def test_title_and_sizes(self):
+        def label(name, y, points, body=9, height=20):
+            return {"kind": "text", "class": "QLabel", "name": name, "page": "P", "rect": [50, y, 300, height],
+                    "ink": [50, y, 200, height], "text": name, "points": points, "body": body}
+
+        button = {"kind": "widget", "class": "QPushButton", "name": "b", "page": "P", "rect": [400, 40, 111, 24]}
+        for texts, faults in [
+            ([label("title", 10, 18), label("text", 60, 9), button], 0),
+            ([label("title", 35, 18), label("text", 60, 9), button], 1),  # the title on the button's row
+            ([label("title", 10, 18), label("text", 60, 15), label("more", 90, 9)], 1),  # a body label raised
+            ([label("title", 10, 18), label("oppsContent_Label", 60, 11)], 0),  # the form's size, named
+            ([label("title", 10, 18), label("oppsContent_Label", 60, 15)], 1),
+            ([label("title", 10, 18), label("dsetupError_Label", 60, 8)], 0),  # an error line
+        ]:
+            with self.subTest(texts=[(t["name"], t["rect"][1], t.get("points")) for t in texts]):
+                self.assertEqual(len(misplaced(texts)), faults)
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@
 daylight saving, passes the Internet, cloud-information and OpenAPI checks: the cloud page; (b) a wrong
 current password: "Error" and nothing sent after it; (c) a camera without Internet: the manual box,
 whose static settings reach it; (d) the box again (the camera never confirms its restart, so the
-Internet limit is not waited out twice) and "Local Only": the Wi-Fi page, as the catalogue says."""
+Internet limit is not waited out twice), a PPPoE password outside Latin-1 refused beside its field with
+nothing sent, and "Local Only": the Wi-Fi page, as the catalogue says."""
 
 import time
 import unittest
@@ -18,6 +19,8 @@ OFFLINE = {"mac": "00:11:22:AA:CC:03", "model": "VKC-6100", "name": "Shed", "dcp
            "password": "shed-pass1", "internet": False, "mute": ["9"]}
 NAME, PASSWORD, RETYPE, NEXT, ERROR_OK = (326, 186), (326, 237), (326, 287), (695, 562), (626, 437)
 BOX_STATIC_TAB, BOX_CONNECT, BOX_LOCAL_ONLY = (527, 230), (636, 587), (516, 417)
+BOX_DHCP_TAB, BOX_PPPOE_TAB, BOX_PPPOE_CONNECT = (306, 230), (416, 230), (636, 457)
+PPPOE = [((407, 308), "shed@isp.example"), ((407, 363), "пароль")]  # account, password
 STATIC = list(zip([(407, 308), (407, 363), (407, 418), (407, 473)],
                   ["10.254.0.50", "255.255.255.0", "10.254.0.1", "10.254.0.1"]))
 BOX_SHOWN = "ConfigNetworkMessageBox Constructor Initializing ..."
@@ -35,8 +38,8 @@ class SetupRoads(unittest.TestCase):
     def requests(self, camera, cls=None, item=None):
         return [r for r in records(self.dcp_log, cls, camera["mac"]) if item in (None, *r.get("params", {}))]
 
-    def setup_page(self, camera, shot):
-        w = Wizard(BUILD_DIR, lab=self.lab)
+    def setup_page(self, camera, shot, texts=False):
+        w = Wizard(BUILD_DIR, lab=self.lab, texts=texts)
         w.to_setup_page(camera["mac"], cameras=3)
         w.screenshot(shot)
         return w
@@ -64,7 +67,7 @@ class SetupRoads(unittest.TestCase):
             w.click(*ERROR_OK)
 
     def test_c_d_manual_settings_then_local_only(self):
-        with self.setup_page(OFFLINE, "setup_offline_camera.png") as w:
+        with self.setup_page(OFFLINE, "setup_offline_camera.png", texts=True) as w:
             w.fill((PASSWORD, OFFLINE["password"]))
             w.click(*NEXT)
             w.snap("setup_manual_box.png", BOX_SHOWN, 60 + 2 * STEP_S)
@@ -78,6 +81,20 @@ class SetupRoads(unittest.TestCase):
             self.assertEqual(len(sets), 1, sets)
             self.assertIn(";0=0;1=10.254.0.50;2=255.255.255.0;3=10.254.0.1;4=10.254.0.1;6=0;", sets[0]["text"])
             self.assertTrue(self.requests(OFFLINE, "9"))
+            w.settle()
+            # A PPPoE password that Latin-1 cannot carry: the message beside it, the box stays, nothing is sent.
+            w.click(*BOX_PPPOE_TAB)
+            w.settle()
+            w.fill(*PPPOE)
+            sent = len(self.requests(OFFLINE))
+            w.click(*BOX_PPPOE_CONNECT)
+            w.snap("setup_manual_box_pppoe_refused.png")
+            error = [t["text"] for t in w.texts() if t["name"] == "cPPPoePasswordError_Label" and t["kind"] == "text"]
+            self.assertIn("Western European", "".join(error))
+            time.sleep(3.0)  # a settings wait would have sent its first request by now
+            self.assertEqual(len(self.requests(OFFLINE)), sent)
+            self.assertEqual(w.log_text().count(BOX_SHOWN), 2)
+            w.click(*BOX_DHCP_TAB)
             w.settle()
             w.click(*BOX_LOCAL_ONLY)
             w.snap("setup_local_only_wifi.png", "After the network check : Wi-Fi page", 30)

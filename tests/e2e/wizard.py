@@ -715,9 +715,9 @@ class Wizard:
         self.to_discovery()
         self.choose_camera(mac, cameras)
 
-    def choose_camera(self, mac=None, cameras=1):
+    def choose_camera(self, mac=None, cameras=1, go=True):
         """On the discovery page: the row of the camera mac (the first row when None) among the cameras
-        listed, and Next -> the setup page, painted. Fails when no row holds mac."""
+        listed, and Next -> the setup page, painted (go=False: the row only). Fails when no row holds mac."""
         self.wait_log(CAMERA_LISTED, STEP_S, count=cameras)
         self.settle()
         log = self.log_text()
@@ -731,6 +731,8 @@ class Wizard:
                 break
         else:
             raise AssertionError("camera %s is not listed; the %d rows hold %s" % (mac, cameras, seen))
+        if not go:
+            return
         self.click(*GUIDE_NEXT)
         self.wait_log("DiscoveryPage IPCameraIdx :", STEP_S, count=chosen + 1)
         self.settle()
@@ -898,14 +900,15 @@ class Wizard:
 
     def texts(self, *commands, timeout=30):
         """The texts of every visible widget, read in the program (Wizard(texts=True) only): dicts with
-        window, box (the object name of its popup or box, else of its window), class, name, kind (widget,
-        text, current, item, header, placeholder, title, tab, tooltip, open, overlap), text, rect (x, y, w, h
-        in its window) and, for texts that must fit, need (w, h), room (w, h), ink (where the letters are
-        seen, in the window), clipped and why (a list's current and other entries: drawn in its field as the
-        list draws the entry chosen, need up to where the letters end, room up to where the field draws them
-        whole; open: the entry in the list as it opens; tooltip: Qt's tip window on its screen, in screen
-        coordinates); a label's text also lines (as drawn, top to bottom) and bold (its bold runs: text,
-        lines drawn on). Commands run first:
+        window, box (the object name of its popup or box, else of its window), page (of its wizard page or
+        panel, else its box), class, name, kind (widget, text, current, item, header, placeholder, title, tab,
+        tooltip, open, overlap), text, rect (x, y, w, h in its window) and, for texts that must fit, need
+        (w, h), room (w, h), ink (where the letters are seen, in the window), clipped and why (a list's or
+        date or time edit's current and other entries: drawn in its field as it draws the entry chosen, need
+        up to where the letters end, room up to where the field draws them whole; open: the entry in the
+        list as it opens; tooltip: Qt's tip window on its screen, in screen coordinates); a label's or text
+        box's text also lines (as drawn, top to bottom), bold (its bold runs: text, lines drawn on) and points
+        (the size most of its letters take), a label's body (its page's own size). Commands run first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
         entry; #-1 the last), "visible <object> true|false"."""

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The project's own checks and build steps: the format check in a tree without git (it finds the files
-# itself, fails on an unformatted one and on finding none); scripts/run without a display; the mutation
-# table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml beside the
-# program kept when edited, replaced while it is the shipped one; every CTest test with a rule that shows a
-# skip.
+# itself, says how many it checked, lists each unformatted one and fails on it and on finding none);
+# scripts/run without a display; scripts/bench's build, its output in a log shown only when it fails; the
+# mutation table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml
+# beside the program kept when edited, replaced while it is the shipped one; every CTest test with a rule that
+# shows a skip.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
@@ -19,8 +20,9 @@ printf 'int  two( ){return 2;}\n' >"$tree/out/x_autogen/generated.cpp" # a build
 check() { (cd "$work" && "$tree/scripts/format" --check 2>&1); }
 # name, set-up, expected exit status, text the output holds
 rows=(
-  "formatted file|true|0|1 files formatted"
-  "unformatted file|printf 'int  two( ){return 2;}\n' >\"\$tree/base/bad.h\"|1|base/bad.h"
+  "formatted file|true|0|1 files checked, none differs"
+  "unformatted file|printf 'int  two( ){return 2;}\n' >\"\$tree/base/bad.h\"|1|2 files checked, 1 differ"
+  "each listed on a line|cp \"\$tree/base/bad.h\" \"\$tree/base/worse.cpp\"|1|  base/worse.cpp"
   "no file at all|rm -f \"\$tree\"/base/*|1|no C++ file found"
 )
 for row in "${rows[@]}"; do
@@ -51,6 +53,25 @@ for row in "${rows[@]}"; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $vars "$tree/scripts/run" $args 2>&1) || status=$?
   expect "scripts/run" "$name" "$expected" "$text"
   [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
+done
+
+# --- scripts/bench building its tree: the build's output goes to a log, shown only when the build fails ---
+cp "$SOURCE_DIR/scripts/bench" "$tree/scripts/"
+ln -s "$SOURCE_DIR/tests" "$SOURCE_DIR/bench" "$tree/"
+printf '#!/bin/sh\necho built everything\nexit "${BUILD_STATUS:-0}"\n' >"$tree/scripts/build"
+# name, the build's exit status, text the output holds (it ends with status 1 either way: nothing was built)
+rows=(
+  "build done|0|its output in $tree/build/bench-build.log"
+  "build failed|3|built everything"
+  "build failed, said so|3|the build failed with status 3"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name build text <<<"$row"
+  status=0
+  out=$(env -u BUILD_DIR BUILD_STATUS="$build" "$tree/scripts/bench" 2>&1) || status=$?
+  expect "scripts/bench" "$name" 1 "$text"
+  [ "$build" != 0 ] || ! grep -q "built everything" <<<"$out" || fail "scripts/bench, $name: the build's output shown"
+  grep -q "built everything" "$tree/build/bench-build.log" || fail "scripts/bench, $name: the build's output not in its log"
 done
 
 # --- scripts/mutate --check: a row applies where its code is found exactly once ---

@@ -1,12 +1,39 @@
 #!/usr/bin/env bash
-# scripts/fuzz as on a fresh clone: it builds the fuzzer into a folder of this build tree of its own (no
-# other build or run shares it) and fuzzes the DCP receive path for a few seconds from the committed corpus.
-# Fails when the fuzzer does not build, runs no input, or finds a crash.
+# scripts/fuzz as on a fresh clone: its help, and a time that is no count of seconds refused, both before it
+# builds anything; then it builds the fuzzer into a folder of this build tree of its own (no other build or
+# run shares it) and fuzzes the DCP receive path for a few seconds from the committed corpus. Fails when the
+# fuzzer does not build, runs no input, or finds a crash.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
-command -v clang++ >/dev/null || { echo "SKIP: clang++ is not installed (scripts/setup installs clang)"; exit 77; }
 . "$SOURCE_DIR/tests/support/scriptcheck.sh"
 
+# name, arguments, expected exit status, text on the standard output (help) or standard error (refusal); a
+# folder named by -B is never made
+rows=(
+  "--help|--help|0|usage: scripts/fuzz"
+  "-h after -B|-B $work/never -h|0|usage: scripts/fuzz"
+  "seconds not a number|-B $work/never --help-me|2|not '--help-me'"
+  "seconds with a unit|-B $work/never 5s|2|usage: scripts/fuzz"
+  "zero seconds, no limit to libFuzzer|-B $work/never 0|2|a whole number above 0"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name args expected text <<<"$row"
+  status=0
+  # shellcheck disable=SC2086 # the arguments are words
+  if [ "$expected" = 0 ]; then
+    out=$("$SOURCE_DIR/scripts/fuzz" $args 2>/dev/null) || status=$?
+  else
+    out=$("$SOURCE_DIR/scripts/fuzz" $args 2>&1 >/dev/null) || status=$?
+  fi
+  expect "scripts/fuzz" "$name" "$expected" "$text"
+  [ ! -e "$work/never" ] || fail "scripts/fuzz, $name: built before it answered"
+done
+
+if ! command -v clang++ >/dev/null; then
+  [ "$failures" -eq 0 ] || exit 1
+  echo "SKIP: clang++ is not installed (scripts/setup installs clang)"
+  exit 77
+fi
 status=0
 "$SOURCE_DIR/scripts/fuzz" -B "$BUILD_DIR/fuzz" 5 >"$work/out" 2>&1 || status=$?
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/out")

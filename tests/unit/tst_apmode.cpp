@@ -98,6 +98,7 @@ private slots:
         createWizardForTests();
         gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, receiver.port());
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
     void init()
     {
         resetGlobals();

@@ -20,6 +20,7 @@
 #include "protocol/ipv4.h"
 #include "protocol/timezones.h"
 #include "protocol/wallclock.h"
+#include "setup/timezonepick.h"
 #include "testsupport.h"
 
 namespace {
@@ -260,13 +261,35 @@ private slots:
         QCOMPARE(QStringList(zones).removeDuplicates(), 0);
         for (const QString& pin : pinned)
             QCOMPARE(zones.value(pin.section('=', 0, 0).toInt() - 1), pin.section('=', 1));
-        static const QRegularExpression form("^\\(GMT([+-](?:[0-9]|1[0-3])):(00|30|45)\\) \\S");
-        for (const QString& label : zones) {
-            QStringList found;
-            for (const QString& offset : TimeZones::gmtOffsetList())
-                if (label.contains(offset + ":"))
-                    found << offset;
-            QVERIFY2(found == QStringList{form.match(label).captured(1)}, qPrintable(label));
+        // Each label an entry of the setup page's list, tagged with its own hours.
+        static const QRegularExpression form("^\\(GMT([+-](?:[0-9]|1[0-3])):(00|30|45)\\) (\\w+)");
+        const QList<TimeZonePick::Entry> entries = TimeZonePick::entries(zones, TimeZones::gmtOffsetList());
+        QCOMPARE(entries.size(), zones.size());
+        for (int i = 0; i < zones.size(); ++i) {
+            QCOMPARE(entries[i].label, zones[i]);
+            QCOMPARE(entries[i].offset, form.match(zones[i]).captured(1));
+        }
+        // The PC at each offset from -12 to +14: a place no label names gets the first zone of its hours (none
+        // at +14); the place the last zone of those hours names first gets the first zone of them naming it.
+        for (int hours = -12; hours <= 14; ++hours) {
+            const QString offset = (hours < 0 ? "" : "+") + QString::number(hours);
+            int first = -1, last = -1;
+            for (int i = 0; i < zones.size(); ++i) {
+                if (form.match(zones[i]).captured(1) != offset)
+                    continue;
+                first = first < 0 ? i : first;
+                last = i;
+            }
+            const TimeZonePick::Choice unnamed = TimeZonePick::preselect(entries, offset, "Etc/Nowhere");
+            QVERIFY2(unnamed.index == first && !unnamed.byPlace, qPrintable(offset));
+            if (last < 0)
+                continue;
+            const QString place = form.match(zones[last]).captured(3);
+            int naming = first;
+            while (form.match(zones[naming]).captured(1) != offset || !zones[naming].contains(place))
+                ++naming;
+            const TimeZonePick::Choice named = TimeZonePick::preselect(entries, offset, "Region/" + place);
+            QVERIFY2(named.index == naming && named.byPlace, qPrintable(offset + " " + place));
         }
     }
 

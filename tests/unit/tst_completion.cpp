@@ -16,6 +16,7 @@
 #include "cloud/alreadyregisteredpage.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudservicespage.h"
+#include "cloud/cloudwebpage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
 #include "cloud/snapshotschedule.h"
@@ -89,6 +90,7 @@ class TestCompletion : public QObject
 
 private slots:
     void initTestCase() { createWizardForTests(); }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     // A file or link of the shortcut's name is the person's own and stays: the launcher takes a
     // free name, the script host makes nothing. The script runs with a limit, only when written,
@@ -599,26 +601,41 @@ private slots:
         isLocalView = true;
     }
 
-    // The cloud page's two tabs: the view each shows and the tab drawn as chosen, kept over Back.
+    // The cloud page's two tabs: the view each shows and the tab drawn as chosen, kept over Back; a tab
+    // whose flow failed tries that flow again, from its first request, the other tab does not.
     void cloudTabs_data()
     {
         QTest::addColumn<QString>("clicks");
-        QTest::addColumn<bool>("signUp");  // the New Account view shown and its tab chosen
-        QTest::newRow("New Account") << "up" << true;
-        QTest::newRow("Existing Account") << "up in" << false;
-        QTest::newRow("New Account again") << "in up" << true;
-        QTest::newRow("Existing Account, Back") << "in back" << false;
-        QTest::newRow("New Account, Back") << "up back" << true;
+        QTest::addColumn<bool>("signUp");    // the New Account view shown and its tab chosen
+        QTest::addColumn<QString>("flows");  // the flow that failed first ":" the flow started again (in, up)
+        QTest::newRow("New Account") << "up" << true << ":";
+        QTest::newRow("Existing Account") << "up in" << false << ":";
+        QTest::newRow("New Account again") << "in up" << true << ":";
+        QTest::newRow("Existing Account, Back") << "in back" << false << ":";
+        QTest::newRow("New Account, Back") << "up back" << true << ":";
+        QTest::newRow("New Account failed, chosen again") << "up" << true << "up:up";
+        QTest::newRow("Existing Account failed, chosen again") << "up in" << false << "in:in";
+        QTest::newRow("Existing Account failed, New Account") << "up" << true << "in:";
     }
     void cloudTabs()
     {
         QFETCH(QString, clicks);
         QFETCH(bool, signUp);
-        if (!gCloudServicesPage)
-            gCloudServicesPage = new CloudServicesPage;
+        QFETCH(QString, flows);
+        const QString failed = flows.section(':', 0, 0), again = flows.section(':', 1);
+        delete gCloudServicesPage;  // each row's flows from the start
+        gCloudServicesPage = new CloudServicesPage;
         chooseCamera("2.0", "192.168.0.20", "443");
         Ui_CloudServicesPage* form = gCloudServicesPage->ui;
+        const QString site = OpenAPISite;
+        OpenAPISite = "https://127.0.0.1:9/";  // not the cloud service: a flow started again is refused
         gMainpage->showPage(nullptr, gCloudServicesPage);
+        if (!failed.isEmpty()) {
+            QWebView* view = failed == "in" ? form->cloudServiceSignIn_WebView : form->cloudServiceSignUp_WebView;
+            emit static_cast<CloudWebPage*>(view->page())->pageFailed(QUrl(), false);
+            QVERIFY(MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning"));
+        }
+        signInStep = signUpStep = 2;
         for (const QString& click : clicks.split(' '))
             (click == "up"   ? form->cloudServiceSignUp_PushButton
              : click == "in" ? form->cloudServiceSignIn_PushButton
@@ -630,6 +647,13 @@ private slots:
         QCOMPARE(form->cloudServiceSignUp_PushButton->styleSheet().contains("select_l_blue"), signUp);
         QCOMPARE(form->cloudServiceSignIn_PushButton->styleSheet().contains("select_l_blue"), !signUp);
         QCOMPARE(gCloudServicesPage->isHidden(), clicks.endsWith("back"));
+        QCOMPARE(signInStep == 0, again == "in");
+        QCOMPARE(signUpStep == 0, again == "up");
+        if (!again.isEmpty()) {  // refused again: the failure popup, over the page
+            QTRY_VERIFY(gMainpage->findChild<MessageBoxPage*>("cloudServiceFailedWarning"));
+            MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning");
+        }
+        OpenAPISite = site;
         gCloudServicesPage->hide();
         gDeviceSetupPage->hide();
     }

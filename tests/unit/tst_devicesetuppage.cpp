@@ -81,6 +81,7 @@ private slots:
         gDCPUtils->setDatagramTarget(QHostAddress(QHostAddress::LocalHost), receiver.port());
         QVERIFY2(cgi.start(), qPrintable(cgi.error));
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {
@@ -348,6 +349,7 @@ private slots:
         QTest::newRow("PPPoE") << "PPPoE" << QStringList{"user", "secret1"} << 1 << 0;
         QTest::newRow("PPPoE, empty") << "PPPoE" << QStringList{"", ""} << -1 << 2;
         QTest::newRow("PPPoE, no password") << "PPPoE" << QStringList{"user", ""} << -1 << 1;
+        QTest::newRow("PPPoE, password outside Latin-1") << "PPPoE" << QStringList{"user", "пароль"} << -1 << 1;
         QTest::newRow("static") << "StaticIP" << good << 2 << 0;
         QStringList badGateway = good;
         badGateway[2] = "192.168.1";
@@ -608,27 +610,34 @@ private slots:
     }
 
     // A language change puts the offset, week and day lists back to their first entries and keeps
-    // the months and hours; the day names are the language's, the request takes their positions. The
-    // captions take the room their words need, none over another; a refused name's error the room
-    // its lines need, the rows under it lowered as far, clear of the buttons, and back once it goes.
+    // the months and hours; the day, month and hour names are the language's, the request takes
+    // their positions and values. The captions take the room their words need, none over another; a
+    // refused name's error the room its lines need, the rows under it lowered as far, clear of the
+    // buttons, and back once it goes.
     void languageChangeResetsDaylightSaving_data()
     {
         QTest::addColumn<QString>("file");  // the translation installed; none: English
         QTest::addColumn<QString>("firstDay");
+        QTest::addColumn<QString>("clock");  // March, 2 o'clock
         QTest::newRow("English") << ""
-                                 << "Sun";
+                                 << "Sun"
+                                 << "Mar 02 AM";
         QTest::newRow("German") << "de.qm"
-                                << "So";
+                                << "So"
+                                << "März 02:00";
         QTest::newRow("Italian, a caption wrapped") << "it.qm"
-                                                    << "Dom";
+                                                    << "Dom"
+                                                    << "mar 02:00";
         QTest::newRow("Japanese, taller letters") << "ja.qm"
-                                                  << "日曜";
+                                                  << "日曜"
+                                                  << "3月 02:00";
     }
 
     void languageChangeResetsDaylightSaving()
     {
         QFETCH(QString, file);
         QFETCH(QString, firstDay);
+        QFETCH(QString, clock);
         Ui_DeviceSetupPage* form = page()->ui;
         const QList<QComboBox*> lists = {form->dsetupDSTHourOffset_ComboBox, form->dsetupStartWeek_ComboBox,
                                          form->dsetupEndWeek_ComboBox, form->dsetupStartDate_ComboBox,
@@ -642,7 +651,11 @@ private slots:
             QVERIFY(translator.load(qEnvironmentVariable("BUILD_DIR") + "/lang/" + file));
             QCoreApplication::installTranslator(&translator);
         }
+        gCurrentLanguage = file.isEmpty() ? "en" : file.chopped(3);
         page()->retranslate();
+        QCOMPARE(form->dsetupStartMonth_QDateEdit->text() + " " + form->dsetupStartHour_QTimeEdit->text(), clock);
+        const QString query = page()->getTimeSavingSettings();
+        QVERIFY2(query.contains("&DSTStartMonth=2&") && query.contains("&DSTStartTime=2&"), qPrintable(query));
         QList<QWidget*> captions = {form->dsetupDSTAuto_RadioButton, form->dsetupDSTManual_RadioButton};
         for (QWidget* choice : captions)
             QVERIFY2(choice->width() >= choice->sizeHint().width(), qPrintable(choice->objectName()));
@@ -670,6 +683,7 @@ private slots:
             QVERIFY(form->dsetupTimeSettings_GroupBox->geometry().bottom() < form->dsetupNext_Button->y());
         }
         QCoreApplication::removeTranslator(&translator);
+        gCurrentLanguage = "en";
         const QString firstShown = form->dsetupStartDate_ComboBox->itemText(0);
         page()->retranslate();
         for (QComboBox* list : lists)

@@ -91,7 +91,11 @@ private slots:
         drain();
     }
 
-    void cleanupTestCase() { HostInterfaces::setSourceForTests(nullptr); }
+    void cleanupTestCase()
+    {
+        HostInterfaces::setSourceForTests(nullptr);
+        Mainpage::endWizard();
+    }
 
     void scanSchedule()
     {

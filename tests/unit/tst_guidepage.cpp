@@ -94,9 +94,21 @@ QString items(QComboBox* list)
     return result.join(',');
 }
 
+// The step a picture's badge shows (its picture against the numbered badges), 0 without one, -1 for another.
+int badgeNumber(const QWidget* picture)
+{
+    const QLabel* badge = picture->findChild<QLabel*>();
+    if (!badge || !badge->pixmap() || badge->pixmap()->isNull())
+        return 0;
+    for (int n = 1; n <= 4; ++n)
+        if (badge->pixmap()->toImage() == QPixmap(QString(":/images/icon_step_%1").arg(n)).scaled(21, 21).toImage())
+            return n;
+    return -1;
+}
+
 // What the page shows: the hosted panel with the step captions it shows, in the order of their names
-// ("/n": n step badges of the local panel; "DefaultHW": the hardware-version picture), Next enabled,
-// Skip shown, the version list ("+" when shown) and supportType.
+// ("/123": the steps the badges of the local panel's pictures show; "DefaultHW": the hardware-version picture),
+// Next enabled, Skip shown, the version list ("+" when shown) and supportType.
 QString state()
 {
     QStringList shown;
@@ -108,8 +120,12 @@ QString state()
         QString text = panel->metaObject()->className() + QString(":");
         for (bool on : captions)
             text += on ? "1" : "0";
-        const int badges = panel->findChildren<QLabel*>(QRegularExpression("^icon_step0[1-4]$")).size();
-        text += panel == gConnectionTypeLocalView && badges ? "/" + QString::number(badges) : "";
+        QString badges;
+        for (int n = 1; panel == gConnectionTypeLocalView && n <= 4; ++n)
+            if (const int step =
+                    badgeNumber(panel->findChild<QLabel*>(QString("ConnectionType_IMG%1").arg(n, 2, 10, QChar('0')))))
+                badges += QString::number(step);
+        text += badges.isEmpty() ? "" : "/" + badges;
         if (panel == gConnectionTypeDefault)
             text = gConnectionTypeDefault->ui->cTypeHWDefaultImage_Label->isHidden() ? "Default" : "DefaultHW";
         if (!panel->isHidden())
@@ -122,7 +138,8 @@ QString state()
              versions->isHidden() ? "" : "+", supportType);
 }
 
-// "name:row,column,span" per cell of the shown panel's step grid, "!" when its picture did not load.
+// "name:row,column,span" per cell of the shown panel's step grid, "!" when its picture did not load, "#n" when
+// its badge shows step n.
 QString shownCells()
 {
     QWidget* shown = page()->cconnectionTypeLayout->itemAt(0)->widget();
@@ -132,8 +149,10 @@ QString shownCells()
         int row, column, rowSpan, span;
         grid->getItemPosition(i, &row, &column, &rowSpan, &span);
         QLabel* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+        const int badge = badgeNumber(label);
         result << QString::asprintf("%s:%d,%d,%d%s", qPrintable(label->objectName()), row, column, span,
-                                    label->pixmap() && !label->pixmap()->isNull() ? "" : "!");
+                                    label->pixmap() && !label->pixmap()->isNull() ? "" : "!") +
+                      (badge ? "#" + QString::number(badge) : "");
     }
     return result.join(' ');
 }
@@ -183,6 +202,7 @@ private slots:
         foreign = new QLabel(gMainpage);
         foreign->setObjectName("1");
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {
@@ -229,33 +249,34 @@ private slots:
         };
 
         row("prompt", "m=VKC-1200|m=Choose your model", "Default N- S+ [] ALL", "");
-        row("route 1", "m=VKC-1200|m=VKC-1100", "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100", "0:0,0,1 1:0,1,1");
+        row("route 1", "m=VKC-1200|m=VKC-1100", "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100",
+            "0:0,0,1#1 1:0,1,1#2");
         row("route 5, two versions", "m=VKC-1100|m=VKC-5200", "DefaultHW N+ S- [H/W Version,A1,B1]+ VKC-5200", "");
         row("no version listed", "m=VKC-1200|m=VKC-1900", "ConnectionTypeOnlyOne:11001 N+ S- [] VKC-1900", "*");
         row("local entry", "L", "ConnectionTypeLocalView:0000 N- S+ [] ALL", "");
         row("local direct after ethernet", "L|m=Ethernet|m=Direct Connection",
-            "ConnectionTypeLocalView:1101/3 N+ S- [] ALL", "");
+            "ConnectionTypeLocalView:1101/123 N+ S- [] ALL", "");
         // VKC-2100: Ethernet ia10,ia10_ib10,ic10 | WPS wa10,wb10,wc10 | POE ia10,ic11; refilled in a nested slot.
         row("type ethernet", "m=VKC-2100|t=Direct Connection|t=Ethernet",
-            "ConnectionTypeMoreThanOne:11011 N+ S- [NA] VKC-2100", "0:0,0,1 1:0,1,1 2:0,2,1");
+            "ConnectionTypeMoreThanOne:11011 N+ S- [NA] VKC-2100", "0:0,0,1#1 1:0,1,1#2 2:0,2,1#3");
         row("type direct, three pictures span two", "m=VKC-2100|t=POE(Power Over Ethernet)|t=Direct Connection",
-            "ConnectionTypeMoreThanOne:10011 N+ S- [NA] VKC-2100", "0:0,0,2 1:0,1,2 2:0,2,2");
+            "ConnectionTypeMoreThanOne:10011 N+ S- [NA] VKC-2100", "0:0,0,2#1 1:0,1,2#2 2:0,2,2#3");
         row("route 2, type prompt again", "m=VKC-5200|m=VKC-2100|t=Ethernet|t=Choose your connection type",
             "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100", "1:0,1,1 2:0,2,1 3:0,3,1");
         row("version picked twice", "m=VKC-1200|v=B1|v=B1",
-            "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1]+ VKC-1200", "0:0,0,1 1:0,1,1 2:0,2,1");
+            "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1]+ VKC-1200", "0:0,0,1#1 1:0,1,1#2 2:0,2,1#3");
         row("version, route 2", "m=VKC-2200|v=B1",
             "ConnectionTypeMoreThanOne:00000 N- S+ [H/W Version,A1,B1]+ VKC-2200", "1:0,1,1 2:0,2,1");
         row("version, route 5 skips WPS", "m=VKC-5200|v=B1",
-            "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ VKC-5200", "0:0,0,2 1:0,1,2");
+            "ConnectionTypeAPMode:111 N+ S- [H/W Version,A1,B1]+ VKC-5200", "0:0,0,2#1 1:0,1,2#2");
         row("empty name keeps its step", "m=VKC-1300|v=B1",
-            "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1 1:0,1,1! 2:0,2,1");
+            "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1#1 1:0,1,1!#2 2:0,2,1#3");
         row("other types are no steps of route 1", "m=VKC-1300|v=C1",
-            "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1! 1:0,1,1");
+            "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1!#1 1:0,1,1#2");
         row("version prompt again", "m=VKC-2200|v=B1|v=H/W Version", "DefaultHW N- S+ [H/W Version,A1,B1]+ before", "");
         // Buttons: where they lead, then the page as left behind.
         row("next, local direct", "L|m=Direct Connection|b=Next", "ap ALL apflow cleared step",
-            "ConnectionTypeLocalView:1101/3 N+ S- []");
+            "ConnectionTypeLocalView:1101/123 N+ S- []");
         row("next, not in the catalogue", "m=VKC-9999|b=Next", "stay before apflow", "Default N- S+ []");
         row("next, route 2, direct", "m=VKC-2100|t=Direct Connection|b=Next", "ap VKC-2100 apflow cleared step",
             "ConnectionTypeMoreThanOne:10011 N+ S- [NA]");

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "base/globals.h"
+#include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"
@@ -12,6 +13,7 @@ class TestLicencePages : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { createWizardForTests(); }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {

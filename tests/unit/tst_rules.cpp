@@ -11,6 +11,7 @@
 #include "cloud/snapshotschedule.h"
 #include "guide/connectionrules.h"
 #include "setup/cameratable.h"
+#include "setup/clockrules.h"
 #include "setup/manualnetwork.h"
 #include "setup/passwordstep.h"
 #include "setup/setupcgi.h"
@@ -368,6 +369,12 @@ private slots:
         QVERIFY(!refused(pppoeFieldError(true, "me;0=1", "2.0")));
         QVERIFY(!refused(pppoeFieldError(false, "a=b;c", "1.0")));
         QVERIFY(refused(pppoeFieldError(false, "", "2.0")));
+        // The password goes out in Latin-1: its last character passes, the next is refused, before
+        // it would turn into "?"; the account goes out otherwise.
+        QVERIFY(!refused(pppoeFieldError(false, QString::fromUtf8("mot-de-passe-é\u00ff"), "2.0")));
+        QVERIFY(refused(pppoeFieldError(false, QString::fromUtf8("\u0100pw"), "2.0")));
+        QVERIFY(refused(pppoeFieldError(false, QString::fromUtf8("пароль"), "1.0")));
+        QVERIFY(!refused(pppoeFieldError(true, QString::fromUtf8("пароль"), "2.0")));
         StaticSettings s{"10.254.0.50", "255.255.255.0", "10.254.0.1", "8.8.8.8", ""};
         QCOMPARE(staticParams(s), QByteArray(";0=0;1=10.254.0.50;2=255.255.255.0;3=10.254.0.1;4=8.8.8.8;6=0"));
         s.gateway = "10.254.0.1;0=1";
@@ -375,6 +382,8 @@ private slots:
         QCOMPARE(pppoeParams("hans", "pw", "2.0"), QByteArray(";0=0;6=1;7=aGFucw==;8=cHc="));
         QCOMPARE(pppoeParams("a;0=1", "pw", "1.0"), QByteArray());
         QCOMPARE(pppoeParams("a=", "p=;", "2.0"), QByteArray(";0=0;6=1;7=YT0=;8=cD07"));
+        QCOMPARE(pppoeParams("a", QString::fromUtf8("é\u00ff"), "2.0"), QByteArray(";0=0;6=1;7=YQ==;8=6f8="));
+        QCOMPARE(pppoeParams("a", QString::fromUtf8("пароль"), "2.0"), QByteArray());
     }
 
     // Both dialects; daylight-saving values come from indexes and dates, not from the texts of the
@@ -403,6 +412,11 @@ private slots:
                  QString("/datetime.cgi?ConfigReboot=NO&DSTEnable=1&DSTOffset=0&DSTStartMonth=0&DSTEndMonth=11"
                          "&DSTStartWeek=0&DSTEndWeek=4&DSTStartDay=0&DSTEndDay=6&DSTStartTime=0&DSTEndTime=23"));
         QLocale::setDefault(QLocale::c());
+        // The hour fields: the form's in English (and an unknown code), elsewhere the language's hours.
+        const QList<QPair<QString, QString>> hours = {{"en_GB", "hh AP"}, {"xx", "hh AP"},    {"de", "HH:00"},
+                                                      {"fi", "HH.00"},    {"ko", "AP hh:00"}, {"zh_CN", "APhh:00"}};
+        for (const auto& hour : hours)
+            QCOMPARE(ClockRules::hourFormat(ClockRules::clockLocale(hour.first)), hour.second);
     }
 };
 

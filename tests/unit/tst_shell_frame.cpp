@@ -1,7 +1,10 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "base/globals.h"
+#include "setup/confignetworkmessagebox.h"
+#include "setup/discoverypage.h"
 #include "shell/exitpopup.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
@@ -10,6 +13,7 @@
 #include "testsupport.h"
 #include "welcome/oppspage.h"
 #include "welcome/welcomepage.h"
+#include "wifi/wirelessmessagebox.h"
 
 class TestShellFrame : public QObject
 {
@@ -20,7 +24,10 @@ private slots:
         createWizardForTests();
         gMainpage->show();
         QVERIFY(QTest::qWaitForWindowExposed(gMainpage));
+        gMainpage->activateWindow();  // so that a widget of it takes the keyboard
+        QVERIFY(QTest::qWaitForWindowActive(gMainpage));
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void cleanup()
     {
@@ -28,8 +35,8 @@ private slots:
         frameWidget("lockScreenLabel")->hide();
     }
 
-    // A popup dims both windows; closing by name lifts both dimmings, found (a descendant in a page)
-    // or not (another name).
+    // A popup dims both windows while it is open; closing it by name (a descendant in a page) lifts
+    // both dimmings, closing another name leaves them.
     void closeByName()
     {
         for (const bool inPage : {true, false}) {
@@ -41,12 +48,83 @@ private slots:
                 popup->setObjectName("resetHintMsgBox");
                 QVERIFY(!frameWidget("lockScreenLabel")->isHidden() && !launcher.lockScreenLabel->isHidden());
                 QCOMPARE(MessageBoxPage::closeByName(gMainpage, inPage ? "resetHintMsgBox" : "ledHintMsgBox"), inPage);
-                QVERIFY(frameWidget("lockScreenLabel")->isHidden() && launcher.lockScreenLabel->isHidden());
+                QCOMPARE(frameWidget("lockScreenLabel")->isHidden(), inPage);
+                QCOMPARE(launcher.lockScreenLabel->isHidden(), inPage);
                 QCOMPARE(popup.isNull(), inPage);
             }
             QVERIFY(!gLauncher);  // later popups must not reach a Launcher that is gone
             delete popup;
+            QVERIFY(frameWidget("lockScreenLabel")->isHidden());
         }
+    }
+
+    // The exit question over each kind of popup, answered "No": the popup stays, the dimming lies under it
+    // again and the page behind (its Back) takes no click, its field no key, Tab included; once it closes,
+    // the dimming goes and the field has the focus again. A box hidden for the wait it started is closed: no
+    // dimming stays behind.
+    void exitQuestionOverPopup_data()
+    {
+        QTest::addColumn<QString>("popups");  // opened in turn; "hidden": the last one hidden again
+        QTest::newRow("help popup") << "help";
+        QTest::newRow("MAC help popup, with its buttons") << "mac";
+        QTest::newRow("manual network box") << "manual";
+        QTest::newRow("Wi-Fi box") << "wifi";
+        QTest::newRow("Wi-Fi box hidden for its wait") << "wifi hidden";
+        QTest::newRow("a second popup over the first") << "help help";
+    }
+    void exitQuestionOverPopup()
+    {
+        QFETCH(QString, popups);
+        QWidget* dimming = frameWidget("lockScreenLabel");
+        const auto under = [dimming](QWidget* popup) {
+            const QObjectList& order = gMainpage->children();
+            return !dimming->isHidden() && order.indexOf(popup) == order.indexOf(dimming) + 1;
+        };
+        QLineEdit field(gMainpage);  // a page's, with the focus as the popups open
+        field.setGeometry(50, 500, 100, 24);
+        field.show();
+        field.setFocus();
+        const auto focusIn = [](QWidget* popup, QWidget* focus) {
+            return popup == focus || popup->isAncestorOf(focus);
+        };
+        QPointer<QWidget> popup;
+        for (const QString& kind : popups.split(' ')) {
+            if (kind == "help")
+                popup = MessageBoxPage::build(gMainpage, "whatIsMACWarning", 618, 400).open();
+            else if (kind == "mac") {
+                gDiscoveryPage->popupWhatIsMAC();
+                popup = gMainpage->findChild<MessageBoxPage*>("whatIsMACWarning");
+            } else if (kind == "manual")
+                (popup = new ConfigNetworkMessageBox(gMainpage))->setGeometry(91, 25, 618, 600), popup->show();
+            else if (kind == "wifi")
+                popup = WirelessMessageBox::open(gMainpage, "wifiBox", WirelessMessageBox::Kind::Manual, "Wi-Fi", {});
+            else
+                popup->hide();
+        }
+        const bool open = !popups.endsWith("hidden");
+        QCOMPARE(dimming->isHidden(), !open);
+        if (open) {  // the field given the focus, then Tab round the popup and a letter: the focus stays in it
+            field.setFocus();
+            QSignalSpy moved(qApp, &QApplication::focusChanged);
+            QTest::keyClicks(nullptr, "\t\t\tx");
+            for (const QList<QVariant>& change : moved)
+                QVERIFY(focusIn(popup, change.at(1).value<QWidget*>()));
+        }
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(field.text().isEmpty() && (open ? focusIn(popup, focus) : focus == &field));
+        gMainpage->popupExit();
+        auto* question = gMainpage->findChild<MessageBoxPage*>(kExitPopupName);
+        QVERIFY(under(question));
+        question->ui->msgBoxRightBtn_Button->click();  // "No"
+        QCOMPARE(dimming->isHidden(), !open);
+        QVERIFY(!open || (under(popup) && gMainpage->childAt(60, 562) == dimming));  // Back, left of every popup
+        QCOMPARE(QApplication::focusWidget(), focus);                                // back where it was
+        delete popup;
+        QCOMPARE(dimming->isHidden(), popups != "help help");
+        QWidget* beneath = popups == "help help" ? gMainpage->findChild<QWidget*>("whatIsMACWarning") : &field;
+        QVERIFY(focusIn(beneath, QApplication::focusWidget()));
+        qDeleteAll(gMainpage->findChildren<QWidget*>(QRegularExpression("Warning$|Box$"), Qt::FindDirectChildrenOnly));
+        QVERIFY(dimming->isHidden());
     }
 
     // A label keeps its place while its text fits, and grows around its alignment, inside its

@@ -18,6 +18,7 @@ class TestShellPlatform : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { createWizardForTests(); }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     // Only an executable file is started, and waited for until it ends.
     void installer()
@@ -35,16 +36,27 @@ private slots:
         }
     }
 
-    // A locale code finds the manual by its short code.
+    // A locale code finds the manual by its short code; a language without one of its own opens the first listed.
+    void launcherManual_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("its own") << "de_DE"
+                                 << "manual_de.pdf";
+        QTest::newRow("none of its own") << "fr_FR"
+                                         << "manual_en.pdf";
+    }
     void launcherManual()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, opened);
         ShellConfig config;
-        config.language = "de_DE";
+        config.language = language;
         config.manuals = {{"en", makeFile("manual_en.pdf", false)}, {"de", makeFile("manual_de.pdf", false)}};
         Launcher launcher(config);
         UrlRecorder recorder;
         QTest::mouseClick(launcher.ui->launcherManual_Button, Qt::LeftButton);
-        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath("manual_de.pdf"))});
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath(opened))});
     }
 
     void startLanguage_data()

@@ -143,12 +143,17 @@ void TestTranslations::translated_data()
             QTest::newRow(qPrintable(language.shortCode)) << language.shortCode;
 }
 
-// Every text finished, with the placeholders and markup of its source.
+// Every text finished, with the placeholders and markup of its source; in a language that parts its
+// words with spaces a line break beside no space splits a word ("fournis<br>seur").
 void TestTranslations::translated()
 {
     QFETCH(QString, code);
     const QVector<Message> messages = readTs(tsPath(code));
     QVERIFY(!messages.isEmpty());
+    static const QRegularExpression splitWord(
+        QStringLiteral("(\\p{L}|%\\d)(<[^>]*>)*<br\\s*/?>(<[^>]*>)*(\\p{L}|%\\d)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const bool spaced = !QStringList{"ja", "zh_CN", "zh_TW"}.contains(code);
     QStringList faults;
     for (const Message& m : messages) {
         const QString where = m.context + ": " + m.source.left(60);
@@ -156,6 +161,8 @@ void TestTranslations::translated()
             faults << "untranslated " + where;
         else if (fixedParts(m.translation) != fixedParts(m.source))
             faults << "placeholders or markup differ in " + where;
+        else if (spaced && splitWord.match(m.translation).hasMatch())
+            faults << "a line break splits a word (" + splitWord.match(m.translation).captured() + ") in " + where;
     }
     QVERIFY2(faults.isEmpty(),
              qPrintable(QString::number(faults.size()) + " faults, first: " + faults.mid(0, 5).join(" | ")));

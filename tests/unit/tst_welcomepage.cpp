@@ -6,6 +6,7 @@
 
 #include "base/globals.h"
 #include "base/languages.h"
+#include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/oppspage.h"
@@ -45,6 +46,7 @@ private slots:
         QVERIFY(QFile::copy(built + "ru.qm", languageFolder() + "ru.qm"));
         QFile::remove(languageFolder() + "fr.qm");
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {

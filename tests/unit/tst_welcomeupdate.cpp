@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "base/globals.h"
+#include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
 #include "welcome/spriteclipper.h"
@@ -25,6 +26,7 @@ class TestWelcomeUpdate : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase() { Mainpage::endWizard(); }
     void init();
     void cleanup();
 

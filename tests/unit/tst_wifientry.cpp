@@ -17,6 +17,7 @@ class TestWifiEntry : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { createWizardForTests(); }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     // Rows of the survey: WPA2, open (no key sent), an SSID holding a zero byte (sent whole), UTF-8;
     // a typed non-Latin-1 SSID; the key masked in the log.

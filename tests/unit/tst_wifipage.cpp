@@ -53,6 +53,7 @@ private slots:
             return QList<HostInterfaces::Interface>{loopback, loopbackInterface(12)};
         });
     }
+    void cleanupTestCase() { Mainpage::endWizard(); }
 
     void init()
     {

@@ -1,10 +1,11 @@
 // Preloaded into the wizard by the end-to-end harness: once the application object exists it
 // watches its working folder for "textdump.request" and runs the request's commands: write the
 // texts of every visible widget as JSON to a file (where the letters are, laid out as the widget
-// lays them out, a label's drawn lines and bold runs, and whether they are cut by their room, their
-// parents or the window, or cover another text of the same popup or window; each tooltip as Qt's tip
-// window shows it, which must fit its screen; each entry of a list in its field as the list draws it once
-// chosen, and as the list opens), call a page's slot
+// lays them out, the page they are on, a label's or text box's drawn lines, bold runs and point size,
+// and whether they are cut by their room, their parents or the window, or cover another text of the
+// same popup or window; each tooltip as Qt's tip window shows it, which must fit its screen; each entry
+// of a list in its field as the list draws it once chosen, and as the list opens; each month or hour of a
+// date or time edit in its field), call a page's slot
 // (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
 // removes the request.
 
@@ -17,8 +18,10 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QGlyphRun>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -42,6 +45,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTableWidget>
@@ -77,11 +81,22 @@ const QWidget* boxOf(const QWidget* widget)
     return widget;
 }
 
+// The page a widget is drawn on: the wizard page or panel that holds it, else its popup, box or window.
+const QWidget* pageOf(const QWidget* widget)
+{
+    for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+        if (up->inherits("WizardPage") || up->isWindow() ||
+            QByteArray(up->metaObject()->className()).contains("MessageBox"))
+            return up;
+    return widget;
+}
+
 QJsonObject entry(const QWidget* widget, const char* kind, const QString& text)
 {
     QJsonObject item;
     item["window"] = widget->window()->windowTitle();
     item["box"] = boxOf(widget)->objectName();
+    item["page"] = pageOf(widget)->objectName();
     item["class"] = QString::fromLatin1(widget->metaObject()->className());
     item["name"] = widget->objectName();
     item["kind"] = QString::fromLatin1(kind);
@@ -236,12 +251,20 @@ QString lineText(const QString& text, const QTextLine& line)
     return shown.trimmed();
 }
 
-// The lines a label draws, top to bottom, and its bold runs with the lines each is drawn on;
-// doc: a rich label's text laid out, null for a plain label.
+// The point size a font asks for (one given in pixels: as drawn), to a tenth.
+double pointsOf(const QFont& font)
+{
+    return qRound((font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()) * 10) / 10.0;
+}
+
+// The lines a label or text box draws, top to bottom, its bold runs with the lines each is drawn
+// on, and the point size most of its letters are drawn in; doc: its text laid out (a rich text's runs
+// may set their own size), null for a plain label.
 void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, const QRect& room)
 {
     QJsonArray lines;
     QJsonArray bold;
+    QHash<double, int> sizes;  // point size: letters
     if (doc) {
         QJsonObject run;
         QJsonArray runLines;
@@ -260,6 +283,7 @@ void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, 
                 lines.append(lineText(block.text(), layout->lineAt(index)));
             for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
                 const QTextFragment part = fragment.fragment();
+                sizes[pointsOf(part.charFormat().font().resolve(doc->defaultFont()))] += part.text().trimmed().size();
                 if (part.charFormat().fontWeight() <= QFont::Normal) {
                     endRun();
                     continue;
@@ -292,6 +316,11 @@ void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, 
     }
     item["lines"] = lines;
     item["bold"] = bold;
+    double points = pointsOf(doc ? doc->defaultFont() : label->font());
+    for (auto size = sizes.cbegin(); size != sizes.cend(); ++size)
+        if (size.value() > sizes.value(points))
+            points = size.key();
+    item["points"] = points;
 }
 
 void addLabel(QJsonArray& out, const QLabel* label)
@@ -322,6 +351,7 @@ void addLabel(QJsonArray& out, const QLabel* label)
         slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
     QJsonObject item = measured(label, "text", label->text(), ink, room, slack);
     addLines(item, label, rich ? &doc : nullptr, room);
+    item["body"] = pointsOf(pageOf(label)->font());  // the size its page gives the labels that keep its font
     out.append(item);
 }
 
@@ -618,6 +648,54 @@ void addLists(QJsonArray& out)
     lists.clear();
 }
 
+// A text box as it lays its text out: a box that scrolls hides the hidden pixels of its text.
+void addTextBox(QJsonArray& out, const QAbstractScrollArea* box, const QTextDocument* doc, int hidden)
+{
+    QString text = doc->toPlainText();
+    text.replace(QChar::LineSeparator, '\n');
+    QJsonObject item =
+        measured(box, "text", text, QRect(0, 0, 1, box->height() + hidden), box->rect(), {}, box->rect());
+    addLines(item, nullptr, doc, {});
+    out.append(item);
+}
+
+// A date or time edit, measured as a list is: the value it shows and each other month or hour it
+// can be given, drawn in its locale and format, must fit where its field draws text.
+void addClock(QJsonArray& out, const QDateTimeEdit* edit)
+{
+    const QLineEdit* line = edit->findChild<QLineEdit*>();
+    if (!line)
+        return;
+    QStyleOptionFrame panel;
+    panel.initFrom(line);
+    QRect room = line->style()->subElementRect(QStyle::SE_LineEditContents, &panel, line);
+    room = room.marginsRemoved(line->textMargins()).adjusted(2, 0, -2, 0);  // the field's own margin
+    room.translate(line->mapTo(edit, QPoint(0, 0)));
+    const QDateTime shown = edit->dateTime();
+    QList<QDateTime> values;
+    for (int month = 1; month <= 12 && (edit->displayedSections() & QDateTimeEdit::MonthSection); ++month)
+        values << QDateTime(QDate(shown.date().year(), month, 1), shown.time());
+    for (int hour = 0; hour < 24 && (edit->displayedSections() & QDateTimeEdit::HourSection); ++hour)
+        values << QDateTime(shown.date(), QTime(hour, shown.time().minute()));
+    const QFontMetrics metrics = line->fontMetrics();
+    for (const QDateTime& value : values) {
+        const QString text = edit->locale().toString(value, edit->displayFormat());
+        const int need = metrics.horizontalAdvance(text);
+        if (value != shown) {
+            QJsonObject item = entry(edit, "item", text);
+            item["need"] = QJsonArray{need, metrics.height()};
+            item["room"] = QJsonArray{room.width(), room.height()};
+            item["ink"] = jsonRect(inWindow(edit, edit->rect()));
+            item["clipped"] = need > room.width();
+            item["why"] = QStringLiteral("wider than its field");
+            out.append(item);
+            continue;
+        }
+        const QRect ink(room.x(), room.y() + (room.height() - metrics.height()) / 2, need, metrics.height());
+        out.append(measured(edit, "current", text, ink, room, emptyEdges(line->font(), text), edit->rect()));
+    }
+}
+
 void addWidget(QJsonArray& out, QWidget* widget)
 {
     // Every named widget, so that the harness can aim at it.
@@ -655,12 +733,13 @@ void addWidget(QJsonArray& out, QWidget* widget)
         if (!placeholder.isEmpty())
             out.append(item);
     } else if (auto text = qobject_cast<const QTextEdit*>(widget)) {
-        out.append(entry(text, "text", text->toPlainText()));
+        addTextBox(out, text, text->document(), text->verticalScrollBar()->maximum());
     } else if (auto plain = qobject_cast<const QPlainTextEdit*>(widget)) {
-        // A box that scrolls hides lines.
-        const int hidden = plain->verticalScrollBar()->maximum() * plain->fontMetrics().lineSpacing();
-        out.append(measured(plain, "text", plain->toPlainText(), QRect(0, 0, 1, plain->height() + hidden),
-                            plain->rect(), {}, plain->rect()));
+        // Its scroll bar counts lines.
+        addTextBox(out, plain, plain->document(),
+                   plain->verticalScrollBar()->maximum() * plain->fontMetrics().lineSpacing());
+    } else if (auto clock = qobject_cast<const QDateTimeEdit*>(widget)) {
+        addClock(out, clock);
     } else if (auto group = qobject_cast<const QGroupBox*>(widget)) {
         if (!group->title().isEmpty()) {
             QStyleOptionGroupBox option;
@@ -818,15 +897,19 @@ void setVisible(const QStringList& words)
         widget->setVisible(words.value(2) == "true");
 }
 
-// "close": every popup and box over the main window goes, with the dimming behind it.
+// "close": every popup and box over the main window goes, a page's own too (its exit question), with the
+// dimming behind it.
 void closePopups()
 {
     QWidget* main = widgetOfClass("Mainpage");
     if (!main)
         return;
-    for (QWidget* child : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    QList<QPointer<QWidget>> popups;
+    for (QWidget* child : main->findChildren<QWidget*>())
         if (QByteArray(child->metaObject()->className()).contains("MessageBox"))
-            delete child;
+            popups.append(child);
+    for (const QPointer<QWidget>& popup : popups)
+        delete popup.data();
     if (auto dimming = main->findChild<QLabel*>("lockScreenLabel"))
         dimming->hide();
 }
