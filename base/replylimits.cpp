@@ -1,8 +1,5 @@
 #include "base/replylimits.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QImageReader>
 #include <QNetworkReply>
 #include <QTimer>
 
@@ -84,19 +81,6 @@ QString stopNote(const QNetworkReply* reply)
         break;
     }
     return QString();
-}
-
-QImage picture(const QByteArray& body, qint64 maxPixels)
-{
-    QBuffer buffer;
-    buffer.setData(body);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return QImage();
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > maxPixels)
-        return QImage();
-    return reader.read();
 }
 
 BoundedManager::BoundedManager(const Limits& limits, QObject* parent)

@@ -6,7 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
-class QImage;
+#include "base/picturewire.h"
+
 class QNetworkReply;
 
 // Limits on what the program takes from an HTTP(S) peer. Each kind of request has a size for
@@ -17,32 +18,18 @@ class QNetworkReply;
 namespace ReplyLimits {
 
 constexpr qint64 kSnapshotBytes = 4 * 1024 * 1024;
-constexpr int kSnapshotPixels = 4096 * 4096;
 constexpr qint64 kCloudBytes = 256 * 1024;
 constexpr qint64 kCloudPageBytes = 2 * 1024 * 1024;
-// A picture of a cloud page from another host: the pixels its header may declare, and within how
-// many of its first bytes that header lies.
-constexpr qint64 kViewPicturePixels = 2048 * 2048;
-constexpr int kViewPictureHeadBytes = 256 * 1024;
-// What its decoding costs besides the pixels: a progressive JPEG's scans, each a pass over the whole
-// picture (libjpeg writes 18 at most for the engine's colour spaces); what a PNG's compressed text
-// and colour profile inflate to, all together, which the decoder keeps.
-constexpr int kViewPictureScans = 64;
-constexpr qint64 kViewPictureInflatedBytes = 4 * 1024 * 1024;
-// The frames of an animation (an icon's pictures too): each costs the engine memory and time of its
-// own, whatever its pixels.
-constexpr qint64 kViewPictureFrames = 1024;
-// An animation costs the engine each time it shows a frame: its canvas drawn; decoded again as well
-// when all its frames together pass the engine's cache (5 MiB of 4-byte pixels), which it then keeps
-// no longer; and a walk of all its frames. What that costs a second, at the frame delays the engine
-// keeps, counted in pixels, is bounded.
+// An animation a cloud view shows costs the engine each time it shows a frame: its canvas drawn; decoded
+// again as well when all its frames together pass the engine's cache (5 MiB of 4-byte pixels), which it
+// then keeps no longer; and a walk of all its frames. What that costs a second, at the frame delays the
+// engine keeps, counted in pixels, is bounded.
 constexpr qint64 kViewAnimationCachedPixels = 5 * 1024 * 1024 / 4;
 constexpr qint64 kViewAnimationPixelsPerSecond = 4 * 1024 * 1024;
 constexpr qint64 kOpenApiBytes = 16 * 1024;
 constexpr qint64 kCatalogueBytes = 2 * 1024 * 1024;
 constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;
 constexpr qint64 kSpriteBytes = 16 * 1024 * 1024;
-constexpr int kSpritePixels = 4096 * 4096;
 constexpr qint64 kProbeBytes = 1024 * 1024;
 constexpr qint64 kCgiBytes = 64 * 1024;
 // What of a CGI answer goes into the log.
@@ -75,6 +62,15 @@ constexpr Limits kOpenApi{"OpenAPI address", kOpenApiBytes, kTransferMs, 20000};
 constexpr Limits kCloud{"cloud REST", kCloudBytes, kTransferMs, 20000};          // REST answers, bounded where sent
 constexpr Limits kCloudPage{"cloud page", kCloudPageBytes, kTransferMs, 20000};  // the web views' pages and resources
 
+// What the picture decoder takes of each kind of picture (platform/picturedecoder.h): its formats, the
+// pixels and frames of all its frames together, the CPU time and address space of one decode. A
+// picture of another host on a cloud page, in the formats the engine decodes itself; the camera's
+// snapshot, a JPEG; a sprite of the catalogue, a PNG. An honest picture at the limits decodes in a tenth
+// of the CPU time (cloud/answercosts.md).
+constexpr PictureWire::Limits kViewPicture{PictureWire::kAllFormats, 2048 * 2048, 1024, 1, 192};
+constexpr PictureWire::Limits kSnapshotPicture{PictureWire::Jpeg, 4096 * 4096, 1, 2, 384};
+constexpr PictureWire::Limits kSpritePicture{PictureWire::Png, 4096 * 4096, 1, 2, 384};
+
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.
 enum class Stop
 {
@@ -94,10 +90,6 @@ Stop stopped(const QNetworkReply* reply);
 bool statusLineTaken(const QNetworkReply* reply);
 // For the log: "" or why the limits ended reply, in parentheses.
 QString stopNote(const QNetworkReply* reply);
-
-// The picture in body, decoded only when the size its header gives holds at most maxPixels;
-// null otherwise, also when the header tells no size.
-QImage picture(const QByteArray& body, qint64 maxPixels);
 
 // A manager for one kind of request: every request it sends asks for an uncompressed answer
 // and gets the transfer limit unless it carries its own; every reply is bounded by limits.

@@ -1,8 +1,9 @@
 // The answer check's own cost: the time to judge each of the costliest answers of at most a view's
 // 2 MB that could be made for it, judged as a view's manager judges one (each time the bytes held
-// have doubled, then whole), and the worst of them. Each is made to be judged whole: an icon whose
-// pictures lie past the first 256 KB is refused on them, so its costliest stay within. Each figure is printed beside
-// its target; no run fails on one. The target: a view's window stays responsive, well under a second for any answer.
+// have doubled, then whole), and the worst of them. A picture is told by its signature and goes to the
+// picture decoder (bench_decoder measures that); text is read by the readers the engine hands it to. Each
+// figure is printed beside its target; no run fails on one. The target: a view's window stays responsive,
+// well under a second for any answer.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,40 +24,12 @@ namespace {
 
 constexpr double kTargetMs = 250;
 constexpr int kMost = int(ReplyLimits::kCloudPageBytes);
-const int kFrames = int(ReplyLimits::kViewPictureFrames);
-constexpr int kIcon = ReplyLimits::kViewPictureHeadBytes - 1024;
-
-// A PNG of 1x1 holding chunks after its data until it has size bytes.
-QByteArray pngOf(int size, const QByteArray& each)
-{
-    const QByteArray bare = png(1, 1), end = chunk("IEND", "");
-    return bare.chopped(end.size()) + each.repeated((size - bare.size()) / each.size()) + end;
-}
 
 std::vector<std::pair<const char*, QByteArray>> answers()
 {
-    const int share = kIcon / kFrames - 16;
-    const QByteArray method(1, '\0');  // zTXt's compression method
-    const QByteArray fullText = inflating("zTXt", method, int(ReplyLimits::kViewPictureInflatedBytes / kFrames));
+    const QByteArray bare = png(1, 1), end = chunk("IEND", "");
     return {
-        {"PNG of empty chunks", pngOf(kMost, chunk("tEXt", ""))},
-        {"PNG of text inflating past the limit",
-         pngOf(kMost, inflating("zTXt", method, int(ReplyLimits::kViewPictureInflatedBytes) / 64).repeated(64))},
-        {"icon of the most PNGs, each of empty chunks",
-         ico(QVector<QByteArray>(kFrames, pngOf(share, chunk("tEXt", ""))).toList())},
-        {"icon of the most PNGs, their text inflating past the limit",
-         ico(QVector<QByteArray>(kFrames, pngOf(share, fullText)).toList())},
-        {"icon of 16000 entries sharing a PNG", shared(16000, pngOf(kIcon - 16000 * 16, chunk("tEXt", "")))},
-        {"GIF of the most frames in blocks of a byte",
-         gif(1, 1, QVector<QRect>(kFrames, QRect(0, 0, 1, 1)))
-             .replace(QByteArray("\x02\x02\x44\x01\0", 5),
-                      "\x02" + QByteArray("\x01\x44").repeated(kMost / kFrames / 2 - 16) + QByteArray(1, '\0'))},
-        {"JPEG of the most scans, one of 2 MB", jpeg(2048, 2048, "", '\xc2') + scans(1).left(10) +
-                                                    QByteArray(kMost - 4000, '\x12') +
-                                                    scans(ReplyLimits::kViewPictureScans - 1)},
-        {"WebP of the most frames", webp("VP8X", 1, 1, kFrames)},
-        {"WebP extended, empty chunks before its image",
-         webp("VP8X", 1, 1, 0, QByteArray("JUNK\0\0\0\0", 8).repeated(kMost / 8))},
+        {"PNG of empty chunks", bare.chopped(end.size()) + chunk("tEXt", "").repeated(kMost / 12) + end},
         {"a script", "var a = 1;" + QByteArray(kMost - 10, ' ')},
         {"a script as long as a raw camera picture", "var a = 1;" + QByteArray(1920000 - 10, ' ')},
         {"white space before markup", QByteArray(kMost - 6, ' ') + "<svg/>"},
@@ -93,7 +66,9 @@ int main(int argc, char** argv)
         const QByteArray answer = made.left(kMost);
         const auto [ms, verdict] = judged(answer);
         std::printf("answer check, %-60s %8.1f ms (%d bytes, %s)\n", name, ms, int(answer.size()),
-                    verdict == CloudSite::Answer::Pass ? "passed" : "refused");
+                    verdict == CloudSite::Answer::Pass     ? "passed"
+                    : verdict == CloudSite::Answer::Decode ? "to the decoder"
+                                                           : "refused");
         if (ms > worst) {
             worst = ms;
             worstName = name;

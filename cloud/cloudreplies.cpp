@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "base/replylimits.h"
 #include "cloud/answerrules.h"
 #include "cloud/cloudsiterules.h"
 
@@ -61,11 +62,13 @@ qint64 LocalReply::readData(char* data, qint64 maxSize)
     return n;
 }
 
-HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, QObject* parent)
+HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, Platform::PictureDecoder* decoder,
+                     QObject* parent)
     : QNetworkReply(parent)
     , inner(inner)
     , what(what)
     , maxBytes(maxBytes)
+    , decoder(decoder)
 {
     inner->setParent(this);
     setRequest(inner->request());
@@ -77,6 +80,15 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, QObject*
         copyMetaData();
         const int status = attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (verdict == Answer::NeedMore && status / 100 == 3 && hasRawHeader("Location")) {
+            // Qt's own reading of the header drops a relative address.
+            if (!redirectFollowed(url().resolved(QUrl::fromEncoded(rawHeader("Location"))))) {
+                // Refused once the inner reply's signal has returned: it goes on after it.
+                disconnect(this->inner, nullptr, this, nullptr);
+                QTimer::singleShot(0, this, [this] {
+                    refuse(QStringLiteral("Redirect not followed, not over https to where the views load from"));
+                });
+                return;
+            }
             redirect = true;  // the engine follows it and reads no byte of it
             verdict = Answer::Pass;
         }
@@ -99,7 +111,12 @@ void HeldReply::abort()
     if (isFinished())
         return;
     aborted = true;
-    inner->abort();  // its finished ends this one
+    if (verdict != Answer::Decode) {
+        inner->abort();  // its finished ends this one
+        return;
+    }
+    setError(OperationCanceledError, QStringLiteral("Operation canceled"));
+    end();
 }
 
 qint64 HeldReply::bytesAvailable() const
@@ -156,14 +173,36 @@ void HeldReply::take()
 void HeldReply::judge(bool complete)
 {
     verdict = answerVerdict(what, held, complete);
-    if (verdict != Answer::Pass && verdict != Answer::NeedMore) {
-        refuse();
+    if (verdict == Answer::Decode) {
+        decoder->decode(held, ReplyLimits::kViewPicture, this,
+                        [this](const Platform::PictureDecoder::Result& result) { decoded(result); });
+        held.clear();
+    } else if (verdict != Answer::Pass && verdict != Answer::NeedMore) {
+        refuse(QString::fromLatin1(refusal(verdict)));
     } else if (verdict == Answer::Pass) {
         if (metaData)
             emit metaDataChanged();
         if (!held.isEmpty())
             emit readyRead();
     }
+}
+
+void HeldReply::decoded(const Platform::PictureDecoder::Result& result)
+{
+    if (isFinished())  // the engine aborted it meanwhile
+        return;
+    if (!result.decoded()) {
+        refuse(QStringLiteral("Picture not loaded, ") + QString::fromLatin1(PictureWire::refusal(result.status)));
+        return;
+    }
+    held = writtenPicture(result.frames, result.delays, result.loops);
+    setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("image/png"));
+    setHeader(QNetworkRequest::ContentLengthHeader, held.size());
+    verdict = Answer::Pass;
+    if (metaData)
+        emit metaDataChanged();
+    emit readyRead();
+    end();
 }
 
 void HeldReply::innerFinished()
@@ -177,17 +216,24 @@ void HeldReply::innerFinished()
         take();
     if (verdict == Answer::NeedMore && !aborted)
         judge(true);
-    if (isFinished())
-        return;
+    if (!isFinished() && verdict != Answer::Decode)  // a picture ends once decoded
+        end();
+}
+
+void HeldReply::end()
+{
     if (error() != NoError)
         emit errorOccurred(error());
     setFinished(true);
     emit finished();
 }
 
-void HeldReply::refuse()
+void HeldReply::refuse(const QString& why)
 {
-    logRefusal(refusal(verdict), url());
+    logRefusal(why, url());
+    // The engine follows a redirect target even of a failed reply.
+    setAttribute(QNetworkRequest::RedirectionTargetAttribute, QVariant());
+    setRawHeader("Location", QByteArray());
     held.clear();
     offset = 0;
     disconnect(inner, nullptr, this, nullptr);

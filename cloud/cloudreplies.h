@@ -5,6 +5,7 @@
 #include <QNetworkReply>
 
 #include "cloud/answerrules.h"
+#include "platform/picturedecoder.h"
 
 namespace CloudSite {
 
@@ -29,13 +30,16 @@ private:
 };
 
 // An answer from another host as the engine gets it: nothing of it until all of it has come and
-// shows what the views allow (answerVerdict), then all of it at once; a style sheet as it comes, a
-// redirect without its body. A refused one finishes with ContentAccessDenied and no byte, its request
-// ended, as soon as its bytes so far show it (judged each time they have doubled).
+// shows what the views allow (answerVerdict), then all of it at once; a style sheet as it comes. A
+// picture is decoded by decoder and handed on as the picture the wizard writes of it, with its own
+// Content-Type and Content-Length. A redirect passes without its body, and only to where the view's manager
+// sends and judges the next request (redirectFollowed). A refused one finishes with ContentAccessDenied
+// and no byte, its request ended, as soon as its bytes so far show it (judged each time they have
+// doubled).
 class HeldReply : public QNetworkReply
 {
 public:
-    HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, QObject* parent);
+    HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, Platform::PictureDecoder* decoder, QObject* parent);
     void abort() override;
     qint64 bytesAvailable() const override;
     bool isSequential() const override { return true; }
@@ -47,12 +51,15 @@ private:
     void copyMetaData();
     void take();
     void judge(bool complete);
+    void decoded(const Platform::PictureDecoder::Result& result);
     void innerFinished();
-    void refuse();
+    void end();
+    void refuse(const QString& why);
 
     QNetworkReply* inner;
     Asked what;
     qint64 maxBytes;
+    Platform::PictureDecoder* decoder;
     qint64 received = 0;
     bool metaData = false;  // the inner reply's status and headers came
     bool aborted = false;   // by the engine

@@ -7,6 +7,7 @@
 
 #include "cloud/cloudreplies.h"
 #include "cloud/eventorder.h"
+#include "platform/picturedecoder.h"
 #include "protocol/dcputils.h"
 
 namespace {
@@ -44,6 +45,7 @@ Manager::Manager(QObject* parent)
 Manager::Manager(DCPUtils* redirectTarget, QObject* parent)
     : ReplyLimits::BoundedManager(ReplyLimits::kCloudPage, parent)
     , webView(true)
+    , decoder(new Platform::PictureDecoder(this))
     , redirectTarget(redirectTarget)
 {}
 
@@ -111,8 +113,10 @@ Load Manager::decide(Operation op, const QNetworkRequest& request)
 QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODevice* data)
 {
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
+    if (webView)
+        decoder->start();  // while the page loads, ahead of its pictures
     if (webView && !isCloudAddress(request.url()))
-        return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage.maxBytes, this);
+        return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage.maxBytes, decoder, this);
     if (webView && takeNavigation(request))
         watchNavigation(reply, request.originatingObject());
     return reply;

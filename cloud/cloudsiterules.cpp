@@ -121,6 +121,11 @@ bool redirectsToListener(const QUrl& requested, int status, const QUrl& location
     return status >= 300 && status < 400 && isCloudAddress(requested) && isRedirectListener(location);
 }
 
+bool redirectFollowed(const QUrl& location)
+{
+    return location.scheme() == QLatin1String("https") && viewLoad(location, Frame::Resource) == Load::Send;
+}
+
 QNetworkRequest outgoing(const QNetworkRequest& request)
 {
     QNetworkRequest sent(request);
@@ -132,11 +137,11 @@ QNetworkRequest outgoing(const QNetworkRequest& request)
     return sent;
 }
 
-void logRefusal(const char* what, const QUrl& url)
+void logRefusal(const QString& what, const QUrl& url)
 {
     // Counted per kind: a run of one kind never hides the first of another.
-    if (LogSummary::firstInFull(QString::fromLatin1(what), kRefusalsInFull))
-        WLOG << what << ":" << url.scheme() << url.host().left(kLoggedHost) << url.port();
+    if (LogSummary::firstInFull(what, kRefusalsInFull))
+        WLOG << qPrintable(what) << ":" << url.scheme() << url.host().left(kLoggedHost) << url.port();
 }
 
 }  // namespace CloudSite

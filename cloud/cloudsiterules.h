@@ -51,6 +51,11 @@ Load navigationLoad(const QUrl& url, Frame frame, Start start, const QUrl& shown
 // Whether the answer to the main frame's request for requested (status, location) leads to the
 // redirect address: a 3xx of the cloud service.
 bool redirectsToListener(const QUrl& requested, int status, const QUrl& location);
+// Whether the engine may follow another host's 3xx to location (resolved against the answer's address):
+// only over https to where a page's resource may load from, so that the view's manager sends the next
+// request and judges its answer. The engine would read another scheme's address (data:, blob:, ...)
+// itself.
+bool redirectFollowed(const QUrl& location);
 
 // request as a cloud manager sends it: never answering an HTTP authentication challenge, and to
 // a host other than the cloud service's without Referer, which holds the page's address and with
@@ -59,7 +64,7 @@ QNetworkRequest outgoing(const QNetworkRequest& request);
 
 // Refusals a page can repeat at will: the first few of each kind (what, a fixed text) are logged
 // in full, with the host, the rest counted under what in LogSummary's lines.
-void logRefusal(const char* what, const QUrl& url);
+void logRefusal(const QString& what, const QUrl& url);
 
 }  // namespace CloudSite
 

@@ -68,6 +68,7 @@ DeviceSetupCompletePage::DeviceSetupCompletePage(QWidget* parent)
             &DeviceSetupCompletePage::slotAuthenticationRequired);
     connect(getImageManager, &QNetworkAccessManager::sslErrors, this, &DeviceSetupCompletePage::sslErrors);
 
+    imageDecoder = new Platform::PictureDecoder(this);
     getImageTimer = new QTimer(this);
     connect(getImageTimer, &QTimer::timeout, this, &DeviceSetupCompletePage::checkGetDeviceImageStatus);
 }
@@ -129,10 +130,17 @@ void DeviceSetupCompletePage::startGetImageTimer()
     getImageTimer->start(SnapshotSchedule::kTickMs);
 }
 
+bool DeviceSetupCompletePage::imageDecodeHolds() const
+{
+    return SnapshotSchedule::decodeHolds(imageDecoder->busy(),
+                                         imageDecodeEnded.isValid() ? imageDecodeEnded.elapsed() : lastImageDecodeMs,
+                                         lastImageDecodeMs);
+}
+
 void DeviceSetupCompletePage::checkGetDeviceImageStatus()
 {
-    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(waitGetDeviceImageNumber, getDeviceImageSuccess,
-                                                               currentCGIType, outstandingImageRequests);
+    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(
+        waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType, outstandingImageRequests, imageDecodeHolds());
     bool written = false;
     if (tick.check) {
         const SnapshotSchedule::StateLog::CheckLines lines = imageStateLog.check(tick.switched);
@@ -153,7 +161,8 @@ void DeviceSetupCompletePage::checkGetDeviceImageStatus()
         getDeviceImageCGI(currentCGIType);
     } else if (imageStateLog.heldBack()) {
         written = true;
-        WLOG << "snapshot request held back," << outstandingImageRequests << "still unanswered";
+        WLOG << "snapshot request held back," << outstandingImageRequests << "still unanswered"
+             << (imageDecodeHolds() ? ", a picture's decode not yet waited out" : "");
     }
     if (written)
         WLOG << " waitGetDeviceImageNumber :" << waitGetDeviceImageNumber;
@@ -200,9 +209,30 @@ void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
     outstandingImageRequests = qMax(0, outstandingImageRequests - 1);
     reply->deleteLater();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    const QByteArray body = failed ? QByteArray() : reply->readAll();
-    const QImage picture = failed ? QImage() : SnapshotSchedule::snapshot(status.toInt(), body);
+    if (reply->error() != QNetworkReply::NoError) {
+        snapshotAnswered(status, reply->errorString() + " " + ReplyLimits::stopNote(reply), 0, QImage(),
+                         PictureWire::Status::Decoded);
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    if (status.toInt() != 200 || body.isEmpty()) {
+        snapshotAnswered(status, QString(), body.size(), QImage(), PictureWire::Status::Decoded);
+        return;
+    }
+    if (imageDecoder->busy())
+        return;  // one decode at a time
+    imageDecoder->decode(body, ReplyLimits::kSnapshotPicture, this,
+                         [this, status, bytes = body.size()](const Platform::PictureDecoder::Result& result) {
+                             lastImageDecodeMs = result.elapsedMs;
+                             imageDecodeEnded.start();
+                             snapshotAnswered(status, QString(), bytes,
+                                              result.decoded() ? result.frames.first() : QImage(), result.status);
+                         });
+}
+
+void DeviceSetupCompletePage::snapshotAnswered(const QVariant& status, const QString& error, qint64 bytes,
+                                               const QImage& picture, PictureWire::Status decoded)
+{
     if (!picture.isNull()) {
         ui->DSCPCGIIamge_Label->setPixmap(QPixmap::fromImage(
             picture.scaled(ui->DSCPCGIIamge_Label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
@@ -221,15 +251,17 @@ void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
     }
     WLOG << "getImagefinishedSlot finished";
     WLOG << "HTTP Status Code :" << status.toString();
-    if (failed) {
-        WLOG << "Http Error" << reply->errorString() << ReplyLimits::stopNote(reply);
+    if (!error.isNull()) {
+        WLOG << "Http Error" << error;
         return;
     }
-    WLOG << "HTTP return bytes.size :" << body.size();
+    WLOG << "HTTP return bytes.size :" << bytes;
     if (getDeviceImageSuccess)
         WLOG << "Success";
+    else if (decoded != PictureWire::Status::Decoded)
+        WLOG << "HTTP Status Code Error (the snapshot refused:" << PictureWire::refusal(decoded) << ")";
     else
-        WLOG << "HTTP Status Code Error" << (status.toInt() == 200 ? "(the body is not a picture)" : "");
+        WLOG << "HTTP Status Code Error";
 }
 
 void DeviceSetupCompletePage::slotAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator)

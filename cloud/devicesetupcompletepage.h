@@ -1,10 +1,13 @@
 #ifndef DEVICESETUPCOMPLETEPAGE_H
 #define DEVICESETUPCOMPLETEPAGE_H
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QSslError>
 
+#include "base/picturewire.h"
 #include "cloud/snapshotschedule.h"
+#include "platform/picturedecoder.h"
 #include "shell/wizardpage.h"
 #include "ui_devicesetupcompletepage.h"
 
@@ -37,6 +40,12 @@ public:
     int outstandingImageRequests = 0;
     // Which of the snapshot loop's lines reach the log.
     SnapshotSchedule::StateLog imageStateLog;
+    // Decodes the snapshots, one at a time (a picture that comes meanwhile is dropped); the next request
+    // waits as long as the last decode took.
+    Platform::PictureDecoder* imageDecoder;
+    qint64 lastImageDecodeMs = 0;
+    QElapsedTimer imageDecodeEnded;
+    bool imageDecodeHolds() const;
 
     // Shown: no step banner, and the snapshot tick runs.
     void enter() override;
@@ -50,6 +59,11 @@ public:
     void showAccountSummary(const QString& account, const QString& content);
     // The "Create a shortcut" box; the roads that leave the camera local show it.
     void setShortcutOfferVisible(bool visible);
+
+private:
+    // The reply's outcome, once a picture is decoded: written to the log as imageStateLog lets it.
+    void snapshotAnswered(const QVariant& status, const QString& error, qint64 bytes, const QImage& picture,
+                          PictureWire::Status decoded);
 
 public slots:
     void startGetImageTimer();

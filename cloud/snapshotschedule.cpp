@@ -1,13 +1,10 @@
 #include "cloud/snapshotschedule.h"
 
-#include <QImage>
-
-#include "base/replylimits.h"
 #include "protocol/cameracgi.h"
 
 namespace SnapshotSchedule {
 
-Tick tick(int number, bool lastSucceeded, int dialect, int outstanding)
+Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld)
 {
     Tick t;
     t.dialect = dialect;
@@ -18,18 +15,18 @@ Tick tick(int number, bool lastSucceeded, int dialect, int outstanding)
             t.dialect = dialect == Korva ? T4x : Korva;
         return t;
     }
-    t.send = outstanding < kMaxOutstanding;
+    t.send = outstanding < kMaxOutstanding && !decodeHeld;
     return t;
+}
+
+bool decodeHolds(bool decoding, qint64 sinceMs, qint64 lastMs)
+{
+    return decoding || sinceMs < lastMs;
 }
 
 QString path(const QString& dialectText)
 {
     return CameraCgi::isKorva(dialectText) ? "/image/jpeg.cgi" : "/image.jpg";
-}
-
-QImage snapshot(int status, const QByteArray& body)
-{
-    return status == 200 ? ReplyLimits::picture(body, ReplyLimits::kSnapshotPixels) : QImage();
 }
 
 StateLog::CheckLines StateLog::check(bool switched)

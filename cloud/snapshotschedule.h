@@ -1,8 +1,6 @@
 #ifndef SNAPSHOTSCHEDULE_H
 #define SNAPSHOTSCHEDULE_H
 
-#include <QByteArray>
-#include <QImage>
 #include <QString>
 
 // The completion page's camera snapshot: what each 200 ms tick does, which path a dialect
@@ -32,15 +30,16 @@ struct Tick
 };
 
 // Tick number (from 0) given whether the last finished reply was a picture, the current
-// dialect and the requests still waiting for an answer.
-Tick tick(int number, bool lastSucceeded, int dialect, int outstanding);
+// dialect, the requests still waiting for an answer and whether a decode holds the next request
+// back (decodeHolds).
+Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld);
+
+// A snapshot is decoded by the picture decoder, one at a time: no request goes out while one is decoded
+// (decoding), nor until as long as the last decode took (lastMs) has passed since it ended (sinceMs).
+bool decodeHolds(bool decoding, qint64 sinceMs, qint64 lastMs);
 
 // "/image/jpeg.cgi" for the dialect text "1" (KORVA), "/image.jpg" for any other.
 QString path(const QString& dialectText);
-
-// The snapshot of a reply: status 200 and a body that decodes as a picture of at most
-// ReplyLimits::kSnapshotPixels pixels; null otherwise.
-QImage snapshot(int status, const QByteArray& body);
 
 // What the loop writes to the log: the changes of its state (first picture, dialect switch,
 // failure, recovery), not its ticks. Once the failing checks have gone round both dialects the

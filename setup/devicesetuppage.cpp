@@ -124,6 +124,7 @@ DeviceSetupPage::DeviceSetupPage(QWidget* parent)
 
     // Cameras present self-signed certificates and ask for their own credentials.
     getdSetupDeviceImageNAM = new ReplyLimits::BoundedManager(ReplyLimits::kSnapshot, this);
+    previewDecoder = new Platform::PictureDecoder(this);
     connect(getdSetupDeviceImageNAM, &QNetworkAccessManager::finished, this, &DeviceSetupPage::getImagefinishedSlot);
     connect(getdSetupDeviceImageNAM, &QNetworkAccessManager::authenticationRequired, this,
             &DeviceSetupPage::slotAuthenticationRequired);

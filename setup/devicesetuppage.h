@@ -5,6 +5,7 @@
 #include <QSslError>
 #include <QString>
 
+#include "platform/picturedecoder.h"
 #include "setup/setupcgi.h"
 #include "shell/wizardpage.h"
 #include "ui_devicesetuppage.h"
@@ -55,6 +56,8 @@ public:
     bool getDeviceImageOK = false;
 
     QNetworkAccessManager* getdSetupDeviceImageNAM;
+    // Decodes the preview's pictures, one at a time (one that comes meanwhile is dropped).
+    Platform::PictureDecoder* previewDecoder;
     QNetworkAccessManager* openAPIUriInfoNAM;
 
     // Prepares the page for the camera chosen on the discovery page.

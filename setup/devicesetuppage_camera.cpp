@@ -8,6 +8,7 @@
 
 #include "base/globals.h"
 #include "base/log.h"
+#include "base/picturewire.h"
 #include "base/replylimits.h"
 #include "guide/resethint.h"
 #include "protocol/cameracgi.h"
@@ -247,20 +248,23 @@ void DeviceSetupPage::getImagefinishedSlot(QNetworkReply* reply)
     } else {
         const QByteArray bytes = reply->readAll();
         WLOG << "HTTP return bytes.size :" << bytes.size();
-        const QImage picture = status == "200" ? ReplyLimits::picture(bytes, ReplyLimits::kSnapshotPixels) : QImage();
         if (status != "200") {
             WLOG << "HTTP Status Code Error";
             getDeviceImageOK = false;
-        } else if (picture.isNull()) {
-            WLOG << "The snapshot is no picture";
-            getDeviceImageOK = false;
-        } else {
-            WLOG << "Success";
-            QLabel* label = ui->dsetupCGIIamge_Label;
-            label->setPixmap(
-                QPixmap::fromImage(picture.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-            label->show();
-            getDeviceImageOK = true;
+        } else if (!previewDecoder->busy()) {
+            previewDecoder->decode(
+                bytes, ReplyLimits::kSnapshotPicture, this, [this](const Platform::PictureDecoder::Result& result) {
+                    getDeviceImageOK = result.decoded();
+                    if (!getDeviceImageOK) {
+                        WLOG << "The snapshot is no picture :" << PictureWire::refusal(result.status);
+                        return;
+                    }
+                    WLOG << "Success";
+                    QLabel* label = ui->dsetupCGIIamge_Label;
+                    label->setPixmap(QPixmap::fromImage(
+                        result.frames.first().scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+                    label->show();
+                });
         }
     }
     reply->deleteLater();

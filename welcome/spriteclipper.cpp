@@ -15,7 +15,6 @@
 #include <QTemporaryFile>
 
 #include "base/log.h"
-#include "base/replylimits.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -136,7 +135,6 @@ const SpriteKind& SpriteKind::assembleImages()
             {"Local_ConnectionType", "INT_ia", "INT_ia_ib", "INT_ic", "INT_id", "WPS_wa", "WPS_wb", "WPS_wc", "WPS_wd"},
             164),
         "Handle <clipAssembleImagesSquare>",
-        "open file failed!",
         "--------- >count checkAssembleImageClipPath :",
     };
     return kind;
@@ -150,7 +148,6 @@ const SpriteKind& SpriteKind::deviceIcons()
         50,
         rowsOf({"Serial_2", "Serial_5", "Serial_6", "Serial_7", "Serial_8", "Serial_9"}, 50),
         "Handle <clipDeviceIconSquare>",
-        "open file: device_list_all.png failed!",
         "--------- >count checkDeviceIconClipPath :",
     };
     return kind;
@@ -159,11 +156,6 @@ const SpriteKind& SpriteKind::deviceIcons()
 bool isSafePictureName(const QString& name)
 {
     return !name.contains('/') && !name.contains('\\') && !name.contains("..");
-}
-
-bool isPictureBody(const QByteArray& body)
-{
-    return !ReplyLimits::picture(body, ReplyLimits::kSpritePixels).isNull();
 }
 
 int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind, const QString& folder)
@@ -195,7 +187,8 @@ int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const S
     return saved;
 }
 
-QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder)
+QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder,
+                  const QImage& sprite)
 {
     WLOG << "start clip file !";
     WLOG << kind.handleLabel + " Time01 :" << timeStamp();
@@ -208,18 +201,10 @@ QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, c
         WLOG << "clip folder cannot be made :" << clipFolder;
         return QString();
     }
-
-    QFile sprite(spritePath);
-    if (!sprite.open(QIODevice::ReadOnly)) {
-        WLOG << kind.openFailedText;
-        return QString();
-    }
-    const QImage image = ReplyLimits::picture(sprite.read(ReplyLimits::kSpriteBytes + 1), ReplyLimits::kSpritePixels);
-    sprite.close();
-    if (image.isNull())
+    if (sprite.isNull())
         WLOG << "the sprite is not a picture, nothing to cut :" << spritePath;
     else
-        clipCells(image, names, kind, clipFolder);
+        clipCells(sprite, names, kind, clipFolder);
     WLOG << kind.handleLabel + " Time02 :" << timeStamp();
 
     const QString clipPath = clipFolder + "/";

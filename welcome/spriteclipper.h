@@ -31,7 +31,6 @@ struct SpriteKind
     QMap<QString, int> rowTops;  // row key -> top edge in pixels
     // Log labels of the cut.
     QString handleLabel;  // "Handle <clipAssembleImagesSquare>"
-    QString openFailedText;
     QString countLabel;
 
     static const SpriteKind& assembleImages();
@@ -42,18 +41,16 @@ struct SpriteKind
 // no parent-folder step. The empty name is allowed (it gives ".png").
 bool isSafePictureName(const QString& name);
 
-// True when the body decodes as a picture of at most ReplyLimits::kSpritePixels pixels.
-bool isPictureBody(const QByteArray& body);
-
 // Saves cell n of every known row as folder/name.png, in ascending key order, so a
 // name under two keys keeps the later key's cell. Unknown keys and unsafe names are
 // skipped. Returns the number of cells saved.
 int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind, const QString& folder);
 
 // The whole cut in folder (see spriteFolder): re-creates the clip folder without following a
-// link in its place, cuts the sprite file into it and returns the clip folder path ending
-// in "/" when it holds at least one picture, else a null string (the picture folder global
-// then keeps its value).
-QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder);
+// link in its place, cuts the decoded sprite (null: nothing) into it and returns the clip folder
+// path ending in "/" when it holds at least one picture, else a null string (the picture folder
+// global then keeps its value).
+QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder,
+                  const QImage& sprite);
 
 #endif  // SPRITECLIPPER_H

@@ -111,6 +111,7 @@ WelcomePage::WelcomePage(QWidget* parent)
     tolmwizardNetworkManager = createManager(&WelcomePage::downloadTolmWizardJSONFinishedSlot, ReplyLimits::kCatalogue);
     tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSprite);
     tolmwizardDownloadDeviceIconManager = createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSprite);
+    spriteDecoder = new Platform::PictureDecoder(this);
 
     waitWizardInternetNumber = 0;
     checkType = 0;
@@ -303,6 +304,7 @@ void WelcomePage::downloadTolmWizardJSONFinishedSlot(QNetworkReply* reply)
                     clipAssembleImagesSquare();
                 if (gDeviceIconReady)
                     clipDeviceIconSquare();
+                assembleSprite = deviceIconSprite = QImage();
             } else {
                 switchToPage(gOppsPage);
                 checkType = 0;

@@ -1,11 +1,13 @@
 #ifndef WELCOMEPAGE_H
 #define WELCOMEPAGE_H
 
+#include <QImage>
 #include <QList>
 #include <QSslError>
 #include <QString>
 #include <QUrl>
 
+#include "platform/picturedecoder.h"
 #include "shell/wizardpage.h"
 #include "ui_welcomepage.h"
 
@@ -66,6 +68,11 @@ public:
     int waitWizardUpdateUriNumber;
 
     bool wizardUpdateFound;
+
+    // Decodes the sprites, one at a time; each decoded sprite is kept until the catalogue's names have cut it.
+    Platform::PictureDecoder* spriteDecoder;
+    QImage assembleSprite;
+    QImage deviceIconSprite;
 
     // Sets TolmWizardUpdateUrl back to the update-check address.
     void getUpdateUrl();
@@ -146,6 +153,7 @@ private:
         const SpriteKind& kind;
         bool& ready;
         QUrl& url;
+        QImage& picture;
         const char* managerName;
         const char* fileLabel;
         const char* logName;
@@ -178,6 +186,8 @@ private:
     void switchToPage(WizardPage* page);
     void spriteTick(const SpriteWait& wait);
     void handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite);
+    // A sprite decoded: written, and cut by the catalogue's names.
+    void spriteDecoded(const SpriteReply& sprite, const QByteArray& body, const QImage& picture);
     void continueWithoutUpdate();
     void leaveUpdateRoad(const char* popupName);
     void openUpdatePopup(const UpdatePopup& popup);

@@ -85,14 +85,14 @@ void WelcomePage::spriteTick(const SpriteWait& wait)
 
 void WelcomePage::downloadAssembleImageFinished(QNetworkReply* data)
 {
-    handleSpriteReply(data, {SpriteKind::assembleImages(), gAssembleImageReady, assembleImageSquareUrl,
+    handleSpriteReply(data, {SpriteKind::assembleImages(), gAssembleImageReady, assembleImageSquareUrl, assembleSprite,
                              "tolmwizardDownloadManager", "assemble_image_square", " Assemble Images Square",
                              &WelcomePage::clipAssembleImagesSquare});
 }
 
 void WelcomePage::downloadDeviceIconFinished(QNetworkReply* data)
 {
-    handleSpriteReply(data, {SpriteKind::deviceIcons(), gDeviceIconReady, deviceIconSquareUrl,
+    handleSpriteReply(data, {SpriteKind::deviceIcons(), gDeviceIconReady, deviceIconSquareUrl, deviceIconSprite,
                              "tolmwizardDownloadDeviceIconManager", "device_icons_square", " Device Icons",
                              &WelcomePage::clipDeviceIconSquare});
 }
@@ -105,19 +105,18 @@ void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& spri
     if (data->error() != QNetworkReply::NoError) {
         WLOG << "sprite not downloaded :" << data->errorString() << ReplyLimits::stopNote(data);
     } else if (code == "200") {
+        // Decoded first: an error page served with 200 is no sprite, and the wait asks again.
         const QByteArray body = data->readAll();
-        WLOG << qPrintable(QString("start write %1 file ...").arg(sprite.fileLabel));
-        const QString folder = spriteFolder();
-        if (!isPictureBody(body)) {
-            // An error page served with 200 is no sprite: the wait asks again.
-            WLOG << qPrintable(logName + " is not a picture, not written :") << data->url();
-        } else if (!folder.isNull() && writeSpriteFile(folder, sprite.kind.spriteFile, body)) {
-            WLOG << qPrintable(QString("write %1 file done!").arg(sprite.fileLabel));
-            sprite.ready = true;
-            (this->*sprite.clip)();
-        } else {
-            WLOG << "sprite file not written :" << folder + "/" + sprite.kind.spriteFile;
-        }
+        const QUrl url = data->url();
+        spriteDecoder->decode(body, ReplyLimits::kSpritePicture, this,
+                              [this, sprite, body, url](const Platform::PictureDecoder::Result& result) {
+                                  if (!result.decoded())
+                                      WLOG << qPrintable(QString::fromLatin1(sprite.logName) +
+                                                         " is not a picture, not written :")
+                                           << url << PictureWire::refusal(result.status);
+                                  else
+                                      spriteDecoded(sprite, body, result.frames.first());
+                              });
     } else if (code == "301" || code == "302") {
         followRedirect(data, sprite.url);
         WLOG << qPrintable(logName + " redirected :") << sprite.url;
@@ -128,16 +127,33 @@ void WelcomePage::handleSpriteReply(QNetworkReply* data, const SpriteReply& spri
     data->deleteLater();
 }
 
+void WelcomePage::spriteDecoded(const SpriteReply& sprite, const QByteArray& body, const QImage& picture)
+{
+    WLOG << qPrintable(QString("start write %1 file ...").arg(sprite.fileLabel));
+    const QString folder = spriteFolder();
+    if (folder.isNull() || !writeSpriteFile(folder, sprite.kind.spriteFile, body)) {
+        WLOG << "sprite file not written :" << folder + "/" + sprite.kind.spriteFile;
+        return;
+    }
+    WLOG << qPrintable(QString("write %1 file done!").arg(sprite.fileLabel));
+    sprite.ready = true;
+    sprite.picture = picture;
+    (this->*sprite.clip)();
+    // Cut by the catalogue's names: no other cut follows.
+    if (gJsonFileReady)
+        sprite.picture = QImage();
+}
+
 void WelcomePage::clipAssembleImagesSquare()
 {
-    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, spriteFolder());
+    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, spriteFolder(), assembleSprite);
     if (!folder.isNull())
         assembleImagesPath = folder;
 }
 
 void WelcomePage::clipDeviceIconSquare()
 {
-    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, spriteFolder());
+    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, spriteFolder(), deviceIconSprite);
     if (!folder.isNull())
         deviceIconsPath = folder;
 }

@@ -21,6 +21,7 @@ figures=(
   "dcp decode, 1146-byte survey page" "dcp receive path, ping reply"
   "bare UDP receiver" "DCP core (DCPUtils)" "discovery page (rows listed)" "page / core" "longest event-loop stall"
   "rows listed in the last run" "dcp scan to 1024 cameras" "udp echo round trip" "answer check, worst 2 MB answer"
+  "picture decoder, start to its first answer" "picture decoder, a page's 2048x2048 JPEG"
 )
 for figure in "${figures[@]}"; do
   grep -F -- "$figure" <<<"$out" | grep -qE '[0-9].*(target|at most|none: the floor)' ||
@@ -54,8 +55,10 @@ make_stub() {
   rm -rf "$stub"
   mkdir -p "$stub/bench" "$stub/tests"
   ln -s "$BUILD_DIR/lang" "$stub/lang"
+  ln -s "$BUILD_DIR/tolmdecoder" "$stub/tolmdecoder"
   ln -s "$BUILD_DIR/tests/camsim" "$stub/tests/camsim"
-  ln -s "$BUILD_DIR/bench/bench_minimalqt" "$BUILD_DIR/bench/bench_dcp" "$BUILD_DIR/bench/bench_answercheck" "$stub/bench/"
+  ln -s "$BUILD_DIR/bench/bench_minimalqt" "$BUILD_DIR/bench/bench_dcp" "$BUILD_DIR/bench/bench_answercheck" \
+    "$BUILD_DIR/bench/bench_decoder" "$stub/bench/"
   printf '#!/bin/sh\nexit 3\n' >"$stub/tolmwizard"
   printf '#!/bin/sh\necho measured nothing\n' >"$stub/bench/bench_discovery"
   chmod +x "$stub/tolmwizard" "$stub/bench/bench_discovery"

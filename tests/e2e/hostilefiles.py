@@ -1,6 +1,7 @@
 """Hostile files of another host, each valid in its format, built by hand: TrueType fonts whose glyphs cost the
 font engine without bound, icons whose entries share one costly PNG, animations of many 1 x 1 frames
-(GIF, APNG, WebP) and a lossless WebP whose entropy codes cost the decoder past what its header tells.
+(GIF, APNG, WebP), a lossless WebP whose entropy codes cost the decoder past what its header tells, APNGs whose
+frame counts and controls only some readers read as written, and an arithmetic-coded JPEG of many scans.
 """
 
 import struct
@@ -171,3 +172,41 @@ def lossless_webp(side=2048, precision=3):
     data = bytes(out) + bytes([acc]) + bytes(side * side // 2)
     body = b"WEBP" + struct.pack("<4sI", b"VP8L", len(data)) + data + b"\0" * (len(data) % 2)
     return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def _apng(width, height, frames, delay=(2, 100), declared=None, extra=b""):
+    """An APNG of frames black frames of width x height, each shown delay (numerator, denominator) seconds,
+    declaring declared frames (default: as many), extra chunks before its end."""
+    def control(sequence):
+        return _chunk(b"fcTL", struct.pack(">IIIIIHHBB", sequence, width, height, 0, 0, *delay, 0, 0))
+    pixels = zlib.compress((b"\0" + b"\0\0\0\xff" * width) * height, 9)
+    data = b"".join(control(2 * i - 1) + _chunk(b"fdAT", struct.pack(">I", 2 * i) + pixels) for i in range(1, frames))
+    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+            + _chunk(b"acTL", struct.pack(">II", declared or frames, 0)) + control(0) + _chunk(b"IDAT", pixels) + data
+            + extra + _chunk(b"IEND", b""))
+
+
+def most_frames_apng():
+    """An APNG of a 1 x 1 frame whose acTL declares 2^31-1 frames."""
+    return _apng(1, 1, 1, declared=0x7FFFFFFF)
+
+
+def fake_control_apng():
+    """An APNG of 2 frames of 1672 x 836 at 20 ms with a third fcTL, of 27 bytes, of 65,535 s: a frame control
+    only a reader that counts every fcTL chunk sees."""
+    fake = _chunk(b"fcTL", struct.pack(">IIIIIHHBB", 3, 1672, 836, 0, 0, 65535, 1, 0, 0) + b"\0")
+    return _apng(1672, 836, 2, delay=(2, 100), extra=fake)
+
+
+def arithmetic_jpeg(scans=55, side=2048):
+    """An arithmetic-coded progressive JPEG of side x side grey pixels: a DC scan, then AC scans of a few bytes of
+    data each (0xfe: the coder's decisions run long), scans in all; its decoder reads every block of the picture at
+    each scan."""
+    def segment(marker, data):
+        return b"\xff" + bytes([marker]) + struct.pack(">H", len(data) + 2) + data
+
+    def scan(start, end):
+        return segment(0xDA, b"\x01\x01\x00" + bytes([start, end, 0])) + b"\xfe" * 20
+    return (b"\xff\xd8" + segment(0xDB, b"\x00" + b"\x01" * 64)
+            + segment(0xCA, struct.pack(">BHHB", 8, side, side, 1) + b"\x01\x11\x00")
+            + scan(0, 0) + scan(1, 63) * (scans - 1) + b"\xff\xd9")

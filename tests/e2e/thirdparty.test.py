@@ -10,9 +10,10 @@ pixels in 64 KB, (j) its files that the engine decodes past a PNG's check (a BMP
 font) and (k) those its readers take past their first bytes (a text font, a JPEG of many scans, an XBM after a
 comment) leave the wizard's memory (and CPU) within bounds, and the person signs in; (i) a picture of it
 redirected to the sign-up page's own address, which the service then answers with 404, ends nothing: the
-person signs up. (l) Its fonts and pictures that cost past their size (hostilefiles.py) are refused within the
-memory and CPU bounds, and (m) animations as costly as the views allow are shown within them, those costlier and a
-lossless WebP refused.
+person signs up. (l) Its fonts and pictures that cost past their size (hostilefiles.py), and those behind a redirect
+to a data: address, are refused or decoded within the memory and CPU bounds; (m) animations are shown within them, at
+delays the wizard holds within what an animation may cost, a lossless WebP refused; (n) the lab's ordinary pictures
+are drawn beside an APNG of a fake frame control and arithmetic-coded JPEGs, and the person signs in in time.
 """
 
 import base64
@@ -27,7 +28,9 @@ import urllib.parse
 import zlib
 
 from cloudroad import API_HOST, BUILD_DIR, FAILED, PASSWORD, CloudRoad, read_record
-from hostilefiles import apng, deep_font, fan_out_font, gif, huge_glyph_font, icon, lossless_webp, png
+from hostilefiles import (apng, arithmetic_jpeg, deep_font, fake_control_apng, fan_out_font, gif, huge_glyph_font, icon,
+                          lossless_webp, most_frames_apng, png)
+from pictures import pixels  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_PAGE_SHOWN, STEP_S, Wizard, wait_until
 
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
@@ -111,6 +114,23 @@ def lead_in_xbm(side=SIDE):
     return lead + b"#define t_width %d\n#define t_height %d\nstatic char t_bits[] = {\n0x00 };\n" % (side, side)
 
 
+# The lab's ordinary pictures of another host, each of a colour of its own, away from the page's.
+ORDINARY = {"logo.png": (200, 30, 40), "photo.jpg": (30, 160, 60), "spinner.gif": (40, 60, 210),
+            "badge.webp": (190, 40, 190), "mark.bmp": (240, 140, 20), "favicon.ico": (20, 180, 190)}
+
+
+def ordinary_pictures(folder):
+    """ORDINARY, each 32 x 32 of its colour (the GIF two frames of it at 0.5 s), made with ImageMagick."""
+    made = {}
+    for name, rgb in ORDINARY.items():
+        path, colour = os.path.join(folder, name), "xc:rgb(%d,%d,%d)" % rgb
+        frames = [colour, colour] if name.endswith(".gif") else [colour]
+        subprocess.run(["convert", "-size", "32x32", "-delay", "50"] + frames + ["-loop", "0", path], check=True)
+        with open(path, "rb") as f:
+            made[name] = f.read()
+    return made
+
+
 def font_script(*urls, rules=""):
     """A page script: a line of text in each font at urls, in sight, and the style rules given."""
     faces = "".join("@font-face { font-family: T%d; src: url(%s) } p.t%d { font-family: T%d }" % (i, url, i, i)
@@ -129,18 +149,20 @@ SHOWN_SCRIPT = ("var left = document.images.length, n = 0; function one(img) { n
 
 
 class PeakWatch(threading.Thread):
-    """Samples the wizard's peak memory (VmHWM) every 50 ms; past kill_mib it ends the wizard, so that a
-    failing run does not take the machine's memory."""
+    """Samples the wizard's peak memory (VmHWM) and that of the wizard and its picture decoders together every
+    50 ms; past kill_mib it ends the wizard, so that a failing run does not take the machine's memory."""
 
     def __init__(self, w, kill_mib):
         super().__init__(daemon=True)
         self.w, self.kill_mib, self.peak, self.killed = w, kill_mib, 0.0, False
+        self.family_peak = 0.0
         self.done = threading.Event()
 
     def run(self):
         while not self.done.wait(0.05):
             try:
                 self.peak = max(self.peak, self.w.memory()[1])
+                self.family_peak = max(self.family_peak, self.w.family_memory())
             except (OSError, ValueError, KeyError):
                 return  # the wizard ended (a zombie has no VmRSS)
             if self.peak > self.kill_mib:
@@ -247,19 +269,21 @@ class ThirdParty(CloudRoad):
 
 
 
-    def signs_in_within_memory(self, files, control, screenshot, cpu_s=None):
-        """The third party's files on both pages: the wizard's peak stays within MEMORY_MIB (and with cpu_s its CPU
-        time in the CPU_WINDOW_S after the cloud page shows within cpu_s, the page shown all that time); the person
-        signs in."""
-        paths = {}
-        for name, data in files.items():
+    def signs_in_within_memory(self, files, control, screenshot, cpu_s=None, to_data=None, at_once=False):
+        """The third party's files on both pages (and those of to_data behind a 302 to a data: address): the wizard's
+        peak, and that of the wizard and its picture decoders, stays within MEMORY_MIB (and with cpu_s their CPU time
+        in the CPU_WINDOW_S after the cloud page shows within cpu_s, the page shown all that time, or at_once the
+        person signing in as it shows); the person signs in, in self.signed_in_s seconds."""
+        paths, served = {}, {}
+        for name, data in dict(files, **(to_data or {})).items():
             paths["/tp/" + name] = os.path.join(self.lab.workdir, name)
             with open(paths["/tp/" + name], "wb") as f:
                 f.write(data)
-        self.set_control(dict(control, files=paths))
+            served.setdefault("toData" if name in (to_data or {}) else "files", {})["/tp/" + name] = paths["/tp/" + name]
+        self.set_control(dict(control, **served))
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             w.to_setup_page()
-            before = w.memory()[1]
+            before, family_before = w.memory()[1], w.family_memory()
             watch = PeakWatch(w, before + 10 * MEMORY_MIB)
             watch.start()
             used = [float("inf"), 0.0]  # CPU seconds in the window after the cloud page shows, and at its start
@@ -272,9 +296,11 @@ class ThirdParty(CloudRoad):
                 w.settle()
                 wait_until(lambda: set(paths) <= {r.get("path") for r in read_record(self.tp_record)}, STEP_S,
                            "the third party's files asked")
-                if cpu_s:
+                if cpu_s and not at_once:
                     timer.join(CPU_WINDOW_S + STEP_S)
+                start = time.monotonic()
                 w.sign_in("ann@example.test", "secret1", screenshot)
+                self.signed_in_s = time.monotonic() - start
                 self.assert_registered(w)
                 log = w.log_text()
             except Exception:
@@ -285,11 +311,14 @@ class ThirdParty(CloudRoad):
                 if timer.ident:
                     timer.join(CPU_WINDOW_S + STEP_S)
                 peak = watch.stop()
-                print("peak memory %.0f MiB, %+.0f MiB over the %.0f MiB before the cloud page%s"
-                      % (peak, peak - before, before, " (ended there)" if watch.killed else ""))
+                print("peak memory %.0f MiB, %+.0f MiB over the %.0f MiB before the cloud page%s; with its picture "
+                      "decoders %+.0f MiB" % (peak, peak - before, before, " (ended there)" if watch.killed else "",
+                                               watch.family_peak - family_before))
                 if cpu_s:
                     print("CPU %.1f s in the %d s after the cloud page showed" % (used[0], CPU_WINDOW_S))
+                print("signed in in %.1f s" % getattr(self, "signed_in_s", float("nan")))
         self.assertLess(peak - before, MEMORY_MIB)
+        self.assertLess(watch.family_peak - family_before, MEMORY_MIB, "the wizard and its picture decoders")
         if cpu_s:
             self.assertLess(used[0], cpu_s, "the wizard's CPU seconds after the cloud page showed")
         return log
@@ -337,23 +366,28 @@ class ThirdParty(CloudRoad):
         self.assertNotIn("format 'xbm'", log, "an XBM reached the engine's picture reader")
 
     def test_l_files_costly_past_their_size(self):
-        """COSTLY at once, the fonts as the page's own: the wizard's memory and CPU stay within bounds, the fonts and
-        pictures are refused and the person signs in."""
+        """COSTLY at once, the fonts as the page's own, and a font chained 20,000 deep and an APNG declaring 2^31-1
+        frames each behind a redirect to a data: address: the wizard's memory and CPU stay within bounds, the fonts
+        and the redirects are refused, the GIF of more frames than allowed too, of the icons their first picture and
+        of the APNG its default picture are shown, and the person signs in."""
         files = {name: make() for name, make in COSTLY}
-        urls = {name: "https://%s/tp/%s" % (TP_HOST, name) for name in files}
-        fonts = [urls[name] for name in files if name.endswith(".ttf")]
+        to_data = {"deep.font": deep_font(), "most.apng": most_frames_apng()}
+        urls = {name: "https://%s/tp/%s" % (TP_HOST, name) for name in dict(files, **to_data)}
+        fonts = [urls[name] for name in urls if name.endswith((".ttf", ".font"))]
         # Each picture at 10 addresses, as a page may show it.
         pictures = ["%s?n=%d" % (url, n) for url in urls.values() if url not in fonts for n in range(10)]
         control = {"pictures": pictures, "script": font_script(*fonts) + SHOWN_SCRIPT}
-        log = self.signs_in_within_memory(files, control, "thirdparty_costly_typed.png", cpu_s=10)
+        log = self.signs_in_within_memory(files, control, "thirdparty_costly_typed.png", cpu_s=10, to_data=to_data)
         self.assertTrue("Font not loaded" in log and "Picture not loaded" in log, "a font or picture not refused")
-        self.assertEqual(self.pictures_shown(), {"0"})
+        self.assertIn("Redirect not followed", log)
+        self.assertEqual(self.pictures_shown(), {str(3 * 10)})
 
     def test_m_animations_of_the_frames_allowed(self):
         """10 GIFs of FRAMES_ALLOWED frames and 5 of 40 frames of 300 x 300 that the engine decodes again as they
-        play, each at its own address and as fast as the views let it be shown, are shown within the memory and CPU
-        bounds; a GIF and an APNG of a frame more, a looping GIF of 2 frames of 2048 x 1024 at 20 ms and a lossless
-        WebP naming 65,536 code groups, cut at 1.15 MB, are refused."""
+        play, each at its own address, and a looping GIF of 2 frames of 2048 x 1024 at 20 ms, each written as an APNG
+        at delays within what the views let an animation cost, and an APNG of a frame more (its default picture) are
+        shown within the memory and CPU bounds; a GIF of a frame more and a lossless WebP naming 65,536 code groups,
+        cut at 1.15 MB, are refused."""
         files = {"allowed.gif": gif(FRAMES_ALLOWED, delay=8), "again.gif": frames_gif(300, 300, 40, 10),
                  "over.gif": gif(FRAMES_ALLOWED + 1), "over.png": apng(FRAMES_ALLOWED + 1),
                  "fast.gif": frames_gif(2048, 1024, 2, 2), "groups.webp": lossless_webp()[:1150000]}
@@ -362,7 +396,25 @@ class ThirdParty(CloudRoad):
         log = self.signs_in_within_memory(files, {"pictures": pictures, "script": SHOWN_SCRIPT},
                                           "thirdparty_frames_allowed_typed.png", cpu_s=10)
         self.assertTrue("Picture not loaded" in log, "no animation refused")
-        self.assertEqual(self.pictures_shown(), {str(10 * 1 + 5 * 300)})
+        self.assertEqual(self.pictures_shown(), {str(10 * 1 + 5 * 300 + 1 + 2048)})
+
+    def test_n_ordinary_pictures_beside_the_last_rounds(self):
+        """The lab's ordinary pictures (a PNG, a JPEG, an animated GIF, a WebP, a BMP and an icon, each of a colour
+        of its own) beside an APNG whose third, 27-byte fcTL shows for 65,535 s and ten arithmetic-coded JPEGs, each
+        at its own address: the ordinary ones are drawn on the page, the wizard's CPU time in the 40 s after the
+        page shows stays under 5 s, and the person, signing in as it shows, is signed in within 8 s."""
+        files = dict(ordinary_pictures(self.lab.workdir), **{"fake.png": fake_control_apng(),
+                                                             "arithmetic.jpg": arithmetic_jpeg()})
+        pictures = ["https://%s/tp/%s" % (TP_HOST, name) for name in files if name != "arithmetic.jpg"]
+        pictures += ["https://%s/tp/arithmetic.jpg?n=%d" % (TP_HOST, n) for n in range(10)]
+        log = self.signs_in_within_memory(files, {"pictures": pictures}, "thirdparty_ordinary_typed.png", cpu_s=5,
+                                          at_once=True)
+        self.assertIn("Picture not loaded, an arithmetic-coded JPEG", log)
+        self.assertLess(self.signed_in_s, 8)
+        seen = pixels(os.path.join(BUILD_DIR, "screenshots", "thirdparty_ordinary_typed.png"))
+        for name, colour in ORDINARY.items():
+            near = sum(1 for p in seen if max(abs(a - b) for a, b in zip(p, colour)) <= 12)
+            self.assertGreater(near, 100, "%s not drawn: %d pixels of its colour" % (name, near))
 
     def test_i_picture_redirected_to_the_sign_up_page(self):
         self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})

@@ -484,7 +484,8 @@ def display_command(xserver, cmd, lab=None):
 def prepare_app_dir(build_dir, config=None, files=None):
     """A temporary folder holding the program and what it reads beside it, with config values set."""
     folder = tempfile.mkdtemp(prefix="tolmwizard-e2e-")
-    shutil.copy2(os.path.join(build_dir, "tolmwizard"), folder)
+    for program in ("tolmwizard", "tolmdecoder"):  # the wizard starts its picture decoder from its folder
+        shutil.copy2(os.path.join(build_dir, program), folder)
     shutil.copytree(os.path.join(build_dir, "lang"), os.path.join(folder, "lang"))
     config_path = os.path.join(folder, "config.xml")
     shutil.copy2(os.path.join(SOURCE_DIR, "resources", "config.xml"), config_path)
@@ -978,11 +979,44 @@ class Wizard:
             fields = dict(line.split(":", 1) for line in f if ":" in line)
         return tuple(int(fields[key].split()[0]) / 1024 for key in ("VmRSS", "VmHWM"))
 
+    def family(self):
+        """The program's process and those it started, theirs too (its picture decoders and their decodes)."""
+        pids, left = [], [self.proc.pid]
+        while left:
+            pid = left.pop()
+            pids.append(pid)
+            try:
+                for task in os.listdir("/proc/%d/task" % pid):
+                    with open("/proc/%d/task/%s/children" % (pid, task), encoding="utf-8") as f:
+                        left += [int(child) for child in f.read().split()]
+            except OSError:
+                pass  # ended meanwhile
+        return pids
+
+    def family_memory(self):
+        """The memory of the program and the processes it started (family) now, each page they share counted once
+        (the sum of their proportional set sizes), in MiB."""
+        total = 0
+        for pid in self.family():
+            try:
+                with open("/proc/%d/smaps_rollup" % pid, encoding="utf-8") as f:
+                    total += sum(int(line.split()[1]) for line in f if line.startswith("Pss:"))
+            except (OSError, IndexError, ValueError):
+                pass
+        return total / 1024
+
     def cpu(self):
-        """The CPU time the program has used so far, all its threads, user and system, in seconds."""
-        with open("/proc/%d/stat" % self.proc.pid, encoding="utf-8") as f:
-            fields = f.read().rsplit(")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+        """The CPU time the program and the processes it started (family) have used so far, those that ended
+        too, all their threads, user and system, in seconds."""
+        total = 0
+        for pid in self.family():
+            try:
+                with open("/proc/%d/stat" % pid, encoding="utf-8") as f:
+                    fields = f.read().rsplit(")", 1)[1].split()
+            except OSError:
+                continue
+            total += sum(int(fields[i]) for i in (11, 12, 13, 14))  # its own, and that of its children it reaped
+        return total / os.sysconf("SC_CLK_TCK")
 
     def wait_exit(self, timeout=STEP_S):
         """Waits for the program's end and returns its status. A clean exit (status 0) that printed an error

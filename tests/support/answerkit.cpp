@@ -1,8 +1,13 @@
 #include "answerkit.h"
 
+#include <QEventLoop>
 #include <QMap>
+#include <QtEndian>
 
 #include <algorithm>
+#include <vector>
+
+#include <zlib.h>
 
 namespace AnswerKit {
 
@@ -23,7 +28,9 @@ QByteArray be(quint32 v, int n)
 
 QByteArray chunk(const char* type, const QByteArray& data)
 {
-    return be(data.size(), 4) + type + data + be(0, 4);
+    const QByteArray typed = type + data;
+    return be(data.size(), 4) + typed +
+           be(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), typed.size()), 4);
 }
 
 QByteArray inflating(const char* type, const QByteArray& fields, int n)
@@ -92,6 +99,17 @@ QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames, const QByte
     return "RIFF" + le(b.size(), 4) + b;
 }
 
+QByteArray webpFrames(int frames, int delay)
+{
+    // No transform, cache or meta codes; five codes of one symbol, 0: no bit a pixel.
+    const QByteArray lossless("\x2f\0\0\0\0\x28\x40\x01\x0a\x50\x80\x02\0", 13);
+    const QByteArray frame = "ANMF" + le(16 + 8 + 14, 4) + QByteArray(12, '\0') + le(delay, 3) + '\0' + "VP8L" +
+                             le(lossless.size(), 4) + lossless + '\0';
+    const QByteArray body = "WEBPVP8X" + le(10, 4) + '\x02' + QByteArray(9, '\0') + "ANIM" + le(6, 4) +
+                            QByteArray(6, '\0') + frame.repeated(frames);
+    return "RIFF" + le(body.size(), 4) + body;
+}
+
 QByteArray bmp(qint32 w, qint32 h, quint32 reserved, int info)
 {
     const QByteArray header = info == 12 ? le(w, 2) + le(h, 2) + le(1, 2) + le(24, 2)
@@ -134,6 +152,87 @@ QByteArray bdf(int glyphs, int comments, int w, int h)
     for (int i = 0; i < glyphs; ++i)
         b += "STARTCHAR g\nENCODING " + QByteArray::number(i) + "\nDWIDTH 8 0\nBBX " + size + "BITMAP\n00\nENDCHAR\n";
     return b + "ENDFONT\n";
+}
+
+QByteArray groupsWebp(int side, int n)
+{
+    std::vector<std::pair<quint32, int>> bits;      // value, width: written from the lowest bit up
+    const auto literals = [&bits](int maxSymbol) {  // a code of 8 bits for each of 256 literals
+        bits.insert(bits.end(), {{0, 1}, {12 - 4, 4}});
+        for (int i = 0; i < 12; ++i)
+            bits.push_back({i == 11, 3});
+        bits.push_back({quint32(maxSymbol), 1});
+        if (maxSymbol)
+            bits.insert(bits.end(), {{3, 3}, {256 - 2, 8}});
+    };
+    const int cells = (side + 7) >> 3, groups = qMin(cells * cells, 1 << 16);
+    bits.insert(
+        bits.end(),
+        {{0x2f, 8}, {quint32(side - 1), 14}, {quint32(side - 1), 14}, {0, 4}, {0, 2}, {1, 1}, {3 - 2, 3}, {0, 1}});
+    literals(1);
+    literals(0);
+    bits.insert(bits.end(), 3, {1, 4});  // a code of 1 symbol: blue, alpha, distance
+    const auto reversed = [](quint32 byte) {
+        quint32 r = 0;
+        for (int i = 0; i < 8; ++i)
+            r |= (byte >> i & 1) << (7 - i);
+        return r;
+    };
+    for (int i = 0; i < cells * cells; ++i)  // green, then red: the group's number
+        bits.insert(bits.end(), {{reversed((i % groups) & 0xff), 8}, {reversed((i % groups) >> 8), 8}});
+    for (int g = 0; g < groups; ++g) {  // 2 symbols, the first of 1 bit: 0, then 1
+        for (int c = 0; c < 4; ++c)
+            bits.insert(bits.end(), {{3, 4}, {1, 8}});
+        bits.push_back({1, 4});
+    }
+    QByteArray data;
+    quint64 acc = 0;
+    int at = 0;
+    for (const auto& b : bits) {
+        acc |= quint64(b.first) << at;
+        for (at += b.second; at >= 8; at -= 8, acc >>= 8)
+            data += char(acc & 0xff);
+    }
+    data += char(acc) + QByteArray(side * side / 2, '\0');
+    const QByteArray body = "WEBPVP8L" + le(data.size(), 4) + data + QByteArray(data.size() & 1, '\0');
+    return ("RIFF" + le(body.size(), 4) + body).left(n);
+}
+
+Platform::PictureDecoder::Result decoded(const QByteArray& picture, const PictureWire::Limits& limits)
+{
+    static auto* decoder = new Platform::PictureDecoder;  // one for the suite, ended with it
+    Platform::PictureDecoder::Result result;
+    QEventLoop loop;
+    decoder->decode(picture, limits, nullptr, [&](const Platform::PictureDecoder::Result& r) {
+        result = r;
+        loop.quit();
+    });
+    loop.exec();  // the decoder's own deadline ends a decode
+    return result;
+}
+
+QList<QPair<QImage, int>> pngFrames(const QByteArray& png)
+{
+    QList<QPair<QImage, int>> frames;
+    QByteArray head = png.left(33), data;  // the signature and IHDR
+    int delay = 0;
+    const auto still = [&] {
+        if (!data.isEmpty())
+            frames.append({QImage::fromData(head + chunk("IDAT", data) + chunk("IEND", ""), "PNG"), delay});
+        data.clear();
+    };
+    for (int at = 8; at + 8 <= png.size(); at += 12 + qFromBigEndian<qint32>(png.constData() + at)) {
+        const QByteArray type = png.mid(at + 4, 4),
+                         body = png.mid(at + 8, qFromBigEndian<qint32>(png.constData() + at));
+        if (type == "fcTL") {
+            still();
+            const int denominator = qFromBigEndian<quint16>(body.constData() + 22);
+            delay = qFromBigEndian<quint16>(body.constData() + 20) * 1000 / (denominator ? denominator : 100);
+        }
+        data += type == "IDAT" ? body : type == "fdAT" ? body.mid(4) : QByteArray();
+    }
+    still();
+    return frames;
 }
 
 }  // namespace AnswerKit

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QVector>
 
+#include "platform/picturedecoder.h"
+
 // Answers another host may send a cloud view, made to measure: pictures of the engine's own formats
 // and text fonts.
 namespace AnswerKit {
@@ -13,7 +15,7 @@ namespace AnswerKit {
 // v in n bytes, little- or big-endian.
 QByteArray le(quint32 v, int n);
 QByteArray be(quint32 v, int n);
-// A PNG chunk of type and data.
+// A PNG chunk of type and data, with its CRC.
 QByteArray chunk(const char* type, const QByteArray& data);
 
 // A PNG chunk of type holding a keyword, fields, then a zlib stream that inflates to n bytes (zTXt, iCCP,
@@ -38,6 +40,9 @@ QByteArray scans(int n);
 // VP8X: animated with frames ANMF chunks; then the chunks after.
 QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames = 0, const QByteArray& after = QByteArray());
 
+// An animated WebP of frames lossless frames of 1 x 1, each shown delay ms.
+QByteArray webpFrames(int frames, int delay);
+
 // A core (12-byte) or an information header of info bytes.
 QByteArray bmp(qint32 w, qint32 h, quint32 reserved = 0, int info = 40);
 
@@ -52,6 +57,18 @@ QByteArray shared(int entries, const QByteArray& picture);
 
 // A BDF font of glyphs glyphs of w x h pixels, after comments comment lines.
 QByteArray bdf(int glyphs, int comments, int w, int h);
+
+// A lossless WebP of side x side pixels whose entropy image names a code group of its own for each square of
+// 8 pixels, up to 65,536 groups (the decoder's tables: about 5 KiB each), each of four 2-symbol codes; its
+// first n bytes.
+QByteArray groupsWebp(int side, int n);
+
+// What the picture decoder makes of picture within limits, waited for.
+Platform::PictureDecoder::Result decoded(const QByteArray& picture, const PictureWire::Limits& limits);
+
+// The frames of a PNG or APNG as Qt's PNG reader reads each (an APNG's frames are whole canvases, as the
+// program writes them), with the delays of their fcTL chunks in milliseconds.
+QList<QPair<QImage, int>> pngFrames(const QByteArray& png);
 
 }  // namespace AnswerKit
 

@@ -1,5 +1,6 @@
 // The completion page's shortcut and snapshot requests; its roads run end to end.
 
+#include <QBuffer>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -9,6 +10,7 @@
 #include <QWebView>
 #include <QtTest>
 
+#include "answerkit.h"
 #include "base/globals.h"
 #include "base/logsummary.h"
 #include "cloud/alreadyregisteredpage.h"
@@ -268,6 +270,10 @@ private slots:
         QTest::newRow("picture and error page by turns")
             << "changing"
             << "pictures 30, failures 30, urls 15, good checks 15, failed checks 15, quiet 0" << 120;
+        // A snapshot is a JPEG and within the decoder's limits, or none.
+        QTest::newRow("a PNG, a WebP and an arithmetic-coded JPEG by turns")
+            << "refused"
+            << "pictures 0, failures 1, urls 2, good checks 0, failed checks 3, quiet 1" << 0;
     }
     void snapshotLinesOnChanges()
     {
@@ -281,7 +287,10 @@ private slots:
         page->outstandingImageRequests = 0;
         page->imageStateLog = SnapshotSchedule::StateLog();
         currentCGIType = SnapshotSchedule::Korva;
-        const QByteArray png = blankPng(4, 4);
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly) && QImage::fromData(blankPng(4, 4)).save(&jpeg, "JPEG"));
+        const QByteArray refused[] = {blankPng(4, 4), AnswerKit::webp("VP8L", 4, 4),
+                                      AnswerKit::jpeg(4, 4, "", '\xca') + AnswerKit::scans(1)};
         int answers = 0, lateFrom = 0;
         {
             LogRecorder log;
@@ -301,13 +310,17 @@ private slots:
                 else if (camera == "silent" || (period >= 5 && period <= 14))
                     picture = false;
                 ++answers;
-                const bool error = camera != "korva" && camera != "changing" && !picture;
+                const bool error = camera != "korva" && camera != "changing" && camera != "refused" && !picture;
                 page->getImagefinishedSlot(
-                    new CannedReply(picture             ? 200
-                                    : camera == "korva" ? 200
-                                                        : 500,
-                                    picture ? png : QByteArray("<html>"),
+                    new CannedReply(picture || camera == "korva" || camera == "refused" ? 200 : 500,
+                                    camera == "refused" ? refused[answers % 3]
+                                    : picture           ? jpeg.data()
+                                                        : QByteArray("<html>"),
                                     error ? QNetworkReply::TimeoutError : QNetworkReply::NoError));
+                // Its real request goes unanswered; the next tick comes once the picture's decode is waited out.
+                qDeleteAll(page->getImageManager->findChildren<QNetworkReply*>());
+                while (page->imageDecodeHolds())
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             }
             QTEST(loopLines(log.lines), "lines");
             QTEST(log.lines.mid(lateFrom).filter("devicesetupcompletepage.cpp").size(), "late");

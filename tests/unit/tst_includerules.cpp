@@ -34,6 +34,7 @@ private slots:
         // DCPUtils keeps the firewall rule, which runs through platform/.
         QTest::newRow("protocol") << "protocol" << QStringList{"protocol", "base", "platform"} << QStringList{};
         QTest::newRow("platform") << "platform" << QStringList{"platform", "base"} << QStringList{};
+        QTest::newRow("decoder") << "decoder" << QStringList{"decoder", "base"} << QStringList{};
         for (const QString& page : kPageFolders)
             QTest::newRow(qPrintable(page))
                 << page << (QStringList{"base", "protocol", "platform"} + kPageFolders) << kShellFrameApi;

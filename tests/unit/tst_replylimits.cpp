@@ -1,15 +1,21 @@
 #include <QtTest>
 
+#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImageWriter>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 #include <zlib.h>
 
+#include "answerkit.h"
 #include "base/replylimits.h"
+#include "platform/picturedecoder.h"
 #include "testsupport.h"
 
 using ReplyLimits::Stop;
@@ -100,6 +106,52 @@ qint64 peakMib()
 QUrl addressOf(const PeerServer& server)
 {
     return QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()));
+}
+
+// A grey picture of size in format.
+QByteArray written(const QSize& size, const char* format)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(picture);
+    return buffer.data();
+}
+
+// A progressive JPEG of 2048x2048 whose last scan repeats until it has scans scans after the first ones.
+QByteArray manyScans(int scans)
+{
+    QImage picture(2048, 2048, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(picture);
+    const QByteArray jpeg = buffer.data().chopped(2);  // without its EOI
+    const QByteArray last = jpeg.mid(jpeg.lastIndexOf("\xff\xda"));
+    return jpeg + last.repeated(scans) + "\xff\xd9";
+}
+
+// The seccomp mode and open descriptors of this process's decoder.
+QString confinement()
+{
+    for (const QFileInfo& proc : QDir("/proc").entryInfoList(QDir::Dirs)) {
+        QFile stat(proc.filePath() + "/stat"), status(proc.filePath() + "/status");
+        if (!stat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> fields = stat.readAll().split(' ');
+        if (fields.value(1) != "(tolmdecoder)" || fields.value(3).toLongLong() != QCoreApplication::applicationPid())
+            continue;
+        const QByteArray text = status.readAll();
+        const int at = text.indexOf("Seccomp:");
+        QStringList fds = QDir(proc.filePath() + "/fd").entryList(QDir::NoDotAndDotDot | QDir::System);
+        std::sort(fds.begin(), fds.end());
+        return "seccomp " + text.mid(at + 8, text.indexOf('\n', at) - at - 8).trimmed() + ", descriptors " +
+               fds.join(' ');
+    }
+    return "no decoder";
 }
 }  // namespace
 
@@ -360,6 +412,89 @@ private slots:
         QFETCH(int, mostMs);
         QVERIFY(limits.deadlineMs > 0 && limits.deadlineMs <= mostMs);
         QVERIFY(limits.transferMs > 0 && limits.maxBytes > 0);
+    }
+
+    // The picture decoder refuses a picture of another format, an arithmetic-coded JPEG (by a marker
+    // libjpeg would find, not by bytes within a segment) and one past its limits, without decoding them; a
+    // decode past its CPU time is ended. A decoder that crashes, never answers or answers out of the
+    // protocol costs that picture, and the next gets a new one, which decodes it. The decoder is
+    // confined: its seccomp filter on, no descriptor but its input, output and error.
+    void pictureDecoder_data()
+    {
+        QTest::addColumn<QString>("decoder");  // "": the decoder; else what a stand-in does first
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<bool>("snapshot");  // asked as a snapshot, else as a picture of a cloud page
+        QTest::addColumn<int>("status");
+        using S = PictureWire::Status;
+        const QByteArray jpeg = written(QSize(32, 16), "jpeg"), end = AnswerKit::scans(1);
+        const auto row = [](const char* name, const QString& decoder, const QByteArray& picture, bool snapshot,
+                            S status) { QTest::newRow(name) << decoder << picture << snapshot << int(status); };
+        row("a JPEG", "", jpeg, true, S::Decoded);
+        row("a PNG asked as a snapshot", "", written(QSize(32, 16), "png"), true, S::FormatRefused);
+        row("a BMP asked as a picture of a page", "", written(QSize(32, 16), "bmp"), false, S::Decoded);
+        QByteArray large = jpeg;  // its frame's height and width
+        large.replace(large.indexOf("\xff\xc0") + 5, 4, AnswerKit::be(16000, 2) + AnswerKit::be(16000, 2));
+        row("a JPEG of 16000x16000 pixels", "", large, true, S::TooLarge);
+        row("a GIF of a frame more than allowed", "",
+            AnswerKit::gif(1, 1, QVector<QRect>(int(ReplyLimits::kViewPicture.frames) + 1, QRect(0, 0, 1, 1))), false,
+            S::TooManyFrames);
+        row("a JPEG, SOF9", "", AnswerKit::jpeg(16, 16, "", '\xc9') + end, true, S::Arithmetic);
+        row("a JPEG, SOF15 after fill bytes", "", AnswerKit::jpeg(16, 16, "f", '\xcf') + end, true, S::Arithmetic);
+        row("a JPEG, a DAC segment after a stuffed ff00", "",
+            QByteArray(jpeg).insert(2, QByteArray("\xff\0\xff\xcc\0\x04\0\x10", 8)), true, S::Arithmetic);
+        row("a JPEG, SOF10 bytes within a segment", "",
+            written(QSize(32, 16), "jpeg").insert(2, QByteArray("\xff\xfe\0\x06\xff\xca\xff\xcc", 8)), true,
+            S::Decoded);
+        row("a progressive JPEG of 60,000 scans", "", manyScans(60000), false, S::OutOfTime);
+        row("a decoder that crashes", "kill -SEGV $$", jpeg, true, S::Left);
+        row("a decoder that never answers", "exec cat >/dev/null", jpeg, true, S::Overdue);
+        row("an answer of more pixels than asked",
+            "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\0\\40\\0\\0\\0\\40\\0\\0\\1\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
+            true, S::Broken);
+        row("an answer of more frames than asked",
+            "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\1\\0\\0\\0\\1\\0\\0\\0\\2\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
+            true, S::Broken);
+        row("an answer longer than its header tells",
+            "printf 'TDA1\\5\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0more'; sleep 9", jpeg,
+            true, S::Broken);
+        row("no decoder", "missing", jpeg, true, S::NotStarted);
+    }
+
+    void pictureDecoder()
+    {
+        QFETCH(QString, decoder);
+        QFETCH(QByteArray, picture);
+        QFETCH(bool, snapshot);
+        QTemporaryDir dir;
+        const QString real = QCoreApplication::applicationDirPath() + "/tolmdecoder";
+        QString program = dir.filePath(decoder == "missing" ? "missing" : "decoder");
+        QFile script(program);
+        // A stand-in that does its part the first time it runs, and is the decoder after.
+        QVERIFY(decoder.isEmpty() || decoder == "missing" ||
+                (script.open(QIODevice::WriteOnly) &&
+                 script.write(QString("#!/bin/sh\n[ -e %1.ran ] && exec %2\ntouch %1.ran\n%3\n")
+                                  .arg(program, real, decoder)
+                                  .toUtf8()) > 0 &&
+                 script.setPermissions(QFile::ExeOwner | QFile::ReadOwner)));
+        script.close();
+        // The program's deadline; a short one for the stand-in that never answers.
+        const bool silent = decoder.startsWith("exec cat");
+        Platform::PictureDecoder pictures(nullptr, decoder.isEmpty() ? real : program,
+                                          silent ? 1000 : Platform::PictureDecoder::kDeadlineMs);
+        const PictureWire::Limits limits = snapshot ? ReplyLimits::kSnapshotPicture : ReplyLimits::kViewPicture;
+        QList<Platform::PictureDecoder::Result> results;
+        for (const QByteArray& one : {picture, written(QSize(32, 16), "jpeg")})
+            pictures.decode(one, limits, nullptr, [&results](const auto& result) { results << result; });
+        QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 2 * Platform::PictureDecoder::kDeadlineMs);
+        QTEST(int(results[0].status), "status");
+        QVERIFY(results[0].decoded() == !results[0].frames.isEmpty());
+        for (const QImage& frame : results[0].frames)
+            QVERIFY(qint64(frame.width()) * frame.height() * results[0].frames.size() <= limits.pixels);
+        if (decoder == "missing")
+            return;
+        QCOMPARE(results[1].status, PictureWire::Status::Decoded);
+        QCOMPARE(results[1].frames.first().size(), QSize(32, 16));
+        QCOMPARE(confinement(), QString("seccomp 2, descriptors 0 1 2"));
     }
 };
 

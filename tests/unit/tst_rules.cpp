@@ -165,20 +165,31 @@ private slots:
     }
 
     // Tick 0 and every 20th check the last reply (and switch dialect after a failure); the others
-    // send while fewer than three requests are out.
+    // send while fewer than three requests are out and no decode holds them back: none runs, and as long
+    // as the last took has passed since it ended.
     void snapshotSchedule_data()
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<int>("dialect");
         QTest::addColumn<int>("outstanding");
+        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, ms it took
         QTest::addColumn<QString>("expected");  // check, switched, send, dialect after
         using S = SnapshotSchedule::Dialect;
-        QTest::newRow("tick 0, picture") << 0 << true << int(S::Korva) << 0 << "1 0 0 1";
-        QTest::newRow("tick 0, none") << 0 << false << int(S::Korva) << 0 << "1 1 0 2";
-        QTest::newRow("tick 20, none, T4X") << 20 << false << int(S::T4x) << 0 << "1 1 0 1";
-        QTest::newRow("tick 19, two out") << 19 << false << int(S::T4x) << 2 << "0 0 1 2";
-        QTest::newRow("tick 21, three out") << 21 << false << int(S::Korva) << 3 << "0 0 0 1";
+        QTest::newRow("tick 0, picture") << 0 << true << int(S::Korva) << 0 << "0 0 0"
+                                         << "1 0 0 1";
+        QTest::newRow("tick 0, none") << 0 << false << int(S::Korva) << 0 << "0 0 0"
+                                      << "1 1 0 2";
+        QTest::newRow("tick 20, none, T4X") << 20 << false << int(S::T4x) << 0 << "1 0 0"
+                                            << "1 1 0 1";
+        QTest::newRow("tick 19, two out") << 19 << false << int(S::T4x) << 2 << "0 500 500"
+                                          << "0 0 1 2";
+        QTest::newRow("tick 21, three out") << 21 << false << int(S::Korva) << 3 << "0 0 0"
+                                            << "0 0 0 1";
+        QTest::newRow("tick 19, decoding") << 19 << true << int(S::Korva) << 0 << "1 0 0"
+                                           << "0 0 0 1";
+        QTest::newRow("tick 19, the last decode not waited out") << 19 << true << int(S::Korva) << 0 << "0 499 500"
+                                                                 << "0 0 0 1";
     }
     void snapshotSchedule()
     {
@@ -186,17 +197,15 @@ private slots:
         QFETCH(bool, succeeded);
         QFETCH(int, dialect);
         QFETCH(int, outstanding);
-        const SnapshotSchedule::Tick t = SnapshotSchedule::tick(number, succeeded, dialect, outstanding);
+        QFETCH(QString, decode);
+        const QStringList d = decode.split(' ');
+        const bool held = SnapshotSchedule::decodeHolds(d[0] == "1", d[1].toInt(), d[2].toInt());
+        const SnapshotSchedule::Tick t = SnapshotSchedule::tick(number, succeeded, dialect, outstanding, held);
         QTEST(QString("%1 %2 %3 %4").arg(t.check).arg(t.switched).arg(t.send).arg(t.dialect), "expected");
     }
 
     void snapshotReply()
     {
-        const QByteArray png = blankPng(2, 2);
-        QVERIFY(!SnapshotSchedule::snapshot(200, png).isNull());
-        QVERIFY(SnapshotSchedule::snapshot(404, png).isNull() && SnapshotSchedule::snapshot(200, "<html>").isNull());
-        // The pixel size is read before decoding: a few KB of 16000 x 16000 pixels is no snapshot.
-        QVERIFY(SnapshotSchedule::snapshot(200, blankPng(16000, 16000)).isNull());
         QCOMPARE(SnapshotSchedule::path("1"), QString("/image/jpeg.cgi"));
         QCOMPARE(SnapshotSchedule::path("2"), QString("/image.jpg"));
     }

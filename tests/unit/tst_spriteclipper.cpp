@@ -110,7 +110,8 @@ private slots:
         QBuffer buffer(&png);
         QVERIFY(buffer.open(QIODevice::WriteOnly) && drawSprite(sprite, 2).save(&buffer, "PNG"));
         QVERIFY(writeSpriteFile(dir.path(), sprite.spriteFile, png));
-        QCOMPARE(cutSprite(sprite, NameMap{{"Serial_2", "a"}}, dir.path()), dir.path() + "/" + sprite.clipFolder + "/");
+        QCOMPARE(cutSprite(sprite, NameMap{{"Serial_2", "a"}}, dir.path(), drawSprite(sprite, 2)),
+                 dir.path() + "/" + sprite.clipFolder + "/");
 
         QCOMPARE(filesIn(victim.path()), QStringList{"precious"});
         QVERIFY(precious.open(QIODevice::ReadOnly));

@@ -32,7 +32,7 @@ The control file (JSON, read on every request) holds accounts and answers:
      "authorizeTo": "http://elsewhere/login", "pictures": ["https://www.example.com/logo.png"],
      "frames": ["https://widgets.example.org/tp/frame?do=top&flow={flow}"], "script": "...", "gzip": ["/login"],
      "stateRecord": "<the service's record file>", "once": ["/me/user/add_dialog"],
-     "files": {"/tp/huge.png": "<a file>"}}
+     "files": {"/tp/huge.png": "<a file>"}, "toData": {"/tp/font": "<a file>"}}
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
 the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON; one in
 "trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
@@ -52,12 +52,14 @@ Another host on the sign-in page (any instance answers these, as a third party w
          (the --site, the path and query its record holds for /login or /me/user/add_dialog)
     GET /tp/report?...           204: a page script reports what it saw in the query, read from the record
     GET <a path of "files">      200 with that file (image/png)
+    GET <a path of "toData">     302 to a data: address holding that file
 Every request is recorded as one JSON line:
     {"method", "path", "query": {...}, "contentType", "contentLength", "body", "acceptEncoding", "referer", "status"}
 and a failed TLS handshake as {"tls": "failed"}.
 """
 
 import argparse
+import base64
 import gzip
 import hashlib
 import html
@@ -169,6 +171,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         route = routes.get((method, path))
         if method == "GET" and path in self.service.control().get("files", {}):
             route = self.file
+        if method == "GET" and path in self.service.control().get("toData", {}):
+            route = self.to_data
         if method == "GET" and path in self.service.control().get("once", []) and not self.service.first_ask(self.path):
             route = None
         if path in self.service.control().get("hang", []):
@@ -403,6 +407,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def file(self, _query, _raw, _body):
         with open(self.service.control()["files"][self.path_only], "rb") as f:
             return self.send(200, f.read(), "image/png")
+
+    def to_data(self, _query, _raw, _body):
+        with open(self.service.control()["toData"][self.path_only], "rb") as f:
+            location = "data:application/octet-stream;base64," + base64.b64encode(f.read()).decode()
+        return self.send(302, b"", "text/html", {"Location": location})
 
     def tp_away(self, _query, _raw, _body):
         return self.send(200, "<html><body><h3>Somewhere else</h3></body></html>", "text/html; charset=utf-8")

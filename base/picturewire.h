@@ -1,0 +1,130 @@
+#ifndef PICTUREWIRE_H
+#define PICTUREWIRE_H
+
+#include <QByteArray>
+#include <QImage>
+#include <QVector>
+
+// What the program asks its picture decoder (the program tolmdecoder beside it) and what the decoder
+// answers, both in 32-bit little-endian words, and the checks of a picture's bytes that come before any
+// decoding. The decoder's answer comes from a process that read outside bytes: it is checked here, every
+// size against the request's limits, before a pixel of it is taken.
+namespace PictureWire {
+
+// The formats the decoder reads, each told by its signature alone.
+enum Format : quint32
+{
+    Png = 1,  // APNG too: Qt's reader gives its default picture
+    Jpeg = 2,
+    Gif = 4,
+    WebP = 8,
+    Bmp = 16,
+    Icon = 32,  // ICO or CUR: its first picture
+};
+constexpr quint32 kAllFormats = Png | Jpeg | Gif | WebP | Bmp | Icon;
+// The format whose signature picture begins with; 0 for none of them.
+quint32 formatOf(const QByteArray& picture);
+// The name of Qt's reader of a format.
+const char* readerName(quint32 format);
+// Whether a JPEG's markers, found as libjpeg finds them (past bytes between segments, a stuffed 0xff00 and
+// fill bytes), name arithmetic coding: a frame SOF9 to SOF11 or SOF13 to SOF15, or a DAC segment.
+bool arithmeticJpeg(const QByteArray& picture);
+
+// What one decode may take and give. The decoder refuses a picture of another format, or whose frames
+// pass pixels (all together) or frames, and is ended past cpuSeconds of CPU time or memoryMiB of address
+// space beyond its own.
+struct Limits
+{
+    quint32 formats = 0;  // Format bits
+    quint32 pixels = 0;
+    quint32 frames = 0;
+    quint32 cpuSeconds = 0;
+    quint32 memoryMiB = 0;
+};
+
+// The most a request may carry, and ask for: larger numbers are no request.
+constexpr quint32 kMostBytes = 32 * 1024 * 1024;
+constexpr quint32 kMostPixels = 64 * 1024 * 1024;
+constexpr quint32 kMostFrames = 4096;
+constexpr quint32 kMostCpuSeconds = 60;
+constexpr quint32 kMostMemoryMiB = 2048;
+
+// A request: its header (kRequestHeader bytes: a mark, the limits, the picture's length), then the picture.
+constexpr int kRequestHeader = 28;
+QByteArray request(const QByteArray& picture, const Limits& limits);
+// The limits and the picture's length a request's header holds; false when it is none.
+bool readRequestHeader(const char* header, Limits* limits, quint32* bytes);
+
+// How a decode ended. The decoder answers the first six after a decode and the next three when the decode's
+// process ended by a signal; the last four are the program's own, when the decoder did not answer.
+enum class Status : quint32
+{
+    Decoded,
+    FormatRefused,  // not of a format the request allows
+    Arithmetic,     // an arithmetic-coded JPEG
+    TooLarge,       // more pixels than allowed, all frames together
+    TooManyFrames,  // more frames than allowed
+    NotDecoded,     // the reader failed on it
+    Crashed,        // detail: the signal
+    OutOfTime,      // its CPU time ran out
+    Forbidden,      // a call its sandbox refuses
+    Overdue,        // no answer by the deadline: the decoder was ended
+    Broken,         // an answer not as the protocol has it
+    NotStarted,     // no decoder could be started
+    Left,           // the decoder ended before its answer
+};
+// A refusal's fixed text, for the log.
+const char* refusal(Status status);
+
+// An answer: its header (kAnswerHeader bytes: a mark, the status, its detail, the frames' width, height and
+// number, the loops: Qt's count, -1 for ever), then for each frame its delay in milliseconds and its
+// pixels, 4 bytes each (RGBA), row by row. Only a decoded picture has frames.
+constexpr int kAnswerHeader = 28;
+QByteArray answerHeader(Status status, quint32 detail, quint32 width, quint32 height, quint32 frames, qint32 loops);
+// The bytes of the longest answer within limits.
+qint64 mostAnswerBytes(const Limits& limits);
+
+// An answer read as it comes, each byte once, held to the request's limits.
+class AnswerReader
+{
+public:
+    explicit AnswerReader(const Limits& limits);
+    // Takes what of data belongs to the answer; returns how many bytes it took.
+    qint64 feed(const char* data, qint64 size);
+    // Whole; or broken (then nothing of it is taken): a status the decoder does not send, or sizes past the
+    // limits or that a status other than Decoded has.
+    bool done() const { return stage == Stage::Done; }
+    bool broken() const { return stage == Stage::Broken; }
+    Status status() const { return answered; }
+    quint32 detail() const { return detailValue; }
+    // The decoded picture's frames (RGBA8888, all of one size), their delays and its loops.
+    const QVector<QImage>& frames() const { return images; }
+    const QVector<int>& delays() const { return delayMs; }
+    int loops() const { return loopCount; }
+
+private:
+    enum class Stage
+    {
+        Header,
+        Delay,
+        Pixels,
+        Done,
+        Broken,
+    };
+    void headerRead();
+
+    Limits limits;
+    Stage stage = Stage::Header;
+    QByteArray pending;  // of a header or a delay
+    Status answered = Status::Broken;
+    quint32 detailValue = 0;
+    quint32 width = 0, height = 0, count = 0;
+    int loopCount = 0;
+    qint64 pixelBytes = 0;  // of the frame being read
+    QVector<QImage> images;
+    QVector<int> delayMs;
+};
+
+}  // namespace PictureWire
+
+#endif  // PICTUREWIRE_H

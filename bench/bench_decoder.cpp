@@ -1,0 +1,138 @@
+// The picture decoder's own cost: the time from starting it to its first answer, and what one picture costs
+// the program: the wait for its answer (wall-clock), the decoder's CPU time (its decode's process included)
+// and, for a page's picture, the PNG the program writes of it. Medians of several runs on the decoder the
+// program keeps. Each figure is printed beside its target; no run fails on one. The targets: the decoder
+// starts while a page loads, a page's ordinary pictures each take well under a frame of the page's load,
+// and the largest picture a page may show stays under half a second.
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <sys/resource.h>
+
+#include "base/replylimits.h"
+#include "cloud/answerrules.h"
+#include "platform/picturedecoder.h"
+
+namespace {
+
+constexpr int kRuns = 7;
+constexpr double kStartTargetMs = 150;
+
+struct Picture
+{
+    const char* name;
+    QByteArray bytes;
+    PictureWire::Limits limits;
+    double targetMs;  // the wait and the written PNG together
+    bool written;     // a page's: the program writes a PNG of it
+};
+
+// A picture of size with gradients and lines, in format at quality (-1: the writer's own).
+QByteArray drawn(const QSize& size, const char* format, int quality = -1)
+{
+    QImage picture(size, QImage::Format_ARGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, size.width(), size.height());
+    gradient.setColorAt(0, QColor(20, 90, 200));
+    gradient.setColorAt(1, QColor(240, 200, 40, 180));
+    painter.fillRect(picture.rect(), gradient);
+    for (int x = 0; x < size.width(); x += 7)
+        painter.drawLine(x, 0, size.width() - x, size.height());
+    painter.end();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.write(picture);
+    return buffer.data();
+}
+
+double childCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Decodes picture on decoder, waited for; the wait in ms.
+double decodeMs(Platform::PictureDecoder& decoder, const QByteArray& picture, const PictureWire::Limits& limits,
+                Platform::PictureDecoder::Result* result)
+{
+    QElapsedTimer clock;
+    clock.start();
+    bool done = false;
+    decoder.decode(picture, limits, nullptr, [&](const Platform::PictureDecoder::Result& r) {
+        *result = r;
+        done = true;
+    });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return clock.nsecsElapsed() / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QByteArray tiny = drawn(QSize(1, 1), "png");
+    Platform::PictureDecoder::Result result;
+    std::vector<double> starts, startCpu;
+    for (int run = 0; run < kRuns; ++run) {
+        const double cpu = childCpuMs();
+        auto* decoder = new Platform::PictureDecoder;
+        starts.push_back(decodeMs(*decoder, tiny, ReplyLimits::kViewPicture, &result));
+        delete decoder;
+        startCpu.push_back(childCpuMs() - cpu);
+    }
+    if (!result.decoded()) {
+        std::printf("picture decoder: no decoder answered (%s)\n", PictureWire::refusal(result.status));
+        return 1;
+    }
+    std::printf("picture decoder, start to its first answer %36.1f ms, CPU %6.1f ms (target: at most %.0f ms)\n",
+                median(starts), median(startCpu), kStartTargetMs);
+
+    const std::vector<Picture> pictures = {
+        {"a page's 320x200 PNG", drawn(QSize(320, 200), "png"), ReplyLimits::kViewPicture, 25, true},
+        {"a page's 640x480 JPEG", drawn(QSize(640, 480), "jpeg", 85), ReplyLimits::kViewPicture, 40, true},
+        {"a page's 2048x2048 JPEG, its largest", drawn(QSize(2048, 2048), "jpeg", 85), ReplyLimits::kViewPicture, 500,
+         true},
+        {"a snapshot, 1920x1080 JPEG", drawn(QSize(1920, 1080), "jpeg", 85), ReplyLimits::kSnapshotPicture, 250, false},
+    };
+    for (const Picture& picture : pictures) {
+        auto* decoder = new Platform::PictureDecoder;
+        decodeMs(*decoder, tiny, picture.limits, &result);  // started
+        std::vector<double> waits, writes;
+        const double cpu = childCpuMs();
+        for (int run = 0; run < kRuns; ++run) {
+            waits.push_back(decodeMs(*decoder, picture.bytes, picture.limits, &result));
+            QElapsedTimer clock;
+            clock.start();
+            if (result.decoded() && picture.written)
+                CloudSite::writtenPicture(result.frames, result.delays, result.loops);
+            writes.push_back(clock.nsecsElapsed() / 1e6);
+        }
+        delete decoder;
+        const double decodeCpu = (childCpuMs() - cpu - median(startCpu)) / kRuns;
+        const QByteArray written = picture.written ? QByteArray::number(median(writes), 'f', 1) : QByteArray("-");
+        std::printf("picture decoder, %-40s %8.1f ms + PNG %6s ms, CPU %6.1f ms (target: at most %.0f ms)%s\n",
+                    picture.name, median(waits), written.constData(), decodeCpu, picture.targetMs,
+                    result.decoded() ? "" : " not decoded");
+    }
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "platform/picturedecoder.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTimer>
+
+#include "base/log.h"
+#include "base/logsummary.h"
+
+using PictureWire::Status;
+
+namespace {
+
+// A page can make its pictures fail at will: the first few of each kind are logged in full.
+constexpr int kFailuresInFull = 8;
+// A decoder killed ends at once; its end is waited for no longer than this.
+constexpr int kEndWaitMs = 1000;
+
+}  // namespace
+
+namespace Platform {
+
+PictureDecoder::PictureDecoder(QObject* parent, const QString& program, int deadlineMs)
+    : QObject(parent)
+    , program(program.isEmpty() ? QCoreApplication::applicationDirPath() + "/tolmdecoder" : program)
+    , deadlineMs(deadlineMs)
+    , deadline(new QTimer(this))
+{
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, this, [this] { fail(Status::Overdue); });
+}
+
+PictureDecoder::~PictureDecoder()
+{
+    endProcess();
+}
+
+void PictureDecoder::decode(const QByteArray& picture, const PictureWire::Limits& limits, QObject* context, Done done)
+{
+    queue.append({PictureWire::request(picture, limits), limits, context, context != nullptr, std::move(done)});
+    next();
+}
+
+void PictureDecoder::next()
+{
+    if (reader)
+        return;
+    while (!queue.isEmpty() && queue.first().hasContext && !queue.first().context)
+        queue.removeFirst();
+    if (queue.isEmpty())
+        return;
+    start();
+    reader = std::make_unique<PictureWire::AnswerReader>(queue.first().limits);
+    clock.start();
+    deadline->start(deadlineMs);
+    if (!process) {  // it failed at once
+        fail(Status::NotStarted);
+        return;
+    }
+    // Sent as the decoder takes it; the decoder reads a request only once it has answered the one before.
+    process->write(queue.first().request);
+    queue.first().request.clear();
+}
+
+void PictureDecoder::start()
+{
+    if (process)
+        return;
+    process = new QProcess(this);
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::readyReadStandardOutput, this, &PictureDecoder::read);
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail(Status::NotStarted);
+    });
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this] {
+        if (reader)
+            fail(Status::Left);
+        else
+            endProcess();
+    });
+    process->start(program, QStringList());
+}
+
+void PictureDecoder::read()
+{
+    const QByteArray bytes = process->readAllStandardOutput();
+    const qint64 taken = reader ? reader->feed(bytes.constData(), bytes.size()) : 0;
+    if (!reader || reader->broken() || taken < bytes.size()) {
+        fail(Status::Broken);
+    } else if (reader->done()) {
+        Result result;
+        result.status = reader->status();
+        result.frames = reader->frames();
+        result.delays = reader->delays();
+        result.loops = reader->loops();
+        const quint32 detail = reader->detail();
+        if ((result.status == Status::Crashed || result.status == Status::OutOfTime ||
+             result.status == Status::Forbidden) &&
+            LogSummary::firstInFull(QStringLiteral("Picture decode ended: ") + PictureWire::refusal(result.status),
+                                    kFailuresInFull))
+            WLOG << "Picture decode ended:" << PictureWire::refusal(result.status) << "( signal" << detail
+                 << "), the picture refused";
+        finish(result);
+    }
+}
+
+void PictureDecoder::finish(Result result)
+{
+    deadline->stop();
+    reader.reset();
+    result.elapsedMs = clock.elapsed();
+    const Asked asked = queue.takeFirst();
+    if (!asked.hasContext || asked.context)
+        asked.done(result);
+    next();
+}
+
+void PictureDecoder::fail(Status status)
+{
+    if (LogSummary::firstInFull(QStringLiteral("Picture decoder ended: ") + PictureWire::refusal(status),
+                                kFailuresInFull))
+        WLOG << "Picture decoder ended:" << PictureWire::refusal(status) << ", the picture refused ("
+             << (process ? process->errorString() : QString()) << ")";
+    endProcess();
+    if (reader) {
+        Result result;
+        result.status = status;
+        finish(result);
+    }
+}
+
+void PictureDecoder::endProcess()
+{
+    if (!process)
+        return;
+    disconnect(process, nullptr, this, nullptr);
+    process->kill();  // a decode under way ends with it
+    process->waitForFinished(kEndWaitMs);
+    process->deleteLater();
+    process = nullptr;
+}
+
+}  // namespace Platform
