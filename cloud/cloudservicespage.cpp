@@ -84,15 +84,16 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
     }
 
     // Both managers verify every certificate (no TLS error is ignored), send only what
-    // CloudSite::viewLoad allows and answer the redirect address themselves.
-    signInNetworkManager = new CloudSite::Manager(gDCPUtils, nullptr);
+    // CloudSite::viewLoad allows and answer the redirect address themselves. They are the page's, made after its
+    // views and so ended after them, their decoders and picture threads with them.
+    signInNetworkManager = new CloudSite::Manager(gDCPUtils, this);
     connect(signInNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignInFinished);
     connect(signInNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     if (gDCPUtils)
         connect(gDCPUtils, &DCPUtils::gotOpenAPISignIn, this, &CloudServicesPage::setOpenApiSignIn,
                 Qt::QueuedConnection);
     WLOG << "03 CloudServicesPage Constructor Initializing ...";
-    signUpNetworkManager = new CloudSite::Manager(gDCPUtils, nullptr);
+    signUpNetworkManager = new CloudSite::Manager(gDCPUtils, this);
     connect(signUpNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignUpFinished);
     connect(signUpNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);
     connect(this, &CloudServicesPage::gotOpenAPISignUpTimeStamp, this, &CloudServicesPage::getSignUpAppToken,
