@@ -70,6 +70,13 @@ constexpr Limits kCloudPage{"cloud page", kCloudPageBytes, kTransferMs, 20000}; 
 constexpr PictureWire::Limits kViewPicture{PictureWire::kAllFormats, 2048 * 2048, 1024, 1, 192};
 constexpr PictureWire::Limits kSnapshotPicture{PictureWire::Jpeg, 4096 * 4096, 1, 2, 384};
 constexpr PictureWire::Limits kSpritePicture{PictureWire::Png, 4096 * 4096, 1, 2, 384};
+// What a cloud view holds for its decoder: each answer of another host that is a picture, from its first bytes
+// until the picture the wizard writes of it is handed on, takes its share (its announced length, else
+// kCloudPageBytes) before more of it is read; the shares held together stay within these bytes and answers,
+// and an answer whose share does not fit waits unread, a read buffer's worth of it in Qt's hands.
+constexpr qint64 kViewHeldBytes = 8 * 1024 * 1024;
+constexpr int kViewHeldAnswers = 8;
+constexpr qint64 kHeldReadBufferBytes = 64 * 1024;
 
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.
 enum class Stop

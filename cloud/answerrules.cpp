@@ -138,6 +138,12 @@ const char* refusal(Answer answer)
     }
 }
 
+bool shareFits(qint64 heldBytes, int heldAnswers, qint64 bytes)
+{
+    return heldAnswers == 0 ||
+           (heldAnswers < ReplyLimits::kViewHeldAnswers && heldBytes + bytes <= ReplyLimits::kViewHeldBytes);
+}
+
 QVector<int> playedDelays(const QVector<int>& delays, qint64 pixels)
 {
     QVector<int> played;

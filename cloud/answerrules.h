@@ -37,6 +37,10 @@ Answer answerVerdict(Asked what, const QByteArray& head, bool complete);
 // A refused answer's fixed text for logRefusal.
 const char* refusal(Answer answer);
 
+// Whether the share of bytes of another answer that is a picture fits beside heldBytes of heldAnswers held
+// for a view's decoder already: within ReplyLimits::kViewHeldBytes and kViewHeldAnswers, or alone.
+bool shareFits(qint64 heldBytes, int heldAnswers, qint64 bytes);
+
 // The delays (milliseconds) the wizard writes for an animation whose frames, of pixels all together, the
 // picture shows for delays: each as long as the engine shows it (under 11 ms: 100 ms), all lengthened by the
 // least whole factor that holds what a loop costs the engine a second within

@@ -62,15 +62,17 @@ qint64 LocalReply::readData(char* data, qint64 maxSize)
     return n;
 }
 
-HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, Platform::PictureDecoder* decoder,
+HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits& limits, ViewPictures* pictures,
                      QObject* parent)
     : QNetworkReply(parent)
     , inner(inner)
     , what(what)
-    , maxBytes(maxBytes)
-    , decoder(decoder)
+    , maxBytes(limits.maxBytes)
+    , pictures(pictures)
 {
     inner->setParent(this);
+    // Qt stops reading the connection while this much waits unread: what a held back picture holds.
+    inner->setReadBufferSize(ReplyLimits::kHeldReadBufferBytes);
     setRequest(inner->request());
     setUrl(inner->url());
     setOperation(inner->operation());
@@ -104,6 +106,15 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, Platform
     });
     connect(inner, &QNetworkReply::sslErrors, this, &QNetworkReply::sslErrors);
     connect(inner, &QNetworkReply::redirected, this, &QNetworkReply::redirected);
+    // The inner reply's limits end it while it runs; this one ends a picture's wait for its share, decode and
+    // write.
+    QTimer::singleShot(limits.deadlineMs, this, &HeldReply::overdue);
+}
+
+HeldReply::~HeldReply()
+{
+    if (pictures)
+        pictures->release(this);
 }
 
 void HeldReply::abort()
@@ -111,7 +122,7 @@ void HeldReply::abort()
     if (isFinished())
         return;
     aborted = true;
-    if (verdict != Answer::Decode) {
+    if (!inner->isFinished()) {
         inner->abort();  // its finished ends this one
         return;
     }
@@ -153,6 +164,8 @@ void HeldReply::copyMetaData()
 
 void HeldReply::take()
 {
+    if (share == Share::Waiting)
+        return;  // read on once its share is granted
     const QByteArray bytes = inner->readAll();
     received += bytes.size();
     if (received > maxBytes) {  // also without a length, whoever reads
@@ -168,14 +181,38 @@ void HeldReply::take()
     } else if (verdict == Answer::Pass && !bytes.isEmpty()) {
         emit readyRead();
     }
+    // A picture (by its first bytes) holds a share of what the view holds for its decoder before more is read.
+    if (verdict == Answer::NeedMore && share == Share::None && PictureWire::formatOf(held))
+        askShare();
+}
+
+void HeldReply::askShare()
+{
+    bool known = false;
+    const qint64 announced = inner->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    const qint64 bytes = known ? qBound(qint64(held.size()), announced, maxBytes) : maxBytes;
+    share = Share::Waiting;
+    if (!pictures || pictures->admit(this, bytes, [this] { granted(); }))
+        share = Share::Granted;
+}
+
+void HeldReply::granted()
+{
+    if (isFinished())  // ended while its grant was on its way
+        return;
+    share = Share::Granted;
+    if (inner->isFinished())
+        innerFinished();
+    else
+        take();
 }
 
 void HeldReply::judge(bool complete)
 {
     verdict = answerVerdict(what, held, complete);
-    if (verdict == Answer::Decode) {
-        decoder->decode(held, ReplyLimits::kViewPicture, this,
-                        [this](const Platform::PictureDecoder::Result& result) { decoded(result); });
+    if (verdict == Answer::Decode && pictures) {
+        pictures->decode(this, held,
+                         [this](const QByteArray& picture, PictureWire::Status status) { written(picture, status); });
         held.clear();
     } else if (verdict != Answer::Pass && verdict != Answer::NeedMore) {
         refuse(QString::fromLatin1(refusal(verdict)));
@@ -187,15 +224,13 @@ void HeldReply::judge(bool complete)
     }
 }
 
-void HeldReply::decoded(const Platform::PictureDecoder::Result& result)
+void HeldReply::written(const QByteArray& picture, PictureWire::Status status)
 {
-    if (isFinished())  // the engine aborted it meanwhile
-        return;
-    if (!result.decoded()) {
-        refuse(QStringLiteral("Picture not loaded, ") + QString::fromLatin1(PictureWire::refusal(result.status)));
+    if (status != PictureWire::Status::Decoded) {
+        refuse(QStringLiteral("Picture not loaded, ") + QString::fromLatin1(PictureWire::refusal(status)));
         return;
     }
-    held = writtenPicture(result.frames, result.delays, result.loops);
+    held = picture;
     setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("image/png"));
     setHeader(QNetworkRequest::ContentLengthHeader, held.size());
     verdict = Answer::Pass;
@@ -212,16 +247,29 @@ void HeldReply::innerFinished()
     if (inner->error() != NoError)
         setError(inner->error(), inner->errorString());
     // What a failed answer holds is judged too: the engine may decode it.
-    if (verdict == Answer::NeedMore && !aborted)
+    if (verdict == Answer::NeedMore && !aborted && share != Share::Waiting)
         take();
-    if (verdict == Answer::NeedMore && !aborted)
+    if (share == Share::Waiting && error() == NoError)
+        return;  // a picture held back is judged once its share is granted
+    if (verdict == Answer::NeedMore && !aborted && share != Share::Waiting)
         judge(true);
-    if (!isFinished() && verdict != Answer::Decode)  // a picture ends once decoded
+    if (!isFinished() && verdict != Answer::Decode)  // a picture ends once written
         end();
+}
+
+void HeldReply::overdue()
+{
+    if (isFinished() || !inner->isFinished())
+        return;  // the inner reply's limits end it
+    logRefusal(QStringLiteral("Picture not loaded, not decoded and written by its deadline"), url());
+    setError(OperationCanceledError, QStringLiteral("Not finished by its deadline"));
+    end();
 }
 
 void HeldReply::end()
 {
+    if (pictures)
+        pictures->release(this);
     if (error() != NoError)
         emit errorOccurred(error());
     setFinished(true);
@@ -231,6 +279,8 @@ void HeldReply::end()
 void HeldReply::refuse(const QString& why)
 {
     logRefusal(why, url());
+    if (pictures)
+        pictures->release(this);
     // The engine follows a redirect target even of a failed reply.
     setAttribute(QNetworkRequest::RedirectionTargetAttribute, QVariant());
     setRawHeader("Location", QByteArray());

@@ -3,9 +3,11 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 
+#include "base/replylimits.h"
 #include "cloud/answerrules.h"
-#include "platform/picturedecoder.h"
+#include "cloud/viewpictures.h"
 
 namespace CloudSite {
 
@@ -31,15 +33,19 @@ private:
 
 // An answer from another host as the engine gets it: nothing of it until all of it has come and
 // shows what the views allow (answerVerdict), then all of it at once; a style sheet as it comes. A
-// picture is decoded by decoder and handed on as the picture the wizard writes of it, with its own
-// Content-Type and Content-Length. A redirect passes without its body, and only to where the view's manager
-// sends and judges the next request (redirectFollowed). A refused one finishes with ContentAccessDenied
-// and no byte, its request ended, as soon as its bytes so far show it (judged each time they have
-// doubled).
+// picture reads on past its first bytes only within the share of the view's budget pictures grants it
+// (what waits stays in the inner reply, whose reading stops at ReplyLimits::kHeldReadBufferBytes); once
+// whole it is decoded and handed on as the picture the wizard writes of it, with its own Content-Type and
+// Content-Length. A redirect passes without its body, and only to where the view's manager sends and judges
+// the next request (redirectFollowed). A refused one finishes with ContentAccessDenied and no byte, its
+// request ended, as soon as its bytes so far show it (judged each time they have doubled). Whatever it
+// waits for, it ends by limits' deadline.
 class HeldReply : public QNetworkReply
 {
 public:
-    HeldReply(QNetworkReply* inner, Asked what, qint64 maxBytes, Platform::PictureDecoder* decoder, QObject* parent);
+    HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits& limits, ViewPictures* pictures,
+              QObject* parent);
+    ~HeldReply() override;
     void abort() override;
     qint64 bytesAvailable() const override;
     bool isSequential() const override { return true; }
@@ -48,22 +54,32 @@ protected:
     qint64 readData(char* data, qint64 maxSize) override;
 
 private:
+    enum class Share
+    {
+        None,
+        Waiting,
+        Granted,
+    };
     void copyMetaData();
     void take();
+    void askShare();
+    void granted();
     void judge(bool complete);
-    void decoded(const Platform::PictureDecoder::Result& result);
+    void written(const QByteArray& picture, PictureWire::Status status);
     void innerFinished();
+    void overdue();
     void end();
     void refuse(const QString& why);
 
     QNetworkReply* inner;
     Asked what;
     qint64 maxBytes;
-    Platform::PictureDecoder* decoder;
+    QPointer<ViewPictures> pictures;
     qint64 received = 0;
     bool metaData = false;  // the inner reply's status and headers came
     bool aborted = false;   // by the engine
     bool redirect = false;
+    Share share = Share::None;
     QByteArray held;
     int judgedAt = 1;  // bytes held when next judged before the end
     qint64 offset = 0;

@@ -85,7 +85,7 @@ CloudServicesPage::CloudServicesPage(QWidget* parent)
 
     // Both managers verify every certificate (no TLS error is ignored), send only what
     // CloudSite::viewLoad allows and answer the redirect address themselves. The page owns them (a web page
-    // does not own its manager): they go after the views, their picture decoders ended with them.
+    // does not own its manager): they go after the views, their picture decoders and threads with them.
     signInNetworkManager = new CloudSite::Manager(gDCPUtils, this);
     connect(signInNetworkManager, &QNetworkAccessManager::finished, this, &CloudServicesPage::onSignInFinished);
     connect(signInNetworkManager, &QNetworkAccessManager::sslErrors, this, &CloudServicesPage::sslErrors);

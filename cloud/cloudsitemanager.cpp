@@ -7,7 +7,7 @@
 
 #include "cloud/cloudreplies.h"
 #include "cloud/eventorder.h"
-#include "platform/picturedecoder.h"
+#include "cloud/viewpictures.h"
 #include "protocol/dcputils.h"
 
 namespace {
@@ -45,7 +45,7 @@ Manager::Manager(QObject* parent)
 Manager::Manager(DCPUtils* redirectTarget, QObject* parent)
     : ReplyLimits::BoundedManager(ReplyLimits::kCloudPage, parent)
     , webView(true)
-    , decoder(new Platform::PictureDecoder(this))
+    , pictures(new ViewPictures(this))
     , redirectTarget(redirectTarget)
 {}
 
@@ -114,9 +114,9 @@ QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODe
 {
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
     if (webView)
-        decoder->start();  // while the page loads, ahead of its pictures
+        pictures->start();  // while the page loads, ahead of its pictures
     if (webView && !isCloudAddress(request.url()))
-        return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage.maxBytes, decoder, this);
+        return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage, pictures, this);
     if (webView && takeNavigation(request))
         watchNavigation(reply, request.originatingObject());
     return reply;

@@ -13,20 +13,18 @@ class DCPUtils;
 class QNetworkReply;
 class QUrl;
 
-namespace Platform {
-class PictureDecoder;
-}
-
 namespace CloudSite {
+
+class ViewPictures;
 
 // Sends only to cloud addresses, each request with a transfer limit and a size limit. Any other
 // request, a redirect included, finishes at once with ContentAccessDenied and no connection.
 // A web view's manager also sends what viewLoad lets a page's resources load, without the page's
-// address as Referer to other hosts (their answers held and judged, their pictures decoded by a decoder
-// of the view's own, one at a time: HeldReply), and answers the redirect address itself, once, for the main
-// frame's navigation the cloud service led there: redirectTarget takes the redirect (its state
-// rule), the view gets a short page, and nothing is sent to the local port. No request answers
-// an authentication challenge (CloudSite::outgoing).
+// address as Referer to other hosts (their answers held and judged, their pictures held within the view's
+// budget and decoded by a decoder of the view's own, one at a time: HeldReply, ViewPictures), and answers the redirect
+// address itself, once, for the main frame's navigation the cloud service led there: redirectTarget takes the redirect
+// (its state rule), the view gets a short page, and nothing is sent to the local port. No request answers an
+// authentication challenge (CloudSite::outgoing).
 class Manager : public ReplyLimits::BoundedManager
 {
     Q_OBJECT
@@ -68,7 +66,7 @@ private:
         QByteArray key;
     };
     bool webView = false;
-    Platform::PictureDecoder* decoder = nullptr;  // a web view's
+    ViewPictures* pictures = nullptr;  // a web view's
     QPointer<DCPUtils> redirectTarget;
     QPointer<QObject> navigationFrame;
     QByteArray navigationKey;

@@ -905,11 +905,36 @@ private slots:
             QCOMPARE(played, own);
     }
 
+    // A picture's share of what a view holds for its decoder fits within its bytes and answers, or alone.
+    void viewShares_data()
+    {
+        QTest::addColumn<qint64>("heldBytes");
+        QTest::addColumn<int>("heldAnswers");
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<bool>("fits");
+        const qint64 most = ReplyLimits::kViewHeldBytes;
+        const int answers = ReplyLimits::kViewHeldAnswers;
+        QTest::newRow("to the last byte") << most - 100 << 1 << qint64(100) << true;
+        QTest::newRow("a byte over") << most - 100 << 1 << qint64(101) << false;
+        QTest::newRow("the last answer") << qint64(answers - 1) << answers - 1 << qint64(1) << true;
+        QTest::newRow("an answer over") << qint64(answers) << answers << qint64(1) << false;
+        QTest::newRow("alone, over the bytes") << qint64(0) << 0 << most + 1 << true;
+    }
+
+    void viewShares()
+    {
+        QFETCH(qint64, heldBytes);
+        QFETCH(int, heldAnswers);
+        QFETCH(qint64, bytes);
+        QTEST(CloudSite::shareFits(heldBytes, heldAnswers, bytes), "fits");
+    }
+
     // A web view's manager gives the engine nothing of what it refuses from another host; what
     // passes arrives as it was sent, a picture as the wizard writes it (of the same pixels and delays), a
     // redirect without its body, and only over https to where a page's resources may load from. The size
     // limit holds with or without a length: what arrives before it ends the reply is a part of the body,
-    // within it.
+    // within it. Pictures asked at once past the bytes a view holds for its decoder (each of no length holds as
+    // much as an answer may be) wait for their shares and are decoded as the others are done.
     void heldPictures_data()
     {
         QTest::addColumn<QByteArray>("answer");
@@ -932,6 +957,9 @@ private slots:
         QTest::newRow("a picture within the limit")
             << ok + length(small.data()) + "\r\n" + small.data() << none << "written";
         QTest::newRow("an animation of 3 frames") << ok + "\r\n" + animation << none << "written";
+        const int past = int(ReplyLimits::kViewHeldBytes / ReplyLimits::kCloudPageBytes) + 1;
+        QTest::newRow(qPrintable(QString("%1 pictures of no length at once").arg(past)))
+            << ok + "\r\n" + small.data() << none << "written";
         QTest::newRow("a picture over the limit") << ok + length(huge) + "\r\n" + huge << denied << "none";
         QTest::newRow("a picture over the limit, no length") << ok + "\r\n" + huge << denied << "none";
         QTest::newRow("a picture over the limit in an error answer")
@@ -978,10 +1006,20 @@ private slots:
         QNetworkRequest request(QUrl(QString("http://127.0.0.1:%1/a.png").arg(server.serverPort())));
         const bool styleSheet = QByteArray(QTest::currentDataTag()).startsWith("a style sheet");
         request.setRawHeader("Accept", styleSheet ? "text/css,*/*;q=0.1" : "*/*");
+        // The others asked at once, ahead of it, end as it does.
+        std::vector<std::unique_ptr<QNetworkReply>> others(
+            qMax(1, QByteArray(QTest::currentDataTag()).split(' ').first().toInt()) - 1);
+        for (auto& other : others)
+            other.reset(manager.get(request));
         std::unique_ptr<QNetworkReply> reply(manager.get(request));
         QByteArray got;
         connect(reply.get(), &QNetworkReply::readyRead, [&] { got += reply->readAll(); });
         QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
+        for (auto& other : others) {
+            QTRY_VERIFY_WITH_TIMEOUT(other->isFinished(), beyondDeadline(ReplyLimits::kCloudPage.deadlineMs));
+            QCOMPARE(other->error(), reply->error());
+            QCOMPARE(other->readAll(), got);
+        }
         got += reply->readAll();
         QTEST(int(reply->error()), "error");
         // The engine would follow a refused reply's redirect target.

@@ -16,6 +16,7 @@
 #include "answerkit.h"
 #include "base/replylimits.h"
 #include "platform/picturedecoder.h"
+#include "platform/picturethread.h"
 #include "testsupport.h"
 
 using ReplyLimits::Stop;
@@ -495,6 +496,36 @@ private slots:
         QCOMPARE(results[1].status, PictureWire::Status::Decoded);
         QCOMPARE(results[1].frames.first().size(), QSize(32, 16));
         QCOMPARE(confinement(), QString("seccomp 2, descriptors 0 1 2"));
+    }
+
+    // Work on the picture thread hands its results back to this thread, in turn; none to a context gone
+    // meanwhile, nor once the picture thread is deleted, which waits for the piece under way.
+    void pictureThread()
+    {
+        auto* thread = new Platform::PictureThread(nullptr);
+        auto* gone = new QObject;
+        QList<int> got;
+        QSemaphore started;
+        const auto done = [&got](int result) { got << result * (QThread::currentThread() == qApp->thread()); };
+        const auto piece = [&started](int result) {
+            return std::function<int()>([&started, result] {
+                started.release();
+                QThread::msleep(100);
+                return result;
+            });
+        };
+        thread->run<int>(piece(1), gone, done);
+        thread->run<int>(piece(2), thread, done);
+        started.acquire();
+        delete gone;
+        QTRY_COMPARE(got, QList<int>{2});
+        started.acquire();  // the second's
+        thread->run<int>(piece(3), thread, done);
+        thread->run<int>(piece(4), thread, done);
+        started.acquire();
+        delete thread;
+        QCoreApplication::processEvents();
+        QCOMPARE(got, QList<int>{2});
     }
 };
 
