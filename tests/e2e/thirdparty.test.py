@@ -298,9 +298,11 @@ class ThirdParty(CloudRoad):
                            "the third party's files asked")
                 if cpu_s and not at_once:
                     timer.join(CPU_WINDOW_S + STEP_S)
-                start = time.monotonic()
+                start, shot = time.monotonic(), w.screenshots_s
                 w.sign_in("ann@example.test", "secret1", screenshot)
-                self.signed_in_s = time.monotonic() - start
+                # The screenshot of the form waits for the page to settle, and on a busy machine long: not the
+                # person's wait.
+                self.signed_in_s = time.monotonic() - start - (w.screenshots_s - shot)
                 self.assert_registered(w)
                 log = w.log_text()
             except Exception:

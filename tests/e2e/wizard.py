@@ -525,6 +525,7 @@ class Wizard:
         self.window = None
         self.proc = None
         self.xserver = None
+        self.screenshots_s = 0.0  # spent taking screenshots, which no person waits for
         self.dir = prepare_app_dir(self.build_dir, config, files)
         # The program's temporary folder (TMPDIR) unless env names one, and the session's runtime folder that
         # a desktop gives (without it Qt makes one under TMPDIR).
@@ -884,6 +885,7 @@ class Wizard:
     def screenshot(self, path, whole_screen=False, settle=True):
         """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/, once
         the window has settled() (settle=False: at once)."""
+        start = time.monotonic()
         if not os.path.isabs(path):
             path = os.path.join(self.build_dir, "screenshots", path)
         os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -894,6 +896,7 @@ class Wizard:
             x, y, w, h = self.window_geometry()
             cmd += ["-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage"]
         subprocess.run(cmd + [path], check=True, timeout=30, capture_output=True)
+        self.screenshots_s += time.monotonic() - start
         return path
 
     # --- the program's side ---
