@@ -1693,7 +1693,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Con la cámara enchufada, mantenga pulsado el botón Reset de la cámara durante al menos 10 segundos con un clip desdoblado. Después de restablecer la cámara, haga clic en «Empezar de nuevo» para volver a iniciar el asistente de configuración.&lt;br&gt;</translation>
+        <translation>Con la cámara enchufada, mantenga pulsado el botón Reset de la cámara durante al menos 10 segundos con un clip desdoblado. Después de restablecer la cámara, haga clic en «Reiniciar» para volver a iniciar el asistente de configuración.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>

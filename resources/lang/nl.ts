@@ -1693,7 +1693,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Houd de Reset-knop van de camera met een opengebogen paperclip minstens 10 seconden ingedrukt terwijl de camera is aangesloten. Klik na het resetten van de camera op &apos;Opnieuw beginnen&apos; om de installatiewizard opnieuw te starten.&lt;br&gt;</translation>
+        <translation>Houd de Reset-knop van de camera met een opengebogen paperclip minstens 10 seconden ingedrukt terwijl de camera is aangesloten. Klik na het resetten van de camera op &apos;Herstarten&apos; om de installatiewizard opnieuw te starten.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -1357,7 +1357,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation>Selecione &lt; A sua rede Wi-Fi &gt;</translation>
+        <translation>Selecione &amp;lt; A sua rede Wi-Fi &amp;gt;</translation>
     </message>
     <message>
         <location line="+72"/>

@@ -94,7 +94,12 @@ def code_sources():
 
 # The code's texts that no person can reach, each with its reason: the road cannot draw them.
 SUMMARY_ROW = "the summary's password row, which no road shows"
+CONNECTION_WORD = "a word the guide seeks in the connection type chosen to choose its pictures, never drawn"
 UNREACHED = {
+    "name": "the summary's stand-in for the camera's model: its box shows once the model has replaced it",
+    "account": "the summary's stand-in for the account: its box shows once the e-mail address has replaced it",
+    "Name": "the Wi-Fi password box's stand-in for the network's name: the network chosen replaces it as it opens",
+    "POE": CONNECTION_WORD, "PLC": CONNECTION_WORD,
     "Form": "the window title of a page's or box's form: they are drawn inside the main window",
     "Confirm Password :": "the discovery page's own password rows, which it always hides",
     "Password:": SUMMARY_ROW, "pw": SUMMARY_ROW, "Show": SUMMARY_ROW, "Hide": SUMMARY_ROW,
@@ -105,13 +110,25 @@ UNREACHED = {
 }
 
 
+# Texts of one word that the code joins with others into a sentence: drawn inside it, never alone.
+JOINED = {"Your": "the registered camera's summary: its first word, before the camera's model"}
+
+
 def undrawn(drawn):
     """The code's texts (code_sources) that no text drawn on the English road holds (drawn: texts, plain), as
-    en.ts gives them, but those of UNREACHED; a placeholder (%1) stands for any text of its line."""
+    en.ts gives them, but those of UNREACHED; a placeholder (%1) stands for any text of its line. A text of one
+    word counts only where it is drawn whole (a label, a button, a list entry, a tab), not inside another text,
+    unless the code joins it into a sentence (JOINED)."""
     shown, english = "\n".join(drawn), translations("en")
-    return sorted(source for source in code_sources() - set(UNREACHED) if source and not re.search(
-        r"(?<!\w)" + ".*?".join(re.escape(piece) for piece in re.split(r"%\d", english.get(source, source)))
-        + r"(?!\w)", shown))
+
+    def seen(source):
+        text = english.get(source, source)
+        pattern = ".*?".join(re.escape(piece) for piece in re.split(r"%\d", text))
+        if len(text.split()) == 1 and source not in JOINED:
+            return any(re.fullmatch(pattern, whole) for whole in drawn)
+        return re.search(r"(?<!\w)" + pattern + r"(?!\w)", shown)
+
+    return sorted(source for source in code_sources() - set(UNREACHED) if source and not seen(source))
 
 
 def untranslated(code):

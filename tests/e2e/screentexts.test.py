@@ -2,7 +2,7 @@
 """The layout test's line rules on texts laid out by hand: where a CJK last line and a forced break
 fail, where a word stands alone on a line inside a sentence, where a break splits a word or a web
 address; which shown texts its English check finds left over; which fields show no caption; which titles
-share a row with a control and which labels leave their page's size."""
+share a row with a control and which labels leave their page's size; which texts the coverage check counts drawn."""
 
 import os
 import sys
@@ -10,7 +10,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
-                         uncaptioned)
+                         uncaptioned, undrawn)
 
 
 class LineRules(unittest.TestCase):
@@ -120,6 +120,16 @@ class LineRules(unittest.TestCase):
         ]:
             with self.subTest(texts=[(t["name"], t["rect"][1], t.get("points")) for t in texts]):
                 self.assertEqual(len(misplaced(texts)), faults)
+
+    def test_drawn_whole(self):
+        for drawn, text, counted in [
+            (["Retry"], "Retry", True),  # a button's caption
+            (["You can click Retry to try again"], "Retry", False),  # a word of one text inside another
+            (["Your VKC-6100 camera is now registered with olvaris"], "Your", True),  # joined by the code
+            (["Be sure. Then click Next."], "Then click Next.", True),  # a sentence inside a text
+        ]:
+            with self.subTest(drawn=drawn, text=text):
+                self.assertEqual(text not in undrawn(drawn), counted)
 
 
 if __name__ == "__main__":
