@@ -1,4 +1,6 @@
 // The welcome page's sprite waits and self-update against a loopback HTTP server.
+#include <QApplication>
+#include <QFileDialog>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -17,6 +19,23 @@ QString popupShown()
 {
     const QList<MessageBoxPage*> popups = gMainpage->findChildren<MessageBoxPage*>();
     return popups.isEmpty() ? QString() : popups.last()->objectName();
+}
+
+// A person at the folder dialogs: each that opens gets the next of these folders, chosen; one with none left is
+// cancelled.
+QStringList folderAnswers;
+
+void answerFolderDialogs()
+{
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible())
+        return;
+    if (folderAnswers.isEmpty()) {
+        dialog->reject();
+        return;
+    }
+    dialog->selectFile(folderAnswers.takeFirst());
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 }  // namespace
@@ -38,12 +57,15 @@ private slots:
     void oversizedAnswersFail();
     void closeCrossLeavesTheRoad_data();
     void closeCrossLeavesTheRoad();
+    void unwritableFolderSaid_data();
+    void unwritableFolderSaid();
 
 private:
     void serve(const Answers& answers);
     HttpTestServer* server = nullptr;
     QTemporaryDir temp;
     QString folder;
+    QTimer dialogs;
 };
 
 void TestWelcomeUpdate::initTestCase()
@@ -51,6 +73,8 @@ void TestWelcomeUpdate::initTestCase()
     QVERIFY(temp.isValid());
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     createWizardForTests();
+    connect(&dialogs, &QTimer::timeout, &answerFolderDialogs);
+    dialogs.start(20);
 }
 
 void TestWelcomeUpdate::init()
@@ -203,6 +227,7 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad_data()
     QTest::newRow("download successful") << "UpdateWizardStatusMsgBox";
     QTest::newRow("path error") << "UpdateWizardPathErrorMsgBox";
     QTest::newRow("download error") << "UpdateWizardDownloadErrorMsgBox";
+    QTest::newRow("folder error") << "UpdateWizardFolderErrorMsgBox";
 }
 
 void TestWelcomeUpdate::closeCrossLeavesTheRoad()
@@ -214,12 +239,64 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad()
         {"UpdateWizardMsgBox", &WelcomePage::popupUpdateWizardMsgBox},
         {"UpdateWizardStatusMsgBox", &WelcomePage::popupUpdateWizardStatusMsgBox},
         {"UpdateWizardPathErrorMsgBox", &WelcomePage::popupUpdateWizardPathErrorMsgBox},
-        {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox}};
+        {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox},
+        {"UpdateWizardFolderErrorMsgBox", &WelcomePage::popupUpdateWizardFolderErrorMsgBox}};
     (gWelcomePage->*open[popup])();
     gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxClose_Button->click();
     QCOMPARE(popupShown(), QString());
     QVERIFY(gAgreementPage->isVisibleTo(gMainpage));
     QCOMPARE(TolmWizardUpdateUrl, QUrl(gQATestBaseUrl + "vt_devices.json"));
+}
+
+// A folder the wizard cannot write to (the kernel's /proc, even for an administrator), chosen in the dialog or
+// found so by the download, is said; the popup's OK opens the dialog again, where another folder is taken, and
+// its close cross goes on with this wizard, the window no longer dimmed.
+void TestWelcomeUpdate::unwritableFolderSaid_data()
+{
+    QTest::addColumn<QString>("chosen");  // the folder given to the dialog, or to the download ("download:")
+    QTest::addColumn<QString>("then");    // on the popup: "ok" and the writable folder, or "close"
+    QTest::newRow("writable folder") << ""
+                                     << "";
+    QTest::newRow("chosen, another folder") << "/proc"
+                                            << "ok";
+    QTest::newRow("chosen, road left") << "/proc"
+                                       << "close";
+    QTest::newRow("found by the download, another folder") << "download:/proc"
+                                                           << "ok";
+}
+
+void TestWelcomeUpdate::unwritableFolderSaid()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, then);
+    serve({{"/files/setup.exe", HttpTestServer::ok("#!/bin/sh\nexit 0\n")}});
+    TolmWizardUpdateUrl = server->url("/files/setup.exe");
+    if (chosen.startsWith("download:")) {
+        TolmWizardUpdateSavePath = chosen.mid(9);
+        gMainpage->showBusy();
+        gWelcomePage->checkWizardUpdateTimer->start(60000);
+        gWelcomePage->checkTolmWizardUpdateRequest();
+        QTRY_COMPARE_WITH_TIMEOUT(popupShown(), QString("UpdateWizardFolderErrorMsgBox"), kWelcomeAnswersMs);
+    } else {
+        folderAnswers = QStringList{chosen.isEmpty() ? folder : chosen};
+        gWelcomePage->popupUpdateWizardMsgBox();
+        gWelcomePage->pressUpdateButton();
+        QCOMPARE(popupShown(), QString(chosen.isEmpty() ? "" : "UpdateWizardFolderErrorMsgBox"));
+    }
+    QCOMPARE(gWelcomePage->checkWizardUpdateTimer->isActive(), chosen.isEmpty());
+    QCOMPARE(gMainpage->isBusy(), chosen.isEmpty());
+    QCOMPARE(frameWidget("lockScreenLabel")->isVisibleTo(gMainpage), !chosen.isEmpty());
+    if (then.isEmpty())
+        return;
+    folderAnswers = QStringList{folder};
+    MessageBoxPage* popup = gMainpage->findChild<MessageBoxPage*>("UpdateWizardFolderErrorMsgBox");
+    (then == "ok" ? popup->ui->msgBoxRightBtn_Button : popup->ui->msgBoxClose_Button)->click();
+    QCOMPARE(popupShown(), QString());
+    QCOMPARE(folderAnswers.isEmpty(), then == "ok");
+    QCOMPARE(TolmWizardUpdateSavePath, then == "ok" ? folder : chosen);
+    QCOMPARE(gWelcomePage->checkWizardUpdateTimer->isActive(), then == "ok");
+    QCOMPARE(gAgreementPage->isVisibleTo(gMainpage), then == "close");
+    QVERIFY(frameWidget("lockScreenLabel")->isHidden());
 }
 
 QTEST_MAIN(TestWelcomeUpdate)
