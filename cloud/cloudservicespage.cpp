@@ -143,14 +143,12 @@ void CloudServicesPage::setTabs(bool signUpSelected)
     ui->cloudServiceSignInSelect_Label->hide();
 }
 
-// A tab whose flow failed shows no page: choosing it tries the flow again, from its first request.
 void CloudServicesPage::pressSignUpButton()
 {
     setTabs(true);
     ui->cloudServiceSignUp_WebView->show();
     ui->cloudServiceSignIn_WebView->hide();
-    if (signUpFailed)
-        getSignUpTimeStamp(OpenAPISite);
+    retryFlow(CloudApi::Flow::SignUp);
 }
 
 void CloudServicesPage::pressSignInButton()
@@ -158,8 +156,24 @@ void CloudServicesPage::pressSignInButton()
     setTabs(false);
     ui->cloudServiceSignUp_WebView->hide();
     ui->cloudServiceSignIn_WebView->show();
-    if (signInFailed)
-        getSignInPage(OpenAPISite);
+    retryFlow(CloudApi::Flow::SignIn);
+}
+
+// A tab whose flow failed shows no page: choosing it tries the flow again, from its first request. A tab whose
+// camera is on the account but did not confirm its register bit waits for the camera again: the flow again would
+// add the camera to the account a second time.
+void CloudServicesPage::retryFlow(CloudApi::Flow flow)
+{
+    if (unregistered == flow) {
+        WLOG << "Register the camera again";
+        gMainpage->showBusy();
+        startRegisterWait();
+    } else if (flow == CloudApi::Flow::SignUp ? signUpFailed : signInFailed) {
+        if (flow == CloudApi::Flow::SignUp)
+            getSignUpTimeStamp(OpenAPISite);
+        else
+            getSignInPage(OpenAPISite);
+    }
 }
 
 void CloudServicesPage::pressBackButton()
@@ -303,6 +317,29 @@ void CloudServicesPage::pressMsgCloudFailureOKButton()
     MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning");
 }
 
+void CloudServicesPage::popupCameraNotRegistered(bool signUp)
+{
+    const QString name = "cameraNotRegisteredWarning";
+    MessageBoxPage::closeByName(gMainpage, name);
+    WLOG << "open msgbox :" << name;
+    const QString text = tr("The camera is on your olvaris account, but it did not confirm its registration.<br>Check "
+                            "the network connection, then click \"%1\" to try again, or continue without cloud "
+                            "services.")
+                             .arg(signUp ? tr("New Account") : tr("Existing Account"));
+    MessageBoxPage::build(gMainpage, name, 618, 300)
+        .title(tr("Camera not registered"), {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
+                     &CloudServicesPage::pressMsgCameraNotRegisteredOKButton)
+        .closeButton(this, &CloudServicesPage::pressMsgCameraNotRegisteredOKButton)
+        .open();
+}
+
+void CloudServicesPage::pressMsgCameraNotRegisteredOKButton()
+{
+    MessageBoxPage::closeByName(gMainpage, "cameraNotRegisteredWarning");
+}
+
 // ---------------------------------------------------------------------------
 // Skip
 
@@ -378,6 +415,9 @@ void CloudServicesPage::checkSetDeviceRegisterBitTure()
         waitSetDeviceRegisterBitTureNumber = 0;
         registerInfoReceived = false;
         gMainpage->hideBusy();
+        // The service has the camera on the account: the person is told, and the flow's tab waits again.
+        unregistered = CloudApi::completedFlow(signInStep, signUpStep, lastRedirect);
+        popupCameraNotRegistered(unregistered == CloudApi::Flow::SignUp);
         return;
     case CloudApi::RegisterTick::Confirm: {
         SetDeviceRegisterBitTureTimer->stop();

@@ -86,6 +86,9 @@ public slots:
     QString wordWrap(const QString& str, int wrapLength);
     void popupCloudFailure(bool untrusted);
     void pressMsgCloudFailureOKButton();
+    // The camera did not confirm its register bit: signUp names the New Account tab, else Existing Account.
+    void popupCameraNotRegistered(bool signUp);
+    void pressMsgCameraNotRegisteredOKButton();
 
 private:
     // Lines a page can repeat at will (its address, its links clicked, its loads, its requests'
@@ -111,6 +114,9 @@ private:
     void accountKnown(const char* tag, const QByteArray& body);
     void clearCaches();
     void startRegisterWait();
+    // The tab of a flow chosen again: the register-bit wait again, when the camera did not confirm it,
+    // else the flow from its first request, when it failed.
+    void retryFlow(CloudApi::Flow flow);
     void setTabs(bool signUpSelected);
 
     QPointer<QNetworkReply> signInRequest;  // the REST request the sign-in flow sent last
@@ -123,6 +129,9 @@ private:
     // A flow that ended in failure, until it starts again: choosing its tab starts it.
     bool signInFailed = false;
     bool signUpFailed = false;
+    // The flow whose camera did not confirm its register bit, until the flow starts again: the service has the
+    // camera on the account, so choosing the flow's tab only waits for the camera again.
+    CloudApi::Flow unregistered = CloudApi::Flow::None;
 };
 
 #endif  // CLOUDSERVICESPAGE_H

@@ -77,6 +77,8 @@ void CloudServicesPage::getSignUpTimeStamp(const QString& site)
 {
     signUpStep = 0;
     signUpFailed = false;
+    if (unregistered == CloudApi::Flow::SignUp)
+        unregistered = CloudApi::Flow::None;
     OpenAPISite = site;
     signUpRequest = sendRest(signUpNetworkManager, CloudApi::appCredentialAddress(site, CloudApi::staleTimestamp()));
     WLOG << "[SignUp] Sending getSignUpTimeStamp MD5 = " << CloudApi::signatureParam(CloudApi::staleTimestamp());
@@ -107,6 +109,8 @@ void CloudServicesPage::getSignInPage(const QString& site)
 {
     signInStep = 0;
     signInFailed = false;
+    if (unregistered == CloudApi::Flow::SignIn)
+        unregistered = CloudApi::Flow::None;
     OpenAPISite = site;
     signInRequest = nullptr;
     signInState = CloudApi::newState(CloudApi::Flow::SignIn);

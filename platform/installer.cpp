@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include "base/log.h"
 
@@ -44,6 +45,16 @@ ProcessCall downloadedInstallerCall(const QString& path, InstallerStart style)
         call.detached = true;
     }
     return call;
+}
+
+bool folderTakesFiles(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(".tolmwizard-XXXXXX"));
+    if (!probe.open()) {
+        WLOG << "folder cannot be written :" << folder << probe.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool startDownloadedInstaller(const QString& path)

@@ -22,6 +22,10 @@ enum class InstallerStart
 
 ProcessCall downloadedInstallerCall(const QString& path, InstallerStart style);
 
+// Whether a new file can be made in folder (a path, not empty): one is made there and removed again. The folder's
+// permissions alone do not tell (a file system mounted read-only, an administrator's rights, access lists).
+bool folderTakesFiles(const QString& folder);
+
 // Starts a downloaded installer in this platform's way; off Windows it is made
 // executable first. True when it (or, on Windows, the interpreter) started.
 bool startDownloadedInstaller(const QString& path);

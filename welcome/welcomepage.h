@@ -124,6 +124,9 @@ public slots:
     void pressMsgUpdateWizardPathErrorCancelButton();
     void pressMsgUpdateWizardPathErrorExitButton();
     void pressMsgUpdateWizardPathErrorOKButton();
+    void popupUpdateWizardFolderErrorMsgBox();
+    void pressMsgUpdateWizardFolderErrorCancelButton();
+    void pressMsgUpdateWizardFolderErrorOKButton();
     void popupUpdateWizardDownloadErrorMsgBox();
     void pressMsgUpdateWizardDownloadErrorCancelButton();
     void pressMsgUpdateWizardDownloadErrorExitButton();
@@ -193,6 +196,8 @@ private:
     void openUpdatePopup(const UpdatePopup& popup);
     QString installerTarget() const;
     void chooseInstallerFolder(const QString& startFolder, bool removeAnyOldFile);
+    // The popup of that name closed, the download stopped: the folder dialog again, in the folder last chosen.
+    void chooseAnotherFolder(const char* popupName);
     void failDownload();
 };
 

@@ -29,6 +29,7 @@ constexpr int kInstallerRedirectLimit = 10;
 const char* const kUpdatePopup = "UpdateWizardMsgBox";
 const char* const kStatusPopup = "UpdateWizardStatusMsgBox";
 const char* const kPathErrorPopup = "UpdateWizardPathErrorMsgBox";
+const char* const kFolderErrorPopup = "UpdateWizardFolderErrorMsgBox";
 const char* const kDownloadErrorPopup = "UpdateWizardDownloadErrorMsgBox";
 // Reply properties of the installer download: its file could not be opened or written.
 const char* const kInstallerUnwritable = "installerUnwritable";
@@ -177,6 +178,16 @@ void WelcomePage::popupUpdateWizardPathErrorMsgBox()
                      &WelcomePage::pressMsgUpdateWizardPathErrorExitButton});
 }
 
+void WelcomePage::popupUpdateWizardFolderErrorMsgBox()
+{
+    openUpdatePopup({kFolderErrorPopup, tr("Cannot Save to This Folder"),
+                     tr("The setup wizard cannot write to the folder you chose, so the new version cannot be saved "
+                        "there.<br>Please click <b>%1</b> and choose another folder.")
+                         .arg(tr("OK")),
+                     tr("OK"), &WelcomePage::pressMsgUpdateWizardFolderErrorOKButton,
+                     &WelcomePage::pressMsgUpdateWizardFolderErrorCancelButton, QString(), nullptr});
+}
+
 void WelcomePage::popupUpdateWizardDownloadErrorMsgBox()
 {
     openUpdatePopup({kDownloadErrorPopup, tr("Download Error"),
@@ -196,6 +207,11 @@ void WelcomePage::pressMsgCancelButton()
 void WelcomePage::pressMsgUpdateWizardPathErrorCancelButton()
 {
     leaveUpdateRoad(kPathErrorPopup);
+}
+
+void WelcomePage::pressMsgUpdateWizardFolderErrorCancelButton()
+{
+    leaveUpdateRoad(kFolderErrorPopup);
 }
 
 void WelcomePage::pressMsgUpdateWizardDownloadErrorCancelButton()
@@ -236,7 +252,17 @@ void WelcomePage::pressUpdateButton()
 
 void WelcomePage::pressMsgUpdateWizardPathErrorOKButton()
 {
-    delete gMainpage->findChild<MessageBoxPage*>(kPathErrorPopup);
+    chooseAnotherFolder(kPathErrorPopup);
+}
+
+void WelcomePage::pressMsgUpdateWizardFolderErrorOKButton()
+{
+    chooseAnotherFolder(kFolderErrorPopup);
+}
+
+void WelcomePage::chooseAnotherFolder(const char* popupName)
+{
+    delete gMainpage->findChild<MessageBoxPage*>(popupName);
     checkWizardUpdateTimer->stop();
     waitWizardUpdateNumber = 0;
     chooseInstallerFolder(TolmWizardUpdateSavePath, true);
@@ -255,12 +281,18 @@ void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeA
     gMainpage->showDimming();
     TolmWizardUpdateSavePath = QFileDialog::getExistingDirectory(
         this, QString(), startFolder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    // The dialog is gone: a popup that follows dims the window for as long as it is open.
+    gMainpage->hideDimming();
     WLOG << "TolmWizardUpdateSavePath :" << TolmWizardUpdateSavePath;
     if (TolmWizardUpdateSavePath.isEmpty()) {
-        gMainpage->hideDimming();
         WLOG << "not download ...";
         getUpdateUrl();
         continueWithoutUpdate();
+        return;
+    }
+    // A folder the wizard may not write to says so, and the person chooses another.
+    if (!Platform::folderTakesFiles(TolmWizardUpdateSavePath)) {
+        popupUpdateWizardFolderErrorMsgBox();
         return;
     }
     TolmWizardFile = installerTarget();
@@ -277,7 +309,6 @@ void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeA
         }
         WLOG << "remove success ...";
     }
-    gMainpage->hideDimming();
     WLOG << "download ...";
     gMainpage->showBusy();
     checkWizardUpdateTimer->start(kTickMs);
@@ -344,7 +375,8 @@ void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
     if (!file || data->property(kInstallerUnwritable).toBool() || (whole && !file->isOpen())) {
         WLOG << "installer cannot be written :" << TolmWizardFile;
         gMainpage->hideBusy();
-        pressMsgUpdateWizardPathErrorOKButton();
+        checkWizardUpdateTimer->stop();
+        popupUpdateWizardFolderErrorMsgBox();
         return;
     }
     // Only a whole 200 answer is an installer: error pages, redirects, cut bodies and answers

@@ -662,6 +662,16 @@
         <translation>Služba olvaris požadavek nedokončila.&lt;br&gt;Zkontrolujte připojení k internetu, klikněte na „%1“ nebo „%2“ a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kamera je přidána k vašemu účtu olvaris, ale nepotvrdila svou registraci.&lt;br&gt;Zkontrolujte připojení k síti, klikněte na „%1“ a zkuste to znovu, nebo pokračujte bez cloudových služeb.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kamera není zaregistrována</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloudové služby nebudou k dispozici</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Konec</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Do této složky nelze ukládat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Průvodce nastavením nemůže zapisovat do zvolené složky, a proto do ní nelze uložit novou verzi.&lt;br&gt;Klikněte na &lt;b&gt;%1&lt;/b&gt; a zvolte jinou složku.</translation>
     </message>
     <message>
         <location line="-5"/>

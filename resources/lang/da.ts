@@ -662,6 +662,16 @@
         <translation>olvaris-tjenesten fuldførte ikke anmodningen.&lt;br&gt;Kontrollér internetforbindelsen, og klik derefter på &quot;%1&quot; eller &quot;%2&quot; for at prøve igen, eller fortsæt uden cloudtjenester.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kameraet er føjet til din olvaris-konto, men det bekræftede ikke sin registrering.&lt;br&gt;Kontrollér netværksforbindelsen, og klik derefter på &quot;%1&quot; for at prøve igen, eller fortsæt uden cloudtjenester.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kameraet er ikke registreret</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloudtjenester vil ikke være tilgængelige</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Afslut</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Der kan ikke gemmes i denne mappe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Installationsguiden kan ikke skrive i den valgte mappe, så den nye version kan ikke gemmes der.&lt;br&gt;Klik på &lt;b&gt;%1&lt;/b&gt;, og vælg en anden mappe.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>Der olvaris-Dienst hat die Anfrage nicht abgeschlossen.&lt;br&gt;Prüfen Sie die Internetverbindung und klicken Sie dann auf „%1“ oder „%2“, um es erneut zu versuchen, oder fahren Sie ohne Cloud-Dienste fort.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Die Kamera ist Ihrem olvaris-Konto hinzugefügt, hat ihre Registrierung aber nicht bestätigt.&lt;br&gt;Prüfen Sie die Netzwerkverbindung und klicken Sie dann auf „%1“, um es erneut zu versuchen, oder fahren Sie ohne Cloud-Dienste fort.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kamera nicht registriert</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Cloud-Dienste sind nicht verfügbar</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Speichern in diesem Ordner nicht möglich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Der Einrichtungsassistent kann nicht in den gewählten Ordner schreiben, daher kann die neue Version dort nicht gespeichert werden.&lt;br&gt;Klicken Sie auf &lt;b&gt;%1&lt;/b&gt; und wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>Η υπηρεσία olvaris δεν ολοκλήρωσε το αίτημα.&lt;br&gt;Ελέγξτε τη σύνδεση στο Internet και, στη συνέχεια, κάντε κλικ στο «%1» ή στο «%2» για να δοκιμάσετε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Η κάμερα προστέθηκε στον λογαριασμό σας olvaris, αλλά δεν επιβεβαίωσε την καταχώρησή της.&lt;br&gt;Ελέγξτε τη σύνδεση δικτύου και, στη συνέχεια, κάντε κλικ στο «%1» για να δοκιμάσετε ξανά ή συνεχίστε χωρίς υπηρεσίες cloud.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Η κάμερα δεν καταχωρήθηκε</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Οι υπηρεσίες cloud δεν θα είναι διαθέσιμες</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Αδύνατη η αποθήκευση σε αυτόν τον φάκελο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Ο οδηγός ρύθμισης δεν μπορεί να γράψει στον φάκελο που επιλέξατε, οπότε η νέα έκδοση δεν μπορεί να αποθηκευτεί εκεί.&lt;br&gt;Κάντε κλικ στο &lt;b&gt;%1&lt;/b&gt; και επιλέξτε άλλον φάκελο.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation type="unfinished"></translation>
@@ -2013,6 +2023,16 @@ p, li { white-space: pre-wrap; }
         <location line="+4"/>
         <location line="+11"/>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

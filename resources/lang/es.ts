@@ -662,6 +662,16 @@
         <translation>El servicio olvaris no completó la solicitud.&lt;br&gt;Compruebe la conexión a Internet y haga clic en «%1» o «%2» para volver a intentarlo, o continúe sin servicios en la nube.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>La cámara está en su cuenta de olvaris, pero no ha confirmado su registro.&lt;br&gt;Compruebe la conexión de red y haga clic en «%1» para volver a intentarlo, o continúe sin servicios en la nube.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Cámara no registrada</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Los servicios en la nube no estarán disponibles</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>No se puede guardar en esta carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>El asistente de configuración no puede escribir en la carpeta elegida, así que la nueva versión no se puede guardar allí.&lt;br&gt;Haga clic en &lt;b&gt;%1&lt;/b&gt; y elija otra carpeta.</translation>
     </message>
     <message>
         <location line="-5"/>

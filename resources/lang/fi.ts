@@ -662,6 +662,16 @@
         <translation>olvaris-palvelu ei suorittanut pyyntöä loppuun.&lt;br&gt;Tarkista Internet-yhteys ja yritä uudelleen valitsemalla &quot;%1&quot; tai &quot;%2&quot;, tai jatka ilman pilvipalveluja.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kamera on lisätty olvaris-tiliisi, mutta se ei vahvistanut rekisteröintiään.&lt;br&gt;Tarkista verkkoyhteys ja yritä uudelleen valitsemalla &quot;%1&quot;, tai jatka ilman pilvipalveluja.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kameraa ei rekisteröity</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Pilvipalvelut eivät ole käytettävissä</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Lopeta</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Tähän kansioon ei voi tallentaa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Asennusohjelma ei voi kirjoittaa valitsemaasi kansioon, joten uutta versiota ei voi tallentaa sinne.&lt;br&gt;Valitse &lt;b&gt;%1&lt;/b&gt; ja sen jälkeen toinen kansio.</translation>
     </message>
     <message>
         <location line="-5"/>

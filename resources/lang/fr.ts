@@ -662,6 +662,16 @@
         <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet, puis cliquez sur « %1 » ou « %2 » pour réessayer, ou continuez sans les services cloud.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>La caméra figure sur votre compte olvaris, mais elle n&apos;a pas confirmé son enregistrement.&lt;br&gt;Vérifiez la connexion réseau, puis cliquez sur « %1 » pour réessayer, ou continuez sans les services cloud.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Caméra non enregistrée</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Services cloud indisponibles</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Impossible d&apos;enregistrer dans ce dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>L&apos;assistant de configuration ne peut pas écrire dans le dossier choisi, la nouvelle version ne peut donc pas y être enregistrée.&lt;br&gt;Cliquez sur &lt;b&gt;%1&lt;/b&gt; et choisissez un autre dossier.</translation>
     </message>
     <message>
         <location line="-5"/>

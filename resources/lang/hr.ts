@@ -662,6 +662,16 @@
         <translation>Usluga olvaris nije dovršila zahtjev.&lt;br&gt;Provjerite internetsku vezu, zatim kliknite „%1” ili „%2” da biste pokušali ponovno ili nastavite bez usluga u oblaku.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kamera je dodana vašem računu olvaris, ali nije potvrdila registraciju.&lt;br&gt;Provjerite mrežnu vezu, zatim kliknite „%1” da biste pokušali ponovno ili nastavite bez usluga u oblaku.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kamera nije registrirana</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Usluge u oblaku neće biti dostupne</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Izlaz</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Spremanje u ovu mapu nije moguće</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Čarobnjak za postavljanje ne može pisati u odabranu mapu pa se nova verzija ne može spremiti u nju.&lt;br&gt;Kliknite &lt;b&gt;%1&lt;/b&gt; i odaberite drugu mapu.</translation>
     </message>
     <message>
         <location line="-5"/>

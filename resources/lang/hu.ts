@@ -662,6 +662,16 @@
         <translation>Az olvaris szolgáltatás nem teljesítette a kérést.&lt;br&gt;Ellenőrizze az internetkapcsolatot, majd az újrapróbáláshoz kattintson a(z) „%1” vagy „%2” elemre, vagy folytassa felhőszolgáltatások nélkül.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>A kamera szerepel az olvaris-fiókjában, de nem erősítette meg a regisztrációját.&lt;br&gt;Ellenőrizze a hálózati kapcsolatot, majd az újrapróbáláshoz kattintson a(z) „%1” elemre, vagy folytassa felhőszolgáltatások nélkül.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>A kamera nincs regisztrálva</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>A felhőszolgáltatások nem lesznek elérhetők</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Kilépés</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Ebbe a mappába nem lehet menteni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>A beállítási varázsló nem tud írni a kiválasztott mappába, ezért az új verzió nem menthető oda.&lt;br&gt;Kattintson a(z) &lt;b&gt;%1&lt;/b&gt; gombra, és válasszon másik mappát.</translation>
     </message>
     <message>
         <location line="-5"/>

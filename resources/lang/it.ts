@@ -662,6 +662,16 @@
         <translation>Il servizio olvaris non ha completato la richiesta.&lt;br&gt;Controllare la connessione a Internet, quindi fare clic su &quot;%1&quot; o &quot;%2&quot; per riprovare, oppure continuare senza i servizi cloud.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>La telecamera è stata aggiunta all&apos;account olvaris, ma non ha confermato la registrazione.&lt;br&gt;Controllare la connessione di rete, quindi fare clic su &quot;%1&quot; per riprovare, oppure continuare senza i servizi cloud.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Telecamera non registrata</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>I servizi cloud non saranno disponibili</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Impossibile salvare in questa cartella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>L&apos;installazione guidata non può scrivere nella cartella scelta, quindi la nuova versione non può essere salvata lì.&lt;br&gt;Fare clic su &lt;b&gt;%1&lt;/b&gt; e scegliere un&apos;altra cartella.</translation>
     </message>
     <message>
         <location line="-5"/>

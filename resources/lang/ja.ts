@@ -662,6 +662,16 @@
         <translation>olvaris サービスが要求を完了しませんでした。&lt;br&gt;インターネット接続を確認してから、&lt;br&gt;「%1」または「%2」をクリックして&lt;br&gt;もう一度お試しいただくか、&lt;br&gt;クラウドサービスを使用せずに続行してください。</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>カメラは olvaris アカウントに追加されましたが、&lt;br&gt;登録が確認されませんでした。&lt;br&gt;ネットワーク接続を確認してから、&lt;br&gt;「%1」をクリックしてもう一度お試しいただくか、&lt;br&gt;クラウドサービスを使用せずに続行してください。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>カメラが登録されていません</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>クラウドサービスは利用できません</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>このフォルダーには保存できません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>セットアップウィザードは選択したフォルダーに&lt;br&gt;書き込めないため、新しいバージョンを保存できません。&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;をクリックして、別のフォルダーを選択してください。</translation>
     </message>
     <message>
         <location line="-5"/>

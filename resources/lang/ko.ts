@@ -662,6 +662,16 @@
         <translation>olvaris 서비스가 요청을 완료하지 못했습니다.&lt;br&gt;인터넷 연결을 확인한 후 &quot;%1&quot; 또는 &quot;%2&quot;을(를) 클릭하여 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>카메라가 olvaris 계정에 추가되었지만 등록을 확인하지 못했습니다.&lt;br&gt;네트워크 연결을 확인한 후 &quot;%1&quot;을(를) 클릭하여 다시 시도하거나, 클라우드 서비스 없이 계속하세요.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>카메라가 등록되지 않음</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>클라우드 서비스를 사용할 수 없습니다</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>종료</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>이 폴더에 저장할 수 없음</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>설정 마법사가 선택한 폴더에 쓸 수 없어 새 버전을 저장할 수 없습니다.&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;을(를) 클릭하고 다른 폴더를 선택하세요.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>De olvaris-dienst heeft het verzoek niet voltooid.&lt;br&gt;Controleer de internetverbinding en klik dan op &quot;%1&quot; of &quot;%2&quot; om het opnieuw te proberen, of ga verder zonder clouddiensten.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>De camera staat in uw olvaris-account, maar heeft de registratie niet bevestigd.&lt;br&gt;Controleer de netwerkverbinding en klik dan op &quot;%1&quot; om het opnieuw te proberen, of ga verder zonder clouddiensten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Camera niet geregistreerd</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Clouddiensten niet beschikbaar</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Kan niet opslaan in deze map</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>De installatiewizard kan niet schrijven in de gekozen map, dus de nieuwe versie kan daar niet worden opgeslagen.&lt;br&gt;Klik op &lt;b&gt;%1&lt;/b&gt; en kies een andere map.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>olvaris-tjenesten fullførte ikke forespørselen.&lt;br&gt;Kontroller Internett-tilkoblingen, og klikk deretter på «%1» eller «%2» for å prøve igjen, eller fortsett uten skytjenester.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kameraet er lagt til i olvaris-kontoen din, men det bekreftet ikke registreringen.&lt;br&gt;Kontroller nettverkstilkoblingen, og klikk deretter på «%1» for å prøve igjen, eller fortsett uten skytjenester.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kameraet er ikke registrert</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Skytjenester blir ikke tilgjengelige</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Avslutt</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Kan ikke lagre i denne mappen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Installeringsveiviseren kan ikke skrive til mappen du valgte, så den nye versjonen kan ikke lagres der.&lt;br&gt;Klikk på &lt;b&gt;%1&lt;/b&gt;, og velg en annen mappe.</translation>
     </message>
     <message>
         <location line="-5"/>

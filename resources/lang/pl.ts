@@ -662,6 +662,16 @@
         <translation>Usługa olvaris nie zrealizowała żądania.&lt;br&gt;Sprawdź połączenie z Internetem, a następnie kliknij „%1” lub „%2”, aby spróbować ponownie, albo kontynuuj bez usług w chmurze.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kamera została dodana do konta olvaris, ale nie potwierdziła rejestracji.&lt;br&gt;Sprawdź połączenie sieciowe, a następnie kliknij „%1”, aby spróbować ponownie, albo kontynuuj bez usług w chmurze.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kamera niezarejestrowana</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Usługi w chmurze nie będą dostępne</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Nie można zapisać w tym folderze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Kreator konfiguracji nie może zapisywać w wybranym folderze, więc nie można w nim zapisać nowej wersji.&lt;br&gt;Kliknij &lt;b&gt;%1&lt;/b&gt; i wybierz inny folder.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>O serviço olvaris não concluiu a solicitação.&lt;br&gt;Verifique a conexão com a Internet e clique em «%1» ou «%2» para tentar novamente, ou continue sem serviços em nuvem.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>A câmera está na sua conta olvaris, mas não confirmou o registro.&lt;br&gt;Verifique a conexão de rede e clique em «%1» para tentar novamente, ou continue sem serviços em nuvem.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Câmera não registrada</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Os serviços em nuvem não estarão disponíveis</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Não é possível salvar nesta pasta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>O Assistente de Configuração não consegue gravar na pasta escolhida, portanto a nova versão não pode ser salva nela.&lt;br&gt;Clique em &lt;b&gt;%1&lt;/b&gt; e escolha outra pasta.</translation>
     </message>
     <message>
         <location line="-5"/>

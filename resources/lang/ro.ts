@@ -662,6 +662,16 @@
         <translation>Serviciul olvaris nu a finalizat solicitarea.&lt;br&gt;Verificați conexiunea la Internet, apoi faceți clic pe „%1” sau „%2” pentru a încerca din nou sau continuați fără servicii cloud.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Camera a fost adăugată în contul dvs. olvaris, dar nu și-a confirmat înregistrarea.&lt;br&gt;Verificați conexiunea la rețea, apoi faceți clic pe „%1” pentru a încerca din nou sau continuați fără servicii cloud.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Camera nu este înregistrată</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Serviciile cloud nu vor fi disponibile</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Ieșire</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Nu se poate salva în acest folder</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Expertul de configurare nu poate scrie în folderul ales, așa că versiunea nouă nu poate fi salvată acolo.&lt;br&gt;Faceți clic pe &lt;b&gt;%1&lt;/b&gt; și alegeți alt folder.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>Служба olvaris не выполнила запрос.&lt;br&gt;Проверьте подключение к Интернету и нажмите «%1» или «%2», чтобы повторить попытку, или продолжите без облачных служб.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Камера добавлена в вашу учётную запись olvaris, но не подтвердила регистрацию.&lt;br&gt;Проверьте подключение к сети и нажмите «%1», чтобы повторить попытку, или продолжите без облачных служб.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Камера не зарегистрирована</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Облачные службы будут недоступны</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Выход</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Невозможно сохранить в эту папку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Мастер настройки не может записывать в выбранную папку, поэтому новую версию нельзя сохранить в ней.&lt;br&gt;Нажмите &lt;b&gt;%1&lt;/b&gt; и выберите другую папку.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>Storitev olvaris ni dokončala zahteve.&lt;br&gt;Preverite internetno povezavo in za ponovni poskus kliknite »%1« ali »%2« ali nadaljujte brez storitev v oblaku.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kamera je dodana v vaš račun olvaris, vendar ni potrdila registracije.&lt;br&gt;Preverite omrežno povezavo in za ponovni poskus kliknite »%1« ali nadaljujte brez storitev v oblaku.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kamera ni registrirana</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Storitve v oblaku ne bodo na voljo</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Izhod</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Shranjevanje v to mapo ni mogoče</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Čarovnik za nastavitev ne more pisati v izbrano mapo, zato nove različice ni mogoče shraniti vanjo.&lt;br&gt;Kliknite &lt;b&gt;%1&lt;/b&gt; in izberite drugo mapo.</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -662,6 +662,16 @@
         <translation>Tjänsten olvaris slutförde inte begäran.&lt;br&gt;Kontrollera internetanslutningen och klicka sedan på &quot;%1&quot; eller &quot;%2&quot; för att försöka igen, eller fortsätt utan molntjänster.</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>Kameran finns på ditt olvaris-konto, men den bekräftade inte registreringen.&lt;br&gt;Kontrollera nätverksanslutningen och klicka sedan på &quot;%1&quot; för att försöka igen, eller fortsätt utan molntjänster.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>Kameran är inte registrerad</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>Molntjänster blir inte tillgängliga</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>Avsluta</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>Det går inte att spara i den här mappen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>Installationsguiden kan inte skriva till mappen du valde, så den nya versionen kan inte sparas där.&lt;br&gt;Klicka på &lt;b&gt;%1&lt;/b&gt; och välj en annan mapp.</translation>
     </message>
     <message>
         <location line="-5"/>

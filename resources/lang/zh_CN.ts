@@ -662,6 +662,16 @@
         <translation>olvaris 服务未完成该请求。&lt;br&gt;请检查 Internet 连接，然后单击“%1”或“%2”重试，&lt;br&gt;或在不使用云服务的情况下继续。</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>摄像机已添加到您的 olvaris 帐户，但未确认注册。&lt;br&gt;请检查网络连接，然后单击“%1”重试，&lt;br&gt;或在不使用云服务的情况下继续。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>摄像机未注册</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>云服务将不可用</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>无法保存到此文件夹</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>设置向导无法写入您选择的文件夹，&lt;br&gt;因此无法将新版本保存在该文件夹中。&lt;br&gt;请单击&lt;b&gt;%1&lt;/b&gt;，然后选择其他文件夹。</translation>
     </message>
     <message>
         <location line="-5"/>

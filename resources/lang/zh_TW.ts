@@ -662,6 +662,16 @@
         <translation>olvaris 服務未完成要求。&lt;br&gt;請檢查網際網路連線，然後按一下「%1」或「%2」再試一次，&lt;br&gt;或在不使用雲端服務的情況下繼續。</translation>
     </message>
     <message>
+        <location line="+22"/>
+        <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
+        <translation>攝影機已新增到您的 olvaris 帳戶，但未確認註冊。&lt;br&gt;請檢查網路連線，然後按一下「%1」再試一次，&lt;br&gt;或在不使用雲端服務的情況下繼續。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Camera not registered</source>
+        <translation>攝影機未註冊</translation>
+    </message>
+    <message>
         <location line="+28"/>
         <source>Cloud Services will not be available</source>
         <translation>將無法使用雲端服務</translation>
@@ -2018,6 +2028,16 @@ p, li { white-space: pre-wrap; }
         <location line="+11"/>
         <source>Exit</source>
         <translation>結束</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cannot Save to This Folder</source>
+        <translation>無法儲存到此資料夾</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The setup wizard cannot write to the folder you chose, so the new version cannot be saved there.&lt;br&gt;Please click &lt;b&gt;%1&lt;/b&gt; and choose another folder.</source>
+        <translation>設定精靈無法寫入您選擇的資料夾，&lt;br&gt;因此無法將新版本儲存在該資料夾中。&lt;br&gt;請按一下&lt;b&gt;%1&lt;/b&gt;，然後選擇其他資料夾。</translation>
     </message>
     <message>
         <location line="-5"/>

@@ -2,7 +2,9 @@
 """The cloud step of the real wizard in the lab, driven by clicks and typing. Each road goes
 Start -> licence -> guide (Skip) -> the camera in the table -> name and password -> the setup
 checks -> the cloud page, then: (a) "Existing Account" and a sign-in typed into the service's
-form, first with the network dropped (the failure popup), then from the same tab once it is back,
+form, first with the network dropped (the failure popup), then from the same tab once it is back, the network
+dropped again and the camera silent once the service has it (the popup of a camera not registered), then the
+same tab once both are back, which asks the camera again,
 (b) a new account typed into the sign-up form, (c) a sign-in whose device add the
 service refuses, (d) "No, thanks", (e) an API site whose certificate is not the lab's, (f) a
 camera whose portal, or a sign-in page whose redirect, is not the cloud service over https, (g) a token sent to the redirect
@@ -20,6 +22,7 @@ camsim restarts for every road, so each starts with an unregistered camera.
 
 import json
 import os
+import signal
 import subprocess
 import time
 import unittest
@@ -124,7 +127,7 @@ class CloudStep(CloudRoad):
     def test_a_sign_in(self):
         # The browser is a script that notes the address it is given.
         opened = fake_browser(self, '#!/bin/sh\necho "$@" > RECORD.new && mv RECORD.new RECORD\n')
-        with Wizard(BUILD_DIR, lab=self.lab) as w:
+        with Wizard(BUILD_DIR, lab=self.lab, texts=True) as w:
             self.to_cloud_page(w)
             w.screenshot("cloud_new_account_tab.png")
             w.click(*CLOUD_EXISTING_ACCOUNT)
@@ -138,7 +141,21 @@ class CloudStep(CloudRoad):
             w.click(*CLOUD_EXISTING_ACCOUNT)
             w.wait_log(SIGN_IN_REACHED, count=2)
             w.settle()
-            w.type_cloud_form("ann@example.test", "secret1", "cloud_existing_account_tab.png")
+            # The camera stops answering, and once the service has it the network drops: the wait for its register
+            # bit ends in a popup. Once both are back, the same tab asks the camera again, not the service.
+            os.kill(self.camsim.pid, signal.SIGSTOP)
+            try:
+                w.type_cloud_form("ann@example.test", "secret1", "cloud_existing_account_tab.png")
+                w.wait_log("[SignIn] Got QueryTokenAccountInfo", CLOUD_FLOW_S)
+                self.lab.set_pc_link("veth0", False)
+                w.snap("cloud_camera_not_registered.png", 'open msgbox : "cameraNotRegisteredWarning"', 30 + STEP_S)
+                shown = [t["text"] for t in w.texts() if t["name"] == "msgBoxContent_Label"]
+                self.assertIn('click "Existing Account" to try again', shown[-1])
+                self.lab.set_pc_link("veth0", True)
+            finally:
+                os.kill(self.camsim.pid, signal.SIGCONT)
+            w.click_named("msgBoxRightBtn_Button")
+            w.click(*CLOUD_EXISTING_ACCOUNT)
             w.wait_log(" Go to SignIn complete", CLOUD_FLOW_S)
             w.wait_log("After the cloud step:")
             w.screenshot("cloud_sign_in_complete.png")

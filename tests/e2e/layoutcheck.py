@@ -69,6 +69,10 @@ PAGE_SCREENS = [
     ("cloud", ["show CloudServicesPage"]),
     ("popup_CloudServicesPage_popupCloudFailure_over_page",  # its text names the page's tabs
      ["show CloudServicesPage", "invoke CloudServicesPage popupCloudFailure false"], ["close"]),
+    ("popup_CloudServicesPage_popupCameraNotRegistered_sign_in",  # named by the tab it names, over its page
+     ["show CloudServicesPage", "invoke CloudServicesPage popupCameraNotRegistered false"], ["close"]),
+    ("popup_CloudServicesPage_popupCameraNotRegistered_sign_up",
+     ["show CloudServicesPage", "invoke CloudServicesPage popupCameraNotRegistered true"], ["close"]),
     ("wifi", ["show DeviceWiFiChangePage"]),
     ("wifi_wps", ["invoke DeviceWiFiChangePage pressWPSButton"]),
     ("wifi_list", ["invoke DeviceWiFiChangePage pressWiFiButton"]),

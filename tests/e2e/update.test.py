@@ -21,8 +21,8 @@ class UpdateRoads(unittest.TestCase):
         self.lab = lab_for(self, internet=True)
         self.net = UpdateInternet(self.lab)
 
-    def start_to_offer(self):
-        w = Wizard(BUILD_DIR, lab=self.lab, env={"TMPDIR": self.net.tmp})
+    def start_to_offer(self, texts=False):
+        w = Wizard(BUILD_DIR, lab=self.lab, env={"TMPDIR": self.net.tmp}, texts=texts)
         self.addCleanup(w.stop)
         w.wait_window()
         w.click(*WELCOME_START)
@@ -72,6 +72,24 @@ class UpdateRoads(unittest.TestCase):
         self.assertIn("02 autorun_success true", log)
         self.assertIn("04 QCoreApplication::exit()", log)
         self.assertEqual(glob.glob(os.path.join(self.net.tmp, "tolmwizard-*")), [], "picture folder left behind")
+
+    def test_unwritable_folder_said_then_another_taken(self):
+        locked = os.path.join(self.net.dir, "Locked")
+        os.makedirs(locked)
+        w = self.start_to_offer(texts=True)
+        w.read_only(locked)  # for the wizard, whose administrator's rights would write anywhere else
+        w.click(*POPUP_RIGHT)
+        w.answer_dialog(locked)
+        w.snap("update_folder_unwritable.png", POPUP_MADE, count=2, settle=False)
+        shown = {t["name"]: t["text"] for t in w.texts() if t["kind"] == "text"}
+        self.assertEqual(shown.get("msgBoxTitile_Label"), "Cannot Save to This Folder")
+        # Its OK opens the dialog again, on the same folder: another is taken, and the installer written there.
+        w.click_named("msgBoxRightBtn_Button")
+        w.answer_dialog(self.net.save)
+        w.wait_log("checkWizardUpdateTimer stop at")
+        self.assertEqual(os.listdir(locked), [])
+        with open(self.net.saved_installer(), "rb") as f:
+            self.assertEqual(f.read(), self.net.installer)
 
     def test_cancel_goes_on_with_this_wizard(self):
         w = self.start_to_offer()

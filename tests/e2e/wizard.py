@@ -161,7 +161,7 @@ def unavailable_reason(lab=True):
     or None when nothing is missing."""
     import lab as labmod
     reason = labmod.unavailable_reason() if lab else _own_network_reason()
-    for tool in ("Xvfb", "xdotool", "import", "convert", "ss", "mount"):
+    for tool in ("Xvfb", "xdotool", "import", "convert", "ss", "mount", "nsenter"):
         reason = reason or (None if shutil.which(tool) else "'%s' is not installed (scripts/setup installs it)" % tool)
     for path in (os.path.join(BUILD_DIR, "tolmwizard"), CAMSIM):
         reason = reason or (None if os.path.exists(path) else path + " is missing (scripts/build makes it)")
@@ -862,6 +862,19 @@ class Wizard:
         self.key("Return")
         self.wait_window_gone(self.window)
         self.window = main
+
+    def click_named(self, name):
+        """Clicks the middle of the shown widget of that name (a program started with texts=True)."""
+        rects = [t["rect"] for t in self.texts() if t["name"] == name and t["kind"] == "widget"]
+        if not rects:
+            self._fail("no %s shown" % name)
+        x, y, width, height = rects[-1]
+        self.click(x + width // 2, y + height // 2)
+
+    def read_only(self, folder):
+        """Makes folder read-only for the program alone, root as it is: mounted so in its own mount namespace."""
+        subprocess.run(["nsenter", "--target", str(self.proc.pid), "--mount", "--", "sh", "-c",
+                        'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0"', folder], check=True)
 
     def type_text(self, text):
         self._xdotool("windowfocus", "--sync", self.window, check=False)

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QNetworkReply>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -602,12 +603,15 @@ private slots:
     }
 
     // The cloud page's two tabs: the view each shows and the tab drawn as chosen, kept over Back; a tab
-    // whose flow failed tries that flow again, from its first request, the other tab does not.
+    // whose flow failed tries that flow again, from its first request, the other tab does not. A camera that
+    // did not confirm its register bit is said, naming its flow's tab, which asks the camera again, not the
+    // service, until the flow starts again.
     void cloudTabs_data()
     {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<bool>("signUp");    // the New Account view shown and its tab chosen
-        QTest::addColumn<QString>("flows");  // the flow that failed first ":" the flow started again (in, up)
+        QTest::addColumn<QString>("clicks");  // "restart-in", "restart-up": the setup page starts that flow
+        QTest::addColumn<bool>("signUp");     // the New Account view shown and its tab chosen
+        QTest::addColumn<QString>("flows");   // the flow that failed first ":" the flow started again (in, up);
+                                              // "bit-": its camera's register bit; "bit": the camera asked again
         QTest::newRow("New Account") << "up" << true << ":";
         QTest::newRow("Existing Account") << "up in" << false << ":";
         QTest::newRow("New Account again") << "in up" << true << ":";
@@ -616,6 +620,12 @@ private slots:
         QTest::newRow("New Account failed, chosen again") << "up" << true << "up:up";
         QTest::newRow("Existing Account failed, chosen again") << "up in" << false << "in:in";
         QTest::newRow("Existing Account failed, New Account") << "up" << true << "in:";
+        QTest::newRow("Existing Account's camera silent, chosen again") << "in" << false << "bit-in:bit";
+        QTest::newRow("New Account's camera silent, chosen again") << "up" << true << "bit-up:bit";
+        QTest::newRow("Existing Account's camera silent, New Account") << "up" << true << "bit-in:";
+        QTest::newRow("Existing Account's camera silent, flow started again")
+            << "restart-in in" << false << "bit-in:in";
+        QTest::newRow("New Account's camera silent, flow started again") << "restart-up up" << true << "bit-up:up";
     }
     void cloudTabs()
     {
@@ -625,22 +635,49 @@ private slots:
         const QString failed = flows.section(':', 0, 0), again = flows.section(':', 1);
         delete gCloudServicesPage;  // each row's flows from the start
         gCloudServicesPage = new CloudServicesPage;
+        dcptest::resetGlobals();  // the camera asked from 127.0.0.1
         chooseCamera("2.0", "192.168.0.20", "443");
         Ui_CloudServicesPage* form = gCloudServicesPage->ui;
         const QString site = OpenAPISite;
         OpenAPISite = "https://127.0.0.1:9/";  // not the cloud service: a flow started again is refused
         gMainpage->showPage(nullptr, gCloudServicesPage);
-        if (!failed.isEmpty()) {
+        signInStep = signUpStep = 2;
+        dcptest::LoopbackReceiver camera;
+        gDCPUtils->setDatagramTarget(QHostAddress::LocalHost, camera.port());
+        auto broadcast = qScopeGuard([] { gDCPUtils->setDatagramTarget(QHostAddress::Broadcast, 5978); });
+        if (failed.startsWith("bit")) {  // the account known, the camera's bit unconfirmed at the wait's end
+            const bool in = failed == "bit-in";
+            (in ? signInStep : signUpStep) = in ? 3 : 5;
+            gCloudServicesPage->waitSetDeviceRegisterBitTureNumber = CloudApi::kRegisterTickLimit;
+            gMainpage->showBusy();
+            gCloudServicesPage->checkSetDeviceRegisterBitTure();
+            QVERIFY(camera.nextText().contains(";G=0") && !gMainpage->isBusy());
+            auto* popup = gMainpage->findChild<MessageBoxPage*>("cameraNotRegisteredWarning");
+            QVERIFY(popup &&
+                    popup->ui->msgBoxContent_Label->text().contains(in ? "\"Existing Account\"" : "\"New Account\""));
+            popup->ui->msgBoxRightBtn_Button->click();
+        } else if (!failed.isEmpty()) {
             QWebView* view = failed == "in" ? form->cloudServiceSignIn_WebView : form->cloudServiceSignUp_WebView;
             emit static_cast<CloudWebPage*>(view->page())->pageFailed(QUrl(), false);
             QVERIFY(MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning"));
         }
-        signInStep = signUpStep = 2;
-        for (const QString& click : clicks.split(' '))
-            (click == "up"   ? form->cloudServiceSignUp_PushButton
-             : click == "in" ? form->cloudServiceSignIn_PushButton
-                             : form->cloudServicePrev_PushButton)
-                ->click();
+        for (const QString& click : clicks.split(' ')) {
+            if (click.startsWith("restart"))  // the setup page starts the flow again
+                click == "restart-in" ? gCloudServicesPage->getSignInPage(OpenAPISite)
+                                      : gCloudServicesPage->getSignUpTimeStamp(OpenAPISite);
+            else
+                (click == "up"   ? form->cloudServiceSignUp_PushButton
+                 : click == "in" ? form->cloudServiceSignIn_PushButton
+                                 : form->cloudServicePrev_PushButton)
+                    ->click();
+        }
+        QCOMPARE(gCloudServicesPage->SetDeviceRegisterBitTureTimer->isActive() && gMainpage->isBusy(), again == "bit");
+        if (again == "bit") {  // the camera asked on the wait's first tick, the service not
+            gCloudServicesPage->checkSetDeviceRegisterBitTure();
+            QVERIFY(camera.nextText().contains(";G=1"));
+            gCloudServicesPage->SetDeviceRegisterBitTureTimer->stop();
+            gMainpage->hideBusy();
+        }
         QCOMPARE(form->cloudServiceSignUp_WebView->isVisibleTo(gCloudServicesPage), signUp);
         QCOMPARE(form->cloudServiceSignIn_WebView->isVisibleTo(gCloudServicesPage), !signUp);
         // The chosen tab is drawn blue, the other white.
@@ -649,7 +686,7 @@ private slots:
         QCOMPARE(gCloudServicesPage->isHidden(), clicks.endsWith("back"));
         QCOMPARE(signInStep == 0, again == "in");
         QCOMPARE(signUpStep == 0, again == "up");
-        if (!again.isEmpty()) {  // refused again: the failure popup, over the page
+        if (again == "in" || again == "up") {  // refused again: the failure popup, over the page
             QTRY_VERIFY(gMainpage->findChild<MessageBoxPage*>("cloudServiceFailedWarning"));
             MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning");
         }

@@ -1,4 +1,6 @@
 // The welcome page's sprite waits and self-update against a loopback HTTP server.
+#include <QApplication>
+#include <QFileDialog>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -17,6 +19,19 @@ QString popupShown()
 {
     const QList<MessageBoxPage*> popups = gMainpage->findChildren<MessageBoxPage*>();
     return popups.isEmpty() ? QString() : popups.last()->objectName();
+}
+
+// A person at the folder dialog: it gets the next of these folders, or is cancelled when none is left.
+QStringList folderAnswers;
+
+void answerFolderDialog()
+{
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        if (folderAnswers.isEmpty())
+            return dialog->reject();
+        dialog->selectFile(folderAnswers.takeFirst());
+        static_cast<QDialog*>(dialog)->accept();
+    }
 }
 
 }  // namespace
@@ -38,12 +53,15 @@ private slots:
     void oversizedAnswersFail();
     void closeCrossLeavesTheRoad_data();
     void closeCrossLeavesTheRoad();
+    void unwritableFolderSaid_data();
+    void unwritableFolderSaid();
 
 private:
     void serve(const Answers& answers);
     HttpTestServer* server = nullptr;
     QTemporaryDir temp;
     QString folder;
+    QTimer dialogs;
 };
 
 void TestWelcomeUpdate::initTestCase()
@@ -51,6 +69,8 @@ void TestWelcomeUpdate::initTestCase()
     QVERIFY(temp.isValid());
     qputenv("TMPDIR", temp.path().toLocal8Bit());
     createWizardForTests();
+    connect(&dialogs, &QTimer::timeout, &answerFolderDialog);
+    dialogs.start(20);
 }
 
 void TestWelcomeUpdate::init()
@@ -203,6 +223,7 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad_data()
     QTest::newRow("download successful") << "UpdateWizardStatusMsgBox";
     QTest::newRow("path error") << "UpdateWizardPathErrorMsgBox";
     QTest::newRow("download error") << "UpdateWizardDownloadErrorMsgBox";
+    QTest::newRow("folder error") << "UpdateWizardFolderErrorMsgBox";
 }
 
 void TestWelcomeUpdate::closeCrossLeavesTheRoad()
@@ -214,12 +235,46 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad()
         {"UpdateWizardMsgBox", &WelcomePage::popupUpdateWizardMsgBox},
         {"UpdateWizardStatusMsgBox", &WelcomePage::popupUpdateWizardStatusMsgBox},
         {"UpdateWizardPathErrorMsgBox", &WelcomePage::popupUpdateWizardPathErrorMsgBox},
-        {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox}};
+        {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox},
+        {"UpdateWizardFolderErrorMsgBox", &WelcomePage::popupUpdateWizardFolderErrorMsgBox}};
     (gWelcomePage->*open[popup])();
     gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxClose_Button->click();
     QCOMPARE(popupShown(), QString());
     QVERIFY(gAgreementPage->isVisibleTo(gMainpage));
     QCOMPARE(TolmWizardUpdateUrl, QUrl(gQATestBaseUrl + "vt_devices.json"));
+}
+
+// A folder no file can be made in (the kernel's /proc, an administrator's too), chosen or found so by the download,
+// is said at once; the popup's OK opens the dialog again, whose other folder takes the download.
+void TestWelcomeUpdate::unwritableFolderSaid_data()
+{
+    QTest::addColumn<bool>("download");
+    QTest::newRow("chosen") << false;
+    QTest::newRow("found by the download") << true;
+}
+
+void TestWelcomeUpdate::unwritableFolderSaid()
+{
+    QFETCH(bool, download);
+    serve({{"/files/setup.exe", HttpTestServer::ok("#!/bin/sh\nexit 0\n")}});
+    TolmWizardUpdateUrl = server->url("/files/setup.exe");
+    TolmWizardUpdateSavePath = "/proc";
+    folderAnswers = download ? QStringList{folder} : QStringList{"/proc", folder};
+    if (download) {
+        gMainpage->showBusy();
+        gWelcomePage->checkWizardUpdateTimer->start(60000);
+        gWelcomePage->checkTolmWizardUpdateRequest();
+        QTRY_COMPARE_WITH_TIMEOUT(popupShown(), QString("UpdateWizardFolderErrorMsgBox"), kWelcomeAnswersMs);
+    } else {
+        gWelcomePage->pressUpdateButton();
+    }
+    QCOMPARE(popupShown(), QString("UpdateWizardFolderErrorMsgBox"));
+    QVERIFY(!gWelcomePage->checkWizardUpdateTimer->isActive() && !gMainpage->isBusy());
+    gMainpage->findChild<MessageBoxPage*>(popupShown())->ui->msgBoxRightBtn_Button->click();
+    QCOMPARE(popupShown(), QString());
+    QCOMPARE(TolmWizardUpdateSavePath, folder);
+    QVERIFY(gWelcomePage->checkWizardUpdateTimer->isActive() && folderAnswers.isEmpty());
+    QVERIFY(frameWidget("lockScreenLabel")->isHidden());
 }
 
 QTEST_MAIN(TestWelcomeUpdate)
