@@ -124,8 +124,10 @@ bool confineDecoder()
     // Ended with the program that started it, asked once its user has changed (the change clears it).
     if (!dropPrivileges() || prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent)
         return false;
-    // A process it makes and the decode's filter does not confine (a plain child) runs no longer either.
-    if (!limit(RLIMIT_CPU, PictureWire::kMostCpuSeconds, PictureWire::kMostCpuSeconds + 1))
+    // Neither it nor a process it makes that the decode's filter does not confine (a plain child) runs longer
+    // than a decode may: killed then, with no core file (a decode lowers its limits below these).
+    const rlim_t most = PictureWire::kMostCpuSeconds + 1;
+    if (!limit(RLIMIT_CPU, most, most))
         return false;
     scmp_filter_ctx filter = baseFilter();
     int failed = filter ? 0 : 1;

@@ -102,7 +102,7 @@ const QHash<QString, std::function<bool()>> kCalls = {
      [] {
          return inChild([] {
              rlimit cpu{};
-             return getrlimit(RLIMIT_CPU, &cpu) == 0 && cpu.rlim_max > PictureWire::kMostCpuSeconds + 1;
+             return getrlimit(RLIMIT_CPU, &cpu) == 0 && cpu.rlim_cur > PictureWire::kMostCpuSeconds + 1;
          });
      }},
     {"two tasks on Qt's pool",
@@ -181,7 +181,7 @@ QString probe(Who who, const std::function<bool()>& call, QByteArray* status)
         const pid_t decoder = getpid();
         const pid_t decode = fork();
         if (decode == 0) {
-            if (!Sandbox::confineDecode(decoder, 0, 64 << 20, 1))
+            if (!Sandbox::confineDecode(decoder, 0, 64 << 20, PictureWire::kMostCpuSeconds))
                 _exit(3);
             if (who == Decode)
                 _exit(call() ? 0 : 1);
