@@ -1,21 +1,40 @@
 #include "decoder/sandbox.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
+
 #include <csignal>
 #include <cstdio>
 #include <initializer_list>
 
 #include <errno.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <linux/capability.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <seccomp.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+#include "base/picturewire.h"
 
 namespace {
 
 constexpr int kAnswerPipeBytes = 1024 * 1024;
+// Started as root, the decoder runs as the system's unprivileged user and group ("nobody", "nogroup").
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+// The flags of the C library's clone for a fork and for a thread: the only processes and threads made.
+constexpr scmp_datum_t kForkFlags = CLONE_CHILD_SETTID | CLONE_CHILD_CLEARTID | SIGCHLD;
+constexpr scmp_datum_t kThreadFlags = CLONE_VM | CLONE_FS | CLONE_FILES | CLONE_SIGHAND | CLONE_THREAD | CLONE_SYSVSEM |
+                                      CLONE_SETTLS | CLONE_PARENT_SETTID | CLONE_CHILD_CLEARTID;
+// The flags a decode's filter is never loaded with: all but libseccomp's for a filter of every thread (with
+// TSYNC_ESRCH where the kernel has it); no listener's descriptor, say.
+constexpr scmp_datum_t kForeignFilterFlags = ~scmp_datum_t(SECCOMP_FILTER_FLAG_TSYNC | SECCOMP_FILTER_FLAG_TSYNC_ESRCH);
 
 // The decoder's address space when it was confined.
 quint64 confinedSpace = 0;
@@ -45,14 +64,6 @@ scmp_filter_ctx baseFilter()
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0);
     for (int call : {SCMP_SYS(mmap), SCMP_SYS(mprotect)})
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
-    // Threads: Qt converts a large picture in its thread pool (one thread, see loadReaders). The C library
-    // makes one with clone once clone3 is missing; Qt gives it an event dispatcher, which wakes it through
-    // an event counter of its own (eventfd).
-    failed |= seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0);
-    failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
-                               SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD | CLONE_VM, CLONE_THREAD | CLONE_VM));
-    for (int call : {SCMP_SYS(set_robust_list), SCMP_SYS(rseq), SCMP_SYS(sched_yield), SCMP_SYS(eventfd2)})
-        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0);
     if (failed) {
         seccomp_release(filter);
         return nullptr;
@@ -73,30 +84,75 @@ bool limit(int resource, rlim_t soft, rlim_t hard)
     return setrlimit(resource, &value) == 0;
 }
 
+// Every capability and, as root, the user and its groups; false when one stays. Only a process holding
+// CAP_SETPCAP can empty its bounding set; without it there is nothing the set could grant, the filter
+// refusing every program and no_new_privs set.
+bool dropPrivileges()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct held[_LINUX_CAPABILITY_U32S_3] = {};
+    if (syscall(SYS_capget, &header, held) != 0)
+        return false;
+    if (held[0].effective & (1u << CAP_SETPCAP)) {
+        for (int cap = 0; prctl(PR_CAPBSET_READ, cap) >= 0; ++cap) {
+            if (prctl(PR_CAPBSET_DROP, cap) != 0)
+                return false;
+        }
+    }
+    uid_t real = 0, effective = 0, saved = 0;
+    if (getresuid(&real, &effective, &saved) != 0)
+        return false;
+    if ((real == 0 || effective == 0 || saved == 0) &&
+        (setgroups(0, nullptr) != 0 || setresgid(kNoGroup, kNoGroup, kNoGroup) != 0 ||
+         setresuid(kNobody, kNobody, kNobody) != 0))
+        return false;
+    const __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3] = {};
+    return syscall(SYS_capset, &header, none) == 0;
+}
+
 }  // namespace
 
 namespace Sandbox {
 
 bool confineDecoder()
 {
-    // Ended with the program that started it.
     const pid_t parent = getppid();
-    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent)
-        return false;
     closefrom(STDERR_FILENO + 1);
     // A larger pipe for the answers: fewer turns of the program's event loop for a picture's pixels.
     fcntl(STDOUT_FILENO, F_SETPIPE_SZ, kAnswerPipeBytes);
     confinedSpace = addressSpace();
+    // Ended with the program that started it, asked once its user has changed (the change clears it).
+    if (!dropPrivileges() || prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent)
+        return false;
+    // Neither it nor a process it makes that the decode's filter does not confine (a plain child) runs longer
+    // than a decode may: killed then, with no core file (a decode lowers its limits below these).
+    const rlim_t most = PictureWire::kMostCpuSeconds + 1;
+    if (!limit(RLIMIT_CPU, most, most))
+        return false;
     scmp_filter_ctx filter = baseFilter();
     int failed = filter ? 0 : 1;
     if (filter) {
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(read), 1, SCMP_A0(SCMP_CMP_EQ, STDIN_FILENO));
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(write), 1, SCMP_A0(SCMP_CMP_EQ, STDOUT_FILENO));
-        // A process for each decode; its limits and filter; the wait for its end.
-        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
-                                   SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD | CLONE_VM, 0));
-        for (int call : {SCMP_SYS(wait4), SCMP_SYS(prctl), SCMP_SYS(seccomp), SCMP_SYS(prlimit64), SCMP_SYS(getppid)})
+        // A process for each decode and the one thread it starts, as the C library makes them (with clone
+        // once clone3 is missing); the thread's start (its robust futexes, restartable sequences and Qt's
+        // event dispatcher, woken through an event counter); the wait for the decode's end.
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0);
+        for (scmp_datum_t flags : {kForkFlags, kThreadFlags})
+            failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1, SCMP_A0(SCMP_CMP_EQ, flags));
+        for (int call :
+             {SCMP_SYS(set_robust_list), SCMP_SYS(rseq), SCMP_SYS(eventfd2), SCMP_SYS(wait4), SCMP_SYS(getppid)})
             failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0);
+        // The decode's confinement as confineDecode sets it: its parent checked, its own limits (process 0),
+        // its options and its filter.
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1, SCMP_A0(SCMP_CMP_EQ, 0));
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 2, SCMP_A0(SCMP_CMP_EQ, PR_SET_DUMPABLE),
+                                   SCMP_A1(SCMP_CMP_EQ, 0));
+        for (scmp_datum_t option : {PR_SET_PDEATHSIG, PR_SET_NO_NEW_PRIVS})
+            failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, option));
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(seccomp), 2,
+                                   SCMP_A0(SCMP_CMP_EQ, SECCOMP_SET_MODE_FILTER),
+                                   SCMP_A1(SCMP_CMP_MASKED_EQ, kForeignFilterFlags, 0));
     }
     return load(filter, failed == 0);
 }
@@ -109,7 +165,22 @@ bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cp
     const rlim_t space = rlim_t(confinedSpace + taken + memoryBytes);
     if (!limit(RLIMIT_CORE, 0, 0) || !limit(RLIMIT_AS, space, space) || !limit(RLIMIT_CPU, cpuSeconds, cpuSeconds + 1))
         return false;
-    return load(baseFilter(), true);
+    // The one thread of Qt's pool, started while the decoder's filter allows it: Qt converts a large picture
+    // on it and makes no other, which this filter refuses (the decode ended, not left waiting for a thread
+    // that never runs).
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(1);
+    QSemaphore started;
+    pool->start([&started] { started.release(); });
+    started.acquire();
+    scmp_filter_ctx filter = baseFilter();
+    int failed = filter ? 0 : 1;
+    if (filter) {
+        for (int call : {SCMP_SYS(clone), SCMP_SYS(clone3)})
+            failed |= seccomp_rule_add(filter, SCMP_ACT_KILL_PROCESS, call, 0);
+        failed |= seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1);
+    }
+    return load(filter, failed == 0);
 }
 
 }  // namespace Sandbox

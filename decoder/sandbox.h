@@ -4,16 +4,20 @@
 #include <QtGlobal>
 
 // The decoder's confinement, set once its readers are loaded. The decoder keeps no descriptor but its
-// input, output and error, and a seccomp filter lets it read only its input, write only its output and
-// make a process of its own for each decode. A decode's process reads and writes nothing at all (its
-// answer goes to memory it shares with the decoder) within limits of CPU time and address space, and
-// ends with the decoder.
+// input, output and error, holds no capability (started as root, it runs as the system's unprivileged user
+// and group), and a seccomp filter lets it read only its input, write only its output and make a process
+// of its own for each decode, which may start one thread before its own filter. The decoder and every
+// process it makes are limited to the most CPU time a decode may be asked for, and none of them can leave
+// the process group the program started it in. A decode's process reads and writes nothing at all (its
+// answer goes to memory it shares with the decoder), makes no thread or process, within limits of CPU
+// time and address space, and ends with the decoder.
 namespace Sandbox {
 
-// False when the kernel refuses the filter: the decoder then decodes nothing.
+// False when the decoder keeps a privilege or the kernel refuses the filter: the decoder then decodes nothing.
 bool confineDecoder();
 // In a decode's process, made by the decoder (its parent): memoryBytes of address space beyond what the decoder had
 // when it was confined (taken is what it took since: the picture and the shared answer), cpuSeconds of CPU time.
+// The filter holds for every thread it has.
 bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cpuSeconds);
 
 }  // namespace Sandbox

@@ -4,6 +4,10 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <csignal>
+
+#include <unistd.h>
+
 #include "base/log.h"
 #include "base/logsummary.h"
 
@@ -15,6 +19,22 @@ namespace {
 constexpr int kFailuresInFull = 8;
 // A decoder killed ends at once; its end is waited for no longer than this.
 constexpr int kEndWaitMs = 1000;
+
+// The decoder's process: a session and process group of its own, which its filter lets neither it nor a
+// process it makes leave, so that ending the group ends them all; and no environment, for it needs none.
+class DecoderProcess : public QProcess
+{
+public:
+    using QProcess::QProcess;
+
+protected:
+    void setupChildProcess() override
+    {
+        static char* none[] = {nullptr};
+        setsid();
+        environ = none;
+    }
+};
 
 }  // namespace
 
@@ -66,7 +86,7 @@ void PictureDecoder::start()
 {
     if (process)
         return;
-    process = new QProcess(this);
+    process = new DecoderProcess(this);
     process->setStandardErrorFile(QProcess::nullDevice());
     connect(process, &QProcess::readyReadStandardOutput, this, &PictureDecoder::read);
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -80,6 +100,7 @@ void PictureDecoder::start()
             endProcess();
     });
     process->start(program, QStringList());
+    group = process->processId();
 }
 
 void PictureDecoder::read()
@@ -135,7 +156,10 @@ void PictureDecoder::endProcess()
     if (!process)
         return;
     disconnect(process, nullptr, this, nullptr);
-    process->kill();  // a decode under way ends with it
+    // A decode under way and any process the decoder made end with it: its group lasts while one of them does.
+    if (group > 0)
+        ::kill(pid_t(-group), SIGKILL);
+    process->kill();
     process->waitForFinished(kEndWaitMs);
     process->deleteLater();
     process = nullptr;

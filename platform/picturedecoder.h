@@ -21,7 +21,8 @@ namespace Platform {
 // Pictures from outside decoded by the decoder program (tolmdecoder, in the program's folder), one at a
 // time, each within the limits it is asked with: this process reads none of their bytes as a picture. A
 // decoder that crashes, ends, answers out of the protocol or has not answered by kDeadlineMs costs the
-// picture it had (refused, logged) and is ended; the next picture gets a new one.
+// picture it had (refused, logged) and is ended with every process of its group; the next picture gets a
+// new one.
 class PictureDecoder : public QObject
 {
     Q_OBJECT
@@ -72,6 +73,7 @@ private:
     QString program;
     int deadlineMs;
     QProcess* process = nullptr;
+    qint64 group = 0;  // the decoder's process group, ended with it
     QTimer* deadline;
     QList<Asked> queue;  // its first is being decoded while reader is set
     std::unique_ptr<PictureWire::AnswerReader> reader;

@@ -1061,6 +1061,22 @@ class Wizard:
             held["%s %d" % (proto, port)] = sorted({int(pid) for pid in re.findall(r"pid=(\d+)", out)})
         return held
 
+    def folder_processes(self):
+        """The running processes (not zombies) of a program in the program's folder: the program, its picture
+        decoders and any process they made."""
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open("/proc/%s/cmdline" % pid, "rb") as f:
+                    program = f.read().split(b"\0")[0].decode(errors="replace")
+                with open("/proc/%s/stat" % pid, encoding="utf-8") as f:
+                    state = f.read().rsplit(")", 1)[1].split()[0]
+            except (OSError, IndexError):
+                continue
+            if program.startswith(self.dir + os.sep) and state != "Z":
+                found.append(int(pid))
+        return found
+
     def wait_clean_exit(self, lab, timeout=STEP_S, others=()):
         """Waits for the program's end and checks that it ended as a program should: status 0 without printed
         errors (wait_exit), no process of its own left, neither port held by anyone but others (pids), nothing
@@ -1072,6 +1088,13 @@ class Wizard:
             faults.append("processes of its group still run")
         except ProcessLookupError:
             pass
+        # Its picture decoders run in a group of their own each, killed as the program ends: 5 s for the kills'
+        # delivery on a busy machine.
+        end = time.monotonic() + 5
+        while self.folder_processes() and time.monotonic() < end:
+            time.sleep(0.1)
+        if self.folder_processes():
+            faults.append("processes of its folder still run: %s" % self.folder_processes())
         for port, pids in self.held_ports(lab).items():
             if set(pids) - set(others):
                 faults.append("%s still held by %s" % (port, pids))

@@ -135,12 +135,13 @@ QByteArray manyScans(int scans)
     return jpeg + last.repeated(scans) + "\xff\xd9";
 }
 
-// The seccomp mode and open descriptors of this process's decoder.
+// The seccomp mode, open descriptors, environment and process group of this process's decoder.
 QString confinement()
 {
     for (const QFileInfo& proc : QDir("/proc").entryInfoList(QDir::Dirs)) {
-        QFile stat(proc.filePath() + "/stat"), status(proc.filePath() + "/status");
-        if (!stat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly))
+        QFile stat(proc.filePath() + "/stat"), status(proc.filePath() + "/status"),
+            environ(proc.filePath() + "/environ");
+        if (!stat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly) || !environ.open(QIODevice::ReadOnly))
             continue;
         const QList<QByteArray> fields = stat.readAll().split(' ');
         if (fields.value(1) != "(tolmdecoder)" || fields.value(3).toLongLong() != QCoreApplication::applicationPid())
@@ -150,9 +151,17 @@ QString confinement()
         QStringList fds = QDir(proc.filePath() + "/fd").entryList(QDir::NoDotAndDotDot | QDir::System);
         std::sort(fds.begin(), fds.end());
         return "seccomp " + text.mid(at + 8, text.indexOf('\n', at) - at - 8).trimmed() + ", descriptors " +
-               fds.join(' ');
+               fds.join(' ') + QString(", %1 variables, ").arg(environ.readAll().count('\0')) +
+               (fields.value(4) == fields.value(0) ? "a group of its own" : "the group " + fields.value(4));
     }
     return "no decoder";
+}
+
+// Whether process pid runs (neither gone nor a zombie).
+bool running(const QByteArray& pid)
+{
+    QFile stat("/proc/" + pid.trimmed() + "/stat");
+    return stat.open(QIODevice::ReadOnly) && stat.readAll().split(' ').value(2) != "Z";
 }
 }  // namespace
 
@@ -447,7 +456,13 @@ private slots:
             written(QSize(32, 16), "jpeg").insert(2, QByteArray("\xff\xfe\0\x06\xff\xca\xff\xcc", 8)), true,
             S::Decoded);
         row("a progressive JPEG of 60,000 scans", "", manyScans(60000), false, S::OutOfTime);
+        row("a JPEG of 2048x2048, converted on the decode's own thread", "", written(QSize(2048, 2048), "jpeg"), false,
+            S::Decoded);
         row("a decoder that crashes", "kill -SEGV $$", jpeg, true, S::Left);
+        // A process the decoder made ends with it, when it ends and when the program does.
+        const QString child = "sleep 30 </dev/null >/dev/null 2>&1 & echo $! >$0.child; ";
+        row("a decoder that crashes, leaving a child", child + "kill -SEGV $$", jpeg, true, S::Left);
+        row("a decoder whose child outlives it to the program's end", child + "exec \"$0\"", jpeg, true, S::Decoded);
         row("a decoder that never answers", "exec cat >/dev/null", jpeg, true, S::Overdue);
         row("an answer of more pixels than asked",
             "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\0\\40\\0\\0\\0\\40\\0\\0\\1\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
@@ -480,12 +495,12 @@ private slots:
         script.close();
         // The program's deadline; a short one for the stand-in that never answers.
         const bool silent = decoder.startsWith("exec cat");
-        Platform::PictureDecoder pictures(nullptr, decoder.isEmpty() ? real : program,
-                                          silent ? 1000 : Platform::PictureDecoder::kDeadlineMs);
+        auto pictures = std::make_unique<Platform::PictureDecoder>(
+            nullptr, decoder.isEmpty() ? real : program, silent ? 1000 : Platform::PictureDecoder::kDeadlineMs);
         const PictureWire::Limits limits = snapshot ? ReplyLimits::kSnapshotPicture : ReplyLimits::kViewPicture;
         QList<Platform::PictureDecoder::Result> results;
         for (const QByteArray& one : {picture, written(QSize(32, 16), "jpeg")})
-            pictures.decode(one, limits, nullptr, [&results](const auto& result) { results << result; });
+            pictures->decode(one, limits, nullptr, [&results](const auto& result) { results << result; });
         QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 2 * Platform::PictureDecoder::kDeadlineMs);
         QTEST(int(results[0].status), "status");
         QVERIFY(results[0].decoded() == !results[0].frames.isEmpty());
@@ -495,7 +510,15 @@ private slots:
             return;
         QCOMPARE(results[1].status, PictureWire::Status::Decoded);
         QCOMPARE(results[1].frames.first().size(), QSize(32, 16));
-        QCOMPARE(confinement(), QString("seccomp 2, descriptors 0 1 2"));
+        // A stand-in's shell gives the decoder it becomes its working folder (PWD).
+        QCOMPARE(
+            confinement(),
+            QString("seccomp 2, descriptors 0 1 2, %1 variables, a group of its own").arg(decoder.isEmpty() ? 0 : 1));
+        pictures.reset();
+        QFile child(program + ".child");
+        const QByteArray left = child.open(QIODevice::ReadOnly) ? child.readAll() : QByteArray();
+        if (!left.isEmpty())
+            QTRY_VERIFY(!running(left));
     }
 
     // Work on the picture thread hands its results back to this thread, in turn; none to a context gone
