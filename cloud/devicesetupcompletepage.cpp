@@ -132,9 +132,9 @@ void DeviceSetupCompletePage::startGetImageTimer()
 
 bool DeviceSetupCompletePage::imageDecodeHolds() const
 {
-    return SnapshotSchedule::decodeHolds(imageDecoder->busy(),
-                                         imageDecodeEnded.isValid() ? imageDecodeEnded.elapsed() : lastImageDecodeMs,
-                                         lastImageDecodeMs);
+    return SnapshotSchedule::decodeHolds(
+        imageDecoder->busy(), imageDecodeEnded.isValid() ? imageDecodeEnded.elapsed() : imageDecodeWait.waitMs,
+        imageDecodeWait.waitMs);
 }
 
 void DeviceSetupCompletePage::checkGetDeviceImageStatus()
@@ -162,7 +162,11 @@ void DeviceSetupCompletePage::checkGetDeviceImageStatus()
     } else if (imageStateLog.heldBack()) {
         written = true;
         WLOG << "snapshot request held back," << outstandingImageRequests << "still unanswered"
-             << (imageDecodeHolds() ? ", a picture's decode not yet waited out" : "");
+             << (imageDecodeHolds()
+                     ? QString(", a picture's decode not yet waited out (%1 ms after it, %2 refused in a row)")
+                           .arg(imageDecodeWait.waitMs)
+                           .arg(imageDecodeWait.refusedInRow)
+                     : QString());
     }
     if (written)
         WLOG << " waitGetDeviceImageNumber :" << waitGetDeviceImageNumber;
@@ -219,11 +223,12 @@ void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
         snapshotAnswered(status, QString(), body.size(), QImage(), PictureWire::Status::Decoded);
         return;
     }
-    if (imageDecoder->busy())
-        return;  // one decode at a time
+    if (imageDecodeHolds())
+        return;  // one decode at a time, none before the last one's wait is over
     imageDecoder->decode(body, ReplyLimits::kSnapshotPicture, this,
                          [this, status, bytes = body.size()](const Platform::PictureDecoder::Result& result) {
-                             lastImageDecodeMs = result.elapsedMs;
+                             imageDecodeWait = SnapshotSchedule::afterDecode(imageDecodeWait.refusedInRow,
+                                                                             result.decoded(), result.elapsedMs);
                              imageDecodeEnded.start();
                              snapshotAnswered(status, QString(), bytes,
                                               result.decoded() ? result.frames.first() : QImage(), result.status);

@@ -19,9 +19,20 @@ Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool dec
     return t;
 }
 
-bool decodeHolds(bool decoding, qint64 sinceMs, qint64 lastMs)
+bool decodeHolds(bool decoding, qint64 sinceMs, qint64 waitMs)
 {
-    return decoding || sinceMs < lastMs;
+    return decoding || sinceMs < waitMs;
+}
+
+DecodeWait afterDecode(int refusedInRow, bool decoded, qint64 tookMs)
+{
+    if (decoded)
+        return {0, tookMs};
+    DecodeWait wait{refusedInRow + 1, qMax(kLeastRefusedWaitMs, tookMs * kRefusedCostFactor)};
+    for (int earlier = 0; earlier < refusedInRow && wait.waitMs < kMostRefusedWaitMs; ++earlier)
+        wait.waitMs *= 2;
+    wait.waitMs = qMin(wait.waitMs, kMostRefusedWaitMs);
+    return wait;
 }
 
 QString path(const QString& dialectText)

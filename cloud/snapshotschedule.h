@@ -34,9 +34,26 @@ struct Tick
 // back (decodeHolds).
 Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld);
 
-// A snapshot is decoded by the picture decoder, one at a time: no request goes out while one is decoded
-// (decoding), nor until as long as the last decode took (lastMs) has passed since it ended (sinceMs).
-bool decodeHolds(bool decoding, qint64 sinceMs, qint64 lastMs);
+// A snapshot is decoded by the picture decoder, one at a time: no request goes out and no answer is decoded while
+// one is decoded (decoding), nor until the wait after the last decode (waitMs, see afterDecode) has passed since it
+// ended (sinceMs).
+bool decodeHolds(bool decoding, qint64 sinceMs, qint64 waitMs);
+
+// After a snapshot the decoder refused (out of time, too large, crashed, no JPEG: any refusal), the next waits
+// kLeastRefusedWaitMs, or kRefusedCostFactor times what the refused decode took when that is longer, doubled for
+// each refusal before it in a row, up to kMostRefusedWaitMs. A camera whose every snapshot costs a decode's whole
+// limit so gets two decodes in its first 40 s and one a minute after. A decoded picture ends the row, and the next
+// waits as long as it took.
+constexpr qint64 kLeastRefusedWaitMs = 250;
+constexpr qint64 kRefusedCostFactor = 8;
+constexpr qint64 kMostRefusedWaitMs = 60000;
+
+struct DecodeWait
+{
+    int refusedInRow = 0;  // refused snapshots since the last picture
+    qint64 waitMs = 0;     // from the last decode's end
+};
+DecodeWait afterDecode(int refusedInRow, bool decoded, qint64 tookMs);
 
 // "/image/jpeg.cgi" for the dialect text "1" (KORVA), "/image.jpg" for any other.
 QString path(const QString& dialectText);

@@ -317,10 +317,12 @@ private slots:
                                     : picture           ? jpeg.data()
                                                         : QByteArray("<html>"),
                                     error ? QNetworkReply::TimeoutError : QNetworkReply::NoError));
-                // Its real request goes unanswered; the next tick comes once the picture's decode is waited out.
+                // Its real request goes unanswered; the next tick comes once the picture is decoded and its wait,
+                // which grows to a minute after refusals (snapshotDecodeWait), is over.
                 qDeleteAll(page->getImageManager->findChildren<QNetworkReply*>());
-                while (page->imageDecodeHolds())
+                while (page->imageDecoder->busy())
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+                page->imageDecodeEnded.invalidate();
             }
             QTEST(loopLines(log.lines), "lines");
             QTEST(log.lines.mid(lateFrom).filter("devicesetupcompletepage.cpp").size(), "late");
@@ -329,6 +331,46 @@ private slots:
             reply->abort();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         page->outstandingImageRequests = 0;
+    }
+
+    // A refused snapshot holds the next back, longer with each refused in a row; an answer that comes meanwhile is
+    // not decoded, the last good picture stays shown, and a picture ends the row.
+    void refusedSnapshotsWaitLonger_data()
+    {
+        QTest::addColumn<QString>("answers");   // "p" a picture, "r" a refused one (a PNG), "/" its wait over
+        QTest::addColumn<QString>("expected");  // refused in a row, a picture shown
+        QTest::newRow("refused twice") << "r / r"
+                                       << "2 0";
+        QTest::newRow("a picture during the wait") << "r / r / r / r p"
+                                                   << "4 0";
+        QTest::newRow("a picture after it") << "r / p"
+                                            << "0 1";
+        QTest::newRow("refused after a picture") << "p / r"
+                                                 << "1 1";
+    }
+    void refusedSnapshotsWaitLonger()
+    {
+        QFETCH(QString, answers);
+        DeviceSetupCompletePage* page = gDeviceSetupCompletePage;
+        page->ui->DSCPCGIIamge_Label->clear();
+        page->imageDecodeWait = SnapshotSchedule::DecodeWait();
+        page->imageDecodeEnded.invalidate();
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly) && QImage::fromData(blankPng(4, 4)).save(&jpeg, "JPEG"));
+        for (const QString& answer : answers.split(' ')) {
+            if (answer == "/") {
+                page->imageDecodeEnded.invalidate();
+                continue;
+            }
+            page->getImagefinishedSlot(
+                new CannedReply(200, answer == "p" ? jpeg.data() : blankPng(4, 4), QNetworkReply::NoError));
+            while (page->imageDecoder->busy())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        const QPixmap* shown = page->ui->DSCPCGIIamge_Label->pixmap();
+        QTEST(QString("%1 %2").arg(page->imageDecodeWait.refusedInRow).arg(shown && !shown->isNull()), "expected");
+        QVERIFY(page->imageDecodeWait.refusedInRow < 4 || page->imageDecodeHolds());  // 2 s or more after its end
+        page->imageDecodeEnded.invalidate();
     }
 
     // The shortcut box is offered after "No, thanks", not after a sign-in, on either road.

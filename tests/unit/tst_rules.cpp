@@ -165,15 +165,15 @@ private slots:
     }
 
     // Tick 0 and every 20th check the last reply (and switch dialect after a failure); the others
-    // send while fewer than three requests are out and no decode holds them back: none runs, and as long
-    // as the last took has passed since it ended.
+    // send while fewer than three requests are out and no decode holds them back: none runs, and its
+    // wait has passed since it ended.
     void snapshotSchedule_data()
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<int>("dialect");
         QTest::addColumn<int>("outstanding");
-        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, ms it took
+        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, its wait
         QTest::addColumn<QString>("expected");  // check, switched, send, dialect after
         using S = SnapshotSchedule::Dialect;
         QTest::newRow("tick 0, picture") << 0 << true << int(S::Korva) << 0 << "0 0 0"
@@ -202,6 +202,33 @@ private slots:
         const bool held = SnapshotSchedule::decodeHolds(d[0] == "1", d[1].toInt(), d[2].toInt());
         const SnapshotSchedule::Tick t = SnapshotSchedule::tick(number, succeeded, dialect, outstanding, held);
         QTEST(QString("%1 %2 %3 %4").arg(t.check).arg(t.switched).arg(t.send).arg(t.dialect), "expected");
+    }
+
+    // The wait after a decode: as long as a picture took; after a refusal 250 ms or eight times its decode,
+    // doubled for each refusal before it in a row, up to a minute.
+    void snapshotDecodeWait_data()
+    {
+        QTest::addColumn<int>("refusedBefore");
+        QTest::addColumn<bool>("decoded");
+        QTest::addColumn<int>("tookMs");
+        QTest::addColumn<QString>("expected");  // refused in a row, wait in ms
+        QTest::newRow("picture after refusals") << 5 << true << 40 << "0 40";
+        QTest::newRow("cheap refusal") << 0 << false << 31 << "1 250";
+        QTest::newRow("refusal just past the least") << 0 << false << 32 << "1 256";
+        QTest::newRow("out of time") << 0 << false << 2000 << "1 16000";
+        QTest::newRow("out of time, second") << 1 << false << 2000 << "2 32000";
+        QTest::newRow("out of time, third: a minute") << 2 << false << 2000 << "3 60000";
+        QTest::newRow("cheap, eighth") << 7 << false << 10 << "8 32000";
+        QTest::newRow("cheap, ninth: a minute") << 8 << false << 10 << "9 60000";
+        QTest::newRow("thousandth") << 999 << false << 2000 << "1000 60000";
+    }
+    void snapshotDecodeWait()
+    {
+        QFETCH(int, refusedBefore);
+        QFETCH(bool, decoded);
+        QFETCH(int, tookMs);
+        const SnapshotSchedule::DecodeWait wait = SnapshotSchedule::afterDecode(refusedBefore, decoded, tookMs);
+        QTEST(QString("%1 %2").arg(wait.refusedInRow).arg(wait.waitMs), "expected");
     }
 
     void snapshotReply()
