@@ -139,19 +139,25 @@ bool DeviceSetupCompletePage::imageDecodeHolds() const
 
 void DeviceSetupCompletePage::checkGetDeviceImageStatus()
 {
-    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(
-        waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType, outstandingImageRequests, imageDecodeHolds());
+    const bool held = imageDecodeHolds();
+    const SnapshotSchedule::Tick tick =
+        SnapshotSchedule::tick(waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType,
+                               outstandingImageRequests, held, imagePeriodHeld);
+    imagePeriodHeld = tick.check || (imagePeriodHeld && held);
     bool written = false;
     if (tick.check) {
-        const SnapshotSchedule::StateLog::CheckLines lines = imageStateLog.check(tick.switched);
+        const SnapshotSchedule::StateLog::CheckLines lines = imageStateLog.check(tick.failed);
         written = lines.write;
-        if (written && !tick.switched) {
+        if (written && !tick.failed) {
             WLOG << "checkGetDeviceImageStatus : success";
             WLOG << "==========>> currentCGIType :" << currentCGIType;
-        } else if (written) {
+        } else if (written && tick.switched) {
             WLOG << "checkGetDeviceImageStatus : failed";
             WLOG << (currentCGIType == SnapshotSchedule::Korva ? " #######  change from korva to t4x  #######"
                                                                : " #######  change from t4x to kovra  #######");
+        } else if (written) {
+            WLOG << "checkGetDeviceImageStatus : failed";
+            WLOG << "the dialect kept: not asked since the last check, the wait after a refused snapshot not over";
         }
         if (lines.quietFromNow)
             WLOG << "No snapshot in either dialect: the dialect keeps changing every" << SnapshotSchedule::kCheckEvery

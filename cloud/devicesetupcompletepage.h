@@ -47,6 +47,8 @@ public:
     SnapshotSchedule::DecodeWait imageDecodeWait;
     QElapsedTimer imageDecodeEnded;
     bool imageDecodeHolds() const;
+    // The decode's wait has held back every tick since the last check.
+    bool imagePeriodHeld = false;
 
     // Shown: no step banner, and the snapshot tick runs.
     void enter() override;

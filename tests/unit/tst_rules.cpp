@@ -173,7 +173,7 @@ private slots:
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<int>("dialect");
         QTest::addColumn<int>("outstanding");
-        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, its wait
+        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, its wait[, all the period held]
         QTest::addColumn<QString>("expected");  // check, switched, send, dialect after
         using S = SnapshotSchedule::Dialect;
         QTest::newRow("tick 0, picture") << 0 << true << int(S::Korva) << 0 << "0 0 0"
@@ -184,6 +184,9 @@ private slots:
                                             << "1 1 0 1";
         QTest::newRow("tick 19, two out") << 19 << false << int(S::T4x) << 2 << "0 500 500"
                                           << "0 0 1 2";
+        QTest::newRow("tick 20, none, the period held back by a refusal's wait")
+            << 20 << false << int(S::T4x) << 0 << "0 100 16000 1"
+            << "1 0 0 2";
         QTest::newRow("tick 21, three out") << 21 << false << int(S::Korva) << 3 << "0 0 0"
                                             << "0 0 0 1";
         QTest::newRow("tick 19, decoding") << 19 << true << int(S::Korva) << 0 << "1 0 0"
@@ -200,7 +203,8 @@ private slots:
         QFETCH(QString, decode);
         const QStringList d = decode.split(' ');
         const bool held = SnapshotSchedule::decodeHolds(d[0] == "1", d[1].toInt(), d[2].toInt());
-        const SnapshotSchedule::Tick t = SnapshotSchedule::tick(number, succeeded, dialect, outstanding, held);
+        const SnapshotSchedule::Tick t =
+            SnapshotSchedule::tick(number, succeeded, dialect, outstanding, held, d.value(3) == "1");
         QTEST(QString("%1 %2 %3 %4").arg(t.check).arg(t.switched).arg(t.send).arg(t.dialect), "expected");
     }
 
