@@ -212,20 +212,15 @@ private slots:
     // doubled for each refusal before it in a row, up to a minute.
     void snapshotDecodeWait_data()
     {
-        QTest::addColumn<QString>("decode");    // refusals before it, decoded, ms it took
-        QTest::addColumn<QString>("expected");  // refused in a row, wait in ms
-        QTest::newRow("picture after refusals") << "5 1 40"
-                                                << "0 40";
-        QTest::newRow("cheap refusal") << "0 0 31"
-                                       << "1 250";
-        QTest::newRow("refusal just past the least") << "0 0 32"
-                                                     << "1 256";
-        QTest::newRow("out of time") << "0 0 2000"
-                                     << "1 16000";
-        QTest::newRow("out of time, second") << "1 0 2000"
-                                             << "2 32000";
-        QTest::newRow("out of time, third: a minute") << "2 0 2000"
-                                                      << "3 60000";
+        QTest::addColumn<QString>("decode");  // refusals before it, decoded, ms it took
+        QTest::addColumn<int>("refused");     // in a row after it
+        QTest::addColumn<int>("waitMs");
+        QTest::newRow("picture after refusals") << "5 1 40" << 0 << 40;
+        QTest::newRow("cheap refusal") << "0 0 31" << 1 << 250;
+        QTest::newRow("refusal just past the least") << "0 0 32" << 1 << 256;
+        QTest::newRow("out of time") << "0 0 2000" << 1 << 16000;
+        QTest::newRow("out of time, second") << "1 0 2000" << 2 << 32000;
+        QTest::newRow("out of time, third: a minute") << "2 0 2000" << 3 << 60000;
     }
     void snapshotDecodeWait()
     {
@@ -233,7 +228,8 @@ private slots:
         const QStringList d = decode.split(' ');
         const SnapshotSchedule::DecodeWait wait =
             SnapshotSchedule::afterDecode(d[0].toInt(), d[1] == "1", d[2].toInt());
-        QTEST(QString("%1 %2").arg(wait.refusedInRow).arg(wait.waitMs), "expected");
+        QTEST(wait.refusedInRow, "refused");
+        QTEST(int(wait.waitMs), "waitMs");
     }
 
     void snapshotReply()
