@@ -132,26 +132,32 @@ void DeviceSetupCompletePage::startGetImageTimer()
 
 bool DeviceSetupCompletePage::imageDecodeHolds() const
 {
-    return SnapshotSchedule::decodeHolds(imageDecoder->busy(),
-                                         imageDecodeEnded.isValid() ? imageDecodeEnded.elapsed() : lastImageDecodeMs,
-                                         lastImageDecodeMs);
+    return SnapshotSchedule::decodeHolds(
+        imageDecoder->busy(), imageDecodeEnded.isValid() ? imageDecodeEnded.elapsed() : imageDecodeWait.waitMs,
+        imageDecodeWait.waitMs);
 }
 
 void DeviceSetupCompletePage::checkGetDeviceImageStatus()
 {
-    const SnapshotSchedule::Tick tick = SnapshotSchedule::tick(
-        waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType, outstandingImageRequests, imageDecodeHolds());
+    const bool held = imageDecodeHolds();
+    const SnapshotSchedule::Tick tick =
+        SnapshotSchedule::tick(waitGetDeviceImageNumber, getDeviceImageSuccess, currentCGIType,
+                               outstandingImageRequests, held, imagePeriodHeld);
+    imagePeriodHeld = tick.check || (imagePeriodHeld && held);
     bool written = false;
     if (tick.check) {
-        const SnapshotSchedule::StateLog::CheckLines lines = imageStateLog.check(tick.switched);
+        const SnapshotSchedule::StateLog::CheckLines lines = imageStateLog.check(tick.failed);
         written = lines.write;
-        if (written && !tick.switched) {
+        if (written && !tick.failed) {
             WLOG << "checkGetDeviceImageStatus : success";
             WLOG << "==========>> currentCGIType :" << currentCGIType;
-        } else if (written) {
+        } else if (written && tick.switched) {
             WLOG << "checkGetDeviceImageStatus : failed";
             WLOG << (currentCGIType == SnapshotSchedule::Korva ? " #######  change from korva to t4x  #######"
                                                                : " #######  change from t4x to kovra  #######");
+        } else if (written) {
+            WLOG << "checkGetDeviceImageStatus : failed";
+            WLOG << "the dialect kept: not asked since the last check, the wait after a refused snapshot not over";
         }
         if (lines.quietFromNow)
             WLOG << "No snapshot in either dialect: the dialect keeps changing every" << SnapshotSchedule::kCheckEvery
@@ -162,7 +168,11 @@ void DeviceSetupCompletePage::checkGetDeviceImageStatus()
     } else if (imageStateLog.heldBack()) {
         written = true;
         WLOG << "snapshot request held back," << outstandingImageRequests << "still unanswered"
-             << (imageDecodeHolds() ? ", a picture's decode not yet waited out" : "");
+             << (imageDecodeHolds()
+                     ? QString(", a picture's decode not yet waited out (%1 ms after it, %2 refused in a row)")
+                           .arg(imageDecodeWait.waitMs)
+                           .arg(imageDecodeWait.refusedInRow)
+                     : QString());
     }
     if (written)
         WLOG << " waitGetDeviceImageNumber :" << waitGetDeviceImageNumber;
@@ -219,11 +229,12 @@ void DeviceSetupCompletePage::getImagefinishedSlot(QNetworkReply* reply)
         snapshotAnswered(status, QString(), body.size(), QImage(), PictureWire::Status::Decoded);
         return;
     }
-    if (imageDecoder->busy())
-        return;  // one decode at a time
+    if (imageDecodeHolds())
+        return;  // one decode at a time, none before the last one's wait is over
     imageDecoder->decode(body, ReplyLimits::kSnapshotPicture, this,
                          [this, status, bytes = body.size()](const Platform::PictureDecoder::Result& result) {
-                             lastImageDecodeMs = result.elapsedMs;
+                             imageDecodeWait = SnapshotSchedule::afterDecode(imageDecodeWait.refusedInRow,
+                                                                             result.decoded(), result.elapsedMs);
                              imageDecodeEnded.start();
                              snapshotAnswered(status, QString(), bytes,
                                               result.decoded() ? result.frames.first() : QImage(), result.status);

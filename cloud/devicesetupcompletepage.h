@@ -40,12 +40,15 @@ public:
     int outstandingImageRequests = 0;
     // Which of the snapshot loop's lines reach the log.
     SnapshotSchedule::StateLog imageStateLog;
-    // Decodes the snapshots, one at a time (a picture that comes meanwhile is dropped); the next request
-    // waits as long as the last decode took.
+    // Decodes the snapshots, one at a time (a picture that comes meanwhile is dropped, as one that comes
+    // before the wait after the last decode is over); the next request waits as long as the last decode took,
+    // and longer after a refused snapshot (SnapshotSchedule::afterDecode).
     Platform::PictureDecoder* imageDecoder;
-    qint64 lastImageDecodeMs = 0;
+    SnapshotSchedule::DecodeWait imageDecodeWait;
     QElapsedTimer imageDecodeEnded;
     bool imageDecodeHolds() const;
+    // The decode's wait has held back every tick since the last check.
+    bool imagePeriodHeld = false;
 
     // Shown: no step banner, and the snapshot tick runs.
     void enter() override;

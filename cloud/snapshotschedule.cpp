@@ -4,13 +4,14 @@
 
 namespace SnapshotSchedule {
 
-Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld)
+Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld, bool periodHeld)
 {
     Tick t;
     t.dialect = dialect;
     if (number % kCheckEvery == 0) {
         t.check = true;
-        t.switched = !lastSucceeded;
+        t.failed = !lastSucceeded;
+        t.switched = t.failed && !periodHeld;
         if (t.switched)
             t.dialect = dialect == Korva ? T4x : Korva;
         return t;
@@ -19,9 +20,20 @@ Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool dec
     return t;
 }
 
-bool decodeHolds(bool decoding, qint64 sinceMs, qint64 lastMs)
+bool decodeHolds(bool decoding, qint64 sinceMs, qint64 waitMs)
 {
-    return decoding || sinceMs < lastMs;
+    return decoding || sinceMs < waitMs;
+}
+
+DecodeWait afterDecode(int refusedInRow, bool decoded, qint64 tookMs)
+{
+    if (decoded)
+        return {0, tookMs};
+    DecodeWait wait{refusedInRow + 1, qMax(kLeastRefusedWaitMs, tookMs * kRefusedCostFactor)};
+    for (int earlier = 0; earlier < refusedInRow && wait.waitMs < kMostRefusedWaitMs; ++earlier)
+        wait.waitMs *= 2;
+    wait.waitMs = qMin(wait.waitMs, kMostRefusedWaitMs);
+    return wait;
 }
 
 QString path(const QString& dialectText)
@@ -29,12 +41,12 @@ QString path(const QString& dialectText)
     return CameraCgi::isKorva(dialectText) ? "/image/jpeg.cgi" : "/image.jpg";
 }
 
-StateLog::CheckLines StateLog::check(bool switched)
+StateLog::CheckLines StateLog::check(bool failed)
 {
     changesThisPeriod = 0;
     heldThisPeriod = false;
     CheckLines lines;
-    if (switched) {
+    if (failed) {
         ++failedChecks;
         lines.write = failedChecks <= kWrittenFailures;
         lines.quietFromNow = failedChecks == kWrittenFailures;
@@ -42,7 +54,7 @@ StateLog::CheckLines StateLog::check(bool switched)
         failedChecks = 0;
         lines.write = lastCheck != 1;
     }
-    lastCheck = switched ? 0 : 1;
+    lastCheck = failed ? 0 : 1;
     return lines;
 }
 

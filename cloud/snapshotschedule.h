@@ -24,19 +24,39 @@ enum Dialect
 struct Tick
 {
     bool check = false;     // checks the last reply and sends nothing
-    bool switched = false;  // the check found no picture and changed the dialect
+    bool failed = false;    // the check found no picture
+    bool switched = false;  // ... and changed the dialect
     bool send = false;      // asks the camera for a picture in dialect
     int dialect = Korva;    // the dialect after this tick
 };
 
 // Tick number (from 0) given whether the last finished reply was a picture, the current
-// dialect, the requests still waiting for an answer and whether a decode holds the next request
-// back (decodeHolds).
-Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld);
+// dialect, the requests still waiting for an answer, whether a decode holds the next request
+// back (decodeHolds) and whether it held back every tick since the last check (periodHeld): a
+// dialect that was not asked in that time is kept, so that the requests after a refused
+// snapshot's wait take the dialects in turn however long the wait.
+Tick tick(int number, bool lastSucceeded, int dialect, int outstanding, bool decodeHeld, bool periodHeld);
 
-// A snapshot is decoded by the picture decoder, one at a time: no request goes out while one is decoded
-// (decoding), nor until as long as the last decode took (lastMs) has passed since it ended (sinceMs).
-bool decodeHolds(bool decoding, qint64 sinceMs, qint64 lastMs);
+// A snapshot is decoded by the picture decoder, one at a time: no request goes out and no answer is decoded while
+// one is decoded (decoding), nor until the wait after the last decode (waitMs, see afterDecode) has passed since it
+// ended (sinceMs).
+bool decodeHolds(bool decoding, qint64 sinceMs, qint64 waitMs);
+
+// After a snapshot the decoder refused (out of time, too large, crashed, no JPEG: any refusal), the next waits
+// kLeastRefusedWaitMs, or kRefusedCostFactor times what the refused decode took when that is longer, doubled for
+// each refusal before it in a row, up to kMostRefusedWaitMs. A camera whose every snapshot costs a decode's whole
+// limit so gets two decodes in its first 40 s and one a minute after. A decoded picture ends the row, and the next
+// waits as long as it took.
+constexpr qint64 kLeastRefusedWaitMs = 250;
+constexpr qint64 kRefusedCostFactor = 8;
+constexpr qint64 kMostRefusedWaitMs = 60000;
+
+struct DecodeWait
+{
+    int refusedInRow = 0;  // refused snapshots since the last picture
+    qint64 waitMs = 0;     // from the last decode's end
+};
+DecodeWait afterDecode(int refusedInRow, bool decoded, qint64 tookMs);
 
 // "/image/jpeg.cgi" for the dialect text "1" (KORVA), "/image.jpg" for any other.
 QString path(const QString& dialectText);
@@ -57,8 +77,8 @@ public:
         bool write = false;
         bool quietFromNow = false;  // the last failing check written before the loop goes quiet
     };
-    // A check tick; switched: it found no picture and changed the dialect.
-    CheckLines check(bool switched);
+    // A check tick; failed: it found no picture.
+    CheckLines check(bool failed);
     // A request to url (empty when none could be made): whether its lines are written.
     bool request(const QString& url);
     // A tick that held its request back: whether that is written.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QRect>
 #include <QRegularExpression>
@@ -160,7 +161,16 @@ bool isSafePictureName(const QString& name)
 
 int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind, const QString& folder)
 {
-    int saved = 0;
+    // Each name's cell, a later key's or column's taking the place of an earlier one, cut once.
+    struct Cell
+    {
+        QString key;
+        QRect rect;
+    };
+    QHash<QString, Cell> cells;
+    QStringList order;
+    // The columns the sprite has: a name past its right edge has no cell.
+    const int columns = sprite.isNull() ? 0 : (sprite.width() + kind.cell - 1) / kind.cell;
     for (auto row = names.constBegin(); row != names.constEnd(); ++row) {
         const QString& key = row.key();
         if (!kind.rowTops.contains(key))
@@ -168,21 +178,29 @@ int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const S
         const QStringList pictures = row.value().split(',', Qt::KeepEmptyParts);
         WLOG << key + " = " << row.value();
         WLOG << key + " SList = " << pictures;
-        for (int n = 0; n < pictures.size(); ++n) {
+        const int top = kind.rowTops.value(key);
+        const int cut = top < sprite.height() ? qMin(int(pictures.size()), columns) : 0;
+        for (int n = 0; n < cut; ++n) {
             if (!isSafePictureName(pictures[n])) {
                 WLOG << "picture name refused, it would leave the clip folder :" << pictures[n];
                 continue;
             }
-            const QRect cell(n * kind.cell, kind.rowTops.value(key), kind.cell, kind.cell);
-            WLOG << "rect_" + key + " = " << cell;
-            QImage clip = sprite.copy(cell);
-            // A grey PNG cannot carry the RGB profile Qt derives from a sprite's gamma and chromaticities:
-            // libpng would warn at every read of the clip.
-            if (clip.format() == QImage::Format_Grayscale8 || clip.format() == QImage::Format_Grayscale16)
-                clip.setColorSpace(QColorSpace());
-            if (clip.save(folder + "/" + pictures[n] + ".png"))
-                ++saved;
+            if (!cells.contains(pictures[n]))
+                order << pictures[n];
+            cells.insert(pictures[n], {key, QRect(n * kind.cell, top, kind.cell, kind.cell)});
         }
+    }
+    int saved = 0;
+    for (const QString& name : qAsConst(order)) {
+        const Cell cell = cells.value(name);
+        WLOG << "rect_" + cell.key + " = " << cell.rect;
+        QImage clip = sprite.copy(cell.rect);
+        // A grey PNG cannot carry the RGB profile Qt derives from a sprite's gamma and chromaticities:
+        // libpng would warn at every read of the clip.
+        if (clip.format() == QImage::Format_Grayscale8 || clip.format() == QImage::Format_Grayscale16)
+            clip.setColorSpace(QColorSpace());
+        if (clip.save(folder + "/" + name + ".png"))
+            ++saved;
     }
     return saved;
 }

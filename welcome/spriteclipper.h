@@ -41,15 +41,17 @@ struct SpriteKind
 // no parent-folder step. The empty name is allowed (it gives ".png").
 bool isSafePictureName(const QString& name);
 
-// Saves cell n of every known row as folder/name.png, in ascending key order, so a
-// name under two keys keeps the later key's cell. Unknown keys and unsafe names are
-// skipped. Returns the number of cells saved.
+// Saves cell n of every known row as folder/name.png, each name once: a name under two keys keeps the
+// later key's cell in ascending key order, a name twice in a row the later column's. Only the cells the
+// sprite has are cut (a column past its right edge, or a row past its bottom, has none), so a row of any
+// length costs no more than the sprite's cells. Unknown keys and unsafe names are skipped. Returns the
+// number of cells saved.
 int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const SpriteKind& kind, const QString& folder);
 
 // The whole cut in folder (see spriteFolder): re-creates the clip folder without following a
 // link in its place, cuts the decoded sprite (null: nothing) into it and returns the clip folder
 // path ending in "/" when it holds at least one picture, else a null string (the picture folder
-// global then keeps its value).
+// global then keeps its value). It touches no global: the welcome page runs it off the window's thread.
 QString cutSprite(const SpriteKind& kind, const QMap<QString, QString>& names, const QString& folder,
                   const QImage& sprite);
 

@@ -18,6 +18,7 @@
 #include "base/languages.h"
 #include "base/log.h"
 #include "base/replylimits.h"
+#include "platform/picturethread.h"
 #include "protocol/dcputils.h"
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
@@ -112,6 +113,7 @@ WelcomePage::WelcomePage(QWidget* parent)
     tolmwizardDownloadManager = createManager(&WelcomePage::downloadAssembleImageFinished, ReplyLimits::kSprite);
     tolmwizardDownloadDeviceIconManager = createManager(&WelcomePage::downloadDeviceIconFinished, ReplyLimits::kSprite);
     spriteDecoder = new Platform::PictureDecoder(this);
+    spriteCutter = new Platform::PictureThread(this);
 
     waitWizardInternetNumber = 0;
     checkType = 0;

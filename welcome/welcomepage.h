@@ -16,6 +16,9 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
 struct SpriteKind;
+namespace Platform {
+class PictureThread;
+}
 namespace ReplyLimits {
 struct Limits;
 }
@@ -71,6 +74,9 @@ public:
 
     // Decodes the sprites, one at a time; each decoded sprite is kept until the catalogue's names have cut it.
     Platform::PictureDecoder* spriteDecoder;
+    // Cuts them off the window's thread, one cut after the other; the picture folder globals are set here
+    // once a cut is done.
+    Platform::PictureThread* spriteCutter;
     QImage assembleSprite;
     QImage deviceIconSprite;
 
@@ -191,6 +197,9 @@ private:
     void handleSpriteReply(QNetworkReply* data, const SpriteReply& sprite);
     // A sprite decoded: written, and cut by the catalogue's names.
     void spriteDecoded(const SpriteReply& sprite, const QByteArray& body, const QImage& picture);
+    // Cuts sprite by names on spriteCutter; folderGlobal becomes the clip folder once a picture is saved there.
+    void cutOffThread(const SpriteKind& kind, const QMap<QString, QString>& names, const QImage& sprite,
+                      QString& folderGlobal);
     void continueWithoutUpdate();
     void leaveUpdateRoad(const char* popupName);
     void openUpdatePopup(const UpdatePopup& popup);

@@ -8,6 +8,7 @@
 #include "base/globals.h"
 #include "base/log.h"
 #include "base/replylimits.h"
+#include "platform/picturethread.h"
 #include "setup/setupchecks.h"
 #include "welcome/catalogue.h"
 #include "welcome/spriteclipper.h"
@@ -146,14 +147,22 @@ void WelcomePage::spriteDecoded(const SpriteReply& sprite, const QByteArray& bod
 
 void WelcomePage::clipAssembleImagesSquare()
 {
-    const QString folder = cutSprite(SpriteKind::assembleImages(), AssembleImagesMap, spriteFolder(), assembleSprite);
-    if (!folder.isNull())
-        assembleImagesPath = folder;
+    cutOffThread(SpriteKind::assembleImages(), AssembleImagesMap, assembleSprite, assembleImagesPath);
 }
 
 void WelcomePage::clipDeviceIconSquare()
 {
-    const QString folder = cutSprite(SpriteKind::deviceIcons(), DeviceIconsMap, spriteFolder(), deviceIconSprite);
-    if (!folder.isNull())
-        deviceIconsPath = folder;
+    cutOffThread(SpriteKind::deviceIcons(), DeviceIconsMap, deviceIconSprite, deviceIconsPath);
+}
+
+void WelcomePage::cutOffThread(const SpriteKind& kind, const QMap<QString, QString>& names, const QImage& sprite,
+                               QString& folderGlobal)
+{
+    // The names and the sprite are copies of the cut's own; the folder is made here, once in the run.
+    const QString folder = spriteFolder();
+    spriteCutter->run<QString>([&kind, names, folder, sprite] { return cutSprite(kind, names, folder, sprite); }, this,
+                               [&folderGlobal](const QString& clips) {
+                                   if (!clips.isNull())
+                                       folderGlobal = clips;
+                               });
 }

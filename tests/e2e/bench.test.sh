@@ -22,6 +22,7 @@ figures=(
   "bare UDP receiver" "DCP core (DCPUtils)" "discovery page (rows listed)" "page / core" "longest event-loop stall"
   "rows listed in the last run" "dcp scan to 1024 cameras" "udp echo round trip" "answer check, worst 2 MB answer"
   "picture decoder, start to its first answer" "picture decoder, a page's 2048x2048 JPEG"
+  "sprite cut, the shipped catalogue's pictures" "sprite cut, a row of 100000 names"
 )
 for figure in "${figures[@]}"; do
   grep -F -- "$figure" <<<"$out" | grep -qE '[0-9].*(target|at most|none: the floor)' ||
@@ -58,7 +59,7 @@ make_stub() {
   ln -s "$BUILD_DIR/tolmdecoder" "$stub/tolmdecoder"
   ln -s "$BUILD_DIR/tests/camsim" "$stub/tests/camsim"
   ln -s "$BUILD_DIR/bench/bench_minimalqt" "$BUILD_DIR/bench/bench_dcp" "$BUILD_DIR/bench/bench_answercheck" \
-    "$BUILD_DIR/bench/bench_decoder" "$stub/bench/"
+    "$BUILD_DIR/bench/bench_decoder" "$BUILD_DIR/bench/bench_spriteclip" "$stub/bench/"
   printf '#!/bin/sh\nexit 3\n' >"$stub/tolmwizard"
   printf '#!/bin/sh\necho measured nothing\n' >"$stub/bench/bench_discovery"
   chmod +x "$stub/tolmwizard" "$stub/bench/bench_discovery"

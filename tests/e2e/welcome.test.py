@@ -1,11 +1,18 @@
 """The wizard's first steps on the real program in the lab, whose Internet side serves the
 probe site and the catalogue under the program's own host names, when the probe or the catalogue
-fails (Start with both at hand: guide.test.py). Screenshots: <build>/screenshots/welcome_*.png.
+fails (Start with both at hand: guide.test.py), and when a catalogue row names 100,000 pictures: the
+licence page within 2 s of the shipped catalogue's time, no more clips than the sprites have cells.
+Screenshots: <build>/screenshots/welcome_*.png.
 """
 
+import glob
+import json
+import os
+import time
 import unittest
 
-from wizard import BUILD_DIR, LICENCE_SHOWN, WELCOME_START, Wizard, online_lab
+from wizard import BUILD_DIR, CATALOGUE_DIR, LICENCE_SHOWN, WELCOME_START, Wizard, online_lab
+from pictures import SPRITES  # noqa: E402 (tests/tools/netsim, on the path through wizard)
 
 GERMAN_TITLE = "olvaris Einrichtungsassistent"
 
@@ -41,6 +48,34 @@ class WelcomeRoads(unittest.TestCase):
             self.assertNotIn("file done!", w.log_text())
             w.screenshot("welcome_untrusted_catalogue.png")
 
+    def test_catalogue_row_of_many_names(self):
+        lab, net, _ = online_lab(self)  # the sprites of the shipped catalogue's pictures
+        with open(os.path.join(CATALOGUE_DIR, "tolmwizard.json"), encoding="utf-8") as f:
+            hostile = json.load(f)
+        hostile["AssembleImages"]["INT_ia"] = ",".join("p%d" % n for n in range(100000))
+        seconds = []
+        for catalogue in (None, hostile):
+            if catalogue:
+                with open(os.path.join(net.data, "tolmwizard.json"), "w", encoding="utf-8") as f:
+                    json.dump(catalogue, f)
+            with Wizard(BUILD_DIR, lab=lab) as w:
+                w.wait_window()
+                start = time.monotonic()
+                w.click(*WELCOME_START)
+                w.wait_log(LICENCE_SHOWN, 60)
+                seconds.append(time.monotonic() - start)
+                w.wait_log("--------- >count :", 60, count=2)  # both cuts done
+                clips = {os.path.basename(folder): os.listdir(folder)
+                         for folder in glob.glob(os.path.join(w.tmp, "tolmwizard-*", "*_clip"))}
+        print("licence page %.1f s after Start with the shipped catalogue, %.1f s with a row of 100,000 names; clips %s"
+              % (seconds[0], seconds[1], {name: len(files) for name, files in clips.items()}))
+        self.assertLess(seconds[1], seconds[0] + 2)
+        cells = {folder: columns * len(rows)
+                 for folder, (_, _, rows, _, columns) in zip(("assemble_image_clip", "device_icon_clip"), SPRITES)}
+        self.assertEqual(sorted(clips), sorted(cells))
+        for name, files in clips.items():
+            self.assertLessEqual(len(files), cells[name], name)
+        self.assertIn("p3.png", clips["assemble_image_clip"])
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

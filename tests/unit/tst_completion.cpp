@@ -287,6 +287,7 @@ private slots:
         page->getDeviceImageSuccess = false;
         page->outstandingImageRequests = 0;
         page->imageStateLog = SnapshotSchedule::StateLog();
+        page->imagePeriodHeld = false;
         currentCGIType = SnapshotSchedule::Korva;
         QBuffer jpeg;
         QVERIFY(jpeg.open(QIODevice::WriteOnly) && QImage::fromData(blankPng(4, 4)).save(&jpeg, "JPEG"));
@@ -318,10 +319,12 @@ private slots:
                                     : picture           ? jpeg.data()
                                                         : QByteArray("<html>"),
                                     error ? QNetworkReply::TimeoutError : QNetworkReply::NoError));
-                // Its real request goes unanswered; the next tick comes once the picture's decode is waited out.
+                // Its real request goes unanswered; the next tick comes once the picture is decoded and its wait,
+                // which grows to a minute after refusals (snapshotDecodeWait), is over.
                 qDeleteAll(page->getImageManager->findChildren<QNetworkReply*>());
-                while (page->imageDecodeHolds())
+                while (page->imageDecoder->busy())
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+                page->imageDecodeEnded.invalidate();
             }
             QTEST(loopLines(log.lines), "lines");
             QTEST(log.lines.mid(lateFrom).filter("devicesetupcompletepage.cpp").size(), "late");
@@ -330,6 +333,55 @@ private slots:
             reply->abort();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         page->outstandingImageRequests = 0;
+    }
+
+    // A refused snapshot holds the next back, longer with each in a row; an answer meanwhile is not decoded, the last
+    // picture stays shown, a picture ends the row; a check period that the wait held back throughout keeps its dialect.
+    void refusedSnapshotsWaitLonger_data()
+    {
+        QTest::addColumn<QString>("answers");   // "p" a picture, "r" a refused one (a PNG), "/" its wait over
+        QTest::addColumn<QString>("expected");  // refused in a row, a picture shown, the dialect after a check period
+        QTest::newRow("a picture during the wait") << "p / r / r / r / r p"
+                                                   << "4 1 kept";
+        QTest::newRow("its wait over") << "r / r / r / r /"
+                                       << "4 0 switched";
+        QTest::newRow("a picture after it") << "r / p"
+                                            << "0 1 kept";
+    }
+    void refusedSnapshotsWaitLonger()
+    {
+        QFETCH(QString, answers);
+        DeviceSetupCompletePage* page = gDeviceSetupCompletePage;
+        QTcpServer silent;  // the check period's requests go here and are never answered
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        chooseCamera("2.0", "127.0.0.1", QByteArray::number(silent.serverPort()));
+        page->ui->DSCPCGIIamge_Label->clear();
+        page->imageDecodeWait = SnapshotSchedule::DecodeWait();
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly) && QImage::fromData(blankPng(4, 4)).save(&jpeg, "JPEG"));
+        for (const QString& answer : answers.split(' ')) {
+            if (answer == "/")
+                page->imageDecodeEnded.invalidate();
+            else
+                page->getImagefinishedSlot(
+                    new CannedReply(200, answer == "p" ? jpeg.data() : blankPng(4, 4), QNetworkReply::NoError));
+            while (page->imageDecoder->busy())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        const QPixmap* shown = page->ui->DSCPCGIIamge_Label->pixmap();
+        const QString state = QString("%1 %2").arg(page->imageDecodeWait.refusedInRow).arg(shown && !shown->isNull());
+        // A check period's ticks at once, 2 s or more of the wait after four refusals ahead; then its check.
+        page->waitGetDeviceImageNumber = SnapshotSchedule::kCheckEvery;
+        int before = 0;
+        for (int n = 0; n <= SnapshotSchedule::kCheckEvery; ++n) {
+            before = currentCGIType;
+            page->checkGetDeviceImageStatus();
+        }
+        QTEST(state + (currentCGIType == before ? " kept" : " switched"), "expected");
+        for (QNetworkReply* reply : page->getImageManager->findChildren<QNetworkReply*>())
+            reply->abort();
+        QTRY_COMPARE(page->outstandingImageRequests, 0);
+        page->imageDecodeEnded.invalidate();
     }
 
     // The shortcut box is offered after "No, thanks", not after a sign-in, on either road.

@@ -165,15 +165,15 @@ private slots:
     }
 
     // Tick 0 and every 20th check the last reply (and switch dialect after a failure); the others
-    // send while fewer than three requests are out and no decode holds them back: none runs, and as long
-    // as the last took has passed since it ended.
+    // send while fewer than three requests are out and no decode holds them back: none runs, and its
+    // wait has passed since it ended.
     void snapshotSchedule_data()
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<int>("dialect");
         QTest::addColumn<int>("outstanding");
-        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, ms it took
+        QTest::addColumn<QString>("decode");    // decoding, ms since the last ended, its wait[, all the period held]
         QTest::addColumn<QString>("expected");  // check, switched, send, dialect after
         using S = SnapshotSchedule::Dialect;
         QTest::newRow("tick 0, picture") << 0 << true << int(S::Korva) << 0 << "0 0 0"
@@ -184,6 +184,9 @@ private slots:
                                             << "1 1 0 1";
         QTest::newRow("tick 19, two out") << 19 << false << int(S::T4x) << 2 << "0 500 500"
                                           << "0 0 1 2";
+        QTest::newRow("tick 20, none, the period held back by a refusal's wait")
+            << 20 << false << int(S::T4x) << 0 << "0 100 16000 1"
+            << "1 0 0 2";
         QTest::newRow("tick 21, three out") << 21 << false << int(S::Korva) << 3 << "0 0 0"
                                             << "0 0 0 1";
         QTest::newRow("tick 19, decoding") << 19 << true << int(S::Korva) << 0 << "1 0 0"
@@ -200,8 +203,33 @@ private slots:
         QFETCH(QString, decode);
         const QStringList d = decode.split(' ');
         const bool held = SnapshotSchedule::decodeHolds(d[0] == "1", d[1].toInt(), d[2].toInt());
-        const SnapshotSchedule::Tick t = SnapshotSchedule::tick(number, succeeded, dialect, outstanding, held);
+        const SnapshotSchedule::Tick t =
+            SnapshotSchedule::tick(number, succeeded, dialect, outstanding, held, d.value(3) == "1");
         QTEST(QString("%1 %2 %3 %4").arg(t.check).arg(t.switched).arg(t.send).arg(t.dialect), "expected");
+    }
+
+    // The wait after a decode: as long as a picture took; after a refusal 250 ms or eight times its decode,
+    // doubled for each refusal before it in a row, up to a minute.
+    void snapshotDecodeWait_data()
+    {
+        QTest::addColumn<QString>("decode");  // refusals before it, decoded, ms it took
+        QTest::addColumn<int>("refused");     // in a row after it
+        QTest::addColumn<int>("waitMs");
+        QTest::newRow("picture after refusals") << "5 1 40" << 0 << 40;
+        QTest::newRow("cheap refusal") << "0 0 31" << 1 << 250;
+        QTest::newRow("refusal just past the least") << "0 0 32" << 1 << 256;
+        QTest::newRow("out of time") << "0 0 2000" << 1 << 16000;
+        QTest::newRow("out of time, second") << "1 0 2000" << 2 << 32000;
+        QTest::newRow("out of time, third: a minute") << "2 0 2000" << 3 << 60000;
+    }
+    void snapshotDecodeWait()
+    {
+        QFETCH(QString, decode);
+        const QStringList d = decode.split(' ');
+        const SnapshotSchedule::DecodeWait wait =
+            SnapshotSchedule::afterDecode(d[0].toInt(), d[1] == "1", d[2].toInt());
+        QTEST(wait.refusedInRow, "refused");
+        QTEST(int(wait.waitMs), "waitMs");
     }
 
     void snapshotReply()

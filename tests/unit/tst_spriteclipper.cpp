@@ -21,11 +21,12 @@ QColor cellColour(int column, int row)
     return QColor(10 + 20 * column, 10 + 20 * row, 200);
 }
 
-QImage drawSprite(const SpriteKind& kind, int columns)
+QImage drawSprite(const SpriteKind& kind, double columns, int rows = -1)
 {
-    QImage sprite(columns * kind.cell, kind.rowTops.size() * kind.cell, QImage::Format_RGB32);
+    rows = rows < 0 ? kind.rowTops.size() : rows;
+    QImage sprite(int(columns * kind.cell), rows * kind.cell, QImage::Format_RGB32);
     QPainter painter(&sprite);
-    for (int row = 0; row < kind.rowTops.size(); ++row)
+    for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             painter.fillRect(column * kind.cell, row * kind.cell, kind.cell, kind.cell, cellColour(column, row));
     painter.end();
@@ -43,20 +44,47 @@ class TestSpriteClipper : public QObject
 {
     Q_OBJECT
 private slots:
-    // Names with parent steps or separators are skipped; the one clip saved is its cell's.
+    // Each name once, from the cell that wins (the later key in ascending order, the later column), and only
+    // the cells the sprite has; names with parent steps or separators are skipped.
+    void cells_data()
+    {
+        QTest::addColumn<QString>("names");   // key=value;key=value
+        QTest::addColumn<double>("columns");  // the sprite's width in cells
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("clips");  // name: the column and row of its cell
+        QTest::newRow("unsafe names") << "Serial_2=../up,..,a/b,..\\c,d\\e,a.b" << 6.0 << 6 << "a.b.png:5,0";
+        QTest::newRow("past the edges") << "Serial_2=a,b,c;Serial_5=d" << 2.0 << 1 << "a.png:0,0 b.png:1,0";
+        QTest::newRow("a part of a cell at the edge") << "Serial_2=a,b,c" << 1.5 << 6 << "a.png:0,0 b.png:1,0";
+        QTest::newRow("twice in a row, under two keys")
+            << "Serial_5=x,a,a;Serial_2=a" << 6.0 << 6 << "a.png:2,1 x.png:0,1";
+        QTest::newRow("the later key's past the edge")
+            << "Serial_5=x,y,a;Serial_2=a" << 2.0 << 6 << "a.png:0,0 x.png:0,1 y.png:1,1";
+        QTest::newRow("empty names") << "Serial_2=;Serial_6=,b" << 3.0 << 6 << ".png:0,2 b.png:1,2";
+    }
+
     void cells()
     {
+        QFETCH(QString, names);
+        QFETCH(double, columns);
+        QFETCH(int, rows);
         const SpriteKind& sprite = SpriteKind::deviceIcons();
+        NameMap map;
+        for (const QString& row : names.split(';'))
+            map.insert(row.section('=', 0, 0), row.section('=', 1));
         QTemporaryDir dir;
         QVERIFY(dir.isValid() && QDir(dir.path()).mkdir("clip"));
         const QString folder = dir.filePath("clip");
-        const NameMap names{{"Serial_2", "../up,..,a/b,..\\c,d\\e,a.b"}};
-        QCOMPARE(clipCells(drawSprite(sprite, 6), names, sprite, folder), 1);
-        QCOMPARE(filesIn(folder), QStringList{"a.b.png"});
+        const int saved = clipCells(drawSprite(sprite, columns, rows), map, sprite, folder);
+        QStringList clips;
+        for (const QString& file : filesIn(folder)) {
+            const QImage clip(folder + "/" + file);
+            QCOMPARE(clip.size(), QSize(sprite.cell, sprite.cell));
+            const QColor colour = clip.pixelColor(0, 0);
+            clips << QString("%1:%2,%3").arg(file).arg((colour.red() - 10) / 20).arg((colour.green() - 10) / 20);
+        }
+        QTEST(clips.join(' '), "clips");
+        QCOMPARE(saved, clips.size());
         QCOMPARE(filesIn(dir.path()), QStringList{"clip"});  // nothing beside the clip folder
-        const QImage clip(folder + "/a.b.png");
-        QCOMPARE(clip.size(), QSize(sprite.cell, sprite.cell));
-        QCOMPARE(clip.pixelColor(sprite.cell - 1, sprite.cell - 1), cellColour(5, 0));
     }
 
     // A grey sprite's clips are written and read back without libpng's warning on an RGB profile.

@@ -136,8 +136,24 @@ void TestWelcomeUpdate::spriteBeforeCatalogueIsCutAgain()
     checkType = 1;
     gWelcomePage->sendCheckRequest(server->url("/tolmwizard.json"));
     QTRY_VERIFY_WITH_TIMEOUT(gJsonFileReady, kWelcomeAnswersMs);
-    QCOMPARE(assembleImagesPath, spriteFolder() + "/assemble_image_clip/");
+    QTRY_COMPARE(assembleImagesPath, spriteFolder() + "/assemble_image_clip/");
     QVERIFY(QFile::exists(assembleImagesPath + "late2.png"));
+
+    // Cut off the window's thread, which sets the folder once it hears the cut is done, and only when the cut
+    // saved a picture: the icons' cut, after one without names, tells when that one is done.
+    assembleImagesPath = "/start/assemble_image/";
+    gWelcomePage->assembleSprite = QImage::fromData(blankPng(164, 9 * 164));
+    gWelcomePage->clipAssembleImagesSquare();
+    QCOMPARE(assembleImagesPath, QString("/start/assemble_image/"));
+    QTRY_COMPARE(assembleImagesPath, spriteFolder() + "/assemble_image_clip/");
+    QCOMPARE(QDir(assembleImagesPath).entryList(QDir::Files), QStringList{"late1.png"});
+    assembleImagesPath = "/start/assemble_image/";
+    AssembleImagesMap.clear();
+    gWelcomePage->clipAssembleImagesSquare();
+    gWelcomePage->deviceIconSprite = QImage::fromData(blankPng(50, 6 * 50));
+    gWelcomePage->clipDeviceIconSquare();
+    QTRY_COMPARE(deviceIconsPath, spriteFolder() + "/device_icon_clip/");
+    QCOMPARE(assembleImagesPath, QString("/start/assemble_image/"));
 }
 
 // An update-check reply arriving after the check ended opens nothing and binds nothing.
