@@ -37,12 +37,13 @@ bool signUpPageReached = false;
 
 namespace {
 
-const char kSelectedButton[] =
-    "QPushButton{background-image: url(:/images/select_l_blue.png);font-family:Verdana;font:12px;"
-    "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_hover.png)}";
-const char kUnselectedButton[] =
-    "QPushButton{background-image: url(:/images/select_l_white.png);font-family:Verdana;font:12px;"
-    "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_l_white_hover.png)}";
+QString tabStyle(bool selected)
+{
+    return selected ? WizardPage::faceStyle("select_l_blue", "select_l_hover",
+                                            "font-family:Verdana;font:12px;color:rgb(255,255,255);")
+                    : WizardPage::faceStyle("select_l_white", "select_l_white_hover",
+                                            "font-family:Verdana;font:12px;color:rgb(66,66,66);");
+}
 const char kSelectedLabel[] =
     "QLabel{background-image: url(:/images/select_l_blue_triangle.png);font-family:Verdana;font:12px;"
     "color:rgb(255,255,255);border: 0px;} QLabel:hover{background-image:url(:/images/select_l_hover_triangle.png)}";
@@ -135,10 +136,10 @@ void CloudServicesPage::retranslate()
 
 void CloudServicesPage::setTabs(bool signUpSelected)
 {
-    ui->cloudServiceSignUp_PushButton->setStyleSheet(signUpSelected ? kSelectedButton : kUnselectedButton);
+    ui->cloudServiceSignUp_PushButton->setStyleSheet(tabStyle(signUpSelected));
     ui->cloudServiceSignUpSelect_Label->setStyleSheet(signUpSelected ? kSelectedLabel : kUnselectedLabel);
     ui->cloudServiceSignUpSelect_Label->hide();
-    ui->cloudServiceSignIn_PushButton->setStyleSheet(signUpSelected ? kUnselectedButton : kSelectedButton);
+    ui->cloudServiceSignIn_PushButton->setStyleSheet(tabStyle(!signUpSelected));
     ui->cloudServiceSignInSelect_Label->setStyleSheet(signUpSelected ? kUnselectedLabel : kSelectedLabel);
     ui->cloudServiceSignInSelect_Label->hide();
 }

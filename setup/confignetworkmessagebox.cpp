@@ -13,12 +13,17 @@
 
 namespace {
 
-const char* const kSelectedTab =
-    "QPushButton{background-image: url(:/images/select_s_blue.png);font-family:Verdana;font:12px;"
-    "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/select_s_hover.png)}";
-const char* const kUnselectedTab =
-    "QPushButton{background-image: url(:/images/select_s_white.png);font-family:Verdana;font:12px;"
-    "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/select_s_white_hover.png)}";
+QString selectedTab()
+{
+    return WizardPage::faceStyle("select_s_blue", "select_s_hover",
+                                 "font-family:Verdana;font:12px;color:rgb(255,255,255);");
+}
+
+QString unselectedTab()
+{
+    return WizardPage::faceStyle("select_s_white", "select_s_white_hover",
+                                 "font-family:Verdana;font:12px;color:rgb(66,66,66);");
+}
 
 }  // namespace
 
@@ -67,9 +72,9 @@ ConfigNetworkMessageBox::ConfigNetworkMessageBox(QWidget* parent)
     connect(ui->CfgNetMsgBoxStaticIPSDNS_LineEdit, &QLineEdit::editingFinished, this,
             &ConfigNetworkMessageBox::cameraSDNSLineEditFinished);
 
-    ui->CfgNetMsgBoxDHCP_PushButton->setStyleSheet(kSelectedTab);
-    ui->CfgNetMsgBoxPPPoE_PushButton->setStyleSheet(kUnselectedTab);
-    ui->CfgNetMsgBoxStaticIP_PushButton->setStyleSheet(kUnselectedTab);
+    ui->CfgNetMsgBoxDHCP_PushButton->setStyleSheet(selectedTab());
+    ui->CfgNetMsgBoxPPPoE_PushButton->setStyleSheet(unselectedTab());
+    ui->CfgNetMsgBoxStaticIP_PushButton->setStyleSheet(unselectedTab());
     ui->ConfigNetworkMsgBoxClose_Button->setStyleSheet(
         "QPushButton{background-image: url(:/images/btn_close_blue.png);font-family:Verdana;font:12px;"
         "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_close_hover.png)}");
@@ -100,11 +105,11 @@ void ConfigNetworkMessageBox::showFieldError(QLabel* label, const QString& messa
 
 void ConfigNetworkMessageBox::selectTab(QPushButton* tab, QWidget* group, int height)
 {
-    tab->setStyleSheet(kSelectedTab);
+    tab->setStyleSheet(selectedTab());
     for (QPushButton* other :
          {ui->CfgNetMsgBoxDHCP_PushButton, ui->CfgNetMsgBoxPPPoE_PushButton, ui->CfgNetMsgBoxStaticIP_PushButton})
         if (other != tab)
-            other->setStyleSheet(kUnselectedTab);
+            other->setStyleSheet(unselectedTab());
     group->setGeometry(0, 250, 618, height);
     group->show();
     for (QWidget* other :

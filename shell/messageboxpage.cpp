@@ -104,14 +104,12 @@ void MessageBoxPage::fitButtonRight(QPushButton* button)
 
 QString MessageBoxPage::whiteButtonStyle()
 {
-    return "QPushButton{background-image: url(:/images/btn_white.png);font-family:Verdana;font:12px;"
-           "color:rgb(66,66,66);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_white_hover.png)}";
+    return WizardPage::faceStyle("btn_white", "btn_white_hover", "font-family:Verdana;font:12px;color:rgb(66,66,66);");
 }
 
 QString MessageBoxPage::blueButtonStyle()
 {
-    return "QPushButton{background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-           "color:rgb(255,255,255);border: 0px;} QPushButton:hover{background-image:url(:/images/btn_hover.png)}";
+    return WizardPage::faceStyle("btn_blue", "btn_hover", "font-family:Verdana;font:12px;color:rgb(255,255,255);");
 }
 
 QString MessageBoxPage::richText(const QString& text)

@@ -13,10 +13,20 @@
 void WizardPage::setForwardButtonEnabled(QPushButton* button, bool enabled)
 {
     button->setEnabled(enabled);
-    button->setStyleSheet(enabled ? "background-image: url(:/images/btn_blue.png);font-family:Verdana;font:12px;"
-                                    "color:rgb(255,255,255);border: 0px;"
-                                  : "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;"
-                                    "font:12px;color:rgb(255,255,255);border: 0px;");
+    button->setStyleSheet(faceStyle(enabled ? "btn_blue" : "btn_blue_disable", QString(),
+                                    "font-family:Verdana;font:12px;color:rgb(255,255,255);"));
+}
+
+QString WizardPage::faceStyle(const QString& face, const QString& hover, const QString& declarations)
+{
+    // The picture's edges, as wide as its rounded corners and a pixel more, stay as drawn and its middle
+    // stretches: a background picture would repeat from the left and show its edge again inside a button
+    // wider than itself. The padding gives the caption back the room the edges take.
+    const QString picture = QStringLiteral("border-image:url(:/images/%1.png) 6 6 6 6 stretch stretch;");
+    QString style = "QPushButton{" + picture.arg(face) + "border-width:6px;padding:-6px;" + declarations + "}";
+    if (!hover.isEmpty())
+        style += "QPushButton:hover{" + picture.arg(hover) + "}";
+    return style;
 }
 
 int WizardPage::textHeight(const QLabel* label)

@@ -30,6 +30,10 @@ public:
     // A label whose text needs more height grows around its alignment (down from its top, both
     // ways when centred), inside its parent; a label whose text fits keeps its place.
     static void growToText(QLabel* label);
+    // A push button's style sheet: its face, the picture ":/images/<face>.png" (<hover>'s under the pointer,
+    // none when empty), drawn to the button's size whatever its caption made it, then its own declarations
+    // (its font and colour; no border).
+    static QString faceStyle(const QString& face, const QString& hover, const QString& declarations);
 
 protected:
     // A page's blue forward button: enabled, or greyed out and disabled.

@@ -71,12 +71,11 @@ void AgreementPage::acceptAgreementCheckBox()
     if (ui->agreementCheck_CheckBox->isChecked()) {
         ui->agreementNext_PushButton->setEnabled(true);
         ui->agreementNext_PushButton->setStyleSheet(
-            "background-image: url(:/images/btn_blue.png);font-family:Verdana;color:rgb(255,255,255);border: 0px;");
+            faceStyle("btn_blue", QString(), "font-family:Verdana;color:rgb(255,255,255);"));
     } else {
         ui->agreementNext_PushButton->setEnabled(false);
         ui->agreementNext_PushButton->setStyleSheet(
-            "background-image: url(:/images/btn_blue_disable.png);font-family:Verdana;color:rgb(255,255,255);"
-            "border: 0px");
+            faceStyle("btn_blue_disable", QString(), "font-family:Verdana;color:rgb(255,255,255);"));
     }
 }
 

@@ -98,14 +98,16 @@ void OppsPage::pressMsgOKButton()
     openRetry();
 }
 
+// On the main window, as its other popups: the dimming lies between the question and the page, which then
+// takes no click (a popup inside the page would have the dimming under the whole page).
 void OppsPage::popupExit()
 {
-    openExitPopup(this, {tr("Exit"), tr("Do you really want to exit?"), tr("No"), tr("Yes")}, this);
+    openExitPopup(gMainpage, {tr("Exit"), tr("Do you really want to exit?"), tr("No"), tr("Yes")}, this);
 }
 
 void OppsPage::pressMsgExitNoButton()
 {
-    MessageBoxPage::closeByName(this, kExitPopupName);
+    MessageBoxPage::closeByName(gMainpage, kExitPopupName);
 }
 
 void OppsPage::pressMsgExitYesButton()

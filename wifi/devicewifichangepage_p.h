@@ -43,9 +43,7 @@ const char* const kWhatIsWps = "whatIsWPSWarning";
 
 inline QString tabStyle(const char* picture, const char* hover, const char* color)
 {
-    return QString("QPushButton{background-image: url(:/images/%1.png);font-family:Verdana;font:12px;color:%3;"
-                   "border: 0px;} QPushButton:hover{background-image:url(:/images/%2.png)}")
-        .arg(picture, hover, color);
+    return WizardPage::faceStyle(picture, hover, QString("font-family:Verdana;font:12px;color:%1;").arg(color));
 }
 
 inline void clearAccessPoints(IPCamera* camera)

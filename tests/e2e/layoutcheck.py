@@ -11,8 +11,9 @@ account that camera refuses and a password outside Latin-1, and the setup page o
 first with the password popup of a new password; the cloud page and a sign-in to an account with a long e-mail
 address; then every other page shown alone (the access-point network page with its survey and Wi-Fi password
 box, the cloud page with its failure popup), the registered-camera summary, every popup opened by its slot
-(through the harness's test library), the Wi-Fi and network boxes before and as Connect leaves them with their
-fields empty, the manual Wi-Fi box's own checks and the access-point password's as a person leaves their fields.
+(through the harness's test library) over its page (screentexts.popup_page), the Wi-Fi and network boxes before
+and as Connect leaves them with their fields empty, the manual Wi-Fi box's own checks and the access-point
+password's as a person leaves their fields.
 A second wizard takes the local-only road without Internet: the guide's connection types, the setup page of a
 camera without a password and the device-only summary it leads to, with its shortcut offer. No text may be
 cut by its room, its parents or the window, cover another text of its page or popup, be English where the language
@@ -20,11 +21,17 @@ translates it or where its translation file leaves it English (screentexts.untra
 lines where a reader would not (screentexts.broken_lines, screentexts.split_words) or cut a web address
 over two lines (screentexts.cut_addresses), in every language; every field shows its caption
 (screentexts.uncaptioned); no title shares a row with a control and a page's body labels keep its size
-(screentexts.misplaced). No tooltip a person can bring up may be wider or taller than the screen; each
-entry of a list, each month or hour of a date or time edit, must be drawn whole in the open list and in the
-field where it shows once chosen (the time-zone list's field grows to the zone chosen: each zone is judged
-chosen). On the English road every translatable text is drawn on some screen (screentexts.undrawn). When
-the road breaks off, the error is given with the faults found before it.
+(screentexts.misplaced). No run of English words may be left inside a translation (screentexts.english_runs),
+no Chinese or Japanese line begin with closing punctuation or a small kana or end with an opening bracket
+(kinsoku), no text be drawn under a readable contrast with what lies behind it (low_contrast), be another
+language's translation word for word (copied) or show an entity or a placeholder as letters (markup_drawn); no
+Back stands right of its Next (back_after_next), no button's face picture is smaller than the button
+(narrow_faces), and a screen named for a popup or box shows it, over its page (missing_popup). No tooltip a
+person can bring up may be wider or taller than the screen; each entry of a list, each month or hour of a
+date or time edit, must be drawn whole in the open list and in the field where it shows once chosen (the
+time-zone list's field grows to the zone chosen: each zone is judged chosen). On the English road every
+translatable text is drawn on some screen (screentexts.undrawn). When the road breaks off, the error is given
+with the faults found before it.
 Screens of SCREENSHOT_LANGUAGES are saved as layout_<language>_<screen>.png.
 
 A group's test file: LayoutGroup1 = layoutcheck.case_for("LayoutGroup1", [...]), then unittest.main()."""
@@ -37,8 +44,10 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim, wait_until)
-from screentexts import (POPUPS, SPACELESS, clipped, describe, english_left, line_breaks, misplaced, plain,
-                         translations, uncaptioned, undrawn, untranslated)
+from screentexts import (POPUPS, SPACELESS, back_after_next, clipped, code_sources, copied,
+                         copied_translations, describe, english_left, english_runs, every_translation, kinsoku,
+                         line_breaks, low_contrast, markup_drawn, misplaced, missing_popup, narrow_faces, plain,
+                         popup_page, translations, uncaptioned, undrawn, untranslated, vocabulary)
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -155,11 +164,13 @@ def unreached(texts, name, entry):
 
 
 def popup_screens():
+    """Each popup of POPUPS over its page (screentexts.popup_page), else over the page the road left."""
     for page, popups in POPUPS.items():
         for popup in popups:
             slot, argument = popup if isinstance(popup, tuple) else (popup, "")
             name = "popup_%s_%s%s" % (page, slot, re.sub(r"\W", "", argument))
-            yield name, ["invoke %s %s %s" % (page, slot, argument)], ["close"]
+            shown = ["show " + popup_page(name)] if popup_page(name) else []
+            yield name, shown + ["invoke %s %s %s" % (page, slot, argument)], ["close"]
 
 
 class LayoutCase(unittest.TestCase):
@@ -184,6 +195,14 @@ class LayoutCase(unittest.TestCase):
         found += ["English left: " + line for line in english_left(texts, self.table, code, self.missing)]
         found += [describe(item) for item in texts if clipped(item)]
         found += line_breaks(texts, code not in ("en",) + SPACELESS) + uncaptioned(texts) + misplaced(texts)
+        if code != "en":
+            found += ["English left inside: " + run for run in english_runs(texts, self.english, self.own)]
+            found += ["copied: " + copy for copy in copied(texts, self.copies)]
+        found += ["kinsoku: " + line for line in kinsoku(texts)] if code in SPACELESS else []
+        found += ["contrast: " + text for text in low_contrast(texts)] + ["drawn as letters: " + text
+                                                                          for text in markup_drawn(texts)]
+        found += ["order: " + pair for pair in back_after_next(texts, *self.back_next)]
+        found += ["face: " + face for face in narrow_faces(texts)] + missing_popup(screen, texts)
         self.drawn.update(plain(item["text"]) for item in texts if item["kind"] not in ("widget", "overlap"))
         for fault in found:
             if fault not in self.seen:
@@ -398,6 +417,9 @@ class LayoutCase(unittest.TestCase):
 
     def run_language(self, code):
         self.table, self.missing = translations(code), untranslated(code)
+        self.english, self.own = vocabulary(code_sources()), vocabulary(self.table.values(), 2)
+        self.copies = copied_translations(every_translation(), code) if code != "en" else {}
+        self.back_next = self.table.get("Back", "Back"), self.table.get("Next", "Next")
         try:
             with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
                 self.road(w, code)

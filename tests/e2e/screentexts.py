@@ -2,6 +2,7 @@
 shown texts are English left over, which need more room than they have, and every page and popup
 the harness can show alone."""
 
+import collections
 import functools
 import html
 import os
@@ -65,6 +66,21 @@ def translations(code):
         if translation and translation != source:
             table[source] = translation
     return table
+
+
+@functools.lru_cache(maxsize=None)
+def every_translation():
+    """{language: {(context, source): translation}} of every translation file but English's: each text where it
+    stands (two contexts may translate one source apart), the translations plain, those left English aside."""
+    folder, tables = os.path.join(SOURCE_DIR, "resources", "lang"), {}
+    for name in (name for name in os.listdir(folder) if name.endswith(".ts") and name != "en.ts"):
+        root = ET.parse(os.path.join(folder, name)).getroot()
+        tables[name[:-3]] = {(context.findtext("name"), source): translation
+                             for context in root.iter("context") for message in context.iter("message")
+                             for source, translation in [(message.findtext("source"),
+                                                          plain(message.findtext("translation")))]
+                             if translation not in ("", plain(source))}
+    return tables
 
 
 ENGLISH_ON_PURPOSE = {"olvaris", "Tervane", "H/W Version"}  # README: English in every language
@@ -423,3 +439,189 @@ def line_breaks(texts, spaced_translation=False):
         if item["kind"] == "text":
             faults += cut_addresses(item) + broken_lines(item) + (split_words(item) if spaced_translation else [])
     return ["line break: " + fault for fault in faults]
+
+
+WORD = re.compile(r"[^\W\d_]+(?:['’-][^\W\d_]+)*")
+ENGLISH_NAMES = ("Wi-Fi Protected Setup", "Power over Ethernet")  # names kept in English, as phrases
+
+
+def vocabulary(texts, least=1):
+    """The words (in lower case) that least of the texts or more hold."""
+    counts = collections.Counter(word for text in set(texts) for word in {w.lower() for w in WORD.findall(text)})
+    return {word for word, count in counts.items() if count >= least}
+
+
+def english_runs(texts, english, own):
+    """The runs of three words or more left in English inside a translated text: words of the English texts
+    (english) that the language does not use (own: the words two of its translations or more hold), between
+    spaces or commas; the names kept in English (ENGLISH_NAMES, DATA_NAMES) and the time zones aside."""
+    faults = []
+    for item in texts:
+        text = plain(item["text"])
+        if item["kind"] in ("widget", "open", "overlap") or text in zone_names():
+            continue
+        for name in ENGLISH_NAMES + tuple(DATA_NAMES):
+            text = text.replace(name, "|")
+        for segment in re.split(r"[^\w\s,'’-]|[\d_]", text):
+            run = []
+            for word in WORD.findall(segment) + [""]:
+                if word.lower() in english and word.lower() not in own:
+                    run.append(word)
+                    continue
+                if len(run) >= 3:
+                    faults.append("%s %s: %r in %r" % (item["name"], item["kind"], " ".join(run), text[:80]))
+                run = []
+    return faults
+
+
+NO_LINE_START = ("、。，．・：；？！）］｝〕〉》」』】〙〗〟’”｠»"
+                 "ヽヾゝゞ々〻ー‐゠–〜～ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶ,.:;!?)]}")
+NO_LINE_END = "（［｛〔〈《「『【〘〖〝‘“｟«([{"
+
+
+def kinsoku(texts):
+    """In Chinese and Japanese, the drawn lines that begin with closing punctuation or a small kana, or end with
+    an opening bracket: no reader breaks a line there."""
+    faults = []
+    for item in texts:
+        lines = [line for line in item.get("lines") or [] if line]
+        faults += ["%s line %r begins with %r" % (item["name"], line, line[0])
+                   for line in lines[1:] if line[0] in NO_LINE_START]
+        faults += ["%s line %r ends with %r" % (item["name"], line, line[-1])
+                   for line in lines[:-1] if line[-1] in NO_LINE_END]
+    return faults
+
+
+def luminance(colour):
+    """The relative luminance of an sRGB colour "#rrggbb", as WCAG 2 reckons it."""
+    channels = [int(colour[at:at + 2], 16) / 255 for at in (1, 3, 5)]
+    red, green, blue = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue
+
+
+def contrast(one, other):
+    """WCAG 2's contrast ratio of two colours, 1 to 21."""
+    darker, lighter = sorted((luminance(one), luminance(other)))
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+# Under WCAG's 3 for large text, over what a reader cannot make out: the wizard's own light colours pass (its
+# blue titles on white, 2.59; its captions in white on its blue buttons, 3.12), #eeeeee on white (1.16) fails.
+LEAST_CONTRAST = 2.0
+
+
+def low_contrast(texts, least=LEAST_CONTRAST):
+    """The texts drawn in a colour whose contrast with what lies behind them (its ground as the test library
+    reads the window; none where another widget covers them) is under least. A disabled control's caption is
+    exempt: the wizard greys it out on purpose (white on its pale blue, 1.59), as WCAG exempts inactive controls."""
+    return ["%s %s %r: %s on %s, contrast %.2f under %s" % (item["name"], item["kind"], plain(item["text"])[:40],
+                                                          colour, item["ground"], contrast(colour, item["ground"]),
+                                                          least)
+            for item in texts if "ground" in item and item.get("enabled", True)
+            for colour in item["colours"] if contrast(colour, item["ground"]) < least]
+
+
+# Languages whose translations may agree word for word.
+CLOSE_LANGUAGES = ({"pt", "pt_BR"}, {"da", "no", "sv"}, {"zh_CN", "zh_TW"})
+
+
+def sentence(text):
+    """Whether a text says enough that two languages do not share it by chance: four words in lower case or
+    more (names, numbers and acronyms aside), or eight CJK characters."""
+    return len([word for word in WORD.findall(text) if word.islower()]) >= 4 or len(CJK.findall(text)) >= 8
+
+
+def copied_translations(tables, code):
+    """The language's translations ({language: {text: translation}}) that are word for word another language's
+    translation of the same text, close languages aside: {translation: that language}."""
+    close = set().union({code}, *(group for group in CLOSE_LANGUAGES if code in group))
+    return {translation: other for other in sorted(set(tables) - close) for source, translation in tables[code].items()
+            if tables[other].get(source) == translation and sentence(translation)}
+
+
+def copied(texts, copies):
+    """The shown texts that hold one of the language's copies of another's translation (copied_translations)."""
+    return ["%s %s: %r is word for word the %s translation" % (item["name"], item["kind"], copy[:60], other)
+            for item in texts if item["kind"] not in ("widget", "overlap")
+            for copy, other in copies.items() if copy in plain(item["text"])]
+
+
+MARKUP_LETTERS = re.compile(r"&(?:#\d+|#x[0-9a-f]+|[a-z][a-z0-9]*);|%[ \u00a0]?(?:L?\d|n\b)", re.I)
+
+
+def markup_drawn(texts):
+    """The entities ("&nbsp;", "&amp;") and placeholders ("%1", "% 1", "%n") drawn as letters: in a label's or
+    text box's drawn lines, in a rich tooltip as it reads, in any other text as it stands."""
+    faults = []
+    for item in texts:
+        if item["kind"] in ("widget", "overlap"):
+            continue
+        drawn = "\n".join(item["lines"]) if "lines" in item else item["text"]
+        if item["kind"] == "tooltip" and re.search(r"<[A-Za-z]", drawn):
+            drawn = plain(drawn)
+        faults += ["%s %s: %r drawn in %r" % (item["name"], item["kind"], found, drawn[:80])
+                   for found in MARKUP_LETTERS.findall(drawn)]
+    return faults
+
+
+BACK = re.compile(r"(Back|Prev)_(Push)?Button$")
+NEXT = re.compile(r"Next_(Push)?Button$")
+
+
+def back_after_next(texts, back="Back", forward="Next"):
+    """The Back buttons right of the Next button of their page or popup, on their row: buttons named so, or
+    captioned with the language's Back and Next (back, forward)."""
+    captions = {(t["page"], t["name"]): plain(t["text"]) for t in texts if t["kind"] == "text"}
+    buttons = [t for t in texts if t["kind"] == "widget" and t["class"] == "QPushButton"]
+
+    def named(button, pattern, caption):
+        return pattern.search(button["name"]) or captions.get((button["page"], button["name"])) == caption
+
+    return ["%s is right of %s" % (b["name"], n["name"]) for b in buttons if named(b, BACK, back) for n in buttons
+            if named(n, NEXT, forward) and n["page"] == b["page"] and b["rect"][0] > n["rect"][0]
+            and b["rect"][1] < n["rect"][1] + n["rect"][3] and n["rect"][1] < b["rect"][1] + b["rect"][3]]
+
+
+FACE = re.compile(r"(?<![\w-])(background-image|image)\s*:\s*url\(\s*([^)]*?)\s*\)")
+
+
+def narrow_faces(texts):
+    """The buttons whose style sheet draws a picture smaller than the button (as the test library gives their
+    style and its pictures' sizes): a background picture repeats from the top left, showing its edge again
+    inside, an image keeps its size; a border image stretches to the button."""
+    return ["%s: %s %s is %dx%d, the button %dx%d" % ((item["name"], prop, url) + tuple(item["pictures"][url])
+                                                      + tuple(item["rect"][2:]))
+            for item in texts if item["kind"] == "widget" and item.get("pictures")
+            for prop, url in FACE.findall(item["style"])
+            if item["pictures"][url][0] < item["rect"][2] or item["pictures"][url][1] < item["rect"][3]]
+
+
+# The page a popup of the road is opened over: a page the road shows alone, or the page a panel stands on; a
+# screen of OVER_PAGE over another page, the one the popup says its text over.
+POPUP_PAGES = dict([(page, page) for page in PAGES + ["WelcomePage"]]
+                   + [("ConnectionTypeOnlyOne", "CameraConnectionPage")])
+OVER_PAGE = {"popup_CloudServicesPage_popupCloudFailurefalse": "DeviceSetupPage"}  # its Next waited for the cloud
+
+
+def popup_page(screen):
+    """The page a popup's screen ("popup_<page>_<slot>...") shows under it, or None."""
+    return OVER_PAGE.get(screen, POPUP_PAGES.get(screen.split("_")[1]) if screen.startswith("popup_") else None)
+
+
+def missing_popup(screen, texts):
+    """A screen named for a popup ("popup_<page>_<slot>...") or a box ("..._box_...") that shows none: a popup or
+    box drawn (mapped, with its parents) inside its window; a popup over its page (popup_page)."""
+    if not re.match(r"popup_|[a-z]+_box_", screen):
+        return []
+    windows = {t["window"]: t["rect"] for t in texts if t["kind"] == "widget" and t["box"] == t["name"] == t["page"]}
+
+    def inside(rect, room):
+        return rect[0] >= 0 and rect[1] >= 0 and rect[0] + rect[2] <= room[2] and rect[1] + rect[3] <= room[3]
+
+    faults = [] if any(t["kind"] == "widget" and "MessageBox" in t["class"]
+                       and inside(t["rect"], windows.get(t["window"], [0, 0, 0, 0])) for t in texts) \
+        else ["%s shows no popup or box" % screen]
+    page = popup_page(screen)
+    if page and not any(t["page"] == page and "MessageBox" not in t["class"] for t in texts):
+        faults.append("%s is not drawn over its page %s" % (screen, page))
+    return faults

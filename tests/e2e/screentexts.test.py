@@ -9,6 +9,8 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from screentexts import (back_after_next, copied, copied_translations, english_runs, kinsoku,  # noqa: E402
+                         low_contrast, markup_drawn, missing_popup, narrow_faces)
 from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
                          uncaptioned, undrawn)
 
@@ -130,6 +132,98 @@ class LineRules(unittest.TestCase):
         ]:
             with self.subTest(drawn=drawn, text=text):
                 self.assertEqual(text not in undrawn(drawn), counted)
+
+
+class SeenRules(unittest.TestCase):
+    """What a reader sees wrong beyond a text's room: English inside a translation, CJK lines that begin or end
+    where no reader breaks them, too little contrast, another language's copy, markup drawn as letters, Back right
+    of Next, a face narrower than its button, a popup's screen without it."""
+
+    def test_english_inside(self):
+        english, own = {"then", "wait", "for", "the", "camera", "protected", "setup"}, {"camera", "sie", "klicken"}
+        for text, left in [("Klicken Sie auf Weiter, then wait for the camera.", True),
+                           ("Klicken Sie, then, wait for.", True),  # commas part no run
+                           ("Klicken Sie, then wait.", False),  # two words
+                           ("then wait camera the", False),  # the language's own word parts them
+                           ("Mit Wi-Fi Protected Setup (WPS) klicken Sie", False)]:  # a name kept in English
+            with self.subTest(text=text):
+                item = {"name": "l", "kind": "text", "text": text}
+                self.assertEqual(bool(english_runs([item], english, own)), left)
+
+    def test_kinsoku(self):
+        for lines, fails in [(["設定を保存できませんでした", "。もう一度"], True),
+                             (["保存できませんでした。", "もう一度"], False), (["カメラのセ", "ットアップ"], True),
+                             (["詳しくは（", "設定）を"], True), (["詳しくは", "（設定）"], False)]:
+            with self.subTest(lines=lines):
+                self.assertEqual(bool(kinsoku([{"name": "l", "lines": lines}])), fails)
+
+    def test_contrast(self):
+        for colour, ground, enabled, low in [("#eeeeee", "#ffffff", True, True), ("#b8b8b8", "#ffffff", True, True),
+                                             ("#b6b6b6", "#ffffff", True, False), ("#00b0d0", "#ffffff", True, False),
+                                             ("#ffffff", "#a8d3eb", False, False), ("#ffffff", None, True, False)]:
+            with self.subTest(colour=colour, ground=ground, enabled=enabled):
+                item = {"name": "b", "kind": "text", "text": "Next", "colours": [colour], "enabled": enabled}
+                item.update({"ground": ground} if ground else {})
+                self.assertEqual(bool(low_contrast([item])), low)
+
+    def test_copied(self):
+        spanish = "No se pudo guardar la configuración."
+        tables = {"pt": {"a": spanish, "b": "WEP de 64 bits", "c": "Nome da rede sem fios"},
+                  "es": {"a": spanish, "b": "WEP de 64 bits"}, "pt_BR": {"c": "Nome da rede sem fios"},
+                  "ja": {"d": "カメラが見つかりません。"}, "zh_TW": {"d": "カメラが見つかりません。"}}
+        self.assertEqual(copied_translations(tables, "pt"), {spanish: "es"})  # not a name, not a close language's
+        self.assertEqual(copied_translations(tables, "ja"), {"カメラが見つかりません。": "zh_TW"})  # eight CJK characters
+        drawn = [{"name": "l", "kind": "text", "text": "<b>%s</b>" % spanish}]
+        self.assertEqual(len(copied(drawn, {spanish: "es"})), 1)
+
+    def test_markup_drawn(self):
+        for item, drawn in [({"lines": ["Nom de la caméra&nbsp;:"]}, True), ({"lines": ["unter % 1 manuell"]}, True),
+                            ({"text": "%1 Kameras"}, True), ({"text": "%n"}, True), ({"lines": ["100 % sûr"]}, False),
+                            ({"text": "Q&A"}, False), ({"kind": "tooltip", "text": "<b>A &amp; B</b>"}, False)]:
+            with self.subTest(item=item):
+                self.assertEqual(bool(markup_drawn([dict({"name": "l", "kind": "text", "text": ""}, **item)])), drawn)
+
+    def test_back_after_next(self):
+        def button(name, x, y=550, caption=None):
+            widget = {"kind": "widget", "class": "QPushButton", "name": name, "page": "P", "rect": [x, y, 111, 24]}
+            return [widget, dict(widget, kind="text", text=caption)] if caption else [widget]
+
+        for texts, wrong in [(button("apH2DPVPrev_PushButton", 520) + button("apH2DPVNext_PushButton", 640), False),
+                             (button("apH2DPVPrev_PushButton", 640) + button("apH2DPVNext_PushButton", 520), True),
+                             (button("dsetupBack_Button", 640, 100) + button("dsetupNext_Button", 520), False),
+                             (button("msgBoxRightBtn_Button", 480, 250, "Retour")
+                              + button("msgBoxLeftBtn_Button", 360, 250, "Suivant"), True)]:
+            with self.subTest(texts=[(t["name"], t["rect"][:2]) for t in texts]):
+                self.assertEqual(bool(back_after_next(texts, "Retour", "Suivant")), wrong)
+
+    def test_narrow_faces(self):
+        for style, width, narrow in [("QPushButton{background-image: url(:/b.png)}", 116, True),
+                                     ("QPushButton{background-image: url(:/b.png)}", 111, False),
+                                     ("QPushButton{border-image:url(:/b.png) 6 6 6 6}", 116, False),
+                                     ("border-image:url(:/b.png);\n#x:hover{image: url(:/b.png);}", 116, True)]:
+            with self.subTest(style=style, width=width):
+                item = {"kind": "widget", "name": "x", "rect": [0, 0, width, 24], "style": style,
+                        "pictures": {":/b.png": [111, 24]}}
+                self.assertEqual(bool(narrow_faces([item])), narrow)
+
+    def test_missing_popup(self):
+        window = {"kind": "widget", "class": "Mainpage", "name": "Mainpage", "box": "Mainpage", "page": "Mainpage",
+                  "window": "W", "rect": [0, 0, 800, 650]}
+        page = {"kind": "text", "class": "QLabel", "name": "oppsTitle_Label", "box": "Mainpage", "page": "OppsPage",
+                "window": "W", "rect": [50, 110, 700, 40]}
+
+        def popup(x):
+            return {"kind": "widget", "class": "MessageBoxPage", "name": "exitWarning", "box": "Mainpage",
+                    "page": "Mainpage", "window": "W", "rect": [x, 200, 618, 250]}
+
+        for screen, texts, faults in [("popup_OppsPage_popupExit", [window, page, popup(91)], 0),
+                                      ("popup_OppsPage_popupExit", [window, page], 1),  # none drawn
+                                      ("popup_OppsPage_popupExit", [window, page, popup(-700)], 1),  # off the window
+                                      ("popup_OppsPage_popupExit", [window, popup(91)], 1),  # not over its page
+                                      ("popup_Mainpage_popupExit", [window, popup(91)], 0),  # over any page
+                                      ("wifi_box_wep_key", [window], 1), ("welcome", [window], 0)]:
+            with self.subTest(screen=screen, texts=[t["name"] for t in texts]):
+                self.assertEqual(len(missing_popup(screen, texts)), faults)
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "base/globals.h"
+#include "shell/exitpopup.h"
 #include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
@@ -78,6 +79,7 @@ private slots:
         QTest::newRow("Retry") << "" << false << true;
         QTest::newRow("Local Only, Next") << "msgBoxRightBtn_Button" << true << true;
         QTest::newRow("Local Only, Cancel") << "msgBoxLeftBtn_Button" << false << false;
+        QTest::newRow("exit question, No") << "exit" << false << false;
     }
 
     void noInternetRoads()
@@ -90,6 +92,13 @@ private slots:
         gWelcomePage->waitWizardInternetNumber = 1;
         if (popupButton.isEmpty()) {
             QTest::mouseClick(gOppsPage->ui->oppsRetry_PushButton, Qt::LeftButton);
+        } else if (popupButton == "exit") {  // over the page, the dimming between them: Retry takes no click
+            gOppsPage->popupExit();
+            const QPoint retry = gOppsPage->ui->oppsRetry_PushButton->geometry().center();
+            QCOMPARE(gMainpage->childAt(gOppsPage->mapTo(gMainpage, retry)), frameWidget("lockScreenLabel"));
+            auto* question = gMainpage->findChild<MessageBoxPage*>(kExitPopupName);
+            QTest::mouseClick(question->findChild<QPushButton*>("msgBoxRightBtn_Button"), Qt::LeftButton);  // No
+            QVERIFY(!gMainpage->findChild<MessageBoxPage*>(kExitPopupName));
         } else {
             QTest::mouseClick(gOppsPage->ui->oppsLocalView_PushButton, Qt::LeftButton);
             auto* popup = gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning");

@@ -1,5 +1,8 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -206,6 +209,48 @@ private slots:
             QVERIFY(popup->ui->msgBoxContent_Label->height() >= WizardPage::textHeight(popup->ui->msgBoxContent_Label));
             MessageBoxPage::closeByName(gMainpage, "growingMsgBox");
         }
+    }
+
+    // A button's face covers it to its edges whatever width its caption gave it, its picture's rounded ends
+    // at its own ends only, and leaves its caption the whole button: the popups' buttons, the network box's tabs.
+    void buttonFace_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QSize>("size");
+        ConfigNetworkMessageBox box(gMainpage);
+        const QString networkTab = box.findChild<QPushButton*>("CfgNetMsgBoxStaticIP_PushButton")->styleSheet();
+        QTest::newRow("blue, the picture's size") << MessageBoxPage::blueButtonStyle() << QSize(111, 24);
+        QTest::newRow("blue, grown") << MessageBoxPage::blueButtonStyle() << QSize(116, 24);
+        QTest::newRow("white, grown") << MessageBoxPage::whiteButtonStyle() << QSize(160, 24);
+        QTest::newRow("network box's tab, grown") << networkTab << QSize(100, 49);
+    }
+    void buttonFace()
+    {
+        QFETCH(QString, style);
+        QFETCH(QSize, size);
+        QWidget parent;  // magenta behind the face's rounded corners
+        parent.setAutoFillBackground(true);
+        parent.setPalette(QPalette(Qt::magenta));
+        parent.resize(size);
+        QPushButton button(&parent);  // no caption: its face alone
+        button.setStyleSheet(style);
+        button.resize(size);
+        const QImage drawn = parent.grab().toImage(), picture(style.section("url(", 1).section(')', 0, 0));
+        QImage face(picture.size(), QImage::Format_RGB32);
+        face.fill(Qt::magenta);
+        QPainter(&face).drawImage(0, 0, picture);
+        const int w = size.width(), ends = 6;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < w; ++x) {  // its ends the picture's ends, its middle the picture's middle
+                const QRgb one = drawn.pixel(x, y);
+                const QRgb other = face.pixel(x < ends ? x : x < w - ends ? face.width() / 2 : x - w + face.width(), y);
+                const int off =
+                    qAbs(qRed(one) - qRed(other)) + qAbs(qGreen(one) - qGreen(other)) + qAbs(qBlue(one) - qBlue(other));
+                QVERIFY2(off <= 3, qPrintable(QString("off by %1 at %2,%3").arg(off).arg(x).arg(y)));  // stretch rounds
+            }
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        QCOMPARE(button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button), button.rect());
     }
 
     void exitPopupOpenedOnce()

@@ -5,7 +5,8 @@
 // and whether they are cut by their room, their parents or the window, or cover another text of the
 // same popup or window; each tooltip as Qt's tip window shows it, which must fit its screen; each entry
 // of a list in its field as the list draws it once chosen, and as the list opens; each month or hour of a
-// date or time edit in its field), call a page's slot
+// date or time edit in its field; the colours a text is drawn in and what lies behind it; a button's style
+// sheet and the sizes of its pictures), call a page's slot
 // (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
 // removes the request.
 
@@ -145,6 +146,39 @@ QMargins emptyEdges(const QFont& font, const QString& text)
     return {0, std::max(0, ascent + tight.top()), 0, std::max(0, box - ascent - tight.bottom() - 1)};
 }
 
+// The colour a widget draws its text in (a placeholder: its own).
+QString textColour(const QWidget* widget, const char* kind)
+{
+    const bool placeholder = qstrcmp(kind, "placeholder") == 0;
+    return widget->palette().color(placeholder ? QPalette::PlaceholderText : widget->foregroundRole()).name();
+}
+
+// Each window as drawn at this dump, taken once a dump.
+QHash<const QWidget*, QImage> drawnWindows;
+
+// What lies behind a text: the colour most pixels of its place (window coordinates) have, as the window
+// draws it; invalid where another widget covers the text (a popup's shade, a box over its page).
+QColor groundOf(const QWidget* widget, const QRect& place)
+{
+    QWidget* window = widget->window();
+    const QRect area = place & window->rect();
+    const QWidget* top = area.isEmpty() ? nullptr : window->childAt(area.center());
+    if (!top || (top != widget && !widget->isAncestorOf(top)))
+        return {};
+    if (!drawnWindows.contains(window))
+        drawnWindows.insert(window, window->grab().toImage());
+    const QImage& drawn = drawnWindows[window];
+    QHash<QRgb, int> counts;
+    QRgb most = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = drawn.pixel(x, y);
+            if (++counts[pixel] > counts.value(most))
+                most = pixel;
+        }
+    return QColor(most);
+}
+
 // The entry of a text whose letters lie at ink (widget coordinates) in the room it may take.
 // Clipped when the letters reach out of the room, or out of the parents or the window; frame
 // is the part of the widget that must be seen whole (a button's face), else the letters.
@@ -169,6 +203,13 @@ QJsonObject measured(const QWidget* widget, const char* kind, const QString& tex
     // What covers another text: the letters themselves (the line's empty edges left out), or the face.
     const QRect letters = frame.isNull() ? (ink.marginsRemoved(slack) & room) : frame;
     placed.append({widget, boxOf(widget), inWindow(widget, letters) & area, text});
+    item["colours"] = QJsonArray{textColour(widget, kind)};
+    item["enabled"] = widget->isEnabled();
+    // Around the letters: the part of the widget seen whole, else the text's room (dense letters, a CJK
+    // line's, may take most of the pixels of their own place).
+    const QColor ground = groundOf(widget, inWindow(widget, frame.isNull() ? room : frame) & area);
+    if (ground.isValid())
+        item["ground"] = ground.name();
     return item;
 }
 
@@ -276,6 +317,18 @@ void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, 
             run = QJsonObject();
             runLines = QJsonArray();
         };
+        QJsonArray colours;  // a rich text's runs may set their own colour
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextCharFormat format = fragment.fragment().charFormat();
+                const QString colour = format.foreground().style() == Qt::NoBrush
+                                           ? item["colours"].toArray().first().toString()
+                                           : format.foreground().color().name();
+                if (!fragment.fragment().text().trimmed().isEmpty() && !colours.contains(colour))
+                    colours.append(colour);
+            }
+        if (!colours.isEmpty())
+            item["colours"] = colours;
         for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
             const QTextLayout* layout = block.layout();
             const int first = lines.size();
@@ -369,6 +422,31 @@ QRect faceOf(const QWidget* widget)
     if (size.isEmpty())
         return widget->rect();
     return QRect(0, 0, std::min(size.width(), widget->width()), std::min(size.height(), widget->height()));
+}
+
+// A button's style sheet and the application's rules that name it, with the size of each picture they
+// draw, for the check of its face against its size.
+void addFace(QJsonObject& item, const QWidget* widget)
+{
+    static const QRegularExpression rule(QStringLiteral("([^{}]*)\\{[^}]*\\}"));
+    static const QRegularExpression url(QStringLiteral("url\\(([^)]+)\\)"));
+    const QRegularExpression named("#" + QRegularExpression::escape(widget->objectName()) + "(?![\\w-])");
+    QString style = widget->styleSheet();
+    for (auto rules = rule.globalMatch(qApp->styleSheet()); rules.hasNext();) {
+        const QRegularExpressionMatch one = rules.next();
+        if (named.match(one.captured(1)).hasMatch())
+            style += '\n' + one.captured(0).trimmed();
+    }
+    QJsonObject pictures;
+    for (auto urls = url.globalMatch(style); urls.hasNext();) {
+        const QString name = urls.next().captured(1).trimmed();
+        const QSize size = QPixmap(name).size();
+        pictures[name] = QJsonArray{size.width(), size.height()};
+    }
+    if (pictures.isEmpty())
+        return;
+    item["style"] = style;
+    item["pictures"] = pictures;
 }
 
 // The room a push button's style gives its caption: the face less its frame and padding.
@@ -699,8 +777,12 @@ void addClock(QJsonArray& out, const QDateTimeEdit* edit)
 void addWidget(QJsonArray& out, QWidget* widget)
 {
     // Every named widget, so that the harness can aim at it.
-    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
-        out.append(entry(widget, "widget", QString()));
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"))) {
+        QJsonObject item = entry(widget, "widget", QString());
+        if (qobject_cast<const QAbstractButton*>(widget))
+            addFace(item, widget);
+        out.append(item);
+    }
     if (widget->isWindow() && !widget->windowTitle().isEmpty())
         out.append(entry(widget, "title", widget->windowTitle()));
     if (!widget->toolTip().isEmpty())
@@ -918,6 +1000,7 @@ void dump(const QString& target)
 {
     QJsonArray out;
     placed.clear();
+    drawnWindows.clear();
     for (QWidget* window : QApplication::topLevelWidgets())
         addTree(out, window);
     addOverlaps(out);
