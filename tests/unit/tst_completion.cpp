@@ -1,6 +1,7 @@
 // The completion page's shortcut and snapshot requests; its roads run end to end.
 
 #include <QBuffer>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -14,8 +15,10 @@
 #include "base/globals.h"
 #include "base/logsummary.h"
 #include "cloud/alreadyregisteredpage.h"
+#include "cloud/cloudreplies.h"
 #include "cloud/cloudroute.h"
 #include "cloud/cloudservicespage.h"
+#include "cloud/cloudsitemanager.h"
 #include "cloud/cloudwebpage.h"
 #include "cloud/devicesetupcompletepage.h"
 #include "cloud/shortcutplan.h"
@@ -602,12 +605,13 @@ private slots:
     }
 
     // The cloud page's two tabs: the view each shows and the tab drawn as chosen, kept over Back; a tab
-    // whose flow failed tries that flow again, from its first request, the other tab does not.
+    // whose flow failed tries that flow again, from its first request, once; the other tab does not. A failed
+    // flow's page counts as not reached.
     void cloudTabs_data()
     {
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<bool>("signUp");    // the New Account view shown and its tab chosen
-        QTest::addColumn<QString>("flows");  // the flow that failed first ":" the flow started again (in, up)
+        QTest::addColumn<QString>("flows");  // the flow that failed first ":" the flow the last click started (in, up)
         QTest::newRow("New Account") << "up" << true << ":";
         QTest::newRow("Existing Account") << "up in" << false << ":";
         QTest::newRow("New Account again") << "in up" << true << ":";
@@ -616,6 +620,11 @@ private slots:
         QTest::newRow("New Account failed, chosen again") << "up" << true << "up:up";
         QTest::newRow("Existing Account failed, chosen again") << "up in" << false << "in:in";
         QTest::newRow("Existing Account failed, New Account") << "up" << true << "in:";
+        QTest::newRow("New Account failed, chosen twice") << "up up" << true << "up:";
+        QTest::newRow("Existing Account failed, chosen twice") << "in in" << false << "in:";
+        // The page's own load failed, as its manager tells, not its view.
+        QTest::newRow("Existing Account's page not loaded, New Account") << "up" << true << "in:";
+        QTest::newRow("New Account's page not loaded, Existing Account") << "in" << false << "up:";
     }
     void cloudTabs()
     {
@@ -629,33 +638,64 @@ private slots:
         Ui_CloudServicesPage* form = gCloudServicesPage->ui;
         const QString site = OpenAPISite;
         OpenAPISite = "https://127.0.0.1:9/";  // not the cloud service: a flow started again is refused
-        gMainpage->showPage(nullptr, gCloudServicesPage);
-        if (!failed.isEmpty()) {
+        const auto failure = [] { return gMainpage->findChild<MessageBoxPage*>("cloudServiceFailedWarning"); };
+        if (!failed.isEmpty()) {  // while the setup page waits for the flows
+            signInPageReached = signUpPageReached = true;
             QWebView* view = failed == "in" ? form->cloudServiceSignIn_WebView : form->cloudServiceSignUp_WebView;
-            emit static_cast<CloudWebPage*>(view->page())->pageFailed(QUrl(), false);
+            if (QByteArray(QTest::currentDataTag()).contains("not loaded")) {
+                signInStep = 0, signUpStep = 2;
+                auto* reply = new CloudSite::LocalReply(QNetworkAccessManager::GetOperation, QNetworkRequest(), view);
+                reply->setProperty(CloudSite::Manager::kNavigationProperty, true);
+                reply->refuse();
+                emit(failed == "in" ? gCloudServicesPage->signInNetworkManager
+                                    : gCloudServicesPage->signUpNetworkManager)
+                    ->finished(reply);
+            } else {
+                emit static_cast<CloudWebPage*>(view->page())->pageFailed(QUrl(), false);
+            }
+            QVERIFY(!failure()->ui->msgBoxContent_Label->text().contains("New Account"));  // no tab to choose
+            QVERIFY(signInPageReached == (failed == "up") && signUpPageReached == (failed == "in"));
             QVERIFY(MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning"));
         }
+        if (QByteArray(QTest::currentDataTag()).contains("twice")) {
+            // A flow started again lives on until its request fails: sent to a proxy that refuses it, no name
+            // looked up.
+            OpenAPISite = "https://api.olvaris.invalid";
+            for (QNetworkAccessManager* manager :
+                 {gCloudServicesPage->signInNetworkManager, gCloudServicesPage->signUpNetworkManager})
+                manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", 9));
+        }
+        gMainpage->show();  // the page on screen
+        gMainpage->showPage(nullptr, gCloudServicesPage);
+        QStringList started;  // the flow each click started again
         signInStep = signUpStep = 2;
-        for (const QString& click : clicks.split(' '))
+        for (const QString& click : clicks.split(' ')) {
+            const int in = signInStep, up = signUpStep;
+            signInStep = signUpStep = -1;  // a flow started again is at 0
             (click == "up"   ? form->cloudServiceSignUp_PushButton
              : click == "in" ? form->cloudServiceSignIn_PushButton
                              : form->cloudServicePrev_PushButton)
                 ->click();
+            started << (signInStep == 0 ? "in" : signUpStep == 0 ? "up" : "");
+            signInStep = signInStep < 0 ? in : signInStep;
+            signUpStep = signUpStep < 0 ? up : signUpStep;
+        }
         QCOMPARE(form->cloudServiceSignUp_WebView->isVisibleTo(gCloudServicesPage), signUp);
         QCOMPARE(form->cloudServiceSignIn_WebView->isVisibleTo(gCloudServicesPage), !signUp);
         // The chosen tab is drawn blue, the other white.
         QCOMPARE(form->cloudServiceSignUp_PushButton->styleSheet().contains("select_l_blue"), signUp);
         QCOMPARE(form->cloudServiceSignIn_PushButton->styleSheet().contains("select_l_blue"), !signUp);
         QCOMPARE(gCloudServicesPage->isHidden(), clicks.endsWith("back"));
-        QCOMPARE(signInStep == 0, again == "in");
-        QCOMPARE(signUpStep == 0, again == "up");
-        if (!again.isEmpty()) {  // refused again: the failure popup, over the page
-            QTRY_VERIFY(gMainpage->findChild<MessageBoxPage*>("cloudServiceFailedWarning"));
+        QCOMPARE(started.last(), again);
+        if (!failed.isEmpty() && clicks.split(' ').contains(failed)) {  // refused again: the failure popup, over
+                                                                        // the page, naming its tabs
+            QTRY_VERIFY(failure() && failure()->ui->msgBoxContent_Label->text().contains("New Account"));
             MessageBoxPage::closeByName(gMainpage, "cloudServiceFailedWarning");
         }
         OpenAPISite = site;
         gCloudServicesPage->hide();
         gDeviceSetupPage->hide();
+        gMainpage->hide();
     }
 
     // Texts from a camera or the cloud are shown as they stand, never drawn as markup, and the

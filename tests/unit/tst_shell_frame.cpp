@@ -103,10 +103,17 @@ private slots:
         }
         const bool open = !popups.endsWith("hidden");
         QCOMPARE(dimming->isHidden(), !open);
-        if (open) {  // the field given the focus, then Tab round the popup and a letter: the focus stays in it
+        if (open) {  // Tab, the field given the focus, Shift+Tab, Tab round the popup and a letter: the focus stays in
+                     // it, back where it was once the field took it, and back again after Shift+Tab and Tab
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+            QWidget* was = QApplication::focusWidget();
             field.setFocus();
+            QVERIFY(focusIn(popup, was) && QApplication::focusWidget() == was);
             QSignalSpy moved(qApp, &QApplication::focusChanged);
-            QTest::keyClicks(nullptr, "\t\t\tx");
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), was);
+            QTest::keyClicks(nullptr, "\t\tx");
             for (const QList<QVariant>& change : moved)
                 QVERIFY(focusIn(popup, change.at(1).value<QWidget*>()));
         }
