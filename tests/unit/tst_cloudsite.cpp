@@ -1149,6 +1149,28 @@ private slots:
         QVERIFY(pictures.admit(&after, free, [] {}));
     }
 
+    // An animation as the wizard writes it: each delay as an APNG reader takes it, in thousandths of a second, in
+    // hundredths past 65,535 of them, at most 65,535 hundredths; its first frame also a reader's without APNG.
+    void writtenDelays_data()
+    {
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("read");
+        QTest::newRow("the most thousandths") << 65535 << 65535;
+        QTest::newRow("hundredths") << 65540 << 65540;
+        QTest::newRow("the most hundredths") << 655350 << 655350;
+        QTest::newRow("longer") << 700000 << 655350;
+    }
+    void writtenDelays()
+    {
+        QFETCH(int, delay);
+        QVector<QImage> frames(2, QImage(2, 1, QImage::Format_RGBA8888));
+        frames[0].fill(Qt::red), frames[1].fill(Qt::blue);
+        const QByteArray written = PngWriter::png(frames, {delay, delay}, 0);
+        QCOMPARE(pngFrames(written).value(1).second, pngFrames(written).value(0).second);
+        QTEST(pngFrames(written).value(0).second, "read");
+        QCOMPARE(QImage::fromData(written, "PNG").convertToFormat(QImage::Format_RGBA8888), frames[0]);
+    }
+
     // A redirect's Location as the engine follows it: resolved against the answer's address.
     void relativeRedirects_data()
     {

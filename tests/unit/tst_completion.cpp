@@ -93,7 +93,15 @@ class TestCompletion : public QObject
 
 private slots:
     void initTestCase() { createWizardForTests(); }
-    void cleanupTestCase() { Mainpage::endWizard(); }
+    // The wizard's end leaves nothing to the process's: the cloud page, on no page list, and the protocol object too.
+    void cleanupTestCase()
+    {
+        if (!gCloudServicesPage)
+            gCloudServicesPage = new CloudServicesPage;
+        const QPointer<QObject> cloud = gCloudServicesPage, dcp = gDCPUtils;
+        Mainpage::endWizard();
+        QVERIFY(!cloud && !dcp && !gCloudServicesPage && !gDCPUtils);
+    }
 
     // A file or link of the shortcut's name is the person's own and stays: the launcher takes a
     // free name, the script host makes nothing. The script runs with a limit, only when written,
