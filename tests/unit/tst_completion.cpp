@@ -93,11 +93,12 @@ class TestCompletion : public QObject
 
 private slots:
     void initTestCase() { createWizardForTests(); }
-    // The wizard's end leaves nothing to the process's: the cloud page, on no page list, and the protocol object too.
+    // The wizard's end leaves nothing to the process's: the cloud page, on no page list and here never shown (the
+    // window's child once shown), and the protocol object too.
     void cleanupTestCase()
     {
-        if (!gCloudServicesPage)
-            gCloudServicesPage = new CloudServicesPage;
+        delete gCloudServicesPage;
+        gCloudServicesPage = new CloudServicesPage;
         const QPointer<QObject> cloud = gCloudServicesPage, dcp = gDCPUtils;
         Mainpage::endWizard();
         QVERIFY(!cloud && !dcp && !gCloudServicesPage && !gDCPUtils);
