@@ -984,6 +984,8 @@ private slots:
         QTest::newRow("a picture within the limit")
             << ok + length(small.data()) + "\r\n" + small.data() << none << "written";
         QTest::newRow("an animation of 3 frames") << ok + "\r\n" + animation << none << "written";
+        QTest::newRow("a picture its host calls a page")
+            << QByteArray(ok).replace("image/png", "text/html") + "\r\n" + small.data() << none << "written";
         const int past = int(ReplyLimits::kViewHeldBytes / ReplyLimits::kCloudPageBytes) + 1;
         QTest::newRow(qPrintable(QString("%1 pictures of no length at once").arg(past)))
             << ok + "\r\n" + small.data() << none << "written";
