@@ -20,11 +20,12 @@ constexpr int kMaxRedirectConnections = 8;
 constexpr int kRedirectIdleMs = 5000;
 constexpr int kRedirectLogPrefix = 512;
 
-// Redirect data for the log, the access token's value masked.
+// Redirect data for the log, the access token's value and the suffix of a state of this program masked: a
+// flow's state still waiting is what keeps another program's token out of it.
 QString withTokenMasked(const QByteArray& data)
 {
     QString text = QString::fromLatin1(data);
-    static const QRegularExpression token(QStringLiteral("(access_token=)([^&\\s]*)"),
+    static const QRegularExpression token(QStringLiteral("(access_token=|state=tolmwizard_sign(?:in|up))([^&\\s]*)"),
                                           QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch match;
     int from = 0;

@@ -36,7 +36,7 @@ void PopupFocus::follow(QWidget* popup)
     for (auto it = left.begin(); it != left.end();)  // the places in popups deleted since
         it = it.value().isNull() ? left.erase(it) : std::next(it);
     top = popup;
-    if (back && back->isVisible())
+    if (back && back->isVisible() && back->isEnabled())  // Qt gives no focus to a disabled field
         back->setFocus(Qt::OtherFocusReason);
     else if (top)
         top->setFocus(Qt::OtherFocusReason);

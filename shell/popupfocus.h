@@ -11,7 +11,7 @@ class QWidget;
 // lies within the topmost popup, Tab and Shift+Tab go round that popup's own fields and buttons, and a
 // focus that would leave it for the window behind (a page's field given the focus, a focused field
 // hidden) is taken back. When the topmost goes, the focus goes back to where it was in the popup beneath,
-// or on the page, when the one above opened.
+// or on the page, when the one above opened; to the popup itself if that field is hidden or disabled by then.
 class PopupFocus : public QObject
 {
 public:

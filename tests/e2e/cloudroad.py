@@ -145,4 +145,4 @@ class CloudRoad(unittest.TestCase):
                          [{"data": {"mac": "001122AABB41", "olvaris_id": "9001", "session_id": "dfp-41"}}])
         self.assertEqual(self.register_bits()[:1], ["1"])
         self.assertNotIn("0", self.register_bits(), "the register bit was taken back")
-        self.assertNotRegex(w.log_text(), r"access_token=(?!\*)\w")
+        w.assert_secrets_masked()

@@ -146,7 +146,18 @@ CLOUD_FLOW_S = 3 * STEP_S
 # standard error, where only what comes before the log begins still goes ("Cannot open ...").
 ERROR_LEVELS = ("[Warning]", "[Critical]", "[Fatal]")
 
+# A secret in the log shows none of its characters: an access token, a code or the suffix of this program's OAuth
+# state in a query (up to "&", a space or a quote), a password, key or token quoted after its label
+# ('Password : "..."'; bPassword is a flag).
+_SECRETS = re.compile(r'(?:access_token|[?&]code)=([^&\s"]*)|state=tolmwizard_sign(?:in|up)([^&\s"]*)'
+                      r'|(?<!\bb)(?i:password|passcode|pwd|token|basic|linedit)\w*"?\s*:?"?\s+"([^"]*)"')
+
 _live = set()
+
+
+def unmasked_secrets(text):
+    """The secrets in text (a log) that show any of their characters."""
+    return [m.group(0) for m in _SECRETS.finditer(text) if "".join(m.groups(default="")).strip("*")]
 
 
 def popup_button(height, x=480):
@@ -558,8 +569,12 @@ class Wizard:
     def __enter__(self):
         return self
 
-    def __exit__(self, *_exc):
-        self.stop()
+    def __exit__(self, exc_type, *_exc):
+        try:
+            if exc_type is None:  # every run's log, its secrets masked
+                self.assert_secrets_masked()
+        finally:
+            self.stop()
 
     # --- looking ---
 
@@ -952,6 +967,11 @@ class Wizard:
     def read_json(path):
         with open(path, encoding="utf-8") as f:
             return json.load(f)
+
+    def assert_secrets_masked(self):
+        found = unmasked_secrets(self.log_text())
+        if found:
+            raise AssertionError("secrets in log.txt, not masked in every character: %s" % found[:5])
 
     def log_text(self):
         try:

@@ -35,11 +35,13 @@ class CamsimBounds(unittest.TestCase):
                 json.dump({"cameras": [{"mac": "00:11:22:AA:BB:01", "model": "VKC-1420", "ip": "10.254.0.20"}]}, f)
             camsim = lab.cam([CAMSIM, "--config", config, "--max-datagrams", "2"], stdout=subprocess.DEVNULL)
             lab.wait_listening("cam", "udp", 5978)
-            for pause in (0, OLD_LIFE_S + 2):
+            # Sent from fixed addresses that hold every hexadecimal digit in both cases, not the lab's own: how
+            # any digit is read is seen in every run, never in one run of two by the address the lab drew.
+            for pause, mac in ((0, "02:13:45:67:89:ab"), (OLD_LIFE_S + 2, "ce:fd:AB:CD:EF:0f")):
                 time.sleep(pause)
                 self.assertEqual(camsim.poll(), None, "camsim ended by itself %s s after it started listening" % pause)
-                lab.pc([DCPSEND, "--from", lab.pc_ip, "--mac", lab.pc_mac, "--wait", "300"],
-                       stdout=subprocess.DEVNULL).wait(timeout=30)
+                self.assertEqual(lab.pc([DCPSEND, "--from", lab.pc_ip, "--mac", mac, "--wait", "300"],
+                                        stdout=subprocess.DEVNULL).wait(timeout=30), 0, "dcpsend refused " + mac)
             self.assertEqual(camsim.wait(timeout=10), 0)
 
     def test_refuses_the_host_network(self):

@@ -48,6 +48,10 @@ CAM_IP = "10.254.0.2"
 LINK_PREFIX = 24
 LINK_NETWORK = ipaddress.ip_network(f"{PC_IP}/{LINK_PREFIX}", strict=False)
 LINK_IF = "veth0"
+# The links' hardware addresses, fixed (the kernel draws a veth's): how the wizard and the tools read the PC's
+# address is the same in every run. The n-th link's ends (veth0: 0), their digits of both kinds.
+PC_MAC = "ae:bc:df:01:23:{:02x}"
+CAM_MAC = "02:67:89:ab:cd:{:02x}"
 NETNS_ETC = "/etc/netns"
 NAME_RE = re.compile(r"^(?:wizpc|wizcam|wizlab)-(\d+)-([a-z0-9]+)$")
 TAG_RE = re.compile(r"^[a-z0-9]{1,8}$")
@@ -324,8 +328,8 @@ class Lab:
     def _make_network(self):
         _run(["ip", "netns", "add", self.pc_ns])
         _run(["ip", "netns", "add", self.cam_ns])
-        _run(["ip", "-n", self.pc_ns, "link", "add", LINK_IF, "type", "veth",
-              "peer", "name", LINK_IF, "netns", self.cam_ns])
+        _run(["ip", "-n", self.pc_ns, "link", "add", LINK_IF, "address", PC_MAC.format(0x45), "type", "veth",
+              "peer", "name", LINK_IF, "address", CAM_MAC.format(0xef), "netns", self.cam_ns])
         for ns, ip in ((self.pc_ns, self.pc_ip), (self.cam_ns, self.cam_ip)):
             _run(["ip", "-n", ns, "link", "set", "lo", "up"])
             _run(["ip", "-n", ns, "addr", "add", f"{ip}/{self.prefix}", "dev", LINK_IF])
@@ -370,8 +374,10 @@ class Lab:
         network = ipaddress.ip_network(f"{pc_ip}/{prefix}", strict=False)
         if ipaddress.ip_address(cam_ip) not in network:
             raise ValueError(f"{cam_ip} is not in {network}")
-        name = f"veth{len(self.links) + 1}"
-        _run(["ip", "-n", self.pc_ns, "link", "add", name, "type", "veth", "peer", "name", name, "netns", self.cam_ns])
+        n = len(self.links) + 1
+        name = f"veth{n}"
+        _run(["ip", "-n", self.pc_ns, "link", "add", name, "address", PC_MAC.format(0x45 + n), "type", "veth",
+              "peer", "name", name, "address", CAM_MAC.format(0xef - n), "netns", self.cam_ns])
         for ns, ip in ((self.pc_ns, pc_ip), (self.cam_ns, cam_ip)):
             _run(["ip", "-n", ns, "addr", "add", f"{ip}/{prefix}", "dev", name])
             _run(["ip", "-n", ns, "link", "set", name, "up"])

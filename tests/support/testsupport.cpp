@@ -88,6 +88,17 @@ int LogRecorder::count(const QStringList& texts) const
     return n;
 }
 
+QString LogRecorder::unmasked() const
+{
+    static const QRegularExpression secret("(?:access_token=|[?&]code=|state=tolmwizard_sign(?:in|up))([^&\\s\"]*)");
+    for (auto it = secret.globalMatch(all()); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.captured(1).count('*') != match.capturedLength(1))
+            return match.captured();
+    }
+    return QString();
+}
+
 CamCgiServer::CamCgiServer(const QString& password)
     : password(password)
 {}

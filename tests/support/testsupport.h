@@ -71,6 +71,9 @@ public:
     bool contains(const QString& text) const { return !matching(text).isEmpty(); }
     // Every recorded line, for a failure message.
     QString all() const { return lines.join('\n'); }
+    // The first secret of a query in the lines (an access token, a code, the suffix of this program's OAuth
+    // state) that shows any of its characters, or "".
+    QString unmasked() const;
 
 private:
     QtMessageHandler previous = nullptr;

@@ -1,6 +1,7 @@
 // The cloud account interface as plain functions.
 #include <QtTest>
 
+#include "base/log.h"
 #include "cloud/cloudapi.h"
 #include "cloud/cloudrouterules.h"
 #include "protocol/ipcamera.h"
@@ -121,6 +122,27 @@ private slots:
             QCOMPARE(QUrlQuery(toUrl(page)).queryItemValue("state"), first);
             QVERIFY(!withTokensMasked(page).contains(suffix));
         }
+    }
+
+    // The log shows none of a secret's characters, whatever they are, and the text around it as it was.
+    void masks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("a page's address")
+            << "https://a.invalid/x?access_token=Teve09&state=tolmwizard_signin09afAF&lang=en"
+            << "https://a.invalid/x?access_token=********&state=tolmwizard_signin********&lang=en";
+        QTest::newRow("quoted, a token of punctuation")
+            << "\"/?state=tolmwizard_signup0f&access_token=U-1.b_2~%2F\" x"
+            << "\"/?state=tolmwizard_signup********&access_token=********\" x";
+        QTest::newRow("another program's state") << "state=other1&access_token=T1 x"
+                                                 << "state=other1&access_token=******** x";
+    }
+    void masks()
+    {
+        QFETCH(QString, text);
+        QTEST(withTokensMasked(text), "logged");
+        QCOMPARE(maskSecret(text), QString("********"));  // a password or a key, whatever it holds
     }
 
     void roads()

@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,6 +27,7 @@
 #include "base/pngwriter.h"
 #include "cloud/answerreaders.h"
 #include "cloud/answerrules.h"
+#include "cloud/cloudreplies.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
 #include "protocol/dcputils.h"
@@ -149,6 +151,19 @@ public:
 
 protected:
     Load decide(Operation, const QNetworkRequest&) override { return Load::Send; }
+};
+
+// Another host's redirect as its transfer gives it, at once: a stand-in for Qt's reply of that address, read as
+// the rows of heldPictures read Qt's own (their absolute addresses alike).
+class RedirectAnswer : public CloudSite::LocalReply
+{
+public:
+    RedirectAnswer(const QUrl& url, const QByteArray& location)
+        : LocalReply(QNetworkAccessManager::GetOperation, QNetworkRequest(url), nullptr)
+    {
+        setRawHeader("Location", location);
+        answer(302, "Found", "<html></html>");
+    }
 };
 
 }  // namespace
@@ -645,6 +660,11 @@ private slots:
         row("GIF, a loop extension",
             gif(16, 16, frames(1, 16, 16)).insert(19, QByteArray("\x21\xff\x0bNETSCAPE2.0\x03\x01\0\0\0", 19)), true,
             A::Decode);
+        for (const char* loops : {"\0", "\2"})
+            row("GIF of 2 frames, looping " + QByteArray(*loops ? "twice" : "for ever"),
+                gif(16, 16, frames(2, 16, 16))
+                    .insert(19, "\x21\xff\x0bNETSCAPE2.0\x03\x01" + QByteArray(loops, 1) + QByteArray(2, '\0')),
+                true, A::Decode);
         sizes(
             "GIF of 4 frames of their own colour tables",
             [&](quint32 w, quint32 h) { return gif(w, h / 4, frames(4, w, h / 4), false, true, 800); }, 0);
@@ -880,7 +900,8 @@ private slots:
             return;
         const QImage& first = result.frames.first();
         QVERIFY(qint64(first.width()) * first.height() * result.frames.size() <= ReplyLimits::kViewPicture.pixels);
-        const auto written = pngFrames(CloudSite::writtenPicture(result.frames, result.delays, result.loops));
+        const QByteArray png = CloudSite::writtenPicture(result.frames, result.delays, result.loops);
+        const auto written = pngFrames(png);
         QCOMPARE(written.size(), result.frames.size());
         for (int i = 0; i < written.size(); ++i)
             QVERIFY(written[i].first.convertToFormat(QImage::Format_RGBA8888) == result.frames[i]);
@@ -901,6 +922,12 @@ private slots:
             QVERIFY(n < 2 || played[i] >= own[i]);
         }
         QVERIFY(held(played));
+        // Played as often as the picture tells: a GIF's loops after its first play, for ever (an APNG's 0) at 0.
+        const int loop = head.indexOf("NETSCAPE2.0");
+        if (n > 1 && loop > 0) {
+            const quint32 count = quint8(head.at(loop + 13)) | quint8(head.at(loop + 14)) << 8;
+            QCOMPARE(qFromBigEndian<quint32>(png.constData() + png.indexOf("acTL") + 8), count ? count + 1 : 0);
+        }
         if (n > 1 && held(own))
             QCOMPARE(played, own);
     }
@@ -957,6 +984,8 @@ private slots:
         QTest::newRow("a picture within the limit")
             << ok + length(small.data()) + "\r\n" + small.data() << none << "written";
         QTest::newRow("an animation of 3 frames") << ok + "\r\n" + animation << none << "written";
+        QTest::newRow("a picture its host calls a page")
+            << QByteArray(ok).replace("image/png", "text/html") + "\r\n" + small.data() << none << "written";
         const int past = int(ReplyLimits::kViewHeldBytes / ReplyLimits::kCloudPageBytes) + 1;
         QTest::newRow(qPrintable(QString("%1 pictures of no length at once").arg(past)))
             << ok + "\r\n" + small.data() << none << "written";
@@ -1049,6 +1078,123 @@ private slots:
             QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 302);
             QCOMPARE(reply->header(QNetworkRequest::LocationHeader).toUrl(), QUrl("https://cdn.example.net/b.png"));
         }
+    }
+
+    // A picture's share of what its view holds for the decoder, asked on its first bytes: its length, else the page
+    // limit. While it waits, the shares asked after it wait too and the rest of it stays in Qt's bounded reading;
+    // a whole answer waiting ends by its deadline, a failed one at once; deleted or aborted, it gives its share
+    // back, its transfer ended too.
+    void heldShares_data()
+    {
+        QTest::addColumn<QByteArray>("length");  // announced, "" none
+        QTest::addColumn<qint64>("free");        // of the view's budget
+        QTest::addColumn<bool>("closed");        // the connection, after the picture's first bytes
+        QTest::addColumn<bool>("waits");
+        QTest::addColumn<int>("error");  // by its deadline; -1 still open, the transfer's limits end it
+        const qint64 page = ReplyLimits::kCloudPageBytes;
+        const int open = -1, cut = QNetworkReply::OperationCanceledError;
+        QTest::newRow("no length, less than the page limit free") << QByteArray() << page - 1 << false << true << open;
+        QTest::newRow("no length, the page limit free") << QByteArray() << page << false << false << open;
+        QTest::newRow("its length free") << QByteArray("1000") << qint64(1000) << false << false << open;
+        QTest::newRow("a byte less than its length free") << QByteArray("1000") << qint64(999) << false << true << open;
+        QTest::newRow("whole, waiting") << QByteArray() << page - 1 << true << true << cut;
+        QTest::newRow("cut short, waiting")
+            << QByteArray("1000") << qint64(999) << true << true << int(QNetworkReply::RemoteHostClosedError);
+    }
+    void heldShares()
+    {
+        QFETCH(QByteArray, length);
+        QFETCH(qint64, free);
+        QFETCH(bool, closed);
+        QFETCH(bool, waits);
+        QFETCH(int, error);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        QPointer<QTcpSocket> socket;
+        connect(&server, &QTcpServer::newConnection, [&] {
+            socket = server.nextPendingConnection();
+            socket->write("HTTP/1.1 200 OK\r\n" + (length.isEmpty() ? "" : "Content-Length: " + length + "\r\n") +
+                          "\r\n" + png(16, 16));
+            if (closed)
+                socket->disconnectFromHost();
+        });
+        CloudSite::ViewPictures pictures(nullptr);
+        QObject before, after;
+        QVERIFY(pictures.admit(&before, ReplyLimits::kViewHeldBytes - free, [] {}));
+        ReplyLimits::BoundedManager manager(ReplyLimits::kCloudPage, nullptr);
+        QNetworkReply* inner =
+            manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
+        QSignalSpy came(inner, &QNetworkReply::readyRead);
+        const ReplyLimits::Limits soon{"test", ReplyLimits::kCloudPageBytes, ReplyLimits::kTransferMs, 300};
+        std::unique_ptr<CloudSite::HeldReply> reply(
+            new CloudSite::HeldReply(inner, CloudSite::Asked::Any, soon, &pictures, nullptr));
+        QTRY_VERIFY(!came.isEmpty());  // its first bytes read, its share asked
+        if (!closed) {
+            QCOMPARE(pictures.admit(&after, 0, [] {}), !waits);
+            pictures.release(&after);
+        }
+        if (waits && !closed) {
+            socket->write(QByteArray(500, 'p'));  // within its length
+            QTRY_COMPARE(inner->bytesAvailable(), qint64(500));
+            QCOMPARE(inner->readBufferSize(), ReplyLimits::kHeldReadBufferBytes);
+        }
+        if (error < 0)
+            QTest::qWait(2 * soon.deadlineMs);
+        QTRY_COMPARE(reply->isFinished(), error >= 0);
+        QCOMPARE(int(reply->error()), qMax(0, error));
+        if (waits) {
+            reply.reset();
+        } else {
+            reply->abort();
+            QVERIFY(inner->isFinished());
+        }
+        QVERIFY(pictures.admit(&after, free, [] {}));
+    }
+
+    // An animation as the wizard writes it: each delay as an APNG reader takes it, in thousandths of a second, in
+    // hundredths past 65,535 of them, at most 65,535 hundredths; its first frame also a reader's without APNG.
+    void writtenDelays_data()
+    {
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("read");
+        QTest::newRow("the most thousandths") << 65535 << 65535;
+        QTest::newRow("hundredths") << 65540 << 65540;
+        QTest::newRow("the most hundredths") << 655350 << 655350;
+        QTest::newRow("longer") << 700000 << 655350;
+    }
+    void writtenDelays()
+    {
+        QFETCH(int, delay);
+        QVector<QImage> frames(2, QImage(2, 1, QImage::Format_RGBA8888));
+        frames[0].fill(Qt::red), frames[1].fill(Qt::blue);
+        const QByteArray written = PngWriter::png(frames, {delay, delay}, 0);
+        QCOMPARE(pngFrames(written).value(1).second, pngFrames(written).value(0).second);
+        QTEST(pngFrames(written).value(0).second, "read");
+        QCOMPARE(QImage::fromData(written, "PNG").convertToFormat(QImage::Format_RGBA8888), frames[0]);
+    }
+
+    // A redirect's Location as the engine follows it: resolved against the answer's address.
+    void relativeRedirects_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QByteArray>("location");
+        QTest::addColumn<bool>("followed");
+        const QString https = "https://cdn.example.net/p/a.png", http = "http://cdn.example.net/p/a.png";
+        QTest::newRow("a path") << https << QByteArray("/x.png") << true;
+        QTest::newRow("a name beside it") << https << QByteArray("x.png?a=1") << true;
+        QTest::newRow("a path, from http") << http << QByteArray("/x.png") << false;
+        QTest::newRow("a host of its own") << https << QByteArray("//127.0.0.1/x.png") << false;
+        QTest::newRow("absolute, from http") << http << QByteArray("https://cdn.example.net/b.png") << true;
+        QTest::newRow("absolute, to http") << https << QByteArray("http://cdn.example.net/b.png") << false;
+    }
+    void relativeRedirects()
+    {
+        QFETCH(QString, from);
+        QFETCH(QByteArray, location);
+        CloudSite::HeldReply reply(new RedirectAnswer(QUrl(from), location), CloudSite::Asked::Any,
+                                   ReplyLimits::kCloudPage, nullptr, nullptr);
+        QTRY_VERIFY(reply.isFinished());
+        QTEST(reply.error() == QNetworkReply::NoError, "followed");
     }
 
     // No page address goes to another host: the Referer holds the flow's state.

@@ -110,6 +110,8 @@ private slots:
         QVERIFY(!dcpParseMessage("4,;M=x", &cls, &content));  // no class
         QVERIFY(!dcpParseMessage(",1;M=x", &cls, &content));  // no length
         QVERIFY(macFromText("aa-bb-cc-dd-ee-FF", &a) && a == QByteArray("\xaa\xbb\xcc\xdd\xee\xff", 6));
+        QVERIFY(macFromText("01:23:45:67:89:af", &a) && macFromText("AB:CD:EF:ab:cd:ef", &b) &&
+                a + b == QByteArray("\x01\x23\x45\x67\x89\xaf\xab\xcd\xef\xab\xcd\xef", 12));
         QVERIFY(!macFromText("aa:bb:cc:dd:ee:ff:", &a) && !macFromText("aa:bb:cc:dd:ee:fg", &a));
     }
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QAuthenticator>
+#include <QBuffer>
 #include <QNetworkReply>
 #include <QTranslator>
 #include <QWebView>
@@ -387,7 +388,22 @@ private slots:
         for (int i = 0; i < fields.size(); ++i)
             edits[i]->setText(fields[i]);
         DeviceSetupShared::configNetworkType = -1;
+        QTranslator german;  // the password's error in the page's own words
+        const bool translated = QByteArray(QTest::currentDataTag()).contains("Latin-1");
+        if (translated) {
+            QVERIFY(german.load(qEnvironmentVariable("BUILD_DIR") + "/lang/de.qm"));
+            QCoreApplication::installTranslator(&german);
+        }
         box->findChild<QPushButton*>("CfgNetMsgBox" + shown + "Connect_Button")->click();
+        if (shown == "PPPoE") {  // and as the fields check themselves when left
+            emit form->CfgNetMsgBoxPPPoEAccount_LineEdit->editingFinished();
+            emit form->CfgNetMsgBoxPPPoEPassword_LineEdit->editingFinished();
+        }
+        const char* latin1 = "Please use only Western European characters";
+        const QString said = form->cPPPoePasswordError_Label->text();
+        QVERIFY(!translated ||
+                (said.contains(QCoreApplication::translate("DeviceSetupPage", latin1)) && !said.contains(latin1)));
+        QCoreApplication::removeTranslator(&german);
         QCOMPARE(page()->checkConfigNetworkTimer->isActive(), started >= 0);
         if (started >= 0)
             QCOMPARE(DeviceSetupShared::configNetworkType, started);
@@ -644,8 +660,10 @@ private slots:
                                          form->dsetupEndDate_ComboBox};
         for (QComboBox* list : lists)
             list->setCurrentIndex(3);
-        form->dsetupStartMonth_QDateEdit->setDate(QDate(2000, 3, 1));
-        form->dsetupStartHour_QTimeEdit->setTime(QTime(2, 0));
+        for (QDateTimeEdit* field : {form->dsetupStartMonth_QDateEdit, form->dsetupEndMonth_QDateEdit})
+            field->setDate(QDate(2000, 3, 1));
+        for (QDateTimeEdit* field : {form->dsetupStartHour_QTimeEdit, form->dsetupEndHour_QTimeEdit})
+            field->setTime(QTime(2, 0));
         QTranslator translator;
         if (!file.isEmpty()) {
             QVERIFY(translator.load(qEnvironmentVariable("BUILD_DIR") + "/lang/" + file));
@@ -654,6 +672,7 @@ private slots:
         gCurrentLanguage = file.isEmpty() ? "en" : file.chopped(3);
         page()->retranslate();
         QCOMPARE(form->dsetupStartMonth_QDateEdit->text() + " " + form->dsetupStartHour_QTimeEdit->text(), clock);
+        QCOMPARE(form->dsetupEndMonth_QDateEdit->text() + " " + form->dsetupEndHour_QTimeEdit->text(), clock);
         const QString query = page()->getTimeSavingSettings();
         QVERIFY2(query.contains("&DSTStartMonth=2&") && query.contains("&DSTStartTime=2&"), qPrintable(query));
         QList<QWidget*> captions = {form->dsetupDSTAuto_RadioButton, form->dsetupDSTManual_RadioButton};
@@ -693,6 +712,46 @@ private slots:
         QCOMPARE(form->dsetupStartHour_QTimeEdit->time(), QTime(2, 0));
         form->dsetupStartDate_ComboBox->setCurrentIndex(6);
         QVERIFY(page()->getTimeSavingSettings().contains("&DSTStartDay=6&"));
+    }
+
+    // The preview's snapshot: a JPEG of the camera's answered 200 is shown, nothing else is; one that comes while
+    // one decodes is dropped.
+    void previewSnapshot_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("answers");  // at once
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly) && QImage::fromData(blankPng(4, 4)).save(&jpeg, "JPEG"));
+        QTest::newRow("a JPEG") << 200 << jpeg.data() << 1;
+        QTest::newRow("two at once") << 200 << jpeg.data() << 2;
+        QTest::newRow("not a picture") << 200 << QByteArray("<html>") << 0;
+        QTest::newRow("a PNG") << 200 << blankPng(4, 4) << 0;
+        QTest::newRow("a JPEG of an error") << 500 << jpeg.data() << 0;
+    }
+    void previewSnapshot()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(int, answers);
+        HttpTestServer camera;
+        QVERIFY(camera.start());
+        camera.setAnswer("/snapshot", {status, body, {}});
+        QNetworkAccessManager manager;
+        QList<QNetworkReply*> replies;
+        for (int i = 0; i < qMax(1, answers); ++i)
+            replies << manager.get(QNetworkRequest(camera.url("/snapshot")));
+        for (QNetworkReply* reply : replies)
+            QTRY_VERIFY(reply->isFinished());
+        page()->ui->dsetupCGIIamge_Label->hide();
+        page()->getDeviceImageOK = answers == 0;
+        LogRecorder log;
+        for (QNetworkReply* reply : replies)
+            page()->getImagefinishedSlot(reply);
+        QTRY_VERIFY(!page()->previewDecoder->busy());
+        QCOMPARE(page()->getDeviceImageOK, answers > 0);
+        QCOMPARE(page()->ui->dsetupCGIIamge_Label->isHidden(), answers == 0);
+        QCOMPARE(log.count({"] Success"}), qMin(1, answers));
     }
 
     // Lines the log must carry, in this order, none with the camera's password.

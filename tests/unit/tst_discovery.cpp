@@ -107,12 +107,16 @@ private slots:
                 drain();
             }
             QCOMPARE(driveTicks(20), (QList<int>{1, 6, 11, 16}));
-            QVERIFY(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden());
-            // The timeout tick sends a last pass, stops the scan and shows the result.
+            QLabel* notFound = gDiscoveryPage->ui->discoveryNotFound_Label;
+            QVERIFY(notFound->isHidden());
+            notFound->setText(QString("a language's longer words ").repeated(8));
+            // The timeout tick sends a last pass, stops the scan and shows the result, all its lines.
             QCOMPARE(driveTicks(1), QList<int>{1});
             QVERIFY(!gDiscoveryPage->checkDeviceDiscoveryTimer->isActive());
             QVERIFY(frameWidget("loadingImageLabel")->isHidden());
-            QCOMPARE(gDiscoveryPage->ui->discoveryNotFound_Label->isHidden(), cameraListed);
+            QCOMPARE(notFound->isHidden(), cameraListed);
+            QVERIFY(cameraListed || notFound->height() >= WizardPage::textHeight(notFound));
+            gDiscoveryPage->retranslate();
         }
     }
 

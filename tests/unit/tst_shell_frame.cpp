@@ -59,25 +59,39 @@ private slots:
             delete popup;
             QVERIFY(frameWidget("lockScreenLabel")->isHidden());
         }
+        // A dialog of the window's own keeps it dimmed until it ends, popups over it or not.
+        gMainpage->showDimming();
+        QVERIFY(!frameWidget("lockScreenLabel")->isHidden());
+        delete MessageBoxPage::build(gMainpage, "ledHintMsgBox", 618, 300).open();
+        QVERIFY(!frameWidget("lockScreenLabel")->isHidden());
+        gMainpage->hideDimming();
+        QVERIFY(frameWidget("lockScreenLabel")->isHidden());
     }
 
     // The exit question over each kind of popup, answered "No": the popup stays, the dimming lies under it
     // again and the page behind (its Back) takes no click, its field no key, Tab included; once it closes,
     // the dimming goes and the field has the focus again. A box hidden for the wait it started is closed: no
-    // dimming stays behind.
+    // dimming stays behind. A field the focus was in, hidden or disabled under the question, gives the focus to its
+    // popup, from which Tab goes round the fields it can stop on.
     void exitQuestionOverPopup_data()
     {
-        QTest::addColumn<QString>("popups");  // opened in turn; "hidden": the last one hidden again
+        QTest::addColumn<QString>("popups");  // opened in turn; "hidden": the last one hidden again; then "under: "
+                                              // what its focused field becomes under the question
         QTest::newRow("help popup") << "help";
         QTest::newRow("MAC help popup, with its buttons") << "mac";
         QTest::newRow("manual network box") << "manual";
         QTest::newRow("Wi-Fi box") << "wifi";
         QTest::newRow("Wi-Fi box hidden for its wait") << "wifi hidden";
         QTest::newRow("a second popup over the first") << "help help";
+        QTest::newRow("manual network box, its PPPoE fields") << "pppoe";
+        QTest::newRow("PPPoE fields, the one with the focus hidden under the question") << "pppoe under:hidden";
+        QTest::newRow("PPPoE fields, the one with the focus disabled under the question") << "pppoe under:disabled";
     }
     void exitQuestionOverPopup()
     {
         QFETCH(QString, popups);
+        const QString changed = popups.section("under:", 1);
+        popups = popups.section(" under:", 0, 0);
         QWidget* dimming = frameWidget("lockScreenLabel");
         const auto under = [dimming](QWidget* popup) {
             const QObjectList& order = gMainpage->children();
@@ -97,19 +111,28 @@ private slots:
             else if (kind == "mac") {
                 gDiscoveryPage->popupWhatIsMAC();
                 popup = gMainpage->findChild<MessageBoxPage*>("whatIsMACWarning");
-            } else if (kind == "manual")
+            } else if (kind == "manual" || kind == "pppoe") {
                 (popup = new ConfigNetworkMessageBox(gMainpage))->setGeometry(91, 25, 618, 600), popup->show();
-            else if (kind == "wifi")
+                if (kind == "pppoe")
+                    popup->findChild<QPushButton*>("CfgNetMsgBoxPPPoE_PushButton")->click();
+            } else if (kind == "wifi")
                 popup = WirelessMessageBox::open(gMainpage, "wifiBox", WirelessMessageBox::Kind::Manual, "Wi-Fi", {});
             else
                 popup->hide();
         }
         const bool open = !popups.endsWith("hidden");
         QCOMPARE(dimming->isHidden(), !open);
-        if (open) {  // the field given the focus, then Tab round the popup and a letter: the focus stays in it
+        if (open) {  // Tab, the field given the focus, Shift+Tab, Tab round the popup and a letter: the focus stays in
+                     // it, back where it was once the field took it, and back again after Shift+Tab and Tab
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+            QWidget* was = QApplication::focusWidget();
             field.setFocus();
+            QVERIFY(focusIn(popup, was) && QApplication::focusWidget() == was);
             QSignalSpy moved(qApp, &QApplication::focusChanged);
-            QTest::keyClicks(nullptr, "\t\t\tx");
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), was);
+            QTest::keyClicks(nullptr, "\t\tx");
             for (const QList<QVariant>& change : moved)
                 QVERIFY(focusIn(popup, change.at(1).value<QWidget*>()));
         }
@@ -118,10 +141,19 @@ private slots:
         gMainpage->popupExit();
         auto* question = gMainpage->findChild<MessageBoxPage*>(kExitPopupName);
         QVERIFY(under(question));
+        if (!changed.isEmpty())
+            changed == "hidden" ? focus->hide() : focus->setEnabled(false);
         question->ui->msgBoxRightBtn_Button->click();  // "No"
         QCOMPARE(dimming->isHidden(), !open);
         QVERIFY(!open || (under(popup) && gMainpage->childAt(60, 562) == dimming));  // Back, left of every popup
-        QCOMPARE(QApplication::focusWidget(), focus);                                // back where it was
+        if (changed.isEmpty())
+            QCOMPARE(QApplication::focusWidget(), focus);  // back where it was
+        if (!changed.isEmpty()) {                          // on the popup, and Tab from there to its other field
+            QWidget* at = QApplication::focusWidget();
+            QVERIFY(focusIn(popup, at) && at != focus);
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != at && QApplication::focusWidget() != focus);
+        }
         delete popup;
         QCOMPARE(dimming->isHidden(), popups != "help help");
         QWidget* beneath = popups == "help help" ? gMainpage->findChild<QWidget*>("whatIsMACWarning") : &field;

