@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -22,15 +23,19 @@ QString popupShown()
     return popups.isEmpty() ? QString() : popups.last()->objectName();
 }
 
-// A person at the folder dialog: it gets the next of these folders, or is cancelled when none is left.
+// A person at the folder dialog: it gets the next of these folders, or is cancelled when none is left;
+// dimmedAtDialog: whether the window was dimmed behind the last dialog answered.
 QStringList folderAnswers;
+bool dimmedAtDialog = false;
 
 void answerFolderDialog()
 {
     if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        dimmedAtDialog = !frameWidget("lockScreenLabel")->isHidden();
         if (folderAnswers.isEmpty())
             return dialog->reject();
-        dialog->selectFile(folderAnswers.takeFirst());
+        // Typed into its name field: a file selected in its list is left out while that field has the focus.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(folderAnswers.takeFirst());
         static_cast<QDialog*>(dialog)->accept();
     }
 }
@@ -256,17 +261,12 @@ void TestWelcomeUpdate::closeCrossLeavesTheRoad()
         {"UpdateWizardDownloadErrorMsgBox", &WelcomePage::popupUpdateWizardDownloadErrorMsgBox},
         {"UpdateWizardFolderErrorMsgBox", &WelcomePage::popupUpdateWizardFolderErrorMsgBox}};
     (gWelcomePage->*open[popup])();
-    bool dimmed = false;  // while the folder dialog is open, as a person cancels it
-    QTimer dialog;
-    connect(&dialog, &QTimer::timeout, [&dimmed] {
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dimmed = !frameWidget("lockScreenLabel")->isHidden(), modal->reject();
-    });
-    dialog.start(10);
+    dimmedAtDialog = false;  // while the folder dialog is open, as a person cancels it
+    folderAnswers.clear();
     const bool update = QByteArray(QTest::currentDataTag()).contains("Update");
     Ui_MessageBoxPage* form = gMainpage->findChild<MessageBoxPage*>(popup)->ui;
     (update ? form->msgBoxRightBtn_Button : form->msgBoxClose_Button)->click();
-    QCOMPARE(dimmed, update);
+    QCOMPARE(dimmedAtDialog, update);
     QVERIFY(frameWidget("lockScreenLabel")->isHidden());
     QCOMPARE(popupShown(), QString());
     QVERIFY(gAgreementPage->isVisibleTo(gMainpage));
