@@ -968,7 +968,7 @@ private slots:
         row("not the time waited", "sleep 2; cat none", "a1 a2", "", "a1 a2 / a1 a2 / ");
         for (const char* decoder : {"cat late", "exec cat >/dev/null"})
             row(qPrintable(QString("the hosts take turns, one past its bound: ") + decoder), decoder,
-                "a1 a2 a3 a4 a5 a6 b1", "", "a1 a2 a3 a4 b1 a5 / a1 b1 a2 / a3 a4 a5 a6");
+                "a1 a2 a3 a4 a5 a6 b1 b2", "", "a1 a2 a3 a4 b1 b2 a5 / a1 b1 a2 b2 / a3 a4 a5 a6");
         row("the writing counted", "cat noise", names("a%1", 1, 30), "", "a1 a2 a3 a4 .* / a1 a2 .* / .*a30");
         row("redirected pictures count to the host that redirected, once", "cat late", "a1 x1<a y1<a z1<a x2 b1", "",
             "a1 x1 y1 z1 x2 b1 / a1 x2 b1 x1 / y1 z1");
