@@ -76,6 +76,16 @@ constexpr PictureWire::Limits kSpritePicture{PictureWire::Png, 4096 * 4096, 1, 2
 // and an answer whose share does not fit waits unread, a read buffer's worth of it in Qt's hands.
 constexpr qint64 kViewHeldBytes = 8 * 1024 * 1024;
 constexpr int kViewHeldAnswers = 8;
+// One host's pictures hold at most this part of it: another host's picture finds room beside them.
+constexpr int kViewHostPart = 2;
+// What decoding and writing one host's pictures may cost a view over its life, in CPU milliseconds: the decoder's
+// (a decode that ran out of its CPU time counted as its whole limit, one that did not answer as the wait for it)
+// and the picture thread's. Past it that host's further pictures are refused unread. Two decodes at kViewPicture's
+// whole limit, so a host whose every picture costs that much adds at most 3 s of CPU a view (the decode begun
+// within the bound, 1 s more), while an honest page's pictures (a 320 x 200 PNG costs 3 ms to decode and 3 ms to
+// write, a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md) stay far within it, dozens of them and the page
+// loaded again.
+constexpr qint64 kViewHostCpuMs = 2000;
 constexpr qint64 kHeldReadBufferBytes = 64 * 1024;
 
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.

@@ -138,10 +138,10 @@ const char* refusal(Answer answer)
     }
 }
 
-bool shareFits(qint64 heldBytes, int heldAnswers, qint64 bytes)
+bool shareFits(qint64 heldBytes, int heldAnswers, qint64 bytes, int part)
 {
-    return heldAnswers == 0 ||
-           (heldAnswers < ReplyLimits::kViewHeldAnswers && heldBytes + bytes <= ReplyLimits::kViewHeldBytes);
+    return heldAnswers == 0 || (heldAnswers < ReplyLimits::kViewHeldAnswers / part &&
+                                heldBytes + bytes <= ReplyLimits::kViewHeldBytes / part);
 }
 
 QVector<int> playedDelays(const QVector<int>& delays, qint64 pixels)

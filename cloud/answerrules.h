@@ -38,8 +38,9 @@ Answer answerVerdict(Asked what, const QByteArray& head, bool complete);
 const char* refusal(Answer answer);
 
 // Whether the share of bytes of another answer that is a picture fits beside heldBytes of heldAnswers held
-// for a view's decoder already: within ReplyLimits::kViewHeldBytes and kViewHeldAnswers, or alone.
-bool shareFits(qint64 heldBytes, int heldAnswers, qint64 bytes);
+// for a view's decoder already: within ReplyLimits::kViewHeldBytes and kViewHeldAnswers (of one host's, within
+// part of them), or alone.
+bool shareFits(qint64 heldBytes, int heldAnswers, qint64 bytes, int part = 1);
 
 // The delays (milliseconds) the wizard writes for an animation whose frames, of pixels all together, the
 // picture shows for delays: each as long as the engine shows it (under 11 ms: 100 ms), all lengthened by the

@@ -69,6 +69,7 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits
     , what(what)
     , maxBytes(limits.maxBytes)
     , pictures(pictures)
+    , source(pictures ? pictures->sourceOf(inner->url()) : QString())
 {
     inner->setParent(this);
     // Qt stops reading the connection while this much waits unread: what a held back picture holds.
@@ -83,7 +84,8 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits
         const int status = attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (verdict == Answer::NeedMore && status / 100 == 3 && hasRawHeader("Location")) {
             // Qt's own reading of the header drops a relative address.
-            if (!redirectFollowed(url().resolved(QUrl::fromEncoded(rawHeader("Location"))))) {
+            const QUrl location = url().resolved(QUrl::fromEncoded(rawHeader("Location")));
+            if (!redirectFollowed(location)) {
                 // Refused once the inner reply's signal has returned: it goes on after it.
                 disconnect(this->inner, nullptr, this, nullptr);
                 QTimer::singleShot(0, this, [this] {
@@ -91,7 +93,9 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits
                 });
                 return;
             }
-            redirect = true;  // the engine follows it and reads no byte of it
+            redirect = true;     // the engine follows it and reads no byte of it
+            if (this->pictures)  // what it leads to counts to this one's host
+                this->pictures->redirected(source, location);
             verdict = Answer::Pass;
         }
         if (verdict == Answer::Pass)
@@ -192,14 +196,22 @@ void HeldReply::askShare()
     const qint64 announced = inner->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     const qint64 bytes = known ? qBound(qint64(held.size()), announced, maxBytes) : maxBytes;
     share = Share::Waiting;
-    if (!pictures || pictures->admit(this, bytes, [this] { granted(); }))
+    const auto grant = pictures ? pictures->admit(this, source, bytes, [this](bool granted) { told(granted); })
+                                : ViewPictures::Grant::Now;
+    if (grant == ViewPictures::Grant::Refused)
+        told(false);
+    else if (grant == ViewPictures::Grant::Now)
         share = Share::Granted;
 }
 
-void HeldReply::granted()
+void HeldReply::told(bool granted)
 {
     if (isFinished())  // ended while its grant was on its way
         return;
+    if (!granted) {
+        refuse(QStringLiteral("Picture not loaded, its host's pictures past what a view decodes of one host"));
+        return;
+    }
     share = Share::Granted;
     if (inner->isFinished())
         innerFinished();

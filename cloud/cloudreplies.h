@@ -39,7 +39,8 @@ private:
 // Content-Length. A redirect passes without its body, and only to where the view's manager sends and judges
 // the next request (redirectFollowed). A refused one finishes with ContentAccessDenied and no byte, its
 // request ended, as soon as its bytes so far show it (judged each time they have doubled). Whatever it
-// waits for, it ends by limits' deadline.
+// waits for, it ends by limits' deadline. A picture whose host is past what its pictures may cost is refused
+// unread.
 class HeldReply : public QNetworkReply
 {
 public:
@@ -63,7 +64,7 @@ private:
     void copyMetaData();
     void take();
     void askShare();
-    void granted();
+    void told(bool granted);
     void judge(bool complete);
     void written(const QByteArray& picture, PictureWire::Status status);
     void innerFinished();
@@ -75,6 +76,7 @@ private:
     Asked what;
     qint64 maxBytes;
     QPointer<ViewPictures> pictures;
+    QString source;  // the host its picture counts to
     qint64 received = 0;
     bool metaData = false;  // the inner reply's status and headers came
     bool aborted = false;   // by the engine

@@ -1,16 +1,37 @@
 #include "cloud/viewpictures.h"
 
+#include <QSet>
+#include <QUrl>
+
 #include <algorithm>
 
 #include "base/replylimits.h"
 #include "cloud/answerrules.h"
 #include "platform/picturethread.h"
 
+namespace {
+
+// Redirects noted at once, at most: the engine asks for a redirect's location as soon as it passes.
+constexpr int kRedirectsNoted = 64;
+
+// What a decode costs its host: the decoder's CPU time (its decode's included), at least the whole CPU limit
+// when it ran out of it; the wait for a decoder that did not answer, whose CPU time is unknown.
+qint64 decodeCostMs(const Platform::PictureDecoder::Result& result, const PictureWire::Limits& limits)
+{
+    if (result.cpuMs < 0)
+        return result.elapsedMs;
+    if (result.status == PictureWire::Status::OutOfTime)
+        return qMax(result.cpuMs, qint64(limits.cpuSeconds) * 1000);
+    return result.cpuMs;
+}
+
+}  // namespace
+
 namespace CloudSite {
 
-ViewPictures::ViewPictures(QObject* parent)
+ViewPictures::ViewPictures(QObject* parent, const QString& program, int deadlineMs)
     : QObject(parent)
-    , decoder(new Platform::PictureDecoder(this))
+    , decoder(new Platform::PictureDecoder(this, program, deadlineMs))
     , writer(new Platform::PictureThread(this))
 {}
 
@@ -19,10 +40,29 @@ void ViewPictures::start()
     decoder->start();
 }
 
-bool ViewPictures::admit(QObject* owner, qint64 bytes, const std::function<void()>& granted)
+QString ViewPictures::sourceOf(const QUrl& url)
 {
-    shares.append({owner, ++lastId, bytes, false, granted, QByteArray(), Written()});
-    return grant(lastId);
+    const QString host = url.host();
+    for (int i = 0; i < redirects.size(); ++i) {
+        if (redirects.at(i).first == host)
+            return redirects.takeAt(i).second;
+    }
+    return host;
+}
+
+void ViewPictures::redirected(const QString& source, const QUrl& location)
+{
+    if (redirects.size() >= kRedirectsNoted)
+        redirects.removeFirst();
+    redirects.append({location.host(), source});
+}
+
+ViewPictures::Grant ViewPictures::admit(QObject* owner, const QString& source, qint64 bytes, const Told& told)
+{
+    if (spent.value(source) >= ReplyLimits::kViewHostCpuMs)
+        return Grant::Refused;
+    shares.append({owner, ++lastId, source, bytes, false, told, QByteArray(), Written()});
+    return grant(lastId) ? Grant::Now : Grant::Later;
 }
 
 void ViewPictures::decode(QObject* owner, const QByteArray& picture, const Written& done)
@@ -49,23 +89,37 @@ bool ViewPictures::grant(quint64 asking)
 {
     qint64 bytes = 0;
     int answers = 0;
+    QHash<QString, QPair<qint64, int>> ofHost;  // bytes and answers
     for (const Share& share : qAsConst(shares)) {
-        bytes += share.granted ? share.bytes : 0;
-        answers += share.granted ? 1 : 0;
+        if (!share.granted)
+            continue;
+        bytes += share.bytes;
+        ++answers;
+        ofHost[share.source].first += share.bytes;
+        ++ofHost[share.source].second;
     }
     bool granted = false;
+    QSet<QString> waiting;  // hosts with a share waiting for their part
     for (Share& share : shares) {
-        if (share.granted)
+        if (share.granted || waiting.contains(share.source))
             continue;
+        QPair<qint64, int>& own = ofHost[share.source];
+        if (!shareFits(own.first, own.second, share.bytes, ReplyLimits::kViewHostPart)) {
+            waiting.insert(share.source);  // its host's later shares wait behind it; the others' pass
+            continue;
+        }
         if (!shareFits(bytes, answers, share.bytes))
             break;  // in turn: no share passes one that waits
         share.granted = true;
         bytes += share.bytes;
         ++answers;
+        own.first += share.bytes;
+        ++own.second;
         if (share.id == asking)
             granted = true;
         else
-            QMetaObject::invokeMethod(share.owner, share.whenGranted, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                share.owner, [told = share.told] { told(true); }, Qt::QueuedConnection);
     }
     return granted;
 }
@@ -74,21 +128,32 @@ void ViewPictures::next()
 {
     if (working)
         return;
-    for (Share& share : shares) {
-        if (!share.granted || !share.done)
-            continue;
-        working = true;
-        const quint64 id = share.id;
-        const QByteArray picture = share.picture;
-        share.picture.clear();  // the decoder's now
-        decoder->decode(picture, ReplyLimits::kViewPicture, this,
-                        [this, id](const Platform::PictureDecoder::Result& result) { decoded(id, result); });
-        return;
+    // The hosts take turns: the picture of the host whose last decode began earliest, of a host's the first asked.
+    int chosen = -1;
+    for (int i = 0; i < shares.size(); ++i) {
+        const Share& share = shares.at(i);
+        if (share.granted && share.done &&
+            (chosen < 0 || lastTurns.value(share.source) < lastTurns.value(shares.at(chosen).source)))
+            chosen = i;
     }
+    if (chosen < 0)
+        return;
+    Share& share = shares[chosen];
+    working = true;
+    atWork = share.id;
+    lastTurns[share.source] = ++turns;
+    const quint64 id = share.id;
+    const QString source = share.source;
+    const QByteArray picture = share.picture;
+    share.picture.clear();  // the decoder's now
+    decoder->decode(
+        picture, ReplyLimits::kViewPicture, this,
+        [this, id, source](const Platform::PictureDecoder::Result& result) { decoded(id, source, result); });
 }
 
-void ViewPictures::decoded(quint64 id, const Platform::PictureDecoder::Result& result)
+void ViewPictures::decoded(quint64 id, const QString& source, const Platform::PictureDecoder::Result& result)
 {
+    spend(source, decodeCostMs(result, ReplyLimits::kViewPicture));
     const bool wanted = std::any_of(shares.begin(), shares.end(), [id](const Share& s) { return s.id == id; });
     if (!wanted || !result.decoded()) {
         finish(id, QByteArray(), result.status);
@@ -97,9 +162,18 @@ void ViewPictures::decoded(quint64 id, const Platform::PictureDecoder::Result& r
     const QVector<QImage> frames = result.frames;
     const QVector<int> delays = result.delays;
     const int loops = result.loops;
-    writer->run<QByteArray>(
-        [frames, delays, loops] { return writtenPicture(frames, delays, loops); }, this,
-        [this, id](const QByteArray& picture) { finish(id, picture, PictureWire::Status::Decoded); });
+    using Timed = QPair<QByteArray, qint64>;  // the picture and the CPU time writing it took
+    writer->run<Timed>(
+        [frames, delays, loops] {
+            const qint64 start = Platform::PictureThread::cpuMs();
+            const QByteArray picture = writtenPicture(frames, delays, loops);
+            return Timed(picture, Platform::PictureThread::cpuMs() - start);
+        },
+        this,
+        [this, id, source](const Timed& written) {
+            spend(source, written.second);
+            finish(id, written.first, PictureWire::Status::Decoded);
+        });
 }
 
 void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::Status status)
@@ -115,6 +189,23 @@ void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::St
     next();
     if (done)
         done(picture, status);
+}
+
+void ViewPictures::spend(const QString& source, qint64 ms)
+{
+    qint64& total = spent[source];
+    total += ms;
+    if (total < ReplyLimits::kViewHostCpuMs)
+        return;
+    for (auto share = shares.begin(); share != shares.end();) {
+        if (share->source != source || share->id == atWork) {
+            ++share;
+            continue;
+        }
+        QMetaObject::invokeMethod(
+            share->owner, [told = share->told] { told(false); }, Qt::QueuedConnection);
+        share = shares.erase(share);
+    }
 }
 
 }  // namespace CloudSite

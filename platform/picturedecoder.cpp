@@ -1,6 +1,7 @@
 #include "platform/picturedecoder.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 
@@ -35,6 +36,24 @@ protected:
         environ = none;
     }
 };
+// The CPU time process has used, its own and that of the children it waited for, as the kernel counts it (the
+// decoder waits for a decode's process before it answers); -1 when not known.
+qint64 cpuUsedMs(const QProcess* process)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(process->processId()));
+    if (process->processId() <= 0 || !file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray stat = file.read(4096);
+    // Past the program's name (which may hold anything) the fields from the state on: utime, stime, cutime
+    // and cstime are the 12th to 15th.
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 15)
+        return -1;
+    qint64 ticks = 0;
+    for (int i = 11; i <= 14; ++i)
+        ticks += fields.at(i).toLongLong();
+    return ticks * 1000 / sysconf(_SC_CLK_TCK);
+}
 
 }  // namespace
 
@@ -77,6 +96,7 @@ void PictureDecoder::next()
         fail(Status::NotStarted);
         return;
     }
+    cpuAtTurn = cpuUsedMs(process);
     // Sent as the decoder takes it; the decoder reads a request only once it has answered the one before.
     process->write(queue.first().request);
     queue.first().request.clear();
@@ -115,6 +135,8 @@ void PictureDecoder::read()
         result.frames = reader->frames();
         result.delays = reader->delays();
         result.loops = reader->loops();
+        const qint64 cpuMs = cpuUsedMs(process);
+        result.cpuMs = cpuAtTurn >= 0 && cpuMs >= cpuAtTurn ? cpuMs - cpuAtTurn : -1;
         const quint32 detail = reader->detail();
         if ((result.status == Status::Crashed || result.status == Status::OutOfTime ||
              result.status == Status::Forbidden) &&

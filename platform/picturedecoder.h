@@ -34,6 +34,7 @@ public:
         QVector<int> delays;     // in milliseconds, as the picture gives them
         int loops = 0;           // Qt's loop count: -1 for ever
         qint64 elapsedMs = 0;    // from its turn to its answer
+        qint64 cpuMs = -1;       // the decoder's CPU time in that while, its decode's included; -1 when not known
         bool decoded() const { return status == PictureWire::Status::Decoded; }
     };
     using Done = std::function<void(const Result&)>;
@@ -78,6 +79,7 @@ private:
     QList<Asked> queue;  // its first is being decoded while reader is set
     std::unique_ptr<PictureWire::AnswerReader> reader;
     QElapsedTimer clock;
+    qint64 cpuAtTurn = -1;  // the decoder's CPU time when the picture's turn came
 };
 
 }  // namespace Platform

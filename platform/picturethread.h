@@ -20,6 +20,9 @@ public:
     explicit PictureThread(QObject* parent);
     ~PictureThread() override;
 
+    // The CPU time the calling thread has used, in milliseconds.
+    static qint64 cpuMs();
+
     template <class Result>
     void run(std::function<Result()> work, QObject* context, std::function<void(const Result&)> done)
     {

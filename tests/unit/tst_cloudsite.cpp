@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <numeric>
 
@@ -932,20 +933,27 @@ private slots:
             QCOMPARE(played, own);
     }
 
-    // A picture's share of what a view holds for its decoder fits within its bytes and answers, or alone.
+    // A picture's share of what a view holds for its decoder fits within its bytes and answers (one host's
+    // within half of them), or alone.
     void viewShares_data()
     {
         QTest::addColumn<qint64>("heldBytes");
         QTest::addColumn<int>("heldAnswers");
         QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<int>("part");
         QTest::addColumn<bool>("fits");
         const qint64 most = ReplyLimits::kViewHeldBytes;
         const int answers = ReplyLimits::kViewHeldAnswers;
-        QTest::newRow("to the last byte") << most - 100 << 1 << qint64(100) << true;
-        QTest::newRow("a byte over") << most - 100 << 1 << qint64(101) << false;
-        QTest::newRow("the last answer") << qint64(answers - 1) << answers - 1 << qint64(1) << true;
-        QTest::newRow("an answer over") << qint64(answers) << answers << qint64(1) << false;
-        QTest::newRow("alone, over the bytes") << qint64(0) << 0 << most + 1 << true;
+        QTest::newRow("to the last byte") << most - 100 << 1 << qint64(100) << 1 << true;
+        QTest::newRow("a byte over") << most - 100 << 1 << qint64(101) << 1 << false;
+        QTest::newRow("the last answer") << qint64(answers - 1) << answers - 1 << qint64(1) << 1 << true;
+        QTest::newRow("an answer over") << qint64(answers) << answers << qint64(1) << 1 << false;
+        QTest::newRow("alone, over the bytes") << qint64(0) << 0 << most + 1 << 1 << true;
+        const int host = ReplyLimits::kViewHostPart;
+        QTest::newRow("a host's, to its last byte") << most / 2 - 100 << 1 << qint64(100) << host << true;
+        QTest::newRow("a host's, a byte over") << most / 2 - 100 << 1 << qint64(101) << host << false;
+        QTest::newRow("a host's last answer") << qint64(0) << answers / 2 - 1 << qint64(1) << host << true;
+        QTest::newRow("a host's answer over") << qint64(0) << answers / 2 << qint64(1) << host << false;
     }
 
     void viewShares()
@@ -953,7 +961,144 @@ private slots:
         QFETCH(qint64, heldBytes);
         QFETCH(int, heldAnswers);
         QFETCH(qint64, bytes);
-        QTEST(CloudSite::shareFits(heldBytes, heldAnswers, bytes), "fits");
+        QFETCH(int, part);
+        QTEST(CloudSite::shareFits(heldBytes, heldAnswers, bytes, part), "fits");
+    }
+
+    // A view's pictures: shares granted in the order asked, a host's within its part and behind its own that
+    // wait, those waiting granted as one is given back; the hosts take turns at the decoder. Past what one host's
+    // pictures may cost (the CPU time a stand-in decoder used, each decode out of it counted as the whole limit,
+    // the wait for one that does not answer, the writing of what it gave), that host's others, those its redirects
+    // led to too, are refused; a new one unread, reaching the engine as a failed load. Dozens of ordinary
+    // pictures of a host are all decoded.
+    void viewPictures_data()
+    {
+        QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
+        QTest::addColumn<QString>("asked");    // in turn: name (its host's letter, a number)[<redirected from][:KiB]
+        QTest::addColumn<QString>("given");    // back, once all were asked
+        QTest::addColumn<QString>("seen");     // granted in turn ("," where given back) / decoded in turn / refused
+        const auto row = [](const char* name, const QString& decoder, const QString& asked, const QString& given,
+                            const QString& seen) { QTest::newRow(name) << decoder << asked << given << seen; };
+        const auto names = [](const char* name, int from, int to) {
+            QStringList all;
+            for (int i = from; i <= to; ++i)
+                all << QString(name).arg(i);
+            return all.join(' ');
+        };
+        row("in turn: a smaller share waits behind one that does not fit", "",
+            "a1:2048 b1:2048 c1:2048 d1:1024 e1:2048 f1:512", "a1", "a1 b1 c1 d1 , e1 f1 /  / ");
+        row("a host's share waits behind its own past its part", "", "a1:2048 a2:1024 a3:2048 a4:512 b1", "a1",
+            "a1 a2 b1 , a3 a4 /  / ");
+        row("the CPU time used counted", "(ulimit -t 3; while :; do :; done); cat none", "a1 a2 a3", "",
+            "a1 a2 a3 / a1 / a2 a3");
+        row("not the time waited", "sleep 2; cat none", "a1 a2", "", "a1 a2 / a1 a2 / ");
+        for (const char* decoder : {"cat late", "exec cat >/dev/null"})
+            row(qPrintable(QString("the hosts take turns, one past its bound: ") + decoder), decoder,
+                "a1 a2 a3 a4 a5 a6 b1 b2", "", "a1 a2 a3 a4 b1 b2 a5 / a1 b1 a2 b2 / a3 a4 a5 a6");
+        row("the writing counted", "cat noise", names("a%1", 1, 30), "", "a1 a2 a3 a4 .* / a1 a2 .* / .*a30");
+        row("redirected pictures count to the host that redirected, once", "cat late", "a1 x1<a y1<a z1<a x2 b1", "",
+            "a1 x1 y1 z1 x2 b1 / a1 x2 b1 x1 / y1 z1");
+        row("the 64th redirect noted kept", "cat late", "x1<a " + names("y%1<a", 1, 63), "",
+            "x1 y1 y2 y3 y4 / x1 y1 / " + names("y%1", 2, 63));
+        row("the 65th redirect noted: the first forgotten", "cat late", "x1<a " + names("y%1<a", 1, 64), "",
+            "x1 y1 y2 y3 y4 y5 / x1 y1 y2 / " + names("y%1", 3, 64));
+        row("dozens of ordinary pictures of a host", "tolmdecoder", names("a%1", 1, 48), "",
+            names("a%1", 1, 48) + " / " + names("a%1", 1, 48) + " / ");
+    }
+
+    void viewPictures()
+    {
+        QFETCH(QString, decoder);
+        QFETCH(QString, asked);
+        QFETCH(QString, given);
+        QFETCH(QString, seen);
+        QTemporaryDir dir;
+        // A stand-in reads each request (of a picture of 4 bytes), then does its part in its folder, by its answers:
+        // out of time, not decoded, a frame of 2048 x 2048 pixels of noise.
+        QByteArray noise(decoder.contains("noise") ? 2048 * 2048 * 4 : 0, '\0');
+        for (quint32 i = 0, x = 1; i < quint32(noise.size()); ++i, x ^= x << 13, x ^= x >> 17, x ^= x << 5)
+            noise[i] = char(x);
+        using PictureWire::answerHeader, PictureWire::Status;
+        const QMap<QString, QByteArray> files{
+            {"decoder", QString("#!/bin/sh\ncd %1\nwhile [ $(head -c %2 | wc -c) = %2 ]; do\n%3\ndone\n")
+                            .arg(dir.path())
+                            .arg(PictureWire::kRequestHeader + 4)
+                            .arg(decoder)
+                            .toUtf8()},
+            {"late", answerHeader(Status::OutOfTime, 24, 0, 0, 0, 0)},
+            {"none", answerHeader(Status::NotDecoded, 0, 0, 0, 0, 0)},
+            {"noise", answerHeader(Status::Decoded, 0, 2048, 2048, 1, 0) + le(0, 4) + noise}};
+        for (auto file = files.begin(); file != files.end(); ++file) {
+            QFile made(dir.filePath(file.key()));
+            QVERIFY(made.open(QIODevice::WriteOnly) && made.write(file.value()) == file.value().size());
+        }
+        QVERIFY(QFile::setPermissions(dir.filePath("decoder"), QFile::ExeOwner | QFile::ReadOwner));
+        QObject view;
+        CloudSite::ViewPictures pictures(&view, decoder == "tolmdecoder" ? QString() : dir.filePath("decoder"),
+                                         decoder.startsWith("exec") ? 1500 : Platform::PictureDecoder::kDeadlineMs);
+        QImage ordinary(320, 200, QImage::Format_RGB32);
+        ordinary.fill(Qt::darkCyan);
+        QBuffer png;
+        QVERIFY(png.open(QIODevice::WriteOnly) && ordinary.save(&png, "PNG"));
+        const QByteArray picture = decoder == "tolmdecoder" ? png.data() : "pict";
+        std::map<QString, QObject> owners;
+        QStringList granted, decoded, refused;
+        const auto url = [](const QString& name) { return QUrl("https://" + name.left(1) + "/" + name); };
+        const auto grantedTo = [&](const QString& name) {
+            granted << name;
+            if (!decoder.isEmpty())
+                pictures.decode(&owners[name], picture,
+                                [&decoded, name](const QByteArray&, PictureWire::Status) { decoded << name; });
+        };
+        for (const QString& item : asked.split(' '))
+            if (item.contains('<'))
+                pictures.redirected(item.section('<', 1).section(':', 0, 0), url(item));
+        for (const QString& item : asked.split(' ')) {
+            const QString name = item.section(QRegularExpression("[<:]"), 0, 0);
+            const auto told = [&grantedTo, &refused, name](bool yes) { yes ? grantedTo(name) : void(refused << name); };
+            const auto grant = pictures.admit(&owners[name], pictures.sourceOf(url(name)),
+                                              qMax(1, item.section(':', 1).toInt()) * 1024, told);
+            if (grant != CloudSite::ViewPictures::Grant::Later)
+                told(grant == CloudSite::ViewPictures::Grant::Now);
+        }
+        if (!given.isEmpty())
+            QCoreApplication::processEvents(), granted << ",";
+        for (const QString& name : given.split(' ', Qt::SkipEmptyParts))
+            pictures.release(&owners[name]);
+        const auto all = [&] { return granted.join(' ') + " / " + decoded.join(' ') + " / " + refused.join(' '); };
+        const QRegularExpression expected(QRegularExpression::anchoredPattern(seen));
+        QTRY_VERIFY2_WITH_TIMEOUT(expected.match(all()).hasMatch(), qPrintable(all()),
+                                  beyondDeadline(Platform::PictureDecoder::kDeadlineMs));
+        if (refused.isEmpty())
+            return;
+        // Through the view's replies: a picture counted to a refused unread, as its first bytes come, and logged;
+        // a redirect passed, what it leads to counted to its host.
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        connect(&server, &QTcpServer::newConnection, [&server] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, [socket] {
+                socket->write(
+                    socket->readAll().startsWith("GET /r")
+                        ? "HTTP/1.1 302 Found\r\nLocation: https://x.example.net/p\r\nContent-Length: 0\r\n\r\n"
+                        : "HTTP/1.1 200 OK\r\n\r\n\x89PNG\r\n\x1a\n");
+            });
+        });
+        const QUrl at(QString("http://127.0.0.1:%1/").arg(server.serverPort()));
+        pictures.redirected("a", at);
+        LogRecorder log;
+        QNetworkAccessManager manager;
+        for (const char* path : {"p", "r"}) {
+            const QNetworkRequest request(at.resolved(QUrl(path)));
+            auto* reply = new CloudSite::HeldReply(manager.get(request), CloudSite::asked(request),
+                                                   ReplyLimits::kCloudPage, &pictures, &view);
+            QTRY_VERIFY(reply->isFinished());
+            QCOMPARE(reply->error(), *path == 'p' ? QNetworkReply::ContentAccessDenied : QNetworkReply::NoError);
+        }
+        LogSummary::flush();  // in full, or counted
+        QVERIFY2(log.contains("Picture not loaded, its host's pictures past what a view decodes"),
+                 qPrintable(log.all()));
+        QCOMPARE(pictures.sourceOf(QUrl("https://x.example.net/p")), QString("127.0.0.1"));
     }
 
     // A web view's manager gives the engine nothing of what it refuses from another host; what
@@ -1120,7 +1265,8 @@ private slots:
         });
         CloudSite::ViewPictures pictures(nullptr);
         QObject before, after;
-        QVERIFY(pictures.admit(&before, ReplyLimits::kViewHeldBytes - free, [] {}));
+        const auto now = CloudSite::ViewPictures::Grant::Now;  // the shares of three hosts
+        QVERIFY(pictures.admit(&before, "before.test", ReplyLimits::kViewHeldBytes - free, [](bool) {}) == now);
         ReplyLimits::BoundedManager manager(ReplyLimits::kCloudPage, nullptr);
         QNetworkReply* inner =
             manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
@@ -1130,7 +1276,7 @@ private slots:
             new CloudSite::HeldReply(inner, CloudSite::Asked::Any, soon, &pictures, nullptr));
         QTRY_VERIFY(!came.isEmpty());  // its first bytes read, its share asked
         if (!closed) {
-            QCOMPARE(pictures.admit(&after, 0, [] {}), !waits);
+            QCOMPARE(pictures.admit(&after, "after.test", 0, [](bool) {}) == now, !waits);
             pictures.release(&after);
         }
         if (waits && !closed) {
@@ -1148,7 +1294,7 @@ private slots:
             reply->abort();
             QVERIFY(inner->isFinished());
         }
-        QVERIFY(pictures.admit(&after, free, [] {}));
+        QVERIFY(pictures.admit(&after, "after.test", free, [](bool) {}) == now);
     }
 
     // An animation as the wizard writes it: each delay as an APNG reader takes it, in thousandths of a second, in

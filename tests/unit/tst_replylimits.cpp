@@ -522,7 +522,7 @@ private slots:
     }
 
     // Work on the picture thread hands its results back to this thread, in turn; none to a context gone
-    // meanwhile, nor once the picture thread is deleted, which waits for the piece under way.
+    // meanwhile, nor once the picture thread is deleted, which waits for the piece under way and drops the rest.
     void pictureThread()
     {
         auto* thread = new Platform::PictureThread(nullptr);
@@ -533,7 +533,7 @@ private slots:
         const auto piece = [&started](int result) {
             return std::function<int()>([&started, result] {
                 started.release();
-                QThread::msleep(100);
+                QThread::msleep(result == 3 ? 1000 : 100);  // the third under way while the thread is deleted
                 return result;
             });
         };
@@ -549,6 +549,7 @@ private slots:
         delete thread;
         QCoreApplication::processEvents();
         QCOMPARE(got, QList<int>{2});
+        QCOMPARE(started.available(), 0);  // the fourth never begun
     }
 };
 
