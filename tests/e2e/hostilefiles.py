@@ -1,7 +1,8 @@
 """Hostile files of another host, each valid in its format, built by hand: TrueType fonts whose glyphs cost the
 font engine without bound, icons whose entries share one costly PNG, animations of many 1 x 1 frames
 (GIF, APNG, WebP), a lossless WebP whose entropy codes cost the decoder past what its header tells, APNGs whose
-frame counts and controls only some readers read as written, and an arithmetic-coded JPEG of many scans.
+frame counts and controls only some readers read as written, an arithmetic-coded JPEG of many scans, and a
+progressive JPEG of a blank picture whose last scan repeats.
 """
 
 import struct
@@ -210,3 +211,37 @@ def arithmetic_jpeg(scans=55, side=2048):
     return (b"\xff\xd8" + segment(0xDB, b"\x00" + b"\x01" * 64)
             + segment(0xCA, struct.pack(">BHHB", 8, side, side, 1) + b"\x01\x11\x00")
             + scan(0, 0) + scan(1, 63) * (scans - 1) + b"\xff\xd9")
+
+
+def many_scan_jpeg(width, height, repeats):
+    """A progressive JPEG of width x height grey pixels, all of one shade (every coefficient 0): a DC scan, an AC scan
+    of the high bits, its refinement scan, then that refinement scan repeated times more. Each scan holds only runs of
+    empty blocks, a few bytes, while its decoder walks every coefficient of every block at each scan."""
+    def segment(marker, data):
+        return b"\xff" + bytes([marker]) + struct.pack(">H", len(data) + 2) + data
+
+    def entropy(codes):  # (code, width) pairs, MSB first, padded with 1 bits, each 0xff byte stuffed
+        text = "".join(format(code, "0%db" % width) for code, width in codes if width)
+        text += "1" * (-len(text) % 8)
+        return bytes(int(text[i:i + 8], 2) for i in range(0, len(text), 8)).replace(b"\xff", b"\xff\x00")
+
+    blocks = ((width + 7) // 8) * ((height + 7) // 8)
+    # DC table 0: category 0 alone, code 0. AC table 1: the end-of-band runs EOB0 to EOB14 (symbol r << 4: a run
+    # of 2^r blocks and more, told in r bits), codes of 4 bits.
+    dc = segment(0xC4, b"\x00" + bytes([1] + [0] * 15) + b"\x00")
+    ac = segment(0xC4, b"\x11" + bytes([0, 0, 0, 15] + [0] * 12) + bytes(r << 4 for r in range(15)))
+    runs = []
+    for left in range(blocks, 0, -32767):
+        run = min(left, 32767)
+        r = run.bit_length() - 1
+        runs += [(r, 4), (run - (1 << r), r)]
+    bands = entropy(runs)
+
+    def scan(table, start, end, high, low):
+        return segment(0xDA, b"\x01\x01" + bytes([table, start, end, high << 4 | low]))
+
+    refinement = scan(0x01, 1, 63, 1, 0) + bands
+    return (b"\xff\xd8" + segment(0xDB, b"\x00" + b"\x01" * 64)
+            + segment(0xC2, struct.pack(">BHHB", 8, height, width, 1) + b"\x01\x11\x00") + dc + ac
+            + scan(0x00, 0, 0, 0, 0) + entropy([(0, 1)] * blocks) + scan(0x01, 1, 63, 0, 1) + bands
+            + refinement * (1 + repeats) + b"\xff\xd9")
