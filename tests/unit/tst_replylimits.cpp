@@ -23,6 +23,7 @@ using ReplyLimits::Stop;
 
 Q_DECLARE_METATYPE(ReplyLimits::Stop)
 Q_DECLARE_METATYPE(ReplyLimits::Limits)
+Q_DECLARE_METATYPE(PictureWire::Limits)
 
 namespace {
 constexpr qint64 kMax = 100000;
@@ -120,10 +121,11 @@ QByteArray written(const QSize& size, const char* format)
     return buffer.data();
 }
 
-// A progressive JPEG of 2048x2048 whose last scan repeats until it has scans scans after the first ones.
-QByteArray manyScans(int scans)
+// A progressive JPEG of Qt's writer (libjpeg's script: 10 scans, 6 of grey pixels) of 2048x2048 whose last scan
+// repeats scans times more, then after its end what follows.
+QByteArray manyScans(int scans, QImage::Format pixels = QImage::Format_RGB32, const QByteArray& after = QByteArray())
 {
-    QImage picture(2048, 2048, QImage::Format_RGB32);
+    QImage picture(2048, 2048, pixels);
     picture.fill(Qt::gray);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -132,7 +134,7 @@ QByteArray manyScans(int scans)
     writer.write(picture);
     const QByteArray jpeg = buffer.data().chopped(2);  // without its EOI
     const QByteArray last = jpeg.mid(jpeg.lastIndexOf("\xff\xda"));
-    return jpeg + last.repeated(scans) + "\xff\xd9";
+    return jpeg + last.repeated(scans) + "\xff\xd9" + after;
 }
 
 // The seccomp mode and open descriptors of this process's decoder.
@@ -416,56 +418,78 @@ private slots:
     }
 
     // The picture decoder refuses a picture of another format, an arithmetic-coded JPEG (by a marker
-    // libjpeg would find, not by bytes within a segment) and one past its limits, without decoding them; a
-    // decode past its CPU time is ended. A decoder that crashes, never answers or answers out of the
-    // protocol costs that picture, and the next gets a new one, which decodes it. The decoder is
-    // confined: its seccomp filter on, no descriptor but its input, output and error.
+    // libjpeg would find, not by bytes within a segment), a JPEG of more scans than encoders write and one past
+    // its limits, without decoding them; a decode past its CPU time is ended. A decoder that crashes, never
+    // answers or answers out of the protocol costs that picture, and the next gets a new one, which decodes it.
+    // The decoder is confined: its seccomp filter on, no descriptor but its input, output and error.
     void pictureDecoder_data()
     {
         QTest::addColumn<QString>("decoder");  // "": the decoder; else what a stand-in does first
         QTest::addColumn<QByteArray>("picture");
-        QTest::addColumn<bool>("snapshot");  // asked as a snapshot, else as a picture of a cloud page
+        QTest::addColumn<PictureWire::Limits>("limits");
         QTest::addColumn<int>("status");
         using S = PictureWire::Status;
+        const PictureWire::Limits snap = ReplyLimits::kSnapshotPicture, page = ReplyLimits::kViewPicture;
         const QByteArray jpeg = written(QSize(32, 16), "jpeg"), end = AnswerKit::scans(1);
-        const auto row = [](const char* name, const QString& decoder, const QByteArray& picture, bool snapshot,
-                            S status) { QTest::newRow(name) << decoder << picture << snapshot << int(status); };
-        row("a JPEG", "", jpeg, true, S::Decoded);
-        row("a PNG asked as a snapshot", "", written(QSize(32, 16), "png"), true, S::FormatRefused);
-        row("a BMP asked as a picture of a page", "", written(QSize(32, 16), "bmp"), false, S::Decoded);
+        const auto row = [](const char* name, const QString& decoder, const QByteArray& picture,
+                            const PictureWire::Limits& limits,
+                            S status) { QTest::newRow(name) << decoder << picture << limits << int(status); };
+        row("a JPEG", "", jpeg, snap, S::Decoded);
+        row("a PNG asked as a snapshot", "", written(QSize(32, 16), "png"), snap, S::FormatRefused);
+        row("a BMP asked as a picture of a page", "", written(QSize(32, 16), "bmp"), page, S::Decoded);
         QByteArray large = jpeg;  // its frame's height and width
         large.replace(large.indexOf("\xff\xc0") + 5, 4, AnswerKit::be(16000, 2) + AnswerKit::be(16000, 2));
-        row("a JPEG of 16000x16000 pixels", "", large, true, S::TooLarge);
+        row("a JPEG of 16000x16000 pixels", "", large, snap, S::TooLarge);
         row("a GIF of a frame more than allowed", "",
-            AnswerKit::gif(1, 1, QVector<QRect>(int(ReplyLimits::kViewPicture.frames) + 1, QRect(0, 0, 1, 1))), false,
-            S::TooManyFrames);
-        row("a JPEG, SOF9", "", AnswerKit::jpeg(16, 16, "", '\xc9') + end, true, S::Arithmetic);
-        row("a JPEG, SOF15 after fill bytes", "", AnswerKit::jpeg(16, 16, "f", '\xcf') + end, true, S::Arithmetic);
+            AnswerKit::gif(1, 1, QVector<QRect>(int(page.frames) + 1, QRect(0, 0, 1, 1))), page, S::TooManyFrames);
+        row("a JPEG, SOF9", "", AnswerKit::jpeg(16, 16, "", '\xc9') + end, snap, S::Arithmetic);
+        row("a JPEG, SOF15 after fill bytes", "", AnswerKit::jpeg(16, 16, "f", '\xcf') + end, snap, S::Arithmetic);
         row("a JPEG, a DAC segment after a stuffed ff00", "",
-            QByteArray(jpeg).insert(2, QByteArray("\xff\0\xff\xcc\0\x04\0\x10", 8)), true, S::Arithmetic);
+            QByteArray(jpeg).insert(2, QByteArray("\xff\0\xff\xcc\0\x04\0\x10", 8)), snap, S::Arithmetic);
         row("a JPEG, SOF10 bytes within a segment", "",
-            written(QSize(32, 16), "jpeg").insert(2, QByteArray("\xff\xfe\0\x06\xff\xca\xff\xcc", 8)), true,
+            written(QSize(32, 16), "jpeg").insert(2, QByteArray("\xff\xfe\0\x06\xff\xca\xff\xcc", 8)), snap,
             S::Decoded);
-        row("a progressive JPEG of 60,000 scans", "", manyScans(60000), false, S::OutOfTime);
-        row("a decoder that crashes", "kill -SEGV $$", jpeg, true, S::Left);
-        row("a decoder that never answers", "exec cat >/dev/null", jpeg, true, S::Overdue);
+        row("a JPEG, SOF9 after a comment of length 0, which libjpeg reads past", "",
+            AnswerKit::jpeg(16, 16, "", '\xc9').insert(2, QByteArray("\xff\xfe\0\0", 4)) + end, snap, S::Arithmetic);
+        // Progressive JPEGs of libjpeg's scripts (Qt's writer; CMYK written by ImageMagick's convert with
+        // -interlace Plane: 18 scans), and of a scan repeated to the most and past it.
+        row("a progressive JPEG of Qt's writer", "", manyScans(0), page, S::Decoded);
+        row("a progressive JPEG of Qt's writer, grey", "", manyScans(0, QImage::Format_Grayscale8), page, S::Decoded);
+        QFile cmyk(QString::fromLocal8Bit(qgetenv("TESTDATA")) + "/pictures/cmyk-progressive.jpg");
+        QVERIFY(cmyk.open(QIODevice::ReadOnly));
+        row("a progressive JPEG of libjpeg, CMYK", "", cmyk.readAll(), snap, S::Decoded);
+        row("a progressive JPEG of 64 scans", "", manyScans(PictureWire::kMostJpegScans - 10), page, S::Decoded);
+        row("a progressive JPEG of 65 scans", "", manyScans(PictureWire::kMostJpegScans - 9), page, S::TooManyScans);
+        row("a progressive JPEG of 60,000 scans", "", manyScans(60000), page, S::TooManyScans);
+        row("a progressive JPEG of 10 scans, then 70 past its end", "",
+            manyScans(0, QImage::Format_RGB32, QByteArray("\0\x02", 2) + AnswerKit::scans(70)), page, S::Decoded);
+        row("a JPEG of a segment of length 1, then 65 scans", "",
+            AnswerKit::jpeg(16, 16, "").insert(2, QByteArray("\xff\xe1\0\x01", 4)) + AnswerKit::scans(65), page,
+            S::TooManyScans);
+        row("a progressive JPEG of 4096x4096 and 2,003 scans", "", AnswerKit::manyScans(4096, 4096, 2000), snap,
+            S::TooManyScans);
+        row("a progressive JPEG of 8192x8192 and 64 scans, within 1 s of CPU", "",
+            AnswerKit::manyScans(8192, 8192, PictureWire::kMostJpegScans - 3),
+            PictureWire::Limits{PictureWire::Jpeg, 8192 * 8192, 1, 1, 384}, S::OutOfTime);
+        row("a decoder that crashes", "kill -SEGV $$", jpeg, snap, S::Left);
+        row("a decoder that never answers", "exec cat >/dev/null", jpeg, snap, S::Overdue);
         row("an answer of more pixels than asked",
             "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\0\\40\\0\\0\\0\\40\\0\\0\\1\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
-            true, S::Broken);
+            snap, S::Broken);
         row("an answer of more frames than asked",
             "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\1\\0\\0\\0\\1\\0\\0\\0\\2\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
-            true, S::Broken);
+            snap, S::Broken);
         row("an answer longer than its header tells",
             "printf 'TDA1\\5\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0more'; sleep 9", jpeg,
-            true, S::Broken);
-        row("no decoder", "missing", jpeg, true, S::NotStarted);
+            snap, S::Broken);
+        row("no decoder", "missing", jpeg, snap, S::NotStarted);
     }
 
     void pictureDecoder()
     {
         QFETCH(QString, decoder);
         QFETCH(QByteArray, picture);
-        QFETCH(bool, snapshot);
+        QFETCH(PictureWire::Limits, limits);
         QTemporaryDir dir;
         const QString real = QCoreApplication::applicationDirPath() + "/tolmdecoder";
         QString program = dir.filePath(decoder == "missing" ? "missing" : "decoder");
@@ -482,7 +506,6 @@ private slots:
         const bool silent = decoder.startsWith("exec cat");
         Platform::PictureDecoder pictures(nullptr, decoder.isEmpty() ? real : program,
                                           silent ? 1000 : Platform::PictureDecoder::kDeadlineMs);
-        const PictureWire::Limits limits = snapshot ? ReplyLimits::kSnapshotPicture : ReplyLimits::kViewPicture;
         QList<Platform::PictureDecoder::Result> results;
         for (const QByteArray& one : {picture, written(QSize(32, 16), "jpeg")})
             pictures.decode(one, limits, nullptr, [&results](const auto& result) { results << result; });
