@@ -230,9 +230,10 @@ void AnswerReader::headerRead()
             stage = Stage::Done;
         return;
     }
-    // A frame's pixels first: with the frames they stay within 64 bits.
-    const qint64 one = qint64(width) * height;
-    if (one == 0 || count == 0 || count > limits.frames || one > limits.pixels || one * count > limits.pixels)
+    // A frame's pixels, of two 32-bit sides, within 64 bits unsigned; the frames' against what the limit leaves
+    // each (none when one frame passes it), never multiplied.
+    const quint64 one = quint64(width) * height;
+    if (one == 0 || count == 0 || count > limits.frames || count > limits.pixels / one)
         return;
     stage = Stage::Delay;
 }

@@ -521,6 +521,74 @@ private slots:
         QCOMPARE(confinement(), QString("seccomp 2, descriptors 0 1 2"));
     }
 
+    // The wizard takes a decoder's answer whole, alike fed at once or a byte at a time, only within the limits it
+    // asked (all frames together), and nothing past its end; of one out of the protocol nothing.
+    void answerReader_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<quint32>("pixels");  // the limits asked: pixels, all frames together, and frames
+        QTest::addColumn<quint32>("frames");
+        QTest::addColumn<QString>("read");
+        using S = PictureWire::Status;
+        const auto head = &PictureWire::answerHeader;
+        const auto frame = [](quint32 delay, int pixels) {
+            return AnswerKit::le(delay, 4) + QByteArray(4 * pixels, '\x7f');
+        };
+        const auto row = [](const char* name, const QByteArray& answer, quint32 pixels, quint32 frames,
+                            const char* read) { QTest::newRow(name) << answer << pixels << frames << QString(read); };
+        row("a frame at the limit", head(S::Decoded, 0, 2, 2, 1, 0) + frame(40, 4), 4, 1, "2x2, delays 40, loops 0");
+        row("frames together at the limit, for ever", head(S::Decoded, 0, 1, 2, 2, -1) + frame(10, 2) + frame(20, 2), 4,
+            2, "1x2, delays 10 20, loops -1");
+        row("frames each within the limit, together past it", head(S::Decoded, 0, 2, 2, 2, 0) + frame(0, 4).repeated(2),
+            7, 2, "broken");
+        row("a frame past the limit", head(S::Decoded, 0, 5, 1, 1, 0) + frame(0, 5), 4, 1, "broken");
+        row("sides near 2^32", head(S::Decoded, 0, 0xffffffff, 0xffffffff, 2, 0), 4, 2, "broken");
+        row("sides whose pixels pass 2^63", head(S::Decoded, 0, 0xc0000000, 0xc0000000, 2, 0), PictureWire::kMostPixels,
+            PictureWire::kMostFrames, "broken");
+        row("no frame", head(S::Decoded, 0, 1, 1, 0, 0), 4, 1, "broken");
+        row("a frame of no pixels", head(S::Decoded, 0, 0, 1, 1, 0), 4, 1, "broken");
+        row("a delay past a GIF's longest, loops below for ever", head(S::Decoded, 0, 1, 1, 1, -7) + frame(~0u, 1), 4,
+            1, "1x1, delays 655350, loops -1");
+        row("a refusal", head(S::TooManyScans, 0, 0, 0, 0, 0), 4, 1, "a JPEG of more scans than encoders write, 0");
+        row("a decode ended by a signal", head(S::OutOfTime, 24, 0, 0, 0, 0), 4, 1,
+            "its decoder ran out of CPU time, 24");
+        row("a refusal with sizes", head(S::TooLarge, 0, 1, 1, 0, 0), 4, 1, "broken");
+        row("a status of the program's own", head(S::Overdue, 0, 0, 0, 0, 0), 4, 1, "broken");
+        row("another mark", "TDA2" + head(S::Decoded, 0, 1, 1, 1, 0).mid(4) + frame(0, 1), 4, 1, "broken");
+        row("cut in its pixels", head(S::Decoded, 0, 2, 2, 1, 0) + frame(0, 3), 4, 1, "more");
+        row("bytes past its end", head(S::NotDecoded, 0, 0, 0, 0, 0) + "more", 4, 1,
+            "its reader failed on it, 0, 4 bytes left");
+    }
+
+    void answerReader()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(quint32, pixels);
+        QFETCH(quint32, frames);
+        const PictureWire::Limits limits{PictureWire::kAllFormats, pixels, frames, 1, 1};
+        PictureWire::AnswerReader whole(limits), bytewise(limits);
+        const qint64 taken = whole.feed(answer.constData(), answer.size());
+        qint64 bytes = 0;
+        for (int i = 0; i < answer.size(); ++i)
+            bytes += bytewise.feed(answer.constData() + i, 1);
+        const auto read = [&answer](const PictureWire::AnswerReader& reader, qint64 taken) {
+            QString text = reader.broken() ? "broken" : reader.done() ? "" : "more";
+            if (reader.done() && reader.status() != PictureWire::Status::Decoded)
+                text = QString("%1, %2").arg(PictureWire::refusal(reader.status())).arg(reader.detail());
+            else if (reader.done())
+                text = QString("%1x%2, delays").arg(reader.frames()[0].width()).arg(reader.frames()[0].height());
+            for (int i = 0; reader.done() && i < reader.delays().size(); ++i)
+                text += QString(" %1").arg(reader.delays()[i]);
+            if (reader.done() && reader.status() == PictureWire::Status::Decoded)
+                text += QString(", loops %1").arg(reader.loops());
+            return text + (reader.done() && taken < answer.size()
+                               ? QString(", %1 bytes left").arg(answer.size() - taken)
+                               : QString());
+        };
+        QCOMPARE(read(bytewise, bytes), read(whole, taken));
+        QTEST(read(whole, taken), "read");
+    }
+
     // Work on the picture thread hands its results back to this thread, in turn; none to a context gone
     // meanwhile, nor once the picture thread is deleted, which waits for the piece under way.
     void pictureThread()
