@@ -68,10 +68,11 @@ const char* readerName(quint32 format)
     }
 }
 
-bool arithmeticJpeg(const QByteArray& picture)
+JpegMarkers jpegMarkers(const QByteArray& picture)
 {
     const auto u8 = [&picture](qint64 pos) { return quint8(picture.at(int(pos))); };
     const qint64 n = picture.size();
+    JpegMarkers markers;
     for (qint64 pos = 2; pos < n;) {
         // The next marker as libjpeg finds one, between segments and in a scan's data alike: a byte 0xff
         // after any others, then fill bytes 0xff; 0xff00 is data.
@@ -83,21 +84,23 @@ bool arithmeticJpeg(const QByteArray& picture)
         while (at < n && u8(at) == 0xff)
             ++at;
         if (at >= n)
-            return false;
+            break;
         const quint32 marker = u8(at);
         pos = at + 1;
         if (marker == 0 || marker == 0x01 || marker == 0xd8 || (marker >= 0xd0 && marker <= 0xd7))
             continue;  // data, TEM, SOI, RSTn: no length
-        if (marker >= 0xc9 && marker <= 0xcf)
-            return true;  // SOF9 to SOF11, DAC, SOF13 to SOF15
+        if (marker >= 0xc9 && marker <= 0xcf) {
+            markers.arithmetic = true;  // SOF9 to SOF11, DAC, SOF13 to SOF15
+            break;
+        }
+        if (marker == 0xda)
+            ++markers.scans;
         if (marker == 0xd9 || pos + 2 > n)
-            return false;  // EOI: libjpeg reads no further
-        const qint64 length = qint64(u8(pos)) << 8 | u8(pos + 1);
-        if (length < 2)
-            return false;  // libjpeg ends there
-        pos += length;
+            break;  // EOI: libjpeg reads no further
+        // Of a length under 2 libjpeg skips or keeps no more than the length itself, and reads on (or ends).
+        pos += qMax<qint64>(2, qint64(u8(pos)) << 8 | u8(pos + 1));
     }
-    return false;
+    return markers;
 }
 
 QByteArray request(const QByteArray& picture, const Limits& limits)
@@ -129,6 +132,8 @@ const char* refusal(Status status)
         return "not of a format taken here";
     case Status::Arithmetic:
         return "an arithmetic-coded JPEG";
+    case Status::TooManyScans:
+        return "a JPEG of more scans than encoders write";
     case Status::TooLarge:
         return "more pixels than allowed";
     case Status::TooManyFrames:
@@ -225,9 +230,10 @@ void AnswerReader::headerRead()
             stage = Stage::Done;
         return;
     }
-    // A frame's pixels first: with the frames they stay within 64 bits.
-    const qint64 one = qint64(width) * height;
-    if (one == 0 || count == 0 || count > limits.frames || one > limits.pixels || one * count > limits.pixels)
+    // A frame's pixels, of two 32-bit sides, within 64 bits unsigned; the frames' against what the limit leaves
+    // each (none when one frame passes it), never multiplied.
+    const quint64 one = quint64(width) * height;
+    if (one == 0 || count == 0 || count > limits.frames || count > limits.pixels / one)
         return;
     stage = Stage::Delay;
 }

@@ -3,7 +3,8 @@
 // and, for a page's picture, the PNG the program writes of it. Medians of several runs on the decoder the
 // program keeps. Each figure is printed beside its target; no run fails on one. The targets: the decoder
 // starts while a page loads, a page's ordinary pictures each take well under a frame of the page's load,
-// and the largest picture a page may show stays under half a second.
+// the largest picture a page may show stays under half a second (its costliest JPEG, of the most scans, too),
+// and a JPEG of more scans is refused within a frame.
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 
 #include <sys/resource.h>
 
+#include "answerkit.h"
 #include "base/replylimits.h"
 #include "bench/overtarget.h"
 #include "cloud/answerrules.h"
@@ -114,6 +116,12 @@ int main(int argc, char** argv)
         {"a page's 2048x2048 JPEG, its largest", drawn(QSize(2048, 2048), "jpeg", 85), ReplyLimits::kViewPicture, 500,
          true},
         {"a snapshot, 1920x1080 JPEG", drawn(QSize(1920, 1080), "jpeg", 85), ReplyLimits::kSnapshotPicture, 250, false},
+        {"a page's 2048x2048 JPEG of the most scans", AnswerKit::manyScans(2048, 2048, PictureWire::kMostJpegScans - 3),
+         ReplyLimits::kViewPicture, 500, true},
+        {"a page's JPEG of 2,003 scans, refused", AnswerKit::manyScans(2048, 2048, 2000), ReplyLimits::kViewPicture, 25,
+         true},
+        {"a snapshot's JPEG of 2,003 scans, refused", AnswerKit::manyScans(4096, 4096, 2000),
+         ReplyLimits::kSnapshotPicture, 25, false},
     };
     for (const Picture& picture : pictures) {
         auto* decoder = new Platform::PictureDecoder;

@@ -36,8 +36,13 @@ qint64 decodePicture(const QByteArray& picture, const PictureWire::Limits& limit
     const quint32 format = PictureWire::formatOf(picture);
     if (!(format & limits.formats))
         return refused(out, Status::FormatRefused);
-    if (format == PictureWire::Jpeg && PictureWire::arithmeticJpeg(picture))
-        return refused(out, Status::Arithmetic);
+    if (format == PictureWire::Jpeg) {
+        const PictureWire::JpegMarkers markers = PictureWire::jpegMarkers(picture);
+        if (markers.arithmetic)
+            return refused(out, Status::Arithmetic);
+        if (markers.scans > PictureWire::kMostJpegScans)
+            return refused(out, Status::TooManyScans);
+    }
     QBuffer buffer;
     buffer.setData(picture);
     buffer.open(QIODevice::ReadOnly);

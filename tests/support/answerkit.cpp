@@ -84,6 +84,46 @@ QByteArray scans(int n)
     return QByteArray("\xff\xda\0\x08\x01\x01\0\x01\x3f\x10\x12\xff\0\x34\xff\xd0\x56", 17).repeated(n) + "\xff\xd9";
 }
 
+QByteArray manyScans(int w, int h, int repeats)
+{
+    const auto segment = [](char marker, const QByteArray& data) {
+        return '\xff' + (marker + be(data.size() + 2, 2) + data);
+    };
+    const auto scan = [&segment](char table, char start, char end, char approximation) {
+        return segment('\xda', QByteArray("\x01\x01", 2) + table + start + end + approximation);
+    };
+    // (code, width) pairs, the first bit highest, padded with 1 bits, each 0xff stuffed.
+    const auto entropy = [](const QVector<QPair<quint32, int>>& codes) {
+        QByteArray data;
+        quint32 bits = 0;
+        int held = 0;
+        for (auto code : codes + QVector<QPair<quint32, int>>{{0x7f, 7}}) {
+            for (int i = code.second - 1; i >= 0; --i) {
+                bits = bits << 1 | (code.first >> i & 1);
+                if (++held % 8 == 0)
+                    data += char(bits) == '\xff' ? QByteArray("\xff\0", 2) : QByteArray(1, char(bits));
+            }
+        }
+        return data;
+    };
+    const int blocks = (w + 7) / 8 * ((h + 7) / 8);
+    QVector<QPair<quint32, int>> runs;  // EOBr: a run of 2^r blocks and more, told in r bits
+    for (int left = blocks; left > 0; left -= 32767) {
+        const int run = qMin(left, 32767), r = 31 - __builtin_clz(quint32(run));
+        runs << qMakePair(quint32(r), 4) << qMakePair(quint32(run - (1 << r)), r);
+    }
+    // DC table 0: category 0 alone, code 0. AC table 1: the end-of-band runs EOB0 to EOB14, codes of 4 bits.
+    QByteArray ac = QByteArray("\x11\0\0\0\x0f", 5) + QByteArray(12, '\0');
+    for (int r = 0; r < 15; ++r)
+        ac += char(r << 4);
+    const QByteArray bands = entropy(runs), refinement = scan('\x01', 1, 63, '\x10') + bands;
+    return QByteArray("\xff\xd8", 2) + segment('\xdb', '\0' + QByteArray(64, '\1')) +
+           segment('\xc2', '\x08' + be(h, 2) + be(w, 2) + QByteArray("\x01\x01\x11\0", 4)) +
+           segment('\xc4', QByteArray("\0\1", 2) + QByteArray(16, '\0')) + segment('\xc4', ac) +
+           scan('\0', 0, 0, '\0') + entropy(QVector<QPair<quint32, int>>(blocks, {0, 1})) +
+           scan('\x01', 1, 63, '\x01') + bands + refinement.repeated(1 + repeats) + "\xff\xd9";
+}
+
 QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames, const QByteArray& after)
 {
     QByteArray body;

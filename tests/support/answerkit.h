@@ -37,6 +37,10 @@ QByteArray jpeg(quint32 w, quint32 h, const char* before = "a", char sof = '\xc0
 // n scans, their data holding a stuffed 0xff00 and a restart marker, then the end.
 QByteArray scans(int n);
 
+// A progressive JPEG of w x h grey pixels of one shade: a DC scan, an AC scan, its refinement scan, then that
+// refinement scan repeats times more, each of a few bytes (as hostilefiles.py's many_scan_jpeg).
+QByteArray manyScans(int w, int h, int repeats);
+
 // VP8X: animated with frames ANMF chunks; then the chunks after.
 QByteArray webp(const char* chunk, quint32 w, quint32 h, int frames = 0, const QByteArray& after = QByteArray());
 

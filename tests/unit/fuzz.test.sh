@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # scripts/fuzz as on a fresh clone: its help, and a time that is no count of seconds refused, both before it
-# builds anything; then it builds the fuzzer into a folder of this build tree of its own (no other build or
-# run shares it) and fuzzes the DCP receive path for a few seconds from the committed corpus. Fails when the
-# fuzzer does not build, runs no input, or finds a crash.
+# builds anything; then it builds the fuzzers into a folder of this build tree of its own (no other build or
+# run shares it) and fuzzes the DCP receive path and the reader of the decoder's answers for a few seconds each
+# from their committed corpora. Fails when a fuzzer does not build, runs no input, or finds a crash.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 . "$SOURCE_DIR/tests/support/scriptcheck.sh"
@@ -15,6 +15,7 @@ rows=(
   "seconds not a number|-B $work/never --help-me|2|not '--help-me'"
   "seconds with a unit|-B $work/never 5s|2|usage: scripts/fuzz"
   "zero seconds, no limit to libFuzzer|-B $work/never 0|2|a whole number above 0"
+  "a target of no fuzzer|-B $work/never -t decoder 5|2|not 'decoder'"
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r name args expected text <<<"$row"
@@ -35,8 +36,9 @@ if ! command -v clang++ >/dev/null; then
   exit 77
 fi
 status=0
-"$SOURCE_DIR/scripts/fuzz" -B "$BUILD_DIR/fuzz" 5 >"$work/out" 2>&1 || status=$?
-runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/out")
-# libFuzzer ends on a crash with its own code (77, CTest's skip): any but 0 is a failure.
-[ "$status" = 0 ] && [ "${runs:-0}" -gt 0 ] || fail "scripts/fuzz: exit $status, ${runs:-no} inputs run: $(tail -40 "$work/out")"
+"$SOURCE_DIR/scripts/fuzz" -B "$BUILD_DIR/fuzz" 3 >"$work/out" 2>&1 || status=$?
+runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/out" | tr '\n' ' ')
+# libFuzzer ends on a crash with its own code (77, CTest's skip): any but 0 is a failure. Each target runs inputs.
+[ "$status" = 0 ] && [[ "$runs" =~ ^[1-9][0-9]*\ [1-9][0-9]*\ $ ]] ||
+  fail "scripts/fuzz: exit $status, inputs run: ${runs:-none}: $(tail -40 "$work/out")"
 finish

@@ -1,28 +1,45 @@
-// Replays the committed fuzz corpus through the fuzz target's entry: no input found so far
-// may crash or corrupt the camera list.
+// Replays the committed fuzz corpora through the fuzz targets' entries: no input found so far may crash,
+// corrupt the camera list or make the reader of the decoder's answers take one out of its limits.
 
 #include <QDir>
 #include <QLoggingCategory>
 #include <QtTest>
 
+#include "../fuzz/answertarget.h"
 #include "../fuzz/datagramtarget.h"
 
 class TestFuzzCorpus : public QObject
 {
     Q_OBJECT
 private slots:
+    void replay_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("least");  // inputs it holds at least
+        QTest::newRow("the DCP receive path") << "corpus" << 20;
+        QTest::newRow("the decoder's answers") << "answers" << 15;
+    }
+
     void replay()
     {
+        QFETCH(QString, folder);
+        QFETCH(int, least);
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-        const QDir corpus(QString::fromLocal8Bit(qgetenv("TESTDATA")) + QStringLiteral("/../fuzz/corpus"));
+        const QDir corpus(QString::fromLocal8Bit(qgetenv("TESTDATA")) + QStringLiteral("/../fuzz/") + folder);
         const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
-        QVERIFY2(files.size() >= 20, qPrintable("corpus missing at " + corpus.absolutePath()));
+        QVERIFY2(files.size() >= least, qPrintable("corpus missing at " + corpus.absolutePath()));
         for (const QString& name : files) {
             QFile file(corpus.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray input = file.readAll();
-            feedDcpFuzzInput(reinterpret_cast<const uint8_t*>(input.constData()), size_t(input.size()));
-            const QString fault = dcpStateFault();
+            const auto data = reinterpret_cast<const uint8_t*>(input.constData());
+            QString fault;
+            if (folder == "answers") {
+                fault = answerFault(data, size_t(input.size()));
+            } else {
+                feedDcpFuzzInput(data, size_t(input.size()));
+                fault = dcpStateFault();
+            }
             QVERIFY2(fault.isEmpty(), qPrintable(name + ": " + fault));
         }
     }

@@ -7,9 +7,13 @@
 #include <QImageWriter>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <csignal>
 
 #include <zlib.h>
 
@@ -23,6 +27,7 @@ using ReplyLimits::Stop;
 
 Q_DECLARE_METATYPE(ReplyLimits::Stop)
 Q_DECLARE_METATYPE(ReplyLimits::Limits)
+Q_DECLARE_METATYPE(PictureWire::Limits)
 
 namespace {
 constexpr qint64 kMax = 100000;
@@ -109,21 +114,23 @@ QUrl addressOf(const PeerServer& server)
     return QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()));
 }
 
-// A grey picture of size in format.
-QByteArray written(const QSize& size, const char* format)
+// A picture of size in format, of one colour (kColour) or, of a grey format, grey.
+constexpr QRgb kColour = 0xff2080e0;
+QByteArray written(const QSize& size, const char* format, QImage::Format pixels = QImage::Format_RGB32)
 {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::gray);
+    QImage picture(size, pixels);
+    picture.fill(kColour);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter(&buffer, format).write(picture);
     return buffer.data();
 }
 
-// A progressive JPEG of 2048x2048 whose last scan repeats until it has scans scans after the first ones.
-QByteArray manyScans(int scans)
+// A progressive JPEG of Qt's writer (libjpeg's script: 10 scans, 6 of grey pixels) of 2048x2048 whose last scan
+// repeats scans times more, then after its end what follows.
+QByteArray manyScans(int scans, QImage::Format pixels = QImage::Format_RGB32, const QByteArray& after = QByteArray())
 {
-    QImage picture(2048, 2048, QImage::Format_RGB32);
+    QImage picture(2048, 2048, pixels);
     picture.fill(Qt::gray);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -132,19 +139,31 @@ QByteArray manyScans(int scans)
     writer.write(picture);
     const QByteArray jpeg = buffer.data().chopped(2);  // without its EOI
     const QByteArray last = jpeg.mid(jpeg.lastIndexOf("\xff\xda"));
-    return jpeg + last.repeated(scans) + "\xff\xd9";
+    return jpeg + last.repeated(scans) + "\xff\xd9" + after;
+}
+
+// The /proc folders of the processes whose parent is parent.
+QFileInfoList childrenOf(qint64 parent)
+{
+    QFileInfoList found;
+    for (const QFileInfo& proc : QDir("/proc").entryInfoList(QDir::Dirs)) {
+        QFile stat(proc.filePath() + "/stat");
+        if (stat.open(QIODevice::ReadOnly) && stat.readAll().split(' ').value(3).toLongLong() == parent)
+            found << proc;
+    }
+    return found;
 }
 
 // The seccomp mode, open descriptors, environment and process group of this process's decoder.
 QString confinement()
 {
-    for (const QFileInfo& proc : QDir("/proc").entryInfoList(QDir::Dirs)) {
+    for (const QFileInfo& proc : childrenOf(QCoreApplication::applicationPid())) {
         QFile stat(proc.filePath() + "/stat"), status(proc.filePath() + "/status"),
             environ(proc.filePath() + "/environ");
         if (!stat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly) || !environ.open(QIODevice::ReadOnly))
             continue;
         const QList<QByteArray> fields = stat.readAll().split(' ');
-        if (fields.value(1) != "(tolmdecoder)" || fields.value(3).toLongLong() != QCoreApplication::applicationPid())
+        if (fields.value(1) != "(tolmdecoder)")
             continue;
         const QByteArray text = status.readAll();
         const int at = text.indexOf("Seccomp:");
@@ -425,62 +444,101 @@ private slots:
     }
 
     // The picture decoder refuses a picture of another format, an arithmetic-coded JPEG (by a marker
-    // libjpeg would find, not by bytes within a segment) and one past its limits, without decoding them; a
-    // decode past its CPU time is ended. A decoder that crashes, never answers or answers out of the
-    // protocol costs that picture, and the next gets a new one, which decodes it. The decoder is
-    // confined: its seccomp filter on, no descriptor but its input, output and error.
+    // libjpeg would find, not by bytes within a segment), a JPEG of more scans than encoders write and one past
+    // its limits, without decoding them; a decode past its CPU time is ended. It gives every frame of an
+    // animation (GIF, WebP), of another picture the one Qt's reader gives. A decoder that crashes, never
+    // answers or answers out of the protocol costs that picture, and the next gets a new one, which decodes it.
+    // The decoder is confined: its seccomp filter on, no descriptor but its input, output and error.
     void pictureDecoder_data()
     {
         QTest::addColumn<QString>("decoder");  // "": the decoder; else what a stand-in does first
         QTest::addColumn<QByteArray>("picture");
-        QTest::addColumn<bool>("snapshot");  // asked as a snapshot, else as a picture of a cloud page
+        QTest::addColumn<PictureWire::Limits>("limits");
         QTest::addColumn<int>("status");
+        QTest::addColumn<int>("frames");
         using S = PictureWire::Status;
+        const PictureWire::Limits snap = ReplyLimits::kSnapshotPicture, page = ReplyLimits::kViewPicture;
         const QByteArray jpeg = written(QSize(32, 16), "jpeg"), end = AnswerKit::scans(1);
-        const auto row = [](const char* name, const QString& decoder, const QByteArray& picture, bool snapshot,
-                            S status) { QTest::newRow(name) << decoder << picture << snapshot << int(status); };
-        row("a JPEG", "", jpeg, true, S::Decoded);
-        row("a PNG asked as a snapshot", "", written(QSize(32, 16), "png"), true, S::FormatRefused);
-        row("a BMP asked as a picture of a page", "", written(QSize(32, 16), "bmp"), false, S::Decoded);
+        const auto row = [](const char* name, const QString& decoder, const QByteArray& picture,
+                            const PictureWire::Limits& limits, S status, int frames = 0) {
+            QTest::newRow(name) << decoder << picture << limits << int(status) << frames;
+        };
+        row("a JPEG", "", jpeg, snap, S::Decoded, 1);
+        row("a PNG asked as a snapshot", "", written(QSize(32, 16), "png"), snap, S::FormatRefused);
+        row("a PNG asked as a picture of a page", "", written(QSize(32, 16), "png"), page, S::Decoded, 1);
+        row("a PNG of no pixels", "", AnswerKit::png(16, 16), page, S::NotDecoded);
+        row("a BMP asked as a picture of a page", "", written(QSize(32, 16), "bmp"), page, S::Decoded, 1);
+        row("a RIFF that is no WebP", "", "RIFF" + AnswerKit::le(4, 4) + "WAVE", page, S::FormatRefused);
         QByteArray large = jpeg;  // its frame's height and width
         large.replace(large.indexOf("\xff\xc0") + 5, 4, AnswerKit::be(16000, 2) + AnswerKit::be(16000, 2));
-        row("a JPEG of 16000x16000 pixels", "", large, true, S::TooLarge);
+        row("a JPEG of 16000x16000 pixels", "", large, snap, S::TooLarge);
         row("a GIF of a frame more than allowed", "",
-            AnswerKit::gif(1, 1, QVector<QRect>(int(ReplyLimits::kViewPicture.frames) + 1, QRect(0, 0, 1, 1))), false,
-            S::TooManyFrames);
-        row("a JPEG, SOF9", "", AnswerKit::jpeg(16, 16, "", '\xc9') + end, true, S::Arithmetic);
-        row("a JPEG, SOF15 after fill bytes", "", AnswerKit::jpeg(16, 16, "f", '\xcf') + end, true, S::Arithmetic);
+            AnswerKit::gif(1, 1, QVector<QRect>(int(page.frames) + 1, QRect(0, 0, 1, 1))), page, S::TooManyFrames);
+        row("a GIF87a", "", AnswerKit::gif(1, 1, {QRect(0, 0, 1, 1)}).replace(3, 3, "87a"), page, S::Decoded, 1);
+        row("a GIF of 3 frames", "", AnswerKit::gif(4, 4, QVector<QRect>(3, QRect(0, 0, 1, 1))), page, S::Decoded, 3);
+        row("a GIF of the most frames, together the most pixels", "",
+            AnswerKit::gif(64, 64, QVector<QRect>(int(page.frames), QRect(0, 0, 1, 1))), page, S::Decoded, 1024);
+        row("a WebP of 3 frames", "", AnswerKit::webpFrames(3, 50), page, S::Decoded, 3);
+        const QByteArray icon = written(QSize(16, 16), "png");
+        row("an icon of 2 entries: its first", "", AnswerKit::ico({icon, icon}), page, S::Decoded, 1);
+        row("a cursor", "", AnswerKit::ico({icon}, 0, '\2'), page, S::Decoded, 1);
+        row("an icon of 16x16 holding a PNG of 2049x2048", "", AnswerKit::ico({written(QSize(2049, 2048), "png")}),
+            page, S::TooLarge);
+        row("a JPEG, SOF9", "", AnswerKit::jpeg(16, 16, "", '\xc9') + end, snap, S::Arithmetic);
+        row("a JPEG, SOF15 after fill bytes", "", AnswerKit::jpeg(16, 16, "f", '\xcf') + end, snap, S::Arithmetic);
         row("a JPEG, a DAC segment after a stuffed ff00", "",
-            QByteArray(jpeg).insert(2, QByteArray("\xff\0\xff\xcc\0\x04\0\x10", 8)), true, S::Arithmetic);
+            QByteArray(jpeg).insert(2, QByteArray("\xff\0\xff\xcc\0\x04\0\x10", 8)), snap, S::Arithmetic);
         row("a JPEG, SOF10 bytes within a segment", "",
-            written(QSize(32, 16), "jpeg").insert(2, QByteArray("\xff\xfe\0\x06\xff\xca\xff\xcc", 8)), true,
-            S::Decoded);
-        row("a progressive JPEG of 60,000 scans", "", manyScans(60000), false, S::OutOfTime);
-        row("a JPEG of 2048x2048, converted on the decode's own thread", "", written(QSize(2048, 2048), "jpeg"), false,
-            S::Decoded);
-        row("a decoder that crashes", "kill -SEGV $$", jpeg, true, S::Left);
+            written(QSize(32, 16), "jpeg").insert(2, QByteArray("\xff\xfe\0\x06\xff\xca\xff\xcc", 8)), snap, S::Decoded,
+            1);
+        row("a JPEG, SOF9 after a comment of length 0, which libjpeg reads past", "",
+            AnswerKit::jpeg(16, 16, "", '\xc9').insert(2, QByteArray("\xff\xfe\0\0", 4)) + end, snap, S::Arithmetic);
+        // Progressive JPEGs of libjpeg's scripts (Qt's writer; CMYK written by ImageMagick's convert with
+        // -interlace Plane: 18 scans), and of a scan repeated to the most and past it.
+        row("a progressive JPEG of Qt's writer", "", manyScans(0), page, S::Decoded, 1);
+        row("a progressive JPEG of Qt's writer, grey", "", manyScans(0, QImage::Format_Grayscale8), page, S::Decoded,
+            1);
+        QFile cmyk(QString::fromLocal8Bit(qgetenv("TESTDATA")) + "/pictures/cmyk-progressive.jpg");
+        QVERIFY(cmyk.open(QIODevice::ReadOnly));
+        row("a progressive JPEG of libjpeg, CMYK", "", cmyk.readAll(), snap, S::Decoded, 1);
+        row("a progressive JPEG of 64 scans", "", manyScans(PictureWire::kMostJpegScans - 10), page, S::Decoded, 1);
+        row("a progressive JPEG of 65 scans", "", manyScans(PictureWire::kMostJpegScans - 9), page, S::TooManyScans);
+        row("a progressive JPEG of 60,000 scans", "", manyScans(60000), page, S::TooManyScans);
+        row("a progressive JPEG of 10 scans, then 70 past its end", "",
+            manyScans(0, QImage::Format_RGB32, QByteArray("\0\x02", 2) + AnswerKit::scans(70)), page, S::Decoded, 1);
+        row("a JPEG of a segment of length 1, then 65 scans", "",
+            AnswerKit::jpeg(16, 16, "").insert(2, QByteArray("\xff\xe1\0\x01", 4)) + AnswerKit::scans(65), page,
+            S::TooManyScans);
+        row("a progressive JPEG of 4096x4096 and 2,003 scans", "", AnswerKit::manyScans(4096, 4096, 2000), snap,
+            S::TooManyScans);
+        row("a progressive JPEG of 8192x8192 and 64 scans, within 1 s of CPU", "",
+            AnswerKit::manyScans(8192, 8192, PictureWire::kMostJpegScans - 3),
+            PictureWire::Limits{PictureWire::Jpeg, 8192 * 8192, 1, 1, 384}, S::OutOfTime);
+        row("a JPEG of 2048x2048, converted on the decode's own thread", "", written(QSize(2048, 2048), "jpeg"), page,
+            S::Decoded, 1);
+        row("a decoder that crashes", "kill -SEGV $$", jpeg, snap, S::Left);
         // A process the decoder made ends with it, when it ends and when the program does.
         const QString child = "sleep 30 </dev/null >/dev/null 2>&1 & echo $! >$0.child; ";
-        row("a decoder that crashes, leaving a child", child + "kill -SEGV $$", jpeg, true, S::Left);
-        row("a decoder whose child outlives it to the program's end", child + "exec \"$0\"", jpeg, true, S::Decoded);
-        row("a decoder that never answers", "exec cat >/dev/null", jpeg, true, S::Overdue);
+        row("a decoder that crashes, leaving a child", child + "kill -SEGV $$", jpeg, snap, S::Left);
+        row("a decoder whose child outlives it to the program's end", child + "exec \"$0\"", jpeg, snap, S::Decoded, 1);
+        row("a decoder that never answers", "exec cat >/dev/null", jpeg, snap, S::Overdue);
         row("an answer of more pixels than asked",
             "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\0\\40\\0\\0\\0\\40\\0\\0\\1\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
-            true, S::Broken);
+            snap, S::Broken);
         row("an answer of more frames than asked",
             "printf 'TDA1\\0\\0\\0\\0\\0\\0\\0\\0\\1\\0\\0\\0\\1\\0\\0\\0\\2\\0\\0\\0\\0\\0\\0\\0'; sleep 9", jpeg,
-            true, S::Broken);
+            snap, S::Broken);
         row("an answer longer than its header tells",
             "printf 'TDA1\\5\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0more'; sleep 9", jpeg,
-            true, S::Broken);
-        row("no decoder", "missing", jpeg, true, S::NotStarted);
+            snap, S::Broken);
+        row("no decoder", "missing", jpeg, snap, S::NotStarted);
     }
 
     void pictureDecoder()
     {
         QFETCH(QString, decoder);
         QFETCH(QByteArray, picture);
-        QFETCH(bool, snapshot);
+        QFETCH(PictureWire::Limits, limits);
         QTemporaryDir dir;
         const QString real = QCoreApplication::applicationDirPath() + "/tolmdecoder";
         QString program = dir.filePath(decoder == "missing" ? "missing" : "decoder");
@@ -497,19 +555,23 @@ private slots:
         const bool silent = decoder.startsWith("exec cat");
         auto pictures = std::make_unique<Platform::PictureDecoder>(
             nullptr, decoder.isEmpty() ? real : program, silent ? 1000 : Platform::PictureDecoder::kDeadlineMs);
-        const PictureWire::Limits limits = snapshot ? ReplyLimits::kSnapshotPicture : ReplyLimits::kViewPicture;
         QList<Platform::PictureDecoder::Result> results;
         for (const QByteArray& one : {picture, written(QSize(32, 16), "jpeg")})
             pictures->decode(one, limits, nullptr, [&results](const auto& result) { results << result; });
         QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 2 * Platform::PictureDecoder::kDeadlineMs);
         QTEST(int(results[0].status), "status");
-        QVERIFY(results[0].decoded() == !results[0].frames.isEmpty());
+        QTEST(results[0].frames.size(), "frames");
         for (const QImage& frame : results[0].frames)
             QVERIFY(qint64(frame.width()) * frame.height() * results[0].frames.size() <= limits.pixels);
         if (decoder == "missing")
             return;
         QCOMPARE(results[1].status, PictureWire::Status::Decoded);
         QCOMPARE(results[1].frames.first().size(), QSize(32, 16));
+        const QRgb pixel = results[1].frames.first().pixel(16, 8);  // as written, within the JPEG's loss
+        QVERIFY2(qAbs(qRed(pixel) - qRed(kColour)) + qAbs(qGreen(pixel) - qGreen(kColour)) +
+                         qAbs(qBlue(pixel) - qBlue(kColour)) <
+                     12,
+                 qPrintable(QString::number(pixel, 16)));
         // A stand-in's shell gives the decoder it becomes its working folder (PWD).
         QCOMPARE(
             confinement(),
@@ -519,6 +581,145 @@ private slots:
         const QByteArray left = child.open(QIODevice::ReadOnly) ? child.readAll() : QByteArray();
         if (!left.isEmpty())
             QTRY_VERIFY(!running(left));
+    }
+
+    // The wizard takes a decoder's answer whole, alike fed at once or a byte at a time, only within the limits it
+    // asked (all frames together), and nothing past its end; of one out of the protocol nothing.
+    void answerReader_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<quint32>("pixels");  // the limits asked: pixels, all frames together, and frames
+        QTest::addColumn<quint32>("frames");
+        QTest::addColumn<QString>("read");
+        using S = PictureWire::Status;
+        const auto head = &PictureWire::answerHeader;
+        const auto frame = [](quint32 delay, int pixels) {
+            return AnswerKit::le(delay, 4) + QByteArray(4 * pixels, '\x7f');
+        };
+        const auto row = [](const char* name, const QByteArray& answer, quint32 pixels, quint32 frames,
+                            const char* read) { QTest::newRow(name) << answer << pixels << frames << QString(read); };
+        row("a frame at the limit", head(S::Decoded, 0, 2, 2, 1, 0) + frame(40, 4), 4, 1, "2x2, delays 40, loops 0");
+        row("frames together at the limit, for ever", head(S::Decoded, 0, 1, 2, 2, -1) + frame(10, 2) + frame(20, 2), 4,
+            2, "1x2, delays 10 20, loops -1");
+        row("frames each within the limit, together past it", head(S::Decoded, 0, 2, 2, 2, 0) + frame(0, 4).repeated(2),
+            7, 2, "broken");
+        row("a frame past the limit", head(S::Decoded, 0, 5, 1, 1, 0) + frame(0, 5), 4, 1, "broken");
+        row("sides near 2^32", head(S::Decoded, 0, 0xffffffff, 0xffffffff, 2, 0), 4, 2, "broken");
+        row("sides whose pixels pass 2^63", head(S::Decoded, 0, 0xc0000000, 0xc0000000, 2, 0), PictureWire::kMostPixels,
+            PictureWire::kMostFrames, "broken");
+        row("no frame", head(S::Decoded, 0, 1, 1, 0, 0), 4, 1, "broken");
+        row("a frame of no pixels", head(S::Decoded, 0, 0, 1, 1, 0), 4, 1, "broken");
+        row("a delay past a GIF's longest, loops below for ever", head(S::Decoded, 0, 1, 1, 1, -7) + frame(~0u, 1), 4,
+            1, "1x1, delays 655350, loops -1");
+        row("a refusal", head(S::TooManyScans, 0, 0, 0, 0, 0), 4, 1, "a JPEG of more scans than encoders write, 0");
+        row("a decode ended by a signal", head(S::OutOfTime, 24, 0, 0, 0, 0), 4, 1,
+            "its decoder ran out of CPU time, 24");
+        row("a refusal with sizes", head(S::TooLarge, 0, 1, 1, 0, 0), 4, 1, "broken");
+        row("a status of the program's own", head(S::Overdue, 0, 0, 0, 0, 0), 4, 1, "broken");
+        row("another mark", "TDA2" + head(S::Decoded, 0, 1, 1, 1, 0).mid(4) + frame(0, 1), 4, 1, "broken");
+        row("cut in its pixels", head(S::Decoded, 0, 2, 2, 1, 0) + frame(0, 3), 4, 1, "more");
+        row("bytes past its end", head(S::NotDecoded, 0, 0, 0, 0, 0) + "more", 4, 1,
+            "its reader failed on it, 0, 4 bytes left");
+    }
+
+    void answerReader()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(quint32, pixels);
+        QFETCH(quint32, frames);
+        const PictureWire::Limits limits{PictureWire::kAllFormats, pixels, frames, 1, 1};
+        PictureWire::AnswerReader whole(limits), bytewise(limits);
+        const qint64 taken = whole.feed(answer.constData(), answer.size());
+        qint64 bytes = 0;
+        for (int i = 0; i < answer.size(); ++i)
+            bytes += bytewise.feed(answer.constData() + i, 1);
+        const auto read = [&answer](const PictureWire::AnswerReader& reader, qint64 taken) {
+            QString text = reader.broken() ? "broken" : reader.done() ? "" : "more";
+            if (reader.done() && reader.status() != PictureWire::Status::Decoded)
+                text = QString("%1, %2").arg(PictureWire::refusal(reader.status())).arg(reader.detail());
+            else if (reader.done())
+                text = QString("%1x%2, delays").arg(reader.frames()[0].width()).arg(reader.frames()[0].height());
+            for (int i = 0; reader.done() && i < reader.delays().size(); ++i)
+                text += QString(" %1").arg(reader.delays()[i]);
+            if (reader.done() && reader.status() == PictureWire::Status::Decoded)
+                text += QString(", loops %1").arg(reader.loops());
+            return text + (reader.done() && taken < answer.size()
+                               ? QString(", %1 bytes left").arg(answer.size() - taken)
+                               : QString());
+        };
+        QCOMPARE(read(bytewise, bytes), read(whole, taken));
+        QTEST(read(whole, taken), "read");
+    }
+
+    // The decoder program answers each request in turn until its input ends (it ends with 0), or one is none
+    // (it ends with 2): a header of another mark or past the most a request may ask, or a picture cut short. A
+    // decode whose process ends by a signal is answered as what that signal tells, with the signal.
+    void decoderProgram_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("signal");  // sent to the decode's process once it runs; 0: none
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<int>("exit");
+        using namespace PictureWire;
+        const QByteArray jpeg = written(QSize(32, 16), "jpeg");
+        const Limits most{kAllFormats, kMostPixels, kMostFrames, kMostCpuSeconds, kMostMemoryMiB};
+        const auto past = [&](quint32 Limits::*field, quint32 by) {
+            Limits limits = most;
+            limits.*field += by;
+            return request(jpeg, limits);
+        };
+        const auto row = [](const char* name, const QByteArray& input, int signal, const char* answers, int exit) {
+            QTest::newRow(name) << input << signal << QString(answers) << exit;
+        };
+        row("no input", "", 0, "", 0);
+        row("a header cut short", request(jpeg, most).left(kRequestHeader - 1), 0, "", 0);
+        row("every limit at its most", request(jpeg, most), 0, "32x16 1", 0);
+        row("two, each asked the most pixels within 16 MiB",
+            request(written(QSize(1024, 1024), "jpeg"), {Jpeg, kMostPixels, 1, 1, 16}).repeated(2), 0,
+            "1024x1024 1, 1024x1024 1", 0);
+        row("a picture cut short", request(jpeg, most).chopped(1), 0, "", 2);
+        row("another mark", "TDQ2" + request(jpeg, most).mid(4), 0, "", 2);
+        row("a format unknown", past(&Limits::formats, 64), 0, "", 2);
+        row("pixels past the most", past(&Limits::pixels, 1), 0, "", 2);
+        row("frames past the most", past(&Limits::frames, 1), 0, "", 2);
+        row("CPU time past the most", past(&Limits::cpuSeconds, 1), 0, "", 2);
+        row("memory past the most", past(&Limits::memoryMiB, 1), 0, "", 2);
+        row("a picture past the most bytes", request(jpeg + QByteArray(int(kMostBytes) + 1 - jpeg.size(), '\0'), most),
+            0, "", 2);
+        const QByteArray slow =
+            request(AnswerKit::manyScans(8192, 8192, kMostJpegScans - 3), {Jpeg, kMostPixels, 1, kMostCpuSeconds, 384});
+        row("a decode killed", slow, SIGKILL, "its decoder ran out of CPU time, 9", 0);
+        row("a decode ended by its sandbox", slow, SIGSYS, "its decoder made a call its sandbox refuses, 31", 0);
+        row("a decode terminated", slow, SIGTERM, "its decoder crashed, 15", 0);
+    }
+
+    void decoderProgram()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(int, signal);
+        QProcess decoder;
+        decoder.setStandardErrorFile(QProcess::nullDevice());
+        decoder.start(QCoreApplication::applicationDirPath() + "/tolmdecoder", QStringList());
+        QVERIFY(decoder.waitForStarted());
+        decoder.write(input);
+        QFileInfoList decode;
+        QTRY_VERIFY_WITH_TIMEOUT(!signal || !(decode = childrenOf(decoder.processId())).isEmpty(), 10000);
+        QVERIFY(!signal || kill(decode.first().fileName().toInt(), signal) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!signal || decoder.bytesAvailable() >= PictureWire::kAnswerHeader, 10000);
+        decoder.closeWriteChannel();
+        QVERIFY(decoder.waitForFinished(20000));
+        QTEST(decoder.exitCode(), "exit");
+        const QByteArray out = decoder.readAllStandardOutput();
+        QStringList answers;
+        for (qint64 at = 0; at + PictureWire::kAnswerHeader <= out.size();) {
+            const auto word = [&](int i) { return qFromLittleEndian<quint32>(out.constData() + at + 4 * i); };
+            const auto status = PictureWire::Status(word(1));
+            answers << (status == PictureWire::Status::Decoded
+                            ? QString("%1x%2 %3").arg(word(3)).arg(word(4)).arg(word(5))
+                            : QString("%1, %2").arg(PictureWire::refusal(status)).arg(word(2)));
+            at += PictureWire::kAnswerHeader + word(5) * (4 + 4 * qint64(word(3)) * word(4));
+        }
+        QTEST(answers.join(", "), "answers");
     }
 
     // Work on the picture thread hands its results back to this thread, in turn; none to a context gone
