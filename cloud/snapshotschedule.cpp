@@ -28,7 +28,7 @@ bool decodeHolds(bool decoding, qint64 sinceMs, qint64 waitMs)
 DecodeWait afterDecode(int refusedInRow, bool decoded, qint64 tookMs)
 {
     if (decoded)
-        return {0, tookMs};
+        return {0, tookMs * kDecodedCostFactor};
     DecodeWait wait{refusedInRow + 1, qMax(kLeastRefusedWaitMs, tookMs * kRefusedCostFactor)};
     for (int earlier = 0; earlier < refusedInRow && wait.waitMs < kMostRefusedWaitMs; ++earlier)
         wait.waitMs *= 2;

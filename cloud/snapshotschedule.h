@@ -46,9 +46,12 @@ bool decodeHolds(bool decoding, qint64 sinceMs, qint64 waitMs);
 // kLeastRefusedWaitMs, or kRefusedCostFactor times what the refused decode took when that is longer, doubled for
 // each refusal before it in a row, up to kMostRefusedWaitMs. A camera whose every snapshot costs a decode's whole
 // limit so gets two decodes in its first 40 s and one a minute after. A decoded picture ends the row, and the next
-// waits as long as it took.
+// waits kDecodedCostFactor times as long as it took: the decodes of a camera whose pictures decode just within the
+// limit (a JPEG of the most scans at the most pixels) hold a fifteenth of the time, three in its first 40 s where
+// each takes its whole 2 s; a camera's ordinary picture of tens of milliseconds is asked for again within a second.
 constexpr qint64 kLeastRefusedWaitMs = 250;
 constexpr qint64 kRefusedCostFactor = 8;
+constexpr qint64 kDecodedCostFactor = 14;
 constexpr qint64 kMostRefusedWaitMs = 60000;
 
 struct DecodeWait

@@ -100,9 +100,11 @@ class Completion(unittest.TestCase):
         with open(os.path.join(home, "Desktop", "VKC-7300 (2).desktop")) as f:
             self.assertIn("URL=http://%s\n" % ROOF["ip"], f.read())
 
-    def hostile_camera(self, lab, korva, t4x, watch, enough=lambda asked: min(asked) > 3):
+    def hostile_camera(self, lab, korva, t4x, watch, enough=lambda asked: min(asked) > 3,
+                       settled="No snapshot in either dialect"):
         """The completion page with a camera answering each snapshot path with those files (camcgi --serve specs)
-        until both dialects have failed and the paths are asked again, enough((KORVA requests, T4X requests));
+        until the log shows settled (by default: both dialects have failed) and the paths are asked again,
+        enough((KORVA requests, T4X requests));
         watch(w) runs then. The memory before the completion page and after, in MiB: the wizard's own (now and its
         peak) and with its picture decoders."""
         start_camsim(lab, [ROOF])
@@ -118,7 +120,7 @@ class Completion(unittest.TestCase):
             w.wait_log("Setup complete, snapshot every", 30)
             watch(w)
             # Each dialect's answers fail in turn; the loop goes quiet in the log and keeps asking.
-            w.wait_log("No snapshot in either dialect", 40)
+            w.wait_log(settled, 40)
             for _ in range(40):
                 if enough(self.snapshots_asked(cgi_record)):
                     break
@@ -173,12 +175,16 @@ class Completion(unittest.TestCase):
 
     def test_many_scan_snapshot(self):
         lab = lab_for(self)
-        scans = os.path.join(lab.workdir, "scans.jpg")
-        with open(scans, "wb") as f:
-            f.write(many_scan_jpeg(4096, 4096, 2000))
+        # T4X's path, the camera's first: 2,000 more scans, refused unread; KORVA's: the most scans, each decoded just
+        # within its limit, the camera's picture from then on, asked for again 14 times its decode later.
+        files = {"scans.jpg": many_scan_jpeg(4096, 4096, 2000), "most.jpg": many_scan_jpeg(4096, 4096, 61)}
+        for name, data in files.items():
+            with open(os.path.join(lab.workdir, name), "wb") as f:
+                f.write(data)
         used = []
-        # Asked again once its wait is over, in the other dialect.
-        self.hostile_camera(lab, scans, scans, self.cpu_window(used), lambda asked: min(asked) >= 1)
+        self.hostile_camera(lab, os.path.join(lab.workdir, "most.jpg"), os.path.join(lab.workdir, "scans.jpg"),
+                            self.cpu_window(used), lambda asked: asked[0] >= 2 and asked[1] >= 1,
+                            "checkGetDeviceImageStatus : success")
         self.assertLess(used[0], 5)
 
 

@@ -208,14 +208,15 @@ private slots:
         QTEST(QString("%1 %2 %3 %4").arg(t.check).arg(t.switched).arg(t.send).arg(t.dialect), "expected");
     }
 
-    // The wait after a decode: as long as a picture took; after a refusal 250 ms or eight times its decode,
-    // doubled for each refusal before it in a row, up to a minute.
+    // The wait after a decode: 14 times as long as a picture took; after a refusal 250 ms or eight times its
+    // decode, doubled for each refusal before it in a row, up to a minute.
     void snapshotDecodeWait_data()
     {
         QTest::addColumn<QString>("decode");  // refusals before it, decoded, ms it took
         QTest::addColumn<int>("refused");     // in a row after it
         QTest::addColumn<int>("waitMs");
-        QTest::newRow("picture after refusals") << "5 1 40" << 0 << 40;
+        QTest::newRow("picture after refusals") << "5 1 40" << 0 << 560;
+        QTest::newRow("picture of the most scans") << "0 1 1100" << 0 << 15400;
         QTest::newRow("cheap refusal") << "0 0 31" << 1 << 250;
         QTest::newRow("refusal just past the least") << "0 0 32" << 1 << 256;
         QTest::newRow("out of time") << "0 0 2000" << 1 << 16000;
