@@ -288,6 +288,17 @@ void CloudServicesPage::pressMsgSignUpVerificationOKButton()
     CloudRoute::apply(CloudRoute::Caller::SignUp, this);
 }
 
+void CloudServicesPage::openWarning(const QString& name, const QString& title, const QString& text,
+                                    void (CloudServicesPage::*dismiss)())
+{
+    MessageBoxPage::build(gMainpage, name, 618, 300)
+        .title(title, {80, 50, 440, 30})
+        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
+        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, dismiss)
+        .closeButton(this, dismiss)
+        .open();
+}
+
 void CloudServicesPage::popupCloudFailure(bool untrusted)
 {
     const QString name = untrusted ? "untrustedCloudServiceWarning" : "cloudServiceFailedWarning";
@@ -304,12 +315,7 @@ void CloudServicesPage::popupCloudFailure(bool untrusted)
         text = tr("The olvaris service did not complete the request.<br>Check the Internet connection, then click "
                   "\"%1\" or \"%2\" to try again, or continue without cloud services.")
                    .arg(tr("Existing Account"), tr("New Account"));
-    MessageBoxPage::build(gMainpage, name, 618, 300)
-        .title(title, {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this, &CloudServicesPage::pressMsgCloudFailureOKButton)
-        .closeButton(this, &CloudServicesPage::pressMsgCloudFailureOKButton)
-        .open();
+    openWarning(name, title, text, &CloudServicesPage::pressMsgCloudFailureOKButton);
 }
 
 void CloudServicesPage::pressMsgCloudFailureOKButton()
@@ -327,13 +333,7 @@ void CloudServicesPage::popupCameraNotRegistered(bool signUp)
                             "the network connection, then click \"%1\" to try again, or continue without cloud "
                             "services.")
                              .arg(signUp ? tr("New Account") : tr("Existing Account"));
-    MessageBoxPage::build(gMainpage, name, 618, 300)
-        .title(tr("Camera not registered"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(text), {80, 100, 480, 120})
-        .rightButton(tr("OK"), ButtonStyle::Blue, {480, 250}, this,
-                     &CloudServicesPage::pressMsgCameraNotRegisteredOKButton)
-        .closeButton(this, &CloudServicesPage::pressMsgCameraNotRegisteredOKButton)
-        .open();
+    openWarning(name, tr("Camera not registered"), text, &CloudServicesPage::pressMsgCameraNotRegisteredOKButton);
 }
 
 void CloudServicesPage::pressMsgCameraNotRegisteredOKButton()

@@ -91,6 +91,9 @@ public slots:
     void pressMsgCameraNotRegisteredOKButton();
 
 private:
+    // The warnings' one shape: a title, a text and OK, which like the popup's close button calls dismiss.
+    void openWarning(const QString& name, const QString& title, const QString& text,
+                     void (CloudServicesPage::*dismiss)());
     // Lines a page can repeat at will (its address, its links clicked, its loads, its requests'
     // certificates): the first ones in full, then counted.
     static constexpr int kRepeatedInFull = 16;
