@@ -384,12 +384,17 @@ private slots:
         const QString state = QString("%1 %2").arg(page->imageDecodeWait.refusedInRow).arg(shown && !shown->isNull());
         // A check period's ticks at once, 2 s or more of the wait after four refusals ahead; then its check.
         page->waitGetDeviceImageNumber = SnapshotSchedule::kCheckEvery;
-        int before = 0;
+        page->imageStateLog = SnapshotSchedule::StateLog();
+        int before = 0, from = 0;
+        LogRecorder log;
         for (int n = 0; n <= SnapshotSchedule::kCheckEvery; ++n) {
             before = currentCGIType;
+            from = log.lines.size();
             page->checkGetDeviceImageStatus();
         }
-        QTEST(state + (currentCGIType == before ? " kept" : " switched"), "expected");
+        const QString dialect = currentCGIType == before ? " kept" : " switched";
+        const QString said = log.lines.mid(from).filter("change from").isEmpty() ? " kept" : " switched";
+        QTEST(state + dialect + (said == dialect ? "" : ", logged as" + said), "expected");
         for (QNetworkReply* reply : page->getImageManager->findChildren<QNetworkReply*>())
             reply->abort();
         QTRY_COMPARE(page->outstandingImageRequests, 0);
