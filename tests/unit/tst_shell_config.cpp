@@ -66,6 +66,9 @@ private slots:
                "<EnableLog>Logenable</EnableLog><Launcher><Language> de </Language></Launcher></settings>"
             << "parsed, qa, log, language de";
         // Hostile or oversized documents count as no file, quickly and without growing.
+        QTest::newRow("nested 16 deep") << QString("<a>").repeated(16) + QString("</a>").repeated(16)
+                                        << "parsed, launcher";
+        QTest::newRow("nested 17 deep") << QString("<a>").repeated(17) + QString("</a>").repeated(17) << "qa";
         QTest::newRow("nested far too deep")
             << QString("<a>").repeated(30000) + QString("</a>").repeated(30000) << "qa";
         QTest::newRow("entity expansion")
