@@ -877,7 +877,7 @@ p, li { white-space: pre-wrap; }
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Verdana&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Collegare l&apos;alimentatore al connettore di alimentazione sul retro del dispositivo, quindi inserire l&apos;alimentatore in una presa elettrica. Saltare questo passaggio se la telecamera è collegata tramite PoE (Power over Ethernet).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;PMingLiU&apos;;&quot;&gt;Collegare l&apos;alimentatore al connettore di alimentazione sul retro del dispositivo. Quindi inserire l&apos;alimentatore in una presa elettrica. Saltare questo passaggio se la telecamera è collegata tramite PoE (Power over Ethernet).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -893,7 +893,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location filename="../../guide/connectiontypelocalview.cpp" line="-4"/>
         <source>Connect the power adapter to the power connector on the back of the device. Then plug the adapter into a power outlet. Please skip this step if you are using a PoE(Power over Ethernet) connection to connect your camera.</source>
-        <translation>Collegare l&apos;alimentatore al connettore di alimentazione sul retro del dispositivo, quindi inserire l&apos;alimentatore in una presa elettrica. Saltare questo passaggio se la telecamera è collegata tramite PoE (Power over Ethernet).</translation>
+        <translation>Collegare l&apos;alimentatore al connettore di alimentazione sul retro del dispositivo. Quindi inserire l&apos;alimentatore in una presa elettrica. Saltare questo passaggio se la telecamera è collegata tramite PoE (Power over Ethernet).</translation>
     </message>
     <message>
         <location line="+7"/>

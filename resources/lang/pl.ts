@@ -1367,7 +1367,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation>Wybierz &lt; Twoja domowa sieć Wi-Fi &gt;</translation>
+        <translation>Wybierz &lt; Twoją domową sieć Wi-Fi &gt;</translation>
     </message>
     <message>
         <location line="+72"/>
@@ -1654,7 +1654,7 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <location line="+43"/>
         <source>Exit</source>
-        <translation>Zakończ</translation>
+        <translation>Wyjdź</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1728,7 +1728,7 @@ p, li { white-space: pre-wrap; }
         <location line="+4"/>
         <location line="+102"/>
         <source>Exit</source>
-        <translation>Zakończ</translation>
+        <translation>Wyjdź</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1762,7 +1762,7 @@ p, li { white-space: pre-wrap; }
         <location line="+26"/>
         <location filename="../../welcome/oppspage.cpp" line="+103"/>
         <source>Exit</source>
-        <translation>Zakończ</translation>
+        <translation>Wyjdź</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2021,13 +2021,13 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Please select another folder to save to, or click &lt;b&gt;Exit&lt;/b&gt; to the close Setup Wizard&lt;br&gt;and go to %1 to manually download the latest version of the&lt;br&gt;Setup Wizard.</source>
-        <translation>Wybierz inny folder do zapisania pliku lub kliknij &lt;b&gt;Zakończ&lt;/b&gt;, aby zamknąć kreator konfiguracji, i przejdź do %1, aby ręcznie pobrać najnowszą wersję kreatora konfiguracji.</translation>
+        <translation>Wybierz inny folder do zapisania pliku lub kliknij &lt;b&gt;Wyjdź&lt;/b&gt;, aby zamknąć kreator konfiguracji, i przejdź do %1, aby ręcznie pobrać najnowszą wersję kreatora konfiguracji.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+11"/>
         <source>Exit</source>
-        <translation>Zakończ</translation>
+        <translation>Wyjdź</translation>
     </message>
     <message>
         <location line="-15"/>

@@ -659,12 +659,12 @@
     <message>
         <location line="+6"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
-        <translation>O serviço olvaris não concluiu a solicitação.&lt;br&gt;Verifique a conexão com a Internet e clique em «%1» ou «%2» para tentar novamente, ou continue sem serviços em nuvem.</translation>
+        <translation>O serviço olvaris não concluiu a solicitação.&lt;br&gt;Verifique a conexão com a Internet e clique em “%1” ou “%2” para tentar novamente, ou continue sem serviços em nuvem.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
-        <translation>A câmera está na sua conta olvaris, mas não confirmou o registro.&lt;br&gt;Verifique a conexão de rede e clique em «%1» para tentar novamente, ou continue sem serviços em nuvem.</translation>
+        <translation>A câmera está na sua conta olvaris, mas não confirmou o registro.&lt;br&gt;Verifique a conexão de rede e clique em “%1” para tentar novamente, ou continue sem serviços em nuvem.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1339,7 +1339,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+2"/>
         <source>Please remove &quot;;&quot; and &quot;=&quot; from the PPPoE account</source>
-        <translation>Remova «;» e «=» da conta PPPoE</translation>
+        <translation>Remova “;” e “=” da conta PPPoE</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1367,7 +1367,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+72"/>
         <source>Select &lt; Your Home Wi-Fi &gt;</source>
-        <translation>Selecione &amp;lt; A sua rede Wi-Fi &amp;gt;</translation>
+        <translation>Selecione &amp;lt; Sua rede Wi-Fi &amp;gt;</translation>
     </message>
     <message>
         <location line="+72"/>

@@ -540,10 +540,13 @@ def copied_translations(tables, code):
 
 
 def copied(texts, copies):
-    """The shown texts that hold one of the language's copies of another's translation (copied_translations)."""
+    """The shown texts that hold one of the language's copies of another's translation (copied_translations), each
+    placeholder of the copy ("%1") standing for what the code puts in its place."""
+    patterns = {copy: re.compile(".*?".join(re.escape(piece) for piece in re.split(r"%\d+", copy)), re.S)
+                for copy in copies}
     return ["%s %s: %r is word for word the %s translation" % (item["name"], item["kind"], copy[:60], other)
             for item in texts if item["kind"] not in ("widget", "overlap")
-            for copy, other in copies.items() if copy in plain(item["text"])]
+            for copy, other in copies.items() if patterns[copy].search(plain(item["text"]))]
 
 
 MARKUP_LETTERS = re.compile(r"&(?:#\d+|#x[0-9a-f]+|[a-z][a-z0-9]*);|%[ \u00a0]?(?:L?\d|n\b)", re.I)

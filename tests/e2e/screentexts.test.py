@@ -175,6 +175,11 @@ class SeenRules(unittest.TestCase):
         self.assertEqual(copied_translations(tables, "ja"), {"カメラが見つかりません。": "zh_TW"})  # eight CJK characters
         drawn = [{"name": "l", "kind": "text", "text": "<b>%s</b>" % spanish}]
         self.assertEqual(len(copied(drawn, {spanish: "es"})), 1)
+        retry = "Pulse %1 para volver a intentarlo."  # drawn with the caption in its placeholder's place
+        for text, found in [("Pulse <b>Reintentar</b> para volver a intentarlo.", 1),
+                            ("Clique em <b>Repetir</b> para tentar novamente.", 0)]:
+            with self.subTest(text=text):
+                self.assertEqual(len(copied([{"name": "l", "kind": "text", "text": text}], {retry: "es"})), found)
 
     def test_markup_drawn(self):
         for item, drawn in [({"lines": ["Nom de la caméra&nbsp;:"]}, True), ({"lines": ["unter % 1 manuell"]}, True),

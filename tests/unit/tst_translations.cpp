@@ -61,10 +61,10 @@ QSet<QString> keys(const QVector<Message>& messages)
     return set;
 }
 
-// What must survive translation: placeholders and markup other than line breaks.
+// What must survive translation: placeholders (%1, %L1, %n) and markup other than line breaks.
 QStringList fixedParts(const QString& text)
 {
-    static const QRegularExpression parts(QStringLiteral("%\\d+|</?[A-Za-z][^>]*>"));
+    static const QRegularExpression parts(QStringLiteral("%L?\\d+|%n|</?[A-Za-z][^>]*>"));
     static const QRegularExpression lineBreak(QStringLiteral("^<br\\s*/?>$"),
                                               QRegularExpression::CaseInsensitiveOption);
     QStringList found;
@@ -205,6 +205,215 @@ bool richText(const QString& text)
 {
     return Qt::mightBeRichText(text) || text.count('<') > strangeTags(text).size();
 }
+
+// What a translation tool knows of a language: the letters it writes beyond A to Z, as a character class of either
+// case (names, acronyms and addresses are Latin in every language), and its quotation marks, each pair an opening
+// and a closing mark (straight double quotes where the language's software writes them).
+struct LanguageRules
+{
+    const char* code;
+    const char* letters;
+    const char* quotes;
+};
+
+const LanguageRules kLanguageRules[] = {
+    {"cs", "áčďéěíňóřšťúůýž", "„“‚‘"},
+    {"da", "æøåé", "»«„“\"\""},
+    {"de", "äöüß", "„“‚‘"},
+    {"el", "\\x{0370}-\\x{03FF}", "«»“”"},
+    {"es", "áéíñóúü", "«»“”"},
+    {"fi", "äöåšž", "””»»\"\""},
+    {"fr", "àâæçéèêëîïôœùûüÿ", "«»“”"},
+    {"hr", "čćđšž", "„”»«"},
+    {"hu", "áéíóöőúüű", "„”»«"},
+    {"it", "àèéìíîòóùú", "«»“”\"\""},
+    {"ja", "\\x{3005}\\x{3040}-\\x{30FF}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}", "「」『』"},
+    {"ko", "\\x{1100}-\\x{11FF}\\x{3130}-\\x{318F}\\x{AC00}-\\x{D7A3}", "“”‘’\"\""},
+    {"nl", "áéèëíïóöúü", "“”‘’\"\""},
+    {"no", "æøåéóô", "«»‘’"},
+    {"pl", "ąćęłńóśźż", "„”«»"},
+    {"pt", "áâãàçéêíóôõú", "«»“”"},
+    {"pt_BR", "áâãàçéêíóôõú", "“”‘’\"\""},
+    {"ro", "ăâîșț", "„”«»"},
+    {"ru", "а-яё", "«»„“"},
+    {"sl", "čšž", "„“»«"},
+    {"sv", "åäöé", "””»»\"\""},
+    {"zh_CN", "\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}", "“”‘’"},
+    {"zh_TW", "\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}", "「」『』"},
+};
+
+const LanguageRules* rulesOf(const QString& code)
+{
+    for (const LanguageRules& rules : kLanguageRules)
+        if (code == QLatin1String(rules.code))
+            return &rules;
+    return nullptr;
+}
+
+bool cjk(const QString& code)
+{
+    return code == "ja" || code == "zh_CN" || code == "zh_TW";
+}
+
+// A text as a reader takes it in: markup (a style sheet with it) a space, entities read, spaces folded.
+QString readable(const QString& text)
+{
+    static const QRegularExpression markup(QStringLiteral("<style.*?</style>|<[^>]*>"),
+                                           QRegularExpression::DotMatchesEverythingOption |
+                                               QRegularExpression::CaseInsensitiveOption);
+    return plainText(QString(text).replace(markup, " "));
+}
+
+// The accelerators of a text: an "&" before a letter or digit, not "&&" (an ampersand) nor an entity ("&nbsp;").
+int accelerators(const QString& text)
+{
+    static const QRegularExpression mark(
+        QStringLiteral("&(?:&|#\\d+;|#x[0-9A-Fa-f]+;|[A-Za-z][A-Za-z0-9]*;|([\\p{L}\\p{N}]))"));
+    int count = 0;
+    for (auto it = mark.globalMatch(text); it.hasNext();)
+        count += it.next().capturedLength(1) > 0;
+    return count;
+}
+
+// The tags of a text that nest with no other: a closing tag whose element is not the innermost one open, and the
+// elements left open (void elements, <br> and <img>, aside).
+QStringList unnested(const QString& text)
+{
+    static const QRegularExpression tag(QStringLiteral("<(/?)([A-Za-z][A-Za-z0-9]*)[^>]*?(/?)>"));
+    static const QStringList voids{"br", "img", "meta", "hr", "input", "col", "link", "area", "base", "wbr"};
+    QStringList open, faults;
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch found = it.next();
+        const QString name = found.captured(2).toLower();
+        if (voids.contains(name) || !found.captured(3).isEmpty())
+            continue;
+        if (found.captured(1).isEmpty())
+            open << name;
+        else if (!open.isEmpty() && open.last() == name)
+            open.removeLast();
+        else
+            faults << found.captured();
+    }
+    for (const QString& name : open)
+        faults << "<" + name + ">";
+    return faults;
+}
+
+// The quotation marks and brackets of a text that pair with none: a mark that closes nothing, one left open, a
+// quotation mark the language does not write (quotes: its pairs). An apostrophe closes only a mark it pairs with.
+QStringList unpaired(const QString& text, const QString& quotes)
+{
+    static const QString brackets = QStringLiteral("()[]{}<>（）［］【】〈〉《》〔〕");
+    static const QString anyQuote = QStringLiteral("\"“”„‚‘’«»‹›「」『』");
+    const QString pairs = quotes + brackets;
+    QString open;  // innermost last
+    QStringList faults;
+    for (const QChar c : text) {
+        bool closes = false, opens = false, closer = false;
+        for (int i = 0; i < pairs.size(); i += 2) {
+            closes = closes || (!open.isEmpty() && pairs.at(i) == open.back() && pairs.at(i + 1) == c);
+            opens = opens || pairs.at(i) == c;
+            closer = closer || pairs.at(i + 1) == c;
+        }
+        if (closes)
+            open.chop(1);
+        else if (c == '\'' || c == QChar(0x2019))
+            continue;
+        else if (opens)
+            open += c;
+        else if (closer)
+            faults << QString("%1 closes nothing").arg(c);
+        else if (anyQuote.contains(c))
+            faults << QString("%1 is not the language's").arg(c);
+    }
+    for (const QChar c : open)
+        faults << QString("%1 left open").arg(c);
+    return faults;
+}
+
+// The characters of a text that are not its language's: a letter beyond A to Z and its own, UTF-8 read as Latin-1
+// or Windows-1252 ("Ã©", "â€™", "Ä…"), a control character or the replacement character; in Chinese and Japanese a
+// half-width mark beside their characters, elsewhere their punctuation.
+QStringList strangeCharacters(const QString& text, const QString& code, const QString& letters)
+{
+    static const QString follow = QStringLiteral("\\x{0080}-\\x{009F}\\x{00A1}-\\x{00BF}€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");
+    static const QRegularExpression mojibake("[ÂÃÐ]\\x{00A0}|[ÂÃÄÅÈÎÏÐÑ][" + follow + "]|[à-ï][" + follow + "]{2}" +
+                                             "|[\\x{0001}-\\x{0008}\\x{000B}\\x{000C}\\x{000E}-\\x{001F}\\x{FFFD}]");
+    static const QString kanaKanji =
+        QStringLiteral("\\x{3040}-\\x{30FF}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}\\x{F900}-\\x{FAFF}");
+    static const QRegularExpression halfWidth("[" + kanaKanji + "][,.!?:;]|[,.!?:;](?=[" + kanaKanji + "])");
+    static const QRegularExpression fullWidth(QStringLiteral("[\\x{3000}-\\x{303F}\\x{FF01}-\\x{FF65}]"));
+    const QRegularExpression foreign("(?![A-Za-z" + letters + "])\\p{L}", QRegularExpression::CaseInsensitiveOption);
+    QStringList found;
+    for (const QRegularExpression* kind : {&mojibake, &foreign, cjk(code) ? &halfWidth : &fullWidth})
+        for (auto it = kind->globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+    found.removeDuplicates();
+    return found;
+}
+
+// How a text ends: '.', '!', '?' or ':' (a CJK mark as its half-width one, an ellipsis as a full stop, Greek's ';' as
+// a question mark), or nothing; closing quotes and brackets after it aside. Japanese puts a question as a heading or
+// link as a noun phrase ending in とは ("what is") or 場合 ("in case"), without a question mark.
+QChar endOf(const QString& text, const QString& code)
+{
+    static const QRegularExpression after(QStringLiteral("[\\s\"'”’»)\\]」』）]+$"));
+    const QString body = QString(text).remove(after);
+    if (code == "ja" && (body.endsWith(QStringLiteral("とは")) || body.endsWith(QStringLiteral("場合"))))
+        return '?';
+    static const QHash<QChar, QChar> same{{QChar(u'。'), '.'}, {QChar(u'．'), '.'}, {QChar(u'…'), '.'},
+                                          {QChar(u'！'), '!'}, {QChar(u'？'), '?'}, {QChar(u'：'), ':'}};
+    QChar end = body.isEmpty() ? QChar() : same.value(body.back(), body.back());
+    if (code == "el" && (end == ';' || end == QChar(0x037E)))
+        end = '?';
+    return QStringLiteral(".!?:").contains(end) ? end : QChar();
+}
+
+// The sentences of a text that another follows: an end mark (and the closing marks after it) before a space and more
+// text; in Chinese and Japanese also a CJK end mark before more text.
+int sentenceBreaks(const QString& text, const QString& code)
+{
+    static const QRegularExpression spaced(QStringLiteral("[.!?…]+[\"'”’»)\\]]*(?=\\s+\\S)"));
+    static const QRegularExpression greek(QStringLiteral("[.!?…;\\x{037E}]+[\"'”’»)\\]]*(?=\\s+\\S)"));
+    static const QRegularExpression chinese(QStringLiteral("[。！？]+[」』”’）]*(?=\\s*\\S)|[.!?]+(?=\\s+\\S)"));
+    const QRegularExpression& ends = cjk(code) ? chinese : code == "el" ? greek : spaced;
+    int count = 0;
+    for (auto it = ends.globalMatch(text); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+// Languages whose translations may agree word for word: two spellings of Portuguese, the Scandinavian languages,
+// which share much of their words, and Chinese in its two scripts, which share many characters.
+bool closeLanguages(const QString& one, const QString& other)
+{
+    static const QVector<QStringList> close{{"pt", "pt_BR"}, {"da", "no", "sv"}, {"zh_CN", "zh_TW"}};
+    for (const QStringList& group : close)
+        if (group.contains(one) && group.contains(other))
+            return true;
+    return one == other;
+}
+
+// Whether a text says enough that two languages do not share it by chance: four words in lower case or more, or
+// eight CJK characters.
+bool saysEnough(const QString& text)
+{
+    static const QRegularExpression word(QStringLiteral("[^\\W\\d_]+(?:['’-][^\\W\\d_]+)*"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression han(QStringLiteral(
+        "[\\x{3040}-\\x{30FF}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}\\x{AC00}-\\x{D7AF}\\x{F900}-\\x{FAFF}]"));
+    int lower = 0, characters = 0;
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QString found = it.next().captured();
+        lower += found == found.toLower() && found != found.toUpper();
+    }
+    for (auto it = han.globalMatch(text); it.hasNext(); it.next())
+        ++characters;
+    return lower >= 4 || characters >= 8;
+}
+
+// Each language's finished translations, plain, by context and source ("context\0source").
+using Tables = QHash<QString, QHash<QString, QString>>;
 }  // namespace
 
 class TestTranslations : public QObject
@@ -220,9 +429,13 @@ private slots:
     void compiled();
 
 private:
+    QStringList faultsOf(const QString& code, const QVector<Message>& messages, const Tables& others) const;
+
     QTemporaryDir scratch;
     QSet<QString> codeTexts;
     QVector<Mention> mentions;
+    QSet<QString> captions;
+    Tables tables;
 };
 
 void TestTranslations::initTestCase()
@@ -238,6 +451,11 @@ void TestTranslations::initTestCase()
     QVERIFY(codeTexts.size() > 300);
     mentions = findMentions(readTs(tsPath("en")));
     QVERIFY(mentions.size() > 20);
+    captions = controlCaptions();
+    for (const Language& language : languageTable())
+        for (const Message& m : readTs(tsPath(language.shortCode)))
+            if (language.shortCode != "en" && plainText(m.translation) != plainText(m.source))
+                tables[language.shortCode].insert(m.context + QChar(0) + m.source, plainText(m.translation));
 }
 
 void TestTranslations::sourcesCurrent_data()
@@ -265,42 +483,103 @@ void TestTranslations::sourcesCurrent()
 void TestTranslations::translated_data()
 {
     QTest::addColumn<QString>("code");
+    QTest::addColumn<QList<QStringList>>("planted");  // (language, context, source, translation), else the file
+    QTest::addColumn<QString>("fault");               // the kind of fault the planted texts make, or none
     for (const Language& language : languageTable())
         if (language.shortCode != "en")
-            QTest::newRow(qPrintable(language.shortCode)) << language.shortCode;
+            QTest::newRow(qPrintable(language.shortCode)) << language.shortCode << QList<QStringList>() << QString();
+    const auto plant = [](const char* name, const char* fault, const QList<QStringList>& texts) {
+        QTest::newRow(name) << texts.first().first() << texts << QString(fault);
+    };
+    plant("an accelerator drawn in a caption", "accelerator", {{"fr", "Mainpage", "Next", "&Suivant"}});
+    plant("an ampersand and an entity", "",
+          {{"fr", "C", "<b>Terms and Conditions</b>, Q and A", "<b>Termes &amp; conditions</b>, Q&&R"}});
+    plant("a quote left open", "unpaired", {{"pl", "C", "Click \"Retry\".", "Kliknij „Ponów."}});
+    plant("a quote closed", "", {{"pl", "C", "Click \"Retry\".", "Kliknij „Ponów”."}});
+    plant("a quote never opened", "unpaired", {{"pl", "C", "Click \"Retry\".", "Kliknij Ponów”."}});
+    plant("another language's quotes", "unpaired", {{"de", "C", "Click \"Retry\".", "Klicken Sie auf “Erneut”."}});
+    plant("Portugal's quotes in Brazil", "unpaired", {{"pt_BR", "C", "Click \"Retry\".", "Clique em «Repetir»."}});
+    plant("a bracket left open", "unpaired", {{"sv", "C", "PoE (Power over Ethernet)", "PoE (ström via Ethernet"}});
+    plant("a bracket never opened", "unpaired", {{"sv", "C", "PoE (Power over Ethernet)", "PoE ström via Ethernet)"}});
+    plant("an apostrophe", "", {{"fr", "C", "Restart the device.", "Redémarrez l’appareil."}});
+    plant("mojibake", "characters", {{"es", "C", "Saved.", "ConfiguraciÃ³n guardada."}});
+    plant("mojibake of the language's letters", "characters", {{"pt", "C", "Saved.", "ConfiguraÃ§Ã£o guardada."}});
+    plant("an apostrophe read as Windows-1252", "characters",
+          {{"fr", "C", "Restart the device.", "Redémarrez lâ€™appareil."}});
+    plant("a letter of another alphabet", "characters", {{"ro", "C", "Network", "Reţea"}});
+    plant("a capital letter of the language", "", {{"pt", "C", "NO", "NÃO"}});
+    plant("a sharp s before a quote", "", {{"de", "C", "Say \"Hello\".", "Sagen Sie „Gruß“."}});
+    plant("a half-width stop in Japanese", "characters", {{"ja", "C", "Try again.", "もう一度お試しください."}});
+    plant("a full-width stop in Korean", "characters", {{"ko", "C", "Try again.", "다시 시도하세요。"}});
+    plant("a sentence cut", "end", {{"sv", "C", "Then click Retry.", "Klicka sedan på Försök igen"}});
+    plant("a sentence left out", "sentences",
+          {{"sv", "C", "Make sure the camera is on. Then click Retry.", "Klicka sedan på Försök igen."}});
+    plant("a piece of a sentence ended", "",
+          {{"ja", "C", "olvaris and is ready. You can now view your<br>", "olvaris に登録されました。"}});
+    plant("two sentences", "",
+          {{"sv", "C", "Make sure the camera is on. Then click Retry.",
+            "Se till att kameran är på. Klicka på Försök igen."}});
+    plant("a Greek question", "", {{"el", "C", "Forgot your password?", "Ξεχάσατε τον κωδικό;"}});
+    plant("a Japanese question as a heading", "", {{"ja", "C", "Ready. What is WPS?", "準備ができました。 WPS とは"}});
+    plant("a Japanese statement for a question", "end", {{"ja", "C", "What is WPS?", "WPS です。"}});
+    plant("markup turned inside out", "markup", {{"fr", "C", "Click <b>Next</b>.", "Cliquez sur </b>Suivant<b>."}});
+    plant("markup overlapping", "markup", {{"fr", "C", "<b><i>Next</i></b>", "<b><i>Suivant</b></i>"}});
+    plant("an entity in a plain text", "markup", {{"de", "C", "Camera name:", "Kameraname&nbsp;:"}});
+    plant("a placeholder of the locale miswritten", "placeholders", {{"de", "C", "%L1 cameras", "%l1 Kameras"}});
+    plant("a plural placeholder miswritten", "placeholders", {{"de", "C", "%n cameras", "%N Kameras"}});
+    const QString source = "Click %1 to try again.";
+    plant("another language's text pasted", "copy",
+          {{"pt", "C", source, "Pulse %1 para volver a intentarlo."},
+           {"es", "C", source, "Pulse %1 para volver a intentarlo."}});
+    plant("another language's short text", "",
+          {{"pt", "C", source, "Pulse %1 para reintentar ahora."},
+           {"es", "C", source, "Pulse %1 para reintentar ahora."}});
+    plant("a close language's text", "",
+          {{"pt_BR", "C", source, "Clique em %1 para tentar de novo."},
+           {"pt", "C", source, "Clique em %1 para tentar de novo."}});
+    plant("another language's characters pasted", "copy",
+          {{"ja", "C", "Check the power, then retry.", "電源接続確認後再試行。"},
+           {"zh_CN", "C", "Check the power, then retry.", "電源接続確認後再試行。"}});
+    plant("another language's few characters", "",
+          {{"ja", "C", "Check the power, then retry.", "電源確認再試行。"},
+           {"zh_CN", "C", "Check the power, then retry.", "電源確認再試行。"}});
+    plant("two actions read alike", "caption",
+          {{"pl", "DeviceSetupCompletePage", "Finish", "Zakończ"}, {"pl", "Mainpage", "Exit", "Zakończ"}});
+    plant("two actions read apart", "",
+          {{"pl", "DeviceSetupCompletePage", "Finish", "Zakończ"}, {"pl", "Mainpage", "Exit", "Wyjdź"}});
 }
 
 // Every text finished, with the placeholders and markup of its source; in a language that parts its
 // words with spaces a line break beside no space splits a word ("fournis<br>seur"). A '<' that opens no tag Qt
 // knows stands in no rich text, source or translation, nor in a translation whose source has none (the code may
-// show it as rich text). A text that names a control holds that control's caption in the language.
+// show it as rich text). A text that names a control holds that control's caption in the language. What translation
+// tools check (faultsOf): planted texts make the fault of their kind, or none.
 void TestTranslations::translated()
 {
     QFETCH(QString, code);
+    QFETCH(QList<QStringList>, planted);
+    QFETCH(QString, fault);
+    if (!planted.isEmpty()) {
+        QVector<Message> messages;
+        Tables own;
+        for (const QStringList& text : planted) {
+            if (text.at(0) == code)
+                messages.append({text.at(1), text.at(2), text.at(3), {}});
+            own[text.at(0)].insert(text.at(1) + QChar(0) + text.at(2), plainText(text.at(3)));
+        }
+        const QStringList found = faultsOf(code, messages, own);
+        bool ofKind = !found.isEmpty();
+        for (const QString& one : found)
+            ofKind = ofKind && one.startsWith(fault);
+        QVERIFY2(fault.isEmpty() ? found.isEmpty() : ofKind, qPrintable(found.join(" | ")));
+        return;
+    }
     const QVector<Message> messages = readTs(tsPath(code));
     QVERIFY(!messages.isEmpty());
     QHash<QString, QString> translation;
     for (const Message& m : messages)
         translation.insert(m.context + QChar(0) + m.source, plainText(m.translation));
-    static const QRegularExpression splitWord(
-        QStringLiteral("(\\p{L}|%\\d)(<[^>]*>)*<br\\s*/?>(<[^>]*>)*(\\p{L}|%\\d)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const bool spaced = !QStringList{"ja", "zh_CN", "zh_TW"}.contains(code);
-    QStringList faults;
-    for (const Message& m : messages) {
-        const QString where = m.context + ": " + m.source.left(60);
-        const QStringList strange = strangeTags(m.translation), strangeSource = strangeTags(m.source);
-        if (!m.type.isEmpty() || m.translation.trimmed().isEmpty())
-            faults << "untranslated " + where;
-        else if (richText(m.source) && !strangeSource.isEmpty())
-            faults << "no tag Qt knows (" + strangeSource.join(' ') + ") in the rich source " + where;
-        else if (!strange.isEmpty() && (richText(m.translation) || richText(m.source) || strangeSource.isEmpty()))
-            faults << "no tag Qt knows (" + strange.join(' ') + "), escape it as &lt; &gt;, in " + where;
-        else if (fixedParts(m.translation) != fixedParts(m.source))
-            faults << "placeholders or markup differ in " + where;
-        else if (spaced && splitWord.match(m.translation).hasMatch())
-            faults << "a line break splits a word (" + splitWord.match(m.translation).captured() + ") in " + where;
-    }
+    QStringList faults = faultsOf(code, messages, tables);
     for (const Mention& mention : mentions) {
         bool named = false;
         for (const QString& key : mention.captionKeys)
@@ -312,6 +591,86 @@ void TestTranslations::translated()
     }
     QVERIFY2(faults.isEmpty(),
              qPrintable(QString::number(faults.size()) + " faults, first: " + faults.mid(0, 5).join(" | ")));
+}
+
+// A language's texts against their sources: finished, their tags and placeholders kept, no word split by a line break
+// (above), and what translation tools check: the accelerators ("&") of the source, its markup nesting alike and no
+// entity in a text Qt shows plain, no character that is not the language's, quotation marks and brackets paired
+// (the language's own marks), the end mark and the sentences of the source (none cut short or left out); no text
+// another language's translation word for word (close languages aside); no two controls' captions read alike.
+QStringList TestTranslations::faultsOf(const QString& code, const QVector<Message>& messages,
+                                       const Tables& others) const
+{
+    static const QRegularExpression splitWord(
+        QStringLiteral("(\\p{L}|%\\d)(<[^>]*>)*<br\\s*/?>(<[^>]*>)*(\\p{L}|%\\d)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression entity(QStringLiteral("&(?:#\\d+|#x[0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
+    const LanguageRules* rules = rulesOf(code);
+    if (!rules)
+        return {"no rules for the language " + code};
+    const QString quotes = QString::fromUtf8(rules->quotes);
+    QStringList faults;
+    QMap<QString, QStringList> readAs;  // a caption in the language: the captions it translates
+    for (const Message& m : messages) {
+        const QString where = m.context + ": " + m.source.left(60);
+        const QStringList strange = strangeTags(m.translation), strangeSource = strangeTags(m.source);
+        if (!m.type.isEmpty() || m.translation.trimmed().isEmpty()) {
+            faults << "untranslated " + where;
+            continue;
+        }
+        if (richText(m.source) && !strangeSource.isEmpty())
+            faults << "no tag Qt knows (" + strangeSource.join(' ') + ") in the rich source " + where;
+        else if (!strange.isEmpty() && (richText(m.translation) || richText(m.source) || strangeSource.isEmpty()))
+            faults << "no tag Qt knows (" + strange.join(' ') + "), escape it as &lt; &gt;, in " + where;
+        else if (fixedParts(m.translation) != fixedParts(m.source))
+            faults << "placeholders or markup differ in " + where;
+        else if (!cjk(code) && splitWord.match(m.translation).hasMatch())
+            faults << "a line break splits a word (" + splitWord.match(m.translation).captured() + ") in " + where;
+
+        const QString text = readable(m.translation), original = readable(m.source);
+        if (accelerators(m.translation) != accelerators(m.source))
+            faults << QString("accelerators: %1 where the source has %2, in %3: %4")
+                          .arg(accelerators(m.translation))
+                          .arg(accelerators(m.source))
+                          .arg(where, text);
+        if (unnested(m.translation) != unnested(m.source))
+            faults << "markup nests otherwise than in its source (" + unnested(m.translation).join(' ') + ") in " +
+                          where;
+        else if (!richText(m.translation) && entity.match(m.translation).hasMatch())
+            faults << "markup drawn as letters (" + entity.match(m.translation).captured() +
+                          "), Qt shows the text plain, in " + where;
+        QStringList letters = strangeCharacters(text, code, QString::fromUtf8(rules->letters));
+        letters.erase(std::remove_if(letters.begin(), letters.end(),
+                                     [&](const QString& found) { return original.contains(found); }),
+                      letters.end());
+        if (!letters.isEmpty())
+            faults << "characters not of the language (" + letters.join(' ') + ") in " + where + ": " + text;
+        if (!unpaired(text, quotes).isEmpty())
+            faults << "unpaired: " + unpaired(text, quotes).join(", ") + " in " + where + ": " + text;
+        const QChar end = endOf(original, "en");
+        if (!end.isNull() && endOf(text, code) != end)
+            faults << QString("end without the source's '%1', cut short? in %2: %3").arg(end, where, text);
+        // A piece of a text the code joins (its source ends inside a sentence) may end there a sentence its source
+        // ends in the next piece, the language ordering the words otherwise.
+        const int sentences = sentenceBreaks(text, code) + (end.isNull() && !endOf(text, code).isNull());
+        if (sentences < sentenceBreaks(original, "en"))
+            faults << QString("sentences: %1 where the source has %2, one left out? in %3: %4")
+                          .arg(sentences + 1)
+                          .arg(sentenceBreaks(original, "en") + 1)
+                          .arg(where, text);
+        const QString plain = plainText(m.translation);
+        if (saysEnough(plain))
+            for (auto other = others.cbegin(); other != others.cend(); ++other)
+                if (!closeLanguages(code, other.key()) && other.value().value(m.context + QChar(0) + m.source) == plain)
+                    faults << "copy of the " + other.key() + " translation, word for word, in " + where + ": " + plain;
+        const QString caption = plainText(m.source);
+        if (captions.contains(caption) && !readAs.value(plain).contains(caption))
+            readAs[plain] << caption;
+    }
+    for (auto it = readAs.cbegin(); it != readAs.cend(); ++it)
+        if (it.value().size() > 1)
+            faults << "captions of two actions read alike, \"" + it.key() + "\": " + it.value().join(", ");
+    return faults;
 }
 
 void TestTranslations::compiled_data()
