@@ -352,7 +352,8 @@ private slots:
     // one that asked the camera changes it, however it ends.
     void refusedSnapshotsWaitLonger_data()
     {
-        // "p" a picture, "r" a refused one (a PNG), "/" its wait over; after "|", in the middle of the check period
+        // "p" a picture, "e" the same with status 404, "r" a refused one (a PNG), "/" its wait over; after "|", in the
+        // middle of the check period
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("expected");  // refused in a row, a picture shown, the dialect after a check period
         QTest::newRow("a picture during the wait") << "p / r / r / r / r p"
@@ -363,6 +364,8 @@ private slots:
                                             << "0 1 kept";
         QTest::newRow("asked, then held back to its end") << "r / r / r / | r"
                                                           << "3 0 switched";
+        QTest::newRow("a picture in an error answer") << "e"
+                                                      << "0 0 switched";
     }
     void refusedSnapshotsWaitLonger()
     {
@@ -380,8 +383,9 @@ private slots:
                 if (answer == "/")
                     page->imageDecodeEnded.invalidate();
                 else
-                    page->getImagefinishedSlot(
-                        new CannedReply(200, answer == "p" ? jpeg.data() : blankPng(4, 4), QNetworkReply::NoError));
+                    page->getImagefinishedSlot(new CannedReply(answer == "e" ? 404 : 200,
+                                                               answer == "r" ? blankPng(4, 4) : jpeg.data(),
+                                                               QNetworkReply::NoError));
                 while (page->imageDecoder->busy())
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             }
