@@ -256,6 +256,7 @@ QList<QPair<QImage, int>> pngFrames(const QByteArray& png)
     QList<QPair<QImage, int>> frames;
     QByteArray head = png.left(33), data;  // the signature and IHDR
     int delay = 0;
+    quint32 sequence = 0;  // of the fcTL and fdAT chunks, from 0 on
     const auto still = [&] {
         if (!data.isEmpty())
             frames.append({QImage::fromData(head + chunk("IDAT", data) + chunk("IEND", ""), "PNG"), delay});
@@ -264,6 +265,9 @@ QList<QPair<QImage, int>> pngFrames(const QByteArray& png)
     for (int at = 8; at + 8 <= png.size(); at += 12 + qFromBigEndian<qint32>(png.constData() + at)) {
         const QByteArray type = png.mid(at + 4, 4),
                          body = png.mid(at + 8, qFromBigEndian<qint32>(png.constData() + at));
+        if ((type == "fcTL" || type == "fdAT") &&
+            (body.size() < 4 || qFromBigEndian<quint32>(body.constData()) != sequence++))
+            return {};  // an APNG reader refuses an animation whose chunks are out of sequence
         if (type == "fcTL") {
             still();
             const int denominator = qFromBigEndian<quint16>(body.constData() + 22);

@@ -71,7 +71,8 @@ QByteArray groupsWebp(int side, int n);
 Platform::PictureDecoder::Result decoded(const QByteArray& picture, const PictureWire::Limits& limits);
 
 // The frames of a PNG or APNG as Qt's PNG reader reads each (an APNG's frames are whole canvases, as the
-// program writes them), with the delays of their fcTL chunks in milliseconds.
+// program writes them), with the delays of their fcTL chunks in milliseconds; none when its fcTL and fdAT chunks
+// are not numbered in order from 0, as an APNG reader refuses them.
 QList<QPair<QImage, int>> pngFrames(const QByteArray& png);
 
 }  // namespace AnswerKit

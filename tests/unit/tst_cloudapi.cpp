@@ -63,7 +63,8 @@ private slots:
     {
         QTest::addColumn<bool>("signIn");
         QTest::addColumn<int>("step");
-        // f: the flow's own request, p: the page, n: a later navigation of the page, r: a page resource
+        // f: the flow's own request, e: the same with an empty body, p: the page, n: a later navigation of the
+        // page, r: a page resource
         QTest::addColumn<char>("kind");
         // 1000 + status: the reply reports an error; 2000: cancelled by the engine, 3000: ended by the
         // limits (its deadline), both without a status; -1: TLS failed
@@ -73,6 +74,8 @@ private slots:
         QTest::newRow("in: missing picture") << true << 0 << 'r' << 1404 << Action::Ignore;
         QTest::newRow("in: late resource at device add") << true << 1 << 'r' << 200 << Action::Ignore;
         QTest::newRow("in: device add 201") << true << 1 << 'f' << 201 << Action::Failure;
+        QTest::newRow("in: device add 200") << true << 1 << 'f' << 200 << Action::DeviceAdded;
+        QTest::newRow("in: device add 200, empty") << true << 1 << 'e' << 200 << Action::Failure;
         QTest::newRow("in: device add refused") << true << 1 << 'f' << 1400 << Action::ServiceError;
         QTest::newRow("in: account 204") << true << 2 << 'f' << 204 << Action::Failure;
         QTest::newRow("up: time stamp 400") << false << 0 << 'f' << 1400 << Action::TimeStamp;
@@ -96,7 +99,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(char, kind);
         ReplyFacts reply;
-        reply.flowRequest = kind == 'f';
+        reply.flowRequest = kind == 'f' || kind == 'e';
         reply.mainDocument = kind == 'p';
         reply.pageNavigation = kind == 'p' || kind == 'n';
         reply.untrusted = status < 0;
@@ -104,7 +107,7 @@ private slots:
         reply.cancelled = status >= 2000;
         reply.stoppedByLimits = status >= 3000;
         reply.status = status % 1000;
-        reply.bodyEmpty = false;
+        reply.bodyEmpty = kind == 'e';
         QTEST(signIn ? judgeSignIn(step, reply) : judgeSignUp(step, reply), "action");
     }
 

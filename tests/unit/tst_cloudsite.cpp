@@ -1142,6 +1142,11 @@ private slots:
         QTest::newRow("an arithmetic-coded JPEG")
             << ok + "\r\n" + jpeg(16, 16, "", '\xc9') + scans(1) << denied << "none";
         QTest::newRow("not a picture") << ok + "\r\n" + QByteArray(100000, 'h') << none << "all";
+        QTest::newRow("text of the size limit, no length")
+            << ok + "\r\n" + QByteArray(ReplyLimits::kCloudPageBytes, 'h') << none << "all";
+        QTest::newRow("text a byte over the size limit, no length")
+            << ok + "\r\n" + QByteArray(ReplyLimits::kCloudPageBytes + 1, 'h')
+            << int(QNetworkReply::OperationCanceledError) << "a part";
         QTest::newRow("over the size limit")
             << ok + length(page) + "\r\n" + page << int(QNetworkReply::OperationCanceledError) << "a part";
         QTest::newRow("over the size limit, no length")

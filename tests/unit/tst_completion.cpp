@@ -348,10 +348,13 @@ private slots:
     }
 
     // A refused snapshot holds the next back, longer with each in a row; an answer meanwhile is not decoded, the last
-    // picture stays shown, a picture ends the row; a check period that the wait held back throughout keeps its dialect.
+    // picture stays shown, a picture ends the row; a check period that the wait held back throughout keeps its dialect,
+    // one that asked the camera changes it, however it ends.
     void refusedSnapshotsWaitLonger_data()
     {
-        QTest::addColumn<QString>("answers");   // "p" a picture, "r" a refused one (a PNG), "/" its wait over
+        // "p" a picture, "e" the same with status 404, "r" a refused one (a PNG), "/" its wait over; after "|", in the
+        // middle of the check period
+        QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("expected");  // refused in a row, a picture shown, the dialect after a check period
         QTest::newRow("a picture during the wait") << "p / r / r / r / r p"
                                                    << "4 1 kept";
@@ -359,6 +362,10 @@ private slots:
                                        << "4 0 switched";
         QTest::newRow("a picture after it") << "r / p"
                                             << "0 1 kept";
+        QTest::newRow("asked, then held back to its end") << "r / r / r / | r"
+                                                          << "3 0 switched";
+        QTest::newRow("a picture in an error answer") << "e"
+                                                      << "0 0 switched";
     }
     void refusedSnapshotsWaitLonger()
     {
@@ -371,15 +378,19 @@ private slots:
         page->imageDecodeWait = SnapshotSchedule::DecodeWait();
         QBuffer jpeg;
         QVERIFY(jpeg.open(QIODevice::WriteOnly) && QImage::fromData(blankPng(4, 4)).save(&jpeg, "JPEG"));
-        for (const QString& answer : answers.split(' ')) {
-            if (answer == "/")
-                page->imageDecodeEnded.invalidate();
-            else
-                page->getImagefinishedSlot(
-                    new CannedReply(200, answer == "p" ? jpeg.data() : blankPng(4, 4), QNetworkReply::NoError));
-            while (page->imageDecoder->busy())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
+        const auto give = [page, &jpeg](const QString& given) {
+            for (const QString& answer : given.split(' ', Qt::SkipEmptyParts)) {
+                if (answer == "/")
+                    page->imageDecodeEnded.invalidate();
+                else
+                    page->getImagefinishedSlot(new CannedReply(answer == "e" ? 404 : 200,
+                                                               answer == "r" ? blankPng(4, 4) : jpeg.data(),
+                                                               QNetworkReply::NoError));
+                while (page->imageDecoder->busy())
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            }
+        };
+        give(answers.section('|', 0, 0));
         const QPixmap* shown = page->ui->DSCPCGIIamge_Label->pixmap();
         const QString state = QString("%1 %2").arg(page->imageDecodeWait.refusedInRow).arg(shown && !shown->isNull());
         // A check period's ticks at once, 2 s or more of the wait after four refusals ahead; then its check.
@@ -388,6 +399,8 @@ private slots:
         int before = 0, from = 0;
         LogRecorder log;
         for (int n = 0; n <= SnapshotSchedule::kCheckEvery; ++n) {
+            if (n == SnapshotSchedule::kCheckEvery / 2)
+                give(answers.section('|', 1));
             before = currentCGIType;
             from = log.lines.size();
             page->checkGetDeviceImageStatus();

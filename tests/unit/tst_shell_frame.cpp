@@ -72,7 +72,7 @@ private slots:
     // again and the page behind (its Back) takes no click, its field no key, Tab included; once it closes,
     // the dimming goes and the field has the focus again. A box hidden for the wait it started is closed: no
     // dimming stays behind. A field the focus was in, hidden or disabled under the question, gives the focus to its
-    // popup, from which Tab goes round the fields it can stop on.
+    // popup, from which Tab goes round the fields and buttons it can stop on.
     void exitQuestionOverPopup_data()
     {
         QTest::addColumn<QString>("popups");  // opened in turn; "hidden": the last one hidden again; then "under: "
@@ -133,8 +133,9 @@ private slots:
             QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), was);
             QTest::keyClicks(nullptr, "\t\tx");
-            for (const QList<QVariant>& change : moved)
-                QVERIFY(focusIn(popup, change.at(1).value<QWidget*>()));
+            for (const QList<QVariant>& change : moved)  // on the popup's fields and buttons, never on a text
+                QVERIFY(focusIn(popup, change.at(1).value<QWidget*>()) &&
+                        (change.at(1).value<QWidget*>()->focusPolicy() & Qt::TabFocus));
         }
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(field.text().isEmpty() && (open ? focusIn(popup, focus) : focus == &field));

@@ -36,27 +36,46 @@ private slots:
         }
     }
 
-    // A locale code finds the manual by its short code; a language without one of its own opens the first listed.
-    void launcherManual_data()
+    // Each button starts its own file: an installer, waited for, or the manual of the language, which a locale code
+    // finds by its short code (a language without one of its own opens the first listed), in the desktop's viewer.
+    void launcherButtons_data()
     {
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("its own") << "de_DE"
-                                 << "manual_de.pdf";
-        QTest::newRow("none of its own") << "fr_FR"
-                                         << "manual_en.pdf";
+        QTest::addColumn<QString>("started");  // "run" an installer, "open" a manual, and its file
+        QTest::newRow("manual, its own") << "launcherManual_Button"
+                                         << "de_DE"
+                                         << "open manual_de.pdf";
+        QTest::newRow("manual, none of its own") << "launcherManual_Button"
+                                                 << "fr_FR"
+                                                 << "open manual_en.pdf";
+        QTest::newRow("viewer installer") << "launcherInstallViewer_Button"
+                                          << "en_GB"
+                                          << "run installer/viewer_setup";
+        QTest::newRow("PDF reader installer") << "launcherInstallPdfReader_Button"
+                                              << "en_GB"
+                                              << "run installer/pdfreader_setup";
     }
-    void launcherManual()
+    void launcherButtons()
     {
+        QFETCH(QString, button);
         QFETCH(QString, language);
-        QFETCH(QString, opened);
+        QFETCH(QString, started);
         ShellConfig config;
         config.language = language;
         config.manuals = {{"en", makeFile("manual_en.pdf", false)}, {"de", makeFile("manual_de.pdf", false)}};
+        config.viewerInstaller = makeFile("installer/viewer_setup", true);
+        config.pdfReaderInstaller = makeFile("installer/pdfreader_setup", true);
         Launcher launcher(config);
-        UrlRecorder recorder;
-        QTest::mouseClick(launcher.ui->launcherManual_Button, Qt::LeftButton);
-        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath(opened))});
+        ProcessRecorder recorder;
+        QTest::mouseClick(launcher.findChild<QPushButton*>(button), Qt::LeftButton);
+        QStringList seen;
+        for (const Platform::ProcessCall& call : qAsConst(recorder.calls))
+            seen << (call.program == "xdg-open" && call.detached
+                         ? "open " + QUrl::fromEncoded(call.arguments.value(0).toLatin1()).toLocalFile()
+                         : "run " + call.program);
+        const int space = started.indexOf(' ');
+        QCOMPARE(seen, QStringList(started.left(space + 1) + dir.filePath(started.mid(space + 1))));
     }
 
     void startLanguage_data()
