@@ -653,11 +653,12 @@ class Wizard:
 
     # --- acting ---
 
-    def click(self, x, y, button=1):
-        """Moves the mouse to (x, y) inside the current window and clicks."""
+    def click(self, x, y, button=1, repeat=1):
+        """Moves the mouse to (x, y) inside the current window and clicks (repeat=2: a double click, its clicks
+        50 ms apart, well within the desktop's double-click interval on a loaded machine too)."""
         self._xdotool("mousemove", "--window", self.window, x, y)
         time.sleep(0.1)
-        self._xdotool("click", button)
+        self._xdotool("click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
         time.sleep(0.2)
 
     # --- a person's shared steps (see the module text) ---
