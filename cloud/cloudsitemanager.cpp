@@ -172,7 +172,7 @@ QNetworkReply* Manager::answerLocally(Operation op, const QNetworkRequest& reque
         reply->refuse();
     } else if (redirectTarget &&
                redirectTarget->takeRedirect(url.query(QUrl::FullyEncoded).toLatin1(), url.toEncoded())) {
-        reply->answer(200, "OK", DCPUtils::redirectDonePage());
+        reply->answer(200, "OK", kBlankPage);
     } else {
         reply->answer(404, "Not Found", QByteArray());
     }

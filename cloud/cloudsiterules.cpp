@@ -52,6 +52,8 @@ constexpr int kLoggedHost = 255;
 
 namespace CloudSite {
 
+const char kBlankPage[] = "<html><body></body></html>";
+
 bool isLocalHost(QString host)
 {
     if (host.endsWith(QLatin1Char('.')))

@@ -19,6 +19,10 @@ bool isCloudAddress(const QUrl& url);
 // The redirect address, where the service's pages send the view at the end of a flow.
 bool isRedirectListener(const QUrl& url);
 
+// What a view shows where it has no page of the service: after the redirect, while the wizard registers the camera
+// and whatever comes of it, and in place of the engine's error page. No text, on the view's own ground.
+extern const char kBlankPage[];
+
 // What a cloud web view does with an address.
 enum class Load
 {

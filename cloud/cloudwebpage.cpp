@@ -167,7 +167,7 @@ bool CloudWebPage::extension(Extension extension, const ExtensionOption* option,
     page->baseUrl = QUrl(QStringLiteral("about:blank"));
     page->contentType = QStringLiteral("text/html");
     page->encoding = QStringLiteral("utf-8");
-    page->content = QByteArrayLiteral("<html><body></body></html>");
+    page->content = CloudSite::kBlankPage;
     if (failure->frame == mainFrame()) {
         WLOG << "Page not loaded, error" << int(failure->domain) << failure->error;
         emit pageFailed(failure->url,

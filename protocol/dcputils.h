@@ -102,8 +102,6 @@ public:
     // when it carries exactly the state of a waiting flow, that flow stops waiting, redirectReceived
     // and its gotOpenAPI signal are emitted and true is returned. received names it in the log.
     bool takeRedirect(const QByteArray& query, const QByteArray& received);
-    // What the view is shown for a redirect that was taken.
-    static QByteArray redirectDonePage();
     // While on, scan replies emit deviceConnnectionReady instead of foundDevice.
     void setDeviceConnectionMode(bool on);
 

@@ -165,11 +165,6 @@ void DCPUtils::readRedirectSocket(QTcpSocket* socket)
     socket->disconnectFromHost();
 }
 
-QByteArray DCPUtils::redirectDonePage()
-{
-    return QByteArrayLiteral("<html><body><p>Done. You can return to the setup wizard.</p></body></html>");
-}
-
 bool DCPUtils::takeRedirect(const QByteArray& query, const QByteArray& received)
 {
     QByteArrayList states;

@@ -14,6 +14,7 @@
 #include "base/log.h"
 #include "platform/desktop.h"
 #include "protocol/dcputils.h"
+#include "shell/clickguard.h"
 #include "shell/exitpopup.h"
 #include "shell/launcher.h"
 #include "shell/messageboxpage.h"
@@ -70,6 +71,8 @@ Mainpage::Mainpage(QWidget* parent)
     connect(ui->mainExit_Label, &QLabel::linkActivated, this, &Mainpage::popupExit);
     connect(ui->mainZero_Label, &QLabel::linkActivated, this, &Mainpage::openOlvaris);
     connect(gDCPUtils, &DCPUtils::redirectReceived, this, &Mainpage::showBusy);
+    // A click answers only the page or popup it was aimed at, in this window and the Launcher alike.
+    qApp->installEventFilter(new ClickGuard(this));
     translateFlush();
 
     createPages();

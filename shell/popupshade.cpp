@@ -2,6 +2,11 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QVariant>
+
+namespace {
+const char kCovered[] = "popupShadeCovered";
+}
 
 PopupShade::PopupShade(QLabel* label)
     : QObject(label)
@@ -14,12 +19,18 @@ void PopupShade::cover(QWidget* popup)
     if (popups.contains(popup))
         return;
     popups.append(popup);
+    popup->setProperty(kCovered, true);
     popup->installEventFilter(this);
     connect(popup, &QObject::destroyed, this, [this, popup] {
         popups.removeAll(popup);
         place();
     });
     place();
+}
+
+bool PopupShade::isPopup(const QWidget* widget)
+{
+    return widget->property(kCovered).toBool();
 }
 
 void PopupShade::hold(bool held)

@@ -19,6 +19,8 @@ public:
     explicit PopupShade(QLabel* label);
 
     void cover(QWidget* popup);
+    // Whether a shade has covered widget, a popup or box, open or not.
+    static bool isPopup(const QWidget* widget);
     // Dims the window with no popup open (a dialog of its own over it), until released.
     void hold(bool held);
 

@@ -151,6 +151,8 @@ class CloudStep(CloudRoad):
                 w.snap("cloud_camera_not_registered.png", 'open msgbox : "cameraNotRegisteredWarning"', 30 + STEP_S)
                 shown = [t["text"] for t in w.texts() if t["name"] == "msgBoxContent_Label"]
                 self.assertIn('click "Existing Account" to try again', shown[-1])
+                # The view under it says nothing, no "Done" that the popup belies.
+                self.assertEqual(w.view_texts(), [""])
                 self.lab.set_pc_link("veth0", True)
             finally:
                 os.kill(self.camsim.pid, signal.SIGCONT)

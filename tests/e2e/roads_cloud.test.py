@@ -57,7 +57,8 @@ class CloudRoads(unittest.TestCase):
 
     def test_sign_up_to_wifi_page(self):
         with self.to_cloud_page() as w:
-            w.sign_up("new@example.test", "fresh-pw9")
+            # No view shows a word under the popup: nothing of the service's page, no word of the wizard's own.
+            w.sign_up("new@example.test", "fresh-pw9", at_popup=lambda: self.assertFalse(any(w.view_texts())))
             self.assert_on_wifi_page(w, "roads_sign_up_wifi.png")
             self.assertEqual([r["status"] for r in self.cloud.requests("/signup")], [302])
 

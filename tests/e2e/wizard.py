@@ -653,11 +653,12 @@ class Wizard:
 
     # --- acting ---
 
-    def click(self, x, y, button=1):
-        """Moves the mouse to (x, y) inside the current window and clicks."""
+    def click(self, x, y, button=1, repeat=1):
+        """Moves the mouse to (x, y) inside the current window and clicks (repeat=2: a double click, its clicks
+        50 ms apart, well within the desktop's double-click interval on a loaded machine too)."""
         self._xdotool("mousemove", "--window", self.window, x, y)
         time.sleep(0.1)
-        self._xdotool("click", button)
+        self._xdotool("click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
         time.sleep(0.2)
 
     # --- a person's shared steps (see the module text) ---
@@ -790,14 +791,16 @@ class Wizard:
         self.wait_log(" Go to SignIn complete", CLOUD_FLOW_S)
         self.wait_log("After the cloud step:", STEP_S)
 
-    def sign_up(self, email, password, screenshot=None):
-        """Cloud page: a new account typed and sent -> the camera registered, the verification popup's OK ->
-        the page after the cloud step."""
+    def sign_up(self, email, password, screenshot=None, at_popup=None):
+        """Cloud page: a new account typed and sent -> the camera registered, the verification popup (at_popup()
+        called while it shows, when given), its OK -> the page after the cloud step."""
         made = self.log_text().count(POPUP_MADE)
         self.type_cloud_form(email, password, screenshot)
         self.wait_log(" Go to SignUp complete", CLOUD_FLOW_S)
         self.wait_log(POPUP_MADE, STEP_S, count=made + 1)
         self.settle()
+        if at_popup:
+            at_popup()
         self.click(*popup_button(300))
         self.wait_log("After the cloud step:", STEP_S)
 
@@ -939,13 +942,18 @@ class Wizard:
         up to where the letters end, room up to where the field draws them whole; open: the entry in the
         list as it opens; tooltip: Qt's tip window on its screen, in screen coordinates); a label's or text
         box's text also lines (as drawn, top to bottom), bold (its bold runs: text, lines drawn on) and points
-        (the size most of its letters take), a label's body (its page's own size). Commands run first:
+        (the size most of its letters take), a label's body (its page's own size), a web view's viewText (the
+        text of the page it shows). Commands run first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
         entry; #-1 the last), "visible <object> true|false"."""
         target = os.path.join(self.dir, "texts.json")
         self.request(list(commands) + [target], timeout)
         return self.read_json(target)
+
+    def view_texts(self):
+        """The texts of the pages the cloud page's shown web views show (Wizard(texts=True) only)."""
+        return [t["viewText"] for t in self.texts() if t["kind"] == "widget" and t["class"] == "QWebView"]
 
     def request(self, lines, timeout=60):
         """Runs a request of the test library: commands, and file names to write the texts of the screen

@@ -352,8 +352,11 @@ private slots:
             got << "up:" + args.at(0).toString();
         QCOMPARE(got, signal.isEmpty() ? QStringList() : QStringList{signal});
         QCOMPARE(busy.count(), got.size());
-        const QString done = "200 " + QString::fromLatin1(DCPUtils::redirectDonePage());
-        QCOMPARE(answers, (QStringList{signal.isEmpty() ? "404 " : done, "404 "}));
+        // Taken, the view is answered a page without a word: the wizard has not registered the camera yet.
+        QCOMPARE(answers.first().left(4), signal.isEmpty() ? "404 " : "200 ");
+        QVERIFY2(QString(answers.first()).remove(QRegularExpression("<[^>]*>")).mid(4).trimmed().isEmpty(),
+                 qPrintable(answers.first()));
+        QCOMPARE(answers.last(), "404 ");
         QTest::qWait(50);
         QVERIFY(!squatter.hasPendingConnections());
         QVERIFY2(!log.contains("SECRET"), qPrintable(log.all()));  // the token masked

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -8,6 +9,8 @@
 #include "base/globals.h"
 #include "setup/confignetworkmessagebox.h"
 #include "setup/discoverypage.h"
+#include "shell/clickguard.h"
+#include "shell/clickrules.h"
 #include "shell/exitpopup.h"
 #include "shell/launcher.h"
 #include "shell/mainpage.h"
@@ -17,6 +20,18 @@
 #include "welcome/oppspage.h"
 #include "welcome/welcomepage.h"
 #include "wifi/wirelessmessagebox.h"
+
+namespace {
+
+// A page of its own with a button at one place, as the pages have their Next, which takes no focus.
+struct ClickPage : WizardPage
+{
+    ClickPage() { button.setGeometry(300, 200, 111, 24), button.setFocusPolicy(Qt::NoFocus); }
+    void retranslate() override {}
+    QPushButton button{this};
+};
+
+}  // namespace
 
 class TestShellFrame : public QObject
 {
@@ -284,6 +299,126 @@ private slots:
         QStyleOptionButton option;
         option.initFrom(&button);
         QCOMPARE(button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button), button.rect());
+    }
+
+    // The second click of a double click whose first left its page does nothing where it lands, all of it; nor
+    // does the release of a press whose page was left before it. Each event: p(ress), d(ouble click) or r(elease),
+    // its time in ms, @x:y its place when not 0:0, L when the page or popup under it is not the last press's.
+    void clickRules_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("swallowed");  // one bit an event, the first leftmost
+        QTest::newRow("double click leaving the page") << "p0 r5 p100L d100L r105" << 0b00111;
+        QTest::newRow("double click on one page") << "p0 r5 p100 d100 r105" << 0b00000;
+        QTest::newRow("just within the interval") << "p0 r5 p399L r404" << 0b0011;
+        QTest::newRow("at the interval") << "p0 r5 p400L r405" << 0b0000;
+        QTest::newRow("as far as a double click's") << "p0 r5 p100@5:-5L r105@5:-5" << 0b0011;
+        QTest::newRow("a pixel further across") << "p0 r5 p100@6:0L r105@6:0" << 0b0000;
+        QTest::newRow("a pixel further down") << "p0 r5 p100@0:6L r105@0:6" << 0b0000;
+        QTest::newRow("time stamp gone back") << "p1000 r1005 p500L" << 0b000;
+        QTest::newRow("page left before the release") << "p0 r50L" << 0b01;
+    }
+    void clickRules()
+    {
+        QFETCH(QString, events);
+        ClickRules::LastPress last;
+        int swallowed = 0;
+        static const QRegularExpression event("([pdr])(\\d+)(?:@(-?\\d+):(-?\\d+))?(L?)");
+        for (const QString& text : events.split(' ')) {
+            const QRegularExpressionMatch e = event.match(text);
+            const auto step = e.captured(1) == "p"   ? ClickRules::Step::Press
+                              : e.captured(1) == "d" ? ClickRules::Step::DoubleClick
+                                                     : ClickRules::Step::Release;
+            swallowed = swallowed << 1 | ClickRules::swallow(last, step, e.captured(2).toULong(),
+                                                             {e.captured(3).toInt(), e.captured(4).toInt()},
+                                                             !e.captured(5).isEmpty(), {400, 5});
+        }
+        QTEST(swallowed, "swallowed");
+    }
+
+    // Clicks as the window gets them: the second click of a double click whose first left its page or opened a
+    // popup answers nothing there, nor does a press whose page a popup covered before its release; a click a
+    // moment later and Space on the focused button answer what is there.
+    void clicksOnTheWindow_data()
+    {
+        QTest::addColumn<QString>("clicks");  // the button aimed at, a page's Next, which enters another page with a
+                                              // button at its place ("page"), or a popup's OK, which opens another
+                                              // ("popup"); then: double, held (pressed, a popup opened over it,
+                                              // released), click, space
+        QTest::addColumn<int>("firstClicks");
+        QTest::addColumn<int>("secondClicks");  // of the button at the place after
+        QTest::newRow("double click on Next") << "page double" << 1 << 0;
+        QTest::newRow("double click on OK opening a popup") << "popup double" << 1 << 0;
+        QTest::newRow("press, a popup over it, release") << "page held" << 0 << 0;
+        QTest::newRow("double click, a click later, Space") << "page double click space" << 1 << 2;
+    }
+    void clicksOnTheWindow()
+    {
+        QFETCH(QString, clicks);
+        const QString first = clicks.section(' ', 0, 0), then = clicks.section(' ', 1);
+        ClickPage one, other;
+        gMainpage->showPage(gWelcomePage, &other);  // each laid out in the page's place
+        QCoreApplication::processEvents();
+        gMainpage->showPage(&other, &one);
+        QCoreApplication::processEvents();
+        QWindow* window = gMainpage->windowHandle();
+        const QPoint place = one.button.mapTo(gMainpage, one.button.rect().center());
+        QList<QObject*> clicked;
+        const auto counted = [&clicked](QPushButton* button) {
+            connect(button, &QPushButton::clicked, [&clicked, button] { clicked << button; });
+            return button;
+        };
+        const auto popupAtPlace = [&] {
+            const QPoint at = place - QPoint((gMainpage->width() - 618) / 2 + 55, (gMainpage->height() - 300) / 2 + 12);
+            return counted(MessageBoxPage::build(gMainpage, "clickMsgBox", 618, 300)
+                               .rightButton("OK", ButtonStyle::Blue, at, gMainpage, [] {})
+                               .open()
+                               ->ui->msgBoxRightBtn_Button);
+        };
+        QPointer<QPushButton> replacing = counted(&other.button);
+        QPushButton* aimed = first == "page" ? counted(&one.button) : popupAtPlace();
+        connect(aimed, &QPushButton::clicked,
+                [&] { first == "page" ? gMainpage->enterPage(&one, &other) : void(replacing = popupAtPlace()); });
+        if (then == "held") {
+            QTest::mousePress(window, Qt::LeftButton, {}, place);
+            replacing = popupAtPlace();
+            QTest::mouseRelease(window, Qt::LeftButton, {}, place);
+        }
+        for (const QString& step : then.split(' ')) {
+            if (step == "double")
+                QTest::mouseDClick(window, Qt::LeftButton, {}, place);
+            else if (step == "click")  // the test's clicks are a double click interval apart
+                QTest::mouseClick(window, Qt::LeftButton, {}, place);
+            else if (step == "space")
+                replacing->setFocus(), QTest::keyClick(window, Qt::Key_Space);
+        }
+        QCOMPARE(QApplication::widgetAt(gMainpage->mapToGlobal(place)), replacing.data());
+        QTEST(int(clicked.count(aimed)), "firstClicks");
+        QTEST(int(clicked.count(replacing)), "secondClicks");
+        QVERIFY(!aimed->isDown() && !replacing->isDown());  // neither left pressed
+        gMainpage->showPage(other.isVisible() ? &other : &one, gWelcomePage);
+    }
+
+    // A list opened by a press takes the entry its release lands on, as a person drags to it: an open list is no
+    // page that the press has left.
+    void listByPressAndRelease()
+    {
+        ClickPage one;
+        QComboBox list(&one);
+        list.addItems({"one", "two", "three"});
+        list.setGeometry(50, 50, 200, 24);
+        gMainpage->showPage(gWelcomePage, &one);
+        QCoreApplication::processEvents();
+        QTest::mousePress(gMainpage->windowHandle(), Qt::LeftButton, {}, list.mapTo(gMainpage, list.rect().center()));
+        QTRY_VERIFY(list.view()->isVisible());
+        QWindow* open = list.view()->window()->windowHandle();
+        const QPoint entry = list.view()->viewport()->mapTo(
+            list.view()->window(), list.view()->visualRect(list.model()->index(2, 0)).center());
+        QTest::qWait(QApplication::doubleClickInterval() + 100);  // the list takes no release sooner
+        QTest::mouseMove(open, entry);
+        QTest::mouseRelease(open, Qt::LeftButton, {}, entry);
+        QVERIFY(list.currentIndex() == 2 && !list.view()->isVisible());
+        gMainpage->showPage(&one, gWelcomePage);
     }
 
     void exitPopupOpenedOnce()

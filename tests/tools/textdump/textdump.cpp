@@ -6,7 +6,7 @@
 // same popup or window; each tooltip as Qt's tip window shows it, which must fit its screen; each entry
 // of a list in its field as the list draws it once chosen, and as the list opens; each month or hour of a
 // date or time edit in its field; the colours a text is drawn in and what lies behind it; a button's style
-// sheet and the sizes of its pictures), call a page's slot
+// sheet and the sizes of its pictures; the text of the page a web view shows), call a page's slot
 // (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
 // removes the request.
 
@@ -57,6 +57,8 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolTip>
+#include <QWebFrame>
+#include <QWebView>
 #include <QtMath>
 
 namespace {
@@ -781,6 +783,8 @@ void addWidget(QJsonArray& out, QWidget* widget)
         QJsonObject item = entry(widget, "widget", QString());
         if (qobject_cast<const QAbstractButton*>(widget))
             addFace(item, widget);
+        if (auto view = qobject_cast<const QWebView*>(widget))  // the text of the page it shows
+            item["viewText"] = view->page()->mainFrame()->toPlainText();
         out.append(item);
     }
     if (widget->isWindow() && !widget->windowTitle().isEmpty())
