@@ -53,12 +53,12 @@ struct Child
     char* const* arguments;
     const char* keeper;
     char* const* keeperArguments;
-    int input;  // its standard input, output and error
-    int output;
-    int errors;
-    int go;    // read once its ids are mapped
-    int told;  // where it writes why it did not run the program; closed as it runs it
-    Hold hold;
+    int input = -1;  // its standard input, output and error
+    int output = -1;
+    int errors = -1;
+    int go = -1;    // read once its ids are mapped
+    int told = -1;  // where it writes why it did not run the program; closed as it runs it
+    Hold hold = Hold::Namespaces;
 };
 
 // The decoder's keeper, made by vfork in its child before the program runs there: in its group, every signal
@@ -128,6 +128,32 @@ int mapIds(qint64 pid)
     return 0;
 }
 
+// Makes the child the way asks (as root, its ids mapped): its id, its pidfd in *fd; or -1, why in *failure.
+long made(const Way& way, Child child, int* fd, int* failure)
+{
+    child.hold = way.hold;
+    const long cloned = syscall(SYS_clone, way.namespaces | CLONE_PIDFD | SIGCHLD, nullptr, fd, nullptr, nullptr);
+    if (cloned == 0)
+        runChild(child);
+    *failure = cloned < 0 ? errno : way.hold == Hold::Namespaces && geteuid() == 0 ? mapIds(cloned) : 0;
+    if (cloned > 0 && *failure != 0) {
+        ::kill(pid_t(cloned), SIGKILL);
+        waitpid(pid_t(cloned), nullptr, 0);
+        close(*fd);
+    }
+    return *failure == 0 ? cloned : -1;
+}
+
+// Tells the child to go, then waits until it runs the program: false, why in *failure, when it did not.
+bool ran(int go, int told, int* failure)
+{
+    [[maybe_unused]] const ssize_t sent = write(go, "g", 1);
+    ssize_t n = 0;
+    while ((n = read(told, failure, sizeof *failure)) < 0 && errno == EINTR) {
+    }
+    return n == 0;  // closed as it ran the program
+}
+
 // A write to a pipe whose reader has gone fails instead of ending this program (as Qt's processes have it).
 void ignoreBrokenPipes()
 {
@@ -169,52 +195,35 @@ bool DecoderProcess::start(const QString& program, const QString& keeper)
     char* keeperArguments[] = {keeperPath.data(), keeperArgument.data(), nullptr};
     int in[2] = {-1, -1}, out[2] = {-1, -1}, go[2] = {-1, -1}, told[2] = {-1, -1};
     int nothing = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    int failure = nothing >= 0 && pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0 &&
-                          pipe2(go, O_CLOEXEC) == 0 && pipe2(told, O_CLOEXEC) == 0
-                      ? 0
-                      : errno;
+    const bool piped = nothing >= 0 && pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0 &&
+                       pipe2(go, O_CLOEXEC) == 0 && pipe2(told, O_CLOEXEC) == 0;
+    int failure = piped ? 0 : errno;
+    Child child{path.constData(), arguments, keeperPath.constData(), keeperArguments};
+    child.input = in[0];
+    child.output = out[1];
+    child.errors = nothing;
+    child.go = go[0];
+    child.told = told[1];
     QStringList refused;  // why the kernel refused each way before the one taken
     for (const Way& way : kWays) {
-        if (failure != 0 && refused.isEmpty())
-            break;  // no pipes
-        const Child child{
-            path.constData(), arguments, keeperPath.constData(), keeperArguments, in[0], out[1], nothing, go[0],
-            told[1],          way.hold};
-        int fd = -1;
-        const long cloned = syscall(SYS_clone, way.namespaces | CLONE_PIDFD | SIGCHLD, nullptr, &fd, nullptr, nullptr);
-        if (cloned == 0)
-            runChild(child);
-        failure = cloned < 0 ? errno : way.hold == Hold::Namespaces && geteuid() == 0 ? mapIds(cloned) : 0;
-        if (cloned > 0 && failure == 0) {
-            pid = cloned;
-            pidFd = fd;
+        if (!piped)
+            break;
+        pid = made(way, child, &pidFd, &failure);
+        if (pid > 0) {
             held = way.hold;
             break;
-        }
-        if (cloned > 0) {
-            ::kill(pid_t(cloned), SIGKILL);
-            waitpid(pid_t(cloned), nullptr, 0);
-            close(fd);
         }
         refused << QString::fromLocal8Bit(std::strerror(failure));
     }
     for (int* end : {&in[0], &out[1], &go[0], &told[1], &nothing})
         closeFd(end);
-    if (pid > 0) {
-        // It runs the program once told to go, or writes why it did not.
-        [[maybe_unused]] const ssize_t sent = ::write(go[1], "g", 1);
-        closeFd(&go[1]);
-        ssize_t n = 0;
-        while ((n = ::read(told[0], &failure, sizeof failure)) < 0 && errno == EINTR) {
-        }
-        if (n != 0) {
-            waitpid(pid_t(pid), nullptr, 0);
-            closeFd(&pidFd);
-            pid = 0;
-        }
+    if (pid > 0 && !ran(go[1], told[0], &failure)) {
+        waitpid(pid_t(pid), nullptr, 0);
+        closeFd(&pidFd);
+        pid = 0;
     }
-    closeFd(&go[1]);
-    closeFd(&told[0]);
+    for (int* end : {&go[1], &told[0]})
+        closeFd(end);
     if (pid <= 0) {
         error = QString::fromLocal8Bit(std::strerror(failure));
         closeFd(&in[1]);

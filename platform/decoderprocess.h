@@ -45,7 +45,6 @@ public:
     qint64 processId() const { return pid; }
     // Started, and not yet ended.
     bool running() const { return pidFd >= 0; }
-    Hold hold() const { return held; }
     QString errorString() const { return error; }
     // Written as it takes it.
     void write(const QByteArray& bytes);
