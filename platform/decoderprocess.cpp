@@ -334,13 +334,10 @@ void DecoderProcess::ended()
 {
     if (pidFd < 0)
         return;
-    // Any process left of its group, which it leads until waited for; then what it wrote, up to its pipe's size.
+    // Any process left of its group, which it leads until waited for.
     ::kill(pid_t(-pid), SIGKILL);
-    const bool wrote = readOutput();
     waitpid(pid_t(pid), nullptr, 0);
     closeAll();
-    if (wrote)
-        emit readyRead();
     emit finished();
 }
 

@@ -43,8 +43,6 @@ public:
     // not start, errorString() telling why.
     bool start(const QString& program, const QString& keeper);
     qint64 processId() const { return pid; }
-    // Started, and not yet ended.
-    bool running() const { return pidFd >= 0; }
     QString errorString() const { return error; }
     // Written as it takes it.
     void write(const QByteArray& bytes);
@@ -57,7 +55,7 @@ public:
 
 signals:
     void readyRead();
-    // It ended, whatever ended it; what it wrote before has been read (readyRead).
+    // It ended, whatever ended it; what it wrote and was not yet read is dropped.
     void finished();
 
 private:

@@ -88,9 +88,8 @@ void PictureDecoder::next()
 
 void PictureDecoder::start()
 {
-    if (process && process->running())
+    if (process)
         return;
-    endProcess();  // one that ended after its last answer
     process = new DecoderProcess(this);
     connect(process, &DecoderProcess::readyRead, this, &PictureDecoder::read);
     connect(process, &DecoderProcess::finished, this, [this] {
