@@ -56,12 +56,18 @@ struct Limits
     quint32 memoryMiB = 0;
 };
 
-// The most a request may carry, and ask for: larger numbers are no request.
+// The most a request may carry, and ask for: larger numbers are no request. The decoder's every process is
+// bounded by the address space of a request of the most and its decode (decoder/sandbox.h): the memory above the
+// most a picture of the program asks for (384 MiB).
 constexpr quint32 kMostBytes = 32 * 1024 * 1024;
 constexpr quint32 kMostPixels = 64 * 1024 * 1024;
 constexpr quint32 kMostFrames = 4096;
 constexpr quint32 kMostCpuSeconds = 60;
-constexpr quint32 kMostMemoryMiB = 2048;
+constexpr quint32 kMostMemoryMiB = 512;
+
+// The decoder program run with this argument alone is the keeper of a decoder's process group
+// (platform/decoderprocess.h).
+constexpr char kKeeperArgument[] = "--keep-group";
 
 // A request: its header (kRequestHeader bytes: a mark, the limits, the picture's length), then the picture.
 constexpr int kRequestHeader = 28;

@@ -1,7 +1,8 @@
 // The picture decoder: started by the wizard from its own folder, it reads requests from its standard
 // input and writes each answer to its standard output (base/picturewire.h), one picture at a time, each
 // decoded by Qt's readers in a process of its own (decoder/sandbox.h). It ends at the end of its input, at a
-// request it cannot read, and with the wizard.
+// request it cannot read, and with the wizard. Run with PictureWire::kKeeperArgument, it is a decoder's keeper
+// instead.
 
 #include <csignal>
 #include <cstring>
@@ -100,10 +101,26 @@ bool answer(const QByteArray& picture, const PictureWire::Limits& limits)
     return written;
 }
 
+// The keeper of a decoder's process group, where the kernel gives the decoder no PID namespace: the decoder's
+// child, started by the wizard's code before the decoder runs, every signal blocked and one to come once the
+// decoder ends (platform/decoderprocess.h). Then it ends the group: every process the decoder made, which the
+// decoder's filter keeps in it, and itself.
+int keepGroup()
+{
+    sigset_t all;
+    sigfillset(&all);
+    while (sigwaitinfo(&all, nullptr) < 0 && errno == EINTR) {
+    }
+    kill(0, SIGKILL);
+    return 0;
+}
+
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], PictureWire::kKeeperArgument) == 0)
+        return keepGroup();
     // The event dispatcher of a thread of Qt's (decoder/decode.cpp): Qt's own, whose event counter the
     // filter allows, not GLib's, which needs more.
     qputenv("QT_NO_GLIB", "1");

@@ -36,6 +36,9 @@ constexpr scmp_datum_t kThreadFlags = CLONE_VM | CLONE_FS | CLONE_FILES | CLONE_
 // TSYNC_ESRCH where the kernel has it); no listener's descriptor, say.
 constexpr scmp_datum_t kForeignFilterFlags = ~scmp_datum_t(SECCOMP_FILTER_FLAG_TSYNC | SECCOMP_FILTER_FLAG_TSYNC_ESRCH);
 
+// The answer's length, before it in the memory a decode shares with the decoder (decoder/main.cpp).
+constexpr quint64 kAnswerLengthBytes = 8;
+
 // The decoder's address space when it was confined.
 quint64 confinedSpace = 0;
 
@@ -129,6 +132,15 @@ bool confineDecoder()
     const rlim_t most = PictureWire::kMostCpuSeconds + 1;
     if (!limit(RLIMIT_CPU, most, most))
         return false;
+    // Nor does any take more address space than its own and a request of the most and its decode: the most a
+    // decode's limits may reach.
+    const PictureWire::Limits mostAsked{PictureWire::kAllFormats, PictureWire::kMostPixels, PictureWire::kMostFrames,
+                                        PictureWire::kMostCpuSeconds, PictureWire::kMostMemoryMiB};
+    const rlim_t space =
+        rlim_t(confinedSpace + PictureWire::kMostBytes + kAnswerLengthBytes +
+               quint64(PictureWire::mostAnswerBytes(mostAsked)) + (quint64(PictureWire::kMostMemoryMiB) << 20));
+    if (!limit(RLIMIT_AS, space, space))
+        return false;
     scmp_filter_ctx filter = baseFilter();
     int failed = filter ? 0 : 1;
     if (filter) {
@@ -148,8 +160,10 @@ bool confineDecoder()
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1, SCMP_A0(SCMP_CMP_EQ, 0));
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 2, SCMP_A0(SCMP_CMP_EQ, PR_SET_DUMPABLE),
                                    SCMP_A1(SCMP_CMP_EQ, 0));
-        for (scmp_datum_t option : {PR_SET_PDEATHSIG, PR_SET_NO_NEW_PRIVS})
-            failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, option));
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 2, SCMP_A0(SCMP_CMP_EQ, PR_SET_PDEATHSIG),
+                                   SCMP_A1(SCMP_CMP_EQ, SIGKILL));
+        failed |=
+            seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, PR_SET_NO_NEW_PRIVS));
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(seccomp), 2,
                                    SCMP_A0(SCMP_CMP_EQ, SECCOMP_SET_MODE_FILTER),
                                    SCMP_A1(SCMP_CMP_MASKED_EQ, kForeignFilterFlags, 0));

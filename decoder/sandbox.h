@@ -7,10 +7,11 @@
 // input, output and error, holds no capability (started as root, it runs as the system's unprivileged user
 // and group), and a seccomp filter lets it read only its input, write only its output and make a process
 // of its own for each decode, which may start one thread before its own filter. The decoder and every
-// process it makes are limited to the most CPU time a decode may be asked for, and none of them can leave
-// the process group the program started it in. A decode's process reads and writes nothing at all (its
-// answer goes to memory it shares with the decoder), makes no thread or process, within limits of CPU
-// time and address space, and ends with the decoder.
+// process it makes are limited to the most CPU time a decode may be asked for and to the address space of a
+// request of the most and its decode beside the decoder's own; none of them can leave the process group the
+// program started it in, nor change its parent-death signal but to SIGKILL. A decode's process reads and writes nothing
+// at all (its answer goes to memory it shares with the decoder), makes no thread or process, within limits of CPU time
+// and address space, and ends with the decoder.
 namespace Sandbox {
 
 // False when the decoder keeps a privilege or the kernel refuses the filter: the decoder then decodes nothing.

@@ -2,15 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QTimer>
-
-#include <csignal>
 
 #include <unistd.h>
 
 #include "base/log.h"
 #include "base/logsummary.h"
+#include "platform/decoderprocess.h"
 
 using PictureWire::Status;
 
@@ -21,24 +19,9 @@ constexpr int kFailuresInFull = 8;
 // A decoder killed ends at once; its end is waited for no longer than this.
 constexpr int kEndWaitMs = 1000;
 
-// The decoder's process: a session and process group of its own, which its filter lets neither it nor a
-// process it makes leave, so that ending the group ends them all; and no environment, for it needs none.
-class DecoderProcess : public QProcess
-{
-public:
-    using QProcess::QProcess;
-
-protected:
-    void setupChildProcess() override
-    {
-        static char* none[] = {nullptr};
-        setsid();
-        environ = none;
-    }
-};
 // The CPU time process has used, its own and that of the children it waited for, as the kernel counts it (the
 // decoder waits for a decode's process before it answers); -1 when not known.
-qint64 cpuUsedMs(const QProcess* process)
+qint64 cpuUsedMs(const Platform::DecoderProcess* process)
 {
     QFile file(QStringLiteral("/proc/%1/stat").arg(process->processId()));
     if (process->processId() <= 0 || !file.open(QIODevice::ReadOnly))
@@ -61,7 +44,8 @@ namespace Platform {
 
 PictureDecoder::PictureDecoder(QObject* parent, const QString& program, int deadlineMs)
     : QObject(parent)
-    , program(program.isEmpty() ? QCoreApplication::applicationDirPath() + "/tolmdecoder" : program)
+    , decoderProgram(QCoreApplication::applicationDirPath() + "/tolmdecoder")
+    , program(program.isEmpty() ? decoderProgram : program)
     , deadlineMs(deadlineMs)
     , deadline(new QTimer(this))
 {
@@ -107,25 +91,20 @@ void PictureDecoder::start()
     if (process)
         return;
     process = new DecoderProcess(this);
-    process->setStandardErrorFile(QProcess::nullDevice());
-    connect(process, &QProcess::readyReadStandardOutput, this, &PictureDecoder::read);
-    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            fail(Status::NotStarted);
-    });
-    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this] {
+    connect(process, &DecoderProcess::readyRead, this, &PictureDecoder::read);
+    connect(process, &DecoderProcess::finished, this, [this] {
         if (reader)
             fail(Status::Left);
         else
             endProcess();
     });
-    process->start(program, QStringList());
-    group = process->processId();
+    if (!process->start(program, decoderProgram))
+        fail(Status::NotStarted);
 }
 
 void PictureDecoder::read()
 {
-    const QByteArray bytes = process->readAllStandardOutput();
+    const QByteArray bytes = process->readAll();
     const qint64 taken = reader ? reader->feed(bytes.constData(), bytes.size()) : 0;
     if (!reader || reader->broken() || taken < bytes.size()) {
         fail(Status::Broken);
@@ -178,9 +157,7 @@ void PictureDecoder::endProcess()
     if (!process)
         return;
     disconnect(process, nullptr, this, nullptr);
-    // A decode under way and any process the decoder made end with it: its group lasts while one of them does.
-    if (group > 0)
-        ::kill(pid_t(-group), SIGKILL);
+    // A decode under way and any process the decoder made end with it.
     process->kill();
     process->waitForFinished(kEndWaitMs);
     process->deleteLater();

@@ -13,16 +13,17 @@
 
 #include "base/picturewire.h"
 
-class QProcess;
 class QTimer;
 
 namespace Platform {
 
+class DecoderProcess;
+
 // Pictures from outside decoded by the decoder program (tolmdecoder, in the program's folder), one at a
 // time, each within the limits it is asked with: this process reads none of their bytes as a picture. A
 // decoder that crashes, ends, answers out of the protocol or has not answered by kDeadlineMs costs the
-// picture it had (refused, logged) and is ended with every process of its group; the next picture gets a
-// new one.
+// picture it had (refused, logged) and is ended with every process it made (platform/decoderprocess.h); the
+// next picture gets a new one. A decoder ends with the thread that started it, the one this object lives on.
 class PictureDecoder : public QObject
 {
     Q_OBJECT
@@ -71,10 +72,10 @@ private:
     void fail(PictureWire::Status status);
     void endProcess();
 
+    QString decoderProgram;  // tolmdecoder in the program's folder, whatever stands for it
     QString program;
     int deadlineMs;
-    QProcess* process = nullptr;
-    qint64 group = 0;  // the decoder's process group, ended with it
+    DecoderProcess* process = nullptr;
     QTimer* deadline;
     QList<Asked> queue;  // its first is being decoded while reader is set
     std::unique_ptr<PictureWire::AnswerReader> reader;

@@ -15,6 +15,12 @@
 
 #include <csignal>
 
+#include <grp.h>
+#include <sched.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include "answerkit.h"
@@ -181,6 +187,39 @@ bool running(const QByteArray& pid)
 {
     QFile stat("/proc/" + pid.trimmed() + "/stat");
     return stat.open(QIODevice::ReadOnly) && stat.readAll().split(' ').value(2) != "Z";
+}
+
+// Whether the kernel gives a process of root's, or of another user's, namespaces of its own.
+bool namespacesGiven(bool root)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!root && geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+            _exit(1);
+        const long made =
+            syscall(SYS_clone, CLONE_NEWUSER | CLONE_NEWPID | SIGCHLD, nullptr, nullptr, nullptr, nullptr);
+        if (made == 0)
+            _exit(0);
+        _exit(made > 0 && waitpid(pid_t(made), nullptr, 0) == made ? 0 : 1);
+    }
+    int status = 1;
+    return child > 0 && waitpid(child, &status, 0) == child && status == 0;
+}
+
+// The processes that run the shell script script (neither gone nor zombies).
+QList<pid_t> runningScript(const QString& script)
+{
+    QList<pid_t> found;
+    for (const QFileInfo& proc : QDir("/proc").entryInfoList(QDir::Dirs)) {
+        QFile cmdline(proc.filePath() + "/cmdline");
+        const QList<QByteArray> words =
+            cmdline.open(QIODevice::ReadOnly) ? cmdline.readAll().split('\0') : QList<QByteArray>();
+        if (words.value(0) == "/bin/sh" && words.value(1) == script.toLocal8Bit() &&
+            running(proc.fileName().toLatin1()))
+            found << pid_t(proc.fileName().toInt());
+    }
+    return found;
 }
 }  // namespace
 
@@ -517,8 +556,10 @@ private slots:
         row("a JPEG of 2048x2048, converted on the decode's own thread", "", written(QSize(2048, 2048), "jpeg"), page,
             S::Decoded, 1);
         row("a decoder that crashes", "kill -SEGV $$", jpeg, snap, S::Left);
-        // A process the decoder made ends with it, when it ends and when the program does.
-        const QString child = "sleep 30 </dev/null >/dev/null 2>&1 & echo $! >$0.child; ";
+        // A process the decoder made ends with it, when it ends and when the program does. It notes its id as this
+        // process sees it (in /proc, not the decoder's namespace).
+        const QString child = "(read -r pid rest </proc/self/stat; echo $pid >$0.child; exec sleep 30) </dev/null "
+                              ">/dev/null 2>&1 & until [ -s $0.child ]; do :; done; ";
         row("a decoder that crashes, leaving a child", child + "kill -SEGV $$", jpeg, snap, S::Left);
         row("a decoder whose child outlives it to the program's end", child + "exec \"$0\"", jpeg, snap, S::Decoded, 1);
         row("a decoder that never answers", "exec cat >/dev/null", jpeg, snap, S::Overdue);
@@ -581,6 +622,101 @@ private slots:
         const QByteArray left = child.open(QIODevice::ReadOnly) ? child.readAll() : QByteArray();
         if (!left.isEmpty())
             QTRY_VERIFY(!running(left));
+    }
+
+    // A decoder's processes end with the program, killed too, and those of its user in its namespaces are at most
+    // DecoderProcess::kMostTasks (a decode's thread counted): as root and as another user, and where the kernel
+    // refuses user namespaces (then root's decoder gets a PID namespace alone, another user's a keeper beside it,
+    // and its processes are not counted apart). A stand-in becomes nobody as root, keeping its parent-death signal,
+    // as the decoder does; then it makes a chain of processes that spin, the first the child of one that left, or
+    // processes that wait, as many as it may. Each notes itself in made, the stand-in done once it made them all.
+    void decoderOutlived_data()
+    {
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<bool>("userNamespaces");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("outcome");  // the processes made, those that ran when the program was killed
+        const QString chain = "( link 1 & ); spin";
+        const auto waiting = [](int made) {
+            return QString("i=0; while [ $i -lt %1 ]; do \"$0\" wait & echo >>$0.made; i=$((i + 1)); done; "
+                           "echo >$0.done; exec \"$0\" wait")
+                .arg(made);
+        };
+        const auto row = [](const char* name, bool root, bool userNamespaces, const QString& part,
+                            const char* outcome) {
+            QTest::newRow(name) << root << userNamespaces << part << QString(outcome);
+        };
+        row("as root, a spinning chain", true, true, chain, "3 made, 3 ran");
+        row("as another user, a spinning chain", false, true, chain, "3 made, 3 ran");
+        row("as root without user namespaces, a spinning chain", true, false, chain, "3 made, 3 ran");
+        row("as another user without user namespaces, a spinning chain", false, false, chain, "3 made, 3 ran");
+        row("as root, 4 processes", true, true, waiting(3), "4 made, 4 ran");
+        row("as root, a 5th refused", true, true, waiting(4), "4 made, 0 ran");
+        row("as another user, 4 processes", false, true, waiting(3), "4 made, 4 ran");
+        row("as another user, a 5th refused", false, true, waiting(4), "4 made, 0 ran");
+        row("as root without user namespaces, 5 processes", true, false, waiting(4), "5 made, 5 ran");
+    }
+
+    void decoderOutlived()
+    {
+        QFETCH(bool, root);
+        QFETCH(bool, userNamespaces);
+        QFETCH(QString, part);
+        if (root && geteuid() != 0)
+            QSKIP("a decoder of root's needs root");
+        if (userNamespaces && !namespacesGiven(root))
+            QSKIP("the kernel gives no user namespaces here");
+        QTemporaryDir dir;
+        const QString script = dir.filePath("decoder");
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QString("#!/bin/sh\n"
+                           "spin() { while :; do :; done; }\n"
+                           "link() { echo >>$0.made; if [ $1 = 0 ]; then echo >$0.done; else link $(($1 - 1)) & fi; "
+                           "spin; }\n"
+                           "[ \"$1\" = wait ] && read line <$0.fifo && exit\n"
+                           "[ \"$1\" = wait ] && exit\n"
+                           "[ $(id -u) = 0 ] && exec setpriv --reuid=65534 --regid=65534 --clear-groups "
+                           "--pdeathsig=keep \"$0\"\n"
+                           "echo >>$0.made\n%1\n")
+                       .arg(part)
+                       .toUtf8());
+        file.close();
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup |
+                         QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir.path(), all) && QFile::setPermissions(script, all));
+        QVERIFY(mkfifo(QFile::encodeName(script + ".fifo").constData(), 0666) == 0);
+        QProcess holder;
+        QStringList options{script};
+        if (!root)
+            options << "nobody";
+        if (!userNamespaces)
+            options << "no-user-namespaces";
+        holder.start(QCoreApplication::applicationDirPath() + "/decoderholder", options);
+        QVERIFY(holder.waitForStarted() && holder.processId() > 0);
+        // Whatever the test finds, nothing it started outlives it.
+        const pid_t held = pid_t(holder.processId());
+        const auto end = qScopeGuard([&] {
+            ::kill(held, SIGKILL);
+            holder.waitForFinished();
+            for (pid_t left : runningScript(script))
+                ::kill(left, SIGKILL);
+        });
+        QFile made(script + ".made");
+        const auto lines = [&made] {
+            made.close();
+            return made.open(QIODevice::ReadOnly) ? made.readAll().count('\n') : 0;
+        };
+        // Done, or ended once it made one.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(script + ".done") || (lines() > 0 && runningScript(script).isEmpty()),
+                                 10000);
+        if (QFile::exists(script + ".done"))
+            QTRY_COMPARE(runningScript(script).size(), lines());
+        const QString outcome = QString("%1 made, %2 ran").arg(lines()).arg(runningScript(script).size());
+        QCOMPARE(holder.state(), QProcess::Running);
+        QVERIFY(::kill(held, SIGKILL) == 0 && holder.waitForFinished());
+        QTRY_COMPARE_WITH_TIMEOUT(runningScript(script), QList<pid_t>(), 2000);
+        QTEST(outcome, "outcome");
     }
 
     // The wizard takes a decoder's answer whole, alike fed at once or a byte at a time, only within the limits it

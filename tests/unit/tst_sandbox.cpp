@@ -16,6 +16,7 @@
 #include <linux/seccomp.h>
 #include <pthread.h>
 #include <sched.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/ptrace.h>
 #include <sys/resource.h>
@@ -55,6 +56,16 @@ bool cloned(unsigned long flags)
     return child > 0;
 }
 
+// Whether this process could map, beyond its space, the most a request and its decode take and byMiB more.
+bool mapped(int byMiB)
+{
+    const PictureWire::Limits most{PictureWire::kAllFormats, PictureWire::kMostPixels, PictureWire::kMostFrames,
+                                   PictureWire::kMostCpuSeconds, PictureWire::kMostMemoryMiB};
+    const qint64 bytes = PictureWire::kMostBytes + PictureWire::mostAnswerBytes(most) +
+                         (qint64(PictureWire::kMostMemoryMiB + byMiB) << 20);
+    return mmap(nullptr, size_t(bytes), PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0) != MAP_FAILED;
+}
+
 // The calls, each true when it did what it asked.
 const QHash<QString, std::function<bool()>> kCalls = {
     {"nothing", [] { return true; }},
@@ -72,6 +83,10 @@ const QHash<QString, std::function<bool()>> kCalls = {
          });
      }},
     {"undumpable", [] { return prctl(PR_SET_DUMPABLE, 0) == 0; }},
+    {"its parent-death signal SIGKILL", [] { return prctl(PR_SET_PDEATHSIG, SIGKILL) == 0; }},
+    {"no parent-death signal", [] { return prctl(PR_SET_PDEATHSIG, 0) == 0; }},
+    {"the address space of a request of the most but 8 MiB", [] { return mapped(-8); }},
+    {"8 MiB past the address space of a request of the most", [] { return mapped(8); }},
     {"dumpable", [] { return prctl(PR_SET_DUMPABLE, 1) == 0; }},
     {"subreaper", [] { return prctl(PR_SET_CHILD_SUBREAPER, 1) == 0; }},
     {"fork and wait", [] { return inChild([] { return true; }); }},
@@ -252,11 +267,14 @@ private slots:
         row(DecodeThread, "fork and wait", "ended");
         row(DecodeThread, "thread", "ended");
         // The decoder: what its work needs, and nothing beyond.
-        for (const char* call : {"its input and output", "fork and wait", "thread", "its limits", "undumpable"})
+        for (const char* call :
+             {"its input and output", "fork and wait", "thread", "its limits", "undumpable",
+              "its parent-death signal SIGKILL", "the address space of a request of the most but 8 MiB"})
             row(Decoder, call, "allowed");
         for (const char* call : {"open", "another's limits", "dumpable", "subreaper", "CLONE_PARENT", "CLONE_NEWUSER",
                                  "CLONE_NEWUSER | CLONE_NEWNET", "setsid", "setpgid", "a filter's listener",
-                                 "notification sizes", "a plain child's CPU time past a decode's most"})
+                                 "notification sizes", "a plain child's CPU time past a decode's most",
+                                 "no parent-death signal", "8 MiB past the address space of a request of the most"})
             row(Decoder, call, "refused");
         row(Orphan, "nothing", "gone with its program");
     }
