@@ -9,6 +9,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 #include "base/replylimits.h"
 #include "protocol/dcputils.h"
 
@@ -34,11 +36,13 @@ public:
         connect(this, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = nextPendingConnection()) {
                 connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    head += socket->readAll();
-                    if (!head.contains("\r\n\r\n"))
+                auto head = std::make_shared<QByteArray>();
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket, head] {
+                    if (head->contains("\r\n\r\n"))
+                        return;  // answered already
+                    *head += socket->readAll();
+                    if (!head->contains("\r\n\r\n"))
                         return;
-                    head.clear();
                     ++asked;
                     socket->write(answer);
                     connect(socket, &QTcpSocket::disconnected, this, [this] { emit closed(); });
@@ -52,9 +56,6 @@ public:
 signals:
     // A connection closed once the answer was written.
     void closed();
-
-private:
-    QByteArray head;
 };
 
 QStringList* gLines = nullptr;

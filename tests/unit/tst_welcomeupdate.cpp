@@ -337,12 +337,9 @@ void TestWelcomeUpdate::installerNames_data()
     row("the program", "tolmwizard", false, fallback, true);
     row("the program for Windows", "TolmWizard.EXE", false, fallback, true);
     row("the program as named", QFileInfo(QCoreApplication::applicationFilePath()).fileName(), false, fallback, true);
-    row("the decoder", "tolmdecoder", false, fallback, true);
     row("the configuration", "Config.xml", false, fallback, true);
-    row("a log", "log.first.txt", false, fallback, true);
     row("the translations' folder", "lang", false, fallback, true);
     row("a library", "version.DLL", false, fallback, true);
-    row("Qt's configuration", "qt.conf", false, fallback, true);
     row("another name beginning as the program's", "tolmwizard.bin", false, "tolmwizard.bin", false);
     row("a renamed program, another name", "setup.exe", false, "setup.exe", true, "TolmSetupWizard.exe");
     row("a renamed program, its own name", "tolmsetupwizard.exe", false, QString(), false, "TolmSetupWizard.exe");
