@@ -32,8 +32,9 @@ constexpr qint64 kUpdateDescriptionBytes = 64 * 1024;
 constexpr qint64 kSpriteBytes = 16 * 1024 * 1024;
 constexpr qint64 kProbeBytes = 1024 * 1024;
 constexpr qint64 kCgiBytes = 64 * 1024;
-// What of a CGI answer goes into the log.
-constexpr int kCgiLogBytes = 512;
+// What of an answer's text goes into the log: the first 512 bytes of a camera's CGI answer, the first 512
+// characters of the catalogue and of each value the log shows of it.
+constexpr int kAnswerLogBytes = 512;
 constexpr qint64 kInstallerBytes = 512LL * 1024 * 1024;
 
 constexpr int kTransferMs = 15000;

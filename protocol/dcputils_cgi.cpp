@@ -162,7 +162,7 @@ void DCPUtils::deviceCGICallBack(QNetworkReply* reply)
     } else {
         // Only a prefix of the answer goes into the log.
         WLOG << "[CGI] callback http return value :"
-             << QString::fromUtf8(reply->read(ReplyLimits::kCgiLogBytes).constData());
+             << QString::fromUtf8(reply->read(ReplyLimits::kAnswerLogBytes).constData());
         if (status == "200")
             WLOG << "[CGI] callback 200 OK";
         else

@@ -1,9 +1,11 @@
 #include "welcome/catalogue.h"
 
+#include <QDebug>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 #include "base/log.h"
+#include "base/replylimits.h"
 
 namespace {
 
@@ -34,7 +36,21 @@ template <size_t N> QMap<QString, QString> pictureGroups(const QJsonObject& obje
     return groups;
 }
 
-void addCamera(Catalogue& catalogue, const QJsonObject& camera)
+// A value of the catalogue as the log shows it: its first characters.
+QString logged(const QString& value)
+{
+    return value.left(ReplyLimits::kAnswerLogBytes);
+}
+
+// A map of the catalogue as the log shows it: how many entries it has, then the first characters of its text.
+template <class Map> QString loggedMap(const Map& map)
+{
+    QString text;
+    QDebug(&text).nospace() << map;
+    return QString::number(map.size()) + " entries: " + logged(text);
+}
+
+void addCamera(Catalogue& catalogue, const QJsonObject& camera, bool log)
 {
     const QString model = stringOf(camera, "Model");
     const QString typeNumber = stringOf(camera, "ConnectionTypeNumber");
@@ -42,11 +58,13 @@ void addCamera(Catalogue& catalogue, const QJsonObject& camera)
     const QString apMode = stringOf(camera, "SupportAPMode");
     const QString cgi = stringOf(camera, "CGIProtocol");
     const QString hardware = stringOf(camera, "HardwareVersion");
-    WLOG << "Model:" << model;
-    WLOG << "01 ConnectionTypeNumber:" << typeNumber;
-    WLOG << "02 SupportWiFiMap:" << wifi;
-    WLOG << "03 SupportAPModeMap:" << apMode;
-    WLOG << "04 CGIProtocol:" << cgi;
+    if (log) {
+        WLOG << "Model:" << logged(model);
+        WLOG << "01 ConnectionTypeNumber:" << logged(typeNumber);
+        WLOG << "02 SupportWiFiMap:" << logged(wifi);
+        WLOG << "03 SupportAPModeMap:" << logged(apMode);
+        WLOG << "04 CGIProtocol:" << logged(cgi);
+    }
 
     QStringList entries;
     for (const QJsonValue& type : camera.value("ConnectionType").toArray()) {
@@ -98,6 +116,7 @@ QString cleanCatalogueBody(const QByteArray& body)
 
 CatalogueParse parseCatalogue(const QString& text)
 {
+    WLOG << "json :" << text.size() << "characters:" << logged(text);
     CatalogueParse result;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
@@ -116,8 +135,18 @@ CatalogueParse parseCatalogue(const QString& text)
     catalogue.deviceIcons = pictureGroups(root.value("DeivceIcons").toObject(), kDeviceIconKeys);
     catalogue.latestVersion = stringOf(root, "TolmWizardLatestVersion");
     catalogue.updateUri = stringOf(root, "TolmWizardWindowsUpdateURI");
-    for (const QJsonValue& camera : root.value("Cameras").toArray())
-        addCamera(catalogue, camera.toObject());
+    const QJsonArray cameras = root.value("Cameras").toArray();
+    for (int i = 0; i < cameras.size(); ++i)
+        addCamera(catalogue, cameras.at(i).toObject(), i < kLoggedCameras);
+    if (cameras.size() > kLoggedCameras)
+        WLOG << "Cameras:" << cameras.size() << "in the catalogue, the first" << kLoggedCameras << "logged one by one";
+    WLOG << "00 ConnectionTypeMap:" << qUtf8Printable(loggedMap(catalogue.connectionTypes));
+    WLOG << "01 ConnectionTypeNumberMap:" << qUtf8Printable(loggedMap(catalogue.connectionTypeNumbers));
+    WLOG << "02 SupportWiFiMap:" << qUtf8Printable(loggedMap(catalogue.supportWiFi));
+    WLOG << "03 SupportAPModeMap:" << qUtf8Printable(loggedMap(catalogue.supportAPMode));
+    WLOG << "04 SupportHWVersionMap:" << qUtf8Printable(loggedMap(catalogue.hardwareVersions));
+    WLOG << "05 AssembleImagesMap:" << qUtf8Printable(loggedMap(catalogue.assembleImages));
+    WLOG << "06 DeviceIconsMap:" << qUtf8Printable(loggedMap(catalogue.deviceIcons));
     result.status = CatalogueParse::Parsed;
     return result;
 }

@@ -38,6 +38,10 @@ struct CatalogueParse
     Catalogue catalogue;
 };
 
+// The cameras whose values the log shows one by one, each value cut to its first characters
+// (ReplyLimits::kAnswerLogBytes); of a catalogue of more, the log gives only how many it has.
+constexpr int kLoggedCameras = 64;
+
 // Parses the catalogue text as UTF-8 JSON. Missing members and values of another type
 // read as empty text, empty objects or empty arrays.
 CatalogueParse parseCatalogue(const QString& text);

@@ -368,7 +368,7 @@ void WelcomePage::checkJsonFileRequest()
             checkWizardJsonFileTimer->stop();
             WLOG << "checkWizardJsonFileTimer stop at " << n;
             WLOG << "TolmWizardQtVersion :" << TolmWizardQtVersion;
-            WLOG << "TolmWizardJsonVersion :" << TolmWizardLatestVersion;
+            WLOG << "TolmWizardJsonVersion :" << TolmWizardLatestVersion.left(ReplyLimits::kAnswerLogBytes);
             if (isNewerVersion(TolmWizardQtVersion, TolmWizardLatestVersion)) {
                 unbindingDCP();
                 checkWizardUpdateUriTimer->start(kTickMs);
@@ -390,7 +390,6 @@ bool WelcomePage::parseJsonFile(QString json)
 {
     ModelRouteMap.clear();
     ModelRouteMap.insert(tr("Choose your model"), "0");
-    WLOG << "json :" << json;
 
     const CatalogueParse parse = parseCatalogue(json);
     if (parse.status == CatalogueParse::Invalid) {
@@ -418,16 +417,9 @@ bool WelcomePage::parseJsonFile(QString json)
     if (!gIsQATest) {
         TolmWizardUpdateUrl = QUrl(catalogue.updateUri, QUrl::TolerantMode);
         TolmWizardWindowsUpdateURI = TolmWizardUpdateUrl;
-        WLOG << "TolmWizardUpdateUrl:" << TolmWizardUpdateUrl;
+        WLOG << "TolmWizardUpdateUrl:" << TolmWizardUpdateUrl.toString().left(ReplyLimits::kAnswerLogBytes);
     }
 
-    WLOG << "00 ConnectionTypeMap:" << ConnectionTypeMap;
-    WLOG << "01 ConnectionTypeNumberMap:" << ConnectionTypeNumberMap;
-    WLOG << "02 SupportWiFiMap:" << SupportWiFiMap;
-    WLOG << "03 SupportAPModeMap:" << SupportAPModeMap;
-    WLOG << "04 SupportHWVersionMap:" << SupportHWVersionMap;
-    WLOG << "05 AssembleImagesMap:" << AssembleImagesMap;
-    WLOG << "06 DeviceIconsMap:" << DeviceIconsMap;
     return true;
 }
 

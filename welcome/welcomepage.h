@@ -204,7 +204,7 @@ private:
     void leaveUpdateRoad(const char* popupName);
     void openUpdatePopup(const UpdatePopup& popup);
     QString installerTarget() const;
-    void chooseInstallerFolder(const QString& startFolder, bool removeAnyOldFile);
+    void chooseInstallerFolder(const QString& startFolder);
     // The popup of that name closed, the download stopped: the folder dialog again, in the folder last chosen.
     void chooseAnotherFolder(const char* popupName);
     void failDownload();

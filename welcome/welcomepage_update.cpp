@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -18,6 +19,7 @@
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/agreementpage.h"
+#include "welcome/installerrules.h"
 #include "welcome/updatedescription.h"
 
 namespace {
@@ -72,7 +74,7 @@ void WelcomePage::getUpdateUrl()
     } else {
         TolmWizardUpdateUrl = QUrl(QString::fromLatin1(Endpoints::kUpdateCheckUrl));
     }
-    WLOG << "Wizard Update Url: " << TolmWizardUpdateUrl;
+    WLOG << "Wizard Update Url: " << TolmWizardUpdateUrl.toString().left(ReplyLimits::kAnswerLogBytes);
 }
 
 void WelcomePage::checkWizardUpdateUriConnection()
@@ -90,7 +92,8 @@ void WelcomePage::checkWizardUpdateUriConnection()
         gMainpage->hideBusy();
         popupUpdateWizardMsgBox();
     } else if (n % 2 == 0) {
-        WLOG << "current TolmWizardUpdateUrl url : ---------------------------------->:" << TolmWizardUpdateUrl;
+        WLOG << "current TolmWizardUpdateUrl url : ---------------------------------->:"
+             << TolmWizardUpdateUrl.toString().left(ReplyLimits::kAnswerLogBytes);
         tolmwizardUpdateUriManager->get(QNetworkRequest(TolmWizardUpdateUrl));
     }
     WLOG << " waitWizardUpdateUriNumber :" << n;
@@ -247,7 +250,7 @@ void WelcomePage::pressUpdateButton()
 {
     delete gMainpage->findChild<MessageBoxPage*>(kUpdatePopup);
     waitWizardUpdateNumber = 0;
-    chooseInstallerFolder(QDir::currentPath(), false);
+    chooseInstallerFolder(QDir::currentPath());
 }
 
 void WelcomePage::pressMsgUpdateWizardPathErrorOKButton()
@@ -265,15 +268,17 @@ void WelcomePage::chooseAnotherFolder(const char* popupName)
     delete gMainpage->findChild<MessageBoxPage*>(popupName);
     checkWizardUpdateTimer->stop();
     waitWizardUpdateNumber = 0;
-    chooseInstallerFolder(TolmWizardUpdateSavePath, true);
+    chooseInstallerFolder(TolmWizardUpdateSavePath);
 }
 
 QString WelcomePage::installerTarget() const
 {
-    return TolmWizardUpdateSavePath + "/" + installerFileName(TolmWizardUpdateUrl);
+    const QString name = InstallerRules::savedName(installerFileName(TolmWizardUpdateUrl),
+                                                   QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    return name.isEmpty() ? QString() : TolmWizardUpdateSavePath + "/" + name;
 }
 
-void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeAnyOldFile)
+void WelcomePage::chooseInstallerFolder(const QString& startFolder)
 {
     // A file written before but not readable back must not stop the next wait at once.
     gWizardUpdateDownloaded = false;
@@ -297,8 +302,22 @@ void WelcomePage::chooseInstallerFolder(const QString& startFolder, bool removeA
     }
     TolmWizardFile = installerTarget();
     WLOG << "TolmWizardFile :" << TolmWizardFile;
+    if (TolmWizardFile.isEmpty()) {
+        // Only names of the wizard's own files: nothing may be saved; the popup leads to the support site.
+        WLOG << "installer not saved, its address names a file of the wizard's own :"
+             << TolmWizardUpdateUrl.toString().left(ReplyLimits::kAnswerLogBytes);
+        failDownload();
+        return;
+    }
     QFile old(TolmWizardFile);
-    if (old.exists() && (removeAnyOldFile || TolmWizardFile.contains(".exe"))) {
+    if (old.exists()) {
+        // Only an earlier installer is replaced: another file of that name is the person's.
+        if (!InstallerRules::replacesOldFile(QFileInfo(TolmWizardFile).fileName())) {
+            WLOG << "file exist and is no installer, left alone ...";
+            popupUpdateWizardPathErrorMsgBox();
+            WLOG << "change directory to :" << TolmWizardUpdateSavePath;
+            return;
+        }
         WLOG << "file exist and remove ...";
         if (!old.remove()) {
             WLOG << "remove failed ...";

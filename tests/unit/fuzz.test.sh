@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # scripts/fuzz as on a fresh clone: its help, and a time that is no count of seconds refused, both before it
 # builds anything; then it builds the fuzzers into a folder of this build tree of its own (no other build or
-# run shares it) and fuzzes the DCP receive path and the reader of the decoder's answers for a few seconds each
-# from their committed corpora. Fails when a fuzzer does not build, runs no input, or finds a crash.
+# run shares it) and fuzzes the DCP receive path, the reader of the decoder's answers, the camera's CGI answers
+# and the catalogue's reader for a few seconds each from their committed corpora. Fails when a fuzzer does not
+# build, runs no input, or finds a crash.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 . "$SOURCE_DIR/tests/support/scriptcheck.sh"
@@ -39,6 +40,6 @@ status=0
 "$SOURCE_DIR/scripts/fuzz" -B "$BUILD_DIR/fuzz" 3 >"$work/out" 2>&1 || status=$?
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/out" | tr '\n' ' ')
 # libFuzzer ends on a crash with its own code (77, CTest's skip): any but 0 is a failure. Each target runs inputs.
-[ "$status" = 0 ] && [[ "$runs" =~ ^[1-9][0-9]*\ [1-9][0-9]*\ $ ]] ||
+[ "$status" = 0 ] && [[ "$runs" =~ ^([1-9][0-9]*\ ){4}$ ]] ||
   fail "scripts/fuzz: exit $status, inputs run: ${runs:-none}: $(tail -40 "$work/out")"
 finish

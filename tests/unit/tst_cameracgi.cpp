@@ -216,13 +216,16 @@ private slots:
             {"[CGI] callback Error Code : 0", "return value : \"ab\""});
         row("compressed", h + "Content-Encoding: gzip\r\nContent-Length: 2\r\n\r\nab",
             {"compressed answer refused: camera CGI, gzip"});
-        row("a long body: its first bytes", h + "\r\n" + over.left(ReplyLimits::kCgiLogBytes + 1),
-            {'"' + QString(ReplyLimits::kCgiLogBytes, 'x') + '"'});
+        row("a long body: its first bytes", h + "\r\n" + over.left(ReplyLimits::kAnswerLogBytes + 1),
+            {'"' + QString(ReplyLimits::kAnswerLogBytes, 'x') + '"'});
         row("over the limit by its length",
             h + "Content-Length: " + QByteArray::number(over.size()) + "\r\n\r\n" + over, tooLarge);
         const QByteArray chunk = QByteArray::number(over.size(), 16) + "\r\n" + over + "\r\n0\r\n\r\n";
         row("over the limit, chunked", h + "Transfer-Encoding: chunked\r\n\r\n" + chunk, tooLarge);
         row("over the limit, closed at its end", h + "Connection: close\r\n\r\n" + over, tooLarge);
+        // Qt waits on after the camera closed: the transfer limit, 15 s without progress, ends it.
+        row("a chunk size that is no number", h + "Transfer-Encoding: chunked\r\n\r\nx\r\n",
+            {"[CGI] callback http status code : \"200\"", "Error Code : 5"});
     }
 
     void callbackLogsAndReleases()

@@ -1,6 +1,8 @@
 // The device catalogue, the version comparison and the update description, without widgets.
 #include <QtTest>
 
+#include "base/replylimits.h"
+#include "testsupport.h"
 #include "welcome/catalogue.h"
 #include "welcome/updatedescription.h"
 #include "welcome/version.h"
@@ -33,13 +35,49 @@ class TestCatalogue : public QObject
 {
     Q_OBJECT
 private slots:
-    // Not JSON fills nothing; a camera that is no object is filed in every per-model map or in none.
+    // Not JSON fills nothing; a camera that is no object is filed in every per-model map or in none. The log
+    // holds the text's size and its first characters, the first cameras' values, each cut, and each map cut.
+    // logged: each "x" the end of one line, each "!x" in none.
     void documents()
     {
-        for (const auto& [text, status, models] :
-             {std::tuple{"this is not json", CatalogueParse::Invalid, 0},
-              std::tuple{"{\"Cameras\":[7,\"x\",null]}", CatalogueParse::Parsed, 1}}) {
+        const auto cameras = [](int count, const QString& model) {
+            QJsonArray list;
+            for (int i = 0; i < count; ++i)
+                list.append(QJsonObject{{"Model", model + QString::number(i)}});
+            return QJsonDocument(QJsonObject{{"Cameras", list}}).toJson(QJsonDocument::Compact);
+        };
+        const int cut = ReplyLimits::kAnswerLogBytes;
+        const QString ones = QString(",1").repeated((cut - 4) / 2), m(cut, 'm');
+        const QString pictures = "{\"AssembleImages\":{\"INT_ia\":\"" + QString(cut + 88, 'a') + "\"}}";
+        for (const auto& [text, status, models, logged] :
+             {std::tuple{QString("this is not json"), CatalogueParse::Invalid, 0, QStringList{"!Model:"}},
+              {"{\"Cameras\":[7,\"x\",null]}",
+               CatalogueParse::Parsed,
+               1,
+               {"01 ConnectionTypeNumberMap: 1 entries: QMap((\"\", \"\"))"}},
+              {"[10" + ones + "]", CatalogueParse::Empty, 0, {"json : 512 characters: \"[10" + ones + "]\""}},
+              {"[1" + ones + ",1]", CatalogueParse::Empty, 0, {"json : 513 characters: \"[1" + ones + ",1\""}},
+              {cameras(1, m.chopped(1)), CatalogueParse::Parsed, 1, {"Model: \"" + m.chopped(1) + "0\""}},
+              {cameras(1, m), CatalogueParse::Parsed, 1, {"Model: \"" + m + "\""}},
+              {cameras(kLoggedCameras, "M"),
+               CatalogueParse::Parsed,
+               kLoggedCameras,
+               {"Model: \"M63\"", "!in the catalogue"}},
+              {cameras(kLoggedCameras + 1, "M"),
+               CatalogueParse::Parsed,
+               kLoggedCameras + 1,
+               {"Model: \"M63\"", "!Model: \"M64\"", "Cameras: 65 in the catalogue, the first 64 logged one by one"}},
+              {pictures,
+               CatalogueParse::Parsed,
+               0,
+               {"05 AssembleImagesMap: 9 entries: QMap((\"INT_ia\", \"" + QString(cut - 17, 'a')}}}) {
+            LogRecorder log;
             const CatalogueParse parse = parseCatalogue(text);
+            for (const QString& line : logged)
+                QVERIFY2(line.startsWith('!') ? !log.contains(line.mid(1))
+                                              : std::count_if(log.lines.begin(), log.lines.end(),
+                                                              [&](const QString& l) { return l.endsWith(line); }) == 1,
+                         qPrintable(line.left(80) + "\n" + log.all().left(4000)));
             QCOMPARE(parse.status, status);
             QCOMPARE(parse.error.isEmpty(), status != CatalogueParse::Invalid);
             const Catalogue& c = parse.catalogue;

@@ -1,11 +1,14 @@
 // Replays the committed fuzz corpora through the fuzz targets' entries: no input found so far may crash,
-// corrupt the camera list or make the reader of the decoder's answers take one out of its limits.
+// corrupt the camera list, make the reader of the decoder's answers take one out of its limits, keep a camera's
+// CGI answer or log more of it than its first bytes, or make the catalogue's reader break its promises.
 
 #include <QDir>
 #include <QLoggingCategory>
 #include <QtTest>
 
 #include "../fuzz/answertarget.h"
+#include "../fuzz/cataloguetarget.h"
+#include "../fuzz/cgitarget.h"
 #include "../fuzz/datagramtarget.h"
 
 class TestFuzzCorpus : public QObject
@@ -18,6 +21,8 @@ private slots:
         QTest::addColumn<int>("least");  // inputs it holds at least
         QTest::newRow("the DCP receive path") << "corpus" << 20;
         QTest::newRow("the decoder's answers") << "answers" << 15;
+        QTest::newRow("the camera's CGI answers") << "cgianswers" << 10;
+        QTest::newRow("the catalogue") << "catalogues" << 10;
     }
 
     void replay()
@@ -36,6 +41,10 @@ private slots:
             QString fault;
             if (folder == "answers") {
                 fault = answerFault(data, size_t(input.size()));
+            } else if (folder == "cgianswers") {
+                fault = cgiAnswerFault(data, size_t(input.size()));
+            } else if (folder == "catalogues") {
+                fault = catalogueFault(data, size_t(input.size()));
             } else {
                 feedDcpFuzzInput(data, size_t(input.size()));
                 fault = dcpStateFault();

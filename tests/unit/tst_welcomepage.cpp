@@ -6,6 +6,7 @@
 
 #include "base/globals.h"
 #include "base/languages.h"
+#include "base/replylimits.h"
 #include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
@@ -121,13 +122,27 @@ private slots:
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("reachable");
         QTest::addColumn<QString>("jsonPath");  // catalogue address afterwards
+        // A catalogue read: the labels of its lines, on to the update check, that show its texts cut.
+        QTest::addColumn<QStringList>("cut");
 
-        QTest::newRow("probe answered") << 0 << HttpTestServer::ok("<html/>") << true << kCataloguePath;
-        QTest::newRow("error clears reachable") << 2 << HttpTestServer::status(404) << false << kCataloguePath;
+        QTest::newRow("probe answered") << 0 << HttpTestServer::ok("<html/>") << true << kCataloguePath
+                                        << QStringList();
+        QTest::newRow("error clears reachable")
+            << 2 << HttpTestServer::status(404) << false << kCataloguePath << QStringList();
         QTest::newRow("catalogue not json: no-Internet page")
-            << 1 << HttpTestServer::ok("{\"Cameras\":[") << false << kCataloguePath;
+            << 1 << HttpTestServer::ok("{\"Cameras\":[") << false << kCataloguePath << QStringList();
         QTest::newRow("redirect resolved against the request")
-            << 1 << HttpTestServer::redirect(301, "moved/tolmwizard.json") << false << "/release/moved/tolmwizard.json";
+            << 1 << HttpTestServer::redirect(301, "moved/tolmwizard.json") << false << "/release/moved/tolmwizard.json"
+            << QStringList();
+        // Port 1 of this machine refuses the update check at once.
+        const QByteArray longer(ReplyLimits::kAnswerLogBytes + 1, '1');
+        QTest::newRow("catalogue of a long version and update address: cut in each line")
+            << 1
+            << HttpTestServer::ok("{\"TolmWizardLatestVersion\":\"v9." + longer +
+                                  "\",\"TolmWizardWindowsUpdateURI\":\"https://127.0.0.1:1/wizard/" + longer + "\"}")
+            << false << kCataloguePath
+            << QStringList{"TolmWizardUpdateUrl:", "TolmWizardJsonVersion :", "Wizard Update Url: ",
+                           "current TolmWizardUpdateUrl url : ---------------------------------->:"};
     }
 
     void checkReplies()
@@ -136,16 +151,32 @@ private slots:
         QFETCH(Answer, answer);
         QFETCH(bool, reachable);
         QFETCH(QString, jsonPath);
+        QFETCH(QStringList, cut);
         startServer(kCataloguePath, answer);
         gWelcomePage->bindingDCP();
         gInternetReachable = gJsonFileReady = type == 2;
         checkType = type;
+        LogRecorder log;
         gWelcomePage->sendCheckRequest(jsonUrl);
         QTRY_COMPARE_WITH_TIMEOUT(server->requestsFor(kCataloguePath), 1, kWelcomeAnswersMs);
         QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
 
         QCOMPARE(gInternetReachable, reachable);
-        QVERIFY(!gJsonFileReady);
+        QCOMPARE(gJsonFileReady, !cut.isEmpty());
+        if (!cut.isEmpty()) {
+            gWelcomePage->checkJsonFileRequest();  // a newer version: the update check
+            gWelcomePage->getUpdateUrl();
+            gWelcomePage->checkWizardUpdateUriConnection();
+            QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
+            for (const QString& label : cut) {
+                const QStringList lines = log.matching(label);
+                QVERIFY2(!lines.isEmpty(), qPrintable(label));
+                for (const QString& line : lines)  // the text quoted, its first characters
+                    QVERIFY2(line.size() - line.indexOf(label) - label.size() <= ReplyLimits::kAnswerLogBytes + 3,
+                             qPrintable(line.left(300)));
+            }
+            return;
+        }
         QCOMPARE(jsonUrl, server->url(jsonPath));
         const bool failed = QByteArray(QTest::currentDataTag()).contains("not json");
         QCOMPARE(gOppsPage->isHidden(), !failed);

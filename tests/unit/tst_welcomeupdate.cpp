@@ -9,7 +9,9 @@
 #include "shell/mainpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
+#include "welcome/installerrules.h"
 #include "welcome/spriteclipper.h"
+#include "welcome/updatedescription.h"
 #include "welcometestkit.h"
 
 using Answer = HttpTestServer::Answer;
@@ -61,6 +63,8 @@ private slots:
     void closeCrossLeavesTheRoad();
     void unwritableFolderSaid_data();
     void unwritableFolderSaid();
+    void installerNames_data();
+    void installerNames();
 
 private:
     void serve(const Answers& answers);
@@ -304,6 +308,74 @@ void TestWelcomeUpdate::unwritableFolderSaid()
     QCOMPARE(TolmWizardUpdateSavePath, folder);
     QVERIFY(gWelcomePage->checkWizardUpdateTimer->isActive() && folderAnswers.isEmpty());
     QVERIFY(frameWidget("lockScreenLabel")->isHidden());
+}
+
+// The installer's name from its address is a plain file name that replaces no file the wizard did not write: one
+// starting with a dot or of the wizard's own is saved under the service's usual name; a file of that name already in
+// the folder is replaced only when it is an installer's, else left alone and another folder asked for.
+void TestWelcomeUpdate::installerNames_data()
+{
+    QTest::addColumn<QString>("address");  // the address's last path segment
+    QTest::addColumn<QString>("program");  // the program's file name; empty: this suite's, and Update pressed
+    QTest::addColumn<bool>("old");         // a file of the saved name already in the folder
+    QTest::addColumn<QString>("saved");    // empty: nothing may be saved
+    QTest::addColumn<bool>("replaced");
+    const QString fallback = QString::fromLatin1(kFallbackInstallerName);
+    const auto row = [](const char* name, const QString& address, bool old, const QString& saved, bool replaced,
+                        const QString& program = QString()) {
+        QTest::newRow(name) << address << program << old << saved << replaced;
+    };
+    row("an installer replaces an earlier one", "setup.exe", true, "setup.exe", true);
+    row("in any case", "SETUP.EXE", true, "SETUP.EXE", true);
+    row("another file of the name left alone", "Report%202026.pdf", true, "Report 2026.pdf", false);
+    row("a name of no file yet saved", "Report%202026.pdf", false, "Report 2026.pdf", false);
+    row("\".exe\" not at the end", "setup.exe.pdf", true, "setup.exe.pdf", false);
+    row("\".ex\" at the end", "setup.ex", true, "setup.ex", false);
+    row("a leading dot", ".profile", false, fallback, true);
+    row("\".exe\" alone", ".exe", true, fallback, true);
+    row("a dot inside", "a.profile", false, "a.profile", false);
+    row("the program", "tolmwizard", false, fallback, true);
+    row("the program for Windows", "TolmWizard.EXE", false, fallback, true);
+    row("the program as named", QFileInfo(QCoreApplication::applicationFilePath()).fileName(), false, fallback, true);
+    row("the configuration", "Config.xml", false, fallback, true);
+    row("the translations' folder", "lang", false, fallback, true);
+    row("a library", "version.DLL", false, fallback, true);
+    row("another name beginning as the program's", "tolmwizard.bin", false, "tolmwizard.bin", false);
+    row("a renamed program, another name", "setup.exe", false, "setup.exe", true, "TolmSetupWizard.exe");
+    row("a renamed program, its own name", "tolmsetupwizard.exe", false, QString(), false, "TolmSetupWizard.exe");
+}
+
+void TestWelcomeUpdate::installerNames()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, program);
+    QFETCH(bool, old);
+    QFETCH(QString, saved);
+    QFETCH(bool, replaced);
+    const QUrl url("http://127.0.0.1:1/files/" + address);  // never asked: the download's first tick is a second away
+    const QString own = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QCOMPARE(InstallerRules::savedName(installerFileName(url), program.isEmpty() ? own : program), saved);
+    QCOMPARE(!saved.isEmpty() && InstallerRules::replacesOldFile(saved), replaced);
+    if (!program.isEmpty())
+        return;
+
+    QTemporaryDir into(folder + "/row-XXXXXX");
+    QVERIFY(into.isValid());
+    const QString target = into.path() + "/" + saved;
+    if (old) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    }
+    TolmWizardUpdateUrl = url;
+    folderAnswers = QStringList{into.path()};
+    gWelcomePage->pressUpdateButton();
+    const bool leftAlone = old && !replaced;
+    QCOMPARE(popupShown(), QString(leftAlone ? "UpdateWizardPathErrorMsgBox" : ""));
+    QCOMPARE(gWelcomePage->checkWizardUpdateTimer->isActive(), !leftAlone);
+    gWelcomePage->checkWizardUpdateTimer->stop();
+    QCOMPARE(QFile::exists(target), leftAlone);
+    QCOMPARE(QDir(into.path()).entryList(QDir::Files | QDir::Hidden), leftAlone ? QStringList{saved} : QStringList());
+    QCOMPARE(TolmWizardFile, target);
 }
 
 QTEST_MAIN(TestWelcomeUpdate)
