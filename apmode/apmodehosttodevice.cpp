@@ -273,9 +273,8 @@ void APModeHostToDevice::popupAPModeRemoveEthernetCable()
     WLOG << "open msgbox ...";
     MessageBoxPage::build(gMainpage, kRemoveCableName, 618, 350)
         .title(tr("Remove Your Ethernet Cable"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(tr("Remove the Ethernet cable from your camera, then<br>click "
-                                             "OK.<br><br>")),
-                 {80, 80, 480, 120})
+        .flowingContent(tr("Remove the Ethernet cable from your camera, then<br>click OK.<br><br>"),
+                        {80, 80, 324, 120})  // beside the picture
         .picture(":/images/remove_ethernet_cable.png", {420, 100, 168, 167})
         .rightButton(tr("OK"), ButtonStyle::Blue, {480, 300}, this,
                      &APModeHostToDevice::pressMsgAPModeRemoveCableOKButton)

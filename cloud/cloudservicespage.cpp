@@ -129,6 +129,7 @@ void CloudServicesPage::retranslate()
 {
     ui->retranslateUi(this);
     MessageBoxPage::fitButtonRight(ui->cloudServiceSignIn_PushButton);
+    MessageBoxPage::fitButtonRow({ui->cloudServiceSkip_PushButton});
 }
 
 // ---------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "setup/devicesetuppage.h"
 #include "setup/discoverypage.h"
 #include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "welcome/agreementpage.h"
 
 using ConnectionRules::StepSet;
@@ -77,6 +78,7 @@ void CameraConnectionPage::retranslate()
 {
     ui->retranslateUi(this);
     setInstructionText();
+    MessageBoxPage::fitButtonRow({ui->cconnectionSkip_PushButton, ui->cconnectionNext_PushButton});
 }
 
 void CameraConnectionPage::setInstructionText()

@@ -35,7 +35,8 @@ const Layout kCurrentPassword = {QT_TRANSLATE_NOOP("DeviceSetupPage", "Current P
                                  QRect(50, 175, 140, 20),
                                  QRect(210, 173, 233, 27),
                                  QRect(210, 222, 233, 27)};
-// The new password's hint beside its field: two lines, taller where a language's letters need it.
+// The new password's hint beside its field: two lines, taller where a language's letters need it, ending with the
+// field, clear of the password's error under the field.
 const QRect kPasswordHint(448, 123, 581, 30);
 
 // A caption of the daylight-saving fields: beside its row's first field, or over its column.
@@ -100,7 +101,9 @@ void place(Ui_DeviceSetupPage* form, bool newPassword)
     nameError->resize(nameError->width(), std::max(formHeight, needed));
     const int drop = nameError->height() - formHeight;
     // Each row at its top in the form, or in the layout, lowered by the drop.
-    QList<QPair<QWidget*, int>> rows = {{form->dsetupPasswordErrorHint_Label, kPasswordHint.y()},
+    QLabel* hint = form->dsetupPasswordErrorHint_Label;
+    const int hintTop = formPlace(form->dsetupCameraPasscode_LineEdit).bottom() + 1 - hint->height();
+    QList<QPair<QWidget*, int>> rows = {{hint, hintTop},
                                         {form->dsetupTimeZone_Label, layout.timeZoneLabel.y()},
                                         {form->dsetupTimeZoneComboBox_comboBox, layout.timeZoneList.y()},
                                         {form->dsetupDSTCheckBox_CheckBox, layout.dstCheck.y()},

@@ -73,6 +73,8 @@ void Launcher::translateTexts()
     ui->launcherInstallViewer_Button->setText(tr("Install the viewer software"));
     ui->launcherManual_Button->setText(tr("Read the manual"));
     ui->launcherInstallPdfReader_Button->setText(tr("Install a PDF reader"));
+    MessageBoxPage::fitButtonColumn({ui->launcherSetupCamera_Button, ui->launcherInstallViewer_Button,
+                                     ui->launcherManual_Button, ui->launcherInstallPdfReader_Button});
     ui->launcherExit_Label->setText(
         QString("<a href=\"exit\" style=\"color:#3399cc;text-decoration:none;\">%1</a>").arg(tr("Exit")));
 }

@@ -2,7 +2,13 @@
 
 #include <algorithm>
 
+#include <QAbstractTextDocumentLayout>
 #include <QMap>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 
 #include "base/globals.h"
 #include "base/log.h"
@@ -73,6 +79,16 @@ QRect formPlace(QPushButton* button)
     button->setProperty("formGeometry", button->geometry());
     return button->geometry();
 }
+
+// The room a caption keeps from each end of its button: the face's rounded end and as much again.
+constexpr int kCaptionEnds = 12;
+
+// The width a button needs for its caption with that room at both ends, or width when that is more.
+int widthForCaption(QPushButton* button, int width)
+{
+    button->ensurePolished();
+    return std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 2 * kCaptionEnds);
+}
 }  // namespace
 
 void MessageBoxPage::fitButtonRow(const QList<QPushButton*>& row)
@@ -88,7 +104,7 @@ void MessageBoxPage::fitButtonRow(const QList<QPushButton*>& row)
         button->ensurePolished();
         const QRect& place = places[index];
         const int right = index + 1 < row.size() ? nextX - (places[index + 1].x() - place.right()) : place.right();
-        const int width = std::max(place.width(), button->fontMetrics().horizontalAdvance(button->text()) + 12);
+        const int width = widthForCaption(button, place.width());
         button->setGeometry(right + 1 - width, place.y(), width, place.height());
         nextX = button->x();
     }
@@ -98,8 +114,18 @@ void MessageBoxPage::fitButtonRight(QPushButton* button)
 {
     button->ensurePolished();
     const QRect place = formPlace(button);
-    const int width = std::max(place.width(), button->fontMetrics().horizontalAdvance(button->text()) + 12);
-    button->setGeometry(place.x(), place.y(), width, place.height());
+    button->setGeometry(place.x(), place.y(), widthForCaption(button, place.width()), place.height());
+}
+
+void MessageBoxPage::fitButtonColumn(const QList<QPushButton*>& column)
+{
+    int width = 0;
+    for (QPushButton* button : column)
+        width = std::max(width, widthForCaption(button, formPlace(button).width()));
+    for (QPushButton* button : column) {
+        const QRect place = formPlace(button);
+        button->setGeometry(place.x() + (place.width() - width) / 2, place.y(), width, place.height());
+    }
 }
 
 QString MessageBoxPage::whiteButtonStyle()
@@ -115,6 +141,36 @@ QString MessageBoxPage::blueButtonStyle()
 QString MessageBoxPage::richText(const QString& text)
 {
     return "<p style=line-height:24px><font face=Verdana color=#666666>" + text + "</font></p>";
+}
+
+namespace {
+// Chinese and Japanese: their lines break between any two characters, and no space parts their words.
+bool spaceless(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x4dbf) || (u >= 0x4e00 && u <= 0x9fff) ||
+           (u >= 0xf900 && u <= 0xfaff) || (u >= 0xff00 && u <= 0xffef);
+}
+}  // namespace
+
+QString MessageBoxPage::flowingText(const QString& text)
+{
+    static const QRegularExpression breaks(QStringLiteral("(?:<br\\s*/?>)+"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QString flowing;
+    int done = 0;
+    for (auto found = breaks.globalMatch(text); found.hasNext();) {
+        const QRegularExpressionMatch one = found.next();
+        flowing += text.mid(done, one.capturedStart() - done);
+        done = one.capturedEnd();
+        const QChar before = one.capturedStart() > 0 ? text.at(one.capturedStart() - 1) : QChar(' ');
+        const QChar after = done < text.size() ? text.at(done) : QChar(' ');
+        if (one.captured().count('<') > 1)
+            flowing += one.captured();
+        else if (!before.isSpace() && !after.isSpace() && !spaceless(before) && !spaceless(after))
+            flowing += ' ';
+    }
+    return flowing + text.mid(done);
 }
 
 void MessageBoxPage::showEvent(QShowEvent* event)
@@ -149,6 +205,49 @@ PopupBuilder& PopupBuilder::content(const QString& text, const QRect& geometry)
     label->setGeometry(geometry);
     label->setText(text);
     label->show();
+    return *this;
+}
+
+namespace {
+// Whether a paragraph of a label's text, as the label lays it out at its width, ends on a line of one letter after
+// lines of its own.
+bool endsOnOneLetter(const QLabel* label)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setHtml(label->text());
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    doc.setDefaultTextOption(option);
+    QTextFrameFormat root = doc.rootFrame()->frameFormat();
+    root.setMargin(0);
+    doc.rootFrame()->setFrameFormat(root);
+    doc.setTextWidth(label->contentsRect().width() - 2 * label->margin());
+    doc.documentLayout()->documentSize();  // lays the lines out now
+    QStringList lines;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        for (int index = 0; block.layout() && index < block.layout()->lineCount(); ++index) {
+            const QTextLine line = block.layout()->lineAt(index);
+            lines << block.text().mid(line.textStart(), line.textLength()).trimmed();
+        }
+    for (int index = 1; index < lines.size(); ++index) {
+        const int letters = int(
+            std::count_if(lines[index].cbegin(), lines[index].cend(), [](QChar c) { return c.isLetterOrNumber(); }));
+        if (letters == 1 && !lines[index - 1].isEmpty() && (index + 1 == lines.size() || lines[index + 1].isEmpty()))
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
+PopupBuilder& PopupBuilder::flowingContent(const QString& text, const QRect& geometry)
+{
+    content(MessageBoxPage::richText(MessageBoxPage::flowingText(text)), geometry);
+    QLabel* label = m_popup->ui->msgBoxContent_Label;
+    label->ensurePolished();
+    const int letter = label->fontMetrics().height();  // a Chinese or Japanese letter is about as wide
+    while (endsOnOneLetter(label) && label->width() - letter >= geometry.width() * 4 / 5)
+        label->resize(label->width() - letter, label->height());
     return *this;
 }
 

@@ -33,15 +33,22 @@ public:
     // dimming; returns whether one was found.
     static bool closeByName(QWidget* root, const QString& name);
 
+    // A caption keeps room from each end of its button, twice its face's rounded end, in every fitting below.
     // Buttons of one row, left to right: a caption longer than its button widens the button
     // to the left, moving the buttons left of it; the row keeps its right edge and its gaps.
     static void fitButtonRow(const QList<QPushButton*>& row);
     // A caption longer than its button widens the button to the right.
     static void fitButtonRight(QPushButton* button);
+    // Buttons of one column: all as wide as the longest caption needs, each keeping its middle.
+    static void fitButtonColumn(const QList<QPushButton*>& column);
     static QString whiteButtonStyle();
     static QString blueButtonStyle();
     // "<p style=line-height:24px><font face=Verdana color=#666666>" text "</font></p>"
     static QString richText(const QString& text);
+    // A text whose lines were broken for a wider room, to wrap in a room of its own (beside a picture): each
+    // single line break becomes a space, or nothing beside a space or a Chinese or Japanese character (their
+    // lines break anywhere); a blank line (two breaks or more) stays.
+    static QString flowingText(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,6 +79,10 @@ public:
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // content and secondContent take rich text as it is shown (see MessageBoxPage::richText).
     PopupBuilder& content(const QString& text, const QRect& geometry);
+    // A text beside a picture, its translation's lines broken for a wider room: it flows (MessageBoxPage::flowingText)
+    // and wraps in the geometry's width, narrowed where a paragraph would end on a line of one letter (Chinese and
+    // Japanese wrap between any two).
+    PopupBuilder& flowingContent(const QString& text, const QRect& geometry);
     PopupBuilder& secondContent(const QString& text, const QRect& geometry);
     // Links in the content open in the browser.
     PopupBuilder& openLinks();

@@ -6,6 +6,7 @@
 #include "base/log.h"
 #include "guide/cameraconnectionpage.h"
 #include "shell/mainpage.h"
+#include "shell/messageboxpage.h"
 #include "welcome/welcomepage.h"
 
 AgreementPage::AgreementPage(QWidget* parent)
@@ -41,6 +42,7 @@ void AgreementPage::enter()
 void AgreementPage::retranslate()
 {
     ui->retranslateUi(this);
+    MessageBoxPage::fitButtonRow({ui->agreementPrev_PushButton, ui->agreementNext_PushButton});
 }
 
 QString AgreementPage::licenceText() const

@@ -16,6 +16,8 @@
 namespace {
 const char* const kLocalViewPopupName = "useLocalViewWarning";
 constexpr int kContentHeight = 120;  // the form's
+constexpr int kPictureX = 360;       // the local-only notice's picture, and the room its text keeps from it
+constexpr int kPictureGap = 16;
 }  // namespace
 
 OppsPage::OppsPage(QWidget* parent)
@@ -70,14 +72,13 @@ void OppsPage::popupLocalView()
 {
     MessageBoxPage::build(gMainpage, kLocalViewPopupName, 618, 400)
         .title(tr("Local Viewing Only"), {80, 50, 440, 30})
-        .content(
-            MessageBoxPage::richText(
-                tr("Please note that when setting this<br> camera up for local viewing only, you will<br> not be able "
-                   "to use the olvaris service<br> to remotely view camera.<br><br>If you would like to enable "
-                   "these features,<br>please make sure you are connected to<br>the Internet before running this "
-                   "wizard.")),
-            {80, 100, 480, 200})
-        .picture(":/images/local_view_only.png", {360, 120, 242, 177})
+        .flowingContent(
+            tr("Please note that when setting this<br> camera up for local viewing only, you will<br> not be "
+               "able to use the olvaris service<br> to remotely view camera.<br><br>If you would like to "
+               "enable these features,<br>please make sure you are connected to<br>the Internet before "
+               "running this wizard."),
+            {80, 100, kPictureX - kPictureGap - 80, 200})
+        .picture(":/images/local_view_only.png", {kPictureX, 120, 242, 177})
         .closeButton(this, &OppsPage::pressMsgCancelButton)
         .leftButton(tr("Cancel"), ButtonStyle::White, {360, 350}, this, &OppsPage::pressMsgCancelButton)
         .rightButton(tr("Next"), ButtonStyle::Blue, {480, 350}, this, &OppsPage::pressMsgOKButton)

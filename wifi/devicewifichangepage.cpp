@@ -112,6 +112,7 @@ void DeviceWiFiChangePage::enter()
 void DeviceWiFiChangePage::retranslate()
 {
     ui->retranslateUi(this);
+    MessageBoxPage::fitButtonRow({ui->dwifiSkip_Button, ui->dwifiConnect_Button});
 }
 
 // Only the page switches count: minimizing and restoring the window send spontaneous events

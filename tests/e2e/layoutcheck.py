@@ -26,8 +26,15 @@ no Chinese or Japanese line begin with closing punctuation or a small kana or en
 (kinsoku), no text be drawn under a readable contrast with what lies behind it (low_contrast), be another
 language's translation word for word (copied) or show an entity or a placeholder as letters (markup_drawn); no
 Back stands right of its Next (back_after_next), no button's face picture is smaller than the button
-(narrow_faces), and a screen named for a popup or box shows it, over its page (missing_popup). No tooltip a
-person can bring up may be wider or taller than the screen; each entry of a list, each month or hour of a
+(narrow_faces), and a screen named for a popup or box shows it, over its page (missing_popup). No text's letters
+meet a picture or control of its popup or window (covered) or come closer than 3 px to another text's lines over
+or under them (crowded), no button's caption closer than 8 px to its ends (tight_captions); each screen of
+CONTROL_STATES shows its controls as a person finds them before they act (control_states). The road acts as a
+person: it opens each list it passes with a click (the welcome page's languages, the guide's models, versions and
+connection types, the time zones, the daylight-saving lists, the Wi-Fi box's security types) and takes its entry
+with a click in the open list, turning a long list's wheel to it, and chooses the Wi-Fi page's network with a
+click; a list that does not open, or an entry a click does not choose, fails (unopened). No tooltip a person can
+bring up may be wider or taller than the screen; each entry of a list, each month or hour of a
 date or time edit, must be drawn whole in the open list and in the field where it shows once chosen (the
 time-zone list's field grows to the zone chosen: each zone is judged chosen). On the English road every
 translatable text is drawn on some screen (screentexts.undrawn). When the road breaks off, the error is given
@@ -44,10 +51,11 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim, wait_until)
-from screentexts import (POPUPS, SPACELESS, back_after_next, clipped, code_sources, copied,
-                         copied_translations, describe, english_left, english_runs, every_translation, kinsoku,
-                         line_breaks, low_contrast, markup_drawn, misplaced, missing_popup, narrow_faces, plain,
-                         popup_page, translations, uncaptioned, undrawn, untranslated, vocabulary)
+from screentexts import (POPUPS, SPACELESS, back_after_next, clipped, code_sources, control_states, copied,
+                         copied_translations, covered, crowded, describe, english_left, english_runs,
+                         every_translation, kinsoku, line_breaks, low_contrast, markup_drawn, misplaced, missing_popup,
+                         narrow_faces, plain, popup_page, tight_captions, translations, uncaptioned, undrawn, unopened,
+                         untranslated, vocabulary)
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
@@ -65,6 +73,8 @@ ACCOUNT = ("margarethe.vanderberg@example.test", "secret1")  # an e-mail address
 MODELS, VERSIONS = "cconnection_ComboBox", "cconnectionHWVersion_ComboBox"
 TYPES = "CTypeMoreThanOne_ComboBox"
 ZONES = "dsetupTimeZoneComboBox_comboBox"
+DST_LISTS = ("dsetupDSTHourOffset_ComboBox", "dsetupStartWeek_ComboBox", "dsetupStartDate_ComboBox",
+             "dsetupEndWeek_ComboBox", "dsetupEndDate_ComboBox")
 # The setup page's fields typed wrong: (field, text, its error label).
 NAME_ERROR = ("dsetupCameraName_LineEdit", "bad name", "dsetupError_Label")
 PASSWORD_ERROR = ("dsetupCameraPasscode_LineEdit", "abc", "dsetupPasswordError_Label")
@@ -186,11 +196,18 @@ class LayoutCase(unittest.TestCase):
         cls.camsim = None
 
     def setUp(self):
-        self.failures, self.seen, self.chosen, self.drawn = [], set(), {}, set()
+        self.failures, self.seen, self.chosen, self.drawn, self.opened = [], set(), {}, set(), set()
+
+    def note(self, code, screen, found):
+        """Adds the faults found on a screen, each once a language (the page under a popup shows again)."""
+        for fault in found:
+            if fault not in self.seen:
+                self.seen.add(fault)
+                self.failures.append("%s %s: %s" % (code, screen, fault))
 
     def check(self, code, screen, texts):
-        """Adds what is wrong on the screen, once a language (the page under a popup shows again); a state
-        chosen in a list (self.chosen) that the screen does not show fails too."""
+        """Adds what is wrong on the screen; a state chosen in a list (self.chosen) that the screen does not show
+        fails too, and so does a control in another state than the screen shows a person (control_states)."""
         found = unreached(texts, *self.chosen[screen]) if screen in self.chosen else []
         found += ["English left: " + line for line in english_left(texts, self.table, code, self.missing)]
         found += [describe(item) for item in texts if clipped(item)]
@@ -203,11 +220,11 @@ class LayoutCase(unittest.TestCase):
                                                                           for text in markup_drawn(texts)]
         found += ["order: " + pair for pair in back_after_next(texts, *self.back_next)]
         found += ["face: " + face for face in narrow_faces(texts)] + missing_popup(screen, texts)
+        found += ["covered: " + text for text in covered(texts)] + ["crowded: " + pair for pair in crowded(texts)]
+        found += ["caption: " + button for button in tight_captions(texts)]
+        found += ["state: " + control for control in control_states(screen, texts)]
         self.drawn.update(plain(item["text"]) for item in texts if item["kind"] not in ("widget", "overlap"))
-        for fault in found:
-            if fault not in self.seen:
-                self.seen.add(fault)
-                self.failures.append("%s %s: %s" % (code, screen, fault))
+        self.note(code, screen, found)
 
     def screens(self, w, code, screens, shots=True):
         """Brings up each (name, commands[, after]) and checks it: one request for all, or one a screen
@@ -272,18 +289,90 @@ class LayoutCase(unittest.TestCase):
     def choices(self, w, code, prefix, states=None):
         """Each state (screen, list, entry) chosen in turn and checked to show its choice, by default each
         entry of the model list (or of the connection types in local-only mode), then the model list's prompt
-        again: its entry that names no model of the catalogue."""
+        again: its entry that names no model of the catalogue. A list's first state is chosen as a person chooses
+        it (open_list), the others as the test library does."""
         rows, prompt = self.model_prompt(w)
         if states is None:
             states = [("%s_%d" % (prefix, row), MODELS, "#%d" % row) for row in range(len(rows)) if row != prompt]
         states = list(states) + [(prefix + "_prompt", MODELS, "#%d" % prompt)]
         self.chosen.update((screen, (name, entry)) for screen, name, entry in states)
-        self.screens(w, code, [(screen, ["choose %s %s" % (name, entry)]) for screen, name, entry in states])
+        batch = []
+        for screen, name, entry in states:
+            if name in self.opened:
+                batch.append((screen, ["choose %s %s" % (name, entry)]))
+                continue
+            self.screens(w, code, batch)
+            batch = []
+            self.open_list(w, code, screen, name, entry)
+            self.screens(w, code, [(screen, [])])
+        self.screens(w, code, batch)
+
+    def open_list(self, w, code, screen, name, entry=None):
+        """Opens the list of that name as a person does, with a click on it, and takes entry (#row or its text; None:
+        the one it shows) with a click on it in the open list, or closes the list with Escape when the list offers
+        that entry but does not let it be taken (a language of the welcome page's). A list that does not open for the
+        click, or an entry that a click does not make its choice, is a fault of the screen; the test library then
+        chooses the entry, for the road to go on."""
+        self.opened.add(name)
+        texts = w.texts()
+        rows, current = list_rows(texts, name)
+        entry = "#%d" % current if entry is None else entry
+        row = int(entry[1:]) if entry.startswith("#") else rows.index(entry)
+        if not any(t["kind"] == "widget" and t["name"] == name and t["enabled"] for t in texts):
+            self.note(code, screen, unopened(texts, name))  # not shown, or disabled: no click opens it
+            w.texts("choose %s #%d" % (name, row))
+            return
+        w.click(*self.place(w, name))
+        end = time.monotonic() + STEP_S
+        texts = w.texts()
+        while unopened(texts, name) and time.monotonic() < end:
+            time.sleep(0.2)
+            texts = w.texts()
+        if unopened(texts, name):
+            self.note(code, screen, unopened(texts, name))
+            w.texts("choose %s #%d" % (name, row))
+            return
+        target = self.scroll_to(w, texts, name, row)
+        if target["enabled"]:
+            w.click(*target["at"])
+        else:
+            w.key("Escape")
+        wait_until(lambda: unopened(w.texts(), name), STEP_S, "%s closed" % name)
+        left = unreached(w.texts(), name, entry if target["enabled"] else "#%d" % current)
+        self.note(code, screen, ["%s after a click on its entry: %s" % (name, fault) for fault in left])
+        if left:
+            w.texts("choose %s #%d" % (name, row))
+
+    @staticmethod
+    def scroll_to(w, texts, name, row):
+        """The entry of that row of the open list, its rows turned with the mouse wheel until it shows, as a person
+        turns a long list's (three rows a turn)."""
+        for _ in range(len(texts)):  # bounded: each turn brings it nearer
+            entries = [t for t in texts if t["kind"] == "open" and t["name"] == name]
+            box = next(t["list"] for t in texts if t["kind"] == "widget" and t["name"] == name)
+            y, height = entries[row]["at"][1], entries[1]["at"][1] - entries[0]["at"][1] if len(entries) > 1 else 1
+            if box[1] <= y < box[1] + box[3]:
+                return entries[row]
+            turns = max(1, (abs(y - (box[1] + box[3] // 2)) - box[3] // 4) // (3 * max(height, 1)))
+            w.wheel(box[0] + box[2] // 2, box[1] + box[3] // 2, -turns if y < box[1] else turns)
+            texts = w.texts()
+        raise AssertionError("%s: its row %d never shows in the open list" % (name, row))
+
+    def network_chosen(self, w, code):
+        """The Wi-Fi page's first network of its survey, chosen with a click as a person does: its Next can be
+        pressed."""
+        w.texts("show DeviceWiFiChangePage", "invoke DeviceWiFiChangePage pressWiFiButton")
+        networks = [t["at"] for t in w.texts() if t["name"] == "dwifiSiteSurveyList_ListWidget" and t["kind"] == "item"]
+        self.assertTrue(networks, "the Wi-Fi page lists no network")
+        w.click(*networks[0])
+        w.settle()
+        self.screens(w, code, [("wifi_network_chosen", [])])
 
     def local_road(self, code):
         """No Internet, "Local Only": the guide's connection types, the setup page of the camera without a
         password, its password given -> the device-only summary."""
         self.internet.set_control({"probe": {"mode": "drop"}})
+        self.opened = set()
         try:
             with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code}, texts=True) as w:
                 w.start_local_only(self.table.get(MAIN_TITLE, MAIN_TITLE))
@@ -348,7 +437,7 @@ class LayoutCase(unittest.TestCase):
         self.chosen.update((screen, (name, entry)) for screen, name, entry in states)
         self.screens(w, code, [(screen, ["choose %s %s" % (name, entry)]) for screen, name, entry in states],
                      shots=False)
-        w.texts("choose %s #%d" % (ZONES, current))
+        self.open_list(w, code, prefix, ZONES, "#%d" % current)
         w.click(*self.place(w, "dsetupDSTCheckBox_CheckBox", left=True))
         wait_until(lambda: self.shown(w, "dsetupDSTManual_RadioButton") or self.shown(w, "dsetupStartMonth_QDateEdit"),
                    STEP_S, "the daylight-saving fields")
@@ -357,6 +446,9 @@ class LayoutCase(unittest.TestCase):
             w.click(*self.place(w, "dsetupDSTManual_RadioButton", left=True))
             wait_until(lambda: self.shown(w, "dsetupStartMonth_QDateEdit"), STEP_S, "the manual daylight saving")
         self.screens(w, code, [(prefix + "_dst", [])])
+        for name in DST_LISTS:
+            if name not in self.opened:
+                self.open_list(w, code, prefix + "_dst", name)
         for field, text, label in errors:
             self.type_into(w, field, text, label)
         self.screens(w, code, [(prefix + "_errors", [])])
@@ -365,7 +457,7 @@ class LayoutCase(unittest.TestCase):
         """The manual Wi-Fi box's own checks and the access-point password's, as a person leaves their fields."""
         w.texts("invoke DeviceWiFiChangePage popupWirelessManualPasswordWarning")
         for screen, security, field, text in WIFI_BOX_TYPED:
-            w.texts("choose WirelessManualSecurity_ComboBox " + security)
+            self.open_list(w, code, screen, "WirelessManualSecurity_ComboBox", security)
             self.type_into(w, field, text, "WirelessManualAP%sError_Label" % ("Name" if "Name" in field else "Password"))
             self.screens(w, code, [(screen, [])])
         w.texts("close", "show APModeHostToDevicePasswordVerify")
@@ -379,6 +471,7 @@ class LayoutCase(unittest.TestCase):
         self.launcher(w, code)
         w.wait_window(self.table.get(MAIN_TITLE, MAIN_TITLE))
         self.screens(w, code, [("welcome", [])])
+        self.open_list(w, code, "welcome", "welcomeLanguageComboBox_ComboBox")
         w.click(*WELCOME_START)
         w.wait_log(LICENCE_SHOWN, 60)
         time.sleep(1.0)
@@ -426,6 +519,7 @@ class LayoutCase(unittest.TestCase):
                 self.sign_in(w, code)
                 self.survey(w)
                 self.screens(w, code, PAGE_SCREENS + list(popup_screens()) + BOX_SCREENS)
+                self.network_chosen(w, code)
                 self.typed_errors(w, code)
             self.local_road(code)
             if code == "en":

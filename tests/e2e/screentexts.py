@@ -628,3 +628,165 @@ def missing_popup(screen, texts):
     if page and not any(t["page"] == page and "MessageBox" not in t["class"] for t in texts):
         faults.append("%s is not drawn over its page %s" % (screen, page))
     return faults
+
+
+def within(rect, room):
+    """Whether rect lies wholly in room (x, y, width, height each)."""
+    return room[0] <= rect[0] and room[1] <= rect[1] and rect[0] + rect[2] <= room[0] + room[2] \
+        and rect[1] + rect[3] <= room[1] + room[3]
+
+
+def meet(one, other):
+    """Whether two rectangles share a pixel."""
+    return one[0] < other[0] + other[2] and other[0] < one[0] + one[2] and one[1] < other[1] + other[3] \
+        and other[1] < one[1] + one[3]
+
+
+def letters_of(item):
+    """Where a text's letters are drawn: each line's glyphs (a label), a button's caption, else its letters."""
+    return [rect for rect in item.get("glyphs") or [item.get("caption") or item["drawn"]] if rect[2] and rect[3]]
+
+
+def covered(texts):
+    """The texts whose letters meet a picture (its picture's own place, not its label's) or a control (a button, field,
+    list, view, tab bar) of their popup or window, other than their own widget and its parents: drawn under it or over
+    it, the reader loses letters or reads them over lines and colours. A picture or control that holds the whole text's
+    widget is its ground, and hides it only when drawn over it. A text under a shade (the dimming behind a popup, the
+    busy overlay) is not read then and is left out."""
+    painters = [t for t in texts if t["kind"] == "widget" and t.get("paints") and "z" in t]
+    faults = []
+    for item in texts:
+        if item["kind"] == "widget" or "drawn" not in item or "z" not in item:
+            continue
+        letters = letters_of(item)
+        whole = [min(r[0] for r in letters), min(r[1] for r in letters)] if letters else []
+        if whole:
+            whole += [max(r[0] + r[2] for r in letters) - whole[0], max(r[1] + r[3] for r in letters) - whole[1]]
+        own = item["z"]
+        if not whole or any(p["paints"] == "shade" and p["window"] == item["window"] and p["z"][0] > own[1]
+                            and within(whole, p["drawn"]) for p in painters):
+            continue
+        for painter in painters:
+            at = painter["z"][0]
+            if painter["paints"] == "shade" or painter["box"] != item["box"] or painter["window"] != item["window"] \
+                    or at <= own[0] <= painter["z"][1]:  # itself or one of its parents
+                continue
+            if not any(meet(rect, painter["drawn"]) for rect in letters):
+                continue
+            above = at > own[0]
+            if within(item["rect"], painter["drawn"]) and not above:
+                continue  # its ground
+            faults.append("%s %r runs %s %s %s" % (item["name"], plain(item["text"])[:40], "under" if above else "over",
+                                                   painter["paints"], painter["name"] or painter["class"]))
+    return faults
+
+
+# The blank rows of pixels a text's lines keep from another text's lines over or under them.
+LEAST_GAP = 3
+
+
+def crowded(texts, least=LEAST_GAP):
+    """The texts of one popup or window whose drawn lines (their glyphs) come closer than least px to another text's
+    over or under them, their columns meeting: the reader sees one text's letters touch the other's (a hint on the error
+    line under it) or takes the two for one. Texts side by side on one line may adjoin (a link glued to its word);
+    texts that cover each other are the test library's overlaps."""
+    labels = [t for t in texts if t["kind"] == "text" and t.get("glyphs") and "z" in t]
+    faults = []
+    for at, one in enumerate(labels):
+        for other in labels[at + 1:]:
+            if other["box"] != one["box"] or other["window"] != one["window"] or other["z"] == one["z"]:
+                continue
+            gaps = [max(b[1] - a[1] - a[3], a[1] - b[1] - b[3]) for a in one["glyphs"] for b in other["glyphs"]
+                    if a[0] < b[0] + b[2] and b[0] < a[0] + a[2]]
+            if gaps and min(gaps) < least:
+                faults.append("%s %r and %s %r: %d px apart, under %d" % (
+                    one["name"], plain(one["text"])[:30], other["name"], plain(other["text"])[:30], min(gaps), least))
+    return faults
+
+
+# The room a button's caption keeps from each of its ends: its face's rounded end (6 px) and 2 px more.
+CAPTION_ENDS = 8
+
+
+def tight_captions(texts, least=CAPTION_ENDS):
+    """The push buttons with a face (a picture of their style sheet) whose caption, where the button draws it (its
+    icon too), comes closer than least px to either end of it: it crowds the face's rounded end, in a button grown
+    for it or not. A button drawn as a link has no face and no ends."""
+    faced = {tuple(t["z"]) for t in texts if t["kind"] == "widget" and "z" in t
+             and any(width > 0 for width, _ in t.get("pictures", {}).values())}
+    faults = []
+    for item in texts:
+        if item["kind"] == "text" and item.get("caption") and tuple(item.get("z", ())) in faced:
+            left = item["caption"][0] - item["rect"][0]
+            right = item["rect"][0] + item["rect"][2] - item["caption"][0] - item["caption"][2]
+            if min(left, right) < least:
+                faults.append("%s %r: its caption %d and %d px from its ends, under %d" % (
+                    item["name"], plain(item["text"])[:30], left, right, least))
+    return faults
+
+
+# What a screen of the layout road shows a person before they act: the states of its controls ("shown" or "hidden",
+# "enabled" or "disabled", "checked" or "unchecked"). A control the table does not name is not judged.
+GUIDE = {"cconnection_ComboBox": "enabled", "cconnectionPrev_PushButton": "enabled"}  # on the model listed first
+GUIDE_PROMPT = dict(GUIDE, cconnectionHWVersion_ComboBox="hidden", CTypeMoreThanOne_ComboBox="hidden",
+                    cconnectionNext_PushButton="disabled", cconnectionSkip_PushButton="enabled")
+DISCOVERY = {"discoveryCameraTb_TableWidget": "enabled", "discoveryPrev_Button": "enabled",
+             "discoveryRefresh_Button": "enabled", "discoveryNext_Button": "disabled"}  # until a camera is chosen
+SETUP = {"dsetupCameraName_LineEdit": "enabled", "dsetupCameraPasscode_LineEdit": "enabled",
+         "dsetupTimeZoneComboBox_comboBox": "enabled", "dsetupDSTCheckBox_CheckBox": "enabled unchecked",
+         "dsetupDSTSwitch_GroupBox": "hidden", "dsetupStartMonth_QDateEdit": "hidden", "dsetupBack_Button": "enabled",
+         "dsetupNext_Button": "enabled"}
+NEW_PASSWORD = dict(SETUP, dsetupRetypePasscode_LineEdit="enabled", dsetupPasswordErrorHint_Label="shown",
+                    dsetupForgotPassword_Label="hidden")
+CONTROL_STATES = {
+    "launcher": {"launcherSetupCamera_Button": "enabled", "launcherInstallViewer_Button": "enabled",
+                 "launcherManual_Button": "enabled", "launcherInstallPdfReader_Button": "enabled"},
+    "welcome": {"welcomeLanguageComboBox_ComboBox": "enabled", "welcomeStart_Button": "enabled"},
+    "licence": {"agreementContent_TextEdit": "enabled", "agreementCheck_CheckBox": "enabled unchecked",
+                "agreementPrev_PushButton": "enabled", "agreementNext_PushButton": "disabled"},
+    "guide": GUIDE, "guide_after_discovery": GUIDE, "guide_prompt": GUIDE_PROMPT, "local_guide_prompt": GUIDE_PROMPT,
+    "discovery_no_camera": DISCOVERY, "discovery": DISCOVERY,
+    "setup_korva": NEW_PASSWORD, "setup_new": NEW_PASSWORD,
+    "setup": dict(SETUP, dsetupRetypePasscode_LineEdit="hidden", dsetupPasswordErrorHint_Label="hidden",
+                  dsetupForgotPassword_Label="shown"),
+    "cloud_reached": {"cloudServiceSignIn_PushButton": "enabled", "cloudServiceSignUp_PushButton": "enabled",
+                      "cloudServicePrev_PushButton": "enabled", "cloudServiceSkip_PushButton": "enabled"},
+    "no_internet": {"oppsExit_PushButton": "enabled", "oppsLocalView_PushButton": "enabled",
+                    "oppsRetry_PushButton": "enabled"},
+    "wifi_list": {"dwifiSiteSurveyList_ListWidget": "enabled", "dwifiManual_PushButton": "enabled",
+                  "dwifiReScan_PushButton": "enabled", "dwifiConnect_Button": "disabled"},  # until a network is chosen
+    "wifi_network_chosen": {"dwifiConnect_Button": "enabled"},
+    "summary_device": {"DSCPShortcutCheck_CheckBox": "enabled unchecked", "DSCPFinish_Button": "enabled"},
+}
+
+
+def control_states(screen, texts, table=CONTROL_STATES):
+    """The controls of a screen of the table in another state than the one it shows a person before they act."""
+    shown = {t["name"]: t for t in texts if t["kind"] == "widget" and t["name"]}
+    faults = []
+    for name, states in table.get(screen, {}).items():
+        widget = shown.get(name)
+        if widget is None or "hidden" in states.split():
+            if (widget is None) != ("hidden" in states.split()):
+                faults.append("%s is %s, not %s" % (name, "hidden" if widget is None else "shown", states))
+            continue
+        now = ("enabled" if widget.get("enabled", True) else "disabled",) + (
+            () if "checked" not in widget else ("checked" if widget["checked"] else "unchecked",))
+        if set(states.split()) - set(now) - {"shown"}:
+            faults.append("%s is %s, not %s" % (name, " ".join(now), states))
+    return faults
+
+
+def unopened(texts, name):
+    """How a list (a combo box) fails to open for a person's click, as the screen after the click shows it: it is not
+    shown, shown disabled, or shown closed, or its open entries cannot be told apart from where they are."""
+    widgets = [t for t in texts if t["kind"] == "widget" and t["name"] == name]
+    if not widgets:
+        return ["%s is not shown" % name]
+    if not widgets[0].get("enabled", True):
+        return ["%s is disabled: a person cannot open it" % name]
+    if not widgets[0].get("open"):
+        return ["%s does not open for a click" % name]
+    if not any("at" in t for t in texts if t["kind"] == "open" and t["name"] == name):
+        return ["%s opens without its entries" % name]
+    return []

@@ -2,7 +2,9 @@
 """The layout test's line rules on texts laid out by hand: where a CJK last line and a forced break
 fail, where a word stands alone on a line inside a sentence, where a break splits a word or a web
 address; which shown texts its English check finds left over; which fields show no caption; which titles
-share a row with a control and which labels leave their page's size; which texts the coverage check counts drawn."""
+share a row with a control and which labels leave their page's size; which texts the coverage check counts drawn;
+what lies beside a text (a picture or control, another text's lines, a button's ends) and what a screen shows a person.
+Unit label: it needs no lab or display."""
 
 import os
 import sys
@@ -11,6 +13,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from screentexts import (back_after_next, copied, copied_translations, english_runs, kinsoku,  # noqa: E402
                          low_contrast, markup_drawn, missing_popup, narrow_faces)
+from screentexts import CONTROL_STATES, control_states, covered, crowded, tight_captions, unopened  # noqa: E402
 from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
                          uncaptioned, undrawn)
 
@@ -229,6 +232,85 @@ class SeenRules(unittest.TestCase):
                                       ("wifi_box_wep_key", [window], 1), ("welcome", [window], 0)]:
             with self.subTest(screen=screen, texts=[t["name"] for t in texts]):
                 self.assertEqual(len(missing_popup(screen, texts)), faults)
+
+
+class BesideRules(unittest.TestCase):
+    """What lies beside a text's letters: a picture or control over or under them, another text's lines touching
+    theirs, a button's end crowding its caption; and what a screen shows a person before they act."""
+
+    def test_beside(self):
+        def text(z, glyphs, box="popup", rect=(80, 100, 480, 200)):
+            return {"kind": "text", "class": "QLabel", "name": "t%d" % z, "box": box, "window": "W", "z": [z, z],
+                    "rect": list(rect), "drawn": list(rect), "glyphs": [list(g) for g in glyphs], "text": "words"}
+
+        def painter(z, drawn, paints="picture", last=None, box="popup"):
+            return {"kind": "widget", "class": "QLabel", "name": "p%d" % z, "box": box, "window": "W", "paints": paints,
+                    "z": [z, last or z], "rect": list(drawn), "drawn": list(drawn), "text": ""}
+
+        lines = [(80, 100, 400, 12), (80, 124, 200, 12)]  # a long line over a short one
+        picture = painter(6, (360, 120, 242, 177))
+        for rule, texts, faults in [
+            (covered, [text(5, lines), picture], 0),  # beside its short line
+            (covered, [text(5, [(80, 130, 400, 12)]), picture], 1),  # under it
+            (covered, [text(7, [(80, 130, 400, 12)]), picture], 1),  # over it
+            (covered, [text(7, [(390, 135, 80, 12)], rect=(380, 130, 100, 40)), picture], 0),  # its ground
+            (covered, [text(5, [(390, 135, 80, 12)], rect=(380, 130, 100, 40)), picture], 1),  # drawn over it
+            (covered, [text(5, [(80, 130, 400, 12)]), picture, painter(9, (0, 0, 800, 650), "shade")], 0),
+            (covered, [text(5, [(80, 130, 400, 12)]), painter(6, (360, 120, 242, 177), box="page")], 0),
+            (covered, [text(5, [(80, 130, 400, 12)]), painter(4, (300, 120, 100, 27), "control", 5)], 0),  # its own
+            (covered, [text(5, [(80, 130, 400, 12)]), painter(6, (470, 128, 111, 24), "control")], 1),
+            (crowded, [text(5, [(448, 245, 82, 10)]), text(6, [(212, 258, 436, 10)])], 0),  # a hint over an error
+            (crowded, [text(5, [(448, 245, 82, 10)]), text(6, [(212, 257, 436, 10)])], 1),
+            (crowded, [text(5, [(448, 245, 82, 10)]), text(6, [(212, 254, 436, 10)])], 1),  # their letters meet
+            (crowded, [text(5, [(370, 187, 33, 18)]), text(6, [(403, 188, 9, 17)])], 0),  # a link glued to its word
+            (crowded, [text(5, [(80, 100, 400, 12), (80, 113, 400, 12)])], 0),  # its own lines
+            (crowded, [text(5, [(448, 245, 82, 10)]), text(6, [(212, 256, 436, 10)], box="page")], 0),
+        ]:
+            with self.subTest(rule=rule.__name__, texts=[(t["name"], t.get("glyphs") or t["drawn"]) for t in texts]):
+                self.assertEqual(len(rule(texts)), faults)
+        for caption, face, faults in [((4, 6, 118, 12), [111, 24], 1), ((8, 6, 112, 12), [111, 24], 0),
+                                      ((8, 6, 113, 12), [111, 24], 1), (None, [111, 24], 0),
+                                      ((0, 6, 91, 12), [0, 0], 0)]:  # a link's, its face's picture missing
+            with self.subTest(caption=caption, face=face):
+                button = {"kind": "text", "class": "QPushButton", "name": "b", "rect": [0, 0, 128, 24], "text": "Retry",
+                          "z": [3, 3]}
+                button.update({"caption": list(caption)} if caption else {})
+                widget = dict(button, kind="widget", text="", pictures={":/images/b.png": face})
+                self.assertEqual(len(tight_captions([widget, button])), faults)
+
+    def test_states(self):
+        def shown(screen, **changed):  # the screen's controls as the table has them, but those changed
+            texts = []
+            for name, states in CONTROL_STATES[screen].items():
+                states = changed.get(name, states).split()
+                if "hidden" not in states:
+                    texts.append({"kind": "widget", "name": name, "enabled": "disabled" not in states})
+                    texts[-1].update({"checked": "checked" in states} if {"checked", "unchecked"} & set(states) else {})
+            return texts
+
+        for screen, changed, faults in [
+            ("licence", {}, 0),
+            ("licence", {"agreementCheck_CheckBox": "enabled checked"}, 1),
+            ("licence", {"agreementNext_PushButton": "enabled"}, 1),  # Next before the box is ticked
+            ("licence", {"agreementCheck_CheckBox": "hidden"}, 1),
+            ("setup", {"dsetupRetypePasscode_LineEdit": "enabled"}, 1),  # a field the screen does not show
+            ("welcome", {"welcomeLanguageComboBox_ComboBox": "disabled"}, 1),  # the language list disabled
+            ("summary_device", {"DSCPShortcutCheck_CheckBox": "disabled unchecked"}, 1),
+        ]:
+            with self.subTest(screen=screen, changed=changed):
+                self.assertEqual(len(control_states(screen, shown(screen, **changed))), faults)
+        self.assertEqual(control_states("guide_VKC-7300", []), [])  # a screen the table leaves
+        entry = {"kind": "open", "name": "l", "at": [300, 200]}
+
+        def widget(enabled=True, **more):
+            return dict({"kind": "widget", "name": "l", "enabled": enabled}, **more)
+
+        for texts, fault in [([], "not shown"), ([widget(False)], "disabled"), ([widget(open=False)], "open"),
+                             ([widget(open=True)], "entries"), ([widget(open=True), entry], None)]:
+            with self.subTest(texts=texts):
+                found = unopened(texts, "l")
+                self.assertEqual(bool(found), bool(fault))
+                self.assertTrue(not fault or fault in found[0])
 
 
 if __name__ == "__main__":

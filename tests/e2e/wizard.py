@@ -661,6 +661,13 @@ class Wizard:
         self._xdotool("click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
         time.sleep(0.2)
 
+    def wheel(self, x, y, turns):
+        """Turns the mouse wheel over (x, y) inside the current window: turns notches down (up when negative)."""
+        self._xdotool("mousemove", "--window", self.window, x, y)
+        time.sleep(0.1)
+        self._xdotool("click", "--repeat", abs(turns), 5 if turns > 0 else 4)
+        time.sleep(0.2)
+
     # --- a person's shared steps (see the module text) ---
 
     def start(self, timeout=60):
@@ -942,7 +949,12 @@ class Wizard:
         up to where the letters end, room up to where the field draws them whole; open: the entry in the
         list as it opens; tooltip: Qt's tip window on its screen, in screen coordinates); a label's or text
         box's text also lines (as drawn, top to bottom), bold (its bold runs: text, lines drawn on) and points
-        (the size most of its letters take), a label's body (its page's own size), a web view's viewText (the
+        (the size most of its letters take), a label's body (its page's own size) and glyphs (each drawn line's
+        glyphs, x, y, w, h); drawn (where a text's letters are seen), a push button's caption (where it draws its
+        caption); z (a widget's place in its window's painting and the last its descendants take); a widget's
+        enabled, checked (a checkable button), open and list (a combo box: its list shown, where its entries
+        are), paints ("picture", "control" or "shade") and drawn (what it paints); an open entry's enabled and
+        at (where a person clicks it, in the list's window), a list widget's item's at; a web view's viewText (the
         text of the page it shows). Commands run first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's

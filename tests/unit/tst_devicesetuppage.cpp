@@ -701,6 +701,16 @@ private slots:
             QCOMPARE(form->dsetupTimeZoneComboBox_comboBox->y(), 173 + drop);
             QVERIFY(form->dsetupTimeSettings_GroupBox->geometry().bottom() < form->dsetupNext_Button->y());
         }
+        // A new password's hint beside its field: its lines end above those of the password's error under the field.
+        camera().password.clear();
+        camera().bPassword = "1";
+        page()->setPasswordLineEditStatus();
+        const QLabel* hint = form->dsetupPasswordErrorHint_Label;
+        const QLabel* error = form->dsetupPasswordError_Label;
+        const int hintEnd = hint->y() + (hint->height() + WizardPage::textHeight(hint)) / 2;
+        const int errorTop = error->y() + (error->height() - WizardPage::textHeight(error)) / 2;
+        QVERIFY2(hint->height() >= WizardPage::textHeight(hint) && hintEnd <= errorTop,
+                 qPrintable(QString("the hint ends at %1, the error begins at %2").arg(hintEnd).arg(errorTop)));
         QCoreApplication::removeTranslator(&translator);
         gCurrentLanguage = "en";
         const QString firstShown = form->dsetupStartDate_ComboBox->itemText(0);

@@ -103,6 +103,8 @@ private slots:
             QTest::mouseClick(gOppsPage->ui->oppsLocalView_PushButton, Qt::LeftButton);
             auto* popup = gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning");
             QVERIFY(popup);
+            // Its notice wraps beside its picture, in any language.
+            QVERIFY(popup->ui->msgBoxContent_Label->geometry().right() < popup->ui->msgBoxImageLabel->x());
             QTest::mouseClick(popup->findChild<QPushButton*>(popupButton), Qt::LeftButton);
             QVERIFY(!gMainpage->findChild<MessageBoxPage*>("useLocalViewWarning"));
             QVERIFY(!frameWidget("lockScreenLabel")->isVisibleTo(gMainpage));

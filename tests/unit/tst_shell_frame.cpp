@@ -1,9 +1,13 @@
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "base/globals.h"
@@ -419,6 +423,126 @@ private slots:
         QTest::mouseRelease(open, Qt::LeftButton, {}, entry);
         QVERIFY(list.currentIndex() == 2 && !list.view()->isVisible());
         gMainpage->showPage(&one, gWelcomePage);
+    }
+
+    // A caption keeps 8 px or more from each end of its button, clear of the face's rounded end, whether the button
+    // fits it or grows for it: where its letters are drawn, otherwise than the face alone. A row's last button keeps
+    // its right end; a column's buttons grow alike, each keeping its middle.
+    void captionRoom_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("grows");
+        QTest::addColumn<bool>("column");  // under a button whose caption fits
+        QTest::newRow("fits") << "OK" << false << false;
+        QTest::newRow("English, grown") << "Install the viewer software" << true << false;
+        QTest::newRow("Russian, grown") << QString::fromUtf8("Только локально") << true << false;
+        QTest::newRow("Greek, grown") << QString::fromUtf8("Όχι, ευχαριστώ") << true << false;
+        QTest::newRow("column, fits") << "OK" << false << true;
+        QTest::newRow("column, grown") << QString::fromUtf8("Только локально") << true << true;
+    }
+    void captionRoom()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, grows);
+        QFETCH(bool, column);
+        QWidget parent;
+        parent.resize(400, 60);
+        QPushButton button(&parent), above(&parent);
+        for (QPushButton* one : {&button, &above})
+            one->setStyleSheet(MessageBoxPage::whiteButtonStyle());
+        button.setText(caption);
+        above.setText("OK");
+        button.setGeometry(200, 30, 111, 24);
+        above.setGeometry(200, 0, 111, 24);
+        if (column)
+            MessageBoxPage::fitButtonColumn({&button, &above});
+        else
+            MessageBoxPage::fitButtonRow({&button});
+        QCOMPARE(button.width() > 111, grows);
+        QCOMPARE(column ? button.geometry().center().x() : button.geometry().right(), column ? 255 : 310);
+        QCOMPARE(above.geometry(), column ? QRect(button.x(), 0, button.width(), 24) : QRect(200, 0, 111, 24));
+        const QImage with = button.grab().toImage();
+        button.setText(QString());
+        const QImage without = button.grab().toImage();
+        int left = button.width(), right = -1;
+        for (int x = 0; x < with.width(); ++x)
+            for (int y = 0; y < with.height(); ++y)
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    left = std::min(left, x), right = std::max(right, x);
+        QVERIFY2(left >= 8 && button.width() - 1 - right >= 8,
+                 qPrintable(QString("%1 and %2 px from the ends").arg(left).arg(button.width() - 1 - right)));
+    }
+
+    // A text broken into lines for a wider room flows in its own: a line break between words becomes a space, none
+    // beside a space or a Chinese or Japanese character, whose lines break anywhere; a blank line stays.
+    void flowingText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("flowing");
+        QTest::newRow("beside a space") << "setting this<br> camera up"
+                                        << "setting this camera up";
+        QTest::newRow("between words") << "these features,<br>please"
+                                       << "these features, please";
+        QTest::newRow("written otherwise") << "this<BR/>camera<br />up"
+                                           << "this camera up";
+        QTest::newRow("a blank line") << "view camera.<br><br>If you"
+                                      << "view camera.<br><br>If you";
+        QTest::newRow("at the ends") << "<br>camera<br>"
+                                     << "camera";
+        QTest::newRow("Japanese") << QString::fromUtf8("設定すると、<br>olvaris サービスを<br>リモート")
+                                  << QString::fromUtf8("設定すると、olvaris サービスをリモート");
+        QTest::newRow("Korean, spaced") << QString::fromUtf8("전용으로<br>설정하면")
+                                        << QString::fromUtf8("전용으로 설정하면");
+    }
+    void flowingText()
+    {
+        QFETCH(QString, text);
+        QTEST(MessageBoxPage::flowingText(text), "flowing");
+    }
+
+    // A flowing text beside a picture keeps its room's width, but where a Chinese paragraph would end on a line of
+    // one letter: it narrows until the paragraph's last line holds two letters or more.
+    void flowingContent_data()
+    {
+        QTest::addColumn<int>("beyond");  // letters past a full line, before "。"
+        QTest::addColumn<bool>("narrowed");
+        QTest::newRow("one letter past a full line") << 1 << true;
+        QTest::newRow("two letters past it") << 2 << false;
+        QTest::newRow("one line") << -3 << false;
+    }
+    void flowingContent()
+    {
+        QFETCH(int, beyond);
+        QFETCH(bool, narrowed);
+        const QChar letter(0x6444);  // 摄
+        const int width = 264;
+        const QFont font = MessageBoxPage(gMainpage).ui->msgBoxContent_Label->font();
+        const auto lines = [&](const QString& text, int at) {  // the lines of the text as the popup lays it out
+            QTextDocument doc;
+            doc.setDefaultFont(font);
+            doc.setHtml(MessageBoxPage::richText(text));
+            doc.setDocumentMargin(0);
+            doc.setTextWidth(at);
+            doc.documentLayout()->documentSize();  // lays the lines out now
+            QStringList shown;
+            for (int index = 0; index < doc.begin().layout()->lineCount(); ++index) {
+                const QTextLine line = doc.begin().layout()->lineAt(index);
+                shown << doc.begin().text().mid(line.textStart(), line.textLength()).trimmed();
+            }
+            return shown;
+        };
+        int perLine = 1;
+        while (lines(QString(perLine + 1, letter), width).size() == 1)
+            ++perLine;
+        const QString paragraph = QString(perLine + beyond, letter) + QString::fromUtf8("。");
+        MessageBoxPage* popup = MessageBoxPage::build(gMainpage, "flowingMsgBox", 618, 400)
+                                    .flowingContent(paragraph + "<br><br>" + paragraph, {80, 100, width, 200})
+                                    .open();
+        const int shownWidth = popup->ui->msgBoxContent_Label->width();
+        QCOMPARE(shownWidth < width, narrowed);
+        for (const QString& line : lines(paragraph + "<br><br>" + paragraph, shownWidth))
+            QVERIFY2(line.isEmpty() || line.count(letter) > 1, qPrintable(line));
+        MessageBoxPage::closeByName(gMainpage, "flowingMsgBox");
     }
 
     void exitPopupOpenedOnce()

@@ -6,9 +6,11 @@
 // same popup or window; each tooltip as Qt's tip window shows it, which must fit its screen; each entry
 // of a list in its field as the list draws it once chosen, and as the list opens; each month or hour of a
 // date or time edit in its field; the colours a text is drawn in and what lies behind it; a button's style
-// sheet and the sizes of its pictures; the text of the page a web view shows), call a page's slot
-// (a popup), show a page, close the popups, choose a list's entry, show or hide a widget. Then it
-// removes the request.
+// sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them, and where a push
+// button draws its caption; every widget's place in its window's painting, and what each picture, control
+// or shade paints and where; a control's state, a list's open entries and where a person clicks them; the
+// text of the page a web view shows), call a page's slot (a popup), show a page, close the popups, choose a
+// list's entry, show or hide a widget. Then it removes the request.
 
 #include <algorithm>
 
@@ -94,9 +96,30 @@ const QWidget* pageOf(const QWidget* widget)
     return widget;
 }
 
+// Where each visible widget is drawn in its window's painting: a parent before its children, a later
+// sibling over an earlier one; at: its place, last: the last place its descendants take.
+struct Drawing
+{
+    int at;
+    int last;
+};
+QHash<const QWidget*, Drawing> drawing;
+
+void numberDrawing(const QWidget* widget, int& next)
+{
+    const int at = next++;
+    for (const QObject* child : widget->children())
+        if (auto childWidget = qobject_cast<const QWidget*>(child))
+            if (!childWidget->isWindow() && childWidget->isVisible())
+                numberDrawing(childWidget, next);
+    drawing.insert(widget, {at, next - 1});
+}
+
 QJsonObject entry(const QWidget* widget, const char* kind, const QString& text)
 {
     QJsonObject item;
+    if (drawing.contains(widget))
+        item["z"] = QJsonArray{drawing[widget].at, drawing[widget].last};
     item["window"] = widget->window()->windowTitle();
     item["box"] = boxOf(widget)->objectName();
     item["page"] = pageOf(widget)->objectName();
@@ -205,6 +228,7 @@ QJsonObject measured(const QWidget* widget, const char* kind, const QString& tex
     // What covers another text: the letters themselves (the line's empty edges left out), or the face.
     const QRect letters = frame.isNull() ? (ink.marginsRemoved(slack) & room) : frame;
     placed.append({widget, boxOf(widget), inWindow(widget, letters) & area, text});
+    item["drawn"] = jsonRect(placed.last().area);
     item["colours"] = QJsonArray{textColour(widget, kind)};
     item["enabled"] = widget->isEnabled();
     // Around the letters: the part of the widget seen whole, else the text's room (dense letters, a CJK
@@ -253,9 +277,23 @@ void layOut(QTextDocument& doc, const QLabel* label, const QRect& room)
     doc.documentLayout()->documentSize();  // lays the lines out now
 }
 
+// The letters of a laid-out line as its glyphs' outlines take them (not the line's height), relative
+// to its layout.
+QRectF glyphsOf(const QTextLine& line)
+{
+    QRectF glyphs;
+    for (const QGlyphRun& run : line.glyphRuns()) {  // a run's own bounding rect is the line's height
+        const QVector<quint32> indexes = run.glyphIndexes();
+        const QVector<QPointF> positions = run.positions();
+        for (int at = 0; at < std::min(indexes.size(), positions.size()); ++at)
+            glyphs |= run.rawFont().boundingRect(indexes[at]).translated(positions[at]);
+    }
+    return glyphs;
+}
+
 // Where the letters of a rich label, laid out in doc, are; underline: the lowest row its
-// underlines reach, or -1.
-QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, int* underline)
+// underlines reach, or -1; drawn: where each drawn line's glyphs are.
+QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, int* underline, QList<QRect>* drawn)
 {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const qreal height = layout->documentSize().height();
@@ -276,6 +314,9 @@ QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, 
             QRectF letters = line.naturalTextRect();
             letters.setHeight(line.ascent() + line.descent());
             ink |= letters.translated(at);
+            const QRectF glyphs = glyphsOf(line).translated(at);
+            if (!glyphs.isEmpty())
+                drawn->append(glyphs.toAlignedRect());
             // A run's underline lies where its own font puts it, below the line's baseline.
             for (const QGlyphRun& run : line.glyphRuns())
                 if (run.underline())
@@ -284,7 +325,52 @@ QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, 
         }
     }
     *underline = lowest < 0 ? -1 : room.y() + qCeil(top + lowest) - 1;
+    const QPoint offset(room.x(), room.y() + qRound(top));
+    for (QRect& line : *drawn)
+        line.translate(offset);
     return ink.translated(room.x(), room.y() + top).toAlignedRect();
+}
+
+// Where each line of a plain label's glyphs is, laid out as QPainter::drawText lays it out in the room:
+// the lines one under another (their leading between them), aligned in the room as the label aligns them.
+QList<QRect> plainLines(const QLabel* label, const QRect& room)
+{
+    QString text = label->text();
+    text.replace('\n', QChar::LineSeparator);
+    QTextLayout layout(text, label->font());
+    QTextOption option;
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    const qreal leading = std::max(0, label->fontMetrics().leading());
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        if (line.lineNumber() > 0)
+            height += leading;
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    qreal top = room.y();
+    if (align & Qt::AlignVCenter)
+        top += (room.height() - height) / 2;
+    else if (align & Qt::AlignBottom)
+        top += room.height() - height;
+    QList<QRect> lines;
+    for (int index = 0; index < layout.lineCount(); ++index) {
+        const QTextLine line = layout.lineAt(index);
+        qreal left = room.x();
+        if (align & Qt::AlignRight)
+            left += room.width() - line.naturalTextWidth();
+        else if (align & Qt::AlignHCenter)
+            left += (room.width() - line.naturalTextWidth()) / 2;
+        const QRectF glyphs = glyphsOf(line).translated(left, top);
+        if (!glyphs.isEmpty())
+            lines.append(glyphs.toAlignedRect());
+    }
+    return lines;
 }
 
 QString lineText(const QString& text, const QTextLine& line)
@@ -389,15 +475,17 @@ void addLabel(QJsonArray& out, const QLabel* label)
     int underline = -1;
     QString shown = label->text();
     QTextDocument doc;
+    QList<QRect> lines;
     if (rich) {
         layOut(doc, label, room);
-        ink = richInk(doc, label, room, &underline);
+        ink = richInk(doc, label, room, &underline, &lines);
         shown = doc.toPlainText();
     } else {
         int flags = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
         if (label->wordWrap())
             flags |= Qt::TextWordWrap;
         ink = label->fontMetrics().boundingRect(room, flags, label->text());
+        lines = plainLines(label, room);
     }
     if (ink.isEmpty())
         return;
@@ -406,6 +494,13 @@ void addLabel(QJsonArray& out, const QLabel* label)
         slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
     QJsonObject item = measured(label, "text", label->text(), ink, room, slack);
     addLines(item, label, rich ? &doc : nullptr, room);
+    // Each drawn line's glyphs, as far as the parents let them be seen, for what lies beside them.
+    const QRect area = visibleArea(label);
+    QJsonArray glyphs;
+    for (const QRect& line : lines)
+        if (!(inWindow(label, line) & area).isEmpty())
+            glyphs.append(jsonRect(inWindow(label, line) & area));
+    item["glyphs"] = glyphs;
     item["body"] = pointsOf(pageOf(label)->font());  // the size its page gives the labels that keep its font
     out.append(item);
 }
@@ -452,7 +547,7 @@ void addFace(QJsonObject& item, const QWidget* widget)
 }
 
 // The room a push button's style gives its caption: the face less its frame and padding.
-QRect captionRoom(const QPushButton* button)
+QStyleOptionButton buttonOption(const QPushButton* button)
 {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -467,7 +562,36 @@ QRect captionRoom(const QPushButton* button)
         option.features |= QStyleOptionButton::DefaultButton;
     if (button->autoDefault())
         option.features |= QStyleOptionButton::AutoDefaultButton;
+    return option;
+}
+
+QRect captionRoom(const QPushButton* button)
+{
+    const QStyleOptionButton option = buttonOption(button);
     return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+}
+
+// Where a push button's caption is drawn (widget coordinates): the pixels its style paints otherwise with the
+// caption than without it.
+QRect captionInk(const QPushButton* button)
+{
+    QStyleOptionButton option = buttonOption(button);
+    const auto draw = [&](const QStyleOptionButton& with) {
+        QImage image(button->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        button->style()->drawControl(QStyle::CE_PushButton, &with, &painter, button);
+        return image;
+    };
+    const QImage with = draw(option);
+    option.text.clear();
+    const QImage without = draw(option);
+    QRect ink;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
 }
 
 void addButton(QJsonArray& out, const QAbstractButton* button)
@@ -490,7 +614,11 @@ void addButton(QJsonArray& out, const QAbstractButton* button)
     const QRect ink = metrics.boundingRect(caption, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
     const QMargins slack = emptyEdges(button->font(), button->text());
     const QRect across(caption.left(), room.top(), caption.width(), room.height());
-    out.append(measured(button, "text", button->text(), ink, across & faceOf(button), slack, room));
+    QJsonObject item = measured(button, "text", button->text(), ink, across & faceOf(button), slack, room);
+    // Where the caption is drawn, for its room to the button's ends.
+    if (push)
+        item["caption"] = jsonRect(inWindow(button, captionInk(push)));
+    out.append(item);
 }
 
 // A list's field width wide with an entry chosen, as the list's style draws it.
@@ -716,8 +844,22 @@ void addOpenList(QJsonArray& out, QComboBox* combo)
             combo->hidePopup();
         known.insert(key, entries);
     }
-    for (const QJsonValue& item : known.value(key))
+    // Whether a person can take each entry, and in a list a person opened where it is, in the list's window, for a
+    // click on it.
+    QAbstractItemView* view = combo->view();
+    const bool open = view->isVisible();
+    const QJsonArray entries = known.value(key);
+    for (int row = 0; row < entries.size(); ++row) {
+        QJsonObject item = entries[row].toObject();
+        const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
+        item["enabled"] = bool(view->model()->flags(index) & Qt::ItemIsEnabled);
+        if (open) {
+            const QPoint at =
+                combo->window()->mapFromGlobal(view->viewport()->mapToGlobal(view->visualRect(index).center()));
+            item["at"] = QJsonArray{at.x(), at.y()};
+        }
         out.append(item);
+    }
 }
 
 void addLists(QJsonArray& out)
@@ -776,15 +918,91 @@ void addClock(QJsonArray& out, const QDateTimeEdit* edit)
     }
 }
 
+// The part of a picture that it paints: its pixels that are not wholly transparent.
+QRect paintedPart(const QPixmap& pixmap)
+{
+    static QHash<qint64, QRect> known;
+    if (!known.contains(pixmap.cacheKey())) {
+        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        QRect part;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    part |= QRect(x, y, 1, 1);
+        known.insert(pixmap.cacheKey(), part);
+    }
+    return known.value(pixmap.cacheKey());
+}
+
+// What a widget paints that a text beside it must keep clear of, and where (widget coordinates): "picture" (a
+// label's picture or film), "control" (a button, field, list, view or tab bar) or "shade" (a plain widget that
+// fills its ground: a popup's, the dimming, the busy overlay); none for a container or a text. A control's parts
+// (a list's or spin box's field, scroll bars, Qt's own pieces) are the control's.
+QString paintsOf(const QWidget* widget, QRect* drawn)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (widget->objectName().startsWith(QLatin1String("qt_")) ||
+        (parent && (qobject_cast<const QComboBox*>(parent) || parent->inherits("QAbstractSpinBox"))))
+        return {};
+    *drawn = widget->rect();
+    if (auto label = qobject_cast<const QLabel*>(widget)) {
+        const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
+        if (!pixmap.isNull()) {
+            const QRect place =
+                label->hasScaledContents()
+                    ? label->contentsRect()
+                    : QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                          pixmap.size() / pixmap.devicePixelRatio(), label->contentsRect());
+            const QRect part = paintedPart(pixmap);
+            // The painted part, in the place the picture is drawn at (stretched to it when the label scales it).
+            const qreal scaleX = qreal(place.width()) / pixmap.width(),
+                        scaleY = qreal(place.height()) / pixmap.height();
+            *drawn = QRectF(place.x() + part.x() * scaleX, place.y() + part.y() * scaleY, part.width() * scaleX,
+                            part.height() * scaleY)
+                         .toAlignedRect();
+            return QStringLiteral("picture");
+        }
+        if (label->movie())
+            return QStringLiteral("picture");
+        if (label->text().isEmpty() && (label->autoFillBackground() || label->styleSheet().contains("background")))
+            return QStringLiteral("shade");
+        return {};
+    }
+    for (const char* control : {"QAbstractButton", "QLineEdit", "QComboBox", "QAbstractSpinBox", "QAbstractItemView",
+                                "QTextEdit", "QPlainTextEdit", "QTabBar", "QWebView"})
+        if (widget->inherits(control))
+            return QStringLiteral("control");
+    return {};
+}
+
 void addWidget(QJsonArray& out, QWidget* widget)
 {
-    // Every named widget, so that the harness can aim at it.
-    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"))) {
+    // Every named widget, so that the harness can aim at it, and every other that paints beside texts; the
+    // state a person finds it in.
+    QRect drawn;
+    const QString paints = paintsOf(widget, &drawn);
+    const bool named = !widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"));
+    if (named || !paints.isEmpty()) {
         QJsonObject item = entry(widget, "widget", QString());
         if (qobject_cast<const QAbstractButton*>(widget))
             addFace(item, widget);
         if (auto view = qobject_cast<const QWebView*>(widget))  // the text of the page it shows
             item["viewText"] = view->page()->mainFrame()->toPlainText();
+        if (!paints.isEmpty()) {
+            item["paints"] = paints;
+            item["drawn"] = jsonRect(inWindow(widget, drawn) & visibleArea(widget));
+        }
+        item["enabled"] = widget->isEnabled();
+        if (auto button = qobject_cast<const QAbstractButton*>(widget))
+            if (button->isCheckable())
+                item["checked"] = button->isChecked();
+        if (auto combo = qobject_cast<const QComboBox*>(widget)) {
+            const QWidget* entries = combo->view()->viewport();
+            item["open"] = entries->isVisible();
+            if (entries->isVisible())  // where the open list shows its entries, in the list's window
+                item["list"] = jsonRect(
+                    QRect(combo->window()->mapFromGlobal(entries->mapToGlobal(QPoint(0, 0))), entries->size()));
+        }
         out.append(item);
     }
     if (widget->isWindow() && !widget->windowTitle().isEmpty())
@@ -856,8 +1074,13 @@ void addWidget(QJsonArray& out, QWidget* widget)
         addHeader(out, table->verticalHeader());
     } else if (auto list = qobject_cast<const QListWidget*>(widget)) {
         for (int row = 0; row < list->count(); ++row)
-            if (!list->item(row)->text().isEmpty())
-                out.append(entry(list, "item", list->item(row)->text()));
+            if (!list->item(row)->text().isEmpty()) {
+                QJsonObject item = entry(list, "item", list->item(row)->text());
+                const QPoint at =
+                    list->viewport()->mapTo(list->window(), list->visualItemRect(list->item(row)).center());
+                item["at"] = QJsonArray{at.x(), at.y()};  // where a person clicks it
+                out.append(item);
+            }
     }
 }
 
@@ -1005,6 +1228,11 @@ void dump(const QString& target)
     QJsonArray out;
     placed.clear();
     drawnWindows.clear();
+    drawing.clear();
+    int next = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            numberDrawing(window, next);
     for (QWidget* window : QApplication::topLevelWidgets())
         addTree(out, window);
     addOverlaps(out);
