@@ -187,8 +187,10 @@ void ViewPictures::decoded(quint64 id, const QString& source, const Platform::Pi
     const QVector<QImage> frames = result.frames;
     const QVector<int> delays = result.delays;
     const int loops = result.loops;
-    const qint64 pixels =
-        frames.isEmpty() ? 0 : qint64(frames.size()) * frames.first().width() * frames.first().height();
+    // The pixels the engine holds of it: a still picture's; of an animation, all its frames while they fit in its
+    // frame cache, else those and the frame shown.
+    const qint64 frame = frames.isEmpty() ? 0 : qint64(frames.first().width()) * frames.first().height();
+    const qint64 pixels = qMin(frame * frames.size(), ReplyLimits::kViewAnimationCachedPixels + frame);
     using Timed = QPair<QByteArray, qint64>;  // the picture and the CPU time writing it took
     writer->run<Timed>(
         [frames, delays, loops] {

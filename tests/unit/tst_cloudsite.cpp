@@ -1022,11 +1022,16 @@ private slots:
         const int withinCpu = int(ReplyLimits::kViewCpuMs / 1000);  // decodes out of time
         row("the view's total: its last decode within it, the next refused", "cat late", hosts(0, withinCpu + 2), "",
             hosts(0, withinCpu + 2) + " / " + hosts(0, withinCpu) + " / " + hosts(withinCpu, withinCpu + 2), true);
-        const int withinPixels = int(ReplyLimits::kViewPixels / (2048 * 2048));  // animations of 2 x 2048 x 1024
-        row("the pixels handed on: the last picture within them, the next refused", "cat blank",
-            hosts(0, withinPixels + 2), "",
-            hosts(0, withinPixels + 2) + " / " + hosts(0, withinPixels) + " / " + hosts(withinPixels, withinPixels + 2),
-            true);
+        // Animations of 1024 x 1024 pixels: of 2 frames, all held; of 4, past the engine's frame cache, as much and a
+        // frame.
+        const qint64 frame = 1024 * 1024, held = ReplyLimits::kViewAnimationCachedPixels + frame;
+        for (const auto& pixels : {qMakePair(QString("cat blank"), int(ReplyLimits::kViewPixels / (2 * frame))),
+                                   qMakePair(QString("cat long"), int((ReplyLimits::kViewPixels + held - 1) / held))})
+            row(qPrintable("the pixels handed on, the last picture within them, the next refused: " + pixels.first),
+                pixels.first, hosts(0, pixels.second + 2), "",
+                hosts(0, pixels.second + 2) + " / " + hosts(0, pixels.second) + " / " +
+                    hosts(pixels.second, pixels.second + 2),
+                true);
         row("a host that has spent little granted before those waiting, however many", "cat late",
             "a1 a2 a3 a4 a5 b1 b2 b3 b4 c1 c2 c3 c4 z1", "", "a1 a2 a3 a4 b1 b2 b3 b4 z1 .* / a1 z1 .* / .*", true);
         row("at the decoder, the host that has spent the least first",
@@ -1045,11 +1050,12 @@ private slots:
         QFETCH(bool, viewSpent);
         QTemporaryDir dir;
         // A stand-in reads each request (of a picture of 4 bytes), then does its part in its folder, by its answers:
-        // out of time, not decoded, a frame of 2048 x 2048 pixels of noise, two blank frames of 2048 x 1024.
+        // out of time, not decoded, a frame of 2048 x 2048 pixels of noise, 2 or 4 blank frames of 1024 x 1024.
         QByteArray noise(decoder.contains("noise") ? 2048 * 2048 * 4 : 0, '\0');
         for (quint32 i = 0, x = 1; i < quint32(noise.size()); ++i, x ^= x << 13, x ^= x >> 17, x ^= x << 5)
             noise[i] = char(x);
-        const QByteArray blank = le(100, 4) + QByteArray(decoder.contains("blank") ? 2048 * 1024 * 4 : 0, '\0');
+        const QByteArray blank =
+            le(100, 4) + QByteArray(decoder == "cat blank" || decoder == "cat long" ? 1024 * 1024 * 4 : 0, '\0');
         using PictureWire::answerHeader, PictureWire::Status;
         const QMap<QString, QByteArray> files{
             {"decoder", QString("#!/bin/sh\ncd %1\nwhile [ $(head -c %2 | wc -c) = %2 ]; do\n%3\ndone\n")
@@ -1060,7 +1066,8 @@ private slots:
             {"late", answerHeader(Status::OutOfTime, 24, 0, 0, 0, 0)},
             {"none", answerHeader(Status::NotDecoded, 0, 0, 0, 0, 0)},
             {"noise", answerHeader(Status::Decoded, 0, 2048, 2048, 1, 0) + le(0, 4) + noise},
-            {"blank", answerHeader(Status::Decoded, 0, 2048, 1024, 2, 0) + blank + blank}};
+            {"blank", answerHeader(Status::Decoded, 0, 1024, 1024, 2, 0) + blank.repeated(2)},
+            {"long", answerHeader(Status::Decoded, 0, 1024, 1024, 4, 0) + blank.repeated(4)}};
         for (auto file = files.begin(); file != files.end(); ++file) {
             QFile made(dir.filePath(file.key()));
             QVERIFY(made.open(QIODevice::WriteOnly) && made.write(file.value()) == file.value().size());
