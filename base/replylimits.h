@@ -87,6 +87,13 @@ constexpr int kViewHostPart = 2;
 // write, a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md) stay far within it, dozens of them and the page
 // loaded again.
 constexpr qint64 kViewHostCpuMs = 2000;
+// What decoding and writing all hosts' pictures together may cost a view over its life, counted as for one host
+// (two hosts' worth), and the pixels of the pictures it hands to its engine as the engine holds them (four of the
+// largest a page may show), at 4 bytes a pixel, twice: past either the view's further pictures are refused unread,
+// so that a page whose pictures come from many host names costs no more than this and the picture under way. An
+// honest page's pictures from a few hosts stay far within both, loaded again too (cloud/answercosts.md).
+constexpr qint64 kViewCpuMs = 2 * kViewHostCpuMs;
+constexpr qint64 kViewPixels = 4LL * 2048 * 2048;
 constexpr qint64 kHeldReadBufferBytes = 64 * 1024;
 
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.

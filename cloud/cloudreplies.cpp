@@ -196,20 +196,25 @@ void HeldReply::askShare()
     const qint64 announced = inner->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     const qint64 bytes = known ? qBound(qint64(held.size()), announced, maxBytes) : maxBytes;
     share = Share::Waiting;
-    const auto grant = pictures ? pictures->admit(this, source, bytes, [this](bool granted) { told(granted); })
-                                : ViewPictures::Grant::Now;
-    if (grant == ViewPictures::Grant::Refused)
-        told(false);
-    else if (grant == ViewPictures::Grant::Now)
+    using Grant = ViewPictures::Grant;
+    const Grant grant =
+        pictures ? pictures->admit(this, source, bytes, [this](Grant granted) { told(granted); }) : Grant::Now;
+    if (grant == Grant::Now)
         share = Share::Granted;
+    else if (grant != Grant::Later)
+        told(grant);
 }
 
-void HeldReply::told(bool granted)
+void HeldReply::told(ViewPictures::Grant grant)
 {
     if (isFinished())  // ended while its grant was on its way
         return;
-    if (!granted) {
+    if (grant == ViewPictures::Grant::HostSpent) {
         refuse(QStringLiteral("Picture not loaded, its host's pictures past what a view decodes of one host"));
+        return;
+    }
+    if (grant != ViewPictures::Grant::Now) {
+        refuse(QStringLiteral("Picture not loaded, the view's pictures past what a view decodes of all hosts"));
         return;
     }
     share = Share::Granted;

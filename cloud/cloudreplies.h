@@ -39,8 +39,8 @@ private:
 // Content-Length. A redirect passes without its body, and only to where the view's manager sends and judges
 // the next request (redirectFollowed). A refused one finishes with ContentAccessDenied and no byte, its
 // request ended, as soon as its bytes so far show it (judged each time they have doubled). Whatever it
-// waits for, it ends by limits' deadline. A picture whose host is past what its pictures may cost is refused
-// unread.
+// waits for, it ends by limits' deadline. A picture whose host, or whose view, is past what its pictures may
+// cost is refused unread.
 class HeldReply : public QNetworkReply
 {
 public:
@@ -64,7 +64,7 @@ private:
     void copyMetaData();
     void take();
     void askShare();
-    void told(bool granted);
+    void told(ViewPictures::Grant grant);
     void judge(bool complete);
     void written(const QByteArray& picture, PictureWire::Status status);
     void innerFinished();

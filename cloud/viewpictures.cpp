@@ -4,6 +4,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "base/replylimits.h"
 #include "cloud/answerrules.h"
@@ -60,7 +62,10 @@ void ViewPictures::redirected(const QString& source, const QUrl& location)
 ViewPictures::Grant ViewPictures::admit(QObject* owner, const QString& source, qint64 bytes, const Told& told)
 {
     if (spent.value(source) >= ReplyLimits::kViewHostCpuMs)
-        return Grant::Refused;
+        return Grant::HostSpent;
+    if (pastTotal())
+        return Grant::ViewSpent;
+    ++asked[source];
     shares.append({owner, ++lastId, source, bytes, false, told, QByteArray(), Written()});
     return grant(lastId) ? Grant::Now : Grant::Later;
 }
@@ -82,7 +87,12 @@ void ViewPictures::release(QObject* owner)
         return;
     shares.erase(share);
     grant(0);
-    next();
+    nextSoon();
+}
+
+std::tuple<qint64, quint64, int> ViewPictures::turnOf(const QString& source) const
+{
+    return std::make_tuple(spent.value(source), lastTurns.value(source), asked.value(source));
 }
 
 bool ViewPictures::grant(quint64 asking)
@@ -98,10 +108,20 @@ bool ViewPictures::grant(quint64 asking)
         ofHost[share.source].first += share.bytes;
         ++ofHost[share.source].second;
     }
+    if (!shareFits(bytes, answers, 0))
+        return false;  // no room for any
+    // The shares waiting in turn: by their hosts' turns, then in the order asked.
+    std::vector<std::pair<std::tuple<qint64, quint64, int>, int>> inTurn;
+    for (int i = 0; i < shares.size(); ++i) {
+        if (!shares.at(i).granted)
+            inTurn.emplace_back(turnOf(shares.at(i).source), i);
+    }
+    std::sort(inTurn.begin(), inTurn.end());
     bool granted = false;
     QSet<QString> waiting;  // hosts with a share waiting for their part
-    for (Share& share : shares) {
-        if (share.granted || waiting.contains(share.source))
+    for (const auto& turn : inTurn) {
+        Share& share = shares[turn.second];
+        if (waiting.contains(share.source))
             continue;
         QPair<qint64, int>& own = ofHost[share.source];
         if (!shareFits(own.first, own.second, share.bytes, ReplyLimits::kViewHostPart)) {
@@ -119,7 +139,7 @@ bool ViewPictures::grant(quint64 asking)
             granted = true;
         else
             QMetaObject::invokeMethod(
-                share.owner, [told = share.told] { told(true); }, Qt::QueuedConnection);
+                share.owner, [told = share.told] { told(Grant::Now); }, Qt::QueuedConnection);
     }
     return granted;
 }
@@ -128,12 +148,11 @@ void ViewPictures::next()
 {
     if (working)
         return;
-    // The hosts take turns: the picture of the host whose last decode began earliest, of a host's the first asked.
+    // The picture of the host whose turn it is, of a host's the first asked.
     int chosen = -1;
     for (int i = 0; i < shares.size(); ++i) {
         const Share& share = shares.at(i);
-        if (share.granted && share.done &&
-            (chosen < 0 || lastTurns.value(share.source) < lastTurns.value(shares.at(chosen).source)))
+        if (share.granted && share.done && (chosen < 0 || turnOf(share.source) < turnOf(shares.at(chosen).source)))
             chosen = i;
     }
     if (chosen < 0)
@@ -151,6 +170,12 @@ void ViewPictures::next()
         [this, id, source](const Platform::PictureDecoder::Result& result) { decoded(id, source, result); });
 }
 
+void ViewPictures::nextSoon()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { next(); }, Qt::QueuedConnection);
+}
+
 void ViewPictures::decoded(quint64 id, const QString& source, const Platform::PictureDecoder::Result& result)
 {
     spend(source, decodeCostMs(result, ReplyLimits::kViewPicture));
@@ -162,6 +187,10 @@ void ViewPictures::decoded(quint64 id, const QString& source, const Platform::Pi
     const QVector<QImage> frames = result.frames;
     const QVector<int> delays = result.delays;
     const int loops = result.loops;
+    // The pixels the engine holds of it: a still picture's; of an animation, all its frames while they fit in its
+    // frame cache, else those and the frame shown.
+    const qint64 frame = frames.isEmpty() ? 0 : qint64(frames.first().width()) * frames.first().height();
+    const qint64 pixels = qMin(frame * frames.size(), ReplyLimits::kViewAnimationCachedPixels + frame);
     using Timed = QPair<QByteArray, qint64>;  // the picture and the CPU time writing it took
     writer->run<Timed>(
         [frames, delays, loops] {
@@ -170,13 +199,13 @@ void ViewPictures::decoded(quint64 id, const QString& source, const Platform::Pi
             return Timed(picture, Platform::PictureThread::cpuMs() - start);
         },
         this,
-        [this, id, source](const Timed& written) {
+        [this, id, source, pixels](const Timed& written) {
             spend(source, written.second);
-            finish(id, written.first, PictureWire::Status::Decoded);
+            finish(id, written.first, PictureWire::Status::Decoded, pixels);
         });
 }
 
-void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::Status status)
+void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::Status status, qint64 pixels)
 {
     working = false;
     Written done;
@@ -185,8 +214,13 @@ void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::St
         done = share->done;
         shares.erase(share);
     }
+    if (done && status == PictureWire::Status::Decoded) {  // handed to the engine
+        viewPixels += pixels;
+        if (pastTotal())
+            refuseWaiting(QString(), Grant::ViewSpent);
+    }
     grant(0);
-    next();
+    nextSoon();
     if (done)
         done(picture, status);
 }
@@ -195,15 +229,27 @@ void ViewPictures::spend(const QString& source, qint64 ms)
 {
     qint64& total = spent[source];
     total += ms;
-    if (total < ReplyLimits::kViewHostCpuMs)
-        return;
+    viewMs += ms;
+    if (total >= ReplyLimits::kViewHostCpuMs)
+        refuseWaiting(source, Grant::HostSpent);
+    if (pastTotal())
+        refuseWaiting(QString(), Grant::ViewSpent);
+}
+
+bool ViewPictures::pastTotal() const
+{
+    return viewMs >= ReplyLimits::kViewCpuMs || viewPixels >= ReplyLimits::kViewPixels;
+}
+
+void ViewPictures::refuseWaiting(const QString& source, Grant why)
+{
     for (auto share = shares.begin(); share != shares.end();) {
-        if (share->source != source || share->id == atWork) {
+        if ((!source.isEmpty() && share->source != source) || share->id == atWork) {
             ++share;
             continue;
         }
         QMetaObject::invokeMethod(
-            share->owner, [told = share->told] { told(false); }, Qt::QueuedConnection);
+            share->owner, [told = share->told, why] { told(why); }, Qt::QueuedConnection);
         share = shares.erase(share);
     }
 }

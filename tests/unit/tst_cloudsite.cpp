@@ -968,24 +968,34 @@ private slots:
         QTEST(CloudSite::shareFits(heldBytes, heldAnswers, bytes, part), "fits");
     }
 
-    // A view's pictures: shares granted in the order asked, a host's within its part and behind its own that
-    // wait, those waiting granted as one is given back; the hosts take turns at the decoder. Past what one host's
-    // pictures may cost (the CPU time a stand-in decoder used, each decode out of it counted as the whole limit,
-    // the wait for one that does not answer, the writing of what it gave), that host's others, those its redirects
-    // led to too, are refused; a new one unread, reaching the engine as a failed load. Dozens of ordinary
-    // pictures of a host are all decoded.
+    // A view's pictures: shares granted in turn, a host's within its part and behind its own that wait, those
+    // waiting granted as one is given back; the hosts take turns at a grant and at the decoder, the one that has
+    // spent the least first, however many wait. Past what one host's pictures may cost (the CPU time a stand-in
+    // decoder used, each decode out of it counted as the whole limit, the wait for one that does not answer, the
+    // writing of what it gave), that host's others, those its redirects led to too, are refused; past what all
+    // hosts' may cost the view, or the pixels it may hand on, every host's; a new one unread, reaching the engine
+    // as a failed load. Dozens of ordinary pictures of a host are all decoded.
     void viewPictures_data()
     {
         QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
         QTest::addColumn<QString>("asked");    // in turn: name (its host's letter, a number)[<redirected from][:KiB]
         QTest::addColumn<QString>("given");    // back, once all were asked
         QTest::addColumn<QString>("seen");     // granted in turn ("," where given back) / decoded in turn / refused
+        QTest::addColumn<bool>("viewSpent");   // refused as past what the view's pictures may cost, else the host's
         const auto row = [](const char* name, const QString& decoder, const QString& asked, const QString& given,
-                            const QString& seen) { QTest::newRow(name) << decoder << asked << given << seen; };
+                            const QString& seen, bool viewSpent = false) {
+            QTest::newRow(name) << decoder << asked << given << seen << viewSpent;
+        };
         const auto names = [](const char* name, int from, int to) {
             QStringList all;
             for (int i = from; i <= to; ++i)
                 all << QString(name).arg(i);
+            return all.join(' ');
+        };
+        const auto hosts = [](int from, int to) {  // a picture of each
+            QStringList all;
+            for (int i = from; i < to; ++i)
+                all << QChar('a' + i) + QString("1");
             return all.join(' ');
         };
         row("in turn: a smaller share waits behind one that does not fit", "",
@@ -995,10 +1005,15 @@ private slots:
         row("the CPU time used counted", "(ulimit -t 3; while :; do :; done); cat none", "a1 a2 a3", "",
             "a1 a2 a3 / a1 / a2 a3");
         row("not the time waited", "sleep 2; cat none", "a1 a2", "", "a1 a2 / a1 a2 / ");
+        // Out of time each costs the same; a wait, what it lasted: which of a2 and b2 spent less goes first.
         for (const char* decoder : {"cat late", "exec cat >/dev/null"})
             row(qPrintable(QString("the hosts take turns, one past its bound: ") + decoder), decoder,
-                "a1 a2 a3 a4 a5 a6 b1 b2", "", "a1 a2 a3 a4 b1 b2 a5 / a1 b1 a2 b2 / a3 a4 a5 a6");
-        row("the writing counted", "cat noise", names("a%1", 1, 30), "", "a1 a2 a3 a4 .* / a1 a2 .* / .*a30");
+                "a1 a2 a3 a4 a5 a6 b1 b2", "",
+                QString("a1 a2 a3 a4 b1 b2 a5 / a1 b1 ") + (*decoder == 'c' ? "a2 b2" : "(a2 b2|b2 a2)") +
+                    " / a3 a4 a5 a6");
+        row("the writing counted: a host whose picture was costly to write waits behind another's cheap ones",
+            "if [ -e seen ]; then cat none; else : >seen; cat noise; fi", "a1 a2 " + names("b%1", 1, 20), "",
+            "a1 a2 " + names("b%1", 1, 20) + " / a1 " + names("b%1", 1, 20) + " a2 / ");
         row("redirected pictures count to the host that redirected, once", "cat late", "a1 x1<a y1<a z1<a x2 b1", "",
             "a1 x1 y1 z1 x2 b1 / a1 x2 b1 x1 / y1 z1");
         row("the 64th redirect noted kept", "cat late", "x1<a " + names("y%1<a", 1, 63), "",
@@ -1007,6 +1022,26 @@ private slots:
             "x1 y1 y2 y3 y4 y5 / x1 y1 y2 / " + names("y%1", 3, 64));
         row("dozens of ordinary pictures of a host", "tolmdecoder", names("a%1", 1, 48), "",
             names("a%1", 1, 48) + " / " + names("a%1", 1, 48) + " / ");
+        const int withinCpu = int(ReplyLimits::kViewCpuMs / 1000);  // decodes out of time
+        row("the view's total: its last decode within it, the next refused", "cat late", hosts(0, withinCpu + 2), "",
+            hosts(0, withinCpu + 2) + " / " + hosts(0, withinCpu) + " / " + hosts(withinCpu, withinCpu + 2), true);
+        // Animations of 1024 x 1024 pixels: of 2 frames, all held; of 4, past the engine's frame cache, as much and a
+        // frame.
+        const qint64 frame = 1024 * 1024, held = ReplyLimits::kViewAnimationCachedPixels + frame;
+        for (const auto& pixels : {qMakePair(QString("cat blank"), int(ReplyLimits::kViewPixels / (2 * frame))),
+                                   qMakePair(QString("cat long"), int((ReplyLimits::kViewPixels + held - 1) / held))})
+            row(qPrintable("the pixels handed on, the last picture within them, the next refused: " + pixels.first),
+                pixels.first, hosts(0, pixels.second + 2), "",
+                hosts(0, pixels.second + 2) + " / " + hosts(0, pixels.second) + " / " +
+                    hosts(pixels.second, pixels.second + 2),
+                true);
+        row("a host that has spent little granted before those waiting, however many", "cat late",
+            "a1 a2 a3 a4 a5 b1 b2 b3 b4 c1 c2 c3 c4 z1", "", "a1 a2 a3 a4 b1 b2 b3 b4 z1 .* / a1 z1 .* / .*", true);
+        row("at the decoder, the host that has spent the least first",
+            "if [ -e seen ]; then cat none; else : >seen; cat late; fi", "a1 a2 b1 b2", "",
+            "a1 a2 b1 b2 / a1 b1 b2 a2 / ");
+        row("at the decoder, of hosts that have spent alike, the one that asked the fewest first", "cat late",
+            "a1 c1 c2 c3 z1", "", "a1 c1 c2 c3 z1 / a1 z1 c1 c2 / c3", true);
     }
 
     void viewPictures()
@@ -1015,12 +1050,15 @@ private slots:
         QFETCH(QString, asked);
         QFETCH(QString, given);
         QFETCH(QString, seen);
+        QFETCH(bool, viewSpent);
         QTemporaryDir dir;
         // A stand-in reads each request (of a picture of 4 bytes), then does its part in its folder, by its answers:
-        // out of time, not decoded, a frame of 2048 x 2048 pixels of noise.
+        // out of time, not decoded, a frame of 2048 x 2048 pixels of noise, 2 or 4 blank frames of 1024 x 1024.
         QByteArray noise(decoder.contains("noise") ? 2048 * 2048 * 4 : 0, '\0');
         for (quint32 i = 0, x = 1; i < quint32(noise.size()); ++i, x ^= x << 13, x ^= x >> 17, x ^= x << 5)
             noise[i] = char(x);
+        const QByteArray blank =
+            le(100, 4) + QByteArray(decoder == "cat blank" || decoder == "cat long" ? 1024 * 1024 * 4 : 0, '\0');
         using PictureWire::answerHeader, PictureWire::Status;
         const QMap<QString, QByteArray> files{
             {"decoder", QString("#!/bin/sh\ncd %1\nwhile [ $(head -c %2 | wc -c) = %2 ]; do\n%3\ndone\n")
@@ -1030,15 +1068,19 @@ private slots:
                             .toUtf8()},
             {"late", answerHeader(Status::OutOfTime, 24, 0, 0, 0, 0)},
             {"none", answerHeader(Status::NotDecoded, 0, 0, 0, 0, 0)},
-            {"noise", answerHeader(Status::Decoded, 0, 2048, 2048, 1, 0) + le(0, 4) + noise}};
+            {"noise", answerHeader(Status::Decoded, 0, 2048, 2048, 1, 0) + le(0, 4) + noise},
+            {"blank", answerHeader(Status::Decoded, 0, 1024, 1024, 2, 0) + blank.repeated(2)},
+            {"long", answerHeader(Status::Decoded, 0, 1024, 1024, 4, 0) + blank.repeated(4)}};
         for (auto file = files.begin(); file != files.end(); ++file) {
             QFile made(dir.filePath(file.key()));
             QVERIFY(made.open(QIODevice::WriteOnly) && made.write(file.value()) == file.value().size());
         }
         QVERIFY(QFile::setPermissions(dir.filePath("decoder"), QFile::ExeOwner | QFile::ReadOwner));
         QObject view;
+        // A stand-in that never answers is waited for 1.1 s: two waits pass a host's bound, three stay within the
+        // view's total.
         CloudSite::ViewPictures pictures(&view, decoder == "tolmdecoder" ? QString() : dir.filePath("decoder"),
-                                         decoder.startsWith("exec") ? 1500 : Platform::PictureDecoder::kDeadlineMs);
+                                         decoder.startsWith("exec") ? 1100 : Platform::PictureDecoder::kDeadlineMs);
         QImage ordinary(320, 200, QImage::Format_RGB32);
         ordinary.fill(Qt::darkCyan);
         QBuffer png;
@@ -1058,11 +1100,14 @@ private slots:
                 pictures.redirected(item.section('<', 1).section(':', 0, 0), url(item));
         for (const QString& item : asked.split(' ')) {
             const QString name = item.section(QRegularExpression("[<:]"), 0, 0);
-            const auto told = [&grantedTo, &refused, name](bool yes) { yes ? grantedTo(name) : void(refused << name); };
+            using Grant = CloudSite::ViewPictures::Grant;
+            const auto told = [&grantedTo, &refused, name](Grant grant) {
+                grant == Grant::Now ? grantedTo(name) : void(refused << name);
+            };
             const auto grant = pictures.admit(&owners[name], pictures.sourceOf(url(name)),
                                               qMax(1, item.section(':', 1).toInt()) * 1024, told);
-            if (grant != CloudSite::ViewPictures::Grant::Later)
-                told(grant == CloudSite::ViewPictures::Grant::Now);
+            if (grant != Grant::Later)
+                told(grant);
         }
         if (!given.isEmpty())
             QCoreApplication::processEvents(), granted << ",";
@@ -1099,7 +1144,9 @@ private slots:
             QCOMPARE(reply->error(), *path == 'p' ? QNetworkReply::ContentAccessDenied : QNetworkReply::NoError);
         }
         LogSummary::flush();  // in full, or counted
-        QVERIFY2(log.contains("Picture not loaded, its host's pictures past what a view decodes"),
+        QVERIFY2(log.contains(viewSpent
+                                  ? "Picture not loaded, the view's pictures past what a view decodes of all hosts"
+                                  : "Picture not loaded, its host's pictures past what a view decodes"),
                  qPrintable(log.all()));
         QCOMPARE(pictures.sourceOf(QUrl("https://x.example.net/p")), QString("127.0.0.1"));
     }
@@ -1273,8 +1320,9 @@ private slots:
         });
         CloudSite::ViewPictures pictures(nullptr);
         QObject before, after;
-        const auto now = CloudSite::ViewPictures::Grant::Now;  // the shares of three hosts
-        QVERIFY(pictures.admit(&before, "before.test", ReplyLimits::kViewHeldBytes - free, [](bool) {}) == now);
+        using Grant = CloudSite::ViewPictures::Grant;
+        const auto now = Grant::Now;  // the shares of three hosts
+        QVERIFY(pictures.admit(&before, "before.test", ReplyLimits::kViewHeldBytes - free, [](Grant) {}) == now);
         ReplyLimits::BoundedManager manager(ReplyLimits::kCloudPage, nullptr);
         QNetworkReply* inner =
             manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/").arg(server.serverPort()))));
@@ -1284,7 +1332,7 @@ private slots:
             new CloudSite::HeldReply(inner, CloudSite::Asked::Any, soon, &pictures, nullptr));
         QTRY_VERIFY(!came.isEmpty());  // its first bytes read, its share asked
         if (!closed) {
-            QCOMPARE(pictures.admit(&after, "after.test", 0, [](bool) {}) == now, !waits);
+            QCOMPARE(pictures.admit(&after, "after.test", 0, [](Grant) {}) == now, !waits);
             pictures.release(&after);
         }
         if (waits && !closed) {
@@ -1302,7 +1350,7 @@ private slots:
             reply->abort();
             QVERIFY(inner->isFinished());
         }
-        QVERIFY(pictures.admit(&after, "after.test", free, [](bool) {}) == now);
+        QVERIFY(pictures.admit(&after, "after.test", free, [](Grant) {}) == now);
     }
 
     // An animation as the wizard writes it: each delay as an APNG reader takes it, in thousandths of a second, in
