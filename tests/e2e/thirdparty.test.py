@@ -16,7 +16,8 @@ delays the wizard holds within what an animation may cost, a lossless WebP refus
 are drawn beside an APNG of a fake frame control and arithmetic-coded JPEGs, and the person signs in in time. (o) 20
 pictures of it that each cost a decode's whole CPU time cost the wizard a bound, and a picture of another host after
 them shows in time. (p) Costly pictures on 40 names of it, and (q) a script asking for them on those names in turn,
-cost the wizard a bound of all hosts together, and (p) a picture of another host after them shows.
+cost the wizard a bound of all hosts together, and (p) a picture of another host after them shows; (r) killed with
+SIGKILL as the stream is decoded, the wizard leaves no picture decoder behind.
 """
 
 import base64
@@ -45,6 +46,10 @@ FLOOD = 100000
 SIDE = 23000
 MEMORY_MIB = 100  # the most a page's pictures may add to the wizard's peak
 CPU_WINDOW_S = 40  # the wizard's CPU time is measured over this long after the cloud page shows
+# A page's script asking for a JPEG of the most scans every 200 ms, on the 40 names in turn; each page its own
+# addresses, so that both views decode theirs.
+STREAM_SCRIPT = ("var i = 0; setInterval(function () { new Image().src = 'https://' + %s[i %% %d] + '/tp/scans.jpg?at='"
+                 " + location.pathname + '&n=' + i++; }, 200);" % (json.dumps(NAMES), len(NAMES)))
 FRAMES_ALLOWED = 1024  # the most frames an animation of another host may have (kViewPictureFrames)
 # Files of another host that cost past what their size tells: fonts (".ttf", the page's own) and pictures.
 COSTLY = [
@@ -486,12 +491,24 @@ class ThirdParty(CloudRoad):
         """A page's script asking for a JPEG of the most scans every 200 ms, on 40 names in turn: the wizard and its
         picture decoders cost under 15 s of CPU in the 120 s after the page shows and under +400 MiB, and the person
         signs in."""
-        # Each page its own addresses, so that both views decode theirs.
-        script = ("var i = 0; setInterval(function () { new Image().src = 'https://' + %s[i %% %d] + '/tp/scans.jpg?at='"
-                  " + location.pathname + '&n=' + i++; }, 200);" % (json.dumps(NAMES), len(NAMES)))
         self.signs_in_within_memory({"scans.jpg": hostilefiles.many_scan_jpeg(2048, 2048, MOST_SCANS - 3)},
-                                    {"script": script}, "thirdparty_stream_typed.png", cpu_s=15, memory_mib=400,
-                                    window_s=120)
+                                    {"script": STREAM_SCRIPT}, "thirdparty_stream_typed.png", cpu_s=15,
+                                    memory_mib=400, window_s=120)
+
+    def test_r_decoders_end_with_the_killed_wizard(self):
+        """The wizard killed with SIGKILL while the stream of (q) is decoded: within 2 s nothing its picture decoders
+        run is left."""
+        path = os.path.join(self.lab.workdir, "scans.jpg")
+        with open(path, "wb") as f:
+            f.write(hostilefiles.many_scan_jpeg(2048, 2048, MOST_SCANS - 3))
+        self.set_control({"script": STREAM_SCRIPT, "files": {"/tp/scans.jpg": path}})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            wait_until(lambda: len([r for r in read_record(self.tp_record) if r.get("path") == "/tp/scans.jpg"]) >= 5,
+                       STEP_S, "the stream's pictures asked")
+            self.assertTrue([pid for pid in w.folder_processes() if pid != w.proc.pid], "no picture decoder runs")
+            os.kill(w.proc.pid, signal.SIGKILL)
+            wait_until(lambda: not w.folder_processes(), 2, "the end of the picture decoders")
 
     def test_i_picture_redirected_to_the_sign_up_page(self):
         self.set_control({"pictures": ["https://%s/tp/same?flow={flow}" % TP_HOST], "once": ["/me/user/add_dialog"]})
