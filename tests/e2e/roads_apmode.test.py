@@ -3,12 +3,14 @@
 joins the camera's own Wi-Fi, the camera's password, the home Wi-Fi chosen from its survey, the computer
 back home, the camera found again on the discovery page; then the wired road: its setup checks, "No,
 thanks" on the cloud page and, for a model with access-point support, the summary page, whose Finish
-ends the program cleanly."""
+ends the program cleanly. Each forward button, popup button and the box's Connect is double-clicked: each leads where
+one click does, and its second click answers nothing on what came in its place."""
 
 import unittest
 
-from wizard import (BUILD_DIR, FINISH, STEP_S, SUMMARY_SHOWN, AccessPointLink, LabCloud, Wizard, online_lab, records,
-                    start_camcgi, start_camsim)
+from wizard import (AP_BOX_CONNECT, AP_BOX_PASSWORD, AP_FIRST_NETWORK, AP_PASSWORD, BUILD_DIR, CLOUD_NO_THANKS, FINISH,
+                    GUIDE_NEXT, POPUP_MADE, STEP_S, SUMMARY_SHOWN, TYPE_LIST, WIRELESS_BOX_MADE, AccessPointLink,
+                    LabCloud, Wizard, online_lab, popup_button, records, start_camcgi, start_camsim)
 
 HOME_IP = "10.254.0.34"
 CAMERA = {"mac": "00:11:22:AA:DD:31", "model": "VKC-5020W", "name": "Porch", "password": "campass1",
@@ -27,18 +29,32 @@ class DirectConnectionRoad(unittest.TestCase):
         _, ap_cgi = start_camcgi(lab, ap.ADDRESS, 443, CAMERA["password"])
         lab.add_cam_address(HOME_IP)
         _, home_cgi = start_camcgi(lab, HOME_IP, 443, CAMERA["password"])
-        with Wizard(BUILD_DIR, lab=lab) as w:
+        with Wizard(BUILD_DIR, lab=lab, texts=True) as w:
             w.to_guide()
-            w.to_access_point_search(CAMERA["model"], direct=True, before_search=ap.join)
-            w.wait_log(" checkAPModeDiscoveryTimer stop at ", 30 + STEP_S)
+            w.choose_model(CAMERA["model"])
+            w.choose(TYPE_LIST, "Direct", "01 Got ctype index changed : \"Direct Connection\"")
+            w.double_click(GUIDE_NEXT, '<---------------------> "Direct Connection"', "APModeHostToDevice")
+            ap.join()
+            w.double_click(GUIDE_NEXT, " checkAPModeDiscoveryTimer stop at ", "APModeHostToDevicePasswordVerify",
+                           timeout=30 + STEP_S)
             w.snap("roads_direct_password.png")
-            w.ap_password(CAMERA["password"])
-            w.ap_to_home_wifi(HOME_KEY, surveyed=2)
-            w.ap_find_again(ap.leave)
+            w.fill((AP_PASSWORD, CAMERA["password"]))
+            w.double_click(GUIDE_NEXT, " SSID :", "APModeDeviceToRouter", timeout=30 + STEP_S)
+            w.wait_log(" SSID :", count=2)  # both networks surveyed
+            w.click(*AP_FIRST_NETWORK)
+            w.double_click(GUIDE_NEXT, WIRELESS_BOX_MADE, "APModeDeviceToRouter",
+                           "APModeInputWirelessPasswordAutoWarning")
+            w.click(*AP_BOX_PASSWORD)
+            w.type_text(HOME_KEY)
+            w.double_click(AP_BOX_CONNECT, " AgentVersion >", "APModeHostToRouter", timeout=60 + STEP_S)
+            ap.leave()
+            # The program's waits: 10 ticks for the Internet, 60 for the camera.
+            w.double_click(GUIDE_NEXT, " APClient Mode Camera MACAddr :", "DiscoveryPage", timeout=70 + STEP_S)
             w.snap("roads_direct_discovery.png")
             w.choose_camera()
             w.set_up_camera(CAMERA["password"])
-            w.skip_cloud()
+            w.double_click(CLOUD_NO_THANKS, POPUP_MADE, "CloudServicesPage", "noClouldServiceWarning")
+            w.double_click(popup_button(400), SUMMARY_SHOWN, "DeviceSetupCompletePage", timeout=60)
             w.snap("roads_direct_summary.png", SUMMARY_SHOWN)
             w.assert_logged('After the cloud step: completion page for "VKC-5020W"')
             w.click(*FINISH)

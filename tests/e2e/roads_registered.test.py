@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The already-registered road to the Wi-Fi page, by clicks in the lab: a camera of a Wi-Fi model that an
 account already holds is chosen and given its password; the setup checks lead to the already-registered
-page, whose Next goes on without the cloud step to the Wi-Fi page, with Back to that page offered."""
+page, whose Next, double-clicked, goes on without the cloud step to the Wi-Fi page, with Back to that page offered."""
 
 import unittest
 
@@ -25,8 +25,8 @@ class RegisteredRoad(unittest.TestCase):
             w.to_setup_page()
             w.set_up_camera(CAMERA["password"], reached="camera already registered", timeout=60)
             w.screenshot("roads_already_registered.png")
-            w.click(*REGISTERED_NEXT)
-            w.snap("roads_registered_wifi.png", WIFI_LIST_SHOWN, 40)
+            w.double_click(REGISTERED_NEXT, WIFI_LIST_SHOWN, "DeviceWiFiChangePage", timeout=40)
+            w.screenshot("roads_registered_wifi.png")
             w.assert_logged('Next : Wi-Fi page for "VKC-6100"')
             shown = w.texts()
             self.assertEqual([t["text"] for t in shown if t["kind"] == "item"], ["HomeNet"])

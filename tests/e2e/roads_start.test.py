@@ -10,7 +10,7 @@ import unittest
 
 from wizard import (AGREEMENT_CHECK, AGREEMENT_NEXT, BUILD_DIR, CAMERA_LISTED, CAMERA_ROWS, GUIDE_NEXT, GUIDE_SHOWN,
                     GUIDE_SKIP, LICENCE_SHOWN, NO_INTERNET_LOCAL_ONLY, NO_INTERNET_RETRY, POPUP_MADE, SETUP_PASSWORD,
-                    SETUP_RETYPE, STEP_S, SUMMARY_SHOWN, WELCOME_START, FINISH, Wizard, lab_for, online_lab,
+                    SETUP_RETYPE, SUMMARY_SHOWN, WELCOME_START, FINISH, Wizard, lab_for, online_lab,
                     popup_button, records, start_camcgi, start_camsim)
 
 NEW = {"mac": "00:11:22:AA:DD:01", "model": "VKC-2100", "name": "Hall", "dcpVersion": "2.0", "ip": "10.254.0.31",
@@ -69,32 +69,18 @@ class StartRoads(unittest.TestCase):
         start_camsim(lab, [NEW])
         start_camcgi(lab, NEW["ip"], 443, PASSWORD)
         with Wizard(BUILD_DIR, lab=lab, texts=True) as w:
-            def double_click(place, reached, page, popup=None, timeout=STEP_S):
-                """Double-clicks place -> the log line reached, page shown with popup alone over it."""
-                before, made = w.log_text().count(reached), w.log_text().count(POPUP_MADE)
-                w.click(*place, repeat=2)
-                w.wait_log(reached, timeout, count=before + 1)
-                w.settle()
-                shown = w.texts()
-                self.assertIn(page, {t["page"] for t in shown})
-                self.assertEqual([t["name"] for t in shown if t["kind"] == "widget" and t["class"] == "MessageBoxPage"],
-                                 [popup] if popup else [])
-                self.assertEqual(w.log_text().count(POPUP_MADE), made + bool(popup))
-                errors = [t["text"] for t in shown if t["kind"] == "text" and t["name"].endswith("Error_Label")]
-                self.assertEqual(errors, [])
-
             w.wait_window()
-            double_click(WELCOME_START, "checkWizardInternetTimer timeout", "OppsPage")
-            double_click(NO_INTERNET_LOCAL_ONLY, POPUP_MADE, "OppsPage", "useLocalViewWarning")
-            double_click(popup_button(400), "local view, pass json file checking", "AgreementPage")
+            w.double_click(WELCOME_START, "checkWizardInternetTimer timeout", "OppsPage")
+            w.double_click(NO_INTERNET_LOCAL_ONLY, POPUP_MADE, "OppsPage", "useLocalViewWarning")
+            w.double_click(popup_button(400), "local view, pass json file checking", "AgreementPage")
             w.click(*AGREEMENT_CHECK)
-            double_click(AGREEMENT_NEXT, GUIDE_SHOWN, "CameraConnectionPage")
-            double_click(GUIDE_SKIP, CAMERA_LISTED, "DiscoveryPage")
+            w.double_click(AGREEMENT_NEXT, GUIDE_SHOWN, "CameraConnectionPage")
+            w.double_click(GUIDE_SKIP, CAMERA_LISTED, "DiscoveryPage")
             w.click(*CAMERA_ROWS)
             w.wait_log("03 IPCamera MAC :")
-            double_click(GUIDE_NEXT, "DiscoveryPage IPCameraIdx :", "DeviceSetupPage")
+            w.double_click(GUIDE_NEXT, "DiscoveryPage IPCameraIdx :", "DeviceSetupPage")
             w.fill((SETUP_PASSWORD, PASSWORD), (SETUP_RETYPE, PASSWORD))
-            double_click(GUIDE_NEXT, SUMMARY_SHOWN, "DeviceSetupCompletePage", timeout=90)
+            w.double_click(GUIDE_NEXT, SUMMARY_SHOWN, "DeviceSetupCompletePage", timeout=90)
 
 
 if __name__ == "__main__":

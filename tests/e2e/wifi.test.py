@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """The Wi-Fi page by clicks in the lab: a surveyed network with a wrong key, then a hidden one typed
-by hand; Back to the cloud checks, then WPS. Each ends with the camera found on its wireless link."""
+by hand; Back to the cloud checks, then WPS. Each ends with the camera found on its wireless link. Last, the road
+with each forward button and popup button double-clicked: each leads where one click does, and its second click
+answers nothing on what came in its place."""
 
 import signal
 import unittest
 
-from wifiroad import (AUTO_CONNECT, BACK, FOUND_AGAIN, HIDDEN, HIDDEN_KEY, MAC, MANUAL_CONNECT, NEXT, SKIP,
-                      WHAT_IS_WPS, WPS_TAB, WifiRoadCase, b64, popup_button)
-from wizard import STEP_S
+from wifiroad import (AUTO_CONNECT, BACK, FOUND_AGAIN, HIDDEN, HIDDEN_KEY, MAC, MANUAL_CONNECT, NEXT, PASSWORD, SKIP,
+                      WHAT_IS_WPS, WIFI_ROW, WPS_TAB, WifiRoadCase, b64, camera, popup_button)
+from wizard import (BUILD_DIR, CLOUD_NO_THANKS, POPUP_MADE, STEP_S, SUMMARY_SHOWN, WIFI_LIST_SHOWN, Wizard,
+                    start_camsim)
 
 
 class WifiRoads(WifiRoadCase):
@@ -65,6 +68,27 @@ class WifiRoads(WifiRoadCase):
             w.wait_log(FOUND_AGAIN, 30)
         scans = [r for r in self.requests("1") if r["to"] == MAC.lower()]
         self.assertTrue(scans and all(r["text"].endswith(";D=VKC-6100") for r in scans), scans[:2])
+
+    def test_double_clicks(self):
+        self.camsim, self.record = start_camsim(self.lab, [camera()], "double_clicks")
+        self.addCleanup(self.camsim.terminate)
+        with Wizard(BUILD_DIR, lab=self.lab, texts=True) as w:
+            w.to_setup_page()
+            w.wait_log("Adding tmpIndex:")
+            w.set_up_camera(PASSWORD)
+            w.double_click(CLOUD_NO_THANKS, POPUP_MADE, "CloudServicesPage", "noClouldServiceWarning")
+            w.double_click(popup_button(400), WIFI_LIST_SHOWN, "DeviceWiFiChangePage", timeout=40)
+            w.click(*WIFI_ROW)
+            w.settle()
+            w.double_click(NEXT, "HAS Security !!!!", "DeviceWiFiChangePage", "InputWirelessAutoPasswordWarning")
+            w.click_named("WirelessAutoCancel_Button")
+            w.settle()
+            self.type_hidden_network(w)
+            w.double_click(MANUAL_CONNECT, "checkRestartNetworkTimer stop at", "DeviceWiFiChangePage", "removeEthernetCableWarning",
+                           timeout=40)
+            w.double_click(popup_button(350), SUMMARY_SHOWN, "DeviceSetupCompletePage", timeout=90)
+            w.assert_logged(FOUND_AGAIN)
+        self.assertEqual(set(self.settings_sent()), {";9=1;10=0;11=%s;14=1;15=1;18=%s" % (b64(HIDDEN), b64(HIDDEN_KEY))})
 
 
 if __name__ == "__main__":

@@ -768,6 +768,24 @@ class Wizard:
         self.wait_log(POPUP_MADE, timeout, count=made + 1)
         self.settle()
 
+    def double_click(self, place, reached, page, box=None, timeout=STEP_S):
+        """Double-clicks place (a program started with texts=True) -> the log line reached, its next time, and page
+        shown with box (a popup's or Wi-Fi box's name) alone over it, made once, and no error line: the second click
+        answered nothing on what came in the first one's place."""
+        before, made = self.log_text().count(reached), self.log_text().count(POPUP_MADE)
+        self.click(*place, repeat=2)
+        self.wait_log(reached, timeout, count=before + 1)
+        self.settle()
+        shown = self.texts()
+        boxes = [t for t in shown if t["kind"] == "widget" and t["class"] in ("MessageBoxPage", "WirelessMessageBox")]
+        popups = [t for t in boxes if t["class"] == "MessageBoxPage"]
+        errors = [t["text"] for t in shown if t["kind"] == "text" and t["name"].endswith("Error_Label")]
+        pages = {t["page"] for t in shown}
+        if (page not in pages or [t["name"] for t in boxes] != ([box] if box else []) or errors or
+                self.log_text().count(POPUP_MADE) - made != len(popups)):
+            raise AssertionError("after a double click at %s: pages %s, boxes %s (%d popups made), error lines %s" % (
+                place, sorted(pages), [t["name"] for t in boxes], self.log_text().count(POPUP_MADE) - made, errors))
+
     def set_up_camera(self, password, name=None, new=False, reached=CLOUD_PAGE_SHOWN, timeout=120, settle=True):
         """On the setup page: the camera's name when given, its password (twice for a camera without one),
         Next -> the page that reached logs (the cloud page by default), painted (settle=False: at once)."""
