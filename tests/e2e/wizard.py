@@ -780,11 +780,10 @@ class Wizard:
         boxes = [t for t in shown if t["kind"] == "widget" and t["class"] in ("MessageBoxPage", "WirelessMessageBox")]
         popups = [t for t in boxes if t["class"] == "MessageBoxPage"]
         errors = [t["text"] for t in shown if t["kind"] == "text" and t["name"].endswith("Error_Label")]
-        pages = {t["page"] for t in shown}
-        if (page not in pages or [t["name"] for t in boxes] != ([box] if box else []) or errors or
-                self.log_text().count(POPUP_MADE) - made != len(popups)):
+        pages, made = {t["page"] for t in shown}, self.log_text().count(POPUP_MADE) - made
+        if page not in pages or [t["name"] for t in boxes] != ([box] if box else []) or errors or made != len(popups):
             raise AssertionError("after a double click at %s: pages %s, boxes %s (%d popups made), error lines %s" % (
-                place, sorted(pages), [t["name"] for t in boxes], self.log_text().count(POPUP_MADE) - made, errors))
+                place, sorted(pages), [t["name"] for t in boxes], made, errors))
 
     def set_up_camera(self, password, name=None, new=False, reached=CLOUD_PAGE_SHOWN, timeout=120, settle=True):
         """On the setup page: the camera's name when given, its password (twice for a camera without one),

@@ -331,16 +331,25 @@ QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, 
     return ink.translated(room.x(), room.y() + top).toAlignedRect();
 }
 
+// A plain label's text, font and wrapping given to layout as the label draws them (its line breaks as line
+// separators), its lines still to be laid out.
+void setPlainText(QTextLayout& layout, const QLabel* label)
+{
+    QString text = label->text();
+    text.replace('\n', QChar::LineSeparator);
+    layout.setText(text);
+    layout.setFont(label->font());
+    QTextOption option;
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+}
+
 // Where each line of a plain label's glyphs is, laid out as QPainter::drawText lays it out in the room:
 // the lines one under another (their leading between them), aligned in the room as the label aligns them.
 QList<QRect> plainLines(const QLabel* label, const QRect& room)
 {
-    QString text = label->text();
-    text.replace('\n', QChar::LineSeparator);
-    QTextLayout layout(text, label->font());
-    QTextOption option;
-    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-    layout.setTextOption(option);
+    QTextLayout layout;
+    setPlainText(layout, label);
     const qreal leading = std::max(0, label->fontMetrics().leading());
     qreal height = 0;
     layout.beginLayout();
@@ -442,12 +451,9 @@ void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, 
             endRun();
         }
     } else {
-        QString text = label->text();
-        text.replace('\n', QChar::LineSeparator);
-        QTextLayout layout(text, label->font());
-        QTextOption option;
-        option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-        layout.setTextOption(option);
+        QTextLayout layout;
+        setPlainText(layout, label);
+        const QString text = layout.text();
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(room.width());
