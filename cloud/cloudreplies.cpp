@@ -94,7 +94,7 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits
                 return;
             }
             redirect = true;     // the engine follows it and reads no byte of it
-            if (this->pictures)  // what it leads to counts to this one's host
+            if (this->pictures)  // what it leads to counts to this one's party
                 this->pictures->redirected(source, location);
             verdict = Answer::Pass;
         }
@@ -209,8 +209,8 @@ void HeldReply::told(ViewPictures::Grant grant)
 {
     if (isFinished())  // ended while its grant was on its way
         return;
-    if (grant == ViewPictures::Grant::HostSpent) {
-        refuse(QStringLiteral("Picture not loaded, its host's pictures past what a view decodes of one host"));
+    if (grant == ViewPictures::Grant::PartySpent) {
+        refuse(QStringLiteral("Picture not loaded, its party's pictures past what a view takes of one party"));
         return;
     }
     if (grant != ViewPictures::Grant::Now) {

@@ -39,7 +39,7 @@ private:
 // Content-Length. A redirect passes without its body, and only to where the view's manager sends and judges
 // the next request (redirectFollowed). A refused one finishes with ContentAccessDenied and no byte, its
 // request ended, as soon as its bytes so far show it (judged each time they have doubled). Whatever it
-// waits for, it ends by limits' deadline. A picture whose host, or whose view, is past what its pictures may
+// waits for, it ends by limits' deadline. A picture whose party, or whose view, is past what its pictures may
 // cost is refused unread.
 class HeldReply : public QNetworkReply
 {
@@ -76,7 +76,7 @@ private:
     Asked what;
     qint64 maxBytes;
     QPointer<ViewPictures> pictures;
-    QString source;  // the host its picture counts to
+    QString source;  // the party its picture counts to
     qint64 received = 0;
     bool metaData = false;  // the inner reply's status and headers came
     bool aborted = false;   // by the engine

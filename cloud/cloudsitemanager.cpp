@@ -115,7 +115,9 @@ QNetworkReply* Manager::send(Operation op, const QNetworkRequest& request, QIODe
     QNetworkReply* reply = ReplyLimits::BoundedManager::createRequest(op, outgoing(request), data);
     if (webView)
         pictures->start();  // while the page loads, ahead of its pictures
-    if (webView && !isCloudAddress(request.url()))
+    // Another host's answer is held and judged, and so is the service's where another host's redirect led: it counts
+    // to the party that redirected, and its picture is decoded by the view's decoder.
+    if (webView && (!isCloudAddress(request.url()) || pictures->ledTo(request.url())))
         return new HeldReply(reply, asked(request), ReplyLimits::kCloudPage, pictures, this);
     if (webView && takeNavigation(request))
         watchNavigation(reply, request.originatingObject());

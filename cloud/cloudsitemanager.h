@@ -20,9 +20,10 @@ class ViewPictures;
 // Sends only to cloud addresses, each request with a transfer limit and a size limit. Any other
 // request, a redirect included, finishes at once with ContentAccessDenied and no connection.
 // A web view's manager also sends what viewLoad lets a page's resources load, without the page's
-// address as Referer to other hosts (their answers held and judged, their pictures held within the view's
-// budget and decoded by a decoder of the view's own, one at a time, the hosts taking turns, each within what its
-// pictures may cost and all within what the view's may: HeldReply, ViewPictures), and answers the redirect
+// address as Referer to other hosts (their answers held and judged, and so are those their redirects lead to on the
+// service's own host, their pictures held within the view's budget and decoded by a decoder of the view's own, one at
+// a time, the parties taking turns, each within what its pictures may cost and all within what the view's may:
+// HeldReply, ViewPictures), and answers the redirect
 // address itself, once, for the main frame's navigation the cloud service led there: redirectTarget takes the redirect
 // (its state rule), the view gets a short page, and nothing is sent to the local port. No request answers an
 // authentication challenge (CloudSite::outgoing).

@@ -1,7 +1,7 @@
 #include "cloud/viewpictures.h"
 
 #include <QSet>
-#include <QUrl>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -9,6 +9,8 @@
 
 #include "base/replylimits.h"
 #include "cloud/answerrules.h"
+#include "cloud/eventorder.h"
+#include "cloud/partyrules.h"
 #include "platform/picturethread.h"
 
 namespace {
@@ -27,6 +29,15 @@ qint64 decodeCostMs(const Platform::PictureDecoder::Result& result, const Pictur
     return result.cpuMs;
 }
 
+// An address as a redirect's note and the engine's request for it compare it, whatever escapes either writes.
+QString redirectKey(const QUrl& url)
+{
+    const QUrl at = url.adjusted(QUrl::RemoveFragment | QUrl::RemoveUserInfo | QUrl::NormalizePathSegments);
+    return at.scheme() + QLatin1String("://") + at.host(QUrl::FullyEncoded) + QLatin1Char(':') +
+           QString::number(at.port(443)) + at.path(QUrl::FullyDecoded) + QLatin1Char('?') +
+           at.query(QUrl::FullyDecoded);
+}
+
 }  // namespace
 
 namespace CloudSite {
@@ -35,7 +46,15 @@ ViewPictures::ViewPictures(QObject* parent, const QString& program, int deadline
     : QObject(parent)
     , decoder(new Platform::PictureDecoder(this, program, deadlineMs))
     , writer(new Platform::PictureThread(this))
-{}
+    , keeping(new QTimer(this))
+{
+    keeping->setSingleShot(true);
+    connect(keeping, &QTimer::timeout, this, [this] {
+        settle();
+        arm();
+    });
+    clock.start();
+}
 
 void ViewPictures::start()
 {
@@ -44,50 +63,76 @@ void ViewPictures::start()
 
 QString ViewPictures::sourceOf(const QUrl& url)
 {
-    const QString host = url.host();
-    for (int i = 0; i < redirects.size(); ++i) {
-        if (redirects.at(i).first == host)
-            return redirects.takeAt(i).second;
-    }
-    return host;
+    const QString key = redirectKey(url);
+    const QString host = url.host(QUrl::FullyEncoded);
+    // The request the engine makes as it follows the redirect is the last one's, whatever its address reads.
+    int noted = following && !redirects.isEmpty() ? redirects.size() - 1 : -1;
+    for (int i = 0; i < redirects.size() && noted < 0; ++i)
+        if (redirects.at(i).key == key)
+            noted = i;
+    for (int i = 0; i < redirects.size() && noted < 0; ++i)
+        if (redirects.at(i).host == host)
+            noted = i;
+    following = false;
+    return noted < 0 ? partyOf(host) : redirects.takeAt(noted).source;
+}
+
+bool ViewPictures::ledTo(const QUrl& url) const
+{
+    const QString key = redirectKey(url);
+    return following ||
+           std::any_of(redirects.begin(), redirects.end(), [&key](const Redirect& r) { return r.key == key; });
 }
 
 void ViewPictures::redirected(const QString& source, const QUrl& location)
 {
     if (redirects.size() >= kRedirectsNoted)
         redirects.removeFirst();
-    redirects.append({location.host(), source});
+    redirects.append({redirectKey(location), location.host(QUrl::FullyEncoded), source});
+    following = true;
+    const quint64 noted = ++redirectsNoted;
+    whenThisEventEnds(this, [this, noted] {
+        if (noted == redirectsNoted)
+            following = false;
+    });
 }
 
 ViewPictures::Grant ViewPictures::admit(QObject* owner, const QString& source, qint64 bytes, const Told& told)
 {
-    if (spent.value(source) >= ReplyLimits::kViewHostCpuMs)
-        return Grant::HostSpent;
+    settle();
+    if (partySpent(source))
+        return Grant::PartySpent;
     if (pastTotal())
         return Grant::ViewSpent;
     ++asked[source];
     shares.append({owner, ++lastId, source, bytes, false, told, QByteArray(), Written()});
-    return grant(lastId) ? Grant::Now : Grant::Later;
+    const bool granted = grant(lastId);
+    arm();
+    return granted ? Grant::Now : Grant::Later;
 }
 
 void ViewPictures::decode(QObject* owner, const QByteArray& picture, const Written& done)
 {
+    settle();
     const auto share = std::find_if(shares.begin(), shares.end(), [owner](const Share& s) { return s.owner == owner; });
     if (share == shares.end())
         return;
     share->picture = picture;
     share->done = done;
     next();
+    arm();
 }
 
 void ViewPictures::release(QObject* owner)
 {
+    settle();
     const auto share = std::find_if(shares.begin(), shares.end(), [owner](const Share& s) { return s.owner == owner; });
     if (share == shares.end())
         return;
     shares.erase(share);
     grant(0);
     nextSoon();
+    arm();
 }
 
 std::tuple<qint64, quint64, int> ViewPictures::turnOf(const QString& source) const
@@ -99,18 +144,18 @@ bool ViewPictures::grant(quint64 asking)
 {
     qint64 bytes = 0;
     int answers = 0;
-    QHash<QString, QPair<qint64, int>> ofHost;  // bytes and answers
+    QHash<QString, QPair<qint64, int>> ofParty;  // bytes and answers
     for (const Share& share : qAsConst(shares)) {
         if (!share.granted)
             continue;
         bytes += share.bytes;
         ++answers;
-        ofHost[share.source].first += share.bytes;
-        ++ofHost[share.source].second;
+        ofParty[share.source].first += share.bytes;
+        ++ofParty[share.source].second;
     }
     if (!shareFits(bytes, answers, 0))
         return false;  // no room for any
-    // The shares waiting in turn: by their hosts' turns, then in the order asked.
+    // The shares waiting in turn: by their parties' turns, then in the order asked.
     std::vector<std::pair<std::tuple<qint64, quint64, int>, int>> inTurn;
     for (int i = 0; i < shares.size(); ++i) {
         if (!shares.at(i).granted)
@@ -118,14 +163,14 @@ bool ViewPictures::grant(quint64 asking)
     }
     std::sort(inTurn.begin(), inTurn.end());
     bool granted = false;
-    QSet<QString> waiting;  // hosts with a share waiting for their part
+    QSet<QString> waiting;  // parties with a share waiting for their part
     for (const auto& turn : inTurn) {
         Share& share = shares[turn.second];
         if (waiting.contains(share.source))
             continue;
-        QPair<qint64, int>& own = ofHost[share.source];
-        if (!shareFits(own.first, own.second, share.bytes, ReplyLimits::kViewHostPart)) {
-            waiting.insert(share.source);  // its host's later shares wait behind it; the others' pass
+        QPair<qint64, int>& own = ofParty[share.source];
+        if (!shareFits(own.first, own.second, share.bytes, ReplyLimits::kViewPartyPart)) {
+            waiting.insert(share.source);  // its party's later shares wait behind it; the others' pass
             continue;
         }
         if (!shareFits(bytes, answers, share.bytes))
@@ -148,7 +193,7 @@ void ViewPictures::next()
 {
     if (working)
         return;
-    // The picture of the host whose turn it is, of a host's the first asked.
+    // The picture of the party whose turn it is, of a party's the first asked.
     int chosen = -1;
     for (int i = 0; i < shares.size(); ++i) {
         const Share& share = shares.at(i);
@@ -207,33 +252,50 @@ void ViewPictures::decoded(quint64 id, const QString& source, const Platform::Pi
 
 void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::Status status, qint64 pixels)
 {
+    settle();
     working = false;
     Written done;
+    QString source;
     const auto share = std::find_if(shares.begin(), shares.end(), [id](const Share& s) { return s.id == id; });
     if (share != shares.end()) {
         done = share->done;
+        source = share->source;
         shares.erase(share);
     }
     if (done && status == PictureWire::Status::Decoded) {  // handed to the engine
         viewPixels += pixels;
+        pixelsOf[source] += pixels;
+        if (partySpent(source))
+            refuseWaiting(source, Grant::PartySpent);
         if (pastTotal())
             refuseWaiting(QString(), Grant::ViewSpent);
     }
     grant(0);
     nextSoon();
+    arm();
     if (done)
         done(picture, status);
 }
 
 void ViewPictures::spend(const QString& source, qint64 ms)
 {
-    qint64& total = spent[source];
-    total += ms;
     viewMs += ms;
-    if (total >= ReplyLimits::kViewHostCpuMs)
-        refuseWaiting(source, Grant::HostSpent);
+    charge(source, ms);
     if (pastTotal())
         refuseWaiting(QString(), Grant::ViewSpent);
+}
+
+void ViewPictures::charge(const QString& source, qint64 ms)
+{
+    spent[source] += ms;
+    if (partySpent(source))
+        refuseWaiting(source, Grant::PartySpent);
+}
+
+bool ViewPictures::partySpent(const QString& source) const
+{
+    return spent.value(source) >= ReplyLimits::kViewPartyCpuMs ||
+           pixelsOf.value(source) >= ReplyLimits::kViewPartyPixels;
 }
 
 bool ViewPictures::pastTotal() const
@@ -252,6 +314,60 @@ void ViewPictures::refuseWaiting(const QString& source, Grant why)
             share->owner, [told = share->told, why] { told(why); }, Qt::QueuedConnection);
         share = shares.erase(share);
     }
+}
+
+QHash<QString, int> ViewPictures::keepingWaiting() const
+{
+    QHash<QString, QPair<qint64, int>> ofParty;  // granted: bytes and answers
+    for (const Share& share : shares) {
+        if (share.granted) {
+            ofParty[share.source].first += share.bytes;
+            ++ofParty[share.source].second;
+        }
+    }
+    QSet<QString> waiting;  // parties with a share that waits for the view's room, not their own part's
+    for (const Share& share : shares) {
+        const QPair<qint64, int> own = ofParty.value(share.source);
+        if (!share.granted && shareFits(own.first, own.second, share.bytes, ReplyLimits::kViewPartyPart))
+            waiting.insert(share.source);
+    }
+    QHash<QString, int> keeping;
+    for (const Share& share : shares) {
+        const bool others = waiting.size() > 1 || (waiting.size() == 1 && !waiting.contains(share.source));
+        if (share.granted && !share.done && others)  // its answer still comes
+            ++keeping[share.source];
+    }
+    return keeping;
+}
+
+void ViewPictures::settle()
+{
+    const qint64 now = clock.elapsed();
+    const qint64 held = now - settledAt;
+    settledAt = now;
+    if (held <= 0)
+        return;
+    const QHash<QString, int> keepers = keepingWaiting();
+    if (keepers.isEmpty())
+        return;
+    for (auto keeper = keepers.begin(); keeper != keepers.end(); ++keeper)
+        charge(keeper.key(), held * keeper.value());
+    grant(0);  // in place of the shares of a party past its bound
+}
+
+void ViewPictures::arm()
+{
+    qint64 soonest = -1;
+    const QHash<QString, int> keepers = keepingWaiting();
+    for (auto keeper = keepers.begin(); keeper != keepers.end(); ++keeper) {
+        const qint64 left = ReplyLimits::kViewPartyCpuMs - spent.value(keeper.key());
+        const qint64 at = qMax(qint64(1), (left + keeper.value() - 1) / keeper.value());
+        soonest = soonest < 0 ? at : qMin(soonest, at);
+    }
+    if (soonest < 0)
+        keeping->stop();
+    else
+        keeping->start(int(soonest));
 }
 
 }  // namespace CloudSite

@@ -2,10 +2,11 @@
 #define VIEWPICTURES_H
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPair>
+#include <QUrl>
 
 #include <functional>
 #include <tuple>
@@ -13,7 +14,7 @@
 #include "base/picturewire.h"
 #include "platform/picturedecoder.h"
 
-class QUrl;
+class QTimer;
 
 namespace Platform {
 class PictureThread;
@@ -21,15 +22,18 @@ class PictureThread;
 
 namespace CloudSite {
 
-// What a cloud view holds and does for the pictures of other hosts. Each answer that is a picture holds a
-// share of the view's budget (shareFits), its host's shares within its part of it, while it is read and until
-// the picture the wizard writes of it is handed on; the pictures are decoded by the view's decoder and written on
-// a thread of the view's own, one picture at a time. The hosts take turns, at a grant and at the decoder: the
-// host that has spent the least first, then the one whose last decode began the earliest, then the one that has
-// asked the fewest pictures, each host's in the order asked; no share passes one that waits for room. What the
-// decoding and writing of a host's pictures cost is counted over the view's life; past
-// ReplyLimits::kViewHostCpuMs its pictures are refused unread. So are all hosts' past what their pictures together
-// cost the view (ReplyLimits::kViewCpuMs) or the pixels handed to its engine (ReplyLimits::kViewPixels).
+// What a cloud view holds and does for the pictures of other hosts, counted by party (the registrable domain of
+// their host, partyOf). Each answer that is a picture holds a share of the view's budget (shareFits), its party's
+// shares within its part of it, while it is read and until the picture the wizard writes of it is handed on; the
+// pictures are decoded by the view's decoder and written on a thread of the view's own, one picture at a time. The
+// parties take turns, at a grant and at the decoder: the party that has spent the least first, then the one whose
+// last decode began the earliest, then the one that has asked the fewest pictures, each party's in the order asked;
+// no share passes one that waits for room. What a party's pictures cost is counted over the view's life: the CPU
+// time of decoding and writing them, and the time its shares are held while their answers still come and another
+// party's picture waits for room (for each share so held). Past ReplyLimits::kViewPartyCpuMs, or past its part of
+// the pixels handed to the engine (ReplyLimits::kViewPartyPixels), its pictures are refused, those holding shares
+// too. So are all parties' past what their pictures together cost the view in CPU time (ReplyLimits::kViewCpuMs)
+// or pixels (ReplyLimits::kViewPixels).
 class ViewPictures : public QObject
 {
 public:
@@ -38,11 +42,11 @@ public:
     enum class Grant
     {
         Now,
-        Later,      // told
-        HostSpent,  // its host is past what it may cost
-        ViewSpent,  // the view's pictures are past what they may cost
+        Later,       // told
+        PartySpent,  // its party is past what it may cost
+        ViewSpent,   // the view's pictures are past what they may cost
     };
-    // A share granted (Now) after admit, or its picture refused (HostSpent, ViewSpent).
+    // A share granted (Now) after admit, or its picture refused (PartySpent, ViewSpent).
     using Told = std::function<void(Grant grant)>;
 
     // The decoder is program (by default tolmdecoder in the program's folder), its deadline deadlineMs.
@@ -51,10 +55,13 @@ public:
 
     // Starts the decoder ahead of the first picture.
     void start();
-    // The host the pictures at url count to: that of a picture whose redirect there was followed last (each
-    // redirect counts once), else url's own.
+    // The party the pictures at url count to: that of the redirect the engine follows now, else of one noted for url,
+    // else for url's host (each redirect counts once), else url's host's own.
     QString sourceOf(const QUrl& url);
-    // A picture counted to source was redirected to location.
+    // Whether a request for url is one a redirect led to: the one the engine makes as it follows a redirect just
+    // passed, or one noted for url itself.
+    bool ledTo(const QUrl& url) const;
+    // A picture counted to source was redirected to location, a redirect the engine follows as it passes.
     void redirected(const QString& source, const QUrl& location);
     // owner's share of bytes, its picture counted to source: granted at once, or at its turn once it fits beside
     // those granted (told), or refused.
@@ -77,6 +84,12 @@ private:
         QByteArray picture;
         Written done;  // set once the picture is whole
     };
+    struct Redirect
+    {
+        QString key;  // of the address it leads to (redirectKey)
+        QString host;
+        QString source;
+    };
     // What gives source's pictures their turn, the least first.
     std::tuple<qint64, quint64, int> turnOf(const QString& source) const;
     // Grants the shares that fit, in turn (told for each but asking's); whether asking's was.
@@ -86,27 +99,44 @@ private:
     void nextSoon();
     void decoded(quint64 id, const QString& source, const Platform::PictureDecoder::Result& result);
     void finish(quint64 id, const QByteArray& picture, PictureWire::Status status, qint64 pixels = 0);
-    // Counts ms to source and the view; past a bound, its shares, or all, but the one at work are refused (the
-    // others granted as that one's is given back).
+    // Counts ms of CPU time to source and the view; past a bound, its shares, or all, but the one at work are
+    // refused (the others granted as that one's is given back).
     void spend(const QString& source, qint64 ms);
+    // Counts ms to source alone; past its bound its shares but the one at work are refused.
+    void charge(const QString& source, qint64 ms);
+    // Whether source's pictures are past what they may cost.
+    bool partySpent(const QString& source) const;
     // Whether the view's pictures are past what they may cost.
     bool pastTotal() const;
-    // Refuses, as why, the shares of source (of every host: empty) but the one at work.
+    // Refuses, as why, the shares of source (of every party: empty) but the one at work.
     void refuseWaiting(const QString& source, Grant why);
+    // By party, its shares granted whose answers still come while another party's share waits for room.
+    QHash<QString, int> keepingWaiting() const;
+    // Charges the time since the last settle to the parties that kept others waiting all that while: called before
+    // every change of the shares.
+    void settle();
+    // Settles again when the next party that keeps others waiting would reach its bound.
+    void arm();
 
     Platform::PictureDecoder* decoder;
     Platform::PictureThread* writer;
+    QTimer* keeping;  // settles while parties keep others waiting
+    QElapsedTimer clock;
+    qint64 settledAt = 0;
     QList<Share> shares;  // in the order asked
     quint64 lastId = 0;
-    bool working = false;                      // a picture is decoded or written
-    quint64 atWork = 0;                        // its share's id
-    QHash<QString, qint64> spent;              // by host: the milliseconds its pictures cost
-    qint64 viewMs = 0;                         // what all hosts' pictures cost
-    qint64 viewPixels = 0;                     // handed to the engine, of all frames
-    quint64 turns = 0;                         // decodes begun
-    QHash<QString, quint64> lastTurns;         // by host: the turn of its last picture's decode
-    QHash<QString, int> asked;                 // by host: the shares it asked
-    QList<QPair<QString, QString>> redirects;  // the latest: the host redirected to, the source
+    bool working = false;              // a picture is decoded or written
+    quint64 atWork = 0;                // its share's id
+    QHash<QString, qint64> spent;      // by party: the milliseconds its pictures cost
+    QHash<QString, qint64> pixelsOf;   // by party: handed to the engine, of all frames
+    qint64 viewMs = 0;                 // the CPU time all parties' pictures cost
+    qint64 viewPixels = 0;             // handed to the engine, of all frames
+    quint64 turns = 0;                 // decodes begun
+    QHash<QString, quint64> lastTurns; // by party: the turn of its last picture's decode
+    QHash<QString, int> asked;         // by party: the shares it asked
+    QList<Redirect> redirects;         // the latest last
+    bool following = false;            // the engine follows the latest now, within this event
+    quint64 redirectsNoted = 0;
 };
 
 }  // namespace CloudSite
