@@ -125,17 +125,17 @@ private:
     qint64 settledAt = 0;
     QList<Share> shares;  // in the order asked
     quint64 lastId = 0;
-    bool working = false;              // a picture is decoded or written
-    quint64 atWork = 0;                // its share's id
-    QHash<QString, qint64> spent;      // by party: the milliseconds its pictures cost
-    QHash<QString, qint64> pixelsOf;   // by party: handed to the engine, of all frames
-    qint64 viewMs = 0;                 // the CPU time all parties' pictures cost
-    qint64 viewPixels = 0;             // handed to the engine, of all frames
-    quint64 turns = 0;                 // decodes begun
-    QHash<QString, quint64> lastTurns; // by party: the turn of its last picture's decode
-    QHash<QString, int> asked;         // by party: the shares it asked
-    QList<Redirect> redirects;         // the latest last
-    bool following = false;            // the engine follows the latest now, within this event
+    bool working = false;               // a picture is decoded or written
+    quint64 atWork = 0;                 // its share's id
+    QHash<QString, qint64> spent;       // by party: the milliseconds its pictures cost
+    QHash<QString, qint64> pixelsOf;    // by party: handed to the engine, of all frames
+    qint64 viewMs = 0;                  // the CPU time all parties' pictures cost
+    qint64 viewPixels = 0;              // handed to the engine, of all frames
+    quint64 turns = 0;                  // decodes begun
+    QHash<QString, quint64> lastTurns;  // by party: the turn of its last picture's decode
+    QHash<QString, int> asked;          // by party: the shares it asked
+    QList<Redirect> redirects;          // the latest last
+    bool following = false;             // the engine follows the latest now, within this event
     quint64 redirectsNoted = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "welcome/installerrules.h"
 
+#include <algorithm>
+
 #include "welcome/updatedescription.h"
 
 namespace InstallerRules {
@@ -11,6 +13,13 @@ const char* const kOwnNames[] = {"tolmwizard",  "tolmdecoder",    "config.xml", 
                                  "device_icon", "assemble_image", "qt.conf"};
 const char kProgramSuffix[] = ".exe";
 const char kLibrarySuffix[] = ".dll";
+
+// U+0000 to U+001F or U+007F: the file system cuts a name at a NUL, and a name the person cannot read is no
+// installer's.
+bool hasControlCharacter(const QString& name)
+{
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
 
 }  // namespace
 
@@ -30,7 +39,7 @@ bool isWizardOwnName(const QString& name, const QString& programName)
 
 QString savedName(const QString& addressName, const QString& programName)
 {
-    if (!addressName.startsWith('.') && !isWizardOwnName(addressName, programName))
+    if (!addressName.startsWith('.') && !hasControlCharacter(addressName) && !isWizardOwnName(addressName, programName))
         return addressName;
     const QString fallback = QString::fromLatin1(kFallbackInstallerName);
     return isWizardOwnName(fallback, programName) ? QString() : fallback;

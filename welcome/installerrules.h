@@ -14,8 +14,8 @@ namespace InstallerRules {
 bool isWizardOwnName(const QString& name, const QString& programName);
 
 // The name the installer is saved under: addressName (the address's last path segment, see installerFileName)
-// unless it starts with a dot or is one of the wizard's own, else kFallbackInstallerName; empty when that is
-// one of the wizard's own too.
+// unless it starts with a dot, holds a control character (U+0000 to U+001F, U+007F) or is one of the wizard's own, else
+// kFallbackInstallerName; empty when that is one of the wizard's own too.
 QString savedName(const QString& addressName, const QString& programName);
 
 // Whether a file of this name already in the chosen folder is taken for an earlier download and replaced: an

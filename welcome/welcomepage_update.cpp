@@ -389,7 +389,8 @@ void WelcomePage::downloadWizardUpdateFinished(QNetworkReply* data)
     if (whole && file && file->isOpen())
         storeInstallerPart(data, file);
     WLOG << "start write new version of wizard file ...";
-    TolmWizardFile = installerTarget();
+    // The file as it is written and read back, by the one name it was opened under.
+    TolmWizardFile = file ? file->fileName() : installerTarget();
     WLOG << "TolmWizardFile path ..." << TolmWizardFile;
     if (!file || data->property(kInstallerUnwritable).toBool() || (whole && !file->isOpen())) {
         WLOG << "installer cannot be written :" << TolmWizardFile;

@@ -31,6 +31,7 @@
 #include "cloud/cloudreplies.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
+#include "cloud/partyrules.h"
 #include "protocol/dcputils.h"
 #include "testsupport.h"
 
@@ -196,6 +197,49 @@ private slots:
         QFETCH(QString, url);
         QFETCH(bool, cloud);
         QCOMPARE(CloudSite::isCloudAddress(QUrl(url, QUrl::TolerantMode)), cloud);
+    }
+
+    // A view counts other hosts' pictures by party: the registrable domain by the public suffix list, else the name or
+    // address itself, whatever case, trailing dot or form of an international name or address it is written in.
+    void parties_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("party");
+        const auto row = [](const char* name, const char* url, const char* party) {
+            QTest::newRow(name) << QString::fromUtf8(url) << QString::fromUtf8(party);
+        };
+        row("a name under a registrable domain", "https://h1.example.net/a.png", "example.net");
+        row("another name under it", "https://p39.widgets.example.net/a.png", "example.net");
+        row("the registrable domain itself", "https://example.net/", "example.net");
+        row("under a suffix of two labels", "https://cdn.shop.example.co.uk/", "example.co.uk");
+        row("a suffix of two labels itself", "https://co.uk/", "co.uk");
+        row("under a suffix a company gives names under", "https://a.b.github.io/", "b.github.io");
+        row("under a domain the list does not name", "https://portal.olvaris-cloud.invalid/", "olvaris-cloud.invalid");
+        row("upper case", "https://CDN.Example.NET/", "example.net");
+        row("a trailing dot", "https://h1.example.net./", "example.net");
+        row("a trailing dot on the registrable domain", "https://example.net./", "example.net");
+        row("one label", "https://intranet/", "intranet");
+        row("one label and a dot", "https://intranet./", "intranet");
+        row("no name", "https:///a.png", "");
+        row("an IPv4 address", "https://93.184.216.34/", "93.184.216.34");
+        row("an IPv4 address as one number", "https://1572395042/", "93.184.216.34");
+        row("another IPv4 address of the same network", "https://93.184.216.35/", "93.184.216.35");
+        row("an IPv6 address", "https://[2001:DB8::1]/", "2001:db8::1");
+        row("an IPv6 address written out", "https://[2001:db8:0:0:0:0:0:1]/", "2001:db8::1");
+        row("an international name",
+            "https://b\xc3\xbc"
+            "cher.example.de/",
+            "example.de");
+        row("the same in ACE form", "https://xn--bcher-kva.example.de/", "example.de");
+        row("under an international suffix", "https://a.shop.\xe5\x85\xac\xe5\x8f\xb8.cn/", "shop.xn--55qx5d.cn");
+        row("an international top-level domain",
+            "https://a.\xd0\xbf\xd1\x80\xd0\xb8\xd0\xbc\xd0\xb5\xd1\x80.\xd1\x80\xd1\x84/", "xn--e1afmkfd.xn--p1ai");
+    }
+
+    void parties()
+    {
+        QFETCH(QString, url);
+        QTEST(CloudSite::partyOf(QUrl(url).host(QUrl::FullyEncoded)), "party");
     }
 
     void viewLoads_data()
@@ -978,10 +1022,12 @@ private slots:
     void viewPictures_data()
     {
         QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
-        QTest::addColumn<QString>("asked");    // in turn: name (its host's letter, a number)[<redirected from][:KiB]
-        QTest::addColumn<QString>("given");    // back, once all were asked
-        QTest::addColumn<QString>("seen");     // granted in turn ("," where given back) / decoded in turn / refused
-        QTest::addColumn<bool>("viewSpent");   // refused as past what the view's pictures may cost, else the host's
+        // in turn: name (its host's letter, a number; a capital letter a name of the one party example.net)
+        // [<redirected from][:KiB]
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("given");   // back, once all were asked
+        QTest::addColumn<QString>("seen");    // granted in turn ("," where given back) / decoded in turn / refused
+        QTest::addColumn<bool>("viewSpent");  // refused as past what the view's pictures may cost, else the host's
         const auto row = [](const char* name, const QString& decoder, const QString& asked, const QString& given,
                             const QString& seen, bool viewSpent = false) {
             QTest::newRow(name) << decoder << asked << given << seen << viewSpent;
@@ -1020,6 +1066,14 @@ private slots:
             "x1 y1 y2 y3 y4 / x1 y1 / " + names("y%1", 2, 63));
         row("the 65th redirect noted: the first forgotten", "cat late", "x1<a " + names("y%1<a", 1, 64), "",
             "x1 y1 y2 y3 y4 y5 / x1 y1 y2 / " + names("y%1", 3, 64));
+        row("names of one party hold its part: another party's share granted beside them", "", "A1 B1 C1 D1 E1 F1 z1",
+            "", "A1 B1 C1 D1 z1 /  / ");
+        row("shares held by answers that keep another party waiting charged to their parties, those past the bound "
+            "refused, the other granted",
+            "", "a1 a2 a3 a4 b1 b2 b3 b4 c1", "",
+            "a1 a2 a3 a4 b1 b2 b3 b4 c1 /  / (a1 a2 a3 a4 b1 b2 b3 b4|b1 b2 b3 b4 a1 a2 a3 a4)");
+        row("a party's part of the pixels handed on: its next picture refused, another party's decoded", "cat blank",
+            "a1 a2 a3 a4 a5 a6 b1", "", "a1 a2 a3 a4 b1 a5 a6 / a1 b1 a2 a3 a4 / a5 a6");
         row("dozens of ordinary pictures of a host", "tolmdecoder", names("a%1", 1, 48), "",
             names("a%1", 1, 48) + " / " + names("a%1", 1, 48) + " / ");
         const int withinCpu = int(ReplyLimits::kViewCpuMs / 1000);  // decodes out of time
@@ -1088,7 +1142,10 @@ private slots:
         const QByteArray picture = decoder == "tolmdecoder" ? png.data() : "pict";
         std::map<QString, QObject> owners;
         QStringList granted, decoded, refused;
-        const auto url = [](const QString& name) { return QUrl("https://" + name.left(1) + "/" + name); };
+        const auto url = [](const QString& name) {
+            const QString host = name.at(0).isUpper() ? name.left(1).toLower() + ".example.net" : name.left(1);
+            return QUrl("https://" + host + "/" + name);
+        };
         const auto grantedTo = [&](const QString& name) {
             granted << name;
             if (!decoder.isEmpty())
@@ -1151,6 +1208,46 @@ private slots:
                                   : "Picture not loaded, its party's pictures past what a view takes of one party"),
                  qPrintable(log.all()));
         QCOMPARE(pictures.sourceOf(QUrl("https://x.example.net/p")), QString("127.0.0.1"));
+    }
+
+    // The request a redirect led to, held and counted to the party that made it whatever host it lands on (the
+    // service's own too): the one the engine makes as it follows the redirect, whatever its address reads, and later
+    // one of the address noted, however it is escaped.
+    void redirectsLedTo_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<bool>("following");  // asked as the redirect passes
+        QTest::addColumn<bool>("led");
+        const auto row = [](const char* name, const char* location, const char* asked, bool following, bool led) {
+            QTest::newRow(name) << location << asked << following << led;
+        };
+        const char* at = "https://api.olvaris.invalid/a.png";
+        row("followed at once", at, at, true, true);
+        row("followed at once, its address read otherwise", at, "https://api.olvaris.invalid/b.png", true, true);
+        row("followed later", at, at, false, true);
+        row("followed later, escaped otherwise", "https://api.olvaris.invalid/a b.png?x=%7e",
+            "https://api.olvaris.invalid/a%20b.png?x=~", false, true);
+        row("followed later, written otherwise", "https://API.olvaris.invalid:443/x/../a.png#top", at, false, true);
+        row("later, another address of the host", at, "https://api.olvaris.invalid/b.png", false, false);
+        row("later, the same address on another host", at, "https://www.olvaris.invalid/a.png", false, false);
+    }
+
+    void redirectsLedTo()
+    {
+        QFETCH(QString, location);
+        QFETCH(QString, asked);
+        QFETCH(bool, following);
+        QFETCH(bool, led);
+        QObject view;
+        CloudSite::ViewPictures pictures(&view, "/bin/false");
+        pictures.redirected("example.org", QUrl(location));
+        if (!following)
+            QCoreApplication::processEvents();
+        QCOMPARE(pictures.ledTo(QUrl(asked)), led);
+        if (led)  // counted once
+            QCOMPARE(pictures.sourceOf(QUrl(asked)), QString("example.org"));
+        QVERIFY(!pictures.ledTo(QUrl(asked)));
     }
 
     // A web view's manager gives the engine nothing of what it refuses from another host; what

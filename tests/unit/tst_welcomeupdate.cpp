@@ -311,8 +311,9 @@ void TestWelcomeUpdate::unwritableFolderSaid()
 }
 
 // The installer's name from its address is a plain file name that replaces no file the wizard did not write: one
-// starting with a dot or of the wizard's own is saved under the service's usual name; a file of that name already in
-// the folder is replaced only when it is an installer's, else left alone and another folder asked for.
+// starting with a dot, holding a control character or of the wizard's own is saved under the service's usual name; a
+// file of that name already in the folder is replaced only when it is an installer's, else left alone and another
+// folder asked for.
 void TestWelcomeUpdate::installerNames_data()
 {
     QTest::addColumn<QString>("address");  // the address's last path segment
@@ -341,6 +342,16 @@ void TestWelcomeUpdate::installerNames_data()
     row("the translations' folder", "lang", false, fallback, true);
     row("a library", "version.DLL", false, fallback, true);
     row("another name beginning as the program's", "tolmwizard.bin", false, "tolmwizard.bin", false);
+    // A control character decoded from the address: the file system would cut the name at a NUL.
+    row("a NUL before \".exe\", a log's name before it", "log.txt%00.exe", false, fallback, true);
+    row("a NUL before \".exe\", a script's name before it", "evil.sh%00.exe", false, fallback, true);
+    row("a NUL at the end", "setup.exe%00", false, fallback, true);
+    row("a line feed", "set%0Aup.exe", false, fallback, true);
+    row("U+001F", "setup%1F.exe", false, fallback, true);
+    row("U+007F", "setup%7F.exe", false, fallback, true);
+    row("a space, U+0020", "set%20up.exe", false, "set up.exe", true);
+    row("a tilde, U+007E", "setup~1.exe", false, "setup~1.exe", true);
+    row("U+0080", "setup%C2%80.exe", false, QString::fromUtf8("setup\u0080.exe"), true);
     row("a renamed program, another name", "setup.exe", false, "setup.exe", true, "TolmSetupWizard.exe");
     row("a renamed program, its own name", "tolmsetupwizard.exe", false, QString(), false, "TolmSetupWizard.exe");
 }
