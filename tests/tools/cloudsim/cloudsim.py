@@ -36,7 +36,7 @@ The control file (JSON, read on every request) holds accounts and answers:
 A "body" given as a string is sent as it is. A request for a path in "hang" gets no answer:
 the connection stays open for 120 s, then closes; one in "huge" gets 200 and 4 MiB of JSON; one in
 "trickle" gets the headers of a 200 and then one byte of its body every so many seconds, for
-120 s at least. "authorizeTo" replaces the sign-in form's address in the authorize redirect;
+120 s at least (a path of "files" too: that file, image/png, a byte at a time). "authorizeTo" replaces the sign-in form's address in the authorize redirect;
 each of "pictures" is an <img>, each of "frames" an <iframe> under the sign-in and sign-up forms
 ("{flow}" in their address becomes "in" or "up"), and "script" a script of both; an answer for a
 path in "gzip" is sent gzip-compressed. A page of a path in "once" is answered once per address: the same
@@ -228,9 +228,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
         return status
 
     def trickle(self, interval):
-        body = b'{"data":{"mac":"%s"}}' % (b" " * int(120 / interval + 1))
+        body, content_type = b'{"data":{"mac":"%s"}}' % (b" " * int(120 / interval + 1)), "application/json"
+        if self.path_only in self.service.control().get("files", {}):
+            with open(self.service.control()["files"][self.path_only], "rb") as f:
+                body, content_type = f.read(), "image/png"
         self.send_response(200)
-        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         self.close_connection = True
