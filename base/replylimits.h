@@ -82,11 +82,11 @@ constexpr int kViewHeldAnswers = 8;
 constexpr int kViewPartyPart = 2;
 // What one party's pictures may cost a view over its life, in milliseconds: the CPU time of decoding and writing
 // them, the decoder's (a decode that ran out of its CPU time counted as its whole limit, one that did not answer as
-// the wait for it) and the picture thread's, and the time its shares are held while their answers still come and
+// the wait for it) and the picture thread's, and the time it holds shares while their answers still come and
 // another party's picture waits for room. Past it that party's pictures, those held too, are refused. Two decodes
 // at kViewPicture's whole limit, so a party whose every picture costs that much adds at most 3 s of CPU a view (the
 // decode begun within the bound, 1 s more), and a party whose answers come slowly keeps other parties' pictures
-// waiting for room 2 s at most, counted for each share it holds so; an honest page's pictures (a 320 x 200 PNG costs 3
+// waiting for room 2 s at most; an honest page's pictures (a 320 x 200 PNG costs 3
 // ms to decode and 3 ms to write, a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md) stay far within it, dozens of
 // them and the page loaded again.
 constexpr qint64 kViewPartyCpuMs = 2000;

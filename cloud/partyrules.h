@@ -9,8 +9,8 @@ namespace CloudSite {
 // The party host belongs to: its registrable domain by the public suffix list Debian ships (libpsl), so that
 // h1.example.net and h2.example.net are one party, a.example.co.uk and b.example.co.uk another. A name that is
 // a public suffix itself or of one label is its own party, and so is an address written as numbers (IPv4 or
-// IPv6, in its usual form). host as QUrl::host(QUrl::FullyEncoded) gives it (international names in ACE form);
-// case and trailing dots do not count. Without a readable list every name is its own party.
+// IPv6, in its usual form). host as QUrl::host(QUrl::FullyEncoded) gives it (lower case, international names in
+// ACE form); trailing dots do not count. Without a readable list every name is its own party.
 QString partyOf(const QString& host);
 
 }  // namespace CloudSite

@@ -316,7 +316,7 @@ void ViewPictures::refuseWaiting(const QString& source, Grant why)
     }
 }
 
-QHash<QString, int> ViewPictures::keepingWaiting() const
+QSet<QString> ViewPictures::keepingWaiting() const
 {
     QHash<QString, QPair<qint64, int>> ofParty;  // granted: bytes and answers
     for (const Share& share : shares) {
@@ -331,11 +331,11 @@ QHash<QString, int> ViewPictures::keepingWaiting() const
         if (!share.granted && shareFits(own.first, own.second, share.bytes, ReplyLimits::kViewPartyPart))
             waiting.insert(share.source);
     }
-    QHash<QString, int> keeping;
+    QSet<QString> keeping;
     for (const Share& share : shares) {
         const bool others = waiting.size() > 1 || (waiting.size() == 1 && !waiting.contains(share.source));
         if (share.granted && !share.done && others)  // its answer still comes
-            ++keeping[share.source];
+            keeping.insert(share.source);
     }
     return keeping;
 }
@@ -347,22 +347,20 @@ void ViewPictures::settle()
     settledAt = now;
     if (held <= 0)
         return;
-    const QHash<QString, int> keepers = keepingWaiting();
+    const QSet<QString> keepers = keepingWaiting();
     if (keepers.isEmpty())
         return;
-    for (auto keeper = keepers.begin(); keeper != keepers.end(); ++keeper)
-        charge(keeper.key(), held * keeper.value());
+    for (const QString& keeper : keepers)
+        charge(keeper, held);
     grant(0);  // in place of the shares of a party past its bound
 }
 
 void ViewPictures::arm()
 {
     qint64 soonest = -1;
-    const QHash<QString, int> keepers = keepingWaiting();
-    for (auto keeper = keepers.begin(); keeper != keepers.end(); ++keeper) {
-        const qint64 left = ReplyLimits::kViewPartyCpuMs - spent.value(keeper.key());
-        const qint64 at = qMax(qint64(1), (left + keeper.value() - 1) / keeper.value());
-        soonest = soonest < 0 ? at : qMin(soonest, at);
+    for (const QString& keeper : keepingWaiting()) {
+        const qint64 left = qMax(qint64(1), ReplyLimits::kViewPartyCpuMs - spent.value(keeper));
+        soonest = soonest < 0 ? left : qMin(soonest, left);
     }
     if (soonest < 0)
         keeping->stop();

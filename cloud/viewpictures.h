@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 
 #include <functional>
@@ -29,8 +30,8 @@ namespace CloudSite {
 // parties take turns, at a grant and at the decoder: the party that has spent the least first, then the one whose
 // last decode began the earliest, then the one that has asked the fewest pictures, each party's in the order asked;
 // no share passes one that waits for room. What a party's pictures cost is counted over the view's life: the CPU
-// time of decoding and writing them, and the time its shares are held while their answers still come and another
-// party's picture waits for room (for each share so held). Past ReplyLimits::kViewPartyCpuMs, or past its part of
+// time of decoding and writing them, and the time it holds shares while their answers still come and another
+// party's picture waits for room. Past ReplyLimits::kViewPartyCpuMs, or past its part of
 // the pixels handed to the engine (ReplyLimits::kViewPartyPixels), its pictures are refused, those holding shares
 // too. So are all parties' past what their pictures together cost the view in CPU time (ReplyLimits::kViewCpuMs)
 // or pixels (ReplyLimits::kViewPixels).
@@ -110,8 +111,8 @@ private:
     bool pastTotal() const;
     // Refuses, as why, the shares of source (of every party: empty) but the one at work.
     void refuseWaiting(const QString& source, Grant why);
-    // By party, its shares granted whose answers still come while another party's share waits for room.
-    QHash<QString, int> keepingWaiting() const;
+    // The parties with a share granted whose answer still comes while another party's share waits for room.
+    QSet<QString> keepingWaiting() const;
     // Charges the time since the last settle to the parties that kept others waiting all that while: called before
     // every change of the shares.
     void settle();
