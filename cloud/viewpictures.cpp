@@ -115,11 +115,11 @@ void ViewPictures::decode(QObject* owner, const QByteArray& picture, const Writt
 {
     settle();
     const auto share = std::find_if(shares.begin(), shares.end(), [owner](const Share& s) { return s.owner == owner; });
-    if (share == shares.end())
-        return;
-    share->picture = picture;
-    share->done = done;
-    next();
+    if (share != shares.end()) {
+        share->picture = picture;
+        share->done = done;
+        next();
+    }
     arm();
 }
 
@@ -127,11 +127,11 @@ void ViewPictures::release(QObject* owner)
 {
     settle();
     const auto share = std::find_if(shares.begin(), shares.end(), [owner](const Share& s) { return s.owner == owner; });
-    if (share == shares.end())
-        return;
-    shares.erase(share);
-    grant(0);
-    nextSoon();
+    if (share != shares.end()) {
+        shares.erase(share);
+        grant(0);
+        nextSoon();
+    }
     arm();
 }
 
