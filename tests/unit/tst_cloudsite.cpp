@@ -1223,8 +1223,8 @@ private slots:
         row("followed at once", at, at, true, true);
         row("followed at once, its address read otherwise", at, "https://www.olvaris.invalid/b.png", true, true);
         row("followed later", at, at, false, true);
-        row("followed later, escaped otherwise", "https://api.olvaris.invalid/a b.png?x=%7e",
-            "https://api.olvaris.invalid/a%20b.png?x=~", false, true);
+        row("followed later, escaped otherwise", "https://api.olvaris.invalid/a b%21.png?x=%7e",
+            "https://api.olvaris.invalid/a%20b!.png?x=~", false, true);
         row("followed later, written otherwise", "https://API.olvaris.invalid:443/x/../a.png#top", at, false, true);
         row("later, another address of the host", at, "https://api.olvaris.invalid/b.png", false, false);
         row("later, the same address on another host", at, "https://www.olvaris.invalid/a.png", false, false);
