@@ -86,9 +86,8 @@ constexpr int kViewPartyPart = 2;
 // another party's picture waits for room. Past it that party's pictures, those held too, are refused. Two decodes
 // at kViewPicture's whole limit, so a party whose every picture costs that much adds at most 3 s of CPU a view (the
 // decode begun within the bound, 1 s more), and a party whose answers come slowly keeps other parties' pictures
-// waiting for room 2 s at most; an honest page's pictures (a 320 x 200 PNG costs 3
-// ms to decode and 3 ms to write, a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md) stay far within it, dozens of
-// them and the page loaded again.
+// waiting for room 2 s at most; an honest page's pictures (a 320 x 200 PNG costs 3 ms to decode and 3 ms to write,
+// a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md) stay far within it, dozens of them and the page loaded again.
 constexpr qint64 kViewPartyCpuMs = 2000;
 // What decoding and writing all parties' pictures together may cost a view over its life, in CPU time counted as for
 // one party (two parties' worth), and the pixels of the pictures it hands to its engine as the engine holds them

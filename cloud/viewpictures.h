@@ -31,10 +31,10 @@ namespace CloudSite {
 // last decode began the earliest, then the one that has asked the fewest pictures, each party's in the order asked;
 // no share passes one that waits for room. What a party's pictures cost is counted over the view's life: the CPU
 // time of decoding and writing them, and the time it holds shares while their answers still come and another
-// party's picture waits for room. Past ReplyLimits::kViewPartyCpuMs, or past its part of
-// the pixels handed to the engine (ReplyLimits::kViewPartyPixels), its pictures are refused, those holding shares
-// too. So are all parties' past what their pictures together cost the view in CPU time (ReplyLimits::kViewCpuMs)
-// or pixels (ReplyLimits::kViewPixels).
+// party's picture waits for room. Past ReplyLimits::kViewPartyCpuMs, or past its part of the pixels handed to the
+// engine (ReplyLimits::kViewPartyPixels), its pictures are refused, those holding shares too. So are all parties' past
+// what their pictures together cost the view in CPU time (ReplyLimits::kViewCpuMs) or pixels
+// (ReplyLimits::kViewPixels).
 class ViewPictures : public QObject
 {
 public:
