@@ -79,17 +79,13 @@ def shape(texts):
 
 
 def row_gaps(one, other):
-    """The room between two things' rectangles along the rows they share: (other's left - one's right,
-    one's left - other's right) at their nearest, None for a side where other does not stand."""
-    right, left = None, None
-    for a in one:
-        for b in other:
-            if a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
-                if b[0] >= a[0] + a[2] - 2:
-                    right = min(right, b[0] - a[0] - a[2]) if right is not None else b[0] - a[0] - a[2]
-                if a[0] >= b[0] + b[2] - 2:
-                    left = min(left, a[0] - b[0] - b[2]) if left is not None else a[0] - b[0] - b[2]
-    return right, left
+    """The room between two things' rectangles along the rows they share, at its least: (from one's right to other
+    standing right of it, from other's right to one standing left of it), None for a side where other does not stand;
+    one reaching 2 px into the other still stands beside it, with a room under 0."""
+    pairs = [(a, b) for a in one for b in other if a[1] < b[1] + b[3] and b[1] < a[1] + a[3]]
+    right = [b[0] - a[0] - a[2] for a, b in pairs if b[0] >= a[0] + a[2] - 2]
+    left = [a[0] - b[0] - b[2] for a, b in pairs if a[0] >= b[0] + b[2] - 2]
+    return min(right, default=None), min(left, default=None)
 
 
 def beside(parts):
@@ -134,8 +130,7 @@ def differences(english, screen, table, least=BESIDE):
     widgets, shown = english["widgets"], screen["widgets"]
     for key in sorted(set(widgets) ^ set(shown)):
         if compared(key):
-            faults.append("%s is %s, English %s" % (key, *(("shown", "hides it") if key in shown else ("hidden",
-                                                                                                    "shows it"))))
+            faults.append("%s is %s" % (key, "shown, English hides it" if key in shown else "hidden, English shows it"))
     for key in sorted(set(widgets) & set(shown)):
         for state in STATES:
             if compared(key) and widgets[key].get(state) != shown[key].get(state):
