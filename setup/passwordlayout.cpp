@@ -51,7 +51,9 @@ const Caption kCaptions[] = {
     {&Ui_DeviceSetupPage::dsetupDSTEndLabel_Label, 0},        {&Ui_DeviceSetupPage::dsetupDSTMonthLabel_Label, 380},
     {&Ui_DeviceSetupPage::dsetupDSTWeekLabel_Label, 500},     {&Ui_DeviceSetupPage::dsetupDSTDateLabel_Label, 623},
     {&Ui_DeviceSetupPage::dsetupDSTTimeLabel_Label, 790}};
-constexpr int kPageRight = 790;  // the page's texts keep this clear of its right edge
+constexpr int kPageRight = 790;   // the page's texts keep this clear of its right edge
+constexpr int kFieldsLeft = 270;  // the daylight-saving rows' first fields, right of the captions beside them
+constexpr int kCaptionGap = 8;    // a caption's letters end this far before the field beside it
 
 // A widget's place in the form, as the form gave it before anything here moved it.
 QRect formPlace(QWidget* widget)
@@ -128,9 +130,10 @@ void fitCaptions(Ui_DeviceSetupPage* form)
         label->setGeometry(place);
         const int width = std::max(place.width(), WizardPage::textWidth(label));
         if (!caption.roomRight) {
-            label->resize(width, place.height());
+            const int left = std::min(place.x(), kFieldsLeft - kCaptionGap - WizardPage::textWidth(label));
+            label->resize(kFieldsLeft - kCaptionGap - left, place.height());
             const int height = std::max(place.height(), WizardPage::textHeight(label));
-            label->setGeometry(place.right() + 1 - width, place.y() - (height - place.height()) / 2, width, height);
+            label->setGeometry(left, place.y() - (height - place.height()) / 2, label->width(), height);
             continue;
         }
         // Over its column up to the next one; wider, it wraps and grows up from the column's field.

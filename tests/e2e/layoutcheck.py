@@ -29,7 +29,12 @@ Back stands right of its Next (back_after_next), no button's face picture is sma
 (narrow_faces), and a screen named for a popup or box shows it, over its page (missing_popup). No text's letters
 meet a picture or control of its popup or window (covered) or come closer than 3 px to another text's lines over
 or under them (crowded), no button's caption closer than 8 px to its ends (tight_captions); each screen of
-CONTROL_STATES shows its controls as a person finds them before they act (control_states). The road acts as a
+CONTROL_STATES shows its controls as a person finds them before they act and names each it shows (control_states). In
+every language a field that holds a secret is masked (screenstates.unmasked), a text box or list shows its start
+(scrolled), an error line is drawn in the error colour and no other text is (error_colours). Each screen of another
+language is compared with the same screen of the English road (samescreens): the same widgets shown in the same states,
+its texts in the same colours and fonts, none pressed closer than English to what stands beside it on its line; the
+English road keeps its screens in the build folder (ENGLISH_ROAD) and runs first (a CTest fixture). The road acts as a
 person: it opens each list it passes with a click (the welcome page's languages, the guide's models, versions and
 connection types, the time zones, the daylight-saving lists, the Wi-Fi box's security types) and takes its entry
 with a click in the open list, turning a long list's wheel to it, and chooses the Wi-Fi page's network with a
@@ -56,8 +61,11 @@ from screentexts import (POPUPS, SPACELESS, back_after_next, clipped, code_sourc
                          every_translation, kinsoku, line_breaks, low_contrast, markup_drawn, misplaced, missing_popup,
                          narrow_faces, plain, popup_page, tight_captions, translations, uncaptioned, undrawn, unopened,
                          untranslated, vocabulary)
+from samescreens import differences, read_road, shape, write_road
+from screenstates import error_colours, scrolled, unmasked
 
 SCREENSHOT_LANGUAGES = ("el", "ru", "ja", "cs")
+ENGLISH_ROAD = os.path.join(BUILD_DIR, "tests", "layout_english.json")  # the English road's screens, for the others
 SURVEY = [{"ssid": "HomeNet", "mode": "0", "auth": "4", "security": "3"}]
 CAMERA = {"mac": "00:11:22:AA:BB:27", "model": "VKC-6100", "name": "Porch", "dcpVersion": "2.3", "registered": "0",
           "password": "campass1", "ip": "10.254.0.27", "network": {"23": "10.254.0.27", "51": "443"},
@@ -223,6 +231,14 @@ class LayoutCase(unittest.TestCase):
         found += ["covered: " + text for text in covered(texts)] + ["crowded: " + pair for pair in crowded(texts)]
         found += ["caption: " + button for button in tight_captions(texts)]
         found += ["state: " + control for control in control_states(screen, texts)]
+        found += ["secret: " + field for field in unmasked(texts)] + ["scrolled: " + box for box in scrolled(texts)]
+        found += ["error colour: " + text for text in error_colours(texts)]
+        if code == "en":
+            self.road_screens[screen] = shape(texts)
+        else:
+            english = self.english_road.get(screen)
+            found += ["unlike English: " + fault for fault in differences(english, shape(texts), self.table)] \
+                if english else ["the English road shows no screen %s" % screen]
         self.drawn.update(plain(item["text"]) for item in texts if item["kind"] not in ("widget", "overlap"))
         self.note(code, screen, found)
 
@@ -513,6 +529,9 @@ class LayoutCase(unittest.TestCase):
         self.english, self.own = vocabulary(code_sources()), vocabulary(self.table.values(), 2)
         self.copies = copied_translations(every_translation(), code) if code != "en" else {}
         self.back_next = self.table.get("Back", "Back"), self.table.get("Next", "Next")
+        self.road_screens, self.english_road = {}, read_road(ENGLISH_ROAD) if code != "en" else {}
+        if code == "en" and os.path.exists(ENGLISH_ROAD):
+            os.remove(ENGLISH_ROAD)  # a road that breaks off leaves none to compare with
         try:
             with Wizard(BUILD_DIR, lab=self.lab, config={"Language": code, "EnableLauncher": "1"}, texts=True) as w:
                 self.road(w, code)
@@ -524,6 +543,7 @@ class LayoutCase(unittest.TestCase):
             self.local_road(code)
             if code == "en":
                 self.failures += ["en: drawn on no screen of the road: %r" % text for text in undrawn(self.drawn)]
+                write_road(ENGLISH_ROAD, self.road_screens)
         except unittest.SkipTest:
             raise
         except Exception as error:

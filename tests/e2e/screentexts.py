@@ -726,44 +726,64 @@ def tight_captions(texts, least=CAPTION_ENDS):
 
 
 # What a screen of the layout road shows a person before they act: the states of its controls ("shown" or "hidden",
-# "enabled" or "disabled", "checked" or "unchecked"). A control the table does not name is not judged.
-GUIDE = {"cconnection_ComboBox": "enabled", "cconnectionPrev_PushButton": "enabled"}  # on the model listed first
+# "enabled" or "disabled", "checked" or "unchecked"). Each control a screen of the table shows (its buttons, fields,
+# lists, boxes and links) is named there, or in NOT_JUDGED with the reason its state is not judged.
+FRAME = {"mainExit_Label": "enabled"}  # the main window's exit link, under every page
+GUIDE = dict(FRAME, cconnection_ComboBox="enabled", cconnectionPrev_PushButton="enabled")  # on the model listed first
 GUIDE_PROMPT = dict(GUIDE, cconnectionHWVersion_ComboBox="hidden", CTypeMoreThanOne_ComboBox="hidden",
                     cconnectionNext_PushButton="disabled", cconnectionSkip_PushButton="enabled")
-DISCOVERY = {"discoveryCameraTb_TableWidget": "enabled", "discoveryPrev_Button": "enabled",
-             "discoveryRefresh_Button": "enabled", "discoveryNext_Button": "disabled"}  # until a camera is chosen
-SETUP = {"dsetupCameraName_LineEdit": "enabled", "dsetupCameraPasscode_LineEdit": "enabled",
-         "dsetupTimeZoneComboBox_comboBox": "enabled", "dsetupDSTCheckBox_CheckBox": "enabled unchecked",
-         "dsetupDSTSwitch_GroupBox": "hidden", "dsetupStartMonth_QDateEdit": "hidden", "dsetupBack_Button": "enabled",
-         "dsetupNext_Button": "enabled"}
+DISCOVERY = dict(FRAME, discoveryCameraTb_TableWidget="enabled", discoveryPrev_Button="enabled",
+                 discoveryRefresh_Button="enabled", discoveryNext_Button="disabled",  # until a camera is chosen
+                 discoveryHint_Label="enabled", discoveryWhatIsMAC_Label="enabled")
+SETUP = dict(FRAME, dsetupCameraName_LineEdit="enabled", dsetupCameraPasscode_LineEdit="enabled",
+             dsetupTimeZoneComboBox_comboBox="enabled", dsetupDSTCheckBox_CheckBox="enabled unchecked",
+             dsetupDSTSwitch_GroupBox="hidden", dsetupStartMonth_QDateEdit="hidden", dsetupBack_Button="enabled",
+             dsetupNext_Button="enabled")
 NEW_PASSWORD = dict(SETUP, dsetupRetypePasscode_LineEdit="enabled", dsetupPasswordErrorHint_Label="shown",
                     dsetupForgotPassword_Label="hidden")
+WIFI_LIST = dict(FRAME, dwifiWiFi_PushButton="enabled", dwifiWPS_PushButton="enabled",
+                 dwifiSiteSurveyList_ListWidget="enabled", dwifiManual_PushButton="enabled",
+                 dwifiReScan_PushButton="enabled", dwifiSkip_Button="enabled",
+                 dwifiConnect_Button="disabled")  # until a network is chosen
 CONTROL_STATES = {
     "launcher": {"launcherSetupCamera_Button": "enabled", "launcherInstallViewer_Button": "enabled",
-                 "launcherManual_Button": "enabled", "launcherInstallPdfReader_Button": "enabled"},
-    "welcome": {"welcomeLanguageComboBox_ComboBox": "enabled", "welcomeStart_Button": "enabled"},
-    "licence": {"agreementContent_TextEdit": "enabled", "agreementCheck_CheckBox": "enabled unchecked",
-                "agreementPrev_PushButton": "enabled", "agreementNext_PushButton": "disabled"},
+                 "launcherManual_Button": "enabled", "launcherInstallPdfReader_Button": "enabled",
+                 "launcherExit_Label": "enabled"},
+    "welcome": dict(FRAME, welcomeLanguageComboBox_ComboBox="enabled", welcomeStart_Button="enabled",
+                    mainZero_Label="enabled"),
+    "licence": dict(FRAME, agreementContent_TextEdit="enabled", agreementCheck_CheckBox="enabled unchecked",
+                    agreementPrev_PushButton="enabled", agreementNext_PushButton="disabled"),
     "guide": GUIDE, "guide_after_discovery": GUIDE, "guide_prompt": GUIDE_PROMPT, "local_guide_prompt": GUIDE_PROMPT,
     "discovery_no_camera": DISCOVERY, "discovery": DISCOVERY,
     "setup_korva": NEW_PASSWORD, "setup_new": NEW_PASSWORD,
     "setup": dict(SETUP, dsetupRetypePasscode_LineEdit="hidden", dsetupPasswordErrorHint_Label="hidden",
                   dsetupForgotPassword_Label="shown"),
-    "cloud_reached": {"cloudServiceSignIn_PushButton": "enabled", "cloudServiceSignUp_PushButton": "enabled",
-                      "cloudServicePrev_PushButton": "enabled", "cloudServiceSkip_PushButton": "enabled"},
-    "no_internet": {"oppsExit_PushButton": "enabled", "oppsLocalView_PushButton": "enabled",
-                    "oppsRetry_PushButton": "enabled"},
-    "wifi_list": {"dwifiSiteSurveyList_ListWidget": "enabled", "dwifiManual_PushButton": "enabled",
-                  "dwifiReScan_PushButton": "enabled", "dwifiConnect_Button": "disabled"},  # until a network is chosen
-    "wifi_network_chosen": {"dwifiConnect_Button": "enabled"},
-    "summary_device": {"DSCPShortcutCheck_CheckBox": "enabled unchecked", "DSCPFinish_Button": "enabled"},
+    "cloud_reached": dict(FRAME, cloudServiceSignIn_PushButton="enabled", cloudServiceSignUp_PushButton="enabled",
+                          cloudServicePrev_PushButton="enabled", cloudServiceSkip_PushButton="enabled"),
+    "no_internet": dict(FRAME, oppsExit_PushButton="enabled", oppsLocalView_PushButton="enabled",
+                        oppsRetry_PushButton="enabled"),
+    "wifi_list": WIFI_LIST,
+    "wifi_network_chosen": dict(WIFI_LIST, dwifiConnect_Button="enabled"),
+    "summary_device": dict(FRAME, DSCPShortcutCheck_CheckBox="enabled unchecked", DSCPFinish_Button="enabled"),
 }
+MODEL_FIRST = "the guide's controls on the model listed first, which the language's spelling of the prompt decides"
+NOT_JUDGED = {"cconnectionNext_PushButton": MODEL_FIRST + " (enabled for a model, disabled for the prompt)",
+              "cconnectionSkip_PushButton": MODEL_FIRST + " (shown for the prompt)"}
+
+
+def controls(texts):
+    """The names of the controls a screen shows a person: its buttons, fields, lists and boxes, and its links."""
+    links = {t["name"] for t in texts if t["kind"] == "text" and t.get("class") == "QLabel" and link(t)}
+    return [t["name"] for t in texts if t["kind"] == "widget" and t["name"]
+            and (t.get("class") in CONTROLS + ("QTextEdit",) or t["name"] in links)]
 
 
 def control_states(screen, texts, table=CONTROL_STATES):
-    """The controls of a screen of the table in another state than the one it shows a person before they act."""
+    """The controls of a screen of the table in another state than the one it shows a person before they act, and
+    those it shows that the table does not name (nor NOT_JUDGED)."""
     shown = {t["name"]: t for t in texts if t["kind"] == "widget" and t["name"]}
-    faults = []
+    faults = ["%s is shown, but %s does not say its state" % (name, screen) for name in controls(texts)
+              if screen in table and name not in table[screen] and name not in NOT_JUDGED]
     for name, states in table.get(screen, {}).items():
         widget = shown.get(name)
         if widget is None or "hidden" in states.split():

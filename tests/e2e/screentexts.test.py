@@ -16,6 +16,8 @@ from screentexts import (back_after_next, copied, copied_translations, english_r
 from screentexts import CONTROL_STATES, control_states, covered, crowded, tight_captions, unopened  # noqa: E402
 from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
                          uncaptioned, undrawn)
+from samescreens import differences, shape  # noqa: E402
+from screenstates import error_colours, scrolled, unmasked  # noqa: E402
 
 
 class LineRules(unittest.TestCase):
@@ -279,12 +281,13 @@ class BesideRules(unittest.TestCase):
                 self.assertEqual(len(tight_captions([widget, button])), faults)
 
     def test_states(self):
-        def shown(screen, **changed):  # the screen's controls as the table has them, but those changed
+        def shown(screen, **changed):  # the screen's controls as the table has them, but those changed or added
             texts = []
-            for name, states in CONTROL_STATES[screen].items():
+            for name, states in dict(CONTROL_STATES[screen], **changed).items():
                 states = changed.get(name, states).split()
                 if "hidden" not in states:
-                    texts.append({"kind": "widget", "name": name, "enabled": "disabled" not in states})
+                    texts.append({"kind": "widget", "name": name, "enabled": "disabled" not in states,
+                                  "class": "QPushButton"})
                     texts[-1].update({"checked": "checked" in states} if {"checked", "unchecked"} & set(states) else {})
             return texts
 
@@ -296,6 +299,9 @@ class BesideRules(unittest.TestCase):
             ("setup", {"dsetupRetypePasscode_LineEdit": "enabled"}, 1),  # a field the screen does not show
             ("welcome", {"welcomeLanguageComboBox_ComboBox": "disabled"}, 1),  # the language list disabled
             ("summary_device", {"DSCPShortcutCheck_CheckBox": "disabled unchecked"}, 1),
+            ("discovery", {"discoveryHint_Label": "hidden"}, 1),  # "Can't find your camera?" hidden on arrival (sl)
+            ("discovery", {"discoveryRescan_Button": "enabled"}, 1),  # a control the table does not name
+            ("guide", {"cconnectionNext_PushButton": "disabled"}, 0),  # one it says it does not judge there
         ]:
             with self.subTest(screen=screen, changed=changed):
                 self.assertEqual(len(control_states(screen, shown(screen, **changed))), faults)
@@ -311,6 +317,83 @@ class BesideRules(unittest.TestCase):
                 found = unopened(texts, "l")
                 self.assertEqual(bool(found), bool(fault))
                 self.assertTrue(not fault or fault in found[0])
+
+
+class SameScreens(unittest.TestCase):
+    """A language's screen against English's on the same road, and what every screen shows in every language."""
+
+    def test_unlike_english(self):
+        def item(kind, name, page="DeviceSetupPage", cls="QLabel", **more):
+            return dict({"kind": kind, "name": name, "page": page, "class": cls, "rect": [0, 0, 0, 0]}, **more)
+
+        english = [
+            item("widget", "dsetupDSTHourOffsetLabel_Label", rect=[210, 17, 61, 16], enabled=True),
+            item("text", "dsetupDSTHourOffsetLabel_Label", glyphs=[[210, 20, 48, 10]], colours=["#000000"],
+                 fonts=["Verdana 9"]),
+            item("widget", "dsetupDSTHourOffset_ComboBox", cls="QComboBox", rect=[270, 12, 103, 27], enabled=True),
+            item("current", "dsetupDSTHourOffset_ComboBox", text=" -02:00"),
+            item("item", "dsetupDSTHourOffset_ComboBox", text=" -01:30"),
+            item("widget", "dsetupRetypePasscode_LineEdit", cls="QLineEdit", rect=[210, 40, 233, 27], enabled=True,
+                 echo="password"),
+            item("text", "dsetupForgotPassword_Label", glyphs=[[446, 45, 100, 12]]),  # 3 px from the field in English
+            item("widget", "agreementContent_TextEdit", cls="QTextEdit", scroll={"vertical": [0, 0, 900]}),
+            item("widget", "dsetupError_Label", enabled=True),
+            item("text", "dsetupError_Label", colours=["#ff0000"]),
+            item("current", "cconnection_ComboBox", text="OLV-800"),
+            item("item", "cconnection_ComboBox", text="Choose your model"),
+            item("widget", "ConnectionTypeOnlyOne", page="CameraConnectionPage", cls="ConnectionTypeOnlyOne"),
+        ]
+
+        def language(*changes):  # English's screen, each (name, kind, fields) changed; fields None: not shown
+            texts = [dict(t) for t in english]
+            for name, kind, fields in changes:
+                at = next(n for n, t in enumerate(english) if (t["name"], t["kind"]) == (name, kind))
+                texts[at] = None if fields is None else dict(texts[at], **fields)
+            return [t for t in texts if t]
+
+        caption, offset = "dsetupDSTHourOffsetLabel_Label", "dsetupDSTHourOffset_ComboBox"
+        for changes, faults in [
+            ((), 0),
+            (((caption, "text", {"glyphs": [[206, 20, 58, 10]]}),), 0),  # longer, 6 px from its field
+            (((caption, "text", {"glyphs": [[207, 20, 58, 10]]}),), 1),  # 5 px: pressed against it (da)
+            (((caption, "text", {"fonts": ["Verdana 9 bold"]}),), 1),
+            ((("dsetupForgotPassword_Label", "text", {"glyphs": [[445, 45, 100, 12]]}),), 1),  # closer than English
+            ((("dsetupRetypePasscode_LineEdit", "widget", {"echo": "normal"}),), 1),  # in clear letters (ko)
+            ((("agreementContent_TextEdit", "widget", {"scroll": {"vertical": [900, 0, 900]}}),), 1),  # (zh_CN)
+            ((("dsetupError_Label", "text", {"colours": ["#00ff00"]}),), 1),  # drawn green (zh_TW)
+            ((("dsetupError_Label", "text", None),), 1),  # no text where English draws one
+            ((("dsetupError_Label", "widget", {"enabled": False}),), 1),
+            ((("dsetupError_Label", "widget", None), ("dsetupError_Label", "text", None)), 1),
+            (((offset, "current", {"kind": "item"}), (offset, "item", {"kind": "current"})), 1),  # another entry
+            ((("cconnection_ComboBox", "current", {"text": "Wählen Sie Ihr Modell"}),
+              ("cconnection_ComboBox", "item", {"text": "OLV-800"}), ("ConnectionTypeOnlyOne", "widget", None)),
+             0),  # the prompt listed first, as the language spells it, and the panels that follow it
+        ]:
+            with self.subTest(changes=changes):
+                found = differences(shape(english), shape(language(*changes)),
+                                    {"Choose your model": "Wählen Sie Ihr Modell"})
+                self.assertEqual(len(found), faults, found)
+
+    def test_every_language(self):
+        for rule, item, faults in [
+            (unmasked, {"name": "dsetupRetypePasscode_LineEdit", "echo": "normal"}, 1),  # Retype Password (ko)
+            (unmasked, {"name": "WirelessManualPassword_LineEdit", "echo": "password"}, 0),
+            (unmasked, {"name": "dsetupCameraName_LineEdit", "echo": "normal"}, 0),
+            (scrolled, {"name": "agreementContent_TextEdit", "scroll": {"vertical": [900, 0, 900],
+                                                                        "horizontal": [0, 0, 0]}}, 1),  # (zh_CN)
+            (scrolled, {"name": "agreementContent_TextEdit", "scroll": {"vertical": [0, 0, 900],
+                                                                        "horizontal": [0, 0, 0]}}, 0),
+            (scrolled, {"name": "dwifiSiteSurveyList_ListWidget", "scroll": {"vertical": [0, 0, 0],
+                                                                             "horizontal": [1, 0, 40]}}, 1),
+            (error_colours, {"kind": "text", "name": "dsetupError_Label", "colours": ["#00FF00"]}, 1),  # (zh_TW)
+            (error_colours, {"kind": "text", "name": "dsetupError_Label", "colours": ["#FF0000"]}, 0),
+            (error_colours, {"kind": "text", "name": "cNetworkPDNSError_Label", "colours": ["#ff0000", "#666666"]},
+             1),
+            (error_colours, {"kind": "text", "name": "dsetupPasswordErrorHint_Label", "colours": ["#000000"]}, 0),
+            (error_colours, {"kind": "text", "name": "oppsContent_Label", "colours": ["#ff0000"]}, 1),
+        ]:
+            with self.subTest(rule=rule.__name__, item=item):
+                self.assertEqual(len(rule([dict({"kind": "widget", "text": ""}, **item)])), faults)
 
 
 if __name__ == "__main__":

@@ -968,11 +968,14 @@ class Wizard:
         box's text also lines (as drawn, top to bottom), bold (its bold runs: text, lines drawn on) and points
         (the size most of its letters take), a label's body (its page's own size) and glyphs (each drawn line's
         glyphs, x, y, w, h); drawn (where a text's letters are seen), a push button's caption (where it draws its
-        caption); z (a widget's place in its window's painting and the last its descendants take); a widget's
-        enabled, checked (a checkable button), open and list (a combo box: its list shown, where its entries
-        are), paints ("picture", "control" or "shade") and drawn (what it paints); an open entry's enabled and
-        at (where a person clicks it, in the list's window), a list widget's item's at; a web view's viewText (the
-        text of the page it shows). Commands run first:
+        caption), colours and fonts (those its letters are drawn in: "Verdana 9 bold"); z (a widget's place in its
+        window's painting and the last its descendants take); a widget's enabled, checked (a checkable button), open
+        and list (a combo box: its list shown, where its entries are), echo and readOnly (a line edit: "normal",
+        "password", ...; readOnly of a text box too), scroll (a scrolling box: vertical and horizontal, each [value,
+        minimum, maximum]), selected (a list's or table's chosen rows), paints ("picture", "control" or "shade")
+        and drawn (what it paints); an open entry's enabled and at (where a person clicks it, in the list's
+        window), a list widget's item's at; a web view's viewText (the text of the page it shows). Commands run
+        first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
         entry; #-1 the last), "visible <object> true|false"."""

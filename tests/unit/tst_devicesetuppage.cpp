@@ -647,6 +647,9 @@ private slots:
         QTest::newRow("Japanese, taller letters") << "ja.qm"
                                                   << "日曜"
                                                   << "3月 02:00";
+        QTest::newRow("Danish, the offset's caption as wide as its room") << "da.qm"
+                                                                          << "Søn"
+                                                                          << "mar. 02.00";
     }
 
     void languageChangeResetsDaylightSaving()
@@ -690,6 +693,12 @@ private slots:
                              !one->geometry().intersects(other->geometry()),
                          qPrintable(one->objectName() + " " + other->objectName()));
         QCOMPARE(form->dsetupDSTDateLabel_Label->wordWrap(), file == "it.qm");
+        const QList<QPair<QLabel*, QWidget*>> beside = {
+            {form->dsetupDSTHourOffsetLabel_Label, form->dsetupDSTHourOffset_ComboBox},
+            {form->dsetupDSTStartLabel_Label, form->dsetupStartMonth_QDateEdit},
+            {form->dsetupDSTEndLabel_Label, form->dsetupEndMonth_QDateEdit}};
+        for (const auto& [caption, field] : beside)  // its letters 8 px before its field, not pressed against it
+            QVERIFY2(caption->x() + WizardPage::textWidth(caption) + 8 <= field->x(), qPrintable(caption->text()));
         for (const QString& name : {QStringLiteral("bad name"), QStringLiteral("Door")}) {
             form->dsetupCameraName_LineEdit->setText(name);
             page()->cameraNameLineEditFinished();

@@ -5,11 +5,12 @@
 // and whether they are cut by their room, their parents or the window, or cover another text of the
 // same popup or window; each tooltip as Qt's tip window shows it, which must fit its screen; each entry
 // of a list in its field as the list draws it once chosen, and as the list opens; each month or hour of a
-// date or time edit in its field; the colours a text is drawn in and what lies behind it; a button's style
-// sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them, and where a push
-// button draws its caption; every widget's place in its window's painting, and what each picture, control
-// or shade paints and where; a control's state, a list's open entries and where a person clicks them; the
-// text of the page a web view shows), call a page's slot (a popup), show a page, close the popups, choose a
+// date or time edit in its field; the colours and font styles a text is drawn in and what lies behind it; a
+// button's style sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them, and
+// where a push button draws its caption; every widget's place in its window's painting, and what each picture,
+// control or shade paints and where; a control's state (a field's echo and read-only, where a text box or list
+// stands scrolled, a list's chosen rows), a list's open entries and where a person clicks them; the text of the
+// page a web view shows), call a page's slot (a popup), show a page, close the popups, choose a
 // list's entry, show or hide a widget. Then it removes the request.
 
 #include <algorithm>
@@ -178,6 +179,27 @@ QString textColour(const QWidget* widget, const char* kind)
     return widget->palette().color(placeholder ? QPalette::PlaceholderText : widget->foregroundRole()).name();
 }
 
+// The point size a font asks for (one given in pixels: as drawn), to a tenth.
+double pointsOf(const QFont& font)
+{
+    return qRound((font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()) * 10) / 10.0;
+}
+
+// A font's style as a reader tells it apart: family, size, weight, slant and lines.
+QString fontStyle(const QFont& font)
+{
+    QStringList style{font.family(), QString::number(pointsOf(font))};
+    if (font.weight() > QFont::Normal)
+        style << QStringLiteral("bold");
+    if (font.italic())
+        style << QStringLiteral("italic");
+    if (font.underline())
+        style << QStringLiteral("underline");
+    if (font.strikeOut())
+        style << QStringLiteral("struck");
+    return style.join(' ');
+}
+
 // Each window as drawn at this dump, taken once a dump.
 QHash<const QWidget*, QImage> drawnWindows;
 
@@ -230,6 +252,7 @@ QJsonObject measured(const QWidget* widget, const char* kind, const QString& tex
     placed.append({widget, boxOf(widget), inWindow(widget, letters) & area, text});
     item["drawn"] = jsonRect(placed.last().area);
     item["colours"] = QJsonArray{textColour(widget, kind)};
+    item["fonts"] = QJsonArray{fontStyle(widget->font())};
     item["enabled"] = widget->isEnabled();
     // Around the letters: the part of the widget seen whole, else the text's room (dense letters, a CJK
     // line's, may take most of the pixels of their own place).
@@ -389,12 +412,6 @@ QString lineText(const QString& text, const QTextLine& line)
     return shown.trimmed();
 }
 
-// The point size a font asks for (one given in pixels: as drawn), to a tenth.
-double pointsOf(const QFont& font)
-{
-    return qRound((font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF()) * 10) / 10.0;
-}
-
 // The lines a label or text box draws, top to bottom, its bold runs with the lines each is drawn
 // on, and the point size most of its letters are drawn in; doc: its text laid out (a rich text's runs
 // may set their own size), null for a plain label.
@@ -414,18 +431,26 @@ void addLines(QJsonObject& item, const QLabel* label, const QTextDocument* doc, 
             run = QJsonObject();
             runLines = QJsonArray();
         };
-        QJsonArray colours;  // a rich text's runs may set their own colour
+        QJsonArray colours;  // a rich text's runs may set their own colour and font
+        QJsonArray fonts;
         for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
             for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
                 const QTextCharFormat format = fragment.fragment().charFormat();
                 const QString colour = format.foreground().style() == Qt::NoBrush
                                            ? item["colours"].toArray().first().toString()
                                            : format.foreground().color().name();
-                if (!fragment.fragment().text().trimmed().isEmpty() && !colours.contains(colour))
+                const QString font = fontStyle(format.font().resolve(doc->defaultFont()));
+                if (fragment.fragment().text().trimmed().isEmpty())
+                    continue;
+                if (!colours.contains(colour))
                     colours.append(colour);
+                if (!fonts.contains(font))
+                    fonts.append(font);
             }
-        if (!colours.isEmpty())
+        if (!colours.isEmpty()) {
             item["colours"] = colours;
+            item["fonts"] = fonts;
+        }
         for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
             const QTextLayout* layout = block.layout();
             const int first = lines.size();
@@ -981,6 +1006,40 @@ QString paintsOf(const QWidget* widget, QRect* drawn)
     return {};
 }
 
+// Where a scroll bar stands: its value, minimum and maximum.
+QJsonArray scrolled(const QScrollBar* bar)
+{
+    return {bar->value(), bar->minimum(), bar->maximum()};
+}
+
+// What a person finds a field, list or text box in beyond enabled: the echo of a line edit (normal, password, none,
+// passwordOnEdit), whether it takes typing, where a scrolling box stands and which rows of a list are chosen.
+void addEditState(QJsonObject& item, const QWidget* widget)
+{
+    static const char* const kEchoes[] = {"normal", "none", "password", "passwordOnEdit"};
+    if (auto edit = qobject_cast<const QLineEdit*>(widget)) {
+        item["echo"] = QString::fromLatin1(kEchoes[edit->echoMode()]);
+        item["readOnly"] = edit->isReadOnly();
+    } else if (auto text = qobject_cast<const QTextEdit*>(widget)) {
+        item["readOnly"] = text->isReadOnly();
+    } else if (auto plain = qobject_cast<const QPlainTextEdit*>(widget)) {
+        item["readOnly"] = plain->isReadOnly();
+    } else if (auto spin = qobject_cast<const QAbstractSpinBox*>(widget)) {
+        item["readOnly"] = spin->isReadOnly();
+    }
+    if (auto area = qobject_cast<const QAbstractScrollArea*>(widget))
+        item["scroll"] = QJsonObject{{"vertical", scrolled(area->verticalScrollBar())},
+                                     {"horizontal", scrolled(area->horizontalScrollBar())}};
+    if (auto view = qobject_cast<const QAbstractItemView*>(widget)) {
+        QJsonArray rows;  // the rows a person sees chosen
+        if (const QItemSelectionModel* selection = view->selectionModel())
+            for (const QModelIndex& index : selection->selectedIndexes())
+                if (!rows.contains(index.row()))
+                    rows.append(index.row());
+        item["selected"] = rows;
+    }
+}
+
 void addWidget(QJsonArray& out, QWidget* widget)
 {
     // Every named widget, so that the harness can aim at it, and every other that paints beside texts; the
@@ -1002,6 +1061,7 @@ void addWidget(QJsonArray& out, QWidget* widget)
         if (auto button = qobject_cast<const QAbstractButton*>(widget))
             if (button->isCheckable())
                 item["checked"] = button->isChecked();
+        addEditState(item, widget);
         if (auto combo = qobject_cast<const QComboBox*>(widget)) {
             const QWidget* entries = combo->view()->viewport();
             item["open"] = entries->isVisible();
