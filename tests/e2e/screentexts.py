@@ -342,7 +342,7 @@ def wrapped_pieces(item):
     lines = iter(line for line in item.get("lines") or [] if line.strip())
     pieces = forced_pieces(item["text"])
     wrapped = []
-    for piece in pieces:
+    for index, piece in enumerate(pieces):
         own = []
         while len(squeeze("".join(own))) < len(squeeze(piece)):
             own.append(next(lines, ""))
@@ -350,7 +350,7 @@ def wrapped_pieces(item):
                 return None
         if squeeze("".join(own)) != squeeze(piece):
             return None
-        if len(own) > 1 and piece is not pieces[-1]:
+        if len(own) > 1 and index < len(pieces) - 1:
             wrapped.append((piece, own))
     return wrapped
 
