@@ -485,7 +485,7 @@ QStringList spelledOut(const QString& english)
 // the stems of the words each language names them with, in any case: a translation names each of its source's.
 const char* const kMeasures[] = {"green", "red", "blue", "seconds?", "minutes?", "days?"};
 constexpr int kCountedFrom = 3;  // the units
-const int kMeasureCount = int(sizeof kMeasures / sizeof *kMeasures);
+constexpr int kMeasureCount = int(sizeof kMeasures / sizeof *kMeasures);
 
 struct MeasureWords
 {
