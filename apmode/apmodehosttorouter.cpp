@@ -208,8 +208,8 @@ void APModeHostToRouter::popupAPClientModeInternetFailed()
     WLOG << "open msgbox ...";
     MessageBoxPage::build(gMainpage, kInternetFailedName, 618, 300)
         .title(tr("No Internet Connection"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(tr("Your computer needs to be connected to the Internet. You can click "
-                                             "<b>Retry</b> to<br>try again.")),
+        .content(MessageBoxPage::richText(tr("Your computer needs to be connected to the Internet.<br>You can click "
+                                             "<b>Retry</b> to try again.")),
                  {80, 80, 480, 100})
         .leftButton(tr("Close"), ButtonStyle::White, {360, 250}, this,
                     &APModeHostToRouter::pressMsgInternetFailedCloseButton)
@@ -235,8 +235,8 @@ void APModeHostToRouter::popupAPClientModeDiscoveryFailed()
     WLOG << "open msgbox ...";
     MessageBoxPage::build(gMainpage, kDiscoveryFailedName, 618, 300)
         .title(tr("Could not connect to Camera"), {80, 50, 440, 30})
-        .content(MessageBoxPage::richText(tr("Please make sure that your computer is connected to the same Wi-Fi "
-                                             "network as<br>your camera, then try again.")),
+        .content(MessageBoxPage::richText(tr("Please make sure that your computer is connected to the same<br>Wi-Fi "
+                                             "network as your camera, then try again.")),
                  {80, 80, 480, 100})
         .leftButton(tr("Close"), ButtonStyle::White, {360, 250}, this,
                     &APModeHostToRouter::pressMsgDiscoveryFailedCloseButton)
@@ -273,7 +273,7 @@ void APModeHostToRouter::popupAPClientModeDiscoveryResetFailed()
     MessageBoxPage::build(gMainpage, kDiscoveryResetFailedName, 618, 300)
         .title(tr("Could not connect to Camera"), {80, 50, 440, 30})
         .content(MessageBoxPage::richText(
-                     tr("Please make sure that your computer is connected to the same Wi-Fi network as<br>your "
+                     tr("Please make sure that your computer is connected to the same<br>Wi-Fi network as your "
                         "camera.<br>If you still can't connect, you can try resetting your camera, then starting "
                         "the wizard again.")),
                  {80, 80, 480, 100})

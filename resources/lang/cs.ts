@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Počítač musí být připojen k internetu.&lt;br&gt;Kliknutím na &lt;b&gt;Opakovat&lt;/b&gt; to zkusíte znovu.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Ověřte, že je počítač připojen ke stejné síti Wi-Fi jako&lt;br&gt; kamera, a zkuste to znovu.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Ověřte, že je počítač připojen ke stejné síti Wi-Fi jako kamera.&lt;br&gt;Pokud se stále nemůžete připojit, zkuste kameru resetovat a spustit průvodce znovu.</translation>
     </message>
     <message>

@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Computeren skal have forbindelse til internettet.&lt;br&gt;Klik på &lt;b&gt;Prøv&amp;nbsp;igen&lt;/b&gt; for at prøve igen.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Sørg for, at computeren er forbundet til samme Wi-Fi-netværk som&lt;br&gt; kameraet, og prøv derefter igen.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Sørg for, at computeren er forbundet til samme Wi-Fi-netværk som kameraet.&lt;br&gt;Hvis du stadig ikke kan oprette forbindelse, kan du nulstille kameraet og derefter starte guiden igen.</translation>
     </message>
     <message>

@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Ihr Computer muss mit dem Internet verbunden sein.&lt;br&gt;Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu versuchen.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie Ihre Kamera, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Vergewissern Sie sich, dass Ihr Computer mit demselben WLAN verbunden ist wie Ihre Kamera.&lt;br&gt;Ist weiterhin keine Verbindung möglich, setzen Sie die Kamera zurück und starten Sie den Assistenten erneut.</translation>
     </message>
     <message>

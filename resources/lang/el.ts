@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Ο υπολογιστής σας πρέπει να είναι συνδεδεμένος στο Internet.&lt;br&gt;Κάντε κλικ στο &lt;b&gt;Επανάληψη&lt;/b&gt; για να δοκιμάσετε ξανά.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Βεβαιωθείτε ότι ο υπολογιστής σας είναι συνδεδεμένος στο ίδιο δίκτυο Wi-Fi με την κάμερα και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Βεβαιωθείτε ότι ο υπολογιστής σας είναι συνδεδεμένος στο ίδιο δίκτυο Wi-Fi με την κάμερα.&lt;br&gt;Αν εξακολουθείτε να μην μπορείτε να συνδεθείτε, δοκιμάστε να επαναφέρετε την κάμερα και να ξεκινήσετε ξανά τον οδηγό.</translation>
     </message>
     <message>
@@ -2099,7 +2099,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+64"/>
         <source>Encryption Type :</source>
-        <translation>Τύπος κρυπτογράφησης:</translation>
+        <translation>Κρυπτογράφηση:</translation>
     </message>
     <message>
         <location line="+45"/>

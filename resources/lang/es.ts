@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Su ordenador debe estar conectado a Internet.&lt;br&gt;Haga clic en &lt;b&gt;Reintentar&lt;/b&gt; para intentarlo de nuevo.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Asegúrese de que su ordenador esté conectado a la misma red Wi-Fi que&lt;br&gt; la cámara y vuelva a intentarlo.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Asegúrese de que su ordenador esté conectado a la misma red Wi-Fi que la cámara.&lt;br&gt;Si sigue sin poder conectarse, pruebe a restablecer la cámara y vuelva a iniciar el asistente.</translation>
     </message>
     <message>

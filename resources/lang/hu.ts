@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>A számítógépnek csatlakoznia kell az internethez.&lt;br&gt;Az &lt;b&gt;Újra&lt;/b&gt; gombra kattintva újra próbálkozhat.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Ellenőrizze, hogy a számítógép ugyanahhoz a Wi-Fi-hálózathoz csatlakozik-e, mint a kamera, majd próbálja újra.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Ellenőrizze, hogy a számítógép ugyanahhoz a Wi-Fi-hálózathoz csatlakozik-e, mint a kamera.&lt;br&gt;Ha továbbra sem tud csatlakozni, próbálja meg visszaállítani a kamerát, majd indítsa újra a varázslót.</translation>
     </message>
     <message>

@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>컴퓨터가 인터넷에 연결되어 있어야 합니다.&lt;br&gt;&lt;b&gt;다시&amp;nbsp;시도&lt;/b&gt;를 클릭하여 다시 시도할 수 있습니다.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>컴퓨터가 카메라와 같은 Wi-Fi 네트워크에 연결되어 있는지 확인한 다음&lt;br&gt; 다시 시도하세요.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>컴퓨터가 카메라와 같은 Wi-Fi 네트워크에 연결되어 있는지&lt;br&gt; 확인하세요.&lt;br&gt;그래도 연결할 수 없으면 카메라를 초기화한 다음 마법사를 다시 시작해 보세요.</translation>
     </message>
     <message>

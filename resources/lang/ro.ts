@@ -58,7 +58,7 @@
         <location line="+2"/>
         <location line="+14"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation>Nume rețea Wi-Fi (SSID):</translation>
+        <translation>Nume Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Computerul trebuie să fie conectat la Internet.&lt;br&gt;Faceți clic pe &lt;b&gt;Reîncercare&lt;/b&gt; pentru a încerca din nou.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Asigurați-vă că computerul este conectat la aceeași rețea Wi-Fi ca și&lt;br&gt; camera, apoi încercați din nou.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Asigurați-vă că computerul este conectat la aceeași rețea Wi-Fi ca și camera.&lt;br&gt;Dacă tot nu vă puteți conecta, încercați să resetați camera, apoi reporniți expertul.</translation>
     </message>
     <message>
@@ -1434,7 +1434,7 @@ p, li { white-space: pre-wrap; }
         <location line="+2"/>
         <location line="+16"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation>Nume rețea Wi-Fi (SSID):</translation>
+        <translation>Nume Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-15"/>
@@ -2083,7 +2083,7 @@ p, li { white-space: pre-wrap; }
         <location line="-198"/>
         <location line="+248"/>
         <source>Wi-Fi Name (SSID) :</source>
-        <translation>Nume rețea Wi-Fi (SSID):</translation>
+        <translation>Nume Wi-Fi (SSID):</translation>
     </message>
     <message>
         <location line="-223"/>

@@ -342,7 +342,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Your computer needs to be connected to the Internet. You can click &lt;b&gt;Retry&lt;/b&gt; to&lt;br&gt;try again.</source>
+        <source>Your computer needs to be connected to the Internet.&lt;br&gt;You can click &lt;b&gt;Retry&lt;/b&gt; to try again.</source>
         <translation>Компьютер должен быть подключён к Интернету.&lt;br&gt;Нажмите &lt;b&gt;Повторить&lt;/b&gt;, чтобы повторить попытку.</translation>
     </message>
     <message>
@@ -366,12 +366,12 @@
     </message>
     <message>
         <location line="-36"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera, then try again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera, then try again.</source>
         <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и&lt;br&gt; камера, и повторите попытку.</translation>
     </message>
     <message>
         <location line="+38"/>
-        <source>Please make sure that your computer is connected to the same Wi-Fi network as&lt;br&gt;your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
+        <source>Please make sure that your computer is connected to the same&lt;br&gt;Wi-Fi network as your camera.&lt;br&gt;If you still can&apos;t connect, you can try resetting your camera, then starting the wizard again.</source>
         <translation>Убедитесь, что компьютер подключён к той же сети Wi-Fi, что и камера.&lt;br&gt;Если подключиться по-прежнему не удаётся, попробуйте сбросить настройки камеры и запустить мастер заново.</translation>
     </message>
     <message>
@@ -813,7 +813,7 @@
     <message>
         <location line="+48"/>
         <source>Secondary DNS :</source>
-        <translation>Дополнительный DNS:</translation>
+        <translation>Резервный DNS:</translation>
     </message>
     <message>
         <location line="+46"/>

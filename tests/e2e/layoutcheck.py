@@ -28,7 +28,8 @@ language's translation word for word (copied) or show an entity or a placeholder
 Back stands right of its Next (back_after_next), no button's face picture is smaller than the button
 (narrow_faces), and a screen named for a popup or box shows it, over its page (missing_popup). No text's letters
 meet a picture or control of its popup or window (covered) or come closer than 3 px to another text's lines over
-or under them (crowded), no button's caption closer than 8 px to its ends (tight_captions); each screen of
+or under them (crowded) nor its own lines closer than their font's line spacing or 2 px (crowded_lines), no
+button's caption closer than 8 px to its ends (tight_captions); each screen of
 CONTROL_STATES shows its controls as a person finds them before they act and names each it shows (control_states). In
 every language a field that holds a secret is masked (screenstates.unmasked), a text box or list shows its start
 (scrolled), an error line is drawn in the error colour and no other text is (error_colours). Each screen of another
@@ -57,7 +58,7 @@ from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUN
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim, wait_until)
 from screentexts import (POPUPS, SPACELESS, back_after_next, clipped, code_sources, control_states, copied,
-                         copied_translations, covered, crowded, describe, english_left, english_runs,
+                         copied_translations, covered, crowded, crowded_lines, describe, english_left, english_runs,
                          every_translation, kinsoku, line_breaks, low_contrast, markup_drawn, misplaced, missing_popup,
                          narrow_faces, plain, popup_page, tight_captions, translations, uncaptioned, undrawn, unopened,
                          untranslated, vocabulary)
@@ -229,6 +230,7 @@ class LayoutCase(unittest.TestCase):
         found += ["order: " + pair for pair in back_after_next(texts, *self.back_next)]
         found += ["face: " + face for face in narrow_faces(texts)] + missing_popup(screen, texts)
         found += ["covered: " + text for text in covered(texts)] + ["crowded: " + pair for pair in crowded(texts)]
+        found += ["crowded lines: " + text for text in crowded_lines(texts)]
         found += ["caption: " + button for button in tight_captions(texts)]
         found += ["state: " + control for control in control_states(screen, texts)]
         found += ["secret: " + field for field in unmasked(texts)] + ["scrolled: " + box for box in scrolled(texts)]

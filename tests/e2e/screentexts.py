@@ -335,13 +335,36 @@ def forced_pieces(text):
 SENTENCE_ENDS = ".!?:\u2026\u3002\uff01\uff1f"
 
 
+def wrapped_pieces(item):
+    """The drawn lines of each part of a text between its forced line ends (forced_pieces) that a wrap parted into
+    lines, a forced line end after it: [(piece, its lines)]. None when the lines do not read as the pieces."""
+    squeeze = functools.partial(re.sub, r"\s", "")
+    lines = iter(line for line in item.get("lines") or [] if line.strip())
+    pieces = forced_pieces(item["text"])
+    wrapped = []
+    for index, piece in enumerate(pieces):
+        own = []
+        while len(squeeze("".join(own))) < len(squeeze(piece)):
+            own.append(next(lines, ""))
+            if not own[-1]:
+                return None
+        if squeeze("".join(own)) != squeeze(piece):
+            return None
+        if len(own) > 1 and index < len(pieces) - 1:
+            wrapped.append((piece, own))
+    return wrapped
+
+
 def broken_lines(item):
     """How a label's drawn lines (as the test library lays them out) break where a reader would not:
     a bold name split over lines, or alone on a line among the text's other lines; a line holding one
     CJK character and its punctuation, or punctuation only; a last line holding a CJK term of two
     characters alone ("向导。"), or of three that a forced break put there ("<br>此步骤。"); one word
     (not a web address), shorter than half the text's longest line, alone on a line inside a sentence,
-    whatever ends the lines around it, a wrap or a forced break ("view / your<br>camera", "be<br>alpha<br>with")."""
+    whatever ends the lines around it, a wrap or a forced break ("view / your<br>camera", "be<br>alpha<br>with");
+    a wrap just before a forced break inside a sentence that leaves one or two words (a CJK word of up to three
+    characters), not a web address, alone on their line ("the same Wi-Fi / network as<br>your camera"): the break
+    stands where the language's line no longer reaches. A paragraph's last line may be short."""
     lines = item.get("lines") or []
     faults = []
     shown = [line for line in lines if line.strip()]
@@ -357,6 +380,11 @@ def broken_lines(item):
                 and 2 * len(words[0]) < longest and words[0][-1] not in SENTENCE_ENDS
                 and before.rstrip()[-1] not in SENTENCE_ENDS):
             faults.append("%r alone on a line inside a sentence" % words[0])
+    for _, own in wrapped_pieces(item) or []:
+        words = len(letters(own[-1])) if CJK.search(own[-1]) else len(own[-1].split())
+        if (words <= (3 if CJK.search(own[-1]) else 2) and own[-1].rstrip()[-1] not in SENTENCE_ENDS
+                and not WEB_ADDRESS.fullmatch(own[-1].strip())):
+            faults.append("%r alone on a line a wrap left before a forced break" % own[-1])
     for run in item.get("bold", []):
         at = run["lines"]
         name = run["text"].strip()
@@ -701,6 +729,30 @@ def crowded(texts, least=LEAST_GAP):
             if gaps and min(gaps) < least:
                 faults.append("%s %r and %s %r: %d px apart, under %d" % (
                     one["name"], plain(one["text"])[:30], other["name"], plain(other["text"])[:30], min(gaps), least))
+    return faults
+
+
+# The blank rows of pixels the font's own line spacing keeps between the letters of a text's lines in the wizard's
+# fonts and sizes, in every script; one row is left where a line's tall accents meet the deep descenders over them
+# ("Τύπος" over "κρυπτογράφησης"), which the spacing does not hold apart.
+LEAST_LINE_GAP = 2
+
+
+def crowded_lines(texts, least=LEAST_LINE_GAP):
+    """The texts whose lines come closer than the font's own line spacing: a line's baseline nearer the next line's
+    than the room its fonts ask below it and the next line's fonts ask above it (as the test library gives them; a
+    line height narrowed in code or a style sheet), half a pixel spared for rounding; or the glyphs of two lines, one
+    over the other, closer than least px (the spacing not enough for the letters they hold)."""
+    faults = []
+    for item in (t for t in texts if t["kind"] == "text"):
+        lines = list(zip(item.get("glyphs", []), item.get("baselines", [])))
+        for (one, (baseline, _, below)), (other, (next_baseline, above, _)) in zip(lines, lines[1:]):
+            if one[0] >= other[0] + other[2] or other[0] >= one[0] + one[2]:
+                continue  # side by side
+            pitch, gap = next_baseline - baseline, other[1] - one[1] - one[3]
+            if pitch < below + above - 0.5 or gap < least:
+                faults.append("%s %r: lines %d px apart, %.1f px from baseline to baseline where the font spaces them "
+                              "%.1f px" % (item["name"], plain(item["text"])[:30], gap, pitch, below + above))
     return faults
 
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """The layout test's line rules on texts laid out by hand: where a CJK last line and a forced break
-fail, where a word stands alone on a line inside a sentence, where a break splits a word or a web
+fail, where a word stands alone on a line inside a sentence or a wrap leaves one or two before a forced
+break, where a break splits a word or a web
 address; which shown texts its English check finds left over; which fields show no caption; which titles
 share a row with a control and which labels leave their page's size; which texts the coverage check counts drawn;
-what lies beside a text (a picture or control, another text's lines, a button's ends) and what a screen shows a person.
+what lies beside a text (a picture or control, another text's lines, its own, a button's ends) and what a screen shows a
+person.
 Unit label: it needs no lab or display."""
 
 import os
@@ -13,7 +15,8 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from screentexts import (back_after_next, copied, copied_translations, english_runs, kinsoku,  # noqa: E402
                          low_contrast, markup_drawn, missing_popup, narrow_faces)
-from screentexts import CONTROL_STATES, control_states, covered, crowded, tight_captions, unopened  # noqa: E402
+from screentexts import (CONTROL_STATES, control_states, covered, crowded, crowded_lines, tight_captions,  # noqa: E402
+                         unopened)
 from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
                          uncaptioned, undrawn)
 from samescreens import differences, shape  # noqa: E402
@@ -48,6 +51,20 @@ class LineRules(unittest.TestCase):
              ["Make sure it is 6-30", "alphanumeric", "characters with no spaces."], True),
             ("Connect the power<br>voedingsaansluiting<br>here.", ["Connect the power", "voedingsaansluiting", "here."],
              False),  # a word as long as the lines around it
+            ("connected to the same Wi-Fi network as<br>your camera.", ["connected to the same Wi-Fi", "network as",
+                                                                      "your camera."], True),  # two words a wrap left
+            ("You can click <b>Retry</b> to<br>try again.", ["You can click", "Retry to", "try again."], True),
+            ("connected to the same Wi-Fi network as<br>your camera.", ["connected to the same", "Wi-Fi network as",
+                                                                      "your camera."], False),  # three words
+            ("Then click<br>Next to go on.", ["Then click", "Next to go on."], False),  # a forced line, no wrap
+            ("It did not confirm its registration.<br>Check the network.", ["It did not confirm its", "registration.",
+                                                                          "Check the network."], False),  # its end
+            ("or go to www.olvaris.invalid/support<br>to download it.", ["or go to", "www.olvaris.invalid/support",
+                                                                       "to download it."], False),
+            ("请确保计算机与摄像机连接到同一个无线网<br>然后重试。", ["请确保计算机与摄像机连接到同一个", "无线网", "然后重试。"],
+             True),  # a CJK word of three characters
+            ("请确保计算机与摄像机连接到同一个无线网络<br>然后重试。", ["请确保计算机与摄像机连接到同一个", "无线网络",
+                                                                  "然后重试。"], False),
         ]:
             with self.subTest(text=text):
                 self.assertEqual(bool(broken_lines({"name": "l", "text": text, "lines": lines})), fails)
@@ -238,12 +255,14 @@ class SeenRules(unittest.TestCase):
 
 class BesideRules(unittest.TestCase):
     """What lies beside a text's letters: a picture or control over or under them, another text's lines touching
-    theirs, a button's end crowding its caption; and what a screen shows a person before they act."""
+    theirs, its own lines closer than their font spaces them, a button's end crowding its caption; and what a screen
+    shows a person before they act."""
 
     def test_beside(self):
-        def text(z, glyphs, box="popup", rect=(80, 100, 480, 200)):
+        def text(z, glyphs, box="popup", rect=(80, 100, 480, 200), baselines=()):
             return {"kind": "text", "class": "QLabel", "name": "t%d" % z, "box": box, "window": "W", "z": [z, z],
-                    "rect": list(rect), "drawn": list(rect), "glyphs": [list(g) for g in glyphs], "text": "words"}
+                    "rect": list(rect), "drawn": list(rect), "glyphs": [list(g) for g in glyphs], "text": "words",
+                    "baselines": [list(b) for b in baselines]}
 
         def painter(z, drawn, paints="picture", last=None, box="popup"):
             return {"kind": "widget", "class": "QLabel", "name": "p%d" % z, "box": box, "window": "W", "paints": paints,
@@ -267,6 +286,19 @@ class BesideRules(unittest.TestCase):
             (crowded, [text(5, [(370, 187, 33, 18)]), text(6, [(403, 188, 9, 17)])], 0),  # a link glued to its word
             (crowded, [text(5, [(80, 100, 400, 12), (80, 113, 400, 12)])], 0),  # its own lines
             (crowded, [text(5, [(448, 245, 82, 10)]), text(6, [(212, 256, 436, 10)], box="page")], 0),
+            # a text's own lines (baseline, the room its fonts ask above it, below it) against the font's spacing
+            (crowded_lines, [text(5, [(80, 100, 400, 12), (80, 115, 400, 12)], baselines=[(110, 13, 2), (125, 13, 2)])],
+             0),
+            (crowded_lines, [text(5, [(80, 100, 400, 12), (80, 114, 400, 12)], baselines=[(110, 13, 2), (124, 13, 2)])],
+             1),  # its spacing narrowed by a pixel
+            (crowded_lines, [text(5, [(80, 100, 400, 12), (80, 115, 400, 12)],
+                                  baselines=[(110, 13, 2), (124.6, 13, 2)])], 0),  # rounded
+            (crowded_lines, [text(5, [(80, 100, 400, 14), (80, 115, 400, 12)], baselines=[(110, 13, 2), (125, 13, 2)])],
+             1),  # an accent a pixel under a descender
+            (crowded_lines, [text(5, [(80, 100, 400, 20), (80, 123, 400, 12)], baselines=[(115, 18, 4), (132, 13, 2)])],
+             0),  # a larger font's line over a smaller one's
+            (crowded_lines, [text(5, [(80, 100, 100, 12), (300, 101, 100, 12)],
+                                  baselines=[(110, 13, 2), (110.5, 13, 2)])], 0),  # side by side
         ]:
             with self.subTest(rule=rule.__name__, texts=[(t["name"], t.get("glyphs") or t["drawn"]) for t in texts]):
                 self.assertEqual(len(rule(texts)), faults)

@@ -967,7 +967,8 @@ class Wizard:
         list as it opens; tooltip: Qt's tip window on its screen, in screen coordinates); a label's or text
         box's text also lines (as drawn, top to bottom), bold (its bold runs: text, lines drawn on) and points
         (the size most of its letters take), a label's body (its page's own size) and glyphs (each drawn line's
-        glyphs, x, y, w, h); drawn (where a text's letters are seen), a push button's caption (where it draws its
+        glyphs, x, y, w, h) with baselines (each line's baseline in the window, the room its fonts ask above and
+        below it); drawn (where a text's letters are seen), a push button's caption (where it draws its
         caption), colours and fonts (those its letters are drawn in: "Verdana 9 bold"); z (a widget's place in its
         window's painting and the last its descendants take); a widget's enabled, checked (a checkable button), open
         and list (a combo box: its list shown, where its entries are), echo and readOnly (a line edit: "normal",

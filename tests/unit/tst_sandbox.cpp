@@ -85,6 +85,10 @@ const QHash<QString, std::function<bool()>> kCalls = {
     {"undumpable", [] { return prctl(PR_SET_DUMPABLE, 0) == 0; }},
     {"its parent-death signal SIGKILL", [] { return prctl(PR_SET_PDEATHSIG, SIGKILL) == 0; }},
     {"no parent-death signal", [] { return prctl(PR_SET_PDEATHSIG, 0) == 0; }},
+    {"the parent-death signal SIGTERM", [] { return prctl(PR_SET_PDEATHSIG, SIGTERM) == 0; }},
+    {"the parent-death signal SIGUSR1", [] { return prctl(PR_SET_PDEATHSIG, SIGUSR1) == 0; }},
+    {"the parent-death signal 1", [] { return prctl(PR_SET_PDEATHSIG, 1) == 0; }},
+    {"the parent-death signal SIGRTMAX", [] { return prctl(PR_SET_PDEATHSIG, SIGRTMAX) == 0; }},
     {"the address space of a request of the most but 8 MiB", [] { return mapped(-8); }},
     {"8 MiB past the address space of a request of the most", [] { return mapped(8); }},
     {"dumpable", [] { return prctl(PR_SET_DUMPABLE, 1) == 0; }},
@@ -266,15 +270,18 @@ private slots:
         row(DecodeThread, "open", "refused");
         row(DecodeThread, "fork and wait", "ended");
         row(DecodeThread, "thread", "ended");
-        // The decoder: what its work needs, and nothing beyond.
+        // The decoder: what its work needs, and nothing beyond; of the parent-death signals SIGKILL alone, which
+        // it can neither catch nor ignore.
         for (const char* call :
              {"its input and output", "fork and wait", "thread", "its limits", "undumpable",
               "its parent-death signal SIGKILL", "the address space of a request of the most but 8 MiB"})
             row(Decoder, call, "allowed");
-        for (const char* call : {"open", "another's limits", "dumpable", "subreaper", "CLONE_PARENT", "CLONE_NEWUSER",
-                                 "CLONE_NEWUSER | CLONE_NEWNET", "setsid", "setpgid", "a filter's listener",
-                                 "notification sizes", "a plain child's CPU time past a decode's most",
-                                 "no parent-death signal", "8 MiB past the address space of a request of the most"})
+        for (const char* call :
+             {"open", "another's limits", "dumpable", "subreaper", "CLONE_PARENT", "CLONE_NEWUSER",
+              "CLONE_NEWUSER | CLONE_NEWNET", "setsid", "setpgid", "a filter's listener", "notification sizes",
+              "a plain child's CPU time past a decode's most", "no parent-death signal",
+              "the parent-death signal SIGTERM", "the parent-death signal SIGUSR1", "the parent-death signal 1",
+              "the parent-death signal SIGRTMAX", "8 MiB past the address space of a request of the most"})
             row(Decoder, call, "refused");
         row(Orphan, "nothing", "gone with its program");
     }

@@ -383,8 +383,8 @@ int sentenceBreaks(const QString& text, const QString& code)
     return count;
 }
 
-// Languages whose translations may agree word for word: two spellings of Portuguese, the Scandinavian languages,
-// which share much of their words, and Chinese in its two scripts, which share many characters.
+// Languages whose translations may agree word for word, whole or in a clause: two spellings of Portuguese, the
+// Scandinavian languages, which share much of their words, and Chinese in its two scripts, which share many characters.
 bool closeLanguages(const QString& one, const QString& other)
 {
     static const QVector<QStringList> close{{"pt", "pt_BR"}, {"da", "no", "sv"}, {"zh_CN", "zh_TW"}};
@@ -410,6 +410,136 @@ bool saysEnough(const QString& text)
     for (auto it = han.globalMatch(text); it.hasNext(); it.next())
         ++characters;
     return lower >= 4 || characters >= 8;
+}
+
+// The clauses of a text that say enough (saysEnough) not to be shared by chance: its parts between the marks that end
+// a sentence or a clause, brackets and quotation marks, in any script. Web and e-mail addresses are left out: they
+// read alike in every language, and their dots would part them into clauses of lower-case words.
+QSet<QString> clausesOf(const QString& text)
+{
+    static const QRegularExpression address(
+        QStringLiteral("\\S+@\\S+|(?:https?://|www\\.)\\S+|[\\w-]+(?:\\.[\\w-]+)+/\\S*"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression marks(QStringLiteral("[.!?;:,()\\[\\]\"“”„‚‘«»‹›「」『』。！？；：，、（）…]"));
+    QSet<QString> clauses;
+    for (const QString& clause : QString(text).replace(address, " ").split(marks))
+        if (saysEnough(clause))
+            clauses.insert(clause.simplified());
+    return clauses;
+}
+
+// The numbers a text says, each as its digits, in their order; a placeholder (%1), however miswritten (%l1, % 1), says
+// none. A digit of any script counts by its value (full-width "６" is 6). Between digits, '.', ',', an apostrophe or a
+// space (a no-break one read as a space) before exactly three digits groups thousands, as each language writes them
+// (1.000, 1,000 and 1 000 are one number); a fraction's mark parts its digits alike in every language (2.4 and 2,4).
+// Japanese and Korean write "hexadecimal" with a 16 (16 進数, 16진수): a word, no number.
+QStringList numbersOf(const QString& text)
+{
+    static const QRegularExpression none(QStringLiteral("%\\s?[Ll]?\\d+|%[Nn]|16\\s*[進진]"));
+    static const QString groups = QStringLiteral(".,'’ ");
+    const QString plain = QString(text).replace(none, " ");
+    const auto digitsAt = [&](int at) {
+        int count = 0;
+        while (at + count < plain.size() && plain.at(at + count).isDigit())
+            ++count;
+        return count;
+    };
+    QStringList numbers;
+    for (int at = 0; at < plain.size();) {
+        const int run = digitsAt(at);
+        if (run == 0) {
+            ++at;
+            continue;
+        }
+        QString number;
+        const auto take = [&](int count) {
+            for (const int end = at + count; at < end; ++at)
+                number += QChar('0' + plain.at(at).digitValue());
+        };
+        take(run);
+        while (at + 1 < plain.size() && groups.contains(plain.at(at)) && digitsAt(at + 1) == 3) {
+            ++at;
+            take(3);
+        }
+        numbers << number;
+    }
+    return numbers;
+}
+
+// The numbers an English text spells out, one to twelve, which a language may write in digits ("Within one minute":
+// Japanese "1 分以内に").
+const char kSpelled[] = "one|two|three|four|five|six|seven|eight|nine|ten|eleven|twelve";
+
+QStringList spelledOut(const QString& english)
+{
+    static const QStringList words = QString(kSpelled).split('|');
+    static const QRegularExpression spelled(QStringLiteral("\\b(%1)\\b").arg(kSpelled),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QStringList numbers;
+    for (auto it = spelled.globalMatch(english); it.hasNext();)
+        numbers << QString::number(words.indexOf(it.next().captured(1).toLower()) + 1);
+    return numbers;
+}
+
+// The colours an English text names and the units it counts in (a unit after a number, in digits or spelled out), and
+// the stems of the words each language names them with, in any case: a translation names each of its source's.
+const char* const kMeasures[] = {"green", "red", "blue", "seconds?", "minutes?", "days?"};
+constexpr int kCountedFrom = 3;  // the units
+constexpr int kMeasureCount = int(sizeof kMeasures / sizeof *kMeasures);
+
+struct MeasureWords
+{
+    const char* code;
+    const char* words[kMeasureCount];
+};
+
+const MeasureWords kMeasureWords[] = {
+    {"cs", {"zelen", "červen", "modr|modř", "sekund", "minut", "dn[yůíu]|den"}},
+    {"da", {"grøn", "rød", "blå", "sekund", "minut", "dag"}},
+    {"de", {"grün", "rot", "blau", "sekunde", "minute", "tag"}},
+    {"el", {"πράσιν", "κόκκιν", "μπλε", "δευτερόλεπτ", "λεπτ", "ημ[έε]ρ|μέρ"}},
+    {"es", {"verde", "roj[oa]", "azul", "segundo", "minuto", "día"}},
+    {"fi", {"vihre", "puna", "sini", "sekunti|sekunnin", "minuut", "päivä"}},
+    {"fr", {"vert", "rouge", "bleu", "seconde", "minute", "jour"}},
+    {"hr", {"zelen", "crven", "plav", "sekund", "minut", "dan"}},
+    {"hu", {"zöld", "piros", "kék", "másodperc", "perc", "nap"}},
+    {"it", {"verde", "ross[oa]", "blu", "second[io]", "minut[oi]", "giorn"}},
+    {"ja", {"緑", "赤", "青", "秒", "分", "日"}},
+    {"ko", {"녹색|초록", "빨간|빨강|적색", "파란|파랑|청색", "초", "분", "일"}},
+    {"nl", {"groen", "rood", "blauw", "seconde", "minuut|minuten", "dag"}},
+    {"no", {"grønn|grønt", "rød", "blå", "sekund", "minutt", "dag"}},
+    {"pl", {"zielon", "czerwon", "niebiesk", "sekund", "minut", "dni|dzień"}},
+    {"pt", {"verde", "vermelh", "azul", "segundo", "minuto", "dia"}},
+    {"pt_BR", {"verde", "vermelh", "azul", "segundo", "minuto", "dia"}},
+    {"ro", {"verde", "roș|roş", "albastr", "secund", "minut", "zi"}},
+    {"ru", {"зел[её]н", "красн", "син", "секунд", "минут", "дн|день|дней"}},
+    {"sl", {"zelen", "rdeč", "modr", "sekund", "minut", "dn|dan"}},
+    {"sv", {"grön", "röd|rött", "blå", "sekund", "minut", "dag"}},
+    {"zh_CN", {"绿", "红", "蓝", "秒", "分", "天|日"}},
+    {"zh_TW", {"綠", "紅", "藍", "秒", "分", "天|日"}},
+};
+
+// The colours and units of an English text that a translation into the language does not name, as the source says
+// them; all of them in a language without its words.
+QStringList unnamedMeasures(const QString& english, const QString& translation, const QString& code)
+{
+    static QHash<QString, QVector<QRegularExpression>> stems;
+    if (stems.isEmpty())
+        for (const MeasureWords& language : kMeasureWords)
+            for (const char* words : language.words)
+                stems[language.code] << QRegularExpression(QString::fromUtf8(words),
+                                                           QRegularExpression::CaseInsensitiveOption);
+    const QVector<QRegularExpression> own = stems.value(code, QVector<QRegularExpression>(kMeasureCount));
+    QStringList unnamed;
+    for (int at = 0; at < kMeasureCount; ++at) {
+        const QString counted = at >= kCountedFrom ? QStringLiteral("(?:\\d|\\b(?:%1))\\s+").arg(kSpelled) : QString();
+        const QRegularExpression measure(counted + "\\b" + kMeasures[at] + "\\b",
+                                         QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch said = measure.match(english);
+        if (said.hasMatch() && !own.at(at).match(translation).hasMatch())
+            unnamed << said.captured();
+    }
+    return unnamed;
 }
 
 // Each language's finished translations, plain, by context and source ("context\0source").
@@ -547,6 +677,42 @@ void TestTranslations::translated_data()
           {{"pl", "DeviceSetupCompletePage", "Finish", "Zakończ"}, {"pl", "Mainpage", "Exit", "Zakończ"}});
     plant("two actions read apart", "",
           {{"pl", "DeviceSetupCompletePage", "Finish", "Zakończ"}, {"pl", "Mainpage", "Exit", "Wyjdź"}});
+    const QString terms = "This licence ends if you break its terms; you must then delete every copy of the wizard.";
+    plant("another language's clause pasted", "copy",
+          {{"sl", "C", terms, "Licenca preneha veljati, če kršite njene pogoje; tada morate izbrisati svaku kopiju."},
+           {"hr", "C", terms, "Licenca prestaje ako prekršite njezine uvjete; tada morate izbrisati svaku kopiju."}});
+    const QString direct = "Press the Direct button on your camera, then click Next.";
+    plant("a clause of a few words alike", "",
+          {{"sl", "C", direct, "Pritisnite gumb Direct na kameri, nato kliknite Naprej."},
+           {"hr", "C", direct, "Pritisnite gumb Direct na kameri, zatim kliknite Dalje."}});
+    plant("a close language's clause", "",
+          {{"pt", "C", terms, "Esta licença termina se violar os seus termos; deve então apagar todas as cópias."},
+           {"pt_BR", "C", terms, "Esta licença termina se você violar os termos; deve então apagar todas as cópias."}});
+    const QString download = "Download it from www.olvaris.invalid/support/download/wizard/latest";
+    plant("an address in clauses alike", "",
+          {{"es", "C", download, "Descárguelo de www.olvaris.invalid/support/download/wizard/latest"},
+           {"it", "C", download, "Scaricatelo da www.olvaris.invalid/support/download/wizard/latest"}});
+    const QString wps = "Press the WPS button for 6 seconds. The WPS LED will start flashing blue.";
+    plant("a number changed", "numbers",
+          {{"pt", "C", wps, "Prima o botão WPS durante 60 segundos. O LED WPS pisca a azul."}});
+    plant("a number left out", "numbers",
+          {{"pt", "C", wps, "Prima o botão WPS uns segundos. O LED WPS pisca a azul."}});
+    plant("a number in full-width digits", "",
+          {{"ja", "C", wps, "WPS ボタンを６秒間押します。WPS LED が青色に点滅します。"}});
+    plant("a thousand grouped as the language groups it", "",
+          {{"fr", "C", "Up to 1,000 cameras.", "Jusqu’à 1\u202F000 caméras."}});
+    plant("a number added", "numbers", {{"de", "C", "Press the WPS button.", "Drücken Sie 2-mal die WPS-Taste."}});
+    plant("a number the source spells out, in digits", "",
+          {{"ko", "C", "Within one minute, press it.", "1분 이내에 누르세요."}});
+    plant("hexadecimal written with 16", "", {{"ja", "C", "Use 64 HEX.", "64 桁の 16 進数を使用します。"}});
+    plant("a colour changed", "colours",
+          {{"pt", "C", wps, "Prima o botão WPS durante 6 segundos. O LED WPS pisca a verde."}});
+    plant("a unit changed", "colours",
+          {{"es", "C", wps, "Pulse el botón WPS durante 6 minutos. El LED WPS parpadea en azul."}});
+    plant("a word of a unit that counts nothing", "",
+          {{"de", "C", "Type the password a second time.", "Geben Sie das Passwort noch einmal ein."}});
+    plant("a colour in the language's own inflection", "",
+          {{"ru", "C", "Why does the LED stay red?", "Почему индикатор горит красным?"}});
 }
 
 // Every text finished, with the placeholders and markup of its source; in a language that parts its
@@ -596,8 +762,9 @@ void TestTranslations::translated()
 // A language's texts against their sources: finished, their tags and placeholders kept, no word split by a line break
 // (above), and what translation tools check: the accelerators ("&") of the source, its markup nesting alike and no
 // entity in a text Qt shows plain, no character that is not the language's, quotation marks and brackets paired
-// (the language's own marks), the end mark and the sentences of the source (none cut short or left out); no text
-// another language's translation word for word (close languages aside); no two controls' captions read alike.
+// (the language's own marks), the end mark and the sentences of the source (none cut short or left out), its numbers,
+// colours and units; no text nor clause another language's translation word for word (close languages aside); no two
+// controls' captions read alike.
 QStringList TestTranslations::faultsOf(const QString& code, const QVector<Message>& messages,
                                        const Tables& others) const
 {
@@ -658,11 +825,32 @@ QStringList TestTranslations::faultsOf(const QString& code, const QVector<Messag
                           .arg(sentences + 1)
                           .arg(sentenceBreaks(original, "en") + 1)
                           .arg(where, text);
+        QStringList said = numbersOf(original), extra = numbersOf(text);
+        for (const QString& number : numbersOf(original))
+            if (extra.removeOne(number))
+                said.removeOne(number);
+        for (const QString& number : spelledOut(original))
+            extra.removeOne(number);
+        if (!said.isEmpty() || !extra.isEmpty())
+            faults << QString("numbers: %1 of the source's missing, %2 beyond them, in %3: %4")
+                          .arg(said.join(' '), extra.join(' '), where, text);
+        const QStringList unnamed = unnamedMeasures(original, text, code);
+        if (!unnamed.isEmpty())
+            faults << "colours and units: the source's \"" + unnamed.join("\", \"") + "\" not named, in " + where +
+                          ": " + text;
         const QString plain = plainText(m.translation);
-        if (saysEnough(plain))
-            for (auto other = others.cbegin(); other != others.cend(); ++other)
-                if (!closeLanguages(code, other.key()) && other.value().value(m.context + QChar(0) + m.source) == plain)
-                    faults << "copy of the " + other.key() + " translation, word for word, in " + where + ": " + plain;
+        const QSet<QString> clauses = clausesOf(plain);
+        for (auto other = others.cbegin(); other != others.cend(); ++other) {
+            const QString theirs = other.value().value(m.context + QChar(0) + m.source);
+            if (theirs.isEmpty() || closeLanguages(code, other.key()))
+                continue;
+            const QSet<QString> shared = clauses & clausesOf(theirs);
+            if (saysEnough(plain) && theirs == plain)
+                faults << "copy of the " + other.key() + " translation, word for word, in " + where + ": " + plain;
+            else if (!shared.isEmpty())
+                faults << "copy of a clause of the " + other.key() + " translation (" + *shared.cbegin() + ") in " +
+                              where + ": " + plain;
+        }
         const QString caption = plainText(m.source);
         if (captions.contains(caption) && !readAs.value(plain).contains(caption))
             readAs[plain] << caption;

@@ -6,11 +6,12 @@
 // same popup or window; each tooltip as Qt's tip window shows it, which must fit its screen; each entry
 // of a list in its field as the list draws it once chosen, and as the list opens; each month or hour of a
 // date or time edit in its field; the colours and font styles a text is drawn in and what lies behind it; a
-// button's style sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them, and
-// where a push button draws its caption; every widget's place in its window's painting, and what each picture,
-// control or shade paints and where; a control's state (a field's echo and read-only, where a text box or list
-// stands scrolled, a list's chosen rows), a list's open entries and where a person clicks them; the text of the
-// page a web view shows), call a page's slot (a popup), show a page, close the popups, choose a
+// button's style sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them (with their
+// baselines and the room their fonts ask above and below them), and where a push button draws its caption; every
+// widget's place in its window's painting, and what each picture, control or shade paints and where; a control's
+// state (a field's echo and read-only, where a text box or list stands scrolled, a list's chosen rows), a list's open
+// entries and where a person clicks them; the text of the page a web view shows), call a page's slot (a popup), show
+// a page, close the popups, choose a
 // list's entry, show or hide a widget. Then it removes the request.
 
 #include <algorithm>
@@ -314,9 +315,25 @@ QRectF glyphsOf(const QTextLine& line)
     return glyphs;
 }
 
+// A drawn line of a label: where its glyphs are, its baseline, and the room its fonts ask above the baseline
+// (ascent) and below it before the next line's ascent (descent and leading, which may be negative).
+struct DrawnLine
+{
+    QRect glyphs;
+    qreal baseline;
+    qreal ascent;
+    qreal below;
+};
+
+DrawnLine drawnLine(const QTextLine& line, const QPointF& at, qreal leading)
+{
+    return {glyphsOf(line).translated(at).toAlignedRect(), at.y() + line.y() + line.ascent(), line.ascent(),
+            line.descent() + leading};
+}
+
 // Where the letters of a rich label, laid out in doc, are; underline: the lowest row its
-// underlines reach, or -1; drawn: where each drawn line's glyphs are.
-QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, int* underline, QList<QRect>* drawn)
+// underlines reach, or -1; drawn: each drawn line.
+QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, int* underline, QList<DrawnLine>* drawn)
 {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const qreal height = layout->documentSize().height();
@@ -337,9 +354,8 @@ QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, 
             QRectF letters = line.naturalTextRect();
             letters.setHeight(line.ascent() + line.descent());
             ink |= letters.translated(at);
-            const QRectF glyphs = glyphsOf(line).translated(at);
-            if (!glyphs.isEmpty())
-                drawn->append(glyphs.toAlignedRect());
+            if (!glyphsOf(line).isEmpty())
+                drawn->append(drawnLine(line, at, line.leading()));
             // A run's underline lies where its own font puts it, below the line's baseline.
             for (const QGlyphRun& run : line.glyphRuns())
                 if (run.underline())
@@ -349,8 +365,10 @@ QRect richInk(const QTextDocument& doc, const QLabel* label, const QRect& room, 
     }
     *underline = lowest < 0 ? -1 : room.y() + qCeil(top + lowest) - 1;
     const QPoint offset(room.x(), room.y() + qRound(top));
-    for (QRect& line : *drawn)
-        line.translate(offset);
+    for (DrawnLine& line : *drawn) {
+        line.glyphs.translate(offset);
+        line.baseline += offset.y();
+    }
     return ink.translated(room.x(), room.y() + top).toAlignedRect();
 }
 
@@ -367,19 +385,20 @@ void setPlainText(QTextLayout& layout, const QLabel* label)
     layout.setTextOption(option);
 }
 
-// Where each line of a plain label's glyphs is, laid out as QPainter::drawText lays it out in the room:
-// the lines one under another (their leading between them), aligned in the room as the label aligns them.
-QList<QRect> plainLines(const QLabel* label, const QRect& room)
+// Each line of a plain label, laid out as QPainter::drawText lays it out in the room: the lines one under
+// another on whole pixels, the font's leading between them (negative where its ascent and descent, each
+// rounded up, overlap), aligned in the room as the label aligns them.
+QList<DrawnLine> plainLines(const QLabel* label, const QRect& room)
 {
     QTextLayout layout;
     setPlainText(layout, label);
-    const qreal leading = std::max(0, label->fontMetrics().leading());
+    const qreal leading = label->fontMetrics().leading();
     qreal height = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(room.width());
         if (line.lineNumber() > 0)
-            height += leading;
+            height = qCeil(height + leading);
         line.setPosition(QPointF(0, height));
         height += line.height();
     }
@@ -390,7 +409,7 @@ QList<QRect> plainLines(const QLabel* label, const QRect& room)
         top += (room.height() - height) / 2;
     else if (align & Qt::AlignBottom)
         top += room.height() - height;
-    QList<QRect> lines;
+    QList<DrawnLine> lines;
     for (int index = 0; index < layout.lineCount(); ++index) {
         const QTextLine line = layout.lineAt(index);
         qreal left = room.x();
@@ -398,9 +417,8 @@ QList<QRect> plainLines(const QLabel* label, const QRect& room)
             left += room.width() - line.naturalTextWidth();
         else if (align & Qt::AlignHCenter)
             left += (room.width() - line.naturalTextWidth()) / 2;
-        const QRectF glyphs = glyphsOf(line).translated(left, top);
-        if (!glyphs.isEmpty())
-            lines.append(glyphs.toAlignedRect());
+        if (!glyphsOf(line).isEmpty())
+            lines.append(drawnLine(line, QPointF(left, top), leading));
     }
     return lines;
 }
@@ -506,7 +524,7 @@ void addLabel(QJsonArray& out, const QLabel* label)
     int underline = -1;
     QString shown = label->text();
     QTextDocument doc;
-    QList<QRect> lines;
+    QList<DrawnLine> lines;
     if (rich) {
         layOut(doc, label, room);
         ink = richInk(doc, label, room, &underline, &lines);
@@ -525,13 +543,18 @@ void addLabel(QJsonArray& out, const QLabel* label)
         slack.setBottom(std::max(0, std::min(slack.bottom(), ink.bottom() - underline)));
     QJsonObject item = measured(label, "text", label->text(), ink, room, slack);
     addLines(item, label, rich ? &doc : nullptr, room);
-    // Each drawn line's glyphs, as far as the parents let them be seen, for what lies beside them.
+    // Each drawn line's glyphs, as far as the parents let them be seen, for what lies beside them; and its
+    // baseline with the room its fonts ask above and below it, for the room between the lines.
     const QRect area = visibleArea(label);
-    QJsonArray glyphs;
-    for (const QRect& line : lines)
-        if (!(inWindow(label, line) & area).isEmpty())
-            glyphs.append(jsonRect(inWindow(label, line) & area));
+    const int down = label->mapTo(label->window(), QPoint(0, 0)).y();
+    QJsonArray glyphs, baselines;
+    for (const DrawnLine& line : lines)
+        if (!(inWindow(label, line.glyphs) & area).isEmpty()) {
+            glyphs.append(jsonRect(inWindow(label, line.glyphs) & area));
+            baselines.append(QJsonArray{qRound((line.baseline + down) * 100) / 100.0, line.ascent, line.below});
+        }
     item["glyphs"] = glyphs;
+    item["baselines"] = baselines;
     item["body"] = pointsOf(pageOf(label)->font());  // the size its page gives the labels that keep its font
     out.append(item);
 }
