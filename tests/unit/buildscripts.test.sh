@@ -2,7 +2,7 @@
 # The project's own checks and build steps: the format check in a tree without git (it finds the files
 # itself, says how many it checked, lists each unformatted one and fails on it and on finding none);
 # scripts/run without a display; scripts/bench's build, its output in a log shown only when it fails; the
-# mutation table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml
+# mutation table's check of stale rows; scripts/build's jobs; scripts/test's help, and its verdict on skipped tests; config.xml
 # beside the program kept when edited, replaced while it is the shipped one; every CTest test with a rule that
 # shows a skip.
 set -euo pipefail
@@ -53,6 +53,26 @@ for row in "${rows[@]}"; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $vars "$tree/scripts/run" $args 2>&1) || status=$?
   expect "scripts/run" "$name" "$expected" "$text"
   [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
+done
+
+# --- scripts/build: one compiler for each core, or as many as CMAKE_BUILD_PARALLEL_LEVEL says ---
+cp "$SOURCE_DIR/scripts/build" "$tree/scripts/"
+printf '#!/bin/sh\n' >"$tree/scripts/setup"
+mkdir -p "$work/bin" && printf '#!/bin/sh\necho "cmake $*"\n' >"$work/bin/cmake"
+chmod +x "$tree/scripts/setup" "$work/bin/cmake"
+# name, environment, arguments, text the output holds
+rows=(
+  "every core|||cmake --build build -j$(nproc)"
+  "fewer jobs|CMAKE_BUILD_PARALLEL_LEVEL=2||cmake --build build -j2"
+  "fewer jobs, a target|CMAKE_BUILD_PARALLEL_LEVEL=1|tolmwizard|cmake --build build -j1 --target tolmwizard"
+  "--help||--help|CMAKE_BUILD_PARALLEL_LEVEL=2 scripts/build"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r name vars args text <<<"$row"
+  status=0
+  # shellcheck disable=SC2086 # the arguments are words
+  out=$(env -u CMAKE_BUILD_PARALLEL_LEVEL PATH="$work/bin:$PATH" $vars "$tree/scripts/build" $args 2>&1) || status=$?
+  expect "scripts/build" "$name" 0 "$text"
 done
 
 # --- scripts/bench building its tree: the build's output goes to a log, shown only when the build fails ---
