@@ -57,17 +57,11 @@ done
 
 # --- scripts/build: one compiler for each core, or as many as CMAKE_BUILD_PARALLEL_LEVEL says ---
 cp "$SOURCE_DIR/scripts/build" "$tree/scripts/"
-printf '#!/bin/sh\n' >"$tree/scripts/setup"
 mkdir -p "$work/bin" && printf '#!/bin/sh\necho "cmake $*"\n' >"$work/bin/cmake"
-chmod +x "$tree/scripts/setup" "$work/bin/cmake"
+printf '#!/bin/sh\n' >"$tree/scripts/setup" && chmod +x "$tree/scripts/setup" "$work/bin/cmake"
 # name, environment, arguments, text the output holds
-rows=(
-  "every core|||cmake --build build -j$(nproc)"
-  "fewer jobs|CMAKE_BUILD_PARALLEL_LEVEL=2||cmake --build build -j2"
-  "fewer jobs, a target|CMAKE_BUILD_PARALLEL_LEVEL=1|tolmwizard|cmake --build build -j1 --target tolmwizard"
-  "--help||--help|CMAKE_BUILD_PARALLEL_LEVEL=2 scripts/build"
-)
-for row in "${rows[@]}"; do
+for row in "every core|||build -j$(nproc)" "fewer jobs|CMAKE_BUILD_PARALLEL_LEVEL=1|tolmwizard|build -j1 --target tolmwizard" \
+  "--help||--help|CMAKE_BUILD_PARALLEL_LEVEL=2 scripts/build"; do
   IFS='|' read -r name vars args text <<<"$row"
   status=0
   # shellcheck disable=SC2086 # the arguments are words
