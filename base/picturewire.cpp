@@ -158,6 +158,22 @@ const char* refusal(Status status)
     return "";
 }
 
+const char* unconfined(int exitStatus)
+{
+    switch (Unconfined(exitStatus)) {
+    case Unconfined::None:
+        break;
+    case Unconfined::Privileges:
+        return "the kernel did not let it give up root's user, groups and capabilities";
+    case Unconfined::Limits:
+        return "the kernel refused its limits of CPU time and memory";
+    case Unconfined::Filter:
+        return "the kernel refused its seccomp filter (a kernel built without seccomp, or a container's filter "
+               "that refuses filters)";
+    }
+    return "";
+}
+
 QByteArray answerHeader(Status status, quint32 detail, quint32 width, quint32 height, quint32 frames, qint32 loops)
 {
     QByteArray b(kAnswerMark, 4);

@@ -69,6 +69,17 @@ constexpr quint32 kMostMemoryMiB = 512;
 // (platform/decoderprocess.h).
 constexpr char kKeeperArgument[] = "--keep-group";
 
+// The decoder's exit status when the kernel refused it a confinement, before it read a request: which one.
+enum class Unconfined : int
+{
+    None = 0,        // confined: it reads requests
+    Privileges = 3,  // root's user, groups and capabilities given up, its parent-death signal
+    Limits = 4,      // its limits of CPU time and address space
+    Filter = 5,      // its seccomp filter
+};
+// What the kernel refused a decoder that ended with exitStatus, for the log; "" for a status that tells none.
+const char* unconfined(int exitStatus);
+
 // A request: its header (kRequestHeader bytes: a mark, the limits, the picture's length), then the picture.
 constexpr int kRequestHeader = 28;
 QByteArray request(const QByteArray& picture, const Limits& limits);

@@ -170,6 +170,8 @@ void HeldReply::take()
 {
     if (share == Share::Waiting)
         return;  // read on once its share is granted
+    if (!inner->isOpen())
+        return;  // aborted by its limits, or by this one: what it had is gone
     const QByteArray bytes = inner->readAll();
     received += bytes.size();
     if (received > maxBytes) {  // also without a length, whoever reads

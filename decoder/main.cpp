@@ -20,7 +20,8 @@ using PictureWire::Status;
 
 namespace {
 
-// Exit statuses: the kernel refused the sandbox; the input is no request.
+// Exit statuses: a decode's process the kernel refused its sandbox; the input is no request. The decoder's own,
+// when the kernel refuses it its sandbox, are PictureWire::Unconfined's.
 constexpr int kNotConfined = 3;
 constexpr int kNoRequest = 2;
 
@@ -125,8 +126,8 @@ int main(int argc, char** argv)
     // filter allows, not GLib's, which needs more.
     qputenv("QT_NO_GLIB", "1");
     loadReaders();
-    if (!Sandbox::confineDecoder())
-        return kNotConfined;
+    if (const PictureWire::Unconfined refused = Sandbox::confineDecoder(); refused != PictureWire::Unconfined::None)
+        return int(refused);
     for (;;) {
         char header[PictureWire::kRequestHeader];
         if (!readFully(header, sizeof header))

@@ -87,9 +87,23 @@ bool limit(int resource, rlim_t soft, rlim_t hard)
     return setrlimit(resource, &value) == 0;
 }
 
+// Whether this user namespace refuses its root a change of its groups for good, as one that maps root alone
+// (`unshare -r`) does: its setgroups file reads "deny".
+bool groupsFixed()
+{
+    char text[8] = {};
+    FILE* file = std::fopen("/proc/self/setgroups", "r");
+    const bool read = file && std::fgets(text, sizeof text, file);
+    if (file)
+        std::fclose(file);
+    return read && QByteArray(text).trimmed() == "deny";
+}
+
 // Every capability and, as root, the user and its groups; false when one stays. Only a process holding
 // CAP_SETPCAP can empty its bounding set; without it there is nothing the set could grant, the filter
-// refusing every program and no_new_privs set.
+// refusing every program and no_new_privs set. In a user namespace that has no nobody (one that maps root alone)
+// root stays the user it is, as do its groups where the namespace refuses their change: it holds no capability
+// all the same.
 bool dropPrivileges()
 {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
@@ -105,9 +119,11 @@ bool dropPrivileges()
     uid_t real = 0, effective = 0, saved = 0;
     if (getresuid(&real, &effective, &saved) != 0)
         return false;
+    // EINVAL: an id this user namespace does not map.
     if ((real == 0 || effective == 0 || saved == 0) &&
-        (setgroups(0, nullptr) != 0 || setresgid(kNoGroup, kNoGroup, kNoGroup) != 0 ||
-         setresuid(kNobody, kNobody, kNobody) != 0))
+        ((setgroups(0, nullptr) != 0 && !(errno == EPERM && groupsFixed())) ||
+         (setresgid(kNoGroup, kNoGroup, kNoGroup) != 0 && errno != EINVAL) ||
+         (setresuid(kNobody, kNobody, kNobody) != 0 && errno != EINVAL)))
         return false;
     const __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3] = {};
     return syscall(SYS_capset, &header, none) == 0;
@@ -117,8 +133,9 @@ bool dropPrivileges()
 
 namespace Sandbox {
 
-bool confineDecoder()
+PictureWire::Unconfined confineDecoder()
 {
+    using PictureWire::Unconfined;
     const pid_t parent = getppid();
     closefrom(STDERR_FILENO + 1);
     // A larger pipe for the answers: fewer turns of the program's event loop for a picture's pixels.
@@ -126,12 +143,12 @@ bool confineDecoder()
     confinedSpace = addressSpace();
     // Ended with the program that started it, asked once its user has changed (the change clears it).
     if (!dropPrivileges() || prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent)
-        return false;
+        return Unconfined::Privileges;
     // Neither it nor a process it makes that the decode's filter does not confine (a plain child) runs longer
     // than a decode may: killed then, with no core file (a decode lowers its limits below these).
     const rlim_t most = PictureWire::kMostCpuSeconds + 1;
     if (!limit(RLIMIT_CPU, most, most))
-        return false;
+        return Unconfined::Limits;
     // Nor does any take more address space than its own and a request of the most and its decode: the most a
     // decode's limits may reach.
     const PictureWire::Limits mostAsked{PictureWire::kAllFormats, PictureWire::kMostPixels, PictureWire::kMostFrames,
@@ -140,7 +157,7 @@ bool confineDecoder()
         rlim_t(confinedSpace + PictureWire::kMostBytes + kAnswerLengthBytes +
                quint64(PictureWire::mostAnswerBytes(mostAsked)) + (quint64(PictureWire::kMostMemoryMiB) << 20));
     if (!limit(RLIMIT_AS, space, space))
-        return false;
+        return Unconfined::Limits;
     scmp_filter_ctx filter = baseFilter();
     int failed = filter ? 0 : 1;
     if (filter) {
@@ -168,7 +185,7 @@ bool confineDecoder()
                                    SCMP_A0(SCMP_CMP_EQ, SECCOMP_SET_MODE_FILTER),
                                    SCMP_A1(SCMP_CMP_MASKED_EQ, kForeignFilterFlags, 0));
     }
-    return load(filter, failed == 0);
+    return load(filter, failed == 0) ? Unconfined::None : Unconfined::Filter;
 }
 
 bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cpuSeconds)

@@ -17,6 +17,7 @@
 #include "shell/mainpage.h"
 #include "shell/messageboxpage.h"
 #include "welcome/agreementpage.h"
+#include "welcome/catalogue.h"
 
 using ConnectionRules::StepSet;
 
@@ -119,11 +120,12 @@ void CameraConnectionPage::setSkipVisible(bool visible)
 }
 
 // Models starting with "VKC-" are appended in key order; any other key (the prompt among
-// them) goes to the top and becomes current.
+// them) goes to the top and becomes current. The log shows the first of them, as it shows the catalogue.
 void CameraConnectionPage::fillModelChoice()
 {
     QComboBox* list = ui->cconnection_ComboBox;
     list->clear();
+    int logged = 0;
     for (auto route = ModelRouteMap.constBegin(); route != ModelRouteMap.constEnd(); ++route) {
         if (route.key().startsWith(QLatin1String(kModelPrefix))) {
             list->addItem(route.key());
@@ -131,8 +133,11 @@ void CameraConnectionPage::fillModelChoice()
             list->insertItem(0, route.key());
             list->setCurrentIndex(0);
         }
-        WLOG << route.key() << " : " << route.value();
+        if (logged++ < kLoggedCameras)
+            WLOG << loggedValue(route.key()) << " : " << loggedValue(route.value());
     }
+    if (ModelRouteMap.size() > kLoggedCameras)
+        WLOG << "Models:" << ModelRouteMap.size() << "in the list, the first" << kLoggedCameras << "logged one by one";
 }
 
 void CameraConnectionPage::fillLocalConnectionChoice()
@@ -175,7 +180,7 @@ void CameraConnectionPage::pressSkipButton()
 void CameraConnectionPage::pressNextButton()
 {
     const QString text = model();
-    WLOG << "<--------------------->" << text;
+    WLOG << "<--------------------->" << loggedValue(text);
     const bool known = ModelRouteMap.contains(text);
     const QString route = ModelRouteMap.value(text);
     QString connectionType;
@@ -218,7 +223,7 @@ void CameraConnectionPage::startOver()
 void CameraConnectionPage::showConnectionType(const QString& type, int index)
 {
     const QString text = model();
-    WLOG << "03 selected device (Device Model) :" << text;
+    WLOG << "03 selected device (Device Model) :" << loggedValue(text);
     const QString route = ModelRouteMap.value(text);
     WLOG << "04 mockValue :" << route;
     if (route != QLatin1String("2"))
@@ -259,10 +264,10 @@ void CameraConnectionPage::gotIndexChanged()
 {
     WLOG << "++++++++++++++++++++++++++++++++++ select";
     WLOG << "assembleImagesPath:" << assembleImagesPath;
-    WLOG << "01 Got index changed :" << model();
+    WLOG << "01 Got index changed :" << loggedValue(model());
     WLOG << "02 Got index changed :" << modelIndex();
     const QString text = model();
-    WLOG << "03 selectedItem(Device Name) :" << text;
+    WLOG << "03 selectedItem(Device Name) :" << loggedValue(text);
     if (isLocalView) {
         showLocalSet(text);
         return;
@@ -297,10 +302,10 @@ void CameraConnectionPage::showPrompt()
 void CameraConnectionPage::gotHWVersionIndexChanged()
 {
     WLOG << "select ......... ";
-    WLOG << "01 Got index changed :" << hardwareVersion();
+    WLOG << "01 Got index changed :" << loggedValue(hardwareVersion());
     WLOG << "02 Got index changed :" << ui->cconnectionHWVersion_ComboBox->currentIndex();
     const QString version = hardwareVersion();
-    WLOG << "03 selectedHWVersion(Hardware Version) :" << version;
+    WLOG << "03 selectedHWVersion(Hardware Version) :" << loggedValue(version);
     if (isLocalView)
         return;
 
@@ -347,7 +352,7 @@ void CameraConnectionPage::showRoute(const QString& route, const QString& model,
             setSkipVisible(true);
         }
         for (const QString& entry : lookUpEntries()) {
-            WLOG << "images ..." << entry;
+            WLOG << "images ..." << loggedValue(entry);
             if (const ConnectionRules::EntryType* type = ConnectionRules::entryType(entry))
                 gConnectionTypeMoreThanOne->addChoice(tr(type->itemText), type->overview);
         }
@@ -382,7 +387,7 @@ bool CameraConnectionPage::fillVersionList()
 QStringList CameraConnectionPage::lookUpEntries() const
 {
     const QString key = supportType + "_" + hardwareVersion();
-    WLOG << "05 supportTypeWithHWType :" << key;
+    WLOG << "05 supportTypeWithHWType :" << loggedValue(key);
     return ConnectionTypeMap.value(key);
 }
 

@@ -6,6 +6,7 @@
 #include "base/log.h"
 #include "guide/connectionrules.h"
 #include "guide/stepgrid.h"
+#include "welcome/catalogue.h"
 
 using ConnectionRules::StepSet;
 
@@ -143,13 +144,13 @@ bool ConnectionTypeMoreThanOne::showConnectionType(const QString& type, int inde
 
     supportType = model;
     const QString key = supportType + "_" + hardwareVersion;
-    WLOG << "05 supportTypeWithHWType :" << key;
+    WLOG << "05 supportTypeWithHWType :" << loggedValue(key);
     const QStringList entries = ConnectionTypeMap.value(key);
 
     if (set == StepSet::Overview) {
         int column = 1;
         for (const QString& entry : entries) {
-            WLOG << "images ..." << entry;
+            WLOG << "images ..." << loggedValue(entry);
             if (const ConnectionRules::EntryType* entryType = ConnectionRules::entryType(entry))
                 StepGrid::addOverview(ui->gridLayout, column++, entryType->overview);
         }
@@ -160,7 +161,7 @@ bool ConnectionTypeMoreThanOne::showConnectionType(const QString& type, int inde
         // List item I stands for entry I - 1.
         for (int p = 1; p <= entries.size(); ++p) {
             const QString& entry = entries.at(p - 1);
-            WLOG << "images ..." << entry << "idx: " << p;
+            WLOG << "images ..." << loggedValue(entry) << "idx: " << p;
             const ConnectionRules::EntryType* entryType = ConnectionRules::entryType(entry);
             if (p != index ||
                 !(ConnectionRules::isType(entryType, "APMode") || ConnectionRules::isType(entryType, "WPS")))

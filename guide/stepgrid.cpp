@@ -12,6 +12,7 @@
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
 #include "guide/connectiontypeonlyone.h"
+#include "welcome/catalogue.h"
 
 namespace StepGrid {
 
@@ -61,7 +62,7 @@ void setPicture(QLabel* label, const QString& file, int size)
 
 void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog, const char* badgeLog)
 {
-    WLOG << "images remove header ..." << names;
+    WLOG << "images remove header ..." << loggedValue(names);
     const QStringList pictures = names.split(',', Qt::KeepEmptyParts);
     WLOG << countLog << pictures.size();
     for (int i = 0; i < pictures.size(); ++i) {
@@ -81,7 +82,7 @@ void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const cha
 
 const StepRow* addEntrySteps(QGridLayout* grid, const QString& entry, const StepRow* rows, int rowCount)
 {
-    WLOG << "images ..." << entry;
+    WLOG << "images ..." << loggedValue(entry);
     const ConnectionRules::EntryType* type = ConnectionRules::entryType(entry);
     for (const StepRow* row = rows; row != rows + rowCount; ++row) {
         if (ConnectionRules::isType(type, row->word)) {

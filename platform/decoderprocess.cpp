@@ -16,7 +16,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "base/log.h"
 #include "base/picturewire.h"
 
 namespace Platform {
@@ -39,6 +38,9 @@ constexpr Way kWays[] = {
 // As root, the ids its user namespace maps to themselves: root, as which the decoder starts (it reads its
 // program's folder as root does), and nobody, as which it runs once its readers are loaded (decoder/sandbox.cpp).
 constexpr char kRootsIds[] = "0 0 1\n65534 65534 1\n";
+// Where this program's own user namespace has no nobody (one that maps root alone, as `unshare -r` makes it),
+// root alone: the decoder then stays root there, with no capability.
+constexpr char kRootAlone[] = "0 0 1\n";
 // The most of its output read at one turn of the event loop: its pipe's size.
 constexpr qint64 kReadTurnBytes = 1024 * 1024;
 // A process killed ends at once; its end is waited for no longer than this.
@@ -112,30 +114,42 @@ struct Child
     _exit(127);
 }
 
-// As root, its ids mapped: 0, or why the kernel refused.
-int mapIds(qint64 pid)
+// Whether the ids were written to the map file at path (a map the kernel refused stays unwritten).
+bool mapped(const QByteArray& path, const char* ids)
+{
+    const int fd = open(path.constData(), O_WRONLY | O_CLOEXEC);
+    const qint64 size = qint64(std::strlen(ids));
+    const bool written = fd >= 0 && write(fd, ids, size_t(size)) == size;
+    const int failure = errno;
+    if (fd >= 0)
+        close(fd);
+    errno = failure;
+    return written;
+}
+
+// As root, its ids mapped, root alone where nobody cannot be (*rootAlone then set): 0, or why the kernel refused.
+int mapIds(qint64 pid, bool* rootAlone)
 {
     for (const char* map : {"uid_map", "gid_map"}) {
         const QByteArray path = "/proc/" + QByteArray::number(pid) + "/" + map;
-        const int fd = open(path.constData(), O_WRONLY | O_CLOEXEC);
-        const bool written = fd >= 0 && write(fd, kRootsIds, sizeof kRootsIds - 1) == qint64(sizeof kRootsIds - 1);
-        const int failure = errno;
-        if (fd >= 0)
-            close(fd);
-        if (!written)
-            return failure;
+        if (mapped(path, kRootsIds))
+            continue;
+        if (!mapped(path, kRootAlone))
+            return errno;
+        *rootAlone = true;
     }
     return 0;
 }
 
-// Makes the child the way asks (as root, its ids mapped): its id, its pidfd in *fd; or -1, why in *failure.
-long made(const Way& way, Child child, int* fd, int* failure)
+// Makes the child the way asks (as root, its ids mapped, *rootAlone set when root alone): its id, its pidfd in
+// *fd; or -1, why in *failure.
+long made(const Way& way, Child child, int* fd, int* failure, bool* rootAlone)
 {
     child.hold = way.hold;
     const long cloned = syscall(SYS_clone, way.namespaces | CLONE_PIDFD | SIGCHLD, nullptr, fd, nullptr, nullptr);
     if (cloned == 0)
         runChild(child);
-    *failure = cloned < 0 ? errno : way.hold == Hold::Namespaces && geteuid() == 0 ? mapIds(cloned) : 0;
+    *failure = cloned < 0 ? errno : way.hold == Hold::Namespaces && geteuid() == 0 ? mapIds(cloned, rootAlone) : 0;
     if (cloned > 0 && *failure != 0) {
         ::kill(pid_t(cloned), SIGKILL);
         waitpid(pid_t(cloned), nullptr, 0);
@@ -208,7 +222,7 @@ bool DecoderProcess::start(const QString& program, const QString& keeper)
     for (const Way& way : kWays) {
         if (!piped)
             break;
-        pid = made(way, child, &pidFd, &failure);
+        pid = made(way, child, &pidFd, &failure, &rootAlone);
         if (pid > 0) {
             held = way.hold;
             break;
@@ -217,7 +231,8 @@ bool DecoderProcess::start(const QString& program, const QString& keeper)
     }
     for (int* end : {&in[0], &out[1], &go[0], &told[1], &nothing})
         closeFd(end);
-    if (pid > 0 && !ran(go[1], told[0], &failure)) {
+    const bool started = pid > 0;
+    if (started && !ran(go[1], told[0], &failure)) {
         waitpid(pid_t(pid), nullptr, 0);
         closeFd(&pidFd);
         pid = 0;
@@ -225,21 +240,24 @@ bool DecoderProcess::start(const QString& program, const QString& keeper)
     for (int* end : {&go[1], &told[0]})
         closeFd(end);
     if (pid <= 0) {
-        error = QString::fromLocal8Bit(std::strerror(failure));
+        const QString why = QString::fromLocal8Bit(std::strerror(failure));
+        error = !piped    ? why
+                : started ? QString("%1 cannot be run: %2").arg(program, why)
+                          : "the kernel refused every way to start it: " + refused.join(", ");
         closeFd(&in[1]);
         closeFd(&out[0]);
         return false;
     }
-    static bool toldHold = false;
-    if (held != Hold::Namespaces && !toldHold) {
-        toldHold = true;
-        WLOG << qPrintable(QString("Picture decoder started without a user namespace of its own (%1): its "
-                                   "processes are bounded by its user's own limit alone%2. Allowing user namespaces "
-                                   "(sysctl user.max_user_namespaces) bounds them.")
-                               .arg(refused.join(", "), held == Hold::Keeper
-                                                            ? ", and a keeper, not a PID namespace, ends them with it"
-                                                            : QString()));
-    }
+    if (held != Hold::Namespaces)
+        note = QString("Picture decoder runs without a user namespace of its own (%1): its processes are bounded by "
+                       "its user's own limit alone%2. Allowing user namespaces (sysctl user.max_user_namespaces) "
+                       "bounds them.")
+                   .arg(refused.join(", "),
+                        held == Hold::Keeper ? ", and a keeper, not a PID namespace, ends them with it" : QString());
+    else if (rootAlone)
+        note = "Picture decoder runs as this program's user, root in a user namespace of its own that maps root alone: "
+               "the user namespace this program runs in has no nobody (65534) to become. It holds no capability; "
+               "the system's root has no limit of processes.";
     input = in[1];
     output = out[0];
     fcntl(input, F_SETFL, fcntl(input, F_GETFL) | O_NONBLOCK);
@@ -282,6 +300,12 @@ void DecoderProcess::writeInput()
         written = 0;
     }
     inputNotifier->setEnabled(!toWrite.isEmpty());
+}
+
+QString DecoderProcess::whyNotRun() const
+{
+    return pidFd < 0 && WIFEXITED(status) ? QString::fromLatin1(PictureWire::unconfined(WEXITSTATUS(status)))
+                                          : QString();
 }
 
 QByteArray DecoderProcess::readAll()
@@ -336,7 +360,7 @@ void DecoderProcess::ended()
         return;
     // Any process left of its group, which it leads until waited for.
     ::kill(pid_t(-pid), SIGKILL);
-    waitpid(pid_t(pid), nullptr, 0);
+    waitpid(pid_t(pid), &status, 0);
     closeAll();
     emit finished();
 }

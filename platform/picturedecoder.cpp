@@ -93,13 +93,24 @@ void PictureDecoder::start()
     process = new DecoderProcess(this);
     connect(process, &DecoderProcess::readyRead, this, &PictureDecoder::read);
     connect(process, &DecoderProcess::finished, this, [this] {
+        const QString why = process->whyNotRun();
+        if (!why.isEmpty())
+            notRun(why);
         if (reader)
-            fail(Status::Left);
+            fail(why.isEmpty() ? Status::Left : Status::NotStarted);
         else
             endProcess();
     });
-    if (!process->start(program, decoderProgram))
-        fail(Status::NotStarted);
+    if (!process->start(program, decoderProgram)) {
+        notRun(process->errorString());
+        endProcess();
+    }
+}
+
+void PictureDecoder::notRun(const QString& why)
+{
+    if (LogSummary::firstInFull(QStringLiteral("Picture decoder not run: ") + why, kFailuresInFull))
+        WLOG << qPrintable("Picture decoder not run: " + why + ". No picture from outside is shown.");
 }
 
 void PictureDecoder::read()
@@ -109,6 +120,12 @@ void PictureDecoder::read()
     if (!reader || reader->broken() || taken < bytes.size()) {
         fail(Status::Broken);
     } else if (reader->done()) {
+        // How it is held, once it has shown that it runs.
+        static bool toldHold = false;
+        if (!toldHold && !process->holdNote().isEmpty()) {
+            toldHold = true;
+            WLOG << qPrintable(process->holdNote());
+        }
         Result result;
         result.status = reader->status();
         result.frames = reader->frames();
@@ -140,7 +157,9 @@ void PictureDecoder::finish(Result result)
 
 void PictureDecoder::fail(Status status)
 {
-    if (LogSummary::firstInFull(QStringLiteral("Picture decoder ended: ") + PictureWire::refusal(status),
+    // A decoder that did not run has said why.
+    if (status != Status::NotStarted &&
+        LogSummary::firstInFull(QStringLiteral("Picture decoder ended: ") + PictureWire::refusal(status),
                                 kFailuresInFull))
         WLOG << "Picture decoder ended:" << PictureWire::refusal(status) << ", the picture refused ("
              << (process ? process->errorString() : QString()) << ")";

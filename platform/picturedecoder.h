@@ -70,6 +70,8 @@ private:
     void read();
     void finish(Result result);
     void fail(PictureWire::Status status);
+    // Logs why no decoder runs (its first few times in full).
+    void notRun(const QString& why);
     void endProcess();
 
     QString decoderProgram;  // tolmdecoder in the program's folder, whatever stands for it

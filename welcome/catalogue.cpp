@@ -36,20 +36,6 @@ template <size_t N> QMap<QString, QString> pictureGroups(const QJsonObject& obje
     return groups;
 }
 
-// A value of the catalogue as the log shows it: its first characters.
-QString logged(const QString& value)
-{
-    return value.left(ReplyLimits::kAnswerLogBytes);
-}
-
-// A map of the catalogue as the log shows it: how many entries it has, then the first characters of its text.
-template <class Map> QString loggedMap(const Map& map)
-{
-    QString text;
-    QDebug(&text).nospace() << map;
-    return QString::number(map.size()) + " entries: " + logged(text);
-}
-
 void addCamera(Catalogue& catalogue, const QJsonObject& camera, bool log)
 {
     const QString model = stringOf(camera, "Model");
@@ -59,11 +45,11 @@ void addCamera(Catalogue& catalogue, const QJsonObject& camera, bool log)
     const QString cgi = stringOf(camera, "CGIProtocol");
     const QString hardware = stringOf(camera, "HardwareVersion");
     if (log) {
-        WLOG << "Model:" << logged(model);
-        WLOG << "01 ConnectionTypeNumber:" << logged(typeNumber);
-        WLOG << "02 SupportWiFiMap:" << logged(wifi);
-        WLOG << "03 SupportAPModeMap:" << logged(apMode);
-        WLOG << "04 CGIProtocol:" << logged(cgi);
+        WLOG << "Model:" << loggedValue(model);
+        WLOG << "01 ConnectionTypeNumber:" << loggedValue(typeNumber);
+        WLOG << "02 SupportWiFiMap:" << loggedValue(wifi);
+        WLOG << "03 SupportAPModeMap:" << loggedValue(apMode);
+        WLOG << "04 CGIProtocol:" << loggedValue(cgi);
     }
 
     QStringList entries;
@@ -86,6 +72,11 @@ void addCamera(Catalogue& catalogue, const QJsonObject& camera, bool log)
 }
 
 }  // namespace
+
+QString loggedValue(const QString& value)
+{
+    return value.left(ReplyLimits::kAnswerLogBytes);
+}
 
 QString routeCode(const QString& supportAPMode, const QString& connectionTypeNumber)
 {
@@ -116,7 +107,7 @@ QString cleanCatalogueBody(const QByteArray& body)
 
 CatalogueParse parseCatalogue(const QString& text)
 {
-    WLOG << "json :" << text.size() << "characters:" << logged(text);
+    WLOG << "json :" << text.size() << "characters:" << loggedValue(text);
     CatalogueParse result;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
@@ -140,13 +131,13 @@ CatalogueParse parseCatalogue(const QString& text)
         addCamera(catalogue, cameras.at(i).toObject(), i < kLoggedCameras);
     if (cameras.size() > kLoggedCameras)
         WLOG << "Cameras:" << cameras.size() << "in the catalogue, the first" << kLoggedCameras << "logged one by one";
-    WLOG << "00 ConnectionTypeMap:" << qUtf8Printable(loggedMap(catalogue.connectionTypes));
-    WLOG << "01 ConnectionTypeNumberMap:" << qUtf8Printable(loggedMap(catalogue.connectionTypeNumbers));
-    WLOG << "02 SupportWiFiMap:" << qUtf8Printable(loggedMap(catalogue.supportWiFi));
-    WLOG << "03 SupportAPModeMap:" << qUtf8Printable(loggedMap(catalogue.supportAPMode));
-    WLOG << "04 SupportHWVersionMap:" << qUtf8Printable(loggedMap(catalogue.hardwareVersions));
-    WLOG << "05 AssembleImagesMap:" << qUtf8Printable(loggedMap(catalogue.assembleImages));
-    WLOG << "06 DeviceIconsMap:" << qUtf8Printable(loggedMap(catalogue.deviceIcons));
+    WLOG << "00 ConnectionTypeMap:" << qUtf8Printable(loggedEntries(catalogue.connectionTypes));
+    WLOG << "01 ConnectionTypeNumberMap:" << qUtf8Printable(loggedEntries(catalogue.connectionTypeNumbers));
+    WLOG << "02 SupportWiFiMap:" << qUtf8Printable(loggedEntries(catalogue.supportWiFi));
+    WLOG << "03 SupportAPModeMap:" << qUtf8Printable(loggedEntries(catalogue.supportAPMode));
+    WLOG << "04 SupportHWVersionMap:" << qUtf8Printable(loggedEntries(catalogue.hardwareVersions));
+    WLOG << "05 AssembleImagesMap:" << qUtf8Printable(loggedEntries(catalogue.assembleImages));
+    WLOG << "06 DeviceIconsMap:" << qUtf8Printable(loggedEntries(catalogue.deviceIcons));
     result.status = CatalogueParse::Parsed;
     return result;
 }

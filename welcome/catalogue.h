@@ -2,6 +2,7 @@
 #define CATALOGUE_H
 
 #include <QByteArray>
+#include <QDebug>
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
@@ -39,8 +40,20 @@ struct CatalogueParse
 };
 
 // The cameras whose values the log shows one by one, each value cut to its first characters
-// (ReplyLimits::kAnswerLogBytes); of a catalogue of more, the log gives only how many it has.
+// (ReplyLimits::kAnswerLogBytes); of a catalogue of more, the log gives only how many it has. The pages that list
+// what the catalogue names log as many of it.
 constexpr int kLoggedCameras = 64;
+
+// A value of the catalogue as the log shows it: its first characters.
+QString loggedValue(const QString& value);
+// A map or list made of the catalogue as the log shows it: how many entries it has, then the first characters of
+// its text.
+template <class Entries> QString loggedEntries(const Entries& entries)
+{
+    QString text;
+    QDebug(&text).nospace() << entries;
+    return QString::number(entries.size()) + " entries: " + loggedValue(text);
+}
 
 // Parses the catalogue text as UTF-8 JSON. Missing members and values of another type
 // read as empty text, empty objects or empty arrays.

@@ -16,6 +16,7 @@
 #include <QTemporaryFile>
 
 #include "base/log.h"
+#include "welcome/catalogue.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -176,13 +177,13 @@ int clipCells(const QImage& sprite, const QMap<QString, QString>& names, const S
         if (!kind.rowTops.contains(key))
             continue;
         const QStringList pictures = row.value().split(',', Qt::KeepEmptyParts);
-        WLOG << key + " = " << row.value();
-        WLOG << key + " SList = " << pictures;
+        WLOG << key + " =" << row.value().size() << "characters:" << loggedValue(row.value());
+        WLOG << key + " SList =" << qUtf8Printable(loggedEntries(pictures));
         const int top = kind.rowTops.value(key);
         const int cut = top < sprite.height() ? qMin(int(pictures.size()), columns) : 0;
         for (int n = 0; n < cut; ++n) {
             if (!isSafePictureName(pictures[n])) {
-                WLOG << "picture name refused, it would leave the clip folder :" << pictures[n];
+                WLOG << "picture name refused, it would leave the clip folder :" << loggedValue(pictures[n]);
                 continue;
             }
             if (!cells.contains(pictures[n]))

@@ -77,8 +77,9 @@ class CloudSquat(CloudRoad):
             return True, w.log_text()
 
     def test_a_port_taken_by_another_user(self):
+        # Its program and working folder are ones nobody reaches, wherever the tree is (its owner's alone, say).
         squatter = self.lab.pc(["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "/usr/bin/python3",
-                                "-c", SQUATTER], stdout=subprocess.PIPE, text=True)
+                                "-c", SQUATTER], stdout=subprocess.PIPE, text=True, cwd="/")
         self.assertEqual(first_line(squatter, "the squatter"), "ready")
         completed, log = self.sign_in("cloudsquat_typed.png")
         squatter.terminate()

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The project's own checks and build steps: the format check in a tree without git (it finds the files
 # itself, says how many it checked, lists each unformatted one and fails on it and on finding none);
-# scripts/run without a display; scripts/bench's build, its output in a log shown only when it fails; the
-# mutation table's check of stale rows; scripts/test's help, and its verdict on skipped tests; config.xml
-# beside the program kept when edited, replaced while it is the shipped one; every CTest test with a rule that
-# shows a skip.
+# scripts/run without a display; scripts/build's jobs; scripts/bench's build, its output in a log shown only when
+# it fails; the mutation table's check of stale rows; scripts/test's help, and its verdict on skipped tests; .ci/run's
+# checkout open to its owner alone; config.xml beside the program kept when edited, replaced while it is the shipped
+# one; every CTest test with a rule that shows a skip.
 set -euo pipefail
 : "${SOURCE_DIR:?}" "${BUILD_DIR:?}"
 command -v clang-format-14 >/dev/null || { echo "SKIP: clang-format-14 is not installed (scripts/setup installs it)"; exit 77; }
@@ -53,6 +53,20 @@ for row in "${rows[@]}"; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $vars "$tree/scripts/run" $args 2>&1) || status=$?
   expect "scripts/run" "$name" "$expected" "$text"
   [ "$expected" = 0 ] || ! grep -q built <<<"$out" || fail "scripts/run, $name: built before it stopped"
+done
+
+# --- scripts/build: one compiler for each core, or as many as CMAKE_BUILD_PARALLEL_LEVEL says ---
+cp "$SOURCE_DIR/scripts/build" "$tree/scripts/"
+mkdir -p "$work/bin" && printf '#!/bin/sh\necho "cmake $*"\n' >"$work/bin/cmake"
+printf '#!/bin/sh\n' >"$tree/scripts/setup" && chmod +x "$tree/scripts/setup" "$work/bin/cmake"
+# name, environment, arguments, text the output holds
+for row in "every core|||build -j$(nproc)" "fewer jobs|CMAKE_BUILD_PARALLEL_LEVEL=1|tolmwizard|build -j1 --target tolmwizard" \
+  "--help||--help|CMAKE_BUILD_PARALLEL_LEVEL=2 scripts/build"; do
+  IFS='|' read -r name vars args text <<<"$row"
+  status=0
+  # shellcheck disable=SC2086 # the arguments are words
+  out=$(env -u CMAKE_BUILD_PARALLEL_LEVEL PATH="$work/bin:$PATH" $vars "$tree/scripts/build" $args 2>&1) || status=$?
+  expect "scripts/build" "$name" 0 "$text"
 done
 
 # --- scripts/bench building its tree: the build's output goes to a log, shown only when the build fails ---
@@ -120,6 +134,19 @@ for row in "${rows[@]}"; do
   out=$(PATH="$work/bin:$PATH" CTEST_RESULT=$result "$tree/scripts/test" $args 2>&1) || status=$?
   expect "scripts/test" "$name" "$expected" "$text"
   [[ "$name" != -* ]] || ! grep -q built <<<"$out" || fail "scripts/test, $name: built before it answered"
+done
+
+# --- .ci/run: scripts/test with the checkout open to its owner alone, its mode given back, its failure CI's ---
+mkdir -p "$tree/.ci" && cp "$SOURCE_DIR/.ci/run" "$tree/.ci/"
+printf '#!/bin/sh\necho "mode $(stat -c %%a .)"\nexit "${TEST_STATUS:-0}"\n' >"$tree/scripts/test"
+chmod 0755 "$tree" "$tree/scripts/test"
+# name, scripts/test's exit status
+for row in "passed|0" "failed|3"; do
+  IFS='|' read -r name result <<<"$row"
+  status=0
+  out=$(TEST_STATUS=$result "$tree/.ci/run" 2>&1) || status=$?
+  expect ".ci/run" "$name" "$result" "mode 700"
+  [ "$(stat -c %a "$tree")" = 755 ] || fail ".ci/run, $name: the checkout left at mode $(stat -c %a "$tree")"
 done
 
 # --- config.xml beside the program ---

@@ -1343,6 +1343,7 @@ private slots:
     {
         QFETCH(QByteArray, answer);
         QFETCH(QString, reached);
+        LogRecorder log;
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         connect(&server, &QTcpServer::newConnection, [&] {
@@ -1403,6 +1404,8 @@ private slots:
             QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 302);
             QCOMPARE(reply->header(QNetworkRequest::LocationHeader).toUrl(), QUrl("https://cdn.example.net/b.png"));
         }
+        // Nothing is read of a transfer its limits ended.
+        QVERIFY2(!log.contains("device not open"), qPrintable(log.all()));
     }
 
     // A picture's share of what its view holds for the decoder, asked on its first bytes: its length, else the page

@@ -19,6 +19,7 @@
 #include "shell/messageboxpage.h"
 #include "testsupport.h"
 #include "welcome/agreementpage.h"
+#include "welcome/catalogue.h"
 
 namespace {
 
@@ -237,6 +238,19 @@ private slots:
         QVERIFY(page()->cconnectionHWVersion_ComboBox->isHidden());
         QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
         QVERIFY(!frameWidget("mainProgressContent_Label")->isHidden());
+
+        // Of a list of many models the log shows the first, as it shows the catalogue's cameras, and their number.
+        for (const int models : {kLoggedCameras, 9000}) {
+            ModelRouteMap = {{"Choose your model", "0"}};
+            for (int i = 1; i < models; ++i)
+                ModelRouteMap.insert(QString("VKC-%1").arg(i, 4, 10, QChar('0')), "1");
+            LogRecorder log;
+            gAgreementPage->pressNextButton();
+            QCOMPARE(page()->cconnection_ComboBox->count(), models);
+            QCOMPARE(log.matching("\"  :  \"").size(), kLoggedCameras);
+            QCOMPARE(log.contains(QString("Models: %1 in the list, the first 64").arg(models)),
+                     models > kLoggedCameras);
+        }
     }
 
     void choice_data()

@@ -14,6 +14,7 @@
 #include <QtEndian>
 
 #include <csignal>
+#include <functional>
 
 #include <grp.h>
 #include <sched.h>
@@ -189,22 +190,55 @@ bool running(const QByteArray& pid)
     return stat.open(QIODevice::ReadOnly) && stat.readAll().split(' ').value(2) != "Z";
 }
 
-// Whether the kernel gives a process of root's, or of another user's, namespaces of its own.
-bool namespacesGiven(bool root)
+// Whether what, in a child of this process run as root or (as root, nobody) as another user, returned true.
+bool inChildAs(bool root, const std::function<bool()>& what)
 {
     const pid_t child = fork();
     if (child == 0) {
         if (!root && geteuid() == 0 &&
             (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
             _exit(1);
+        _exit(what() ? 0 : 1);
+    }
+    int status = 1;
+    return child > 0 && waitpid(child, &status, 0) == child && status == 0;
+}
+
+// Whether the kernel gives a process of root's, or of another user's, namespaces of its own.
+bool namespacesGiven(bool root)
+{
+    return inChildAs(root, [] {
         const long made =
             syscall(SYS_clone, CLONE_NEWUSER | CLONE_NEWPID | SIGCHLD, nullptr, nullptr, nullptr, nullptr);
         if (made == 0)
             _exit(0);
-        _exit(made > 0 && waitpid(pid_t(made), nullptr, 0) == made ? 0 : 1);
+        return made > 0 && waitpid(pid_t(made), nullptr, 0) == made;
+    });
+}
+
+const auto kOpenToAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                        QFile::ReadOther | QFile::ExeOther;
+
+// The decoder holder and the decoder program (its keeper) copied into dir, opened to every user: a holder run as
+// another user runs its decoder's keeper from there, whatever folder the build is in (one its owner's alone, as
+// /root is, say). "" when that user cannot run them there, why in *why.
+QString reachableHolder(const QTemporaryDir& dir, bool root, QString* why)
+{
+    for (const char* name : {"decoderholder", "tolmdecoder"}) {
+        const QString copy = dir.filePath(name);
+        if (!QFile::copy(QCoreApplication::applicationDirPath() + "/" + name, copy) ||
+            !QFile::setPermissions(copy, kOpenToAll)) {
+            *why = "cannot copy " + QString(name) + " into " + dir.path();
+            return QString();
+        }
     }
-    int status = 1;
-    return child > 0 && waitpid(child, &status, 0) == child && status == 0;
+    const QByteArray keeper = QFile::encodeName(dir.filePath("tolmdecoder"));
+    if (!QFile::setPermissions(dir.path(), kOpenToAll) ||
+        !inChildAs(root, [&keeper] { return access(keeper.constData(), X_OK) == 0; })) {
+        *why = "another user cannot run programs in " + dir.path() + ": a folder on its way is closed to them";
+        return QString();
+    }
+    return dir.filePath("decoderholder");
 }
 
 // The processes that run the shell script script (neither gone nor zombies).
@@ -686,13 +720,18 @@ private slots:
                          QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
         QVERIFY(QFile::setPermissions(dir.path(), all) && QFile::setPermissions(script, all));
         QVERIFY(mkfifo(QFile::encodeName(script + ".fifo").constData(), 0666) == 0);
+        QTemporaryDir programs;
+        QString why;
+        const QString program = reachableHolder(programs, root, &why);
+        if (program.isEmpty())
+            QSKIP(qPrintable(why));
         QProcess holder;
         QStringList options{script};
         if (!root)
             options << "nobody";
         if (!userNamespaces)
             options << "no-user-namespaces";
-        holder.start(QCoreApplication::applicationDirPath() + "/decoderholder", options);
+        holder.start(program, options);
         QVERIFY(holder.waitForStarted() && holder.processId() > 0);
         // Whatever the test finds, nothing it started outlives it.
         const pid_t held = pid_t(holder.processId());
@@ -717,6 +756,63 @@ private slots:
         QVERIFY(::kill(held, SIGKILL) == 0 && holder.waitForFinished());
         QTRY_COMPARE_WITH_TIMEOUT(runningScript(script), QList<pid_t>(), 2000);
         QTEST(outcome, "outcome");
+    }
+
+    // The decoder decodes wherever the wizard runs: as another user, where the kernel refuses user namespaces, and
+    // in a user namespace that maps root alone (unshare -U -r, as some containers run programs), where it stays root
+    // with no capability. The log tells how it is held where that is less than namespaces of its own with nobody
+    // in them; of a decoder that cannot run (the kernel refuses it its filter), why, never that it runs.
+    void decoderRuns_data()
+    {
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<QStringList>("options");  // the holder's; "unshare": the holder run by unshare -U -r
+        QTest::addColumn<QString>("decoded");
+        QTest::addColumn<QString>("logged");  // the line that names the decoder; "" none
+        const auto row = [](const char* name, bool root, const QStringList& options, const char* logged) {
+            const bool ran = !QString(logged).contains("not run");
+            QTest::newRow(name) << root << options << QString(ran ? "decoded 32x16" : "no decoder could be started")
+                                << QString(logged);
+        };
+        row("as another user", false, {"nobody"}, "");
+        row("as root without user namespaces", true, {"no-user-namespaces"},
+            "Picture decoder runs without a user namespace of its own");
+        row("as another user without user namespaces", false, {"nobody", "no-user-namespaces"},
+            "and a keeper, not a PID namespace, ends them with it");
+        row("as root in a user namespace that maps root alone", true, {"unshare"},
+            "Picture decoder runs as this program's user, root in a user namespace of its own that maps root alone");
+        row("where the kernel refuses filters", true, {"no-filters"},
+            "Picture decoder not run: the kernel refused its seccomp filter");
+    }
+
+    void decoderRuns()
+    {
+        QFETCH(bool, root);
+        QFETCH(QStringList, options);
+        QFETCH(QString, logged);
+        if (geteuid() != 0)
+            QSKIP("a decoder of root's needs root");
+        const bool unshare = options.removeAll("unshare") > 0;
+        if (unshare && !namespacesGiven(true))
+            QSKIP("the kernel gives no user namespaces here");
+        QTemporaryDir dir;
+        QString why;
+        const QString holder = reachableHolder(dir, root, &why);
+        if (holder.isEmpty())
+            QSKIP(qPrintable(why));
+        QFile picture(dir.filePath("snapshot.jpg"));
+        QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write(written(QSize(32, 16), "jpeg")) > 0 &&
+                picture.setPermissions(kOpenToAll));
+        picture.close();
+        const QStringList arguments =
+            QStringList{dir.filePath("tolmdecoder"), "decode=" + picture.fileName()} + options;
+        QProcess run;
+        run.start(unshare ? "unshare" : holder, unshare ? QStringList{"-U", "-r", holder} + arguments : arguments);
+        QVERIFY(run.waitForFinished(beyondDeadline(Platform::PictureDecoder::kDeadlineMs)));
+        QTEST(QString::fromLocal8Bit(run.readAllStandardOutput()).trimmed(), "decoded");
+        const QStringList told =
+            QString::fromLocal8Bit(run.readAllStandardError()).split('\n').filter("Picture decoder");
+        QVERIFY2(logged.isEmpty() ? told.isEmpty() : told.size() == 1 && told.first().contains(logged),
+                 qPrintable(told.join('\n')));
     }
 
     // The wizard takes a decoder's answer whole, alike fed at once or a byte at a time, only within the limits it

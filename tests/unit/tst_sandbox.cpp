@@ -193,7 +193,8 @@ QString probe(Who who, const std::function<bool()>& call, QByteArray* status)
         if (geteuid() == 0)
             lendRootsPrivileges();
         char go = 0;
-        if (!Sandbox::confineDecoder() || write(STDOUT_FILENO, "c", 1) != 1 || read(STDIN_FILENO, &go, 1) != 1)
+        if (Sandbox::confineDecoder() != PictureWire::Unconfined::None || write(STDOUT_FILENO, "c", 1) != 1 ||
+            read(STDIN_FILENO, &go, 1) != 1)
             _exit(3);
         if (who != Decode && who != DecodeThread)
             _exit(call() ? 0 : 1);

@@ -8,6 +8,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include "base/replylimits.h"
 #include "testsupport.h"
 #include "welcome/spriteclipper.h"
 
@@ -60,6 +61,12 @@ private slots:
         QTest::newRow("the later key's past the edge")
             << "Serial_5=x,y,a;Serial_2=a" << 2.0 << 6 << "a.png:0,0 x.png:0,1 y.png:1,1";
         QTest::newRow("empty names") << "Serial_2=;Serial_6=,b" << 3.0 << 6 << ".png:0,2 b.png:1,2";
+        QStringList many;
+        for (int n = 0; n < 250000; ++n)
+            many << QString("p%1").arg(n);
+        QTest::newRow("a row of 250,000 names") << "Serial_2=" + many.join(',') << 2.0 << 1 << "p0.png:0,0 p1.png:1,0";
+        QTest::newRow("an unsafe name of 100,000 characters")
+            << "Serial_2=a/" + QString(100000, 'x') + ",b" << 2.0 << 1 << "b.png:1,0";
     }
 
     void cells()
@@ -74,7 +81,11 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid() && QDir(dir.path()).mkdir("clip"));
         const QString folder = dir.filePath("clip");
+        LogRecorder log;
         const int saved = clipCells(drawSprite(sprite, columns, rows), map, sprite, folder);
+        // What the log shows of the names is cut as it is of the catalogue.
+        for (const QString& line : qAsConst(log.lines))
+            QVERIFY2(line.size() < ReplyLimits::kAnswerLogBytes + 160, qPrintable(line.left(200)));
         QStringList clips;
         for (const QString& file : filesIn(folder)) {
             const QImage clip(folder + "/" + file);
