@@ -366,6 +366,14 @@ class ThirdParty(CloudRoad):
         """The numbers of decoded pictures the pages' SHOWN_SCRIPT reported."""
         return {r["query"]["shown"] for r in wait_until(lambda: self.requests("/tp/report"), STEP_S, "the reports")}
 
+    def assert_shown(self, log, width):
+        """Both pages showed pictures of width in all, or the party's pictures ran past what a view takes of one party
+        and the log says so: on a busy machine the same decodes take more CPU time and the same answers longer."""
+        shown = self.pictures_shown()
+        if shown != {str(width)}:
+            self.assertIn("its party's pictures past what a view takes of one party", log,
+                          "pictures of %s in width shown, of %d" % (sorted(shown), width))
+
     def test_h_huge_picture(self):
         self.signs_in_within_memory({"huge.png": huge_png()}, {"pictures": ["https://%s/tp/huge.png" % TP_HOST]},
                                     "thirdparty_huge_picture_typed.png")
@@ -419,7 +427,7 @@ class ThirdParty(CloudRoad):
         log = self.signs_in_within_memory(files, control, "thirdparty_costly_typed.png", cpu_s=10, to_data=to_data)
         self.assertTrue("Font not loaded" in log and "Picture not loaded" in log, "a font or picture not refused")
         self.assertIn("Redirect not followed", log)
-        self.assertEqual(self.pictures_shown(), {str(3 * 10)})
+        self.assert_shown(log, 3 * 10)
 
     def test_m_animations_of_the_frames_allowed(self):
         """10 GIFs of FRAMES_ALLOWED frames and 5 of 40 frames of 300 x 300 that the engine decodes again as they
@@ -432,10 +440,12 @@ class ThirdParty(CloudRoad):
                  "fast.gif": frames_gif(2048, 1024, 2, 2), "groups.webp": lossless_webp()[:1150000]}
         shown = {"allowed.gif": 10, "again.gif": 5}
         pictures = ["https://%s/tp/%s?n=%d" % (TP_HOST, name, n) for name in files for n in range(shown.get(name, 1))]
+        # 4.4 to 5.9 s on a quiet machine, up to twice as much beside a whole run of the tests: a third of a core at
+        # most.
         log = self.signs_in_within_memory(files, {"pictures": pictures, "script": SHOWN_SCRIPT},
-                                          "thirdparty_frames_allowed_typed.png", cpu_s=10)
+                                          "thirdparty_frames_allowed_typed.png", cpu_s=14)
         self.assertTrue("Picture not loaded" in log, "no animation refused")
-        self.assertEqual(self.pictures_shown(), {str(10 * 1 + 5 * 300 + 1 + 2048)})
+        self.assert_shown(log, 10 * 1 + 5 * 300 + 1 + 2048)
 
     def test_n_ordinary_pictures_beside_the_last_rounds(self):
         """The lab's ordinary pictures (a PNG, a JPEG, an animated GIF, a WebP, a BMP and an icon, each of a colour

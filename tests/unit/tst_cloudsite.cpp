@@ -1056,8 +1056,8 @@ private slots:
                 QString("a1 a2 a3 a4 b1 b2 a5 / a1 b1 ") + (*decoder == 'c' ? "a2 b2" : "(a2 b2|b2 a2)") +
                     " / a3 a4 a5 a6");
         row("the writing counted: a host whose picture was costly to write waits behind another's cheap ones",
-            "if [ -e seen ]; then cat none; else : >seen; cat noise; fi", "a1 a2 " + names("b%1", 1, 20), "",
-            "a1 a2 " + names("b%1", 1, 20) + " / a1 " + names("b%1", 1, 20) + " a2 / ");
+            "if [ -e seen ]; then cat none; else : >seen; cat noise; fi", "a1 a2 " + names("b%1", 1, 8), "",
+            "a1 a2 " + names("b%1", 1, 8) + " / a1 " + names("b%1", 1, 8) + " a2 / ");
         row("redirected pictures count to the host that redirected, once", "cat late", "a1 x1<a y1<a z1<a x2 b1", "",
             "a1 x1 y1 z1 x2 b1 / a1 x2 b1 x1 / y1 z1");
         row("the 64th redirect noted kept", "cat late", "x1<a " + names("y%1<a", 1, 63), "",
