@@ -386,9 +386,7 @@ bool CameraConnectionPage::fillVersionList()
 
 QStringList CameraConnectionPage::lookUpEntries() const
 {
-    const QString key = supportType + "_" + hardwareVersion();
-    WLOG << "05 supportTypeWithHWType :" << loggedValue(key);
-    return ConnectionTypeMap.value(key);
+    return ConnectionRules::modelEntries(ConnectionTypeMap, supportType + "_" + hardwareVersion());
 }
 
 void CameraConnectionPage::showLocalSet(const QString& text)

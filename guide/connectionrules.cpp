@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+#include "base/log.h"
+#include "welcome/catalogue.h"
+
 namespace ConnectionRules {
 
 const char* const kHWVersionPrompt = "H/W Version";
@@ -35,6 +38,17 @@ QStringList pictureNames(const QString& entry, int headerLength)
     return entry.mid(headerLength).split(',', Qt::KeepEmptyParts);
 }
 
+QStringList modelEntries(const QMap<QString, QStringList>& connectionTypes, const QString& key)
+{
+    WLOG << "05 supportTypeWithHWType :" << loggedValue(key);
+    const QStringList entries = connectionTypes.value(key);
+    if (entries.size() <= kShownEntries)
+        return entries;
+    WLOG << "Entries:" << entries.size() << "of the model, the first" << kShownEntries << "used,"
+         << entries.size() - kShownEntries << "left out";
+    return entries.mid(0, kShownEntries);
+}
+
 StepSet chooseSet(const QString& text, const SetWords& words)
 {
     if (text == words.ethernet)
@@ -53,7 +67,10 @@ HardwareVersions hardwareVersions(const QString& value)
     const QStringList parts = value.split(',', Qt::KeepEmptyParts);
     if (value == QLatin1String("NA") || parts.size() < 2)
         return {parts, false};
-    return {QStringList(QString::fromLatin1(kHWVersionPrompt)) + parts, true};
+    if (parts.size() > kListedVersions)
+        WLOG << "Hardware versions:" << parts.size() << "of the model, the first" << kListedVersions << "listed,"
+             << parts.size() - kListedVersions << "left out";
+    return {QStringList(QString::fromLatin1(kHWVersionPrompt)) + parts.mid(0, kListedVersions), true};
 }
 
 int versionCount(const QString& value)

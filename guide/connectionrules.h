@@ -1,6 +1,7 @@
 #ifndef CONNECTIONRULES_H
 #define CONNECTIONRULES_H
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,15 @@ bool isType(const EntryType* type, const char* word);
 // Picture names after the header, split at "," keeping empty parts.
 QStringList pictureNames(const QString& entry, int headerLength);
 
+// Entries of a model past the eighth are left out: each is an item of the connection-type list and an overview
+// picture in one row, where the 701 px panel gives at least half of a 164 px picture (82 px, 6 px apart) to eight
+// (8 x 82 + 7 x 6 = 698 px); and each one's steps would stack on the same pictures.
+constexpr int kShownEntries = 8;
+
+// The entries every panel of a model is built from: the first kShownEntries of the catalogue's list under key
+// (model "_" hardware version). Logs the key, and one line saying how many entries were left out.
+QStringList modelEntries(const QMap<QString, QStringList>& connectionTypes, const QString& key);
+
 // The picture set shown for a connection type.
 enum class StepSet
 {
@@ -46,7 +56,13 @@ struct SetWords
 };
 StepSet chooseSet(const QString& text, const SetWords& words);
 
-// The hardware-version list of a model, from its catalogue value ("A1,B1", "NA", "").
+// Versions of a model past the 64th are left out of its list: each is a camera row of the catalogue, of which the log
+// shows as many one by one (kLoggedCameras), and a list of the 140,000 rows 2 MB can hold takes a second or more
+// to open.
+constexpr int kListedVersions = 64;
+
+// The hardware-version list of a model, from its catalogue value ("A1,B1", "NA", ""), its first kListedVersions
+// versions; one log line says how many were left out.
 struct HardwareVersions
 {
     QStringList items;  // in list order, the prompt first when there is a choice

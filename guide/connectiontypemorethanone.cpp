@@ -143,9 +143,7 @@ bool ConnectionTypeMoreThanOne::showConnectionType(const QString& type, int inde
     }
 
     supportType = model;
-    const QString key = supportType + "_" + hardwareVersion;
-    WLOG << "05 supportTypeWithHWType :" << loggedValue(key);
-    const QStringList entries = ConnectionTypeMap.value(key);
+    const QStringList entries = ConnectionRules::modelEntries(ConnectionTypeMap, supportType + "_" + hardwareVersion);
 
     if (set == StepSet::Overview) {
         int column = 1;

@@ -1,5 +1,7 @@
 #include "guide/stepgrid.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -65,7 +67,8 @@ void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const cha
     WLOG << "images remove header ..." << loggedValue(names);
     const QStringList pictures = names.split(',', Qt::KeepEmptyParts);
     WLOG << countLog << pictures.size();
-    for (int i = 0; i < pictures.size(); ++i) {
+    const int shown = std::min(int(pictures.size()), kShownPictures);
+    for (int i = 0; i < shown; ++i) {
         QLabel* picture = new QLabel;
         picture->setObjectName(QString::number(i));
         setPicture(picture, assembleImagesPath + pictures.at(i), kPictureSize);
@@ -78,6 +81,9 @@ void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const cha
         badge->setGeometry(3, 0, kBadgeSize, kBadgeSize);
         badge->show();
     }
+    if (pictures.size() > kShownPictures)
+        WLOG << "Step pictures:" << pictures.size() << "in the entry, the first" << kShownPictures << "shown,"
+             << pictures.size() - kShownPictures << "left out";
 }
 
 const StepRow* addEntrySteps(QGridLayout* grid, const QString& entry, const StepRow* rows, int rowCount)

@@ -14,8 +14,13 @@ namespace StepGrid {
 // are first looked up in the connection panels, then the rest of the grid goes.
 void clear(QGridLayout* grid);
 
-// Builds the step pictures of one entry's picture names (the text after its header)
-// in row 0, column i, each with the badge of step i + 1.
+// Step pictures of one entry past the eighth are left out: the 701 px panel gives at least half of a 164 px picture
+// (82 px, 6 px apart) to eight side by side (8 x 82 + 7 x 6 = 698 px), and each picture is two widgets and a
+// look-up in the file system.
+constexpr int kShownPictures = 8;
+
+// Builds the step pictures of the first kShownPictures of one entry's picture names (the text after its header)
+// in row 0, column i, each with the badge of step i + 1; one log line says how many were left out.
 void addSteps(QGridLayout* grid, const QString& names, int columnSpan, const char* countLog, const char* badgeLog);
 
 // How the entries of one type word are laid out.

@@ -8,6 +8,7 @@
 #include "apmode/apmodehosttodevice.h"
 #include "base/globals.h"
 #include "guide/cameraconnectionpage.h"
+#include "guide/connectionrules.h"
 #include "guide/connectiontypedefault.h"
 #include "guide/connectiontypelocalview.h"
 #include "guide/connectiontypemorethanone.h"
@@ -54,7 +55,7 @@ void select(QComboBox* list, const QString& text)
 
 // Steps: "L" local-only entry, "m=" model, "o=" a route 1 model listed above the prompt, "t=" connection
 // type, "v=" hardware version, "b=" button (next pages hidden, a camera listed); supportType set to
-// "before" ahead of the last one.
+// "before" ahead of the last one. "e=KEY=ENTRY*N": the catalogue's entries under KEY, N (or one) times ENTRY.
 void take(const QString& steps)
 {
     const QStringList list = steps.split('|');
@@ -67,6 +68,10 @@ void take(const QString& steps)
             isLocalView = true, gAgreementPage->pressNextButton();
         else if (list[i].startsWith("m="))
             select(page()->cconnection_ComboBox, what);
+        else if (list[i].startsWith("e="))
+            ConnectionTypeMap[what.section('=', 0, 0)] =
+                QVector<QString>(qMax(1, what.section('*', 1).toInt()), what.section('=', 1).section('*', 0, 0))
+                    .toList();
         else if (list[i].startsWith("o="))
             ModelRouteMap.insert(what, "1"), page()->cconnection_ComboBox->insertItem(0, what);
         else if (list[i].startsWith("t="))
@@ -239,13 +244,20 @@ private slots:
         QVERIFY(pageShown(gCameraConnectionPage) && gAgreementPage->isHidden());
         QVERIFY(!frameWidget("mainProgressContent_Label")->isHidden());
 
-        // Of a list of many models the log shows the first, as it shows the catalogue's cameras, and their number.
-        for (const int models : {kLoggedCameras, 9000}) {
+        // Of a list of many models the log shows the first, as it shows the catalogue's cameras, and their number; of
+        // as many versions of a model its list holds the first.
+        for (const int models : {kLoggedCameras, kLoggedCameras + 1, 9000}) {
             ModelRouteMap = {{"Choose your model", "0"}};
             for (int i = 1; i < models; ++i)
                 ModelRouteMap.insert(QString("VKC-%1").arg(i, 4, 10, QChar('0')), "1");
+            SupportHWVersionMap["VKC-0001"] = QStringList(QVector<QString>(models, "A1").toList()).join(',');
             LogRecorder log;
             gAgreementPage->pressNextButton();
+            select(page()->cconnection_ComboBox, "VKC-0001");
+            QCOMPARE(page()->cconnectionHWVersion_ComboBox->count(),
+                     1 + qMin(models, ConnectionRules::kListedVersions));
+            QCOMPARE(log.contains(QString("versions: %1 of the model, the first 64 listed").arg(models)),
+                     models > ConnectionRules::kListedVersions);
             QCOMPARE(page()->cconnection_ComboBox->count(), models);
             QCOMPARE(log.matching("\"  :  \"").size(), kLoggedCameras);
             QCOMPARE(log.contains(QString("Models: %1 in the list, the first 64").arg(models)),
@@ -258,8 +270,9 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("cells");  // "*": not looked at
-        auto row = [](const char* name, const char* steps, const char* state, const char* cells) {
-            QTest::newRow(name) << QString(steps) << QString(state) << QString(cells);
+        QTest::addColumn<QString>("cut");    // what the lines on what was left out say, "" without one
+        auto row = [](const char* name, const char* steps, const char* state, const char* cells, const char* cut = "") {
+            QTest::newRow(name) << QString(steps) << QString(state) << QString(cells) << QString(cut);
         };
 
         row("prompt", "m=VKC-1200|m=Choose your model", "Default N- S+ [] ALL", "");
@@ -287,6 +300,15 @@ private slots:
             "ConnectionTypeOnlyOne:11011 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1#1 1:0,1,1!#2 2:0,2,1#3");
         row("other types are no steps of route 1", "m=VKC-1300|v=C1",
             "ConnectionTypeOnlyOne:11101 N+ S- [H/W Version,A1,B1,C1]+ VKC-1300", "0:0,0,1!#1 1:0,1,1#2");
+        // Of an entry the first eight step pictures (the fifth on, badges empty), of a model the first eight entries.
+        const char* one = "ConnectionTypeOnlyOne:11101 N+ S- [A1] VKC-1100";
+        const char* two = "ConnectionTypeMoreThanOne:00000 N- S+ [NA] VKC-2100";
+        const char* eight = "0:0,0,1#1 1:0,1,1#2 2:0,2,1#3 3:0,3,1#4 4:0,4,1 5:0,5,1 6:0,6,1 7:0,7,1";
+        const char* overviews = "1:0,1,1 2:0,2,1 3:0,3,1 4:0,4,1 5:0,5,1 6:0,6,1 7:0,7,1 8:0,8,1";
+        row("eight step pictures", "e=VKC-1100_A1=POE:a,b,a,b,a,b,a,b|m=VKC-1100", one, eight);
+        row("nine step pictures", "e=VKC-1100_A1=POE:a,b,a,b,a,b,a,b,a|m=VKC-1100", one, eight, "9 in the entry");
+        row("eight entries", "e=VKC-2100_NA=PLC:a*8|m=VKC-2100", two, overviews);
+        row("nine entries", "e=VKC-2100_NA=PLC:a*9|m=VKC-2100", two, overviews, "9 of the model");
         row("version prompt again", "m=VKC-2200|v=B1|v=H/W Version", "DefaultHW N- S+ [H/W Version,A1,B1]+ before", "");
         // Buttons: where they lead, then the page as left behind.
         row("next, local direct", "L|m=Direct Connection|b=Next", "ap ALL apflow cleared step",
@@ -309,12 +331,16 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, state);
         QFETCH(QString, cells);
+        QFETCH(QString, cut);
         auto labels = [] {
             const QWidgetList all = QApplication::allWidgets();
             return std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<QLabel*>(w); });
         };
 
+        LogRecorder log;
         take(steps);
+        QCOMPARE(log.count({"left out"}) > 0 && log.count({"left out", cut}) == log.count({"left out"}),
+                 !cut.isEmpty());
         if (steps.contains("b=")) {  // the page left as it was but for Skip
             QCOMPARE(road(), state);
             QCOMPARE(::state().section(' ', 0, -2), cells);
