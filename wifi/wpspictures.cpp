@@ -14,8 +14,11 @@ QStringList files(bool localView, const QString& model, const QString& hwComboTe
     for (const QString& entry : connectionTypes.value(model + "_" + hardware)) {
         if (!entry.startsWith("WPS"))
             continue;
-        for (const QString& name : entry.mid(4).split(',', Qt::KeepEmptyParts))
+        for (const QString& name : entry.mid(4).split(',', Qt::KeepEmptyParts)) {
+            if (pictures.size() >= kShownPictures)
+                return pictures;
             pictures.append(name.isEmpty() ? QString() : imagesPath + name);
+        }
     }
     return pictures;
 }

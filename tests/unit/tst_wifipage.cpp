@@ -81,13 +81,20 @@ private slots:
 
     void wpsPictures()
     {
-        const QMap<QString, QStringList> types{{"VKC-1_A", {"Ethernet,e1", "WPS,a1,,a3"}}, {"VKC-1_B", {"WPS,b1,b2"}}};
+        // C: eight steps over two entries, D: nine.
+        const QMap<QString, QStringList> types{{"VKC-1_A", {"Ethernet,e1", "WPS,a1,,a3"}},
+                                               {"VKC-1_B", {"WPS,b1,b2"}},
+                                               {"VKC-1_C", {"WPS,1,2,3,4,5", "WPS,6,7,8"}},
+                                               {"VKC-1_D", {"WPS,1,2,3,4,5", "WPS,6,7,8,9"}}};
         auto files = [&types](bool local, const QString& combo) {
             return WpsPictures::files(local, "VKC-1", combo, {{"VKC-1", "A,B"}}, types, "/p/");
         };
         QCOMPARE(files(true, "B"), (QStringList{":/images/wa10", ":/images/wb10", ":/images/wc10", ":/images/wd10"}));
         QCOMPARE(files(false, "B"), (QStringList{"/p/b1", "/p/b2"}));
         QCOMPARE(files(false, ""), (QStringList{"/p/a1", "", "/p/a3"}));  // the first version; a step kept
+        const QStringList eight{"/p/1", "/p/2", "/p/3", "/p/4", "/p/5", "/p/6", "/p/7", "/p/8"};
+        QCOMPARE(files(false, "C"), eight);
+        QCOMPARE(files(false, "D"), eight);
     }
 
     // The page's buttons after each step: "enter" (from the setup page), "survey" (the answer
