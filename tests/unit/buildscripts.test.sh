@@ -23,7 +23,8 @@ rows=(
   "formatted file|true|0|1 files checked, none differs"
   "unformatted file|printf 'int  two( ){return 2;}\n' >\"\$tree/base/bad.h\"|1|2 files checked, 1 differ"
   "each listed on a line|cp \"\$tree/base/bad.h\" \"\$tree/base/worse.cpp\"|1|  base/worse.cpp"
-  "no file at all|rm -f \"\$tree\"/base/*|1|no C++ file found"
+  "a style it cannot read|mv \"\$tree/.clang-format\" \"\$work/style\"; echo 'Nonsense: [' >\"\$tree/.clang-format\"|1|failed on the 3 files"
+  "no file at all|mv \"\$work/style\" \"\$tree/.clang-format\"; rm -f \"\$tree\"/base/*|1|no C++ file found"
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r name setup expected text <<<"$row"
