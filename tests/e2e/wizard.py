@@ -941,9 +941,7 @@ class Wizard:
         """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/, once
         the window has settled() (settle=False: at once)."""
         start = time.monotonic()
-        if not os.path.isabs(path):
-            path = os.path.join(self.build_dir, "screenshots", path)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
+        path = self.screenshot_path(path)
         if self.window and settle:
             self.settle()
         cmd = ["import", "-display", self._x_display(), "-window", "root"]
@@ -953,6 +951,19 @@ class Wizard:
         subprocess.run(cmd + [path], check=True, timeout=30, capture_output=True)
         self.screenshots_s += time.monotonic() - start
         return path
+
+    def screenshot_path(self, path):
+        """Where screenshot(path) saves: a relative path under <build_dir>/screenshots/, its folder made."""
+        if not os.path.isabs(path):
+            path = os.path.join(self.build_dir, "screenshots", path)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        return path
+
+    def picture(self, path):
+        """The line of a request (texts(), request()) that saves the current window's screen as the X server shows it,
+        popups and open lists included, as screenshot() does, at that point of the request: the picture of the texts
+        written just before it, without a round of its own. Returns the line; the file is screenshot_path(path)."""
+        return "picture %d %s" % (self.window, self.screenshot_path(path))
 
     # --- the program's side ---
 
@@ -979,7 +990,7 @@ class Wizard:
         first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
-        entry; #-1 the last), "visible <object> true|false"."""
+        entry; #-1 the last), "visible <object> true|false", "picture <window> <file>" (picture())."""
         target = os.path.join(self.dir, "texts.json")
         self.request(list(commands) + [target], timeout)
         return self.read_json(target)
@@ -990,16 +1001,18 @@ class Wizard:
 
     def request(self, lines, timeout=60):
         """Runs a request of the test library: commands, and file names to write the texts of the screen
-        to as it is at that line; returns once all are done."""
+        to as it is at that line; returns once all are done and every file (the pictures' too) is written."""
         request = os.path.join(self.dir, "textdump.request")
-        for line in lines:
-            if line.startswith("/") and os.path.exists(line):
-                os.remove(line)
+        files = [line if line.startswith("/") else line.split(" ", 2)[2] for line in lines
+                 if line.startswith(("/", "picture "))]
+        for path in files:
+            if os.path.exists(path):
+                os.remove(path)
         with open(request + ".new", "w", encoding="utf-8") as f:
             f.write("\n".join(lines))
         os.replace(request + ".new", request)  # whole, or the program may read half of it
         end = time.monotonic() + timeout
-        while os.path.exists(request) or not all(os.path.exists(l) for l in lines if l.startswith("/")):
+        while os.path.exists(request) or not all(os.path.exists(path) for path in files):
             if time.monotonic() > end or self.proc.poll() is not None:
                 self._fail("the texts were not written within %s s" % timeout)
             time.sleep(0.1)
