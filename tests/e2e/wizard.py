@@ -25,7 +25,8 @@ What a Wizard does:
   by side; the X server's socket lies in a folder of its own (XServer), which the program, in a mount
   namespace of its own, sees as /tmp/.X11-unix;
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
-- saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
+- saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window, or in the program
+  as it reads the texts (picture());
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
   block, on SIGTERM/SIGINT and at interpreter exit. Set KEEP_WIZARD_DIR=1 to keep the folder.
 
@@ -355,7 +356,60 @@ def _libx11():
     lib.XConnectionNumber.argtypes = [ctypes.c_void_p]
     lib.XFlush.argtypes = [ctypes.c_void_p]
     lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    lib.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong)] + \
+        [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
+    lib.XGetImage.restype = ctypes.POINTER(_XImage)
+    lib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
+                              ctypes.c_ulong, ctypes.c_int]
+    lib.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+    lib.XSetErrorHandler.argtypes = [ctypes.c_void_p]
     return lib
+
+
+class _XImage(ctypes.Structure):  # its first fields, as Xlib.h lays them out
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int), ("format", ctypes.c_int),
+                ("data", ctypes.POINTER(ctypes.c_char)), ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int), ("depth", ctypes.c_int),
+                ("bytes_per_line", ctypes.c_int)]
+
+
+# An X error (a window gone meanwhile) fails the call that met it, not the test process: Xlib's own handler exits.
+_X_ERRORS_IGNORED = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda _dpy, _error: 0)
+_Z_PIXMAP, _ALL_PLANES = 2, 0xFFFFFFFF
+
+
+class WindowPictures:
+    """What the X server shows of a window, read in this process (XGetImage, as import reads it), for comparing one
+    moment's with the next: settle() takes several a second, where starting import took a few tenths of a second each
+    on a busy machine."""
+
+    def __init__(self, display):
+        self._x = _libx11()
+        self._x.XSetErrorHandler(ctypes.cast(_X_ERRORS_IGNORED, ctypes.c_void_p))
+        self._dpy = self._x.XOpenDisplay(display.encode())
+        if not self._dpy:
+            raise RuntimeError("cannot open display " + display)
+
+    def digest(self, window):
+        """A digest of the window's pixels as shown now, or None when it cannot be read (gone, unmapped)."""
+        root, x, y = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()
+        size = [ctypes.c_uint() for _ in range(4)]
+        if not self._x.XGetGeometry(self._dpy, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y),
+                                    *(ctypes.byref(value) for value in size)):
+            return None
+        image = self._x.XGetImage(self._dpy, window, 0, 0, size[0].value, size[1].value, _ALL_PLANES, _Z_PIXMAP)
+        if not image:
+            return None
+        try:
+            return hashlib.sha1(ctypes.string_at(image.contents.data,
+                                                 image.contents.bytes_per_line * image.contents.height)).digest()
+        finally:
+            self._x.XDestroyImage(image)
+
+    def close(self):
+        if self._dpy:
+            self._x.XCloseDisplay(self._dpy)
+            self._dpy = None
 
 
 def send_close_request(display, window):
@@ -537,6 +591,7 @@ class Wizard:
         self.proc = None
         self.xserver = None
         self.screenshots_s = 0.0  # spent taking screenshots, which no person waits for
+        self._pictures = None  # the window's pictures for settle(), once asked
         self.dir = prepare_app_dir(self.build_dir, config, files)
         # The program's temporary folder (TMPDIR) unless env names one, and the session's runtime folder that
         # a desktop gives (without it Qt makes one under TMPDIR).
@@ -633,9 +688,10 @@ class Wizard:
         return self._xdotool("getwindowname", window or self.window).strip()
 
     def _picture(self):
-        result = subprocess.run(["import", "-display", self._x_display(), "-window", str(self.window), "rgb:-"],
-                                capture_output=True, timeout=30)
-        return hashlib.sha1(result.stdout).digest() if result.returncode == 0 else None
+        display = self._x_display()  # a connection to a server that has ended would end this process
+        if self._pictures is None:
+            self._pictures = WindowPictures(display)
+        return self._pictures.digest(self.window)
 
     def settle(self, quiet=0.4, timeout=6.0):
         """Waits until the window shows the same picture for quiet seconds: what it shows is painted.
@@ -1199,6 +1255,9 @@ class Wizard:
                 except ProcessLookupError:
                     pass
                 self.proc.wait()
+        if self._pictures is not None and self.xserver.proc.poll() is None:
+            self._pictures.close()  # Xlib ends the process on a connection whose server has ended: left then
+        self._pictures = None
         if self.xserver is not None:
             self.xserver.stop()
         for stream in ("_stdout", "_stderr"):
