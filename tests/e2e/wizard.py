@@ -712,16 +712,14 @@ class Wizard:
     def click(self, x, y, button=1, repeat=1):
         """Moves the mouse to (x, y) inside the current window and clicks (repeat=2: a double click, its clicks
         50 ms apart, well within the desktop's double-click interval on a loaded machine too)."""
-        self._xdotool("mousemove", "--window", self.window, x, y)
-        time.sleep(0.1)
-        self._xdotool("click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
+        self._xdotool("mousemove", "--window", self.window, x, y, "sleep", 0.1,  # one xdotool for both
+                      "click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
         time.sleep(0.2)
 
     def wheel(self, x, y, turns):
         """Turns the mouse wheel over (x, y) inside the current window: turns notches down (up when negative)."""
-        self._xdotool("mousemove", "--window", self.window, x, y)
-        time.sleep(0.1)
-        self._xdotool("click", "--repeat", abs(turns), 5 if turns > 0 else 4)
+        self._xdotool("mousemove", "--window", self.window, x, y, "sleep", 0.1,
+                      "click", "--repeat", abs(turns), 5 if turns > 0 else 4)
         time.sleep(0.2)
 
     # --- a person's shared steps (see the module text) ---
@@ -1071,7 +1069,7 @@ class Wizard:
         while os.path.exists(request) or not all(os.path.exists(path) for path in files):
             if time.monotonic() > end or self.proc.poll() is not None:
                 self._fail("the texts were not written within %s s" % timeout)
-            time.sleep(0.1)
+            time.sleep(0.025)  # as often as the program looks for a request
 
     @staticmethod
     def read_json(path):

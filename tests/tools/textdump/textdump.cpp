@@ -1395,7 +1395,7 @@ void watch()
         [] {
             auto timer = new QTimer(qApp);
             QObject::connect(timer, &QTimer::timeout, qApp, &answer);
-            timer->start(100);
+            timer->start(25);  // a request's round: a stat of the folder in the program, a look in the harness
         },
         Qt::QueuedConnection);
 }
