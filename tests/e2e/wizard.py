@@ -270,6 +270,56 @@ def wait_until(condition, timeout, what):
     return value
 
 
+class LoadGauge:
+    """How much more CPU time the same work is counted now than on a quiet machine, on the cores this test runs on. On
+    a virtual machine kept busy the CPU time counted for work grows toward the wall time it took: a page fault waits for
+    the other cores to drop the page's old mapping, and that wait counts. The wizard's decodes (a process forked for
+    each, which writes new pages) meet it the most, a computation alone hardly. Started beside a window of the wizard's
+    work, the gauge runs a small process of its own on the same cores (this one's) that forks a reference every second,
+    which writes 256 pages and computes a little; factor() gives the median reference's CPU time over QUIET_S, at least
+    1 and at most MOST. A bound of the wizard's CPU time in that window is judged as bound * factor(): a wizard that
+    spends a core throughout still fails it, up to MOST, which a busier machine cannot judge."""
+
+    QUIET_S = 0.02  # a reference on this project's machine at its least busy: the least of some 250, taken over an hour
+    MOST = 3.0
+    REFERENCE = """
+import os, resource, sys, time
+pages = bytearray(256 * 4096)
+while True:
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    pid = os.fork()
+    if pid == 0:
+        for at in range(0, len(pages), 4096):
+            pages[at] = 1
+        total = 0
+        for n in range(20000):
+            total += n * n % 7
+        os._exit(0)
+    os.waitpid(pid, 0)
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    print(after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime, flush=True)
+    time.sleep(1)
+"""
+
+    def __init__(self):
+        self._proc = subprocess.Popen([sys.executable, "-c", self.REFERENCE], stdout=subprocess.PIPE, text=True)
+        _live.add(self)
+
+    def stop(self):
+        if self._proc.poll() is None:
+            self._proc.kill()
+        _live.discard(self)
+
+    def factor(self):
+        """Stops the gauge; the factor of its window (1 when it took no reference)."""
+        self.stop()
+        self.costs = [float(line) for line in self._proc.communicate(timeout=STEP_S)[0].split()]
+        if not self.costs:
+            return 1.0
+        median = sorted(self.costs)[len(self.costs) // 2]
+        return min(self.MOST, max(1.0, median / self.QUIET_S))
+
+
 def first_line(proc, what, timeout=STEP_S):
     """The first line a process started with stdout=PIPE, text=True prints (a server's "ready"), stripped;
     fails naming what when none comes within timeout s."""
