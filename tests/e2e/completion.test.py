@@ -179,10 +179,10 @@ class Completion(unittest.TestCase):
 
     def test_many_scan_snapshot(self):
         lab = lab_for(self)
-        # T4X's path, the camera's first: 2,000 more scans, refused unread; KORVA's: the most scans, the camera's picture
-        # from then on, asked for again 14 times its decode later. At a quarter of the most pixels it is decoded in some
-        # 0.3 s of its 2 s on a quiet machine, and within them where the load makes the same decode cost 6 times as much
-        # (at the most pixels, 1.2 s: refused out of time on a busy machine).
+        # T4X's path, the camera's first: 2,000 more scans, refused unread; KORVA's: the most scans, the camera's
+        # picture from then on, asked for again 14 times its decode later. At a quarter of the most pixels it is decoded
+        # in some 0.3 s of its 2 s on a quiet machine, and within them where the load makes the same decode cost 6 times
+        # as much (at the most pixels, 1.2 s: refused out of time on a busy machine).
         files = {"scans.jpg": many_scan_jpeg(4096, 4096, 2000), "most.jpg": many_scan_jpeg(2048, 2048, 61)}
         for name, data in files.items():
             with open(os.path.join(lab.workdir, name), "wb") as f:
