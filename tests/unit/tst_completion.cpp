@@ -265,7 +265,7 @@ private slots:
 
     // The snapshot loop writes its changes of state, not its ticks: a camera of any kind leaves no more
     // than a few lines a check period once it has settled. Each answer is decoded by the real decoder, a
-    // process of its own for each: the rows take 18 periods, some 1,000 decodes (25 to 50 ms each on two busy
+    // process of its own for each: the rows take 12 periods, some 700 decodes (25 to 50 ms each on two busy
     // cores).
     void snapshotLinesOnChanges_data()
     {
@@ -278,13 +278,13 @@ private slots:
         QTest::newRow("never answers: quiet after both dialects")
             << "silent"
             << "pictures 0, failures 1, urls 2, good checks 0, failed checks 3, quiet 1" << 0;
-        QTest::newRow("fails for six periods, then comes back")
-            << "gone 4-9"
+        QTest::newRow("fails for four periods, then comes back")
+            << "gone 2-5"
             << "pictures 2, failures 1, urls 3, good checks 2, failed checks 4, quiet 1" << 0;
         // Two changes written a period, the others counted; every check then changes too.
         QTest::newRow("picture and error page by turns")
             << "changing"
-            << "pictures 18, failures 18, urls 9, good checks 9, failed checks 9, quiet 0" << 72;
+            << "pictures 12, failures 12, urls 6, good checks 6, failed checks 6, quiet 0" << 48;
         // A snapshot is a JPEG and within the decoder's limits, or none.
         QTest::newRow("a PNG, a WebP and an arithmetic-coded JPEG by turns")
             << "refused"
@@ -292,7 +292,7 @@ private slots:
     }
     void snapshotLinesOnChanges()
     {
-        const int kPeriods = 18, kLateFrom = 12;
+        const int kPeriods = 12, kLateFrom = 8;
         QFETCH(QString, camera);
         QTcpServer silent;  // the page's own requests go here and are never answered
         QVERIFY(silent.listen(QHostAddress::LocalHost));
@@ -324,7 +324,7 @@ private slots:
                     picture = currentCGIType == SnapshotSchedule::Korva;
                 else if (camera == "changing")
                     picture = answers % 2 == 0;
-                else if (camera == "silent" || (period >= 4 && period <= 9))
+                else if (camera == "silent" || (period >= 2 && period <= 5))
                     picture = false;
                 ++answers;
                 const bool error = camera != "korva" && camera != "changing" && camera != "refused" && !picture;
