@@ -25,7 +25,8 @@ What a Wizard does:
   by side; the X server's socket lies in a folder of its own (XServer), which the program, in a mount
   namespace of its own, sees as /tmp/.X11-unix;
 - finds windows by title with xdotool; clicks, types and presses keys as a person would;
-- saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window;
+- saves screenshots (ImageMagick import) under <build_dir>/screenshots/, cropped to the window, or in the program
+  as it reads the texts (picture());
 - always ends the program and Xvfb and removes the temporary folder: on stop(), on leaving the with
   block, on SIGTERM/SIGINT and at interpreter exit. Set KEEP_WIZARD_DIR=1 to keep the folder.
 
@@ -269,6 +270,56 @@ def wait_until(condition, timeout, what):
     return value
 
 
+class LoadGauge:
+    """How much more CPU time the same work is counted now than on a quiet machine, on the cores this test runs on. On
+    a virtual machine kept busy the CPU time counted for work grows toward the wall time it took: a page fault waits for
+    the other cores to drop the page's old mapping, and that wait counts. The wizard's decodes (a process forked for
+    each, which writes new pages) meet it the most, a computation alone hardly. Started beside a window of the wizard's
+    work, the gauge runs a small process of its own on the same cores (this one's) that forks a reference every second,
+    which writes 256 pages and computes a little; factor() gives the median reference's CPU time over QUIET_S, at least
+    1 and at most MOST. A bound of the wizard's CPU time in that window is judged as bound * factor(): a wizard that
+    spends a core throughout still fails it, up to MOST, which a busier machine cannot judge."""
+
+    QUIET_S = 0.02  # a reference on this project's machine at its least busy: the least of some 250, taken over an hour
+    MOST = 3.0
+    REFERENCE = """
+import os, resource, sys, time
+pages = bytearray(256 * 4096)
+while True:
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    pid = os.fork()
+    if pid == 0:
+        for at in range(0, len(pages), 4096):
+            pages[at] = 1
+        total = 0
+        for n in range(20000):
+            total += n * n % 7
+        os._exit(0)
+    os.waitpid(pid, 0)
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    print(after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime, flush=True)
+    time.sleep(1)
+"""
+
+    def __init__(self):
+        self._proc = subprocess.Popen([sys.executable, "-c", self.REFERENCE], stdout=subprocess.PIPE, text=True)
+        _live.add(self)
+
+    def stop(self):
+        if self._proc.poll() is None:
+            self._proc.kill()
+        _live.discard(self)
+
+    def factor(self):
+        """Stops the gauge; the factor of its window (1 when it took no reference)."""
+        self.stop()
+        self.costs = [float(line) for line in self._proc.communicate(timeout=STEP_S)[0].split()]
+        if not self.costs:
+            return 1.0
+        median = sorted(self.costs)[len(self.costs) // 2]
+        return min(self.MOST, max(1.0, median / self.QUIET_S))
+
+
 def first_line(proc, what, timeout=STEP_S):
     """The first line a process started with stdout=PIPE, text=True prints (a server's "ready"), stripped;
     fails naming what when none comes within timeout s."""
@@ -355,7 +406,60 @@ def _libx11():
     lib.XConnectionNumber.argtypes = [ctypes.c_void_p]
     lib.XFlush.argtypes = [ctypes.c_void_p]
     lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    lib.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong)] + \
+        [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
+    lib.XGetImage.restype = ctypes.POINTER(_XImage)
+    lib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
+                              ctypes.c_ulong, ctypes.c_int]
+    lib.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+    lib.XSetErrorHandler.argtypes = [ctypes.c_void_p]
     return lib
+
+
+class _XImage(ctypes.Structure):  # its first fields, as Xlib.h lays them out
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int), ("format", ctypes.c_int),
+                ("data", ctypes.POINTER(ctypes.c_char)), ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int), ("depth", ctypes.c_int),
+                ("bytes_per_line", ctypes.c_int)]
+
+
+# An X error (a window gone meanwhile) fails the call that met it, not the test process: Xlib's own handler exits.
+_X_ERRORS_IGNORED = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda _dpy, _error: 0)
+_Z_PIXMAP, _ALL_PLANES = 2, 0xFFFFFFFF
+
+
+class WindowPictures:
+    """What the X server shows of a window, read in this process (XGetImage, as import reads it), for comparing one
+    moment's with the next: settle() takes several a second, where starting import took a few tenths of a second each
+    on a busy machine."""
+
+    def __init__(self, display):
+        self._x = _libx11()
+        self._x.XSetErrorHandler(ctypes.cast(_X_ERRORS_IGNORED, ctypes.c_void_p))
+        self._dpy = self._x.XOpenDisplay(display.encode())
+        if not self._dpy:
+            raise RuntimeError("cannot open display " + display)
+
+    def digest(self, window):
+        """A digest of the window's pixels as shown now, or None when it cannot be read (gone, unmapped)."""
+        root, x, y = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()
+        size = [ctypes.c_uint() for _ in range(4)]
+        if not self._x.XGetGeometry(self._dpy, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y),
+                                    *(ctypes.byref(value) for value in size)):
+            return None
+        image = self._x.XGetImage(self._dpy, window, 0, 0, size[0].value, size[1].value, _ALL_PLANES, _Z_PIXMAP)
+        if not image:
+            return None
+        try:
+            return hashlib.sha1(ctypes.string_at(image.contents.data,
+                                                 image.contents.bytes_per_line * image.contents.height)).digest()
+        finally:
+            self._x.XDestroyImage(image)
+
+    def close(self):
+        if self._dpy:
+            self._x.XCloseDisplay(self._dpy)
+            self._dpy = None
 
 
 def send_close_request(display, window):
@@ -537,6 +641,7 @@ class Wizard:
         self.proc = None
         self.xserver = None
         self.screenshots_s = 0.0  # spent taking screenshots, which no person waits for
+        self._pictures = None  # the window's pictures for settle(), once asked
         self.dir = prepare_app_dir(self.build_dir, config, files)
         # The program's temporary folder (TMPDIR) unless env names one, and the session's runtime folder that
         # a desktop gives (without it Qt makes one under TMPDIR).
@@ -633,9 +738,10 @@ class Wizard:
         return self._xdotool("getwindowname", window or self.window).strip()
 
     def _picture(self):
-        result = subprocess.run(["import", "-display", self._x_display(), "-window", str(self.window), "rgb:-"],
-                                capture_output=True, timeout=30)
-        return hashlib.sha1(result.stdout).digest() if result.returncode == 0 else None
+        display = self._x_display()  # a connection to a server that has ended would end this process
+        if self._pictures is None:
+            self._pictures = WindowPictures(display)
+        return self._pictures.digest(self.window)
 
     def settle(self, quiet=0.4, timeout=6.0):
         """Waits until the window shows the same picture for quiet seconds: what it shows is painted.
@@ -656,16 +762,14 @@ class Wizard:
     def click(self, x, y, button=1, repeat=1):
         """Moves the mouse to (x, y) inside the current window and clicks (repeat=2: a double click, its clicks
         50 ms apart, well within the desktop's double-click interval on a loaded machine too)."""
-        self._xdotool("mousemove", "--window", self.window, x, y)
-        time.sleep(0.1)
-        self._xdotool("click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
+        self._xdotool("mousemove", "--window", self.window, x, y, "sleep", 0.1,  # one xdotool for both
+                      "click", *(("--repeat", repeat, "--delay", 50) if repeat > 1 else ()), button)
         time.sleep(0.2)
 
     def wheel(self, x, y, turns):
         """Turns the mouse wheel over (x, y) inside the current window: turns notches down (up when negative)."""
-        self._xdotool("mousemove", "--window", self.window, x, y)
-        time.sleep(0.1)
-        self._xdotool("click", "--repeat", abs(turns), 5 if turns > 0 else 4)
+        self._xdotool("mousemove", "--window", self.window, x, y, "sleep", 0.1,
+                      "click", "--repeat", abs(turns), 5 if turns > 0 else 4)
         time.sleep(0.2)
 
     # --- a person's shared steps (see the module text) ---
@@ -941,9 +1045,7 @@ class Wizard:
         """Saves the current window (or the whole screen) as a PNG under <build_dir>/screenshots/, once
         the window has settled() (settle=False: at once)."""
         start = time.monotonic()
-        if not os.path.isabs(path):
-            path = os.path.join(self.build_dir, "screenshots", path)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
+        path = self.screenshot_path(path)
         if self.window and settle:
             self.settle()
         cmd = ["import", "-display", self._x_display(), "-window", "root"]
@@ -953,6 +1055,19 @@ class Wizard:
         subprocess.run(cmd + [path], check=True, timeout=30, capture_output=True)
         self.screenshots_s += time.monotonic() - start
         return path
+
+    def screenshot_path(self, path):
+        """Where screenshot(path) saves: a relative path under <build_dir>/screenshots/, its folder made."""
+        if not os.path.isabs(path):
+            path = os.path.join(self.build_dir, "screenshots", path)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        return path
+
+    def picture(self, path):
+        """The line of a request (texts(), request()) that saves the current window's screen as the X server shows it,
+        popups and open lists included, as screenshot() does, at that point of the request: the picture of the texts
+        written just before it, without a round of its own. Returns the line; the file is screenshot_path(path)."""
+        return "picture %d %s" % (self.window, self.screenshot_path(path))
 
     # --- the program's side ---
 
@@ -979,7 +1094,7 @@ class Wizard:
         first:
         "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
         window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
-        entry; #-1 the last), "visible <object> true|false"."""
+        entry; #-1 the last), "visible <object> true|false", "picture <window> <file>" (picture())."""
         target = os.path.join(self.dir, "texts.json")
         self.request(list(commands) + [target], timeout)
         return self.read_json(target)
@@ -990,19 +1105,21 @@ class Wizard:
 
     def request(self, lines, timeout=60):
         """Runs a request of the test library: commands, and file names to write the texts of the screen
-        to as it is at that line; returns once all are done."""
+        to as it is at that line; returns once all are done and every file (the pictures' too) is written."""
         request = os.path.join(self.dir, "textdump.request")
-        for line in lines:
-            if line.startswith("/") and os.path.exists(line):
-                os.remove(line)
+        files = [line if line.startswith("/") else line.split(" ", 2)[2] for line in lines
+                 if line.startswith(("/", "picture "))]
+        for path in files:
+            if os.path.exists(path):
+                os.remove(path)
         with open(request + ".new", "w", encoding="utf-8") as f:
             f.write("\n".join(lines))
         os.replace(request + ".new", request)  # whole, or the program may read half of it
         end = time.monotonic() + timeout
-        while os.path.exists(request) or not all(os.path.exists(l) for l in lines if l.startswith("/")):
+        while os.path.exists(request) or not all(os.path.exists(path) for path in files):
             if time.monotonic() > end or self.proc.poll() is not None:
                 self._fail("the texts were not written within %s s" % timeout)
-            time.sleep(0.1)
+            time.sleep(0.025)  # as often as the program looks for a request
 
     @staticmethod
     def read_json(path):
@@ -1186,6 +1303,9 @@ class Wizard:
                 except ProcessLookupError:
                     pass
                 self.proc.wait()
+        if self._pictures is not None and self.xserver.proc.poll() is None:
+            self._pictures.close()  # Xlib ends the process on a connection whose server has ended: left then
+        self._pictures = None
         if self.xserver is not None:
             self.xserver.stop()
         for stream in ("_stdout", "_stderr"):

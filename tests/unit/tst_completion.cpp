@@ -263,26 +263,28 @@ private slots:
         QCOMPARE(currentCGIType, int(SnapshotSchedule::T4x));
     }
 
-    // The snapshot loop writes its changes of state, not its ticks: ten minutes of any camera
-    // leave no more than a few lines a check period once it has settled.
+    // The snapshot loop writes its changes of state, not its ticks: a camera of any kind leaves no more
+    // than a few lines a check period once it has settled. Each answer is decoded by the real decoder, a
+    // process of its own for each: the rows take 12 periods, some 700 decodes (25 to 50 ms each on two busy
+    // cores).
     void snapshotLinesOnChanges_data()
     {
         QTest::addColumn<QString>("camera");
-        QTest::addColumn<QString>("lines");  // over 30 check periods of 20 ticks
-        QTest::addColumn<int>("late");       // lines of the last 10 periods
+        QTest::addColumn<QString>("lines");  // over kPeriods check periods of 20 ticks
+        QTest::addColumn<int>("late");       // lines of the periods from kLateFrom on
         QTest::newRow("pictures in KORVA, an error page in T4X")
             << "korva"
             << "pictures 1, failures 1, urls 2, good checks 1, failed checks 2, quiet 0" << 0;
         QTest::newRow("never answers: quiet after both dialects")
             << "silent"
             << "pictures 0, failures 1, urls 2, good checks 0, failed checks 3, quiet 1" << 0;
-        QTest::newRow("fails for ten periods, then comes back")
-            << "gone 5-14"
+        QTest::newRow("fails for four periods, then comes back")
+            << "gone 2-5"
             << "pictures 2, failures 1, urls 3, good checks 2, failed checks 4, quiet 1" << 0;
         // Two changes written a period, the others counted; every check then changes too.
         QTest::newRow("picture and error page by turns")
             << "changing"
-            << "pictures 30, failures 30, urls 15, good checks 15, failed checks 15, quiet 0" << 120;
+            << "pictures 12, failures 12, urls 6, good checks 6, failed checks 6, quiet 0" << 48;
         // A snapshot is a JPEG and within the decoder's limits, or none.
         QTest::newRow("a PNG, a WebP and an arithmetic-coded JPEG by turns")
             << "refused"
@@ -290,6 +292,7 @@ private slots:
     }
     void snapshotLinesOnChanges()
     {
+        const int kPeriods = 12, kLateFrom = 8;
         QFETCH(QString, camera);
         QTcpServer silent;  // the page's own requests go here and are never answered
         QVERIFY(silent.listen(QHostAddress::LocalHost));
@@ -308,9 +311,9 @@ private slots:
         int answers = 0, lateFrom = 0;
         {
             LogRecorder log;
-            for (int n = 0; n < 30 * SnapshotSchedule::kCheckEvery; ++n) {
+            for (int n = 0; n < kPeriods * SnapshotSchedule::kCheckEvery; ++n) {
                 const int period = n / SnapshotSchedule::kCheckEvery;
-                if (period == 20 && n % SnapshotSchedule::kCheckEvery == 0)
+                if (period == kLateFrom && n % SnapshotSchedule::kCheckEvery == 0)
                     lateFrom = log.lines.size();
                 const int sent = page->outstandingImageRequests;
                 page->checkGetDeviceImageStatus();
@@ -321,7 +324,7 @@ private slots:
                     picture = currentCGIType == SnapshotSchedule::Korva;
                 else if (camera == "changing")
                     picture = answers % 2 == 0;
-                else if (camera == "silent" || (period >= 5 && period <= 14))
+                else if (camera == "silent" || (period >= 2 && period <= 5))
                     picture = false;
                 ++answers;
                 const bool error = camera != "korva" && camera != "changing" && camera != "refused" && !picture;
@@ -334,8 +337,8 @@ private slots:
                 // Its real request goes unanswered; the next tick comes once the picture is decoded and its wait,
                 // which grows to a minute after refusals (snapshotDecodeWait), is over.
                 qDeleteAll(page->getImageManager->findChildren<QNetworkReply*>());
-                while (page->imageDecoder->busy())
-                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+                while (page->imageDecoder->busy())  // each answer is what wakes it
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 page->imageDecodeEnded.invalidate();
             }
             QTEST(loopLines(log.lines), "lines");
@@ -386,8 +389,8 @@ private slots:
                     page->getImagefinishedSlot(new CannedReply(answer == "e" ? 404 : 200,
                                                                answer == "r" ? blankPng(4, 4) : jpeg.data(),
                                                                QNetworkReply::NoError));
-                while (page->imageDecoder->busy())
-                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+                while (page->imageDecoder->busy())  // each answer is what wakes it
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             }
         };
         give(answers.section('|', 0, 0));

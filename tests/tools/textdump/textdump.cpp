@@ -12,7 +12,7 @@
 // state (a field's echo and read-only, where a text box or list stands scrolled, a list's chosen rows), a list's open
 // entries and where a person clicks them; the text of the page a web view shows), call a page's slot (a popup), show
 // a page, close the popups, choose a
-// list's entry, show or hide a widget. Then it removes the request.
+// list's entry, show or hide a widget, save a window's screen as a picture. Then it removes the request.
 
 #include <algorithm>
 
@@ -1312,6 +1312,25 @@ void closePopups()
         dimming->hide();
 }
 
+// "picture <window id> <file>": the screen where that window lies as the X server shows it, its popups, open lists and
+// dimming included, saved as a PNG: what a person sees of the screen whose texts were just written. Every window paints
+// what is pending first.
+void savePicture(const QStringList& words)
+{
+    const WId id = words.value(1).toULongLong();
+    QWidget* shown = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            window->repaint();
+        if (window->isVisible() && window->internalWinId() == id)
+            shown = window;
+    }
+    QScreen* screen = shown ? shown->screen() : nullptr;
+    QSaveFile file(words.mid(2).join(' '));
+    if (screen && file.open(QIODevice::WriteOnly) && screen->grabWindow(id).save(&file, "PNG"))
+        file.commit();
+}
+
 void dump(const QString& target)
 {
     QJsonArray out;
@@ -1357,6 +1376,8 @@ void answer()
             choose(words);
         else if (words.first() == "visible")
             setVisible(words);
+        else if (words.first() == "picture")
+            savePicture(words);
         else
             dump(line.trimmed());
         QCoreApplication::sendPostedEvents();
@@ -1374,7 +1395,7 @@ void watch()
         [] {
             auto timer = new QTimer(qApp);
             QObject::connect(timer, &QTimer::timeout, qApp, &answer);
-            timer->start(100);
+            timer->start(25);  // a request's round: a stat of the folder in the program, a look in the harness
         },
         Qt::QueuedConnection);
 }
