@@ -812,7 +812,7 @@ CONTROL_STATES = {
                   dsetupForgotPassword_Label="shown"),
     "cloud_reached": dict(FRAME, cloudServiceSignIn_PushButton="enabled", cloudServiceSignUp_PushButton="enabled",
                           cloudServicePrev_PushButton="enabled", cloudServiceSkip_PushButton="enabled"),
-    "no_internet": dict(FRAME, oppsExit_PushButton="enabled", oppsLocalView_PushButton="enabled",
+    "no_internet": dict(FRAME, mainZero_Label="enabled", oppsExit_PushButton="enabled", oppsLocalView_PushButton="enabled",
                         oppsRetry_PushButton="enabled"),
     "wifi_list": WIFI_LIST,
     "wifi_network_chosen": dict(WIFI_LIST, dwifiConnect_Button="enabled"),

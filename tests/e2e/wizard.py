@@ -677,14 +677,17 @@ class Wizard:
         self.wait_log(LICENCE_SHOWN, timeout)
         self.settle()
 
-    def start_local_only(self, title=MAIN_TITLE, shot=None):
-        """Welcome page (its window titled title) -> Start with no Internet (screenshot shot when given) ->
-        "Local Only" and its popup's OK -> the licence page."""
+    def start_local_only(self, title=MAIN_TITLE, shot=None, at_page=None):
+        """Welcome page (its window titled title) -> Start with no Internet (screenshot shot when given, at_page()
+        called on that page when given) -> "Local Only" and its popup's OK -> the licence page."""
         self.wait_window(title)
         self.click(*WELCOME_START)
         self.wait_log("checkWizardInternetTimer timeout", STEP_S)
         if shot:
             self.screenshot(shot)
+        if at_page:
+            self.settle()
+            at_page()
         self.click(*NO_INTERNET_LOCAL_ONLY)
         self.wait_log("MessageBoxPage Constructor Initializing", STEP_S)
         self.click(*popup_button(400))
