@@ -57,11 +57,11 @@ import unittest
 from wizard import (AP_FIRST_NETWORK, BUILD_DIR, CAMERA_LISTED, GUIDE_SKIP, LAUNCHER_TITLE, LICENCE_SHOWN,
                     MAIN_TITLE, SOURCE_DIR, STEP_S, SUMMARY_SHOWN, WELCOME_START, WIFI_LIST_SHOWN, LabCloud, Wizard,
                     online_lab, start_camcgi, start_camsim, wait_until)
-from screentexts import (POPUPS, SPACELESS, back_after_next, clipped, code_sources, control_states, copied,
-                         copied_translations, covered, crowded, crowded_lines, describe, english_left, english_runs,
-                         every_translation, kinsoku, line_breaks, low_contrast, markup_drawn, misplaced, missing_popup,
-                         narrow_faces, plain, popup_page, tight_captions, translations, uncaptioned, undrawn, unopened,
-                         untranslated, vocabulary)
+from screentexts import (POPUPS, SPACELESS, back_after_next, caption_gaps, clipped, code_sources, control_states,
+                         copied, copied_translations, covered, crowded, crowded_lines, describe, english_left,
+                         english_runs, every_translation, kinsoku, line_breaks, low_contrast, markup_drawn, misplaced,
+                         missing_popup, narrow_faces, plain, popup_page, tight_captions, translations, uncaptioned,
+                         undrawn, unopened, untranslated, vocabulary)
 from samescreens import differences, read_road, shape, write_road
 from screenstates import error_colours, scrolled, state_faces, unmarked_focus, unmasked
 
@@ -234,7 +234,7 @@ class LayoutCase(unittest.TestCase):
         found += ["face: " + face for face in narrow_faces(texts)] + missing_popup(screen, texts)
         found += ["covered: " + text for text in covered(texts)] + ["crowded: " + pair for pair in crowded(texts)]
         found += ["crowded lines: " + text for text in crowded_lines(texts)]
-        found += ["caption: " + button for button in tight_captions(texts)]
+        found += ["caption: " + button for button in tight_captions(texts) + caption_gaps(texts)]
         found += ["state: " + control for control in control_states(screen, texts)]
         found += ["secret: " + field for field in unmasked(texts)] + ["scrolled: " + box for box in scrolled(texts)]
         found += ["error colour: " + text for text in error_colours(texts)]
