@@ -9,13 +9,18 @@ account that camera refuses and a password outside Latin-1, and the setup page o
 (T4X), each setup page with every zone of its time-zone list chosen in turn, "Enable daylight saving" ticked
 (the Auto and Manual choice, then Manual) and its fields typed wrong beside the daylight-saving fields, the
 first with the password popup of a new password; the cloud page and a sign-in to an account with a long e-mail
-address; then every other page shown alone (the access-point network page with its survey and Wi-Fi password
-box, the cloud page with its failure popup), the registered-camera summary, every popup opened by its slot
-(through the harness's test library) over its page (screentexts.popup_page), the Wi-Fi and network boxes before
-and as Connect leaves them with their fields empty, the manual Wi-Fi box's own checks and the access-point
-password's as a person leaves their fields.
-A second wizard takes the local-only road without Internet: the guide's connection types, the setup page of a
-camera without a password and the device-only summary it leads to, with its shortcut offer. No text may be
+address; the Wi-Fi page the cloud step enters, its survey answered, with its tabs, a network chosen and its boxes
+before and as Connect leaves them with their fields empty and the manual box's own checks as a person leaves its
+fields; its Skip to the registered camera's summary; then each other page (ENTERED: the cloud page, the already
+registered page, the access-point pages, their survey answered, the access-point password typed wrong) entered as the
+main window enters it, its own entry step run (the harness's "enter"), so that what a page shows, hides or sets on
+arrival is judged and compared with English. Every popup is opened by its slot (through the harness's test library)
+where the road stands on its page (screentexts.popup_page; over), with the network boxes and the popups named for
+what they name (OVER); the road shows no page as it was left but by a person's own click back (discovery's Back,
+the setup page's).
+A second wizard takes the local-only road without Internet: the page that says so with its popups, the guide's
+connection types, the setup page of a camera without a password and the device-only summary it leads to, with its
+shortcut offer. No text may be
 cut by its room, its parents or the window, cover another text of its page or popup, be English where the language
 translates it or where its translation file leaves it English (screentexts.untranslated), or break its
 lines where a reader would not (screentexts.broken_lines, screentexts.split_words) or cut a web address
@@ -32,7 +37,10 @@ or under them (crowded) nor its own lines closer than their font's line spacing 
 button's caption closer than 8 px to its ends (tight_captions); each screen of
 CONTROL_STATES shows its controls as a person finds them before they act and names each it shows (control_states). In
 every language a field that holds a secret is masked (screenstates.unmasked), a text box or list shows its start
-(scrolled), an error line is drawn in the error colour and no other text is (error_colours). Each screen of another
+(scrolled), an error line is drawn in the error colour and no other text is (error_colours), a button's look at rest
+tells its state (state_faces: a disabled one its style's disabled face, an enabled one no disabled face), a control
+Tab reaches shows a mark of the focus (unmarked_focus), and a daylight-saving caption beside its field ends its letters
+8 px before it (screentexts.caption_gaps). Each screen of another
 language is compared with the same screen of the English road (samescreens): the same widgets shown in the same states,
 its texts in the same colours and fonts, none pressed closer than English to what stands beside it on its line; the
 English road keeps its screens in the build folder (ENGLISH_ROAD) and runs first (a CTest fixture). The road acts as a

@@ -978,10 +978,13 @@ class Wizard:
         "password", ...; readOnly of a text box too), scroll (a scrolling box: vertical and horizontal, each [value,
         minimum, maximum]), selected (a list's or table's chosen rows), paints ("picture", "control" or "shade")
         and drawn (what it paints); an open entry's enabled and at (where a person clicks it, in the list's
-        window), a list widget's item's at; a web view's viewText (the text of the page it shows). Commands run
-        first:
-        "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
-        window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
+        window), a list widget's item's at; a web view's viewText (the text of the page it shows); focus (the
+        widget its window's keyboard focus is in), tabbed (a control Tab reaches: enabled, taking the focus from the
+        keyboard) and its focusMark (the pixels it draws in a colour told apart, contrast 2 or more, with the focus
+        than without; a text field's: its cursor's height; none for another kind). Commands run first:
+        "invoke <class> <slot> [argument]" (a page's popup), "enter <class>" (a page entered as the main window
+        enters it: put in its place and its own entry step run), "show <class>" (a page alone in the main window,
+        as it was left, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
         entry; #-1 the last), "visible <object> true|false"."""
         target = os.path.join(self.dir, "texts.json")
         self.request(list(commands) + [target], timeout)

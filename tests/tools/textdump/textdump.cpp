@@ -9,7 +9,8 @@
 // button's style sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them (with their
 // baselines and the room their fonts ask above and below them), and where a push button draws its caption; every
 // widget's place in its window's painting, and what each picture, control or shade paints and where; a control's
-// state (a field's echo and read-only, where a text box or list stands scrolled, a list's chosen rows), a list's open
+// state (a field's echo and read-only, where a text box or list stands scrolled, a list's chosen rows, whether it has
+// the keyboard's focus and, for one Tab reaches, the mark it shows once it has it), a list's open
 // entries and where a person clicks them; the text of the page a web view shows), call a page's slot (a popup), show
 // a page as it was left or enter it as the main window does, close the popups, choose a list's entry, show or hide a
 // widget. Then it removes the request.
