@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 #include <QStyleOptionButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QtTest>
 

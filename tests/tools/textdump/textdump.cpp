@@ -1092,7 +1092,8 @@ QRgb groundBeside(const QWidget* widget)
         drawnWindows.insert(window, window->grab().toImage());
     const QImage& drawn = drawnWindows[window];
     const QRect place = inWindow(widget, widget->rect());
-    const QPoint beside = place.x() > 0 ? QPoint(place.x() - 1, place.center().y()) : QPoint(place.center().x(), place.y() - 1);
+    const QPoint beside =
+        place.x() > 0 ? QPoint(place.x() - 1, place.center().y()) : QPoint(place.center().x(), place.y() - 1);
     return drawn.rect().contains(beside) ? drawn.pixel(beside) : qRgb(255, 255, 255);
 }
 
