@@ -461,6 +461,7 @@ class SameScreens(unittest.TestCase):
             ("QPushButton{%s;}QPushButton:disabled{%s;}" % (blue, disabled), False, None, 0),  # its disabled form
             ("QPushButton{%s;}QPushButton:disabled{%s;}" % (blue, disabled), True, None, 0),
             ("QPushButton{%s;}QPushButton:!enabled{%s;}" % (blue, disabled), False, None, 0),
+            ("QPushButton:disabled{%s;}QPushButton{%s;}" % (disabled, blue), False, None, 0),  # its form written first
             ("%s;\n#b:disabled{image: url(:/images/btn_blue.png);}" % disabled, False, None, 1),  # an image over it
             ("%s;\n#other:disabled{image: url(:/images/btn_blue.png);}" % disabled, False, None, 0),  # another's
             ("border-image: url(:/images/btn_white.png); color: rgb(66, 66, 66);", False, None, 1),  # no white form
