@@ -14,8 +14,9 @@ namespace InstallerRules {
 bool isWizardOwnName(const QString& name, const QString& programName);
 
 // The name the installer is saved under: addressName (the address's last path segment, see installerFileName)
-// unless it starts with a dot, holds a control character (U+0000 to U+001F, U+007F) or is one of the wizard's own, else
-// kFallbackInstallerName; empty when that is one of the wizard's own too.
+// unless it starts with a dot, holds a character not drawn as itself (a control, C0 or C1, a character that turns the
+// text's direction or another format character, a line or paragraph separator, a variation selector) or is one of the
+// wizard's own, else kFallbackInstallerName; empty when that is one of the wizard's own too.
 QString savedName(const QString& addressName, const QString& programName);
 
 // Whether a file of this name already in the chosen folder is taken for an earlier download and replaced: an

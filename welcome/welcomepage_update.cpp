@@ -450,7 +450,7 @@ void WelcomePage::pressMsgUpdateWizardStatusOKButton()
 {
     gMainpage->hide();
     WLOG << "01 OK close msgBox";
-    TolmWizardFile = installerTarget();
+    // The file read back, by the name it was written under: the folder or the address may have changed since.
     WLOG << "open TolmWizardFile path ..." << TolmWizardFile;
     const bool started = Platform::startDownloadedInstaller(TolmWizardFile);
     WLOG << "02 autorun_success" << started;

@@ -199,8 +199,9 @@ private slots:
         QCOMPARE(CloudSite::isCloudAddress(QUrl(url, QUrl::TolerantMode)), cloud);
     }
 
-    // A view counts other hosts' pictures by party: the registrable domain by the public suffix list, else the name or
-    // address itself, whatever case, trailing dot or form of an international name or address it is written in.
+    // A view counts other hosts' pictures by party: the registrable domain by the public suffix list's ICANN section,
+    // else the name or address itself, whatever case, trailing dot or form of an international name or address it is
+    // written in, an IPv4 address whichever IPv6 form carries it.
     void parties_data()
     {
         QTest::addColumn<QString>("url");
@@ -212,7 +213,15 @@ private slots:
         row("the registrable domain itself", "https://example.net/", "example.net");
         row("under a suffix of two labels", "https://cdn.shop.example.co.uk/", "example.co.uk");
         row("a suffix of two labels itself", "https://co.uk/", "co.uk");
-        row("under a suffix a company gives names under", "https://a.b.github.io/", "b.github.io");
+        // A suffix of the list's private section: the company's registrable domain, under which it gives names away.
+        row("under a suffix a company gives names under", "https://a.b.github.io/", "github.io");
+        row("another name under it", "https://c.github.io/", "github.io");
+        row("the company's suffix itself", "https://github.io/", "github.io");
+        row("under a dynamic DNS suffix", "https://a.duckdns.org/", "duckdns.org");
+        row("under a suffix of two labels of a company's", "https://a.s3.amazonaws.com/", "amazonaws.com");
+        row("under a company's wildcard suffix", "https://a.b.compute.amazonaws.com/", "amazonaws.com");
+        row("under a suffix of the ICANN section's wildcard", "https://a.b.kawasaki.jp/", "a.b.kawasaki.jp");
+        row("an exception to that wildcard", "https://a.city.kawasaki.jp/", "city.kawasaki.jp");
         row("under a domain the list does not name", "https://portal.olvaris-cloud.invalid/", "olvaris-cloud.invalid");
         row("upper case", "https://CDN.Example.NET/", "example.net");
         row("a trailing dot", "https://h1.example.net./", "example.net");
@@ -224,6 +233,24 @@ private slots:
         row("another IPv4 address of the same network", "https://93.184.216.35/", "93.184.216.35");
         row("an IPv6 address", "https://[2001:DB8::1]/", "2001:db8::1");
         row("an IPv6 address written out", "https://[2001:db8:0:0:0:0:0:1]/", "2001:db8::1");
+        // An IPv6 address that reaches an IPv4 host is that host's party; others, and :: and ::1, are their own.
+        row("IPv4-mapped", "https://[::ffff:8.8.8.8]/", "8.8.8.8");
+        row("IPv4-mapped in hexadecimal", "https://[::FFFF:808:808]/", "8.8.8.8");
+        row("IPv4-compatible", "https://[::8.8.8.8]/", "8.8.8.8");
+        row("IPv4-compatible, the lowest", "https://[::2]/", "0.0.0.2");
+        row("the loopback address", "https://[::1]/", "::1");
+        row("the unspecified address", "https://[::]/", "::");
+        row("mapped as SIIT translates", "https://[::ffff:0:808:808]/", "::ffff:0:808:808");
+        row("NAT64's well-known prefix", "https://[64:ff9b::8.8.8.8]/", "8.8.8.8");
+        row("NAT64's prefix for local use", "https://[64:ff9b:1::808:808]/", "64:ff9b:1::/48");
+        row("NAT64's prefix for local use, another", "https://[64:ff9b:1:ffff::1]/", "64:ff9b:1::/48");
+        row("next to NAT64's prefixes", "https://[64:ff9b:2::808:808]/", "64:ff9b:2::808:808");
+        row("6to4", "https://[2002:808:808::1]/", "8.8.8.8");
+        row("6to4, another host of the site", "https://[2002:808:808:ffff::abcd]/", "8.8.8.8");
+        row("next to 6to4", "https://[2003:808:808::1]/", "2003:808:808::1");
+        row("Teredo", "https://[2001:0:4136:e378:8000:63bf:f7f7:f7f7]/", "8.8.8.8");
+        row("Teredo, another server and port", "https://[2001:0:5ef5:79fd:0:1:f7f7:f7f7]/", "8.8.8.8");
+        row("next to Teredo", "https://[2001:1::f7f7:f7f7]/", "2001:1::f7f7:f7f7");
         row("an international name",
             "https://b\xc3\xbc"
             "cher.example.de/",

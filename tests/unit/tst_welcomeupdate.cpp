@@ -56,6 +56,7 @@ private slots:
     void errorPageIsNoSprite();
     void spriteBeforeCatalogueIsCutAgain();
     void lateUpdateCheckReply();
+    void redirectedInstallerTargetFetched_data();
     void redirectedInstallerTargetFetched();
     void oversizedAnswersFail_data();
     void oversizedAnswersFail();
@@ -184,26 +185,56 @@ void TestWelcomeUpdate::lateUpdateCheckReply()
     QVERIFY(frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage));
 }
 
-// A redirect answer is not written: its target is fetched.
+// A redirect answer is not written: its target is fetched, and read back and started by the name it was written
+// under, though the folder or the address change while it runs (as another folder chosen after a failed write while
+// an earlier request still runs).
+void TestWelcomeUpdate::redirectedInstallerTargetFetched_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("as asked") << QString();
+    QTest::newRow("the folder changed while it runs") << "folder";
+    QTest::newRow("the address changed while it runs") << "address";
+}
+
 void TestWelcomeUpdate::redirectedInstallerTargetFetched()
 {
+    QFETCH(QString, change);
     const QByteArray installer("#!/bin/sh\nexit 0\n");
     serve({{"/files/setup.exe", HttpTestServer::redirect(302, "/mirror/v2.exe")},
            {"/mirror/v2.exe", HttpTestServer::ok(installer)}});
+    QTemporaryDir into(folder + "/row-XXXXXX");
+    QVERIFY(into.isValid());
     TolmWizardUpdateUrl = server->url("/files/setup.exe");
-    TolmWizardUpdateSavePath = folder;
+    TolmWizardUpdateSavePath = into.path();
     gMainpage->showBusy();
     gWelcomePage->checkWizardUpdateTimer->start(60000);
     gWelcomePage->checkTolmWizardUpdateRequest();
-    // The installer's deadline (390 s) is past the suite's own; the local answer comes at once.
-    QTRY_COMPARE_WITH_TIMEOUT(popupShown(), QString("UpdateWizardStatusMsgBox"), kWelcomeAnswersMs);
+    const QString other = into.path() + "/other";
+    QVERIFY(QDir().mkpath(other));
+    if (change == "folder")
+        TolmWizardUpdateSavePath = other;
+    else if (!change.isEmpty())
+        TolmWizardUpdateUrl = server->url("/files/other/setup2.exe");
+    // The installer's deadline (390 s) is past the suite's own; the local answer comes at once, and its end says.
     QTRY_VERIFY_WITH_TIMEOUT(!welcomeRepliesPending(), kWelcomeAnswersMs);
+    QCOMPARE(popupShown(), QString("UpdateWizardStatusMsgBox"));
 
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"setup.exe"});
-    QFile file(folder + "/setup.exe");
+    QCOMPARE(QDir(into.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"setup.exe"});
+    QFile file(into.path() + "/setup.exe");
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == installer);
+    QCOMPARE(TolmWizardFile, file.fileName());
     QVERIFY(gWizardUpdateDownloaded);
     QVERIFY(!frameWidget("loadingMaskLabel")->isVisibleTo(gMainpage));
+    if (change.isEmpty())
+        return;
+    // OK starts nothing but that file: with it gone, a program under the name the update would use now stays unrun.
+    QVERIFY(file.remove());
+    QFile now(TolmWizardUpdateSavePath + "/" + installerFileName(TolmWizardUpdateUrl));
+    QVERIFY(now.open(QIODevice::WriteOnly) && now.write(installer) == installer.size());
+    now.close();
+    gMainpage->findChild<MessageBoxPage*>(popupShown())->ui->msgBoxRightBtn_Button->click();
+    QCOMPARE(popupShown(), QString("UpdateWizardDownloadErrorMsgBox"));
+    QVERIFY(gMainpage->isVisible());
 }
 
 // An answer over its kind's size, or a sprite of too many pixels, takes the failure road.
@@ -311,9 +342,9 @@ void TestWelcomeUpdate::unwritableFolderSaid()
 }
 
 // The installer's name from its address is a plain file name that replaces no file the wizard did not write: one
-// starting with a dot, holding a control character or of the wizard's own is saved under the service's usual name; a
-// file of that name already in the folder is replaced only when it is an installer's, else left alone and another
-// folder asked for.
+// starting with a dot, holding a character not drawn as itself or of the wizard's own is saved under the service's
+// usual name; a file of that name already in the folder is replaced only when it is an installer's, else left alone
+// and another folder asked for.
 void TestWelcomeUpdate::installerNames_data()
 {
     QTest::addColumn<QString>("address");  // the address's last path segment
@@ -351,7 +382,30 @@ void TestWelcomeUpdate::installerNames_data()
     row("U+007F", "setup%7F.exe", false, fallback, true);
     row("a space, U+0020", "set%20up.exe", false, "set up.exe", true);
     row("a tilde, U+007E", "setup~1.exe", false, "setup~1.exe", true);
-    row("U+0080", "setup%C2%80.exe", false, QString::fromUtf8("setup\u0080.exe"), true);
+    // Nor one that draws the name as other than it is: C1 controls, the characters that turn the text's direction
+    // ("setup\u202Eexe.txt" reads as ending in ".exe"), other format characters, separators and selectors drawn as
+    // nothing; also past U+FFFF. What the address names twice encoded is shown as it stands.
+    row("U+0080", "setup%C2%80.exe", false, fallback, true);
+    row("U+0085 and U+202E", "setup%C2%85%E2%80%AEexe.txt", false, fallback, true);
+    row("U+009F", "setup%C2%9F.exe", false, fallback, true);
+    row("U+00A0", "setup%C2%A0.exe", false, QString::fromUtf8("setup\u00a0.exe"), true);
+    row("U+200E", "%E2%80%8Esetup.exe", false, fallback, true);
+    row("U+200F", "setup%E2%80%8F.exe", false, fallback, true);
+    row("U+202A", "setup%E2%80%AA.exe", false, fallback, true);
+    row("U+2066", "setup%E2%81%A6.exe", false, fallback, true);
+    row("U+2069", "setup%E2%81%A9.exe", false, fallback, true);
+    row("U+061C", "setup%D8%9C.exe", false, fallback, true);
+    row("U+FEFF", "%EF%BB%BFsetup.exe", false, fallback, true);
+    row("U+200B in the extension", "setup.e%E2%80%8Bxe", false, fallback, true);
+    row("U+2028", "setup%E2%80%A8.exe", false, fallback, true);
+    row("U+2029", "setup%E2%80%A9.exe", false, fallback, true);
+    row("U+FE0F", "setup.ex%EF%B8%8Fe", false, fallback, true);
+    row("U+E0001", "setup%F3%A0%80%81.exe", false, fallback, true);
+    row("U+E0100", "setup%F3%A0%84%80.exe", false, fallback, true);
+    row("U+2010", "set%E2%80%90up.exe", false, QString::fromUtf8("set\u2010up.exe"), true);
+    row("U+202E encoded twice", "setup%25E2%2580%25AEexe.txt", false, "setup%E2%80%AEexe.txt", false);
+    row("U+202E in an overlong form", "setup%F0%82%80%AEexe.txt", false,
+        QString::fromUtf8("setup\ufffd\ufffd\ufffd\ufffdexe.txt"), false);
     row("a renamed program, another name", "setup.exe", false, "setup.exe", true, "TolmSetupWizard.exe");
     row("a renamed program, its own name", "tolmsetupwizard.exe", false, QString(), false, "TolmSetupWizard.exe");
 }

@@ -61,6 +61,7 @@ private slots:
                                << "abcdefg" << false;
         QTest::newRow("wpa space") << "WPA2-PSK"
                                    << "abcd efgh" << false;
+        QTest::newRow("wpa 63, the longest passphrase") << "WPA2-PSK" << QString(62, 'z') + "~" << true;
         QTest::newRow("wpa 65") << "WPA2-PSK" << QString(65, 'a') << false;
         QTest::newRow("wpa 64 hex") << "WPA or WPA2" << QString(64, 'F') << true;
         QTest::newRow("wpa 64 with one non-hex") << "WPA-PSK" << QString(63, 'a') + "g" << false;
