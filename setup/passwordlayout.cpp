@@ -130,10 +130,14 @@ void fitCaptions(Ui_DeviceSetupPage* form)
         label->setGeometry(place);
         const int width = std::max(place.width(), WizardPage::textWidth(label));
         if (!caption.roomRight) {
-            const int left = std::min(place.x(), kFieldsLeft - kCaptionGap - WizardPage::textWidth(label));
-            label->resize(kFieldsLeft - kCaptionGap - left, place.height());
+            // Its letters end kCaptionGap before the field in every language, from as far left as they need; the
+            // box reaches on over the last letter's empty side (a full-width colon's), which draws nothing.
+            const int lettersEnd = label->contentsRect().left() + label->margin() +
+                                   label->fontMetrics().tightBoundingRect(label->text()).right() + 1;
+            label->resize(std::max(WizardPage::textWidth(label), lettersEnd), place.height());
             const int height = std::max(place.height(), WizardPage::textHeight(label));
-            label->setGeometry(left, place.y() - (height - place.height()) / 2, label->width(), height);
+            label->setGeometry(kFieldsLeft - kCaptionGap - lettersEnd, place.y() - (height - place.height()) / 2,
+                               label->width(), height);
             continue;
         }
         // Over its column up to the next one; wider, it wraps and grows up from the column's field.

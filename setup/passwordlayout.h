@@ -20,7 +20,7 @@ void place(Ui_DeviceSetupPage* form, bool newPassword);
 
 // The daylight-saving captions, the Auto and Manual choice and the forgot-password link as wide and
 // tall as their words need in the language, from their places in the form: a caption beside its field
-// grows to the left, its letters ending 8 px before the field, any other to the right.
+// ends its letters 8 px before the field, growing to the left as far as they need; any other grows to the right.
 void fitCaptions(Ui_DeviceSetupPage* form);
 
 // The time-zone list as wide as its chosen zone needs beside its arrow, never narrower than the

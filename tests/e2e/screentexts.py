@@ -777,6 +777,30 @@ def tight_captions(texts, least=CAPTION_ENDS):
     return faults
 
 
+# The captions that stand beside their field on its left, each with its field: their letters end CAPTION_GAP px before
+# it in every language (README), the caption growing to the left as the language needs; a pixel either way is the
+# rounding of a letter's outline.
+CAPTIONS_BESIDE = {"dsetupDSTHourOffsetLabel_Label": "dsetupDSTHourOffset_ComboBox",
+                   "dsetupDSTStartLabel_Label": "dsetupStartMonth_QDateEdit",
+                   "dsetupDSTEndLabel_Label": "dsetupEndMonth_QDateEdit"}
+CAPTION_GAP = 8
+
+
+def caption_gaps(texts, gap=CAPTION_GAP):
+    """The captions of CAPTIONS_BESIDE whose letters end nearer their field than gap px, or farther, by more than a
+    pixel."""
+    fields = {t["name"]: t["rect"] for t in texts if t["kind"] == "widget" and t["name"] in CAPTIONS_BESIDE.values()}
+    faults = []
+    for item in texts:
+        field = fields.get(CAPTIONS_BESIDE.get(item["name"])) if item["kind"] == "text" else None
+        if field and item.get("glyphs"):
+            room = field[0] - max(rect[0] + rect[2] for rect in item["glyphs"])
+            if abs(room - gap) > 1:
+                faults.append("%s %r ends its letters %d px before its field, not %d" % (
+                    item["name"], plain(item["text"]), room, gap))
+    return faults
+
+
 # What a screen of the layout road shows a person before they act: the states of its controls ("shown" or "hidden",
 # "enabled" or "disabled", "checked" or "unchecked"). Each control a screen of the table shows (its buttons, fields,
 # lists, boxes and links) is named there, or in NOT_JUDGED with the reason its state is not judged.
@@ -812,8 +836,8 @@ CONTROL_STATES = {
                   dsetupForgotPassword_Label="shown"),
     "cloud_reached": dict(FRAME, cloudServiceSignIn_PushButton="enabled", cloudServiceSignUp_PushButton="enabled",
                           cloudServicePrev_PushButton="enabled", cloudServiceSkip_PushButton="enabled"),
-    "no_internet": dict(FRAME, oppsExit_PushButton="enabled", oppsLocalView_PushButton="enabled",
-                        oppsRetry_PushButton="enabled"),
+    "no_internet": dict(FRAME, mainZero_Label="enabled", oppsExit_PushButton="enabled",  # after the welcome page
+                        oppsLocalView_PushButton="enabled", oppsRetry_PushButton="enabled"),
     "wifi_list": WIFI_LIST,
     "wifi_network_chosen": dict(WIFI_LIST, dwifiConnect_Button="enabled"),
     "summary_device": dict(FRAME, DSCPShortcutCheck_CheckBox="enabled unchecked", DSCPFinish_Button="enabled"),

@@ -15,12 +15,12 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from screentexts import (back_after_next, copied, copied_translations, english_runs, kinsoku,  # noqa: E402
                          low_contrast, markup_drawn, missing_popup, narrow_faces)
-from screentexts import (CONTROL_STATES, control_states, covered, crowded, crowded_lines, tight_captions,  # noqa: E402
-                         unopened)
+from screentexts import (CONTROL_STATES, caption_gaps, control_states, covered, crowded, crowded_lines,  # noqa: E402
+                         tight_captions, unopened)
 from screentexts import (broken_addresses, broken_lines, english_left, misplaced, split_words,  # noqa: E402
                          uncaptioned, undrawn)
 from samescreens import differences, shape  # noqa: E402
-from screenstates import error_colours, scrolled, unmasked  # noqa: E402
+from screenstates import error_colours, scrolled, state_faces, unmarked_focus, unmasked  # noqa: E402
 
 
 class LineRules(unittest.TestCase):
@@ -269,6 +269,7 @@ class BesideRules(unittest.TestCase):
                     "z": [z, last or z], "rect": list(drawn), "drawn": list(drawn), "text": ""}
 
         lines = [(80, 100, 400, 12), (80, 124, 200, 12)]  # a long line over a short one
+        field = {"kind": "widget", "name": "dsetupStartMonth_QDateEdit", "rect": [270, 425, 103, 27], "drawn": []}
         picture = painter(6, (360, 120, 242, 177))
         for rule, texts, faults in [
             (covered, [text(5, lines), picture], 0),  # beside its short line
@@ -299,6 +300,13 @@ class BesideRules(unittest.TestCase):
              0),  # a larger font's line over a smaller one's
             (crowded_lines, [text(5, [(80, 100, 100, 12), (300, 101, 100, 12)],
                                   baselines=[(110, 13, 2), (110.5, 13, 2)])], 0),  # side by side
+            # a daylight-saving caption's letters against the 8 px before its field, each side of a pixel's rounding
+            (caption_gaps, [dict(text(5, [(223, 433, 39, 10)]), name="dsetupDSTStartLabel_Label"), field], 0),
+            (caption_gaps, [dict(text(5, [(224, 433, 39, 10)]), name="dsetupDSTStartLabel_Label"), field], 0),
+            (caption_gaps, [dict(text(5, [(225, 433, 39, 10)]), name="dsetupDSTStartLabel_Label"), field], 1),
+            (caption_gaps, [dict(text(5, [(222, 433, 39, 10)]), name="dsetupDSTStartLabel_Label"), field], 0),
+            (caption_gaps, [dict(text(5, [(221, 433, 39, 10)]), name="dsetupDSTStartLabel_Label"), field], 1),
+            (caption_gaps, [dict(text(5, [(200, 433, 39, 10)]), name="dsetupDSTEndLabel_Label"), field], 0),  # not its
         ]:
             with self.subTest(rule=rule.__name__, texts=[(t["name"], t.get("glyphs") or t["drawn"]) for t in texts]):
                 self.assertEqual(len(rule(texts)), faults)
@@ -423,9 +431,50 @@ class SameScreens(unittest.TestCase):
              1),
             (error_colours, {"kind": "text", "name": "dsetupPasswordErrorHint_Label", "colours": ["#000000"]}, 0),
             (error_colours, {"kind": "text", "name": "oppsContent_Label", "colours": ["#ff0000"]}, 1),
+            # a control Tab reaches: the pixels of its mark of the focus, each side of a text cursor's
+            (unmarked_focus, {"name": "msgBoxLeftBtn_Button", "tabbed": True, "focusMark": 0}, 1),  # a popup's "No"
+            (unmarked_focus, {"name": "msgBoxLeftBtn_Button", "tabbed": True, "focusMark": 11}, 1),
+            (unmarked_focus, {"name": "msgBoxLeftBtn_Button", "tabbed": True, "focusMark": 12}, 0),
+            (unmarked_focus, {"name": "cconnectionHWVersion_ComboBox", "tabbed": True, "focusMark": 0, "focus": True},
+             1),  # a page's list that Tab reaches, its focus unseen
+            (unmarked_focus, {"name": "dsetupNext_Button", "focusMark": 0}, 0),  # a button Tab passes by
+            (unmarked_focus, {"name": "x", "tabbed": True}, 0),  # a control whose mark is not measured
         ]:
             with self.subTest(rule=rule.__name__, item=item):
                 self.assertEqual(len(rule([dict({"kind": "widget", "text": ""}, **item)])), faults)
+
+    def test_looks(self):
+        """A push button's look at rest against its state: the face its style sheet draws, by its kind, and a button
+        drawn as a link by its caption's colour."""
+        blue = "border-image:url(:/images/btn_blue.png) 6 6 6 6"
+        disabled = "border-image:url(:/images/btn_blue_disable.png)"
+        pictures = {":/images/btn_blue.png": [111, 24], ":/images/btn_blue_disable.png": [111, 24],
+                    ":/images/btn_hover.png": [111, 24], ":/images/btn_white.png": [111, 24],
+                    ":/images/btn_enable.png": [0, 0]}
+        link = "border-image: url(:/images/btn_enable.png); color: rgb(0, 176, 208);"
+        for style, enabled, colour, faults in [
+            ("QPushButton{%s;}QPushButton:hover{border-image:url(:/images/btn_hover.png)}" % disabled, False, None,
+             0),  # a disabled Next
+            ("QPushButton{%s;}" % blue, False, None, 1),  # drawn with the enabled face (every language)
+            ("QPushButton{%s;}" % disabled, True, None, 1),  # an enabled one with the disabled face
+            ("%s;\n#b:hover{image: url(:/images/btn_hover.png);}" % blue, True, None, 0),  # the pointer's, not at rest
+            ("QPushButton{%s;}QPushButton:disabled{%s;}" % (blue, disabled), False, None, 0),  # its disabled form
+            ("QPushButton{%s;}QPushButton:disabled{%s;}" % (blue, disabled), True, None, 0),
+            ("QPushButton{%s;}QPushButton:!enabled{%s;}" % (blue, disabled), False, None, 0),
+            ("QPushButton:disabled{%s;}QPushButton{%s;}" % (disabled, blue), False, None, 0),  # its form written first
+            ("%s;\n#b:disabled{image: url(:/images/btn_blue.png);}" % disabled, False, None, 1),  # an image over it
+            ("%s;\n#other:disabled{image: url(:/images/btn_blue.png);}" % disabled, False, None, 0),  # another's
+            ("border-image: url(:/images/btn_white.png); color: rgb(66, 66, 66);", False, None, 1),  # no white form
+            ("QPushButton{border-image:url(:/images/btn_hover.png)}", True, None, 1),  # the pointer's face at rest
+            (link, False, "#00b0d0", 1),  # a disabled link in its enabled colour
+            (link + "QPushButton:disabled{color:#999999}", False, "#999999", 0),
+            (link, True, "#00b0d0", 0),
+        ]:
+            with self.subTest(style=style, enabled=enabled):
+                button = {"kind": "widget", "class": "QPushButton", "name": "b", "page": "P", "enabled": enabled,
+                          "style": style, "pictures": pictures}
+                caption = {"kind": "text", "class": "QPushButton", "name": "b", "page": "P", "colours": [colour]}
+                self.assertEqual(len(state_faces([button] + ([caption] if colour else []))), faults)
 
 
 if __name__ == "__main__":

@@ -781,14 +781,17 @@ class Wizard:
         self.wait_log(LICENCE_SHOWN, timeout)
         self.settle()
 
-    def start_local_only(self, title=MAIN_TITLE, shot=None):
-        """Welcome page (its window titled title) -> Start with no Internet (screenshot shot when given) ->
-        "Local Only" and its popup's OK -> the licence page."""
+    def start_local_only(self, title=MAIN_TITLE, shot=None, at_page=None):
+        """Welcome page (its window titled title) -> Start with no Internet (screenshot shot when given, at_page()
+        called on that page when given) -> "Local Only" and its popup's OK -> the licence page."""
         self.wait_window(title)
         self.click(*WELCOME_START)
         self.wait_log("checkWizardInternetTimer timeout", STEP_S)
         if shot:
             self.screenshot(shot)
+        if at_page:
+            self.settle()
+            at_page()
         self.click(*NO_INTERNET_LOCAL_ONLY)
         self.wait_log("MessageBoxPage Constructor Initializing", STEP_S)
         self.click(*popup_button(400))
@@ -1090,10 +1093,13 @@ class Wizard:
         "password", ...; readOnly of a text box too), scroll (a scrolling box: vertical and horizontal, each [value,
         minimum, maximum]), selected (a list's or table's chosen rows), paints ("picture", "control" or "shade")
         and drawn (what it paints); an open entry's enabled and at (where a person clicks it, in the list's
-        window), a list widget's item's at; a web view's viewText (the text of the page it shows). Commands run
-        first:
-        "invoke <class> <slot> [argument]" (a page's popup), "show <class>" (a page alone in the main
-        window, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
+        window), a list widget's item's at; a web view's viewText (the text of the page it shows); focus (the
+        widget its window's keyboard focus is in), tabbed (a control Tab reaches: enabled, taking the focus from the
+        keyboard) and its focusMark (the pixels it draws in a colour told apart, contrast 2 or more, with the focus
+        than without; a text field's: its cursor's height; none for another kind). Commands run first:
+        "invoke <class> <slot> [argument]" (a page's popup), "enter <class>" (a page entered as the main window
+        enters it: put in its place and its own entry step run), "show <class>" (a page alone in the main window,
+        as it was left, not entered), "close" (every popup and box), "choose <object> <entry | #row>" (a list's
         entry; #-1 the last), "visible <object> true|false", "picture <window> <file>" (picture())."""
         target = os.path.join(self.dir, "texts.json")
         self.request(list(commands) + [target], timeout)

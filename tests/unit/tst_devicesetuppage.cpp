@@ -697,8 +697,11 @@ private slots:
             {form->dsetupDSTHourOffsetLabel_Label, form->dsetupDSTHourOffset_ComboBox},
             {form->dsetupDSTStartLabel_Label, form->dsetupStartMonth_QDateEdit},
             {form->dsetupDSTEndLabel_Label, form->dsetupEndMonth_QDateEdit}};
-        for (const auto& [caption, field] : beside)  // its letters 8 px before its field, not pressed against it
-            QVERIFY2(caption->x() + WizardPage::textWidth(caption) + 8 <= field->x(), qPrintable(caption->text()));
+        for (const auto& [caption, field] : beside) {  // its letters end 8 px before its field, nearer nor farther
+            const int end = caption->x() + caption->fontMetrics().tightBoundingRect(caption->text()).right() + 1;
+            QVERIFY2(end + 8 == field->x() && caption->geometry().right() < field->x(),
+                     qPrintable(QString("%1 ends at %2").arg(caption->text()).arg(end)));
+        }
         for (const QString& name : {QStringLiteral("bad name"), QStringLiteral("Door")}) {
             form->dsetupCameraName_LineEdit->setText(name);
             page()->cameraNameLineEditFinished();

@@ -1,12 +1,16 @@
+#include <cmath>
+
 #include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -34,6 +38,30 @@ struct ClickPage : WizardPage
     void retranslate() override {}
     QPushButton button{this};
 };
+
+// The pixels of widget drawn otherwise with the keyboard's focus (Tab gave it) than once elsewhere has it, in a colour
+// a reader tells apart from the other (contrast 2 or more): the mark of the focus a person sees.
+int focusMark(QWidget* widget, QWidget* elsewhere)
+{
+    widget->setFocus(Qt::TabFocusReason);
+    const QImage with = widget->grab().toImage();
+    elsewhere->setFocus(Qt::TabFocusReason);
+    const QImage without = widget->grab().toImage();
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+    };
+    int pixels = 0;
+    for (int y = 0; y < std::min(with.height(), without.height()); ++y)
+        for (int x = 0; x < std::min(with.width(), without.width()); ++x) {
+            const double one = luminance(with.pixel(x, y)), other = luminance(without.pixel(x, y));
+            pixels += (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05) >= 2;
+        }
+    return pixels;
+}
 
 }  // namespace
 
@@ -180,6 +208,37 @@ private slots:
         QVERIFY(focusIn(beneath, QApplication::focusWidget()));
         qDeleteAll(gMainpage->findChildren<QWidget*>(QRegularExpression("Warning$|Box$"), Qt::FindDirectChildrenOnly));
         QVERIFY(dimming->isHidden());
+    }
+
+    // The keyboard as the README has it: on a page Tab stops only at a text field and at the daylight-saving
+    // choice, never at a list, box, text or button, and no text box of a page takes typing; the control Tab stops at,
+    // a popup's button or that choice, shows a mark of the focus under the program's style sheet, some pixels drawn in
+    // another colour than without it.
+    void keyboardFocus()
+    {
+        for (QWidget* page : QApplication::allWidgets())
+            if (page->inherits("WizardPage"))
+                for (QWidget* control : page->findChildren<QWidget*>()) {
+                    const auto text = qobject_cast<QTextEdit*>(control);
+                    QVERIFY2(!text || text->isReadOnly(), qPrintable(control->objectName()));
+                    if (control->window() == page->window() && (control->focusPolicy() & Qt::TabFocus))
+                        QVERIFY2(qobject_cast<QLineEdit*>(control) || qobject_cast<QRadioButton*>(control),
+                                 qPrintable(control->objectName()));
+                }
+        QFile sheet(":/style_win.qss");
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromLatin1(sheet.readAll()));
+        const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        QRadioButton choice("Manual", gMainpage);
+        QLineEdit field(gMainpage);
+        for (QWidget* control : QList<QWidget*>{&choice, &field})
+            control->show();
+        QVERIFY2(focusMark(&choice, &field) >= 12, "the daylight-saving choice");
+        gMainpage->popupExit();
+        auto* question = gMainpage->findChild<MessageBoxPage*>(kExitPopupName);
+        QPushButton* no = question->ui->msgBoxRightBtn_Button;
+        QVERIFY2(focusMark(no, question->ui->msgBoxLeftBtn_Button) >= 12, "a popup's button");
+        QVERIFY2(focusMark(question->ui->msgBoxClose_Button, no) >= 12, "a popup's close cross");
     }
 
     // A label keeps its place while its text fits, and grows around its alignment, inside its

@@ -9,12 +9,14 @@
 // button's style sheet and the sizes of its pictures; each label's drawn lines as their glyphs take them (with their
 // baselines and the room their fonts ask above and below them), and where a push button draws its caption; every
 // widget's place in its window's painting, and what each picture, control or shade paints and where; a control's
-// state (a field's echo and read-only, where a text box or list stands scrolled, a list's chosen rows), a list's open
+// state (a field's echo and read-only, where a text box or list stands scrolled, a list's chosen rows, whether it has
+// the keyboard's focus and, for one Tab reaches, the mark it shows once it has it), a list's open
 // entries and where a person clicks them; the text of the page a web view shows), call a page's slot (a popup), show
-// a page, close the popups, choose a
-// list's entry, show or hide a widget, save a window's screen as a picture. Then it removes the request.
+// a page as it was left or enter it as the main window does, close the popups, choose a list's entry, show or hide a
+// widget, save a window's screen as a picture. Then it removes the request.
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -64,6 +66,8 @@
 #include <QWebFrame>
 #include <QWebView>
 #include <QtMath>
+
+#include "shell/wizardpage.h"
 
 namespace {
 
@@ -1063,6 +1067,101 @@ void addEditState(QJsonObject& item, const QWidget* widget)
     }
 }
 
+// The contrast of two colours as WCAG 2 reckons it, 1 to 21.
+double contrastOf(QRgb one, QRgb other)
+{
+    const auto luminance = [](QRgb rgb) {
+        double sum = 0;
+        const double weights[] = {0.2126, 0.7152, 0.0722};
+        const int channels[] = {qRed(rgb), qGreen(rgb), qBlue(rgb)};
+        for (int at = 0; at < 3; ++at) {
+            const double c = channels[at] / 255.0;
+            sum += weights[at] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const double first = luminance(one), second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The colour the window draws just beside a widget (left of it, else above it): the ground its face lies on.
+QRgb groundBeside(const QWidget* widget)
+{
+    QWidget* window = widget->window();
+    if (!drawnWindows.contains(window))
+        drawnWindows.insert(window, window->grab().toImage());
+    const QImage& drawn = drawnWindows[window];
+    const QRect place = inWindow(widget, widget->rect());
+    const QPoint beside =
+        place.x() > 0 ? QPoint(place.x() - 1, place.center().y()) : QPoint(place.center().x(), place.y() - 1);
+    return drawn.rect().contains(beside) ? drawn.pixel(beside) : qRgb(255, 255, 255);
+}
+
+// The pixels of a control's mark of the keyboard's focus: its face drawn by its style on its ground as its option has
+// it, with the focus given by Tab and without, and the pixels of the two that a reader tells apart (contrast 2 or
+// more, under which a text is not made out either).
+template <class Option, class Draw> int focusPixels(const QWidget* widget, Option option, Draw draw)
+{
+    constexpr QStyle::State focus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    QImage faces[2];
+    for (int focused = 0; focused < 2; ++focused) {
+        Option one = option;
+        one.state &= ~(focus | QStyle::State_MouseOver | QStyle::State_Sunken);
+        if (focused)
+            one.state |= focus;
+        faces[focused] = QImage(widget->size(), QImage::Format_RGB32);
+        faces[focused].fill(groundBeside(widget));
+        QPainter painter(&faces[focused]);
+        draw(one, &painter);
+    }
+    int pixels = 0;
+    for (int y = 0; y < faces[0].height(); ++y)
+        for (int x = 0; x < faces[0].width(); ++x)
+            pixels += contrastOf(faces[0].pixel(x, y), faces[1].pixel(x, y)) >= 2.0;
+    return pixels;
+}
+
+// For a control a person reaches with Tab (enabled, taking the focus from the keyboard): the pixels of the mark it
+// shows once it has the focus (focusPixels; a text field's: its cursor's); none given for a control of another kind.
+void addFocus(QJsonObject& item, const QWidget* widget)
+{
+    if (!widget->isEnabled() || !(widget->focusPolicy() & Qt::TabFocus))
+        return;
+    const QStyle* style = widget->style();
+    QJsonValue mark;
+    if (auto push = qobject_cast<const QPushButton*>(widget)) {
+        mark = focusPixels(push, buttonOption(push), [&](const QStyleOptionButton& option, QPainter* painter) {
+            style->drawControl(QStyle::CE_PushButton, &option, painter, push);
+        });
+    } else if (auto box = qobject_cast<const QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        option.icon = box->icon();
+        option.iconSize = box->iconSize();
+        option.state |= box->isChecked() ? QStyle::State_On : QStyle::State_Off;
+        const auto element = qobject_cast<const QRadioButton*>(box) ? QStyle::CE_RadioButton : QStyle::CE_CheckBox;
+        mark = focusPixels(box, option, [&](const QStyleOptionButton& one, QPainter* painter) {
+            style->drawControl(element, &one, painter, box);
+        });
+    } else if (auto combo = qobject_cast<const QComboBox*>(widget)) {
+        mark = focusPixels(combo, fieldOption(combo, combo->currentIndex(), combo->width()),
+                           [&](const QStyleOptionComboBox& option, QPainter* painter) {
+                               style->drawComplexControl(QStyle::CC_ComboBox, &option, painter, combo);
+                               style->drawControl(QStyle::CE_ComboBoxLabel, &option, painter, combo);
+                           });
+    } else if (auto edit = qobject_cast<const QLineEdit*>(widget)) {
+        mark = edit->isReadOnly() ? 0 : edit->fontMetrics().height();  // the text cursor
+    } else if (auto text = qobject_cast<const QTextEdit*>(widget)) {
+        mark = text->isReadOnly() ? 0 : text->fontMetrics().height();
+    } else if (auto spin = qobject_cast<const QAbstractSpinBox*>(widget)) {
+        mark = spin->isReadOnly() ? 0 : spin->fontMetrics().height();
+    }
+    item["tabbed"] = true;
+    if (!mark.isUndefined())
+        item["focusMark"] = mark;
+}
+
 void addWidget(QJsonArray& out, QWidget* widget)
 {
     // Every named widget, so that the harness can aim at it, and every other that paints beside texts; the
@@ -1081,6 +1180,9 @@ void addWidget(QJsonArray& out, QWidget* widget)
             item["drawn"] = jsonRect(inWindow(widget, drawn) & visibleArea(widget));
         }
         item["enabled"] = widget->isEnabled();
+        if (widget == widget->window()->focusWidget())
+            item["focus"] = true;
+        addFocus(item, widget);
         if (auto button = qobject_cast<const QAbstractButton*>(widget))
             if (button->isCheckable())
                 item["checked"] = button->isChecked();
@@ -1262,6 +1364,23 @@ void showPage(const QStringList& words)
     page->show();
 }
 
+// "enter <class>": the page of that class entered as the main window enters a page (Mainpage::enterPage): the page
+// shown now hidden, that page put in the main window's page place and shown, then its own entry step, enter().
+void enterPage(const QStringList& words)
+{
+    QWidget* main = widgetOfClass("Mainpage");
+    QWidget* page = widgetOfClass(words.value(1).toLatin1());
+    auto place = main ? main->findChild<QBoxLayout*>("mainlLayout") : nullptr;
+    if (!page || !place || !page->inherits("WizardPage"))
+        return;
+    for (QWidget* child : place->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != page && child->inherits("WizardPage") && child->isVisible())
+            child->hide();
+    place->addWidget(page, 0, Qt::Alignment());
+    page->show();
+    static_cast<WizardPage*>(page)->enter();
+}
+
 QWidget* widgetNamed(const QString& name)
 {
     for (QWidget* widget : QApplication::allWidgets())
@@ -1370,6 +1489,8 @@ void answer()
             invoke(words);
         else if (words.first() == "show")
             showPage(words);
+        else if (words.first() == "enter")
+            enterPage(words);
         else if (words.first() == "close")
             closePopups();
         else if (words.first() == "choose")
