@@ -1054,6 +1054,14 @@ void TestTranslations::translated_data()
           {{"zh_CN", "C", minute, "请在一分钟内按下路由器上的 WPS 按钮。"}});
     plant("a Chinese count word changed", "numbers", {{"zh_CN", "C", minute, "请在两分钟内按下路由器上的 WPS 按钮。"}});
     plant("a number word inside a Japanese word", "", {{"ja", "C", "Try again.", "もう一度お試しください。"}});
+    plant("a count word left out", "numbers", {{"de", "C", "Wait two minutes.", "Warten Sie einige Minuten."}});
+    plant("a number word meaning another word", "",
+          {{"ro", "C", "A new version is out.", "O versiune nouă a apărut."}});
+    plant("a unit of another kind", "units",
+          {{"ja", "C", "Click the link within 7 days.", "7 文字以内にリンクをクリックしてください。"}});
+    plant("a unit changed where the source's is named again", "units",
+          {{"fr", "C", "Hold it 6 seconds; the LED blinks a few seconds.",
+            "Maintenez-le 6 minutes ; le voyant clignote quelques secondes."}});
     plant("a hyphen before a space", "hyphen",
           {{"nl", "C", "The LED on the Cloud<br>Camera turns green.", "De led van de Cloud- camera wordt groen."}});
     plant("a hyphen before a space, German", "hyphen",
@@ -1065,6 +1073,11 @@ void TestTranslations::translated_data()
     plant("a quote a line may leave alone", "quotation", {{"fr", "C", retry, "Cliquez sur « %1 » pour réessayer."}});
     plant("quotes kept with their words", "", {{"fr", "C", retry, "Cliquez sur «\u00A0%1\u00A0» pour réessayer."}});
     plant("quotes that open with a closing mark", "", {{"sl", "C", retry, "Kliknite »%1« za ponovni poskus."}});
+    plant("a closing quote a line may begin with", "quotation",
+          {{"fr", "C", retry, "Cliquez sur «\u00A0%1 » pour réessayer."}});
+    plant("quotes kept by no-break spaces of markup", "",
+          {{"fr", "C", "Click <b>\"%1\"</b> to try again.", "Cliquez sur <b>«&nbsp;%1&nbsp;»</b> pour réessayer."}});
+    plant("straight quotes", "", {{"it", "C", retry, "Fare clic su \"%1\" per riprovare."}});
     plant("a word of a unit that counts nothing", "",
           {{"de", "C", "Type the password a second time.", "Geben Sie das Passwort noch einmal ein."}});
     plant("a colour in the language's own inflection", "",
