@@ -79,7 +79,7 @@
     <message>
         <location line="+1"/>
         <source>Press the Direct button on your camera, and make sure the Cloud&lt;br&gt;button is no longer flashing, then click OK to  continue.</source>
-        <translation>Drücken Sie die Direct-Taste an Ihrer Kamera und vergewissern Sie sich, dass die Cloud- Taste nicht mehr blinkt. Klicken Sie dann auf OK, um fortzufahren.</translation>
+        <translation>Drücken Sie die Direct-Taste an Ihrer Kamera und vergewissern Sie sich, dass die Cloud-Taste nicht mehr blinkt. Klicken Sie dann auf OK, um fortzufahren.</translation>
     </message>
     <message>
         <location line="+4"/>

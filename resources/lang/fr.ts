@@ -659,12 +659,12 @@
     <message>
         <location line="+6"/>
         <source>The olvaris service did not complete the request.&lt;br&gt;Check the Internet connection, then click &quot;%1&quot; or &quot;%2&quot; to try again, or continue without cloud services.</source>
-        <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet, puis cliquez sur « %1 » ou « %2 » pour réessayer, ou continuez sans les services cloud.</translation>
+        <translation>Le service olvaris n&apos;a pas traité la demande.&lt;br&gt;Vérifiez la connexion Internet, puis cliquez sur « %1 » ou « %2 » pour réessayer, ou continuez sans les services cloud.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The camera is on your olvaris account, but it did not confirm its registration.&lt;br&gt;Check the network connection, then click &quot;%1&quot; to try again, or continue without cloud services.</source>
-        <translation>La caméra figure sur votre compte olvaris, mais elle n&apos;a pas confirmé son enregistrement.&lt;br&gt;Vérifiez la connexion réseau, puis cliquez sur « %1 » pour réessayer, ou continuez sans les services cloud.</translation>
+        <translation>La caméra figure sur votre compte olvaris, mais elle n&apos;a pas confirmé son enregistrement.&lt;br&gt;Vérifiez la connexion réseau, puis cliquez sur « %1 » pour réessayer, ou continuez sans les services cloud.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1703,7 +1703,7 @@ p, li { white-space: pre-wrap; }
     <message>
         <location line="+1"/>
         <source>Use an unfolded paperclip to press and hold the Reset button on your camera for at least 10 seconds while the camera is plugged in. After resetting your camera, click the Start Over button to start the Setup Wizard again.&lt;br&gt;</source>
-        <translation>Caméra branchée, maintenez le bouton Reset de votre caméra enfoncé pendant au moins 10 secondes à l&apos;aide d&apos;un trombone déplié. Une fois la caméra réinitialisée, cliquez sur « Recommencer » pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
+        <translation>Caméra branchée, maintenez le bouton Reset de votre caméra enfoncé pendant au moins 10 secondes à l&apos;aide d&apos;un trombone déplié. Une fois la caméra réinitialisée, cliquez sur « Recommencer » pour relancer l&apos;assistant de configuration.&lt;br&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
