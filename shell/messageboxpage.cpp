@@ -308,6 +308,15 @@ MessageBoxPage* PopupBuilder::open()
             rows[button->y()].insert(button->x(), button);
     for (const QMap<int, QPushButton*>& row : rows)
         MessageBoxPage::fitButtonRow(row.values());
+    // Tab goes through the buttons as they read, row by row from the left, whichever the form named first, and
+    // ends on the close cross.
+    QWidget* before = m_popup;
+    for (const QMap<int, QPushButton*>& row : rows)
+        for (QPushButton* button : row) {
+            QWidget::setTabOrder(before, button);
+            before = button;
+        }
+    QWidget::setTabOrder(before, m_popup->ui->msgBoxClose_Button);
     m_popup->show();
     return m_popup;
 }

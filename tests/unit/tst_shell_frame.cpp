@@ -239,6 +239,13 @@ private slots:
         QPushButton* no = question->ui->msgBoxRightBtn_Button;
         QVERIFY2(focusMark(no, question->ui->msgBoxLeftBtn_Button) >= 12, "a popup's button");
         QVERIFY2(focusMark(question->ui->msgBoxClose_Button, no) >= 12, "a popup's close cross");
+        question->setFocus();  // Tab from the question: its buttons as they read from the left ("No" first), the cross
+        QWidgetList read;
+        for (int step = 0; step < 3; ++step) {
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+            read << QApplication::focusWidget();
+        }
+        QCOMPARE(read, (QWidgetList{no, question->ui->msgBoxLeftBtn_Button, question->ui->msgBoxClose_Button}));
     }
 
     // A label keeps its place while its text fits, and grows around its alignment, inside its
