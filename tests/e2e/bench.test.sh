@@ -50,7 +50,9 @@ PY
 )
 [ -z "$wrong" ] || fail "figures marked against their targets wrongly: $wrong"
 
-# A build tree whose wizard ends before it shows a window and whose bench_discovery prints no figure.
+# A build tree whose wizard ends before it shows a window and whose bench_discovery prints no figure. The minimal
+# window and bench_dcp (the lab's scan runs it) are the build's; the other benchmarks, measured above, print a
+# figure within its target at once.
 stub="$work/build"
 make_stub() {
   rm -rf "$stub"
@@ -58,8 +60,11 @@ make_stub() {
   ln -s "$BUILD_DIR/lang" "$stub/lang"
   ln -s "$BUILD_DIR/tolmdecoder" "$stub/tolmdecoder"
   ln -s "$BUILD_DIR/tests/camsim" "$stub/tests/camsim"
-  ln -s "$BUILD_DIR/bench/bench_minimalqt" "$BUILD_DIR/bench/bench_dcp" "$BUILD_DIR/bench/bench_answercheck" \
-    "$BUILD_DIR/bench/bench_decoder" "$BUILD_DIR/bench/bench_spriteclip" "$stub/bench/"
+  ln -s "$BUILD_DIR/bench/bench_minimalqt" "$BUILD_DIR/bench/bench_dcp" "$stub/bench/"
+  for name in bench_answercheck bench_decoder bench_spriteclip; do
+    printf '#!/bin/sh\necho "%s: 1 ms (target: at most 2 ms)"\n' "$name" >"$stub/bench/$name"
+    chmod +x "$stub/bench/$name"
+  done
   printf '#!/bin/sh\nexit 3\n' >"$stub/tolmwizard"
   printf '#!/bin/sh\necho measured nothing\n' >"$stub/bench/bench_discovery"
   chmod +x "$stub/tolmwizard" "$stub/bench/bench_discovery"
