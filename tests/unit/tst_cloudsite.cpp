@@ -1234,7 +1234,8 @@ private slots:
         QString followedSource;
         for (const char* path : {"p", "r"}) {
             const QNetworkRequest request(at.resolved(QUrl(path)));
-            pictures.passing(&redirect, "a", request.url());
+            if (*path == 'p')  // as a's redirect there is followed
+                pictures.passing(&redirect, "a", request.url());
             auto* reply = new CloudSite::HeldReply(manager.get(request), CloudSite::asked(request),
                                                    ReplyLimits::kCloudPage, &pictures, &view);
             pictures.passed(&redirect);
