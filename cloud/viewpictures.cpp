@@ -51,18 +51,22 @@ void ViewPictures::start()
 
 QString ViewPictures::sourceOf(const QUrl& url)
 {
-    const QString address = redirectAddress(url);
-    for (int i = 0; i < redirects.size(); ++i)
-        if (redirects.at(i).address == address)
-            return redirects.takeAt(i).source;
-    return partyOf(url.host(QUrl::FullyEncoded));
+    const int noted = noteFor(url);
+    return noted < 0 ? partyOf(url.host(QUrl::FullyEncoded)) : redirects.takeAt(noted).source;
 }
 
 bool ViewPictures::ledTo(const QUrl& url) const
 {
+    return noteFor(url) >= 0;
+}
+
+int ViewPictures::noteFor(const QUrl& url) const
+{
     const QString address = redirectAddress(url);
-    return std::any_of(redirects.begin(), redirects.end(),
-                       [&address](const Redirect& r) { return r.address == address; });
+    for (int i = 0; i < redirects.size(); ++i)
+        if (redirects.at(i).address == address)
+            return i;
+    return -1;
 }
 
 void ViewPictures::passing(QObject* owner, const QString& source, const QUrl& location)

@@ -94,6 +94,8 @@ private:
         QString address;  // it leads to (redirectAddress)
         QString source;
     };
+    // The note of the redirect passing now whose location is url, its whole address; -1: none.
+    int noteFor(const QUrl& url) const;
     // What gives source's pictures their turn, the least first.
     std::tuple<qint64, quint64, int> turnOf(const QString& source) const;
     // Grants the shares that fit, in turn (told for each but asking's); whether asking's was.
