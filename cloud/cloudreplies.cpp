@@ -93,10 +93,8 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits
                 });
                 return;
             }
-            redirect = true;     // the engine follows it and reads no byte of it
-            if (this->pictures)  // what it leads to counts to this one's party
-                this->pictures->redirected(source, location);
-            verdict = Answer::Pass;
+            pass(location);
+            return;
         }
         if (verdict == Answer::Pass)
             emit metaDataChanged();
@@ -117,8 +115,31 @@ HeldReply::HeldReply(QNetworkReply* inner, Asked what, const ReplyLimits::Limits
 
 HeldReply::~HeldReply()
 {
-    if (pictures)
+    if (pictures) {
+        pictures->passed(this);
         pictures->release(this);
+    }
+}
+
+void HeldReply::pass(const QUrl& location)
+{
+    redirect = true;  // the engine reads no byte of it
+    verdict = Answer::Pass;
+    // The engine follows a redirect as its reply tells it (its status, then its end), within these signals or never:
+    // while they run, and only then, its request for the location counts to this one's party.
+    if (pictures)
+        pictures->passing(this, source, location);
+    disconnect(inner, nullptr, this, nullptr);
+    // Its body unread, once the inner reply's signal has returned.
+    QMetaObject::invokeMethod(inner, &QNetworkReply::abort, Qt::QueuedConnection);
+    const QPointer<HeldReply> alive(this);  // else its end dropped the note
+    emit metaDataChanged();
+    if (alive && !isFinished()) {
+        setFinished(true);
+        emit finished();
+    }
+    if (alive && pictures)
+        pictures->passed(this);
 }
 
 void HeldReply::abort()

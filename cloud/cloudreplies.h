@@ -36,8 +36,9 @@ private:
 // picture reads on past its first bytes only within the share of the view's budget pictures grants it
 // (what waits stays in the inner reply, whose reading stops at ReplyLimits::kHeldReadBufferBytes); once
 // whole it is decoded and handed on as the picture the wizard writes of it, with its own Content-Type and
-// Content-Length. A redirect passes without its body, and only to where the view's manager sends and judges
-// the next request (redirectFollowed). A refused one finishes with ContentAccessDenied and no byte, its
+// Content-Length. A redirect passes without its body, ending as its status comes, and only to where the view's
+// manager sends and judges the next request (redirectFollowed); the engine's request for its location as it follows
+// it, then and only then, counts to this one's party. A refused one finishes with ContentAccessDenied and no byte, its
 // request ended, as soon as its bytes so far show it (judged each time they have doubled). Whatever it
 // waits for, it ends by limits' deadline. A picture whose party, or whose view, is past what its pictures may
 // cost is refused unread.
@@ -62,6 +63,8 @@ private:
         Granted,
     };
     void copyMetaData();
+    // Hands on the redirect to location, at once and without its body.
+    void pass(const QUrl& location);
     void take();
     void askShare();
     void told(ViewPictures::Grant grant);

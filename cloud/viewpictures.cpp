@@ -9,14 +9,11 @@
 
 #include "base/replylimits.h"
 #include "cloud/answerrules.h"
-#include "cloud/eventorder.h"
 #include "cloud/partyrules.h"
+#include "cloud/redirectrules.h"
 #include "platform/picturethread.h"
 
 namespace {
-
-// Redirects noted at once, at most: the engine asks for a redirect's location as soon as it passes.
-constexpr int kRedirectsNoted = 64;
 
 // What a decode costs its host: the decoder's CPU time (its decode's included), at least the whole CPU limit
 // when it ran out of it; the wait for a decoder that did not answer, whose CPU time is unknown.
@@ -27,15 +24,6 @@ qint64 decodeCostMs(const Platform::PictureDecoder::Result& result, const Pictur
     if (result.status == PictureWire::Status::OutOfTime)
         return qMax(result.cpuMs, qint64(limits.cpuSeconds) * 1000);
     return result.cpuMs;
-}
-
-// An address as a redirect's note and the engine's request for it compare it, whatever escapes either writes.
-QString redirectKey(const QUrl& url)
-{
-    const QUrl at = url.adjusted(QUrl::RemoveFragment | QUrl::RemoveUserInfo | QUrl::NormalizePathSegments);
-    return at.scheme() + QLatin1String("://") + at.host(QUrl::FullyEncoded) + QLatin1Char(':') +
-           QString::number(at.port(443)) + at.path(QUrl::FullyDecoded) + QLatin1Char('?') +
-           at.query(QUrl::FullyDecoded);
 }
 
 }  // namespace
@@ -63,38 +51,34 @@ void ViewPictures::start()
 
 QString ViewPictures::sourceOf(const QUrl& url)
 {
-    const QString key = redirectKey(url);
-    const QString host = url.host(QUrl::FullyEncoded);
-    // The request the engine makes as it follows the redirect is the last one's, whatever its address reads.
-    int noted = following && !redirects.isEmpty() ? redirects.size() - 1 : -1;
-    for (int i = 0; i < redirects.size() && noted < 0; ++i)
-        if (redirects.at(i).key == key)
-            noted = i;
-    for (int i = 0; i < redirects.size() && noted < 0; ++i)
-        if (redirects.at(i).host == host)
-            noted = i;
-    following = false;
-    return noted < 0 ? partyOf(host) : redirects.takeAt(noted).source;
+    const int noted = noteFor(url);
+    return noted < 0 ? partyOf(url.host(QUrl::FullyEncoded)) : redirects.takeAt(noted).source;
 }
 
 bool ViewPictures::ledTo(const QUrl& url) const
 {
-    const QString key = redirectKey(url);
-    return following ||
-           std::any_of(redirects.begin(), redirects.end(), [&key](const Redirect& r) { return r.key == key; });
+    return noteFor(url) >= 0;
 }
 
-void ViewPictures::redirected(const QString& source, const QUrl& location)
+int ViewPictures::noteFor(const QUrl& url) const
 {
-    if (redirects.size() >= kRedirectsNoted)
-        redirects.removeFirst();
-    redirects.append({redirectKey(location), location.host(QUrl::FullyEncoded), source});
-    following = true;
-    const quint64 noted = ++redirectsNoted;
-    whenThisEventEnds(this, [this, noted] {
-        if (noted == redirectsNoted)
-            following = false;
-    });
+    const QString address = redirectAddress(url);
+    for (int i = 0; i < redirects.size(); ++i)
+        if (redirects.at(i).address == address)
+            return i;
+    return -1;
+}
+
+void ViewPictures::passing(QObject* owner, const QString& source, const QUrl& location)
+{
+    redirects.append({owner, redirectAddress(location), source});
+}
+
+void ViewPictures::passed(QObject* owner)
+{
+    redirects.erase(
+        std::remove_if(redirects.begin(), redirects.end(), [owner](const Redirect& r) { return r.owner == owner; }),
+        redirects.end());
 }
 
 ViewPictures::Grant ViewPictures::admit(QObject* owner, const QString& source, qint64 bytes, const Told& told)

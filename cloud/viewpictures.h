@@ -56,14 +56,17 @@ public:
 
     // Starts the decoder ahead of the first picture.
     void start();
-    // The party the pictures at url count to: that of the redirect the engine follows now, else of one noted for url,
-    // else for url's host (each redirect counts once), else url's host's own.
+    // The party the pictures at url count to: that of a redirect passing now whose location is url, its whole address
+    // (redirectAddress; each redirect counts once), else url's host's own.
     QString sourceOf(const QUrl& url);
-    // Whether a request for url is one a redirect led to: the one the engine makes as it follows a redirect just
-    // passed, or one noted for url itself.
+    // Whether a request for url is one a redirect led to: the engine's for the whole location of a redirect passing
+    // now, as it follows it.
     bool ledTo(const QUrl& url) const;
-    // A picture counted to source was redirected to location, a redirect the engine follows as it passes.
-    void redirected(const QString& source, const QUrl& location);
+    // owner's answer, its picture counted to source, redirects to location: until passed(owner), the time the engine
+    // may follow it, the request for location counts to source.
+    void passing(QObject* owner, const QString& source, const QUrl& location);
+    // owner's redirect past, followed or not: it counts no request more.
+    void passed(QObject* owner);
     // owner's share of bytes, its picture counted to source: granted at once, or at its turn once it fits beside
     // those granted (told), or refused.
     Grant admit(QObject* owner, const QString& source, qint64 bytes, const Told& told);
@@ -87,10 +90,12 @@ private:
     };
     struct Redirect
     {
-        QString key;  // of the address it leads to (redirectKey)
-        QString host;
+        QObject* owner;
+        QString address;  // it leads to (redirectAddress)
         QString source;
     };
+    // The note of the redirect passing now whose location is url, its whole address; -1: none.
+    int noteFor(const QUrl& url) const;
     // What gives source's pictures their turn, the least first.
     std::tuple<qint64, quint64, int> turnOf(const QString& source) const;
     // Grants the shares that fit, in turn (told for each but asking's); whether asking's was.
@@ -135,9 +140,7 @@ private:
     quint64 turns = 0;                  // decodes begun
     QHash<QString, quint64> lastTurns;  // by party: the turn of its last picture's decode
     QHash<QString, int> asked;          // by party: the shares it asked
-    QList<Redirect> redirects;          // the latest last
-    bool following = false;             // the engine follows the latest now, within this event
-    quint64 redirectsNoted = 0;
+    QList<Redirect> redirects;          // passing now, the latest last
 };
 
 }  // namespace CloudSite

@@ -20,7 +20,9 @@ cost the wizard a bound of all hosts together, and (p) a picture of another host
 SIGKILL as the stream is decoded, the wizard leaves no picture decoder behind. Another party's picture shows after
 (s) four of the largest pictures of names of the third party, in both views and after a reload, and (t) pictures of
 40 of its names each answered a byte every 50 ms; (u) its pictures redirected to the service's own host count to it
-and are decoded out of the wizard's process.
+and are decoded out of the wizard's process; another party's picture shows after its largest pictures and (v) its
+chains of redirects past the engine's limit, or (w) its redirects the engine refuses a page's script, that lead to the
+other party's host: a redirect not followed counts nothing.
 """
 
 import base64
@@ -613,6 +615,58 @@ class ThirdParty(CloudRoad):
             self.assertFalse(FAILED in w.log_text(), "the cloud failure popup came")
             self.assert_registered(w)
         print("the sign-up page's address asked: %s" % [r["status"] for r in self.requests("/me/user/add_dialog")])
+
+    def another_partys_picture_after(self, control, screenshot):
+        """The third party's four solid PNGs of 2048 x 2048 of (s) on each page, past its part of the view's pixels,
+        with control's redirects of it to another party's host that the engine does not follow; 12 s after the page
+        began a picture of that other party, then again after the page reloaded itself: it shows on both pages both
+        times, and the person signs in. Returns the log."""
+        files = {"large.png": huge_png(2048, rgba=True), "logo.png": ordinary_pictures(self.lab.workdir)["logo.png"]}
+        served = {}
+        for name, data in files.items():
+            served["/tp/" + name] = os.path.join(self.lab.workdir, name)
+            with open(served["/tp/" + name], "wb") as f:
+                f.write(data)
+        pictures = ["https://%s/tp/large.png?flow={flow}" % name for name in NAMES[:4]] + control.get("pictures", [])
+        script = control.get("script", "") + AFTER_RELOAD_SCRIPT % (OTHER_HOST, 12000)
+        self.set_control({"pictures": pictures, "script": script, "files": served})
+        with Wizard(BUILD_DIR, lab=self.lab) as w:
+            self.to_cloud_page(w)
+            reports = lambda: {(r["query"]["page"], r["query"]["run"]): r["query"]["w"]
+                               for r in self.requests("/tp/report")}
+            shown = wait_until(lambda: len(reports()) == 4 and reports(), 3 * STEP_S, "the reports of both pages, twice")
+            print("the other party's picture, its width on each page and run: %s" % shown)
+            w.sign_in("ann@example.test", "secret1", screenshot)
+            self.assert_registered(w)
+            log = w.log_text()
+        self.assertEqual(set(shown.values()), {"32"}, "the other party's picture not shown")
+        self.assertIn("Picture not loaded, its party's pictures past what a view takes of one party", log)
+        self.assertFalse("one party : \"https\" \"%s\"" % OTHER_HOST in log, "the other party's picture counted to another")
+        return log
+
+    def test_v_redirect_chains_past_the_engines_limit_and_another_partys_picture_after_them(self):
+        """(s)'s pictures of the third party and 10 chains of its redirects on each page, each redirecting 10 times in
+        a row on its own host, the last to another party's host: the engine stops at its ninth and never asks there,
+        and that party's picture after them shows."""
+        target = "https://%s/tp/logo.png?flow={flow}&chain=%%d" % OTHER_HOST
+        chains = ["https://%s/tp/bounce?hops=10&to=%s" % (TP_HOST, urllib.parse.quote(target % n, safe="{}"))
+                  for n in range(10)]
+        self.another_partys_picture_after({"pictures": chains}, "thirdparty_chains_typed.png")
+        hops = {r["query"].get("hops") for r in read_record(self.tp_record) if r.get("path") == "/tp/bounce"}
+        self.assertEqual(hops, {str(n) for n in range(1, 11)}, "the chains' redirects the engine followed")
+        self.assertEqual([r for r in read_record(self.other_record) if "chain" in r.get("query", {})], [])
+
+    def test_w_refused_cross_origin_redirects_and_another_partys_picture_after_them(self):
+        """(s)'s pictures of the third party, and on each page 10 requests of the page's script to it whose answers
+        redirect to another party's host without leave to share them (no Access-Control-Allow-Origin): the engine
+        refuses the redirects and never asks there, and that party's picture after them shows."""
+        script = ("for (var i = 0; i < 10; i++) { var x = new XMLHttpRequest(); x.open('GET', 'https://%s/tp/bounce?to='"
+                  " + encodeURIComponent('https://%s/tp/logo.png?xhr=' + i + '&at=' + location.pathname)); x.send(); }"
+                  % (TP_HOST, OTHER_HOST))
+        self.another_partys_picture_after({"script": script}, "thirdparty_cross_origin_typed.png")
+        self.assertGreaterEqual(len([r for r in read_record(self.tp_record) if r.get("path") == "/tp/bounce"]), 2 * 10,
+                                "the script's requests")
+        self.assertEqual([r for r in read_record(self.other_record) if "xhr" in r.get("query", {})], [])
 
 
 if __name__ == "__main__":

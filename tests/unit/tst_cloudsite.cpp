@@ -1048,7 +1048,7 @@ private slots:
     {
         QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
         // in turn: name (its host's letter, a number; a capital letter a name of the one party example.net)
-        // [<redirected from][:KiB]
+        // [<redirected from, asked as the engine follows it; !redirected from, the redirect passed unfollowed][:KiB]
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("given");   // back, once all were asked
         QTest::addColumn<QString>("seen");    // granted in turn ("," where given back) / decoded in turn / refused
@@ -1087,10 +1087,10 @@ private slots:
             "a1 a2 " + names("b%1", 1, 8) + " / a1 " + names("b%1", 1, 8) + " a2 / ");
         row("redirected pictures count to the host that redirected, once", "cat late", "a1 x1<a y1<a z1<a x2 b1", "",
             "a1 x1 y1 z1 x2 b1 / a1 x2 b1 x1 / y1 z1");
-        row("the 64th redirect noted kept", "cat late", "x1<a " + names("y%1<a", 1, 63), "",
-            "x1 y1 y2 y3 y4 / x1 y1 / " + names("y%1", 2, 63));
-        row("the 65th redirect noted: the first forgotten", "cat late", "x1<a " + names("y%1<a", 1, 64), "",
-            "x1 y1 y2 y3 y4 y5 / x1 y1 y2 / " + names("y%1", 3, 64));
+        row("64 redirects followed, each counted to the host that redirected", "cat late",
+            "x1<a " + names("y%1<a", 1, 63), "", "x1 y1 y2 y3 y4 / x1 y1 / " + names("y%1", 2, 63));
+        row("a redirect not followed charges no one: its location asked later counted to its own host", "cat late",
+            "a1 a2 x1!a", "", "a1 a2 x1 / a1 x1 a2 / ");
         row("names of one party hold its part: another party's share granted beside them", "", "A1 B1 C1 D1 E1 F1 z1",
             "", "A1 B1 C1 D1 z1 /  / ");
         row("the time answers that still come keep another party waiting for room charged to their parties, those "
@@ -1180,19 +1180,27 @@ private slots:
                 pictures.decode(&owners[name], picture,
                                 [&decoded, name](const QByteArray&, PictureWire::Status) { decoded << name; });
         };
+        QObject redirect;  // the reply of the redirects, each in an event of its own
+        QHash<QString, QString> sources;
         for (const QString& item : asked.split(' ')) {
-            if (item.contains('<'))  // each in an event of its own, the engine following none of them at once
-                pictures.redirected(item.section('<', 1).section(':', 0, 0), url(item));
+            const QString name = item.section(QRegularExpression("[<!:]"), 0, 0);
+            const QString from = item.section(QRegularExpression("[<!]"), 1).section(':', 0, 0);
+            if (!from.isEmpty())
+                pictures.passing(&redirect, from, url(name));
+            if (item.contains('!'))
+                pictures.passed(&redirect);
+            sources[name] = pictures.sourceOf(url(name));
+            pictures.passed(&redirect);
             QCoreApplication::processEvents();
         }
         for (const QString& item : asked.split(' ')) {
-            const QString name = item.section(QRegularExpression("[<:]"), 0, 0);
+            const QString name = item.section(QRegularExpression("[<!:]"), 0, 0);
             using Grant = CloudSite::ViewPictures::Grant;
             const auto told = [&grantedTo, &refused, name](Grant grant) {
                 grant == Grant::Now ? grantedTo(name) : void(refused << name);
             };
-            const auto grant = pictures.admit(&owners[name], pictures.sourceOf(url(name)),
-                                              qMax(1, item.section(':', 1).toInt()) * 1024, told);
+            const auto grant =
+                pictures.admit(&owners[name], sources.value(name), qMax(1, item.section(':', 1).toInt()) * 1024, told);
             if (grant != Grant::Later)
                 told(grant);
         }
@@ -1207,7 +1215,7 @@ private slots:
         if (refused.isEmpty())
             return;
         // Through the view's replies: a picture counted to a refused unread, as its first bytes come, and logged;
-        // a redirect passed, what it leads to counted to its host.
+        // a redirect passed, what it leads to counted to its party as the engine follows it, to its own host after.
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         connect(&server, &QTcpServer::newConnection, [&server] {
@@ -1220,13 +1228,19 @@ private slots:
             });
         });
         const QUrl at(QString("http://127.0.0.1:%1/").arg(server.serverPort()));
-        pictures.redirected("a", at);
         LogRecorder log;
         QNetworkAccessManager manager;
+        const QUrl followed("https://x.example.net/p");
+        bool ledWhileFollowed = false;
         for (const char* path : {"p", "r"}) {
             const QNetworkRequest request(at.resolved(QUrl(path)));
+            if (*path == 'p')  // as a's redirect there is followed
+                pictures.passing(&redirect, "a", request.url());
             auto* reply = new CloudSite::HeldReply(manager.get(request), CloudSite::asked(request),
                                                    ReplyLimits::kCloudPage, &pictures, &view);
+            pictures.passed(&redirect);
+            connect(reply, &QNetworkReply::finished,
+                    [&pictures, &ledWhileFollowed, followed] { ledWhileFollowed = pictures.ledTo(followed); });
             QTRY_VERIFY(reply->isFinished());
             QCOMPARE(reply->error(), *path == 'p' ? QNetworkReply::ContentAccessDenied : QNetworkReply::NoError);
         }
@@ -1235,30 +1249,33 @@ private slots:
                                   ? "Picture not loaded, the view's pictures past what a view decodes of all hosts"
                                   : "Picture not loaded, its party's pictures past what a view takes of one party"),
                  qPrintable(log.all()));
-        QCOMPARE(pictures.sourceOf(QUrl("https://x.example.net/p")), QString("127.0.0.1"));
+        QVERIFY(ledWhileFollowed);
+        QCOMPARE(pictures.sourceOf(followed), QString("example.net"));  // not followed then: no more
     }
 
     // The request a redirect led to, held and counted to the party that made it whatever host it lands on (the
-    // service's own too): the one the engine makes as it follows the redirect, whatever its address reads, and later
-    // one of the address noted, however it is escaped.
+    // service's own too): the one the engine makes for its whole location, however it is escaped, as it follows the
+    // redirect; no other address of that host, nor the location once the redirect passed unfollowed.
     void redirectsLedTo_data()
     {
         QTest::addColumn<QString>("location");
         QTest::addColumn<QString>("asked");
-        QTest::addColumn<bool>("following");  // asked as the redirect passes
+        QTest::addColumn<bool>("following");  // asked as the redirect passes, else after it passed
         QTest::addColumn<bool>("led");
         const auto row = [](const char* name, const char* location, const char* asked, bool following, bool led) {
             QTest::newRow(name) << location << asked << following << led;
         };
         const char* at = "https://api.olvaris.invalid/a.png";
-        row("followed at once", at, at, true, true);
-        row("followed at once, its address read otherwise", at, "https://www.olvaris.invalid/b.png", true, true);
-        row("followed later", at, at, false, true);
-        row("followed later, escaped otherwise", "https://api.olvaris.invalid/a b%21.png?x=%7e",
-            "https://api.olvaris.invalid/a%20b!.png?x=~", false, true);
-        row("followed later, written otherwise", "https://API.olvaris.invalid:443/x/../a.png#top", at, false, true);
-        row("later, another address of the host", at, "https://api.olvaris.invalid/b.png", false, false);
-        row("later, the same address on another host", at, "https://www.olvaris.invalid/a.png", false, false);
+        row("followed", at, at, true, true);
+        row("as it passes, another host's address", at, "https://www.olvaris.invalid/b.png", true, false);
+        row("passed unfollowed, then asked", at, at, false, false);
+        row("followed, escaped otherwise", "https://api.olvaris.invalid/a b%21.png?x=%7e",
+            "https://api.olvaris.invalid/a%20b!.png?x=~", true, true);
+        row("followed, written otherwise", "https://API.olvaris.invalid:443/x/../a.png#top", at, true, true);
+        row("as it passes, another address of the host", at, "https://api.olvaris.invalid/b.png", true, false);
+        row("as it passes, another query of the address", at, "https://api.olvaris.invalid/a.png?n=1", true, false);
+        row("as it passes, the same address on another host", at, "https://www.olvaris.invalid/a.png", true, false);
+        row("passed unfollowed, another address of the host", at, "https://api.olvaris.invalid/b.png", false, false);
     }
 
     void redirectsLedTo()
@@ -1269,13 +1286,13 @@ private slots:
         QFETCH(bool, led);
         QObject view;
         CloudSite::ViewPictures pictures(&view, "/bin/false");
-        pictures.redirected("example.org", QUrl(location));
+        QObject redirect;
+        pictures.passing(&redirect, "example.org", QUrl(location));
         if (!following)
-            QCoreApplication::processEvents();
+            pictures.passed(&redirect);
         QCOMPARE(pictures.ledTo(QUrl(asked)), led);
-        if (led)  // counted once
-            QCOMPARE(pictures.sourceOf(QUrl(asked)), QString("example.org"));
-        QVERIFY(!pictures.ledTo(QUrl(asked)));
+        QCOMPARE(pictures.sourceOf(QUrl(asked)) == "example.org", led);
+        QVERIFY(!pictures.ledTo(QUrl(asked)));  // counted once
     }
 
     // The service's own host reached through another host's redirect: the request made as the redirect is followed

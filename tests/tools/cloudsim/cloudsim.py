@@ -50,6 +50,7 @@ Another host on the sign-in page (any instance answers these, as a third party w
          picture's, sends the top frame there, or sends the top frame to /tp/away of this host
     GET /tp/same?flow=in|up      302 to the address of the flow's page as the service last sent it
          (the --site, the path and query its record holds for /login or /me/user/add_dialog)
+    GET /tp/bounce?to=X[&hops=N] 302 to X; with N above 1, to the same address with N - 1 (N redirects in a row)
     GET /tp/report?...           204: a page script reports what it saw in the query, read from the record
     GET <a path of "files">      200 with that file (image/png)
     GET <a path of "toData">     302 to a data: address holding that file
@@ -399,6 +400,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         return self.send(200, text, "text/html; charset=utf-8")
 
     def tp_bounce(self, query, _raw, _body):
+        hops = int(query.get("hops", "1"))
+        if hops > 1:  # a chain of redirects on this host, the last one to "to"
+            again = urllib.parse.urlencode(dict(query, hops=hops - 1))
+            return self.send(302, b"", "text/html", {"Location": "/tp/bounce?" + again})
         return self.send(302, b"", "text/html", {"Location": query.get("to", "/")})
 
     def tp_same(self, query, _raw, _body):
