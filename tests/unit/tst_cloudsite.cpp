@@ -31,6 +31,7 @@
 #include "cloud/cloudreplies.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
+#include "cloud/partyboundrules.h"
 #include "cloud/partyrules.h"
 #include "protocol/dcputils.h"
 #include "testsupport.h"
@@ -1037,21 +1038,84 @@ private slots:
         QTEST(CloudSite::shareFits(heldBytes, heldAnswers, bytes, part), "fits");
     }
 
+    // A party's part of what a view's pictures may cost, half of what the other parties left: a picture of a party that
+    // has spent nothing or little fits however many spent their parts, a picture past its part does not, each of its
+    // pictures decoded within its pixels left; whatever each spends within its part, the total is never passed.
+    void partyParts_data()
+    {
+        QTest::addColumn<qint64>("total");  // kViewPixels: pixels, a picture within the limits of its next decode
+        QTest::addColumn<QList<qint64>>("others");  // what the other parties spent, in turn
+        QTest::addColumn<qint64>("own");
+        QTest::addColumn<qint64>("cost");
+        QTest::addColumn<bool>("fits");
+        const qint64 pixels = ReplyLimits::kViewPixels, ms = ReplyLimits::kViewCpuMs, side = 2048 * 2048;
+        const auto row = [](const char* name, qint64 total, const QList<qint64>& others, qint64 own, qint64 cost,
+                            bool fits) { QTest::newRow(name) << total << others << own << cost << fits; };
+        // Each of n parties spending its whole part: half the total, a quarter, ...
+        const auto halves = [](qint64 total, int n) {
+            QList<qint64> parts;
+            for (qint64 left = total; parts.size() < n; left -= left / 2)
+                parts << left / 2;
+            return parts;
+        };
+        row("the first party: half the total", pixels, {}, pixels / 2 - side, side, true);
+        row("the first party: a pixel past half the total", pixels, {}, pixels / 2, 1, false);
+        row("the first party's picture: no more than the kind's limit", pixels, {}, 0, side + 1, false);
+        row("a second party: half of what the first left", pixels, {pixels / 2}, side / 2, side / 2, true);
+        row("a second party: a pixel past half of what the first left", pixels, {pixels / 2}, side / 2, side / 2 + 1,
+            false);
+        row("a 320 x 200 picture of a party that has spent nothing after seven spent their parts", pixels,
+            halves(pixels, 7), 0, 320 * 200, true);
+        row("after eight", pixels, halves(pixels, 8), 0, 320 * 200, false);
+        row("the others past the total: nothing", pixels, {pixels, side}, 0, 1, false);
+        row("the CPU time: the first party's 2 s", ms, {}, 1999, 1, true);
+        row("the CPU time: past them", ms, {}, 2000, 1, false);
+        // Decodes of the whole CPU limit: the first party's two, the second's one past its part.
+        row("the CPU time: a picture of 60 ms of a party that has spent nothing after two costly parties", ms,
+            {2020, 1010}, 0, 60, true);
+        row("the CPU time: its own spending counts", ms, {2020, 1010}, 430, 60, false);
+    }
+
+    void partyParts()
+    {
+        QFETCH(qint64, total);
+        QFETCH(QList<qint64>, others);
+        QFETCH(qint64, own);
+        QFETCH(qint64, cost);
+        const qint64 spentByOthers = std::accumulate(others.begin(), others.end(), qint64(0));
+        const qint64 left = CloudSite::partLeft(total, own, spentByOthers);
+        const qint64 room = total == ReplyLimits::kViewPixels
+                                ? CloudSite::partyPictureLimits(ReplyLimits::kViewPicture, left).pixels
+                                : left;
+        QTEST(cost <= room, "fits");
+        // Each party spending all its part, in any order, never passes the total.
+        QList<qint64> spent = others;
+        spent << own;
+        for (int round = 0; round < 3; ++round) {
+            for (int i = 0; i < spent.size(); ++i)
+                spent[i] += CloudSite::partLeft(total, spent[i],
+                                                std::accumulate(spent.begin(), spent.end(), qint64(0)) - spent[i]);
+        }
+        QVERIFY(spentByOthers + own > total || std::accumulate(spent.begin(), spent.end(), qint64(0)) <= total);
+    }
+
     // A view's pictures: shares granted in turn, a host's within its part and behind its own that wait, those
     // waiting granted as one is given back; the hosts take turns at a grant and at the decoder, the one that has
-    // spent the least first, however many wait. Past what one host's pictures may cost (the CPU time a stand-in
-    // decoder used, each decode out of it counted as the whole limit, the wait for one that does not answer, the
-    // writing of what it gave), that host's others, those its redirects led to too, are refused; past what all
-    // hosts' may cost the view, or the pixels it may hand on, every host's; a new one unread, reaching the engine
-    // as a failed load. Dozens of ordinary pictures of a host are all decoded.
+    // spent the least first, however many wait. Past what one host's pictures may cost (its part of what the others
+    // left of the CPU time a stand-in decoder used, each decode out of it counted as the whole limit, the wait for one
+    // that does not answer, the writing of what it gave; of the pixels handed on, each picture decoded within what it
+    // has left of them), that host's others, those its redirects led to too, are refused; past what all hosts' may
+    // cost the view, or the pixels it may hand on, every host's; a new one unread, reaching the engine as a failed
+    // load. Dozens of ordinary pictures of a host are all decoded.
     void viewPictures_data()
     {
         QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
         // in turn: name (its host's letter, a number; a capital letter a name of the one party example.net)
         // [<redirected from][:KiB]
         QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("given");   // back, once all were asked
-        QTest::addColumn<QString>("seen");    // granted in turn ("," where given back) / decoded in turn / refused
+        QTest::addColumn<QString>("given");  // back, once all were asked
+        // granted in turn ("," where given back) / decoded in turn ("-": past its pixels) / refused
+        QTest::addColumn<QString>("seen");
         QTest::addColumn<bool>("viewSpent");  // refused as past what the view's pictures may cost, else the host's
         const auto row = [](const char* name, const QString& decoder, const QString& asked, const QString& given,
                             const QString& seen, bool viewSpent = false) {
@@ -1098,6 +1162,18 @@ private slots:
             "", "a1:4096 c1:3072 b1:1024 b2", "", "a1 c1 b1 b2 /  / (a1 c1|c1 a1)");
         row("a party's part of the pixels handed on: its next picture refused, another party's decoded", "cat blank",
             "a1 a2 a3 a4 a5 a6 b1", "", "a1 a2 a3 a4 b1 a5 a6 / a1 b1 a2 a3 a4 / a5 a6");
+        // Each a decode of the whole limit: a1 and b1 each in the first's part, a2 in a's part of what b left (the
+        // first's 2 s less b1's), past it; b past its part of what a left.
+        row("a party's part of the CPU time half of what the other parties left", "cat late", "a1 a2 a3 b1 b2 b3", "",
+            "a1 a2 a3 b1 b2 b3 / a1 b1 a2 / a3 b2 b3");
+        // Of 4 frames of 1024 x 1024, each held as 2,359,296 pixels: a third does not fit in the party's part.
+        row("a party's picture decoded within what it has left of its part of the pixels",
+            "[ $pixels -lt 4194304 ] && cat over || cat long", "a1 a2 a3", "", "a1 a2 a3 / a1 a2 a3- / ");
+        // Of 2 frames of 1024 x 1024 each: the parties that have spent nothing first, each in half of what the others
+        // left, the last of them in a part of just its picture; a's part shrunk to the picture it had.
+        row("a party's part of the pixels half of what the other parties left",
+            "[ $pixels -lt 2097152 ] && cat over || cat blank", "a1 a2 b1 c1 d1 e1 f1 g1", "",
+            "a1 a2 b1 c1 d1 e1 f1 g1 / a1 b1 c1 d1 e1 f1 g1 / a2");
         // Two dozen: some 0.15 s of the party's 2 s on a quiet machine, 1.2 s beside a whole run of the tests.
         row("dozens of ordinary pictures of a host", "tolmdecoder", names("a%1", 1, 24), "",
             names("a%1", 1, 24) + " / " + names("a%1", 1, 24) + " / ");
@@ -1143,13 +1219,17 @@ private slots:
             le(100, 4) + QByteArray(decoder == "cat blank" || decoder == "cat long" ? 1024 * 1024 * 4 : 0, '\0');
         using PictureWire::answerHeader, PictureWire::Status;
         const QMap<QString, QByteArray> files{
-            {"decoder", QString("#!/bin/sh\ncd %1\nwhile [ $(head -c %2 | wc -c) = %2 ]; do\n%3\ndone\n")
+            // The request's words in turn, its limit of pixels the third.
+            {"decoder", QString("#!/bin/sh\ncd %1\nwhile set -- $(head -c %2 | od -An -tu4 -w%2) && [ $# = %3 ]; do\n"
+                                "pixels=$3\n%4\ndone\n")
                             .arg(dir.path())
                             .arg(PictureWire::kRequestHeader + 4)
+                            .arg((PictureWire::kRequestHeader + 4) / 4)
                             .arg(decoder)
                             .toUtf8()},
             {"late", answerHeader(Status::OutOfTime, 24, 0, 0, 0, 0)},
             {"none", answerHeader(Status::NotDecoded, 0, 0, 0, 0, 0)},
+            {"over", answerHeader(Status::TooLarge, 0, 0, 0, 0, 0)},
             {"noise", answerHeader(Status::Decoded, 0, 2048, 2048, 1, 0) + le(0, 4) + noise},
             {"blank", answerHeader(Status::Decoded, 0, 1024, 1024, 2, 0) + blank.repeated(2)},
             {"long", answerHeader(Status::Decoded, 0, 1024, 1024, 4, 0) + blank.repeated(4)}};
@@ -1178,7 +1258,9 @@ private slots:
             granted << name;
             if (!decoder.isEmpty())
                 pictures.decode(&owners[name], picture,
-                                [&decoded, name](const QByteArray&, PictureWire::Status) { decoded << name; });
+                                [&decoded, name](const QByteArray&, PictureWire::Status status) {
+                                    decoded << name + (status == PictureWire::Status::TooLarge ? "-" : "");
+                                });
         };
         for (const QString& item : asked.split(' ')) {
             if (item.contains('<'))  // each in an event of its own, the engine following none of them at once
