@@ -270,8 +270,6 @@ void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::St
     if (done && status == PictureWire::Status::Decoded) {  // handed to the engine
         viewPixels += pixels;
         pixelsOf[source] += pixels;
-        if (pastTotal())
-            refuseWaiting(Grant::ViewSpent);
         refuseWaiting(Grant::PartySpent);
     }
     grant(0);
@@ -310,7 +308,8 @@ qint64 ViewPictures::cpuLeft(const QString& source) const
 
 bool ViewPictures::pastTotal() const
 {
-    return viewMs >= ReplyLimits::kViewCpuMs || viewPixels >= ReplyLimits::kViewPixels;
+    // The pixels are bounded by the parties' parts, each picture decoded within its party's.
+    return viewMs >= ReplyLimits::kViewCpuMs;
 }
 
 void ViewPictures::refuseWaiting(Grant why)

@@ -33,8 +33,9 @@ namespace CloudSite {
 // time of decoding and writing them, and the time it holds shares while their answers still come and another
 // party's picture waits for room. Of what all parties' pictures may cost the view in CPU time (ReplyLimits::kViewCpuMs)
 // or pixels handed to the engine (ReplyLimits::kViewPixels) a party takes its part of what the other parties left
-// (cloud/partyboundrules.h), each of its pictures decoded within the pixels it has left of it; past its part its
-// pictures are refused, those holding shares too, and so are all parties' past the view's total.
+// (cloud/partyboundrules.h), each of its pictures decoded within the pixels it has left of it, so that the parties
+// never pass the view's pixels; past its part its pictures are refused, those holding shares too, and so are all
+// parties' past the view's CPU time.
 class ViewPictures : public QObject
 {
 public:
