@@ -78,25 +78,24 @@ constexpr PictureWire::Limits kSpritePicture{PictureWire::Png, 4096 * 4096, 1, 2
 constexpr qint64 kViewHeldBytes = 8 * 1024 * 1024;
 constexpr int kViewHeldAnswers = 8;
 // One party's pictures (those of the names of one registrable domain, cloud/partyrules.h) hold at most this part
-// of it, and hand the engine at most this part of kViewPixels: another party's picture finds room beside them.
+// of it, and of what all parties' pictures may cost a view (kViewCpuMs, kViewPixels) spend at most this part of what
+// the other parties left (cloud/partyboundrules.h): the first half of the total, the next half of the rest, and so
+// on, so that a party that has spent nothing finds room however many spent their parts.
 constexpr int kViewPartyPart = 2;
-// What one party's pictures may cost a view over its life, in milliseconds: the CPU time of decoding and writing
-// them, the decoder's (a decode that ran out of its CPU time counted as its whole limit, one that did not answer as
-// the wait for it) and the picture thread's, and the time it holds shares while their answers still come and
-// another party's picture waits for room. Past it that party's pictures, those held too, are refused. Two decodes
-// at kViewPicture's whole limit, so a party whose every picture costs that much adds at most 3 s of CPU a view (the
-// decode begun within the bound, 1 s more), and a party whose answers come slowly keeps other parties' pictures
-// waiting for room 2 s at most; an honest page's pictures (a 320 x 200 PNG costs 3 ms to decode and 3 ms to write,
-// a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md) stay far within it, dozens of them and the page loaded again.
-constexpr qint64 kViewPartyCpuMs = 2000;
-// What decoding and writing all parties' pictures together may cost a view over its life, in CPU time counted as for
-// one party (two parties' worth), and the pixels of the pictures it hands to its engine as the engine holds them
-// (four of the largest a page may show), at 4 bytes a pixel, twice: past either the view's further pictures are
-// refused unread, so that a page whose pictures come from many parties costs no more than this and the picture under
-// way. An honest page's pictures from a few parties stay far within both, loaded again too (cloud/answercosts.md).
-constexpr qint64 kViewCpuMs = 2 * kViewPartyCpuMs;
+// What decoding and writing all parties' pictures together may cost a view over its life, in milliseconds: the CPU
+// time of the decoder (a decode that ran out of its CPU time counted as its whole limit, one that did not answer as
+// the wait for it) and of the picture thread; and the pixels of the pictures it hands to its engine as the engine
+// holds them (four of the largest a page may show), at 4 bytes a pixel, twice. Past either the view's further
+// pictures are refused unread, so that a page whose pictures come from many parties costs no more than this and the
+// picture under way. A party's count holds as well the time it holds shares while their answers still come and another
+// party's picture waits for room; past its part that party's pictures, those held too, are refused. Its part of the
+// CPU time is 2 s at most, two decodes at kViewPicture's whole limit; each party's last decode may pass its part by
+// the decode's CPU limit (1 s, whole seconds), so after two parties whose every picture costs that much a third
+// finds some 0.5 s, a hundred pictures of 320 x 200 (3 ms to decode and 3 ms to write; a 640 x 480 JPEG 25 ms in
+// all: cloud/answercosts.md). Its part of the pixels holds each of its pictures decoded, so the parties' pixels
+// never pass the total: after seven parties spent theirs an eighth has 65,536 pixels, a picture of 320 x 200.
+constexpr qint64 kViewCpuMs = 4000;
 constexpr qint64 kViewPixels = 4LL * 2048 * 2048;
-constexpr qint64 kViewPartyPixels = kViewPixels / kViewPartyPart;
 constexpr qint64 kHeldReadBufferBytes = 64 * 1024;
 
 // What ended a reply early; the reply then finishes with QNetworkReply::OperationCanceledError.

@@ -9,6 +9,7 @@
 
 #include "base/replylimits.h"
 #include "cloud/answerrules.h"
+#include "cloud/partyboundrules.h"
 #include "cloud/partyrules.h"
 #include "cloud/redirectrules.h"
 #include "platform/picturethread.h"
@@ -84,10 +85,11 @@ void ViewPictures::passed(QObject* owner)
 ViewPictures::Grant ViewPictures::admit(QObject* owner, const QString& source, qint64 bytes, const Told& told)
 {
     settle();
-    if (partySpent(source))
-        return Grant::PartySpent;
+    // Past the view's total every party is past its part: the total tells why.
     if (pastTotal())
         return Grant::ViewSpent;
+    if (partySpent(source))
+        return Grant::PartySpent;
     ++asked[source];
     shares.append({owner, ++lastId, source, bytes, false, told, QByteArray(), Written()});
     const bool granted = grant(lastId);
@@ -194,8 +196,11 @@ void ViewPictures::next()
     const QString source = share.source;
     const QByteArray picture = share.picture;
     share.picture.clear();  // the decoder's now
+    // Within what its party has left of its part of the pixels: a picture past it is refused by the decoder.
+    const qint64 pixelsLeft =
+        partLeft(ReplyLimits::kViewPixels, pixelsOf.value(source), viewPixels - pixelsOf.value(source));
     decoder->decode(
-        picture, ReplyLimits::kViewPicture, this,
+        picture, partyPictureLimits(ReplyLimits::kViewPicture, pixelsLeft), this,
         [this, id, source](const Platform::PictureDecoder::Result& result) { decoded(id, source, result); });
 }
 
@@ -249,10 +254,7 @@ void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::St
     if (done && status == PictureWire::Status::Decoded) {  // handed to the engine
         viewPixels += pixels;
         pixelsOf[source] += pixels;
-        if (partySpent(source))
-            refuseWaiting(source, Grant::PartySpent);
-        if (pastTotal())
-            refuseWaiting(QString(), Grant::ViewSpent);
+        refuseWaiting(Grant::PartySpent);
     }
     grant(0);
     nextSoon();
@@ -264,33 +266,40 @@ void ViewPictures::finish(quint64 id, const QByteArray& picture, PictureWire::St
 void ViewPictures::spend(const QString& source, qint64 ms)
 {
     viewMs += ms;
-    charge(source, ms);
+    cpuOf[source] += ms;
     if (pastTotal())
-        refuseWaiting(QString(), Grant::ViewSpent);
+        refuseWaiting(Grant::ViewSpent);
+    charge(source, ms);
 }
 
 void ViewPictures::charge(const QString& source, qint64 ms)
 {
     spent[source] += ms;
-    if (partySpent(source))
-        refuseWaiting(source, Grant::PartySpent);
+    refuseWaiting(Grant::PartySpent);
 }
 
 bool ViewPictures::partySpent(const QString& source) const
 {
-    return spent.value(source) >= ReplyLimits::kViewPartyCpuMs ||
-           pixelsOf.value(source) >= ReplyLimits::kViewPartyPixels;
+    const qint64 pixels = pixelsOf.value(source);
+    return cpuLeft(source) <= 0 || partLeft(ReplyLimits::kViewPixels, pixels, viewPixels - pixels) <= 0;
+}
+
+qint64 ViewPictures::cpuLeft(const QString& source) const
+{
+    // Its part of the CPU time the others' pictures left; the time it kept others waiting counts to it alone.
+    return partLeft(ReplyLimits::kViewCpuMs, spent.value(source), viewMs - cpuOf.value(source));
 }
 
 bool ViewPictures::pastTotal() const
 {
-    return viewMs >= ReplyLimits::kViewCpuMs || viewPixels >= ReplyLimits::kViewPixels;
+    // The pixels are bounded by the parties' parts, each picture decoded within its party's.
+    return viewMs >= ReplyLimits::kViewCpuMs;
 }
 
-void ViewPictures::refuseWaiting(const QString& source, Grant why)
+void ViewPictures::refuseWaiting(Grant why)
 {
     for (auto share = shares.begin(); share != shares.end();) {
-        if ((!source.isEmpty() && share->source != source) || share->id == atWork) {
+        if (share->id == atWork || (why == Grant::PartySpent && !partySpent(share->source))) {
             ++share;
             continue;
         }
@@ -343,7 +352,7 @@ void ViewPictures::arm()
 {
     qint64 soonest = -1;
     for (const QString& keeper : keepingWaiting()) {
-        const qint64 left = qMax(qint64(1), ReplyLimits::kViewPartyCpuMs - spent.value(keeper));
+        const qint64 left = qMax(qint64(1), cpuLeft(keeper));
         soonest = soonest < 0 ? left : qMin(soonest, left);
     }
     if (soonest < 0)

@@ -31,10 +31,11 @@ namespace CloudSite {
 // last decode began the earliest, then the one that has asked the fewest pictures, each party's in the order asked;
 // no share passes one that waits for room. What a party's pictures cost is counted over the view's life: the CPU
 // time of decoding and writing them, and the time it holds shares while their answers still come and another
-// party's picture waits for room. Past ReplyLimits::kViewPartyCpuMs, or past its part of the pixels handed to the
-// engine (ReplyLimits::kViewPartyPixels), its pictures are refused, those holding shares too. So are all parties' past
-// what their pictures together cost the view in CPU time (ReplyLimits::kViewCpuMs) or pixels
-// (ReplyLimits::kViewPixels).
+// party's picture waits for room. Of what all parties' pictures may cost the view in CPU time (ReplyLimits::kViewCpuMs)
+// or pixels handed to the engine (ReplyLimits::kViewPixels) a party takes its part of what the other parties left
+// (cloud/partyboundrules.h), each of its pictures decoded within the pixels it has left of it, so that the parties
+// never pass the view's pixels; past its part its pictures are refused, those holding shares too, and so are all
+// parties' past the view's CPU time.
 class ViewPictures : public QObject
 {
 public:
@@ -105,17 +106,21 @@ private:
     void nextSoon();
     void decoded(quint64 id, const QString& source, const Platform::PictureDecoder::Result& result);
     void finish(quint64 id, const QByteArray& picture, PictureWire::Status status, qint64 pixels = 0);
-    // Counts ms of CPU time to source and the view; past a bound, its shares, or all, but the one at work are
-    // refused (the others granted as that one's is given back).
+    // Counts ms of CPU time to source and the view; past a bound, the shares of the parties past theirs, or all, but
+    // the one at work are refused (the others granted as that one's is given back).
     void spend(const QString& source, qint64 ms);
-    // Counts ms to source alone; past its bound its shares but the one at work are refused.
+    // Counts ms to source alone; the shares of parties past their bounds but the one at work are refused.
     void charge(const QString& source, qint64 ms);
-    // Whether source's pictures are past what they may cost.
+    // Whether source's pictures are past what they may cost: its part of what the other parties' pictures left of the
+    // view's CPU time or pixels (cloud/partyboundrules.h).
     bool partySpent(const QString& source) const;
+    // What source may still spend of its part of the view's CPU time, in milliseconds.
+    qint64 cpuLeft(const QString& source) const;
     // Whether the view's pictures are past what they may cost.
     bool pastTotal() const;
-    // Refuses, as why, the shares of source (of every party: empty) but the one at work.
-    void refuseWaiting(const QString& source, Grant why);
+    // Refuses, as why, the shares but the one at work: of every party past its bound (PartySpent; a party's part
+    // shrinks as the others spend), or all (ViewSpent).
+    void refuseWaiting(Grant why);
     // The parties with a share granted whose answer still comes while another party's share waits for room.
     QSet<QString> keepingWaiting() const;
     // Charges the time since the last settle to the parties that kept others waiting all that while: called before
@@ -133,7 +138,8 @@ private:
     quint64 lastId = 0;
     bool working = false;               // a picture is decoded or written
     quint64 atWork = 0;                 // its share's id
-    QHash<QString, qint64> spent;       // by party: the milliseconds its pictures cost
+    QHash<QString, qint64> spent;       // by party: the milliseconds its pictures cost, the time held included
+    QHash<QString, qint64> cpuOf;       // by party: the CPU time of its pictures alone
     QHash<QString, qint64> pixelsOf;    // by party: handed to the engine, of all frames
     qint64 viewMs = 0;                  // the CPU time all parties' pictures cost
     qint64 viewPixels = 0;              // handed to the engine, of all frames

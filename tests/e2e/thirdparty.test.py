@@ -22,7 +22,9 @@ SIGKILL as the stream is decoded, the wizard leaves no picture decoder behind. A
 40 of its names each answered a byte every 50 ms; (u) its pictures redirected to the service's own host count to it
 and are decoded out of the wizard's process; another party's picture shows after its largest pictures and (v) its
 chains of redirects past the engine's limit, or (w) its redirects the engine refuses a page's script, that lead to the
-other party's host: a redirect not followed counts nothing.
+other party's host: a redirect not followed counts nothing. Another party's picture shows after four of the largest
+pictures of each of (x) two parties and (y) two names under a suffix of the public suffix list's private section, one
+party.
 """
 
 import base64
@@ -46,6 +48,9 @@ from wizard import CLOUD_EXISTING_ACCOUNT, CLOUD_FLOW_S, CLOUD_PAGE_SHOWN, STEP_
 
 TP_IP, TP_HOST = "10.254.1.34", "widgets.example.org"
 NAMES = ["p%d.%s" % (n, TP_HOST) for n in range(40)]  # names the third party's server also answers for
+# Names it answers for as other parties: a registrable domain of its own, and two names under a suffix of the public
+# suffix list's private section, given away for nothing (one party).
+OTHER_PARTY, PRIVATE_SUFFIX_NAMES = "pics.example.com", ["a.github.io", "b.github.io"]
 MOST_SCANS = 64  # the scans of the costliest JPEG the decoder takes (PictureWire::kMostJpegScans)
 FLOOD = 100000
 SIDE = 23000
@@ -216,9 +221,10 @@ class ThirdParty(CloudRoad):
         super().setUpClass()
         try:
             cls.lab.add_cam_address(TP_IP)
-            cls.hosts = dict(cls.hosts, **{name: TP_IP for name in [TP_HOST] + NAMES})
+            names = [TP_HOST] + NAMES + [OTHER_PARTY] + PRIVATE_SUFFIX_NAMES
+            cls.hosts = dict(cls.hosts, **{name: TP_IP for name in names})
             cls.tp_record = os.path.join(cls.lab.workdir, "thirdparty.jsonl")
-            cls.start_cloudsim(TP_IP, cls.lab.issue_cert([TP_HOST] + NAMES), cls.tp_record)
+            cls.start_cloudsim(TP_IP, cls.lab.issue_cert(names), cls.tp_record)
             cls.lab.wait_listening("cam", "tcp", 443)
         except BaseException:
             cls.lab.close()
@@ -545,13 +551,21 @@ class ThirdParty(CloudRoad):
         began a picture of another party, then again after the page reloaded itself: that picture shows on both
         pages both times, the third party's pictures past its part of the view's pixels refused, and the person
         signs in."""
+        log = self.another_party_after_largest(["https://%s/tp/large.png?flow={flow}" % name for name in NAMES[:4]],
+                                               "thirdparty_largest_typed.png")
+        self.assertIn("Picture not loaded, its party's pictures past what a view takes of one party", log)
+        self.assertNotIn("the view's pictures past", log)
+
+    def another_party_after_largest(self, pictures, screenshot):
+        """Solid PNGs of 2048 x 2048 at pictures, and 5 s after the page began a picture of another party, then again
+        after the page reloaded itself: that picture shows on both pages both times and the person signs in; the
+        log."""
         files = {"large.png": huge_png(2048, rgba=True), "logo.png": ordinary_pictures(self.lab.workdir)["logo.png"]}
         served = {}
         for name, data in files.items():
             served["/tp/" + name] = os.path.join(self.lab.workdir, name)
             with open(served["/tp/" + name], "wb") as f:
                 f.write(data)
-        pictures = ["https://%s/tp/large.png?flow={flow}" % name for name in NAMES[:4]]
         self.set_control({"pictures": pictures, "script": AFTER_RELOAD_SCRIPT % (OTHER_HOST, 5000), "files": served})
         with Wizard(BUILD_DIR, lab=self.lab) as w:
             self.to_cloud_page(w)
@@ -560,11 +574,9 @@ class ThirdParty(CloudRoad):
             shown = wait_until(lambda: len(reports()) == 4 and reports(), 2 * STEP_S, "the reports of both pages, twice")
             print("the other party's picture, its width on each page and run: %s" % shown)
             self.assertEqual(set(shown.values()), {"32"}, "the other party's picture not shown")
-            w.sign_in("ann@example.test", "secret1", "thirdparty_largest_typed.png")
+            w.sign_in("ann@example.test", "secret1", screenshot)
             self.assert_registered(w)
-            log = w.log_text()
-        self.assertIn("Picture not loaded, its party's pictures past what a view takes of one party", log)
-        self.assertNotIn("the view's pictures past", log)
+            return w.log_text()
 
     def test_t_slow_names_of_one_party_and_another_partys_after_them(self):
         """A picture on each of 40 names of the third party, each answered a byte every 50 ms, and a picture of another
@@ -667,6 +679,28 @@ class ThirdParty(CloudRoad):
         self.assertGreaterEqual(len([r for r in read_record(self.tp_record) if r.get("path") == "/tp/bounce"]), 2 * 10,
                                 "the script's requests")
         self.assertEqual([r for r in read_record(self.other_record) if "xhr" in r.get("query", {})], [])
+
+
+    def test_x_largest_pictures_of_two_parties_and_another_partys_after_them(self):
+        """Four solid PNGs of 2048 x 2048 of each of two parties (two registrable domains), each page its own, and 5 s
+        after the page began a picture of another party, then again after the page reloaded itself: the second party
+        takes its part of what the first left, not as much, so that picture shows on both pages both times, the
+        view's total never reached, and the person signs in."""
+        pictures = ["https://%s/tp/large.png?flow={flow}&n=%d" % (name, n) for name in (TP_HOST, OTHER_PARTY)
+                    for n in range(4)]
+        log = self.another_party_after_largest(pictures, "thirdparty_largest_two_typed.png")
+        self.assertNotIn("the view's pictures past", log)
+
+    def test_y_largest_pictures_of_names_under_a_private_suffix_and_another_partys_after_them(self):
+        """Four solid PNGs of 2048 x 2048 on each of two names under a suffix of the public suffix list's private
+        section (one party), each page its own, and 5 s after the page began a picture of another party, then again
+        after the page reloaded itself: that picture shows on both pages both times, the party's pictures past its
+        part refused, and the person signs in."""
+        pictures = ["https://%s/tp/large.png?flow={flow}&n=%d" % (name, n) for name in PRIVATE_SUFFIX_NAMES
+                    for n in range(4)]
+        log = self.another_party_after_largest(pictures, "thirdparty_largest_private_typed.png")
+        self.assertIn("Picture not loaded, its party's pictures past what a view takes of one party", log)
+        self.assertNotIn("the view's pictures past", log)
 
 
 if __name__ == "__main__":

@@ -31,6 +31,7 @@
 #include "cloud/cloudreplies.h"
 #include "cloud/cloudsitemanager.h"
 #include "cloud/cloudsiterules.h"
+#include "cloud/partyboundrules.h"
 #include "cloud/partyrules.h"
 #include "protocol/dcputils.h"
 #include "testsupport.h"
@@ -1037,21 +1038,85 @@ private slots:
         QTEST(CloudSite::shareFits(heldBytes, heldAnswers, bytes, part), "fits");
     }
 
+    // A party's part of what a view's pictures may cost, half of what the other parties left: a picture of a party that
+    // has spent nothing or little fits however many spent their parts, a picture past its part does not, each of its
+    // pictures decoded within its pixels left; whatever each spends within its part, the total is never passed.
+    void partyParts_data()
+    {
+        QTest::addColumn<qint64>("total");  // kViewPixels: pixels, a picture within the limits of its next decode
+        QTest::addColumn<QList<qint64>>("others");  // what the other parties spent, in turn
+        QTest::addColumn<qint64>("own");
+        QTest::addColumn<qint64>("cost");
+        QTest::addColumn<bool>("fits");
+        const qint64 pixels = ReplyLimits::kViewPixels, ms = ReplyLimits::kViewCpuMs, side = 2048 * 2048;
+        const auto row = [](const char* name, qint64 total, const QList<qint64>& others, qint64 own, qint64 cost,
+                            bool fits) { QTest::newRow(name) << total << others << own << cost << fits; };
+        // Each of n parties spending its whole part: half the total, a quarter, ...
+        const auto halves = [](qint64 total, int n) {
+            QList<qint64> parts;
+            for (qint64 left = total; parts.size() < n; left -= left / 2)
+                parts << left / 2;
+            return parts;
+        };
+        row("the first party: half the total", pixels, {}, pixels / 2 - side, side, true);
+        row("the first party: a pixel past half the total", pixels, {}, pixels / 2, 1, false);
+        row("the first party's picture: no more than the kind's limit", pixels, {}, 0, side + 1, false);
+        row("a second party: half of what the first left", pixels, {pixels / 2}, side / 2, side / 2, true);
+        row("a second party: a pixel past half of what the first left", pixels, {pixels / 2}, side / 2, side / 2 + 1,
+            false);
+        row("a 320 x 200 picture of a party that has spent nothing after seven spent their parts", pixels,
+            halves(pixels, 7), 0, 320 * 200, true);
+        row("after eight", pixels, halves(pixels, 8), 0, 320 * 200, false);
+        row("the others past the total: nothing", pixels, {pixels, side}, 0, 1, false);
+        row("the CPU time: the first party's 2 s", ms, {}, 1999, 1, true);
+        row("the CPU time: past them", ms, {}, 2000, 1, false);
+        // Decodes of the whole CPU limit: the first party's two, the second's one past its part.
+        row("the CPU time: a picture of 60 ms of a party that has spent nothing after two costly parties", ms,
+            {2020, 1010}, 0, 60, true);
+        row("the CPU time: its own spending counts", ms, {2020, 1010}, 430, 60, false);
+    }
+
+    void partyParts()
+    {
+        QFETCH(qint64, total);
+        QFETCH(QList<qint64>, others);
+        QFETCH(qint64, own);
+        QFETCH(qint64, cost);
+        const qint64 spentByOthers = std::accumulate(others.begin(), others.end(), qint64(0));
+        const qint64 left = CloudSite::partLeft(total, own, spentByOthers);
+        const qint64 room = total == ReplyLimits::kViewPixels
+                                ? CloudSite::partyPictureLimits(ReplyLimits::kViewPicture, left).pixels
+                                : left;
+        QTEST(cost <= room, "fits");
+        // Each party spending all its part, in any order, never passes the total.
+        QList<qint64> spent = others;
+        spent << own;
+        for (int round = 0; round < 3; ++round) {
+            for (int i = 0; i < spent.size(); ++i)
+                spent[i] += CloudSite::partLeft(total, spent[i],
+                                                std::accumulate(spent.begin(), spent.end(), qint64(0)) - spent[i]);
+        }
+        QVERIFY(spentByOthers + own > total || std::accumulate(spent.begin(), spent.end(), qint64(0)) <= total);
+    }
+
     // A view's pictures: shares granted in turn, a host's within its part and behind its own that wait, those
     // waiting granted as one is given back; the hosts take turns at a grant and at the decoder, the one that has
-    // spent the least first, however many wait. Past what one host's pictures may cost (the CPU time a stand-in
-    // decoder used, each decode out of it counted as the whole limit, the wait for one that does not answer, the
-    // writing of what it gave), that host's others, those its redirects led to too, are refused; past what all
-    // hosts' may cost the view, or the pixels it may hand on, every host's; a new one unread, reaching the engine
-    // as a failed load. Dozens of ordinary pictures of a host are all decoded.
+    // spent the least first, however many wait. Past what one host's pictures may cost (its part of what the others
+    // left of the CPU time a stand-in decoder used, each decode out of it counted as the whole limit, the wait for one
+    // that does not answer, the writing of what it gave; of the pixels handed on, each picture decoded within what it
+    // has left of them), that host's others, those its redirects led to too, are refused; past what all hosts' may
+    // cost the view, or the pixels it may hand on, every host's; a new one unread, reaching the engine as a failed
+    // load. Dozens of ordinary pictures of a host are all decoded.
     void viewPictures_data()
     {
         QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
         // in turn: name (its host's letter, a number; a capital letter a name of the one party example.net)
         // [<redirected from, asked as the engine follows it; !redirected from, the redirect passed unfollowed][:KiB]
         QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("given");   // back, once all were asked
-        QTest::addColumn<QString>("seen");    // granted in turn ("," where given back) / decoded in turn / refused
+        QTest::addColumn<QString>("given");  // back, once all were asked
+        // granted in turn ("," where given back) / decoded in turn ("-": past its pixels) / refused ("!": as past
+        // what the view's pictures may cost)
+        QTest::addColumn<QString>("seen");
         QTest::addColumn<bool>("viewSpent");  // refused as past what the view's pictures may cost, else the host's
         const auto row = [](const char* name, const QString& decoder, const QString& asked, const QString& given,
                             const QString& seen, bool viewSpent = false) {
@@ -1076,17 +1141,19 @@ private slots:
         row("the CPU time used counted", "(ulimit -t 3; while :; do :; done); cat none", "a1 a2 a3", "",
             "a1 a2 a3 / a1 / a2 a3");
         row("not the time waited", "sleep 2; cat none", "a1 a2", "", "a1 a2 / a1 a2 / ");
-        // Out of time each costs the same; a wait, what it lasted: which of a2 and b2 spent less goes first.
+        // Out of time each costs the same; a wait, what it lasted: which of a2 and b2 spent less goes first, and the
+        // other is past its part of what that one left.
         for (const char* decoder : {"cat late", "exec cat >/dev/null"})
-            row(qPrintable(QString("the hosts take turns, one past its bound: ") + decoder), decoder,
+            row(qPrintable(QString("the hosts take turns, both past their parts: ") + decoder), decoder,
                 "a1 a2 a3 a4 a5 a6 b1 b2", "",
-                QString("a1 a2 a3 a4 b1 b2 a5 / a1 b1 ") + (*decoder == 'c' ? "a2 b2" : "(a2 b2|b2 a2)") +
-                    " / a3 a4 a5 a6");
+                QString("a1 a2 a3 a4 b1 b2 a5 / a1 b1 ") +
+                    (*decoder == 'c' ? "a2 / a3 a4 a5 a6 b2" : "(a2 / a3 a4 a5 a6 b2|b2 / a2 a3 a4 a5 a6)"));
         row("the writing counted: a host whose picture was costly to write waits behind another's cheap ones",
             "if [ -e seen ]; then cat none; else : >seen; cat noise; fi", "a1 a2 " + names("b%1", 1, 8), "",
             "a1 a2 " + names("b%1", 1, 8) + " / a1 " + names("b%1", 1, 8) + " a2 / ");
+        // a past its part of what x and b left.
         row("redirected pictures count to the host that redirected, once", "cat late", "a1 x1<a y1<a z1<a x2 b1", "",
-            "a1 x1 y1 z1 x2 b1 / a1 x2 b1 x1 / y1 z1");
+            "a1 x1 y1 z1 x2 b1 / a1 x2 b1 / x1 y1 z1");
         row("64 redirects followed, each counted to the host that redirected", "cat late",
             "x1<a " + names("y%1<a", 1, 63), "", "x1 y1 y2 y3 y4 / x1 y1 / " + names("y%1", 2, 63));
         row("a redirect not followed charges no one: its location asked later counted to its own host", "cat late",
@@ -1096,34 +1163,47 @@ private slots:
         row("the time answers that still come keep another party waiting for room charged to their parties, those "
             "past the bound refused and the other granted, not charged for its own that waits",
             "", "a1:4096 c1:3072 b1:1024 b2", "", "a1 c1 b1 b2 /  / (a1 c1|c1 a1)");
-        row("a party's part of the pixels handed on: its next picture refused, another party's decoded", "cat blank",
-            "a1 a2 a3 a4 a5 a6 b1", "", "a1 a2 a3 a4 b1 a5 a6 / a1 b1 a2 a3 a4 / a5 a6");
+        row("a party's part of the pixels handed on: its next picture refused, another party's decoded",
+            "[ $pixels -lt 2097152 ] && cat over || cat blank", "a1 a2 a3 a4 a5 a6 b1", "",
+            "a1 a2 a3 a4 b1 a5 a6 / a1 b1 a2 a3 a4- a5- a6- / ");
+        // Each a decode of the whole limit: a1 and b1 each in the first's part, a2 in a's part of what b left (the
+        // first's 2 s less b1's), past it; b past its part of what a left.
+        row("a party's part of the CPU time half of what the other parties left", "cat late", "a1 a2 a3 b1 b2 b3", "",
+            "a1 a2 a3 b1 b2 b3 / a1 b1 a2 / a3 b2 b3");
+        // Of 4 frames of 1024 x 1024, each held as 2,359,296 pixels: a third does not fit in the party's part.
+        row("a party's picture decoded within what it has left of its part of the pixels",
+            "[ $pixels -lt 4194304 ] && cat over || cat long", "a1 a2 a3", "", "a1 a2 a3 / a1 a2 a3- / ");
+        // Of 2 frames of 1024 x 1024 each: the parties that have spent nothing first, each in half of what the others
+        // left, the last of them in a part of just its picture; a's part shrunk to the picture it had.
+        row("a party's part of the pixels half of what the other parties left",
+            "[ $pixels -lt 2097152 ] && cat over || cat blank", "a1 a2 b1 c1 d1 e1 f1 g1", "",
+            "a1 a2 b1 c1 d1 e1 f1 g1 / a1 b1 c1 d1 e1 f1 g1 / a2");
         // Two dozen: some 0.15 s of the party's 2 s on a quiet machine, 1.2 s beside a whole run of the tests.
         row("dozens of ordinary pictures of a host", "tolmdecoder", names("a%1", 1, 24), "",
             names("a%1", 1, 24) + " / " + names("a%1", 1, 24) + " / ");
         const int withinCpu = int(ReplyLimits::kViewCpuMs / 1000);  // decodes out of time
         row("the view's total: its last decode within it, the next refused", "cat late", hosts(0, withinCpu + 2), "",
-            hosts(0, withinCpu + 2) + " / " + hosts(0, withinCpu) + " / " + hosts(withinCpu, withinCpu + 2), true);
+            hosts(0, withinCpu + 2) + " / " + hosts(0, withinCpu) + " / " +
+                hosts(withinCpu, withinCpu + 2).replace("1", "1!"),
+            true);
         // Animations of 1024 x 1024 pixels: of 2 frames, all held; of 4, past the engine's frame cache, as much and a
-        // frame.
-        const qint64 frame = 1024 * 1024, held = ReplyLimits::kViewAnimationCachedPixels + frame;
-        for (const auto& pixels : {qMakePair(QString("cat blank"), int(ReplyLimits::kViewPixels / (2 * frame))),
-                                   qMakePair(QString("cat long"), int((ReplyLimits::kViewPixels + held - 1) / held))})
-            row(qPrintable("the pixels handed on, the last picture within them, the next refused: " + pixels.first),
-                pixels.first, hosts(0, pixels.second + 2), "",
-                hosts(0, pixels.second + 2) + " / " + hosts(0, pixels.second) + " / " +
-                    hosts(pixels.second, pixels.second + 2),
-                true);
-        // z1's share is held from its grant to its picture while c1 waits for room, charged to z as it lasts: its
-        // turn at the decoder beside b and c is the time that took, so only that it is decoded is asked of it.
+        // frame, the decoder's limit of their pixels counting all 4.
+        row("the pixels handed on within the parties' parts, never the total: cat blank",
+            "[ $pixels -lt 2097152 ] && cat over || cat blank", hosts(0, 10), "",
+            hosts(0, 10) + " / a1 b1 c1 d1 e1 f1 g1 h1- i1- j1- / ");
+        row("the pixels handed on within the parties' parts, never the total: cat long",
+            "[ $pixels -lt 4194304 ] && cat over || cat long", hosts(0, 6), "",
+            hosts(0, 6) + " / a1 b1 c1 d1 e1- f1- / ");
+        // z1's share is held from its grant to its picture while a5 and b5 wait for room, charged to z as it lasts:
+        // its turn at the decoder beside b is the time that took, so only that it is decoded is asked of it. The three
+        // decodes spend the three parties' parts.
         row("a host that has spent little granted before those waiting, however many", "cat late",
-            "a1 a2 a3 a4 a5 b1 b2 b3 b4 c1 c2 c3 c4 z1", "",
-            "a1 a2 a3 a4 b1 b2 b3 b4 z1 [^/]* / a1 [^/]*z1[^/]* / [^z/]+", true);
+            "a1 a2 a3 a4 a5 b1 b2 b3 b4 b5 z1", "", "a1 a2 a3 a4 b1 b2 b3 b4 z1 [^/]*/ a1 (b1 z1|z1 b1) / [^z/]+");
         row("at the decoder, the host that has spent the least first",
             "if [ -e seen ]; then cat none; else : >seen; cat late; fi", "a1 a2 b1 b2", "",
             "a1 a2 b1 b2 / a1 b1 b2 a2 / ");
         row("at the decoder, of hosts that have spent alike, the one that asked the fewest first", "cat late",
-            "a1 c1 c2 c3 z1", "", "a1 c1 c2 c3 z1 / a1 z1 c1 c2 / c3", true);
+            "a1 c1 c2 c3 z1", "", "a1 c1 c2 c3 z1 / a1 z1 c1 / c2 c3");
     }
 
     void viewPictures()
@@ -1140,16 +1220,21 @@ private slots:
         for (quint32 i = 0, x = 1; i < quint32(noise.size()); ++i, x ^= x << 13, x ^= x >> 17, x ^= x << 5)
             noise[i] = char(x);
         const QByteArray blank =
-            le(100, 4) + QByteArray(decoder == "cat blank" || decoder == "cat long" ? 1024 * 1024 * 4 : 0, '\0');
+            le(100, 4) +
+            QByteArray(decoder.contains("cat blank") || decoder.contains("cat long") ? 1024 * 1024 * 4 : 0, '\0');
         using PictureWire::answerHeader, PictureWire::Status;
         const QMap<QString, QByteArray> files{
-            {"decoder", QString("#!/bin/sh\ncd %1\nwhile [ $(head -c %2 | wc -c) = %2 ]; do\n%3\ndone\n")
+            // The request's words in turn, its limit of pixels the third.
+            {"decoder", QString("#!/bin/sh\ncd %1\nwhile set -- $(head -c %2 | od -An -tu4 -w%2) && [ $# = %3 ]; do\n"
+                                "pixels=$3\n%4\ndone\n")
                             .arg(dir.path())
                             .arg(PictureWire::kRequestHeader + 4)
+                            .arg((PictureWire::kRequestHeader + 4) / 4)
                             .arg(decoder)
                             .toUtf8()},
             {"late", answerHeader(Status::OutOfTime, 24, 0, 0, 0, 0)},
             {"none", answerHeader(Status::NotDecoded, 0, 0, 0, 0, 0)},
+            {"over", answerHeader(Status::TooLarge, 0, 0, 0, 0, 0)},
             {"noise", answerHeader(Status::Decoded, 0, 2048, 2048, 1, 0) + le(0, 4) + noise},
             {"blank", answerHeader(Status::Decoded, 0, 1024, 1024, 2, 0) + blank.repeated(2)},
             {"long", answerHeader(Status::Decoded, 0, 1024, 1024, 4, 0) + blank.repeated(4)}};
@@ -1178,7 +1263,9 @@ private slots:
             granted << name;
             if (!decoder.isEmpty())
                 pictures.decode(&owners[name], picture,
-                                [&decoded, name](const QByteArray&, PictureWire::Status) { decoded << name; });
+                                [&decoded, name](const QByteArray&, PictureWire::Status status) {
+                                    decoded << name + (status == PictureWire::Status::TooLarge ? "-" : "");
+                                });
         };
         QObject redirect;  // the reply of the redirects, each in an event of its own
         QHash<QString, QString> sources;
@@ -1197,7 +1284,7 @@ private slots:
             const QString name = item.section(QRegularExpression("[<!:]"), 0, 0);
             using Grant = CloudSite::ViewPictures::Grant;
             const auto told = [&grantedTo, &refused, name](Grant grant) {
-                grant == Grant::Now ? grantedTo(name) : void(refused << name);
+                grant == Grant::Now ? grantedTo(name) : void(refused << name + (grant == Grant::ViewSpent ? "!" : ""));
             };
             const auto grant =
                 pictures.admit(&owners[name], sources.value(name), qMax(1, item.section(':', 1).toInt()) * 1024, told);
