@@ -108,7 +108,7 @@ QByteArray request(const QByteArray& picture, const Limits& limits)
     QByteArray b(kRequestMark, 4);
     b.reserve(kRequestHeader + picture.size());
     for (quint32 v :
-         {limits.formats, limits.pixels, limits.frames, limits.cpuSeconds, limits.memoryMiB, quint32(picture.size())})
+         {limits.formats, limits.pixels, limits.frames, limits.cpuMs, limits.memoryMiB, quint32(picture.size())})
         putWord(&b, v);
     return b + picture;
 }
@@ -120,7 +120,7 @@ bool readRequestHeader(const char* header, Limits* limits, quint32* bytes)
     *limits = {word(header + 4), word(header + 8), word(header + 12), word(header + 16), word(header + 20)};
     *bytes = word(header + 24);
     return (limits->formats & ~kAllFormats) == 0 && limits->pixels <= kMostPixels && limits->frames <= kMostFrames &&
-           limits->cpuSeconds <= kMostCpuSeconds && limits->memoryMiB <= kMostMemoryMiB && *bytes <= kMostBytes;
+           limits->cpuMs <= kMostCpuMs && limits->memoryMiB <= kMostMemoryMiB && *bytes <= kMostBytes;
 }
 
 const char* refusal(Status status)

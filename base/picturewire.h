@@ -45,14 +45,14 @@ JpegMarkers jpegMarkers(const QByteArray& picture);
 constexpr int kMostJpegScans = 64;
 
 // What one decode may take and give. The decoder refuses a picture of another format, or whose frames
-// pass pixels (all together) or frames, and is ended past cpuSeconds of CPU time or memoryMiB of address
-// space beyond its own.
+// pass pixels (all together) or frames, and is ended past cpuMs milliseconds of CPU time or memoryMiB of
+// address space beyond its own.
 struct Limits
 {
     quint32 formats = 0;  // Format bits
     quint32 pixels = 0;
     quint32 frames = 0;
-    quint32 cpuSeconds = 0;
+    quint32 cpuMs = 0;
     quint32 memoryMiB = 0;
 };
 
@@ -62,7 +62,7 @@ struct Limits
 constexpr quint32 kMostBytes = 32 * 1024 * 1024;
 constexpr quint32 kMostPixels = 64 * 1024 * 1024;
 constexpr quint32 kMostFrames = 4096;
-constexpr quint32 kMostCpuSeconds = 60;
+constexpr quint32 kMostCpuMs = 60 * 1000;
 constexpr quint32 kMostMemoryMiB = 512;
 
 // The decoder program run with this argument alone is the keeper of a decoder's process group

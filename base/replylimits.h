@@ -68,9 +68,9 @@ constexpr Limits kCloudPage{"cloud page", kCloudPageBytes, kTransferMs, 20000}; 
 // picture of another host on a cloud page, in the formats the engine decodes itself; the camera's
 // snapshot, a JPEG; a sprite of the catalogue, a PNG. An honest picture at the limits decodes in a tenth
 // of the CPU time (cloud/answercosts.md).
-constexpr PictureWire::Limits kViewPicture{PictureWire::kAllFormats, 2048 * 2048, 1024, 1, 192};
-constexpr PictureWire::Limits kSnapshotPicture{PictureWire::Jpeg, 4096 * 4096, 1, 2, 384};
-constexpr PictureWire::Limits kSpritePicture{PictureWire::Png, 4096 * 4096, 1, 2, 384};
+constexpr PictureWire::Limits kViewPicture{PictureWire::kAllFormats, 2048 * 2048, 1024, 1000, 192};
+constexpr PictureWire::Limits kSnapshotPicture{PictureWire::Jpeg, 4096 * 4096, 1, 2000, 384};
+constexpr PictureWire::Limits kSpritePicture{PictureWire::Png, 4096 * 4096, 1, 2000, 384};
 // What a cloud view holds for its decoder: each answer of another host that is a picture, from its first bytes
 // until the picture the wizard writes of it is handed on, takes its share (its announced length, else
 // kCloudPageBytes) before more of it is read; the shares held together stay within these bytes and answers,
@@ -83,17 +83,18 @@ constexpr int kViewHeldAnswers = 8;
 // on, so that a party that has spent nothing finds room however many spent their parts.
 constexpr int kViewPartyPart = 2;
 // What decoding and writing all parties' pictures together may cost a view over its life, in milliseconds: the CPU
-// time of the decoder (a decode that ran out of its CPU time counted as its whole limit, one that did not answer as
-// the wait for it) and of the picture thread; and the pixels of the pictures it hands to its engine as the engine
-// holds them (four of the largest a page may show), at 4 bytes a pixel, twice. Past either the view's further
-// pictures are refused unread, so that a page whose pictures come from many parties costs no more than this and the
-// picture under way. A party's count holds as well the time it holds shares while their answers still come and another
-// party's picture waits for room; past its part that party's pictures, those held too, are refused. Its part of the
-// CPU time is 2 s at most, two decodes at kViewPicture's whole limit; each party's last decode may pass its part by
-// the decode's CPU limit (1 s, whole seconds), so after two parties whose every picture costs that much a third
-// finds some 0.5 s, a hundred pictures of 320 x 200 (3 ms to decode and 3 ms to write; a 640 x 480 JPEG 25 ms in
-// all: cloud/answercosts.md). Its part of the pixels holds each of its pictures decoded, so the parties' pixels
-// never pass the total: after seven parties spent theirs an eighth has 65,536 pixels, a picture of 320 x 200.
+// time of the decoder (a decode that ran out of its CPU time counted as its whole limit, its party's CPU time left at
+// most; one that did not answer as the wait for it) and of the picture thread; and the pixels of the pictures it hands
+// to its engine as the engine holds them (four of the largest a page may show), at 4 bytes a pixel, twice. Past either
+// the view's further pictures are refused unread, so that a page whose pictures come from many parties costs no more
+// than this and the picture under way. A party's count holds as well the time it holds shares while their answers still
+// come and another party's picture waits for room; past its part that party's pictures, those held too, are refused.
+// Its part of the CPU time is 2 s at most, two decodes at kViewPicture's whole limit; each of its decodes is ended at
+// what it has left of it, so a party passes its part only by the decoder's few milliseconds around its last decode or
+// the writing of its last picture: after four parties that spent theirs a fifth finds some 0.12 s, twenty pictures of
+// 320 x 200 (3 ms to decode and 3 ms to write; a 640 x 480 JPEG 25 ms in all: cloud/answercosts.md). Its part of the
+// pixels holds each of its pictures decoded, so the parties' pixels never pass the total: after seven parties spent
+// theirs an eighth has 65,536 pixels, a picture of 320 x 200.
 constexpr qint64 kViewCpuMs = 4000;
 constexpr qint64 kViewPixels = 4LL * 2048 * 2048;
 constexpr qint64 kHeldReadBufferBytes = 64 * 1024;

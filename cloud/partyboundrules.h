@@ -15,8 +15,9 @@ namespace CloudSite {
 // What a party that spent own may still spend of its part of total, of which the other parties spent spentByOthers:
 // its part less own, nothing past it (nor once the others spent it all).
 qint64 partLeft(qint64 total, qint64 own, qint64 spentByOthers);
-// The limits of a party's next picture: kind's, its pixels within the pixels its party has left of its part.
-PictureWire::Limits partyPictureLimits(const PictureWire::Limits& kind, qint64 pixelsLeft);
+// The limits of a party's next picture: kind's, its pixels within the pixels its party has left of its part and its
+// CPU time within the milliseconds it has left of it.
+PictureWire::Limits partyPictureLimits(const PictureWire::Limits& kind, qint64 pixelsLeft, qint64 cpuMsLeft);
 
 }  // namespace CloudSite
 

@@ -16,14 +16,14 @@
 
 namespace {
 
-// What a decode costs its host: the decoder's CPU time (its decode's included), at least the whole CPU limit
-// when it ran out of it; the wait for a decoder that did not answer, whose CPU time is unknown.
+// What a decode within limits costs its host: the decoder's CPU time (its decode's included), at least the whole
+// CPU limit when it ran out of it; the wait for a decoder that did not answer, whose CPU time is unknown.
 qint64 decodeCostMs(const Platform::PictureDecoder::Result& result, const PictureWire::Limits& limits)
 {
     if (result.cpuMs < 0)
         return result.elapsedMs;
     if (result.status == PictureWire::Status::OutOfTime)
-        return qMax(result.cpuMs, qint64(limits.cpuSeconds) * 1000);
+        return qMax(result.cpuMs, qint64(limits.cpuMs));
     return result.cpuMs;
 }
 
@@ -196,12 +196,14 @@ void ViewPictures::next()
     const QString source = share.source;
     const QByteArray picture = share.picture;
     share.picture.clear();  // the decoder's now
-    // Within what its party has left of its part of the pixels: a picture past it is refused by the decoder.
+    // Within what its party has left of its part of the pixels and the CPU time: a picture past the pixels is refused
+    // by the decoder, a decode past the time ended.
     const qint64 pixelsLeft =
         partLeft(ReplyLimits::kViewPixels, pixelsOf.value(source), viewPixels - pixelsOf.value(source));
-    decoder->decode(
-        picture, partyPictureLimits(ReplyLimits::kViewPicture, pixelsLeft), this,
-        [this, id, source](const Platform::PictureDecoder::Result& result) { decoded(id, source, result); });
+    const PictureWire::Limits limits = partyPictureLimits(ReplyLimits::kViewPicture, pixelsLeft, cpuLeft(source));
+    decoder->decode(picture, limits, this, [this, id, source, limits](const Platform::PictureDecoder::Result& result) {
+        decoded(id, source, limits, result);
+    });
 }
 
 void ViewPictures::nextSoon()
@@ -210,9 +212,10 @@ void ViewPictures::nextSoon()
         this, [this] { next(); }, Qt::QueuedConnection);
 }
 
-void ViewPictures::decoded(quint64 id, const QString& source, const Platform::PictureDecoder::Result& result)
+void ViewPictures::decoded(quint64 id, const QString& source, const PictureWire::Limits& limits,
+                           const Platform::PictureDecoder::Result& result)
 {
-    spend(source, decodeCostMs(result, ReplyLimits::kViewPicture));
+    spend(source, decodeCostMs(result, limits));
     const bool wanted = std::any_of(shares.begin(), shares.end(), [id](const Share& s) { return s.id == id; });
     if (!wanted || !result.decoded()) {
         finish(id, QByteArray(), result.status);

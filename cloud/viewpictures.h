@@ -104,7 +104,8 @@ private:
     void next();
     // next once the shares just granted have been told, so that one whole by then takes its turn.
     void nextSoon();
-    void decoded(quint64 id, const QString& source, const Platform::PictureDecoder::Result& result);
+    void decoded(quint64 id, const QString& source, const PictureWire::Limits& limits,
+                 const Platform::PictureDecoder::Result& result);
     void finish(quint64 id, const QByteArray& picture, PictureWire::Status status, qint64 pixels = 0);
     // Counts ms of CPU time to source and the view; past a bound, the shares of the parties past theirs, or all, but
     // the one at work are refused (the others granted as that one's is given back).

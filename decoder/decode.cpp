@@ -90,7 +90,7 @@ void loadReaders()
     QThreadPool::globalInstance()->setStackSize(kPoolStackBytes);
     QImage sample(2, 2, QImage::Format_ARGB32);
     sample.fill(Qt::white);
-    const PictureWire::Limits limits{PictureWire::kAllFormats, 4, 1, 1, 1};
+    const PictureWire::Limits limits{PictureWire::kAllFormats, 4, 1, 1000, 1};
     std::vector<char> out(size_t(PictureWire::mostAnswerBytes(limits)));
     // GIF has no writer here: a picture of a pixel.
     static const char gif[] = "GIF89a\1\0\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;";

@@ -59,7 +59,7 @@ bool answerEnd(int status)
     if (!WIFSIGNALED(status))
         return answerRefusal(Status::Crashed, 0);
     const int signal = WTERMSIG(status);
-    if (signal == SIGXCPU || signal == SIGKILL)  // the soft, then the hard limit
+    if (signal == SIGXCPU || signal == SIGKILL)  // its CPU timer, or the kernel's soft, then hard limit
         return answerRefusal(Status::OutOfTime, quint32(signal));
     return answerRefusal(signal == SIGSYS ? Status::Forbidden : Status::Crashed, quint32(signal));
 }
@@ -79,7 +79,7 @@ bool answer(const QByteArray& picture, const PictureWire::Limits& limits)
     const pid_t child = fork();
     if (child == 0) {
         if (!Sandbox::confineDecode(decoder, quint64(picture.size()) + shared, quint64(limits.memoryMiB) << 20,
-                                    limits.cpuSeconds))
+                                    limits.cpuMs))
             _exit(kNotConfined);
         const qint64 length = decodePicture(picture, limits, out + 8);
         std::memcpy(out, &length, 8);

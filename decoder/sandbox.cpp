@@ -18,6 +18,7 @@
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "base/picturewire.h"
@@ -87,6 +88,21 @@ bool limit(int resource, rlim_t soft, rlim_t hard)
     return setrlimit(resource, &value) == 0;
 }
 
+// Kills this process once its threads together have run ms milliseconds of CPU time (a millisecond at least), with
+// SIGKILL, which it can neither block nor catch: a timer of its own CPU clock, made by the kernel's calls themselves
+// (the C library's name the clock by this process's id, which the filters do not know).
+bool killedAfter(quint32 ms)
+{
+    sigevent event{};
+    event.sigev_notify = SIGEV_SIGNAL;
+    event.sigev_signo = SIGKILL;
+    const quint32 at = qMax(ms, 1u);
+    const itimerspec value{{0, 0}, {time_t(at / 1000), long(at % 1000) * 1000000L}};
+    int timer = -1;
+    return syscall(SYS_timer_create, CLOCK_PROCESS_CPUTIME_ID, &event, &timer) == 0 &&
+           syscall(SYS_timer_settime, timer, 0, &value, nullptr) == 0;
+}
+
 // Whether this user namespace refuses its root a change of its groups for good, as one that maps root alone
 // (`unshare -r`) does: its setgroups file reads "deny".
 bool groupsFixed()
@@ -146,13 +162,13 @@ PictureWire::Unconfined confineDecoder()
         return Unconfined::Privileges;
     // Neither it nor a process it makes that the decode's filter does not confine (a plain child) runs longer
     // than a decode may: killed then, with no core file (a decode lowers its limits below these).
-    const rlim_t most = PictureWire::kMostCpuSeconds + 1;
+    const rlim_t most = PictureWire::kMostCpuMs / 1000 + 1;
     if (!limit(RLIMIT_CPU, most, most))
         return Unconfined::Limits;
     // Nor does any take more address space than its own and a request of the most and its decode: the most a
     // decode's limits may reach.
     const PictureWire::Limits mostAsked{PictureWire::kAllFormats, PictureWire::kMostPixels, PictureWire::kMostFrames,
-                                        PictureWire::kMostCpuSeconds, PictureWire::kMostMemoryMiB};
+                                        PictureWire::kMostCpuMs, PictureWire::kMostMemoryMiB};
     const rlim_t space =
         rlim_t(confinedSpace + PictureWire::kMostBytes + kAnswerLengthBytes +
                quint64(PictureWire::mostAnswerBytes(mostAsked)) + (quint64(PictureWire::kMostMemoryMiB) << 20));
@@ -172,9 +188,12 @@ PictureWire::Unconfined confineDecoder()
         for (int call :
              {SCMP_SYS(set_robust_list), SCMP_SYS(rseq), SCMP_SYS(eventfd2), SCMP_SYS(wait4), SCMP_SYS(getppid)})
             failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0);
-        // The decode's confinement as confineDecode sets it: its parent checked, its own limits (process 0),
-        // its options and its filter.
+        // The decode's confinement as confineDecode sets it: its parent checked, its own limits (process 0), the
+        // timer of its own CPU clock, its options and its filter.
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1, SCMP_A0(SCMP_CMP_EQ, 0));
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(timer_create), 1,
+                                   SCMP_A0(SCMP_CMP_EQ, CLOCK_PROCESS_CPUTIME_ID));
+        failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(timer_settime), 0);
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 2, SCMP_A0(SCMP_CMP_EQ, PR_SET_DUMPABLE),
                                    SCMP_A1(SCMP_CMP_EQ, 0));
         failed |= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 2, SCMP_A0(SCMP_CMP_EQ, PR_SET_PDEATHSIG),
@@ -188,13 +207,17 @@ PictureWire::Unconfined confineDecoder()
     return load(filter, failed == 0) ? Unconfined::None : Unconfined::Filter;
 }
 
-bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cpuSeconds)
+bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cpuMs)
 {
     // No core file and no debugger of the same user; ended with the decoder.
     if (prctl(PR_SET_DUMPABLE, 0) != 0 || prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent)
         return false;
     const rlim_t space = rlim_t(confinedSpace + taken + memoryBytes);
-    if (!limit(RLIMIT_CORE, 0, 0) || !limit(RLIMIT_AS, space, space) || !limit(RLIMIT_CPU, cpuSeconds, cpuSeconds + 1))
+    // Its CPU time: killed at its millisecond by its timer, which its filter keeps it from changing; the kernel's
+    // limit, of whole seconds, holds it to the next whole second as well (SIGXCPU, then SIGKILL a second later).
+    const rlim_t seconds = (cpuMs + 999) / 1000;
+    if (!limit(RLIMIT_CORE, 0, 0) || !limit(RLIMIT_AS, space, space) || !limit(RLIMIT_CPU, seconds, seconds + 1) ||
+        !killedAfter(cpuMs))
         return false;
     // The one thread of Qt's pool, started while the decoder's filter allows it: Qt converts a large picture
     // on it and makes no other, which this filter refuses (the decode ended, not left waiting for a thread

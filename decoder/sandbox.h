@@ -20,9 +20,9 @@ namespace Sandbox {
 // has no limits or no filter), which the decoder ends with: it then decodes nothing.
 PictureWire::Unconfined confineDecoder();
 // In a decode's process, made by the decoder (its parent): memoryBytes of address space beyond what the decoder had
-// when it was confined (taken is what it took since: the picture and the shared answer), cpuSeconds of CPU time.
-// The filter holds for every thread it has.
-bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cpuSeconds);
+// when it was confined (taken is what it took since: the picture and the shared answer), cpuMs milliseconds of CPU
+// time (its threads together; killed then). The filter holds for every thread it has.
+bool confineDecode(qint64 parent, quint64 taken, quint64 memoryBytes, quint32 cpuMs);
 
 }  // namespace Sandbox
 

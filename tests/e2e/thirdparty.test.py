@@ -24,7 +24,7 @@ and are decoded out of the wizard's process; another party's picture shows after
 chains of redirects past the engine's limit, or (w) its redirects the engine refuses a page's script, that lead to the
 other party's host: a redirect not followed counts nothing. Another party's picture shows after four of the largest
 pictures of each of (x) two parties and (y) two names under a suffix of the public suffix list's private section, one
-party.
+party, and (z) after pictures of five parties that each spend a decode's CPU time and hand nothing on.
 """
 
 import base64
@@ -51,6 +51,8 @@ NAMES = ["p%d.%s" % (n, TP_HOST) for n in range(40)]  # names the third party's 
 # Names it answers for as other parties: a registrable domain of its own, and two names under a suffix of the public
 # suffix list's private section, given away for nothing (one party).
 OTHER_PARTY, PRIVATE_SUFFIX_NAMES = "pics.example.com", ["a.github.io", "b.github.io"]
+# Five parties, each a registrable domain of its own.
+COSTLY_PARTIES = [TP_HOST, OTHER_PARTY, PRIVATE_SUFFIX_NAMES[0], "photos.example.edu", "img.example.co.uk"]
 MOST_SCANS = 64  # the scans of the costliest JPEG the decoder takes (PictureWire::kMostJpegScans)
 FLOOD = 100000
 SIDE = 23000
@@ -82,6 +84,13 @@ def huge_png(side=SIDE, rgba=False):
     data = b"".join(z.compress(row * 1000) for _ in range(side // 1000)) + z.compress(row * (side % 1000)) + z.flush()
     ihdr = struct.pack(">IIBBBBB", side, side, 8 if rgba else 1, 6 if rgba else 0, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", data) + chunk(b"IEND", b"")
+
+
+def failing_jpeg():
+    """A progressive JPEG of 2048 x 2048 pixels and 64 scans whose last names an AC table it never defined: its reader
+    walks every block at each scan, then fails, so that it costs its decode's CPU time and hands nothing on."""
+    scan = b"\xff\xda" + struct.pack(">H", 8) + b"\x01\x01\x03\x01\x3f\x10"
+    return hostilefiles.many_scan_jpeg(2048, 2048, MOST_SCANS - 4)[:-2] + scan + b"\0" * 8 + b"\xff\xd9"
 
 
 def gif_frame_data(pixels):
@@ -221,7 +230,7 @@ class ThirdParty(CloudRoad):
         super().setUpClass()
         try:
             cls.lab.add_cam_address(TP_IP)
-            names = [TP_HOST] + NAMES + [OTHER_PARTY] + PRIVATE_SUFFIX_NAMES
+            names = [TP_HOST] + NAMES + [OTHER_PARTY] + PRIVATE_SUFFIX_NAMES + COSTLY_PARTIES[3:]
             cls.hosts = dict(cls.hosts, **{name: TP_IP for name in names})
             cls.tp_record = os.path.join(cls.lab.workdir, "thirdparty.jsonl")
             cls.start_cloudsim(TP_IP, cls.lab.issue_cert(names), cls.tp_record)
@@ -559,10 +568,11 @@ class ThirdParty(CloudRoad):
         self.assertNotIn("the view's pictures past", log)
 
     def another_party_after_largest(self, pictures, screenshot, script="", after_ms=5000):
-        """Solid PNGs of 2048 x 2048 at pictures, the page's script, and after_ms after the page began a picture of
-        another party, then again after the page reloaded itself: that picture shows on both pages both times and the
-        person signs in; the log."""
-        files = {"large.png": huge_png(2048, rgba=True), "logo.png": ordinary_pictures(self.lab.workdir)["logo.png"]}
+        """pictures (solid PNGs of 2048 x 2048 at /tp/large.png, failing_jpeg at /tp/failing.jpg), the page's script,
+        and after_ms after the page began a picture of another party, then again after the page reloaded itself: that
+        picture shows on both pages both times and the person signs in; the log."""
+        files = {"large.png": huge_png(2048, rgba=True), "failing.jpg": failing_jpeg(),
+                 "logo.png": ordinary_pictures(self.lab.workdir)["logo.png"]}
         served = {}
         for name, data in files.items():
             served["/tp/" + name] = os.path.join(self.lab.workdir, name)
@@ -688,6 +698,18 @@ class ThirdParty(CloudRoad):
                     for n in range(4)]
         log = self.another_party_after_largest(pictures, "thirdparty_largest_private_typed.png")
         self.assertIn("Picture not loaded, its party's pictures past what a view takes of one party", log)
+        self.assertNotIn("the view's pictures past", log)
+
+    def test_z_costly_pictures_of_five_parties_and_another_partys_after_them(self):
+        """24 of failing_jpeg on each of five parties, each page its own, and 12 s after the page began a picture of
+        another party, then again after the page reloaded itself: a party's last decode is ended at the CPU time it
+        has left of its part (the picture costs a tenth of a decode's whole limit), so the view's total is never
+        reached, that picture shows on both pages both times, and the person signs in."""
+        pictures = ["https://%s/tp/failing.jpg?flow={flow}&n=%d" % (name, n) for name in COSTLY_PARTIES
+                    for n in range(24)]
+        log = self.another_party_after_largest(pictures, "thirdparty_costly_parties_typed.png", after_ms=12000)
+        self.assertIn("Picture not loaded, its party's pictures past what a view takes of one party", log)
+        self.assertIn("Picture not loaded, its decoder ran out of CPU time", log)
         self.assertNotIn("the view's pictures past", log)
 
 

@@ -1040,10 +1040,12 @@ private slots:
 
     // A party's part of what a view's pictures may cost, half of what the other parties left: a picture of a party that
     // has spent nothing or little fits however many spent their parts, a picture past its part does not, each of its
-    // pictures decoded within its pixels left; whatever each spends within its part, the total is never passed.
+    // pictures decoded within its pixels and CPU time left; whatever each spends within its part, the total is never
+    // passed.
     void partyParts_data()
     {
-        QTest::addColumn<qint64>("total");  // kViewPixels: pixels, a picture within the limits of its next decode
+        // kViewPixels: pixels, else CPU milliseconds; cost within the limits of its next decode
+        QTest::addColumn<qint64>("total");
         QTest::addColumn<QList<qint64>>("others");  // what the other parties spent, in turn
         QTest::addColumn<qint64>("own");
         QTest::addColumn<qint64>("cost");
@@ -1070,10 +1072,13 @@ private slots:
         row("the others past the total: nothing", pixels, {pixels, side}, 0, 1, false);
         row("the CPU time: the first party's 2 s", ms, {}, 1999, 1, true);
         row("the CPU time: past them", ms, {}, 2000, 1, false);
-        // Decodes of the whole CPU limit: the first party's two, the second's one past its part.
-        row("the CPU time: a picture of 60 ms of a party that has spent nothing after two costly parties", ms,
-            {2020, 1010}, 0, 60, true);
-        row("the CPU time: its own spending counts", ms, {2020, 1010}, 430, 60, false);
+        row("the CPU time: a decode within what its party has left", ms, {}, 1500, 500, true);
+        row("the CPU time: a millisecond past what its party has left", ms, {}, 1500, 501, false);
+        row("the CPU time: a decode no longer than the kind's limit", ms, {}, 0, 1001, false);
+        // Decodes ended at what their parties had left: the first party's two, the second's, the third's.
+        row("the CPU time: a picture of 60 ms of a party that has spent nothing after three costly parties", ms,
+            halves(ms, 3), 0, 60, true);
+        row("the CPU time: its own spending counts", ms, halves(ms, 3), 200, 60, false);
     }
 
     void partyParts()
@@ -1084,9 +1089,10 @@ private slots:
         QFETCH(qint64, cost);
         const qint64 spentByOthers = std::accumulate(others.begin(), others.end(), qint64(0));
         const qint64 left = CloudSite::partLeft(total, own, spentByOthers);
-        const qint64 room = total == ReplyLimits::kViewPixels
-                                ? CloudSite::partyPictureLimits(ReplyLimits::kViewPicture, left).pixels
-                                : left;
+        const bool pixels = total == ReplyLimits::kViewPixels;
+        const PictureWire::Limits limits = CloudSite::partyPictureLimits(
+            ReplyLimits::kViewPicture, pixels ? left : total, pixels ? ReplyLimits::kViewCpuMs : left);
+        const qint64 room = pixels ? limits.pixels : limits.cpuMs;
         QTEST(cost <= room, "fits");
         // Each party spending all its part, in any order, never passes the total.
         QList<qint64> spent = others;
@@ -1102,11 +1108,11 @@ private slots:
     // A view's pictures: shares granted in turn, a host's within its part and behind its own that wait, those
     // waiting granted as one is given back; the hosts take turns at a grant and at the decoder, the one that has
     // spent the least first, however many wait. Past what one host's pictures may cost (its part of what the others
-    // left of the CPU time a stand-in decoder used, each decode out of it counted as the whole limit, the wait for one
-    // that does not answer, the writing of what it gave; of the pixels handed on, each picture decoded within what it
-    // has left of them), that host's others, those its redirects led to too, are refused; past what all hosts' may
-    // cost the view, or the pixels it may hand on, every host's; a new one unread, reaching the engine as a failed
-    // load. Dozens of ordinary pictures of a host are all decoded.
+    // left of the CPU time a stand-in decoder used, each decode within what it has left of it and, out of it, counted
+    // as its limit, the wait for one that does not answer, the writing of what it gave; of the pixels handed on, each
+    // picture decoded within what it has left of them), that host's others, those its redirects led to too, are
+    // refused; past what all hosts' may cost the view, or the pixels it may hand on, every host's; a new one unread,
+    // reaching the engine as a failed load. Dozens of ordinary pictures of a host are all decoded.
     void viewPictures_data()
     {
         QTest::addColumn<QString>("decoder");  // what a stand-in does at each request; "": no picture is whole
@@ -1141,13 +1147,14 @@ private slots:
         row("the CPU time used counted", "(ulimit -t 3; while :; do :; done); cat none", "a1 a2 a3", "",
             "a1 a2 a3 / a1 / a2 a3");
         row("not the time waited", "sleep 2; cat none", "a1 a2", "", "a1 a2 / a1 a2 / ");
-        // Out of time each costs the same; a wait, what it lasted: which of a2 and b2 spent less goes first, and the
-        // other is past its part of what that one left.
+        // Out of time each costs its limit, the CPU time its party has left at most: a1 and b1 the kind's 1 s, a2 the
+        // 0.5 s left of a's part, b2 the 0.25 s left of b's part of what a left. A wait costs what it lasted: which of
+        // a2 and b2 spent less goes first, and the other is past its part of what that one left.
         for (const char* decoder : {"cat late", "exec cat >/dev/null"})
             row(qPrintable(QString("the hosts take turns, both past their parts: ") + decoder), decoder,
                 "a1 a2 a3 a4 a5 a6 b1 b2", "",
                 QString("a1 a2 a3 a4 b1 b2 a5 / a1 b1 ") +
-                    (*decoder == 'c' ? "a2 / a3 a4 a5 a6 b2" : "(a2 / a3 a4 a5 a6 b2|b2 / a2 a3 a4 a5 a6)"));
+                    (*decoder == 'c' ? "a2 b2 / a3 a4 a5 a6" : "(a2 / a3 a4 a5 a6 b2|b2 / a2 a3 a4 a5 a6)"));
         row("the writing counted: a host whose picture was costly to write waits behind another's cheap ones",
             "if [ -e seen ]; then cat none; else : >seen; cat noise; fi", "a1 a2 " + names("b%1", 1, 8), "",
             "a1 a2 " + names("b%1", 1, 8) + " / a1 " + names("b%1", 1, 8) + " a2 / ");
@@ -1166,10 +1173,10 @@ private slots:
         row("a party's part of the pixels handed on: its next picture refused, another party's decoded",
             "[ $pixels -lt 2097152 ] && cat over || cat blank", "a1 a2 a3 a4 a5 a6 b1", "",
             "a1 a2 a3 a4 b1 a5 a6 / a1 b1 a2 a3 a4- a5- a6- / ");
-        // Each a decode of the whole limit: a1 and b1 each in the first's part, a2 in a's part of what b left (the
-        // first's 2 s less b1's), past it; b past its part of what a left.
+        // Each decode out of time: a1 and b1 of the kind's whole limit, each in the first's part; a2 ended at the 0.5 s
+        // left of a's part of what b left, b2 at the 0.25 s left of b's part of what a left: both at their parts.
         row("a party's part of the CPU time half of what the other parties left", "cat late", "a1 a2 a3 b1 b2 b3", "",
-            "a1 a2 a3 b1 b2 b3 / a1 b1 a2 / a3 b2 b3");
+            "a1 a2 a3 b1 b2 b3 / a1 b1 a2 b2 / a3 b3");
         // Of 4 frames of 1024 x 1024, each held as 2,359,296 pixels: a third does not fit in the party's part.
         row("a party's picture decoded within what it has left of its part of the pixels",
             "[ $pixels -lt 4194304 ] && cat over || cat long", "a1 a2 a3", "", "a1 a2 a3 / a1 a2 a3- / ");
@@ -1181,8 +1188,12 @@ private slots:
         // Two dozen: some 0.15 s of the party's 2 s on a quiet machine, 1.2 s beside a whole run of the tests.
         row("dozens of ordinary pictures of a host", "tolmdecoder", names("a%1", 1, 24), "",
             names("a%1", 1, 24) + " / " + names("a%1", 1, 24) + " / ");
-        const int withinCpu = int(ReplyLimits::kViewCpuMs / 1000);  // decodes out of time
-        row("the view's total: its last decode within it, the next refused", "cat late", hosts(0, withinCpu + 2), "",
+        // Decodes out of time, each ended at what its party has left: 1 s, 1 s, 1 s, 0.5 s, 0.25 s, ...
+        row("decodes out of time never spend the view's total: a party that has spent nothing finds room", "cat late",
+            hosts(0, 8), "", hosts(0, 8) + " / " + hosts(0, 8) + " / ");
+        const int withinCpu = int(ReplyLimits::kViewCpuMs / 1000);  // waits of 1.1 s for decoders that never answer
+        row("the view's total: its last decode within it, the next refused", "exec cat >/dev/null",
+            hosts(0, withinCpu + 2), "",
             hosts(0, withinCpu + 2) + " / " + hosts(0, withinCpu) + " / " +
                 hosts(withinCpu, withinCpu + 2).replace("1", "1!"),
             true);

@@ -586,7 +586,9 @@ private slots:
             S::TooManyScans);
         row("a progressive JPEG of 8192x8192 and 64 scans, within 1 s of CPU", "",
             AnswerKit::manyScans(8192, 8192, PictureWire::kMostJpegScans - 3),
-            PictureWire::Limits{PictureWire::Jpeg, 8192 * 8192, 1, 1, 384}, S::OutOfTime);
+            PictureWire::Limits{PictureWire::Jpeg, 8192 * 8192, 1, 1000, 384}, S::OutOfTime);
+        row("the same within 150 ms of CPU", "", AnswerKit::manyScans(8192, 8192, PictureWire::kMostJpegScans - 3),
+            PictureWire::Limits{PictureWire::Jpeg, 8192 * 8192, 1, 150, 384}, S::OutOfTime);
         row("a JPEG of 2048x2048, converted on the decode's own thread", "", written(QSize(2048, 2048), "jpeg"), page,
             S::Decoded, 1);
         row("a decoder that crashes", "kill -SEGV $$", jpeg, snap, S::Left);
@@ -638,6 +640,9 @@ private slots:
         QTEST(results[0].frames.size(), "frames");
         for (const QImage& frame : results[0].frames)
             QVERIFY(qint64(frame.width()) * frame.height() * results[0].frames.size() <= limits.pixels);
+        // Ended at its CPU limit, to the millisecond as the kernel counts (a tick), not at the next whole second.
+        if (decoder.isEmpty() && results[0].status == PictureWire::Status::OutOfTime)
+            QVERIFY2(results[0].cpuMs < qint64(limits.cpuMs) + 300, qPrintable(QString::number(results[0].cpuMs)));
         if (decoder == "missing")
             return;
         QCOMPARE(results[1].status, PictureWire::Status::Decoded);
@@ -859,7 +864,7 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(quint32, pixels);
         QFETCH(quint32, frames);
-        const PictureWire::Limits limits{PictureWire::kAllFormats, pixels, frames, 1, 1};
+        const PictureWire::Limits limits{PictureWire::kAllFormats, pixels, frames, 1000, 1};
         PictureWire::AnswerReader whole(limits), bytewise(limits);
         const qint64 taken = whole.feed(answer.constData(), answer.size());
         qint64 bytes = 0;
@@ -894,7 +899,7 @@ private slots:
         QTest::addColumn<int>("exit");
         using namespace PictureWire;
         const QByteArray jpeg = written(QSize(32, 16), "jpeg");
-        const Limits most{kAllFormats, kMostPixels, kMostFrames, kMostCpuSeconds, kMostMemoryMiB};
+        const Limits most{kAllFormats, kMostPixels, kMostFrames, kMostCpuMs, kMostMemoryMiB};
         const auto past = [&](quint32 Limits::*field, quint32 by) {
             Limits limits = most;
             limits.*field += by;
@@ -907,20 +912,23 @@ private slots:
         row("a header cut short", request(jpeg, most).left(kRequestHeader - 1), 0, "", 0);
         row("every limit at its most", request(jpeg, most), 0, "32x16 1", 0);
         row("two, each asked the most pixels within 16 MiB",
-            request(written(QSize(1024, 1024), "jpeg"), {Jpeg, kMostPixels, 1, 1, 16}).repeated(2), 0,
+            request(written(QSize(1024, 1024), "jpeg"), {Jpeg, kMostPixels, 1, 1000, 16}).repeated(2), 0,
             "1024x1024 1, 1024x1024 1", 0);
         row("a picture cut short", request(jpeg, most).chopped(1), 0, "", 2);
         row("another mark", "TDQ2" + request(jpeg, most).mid(4), 0, "", 2);
         row("a format unknown", past(&Limits::formats, 64), 0, "", 2);
         row("pixels past the most", past(&Limits::pixels, 1), 0, "", 2);
         row("frames past the most", past(&Limits::frames, 1), 0, "", 2);
-        row("CPU time past the most", past(&Limits::cpuSeconds, 1), 0, "", 2);
+        row("CPU time past the most", past(&Limits::cpuMs, 1), 0, "", 2);
         row("memory past the most", past(&Limits::memoryMiB, 1), 0, "", 2);
         row("a picture past the most bytes", request(jpeg + QByteArray(int(kMostBytes) + 1 - jpeg.size(), '\0'), most),
             0, "", 2);
         const QByteArray slow =
-            request(AnswerKit::manyScans(8192, 8192, kMostJpegScans - 3), {Jpeg, kMostPixels, 1, kMostCpuSeconds, 384});
+            request(AnswerKit::manyScans(8192, 8192, kMostJpegScans - 3), {Jpeg, kMostPixels, 1, kMostCpuMs, 384});
         row("a decode killed", slow, SIGKILL, "its decoder ran out of CPU time, 9", 0);
+        row("a decode asked no CPU time, killed at its first millisecond",
+            request(AnswerKit::manyScans(8192, 8192, kMostJpegScans - 3), {Jpeg, kMostPixels, 1, 0, 384}), 0,
+            "its decoder ran out of CPU time, 9", 0);
         row("a decode ended by its sandbox", slow, SIGSYS, "its decoder made a call its sandbox refuses, 31", 0);
         row("a decode terminated", slow, SIGTERM, "its decoder crashed, 15", 0);
     }

@@ -23,12 +23,16 @@
 #include <sys/socket.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "base/picturewire.h"
 #include "decoder/sandbox.h"
 
 namespace {
+
+// A decode's CPU time here: one that spins is killed at it.
+constexpr quint32 kDecodeCpuMs = 500;
 
 enum Who
 {
@@ -60,7 +64,7 @@ bool cloned(unsigned long flags)
 bool mapped(int byMiB)
 {
     const PictureWire::Limits most{PictureWire::kAllFormats, PictureWire::kMostPixels, PictureWire::kMostFrames,
-                                   PictureWire::kMostCpuSeconds, PictureWire::kMostMemoryMiB};
+                                   PictureWire::kMostCpuMs, PictureWire::kMostMemoryMiB};
     const qint64 bytes = PictureWire::kMostBytes + PictureWire::mostAnswerBytes(most) +
                          (qint64(PictureWire::kMostMemoryMiB + byMiB) << 20);
     return mmap(nullptr, size_t(bytes), PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0) != MAP_FAILED;
@@ -121,8 +125,32 @@ const QHash<QString, std::function<bool()>> kCalls = {
      [] {
          return inChild([] {
              rlimit cpu{};
-             return getrlimit(RLIMIT_CPU, &cpu) == 0 && cpu.rlim_cur > PictureWire::kMostCpuSeconds + 1;
+             return getrlimit(RLIMIT_CPU, &cpu) == 0 && cpu.rlim_cur > PictureWire::kMostCpuMs / 1000 + 1;
          });
+     }},
+    // The first timer a process makes is its timer 0: a decode's, of its CPU time.
+    {"its CPU timer disarmed",
+     [] {
+         const itimerspec none{};
+         return syscall(SYS_timer_settime, 0, 0, &none, nullptr) == 0;
+     }},
+    {"its CPU timer deleted", [] { return syscall(SYS_timer_delete, 0) == 0; }},
+    {"spinning past a decode's CPU time, every signal blocked",
+     [] {
+         sigset_t all;
+         sigfillset(&all);
+         sigprocmask(SIG_BLOCK, &all, nullptr);
+         timespec cpu{};
+         while (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu) == 0 && cpu.tv_sec * 1000 + cpu.tv_nsec / 1000000 < 900) {
+         }
+         return true;
+     }},
+    {"a timer of another clock",
+     [] {
+         sigevent event{};
+         event.sigev_notify = SIGEV_NONE;
+         timer_t timer;
+         return timer_create(CLOCK_MONOTONIC, &event, &timer) == 0;
      }},
     {"two tasks on Qt's pool",
      [] {
@@ -171,7 +199,11 @@ QStringList held(const QByteArray& status, bool root)
 QString ended(int status)
 {
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return code == 0 ? "allowed" : code == 1 ? "refused" : code == 128 + SIGSYS ? "ended" : QString::number(code);
+    return code == 0               ? "allowed"
+           : code == 1             ? "refused"
+           : code == 128 + SIGSYS  ? "ended"
+           : code == 128 + SIGKILL ? "killed"
+                                   : QString::number(code);
 }
 
 // How who's try of call ended: "allowed", "refused" (the call failed), "ended" (by its filter); an orphan
@@ -201,7 +233,7 @@ QString probe(Who who, const std::function<bool()>& call, QByteArray* status)
         const pid_t decoder = getpid();
         const pid_t decode = fork();
         if (decode == 0) {
-            if (!Sandbox::confineDecode(decoder, 0, 64 << 20, PictureWire::kMostCpuSeconds))
+            if (!Sandbox::confineDecode(decoder, 0, 64 << 20, kDecodeCpuMs))
                 _exit(3);
             if (who == Decode)
                 _exit(call() ? 0 : 1);
@@ -262,9 +294,11 @@ private slots:
             QTest::addRow("%s: %s", names[who], call) << int(who) << QString(call) << QString(outcome);
         };
         // A decode's calls refused as ever; asking for a thread or a process ends it, on either of its threads.
-        for (const char* call : {"open", "socket", "exec", "ptrace", "kill", "its limits", "undumpable"})
+        for (const char* call : {"open", "socket", "exec", "ptrace", "kill", "its limits", "undumpable",
+                                 "its CPU timer disarmed", "its CPU timer deleted"})
             row(Decode, call, "refused");
         row(Decode, "fork and wait", "ended");
+        row(Decode, "spinning past a decode's CPU time, every signal blocked", "killed");
         row(Decode, "thread", "ended");
         row(Decode, "two tasks on Qt's pool", "allowed");
         row(DecodeThread, "nothing", "allowed");
@@ -282,7 +316,8 @@ private slots:
               "CLONE_NEWUSER | CLONE_NEWNET", "setsid", "setpgid", "a filter's listener", "notification sizes",
               "a plain child's CPU time past a decode's most", "no parent-death signal",
               "the parent-death signal SIGTERM", "the parent-death signal SIGUSR1", "the parent-death signal 1",
-              "the parent-death signal SIGRTMAX", "8 MiB past the address space of a request of the most"})
+              "the parent-death signal SIGRTMAX", "8 MiB past the address space of a request of the most",
+              "a timer of another clock"})
             row(Decoder, call, "refused");
         row(Orphan, "nothing", "gone with its program");
     }

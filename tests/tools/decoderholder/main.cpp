@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     QFile picture(decode.first().mid(7));
     if (!picture.open(QIODevice::ReadOnly))
         return 2;
-    const PictureWire::Limits snapshot{PictureWire::Jpeg, 4096 * 4096, 1, 2, 384};
+    const PictureWire::Limits snapshot{PictureWire::Jpeg, 4096 * 4096, 1, 2000, 384};
     decoder.decode(picture.readAll(), snapshot, nullptr, [](const Platform::PictureDecoder::Result& result) {
         if (result.decoded())
             std::printf("decoded %dx%d\n", result.frames.first().width(), result.frames.first().height());
