@@ -90,7 +90,7 @@ bool limit(int resource, rlim_t soft, rlim_t hard)
 
 // Kills this process once its threads together have run ms milliseconds of CPU time (a millisecond at least), with
 // SIGKILL, which it can neither block nor catch: a timer of its own CPU clock, made by the kernel's calls themselves
-// (the C library's name the clock by this process's id, which the filters do not know).
+// (the C library's timer_create names the clock in a form of its own, which the decoder's filter does not allow).
 bool killedAfter(quint32 ms)
 {
     sigevent event{};
