@@ -1209,9 +1209,11 @@ private slots:
             hosts(0, 6) + " / ([a-f]1 ){4}([a-f]1- ){2}/ ");
         // z1's share is held from its grant to its picture while a5 and b5 wait for room, charged to z as it lasts:
         // its turn at the decoder beside b is the time that took, so only that it is decoded is asked of it. The three
-        // decodes spend the three parties' parts.
+        // decodes spend most of the three parties' parts; as much as z's held time left a and b of theirs may buy
+        // each a decode more.
         row("a host that has spent little granted before those waiting, however many", "cat late",
-            "a1 a2 a3 a4 a5 b1 b2 b3 b4 b5 z1", "", "a1 a2 a3 a4 b1 b2 b3 b4 z1 [^/]*/ a1 (b1 z1|z1 b1) / [^z/]+");
+            "a1 a2 a3 a4 a5 b1 b2 b3 b4 b5 z1", "",
+            "a1 a2 a3 a4 b1 b2 b3 b4 z1 [^/]*/ a1 (b1 z1|z1 b1) [^z/]*/ [^z/]+");
         row("at the decoder, the host that has spent the least first",
             "if [ -e seen ]; then cat none; else : >seen; cat late; fi", "a1 a2 b1 b2", "",
             "a1 a2 b1 b2 / a1 b1 b2 a2 / ");
